@@ -1,0 +1,49 @@
+#include "app/cli/ArgumentReader.h"
+
+namespace cli {
+
+ArgumentReader::ArgumentReader(const QStringList &arguments, const QSet<QString> &flags, const QSet<QString> &options)
+{
+    for (int i = 0; i < arguments.size() && error_.isEmpty(); ++i) {
+        const QString &arg = arguments.at(i);
+        if (!arg.startsWith(QLatin1String("--")) || arg == QLatin1String("--")) {
+            positionals_ << arg;
+            continue;
+        }
+        QString name = arg.mid(2);
+        QString value;
+        const int eq = name.indexOf(QLatin1Char('='));
+        const bool inlineValue = eq >= 0;
+        if (inlineValue) {
+            value = name.mid(eq + 1);
+            name = name.left(eq);
+        }
+        if (flags.contains(name) && !inlineValue) {
+            flags_.insert(name);
+        } else if (options.contains(name)) {
+            if (!inlineValue) {
+                if (i + 1 >= arguments.size()) {
+                    error_ = QStringLiteral("option --%1 needs a value").arg(name);
+                    break;
+                }
+                value = arguments.at(++i);
+            }
+            options_.insert(name, value);
+        } else {
+            error_ = QStringLiteral("unknown option: %1").arg(arg);
+        }
+    }
+}
+
+bool ArgumentReader::expectPositionals(int min, int max, const QString &what)
+{
+    if (!error_.isEmpty())
+        return false;
+    if (positionals_.size() < min)
+        error_ = QStringLiteral("missing %1").arg(what);
+    else if (positionals_.size() > max)
+        error_ = QStringLiteral("unexpected argument: %1").arg(positionals_.at(max));
+    return error_.isEmpty();
+}
+
+} // namespace cli

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QMap>
+#include <QSet>
+#include <QStringList>
+
+namespace cli {
+
+// Splits a command's arguments into positionals, flags (--json) and options
+// with a value (--from hijri, --from=hijri). Anything not declared is an error.
+class ArgumentReader
+{
+public:
+    ArgumentReader(const QStringList &arguments, const QSet<QString> &flags, const QSet<QString> &options);
+
+    bool ok() const { return error_.isEmpty(); }
+    // One line for stderr when !ok().
+    QString error() const { return error_; }
+    const QStringList &positionals() const { return positionals_; }
+    bool flag(const QString &name) const { return flags_.contains(name); }
+    QString option(const QString &name, const QString &fallback = QString()) const
+    {
+        return options_.value(name, fallback);
+    }
+    bool hasOption(const QString &name) const { return options_.contains(name); }
+    // Records an error unless the number of positionals is within [min, max].
+    bool expectPositionals(int min, int max, const QString &what);
+
+private:
+    QStringList positionals_;
+    QSet<QString> flags_;
+    QMap<QString, QString> options_;
+    QString error_;
+};
+
+} // namespace cli

@@ -1,0 +1,25 @@
+#include "app/cli/DateArguments.h"
+
+#include <QRegularExpression>
+
+namespace cli {
+
+std::optional<platform::Instant> parseDayArgument(const QString &text, const platform::Calendar &calendar)
+{
+    static const QRegularExpression shape(QStringLiteral("^(-?\\d{1,7})-(\\d{1,2})-(\\d{1,2})$"));
+    const QRegularExpressionMatch m = shape.match(text);
+    if (!m.hasMatch())
+        return std::nullopt;
+    return calendar.date(m.captured(1).toLongLong(), m.captured(2).toLongLong(), m.captured(3).toLongLong());
+}
+
+std::optional<platform::CalendarIdentifier> parseCalendarArgument(const QString &text)
+{
+    if (text == QLatin1String("gregorian"))
+        return platform::CalendarIdentifier::gregorian;
+    if (text == QLatin1String("hijri") || text == QLatin1String("islamicUmmAlQura"))
+        return platform::CalendarIdentifier::islamicUmmAlQura;
+    return std::nullopt;
+}
+
+} // namespace cli

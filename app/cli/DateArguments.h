@@ -1,0 +1,16 @@
+#pragma once
+
+#include "platform/Calendar.h"
+
+#include <QString>
+#include <optional>
+
+namespace cli {
+
+// "YYYY-MM-DD" read on `calendar`: the first moment of that day. No value for
+// text of another shape or a day the calendar does not have.
+std::optional<platform::Instant> parseDayArgument(const QString &text, const platform::Calendar &calendar);
+// "gregorian" or "hijri" (also "islamicUmmAlQura").
+std::optional<platform::CalendarIdentifier> parseCalendarArgument(const QString &text);
+
+} // namespace cli

@@ -1,0 +1,74 @@
+#include "app/cli/DateCommands.h"
+
+#include "app/cli/ArgumentReader.h"
+#include "app/cli/DateArguments.h"
+#include "core/LocalizedNumber.h"
+#include "core/RGDateJson.h"
+#include "platform/Clock.h"
+#include "platform/Localization.h"
+
+#include <QJsonDocument>
+
+namespace cli {
+
+namespace {
+
+void printConverter(const core::RGConv &conv, bool json, QTextStream &out)
+{
+    if (json) {
+        out << QJsonDocument(core::toJson(conv)).toJson(QJsonDocument::Indented);
+        return;
+    }
+    const core::RGDate &h = *conv.hijriDate();
+    const core::RGDate &g = *conv.gregorianDate();
+    out << platform::localized("cli.hijri") << ": " << h.weekDayName() << ", " << h.dateFullString() << '\n';
+    out << platform::localized("cli.gregorian") << ": " << g.weekDayName() << ", " << g.dateFullString() << '\n';
+    if (conv.adjustmentNumber() != 0)
+        out << platform::localized("cli.adjustment") << ": " << core::localizedNumber(conv.adjustmentNumber()) << ' '
+            << platform::localized("cli.days") << '\n';
+}
+
+} // namespace
+
+int runToday(Invocation &call)
+{
+    ArgumentReader args(call.arguments, {QStringLiteral("json")}, {});
+    if (!args.expectPositionals(0, 0, QString())) {
+        call.err << "qamarly today: " << args.error() << '\n';
+        return exitUsage;
+    }
+    const core::RGConv conv(platform::Clock::current());
+    printConverter(conv, args.flag(QStringLiteral("json")), call.out);
+    return exitOk;
+}
+
+int runConvert(Invocation &call)
+{
+    ArgumentReader args(call.arguments, {QStringLiteral("json")}, {QStringLiteral("from")});
+    if (!args.expectPositionals(1, 1, QStringLiteral("date (YYYY-MM-DD)"))) {
+        call.err << "qamarly convert: " << args.error() << '\n';
+        return exitUsage;
+    }
+    const auto from = parseCalendarArgument(args.option(QStringLiteral("from"), QStringLiteral("gregorian")));
+    if (!from) {
+        call.err << "qamarly convert: unknown calendar '" << args.option(QStringLiteral("from"))
+                 << "' (use gregorian or hijri)\n";
+        return exitUsage;
+    }
+    const platform::Calendar calendar(*from);
+    const QString text = args.positionals().first();
+    const auto day = parseDayArgument(text, calendar);
+    if (!day) {
+        call.err << "qamarly convert: '" << text << "' is not a day on the "
+                 << (*from == platform::CalendarIdentifier::gregorian ? "Gregorian" : "Hijri")
+                 << " calendar (expected YYYY-MM-DD)\n";
+        return exitUsage;
+    }
+    core::RGConv conv(*day);
+    if (*from == platform::CalendarIdentifier::islamicUmmAlQura)
+        conv.setDate(*day, conv.islamicCalendar());
+    printConverter(conv, args.flag(QStringLiteral("json")), call.out);
+    return exitOk;
+}
+
+} // namespace cli

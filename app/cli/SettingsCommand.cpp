@@ -1,0 +1,142 @@
+#include "app/cli/SettingsCommand.h"
+
+#include "app/cli/ArgumentReader.h"
+#include "core/GlobalSettings.h"
+#include "core/SharedDefaults.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonValue>
+#include <array>
+#include <limits>
+
+namespace cli {
+
+namespace {
+
+using core::GlobalSettings;
+
+struct Field
+{
+    const char *name;
+    bool isBoolean;
+    std::int64_t GlobalSettings::*integer;
+    bool GlobalSettings::*boolean;
+    std::int64_t minimum;
+    std::int64_t maximum;
+};
+
+constexpr std::int64_t anyMin = std::numeric_limits<std::int64_t>::min();
+constexpr std::int64_t anyMax = std::numeric_limits<std::int64_t>::max();
+
+const std::array<Field, 6> fields{{
+    {"adjustmentNumber", false, &GlobalSettings::adjustmentNumber, nullptr, anyMin, anyMax},
+    {"wallpaperIndex", false, &GlobalSettings::wallpaperIndex, nullptr, 0, GlobalSettings::wallpaperMaxIndex},
+    {"dailyNotificationEnabled", true, nullptr, &GlobalSettings::dailyNotificationEnabled, 0, 0},
+    {"todayAppBadgeEnabled", true, nullptr, &GlobalSettings::todayAppBadgeEnabled, 0, 0},
+    {"enableOptionRequested", true, nullptr, &GlobalSettings::enableOptionRequested, 0, 0},
+    {"enableNotificationsClicked", true, nullptr, &GlobalSettings::enableNotificationsClicked, 0, 0},
+}};
+
+const Field *findField(const QString &name)
+{
+    for (const Field &f : fields)
+        if (name == QLatin1String(f.name))
+            return &f;
+    return nullptr;
+}
+
+std::optional<bool> parseBoolean(const QString &text)
+{
+    const QString t = text.toLower();
+    if (t == QLatin1String("true") || t == QLatin1String("1") || t == QLatin1String("yes") || t == QLatin1String("on"))
+        return true;
+    if (t == QLatin1String("false") || t == QLatin1String("0") || t == QLatin1String("no") || t == QLatin1String("off"))
+        return false;
+    return std::nullopt;
+}
+
+int printSettings(bool json, QTextStream &out)
+{
+    const GlobalSettings &s = GlobalSettings::shared();
+    const auto lastRefresh = core::sharedDefaults()->string(core::keys::lastRefreshDate);
+    if (json) {
+        QJsonObject o;
+        for (const Field &f : fields)
+            o.insert(QLatin1String(f.name), f.isBoolean ? QJsonValue(s.*(f.boolean))
+                                                        : QJsonValue(static_cast<qint64>(s.*(f.integer))));
+        o.insert(core::keys::lastRefreshDate, lastRefresh ? QJsonValue(*lastRefresh) : QJsonValue());
+        out << QJsonDocument(o).toJson(QJsonDocument::Indented);
+        return exitOk;
+    }
+    for (const Field &f : fields)
+        out << f.name << " = "
+            << (f.isBoolean ? QString::fromLatin1(s.*(f.boolean) ? "true" : "false") : QString::number(s.*(f.integer)))
+            << '\n';
+    out << core::keys::lastRefreshDate << " = " << lastRefresh.value_or(QStringLiteral("(never)")) << '\n';
+    out << "stored in " << core::sharedDefaults()->path()
+        << (core::sharedDefaults()->isPersistent() ? "" : " (not writable: kept in memory)") << '\n';
+    return exitOk;
+}
+
+int setSetting(const QString &key, const QString &text, QTextStream &err)
+{
+    const Field *field = findField(key);
+    if (!field) {
+        QStringList names;
+        for (const Field &f : fields)
+            names << QLatin1String(f.name);
+        err << "qamarly settings: unknown key '" << key << "' (known: " << names.join(QStringLiteral(", ")) << ")\n";
+        return exitUsage;
+    }
+    GlobalSettings &s = GlobalSettings::shared();
+    if (field->isBoolean) {
+        const auto value = parseBoolean(text);
+        if (!value) {
+            err << "qamarly settings: " << key << " takes true or false, not '" << text << "'\n";
+            return exitUsage;
+        }
+        s.*(field->boolean) = *value;
+    } else {
+        bool ok = false;
+        const qlonglong value = text.toLongLong(&ok);
+        if (!ok || value < field->minimum || value > field->maximum) {
+            err << "qamarly settings: " << key << " takes a whole number";
+            if (field->minimum != anyMin)
+                err << " from " << field->minimum << " to " << field->maximum;
+            err << ", not '" << text << "'\n";
+            return exitUsage;
+        }
+        s.*(field->integer) = value;
+    }
+    if (!s.save()) {
+        err << "qamarly settings: could not store the change in " << s.suite()->path() << '\n';
+        return exitFailure;
+    }
+    return exitOk;
+}
+
+} // namespace
+
+int runSettings(Invocation &call)
+{
+    ArgumentReader args(call.arguments, {QStringLiteral("json")}, {});
+    if (!args.ok()) {
+        call.err << "qamarly settings: " << args.error() << '\n';
+        return exitUsage;
+    }
+    const QStringList &pos = args.positionals();
+    if (pos.isEmpty())
+        return printSettings(args.flag(QStringLiteral("json")), call.out);
+    if (pos.first() != QLatin1String("set")) {
+        call.err << "qamarly settings: unknown action '" << pos.first() << "' (use: settings set KEY VALUE)\n";
+        return exitUsage;
+    }
+    if (pos.size() != 3) {
+        call.err << "qamarly settings: usage: qamarly settings set KEY VALUE\n";
+        return exitUsage;
+    }
+    return setSetting(pos.at(1), pos.at(2), call.err);
+}
+
+} // namespace cli

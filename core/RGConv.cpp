@@ -1,0 +1,46 @@
+#include "core/RGConv.h"
+
+#include "core/SharedDefaults.h"
+
+namespace core {
+
+RGConv::RGConv(platform::Instant date) : RGConv(date, sharedDefaults()) {}
+
+RGConv::RGConv(platform::Instant date, std::shared_ptr<platform::UserDefaults> suite)
+    : suite_(std::move(suite)), gregorianCalendar_(platform::CalendarIdentifier::gregorian),
+      islamicCalendar_(platform::CalendarIdentifier::islamicUmmAlQura)
+{
+    readAdjustment();
+    gregorianDate_ = std::make_shared<const RGDate>(date, gregorianCalendar_);
+    const auto shifted = gregorianCalendar_.dateByAddingDays(adjustmentNumber_, date);
+    hijriDate_ = std::make_shared<const RGDate>(shifted.value_or(date), islamicCalendar_);
+}
+
+std::int64_t RGConv::storedAdjustment(const platform::UserDefaults &suite)
+{
+    return suite.integer(keys::adjustmentNumber).value_or(0);
+}
+
+void RGConv::readAdjustment()
+{
+    adjustmentNumber_ = suite_ ? storedAdjustment(*suite_) : 0;
+}
+
+void RGConv::setDate(platform::Instant date, const platform::Calendar &calendar)
+{
+    readAdjustment();
+    if (calendar == gregorianCalendar_) {
+        gregorianDate_ = std::make_shared<const RGDate>(date, gregorianCalendar_);
+        if (const auto shifted = gregorianCalendar_.dateByAddingDays(adjustmentNumber_, date))
+            hijriDate_ = std::make_shared<const RGDate>(*shifted, islamicCalendar_);
+        return;
+    }
+    hijriDate_ = std::make_shared<const RGDate>(date, islamicCalendar_);
+    // Negating the smallest 64-bit value has no result either.
+    if (adjustmentNumber_ == std::numeric_limits<std::int64_t>::min())
+        return;
+    if (const auto shifted = islamicCalendar_.dateByAddingDays(-adjustmentNumber_, date))
+        gregorianDate_ = std::make_shared<const RGDate>(*shifted, gregorianCalendar_);
+}
+
+} // namespace core

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "core/RGDate.h"
+#include "platform/UserDefaults.h"
+
+#include <memory>
+
+namespace core {
+
+// One moment on the Gregorian and the Umm al-Qura calendars. The Hijri side is
+// shifted by the user's adjustment, which is re-read from the suite at
+// construction and at every setDate.
+class RGConv
+{
+public:
+    explicit RGConv(platform::Instant date);
+    // Reads the adjustment from `suite` instead of the shared one.
+    RGConv(platform::Instant date, std::shared_ptr<platform::UserDefaults> suite);
+
+    // The Gregorian calendar gives the Gregorian moment; any other calendar
+    // (even a Gregorian one with other settings) gives the Hijri-side moment.
+    void setDate(platform::Instant date, const platform::Calendar &calendar);
+
+    const RGDatePtr &gregorianDate() const { return gregorianDate_; }
+    const RGDatePtr &hijriDate() const { return hijriDate_; }
+    const platform::Calendar &gregorianCalendar() const { return gregorianCalendar_; }
+    const platform::Calendar &islamicCalendar() const { return islamicCalendar_; }
+    std::int64_t adjustmentNumber() const { return adjustmentNumber_; }
+
+    // The stored adjustment, 0 when absent or not an integer.
+    static std::int64_t storedAdjustment(const platform::UserDefaults &suite);
+
+private:
+    void readAdjustment();
+
+    std::shared_ptr<platform::UserDefaults> suite_;
+    platform::Calendar gregorianCalendar_;
+    platform::Calendar islamicCalendar_;
+    std::int64_t adjustmentNumber_ = 0;
+    RGDatePtr gregorianDate_;
+    RGDatePtr hijriDate_;
+};
+
+using RGConvPtr = std::shared_ptr<RGConv>;
+
+} // namespace core

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "platform/UserDefaults.h"
+
+#include <memory>
+
+namespace core {
+
+// The app group both deliverables belong to; its suite holds every setting.
+inline constexpr const char *appGroupIdentifier = "group.org.qamarly.QamarlyTodayExtension";
+
+// The app-group suite, opened on first use and kept for the life of the process.
+std::shared_ptr<platform::UserDefaults> sharedDefaults();
+// Tests: use this suite instead (nullptr reopens the real one at next use).
+void setSharedDefaults(std::shared_ptr<platform::UserDefaults> suite);
+
+namespace keys {
+inline const QString adjustmentNumber = QStringLiteral("adjustmentNumber");
+inline const QString wallpaperIndex = QStringLiteral("wallpaperIndex");
+inline const QString dailyNotificationEnabled = QStringLiteral("dailyNotificationEnabled");
+inline const QString todayAppBadgeEnabled = QStringLiteral("todayAppBadgeEnabled");
+inline const QString enableOptionRequested = QStringLiteral("enableOptionRequested");
+inline const QString enableNotificationsClicked = QStringLiteral("enableNotificationsClicked");
+inline const QString lastRefreshDate = QStringLiteral("lastRefreshDate");
+} // namespace keys
+
+} // namespace core

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+namespace platform {
+
+// The platform console: plain diagnostic lines, no levels. Goes to stderr
+// unless a test captures it.
+void consoleLog(const QString &line);
+using ConsoleSink = std::function<void(const QString &)>;
+// Returns the previous sink; an empty sink means stderr.
+ConsoleSink setConsoleSink(ConsoleSink sink);
+
+} // namespace platform

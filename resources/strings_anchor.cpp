@@ -1,0 +1,1 @@
+// Holds the compiled string tables as resources.

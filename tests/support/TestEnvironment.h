@@ -1,0 +1,49 @@
+#pragma once
+
+#include "platform/Calendar.h"
+#include "platform/Clock.h"
+#include "platform/UserDefaults.h"
+
+#include <QString>
+#include <QTemporaryDir>
+#include <memory>
+
+namespace testenv {
+
+// Puts a test in a world of its own: a temporary $XDG_CONFIG_HOME with a fresh
+// app-group suite, a fixed locale and zone, and an injected clock. Everything
+// is put back when it goes out of scope.
+class ScopedEnvironment
+{
+public:
+    explicit ScopedEnvironment(const QString &locale = QStringLiteral("en_US"),
+                               const QString &timeZone = QStringLiteral("UTC"));
+    ~ScopedEnvironment();
+    ScopedEnvironment(const ScopedEnvironment &) = delete;
+    ScopedEnvironment &operator=(const ScopedEnvironment &) = delete;
+
+    void setLocale(const QString &locale);
+    void setTimeZone(const QString &timeZone);
+    QString configHome() const { return home_.path(); }
+    // The app-group suite that sharedDefaults() now returns.
+    std::shared_ptr<platform::UserDefaults> suite() const;
+    std::shared_ptr<platform::FixedClock> clock() const { return clock_; }
+    void setNow(platform::Instant at) { clock_->set(at); }
+
+private:
+    QTemporaryDir home_;
+    QByteArray savedConfigHome_;
+    QByteArray savedTz_;
+    QByteArray savedLcAll_;
+    QString locale_;
+    QString zone_;
+    std::shared_ptr<platform::FixedClock> clock_;
+};
+
+// Wall-clock time on the Gregorian calendar in `zone` (the device's when empty).
+platform::Instant gregorianInstant(int year, int month, int day, int hour = 0, int minute = 0,
+                                   const QString &zone = QString());
+// The first moment of a day on the Umm al-Qura calendar in the device's zone.
+platform::Instant hijriInstant(int year, int month, int day);
+
+} // namespace testenv

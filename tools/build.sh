@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Configures and builds Qamarly into build/ (or $QAMARLY_BUILD_DIR).
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${QAMARLY_BUILD_DIR:-$root/build}
+launcher=()
+if command -v ccache >/dev/null 2>&1; then
+  # Shared between build folders: paths under the source tree hash the same.
+  export CCACHE_BASEDIR=$root CCACHE_NOHASHDIR=1
+  launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+fi
+cmake -S "$root" -B "$build" -G Ninja "${launcher[@]}" -DCMAKE_BUILD_TYPE=${CMAKE_BUILD_TYPE:-RelWithDebInfo} "$@" >/dev/null
+cmake --build "$build" -j"$(nproc)"

@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages Qamarly needs to build, test and run.
+# Idempotent: does nothing when everything is already there.
+set -euo pipefail
+packages=(
+  build-essential cmake ninja-build pkg-config
+  qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libgl-dev
+  libicu-dev libsqlite3-dev libical-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  dbus dbus-daemon xvfb xauth
+  fonts-dejavu-core fonts-noto-core
+  locales ccache
+)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if ((${#missing[@]})); then
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "missing packages: ${missing[*]} (run as root to install them)" >&2
+    exit 1
+  fi
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+# The tests and the Arabic look need these locales generated.
+need_locales=()
+for l in en_US.UTF-8 ar_SA.UTF-8; do
+  locale -a 2>/dev/null | grep -qi "^${l%%.*}\.utf-\?8$" || need_locales+=("$l")
+done
+if ((${#need_locales[@]})) && [ "$(id -u)" -eq 0 ]; then
+  for l in "${need_locales[@]}"; do
+    grep -q "^$l UTF-8" /etc/locale.gen 2>/dev/null || echo "$l UTF-8" >> /etc/locale.gen
+  done
+  locale-gen >/dev/null
+fi
