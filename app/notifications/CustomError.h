@@ -1,0 +1,22 @@
+#pragma once
+
+#include <exception>
+
+namespace notifications {
+
+// The application's error type. Its one case says notification alerts are not
+// permitted.
+class CustomError : public std::exception
+{
+public:
+    enum Case { NotificationsNotAllowed };
+
+    explicit CustomError(Case errorCase) : case_(errorCase) {}
+    Case errorCase() const { return case_; }
+    const char *what() const noexcept override;
+
+private:
+    Case case_;
+};
+
+} // namespace notifications

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "platform/notifications/UserNotificationCenter.h"
+
+namespace platform {
+
+// The platform's permission dialog: asks whether Qamarly may show
+// notifications and set its badge, without blocking the event loop. Answers
+// false when the dialog is closed without a choice. Needs a QApplication.
+void showAuthorizationDialog(AuthorizationOptions options, std::function<void(bool granted)> answer);
+
+// Installs showAuthorizationDialog as the real centre's prompt.
+void installAuthorizationDialog();
+
+} // namespace platform

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+namespace platform {
+
+// The delivery agent's program name; it is installed next to qamarly.
+inline constexpr const char *deliveryAgentProgram = "qamarly-notifyd";
+
+// Starts qamarly-notifyd (found next to the running program) unless one is
+// already running for this user's notification store. Returns true when an
+// agent runs or was started; one console line when it cannot be started.
+bool startDeliveryAgentIfNeeded();
+// Whether an agent holds the store's lock right now.
+bool isDeliveryAgentRunning();
+
+} // namespace platform

@@ -1,0 +1,106 @@
+#pragma once
+
+#include "platform/Calendar.h"
+#include "platform/Instant.h"
+
+#include <QString>
+#include <optional>
+#include <variant>
+
+namespace platform {
+
+// What the user may allow. Combine with |.
+enum class AuthorizationOption : unsigned { badge = 1u, sound = 2u, alert = 4u };
+using AuthorizationOptions = unsigned;
+constexpr AuthorizationOptions operator|(AuthorizationOption a, AuthorizationOption b)
+{
+    return static_cast<unsigned>(a) | static_cast<unsigned>(b);
+}
+constexpr AuthorizationOptions operator|(AuthorizationOptions a, AuthorizationOption b)
+{
+    return a | static_cast<unsigned>(b);
+}
+constexpr bool hasOption(AuthorizationOptions set, AuthorizationOption option)
+{
+    return (set & static_cast<unsigned>(option)) != 0;
+}
+
+enum class AuthorizationStatus { notDetermined, denied, authorized };
+
+// The application's current notification permission.
+struct NotificationSettings
+{
+    AuthorizationStatus authorizationStatus = AuthorizationStatus::notDetermined;
+    // The options the user granted; empty unless authorized.
+    AuthorizationOptions options = 0;
+
+    bool alertsAllowed() const
+    {
+        return authorizationStatus == AuthorizationStatus::authorized && hasOption(options, AuthorizationOption::alert);
+    }
+    bool badgeAllowed() const
+    {
+        return authorizationStatus == AuthorizationStatus::authorized && hasOption(options, AuthorizationOption::badge);
+    }
+    bool operator==(const NotificationSettings &) const = default;
+};
+
+// Title and body are empty for a badge-only notification; a request without
+// a badge leaves the application badge as it is.
+struct NotificationContent
+{
+    QString title;
+    QString body;
+    std::optional<int> badge;
+    bool sound = false;
+
+    bool hasAlert() const { return !title.isEmpty() || !body.isEmpty(); }
+    bool operator==(const NotificationContent &) const = default;
+};
+
+// Fires the given number of seconds after the request was added.
+struct TimeIntervalTrigger
+{
+    double seconds = 0;
+    bool repeats = false;
+    bool operator==(const TimeIntervalTrigger &) const = default;
+};
+
+// Fires at the next moment matching the components. Without a calendar the
+// components are read in the device's current calendar and zone at the time
+// they are matched, so a change of zone moves the moment with it.
+struct CalendarTrigger
+{
+    std::optional<int> year;
+    std::optional<int> month;
+    std::optional<int> day;
+    std::optional<int> hour;
+    std::optional<int> minute;
+    std::optional<int> second;
+    std::optional<CalendarIdentifier> calendar;
+    bool repeats = false;
+    bool operator==(const CalendarTrigger &) const = default;
+};
+
+using NotificationTrigger = std::variant<TimeIntervalTrigger, CalendarTrigger>;
+
+struct NotificationRequest
+{
+    QString identifier;
+    NotificationContent content;
+    NotificationTrigger trigger;
+    bool operator==(const NotificationRequest &) const = default;
+};
+
+// A request that has been (or is being) delivered.
+struct Notification
+{
+    NotificationRequest request;
+    Instant date;
+};
+
+// The moment a trigger fires, given when its request was added and the
+// moment matching starts from; no value when no moment matches (a 31 April).
+std::optional<Instant> triggerDate(const NotificationTrigger &trigger, Instant addedAt, Instant from);
+
+} // namespace platform
