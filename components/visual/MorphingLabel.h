@@ -73,6 +73,8 @@ private:
     MorphingModel model_;
     QTimer *displayLink_ = nullptr;
     double frameDurationOverride_ = 0.0;
+    Qt::Alignment laidOutAlignment_;
+    QRect laidOutBounds_;
 };
 
 } // namespace visual
