@@ -13,5 +13,7 @@ inline constexpr const char *deliveryAgentProgram = "qamarly-notifyd";
 bool startDeliveryAgentIfNeeded();
 // Whether an agent holds the store's lock right now.
 bool isDeliveryAgentRunning();
+// The lock a running agent holds, in the config directory.
+QString deliveryAgentLockPath();
 
 } // namespace platform

@@ -3,6 +3,7 @@
 #include "platform/Calendar.h"
 #include "platform/Instant.h"
 
+#include <QJsonObject>
 #include <QString>
 #include <optional>
 #include <variant>
@@ -102,5 +103,12 @@ struct Notification
 // The moment a trigger fires, given when its request was added and the
 // moment matching starts from; no value when no moment matches (a 31 April).
 std::optional<Instant> triggerDate(const NotificationTrigger &trigger, Instant addedAt, Instant from);
+
+// {"type": "interval", "seconds": 1} or {"type": "calendar", "year": ..., "second": ...},
+// with "calendar" and "repeats" only when set.
+QJsonObject toJson(const NotificationTrigger &trigger);
+std::optional<NotificationTrigger> triggerFromJson(const QJsonObject &object);
+// identifier, title, body, badge (null when none), sound and trigger.
+QJsonObject toJson(const NotificationRequest &request);
 
 } // namespace platform

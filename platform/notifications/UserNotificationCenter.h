@@ -86,5 +86,6 @@ private:
 // request is not answered and the status stays not determined.
 using AuthorizationPrompt = std::function<void(AuthorizationOptions options, std::function<void(bool granted)> answer)>;
 void setAuthorizationPrompt(AuthorizationPrompt prompt);
+AuthorizationPrompt authorizationPrompt();
 
 } // namespace platform

@@ -1,0 +1,14 @@
+#include "app/notifications/CustomError.h"
+
+namespace notifications {
+
+const char *CustomError::what() const noexcept
+{
+    switch (case_) {
+    case NotificationsNotAllowed:
+        return "notification alerts are not permitted";
+    }
+    return "unknown error";
+}
+
+} // namespace notifications

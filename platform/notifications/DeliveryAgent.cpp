@@ -1,0 +1,291 @@
+#include "platform/notifications/DeliveryAgent.h"
+
+#include "platform/Calendar.h"
+#include "platform/Clock.h"
+#include "platform/Console.h"
+#include "platform/notifications/DBusNames.h"
+
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
+#include <QDBusServiceWatcher>
+#include <QVariantMap>
+#include <algorithm>
+
+namespace platform {
+
+namespace {
+
+// How long the application in front may take to answer before the desktop shows the notification.
+constexpr int presenterTimeoutMs = 3000;
+constexpr int notifyTimeoutMs = 25000;
+
+QString name(const char *latin1)
+{
+    return QString::fromLatin1(latin1);
+}
+
+} // namespace
+
+DeliveryAgent::DeliveryAgent(DeliveryAgentOptions options, QObject *parent) : QObject(parent), options_(std::move(options))
+{
+    monotonic_.start();
+    connect(&ticker_, &QTimer::timeout, this, &DeliveryAgent::tick);
+}
+
+DeliveryAgent::~DeliveryAgent()
+{
+    dropBus();
+}
+
+bool DeliveryAgent::start()
+{
+    store_ = NotificationStore::open(options_.storePath.isEmpty() ? NotificationStore::defaultPath() : options_.storePath);
+    if (!store_)
+        return false;
+    if (const int n = store_->settleInterruptedDeliveries(Clock::current()))
+        consoleLog(QStringLiteral("qamarly-notifyd: %1 delivery(ies) interrupted by the last stop count as delivered").arg(n));
+    ticker_.start(options_.pollIntervalMs);
+    tick();
+    return true;
+}
+
+void DeliveryAgent::scanNow()
+{
+    tick();
+}
+
+bool DeliveryAgent::connectBus()
+{
+    if (bus_ && bus_->isConnected())
+        return true;
+    dropBus();
+    lastBusAttemptMs_ = monotonic_.elapsed();
+    // A fresh name per attempt: Qt keeps a failed connection under its name.
+    busName_ = QStringLiteral("qamarly-notifyd-%1").arg(++busAttempts_);
+    QDBusConnection bus = options_.busAddress.isEmpty()
+                              ? QDBusConnection::connectToBus(QDBusConnection::SessionBus, busName_)
+                              : QDBusConnection::connectToBus(options_.busAddress, busName_);
+    if (!bus.isConnected()) {
+        QDBusConnection::disconnectFromBus(busName_);
+        if (!busDownLogged_) {
+            consoleLog(QStringLiteral("qamarly-notifyd: no session bus (%1); notifications stay pending until one is available")
+                           .arg(bus.lastError().message()));
+            busDownLogged_ = true;
+        }
+        return false;
+    }
+    if (busDownLogged_)
+        consoleLog(QStringLiteral("qamarly-notifyd: connected to the session bus; delivering again"));
+    busDownLogged_ = false;
+    bus_ = bus;
+    serviceDown_ = false;
+    serviceWatcher_ = std::make_unique<QDBusServiceWatcher>(name(dbusnames::notificationsService), bus,
+                                                            QDBusServiceWatcher::WatchForRegistration);
+    connect(serviceWatcher_.get(), &QDBusServiceWatcher::serviceRegistered, this, [this] {
+        serviceDown_ = false;
+        tick();
+    });
+    // A launcher shows the badge of whoever is connected; say it again on each new connection.
+    shownBadge_.reset();
+    return true;
+}
+
+void DeliveryAgent::dropBus()
+{
+    serviceWatcher_.reset();
+    if (bus_) {
+        bus_.reset();
+        QDBusConnection::disconnectFromBus(busName_);
+    }
+}
+
+void DeliveryAgent::tick()
+{
+    if (!store_ || busy_)
+        return;
+    if (!bus_ || !bus_->isConnected()) {
+        if (bus_)
+            dropBus();
+        if (lastBusAttemptMs_ >= 0 && monotonic_.elapsed() - lastBusAttemptMs_ < options_.retryIntervalMs)
+            return;
+        if (!connectBus())
+            return;
+    }
+    withdrawRemoved();
+    syncBadge(false);
+    if (serviceDown_ && monotonic_.elapsed() < serviceRetryAtMs_)
+        return;
+    planDue();
+    deliverNext();
+}
+
+void DeliveryAgent::withdrawRemoved()
+{
+    for (const auto &e : store_->entries(NotificationStore::State::removed)) {
+        QDBusMessage close = QDBusMessage::createMethodCall(name(dbusnames::notificationsService), name(dbusnames::notificationsPath),
+                                                           name(dbusnames::notificationsInterface), QStringLiteral("CloseNotification"));
+        close << e.serverId;
+        bus_->send(close);
+        store_->drop(e.seq);
+    }
+}
+
+void DeliveryAgent::syncBadge(bool force)
+{
+    const int badge = store_->badge();
+    if (force || !shownBadge_ || *shownBadge_ != badge)
+        emitBadge(badge);
+}
+
+void DeliveryAgent::emitBadge(int badge)
+{
+    if (!bus_)
+        return;
+    QDBusMessage update = QDBusMessage::createSignal(name(dbusnames::launcherPath), name(dbusnames::launcherInterface),
+                                                     QStringLiteral("Update"));
+    QVariantMap properties;
+    properties.insert(QStringLiteral("count"), QVariant::fromValue<qint64>(badge));
+    properties.insert(QStringLiteral("count-visible"), badge > 0);
+    update << name(dbusnames::launcherAppUri) << properties;
+    bus_->send(update);
+    shownBadge_ = badge;
+    Q_EMIT badgeShown(badge);
+}
+
+void DeliveryAgent::planDue()
+{
+    queue_.clear();
+    const Instant now = Clock::current();
+    struct Due
+    {
+        NotificationStore::Entry entry;
+        Instant at;
+    };
+    std::vector<Due> due;
+    for (auto &e : store_->entries(NotificationStore::State::pending)) {
+        const auto at = triggerDate(e.request.trigger, e.addedAt, e.addedAt);
+        if (!at) {
+            // It can never fire; keeping it would only be looked at forever.
+            store_->markSkipped(e.seq, now, std::nullopt);
+            continue;
+        }
+        if (*at <= now)
+            due.push_back(Due{std::move(e), *at});
+    }
+    if (due.empty())
+        return;
+    std::stable_sort(due.begin(), due.end(), [](const Due &a, const Due &b) { return a.at < b.at; });
+
+    // After a sleep or a clock jump several days may be due at once: show the
+    // alerts of the latest of those days only, and let the last badge win.
+    const Calendar calendar = Calendar::gregorian();
+    std::optional<Instant> latestAlertDay;
+    std::optional<size_t> lastBadge;
+    for (size_t i = 0; i < due.size(); ++i) {
+        if (due[i].entry.request.content.hasAlert())
+            latestAlertDay = calendar.startOfDay(due[i].at);
+        if (due[i].entry.request.content.badge)
+            lastBadge = i;
+    }
+    for (size_t i = 0; i < due.size(); ++i) {
+        const auto &content = due[i].entry.request.content;
+        const bool staleAlert = content.hasAlert() && calendar.startOfDay(due[i].at) < *latestAlertDay;
+        const bool overriddenBadge = !content.hasAlert() && content.badge && i < *lastBadge;
+        if (staleAlert || overriddenBadge) {
+            store_->markSkipped(due[i].entry.seq, now, lastBadge == i ? content.badge : std::nullopt);
+            Q_EMIT skipped(due[i].entry.request.identifier);
+            continue;
+        }
+        queue_.push_back(std::move(due[i].entry));
+    }
+}
+
+void DeliveryAgent::deliverNext()
+{
+    while (!queue_.empty()) {
+        NotificationStore::Entry entry = std::move(queue_.front());
+        queue_.pop_front();
+        // Removed or replaced since it was planned: nothing to do.
+        if (!store_->claim(entry.seq))
+            continue;
+        busy_ = true;
+        const QDBusConnectionInterface *daemon = bus_->interface();
+        if (daemon && daemon->isServiceRegistered(name(dbusnames::presenterService)).value()) {
+            QDBusMessage present = QDBusMessage::createMethodCall(name(dbusnames::presenterService), name(dbusnames::presenterPath),
+                                                                 name(dbusnames::presenterInterface), QStringLiteral("Present"));
+            const auto &c = entry.request.content;
+            present << entry.request.identifier << c.title << c.body << (c.badge ? *c.badge : -1);
+            auto *watcher = new QDBusPendingCallWatcher(bus_->asyncCall(present, presenterTimeoutMs), this);
+            connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, watcher, entry] {
+                watcher->deleteLater();
+                QDBusPendingReply<bool> reply = *watcher;
+                if (reply.isValid() && reply.value())
+                    finish(entry, 0, false);
+                else
+                    showOnDesktop(entry);
+            });
+            return;
+        }
+        showOnDesktop(entry);
+        return;
+    }
+}
+
+void DeliveryAgent::showOnDesktop(const NotificationStore::Entry &entry)
+{
+    const auto &c = entry.request.content;
+    if (!c.hasAlert()) {
+        finish(entry, 0, false); // a badge-only request shows nothing
+        return;
+    }
+    QDBusMessage notify = QDBusMessage::createMethodCall(name(dbusnames::notificationsService), name(dbusnames::notificationsPath),
+                                                        name(dbusnames::notificationsInterface), QStringLiteral("Notify"));
+    QVariantMap hints;
+    hints.insert(QStringLiteral("desktop-entry"), name(dbusnames::desktopEntry));
+    if (!c.sound)
+        hints.insert(QStringLiteral("suppress-sound"), true);
+    notify << QStringLiteral("Qamarly") << quint32(0) << QStringLiteral("qamarly") << c.title << c.body << QStringList()
+           << hints << qint32(-1);
+    auto *watcher = new QDBusPendingCallWatcher(bus_->asyncCall(notify, notifyTimeoutMs), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, watcher, entry] {
+        watcher->deleteLater();
+        QDBusPendingReply<quint32> reply = *watcher;
+        if (reply.isValid())
+            finish(entry, reply.value(), true);
+        else
+            serviceFailed(entry, reply.error().message());
+    });
+}
+
+void DeliveryAgent::finish(const NotificationStore::Entry &entry, quint32 serverId, bool shown)
+{
+    if (!store_->markDelivered(entry.seq, Clock::current(), serverId, entry.request.content.badge))
+        consoleLog(QStringLiteral("qamarly-notifyd: cannot record the delivery of %1").arg(entry.request.identifier));
+    if (serviceDownLogged_)
+        consoleLog(QStringLiteral("qamarly-notifyd: the notification service is back; delivering again"));
+    serviceDown_ = false;
+    serviceDownLogged_ = false;
+    busy_ = false;
+    if (entry.request.content.badge)
+        syncBadge(false);
+    Q_EMIT delivered(entry.request.identifier, shown);
+    deliverNext();
+}
+
+void DeliveryAgent::serviceFailed(const NotificationStore::Entry &entry, const QString &why)
+{
+    // Back to pending: it is shown once the service is there again.
+    store_->release(entry.seq);
+    queue_.clear();
+    busy_ = false;
+    serviceDown_ = true;
+    serviceRetryAtMs_ = monotonic_.elapsed() + options_.retryIntervalMs;
+    if (!serviceDownLogged_) {
+        consoleLog(QStringLiteral("qamarly-notifyd: no desktop notification service (%1); notifications stay pending").arg(why));
+        serviceDownLogged_ = true;
+    }
+}
+
+} // namespace platform

@@ -1,0 +1,87 @@
+#pragma once
+
+#include "platform/notifications/NotificationStore.h"
+
+#include <QDBusConnection>
+#include <QObject>
+#include <QElapsedTimer>
+#include <QTimer>
+#include <deque>
+#include <memory>
+#include <optional>
+
+class QDBusServiceWatcher;
+
+namespace platform {
+
+struct DeliveryAgentOptions
+{
+    QString storePath;  // empty: NotificationStore::defaultPath()
+    QString busAddress; // empty: the session bus
+    // How often the store is looked at: a new request is noticed within this.
+    int pollIntervalMs = 500;
+    // How often a missing bus or notification service is tried again.
+    int retryIntervalMs = 5000;
+};
+
+// qamarly-notifyd's work: delivers each pending request of the store when its
+// trigger comes, to the application when it is in front and otherwise to the
+// desktop notification service, and keeps the launcher badge equal to the
+// stored badge.
+//
+// Each delivery is claimed in the store before it is handed on and marked
+// delivered when the service answers; a claim left by a killed agent counts
+// as delivered at the next start, so nothing is shown twice. Requests missed
+// while the machine slept or the clock jumped are folded: only those of the
+// latest day are shown and the badge takes the latest value.
+class DeliveryAgent : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit DeliveryAgent(DeliveryAgentOptions options = {}, QObject *parent = nullptr);
+    ~DeliveryAgent() override;
+
+    // False (and one console line) when the store cannot be opened.
+    bool start();
+    // Looks at the store now instead of at the next tick.
+    void scanNow();
+    bool isBusConnected() const { return bus_.has_value(); }
+
+Q_SIGNALS:
+    void delivered(const QString &identifier, bool shownOnDesktop);
+    void skipped(const QString &identifier);
+    void badgeShown(int badge);
+
+private:
+    void tick();
+    bool connectBus();
+    void dropBus();
+    void withdrawRemoved();
+    void syncBadge(bool force);
+    void emitBadge(int badge);
+    void planDue();
+    void deliverNext();
+    void showOnDesktop(const NotificationStore::Entry &entry);
+    void finish(const NotificationStore::Entry &entry, quint32 serverId, bool shown);
+    void serviceFailed(const NotificationStore::Entry &entry, const QString &why);
+
+    DeliveryAgentOptions options_;
+    std::unique_ptr<NotificationStore> store_;
+    std::optional<QDBusConnection> bus_;
+    QString busName_;
+    int busAttempts_ = 0;
+    std::unique_ptr<QDBusServiceWatcher> serviceWatcher_;
+    QTimer ticker_;
+    QElapsedTimer monotonic_;
+    qint64 lastBusAttemptMs_ = -1;
+    bool busDownLogged_ = false;
+    bool serviceDown_ = false;
+    bool serviceDownLogged_ = false;
+    qint64 serviceRetryAtMs_ = 0;
+    std::optional<int> shownBadge_;
+    std::deque<NotificationStore::Entry> queue_;
+    bool busy_ = false;
+};
+
+} // namespace platform

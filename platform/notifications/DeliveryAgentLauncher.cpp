@@ -1,0 +1,52 @@
+#include "platform/notifications/DeliveryAgentLauncher.h"
+
+#include "platform/Console.h"
+#include "platform/UserDefaults.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QProcess>
+#include <QStandardPaths>
+
+namespace platform {
+
+QString deliveryAgentLockPath()
+{
+    return UserDefaults::configDirectory() + QStringLiteral("/qamarly-notifyd.lock");
+}
+
+bool isDeliveryAgentRunning()
+{
+    QLockFile probe(deliveryAgentLockPath());
+    // A lock whose owner died is stale at once: Qt checks the owner's pid.
+    probe.setStaleLockTime(0);
+    if (probe.tryLock(0)) {
+        probe.unlock();
+        return false;
+    }
+    return probe.error() == QLockFile::LockFailedError;
+}
+
+bool startDeliveryAgentIfNeeded()
+{
+    if (isDeliveryAgentRunning())
+        return true;
+    QString program = QDir(QCoreApplication::applicationDirPath()).filePath(QString::fromLatin1(deliveryAgentProgram));
+    if (!QFileInfo(program).isExecutable())
+        program = QStandardPaths::findExecutable(QString::fromLatin1(deliveryAgentProgram));
+    if (program.isEmpty()) {
+        consoleLog(QStringLiteral("Cannot find %1; notifications are delivered only while it runs")
+                       .arg(QString::fromLatin1(deliveryAgentProgram)));
+        return false;
+    }
+    // Detached: the agent outlives the application, which is the point of it.
+    if (!QProcess::startDetached(program, {})) {
+        consoleLog(QStringLiteral("Cannot start %1").arg(program));
+        return false;
+    }
+    return true;
+}
+
+} // namespace platform

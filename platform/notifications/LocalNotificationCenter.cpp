@@ -1,0 +1,236 @@
+#include "platform/notifications/LocalNotificationCenter.h"
+
+#include "platform/Clock.h"
+#include "platform/Console.h"
+#include "platform/notifications/DBusNames.h"
+#include "platform/notifications/ForegroundPresenter.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMetaObject>
+#include <QThread>
+
+namespace platform {
+
+namespace dbusnames {
+
+std::optional<QDBusConnection> sessionBusIfAny()
+{
+    const QByteArray address = qgetenv("DBUS_SESSION_BUS_ADDRESS");
+    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+    if (address.isEmpty() && (runtime.isEmpty() || !QFileInfo::exists(QString::fromLocal8Bit(runtime) + "/bus")))
+        return std::nullopt;
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected())
+        return std::nullopt;
+    return bus;
+}
+
+} // namespace dbusnames
+
+namespace {
+
+const QString storeUnavailable = QStringLiteral("the notification store cannot be opened");
+
+bool isMainThread()
+{
+    return QCoreApplication::instance() && QThread::currentThread() == QCoreApplication::instance()->thread();
+}
+
+} // namespace
+
+LocalNotificationCenter::LocalNotificationCenter(QString storePath, QString busAddress)
+    : storePath_(std::move(storePath)), busAddress_(std::move(busAddress))
+{
+}
+
+LocalNotificationCenter::~LocalNotificationCenter()
+{
+    if (presenter_ && bus_) {
+        bus_->unregisterObject(QString::fromLatin1(dbusnames::presenterPath));
+        bus_->unregisterService(QString::fromLatin1(dbusnames::presenterService));
+    }
+}
+
+NotificationStore *LocalNotificationCenter::store()
+{
+    std::lock_guard lock(storeMutex_);
+    if (!storeTried_) {
+        // Opened at first use so that a test's or the user's config home is the one in force.
+        storeTried_ = true;
+        store_ = NotificationStore::open(storePath_.isEmpty() ? NotificationStore::defaultPath() : storePath_);
+    }
+    return store_.get();
+}
+
+void LocalNotificationCenter::requestAuthorization(AuthorizationOptions options, std::function<void(bool)> completion)
+{
+    NotificationStore *s = store();
+    const NotificationSettings current = s ? s->settings() : NotificationSettings{};
+    if (current.authorizationStatus != AuthorizationStatus::notDetermined) {
+        if (completion)
+            completion(current.authorizationStatus == AuthorizationStatus::authorized);
+        return;
+    }
+    const AuthorizationPrompt prompt = authorizationPrompt();
+    if (!prompt || !s) {
+        // Nobody can be asked (no window, or the store is unusable): undecided stays undecided.
+        if (completion)
+            completion(false);
+        return;
+    }
+    auto ask = [s, prompt, options, completion] {
+        prompt(options, [s, options, completion](bool granted) {
+            NotificationSettings decided;
+            decided.authorizationStatus = granted ? AuthorizationStatus::authorized : AuthorizationStatus::denied;
+            decided.options = granted ? options : 0;
+            if (!s->setSettings(decided))
+                consoleLog(QStringLiteral("Cannot keep the notification permission in %1").arg(s->path()));
+            if (completion)
+                completion(granted);
+        });
+    };
+    // The dialog belongs to the user interface thread.
+    if (isMainThread() || !QCoreApplication::instance())
+        ask();
+    else
+        QMetaObject::invokeMethod(QCoreApplication::instance(), ask, Qt::QueuedConnection);
+}
+
+void LocalNotificationCenter::getNotificationSettings(std::function<void(const NotificationSettings &)> completion)
+{
+    NotificationStore *s = store();
+    const NotificationSettings settings = s ? s->settings() : NotificationSettings{};
+    if (completion)
+        completion(settings);
+}
+
+void LocalNotificationCenter::setNotificationSettings(const NotificationSettings &settings)
+{
+    if (NotificationStore *s = store())
+        s->setSettings(settings);
+}
+
+void LocalNotificationCenter::addNotificationRequest(const NotificationRequest &request,
+                                                     std::function<void(const std::optional<QString> &)> completion)
+{
+    auto finish = [&completion](const std::optional<QString> &error) {
+        if (completion)
+            completion(error);
+    };
+    NotificationStore *s = store();
+    if (!s)
+        return finish(storeUnavailable);
+    if (request.identifier.isEmpty())
+        return finish(QStringLiteral("a notification request needs an identifier"));
+    const Instant now = Clock::current();
+    const auto fireAt = triggerDate(request.trigger, now, now);
+    // A calendar moment already past never fires; refusing it keeps the agent
+    // from showing it at once.
+    if (!fireAt || (std::holds_alternative<CalendarTrigger>(request.trigger) && *fireAt < now))
+        return finish(QStringLiteral("the trigger of %1 never fires").arg(request.identifier));
+    if (!s->add(request, now))
+        return finish(QStringLiteral("cannot write %1 to the notification store").arg(request.identifier));
+    finish(std::nullopt);
+}
+
+void LocalNotificationCenter::getPendingNotificationRequests(std::function<void(const QList<NotificationRequest> &)> completion)
+{
+    QList<NotificationRequest> result;
+    if (NotificationStore *s = store()) {
+        for (const auto &e : s->entries(NotificationStore::State::pending))
+            result.append(e.request);
+    }
+    if (completion)
+        completion(result);
+}
+
+void LocalNotificationCenter::getDeliveredNotifications(std::function<void(const QList<Notification> &)> completion)
+{
+    QList<Notification> result;
+    if (NotificationStore *s = store()) {
+        for (const auto &e : s->entries(NotificationStore::State::delivered))
+            result.append(Notification{e.request, e.deliveredAt.value_or(e.addedAt)});
+    }
+    if (completion)
+        completion(result);
+}
+
+void LocalNotificationCenter::removeAllPendingNotificationRequests()
+{
+    if (NotificationStore *s = store(); s && !s->removePending())
+        consoleLog(QStringLiteral("Cannot remove the pending notifications from %1").arg(s->path()));
+}
+
+void LocalNotificationCenter::removeAllDeliveredNotifications()
+{
+    if (NotificationStore *s = store(); s && !s->removeDelivered())
+        consoleLog(QStringLiteral("Cannot remove the delivered notifications from %1").arg(s->path()));
+}
+
+void LocalNotificationCenter::setApplicationIconBadgeNumber(int number)
+{
+    // The agent keeps the launcher entry equal to the stored badge.
+    if (NotificationStore *s = store(); s && !s->setBadge(number))
+        consoleLog(QStringLiteral("Cannot keep the badge in %1").arg(s->path()));
+}
+
+int LocalNotificationCenter::applicationIconBadgeNumber()
+{
+    NotificationStore *s = store();
+    return s ? s->badge() : 0;
+}
+
+void LocalNotificationCenter::setForegroundProbe(std::function<bool()> probe)
+{
+    foregroundProbe_ = std::move(probe);
+}
+
+bool LocalNotificationCenter::isInForeground() const
+{
+    if (foregroundProbe_)
+        return foregroundProbe_();
+    return qobject_cast<QGuiApplication *>(QCoreApplication::instance()) &&
+           QGuiApplication::applicationState() == Qt::ApplicationActive;
+}
+
+bool LocalNotificationCenter::isPresenterRegistered() const
+{
+    return presenter_ != nullptr;
+}
+
+void LocalNotificationCenter::delegateChanged()
+{
+    if (!delegate()) {
+        if (presenter_ && bus_) {
+            bus_->unregisterObject(QString::fromLatin1(dbusnames::presenterPath));
+            bus_->unregisterService(QString::fromLatin1(dbusnames::presenterService));
+        }
+        presenter_.reset();
+        return;
+    }
+    if (presenter_)
+        return;
+    if (!bus_) {
+        if (busAddress_.isEmpty())
+            bus_ = dbusnames::sessionBusIfAny();
+        else
+            bus_ = QDBusConnection::connectToBus(busAddress_, QStringLiteral("qamarly-presenter"));
+        if (bus_ && !bus_->isConnected())
+            bus_.reset();
+    }
+    if (!bus_)
+        return; // no bus: the agent cannot deliver either, so nothing is missed
+    auto presenter = std::make_unique<ForegroundPresenter>(*this);
+    if (!bus_->registerObject(QString::fromLatin1(dbusnames::presenterPath), presenter.get(),
+                              QDBusConnection::ExportAllSlots) ||
+        !bus_->registerService(QString::fromLatin1(dbusnames::presenterService))) {
+        bus_->unregisterObject(QString::fromLatin1(dbusnames::presenterPath));
+        consoleLog(QStringLiteral("Another Qamarly takes notifications while in front; this one will not"));
+        return;
+    }
+    presenter_ = std::move(presenter);
+}
+
+} // namespace platform

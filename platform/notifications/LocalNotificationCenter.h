@@ -1,0 +1,62 @@
+#pragma once
+
+#include "platform/notifications/NotificationStore.h"
+#include "platform/notifications/UserNotificationCenter.h"
+
+#include <QDBusConnection>
+#include <memory>
+#include <mutex>
+
+namespace platform {
+
+class ForegroundPresenter;
+
+// The real centre: requests, permission and badge live in the notification
+// store, where qamarly-notifyd picks them up and delivers them, also while
+// Qamarly is closed. While a delegate is set, the centre offers itself on the
+// session bus so deliveries reach the application when it is in front.
+class LocalNotificationCenter final : public UserNotificationCenter
+{
+public:
+    // `busAddress` empty: the session bus, when there is one.
+    explicit LocalNotificationCenter(QString storePath = QString(), QString busAddress = QString());
+    ~LocalNotificationCenter() override;
+
+    void requestAuthorization(AuthorizationOptions options, std::function<void(bool granted)> completion) override;
+    void getNotificationSettings(std::function<void(const NotificationSettings &)> completion) override;
+    void addNotificationRequest(const NotificationRequest &request,
+                                std::function<void(const std::optional<QString> &error)> completion = {}) override;
+    void getPendingNotificationRequests(std::function<void(const QList<NotificationRequest> &)> completion) override;
+    void getDeliveredNotifications(std::function<void(const QList<Notification> &)> completion) override;
+    void removeAllPendingNotificationRequests() override;
+    void removeAllDeliveredNotifications() override;
+    void setApplicationIconBadgeNumber(int number) override;
+    int applicationIconBadgeNumber() override;
+
+    // The platform settings window changes the permission through this.
+    void setNotificationSettings(const NotificationSettings &settings);
+
+    // Whether the application is in front; by default, whether the Qt
+    // application is the active one. Tests replace it.
+    void setForegroundProbe(std::function<bool()> probe);
+    bool isInForeground() const;
+    // Whether deliveries are taken over the bus right now.
+    bool isPresenterRegistered() const;
+
+protected:
+    void delegateChanged() override;
+
+private:
+    NotificationStore *store();
+
+    QString storePath_;
+    QString busAddress_;
+    std::mutex storeMutex_;
+    std::unique_ptr<NotificationStore> store_;
+    bool storeTried_ = false;
+    std::function<bool()> foregroundProbe_;
+    std::unique_ptr<ForegroundPresenter> presenter_;
+    std::optional<QDBusConnection> bus_;
+};
+
+} // namespace platform

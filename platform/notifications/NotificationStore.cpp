@@ -1,0 +1,376 @@
+#include "platform/notifications/NotificationStore.h"
+
+#include "platform/Console.h"
+#include "platform/UserDefaults.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <sqlite3.h>
+
+namespace platform {
+
+namespace {
+
+constexpr const char *schema =
+    "CREATE TABLE IF NOT EXISTS requests ("
+    " seq INTEGER PRIMARY KEY AUTOINCREMENT,"
+    " identifier TEXT NOT NULL,"
+    " title TEXT NOT NULL,"
+    " body TEXT NOT NULL,"
+    " badge INTEGER,"
+    " sound INTEGER NOT NULL,"
+    " trigger TEXT NOT NULL,"
+    " added_at INTEGER NOT NULL,"
+    " state TEXT NOT NULL,"
+    " delivered_at INTEGER,"
+    " server_id INTEGER NOT NULL DEFAULT 0);"
+    "CREATE INDEX IF NOT EXISTS requests_state ON requests(state, identifier);"
+    "CREATE TABLE IF NOT EXISTS state (key TEXT PRIMARY KEY NOT NULL, value INTEGER NOT NULL);";
+
+const char *stateName(NotificationStore::State s)
+{
+    switch (s) {
+    case NotificationStore::State::pending:
+        return "pending";
+    case NotificationStore::State::delivering:
+        return "delivering";
+    case NotificationStore::State::delivered:
+        return "delivered";
+    case NotificationStore::State::skipped:
+        return "skipped";
+    case NotificationStore::State::removed:
+        return "removed";
+    }
+    return "pending";
+}
+
+// One prepared statement, finalized on every path.
+class Statement
+{
+public:
+    Statement(sqlite3 *db, const char *sql) { ok_ = sqlite3_prepare_v2(db, sql, -1, &stmt_, nullptr) == SQLITE_OK; }
+    ~Statement() { sqlite3_finalize(stmt_); }
+    Statement(const Statement &) = delete;
+    Statement &operator=(const Statement &) = delete;
+
+    bool ok() const { return ok_; }
+    void bind(int i, qint64 v) { sqlite3_bind_int64(stmt_, i, v); }
+    void bind(int i, const QString &v)
+    {
+        const QByteArray utf8 = v.toUtf8();
+        sqlite3_bind_text(stmt_, i, utf8.constData(), utf8.size(), SQLITE_TRANSIENT);
+    }
+    void bind(int i, const char *v) { sqlite3_bind_text(stmt_, i, v, -1, SQLITE_STATIC); }
+    void bindNull(int i) { sqlite3_bind_null(stmt_, i); }
+    void bind(int i, const std::optional<int> &v)
+    {
+        if (v)
+            bind(i, static_cast<qint64>(*v));
+        else
+            bindNull(i);
+    }
+    // SQLITE_ROW, SQLITE_DONE or an error.
+    int step() { return ok_ ? sqlite3_step(stmt_) : SQLITE_ERROR; }
+    bool run() { return step() == SQLITE_DONE; }
+    qint64 integer(int col) const { return sqlite3_column_int64(stmt_, col); }
+    bool isNull(int col) const { return sqlite3_column_type(stmt_, col) == SQLITE_NULL; }
+    QString text(int col) const
+    {
+        return QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(stmt_, col)),
+                                 sqlite3_column_bytes(stmt_, col));
+    }
+
+private:
+    sqlite3_stmt *stmt_ = nullptr;
+    bool ok_ = false;
+};
+
+// BEGIN IMMEDIATE ... COMMIT, rolled back unless commit() succeeded.
+class Transaction
+{
+public:
+    explicit Transaction(sqlite3 *db) : db_(db)
+    {
+        begun_ = sqlite3_exec(db_, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) == SQLITE_OK;
+    }
+    ~Transaction()
+    {
+        if (begun_ && !done_)
+            sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+    }
+    bool begun() const { return begun_; }
+    bool commit()
+    {
+        done_ = begun_ && sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr) == SQLITE_OK;
+        return done_;
+    }
+
+private:
+    sqlite3 *db_;
+    bool begun_ = false;
+    bool done_ = false;
+};
+
+constexpr const char *statusKey = "authorizationStatus";
+constexpr const char *optionsKey = "authorizationOptions";
+constexpr const char *badgeKey = "badge";
+
+} // namespace
+
+QString NotificationStore::defaultPath()
+{
+    return UserDefaults::configDirectory() + QStringLiteral("/notifications.sqlite");
+}
+
+std::unique_ptr<NotificationStore> NotificationStore::open(const QString &path)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    sqlite3 *db = nullptr;
+    int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &db,
+                             SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_FULLMUTEX, nullptr);
+    if (rc == SQLITE_OK) {
+        sqlite3_busy_timeout(db, 5000);
+        // WAL: the agent reads while the application writes. FULL: a committed
+        // delivery mark survives a crash, which exactly-once depends on.
+        rc = sqlite3_exec(db, "PRAGMA journal_mode=WAL; PRAGMA synchronous=FULL;", nullptr, nullptr, nullptr);
+    }
+    if (rc == SQLITE_OK)
+        rc = sqlite3_exec(db, schema, nullptr, nullptr, nullptr);
+    if (rc != SQLITE_OK) {
+        consoleLog(QStringLiteral("Cannot open the notification store %1: %2")
+                       .arg(path, QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc))));
+        sqlite3_close(db);
+        return nullptr;
+    }
+    return std::unique_ptr<NotificationStore>(new NotificationStore(db, path));
+}
+
+NotificationStore::NotificationStore(sqlite3 *db, QString path) : db_(db), path_(std::move(path)) {}
+
+NotificationStore::~NotificationStore()
+{
+    sqlite3_close(db_);
+}
+
+bool NotificationStore::exec(const char *sql)
+{
+    return sqlite3_exec(db_, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
+}
+
+bool NotificationStore::setState(const char *key, qint64 value)
+{
+    Statement s(db_, "INSERT INTO state(key, value) VALUES(?1, ?2) ON CONFLICT(key) DO UPDATE SET value = ?2");
+    s.bind(1, key);
+    s.bind(2, value);
+    return s.run();
+}
+
+std::optional<qint64> NotificationStore::state(const char *key)
+{
+    Statement s(db_, "SELECT value FROM state WHERE key = ?1");
+    s.bind(1, key);
+    if (s.step() != SQLITE_ROW)
+        return std::nullopt;
+    return s.integer(0);
+}
+
+NotificationSettings NotificationStore::settings()
+{
+    std::lock_guard lock(mutex_);
+    NotificationSettings result;
+    switch (state(statusKey).value_or(0)) {
+    case 1:
+        result.authorizationStatus = AuthorizationStatus::denied;
+        break;
+    case 2:
+        result.authorizationStatus = AuthorizationStatus::authorized;
+        result.options = static_cast<AuthorizationOptions>(state(optionsKey).value_or(0));
+        break;
+    default:
+        break;
+    }
+    return result;
+}
+
+bool NotificationStore::setSettings(const NotificationSettings &settings)
+{
+    std::lock_guard lock(mutex_);
+    Transaction t(db_);
+    const qint64 status = settings.authorizationStatus == AuthorizationStatus::authorized ? 2
+                          : settings.authorizationStatus == AuthorizationStatus::denied ? 1
+                                                                                         : 0;
+    return t.begun() && setState(statusKey, status) && setState(optionsKey, settings.options) && t.commit();
+}
+
+int NotificationStore::badge()
+{
+    std::lock_guard lock(mutex_);
+    return static_cast<int>(state(badgeKey).value_or(0));
+}
+
+bool NotificationStore::setBadge(int badge)
+{
+    std::lock_guard lock(mutex_);
+    return setState(badgeKey, badge);
+}
+
+bool NotificationStore::add(const NotificationRequest &request, Instant addedAt)
+{
+    std::lock_guard lock(mutex_);
+    Transaction t(db_);
+    if (!t.begun())
+        return false;
+    Statement replace(db_, "DELETE FROM requests WHERE identifier = ?1 AND state = 'pending'");
+    replace.bind(1, request.identifier);
+    Statement insert(db_, "INSERT INTO requests(identifier, title, body, badge, sound, trigger, added_at, state)"
+                          " VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, 'pending')");
+    insert.bind(1, request.identifier);
+    insert.bind(2, request.content.title);
+    insert.bind(3, request.content.body);
+    insert.bind(4, request.content.badge);
+    insert.bind(5, qint64(request.content.sound ? 1 : 0));
+    insert.bind(6, QString::fromUtf8(QJsonDocument(toJson(request.trigger)).toJson(QJsonDocument::Compact)));
+    insert.bind(7, msecsOf(addedAt));
+    return replace.run() && insert.run() && t.commit();
+}
+
+QList<NotificationStore::Entry> NotificationStore::entries(State wanted)
+{
+    std::lock_guard lock(mutex_);
+    QList<Entry> result;
+    Statement s(db_, "SELECT seq, identifier, title, body, badge, sound, trigger, added_at, delivered_at, server_id"
+                     " FROM requests WHERE state = ?1 ORDER BY seq");
+    s.bind(1, stateName(wanted));
+    while (s.step() == SQLITE_ROW) {
+        Entry e;
+        e.seq = s.integer(0);
+        e.request.identifier = s.text(1);
+        e.request.content.title = s.text(2);
+        e.request.content.body = s.text(3);
+        if (!s.isNull(4))
+            e.request.content.badge = static_cast<int>(s.integer(4));
+        e.request.content.sound = s.integer(5) != 0;
+        const auto trigger = triggerFromJson(QJsonDocument::fromJson(s.text(6).toUtf8()).object());
+        if (!trigger) {
+            consoleLog(QStringLiteral("Notification request %1 has an unreadable trigger; it is ignored")
+                           .arg(e.request.identifier));
+            continue;
+        }
+        e.request.trigger = *trigger;
+        e.addedAt = instantFromMSecs(s.integer(7));
+        e.state = wanted;
+        if (!s.isNull(8))
+            e.deliveredAt = instantFromMSecs(s.integer(8));
+        e.serverId = static_cast<quint32>(s.integer(9));
+        result.append(e);
+    }
+    return result;
+}
+
+bool NotificationStore::removePending()
+{
+    std::lock_guard lock(mutex_);
+    return exec("DELETE FROM requests WHERE state = 'pending'");
+}
+
+bool NotificationStore::removeDelivered()
+{
+    std::lock_guard lock(mutex_);
+    Transaction t(db_);
+    return t.begun() && exec("DELETE FROM requests WHERE state = 'skipped' OR (state = 'delivered' AND server_id = 0)") &&
+           exec("UPDATE requests SET state = 'removed' WHERE state = 'delivered'") && t.commit();
+}
+
+bool NotificationStore::drop(qint64 seq)
+{
+    std::lock_guard lock(mutex_);
+    Statement s(db_, "DELETE FROM requests WHERE seq = ?1");
+    s.bind(1, seq);
+    return s.run();
+}
+
+bool NotificationStore::claim(qint64 seq)
+{
+    std::lock_guard lock(mutex_);
+    Statement s(db_, "UPDATE requests SET state = 'delivering' WHERE seq = ?1 AND state = 'pending'");
+    s.bind(1, seq);
+    return s.run() && sqlite3_changes(db_) == 1;
+}
+
+bool NotificationStore::release(qint64 seq)
+{
+    std::lock_guard lock(mutex_);
+    Statement s(db_, "UPDATE requests SET state = 'pending' WHERE seq = ?1 AND state = 'delivering'");
+    s.bind(1, seq);
+    return s.run();
+}
+
+bool NotificationStore::markDelivered(qint64 seq, Instant at, quint32 serverId, std::optional<int> badge)
+{
+    std::lock_guard lock(mutex_);
+    Transaction t(db_);
+    if (!t.begun())
+        return false;
+    Statement s(db_, "UPDATE requests SET state = 'delivered', delivered_at = ?2, server_id = ?3"
+                     " WHERE seq = ?1 AND state = 'delivering'");
+    s.bind(1, seq);
+    s.bind(2, msecsOf(at));
+    s.bind(3, qint64(serverId));
+    if (!s.run())
+        return false;
+    if (badge && !setState(badgeKey, *badge))
+        return false;
+    return t.commit();
+}
+
+bool NotificationStore::markSkipped(qint64 seq, Instant at, std::optional<int> badge)
+{
+    std::lock_guard lock(mutex_);
+    Transaction t(db_);
+    if (!t.begun())
+        return false;
+    Statement s(db_, "UPDATE requests SET state = 'skipped', delivered_at = ?2 WHERE seq = ?1 AND state = 'pending'");
+    s.bind(1, seq);
+    s.bind(2, msecsOf(at));
+    if (!s.run())
+        return false;
+    if (badge && sqlite3_changes(db_) == 1 && !setState(badgeKey, *badge))
+        return false;
+    return t.commit();
+}
+
+int NotificationStore::settleInterruptedDeliveries(Instant at)
+{
+    std::lock_guard lock(mutex_);
+    Transaction t(db_);
+    if (!t.begun())
+        return 0;
+    Statement s(db_, "UPDATE requests SET state = 'delivered', delivered_at = ?1 WHERE state = 'delivering'");
+    s.bind(1, msecsOf(at));
+    if (!s.run())
+        return 0;
+    const int n = sqlite3_changes(db_);
+    // The badge of the last interrupted delivery still belongs on the launcher.
+    std::optional<qint64> badge;
+    {
+        Statement last(db_, "SELECT badge FROM requests WHERE state = 'delivered' AND delivered_at = ?1"
+                            " AND badge IS NOT NULL ORDER BY seq DESC LIMIT 1");
+        last.bind(1, msecsOf(at));
+        if (n > 0 && last.step() == SQLITE_ROW)
+            badge = last.integer(0);
+    }
+    if (badge && !setState(badgeKey, *badge))
+        return 0;
+    return t.commit() ? n : 0;
+}
+
+qint64 NotificationStore::dataVersion()
+{
+    std::lock_guard lock(mutex_);
+    Statement s(db_, "PRAGMA data_version");
+    return s.step() == SQLITE_ROW ? s.integer(0) : -1;
+}
+
+} // namespace platform

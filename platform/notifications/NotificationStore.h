@@ -1,0 +1,86 @@
+#pragma once
+
+#include "platform/notifications/NotificationRequest.h"
+
+#include <QList>
+#include <QString>
+#include <memory>
+#include <mutex>
+#include <optional>
+
+struct sqlite3;
+
+namespace platform {
+
+// The notification store on disk: permission, badge and requests, shared by
+// the application (which adds and removes) and qamarly-notifyd (which
+// delivers). SQLite in WAL mode; every change is one transaction, so either
+// process may be killed at any moment without losing or doubling a request.
+// Safe to use from several threads.
+class NotificationStore
+{
+public:
+    enum class State { pending, delivering, delivered, skipped, removed };
+
+    struct Entry
+    {
+        qint64 seq = 0; // order of addition
+        NotificationRequest request;
+        Instant addedAt;
+        State state = State::pending;
+        std::optional<Instant> deliveredAt;
+        quint32 serverId = 0; // the desktop notification's id, 0 when none was shown
+    };
+
+    // $XDG_CONFIG_HOME/qamarly/notifications.sqlite
+    static QString defaultPath();
+    // No store (and one console line) when the file cannot be opened or made.
+    static std::unique_ptr<NotificationStore> open(const QString &path);
+    ~NotificationStore();
+    NotificationStore(const NotificationStore &) = delete;
+    NotificationStore &operator=(const NotificationStore &) = delete;
+
+    QString path() const { return path_; }
+
+    NotificationSettings settings();
+    bool setSettings(const NotificationSettings &settings);
+    int badge();
+    bool setBadge(int badge);
+
+    // Replaces a pending request of the same identifier.
+    bool add(const NotificationRequest &request, Instant addedAt);
+    QList<Entry> entries(State state);
+    bool removePending();
+    // Delivered notifications become `removed` until the agent has withdrawn
+    // them from the screen (then they are dropped).
+    bool removeDelivered();
+    bool drop(qint64 seq);
+
+    // Delivery steps, each one transaction. claim: pending -> delivering
+    // (false when the request is gone or no longer pending); release undoes it.
+    bool claim(qint64 seq);
+    bool release(qint64 seq);
+    // delivering -> delivered; sets the badge in the same transaction when given.
+    bool markDelivered(qint64 seq, Instant at, quint32 serverId, std::optional<int> badge);
+    // pending -> skipped (a missed notification superseded by a later one).
+    bool markSkipped(qint64 seq, Instant at, std::optional<int> badge);
+    // A claim found at start was handed to the notification service by an
+    // agent that died before recording the outcome; it counts as delivered
+    // so a restart never shows it twice. Returns how many there were.
+    int settleInterruptedDeliveries(Instant at);
+
+    // Changes whenever another connection commits (cheap; for polling).
+    qint64 dataVersion();
+
+private:
+    NotificationStore(sqlite3 *db, QString path);
+    bool exec(const char *sql);
+    bool setState(const char *key, qint64 value);
+    std::optional<qint64> state(const char *key);
+
+    sqlite3 *db_;
+    QString path_;
+    std::recursive_mutex mutex_;
+};
+
+} // namespace platform
