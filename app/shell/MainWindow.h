@@ -1,0 +1,25 @@
+#pragma once
+
+#include "app/shell/TabScreens.h"
+
+#include <memory>
+#include <vector>
+
+namespace platform {
+class TabBarController;
+class Window;
+} // namespace platform
+
+namespace shell {
+
+// The desktop's usual size for a phone-shaped application window.
+inline constexpr int mainWindowWidth = 420;
+inline constexpr int mainWindowHeight = 760;
+
+// The main window: titled "Qamarly", resizable, its root a tab bar
+// controller holding one screen per entry of `tabs`, titles looked up now.
+std::unique_ptr<platform::Window> makeMainWindow(const std::vector<TabScreen> &tabs);
+// The tab bar controller at the root of a window made by makeMainWindow.
+platform::TabBarController *rootTabBarController(const platform::Window &window);
+
+} // namespace shell

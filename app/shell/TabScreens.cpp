@@ -1,0 +1,15 @@
+// The main window's tabs, in order. Each screen adds one entry here (and
+// links its library into qamarly in app/CMakeLists.txt). The settings screen
+// must end up at settingsTabIndex (3).
+#include "app/shell/TabScreens.h"
+
+namespace shell {
+
+const std::vector<TabScreen> &tabScreens()
+{
+    static const std::vector<TabScreen> tabs = {
+    };
+    return tabs;
+}
+
+} // namespace shell

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <vector>
+
+namespace platform {
+class ViewController;
+}
+
+namespace shell {
+
+// One tab of the main window: how to make its screen, the string key of its
+// title and the resource path of its icon (empty for none).
+struct TabScreen
+{
+    std::function<platform::ViewController *()> make;
+    const char *titleKey = "";
+    QString iconPath;
+};
+
+// The settings screen's tab; other screens switch to it by this index.
+inline constexpr int settingsTabIndex = 3;
+
+// The application's tabs in order (TabScreens.cpp, built into the qamarly
+// program so that it may name every screen).
+const std::vector<TabScreen> &tabScreens();
+
+} // namespace shell
