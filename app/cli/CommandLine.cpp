@@ -1,6 +1,7 @@
 #include "app/cli/CommandLine.h"
 
 #include "app/cli/DateCommands.h"
+#include "app/cli/RangeCommand.h"
 #include "app/cli/SettingsCommand.h"
 
 #include <vector>
@@ -15,6 +16,7 @@ const std::vector<Command> &commands()
     static const std::vector<Command> list{
         {QStringLiteral("today"), QStringLiteral("today [--json]"), runToday},
         {QStringLiteral("convert"), QStringLiteral("convert YYYY-MM-DD [--from gregorian|hijri] [--json]"), runConvert},
+        {QStringLiteral("range"), QStringLiteral("range FROM TO [--calendar gregorian|hijri] [--json]"), runRange},
         {QStringLiteral("settings"), QStringLiteral("settings [--json] | settings set KEY VALUE"), runSettings},
     };
     return list;

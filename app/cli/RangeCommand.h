@@ -1,0 +1,11 @@
+#pragma once
+
+#include "app/cli/CommandLine.h"
+
+namespace cli {
+
+// qamarly range FROM TO [--calendar gregorian|hijri] [--json]: the span the
+// date range screen shows for the same two days.
+int runRange(Invocation &call);
+
+} // namespace cli

@@ -1,0 +1,24 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ar">
+<context>
+    <name>converter</name>
+    <message id="converter.tabTitle"><source>Converter</source><translation>المحوّل</translation></message>
+    <message id="converter.todayCaption"><source>Today</source><translation>اليوم</translation></message>
+    <message id="converter.segmentGregorian"><source>Gregorian</source><translation>ميلادي</translation></message>
+    <message id="converter.segmentHijri"><source>Hijri</source><translation>هجري</translation></message>
+    <message id="converter.pickCaption"><source>Pick a date</source><translation>اختر تاريخًا</translation></message>
+    <message id="converter.resultCaption"><source>The same day</source><translation>اليوم نفسه</translation></message>
+    <message id="converter.todayButton"><source>Today</source><translation>اليوم</translation></message>
+    <message id="converter.changeWallpaper"><source>Change wallpaper</source><translation>تغيير الخلفية</translation></message>
+    <message id="converter.adjustmentTip"><source>Hijri adjustment</source><translation>تعديل التاريخ الهجري</translation></message>
+    <message id="converter.swipeHint"><source>Drag sideways or use the arrow keys to move a day</source><translation>اسحب أفقيًا أو استخدم مفاتيح الأسهم للانتقال يومًا</translation></message>
+    <message id="adjmsg1"><source>Hijri dates are shifted by</source><translation>التواريخ الهجرية معدّلة بمقدار</translation></message>
+    <message id="adjmsg2"><source>to match the sighting of the new moon where you live. You can change this in Settings.</source><translation>لتوافق رؤية الهلال في بلدك. يمكنك تغيير ذلك من الإعدادات.</translation></message>
+    <message id="day"><source>day</source><translation>يوم</translation></message>
+    <message id="days2"><source>days</source><translation>أيام</translation></message>
+    <message id="goSettings"><source>Settings</source><translation>الإعدادات</translation></message>
+    <message id="cancel"><source>Cancel</source><translation>إلغاء</translation></message>
+    <message id="reset"><source>Reset to 0</source><translation>إعادة إلى الصفر</translation></message>
+</context>
+</TS>

@@ -1,0 +1,24 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en">
+<context>
+    <name>converter</name>
+    <message id="converter.tabTitle"><source>Converter</source><translation>Converter</translation></message>
+    <message id="converter.todayCaption"><source>Today</source><translation>Today</translation></message>
+    <message id="converter.segmentGregorian"><source>Gregorian</source><translation>Gregorian</translation></message>
+    <message id="converter.segmentHijri"><source>Hijri</source><translation>Hijri</translation></message>
+    <message id="converter.pickCaption"><source>Pick a date</source><translation>Pick a date</translation></message>
+    <message id="converter.resultCaption"><source>The same day</source><translation>The same day</translation></message>
+    <message id="converter.todayButton"><source>Today</source><translation>Today</translation></message>
+    <message id="converter.changeWallpaper"><source>Change wallpaper</source><translation>Change wallpaper</translation></message>
+    <message id="converter.adjustmentTip"><source>Hijri adjustment</source><translation>Hijri adjustment</translation></message>
+    <message id="converter.swipeHint"><source>Drag sideways or use the arrow keys to move a day</source><translation>Drag sideways or use the arrow keys to move a day</translation></message>
+    <message id="adjmsg1"><source>Hijri dates are shifted by</source><translation>Hijri dates are shifted by</translation></message>
+    <message id="adjmsg2"><source>to match the sighting of the new moon where you live. You can change this in Settings.</source><translation>to match the sighting of the new moon where you live. You can change this in Settings.</translation></message>
+    <message id="day"><source>day</source><translation>day</translation></message>
+    <message id="days2"><source>days</source><translation>days</translation></message>
+    <message id="goSettings"><source>Settings</source><translation>Settings</translation></message>
+    <message id="cancel"><source>Cancel</source><translation>Cancel</translation></message>
+    <message id="reset"><source>Reset to 0</source><translation>Reset to 0</translation></message>
+</context>
+</TS>
