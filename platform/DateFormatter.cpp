@@ -23,6 +23,9 @@ QString qString(const icu::UnicodeString &s)
 struct DateFormatter::Impl
 {
     std::unique_ptr<icu::SimpleDateFormat> format;
+    // Our own calendar to format with: ICU's format(UDate) clones one per call
+    // and keeps the computed fields from us.
+    std::unique_ptr<icu::Calendar> work;
 };
 
 DateFormatter::DateFormatter()
@@ -75,14 +78,36 @@ void DateFormatter::ensure() const
     format->adoptCalendar(cal.release());
     format->setLenient(false);
     impl_ = std::make_unique<Impl>();
+    impl_->work.reset(format->getCalendar()->clone());
     impl_->format = std::move(format);
 }
 
 QString DateFormatter::string(Instant instant) const
 {
+    return string(instant, nullptr);
+}
+
+QString DateFormatter::string(Instant instant, DateComponents *components) const
+{
     ensure();
     icu::UnicodeString out;
-    impl_->format->format(udateOf(instant), out);
+    icu::Calendar &cal = *impl_->work;
+    UErrorCode status = U_ZERO_ERROR;
+    cal.setTime(udateOf(instant), status);
+    icu::FieldPosition position;
+    impl_->format->format(cal, out, position);
+    if (components) {
+        // Formatting left the fields of `instant` computed in `cal`.
+        components->year = cal.get(UCAL_EXTENDED_YEAR, status);
+        components->month = cal.get(UCAL_MONTH, status) + 1;
+        components->day = cal.get(UCAL_DATE, status);
+        components->hour = cal.get(UCAL_HOUR_OF_DAY, status);
+        components->minute = cal.get(UCAL_MINUTE, status);
+        components->second = cal.get(UCAL_SECOND, status);
+        components->weekday = cal.get(UCAL_DAY_OF_WEEK, status);
+        if (calendar_.identifier() == CalendarIdentifier::gregorian && components->year <= 0)
+            components->year = cal.get(UCAL_YEAR, status);
+    }
     return qString(out);
 }
 
@@ -99,6 +124,31 @@ std::optional<Instant> DateFormatter::date(const QString &text) const
 
 QString DateFormatter::format(const Calendar &calendar, const QString &pattern, Instant instant)
 {
+    return cached(calendar, pattern).string(instant);
+}
+
+QStringList DateFormatter::formatAll(const Calendar &calendar, const QStringList &patterns, Instant instant,
+                                     DateComponents *components)
+{
+    // A control character no pattern or localized name contains, quoted as a literal.
+    static const QChar separator(0x1F);
+    const QString combined = patterns.join(QLatin1Char('\'') + separator + QLatin1Char('\''));
+    const DateFormatter &formatter = cached(calendar, combined);
+    // The formatter works in the device zone; components in another zone come from the calendar.
+    const bool sameZone = formatter.timeZoneId() == calendar.timeZoneId();
+    QStringList parts = formatter.string(instant, sameZone ? components : nullptr).split(separator);
+    if (components && !sameZone)
+        *components = calendar.components(instant);
+    if (parts.size() != patterns.size()) {
+        parts.clear();
+        for (const QString &pattern : patterns)
+            parts << format(calendar, pattern, instant);
+    }
+    return parts;
+}
+
+DateFormatter &DateFormatter::cached(const Calendar &calendar, const QString &pattern)
+{
     using Key = std::tuple<int, QString, QString, int, QString, QString>;
     thread_local std::map<Key, std::unique_ptr<DateFormatter>> cache;
     const QString locale = Device::localeName();
@@ -114,7 +164,7 @@ QString DateFormatter::format(const Calendar &calendar, const QString &pattern, 
         formatter->setDateFormat(pattern);
         it = cache.emplace(std::move(key), std::move(formatter)).first;
     }
-    return it->second->string(instant);
+    return *it->second;
 }
 
 } // namespace platform

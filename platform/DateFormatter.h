@@ -36,10 +36,18 @@ public:
     // and pattern: the same text as a fresh formatter gives, at a fraction of
     // the cost. Locale and zone are the device's.
     static QString format(const Calendar &calendar, const QString &pattern, Instant instant);
+    // Several patterns of one moment at the cost of one: they are formatted as
+    // one combined pattern, so the calendar works out the fields once (the
+    // Umm al-Qura field computation is the expensive part). Also fills
+    // `components` from that same computation when given.
+    static QStringList formatAll(const Calendar &calendar, const QStringList &patterns, Instant instant,
+                                 DateComponents *components = nullptr);
 
 private:
     struct Impl;
     void ensure() const;
+    static DateFormatter &cached(const Calendar &calendar, const QString &pattern);
+    QString string(Instant instant, DateComponents *components) const;
 
     Calendar calendar_;
     QString locale_;

@@ -1,0 +1,239 @@
+// RGConv and RGDate: conversion facts, the adjustment in both directions,
+// display strings, and arithmetic at the edges.
+#include "TestEnvironment.h"
+#include "core/RGConv.h"
+#include "core/SharedDefaults.h"
+
+#include <gtest/gtest.h>
+
+using core::RGConv;
+using testenv::gregorianInstant;
+using testenv::hijriInstant;
+
+namespace {
+
+struct Fact
+{
+    int gy, gm, gd;
+    int hy, hm, hd;
+    const char *source;
+};
+
+// Published Umm al-Qura dates, not computed here.
+const Fact facts[] = {
+    {2026, 2, 18, 1447, 9, 1, "start of Ramadan 1447 (Umm al-Qura calendar, KACST)"},
+    {2026, 6, 16, 1448, 1, 1, "1 Muharram 1448 (Umm al-Qura)"},
+    {2025, 3, 1, 1446, 9, 1, "start of Ramadan 1446 (Umm al-Qura)"},
+    {2024, 6, 16, 1445, 12, 10, "Eid al-Adha 1445 (Saudi announcement)"},
+    {2023, 4, 21, 1444, 10, 1, "Eid al-Fitr 1444 (Umm al-Qura)"},
+};
+
+class RGConvTest : public ::testing::Test
+{
+protected:
+    void setAdjustment(std::int64_t days) { env.suite()->setInteger(core::keys::adjustmentNumber, days); }
+    testenv::ScopedEnvironment env{QStringLiteral("en_US"), QStringLiteral("Asia/Riyadh")};
+};
+
+TEST_F(RGConvTest, PublishedDatesConvertInBothDirections)
+{
+    for (const Fact &f : facts) {
+        SCOPED_TRACE(f.source);
+        const RGConv fromGregorian(gregorianInstant(f.gy, f.gm, f.gd, 10));
+        EXPECT_EQ(fromGregorian.hijriDate()->year(), f.hy);
+        EXPECT_EQ(fromGregorian.hijriDate()->month(), f.hm);
+        EXPECT_EQ(fromGregorian.hijriDate()->day(), f.hd);
+
+        RGConv fromHijri(gregorianInstant(2000, 1, 1));
+        fromHijri.setDate(hijriInstant(f.hy, f.hm, f.hd), fromHijri.islamicCalendar());
+        EXPECT_EQ(fromHijri.gregorianDate()->year(), f.gy);
+        EXPECT_EQ(fromHijri.gregorianDate()->month(), f.gm);
+        EXPECT_EQ(fromHijri.gregorianDate()->day(), f.gd);
+    }
+}
+
+TEST_F(RGConvTest, WithoutStoredAdjustmentBothRecordsDescribeTheSameMoment)
+{
+    const auto at = gregorianInstant(2026, 12, 5, 15, 30);
+    const RGConv conv(at);
+    EXPECT_EQ(conv.adjustmentNumber(), 0);
+    EXPECT_EQ(conv.gregorianDate()->date(), at);
+    EXPECT_EQ(conv.hijriDate()->date(), at);
+    EXPECT_EQ(conv.hijriDate()->weekDayName(), conv.gregorianDate()->weekDayName());
+}
+
+TEST_F(RGConvTest, PositiveAdjustmentShowsTheNextDayOnTheHijriSideOnly)
+{
+    setAdjustment(1);
+    const RGConv conv(gregorianInstant(2026, 2, 17, 8)); // 29 Sha'ban 1447; +1 is 1 Ramadan
+    EXPECT_EQ(conv.gregorianDate()->day(), 17);
+    EXPECT_EQ(conv.gregorianDate()->weekDayName(), QStringLiteral("Tuesday"));
+    EXPECT_EQ(conv.hijriDate()->day(), 1);
+    EXPECT_EQ(conv.hijriDate()->month(), 9);
+    EXPECT_EQ(conv.hijriDate()->weekDayName(), QStringLiteral("Wednesday"));
+    EXPECT_EQ(conv.hijriDate()->date(), gregorianInstant(2026, 2, 18, 8));
+}
+
+TEST_F(RGConvTest, NegativeAdjustmentFromTheHijriSideMovesTheGregorianSideLater)
+{
+    setAdjustment(-2);
+    RGConv conv(gregorianInstant(2026, 1, 1));
+    const auto x = hijriInstant(1447, 9, 1); // 18 February 2026
+    conv.setDate(x, conv.islamicCalendar());
+    EXPECT_EQ(conv.hijriDate()->date(), x);
+    EXPECT_EQ(conv.hijriDate()->day(), 1);
+    EXPECT_EQ(conv.gregorianDate()->day(), 20);
+    EXPECT_EQ(conv.gregorianDate()->month(), 2);
+}
+
+TEST_F(RGConvTest, DirectionsAreInverseForEveryAdjustment)
+{
+    for (int adjustment : {-2, 0, 1}) {
+        SCOPED_TRACE(adjustment);
+        setAdjustment(adjustment);
+        RGConv conv(gregorianInstant(2026, 1, 1));
+        for (int day = 0; day < 400; day += 13) {
+            const auto d = *conv.gregorianCalendar().dateByAddingDays(day, gregorianInstant(2026, 1, 1, 12));
+            conv.setDate(d, conv.gregorianCalendar());
+            const auto gregorian = conv.gregorianDate();
+            conv.setDate(conv.hijriDate()->date(), conv.islamicCalendar());
+            EXPECT_EQ(*conv.gregorianDate(), *gregorian);
+        }
+    }
+}
+
+TEST_F(RGConvTest, StoredChangeAppliesAtTheNextSetDateNotBefore)
+{
+    RGConv conv(gregorianInstant(2026, 6, 16, 9));
+    EXPECT_EQ(conv.hijriDate()->day(), 1);
+    setAdjustment(1);
+    EXPECT_EQ(conv.hijriDate()->day(), 1) << "records are not edited behind the caller's back";
+    conv.setDate(gregorianInstant(2026, 6, 16, 9), conv.gregorianCalendar());
+    EXPECT_EQ(conv.adjustmentNumber(), 1);
+    EXPECT_EQ(conv.hijriDate()->day(), 2);
+}
+
+TEST_F(RGConvTest, AGregorianCalendarWithOtherSettingsCountsAsTheHijriSide)
+{
+    setAdjustment(1);
+    RGConv conv(gregorianInstant(2026, 1, 1));
+    platform::Calendar otherZone = conv.gregorianCalendar();
+    otherZone.setTimeZoneId(QStringLiteral("Europe/London"));
+    ASSERT_NE(otherZone, conv.gregorianCalendar());
+    const auto x = gregorianInstant(2026, 6, 16, 9);
+    conv.setDate(x, otherZone);
+    EXPECT_EQ(conv.hijriDate()->date(), x);
+    EXPECT_EQ(conv.gregorianDate()->day(), 15);
+}
+
+TEST_F(RGConvTest, HijriMonthsEndAfter29Or30Days)
+{
+    const platform::Calendar hijri = platform::Calendar::islamicUmmAlQura();
+    // Umm al-Qura 1447: Sha'ban has 29 days, Dhu al-Qa'dah 30.
+    EXPECT_EQ(hijri.daysInMonth(hijriInstant(1447, 8, 1)), 29);
+    EXPECT_FALSE(hijri.date(1447, 8, 30).has_value());
+    EXPECT_EQ(hijri.daysInMonth(hijriInstant(1447, 11, 1)), 30);
+    RGConv conv(gregorianInstant(2026, 2, 17, 12));
+    EXPECT_EQ(conv.hijriDate()->day(), 29);
+    conv.setDate(gregorianInstant(2026, 2, 18, 12), conv.gregorianCalendar());
+    EXPECT_EQ(conv.hijriDate()->day(), 1);
+    EXPECT_EQ(conv.hijriDate()->monthName(), QStringLiteral("Ramadan (9)"));
+}
+
+TEST_F(RGConvTest, DisplayStringsFollowTheirPatterns)
+{
+    const RGConv conv(gregorianInstant(2026, 12, 5, 12));
+    EXPECT_EQ(conv.gregorianDate()->monthName(), QStringLiteral("December (12)"));
+    EXPECT_EQ(conv.gregorianDate()->dateFullString(), QStringLiteral("05 December (12), 2026"));
+    EXPECT_EQ(conv.gregorianDate()->weekDayName(), QStringLiteral("Saturday"));
+    EXPECT_TRUE(conv.hijriDate()->monthName().endsWith(QStringLiteral("(6)")));
+    EXPECT_EQ(conv.hijriDate()->year(), 1448);
+}
+
+TEST_F(RGConvTest, ArabicRecordsUseArabicNamesAndDigits)
+{
+    env.setLocale(QStringLiteral("ar_SA"));
+    const RGConv conv(gregorianInstant(2026, 2, 18, 12));
+    EXPECT_EQ(conv.hijriDate()->monthName(), QStringLiteral("رمضان (٩)"));
+    EXPECT_TRUE(conv.hijriDate()->dateFullString().startsWith(QStringLiteral("٠١ ")));
+    EXPECT_EQ(conv.hijriDate()->day(), 1);
+}
+
+TEST_F(RGConvTest, AMissingLocalMidnightStillGivesTheRightDay)
+{
+    // São Paulo skipped 00:00-01:00 on 4 November 2018.
+    env.setTimeZone(QStringLiteral("America/Sao_Paulo"));
+    const platform::Calendar gregorian = platform::Calendar::gregorian();
+    const auto day = gregorian.date(2018, 11, 4);
+    ASSERT_TRUE(day.has_value());
+    EXPECT_EQ(gregorian.components(*day).day, 4);
+    EXPECT_EQ(gregorian.components(*day).hour, 1);
+    EXPECT_EQ(gregorian.startOfDay(gregorianInstant(2018, 11, 4, 15)), *day);
+
+    const auto before = gregorianInstant(2018, 11, 3, 0);
+    const auto next = gregorian.dateByAddingDays(1, before);
+    ASSERT_TRUE(next.has_value());
+    EXPECT_EQ(gregorian.components(*next).day, 4);
+    EXPECT_EQ(gregorian.daysBetween(before, gregorianInstant(2018, 11, 5, 0)), 2);
+
+    const RGConv conv(*day);
+    EXPECT_EQ(conv.gregorianDate()->dateFullString(), QStringLiteral("04 November (11), 2018"));
+}
+
+TEST_F(RGConvTest, HugeAdjustmentsNeverCrashAndKeepTheOtherRecord)
+{
+    const auto at = gregorianInstant(2026, 12, 5, 12);
+    for (std::int64_t adjustment : {std::int64_t(1'000'000'000), std::int64_t(-1'000'000'000),
+                                    std::int64_t(5'000'000'000), std::numeric_limits<std::int64_t>::min(),
+                                    std::numeric_limits<std::int64_t>::max()}) {
+        SCOPED_TRACE(adjustment);
+        setAdjustment(adjustment);
+        RGConv conv(at);
+        EXPECT_EQ(conv.gregorianDate()->date(), at);
+        const auto gregorianBefore = conv.gregorianDate();
+        conv.setDate(at, conv.islamicCalendar());
+        EXPECT_EQ(conv.hijriDate()->date(), at);
+        if (adjustment > std::int64_t(1'000'000'000) || adjustment < -std::int64_t(1'000'000'000)) {
+            // No such day: construction falls back, setDate keeps the old record.
+            EXPECT_EQ(conv.gregorianDate(), gregorianBefore);
+        }
+        conv.setDate(at, conv.gregorianCalendar());
+    }
+}
+
+TEST_F(RGConvTest, AWrongTypeUnderTheAdjustmentKeyCountsAsZero)
+{
+    env.suite()->setString(core::keys::adjustmentNumber, QStringLiteral("2"));
+    const RGConv conv(gregorianInstant(2026, 6, 16, 9));
+    EXPECT_EQ(conv.adjustmentNumber(), 0);
+    EXPECT_EQ(conv.hijriDate()->day(), 1);
+}
+
+} // namespace
+
+#include "LiteralDateCore.h"
+#include "core/LocalizedNumber.h"
+
+namespace {
+
+TEST(RGDateCaching, RecordsAreByteIdenticalToFreshFormatters)
+{
+    for (const char *locale : {"en_US", "ar_SA", "fr_FR"}) {
+        SCOPED_TRACE(locale);
+        testenv::ScopedEnvironment env{QString::fromLatin1(locale), QStringLiteral("America/Sao_Paulo")};
+        env.suite()->setInteger(core::keys::adjustmentNumber, -1);
+        RGConv conv(gregorianInstant(2018, 11, 1, 0));
+        literal::Converter plain(gregorianInstant(2018, 11, 1, 0));
+        for (int day = 0; day < 60; day += 3) {
+            const auto at = *conv.gregorianCalendar().dateByAddingDays(day, gregorianInstant(2018, 11, 1, 0));
+            const platform::Calendar &side = day % 2 ? conv.islamicCalendar() : conv.gregorianCalendar();
+            conv.setDate(at, side);
+            plain.setDate(at, side);
+            EXPECT_TRUE(literal::sameRecord(plain.gregorian, *conv.gregorianDate()));
+            EXPECT_TRUE(literal::sameRecord(plain.hijri, *conv.hijriDate()));
+            EXPECT_EQ(core::localizedNumber(day - 30), literal::localizedNumber(day - 30));
+        }
+    }
+}
+
+} // namespace
