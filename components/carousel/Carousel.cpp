@@ -24,7 +24,8 @@ public:
     explicit CarouselContentView(Carousel *carousel) : QWidget(carousel), carousel_(carousel)
     {
         setAttribute(Qt::WA_AcceptTouchEvents);
-        setMouseTracking(false);
+        // Moves without a button tell us of a release we never saw.
+        setMouseTracking(true);
     }
 
 protected:
@@ -47,7 +48,7 @@ protected:
             return;
         if (event->buttons() & Qt::LeftButton)
             carousel_->pointerMoved(event->position());
-        else if (carousel_->pan_.active())
+        else if (carousel_->pan_.active() && !carousel_->touchActive_)
             // The release happened where we could not see it.
             carousel_->pointerReleased(event->position());
     }
@@ -69,6 +70,7 @@ protected:
             if (touch->points().isEmpty())
                 return true;
             const QPointF position = touch->points().first().position();
+            carousel_->touchActive_ = event->type() != QEvent::TouchEnd;
             if (event->type() == QEvent::TouchBegin)
                 carousel_->pointerPressed(position);
             else if (event->type() == QEvent::TouchUpdate)
@@ -78,6 +80,7 @@ protected:
             return true;
         }
         case QEvent::TouchCancel:
+            carousel_->touchActive_ = false;
             carousel_->pointerCancelled();
             return true;
         default:

@@ -183,6 +183,7 @@ private:
     bool layoutPending_ = false;
     PanTracker pan_;
     int wheelRemainder_ = 0;
+    bool touchActive_ = false;
 };
 
 } // namespace components

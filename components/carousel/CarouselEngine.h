@@ -189,8 +189,8 @@ private:
     CarouselType type_ = CarouselType::linear;
     bool vertical_ = false;
     double perspective_ = -1.0 / 500.0;
-    QSizeF viewpointOffset_;
-    QSizeF contentOffset_;
+    QSizeF viewpointOffset_{0.0, 0.0};
+    QSizeF contentOffset_{0.0, 0.0};
     double offsetMultiplier_ = 1.0;
 
     bool scrolling_ = false;
