@@ -437,6 +437,7 @@ void Carousel::paintItems(QPainter &painter)
     painter.setRenderHint(QPainter::Antialiasing);
     const QTransform base = painter.worldTransform();
     const qreal baseOpacity = painter.opacity();
+    const QRectF bounds(rect());
     for (int index : stacking_) {
         auto found = slots_.find(index);
         if (found == slots_.end())
@@ -444,13 +445,16 @@ void Carousel::paintItems(QPainter &painter)
         Slot &slot = found->second;
         if (!slot.container || !slot.drawable || slot.placement.hidden || slot.placement.opacity <= 0.0)
             continue;
+        const QRectF box(QPointF(0, 0), QSizeF(slot.container->size()));
+        // Cards wholly outside the carousel cost a transformed draw and show nothing.
+        if (!slot.toCarousel.mapRect(box).intersects(bounds))
+            continue;
         ensureImage(slot);
         if (slot.image.isNull())
             continue;
         painter.setWorldTransform(slot.toCarousel * base);
         painter.setOpacity(baseOpacity * slot.placement.opacity);
-        painter.drawPixmap(QRectF(QPointF(0, 0), QSizeF(slot.container->size())), slot.image,
-                           QRectF(slot.image.rect()));
+        painter.drawPixmap(box, slot.image, QRectF(slot.image.rect()));
     }
     painter.restore();
 }
