@@ -14,7 +14,9 @@ namespace platform {
 
 QString deliveryAgentLockPath()
 {
-    return UserDefaults::configDirectory() + QStringLiteral("/qamarly-notifyd.lock");
+    const QString directory = UserDefaults::configDirectory();
+    QDir().mkpath(directory);
+    return directory + QStringLiteral("/qamarly-notifyd.lock");
 }
 
 bool isDeliveryAgentRunning()

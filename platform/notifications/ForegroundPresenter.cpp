@@ -22,7 +22,7 @@ bool ForegroundPresenter::Present(const QString &identifier, const QString &titl
     const auto options = center_.presentInForeground(notification);
     if (!options)
         return false;
-    const unsigned shown = static_cast<unsigned>(PresentationOption::banner) | static_cast<unsigned>(PresentationOption::list);
+    const unsigned shown = PresentationOption::banner | PresentationOption::list;
     return (*options & shown) == 0;
 }
 

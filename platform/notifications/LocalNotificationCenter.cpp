@@ -216,7 +216,7 @@ void LocalNotificationCenter::delegateChanged()
         if (busAddress_.isEmpty())
             bus_ = dbusnames::sessionBusIfAny();
         else
-            bus_ = QDBusConnection::connectToBus(busAddress_, QStringLiteral("qamarly-presenter"));
+            bus_ = QDBusConnection::connectToBus(busAddress_, QStringLiteral("qamarly-presenter-%1").arg(qHash(busAddress_)));
         if (bus_ && !bus_->isConnected())
             bus_.reset();
     }

@@ -10,20 +10,15 @@
 
 namespace platform {
 
-// What the user may allow. Combine with |.
-enum class AuthorizationOption : unsigned { badge = 1u, sound = 2u, alert = 4u };
+// What the user may allow; combine with |, e.g. AuthorizationOption::alert | AuthorizationOption::badge.
+struct AuthorizationOption
+{
+    enum : unsigned { badge = 1u, sound = 2u, alert = 4u };
+};
 using AuthorizationOptions = unsigned;
-constexpr AuthorizationOptions operator|(AuthorizationOption a, AuthorizationOption b)
+constexpr bool hasOption(AuthorizationOptions set, AuthorizationOptions option)
 {
-    return static_cast<unsigned>(a) | static_cast<unsigned>(b);
-}
-constexpr AuthorizationOptions operator|(AuthorizationOptions a, AuthorizationOption b)
-{
-    return a | static_cast<unsigned>(b);
-}
-constexpr bool hasOption(AuthorizationOptions set, AuthorizationOption option)
-{
-    return (set & static_cast<unsigned>(option)) != 0;
+    return (set & option) == option;
 }
 
 enum class AuthorizationStatus { notDetermined, denied, authorized };

@@ -59,7 +59,7 @@ std::optional<PresentationOptions> UserNotificationCenter::presentInForeground(c
     const std::optional<int> badge = notification.request.content.badge;
     delegate_->willPresentNotification(*this, notification, [this, answered, badge](PresentationOptions options) {
         *answered = options;
-        if (badge && (options & static_cast<unsigned>(PresentationOption::badge)))
+        if (badge && (options & PresentationOption::badge))
             setApplicationIconBadgeNumber(*badge);
     });
     return answered->value_or(0);

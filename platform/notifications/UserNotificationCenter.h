@@ -12,7 +12,10 @@ namespace platform {
 class UserNotificationCenter;
 
 // How a notification that arrives while the application is in front is shown.
-enum class PresentationOption : unsigned { badge = 1u, sound = 2u, banner = 4u, list = 8u };
+struct PresentationOption
+{
+    enum : unsigned { badge = 1u, sound = 2u, banner = 4u, list = 8u };
+};
 using PresentationOptions = unsigned;
 
 // Told about notifications that arrive while the application is in front;

@@ -27,8 +27,12 @@ int main(int argc, char *argv[])
     QLockFile lock(platform::deliveryAgentLockPath());
     lock.setStaleLockTime(0);
     if (!lock.tryLock(0)) {
-        platform::consoleLog(QStringLiteral("qamarly-notifyd: already running"));
-        return 0;
+        if (lock.error() == QLockFile::LockFailedError) {
+            platform::consoleLog(QStringLiteral("qamarly-notifyd: already running"));
+            return 0;
+        }
+        platform::consoleLog(QStringLiteral("qamarly-notifyd: cannot take the lock %1").arg(platform::deliveryAgentLockPath()));
+        return 1;
     }
 
     platform::DeliveryAgentOptions options;

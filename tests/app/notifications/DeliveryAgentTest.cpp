@@ -1,0 +1,263 @@
+// qamarly-notifyd end to end on a private session bus with a fake desktop
+// notification service: delivery, the launcher badge, the application in
+// front, a missing bus or service, a killed agent and missed days.
+#include "DBusTestSupport.h"
+#include "app/notifications/NotificationScheduler.h"
+#include "platform/Console.h"
+#include "platform/notifications/DeliveryAgent.h"
+#include "platform/notifications/LocalNotificationCenter.h"
+#include "support/TestEnvironment.h"
+
+#include <QProcess>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace platform;
+
+namespace {
+
+constexpr int patienceMs = 30000;
+
+NotificationRequest request(const QString &id, const QString &title, std::optional<int> badge, double seconds)
+{
+    return NotificationRequest{id, NotificationContent{title, title.isEmpty() ? QString() : QStringLiteral("the body"), badge, false},
+                               TimeIntervalTrigger{seconds, false}};
+}
+
+class DeliveryAgentTest : public ::testing::Test
+{
+protected:
+    testenv::ScopedEnvironment env;
+    QString path = env.configHome() + QStringLiteral("/qamarly/notifications.sqlite");
+    std::unique_ptr<testbus::PrivateBus> bus;
+    std::unique_ptr<testbus::FakeNotificationService> fake;
+    QStringList console;
+    ConsoleSink savedSink;
+
+    void SetUp() override
+    {
+        savedSink = setConsoleSink([this](const QString &line) { console << line; });
+        startBus();
+        // Requests fire on the real clock unless a test installs one.
+        Clock::install(nullptr);
+    }
+    void TearDown() override { setConsoleSink(savedSink); }
+
+    void startBus(const QString &socket = QString())
+    {
+        bus = std::make_unique<testbus::PrivateBus>(socket);
+        ASSERT_TRUE(bus->isRunning()) << "dbus-daemon could not be started";
+        static int connections = 0;
+        fake = std::make_unique<testbus::FakeNotificationService>(bus->connect(QStringLiteral("fake-%1").arg(++connections)));
+    }
+    DeliveryAgentOptions options(const QString &address = QString()) const
+    {
+        DeliveryAgentOptions o;
+        o.storePath = path;
+        o.busAddress = address.isEmpty() ? bus->address() : address;
+        o.retryIntervalMs = 200;
+        return o;
+    }
+    QList<NotificationStore::Entry> entries(NotificationStore::State state)
+    {
+        auto store = NotificationStore::open(path);
+        return store->entries(state);
+    }
+    int consoleLinesWith(const QString &text) const { return static_cast<int>(console.filter(text).size()); }
+};
+
+TEST_F(DeliveryAgentTest, AOneSecondRequestReachesTheDesktopAndItsBadgeTheLauncher)
+{
+    ASSERT_TRUE(fake->registerService());
+    LocalNotificationCenter center(path);
+    center.addNotificationRequest(request("daily", "Today: 26 Jumada II (6), 1448", 26, 1.0));
+    DeliveryAgent agent(options());
+    ASSERT_TRUE(agent.start());
+
+    ASSERT_TRUE(QTest::qWaitFor([&] { return fake->shown.size() == 1; }, patienceMs));
+    EXPECT_EQ(fake->shown[0].summary, "Today: 26 Jumada II (6), 1448");
+    EXPECT_EQ(fake->shown[0].body, "the body");
+    EXPECT_EQ(fake->shown[0].hints.value("desktop-entry").toString(), "qamarly");
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        return !fake->launcherUpdates.isEmpty() && fake->launcherUpdates.last().value("count").toLongLong() == 26;
+    }, patienceMs));
+    EXPECT_TRUE(fake->launcherUpdates.last().value("count-visible").toBool());
+    EXPECT_EQ(fake->launcherUris.last(), "application://qamarly.desktop");
+    EXPECT_TRUE(entries(NotificationStore::State::pending).isEmpty());
+    EXPECT_EQ(center.applicationIconBadgeNumber(), 26);
+
+    // A badge-only request shows nothing and moves the launcher badge.
+    center.addNotificationRequest(request("badge", QString(), 27, 0.2));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return fake->launcherUpdates.last().value("count").toLongLong() == 27; }, patienceMs));
+    EXPECT_EQ(fake->shown.size(), 1);
+
+    // The application clearing its badge hides the count.
+    center.setApplicationIconBadgeNumber(0);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return fake->launcherUpdates.last().value("count").toLongLong() == 0; }, patienceMs));
+    EXPECT_FALSE(fake->launcherUpdates.last().value("count-visible").toBool());
+}
+
+// What the application delegate does with a notification while in front.
+class FrontDelegate : public UserNotificationCenterDelegate
+{
+public:
+    QStringList seen;
+    void willPresentNotification(UserNotificationCenter &center, const Notification &notification,
+                                 std::function<void(PresentationOptions)> completionHandler) override
+    {
+        seen << notification.request.identifier;
+        if (notification.request.content.badge)
+            center.setApplicationIconBadgeNumber(*notification.request.content.badge);
+        completionHandler(0);
+    }
+};
+
+TEST_F(DeliveryAgentTest, WhileTheApplicationIsInFrontItSetsTheBadgeAndNothingIsShown)
+{
+    ASSERT_TRUE(fake->registerService());
+    bool inFront = true;
+    LocalNotificationCenter app(path, bus->address());
+    app.setForegroundProbe([&inFront] { return inFront; });
+    FrontDelegate delegate;
+    app.setDelegate(&delegate);
+    ASSERT_TRUE(app.isPresenterRegistered());
+
+    DeliveryAgent agent(options());
+    ASSERT_TRUE(agent.start());
+    app.addNotificationRequest(request("in-front", "Today: front", 12, 0.2));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return entries(NotificationStore::State::delivered).size() == 1; }, patienceMs));
+    EXPECT_EQ(delegate.seen, QStringList{"in-front"});
+    EXPECT_TRUE(fake->shown.isEmpty());
+    EXPECT_EQ(app.applicationIconBadgeNumber(), 12);
+
+    // In the background the desktop shows it.
+    inFront = false;
+    app.addNotificationRequest(request("behind", "Today: behind", 13, 0.2));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return fake->shown.size() == 1; }, patienceMs));
+    EXPECT_EQ(fake->shown[0].summary, "Today: behind");
+    EXPECT_EQ(delegate.seen, QStringList{"in-front"});
+    app.setDelegate(nullptr);
+}
+
+TEST_F(DeliveryAgentTest, WithoutANotificationServiceRequestsWaitAndGoOutWhenItAppears)
+{
+    LocalNotificationCenter center(path);
+    center.addNotificationRequest(request("waiting", "Today: waiting", 3, 0.1));
+    DeliveryAgent agent(options());
+    ASSERT_TRUE(agent.start());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return consoleLinesWith("no desktop notification service") == 1; }, patienceMs));
+    // Several retries later: still pending, still one line.
+    QTest::qWait(1000);
+    EXPECT_EQ(consoleLinesWith("no desktop notification service"), 1);
+    EXPECT_EQ(entries(NotificationStore::State::pending).size(), 1);
+
+    ASSERT_TRUE(fake->registerService());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return fake->shown.size() == 1; }, patienceMs));
+    EXPECT_EQ(fake->countOf("Today: waiting"), 1);
+}
+
+TEST_F(DeliveryAgentTest, WithoutASessionBusRequestsWaitAndGoOutWhenOneAppears)
+{
+    QTemporaryDir later;
+    const QString socket = later.filePath(QStringLiteral("bus"));
+    LocalNotificationCenter center(path);
+    center.addNotificationRequest(request("no-bus", "Today: no bus", 4, 0.1));
+    DeliveryAgent agent(options(QStringLiteral("unix:path=") + socket));
+    ASSERT_TRUE(agent.start());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return consoleLinesWith("no session bus") == 1; }, patienceMs));
+    QTest::qWait(1000);
+    EXPECT_EQ(consoleLinesWith("no session bus"), 1);
+    EXPECT_EQ(entries(NotificationStore::State::pending).size(), 1);
+
+    startBus(socket);
+    ASSERT_TRUE(fake->registerService());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return fake->shown.size() == 1; }, patienceMs));
+    EXPECT_EQ(fake->countOf("Today: no bus"), 1);
+}
+
+TEST_F(DeliveryAgentTest, AfterMissedDaysOnlyTheLatestDailyNotificationIsShownAndTheBadgeIsCurrent)
+{
+    ASSERT_TRUE(fake->registerService());
+    Clock::install(env.clock()); // 5 December 2026, 12:00 UTC
+    LocalNotificationCenter center(path);
+    center.setNotificationSettings({AuthorizationStatus::authorized, AuthorizationOption::alert | AuthorizationOption::badge});
+    notifications::NotificationScheduler scheduler(&center);
+    scheduler.rescheduleNotifications();
+    ASSERT_TRUE(scheduler.waitForPasses(patienceMs));
+    ASSERT_EQ(entries(NotificationStore::State::pending).size(), 59);
+
+    // The machine slept until 10:00 on 8 December: seven requests are due.
+    env.setNow(testenv::gregorianInstant(2026, 12, 8, 10, 0));
+    DeliveryAgent agent(options());
+    ASSERT_TRUE(agent.start());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return entries(NotificationStore::State::pending).size() == 52 &&
+                                             entries(NotificationStore::State::delivering).isEmpty(); },
+                                patienceMs));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return fake->shown.size() == 1; }, patienceMs));
+    EXPECT_EQ(fake->shown[0].summary, "Today: 28 Jumada II (6), 1448");
+    EXPECT_EQ(fake->shown[0].body, "Tuesday, 08 December (12), 2026");
+    EXPECT_EQ(center.applicationIconBadgeNumber(), 28);
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        return !fake->launcherUpdates.isEmpty() && fake->launcherUpdates.last().value("count").toLongLong() == 28;
+    }, patienceMs));
+    EXPECT_EQ(entries(NotificationStore::State::skipped).size(), 6);
+}
+
+TEST_F(DeliveryAgentTest, AnAgentKilledMidDeliveryShowsEachRequestExactlyOnceAfterARestart)
+{
+    ASSERT_TRUE(fake->registerService());
+    LocalNotificationCenter center(path);
+    center.addNotificationRequest(request("A", "A", 1, 0.2));
+    center.addNotificationRequest(request("B", "B", 2, 0.4));
+
+    QProcess agent;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), env.configHome());
+    environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), bus->address());
+    agent.setProcessEnvironment(environment);
+    agent.setProgram(QStringLiteral(QAMARLY_NOTIFYD));
+    agent.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+
+    // The first agent hands A to the service and dies before the answer.
+    fake->holdReplies(true);
+    agent.start();
+    ASSERT_TRUE(agent.waitForStarted());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return fake->countOf("A") == 1; }, patienceMs));
+    agent.kill();
+    ASSERT_TRUE(agent.waitForFinished());
+    fake->holdReplies(false);
+
+    agent.start();
+    ASSERT_TRUE(agent.waitForStarted());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return fake->countOf("B") == 1; }, patienceMs));
+    center.addNotificationRequest(request("C", "C", 3, 0.2));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return fake->countOf("C") == 1; }, patienceMs));
+    // Requests go out in trigger order, so a second A would have come before B.
+    EXPECT_EQ(fake->countOf("A"), 1);
+    EXPECT_EQ(fake->countOf("B"), 1);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return entries(NotificationStore::State::delivered).size() == 3; }, patienceMs));
+    agent.kill();
+    agent.waitForFinished();
+}
+
+TEST_F(DeliveryAgentTest, ASecondAgentForTheSameStoreStepsAside)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), env.configHome());
+    environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), bus->address());
+    QProcess first;
+    first.setProcessEnvironment(environment);
+    first.start(QStringLiteral(QAMARLY_NOTIFYD), {});
+    ASSERT_TRUE(first.waitForStarted());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return fake->launcherUpdates.size() == 1; }, patienceMs));
+    QProcess second;
+    second.setProcessEnvironment(environment);
+    second.start(QStringLiteral(QAMARLY_NOTIFYD), {});
+    ASSERT_TRUE(second.waitForFinished(patienceMs));
+    EXPECT_EQ(second.exitCode(), 0);
+    EXPECT_TRUE(second.readAllStandardError().contains("already running"));
+    first.kill();
+    first.waitForFinished();
+}
+
+} // namespace

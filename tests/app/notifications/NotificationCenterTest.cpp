@@ -1,0 +1,182 @@
+// The real centre over its store: requests that replace each other and
+// survive a restart, the permission asked once, triggers and their moments.
+#include "platform/notifications/LocalNotificationCenter.h"
+#include "platform/notifications/NotificationStore.h"
+#include "support/TestEnvironment.h"
+
+#include <QJsonDocument>
+#include <gtest/gtest.h>
+
+using namespace platform;
+
+namespace {
+
+NotificationRequest request(const QString &id, const QString &title, std::optional<int> badge, NotificationTrigger trigger)
+{
+    return NotificationRequest{id, NotificationContent{title, QStringLiteral("body"), badge, false}, trigger};
+}
+
+class NotificationCenterTest : public ::testing::Test
+{
+protected:
+    testenv::ScopedEnvironment env;
+    QString path = env.configHome() + QStringLiteral("/qamarly/notifications.sqlite");
+    std::optional<QString> add(LocalNotificationCenter &center, const NotificationRequest &r)
+    {
+        std::optional<QString> error = QStringLiteral("no answer");
+        center.addNotificationRequest(r, [&error](const std::optional<QString> &e) { error = e; });
+        return error;
+    }
+    QList<NotificationRequest> pending(UserNotificationCenter &center)
+    {
+        QList<NotificationRequest> result;
+        center.getPendingNotificationRequests([&result](const QList<NotificationRequest> &r) { result = r; });
+        return result;
+    }
+    void TearDown() override { setAuthorizationPrompt(nullptr); }
+};
+
+TEST_F(NotificationCenterTest, RequestsAreKeptUnderTheConfigHomeAndSurviveARestart)
+{
+    {
+        LocalNotificationCenter center;
+        EXPECT_EQ(add(center, request("a", "A", 3, TimeIntervalTrigger{60, false})), std::nullopt);
+        EXPECT_EQ(add(center, request("b", "B", std::nullopt, CalendarTrigger{2026, 12, 6, 9, 0, 0, CalendarIdentifier::gregorian, false})),
+                  std::nullopt);
+        center.setApplicationIconBadgeNumber(14);
+    }
+    LocalNotificationCenter again(path);
+    const auto requests = pending(again);
+    ASSERT_EQ(requests.size(), 2);
+    EXPECT_EQ(requests[0], request("a", "A", 3, TimeIntervalTrigger{60, false}));
+    EXPECT_EQ(requests[1].trigger, NotificationTrigger(CalendarTrigger{2026, 12, 6, 9, 0, 0, CalendarIdentifier::gregorian, false}));
+    EXPECT_EQ(again.applicationIconBadgeNumber(), 14);
+}
+
+TEST_F(NotificationCenterTest, ARequestWithAPendingIdentifierReplacesIt)
+{
+    LocalNotificationCenter center(path);
+    add(center, request("same", "old", 1, TimeIntervalTrigger{60, false}));
+    add(center, request("other", "x", 2, TimeIntervalTrigger{60, false}));
+    add(center, request("same", "new", 3, TimeIntervalTrigger{90, false}));
+    const auto requests = pending(center);
+    ASSERT_EQ(requests.size(), 2);
+    EXPECT_EQ(requests[0].identifier, "other");
+    EXPECT_EQ(requests[1], request("same", "new", 3, TimeIntervalTrigger{90, false}));
+}
+
+TEST_F(NotificationCenterTest, TriggersThatCanNeverFireAreRefused)
+{
+    LocalNotificationCenter center(path);
+    // The fixed clock says 5 December 2026, 12:00.
+    EXPECT_TRUE(add(center, request("past", "", 1, CalendarTrigger{2026, 12, 5, 9, 0, 0, std::nullopt, false})).has_value());
+    EXPECT_TRUE(add(center, request("31 April", "", 1, CalendarTrigger{2027, 4, 31, 9, 0, 0, std::nullopt, false})).has_value());
+    EXPECT_TRUE(add(center, request("", "", 1, TimeIntervalTrigger{1, false})).has_value());
+    EXPECT_TRUE(pending(center).isEmpty());
+}
+
+TEST_F(NotificationCenterTest, RemovingPendingKeepsDeliveredAndTheOtherWayRound)
+{
+    LocalNotificationCenter center(path);
+    add(center, request("p", "P", 1, TimeIntervalTrigger{60, false}));
+    auto store = NotificationStore::open(path);
+    store->add(request("d", "D", 2, TimeIntervalTrigger{0, false}), env.clock()->now());
+    const qint64 seq = store->entries(NotificationStore::State::pending).last().seq;
+    ASSERT_TRUE(store->claim(seq));
+    ASSERT_TRUE(store->markDelivered(seq, env.clock()->now(), 0, 2));
+
+    center.removeAllPendingNotificationRequests();
+    EXPECT_TRUE(pending(center).isEmpty());
+    QList<Notification> delivered;
+    center.getDeliveredNotifications([&delivered](const QList<Notification> &n) { delivered = n; });
+    ASSERT_EQ(delivered.size(), 1);
+    EXPECT_EQ(delivered[0].request.identifier, "d");
+    EXPECT_EQ(center.applicationIconBadgeNumber(), 2);
+
+    add(center, request("p2", "P", 1, TimeIntervalTrigger{60, false}));
+    center.removeAllDeliveredNotifications();
+    center.getDeliveredNotifications([&delivered](const QList<Notification> &n) { delivered = n; });
+    EXPECT_TRUE(delivered.isEmpty());
+    EXPECT_EQ(pending(center).size(), 1);
+}
+
+TEST_F(NotificationCenterTest, PermissionIsAskedOnceAndTheAnswerIsKept)
+{
+    int asked = 0;
+    setAuthorizationPrompt([&asked](AuthorizationOptions, std::function<void(bool)> answer) {
+        ++asked;
+        answer(true);
+    });
+    LocalNotificationCenter center(path);
+    EXPECT_EQ(center.notificationSettings().authorizationStatus, AuthorizationStatus::notDetermined);
+    bool granted = false;
+    center.requestAuthorization(AuthorizationOption::alert | AuthorizationOption::badge, [&granted](bool g) { granted = g; });
+    EXPECT_TRUE(granted);
+    center.requestAuthorization(AuthorizationOption::alert | AuthorizationOption::badge, [&granted](bool g) { granted = g; });
+    EXPECT_EQ(asked, 1);
+
+    LocalNotificationCenter afterRestart(path);
+    const NotificationSettings settings = afterRestart.notificationSettings();
+    EXPECT_EQ(settings.authorizationStatus, AuthorizationStatus::authorized);
+    EXPECT_TRUE(settings.alertsAllowed());
+    EXPECT_TRUE(settings.badgeAllowed());
+}
+
+TEST_F(NotificationCenterTest, ARefusalIsKeptAndAMissingDialogDecidesNothing)
+{
+    LocalNotificationCenter center(path);
+    bool granted = true;
+    center.requestAuthorization(AuthorizationOption::alert, [&granted](bool g) { granted = g; });
+    EXPECT_FALSE(granted);
+    EXPECT_EQ(center.notificationSettings().authorizationStatus, AuthorizationStatus::notDetermined);
+
+    setAuthorizationPrompt([](AuthorizationOptions, std::function<void(bool)> answer) { answer(false); });
+    center.requestAuthorization(AuthorizationOption::alert, [&granted](bool g) { granted = g; });
+    EXPECT_FALSE(granted);
+    setAuthorizationPrompt([](AuthorizationOptions, std::function<void(bool)> answer) { answer(true); });
+    center.requestAuthorization(AuthorizationOption::alert, [&granted](bool g) { granted = g; });
+    EXPECT_FALSE(granted);
+    EXPECT_EQ(center.notificationSettings(), (NotificationSettings{AuthorizationStatus::denied, 0}));
+}
+
+TEST_F(NotificationCenterTest, BadgeOnlyPermissionDoesNotAllowAlerts)
+{
+    LocalNotificationCenter center(path);
+    center.setNotificationSettings({AuthorizationStatus::authorized, AuthorizationOption::badge});
+    EXPECT_FALSE(center.notificationSettings().alertsAllowed());
+    EXPECT_TRUE(center.notificationSettings().badgeAllowed());
+}
+
+TEST_F(NotificationCenterTest, CalendarTriggersFireAtTheirWallClockTimeInTheDevicesZone)
+{
+    env.setTimeZone(QStringLiteral("Asia/Riyadh"));
+    const Instant added = testenv::gregorianInstant(2026, 12, 5, 12, 0);
+    EXPECT_EQ(triggerDate(CalendarTrigger{2026, 12, 6, 9, 0, 0, std::nullopt, false}, added, added),
+              testenv::gregorianInstant(2026, 12, 6, 9, 0));
+    // Only the hour given: the next nine o'clock.
+    EXPECT_EQ(triggerDate(CalendarTrigger{std::nullopt, std::nullopt, std::nullopt, 9, 0, 0, std::nullopt, false}, added, added),
+              testenv::gregorianInstant(2026, 12, 6, 9, 0));
+    // A day of the month given: the next such day.
+    EXPECT_EQ(triggerDate(CalendarTrigger{std::nullopt, std::nullopt, 1, 0, 0, 0, std::nullopt, false}, added, added),
+              testenv::gregorianInstant(2027, 1, 1, 0, 0));
+    // On the Umm al-Qura calendar: 1 Rajab 1448.
+    EXPECT_EQ(triggerDate(CalendarTrigger{1448, 7, 1, 0, 0, 0, CalendarIdentifier::islamicUmmAlQura, false}, added, added),
+              testenv::hijriInstant(1448, 7, 1));
+    EXPECT_EQ(triggerDate(TimeIntervalTrigger{1.5, false}, added, added), added + std::chrono::milliseconds(1500));
+    EXPECT_EQ(triggerDate(TimeIntervalTrigger{-1, false}, added, added), std::nullopt);
+}
+
+TEST_F(NotificationCenterTest, TriggersRoundTripThroughTheirJson)
+{
+    const NotificationTrigger calendar = CalendarTrigger{2026, 12, 6, 9, 0, 0, CalendarIdentifier::gregorian, false};
+    EXPECT_EQ(QJsonDocument(toJson(calendar)).toJson(QJsonDocument::Compact),
+              R"({"calendar":"gregorian","day":6,"hour":9,"minute":0,"month":12,"second":0,"type":"calendar","year":2026})");
+    EXPECT_EQ(triggerFromJson(toJson(calendar)), calendar);
+    const NotificationTrigger interval = TimeIntervalTrigger{1, false};
+    EXPECT_EQ(QJsonDocument(toJson(interval)).toJson(QJsonDocument::Compact), R"({"seconds":1,"type":"interval"})");
+    EXPECT_EQ(triggerFromJson(toJson(interval)), interval);
+    EXPECT_EQ(triggerFromJson(QJsonObject{{"type", "calendar"}, {"calendar", "julian"}}), std::nullopt);
+    EXPECT_EQ(triggerFromJson(QJsonObject{{"type", "interval"}}), std::nullopt);
+}
+
+} // namespace
