@@ -3,6 +3,7 @@
 #include "app/cli/DateCommands.h"
 #include "app/cli/RangeCommand.h"
 #include "app/cli/SettingsCommand.h"
+#include "app/notifications/NotificationsCommand.h"
 
 #include <vector>
 
@@ -18,6 +19,7 @@ const std::vector<Command> &commands()
         {QStringLiteral("convert"), QStringLiteral("convert YYYY-MM-DD [--from gregorian|hijri] [--json]"), runConvert},
         {QStringLiteral("range"), QStringLiteral("range FROM TO [--calendar gregorian|hijri] [--json]"), runRange},
         {QStringLiteral("settings"), QStringLiteral("settings [--json] | settings set KEY VALUE"), runSettings},
+        {QStringLiteral("notifications"), QStringLiteral("notifications plan|pending [--json] | notifications reschedule"), notifications::runNotificationsCommand},
     };
     return list;
 }
