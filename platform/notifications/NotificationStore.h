@@ -35,7 +35,11 @@ public:
     // $XDG_CONFIG_HOME/qamarly/notifications.sqlite
     static QString defaultPath();
     // No store (and one console line) when the file cannot be opened or made.
-    static std::unique_ptr<NotificationStore> open(const QString &path);
+    // `syncEveryCommit`: each commit reaches the disk before it returns (the
+    // agent, whose delivery marks must survive a power cut); otherwise a
+    // commit survives a crash of the process but may be lost with the power,
+    // and costs no disk flush (the application, which writes on its UI thread).
+    static std::unique_ptr<NotificationStore> open(const QString &path, bool syncEveryCommit = false);
     ~NotificationStore();
     NotificationStore(const NotificationStore &) = delete;
     NotificationStore &operator=(const NotificationStore &) = delete;
