@@ -1,6 +1,7 @@
 #include "app/cli/CommandLine.h"
 
 #include "app/cli/DateCommands.h"
+#include "app/cli/OccasionsCommand.h"
 #include "app/cli/RangeCommand.h"
 #include "app/cli/SettingsCommand.h"
 #include "app/notifications/NotificationsCommand.h"
@@ -20,6 +21,7 @@ const std::vector<Command> &commands()
         {QStringLiteral("range"), QStringLiteral("range FROM TO [--calendar gregorian|hijri] [--json]"), runRange},
         {QStringLiteral("settings"), QStringLiteral("settings [--json] | settings set KEY VALUE"), runSettings},
         {QStringLiteral("notifications"), QStringLiteral("notifications plan|pending [--json] | notifications reschedule"), notifications::runNotificationsCommand},
+        {QStringLiteral("occasions"), QStringLiteral("occasions [--json]"), runOccasions},
     };
     return list;
 }

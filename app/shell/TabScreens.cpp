@@ -3,11 +3,14 @@
 // must end up at settingsTabIndex (3).
 #include "app/shell/TabScreens.h"
 
+#include "app/screens/events/EventsVC.h"
+
 namespace shell {
 
 const std::vector<TabScreen> &tabScreens()
 {
     static const std::vector<TabScreen> tabs = {
+        {[] { return new events::EventsVC; }, "occasions.tabTitle", QString()},
     };
     return tabs;
 }

@@ -114,6 +114,14 @@ Carousel::~Carousel()
     delegate_ = nullptr;
 }
 
+void Carousel::setMediaClock(std::shared_ptr<const MediaClock> clock)
+{
+    if (!clock)
+        return;
+    engine_.setClock(clock);
+    clock_ = std::move(clock);
+}
+
 QWidget *Carousel::contentView() const
 {
     return contentView_;
@@ -280,6 +288,9 @@ QSizeF Carousel::loadItem(int index)
         vertical ? QSize(viewSize.width(), qRound(slotLength)) : QSize(qRound(slotLength), viewSize.height());
 
     auto *container = new QWidget(contentView_);
+    // Grabbed as the root of a render, a container would otherwise fill itself
+    // with the window colour: around a card's rounded corners, for instance.
+    container->setAttribute(Qt::WA_NoSystemBackground);
     container->hide();
     container->resize(containerSize);
     view->setParent(container);

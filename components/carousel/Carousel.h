@@ -112,6 +112,9 @@ public:
     // Paints the items into `painter` as they appear on screen (the benchmark's frame).
     void paintItems(QPainter &painter);
 
+    // Tests and previews drive the animations with a clock of their own.
+    void setMediaClock(std::shared_ptr<const MediaClock> clock);
+
     CarouselEngine &engine() { return engine_; }
     const CarouselEngine &engine() const { return engine_; }
 

@@ -43,6 +43,17 @@ CarouselEngine::CarouselEngine(CarouselEngineHost &host, std::shared_ptr<const M
 {
 }
 
+void CarouselEngine::setClock(std::shared_ptr<const MediaClock> clock)
+{
+    if (!clock)
+        return;
+    const double shift = clock->now() - clock_->now();
+    clock_ = std::move(clock);
+    startTime_ += shift;
+    lastTime_ += shift;
+    toggleTime_ += shift;
+}
+
 // ---- setters -------------------------------------------------------------
 
 void CarouselEngine::setType(CarouselType type)

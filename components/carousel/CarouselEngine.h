@@ -72,6 +72,8 @@ class CarouselEngine
 {
 public:
     CarouselEngine(CarouselEngineHost &host, std::shared_ptr<const MediaClock> clock);
+    // Swaps the time source; a running motion continues on the new clock's times.
+    void setClock(std::shared_ptr<const MediaClock> clock);
 
     // Tunables, as the view sets them.
     double decelerationRate = 0.95;

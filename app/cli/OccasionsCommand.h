@@ -1,0 +1,11 @@
+#pragma once
+
+#include "app/cli/CommandLine.h"
+
+namespace cli {
+
+// qamarly occasions [--json]: the six occasions of the current Hijri year as
+// the occasions screen computes them, and the one its carousel opens on.
+int runOccasions(Invocation &call);
+
+} // namespace cli

@@ -1,0 +1,135 @@
+#include "app/screens/events/Event.h"
+
+#include "core/LocalizedNumber.h"
+#include "platform/DateFormatter.h"
+#include "platform/Localization.h"
+
+#include <chrono>
+
+namespace events {
+
+const QColor Event::comingColor = QColor::fromRgbF(1.0f / 3, 1.0f / 3, 1.0f / 3);
+const QColor Event::pastColor = QColor::fromRgbF(2.0f / 3, 2.0f / 3, 2.0f / 3);
+
+const std::vector<OccasionRow> &occasionTable()
+{
+    static const std::vector<OccasionRow> table{
+        {"NY", "0101"},  // 1 Muharram, the new year
+        {"ASH", "1001"}, // 10 Muharram, Ashura
+        {"RMD", "0109"}, // 1 Ramadan
+        {"FET", "0110"}, // 1 Shawwal, Eid al-Fitr
+        {"ARF", "0912"}, // 9 Dhu al-Hijjah, the day of Arafah
+        {"ADH", "1012"}, // 10 Dhu al-Hijjah, Eid al-Adha
+    };
+    return table;
+}
+
+namespace {
+
+std::optional<int> twoDigits(const QString &text, int at)
+{
+    if (text.size() < at + 2)
+        return std::nullopt;
+    const QChar high = text.at(at);
+    const QChar low = text.at(at + 1);
+    if (high < QLatin1Char('0') || high > QLatin1Char('9') || low < QLatin1Char('0') ||
+        low > QLatin1Char('9'))
+        return std::nullopt;
+    return (high.unicode() - '0') * 10 + (low.unicode() - '0');
+}
+
+} // namespace
+
+DaysAndHours daysAndHoursBetween(const platform::Calendar &calendar, platform::Instant from,
+                                 platform::Instant to)
+{
+    using namespace std::chrono;
+    const bool forward = to >= from;
+    const std::int64_t direction = forward ? 1 : -1;
+    // Start from the elapsed-time estimate, then walk to the last whole
+    // calendar day that does not pass `to`.
+    std::int64_t days = duration_cast<hours>(forward ? to - from : from - to).count() / 24;
+    const auto reached = [&](std::int64_t count) -> std::optional<platform::Instant> {
+        return calendar.dateByAddingDays(direction * count, from);
+    };
+    const auto within = [&](platform::Instant at) { return forward ? at <= to : at >= to; };
+    while (days > 0) {
+        const auto at = reached(days);
+        if (at && within(*at))
+            break;
+        --days;
+    }
+    while (true) {
+        const auto next = reached(days + 1);
+        if (!next || !within(*next))
+            break;
+        ++days;
+    }
+    const platform::Instant base = reached(days).value_or(from);
+    const auto rest = forward ? to - base : base - to;
+    return {direction * days, direction * duration_cast<hours>(rest).count()};
+}
+
+Event::Event(const QString &occasionName, const QString &ddmm, platform::Instant now)
+    : name(occasionName), dateString(ddmm), color(), conv(std::make_shared<core::RGConv>(now))
+{
+    const platform::Calendar &islamic = conv->islamicCalendar();
+    // The table's "DDMM" joined with the current Hijri year: midnight of that
+    // Umm al-Qura day. Read from the digits themselves, so the locale's own
+    // digits never get in the way.
+    const auto day = twoDigits(ddmm, 0);
+    const auto month = twoDigits(ddmm, 2);
+    if (ddmm.size() != 4 || !day || !month)
+        return;
+    const auto parsed = islamic.date(conv->hijriDate()->year(), *month, *day);
+    if (!parsed)
+        return;
+
+    conv->setDate(*parsed, islamic);
+    dateString = platform::DateFormatter::format(islamic, QStringLiteral("dd MMMM (M), yyyy"), *parsed);
+    gDateString = conv->gregorianDate()->dateFullString();
+    describeTiming(now);
+}
+
+void Event::describeTiming(platform::Instant now)
+{
+    const DaysAndHours left =
+        daysAndHoursBetween(conv->gregorianCalendar(), now, conv->gregorianDate()->date());
+    const QString space = QStringLiteral(" ");
+    const auto sentence = [&](const char *lead, std::int64_t d, std::int64_t h) {
+        return platform::localized(lead) + QStringLiteral(": ") + core::localizedNumber(d) + space +
+               platform::localized("days") + space + platform::localized("and") + space +
+               core::localizedNumber(h) + space + platform::localized("hours");
+    };
+    if (left.days > 0 || left.hours >= 1) {
+        days = sentence("after", left.days, left.hours);
+        color = comingColor;
+    } else if (left.days < 0) {
+        isFuture = false;
+        days = sentence("since", -left.days, left.hours < 0 ? -left.hours : 0);
+        color = pastColor;
+    } else {
+        // The occasion's day began within the last day: it is today.
+        days = platform::localized("today");
+        color = pastColor;
+    }
+}
+
+std::vector<EventPtr> buildOccasions(platform::Instant now)
+{
+    std::vector<EventPtr> list;
+    for (const OccasionRow &row : occasionTable())
+        list.push_back(
+            std::make_shared<Event>(platform::localized(row.key), QString::fromLatin1(row.ddmm), now));
+    return list;
+}
+
+int openingIndex(const std::vector<EventPtr> &occasions)
+{
+    for (std::size_t i = 0; i < occasions.size(); ++i)
+        if (occasions[i]->isFuture)
+            return static_cast<int>(i);
+    return static_cast<int>(occasions.size()) - 1;
+}
+
+} // namespace events

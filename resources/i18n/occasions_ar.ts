@@ -1,0 +1,21 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ar">
+<context>
+    <name>occasions</name>
+    <message id="NY"><source>Islamic New Year</source><translation>رأس السنة الهجرية</translation></message>
+    <message id="ASH"><source>Ashura</source><translation>يوم عاشوراء</translation></message>
+    <message id="RMD"><source>Start of Ramadan</source><translation>بداية شهر رمضان</translation></message>
+    <message id="FET"><source>Eid al-Fitr</source><translation>عيد الفطر</translation></message>
+    <message id="ARF"><source>Day of Arafah</source><translation>يوم عرفة</translation></message>
+    <message id="ADH"><source>Eid al-Adha</source><translation>عيد الأضحى</translation></message>
+    <message id="after"><source>In</source><translation>بعد</translation></message>
+    <message id="since"><source>Since</source><translation>منذ</translation></message>
+    <message id="days"><source>days</source><translation>يوم</translation></message>
+    <message id="and"><source>and</source><translation>و</translation></message>
+    <message id="hours"><source>hours</source><translation>ساعة</translation></message>
+    <message id="today"><source>Today</source><translation>اليوم</translation></message>
+    <message id="occasions.tabTitle"><source>Occasions</source><translation>المناسبات</translation></message>
+    <message id="occasions.title"><source>Islamic occasions</source><translation>المناسبات الإسلامية</translation></message>
+</context>
+</TS>

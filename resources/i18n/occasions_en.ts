@@ -1,0 +1,21 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en">
+<context>
+    <name>occasions</name>
+    <message id="NY"><source>Islamic New Year</source><translation>Islamic New Year</translation></message>
+    <message id="ASH"><source>Ashura</source><translation>Ashura</translation></message>
+    <message id="RMD"><source>Start of Ramadan</source><translation>Start of Ramadan</translation></message>
+    <message id="FET"><source>Eid al-Fitr</source><translation>Eid al-Fitr</translation></message>
+    <message id="ARF"><source>Day of Arafah</source><translation>Day of Arafah</translation></message>
+    <message id="ADH"><source>Eid al-Adha</source><translation>Eid al-Adha</translation></message>
+    <message id="after"><source>In</source><translation>In</translation></message>
+    <message id="since"><source>Since</source><translation>Since</translation></message>
+    <message id="days"><source>days</source><translation>days</translation></message>
+    <message id="and"><source>and</source><translation>and</translation></message>
+    <message id="hours"><source>hours</source><translation>hours</translation></message>
+    <message id="today"><source>Today</source><translation>Today</translation></message>
+    <message id="occasions.tabTitle"><source>Occasions</source><translation>Occasions</translation></message>
+    <message id="occasions.title"><source>Islamic occasions</source><translation>Islamic occasions</translation></message>
+</context>
+</TS>
