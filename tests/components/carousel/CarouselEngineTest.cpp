@@ -374,3 +374,39 @@ TEST_F(CarouselEngineTest, ScrollingByItemsMovesFromTheNearestBoundary)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(CarouselEngineTest, PlaceholdersFillTheSlotsBeyondBothEndsWithoutWrapping)
+{
+    host.options = [](CarouselOption option, double value) {
+        return option == CarouselOption::visibleItems ? 5.0 : value;
+    };
+    host.items = 3;
+    host.placeholders = 2;
+    engine.reloadData();
+    engine.layOutItemViews();
+    settle();
+    EXPECT_EQ(engine.numberOfVisibleItems(), 5);
+    EXPECT_EQ(host.loaded, (std::set<int>{-1, 0, 1, 2, 3}));
+    engine.tapped(3); // a placeholder is not an item: settle instead of selecting
+    settle();
+    EXPECT_FALSE(host.logged("didSelect 3"));
+}
+
+TEST_F(CarouselEngineTest, AutoscrollMovesBackwardsAtItsSpeedUntilTheStart)
+{
+    load(6);
+    engine.setScrollOffset(3.0);
+    engine.setAutoscroll(1.0);
+    tick(60);
+    EXPECT_NEAR(engine.scrollOffset(), 2.0, 1e-6);
+    tick(600);
+    EXPECT_EQ(engine.scrollOffset(), 0.0);
+    EXPECT_TRUE(engine.timerRunning());
+    engine.setAutoscroll(0.0);
+    settle();
+    EXPECT_FALSE(engine.timerRunning());
+}
+
+} // namespace
