@@ -184,6 +184,46 @@ std::shared_ptr<UserDefaults> UserDefaults::open(const QString &path)
     return suite;
 }
 
+std::shared_ptr<UserDefaults> UserDefaults::openReadOnly(const QString &path)
+{
+    std::shared_ptr<UserDefaults> suite(new UserDefaults(nullptr, path, false));
+    suite->readOnly_ = true;
+    std::lock_guard lock(suite->mutex_);
+    suite->attachReadOnly();
+    return suite;
+}
+
+// Called with mutex_ held.
+bool UserDefaults::attachReadOnly() const
+{
+    if (select_)
+        return true;
+    if (!readOnly_ || !QFileInfo::exists(path_))
+        return false;
+    sqlite3 *db = nullptr;
+    sqlite3_stmt *select = nullptr;
+    int rc = sqlite3_open_v2(QFile::encodeName(path_).constData(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_FULLMUTEX,
+                             nullptr);
+    if (rc == SQLITE_OK) {
+        // WAL readers do not wait for writers; this only covers a checkpoint.
+        sqlite3_busy_timeout(db, 100);
+        rc = sqlite3_prepare_v3(db, "SELECT type, value FROM defaults WHERE key = ?", -1, SQLITE_PREPARE_PERSISTENT,
+                                &select, nullptr);
+    }
+    if (rc != SQLITE_OK) {
+        if (!reportedUnreadable_)
+            consoleLog(QStringLiteral("Settings file %1 cannot be read (%2); using defaults")
+                           .arg(path_, QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc))));
+        reportedUnreadable_ = true;
+        sqlite3_finalize(select);
+        sqlite3_close_v2(db);
+        return false;
+    }
+    db_ = db;
+    select_ = select;
+    return true;
+}
+
 UserDefaults::UserDefaults(sqlite3 *db, QString path, bool persistent)
     : db_(db), path_(std::move(path)), persistent_(persistent)
 {
@@ -210,7 +250,7 @@ bool UserDefaults::prepare()
 UserDefaults::Value UserDefaults::value(const QString &key) const
 {
     std::lock_guard lock(mutex_);
-    if (!select_)
+    if (!select_ && !attachReadOnly())
         return {};
     const QByteArray k = key.toUtf8();
     sqlite3_bind_text(select_, 1, k.constData(), k.size(), SQLITE_STATIC);
@@ -285,6 +325,8 @@ void UserDefaults::set(const QString &key, const Value &value)
     }
     std::lock_guard lock(mutex_);
     if (!upsert_) {
+        if (readOnly_)
+            consoleLog(QStringLiteral("Settings file %1 is open for reading only; %2 was not stored").arg(path_, key));
         healthy_ = false;
         return;
     }
@@ -314,8 +356,11 @@ void UserDefaults::set(const QString &key, const Value &value)
 void UserDefaults::remove(const QString &key)
 {
     std::lock_guard lock(mutex_);
-    if (!delete_)
+    if (!delete_) {
+        if (readOnly_)
+            healthy_ = false;
         return;
+    }
     const QByteArray k = key.toUtf8();
     sqlite3_bind_text(delete_, 1, k.constData(), k.size(), SQLITE_STATIC);
     if (sqlite3_step(delete_) != SQLITE_DONE)
@@ -329,7 +374,7 @@ QStringList UserDefaults::keys() const
     std::lock_guard lock(mutex_);
     QStringList result;
     sqlite3_stmt *stmt = nullptr;
-    if (sqlite3_prepare_v2(db_, "SELECT key FROM defaults ORDER BY key", -1, &stmt, nullptr) == SQLITE_OK) {
+    if ((db_ || attachReadOnly()) && sqlite3_prepare_v2(db_, "SELECT key FROM defaults ORDER BY key", -1, &stmt, nullptr) == SQLITE_OK) {
         while (sqlite3_step(stmt) == SQLITE_ROW)
             result << QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(stmt, 0)));
     }

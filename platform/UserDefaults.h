@@ -29,6 +29,11 @@ public:
     // with whatever could be read. Either way one console line says so.
     static std::shared_ptr<UserDefaults> open(const QString &path);
     static std::shared_ptr<UserDefaults> inMemory();
+    // Opens the suite at `path` for reading only: nothing is ever created,
+    // moved or written (set() and remove() are refused, flush() says so). A
+    // file that does not exist yet or cannot be read reads as empty, and is
+    // tried again at the next read, so a suite made later is picked up.
+    static std::shared_ptr<UserDefaults> openReadOnly(const QString &path);
     // $XDG_CONFIG_HOME/qamarly (default ~/.config/qamarly).
     static QString configDirectory();
     // The suite named `name` in configDirectory().
@@ -58,17 +63,21 @@ public:
 
     QString path() const { return path_; }
     bool isPersistent() const { return persistent_; }
+    bool isReadOnly() const { return readOnly_; }
 
 private:
     UserDefaults(sqlite3 *db, QString path, bool persistent);
     bool prepare();
+    bool attachReadOnly() const;
 
-    sqlite3 *db_;
+    mutable sqlite3 *db_;
     QString path_;
     bool persistent_;
     bool healthy_ = true;
+    bool readOnly_ = false;
+    mutable bool reportedUnreadable_ = false;
     mutable std::mutex mutex_;
-    sqlite3_stmt *select_ = nullptr;
+    mutable sqlite3_stmt *select_ = nullptr;
     sqlite3_stmt *upsert_ = nullptr;
     sqlite3_stmt *delete_ = nullptr;
 };

@@ -1,0 +1,41 @@
+#include "widget/Timeline.h"
+
+#include <algorithm>
+
+namespace widget {
+
+QString policyName(TimelineReloadPolicy policy)
+{
+    return policy == TimelineReloadPolicy::atEnd ? QStringLiteral("atEnd") : QStringLiteral("never");
+}
+
+std::optional<std::size_t> indexInForce(const Timeline &timeline, platform::Instant now)
+{
+    const auto &e = timeline.entries;
+    if (e.empty())
+        return std::nullopt;
+    const auto after = std::upper_bound(e.begin(), e.end(), now,
+                                        [](platform::Instant t, const SimpleEntry &entry) { return t < entry.date; });
+    if (after == e.begin())
+        return 0;
+    return static_cast<std::size_t>(after - e.begin() - 1);
+}
+
+std::optional<platform::Instant> nextEntryDate(const Timeline &timeline, platform::Instant now)
+{
+    const auto &e = timeline.entries;
+    const auto after = std::upper_bound(e.begin(), e.end(), now,
+                                        [](platform::Instant t, const SimpleEntry &entry) { return t < entry.date; });
+    if (after == e.end())
+        return std::nullopt;
+    return after->date;
+}
+
+bool needsNewTimeline(const Timeline &timeline, platform::Instant now)
+{
+    if (timeline.entries.empty())
+        return true;
+    return timeline.policy == TimelineReloadPolicy::atEnd && now >= timeline.entries.back().date;
+}
+
+} // namespace widget

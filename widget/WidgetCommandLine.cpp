@@ -1,0 +1,232 @@
+#include "widget/WidgetCommandLine.h"
+
+#include "core/RGDateJson.h"
+#include "platform/Clock.h"
+#include "platform/Device.h"
+#include "widget/Provider.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QMap>
+#include <QSet>
+#include <memory>
+
+namespace widget {
+
+namespace {
+
+const QString program = QStringLiteral("qamarly-widget");
+
+// Flags (--json) and options with a value (--kind simple, --kind=simple, -o FILE).
+struct Arguments
+{
+    QSet<QString> flags;
+    QMap<QString, QString> options;
+    QString error;
+};
+
+Arguments parse(const QStringList &arguments, const QSet<QString> &flags, const QSet<QString> &options)
+{
+    Arguments result;
+    for (int i = 0; i < arguments.size(); ++i) {
+        QString word = arguments.at(i);
+        QString value;
+        bool hasValue = false;
+        if (word == QLatin1String("-o")) {
+            word = QStringLiteral("--output");
+        } else if (const int eq = word.indexOf(QLatin1Char('=')); word.startsWith(QLatin1String("--")) && eq > 0) {
+            value = word.mid(eq + 1);
+            word = word.left(eq);
+            hasValue = true;
+        }
+        const QString name = word.mid(2);
+        if (!word.startsWith(QLatin1String("--"))) {
+            result.error = QStringLiteral("unexpected argument '%1'").arg(word);
+        } else if (flags.contains(name) && !hasValue) {
+            result.flags.insert(name);
+            continue;
+        } else if (options.contains(name)) {
+            if (!hasValue) {
+                if (i + 1 >= arguments.size()) {
+                    result.error = QStringLiteral("%1 needs a value").arg(word);
+                    return result;
+                }
+                value = arguments.at(++i);
+            }
+            result.options.insert(name, value);
+            continue;
+        } else {
+            result.error = QStringLiteral("unknown option '%1'").arg(word);
+        }
+        return result;
+    }
+    return result;
+}
+
+std::optional<Appearance> appearanceFromArgument(const QString &name)
+{
+    if (name == QLatin1String("light"))
+        return Appearance::light;
+    if (name == QLatin1String("dark"))
+        return Appearance::dark;
+    return std::nullopt;
+}
+
+// Kind, family and appearance, checked against what the widget offers.
+bool readWidgetChoice(const Arguments &args, HostOptions *choice, QString *error)
+{
+    const QString kindName = args.options.value(QStringLiteral("kind"), QStringLiteral("simple"));
+    const auto kind = kindFromArgument(kindName);
+    if (!kind) {
+        *error = QStringLiteral("unknown widget kind '%1' (use simple or complex)").arg(kindName);
+        return false;
+    }
+    const WidgetConfiguration &config = configuration(*kind);
+    const QString familyName =
+        args.options.value(QStringLiteral("family"), familyArgumentName(config.supportedFamilies.front()));
+    const auto family = familyFromArgument(familyName);
+    if (!family) {
+        *error = QStringLiteral("unknown widget family '%1' (use small or medium)").arg(familyName);
+        return false;
+    }
+    if (!config.supports(*family)) {
+        QStringList offered;
+        for (WidgetFamily f : config.supportedFamilies)
+            offered << familyArgumentName(f);
+        *error = QStringLiteral("the %1 widget does not come in the %2 family (only %3)")
+                     .arg(config.argumentName, familyName, offered.join(QStringLiteral(" or ")));
+        return false;
+    }
+    choice->kind = *kind;
+    choice->family = *family;
+    if (args.options.contains(QStringLiteral("appearance"))) {
+        const QString name = args.options.value(QStringLiteral("appearance"));
+        choice->appearance = appearanceFromArgument(name);
+        if (!choice->appearance) {
+            *error = QStringLiteral("unknown appearance '%1' (use light or dark)").arg(name);
+            return false;
+        }
+    }
+    return true;
+}
+
+Timeline currentTimeline()
+{
+    Timeline timeline;
+    Provider().getTimeline(TimelineContext{}, [&](const Timeline &t) { timeline = t; });
+    return timeline;
+}
+
+} // namespace
+
+QString usage()
+{
+    return QStringLiteral("usage:\n"
+                          "  qamarly-widget [--kind simple|complex] [--family small|medium] [--appearance light|dark]\n"
+                          "      shows the widget on the desktop\n"
+                          "  qamarly-widget timeline [--json]\n"
+                          "      prints the thirty entries of the current timeline\n"
+                          "  qamarly-widget render --kind simple|complex --family small|medium -o FILE.png\n"
+                          "                        [--at ISO-INSTANT] [--appearance light|dark] [--scale N]\n"
+                          "      draws the entry in force at that instant (default: now) into a PNG\n");
+}
+
+Mode modeOf(const QStringList &arguments)
+{
+    if (arguments.isEmpty())
+        return Mode::host;
+    const QString &word = arguments.first();
+    if (word == QLatin1String("timeline"))
+        return Mode::timeline;
+    if (word == QLatin1String("render"))
+        return Mode::render;
+    if (word == QLatin1String("help") || word == QLatin1String("--help") || word == QLatin1String("-h"))
+        return Mode::help;
+    return Mode::host;
+}
+
+std::optional<HostOptions> readHostOptions(const QStringList &arguments, QTextStream &err)
+{
+    const Arguments args =
+        parse(arguments, {}, {QStringLiteral("kind"), QStringLiteral("family"), QStringLiteral("appearance")});
+    HostOptions options;
+    QString error = args.error;
+    if (error.isEmpty() && readWidgetChoice(args, &options, &error))
+        return options;
+    err << program << ": " << error << '\n';
+    return std::nullopt;
+}
+
+int runTimeline(const QStringList &arguments, QTextStream &out, QTextStream &err)
+{
+    const Arguments args = parse(arguments, {QStringLiteral("json")}, {});
+    if (!args.error.isEmpty()) {
+        err << program << " timeline: " << args.error << '\n';
+        return exitUsage;
+    }
+    const Timeline timeline = currentTimeline();
+    const QString zone = platform::Device::timeZoneId();
+    if (args.flags.contains(QStringLiteral("json"))) {
+        QJsonArray entries;
+        for (const SimpleEntry &e : timeline.entries) {
+            entries.append(QJsonObject{{QStringLiteral("date"), platform::isoString(e.date, zone)},
+                                       {QStringLiteral("gregorian"), core::toJson(*e.gregorianDate)},
+                                       {QStringLiteral("hijri"), core::toJson(*e.hijriDate)}});
+        }
+        const QJsonObject root{{QStringLiteral("policy"), policyName(timeline.policy)},
+                               {QStringLiteral("entries"), entries}};
+        out << QJsonDocument(root).toJson(QJsonDocument::Indented);
+        return exitOk;
+    }
+    for (const SimpleEntry &e : timeline.entries) {
+        out << platform::isoString(e.date, zone) << "  " << e.gregorianDate->weekDayName() << ", "
+            << e.gregorianDate->dateFullString() << "  |  " << e.hijriDate->dateFullString() << '\n';
+    }
+    out << "policy: " << policyName(timeline.policy) << '\n';
+    return exitOk;
+}
+
+int runRender(const QStringList &arguments, QTextStream &out, QTextStream &err)
+{
+    const Arguments args = parse(arguments, {},
+                                 {QStringLiteral("kind"), QStringLiteral("family"), QStringLiteral("output"),
+                                  QStringLiteral("at"), QStringLiteral("appearance"), QStringLiteral("scale")});
+    QString error = args.error;
+    HostOptions choice;
+    if (error.isEmpty())
+        readWidgetChoice(args, &choice, &error);
+    const QString output = args.options.value(QStringLiteral("output"));
+    if (error.isEmpty() && output.isEmpty())
+        error = QStringLiteral("say where to write the picture with -o FILE.png");
+    platform::Instant at = platform::Clock::current();
+    if (error.isEmpty() && args.options.contains(QStringLiteral("at")) &&
+        !platform::parseIsoInstant(args.options.value(QStringLiteral("at")), &at))
+        error = QStringLiteral("'%1' is not an ISO 8601 instant (e.g. 2026-12-05T09:30:00+03:00)")
+                    .arg(args.options.value(QStringLiteral("at")));
+    bool scaleOk = true;
+    const double scale = args.options.value(QStringLiteral("scale"), QStringLiteral("2")).toDouble(&scaleOk);
+    if (error.isEmpty() && (!scaleOk || scale < 0.25 || scale > 8))
+        error = QStringLiteral("--scale wants a number from 0.25 to 8");
+    if (!error.isEmpty()) {
+        err << program << " render: " << error << '\n';
+        return exitUsage;
+    }
+
+    // The provider builds the timeline as it would at that instant.
+    platform::Clock::install(std::make_shared<platform::FixedClock>(at));
+    const Timeline timeline = currentTimeline();
+    platform::Clock::install(nullptr);
+    const SimpleEntry &entry = timeline.entries.at(indexInForce(timeline, at).value_or(0));
+
+    const auto view = makeEntryView(choice.kind, choice.family, entry);
+    const ViewEnvironment environment{choice.appearance.value_or(Appearance::light), platform::Device::isRightToLeft()};
+    const QImage image = renderEntryView(*view, environment, scale);
+    if (!image.save(output, "PNG")) {
+        err << program << " render: could not write " << output << '\n';
+        return exitFailure;
+    }
+    out << output << '\n';
+    return exitOk;
+}
+
+} // namespace widget

@@ -1,0 +1,183 @@
+#include "widget/WidgetHost.h"
+
+#include "platform/Clock.h"
+#include "platform/Device.h"
+#include "platform/Localization.h"
+
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <algorithm>
+#include <chrono>
+#include <limits>
+
+namespace widget {
+
+HostController::HostController(WidgetFamily family, QObject *parent) : QObject(parent)
+{
+    context_.family = family;
+    nextEntry_.setSingleShot(true);
+    // Entries change at midnight exactly; a coarse timer may fire early.
+    nextEntry_.setTimerType(Qt::PreciseTimer);
+    connect(&nextEntry_, &QTimer::timeout, this, &HostController::evaluate);
+    check_.setInterval(checkIntervalMs);
+    connect(&check_, &QTimer::timeout, this, &HostController::evaluate);
+    connect(&listener_, &platform::TimelineReloadListener::reloadRequested, this, &HostController::reloadTimeline);
+}
+
+void HostController::start()
+{
+    reloadTimeline();
+    check_.start();
+}
+
+void HostController::reloadTimeline()
+{
+    provider_.getTimeline(context_, [this](const Timeline &t) { timeline_ = t; });
+    ++timelinesBuilt_;
+    const platform::Instant now = platform::Clock::current();
+    shown_ = indexInForce(timeline_, now).value_or(0);
+    arm(now);
+    emit entryChanged();
+}
+
+void HostController::evaluate()
+{
+    const platform::Instant now = platform::Clock::current();
+    if (needsNewTimeline(timeline_, now)) {
+        reloadTimeline();
+        return;
+    }
+    const std::size_t index = indexInForce(timeline_, now).value_or(0);
+    arm(now);
+    if (index != shown_) {
+        shown_ = index;
+        emit entryChanged();
+    }
+}
+
+void HostController::arm(platform::Instant now)
+{
+    // The next entry, or the last entry's date when the timeline runs out
+    // (then evaluate() asks for the next timeline).
+    std::optional<platform::Instant> next = nextEntryDate(timeline_, now);
+    if (!next) {
+        nextEntry_.stop();
+        return;
+    }
+    using namespace std::chrono;
+    const auto wait = std::clamp<std::int64_t>(duration_cast<milliseconds>(*next - now).count(), 0,
+                                               std::numeric_limits<int>::max());
+    nextEntry_.start(static_cast<int>(wait));
+}
+
+HostWindow::HostWindow(WidgetKind kind, WidgetFamily family, std::optional<Appearance> appearance,
+                       std::shared_ptr<platform::UserDefaults> standardDefaults, QWidget *parent)
+    : QWidget(parent, Qt::FramelessWindowHint | Qt::WindowStaysOnBottomHint | Qt::Tool), kind_(kind), family_(family),
+      appearance_(appearance), defaults_(std::move(standardDefaults)), controller_(family)
+{
+    setAttribute(Qt::WA_TranslucentBackground);
+    setWindowTitle(platform::localized(configuration(kind).displayNameKey));
+    setLayoutDirection(platform::Device::isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight);
+    setFixedSize(familySize(family).toSize());
+    connect(&controller_, &HostController::entryChanged, this, [this] {
+        view_ = makeEntryView(kind_, family_, controller_.shownEntry());
+        update();
+    });
+    controller_.start();
+    restorePosition();
+}
+
+Appearance HostWindow::appearance() const
+{
+    if (appearance_)
+        return *appearance_;
+    return palette().color(QPalette::Window).lightness() < 128 ? Appearance::dark : Appearance::light;
+}
+
+QString HostWindow::positionKey(const char *axis) const
+{
+    return configuration(kind_).argumentName + QLatin1Char('.') + familyArgumentName(family_) +
+           QStringLiteral(".window") + QLatin1String(axis);
+}
+
+void HostWindow::restorePosition()
+{
+    const auto x = defaults_ ? defaults_->integer(positionKey("X")) : std::nullopt;
+    const auto y = defaults_ ? defaults_->integer(positionKey("Y")) : std::nullopt;
+    if (x && y) {
+        const QPoint saved(static_cast<int>(*x), static_cast<int>(*y));
+        // Only where a screen still shows it (a monitor may have gone).
+        if (QGuiApplication::screenAt(saved + rect().center())) {
+            move(saved);
+            return;
+        }
+    }
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        move(area.right() - width() - 24, area.top() + 24);
+    }
+}
+
+void HostWindow::savePosition()
+{
+    if (!defaults_)
+        return;
+    defaults_->setInteger(positionKey("X"), pos().x());
+    defaults_->setInteger(positionKey("Y"), pos().y());
+    defaults_->flush();
+}
+
+void HostWindow::paintEvent(QPaintEvent *)
+{
+    if (!view_)
+        return;
+    QPainter painter(this);
+    view_->paint(painter, size(), ViewEnvironment{appearance(), layoutDirection() == Qt::RightToLeft});
+}
+
+void HostWindow::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton) {
+        dragging_ = true;
+        dragOffset_ = event->globalPosition().toPoint() - frameGeometry().topLeft();
+        event->accept();
+    }
+}
+
+void HostWindow::mouseMoveEvent(QMouseEvent *event)
+{
+    if (dragging_ && (event->buttons() & Qt::LeftButton)) {
+        move(event->globalPosition().toPoint() - dragOffset_);
+        event->accept();
+    }
+}
+
+void HostWindow::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (dragging_ && event->button() == Qt::LeftButton) {
+        dragging_ = false;
+        savePosition();
+        event->accept();
+    }
+}
+
+void HostWindow::contextMenuEvent(QContextMenuEvent *event)
+{
+    QMenu menu(this);
+    menu.addAction(platform::localized("widget.close"), this, &QWidget::close);
+    menu.exec(event->globalPos());
+}
+
+void HostWindow::changeEvent(QEvent *event)
+{
+    // The desktop switched between light and dark.
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::ApplicationPaletteChange)
+        update();
+    QWidget::changeEvent(event);
+}
+
+} // namespace widget

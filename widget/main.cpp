@@ -1,0 +1,82 @@
+#include "core/SharedDefaults.h"
+#include "platform/Console.h"
+#include "platform/Device.h"
+#include "platform/Localization.h"
+#include "platform/UserDefaults.h"
+#include "widget/WidgetCommandLine.h"
+#include "widget/WidgetHost.h"
+
+#include <QApplication>
+#include <QTextStream>
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+bool hasDisplay()
+{
+    return qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
+void prepare()
+{
+    platform::Device::reload();
+    platform::installTranslations();
+    // The extension only reads the app group's suite: it never creates,
+    // repairs or writes it. No suite yet means adjustment 0.
+    core::setSharedDefaults(platform::UserDefaults::openReadOnly(
+        platform::UserDefaults::suitePath(QString::fromLatin1(core::appGroupIdentifier))));
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    switch (widget::modeOf(arguments)) {
+    case widget::Mode::help:
+        out << widget::usage();
+        return widget::exitOk;
+    case widget::Mode::timeline: {
+        QCoreApplication app(argc, argv);
+        prepare();
+        return widget::runTimeline(arguments.mid(1), out, err);
+    }
+    case widget::Mode::render: {
+        // Drawing a picture needs no screen.
+        if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        QGuiApplication app(argc, argv);
+        prepare();
+        return widget::runRender(arguments.mid(1), out, err);
+    }
+    case widget::Mode::host:
+        break;
+    }
+
+    const auto options = widget::readHostOptions(arguments, err);
+    if (!options) {
+        err << widget::usage();
+        return widget::exitUsage;
+    }
+    if (!hasDisplay()) {
+        err << "qamarly-widget: no display to show the widget on (render one with: qamarly-widget render -o FILE.png)\n";
+        return widget::exitFailure;
+    }
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("qamarly-widget"));
+    // Closing the widget ends the host.
+    QApplication::setQuitOnLastWindowClosed(true);
+    prepare();
+    widget::HostWindow window(options->kind, options->family, options->appearance,
+                              platform::UserDefaults::open(platform::UserDefaults::suitePath(
+                                  widget::HostWindow::standardDefaultsName())));
+    window.show();
+    return app.exec();
+}
