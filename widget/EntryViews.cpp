@@ -43,6 +43,16 @@ QFont sized(int pixels, QFont::Weight weight)
     return f;
 }
 
+// "Ramadan (9), 1447": month and year through the table's two-argument
+// pattern, which a translation may reorder; without a usable one, the plain order.
+QString monthAndYear(const QString &month, const QString &year)
+{
+    QString pattern = platform::localized("widget.monthYear");
+    if (!pattern.contains(QLatin1String("%1")) || !pattern.contains(QLatin1String("%2")))
+        pattern = QStringLiteral("%1, %2");
+    return pattern.arg(month, year);
+}
+
 } // namespace
 
 QColor titleColor()
@@ -209,7 +219,7 @@ Node SimpleWidgetEntryView::body() const
              Node::vstack(Align::center, Node::defaultSpacing, {},
                           {textPart(QStringLiteral("hijriDay"), day, dayFont(), true),
                            textPart(QStringLiteral("hijriMonthYear"),
-                                    platform::localized("widget.monthYear").arg(month, year), bodyFont(), true)})});
+                                    monthAndYear(month, year), bodyFont(), true)})});
     case WidgetFamily::systemMedium:
         return Node::hstack(
             Align::center, mediumSpacing, mediumPadding,
