@@ -445,7 +445,6 @@ void Carousel::paintItems(QPainter &painter)
 {
     painter.save();
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.setRenderHint(QPainter::Antialiasing);
     const QTransform base = painter.worldTransform();
     const qreal baseOpacity = painter.opacity();
     const QRectF bounds(rect());
@@ -463,6 +462,8 @@ void Carousel::paintItems(QPainter &painter)
         ensureImage(slot);
         if (slot.image.isNull())
             continue;
+        // Edges only need smoothing when the card is turned; a scaled card keeps straight edges.
+        painter.setRenderHint(QPainter::Antialiasing, slot.toCarousel.type() > QTransform::TxScale);
         painter.setWorldTransform(slot.toCarousel * base);
         painter.setOpacity(baseOpacity * slot.placement.opacity);
         painter.drawPixmap(box, slot.image, QRectF(slot.image.rect()));
