@@ -1,8 +1,10 @@
 #include "app/cli/SettingsCommand.h"
 
 #include "app/cli/ArgumentReader.h"
+#include "app/notifications/NotificationScheduler.h"
 #include "core/GlobalSettings.h"
 #include "core/SharedDefaults.h"
+#include "platform/WidgetCenter.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -79,6 +81,24 @@ int printSettings(bool json, QTextStream &out)
     return exitOk;
 }
 
+// What the application does after the same change on its screens, so the
+// notification plan and the widgets do not go on showing the old days.
+void applyChange(const QString &key)
+{
+    const bool adjustment = key == core::keys::adjustmentNumber;
+    if (adjustment || key == core::keys::dailyNotificationEnabled || key == core::keys::todayAppBadgeEnabled) {
+        auto &scheduler = notifications::NotificationScheduler::shared();
+        try {
+            scheduler.rescheduleNotifications();
+            scheduler.waitForPasses(60000);
+        } catch (const notifications::CustomError &) {
+            // Without permission there is no plan to bring up to date.
+        }
+    }
+    if (adjustment)
+        platform::WidgetCenter::shared().reloadAllTimelines();
+}
+
 int setSetting(const QString &key, const QString &text, QTextStream &err)
 {
     const Field *field = findField(key);
@@ -113,6 +133,7 @@ int setSetting(const QString &key, const QString &text, QTextStream &err)
         err << "qamarly settings: could not store the change in " << s.suite()->path() << '\n';
         return exitFailure;
     }
+    applyChange(key);
     return exitOk;
 }
 

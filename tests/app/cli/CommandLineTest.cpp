@@ -161,3 +161,22 @@ TEST_F(CommandLine, AnUnwritableSettingsFolderStillAnswers)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(CommandLine, ChangingTheAdjustmentAsksTheWidgetsToReload)
+{
+    const QString request = home.filePath(QStringLiteral("qamarly/widget-center/reload-request"));
+    ASSERT_EQ(run({QStringLiteral("settings"), QStringLiteral("set"), QStringLiteral("wallpaperIndex"),
+                   QStringLiteral("4")})
+                  .status,
+              0);
+    EXPECT_FALSE(QFile::exists(request)) << "a wallpaper is nothing the widgets show";
+    ASSERT_EQ(run({QStringLiteral("settings"), QStringLiteral("set"), QStringLiteral("adjustmentNumber"),
+                   QStringLiteral("-1")})
+                  .status,
+              0);
+    EXPECT_TRUE(QFile::exists(request));
+}
+
+} // namespace
