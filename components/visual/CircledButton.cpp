@@ -1,15 +1,87 @@
 #include "components/visual/CircledButton.h"
 
+#include <QPainter>
+#include <QStyleOptionFocusRect>
+#include <cmath>
+
 namespace visual {
 
-CircledButton::CircledButton(QWidget *parent) : QPushButton(parent) {}
-CircledButton::CircledButton(const QString &text, QWidget *parent) : QPushButton(text, parent) {}
-void CircledButton::setFillColor(const QColor &color) { fill_ = color; update(); }
-void CircledButton::setRingColor(const QColor &color) { ring_ = color; update(); }
-void CircledButton::setTitleColor(const QColor &color) { title_ = color; update(); }
-QSize CircledButton::sizeHint() const { return {44, 44}; }
-QSize CircledButton::minimumSizeHint() const { return {24, 24}; }
-void CircledButton::paintEvent(QPaintEvent *event) { QPushButton::paintEvent(event); }
-bool CircledButton::hitButton(const QPoint &pos) const { return QPushButton::hitButton(pos); }
+CircledButton::CircledButton(QWidget *parent) : CircledButton(QString(), parent) {}
+
+CircledButton::CircledButton(const QString &text, QWidget *parent)
+    : QPushButton(text, parent), fill_(255, 255, 255, 46), ring_(255, 255, 255, 200), title_(Qt::white)
+{
+    setFlat(true);
+    setCursor(Qt::PointingHandCursor);
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+}
+
+void CircledButton::setFillColor(const QColor &color)
+{
+    fill_ = color;
+    update();
+}
+
+void CircledButton::setRingColor(const QColor &color)
+{
+    ring_ = color;
+    update();
+}
+
+void CircledButton::setTitleColor(const QColor &color)
+{
+    title_ = color;
+    update();
+}
+
+QSize CircledButton::sizeHint() const
+{
+    const QFontMetrics metrics(font());
+    const int side = std::max(40, metrics.horizontalAdvance(text()) + metrics.height());
+    return {side, side};
+}
+
+QSize CircledButton::minimumSizeHint() const
+{
+    const int side = QFontMetrics(font()).height() + 8;
+    return {side, side};
+}
+
+void CircledButton::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const qreal ringWidth = std::max<qreal>(1.5, std::min(width(), height()) / 22.0);
+    const qreal side = std::min(width(), height()) - ringWidth;
+    const QRectF circle(QPointF((width() - side) / 2.0, (height() - side) / 2.0), QSizeF(side, side));
+
+    QColor fill = fill_;
+    if (isDown())
+        fill.setAlphaF(std::min(1.0f, fill.alphaF() * 2.2f));
+    else if (underMouse())
+        fill.setAlphaF(std::min(1.0f, fill.alphaF() * 1.5f));
+    QColor ring = ring_;
+    if (!isEnabled())
+        ring.setAlphaF(ring.alphaF() * 0.4f);
+    painter.setBrush(fill);
+    painter.setPen(QPen(ring, hasFocus() ? ringWidth * 1.8 : ringWidth));
+    painter.drawEllipse(circle);
+
+    QColor title = title_;
+    if (!isEnabled())
+        title.setAlphaF(title.alphaF() * 0.5f);
+    painter.setPen(title);
+    painter.setFont(font());
+    painter.drawText(circle, Qt::AlignCenter, text());
+}
+
+bool CircledButton::hitButton(const QPoint &pos) const
+{
+    // Only the circle answers, not the corners of the square around it.
+    const QPointF centre(width() / 2.0, height() / 2.0);
+    const qreal radius = std::min(width(), height()) / 2.0;
+    const QPointF d = QPointF(pos) - centre;
+    return std::hypot(d.x(), d.y()) <= radius;
+}
 
 } // namespace visual

@@ -4,6 +4,7 @@
 #include "platform/Instant.h"
 
 #include <QWidget>
+#include <memory>
 #include <optional>
 
 namespace visual {
@@ -50,17 +51,19 @@ signals:
     void valueChanged(platform::Instant date);
 
 private:
-    friend class DatePickerColumn;
     enum class Field { day, month, year };
-    // A user's step of one column by `delta` rows.
-    void step(Field field, int delta);
-    void refreshColumns(bool animated, int dayDelta = 0, int monthDelta = 0, int yearDelta = 0);
+    struct Texts;
+    // A user's step of one column by `rows` rows.
+    void step(Field field, int rows);
+    // Shows the date; each column scrolls in from the given number of rows away.
+    void refreshColumns(double dayRows = 0, double monthRows = 0, double yearRows = 0);
     platform::Instant clampedToMinimum(platform::Instant date) const;
 
     platform::Calendar calendar_;
     QString localeName_;
     std::optional<platform::Instant> minimum_;
     platform::Instant date_;
+    std::unique_ptr<Texts> texts_;
     DatePickerColumn *dayColumn_ = nullptr;
     DatePickerColumn *monthColumn_ = nullptr;
     DatePickerColumn *yearColumn_ = nullptr;

@@ -1,17 +1,56 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
+
+class QVariantAnimation;
 
 namespace visual {
 
-class DatePicker;
-
-// One wheel-like column of the date picker (private to the picker).
+// One wheel-like column of the date picker: the selected value in the middle
+// row with its neighbours above and below. It does not change its value
+// itself; it asks the picker to step, which refuses or accepts the step.
 class DatePickerColumn : public QWidget
 {
     Q_OBJECT
 public:
-    DatePickerColumn(QWidget *parent = nullptr) : QWidget(parent) {}
+    static constexpr int visibleRows = 5;
+
+    explicit DatePickerColumn(const QString &name, QWidget *parent = nullptr);
+
+    // Values run from minimum to maximum; a cyclic column wraps around.
+    void setValues(int value, int minimum, int maximum, bool cyclic, std::function<QString(int)> text);
+    int value() const { return value_; }
+    QString text() const { return text_ ? text_(value_) : QString(); }
+    // Scrolls in from `rows` rows away to the selected row.
+    void scrollFrom(double rows);
+
+    QSize sizeHint() const override;
+
+signals:
+    void stepRequested(int rows);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+
+private:
+    double rowHeight() const { return double(height()) / visibleRows; }
+    // The value `rows` rows from the selected one; false when there is none.
+    bool valueAt(int rows, int *out) const;
+
+    int value_ = 1;
+    int minimum_ = 1;
+    int maximum_ = 1;
+    bool cyclic_ = false;
+    std::function<QString(int)> text_;
+    double offset_ = 0.0;
+    int wheelRemainder_ = 0;
+    QVariantAnimation *scroll_ = nullptr;
 };
 
 } // namespace visual

@@ -1,0 +1,167 @@
+#include "components/visual/DatePickerColumn.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QVariantAnimation>
+#include <QWheelEvent>
+#include <cmath>
+
+namespace visual {
+
+namespace {
+// One notch of a common mouse wheel.
+constexpr int wheelNotch = 120;
+constexpr int scrollMilliseconds = 180;
+} // namespace
+
+DatePickerColumn::DatePickerColumn(const QString &name, QWidget *parent) : QWidget(parent)
+{
+    setObjectName(name);
+    setAccessibleName(name);
+    setFocusPolicy(Qt::StrongFocus);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    scroll_ = new QVariantAnimation(this);
+    scroll_->setDuration(scrollMilliseconds);
+    scroll_->setEasingCurve(QEasingCurve::OutCubic);
+    connect(scroll_, &QVariantAnimation::valueChanged, this, [this](const QVariant &v) {
+        offset_ = v.toDouble();
+        update();
+    });
+}
+
+void DatePickerColumn::setValues(int value, int minimum, int maximum, bool cyclic, std::function<QString(int)> text)
+{
+    value_ = value;
+    minimum_ = minimum;
+    maximum_ = std::max(minimum, maximum);
+    cyclic_ = cyclic;
+    text_ = std::move(text);
+    setAccessibleDescription(this->text());
+    update();
+}
+
+void DatePickerColumn::scrollFrom(double rows)
+{
+    scroll_->stop();
+    if (rows == 0.0) {
+        offset_ = 0.0;
+        update();
+        return;
+    }
+    scroll_->setStartValue(std::clamp(rows, -double(visibleRows), double(visibleRows)));
+    scroll_->setEndValue(0.0);
+    scroll_->start();
+}
+
+bool DatePickerColumn::valueAt(int rows, int *out) const
+{
+    int v = value_ + rows;
+    if (cyclic_) {
+        const int span = maximum_ - minimum_ + 1;
+        v = minimum_ + (((v - minimum_) % span) + span) % span;
+    } else if (v < minimum_ || v > maximum_) {
+        return false;
+    }
+    *out = v;
+    return true;
+}
+
+QSize DatePickerColumn::sizeHint() const
+{
+    const QFontMetrics metrics(font());
+    return {metrics.horizontalAdvance(QStringLiteral("0000")) + 16, visibleRows * (metrics.height() + 14)};
+}
+
+void DatePickerColumn::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    const double row = rowHeight();
+    const double middleTop = row * (visibleRows / 2);
+    const QColor ink = palette().color(foregroundRole());
+
+    // The selected row's band.
+    const QRectF band(2.0, middleTop + 1.0, width() - 4.0, row - 2.0);
+    QColor fill = ink;
+    fill.setAlphaF(hasFocus() ? 0.22f : 0.12f);
+    QColor edge = ink;
+    edge.setAlphaF(hasFocus() ? 0.8f : 0.25f);
+    painter.setPen(QPen(edge, hasFocus() ? 1.5 : 1.0));
+    painter.setBrush(fill);
+    painter.drawRoundedRect(band, row * 0.22, row * 0.22);
+
+    QFont face = font();
+    face.setPixelSize(std::max(8, int(row * 0.5)));
+    const int reach = visibleRows / 2 + 1;
+    for (int k = -reach - int(std::ceil(std::abs(offset_))); k <= reach + int(std::ceil(std::abs(offset_))); ++k) {
+        int v = 0;
+        if (!valueAt(k, &v))
+            continue;
+        const double position = double(k) + offset_; // rows from the middle
+        if (std::abs(position) > visibleRows / 2.0 + 0.5)
+            continue;
+        const double distance = std::min(std::abs(position), 2.5);
+        QFont rowFace = face;
+        rowFace.setPixelSize(std::max(6, int(face.pixelSize() * (1.0 - 0.12 * distance))));
+        rowFace.setBold(distance < 0.5);
+        painter.setFont(rowFace);
+        QColor color = ink;
+        color.setAlphaF(float(std::max(0.15, 1.0 - 0.38 * distance)));
+        painter.setPen(color);
+        const QRectF rect(4.0, middleTop + position * row, width() - 8.0, row);
+        painter.drawText(rect, Qt::AlignCenter, text_ ? text_(v) : QString::number(v));
+    }
+}
+
+void DatePickerColumn::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Up: emit stepRequested(-1); break;
+    case Qt::Key_Down: emit stepRequested(1); break;
+    case Qt::Key_PageUp: emit stepRequested(-visibleRows); break;
+    case Qt::Key_PageDown: emit stepRequested(visibleRows); break;
+    default: QWidget::keyPressEvent(event); return;
+    }
+    event->accept();
+}
+
+void DatePickerColumn::wheelEvent(QWheelEvent *event)
+{
+    // Turning the wheel away from the user (positive) brings up earlier values.
+    wheelRemainder_ += event->angleDelta().y();
+    const int notches = wheelRemainder_ / wheelNotch;
+    wheelRemainder_ -= notches * wheelNotch;
+    if (notches != 0)
+        emit stepRequested(-notches);
+    event->accept();
+}
+
+void DatePickerColumn::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton) {
+        QWidget::mousePressEvent(event);
+        return;
+    }
+    setFocus(Qt::MouseFocusReason);
+    const double middleTop = rowHeight() * (visibleRows / 2);
+    const int rows = int(std::floor((event->position().y() - middleTop) / rowHeight()));
+    if (rows != 0)
+        emit stepRequested(rows);
+    event->accept();
+}
+
+void DatePickerColumn::focusInEvent(QFocusEvent *event)
+{
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void DatePickerColumn::focusOutEvent(QFocusEvent *event)
+{
+    QWidget::focusOutEvent(event);
+    update();
+}
+
+} // namespace visual
