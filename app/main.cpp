@@ -1,4 +1,6 @@
 #include "app/cli/CommandLine.h"
+#include "app/shell/ApplicationMain.h"
+#include "app/shell/TabScreens.h"
 #include "platform/Device.h"
 #include "platform/Localization.h"
 
@@ -6,12 +8,9 @@
 #include <QTextStream>
 #include <cstdio>
 
-int main(int argc, char *argv[])
+namespace {
+int runCommand(int argc, char *argv[], const QStringList &arguments)
 {
-    QStringList arguments;
-    for (int i = 1; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
-
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("qamarly"));
     platform::Device::reload();
@@ -21,7 +20,22 @@ int main(int argc, char *argv[])
     QTextStream err(stderr);
     if (const auto status = cli::runCommandLine(arguments, out, err))
         return *status;
-    // The window arrives with the application shell; until then say how to use us.
     out << cli::usage();
     return 0;
+}
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+
+    if (!shell::wantsWindow(arguments))
+        return runCommand(argc, argv, arguments);
+    if (!shell::displayAvailable(arguments)) {
+        std::fputs("No display is available, so Qamarly's window cannot open. Today's dates:\n", stderr);
+        return runCommand(argc, argv, {QStringLiteral("today")});
+    }
+    return shell::applicationMain(argc, argv, shell::tabScreens());
 }

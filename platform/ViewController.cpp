@@ -31,8 +31,19 @@ void ViewController::loadViewIfNeeded()
 void ViewController::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
-    if (!covered_ && !inView_ && !dismissing_)
-        beginAppearance();
+    if (covered_ || inView_ || dismissing_)
+        return;
+    // A minimised window can still be told to show its children (an expose
+    // that arrives late); nothing is in view until it is restored, and the
+    // restore may then bring no show of its own.
+    if (window()->isMinimized()) {
+        if (!awaitingRestore_) {
+            awaitingRestore_ = true;
+            window()->installEventFilter(this);
+        }
+        return;
+    }
+    beginAppearance();
 }
 
 void ViewController::hideEvent(QHideEvent *event)
@@ -146,6 +157,14 @@ bool ViewController::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == parentWidget() && event->type() == QEvent::Resize)
         fitOverlay();
+    if (awaitingRestore_ && watched == window() && event->type() == QEvent::WindowStateChange
+        && !window()->isMinimized()) {
+        awaitingRestore_ = false;
+        if (watched != parentWidget())
+            watched->removeEventFilter(this);
+        if (isVisible() && !covered_ && !inView_ && !dismissing_)
+            beginAppearance();
+    }
     return QWidget::eventFilter(watched, event);
 }
 

@@ -65,6 +65,7 @@ private:
     bool inView_ = false;
     bool covered_ = false;
     bool dismissing_ = false;
+    bool awaitingRestore_ = false;
     quint64 appearance_ = 0;
     QPointer<ViewController> presented_;
     QPointer<ViewController> presenting_;

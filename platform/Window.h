@@ -1,11 +1,11 @@
 #pragma once
 
+#include "platform/ViewController.h"
+
 #include <QPointer>
 #include <QWidget>
 
 namespace platform {
-
-class ViewController;
 
 // A top-level window whose whole content is one root screen; screens
 // presented from inside it cover this window.

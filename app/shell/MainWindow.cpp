@@ -13,7 +13,7 @@ std::unique_ptr<platform::Window> makeMainWindow(const std::vector<TabScreen> &t
     auto window = std::make_unique<platform::Window>();
     window->setObjectName(QStringLiteral("mainWindow"));
     window->setWindowTitle(QStringLiteral("Qamarly"));
-    window->setWindowIcon(QIcon(QStringLiteral(":/images/qamarly.svg")));
+    window->setWindowIcon(QIcon(QStringLiteral(":/images/qamarly.png")));
     window->resize(mainWindowWidth, mainWindowHeight);
     window->setMinimumSize(320, 480);
 

@@ -1,0 +1,152 @@
+#include "app/shell/AppDelegate.h"
+
+#include "app/notifications/NotificationScheduler.h"
+#include "core/GlobalSettings.h"
+#include "platform/Console.h"
+#include "platform/TabBarController.h"
+#include "platform/Window.h"
+
+#include <QApplication>
+#include <QMetaObject>
+#include <QThread>
+
+namespace shell {
+
+namespace {
+AppDelegate *runningDelegate = nullptr;
+
+const QString adjustmentNumberKey = QStringLiteral("adjustmentNumber");
+const QString messageKey = QStringLiteral("message");
+const QString getDataMessage = QStringLiteral("GETDATA");
+} // namespace
+
+AppDelegate::AppDelegate(AppServices services)
+    : center_(services.center ? *services.center : platform::UserNotificationCenter::current()),
+      services_(std::move(services))
+{
+    // The rating prompt is configured here once it exists.
+    if (!runningDelegate)
+        runningDelegate = this;
+}
+
+AppDelegate::~AppDelegate()
+{
+    if (center_.delegate() == this)
+        center_.setDelegate(nullptr);
+    if (watchSession_ && watchSession_->delegate() == this)
+        watchSession_->setDelegate(nullptr);
+    if (runningDelegate == this)
+        runningDelegate = nullptr;
+}
+
+AppDelegate *AppDelegate::shared()
+{
+    return runningDelegate;
+}
+
+bool AppDelegate::didFinishLaunchingWithOptions(QApplication &, const QVariantMap &)
+{
+    // First, so that nothing the refresh schedules can arrive without a delegate.
+    center_.setDelegate(this);
+    refreshNotificationsIfNeeded();
+    platform::TabBarController::setAppearanceTintColor(Qt::white);
+    // The update check starts here once it exists.
+    startWatchSession();
+    return true;
+}
+
+void AppDelegate::applicationWillEnterForeground(QApplication &)
+{
+    refreshNotificationsIfNeeded();
+    // The update check starts here once it exists.
+    startWatchSession();
+}
+
+bool AppDelegate::openURL(QApplication &, const QUrl &, const QString &, const QVariant &)
+{
+    return true;
+}
+
+void AppDelegate::willPresentNotification(platform::UserNotificationCenter &center,
+                                          const platform::Notification &notification,
+                                          std::function<void(platform::PresentationOptions)> completionHandler)
+{
+    if (const auto badge = notification.request.content.badge)
+        center.setApplicationIconBadgeNumber(*badge);
+    if (completionHandler)
+        completionHandler(0);
+}
+
+void AppDelegate::refreshNotificationsIfNeeded()
+{
+    if (services_.refreshNotificationsIfNeeded)
+        services_.refreshNotificationsIfNeeded();
+    else
+        notifications::NotificationScheduler::shared().refreshNotificationsIfNeeded();
+}
+
+void AppDelegate::startWatchSession()
+{
+    if (!platform::WatchSession::isSupported())
+        return;
+    watchSession_ = platform::WatchSession::defaultSession();
+    if (!watchSession_)
+        return;
+    watchSession_->setDelegate(this);
+    watchSession_->activateSession();
+}
+
+void AppDelegate::sendAdjustmentToWatch()
+{
+    const std::int64_t adjustment = core::GlobalSettings::shared().adjustmentNumber;
+    platform::consoleLog(QStringLiteral("will send data to watch: AdjuNo: ") + QString::number(adjustment));
+    if (!watchSession_)
+        return;
+    const platform::WatchContext context{{adjustmentNumberKey, QVariant::fromValue<qint64>(adjustment)}};
+    if (const auto error = watchSession_->updateApplicationContext(context))
+        platform::consoleLog(QStringLiteral("Updating the context failed: ") + *error);
+}
+
+void AppDelegate::activationDidCompleteWithState(platform::WatchSession &,
+                                                 platform::WatchSessionActivationState state,
+                                                 const std::optional<QString> &error)
+{
+    if (state != platform::WatchSessionActivationState::activated || error)
+        return;
+    onMainThread([this] { sendAdjustmentToWatch(); });
+}
+
+void AppDelegate::didReceiveApplicationContext(platform::WatchSession &, const platform::WatchContext &context)
+{
+    const auto message = context.constFind(messageKey);
+    if (message == context.constEnd() || message->typeId() != QMetaType::QString || message->toString() != getDataMessage)
+        return;
+    onMainThread([this] { sendAdjustmentToWatch(); });
+}
+
+void AppDelegate::sessionDidBecomeInactive(platform::WatchSession &) {}
+
+void AppDelegate::sessionDidDeactivate(platform::WatchSession &) {}
+
+void AppDelegate::onMainThread(std::function<void()> work)
+{
+    // The settings object belongs to the main thread; a session callback on
+    // another thread must not read it there.
+    if (QThread::currentThread() == thread())
+        work();
+    else
+        QMetaObject::invokeMethod(this, std::move(work), Qt::QueuedConnection);
+}
+
+void sendAdjustmentToWatch()
+{
+    AppDelegate *delegate = AppDelegate::shared();
+    if (!delegate)
+        return;
+    if (QThread::currentThread() == delegate->thread())
+        delegate->sendAdjustmentToWatch();
+    else
+        QMetaObject::invokeMethod(delegate, [delegate] { delegate->sendAdjustmentToWatch(); }, Qt::QueuedConnection);
+}
+
+} // namespace shell

@@ -1,0 +1,90 @@
+#include "app/shell/ApplicationMain.h"
+
+#include "app/shell/AppDelegate.h"
+#include "app/shell/ApplicationLifecycle.h"
+#include "app/shell/MainWindow.h"
+#include "app/shell/SingleInstance.h"
+#include "platform/Console.h"
+#include "platform/Device.h"
+#include "platform/Localization.h"
+#include "platform/Window.h"
+#include "platform/notifications/AuthorizationDialog.h"
+#include "platform/notifications/DeliveryAgentLauncher.h"
+
+#include <QApplication>
+#include <QTimer>
+
+namespace shell {
+
+bool wantsWindow(const QStringList &arguments)
+{
+    if (arguments.isEmpty())
+        return true;
+    const QString &first = arguments.first();
+    if (first == QLatin1String("--help") || first == QLatin1String("-h"))
+        return false;
+    return first.startsWith(QLatin1Char('-')) || !ApplicationLifecycle::urlArgument({first}).isEmpty();
+}
+
+bool displayAvailable(const QStringList &arguments)
+{
+    const int platformOption = arguments.indexOf(QStringLiteral("-platform"));
+    const QString platform = platformOption >= 0 && platformOption + 1 < arguments.size()
+                                 ? arguments.at(platformOption + 1)
+                                 : qEnvironmentVariable("QT_QPA_PLATFORM");
+    if (platform.startsWith(QLatin1String("offscreen")) || platform.startsWith(QLatin1String("vnc")))
+        return true;
+    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
+void prepareApplication()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("qamarly"));
+    QGuiApplication::setApplicationDisplayName(QStringLiteral("Qamarly"));
+    // Ties the window to qamarly.desktop (its icon and name in the dock).
+    QGuiApplication::setDesktopFileName(QStringLiteral("qamarly"));
+    platform::Device::reload();
+    platform::installTranslations();
+    QGuiApplication::setLayoutDirection(platform::Device::isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight);
+}
+
+int applicationMain(int argc, char **argv, const std::vector<TabScreen> &tabs)
+{
+    QApplication application(argc, argv);
+    prepareApplication();
+
+    const QStringList arguments = QCoreApplication::arguments().mid(1);
+    SingleInstance instance;
+    switch (instance.claim(arguments)) {
+    case SingleInstance::Outcome::forwarded:
+        platform::consoleLog(QStringLiteral("Qamarly is already running; its window was brought to the front."));
+        return 0;
+    case SingleInstance::Outcome::failed:
+        // Still start: one window too many is better than none.
+        break;
+    case SingleInstance::Outcome::primary:
+        break;
+    }
+
+    platform::installAuthorizationDialog();
+    AppDelegate delegate;
+    std::unique_ptr<platform::Window> window = makeMainWindow(tabs);
+    delegate.setWindow(window.get());
+    delegate.didFinishLaunchingWithOptions(application, {});
+    const QUrl url = ApplicationLifecycle::urlArgument(arguments);
+    if (!url.isEmpty())
+        delegate.openURL(application, url, QString(), QVariant());
+
+    ApplicationLifecycle lifecycle(application, delegate, *window);
+    QObject::connect(&instance, &SingleInstance::activationRequested, &lifecycle,
+                     &ApplicationLifecycle::activationRequested);
+    window->show();
+    // Notifications must keep arriving after the window closes.
+    QTimer::singleShot(0, &application, [] { platform::startDeliveryAgentIfNeeded(); });
+
+    const int status = QApplication::exec();
+    delegate.applicationWillTerminate(application);
+    return status;
+}
+
+} // namespace shell

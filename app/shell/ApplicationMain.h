@@ -1,0 +1,25 @@
+#pragma once
+
+#include "app/shell/TabScreens.h"
+
+#include <QStringList>
+#include <vector>
+
+namespace shell {
+
+// Whether these command-line arguments ask for the window rather than a
+// command: none, Qt's own options, or an address to open.
+bool wantsWindow(const QStringList &arguments);
+// Whether a window can be shown: a display, or a platform that needs none.
+bool displayAvailable(const QStringList &arguments);
+
+// Names the application, loads the device's locale and string tables, and
+// lays the user interface out right to left under a right-to-left language.
+void prepareApplication();
+
+// The windowed application: makes the delegate and the main window with
+// these tabs, launches, and runs the event loop until the window closes.
+// When Qamarly already runs, hands the arguments to it and returns at once.
+int applicationMain(int argc, char **argv, const std::vector<TabScreen> &tabs);
+
+} // namespace shell

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QObject>
+#include <QStringList>
+
+class QLocalServer;
+
+namespace shell {
+
+// Keeps one Qamarly window per user session. The first start listens on a
+// local socket; a later start hands its arguments to it and exits, and the
+// first one brings its window to the front.
+class SingleInstance : public QObject
+{
+    Q_OBJECT
+
+public:
+    // The socket of this user's session: in $XDG_RUNTIME_DIR when there is
+    // one, otherwise in the temporary folder, named with the user's id.
+    static QString defaultServerName();
+
+    explicit SingleInstance(QString serverName = defaultServerName(), QObject *parent = nullptr);
+    ~SingleInstance() override;
+
+    enum class Outcome {
+        primary,   // this process now answers later starts
+        forwarded, // a running Qamarly took the arguments
+        failed,    // neither: the socket is held by something that does not answer
+    };
+    // Waits at most a couple of seconds, and only before the window exists.
+    Outcome claim(const QStringList &arguments);
+    QString serverName() const { return serverName_; }
+
+signals:
+    // Another start of Qamarly asked to come to the front.
+    void activationRequested(const QStringList &arguments);
+
+private:
+    Outcome forwardTo(const QStringList &arguments, bool &reached);
+    void acceptConnections();
+
+    QString serverName_;
+    QLocalServer *server_ = nullptr;
+};
+
+} // namespace shell

@@ -1,0 +1,266 @@
+// The delegate's launch, foreground and notification steps, and the desktop
+// lifecycle that drives them.
+#include "Printing.h"
+#include "app/notifications/NotificationScheduler.h"
+#include "app/shell/AppDelegate.h"
+#include "app/shell/ApplicationMain.h"
+#include "app/shell/ApplicationLifecycle.h"
+#include "app/shell/MainWindow.h"
+#include "core/GlobalSettings.h"
+#include "core/SharedDefaults.h"
+#include "platform/TabBarController.h"
+#include "platform/Window.h"
+#include "platform/notifications/TestNotificationCenter.h"
+#include "support/TestEnvironment.h"
+
+#include <QApplication>
+#include <gtest/gtest.h>
+
+namespace {
+
+QApplication &app()
+{
+    return *qobject_cast<QApplication *>(QCoreApplication::instance());
+}
+
+platform::Notification notificationWithBadge(std::optional<int> badge)
+{
+    platform::Notification n;
+    n.request.identifier = QStringLiteral("daily-1");
+    n.request.content.title = QStringLiteral("Today");
+    n.request.content.badge = badge;
+    return n;
+}
+
+TEST(AppDelegate, LaunchMakesItTheCentreDelegateBeforeRefreshingAndTintsTheTabBarsWhite)
+{
+    testenv::ScopedEnvironment env;
+    platform::TestNotificationCenter center;
+    QStringList log;
+    shell::AppDelegate *self = nullptr;
+    shell::AppServices services;
+    services.center = &center;
+    services.refreshNotificationsIfNeeded = [&] {
+        log << (center.delegate() == self ? QStringLiteral("refresh after delegate") : QStringLiteral("refresh"));
+    };
+    shell::AppDelegate delegate(services);
+    self = &delegate;
+    EXPECT_EQ(&delegate.center(), &center);
+    EXPECT_EQ(center.delegate(), nullptr) << "construction puts nothing in place";
+
+    const QColor before = platform::TabBarController::appearanceTintColor();
+    EXPECT_TRUE(delegate.didFinishLaunchingWithOptions(app(), {}));
+    EXPECT_EQ(log, QStringList{"refresh after delegate"});
+    EXPECT_EQ(platform::TabBarController::appearanceTintColor(), QColor(Qt::white));
+    EXPECT_EQ(delegate.watchSession(), nullptr) << "no watch on a desktop";
+    EXPECT_EQ(shell::AppDelegate::shared(), &delegate);
+    platform::TabBarController::setAppearanceTintColor(before);
+}
+
+TEST(AppDelegate, NotificationsAreRescheduledAtMostOnceADayAcrossLaunchAndReturns)
+{
+    testenv::ScopedEnvironment env;
+    platform::TestNotificationCenter center;
+    center.setSettings({platform::AuthorizationStatus::authorized,
+                        platform::AuthorizationOption::alert | platform::AuthorizationOption::badge});
+    notifications::NotificationScheduler scheduler(&center, env.suite());
+    // Last planned the day before.
+    env.suite()->setString(core::keys::lastRefreshDate,
+                           notifications::NotificationScheduler::refreshStamp(env.clock()->now() - std::chrono::hours(24)));
+    shell::AppServices services;
+    services.center = &center;
+    services.refreshNotificationsIfNeeded = [&] { scheduler.refreshNotificationsIfNeeded(); };
+    shell::AppDelegate delegate(services);
+    const auto reschedules = [&] {
+        EXPECT_TRUE(scheduler.waitForPasses(10000));
+        return center.calls().count(QStringLiteral("removePending"));
+    };
+
+    delegate.didFinishLaunchingWithOptions(app(), {});
+    EXPECT_EQ(reschedules(), 1);
+    delegate.applicationWillEnterForeground(app());
+    env.clock()->advance(std::chrono::hours(6));
+    delegate.applicationWillEnterForeground(app());
+    EXPECT_EQ(reschedules(), 1) << "same day";
+    EXPECT_EQ(env.suite()->string(core::keys::lastRefreshDate),
+              notifications::NotificationScheduler::refreshStamp(env.clock()->now()));
+
+    env.clock()->advance(std::chrono::hours(24));
+    delegate.applicationWillEnterForeground(app());
+    EXPECT_EQ(reschedules(), 2) << "a new day";
+    EXPECT_FALSE(center.pending().isEmpty());
+}
+
+TEST(AppDelegate, ANotificationInFrontSetsItsBadgeAndShowsNothing)
+{
+    testenv::ScopedEnvironment env;
+    platform::TestNotificationCenter center;
+    shell::AppServices services;
+    services.center = &center;
+    services.refreshNotificationsIfNeeded = [] {};
+    shell::AppDelegate delegate(services);
+    delegate.didFinishLaunchingWithOptions(app(), {});
+    center.setApplicationIconBadgeNumber(3);
+
+    EXPECT_EQ(center.presentInForeground(notificationWithBadge(17)), platform::PresentationOptions(0));
+    EXPECT_EQ(center.applicationIconBadgeNumber(), 17);
+
+    EXPECT_EQ(center.presentInForeground(notificationWithBadge(std::nullopt)), platform::PresentationOptions(0));
+    EXPECT_EQ(center.applicationIconBadgeNumber(), 17) << "no badge carried, nothing changes";
+}
+
+struct RunningApplication
+{
+    testenv::ScopedEnvironment env;
+    platform::TestNotificationCenter center;
+    int refreshes = 0;
+    int opened = 0;
+    std::unique_ptr<shell::AppDelegate> delegate;
+    std::unique_ptr<platform::Window> window;
+    std::unique_ptr<shell::ApplicationLifecycle> lifecycle;
+
+    RunningApplication()
+    {
+        shell::AppServices services;
+        services.center = &center;
+        services.refreshNotificationsIfNeeded = [this] { ++refreshes; };
+        delegate = std::make_unique<shell::AppDelegate>(services);
+        const auto screen = [] { return new platform::ViewController; };
+        window = shell::makeMainWindow({{screen, "tab.converter", {}}, {screen, "tab.occasions", {}}});
+        delegate->setWindow(window.get());
+        delegate->didFinishLaunchingWithOptions(app(), {});
+        lifecycle = std::make_unique<shell::ApplicationLifecycle>(app(), *delegate, *window);
+        lifecycle->applicationStateChanged(Qt::ApplicationActive);
+        window->show();
+    }
+    int returns() const { return refreshes - 1; }
+};
+
+TEST(ApplicationLifecycle, BecomingActiveAgainAfterBeingInactiveOrHiddenIsOneReturnEach)
+{
+    RunningApplication a;
+    EXPECT_EQ(a.returns(), 0) << "the first activation is the launch";
+    a.lifecycle->applicationStateChanged(Qt::ApplicationInactive);
+    a.lifecycle->applicationStateChanged(Qt::ApplicationHidden);
+    EXPECT_EQ(a.returns(), 0);
+    a.lifecycle->applicationStateChanged(Qt::ApplicationActive);
+    EXPECT_EQ(a.returns(), 1);
+    a.lifecycle->applicationStateChanged(Qt::ApplicationInactive);
+    a.lifecycle->applicationStateChanged(Qt::ApplicationActive);
+    EXPECT_EQ(a.returns(), 2);
+}
+
+TEST(ApplicationLifecycle, RestoringTheMinimisedWindowWhileActiveIsAReturn)
+{
+    RunningApplication a;
+    a.window->setWindowState(Qt::WindowMinimized);
+    a.window->setWindowState(Qt::WindowNoState);
+    EXPECT_EQ(a.returns(), 1);
+}
+
+TEST(ApplicationLifecycle, AnotherStartBringsTheWindowForwardAndCountsAsOneReturn)
+{
+    RunningApplication a;
+    a.lifecycle->applicationStateChanged(Qt::ApplicationInactive);
+    a.window->setWindowState(Qt::WindowMinimized);
+
+    a.lifecycle->activationRequested({});
+    EXPECT_FALSE(a.window->isMinimized());
+    EXPECT_TRUE(a.window->isVisible());
+    EXPECT_EQ(a.returns(), 1);
+    a.lifecycle->applicationStateChanged(Qt::ApplicationActive);
+    EXPECT_EQ(a.returns(), 1) << "the activation that follows is the same return";
+}
+
+TEST(ApplicationLifecycle, OpeningThroughAnAddressOnlyBringsTheApplicationToTheFront)
+{
+    RunningApplication a;
+    auto *tabs = shell::rootTabBarController(*a.window);
+    tabs->setSelectedIndex(1);
+    core::GlobalSettings::shared().adjustmentNumber = 1;
+    core::GlobalSettings::shared().save();
+    a.lifecycle->applicationStateChanged(Qt::ApplicationInactive);
+
+    EXPECT_TRUE(a.delegate->openURL(app(), QUrl(QStringLiteral("qamarly://settings")), QString(), QVariant()));
+    a.lifecycle->activationRequested({QStringLiteral("qamarly://settings?adjustment=5")});
+    EXPECT_TRUE(a.window->isVisible());
+    EXPECT_EQ(tabs->selectedIndex(), 1);
+    EXPECT_EQ(a.env.suite()->integer(core::keys::adjustmentNumber), 1);
+    EXPECT_EQ(a.returns(), 1);
+}
+
+TEST(ApplicationLifecycle, FindsTheAddressAmongTheArguments)
+{
+    using shell::ApplicationLifecycle;
+    EXPECT_EQ(ApplicationLifecycle::urlArgument({"-style", "fusion", "qamarly://today"}), QUrl("qamarly://today"));
+    EXPECT_TRUE(ApplicationLifecycle::urlArgument({"today"}).isEmpty());
+    EXPECT_TRUE(ApplicationLifecycle::urlArgument({}).isEmpty());
+}
+
+TEST(MainWindow, IsTitledQamarlyWithOneTabPerScreenInOrder)
+{
+    testenv::ScopedEnvironment env;
+    int made = 0;
+    const auto screen = [&made] {
+        ++made;
+        return new platform::ViewController;
+    };
+    const auto window = shell::makeMainWindow({{screen, "tab.calendar", {}}, {screen, "tab.converter", {}},
+                                                {[] { return nullptr; }, "tab.dateRange", {}}});
+    EXPECT_EQ(window->windowTitle(), "Qamarly");
+    EXPECT_EQ(window->size(), QSize(shell::mainWindowWidth, shell::mainWindowHeight));
+    auto *tabs = shell::rootTabBarController(*window);
+    ASSERT_NE(tabs, nullptr);
+    EXPECT_EQ(made, 2);
+    EXPECT_EQ(tabs->count(), 2) << "a screen that cannot be made is left out";
+}
+
+} // namespace
+
+namespace {
+
+TEST(ApplicationMain, ArabicLaysTheApplicationOutRightToLeft)
+{
+    {
+        testenv::ScopedEnvironment arabic(QStringLiteral("ar_SA"));
+        shell::prepareApplication();
+        EXPECT_EQ(QGuiApplication::layoutDirection(), Qt::RightToLeft);
+        EXPECT_EQ(QCoreApplication::applicationName(), "qamarly");
+    }
+    testenv::ScopedEnvironment english;
+    shell::prepareApplication();
+    EXPECT_EQ(QGuiApplication::layoutDirection(), Qt::LeftToRight);
+}
+
+TEST(ApplicationMain, TheWindowIsForNoArgumentsQtOptionsAndAddressesOnly)
+{
+    EXPECT_TRUE(shell::wantsWindow({}));
+    EXPECT_TRUE(shell::wantsWindow({"-style", "fusion"}));
+    EXPECT_TRUE(shell::wantsWindow({"qamarly://today"}));
+    EXPECT_FALSE(shell::wantsWindow({"today"}));
+    EXPECT_FALSE(shell::wantsWindow({"--help"}));
+}
+
+TEST(ApplicationMain, ADisplayIsAnXOrWaylandDisplayOrAPlatformThatNeedsNone)
+{
+    const QByteArray display = qgetenv("DISPLAY"), wayland = qgetenv("WAYLAND_DISPLAY"),
+                     platformName = qgetenv("QT_QPA_PLATFORM");
+    qunsetenv("DISPLAY");
+    qunsetenv("WAYLAND_DISPLAY");
+    qputenv("QT_QPA_PLATFORM", "xcb");
+    EXPECT_FALSE(shell::displayAvailable({}));
+    EXPECT_TRUE(shell::displayAvailable({"-platform", "offscreen"}));
+    qputenv("WAYLAND_DISPLAY", "wayland-0");
+    EXPECT_TRUE(shell::displayAvailable({}));
+    qunsetenv("WAYLAND_DISPLAY");
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    EXPECT_TRUE(shell::displayAvailable({}));
+    for (auto [name, value] : {std::pair{"DISPLAY", display}, {"WAYLAND_DISPLAY", wayland}, {"QT_QPA_PLATFORM", platformName}}) {
+        if (value.isNull())
+            qunsetenv(name);
+        else
+            qputenv(name, value);
+    }
+}
+
+} // namespace

@@ -1,0 +1,122 @@
+// One Qamarly per session: a later start hands its arguments to the first.
+#include "Printing.h"
+#include "app/shell/SingleInstance.h"
+
+#include <QCoreApplication>
+#include <QLocalSocket>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <atomic>
+#include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <thread>
+#include <unistd.h>
+
+namespace {
+
+using Outcome = shell::SingleInstance::Outcome;
+
+// Runs `work` on another thread while this one keeps serving events, as two
+// processes would run side by side.
+template <typename Work>
+void whileServing(Work work)
+{
+    std::atomic<bool> done = false;
+    std::thread thread([&] {
+        work();
+        done = true;
+    });
+    while (!done)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    thread.join();
+    QCoreApplication::processEvents();
+}
+
+Outcome claimFromAnotherStart(const QString &name, const QStringList &arguments)
+{
+    Outcome outcome = Outcome::failed;
+    whileServing([&] {
+        shell::SingleInstance second(name);
+        outcome = second.claim(arguments);
+    });
+    return outcome;
+}
+
+// What a Qamarly that crashed leaves behind: a socket file nobody listens on.
+void leaveStaleSocket(const QString &path)
+{
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray bytes = path.toLocal8Bit();
+    std::memcpy(address.sun_path, bytes.constData(), bytes.size());
+    ASSERT_EQ(::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof address), 0);
+    ::close(fd);
+}
+
+TEST(SingleInstance, ASecondStartHandsItsArgumentsToTheFirstAndDoesNotRunItself)
+{
+    QTemporaryDir dir;
+    const QString name = dir.filePath(QStringLiteral("q.socket"));
+    shell::SingleInstance first(name);
+    ASSERT_EQ(first.claim({}), Outcome::primary);
+    QSignalSpy requests(&first, &shell::SingleInstance::activationRequested);
+
+    EXPECT_EQ(claimFromAnotherStart(name, {"qamarly://today"}), Outcome::forwarded);
+    EXPECT_EQ(claimFromAnotherStart(name, {}), Outcome::forwarded);
+    ASSERT_EQ(requests.size(), 2);
+    EXPECT_EQ(requests.at(0).at(0).toStringList(), QStringList{"qamarly://today"});
+    EXPECT_EQ(requests.at(1).at(0).toStringList(), QStringList{});
+}
+
+TEST(SingleInstance, AStaleSocketFromACrashedStartIsTakenOver)
+{
+    QTemporaryDir dir;
+    const QString name = dir.filePath(QStringLiteral("q.socket"));
+    leaveStaleSocket(name);
+    ASSERT_TRUE(QFile::exists(name));
+
+    shell::SingleInstance first(name);
+    EXPECT_EQ(first.claim({}), Outcome::primary);
+    QSignalSpy requests(&first, &shell::SingleInstance::activationRequested);
+    EXPECT_EQ(claimFromAnotherStart(name, {}), Outcome::forwarded);
+    EXPECT_EQ(requests.size(), 1);
+}
+
+TEST(SingleInstance, AMalformedRequestIsDroppedWithoutActivating)
+{
+    QTemporaryDir dir;
+    const QString name = dir.filePath(QStringLiteral("q.socket"));
+    shell::SingleInstance first(name);
+    ASSERT_EQ(first.claim({}), Outcome::primary);
+    QSignalSpy requests(&first, &shell::SingleInstance::activationRequested);
+
+    QByteArray answer = "unanswered";
+    whileServing([&] {
+        QLocalSocket socket;
+        socket.connectToServer(name);
+        ASSERT_TRUE(socket.waitForConnected(5000));
+        socket.write("{\"activate\": 7}\n");
+        socket.waitForBytesWritten(5000);
+        if (socket.waitForReadyRead(5000))
+            answer = socket.readAll();
+        else
+            answer = socket.state() == QLocalSocket::UnconnectedState ? "closed" : "no answer";
+    });
+    EXPECT_EQ(answer, "closed");
+    EXPECT_EQ(requests.size(), 0);
+}
+
+TEST(SingleInstance, TheDefaultSocketLivesInTheUsersRuntimeFolder)
+{
+    QTemporaryDir dir;
+    const QByteArray saved = qgetenv("XDG_RUNTIME_DIR");
+    qputenv("XDG_RUNTIME_DIR", dir.path().toLocal8Bit());
+    EXPECT_EQ(shell::SingleInstance::defaultServerName(), dir.filePath(QStringLiteral("qamarly-%1.socket").arg(::getuid())));
+    qputenv("XDG_RUNTIME_DIR", dir.filePath(QStringLiteral("missing")).toLocal8Bit());
+    EXPECT_TRUE(shell::SingleInstance::defaultServerName().startsWith(QDir::tempPath()));
+    qputenv("XDG_RUNTIME_DIR", saved);
+}
+
+} // namespace

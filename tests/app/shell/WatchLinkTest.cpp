@@ -1,0 +1,197 @@
+// The adjustment reaches the watch when the session activates, when the
+// watch asks, and when the user changes it; nothing happens without a watch.
+#include "Printing.h"
+#include "app/shell/AppDelegate.h"
+#include "core/GlobalSettings.h"
+#include "platform/Console.h"
+#include "platform/LoopbackWatchSession.h"
+#include "platform/notifications/TestNotificationCenter.h"
+#include "support/TestEnvironment.h"
+
+#include <QApplication>
+#include <QThread>
+#include <gtest/gtest.h>
+#include <thread>
+
+namespace {
+
+using platform::WatchSessionActivationState;
+
+QApplication &app()
+{
+    return *qobject_cast<QApplication *>(QCoreApplication::instance());
+}
+
+class WatchLink : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        previousSink_ = platform::setConsoleSink([this](const QString &line) {
+            console << line;
+            consoleThreads << QThread::currentThread();
+        });
+        services_.center = &center_;
+        services_.refreshNotificationsIfNeeded = [] {};
+    }
+    void TearDown() override
+    {
+        platform::WatchSession::setDefaultSession(nullptr);
+        platform::setConsoleSink(previousSink_);
+    }
+    std::shared_ptr<platform::LoopbackWatchSession> installWatch()
+    {
+        auto watch = std::make_shared<platform::LoopbackWatchSession>();
+        platform::WatchSession::setDefaultSession(watch);
+        return watch;
+    }
+    static void setAdjustment(std::int64_t value)
+    {
+        core::GlobalSettings::shared().adjustmentNumber = value;
+        core::GlobalSettings::shared().save();
+    }
+    static QList<qint64> adjustmentsReceived(const platform::LoopbackWatchSession &watch)
+    {
+        QList<qint64> values;
+        for (const auto &context : watch.receivedContexts()) {
+            EXPECT_EQ(context.keys(), QStringList{"adjustmentNumber"});
+            values << context.value(QStringLiteral("adjustmentNumber")).toLongLong();
+        }
+        return values;
+    }
+
+    testenv::ScopedEnvironment env_;
+    platform::TestNotificationCenter center_;
+    shell::AppServices services_;
+    QStringList console;
+    QList<QThread *> consoleThreads;
+
+private:
+    platform::ConsoleSink previousSink_;
+};
+
+TEST_F(WatchLink, WithoutWatchSupportLaunchReturnsAndChangesSendNothing)
+{
+    shell::AppDelegate delegate(services_);
+    EXPECT_FALSE(platform::WatchSession::isSupported());
+    EXPECT_TRUE(delegate.didFinishLaunchingWithOptions(app(), {}));
+    delegate.applicationWillEnterForeground(app());
+    setAdjustment(-1);
+    shell::sendAdjustmentToWatch();
+    EXPECT_EQ(delegate.watchSession(), nullptr);
+    EXPECT_EQ(console, QStringList{"will send data to watch: AdjuNo: -1"});
+}
+
+TEST_F(WatchLink, ActivationSendsTheCurrentAdjustment)
+{
+    auto watch = installWatch();
+    setAdjustment(2);
+    shell::AppDelegate delegate(services_);
+    delegate.didFinishLaunchingWithOptions(app(), {});
+    EXPECT_EQ(delegate.watchSession(), watch.get());
+    EXPECT_EQ(watch->delegate(), &delegate);
+    EXPECT_EQ(watch->activationRequests(), 1);
+
+    watch->completeActivation(WatchSessionActivationState::activated);
+    EXPECT_EQ(adjustmentsReceived(*watch), QList<qint64>{2});
+    EXPECT_EQ(console, QStringList{"will send data to watch: AdjuNo: 2"});
+}
+
+TEST_F(WatchLink, ActivationThatFailsOrEndsInactiveSendsNothing)
+{
+    auto watch = installWatch();
+    shell::AppDelegate delegate(services_);
+    delegate.didFinishLaunchingWithOptions(app(), {});
+    watch->completeActivation(WatchSessionActivationState::inactive);
+    watch->completeActivation(WatchSessionActivationState::activated, QStringLiteral("paired watch gone"));
+    watch->deactivate();
+    EXPECT_TRUE(watch->receivedContexts().isEmpty());
+    EXPECT_TRUE(console.isEmpty());
+}
+
+TEST_F(WatchLink, EveryReturnToTheForegroundActivatesTheSessionAgain)
+{
+    auto watch = installWatch();
+    shell::AppDelegate delegate(services_);
+    delegate.didFinishLaunchingWithOptions(app(), {});
+    delegate.applicationWillEnterForeground(app());
+    delegate.applicationWillEnterForeground(app());
+    EXPECT_EQ(watch->activationRequests(), 3);
+}
+
+TEST_F(WatchLink, TheWatchAskingWithGetDataIsAnsweredAndAnythingElseIsIgnored)
+{
+    auto watch = installWatch();
+    watch->setActivatesImmediately(true);
+    shell::AppDelegate delegate(services_);
+    delegate.didFinishLaunchingWithOptions(app(), {});
+    setAdjustment(3);
+
+    watch->sendContextFromWatch({{"message", "GETDATA"}});
+    watch->sendContextFromWatch({{"message", "getdata"}});
+    watch->sendContextFromWatch({{"request", "GETDATA"}});
+    watch->sendContextFromWatch({{"message", QByteArray("GETDATA")}});
+    watch->sendContextFromWatch({});
+    EXPECT_EQ(adjustmentsReceived(*watch), (QList<qint64>{0, 3}));
+}
+
+TEST_F(WatchLink, SteppingTheAdjustmentSendsTheSavedValueRightAway)
+{
+    auto watch = installWatch();
+    watch->setActivatesImmediately(true);
+    shell::AppDelegate delegate(services_);
+    delegate.didFinishLaunchingWithOptions(app(), {});
+    setAdjustment(-1);
+    shell::sendAdjustmentToWatch();
+    EXPECT_EQ(adjustmentsReceived(*watch), (QList<qint64>{0, -1}));
+    EXPECT_EQ(console.last(), "will send data to watch: AdjuNo: -1");
+}
+
+TEST_F(WatchLink, AnUpdateRefusedBeforeActivationIsLoggedAndTheValueArrivesOnActivation)
+{
+    auto watch = installWatch();
+    shell::AppDelegate delegate(services_);
+    delegate.didFinishLaunchingWithOptions(app(), {});
+    setAdjustment(1);
+    shell::sendAdjustmentToWatch();
+    ASSERT_EQ(console.size(), 2);
+    EXPECT_EQ(console.at(1), "Updating the context failed: The watch session has not been activated.");
+    EXPECT_TRUE(watch->receivedContexts().isEmpty());
+
+    watch->completeActivation(WatchSessionActivationState::activated);
+    EXPECT_EQ(adjustmentsReceived(*watch), QList<qint64>{1});
+
+    watch->refuseUpdates(QStringLiteral("Payload too large"));
+    shell::sendAdjustmentToWatch();
+    EXPECT_EQ(console.last(), "Updating the context failed: Payload too large");
+    EXPECT_EQ(watch->receivedContexts().size(), 1) << "no retry";
+}
+
+TEST_F(WatchLink, CallbacksFromABackgroundThreadAreAnsweredOnTheMainThread)
+{
+    auto watch = installWatch();
+    shell::AppDelegate delegate(services_);
+    delegate.didFinishLaunchingWithOptions(app(), {});
+    setAdjustment(4);
+
+    std::thread([&] {
+        watch->completeActivation(WatchSessionActivationState::activated);
+        watch->sendContextFromWatch({{"message", "GETDATA"}});
+    }).join();
+    EXPECT_TRUE(watch->receivedContexts().isEmpty()) << "nothing read the settings on the session's thread";
+
+    QCoreApplication::processEvents();
+    EXPECT_EQ(adjustmentsReceived(*watch), (QList<qint64>{4, 4}));
+    ASSERT_EQ(consoleThreads.size(), 2);
+    for (QThread *thread : consoleThreads)
+        EXPECT_EQ(thread, QCoreApplication::instance()->thread());
+}
+
+TEST_F(WatchLink, SendingWithoutADelegateDoesNothing)
+{
+    EXPECT_EQ(shell::AppDelegate::shared(), nullptr);
+    shell::sendAdjustmentToWatch();
+    EXPECT_TRUE(console.isEmpty());
+}
+
+} // namespace
