@@ -46,6 +46,8 @@ CalendarTrigger dayTrigger(const core::RGDate &gregorian, int hour)
 
 NotificationScheduler &NotificationScheduler::shared()
 {
+    // Made first so it is destroyed after the scheduler, whose last pass may still use it.
+    [[maybe_unused]] static platform::UserNotificationCenter &center = platform::UserNotificationCenter::current();
     static NotificationScheduler scheduler;
     return scheduler;
 }

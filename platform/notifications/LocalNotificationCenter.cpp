@@ -47,7 +47,8 @@ LocalNotificationCenter::LocalNotificationCenter(QString storePath, QString busA
 
 LocalNotificationCenter::~LocalNotificationCenter()
 {
-    if (presenter_ && bus_) {
+    // The process's centre goes with the static objects, after the bus is gone.
+    if (presenter_ && bus_ && QCoreApplication::instance()) {
         bus_->unregisterObject(QString::fromLatin1(dbusnames::presenterPath));
         bus_->unregisterService(QString::fromLatin1(dbusnames::presenterService));
     }
@@ -56,10 +57,16 @@ LocalNotificationCenter::~LocalNotificationCenter()
 NotificationStore *LocalNotificationCenter::store()
 {
     std::lock_guard lock(storeMutex_);
-    if (!storeTried_) {
-        // Opened at first use so that a test's or the user's config home is the one in force.
+    // Opened at first use, and again when the config home moved (tests give
+    // every case a home of its own), so the home in force is the one used.
+    const QString path = storePath_.isEmpty() ? NotificationStore::defaultPath() : storePath_;
+    if (!storeTried_ || (store_ && store_->path() != path) || (!store_ && path != failedPath_)) {
         storeTried_ = true;
-        store_ = NotificationStore::open(storePath_.isEmpty() ? NotificationStore::defaultPath() : storePath_);
+        // Another thread may still hold the old one: keep it until the centre goes.
+        if (store_)
+            retired_.push_back(std::move(store_));
+        store_ = NotificationStore::open(path);
+        failedPath_ = store_ ? QString() : path;
     }
     return store_.get();
 }

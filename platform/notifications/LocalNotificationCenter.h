@@ -6,6 +6,7 @@
 #include <QDBusConnection>
 #include <memory>
 #include <mutex>
+#include <vector>
 
 namespace platform {
 
@@ -54,6 +55,8 @@ private:
     std::mutex storeMutex_;
     std::unique_ptr<NotificationStore> store_;
     bool storeTried_ = false;
+    QString failedPath_;
+    std::vector<std::unique_ptr<NotificationStore>> retired_;
     std::function<bool()> foregroundProbe_;
     std::unique_ptr<ForegroundPresenter> presenter_;
     std::optional<QDBusConnection> bus_;

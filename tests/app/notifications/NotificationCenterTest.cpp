@@ -4,6 +4,7 @@
 #include "platform/notifications/NotificationStore.h"
 #include "support/TestEnvironment.h"
 
+#include <QFile>
 #include <QJsonDocument>
 #include <gtest/gtest.h>
 
@@ -177,6 +178,24 @@ TEST_F(NotificationCenterTest, TriggersRoundTripThroughTheirJson)
     EXPECT_EQ(triggerFromJson(toJson(interval)), interval);
     EXPECT_EQ(triggerFromJson(QJsonObject{{"type", "calendar"}, {"calendar", "julian"}}), std::nullopt);
     EXPECT_EQ(triggerFromJson(QJsonObject{{"type", "interval"}}), std::nullopt);
+}
+
+} // namespace
+
+namespace {
+
+TEST(NotificationCenterHomeTest, TheProcessCentreFollowsTheConfigHomeInForce)
+{
+    QString first;
+    {
+        testenv::ScopedEnvironment env;
+        UserNotificationCenter::current().setApplicationIconBadgeNumber(5);
+        first = env.configHome();
+        EXPECT_EQ(UserNotificationCenter::current().applicationIconBadgeNumber(), 5);
+    }
+    testenv::ScopedEnvironment env;
+    EXPECT_EQ(UserNotificationCenter::current().applicationIconBadgeNumber(), 0);
+    EXPECT_TRUE(QFile::exists(env.configHome() + QStringLiteral("/qamarly/notifications.sqlite")));
 }
 
 } // namespace
