@@ -14,6 +14,7 @@
 #include "support/TestEnvironment.h"
 
 #include <QApplication>
+#include <QFile>
 #include <gtest/gtest.h>
 
 namespace {
@@ -208,6 +209,7 @@ TEST(MainWindow, IsTitledQamarlyWithOneTabPerScreenInOrder)
     const auto window = shell::makeMainWindow({{screen, "tab.calendar", {}}, {screen, "tab.converter", {}},
                                                 {[] { return nullptr; }, "tab.dateRange", {}}});
     EXPECT_EQ(window->windowTitle(), "Qamarly");
+    EXPECT_TRUE(QFile::exists(QStringLiteral(":/images/qamarly.png"))) << "the window's icon is built in";
     EXPECT_EQ(window->size(), QSize(shell::mainWindowWidth, shell::mainWindowHeight));
     auto *tabs = shell::rootTabBarController(*window);
     ASSERT_NE(tabs, nullptr);
