@@ -27,8 +27,12 @@ MorphingLabel::~MorphingLabel() = default;
 
 void MorphingLabel::setText(const QString &text)
 {
-    if (text == model_.text())
+    if (text == model_.text()) {
+        // Someone may have set the text through a QLabel pointer meanwhile.
+        if (QLabel::text() != text)
+            QLabel::setText(text);
         return;
+    }
     QLabel::setText(text);
     updateLayout();
     const bool started = model_.setText(text);

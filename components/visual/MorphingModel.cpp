@@ -116,6 +116,8 @@ bool MorphingModel::setText(const QString &text)
     previousText_ = text_;
     diffResults_ = diff(previousText_, text);
     text_ = text;
+    previousCharacters_ = userCharacters(previousText_);
+    characters_ = userCharacters(text_);
 
     morphingProgress_ = 0.0f;
     currentFrame_ = 0;
@@ -197,7 +199,7 @@ MorphingModel::Tick MorphingModel::displayFrameTick(float frameDuration, int fra
         // progress step stays finite.
         const float frameRate = frameDuration > 0.0f ? frameDuration * float(std::max(frameInterval, 1))
                                                      : fallbackFrameDuration;
-        const float characterCount = float(userCharacters(text_).size());
+        const float characterCount = float(characters_.size());
         totalFrames_ = std::max(1, int(std::ceil(morphingDuration_ / frameRate)));
         totalDelayFrames_ = int(std::ceil(characterCount * morphingCharacterDelay_ / frameRate));
     }
@@ -226,7 +228,7 @@ std::vector<CharacterLimbo> MorphingModel::limboList() const
     const auto progressHook = progressClosures.find(key(MorphingPhases::progress));
     const bool hasProgressHook = progressHook != progressClosures.end() && progressHook->second;
 
-    const QStringList previous = userCharacters(previousText_);
+    const QStringList &previous = previousCharacters_;
     for (int i = 0; i < int(previous.size()); ++i) {
         const float p = hasProgressHook ? progressHook->second(i, morphingProgress_, false)
                                         : clamp01(morphingProgress_ + morphingCharacterDelay_ * float(i));
@@ -234,7 +236,7 @@ std::vector<CharacterLimbo> MorphingModel::limboList() const
             limbo.push_back(limboOfOriginal(previous[i], i, p));
     }
 
-    const QStringList current = userCharacters(text_);
+    const QStringList &current = characters_;
     for (int i = 0; i < int(current.size()) && std::size_t(i) < diffResults_.size(); ++i) {
         const float p = hasProgressHook ? progressHook->second(i, morphingProgress_, true)
                                         : clamp01(morphingProgress_ - morphingCharacterDelay_ * float(i));

@@ -153,6 +153,9 @@ private:
     std::vector<CharacterDiffResult> diffResults_;
     QString previousText_;
     QString text_;
+    // The two texts split into user-perceived characters once per change.
+    QStringList previousCharacters_;
+    QStringList characters_;
     int currentFrame_ = 0;
     int totalFrames_ = 0;
     int totalDelayFrames_ = 0;

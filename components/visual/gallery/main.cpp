@@ -196,7 +196,8 @@ bool grabAll(const QString &folder, int wallpaper)
         gallery.settle();
         QApplication::processEvents();
         ok = gallery.grab().save(stem + QStringLiteral("-settled.png")) && ok;
-        ok = gallery.picker()->grab().save(stem + QStringLiteral("-picker.png")) && ok;
+        // The picker is drawn over the wallpaper, as the screens show it.
+        ok = gallery.grab(gallery.picker()->geometry()).save(stem + QStringLiteral("-picker.png")) && ok;
     }
     return ok;
 }
