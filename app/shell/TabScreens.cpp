@@ -3,13 +3,17 @@
 // must end up at settingsTabIndex (3).
 #include "app/shell/TabScreens.h"
 
+#include "app/screens/daterange/DateRangeVC.h"
 #include "app/screens/events/EventsVC.h"
+#include "app/screens/pickerconverter/PickerConverterVC.h"
 
 namespace shell {
 
 const std::vector<TabScreen> &tabScreens()
 {
     static const std::vector<TabScreen> tabs = {
+        {[] { return new screens::PickerConverterVC; }, "converter.tabTitle", QString()},
+        {[] { return new screens::DateRangeVC; }, "daterange.tabTitle", QString()},
         {[] { return new events::EventsVC; }, "occasions.tabTitle", QString()},
     };
     return tabs;

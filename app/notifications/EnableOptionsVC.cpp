@@ -1,0 +1,149 @@
+#include "app/notifications/EnableOptionsVC.h"
+
+#include "ui_EnableOptionsVC.h"
+
+#include "app/notifications/CustomError.h"
+#include "app/notifications/NotificationScheduler.h"
+#include "core/GlobalSettings.h"
+#include "platform/AlertController.h"
+#include "platform/Localization.h"
+#include "platform/notifications/UserNotificationCenter.h"
+
+#include <QGuiApplication>
+#include <QTimer>
+
+namespace notifications {
+
+namespace {
+EnableOptionsVC::SettingsOpener &settingsOpener()
+{
+    static EnableOptionsVC::SettingsOpener opener;
+    return opener;
+}
+} // namespace
+
+void EnableOptionsVC::setApplicationSettingsOpener(SettingsOpener opener) { settingsOpener() = std::move(opener); }
+
+EnableOptionsVC::EnableOptionsVC(QWidget *parent)
+    : platform::ViewController(parent), ui_(std::make_unique<Ui::EnableOptionsVC>()),
+      center_(platform::UserNotificationCenter::current()), settings_(core::GlobalSettings::shared()),
+      reschedule_([] { NotificationScheduler::shared().rescheduleNotifications(); }), settleTimer_(new QTimer(this))
+{
+    ui_->setupUi(this);
+    setObjectName(QStringLiteral("EnableOptionsVC"));
+    ui_->promptTitleLabel->setText(platform::localized("prompt.title"));
+    ui_->promptMessageLabel->setText(platform::localized("prompt.message"));
+    ui_->enableNotificationButton->setText(platform::localized("prompt.enable"));
+    ui_->closeButton->setText(platform::localized("prompt.close"));
+    connect(ui_->enableNotificationButton, &QPushButton::clicked, this, &EnableOptionsVC::enableNotificationAction);
+    connect(ui_->closeButton, &QPushButton::clicked, this, &EnableOptionsVC::closeButtonActions);
+
+    // One pending check at a time: a second activation restarts the wait.
+    settleTimer_->setSingleShot(true);
+    settleTimer_->setInterval(settleDelayMs);
+    connect(settleTimer_, &QTimer::timeout, this, &EnableOptionsVC::checkPermission);
+}
+
+EnableOptionsVC::~EnableOptionsVC() { stopObserving(); }
+
+void EnableOptionsVC::viewDidLoad() { startObserving(); }
+
+void EnableOptionsVC::viewWillAppear()
+{
+    ui_->wallpaperImageView->refresh();
+    // Back in view after the window was minimised: watch again.
+    startObserving();
+}
+
+void EnableOptionsVC::viewWillDisappear() { stopObserving(); }
+
+void EnableOptionsVC::startObserving()
+{
+    if (activation_)
+        return;
+    if (auto *app = qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
+        activation_ = connect(app, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState s) {
+            if (s == Qt::ApplicationActive)
+                applicationDidBecomeActive();
+        });
+}
+
+void EnableOptionsVC::stopObserving()
+{
+    if (activation_)
+        disconnect(activation_);
+    activation_ = {};
+}
+
+void EnableOptionsVC::closeButtonActions()
+{
+    settings_.enableOptionRequested = true;
+    settings_.enableNotificationsClicked = false;
+    settings_.save();
+    settleTimer_->stop();
+    dismissViewController();
+}
+
+void EnableOptionsVC::enableNotificationAction()
+{
+    settings_.enableNotificationsClicked = true;
+    settings_.save();
+    // The platform's dialog is a window of this application, so answering it
+    // need not make the application active again: the answer itself starts
+    // the same settling wait as a return to the application.
+    QPointer<EnableOptionsVC> self(this);
+    center_.requestAuthorization(platform::AuthorizationOption::badge | platform::AuthorizationOption::sound |
+                                     platform::AuthorizationOption::alert,
+                                 [self](bool) {
+                                     if (!self)
+                                         return;
+                                     QMetaObject::invokeMethod(self, [self] {
+                                         if (self)
+                                             self->applicationDidBecomeActive();
+                                     }, Qt::QueuedConnection);
+                                 });
+}
+
+void EnableOptionsVC::applicationDidBecomeActive() { settleTimer_->start(); }
+
+bool EnableOptionsVC::isWaitingForPermission() const { return settleTimer_->isActive(); }
+
+void EnableOptionsVC::checkPermission()
+{
+    if (!settings_.enableNotificationsClicked)
+        return;
+    if (center_.notificationSettings().alertsAllowed()) {
+        try {
+            if (reschedule_)
+                reschedule_();
+        } catch (const CustomError &) {
+            // The permission changed again in between; nothing to schedule.
+        }
+        settings_.enableOptionRequested = true;
+        settings_.enableNotificationsClicked = false;
+        settings_.save();
+        dismissViewController();
+        return;
+    }
+    showNotEnabledAlert();
+}
+
+void EnableOptionsVC::showNotEnabledAlert()
+{
+    // One alert at a time, however often the application comes back.
+    for (platform::AlertController *shown : platform::AlertController::shownAlerts())
+        if (shown->parent() == this)
+            return;
+    auto *alert = new platform::AlertController(QString::fromLatin1(notEnabledTitle),
+                                                platform::localized("NotificationsNotEnabledMessage"), this);
+    alert->addAction(platform::localized("ok"), platform::AlertController::ActionStyle::Cancel);
+    alert->addAction(platform::localized("settings"), platform::AlertController::ActionStyle::Destructive, [] {
+        QTimer::singleShot(0, [] {
+            if (const SettingsOpener &open = settingsOpener())
+                open();
+        });
+    });
+    alert->showOver(this);
+}
+
+} // namespace notifications

@@ -1,0 +1,338 @@
+#include "app/screens/pickerconverter/PickerConverterVC.h"
+
+#include "ui_PickerConverterVC.h"
+
+#include "app/notifications/CustomError.h"
+#include "app/notifications/EnableOptionsVC.h"
+#include "app/screens/pickerconverter/AdjustmentMessage.h"
+#include "app/shell/TabScreens.h"
+#include "core/GlobalSettings.h"
+#include "core/LocalizedNumber.h"
+#include "platform/AlertController.h"
+#include "platform/Clock.h"
+#include "platform/ImageAssets.h"
+#include "platform/Localization.h"
+#include "platform/TabBarController.h"
+#include "platform/notifications/UserNotificationCenter.h"
+
+#include <QGraphicsDropShadowEffect>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QSignalBlocker>
+
+namespace screens {
+
+namespace {
+
+// Below this screen height the result day gets a smaller font to fit.
+constexpr int compactScreenHeight = 600;
+constexpr int compactDayFontSize = 75;
+
+void addShadow(QWidget *widget, qreal opacity, QPointF offset, qreal radius)
+{
+    auto *shadow = new QGraphicsDropShadowEffect(widget);
+    QColor black(Qt::black);
+    black.setAlphaF(opacity);
+    shadow->setColor(black);
+    shadow->setOffset(offset);
+    shadow->setBlurRadius(radius);
+    widget->setGraphicsEffect(shadow);
+}
+
+} // namespace
+
+PickerConverterVC::PickerConverterVC(QWidget *parent)
+    : platform::ViewController(parent), ui_(std::make_unique<Ui::PickerConverterVC>()),
+      today_(platform::Clock::current()), conv_(platform::Clock::current()),
+      // The result starts as a record of now in the device's calendar; the
+      // first appearance replaces it.
+      convResult_(std::make_shared<const core::RGDate>(platform::Clock::current(),
+                                                       platform::Calendar(platform::CalendarIdentifier::gregorian))),
+      settings_(core::GlobalSettings::shared()), services_(ConverterServices::application())
+{
+    ui_->setupUi(this);
+    setObjectName(QStringLiteral("PickerConverterVC"));
+    // Left and Right reach the screen when no control wants them.
+    setFocusPolicy(Qt::StrongFocus);
+
+    ui_->calendarSegControl->addTab(platform::localized("converter.segmentGregorian"));
+    ui_->calendarSegControl->addTab(platform::localized("converter.segmentHijri"));
+    ui_->todayCaptionLabel->setText(platform::localized("converter.todayCaption"));
+    ui_->todayButton->setText(platform::localized("converter.todayButton"));
+    ui_->changeWallpaperButton->setText(platform::localized("converter.changeWallpaper"));
+    ui_->AdjRoundButton->setToolTip(platform::localized("converter.adjustmentTip"));
+    ui_->swipeHintLabel->setText(platform::localized("converter.swipeHint"));
+    ui_->AdjRoundButton->hide();
+
+    connect(ui_->calendarSegControl, &QTabBar::currentChanged, this, &PickerConverterVC::ValueChanged);
+    connect(ui_->datePicker, &visual::DatePicker::valueChanged, this, &PickerConverterVC::pickerDateHasChanged);
+    connect(ui_->datePicker, &visual::DatePicker::willChange, this, &PickerConverterVC::datePickerWillChange);
+    connect(ui_->todayButton, &QPushButton::clicked, this, &PickerConverterVC::todayButtonAction);
+    connect(ui_->AdjRoundButton, &QPushButton::clicked, this, &PickerConverterVC::AdjRoundButtonAction);
+    connect(ui_->changeWallpaperButton, &QToolButton::clicked, this, &PickerConverterVC::changeWallpaper);
+}
+
+PickerConverterVC::~PickerConverterVC() = default;
+
+int PickerConverterVC::selectedSegment() const { return ui_->calendarSegControl->currentIndex(); }
+
+void PickerConverterVC::viewDidLoad()
+{
+    addShadow(ui_->bubleView, 0.7, {0, 0}, 6);
+    for (QWidget *label : {static_cast<QWidget *>(ui_->convertedDayLabel), static_cast<QWidget *>(ui_->convertedWeekDayLabel),
+                           static_cast<QWidget *>(ui_->convertedYearLabel)})
+        addShadow(label, 1.0, {6, 6}, 10);
+    addShadow(ui_->convertedMonthLabel, 1.0, {3, 3}, 5);
+    applyPresentation();
+}
+
+void PickerConverterVC::viewWillAppear()
+{
+    ui_->wallpaperImageView->refresh();
+    refreshTodayPanel();
+    resetConverterToToday();
+    const bool rightToLeft = ui_->datePicker->layoutDirection() == Qt::RightToLeft;
+    ui_->datePicker->setLocaleName(rightToLeft ? QStringLiteral("ar") : QStringLiteral("en"));
+    const QString bubble = isRightToLeft() ? QStringLiteral("buble-ar") : QStringLiteral("buble-en");
+    ui_->bubleImageView->setPixmap(QPixmap(platform::ImageAssets::resourcePath(bubble)));
+    ui_->bubleImageView->setProperty("assetName", bubble);
+}
+
+void PickerConverterVC::viewDidAppear() { presentEnableOptionsIfNeeded(); }
+
+void PickerConverterVC::resizeEvent(QResizeEvent *event)
+{
+    platform::ViewController::resizeEvent(event);
+    applyPresentation();
+}
+
+void PickerConverterVC::applyPresentation()
+{
+    if (const QScreen *screen = QGuiApplication::primaryScreen();
+        screen && screen->size().height() < compactScreenHeight) {
+        QFont day = ui_->convertedDayLabel->font();
+        day.setPixelSize(compactDayFontSize);
+        ui_->convertedDayLabel->setLabelFont(day);
+    }
+    // The control's height is fixed by the layout, so the fonts cannot feed
+    // back into it.
+    const int segmentHeight = ui_->calendarSegControl->height();
+    QFont segment = ui_->calendarSegControl->font();
+    segment.setWeight(QFont::Normal);
+    segment.setPixelSize(std::max(1, static_cast<int>(segmentHeight / 1.8)));
+    ui_->calendarSegControl->setFont(segment);
+    QFont today = ui_->todayButton->font();
+    today.setPixelSize(std::max(1, segmentHeight / 2));
+    ui_->todayButton->setFont(today);
+}
+
+void PickerConverterVC::refreshTodayPanel()
+{
+    today_.setDate(platform::Clock::current(), today_.gregorianCalendar());
+    const core::RGDate &g = *today_.gregorianDate();
+    const core::RGDate &h = *today_.hijriDate();
+    ui_->todayWeekDayLabel->setText(g.weekDayName());
+    ui_->todayGreDayLabel->setText(core::localizedNumber(g.day()));
+    ui_->todayGreMonthNameLabel->setText(g.monthName());
+    ui_->todayGreYearLabel->setText(core::localizedNumber(g.year()));
+    ui_->todayConvDayLabel->setText(core::localizedNumber(h.day()));
+    ui_->todayConvMonthNameLabel->setText(h.monthName());
+    ui_->todayConvYearLabel->setText(core::localizedNumber(h.year()));
+    // The day numbers lean towards their month names, on the physical side
+    // the layout direction puts them.
+    const Qt::Alignment side = (isRightToLeft() ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignAbsolute | Qt::AlignVCenter;
+    ui_->todayGreDayLabel->setAlignment(side);
+    ui_->todayConvDayLabel->setAlignment(side);
+}
+
+void PickerConverterVC::resetConverterToToday()
+{
+    const platform::Instant now = platform::Clock::current();
+    conv_.setDate(now, conv_.gregorianCalendar());
+    convResult_ = conv_.hijriDate();
+    selectSegment(0);
+    ui_->datePicker->setCalendar(conv_.gregorianCalendar());
+    ui_->datePicker->setDate(now);
+    ui_->datePickerMonthNumberString->setText(core::localizedNumber(conv_.gregorianDate()->month()));
+    showConvertedResult();
+    refreshTodayPanel();
+}
+
+void PickerConverterVC::applySourceCalendar()
+{
+    if (selectedSegment() == 1) {
+        ui_->datePicker->setCalendar(conv_.islamicCalendar());
+        ui_->datePicker->setDate(conv_.hijriDate()->date());
+    } else {
+        ui_->datePicker->setCalendar(conv_.gregorianCalendar());
+        ui_->datePicker->setDate(conv_.gregorianDate()->date());
+    }
+    convertPickedDate();
+}
+
+const platform::Calendar &PickerConverterVC::convCalendarFor(const platform::Calendar &calendar) const
+{
+    // The picker is only ever given one of the converter's own calendars.
+    return calendar.identifier() == platform::CalendarIdentifier::gregorian ? conv_.gregorianCalendar()
+                                                                              : conv_.islamicCalendar();
+}
+
+void PickerConverterVC::convertPickedDate()
+{
+    conv_.setDate(ui_->datePicker->date(), convCalendarFor(ui_->datePicker->calendar()));
+    if (selectedSegment() == 0) {
+        convResult_ = conv_.hijriDate();
+        ui_->datePickerMonthNumberString->setText(core::localizedNumber(conv_.gregorianDate()->month()));
+    } else {
+        convResult_ = conv_.gregorianDate();
+        ui_->datePickerMonthNumberString->setText(core::localizedNumber(conv_.hijriDate()->month()));
+    }
+    showConvertedResult();
+}
+
+void PickerConverterVC::showConvertedResult()
+{
+    ui_->convertedDayLabel->setText(core::localizedNumber(convResult_->day()));
+    // The Gregorian weekday in both directions: the Hijri record's own
+    // weekday is that of the shifted instant.
+    ui_->convertedWeekDayLabel->setText(conv_.gregorianDate()->weekDayName());
+    ui_->convertedMonthLabel->setText(convResult_->monthName());
+    ui_->convertedYearLabel->setText(core::localizedNumber(convResult_->year()));
+    showAdjustmentButton();
+}
+
+void PickerConverterVC::showAdjustmentButton()
+{
+    const std::int64_t adjustment = conv_.adjustmentNumber();
+    ui_->AdjRoundButton->setText(core::localizedNumber(adjustment));
+    ui_->AdjRoundButton->setVisible(adjustment != 0);
+}
+
+void PickerConverterVC::stepPickedDate(int days)
+{
+    const auto stepped = ui_->datePicker->calendar().dateByAddingDays(days, ui_->datePicker->date());
+    if (!stepped)
+        return;
+    ui_->datePicker->setDate(*stepped, true);
+    convertPickedDate();
+}
+
+void PickerConverterVC::selectSegment(int index)
+{
+    // Selecting in code is not the user's change of segment.
+    const QSignalBlocker quiet(ui_->calendarSegControl);
+    ui_->calendarSegControl->setCurrentIndex(index);
+}
+
+void PickerConverterVC::ValueChanged() { applySourceCalendar(); }
+
+void PickerConverterVC::pickerDateHasChanged() { convertPickedDate(); }
+
+void PickerConverterVC::datePickerWillChange() { ui_->datePickerMonthNumberString->setText(QString()); }
+
+void PickerConverterVC::todayButtonAction()
+{
+    conv_.setDate(platform::Clock::current(), conv_.gregorianCalendar());
+    applySourceCalendar();
+}
+
+void PickerConverterVC::swipeRight() { stepPickedDate(-1); }
+
+void PickerConverterVC::swipeLeft() { stepPickedDate(+1); }
+
+void PickerConverterVC::AdjRoundButtonAction() { showAdjustmentAlert(); }
+
+void PickerConverterVC::changeWallpaper() { cycleWallpaper(); }
+
+void PickerConverterVC::showAdjustmentAlert()
+{
+    auto *alert = new platform::AlertController(QString(), adjustmentAlertMessage(conv_.adjustmentNumber()), this);
+    alert->addAction(platform::localized("goSettings"), platform::AlertController::ActionStyle::Default, [this] {
+        if (platform::TabBarController *tabs = tabBarController())
+            tabs->setSelectedIndex(shell::settingsTabIndex);
+    });
+    alert->addAction(platform::localized("cancel"), platform::AlertController::ActionStyle::Cancel);
+    alert->addAction(platform::localized("reset"), platform::AlertController::ActionStyle::Destructive,
+                     [this] { resetAdjustment(); });
+    alert->showOver(this);
+}
+
+void PickerConverterVC::resetAdjustment()
+{
+    settings_.adjustmentNumber = 0;
+    settings_.save();
+    if (services_.sendAdjustmentToWatch)
+        services_.sendAdjustmentToWatch();
+    if (services_.rescheduleNotifications) {
+        try {
+            services_.rescheduleNotifications();
+        } catch (const notifications::CustomError &) {
+            // Alerts not permitted: there is nothing to reschedule.
+        }
+    }
+    if (services_.reloadWidgetTimelines)
+        services_.reloadWidgetTimelines();
+    viewWillAppear();
+}
+
+void PickerConverterVC::cycleWallpaper()
+{
+    settings_.wallpaperIndex = nextWallpaperIndex(settings_.wallpaperIndex, core::GlobalSettings::wallpaperMaxIndex);
+    core::GlobalSettings::setCurrentWallpaperName(core::GlobalSettings::wallpaperAssetName(settings_.wallpaperIndex));
+    viewWillAppear();
+    settings_.save();
+}
+
+void PickerConverterVC::presentEnableOptionsIfNeeded()
+{
+    if (settings_.enableOptionRequested || presentedViewController())
+        return;
+    // No settings at all counts as no alerts.
+    bool alertsAllowed = false;
+    platform::UserNotificationCenter::current().getNotificationSettings(
+        [&alertsAllowed](const platform::NotificationSettings &s) { alertsAllowed = s.alertsAllowed(); });
+    if (alertsAllowed)
+        return;
+    presentViewController(new notifications::EnableOptionsVC);
+}
+
+void PickerConverterVC::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton) {
+        platform::ViewController::mousePressEvent(event);
+        return;
+    }
+    pressPosition_ = event->position().toPoint();
+    pressed_ = true;
+    event->accept();
+}
+
+void PickerConverterVC::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (!pressed_ || event->button() != Qt::LeftButton) {
+        platform::ViewController::mouseReleaseEvent(event);
+        return;
+    }
+    pressed_ = false;
+    const QPoint moved = event->position().toPoint() - pressPosition_;
+    if (std::abs(moved.x()) < swipeThreshold || std::abs(moved.x()) <= std::abs(moved.y()))
+        return;
+    if (moved.x() > 0)
+        swipeRight();
+    else
+        swipeLeft();
+}
+
+void PickerConverterVC::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Left: swipeRight(); break;
+    case Qt::Key_Right: swipeLeft(); break;
+    default: platform::ViewController::keyPressEvent(event); return;
+    }
+    event->accept();
+}
+
+} // namespace screens

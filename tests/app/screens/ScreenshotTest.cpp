@@ -1,0 +1,66 @@
+// Renders the screens to PNG files for a person to look at, in English and
+// Arabic: set QAMARLY_SCREENSHOT_DIR to a folder; skipped otherwise.
+#include "ScreenTestSupport.h"
+
+#include "app/notifications/EnableOptionsVC.h"
+#include "app/screens/daterange/DateRangeVC.h"
+#include "app/screens/pickerconverter/PickerConverterVC.h"
+#include "core/GlobalSettings.h"
+#include "ui_DateRangeVC.h"
+
+#include <QDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+void save(QWidget &screen, const QString &name)
+{
+    screen.resize(420, 700);
+    screen.show();
+    screentest::ScreenWorld::settle();
+    const QString dir = qEnvironmentVariable("QAMARLY_SCREENSHOT_DIR");
+    EXPECT_TRUE(screen.grab().save(QDir(dir).filePath(name + QStringLiteral(".png"))));
+}
+
+TEST(Screenshots, OfTheConverterTheDateRangeAndThePromptInBothLanguages)
+{
+    if (qEnvironmentVariableIsEmpty("QAMARLY_SCREENSHOT_DIR"))
+        GTEST_SKIP() << "set QAMARLY_SCREENSHOT_DIR to write screenshots";
+    for (const bool arabic : {false, true}) {
+        screentest::ScreenWorld world;
+        if (arabic)
+            world.useArabic();
+        const QString suffix = arabic ? QStringLiteral("-ar") : QStringLiteral("-en");
+        core::GlobalSettings::shared().adjustmentNumber = -1;
+        core::GlobalSettings::shared().save();
+        {
+            screens::PickerConverterVC converter;
+            converter.resize(420, 700);
+            converter.show();
+            world.settle();
+            // Drawn at rest, not in the middle of a change.
+            for (auto *label : converter.findChildren<visual::MorphingLabel *>())
+                label->setMorphingEnabled(false);
+            save(converter, QStringLiteral("converter") + suffix);
+        }
+        {
+            screens::DateRangeVC range;
+            range.resize(420, 700);
+            range.show();
+            world.settle();
+            range.outlets().fromDatePicker->setDate(testenv::gregorianInstant(2020, 1, 1, 12));
+            range.fromDatePickerValueChanged();
+            range.outlets().toDatePicker->setDate(testenv::gregorianInstant(2026, 3, 20, 12));
+            range.toDatePickerValueChanged();
+            for (auto *label : range.findChildren<visual::MorphingLabel *>())
+                label->setMorphingEnabled(false);
+            save(range, QStringLiteral("daterange") + suffix);
+        }
+        {
+            notifications::EnableOptionsVC prompt;
+            save(prompt, QStringLiteral("prompt") + suffix);
+        }
+    }
+}
+
+} // namespace
