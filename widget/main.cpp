@@ -61,10 +61,8 @@ int main(int argc, char *argv[])
     }
 
     const auto options = widget::readHostOptions(arguments, err);
-    if (!options) {
-        err << widget::usage();
+    if (!options)
         return widget::exitUsage;
-    }
     if (!hasDisplay()) {
         err << "qamarly-widget: no display to show the widget on (render one with: qamarly-widget render -o FILE.png)\n";
         return widget::exitFailure;
