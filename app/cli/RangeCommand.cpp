@@ -8,7 +8,6 @@
 
 #include <QTextStream>
 
-
 namespace cli {
 
 int runRange(Invocation &call)

@@ -1,13 +1,12 @@
 #include "app/notifications/EnableOptionsVC.h"
 
-#include "ui_EnableOptionsVC.h"
-
 #include "app/notifications/CustomError.h"
 #include "app/notifications/NotificationScheduler.h"
 #include "core/GlobalSettings.h"
 #include "platform/AlertController.h"
 #include "platform/Localization.h"
 #include "platform/notifications/UserNotificationCenter.h"
+#include "ui_EnableOptionsVC.h"
 
 #include <QGuiApplication>
 #include <QTimer>
@@ -22,12 +21,16 @@ EnableOptionsVC::SettingsOpener &settingsOpener()
 }
 } // namespace
 
-void EnableOptionsVC::setApplicationSettingsOpener(SettingsOpener opener) { settingsOpener() = std::move(opener); }
+void EnableOptionsVC::setApplicationSettingsOpener(SettingsOpener opener)
+{
+    settingsOpener() = std::move(opener);
+}
 
 EnableOptionsVC::EnableOptionsVC(QWidget *parent)
     : platform::ViewController(parent), ui_(std::make_unique<Ui::EnableOptionsVC>()),
       center_(platform::UserNotificationCenter::current()), settings_(core::GlobalSettings::shared()),
-      reschedule_([] { NotificationScheduler::shared().rescheduleNotifications(); }), settleTimer_(new QTimer(this))
+      reschedule_([] { NotificationScheduler::shared().rescheduleNotifications(); }),
+      settleTimer_(new QTimer(this))
 {
     ui_->setupUi(this);
     setObjectName(QStringLiteral("EnableOptionsVC"));
@@ -35,7 +38,8 @@ EnableOptionsVC::EnableOptionsVC(QWidget *parent)
     ui_->promptMessageLabel->setText(platform::localized("prompt.message"));
     ui_->enableNotificationButton->setText(platform::localized("prompt.enable"));
     ui_->closeButton->setText(platform::localized("prompt.close"));
-    connect(ui_->enableNotificationButton, &QPushButton::clicked, this, &EnableOptionsVC::enableNotificationAction);
+    connect(ui_->enableNotificationButton, &QPushButton::clicked, this,
+            &EnableOptionsVC::enableNotificationAction);
     connect(ui_->closeButton, &QPushButton::clicked, this, &EnableOptionsVC::closeButtonActions);
 
     // One pending check at a time: a second activation restarts the wait.
@@ -44,9 +48,15 @@ EnableOptionsVC::EnableOptionsVC(QWidget *parent)
     connect(settleTimer_, &QTimer::timeout, this, &EnableOptionsVC::checkPermission);
 }
 
-EnableOptionsVC::~EnableOptionsVC() { stopObserving(); }
+EnableOptionsVC::~EnableOptionsVC()
+{
+    stopObserving();
+}
 
-void EnableOptionsVC::viewDidLoad() { startObserving(); }
+void EnableOptionsVC::viewDidLoad()
+{
+    startObserving();
+}
 
 void EnableOptionsVC::viewWillAppear()
 {
@@ -55,17 +65,21 @@ void EnableOptionsVC::viewWillAppear()
     startObserving();
 }
 
-void EnableOptionsVC::viewWillDisappear() { stopObserving(); }
+void EnableOptionsVC::viewWillDisappear()
+{
+    stopObserving();
+}
 
 void EnableOptionsVC::startObserving()
 {
     if (activation_)
         return;
     if (auto *app = qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
-        activation_ = connect(app, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState s) {
-            if (s == Qt::ApplicationActive)
-                applicationDidBecomeActive();
-        });
+        activation_ =
+            connect(app, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState s) {
+                if (s == Qt::ApplicationActive)
+                    applicationDidBecomeActive();
+            });
 }
 
 void EnableOptionsVC::stopObserving()
@@ -97,16 +111,25 @@ void EnableOptionsVC::enableNotificationAction()
                                  [self](bool) {
                                      if (!self)
                                          return;
-                                     QMetaObject::invokeMethod(self, [self] {
-                                         if (self)
-                                             self->applicationDidBecomeActive();
-                                     }, Qt::QueuedConnection);
+                                     QMetaObject::invokeMethod(
+                                         self,
+                                         [self] {
+                                             if (self)
+                                                 self->applicationDidBecomeActive();
+                                         },
+                                         Qt::QueuedConnection);
                                  });
 }
 
-void EnableOptionsVC::applicationDidBecomeActive() { settleTimer_->start(); }
+void EnableOptionsVC::applicationDidBecomeActive()
+{
+    settleTimer_->start();
+}
 
-bool EnableOptionsVC::isWaitingForPermission() const { return settleTimer_->isActive(); }
+bool EnableOptionsVC::isWaitingForPermission() const
+{
+    return settleTimer_->isActive();
+}
 
 void EnableOptionsVC::checkPermission()
 {
@@ -137,12 +160,13 @@ void EnableOptionsVC::showNotEnabledAlert()
     auto *alert = new platform::AlertController(QString::fromLatin1(notEnabledTitle),
                                                 platform::localized("NotificationsNotEnabledMessage"), this);
     alert->addAction(platform::localized("ok"), platform::AlertController::ActionStyle::Cancel);
-    alert->addAction(platform::localized("settings"), platform::AlertController::ActionStyle::Destructive, [] {
-        QTimer::singleShot(0, [] {
-            if (const SettingsOpener &open = settingsOpener())
-                open();
-        });
-    });
+    alert->addAction(platform::localized("settings"), platform::AlertController::ActionStyle::Destructive,
+                     [] {
+                         QTimer::singleShot(0, [] {
+                             if (const SettingsOpener &open = settingsOpener())
+                                 open();
+                         });
+                     });
     alert->showOver(this);
 }
 

@@ -9,7 +9,8 @@ platform::Instant DateRangeCalculator::startOfDay(platform::Instant instant)
     return current.startOfDay(instant);
 }
 
-DateRange DateRangeCalculator::between(platform::Instant from, platform::Instant to, const platform::Calendar &calendar)
+DateRange DateRangeCalculator::between(platform::Instant from, platform::Instant to,
+                                       const platform::Calendar &calendar)
 {
     const platform::Instant f = startOfDay(from);
     const platform::Instant t = startOfDay(to);

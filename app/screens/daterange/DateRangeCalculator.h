@@ -27,7 +27,8 @@ public:
     // Both instants are reduced to the start of their day first, so the time
     // of day never counts. Years, months and days are whole units of
     // `calendar`, largest first (Hijri months have their Umm al-Qura lengths).
-    static DateRange between(platform::Instant from, platform::Instant to, const platform::Calendar &calendar);
+    static DateRange between(platform::Instant from, platform::Instant to,
+                             const platform::Calendar &calendar);
 };
 
 } // namespace screens

@@ -1,10 +1,9 @@
 #include "app/screens/daterange/DateRangeVC.h"
 
-#include "ui_DateRangeVC.h"
-
 #include "core/LocalizedNumber.h"
 #include "platform/Clock.h"
 #include "platform/Localization.h"
+#include "ui_DateRangeVC.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -29,8 +28,8 @@ void setPixelFont(visual::MorphingLabel *label, int size)
 } // namespace
 
 DateRangeVC::DateRangeVC(QWidget *parent)
-    : platform::ViewController(parent), ui_(std::make_unique<Ui::DateRangeVC>()), fromConv_(platform::Clock::current()),
-      toConv_(platform::Clock::current())
+    : platform::ViewController(parent), ui_(std::make_unique<Ui::DateRangeVC>()),
+      fromConv_(platform::Clock::current()), toConv_(platform::Clock::current())
 {
     ui_->setupUi(this);
     setObjectName(QStringLiteral("DateRangeVC"));
@@ -52,8 +51,10 @@ DateRangeVC::DateRangeVC(QWidget *parent)
         picker->setDate(platform::Clock::current());
     }
 
-    connect(ui_->fromDatePicker, &visual::DatePicker::valueChanged, this, &DateRangeVC::fromDatePickerValueChanged);
-    connect(ui_->toDatePicker, &visual::DatePicker::valueChanged, this, &DateRangeVC::toDatePickerValueChanged);
+    connect(ui_->fromDatePicker, &visual::DatePicker::valueChanged, this,
+            &DateRangeVC::fromDatePickerValueChanged);
+    connect(ui_->toDatePicker, &visual::DatePicker::valueChanged, this,
+            &DateRangeVC::toDatePickerValueChanged);
     connect(ui_->todayButton, &QPushButton::clicked, this, &DateRangeVC::todayButtonAction);
     connect(ui_->resetButton, &QPushButton::clicked, this, &DateRangeVC::resetButtonAction);
     connect(ui_->calendarSegControler, &QTabBar::currentChanged, this, &DateRangeVC::calendarSegValueChanged);
@@ -61,9 +62,15 @@ DateRangeVC::DateRangeVC(QWidget *parent)
 
 DateRangeVC::~DateRangeVC() = default;
 
-int DateRangeVC::selectedSegment() const { return ui_->calendarSegControler->currentIndex(); }
+int DateRangeVC::selectedSegment() const
+{
+    return ui_->calendarSegControler->currentIndex();
+}
 
-void DateRangeVC::viewDidLoad() { applyCalendarSelection(); }
+void DateRangeVC::viewDidLoad()
+{
+    applyCalendarSelection();
+}
 
 void DateRangeVC::viewWillAppear()
 {
@@ -75,7 +82,10 @@ void DateRangeVC::viewWillAppear()
     ui_->toDatePicker->setLocaleName(locale);
 }
 
-void DateRangeVC::viewDidAppear() { resetToToday(); }
+void DateRangeVC::viewDidAppear()
+{
+    resetToToday();
+}
 
 void DateRangeVC::applyAppearanceFonts()
 {
@@ -99,7 +109,10 @@ void DateRangeVC::fromDatePickerValueChanged()
     updateResult();
 }
 
-void DateRangeVC::toDatePickerValueChanged() { updateResult(); }
+void DateRangeVC::toDatePickerValueChanged()
+{
+    updateResult();
+}
 
 void DateRangeVC::todayButtonAction()
 {
@@ -115,7 +128,10 @@ void DateRangeVC::todayButtonAction()
     updateResult();
 }
 
-void DateRangeVC::resetButtonAction() { resetToToday(); }
+void DateRangeVC::resetButtonAction()
+{
+    resetToToday();
+}
 
 void DateRangeVC::calendarSegValueChanged()
 {
@@ -123,11 +139,13 @@ void DateRangeVC::calendarSegValueChanged()
     updateResult();
 }
 
-const platform::Calendar &DateRangeVC::calendarFor(const visual::DatePicker &picker, const core::RGConv &conv) const
+const platform::Calendar &DateRangeVC::calendarFor(const visual::DatePicker &picker,
+                                                   const core::RGConv &conv) const
 {
     // The pickers are only ever given one of the converters' own calendars.
-    return picker.calendar().identifier() == platform::CalendarIdentifier::gregorian ? conv.gregorianCalendar()
-                                                                                      : conv.islamicCalendar();
+    return picker.calendar().identifier() == platform::CalendarIdentifier::gregorian
+               ? conv.gregorianCalendar()
+               : conv.islamicCalendar();
 }
 
 void DateRangeVC::applyCalendarSelection()

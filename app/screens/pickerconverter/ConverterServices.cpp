@@ -10,7 +10,9 @@ ConverterServices ConverterServices::application()
 {
     ConverterServices services;
     services.sendAdjustmentToWatch = [] { shell::sendAdjustmentToWatch(); };
-    services.rescheduleNotifications = [] { notifications::NotificationScheduler::shared().rescheduleNotifications(); };
+    services.rescheduleNotifications = [] {
+        notifications::NotificationScheduler::shared().rescheduleNotifications();
+    };
     services.reloadWidgetTimelines = [] { platform::WidgetCenter::shared().reloadAllTimelines(); };
     return services;
 }

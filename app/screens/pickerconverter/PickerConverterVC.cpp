@@ -1,7 +1,5 @@
 #include "app/screens/pickerconverter/PickerConverterVC.h"
 
-#include "ui_PickerConverterVC.h"
-
 #include "app/notifications/CustomError.h"
 #include "app/notifications/EnableOptionsVC.h"
 #include "app/screens/pickerconverter/AdjustmentMessage.h"
@@ -14,6 +12,7 @@
 #include "platform/Localization.h"
 #include "platform/TabBarController.h"
 #include "platform/notifications/UserNotificationCenter.h"
+#include "ui_PickerConverterVC.h"
 
 #include <QGraphicsDropShadowEffect>
 #include <QGuiApplication>
@@ -48,8 +47,8 @@ PickerConverterVC::PickerConverterVC(QWidget *parent)
       today_(platform::Clock::current()), conv_(platform::Clock::current()),
       // The result starts as a record of now in the device's calendar; the
       // first appearance replaces it.
-      convResult_(std::make_shared<const core::RGDate>(platform::Clock::current(),
-                                                       platform::Calendar(platform::CalendarIdentifier::gregorian))),
+      convResult_(std::make_shared<const core::RGDate>(
+          platform::Clock::current(), platform::Calendar(platform::CalendarIdentifier::gregorian))),
       settings_(core::GlobalSettings::shared()), services_(ConverterServices::application())
 {
     ui_->setupUi(this);
@@ -67,7 +66,8 @@ PickerConverterVC::PickerConverterVC(QWidget *parent)
     ui_->AdjRoundButton->hide();
 
     connect(ui_->calendarSegControl, &QTabBar::currentChanged, this, &PickerConverterVC::ValueChanged);
-    connect(ui_->datePicker, &visual::DatePicker::valueChanged, this, &PickerConverterVC::pickerDateHasChanged);
+    connect(ui_->datePicker, &visual::DatePicker::valueChanged, this,
+            &PickerConverterVC::pickerDateHasChanged);
     connect(ui_->datePicker, &visual::DatePicker::willChange, this, &PickerConverterVC::datePickerWillChange);
     connect(ui_->todayButton, &QPushButton::clicked, this, &PickerConverterVC::todayButtonAction);
     connect(ui_->AdjRoundButton, &QPushButton::clicked, this, &PickerConverterVC::AdjRoundButtonAction);
@@ -76,13 +76,17 @@ PickerConverterVC::PickerConverterVC(QWidget *parent)
 
 PickerConverterVC::~PickerConverterVC() = default;
 
-int PickerConverterVC::selectedSegment() const { return ui_->calendarSegControl->currentIndex(); }
+int PickerConverterVC::selectedSegment() const
+{
+    return ui_->calendarSegControl->currentIndex();
+}
 
 void PickerConverterVC::viewDidLoad()
 {
     addShadow(ui_->bubleView, 0.7, {0, 0}, 6);
-    for (QWidget *label : {static_cast<QWidget *>(ui_->convertedDayLabel), static_cast<QWidget *>(ui_->convertedWeekDayLabel),
-                           static_cast<QWidget *>(ui_->convertedYearLabel)})
+    for (QWidget *label :
+         {static_cast<QWidget *>(ui_->convertedDayLabel), static_cast<QWidget *>(ui_->convertedWeekDayLabel),
+          static_cast<QWidget *>(ui_->convertedYearLabel)})
         addShadow(label, 1.0, {6, 6}, 10);
     addShadow(ui_->convertedMonthLabel, 1.0, {3, 3}, 5);
     applyPresentation();
@@ -100,7 +104,10 @@ void PickerConverterVC::viewWillAppear()
     ui_->bubleImageView->setProperty("assetName", bubble);
 }
 
-void PickerConverterVC::viewDidAppear() { presentEnableOptionsIfNeeded(); }
+void PickerConverterVC::viewDidAppear()
+{
+    presentEnableOptionsIfNeeded();
+}
 
 void PickerConverterVC::resizeEvent(QResizeEvent *event)
 {
@@ -142,7 +149,8 @@ void PickerConverterVC::refreshTodayPanel()
     ui_->todayConvYearLabel->setText(core::localizedNumber(h.year()));
     // The day numbers lean towards their month names, on the physical side
     // the layout direction puts them.
-    const Qt::Alignment side = (isRightToLeft() ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignAbsolute | Qt::AlignVCenter;
+    const Qt::Alignment side =
+        (isRightToLeft() ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignAbsolute | Qt::AlignVCenter;
     ui_->todayGreDayLabel->setAlignment(side);
     ui_->todayConvDayLabel->setAlignment(side);
 }
@@ -176,7 +184,7 @@ const platform::Calendar &PickerConverterVC::convCalendarFor(const platform::Cal
 {
     // The picker is only ever given one of the converter's own calendars.
     return calendar.identifier() == platform::CalendarIdentifier::gregorian ? conv_.gregorianCalendar()
-                                                                              : conv_.islamicCalendar();
+                                                                            : conv_.islamicCalendar();
 }
 
 void PickerConverterVC::convertPickedDate()
@@ -226,11 +234,20 @@ void PickerConverterVC::selectSegment(int index)
     ui_->calendarSegControl->setCurrentIndex(index);
 }
 
-void PickerConverterVC::ValueChanged() { applySourceCalendar(); }
+void PickerConverterVC::ValueChanged()
+{
+    applySourceCalendar();
+}
 
-void PickerConverterVC::pickerDateHasChanged() { convertPickedDate(); }
+void PickerConverterVC::pickerDateHasChanged()
+{
+    convertPickedDate();
+}
 
-void PickerConverterVC::datePickerWillChange() { ui_->datePickerMonthNumberString->setText(QString()); }
+void PickerConverterVC::datePickerWillChange()
+{
+    ui_->datePickerMonthNumberString->setText(QString());
+}
 
 void PickerConverterVC::todayButtonAction()
 {
@@ -238,21 +255,35 @@ void PickerConverterVC::todayButtonAction()
     applySourceCalendar();
 }
 
-void PickerConverterVC::swipeRight() { stepPickedDate(-1); }
+void PickerConverterVC::swipeRight()
+{
+    stepPickedDate(-1);
+}
 
-void PickerConverterVC::swipeLeft() { stepPickedDate(+1); }
+void PickerConverterVC::swipeLeft()
+{
+    stepPickedDate(+1);
+}
 
-void PickerConverterVC::AdjRoundButtonAction() { showAdjustmentAlert(); }
+void PickerConverterVC::AdjRoundButtonAction()
+{
+    showAdjustmentAlert();
+}
 
-void PickerConverterVC::changeWallpaper() { cycleWallpaper(); }
+void PickerConverterVC::changeWallpaper()
+{
+    cycleWallpaper();
+}
 
 void PickerConverterVC::showAdjustmentAlert()
 {
-    auto *alert = new platform::AlertController(QString(), adjustmentAlertMessage(conv_.adjustmentNumber()), this);
-    alert->addAction(platform::localized("goSettings"), platform::AlertController::ActionStyle::Default, [this] {
-        if (platform::TabBarController *tabs = tabBarController())
-            tabs->setSelectedIndex(shell::settingsTabIndex);
-    });
+    auto *alert =
+        new platform::AlertController(QString(), adjustmentAlertMessage(conv_.adjustmentNumber()), this);
+    alert->addAction(platform::localized("goSettings"), platform::AlertController::ActionStyle::Default,
+                     [this] {
+                         if (platform::TabBarController *tabs = tabBarController())
+                             tabs->setSelectedIndex(shell::settingsTabIndex);
+                     });
     alert->addAction(platform::localized("cancel"), platform::AlertController::ActionStyle::Cancel);
     alert->addAction(platform::localized("reset"), platform::AlertController::ActionStyle::Destructive,
                      [this] { resetAdjustment(); });
@@ -279,8 +310,10 @@ void PickerConverterVC::resetAdjustment()
 
 void PickerConverterVC::cycleWallpaper()
 {
-    settings_.wallpaperIndex = nextWallpaperIndex(settings_.wallpaperIndex, core::GlobalSettings::wallpaperMaxIndex);
-    core::GlobalSettings::setCurrentWallpaperName(core::GlobalSettings::wallpaperAssetName(settings_.wallpaperIndex));
+    settings_.wallpaperIndex =
+        nextWallpaperIndex(settings_.wallpaperIndex, core::GlobalSettings::wallpaperMaxIndex);
+    core::GlobalSettings::setCurrentWallpaperName(
+        core::GlobalSettings::wallpaperAssetName(settings_.wallpaperIndex));
     viewWillAppear();
     settings_.save();
 }
@@ -328,9 +361,15 @@ void PickerConverterVC::mouseReleaseEvent(QMouseEvent *event)
 void PickerConverterVC::keyPressEvent(QKeyEvent *event)
 {
     switch (event->key()) {
-    case Qt::Key_Left: swipeRight(); break;
-    case Qt::Key_Right: swipeLeft(); break;
-    default: platform::ViewController::keyPressEvent(event); return;
+    case Qt::Key_Left:
+        swipeRight();
+        break;
+    case Qt::Key_Right:
+        swipeLeft();
+        break;
+    default:
+        platform::ViewController::keyPressEvent(event);
+        return;
     }
     event->accept();
 }

@@ -1,6 +1,7 @@
 // The adjustment alert's sentence and the wallpaper cycle, read against the
 // English string table.
 #include "app/screens/pickerconverter/AdjustmentMessage.h"
+
 #include "platform/Localization.h"
 #include "support/TestEnvironment.h"
 
@@ -16,7 +17,8 @@ protected:
     QString expected(const char *number, const char *unit) const
     {
         return platform::localized("adjmsg1") + QStringLiteral(" ( ") + QLatin1String(number) +
-               QStringLiteral(" ) ") + platform::localized(unit) + QLatin1Char(' ') + platform::localized("adjmsg2");
+               QStringLiteral(" ) ") + platform::localized(unit) + QLatin1Char(' ') +
+               platform::localized("adjmsg2");
     }
 };
 
@@ -24,7 +26,8 @@ TEST_F(AdjustmentAlertText, OneDayEitherWayUsesTheSingularAndKeepsTheSign)
 {
     EXPECT_EQ(screens::adjustmentAlertMessage(1), expected("1", "day"));
     EXPECT_EQ(screens::adjustmentAlertMessage(-1), expected("-1", "day"));
-    EXPECT_TRUE(screens::adjustmentAlertMessage(-1).startsWith(QStringLiteral("Hijri dates are shifted by ( -1 ) day ")));
+    EXPECT_TRUE(screens::adjustmentAlertMessage(-1).startsWith(
+        QStringLiteral("Hijri dates are shifted by ( -1 ) day ")));
 }
 
 TEST_F(AdjustmentAlertText, TwoOrMoreDaysUseThePlural)

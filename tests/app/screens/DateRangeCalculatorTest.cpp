@@ -2,6 +2,7 @@
 // `qamarly range` both show. Expected values are counted on a wall calendar
 // (Gregorian) or read from the Umm al-Qura tables through ICU (Hijri).
 #include "app/screens/daterange/DateRangeCalculator.h"
+
 #include "support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
@@ -54,8 +55,8 @@ TEST_F(DateRangeCalculation, CountsAcrossADaylightSavingChangeInWholeDays)
 {
     env.setTimeZone(QStringLiteral("Europe/Berlin"));
     // 29 March 2026 has 23 hours in Berlin.
-    const DateRange r =
-        DateRangeCalculator::between(gregorianInstant(2026, 3, 28, 12), gregorianInstant(2026, 3, 30, 1), gregorian);
+    const DateRange r = DateRangeCalculator::between(gregorianInstant(2026, 3, 28, 12),
+                                                     gregorianInstant(2026, 3, 30, 1), gregorian);
     EXPECT_EQ(r.totalDays, 2);
 }
 
@@ -95,11 +96,13 @@ TEST_F(DateRangeCalculation, AnEndBeforeTheStartGivesNegativeValues)
 
 TEST_F(DateRangeCalculation, TheStartOfADayIsLocalMidnightInTheDeviceZone)
 {
-    EXPECT_EQ(DateRangeCalculator::startOfDay(gregorianInstant(2026, 12, 5, 2, 30)), gregorianInstant(2026, 12, 5));
+    EXPECT_EQ(DateRangeCalculator::startOfDay(gregorianInstant(2026, 12, 5, 2, 30)),
+              gregorianInstant(2026, 12, 5));
     env.setTimeZone(QStringLiteral("America/New_York"));
     // 02:30 in Riyadh is still the 4th in New York.
-    EXPECT_EQ(DateRangeCalculator::startOfDay(gregorianInstant(2026, 12, 5, 2, 30, QStringLiteral("Asia/Riyadh"))),
-              gregorianInstant(2026, 12, 4));
+    EXPECT_EQ(
+        DateRangeCalculator::startOfDay(gregorianInstant(2026, 12, 5, 2, 30, QStringLiteral("Asia/Riyadh"))),
+        gregorianInstant(2026, 12, 4));
 }
 
 } // namespace

@@ -1,8 +1,8 @@
 // The duration tab driven as a user drives it: the pickers, the calendar
 // selector, Today and Reset, and what the four result labels read.
-#include "ScreenTestSupport.h"
-
 #include "app/screens/daterange/DateRangeVC.h"
+
+#include "ScreenTestSupport.h"
 #include "core/GlobalSettings.h"
 #include "ui_DateRangeVC.h"
 
@@ -47,7 +47,8 @@ protected:
     void chooseSegment(int index) { ui().calendarSegControler->setCurrentIndex(index); }
     QStringList shown()
     {
-        return {ui().daysTextLabel->text(), ui().yearsLabel->text(), ui().monthsLabel->text(), ui().daysLabel->text()};
+        return {ui().daysTextLabel->text(), ui().yearsLabel->text(), ui().monthsLabel->text(),
+                ui().daysLabel->text()};
     }
 
     screentest::ScreenWorld world;
@@ -152,7 +153,8 @@ TEST_F(DateRangeScreen, TodayInHijriModePutsTheFromPickerOnTodaysAdjustedHijriDa
     chooseSegment(1);
     pickFrom(*platform::Calendar::islamicUmmAlQura().date(1440, 1, 1, 12));
     QTest::mouseClick(ui().todayButton, Qt::LeftButton);
-    const platform::Instant tomorrow = *platform::Calendar::gregorian().dateByAddingDays(1, world.env.clock()->now());
+    const platform::Instant tomorrow =
+        *platform::Calendar::gregorian().dateByAddingDays(1, world.env.clock()->now());
     EXPECT_EQ(hijriDayOf(ui().fromDatePicker->date()), hijriDayOf(tomorrow));
     // The to picker still holds today's adjusted Hijri day: nothing between them.
     EXPECT_EQ(screen->shownRange().totalDays, 0);
@@ -181,7 +183,8 @@ TEST_F(DateRangeScreen, MirrorsUnderArabic)
     EXPECT_EQ(ui().totalDaysLabel->text(), QStringLiteral("مجموع الأيام"));
     EXPECT_EQ(ui().daysTextLabel->text(), QStringLiteral("٠"));
     // Years come first in reading order, so on the right.
-    EXPECT_GT(ui().yearsLabel->mapTo(screen.get(), QPoint()).x(), ui().daysLabel->mapTo(screen.get(), QPoint()).x());
+    EXPECT_GT(ui().yearsLabel->mapTo(screen.get(), QPoint()).x(),
+              ui().daysLabel->mapTo(screen.get(), QPoint()).x());
 }
 
 } // namespace

@@ -1,8 +1,8 @@
 // The enable-notifications prompt through its three states: never answered,
 // permission requested, settled.
-#include "ScreenTestSupport.h"
-
 #include "app/notifications/EnableOptionsVC.h"
+
+#include "ScreenTestSupport.h"
 #include "core/GlobalSettings.h"
 #include "core/SharedDefaults.h"
 #include "ui_EnableOptionsVC.h"
@@ -81,7 +81,8 @@ TEST_F(NotificationPrompt, CloseSettlesThePromptForGood)
 
 TEST_F(NotificationPrompt, EnableThenAllowSchedulesAndCloses)
 {
-    world.center->setAuthorizationAnswer(true, platform::AuthorizationOption::alert | platform::AuthorizationOption::badge |
+    world.center->setAuthorizationAnswer(true, platform::AuthorizationOption::alert |
+                                                   platform::AuthorizationOption::badge |
                                                    platform::AuthorizationOption::sound);
     QTest::mouseClick(prompt->outlets().enableNotificationButton, Qt::LeftButton);
     EXPECT_EQ(state(), std::make_pair(false, true));
@@ -114,7 +115,8 @@ TEST_F(NotificationPrompt, EnableThenDenyShowsTheAlertAndKeepsAsking)
     ASSERT_FALSE(prompt.isNull());
 
     // Back from the settings with alerts allowed: schedules and closes.
-    world.center->setSettings({platform::AuthorizationStatus::authorized, platform::AuthorizationOption::alert});
+    world.center->setSettings(
+        {platform::AuthorizationStatus::authorized, platform::AuthorizationOption::alert});
     prompt->applicationDidBecomeActive();
     permissionSettles();
     EXPECT_EQ(reschedules, 1);

@@ -1,12 +1,12 @@
 // The converter tab driven as a user drives it: picking, switching the
 // segment, dragging sideways, the adjustment button and its alert, the
 // wallpaper control, and the notification prompt it presents.
-#include "ScreenTestSupport.h"
+#include "app/screens/pickerconverter/PickerConverterVC.h"
 
+#include "ScreenTestSupport.h"
 #include "app/notifications/CustomError.h"
 #include "app/notifications/EnableOptionsVC.h"
 #include "app/screens/pickerconverter/AdjustmentMessage.h"
-#include "app/screens/pickerconverter/PickerConverterVC.h"
 #include "core/GlobalSettings.h"
 #include "core/LocalizedNumber.h"
 #include "core/SharedDefaults.h"
@@ -130,7 +130,8 @@ TEST_F(ConverterScreen, WithAdjustmentPlusOneBothDirectionsShowTheShiftedHijriDa
     const auto firstOfShawwal = platform::Calendar::islamicUmmAlQura().date(1447, 10, 1, 12);
     ASSERT_TRUE(firstOfShawwal);
     pick(*firstOfShawwal);
-    const auto gregorian = gregorianDayOf(*platform::Calendar::gregorian().dateByAddingDays(-1, *firstOfShawwal));
+    const auto gregorian =
+        gregorianDayOf(*platform::Calendar::gregorian().dateByAddingDays(-1, *firstOfShawwal));
     EXPECT_EQ(resultDay(), QString::number(gregorian.day));
 
     // And back to segment 0: the Gregorian day the Hijri day was converted to.
@@ -197,8 +198,10 @@ TEST_F(ConverterScreen, TheAlertExplainsTheAdjustmentWithItsSign)
         ASSERT_NE(alert, nullptr);
         EXPECT_TRUE(alert->title().isEmpty());
         EXPECT_EQ(alert->message(), screens::adjustmentAlertMessage(days));
-        EXPECT_TRUE(alert->message().contains(QStringLiteral("( %1 ) %2").arg(days).arg(
-            std::abs(days) == 1 ? QStringLiteral("day") : QStringLiteral("days"))));
+        EXPECT_TRUE(alert->message().contains(
+            QStringLiteral("( %1 ) %2")
+                .arg(days)
+                .arg(std::abs(days) == 1 ? QStringLiteral("day") : QStringLiteral("days"))));
         ASSERT_EQ(alert->actions().size(), 3);
         EXPECT_EQ(alert->actions()[0].style, platform::AlertController::ActionStyle::Default);
         EXPECT_EQ(alert->actions()[1].style, platform::AlertController::ActionStyle::Cancel);
@@ -259,7 +262,8 @@ TEST_F(ConverterScreen, TodayKeepsTheHijriSegmentAndComingBackStartsAgainFromTod
     QTest::mouseClick(ui().todayButton, Qt::LeftButton);
     const platform::Instant now = world.env.clock()->now();
     EXPECT_EQ(screen->selectedSegment(), 1);
-    EXPECT_EQ(hijriDayOf(ui().datePicker->date()), hijriDayOf(*platform::Calendar::gregorian().dateByAddingDays(1, now)));
+    EXPECT_EQ(hijriDayOf(ui().datePicker->date()),
+              hijriDayOf(*platform::Calendar::gregorian().dateByAddingDays(1, now)));
     EXPECT_EQ(resultDay(), QStringLiteral("5"));
 
     screen->hide();
@@ -274,7 +278,8 @@ TEST_F(ConverterScreen, TheWallpaperControlCyclesThroughEveryImageAndSavesTheCho
 {
     show();
     auto &settings = core::GlobalSettings::shared();
-    for (const auto &[from, to] : std::vector<std::pair<std::int64_t, std::int64_t>>{{5, 6}, {27, 28}, {28, 0}, {40, 0}, {-3, 0}}) {
+    for (const auto &[from, to] :
+         std::vector<std::pair<std::int64_t, std::int64_t>>{{5, 6}, {27, 28}, {28, 0}, {40, 0}, {-3, 0}}) {
         SCOPED_TRACE(from);
         settings.wallpaperIndex = from;
         QTest::mouseClick(ui().changeWallpaperButton, Qt::LeftButton);
@@ -318,8 +323,10 @@ TEST_F(ConverterScreen, MirrorsUnderArabic)
     EXPECT_TRUE(screen->isRightToLeft());
     EXPECT_EQ(ui().datePicker->localeName(), QStringLiteral("ar"));
     EXPECT_EQ(ui().bubleImageView->property("assetName").toString(), QStringLiteral("buble-ar"));
-    EXPECT_EQ(ui().todayGreDayLabel->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft | Qt::AlignAbsolute);
-    EXPECT_EQ(ui().todayConvDayLabel->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft | Qt::AlignAbsolute);
+    EXPECT_EQ(ui().todayGreDayLabel->alignment() & Qt::AlignHorizontal_Mask,
+              Qt::AlignLeft | Qt::AlignAbsolute);
+    EXPECT_EQ(ui().todayConvDayLabel->alignment() & Qt::AlignHorizontal_Mask,
+              Qt::AlignLeft | Qt::AlignAbsolute);
     // Arabic-Indic digits and Arabic names.
     EXPECT_EQ(ui().todayGreDayLabel->text(), QStringLiteral("٥"));
     EXPECT_EQ(ui().todayWeekDayLabel->text(), QStringLiteral("السبت"));

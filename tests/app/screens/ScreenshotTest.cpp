@@ -1,7 +1,6 @@
 // Renders the screens to PNG files for a person to look at, in English and
 // Arabic: set QAMARLY_SCREENSHOT_DIR to a folder; skipped otherwise.
 #include "ScreenTestSupport.h"
-
 #include "app/notifications/EnableOptionsVC.h"
 #include "app/screens/daterange/DateRangeVC.h"
 #include "app/screens/pickerconverter/PickerConverterVC.h"
