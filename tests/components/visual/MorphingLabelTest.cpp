@@ -98,6 +98,31 @@ TEST(MorphingLabel, MidAnimationItDrawsTheMorphAndAtTheEndTheSameAsAPlainLabel)
     EXPECT_EQ(label.grab().toImage(), plain.grab().toImage());
 }
 
+TEST(MorphingLabel, RightToLeftMirrorsTheAlignmentOfTheMovingCharacters)
+{
+    MorphingLabel label;
+    label.setFrameDuration(1.0 / 60.0);
+    label.resize(300, 60);
+    label.setContentsMargins(0, 0, 0, 0);
+    label.setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    label.setLayoutDirection(Qt::RightToLeft);
+    label.setText(QString::fromUtf8("١٤٤٧"));
+    const auto &rects = label.model().newRects();
+    ASSERT_EQ(rects.size(), 4u);
+    EXPECT_NEAR(rects.back().right(), 300.0, 0.5); // leading edge is the right one
+    label.setLayoutDirection(Qt::LeftToRight);
+    EXPECT_NEAR(label.model().newRects().front().left(), 0.0, 0.5);
+}
+
+TEST(MorphingLabel, TextSetThroughAPlainLabelPointerIsPutBackBySettingTheLabelsText)
+{
+    MorphingLabel label;
+    label.setText("3");
+    static_cast<QLabel &>(label).setText("x");
+    label.setText("3");
+    EXPECT_EQ(label.text(), "3");
+}
+
 namespace {
 
 // An effect added the way the label expects: a loader named after the effect.
