@@ -34,8 +34,7 @@ double threadSeconds()
 }
 
 // Processor time of this thread, so the other programs of a busy machine do not count.
-template <typename Paint>
-double secondsPerCall(Paint &&paint, int calls)
+template <typename Paint> double secondsPerCall(Paint &&paint, int calls)
 {
     const double start = threadSeconds();
     for (int i = 0; i < calls; ++i)
@@ -63,7 +62,8 @@ struct MorphingFixture
     {
         label.displayFrameTick();
         if (!label.isMorphing())
-            label.setText(label.text() == QStringLiteral("1447") ? QStringLiteral("1446") : QStringLiteral("1447"));
+            label.setText(label.text() == QStringLiteral("1447") ? QStringLiteral("1446")
+                                                                 : QStringLiteral("1447"));
         image.fill(Qt::transparent);
         const auto limbo = label.model().limboList();
         benchmark::DoNotOptimize(limbo.data());
@@ -127,8 +127,8 @@ BENCHMARK(BM_MorphingLabelFrame)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen")
-                                                                      : qgetenv("QT_QPA_PLATFORM"));
+    qputenv("QT_QPA_PLATFORM",
+            qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))

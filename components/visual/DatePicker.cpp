@@ -27,11 +27,8 @@ struct DatePicker::Texts
 };
 
 DatePicker::DatePicker(QWidget *parent)
-    : QWidget(parent),
-      calendar_(platform::Calendar::gregorian()),
-      localeName_(QStringLiteral("en")),
-      date_(platform::Clock::current()),
-      texts_(std::make_unique<Texts>())
+    : QWidget(parent), calendar_(platform::Calendar::gregorian()), localeName_(QStringLiteral("en")),
+      date_(platform::Clock::current()), texts_(std::make_unique<Texts>())
 {
     texts_->numbers.setLocaleName(localeName_);
     // Screens draw light text over dark wallpapers.
@@ -51,8 +48,10 @@ DatePicker::DatePicker(QWidget *parent)
     row->addWidget(yearColumn_, 3);
     setFocusProxy(dayColumn_);
     connect(dayColumn_, &DatePickerColumn::stepRequested, this, [this](int rows) { step(Field::day, rows); });
-    connect(monthColumn_, &DatePickerColumn::stepRequested, this, [this](int rows) { step(Field::month, rows); });
-    connect(yearColumn_, &DatePickerColumn::stepRequested, this, [this](int rows) { step(Field::year, rows); });
+    connect(monthColumn_, &DatePickerColumn::stepRequested, this,
+            [this](int rows) { step(Field::month, rows); });
+    connect(yearColumn_, &DatePickerColumn::stepRequested, this,
+            [this](int rows) { step(Field::year, rows); });
     refreshColumns();
 }
 
@@ -79,7 +78,10 @@ void DatePicker::setMinimumDate(platform::Instant minimum)
     refreshColumns();
 }
 
-void DatePicker::clearMinimumDate() { minimum_.reset(); }
+void DatePicker::clearMinimumDate()
+{
+    minimum_.reset();
+}
 
 void DatePicker::setDate(platform::Instant date, bool animated)
 {
@@ -107,7 +109,9 @@ void DatePicker::step(Field field, int rows)
     std::int64_t year = c.year;
     std::int64_t month = c.month;
     std::int64_t day = c.day;
-    const auto wrap = [](std::int64_t value, std::int64_t count) { return ((value % count) + count) % count; };
+    const auto wrap = [](std::int64_t value, std::int64_t count) {
+        return ((value % count) + count) % count;
+    };
 
     switch (field) {
     case Field::day:
@@ -177,17 +181,27 @@ void DatePicker::refreshColumns(double dayRows, double monthRows, double yearRow
     const auto number = [this](int value) { return texts_->numbers.string(value); };
     dayColumn_->setValues(int(c.day), 1, calendar_.daysInMonth(date_), true, number);
     const QStringList names = texts_->monthNames;
-    monthColumn_->setValues(int(c.month), 1, monthCount, true,
-                            [names](int m) { return m >= 1 && m <= names.size() ? names[m - 1] : QString(); });
+    monthColumn_->setValues(int(c.month), 1, monthCount, true, [names](int m) {
+        return m >= 1 && m <= names.size() ? names[m - 1] : QString();
+    });
     yearColumn_->setValues(int(c.year), firstYear, lastYear, false, number);
     dayColumn_->scrollFrom(dayRows);
     monthColumn_->scrollFrom(monthRows);
     yearColumn_->scrollFrom(yearRows);
 }
 
-QString DatePicker::dayText() const { return dayColumn_->text(); }
-QString DatePicker::monthText() const { return monthColumn_->text(); }
-QString DatePicker::yearText() const { return yearColumn_->text(); }
+QString DatePicker::dayText() const
+{
+    return dayColumn_->text();
+}
+QString DatePicker::monthText() const
+{
+    return monthColumn_->text();
+}
+QString DatePicker::yearText() const
+{
+    return yearColumn_->text();
+}
 
 QSize DatePicker::sizeHint() const
 {

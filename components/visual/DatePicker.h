@@ -51,7 +51,12 @@ signals:
     void valueChanged(platform::Instant date);
 
 private:
-    enum class Field { day, month, year };
+    enum class Field
+    {
+        day,
+        month,
+        year
+    };
     struct Texts;
     // A user's step of one column by `rows` rows.
     void step(Field field, int rows);

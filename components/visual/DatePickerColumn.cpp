@@ -30,7 +30,8 @@ DatePickerColumn::DatePickerColumn(const QString &name, QWidget *parent) : QWidg
     });
 }
 
-void DatePickerColumn::setValues(int value, int minimum, int maximum, bool cyclic, std::function<QString(int)> text)
+void DatePickerColumn::setValues(int value, int minimum, int maximum, bool cyclic,
+                                 std::function<QString(int)> text)
 {
     value_ = value;
     minimum_ = minimum;
@@ -95,7 +96,8 @@ void DatePickerColumn::paintEvent(QPaintEvent *)
     QFont face = font();
     face.setPixelSize(std::max(8, int(row * 0.5)));
     const int reach = visibleRows / 2 + 1;
-    for (int k = -reach - int(std::ceil(std::abs(offset_))); k <= reach + int(std::ceil(std::abs(offset_))); ++k) {
+    for (int k = -reach - int(std::ceil(std::abs(offset_))); k <= reach + int(std::ceil(std::abs(offset_)));
+         ++k) {
         int v = 0;
         if (!valueAt(k, &v))
             continue;
@@ -118,11 +120,21 @@ void DatePickerColumn::paintEvent(QPaintEvent *)
 void DatePickerColumn::keyPressEvent(QKeyEvent *event)
 {
     switch (event->key()) {
-    case Qt::Key_Up: emit stepRequested(-1); break;
-    case Qt::Key_Down: emit stepRequested(1); break;
-    case Qt::Key_PageUp: emit stepRequested(-visibleRows); break;
-    case Qt::Key_PageDown: emit stepRequested(visibleRows); break;
-    default: QWidget::keyPressEvent(event); return;
+    case Qt::Key_Up:
+        emit stepRequested(-1);
+        break;
+    case Qt::Key_Down:
+        emit stepRequested(1);
+        break;
+    case Qt::Key_PageUp:
+        emit stepRequested(-visibleRows);
+        break;
+    case Qt::Key_PageDown:
+        emit stepRequested(visibleRows);
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
     }
     event->accept();
 }

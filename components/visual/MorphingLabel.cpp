@@ -21,7 +21,10 @@ MorphingLabel::MorphingLabel(QWidget *parent) : QLabel(parent)
     updateLayout();
 }
 
-MorphingLabel::MorphingLabel(const QString &text, QWidget *parent) : MorphingLabel(parent) { setText(text); }
+MorphingLabel::MorphingLabel(const QString &text, QWidget *parent) : MorphingLabel(parent)
+{
+    setText(text);
+}
 
 MorphingLabel::~MorphingLabel() = default;
 
@@ -59,7 +62,10 @@ void MorphingLabel::setTextColor(const QColor &color)
     setPalette(p);
 }
 
-QColor MorphingLabel::textColor() const { return palette().color(foregroundRole()); }
+QColor MorphingLabel::textColor() const
+{
+    return palette().color(foregroundRole());
+}
 
 void MorphingLabel::setMorphingEnabled(bool enabled)
 {
@@ -83,7 +89,10 @@ double MorphingLabel::frameDuration() const
     return rate > 1.0 ? 1.0 / rate : 1.0 / 60.0;
 }
 
-bool MorphingLabel::isFrameTimerActive() const { return displayLink_ && displayLink_->isActive(); }
+bool MorphingLabel::isFrameTimerActive() const
+{
+    return displayLink_ && displayLink_->isActive();
+}
 
 void MorphingLabel::displayFrameTick()
 {
@@ -109,9 +118,8 @@ void MorphingLabel::updateLayout()
     // Sizes are in logical pixels so that "moved down by the lost size" lines
     // up with the glyphs drawn at that size.
     const QFont current = font();
-    const float pixelSize = current.pixelSize() > 0
-                                ? float(current.pixelSize())
-                                : float(current.pointSizeF() * logicalDpiY() / 72.0);
+    const float pixelSize = current.pixelSize() > 0 ? float(current.pixelSize())
+                                                    : float(current.pointSizeF() * logicalDpiY() / 72.0);
     model_.setPointSize(pixelSize);
     laidOutAlignment_ = QStyle::visualAlignment(layoutDirection(), alignment());
     laidOutBounds_ = contentsRect();
@@ -126,7 +134,8 @@ void MorphingLabel::paintEvent(QPaintEvent *event)
         return;
     }
     // Alignment and margins have no change event of their own.
-    if (QStyle::visualAlignment(layoutDirection(), alignment()) != laidOutAlignment_ || contentsRect() != laidOutBounds_)
+    if (QStyle::visualAlignment(layoutDirection(), alignment()) != laidOutAlignment_ ||
+        contentsRect() != laidOutBounds_)
         updateLayout();
 
     const std::vector<CharacterLimbo> limbo = model_.limboList();
@@ -149,7 +158,8 @@ void MorphingLabel::paintEvent(QPaintEvent *event)
         face.setPointSizeF(qreal(character.size) * pointsPerPixel);
         painter.setFont(face);
         painter.setOpacity(qreal(character.alpha));
-        painter.drawText(character.rect, Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, character.character);
+        painter.drawText(character.rect, Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip,
+                         character.character);
     }
 }
 

@@ -15,20 +15,30 @@ constexpr int settleFrames = 5;
 // Shrunk characters keep a tiny positive size: fonts reject zero.
 constexpr float minimumCharacterSize = 0.0001f;
 
-float clamp01(float value) { return std::clamp(value, 0.0f, 1.0f); }
+float clamp01(float value)
+{
+    return std::clamp(value, 0.0f, 1.0f);
+}
 
 } // namespace
 
 QString effectName(MorphingEffect effect)
 {
     switch (effect) {
-    case MorphingEffect::scale: return QStringLiteral("Scale");
-    case MorphingEffect::evaporate: return QStringLiteral("Evaporate");
-    case MorphingEffect::fall: return QStringLiteral("Fall");
-    case MorphingEffect::pixelate: return QStringLiteral("Pixelate");
-    case MorphingEffect::sparkle: return QStringLiteral("Sparkle");
-    case MorphingEffect::burn: return QStringLiteral("Burn");
-    case MorphingEffect::anvil: return QStringLiteral("Anvil");
+    case MorphingEffect::scale:
+        return QStringLiteral("Scale");
+    case MorphingEffect::evaporate:
+        return QStringLiteral("Evaporate");
+    case MorphingEffect::fall:
+        return QStringLiteral("Fall");
+    case MorphingEffect::pixelate:
+        return QStringLiteral("Pixelate");
+    case MorphingEffect::sparkle:
+        return QStringLiteral("Sparkle");
+    case MorphingEffect::burn:
+        return QStringLiteral("Burn");
+    case MorphingEffect::anvil:
+        return QStringLiteral("Anvil");
     }
     return {};
 }
@@ -36,17 +46,26 @@ QString effectName(MorphingEffect effect)
 QString phaseName(MorphingPhases phase)
 {
     switch (phase) {
-    case MorphingPhases::start: return QStringLiteral("Start");
-    case MorphingPhases::appear: return QStringLiteral("Appear");
-    case MorphingPhases::disappear: return QStringLiteral("Disappear");
-    case MorphingPhases::draw: return QStringLiteral("Draw");
-    case MorphingPhases::progress: return QStringLiteral("Progress");
-    case MorphingPhases::skipFrames: return QStringLiteral("SkipFrames");
+    case MorphingPhases::start:
+        return QStringLiteral("Start");
+    case MorphingPhases::appear:
+        return QStringLiteral("Appear");
+    case MorphingPhases::disappear:
+        return QStringLiteral("Disappear");
+    case MorphingPhases::draw:
+        return QStringLiteral("Draw");
+    case MorphingPhases::progress:
+        return QStringLiteral("Progress");
+    case MorphingPhases::skipFrames:
+        return QStringLiteral("SkipFrames");
     }
     return {};
 }
 
-QString hookKey(MorphingEffect effect, MorphingPhases phase) { return effectName(effect) + phaseName(phase); }
+QString hookKey(MorphingEffect effect, MorphingPhases phase)
+{
+    return effectName(effect) + phaseName(phase);
+}
 
 QStringList userCharacters(const QString &text)
 {
@@ -127,7 +146,8 @@ bool MorphingModel::setText(const QString &text)
 
     animating_ = morphingEnabled_ && previousText_ != text_;
     if (animating_) {
-        if (auto hook = startClosures.find(key(MorphingPhases::start)); hook != startClosures.end() && hook->second)
+        if (auto hook = startClosures.find(key(MorphingPhases::start));
+            hook != startClosures.end() && hook->second)
             hook->second();
     }
     return animating_;
@@ -151,7 +171,10 @@ void MorphingModel::setAlignment(Qt::Alignment alignment)
     layout();
 }
 
-void MorphingModel::setPointSize(float size) { pointSize_ = std::max(size, minimumCharacterSize); }
+void MorphingModel::setPointSize(float size)
+{
+    pointSize_ = std::max(size, minimumCharacterSize);
+}
 
 void MorphingModel::layout()
 {
@@ -197,8 +220,8 @@ MorphingModel::Tick MorphingModel::displayFrameTick(float frameDuration, int fra
         // ticks every n x duration seconds (dividing would stretch the change
         // n squared times). A timer that cannot tell (0) counts as 60 Hz so the
         // progress step stays finite.
-        const float frameRate = frameDuration > 0.0f ? frameDuration * float(std::max(frameInterval, 1))
-                                                     : fallbackFrameDuration;
+        const float frameRate =
+            frameDuration > 0.0f ? frameDuration * float(std::max(frameInterval, 1)) : fallbackFrameDuration;
         const float characterCount = float(characters_.size());
         totalFrames_ = std::max(1, int(std::ceil(morphingDuration_ / frameRate)));
         totalDelayFrames_ = int(std::ceil(characterCount * morphingCharacterDelay_ / frameRate));
@@ -296,7 +319,8 @@ CharacterLimbo MorphingModel::limboOfOriginal(const QString &character, int inde
 
 CharacterLimbo MorphingModel::limboOfNew(const QString &character, int index, float progress) const
 {
-    if (auto hook = effectClosures.find(key(MorphingPhases::appear)); hook != effectClosures.end() && hook->second)
+    if (auto hook = effectClosures.find(key(MorphingPhases::appear));
+        hook != effectClosures.end() && hook->second)
         return hook->second(character, index, progress);
     const float size = std::max(easeOutQuint(progress, 0.0f, pointSize_), minimumCharacterSize);
     const QRectF rect = newRects_[std::size_t(index)].translated(0.0, qreal(pointSize_ - size));

@@ -14,7 +14,8 @@ class QPainter;
 namespace visual {
 
 // How one character index fares between the old and the new text.
-enum class CharacterDiffType {
+enum class CharacterDiffType
+{
     same = 0,
     add = 1,
     deleted = 2, // "delete" is a C++ keyword
@@ -44,12 +45,28 @@ struct CharacterLimbo
     float drawingProgress = 0.0f;
 };
 
-enum class MorphingEffect { scale = 0, evaporate = 1, fall = 2, pixelate = 3, sparkle = 4, burn = 5, anvil = 6 };
-inline constexpr MorphingEffect allMorphingEffects[] = {MorphingEffect::scale,    MorphingEffect::evaporate,
-                                                       MorphingEffect::fall,     MorphingEffect::pixelate,
-                                                       MorphingEffect::sparkle,  MorphingEffect::burn,
-                                                       MorphingEffect::anvil};
-enum class MorphingPhases { start, appear, disappear, draw, progress, skipFrames };
+enum class MorphingEffect
+{
+    scale = 0,
+    evaporate = 1,
+    fall = 2,
+    pixelate = 3,
+    sparkle = 4,
+    burn = 5,
+    anvil = 6
+};
+inline constexpr MorphingEffect allMorphingEffects[] = {
+    MorphingEffect::scale,   MorphingEffect::evaporate, MorphingEffect::fall, MorphingEffect::pixelate,
+    MorphingEffect::sparkle, MorphingEffect::burn,      MorphingEffect::anvil};
+enum class MorphingPhases
+{
+    start,
+    appear,
+    disappear,
+    draw,
+    progress,
+    skipFrames
+};
 
 // "Scale", "Evaporate", ...
 QString effectName(MorphingEffect effect);
@@ -86,7 +103,12 @@ public:
     using ProgressHook = std::function<float(int index, float progress, bool isNewCharacter)>;
     using SkipFramesHook = std::function<int()>;
 
-    enum class Tick { redraw, skipped, finished };
+    enum class Tick
+    {
+        redraw,
+        skipped,
+        finished
+    };
 
     MorphingModel();
 

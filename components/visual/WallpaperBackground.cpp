@@ -48,7 +48,8 @@ QPixmap WallpaperBackground::wallpaperPixmap(const QString &assetName, const QSi
     if (assetName.isEmpty() || size.isEmpty() || !platform::ImageAssets::contains(assetName))
         return {};
     // Scaling a full wallpaper takes milliseconds: keep one per name and size.
-    const QString key = QStringLiteral("wallpaper:%1:%2x%3").arg(assetName).arg(size.width()).arg(size.height());
+    const QString key =
+        QStringLiteral("wallpaper:%1:%2x%3").arg(assetName).arg(size.width()).arg(size.height());
     QPixmap scaled;
     if (QPixmapCache::find(key, &scaled))
         return scaled;

@@ -22,13 +22,14 @@ constexpr int wallpaperHeight = 1280;
 constexpr int wallpaperCount = 29;
 constexpr double pi = std::numbers::pi;
 
-enum class Motif {
-    nightSky,     // stars, a faint band of light and a crescent
-    starLattice,  // eight-pointed stars on a square grid
-    hexStars,     // six-pointed stars on a hexagonal grid
-    dunes,        // layered desert dunes under a crescent
-    skyline,      // domes and minarets against the sky
-    rosette,      // one large sixteen-fold medallion
+enum class Motif
+{
+    nightSky,    // stars, a faint band of light and a crescent
+    starLattice, // eight-pointed stars on a square grid
+    hexStars,    // six-pointed stars on a hexagonal grid
+    dunes,       // layered desert dunes under a crescent
+    skyline,     // domes and minarets against the sky
+    rosette,     // one large sixteen-fold medallion
 };
 
 struct Wallpaper
@@ -81,7 +82,8 @@ QColor withAlpha(QColor color, double alpha)
 
 QColor mix(const QColor &a, const QColor &b, double t)
 {
-    return QColor::fromRgbF(float(a.redF() + (b.redF() - a.redF()) * t), float(a.greenF() + (b.greenF() - a.greenF()) * t),
+    return QColor::fromRgbF(float(a.redF() + (b.redF() - a.redF()) * t),
+                            float(a.greenF() + (b.greenF() - a.greenF()) * t),
                             float(a.blueF() + (b.blueF() - a.blueF()) * t));
 }
 
@@ -218,7 +220,8 @@ void paintHexStars(QPainter &p, const Wallpaper &w)
             const double alpha = 0.07 + 0.13 * std::min(1.0, fade);
             QPolygonF hexagon;
             for (int k = 0; k < 6; ++k)
-                hexagon << centre + QPointF(std::cos(pi / 6 + k * pi / 3) * size, std::sin(pi / 6 + k * pi / 3) * size);
+                hexagon << centre + QPointF(std::cos(pi / 6 + k * pi / 3) * size,
+                                            std::sin(pi / 6 + k * pi / 3) * size);
             p.setPen(QPen(withAlpha(w.accent, alpha * 0.7), 1.0));
             p.drawPolygon(hexagon);
             p.setPen(QPen(withAlpha(w.accent, alpha), 1.5));
@@ -241,7 +244,8 @@ void paintDunes(QPainter &p, const Wallpaper &w, int seed)
         const double phase = seed * 0.7 + layer * 1.9;
         QPainterPath dune(QPointF(0, wallpaperHeight));
         for (int x = 0; x <= wallpaperWidth; x += 12) {
-            const double y = base - 46 * std::sin(x / (170.0 + layer * 25) + phase) - 22 * std::sin(x / 71.0 + phase * 2);
+            const double y =
+                base - 46 * std::sin(x / (170.0 + layer * 25) + phase) - 22 * std::sin(x / 71.0 + phase * 2);
             dune.lineTo(x, y);
         }
         dune.lineTo(wallpaperWidth, wallpaperHeight);
@@ -272,9 +276,10 @@ void paintSkyline(QPainter &p, const Wallpaper &w, int seed)
         city.addRect(QRectF(x - width / 2, drumTop, width, ground - drumTop + 1));
         QPainterPath cap;
         cap.moveTo(x - width / 2, drumTop + 1);
-        cap.cubicTo(x - width / 2, drumTop - width * 0.55, x - width * 0.08, drumTop - width * 0.62, x, drumTop - width * 0.8);
-        cap.cubicTo(x + width * 0.08, drumTop - width * 0.62, x + width / 2, drumTop - width * 0.55, x + width / 2,
-                    drumTop + 1);
+        cap.cubicTo(x - width / 2, drumTop - width * 0.55, x - width * 0.08, drumTop - width * 0.62, x,
+                    drumTop - width * 0.8);
+        cap.cubicTo(x + width * 0.08, drumTop - width * 0.62, x + width / 2, drumTop - width * 0.55,
+                    x + width / 2, drumTop + 1);
         cap.closeSubpath();
         city.addPath(cap);
         city.addRect(QRectF(x - 1.5, drumTop - width * 0.8 - 26, 3, 28)); // finial
@@ -283,7 +288,8 @@ void paintSkyline(QPainter &p, const Wallpaper &w, int seed)
         city.addRect(QRectF(x - 9, ground - height, 18, height));
         city.addRect(QRectF(x - 14, ground - height * 0.72, 28, 7)); // balcony
         QPolygonF cone;
-        cone << QPointF(x - 11, ground - height) << QPointF(x, ground - height - 46) << QPointF(x + 11, ground - height);
+        cone << QPointF(x - 11, ground - height) << QPointF(x, ground - height - 46)
+             << QPointF(x + 11, ground - height);
         city.addPolygon(cone);
     };
     city.addRect(QRectF(cx - 190, ground - 90, 380, 91)); // prayer hall
@@ -352,12 +358,24 @@ QImage wallpaper(int index)
     const Wallpaper &w = wallpapers[index];
     paintSky(p, w);
     switch (w.motif) {
-    case Motif::nightSky: paintNightSky(p, w, index); break;
-    case Motif::starLattice: paintStarLattice(p, w); break;
-    case Motif::hexStars: paintHexStars(p, w); break;
-    case Motif::dunes: paintDunes(p, w, index); break;
-    case Motif::skyline: paintSkyline(p, w, index); break;
-    case Motif::rosette: paintRosette(p, w, index); break;
+    case Motif::nightSky:
+        paintNightSky(p, w, index);
+        break;
+    case Motif::starLattice:
+        paintStarLattice(p, w);
+        break;
+    case Motif::hexStars:
+        paintHexStars(p, w);
+        break;
+    case Motif::dunes:
+        paintDunes(p, w, index);
+        break;
+    case Motif::skyline:
+        paintSkyline(p, w, index);
+        break;
+    case Motif::rosette:
+        paintRosette(p, w, index);
+        break;
     }
     paintVignette(p);
     return image;

@@ -47,7 +47,8 @@ public:
         column->setContentsMargins(24, 28, 24, 24);
         column->setSpacing(14);
 
-        auto *caption = new QLabel(arabic ? QStringLiteral("اليوم الهجري") : QStringLiteral("Hijri day"), this);
+        auto *caption =
+            new QLabel(arabic ? QStringLiteral("اليوم الهجري") : QStringLiteral("Hijri day"), this);
         caption->setAlignment(Qt::AlignCenter);
         caption->setStyleSheet(QStringLiteral("color: rgba(255,255,255,200); font-size: 18px;"));
         column->addWidget(caption);
@@ -56,7 +57,7 @@ public:
         bubble_->setMinimumHeight(190);
         bubble_->setAlignment(Qt::AlignCenter);
         bubble_->setPixmap(QPixmap(platform::ImageAssets::resourcePath(arabic ? QStringLiteral("buble-ar")
-                                                                             : QStringLiteral("buble-en")))
+                                                                              : QStringLiteral("buble-en")))
                                .scaled(340, 240, Qt::KeepAspectRatio, Qt::SmoothTransformation));
         auto *bubbleLayout = new QVBoxLayout(bubble_);
         bubbleLayout->setContentsMargins(0, 0, 0, 40);
@@ -98,7 +99,8 @@ public:
         column->addLayout(buttons);
 
         auto *calendars = new QHBoxLayout;
-        auto *gregorian = new QRadioButton(arabic ? QStringLiteral("ميلادي") : QStringLiteral("Gregorian"), this);
+        auto *gregorian =
+            new QRadioButton(arabic ? QStringLiteral("ميلادي") : QStringLiteral("Gregorian"), this);
         auto *hijri = new QRadioButton(arabic ? QStringLiteral("هجري") : QStringLiteral("Hijri"), this);
         for (auto *radio : {gregorian, hijri})
             radio->setStyleSheet(QStringLiteral("color: white;"));
@@ -120,7 +122,8 @@ public:
         connect(back, &QPushButton::clicked, this, [this] { stepDays(-1); });
         connect(forward, &QPushButton::clicked, this, [this] { stepDays(1); });
         connect(gregorian, &QRadioButton::toggled, this, [this](bool on) {
-            picker_->setCalendar(on ? platform::Calendar::gregorian() : platform::Calendar::islamicUmmAlQura());
+            picker_->setCalendar(on ? platform::Calendar::gregorian()
+                                    : platform::Calendar::islamicUmmAlQura());
             showPicked();
         });
         connect(picker_, &visual::DatePicker::valueChanged, this, [this] { showPicked(); });
@@ -188,7 +191,8 @@ bool grabAll(const QString &folder, int wallpaper)
         gallery.setPickerDate(*hijri.date(1446, 12, 29, 12));
         gallery.settle();
         gallery.setPickerDate(*hijri.date(1447, 1, 1, 12));
-        const QString stem = folder + (arabic ? QStringLiteral("/gallery-ar") : QStringLiteral("/gallery-en"));
+        const QString stem =
+            folder + (arabic ? QStringLiteral("/gallery-ar") : QStringLiteral("/gallery-en"));
         for (const int frames : {8, 14}) {
             gallery.tick(frames);
             ok = gallery.grab().save(stem + QStringLiteral("-morphing-%1.png").arg(frames)) && ok;
@@ -209,14 +213,17 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QCommandLineParser parser;
     parser.addHelpOption();
-    const QCommandLineOption arabic(QStringLiteral("arabic"), QStringLiteral("Right-to-left, Arabic digits and names."));
-    const QCommandLineOption wallpaper(QStringLiteral("wallpaper"), QStringLiteral("Wallpaper number, 0 to 28."),
-                                       QStringLiteral("n"), QStringLiteral("18"));
+    const QCommandLineOption arabic(QStringLiteral("arabic"),
+                                    QStringLiteral("Right-to-left, Arabic digits and names."));
+    const QCommandLineOption wallpaper(QStringLiteral("wallpaper"),
+                                       QStringLiteral("Wallpaper number, 0 to 28."), QStringLiteral("n"),
+                                       QStringLiteral("18"));
     const QCommandLineOption grab(QStringLiteral("grab"), QStringLiteral("Write PNGs to a folder and quit."),
                                   QStringLiteral("folder"));
     parser.addOptions({arabic, wallpaper, grab});
     parser.process(app);
-    const int number = std::clamp(parser.value(wallpaper).toInt(), 0, int(core::GlobalSettings::wallpaperMaxIndex));
+    const int number =
+        std::clamp(parser.value(wallpaper).toInt(), 0, int(core::GlobalSettings::wallpaperMaxIndex));
 
     if (parser.isSet(grab)) {
         if (!grabAll(parser.value(grab), number)) {

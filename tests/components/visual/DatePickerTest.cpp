@@ -1,5 +1,6 @@
 // The date picker on the offscreen platform, driven as a user drives it.
 #include "components/visual/DatePicker.h"
+
 #include "support/TestEnvironment.h"
 
 #include <QApplication>
@@ -34,13 +35,16 @@ protected:
     QWidget *column(const char *name) const { return picker.findChild<QWidget *>(name); }
     Instant gregorianDay(int y, int m, int d, int hour = 12) const { return *gregorian.date(y, m, d, hour); }
     Instant hijriDay(int y, int m, int d) const { return *hijri.date(y, m, d, 12); }
-    platform::DateComponents shown(const Calendar &calendar) const { return calendar.components(picker.date()); }
+    platform::DateComponents shown(const Calendar &calendar) const
+    {
+        return calendar.components(picker.date());
+    }
 
     void wheel(QWidget *target, int angle)
     {
         const QPointF centre(target->width() / 2.0, target->height() / 2.0);
-        QWheelEvent event(centre, target->mapToGlobal(centre), QPoint(), QPoint(0, angle), Qt::NoButton, Qt::NoModifier,
-                          Qt::NoScrollPhase, false);
+        QWheelEvent event(centre, target->mapToGlobal(centre), QPoint(), QPoint(0, angle), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(target, &event);
     }
     // Clicks `rows` rows above (negative) or below the selected row.
@@ -116,7 +120,7 @@ TEST_F(DatePickerTest, KeyWheelAndClickEachEmitWillChangeThenValueChanged)
     events.clear();
     wheel(column("month"), -120); // towards the user: later
     EXPECT_EQ(events, (QStringList{"willChange", "valueChanged"}));
-    EXPECT_EQ(shown(gregorian).month, 1); // December wraps to January
+    EXPECT_EQ(shown(gregorian).month, 1);   // December wraps to January
     EXPECT_EQ(shown(gregorian).year, 2026); // without touching the year
 
     events.clear();

@@ -134,7 +134,8 @@ public:
     Q_INVOKABLE void FallLoad()
     {
         ++loads;
-        model().startClosures[visual::hookKey(visual::MorphingEffect::fall, visual::MorphingPhases::start)] = [] {};
+        model().startClosures[visual::hookKey(visual::MorphingEffect::fall, visual::MorphingPhases::start)] =
+            [] {};
     }
 };
 

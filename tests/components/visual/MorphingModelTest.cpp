@@ -2,15 +2,18 @@
 // characters drawn in a frame. No display needed.
 #include "components/visual/MorphingModel.h"
 
-#include <gtest/gtest.h>
 #include <cmath>
+#include <gtest/gtest.h>
 
 using namespace visual;
 using Type = CharacterDiffType;
 
 namespace {
 
-CharacterDiffResult result(Type type, int offset = 0, bool skip = false) { return {type, offset, skip}; }
+CharacterDiffResult result(Type type, int offset = 0, bool skip = false)
+{
+    return {type, offset, skip};
+}
 
 // Every character 10 wide and 20 high, so positions are easy to read.
 MorphingModel fixedWidthModel(Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter)
@@ -39,8 +42,8 @@ int runToEnd(MorphingModel &model, float frameDuration)
 
 TEST(MorphingDiff, ChangingTheLastDigitDeletesItAndDrawsTheNewOneInItsPlace)
 {
-    EXPECT_EQ(diff("1446", "1447"),
-              (std::vector{result(Type::same), result(Type::same), result(Type::same), result(Type::deleted)}));
+    EXPECT_EQ(diff("1446", "1447"), (std::vector{result(Type::same), result(Type::same), result(Type::same),
+                                                 result(Type::deleted)}));
 }
 
 TEST(MorphingDiff, ShorterTextDeletesTheTailAndLongerTextAddsIt)
@@ -53,13 +56,15 @@ TEST(MorphingDiff, ShorterTextDeletesTheTailAndLongerTextAddsIt)
 
 TEST(MorphingDiff, SwappedCharactersMoveToEachOthersPlaceAndSkipTheirTargets)
 {
-    EXPECT_EQ(diff("12", "21"), (std::vector{result(Type::moveAndAdd, 1, true), result(Type::moveAndAdd, -1, true)}));
+    EXPECT_EQ(diff("12", "21"),
+              (std::vector{result(Type::moveAndAdd, 1, true), result(Type::moveAndAdd, -1, true)}));
 }
 
 TEST(MorphingDiff, RepeatedCharactersPairUpInOrderFromTheStartOfTheNewText)
 {
-    EXPECT_EQ(diff("112", "211"), (std::vector{result(Type::moveAndAdd, 1, true), result(Type::moveAndAdd, 1, true),
-                                               result(Type::moveAndAdd, -2, true)}));
+    EXPECT_EQ(diff("112", "211"),
+              (std::vector{result(Type::moveAndAdd, 1, true), result(Type::moveAndAdd, 1, true),
+                           result(Type::moveAndAdd, -2, true)}));
 }
 
 TEST(MorphingDiff, CharacterBeyondTheNewEndMovesWithoutAddingAndMiddleMismatchesAreReplaced)
@@ -67,16 +72,19 @@ TEST(MorphingDiff, CharacterBeyondTheNewEndMovesWithoutAddingAndMiddleMismatches
     // "3" sits at old index 2, past the end of the one-character new text.
     EXPECT_EQ(diff("123", "3"),
               (std::vector{result(Type::deleted, 0, true), result(Type::deleted), result(Type::move, -2)}));
-    EXPECT_EQ(diff("abc", "xyc"), (std::vector{result(Type::replace), result(Type::replace), result(Type::same)}));
+    EXPECT_EQ(diff("abc", "xyc"),
+              (std::vector{result(Type::replace), result(Type::replace), result(Type::same)}));
 }
 
 TEST(MorphingDiff, ComparesUserPerceivedCharactersNotCodeUnits)
 {
     // Arabic-Indic digits, and a letter with a combining accent, count as one character each.
-    EXPECT_EQ(diff(QString::fromUtf8("١٤٤٦"), QString::fromUtf8("١٤٤٧")),
-              (std::vector{result(Type::same), result(Type::same), result(Type::same), result(Type::deleted)}));
+    EXPECT_EQ(
+        diff(QString::fromUtf8("١٤٤٦"), QString::fromUtf8("١٤٤٧")),
+        (std::vector{result(Type::same), result(Type::same), result(Type::same), result(Type::deleted)}));
     EXPECT_EQ(userCharacters(QString::fromUtf8("e\u0301x")).size(), 2);
-    EXPECT_EQ(diff(QString::fromUtf8("e\u0301"), QString::fromUtf8("e\u0301")), (std::vector{result(Type::same)}));
+    EXPECT_EQ(diff(QString::fromUtf8("e\u0301"), QString::fromUtf8("e\u0301")),
+              (std::vector{result(Type::same)}));
 }
 
 TEST(MorphingEasing, StartsAtBEndsAtBPlusCAndRunsFastFirst)
@@ -284,5 +292,6 @@ TEST(MorphingHooks, KeysJoinEffectAndPhaseNamesAndRegisteredHooksReplaceTheBuilt
 
     // Hooks of another effect are not used.
     model.setMorphingEffect(MorphingEffect::scale);
-    EXPECT_FLOAT_EQ(model.limboList().at(0).size, std::max(easeOutQuint(model.morphingProgress(), 0, 20), 0.0001f));
+    EXPECT_FLOAT_EQ(model.limboList().at(0).size,
+                    std::max(easeOutQuint(model.morphingProgress(), 0, 20), 0.0001f));
 }
