@@ -8,15 +8,66 @@
 #include <QScreen>
 #include <QStyle>
 #include <QTimer>
+#include <algorithm>
 #include <cmath>
+#include <unicode/ubidi.h>
 
 namespace visual {
+
+namespace {
+
+// Places the characters side by side in the order the bidirectional algorithm
+// shows them, with the label's direction as the paragraph's: an Arabic minus
+// sign lands after its digits, as the plain label draws it. Text without
+// right-to-left characters keeps its own order.
+std::vector<QRectF> placeInVisualOrder(const QString &text, const QStringList &characters, bool rightToLeft,
+                                       const QFontMetricsF &metrics)
+{
+    std::vector<QRectF> placed;
+    const int32_t length = int32_t(text.size());
+    std::vector<int32_t> visualIndex(std::size_t(std::max(length, 1)));
+    UErrorCode status = U_ZERO_ERROR;
+    UBiDi *bidi = ubidi_openSized(length, 0, &status);
+    ubidi_setPara(bidi, reinterpret_cast<const UChar *>(text.utf16()), length, rightToLeft ? 1 : 0, nullptr,
+                  &status);
+    ubidi_getLogicalMap(bidi, visualIndex.data(), &status);
+    ubidi_close(bidi);
+    if (U_FAILURE(status))
+        return placed; // the model falls back to logical order
+
+    // Each character sorts by the leftmost place of its code units.
+    std::vector<std::pair<int32_t, int>> order;
+    int32_t position = 0;
+    for (int k = 0; k < int(characters.size()); ++k) {
+        int32_t key = INT32_MAX;
+        for (int32_t unit = position; unit < position + int32_t(characters[k].size()) && unit < length;
+             ++unit)
+            key = std::min(key, visualIndex[std::size_t(unit)]);
+        order.emplace_back(key, k);
+        position += int32_t(characters[k].size());
+    }
+    std::stable_sort(order.begin(), order.end());
+    placed.resize(std::size_t(characters.size()));
+    qreal x = 0.0;
+    for (const auto &[key, k] : order) {
+        const qreal width = metrics.horizontalAdvance(characters[k]);
+        placed[std::size_t(k)] = QRectF(x, 0.0, width, 0.0);
+        x += width;
+    }
+    return placed;
+}
+
+} // namespace
 
 MorphingLabel::MorphingLabel(QWidget *parent) : QLabel(parent)
 {
     model_.setMeasure([this](const QString &string) {
         const QFontMetricsF metrics(font(), this);
         return QSizeF(metrics.horizontalAdvance(string), metrics.height());
+    });
+    model_.setPlacer([this](const QString &text, const QStringList &characters) {
+        return placeInVisualOrder(text, characters, layoutDirection() == Qt::RightToLeft,
+                                  QFontMetricsF(font(), this));
     });
     updateLayout();
 }

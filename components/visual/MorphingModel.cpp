@@ -159,6 +159,12 @@ void MorphingModel::setMeasure(Measure measure)
     layout();
 }
 
+void MorphingModel::setPlacer(Placer placer)
+{
+    placer_ = std::move(placer);
+    layout();
+}
+
 void MorphingModel::setBounds(const QRectF &bounds)
 {
     bounds_ = bounds;
@@ -194,11 +200,20 @@ std::vector<QRectF> MorphingModel::rects(const QString &text)
     else if (!(alignment_ & Qt::AlignTop))
         top = bounds_.top() + (bounds_.height() - charHeight_) / 2.0;
 
+    const QStringList characters = userCharacters(text);
     qreal x = 0.0;
-    for (const QString &character : userCharacters(text)) {
-        const QSizeF size = measure_(character);
-        result.emplace_back(QPointF(x, top), size);
-        x += size.width();
+    std::vector<QRectF> placed = placer_ ? placer_(text, characters) : std::vector<QRectF>();
+    if (placed.size() == std::size_t(characters.size())) {
+        for (const QRectF &rect : placed) {
+            result.emplace_back(QPointF(rect.x(), top), QSizeF(rect.width(), charHeight_));
+            x = std::max(x, rect.right());
+        }
+    } else {
+        for (const QString &character : characters) {
+            const QSizeF size = measure_(character);
+            result.emplace_back(QPointF(x, top), size);
+            x += size.width();
+        }
     }
     totalWidth_ = float(x);
 

@@ -93,6 +93,11 @@ class MorphingModel
 public:
     // Size of a string drawn in the label's font.
     using Measure = std::function<QSizeF(const QString &)>;
+    // Optional: where each character of a text lands when the whole text is
+    // laid out (x from 0; one rectangle per character, in logical order), so
+    // right-to-left runs such as an Arabic minus sign sit where the plain
+    // label draws them. Without it characters follow each other left to right.
+    using Placer = std::function<std::vector<QRectF>(const QString &text, const QStringList &characters)>;
 
     // Hooks of an effect, looked up under hookKey(effect, phase).
     using StartHook = std::function<void()>;
@@ -139,6 +144,7 @@ public:
 
     // Layout inputs; the rectangles are recomputed right away.
     void setMeasure(Measure measure);
+    void setPlacer(Placer placer);
     void setBounds(const QRectF &bounds);
     void setAlignment(Qt::Alignment alignment);
     // The font size that characters shrink from and grow to.
@@ -189,6 +195,7 @@ private:
     bool animating_ = false;
 
     Measure measure_;
+    Placer placer_;
     QRectF bounds_;
     Qt::Alignment alignment_ = Qt::AlignLeft | Qt::AlignVCenter;
     float pointSize_ = 17.0f;

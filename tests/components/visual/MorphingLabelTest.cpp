@@ -114,6 +114,22 @@ TEST(MorphingLabel, RightToLeftMirrorsTheAlignmentOfTheMovingCharacters)
     EXPECT_NEAR(label.model().newRects().front().left(), 0.0, 0.5);
 }
 
+TEST(MorphingLabel, AnArabicMinusSignSitsAfterItsDigitsAsThePlainLabelShowsIt)
+{
+    // "-12" in Arabic: an Arabic letter mark, the minus sign, then the digits.
+    const QString minusTwelve = QString::fromUtf8("\u061C-\u0661\u0662");
+    for (const Qt::LayoutDirection direction : {Qt::RightToLeft, Qt::LeftToRight}) {
+        MorphingLabel label;
+        label.setLayoutDirection(direction);
+        label.resize(300, 60);
+        label.setText(minusTwelve);
+        const auto &rects = label.model().newRects();
+        ASSERT_EQ(rects.size(), 4u);
+        EXPECT_GT(rects[1].left(), rects[3].left()) << "minus right of the digits";
+        EXPECT_GT(rects[3].left(), rects[2].left()) << "the digits themselves run left to right";
+    }
+}
+
 TEST(MorphingLabel, TextSetThroughAPlainLabelPointerIsPutBackBySettingTheLabelsText)
 {
     MorphingLabel label;

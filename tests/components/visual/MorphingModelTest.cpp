@@ -295,3 +295,20 @@ TEST(MorphingHooks, KeysJoinEffectAndPhaseNamesAndRegisteredHooksReplaceTheBuilt
     EXPECT_FLOAT_EQ(model.limboList().at(0).size,
                     std::max(easeOutQuint(model.morphingProgress(), 0, 20), 0.0001f));
 }
+
+TEST(MorphingLayout, APlacerDecidesWhereEachCharacterLandsBeforeAlignment)
+{
+    MorphingModel model = fixedWidthModel(Qt::AlignRight | Qt::AlignVCenter);
+    // Right to left: the first character is shown rightmost.
+    model.setPlacer([](const QString &, const QStringList &characters) {
+        std::vector<QRectF> placed;
+        for (int k = 0; k < int(characters.size()); ++k)
+            placed.emplace_back(10.0 * double(characters.size() - 1 - k), 0.0, 10.0, 0.0);
+        return placed;
+    });
+    model.setText("123");
+    ASSERT_EQ(model.newRects().size(), 3u);
+    EXPECT_EQ(model.newRects()[0], QRectF(90, 10, 10, 20));
+    EXPECT_EQ(model.newRects()[2], QRectF(70, 10, 10, 20));
+    EXPECT_FLOAT_EQ(model.totalWidth(), 30.0f);
+}
