@@ -31,11 +31,6 @@ DatePicker::DatePicker(QWidget *parent)
       date_(platform::Clock::current()), texts_(std::make_unique<Texts>())
 {
     texts_->numbers.setLocaleName(localeName_);
-    // Screens draw light text over dark wallpapers.
-    QPalette light = palette();
-    light.setColor(QPalette::WindowText, Qt::white);
-    setPalette(light);
-
     dayColumn_ = new DatePickerColumn(QStringLiteral("day"), this);
     monthColumn_ = new DatePickerColumn(QStringLiteral("month"), this);
     yearColumn_ = new DatePickerColumn(QStringLiteral("year"), this);
@@ -188,6 +183,12 @@ void DatePicker::refreshColumns(double dayRows, double monthRows, double yearRow
     dayColumn_->scrollFrom(dayRows);
     monthColumn_->scrollFrom(monthRows);
     yearColumn_->scrollFrom(yearRows);
+}
+
+void DatePicker::setTextColor(const QColor &color)
+{
+    for (DatePickerColumn *column : {dayColumn_, monthColumn_, yearColumn_})
+        column->setInk(color);
 }
 
 QString DatePicker::dayText() const

@@ -44,6 +44,9 @@ public:
     QString monthText() const;
     QString yearText() const;
 
+    // White unless set: screens draw the picker over dark wallpapers.
+    void setTextColor(const QColor &color);
+
     QSize sizeHint() const override;
 
 signals:

@@ -74,6 +74,12 @@ QSize DatePickerColumn::sizeHint() const
     return {metrics.horizontalAdvance(QStringLiteral("0000")) + 16, visibleRows * (metrics.height() + 14)};
 }
 
+void DatePickerColumn::setInk(const QColor &ink)
+{
+    ink_ = ink;
+    update();
+}
+
 void DatePickerColumn::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
@@ -81,7 +87,7 @@ void DatePickerColumn::paintEvent(QPaintEvent *)
     painter.setRenderHint(QPainter::TextAntialiasing);
     const double row = rowHeight();
     const double middleTop = row * (visibleRows / 2);
-    const QColor ink = palette().color(foregroundRole());
+    const QColor ink = ink_;
 
     // The selected row's band.
     const QRectF band(2.0, middleTop + 1.0, width() - 4.0, row - 2.0);

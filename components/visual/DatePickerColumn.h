@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QWidget>
 #include <functional>
 
@@ -24,6 +25,8 @@ public:
     QString text() const { return text_ ? text_(value_) : QString(); }
     // Scrolls in from `rows` rows away to the selected row.
     void scrollFrom(double rows);
+    // Text and band colour; not the palette, which an ancestor's style sheet replaces.
+    void setInk(const QColor &ink);
 
     QSize sizeHint() const override;
 
@@ -39,6 +42,7 @@ protected:
     void focusOutEvent(QFocusEvent *event) override;
 
 private:
+    QColor ink_ = Qt::white;
     double rowHeight() const { return double(height()) / visibleRows; }
     // The value `rows` rows from the selected one; false when there is none.
     bool valueAt(int rows, int *out) const;
