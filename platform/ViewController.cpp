@@ -18,6 +18,10 @@ ViewController::~ViewController()
         presenting_->presented_ = nullptr;
         presenting_->uncover();
     }
+    // A presented screen that is our child dies after this body, while the
+    // QPointer to us still looks alive: it must not call back into us.
+    if (presented_)
+        presented_->presenting_ = nullptr;
 }
 
 void ViewController::loadViewIfNeeded()

@@ -125,6 +125,20 @@ TEST(ViewController, ASecondPresentationOverTheSameScreenIsRefused)
     EXPECT_TRUE(refused.isNull());
 }
 
+TEST(ViewController, AScreenDeletedWhilePresentingTakesItsSheetWithItSafely)
+{
+    QStringList log;
+    auto *presenter = new RecordingVC(QStringLiteral("p"), &log);
+    presenter->resize(300, 400);
+    presenter->show();
+    QPointer<platform::ViewController> sheet(new RecordingVC(QStringLiteral("sheet"), &log));
+    presenter->presentViewController(sheet);
+    QCoreApplication::processEvents();
+    delete presenter; // the sheet lies inside it and goes too, without calling back
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(sheet.isNull());
+}
+
 TEST(ViewController, ScreensInATabFindTheirTabBarController)
 {
     TabbedWindow w;
