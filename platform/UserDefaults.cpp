@@ -1,6 +1,7 @@
 #include "platform/UserDefaults.h"
 
 #include "platform/Console.h"
+#include "platform/SqliteFile.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -16,6 +17,13 @@ constexpr const char *schema = "CREATE TABLE IF NOT EXISTS defaults ("
                                " key TEXT PRIMARY KEY NOT NULL,"
                                " type TEXT NOT NULL,"
                                " value)";
+// WAL lets the widget read while the application writes; FULL makes a
+// committed write survive a crash.
+constexpr const char *setup = "PRAGMA journal_mode=WAL; PRAGMA synchronous=FULL;"
+                              "CREATE TABLE IF NOT EXISTS defaults ("
+                              " key TEXT PRIMARY KEY NOT NULL,"
+                              " type TEXT NOT NULL,"
+                              " value)";
 
 const char *typeName(UserDefaults::Type t)
 {
@@ -51,48 +59,6 @@ UserDefaults::Type typeFromName(const unsigned char *name)
 bool exec(sqlite3 *db, const char *sql)
 {
     return sqlite3_exec(db, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
-}
-
-bool isCorruption(int code)
-{
-    code &= 0xff;
-    return code == SQLITE_NOTADB || code == SQLITE_CORRUPT;
-}
-
-// Opens and checks a database; returns the SQLite result code of the first failure.
-int openChecked(const QString &path, sqlite3 **out)
-{
-    sqlite3 *db = nullptr;
-    int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &db,
-                             SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_FULLMUTEX, nullptr);
-    if (rc == SQLITE_OK) {
-        sqlite3_busy_timeout(db, 5000);
-        // WAL lets the widget read while the application writes; FULL makes a
-        // committed write survive a crash.
-        rc = sqlite3_exec(db, "PRAGMA journal_mode=WAL; PRAGMA synchronous=FULL;", nullptr, nullptr, nullptr);
-    }
-    if (rc == SQLITE_OK)
-        rc = sqlite3_exec(db, schema, nullptr, nullptr, nullptr);
-    if (rc == SQLITE_OK) {
-        sqlite3_stmt *check = nullptr;
-        rc = sqlite3_prepare_v2(db, "PRAGMA quick_check", -1, &check, nullptr);
-        if (rc == SQLITE_OK) {
-            rc = sqlite3_step(check);
-            if (rc == SQLITE_ROW) {
-                const auto *result = reinterpret_cast<const char *>(sqlite3_column_text(check, 0));
-                rc = (result && qstrcmp(result, "ok") == 0) ? SQLITE_OK : SQLITE_CORRUPT;
-            } else if (rc == SQLITE_DONE) {
-                rc = SQLITE_OK;
-            }
-        }
-        sqlite3_finalize(check);
-    }
-    if (rc != SQLITE_OK) {
-        sqlite3_close_v2(db);
-        return rc;
-    }
-    *out = db;
-    return SQLITE_OK;
 }
 
 // Copies whatever rows an unusable-for-writing file still yields.
@@ -152,27 +118,13 @@ std::shared_ptr<UserDefaults> UserDefaults::inMemory()
 
 std::shared_ptr<UserDefaults> UserDefaults::open(const QString &path)
 {
-    const QFileInfo info(path);
-    QDir().mkpath(info.absolutePath());
     sqlite3 *db = nullptr;
-    int rc = openChecked(path, &db);
-    if (rc != SQLITE_OK && isCorruption(rc)) {
-        const QString aside =
-            path + QStringLiteral(".corrupt-") + QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMddTHHmmsszzz"));
-        bool moved = QFile::rename(path, aside);
-        for (const char *suffix : {"-wal", "-shm"})
-            QFile::remove(path + QLatin1String(suffix));
-        consoleLog(QStringLiteral("Settings file %1 was unreadable (%2); %3, starting from defaults")
-                       .arg(path, QString::fromUtf8(sqlite3_errstr(rc)),
-                            moved ? QStringLiteral("moved it to ") + aside : QStringLiteral("could not move it aside")));
-        if (moved)
-            rc = openChecked(path, &db);
-    }
+    const int rc = openSqliteFile(path, setup, QStringLiteral("Settings file"), &db);
     if (rc != SQLITE_OK) {
         consoleLog(QStringLiteral("Settings file %1 cannot be written (%2); settings are kept in memory for this run")
                        .arg(path, QString::fromUtf8(sqlite3_errstr(rc))));
         sqlite3 *memory = openMemory();
-        if (!isCorruption(rc))
+        if (!isSqliteCorruption(rc))
             seedFrom(path, memory);
         std::shared_ptr<UserDefaults> suite(new UserDefaults(memory, path, false));
         suite->prepare();

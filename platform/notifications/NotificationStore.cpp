@@ -1,6 +1,7 @@
 #include "platform/notifications/NotificationStore.h"
 
 #include "platform/Console.h"
+#include "platform/SqliteFile.h"
 #include "platform/UserDefaults.h"
 
 #include <QDir>
@@ -126,24 +127,16 @@ QString NotificationStore::defaultPath()
 
 std::unique_ptr<NotificationStore> NotificationStore::open(const QString &path, bool syncEveryCommit)
 {
-    QDir().mkpath(QFileInfo(path).absolutePath());
+    // WAL: the agent reads while the application writes. A commit is in the
+    // log before it returns either way, so a killed process loses nothing.
+    const QByteArray setup = QByteArray(syncEveryCommit ? "PRAGMA journal_mode=WAL; PRAGMA synchronous=FULL;"
+                                                        : "PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL;") +
+                             schema;
     sqlite3 *db = nullptr;
-    int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &db,
-                             SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_FULLMUTEX, nullptr);
-    if (rc == SQLITE_OK) {
-        sqlite3_busy_timeout(db, 5000);
-        // WAL: the agent reads while the application writes. A commit is in the
-        // log before it returns either way, so a killed process loses nothing.
-        rc = sqlite3_exec(db, syncEveryCommit ? "PRAGMA journal_mode=WAL; PRAGMA synchronous=FULL;"
-                                              : "PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL;",
-                          nullptr, nullptr, nullptr);
-    }
-    if (rc == SQLITE_OK)
-        rc = sqlite3_exec(db, schema, nullptr, nullptr, nullptr);
+    const int rc = openSqliteFile(path, setup.constData(), QStringLiteral("Notification store"), &db);
     if (rc != SQLITE_OK) {
         consoleLog(QStringLiteral("Cannot open the notification store %1: %2")
-                       .arg(path, QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc))));
-        sqlite3_close(db);
+                       .arg(path, QString::fromUtf8(sqlite3_errstr(rc))));
         return nullptr;
     }
     return std::unique_ptr<NotificationStore>(new NotificationStore(db, path));

@@ -4,7 +4,9 @@
 #include "platform/notifications/NotificationStore.h"
 #include "support/TestEnvironment.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <gtest/gtest.h>
 
@@ -52,6 +54,19 @@ TEST_F(NotificationCenterTest, RequestsAreKeptUnderTheConfigHomeAndSurviveAResta
     EXPECT_EQ(requests[0], request("a", "A", 3, TimeIntervalTrigger{60, false}));
     EXPECT_EQ(requests[1].trigger, NotificationTrigger(CalendarTrigger{2026, 12, 6, 9, 0, 0, CalendarIdentifier::gregorian, false}));
     EXPECT_EQ(again.applicationIconBadgeNumber(), 14);
+}
+
+TEST_F(NotificationCenterTest, ACorruptStoreIsMovedAsideAndTheCentreStillWorks)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile junk(path);
+    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+    junk.write(QByteArray(4096, '\x7f'));
+    junk.close();
+    LocalNotificationCenter center(path);
+    EXPECT_EQ(add(center, request("a", "A", 1, TimeIntervalTrigger{60, false})), std::nullopt);
+    EXPECT_EQ(pending(center).size(), 1);
+    EXPECT_EQ(QDir(QFileInfo(path).absolutePath()).entryList({QStringLiteral("notifications.sqlite.corrupt-*")}).size(), 1);
 }
 
 TEST_F(NotificationCenterTest, ARequestWithAPendingIdentifierReplacesIt)
