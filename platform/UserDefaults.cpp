@@ -13,12 +13,8 @@ namespace platform {
 
 namespace {
 
-constexpr const char *schema = "CREATE TABLE IF NOT EXISTS defaults ("
-                               " key TEXT PRIMARY KEY NOT NULL,"
-                               " type TEXT NOT NULL,"
-                               " value)";
 // WAL lets the widget read while the application writes; FULL makes a
-// committed write survive a crash.
+// committed write survive a crash. (An in-memory suite ignores both pragmas.)
 constexpr const char *setup = "PRAGMA journal_mode=WAL; PRAGMA synchronous=FULL;"
                               "CREATE TABLE IF NOT EXISTS defaults ("
                               " key TEXT PRIMARY KEY NOT NULL,"
@@ -90,7 +86,7 @@ sqlite3 *openMemory()
 {
     sqlite3 *db = nullptr;
     sqlite3_open_v2(":memory:", &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_FULLMUTEX, nullptr);
-    exec(db, schema);
+    exec(db, setup);
     return db;
 }
 
