@@ -14,7 +14,8 @@ namespace visual {
 WallpaperBackground::WallpaperBackground(QWidget *parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setAttribute(Qt::WA_TransparentForMouseEvents);
+    // Not transparent for the mouse: layouts place the screen's controls
+    // inside the background, and Qt would make them transparent too.
     refresh();
 }
 
