@@ -3,7 +3,7 @@
 <TS version="2.1" language="ar">
 <context>
     <name>widget</name>
-    <message id="Qamarly Widget"><source>Qamarly Widget</source><translation>ويدجت قمرلي</translation></message>
+    <message id="Qamarly Widget"><source>Qamarly Widget</source><translation>أداة قمرلي</translation></message>
     <message id="This widget will display today&#x27;s Hijri date"><source>This widget will display today&#x27;s Hijri date</source><translation>تعرض هذه الأداة تاريخ اليوم الهجري</translation></message>
     <message id="This widget will display both Hijri and Gregorian dates"><source>This widget will display both Hijri and Gregorian dates</source><translation>تعرض هذه الأداة التاريخين الهجري والميلادي</translation></message>
     <message id="Not supported"><source>Not supported</source><translation>غير مدعوم</translation></message>
