@@ -143,6 +143,27 @@ TEST_F(EventsVCTest, EachAppearanceRecomputesAndTurnsToTheFirstComingOccasion)
     EXPECT_EQ(timing(), QStringLiteral("Since: 10 days"));
 }
 
+TEST_F(EventsVCTest, HalfAnHourBeforeRamadanItIsStillAheadAndAtMidnightItIsToday)
+{
+    // 1 Ramadan 1448 is 8 February 2027; the day is the local one.
+    env.setTimeZone(QStringLiteral("Europe/London"));
+    env.setNow(testenv::gregorianInstant(2027, 2, 7, 23, 30));
+    appear();
+    settle();
+    EXPECT_EQ(carousel().currentItemIndex(), 2);
+    EXPECT_EQ(timing(), QStringLiteral("In: 30 minutes"));
+
+    env.setNow(testenv::gregorianInstant(2027, 2, 8, 0, 0));
+    vc->hide();
+    vc->show();
+    for (int i = 0; i < 5; ++i)
+        QCoreApplication::processEvents();
+    carousel().layoutIfNeeded();
+    settle();
+    EXPECT_EQ(carousel().currentItemIndex(), 2);
+    EXPECT_EQ(timing(), QStringLiteral("Today"));
+}
+
 TEST_F(EventsVCTest, ResizingTheScreenMakesTheCardsAgainAndKeepsTheCurrentOne)
 {
     appear();
