@@ -31,7 +31,9 @@ int main(int argc, char *argv[])
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
 
-    if (!shell::wantsWindow(arguments))
+    // --version, --help and a mistyped option answer on the terminal; only
+    // the toolkit's own options and addresses reach the window.
+    if (!shell::wantsWindow(arguments) || !cli::onlyWindowArguments(arguments))
         return runCommand(argc, argv, arguments);
     if (!shell::displayAvailable(arguments)) {
         std::fputs("No display is available, so Qamarly's window cannot open. Today's dates:\n", stderr);

@@ -3,6 +3,9 @@
 #include "platform/Device.h"
 #include "platform/NumberFormatter.h"
 
+#include <QCoreApplication>
+#include <limits>
+
 namespace core {
 
 QString localizedNumber(std::int64_t value)
@@ -12,6 +15,20 @@ QString localizedNumber(std::int64_t value)
     thread_local platform::NumberFormatter formatter;
     formatter.setLocaleName(platform::Device::localeName());
     return formatter.string(value);
+}
+
+QString localizedCount(const char *key, std::int64_t count)
+{
+    // The tables choose forms by an int; past its range every language uses
+    // its general plural, which the largest int also selects.
+    const std::uint64_t size =
+        count < 0 ? 0 - static_cast<std::uint64_t>(count) : static_cast<std::uint64_t>(count);
+    constexpr std::uint64_t largest = std::numeric_limits<int>::max();
+    const int chooser = static_cast<int>(size > largest ? largest : size);
+    QString text = qtTrId(key, chooser);
+    // Qt's own %n would write Western digits; the locale's are wanted.
+    text.replace(QLatin1String("%n"), QLatin1String("%1"));
+    return text.replace(QLatin1String("%1"), localizedNumber(count));
 }
 
 } // namespace core

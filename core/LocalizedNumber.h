@@ -10,4 +10,10 @@ namespace core {
 // the date strings.
 QString localizedNumber(std::int64_t value);
 
+// A count with its noun, "%1 days", in the plural form the string table gives
+// for `count` (English has two forms, Arabic six); "%1" becomes
+// localizedNumber(count). The form is chosen by the size of the count, so
+// -1 reads "-1 day". A form may leave the number out ("يومان").
+QString localizedCount(const char *key, std::int64_t count);
+
 } // namespace core

@@ -1,5 +1,7 @@
 #include "platform/AlertController.h"
 
+#include "platform/Localization.h"
+
 #include <QBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -27,7 +29,7 @@ AlertController::AlertController(const QString &title, const QString &message, Q
     : QDialog(parent), title_(title), message_(message)
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(title.isEmpty() ? QStringLiteral("Qamarly") : title);
+    setWindowTitle(title.isEmpty() ? localized("app.name") : title);
     setMinimumWidth(260);
 
     auto *layout = new QVBoxLayout(this);

@@ -10,6 +10,7 @@ packages=(
   dbus dbus-daemon xvfb xauth
   fonts-dejavu-core fonts-noto-core
   locales ccache
+  desktop-file-utils appstream
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -3,6 +3,7 @@
 #include "core/RGDateJson.h"
 #include "platform/Clock.h"
 #include "platform/Device.h"
+#include "platform/Localization.h"
 #include "widget/Provider.h"
 
 #include <QJsonArray>
@@ -10,6 +11,10 @@
 #include <QMap>
 #include <QSet>
 #include <memory>
+
+#ifndef QAMARLY_VERSION
+#define QAMARLY_VERSION "unknown"
+#endif
 
 namespace widget {
 
@@ -41,14 +46,14 @@ Arguments parse(const QStringList &arguments, const QSet<QString> &flags, const 
         }
         const QString name = word.mid(2);
         if (!word.startsWith(QLatin1String("--"))) {
-            result.error = QStringLiteral("unexpected argument '%1'").arg(word);
+            result.error = platform::localized("widget.error.unexpected").arg(word);
         } else if (flags.contains(name) && !hasValue) {
             result.flags.insert(name);
             continue;
         } else if (options.contains(name)) {
             if (!hasValue) {
                 if (i + 1 >= arguments.size()) {
-                    result.error = QStringLiteral("%1 needs a value").arg(word);
+                    result.error = platform::localized("widget.error.needsValue").arg(word);
                     return result;
                 }
                 value = arguments.at(++i);
@@ -56,7 +61,7 @@ Arguments parse(const QStringList &arguments, const QSet<QString> &flags, const 
             result.options.insert(name, value);
             continue;
         } else {
-            result.error = QStringLiteral("unknown option '%1'").arg(word);
+            result.error = platform::localized("widget.error.unknownOption").arg(word);
         }
         return result;
     }
@@ -78,7 +83,7 @@ bool readWidgetChoice(const Arguments &args, HostOptions *choice, QString *error
     const QString kindName = args.options.value(QStringLiteral("kind"), QStringLiteral("simple"));
     const auto kind = kindFromArgument(kindName);
     if (!kind) {
-        *error = QStringLiteral("unknown widget kind '%1' (use simple or complex)").arg(kindName);
+        *error = platform::localized("widget.error.kind").arg(kindName);
         return false;
     }
     const WidgetConfiguration &config = configuration(*kind);
@@ -86,15 +91,15 @@ bool readWidgetChoice(const Arguments &args, HostOptions *choice, QString *error
         args.options.value(QStringLiteral("family"), familyArgumentName(config.supportedFamilies.front()));
     const auto family = familyFromArgument(familyName);
     if (!family) {
-        *error = QStringLiteral("unknown widget family '%1' (use small or medium)").arg(familyName);
+        *error = platform::localized("widget.error.family").arg(familyName);
         return false;
     }
     if (!config.supports(*family)) {
         QStringList offered;
         for (WidgetFamily f : config.supportedFamilies)
             offered << familyArgumentName(f);
-        *error = QStringLiteral("the %1 widget does not come in the %2 family (only %3)")
-                     .arg(config.argumentName, familyName, offered.join(QStringLiteral(" or ")));
+        *error = platform::localized("widget.error.unsupportedFamily")
+                     .arg(config.argumentName, familyName, offered.join(QStringLiteral(" | ")));
         return false;
     }
     choice->kind = *kind;
@@ -103,7 +108,7 @@ bool readWidgetChoice(const Arguments &args, HostOptions *choice, QString *error
         const QString name = args.options.value(QStringLiteral("appearance"));
         choice->appearance = appearanceFromArgument(name);
         if (!choice->appearance) {
-            *error = QStringLiteral("unknown appearance '%1' (use light or dark)").arg(name);
+            *error = platform::localized("widget.error.appearance").arg(name);
             return false;
         }
     }
@@ -119,20 +124,39 @@ Timeline currentTimeline()
 
 } // namespace
 
-QString usage()
+QString usage(const QString &command)
 {
-    return QStringLiteral("usage:\n"
-                          "  qamarly-widget [--kind simple|complex] [--family small|medium] [--appearance light|dark]\n"
-                          "      shows the widget on the desktop\n"
-                          "  qamarly-widget timeline [--json]\n"
-                          "      prints the thirty entries of the current timeline\n"
-                          "  qamarly-widget render --kind simple|complex --family small|medium -o FILE.png\n"
-                          "                        [--at ISO-INSTANT] [--appearance light|dark] [--scale N]\n"
-                          "      draws the entry in force at that instant (default: now) into a PNG\n");
+    const QString host = QStringLiteral(
+        "  qamarly-widget [--kind simple|complex] [--family small|medium] [--appearance light|dark]\n"
+        "      shows the widget on the desktop\n");
+    const QString timeline = QStringLiteral("  qamarly-widget timeline [--json]\n"
+                                            "      prints the thirty entries of the current timeline\n");
+    const QString render =
+        QStringLiteral("  qamarly-widget render --kind simple|complex --family small|medium -o FILE.png\n"
+                       "                        [--at ISO-INSTANT] [--appearance light|dark] [--scale N]\n"
+                       "      draws the entry in force at that instant (default: now) into a PNG\n");
+    if (command == QLatin1String("timeline"))
+        return QStringLiteral("usage:\n") + timeline;
+    if (command == QLatin1String("render"))
+        return QStringLiteral("usage:\n") + render;
+    return QStringLiteral("usage:\n") + host + timeline + render +
+           QStringLiteral("  qamarly-widget --help | --version\n");
+}
+
+QString versionText()
+{
+    return program + QLatin1Char(' ') + QStringLiteral(QAMARLY_VERSION);
 }
 
 Mode modeOf(const QStringList &arguments)
 {
+    // Help after any command or option (`render --help`) is still help.
+    for (const QString &word : arguments) {
+        if (word == QLatin1String("--"))
+            break;
+        if (word == QLatin1String("--help") || word == QLatin1String("-h"))
+            return Mode::help;
+    }
     if (arguments.isEmpty())
         return Mode::host;
     const QString &word = arguments.first();
@@ -140,8 +164,10 @@ Mode modeOf(const QStringList &arguments)
         return Mode::timeline;
     if (word == QLatin1String("render"))
         return Mode::render;
-    if (word == QLatin1String("help") || word == QLatin1String("--help") || word == QLatin1String("-h"))
+    if (word == QLatin1String("help"))
         return Mode::help;
+    if (word == QLatin1String("--version"))
+        return Mode::version;
     return Mode::host;
 }
 
@@ -197,12 +223,14 @@ int runRender(const QStringList &arguments, QTextStream &out, QTextStream &err)
         readWidgetChoice(args, &choice, &error);
     const QString output = args.options.value(QStringLiteral("output"));
     if (error.isEmpty() && output.isEmpty())
-        error = QStringLiteral("say where to write the picture with -o FILE.png");
+        error = platform::localized("widget.error.noOutput");
+    // The picture is always a PNG; another ending would mislead whoever opens it.
+    if (error.isEmpty() && !output.endsWith(QLatin1String(".png"), Qt::CaseInsensitive))
+        error = platform::localized("widget.error.notPng").arg(output);
     platform::Instant at = platform::Clock::current();
     if (error.isEmpty() && args.options.contains(QStringLiteral("at")) &&
         !platform::parseIsoInstant(args.options.value(QStringLiteral("at")), &at))
-        error = QStringLiteral("'%1' is not an ISO 8601 instant (e.g. 2026-12-05T09:30:00+03:00)")
-                    .arg(args.options.value(QStringLiteral("at")));
+        error = platform::localized("widget.error.instant").arg(args.options.value(QStringLiteral("at")));
     bool scaleOk = true;
     const double scale = args.options.value(QStringLiteral("scale"), QStringLiteral("2")).toDouble(&scaleOk);
     if (error.isEmpty() && (!scaleOk || scale < 0.25 || scale > 8))
@@ -222,7 +250,7 @@ int runRender(const QStringList &arguments, QTextStream &out, QTextStream &err)
     const ViewEnvironment environment{choice.appearance.value_or(Appearance::light), platform::Device::isRightToLeft()};
     const QImage image = renderEntryView(*view, environment, scale);
     if (!image.save(output, "PNG")) {
-        err << program << " render: could not write " << output << '\n';
+        err << program << " render: " << platform::localized("widget.error.write").arg(output) << '\n';
         return exitFailure;
     }
     out << output << '\n';

@@ -18,7 +18,14 @@ struct HostOptions
     std::optional<Appearance> appearance;
 };
 
-enum class Mode { host, timeline, render, help };
+enum class Mode
+{
+    host,
+    timeline,
+    render,
+    help,
+    version
+};
 
 // The mode the arguments (without the program name) ask for, so that main()
 // can make the right kind of application object before running it.
@@ -30,6 +37,8 @@ std::optional<HostOptions> readHostOptions(const QStringList &arguments, QTextSt
 // `timeline [--json]` and `render ...`; the exit status.
 int runTimeline(const QStringList &arguments, QTextStream &out, QTextStream &err);
 int runRender(const QStringList &arguments, QTextStream &out, QTextStream &err);
-QString usage();
+// All the program's uses, or those of one command ("timeline", "render").
+QString usage(const QString &command = QString());
+QString versionText();
 
 } // namespace widget

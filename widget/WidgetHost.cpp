@@ -1,14 +1,18 @@
 #include "widget/WidgetHost.h"
 
 #include "platform/Clock.h"
+#include "platform/Console.h"
 #include "platform/Device.h"
 #include "platform/Localization.h"
 
 #include <QContextMenuEvent>
+#include <QCoreApplication>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QProcess>
 #include <QScreen>
 #include <algorithm>
 #include <chrono>
@@ -74,6 +78,22 @@ void HostController::arm(platform::Instant now)
     nextEntry_.start(static_cast<int>(wait));
 }
 
+const std::vector<WidgetChoice> &widgetChoices()
+{
+    static const std::vector<WidgetChoice> list{
+        {WidgetKind::simple, WidgetFamily::systemSmall, "widget.menu.simpleSmall"},
+        {WidgetKind::simple, WidgetFamily::systemMedium, "widget.menu.simpleMedium"},
+        {WidgetKind::complex, WidgetFamily::systemMedium, "widget.menu.complexMedium"},
+    };
+    return list;
+}
+
+namespace {
+// Distance from the screen's edge and between stacked widgets.
+constexpr int screenMargin = 24;
+constexpr int widgetGap = 16;
+} // namespace
+
 HostWindow::HostWindow(WidgetKind kind, WidgetFamily family, std::optional<Appearance> appearance,
                        std::shared_ptr<platform::UserDefaults> standardDefaults, QWidget *parent)
     : QWidget(parent, Qt::FramelessWindowHint | Qt::WindowStaysOnBottomHint | Qt::Tool), kind_(kind), family_(family),
@@ -104,6 +124,42 @@ QString HostWindow::positionKey(const char *axis) const
            QStringLiteral(".window") + QLatin1String(axis);
 }
 
+QPoint HostWindow::defaultPosition(WidgetKind kind, WidgetFamily family, const QRect &area)
+{
+    int top = area.top() + screenMargin;
+    int width = 0;
+    for (const WidgetChoice &choice : widgetChoices()) {
+        const QSize size = familySize(choice.family).toSize();
+        if (choice.kind == kind && choice.family == family) {
+            width = size.width();
+            break;
+        }
+        top += size.height() + widgetGap;
+    }
+    return {area.right() + 1 - screenMargin - width, top};
+}
+
+void HostWindow::switchTo(WidgetKind kind, WidgetFamily family)
+{
+    if (!configuration(kind).supports(family) || (kind == kind_ && family == family_))
+        return;
+    kind_ = kind;
+    family_ = family;
+    setWindowTitle(platform::localized(configuration(kind).displayNameKey));
+    setFixedSize(familySize(family).toSize());
+    controller_.setFamily(family);
+    controller_.reloadTimeline();
+    restorePosition();
+}
+
+bool HostWindow::startApplication()
+{
+    const QString beside = QCoreApplication::applicationDirPath() + QStringLiteral("/qamarly");
+    const QString program = QFileInfo(beside).isExecutable() ? beside : QStringLiteral("qamarly");
+    // A running Qamarly comes to the front; otherwise it starts.
+    return QProcess::startDetached(program, {});
+}
+
 void HostWindow::restorePosition()
 {
     const auto x = defaults_ ? defaults_->integer(positionKey("X")) : std::nullopt;
@@ -116,10 +172,8 @@ void HostWindow::restorePosition()
             return;
         }
     }
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        move(area.right() - width() - 24, area.top() + 24);
-    }
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(defaultPosition(kind_, family_, screen->availableGeometry()));
 }
 
 void HostWindow::savePosition()
@@ -168,6 +222,18 @@ void HostWindow::mouseReleaseEvent(QMouseEvent *event)
 void HostWindow::contextMenuEvent(QContextMenuEvent *event)
 {
     QMenu menu(this);
+    menu.setObjectName(QStringLiteral("widgetMenu"));
+    for (const WidgetChoice &choice : widgetChoices()) {
+        if (choice.kind == kind_ && choice.family == family_)
+            continue;
+        menu.addAction(platform::localized(choice.menuKey), this,
+                       [this, choice] { switchTo(choice.kind, choice.family); });
+    }
+    menu.addSeparator();
+    menu.addAction(platform::localized("widget.menu.open"), this, [this] {
+        if (!openApplication_ || !openApplication_())
+            platform::consoleLog(QStringLiteral("Could not start qamarly"));
+    });
     menu.addAction(platform::localized("widget.close"), this, &QWidget::close);
     menu.exec(event->globalPos());
 }

@@ -8,7 +8,9 @@
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
+#include <functional>
 #include <memory>
+#include <vector>
 
 namespace widget {
 
@@ -29,6 +31,8 @@ public:
 
     // Builds the first timeline and starts the timers.
     void start();
+    // Draws for another size from now on: the next timeline is asked for it.
+    void setFamily(WidgetFamily family) { context_.family = family; }
     const Timeline &timeline() const { return timeline_; }
     // The entry shown now (undefined before start()).
     const SimpleEntry &shownEntry() const { return timeline_.entries.at(shown_); }
@@ -60,9 +64,21 @@ private:
     platform::TimelineReloadListener listener_;
 };
 
+// One widget the host can show: a kind in one of its families.
+struct WidgetChoice
+{
+    WidgetKind kind;
+    WidgetFamily family;
+    const char *menuKey;
+};
+// Every kind in every family it comes in, in the bundle's order.
+const std::vector<WidgetChoice> &widgetChoices();
+
 // A placed widget on the desktop: a small frameless window below the others,
-// draggable, with a Close item in its context menu. Remembers where it was
-// left, per kind and family, in the widget's own standard defaults.
+// draggable. Its context menu turns it into another kind or family, opens
+// Qamarly, or closes it. Remembers where it was left, per kind and family,
+// in the widget's own standard defaults; a first start puts each kind and
+// family at its own place, so two widgets never open on top of each other.
 class HostWindow : public QWidget
 {
     Q_OBJECT
@@ -71,9 +87,20 @@ public:
                std::shared_ptr<platform::UserDefaults> standardDefaults, QWidget *parent = nullptr);
 
     HostController &controller() { return controller_; }
+    WidgetKind kind() const { return kind_; }
+    WidgetFamily family() const { return family_; }
     // The appearance drawn now: the override, or the desktop palette's.
     Appearance appearance() const;
     QString positionKey(const char *axis) const;
+    // Where a widget goes the first time: stacked down the right edge of
+    // `area`, each choice in its own slot.
+    static QPoint defaultPosition(WidgetKind kind, WidgetFamily family, const QRect &area);
+    // Shows `kind` in `family` from now on, at that choice's own place.
+    void switchTo(WidgetKind kind, WidgetFamily family);
+    // What "Open Qamarly" runs; by default the qamarly beside this program,
+    // else the one on the PATH. False when it could not be started.
+    void setApplicationOpener(std::function<bool()> opener) { openApplication_ = std::move(opener); }
+    static bool startApplication();
     // The widget's own suite, never the shared one.
     static QString standardDefaultsName() { return QStringLiteral("org.qamarly.QamarlyWidget"); }
 
@@ -95,6 +122,7 @@ private:
     std::shared_ptr<platform::UserDefaults> defaults_;
     HostController controller_;
     std::unique_ptr<EntryView> view_;
+    std::function<bool()> openApplication_ = &HostWindow::startApplication;
     QPoint dragOffset_;
     bool dragging_ = false;
 };

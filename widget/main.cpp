@@ -10,6 +10,7 @@
 #include <QTextStream>
 #include <cstdio>
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -39,9 +40,13 @@ int main(int argc, char *argv[])
 
     QTextStream out(stdout);
     QTextStream err(stderr);
-    switch (widget::modeOf(arguments)) {
+    const widget::Mode mode = widget::modeOf(arguments);
+    switch (mode) {
     case widget::Mode::help:
-        out << widget::usage();
+        out << widget::usage(arguments.value(0));
+        return widget::exitOk;
+    case widget::Mode::version:
+        out << widget::versionText() << '\n';
         return widget::exitOk;
     case widget::Mode::timeline: {
         QCoreApplication app(argc, argv);
@@ -60,12 +65,19 @@ int main(int argc, char *argv[])
         break;
     }
 
-    const auto options = widget::readHostOptions(arguments, err);
-    if (!options)
-        return widget::exitUsage;
-    if (!hasDisplay()) {
-        err << "qamarly-widget: no display to show the widget on (render one with: qamarly-widget render -o FILE.png)\n";
-        return widget::exitFailure;
+    // A mistake is told in the user's language, which needs the string
+    // tables and so an application object; the window's comes after.
+    std::optional<widget::HostOptions> options;
+    {
+        QCoreApplication reader(argc, argv);
+        prepare();
+        options = widget::readHostOptions(arguments, err);
+        if (!options)
+            return widget::exitUsage;
+        if (!hasDisplay()) {
+            err << "qamarly-widget: " << platform::localized("widget.error.noDisplay") << '\n';
+            return widget::exitFailure;
+        }
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("qamarly-widget"));

@@ -1,5 +1,7 @@
 #include "app/cli/ArgumentReader.h"
 
+#include "platform/Localization.h"
+
 namespace cli {
 
 ArgumentReader::ArgumentReader(const QStringList &arguments, const QSet<QString> &flags, const QSet<QString> &options)
@@ -23,14 +25,14 @@ ArgumentReader::ArgumentReader(const QStringList &arguments, const QSet<QString>
         } else if (options.contains(name)) {
             if (!inlineValue) {
                 if (i + 1 >= arguments.size()) {
-                    error_ = QStringLiteral("option --%1 needs a value").arg(name);
+                    error_ = platform::localized("cli.error.needsValue").arg(name);
                     break;
                 }
                 value = arguments.at(++i);
             }
             options_.insert(name, value);
         } else {
-            error_ = QStringLiteral("unknown option: %1").arg(arg);
+            error_ = platform::localized("cli.error.unknownOption").arg(arg);
         }
     }
 }
@@ -40,9 +42,9 @@ bool ArgumentReader::expectPositionals(int min, int max, const QString &what)
     if (!error_.isEmpty())
         return false;
     if (positionals_.size() < min)
-        error_ = QStringLiteral("missing %1").arg(what);
+        error_ = platform::localized("cli.error.missing").arg(what);
     else if (positionals_.size() > max)
-        error_ = QStringLiteral("unexpected argument: %1").arg(positionals_.at(max));
+        error_ = platform::localized("cli.error.unexpected").arg(positionals_.at(max));
     return error_.isEmpty();
 }
 

@@ -5,8 +5,13 @@
 #include "app/cli/RangeCommand.h"
 #include "app/cli/SettingsCommand.h"
 #include "app/notifications/NotificationsCommand.h"
+#include "platform/Localization.h"
 
 #include <vector>
+
+#ifndef QAMARLY_VERSION
+#define QAMARLY_VERSION "unknown"
+#endif
 
 namespace cli {
 
@@ -16,24 +21,134 @@ namespace {
 const std::vector<Command> &commands()
 {
     static const std::vector<Command> list{
-        {QStringLiteral("today"), QStringLiteral("today [--json]"), runToday},
-        {QStringLiteral("convert"), QStringLiteral("convert YYYY-MM-DD [--from gregorian|hijri] [--json]"), runConvert},
-        {QStringLiteral("range"), QStringLiteral("range FROM TO [--calendar gregorian|hijri] [--json]"), runRange},
-        {QStringLiteral("settings"), QStringLiteral("settings [--json] | settings set KEY VALUE"), runSettings},
-        {QStringLiteral("notifications"), QStringLiteral("notifications plan|pending [--json] | notifications reschedule"), notifications::runNotificationsCommand},
-        {QStringLiteral("occasions"), QStringLiteral("occasions [--json]"), runOccasions},
+        {QStringLiteral("today"), QStringLiteral("today [--json]"), runToday, "cli.help.today"},
+        {QStringLiteral("convert"), QStringLiteral("convert YYYY-MM-DD [--from gregorian|hijri] [--json]"),
+         runConvert, "cli.help.convert"},
+        {QStringLiteral("range"), QStringLiteral("range FROM TO [--calendar gregorian|hijri] [--json]"),
+         runRange, "cli.help.range"},
+        {QStringLiteral("settings"), QStringLiteral("settings [--json] | settings set KEY VALUE"),
+         runSettings, "cli.help.settings"},
+        {QStringLiteral("notifications"),
+         QStringLiteral("notifications plan|pending [--json] | notifications reschedule"),
+         notifications::runNotificationsCommand, "cli.help.notifications"},
+        {QStringLiteral("occasions"), QStringLiteral("occasions [--json]"), runOccasions,
+         "cli.help.occasions"},
     };
     return list;
+}
+
+bool isHelpWord(const QString &word)
+{
+    return word == QLatin1String("--help") || word == QLatin1String("-h");
+}
+
+// A help option anywhere before "--" asks for help, also after a subcommand
+// (`qamarly settings set --help`).
+bool asksForHelp(const QStringList &arguments)
+{
+    for (const QString &argument : arguments) {
+        if (argument == QLatin1String("--"))
+            return false;
+        if (isHelpWord(argument))
+            return true;
+    }
+    return false;
+}
+
+// Options the window toolkit reads itself, and whether each takes a value.
+struct WindowOption
+{
+    const char *name;
+    bool takesValue;
+};
+constexpr WindowOption windowOptions[] = {
+    {"platform", true},
+    {"platformpluginpath", true},
+    {"platformtheme", true},
+    {"plugin", true},
+    {"qwindowgeometry", true},
+    {"qwindowtitle", true},
+    {"qwindowicon", true},
+    {"session", true},
+    {"style", true},
+    {"stylesheet", true},
+    {"display", true},
+    {"geometry", true},
+    {"name", true},
+    {"title", true},
+    {"reverse", false},
+    {"widgetcount", false},
+    {"nograb", false},
+    {"dograb", false},
+    {"sync", false},
+};
+
+const WindowOption *findWindowOption(const QString &argument)
+{
+    // The toolkit takes "-style" and "--style" alike, and "-style=fusion".
+    QString name = argument.mid(argument.startsWith(QLatin1String("--")) ? 2 : 1);
+    name = name.section(QLatin1Char('='), 0, 0);
+    for (const WindowOption &option : windowOptions)
+        if (name == QLatin1String(option.name))
+            return &option;
+    return nullptr;
+}
+
+bool isAddress(const QString &argument)
+{
+    return argument.contains(QLatin1String("://")) || argument.startsWith(QLatin1String("qamarly:"));
+}
+
+QString firstStrayArgument(const QStringList &arguments)
+{
+    for (int i = 0; i < arguments.size(); ++i) {
+        const QString &argument = arguments.at(i);
+        if (isAddress(argument))
+            continue;
+        if (!argument.startsWith(QLatin1Char('-')))
+            return argument;
+        const WindowOption *option = findWindowOption(argument);
+        if (!option)
+            return argument;
+        if (option->takesValue && !argument.contains(QLatin1Char('=')))
+            ++i;
+    }
+    return QString();
 }
 
 } // namespace
 
 QString usage()
 {
-    QString text = QStringLiteral("usage: qamarly [COMMAND ...]\n\nWith no command the application window opens.\n\nCommands:\n");
+    QString text = QStringLiteral("usage: qamarly [COMMAND ...]\n\n") +
+                   platform::localized("cli.help.window") + QStringLiteral("\n\n") +
+                   platform::localized("cli.help.commands") + QLatin1Char('\n');
     for (const Command &c : commands())
         text += QStringLiteral("  qamarly ") + c.synopsis + QLatin1Char('\n');
+    text += QLatin1Char('\n') + platform::localized("cli.help.options") + QLatin1Char('\n');
+    text += QStringLiteral("  --help     ") + platform::localized("cli.help.help") + QLatin1Char('\n');
+    text += QStringLiteral("  --version  ") + platform::localized("cli.help.version") + QLatin1Char('\n');
     return text;
+}
+
+QString commandUsage(const QString &name)
+{
+    for (const Command &c : commands()) {
+        if (c.name == name)
+            return QStringLiteral("usage: qamarly ") + c.synopsis + QStringLiteral("\n\n") +
+                   platform::localized(c.summaryKey) + QLatin1Char('\n');
+    }
+    return QString();
+}
+
+QString versionText()
+{
+    return QStringLiteral("qamarly ") + QStringLiteral(QAMARLY_VERSION);
+}
+
+bool onlyWindowArguments(const QStringList &arguments)
+{
+    return firstStrayArgument(arguments).isEmpty();
 }
 
 std::optional<int> runCommandLine(const QStringList &arguments, QTextStream &out, QTextStream &err)
@@ -41,19 +156,37 @@ std::optional<int> runCommandLine(const QStringList &arguments, QTextStream &out
     if (arguments.isEmpty())
         return std::nullopt;
     const QString &word = arguments.first();
-    if (word == QLatin1String("--help") || word == QLatin1String("-h") || word == QLatin1String("help")) {
+    if (isHelpWord(word) || word == QLatin1String("help")) {
         out << usage();
+        return exitOk;
+    }
+    if (word == QLatin1String("--version")) {
+        out << versionText() << '\n';
         return exitOk;
     }
     for (const Command &c : commands()) {
         if (c.name == word) {
+            if (asksForHelp(arguments.mid(1))) {
+                out << commandUsage(c.name);
+                return exitOk;
+            }
             Invocation call{arguments.mid(1), out, err};
             return c.run(call);
         }
     }
-    // Qt's own options (-platform, -style ...) go to the user interface.
-    if (word.startsWith(QLatin1Char('-')))
-        return std::nullopt;
+    // The toolkit's own options (-platform, -style ...) go to the window;
+    // anything else is a mistake, not a reason to open it.
+    if (word.startsWith(QLatin1Char('-'))) {
+        if (onlyWindowArguments(arguments))
+            return std::nullopt;
+        const QString stray = firstStrayArgument(arguments);
+        err << "qamarly: "
+            << platform::localized(stray.startsWith(QLatin1Char('-')) ? "cli.error.unknownOption"
+                                                                      : "cli.error.unexpected")
+                   .arg(stray)
+            << '\n';
+        return exitUsage;
+    }
     err << "qamarly: unknown command '" << word << "'\n\n" << usage();
     return exitUsage;
 }

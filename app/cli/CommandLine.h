@@ -24,11 +24,21 @@ struct Command
     QString name;
     QString synopsis;
     CommandHandler run;
+    // String-table key of the one line that says what the command does.
+    const char *summaryKey = nullptr;
 };
 
 // Runs `arguments` (without the program name) when they name a command; no
 // value when they name none, so the caller starts the user interface instead.
 std::optional<int> runCommandLine(const QStringList &arguments, QTextStream &out, QTextStream &err);
 QString usage();
+// The help of one command (`qamarly range --help`); empty for an unknown name.
+QString commandUsage(const QString &name);
+// "qamarly 1.0.0": the version the build was made from.
+QString versionText();
+// True when `arguments` hold nothing but the window toolkit's own options
+// (-platform offscreen, -style ...) and addresses to open: the window takes
+// them. Anything else on a line that starts with an option is an error.
+bool onlyWindowArguments(const QStringList &arguments);
 
 } // namespace cli

@@ -1,5 +1,7 @@
 #include "app/cli/DateArguments.h"
 
+#include "platform/Localization.h"
+
 #include <QRegularExpression>
 
 namespace cli {
@@ -20,6 +22,13 @@ std::optional<platform::CalendarIdentifier> parseCalendarArgument(const QString 
     if (text == QLatin1String("hijri") || text == QLatin1String("islamicUmmAlQura"))
         return platform::CalendarIdentifier::islamicUmmAlQura;
     return std::nullopt;
+}
+
+QString notADay(const QString &text, platform::CalendarIdentifier calendar)
+{
+    return platform::localized("cli.error.notADay")
+        .arg(text, platform::localized(calendar == platform::CalendarIdentifier::gregorian ? "cli.gregorian"
+                                                                                           : "cli.hijri"));
 }
 
 } // namespace cli

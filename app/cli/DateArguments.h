@@ -12,5 +12,7 @@ namespace cli {
 std::optional<platform::Instant> parseDayArgument(const QString &text, const platform::Calendar &calendar);
 // "gregorian" or "hijri" (also "islamicUmmAlQura").
 std::optional<platform::CalendarIdentifier> parseCalendarArgument(const QString &text);
+// The error for a day `text` that `calendar` does not have, in the user's language.
+QString notADay(const QString &text, platform::CalendarIdentifier calendar);
 
 } // namespace cli

@@ -24,8 +24,8 @@ void printConverter(const core::RGConv &conv, bool json, QTextStream &out)
     out << platform::localized("cli.hijri") << ": " << h.weekDayName() << ", " << h.dateFullString() << '\n';
     out << platform::localized("cli.gregorian") << ": " << g.weekDayName() << ", " << g.dateFullString() << '\n';
     if (conv.adjustmentNumber() != 0)
-        out << platform::localized("cli.adjustment") << ": " << core::localizedNumber(conv.adjustmentNumber()) << ' '
-            << platform::localized("cli.days") << '\n';
+        out << platform::localized("cli.adjustment") << ": "
+            << core::localizedCount("cli.days", conv.adjustmentNumber()) << '\n';
 }
 
 } // namespace
@@ -45,23 +45,22 @@ int runToday(Invocation &call)
 int runConvert(Invocation &call)
 {
     ArgumentReader args(call.arguments, {QStringLiteral("json")}, {QStringLiteral("from")});
-    if (!args.expectPositionals(1, 1, QStringLiteral("date (YYYY-MM-DD)"))) {
+    if (!args.expectPositionals(1, 1, platform::localized("cli.what.date"))) {
         call.err << "qamarly convert: " << args.error() << '\n';
         return exitUsage;
     }
     const auto from = parseCalendarArgument(args.option(QStringLiteral("from"), QStringLiteral("gregorian")));
     if (!from) {
-        call.err << "qamarly convert: unknown calendar '" << args.option(QStringLiteral("from"))
-                 << "' (use gregorian or hijri)\n";
+        call.err << "qamarly convert: "
+                 << platform::localized("cli.error.unknownCalendar").arg(args.option(QStringLiteral("from")))
+                 << '\n';
         return exitUsage;
     }
     const platform::Calendar calendar(*from);
     const QString text = args.positionals().first();
     const auto day = parseDayArgument(text, calendar);
     if (!day) {
-        call.err << "qamarly convert: '" << text << "' is not a day on the "
-                 << (*from == platform::CalendarIdentifier::gregorian ? "Gregorian" : "Hijri")
-                 << " calendar (expected YYYY-MM-DD)\n";
+        call.err << "qamarly convert: " << notADay(text, *from) << '\n';
         return exitUsage;
     }
     core::RGConv conv(*day);

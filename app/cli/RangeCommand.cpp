@@ -13,14 +13,15 @@ namespace cli {
 int runRange(Invocation &call)
 {
     ArgumentReader args(call.arguments, {QStringLiteral("json")}, {QStringLiteral("calendar")});
-    if (!args.expectPositionals(2, 2, QStringLiteral("dates (FROM TO, each YYYY-MM-DD)"))) {
+    if (!args.expectPositionals(2, 2, platform::localized("cli.what.dates"))) {
         call.err << "qamarly range: " << args.error() << '\n';
         return exitUsage;
     }
     const QString calendarName = args.option(QStringLiteral("calendar"), QStringLiteral("gregorian"));
     const auto identifier = parseCalendarArgument(calendarName);
     if (!identifier) {
-        call.err << "qamarly range: unknown calendar '" << calendarName << "' (use gregorian or hijri)\n";
+        call.err << "qamarly range: " << platform::localized("cli.error.unknownCalendar").arg(calendarName)
+                 << '\n';
         return exitUsage;
     }
     // The dates are read as the pickers show them: on the Hijri side that is
@@ -31,9 +32,7 @@ int runRange(Invocation &call)
         const QString text = args.positionals().at(i);
         const auto day = parseDayArgument(text, calendar);
         if (!day) {
-            call.err << "qamarly range: '" << text << "' is not a day on the "
-                     << (*identifier == platform::CalendarIdentifier::gregorian ? "Gregorian" : "Hijri")
-                     << " calendar (expected YYYY-MM-DD)\n";
+            call.err << "qamarly range: " << notADay(text, *identifier) << '\n';
             return exitUsage;
         }
         days[i] = *day;
@@ -46,11 +45,18 @@ int runRange(Invocation &call)
                  << ",\n    \"months\": " << range.months << ",\n    \"days\": " << range.days << "\n}\n";
         return exitOk;
     }
-    call.out << platform::localized("range.totalDays").arg(core::localizedNumber(range.totalDays)) << '\n';
-    call.out << platform::localized("range.breakdown")
-                    .arg(core::localizedNumber(range.years), core::localizedNumber(range.months),
-                         core::localizedNumber(range.days))
-             << '\n';
+    call.out
+        << platform::localized("range.totalDays").arg(core::localizedCount("range.days", range.totalDays))
+        << '\n';
+    // "1 year, 2 months": a part that is zero is left out, all zero reads "0 days".
+    QStringList parts;
+    if (range.years != 0)
+        parts << core::localizedCount("range.years", range.years);
+    if (range.months != 0)
+        parts << core::localizedCount("range.months", range.months);
+    if (range.days != 0 || parts.isEmpty())
+        parts << core::localizedCount("range.days", range.days);
+    call.out << parts.join(platform::localized("range.separator")) << '\n';
     return exitOk;
 }
 

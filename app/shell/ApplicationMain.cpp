@@ -40,11 +40,12 @@ bool displayAvailable(const QStringList &arguments)
 void prepareApplication()
 {
     QCoreApplication::setApplicationName(QStringLiteral("qamarly"));
-    QGuiApplication::setApplicationDisplayName(QStringLiteral("Qamarly"));
-    // Ties the window to qamarly.desktop (its icon and name in the dock).
-    QGuiApplication::setDesktopFileName(QStringLiteral("qamarly"));
+    // Ties the window to the launcher entry (its icon and name in the dock).
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.qamarly.Qamarly"));
     platform::Device::reload();
     platform::installTranslations();
+    // The same name as the launcher entry gives in the user's language.
+    QGuiApplication::setApplicationDisplayName(platform::localized("app.name"));
     QGuiApplication::setLayoutDirection(platform::Device::isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight);
 }
 

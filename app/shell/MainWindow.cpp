@@ -12,7 +12,7 @@ std::unique_ptr<platform::Window> makeMainWindow(const std::vector<TabScreen> &t
 {
     auto window = std::make_unique<platform::Window>();
     window->setObjectName(QStringLiteral("mainWindow"));
-    window->setWindowTitle(QStringLiteral("Qamarly"));
+    window->setWindowTitle(platform::localized("app.name"));
     window->setWindowIcon(QIcon(QStringLiteral(":/images/qamarly.png")));
     window->resize(mainWindowWidth, mainWindowHeight);
     window->setMinimumSize(320, 480);

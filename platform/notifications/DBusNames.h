@@ -16,8 +16,8 @@ inline constexpr const char *notificationsInterface = "org.freedesktop.Notificat
 
 inline constexpr const char *launcherInterface = "com.canonical.Unity.LauncherEntry";
 inline constexpr const char *launcherPath = "/org/qamarly/Qamarly/LauncherEntry";
-inline constexpr const char *launcherAppUri = "application://qamarly.desktop";
-inline constexpr const char *desktopEntry = "qamarly";
+inline constexpr const char *launcherAppUri = "application://org.qamarly.Qamarly.desktop";
+inline constexpr const char *desktopEntry = "org.qamarly.Qamarly";
 
 // The session bus when one is configured. Never asks libdbus to autolaunch
 // a bus (which could start one on a machine that has none).

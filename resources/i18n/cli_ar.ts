@@ -6,6 +6,25 @@
     <message id="cli.hijri"><source>Hijri</source><translation>الهجري</translation></message>
     <message id="cli.gregorian"><source>Gregorian</source><translation>الميلادي</translation></message>
     <message id="cli.adjustment"><source>Hijri adjustment</source><translation>تعديل التاريخ الهجري</translation></message>
-    <message id="cli.days"><source>days</source><translation>أيام</translation></message>
+    <message id="cli.days" numerus="yes"><source>%n days</source><translation><numerusform>%1 يوم</numerusform><numerusform>يوم واحد</numerusform><numerusform>يومان</numerusform><numerusform>%1 أيام</numerusform><numerusform>%1 يومًا</numerusform><numerusform>%1 يوم</numerusform></translation></message>
+    <message id="cli.help.window"><source>With no command the application window opens.</source><translation>من دون أمر تُفتح نافذة التطبيق.</translation></message>
+    <message id="cli.help.commands"><source>Commands (add --help after one for its own help):</source><translation>الأوامر (أضف ‎--help بعد أيٍّ منها لعرض تعليماته):</translation></message>
+    <message id="cli.help.options"><source>Options:</source><translation>الخيارات:</translation></message>
+    <message id="cli.help.help"><source>print this help and exit</source><translation>اعرض هذه التعليمات واخرج</translation></message>
+    <message id="cli.help.version"><source>print the version and exit</source><translation>اعرض رقم الإصدار واخرج</translation></message>
+    <message id="cli.help.today"><source>Prints today&apos;s date on the Hijri and Gregorian calendars.</source><translation>يعرض تاريخ اليوم بالتقويمين الهجري والميلادي.</translation></message>
+    <message id="cli.help.convert"><source>Converts a day from one calendar to the other (--from says which one the day is on).</source><translation>يحوّل يومًا من تقويم إلى الآخر (‎--from يحدد تقويم اليوم المُدخل).</translation></message>
+    <message id="cli.help.range"><source>Counts the days, and the years, months and days, from FROM to TO.</source><translation>يحسب الأيام، والسنوات والأشهر والأيام، من FROM إلى TO.</translation></message>
+    <message id="cli.help.settings"><source>Shows the shared settings, or changes one of them.</source><translation>يعرض الإعدادات المشتركة، أو يغيّر أحدها.</translation></message>
+    <message id="cli.help.notifications"><source>Shows the planned or pending notifications, or plans them again.</source><translation>يعرض الإشعارات المخطط لها أو المنتظرة، أو يعيد جدولتها.</translation></message>
+    <message id="cli.help.occasions"><source>Lists this Hijri year&apos;s occasions and how long until or since each.</source><translation>يسرد مناسبات السنة الهجرية الحالية والمدة المتبقية لكل منها أو المنقضية منذها.</translation></message>
+    <message id="cli.error.unknownOption"><source>unknown option &apos;%1&apos; (see --help)</source><translation>خيار غير معروف &apos;%1&apos; (انظر ‎--help)</translation></message>
+    <message id="cli.error.unexpected"><source>unexpected argument &apos;%1&apos;</source><translation>وسيط غير متوقع &apos;%1&apos;</translation></message>
+    <message id="cli.error.needsValue"><source>option --%1 needs a value</source><translation>الخيار ‎--%1 يحتاج إلى قيمة</translation></message>
+    <message id="cli.error.missing"><source>missing %1</source><translation>ينقص %1</translation></message>
+    <message id="cli.error.unknownCalendar"><source>unknown calendar &apos;%1&apos; (use gregorian or hijri)</source><translation>تقويم غير معروف &apos;%1&apos; (استخدم gregorian أو hijri)</translation></message>
+    <message id="cli.error.notADay"><source>&apos;%1&apos; is not a day on the %2 calendar (expected YYYY-MM-DD)</source><translation>&apos;%1&apos; ليس يومًا في التقويم %2 (الصيغة المتوقعة YYYY-MM-DD)</translation></message>
+    <message id="cli.what.date"><source>date (YYYY-MM-DD)</source><translation>التاريخ (YYYY-MM-DD)</translation></message>
+    <message id="cli.what.dates"><source>dates (FROM TO, each YYYY-MM-DD)</source><translation>التاريخان (FROM TO، كلٌّ منهما YYYY-MM-DD)</translation></message>
 </context>
 </TS>

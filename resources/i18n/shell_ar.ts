@@ -8,5 +8,6 @@
     <message id="shell.tab.dateRange"><source>Date Range</source><translation>المدة بين تاريخين</translation></message>
     <message id="shell.tab.occasions"><source>Occasions</source><translation>المناسبات</translation></message>
     <message id="shell.tab.settings"><source>Settings</source><translation>الإعدادات</translation></message>
+    <message id="app.name"><source>Qamarly</source><translation>قمرلي</translation></message>
 </context>
 </TS>

@@ -8,5 +8,6 @@
     <message id="shell.tab.dateRange"><source>Date Range</source><translation>Date Range</translation></message>
     <message id="shell.tab.occasions"><source>Occasions</source><translation>Occasions</translation></message>
     <message id="shell.tab.settings"><source>Settings</source><translation>Settings</translation></message>
+    <message id="app.name"><source>Qamarly</source><translation>Qamarly</translation></message>
 </context>
 </TS>

@@ -9,12 +9,21 @@
     <message id="Not supported"><source>Not supported</source><translation>Not supported</translation></message>
     <message id="widget.monthYear"><source>%1, %2</source><translation>%1, %2</translation></message>
     <message id="widget.close"><source>Close</source><translation>Close</translation></message>
-    <message id="Rabiʻ I (3)"><source>Rabiʻ I (3)</source><translation>Rabi al-Awwal (3)</translation></message>
-    <message id="Rabiʻ II (4)"><source>Rabiʻ II (4)</source><translation>Rabi al-Thani (4)</translation></message>
-    <message id="Jumada I (5)"><source>Jumada I (5)</source><translation>Jumada al-Ula (5)</translation></message>
-    <message id="Jumada II (6)"><source>Jumada II (6)</source><translation>Jumada al-Akhirah (6)</translation></message>
-    <message id="Shaʻban (8)"><source>Shaʻban (8)</source><translation>Shaban (8)</translation></message>
-    <message id="Dhuʻl-Qiʻdah (11)"><source>Dhuʻl-Qiʻdah (11)</source><translation>Dhu al-Qadah (11)</translation></message>
-    <message id="Dhuʻl-Hijjah (12)"><source>Dhuʻl-Hijjah (12)</source><translation>Dhu al-Hijjah (12)</translation></message>
+    <message id="widget.menu.simpleSmall"><source>Hijri date, small</source><translation>Hijri date, small</translation></message>
+    <message id="widget.menu.simpleMedium"><source>Hijri date, medium</source><translation>Hijri date, medium</translation></message>
+    <message id="widget.menu.complexMedium"><source>Hijri and Gregorian dates, medium</source><translation>Hijri and Gregorian dates, medium</translation></message>
+    <message id="widget.menu.open"><source>Open Qamarly</source><translation>Open Qamarly</translation></message>
+    <message id="widget.error.unexpected"><source>unexpected argument &#x27;%1&#x27;</source><translation>unexpected argument &#x27;%1&#x27;</translation></message>
+    <message id="widget.error.needsValue"><source>%1 needs a value</source><translation>%1 needs a value</translation></message>
+    <message id="widget.error.unknownOption"><source>unknown option &#x27;%1&#x27; (see --help)</source><translation>unknown option &#x27;%1&#x27; (see --help)</translation></message>
+    <message id="widget.error.kind"><source>unknown widget kind &#x27;%1&#x27; (use simple or complex)</source><translation>unknown widget kind &#x27;%1&#x27; (use simple or complex)</translation></message>
+    <message id="widget.error.family"><source>unknown widget family &#x27;%1&#x27; (use small or medium)</source><translation>unknown widget family &#x27;%1&#x27; (use small or medium)</translation></message>
+    <message id="widget.error.unsupportedFamily"><source>the %1 widget does not come in the %2 family (only %3)</source><translation>the %1 widget does not come in the %2 family (only %3)</translation></message>
+    <message id="widget.error.appearance"><source>unknown appearance &#x27;%1&#x27; (use light or dark)</source><translation>unknown appearance &#x27;%1&#x27; (use light or dark)</translation></message>
+    <message id="widget.error.noOutput"><source>say where to write the picture with -o FILE.png</source><translation>say where to write the picture with -o FILE.png</translation></message>
+    <message id="widget.error.notPng"><source>&#x27;%1&#x27; does not end in .png; the picture is written as PNG</source><translation>&#x27;%1&#x27; does not end in .png; the picture is written as PNG</translation></message>
+    <message id="widget.error.instant"><source>&#x27;%1&#x27; is not an ISO 8601 instant (e.g. 2026-12-05T09:30:00+03:00)</source><translation>&#x27;%1&#x27; is not an ISO 8601 instant (e.g. 2026-12-05T09:30:00+03:00)</translation></message>
+    <message id="widget.error.write"><source>could not write %1</source><translation>could not write %1</translation></message>
+    <message id="widget.error.noDisplay"><source>no display to show the widget on (render one with: qamarly-widget render -o FILE.png)</source><translation>no display to show the widget on (render one with: qamarly-widget render -o FILE.png)</translation></message>
 </context>
 </TS>

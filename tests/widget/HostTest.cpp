@@ -1,10 +1,16 @@
 #include "core/SharedDefaults.h"
+#include "platform/Localization.h"
 #include "platform/WidgetCenter.h"
 #include "support/TestEnvironment.h"
 #include "widget/WidgetHost.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QMenu>
+#include <QScreen>
 #include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -120,6 +126,89 @@ TEST_F(HostTest, WindowStaysOnTheDesktopAndRemembersItsPlaceInItsOwnSuite)
     widget::HostWindow window(widget::WidgetKind::simple, widget::WidgetFamily::systemSmall, std::nullopt, own);
     EXPECT_EQ(window.pos(), QPoint(40, 60));
     EXPECT_FALSE(core::sharedDefaults()->integer(QStringLiteral("simple.small.windowX")).has_value());
+}
+
+// Right-clicks the widget where a person would, waits for its menu, reads its
+// items and clicks the one named `pick` (none when empty); the menu's texts.
+QStringList rightClickAndPick(widget::HostWindow &window, const QString &pick)
+{
+    QStringList texts;
+    QTimer poll;
+    poll.setInterval(10);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        if (!menu)
+            return;
+        poll.stop();
+        QAction *chosen = nullptr;
+        for (QAction *action : menu->actions()) {
+            if (action->isSeparator())
+                continue;
+            texts << action->text();
+            if (action->text() == pick)
+                chosen = action;
+        }
+        if (chosen)
+            QTest::mouseClick(menu->windowHandle(), Qt::LeftButton, {},
+                              menu->actionGeometry(chosen).center());
+        else
+            menu->close();
+    });
+    poll.start();
+    QTest::mouseClick(window.windowHandle(), Qt::RightButton, {}, window.rect().center());
+    for (int waited = 0; poll.isActive() && waited < 5000; waited += 10)
+        QTest::qWait(10);
+    EXPECT_FALSE(poll.isActive()) << "no menu opened";
+    QTest::qWait(20);
+    return texts;
+}
+
+TEST_F(HostTest, EachKindAndFamilyOpensAtItsOwnPlaceOnAFirstStart)
+{
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    QList<QRect> placed;
+    for (const widget::WidgetChoice &choice : widget::widgetChoices()) {
+        widget::HostWindow window(choice.kind, choice.family, std::nullopt,
+                                  platform::UserDefaults::inMemory());
+        const QRect frame(window.pos(), window.size());
+        EXPECT_TRUE(area.contains(frame)) << choice.menuKey;
+        for (const QRect &other : placed)
+            EXPECT_FALSE(frame.intersects(other)) << choice.menuKey;
+        placed << frame;
+    }
+    EXPECT_EQ(placed.size(), 3);
+}
+
+TEST_F(HostTest, RightClickOffersTheOtherWidgetsOpeningQamarlyAndClosing)
+{
+    platform::installTranslations();
+    widget::HostWindow window(widget::WidgetKind::simple, widget::WidgetFamily::systemSmall, std::nullopt,
+                              platform::UserDefaults::inMemory());
+    int opened = 0;
+    window.setApplicationOpener([&opened] {
+        ++opened;
+        return true;
+    });
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+
+    EXPECT_EQ(rightClickAndPick(window, QStringLiteral("Open Qamarly")),
+              (QStringList{QStringLiteral("Hijri date, medium"),
+                           QStringLiteral("Hijri and Gregorian dates, medium"),
+                           QStringLiteral("Open Qamarly"), QStringLiteral("Close")}));
+    EXPECT_EQ(opened, 1);
+
+    // The same window becomes the other kind, at that kind's own size.
+    rightClickAndPick(window, QStringLiteral("Hijri and Gregorian dates, medium"));
+    EXPECT_EQ(window.kind(), widget::WidgetKind::complex);
+    EXPECT_EQ(window.family(), widget::WidgetFamily::systemMedium);
+    EXPECT_EQ(window.size(), QSize(364, 170));
+    EXPECT_EQ(window.controller().timelinesBuilt(), 2);
+    EXPECT_EQ(rightClickAndPick(window, QString()).first(), QStringLiteral("Hijri date, small"));
+
+    rightClickAndPick(window, QStringLiteral("Close"));
+    EXPECT_FALSE(window.isVisible());
+    platform::installTranslations();
 }
 
 } // namespace

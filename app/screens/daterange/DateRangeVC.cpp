@@ -39,9 +39,9 @@ DateRangeVC::DateRangeVC(QWidget *parent)
     ui_->fromCaptionLabel->setText(platform::localized("daterange.from"));
     ui_->toCaptionLabel->setText(platform::localized("daterange.to"));
     ui_->totalDaysLabel->setText(platform::localized("daterange.totalDays"));
-    ui_->yearsCaptionLabel->setText(platform::localized("daterange.years"));
-    ui_->monthsCaptionLabel->setText(platform::localized("daterange.months"));
-    ui_->daysCaptionLabel->setText(platform::localized("daterange.days"));
+    ui_->yearsCaptionLabel->setText(core::localizedCount("daterange.years", 0));
+    ui_->monthsCaptionLabel->setText(core::localizedCount("daterange.months", 0));
+    ui_->daysCaptionLabel->setText(core::localizedCount("daterange.days", 0));
     ui_->todayButton->setText(platform::localized("daterange.today"));
     ui_->resetButton->setText(platform::localized("daterange.reset"));
 
@@ -185,6 +185,10 @@ void DateRangeVC::updateResult()
     ui_->yearsLabel->setText(core::localizedNumber(range_.years));
     ui_->monthsLabel->setText(core::localizedNumber(range_.months));
     ui_->daysLabel->setText(core::localizedNumber(range_.days));
+    // The captions under the numbers take the plural form of their count.
+    ui_->yearsCaptionLabel->setText(core::localizedCount("daterange.years", range_.years));
+    ui_->monthsCaptionLabel->setText(core::localizedCount("daterange.months", range_.months));
+    ui_->daysCaptionLabel->setText(core::localizedCount("daterange.days", range_.days));
 }
 
 void DateRangeVC::selectSegment(int index)

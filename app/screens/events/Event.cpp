@@ -4,6 +4,8 @@
 #include "platform/DateFormatter.h"
 #include "platform/Localization.h"
 
+#include <QStringList>
+#include <algorithm>
 #include <chrono>
 
 namespace events {
@@ -67,7 +69,9 @@ DaysAndHours daysAndHoursBetween(const platform::Calendar &calendar, platform::I
     }
     const platform::Instant base = reached(days).value_or(from);
     const auto rest = forward ? to - base : base - to;
-    return {direction * days, direction * duration_cast<hours>(rest).count()};
+    const auto wholeHours = duration_cast<hours>(rest);
+    return {direction * days, direction * wholeHours.count(),
+            direction * duration_cast<minutes>(rest - wholeHours).count()};
 }
 
 Event::Event(const QString &occasionName, const QString &ddmm, platform::Instant now)
@@ -91,25 +95,44 @@ Event::Event(const QString &occasionName, const QString &ddmm, platform::Instant
     describeTiming(now);
 }
 
+namespace {
+
+// "4 days and 12 hours", leaving out a part that is zero; under an hour only
+// the minutes are left ("30 minutes", never "0 minutes").
+QString durationText(const DaysAndHours &span)
+{
+    QStringList parts;
+    if (span.days != 0)
+        parts << core::localizedCount("days", span.days);
+    if (span.hours != 0)
+        parts << core::localizedCount("hours", span.hours);
+    if (parts.isEmpty())
+        parts << core::localizedCount("minutes", std::max<std::int64_t>(1, span.minutes));
+    const QString space = QStringLiteral(" ");
+    return parts.join(space + platform::localized("and") + space);
+}
+
+} // namespace
+
 void Event::describeTiming(platform::Instant now)
 {
-    const DaysAndHours left =
-        daysAndHoursBetween(conv->gregorianCalendar(), now, conv->gregorianDate()->date());
-    const QString space = QStringLiteral(" ");
-    const auto sentence = [&](const char *lead, std::int64_t d, std::int64_t h) {
-        return platform::localized(lead) + QStringLiteral(": ") + core::localizedNumber(d) + space +
-               platform::localized("days") + space + platform::localized("and") + space +
-               core::localizedNumber(h) + space + platform::localized("hours");
-    };
-    if (left.days > 0 || left.hours >= 1) {
-        days = sentence("after", left.days, left.hours);
+    const platform::Calendar &calendar = conv->gregorianCalendar();
+    const platform::Instant occasion = conv->gregorianDate()->date();
+    // Whether the occasion is today, ahead or past is a matter of calendar
+    // days in the local zone: half an hour before its midnight it is still
+    // ahead, and from that midnight on it is today.
+    const platform::Instant today = calendar.startOfDay(now);
+    const platform::Instant occasionDay = calendar.startOfDay(occasion);
+    const DaysAndHours left = daysAndHoursBetween(calendar, now, occasion);
+    if (occasionDay > today) {
+        days = platform::localized("after") + QStringLiteral(": ") + durationText(left);
         color = comingColor;
-    } else if (left.days < 0) {
+    } else if (occasionDay < today) {
         isFuture = false;
-        days = sentence("since", -left.days, left.hours < 0 ? -left.hours : 0);
+        days = platform::localized("since") + QStringLiteral(": ") +
+               durationText({-left.days, -left.hours, -left.minutes});
         color = pastColor;
     } else {
-        // The occasion's day began within the last day: it is today.
         days = platform::localized("today");
         color = pastColor;
     }

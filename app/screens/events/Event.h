@@ -46,13 +46,14 @@ struct OccasionRow
 };
 const std::vector<OccasionRow> &occasionTable();
 
-// Whole days and the hours left over from `from` to `to` on `calendar`,
-// counted as calendar days (a day across a clock change is still one day);
-// both carry the sign of to - from.
+// Whole days, then the hours and minutes left over, from `from` to `to` on
+// `calendar`, counted as calendar days (a day across a clock change is still
+// one day); all carry the sign of to - from.
 struct DaysAndHours
 {
     std::int64_t days = 0;
     std::int64_t hours = 0;
+    std::int64_t minutes = 0;
 };
 DaysAndHours daysAndHoursBetween(const platform::Calendar &calendar, platform::Instant from,
                                  platform::Instant to);

@@ -77,12 +77,12 @@ TEST_F(DeliveryAgentTest, AOneSecondRequestReachesTheDesktopAndItsBadgeTheLaunch
     ASSERT_TRUE(QTest::qWaitFor([&] { return fake->shown.size() == 1; }, patienceMs));
     EXPECT_EQ(fake->shown[0].summary, "Today: 26 Jumada II (6), 1448");
     EXPECT_EQ(fake->shown[0].body, "the body");
-    EXPECT_EQ(fake->shown[0].hints.value("desktop-entry").toString(), "qamarly");
+    EXPECT_EQ(fake->shown[0].hints.value("desktop-entry").toString(), "org.qamarly.Qamarly");
     ASSERT_TRUE(QTest::qWaitFor([&] {
         return !fake->launcherUpdates.isEmpty() && fake->launcherUpdates.last().value("count").toLongLong() == 26;
     }, patienceMs));
     EXPECT_TRUE(fake->launcherUpdates.last().value("count-visible").toBool());
-    EXPECT_EQ(fake->launcherUris.last(), "application://qamarly.desktop");
+    EXPECT_EQ(fake->launcherUris.last(), "application://org.qamarly.Qamarly.desktop");
     EXPECT_TRUE(entries(NotificationStore::State::pending).isEmpty());
     EXPECT_EQ(center.applicationIconBadgeNumber(), 26);
 

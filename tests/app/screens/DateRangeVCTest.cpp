@@ -97,6 +97,10 @@ TEST_F(DateRangeScreen, OneHijriMonthInHijriModeIsOneMonthOfItsUmmAlQuraLength)
     pickTo(*hijri.date(1447, 9, 1, 12));
     const int length = hijri.daysInMonth(*hijri.date(1447, 8, 1));
     EXPECT_EQ(shown(), (QStringList{QString::number(length), "0", "1", "0"}));
+    // Each caption takes the plural form of the number above it.
+    EXPECT_EQ(ui().yearsCaptionLabel->text(), QStringLiteral("Years"));
+    EXPECT_EQ(ui().monthsCaptionLabel->text(), QStringLiteral("Month"));
+    EXPECT_EQ(ui().daysCaptionLabel->text(), QStringLiteral("Days"));
 }
 
 TEST_F(DateRangeScreen, SwitchingToHijriShowsTheAdjustedDayAndSwitchingBackRestoresTheDays)
@@ -182,6 +186,8 @@ TEST_F(DateRangeScreen, MirrorsUnderArabic)
     EXPECT_EQ(ui().toDatePicker->localeName(), QStringLiteral("ar"));
     EXPECT_EQ(ui().totalDaysLabel->text(), QStringLiteral("مجموع الأيام"));
     EXPECT_EQ(ui().daysTextLabel->text(), QStringLiteral("٠"));
+    EXPECT_EQ(ui().yearsCaptionLabel->text(), QStringLiteral("سنة"));
+    EXPECT_EQ(ui().monthsCaptionLabel->text(), QStringLiteral("شهر"));
     // Years come first in reading order, so on the right.
     EXPECT_GT(ui().yearsLabel->mapTo(screen.get(), QPoint()).x(),
               ui().daysLabel->mapTo(screen.get(), QPoint()).x());

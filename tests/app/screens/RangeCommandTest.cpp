@@ -65,7 +65,16 @@ TEST_F(RangeCommand, ReadsHijriDatesAsThePickersShowThemWhateverTheAdjustment)
 TEST_F(RangeCommand, PrintsTwoReadableLinesWithoutJson)
 {
     ASSERT_EQ(run({QStringLiteral("range"), QStringLiteral("2020-03-01"), QStringLiteral("2019-01-15")}), 0);
-    EXPECT_EQ(out, QStringLiteral("Total days: -411\nYears: -1, months: -1, days: -17\n"));
+    EXPECT_EQ(out, QStringLiteral("Total: -411 days\n-1 year, -1 month, -17 days\n"));
+    // A zero part is left out; nothing at all still says so.
+    ASSERT_EQ(run({QStringLiteral("range"), QStringLiteral("2020-01-01"), QStringLiteral("2021-01-02")}), 0);
+    EXPECT_EQ(out, QStringLiteral("Total: 367 days\n1 year, 1 day\n"));
+    ASSERT_EQ(run({QStringLiteral("range"), QStringLiteral("2020-01-01"), QStringLiteral("2020-01-01")}), 0);
+    EXPECT_EQ(out, QStringLiteral("Total: 0 days\n0 days\n"));
+    env.setLocale(QStringLiteral("ar_SA"));
+    platform::installTranslations();
+    ASSERT_EQ(run({QStringLiteral("range"), QStringLiteral("2020-01-01"), QStringLiteral("2022-03-03")}), 0);
+    EXPECT_EQ(out, QStringLiteral("المجموع: ٧٩٢ يومًا\nسنتان، شهران، يومان\n"));
 }
 
 TEST_F(RangeCommand, RefusesADayTheCalendarDoesNotHaveWithOneLine)

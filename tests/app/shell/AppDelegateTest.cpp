@@ -8,6 +8,7 @@
 #include "app/shell/MainWindow.h"
 #include "core/GlobalSettings.h"
 #include "core/SharedDefaults.h"
+#include "platform/Localization.h"
 #include "platform/TabBarController.h"
 #include "platform/Window.h"
 #include "platform/notifications/TestNotificationCenter.h"
@@ -201,6 +202,7 @@ TEST(ApplicationLifecycle, FindsTheAddressAmongTheArguments)
 TEST(MainWindow, IsTitledQamarlyWithOneTabPerScreenInOrder)
 {
     testenv::ScopedEnvironment env;
+    platform::installTranslations();
     int made = 0;
     const auto screen = [&made] {
         ++made;
@@ -209,6 +211,12 @@ TEST(MainWindow, IsTitledQamarlyWithOneTabPerScreenInOrder)
     const auto window = shell::makeMainWindow({{screen, "tab.calendar", {}}, {screen, "tab.converter", {}},
                                                 {[] { return nullptr; }, "tab.dateRange", {}}});
     EXPECT_EQ(window->windowTitle(), "Qamarly");
+    // Under Arabic the title is the name the launcher entry and the dialogs use.
+    env.setLocale(QStringLiteral("ar_SA"));
+    platform::installTranslations();
+    EXPECT_EQ(shell::makeMainWindow({})->windowTitle(), QString::fromUtf8("قمرلي"));
+    env.setLocale(QStringLiteral("en_US"));
+    platform::installTranslations();
     EXPECT_TRUE(QFile::exists(QStringLiteral(":/images/qamarly.png"))) << "the window's icon is built in";
     EXPECT_EQ(window->size(), QSize(shell::mainWindowWidth, shell::mainWindowHeight));
     auto *tabs = shell::rootTabBarController(*window);

@@ -140,7 +140,28 @@ TEST_F(EventsVCTest, EachAppearanceRecomputesAndTurnsToTheFirstComingOccasion)
     carousel().layoutIfNeeded();
     settle();
     EXPECT_EQ(carousel().currentItemIndex(), 5);
-    EXPECT_EQ(timing(), QStringLiteral("Since: 10 days and 0 hours"));
+    EXPECT_EQ(timing(), QStringLiteral("Since: 10 days"));
+}
+
+TEST_F(EventsVCTest, HalfAnHourBeforeRamadanItIsStillAheadAndAtMidnightItIsToday)
+{
+    // 1 Ramadan 1448 is 8 February 2027; the day is the local one.
+    env.setTimeZone(QStringLiteral("Europe/London"));
+    env.setNow(testenv::gregorianInstant(2027, 2, 7, 23, 30));
+    appear();
+    settle();
+    EXPECT_EQ(carousel().currentItemIndex(), 2);
+    EXPECT_EQ(timing(), QStringLiteral("In: 30 minutes"));
+
+    env.setNow(testenv::gregorianInstant(2027, 2, 8, 0, 0));
+    vc->hide();
+    vc->show();
+    for (int i = 0; i < 5; ++i)
+        QCoreApplication::processEvents();
+    carousel().layoutIfNeeded();
+    settle();
+    EXPECT_EQ(carousel().currentItemIndex(), 2);
+    EXPECT_EQ(timing(), QStringLiteral("Today"));
 }
 
 TEST_F(EventsVCTest, ResizingTheScreenMakesTheCardsAgainAndKeepsTheCurrentOne)
@@ -163,7 +184,7 @@ TEST_F(EventsVCTest, UnderArabicTheScreenReadsRightToLeftWithArabicDigits)
     core::GlobalSettings::setCurrentWallpaperName(core::GlobalSettings::wallpaperAssetName(5));
     appear();
     settle();
-    EXPECT_EQ(timing(), QStringLiteral("بعد: ٤ يوم و ١٢ ساعة"));
+    EXPECT_EQ(timing(), QStringLiteral("بعد: ٤ أيام و ١٢ ساعة"));
     ASSERT_NE(card(1), nullptr);
     EXPECT_EQ(card(1)->outlets().eventLabel->text(), QStringLiteral("يوم عاشوراء"));
     EXPECT_EQ(card(1)->outlets().yearLabel->text(), QStringLiteral("٢٠٢٦"));
