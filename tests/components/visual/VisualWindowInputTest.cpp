@@ -145,6 +145,27 @@ TEST_F(VisualThroughWindow, TheDateWheelsTurnWithTheWheelAndStepWithClicks)
     EXPECT_EQ(changed.size(), int(std::size(rows)));
 }
 
+TEST_F(VisualThroughWindow, DraggingAWheelTurnsItOneValuePerRowAndAClickThatMovesLittleStaysAClick)
+{
+    build();
+    QSignalSpy changed(picker, &visual::DatePicker::valueChanged);
+    QWidget *day = column("day");
+    const int rowHeight = day->height() / 5;
+    // Two rows down: the earlier values follow the pointer into the middle.
+    input::drag(day, row(day, 0), row(day, 0) + QPoint(0, 2 * rowHeight), 12);
+    EXPECT_EQ(shown().day, 3);
+    EXPECT_EQ(changed.size(), 2);
+    // And back up three rows, in one motion.
+    input::drag(day, row(day, 0), row(day, 0) - QPoint(0, 3 * rowHeight), 12);
+    EXPECT_EQ(shown().day, 6);
+    // A press that moves less than a drag starts is a click on the row below.
+    input::drag(day, row(day, 1), row(day, 1) + QPoint(0, 2), 1);
+    EXPECT_EQ(shown().day, 7);
+    QWidget *year = column("year");
+    input::drag(year, row(year, 0), row(year, 0) - QPoint(0, rowHeight), 6);
+    EXPECT_EQ(shown().year, 2027);
+}
+
 TEST_F(VisualThroughWindow, UnderRightToLeftTheWheelsStillTurnWhereTheyAreDrawn)
 {
     build(Qt::RightToLeft);
