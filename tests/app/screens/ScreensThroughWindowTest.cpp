@@ -3,6 +3,7 @@
 // wallpaper each screen's controls sit in, the presented prompt and the tab
 // bar all take part in deciding who gets it.
 #include "ScreenTestSupport.h"
+#include "app/notifications/CustomError.h"
 #include "app/notifications/EnableOptionsVC.h"
 #include "app/screens/daterange/DateRangeVC.h"
 #include "app/screens/events/EventsVC.h"
@@ -47,7 +48,12 @@ protected:
         shell::AppServices services;
         services.center = world.center.get();
         services.refreshNotificationsIfNeeded = [] {};
-        services.rescheduleNotifications = [this] { ++appReschedules; };
+        services.rescheduleNotifications = [this] {
+            ++appReschedules;
+            // As the scheduler does: it clears, then refuses without alerts.
+            if (!world.center->notificationSettings().alertsAllowed())
+                throw notifications::CustomError(notifications::CustomError::NotificationsNotAllowed);
+        };
         delegate = std::make_unique<shell::AppDelegate>(services);
         window = shell::makeMainWindow(shell::tabScreens());
         tabs = shell::rootTabBarController(*window);
@@ -343,7 +349,9 @@ TEST_F(MainWindowInput, AfterNotNowTheWindowsMenuLeadsToTheNotificationSwitches)
     platform::AppSettingsWindow *page = settingsPage();
     ASSERT_NE(page, nullptr);
 
+    // The badge alone: the scheduler refuses (no alerts), and nothing breaks.
     input::click(page->badgeSwitch(), input::indicatorOf(page->badgeSwitch()));
+    EXPECT_EQ(appReschedules, 1);
     input::click(page->alertsSwitch(), input::indicatorOf(page->alertsSwitch()));
     const platform::NotificationSettings now = world.center->notificationSettings();
     EXPECT_TRUE(now.alertsAllowed());
