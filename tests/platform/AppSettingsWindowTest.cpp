@@ -138,6 +138,15 @@ TEST_F(SettingsPage, OpeningTwiceShowsTheOnePageAndCloseDismissesIt)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(guard.isNull());
     EXPECT_EQ(AppSettings::shared().window(), nullptr);
+
+    // Escape closes it too.
+    page = open({});
+    ASSERT_NE(page, nullptr);
+    guard = page;
+    page->activateWindow();
+    QTest::keyClick(page->windowHandle(), Qt::Key_Escape);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(guard.isNull());
 }
 
 TEST_F(SettingsPage, ReadsInArabic)
