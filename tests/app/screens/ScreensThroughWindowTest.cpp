@@ -12,6 +12,7 @@
 #include "app/shell/MainWindow.h"
 #include "app/shell/TabScreens.h"
 #include "components/carousel/MediaClock.h"
+#include "components/visual/DatePickerColumn.h"
 #include "core/GlobalSettings.h"
 #include "platform/TabBarController.h"
 #include "platform/Window.h"
@@ -22,6 +23,7 @@
 #include "ui_EventsVC.h"
 #include "ui_PickerConverterVC.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QLabel>
 #include <QMenu>
@@ -169,6 +171,37 @@ TEST_F(MainWindowInput, EveryTabButtonBringsItsScreenIntoView)
         selectTab(index);
         EXPECT_EQ(tabs->selectedIndex(), index);
         EXPECT_TRUE(tabs->viewControllerAt(index)->isInView()) << index;
+    }
+}
+
+// Whatever is laid over or around a control, a press on its middle must
+// reach it: a guard against overlays and see-through parents to come.
+TEST_F(MainWindowInput, EveryControlOfEveryTabIsReachableInBothDirections)
+{
+    for (const bool arabic : {false, true}) {
+        if (arabic)
+            world.useArabic();
+        window.reset();
+        open();
+        for (int index = 0; index < tabs->count(); ++index) {
+            selectTab(index);
+            int controls = 0;
+            for (QWidget *w : tabs->viewControllerAt(index)->findChildren<QWidget *>()) {
+                const bool takesInput = qobject_cast<QAbstractButton *>(w) || qobject_cast<QTabBar *>(w) ||
+                                        qobject_cast<visual::DatePickerColumn *>(w) ||
+                                        qobject_cast<components::Carousel *>(w);
+                if (!takesInput || !w->isVisible() || !w->isEnabled())
+                    continue;
+                ++controls;
+                EXPECT_TRUE(input::reaches(w))
+                    << (arabic ? "Arabic, " : "") << "tab " << index << ": " << w->metaObject()->className()
+                    << " " << w->objectName().toStdString() << " is covered by "
+                    << input::widgetAt(w)->metaObject()->className() << " "
+                    << input::widgetAt(w)->objectName().toStdString();
+            }
+            EXPECT_GT(controls, 0) << index;
+        }
+        EXPECT_TRUE(input::reaches(tabs->tabButton(0)));
     }
 }
 
