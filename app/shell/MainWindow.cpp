@@ -42,11 +42,12 @@ void addApplicationMenu(platform::Window &window)
     bar->setObjectName(QStringLiteral("menuBar"));
     QMenu *menu = bar->addMenu(platform::localized("shell.menu.application"));
     menu->setObjectName(QStringLiteral("applicationMenu"));
-    // Until the settings tab exists this is the one way back to a permission
-    // refused with "Not now" or in the platform's dialog.
+    // The way back to a permission refused with "Not now" or in the
+    // platform's dialog, which no screen offers again.
     QAction *settings = menu->addAction(platform::localized("shell.menu.notificationSettings"));
     settings->setObjectName(QStringLiteral("notificationSettingsAction"));
-    settings->setShortcut(QKeySequence::Preferences);
+    // Desktops disagree on a Preferences key; Ctrl+, is the common one.
+    settings->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma));
     settings->setShortcutContext(Qt::ApplicationShortcut);
     settings->setMenuRole(QAction::PreferencesRole);
     QObject::connect(settings, &QAction::triggered, &window,

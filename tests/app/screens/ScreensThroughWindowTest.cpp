@@ -396,4 +396,14 @@ TEST_F(MainWindowInput, AfterNotNowTheWindowsMenuLeadsToTheNotificationSwitches)
     EXPECT_EQ(prompt(), nullptr);
 }
 
+TEST_F(MainWindowInput, CtrlCommaOpensTheSettingsPageFromAnyTab)
+{
+    open();
+    selectTab(occasionsTab);
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QTest::keyClick(window->windowHandle(), Qt::Key_Comma, Qt::ControlModifier);
+    EXPECT_NE(settingsPage(), nullptr);
+}
+
 } // namespace
