@@ -6,6 +6,7 @@
 #include "platform/AlertController.h"
 #include "platform/Localization.h"
 #include "platform/notifications/UserNotificationCenter.h"
+#include "platform/settings/AppSettingsWindow.h"
 #include "ui_EnableOptionsVC.h"
 
 #include <QGuiApplication>
@@ -25,6 +26,15 @@ void EnableOptionsVC::setApplicationSettingsOpener(SettingsOpener opener)
 {
     settingsOpener() = std::move(opener);
 }
+
+namespace {
+bool openSettings(QWidget *over)
+{
+    if (const EnableOptionsVC::SettingsOpener &open = settingsOpener())
+        return open();
+    return platform::openApplicationSettings(over);
+}
+} // namespace
 
 EnableOptionsVC::EnableOptionsVC(QWidget *parent)
     : platform::ViewController(parent), ui_(std::make_unique<Ui::EnableOptionsVC>()),
@@ -72,6 +82,10 @@ void EnableOptionsVC::viewWillDisappear()
 
 void EnableOptionsVC::startObserving()
 {
+    if (!permissionChange_)
+        permissionChange_ =
+            connect(&platform::AppSettings::shared(), &platform::AppSettings::notificationSettingsChanged,
+                    this, [this] { applicationDidBecomeActive(); });
     if (activation_)
         return;
     if (auto *app = qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
@@ -87,6 +101,9 @@ void EnableOptionsVC::stopObserving()
     if (activation_)
         disconnect(activation_);
     activation_ = {};
+    if (permissionChange_)
+        disconnect(permissionChange_);
+    permissionChange_ = {};
 }
 
 void EnableOptionsVC::closeButtonActions()
@@ -160,13 +177,9 @@ void EnableOptionsVC::showNotEnabledAlert()
     auto *alert = new platform::AlertController(QString::fromLatin1(notEnabledTitle),
                                                 platform::localized("NotificationsNotEnabledMessage"), this);
     alert->addAction(platform::localized("ok"), platform::AlertController::ActionStyle::Cancel);
+    QPointer<EnableOptionsVC> self(this);
     alert->addAction(platform::localized("settings"), platform::AlertController::ActionStyle::Destructive,
-                     [] {
-                         QTimer::singleShot(0, [] {
-                             if (const SettingsOpener &open = settingsOpener())
-                                 open();
-                         });
-                     });
+                     [self] { QTimer::singleShot(0, [self] { openSettings(self); }); });
     alert->showOver(this);
 }
 

@@ -54,8 +54,8 @@ public:
     bool isObservingActivation() const { return static_cast<bool>(activation_); }
 
     // How the "settings" button opens this application's page of the
-    // platform settings; returns false when it cannot. Until one is installed
-    // the button does nothing, as when the page cannot be opened.
+    // platform settings; returns false when it cannot (then nothing happens).
+    // The platform's page by default; an empty opener puts that back.
     using SettingsOpener = std::function<bool()>;
     static void setApplicationSettingsOpener(SettingsOpener opener);
     // How the permission is rescheduled for; the scheduler's by default.
@@ -75,6 +75,9 @@ private:
     std::function<void()> reschedule_;
     QTimer *settleTimer_;
     QMetaObject::Connection activation_;
+    // Permission changed on the settings page, which is a window of this
+    // application: leaving it need not make the application active again.
+    QMetaObject::Connection permissionChange_;
 };
 
 } // namespace notifications

@@ -5,6 +5,7 @@
 #include "platform/Console.h"
 #include "platform/TabBarController.h"
 #include "platform/Window.h"
+#include "platform/settings/AppSettingsWindow.h"
 
 #include <QApplication>
 #include <QMetaObject>
@@ -27,6 +28,20 @@ AppDelegate::AppDelegate(AppServices services)
     // The rating prompt is configured here once it exists.
     if (!runningDelegate)
         runningDelegate = this;
+    connect(&platform::AppSettings::shared(), &platform::AppSettings::notificationSettingsChanged, this,
+            &AppDelegate::notificationPermissionChanged);
+}
+
+void AppDelegate::notificationPermissionChanged()
+{
+    try {
+        if (services_.rescheduleNotifications)
+            services_.rescheduleNotifications();
+        else
+            notifications::NotificationScheduler::shared().rescheduleNotifications();
+    } catch (const notifications::CustomError &) {
+        // Alerts went off: the plan is cleared and nothing more is to be done.
+    }
 }
 
 AppDelegate::~AppDelegate()

@@ -23,6 +23,9 @@ struct AppServices
     // Reschedules the notifications when last done on an earlier day; the
     // shared scheduler's when empty.
     std::function<void()> refreshNotificationsIfNeeded;
+    // Rebuilds the plan (may throw CustomError, which is ignored); the shared
+    // scheduler's when empty.
+    std::function<void()> rescheduleNotifications;
 };
 
 // The application's delegate: puts the notification and watch machinery in
@@ -74,6 +77,9 @@ private:
     // otherwise queued to it.
     void onMainThread(std::function<void()> work);
     void refreshNotificationsIfNeeded();
+    // The user changed the notification permission on Qamarly's settings
+    // page: the plan follows at once (made, or cleared when alerts went off).
+    void notificationPermissionChanged();
 
     QPointer<platform::Window> window_;
     platform::WatchSession *watchSession_ = nullptr;

@@ -3,8 +3,13 @@
 #include "platform/Localization.h"
 #include "platform/TabBarController.h"
 #include "platform/Window.h"
+#include "platform/settings/AppSettingsWindow.h"
 
+#include <QAction>
 #include <QIcon>
+#include <QLayout>
+#include <QMenu>
+#include <QMenuBar>
 
 namespace shell {
 
@@ -27,7 +32,33 @@ std::unique_ptr<platform::Window> makeMainWindow(const std::vector<TabScreen> &t
         tabBar->addTab(screen, platform::localized(tab.titleKey), icon);
     }
     window->setRootViewController(tabBar);
+    addApplicationMenu(*window);
     return window;
+}
+
+void addApplicationMenu(platform::Window &window)
+{
+    auto *bar = new QMenuBar(&window);
+    bar->setObjectName(QStringLiteral("menuBar"));
+    QMenu *menu = bar->addMenu(platform::localized("shell.menu.application"));
+    menu->setObjectName(QStringLiteral("applicationMenu"));
+    // The way back to a permission refused with "Not now" or in the
+    // platform's dialog, which no screen offers again.
+    QAction *settings = menu->addAction(platform::localized("shell.menu.notificationSettings"));
+    settings->setObjectName(QStringLiteral("notificationSettingsAction"));
+    // Desktops disagree on a Preferences key; Ctrl+, is the common one.
+    settings->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma));
+    settings->setShortcutContext(Qt::ApplicationShortcut);
+    settings->setMenuRole(QAction::PreferencesRole);
+    QObject::connect(settings, &QAction::triggered, &window,
+                     [w = &window] { platform::openApplicationSettings(w); });
+    menu->addSeparator();
+    QAction *quit = menu->addAction(platform::localized("shell.menu.quit"));
+    quit->setObjectName(QStringLiteral("quitAction"));
+    quit->setShortcut(QKeySequence::Quit);
+    quit->setMenuRole(QAction::QuitRole);
+    QObject::connect(quit, &QAction::triggered, &window, &QWidget::close);
+    window.layout()->setMenuBar(bar);
 }
 
 platform::TabBarController *rootTabBarController(const platform::Window &window)

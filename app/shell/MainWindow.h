@@ -19,6 +19,9 @@ inline constexpr int mainWindowHeight = 760;
 // The main window: titled "Qamarly", resizable, its root a tab bar
 // controller holding one screen per entry of `tabs`, titles looked up now.
 std::unique_ptr<platform::Window> makeMainWindow(const std::vector<TabScreen> &tabs);
+// The window's menu: Qamarly's notification settings page (also on the
+// desktop's Preferences shortcut) and Quit. makeMainWindow adds it.
+void addApplicationMenu(platform::Window &window);
 // The tab bar controller at the root of a window made by makeMainWindow.
 platform::TabBarController *rootTabBarController(const platform::Window &window);
 

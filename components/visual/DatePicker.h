@@ -13,8 +13,8 @@ class DatePickerColumn;
 
 // Picks a day, month and year on any calendar, in three wheel-like columns
 // (day, month name, year) in the locale's digits and names. Keyboard (Up and
-// Down, Tab between columns), mouse wheel and clicks above or below the
-// selected row step a column. A date before the minimum is refused: the
+// Down, Tab between columns), mouse wheel, clicks above or below the
+// selected row and drags up or down step a column. A date before the minimum is refused: the
 // picker snaps back to the minimum. Mirrors under right-to-left.
 //
 // User changes emit willChange() and then valueChanged(); setDate() and the

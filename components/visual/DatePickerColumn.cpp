@@ -1,8 +1,11 @@
 #include "components/visual/DatePickerColumn.h"
 
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QStyleHints>
 #include <QVariantAnimation>
 #include <QWheelEvent>
 #include <cmath>
@@ -163,10 +166,48 @@ void DatePickerColumn::mousePressEvent(QMouseEvent *event)
         return;
     }
     setFocus(Qt::MouseFocusReason);
-    const double middleTop = rowHeight() * (visibleRows / 2);
-    const int rows = int(std::floor((event->position().y() - middleTop) / rowHeight()));
-    if (rows != 0)
-        emit stepRequested(rows);
+    pressed_ = true;
+    dragging_ = false;
+    pressY_ = event->position().y();
+    draggedRows_ = 0;
+    event->accept();
+}
+
+void DatePickerColumn::mouseMoveEvent(QMouseEvent *event)
+{
+    if (!pressed_ || !(event->buttons() & Qt::LeftButton)) {
+        QWidget::mouseMoveEvent(event);
+        return;
+    }
+    const double moved = event->position().y() - pressY_;
+    if (!dragging_ && std::abs(moved) >= QGuiApplication::styleHints()->startDragDistance())
+        dragging_ = true;
+    if (dragging_) {
+        // The values follow the pointer, as on a real wheel: dragging down
+        // brings the earlier values into the middle, one per row moved.
+        const int rows = -int(std::lround(moved / rowHeight()));
+        if (rows != draggedRows_) {
+            emit stepRequested(rows - draggedRows_);
+            draggedRows_ = rows;
+        }
+    }
+    event->accept();
+}
+
+void DatePickerColumn::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (!pressed_ || event->button() != Qt::LeftButton) {
+        QWidget::mouseReleaseEvent(event);
+        return;
+    }
+    pressed_ = false;
+    if (!dragging_) {
+        const double middleTop = rowHeight() * (visibleRows / 2);
+        const int rows = int(std::floor((pressY_ - middleTop) / rowHeight()));
+        if (rows != 0)
+            emit stepRequested(rows);
+    }
+    dragging_ = false;
     event->accept();
 }
 

@@ -38,6 +38,8 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
 
@@ -54,6 +56,12 @@ private:
     std::function<QString(int)> text_;
     double offset_ = 0.0;
     int wheelRemainder_ = 0;
+    // A press turns into a drag once it has moved far enough; a press that
+    // never does is a click on the row under it.
+    bool pressed_ = false;
+    bool dragging_ = false;
+    double pressY_ = 0.0;
+    int draggedRows_ = 0;
     QVariantAnimation *scroll_ = nullptr;
 };
 

@@ -113,10 +113,14 @@ void LocalNotificationCenter::getNotificationSettings(std::function<void(const N
         completion(settings);
 }
 
-void LocalNotificationCenter::setNotificationSettings(const NotificationSettings &settings)
+bool LocalNotificationCenter::setNotificationSettings(const NotificationSettings &settings)
 {
-    if (NotificationStore *s = store())
-        s->setSettings(settings);
+    NotificationStore *s = store();
+    if (s && s->setSettings(settings))
+        return true;
+    consoleLog(QStringLiteral("Cannot keep the notification permission in %1")
+                   .arg(s ? s->path() : QStringLiteral("the notification store")));
+    return false;
 }
 
 void LocalNotificationCenter::addNotificationRequest(const NotificationRequest &request,

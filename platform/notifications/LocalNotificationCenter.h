@@ -34,8 +34,7 @@ public:
     void setApplicationIconBadgeNumber(int number) override;
     int applicationIconBadgeNumber() override;
 
-    // The platform settings window changes the permission through this.
-    void setNotificationSettings(const NotificationSettings &settings);
+    bool setNotificationSettings(const NotificationSettings &settings) override;
 
     // Whether the application is in front; by default, whether the Qt
     // application is the active one. Tests replace it.

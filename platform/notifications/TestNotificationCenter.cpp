@@ -21,6 +21,22 @@ void TestNotificationCenter::setSettings(const NotificationSettings &settings)
     settings_ = settings;
 }
 
+bool TestNotificationCenter::setNotificationSettings(const NotificationSettings &settings)
+{
+    std::lock_guard lock(mutex_);
+    calls_ << QStringLiteral("setSettings");
+    if (keepSettingsFails_)
+        return false;
+    settings_ = settings;
+    return true;
+}
+
+void TestNotificationCenter::setKeepSettingsFails(bool fails)
+{
+    std::lock_guard lock(mutex_);
+    keepSettingsFails_ = fails;
+}
+
 void TestNotificationCenter::setAddError(const QString &error)
 {
     std::lock_guard lock(mutex_);

@@ -16,6 +16,9 @@ public:
     // The answer requestAuthorization gives while the status is not determined.
     void setAuthorizationAnswer(bool grant, AuthorizationOptions options);
     void setSettings(const NotificationSettings &settings);
+    // As the settings page would; refused while a keep failure is set.
+    bool setNotificationSettings(const NotificationSettings &settings) override;
+    void setKeepSettingsFails(bool fails);
     // Refuse every added request with this error (empty: accept again).
     void setAddError(const QString &error);
 
@@ -47,6 +50,7 @@ private:
     bool answerGrant_ = true;
     AuthorizationOptions answerOptions_ = AuthorizationOption::alert | AuthorizationOption::badge;
     QString addError_;
+    bool keepSettingsFails_ = false;
     QList<NotificationRequest> pending_;
     QList<Notification> delivered_;
     int badge_ = 0;

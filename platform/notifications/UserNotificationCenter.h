@@ -55,6 +55,10 @@ public:
     virtual void getNotificationSettings(std::function<void(const NotificationSettings &)> completion) = 0;
     // Convenience: the settings, read synchronously.
     NotificationSettings notificationSettings();
+    // The platform's settings page changes the permission through this (the
+    // user turning a refused permission on, or a granted one off); the
+    // application itself only ever asks. False when it cannot be kept.
+    virtual bool setNotificationSettings(const NotificationSettings &settings) = 0;
 
     // A request whose identifier is already pending replaces it. `completion`
     // gets an error text when the request is refused (a trigger that can

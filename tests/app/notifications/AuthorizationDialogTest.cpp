@@ -1,7 +1,9 @@
 // The permission dialog: answered once, by the button pressed or by closing it.
-#include "platform/Localization.h"
 #include "platform/notifications/AuthorizationDialog.h"
+
+#include "platform/Localization.h"
 #include "support/TestEnvironment.h"
+#include "support/WindowInput.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -34,7 +36,8 @@ TEST(AuthorizationDialogTest, AllowGrantsAndTheAnswerComesOnce)
     ASSERT_TRUE(QTest::qWaitFor([] { return shownDialog() != nullptr; }, 10000));
     QMessageBox *box = shownDialog();
     EXPECT_EQ(box->text(), QString::fromUtf8("“Qamarly” Would Like to Send You Notifications"));
-    QTest::mouseClick(box->findChild<QPushButton *>(QStringLiteral("allowButton")), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(box));
+    windowinput::click(box->findChild<QPushButton *>(QStringLiteral("allowButton")));
     ASSERT_TRUE(QTest::qWaitFor([] { return shownDialog() == nullptr; }, 10000));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(answers, 1);
@@ -53,7 +56,8 @@ TEST(AuthorizationDialogTest, ClosingWithoutAChoiceRefusesAndSpeaksTheDevicesLan
     });
     ASSERT_TRUE(QTest::qWaitFor([] { return shownDialog() != nullptr; }, 10000));
     QMessageBox *box = shownDialog();
-    EXPECT_EQ(box->findChild<QPushButton *>(QStringLiteral("allowButton"))->text(), QString::fromUtf8("السماح"));
+    EXPECT_EQ(box->findChild<QPushButton *>(QStringLiteral("allowButton"))->text(),
+              QString::fromUtf8("السماح"));
     QTest::keyClick(box, Qt::Key_Escape);
     ASSERT_TRUE(QTest::qWaitFor([] { return shownDialog() == nullptr; }, 10000));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

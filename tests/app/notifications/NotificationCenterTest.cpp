@@ -163,6 +163,30 @@ TEST_F(NotificationCenterTest, BadgeOnlyPermissionDoesNotAllowAlerts)
     EXPECT_TRUE(center.notificationSettings().badgeAllowed());
 }
 
+TEST_F(NotificationCenterTest, APermissionChangedOnTheSettingsPageIsKeptAndAStoreThatCannotBeWrittenRefusesIt)
+{
+    {
+        LocalNotificationCenter center(path);
+        EXPECT_TRUE(center.setNotificationSettings(
+            {AuthorizationStatus::authorized, AuthorizationOption::alert | AuthorizationOption::badge}));
+    }
+    LocalNotificationCenter again(path);
+    EXPECT_TRUE(again.notificationSettings().alertsAllowed());
+    // Asking again changes nothing once the user has decided on the page.
+    EXPECT_TRUE(again.setNotificationSettings({AuthorizationStatus::denied, 0}));
+    bool granted = true;
+    again.requestAuthorization(AuthorizationOption::alert, [&granted](bool g) { granted = g; });
+    EXPECT_FALSE(granted);
+
+    // A store below a plain file can never be made.
+    QFile plain(env.configHome() + QStringLiteral("/plain"));
+    ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
+    plain.close();
+    LocalNotificationCenter broken(plain.fileName() + QStringLiteral("/notifications.sqlite"));
+    EXPECT_FALSE(broken.setNotificationSettings({AuthorizationStatus::authorized, AuthorizationOption::alert}));
+    EXPECT_FALSE(broken.notificationSettings().alertsAllowed());
+}
+
 TEST_F(NotificationCenterTest, CalendarTriggersFireAtTheirWallClockTimeInTheDevicesZone)
 {
     env.setTimeZone(QStringLiteral("Asia/Riyadh"));

@@ -4,6 +4,7 @@
 
 #include "ScreenTestSupport.h"
 #include "core/GlobalSettings.h"
+#include "support/WindowInput.h"
 #include "ui_DateRangeVC.h"
 
 #include <QTest>
@@ -28,7 +29,7 @@ protected:
     {
         screen = std::make_unique<DateRangeVC>();
         screen->resize(420, 700);
-        screen->show();
+        EXPECT_TRUE(windowinput::showAndExpose(screen.get()));
         world.settle();
         return *screen;
     }
@@ -141,7 +142,7 @@ TEST_F(DateRangeScreen, TodayAfterAnEarlierToDayGivesNegativeValuesInTheLocalesS
     show();
     pickFrom(gregorianInstant(2026, 11, 1, 9));
     pickTo(gregorianInstant(2026, 11, 20, 9));
-    QTest::mouseClick(ui().todayButton, Qt::LeftButton);
+    windowinput::click(ui().todayButton);
     EXPECT_EQ(ui().fromDatePicker->date(), world.env.clock()->now());
     EXPECT_EQ(ui().toDatePicker->date(), gregorianInstant(2026, 11, 20, 9));
     EXPECT_EQ(screen->shownRange().totalDays, -15);
@@ -156,7 +157,7 @@ TEST_F(DateRangeScreen, TodayInHijriModePutsTheFromPickerOnTodaysAdjustedHijriDa
     show();
     chooseSegment(1);
     pickFrom(*platform::Calendar::islamicUmmAlQura().date(1440, 1, 1, 12));
-    QTest::mouseClick(ui().todayButton, Qt::LeftButton);
+    windowinput::click(ui().todayButton);
     const platform::Instant tomorrow =
         *platform::Calendar::gregorian().dateByAddingDays(1, world.env.clock()->now());
     EXPECT_EQ(hijriDayOf(ui().fromDatePicker->date()), hijriDayOf(tomorrow));
@@ -170,7 +171,7 @@ TEST_F(DateRangeScreen, ResetReturnsToGregorianToday)
     show();
     chooseSegment(1);
     pickFrom(*platform::Calendar::islamicUmmAlQura().date(1440, 1, 1, 12));
-    QTest::mouseClick(ui().resetButton, Qt::LeftButton);
+    windowinput::click(ui().resetButton);
     EXPECT_EQ(screen->selectedSegment(), 0);
     EXPECT_EQ(ui().fromDatePicker->calendar().identifier(), platform::CalendarIdentifier::gregorian);
     EXPECT_EQ(ui().fromDatePicker->date(), world.env.clock()->now());

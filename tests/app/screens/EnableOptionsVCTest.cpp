@@ -5,6 +5,7 @@
 #include "ScreenTestSupport.h"
 #include "core/GlobalSettings.h"
 #include "core/SharedDefaults.h"
+#include "support/WindowInput.h"
 #include "ui_EnableOptionsVC.h"
 
 #include <QTest>
@@ -23,7 +24,7 @@ protected:
         // Not yet determined: the platform asks, and the test answers.
         world.center->setSettings({});
         presenter.resize(420, 700);
-        presenter.show();
+        ASSERT_TRUE(windowinput::showAndExpose(&presenter));
         world.settle();
         prompt = new EnableOptionsVC;
         prompt->setRescheduleNotifications([this] { ++reschedules; });
@@ -71,7 +72,7 @@ TEST_F(NotificationPrompt, CloseSettlesThePromptForGood)
 {
     EXPECT_EQ(state(), std::make_pair(false, false));
     EXPECT_TRUE(prompt->isObservingActivation());
-    QTest::mouseClick(prompt->outlets().closeButton, Qt::LeftButton);
+    windowinput::click(prompt->outlets().closeButton);
     world.settle();
     EXPECT_EQ(state(), std::make_pair(true, false));
     EXPECT_TRUE(prompt.isNull());
@@ -84,7 +85,7 @@ TEST_F(NotificationPrompt, EnableThenAllowSchedulesAndCloses)
     world.center->setAuthorizationAnswer(true, platform::AuthorizationOption::alert |
                                                    platform::AuthorizationOption::badge |
                                                    platform::AuthorizationOption::sound);
-    QTest::mouseClick(prompt->outlets().enableNotificationButton, Qt::LeftButton);
+    windowinput::click(prompt->outlets().enableNotificationButton);
     EXPECT_EQ(state(), std::make_pair(false, true));
     EXPECT_TRUE(world.center->calls().contains(QStringLiteral("requestAuthorization")));
     permissionSettles();
@@ -97,7 +98,7 @@ TEST_F(NotificationPrompt, EnableThenAllowSchedulesAndCloses)
 TEST_F(NotificationPrompt, EnableThenDenyShowsTheAlertAndKeepsAsking)
 {
     world.center->setAuthorizationAnswer(false, 0);
-    QTest::mouseClick(prompt->outlets().enableNotificationButton, Qt::LeftButton);
+    windowinput::click(prompt->outlets().enableNotificationButton);
     permissionSettles();
     platform::AlertController *alert = world.topAlert();
     ASSERT_NE(alert, nullptr);

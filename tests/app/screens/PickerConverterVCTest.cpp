@@ -11,6 +11,7 @@
 #include "core/LocalizedNumber.h"
 #include "core/SharedDefaults.h"
 #include "platform/TabBarController.h"
+#include "support/WindowInput.h"
 #include "ui_EnableOptionsVC.h"
 #include "ui_PickerConverterVC.h"
 
@@ -53,7 +54,7 @@ protected:
         services.reloadWidgetTimelines = [this] { ++calls.widgets; };
         screen->setServices(services);
         screen->resize(420, 700);
-        screen->show();
+        EXPECT_TRUE(windowinput::showAndExpose(screen.get()));
         world.settle();
         return *screen;
     }
@@ -69,8 +70,8 @@ protected:
     void drag(int dx)
     {
         const QPoint from(210, 650);
-        QTest::mousePress(screen.get(), Qt::LeftButton, {}, from);
-        QTest::mouseRelease(screen.get(), Qt::LeftButton, {}, from + QPoint(dx, 4));
+        windowinput::press(screen.get(), from);
+        windowinput::release(screen.get(), from + QPoint(dx, 4));
     }
     QString resultDay() const { return screen->outlets().convertedDayLabel->text(); }
 
@@ -193,7 +194,7 @@ TEST_F(ConverterScreen, TheAlertExplainsTheAdjustmentWithItsSign)
         setAdjustment(days);
         show();
         EXPECT_EQ(ui().AdjRoundButton->text(), core::localizedNumber(days));
-        QTest::mouseClick(ui().AdjRoundButton, Qt::LeftButton);
+        windowinput::click(ui().AdjRoundButton);
         platform::AlertController *alert = world.topAlert();
         ASSERT_NE(alert, nullptr);
         EXPECT_TRUE(alert->title().isEmpty());
@@ -218,7 +219,7 @@ TEST_F(ConverterScreen, ResetSavesZeroAndReachesTheWatchTheSchedulerAndTheWidget
     setAdjustment(2);
     show();
     chooseSegment(1);
-    QTest::mouseClick(ui().AdjRoundButton, Qt::LeftButton);
+    windowinput::click(ui().AdjRoundButton);
     ASSERT_NE(world.topAlert(), nullptr);
     // The scheduler double fails as it does without permission; the failure is ignored.
     EXPECT_TRUE(world.topAlert()->press(2));
@@ -243,9 +244,9 @@ TEST_F(ConverterScreen, GoSettingsSelectsTheSettingsTab)
     for (int i = 1; i <= 3; ++i)
         tabs.addTab(new platform::ViewController, QString::number(i));
     tabs.resize(420, 760);
-    tabs.show();
+    ASSERT_TRUE(windowinput::showAndExpose(&tabs));
     world.settle();
-    QTest::mouseClick(converter->outlets().AdjRoundButton, Qt::LeftButton);
+    windowinput::click(converter->outlets().AdjRoundButton);
     ASSERT_NE(world.topAlert(), nullptr);
     EXPECT_TRUE(world.topAlert()->press(0));
     world.settle();
@@ -259,7 +260,7 @@ TEST_F(ConverterScreen, TodayKeepsTheHijriSegmentAndComingBackStartsAgainFromTod
     show();
     chooseSegment(1);
     pick(*platform::Calendar::islamicUmmAlQura().date(1446, 1, 10, 12));
-    QTest::mouseClick(ui().todayButton, Qt::LeftButton);
+    windowinput::click(ui().todayButton);
     const platform::Instant now = world.env.clock()->now();
     EXPECT_EQ(screen->selectedSegment(), 1);
     EXPECT_EQ(hijriDayOf(ui().datePicker->date()),
@@ -282,7 +283,7 @@ TEST_F(ConverterScreen, TheWallpaperControlCyclesThroughEveryImageAndSavesTheCho
          std::vector<std::pair<std::int64_t, std::int64_t>>{{5, 6}, {27, 28}, {28, 0}, {40, 0}, {-3, 0}}) {
         SCOPED_TRACE(from);
         settings.wallpaperIndex = from;
-        QTest::mouseClick(ui().changeWallpaperButton, Qt::LeftButton);
+        windowinput::click(ui().changeWallpaperButton);
         EXPECT_EQ(settings.wallpaperIndex, to);
         EXPECT_EQ(world.env.suite()->integer(core::keys::wallpaperIndex), to);
         EXPECT_EQ(core::GlobalSettings::currentWallpaperName(), QStringLiteral("wallpaper-%1").arg(to));
@@ -299,7 +300,7 @@ TEST_F(ConverterScreen, PresentsTheNotificationPromptOnlyWhileAlertsAreOffAndItI
     EXPECT_TRUE(prompt->isVisible());
 
     // Closed: settled for good, whatever the permission.
-    QTest::mouseClick(prompt->outlets().closeButton, Qt::LeftButton);
+    windowinput::click(prompt->outlets().closeButton);
     world.settle();
     EXPECT_EQ(screen->presentedViewController(), nullptr);
     EXPECT_TRUE(core::GlobalSettings::shared().enableOptionRequested);

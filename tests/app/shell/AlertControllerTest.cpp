@@ -1,6 +1,8 @@
 // Alerts never block the event loop, and tests answer them like a user.
-#include "Printing.h"
 #include "platform/AlertController.h"
+
+#include "Printing.h"
+#include "support/WindowInput.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -48,7 +50,8 @@ TEST(AlertController, PressingAButtonClosesTheAlertThenRunsOnlyThatHandler)
         ran << QStringLiteral("ok");
         EXPECT_TRUE(platform::AlertController::shownAlerts().isEmpty()) << "closed before the handler";
     });
-    alert->addAction(QStringLiteral("settings"), Style::Destructive, [&] { ran << QStringLiteral("settings"); });
+    alert->addAction(QStringLiteral("settings"), Style::Destructive,
+                     [&] { ran << QStringLiteral("settings"); });
     alert->showOver(&window);
 
     EXPECT_TRUE(alert->press(QStringLiteral("settings")));
@@ -62,14 +65,15 @@ TEST(AlertController, PressingAButtonClosesTheAlertThenRunsOnlyThatHandler)
 TEST(AlertController, ClickingAButtonWorksLikePressingIt)
 {
     QWidget window;
-    window.show();
+    ASSERT_TRUE(windowinput::showAndExpose(&window));
     bool pressed = false;
     auto *alert = new platform::AlertController(QStringLiteral("t"), QString());
     alert->addAction(QStringLiteral("Yes"), Style::Default, [&] { pressed = true; });
     alert->showOver(&window);
     auto *button = alert->findChild<QPushButton *>(QStringLiteral("alertButton0"));
     ASSERT_NE(button, nullptr);
-    QTest::mouseClick(button, Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(alert));
+    windowinput::click(button);
     EXPECT_TRUE(pressed);
 }
 
@@ -79,14 +83,16 @@ TEST(AlertController, EscapeAnswersWithTheCancelButtonOrJustCloses)
     window.show();
     QStringList ran;
     auto *withCancel = new platform::AlertController(QStringLiteral("t"), QString());
-    withCancel->addAction(QStringLiteral("Delete"), Style::Destructive, [&] { ran << QStringLiteral("delete"); });
+    withCancel->addAction(QStringLiteral("Delete"), Style::Destructive,
+                          [&] { ran << QStringLiteral("delete"); });
     withCancel->addAction(QStringLiteral("Keep"), Style::Cancel, [&] { ran << QStringLiteral("keep"); });
     withCancel->showOver(&window);
     QTest::keyClick(withCancel, Qt::Key_Escape);
     EXPECT_EQ(ran, QStringList{"keep"});
 
     auto *withoutCancel = new platform::AlertController(QStringLiteral("t"), QString());
-    withoutCancel->addAction(QStringLiteral("Delete"), Style::Destructive, [&] { ran << QStringLiteral("delete"); });
+    withoutCancel->addAction(QStringLiteral("Delete"), Style::Destructive,
+                             [&] { ran << QStringLiteral("delete"); });
     withoutCancel->showOver(&window);
     QTest::keyClick(withoutCancel, Qt::Key_Escape);
     EXPECT_EQ(ran, QStringList{"keep"});

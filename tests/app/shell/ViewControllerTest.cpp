@@ -1,8 +1,10 @@
 // Screens hear about appearing and disappearing as a user would see them.
+#include "platform/ViewController.h"
+
 #include "Printing.h"
 #include "platform/TabBarController.h"
-#include "platform/ViewController.h"
 #include "platform/Window.h"
+#include "support/WindowInput.h"
 
 #include <QApplication>
 #include <QTest>
@@ -58,9 +60,9 @@ TEST(ViewController, FirstShowLoadsThenAppearsOnlyTheSelectedTab)
 TEST(ViewController, SwitchingTabsDisappearsTheOldScreenAndAppearsTheNewOneEveryTime)
 {
     TabbedWindow w;
-    w.window.show();
+    ASSERT_TRUE(windowinput::showAndExpose(&w.window));
     w.take();
-    QTest::mouseClick(w.tabs->tabButton(1), Qt::LeftButton);
+    windowinput::click(w.tabs->tabButton(1));
     EXPECT_EQ(w.tabs->selectedIndex(), 1);
     const QStringList toSecond = w.take();
     EXPECT_TRUE(toSecond.contains("a:willDisappear"));
@@ -90,7 +92,8 @@ TEST(ViewController, APresentedScreenCoversTheWindowAndItsPresenterReappearsOnDi
     w.take();
     auto *sheet = new RecordingVC(QStringLiteral("sheet"), &w.log);
     w.first->presentViewController(sheet);
-    EXPECT_EQ(w.take(), (QStringList{"a:willDisappear", "sheet:load", "sheet:willAppear", "sheet:didAppear"}));
+    EXPECT_EQ(w.take(),
+              (QStringList{"a:willDisappear", "sheet:load", "sheet:willAppear", "sheet:didAppear"}));
     EXPECT_EQ(sheet->geometry(), w.window.rect());
     EXPECT_EQ(sheet->presentingViewController(), w.first);
     EXPECT_EQ(sheet->tabBarController(), w.tabs) << "found through the presenter";
