@@ -2,6 +2,7 @@
 
 #include "app/notifications/CustomError.h"
 #include "app/notifications/NotificationScheduler.h"
+#include "components/visual/ReadableColumn.h"
 #include "core/GlobalSettings.h"
 #include "platform/AlertController.h"
 #include "platform/Localization.h"
@@ -34,6 +35,8 @@ EnableOptionsVC::EnableOptionsVC(QWidget *parent)
 {
     ui_->setupUi(this);
     setObjectName(QStringLiteral("EnableOptionsVC"));
+    setStyleSheet(styleSheet() + visual::legibilityStyleSheet());
+    visual::makeReadableColumn(ui_->wallpaperImageView, visual::readableColumnWidth);
     ui_->promptTitleLabel->setText(platform::localized("prompt.title"));
     ui_->promptMessageLabel->setText(platform::localized("prompt.message"));
     ui_->enableNotificationButton->setText(platform::localized("prompt.enable"));
