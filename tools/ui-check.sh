@@ -8,8 +8,9 @@
 # step into the output folder (default: ./ui-check) for a person to look at.
 #
 #   tools/ui-check.sh [output folder]
+#   UI_CHECK_ONLY=ar-1920x1080-max tools/ui-check.sh   # one run of the four
 #
-# Installs xvfb, openbox, xdotool and imagemagick when they are missing
+# Installs xvfb, openbox, xdotool, x11-utils and imagemagick when they are missing
 # (as root); builds Qamarly when its program is not there yet.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -17,7 +18,7 @@ build=${QAMARLY_BUILD_DIR:-$root/build}
 out=$(realpath -m "${1:-$PWD/ui-check}")
 mkdir -p "$out"
 
-packages=(xvfb xauth openbox xdotool x11-apps imagemagick fonts-dejavu-core fonts-noto-core)
+packages=(xvfb xauth openbox xdotool x11-utils imagemagick fonts-dejavu-core fonts-noto-core)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -37,10 +38,12 @@ fi
 run() {
   local lang=$1 screen=$2 maximise=$3
   local tag="$lang-$screen$([ "$maximise" = yes ] && echo -max)"
+  # UI_CHECK_ONLY=en-1366x768 (say) runs that one alone.
+  [ -n "${UI_CHECK_ONLY:-}" ] && [ "$UI_CHECK_ONLY" != "$tag" ] && return 0
   local home
   home=$(mktemp -d)
   echo "== $tag"
-  HOME_DIR=$home LANG_CODE=$lang SCREEN=$screen MAXIMISE=$maximise TAG=$tag OUT=$out BUILD=$build \
+  HOME_DIR=$home LANG_CODE=$lang MAXIMISE=$maximise TAG=$tag OUT=$out BUILD=$build \
     xvfb-run -a -s "-screen 0 ${screen}x24" bash "$root/tools/ui-check-session.sh"
   rm -rf "$home"
 }

@@ -68,6 +68,12 @@ void EnableOptionsVC::viewWillAppear()
     startObserving();
 }
 
+void EnableOptionsVC::viewDidAppear()
+{
+    // The keyboard starts on the prompt's own buttons, not on the screen it covers.
+    ui_->enableNotificationButton->setFocus(Qt::OtherFocusReason);
+}
+
 void EnableOptionsVC::viewWillDisappear()
 {
     stopObserving();

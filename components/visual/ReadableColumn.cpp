@@ -114,6 +114,8 @@ QString legibilityStyleSheet()
                "padding: 2px 12px; }\n"
                "QTabBar::tab:selected { background: white; color: #1c3a4a; }\n"
                "QTabBar::tab:focus { border: 3px solid %2; }\n"
+               // The ring says it: no second, dotted frame inside the tab.
+               "QTabBar { outline: 0px; }\n"
                "QToolButton#changeWallpaperButton, QPushButton#closeButton { background: %1; color: white; "
                "border: 1px solid rgba(255, 255, 255, 160); border-radius: 5px; padding: 4px 10px; }\n"
                "QPushButton:focus, QToolButton:focus { border: 3px solid %2; }\n"

@@ -26,7 +26,7 @@ inline constexpr int readableColumnWidth = 520;
 // dark alike.
 QString legibilityStyleSheet();
 // The panels' darkness (alpha of black, 0 to 255).
-inline constexpr int legibilityPanelAlpha = 175;
+inline constexpr int legibilityPanelAlpha = 200;
 // The focus ring's colour: a warm yellow that reads on the dark panels, the
 // white buttons and the blue tab bar.
 inline constexpr const char *focusRingColor = "#ffc83d";
