@@ -22,7 +22,9 @@ DatePickerColumn::DatePickerColumn(const QString &name, QWidget *parent) : QWidg
     setObjectName(name);
     setAccessibleName(name);
     setFocusPolicy(Qt::StrongFocus);
-    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    // Wide as the picker allows; as tall as its rows need, so a tall window gives
+    // its room to the screen rather than to ever larger wheels.
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     scroll_ = new QVariantAnimation(this);
     scroll_->setDuration(scrollMilliseconds);
     scroll_->setEasingCurve(QEasingCurve::OutCubic);
