@@ -58,9 +58,12 @@ TabBarController::TabBarController(QWidget *parent)
     bar_->setPalette(palette);
     // Flat tabs: the title's colour marks the selected one, with a faint
     // highlight behind it; the style's pressed panel would hide a white title.
-    bar_->setStyleSheet(QStringLiteral("QToolButton { border: none; background: transparent; padding: 4px 2px; }"
-                                       "QToolButton:checked { background: rgba(255, 255, 255, 28); border-radius: 6px; }"
-                                       "QToolButton:focus { border: 1px dotted rgba(255, 255, 255, 120); }"));
+    bar_->setStyleSheet(
+        QStringLiteral("QToolButton { border: none; background: transparent; padding: 4px 2px; }"
+                       "QToolButton:checked { background: rgba(255, 255, 255, 28); border-radius: 6px; }"
+                       // A warm ring for the keyboard's place, plain on the deep blue.
+                       "QToolButton:focus { border: 3px solid #ffc83d; border-radius: 6px; "
+                       "padding: 1px 0px; }"));
     barLayout_->setContentsMargins(4, 4, 4, 4);
     barLayout_->setSpacing(0);
     buttons_->setExclusive(true);

@@ -61,15 +61,16 @@ bool exec(sqlite3 *db, const char *sql)
 void seedFrom(const QString &path, sqlite3 *memory)
 {
     sqlite3 *src = nullptr;
-    if (sqlite3_open_v2(QFile::encodeName(path).constData(), &src, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
+    if (sqlite3_open_v2(QFile::encodeName(path).constData(), &src, SQLITE_OPEN_READONLY, nullptr) !=
+        SQLITE_OK) {
         sqlite3_close_v2(src);
         return;
     }
     sqlite3_stmt *rows = nullptr;
     sqlite3_stmt *insert = nullptr;
     if (sqlite3_prepare_v2(src, "SELECT key, type, value FROM defaults", -1, &rows, nullptr) == SQLITE_OK &&
-        sqlite3_prepare_v2(memory, "INSERT OR REPLACE INTO defaults(key, type, value) VALUES(?, ?, ?)", -1, &insert,
-                           nullptr) == SQLITE_OK) {
+        sqlite3_prepare_v2(memory, "INSERT OR REPLACE INTO defaults(key, type, value) VALUES(?, ?, ?)", -1,
+                           &insert, nullptr) == SQLITE_OK) {
         while (sqlite3_step(rows) == SQLITE_ROW) {
             for (int i = 0; i < 3; ++i)
                 sqlite3_bind_value(insert, i + 1, sqlite3_column_value(rows, i));
@@ -85,7 +86,8 @@ void seedFrom(const QString &path, sqlite3 *memory)
 sqlite3 *openMemory()
 {
     sqlite3 *db = nullptr;
-    sqlite3_open_v2(":memory:", &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_FULLMUTEX, nullptr);
+    sqlite3_open_v2(":memory:", &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_FULLMUTEX,
+                    nullptr);
     exec(db, setup);
     return db;
 }
@@ -105,6 +107,11 @@ QString UserDefaults::suitePath(const QString &name)
     return configDirectory() + QLatin1Char('/') + name + QStringLiteral(".sqlite");
 }
 
+std::shared_ptr<UserDefaults> UserDefaults::standard()
+{
+    return open(suitePath(QStringLiteral("org.qamarly.Qamarly")));
+}
+
 std::shared_ptr<UserDefaults> UserDefaults::inMemory()
 {
     std::shared_ptr<UserDefaults> suite(new UserDefaults(openMemory(), QStringLiteral(":memory:"), false));
@@ -117,7 +124,8 @@ std::shared_ptr<UserDefaults> UserDefaults::open(const QString &path)
     sqlite3 *db = nullptr;
     const int rc = openSqliteFile(path, setup, QStringLiteral("Settings file"), &db);
     if (rc != SQLITE_OK) {
-        consoleLog(QStringLiteral("Settings file %1 cannot be written (%2); settings are kept in memory for this run")
+        consoleLog(QStringLiteral(
+                       "Settings file %1 cannot be written (%2); settings are kept in memory for this run")
                        .arg(path, QString::fromUtf8(sqlite3_errstr(rc))));
         sqlite3 *memory = openMemory();
         if (!isSqliteCorruption(rc))
@@ -150,13 +158,13 @@ bool UserDefaults::attachReadOnly() const
         return false;
     sqlite3 *db = nullptr;
     sqlite3_stmt *select = nullptr;
-    int rc = sqlite3_open_v2(QFile::encodeName(path_).constData(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_FULLMUTEX,
-                             nullptr);
+    int rc = sqlite3_open_v2(QFile::encodeName(path_).constData(), &db,
+                             SQLITE_OPEN_READONLY | SQLITE_OPEN_FULLMUTEX, nullptr);
     if (rc == SQLITE_OK) {
         // WAL readers do not wait for writers; this only covers a checkpoint.
         sqlite3_busy_timeout(db, 100);
-        rc = sqlite3_prepare_v3(db, "SELECT type, value FROM defaults WHERE key = ?", -1, SQLITE_PREPARE_PERSISTENT,
-                                &select, nullptr);
+        rc = sqlite3_prepare_v3(db, "SELECT type, value FROM defaults WHERE key = ?", -1,
+                                SQLITE_PREPARE_PERSISTENT, &select, nullptr);
     }
     if (rc != SQLITE_OK) {
         if (!reportedUnreadable_)
@@ -187,12 +195,12 @@ UserDefaults::~UserDefaults()
 
 bool UserDefaults::prepare()
 {
-    return sqlite3_prepare_v3(db_, "SELECT type, value FROM defaults WHERE key = ?", -1, SQLITE_PREPARE_PERSISTENT,
-                              &select_, nullptr) == SQLITE_OK &&
+    return sqlite3_prepare_v3(db_, "SELECT type, value FROM defaults WHERE key = ?", -1,
+                              SQLITE_PREPARE_PERSISTENT, &select_, nullptr) == SQLITE_OK &&
            sqlite3_prepare_v3(db_, "INSERT OR REPLACE INTO defaults(key, type, value) VALUES(?, ?, ?)", -1,
                               SQLITE_PREPARE_PERSISTENT, &upsert_, nullptr) == SQLITE_OK &&
-           sqlite3_prepare_v3(db_, "DELETE FROM defaults WHERE key = ?", -1, SQLITE_PREPARE_PERSISTENT, &delete_,
-                              nullptr) == SQLITE_OK;
+           sqlite3_prepare_v3(db_, "DELETE FROM defaults WHERE key = ?", -1, SQLITE_PREPARE_PERSISTENT,
+                              &delete_, nullptr) == SQLITE_OK;
 }
 
 UserDefaults::Value UserDefaults::value(const QString &key) const
@@ -274,7 +282,8 @@ void UserDefaults::set(const QString &key, const Value &value)
     std::lock_guard lock(mutex_);
     if (!upsert_) {
         if (readOnly_)
-            consoleLog(QStringLiteral("Settings file %1 is open for reading only; %2 was not stored").arg(path_, key));
+            consoleLog(QStringLiteral("Settings file %1 is open for reading only; %2 was not stored")
+                           .arg(path_, key));
         healthy_ = false;
         return;
     }
@@ -295,7 +304,8 @@ void UserDefaults::set(const QString &key, const Value &value)
     const int rc = sqlite3_step(upsert_);
     if (rc != SQLITE_DONE) {
         healthy_ = false;
-        consoleLog(QStringLiteral("Could not store %1 in %2: %3").arg(key, path_, QString::fromUtf8(sqlite3_errmsg(db_))));
+        consoleLog(QStringLiteral("Could not store %1 in %2: %3")
+                       .arg(key, path_, QString::fromUtf8(sqlite3_errmsg(db_))));
     }
     sqlite3_reset(upsert_);
     sqlite3_clear_bindings(upsert_);
@@ -322,7 +332,8 @@ QStringList UserDefaults::keys() const
     std::lock_guard lock(mutex_);
     QStringList result;
     sqlite3_stmt *stmt = nullptr;
-    if ((db_ || attachReadOnly()) && sqlite3_prepare_v2(db_, "SELECT key FROM defaults ORDER BY key", -1, &stmt, nullptr) == SQLITE_OK) {
+    if ((db_ || attachReadOnly()) &&
+        sqlite3_prepare_v2(db_, "SELECT key FROM defaults ORDER BY key", -1, &stmt, nullptr) == SQLITE_OK) {
         while (sqlite3_step(stmt) == SQLITE_ROW)
             result << QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(stmt, 0)));
     }

@@ -21,7 +21,14 @@ class UserDefaults
 {
 public:
     using Value = std::variant<std::monostate, std::int64_t, bool, QString, Instant>;
-    enum class Type { none, integer, boolean, string, date };
+    enum class Type
+    {
+        none,
+        integer,
+        boolean,
+        string,
+        date
+    };
 
     // Opens (creating if needed) the suite at `path`. A file that is not a
     // database, or a corrupt one, is moved aside with a timestamped name and
@@ -38,6 +45,9 @@ public:
     static QString configDirectory();
     // The suite named `name` in configDirectory().
     static QString suitePath(const QString &name);
+    // The application's own standard defaults (never the shared app-group
+    // suite), opened anew under the config home in force.
+    static std::shared_ptr<UserDefaults> standard();
 
     ~UserDefaults();
     UserDefaults(const UserDefaults &) = delete;

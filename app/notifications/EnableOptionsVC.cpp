@@ -2,6 +2,7 @@
 
 #include "app/notifications/CustomError.h"
 #include "app/notifications/NotificationScheduler.h"
+#include "components/visual/ReadableColumn.h"
 #include "core/GlobalSettings.h"
 #include "platform/AlertController.h"
 #include "platform/Localization.h"
@@ -44,6 +45,8 @@ EnableOptionsVC::EnableOptionsVC(QWidget *parent)
 {
     ui_->setupUi(this);
     setObjectName(QStringLiteral("EnableOptionsVC"));
+    setStyleSheet(styleSheet() + visual::legibilityStyleSheet());
+    visual::makeReadableColumn(ui_->wallpaperImageView, visual::readableColumnWidth);
     ui_->promptTitleLabel->setText(platform::localized("prompt.title"));
     ui_->promptMessageLabel->setText(platform::localized("prompt.message"));
     ui_->enableNotificationButton->setText(platform::localized("prompt.enable"));
@@ -73,6 +76,12 @@ void EnableOptionsVC::viewWillAppear()
     ui_->wallpaperImageView->refresh();
     // Back in view after the window was minimised: watch again.
     startObserving();
+}
+
+void EnableOptionsVC::viewDidAppear()
+{
+    // The keyboard starts on the prompt's own buttons, not on the screen it covers.
+    ui_->enableNotificationButton->setFocus(Qt::OtherFocusReason);
 }
 
 void EnableOptionsVC::viewWillDisappear()

@@ -38,6 +38,7 @@ public:
 
     void viewDidLoad() override;
     void viewWillAppear() override;
+    void viewDidAppear() override;
     void viewWillDisappear() override;
 
     Ui::EnableOptionsVC &outlets() { return *ui_; }

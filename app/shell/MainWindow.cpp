@@ -2,6 +2,7 @@
 
 #include "platform/Localization.h"
 #include "platform/TabBarController.h"
+#include "platform/UserDefaults.h"
 #include "platform/Window.h"
 #include "platform/settings/AppSettingsWindow.h"
 
@@ -19,8 +20,9 @@ std::unique_ptr<platform::Window> makeMainWindow(const std::vector<TabScreen> &t
     window->setObjectName(QStringLiteral("mainWindow"));
     window->setWindowTitle(platform::localized("app.name"));
     window->setWindowIcon(QIcon(QStringLiteral(":/images/qamarly.png")));
-    window->resize(mainWindowWidth, mainWindowHeight);
-    window->setMinimumSize(320, 480);
+    window->setMinimumSize(mainWindowMinimumWidth, mainWindowMinimumHeight);
+    window->placeAndRemember(QSize(mainWindowWidth, mainWindowHeight), platform::UserDefaults::standard(),
+                             QString::fromLatin1(mainWindowGeometryKey));
 
     auto *tabBar = new platform::TabBarController;
     tabBar->setObjectName(QStringLiteral("rootTabBarController"));

@@ -12,12 +12,19 @@ class Window;
 
 namespace shell {
 
-// The desktop's usual size for a phone-shaped application window.
+// The desktop's usual size for a phone-shaped application window; smaller
+// screens get a window fitted to them.
 inline constexpr int mainWindowWidth = 420;
 inline constexpr int mainWindowHeight = 760;
+inline constexpr int mainWindowMinimumWidth = 320;
+inline constexpr int mainWindowMinimumHeight = 480;
+// Where the window's place and size are remembered, in the application's
+// standard defaults.
+inline constexpr const char *mainWindowGeometryKey = "MainWindowGeometry";
 
 // The main window: titled "Qamarly", resizable, its root a tab bar
 // controller holding one screen per entry of `tabs`, titles looked up now.
+// It opens where the user left it, or at the usual size fitted to the screen.
 std::unique_ptr<platform::Window> makeMainWindow(const std::vector<TabScreen> &tabs);
 // The window's menu: Qamarly's notification settings page (also on the
 // desktop's Preferences shortcut) and Quit. makeMainWindow adds it.

@@ -33,6 +33,8 @@ protected:
     {
         QPainter painter(this);
         carousel_->paintItems(painter);
+        if (carousel_->hasFocus())
+            carousel_->paintFocusRing(painter);
     }
 
     void mousePressEvent(QMouseEvent *event) override
@@ -345,7 +347,9 @@ void Carousel::updatePlacementGeometry(Slot &slot)
         return;
     const QSizeF box = slot.container->size();
     const QSizeF shift = engine_.contentOffset();
-    const QPointF centre(width() / 2.0 + shift.width(), height() / 2.0 + shift.height());
+    const bool flip = mirrored();
+    const QPointF centre(width() / 2.0 + (flip ? -shift.width() : shift.width()),
+                         height() / 2.0 + shift.height());
     const Transform3D &t = slot.placement.transform;
     // A corner at or behind the viewer has no image on the screen.
     const double halfW = box.width() / 2.0;
@@ -355,7 +359,13 @@ void Carousel::updatePlacementGeometry(Slot &slot)
         if (corner.x() * t.at(1, 4) + corner.y() * t.at(2, 4) + t.at(4, 4) <= 1e-9)
             return;
     }
-    slot.toCarousel = QTransform::fromTranslate(-halfW, -halfH) * t.toQTransform() *
+    QTransform placed = t.toQTransform();
+    if (flip) {
+        // Mirror where the item goes and how it turns, not what it shows.
+        const QTransform mirror = QTransform::fromScale(-1, 1);
+        placed = mirror * placed * mirror;
+    }
+    slot.toCarousel = QTransform::fromTranslate(-halfW, -halfH) * placed *
                       QTransform::fromTranslate(centre.x(), centre.y());
     slot.drawable = true;
 }
@@ -471,6 +481,36 @@ void Carousel::paintItems(QPainter &painter)
     painter.restore();
 }
 
+void Carousel::paintFocusRing(QPainter &painter)
+{
+    // Round the current item, where the arrow keys act; round the whole row when it has none.
+    QRectF ring = QRectF(rect()).adjusted(2, 2, -2, -2);
+    auto found = slots_.find(currentItemIndex());
+    if (found != slots_.end() && found->second.container && found->second.drawable)
+        ring =
+            found->second.toCarousel.mapRect(QRectF(QPointF(0, 0), QSizeF(found->second.container->size())))
+                .adjusted(-5, -5, 5, 5)
+                .intersected(QRectF(rect()).adjusted(2, 2, -2, -2));
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(focusRingColor, 3));
+    painter.drawRoundedRect(ring, 12, 12);
+    painter.restore();
+}
+
+void Carousel::focusInEvent(QFocusEvent *event)
+{
+    QWidget::focusInEvent(event);
+    contentView_->update();
+}
+
+void Carousel::focusOutEvent(QFocusEvent *event)
+{
+    QWidget::focusOutEvent(event);
+    contentView_->update();
+}
+
 QTransform Carousel::containerTransform(int index) const
 {
     auto found = slots_.find(index);
@@ -538,6 +578,16 @@ QList<QWidget *> Carousel::visibleItemViews() const
 
 // ---- input -----------------------------------------------------------------
 
+bool Carousel::mirrored() const
+{
+    return layoutDirection() == Qt::RightToLeft && !engine_.isVertical();
+}
+
+QPointF Carousel::alongRow(QPointF position) const
+{
+    return mirrored() ? QPointF(width() - position.x(), position.y()) : position;
+}
+
 void Carousel::pointerPressed(QPointF position)
 {
     setFocus(Qt::MouseFocusReason);
@@ -545,12 +595,12 @@ void Carousel::pointerPressed(QPointF position)
     pan_.vertical = engine_.isVertical();
     pan_.ignorePerpendicularSwipes = engine_.ignorePerpendicularSwipes;
     pan_.threshold = QGuiApplication::styleHints()->startDragDistance();
-    pan_.press(position, clock_->now());
+    pan_.press(alongRow(position), clock_->now());
 }
 
 void Carousel::pointerMoved(QPointF position)
 {
-    switch (pan_.move(position, clock_->now())) {
+    switch (pan_.move(alongRow(position), clock_->now())) {
     case PanTracker::Action::panBegan:
         engine_.panBegan(pan_.translation());
         break;
@@ -564,7 +614,7 @@ void Carousel::pointerMoved(QPointF position)
 
 void Carousel::pointerReleased(QPointF position)
 {
-    switch (pan_.release(position, clock_->now())) {
+    switch (pan_.release(alongRow(position), clock_->now())) {
     case PanTracker::Action::panEnded:
         // The speed at the moment of release decides the fling, not that of the last move.
         engine_.panChanged(pan_.translation(), pan_.velocity());
@@ -614,8 +664,9 @@ void Carousel::stepByKey(int direction)
 void Carousel::keyPressEvent(QKeyEvent *event)
 {
     const bool vertical = engine_.isVertical();
-    const int back = vertical ? Qt::Key_Up : Qt::Key_Left;
-    const int forward = vertical ? Qt::Key_Down : Qt::Key_Right;
+    const bool flip = mirrored();
+    const int back = vertical ? Qt::Key_Up : (flip ? Qt::Key_Right : Qt::Key_Left);
+    const int forward = vertical ? Qt::Key_Down : (flip ? Qt::Key_Left : Qt::Key_Right);
     if (event->key() == back) {
         stepByKey(-1);
         event->accept();
@@ -634,7 +685,9 @@ void Carousel::wheelEvent(QWheelEvent *event)
         return;
     }
     const QPoint delta = event->angleDelta();
-    const int amount = std::abs(delta.x()) > std::abs(delta.y()) ? delta.x() : delta.y();
+    // A sideways swipe goes with the row, which runs the other way under right-to-left.
+    const int amount =
+        std::abs(delta.x()) > std::abs(delta.y()) ? (mirrored() ? -delta.x() : delta.x()) : delta.y();
     // One notch (120) is one item; finer wheels add up to a notch first. Rolling
     // the wheel towards the user or swiping leftwards moves forward.
     wheelRemainder_ += amount;
@@ -675,6 +728,12 @@ void Carousel::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::ActivationChange && !isActiveWindow())
         pointerCancelled();
+    if (event->type() == QEvent::LayoutDirectionChange) {
+        pointerCancelled();
+        for (auto &entry : slots_)
+            updatePlacementGeometry(entry.second);
+        contentView_->update();
+    }
     QWidget::changeEvent(event);
 }
 

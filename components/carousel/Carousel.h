@@ -5,6 +5,7 @@
 #include "components/carousel/CarouselEngine.h"
 #include "components/carousel/PanTracker.h"
 
+#include <QColor>
 #include <QPixmap>
 #include <QPointer>
 #include <QTimer>
@@ -18,7 +19,9 @@ namespace components {
 class CarouselContentView;
 
 // A row of item views arranged in space around a current item; drag, fling,
-// wheel, arrow keys and taps move through it. The arithmetic and motion live in
+// wheel, arrow keys and taps move through it. A horizontal carousel follows
+// the reading direction: under right-to-left the next item lies to the left,
+// and dragging and the arrow keys go the same way. The arithmetic and motion live in
 // CarouselEngine; this view holds the item views, each in a container of its
 // own, and draws every container's image with its perspective transform.
 class Carousel : public QWidget, private CarouselEngineHost
@@ -111,6 +114,10 @@ public:
     QTransform containerTransform(int index) const;
     // Paints the items into `painter` as they appear on screen (the benchmark's frame).
     void paintItems(QPainter &painter);
+    // The keyboard focus's mark, drawn over the items while the carousel has focus.
+    void paintFocusRing(QPainter &painter);
+    // A warm yellow that shows on light cards and dark wallpapers alike.
+    static inline const QColor focusRingColor{0xff, 0xc8, 0x3d};
 
     // Tests and previews drive the animations with a clock of their own.
     void setMediaClock(std::shared_ptr<const MediaClock> clock);
@@ -125,6 +132,8 @@ protected:
     void changeEvent(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
     friend class CarouselContentView;
@@ -159,6 +168,10 @@ private:
     void setNeedsLayout() override;
 
     void updatePlacementGeometry(Slot &slot);
+    // Right-to-left and horizontal: the row runs from right to left.
+    bool mirrored() const;
+    // A pointer position as the pan tracker reads it: mirrored with the row.
+    QPointF alongRow(QPointF position) const;
     void ensureImage(Slot &slot);
     int indexAtPoint(QPointF point) const;
     QWidget *takeFromPool(std::vector<QPointer<QWidget>> &pool);

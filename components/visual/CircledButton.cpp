@@ -1,5 +1,7 @@
 #include "components/visual/CircledButton.h"
 
+#include "components/visual/ReadableColumn.h"
+
 #include <QPainter>
 #include <QStyleOptionFocusRect>
 #include <cmath>
@@ -64,8 +66,16 @@ void CircledButton::paintEvent(QPaintEvent *)
     if (!isEnabled())
         ring.setAlphaF(ring.alphaF() * 0.4f);
     painter.setBrush(fill);
-    painter.setPen(QPen(ring, hasFocus() ? ringWidth * 1.8 : ringWidth));
+    painter.setPen(QPen(ring, ringWidth));
     painter.drawEllipse(circle);
+    if (hasFocus()) {
+        // The keyboard's place: a warm ring just inside the edge, plain on any wallpaper.
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(
+            QPen(QColor(QString::fromLatin1(focusRingColor)), std::max<qreal>(2.5, ringWidth * 1.5)));
+        const qreal inset = ringWidth * 1.5;
+        painter.drawEllipse(circle.adjusted(inset, inset, -inset, -inset));
+    }
 
     QColor title = title_;
     if (!isEnabled())

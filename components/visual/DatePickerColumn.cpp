@@ -1,5 +1,7 @@
 #include "components/visual/DatePickerColumn.h"
 
+#include "components/visual/ReadableColumn.h"
+
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -23,7 +25,9 @@ DatePickerColumn::DatePickerColumn(const QString &name, QWidget *parent) : QWidg
     setObjectName(name);
     setAccessibleName(name);
     setFocusPolicy(Qt::StrongFocus);
-    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    // Wide as the picker allows; as tall as its rows need, so a tall window gives
+    // its room to the screen rather than to ever larger wheels.
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     scroll_ = new QVariantAnimation(this);
     scroll_->setDuration(scrollMilliseconds);
     scroll_->setEasingCurve(QEasingCurve::OutCubic);
@@ -101,6 +105,12 @@ void DatePickerColumn::paintEvent(QPaintEvent *)
     painter.setPen(QPen(edge, hasFocus() ? 1.5 : 1.0));
     painter.setBrush(fill);
     painter.drawRoundedRect(band, row * 0.22, row * 0.22);
+    if (hasFocus()) {
+        // The keyboard's place, plain on any wallpaper: a warm ring round the whole column.
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(QPen(QColor(QString::fromLatin1(focusRingColor)), 2.5));
+        painter.drawRoundedRect(QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5), 8, 8);
+    }
 
     QFont face = font();
     face.setPixelSize(std::max(8, int(row * 0.5)));
@@ -117,12 +127,18 @@ void DatePickerColumn::paintEvent(QPaintEvent *)
         QFont rowFace = face;
         rowFace.setPixelSize(std::max(6, int(face.pixelSize() * (1.0 - 0.12 * distance))));
         rowFace.setBold(distance < 0.5);
+        const QString label = text_ ? text_(v) : QString::number(v);
+        // A long month name in a narrow column gets a smaller face rather than losing its ends.
+        const qreal room = width() - 8.0;
+        const qreal needed = QFontMetricsF(rowFace).horizontalAdvance(label);
+        if (needed > room && needed > 0)
+            rowFace.setPixelSize(std::max(6, int(rowFace.pixelSize() * room / needed)));
         painter.setFont(rowFace);
         QColor color = ink;
         color.setAlphaF(float(std::max(0.15, 1.0 - 0.38 * distance)));
         painter.setPen(color);
         const QRectF rect(4.0, middleTop + position * row, width() - 8.0, row);
-        painter.drawText(rect, Qt::AlignCenter, text_ ? text_(v) : QString::number(v));
+        painter.drawText(rect, Qt::AlignCenter, label);
     }
 }
 

@@ -1,5 +1,6 @@
 #include "app/screens/daterange/DateRangeVC.h"
 
+#include "components/visual/ReadableColumn.h"
 #include "core/LocalizedNumber.h"
 #include "platform/Clock.h"
 #include "platform/Localization.h"
@@ -33,6 +34,8 @@ DateRangeVC::DateRangeVC(QWidget *parent)
 {
     ui_->setupUi(this);
     setObjectName(QStringLiteral("DateRangeVC"));
+    setStyleSheet(styleSheet() + visual::legibilityStyleSheet());
+    visual::makeReadableColumn(ui_->wallpaperImageView, visual::readableColumnWidth);
 
     ui_->calendarSegControler->addTab(platform::localized("daterange.segmentGregorian"));
     ui_->calendarSegControler->addTab(platform::localized("daterange.segmentHijri"));

@@ -2,6 +2,7 @@
 
 #include "app/screens/events/EventView.h"
 #include "app/screens/events/TimingLabelView.h"
+#include "components/visual/ReadableColumn.h"
 #include "components/visual/WallpaperBackground.h"
 #include "platform/Clock.h"
 #include "platform/Localization.h"
@@ -16,6 +17,13 @@ namespace {
 // The cards' share of the screen, and how the ring is drawn for six cards.
 constexpr double cardWidthDivisor = 1.7;
 constexpr double cardHeightShare = 0.47;
+// A desktop window can be far larger than a phone: beyond this a card only
+// grows empty.
+const QSize largestCard(300, 420);
+// The neighbours stand about 1.13 card widths from the centre and reach
+// 1.63 widths out: they are shown only where the carousel has room for them
+// whole, so a narrow window never shows a cut-off fragment of one.
+constexpr double widthsForThreeCards = 3.4;
 constexpr double arcShare = 0.25;
 constexpr double spacingScale = 1.15;
 constexpr qreal timingCornerRadius = 100;
@@ -26,7 +34,21 @@ EventsVC::EventsVC(QWidget *parent) : platform::ViewController(parent), ui_(std:
 {
     ui_->setupUi(this);
     ui_->titleLabel->setText(platform::localized("occasions.title"));
+    // The title sits on a panel of its own size, clear of the wallpaper's moon.
+    ui_->titleLayout->setAlignment(ui_->titleLabel, Qt::AlignHCenter);
+    setStyleSheet(styleSheet() + visual::legibilityStyleSheet() +
+                  QStringLiteral("#titleLabel { background-color: rgba(0, 0, 0, %1); border-radius: 10px; "
+                                 "padding: 4px 16px; }")
+                      .arg(visual::legibilityPanelAlpha));
+    // Short windows scroll rather than squeeze the cards; the ring keeps the full width.
+    visual::makeReadableColumn(ui_->wallpaperImageView, QWIDGETSIZE_MAX);
     buildOccasions();
+    for (const EventPtr &event : EventsArray) {
+        EventView card;
+        card.setEvent(*event);
+        cardMinimum_ = cardMinimum_.expandedTo(card.minimumSizeHint());
+    }
+    ui_->carousel->setMinimumHeight(cardMinimum_.height() + 16);
     ui_->carousel->setDelegate(this);
     ui_->carousel->setDataSource(this);
 }
@@ -79,14 +101,26 @@ QSize EventsVC::screenSize() const
     return size().isEmpty() ? usualScreenSize : size();
 }
 
+QSize EventsVC::cardSize() const
+{
+    const QSize screen = screenSize();
+    const QSize share(static_cast<int>(std::lround(screen.width() / cardWidthDivisor)),
+                      static_cast<int>(std::lround(screen.height() * cardHeightShare)));
+    // Never smaller than the card's own content, so no text is cut.
+    return share.boundedTo(largestCard).expandedTo(cardMinimum_);
+}
+
+bool EventsVC::sideCardsFit() const
+{
+    return ui_->carousel->width() >= cardSize().width() * widthsForThreeCards;
+}
+
 QWidget *EventsVC::viewForItemAtIndex(components::Carousel *, int index, QWidget *)
 {
     if (index < 0 || index >= static_cast<int>(EventsArray.size()))
         return nullptr;
     auto *card = new EventView;
-    const QSize screen = screenSize();
-    card->resize(static_cast<int>(std::lround(screen.width() / cardWidthDivisor)),
-                 static_cast<int>(std::lround(screen.height() * cardHeightShare)));
+    card->resize(cardSize());
     card->setEvent(*EventsArray[static_cast<std::size_t>(index)]);
     return card;
 }
@@ -100,6 +134,16 @@ double EventsVC::valueForOption(components::Carousel *, components::CarouselOpti
         return withDefault * arcShare;
     case components::CarouselOption::spacing:
         return withDefault * spacingScale;
+    // Only the centre card, and its two neighbours where they fit whole; the
+    // others fade out as they turn away.
+    case components::CarouselOption::fadeMin:
+        return sideCardsFit() ? -1.0 : 0.0;
+    case components::CarouselOption::fadeMax:
+        return sideCardsFit() ? 1.0 : 0.0;
+    case components::CarouselOption::fadeRange:
+        return 1.0;
+    case components::CarouselOption::fadeMinAlpha:
+        return 0.0;
     default:
         return withDefault;
     }

@@ -48,9 +48,14 @@ private:
     void buildOccasions();
     // The size the cards are made for: the screen's own, or the window's usual one before layout.
     QSize screenSize() const;
+    QSize cardSize() const;
+    // Whether the carousel is wide enough to show a neighbour card whole.
+    bool sideCardsFit() const;
 
     std::unique_ptr<Ui::EventsVC> ui_;
     std::vector<EventPtr> EventsArray;
+    // The least a card needs for its texts, measured once.
+    QSize cardMinimum_;
 };
 
 } // namespace events

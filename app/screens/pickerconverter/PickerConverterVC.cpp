@@ -4,6 +4,7 @@
 #include "app/notifications/EnableOptionsVC.h"
 #include "app/screens/pickerconverter/AdjustmentMessage.h"
 #include "app/shell/TabScreens.h"
+#include "components/visual/ReadableColumn.h"
 #include "core/GlobalSettings.h"
 #include "core/LocalizedNumber.h"
 #include "platform/AlertController.h"
@@ -14,6 +15,7 @@
 #include "platform/notifications/UserNotificationCenter.h"
 #include "ui_PickerConverterVC.h"
 
+#include <QFontInfo>
 #include <QGraphicsDropShadowEffect>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -53,8 +55,12 @@ PickerConverterVC::PickerConverterVC(QWidget *parent)
 {
     ui_->setupUi(this);
     setObjectName(QStringLiteral("PickerConverterVC"));
-    // Left and Right reach the screen when no control wants them.
-    setFocusPolicy(Qt::StrongFocus);
+    setStyleSheet(styleSheet() + visual::legibilityStyleSheet());
+    visual::makeReadableColumn(ui_->wallpaperImageView, visual::readableColumnWidth);
+    // Left and Right reach the screen when no control wants them. A click
+    // gives it the keyboard; Tab passes it by for the controls, which show
+    // where the focus is.
+    setFocusPolicy(Qt::ClickFocus);
 
     ui_->calendarSegControl->addTab(platform::localized("converter.segmentGregorian"));
     ui_->calendarSegControl->addTab(platform::localized("converter.segmentHijri"));
@@ -64,6 +70,10 @@ PickerConverterVC::PickerConverterVC(QWidget *parent)
     ui_->AdjRoundButton->setToolTip(platform::localized("converter.adjustmentTip"));
     ui_->swipeHintLabel->setText(platform::localized("converter.swipeHint"));
     ui_->AdjRoundButton->hide();
+    ui_->bubleImageView->setScaledContents(false);
+    ui_->bubleImageView->setAlignment(Qt::AlignCenter);
+    ui_->bubleImageView->installEventFilter(this);
+    dayFont_ = ui_->convertedDayLabel->font();
 
     connect(ui_->calendarSegControl, &QTabBar::currentChanged, this, &PickerConverterVC::ValueChanged);
     connect(ui_->datePicker, &visual::DatePicker::valueChanged, this,
@@ -100,8 +110,9 @@ void PickerConverterVC::viewWillAppear()
     const bool rightToLeft = ui_->datePicker->layoutDirection() == Qt::RightToLeft;
     ui_->datePicker->setLocaleName(rightToLeft ? QStringLiteral("ar") : QStringLiteral("en"));
     const QString bubble = isRightToLeft() ? QStringLiteral("buble-ar") : QStringLiteral("buble-en");
-    ui_->bubleImageView->setPixmap(QPixmap(platform::ImageAssets::resourcePath(bubble)));
+    bubble_ = QPixmap(platform::ImageAssets::resourcePath(bubble));
     ui_->bubleImageView->setProperty("assetName", bubble);
+    fitBubble();
 }
 
 void PickerConverterVC::viewDidAppear()
@@ -115,13 +126,53 @@ void PickerConverterVC::resizeEvent(QResizeEvent *event)
     applyPresentation();
 }
 
+bool PickerConverterVC::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == ui_->bubleImageView && event->type() == QEvent::Resize)
+        fitBubble();
+    return platform::ViewController::eventFilter(watched, event);
+}
+
+void PickerConverterVC::fitBubble()
+{
+    QLabel *image = ui_->bubleImageView;
+    if (bubble_.isNull() || image->width() <= 0 || image->height() <= 0)
+        return;
+    const QSize drawn = bubble_.size().scaled(image->size(), Qt::KeepAspectRatio);
+    if (image->pixmap().size() != drawn)
+        image->setPixmap(bubble_.scaled(drawn, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    const int left = (image->width() - drawn.width()) / 2;
+    const int top = (image->height() - drawn.height()) / 2;
+    const int right = image->width() - drawn.width() - left;
+    const int bottom = image->height() - drawn.height() - top;
+    // The bubble's tail takes the lowest seventh of the picture.
+    const int tail = drawn.height() / 7;
+    ui_->resultLayout->setContentsMargins(left + 12, top + 4, right + 12, bottom + tail);
+
+    // A small bubble gets a smaller day number rather than a cut one.
+    int room = drawn.height() - 4 - tail;
+    for (const QWidget *label :
+         {static_cast<QWidget *>(ui_->convertedWeekDayLabel),
+          static_cast<QWidget *>(ui_->convertedMonthLabel), static_cast<QWidget *>(ui_->convertedYearLabel)})
+        room -= label->minimumSizeHint().height();
+    QFont day = dayFont_;
+    ui_->convertedDayLabel->setLabelFont(day);
+    for (int tries = 0; tries < 8 && ui_->convertedDayLabel->minimumSizeHint().height() > room; ++tries) {
+        const int pixels = QFontInfo(day).pixelSize();
+        const double share = double(std::max(room, 1)) / ui_->convertedDayLabel->minimumSizeHint().height();
+        day.setPixelSize(std::max(12, std::min(pixels - 1, int(pixels * share))));
+        ui_->convertedDayLabel->setLabelFont(day);
+        if (day.pixelSize() == 12)
+            break;
+    }
+}
+
 void PickerConverterVC::applyPresentation()
 {
     if (const QScreen *screen = QGuiApplication::primaryScreen();
         screen && screen->size().height() < compactScreenHeight) {
-        QFont day = ui_->convertedDayLabel->font();
-        day.setPixelSize(compactDayFontSize);
-        ui_->convertedDayLabel->setLabelFont(day);
+        dayFont_.setPixelSize(compactDayFontSize);
+        fitBubble();
     }
     // The control's height is fixed by the layout, so the fonts cannot feed
     // back into it.

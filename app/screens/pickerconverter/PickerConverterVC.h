@@ -4,6 +4,8 @@
 #include "core/RGConv.h"
 #include "platform/ViewController.h"
 
+#include <QFont>
+#include <QPixmap>
 #include <QPoint>
 #include <memory>
 
@@ -60,6 +62,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void refreshTodayPanel();
@@ -73,6 +76,9 @@ private:
     void resetAdjustment();
     void cycleWallpaper();
     void applyPresentation();
+    // Draws the bubble at its own proportions, centred in its place, and
+    // keeps the result inside it.
+    void fitBubble();
     void presentEnableOptionsIfNeeded();
     void selectSegment(int index);
     const platform::Calendar &convCalendarFor(const platform::Calendar &calendar) const;
@@ -83,6 +89,9 @@ private:
     core::RGDatePtr convResult_;
     core::GlobalSettings &settings_;
     ConverterServices services_;
+    QPixmap bubble_;
+    // The result day's face before a narrow bubble shrinks it.
+    QFont dayFont_;
     QPoint pressPosition_;
     bool pressed_ = false;
 };

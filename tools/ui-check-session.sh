@@ -1,0 +1,139 @@
+#!/usr/bin/env bash
+# One session of tools/ui-check.sh, inside its virtual display: expects
+# HOME_DIR, LANG_CODE (en or ar), MAXIMISE (yes/no), TAG, OUT and BUILD.
+set -euo pipefail
+export XDG_CONFIG_HOME=$HOME_DIR/config XDG_DATA_HOME=$HOME_DIR/data XDG_RUNTIME_DIR=$HOME_DIR/run
+mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_RUNTIME_DIR"
+chmod 700 "$XDG_RUNTIME_DIR"
+if [ "$LANG_CODE" = ar ]; then
+  export LANG=ar_SA.UTF-8 LC_ALL=ar_SA.UTF-8
+else
+  export LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8
+fi
+export TZ=${TZ:-Asia/Riyadh}
+
+openbox >/dev/null 2>&1 &
+wm=$!
+"$BUILD/app/qamarly" >"$OUT/$TAG.log" 2>&1 &
+app=$!
+cleanup() {
+  kill "$app" 2>/dev/null || true
+  wait "$app" 2>/dev/null || true
+  kill "$wm" 2>/dev/null || true
+}
+trap cleanup EXIT
+
+win=$(xdotool search --sync --onlyvisible --name '^Qamarly$' | head -1)
+sleep 1.5
+
+# The window's content area on the screen (xwininfo, unlike xdotool, does not
+# count the window manager's frame twice).
+geometry() {
+  eval "$(xwininfo -id "$win" | awk '/Absolute upper-left X/ {print "X=" $4}
+    /Absolute upper-left Y/ {print "Y=" $4} /Width:/ {print "WIDTH=" $2} /Height:/ {print "HEIGHT=" $2}')"
+  # The screens lay their controls out in a centred column at most 520 wide.
+  COLUMN=$((WIDTH - 32 < 520 ? WIDTH - 32 : 520))
+}
+if [ "$MAXIMISE" = yes ]; then
+  geometry
+  # Openbox maximises on a double click of the title bar.
+  xdotool mousemove $((X + WIDTH / 2)) $((Y - 10)) click --repeat 2 --delay 80 1
+  sleep 1.5
+fi
+
+step=0
+shot() {
+  step=$((step + 1))
+  sleep "${2:-0.8}"
+  import -window root "$OUT/$TAG-$(printf %02d $step)-$1.png"
+}
+# A point of the column: a share of its width from its middle (mirrored under
+# Arabic, as the layout is) and pixels down from the top, or up from the
+# bottom when negative.
+at() {
+  geometry
+  local share=$1 down=$2 x y
+  [ "$LANG_CODE" = ar ] && share=$(awk "BEGIN {print -($share)}")
+  x=$(awk "BEGIN {printf \"%d\", $X + $WIDTH / 2 + $share * $COLUMN}")
+  if [ "$down" -lt 0 ]; then y=$((Y + HEIGHT + down)); else y=$((Y + down)); fi
+  echo "$x $y"
+}
+click() { xdotool mousemove $1 $2 click 1; sleep 0.6; }
+wheel() { # x y notches: positive turns towards the user (later values)
+  local button=5 n=$3
+  if [ "$n" -lt 0 ]; then button=4; n=$((-n)); fi
+  xdotool mousemove $1 $2 click --repeat "$n" --delay 80 $button
+  sleep 0.6
+}
+drag() { # x y dx: a slow sideways drag; dx is mirrored under Arabic
+  local dx=$3
+  [ "$LANG_CODE" = ar ] && dx=$((-dx))
+  xdotool mousemove $1 $2 mousedown 1
+  for i in 1 2 3 4 5 6 7 8 9 10 11 12; do
+    xdotool mousemove $(($1 + dx * i / 12)) $2
+    sleep 0.04
+  done
+  xdotool mouseup 1
+  sleep 1
+}
+keys() { xdotool key --delay 150 "$@"; sleep 0.5; }
+# The tab bar: three tabs along the bottom, in reading order.
+tab() {
+  geometry
+  local index=$1 count=3
+  [ "$LANG_CODE" = ar ] && index=$((count - 1 - index))
+  click $((X + WIDTH * (2 * index + 1) / (2 * count))) $((Y + HEIGHT - 18))
+}
+
+shot first-run-prompt 1
+# The keyboard starts on the prompt's enable button; the next one closes it.
+keys Tab space
+# Had the keyboard been elsewhere, the permission dialog would ask now: decline it.
+if xdotool search --onlyvisible --name '^Notifications' >/dev/null 2>&1; then
+  echo "$TAG: the prompt's keyboard focus was not on its enable button" >&2
+  keys Escape
+  keys Tab space
+fi
+shot converter
+click $(at 0.25 168)     # the Hijri segment
+shot converter-hijri
+wheel $(at -0.40 297) 3  # three days on
+wheel $(at -0.09 297) -2 # two months back
+wheel $(at 0.25 297) 1   # a year on
+shot converter-wheels
+click $(at -0.40 423)    # Today
+shot converter-today
+drag $(at 0 -60) -160    # a drag towards the start of the line: the next day
+drag $(at 0 -60) -160
+shot converter-dragged
+click $(at 0.33 423)     # change the wallpaper, twice
+click $(at 0.33 423)
+shot converter-wallpaper
+keys Tab Tab Tab
+shot converter-focus
+
+tab 1
+shot duration
+wheel $(at -0.40 165) -4 # the from day four days back
+wheel $(at 0.35 346) 2   # the to year two years on
+shot duration-wheels
+click $(at 0.25 32)      # Hijri
+shot duration-hijri
+keys Tab Tab
+shot duration-focus
+click $(at 0.42 447)     # reset
+shot duration-reset
+
+tab 2
+shot occasions 1.5
+geometry
+drag $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) -220
+shot occasions-dragged 1.5
+drag $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) 220
+drag $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) 220
+shot occasions-dragged-back 1.5
+if [ "$LANG_CODE" = ar ]; then keys Left; else keys Right; fi
+shot occasions-next-by-key 1.5
+
+tab 0
+shot converter-again
