@@ -66,6 +66,7 @@ void MonthCalendarModel::rebuildCalendar()
     isoFormatter_ = makeFormatter(calendar_, locale_, zone_, QStringLiteral("yyyy-MM-dd"));
     fullFormatter_ = makeFormatter(calendar_, locale_, zone_, QStringLiteral("EEEE d MMMM y"));
     dayTitles_.clear();
+    ++generation_;
 
     // Seven days from a Sunday give the symbols in the calendar's weekday order.
     auto weekdays = makeFormatter(calendar_, locale_, zone_, QStringLiteral("ccc"));
@@ -89,7 +90,7 @@ void MonthCalendarModel::setIdentifier(platform::CalendarIdentifier identifier)
     currentPage_ = pageStart(pageForDate(today_));
     if (host_) {
         if (!showsPlaceholders_ && currentRows() != rowsBefore)
-            host_->rowCountWillChange(currentRows(), false);
+            host_->rowCountWillChange(rowsBefore, currentRows(), false);
         host_->scrollToCurrentPage(false);
     }
     changed();
@@ -137,6 +138,7 @@ void MonthCalendarModel::setFirstWeekday(int weekday)
         return;
     firstWeekday_ = weekday;
     calendar_.setFirstWeekday(weekday);
+    ++generation_;
     currentPage_ = pageStart(pageForDate(currentPage_));
     changed();
 }
@@ -145,6 +147,7 @@ void MonthCalendarModel::setHeaderDateFormat(const QString &format)
 {
     headerDateFormat_ = format;
     headerFormatter_->setDateFormat(format);
+    ++generation_;
     changed();
 }
 
@@ -180,6 +183,7 @@ void MonthCalendarModel::readRange()
     }
     minimumDate_ = calendar_.startOfDay(minimum.value_or(defaultMinimumDate()));
     maximumDate_ = calendar_.startOfDay(maximum.value_or(defaultMaximumDate()));
+    ++generation_;
     if (maximumDate_ <= minimumDate_) {
         // An empty or inverted range would leave nothing to show: the month of
         // the minimum stands in for it.
@@ -204,7 +208,7 @@ void MonthCalendarModel::reloadData()
     readRange();
     currentPage_ = pageStart(pageForDate(currentPage_));
     if (host_ && !showsPlaceholders_ && currentRows() != rowsBefore)
-        host_->rowCountWillChange(currentRows(), false);
+        host_->rowCountWillChange(rowsBefore, currentRows(), false);
     changed();
 }
 
@@ -226,9 +230,11 @@ void MonthCalendarModel::setShowsPlaceholders(bool shows)
 {
     if (shows == showsPlaceholders_)
         return;
+    const int rowsBefore = currentRows();
     showsPlaceholders_ = shows;
+    ++generation_;
     if (host_)
-        host_->rowCountWillChange(currentRows(), false);
+        host_->rowCountWillChange(rowsBefore, currentRows(), false);
     changed();
 }
 
@@ -572,6 +578,22 @@ void MonthCalendarModel::deselectDate(Instant date)
     changed();
 }
 
+void MonthCalendarModel::selectDateByUser(Instant date)
+{
+    if (!allowsSelection)
+        return;
+    const Instant day = calendar_.startOfDay(date);
+    if (!isInRange(day))
+        return;
+    if (!isSelected(day) && delegate_ && !delegate_->shouldSelectDate(view_, day))
+        return;
+    scrollToPageForDate(day, true);
+    if (!isSelected(day))
+        select(day, true);
+    if (delegate_)
+        delegate_->didSelectDate(view_, day);
+}
+
 // ---- paging ----------------------------------------------------------------
 
 void MonthCalendarModel::notifyPageChanged()
@@ -593,7 +615,7 @@ void MonthCalendarModel::changeCurrentPage(Instant start, bool animated, bool no
     if (notify)
         notifyPageChanged();
     if (host_ && !showsPlaceholders_ && currentRows() != rowsBefore)
-        host_->rowCountWillChange(currentRows(), animated);
+        host_->rowCountWillChange(rowsBefore, currentRows(), animated);
     changed();
 }
 
@@ -663,6 +685,7 @@ void MonthCalendarModel::setScope(MonthCalendarScope scope)
             focus = dateByAddingDays(3, currentPage_);
     }
     scope_ = scope;
+    ++generation_;
     currentPage_ = pageStart(pageForDate(focus));
     if (host_)
         host_->scrollToCurrentPage(false);

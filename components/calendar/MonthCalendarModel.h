@@ -28,7 +28,7 @@ public:
     // The cell of `date` was just selected: play its bounce.
     virtual void selectionAnimationStarted(platform::Instant date) = 0;
     // The month's row count changed with placeholders hidden.
-    virtual void rowCountWillChange(int rows, bool animated) = 0;
+    virtual void rowCountWillChange(int fromRows, int toRows, bool animated) = 0;
     // Content, selection or layout changed: draw again.
     virtual void modelChanged() = 0;
 };
@@ -130,6 +130,9 @@ public:
     void tapCell(const MonthCalendarCell &cell);
     void selectDate(platform::Instant date, bool scrollToDate = true);
     void deselectDate(platform::Instant date);
+    // A selection the user made with the keyboard: asked and told like a tap,
+    // after paging to the day.
+    void selectDateByUser(platform::Instant date);
 
     // ---- paging ----
     void setCurrentPage(platform::Instant date, bool animated);
@@ -137,12 +140,16 @@ public:
     void scrollToPageForDate(platform::Instant date, bool animated);
     bool dragging() const { return dragging_; }
     void dragBegan() { dragging_ = true; }
+    void dragCancelled() { dragging_ = false; }
     // A swipe ended on `page`.
     void dragEnded(int page);
     // Scope change: the week kept is that of the selected date, of today, or
     // of the page's first day.
     platform::Instant weekToKeep() const;
     void setScope(MonthCalendarScope scope);
+
+    // Changes whenever the cells of a page may be laid out differently.
+    int layoutGeneration() const { return generation_; }
 
     // ---- date operations, in the model's calendar ----
     platform::Instant startOfDay(platform::Instant date) const { return calendar_.startOfDay(date); }
@@ -206,6 +213,7 @@ private:
     std::vector<platform::Instant> selectedDates_;
     bool dragging_ = false;
     bool notifyingPage_ = false;
+    int generation_ = 0;
 };
 
 } // namespace components
