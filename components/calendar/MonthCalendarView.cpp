@@ -484,6 +484,15 @@ void MonthCalendarView::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     ensureHeights();
+    const QFont titleFont = fontOfSize(this, appearance_.titleFontSize);
+    const QFont subtitleFont = fontOfSize(this, appearance_.subtitleFontSize);
+    if (!titleMetrics_ || titleFont != titleFont_ || subtitleFont != subtitleFont_) {
+        titleFont_ = titleFont;
+        subtitleFont_ = subtitleFont;
+        titleMetrics_.emplace(titleFont_);
+        subtitleMetrics_.emplace(subtitleFont_);
+        textCache_.clear();
+    }
     paintHeader(painter);
     paintWeekdays(painter);
 
@@ -651,30 +660,22 @@ void MonthCalendarView::paintCell(QPainter &painter, const MonthCalendarCell &ce
             *cell.image);
     }
 
-    const QFont titleFont = fontOfSize(this, appearance_.titleFontSize);
-    const QFont subtitleFont = fontOfSize(this, appearance_.subtitleFontSize);
-    const QFontMetricsF titleMetrics(titleFont);
-    const QFontMetricsF subtitleMetrics(subtitleFont);
+    const QFontMetricsF &titleMetrics = *titleMetrics_;
+    const QFontMetricsF &subtitleMetrics = *subtitleMetrics_;
     const int textWidth = static_cast<int>(std::max(0.0, content.width() - 2.0));
+    const auto draw = [&](bool title, const QString &text, double top) {
+        const QStaticText &laidOut = cellText(title, text, textWidth);
+        painter.setFont(title ? titleFont_ : subtitleFont_);
+        painter.setPen(title ? titleColor : subtitleColor);
+        painter.drawStaticText(QPointF(content.center().x() - laidOut.size().width() / 2.0, top), laidOut);
+    };
     if (cell.subtitle.isEmpty()) {
-        painter.setFont(titleFont);
-        painter.setPen(titleColor);
-        painter.drawText(content, Qt::AlignCenter,
-                         titleMetrics.elidedText(cell.title, Qt::ElideRight, textWidth));
+        draw(true, cell.title, content.center().y() - titleMetrics.height() / 2.0);
     } else {
         // Title and subtitle stacked and centred together.
-        const double titleHeight = titleMetrics.height();
-        const double subtitleHeight = subtitleMetrics.height();
-        const double top = content.center().y() - (titleHeight + subtitleHeight) / 2.0;
-        painter.setFont(titleFont);
-        painter.setPen(titleColor);
-        painter.drawText(QRectF(content.left(), top, content.width(), titleHeight), Qt::AlignCenter,
-                         titleMetrics.elidedText(cell.title, Qt::ElideRight, textWidth));
-        painter.setFont(subtitleFont);
-        painter.setPen(subtitleColor);
-        painter.drawText(QRectF(content.left(), top + titleHeight, content.width(), subtitleHeight),
-                         Qt::AlignCenter,
-                         subtitleMetrics.elidedText(cell.subtitle, Qt::ElideRight, textWidth));
+        const double top = content.center().y() - (titleMetrics.height() + subtitleMetrics.height()) / 2.0;
+        draw(true, cell.title, top);
+        draw(false, cell.subtitle, top + titleMetrics.height());
     }
 
     if (cell.numberOfEvents > 0) {
@@ -698,6 +699,23 @@ void MonthCalendarView::paintCell(QPainter &painter, const MonthCalendarCell &ce
         painter.setPen(QPen(palette().color(QPalette::Highlight), 1.5, Qt::DotLine));
         painter.drawRect(box.adjusted(1, 1, -1, -1));
     }
+}
+
+const QStaticText &MonthCalendarView::cellText(bool title, const QString &text, int width)
+{
+    const QString key = (title ? QStringLiteral("t") : QStringLiteral("s")) + QString::number(width) +
+                        QLatin1Char('|') + text;
+    auto found = textCache_.find(key);
+    if (found != textCache_.end())
+        return found->second;
+    if (textCache_.size() > 1024)
+        textCache_.clear();
+    const QFontMetricsF &metrics = title ? *titleMetrics_ : *subtitleMetrics_;
+    QStaticText laidOut(metrics.elidedText(text, Qt::ElideRight, width));
+    laidOut.setTextFormat(Qt::PlainText);
+    laidOut.setPerformanceHint(QStaticText::AggressiveCaching);
+    laidOut.prepare(QTransform(), title ? titleFont_ : subtitleFont_);
+    return textCache_.emplace(key, std::move(laidOut)).first->second;
 }
 
 void MonthCalendarView::paintScopeHandle(QPainter &painter)

@@ -5,7 +5,10 @@
 #include "components/calendar/MonthCalendarModel.h"
 #include "components/carousel/MediaClock.h"
 
+#include <QFont>
+#include <QFontMetricsF>
 #include <QPointer>
+#include <QStaticText>
 #include <QTimer>
 #include <QWidget>
 #include <map>
@@ -163,6 +166,8 @@ private:
     void paintPage(QPainter &painter, int page, QPointF origin, double rowHeight);
     void paintCell(QPainter &painter, const MonthCalendarCell &cell, const QRectF &rect);
     void paintScopeHandle(QPainter &painter);
+    // `text` elided to `width`, laid out in the title or the subtitle font.
+    const QStaticText &cellText(bool title, const QString &text, int width);
 
     // Pointer input in the view's coordinates.
     void pointerPressed(QPointF position);
@@ -201,6 +206,14 @@ private:
     MonthCalendarScope scopeAnimationFrom_ = MonthCalendarScope::month;
     std::optional<platform::Instant> bounceDate_;
     double bounceStart_ = 0.0;
+
+    // Fonts of the cells, made once per paint rather than once per cell.
+    QFont titleFont_;
+    QFont subtitleFont_;
+    std::optional<QFontMetricsF> titleMetrics_;
+    std::optional<QFontMetricsF> subtitleMetrics_;
+    // Day numbers and subtitles repeat from page to page: their laid-out text is kept.
+    std::map<QString, QStaticText> textCache_;
 
     std::map<int, std::vector<MonthCalendarCell>> cellCache_;
     int cachedGeneration_ = -1;
