@@ -270,8 +270,12 @@ void MonthCalendarView::resizeEvent(QResizeEvent *event)
     // height in month scope lays us out afresh.
     const bool requested = std::fabs(height() - announcedHeight_) < 1.0;
     if (!requested && model_.scope() == MonthCalendarScope::month && !rowsAnimation_.running &&
-        !scopeAnimation_.running)
+        !scopeAnimation_.running) {
         invalidateHeights();
+        // Told after the layout pass that resized us, not from inside it.
+        QMetaObject::invokeMethod(
+            this, [this] { announceBoundsIfNeeded(false); }, Qt::QueuedConnection);
+    }
     update();
 }
 

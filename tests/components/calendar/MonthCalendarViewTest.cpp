@@ -258,6 +258,23 @@ TEST_F(MonthCalendarViewTest, AScopeChangeAnnouncesTheNewHeightAndTheContainerTa
     EXPECT_EQ(view->currentPage(), gregorianInstant(2026, 12, 1));
 }
 
+TEST_F(MonthCalendarViewTest, AnOwnerThatResizesTheViewGetsItsFittingHeightOnceAndKeepsIt)
+{
+    make();
+    QApplication::processEvents();
+    owner.bounds.clear();
+    view->setFixedHeight(420);
+    QApplication::processEvents();
+    QApplication::processEvents();
+    const auto &heights = view->heights();
+    EXPECT_DOUBLE_EQ(heights.header, 420.0 / 15 + 20);
+    ASSERT_EQ(owner.bounds.size(), 1u);
+    EXPECT_DOUBLE_EQ(owner.bounds[0].height(), heights.fittingHeight(6));
+    EXPECT_EQ(view->height(), qRound(heights.fittingHeight(6)));
+    // Taking the announced height lays nothing out afresh.
+    EXPECT_DOUBLE_EQ(view->heights().header, 420.0 / 15 + 20);
+}
+
 TEST_F(MonthCalendarViewTest, DraggingTheScopeHandleUpAndDownChangesTheScope)
 {
     make();
