@@ -33,7 +33,7 @@ double easeOut(double t)
     return 1.0 - (1.0 - t) * (1.0 - t);
 }
 
-// The spec'd sizes are in device-independent points; Qt fonts count 72 to the inch.
+// Appearance sizes are in device-independent points; Qt fonts count 72 to the inch.
 QFont fontOfSize(const QWidget *widget, double points, bool bold = false)
 {
     QFont font = widget->font();
