@@ -177,6 +177,31 @@ TEST_F(MonthCalendarViewTest, ATouchSwipeTurnsThePage)
     EXPECT_TRUE(owner.selected.empty());
 }
 
+TEST_F(MonthCalendarViewTest, VerticalPagingTurnsOnAnUpwardFlickAndWeekPagesTurnSideways)
+{
+    make();
+    const int start = currentIndex();
+    view->setScrollDirection(components::MonthCalendarScrollDirection::vertical);
+    const QPointF middle = view->gridRect().center();
+    // Sideways drags do nothing now.
+    drag(at(middle + QPointF(80, 0)), at(middle - QPointF(80, 0)), 8);
+    view->settle();
+    EXPECT_EQ(currentIndex(), start);
+    drag(at(middle + QPointF(0, 60)), at(middle - QPointF(0, 60)), 8);
+    view->settle();
+    EXPECT_EQ(currentIndex(), start + 1);
+    EXPECT_EQ(view->currentPage(), gregorianInstant(2027, 1, 1));
+
+    view->setScrollDirection(components::MonthCalendarScrollDirection::horizontal);
+    view->setScope(MonthCalendarScope::week, false);
+    const Instant week = view->currentPage();
+    const QPointF row = view->gridRect().center();
+    drag(at(row + QPointF(80, 0)), at(row - QPointF(80, 0)), 8);
+    view->settle();
+    EXPECT_EQ(view->currentPage(), view->dateByAddingDays(7, week));
+    EXPECT_EQ(owner.pageChanges, 2);
+}
+
 TEST_F(MonthCalendarViewTest, UnderArabicWeeksRunRightToLeftAndASwipeRightwardsShowsTheNextPage)
 {
     make(QStringLiteral("ar_SA"));
