@@ -1,6 +1,7 @@
 #include "app/cli/CommandLine.h"
 
 #include "app/cli/DateCommands.h"
+#include "app/cli/MonthCommand.h"
 #include "app/cli/OccasionsCommand.h"
 #include "app/cli/RangeCommand.h"
 #include "app/cli/SettingsCommand.h"
@@ -26,6 +27,9 @@ const std::vector<Command> &commands()
          runConvert, "cli.help.convert"},
         {QStringLiteral("range"), QStringLiteral("range FROM TO [--calendar gregorian|hijri] [--json]"),
          runRange, "cli.help.range"},
+        {QStringLiteral("month"),
+         QStringLiteral("month [YYYY-MM] [--calendar gregorian|hijri] [--first-weekday N] [--json]"),
+         runMonth, "cli.help.month"},
         {QStringLiteral("settings"), QStringLiteral("settings [--json] | settings set KEY VALUE"),
          runSettings, "cli.help.settings"},
         {QStringLiteral("notifications"),

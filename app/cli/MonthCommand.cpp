@@ -1,0 +1,157 @@
+#include "app/cli/MonthCommand.h"
+
+#include "app/cli/ArgumentReader.h"
+#include "app/cli/DateArguments.h"
+#include "components/calendar/MonthCalendarModel.h"
+#include "components/calendar/OtherCalendarDaySource.h"
+#include "platform/Localization.h"
+
+#include <QRegularExpression>
+#include <QTextStream>
+#include <chrono>
+
+namespace cli {
+
+namespace {
+
+using components::MonthCalendarCell;
+using platform::Instant;
+
+QString gregorianDay(const platform::Calendar &gregorian, Instant date)
+{
+    // Noon: the cell's day whatever the hour its day starts at.
+    const platform::DateComponents c = gregorian.components(date + std::chrono::hours(12));
+    return QStringLiteral("%1-%2-%3")
+        .arg(c.year, 4, 10, QLatin1Char('0'))
+        .arg(c.month, 2, 10, QLatin1Char('0'))
+        .arg(c.day, 2, 10, QLatin1Char('0'));
+}
+
+QString jsonString(const QString &text)
+{
+    QString escaped;
+    for (const QChar ch : text) {
+        if (ch == QLatin1Char('"') || ch == QLatin1Char('\\'))
+            escaped += QLatin1Char('\\') + ch;
+        else if (ch.unicode() < 0x20)
+            escaped += QStringLiteral("\\u%1").arg(ch.unicode(), 4, 16, QLatin1Char('0'));
+        else
+            escaped += ch;
+    }
+    return QLatin1Char('"') + escaped + QLatin1Char('"');
+}
+
+// Pads to `width` characters on the left (right-aligned), as cal does.
+QString padded(const QString &text, int width)
+{
+    return text.size() >= width ? text : QString(width - text.size(), QLatin1Char(' ')) + text;
+}
+
+} // namespace
+
+int runMonth(Invocation &call)
+{
+    ArgumentReader args(call.arguments, {QStringLiteral("json")},
+                        {QStringLiteral("calendar"), QStringLiteral("first-weekday")});
+    if (!args.expectPositionals(0, 1, platform::localized("month.what.month"))) {
+        call.err << "qamarly month: " << args.error() << '\n';
+        return exitUsage;
+    }
+    const QString calendarName = args.option(QStringLiteral("calendar"), QStringLiteral("gregorian"));
+    const auto identifier = parseCalendarArgument(calendarName);
+    if (!identifier) {
+        call.err << "qamarly month: " << platform::localized("cli.error.unknownCalendar").arg(calendarName)
+                 << '\n';
+        return exitUsage;
+    }
+    int firstWeekday = 1;
+    if (args.hasOption(QStringLiteral("first-weekday"))) {
+        const QString text = args.option(QStringLiteral("first-weekday"));
+        bool ok = false;
+        firstWeekday = text.toInt(&ok);
+        if (!ok || firstWeekday < 1 || firstWeekday > 7) {
+            call.err << "qamarly month: " << platform::localized("month.error.firstWeekday").arg(text)
+                     << '\n';
+            return exitUsage;
+        }
+    }
+
+    components::OtherCalendarDaySource subtitles(*identifier);
+    components::MonthCalendarModel model;
+    model.setIdentifier(*identifier);
+    model.setFirstWeekday(firstWeekday);
+    model.setDataSource(&subtitles);
+
+    Instant month = model.startOfMonth(model.today());
+    if (!args.positionals().isEmpty()) {
+        const QString text = args.positionals().first();
+        static const QRegularExpression shape(QStringLiteral("^(\\d{1,4})-(\\d{1,2})$"));
+        const QRegularExpressionMatch m = shape.match(text);
+        const auto first = m.hasMatch() ? model.calendar().date(m.captured(1).toLongLong(),
+                                                                m.captured(2).toLongLong(), 1, 12)
+                                        : std::nullopt;
+        if (!first || !(model.isInRange(*first) || model.isInRange(model.endOfMonth(*first)))) {
+            call.err << "qamarly month: "
+                     << platform::localized("month.error.notAMonth")
+                            .arg(text,
+                                 platform::localized(*identifier == platform::CalendarIdentifier::gregorian
+                                                         ? "cli.gregorian"
+                                                         : "cli.hijri"))
+                     << '\n';
+            return exitUsage;
+        }
+        month = model.startOfMonth(*first);
+    }
+
+    const int page = model.pageForDate(month);
+    const std::vector<MonthCalendarCell> cells = model.cells(page);
+    const platform::DateComponents shown = model.calendar().components(month + std::chrono::hours(12));
+    const platform::Calendar gregorian(platform::CalendarIdentifier::gregorian, model.timeZoneId(),
+                                       model.localeName());
+
+    if (args.flag(QStringLiteral("json"))) {
+        // Written by hand to keep the fields in reading order.
+        QTextStream &out = call.out;
+        out << "{\n    \"calendar\": "
+            << jsonString(*identifier == platform::CalendarIdentifier::gregorian ? QStringLiteral("gregorian")
+                                                                                 : QStringLiteral("hijri"))
+            << ",\n    \"year\": " << shown.year << ",\n    \"month\": " << shown.month
+            << ",\n    \"firstWeekday\": " << firstWeekday << ",\n    \"cells\": [\n";
+        for (size_t k = 0; k < cells.size(); ++k) {
+            const MonthCalendarCell &cell = cells[k];
+            out << "        {\"date\": " << jsonString(gregorianDay(gregorian, cell.date))
+                << ", \"day\": " << cell.day << ", \"subtitle\": " << jsonString(cell.subtitle)
+                << ", \"placeholder\": " << (cell.placeholder ? "true" : "false")
+                << ", \"today\": " << (cell.today ? "true" : "false") << '}'
+                << (k + 1 < cells.size() ? "," : "") << '\n';
+        }
+        out << "    ]\n}\n";
+        return exitOk;
+    }
+
+    // Seven columns of seven characters: the day, then the other calendar's
+    // day; (..) marks a day of another month, [..] today.
+    constexpr int column = 7;
+    const QString title = model.headerTitle(page);
+    const int lineWidth = column * 7;
+    call.out << QString((lineWidth - title.size()) / 2, QLatin1Char(' ')) << title << '\n';
+    for (const QString &symbol : model.weekdaySymbols())
+        call.out << padded(symbol.left(column - 1), column - 1) << ' ';
+    call.out << '\n';
+    for (size_t k = 0; k < cells.size(); ++k) {
+        const MonthCalendarCell &cell = cells[k];
+        const QString body =
+            padded(cell.title, 2) + QLatin1Char(' ') + cell.subtitle.leftJustified(2, QLatin1Char(' '));
+        const QString open = cell.today         ? QStringLiteral("[")
+                             : cell.placeholder ? QStringLiteral("(")
+                                                : QStringLiteral(" ");
+        const QString close = cell.today         ? QStringLiteral("]")
+                              : cell.placeholder ? QStringLiteral(")")
+                                                 : QStringLiteral(" ");
+        call.out << open << body << close;
+        call.out << ((k + 1) % 7 == 0 ? "\n" : "");
+    }
+    return exitOk;
+}
+
+} // namespace cli

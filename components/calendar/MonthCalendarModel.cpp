@@ -1,0 +1,695 @@
+#include "components/calendar/MonthCalendarModel.h"
+
+#include "platform/Clock.h"
+#include "platform/Console.h"
+#include "platform/DateFormatter.h"
+#include "platform/Device.h"
+
+#include <QLocale>
+#include <algorithm>
+#include <chrono>
+
+namespace components {
+
+namespace {
+
+using platform::Instant;
+using namespace std::chrono_literals;
+
+std::int64_t floorDiv(std::int64_t a, std::int64_t b)
+{
+    return a / b - ((a % b != 0) && ((a < 0) != (b < 0)) ? 1 : 0);
+}
+
+std::unique_ptr<platform::DateFormatter> makeFormatter(const platform::Calendar &calendar,
+                                                       const QString &locale, const QString &zone,
+                                                       const QString &pattern)
+{
+    auto formatter = std::make_unique<platform::DateFormatter>();
+    formatter->setCalendar(calendar);
+    formatter->setLocaleName(locale);
+    formatter->setTimeZoneId(zone);
+    formatter->setDateFormat(pattern);
+    return formatter;
+}
+
+} // namespace
+
+MonthCalendarModel::MonthCalendarModel()
+    : locale_(platform::Device::localeName()), zone_(platform::Device::timeZoneId()),
+      calendar_(platform::CalendarIdentifier::gregorian, zone_, locale_)
+{
+    rebuildCalendar();
+    today_ = calendar_.startOfDay(platform::Clock::current());
+    readRange();
+    currentPage_ = pageStart(pageForDate(today_));
+}
+
+MonthCalendarModel::~MonthCalendarModel() = default;
+
+void MonthCalendarModel::changed()
+{
+    if (host_)
+        host_->modelChanged();
+}
+
+// ---- calendar --------------------------------------------------------------
+
+void MonthCalendarModel::rebuildCalendar()
+{
+    const platform::CalendarIdentifier id = calendar_.identifier();
+    calendar_ = platform::Calendar(id, zone_, locale_);
+    calendar_.setFirstWeekday(firstWeekday_);
+    rightToLeft_ = QLocale(locale_).textDirection() == Qt::RightToLeft;
+    dayFormatter_ = makeFormatter(calendar_, locale_, zone_, QStringLiteral("d"));
+    headerFormatter_ = makeFormatter(calendar_, locale_, zone_, headerDateFormat_);
+    isoFormatter_ = makeFormatter(calendar_, locale_, zone_, QStringLiteral("yyyy-MM-dd"));
+    fullFormatter_ = makeFormatter(calendar_, locale_, zone_, QStringLiteral("EEEE d MMMM y"));
+    dayTitles_.clear();
+    ++generation_;
+
+    // Seven days from a Sunday give the symbols in the calendar's weekday order.
+    auto weekdays = makeFormatter(calendar_, locale_, zone_, QStringLiteral("ccc"));
+    const Instant base = calendar_.startOfDay(platform::Clock::current());
+    const Instant sunday = dateByAddingDays(1 - calendar_.components(base).weekday, base);
+    weekdaySymbols_.clear();
+    for (int i = 0; i < 7; ++i)
+        weekdaySymbols_ << weekdays->string(dateByAddingDays(i, sunday));
+}
+
+void MonthCalendarModel::setIdentifier(platform::CalendarIdentifier identifier)
+{
+    if (identifier == calendar_.identifier())
+        return;
+    const int rowsBefore = currentRows();
+    calendar_ = platform::Calendar(identifier, zone_, locale_);
+    rebuildCalendar();
+    minimumDate_ = calendar_.startOfDay(minimumDate_);
+    maximumDate_ = calendar_.startOfDay(maximumDate_);
+    // Straight to today's page: no page events, no animation.
+    currentPage_ = pageStart(pageForDate(today_));
+    if (host_) {
+        if (!showsPlaceholders_ && currentRows() != rowsBefore)
+            host_->rowCountWillChange(rowsBefore, currentRows(), false);
+        host_->scrollToCurrentPage(false);
+    }
+    changed();
+}
+
+void MonthCalendarModel::setLocaleName(const QString &locale)
+{
+    if (locale == locale_ || locale.isEmpty())
+        return;
+    locale_ = locale;
+    rebuildCalendar();
+    changed();
+}
+
+void MonthCalendarModel::setTimeZoneId(const QString &zone)
+{
+    if (zone == zone_ || zone.isEmpty())
+        return;
+    // Keep the same calendar days: noon of each is the same day in any zone.
+    const auto day = [this](Instant date) { return calendar_.components(date + 12h); };
+    const platform::DateComponents todayDay = day(today_);
+    const platform::DateComponents pageDay = day(currentPage_);
+    std::vector<platform::DateComponents> selectedDays;
+    for (Instant date : selectedDates_)
+        selectedDays.push_back(day(date));
+    zone_ = zone;
+    rebuildCalendar();
+    const auto back = [this](const platform::DateComponents &c, Instant fallback) {
+        const auto date = calendar_.date(c.year, c.month, c.day, 12);
+        return date ? calendar_.startOfDay(*date) : fallback;
+    };
+    today_ = back(todayDay, today_);
+    selectedDates_.clear();
+    for (const auto &c : selectedDays)
+        selectedDates_.push_back(back(c, today_));
+    readRange();
+    currentPage_ = pageStart(pageForDate(back(pageDay, today_)));
+    changed();
+}
+
+void MonthCalendarModel::setFirstWeekday(int weekday)
+{
+    weekday = std::clamp(weekday, 1, 7);
+    if (weekday == firstWeekday_)
+        return;
+    firstWeekday_ = weekday;
+    calendar_.setFirstWeekday(weekday);
+    ++generation_;
+    currentPage_ = pageStart(pageForDate(currentPage_));
+    changed();
+}
+
+void MonthCalendarModel::setHeaderDateFormat(const QString &format)
+{
+    headerDateFormat_ = format;
+    headerFormatter_->setDateFormat(format);
+    ++generation_;
+    changed();
+}
+
+QStringList MonthCalendarModel::weekdaySymbols() const
+{
+    QStringList ordered;
+    for (int i = 0; i < 7; ++i)
+        ordered << weekdaySymbols_.value((firstWeekday_ - 1 + i) % 7);
+    return ordered;
+}
+
+// ---- range -----------------------------------------------------------------
+
+Instant MonthCalendarModel::defaultMinimumDate() const
+{
+    const platform::Calendar gregorian(platform::CalendarIdentifier::gregorian, zone_, locale_);
+    return gregorian.startOfDay(gregorian.date(1970, 1, 1, 12).value_or(Instant{}));
+}
+
+Instant MonthCalendarModel::defaultMaximumDate() const
+{
+    const platform::Calendar gregorian(platform::CalendarIdentifier::gregorian, zone_, locale_);
+    return gregorian.startOfDay(gregorian.date(2099, 12, 31, 12).value_or(Instant{}));
+}
+
+void MonthCalendarModel::readRange()
+{
+    std::optional<Instant> minimum;
+    std::optional<Instant> maximum;
+    if (dataSource_) {
+        minimum = dataSource_->minimumDateForCalendar(view_);
+        maximum = dataSource_->maximumDateForCalendar(view_);
+    }
+    minimumDate_ = calendar_.startOfDay(minimum.value_or(defaultMinimumDate()));
+    maximumDate_ = calendar_.startOfDay(maximum.value_or(defaultMaximumDate()));
+    ++generation_;
+    if (maximumDate_ <= minimumDate_) {
+        // An empty or inverted range would leave nothing to show: the month of
+        // the minimum stands in for it.
+        platform::consoleLog(QStringLiteral("MonthCalendarView: the date range %1 to %2 holds no days; "
+                                            "showing the month of %1")
+                                 .arg(stringFromDate(minimumDate_), stringFromDate(maximumDate_)));
+        const Instant first = startOfMonth(minimumDate_);
+        minimumDate_ = first;
+        maximumDate_ = endOfMonth(first);
+    }
+}
+
+void MonthCalendarModel::setDataSource(MonthCalendarDataSource *dataSource)
+{
+    dataSource_ = dataSource;
+    reloadData();
+}
+
+void MonthCalendarModel::reloadData()
+{
+    const int rowsBefore = currentRows();
+    readRange();
+    currentPage_ = pageStart(pageForDate(currentPage_));
+    if (host_ && !showsPlaceholders_ && currentRows() != rowsBefore)
+        host_->rowCountWillChange(rowsBefore, currentRows(), false);
+    changed();
+}
+
+bool MonthCalendarModel::isInRange(Instant date) const
+{
+    const Instant day = calendar_.startOfDay(date);
+    return day >= minimumDate_ && day <= maximumDate_;
+}
+
+// ---- options and today -----------------------------------------------------
+
+void MonthCalendarModel::setScrollDirection(MonthCalendarScrollDirection direction)
+{
+    scrollDirection_ = direction;
+    changed();
+}
+
+void MonthCalendarModel::setShowsPlaceholders(bool shows)
+{
+    if (shows == showsPlaceholders_)
+        return;
+    const int rowsBefore = currentRows();
+    showsPlaceholders_ = shows;
+    ++generation_;
+    if (host_)
+        host_->rowCountWillChange(rowsBefore, currentRows(), false);
+    changed();
+}
+
+void MonthCalendarModel::setToday(Instant today)
+{
+    today_ = calendar_.startOfDay(today);
+    todaySetByCaller_ = true;
+    changed();
+}
+
+bool MonthCalendarModel::refreshToday(Instant now)
+{
+    if (todaySetByCaller_)
+        return false;
+    const Instant day = calendar_.startOfDay(now);
+    if (day == today_)
+        return false;
+    today_ = day;
+    changed();
+    return true;
+}
+
+// ---- date operations -------------------------------------------------------
+
+std::int64_t MonthCalendarModel::monthNumber(Instant date) const
+{
+    // Both calendars have twelve months a year.
+    const platform::DateComponents c = calendar_.components(date);
+    return c.year * 12 + c.month - 1;
+}
+
+Instant MonthCalendarModel::firstOfMonthNumber(std::int64_t number) const
+{
+    const std::int64_t year = floorDiv(number, 12);
+    const std::int64_t month = number - year * 12 + 1;
+    // Noon exists on every day; its start of day is the month's first moment.
+    if (const auto noon = calendar_.date(year, month, 1, 12))
+        return calendar_.startOfDay(*noon);
+    return minimumDate_;
+}
+
+Instant MonthCalendarModel::startOfMonth(Instant date) const
+{
+    return firstOfMonthNumber(monthNumber(date));
+}
+
+Instant MonthCalendarModel::endOfMonth(Instant date) const
+{
+    const Instant first = startOfMonth(date);
+    return dateByAddingDays(calendar_.daysInMonth(first + 12h) - 1, first);
+}
+
+Instant MonthCalendarModel::startOfWeek(Instant date) const
+{
+    const Instant day = calendar_.startOfDay(date);
+    const int weekday = static_cast<int>(calendar_.components(day + 12h).weekday);
+    return dateByAddingDays(-((weekday - firstWeekday_ + 7) % 7), day);
+}
+
+Instant MonthCalendarModel::dateByAddingDays(std::int64_t days, Instant date) const
+{
+    // From noon, so that a day whose midnight the zone skips still counts once.
+    const Instant noon = calendar_.startOfDay(date) + 12h;
+    if (const auto moved = calendar_.dateByAddingDays(days, noon))
+        return calendar_.startOfDay(*moved);
+    return calendar_.startOfDay(noon + std::chrono::hours(24 * days));
+}
+
+Instant MonthCalendarModel::dateByAddingMonths(std::int64_t months, Instant date) const
+{
+    const Instant noon = calendar_.startOfDay(date) + 12h;
+    if (const auto moved = calendar_.dateByAddingMonths(months, noon))
+        return calendar_.startOfDay(*moved);
+    return calendar_.startOfDay(date);
+}
+
+std::int64_t MonthCalendarModel::daysBetween(Instant from, Instant to) const
+{
+    return calendar_.daysBetween(from, to);
+}
+
+std::int64_t MonthCalendarModel::weeksBetween(Instant from, Instant to) const
+{
+    return floorDiv(daysBetween(startOfWeek(from), startOfWeek(to)), 7);
+}
+
+std::int64_t MonthCalendarModel::monthsBetween(Instant from, Instant to) const
+{
+    return monthNumber(to) - monthNumber(from);
+}
+
+bool MonthCalendarModel::isSameMonth(Instant a, Instant b) const
+{
+    return monthNumber(a) == monthNumber(b);
+}
+
+QString MonthCalendarModel::stringFromDate(Instant date) const
+{
+    return isoFormatter_->string(date);
+}
+
+QString MonthCalendarModel::accessibleText(Instant date) const
+{
+    return fullFormatter_->string(date + 12h);
+}
+
+// ---- pages -----------------------------------------------------------------
+
+Instant MonthCalendarModel::firstPageStart() const
+{
+    return scope_ == MonthCalendarScope::month ? startOfMonth(minimumDate_) : startOfWeek(minimumDate_);
+}
+
+int MonthCalendarModel::numberOfPages() const
+{
+    if (scope_ == MonthCalendarScope::month)
+        return static_cast<int>(monthNumber(maximumDate_) - monthNumber(minimumDate_) + 1);
+    return static_cast<int>(weeksBetween(minimumDate_, maximumDate_) + 1);
+}
+
+Instant MonthCalendarModel::pageStart(int page) const
+{
+    if (scope_ == MonthCalendarScope::month)
+        return firstOfMonthNumber(monthNumber(minimumDate_) + page);
+    return dateByAddingDays(7LL * page, startOfWeek(minimumDate_));
+}
+
+int MonthCalendarModel::pageForDate(Instant date) const
+{
+    const std::int64_t page = scope_ == MonthCalendarScope::month
+                                  ? monthNumber(date) - monthNumber(minimumDate_)
+                                  : weeksBetween(minimumDate_, date);
+    return static_cast<int>(std::clamp<std::int64_t>(page, 0, numberOfPages() - 1));
+}
+
+int MonthCalendarModel::headPlaceholders(Instant monthStart) const
+{
+    const int weekday = static_cast<int>(calendar_.components(monthStart + 12h).weekday);
+    const int head = (weekday - firstWeekday_ + 7) % 7;
+    return head == 0 && showsPlaceholders_ ? 7 : head;
+}
+
+int MonthCalendarModel::rowsInMonth(Instant monthStart) const
+{
+    if (showsPlaceholders_)
+        return monthgeometry::maximumRows;
+    const int offset = headPlaceholders(monthStart) % 7;
+    const int days = calendar_.daysInMonth(monthStart + 12h);
+    return (offset + days + 6) / 7;
+}
+
+int MonthCalendarModel::currentRows() const
+{
+    return scope_ == MonthCalendarScope::week ? 1 : rowsInMonth(currentPage_);
+}
+
+int MonthCalendarModel::cellsOnPage() const
+{
+    return currentRows() * monthgeometry::columns;
+}
+
+QString MonthCalendarModel::dayTitle(Instant date, std::int64_t day) const
+{
+    auto found = dayTitles_.find(day);
+    if (found != dayTitles_.end())
+        return found->second;
+    const QString title = dayFormatter_->string(date + 12h);
+    dayTitles_.emplace(day, title);
+    return title;
+}
+
+MonthCalendarCell MonthCalendarModel::cell(int page, int rowMajorIndex) const
+{
+    MonthCalendarCell cell;
+    const Instant start = pageStart(page);
+    if (scope_ == MonthCalendarScope::month) {
+        cell.date = dateByAddingDays(rowMajorIndex - headPlaceholders(start), start);
+        const bool inMonth = isSameMonth(cell.date, start);
+        cell.outOfRange = !isInRange(cell.date);
+        cell.placeholder = !inMonth || cell.outOfRange;
+        cell.hidden = !inMonth && !showsPlaceholders_;
+    } else {
+        cell.date = dateByAddingDays(rowMajorIndex, start);
+        cell.outOfRange = !isInRange(cell.date);
+        cell.placeholder = cell.outOfRange;
+    }
+    const platform::DateComponents c = calendar_.components(cell.date + 12h);
+    cell.day = c.day;
+    cell.weekday = static_cast<int>(c.weekday);
+    cell.weekend = cell.weekday == 1 || cell.weekday == 7;
+    if (dataSource_) {
+        cell.image = dataSource_->imageForDate(view_, cell.date);
+        cell.numberOfEvents = std::max(0, dataSource_->numberOfEventsForDate(view_, cell.date));
+        const std::optional<QString> title = dataSource_->titleForDate(view_, cell.date);
+        cell.title = title ? *title : dayTitle(cell.date, c.day);
+        cell.subtitle = dataSource_->subtitleForDate(view_, cell.date);
+    } else {
+        cell.title = dayTitle(cell.date, c.day);
+    }
+    cell.selected = isSelected(cell.date);
+    cell.today = cell.date == today_;
+    // A placeholder keeps its marks only while the grid pages.
+    if (cell.placeholder && !pagingEnabled)
+        cell.selected = cell.today = false;
+    return cell;
+}
+
+std::vector<MonthCalendarCell> MonthCalendarModel::cells(int page) const
+{
+    const int count = scope_ == MonthCalendarScope::week
+                          ? monthgeometry::columns
+                          : rowsInMonth(pageStart(page)) * monthgeometry::columns;
+    std::vector<MonthCalendarCell> result;
+    result.reserve(count);
+    for (int k = 0; k < count; ++k)
+        result.push_back(cell(page, k));
+    return result;
+}
+
+int MonthCalendarModel::cellIndexOfDate(int page, Instant date) const
+{
+    const Instant start = pageStart(page);
+    const Instant day = calendar_.startOfDay(date);
+    if (scope_ == MonthCalendarScope::week) {
+        const std::int64_t k = daysBetween(start, day);
+        return k >= 0 && k < monthgeometry::columns ? static_cast<int>(k) : -1;
+    }
+    const std::int64_t k = daysBetween(start, day) + headPlaceholders(start);
+    if (k < 0 || k >= rowsInMonth(start) * monthgeometry::columns)
+        return -1;
+    if (!showsPlaceholders_ && !isSameMonth(day, start))
+        return -1;
+    return static_cast<int>(k);
+}
+
+QString MonthCalendarModel::headerTitle(int page) const
+{
+    const Instant start = pageStart(page);
+    // A week belongs to the month of its middle day.
+    const Instant shown = scope_ == MonthCalendarScope::month ? start : dateByAddingDays(3, start);
+    return headerFormatter_->string(shown + 12h);
+}
+
+// ---- selection -------------------------------------------------------------
+
+std::optional<Instant> MonthCalendarModel::selectedDate() const
+{
+    if (selectedDates_.empty())
+        return std::nullopt;
+    return selectedDates_.back();
+}
+
+bool MonthCalendarModel::isSelected(Instant date) const
+{
+    return std::find(selectedDates_.begin(), selectedDates_.end(), date) != selectedDates_.end();
+}
+
+void MonthCalendarModel::select(Instant date, bool animate)
+{
+    if (!allowsMultipleSelection)
+        selectedDates_.clear();
+    selectedDates_.push_back(date);
+    if (animate && host_)
+        host_->selectionAnimationStarted(date);
+    changed();
+}
+
+void MonthCalendarModel::tapCell(const MonthCalendarCell &cell)
+{
+    if (!allowsSelection || cell.hidden)
+        return;
+    const Instant date = cell.date;
+    if (cell.placeholder) {
+        if (!showsPlaceholders_)
+            return;
+        if (isInRange(date)) {
+            // Selected as the programmatic selection of a placeholder: the grid
+            // pages to its month, and the delegate hears of it as of a tap.
+            if (isSelected(date) && !allowsMultipleSelection) {
+                scrollToPageForDate(date, true);
+                if (delegate_)
+                    delegate_->didSelectDate(view_, date);
+                return;
+            }
+            if (delegate_ && !delegate_->shouldSelectDate(view_, date))
+                return;
+            scrollToPageForDate(date, true);
+            select(date, true);
+            if (delegate_)
+                delegate_->didSelectDate(view_, date);
+        } else if (!isSameMonth(date, currentPage_)) {
+            scrollToPageForDate(date, true);
+        }
+        return;
+    }
+    if (!isInRange(date))
+        return;
+    if (isSelected(date)) {
+        if (!allowsMultipleSelection) {
+            if (delegate_)
+                delegate_->didSelectDate(view_, date);
+            return;
+        }
+        if (delegate_ && !delegate_->shouldDeselectDate(view_, date))
+            return;
+        selectedDates_.erase(std::remove(selectedDates_.begin(), selectedDates_.end(), date),
+                             selectedDates_.end());
+        changed();
+        if (delegate_)
+            delegate_->didDeselectDate(view_, date);
+        return;
+    }
+    if (delegate_ && !delegate_->shouldSelectDate(view_, date))
+        return;
+    select(date, true);
+    if (delegate_)
+        delegate_->didSelectDate(view_, date);
+}
+
+void MonthCalendarModel::selectDate(Instant date, bool scrollToDate)
+{
+    if (!allowsSelection)
+        return;
+    Instant day = calendar_.startOfDay(date);
+    day = std::clamp(day, minimumDate_, maximumDate_);
+    if (isSelected(day))
+        changed();
+    else
+        select(day, true);
+    if (scrollToDate)
+        scrollToPageForDate(day, true);
+}
+
+void MonthCalendarModel::deselectDate(Instant date)
+{
+    const Instant day = calendar_.startOfDay(date);
+    const auto end = std::remove(selectedDates_.begin(), selectedDates_.end(), day);
+    if (end == selectedDates_.end())
+        return;
+    selectedDates_.erase(end, selectedDates_.end());
+    changed();
+}
+
+void MonthCalendarModel::selectDateByUser(Instant date)
+{
+    if (!allowsSelection)
+        return;
+    const Instant day = calendar_.startOfDay(date);
+    if (!isInRange(day))
+        return;
+    if (!isSelected(day) && delegate_ && !delegate_->shouldSelectDate(view_, day))
+        return;
+    scrollToPageForDate(day, true);
+    if (!isSelected(day))
+        select(day, true);
+    if (delegate_)
+        delegate_->didSelectDate(view_, day);
+}
+
+// ---- paging ----------------------------------------------------------------
+
+void MonthCalendarModel::notifyPageChanged()
+{
+    // A delegate that pages the calendar from inside the call hears nothing more.
+    if (notifyingPage_ || !delegate_)
+        return;
+    notifyingPage_ = true;
+    delegate_->calendarCurrentPageDidChange(view_);
+    notifyingPage_ = false;
+}
+
+void MonthCalendarModel::changeCurrentPage(Instant start, bool animated, bool notify)
+{
+    if (start == currentPage_)
+        return;
+    const int rowsBefore = currentRows();
+    currentPage_ = start;
+    if (notify)
+        notifyPageChanged();
+    if (host_ && !showsPlaceholders_ && currentRows() != rowsBefore)
+        host_->rowCountWillChange(rowsBefore, currentRows(), animated);
+    changed();
+}
+
+void MonthCalendarModel::scrollToPageForDate(Instant date, bool animated)
+{
+    if (dragging_)
+        return;
+    if (isInRange(date)) {
+        const Instant start = pageStart(pageForDate(date));
+        changeCurrentPage(start, animated, true);
+    }
+    if (host_)
+        host_->scrollToCurrentPage(animated);
+}
+
+void MonthCalendarModel::setCurrentPage(Instant date, bool animated)
+{
+    dragging_ = false;
+    changeCurrentPage(pageStart(pageForDate(date)), animated, true);
+    if (host_)
+        host_->scrollToCurrentPage(animated);
+}
+
+void MonthCalendarModel::dragEnded(int page)
+{
+    dragging_ = false;
+    page = std::clamp(page, 0, std::max(0, numberOfPages() - 1));
+    changeCurrentPage(pageStart(page), true, true);
+    if (host_)
+        host_->scrollToCurrentPage(true);
+}
+
+Instant MonthCalendarModel::weekToKeep() const
+{
+    if (scope_ == MonthCalendarScope::week)
+        return currentPage_;
+    const int page = currentPageIndex();
+    const auto selected = selectedDate();
+    if (focusOnSingleSelectedDate && !allowsMultipleSelection && selected &&
+        cellIndexOfDate(page, *selected) >= 0)
+        return startOfWeek(*selected);
+    if (cellIndexOfDate(page, today_) >= 0)
+        return startOfWeek(today_);
+    return startOfWeek(currentPage_);
+}
+
+void MonthCalendarModel::setScope(MonthCalendarScope scope)
+{
+    if (scope == scope_)
+        return;
+    Instant focus;
+    if (scope == MonthCalendarScope::week) {
+        focus = weekToKeep();
+    } else {
+        // Back to the month of the selected day or today when the week holds
+        // one, else to the month the week's header named.
+        const auto inWeek = [this](Instant date) {
+            const std::int64_t k = daysBetween(currentPage_, date);
+            return k >= 0 && k < monthgeometry::columns;
+        };
+        const auto selected = selectedDate();
+        if (selected && inWeek(*selected))
+            focus = *selected;
+        else if (inWeek(today_))
+            focus = today_;
+        else
+            focus = dateByAddingDays(3, currentPage_);
+    }
+    scope_ = scope;
+    ++generation_;
+    currentPage_ = pageStart(pageForDate(focus));
+    if (host_)
+        host_->scrollToCurrentPage(false);
+    changed();
+}
+
+} // namespace components

@@ -1,0 +1,46 @@
+#include "components/calendar/OtherCalendarDaySource.h"
+
+#include "platform/Clock.h"
+
+namespace components {
+
+OtherCalendarDaySource::OtherCalendarDaySource(platform::CalendarIdentifier gridCalendar)
+    : grid_(gridCalendar), conv_(platform::Clock::current())
+{
+}
+
+QString OtherCalendarDaySource::otherDay(platform::Instant date)
+{
+    std::int64_t day = 0;
+    if (grid_ == platform::CalendarIdentifier::islamicUmmAlQura) {
+        conv_.setDate(date, conv_.islamicCalendar());
+        day = conv_.gregorianDate()->day();
+    } else {
+        conv_.setDate(date, conv_.gregorianCalendar());
+        day = conv_.hijriDate()->day();
+    }
+    // The converter is left on today, as the screen leaves it.
+    conv_.setDate(platform::Clock::current(), conv_.gregorianCalendar());
+    return QString::number(day);
+}
+
+QString OtherCalendarDaySource::subtitleForDate(MonthCalendarView *, platform::Instant date)
+{
+    return otherDay(date);
+}
+
+std::optional<platform::Instant> OtherCalendarDaySource::minimumDateForCalendar(MonthCalendarView *)
+{
+    if (!rangeDays_)
+        return std::nullopt;
+    return conv_.gregorianCalendar().dateByAddingDays(-*rangeDays_, platform::Clock::current());
+}
+
+std::optional<platform::Instant> OtherCalendarDaySource::maximumDateForCalendar(MonthCalendarView *)
+{
+    if (!rangeDays_)
+        return std::nullopt;
+    return conv_.gregorianCalendar().dateByAddingDays(*rangeDays_, platform::Clock::current());
+}
+
+} // namespace components
