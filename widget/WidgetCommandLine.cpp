@@ -2,6 +2,7 @@
 
 #include "core/RGDateJson.h"
 #include "platform/Clock.h"
+#include "platform/Console.h"
 #include "platform/Device.h"
 #include "widget/Provider.h"
 
@@ -34,14 +35,15 @@ Arguments parse(const QStringList &arguments, const QSet<QString> &flags, const 
         bool hasValue = false;
         if (word == QLatin1String("-o")) {
             word = QStringLiteral("--output");
-        } else if (const int eq = word.indexOf(QLatin1Char('=')); word.startsWith(QLatin1String("--")) && eq > 0) {
+        } else if (const int eq = word.indexOf(QLatin1Char('='));
+                   word.startsWith(QLatin1String("--")) && eq > 0) {
             value = word.mid(eq + 1);
             word = word.left(eq);
             hasValue = true;
         }
         const QString name = word.mid(2);
         if (!word.startsWith(QLatin1String("--"))) {
-            result.error = QStringLiteral("unexpected argument '%1'").arg(word);
+            result.error = QStringLiteral("unexpected argument '%1'").arg(platform::printable(word));
         } else if (flags.contains(name) && !hasValue) {
             result.flags.insert(name);
             continue;
@@ -56,7 +58,7 @@ Arguments parse(const QStringList &arguments, const QSet<QString> &flags, const 
             result.options.insert(name, value);
             continue;
         } else {
-            result.error = QStringLiteral("unknown option '%1'").arg(word);
+            result.error = QStringLiteral("unknown option '%1'").arg(platform::printable(word));
         }
         return result;
     }
@@ -78,7 +80,8 @@ bool readWidgetChoice(const Arguments &args, HostOptions *choice, QString *error
     const QString kindName = args.options.value(QStringLiteral("kind"), QStringLiteral("simple"));
     const auto kind = kindFromArgument(kindName);
     if (!kind) {
-        *error = QStringLiteral("unknown widget kind '%1' (use simple or complex)").arg(kindName);
+        *error = QStringLiteral("unknown widget kind '%1' (use simple or complex)")
+                     .arg(platform::printable(kindName));
         return false;
     }
     const WidgetConfiguration &config = configuration(*kind);
@@ -86,7 +89,8 @@ bool readWidgetChoice(const Arguments &args, HostOptions *choice, QString *error
         args.options.value(QStringLiteral("family"), familyArgumentName(config.supportedFamilies.front()));
     const auto family = familyFromArgument(familyName);
     if (!family) {
-        *error = QStringLiteral("unknown widget family '%1' (use small or medium)").arg(familyName);
+        *error = QStringLiteral("unknown widget family '%1' (use small or medium)")
+                     .arg(platform::printable(familyName));
         return false;
     }
     if (!config.supports(*family)) {
@@ -94,7 +98,8 @@ bool readWidgetChoice(const Arguments &args, HostOptions *choice, QString *error
         for (WidgetFamily f : config.supportedFamilies)
             offered << familyArgumentName(f);
         *error = QStringLiteral("the %1 widget does not come in the %2 family (only %3)")
-                     .arg(config.argumentName, familyName, offered.join(QStringLiteral(" or ")));
+                     .arg(config.argumentName, platform::printable(familyName),
+                          offered.join(QStringLiteral(" or ")));
         return false;
     }
     choice->kind = *kind;
@@ -103,7 +108,8 @@ bool readWidgetChoice(const Arguments &args, HostOptions *choice, QString *error
         const QString name = args.options.value(QStringLiteral("appearance"));
         choice->appearance = appearanceFromArgument(name);
         if (!choice->appearance) {
-            *error = QStringLiteral("unknown appearance '%1' (use light or dark)").arg(name);
+            *error =
+                QStringLiteral("unknown appearance '%1' (use light or dark)").arg(platform::printable(name));
             return false;
         }
     }
@@ -121,14 +127,15 @@ Timeline currentTimeline()
 
 QString usage()
 {
-    return QStringLiteral("usage:\n"
-                          "  qamarly-widget [--kind simple|complex] [--family small|medium] [--appearance light|dark]\n"
-                          "      shows the widget on the desktop\n"
-                          "  qamarly-widget timeline [--json]\n"
-                          "      prints the thirty entries of the current timeline\n"
-                          "  qamarly-widget render --kind simple|complex --family small|medium -o FILE.png\n"
-                          "                        [--at ISO-INSTANT] [--appearance light|dark] [--scale N]\n"
-                          "      draws the entry in force at that instant (default: now) into a PNG\n");
+    return QStringLiteral(
+        "usage:\n"
+        "  qamarly-widget [--kind simple|complex] [--family small|medium] [--appearance light|dark]\n"
+        "      shows the widget on the desktop\n"
+        "  qamarly-widget timeline [--json] [--at ISO-INSTANT]\n"
+        "      prints the thirty entries of the timeline built at that instant (default: now)\n"
+        "  qamarly-widget render --kind simple|complex --family small|medium -o FILE.png\n"
+        "                        [--at ISO-INSTANT] [--appearance light|dark] [--scale N]\n"
+        "      draws the entry in force at that instant (default: now) into a PNG\n");
 }
 
 Mode modeOf(const QStringList &arguments)
@@ -147,8 +154,8 @@ Mode modeOf(const QStringList &arguments)
 
 std::optional<HostOptions> readHostOptions(const QStringList &arguments, QTextStream &err)
 {
-    const Arguments args =
-        parse(arguments, {}, {QStringLiteral("kind"), QStringLiteral("family"), QStringLiteral("appearance")});
+    const Arguments args = parse(
+        arguments, {}, {QStringLiteral("kind"), QStringLiteral("family"), QStringLiteral("appearance")});
     HostOptions options;
     QString error = args.error;
     if (error.isEmpty() && readWidgetChoice(args, &options, &error))
@@ -159,12 +166,21 @@ std::optional<HostOptions> readHostOptions(const QStringList &arguments, QTextSt
 
 int runTimeline(const QStringList &arguments, QTextStream &out, QTextStream &err)
 {
-    const Arguments args = parse(arguments, {QStringLiteral("json")}, {});
-    if (!args.error.isEmpty()) {
-        err << program << " timeline: " << args.error << '\n';
+    const Arguments args = parse(arguments, {QStringLiteral("json")}, {QStringLiteral("at")});
+    QString error = args.error;
+    platform::Instant at = platform::Clock::current();
+    if (error.isEmpty() && args.options.contains(QStringLiteral("at")) &&
+        !platform::parseIsoInstant(args.options.value(QStringLiteral("at")), &at))
+        error = QStringLiteral("'%1' is not an ISO 8601 instant (e.g. 2026-12-05T09:30:00+03:00)")
+                    .arg(platform::printable(args.options.value(QStringLiteral("at"))));
+    if (!error.isEmpty()) {
+        err << program << " timeline: " << error << '\n';
         return exitUsage;
     }
+    // The timeline as the provider would build it at that instant.
+    platform::Clock::install(std::make_shared<platform::FixedClock>(at));
     const Timeline timeline = currentTimeline();
+    platform::Clock::install(nullptr);
     const QString zone = platform::Device::timeZoneId();
     if (args.flags.contains(QStringLiteral("json"))) {
         QJsonArray entries;
@@ -188,9 +204,10 @@ int runTimeline(const QStringList &arguments, QTextStream &out, QTextStream &err
 
 int runRender(const QStringList &arguments, QTextStream &out, QTextStream &err)
 {
-    const Arguments args = parse(arguments, {},
-                                 {QStringLiteral("kind"), QStringLiteral("family"), QStringLiteral("output"),
-                                  QStringLiteral("at"), QStringLiteral("appearance"), QStringLiteral("scale")});
+    const Arguments args =
+        parse(arguments, {},
+              {QStringLiteral("kind"), QStringLiteral("family"), QStringLiteral("output"),
+               QStringLiteral("at"), QStringLiteral("appearance"), QStringLiteral("scale")});
     QString error = args.error;
     HostOptions choice;
     if (error.isEmpty())
@@ -202,10 +219,11 @@ int runRender(const QStringList &arguments, QTextStream &out, QTextStream &err)
     if (error.isEmpty() && args.options.contains(QStringLiteral("at")) &&
         !platform::parseIsoInstant(args.options.value(QStringLiteral("at")), &at))
         error = QStringLiteral("'%1' is not an ISO 8601 instant (e.g. 2026-12-05T09:30:00+03:00)")
-                    .arg(args.options.value(QStringLiteral("at")));
+                    .arg(platform::printable(args.options.value(QStringLiteral("at"))));
     bool scaleOk = true;
     const double scale = args.options.value(QStringLiteral("scale"), QStringLiteral("2")).toDouble(&scaleOk);
-    if (error.isEmpty() && (!scaleOk || scale < 0.25 || scale > 8))
+    // Written so that NaN fails too.
+    if (error.isEmpty() && (!scaleOk || !(scale >= 0.25 && scale <= 8)))
         error = QStringLiteral("--scale wants a number from 0.25 to 8");
     if (!error.isEmpty()) {
         err << program << " render: " << error << '\n';
@@ -219,10 +237,11 @@ int runRender(const QStringList &arguments, QTextStream &out, QTextStream &err)
     const SimpleEntry &entry = timeline.entries.at(indexInForce(timeline, at).value_or(0));
 
     const auto view = makeEntryView(choice.kind, choice.family, entry);
-    const ViewEnvironment environment{choice.appearance.value_or(Appearance::light), platform::Device::isRightToLeft()};
+    const ViewEnvironment environment{choice.appearance.value_or(Appearance::light),
+                                      platform::Device::isRightToLeft()};
     const QImage image = renderEntryView(*view, environment, scale);
     if (!image.save(output, "PNG")) {
-        err << program << " render: could not write " << output << '\n';
+        err << program << " render: could not write " << platform::printable(output) << '\n';
         return exitFailure;
     }
     out << output << '\n';

@@ -1,8 +1,11 @@
 #include "app/cli/ArgumentReader.h"
 
+#include "platform/Console.h"
+
 namespace cli {
 
-ArgumentReader::ArgumentReader(const QStringList &arguments, const QSet<QString> &flags, const QSet<QString> &options)
+ArgumentReader::ArgumentReader(const QStringList &arguments, const QSet<QString> &flags,
+                               const QSet<QString> &options)
 {
     for (int i = 0; i < arguments.size() && error_.isEmpty(); ++i) {
         const QString &arg = arguments.at(i);
@@ -23,14 +26,14 @@ ArgumentReader::ArgumentReader(const QStringList &arguments, const QSet<QString>
         } else if (options.contains(name)) {
             if (!inlineValue) {
                 if (i + 1 >= arguments.size()) {
-                    error_ = QStringLiteral("option --%1 needs a value").arg(name);
+                    error_ = QStringLiteral("option --%1 needs a value").arg(platform::printable(name));
                     break;
                 }
                 value = arguments.at(++i);
             }
             options_.insert(name, value);
         } else {
-            error_ = QStringLiteral("unknown option: %1").arg(arg);
+            error_ = QStringLiteral("unknown option: %1").arg(platform::printable(arg));
         }
     }
 }
@@ -42,7 +45,7 @@ bool ArgumentReader::expectPositionals(int min, int max, const QString &what)
     if (positionals_.size() < min)
         error_ = QStringLiteral("missing %1").arg(what);
     else if (positionals_.size() > max)
-        error_ = QStringLiteral("unexpected argument: %1").arg(positionals_.at(max));
+        error_ = QStringLiteral("unexpected argument: %1").arg(platform::printable(positionals_.at(max)));
     return error_.isEmpty();
 }
 

@@ -5,6 +5,7 @@
 #include "app/cli/RangeCommand.h"
 #include "app/cli/SettingsCommand.h"
 #include "app/notifications/NotificationsCommand.h"
+#include "platform/Console.h"
 
 #include <vector>
 
@@ -17,10 +18,15 @@ const std::vector<Command> &commands()
 {
     static const std::vector<Command> list{
         {QStringLiteral("today"), QStringLiteral("today [--json]"), runToday},
-        {QStringLiteral("convert"), QStringLiteral("convert YYYY-MM-DD [--from gregorian|hijri] [--json]"), runConvert},
-        {QStringLiteral("range"), QStringLiteral("range FROM TO [--calendar gregorian|hijri] [--json]"), runRange},
-        {QStringLiteral("settings"), QStringLiteral("settings [--json] | settings set KEY VALUE"), runSettings},
-        {QStringLiteral("notifications"), QStringLiteral("notifications plan|pending [--json] | notifications reschedule"), notifications::runNotificationsCommand},
+        {QStringLiteral("convert"), QStringLiteral("convert YYYY-MM-DD [--from gregorian|hijri] [--json]"),
+         runConvert},
+        {QStringLiteral("range"), QStringLiteral("range FROM TO [--calendar gregorian|hijri] [--json]"),
+         runRange},
+        {QStringLiteral("settings"), QStringLiteral("settings [--json] | settings set KEY VALUE"),
+         runSettings},
+        {QStringLiteral("notifications"),
+         QStringLiteral("notifications plan|pending [--json] | notifications reschedule"),
+         notifications::runNotificationsCommand},
         {QStringLiteral("occasions"), QStringLiteral("occasions [--json]"), runOccasions},
     };
     return list;
@@ -30,7 +36,8 @@ const std::vector<Command> &commands()
 
 QString usage()
 {
-    QString text = QStringLiteral("usage: qamarly [COMMAND ...]\n\nWith no command the application window opens.\n\nCommands:\n");
+    QString text = QStringLiteral(
+        "usage: qamarly [COMMAND ...]\n\nWith no command the application window opens.\n\nCommands:\n");
     for (const Command &c : commands())
         text += QStringLiteral("  qamarly ") + c.synopsis + QLatin1Char('\n');
     return text;
@@ -54,7 +61,7 @@ std::optional<int> runCommandLine(const QStringList &arguments, QTextStream &out
     // Qt's own options (-platform, -style ...) go to the user interface.
     if (word.startsWith(QLatin1Char('-')))
         return std::nullopt;
-    err << "qamarly: unknown command '" << word << "'\n\n" << usage();
+    err << "qamarly: unknown command '" << platform::printable(word) << "' (see qamarly --help)\n";
     return exitUsage;
 }
 

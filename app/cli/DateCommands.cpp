@@ -5,6 +5,7 @@
 #include "core/LocalizedNumber.h"
 #include "core/RGDateJson.h"
 #include "platform/Clock.h"
+#include "platform/Console.h"
 #include "platform/Localization.h"
 
 #include <QJsonDocument>
@@ -22,10 +23,11 @@ void printConverter(const core::RGConv &conv, bool json, QTextStream &out)
     const core::RGDate &h = *conv.hijriDate();
     const core::RGDate &g = *conv.gregorianDate();
     out << platform::localized("cli.hijri") << ": " << h.weekDayName() << ", " << h.dateFullString() << '\n';
-    out << platform::localized("cli.gregorian") << ": " << g.weekDayName() << ", " << g.dateFullString() << '\n';
+    out << platform::localized("cli.gregorian") << ": " << g.weekDayName() << ", " << g.dateFullString()
+        << '\n';
     if (conv.adjustmentNumber() != 0)
-        out << platform::localized("cli.adjustment") << ": " << core::localizedNumber(conv.adjustmentNumber()) << ' '
-            << platform::localized("cli.days") << '\n';
+        out << platform::localized("cli.adjustment") << ": " << core::localizedNumber(conv.adjustmentNumber())
+            << ' ' << platform::localized("cli.days") << '\n';
 }
 
 } // namespace
@@ -51,7 +53,8 @@ int runConvert(Invocation &call)
     }
     const auto from = parseCalendarArgument(args.option(QStringLiteral("from"), QStringLiteral("gregorian")));
     if (!from) {
-        call.err << "qamarly convert: unknown calendar '" << args.option(QStringLiteral("from"))
+        call.err << "qamarly convert: unknown calendar '"
+                 << platform::printable(args.option(QStringLiteral("from")))
                  << "' (use gregorian or hijri)\n";
         return exitUsage;
     }
@@ -59,7 +62,7 @@ int runConvert(Invocation &call)
     const QString text = args.positionals().first();
     const auto day = parseDayArgument(text, calendar);
     if (!day) {
-        call.err << "qamarly convert: '" << text << "' is not a day on the "
+        call.err << "qamarly convert: '" << platform::printable(text) << "' is not a day on the "
                  << (*from == platform::CalendarIdentifier::gregorian ? "Gregorian" : "Hijri")
                  << " calendar (expected YYYY-MM-DD)\n";
         return exitUsage;

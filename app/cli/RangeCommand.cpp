@@ -4,6 +4,7 @@
 #include "app/cli/DateArguments.h"
 #include "app/screens/daterange/DateRangeCalculator.h"
 #include "core/LocalizedNumber.h"
+#include "platform/Console.h"
 #include "platform/Localization.h"
 
 #include <QTextStream>
@@ -20,7 +21,8 @@ int runRange(Invocation &call)
     const QString calendarName = args.option(QStringLiteral("calendar"), QStringLiteral("gregorian"));
     const auto identifier = parseCalendarArgument(calendarName);
     if (!identifier) {
-        call.err << "qamarly range: unknown calendar '" << calendarName << "' (use gregorian or hijri)\n";
+        call.err << "qamarly range: unknown calendar '" << platform::printable(calendarName)
+                 << "' (use gregorian or hijri)\n";
         return exitUsage;
     }
     // The dates are read as the pickers show them: on the Hijri side that is
@@ -31,7 +33,7 @@ int runRange(Invocation &call)
         const QString text = args.positionals().at(i);
         const auto day = parseDayArgument(text, calendar);
         if (!day) {
-            call.err << "qamarly range: '" << text << "' is not a day on the "
+            call.err << "qamarly range: '" << platform::printable(text) << "' is not a day on the "
                      << (*identifier == platform::CalendarIdentifier::gregorian ? "Gregorian" : "Hijri")
                      << " calendar (expected YYYY-MM-DD)\n";
             return exitUsage;
