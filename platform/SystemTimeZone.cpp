@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <map>
 #include <mutex>
@@ -381,6 +382,7 @@ std::unique_ptr<icu::TimeZone> build(const QString &id, TzifData data)
     auto icuName = [](const QByteArray &n) { return icu::UnicodeString::fromUTF8(n.constData()); };
 
     std::unique_ptr<icu::DateTimeRule> startRule, endRule;
+    std::int32_t annualFrom = listedYearsWithAnnualRules + 1;
     if (data.rule && data.rule->daylight) {
         const PosixRule &rule = *data.rule;
         // Annual rules want daylight time to be ahead of standard time.
@@ -389,14 +391,10 @@ std::unique_ptr<icu::TimeZone> build(const QString &id, TzifData data)
             endRule = annualRule(rule.end);
         }
         const bool annual = startRule && endRule;
-        const std::int64_t lastListed = annual ? listedYearsWithAnnualRules : listedYearsWithoutAnnualRules;
         const int standardType = int(types.size());
         types.push_back(rule.standard);
         types.push_back(*rule.daylight);
-        const std::int64_t after =
-            transitions.empty() ? std::numeric_limits<std::int64_t>::min() : transitions.back().at;
-        const std::int64_t firstYear = transitions.empty() ? 1970 : yearOfSeconds(after);
-        for (std::int64_t year = firstYear; year <= lastListed; ++year) {
+        const auto ruleTransitions = [&](std::int64_t year) {
             Transition start{ruleDay(rule.start, year) * secondsPerDay + rule.start.time -
                                  rule.standard.offset,
                              standardType + 1};
@@ -404,10 +402,41 @@ std::unique_ptr<icu::TimeZone> build(const QString &id, TzifData data)
                            standardType};
             if (end.at < start.at)
                 std::swap(start, end);
-            for (const Transition &t : {start, end})
+            return std::array<Transition, 2>{start, end};
+        };
+        if (annual) {
+            // Files list decades of the transitions their rule makes anyway.
+            // Leave those years to the annual rules: ICU looks an instant up
+            // by walking the listed transitions back from the last.
+            const auto madeByRule = [&](const Transition &t) {
+                const std::int64_t year = yearOfSeconds(t.at);
+                for (std::int64_t y = year - 1; y <= year + 1; ++y)
+                    for (const Transition &r : ruleTransitions(y))
+                        if (r.at == t.at && types[r.type].offset == types[t.type].offset &&
+                            types[r.type].dst == types[t.type].dst)
+                            return true;
+                return false;
+            };
+            std::size_t firstMade = transitions.size();
+            while (firstMade > 0 && madeByRule(transitions[firstMade - 1]))
+                --firstMade;
+            if (firstMade < transitions.size()) {
+                const std::int64_t from = yearOfSeconds(transitions[firstMade].at) + 1;
+                if (from <= annualFrom) {
+                    annualFrom = static_cast<std::int32_t>(from);
+                    while (!transitions.empty() && yearOfSeconds(transitions.back().at) >= from)
+                        transitions.pop_back();
+                }
+            }
+        }
+        const std::int64_t lastListed = annual ? annualFrom - 1 : listedYearsWithoutAnnualRules;
+        const std::int64_t after =
+            transitions.empty() ? std::numeric_limits<std::int64_t>::min() : transitions.back().at;
+        const std::int64_t firstYear = transitions.empty() ? 1970 : yearOfSeconds(after);
+        for (std::int64_t year = firstYear; year <= lastListed; ++year)
+            for (const Transition &t : ruleTransitions(year))
                 if (t.at > after)
                     transitions.push_back(t);
-        }
         if (!annual) {
             startRule.reset();
             endRule.reset();
@@ -442,7 +471,7 @@ std::unique_ptr<icu::TimeZone> build(const QString &id, TzifData data)
         const PosixRule &rule = *data.rule;
         const int32_t raw = rule.standard.offset * 1000;
         const int32_t save = (rule.daylight->offset - rule.standard.offset) * 1000;
-        const int32_t firstYear = listedYearsWithAnnualRules + 1;
+        const int32_t firstYear = annualFrom;
         zone->addTransitionRule(new icu::AnnualTimeZoneRule(icuName(rule.daylight->name), raw, save,
                                                             startRule.release(), firstYear,
                                                             icu::AnnualTimeZoneRule::MAX_YEAR),
