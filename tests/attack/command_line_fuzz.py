@@ -64,6 +64,8 @@ def check(args, env):
         return f"hang: {shown}"
     err = proc.stderr.decode("utf-8", "replace")
     out = proc.stdout.decode("utf-8", "replace")
+    if "runtime error:" in err or "Sanitizer" in err:
+        return f"sanitizer report: {shown}\n{err}"
     if proc.returncode not in (0, 1, 2):
         return f"status {proc.returncode}: {shown}\n{err}"
     body = err[:-1] if err.endswith("\n") else err

@@ -70,7 +70,7 @@ def check(widget, zone, at, env):
     env = dict(env, TZ=zone)
     proc = subprocess.run([widget, "timeline", "--json", "--at", at], env=env, capture_output=True,
                           text=True, timeout=60)
-    if proc.returncode != 0:
+    if proc.returncode != 0 or "runtime error:" in proc.stderr:
         return [f"{zone} {at}: exit {proc.returncode}: {proc.stderr.strip()}"]
     entries = json.loads(proc.stdout)["entries"]
     if len(entries) != 30:
