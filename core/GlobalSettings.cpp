@@ -1,5 +1,6 @@
 #include "core/GlobalSettings.h"
 
+#include "core/RGConv.h"
 #include "core/SharedDefaults.h"
 #include "platform/ImageAssets.h"
 
@@ -62,7 +63,7 @@ GlobalSettings::GlobalSettings(std::shared_ptr<platform::UserDefaults> suite) : 
 void GlobalSettings::load()
 {
     platform::UserDefaults &s = *suite_;
-    adjustmentNumber = readInteger(s, keys::adjustmentNumber, 0);
+    adjustmentNumber = RGConv::usableAdjustment(readInteger(s, keys::adjustmentNumber, 0));
     wallpaperIndex = readInteger(s, keys::wallpaperIndex, defaultWallpaperIndex);
     dailyNotificationEnabled = readBoolean(s, keys::dailyNotificationEnabled, true);
     todayAppBadgeEnabled = readBoolean(s, keys::todayAppBadgeEnabled, true);

@@ -2,6 +2,10 @@
 
 #include "core/SharedDefaults.h"
 
+#include <QtGlobal>
+#include <mutex>
+#include <set>
+
 namespace core {
 
 RGConv::RGConv(platform::Instant date) : RGConv(date, sharedDefaults()) {}
@@ -18,7 +22,21 @@ RGConv::RGConv(platform::Instant date, std::shared_ptr<platform::UserDefaults> s
 
 std::int64_t RGConv::storedAdjustment(const platform::UserDefaults &suite)
 {
-    return suite.integer(keys::adjustmentNumber).value_or(0);
+    return usableAdjustment(suite.integer(keys::adjustmentNumber).value_or(0));
+}
+
+std::int64_t RGConv::usableAdjustment(std::int64_t stored)
+{
+    if (isUsableAdjustment(stored))
+        return stored;
+    static std::mutex mutex;
+    static std::set<std::int64_t> logged;
+    std::lock_guard lock(mutex);
+    if (logged.insert(stored).second)
+        qWarning("ignoring the stored adjustment %lld: only %lld to %lld days can be applied; using 0",
+                 static_cast<long long>(stored), static_cast<long long>(-maximumAdjustment),
+                 static_cast<long long>(maximumAdjustment));
+    return 0;
 }
 
 void RGConv::readAdjustment()

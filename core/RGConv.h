@@ -27,8 +27,17 @@ public:
     const platform::Calendar &islamicCalendar() const { return islamicCalendar_; }
     std::int64_t adjustmentNumber() const { return adjustmentNumber_; }
 
-    // The stored adjustment, 0 when absent or not an integer.
+    // Adjustments every surface can apply: far more than moon sightings ever
+    // differ by, and small enough that every shifted day exists.
+    static constexpr std::int64_t maximumAdjustment = 365;
+    static bool isUsableAdjustment(std::int64_t days)
+    {
+        return days >= -maximumAdjustment && days <= maximumAdjustment;
+    }
+    // The stored adjustment, 0 when absent, not an integer or out of range.
     static std::int64_t storedAdjustment(const platform::UserDefaults &suite);
+    // `stored` when usable, else 0, logging the ignored value once per process.
+    static std::int64_t usableAdjustment(std::int64_t stored);
 
 private:
     void readAdjustment();

@@ -1,6 +1,7 @@
 #include "platform/Calendar.h"
 
 #include "platform/Device.h"
+#include "platform/SystemTimeZone.h"
 
 #include <limits>
 #include <map>
@@ -11,11 +12,6 @@
 namespace platform {
 
 namespace {
-
-icu::UnicodeString icuString(const QString &s)
-{
-    return icu::UnicodeString(reinterpret_cast<const UChar *>(s.utf16()), s.size());
-}
 
 const char *icuCalendarType(CalendarIdentifier id)
 {
@@ -39,8 +35,9 @@ std::unique_ptr<icu::Calendar> makeCalendar(CalendarIdentifier id, const QString
     if (it == prototypes.end()) {
         UErrorCode status = U_ZERO_ERROR;
         QByteArray localeId = locale.toLatin1() + "@calendar=" + icuCalendarType(id);
-        icu::TimeZone *tz = icu::TimeZone::createTimeZone(icuString(zone));
-        std::unique_ptr<icu::Calendar> cal(icu::Calendar::createInstance(tz, icu::Locale(localeId.constData()), status));
+        icu::TimeZone *tz = SystemTimeZone::create(zone).release();
+        std::unique_ptr<icu::Calendar> cal(
+            icu::Calendar::createInstance(tz, icu::Locale(localeId.constData()), status));
         if (U_FAILURE(status) || !cal)
             qFatal("cannot create the %s calendar: %s", icuCalendarType(id), u_errorName(status));
         it = prototypes.emplace(key, std::move(cal)).first;
@@ -160,13 +157,14 @@ DateComponents Calendar::components(Instant instant) const
     return c;
 }
 
-std::optional<Instant> Calendar::date(std::int64_t year, std::int64_t month, std::int64_t day, std::int64_t hour,
-                                      std::int64_t minute, std::int64_t second) const
+std::optional<Instant> Calendar::date(std::int64_t year, std::int64_t month, std::int64_t day,
+                                      std::int64_t hour, std::int64_t minute, std::int64_t second) const
 {
     for (std::int64_t v : {year, month, day, hour, minute, second})
         if (!fitsInt32(v))
             return std::nullopt;
-    if (month < 1 || day < 1 || hour < 0 || hour > 23 || minute < 0 || minute > 59 || second < 0 || second > 59)
+    if (month < 1 || day < 1 || hour < 0 || hour > 23 || minute < 0 || minute > 59 || second < 0 ||
+        second > 59)
         return std::nullopt;
     icu::Calendar &cal = *calendar_;
     cal.clear();
@@ -229,10 +227,13 @@ Instant Calendar::startOfDay(Instant instant) const
     cal.set(UCAL_MINUTE, 0);
     cal.set(UCAL_SECOND, 0);
     cal.set(UCAL_MILLISECOND, 0);
-    // Where midnight was skipped the day starts at the first moment after the gap.
+    // Where midnight was skipped the day starts at the first moment after the
+    // gap; where clocks went back to midnight it starts at the first of the two.
     cal.setSkippedWallTimeOption(UCAL_WALLTIME_NEXT_VALID);
+    cal.setRepeatedWallTimeOption(UCAL_WALLTIME_FIRST);
     const UDate when = cal.getTime(status);
     cal.setSkippedWallTimeOption(UCAL_WALLTIME_LAST);
+    cal.setRepeatedWallTimeOption(UCAL_WALLTIME_LAST);
     if (U_FAILURE(status))
         return instant;
     return instantFromUDate(when);

@@ -5,7 +5,6 @@
 #include <QString>
 #include <memory>
 #include <optional>
-
 #include <unicode/uversion.h>
 
 U_NAMESPACE_BEGIN
@@ -14,7 +13,11 @@ U_NAMESPACE_END
 
 namespace platform {
 
-enum class CalendarIdentifier { gregorian, islamicUmmAlQura };
+enum class CalendarIdentifier
+{
+    gregorian,
+    islamicUmmAlQura
+};
 
 // Year, month (1-based), day, and so on of one moment on one calendar.
 // weekday: 1 = Sunday ... 7 = Saturday.
@@ -77,14 +80,16 @@ public:
     // The first moment of the given day (hour, minute, second are used too).
     // No result for a day the calendar does not have (31 April, 30 of a
     // 29-day Hijri month).
-    std::optional<Instant> date(std::int64_t year, std::int64_t month, std::int64_t day, std::int64_t hour = 0,
-                                std::int64_t minute = 0, std::int64_t second = 0) const;
+    std::optional<Instant> date(std::int64_t year, std::int64_t month, std::int64_t day,
+                                std::int64_t hour = 0, std::int64_t minute = 0,
+                                std::int64_t second = 0) const;
     // Adds whole days keeping the wall-clock time; no result when the sum
     // leaves the calendar's range.
     std::optional<Instant> dateByAddingDays(std::int64_t days, Instant instant) const;
     std::optional<Instant> dateByAddingMonths(std::int64_t months, Instant instant) const;
     std::optional<Instant> dateByAddingYears(std::int64_t years, Instant instant) const;
-    // Local midnight, or the first moment of the day where midnight was skipped.
+    // The earliest instant of the day: local midnight (the first one where clocks
+    // went back to it), or the first moment after a skipped midnight.
     Instant startOfDay(Instant instant) const;
     bool isDateInSameDay(Instant a, Instant b) const;
     int daysInMonth(Instant instant) const;

@@ -36,4 +36,26 @@ ConsoleSink setConsoleSink(ConsoleSink newSink)
     return std::exchange(sink(), std::move(newSink));
 }
 
+QString printable(const QString &text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u == '\\')
+            out += QStringLiteral("\\\\");
+        else if (u == '\n')
+            out += QStringLiteral("\\n");
+        else if (u == '\t')
+            out += QStringLiteral("\\t");
+        else if (u == '\r')
+            out += QStringLiteral("\\r");
+        else if (u < 0x20 || (u >= 0x7f && u < 0xa0) || u == 0x2028 || u == 0x2029)
+            out += QStringLiteral("\\x{%1}").arg(int(u), 0, 16);
+        else
+            out += c;
+    }
+    return out;
+}
+
 } // namespace platform

@@ -12,4 +12,9 @@ using ConsoleSink = std::function<void(const QString &)>;
 // Returns the previous sink; an empty sink means stderr.
 ConsoleSink setConsoleSink(ConsoleSink sink);
 
+// `text` with its control characters written as escapes (\n, \t, \x1b ...),
+// so that echoing what someone typed can neither split a line nor drive the
+// terminal.
+QString printable(const QString &text);
+
 } // namespace platform

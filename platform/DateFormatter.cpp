@@ -1,6 +1,7 @@
 #include "platform/DateFormatter.h"
 
 #include "platform/Device.h"
+#include "platform/SystemTimeZone.h"
 
 #include <map>
 #include <unicode/calendar.h>
@@ -68,13 +69,15 @@ void DateFormatter::ensure() const
     const QByteArray calendarKeyword = calendar_.icuLocaleId().mid(calendar_.icuLocaleId().indexOf('@'));
     const QByteArray localeId = locale_.toLatin1() + calendarKeyword;
     UErrorCode status = U_ZERO_ERROR;
-    auto format = std::make_unique<icu::SimpleDateFormat>(icuString(pattern_), icu::Locale(localeId.constData()), status);
+    auto format = std::make_unique<icu::SimpleDateFormat>(icuString(pattern_),
+                                                          icu::Locale(localeId.constData()), status);
     if (U_FAILURE(status)) {
         status = U_ZERO_ERROR;
-        format = std::make_unique<icu::SimpleDateFormat>(icu::UnicodeString(), icu::Locale(localeId.constData()), status);
+        format = std::make_unique<icu::SimpleDateFormat>(icu::UnicodeString(),
+                                                         icu::Locale(localeId.constData()), status);
     }
     std::unique_ptr<icu::Calendar> cal(calendar_.icuCalendar().clone());
-    cal->setTimeZone(*std::unique_ptr<icu::TimeZone>(icu::TimeZone::createTimeZone(icuString(zone_))));
+    cal->adoptTimeZone(SystemTimeZone::create(zone_).release());
     format->adoptCalendar(cal.release());
     format->setLenient(false);
     impl_ = std::make_unique<Impl>();
@@ -153,8 +156,12 @@ DateFormatter &DateFormatter::cached(const Calendar &calendar, const QString &pa
     thread_local std::map<Key, std::unique_ptr<DateFormatter>> cache;
     const QString locale = Device::localeName();
     const QString zone = Device::timeZoneId();
-    Key key{static_cast<int>(calendar.identifier()), calendar.timeZoneId(), calendar.localeName(),
-            calendar.firstWeekday(), locale + QLatin1Char('|') + zone, pattern};
+    Key key{static_cast<int>(calendar.identifier()),
+            calendar.timeZoneId(),
+            calendar.localeName(),
+            calendar.firstWeekday(),
+            locale + QLatin1Char('|') + zone,
+            pattern};
     auto it = cache.find(key);
     if (it == cache.end()) {
         auto formatter = std::make_unique<DateFormatter>();

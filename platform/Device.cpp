@@ -1,5 +1,7 @@
 #include "platform/Device.h"
 
+#include "platform/SystemTimeZone.h"
+
 #include <QLocale>
 #include <QTimeZone>
 #include <mutex>
@@ -48,12 +50,8 @@ QString zoneFromEnvironment()
     const int zoneinfo = tz.indexOf(QLatin1String("zoneinfo/"));
     if (zoneinfo >= 0)
         tz = tz.mid(zoneinfo + 9);
-    if (!tz.isEmpty()) {
-        icu::UnicodeString id(reinterpret_cast<const UChar *>(tz.utf16()), tz.size());
-        std::unique_ptr<icu::TimeZone> zone(icu::TimeZone::createTimeZone(id));
-        if (*zone != icu::TimeZone::getUnknown())
-            return tz;
-    }
+    if (!tz.isEmpty() && SystemTimeZone::isKnown(tz))
+        return tz;
     const QByteArray system = QTimeZone::systemTimeZoneId();
     if (!system.isEmpty())
         return QString::fromLatin1(system);
@@ -65,8 +63,7 @@ void apply(DeviceState &s)
     UErrorCode status = U_ZERO_ERROR;
     icu::Locale::setDefault(icu::Locale(s.locale.toLatin1().constData()), status);
     QLocale::setDefault(QLocale(s.locale));
-    icu::UnicodeString id(reinterpret_cast<const UChar *>(s.zone.utf16()), s.zone.size());
-    icu::TimeZone::adoptDefault(icu::TimeZone::createTimeZone(id));
+    icu::TimeZone::adoptDefault(SystemTimeZone::create(s.zone).release());
 }
 
 DeviceState &loaded()

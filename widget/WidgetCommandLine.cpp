@@ -2,6 +2,7 @@
 
 #include "core/RGDateJson.h"
 #include "platform/Clock.h"
+#include "platform/Console.h"
 #include "platform/Device.h"
 #include "platform/Localization.h"
 #include "widget/Provider.h"
@@ -39,14 +40,15 @@ Arguments parse(const QStringList &arguments, const QSet<QString> &flags, const 
         bool hasValue = false;
         if (word == QLatin1String("-o")) {
             word = QStringLiteral("--output");
-        } else if (const int eq = word.indexOf(QLatin1Char('=')); word.startsWith(QLatin1String("--")) && eq > 0) {
+        } else if (const int eq = word.indexOf(QLatin1Char('='));
+                   word.startsWith(QLatin1String("--")) && eq > 0) {
             value = word.mid(eq + 1);
             word = word.left(eq);
             hasValue = true;
         }
         const QString name = word.mid(2);
         if (!word.startsWith(QLatin1String("--"))) {
-            result.error = platform::localized("widget.error.unexpected").arg(word);
+            result.error = platform::localized("widget.error.unexpected").arg(platform::printable(word));
         } else if (flags.contains(name) && !hasValue) {
             result.flags.insert(name);
             continue;
@@ -61,7 +63,7 @@ Arguments parse(const QStringList &arguments, const QSet<QString> &flags, const 
             result.options.insert(name, value);
             continue;
         } else {
-            result.error = platform::localized("widget.error.unknownOption").arg(word);
+            result.error = platform::localized("widget.error.unknownOption").arg(platform::printable(word));
         }
         return result;
     }
@@ -83,7 +85,7 @@ bool readWidgetChoice(const Arguments &args, HostOptions *choice, QString *error
     const QString kindName = args.options.value(QStringLiteral("kind"), QStringLiteral("simple"));
     const auto kind = kindFromArgument(kindName);
     if (!kind) {
-        *error = platform::localized("widget.error.kind").arg(kindName);
+        *error = platform::localized("widget.error.kind").arg(platform::printable(kindName));
         return false;
     }
     const WidgetConfiguration &config = configuration(*kind);
@@ -91,7 +93,7 @@ bool readWidgetChoice(const Arguments &args, HostOptions *choice, QString *error
         args.options.value(QStringLiteral("family"), familyArgumentName(config.supportedFamilies.front()));
     const auto family = familyFromArgument(familyName);
     if (!family) {
-        *error = platform::localized("widget.error.family").arg(familyName);
+        *error = platform::localized("widget.error.family").arg(platform::printable(familyName));
         return false;
     }
     if (!config.supports(*family)) {
@@ -99,7 +101,7 @@ bool readWidgetChoice(const Arguments &args, HostOptions *choice, QString *error
         for (WidgetFamily f : config.supportedFamilies)
             offered << familyArgumentName(f);
         *error = platform::localized("widget.error.unsupportedFamily")
-                     .arg(config.argumentName, familyName, offered.join(QStringLiteral(" | ")));
+                     .arg(config.argumentName, platform::printable(familyName), offered.join(QStringLiteral(" | ")));
         return false;
     }
     choice->kind = *kind;
@@ -108,7 +110,7 @@ bool readWidgetChoice(const Arguments &args, HostOptions *choice, QString *error
         const QString name = args.options.value(QStringLiteral("appearance"));
         choice->appearance = appearanceFromArgument(name);
         if (!choice->appearance) {
-            *error = platform::localized("widget.error.appearance").arg(name);
+            *error = platform::localized("widget.error.appearance").arg(platform::printable(name));
             return false;
         }
     }
@@ -129,8 +131,8 @@ QString usage(const QString &command)
     const QString host = QStringLiteral(
         "  qamarly-widget [--kind simple|complex] [--family small|medium] [--appearance light|dark]\n"
         "      shows the widget on the desktop\n");
-    const QString timeline = QStringLiteral("  qamarly-widget timeline [--json]\n"
-                                            "      prints the thirty entries of the current timeline\n");
+    const QString timeline = QStringLiteral("  qamarly-widget timeline [--json] [--at ISO-INSTANT]\n"
+                                            "      prints the thirty entries of the timeline built at that instant (default: now)\n");
     const QString render =
         QStringLiteral("  qamarly-widget render --kind simple|complex --family small|medium -o FILE.png\n"
                        "                        [--at ISO-INSTANT] [--appearance light|dark] [--scale N]\n"
@@ -173,8 +175,8 @@ Mode modeOf(const QStringList &arguments)
 
 std::optional<HostOptions> readHostOptions(const QStringList &arguments, QTextStream &err)
 {
-    const Arguments args =
-        parse(arguments, {}, {QStringLiteral("kind"), QStringLiteral("family"), QStringLiteral("appearance")});
+    const Arguments args = parse(
+        arguments, {}, {QStringLiteral("kind"), QStringLiteral("family"), QStringLiteral("appearance")});
     HostOptions options;
     QString error = args.error;
     if (error.isEmpty() && readWidgetChoice(args, &options, &error))
@@ -185,12 +187,21 @@ std::optional<HostOptions> readHostOptions(const QStringList &arguments, QTextSt
 
 int runTimeline(const QStringList &arguments, QTextStream &out, QTextStream &err)
 {
-    const Arguments args = parse(arguments, {QStringLiteral("json")}, {});
-    if (!args.error.isEmpty()) {
-        err << program << " timeline: " << args.error << '\n';
+    const Arguments args = parse(arguments, {QStringLiteral("json")}, {QStringLiteral("at")});
+    QString error = args.error;
+    platform::Instant at = platform::Clock::current();
+    if (error.isEmpty() && args.options.contains(QStringLiteral("at")) &&
+        !platform::parseIsoInstant(args.options.value(QStringLiteral("at")), &at))
+        error = QStringLiteral("'%1' is not an ISO 8601 instant (e.g. 2026-12-05T09:30:00+03:00)")
+                    .arg(platform::printable(args.options.value(QStringLiteral("at"))));
+    if (!error.isEmpty()) {
+        err << program << " timeline: " << error << '\n';
         return exitUsage;
     }
+    // The timeline as the provider would build it at that instant.
+    platform::Clock::install(std::make_shared<platform::FixedClock>(at));
     const Timeline timeline = currentTimeline();
+    platform::Clock::install(nullptr);
     const QString zone = platform::Device::timeZoneId();
     if (args.flags.contains(QStringLiteral("json"))) {
         QJsonArray entries;
@@ -214,9 +225,10 @@ int runTimeline(const QStringList &arguments, QTextStream &out, QTextStream &err
 
 int runRender(const QStringList &arguments, QTextStream &out, QTextStream &err)
 {
-    const Arguments args = parse(arguments, {},
-                                 {QStringLiteral("kind"), QStringLiteral("family"), QStringLiteral("output"),
-                                  QStringLiteral("at"), QStringLiteral("appearance"), QStringLiteral("scale")});
+    const Arguments args =
+        parse(arguments, {},
+              {QStringLiteral("kind"), QStringLiteral("family"), QStringLiteral("output"),
+               QStringLiteral("at"), QStringLiteral("appearance"), QStringLiteral("scale")});
     QString error = args.error;
     HostOptions choice;
     if (error.isEmpty())
@@ -230,10 +242,11 @@ int runRender(const QStringList &arguments, QTextStream &out, QTextStream &err)
     platform::Instant at = platform::Clock::current();
     if (error.isEmpty() && args.options.contains(QStringLiteral("at")) &&
         !platform::parseIsoInstant(args.options.value(QStringLiteral("at")), &at))
-        error = platform::localized("widget.error.instant").arg(args.options.value(QStringLiteral("at")));
+        error = platform::localized("widget.error.instant").arg(platform::printable(args.options.value(QStringLiteral("at"))));
     bool scaleOk = true;
     const double scale = args.options.value(QStringLiteral("scale"), QStringLiteral("2")).toDouble(&scaleOk);
-    if (error.isEmpty() && (!scaleOk || scale < 0.25 || scale > 8))
+    // Written so that NaN fails too.
+    if (error.isEmpty() && (!scaleOk || !(scale >= 0.25 && scale <= 8)))
         error = QStringLiteral("--scale wants a number from 0.25 to 8");
     if (!error.isEmpty()) {
         err << program << " render: " << error << '\n';
@@ -247,10 +260,11 @@ int runRender(const QStringList &arguments, QTextStream &out, QTextStream &err)
     const SimpleEntry &entry = timeline.entries.at(indexInForce(timeline, at).value_or(0));
 
     const auto view = makeEntryView(choice.kind, choice.family, entry);
-    const ViewEnvironment environment{choice.appearance.value_or(Appearance::light), platform::Device::isRightToLeft()};
+    const ViewEnvironment environment{choice.appearance.value_or(Appearance::light),
+                                      platform::Device::isRightToLeft()};
     const QImage image = renderEntryView(*view, environment, scale);
     if (!image.save(output, "PNG")) {
-        err << program << " render: " << platform::localized("widget.error.write").arg(output) << '\n';
+        err << program << " render: " << platform::localized("widget.error.write").arg(platform::printable(output)) << '\n';
         return exitFailure;
     }
     out << output << '\n';

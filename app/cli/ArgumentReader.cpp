@@ -1,10 +1,12 @@
 #include "app/cli/ArgumentReader.h"
 
+#include "platform/Console.h"
 #include "platform/Localization.h"
 
 namespace cli {
 
-ArgumentReader::ArgumentReader(const QStringList &arguments, const QSet<QString> &flags, const QSet<QString> &options)
+ArgumentReader::ArgumentReader(const QStringList &arguments, const QSet<QString> &flags,
+                               const QSet<QString> &options)
 {
     for (int i = 0; i < arguments.size() && error_.isEmpty(); ++i) {
         const QString &arg = arguments.at(i);
@@ -25,14 +27,14 @@ ArgumentReader::ArgumentReader(const QStringList &arguments, const QSet<QString>
         } else if (options.contains(name)) {
             if (!inlineValue) {
                 if (i + 1 >= arguments.size()) {
-                    error_ = platform::localized("cli.error.needsValue").arg(name);
+                    error_ = platform::localized("cli.error.needsValue").arg(platform::printable(name));
                     break;
                 }
                 value = arguments.at(++i);
             }
             options_.insert(name, value);
         } else {
-            error_ = platform::localized("cli.error.unknownOption").arg(arg);
+            error_ = platform::localized("cli.error.unknownOption").arg(platform::printable(arg));
         }
     }
 }
@@ -44,7 +46,7 @@ bool ArgumentReader::expectPositionals(int min, int max, const QString &what)
     if (positionals_.size() < min)
         error_ = platform::localized("cli.error.missing").arg(what);
     else if (positionals_.size() > max)
-        error_ = platform::localized("cli.error.unexpected").arg(positionals_.at(max));
+        error_ = platform::localized("cli.error.unexpected").arg(platform::printable(positionals_.at(max)));
     return error_.isEmpty();
 }
 

@@ -6,6 +6,7 @@
 #include "app/cli/RangeCommand.h"
 #include "app/cli/SettingsCommand.h"
 #include "app/notifications/NotificationsCommand.h"
+#include "platform/Console.h"
 #include "platform/Localization.h"
 
 #include <vector>
@@ -187,11 +188,11 @@ std::optional<int> runCommandLine(const QStringList &arguments, QTextStream &out
         err << "qamarly: "
             << platform::localized(stray.startsWith(QLatin1Char('-')) ? "cli.error.unknownOption"
                                                                       : "cli.error.unexpected")
-                   .arg(stray)
+                   .arg(platform::printable(stray))
             << '\n';
         return exitUsage;
     }
-    err << "qamarly: unknown command '" << word << "'\n\n" << usage();
+    err << "qamarly: " << platform::localized("cli.error.unknownCommand").arg(platform::printable(word)) << '\n';
     return exitUsage;
 }
 

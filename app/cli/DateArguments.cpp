@@ -1,5 +1,6 @@
 #include "app/cli/DateArguments.h"
 
+#include "platform/Console.h"
 #include "platform/Localization.h"
 
 #include <QRegularExpression>
@@ -27,7 +28,7 @@ std::optional<platform::CalendarIdentifier> parseCalendarArgument(const QString 
 QString notADay(const QString &text, platform::CalendarIdentifier calendar)
 {
     return platform::localized("cli.error.notADay")
-        .arg(text, platform::localized(calendar == platform::CalendarIdentifier::gregorian ? "cli.gregorian"
+        .arg(platform::printable(text), platform::localized(calendar == platform::CalendarIdentifier::gregorian ? "cli.gregorian"
                                                                                            : "cli.hijri"));
 }
 

@@ -5,6 +5,7 @@
 #include "core/LocalizedNumber.h"
 #include "core/RGDateJson.h"
 #include "platform/Clock.h"
+#include "platform/Console.h"
 #include "platform/Localization.h"
 
 #include <QJsonDocument>
@@ -22,7 +23,8 @@ void printConverter(const core::RGConv &conv, bool json, QTextStream &out)
     const core::RGDate &h = *conv.hijriDate();
     const core::RGDate &g = *conv.gregorianDate();
     out << platform::localized("cli.hijri") << ": " << h.weekDayName() << ", " << h.dateFullString() << '\n';
-    out << platform::localized("cli.gregorian") << ": " << g.weekDayName() << ", " << g.dateFullString() << '\n';
+    out << platform::localized("cli.gregorian") << ": " << g.weekDayName() << ", " << g.dateFullString()
+        << '\n';
     if (conv.adjustmentNumber() != 0)
         out << platform::localized("cli.adjustment") << ": "
             << core::localizedCount("cli.days", conv.adjustmentNumber()) << '\n';
@@ -52,7 +54,7 @@ int runConvert(Invocation &call)
     const auto from = parseCalendarArgument(args.option(QStringLiteral("from"), QStringLiteral("gregorian")));
     if (!from) {
         call.err << "qamarly convert: "
-                 << platform::localized("cli.error.unknownCalendar").arg(args.option(QStringLiteral("from")))
+                 << platform::localized("cli.error.unknownCalendar").arg(platform::printable(args.option(QStringLiteral("from"))))
                  << '\n';
         return exitUsage;
     }

@@ -4,6 +4,7 @@
 #include "app/cli/DateArguments.h"
 #include "app/screens/daterange/DateRangeCalculator.h"
 #include "core/LocalizedNumber.h"
+#include "platform/Console.h"
 #include "platform/Localization.h"
 
 #include <QTextStream>
@@ -20,7 +21,7 @@ int runRange(Invocation &call)
     const QString calendarName = args.option(QStringLiteral("calendar"), QStringLiteral("gregorian"));
     const auto identifier = parseCalendarArgument(calendarName);
     if (!identifier) {
-        call.err << "qamarly range: " << platform::localized("cli.error.unknownCalendar").arg(calendarName)
+        call.err << "qamarly range: " << platform::localized("cli.error.unknownCalendar").arg(platform::printable(calendarName))
                  << '\n';
         return exitUsage;
     }

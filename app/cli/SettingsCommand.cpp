@@ -3,7 +3,9 @@
 #include "app/cli/ArgumentReader.h"
 #include "app/notifications/NotificationScheduler.h"
 #include "core/GlobalSettings.h"
+#include "core/RGConv.h"
 #include "core/SharedDefaults.h"
+#include "platform/Console.h"
 #include "platform/WidgetCenter.h"
 
 #include <QJsonDocument>
@@ -32,7 +34,8 @@ constexpr std::int64_t anyMin = std::numeric_limits<std::int64_t>::min();
 constexpr std::int64_t anyMax = std::numeric_limits<std::int64_t>::max();
 
 const std::array<Field, 6> fields{{
-    {"adjustmentNumber", false, &GlobalSettings::adjustmentNumber, nullptr, anyMin, anyMax},
+    {"adjustmentNumber", false, &GlobalSettings::adjustmentNumber, nullptr, -core::RGConv::maximumAdjustment,
+     core::RGConv::maximumAdjustment},
     {"wallpaperIndex", false, &GlobalSettings::wallpaperIndex, nullptr, 0, GlobalSettings::wallpaperMaxIndex},
     {"dailyNotificationEnabled", true, nullptr, &GlobalSettings::dailyNotificationEnabled, 0, 0},
     {"todayAppBadgeEnabled", true, nullptr, &GlobalSettings::todayAppBadgeEnabled, 0, 0},
@@ -51,30 +54,54 @@ const Field *findField(const QString &name)
 std::optional<bool> parseBoolean(const QString &text)
 {
     const QString t = text.toLower();
-    if (t == QLatin1String("true") || t == QLatin1String("1") || t == QLatin1String("yes") || t == QLatin1String("on"))
+    if (t == QLatin1String("true") || t == QLatin1String("1") || t == QLatin1String("yes") ||
+        t == QLatin1String("on"))
         return true;
-    if (t == QLatin1String("false") || t == QLatin1String("0") || t == QLatin1String("no") || t == QLatin1String("off"))
+    if (t == QLatin1String("false") || t == QLatin1String("0") || t == QLatin1String("no") ||
+        t == QLatin1String("off"))
         return false;
     return std::nullopt;
+}
+
+// The wallpaper the screens draw, which a stored index without such a
+// wallpaper does not change: none when nothing is drawn.
+std::optional<std::int64_t> wallpaperInUse()
+{
+    const QString name = GlobalSettings::currentWallpaperName();
+    const QString prefix = GlobalSettings::wallpaperAssetName(0).chopped(1);
+    bool ok = false;
+    const std::int64_t index = name.startsWith(prefix) ? name.mid(prefix.size()).toLongLong(&ok) : 0;
+    return ok ? std::optional<std::int64_t>(index) : std::nullopt;
 }
 
 int printSettings(bool json, QTextStream &out)
 {
     const GlobalSettings &s = GlobalSettings::shared();
     const auto lastRefresh = core::sharedDefaults()->string(core::keys::lastRefreshDate);
+    const auto wallpaper = wallpaperInUse();
+    const bool wallpaperMatches = wallpaper == s.wallpaperIndex;
     if (json) {
         QJsonObject o;
         for (const Field &f : fields)
             o.insert(QLatin1String(f.name), f.isBoolean ? QJsonValue(s.*(f.boolean))
                                                         : QJsonValue(static_cast<qint64>(s.*(f.integer))));
+        if (!wallpaperMatches)
+            o.insert(QLatin1String("wallpaperIndex"),
+                     wallpaper ? QJsonValue(qint64(*wallpaper)) : QJsonValue());
         o.insert(core::keys::lastRefreshDate, lastRefresh ? QJsonValue(*lastRefresh) : QJsonValue());
         out << QJsonDocument(o).toJson(QJsonDocument::Indented);
         return exitOk;
     }
-    for (const Field &f : fields)
-        out << f.name << " = "
-            << (f.isBoolean ? QString::fromLatin1(s.*(f.boolean) ? "true" : "false") : QString::number(s.*(f.integer)))
-            << '\n';
+    for (const Field &f : fields) {
+        out << f.name << " = ";
+        if (f.integer == &GlobalSettings::wallpaperIndex && !wallpaperMatches)
+            out << (wallpaper ? QString::number(*wallpaper) : QStringLiteral("none")) << " (stored "
+                << s.wallpaperIndex << " is not a wallpaper)\n";
+        else
+            out << (f.isBoolean ? QString::fromLatin1(s.*(f.boolean) ? "true" : "false")
+                                : QString::number(s.*(f.integer)))
+                << '\n';
+    }
     out << core::keys::lastRefreshDate << " = " << lastRefresh.value_or(QStringLiteral("(never)")) << '\n';
     out << "stored in " << core::sharedDefaults()->path()
         << (core::sharedDefaults()->isPersistent() ? "" : " (not writable: kept in memory)") << '\n';
@@ -86,7 +113,8 @@ int printSettings(bool json, QTextStream &out)
 void applyChange(const QString &key)
 {
     const bool adjustment = key == core::keys::adjustmentNumber;
-    if (adjustment || key == core::keys::dailyNotificationEnabled || key == core::keys::todayAppBadgeEnabled) {
+    if (adjustment || key == core::keys::dailyNotificationEnabled ||
+        key == core::keys::todayAppBadgeEnabled) {
         auto &scheduler = notifications::NotificationScheduler::shared();
         try {
             scheduler.rescheduleNotifications();
@@ -106,14 +134,16 @@ int setSetting(const QString &key, const QString &text, QTextStream &err)
         QStringList names;
         for (const Field &f : fields)
             names << QLatin1String(f.name);
-        err << "qamarly settings: unknown key '" << key << "' (known: " << names.join(QStringLiteral(", ")) << ")\n";
+        err << "qamarly settings: unknown key '" << platform::printable(key)
+            << "' (known: " << names.join(QStringLiteral(", ")) << ")\n";
         return exitUsage;
     }
     GlobalSettings &s = GlobalSettings::shared();
     if (field->isBoolean) {
         const auto value = parseBoolean(text);
         if (!value) {
-            err << "qamarly settings: " << key << " takes true or false, not '" << text << "'\n";
+            err << "qamarly settings: " << key << " takes true or false, not '" << platform::printable(text)
+                << "'\n";
             return exitUsage;
         }
         s.*(field->boolean) = *value;
@@ -124,7 +154,7 @@ int setSetting(const QString &key, const QString &text, QTextStream &err)
             err << "qamarly settings: " << key << " takes a whole number";
             if (field->minimum != anyMin)
                 err << " from " << field->minimum << " to " << field->maximum;
-            err << ", not '" << text << "'\n";
+            err << ", not '" << platform::printable(text) << "'\n";
             return exitUsage;
         }
         s.*(field->integer) = value;
@@ -150,7 +180,8 @@ int runSettings(Invocation &call)
     if (pos.isEmpty())
         return printSettings(args.flag(QStringLiteral("json")), call.out);
     if (pos.first() != QLatin1String("set")) {
-        call.err << "qamarly settings: unknown action '" << pos.first() << "' (use: settings set KEY VALUE)\n";
+        call.err << "qamarly settings: unknown action '" << platform::printable(pos.first())
+                 << "' (use: settings set KEY VALUE)\n";
         return exitUsage;
     }
     if (pos.size() != 3) {

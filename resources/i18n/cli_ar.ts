@@ -19,6 +19,7 @@
     <message id="cli.help.notifications"><source>Shows the planned or pending notifications, or plans them again.</source><translation>يعرض الإشعارات المخطط لها أو المنتظرة، أو يعيد جدولتها.</translation></message>
     <message id="cli.help.occasions"><source>Lists this Hijri year&apos;s occasions and how long until or since each.</source><translation>يسرد مناسبات السنة الهجرية الحالية والمدة المتبقية لكل منها أو المنقضية منذها.</translation></message>
     <message id="cli.error.unknownOption"><source>unknown option &apos;%1&apos; (see --help)</source><translation>خيار غير معروف &apos;%1&apos; (انظر ‎--help)</translation></message>
+    <message id="cli.error.unknownCommand"><source>unknown command &apos;%1&apos; (see qamarly --help)</source><translation>أمر غير معروف &apos;%1&apos; (انظر ‎qamarly --help)</translation></message>
     <message id="cli.error.unexpected"><source>unexpected argument &apos;%1&apos;</source><translation>وسيط غير متوقع &apos;%1&apos;</translation></message>
     <message id="cli.error.needsValue"><source>option --%1 needs a value</source><translation>الخيار ‎--%1 يحتاج إلى قيمة</translation></message>
     <message id="cli.error.missing"><source>missing %1</source><translation>ينقص %1</translation></message>

@@ -19,6 +19,7 @@
     <message id="cli.help.notifications"><source>Shows the planned or pending notifications, or plans them again.</source><translation>Shows the planned or pending notifications, or plans them again.</translation></message>
     <message id="cli.help.occasions"><source>Lists this Hijri year&apos;s occasions and how long until or since each.</source><translation>Lists this Hijri year&apos;s occasions and how long until or since each.</translation></message>
     <message id="cli.error.unknownOption"><source>unknown option &apos;%1&apos; (see --help)</source><translation>unknown option &apos;%1&apos; (see --help)</translation></message>
+    <message id="cli.error.unknownCommand"><source>unknown command &apos;%1&apos; (see qamarly --help)</source><translation>unknown command &apos;%1&apos; (see qamarly --help)</translation></message>
     <message id="cli.error.unexpected"><source>unexpected argument &apos;%1&apos;</source><translation>unexpected argument &apos;%1&apos;</translation></message>
     <message id="cli.error.needsValue"><source>option --%1 needs a value</source><translation>option --%1 needs a value</translation></message>
     <message id="cli.error.missing"><source>missing %1</source><translation>missing %1</translation></message>

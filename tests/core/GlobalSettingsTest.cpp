@@ -50,6 +50,17 @@ TEST(GlobalSettings, StoredValuesLoadEvenWithoutAnAsset)
     EXPECT_TRUE(GlobalSettings::currentWallpaperName().isEmpty());
 }
 
+TEST(GlobalSettings, AStoredAdjustmentNoSurfaceCanApplyLoadsAsZero)
+{
+    for (std::int64_t stored : {std::int64_t(2'147'483'648), std::int64_t(-366)}) {
+        SCOPED_TRACE(stored);
+        testenv::ScopedEnvironment env;
+        env.suite()->setInteger(keys::adjustmentNumber, stored);
+        EXPECT_EQ(GlobalSettings::shared().adjustmentNumber, 0);
+        GlobalSettings::resetShared();
+    }
+}
+
 TEST(GlobalSettings, OnlySaveMakesAChangeVisibleToTheDateCore)
 {
     testenv::ScopedEnvironment env;

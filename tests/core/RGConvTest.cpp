@@ -180,24 +180,26 @@ TEST_F(RGConvTest, AMissingLocalMidnightStillGivesTheRightDay)
     EXPECT_EQ(conv.gregorianDate()->dateFullString(), QStringLiteral("04 November (11), 2018"));
 }
 
-TEST_F(RGConvTest, HugeAdjustmentsNeverCrashAndKeepTheOtherRecord)
+TEST_F(RGConvTest, AdjustmentsBeyondAYearCountAsZeroAndAYearApplies)
 {
     const auto at = gregorianInstant(2026, 12, 5, 12);
-    for (std::int64_t adjustment : {std::int64_t(1'000'000'000), std::int64_t(-1'000'000'000),
-                                    std::int64_t(5'000'000'000), std::numeric_limits<std::int64_t>::min(),
+    for (std::int64_t adjustment : {std::int64_t(366), std::int64_t(-366), std::int64_t(2'147'483'648),
+                                    -std::int64_t(2'147'483'648), std::numeric_limits<std::int64_t>::min(),
                                     std::numeric_limits<std::int64_t>::max()}) {
         SCOPED_TRACE(adjustment);
         setAdjustment(adjustment);
         RGConv conv(at);
-        EXPECT_EQ(conv.gregorianDate()->date(), at);
-        const auto gregorianBefore = conv.gregorianDate();
-        conv.setDate(at, conv.islamicCalendar());
+        EXPECT_EQ(conv.adjustmentNumber(), 0);
         EXPECT_EQ(conv.hijriDate()->date(), at);
-        if (adjustment > std::int64_t(1'000'000'000) || adjustment < -std::int64_t(1'000'000'000)) {
-            // No such day: construction falls back, setDate keeps the old record.
-            EXPECT_EQ(conv.gregorianDate(), gregorianBefore);
-        }
-        conv.setDate(at, conv.gregorianCalendar());
+        conv.setDate(at, conv.islamicCalendar());
+        EXPECT_EQ(conv.gregorianDate()->date(), at);
+    }
+    for (std::int64_t adjustment : {std::int64_t(365), std::int64_t(-365)}) {
+        SCOPED_TRACE(adjustment);
+        setAdjustment(adjustment);
+        RGConv conv(at);
+        EXPECT_EQ(conv.adjustmentNumber(), adjustment);
+        EXPECT_EQ(conv.gregorianCalendar().daysBetween(at, conv.hijriDate()->date()), adjustment);
     }
 }
 

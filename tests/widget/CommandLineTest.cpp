@@ -57,6 +57,18 @@ TEST_F(WidgetCommandLineTest, TimelineJsonHasThePolicyAndThirtyEntriesWithTheDat
               QStringLiteral("2027-01-04T00:00:00+03:00"));
 }
 
+TEST_F(WidgetCommandLineTest, TimelineAtAnInstantStartsOnThatLocalDay)
+{
+    ASSERT_EQ(run(widget::runTimeline, {QStringLiteral("--json"), QStringLiteral("--at"),
+                                        QStringLiteral("2026-04-05T20:59:00Z")}),
+              widget::exitOk)
+        << err.toStdString();
+    const QJsonArray entries = QJsonDocument::fromJson(out.toUtf8()).object()[QStringLiteral("entries")].toArray();
+    ASSERT_EQ(entries.size(), 30);
+    EXPECT_EQ(entries.first()[QStringLiteral("date")].toString(), QStringLiteral("2026-04-05T00:00:00+03:00"));
+    EXPECT_EQ(entries.last()[QStringLiteral("date")].toString(), QStringLiteral("2026-05-04T00:00:00+03:00"));
+}
+
 TEST_F(WidgetCommandLineTest, TimelineTextHasOneLinePerEntry)
 {
     ASSERT_EQ(run(widget::runTimeline, {}), widget::exitOk);
@@ -93,12 +105,20 @@ TEST_F(WidgetCommandLineTest, UnsupportedChoicesGiveOneLineAndStatusTwo)
         QStringList{QStringLiteral("--appearance"), QStringLiteral("sepia")} + o,
         QStringList{QStringLiteral("--at"), QStringLiteral("yesterday")} + o,
         QStringList{QStringLiteral("--kind"), QStringLiteral("simple")},
+        QStringList{QStringLiteral("--scale"), QStringLiteral("nan")} + o,
+        QStringList{QStringLiteral("--scale"), QStringLiteral("inf")} + o,
+        QStringList{QStringLiteral("--kind"), QStringLiteral("a\nb\x1b[2J")} + o,
     };
     for (const QStringList &arguments : wrong) {
         EXPECT_EQ(run(widget::runRender, arguments), widget::exitUsage) << arguments.join(' ').toStdString();
         EXPECT_EQ(err.count(QLatin1Char('\n')), 1) << err.toStdString();
         EXPECT_TRUE(out.isEmpty());
     }
+    EXPECT_EQ(run(widget::runTimeline, {QStringLiteral("--at"), QStringLiteral("soon")}), widget::exitUsage);
+    EXPECT_EQ(err.count(QLatin1Char('\n')), 1) << err.toStdString();
+    // What the user typed comes back escaped, never as terminal control.
+    run(widget::runRender, QStringList{QStringLiteral("--kind"), QStringLiteral("a\nb\x1b[2J")} + o);
+    EXPECT_TRUE(err.contains(QStringLiteral("a\\nb\\x{1b}[2J"))) << err.toStdString();
     QString hostErr;
     QTextStream e(&hostErr);
     EXPECT_FALSE(widget::readHostOptions({QStringLiteral("--family"), QStringLiteral("huge")}, e).has_value());

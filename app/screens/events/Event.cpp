@@ -48,20 +48,23 @@ DaysAndHours daysAndHoursBetween(const platform::Calendar &calendar, platform::I
     using namespace std::chrono;
     const bool forward = to >= from;
     const std::int64_t direction = forward ? 1 : -1;
-    // Start from the elapsed-time estimate, then walk to the last whole
-    // calendar day that does not pass `to`.
+    // Start from the elapsed-time estimate, then step to the last whole
+    // calendar day that does not pass `to`. Calendar days differ from 24 hours
+    // only by the change of the zone's offset between the two moments (a day
+    // at most, where a zone crossed the date line), so a few steps always do.
+    constexpr int maximumSteps = 3;
     std::int64_t days = duration_cast<hours>(forward ? to - from : from - to).count() / 24;
     const auto reached = [&](std::int64_t count) -> std::optional<platform::Instant> {
         return calendar.dateByAddingDays(direction * count, from);
     };
     const auto within = [&](platform::Instant at) { return forward ? at <= to : at >= to; };
-    while (days > 0) {
+    for (int step = 0; step < maximumSteps && days > 0; ++step) {
         const auto at = reached(days);
         if (at && within(*at))
             break;
         --days;
     }
-    while (true) {
+    for (int step = 0; step < maximumSteps; ++step) {
         const auto next = reached(days + 1);
         if (!next || !within(*next))
             break;

@@ -115,6 +115,69 @@ TEST_F(CommandLine, BadInputGivesOneLineAndStatusTwoAndWritesNothing)
     EXPECT_TRUE(s[QStringLiteral("todayAppBadgeEnabled")].toBool());
 }
 
+TEST_F(CommandLine, AnUnknownCommandIsOneEscapedLine)
+{
+    const RunResult r = run({QStringLiteral("fr\x1b]0;owned\x07ob\nnicate")});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_TRUE(r.out.isEmpty());
+    EXPECT_EQ(r.err.count(QLatin1Char('\n')), 1) << r.err.toStdString();
+    EXPECT_FALSE(r.err.contains(QChar(0x1b)));
+    EXPECT_TRUE(r.err.contains(QStringLiteral("fr\\x{1b}]0;owned\\x{7}ob\\nnicate"))) << r.err.toStdString();
+}
+
+TEST_F(CommandLine, AdjustmentsBeyondAYearAreRefusedAndStoredOnesIgnored)
+{
+    for (const char *value : {"366", "-366", "2147483648", "-9223372036854775808"}) {
+        SCOPED_TRACE(value);
+        const RunResult r = run({QStringLiteral("settings"), QStringLiteral("set"),
+                                 QStringLiteral("adjustmentNumber"), QString::fromLatin1(value)});
+        EXPECT_EQ(r.status, 2);
+        EXPECT_EQ(r.err.count(QLatin1Char('\n')), 1) << r.err.toStdString();
+    }
+    for (const char *value : {"365", "-365"})
+        EXPECT_EQ(run({QStringLiteral("settings"), QStringLiteral("set"), QStringLiteral("adjustmentNumber"),
+                       QString::fromLatin1(value)})
+                      .status,
+                  0);
+
+    // A value written by something else: every command goes on with 0.
+    ASSERT_EQ(QProcess::execute(QStringLiteral("sqlite3"),
+                                {suitePath(), QStringLiteral("UPDATE defaults SET value = 2147483648 WHERE key = "
+                                                             "'adjustmentNumber'")}),
+              0);
+    const RunResult today = run({QStringLiteral("convert"), QStringLiteral("2026-06-16"), QStringLiteral("--json")});
+    ASSERT_EQ(today.status, 0);
+    EXPECT_EQ(today.json()[QStringLiteral("adjustment")].toInt(), 0);
+    EXPECT_EQ(today.json()[QStringLiteral("hijri")].toObject()[QStringLiteral("day")].toInt(), 1);
+    EXPECT_EQ(today.err.count(QLatin1Char('\n')), 1) << today.err.toStdString();
+    QProcess occasions;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path());
+    env.insert(QStringLiteral("TZ"), QStringLiteral("Asia/Riyadh"));
+    occasions.setProcessEnvironment(env);
+    occasions.start(QStringLiteral(QAMARLY_EXECUTABLE), {QStringLiteral("occasions"), QStringLiteral("--json")});
+    ASSERT_TRUE(occasions.waitForFinished(30000)) << "occasions did not return";
+    EXPECT_EQ(occasions.exitCode(), 0);
+}
+
+TEST_F(CommandLine, TheWallpaperReportedIsTheOneInUse)
+{
+    ASSERT_EQ(run({QStringLiteral("settings"), QStringLiteral("set"), QStringLiteral("wallpaperIndex"),
+                   QStringLiteral("3")})
+                  .status,
+              0);
+    ASSERT_EQ(QProcess::execute(QStringLiteral("sqlite3"),
+                                {suitePath(), QStringLiteral("UPDATE defaults SET value = 1000000 WHERE key = "
+                                                             "'wallpaperIndex'")}),
+              0);
+    const RunResult text = run({QStringLiteral("settings")});
+    EXPECT_TRUE(text.out.contains(QStringLiteral("wallpaperIndex = none (stored 1000000 is not a wallpaper)")))
+        << text.out.toStdString();
+    EXPECT_TRUE(run({QStringLiteral("settings"), QStringLiteral("--json")})
+                    .json()[QStringLiteral("wallpaperIndex")]
+                    .isNull());
+}
+
 TEST_F(CommandLine, SettingsSetChangesOneFieldAndKeepsTheRest)
 {
     ASSERT_EQ(run({QStringLiteral("settings"), QStringLiteral("set"), QStringLiteral("dailyNotificationEnabled"),

@@ -147,6 +147,23 @@ TEST_F(OccasionsTest, DaysAreCalendarDaysAcrossAClockChange)
     EXPECT_EQ(back.hours, -12);
 }
 
+TEST_F(OccasionsTest, DaysBetweenFarApartMomentsAreCountedAtOnce)
+{
+    const platform::Calendar gregorian = platform::Calendar::gregorian();
+    const auto from = testenv::gregorianInstant(2026, 3, 28, 12);
+    // Three billion days on: past what the calendar can add, so no walk can
+    // reach it one day at a time.
+    constexpr std::int64_t far = 3'000'000'000;
+    const auto to = from + std::chrono::hours(24 * far);
+    const auto ahead = events::daysAndHoursBetween(gregorian, from, to);
+    EXPECT_GE(ahead.days, far - 3);
+    EXPECT_LE(ahead.days, far);
+    const auto back = events::daysAndHoursBetween(gregorian, to, from);
+    EXPECT_LE(back.days, -(far - 3));
+    const auto near = events::daysAndHoursBetween(gregorian, from, from + std::chrono::hours(24 * 100'000));
+    EXPECT_EQ(near.days, 100'000);
+}
+
 TEST_F(OccasionsTest, TheCommandPrintsTheOccasionsAndWhereTheScreenOpens)
 {
     env.setNow(hijri(1448, 1, 5, 12h));
