@@ -85,7 +85,10 @@ int openChecked(const QString &path, const char *setup, sqlite3 **out)
                              SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_FULLMUTEX, nullptr);
     if (rc == SQLITE_OK) {
         sqlite3_busy_timeout(db, 5000);
-        rc = sqlite3_exec(db, setup, nullptr, nullptr, nullptr);
+        // SQLite quietly opens a write-protected file for reading only; every
+        // write would then fail one by one. Say it at once instead.
+        rc = sqlite3_db_readonly(db, "main") == 1 ? SQLITE_READONLY
+                                                  : sqlite3_exec(db, setup, nullptr, nullptr, nullptr);
     }
     if (rc == SQLITE_OK) {
         sqlite3_stmt *check = nullptr;
@@ -135,8 +138,10 @@ int openSqliteForReading(const QString &path, sqlite3 **out, bool *snapshot)
         return SQLITE_NOTADB;
     // SQLite would open a FIFO in the log's place and wait on it; the copy
     // and the unchangeable read leave such a log alone.
-    const bool sideSpecial = isSpecialFile(path + QStringLiteral("-wal")) || isSpecialFile(path + QStringLiteral("-shm"));
-    const int direct = sideSpecial ? SQLITE_CANTOPEN : openProbed(QFile::encodeName(path), SQLITE_OPEN_READONLY, out);
+    const bool sideSpecial =
+        isSpecialFile(path + QStringLiteral("-wal")) || isSpecialFile(path + QStringLiteral("-shm"));
+    const int direct =
+        sideSpecial ? SQLITE_CANTOPEN : openProbed(QFile::encodeName(path), SQLITE_OPEN_READONLY, out);
     if (direct == SQLITE_OK || isSqliteCorruption(direct))
         return direct;
     if (snapshot)
@@ -163,8 +168,9 @@ int openSqliteFile(const QString &path, const char *setup, const QString &what, 
         const QString aside = path + QStringLiteral(".corrupt-") + stamp + QLatin1String(suffix);
         const bool moved = QFile::rename(side, aside);
         consoleLog(QStringLiteral("%1 %2 is not a regular file; %3")
-                       .arg(what, side, moved ? QStringLiteral("moved it to %1").arg(aside)
-                                              : QStringLiteral("could not move it aside")));
+                       .arg(what, side,
+                            moved ? QStringLiteral("moved it to %1").arg(aside)
+                                  : QStringLiteral("could not move it aside")));
         if (!moved)
             return SQLITE_CANTOPEN;
     }

@@ -115,8 +115,9 @@ std::shared_ptr<UserDefaults> UserDefaults::open(const QString &path)
     sqlite3 *db = nullptr;
     const int rc = openSqliteFile(path, setup, QStringLiteral("Settings file"), &db);
     if (rc != SQLITE_OK) {
-        consoleLog(QStringLiteral("Settings file %1 cannot be written (%2); the stored settings are read, but changes "
-                                  "cannot be saved in this run")
+        consoleLog(QStringLiteral(
+                       "Settings file %1 cannot be written (%2); the stored settings are read, but changes "
+                       "cannot be saved in this run")
                        .arg(path, QString::fromUtf8(sqlite3_errstr(rc))));
         sqlite3 *memory = openMemory();
         if (!isSqliteCorruption(rc))
@@ -310,7 +311,8 @@ bool UserDefaults::bindAndStep(const QString &key, const Value &value)
     }
     const int rc = sqlite3_step(upsert_);
     if (rc != SQLITE_DONE)
-        consoleLog(QStringLiteral("Could not store %1 in %2: %3").arg(key, path_, QString::fromUtf8(sqlite3_errmsg(db_))));
+        consoleLog(QStringLiteral("Could not store %1 in %2: %3")
+                       .arg(key, path_, QString::fromUtf8(sqlite3_errmsg(db_))));
     sqlite3_reset(upsert_);
     sqlite3_clear_bindings(upsert_);
     return rc == SQLITE_DONE;
@@ -325,7 +327,8 @@ void UserDefaults::set(const QString &key, const Value &value)
     std::lock_guard lock(mutex_);
     if (!upsert_) {
         if (readOnly_)
-            consoleLog(QStringLiteral("Settings file %1 is open for reading only; %2 was not stored").arg(path_, key));
+            consoleLog(QStringLiteral("Settings file %1 is open for reading only; %2 was not stored")
+                           .arg(path_, key));
         healthy_ = false;
         return;
     }
@@ -340,11 +343,13 @@ bool UserDefaults::setValues(const QList<std::pair<QString, Value>> &values)
     std::lock_guard lock(mutex_);
     if (!upsert_) {
         if (readOnly_)
-            consoleLog(QStringLiteral("Settings file %1 is open for reading only; nothing was stored").arg(path_));
+            consoleLog(
+                QStringLiteral("Settings file %1 is open for reading only; nothing was stored").arg(path_));
         return false;
     }
     if (!exec(db_, "BEGIN IMMEDIATE")) {
-        consoleLog(QStringLiteral("Could not store settings in %1: %2").arg(path_, QString::fromUtf8(sqlite3_errmsg(db_))));
+        consoleLog(QStringLiteral("Could not store settings in %1: %2")
+                       .arg(path_, QString::fromUtf8(sqlite3_errmsg(db_))));
         return false;
     }
     bool ok = true;
@@ -369,16 +374,19 @@ bool UserDefaults::setValues(const QList<std::pair<QString, Value>> &values)
 
 UserDefaults::Value UserDefaults::setDefault(const QString &key, const Value &fallback)
 {
+    if (const Value present = value(key); present.index() == fallback.index())
+        return present; // the common case: nothing to write
     {
         std::lock_guard lock(mutex_);
         if (upsert_) {
             sqlite3_stmt *stmt = nullptr;
             // Only an absent key or one of another type takes the default.
-            if (sqlite3_prepare_v2(db_,
-                                   "INSERT INTO defaults(key, type, value) VALUES(?1, ?2, ?3)"
-                                   " ON CONFLICT(key) DO UPDATE SET type = excluded.type, value = excluded.value"
-                                   " WHERE defaults.type <> excluded.type",
-                                   -1, &stmt, nullptr) == SQLITE_OK) {
+            if (sqlite3_prepare_v2(
+                    db_,
+                    "INSERT INTO defaults(key, type, value) VALUES(?1, ?2, ?3)"
+                    " ON CONFLICT(key) DO UPDATE SET type = excluded.type, value = excluded.value"
+                    " WHERE defaults.type <> excluded.type",
+                    -1, &stmt, nullptr) == SQLITE_OK) {
                 const QByteArray k = key.toUtf8();
                 QByteArray text;
                 sqlite3_bind_text(stmt, 1, k.constData(), k.size(), SQLITE_STATIC);
@@ -425,7 +433,8 @@ QStringList UserDefaults::keys() const
     std::lock_guard lock(mutex_);
     QStringList result;
     sqlite3_stmt *stmt = nullptr;
-    if ((readOnly_ ? attachReadOnly() : db_ != nullptr) && sqlite3_prepare_v2(db_, "SELECT key FROM defaults ORDER BY key", -1, &stmt, nullptr) == SQLITE_OK) {
+    if ((readOnly_ ? attachReadOnly() : db_ != nullptr) &&
+        sqlite3_prepare_v2(db_, "SELECT key FROM defaults ORDER BY key", -1, &stmt, nullptr) == SQLITE_OK) {
         while (sqlite3_step(stmt) == SQLITE_ROW)
             result << QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(stmt, 0)));
     }

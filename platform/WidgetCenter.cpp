@@ -51,7 +51,8 @@ void WidgetCenter::reloadAllTimelines()
                               QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMddTHHmmsszzz"));
         const bool moved = QFile::rename(path, aside);
         consoleLog(QStringLiteral("%1 is not a regular file; %2")
-                       .arg(path, moved ? QStringLiteral("moved it to %1").arg(aside) : QStringLiteral("widgets are not asked to reload")));
+                       .arg(path, moved ? QStringLiteral("moved it to %1").arg(aside)
+                                        : QStringLiteral("widgets are not asked to reload")));
         if (!moved)
             return;
     }

@@ -37,7 +37,8 @@ const std::shared_ptr<platform::UserDefaults> &pinnedSuite()
 void pinAdjustment()
 {
     const auto shared = core::sharedDefaults();
-    pinnedSuite()->setInteger(core::keys::adjustmentNumber, shared ? core::RGConv::storedAdjustment(*shared) : 0);
+    pinnedSuite()->setInteger(core::keys::adjustmentNumber,
+                              shared ? core::RGConv::storedAdjustment(*shared) : 0);
 }
 
 } // namespace
@@ -46,8 +47,7 @@ core::RGConv &Provider::sharedConverter()
 {
     std::lock_guard lock(providerMutex());
     auto &slot = converterSlot();
-    if (!slot)
-    {
+    if (!slot) {
         pinAdjustment();
         slot = std::make_unique<core::RGConv>(platform::Clock::current(), pinnedSuite());
     }

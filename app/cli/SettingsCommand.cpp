@@ -142,7 +142,8 @@ int setSetting(const QString &key, const QString &text, QTextStream &out, QTextS
     const auto &suite = s.suite();
     if (!s.save()) {
         err << "qamarly settings: could not store " << key << " in " << suite->path()
-            << (suite->canSave() ? QStringLiteral("") : QStringLiteral(": the settings folder cannot be written"))
+            << (suite->canSave() ? QStringLiteral("")
+                                 : QStringLiteral(": the settings folder cannot be written"))
             << "; nothing was changed\n";
         return exitFailure;
     }

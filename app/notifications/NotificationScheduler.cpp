@@ -99,7 +99,8 @@ void NotificationScheduler::rescheduleNotifications()
     // The switches are read here, on the caller's thread, which is the only
     // one that writes them; the pass gets a copy.
     const core::GlobalSettings &settings = core::GlobalSettings::shared();
-    const ScheduleSwitches switches{settings.todayAppBadgeEnabled, settings.dailyNotificationEnabled, std::nullopt};
+    const ScheduleSwitches switches{settings.todayAppBadgeEnabled, settings.dailyNotificationEnabled,
+                                    std::nullopt};
     unsigned long long generation;
     {
         std::lock_guard lock(addMutex_);
@@ -175,9 +176,9 @@ QList<NotificationRequest> NotificationScheduler::plan(platform::Instant now, co
     // One adjustment for the whole plan, read once: days converted on either
     // side of a change saved meanwhile would disagree.
     const auto pinned = platform::UserDefaults::inMemory();
-    pinned->setInteger(core::keys::adjustmentNumber, switches.adjustmentNumber
-                                                         ? *switches.adjustmentNumber
-                                                         : core::RGConv::storedAdjustment(*core::sharedDefaults()));
+    pinned->setInteger(core::keys::adjustmentNumber,
+                       switches.adjustmentNumber ? *switches.adjustmentNumber
+                                                 : core::RGConv::storedAdjustment(*core::sharedDefaults()));
     for (int n = 0; n < windowDays; ++n) {
         const auto day = calendar.dateByAddingDays(n, now);
         Q_ASSERT(day); // thirty days on from a real moment always exist

@@ -8,9 +8,9 @@
 #include <QList>
 #include <QString>
 #include <atomic>
-#include <optional>
 #include <memory>
 #include <mutex>
+#include <optional>
 
 class QThreadPool;
 

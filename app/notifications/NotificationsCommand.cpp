@@ -11,7 +11,8 @@ namespace notifications {
 
 namespace {
 
-constexpr const char *synopsis = "usage: qamarly notifications plan [--json] | pending [--json] | reschedule | refresh";
+constexpr const char *synopsis =
+    "usage: qamarly notifications plan [--json] | pending [--json] | reschedule | refresh";
 
 QString describe(const platform::NotificationTrigger &trigger)
 {
@@ -69,7 +70,8 @@ int runNotificationsCommand(cli::Invocation &call)
     const QString what = args.first();
     // Without its store the centre can neither list nor keep anything; saying
     // so beats reporting an empty list or a missing permission.
-    if (what == QLatin1String("pending") || what == QLatin1String("reschedule") || what == QLatin1String("refresh")) {
+    if (what == QLatin1String("pending") || what == QLatin1String("reschedule") ||
+        what == QLatin1String("refresh")) {
         if (const auto reason = platform::UserNotificationCenter::current().unavailableReason()) {
             call.err << "qamarly: " << *reason << "; notifications cannot be listed or scheduled.\n";
             return cli::exitStoreUnavailable;

@@ -125,7 +125,8 @@ QString NotificationStore::defaultPath()
     return UserDefaults::configDirectory() + QStringLiteral("/notifications.sqlite");
 }
 
-std::unique_ptr<NotificationStore> NotificationStore::open(const QString &path, bool syncEveryCommit, QString *error)
+std::unique_ptr<NotificationStore> NotificationStore::open(const QString &path, bool syncEveryCommit,
+                                                           QString *error)
 {
     // WAL: the agent reads while the application writes. A commit is in the
     // log before it returns either way, so a killed process loses nothing.

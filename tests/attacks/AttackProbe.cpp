@@ -40,7 +40,8 @@ QTextStream &err()
 sqlite3 *openChecked(const QString &path)
 {
     sqlite3 *db = nullptr;
-    if (sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
+    if (sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READONLY, nullptr) !=
+        SQLITE_OK) {
         err() << "cannot open " << path << ": " << sqlite3_errmsg(db) << Qt::endl;
         sqlite3_close(db);
         return nullptr;
@@ -101,7 +102,8 @@ int judgeTimeline()
 {
     QFile in;
     in.open(stdin, QIODevice::ReadOnly);
-    const QJsonArray entries = QJsonDocument::fromJson(in.readAll()).object().value(QStringLiteral("entries")).toArray();
+    const QJsonArray entries =
+        QJsonDocument::fromJson(in.readAll()).object().value(QStringLiteral("entries")).toArray();
     if (entries.size() != 30) {
         err() << "timeline has " << entries.size() << " entries" << Qt::endl;
         return 1;
@@ -113,8 +115,12 @@ int judgeTimeline()
         const qint64 shift = dayOf(e.value(QStringLiteral("gregorian")).toObject())
                                  .daysTo(dayOf(e.value(QStringLiteral("hijri")).toObject()));
         if (adjustment && *adjustment != shift) {
-            err() << "torn timeline: entry 0 uses " << *adjustment << ", entry " << i << " uses " << shift << " ("
-                  << e.value(QStringLiteral("hijri")).toObject().value(QStringLiteral("dateFullString")).toString()
+            err() << "torn timeline: entry 0 uses " << *adjustment << ", entry " << i << " uses " << shift
+                  << " ("
+                  << e.value(QStringLiteral("hijri"))
+                         .toObject()
+                         .value(QStringLiteral("dateFullString"))
+                         .toString()
                   << ")" << Qt::endl;
             return 1;
         }

@@ -5,7 +5,7 @@
 source "$(dirname "$0")/common.sh"
 
 rounds=28
-run "$QAMARLY" settings >/dev/null
+run "$QAMARLY" settings set wallpaperIndex 0 >/dev/null
 
 (
   for i in $(seq 1 $rounds); do
@@ -14,7 +14,7 @@ run "$QAMARLY" settings >/dev/null
 ) &
 adjustments=$!
 (
-  for i in $(seq 0 $rounds); do
+  for i in $(seq 1 $rounds); do
     run "$QAMARLY" settings set wallpaperIndex "$i" >/dev/null || echo "wallpaper write $i failed" >&2
   done
 ) &

@@ -1,7 +1,8 @@
 // The settings object over the app-group suite: first load, wrong types,
 // save, and what is not saved.
-#include "TestEnvironment.h"
 #include "core/GlobalSettings.h"
+
+#include "TestEnvironment.h"
 #include "core/RGConv.h"
 #include "core/SharedDefaults.h"
 
@@ -110,7 +111,8 @@ TEST(GlobalSettings, ASaveThatCannotOutliveTheProcessSaysSo)
     testenv::ScopedEnvironment env;
     QTemporaryDir dir;
     QFile(dir.filePath(QStringLiteral("blocker"))).open(QIODevice::WriteOnly);
-    GlobalSettings inMemoryStandIn(platform::UserDefaults::open(dir.filePath(QStringLiteral("blocker/qamarly/suite.sqlite"))));
+    GlobalSettings inMemoryStandIn(
+        platform::UserDefaults::open(dir.filePath(QStringLiteral("blocker/qamarly/suite.sqlite"))));
     inMemoryStandIn.adjustmentNumber = 3;
     EXPECT_FALSE(inMemoryStandIn.save());
     EXPECT_EQ(inMemoryStandIn.changedKeys(), QStringList{keys::adjustmentNumber}) << "still unsaved";

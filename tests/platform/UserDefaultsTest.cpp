@@ -1,7 +1,8 @@
 // The SQLite-backed suite: typed values, two writers, and files that are not
 // what they should be.
-#include "platform/Console.h"
 #include "platform/UserDefaults.h"
+
+#include "platform/Console.h"
 
 #include <QDir>
 #include <QFile>
@@ -169,7 +170,8 @@ TEST(UserDefaults, ASpecialFileInThePlaceOfTheFileOrItsLogIsMovedAsideNotOpened)
                 UserDefaults::open(path)->setInteger(QStringLiteral("kept"), 7);
             const QByteArray special = QFile::encodeName(path + QLatin1String(suffix));
             QFile::remove(QString::fromLocal8Bit(special));
-            ASSERT_EQ(fifo ? ::mkfifo(special.constData(), 0600) : ::mkdir(special.constData(), 0700), 0) << what;
+            ASSERT_EQ(fifo ? ::mkfifo(special.constData(), 0600) : ::mkdir(special.constData(), 0700), 0)
+                << what;
 
             CapturedConsole console;
             auto suite = UserDefaults::open(path);
@@ -177,9 +179,14 @@ TEST(UserDefaults, ASpecialFileInThePlaceOfTheFileOrItsLogIsMovedAsideNotOpened)
             suite->setInteger(QStringLiteral("k"), 1);
             EXPECT_EQ(suite->integer(QStringLiteral("k")), 1) << what;
             if (companion) {
-                EXPECT_EQ(suite->integer(QStringLiteral("kept")), 7) << what << ": the file itself is not damaged";
+                EXPECT_EQ(suite->integer(QStringLiteral("kept")), 7)
+                    << what << ": the file itself is not damaged";
             }
-            EXPECT_EQ(QDir(dir.path()).entryList({QStringLiteral("suite.sqlite.corrupt-*")}, QDir::AllEntries | QDir::System).size(), 1)
+            EXPECT_EQ(
+                QDir(dir.path())
+                    .entryList({QStringLiteral("suite.sqlite.corrupt-*")}, QDir::AllEntries | QDir::System)
+                    .size(),
+                1)
                 << what;
             EXPECT_EQ(console.lines.size(), 1) << what;
         }
@@ -194,7 +201,8 @@ TEST(UserDefaults, AReaderThatCannotShareMemoryStillSeesTheLog)
     const QString path = dir.filePath(QStringLiteral("suite.sqlite"));
     UserDefaults::open(path)->setInteger(QStringLiteral("shared"), -1);
     QProcess writer;
-    writer.start(QStringLiteral(SUITE_WRITER), {path, QStringLiteral("w"), QStringLiteral("20"), QStringLiteral("die")});
+    writer.start(QStringLiteral(SUITE_WRITER),
+                 {path, QStringLiteral("w"), QStringLiteral("20"), QStringLiteral("die")});
     ASSERT_TRUE(writer.waitForFinished(60000));
     ASSERT_EQ(writer.exitCode(), 0);
     ASSERT_GT(QFileInfo(path + QStringLiteral("-wal")).size(), 0) << "the writer left no log";

@@ -1,6 +1,7 @@
+#include "widget/Provider.h"
+
 #include "core/SharedDefaults.h"
 #include "support/TestEnvironment.h"
-#include "widget/Provider.h"
 
 #include <atomic>
 #include <gtest/gtest.h>

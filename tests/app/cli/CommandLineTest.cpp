@@ -185,8 +185,8 @@ namespace {
 
 TEST_F(CommandLine, SettingsSetSaysWhatItStored)
 {
-    const RunResult r = run({QStringLiteral("settings"), QStringLiteral("set"), QStringLiteral("todayAppBadgeEnabled"),
-                             QStringLiteral("off")});
+    const RunResult r = run({QStringLiteral("settings"), QStringLiteral("set"),
+                             QStringLiteral("todayAppBadgeEnabled"), QStringLiteral("off")});
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
     EXPECT_TRUE(r.out.startsWith(QStringLiteral("todayAppBadgeEnabled = false (stored in ") + suitePath()))
         << r.out.toStdString();
@@ -199,8 +199,8 @@ TEST_F(CommandLine, SettingsSetFailsLoudlyWhenNothingCanBeStored)
     QFile blocker(home.filePath(QStringLiteral("qamarly")));
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
-    const RunResult r = run({QStringLiteral("settings"), QStringLiteral("set"), QStringLiteral("adjustmentNumber"),
-                             QStringLiteral("2")});
+    const RunResult r = run({QStringLiteral("settings"), QStringLiteral("set"),
+                             QStringLiteral("adjustmentNumber"), QStringLiteral("2")});
     EXPECT_EQ(r.status, 1);
     EXPECT_TRUE(r.out.isEmpty()) << r.out.toStdString();
     EXPECT_TRUE(r.err.contains(QStringLiteral("could not store adjustmentNumber"))) << r.err.toStdString();

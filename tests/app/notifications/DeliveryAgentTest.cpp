@@ -171,7 +171,8 @@ TEST_F(DeliveryAgentTest, AServiceThatAnswersTooLateIsNotAskedAgain)
     DeliveryAgent agent(o);
     ASSERT_TRUE(agent.start());
     ASSERT_TRUE(QTest::qWaitFor([&] { return fake->shown.size() == 1; }, patienceMs));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return entries(NotificationStore::State::delivered).size() == 1; }, patienceMs));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return entries(NotificationStore::State::delivered).size() == 1; },
+                                patienceMs));
     // Well past several retry intervals.
     QTest::qWait(1500);
     fake->holdReplies(false);

@@ -271,7 +271,10 @@ TEST_F(NotificationSchedulerTest, AStartRepairsAPlanThatIsNotTheOneTheSettingsGi
     const Row rows[] = {
         {"current plan", [](TestNotificationCenter &) {}, false},
         {"today's badge already shown",
-         [](TestNotificationCenter &c) { c.deliver(QStringLiteral("QamloAppBadge-2026125"), testenv::gregorianInstant(2026, 12, 5, 12, 0)); },
+         [](TestNotificationCenter &c) {
+             c.deliver(QStringLiteral("QamloAppBadge-2026125"),
+                       testenv::gregorianInstant(2026, 12, 5, 12, 0));
+         },
          false},
         {"39 of 59 requests",
          [](TestNotificationCenter &c) {
@@ -281,7 +284,8 @@ TEST_F(NotificationSchedulerTest, AStartRepairsAPlanThatIsNotTheOneTheSettingsGi
                  c.addNotificationRequest(all[i]);
          },
          true},
-        {"nothing pending", [](TestNotificationCenter &c) { c.removeAllPendingNotificationRequests(); }, true},
+        {"nothing pending", [](TestNotificationCenter &c) { c.removeAllPendingNotificationRequests(); },
+         true},
         {"plan of the old adjustment",
          [](TestNotificationCenter &) {
              auto &s = core::GlobalSettings::shared();

@@ -1,6 +1,7 @@
 // qamarly notifications plan | pending | reschedule, through the command table.
-#include "app/cli/CommandLine.h"
 #include "app/notifications/NotificationsCommand.h"
+
+#include "app/cli/CommandLine.h"
 #include "core/GlobalSettings.h"
 #include "platform/notifications/LocalNotificationCenter.h"
 #include "platform/notifications/TestNotificationCenter.h"
@@ -114,8 +115,8 @@ TEST_F(NotificationsCommandTest, AStoreThatCannotBeOpenedHasItsOwnStatus)
     QFile blocker(env.configHome() + QStringLiteral("/blocker"));
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
-    UserNotificationCenter::setCurrent(
-        std::make_shared<LocalNotificationCenter>(env.configHome() + QStringLiteral("/blocker/notifications.sqlite")));
+    UserNotificationCenter::setCurrent(std::make_shared<LocalNotificationCenter>(
+        env.configHome() + QStringLiteral("/blocker/notifications.sqlite")));
     for (const char *action : {"pending", "reschedule", "refresh"}) {
         EXPECT_EQ(run({QString::fromLatin1(action)}), cli::exitStoreUnavailable) << action;
         EXPECT_TRUE(err.contains(QStringLiteral("notification store"))) << err.toStdString();
