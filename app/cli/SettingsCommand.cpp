@@ -83,11 +83,14 @@ int printSettings(bool json, QTextStream &out)
 
 // What the application does after the same change on its screens, so the
 // notification plan and the widgets do not go on showing the old days.
-void applyChange(const QString &key)
+void applyChange(const QString &key, QTextStream &err)
 {
     const bool adjustment = key == core::keys::adjustmentNumber;
     if (adjustment || key == core::keys::dailyNotificationEnabled || key == core::keys::todayAppBadgeEnabled) {
         auto &scheduler = notifications::NotificationScheduler::shared();
+        // The setting is stored either way; only the plan cannot follow it.
+        if (const auto reason = platform::UserNotificationCenter::current().unavailableReason())
+            err << "qamarly settings: " << *reason << "; the notification plan was not brought up to date\n";
         try {
             scheduler.rescheduleNotifications();
             scheduler.waitForPasses(60000);
@@ -150,7 +153,7 @@ int setSetting(const QString &key, const QString &text, QTextStream &out, QTextS
     // Read back, so the report is what the file holds and not what was meant.
     out << key << " = " << describeStored(suite->value(key)) << " (stored in " << suite->path() << ")\n";
     out.flush();
-    applyChange(key);
+    applyChange(key, err);
     return exitOk;
 }
 
