@@ -112,9 +112,9 @@ bool GlobalSettings::save()
     // Writing an unchanged field would put back a value this process read
     // long ago over one another process stored since.
     const auto pending = changes();
-    if (!s.canSave())
-        return false;
-    if (!s.setValues(pending))
+    // Where nothing outlives the process the change still reaches this
+    // process's date core, but stays unsaved.
+    if (!s.setValues(pending) || !s.canSave())
         return false;
     stored_ = current();
     return s.flush();

@@ -116,6 +116,7 @@ TEST(GlobalSettings, ASaveThatCannotOutliveTheProcessSaysSo)
     inMemoryStandIn.adjustmentNumber = 3;
     EXPECT_FALSE(inMemoryStandIn.save());
     EXPECT_EQ(inMemoryStandIn.changedKeys(), QStringList{keys::adjustmentNumber}) << "still unsaved";
+    EXPECT_EQ(inMemoryStandIn.suite()->integer(keys::adjustmentNumber), 3) << "this run still uses it";
 
     GlobalSettings scratch(platform::UserDefaults::inMemory());
     scratch.adjustmentNumber = 3;
