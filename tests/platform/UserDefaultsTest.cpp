@@ -113,27 +113,18 @@ TEST(UserDefaults, AnUnwritablePlaceGivesAWorkingSuiteInMemory)
 TEST(UserDefaults, ADefaultNeverReplacesAValueOfItsType)
 {
     using Value = UserDefaults::Value;
-    struct Row
-    {
-        const char *what;
-        Value before;
-        Value fallback;
-        Value after;
-    };
-    const Row rows[] = {
-        {"absent", Value(), Value(std::int64_t(18)), Value(std::int64_t(18))},
-        {"same type", Value(std::int64_t(4)), Value(std::int64_t(18)), Value(std::int64_t(4))},
-        {"another type", Value(QStringLiteral("x")), Value(std::int64_t(18)), Value(std::int64_t(18))},
-        {"boolean kept", Value(false), Value(true), Value(false)},
-        {"integer for a boolean", Value(std::int64_t(1)), Value(true), Value(true)},
-    };
     QTemporaryDir dir;
     auto suite = UserDefaults::open(dir.filePath(QStringLiteral("suite.sqlite")));
-    for (const Row &row : rows) {
-        suite->set(QStringLiteral("k"), row.before);
-        EXPECT_EQ(suite->setDefault(QStringLiteral("k"), row.fallback), row.after) << row.what;
-        EXPECT_EQ(suite->value(QStringLiteral("k")), row.after) << row.what;
-    }
+    auto check = [&](const char *what, const Value &before, const Value &fallback, const Value &after) {
+        suite->set(QStringLiteral("k"), before);
+        EXPECT_EQ(suite->setDefault(QStringLiteral("k"), fallback), after) << what;
+        EXPECT_EQ(suite->value(QStringLiteral("k")), after) << what;
+    };
+    check("absent", Value(), Value(std::int64_t(18)), Value(std::int64_t(18)));
+    check("same type", Value(std::int64_t(4)), Value(std::int64_t(18)), Value(std::int64_t(4)));
+    check("another type", Value(QStringLiteral("x")), Value(std::int64_t(18)), Value(std::int64_t(18)));
+    check("boolean kept", Value(false), Value(true), Value(false));
+    check("integer for a boolean", Value(std::int64_t(1)), Value(true), Value(true));
 }
 
 TEST(UserDefaults, SeveralValuesGoInTogetherAndAReaderCannotWrite)
