@@ -25,18 +25,14 @@ std::unique_ptr<GlobalSettings> &sharedInstance()
 
 std::int64_t readInteger(platform::UserDefaults &suite, const QString &key, std::int64_t fallback)
 {
-    if (const auto v = suite.integer(key))
-        return *v;
-    suite.setInteger(key, fallback);
-    return fallback;
+    const auto v = suite.setDefault(key, platform::UserDefaults::Value(fallback));
+    return std::get<std::int64_t>(v);
 }
 
 bool readBoolean(platform::UserDefaults &suite, const QString &key, bool fallback)
 {
-    if (const auto v = suite.boolean(key))
-        return *v;
-    suite.setBoolean(key, fallback);
-    return fallback;
+    const auto v = suite.setDefault(key, platform::UserDefaults::Value(fallback));
+    return std::get<bool>(v);
 }
 
 } // namespace
@@ -70,20 +66,58 @@ void GlobalSettings::load()
     enableOptionRequested = readBoolean(s, keys::enableOptionRequested, false);
     enableNotificationsClicked = readBoolean(s, keys::enableNotificationsClicked, false);
     s.flush();
+    stored_ = current();
     const QString asset = wallpaperAssetName(wallpaperIndex);
     if (platform::ImageAssets::contains(asset))
         setCurrentWallpaperName(asset);
 }
 
+GlobalSettings::Stored GlobalSettings::current() const
+{
+    return Stored{adjustmentNumber,     wallpaperIndex,        dailyNotificationEnabled,
+                  todayAppBadgeEnabled, enableOptionRequested, enableNotificationsClicked};
+}
+
+QList<std::pair<QString, platform::UserDefaults::Value>> GlobalSettings::changes() const
+{
+    using Value = platform::UserDefaults::Value;
+    QList<std::pair<QString, Value>> result;
+    auto integer = [&](const QString &key, std::int64_t now, std::int64_t before) {
+        if (now != before)
+            result.append({key, Value(now)});
+    };
+    auto boolean = [&](const QString &key, bool now, bool before) {
+        if (now != before)
+            result.append({key, Value(now)});
+    };
+    integer(keys::adjustmentNumber, adjustmentNumber, stored_.adjustmentNumber);
+    integer(keys::wallpaperIndex, wallpaperIndex, stored_.wallpaperIndex);
+    boolean(keys::dailyNotificationEnabled, dailyNotificationEnabled, stored_.dailyNotificationEnabled);
+    boolean(keys::todayAppBadgeEnabled, todayAppBadgeEnabled, stored_.todayAppBadgeEnabled);
+    boolean(keys::enableOptionRequested, enableOptionRequested, stored_.enableOptionRequested);
+    boolean(keys::enableNotificationsClicked, enableNotificationsClicked, stored_.enableNotificationsClicked);
+    return result;
+}
+
+QStringList GlobalSettings::changedKeys() const
+{
+    QStringList result;
+    for (const auto &change : changes())
+        result << change.first;
+    return result;
+}
+
 bool GlobalSettings::save()
 {
     platform::UserDefaults &s = *suite_;
-    s.setInteger(keys::adjustmentNumber, adjustmentNumber);
-    s.setInteger(keys::wallpaperIndex, wallpaperIndex);
-    s.setBoolean(keys::dailyNotificationEnabled, dailyNotificationEnabled);
-    s.setBoolean(keys::todayAppBadgeEnabled, todayAppBadgeEnabled);
-    s.setBoolean(keys::enableOptionRequested, enableOptionRequested);
-    s.setBoolean(keys::enableNotificationsClicked, enableNotificationsClicked);
+    // Writing an unchanged field would put back a value this process read
+    // long ago over one another process stored since.
+    const auto pending = changes();
+    // Where nothing outlives the process the change still reaches this
+    // process's date core, but stays unsaved.
+    if (!s.setValues(pending) || !s.canSave())
+        return false;
+    stored_ = current();
     return s.flush();
 }
 

@@ -8,8 +8,10 @@
 namespace core {
 
 // The process's one settings object over the app-group suite. Fields are
-// changed in memory; save() writes them all back and is the only way a change
-// reaches the suite, the date core and the other process.
+// changed in memory; save() is the only way a change reaches the suite, the
+// date core and the other process. It writes only the fields changed since
+// the load or the last save, so a value another process stored meanwhile
+// under a key this one did not touch stays.
 class GlobalSettings
 {
 public:
@@ -30,8 +32,11 @@ public:
     bool enableOptionRequested = false;
     bool enableNotificationsClicked = false;
 
-    // Returns false when the suite could not keep the values (they stay in memory).
+    // Returns false when the suite could not keep the values (they stay in
+    // memory, and stay unsaved for the next save to try again).
     bool save();
+    // The keys save() would write now.
+    QStringList changedKeys() const;
 
     const std::shared_ptr<platform::UserDefaults> &suite() const { return suite_; }
 
@@ -42,8 +47,22 @@ public:
     static QString wallpaperAssetName(std::int64_t index);
 
 private:
-    void load();
+    struct Stored
+    {
+        std::int64_t adjustmentNumber;
+        std::int64_t wallpaperIndex;
+        bool dailyNotificationEnabled;
+        bool todayAppBadgeEnabled;
+        bool enableOptionRequested;
+        bool enableNotificationsClicked;
+    };
 
+    void load();
+    Stored current() const;
+    QList<std::pair<QString, platform::UserDefaults::Value>> changes() const;
+
+    // The values as last read from or written to the suite.
+    Stored stored_{};
     std::shared_ptr<platform::UserDefaults> suite_;
 };
 

@@ -17,4 +17,18 @@ int openSqliteFile(const QString &path, const char *setup, const QString &what, 
 // True for the result codes that mean the file itself is damaged.
 bool isSqliteCorruption(int resultCode);
 
+// True when something other than a regular file (a FIFO, a socket, a device,
+// a folder) is at `path`. Opening a FIFO blocks until a writer comes, so such
+// a file is never opened; it counts as damaged.
+bool isSpecialFile(const QString &path);
+
+// Opens the database at `path` for reading without writing anything beside
+// it, also where its folder cannot be written (then a WAL database cannot make
+// its shared-memory file): directly if possible, else from a private copy of
+// the file and its log, else as an unchangeable file (without its log).
+// `*snapshot` is set when the handle does not see later changes (the last two
+// cases). Returns SQLITE_OK with the handle in `out`, or the result code of
+// the direct attempt.
+int openSqliteForReading(const QString &path, sqlite3 **out, bool *snapshot = nullptr);
+
 } // namespace platform

@@ -61,11 +61,8 @@ bool exec(sqlite3 *db, const char *sql)
 void seedFrom(const QString &path, sqlite3 *memory)
 {
     sqlite3 *src = nullptr;
-    if (sqlite3_open_v2(QFile::encodeName(path).constData(), &src, SQLITE_OPEN_READONLY, nullptr) !=
-        SQLITE_OK) {
-        sqlite3_close_v2(src);
+    if (openSqliteForReading(path, &src) != SQLITE_OK)
         return;
-    }
     sqlite3_stmt *rows = nullptr;
     sqlite3_stmt *insert = nullptr;
     if (sqlite3_prepare_v2(src, "SELECT key, type, value FROM defaults", -1, &rows, nullptr) == SQLITE_OK &&
@@ -125,7 +122,8 @@ std::shared_ptr<UserDefaults> UserDefaults::open(const QString &path)
     const int rc = openSqliteFile(path, setup, QStringLiteral("Settings file"), &db);
     if (rc != SQLITE_OK) {
         consoleLog(QStringLiteral(
-                       "Settings file %1 cannot be written (%2); settings are kept in memory for this run")
+                       "Settings file %1 cannot be written (%2); the stored settings are read, but changes "
+                       "cannot be saved in this run")
                        .arg(path, QString::fromUtf8(sqlite3_errstr(rc))));
         sqlite3 *memory = openMemory();
         if (!isSqliteCorruption(rc))
@@ -149,17 +147,40 @@ std::shared_ptr<UserDefaults> UserDefaults::openReadOnly(const QString &path)
     return suite;
 }
 
+QString UserDefaults::fileStamp() const
+{
+    QString stamp;
+    for (const QString &file : {path_, path_ + QStringLiteral("-wal")}) {
+        const QFileInfo info(file);
+        stamp += QString::number(info.size()) + QLatin1Char('@') +
+                 QString::number(info.lastModified().toMSecsSinceEpoch()) + QLatin1Char(';');
+    }
+    return stamp;
+}
+
+// Called with mutex_ held.
+void UserDefaults::detachReadOnly() const
+{
+    sqlite3_finalize(select_);
+    select_ = nullptr;
+    sqlite3_close_v2(db_);
+    db_ = nullptr;
+}
+
 // Called with mutex_ held.
 bool UserDefaults::attachReadOnly() const
 {
+    if (select_ && snapshot_ && fileStamp() != snapshotStamp_)
+        detachReadOnly();
     if (select_)
         return true;
     if (!readOnly_ || !QFileInfo::exists(path_))
         return false;
     sqlite3 *db = nullptr;
     sqlite3_stmt *select = nullptr;
-    int rc = sqlite3_open_v2(QFile::encodeName(path_).constData(), &db,
-                             SQLITE_OPEN_READONLY | SQLITE_OPEN_FULLMUTEX, nullptr);
+    bool snapshot = false;
+    const QString stamp = fileStamp();
+    int rc = openSqliteForReading(path_, &db, &snapshot);
     if (rc == SQLITE_OK) {
         // WAL readers do not wait for writers; this only covers a checkpoint.
         sqlite3_busy_timeout(db, 100);
@@ -177,6 +198,8 @@ bool UserDefaults::attachReadOnly() const
     }
     db_ = db;
     select_ = select;
+    snapshot_ = snapshot;
+    snapshotStamp_ = stamp;
     return true;
 }
 
@@ -206,7 +229,7 @@ bool UserDefaults::prepare()
 UserDefaults::Value UserDefaults::value(const QString &key) const
 {
     std::lock_guard lock(mutex_);
-    if (!select_ && !attachReadOnly())
+    if ((readOnly_ && !attachReadOnly()) || !select_)
         return {};
     const QByteArray k = key.toUtf8();
     sqlite3_bind_text(select_, 1, k.constData(), k.size(), SQLITE_STATIC);
@@ -273,6 +296,34 @@ std::optional<Instant> UserDefaults::date(const QString &key) const
     return std::nullopt;
 }
 
+// Called with mutex_ held and upsert_ prepared.
+bool UserDefaults::bindAndStep(const QString &key, const Value &value)
+{
+    const QByteArray k = key.toUtf8();
+    QByteArray text;
+    sqlite3_bind_text(upsert_, 1, k.constData(), k.size(), SQLITE_STATIC);
+    sqlite3_bind_text(upsert_, 2, typeName(static_cast<Type>(value.index())), -1, SQLITE_STATIC);
+    if (const auto *i = std::get_if<std::int64_t>(&value)) {
+        sqlite3_bind_int64(upsert_, 3, *i);
+    } else if (const auto *b = std::get_if<bool>(&value)) {
+        sqlite3_bind_int64(upsert_, 3, *b ? 1 : 0);
+    } else if (const auto *s = std::get_if<QString>(&value)) {
+        text = s->toUtf8();
+        sqlite3_bind_text(upsert_, 3, text.constData(), text.size(), SQLITE_STATIC);
+    } else if (const auto *d = std::get_if<Instant>(&value)) {
+        sqlite3_bind_int64(upsert_, 3, msecsOf(*d));
+    } else {
+        sqlite3_bind_null(upsert_, 3);
+    }
+    const int rc = sqlite3_step(upsert_);
+    if (rc != SQLITE_DONE)
+        consoleLog(QStringLiteral("Could not store %1 in %2: %3")
+                       .arg(key, path_, QString::fromUtf8(sqlite3_errmsg(db_))));
+    sqlite3_reset(upsert_);
+    sqlite3_clear_bindings(upsert_);
+    return rc == SQLITE_DONE;
+}
+
 void UserDefaults::set(const QString &key, const Value &value)
 {
     if (std::holds_alternative<std::monostate>(value)) {
@@ -287,28 +338,84 @@ void UserDefaults::set(const QString &key, const Value &value)
         healthy_ = false;
         return;
     }
-    const QByteArray k = key.toUtf8();
-    QByteArray text;
-    sqlite3_bind_text(upsert_, 1, k.constData(), k.size(), SQLITE_STATIC);
-    sqlite3_bind_text(upsert_, 2, typeName(static_cast<Type>(value.index())), -1, SQLITE_STATIC);
-    if (const auto *i = std::get_if<std::int64_t>(&value)) {
-        sqlite3_bind_int64(upsert_, 3, *i);
-    } else if (const auto *b = std::get_if<bool>(&value)) {
-        sqlite3_bind_int64(upsert_, 3, *b ? 1 : 0);
-    } else if (const auto *s = std::get_if<QString>(&value)) {
-        text = s->toUtf8();
-        sqlite3_bind_text(upsert_, 3, text.constData(), text.size(), SQLITE_STATIC);
-    } else if (const auto *d = std::get_if<Instant>(&value)) {
-        sqlite3_bind_int64(upsert_, 3, msecsOf(*d));
-    }
-    const int rc = sqlite3_step(upsert_);
-    if (rc != SQLITE_DONE) {
+    if (!bindAndStep(key, value))
         healthy_ = false;
-        consoleLog(QStringLiteral("Could not store %1 in %2: %3")
-                       .arg(key, path_, QString::fromUtf8(sqlite3_errmsg(db_))));
+}
+
+bool UserDefaults::setValues(const QList<std::pair<QString, Value>> &values)
+{
+    if (values.isEmpty())
+        return true;
+    std::lock_guard lock(mutex_);
+    if (!upsert_) {
+        if (readOnly_)
+            consoleLog(
+                QStringLiteral("Settings file %1 is open for reading only; nothing was stored").arg(path_));
+        return false;
     }
-    sqlite3_reset(upsert_);
-    sqlite3_clear_bindings(upsert_);
+    if (!exec(db_, "BEGIN IMMEDIATE")) {
+        consoleLog(QStringLiteral("Could not store settings in %1: %2")
+                       .arg(path_, QString::fromUtf8(sqlite3_errmsg(db_))));
+        return false;
+    }
+    bool ok = true;
+    for (const auto &[key, value] : values) {
+        if (std::holds_alternative<std::monostate>(value)) {
+            const QByteArray k = key.toUtf8();
+            sqlite3_bind_text(delete_, 1, k.constData(), k.size(), SQLITE_STATIC);
+            ok = sqlite3_step(delete_) == SQLITE_DONE;
+            sqlite3_reset(delete_);
+            sqlite3_clear_bindings(delete_);
+        } else {
+            ok = bindAndStep(key, value);
+        }
+        if (!ok)
+            break;
+    }
+    if (ok && exec(db_, "COMMIT"))
+        return true;
+    exec(db_, "ROLLBACK");
+    return false;
+}
+
+UserDefaults::Value UserDefaults::setDefault(const QString &key, const Value &fallback)
+{
+    if (const Value present = value(key); present.index() == fallback.index())
+        return present; // the common case: nothing to write
+    {
+        std::lock_guard lock(mutex_);
+        if (upsert_) {
+            sqlite3_stmt *stmt = nullptr;
+            // Only an absent key or one of another type takes the default.
+            if (sqlite3_prepare_v2(
+                    db_,
+                    "INSERT INTO defaults(key, type, value) VALUES(?1, ?2, ?3)"
+                    " ON CONFLICT(key) DO UPDATE SET type = excluded.type, value = excluded.value"
+                    " WHERE defaults.type <> excluded.type",
+                    -1, &stmt, nullptr) == SQLITE_OK) {
+                const QByteArray k = key.toUtf8();
+                QByteArray text;
+                sqlite3_bind_text(stmt, 1, k.constData(), k.size(), SQLITE_STATIC);
+                sqlite3_bind_text(stmt, 2, typeName(static_cast<Type>(fallback.index())), -1, SQLITE_STATIC);
+                if (const auto *i = std::get_if<std::int64_t>(&fallback))
+                    sqlite3_bind_int64(stmt, 3, *i);
+                else if (const auto *b = std::get_if<bool>(&fallback))
+                    sqlite3_bind_int64(stmt, 3, *b ? 1 : 0);
+                else if (const auto *s = std::get_if<QString>(&fallback))
+                    sqlite3_bind_text(stmt, 3, (text = s->toUtf8()).constData(), text.size(), SQLITE_STATIC);
+                else if (const auto *d = std::get_if<Instant>(&fallback))
+                    sqlite3_bind_int64(stmt, 3, msecsOf(*d));
+                if (sqlite3_step(stmt) != SQLITE_DONE) {
+                    healthy_ = false;
+                    consoleLog(QStringLiteral("Could not store %1 in %2: %3")
+                                   .arg(key, path_, QString::fromUtf8(sqlite3_errmsg(db_))));
+                }
+            }
+            sqlite3_finalize(stmt);
+        }
+    }
+    const Value stored = value(key);
+    return stored.index() == fallback.index() ? stored : fallback;
 }
 
 void UserDefaults::remove(const QString &key)
@@ -332,7 +439,7 @@ QStringList UserDefaults::keys() const
     std::lock_guard lock(mutex_);
     QStringList result;
     sqlite3_stmt *stmt = nullptr;
-    if ((db_ || attachReadOnly()) &&
+    if ((readOnly_ ? attachReadOnly() : db_ != nullptr) &&
         sqlite3_prepare_v2(db_, "SELECT key FROM defaults ORDER BY key", -1, &stmt, nullptr) == SQLITE_OK) {
         while (sqlite3_step(stmt) == SQLITE_ROW)
             result << QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(stmt, 0)));

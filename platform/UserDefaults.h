@@ -7,6 +7,7 @@
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <utility>
 #include <variant>
 
 struct sqlite3;
@@ -67,6 +68,12 @@ public:
     void setString(const QString &key, const QString &v) { set(key, Value(v)); }
     void setDate(const QString &key, Instant v) { set(key, Value(v)); }
     void remove(const QString &key);
+    // Writes every pair in one transaction: all of them reach the file or none.
+    bool setValues(const QList<std::pair<QString, Value>> &values);
+    // Stores `fallback` under `key` unless the key already holds a value of
+    // its type, in one statement, so a value another process wrote in the
+    // meantime is never replaced. Returns what the key holds afterwards.
+    Value setDefault(const QString &key, const Value &fallback);
     QStringList keys() const;
     // True when every write so far reached the file (or memory, for an in-memory suite).
     bool flush();
@@ -74,11 +81,18 @@ public:
     QString path() const { return path_; }
     bool isPersistent() const { return persistent_; }
     bool isReadOnly() const { return readOnly_; }
+    // False when a change cannot outlive this process although a file was
+    // asked for (the in-memory stand-in for an unwritable file, or a suite
+    // opened for reading). A suite made with inMemory() can save.
+    bool canSave() const { return persistent_ || (!readOnly_ && path_ == QLatin1String(":memory:")); }
 
 private:
     UserDefaults(sqlite3 *db, QString path, bool persistent);
     bool prepare();
     bool attachReadOnly() const;
+    void detachReadOnly() const;
+    QString fileStamp() const;
+    bool bindAndStep(const QString &key, const Value &value);
 
     mutable sqlite3 *db_;
     QString path_;
@@ -86,6 +100,9 @@ private:
     bool healthy_ = true;
     bool readOnly_ = false;
     mutable bool reportedUnreadable_ = false;
+    // Reading from a copy: taken again when the file or its log changes.
+    mutable bool snapshot_ = false;
+    mutable QString snapshotStamp_;
     mutable std::mutex mutex_;
     mutable sqlite3_stmt *select_ = nullptr;
     sqlite3_stmt *upsert_ = nullptr;

@@ -1,6 +1,7 @@
 #include "platform/WidgetCenter.h"
 
 #include "platform/Console.h"
+#include "platform/SqliteFile.h"
 #include "platform/UserDefaults.h"
 
 #include <QCoreApplication>
@@ -17,6 +18,9 @@ namespace {
 
 QByteArray readRequest(const QString &path)
 {
+    // Opening a FIFO would wait for a writer that never comes.
+    if (isSpecialFile(path))
+        return {};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
@@ -41,6 +45,17 @@ void WidgetCenter::reloadAllTimelines()
 {
     const QString path = requestFilePath();
     QDir().mkpath(QFileInfo(path).absolutePath());
+    if (isSpecialFile(path)) {
+        // A FIFO here would block the write until someone reads it.
+        const QString aside = path + QStringLiteral(".corrupt-") +
+                              QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMddTHHmmsszzz"));
+        const bool moved = QFile::rename(path, aside);
+        consoleLog(QStringLiteral("%1 is not a regular file; %2")
+                       .arg(path, moved ? QStringLiteral("moved it to %1").arg(aside)
+                                        : QStringLiteral("widgets are not asked to reload")));
+        if (!moved)
+            return;
+    }
     // Every request differs from the one before, also between processes, so a
     // host only has to notice that the content changed.
     const QByteArray token = QByteArray::number(QCoreApplication::applicationPid()) + ' ' +

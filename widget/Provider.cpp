@@ -1,5 +1,6 @@
 #include "widget/Provider.h"
 
+#include "core/SharedDefaults.h"
 #include "platform/Clock.h"
 
 #include <memory>
@@ -23,14 +24,33 @@ std::unique_ptr<core::RGConv> &converterSlot()
     return c;
 }
 
+// The converter reads the adjustment from here, not from the shared suite:
+// each operation copies it over once, so the thirty entries of one timeline
+// cannot straddle a change saved while they are made.
+const std::shared_ptr<platform::UserDefaults> &pinnedSuite()
+{
+    static const std::shared_ptr<platform::UserDefaults> suite = platform::UserDefaults::inMemory();
+    return suite;
+}
+
+// Called with the provider's lock held.
+void pinAdjustment()
+{
+    const auto shared = core::sharedDefaults();
+    pinnedSuite()->setInteger(core::keys::adjustmentNumber,
+                              shared ? core::RGConv::storedAdjustment(*shared) : 0);
+}
+
 } // namespace
 
 core::RGConv &Provider::sharedConverter()
 {
     std::lock_guard lock(providerMutex());
     auto &slot = converterSlot();
-    if (!slot)
-        slot = std::make_unique<core::RGConv>(platform::Clock::current());
+    if (!slot) {
+        pinAdjustment();
+        slot = std::make_unique<core::RGConv>(platform::Clock::current(), pinnedSuite());
+    }
     return *slot;
 }
 
@@ -52,12 +72,15 @@ SimpleEntry Provider::entryFor(platform::Instant date)
 
 SimpleEntry Provider::placeholder(const TimelineContext &) const
 {
+    std::lock_guard lock(providerMutex());
+    pinAdjustment();
     return entryFor(platform::Clock::current());
 }
 
 void Provider::getSnapshot(const TimelineContext &, const std::function<void(const SimpleEntry &)> &completion) const
 {
     std::lock_guard lock(providerMutex());
+    pinAdjustment();
     const SimpleEntry entry = entryFor(platform::Clock::current());
     if (completion)
         completion(entry);
@@ -66,6 +89,7 @@ void Provider::getSnapshot(const TimelineContext &, const std::function<void(con
 void Provider::getTimeline(const TimelineContext &, const std::function<void(const Timeline &)> &completion) const
 {
     std::lock_guard lock(providerMutex());
+    pinAdjustment(); // read once for all thirty entries
     const platform::Instant now = platform::Clock::current();
     const platform::Calendar today(platform::CalendarIdentifier::gregorian);
     const platform::Instant startOfToday = today.startOfDay(now);

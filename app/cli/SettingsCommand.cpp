@@ -104,18 +104,21 @@ int printSettings(bool json, QTextStream &out)
     }
     out << core::keys::lastRefreshDate << " = " << lastRefresh.value_or(QStringLiteral("(never)")) << '\n';
     out << "stored in " << core::sharedDefaults()->path()
-        << (core::sharedDefaults()->isPersistent() ? "" : " (not writable: kept in memory)") << '\n';
+        << (core::sharedDefaults()->canSave() ? "" : " (cannot be written: changes cannot be saved)") << '\n';
     return exitOk;
 }
 
 // What the application does after the same change on its screens, so the
 // notification plan and the widgets do not go on showing the old days.
-void applyChange(const QString &key)
+void applyChange(const QString &key, QTextStream &err)
 {
     const bool adjustment = key == core::keys::adjustmentNumber;
     if (adjustment || key == core::keys::dailyNotificationEnabled ||
         key == core::keys::todayAppBadgeEnabled) {
         auto &scheduler = notifications::NotificationScheduler::shared();
+        // The setting is stored either way; only the plan cannot follow it.
+        if (const auto reason = platform::UserNotificationCenter::current().unavailableReason())
+            err << "qamarly settings: " << *reason << "; the notification plan was not brought up to date\n";
         try {
             scheduler.rescheduleNotifications();
             scheduler.waitForPasses(60000);
@@ -127,7 +130,17 @@ void applyChange(const QString &key)
         platform::WidgetCenter::shared().reloadAllTimelines();
 }
 
-int setSetting(const QString &key, const QString &text, QTextStream &err)
+// A value as the suite holds it, for the report of what was stored.
+QString describeStored(const platform::UserDefaults::Value &v)
+{
+    if (const auto *i = std::get_if<std::int64_t>(&v))
+        return QString::number(*i);
+    if (const auto *b = std::get_if<bool>(&v))
+        return QString::fromLatin1(*b ? "true" : "false");
+    return QStringLiteral("(nothing)");
+}
+
+int setSetting(const QString &key, const QString &text, QTextStream &out, QTextStream &err)
 {
     const Field *field = findField(key);
     if (!field) {
@@ -159,11 +172,18 @@ int setSetting(const QString &key, const QString &text, QTextStream &err)
         }
         s.*(field->integer) = value;
     }
+    const auto &suite = s.suite();
     if (!s.save()) {
-        err << "qamarly settings: could not store the change in " << s.suite()->path() << '\n';
+        err << "qamarly settings: could not store " << key << " in " << suite->path()
+            << (suite->canSave() ? QStringLiteral("")
+                                 : QStringLiteral(": the settings folder cannot be written"))
+            << "; nothing was changed\n";
         return exitFailure;
     }
-    applyChange(key);
+    // Read back, so the report is what the file holds and not what was meant.
+    out << key << " = " << describeStored(suite->value(key)) << " (stored in " << suite->path() << ")\n";
+    out.flush();
+    applyChange(key, err);
     return exitOk;
 }
 
@@ -188,7 +208,7 @@ int runSettings(Invocation &call)
         call.err << "qamarly settings: usage: qamarly settings set KEY VALUE\n";
         return exitUsage;
     }
-    return setSetting(pos.at(1), pos.at(2), call.err);
+    return setSetting(pos.at(1), pos.at(2), call.out, call.err);
 }
 
 } // namespace cli

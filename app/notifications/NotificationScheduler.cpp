@@ -7,6 +7,7 @@
 #include "platform/Clock.h"
 #include "platform/DateFormatter.h"
 
+#include <QJsonObject>
 #include <QThreadPool>
 
 namespace notifications {
@@ -98,7 +99,8 @@ void NotificationScheduler::rescheduleNotifications()
     // The switches are read here, on the caller's thread, which is the only
     // one that writes them; the pass gets a copy.
     const core::GlobalSettings &settings = core::GlobalSettings::shared();
-    const ScheduleSwitches switches{settings.todayAppBadgeEnabled, settings.dailyNotificationEnabled};
+    const ScheduleSwitches switches{settings.todayAppBadgeEnabled, settings.dailyNotificationEnabled,
+                                    std::nullopt};
     unsigned long long generation;
     {
         std::lock_guard lock(addMutex_);
@@ -114,13 +116,42 @@ void NotificationScheduler::refreshNotificationsIfNeeded()
     if (s->type(core::keys::lastRefreshDate) == platform::UserDefaults::Type::none)
         return;
     const auto stored = s->string(core::keys::lastRefreshDate);
-    if (stored && *stored == refreshStamp(platform::Clock::current()))
+    if (stored && *stored == refreshStamp(platform::Clock::current()) && pendingMatchesPlan())
         return;
     try {
         rescheduleNotifications();
     } catch (const CustomError &) {
         // Without permission there is nothing to refresh; the screens explain it.
     }
+}
+
+bool NotificationScheduler::pendingMatchesPlan()
+{
+    platform::UserNotificationCenter &c = center();
+    QList<NotificationRequest> expected;
+    if (c.notificationSettings().alertsAllowed()) {
+        const core::GlobalSettings &settings = core::GlobalSettings::shared();
+        const ScheduleSwitches switches{settings.todayAppBadgeEnabled, settings.dailyNotificationEnabled,
+                                        core::RGConv::storedAdjustment(*suite())};
+        expected = plan(platform::Clock::current(), switches);
+    }
+    QList<NotificationRequest> pending;
+    c.getPendingNotificationRequests([&pending](const QList<NotificationRequest> &r) { pending = r; });
+    auto key = [](const NotificationRequest &r) { return platform::toJson(r); };
+    QList<QJsonObject> want;
+    for (const NotificationRequest &r : expected)
+        if (!std::holds_alternative<TimeIntervalTrigger>(r.trigger))
+            want.append(key(r));
+    QList<QJsonObject> have;
+    for (const NotificationRequest &r : pending)
+        if (!std::holds_alternative<TimeIntervalTrigger>(r.trigger))
+            have.append(key(r));
+    if (want.size() != have.size())
+        return false;
+    for (const QJsonObject &w : want)
+        if (!have.contains(w))
+            return false;
+    return true;
 }
 
 bool NotificationScheduler::waitForPasses(int timeoutMs)
@@ -142,10 +173,16 @@ QList<NotificationRequest> NotificationScheduler::plan(platform::Instant now, co
     const platform::Calendar calendar = platform::Calendar::gregorian();
     std::vector<core::RGConv> window;
     window.reserve(windowDays);
+    // One adjustment for the whole plan, read once: days converted on either
+    // side of a change saved meanwhile would disagree.
+    const auto pinned = platform::UserDefaults::inMemory();
+    pinned->setInteger(core::keys::adjustmentNumber,
+                       switches.adjustmentNumber ? *switches.adjustmentNumber
+                                                 : core::RGConv::storedAdjustment(*core::sharedDefaults()));
     for (int n = 0; n < windowDays; ++n) {
         const auto day = calendar.dateByAddingDays(n, now);
         Q_ASSERT(day); // thirty days on from a real moment always exist
-        window.emplace_back(calendar.startOfDay(day.value_or(now)));
+        window.emplace_back(calendar.startOfDay(day.value_or(now)), pinned);
     }
 
     if (switches.todayAppBadgeEnabled) {
@@ -185,14 +222,17 @@ void NotificationScheduler::runPass(unsigned long long generation, ScheduleSwitc
         return;
     if (generation_.load() != generation)
         return; // superseded before it began
+    if (!switches.adjustmentNumber)
+        switches.adjustmentNumber = core::RGConv::storedAdjustment(*suite());
     const QList<NotificationRequest> requests = plan(platform::Clock::current(), switches);
     platform::UserNotificationCenter &c = center();
-    for (const NotificationRequest &r : requests) {
+    {
         std::lock_guard lock(addMutex_);
         if (generation_.load() != generation)
             return; // a newer reschedule or clear owns the plan now
-        // A refused request is dropped; the pass goes on with the next.
-        c.addNotificationRequest(r, [](const std::optional<QString> &) {});
+        // All at once: a pass killed half-way must not leave part of a plan.
+        if (!c.replacePendingNotificationRequests(requests))
+            return; // no stamp, so the next start tries again
     }
     const auto s = suite();
     s->setString(core::keys::lastRefreshDate, refreshStamp(platform::Clock::current()));

@@ -10,16 +10,19 @@
 #include <atomic>
 #include <memory>
 #include <mutex>
+#include <optional>
 
 class QThreadPool;
 
 namespace notifications {
 
-// The two switches a pass works from.
+// What a pass works from: the two switches, and the adjustment every day of
+// the plan uses (no value: read from the suite once when the plan is made).
 struct ScheduleSwitches
 {
     bool todayAppBadgeEnabled = true;
     bool dailyNotificationEnabled = true;
+    std::optional<std::int64_t> adjustmentNumber;
 };
 
 // Keeps the 30-day plan of badge and daily notifications in the notification
@@ -46,8 +49,14 @@ public:
     // GlobalSettings::shared() as they are now. Throws CustomError
     // (NotificationsNotAllowed) when alerts are not permitted.
     void rescheduleNotifications();
-    // Reschedules when the plan was last made on an earlier day; a failure is ignored.
+    // Reschedules when the plan was last made on an earlier day, or when the
+    // pending requests are not the plan the settings give today (a pass
+    // killed half-way, or one made before the adjustment changed); a failure
+    // is ignored.
     void refreshNotificationsIfNeeded();
+    // Whether the pending requests are those a pass would add now (leaving
+    // aside today's badge, which fires a second after it is added).
+    bool pendingMatchesPlan();
 
     // Blocks until every pass handed out so far has finished; false on timeout.
     bool waitForPasses(int timeoutMs = -1);

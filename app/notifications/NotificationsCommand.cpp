@@ -11,7 +11,8 @@ namespace notifications {
 
 namespace {
 
-constexpr const char *synopsis = "usage: qamarly notifications plan [--json] | pending [--json] | reschedule";
+constexpr const char *synopsis =
+    "usage: qamarly notifications plan [--json] | pending [--json] | reschedule | refresh";
 
 QString describe(const platform::NotificationTrigger &trigger)
 {
@@ -48,6 +49,14 @@ void print(const QList<platform::NotificationRequest> &requests, bool json, QTex
     out << requests.size() << (requests.size() == 1 ? " notification\n" : " notifications\n");
 }
 
+void printPendingCount(QTextStream &out)
+{
+    int count = 0;
+    platform::UserNotificationCenter::current().getPendingNotificationRequests(
+        [&count](const QList<platform::NotificationRequest> &r) { count = static_cast<int>(r.size()); });
+    out << count << (count == 1 ? " notification pending\n" : " notifications pending\n");
+}
+
 } // namespace
 
 int runNotificationsCommand(cli::Invocation &call)
@@ -59,6 +68,15 @@ int runNotificationsCommand(cli::Invocation &call)
         return cli::exitUsage;
     }
     const QString what = args.first();
+    // Without its store the centre can neither list nor keep anything; saying
+    // so beats reporting an empty list or a missing permission.
+    if (what == QLatin1String("pending") || what == QLatin1String("reschedule") ||
+        what == QLatin1String("refresh")) {
+        if (const auto reason = platform::UserNotificationCenter::current().unavailableReason()) {
+            call.err << "qamarly: " << *reason << "; notifications cannot be listed or scheduled.\n";
+            return cli::exitStoreUnavailable;
+        }
+    }
     if (what == QLatin1String("plan")) {
         const core::GlobalSettings &s = core::GlobalSettings::shared();
         print(NotificationScheduler::plan(platform::Clock::current(), {s.todayAppBadgeEnabled, s.dailyNotificationEnabled}),
@@ -82,10 +100,16 @@ int runNotificationsCommand(cli::Invocation &call)
             return cli::exitNotAllowed;
         }
         scheduler.waitForPasses();
-        int count = 0;
-        platform::UserNotificationCenter::current().getPendingNotificationRequests(
-            [&count](const QList<platform::NotificationRequest> &r) { count = static_cast<int>(r.size()); });
-        call.out << count << (count == 1 ? " notification pending\n" : " notifications pending\n");
+        printPendingCount(call.out);
+        return cli::exitOk;
+    }
+    if (what == QLatin1String("refresh") && !json) {
+        // What Qamarly does when it starts: a plan made on an earlier day, or
+        // one that is not what the settings give, is made again.
+        NotificationScheduler &scheduler = NotificationScheduler::shared();
+        scheduler.refreshNotificationsIfNeeded();
+        scheduler.waitForPasses();
+        printPendingCount(call.out);
         return cli::exitOk;
     }
     call.err << synopsis << '\n';

@@ -19,7 +19,15 @@ namespace {
 
 // How long the application in front may take to answer before the desktop shows the notification.
 constexpr int presenterTimeoutMs = 3000;
-constexpr int notifyTimeoutMs = 25000;
+
+// Whether a failed call may nevertheless have reached the service: no answer
+// in time, or the connection lost while waiting. Any answer proper, an error
+// included, means the service did not show it.
+bool outcomeUnknown(QDBusError::ErrorType type)
+{
+    return type == QDBusError::NoReply || type == QDBusError::Timeout || type == QDBusError::TimedOut ||
+           type == QDBusError::Disconnected;
+}
 
 QString name(const char *latin1)
 {
@@ -249,14 +257,20 @@ void DeliveryAgent::showOnDesktop(const NotificationStore::Entry &entry)
         hints.insert(QStringLiteral("suppress-sound"), true);
     notify << QStringLiteral("Qamarly") << quint32(0) << QStringLiteral("qamarly") << c.title << c.body << QStringList()
            << hints << qint32(-1);
-    auto *watcher = new QDBusPendingCallWatcher(bus_->asyncCall(notify, notifyTimeoutMs), this);
+    auto *watcher = new QDBusPendingCallWatcher(bus_->asyncCall(notify, options_.notifyTimeoutMs), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, watcher, entry] {
         watcher->deleteLater();
         QDBusPendingReply<quint32> reply = *watcher;
-        if (reply.isValid())
+        if (reply.isValid()) {
             finish(entry, reply.value(), true);
-        else
+        } else if (outcomeUnknown(reply.error().type())) {
+            // Sending it again could show it twice; the badge still follows.
+            consoleLog(QStringLiteral("qamarly-notifyd: no answer about %1 (%2); it counts as shown")
+                           .arg(entry.request.identifier, reply.error().message()));
+            finish(entry, 0, true);
+        } else {
             serviceFailed(entry, reply.error().message());
+        }
     });
 }
 

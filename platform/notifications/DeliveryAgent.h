@@ -22,6 +22,9 @@ struct DeliveryAgentOptions
     int pollIntervalMs = 500;
     // How often a missing bus or notification service is tried again.
     int retryIntervalMs = 5000;
+    // How long the notification service may take to answer. A call without
+    // an answer may still have shown the notification, so it is never repeated.
+    int notifyTimeoutMs = 25000;
 };
 
 // qamarly-notifyd's work: delivers each pending request of the store when its
@@ -31,7 +34,8 @@ struct DeliveryAgentOptions
 //
 // Each delivery is claimed in the store before it is handed on and marked
 // delivered when the service answers; a claim left by a killed agent counts
-// as delivered at the next start, so nothing is shown twice. Requests missed
+// as delivered at the next start, so nothing is shown twice. Likewise a call
+// to the service that got no answer counts as delivered (at most once). Requests missed
 // while the machine slept or the clock jumped are folded: only those of the
 // latest day are shown and the badge takes the latest value.
 class DeliveryAgent : public QObject

@@ -65,8 +65,10 @@ NotificationStore *LocalNotificationCenter::store()
         // Another thread may still hold the old one: keep it until the centre goes.
         if (store_)
             retired_.push_back(std::move(store_));
-        store_ = NotificationStore::open(path);
+        QString why;
+        store_ = NotificationStore::open(path, false, &why);
         failedPath_ = store_ ? QString() : path;
+        failure_ = why;
     }
     return store_.get();
 }
@@ -133,17 +135,52 @@ void LocalNotificationCenter::addNotificationRequest(const NotificationRequest &
     NotificationStore *s = store();
     if (!s)
         return finish(storeUnavailable);
-    if (request.identifier.isEmpty())
-        return finish(QStringLiteral("a notification request needs an identifier"));
     const Instant now = Clock::current();
+    if (const auto refused = refusal(request, now))
+        return finish(refused);
+    if (!s->add(request, now))
+        return finish(QStringLiteral("cannot write %1 to the notification store").arg(request.identifier));
+    finish(std::nullopt);
+}
+
+std::optional<QString> LocalNotificationCenter::refusal(const NotificationRequest &request, Instant now) const
+{
+    if (request.identifier.isEmpty())
+        return QStringLiteral("a notification request needs an identifier");
     const auto fireAt = triggerDate(request.trigger, now, now);
     // A calendar moment already past never fires; refusing it keeps the agent
     // from showing it at once.
     if (!fireAt || (std::holds_alternative<CalendarTrigger>(request.trigger) && *fireAt < now))
-        return finish(QStringLiteral("the trigger of %1 never fires").arg(request.identifier));
-    if (!s->add(request, now))
-        return finish(QStringLiteral("cannot write %1 to the notification store").arg(request.identifier));
-    finish(std::nullopt);
+        return QStringLiteral("the trigger of %1 never fires").arg(request.identifier);
+    return std::nullopt;
+}
+
+bool LocalNotificationCenter::replacePendingNotificationRequests(const QList<NotificationRequest> &requests)
+{
+    NotificationStore *s = store();
+    if (!s)
+        return false;
+    const Instant now = Clock::current();
+    QList<NotificationRequest> accepted;
+    for (const NotificationRequest &r : requests) {
+        if (const auto refused = refusal(r, now))
+            consoleLog(*refused);
+        else
+            accepted.append(r);
+    }
+    if (!s->replacePending(accepted, now)) {
+        consoleLog(QStringLiteral("Cannot replace the pending notifications in %1").arg(s->path()));
+        return false;
+    }
+    return true;
+}
+
+std::optional<QString> LocalNotificationCenter::unavailableReason()
+{
+    if (store())
+        return std::nullopt;
+    std::lock_guard lock(storeMutex_);
+    return QStringLiteral("the notification store %1 cannot be opened (%2)").arg(failedPath_, failure_);
 }
 
 void LocalNotificationCenter::getPendingNotificationRequests(std::function<void(const QList<NotificationRequest> &)> completion)

@@ -31,6 +31,8 @@ public:
     void getDeliveredNotifications(std::function<void(const QList<Notification> &)> completion) override;
     void removeAllPendingNotificationRequests() override;
     void removeAllDeliveredNotifications() override;
+    bool replacePendingNotificationRequests(const QList<NotificationRequest> &requests) override;
+    std::optional<QString> unavailableReason() override;
     void setApplicationIconBadgeNumber(int number) override;
     int applicationIconBadgeNumber() override;
 
@@ -48,6 +50,7 @@ protected:
 
 private:
     NotificationStore *store();
+    std::optional<QString> refusal(const NotificationRequest &request, Instant now) const;
 
     QString storePath_;
     QString busAddress_;
@@ -55,6 +58,7 @@ private:
     std::unique_ptr<NotificationStore> store_;
     bool storeTried_ = false;
     QString failedPath_;
+    QString failure_;
     std::vector<std::unique_ptr<NotificationStore>> retired_;
     std::function<bool()> foregroundProbe_;
     std::unique_ptr<ForegroundPresenter> presenter_;

@@ -125,7 +125,8 @@ QString NotificationStore::defaultPath()
     return UserDefaults::configDirectory() + QStringLiteral("/notifications.sqlite");
 }
 
-std::unique_ptr<NotificationStore> NotificationStore::open(const QString &path, bool syncEveryCommit)
+std::unique_ptr<NotificationStore> NotificationStore::open(const QString &path, bool syncEveryCommit,
+                                                           QString *error)
 {
     // WAL: the agent reads while the application writes. A commit is in the
     // log before it returns either way, so a killed process loses nothing.
@@ -137,6 +138,8 @@ std::unique_ptr<NotificationStore> NotificationStore::open(const QString &path, 
     if (rc != SQLITE_OK) {
         consoleLog(QStringLiteral("Cannot open the notification store %1: %2")
                        .arg(path, QString::fromUtf8(sqlite3_errstr(rc))));
+        if (error)
+            *error = QString::fromUtf8(sqlite3_errstr(rc));
         return nullptr;
     }
     return std::unique_ptr<NotificationStore>(new NotificationStore(db, path));
@@ -211,14 +214,9 @@ bool NotificationStore::setBadge(int badge)
     return setState(badgeKey, badge);
 }
 
-bool NotificationStore::add(const NotificationRequest &request, Instant addedAt)
+// Called with the lock held, inside a transaction.
+bool NotificationStore::insertPending(const NotificationRequest &request, Instant addedAt)
 {
-    std::lock_guard lock(mutex_);
-    Transaction t(db_);
-    if (!t.begun())
-        return false;
-    Statement replace(db_, "DELETE FROM requests WHERE identifier = ?1 AND state = 'pending'");
-    replace.bind(1, request.identifier);
     Statement insert(db_, "INSERT INTO requests(identifier, title, body, badge, sound, trigger, added_at, state)"
                           " VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, 'pending')");
     insert.bind(1, request.identifier);
@@ -228,7 +226,34 @@ bool NotificationStore::add(const NotificationRequest &request, Instant addedAt)
     insert.bind(5, qint64(request.content.sound ? 1 : 0));
     insert.bind(6, QString::fromUtf8(QJsonDocument(toJson(request.trigger)).toJson(QJsonDocument::Compact)));
     insert.bind(7, msecsOf(addedAt));
-    return replace.run() && insert.run() && t.commit();
+    return insert.run();
+}
+
+bool NotificationStore::add(const NotificationRequest &request, Instant addedAt)
+{
+    std::lock_guard lock(mutex_);
+    Transaction t(db_);
+    if (!t.begun())
+        return false;
+    Statement replace(db_, "DELETE FROM requests WHERE identifier = ?1 AND state = 'pending'");
+    replace.bind(1, request.identifier);
+    return replace.run() && insertPending(request, addedAt) && t.commit();
+}
+
+bool NotificationStore::replacePending(const QList<NotificationRequest> &requests, Instant addedAt)
+{
+    std::lock_guard lock(mutex_);
+    Transaction t(db_);
+    if (!t.begun() || !exec("DELETE FROM requests WHERE state = 'pending'"))
+        return false;
+    for (const NotificationRequest &r : requests) {
+        // Within one plan a later request of the same identifier wins, as with add().
+        Statement replace(db_, "DELETE FROM requests WHERE identifier = ?1 AND state = 'pending'");
+        replace.bind(1, r.identifier);
+        if (!replace.run() || !insertPending(r, addedAt))
+            return false;
+    }
+    return t.commit();
 }
 
 QList<NotificationStore::Entry> NotificationStore::entries(State wanted)

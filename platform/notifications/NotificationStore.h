@@ -39,7 +39,9 @@ public:
     // agent, whose delivery marks must survive a power cut); otherwise a
     // commit survives a crash of the process but may be lost with the power,
     // and costs no disk flush (the application, which writes on its UI thread).
-    static std::unique_ptr<NotificationStore> open(const QString &path, bool syncEveryCommit = false);
+    // `error`, when given, receives why it could not be opened.
+    static std::unique_ptr<NotificationStore> open(const QString &path, bool syncEveryCommit = false,
+                                                   QString *error = nullptr);
     ~NotificationStore();
     NotificationStore(const NotificationStore &) = delete;
     NotificationStore &operator=(const NotificationStore &) = delete;
@@ -53,6 +55,9 @@ public:
 
     // Replaces a pending request of the same identifier.
     bool add(const NotificationRequest &request, Instant addedAt);
+    // Every pending request gives way to `requests`, in one transaction: a
+    // process killed meanwhile leaves the old plan or the new one, never a part.
+    bool replacePending(const QList<NotificationRequest> &requests, Instant addedAt);
     QList<Entry> entries(State state);
     bool removePending();
     // Delivered notifications become `removed` until the agent has withdrawn
@@ -80,6 +85,7 @@ private:
     NotificationStore(sqlite3 *db, QString path);
     bool exec(const char *sql);
     bool setState(const char *key, qint64 value);
+    bool insertPending(const NotificationRequest &request, Instant addedAt);
     std::optional<qint64> state(const char *key);
 
     sqlite3 *db_;

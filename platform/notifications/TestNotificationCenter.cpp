@@ -89,6 +89,22 @@ void TestNotificationCenter::addNotificationRequest(const NotificationRequest &r
         completion(error);
 }
 
+bool TestNotificationCenter::replacePendingNotificationRequests(const QList<NotificationRequest> &requests)
+{
+    std::lock_guard lock(mutex_);
+    // At once, as the real centre does; each request still shows as an add.
+    calls_ << QStringLiteral("replacePending");
+    pending_.clear();
+    for (const NotificationRequest &request : requests) {
+        calls_ << QStringLiteral("add:") + request.identifier;
+        if (!addError_.isEmpty())
+            continue;
+        pending_.removeIf([&](const NotificationRequest &r) { return r.identifier == request.identifier; });
+        pending_.append(request);
+    }
+    return true;
+}
+
 void TestNotificationCenter::getPendingNotificationRequests(std::function<void(const QList<NotificationRequest> &)> completion)
 {
     QList<NotificationRequest> copy;

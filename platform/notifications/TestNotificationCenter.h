@@ -30,6 +30,7 @@ public:
     void getDeliveredNotifications(std::function<void(const QList<Notification> &)> completion) override;
     void removeAllPendingNotificationRequests() override;
     void removeAllDeliveredNotifications() override;
+    bool replacePendingNotificationRequests(const QList<NotificationRequest> &requests) override;
     void setApplicationIconBadgeNumber(int number) override;
     int applicationIconBadgeNumber() override;
 
@@ -40,7 +41,8 @@ public:
     // has a badge, sets the badge). False when it is not pending.
     bool deliver(const QString &identifier, Instant at);
     // Every call made, as "add:<identifier>", "removePending", "removeDelivered",
-    // "badge:<n>", "settings", "getPending", "requestAuthorization".
+    // "badge:<n>", "settings", "getPending", "requestAuthorization",
+    // "replacePending" (followed by an "add:" for each request).
     QStringList calls() const;
     void clearCalls();
 

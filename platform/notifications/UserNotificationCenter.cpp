@@ -50,6 +50,14 @@ NotificationSettings UserNotificationCenter::notificationSettings()
     return result;
 }
 
+bool UserNotificationCenter::replacePendingNotificationRequests(const QList<NotificationRequest> &requests)
+{
+    removeAllPendingNotificationRequests();
+    for (const NotificationRequest &r : requests)
+        addNotificationRequest(r, [](const std::optional<QString> &) {});
+    return true;
+}
+
 std::optional<PresentationOptions> UserNotificationCenter::presentInForeground(const Notification &notification)
 {
     if (!delegate_)

@@ -69,6 +69,12 @@ public:
     virtual void getDeliveredNotifications(std::function<void(const QList<Notification> &)> completion) = 0;
     virtual void removeAllPendingNotificationRequests() = 0;
     virtual void removeAllDeliveredNotifications() = 0;
+    // Every pending request gives way to `requests`. A centre that can (the
+    // real one) does it at once, so nobody ever sees part of a plan; a
+    // refused request is left out. False when nothing could be replaced.
+    virtual bool replacePendingNotificationRequests(const QList<NotificationRequest> &requests);
+    // Why the centre cannot work at all (its store cannot be opened), or no value.
+    virtual std::optional<QString> unavailableReason() { return std::nullopt; }
 
     virtual void setApplicationIconBadgeNumber(int number) = 0;
     virtual int applicationIconBadgeNumber() = 0;

@@ -1,10 +1,13 @@
 // The settings object over the app-group suite: first load, wrong types,
 // save, and what is not saved.
-#include "TestEnvironment.h"
 #include "core/GlobalSettings.h"
+
+#include "TestEnvironment.h"
 #include "core/RGConv.h"
 #include "core/SharedDefaults.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using core::GlobalSettings;
@@ -82,4 +85,51 @@ TEST(GlobalSettings, OnlySaveMakesAChangeVisibleToTheDateCore)
     EXPECT_EQ(again.wallpaperIndex, 3);
     EXPECT_FALSE(again.todayAppBadgeEnabled);
     EXPECT_FALSE(again.enableOptionRequested);
+}
+
+// Two processes, each with its own object over the same file: one saving a
+// change must not put back the other's older values.
+TEST(GlobalSettings, ASaveWritesOnlyWhatThisObjectChanged)
+{
+    testenv::ScopedEnvironment env;
+    const QString path = env.suite()->path();
+    GlobalSettings first(platform::UserDefaults::open(path));
+    GlobalSettings second(platform::UserDefaults::open(path));
+
+    second.wallpaperIndex = 5;
+    second.dailyNotificationEnabled = false;
+    ASSERT_TRUE(second.save());
+    first.adjustmentNumber = 2;
+    EXPECT_EQ(first.changedKeys(), QStringList{keys::adjustmentNumber});
+    ASSERT_TRUE(first.save());
+    EXPECT_TRUE(first.changedKeys().isEmpty());
+
+    const auto suite = platform::UserDefaults::open(path);
+    EXPECT_EQ(suite->integer(keys::adjustmentNumber), 2);
+    EXPECT_EQ(suite->integer(keys::wallpaperIndex), 5);
+    EXPECT_EQ(suite->boolean(keys::dailyNotificationEnabled), false);
+
+    // Nothing changed: nothing written, so the other's next value stays too.
+    second.adjustmentNumber = 0; // as it was loaded: no change of its own
+    second.wallpaperIndex = 6;
+    ASSERT_TRUE(second.save());
+    EXPECT_EQ(suite->integer(keys::adjustmentNumber), 2);
+    EXPECT_EQ(suite->integer(keys::wallpaperIndex), 6);
+}
+
+TEST(GlobalSettings, ASaveThatCannotOutliveTheProcessSaysSo)
+{
+    testenv::ScopedEnvironment env;
+    QTemporaryDir dir;
+    QFile(dir.filePath(QStringLiteral("blocker"))).open(QIODevice::WriteOnly);
+    GlobalSettings inMemoryStandIn(
+        platform::UserDefaults::open(dir.filePath(QStringLiteral("blocker/qamarly/suite.sqlite"))));
+    inMemoryStandIn.adjustmentNumber = 3;
+    EXPECT_FALSE(inMemoryStandIn.save());
+    EXPECT_EQ(inMemoryStandIn.changedKeys(), QStringList{keys::adjustmentNumber}) << "still unsaved";
+    EXPECT_EQ(inMemoryStandIn.suite()->integer(keys::adjustmentNumber), 3) << "this run still uses it";
+
+    GlobalSettings scratch(platform::UserDefaults::inMemory());
+    scratch.adjustmentNumber = 3;
+    EXPECT_TRUE(scratch.save());
 }

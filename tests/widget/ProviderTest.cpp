@@ -1,7 +1,9 @@
-#include "core/SharedDefaults.h"
-#include "support/TestEnvironment.h"
 #include "widget/Provider.h"
 
+#include "core/SharedDefaults.h"
+#include "support/TestEnvironment.h"
+
+#include <atomic>
 #include <gtest/gtest.h>
 #include <thread>
 
@@ -191,6 +193,31 @@ TEST_F(ProviderTest, CallsFromSeveralThreadsAreSerialised)
             EXPECT_EQ(e.hijriDate->date(), e.date);
         }
     }
+}
+
+// Another process saving adjustments while timelines are built: every
+// timeline is on one adjustment, whichever it is.
+TEST_F(ProviderTest, ATimelineNeverMixesTwoAdjustments)
+{
+    env.setNow(gregorianInstant(2026, 3, 1, 9, 0));
+    const QString path = env.suite()->path();
+    std::atomic<bool> done{false};
+    std::thread writer([&] {
+        auto other = platform::UserDefaults::open(path); // a connection of its own, as another process has
+        for (std::int64_t i = 0; !done.load(); ++i)
+            other->setInteger(core::keys::adjustmentNumber, (i % 2) * 8);
+    });
+    const platform::Calendar cal(platform::CalendarIdentifier::gregorian);
+    int torn = 0;
+    for (int round = 0; round < 60 && torn == 0; ++round) {
+        const Timeline t = timelineAt(gregorianInstant(2026, 3, 1, 9, 0));
+        const auto shift = cal.daysBetween(t.entries[0].date, t.entries[0].hijriDate->date());
+        for (const SimpleEntry &e : t.entries)
+            torn += cal.daysBetween(e.date, e.hijriDate->date()) != shift ? 1 : 0;
+    }
+    done = true;
+    writer.join();
+    EXPECT_EQ(torn, 0);
 }
 
 struct ZoneCase

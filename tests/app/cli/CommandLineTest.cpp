@@ -243,3 +243,31 @@ TEST_F(CommandLine, ChangingTheAdjustmentAsksTheWidgetsToReload)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(CommandLine, SettingsSetSaysWhatItStored)
+{
+    const RunResult r = run({QStringLiteral("settings"), QStringLiteral("set"),
+                             QStringLiteral("todayAppBadgeEnabled"), QStringLiteral("off")});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.out.startsWith(QStringLiteral("todayAppBadgeEnabled = false (stored in ") + suitePath()))
+        << r.out.toStdString();
+}
+
+// The settings folder cannot be made: the change is kept nowhere, and the
+// command says so instead of reporting success.
+TEST_F(CommandLine, SettingsSetFailsLoudlyWhenNothingCanBeStored)
+{
+    QFile blocker(home.filePath(QStringLiteral("qamarly")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    const RunResult r = run({QStringLiteral("settings"), QStringLiteral("set"),
+                             QStringLiteral("adjustmentNumber"), QStringLiteral("2")});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(r.out.isEmpty()) << r.out.toStdString();
+    EXPECT_TRUE(r.err.contains(QStringLiteral("could not store adjustmentNumber"))) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains(QStringLiteral("cannot be written"))) << r.err.toStdString();
+}
+
+} // namespace

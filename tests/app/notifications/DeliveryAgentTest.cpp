@@ -158,6 +158,30 @@ TEST_F(DeliveryAgentTest, WithoutANotificationServiceRequestsWaitAndGoOutWhenItA
     EXPECT_EQ(fake->countOf("Today: waiting"), 1);
 }
 
+// A service that answers after the agent stopped waiting may have shown the
+// notification: it is not sent a second time, and its badge still applies.
+TEST_F(DeliveryAgentTest, AServiceThatAnswersTooLateIsNotAskedAgain)
+{
+    ASSERT_TRUE(fake->registerService());
+    fake->holdReplies(true);
+    LocalNotificationCenter center(path);
+    center.addNotificationRequest(request("slow", "Today: slow", 9, 0.1));
+    DeliveryAgentOptions o = options();
+    o.notifyTimeoutMs = 300;
+    DeliveryAgent agent(o);
+    ASSERT_TRUE(agent.start());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return fake->shown.size() == 1; }, patienceMs));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return entries(NotificationStore::State::delivered).size() == 1; },
+                                patienceMs));
+    // Well past several retry intervals.
+    QTest::qWait(1500);
+    fake->holdReplies(false);
+    QTest::qWait(300);
+    EXPECT_EQ(fake->countOf("Today: slow"), 1);
+    EXPECT_TRUE(entries(NotificationStore::State::pending).isEmpty());
+    EXPECT_EQ(center.applicationIconBadgeNumber(), 9);
+}
+
 TEST_F(DeliveryAgentTest, WithoutASessionBusRequestsWaitAndGoOutWhenOneAppears)
 {
     QTemporaryDir later;

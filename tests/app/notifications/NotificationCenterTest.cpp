@@ -116,6 +116,45 @@ TEST_F(NotificationCenterTest, RemovingPendingKeepsDeliveredAndTheOtherWayRound)
     EXPECT_EQ(pending(center).size(), 1);
 }
 
+TEST_F(NotificationCenterTest, ANewPlanTakesThePlaceOfEveryPendingRequestAtOnce)
+{
+    LocalNotificationCenter center(path);
+    add(center, request("old-1", "O", 1, TimeIntervalTrigger{60, false}));
+    add(center, request("old-2", "O", 2, TimeIntervalTrigger{60, false}));
+    auto store = NotificationStore::open(path);
+    store->add(request("shown", "S", 3, TimeIntervalTrigger{0, false}), env.clock()->now());
+    const qint64 seq = store->entries(NotificationStore::State::pending).last().seq;
+    ASSERT_TRUE(store->claim(seq));
+    ASSERT_TRUE(store->markDelivered(seq, env.clock()->now(), 0, 3));
+
+    // A refused request is left out; the rest still replaces the old plan.
+    ASSERT_TRUE(center.replacePendingNotificationRequests(
+        {request("new-1", "N", 4, TimeIntervalTrigger{60, false}),
+         request("past", "", 5, CalendarTrigger{2026, 12, 5, 9, 0, 0, std::nullopt, false}),
+         request("new-2", "N", 6, CalendarTrigger{2026, 12, 6, 9, 0, 0, std::nullopt, false})}));
+    QStringList ids;
+    for (const auto &r : pending(center))
+        ids << r.identifier;
+    EXPECT_EQ(ids, (QStringList{"new-1", "new-2"}));
+    EXPECT_EQ(store->entries(NotificationStore::State::delivered).size(), 1);
+
+    EXPECT_TRUE(center.replacePendingNotificationRequests({}));
+    EXPECT_TRUE(pending(center).isEmpty());
+}
+
+TEST_F(NotificationCenterTest, AStoreThatCannotBeOpenedIsNamedAsTheProblem)
+{
+    QFile blocker(env.configHome() + QStringLiteral("/blocker"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    LocalNotificationCenter broken(env.configHome() + QStringLiteral("/blocker/notifications.sqlite"));
+    const auto reason = broken.unavailableReason();
+    ASSERT_TRUE(reason.has_value());
+    EXPECT_TRUE(reason->contains(QStringLiteral("notification store"))) << reason->toStdString();
+    EXPECT_FALSE(broken.replacePendingNotificationRequests({}));
+    EXPECT_EQ(LocalNotificationCenter(path).unavailableReason(), std::nullopt);
+}
+
 TEST_F(NotificationCenterTest, PermissionIsAskedOnceAndTheAnswerIsKept)
 {
     int asked = 0;

@@ -188,7 +188,9 @@ TEST_F(NotificationSchedulerTest, RefreshReschedulesAtMostOnceADayAndRebuildsFro
     scheduler.refreshNotificationsIfNeeded();
     scheduler.refreshNotificationsIfNeeded();
     ASSERT_TRUE(scheduler.waitForPasses(60000));
-    EXPECT_TRUE(center.calls().isEmpty());
+    // Looked at, not touched.
+    EXPECT_EQ(center.calls().filter("add:").size(), 0);
+    EXPECT_EQ(center.calls().count("removePending"), 0);
 
     env.setNow(testenv::gregorianInstant(2026, 12, 6, 8, 0));
     scheduler.refreshNotificationsIfNeeded();
@@ -254,6 +256,72 @@ TEST_F(NotificationSchedulerTest, ARefusedRequestIsDroppedAndThePassGoesOn)
     EXPECT_TRUE(center.pending().isEmpty());
     EXPECT_EQ(center.calls().filter("add:").size(), 59);
     EXPECT_EQ(lastRefresh(), "20261205");
+}
+
+// What a start finds after a pass that was killed or made for other settings,
+// although the plan was stamped today; only a plan that is current stays.
+TEST_F(NotificationSchedulerTest, AStartRepairsAPlanThatIsNotTheOneTheSettingsGive)
+{
+    struct Row
+    {
+        const char *what;
+        std::function<void(TestNotificationCenter &)> damage;
+        bool repaired;
+    };
+    const Row rows[] = {
+        {"current plan", [](TestNotificationCenter &) {}, false},
+        {"today's badge already shown",
+         [](TestNotificationCenter &c) {
+             c.deliver(QStringLiteral("QamloAppBadge-2026125"),
+                       testenv::gregorianInstant(2026, 12, 5, 12, 0));
+         },
+         false},
+        {"39 of 59 requests",
+         [](TestNotificationCenter &c) {
+             const auto all = c.pending();
+             c.removeAllPendingNotificationRequests();
+             for (int i = 0; i < 39; ++i)
+                 c.addNotificationRequest(all[i]);
+         },
+         true},
+        {"nothing pending", [](TestNotificationCenter &c) { c.removeAllPendingNotificationRequests(); },
+         true},
+        {"plan of the old adjustment",
+         [](TestNotificationCenter &) {
+             auto &s = core::GlobalSettings::shared();
+             s.adjustmentNumber = 1;
+             s.save();
+         },
+         true},
+        {"a request of nobody's",
+         [](TestNotificationCenter &c) {
+             c.addNotificationRequest({QStringLiteral("stray"), {}, TimeIntervalTrigger{60.0, false}});
+         },
+         false},
+    };
+    for (const Row &row : rows) {
+        auto &s = core::GlobalSettings::shared();
+        s.adjustmentNumber = 0;
+        s.save();
+        reschedule();
+        row.damage(center);
+        center.clearCalls();
+        scheduler.refreshNotificationsIfNeeded();
+        ASSERT_TRUE(scheduler.waitForPasses(60000));
+        EXPECT_EQ(center.calls().contains("replacePending"), row.repaired) << row.what;
+        EXPECT_TRUE(scheduler.pendingMatchesPlan()) << row.what;
+    }
+}
+
+TEST_F(NotificationSchedulerTest, APlanUsesTheAdjustmentItWasGivenForEveryDay)
+{
+    env.suite()->setInteger(core::keys::adjustmentNumber, 0);
+    const auto plan = NotificationScheduler::plan(env.clock()->now(), {true, true, 2});
+    // 5 December 2026 is 25 Jumada II; two days on for every day of the window.
+    EXPECT_EQ(plan[0].content.badge, 27);
+    EXPECT_EQ(plan[30].content.title, "Today: 28 Jumada II (6), 1448");
+    env.suite()->setInteger(core::keys::adjustmentNumber, 2);
+    EXPECT_EQ(plan, NotificationScheduler::plan(env.clock()->now(), {true, true}));
 }
 
 } // namespace

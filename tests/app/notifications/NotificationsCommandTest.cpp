@@ -1,10 +1,13 @@
 // qamarly notifications plan | pending | reschedule, through the command table.
-#include "app/cli/CommandLine.h"
 #include "app/notifications/NotificationsCommand.h"
+
+#include "app/cli/CommandLine.h"
 #include "core/GlobalSettings.h"
+#include "platform/notifications/LocalNotificationCenter.h"
 #include "platform/notifications/TestNotificationCenter.h"
 #include "support/TestEnvironment.h"
 
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -103,6 +106,23 @@ TEST_F(NotificationsCommandTest, UnknownWordsGiveTheUsage)
     EXPECT_EQ(run({"plan", "extra"}), cli::exitUsage);
     EXPECT_EQ(run({"reschedule", "--json"}), cli::exitUsage);
     EXPECT_TRUE(err.startsWith("usage: qamarly notifications"));
+}
+
+// A store that cannot be opened is not a missing permission: it is named,
+// and it has its own status.
+TEST_F(NotificationsCommandTest, AStoreThatCannotBeOpenedHasItsOwnStatus)
+{
+    QFile blocker(env.configHome() + QStringLiteral("/blocker"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    UserNotificationCenter::setCurrent(std::make_shared<LocalNotificationCenter>(
+        env.configHome() + QStringLiteral("/blocker/notifications.sqlite")));
+    for (const char *action : {"pending", "reschedule", "refresh"}) {
+        EXPECT_EQ(run({QString::fromLatin1(action)}), cli::exitStoreUnavailable) << action;
+        EXPECT_TRUE(err.contains(QStringLiteral("notification store"))) << err.toStdString();
+        EXPECT_FALSE(err.contains(QStringLiteral("not allowed"))) << err.toStdString();
+    }
+    EXPECT_EQ(run({"plan"}), cli::exitOk) << "the plan needs no store";
 }
 
 } // namespace
