@@ -37,13 +37,14 @@ const QString appStoreIDKey = QStringLiteral("RatingPromptAppStoreID");
 const QString textTable = QStringLiteral("RatingPrompt");
 const QString errorDomain = QStringLiteral("RatingPromptErrorDomain");
 constexpr std::uint64_t gameGenreID = 6014;
-constexpr std::chrono::seconds lookupTimeout{60};
 constexpr double secondsPerDay = 86400;
 
-const QString appMessage = QStringLiteral("If you enjoy using %@, would you mind taking a moment to rate it? It "
-                                          "won\u2019t take more than a minute. Thanks for your support!");
-const QString gameMessage = QStringLiteral("If you enjoy playing %@, would you mind taking a moment to rate it? It "
-                                           "won\u2019t take more than a minute. Thanks for your support!");
+const QString appMessage =
+    QStringLiteral("If you enjoy using %@, would you mind taking a moment to rate it? It "
+                   "won\u2019t take more than a minute. Thanks for your support!");
+const QString gameMessage =
+    QStringLiteral("If you enjoy playing %@, would you mind taking a moment to rate it? It "
+                   "won\u2019t take more than a minute. Thanks for your support!");
 
 std::shared_ptr<platform::UserDefaults> defaults()
 {
@@ -169,7 +170,8 @@ void RatingPrompt::applicationLaunched()
             const double seconds = secondsSince(*firstUsed);
             const double moved = secondsSinceFirstUseAfterUpdate(seconds, daysUntilPrompt);
             if (moved != seconds)
-                d->setDate(firstUsedKey, platform::Clock::current() - std::chrono::milliseconds(std::int64_t(moved * 1000)));
+                d->setDate(firstUsedKey, platform::Clock::current() -
+                                             std::chrono::milliseconds(std::int64_t(moved * 1000)));
         } else {
             d->setDate(firstUsedKey, platform::Clock::current());
             d->setInteger(useCountKey, 0);
@@ -250,15 +252,18 @@ void RatingPrompt::checkForConnectivityInBackground()
         query.addQueryItem(QStringLiteral("id"), QString::number(appStoreID_));
     else
         query.addQueryItem(QStringLiteral("bundleId"), applicationBundleID);
-    const QUrl url = endpoint.lookupUrl(QLatin1Char('/') + appStoreCountry + QStringLiteral("/lookup"), query);
+    const QUrl url =
+        endpoint.lookupUrl(QLatin1Char('/') + appStoreCountry + QStringLiteral("/lookup"), query);
     if (url.isEmpty()) {
-        verbose(QStringLiteral("RatingPrompt sent no store lookup: ") + endpoint.lookupProblem.value_or(QString()));
+        verbose(QStringLiteral("RatingPrompt sent no store lookup: ") +
+                endpoint.lookupProblem.value_or(QString()));
         // Carried to the next turn of the loop, as a finished lookup would be.
         const RatingPromptError error{errorDomain, 2, endpoint.lookupProblem.value_or(QString())};
         QTimer::singleShot(0, this, [this, error] { connectionError(error); });
         return;
     }
-    verbose(QStringLiteral("RatingPrompt is checking %1 to retrieve the App Store details...").arg(url.toString()));
+    verbose(QStringLiteral("RatingPrompt is checking %1 to retrieve the App Store details...")
+                .arg(url.toString()));
     platform::UrlRequest request;
     request.url = url;
     request.timeout = lookupTimeout;
@@ -271,8 +276,9 @@ void RatingPrompt::lookupFinished(const platform::UrlResponse &response)
     std::optional<RatingPromptError> error;
     if (!response.data || response.statusCode != 200) {
         if (response.statusCode >= 400)
-            error = RatingPromptError{QStringLiteral("HTTPResponseErrorDomain"), response.statusCode,
-                                      QStringLiteral("The server returned a %1 error").arg(response.statusCode)};
+            error =
+                RatingPromptError{QStringLiteral("HTTPResponseErrorDomain"), response.statusCode,
+                                  QStringLiteral("The server returned a %1 error").arg(response.statusCode)};
         else if (response.error)
             error = RatingPromptError{QStringLiteral("NSURLErrorDomain"), -1, *response.error};
         else
@@ -293,46 +299,54 @@ void RatingPrompt::lookupFinished(const platform::UrlResponse &response)
             const QJsonValue bundleID = record.value(QStringLiteral("bundleId"));
             if (bundleID.isString() && bundleID.toString() == applicationBundleID) {
                 if (appStoreGenreID == 0)
-                    appStoreGenreID = positiveInteger(record.value(QStringLiteral("primaryGenreId"))).value_or(0);
+                    appStoreGenreID =
+                        positiveInteger(record.value(QStringLiteral("primaryGenreId"))).value_or(0);
                 if (!appStoreIDSetInThisProcess_) {
                     if (const auto id = positiveInteger(record.value(QStringLiteral("trackId")))) {
                         setAppStoreID(*id);
                         defaults()->setInteger(appStoreIDKey, std::int64_t(*id));
                         defaults()->flush();
-                        verbose(QStringLiteral("RatingPrompt found the app on the App Store. The App Store ID is %1")
+                        verbose(QStringLiteral(
+                                    "RatingPrompt found the app on the App Store. The App Store ID is %1")
                                     .arg(*id));
                     }
                 }
                 const QString storeVersion = record.value(QStringLiteral("version")).toString();
                 if (onlyPromptIfLatestVersion && !previewMode &&
                     compareNumerically(storeVersion, applicationVersion) > 0) {
-                    error = RatingPromptError{errorDomain, 3,
-                                              QStringLiteral("Installed app is not the latest version available")};
-                    verbose(QStringLiteral("RatingPrompt found that the installed application version (%1) is not "
-                                           "the latest version on the App Store, which is %2")
+                    error = RatingPromptError{
+                        errorDomain, 3, QStringLiteral("Installed app is not the latest version available")};
+                    verbose(QStringLiteral(
+                                "RatingPrompt found that the installed application version (%1) is not "
+                                "the latest version on the App Store, which is %2")
                                 .arg(applicationVersion, storeVersion));
                 }
             } else if (bundleID.isString()) {
                 error = RatingPromptError{
                     errorDomain, 1,
-                    QStringLiteral("Application bundle ID does not match expected value of %1").arg(bundleID.toString())};
-                verbose(QStringLiteral("RatingPrompt found that the application bundle ID (%1) does not match the "
-                                       "bundle ID of the app found on the App Store (%2) with the specified App "
-                                       "Store ID (%3)")
+                    QStringLiteral("Application bundle ID does not match expected value of %1")
+                        .arg(bundleID.toString())};
+                verbose(QStringLiteral(
+                            "RatingPrompt found that the application bundle ID (%1) does not match the "
+                            "bundle ID of the app found on the App Store (%2) with the specified App "
+                            "Store ID (%3)")
                             .arg(applicationBundleID, bundleID.toString())
                             .arg(appStoreID_));
             } else if (!appStoreIDSetInThisProcess_) {
-                verbose(QStringLiteral("RatingPrompt could not find your app on the App Store. If your app is not yet "
-                                       "on the store or is not intended for App Store release then don't worry about "
-                                       "this"));
+                verbose(QStringLiteral(
+                    "RatingPrompt could not find your app on the App Store. If your app is not yet "
+                    "on the store or is not intended for App Store release then don't worry about "
+                    "this"));
             } else {
-                verbose(QStringLiteral("RatingPrompt could not find this application on the App Store. If your app "
-                                       "is not intended for App Store release then you must specify a custom "
-                                       "ratingsURL. If this is the first release of your application then it's not "
-                                       "a problem that it cannot be found on the store yet"));
+                verbose(QStringLiteral(
+                    "RatingPrompt could not find this application on the App Store. If your app "
+                    "is not intended for App Store release then you must specify a custom "
+                    "ratingsURL. If this is the first release of your application then it's not "
+                    "a problem that it cannot be found on the store yet"));
                 if (!previewMode)
-                    error = RatingPromptError{errorDomain, 2,
-                                              QStringLiteral("The application could not be found on the App Store.")};
+                    error = RatingPromptError{
+                        errorDomain, 2,
+                        QStringLiteral("The application could not be found on the App Store.")};
             }
         }
     }
@@ -368,8 +382,9 @@ void RatingPrompt::connectionError(const std::optional<RatingPromptError> &error
         return;
     checkingForPrompt = false;
     checkingForAppStoreID = false;
-    platform::consoleLog(error ? QStringLiteral("RatingPrompt rating process failed because: %1").arg(error->description)
-                               : QStringLiteral("RatingPrompt rating process failed because an unknown error occured"));
+    platform::consoleLog(
+        error ? QStringLiteral("RatingPrompt rating process failed because: %1").arg(error->description)
+              : QStringLiteral("RatingPrompt rating process failed because an unknown error occured"));
     if (delegate)
         delegate->RatingPromptCouldNotConnectToAppStore(error);
     post(QStringLiteral("RatingPromptCouldNotConnectToAppStore"),
@@ -392,8 +407,9 @@ QString RatingPrompt::localizedStringForKey(const QString &key, const QString &d
 
 QString RatingPrompt::titleText() const
 {
-    return messageTitle.value_or(localizedStringForKey(QStringLiteral("RatingPromptMessageTitle"),
-                                                       QStringLiteral("Rate %@")))
+    return messageTitle
+        .value_or(
+            localizedStringForKey(QStringLiteral("RatingPromptMessageTitle"), QStringLiteral("Rate %@")))
         .replace(QLatin1String("%@"), applicationName);
 }
 
@@ -401,9 +417,9 @@ QString RatingPrompt::messageText() const
 {
     QString text;
     if (ratedAnyVersion()) {
-        text = updateMessage.value_or(localizedStringForKey(QStringLiteral("RatingPromptUpdateMessage"),
-                                                            message.value_or(localizedStringForKey(
-                                                                QStringLiteral("RatingPromptAppMessage"), appMessage))));
+        text = updateMessage.value_or(localizedStringForKey(
+            QStringLiteral("RatingPromptUpdateMessage"),
+            message.value_or(localizedStringForKey(QStringLiteral("RatingPromptAppMessage"), appMessage))));
     } else if (message) {
         text = *message;
     } else if (appStoreGenreID == gameGenreID) {
@@ -442,7 +458,8 @@ void RatingPrompt::promptForRating()
         // Handled on the next turn of the loop, once the alert has gone.
         QTimer::singleShot(0, this, [this, index] { didDismissAlertWithButtonAtIndex(index); });
     };
-    alert->addAction(rateButtonText(), platform::AlertController::ActionStyle::Default, [answer] { answer(0); });
+    alert->addAction(rateButtonText(), platform::AlertController::ActionStyle::Default,
+                     [answer] { answer(0); });
     const QString cancel = cancelButtonText();
     int next = 1;
     if (!cancel.isEmpty()) {
@@ -451,7 +468,8 @@ void RatingPrompt::promptForRating()
     }
     const QString remind = remindButtonText();
     if (!remind.isEmpty())
-        alert->addAction(remind, platform::AlertController::ActionStyle::Default, [answer, next] { answer(next); });
+        alert->addAction(remind, platform::AlertController::ActionStyle::Default,
+                         [answer, next] { answer(next); });
     connect(alert, &QDialog::finished, this, [this, alert] {
         if (visibleAlert == alert)
             QTimer::singleShot(0, this, [this] { visibleAlert.clear(); });
@@ -510,11 +528,14 @@ QUrl RatingPrompt::ratingsURL() const
     if (customRatingsURL)
         return *customRatingsURL;
     const std::uint64_t id =
-        appStoreID_ ? appStoreID_ : std::uint64_t(std::max<std::int64_t>(0, defaults()->integer(appStoreIDKey).value_or(0)));
+        appStoreID_
+            ? appStoreID_
+            : std::uint64_t(std::max<std::int64_t>(0, defaults()->integer(appStoreIDKey).value_or(0)));
     if (id == 0)
-        verbose(QStringLiteral("RatingPrompt could not find the App Store ID for this application. If the "
-                               "application is not intended for App Store release then you must specify a custom "
-                               "ratingsURL."));
+        verbose(
+            QStringLiteral("RatingPrompt could not find the App Store ID for this application. If the "
+                           "application is not intended for App Store release then you must specify a custom "
+                           "ratingsURL."));
     return StoreEndpoint::resolve().pageUrl(QStringLiteral("/us/app/itunes-u/id") + QString::number(id),
                                             QUrlQuery(QStringLiteral("action=write-review")));
 }

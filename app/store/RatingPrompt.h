@@ -86,6 +86,8 @@ public:
     bool checkingForAppStoreID = false;
     // The window the prompt is shown over; the active window when none.
     QPointer<QWidget> presentingWindow;
+    // How long a lookup may take before it counts as failed.
+    std::chrono::milliseconds lookupTimeout{std::chrono::seconds(60)};
 
     // Stored values.
     unsigned usesCount() const;

@@ -35,7 +35,8 @@ StoreEndpoint StoreEndpoint::resolve()
     StoreEndpoint endpoint;
     QString source;
     const QString fromEnvironment = qEnvironmentVariable("QAMARLY_STORE_URL").trimmed();
-    const QString fromSetting = platform::standardUserDefaults()->string(QStringLiteral("StoreURL")).value_or(QString()).trimmed();
+    const QString fromSetting =
+        platform::standardUserDefaults()->string(QStringLiteral("StoreURL")).value_or(QString()).trimmed();
     if (!fromEnvironment.isEmpty()) {
         endpoint.lookupBase = endpoint.pageBase = QUrl(fromEnvironment, QUrl::StrictMode);
         source = QStringLiteral("QAMARLY_STORE_URL");

@@ -31,7 +31,7 @@ QTranslator *translatorFor(const QString &table, const QString &folder)
 }
 } // namespace
 
-bool StoreTexts::hasTable(const QString &table, const QString &folder)
+bool StoreTexts::tableExists(const QString &table, const QString &folder)
 {
     return !folder.isEmpty() && QFile::exists(tablePath(table, folder));
 }
@@ -50,13 +50,14 @@ QString StoreTexts::folderFor(const QString &table, const QString &localeName)
     }
     candidates << language;
     for (const QString &candidate : candidates) {
-        if (hasTable(table, candidate))
+        if (tableExists(table, candidate))
             return candidate;
     }
     return {};
 }
 
-QString StoreTexts::lookup(const QString &table, const QString &folder, const QString &key, const QString &fallback)
+QString StoreTexts::lookup(const QString &table, const QString &folder, const QString &key,
+                           const QString &fallback)
 {
     if (folder.isEmpty())
         return fallback;

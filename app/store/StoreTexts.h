@@ -14,10 +14,11 @@ public:
     // The folder for a locale name: "pt_PT" -> "pt-PT" when that table
     // exists, else "pt"; "zh_CN" -> "zh-Hans"; none when neither exists.
     static QString folderFor(const QString &table, const QString &localeName);
-    static bool hasTable(const QString &table, const QString &folder);
+    static bool tableExists(const QString &table, const QString &folder);
 
     // The text for `key` in that table, else `fallback`.
-    static QString lookup(const QString &table, const QString &folder, const QString &key, const QString &fallback);
+    static QString lookup(const QString &table, const QString &folder, const QString &key,
+                          const QString &fallback);
 };
 
 } // namespace store

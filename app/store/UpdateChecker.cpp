@@ -22,11 +22,11 @@ namespace {
 const QString storedVersionCheckDate = QStringLiteral("StoredVersionCheckDate");
 const QString storedSkippedVersion = QStringLiteral("StoredSkippedVersion");
 const QString textTable = QStringLiteral("UpdateCheckerLocalizable");
-constexpr std::chrono::seconds lookupTimeout{30};
 
 void defaultCalled(const char *callback)
 {
-    platform::consoleLog(QStringLiteral("[UpdateChecker] The default implementation of ") + QLatin1String(callback) +
+    platform::consoleLog(QStringLiteral("[UpdateChecker] The default implementation of ") +
+                         QLatin1String(callback) +
                          QStringLiteral(" is being called. You can ignore this message if you do not care to "
                                         "implement this method in your `UpdateCheckerDelegate` conforming "
                                         "structure."));
@@ -150,8 +150,8 @@ void UpdateChecker::requestStoreLookup()
     request.url = url;
     request.cachePolicy = platform::UrlRequest::CachePolicy::reloadIgnoringLocalCacheData;
     request.timeout = lookupTimeout;
-    platform::UrlSession::shared().dataTask(request, this,
-                                            [this](const platform::UrlResponse &r) { handleLookupResponse(r); });
+    platform::UrlSession::shared().dataTask(
+        request, this, [this](const platform::UrlResponse &r) { handleLookupResponse(r); });
 }
 
 void UpdateChecker::handleLookupResponse(const platform::UrlResponse &response)
@@ -162,8 +162,9 @@ void UpdateChecker::handleLookupResponse(const platform::UrlResponse &response)
         failure = QStringLiteral("The server returned a %1 error").arg(response.statusCode);
     if (failure) {
         report(UpdateCheckError::Known::appStoreDataRetrievalFailure, failure);
-        debug(QStringLiteral("Error retrieving App Store data as an error was returned\nAlso, the following system "
-                             "level error was returned: ") +
+        debug(QStringLiteral(
+                  "Error retrieving App Store data as an error was returned\nAlso, the following system "
+                  "level error was returned: ") +
               *failure);
         return;
     }
@@ -172,8 +173,9 @@ void UpdateChecker::handleLookupResponse(const platform::UrlResponse &response)
         const std::optional<StoreLookupModel> model = StoreLookupModel::decode(*response.data, &error);
         if (!model) {
             report(UpdateCheckError::Known::appStoreJSONParsingFailure, error);
-            debug(QStringLiteral("Error parsing App Store JSON data.\nAlso, the following system level error was "
-                                 "returned: ") +
+            debug(QStringLiteral(
+                      "Error parsing App Store JSON data.\nAlso, the following system level error was "
+                      "returned: ") +
                   error);
             return;
         }
@@ -200,12 +202,14 @@ void UpdateChecker::evaluateLookup(const StoreLookupModel &model)
     appID = record.appID;
     currentAppStoreVersion = record.version;
     if (isStoreVersionNewer()) {
-        const std::optional<int> days = daysSinceRelease(record.currentVersionReleaseDate, platform::Clock::current());
+        const std::optional<int> days =
+            daysSinceRelease(record.currentVersionReleaseDate, platform::Clock::current());
         if (!days)
             return;
         if (*days < showAlertAfterCurrentVersionHasBeenReleasedForDays) {
-            debug(QStringLiteral("Your app has been released for %1 days, but UpdateChecker cannot prompt the user "
-                                 "until %2 days have passed.")
+            debug(QStringLiteral(
+                      "Your app has been released for %1 days, but UpdateChecker cannot prompt the user "
+                      "until %2 days have passed.")
                       .arg(*days)
                       .arg(showAlertAfterCurrentVersionHasBeenReleasedForDays));
             return;
@@ -230,8 +234,8 @@ bool UpdateChecker::isDeviceOSSupported(const StoreLookupModel &model)
     if (compareNumerically(system, model.results.first().minimumOSVersion) >= 0)
         return true;
     report(UpdateCheckError::Known::appStoreOSVersionUnsupported);
-    debug(QStringLiteral(
-        "The version of iOS on the device is lower than that of the one required by the app verison update."));
+    debug(QStringLiteral("The version of iOS on the device is lower than that of the one required by the app "
+                         "verison update."));
     return false;
 }
 
@@ -244,9 +248,9 @@ bool UpdateChecker::isStoreVersionNewer() const
 
 void UpdateChecker::showAlertUnlessSkipped()
 {
-    const AlertDecision decision =
-        determineAlertType(currentInstalledVersion, currentAppStoreVersion, alertType_,
-                           {majorUpdateAlertType, minorUpdateAlertType, patchUpdateAlertType, revisionUpdateAlertType});
+    const AlertDecision decision = determineAlertType(
+        currentInstalledVersion, currentAppStoreVersion, alertType_,
+        {majorUpdateAlertType, minorUpdateAlertType, patchUpdateAlertType, revisionUpdateAlertType});
     if (decision.updateType != UpdateType::unknown)
         updateType = decision.updateType;
     setAlertType(decision.alertType);
@@ -281,8 +285,9 @@ void UpdateChecker::presentUpdateAlert()
 {
     recordCheckDate();
     const QString title = localizedAlertText(alertMessaging.updateTitle);
-    const QString message = replacePlaceholders(localizedAlertText(alertMessaging.updateMessage),
-                                                {appName, currentAppStoreVersion.value_or(QStringLiteral("Unknown"))});
+    const QString message =
+        replacePlaceholders(localizedAlertText(alertMessaging.updateMessage),
+                            {appName, currentAppStoreVersion.value_or(QStringLiteral("Unknown"))});
     if (alertType_ == AlertType::none) {
         if (delegate)
             delegate->updateCheckerDidDetectNewVersionWithoutAlert(message, updateType);
@@ -295,12 +300,13 @@ void UpdateChecker::presentUpdateAlert()
     alert->setObjectName(QStringLiteral("updateAlert"));
     const bool rightToLeft =
         forceLanguageLocalization
-            ? QLocale(rawValue(*forceLanguageLocalization).replace(QLatin1Char('-'), QLatin1Char('_'))).textDirection() ==
-                  Qt::RightToLeft
+            ? QLocale(rawValue(*forceLanguageLocalization).replace(QLatin1Char('-'), QLatin1Char('_')))
+                      .textDirection() == Qt::RightToLeft
             : platform::Device::isRightToLeft();
     alert->setLayoutDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
     if (alertControllerTintColor)
-        alert->setStyleSheet(QStringLiteral("QPushButton { color: %1; }").arg(alertControllerTintColor->name()));
+        alert->setStyleSheet(
+            QStringLiteral("QPushButton { color: %1; }").arg(alertControllerTintColor->name()));
 
     const auto style = platform::AlertController::ActionStyle::Default;
     auto nextTime = [this] {

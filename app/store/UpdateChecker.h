@@ -69,6 +69,8 @@ public:
     std::optional<platform::Instant> lastVersionCheckPerformedOnDate;
     bool alertViewIsVisible = false;
     UpdateType updateType = UpdateType::unknown;
+    // How long a lookup may take before it counts as failed.
+    std::chrono::milliseconds lookupTimeout{std::chrono::seconds(30)};
 
     // The text of an alert string in the alert's language.
     QString localizedAlertText(const QString &text) const;

@@ -29,9 +29,10 @@ QString rawValue(UpdateType type)
 
 namespace {
 constexpr const char *languageFolders[] = {
-    "ar",    "hy", "eu", "zh-Hans", "zh-Hant", "hr", "cs",    "da",    "nl",    "en",      "et",      "fi", "fr", "de",
-    "el",    "he", "hu", "id",      "it",      "ja", "ko",    "lv",    "lt",    "ms",      "nb-NO",   "fa", "fa-AF",
-    "fa-IR", "pl", "pt", "pt-PT",   "ru",      "sr-Cyrl", "sr-Latn", "sl", "es", "sv", "th", "tr", "ur", "uk", "vi"};
+    "ar",      "hy", "eu",    "zh-Hans", "zh-Hant", "hr",    "cs", "da", "nl",    "en", "et",
+    "fi",      "fr", "de",    "el",      "he",      "hu",    "id", "it", "ja",    "ko", "lv",
+    "lt",      "ms", "nb-NO", "fa",      "fa-AF",   "fa-IR", "pl", "pt", "pt-PT", "ru", "sr-Cyrl",
+    "sr-Latn", "sl", "es",    "sv",      "th",      "tr",    "ur", "uk", "vi"};
 static_assert(std::size(languageFolders) == 42);
 } // namespace
 
@@ -85,7 +86,8 @@ std::optional<StoreLookupModel> StoreLookupModel::decode(const QByteArray &json,
             return fail(QStringLiteral("results[%1].trackId is missing or not an integer").arg(i));
         result.appID = static_cast<std::int64_t>(id);
         if (!string("currentVersionReleaseDate", &result.currentVersionReleaseDate))
-            return fail(QStringLiteral("results[%1].currentVersionReleaseDate is missing or not a string").arg(i));
+            return fail(
+                QStringLiteral("results[%1].currentVersionReleaseDate is missing or not a string").arg(i));
         if (!string("minimumOsVersion", &result.minimumOSVersion))
             return fail(QStringLiteral("results[%1].minimumOsVersion is missing or not a string").arg(i));
         if (!string("version", &result.version))
@@ -99,11 +101,13 @@ QString StoreLookupModel::description() const
 {
     QStringList records;
     for (const Result &r : results)
-        records << QStringLiteral("Result(appID: %1, currentVersionReleaseDate: \"%2\", minimumOSVersion: \"%3\", "
-                                  "version: \"%4\")")
+        records << QStringLiteral(
+                       "Result(appID: %1, currentVersionReleaseDate: \"%2\", minimumOSVersion: \"%3\", "
+                       "version: \"%4\")")
                        .arg(r.appID)
                        .arg(r.currentVersionReleaseDate, r.minimumOSVersion, r.version);
-    return QStringLiteral("StoreLookupModel(results: [") + records.join(QStringLiteral(", ")) + QStringLiteral("])");
+    return QStringLiteral("StoreLookupModel(results: [") + records.join(QStringLiteral(", ")) +
+           QStringLiteral("])");
 }
 
 namespace {
@@ -131,7 +135,8 @@ AlertDecision determineAlertType(const std::optional<QString> &installed, const 
 
     // A level counts as raised when the installed version stops before it.
     auto raised = [&](qsizetype level) {
-        return newVersion.size() > level && (oldVersion.size() <= level || newVersion[level] > oldVersion[level]);
+        return newVersion.size() > level &&
+               (oldVersion.size() <= level || newVersion[level] > oldVersion[level]);
     };
     if (newVersion[0] > oldVersion[0])
         return {perKind.major, UpdateType::major};

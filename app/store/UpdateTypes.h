@@ -10,20 +10,76 @@
 
 namespace store {
 
-enum class AlertType : std::uint8_t { force = 0, option = 1, skip = 2, none = 3 };
+enum class AlertType : std::uint8_t
+{
+    force = 0,
+    option = 1,
+    skip = 2,
+    none = 3
+};
 
-enum class UpdateType { major, minor, patch, revision, unknown };
+enum class UpdateType
+{
+    major,
+    minor,
+    patch,
+    revision,
+    unknown
+};
 QString rawValue(UpdateType type);
 
 // The raw value is the minimum number of whole days between two checks.
-enum class VersionCheckType : int { immediately = 0, daily = 1, weekly = 7 };
+enum class VersionCheckType : int
+{
+    immediately = 0,
+    daily = 1,
+    weekly = 7
+};
 
-enum class LanguageType {
-    arabic, armenian, basque, chineseSimplified, chineseTraditional, croatian, czech, danish, dutch, english,
-    estonian, finnish, french, german, greek, hebrew, hungarian, indonesian, italian, japanese, korean, latvian,
-    lithuanian, malay, norwegian, persian, persianAfghanistan, persianIran, polish, portugueseBrazil,
-    portuguesePortugal, russian, serbianCyrillic, serbianLatin, slovenian, spanish, swedish, thai, turkish, urdu,
-    ukrainian, vietnamese
+enum class LanguageType
+{
+    arabic,
+    armenian,
+    basque,
+    chineseSimplified,
+    chineseTraditional,
+    croatian,
+    czech,
+    danish,
+    dutch,
+    english,
+    estonian,
+    finnish,
+    french,
+    german,
+    greek,
+    hebrew,
+    hungarian,
+    indonesian,
+    italian,
+    japanese,
+    korean,
+    latvian,
+    lithuanian,
+    malay,
+    norwegian,
+    persian,
+    persianAfghanistan,
+    persianIran,
+    polish,
+    portugueseBrazil,
+    portuguesePortugal,
+    russian,
+    serbianCyrillic,
+    serbianLatin,
+    slovenian,
+    spanish,
+    swedish,
+    thai,
+    turkish,
+    urdu,
+    ukrainian,
+    vietnamese
 };
 // The name of the language's localization folder: "ar", "zh-Hans", "nb-NO".
 QString rawValue(LanguageType language);
@@ -34,7 +90,8 @@ struct UpdateAlertMessaging
     QString nextTimeButtonMessage = QStringLiteral("Next time");
     QString skipVersionButtonMessage = QStringLiteral("Skip this version");
     QString updateButtonMessage = QStringLiteral("Update");
-    QString updateMessage = QStringLiteral("A new version of %@ is available. Please update to version %@ now.");
+    QString updateMessage =
+        QStringLiteral("A new version of %@ is available. Please update to version %@ now.");
     QString updateTitle = QStringLiteral("Update Available");
 };
 
@@ -57,7 +114,8 @@ struct StoreLookupModel
 
 struct UpdateCheckError
 {
-    enum class Known {
+    enum class Known
+    {
         appStoreDataRetrievalFailure,
         appStoreJSONParsingFailure,
         appStoreAppIDFailure,

@@ -14,7 +14,11 @@ namespace platform {
 
 struct UrlRequest
 {
-    enum class CachePolicy { useProtocolCachePolicy, reloadIgnoringLocalCacheData };
+    enum class CachePolicy
+    {
+        useProtocolCachePolicy,
+        reloadIgnoringLocalCacheData
+    };
 
     QUrl url;
     CachePolicy cachePolicy = CachePolicy::useProtocolCachePolicy;

@@ -41,7 +41,8 @@ QString LinuxSystemInfo::versionIdOf(const QByteArray &osRelease)
         if (!line.startsWith("VERSION_ID="))
             continue;
         QByteArray value = line.mid(int(sizeof("VERSION_ID=") - 1)).trimmed();
-        if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
+        if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+            value.back() == value.front())
             value = value.mid(1, value.size() - 2);
         return QString::fromUtf8(value);
     }

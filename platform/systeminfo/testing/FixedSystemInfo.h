@@ -8,7 +8,10 @@ namespace platform {
 class FixedSystemInfo final : public SystemInfo
 {
 public:
-    FixedSystemInfo(QString version, QString region) : version_(std::move(version)), region_(std::move(region)) {}
+    FixedSystemInfo(QString version, QString region)
+        : version_(std::move(version)), region_(std::move(region))
+    {
+    }
     QString operatingSystemVersion() const override { return version_; }
     QString regionCode() const override { return region_; }
 

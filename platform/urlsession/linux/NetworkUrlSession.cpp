@@ -36,7 +36,8 @@ void NetworkUrlSession::dataTask(const UrlRequest &request, QObject *context, Co
 
     QNetworkRequest networkRequest(request.url);
     networkRequest.setTransferTimeout(static_cast<int>(request.timeout.count()));
-    networkRequest.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::SameOriginRedirectPolicy);
+    networkRequest.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
+                                QNetworkRequest::SameOriginRedirectPolicy);
     networkRequest.setAttribute(QNetworkRequest::CacheLoadControlAttribute,
                                 request.cachePolicy == UrlRequest::CachePolicy::reloadIgnoringLocalCacheData
                                     ? QNetworkRequest::AlwaysNetwork
