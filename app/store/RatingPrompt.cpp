@@ -96,9 +96,16 @@ void RatingPrompt::setAppStoreID(std::uint64_t id)
     appStoreIDSetInThisProcess_ = id != 0;
 }
 
+std::uint64_t RatingPrompt::appStoreID() const
+{
+    return appStoreID_
+               ? appStoreID_
+               : std::uint64_t(std::max<std::int64_t>(0, defaults()->integer(appStoreIDKey).value_or(0)));
+}
+
 bool RatingPrompt::identifierKnown() const
 {
-    return appStoreID_ != 0 || defaults()->integer(appStoreIDKey).value_or(0) > 0;
+    return appStoreID() != 0;
 }
 
 unsigned RatingPrompt::usesCount() const
@@ -525,8 +532,8 @@ void RatingPrompt::remindLater()
 
 QUrl RatingPrompt::ratingsURL() const
 {
-    if (customRatingsURL)
-        return *customRatingsURL;
+    if (ratingsURL_)
+        return *ratingsURL_;
     const std::uint64_t id =
         appStoreID_
             ? appStoreID_
@@ -542,7 +549,7 @@ QUrl RatingPrompt::ratingsURL() const
 
 void RatingPrompt::openRatingsPageInAppStore()
 {
-    if (!customRatingsURL && !identifierKnown()) {
+    if (!ratingsURL_ && !identifierKnown()) {
         checkingForAppStoreID = true;
         if (!checkingForPrompt)
             checkForConnectivityInBackground();

@@ -53,7 +53,8 @@ public:
 
     static RatingPrompt &sharedInstance();
 
-    std::uint64_t appStoreID() const { return appStoreID_; }
+    // The identifier set in this process, else the stored one; 0 when unknown.
+    std::uint64_t appStoreID() const;
     void setAppStoreID(std::uint64_t id);
     std::uint64_t appStoreGenreID = 0;
     QString appStoreCountry;
@@ -79,7 +80,6 @@ public:
     bool promptAtLaunch = true;
     bool verboseLogging = false;
     bool previewMode = false;
-    std::optional<QUrl> customRatingsURL;
     RatingPromptDelegate *delegate = nullptr;
     QPointer<platform::AlertController> visibleAlert;
     bool checkingForPrompt = false;
@@ -98,8 +98,9 @@ public:
     bool declinedAnyVersion() const;
     double usesPerWeek() const;
 
-    // The review page: the custom address, else one made from the identifier.
+    // The review page: the address set, else one made from the identifier.
     QUrl ratingsURL() const;
+    void setRatingsURL(std::optional<QUrl> url) { ratingsURL_ = std::move(url); }
 
     void applicationLaunched();
     // A return to the foreground from the background.
@@ -136,6 +137,7 @@ private:
     void remindLater();
 
     std::uint64_t appStoreID_ = 0;
+    std::optional<QUrl> ratingsURL_;
     bool appStoreIDSetInThisProcess_ = false;
     bool launched_ = false;
     mutable QString textFolder_;

@@ -201,6 +201,19 @@ TEST_F(RatingPromptTest, TheRateButtonLooksTheAppUpFirstWhenItsIdentifierIsUnkno
     EXPECT_TRUE(world.opener->opened[0].path().endsWith(QLatin1String("/id1234567")));
 }
 
+TEST_F(RatingPromptTest, AReviewAddressSetByTheApplicationNeedsNoLookup)
+{
+    world.local.route(QStringLiteral("/SA/lookup"), {200, "{}"});
+    launch();
+    const qsizetype lookups = world.local.requests().size();
+    prompt->setRatingsURL(QUrl(QStringLiteral("https://reviews.example.org/qamarly")));
+    prompt->openRatingsPageInAppStore();
+    EXPECT_EQ(world.opener->opened, QList<QUrl>{QUrl(QStringLiteral("https://reviews.example.org/qamarly"))});
+    EXPECT_TRUE(notifications().contains(QStringLiteral("RatingPromptDidOpenAppStore")));
+    spin(50);
+    EXPECT_EQ(world.local.requests().size(), lookups);
+}
+
 TEST_F(RatingPromptTest, PreviewModeAsksWhateverTheCounts)
 {
     world.local.route(QStringLiteral("/SA/lookup"), {200, R"({"results":[]})"});
