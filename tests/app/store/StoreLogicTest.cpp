@@ -2,6 +2,7 @@
 // rating rules and where the store is: all without a display or a network.
 #include "app/store/RatingCriteria.h"
 #include "app/store/StoreEndpoint.h"
+#include "app/store/StoreTexts.h"
 #include "app/store/UpdateTypes.h"
 #include "app/store/VersionComparison.h"
 #include "platform/bundle/testing/ScopedBundleInfo.h"
@@ -281,6 +282,58 @@ TEST(SystemInfo, TheVersionIsVersionIdOfOsRelease)
     EXPECT_EQ(platform::LinuxSystemInfo().regionCode(), QStringLiteral("150"));
     env.setLocale(QStringLiteral("ar_SA"));
     EXPECT_EQ(platform::LinuxSystemInfo().regionCode(), QStringLiteral("SA"));
+}
+
+} // namespace
+
+namespace {
+
+TEST(StoreTexts, EveryTableKeepsThePlaceholdersOfTheEnglishText)
+{
+    const QString updateTable = QStringLiteral("UpdateCheckerLocalizable");
+    const QStringList updateKeys{"Update Available",
+                                 "A new version of %@ is available. Please update to version %@ now.",
+                                 "Next time", "Update", "Skip this version"};
+    const QString ratingTable = QStringLiteral("RatingPrompt");
+    const QStringList ratingKeys{"RatingPromptMessageTitle", "RatingPromptAppMessage",
+                                 "RatingPromptGameMessage",  "RatingPromptUpdateMessage",
+                                 "RatingPromptCancelButton", "RatingPromptRemindButton",
+                                 "RatingPromptRateButton"};
+    const QStringList ratingPlaceholders{"%@", "%@", "%@", "%@", "", "", ""};
+    int tables = 0;
+    for (const store::LanguageType language : store::allLanguageTypes()) {
+        const QString folder = store::rawValue(language);
+        if (store::StoreTexts::tableExists(updateTable, folder)) {
+            ++tables;
+            for (const QString &key : updateKeys) {
+                const QString text = store::StoreTexts::lookup(updateTable, folder, key, QString());
+                EXPECT_FALSE(text.isEmpty()) << folder.toStdString() << ": " << key.toStdString();
+                EXPECT_EQ(text.count(QLatin1String("%@")), key.count(QLatin1String("%@")))
+                    << folder.toStdString() << ": " << key.toStdString();
+            }
+        }
+        if (store::StoreTexts::tableExists(ratingTable, folder)) {
+            ++tables;
+            for (qsizetype i = 0; i < ratingKeys.size(); ++i) {
+                const QString text = store::StoreTexts::lookup(ratingTable, folder, ratingKeys[i], QString());
+                EXPECT_FALSE(text.isEmpty()) << folder.toStdString() << ": " << ratingKeys[i].toStdString();
+                EXPECT_EQ(text.count(QLatin1String("%@")), ratingPlaceholders[i].count(QLatin1String("%@")))
+                    << folder.toStdString() << ": " << ratingKeys[i].toStdString();
+            }
+        }
+    }
+    EXPECT_GE(tables, 4) << "English and Arabic at least, for both components";
+}
+
+TEST(StoreTexts, ALocalePicksItsOwnFolderThenItsLanguage)
+{
+    const QString table = QStringLiteral("UpdateCheckerLocalizable");
+    const std::pair<const char *, const char *> rows[] = {{"ar_SA", "ar"}, {"ar_EG", "ar"}, {"fa_IR", "fa"},
+                                                          {"en_GB", "en"}, {"ja_JP", ""},   {"zh_TW", ""}};
+    for (const auto &[locale, folder] : rows)
+        EXPECT_EQ(store::StoreTexts::folderFor(table, QString::fromLatin1(locale)),
+                  QString::fromLatin1(folder))
+            << locale;
 }
 
 } // namespace

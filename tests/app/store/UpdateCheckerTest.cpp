@@ -94,6 +94,20 @@ TEST_F(UpdateCheckerTest, ANewerVersionReleasedYesterdayOffersNextTimeAndUpdateA
     EXPECT_EQ(shownAlert(), nullptr);
 }
 
+TEST_F(UpdateCheckerTest, EscapeClosesTheAlertSoTheNextCheckMayShowAnother)
+{
+    serve(QStringLiteral("1.1"));
+    check();
+    platform::AlertController *alert = shownAlert();
+    ASSERT_NE(alert, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(alert));
+    QTest::keyClick(alert->windowHandle(), Qt::Key_Escape);
+    ASSERT_TRUE(waitUntil([&] { return !checker->alertViewIsVisible; }));
+    EXPECT_EQ(delegate.events, QStringList{"shown 1"}) << "no answer was given";
+    check();
+    EXPECT_NE(shownAlert(), nullptr);
+}
+
 TEST_F(UpdateCheckerTest, AStorePageTheDesktopCannotOpenIsNotReportedAsOpened)
 {
     world.opener->succeeds = false;
