@@ -320,7 +320,7 @@ void RatingPrompt::lookupFinished(const platform::UrlResponse &response)
                 }
                 const QString storeVersion = record.value(QStringLiteral("version")).toString();
                 if (onlyPromptIfLatestVersion && !previewMode &&
-                    compareNumerically(storeVersion, applicationVersion) > 0) {
+                    compareVersions(storeVersion, applicationVersion) > 0) {
                     error = RatingPromptError{
                         errorDomain, 3, QStringLiteral("Installed app is not the latest version available")};
                     verbose(QStringLiteral(

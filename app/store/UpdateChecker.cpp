@@ -231,7 +231,7 @@ bool UpdateChecker::isDeviceOSSupported(const StoreLookupModel &model)
         return false;
     }
     const QString system = platform::SystemInfo::current().operatingSystemVersion();
-    if (compareNumerically(system, model.results.first().minimumOSVersion) >= 0)
+    if (compareVersions(system, model.results.first().minimumOSVersion) >= 0)
         return true;
     report(UpdateCheckError::Known::appStoreOSVersionUnsupported);
     debug(QStringLiteral("The version of iOS on the device is lower than that of the one required by the app "
@@ -243,7 +243,7 @@ bool UpdateChecker::isStoreVersionNewer() const
 {
     if (!currentInstalledVersion || !currentAppStoreVersion)
         return false;
-    return compareNumerically(*currentInstalledVersion, *currentAppStoreVersion) < 0;
+    return compareVersions(*currentInstalledVersion, *currentAppStoreVersion) < 0;
 }
 
 void UpdateChecker::showAlertUnlessSkipped()

@@ -1,5 +1,8 @@
 #include "app/store/VersionComparison.h"
 
+#include <QStringList>
+#include <algorithm>
+
 namespace store {
 
 int compareNumerically(const QString &a, const QString &b)
@@ -36,6 +39,22 @@ int compareNumerically(const QString &a, const QString &b)
         return 1;
     if (j < b.size())
         return -1;
+    return 0;
+}
+
+int compareVersions(const QString &a, const QString &b)
+{
+    if (!isDottedVersion(a) || !isDottedVersion(b))
+        return compareNumerically(a, b);
+    const QStringList left = a.split(QLatin1Char('.'));
+    const QStringList right = b.split(QLatin1Char('.'));
+    const QString zero = QStringLiteral("0");
+    for (qsizetype i = 0; i < std::max(left.size(), right.size()); ++i) {
+        const int part =
+            compareNumerically(i < left.size() ? left[i] : zero, i < right.size() ? right[i] : zero);
+        if (part != 0)
+            return part;
+    }
     return 0;
 }
 

@@ -34,6 +34,23 @@ TEST(VersionComparison, ComparesRunsOfDigitsByTheirValue)
     }
 }
 
+TEST(VersionComparison, AMissingPartOfADottedVersionCountsAsZero)
+{
+    struct Row
+    {
+        const char *a;
+        const char *b;
+        int sign;
+    } rows[] = {
+        {"12", "12.0", 0},    {"1.1", "1.1.0", 0},  {"2.3", "2.3.1", -1}, {"1.9", "1.10", -1},
+        {"13.10", "13.9", 1}, {"12", "12.0.1", -1}, {"24.04", "24.4", 0}, {"v2", "1.0", 1},
+    };
+    for (const Row &row : rows) {
+        const int result = store::compareVersions(QString::fromLatin1(row.a), QString::fromLatin1(row.b));
+        EXPECT_EQ((result > 0) - (result < 0), row.sign) << row.a << " vs " << row.b;
+    }
+}
+
 TEST(VersionComparison, OnlyDigitsBetweenSingleDotsAreAVersion)
 {
     for (const char *good : {"2", "1.10.3", "0.0.1"})

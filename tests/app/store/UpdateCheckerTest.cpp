@@ -237,6 +237,22 @@ TEST_F(UpdateCheckerTest, ASystemOlderThanTheStoreRequiresIsNotOfferedTheUpdate)
     serve(QStringLiteral("1.1"), QStringLiteral("2026-12-01T00:00:00Z"), QStringLiteral("13.9"));
     check();
     EXPECT_NE(shownAlert(), nullptr);
+    delete shownAlert();
+    checker->alertViewIsVisible = false;
+
+    // Debian 12 says "12"; a store that writes "12.0" means the same.
+    platform::FixedSystemInfo::installFor(QStringLiteral("12"), QStringLiteral("SA"));
+    serve(QStringLiteral("1.1"), QStringLiteral("2026-12-01T00:00:00Z"), QStringLiteral("12.0"));
+    check();
+    EXPECT_NE(shownAlert(), nullptr);
+}
+
+TEST_F(UpdateCheckerTest, AStoreVersionWrittenShorterIsTheSameVersion)
+{
+    serve(QStringLiteral("1.0"));
+    check();
+    EXPECT_EQ(shownAlert(), nullptr);
+    EXPECT_EQ(delegate.errors, QList<Known>{Known::noUpdateAvailable});
 }
 
 TEST_F(UpdateCheckerTest, EveryBrokenAnswerEndsInItsErrorWithNothingStoredAndNoAlert)
