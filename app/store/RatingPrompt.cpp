@@ -461,7 +461,9 @@ void RatingPrompt::promptForRating()
         return;
     auto *alert = new platform::AlertController(titleText(), messageText());
     alert->setObjectName(QStringLiteral("ratingPrompt"));
-    auto answer = [this](int index) {
+    auto answered = std::make_shared<bool>(false);
+    auto answer = [this, answered](int index) {
+        *answered = true;
         // Handled on the next turn of the loop, once the alert has gone.
         QTimer::singleShot(0, this, [this, index] { didDismissAlertWithButtonAtIndex(index); });
     };
@@ -470,16 +472,27 @@ void RatingPrompt::promptForRating()
     const QString cancel = cancelButtonText();
     int next = 1;
     if (!cancel.isEmpty()) {
-        alert->addAction(cancel, platform::AlertController::ActionStyle::Cancel, [answer] { answer(1); });
+        // Escape must not be a final "No, Thanks" on the desktop, so only the
+        // alert controller marks the decline button as the cancel button.
+        const auto style = useUIAlertControllerIfAvailable ? platform::AlertController::ActionStyle::Cancel
+                                                           : platform::AlertController::ActionStyle::Default;
+        alert->addAction(cancel, style, [answer] { answer(1); });
         next = 2;
     }
     const QString remind = remindButtonText();
     if (!remind.isEmpty())
         alert->addAction(remind, platform::AlertController::ActionStyle::Default,
                          [answer, next] { answer(next); });
-    connect(alert, &QDialog::finished, this, [this, alert] {
-        if (visibleAlert == alert)
-            QTimer::singleShot(0, this, [this] { visibleAlert.clear(); });
+    connect(alert, &QDialog::finished, this, [this, alert, answered] {
+        // A button's handler runs right after this; only a window closed
+        // without an answer is left when the loop comes round.
+        QTimer::singleShot(0, this, [this, alert, answered] {
+            if (*answered)
+                return;
+            if (visibleAlert == alert)
+                visibleAlert.clear();
+            remindLater();
+        });
     });
     visibleAlert = alert;
     QWidget *over = presentingWindow ? presentingWindow.data() : QApplication::activeWindow();

@@ -32,7 +32,8 @@ bool UrlSession::isAllowedAddress(const QUrl &url, QString *why)
     const QHostAddress address(host);
     if (host == QLatin1String("localhost") || (!address.isNull() && address.isLoopback()))
         return true;
-    return refuse(QStringLiteral("plain http is refused for %1; only https leaves this machine").arg(url.host()));
+    return refuse(
+        QStringLiteral("plain http is refused for %1; only https leaves this machine").arg(url.host()));
 }
 
 UrlSession &UrlSession::shared()

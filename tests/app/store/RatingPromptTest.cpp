@@ -111,6 +111,21 @@ TEST_F(RatingPromptTest, RemindMeLaterWaitsTwoDays)
     EXPECT_TRUE(waitUntil([] { return shownAlert() != nullptr; }));
 }
 
+TEST_F(RatingPromptTest, ClosingThePromptWithoutAnAnswerIsARemindNotADecline)
+{
+    usedFor(3, 6);
+    launch();
+    ASSERT_TRUE(waitUntil([] { return shownAlert() != nullptr; }));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(shownAlert()));
+    QTest::keyClick(shownAlert()->windowHandle(), Qt::Key_Escape);
+    ASSERT_TRUE(
+        waitUntil([&] { return notifications().contains("RatingPromptUserDidRequestReminderToRateApp"); }));
+    EXPECT_EQ(world.defaults->string(QStringLiteral("RatingPromptDeclinedVersion")), std::nullopt);
+    EXPECT_EQ(world.defaults->date(QStringLiteral("RatingPromptLastReminded")), world.env.clock()->now());
+    EXPECT_EQ(prompt->visibleAlert, nullptr);
+    EXPECT_FALSE(notifications().contains(QStringLiteral("RatingPromptUserDidDeclineToRateApp")));
+}
+
 TEST_F(RatingPromptTest, NoThanksIsFinalEvenAfterAnUpdate)
 {
     usedFor(3, 6);
@@ -119,6 +134,8 @@ TEST_F(RatingPromptTest, NoThanksIsFinalEvenAfterAnUpdate)
     clickButton(shownAlert(), QStringLiteral("No, Thanks"));
     ASSERT_TRUE(waitUntil([&] { return notifications().contains("RatingPromptUserDidDeclineToRateApp"); }));
     EXPECT_EQ(world.defaults->string(QStringLiteral("RatingPromptDeclinedVersion")), QStringLiteral("1.0.0"));
+    spin(50);
+    EXPECT_EQ(world.defaults->date(QStringLiteral("RatingPromptLastReminded")), std::nullopt) << "one answer only";
 
     world.bundle.change(qamarlyBundle(QStringLiteral("1.1.0")));
     world.env.clock()->advance(std::chrono::hours(24 * 30));
