@@ -3,6 +3,9 @@
 #include "app/store/UpdateChecker.h"
 
 #include "StoreTestSupport.h"
+#include "app/store/RatingPrompt.h"
+#include "platform/alerts/testing/CountingAlertPresenter.h"
+#include "platform/urlsession/testing/ScriptedUrlSession.h"
 
 namespace {
 
@@ -322,8 +325,30 @@ TEST_F(UpdateCheckerTest, AStoreThatCannotSpeakTlsIsAFailedRetrieval)
     EXPECT_EQ(shownAlert(), nullptr);
 }
 
+TEST_F(UpdateCheckerTest, LookupsAskTheNetworkWithTheirOwnTimeOutsAndCachePolicies)
+{
+    auto session = std::make_shared<platform::ScriptedUrlSession>();
+    platform::UrlSession::install(session);
+    store::UpdateChecker fresh;
+    fresh.startVersionCheck(store::VersionCheckType::immediately);
+    store::RatingPrompt prompt;
+    ASSERT_TRUE(waitUntil([&] { return session->requests().size() == 2; }));
+    platform::UrlSession::install(nullptr);
+
+    const platform::UrlRequest &update = session->requests().at(0);
+    EXPECT_EQ(update.url.path(), QStringLiteral("/lookup"));
+    EXPECT_EQ(update.timeout, std::chrono::seconds(30));
+    EXPECT_EQ(update.cachePolicy, platform::UrlRequest::CachePolicy::reloadIgnoringLocalCacheData);
+    const platform::UrlRequest &rating = session->requests().at(1);
+    EXPECT_EQ(rating.url.path(), QStringLiteral("/SA/lookup"));
+    EXPECT_EQ(rating.timeout, std::chrono::seconds(60));
+    EXPECT_EQ(rating.cachePolicy, platform::UrlRequest::CachePolicy::useProtocolCachePolicy);
+}
+
 TEST_F(UpdateCheckerTest, ChecksStartedTogetherShowOneAlert)
 {
+    auto presenter = std::make_shared<platform::CountingAlertPresenter>();
+    platform::TopAlertPresenter::install(presenter);
     serve(QStringLiteral("1.1"));
     checker->startVersionCheck(store::VersionCheckType::immediately);
     checker->startVersionCheck(store::VersionCheckType::immediately);
@@ -331,7 +356,9 @@ TEST_F(UpdateCheckerTest, ChecksStartedTogetherShowOneAlert)
     ASSERT_TRUE(waitUntil([&] { return world.local.requests().size() == 2; }));
     spin(200);
     EXPECT_EQ(platform::AlertController::shownAlerts().size(), 1);
+    EXPECT_EQ(presenter->presented.size(), 1) << "put above the other windows";
     EXPECT_EQ(delegate.events, QStringList{"shown 1"});
+    platform::TopAlertPresenter::install(nullptr);
 }
 
 TEST_F(UpdateCheckerTest, WithoutAStoreNoRequestIsSentAndTheDebugLineSaysWhy)
