@@ -75,7 +75,8 @@ TEST_F(RatingPromptTest, TheFirstLaunchStartsCountingAndAsksNothing)
     EXPECT_EQ(notifications(), QStringList{"RatingPromptDidDetectAppUpdate"});
     EXPECT_EQ(shownAlert(), nullptr);
     EXPECT_EQ(world.local.requests(), QStringList{"/SA/lookup?bundleId=org.qamarly.Qamarly"});
-    EXPECT_EQ(world.defaults->integer(QStringLiteral("RatingPromptAppStoreID")), 1234567);
+    EXPECT_TRUE(waitUntil(
+        [&] { return world.defaults->integer(QStringLiteral("RatingPromptAppStoreID")) == 1234567; }));
 }
 
 TEST_F(RatingPromptTest, TheSeventhUseOnTheThirdDayAsksWithThreeAnswers)
@@ -135,7 +136,8 @@ TEST_F(RatingPromptTest, NoThanksIsFinalEvenAfterAnUpdate)
     ASSERT_TRUE(waitUntil([&] { return notifications().contains("RatingPromptUserDidDeclineToRateApp"); }));
     EXPECT_EQ(world.defaults->string(QStringLiteral("RatingPromptDeclinedVersion")), QStringLiteral("1.0.0"));
     spin(50);
-    EXPECT_EQ(world.defaults->date(QStringLiteral("RatingPromptLastReminded")), std::nullopt) << "one answer only";
+    EXPECT_EQ(world.defaults->date(QStringLiteral("RatingPromptLastReminded")), std::nullopt)
+        << "one answer only";
 
     world.bundle.change(qamarlyBundle(QStringLiteral("1.1.0")));
     world.env.clock()->advance(std::chrono::hours(24 * 30));
@@ -255,7 +257,9 @@ TEST_F(RatingPromptTest, AFailedOrForeignLookupAsksNothingAndSaysWhy)
         usedFor(3, 6);
         world.console.clear();
         launch();
-        spin(100);
+        EXPECT_TRUE(waitUntil([&] {
+            return notifications().contains("RatingPromptCouldNotConnectToAppStore");
+        })) << line;
         EXPECT_EQ(shownAlert(), nullptr) << line;
         EXPECT_TRUE(world.consoleHas(QString::fromLatin1(line))) << line;
         EXPECT_TRUE(notifications().contains(QStringLiteral("RatingPromptCouldNotConnectToAppStore")))
