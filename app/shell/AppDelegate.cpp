@@ -1,6 +1,8 @@
 #include "app/shell/AppDelegate.h"
 
 #include "app/notifications/NotificationScheduler.h"
+#include "app/store/RatingPrompt.h"
+#include "app/store/UpdateChecker.h"
 #include "core/GlobalSettings.h"
 #include "platform/Console.h"
 #include "platform/TabBarController.h"
@@ -25,7 +27,11 @@ AppDelegate::AppDelegate(AppServices services)
     : center_(services.center ? *services.center : platform::UserNotificationCenter::current()),
       services_(std::move(services))
 {
-    // The rating prompt is configured here once it exists.
+    store::RatingPrompt &ratingPrompt = store::RatingPrompt::sharedInstance();
+    ratingPrompt.onlyPromptIfLatestVersion = false;
+    ratingPrompt.daysUntilPrompt = 3;
+    ratingPrompt.usesUntilPrompt = 7;
+    ratingPrompt.remindPeriod = 2;
     if (!runningDelegate)
         runningDelegate = this;
     connect(&platform::AppSettings::shared(), &platform::AppSettings::notificationSettingsChanged, this,
@@ -65,7 +71,9 @@ bool AppDelegate::didFinishLaunchingWithOptions(QApplication &, const QVariantMa
     center_.setDelegate(this);
     refreshNotificationsIfNeeded();
     platform::TabBarController::setAppearanceTintColor(Qt::white);
-    // The update check starts here once it exists.
+    store::RatingPrompt::sharedInstance().presentingWindow = window_.data();
+    store::UpdateChecker::shared().setAlertType(store::AlertType::option);
+    store::UpdateChecker::shared().startVersionCheck(store::VersionCheckType::immediately);
     startWatchSession();
     return true;
 }
@@ -73,7 +81,8 @@ bool AppDelegate::didFinishLaunchingWithOptions(QApplication &, const QVariantMa
 void AppDelegate::applicationWillEnterForeground(QApplication &)
 {
     refreshNotificationsIfNeeded();
-    // The update check starts here once it exists.
+    store::UpdateChecker::shared().startVersionCheck(store::VersionCheckType::immediately);
+    store::RatingPrompt::sharedInstance().applicationWillEnterForeground();
     startWatchSession();
 }
 

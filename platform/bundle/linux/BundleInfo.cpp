@@ -1,0 +1,46 @@
+#include "platform/bundle/BundleInfo.h"
+
+#include "platform/Localization.h"
+
+#include <mutex>
+
+namespace platform {
+
+namespace {
+std::mutex mutex;
+
+std::optional<BundleInfo> &installed()
+{
+    static std::optional<BundleInfo> info;
+    return info;
+}
+
+BundleInfo builtIn()
+{
+    BundleInfo info;
+    info.bundleName = QStringLiteral("Qamarly");
+    const QString localizedName = localized("app.name");
+    info.displayName = localizedName == QLatin1String("app.name") ? info.bundleName : localizedName;
+    info.shortVersion = QStringLiteral(QAMARLY_VERSION);
+    info.bundleVersion = QStringLiteral(QAMARLY_VERSION);
+    info.bundleIdentifier = QStringLiteral("org.qamarly.Qamarly");
+    // A distribution that publishes Qamarly in a store names it at build time.
+    info.storeLookupUrl = QUrl(QStringLiteral(QAMARLY_STORE_LOOKUP_URL));
+    info.storePageUrl = QUrl(QStringLiteral(QAMARLY_STORE_PAGE_URL));
+    return info;
+}
+} // namespace
+
+BundleInfo BundleInfo::main()
+{
+    std::lock_guard lock(mutex);
+    return installed() ? *installed() : builtIn();
+}
+
+void BundleInfo::install(std::optional<BundleInfo> info)
+{
+    std::lock_guard lock(mutex);
+    installed() = std::move(info);
+}
+
+} // namespace platform

@@ -1,0 +1,14 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="id">
+<context>
+    <name>RatingPrompt</name>
+    <message id="RatingPromptMessageTitle"><source>Rate %@</source><translation>Beri Nilai %@</translation></message>
+    <message id="RatingPromptAppMessage"><source>If you enjoy using %@, would you mind taking a moment to rate it? It won’t take more than a minute. Thanks for your support!</source><translation>Jika Anda senang menggunakan %@, maukah Anda meluangkan waktu sejenak untuk memberinya nilai? Tidak akan lebih dari satu menit. Terima kasih atas dukungan Anda!</translation></message>
+    <message id="RatingPromptGameMessage"><source>If you enjoy playing %@, would you mind taking a moment to rate it? It won’t take more than a minute. Thanks for your support!</source><translation>Jika Anda senang memainkan %@, maukah Anda meluangkan waktu sejenak untuk memberinya nilai? Tidak akan lebih dari satu menit. Terima kasih atas dukungan Anda!</translation></message>
+    <message id="RatingPromptUpdateMessage"><source>If you enjoy using %@, would you mind taking a moment to rate it? It won’t take more than a minute. Thanks for your support!</source><translation>Jika Anda senang menggunakan %@, maukah Anda meluangkan waktu sejenak untuk memberinya nilai? Tidak akan lebih dari satu menit. Terima kasih atas dukungan Anda!</translation></message>
+    <message id="RatingPromptCancelButton"><source>No, Thanks</source><translation>Tidak, Terima Kasih</translation></message>
+    <message id="RatingPromptRemindButton"><source>Remind Me Later</source><translation>Ingatkan Nanti</translation></message>
+    <message id="RatingPromptRateButton"><source>Rate It Now</source><translation>Beri Nilai Sekarang</translation></message>
+</context>
+</TS>

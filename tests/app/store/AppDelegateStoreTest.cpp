@@ -1,0 +1,53 @@
+// The application delegate configures the rating prompt when it is made and
+// checks for an update at launch and at every return to the foreground.
+#include "StoreTestSupport.h"
+#include "app/shell/AppDelegate.h"
+#include "app/store/RatingPrompt.h"
+#include "app/store/UpdateChecker.h"
+#include "platform/notifications/TestNotificationCenter.h"
+
+#include <QApplication>
+
+namespace {
+
+TEST(AppDelegateStore, LaunchAndEachReturnCheckTheStoreAndShowOneAlert)
+{
+    StoreWorld world;
+    world.local.route(
+        QStringLiteral("/lookup"),
+        {200, LocalStore::lookupBody(QStringLiteral("1.1"), QStringLiteral("2026-12-01T00:00:00Z"))});
+    platform::TestNotificationCenter center;
+    shell::AppServices services;
+    services.center = &center;
+    services.refreshNotificationsIfNeeded = [] {};
+    shell::AppDelegate delegate(services);
+
+    store::RatingPrompt &prompt = store::RatingPrompt::sharedInstance();
+    EXPECT_FALSE(prompt.onlyPromptIfLatestVersion);
+    EXPECT_EQ(prompt.daysUntilPrompt, 3.0f);
+    EXPECT_EQ(prompt.usesUntilPrompt, 7u);
+    EXPECT_EQ(prompt.remindPeriod, 2.0f);
+
+    auto &app = *qobject_cast<QApplication *>(QCoreApplication::instance());
+    delegate.didFinishLaunchingWithOptions(app, {});
+    EXPECT_EQ(store::UpdateChecker::shared().alertType(), store::AlertType::option);
+    ASSERT_TRUE(waitUntil([] { return shownAlert() != nullptr; }));
+    EXPECT_EQ(buttonTitles(shownAlert()), (QStringList{"Next time", "Update"}));
+    EXPECT_EQ(world.defaults->integer(QStringLiteral("RatingPromptUseCount")), 1)
+        << "the launch counted a use";
+
+    const qsizetype lookups =
+        world.local.requests().count(QStringLiteral("/lookup?bundleId=org.qamarly.Qamarly"));
+    delegate.applicationWillEnterForeground(app);
+    ASSERT_TRUE(waitUntil([&] {
+        return world.local.requests().count(QStringLiteral("/lookup?bundleId=org.qamarly.Qamarly")) > lookups;
+    }));
+    spin(100);
+    EXPECT_EQ(platform::AlertController::shownAlerts().size(), 1) << "the open alert is not shown twice";
+    EXPECT_EQ(world.defaults->integer(QStringLiteral("RatingPromptUseCount")), 2);
+
+    clickButton(shownAlert(), QStringLiteral("Next time"));
+    ASSERT_TRUE(waitUntil([] { return !store::UpdateChecker::shared().alertViewIsVisible; }));
+}
+
+} // namespace
