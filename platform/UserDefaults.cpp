@@ -167,6 +167,22 @@ void UserDefaults::detachReadOnly() const
     db_ = nullptr;
 }
 
+namespace {
+
+// An empty schema: the file is being created this moment (or was never
+// written). A schema that cannot be read is a damaged file, reported by the caller.
+bool hasNoTablesYet(sqlite3 *db)
+{
+    sqlite3_stmt *stmt = nullptr;
+    if (sqlite3_prepare_v2(db, "SELECT count(*) FROM sqlite_master", -1, &stmt, nullptr) != SQLITE_OK)
+        return false;
+    const bool none = sqlite3_step(stmt) == SQLITE_ROW && sqlite3_column_int(stmt, 0) == 0;
+    sqlite3_finalize(stmt);
+    return none;
+}
+
+} // namespace
+
 // Called with mutex_ held.
 bool UserDefaults::attachReadOnly() const
 {
@@ -186,6 +202,11 @@ bool UserDefaults::attachReadOnly() const
         sqlite3_busy_timeout(db, 100);
         rc = sqlite3_prepare_v3(db, "SELECT type, value FROM defaults WHERE key = ?", -1,
                                 SQLITE_PREPARE_PERSISTENT, &select, nullptr);
+    }
+    if (rc != SQLITE_OK && db && hasNoTablesYet(db)) {
+        // Nothing is stored yet, which is no fault: look again at the next read.
+        sqlite3_close_v2(db);
+        return false;
     }
     if (rc != SQLITE_OK) {
         if (!reportedUnreadable_)

@@ -218,6 +218,24 @@ TEST(UserDefaults, AReaderThatCannotShareMemoryStillSeesTheLog)
     }
 }
 
+// The widget reads while the application may be creating the file: an empty
+// file is "nothing stored yet", said nowhere, and read again once filled.
+TEST(UserDefaults, AReaderOfAFileBeingCreatedSeesDefaultsQuietlyThenTheValues)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("suite.sqlite"));
+    QFile empty(path);
+    ASSERT_TRUE(empty.open(QIODevice::WriteOnly));
+    empty.close();
+    CapturedConsole console;
+    auto reader = UserDefaults::openReadOnly(path);
+    EXPECT_FALSE(reader->integer(QStringLiteral("adjustmentNumber")).has_value());
+    EXPECT_TRUE(console.lines.isEmpty()) << console.lines.join(QLatin1Char('\n')).toStdString();
+
+    UserDefaults::open(path)->setInteger(QStringLiteral("adjustmentNumber"), 2);
+    EXPECT_EQ(reader->integer(QStringLiteral("adjustmentNumber")), 2);
+}
+
 TEST(UserDefaults, ConfigDirectoryFollowsXdgConfigHome)
 {
     const QByteArray saved = qgetenv("XDG_CONFIG_HOME");
