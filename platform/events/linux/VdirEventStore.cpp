@@ -53,7 +53,13 @@ VdirEventStore::VdirEventStore(QString base, QStringList extraFolders, QObject *
     connect(changeTimer_, &QTimer::timeout, this, &EventStore::storeChanged);
     connect(watcher_, &QFileSystemWatcher::directoryChanged, changeTimer_, qOverload<>(&QTimer::start));
     connect(watcher_, &QFileSystemWatcher::fileChanged, changeTimer_, qOverload<>(&QTimer::start));
-    QDir().mkpath(base_);
+    // A first calendar to write to, the first time there is none.
+    if (QDir().mkpath(base_) && QDir(base_).entryList(QDir::Dirs | QDir::NoDotAndDotDot).isEmpty() &&
+        QDir(base_).mkdir(QStringLiteral("personal"))) {
+        QFile name(base_ + QStringLiteral("/personal/displayname"));
+        if (name.open(QIODevice::WriteOnly))
+            name.write("Personal\n");
+    }
     watchFolders(calendars());
 }
 

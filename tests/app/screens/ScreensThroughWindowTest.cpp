@@ -36,9 +36,10 @@ namespace input = windowinput;
 
 namespace {
 
-constexpr int converterTab = 0;
-constexpr int dateRangeTab = 1;
-constexpr int occasionsTab = 2;
+constexpr int calendarTab = 0;
+constexpr int converterTab = 1;
+constexpr int dateRangeTab = 2;
+constexpr int occasionsTab = 3;
 
 class MainWindowInput : public ::testing::Test
 {
@@ -70,6 +71,8 @@ protected:
             beforeShow();
         ASSERT_TRUE(input::showAndExpose(window.get()));
         world.settle();
+        // Most tests start on the converter, the calendar's neighbour.
+        selectTab(converterTab);
     }
     ~MainWindowInput() override
     {
