@@ -45,5 +45,6 @@
     <message id="appSettings.calendars"><source>Calendars</source><translation>التقويمات</translation></message>
     <message id="appSettings.calendarAccess"><source>Allow access to calendars</source><translation>السماح بالوصول إلى التقويمات</translation></message>
     <message id="calendarscreen.durationDays" numerus="yes"><source>%n d</source><translation><numerusform>%n يوم</numerusform><numerusform>يوم</numerusform><numerusform>يومان</numerusform><numerusform>%n أيام</numerusform><numerusform>%n يومًا</numerusform><numerusform>%n يوم</numerusform></translation></message>
+    <message id="cli.help.events"><source>Lists the calendar events of a day (today by default), as the calendar tab shows them.</source><translation>يعرض مواعيد يوم من التقويمات (اليوم إن لم يُذكر)، كما يعرضها تبويب التقويم.</translation></message>
 </context>
 </TS>

@@ -45,5 +45,6 @@
     <message id="appSettings.calendars"><source>Calendars</source><translation>Calendars</translation></message>
     <message id="appSettings.calendarAccess"><source>Allow access to calendars</source><translation>Allow access to calendars</translation></message>
     <message id="calendarscreen.durationDays" numerus="yes"><source>%n d</source><translation><numerusform>%n d</numerusform><numerusform>%n d</numerusform></translation></message>
+    <message id="cli.help.events"><source>Lists the calendar events of a day (today by default), as the calendar tab shows them.</source><translation>Lists the calendar events of a day (today by default), as the calendar tab shows them.</translation></message>
 </context>
 </TS>

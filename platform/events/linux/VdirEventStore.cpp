@@ -53,13 +53,6 @@ VdirEventStore::VdirEventStore(QString base, QStringList extraFolders, QObject *
     connect(changeTimer_, &QTimer::timeout, this, &EventStore::storeChanged);
     connect(watcher_, &QFileSystemWatcher::directoryChanged, changeTimer_, qOverload<>(&QTimer::start));
     connect(watcher_, &QFileSystemWatcher::fileChanged, changeTimer_, qOverload<>(&QTimer::start));
-    // A first calendar to write to, the first time there is none.
-    if (QDir().mkpath(base_) && QDir(base_).entryList(QDir::Dirs | QDir::NoDotAndDotDot).isEmpty() &&
-        QDir(base_).mkdir(QStringLiteral("personal"))) {
-        QFile name(base_ + QStringLiteral("/personal/displayname"));
-        if (name.open(QIODevice::WriteOnly))
-            name.write("Personal\n");
-    }
     watchFolders(calendars());
 }
 
@@ -323,8 +316,23 @@ QByteArray VdirEventStore::iCalendarData(const CalendarEvent &event)
     return file.readAll();
 }
 
+void VdirEventStore::createFirstCalendarIfNone(const QString &base)
+{
+    if (!QDir().mkpath(base) || !QDir(base).entryList(QDir::Dirs | QDir::NoDotAndDotDot).isEmpty() ||
+        !QDir(base).mkdir(QStringLiteral("personal")))
+        return;
+    QFile name(base + QStringLiteral("/personal/displayname"));
+    if (name.open(QIODevice::WriteOnly))
+        name.write("Personal\n");
+}
+
 std::shared_ptr<EventStore> makeDesktopEventStore()
 {
+    // The window offers a calendar to write to from the start; a command
+    // that only lists events leaves the disk as it is.
+    const QCoreApplication *app = QCoreApplication::instance();
+    if (app && app->inherits("QGuiApplication"))
+        VdirEventStore::createFirstCalendarIfNone(VdirEventStore::defaultBaseFolder());
     QStringList extra;
     if (const auto listed = UserDefaults::standard()->string(QString::fromLatin1(calendarFoldersKey)))
         extra = listed->split(QLatin1Char('\n'), Qt::SkipEmptyParts);

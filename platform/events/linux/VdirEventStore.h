@@ -28,6 +28,8 @@ public:
 
     // $XDG_DATA_HOME/qamarly/calendars.
     static QString defaultBaseFolder();
+    // Makes a "Personal" calendar under `base` when it has no calendar at all.
+    static void createFirstCalendarIfNone(const QString &base);
 
     void requestAccess(AccessCompletion completion) override;
     EventAccessStatus accessStatus() const override;
