@@ -84,6 +84,14 @@ void CalendarVC::viewDidLoad()
     selectToday();
 }
 
+void CalendarVC::viewWillAppear()
+{
+    // The first appearance follows viewDidLoad, which has just loaded.
+    if (appeared_)
+        loadEventsForSelectedDate();
+    appeared_ = true;
+}
+
 void CalendarVC::applyCalendarAppearance()
 {
     for (QWidget *blue :

@@ -36,6 +36,8 @@ public:
     ~CalendarVC() override;
 
     void viewDidLoad() override;
+    // The access may have been changed on the settings page meanwhile.
+    void viewWillAppear() override;
 
     Ui::CalendarVC &outlets() { return *ui_; }
     platform::EventStore &eventStore() { return *eventStore_; }
@@ -98,6 +100,7 @@ private:
     components::OtherCalendarDaySource subtitles_;
     std::optional<platform::Instant> listedDay_;
     quint64 generation_ = 0;
+    bool appeared_ = false;
     int pending_ = 0;
     // Keeps this screen's answers from outliving it.
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
