@@ -115,6 +115,12 @@ struct Series
     // Occurrences replaced by an override of their own.
     std::set<std::int64_t> overridden;
     bool isOverride = false;
+    // The first and (once known) the last start of a rule's occurrences:
+    // a query outside them needs no walk through the rule.
+    Instant firstStart{};
+    mutable std::optional<Instant> lastStart;
+    // A rule with a count has a known, finite list: walked once, then looked up.
+    mutable std::optional<std::vector<std::pair<Instant, icaltimetype>>> counted;
 };
 
 Occurrence occurrenceAt(const Series &series, const icaltimetype &at, icaltimezone *zone)
@@ -193,9 +199,31 @@ void CalendarFile::Impl::expand(const Series &s, Instant start, Instant end,
     };
 
     const std::size_t first = out.size();
+    const auto longest = std::chrono::milliseconds(s.lengthMs) + 24h * s.lengthDays;
+    const bool ruleCanReach = s.firstStart < end && (!s.lastStart || *s.lastStart + longest > start);
     if (!s.rule) {
         consider(s.start.time, s.start.zone);
-    } else {
+    } else if (s.rule->count > 0 && ruleCanReach) {
+        if (!s.counted) {
+            s.counted.emplace();
+            if (icalrecur_iterator *it = icalrecur_iterator_new(*s.rule, s.start.time)) {
+                for (icaltimetype at = icalrecur_iterator_next(it);
+                     !icaltime_is_null_time(at) &&
+                     static_cast<int>(s.counted->size()) < maximumRecurrenceSteps;
+                     at = icalrecur_iterator_next(it)) {
+                    if (!s.start.time.is_date && s.start.zone)
+                        at = icaltime_set_timezone(&at, s.start.zone);
+                    s.counted->emplace_back(instantOf(at, s.start.zone), at);
+                }
+                icalrecur_iterator_free(it);
+            }
+            s.lastStart = s.counted->empty() ? s.firstStart : s.counted->back().first;
+        }
+        auto it = std::lower_bound(s.counted->begin(), s.counted->end(), start - longest,
+                                   [](const auto &entry, Instant at) { return entry.first < at; });
+        for (; it != s.counted->end() && it->first < end; ++it)
+            consider(it->second, s.start.zone);
+    } else if (ruleCanReach) {
         icalrecur_iterator *it = icalrecur_iterator_new(*s.rule, s.start.time);
         if (!it) {
             consider(s.start.time, s.start.zone);
@@ -203,6 +231,7 @@ void CalendarFile::Impl::expand(const Series &s, Instant start, Instant end,
             // Jump close to the query instead of walking from the first
             // occurrence; rules with a count have to be walked.
             const Instant lead = start - std::chrono::milliseconds(s.lengthMs) - 24h * (s.lengthDays + 1);
+            bool jumped = false;
             if (s.rule->count == 0 && lead > instantOf(s.start.time, s.start.zone)) {
                 icaltimetype from = icaltime_from_timet_with_zone(
                     msecsOf(lead) / 1000, s.start.time.is_date,
@@ -217,9 +246,11 @@ void CalendarFile::Impl::expand(const Series &s, Instant start, Instant end,
                     from.minute = 0;
                     from.second = 0;
                 }
-                icalrecur_iterator_set_start(it, from);
+                jumped = icalrecur_iterator_set_start(it, from) != 0;
             }
             int steps = 0;
+            bool ended = true;
+            std::optional<Instant> last;
             for (icaltimetype at = icalrecur_iterator_next(it); !icaltime_is_null_time(at);
                  at = icalrecur_iterator_next(it)) {
                 if (++steps > maximumRecurrenceSteps) {
@@ -227,15 +258,23 @@ void CalendarFile::Impl::expand(const Series &s, Instant start, Instant end,
                         consoleLog(QStringLiteral("Recurrence of %1 in %2 gives up after %3 occurrences")
                                        .arg(s.uid, path)
                                        .arg(maximumRecurrenceSteps));
+                    ended = false;
                     break;
                 }
                 if (!s.start.time.is_date && s.start.zone)
                     at = icaltime_set_timezone(&at, s.start.zone);
-                if (instantOf(at, s.start.zone) >= end)
+                last = instantOf(at, s.start.zone);
+                if (*last >= end) {
+                    ended = false;
                     break;
+                }
                 consider(at, s.start.zone);
             }
             icalrecur_iterator_free(it);
+            // Walked from the first occurrence and the rule ran out before the
+            // query's end: nothing comes after `last`.
+            if (ended && !jumped)
+                s.lastStart = last.value_or(s.firstStart);
         }
     }
     for (const ZonedTime &extra : s.extraDates) {
@@ -375,6 +414,9 @@ std::shared_ptr<const CalendarFile> CalendarFile::parse(const QByteArray &data, 
             if (z.valid)
                 s.excluded.push_back(z);
         }
+        s.firstStart = begin;
+        for (const ZonedTime &extra : s.extraDates)
+            s.firstStart = std::min(s.firstStart, instantOf(extra.time, extra.zone));
         masters[s.uid] = impl->series.size();
         impl->series.push_back(std::move(s));
     }
