@@ -1,5 +1,6 @@
 #include "platform/events/EventDialogs.h"
 
+#include "platform/Clock.h"
 #include "platform/Localization.h"
 
 #include <QApplication>
@@ -120,7 +121,7 @@ EventEditDialog::EventEditDialog(std::shared_ptr<EventStore> store, std::optiona
         allDay_->setEnabled(!editing_->recurring);
     } else {
         // The next whole hour of the day being looked at, for an hour.
-        const QDateTime now = QDateTime::currentDateTime();
+        const QDateTime now = localTime(Clock::current());
         QDateTime start(day ? localTime(*day).date() : now.date(), QTime(now.time().hour(), 0));
         start = start.addSecs(3600);
         start_->setDateTime(start);

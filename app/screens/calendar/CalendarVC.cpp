@@ -3,6 +3,7 @@
 #include "app/screens/calendar/CalendarDay.h"
 #include "app/screens/calendar/EventRowView.h"
 #include "components/calendar/MonthCalendarView.h"
+#include "components/visual/ReadableColumn.h"
 #include "platform/AlertController.h"
 #include "platform/Clock.h"
 #include "platform/Console.h"
@@ -50,12 +51,23 @@ CalendarVC::CalendarVC(QWidget *parent)
 {
     ui_->setupUi(this);
     setObjectName(QStringLiteral("CalendarVC"));
+    // The keyboard's place shows on the blue bar and on the white table alike.
+    setStyleSheet(
+        styleSheet() +
+        QStringLiteral("\nQTabBar#calType::tab:focus { border: 3px solid %1; }"
+                       "\nQPushButton#addEventButton:focus, QPushButton#todayButton:focus { border: 3px "
+                       "solid %1; }"
+                       "\nQListWidget#tableView:focus { border: 3px solid %1; }")
+            .arg(QString::fromLatin1(visual::focusRingColor)));
     ui_->calType->addTab(platform::localized("calendarscreen.segmentGregorian"));
     ui_->calType->addTab(platform::localized("calendarscreen.segmentUmmAlQura"));
     ui_->todayButton->setText(platform::localized("calendarscreen.today"));
     ui_->addEventButton->setText(platform::localized("calendarscreen.add"));
     ui_->addEventButton->setAccessibleName(platform::localized("calendarscreen.addEvent"));
 
+    // The two buttons keep their own width; the selector takes the rest.
+    for (QPushButton *button : {ui_->todayButton, ui_->addEventButton})
+        button->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed);
     ui_->calendar->setDataSource(this);
     ui_->calendar->setDelegate(this);
 
@@ -120,6 +132,7 @@ void CalendarVC::applyCalendarAppearance()
     look.subtitleColors[components::cellstate::placeholder] = QColor(255, 255, 255, 90);
     look.fillColors[components::cellstate::selected] = Qt::white;
     look.fillColors[components::cellstate::todaySelected] = Qt::white;
+    look.focusColor = QColor(QString::fromLatin1(visual::focusRingColor));
     ui_->calendar->appearanceChanged();
 }
 

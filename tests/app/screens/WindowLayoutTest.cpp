@@ -17,6 +17,7 @@
 #include "core/GlobalSettings.h"
 #include "platform/TabBarController.h"
 #include "platform/Window.h"
+#include "ui_CalendarVC.h"
 #include "ui_DateRangeVC.h"
 #include "ui_EventsVC.h"
 #include "ui_PickerConverterVC.h"
@@ -66,6 +67,10 @@ protected:
     }
 
     platform::TabBarController &tabs() { return *shell::rootTabBarController(*window); }
+    screens::CalendarVC &calendarScreen()
+    {
+        return *qobject_cast<screens::CalendarVC *>(tabs().viewControllerAt(calendarTab));
+    }
     screens::PickerConverterVC &converter()
     {
         return *qobject_cast<screens::PickerConverterVC *>(tabs().viewControllerAt(converterTab));
@@ -396,9 +401,13 @@ TEST_F(AppWindow, TheKeyboardFocusIsPlainOnEveryControlItReachesInBothDirections
             } else {
                 EXPECT_TRUE(reachedKind([](QWidget *w) { return qobject_cast<QTabBar *>(w) != nullptr; }))
                     << "the calendar selector";
-                EXPECT_TRUE(reachedKind([](QWidget *w) {
-                    return qobject_cast<visual::DatePicker *>(w->parentWidget()) != nullptr;
-                })) << "the date wheels";
+                if (tab == calendarTab) {
+                    EXPECT_TRUE(reached.contains(calendarScreen().outlets().calendar)) << "the month grid";
+                } else {
+                    EXPECT_TRUE(reachedKind([](QWidget *w) {
+                        return qobject_cast<visual::DatePicker *>(w->parentWidget()) != nullptr;
+                    })) << "the date wheels";
+                }
                 EXPECT_TRUE(
                     reachedKind([](QWidget *w) { return w->objectName() == QLatin1String("todayButton"); }));
             }

@@ -420,4 +420,53 @@ TEST_F(CalendarScreen, TheCalendarTakesTheHeightItAnnounces)
     EXPECT_LT(ui().tableView->height(), weekTable);
 }
 
+// Renders the tab, the editor and the viewer to PNG files for a person to look
+// at: set QAMARLY_SCREENSHOT_DIR to a folder; skipped otherwise.
+TEST_F(CalendarScreen, Screenshots)
+{
+    if (qEnvironmentVariableIsEmpty("QAMARLY_SCREENSHOT_DIR"))
+        GTEST_SKIP() << "set QAMARLY_SCREENSHOT_DIR to write screenshots";
+    const QDir dir(qEnvironmentVariable("QAMARLY_SCREENSHOT_DIR"));
+    store->setEvents({
+        event(QStringLiteral("Team meeting"), gregorianInstant(2026, 12, 5, 9),
+              gregorianInstant(2026, 12, 5, 10, 30), nullptr, QStringLiteral("Room 4")),
+        event(QStringLiteral("National holiday"), gregorianInstant(2026, 12, 5),
+              gregorianInstant(2026, 12, 5, 23, 59) + 59s, holidays),
+        event(QStringLiteral("Trip to Makkah"), gregorianInstant(2026, 12, 5, 14),
+              gregorianInstant(2026, 12, 7, 17), nullptr, QStringLiteral("Makkah")),
+    });
+    for (const bool arabic : {false, true}) {
+        if (arabic)
+            world.useArabic();
+        const QString suffix = arabic ? QStringLiteral("-ar") : QStringLiteral("-en");
+        setAdjustment(1);
+        show();
+        calendar()->settle();
+        EXPECT_TRUE(
+            screen->grab().save(dir.filePath(QStringLiteral("calendar-gregorian") + suffix + ".png")));
+        clickSegment(1);
+        calendar()->settle();
+        EXPECT_TRUE(
+            screen->grab().save(dir.filePath(QStringLiteral("calendar-ummalqura") + suffix + ".png")));
+        swipe(screen->rowView(0));
+        EXPECT_TRUE(screen->grab().save(dir.filePath(QStringLiteral("calendar-actions") + suffix + ".png")));
+        input::click(screen->rowView(0), QPoint(20, 10));
+        input::click(screen->rowView(0), QPoint(20, 10));
+        world.settle();
+        if (auto *viewer = shownDialog<platform::EventViewDialog>("eventViewer")) {
+            EXPECT_TRUE(viewer->grab().save(dir.filePath(QStringLiteral("event-viewer") + suffix + ".png")));
+            viewer->close();
+        }
+        world.settle();
+        input::click(ui().addEventButton);
+        ASSERT_TRUE(
+            QTest::qWaitFor([this] { return shownDialog<platform::EventEditDialog>("eventEditor"); }, 3000));
+        auto *editor = shownDialog<platform::EventEditDialog>("eventEditor");
+        EXPECT_TRUE(editor->grab().save(dir.filePath(QStringLiteral("event-editor") + suffix + ".png")));
+        editor->close();
+        world.settle();
+        screen.reset();
+    }
+}
+
 } // namespace
