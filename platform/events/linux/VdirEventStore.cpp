@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QPointer>
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QStandardPaths>
@@ -82,12 +83,29 @@ void VdirEventStore::requestAccess(AccessCompletion completion)
         });
         return;
     }
-    auto ask = [prompt, completion] {
-        prompt([completion](bool granted) {
+    {
+        // One question at a time: requests made while it is open wait for its answer.
+        const std::lock_guard lock(mutex_);
+        waitingForAnswer_.push_back(std::move(completion));
+        if (waitingForAnswer_.size() > 1)
+            return;
+    }
+    const QPointer<VdirEventStore> self(this);
+    auto ask = [self, prompt] {
+        prompt([self](bool granted) {
             keepEventAccess(granted ? EventAccessStatus::authorized : EventAccessStatus::denied);
-            runOffMainThread([completion, granted] {
-                if (completion)
-                    completion(granted, QString());
+            if (!self)
+                return;
+            std::vector<AccessCompletion> waiting;
+            {
+                const std::lock_guard lock(self->mutex_);
+                waiting.swap(self->waitingForAnswer_);
+            }
+            runOffMainThread([waiting, granted] {
+                for (const AccessCompletion &waiter : waiting) {
+                    if (waiter)
+                        waiter(granted, QString());
+                }
             });
         });
     };

@@ -63,6 +63,7 @@ private:
     std::map<QString, std::shared_ptr<const EventCalendar>> calendarCache_;
     std::set<QString> reportedFolders_;
     int skipped_ = 0;
+    std::vector<AccessCompletion> waitingForAnswer_;
     QFileSystemWatcher *watcher_;
     QTimer *changeTimer_;
 };

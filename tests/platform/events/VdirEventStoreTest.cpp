@@ -397,4 +397,21 @@ TEST_F(VdirEventStoreTest, AccessIsAskedOnceKeptAndAnsweredOffTheCallingThread)
     setEventAccessPrompt(nullptr);
 }
 
+TEST_F(VdirEventStoreTest, RequestsWhileTheQuestionIsOpenShareItsAnswer)
+{
+    std::vector<std::function<void(bool)>> questions;
+    setEventAccessPrompt(
+        [&questions](std::function<void(bool)> answer) { questions.push_back(std::move(answer)); });
+    VdirEventStore store(base());
+    std::atomic<int> answered{0};
+    for (int i = 0; i < 3; ++i)
+        store.requestAccess([&answered](bool granted, const QString &) { answered += granted ? 1 : 100; });
+    ASSERT_EQ(questions.size(), 1u);
+    questions[0](true);
+    for (int i = 0; i < 200 && answered < 3; ++i)
+        QThread::msleep(5);
+    EXPECT_EQ(answered, 3);
+    setEventAccessPrompt(nullptr);
+}
+
 } // namespace
