@@ -174,6 +174,26 @@ TEST_F(CalendarScreen, OpensOnTodayWithTheDaysEventsSortedStablyByStart)
     EXPECT_EQ(rowTitles(), QStringList{QStringLiteral("Tomorrow")});
 }
 
+TEST(NeverClearView, RefusesAClearColourAndKeepsThePreviousOne)
+{
+    screens::NeverClearView marker;
+    struct Row
+    {
+        QColor given;
+        QColor kept;
+    };
+    const Row rows[] = {
+        {QColor(255, 136, 0), QColor(255, 136, 0)},
+        {Qt::transparent, QColor(255, 136, 0)},
+        {QColor(0, 0, 255, 0), QColor(255, 136, 0)},
+        {QColor(0, 170, 0), QColor(0, 170, 0)},
+    };
+    for (const Row &row : rows) {
+        marker.setBackgroundColor(row.given);
+        EXPECT_EQ(marker.backgroundColor(), row.kept) << row.given.name(QColor::HexArgb).toStdString();
+    }
+}
+
 TEST_F(CalendarScreen, RefusedAccessLeavesTheTableAsItWas)
 {
     store->setEvents(
