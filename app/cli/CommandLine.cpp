@@ -1,6 +1,7 @@
 #include "app/cli/CommandLine.h"
 
 #include "app/cli/DateCommands.h"
+#include "app/cli/EventsCommand.h"
 #include "app/cli/MonthCommand.h"
 #include "app/cli/OccasionsCommand.h"
 #include "app/cli/RangeCommand.h"
@@ -38,6 +39,8 @@ const std::vector<Command> &commands()
          notifications::runNotificationsCommand, "cli.help.notifications"},
         {QStringLiteral("occasions"), QStringLiteral("occasions [--json]"), runOccasions,
          "cli.help.occasions"},
+        {QStringLiteral("events"), QStringLiteral("events [YYYY-MM-DD] [--json]"), runEvents,
+         "cli.help.events"},
     };
     return list;
 }

@@ -8,6 +8,7 @@
 #include "platform/Device.h"
 #include "platform/Localization.h"
 #include "platform/Window.h"
+#include "platform/events/EventDialogs.h"
 #include "platform/notifications/AuthorizationDialog.h"
 #include "platform/notifications/DeliveryAgentLauncher.h"
 
@@ -46,7 +47,8 @@ void prepareApplication()
     platform::installTranslations();
     // The same name as the launcher entry gives in the user's language.
     QGuiApplication::setApplicationDisplayName(platform::localized("app.name"));
-    QGuiApplication::setLayoutDirection(platform::Device::isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight);
+    QGuiApplication::setLayoutDirection(platform::Device::isRightToLeft() ? Qt::RightToLeft
+                                                                          : Qt::LeftToRight);
 }
 
 int applicationMain(int argc, char **argv, const std::vector<TabScreen> &tabs)
@@ -58,7 +60,8 @@ int applicationMain(int argc, char **argv, const std::vector<TabScreen> &tabs)
     SingleInstance instance;
     switch (instance.claim(arguments)) {
     case SingleInstance::Outcome::forwarded:
-        platform::consoleLog(QStringLiteral("Qamarly is already running; its window was brought to the front."));
+        platform::consoleLog(
+            QStringLiteral("Qamarly is already running; its window was brought to the front."));
         return 0;
     case SingleInstance::Outcome::failed:
         // Still start: one window too many is better than none.
@@ -68,6 +71,7 @@ int applicationMain(int argc, char **argv, const std::vector<TabScreen> &tabs)
     }
 
     platform::installAuthorizationDialog();
+    platform::installEventAccessDialog();
     AppDelegate delegate;
     std::unique_ptr<platform::Window> window = makeMainWindow(tabs);
     delegate.setWindow(window.get());

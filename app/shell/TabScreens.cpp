@@ -3,6 +3,7 @@
 // must end up at settingsTabIndex (3).
 #include "app/shell/TabScreens.h"
 
+#include "app/screens/calendar/CalendarVC.h"
 #include "app/screens/daterange/DateRangeVC.h"
 #include "app/screens/events/EventsVC.h"
 #include "app/screens/pickerconverter/PickerConverterVC.h"
@@ -12,6 +13,7 @@ namespace shell {
 const std::vector<TabScreen> &tabScreens()
 {
     static const std::vector<TabScreen> tabs = {
+        {[] { return new screens::CalendarVC; }, "calendarscreen.tabTitle", QString()},
         {[] { return new screens::PickerConverterVC; }, "converter.tabTitle", QString()},
         {[] { return new screens::DateRangeVC; }, "daterange.tabTitle", QString()},
         {[] { return new events::EventsVC; }, "occasions.tabTitle", QString()},

@@ -35,6 +35,9 @@ struct MonthCalendarAppearance
     std::map<int, QColor> borderColors;
     MonthCalendarCellShape cellShape = MonthCalendarCellShape::circle;
     QColor separatorColor;
+    // The keyboard focus around the selected day; none: the palette's
+    // highlight, dotted.
+    QColor focusColor;
 
     // The colour a cell of `state` takes from `table` (clear when none applies).
     static QColor colorFor(const std::map<int, QColor> &table, int state);

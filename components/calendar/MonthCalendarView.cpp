@@ -700,7 +700,10 @@ void MonthCalendarView::paintCell(QPainter &painter, const MonthCalendarCell &ce
 
     if (hasFocus() && cell.selected && !cell.placeholder) {
         painter.setBrush(Qt::NoBrush);
-        painter.setPen(QPen(palette().color(QPalette::Highlight), 1.5, Qt::DotLine));
+        if (appearance_.focusColor.isValid())
+            painter.setPen(QPen(appearance_.focusColor, 3.0));
+        else
+            painter.setPen(QPen(palette().color(QPalette::Highlight), 1.5, Qt::DotLine));
         painter.drawRect(box.adjusted(1, 1, -1, -1));
     }
 }

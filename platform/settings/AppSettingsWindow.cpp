@@ -1,6 +1,7 @@
 #include "platform/settings/AppSettingsWindow.h"
 
 #include "platform/Localization.h"
+#include "platform/events/EventStore.h"
 #include "platform/notifications/UserNotificationCenter.h"
 
 #include <QApplication>
@@ -75,6 +76,17 @@ AppSettingsWindow::AppSettingsWindow(QWidget *parent) : QWidget(parent, Qt::Wind
     connect(alerts_, &QCheckBox::toggled, this, &AppSettingsWindow::switchToggled);
     connect(badge_, &QCheckBox::toggled, this, &AppSettingsWindow::switchToggled);
 
+    calendarsTitle_ = new QLabel(this);
+    QVBoxLayout *calendars = addSection(calendarsTitle_);
+    calendarAccess_ = new QCheckBox(this);
+    calendarAccess_->setObjectName(QStringLiteral("calendarAccessSwitch"));
+    calendars->addWidget(calendarAccess_);
+    connect(calendarAccess_, &QCheckBox::toggled, this, [this](bool allowed) {
+        // Either way it is decided: the calendar tab does not ask again.
+        keepEventAccess(allowed ? EventAccessStatus::authorized : EventAccessStatus::denied);
+        refresh();
+    });
+
     keepError_ = new QLabel(this);
     keepError_->setObjectName(QStringLiteral("keepError"));
     keepError_->setWordWrap(true);
@@ -115,6 +127,8 @@ void AppSettingsWindow::retranslate()
     alerts_->setText(localized("appSettings.allowNotifications"));
     badge_->setText(localized("appSettings.badgeAppIcon"));
     notificationsNote_->setText(localized("appSettings.notificationsNote"));
+    calendarsTitle_->setText(localized("appSettings.calendars"));
+    calendarAccess_->setText(localized("appSettings.calendarAccess"));
     keepError_->setText(localized("appSettings.cannotKeep"));
 }
 
@@ -125,6 +139,8 @@ void AppSettingsWindow::refresh()
     const QSignalBlocker blockBadge(badge_);
     alerts_->setChecked(settings.alertsAllowed());
     badge_->setChecked(settings.badgeAllowed());
+    const QSignalBlocker blockCalendars(calendarAccess_);
+    calendarAccess_->setChecked(keptEventAccess() == EventAccessStatus::authorized);
 }
 
 void AppSettingsWindow::switchToggled()

@@ -53,6 +53,7 @@ public:
 
     QCheckBox *alertsSwitch() const { return alerts_; }
     QCheckBox *badgeSwitch() const { return badge_; }
+    QCheckBox *calendarAccessSwitch() const { return calendarAccess_; }
 
     // Shows the permission as the notification centre keeps it now.
     void refresh();
@@ -73,6 +74,8 @@ private:
     QLabel *notificationsNote_;
     QCheckBox *alerts_;
     QCheckBox *badge_;
+    QLabel *calendarsTitle_;
+    QCheckBox *calendarAccess_;
     QLabel *keepError_;
 };
 

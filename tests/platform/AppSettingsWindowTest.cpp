@@ -3,6 +3,7 @@
 #include "platform/settings/AppSettingsWindow.h"
 
 #include "platform/Localization.h"
+#include "platform/events/EventStore.h"
 #include "platform/notifications/TestNotificationCenter.h"
 #include "support/TestEnvironment.h"
 #include "support/WindowInput.h"
@@ -107,6 +108,23 @@ TEST_F(SettingsPage, ARefusedPermissionIsGrantedAgainAndWithdrawnByClicks)
     EXPECT_EQ(now.authorizationStatus, AuthorizationStatus::denied);
     EXPECT_EQ(now.options, 0u);
     EXPECT_EQ(changed.size(), 4);
+}
+
+TEST_F(SettingsPage, CalendarAccessIsGrantedAndWithdrawnByClicks)
+{
+    platform::keepEventAccess(platform::EventAccessStatus::denied);
+    AppSettingsWindow *page = open({AuthorizationStatus::denied, 0});
+    ASSERT_NE(page, nullptr);
+    QCheckBox *access = page->calendarAccessSwitch();
+    EXPECT_FALSE(access->isChecked());
+    for (const auto expected :
+         {platform::EventAccessStatus::authorized, platform::EventAccessStatus::denied}) {
+        input::click(access, input::indicatorOf(access));
+        EXPECT_EQ(platform::keptEventAccess(), expected);
+        EXPECT_EQ(access->isChecked(), expected == platform::EventAccessStatus::authorized);
+    }
+    // The notification permission is left alone.
+    EXPECT_EQ(center->notificationSettings().authorizationStatus, AuthorizationStatus::denied);
 }
 
 TEST_F(SettingsPage, AChangeThatCannotBeKeptSaysSoAndTheSwitchStaysOff)

@@ -29,6 +29,9 @@ ScopedEnvironment::ScopedEnvironment(const QString &locale, const QString &timeZ
     if (!qEnvironmentVariableIsSet("XDG_CONFIG_HOME"))
         savedConfigHome_ = QByteArray();
     qputenv("XDG_CONFIG_HOME", home_.path().toLocal8Bit());
+    // Calendars and the trash live under the data home: a test never sees the user's.
+    savedDataHome_ = qEnvironmentVariableIsSet("XDG_DATA_HOME") ? qgetenv("XDG_DATA_HOME") : QByteArray();
+    qputenv("XDG_DATA_HOME", (home_.path() + QStringLiteral("/data")).toLocal8Bit());
     setTimeZone(timeZone);
     setLocale(locale);
     core::setSharedDefaults(nullptr);
@@ -42,6 +45,7 @@ ScopedEnvironment::~ScopedEnvironment()
     core::GlobalSettings::resetShared();
     core::setSharedDefaults(nullptr);
     putEnv("XDG_CONFIG_HOME", savedConfigHome_);
+    putEnv("XDG_DATA_HOME", savedDataHome_);
     putEnv("TZ", savedTz_);
     putEnv("LC_ALL", savedLcAll_);
     tzset();

@@ -25,6 +25,8 @@ public:
     void setLocale(const QString &locale);
     void setTimeZone(const QString &timeZone);
     QString configHome() const { return home_.path(); }
+    // $XDG_DATA_HOME while the environment lasts.
+    QString dataHome() const { return home_.path() + QStringLiteral("/data"); }
     // The app-group suite that sharedDefaults() now returns.
     std::shared_ptr<platform::UserDefaults> suite() const;
     std::shared_ptr<platform::FixedClock> clock() const { return clock_; }
@@ -33,6 +35,7 @@ public:
 private:
     QTemporaryDir home_;
     QByteArray savedConfigHome_;
+    QByteArray savedDataHome_;
     QByteArray savedTz_;
     QByteArray savedLcAll_;
     QString locale_;

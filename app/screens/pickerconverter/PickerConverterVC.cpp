@@ -175,11 +175,12 @@ void PickerConverterVC::applyPresentation()
         fitBubble();
     }
     // The control's height is fixed by the layout, so the fonts cannot feed
-    // back into it.
-    const int segmentHeight = ui_->calendarSegControl->height();
+    // back into it. Its fixed height is used: a tab not yet shown has not been
+    // laid out, and its current height is still the widget's default.
+    const int segmentHeight = ui_->calendarSegControl->maximumHeight();
     QFont segment = ui_->calendarSegControl->font();
     segment.setWeight(QFont::Normal);
-    segment.setPixelSize(std::max(1, static_cast<int>(segmentHeight / 1.8)));
+    segment.setPixelSize(std::max(1, segmentHeight / 2));
     ui_->calendarSegControl->setFont(segment);
     QFont today = ui_->todayButton->font();
     today.setPixelSize(std::max(1, segmentHeight / 2));

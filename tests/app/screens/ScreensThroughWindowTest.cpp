@@ -5,12 +5,14 @@
 #include "ScreenTestSupport.h"
 #include "app/notifications/CustomError.h"
 #include "app/notifications/EnableOptionsVC.h"
+#include "app/screens/calendar/CalendarVC.h"
 #include "app/screens/daterange/DateRangeVC.h"
 #include "app/screens/events/EventsVC.h"
 #include "app/screens/pickerconverter/PickerConverterVC.h"
 #include "app/shell/AppDelegate.h"
 #include "app/shell/MainWindow.h"
 #include "app/shell/TabScreens.h"
+#include "components/calendar/MonthCalendarView.h"
 #include "components/carousel/MediaClock.h"
 #include "components/visual/DatePickerColumn.h"
 #include "core/GlobalSettings.h"
@@ -18,6 +20,7 @@
 #include "platform/Window.h"
 #include "platform/settings/AppSettingsWindow.h"
 #include "support/WindowInput.h"
+#include "ui_CalendarVC.h"
 #include "ui_DateRangeVC.h"
 #include "ui_EnableOptionsVC.h"
 #include "ui_EventsVC.h"
@@ -25,6 +28,8 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -36,9 +41,10 @@ namespace input = windowinput;
 
 namespace {
 
-constexpr int converterTab = 0;
-constexpr int dateRangeTab = 1;
-constexpr int occasionsTab = 2;
+constexpr int calendarTab = 0;
+constexpr int converterTab = 1;
+constexpr int dateRangeTab = 2;
+constexpr int occasionsTab = 3;
 
 class MainWindowInput : public ::testing::Test
 {
@@ -70,6 +76,8 @@ protected:
             beforeShow();
         ASSERT_TRUE(input::showAndExpose(window.get()));
         world.settle();
+        // Most tests start on the converter, the calendar's neighbour.
+        selectTab(converterTab);
     }
     ~MainWindowInput() override
     {
@@ -167,11 +175,36 @@ protected:
 TEST_F(MainWindowInput, EveryTabButtonBringsItsScreenIntoView)
 {
     open();
-    for (int index : {dateRangeTab, occasionsTab, converterTab}) {
+    for (int index : {dateRangeTab, occasionsTab, calendarTab, converterTab}) {
         selectTab(index);
         EXPECT_EQ(tabs->selectedIndex(), index);
         EXPECT_TRUE(tabs->viewControllerAt(index)->isInView()) << index;
     }
+}
+
+TEST_F(MainWindowInput, TheCalendarTabListsTheDayPickedOnItsGridFromTheCalendarFolders)
+{
+    const QString folder = world.env.dataHome() + QStringLiteral("/qamarly/calendars/home");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    QFile file(folder + QStringLiteral("/visit.ics"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//t//t//EN\r\nBEGIN:VEVENT\r\nUID:visit\r\n"
+               "DTSTAMP:20260101T000000Z\r\nDTSTART;TZID=Asia/Riyadh:20261208T100000\r\n"
+               "DTEND;TZID=Asia/Riyadh:20261208T113000\r\nSUMMARY:Visit\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n");
+    file.close();
+    platform::setEventAccessPrompt([](std::function<void(bool)> answer) { answer(true); });
+    open();
+    selectTab(calendarTab);
+    auto &calendar = *qobject_cast<screens::CalendarVC *>(tabs->viewControllerAt(calendarTab));
+    components::MonthCalendarView *grid = calendar.outlets().calendar;
+    const QRectF cell = grid->rectForDate(testenv::gregorianInstant(2026, 12, 8));
+    ASSERT_FALSE(cell.isEmpty());
+    input::click(grid, cell.center().toPoint());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !calendar.loading() && calendar.numberOfRows() == 1; }, 3000));
+    ASSERT_EQ(calendar.numberOfRows(), 1);
+    EXPECT_EQ((*calendar.events())[0].title, QStringLiteral("Visit"));
+    EXPECT_EQ((*calendar.events())[0].startDate, testenv::gregorianInstant(2026, 12, 8, 10));
+    platform::setEventAccessPrompt(nullptr);
 }
 
 // Whatever is laid over or around a control, a press on its middle must

@@ -3,6 +3,7 @@
 // and measured through the top-level window: its tabs are pressed, its
 // keys typed and its pixels read.
 #include "ScreenTestSupport.h"
+#include "app/screens/calendar/CalendarVC.h"
 #include "app/screens/daterange/DateRangeVC.h"
 #include "app/screens/events/EventView.h"
 #include "app/screens/events/EventsVC.h"
@@ -16,6 +17,7 @@
 #include "core/GlobalSettings.h"
 #include "platform/TabBarController.h"
 #include "platform/Window.h"
+#include "ui_CalendarVC.h"
 #include "ui_DateRangeVC.h"
 #include "ui_EventsVC.h"
 #include "ui_PickerConverterVC.h"
@@ -34,9 +36,10 @@
 
 namespace {
 
-constexpr int converterTab = 0;
-constexpr int rangeTab = 1;
-constexpr int occasionsTab = 2;
+constexpr int calendarTab = 0;
+constexpr int converterTab = 1;
+constexpr int rangeTab = 2;
+constexpr int occasionsTab = 3;
 
 const QSize minimumWindow(shell::mainWindowMinimumWidth, shell::mainWindowMinimumHeight);
 const QSize laptopWindow(420, 700);
@@ -50,7 +53,8 @@ protected:
         if (arabic)
             world.useArabic();
         window =
-            shell::makeMainWindow({{[] { return new screens::PickerConverterVC; }, "converter.tabTitle", {}},
+            shell::makeMainWindow({{[] { return new screens::CalendarVC; }, "calendarscreen.tabTitle", {}},
+                                   {[] { return new screens::PickerConverterVC; }, "converter.tabTitle", {}},
                                    {[] { return new screens::DateRangeVC; }, "daterange.tabTitle", {}},
                                    {[] { return new events::EventsVC; }, "occasions.tabTitle", {}}});
         window->resize(size);
@@ -59,9 +63,14 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
         world.settle();
         occasions().outlets().carousel->setMediaClock(clock);
+        selectTab(converterTab);
     }
 
     platform::TabBarController &tabs() { return *shell::rootTabBarController(*window); }
+    screens::CalendarVC &calendarScreen()
+    {
+        return *qobject_cast<screens::CalendarVC *>(tabs().viewControllerAt(calendarTab));
+    }
     screens::PickerConverterVC &converter()
     {
         return *qobject_cast<screens::PickerConverterVC *>(tabs().viewControllerAt(converterTab));
@@ -181,7 +190,7 @@ TEST_F(AppWindow, AtTheMinimumSizeEveryScreenKeepsItsControlsWholeAndApartInBoth
         SCOPED_TRACE(arabic ? "Arabic" : "English");
         open(minimumWindow, arabic);
         EXPECT_EQ(window->size(), minimumWindow);
-        for (int tab : {converterTab, rangeTab, occasionsTab}) {
+        for (int tab : {calendarTab, converterTab, rangeTab, occasionsTab}) {
             SCOPED_TRACE(tab);
             selectTab(tab);
             stillMorphing();
@@ -362,7 +371,7 @@ TEST_F(AppWindow, TheKeyboardFocusIsPlainOnEveryControlItReachesInBothDirections
         open(laptopWindow, arabic);
         core::GlobalSettings::shared().adjustmentNumber = 1; // so the round button shows
         core::GlobalSettings::shared().save();
-        for (int tab : {converterTab, rangeTab, occasionsTab}) {
+        for (int tab : {calendarTab, converterTab, rangeTab, occasionsTab}) {
             SCOPED_TRACE(tab);
             selectTab(tab);
             if (tab == converterTab)
@@ -392,9 +401,13 @@ TEST_F(AppWindow, TheKeyboardFocusIsPlainOnEveryControlItReachesInBothDirections
             } else {
                 EXPECT_TRUE(reachedKind([](QWidget *w) { return qobject_cast<QTabBar *>(w) != nullptr; }))
                     << "the calendar selector";
-                EXPECT_TRUE(reachedKind([](QWidget *w) {
-                    return qobject_cast<visual::DatePicker *>(w->parentWidget()) != nullptr;
-                })) << "the date wheels";
+                if (tab == calendarTab) {
+                    EXPECT_TRUE(reached.contains(calendarScreen().outlets().calendar)) << "the month grid";
+                } else {
+                    EXPECT_TRUE(reachedKind([](QWidget *w) {
+                        return qobject_cast<visual::DatePicker *>(w->parentWidget()) != nullptr;
+                    })) << "the date wheels";
+                }
                 EXPECT_TRUE(
                     reachedKind([](QWidget *w) { return w->objectName() == QLatin1String("todayButton"); }));
             }
@@ -479,8 +492,8 @@ TEST_F(AppWindow, WhiteTextStaysLegibleOverEveryWallpaper)
                 if (region.tab != tab)
                     continue;
                 // Inset past the panels' rounded corners, where the wallpaper shows but no text is drawn.
-                const QRect area =
-                    QRect(region.widget->mapTo(screen, QPoint(0, 0)), region.widget->size()).adjusted(3, 3, -3, -3);
+                const QRect area = QRect(region.widget->mapTo(screen, QPoint(0, 0)), region.widget->size())
+                                       .adjusted(3, 3, -3, -3);
                 // 7:1, the contrast that small text needs to read easily.
                 EXPECT_GE(whiteTextContrast(shown, plain, area), 7.0)
                     << "wallpaper " << index << " behind " << nameOf(region.widget).toStdString();

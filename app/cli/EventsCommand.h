@@ -1,0 +1,12 @@
+#pragma once
+
+#include "app/cli/CommandLine.h"
+
+namespace cli {
+
+// qamarly events [YYYY-MM-DD] [--json]: the calendar events of a Gregorian day
+// (today by default) as the calendar tab lists them. The person running it
+// owns the calendar files, so no access is asked.
+int runEvents(Invocation &call);
+
+} // namespace cli

@@ -1,0 +1,306 @@
+#include "app/screens/calendar/EventRowView.h"
+
+#include "platform/Localization.h"
+
+#include <QApplication>
+#include <QGraphicsOpacityEffect>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <QVariantAnimation>
+
+namespace screens {
+
+namespace {
+
+// How far the finger travels before a drag is a swipe.
+constexpr int swipeDistance = 30;
+// Where a row starts its entrance, towards the leading side.
+constexpr int entranceOffset = 40;
+
+QPixmap pinImage()
+{
+    QPixmap pin(12, 16);
+    pin.fill(Qt::transparent);
+    QPainter painter(&pin);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(220, 40, 40));
+    QPainterPath path;
+    path.moveTo(6, 16);
+    path.cubicTo(0, 8, 0, 6, 0, 6);
+    path.arcTo(0, 0, 12, 12, 180, -180);
+    path.cubicTo(12, 6, 12, 8, 6, 16);
+    painter.drawPath(path);
+    painter.setBrush(Qt::white);
+    painter.drawEllipse(QPointF(6, 6), 2.2, 2.2);
+    return pin;
+}
+
+QPushButton *actionButton(const QString &text, const QString &name, const QColor &background, QWidget *parent)
+{
+    auto *button = new QPushButton(text, parent);
+    button->setObjectName(name);
+    button->setFocusPolicy(Qt::StrongFocus);
+    button->setMinimumWidth(64);
+    button->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
+    button->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; color: white; border: none; "
+                                         "padding: 0 10px; font-weight: bold; }")
+                              .arg(background.name()));
+    return button;
+}
+
+} // namespace
+
+NeverClearView::NeverClearView(QWidget *parent) : QWidget(parent)
+{
+    setFixedWidth(6);
+}
+
+void NeverClearView::setBackgroundColor(const QColor &color)
+{
+    const QColor previous = color_;
+    color_ = color;
+    if (color_.alpha() == 0)
+        color_ = previous;
+    update();
+}
+
+void NeverClearView::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), color_);
+}
+
+EventRowView::EventRowView(const platform::CalendarEvent &event, const QString &from, const QString &to,
+                           const QString &duration, QWidget *parent)
+    : QWidget(parent), event_(event)
+{
+    setObjectName(QStringLiteral("eventRow"));
+    setAttribute(Qt::WA_StyledBackground, false);
+    auto *outer = new QHBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(0);
+
+    content_ = new QWidget(this);
+    content_->setObjectName(QStringLiteral("eventRowContent"));
+    auto *row = new QHBoxLayout(content_);
+    row->setContentsMargins(0, 6, 10, 6);
+    row->setSpacing(10);
+
+    marker_ = new NeverClearView(content_);
+    marker_->setObjectName(QStringLiteral("eventColorMarker"));
+    marker_->setBackgroundColor(event.calendar && QColor(event.calendar->color).isValid()
+                                    ? QColor(event.calendar->color)
+                                    : QColor(0, 0, 255));
+    row->addWidget(marker_);
+
+    auto *texts = new QVBoxLayout;
+    texts->setSpacing(2);
+    title_ = new QLabel(event.title, content_);
+    title_->setObjectName(QStringLiteral("eventTitleLabel"));
+    QFont titleFont = title_->font();
+    titleFont.setBold(true);
+    titleFont.setPixelSize(16);
+    title_->setFont(titleFont);
+    texts->addWidget(title_);
+
+    auto *times = new QHBoxLayout;
+    times->setSpacing(0);
+    from_ = new QLabel(QStringLiteral("From ") + from, content_);
+    from_->setObjectName(QStringLiteral("eventFromLabel"));
+    to_ = new QLabel(QStringLiteral("     To ") + to, content_);
+    to_->setObjectName(QStringLiteral("eventToLabel"));
+    times->addWidget(from_);
+    times->addWidget(to_);
+    times->addStretch();
+    texts->addLayout(times);
+
+    auto *place = new QHBoxLayout;
+    place->setSpacing(4);
+    pin_ = new QLabel(content_);
+    pin_->setObjectName(QStringLiteral("eventPinImage"));
+    pin_->setPixmap(pinImage());
+    pin_->setVisible(!event.location.isEmpty());
+    location_ = new QLabel(event.location, content_);
+    location_->setObjectName(QStringLiteral("eventLocationLabel"));
+    place->addWidget(pin_);
+    place->addWidget(location_, 1);
+    texts->addLayout(place);
+    row->addLayout(texts, 1);
+
+    duration_ = new QLabel(duration, content_);
+    duration_->setObjectName(QStringLiteral("eventDurationLabel"));
+    duration_->setAlignment(Qt::AlignTrailing | Qt::AlignVCenter);
+    row->addWidget(duration_);
+    for (QLabel *label : {title_, from_, to_, location_, duration_})
+        label->setStyleSheet(QStringLiteral("color: #202020;"));
+    outer->addWidget(content_, 1);
+
+    actions_ = new QWidget(this);
+    actions_->setObjectName(QStringLiteral("eventRowActions"));
+    auto *buttons = new QHBoxLayout(actions_);
+    buttons->setContentsMargins(0, 0, 0, 0);
+    buttons->setSpacing(0);
+    if (event.calendar && event.calendar->allowsContentModifications) {
+        delete_ = actionButton(QStringLiteral("Delete"), QStringLiteral("deleteAction"), QColor(255, 0, 0),
+                               actions_);
+        buttons->addWidget(delete_);
+        connect(delete_, &QPushButton::clicked, this, &EventRowView::deleteTapped);
+    }
+    share_ =
+        actionButton(QStringLiteral("Share"), QStringLiteral("shareAction"), QColor(0, 0, 255), actions_);
+    buttons->addWidget(share_);
+    connect(share_, &QPushButton::clicked, this, &EventRowView::shareTapped);
+    if (event.calendar && event.calendar->allowsContentModifications) {
+        more_ = actionButton(QStringLiteral("More"), QStringLiteral("moreAction"),
+                             QColor::fromRgbF(2.0f / 3, 2.0f / 3, 2.0f / 3), actions_);
+        buttons->addWidget(more_);
+        connect(more_, &QPushButton::clicked, this, &EventRowView::moreTapped);
+    }
+    for (QPushButton *button : {delete_, share_, more_}) {
+        if (button)
+            connect(button, &QPushButton::clicked, this, [this] { showActions(false); });
+    }
+    actions_->hide();
+    outer->addWidget(actions_);
+
+    opacity_ = new QGraphicsOpacityEffect(content_);
+    opacity_->setOpacity(1.0);
+    opacity_->setEnabled(false);
+    content_->setGraphicsEffect(opacity_);
+}
+
+QWidget *EventRowView::viewWithTag(int tag) const
+{
+    switch (tag) {
+    case markerTag:
+        return marker_;
+    case titleTag:
+        return title_;
+    case fromTag:
+        return from_;
+    case toTag:
+        return to_;
+    case locationTag:
+        return location_;
+    case pinTag:
+        return pin_;
+    case durationTag:
+        return duration_;
+    default:
+        return nullptr;
+    }
+}
+
+bool EventRowView::actionsShown() const
+{
+    return !actions_->isHidden();
+}
+
+void EventRowView::showActions(bool shown)
+{
+    actions_->setVisible(shown);
+}
+
+void EventRowView::setEntranceProgress(double progress)
+{
+    progress_ = progress;
+    const int offset = static_cast<int>(std::lround(entranceOffset * (1.0 - progress)));
+    // Leading side: left in a left-to-right layout, right in Arabic.
+    const int dx = layoutDirection() == Qt::RightToLeft ? offset : -offset;
+    auto *outer = static_cast<QHBoxLayout *>(layout());
+    outer->setContentsMargins(std::max(0, dx), 0, std::max(0, -dx), 0);
+    opacity_->setEnabled(progress < 1.0);
+    opacity_->setOpacity(progress);
+}
+
+void EventRowView::startEntrance(int delayMs, int durationMs)
+{
+    setEntranceProgress(0.0);
+    auto *animation = new QVariantAnimation(this);
+    animation->setStartValue(0.0);
+    animation->setEndValue(1.0);
+    animation->setDuration(durationMs);
+    animation->setEasingCurve(QEasingCurve::InQuad);
+    connect(animation, &QVariantAnimation::valueChanged, this,
+            [this](const QVariant &value) { setEntranceProgress(value.toDouble()); });
+    connect(animation, &QVariantAnimation::finished, this, [this] {
+        setEntranceProgress(1.0);
+        emit entranceFinished();
+    });
+    entrance_ = animation;
+    QTimer::singleShot(delayMs, animation,
+                       [animation] { animation->start(QAbstractAnimation::DeleteWhenStopped); });
+}
+
+void EventRowView::finishEntrance()
+{
+    if (!entrance_)
+        return;
+    QVariantAnimation *animation = entrance_;
+    entrance_ = nullptr;
+    const bool running = animation->state() == QAbstractAnimation::Running;
+    animation->disconnect(this);
+    if (running)
+        animation->stop();
+    animation->deleteLater();
+    setEntranceProgress(1.0);
+    emit entranceFinished();
+}
+
+bool EventRowView::entering() const
+{
+    return entrance_ != nullptr;
+}
+
+void EventRowView::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::RightButton) {
+        showActions(!actionsShown());
+        return;
+    }
+    if (event->button() != Qt::LeftButton)
+        return;
+    pressed_ = true;
+    swiped_ = false;
+    pressAt_ = event->position().toPoint();
+}
+
+void EventRowView::mouseMoveEvent(QMouseEvent *event)
+{
+    if (!pressed_)
+        return;
+    const int dx = event->position().toPoint().x() - pressAt_.x();
+    // Towards the leading side shows the actions, back hides them.
+    const int towardsLeading = layoutDirection() == Qt::RightToLeft ? dx : -dx;
+    if (towardsLeading > swipeDistance) {
+        swiped_ = true;
+        showActions(true);
+    } else if (towardsLeading < -swipeDistance) {
+        swiped_ = true;
+        showActions(false);
+    }
+}
+
+void EventRowView::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (!pressed_ || event->button() != Qt::LeftButton)
+        return;
+    pressed_ = false;
+    if (swiped_)
+        return;
+    if (actionsShown()) {
+        showActions(false);
+        return;
+    }
+    if (rect().contains(event->position().toPoint()))
+        emit selected();
+}
+
+} // namespace screens

@@ -1,0 +1,109 @@
+#pragma once
+
+#include "platform/events/EventStore.h"
+
+#include <QColor>
+#include <QFrame>
+#include <QPointer>
+#include <QWidget>
+
+class QLabel;
+class QPushButton;
+class QVariantAnimation;
+class QGraphicsOpacityEffect;
+
+namespace screens {
+
+// A plain view whose background never becomes clear: a clear colour put on it
+// is taken back, so a row's calendar colour survives highlighting.
+class NeverClearView : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit NeverClearView(QWidget *parent = nullptr);
+    void setBackgroundColor(const QColor &color);
+    QColor backgroundColor() const { return color_; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QColor color_;
+};
+
+// One event of the day: colour marker, title, "From"/"To" times, location with
+// its pin and the duration. A swipe towards the leading side (or a right
+// click) shows the row actions; a tap elsewhere is the row's selection.
+class EventRowView : public QWidget
+{
+    Q_OBJECT
+
+public:
+    enum Tag
+    {
+        markerTag = 1,
+        titleTag,
+        fromTag,
+        toTag,
+        locationTag,
+        pinTag,
+        durationTag
+    };
+
+    EventRowView(const platform::CalendarEvent &event, const QString &from, const QString &to,
+                 const QString &duration, QWidget *parent = nullptr);
+
+    const platform::CalendarEvent &event() const { return event_; }
+    // The part with `tag`, as the row's parts are found.
+    QWidget *viewWithTag(int tag) const;
+    NeverClearView *marker() const { return marker_; }
+    QPushButton *deleteButton() const { return delete_; }
+    QPushButton *shareButton() const { return share_; }
+    QPushButton *moreButton() const { return more_; }
+    QWidget *actionsView() const { return actions_; }
+    bool actionsShown() const;
+    void showActions(bool shown);
+
+    // Slides in from 40 points to the leading side while fading in.
+    void startEntrance(int delayMs, int durationMs);
+    void finishEntrance();
+    bool entering() const;
+    // 0: where the entrance starts; 1: in place.
+    void setEntranceProgress(double progress);
+
+signals:
+    void selected();
+    void deleteTapped();
+    void shareTapped();
+    void moreTapped();
+    void entranceFinished();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    platform::CalendarEvent event_;
+    QWidget *content_;
+    NeverClearView *marker_;
+    QLabel *title_;
+    QLabel *from_;
+    QLabel *to_;
+    QLabel *location_;
+    QLabel *pin_;
+    QLabel *duration_;
+    QWidget *actions_;
+    QPushButton *delete_ = nullptr;
+    QPushButton *share_ = nullptr;
+    QPushButton *more_ = nullptr;
+    QGraphicsOpacityEffect *opacity_;
+    QPointer<QVariantAnimation> entrance_;
+    QPoint pressAt_;
+    bool pressed_ = false;
+    bool swiped_ = false;
+    double progress_ = 1.0;
+};
+
+} // namespace screens

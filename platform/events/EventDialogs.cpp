@@ -1,0 +1,272 @@
+#include "platform/events/EventDialogs.h"
+
+#include "platform/Clock.h"
+#include "platform/Localization.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateTimeEdit>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace platform {
+
+namespace {
+
+using namespace std::chrono_literals;
+
+QDateTime localTime(Instant instant)
+{
+    return toQDateTime(instant).toLocalTime();
+}
+
+QString whenText(const CalendarEvent &event)
+{
+    const QLocale locale;
+    const QDateTime start = localTime(event.startDate);
+    const QDateTime end = localTime(event.endDate);
+    if (event.allDay) {
+        if (start.date() == end.date())
+            return locale.toString(start.date(), QLocale::LongFormat);
+        return locale.toString(start.date(), QLocale::LongFormat) + QStringLiteral(" – ") +
+               locale.toString(end.date(), QLocale::LongFormat);
+    }
+    if (start.date() == end.date())
+        return locale.toString(start.date(), QLocale::LongFormat) + QLatin1Char('\n') +
+               locale.toString(start.time(), QLocale::ShortFormat) + QStringLiteral(" – ") +
+               locale.toString(end.time(), QLocale::ShortFormat);
+    return locale.toString(start, QLocale::ShortFormat) + QStringLiteral(" – ") +
+           locale.toString(end, QLocale::ShortFormat);
+}
+
+} // namespace
+
+EventEditDialog::EventEditDialog(std::shared_ptr<EventStore> store, std::optional<CalendarEvent> editing,
+                                 std::optional<Instant> day, QWidget *parent)
+    : QDialog(parent), store_(std::move(store)), editing_(std::move(editing))
+{
+    setObjectName(QStringLiteral("eventEditor"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowModality(Qt::WindowModal);
+    setWindowTitle(localized(editing_ ? "events.editor.editTitle" : "events.editor.newTitle"));
+
+    title_ = new QLineEdit(this);
+    title_->setObjectName(QStringLiteral("titleField"));
+    title_->setPlaceholderText(localized("events.editor.titlePlaceholder"));
+    location_ = new QLineEdit(this);
+    location_->setObjectName(QStringLiteral("locationField"));
+    location_->setPlaceholderText(localized("events.editor.locationPlaceholder"));
+    allDay_ = new QCheckBox(localized("events.editor.allDay"), this);
+    allDay_->setObjectName(QStringLiteral("allDaySwitch"));
+    start_ = new QDateTimeEdit(this);
+    start_->setObjectName(QStringLiteral("startField"));
+    start_->setCalendarPopup(true);
+    end_ = new QDateTimeEdit(this);
+    end_->setObjectName(QStringLiteral("endField"));
+    end_->setCalendarPopup(true);
+    calendar_ = new QComboBox(this);
+    calendar_->setObjectName(QStringLiteral("calendarChoice"));
+    error_ = new QLabel(this);
+    error_->setObjectName(QStringLiteral("errorLabel"));
+    error_->setWordWrap(true);
+    error_->setStyleSheet(QStringLiteral("color: #c00000;"));
+    error_->hide();
+
+    auto *form = new QFormLayout;
+    form->addRow(localized("events.editor.title"), title_);
+    form->addRow(localized("events.editor.location"), location_);
+    form->addRow(QString(), allDay_);
+    form->addRow(localized("events.editor.starts"), start_);
+    form->addRow(localized("events.editor.ends"), end_);
+    form->addRow(localized("events.editor.calendar"), calendar_);
+
+    auto *buttons = new QDialogButtonBox(this);
+    save_ = buttons->addButton(localized("events.editor.save"), QDialogButtonBox::AcceptRole);
+    save_->setObjectName(QStringLiteral("saveButton"));
+    cancel_ = buttons->addButton(localized("events.editor.cancel"), QDialogButtonBox::RejectRole);
+    cancel_->setObjectName(QStringLiteral("cancelButton"));
+    connect(save_, &QPushButton::clicked, this, &EventEditDialog::save);
+    connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
+    connect(allDay_, &QCheckBox::toggled, this, &EventEditDialog::allDayToggled);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(error_);
+    layout->addWidget(buttons);
+
+    // Only calendars that can be written are offered.
+    for (const auto &calendar : store_->calendars()) {
+        if (calendar->allowsContentModifications)
+            calendar_->addItem(calendar->title, calendar->identifier);
+    }
+    if (editing_) {
+        title_->setText(editing_->title);
+        location_->setText(editing_->location);
+        allDay_->setChecked(editing_->allDay);
+        start_->setDateTime(localTime(editing_->startDate));
+        end_->setDateTime(localTime(editing_->endDate));
+        const int index = editing_->calendar ? calendar_->findData(editing_->calendar->identifier) : -1;
+        calendar_->setCurrentIndex(std::max(0, index));
+        calendar_->setEnabled(false);
+        // A series keeps its times; only what it is called and where it is change.
+        start_->setEnabled(!editing_->recurring);
+        end_->setEnabled(!editing_->recurring);
+        allDay_->setEnabled(!editing_->recurring);
+    } else {
+        // The next whole hour of the day being looked at, for an hour.
+        const QDateTime now = localTime(Clock::current());
+        QDateTime start(day ? localTime(*day).date() : now.date(), QTime(now.time().hour(), 0));
+        start = start.addSecs(3600);
+        start_->setDateTime(start);
+        end_->setDateTime(start.addSecs(3600));
+    }
+    if (calendar_->count() == 0) {
+        error_->setText(localized("events.editor.noCalendar"));
+        error_->show();
+        save_->setEnabled(false);
+    }
+    allDayToggled(allDay_->isChecked());
+}
+
+void EventEditDialog::allDayToggled(bool allDay)
+{
+    const QString format =
+        allDay ? QLocale().dateFormat(QLocale::ShortFormat) : QLocale().dateTimeFormat(QLocale::ShortFormat);
+    start_->setDisplayFormat(format);
+    end_->setDisplayFormat(format);
+}
+
+void EventEditDialog::save()
+{
+    EventDraft draft;
+    draft.title = title_->text().trimmed();
+    if (draft.title.isEmpty())
+        draft.title = localized("events.editor.untitled");
+    draft.location = location_->text().trimmed();
+    draft.allDay = allDay_->isChecked();
+    draft.startDate = fromQDateTime(start_->dateTime());
+    draft.endDate = fromQDateTime(end_->dateTime());
+    if (draft.allDay) {
+        draft.startDate = fromQDateTime(start_->date().startOfDay());
+        draft.endDate = fromQDateTime(end_->date().startOfDay());
+    }
+    if (draft.endDate < draft.startDate) {
+        error_->setText(localized("events.editor.endBeforeStart"));
+        error_->show();
+        return;
+    }
+    draft.calendarIdentifier = calendar_->currentData().toString();
+    if (editing_)
+        draft.notes = editing_->notes;
+    QString error;
+    const bool saved =
+        editing_ ? store_->updateEvent(*editing_, draft, &error) : store_->saveNewEvent(draft, &error);
+    if (!saved) {
+        error_->setText(localized("events.editor.saveFailed").arg(error));
+        error_->show();
+        return;
+    }
+    accept();
+}
+
+EventViewDialog::EventViewDialog(std::shared_ptr<EventStore> store, CalendarEvent event, bool allowsEditing,
+                                 QWidget *parent)
+    : QDialog(parent), store_(std::move(store)), event_(std::move(event)), allowsEditing_(allowsEditing)
+{
+    setObjectName(QStringLiteral("eventViewer"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowModality(Qt::WindowModal);
+    setWindowTitle(localized("events.viewer.windowTitle"));
+    setMinimumWidth(320);
+
+    auto *layout = new QVBoxLayout(this);
+    title_ = new QLabel(event_.title, this);
+    title_->setObjectName(QStringLiteral("titleLabel"));
+    title_->setWordWrap(true);
+    QFont big = title_->font();
+    big.setPixelSize(20);
+    big.setBold(true);
+    title_->setFont(big);
+    layout->addWidget(title_);
+    if (!event_.location.isEmpty()) {
+        auto *location = new QLabel(event_.location, this);
+        location->setObjectName(QStringLiteral("locationLabel"));
+        location->setWordWrap(true);
+        layout->addWidget(location);
+    }
+    auto *when = new QLabel(whenText(event_), this);
+    when->setObjectName(QStringLiteral("whenLabel"));
+    layout->addWidget(when);
+    if (event_.calendar) {
+        auto *calendar = new QLabel(localized("events.viewer.calendar").arg(event_.calendar->title), this);
+        calendar->setObjectName(QStringLiteral("calendarLabel"));
+        layout->addWidget(calendar);
+    }
+    if (!event_.notes.isEmpty()) {
+        auto *notes = new QLabel(event_.notes, this);
+        notes->setWordWrap(true);
+        layout->addWidget(notes);
+    }
+    auto *buttons = new QDialogButtonBox(this);
+    if (allowsEditing_) {
+        edit_ = buttons->addButton(localized("events.viewer.edit"), QDialogButtonBox::ActionRole);
+        edit_->setObjectName(QStringLiteral("editButton"));
+        connect(edit_, &QPushButton::clicked, this, [this] {
+            auto *editor = new EventEditDialog(store_, event_, std::nullopt, this);
+            connect(editor, &QDialog::accepted, this, &QDialog::accept);
+            editor->open();
+        });
+    }
+    done_ = buttons->addButton(localized("events.viewer.done"), QDialogButtonBox::AcceptRole);
+    done_->setObjectName(QStringLiteral("doneButton"));
+    connect(done_, &QPushButton::clicked, this, &QDialog::accept);
+    layout->addWidget(buttons);
+}
+
+void showEventAccessDialog(std::function<void(bool)> answer)
+{
+    if (!qobject_cast<QApplication *>(QCoreApplication::instance())) {
+        if (answer)
+            answer(false);
+        return;
+    }
+    auto *box = new QMessageBox(QApplication::activeWindow());
+    box->setObjectName(QStringLiteral("calendarAccessDialog"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setIcon(QMessageBox::Question);
+    box->setWindowTitle(localized("events.access.windowTitle"));
+    box->setText(localized("events.access.title"));
+    box->setInformativeText(localized("events.access.message"));
+    QPushButton *deny = box->addButton(localized("events.access.deny"), QMessageBox::RejectRole);
+    QPushButton *allow = box->addButton(localized("events.access.allow"), QMessageBox::AcceptRole);
+    deny->setObjectName(QStringLiteral("denyButton"));
+    allow->setObjectName(QStringLiteral("allowButton"));
+    box->setDefaultButton(allow);
+    box->setEscapeButton(deny);
+    // Answered exactly once, whichever way the box goes away.
+    auto once = std::make_shared<std::function<void(bool)>>(std::move(answer));
+    QObject::connect(box, &QMessageBox::buttonClicked, box, [once, allow](QAbstractButton *button) {
+        if (auto f = std::exchange(*once, nullptr))
+            f(button == allow);
+    });
+    QObject::connect(box, &QObject::destroyed, [once] {
+        if (auto f = std::exchange(*once, nullptr))
+            f(false);
+    });
+    box->setWindowModality(Qt::WindowModal);
+    box->open();
+}
+
+void installEventAccessDialog()
+{
+    setEventAccessPrompt(showEventAccessDialog);
+}
+
+} // namespace platform

@@ -1,0 +1,86 @@
+#pragma once
+
+#include "platform/events/EventStore.h"
+
+#include <QDialog>
+#include <memory>
+#include <optional>
+
+class QCheckBox;
+class QComboBox;
+class QDateTimeEdit;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace platform {
+
+// The event editor: a new event (starting empty, on `day` when given) or a
+// change of `editing`. Save writes through the store and closes; a write that
+// fails keeps the dialog open with the reason, so nothing typed is lost.
+class EventEditDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    EventEditDialog(std::shared_ptr<EventStore> store, std::optional<CalendarEvent> editing,
+                    std::optional<Instant> day, QWidget *parent = nullptr);
+
+    QLineEdit *titleField() const { return title_; }
+    QLineEdit *locationField() const { return location_; }
+    QDateTimeEdit *startField() const { return start_; }
+    QDateTimeEdit *endField() const { return end_; }
+    QCheckBox *allDaySwitch() const { return allDay_; }
+    QComboBox *calendarChoice() const { return calendar_; }
+    QPushButton *saveButton() const { return save_; }
+    QPushButton *cancelButton() const { return cancel_; }
+    QLabel *errorLabel() const { return error_; }
+
+private:
+    void save();
+    void allDayToggled(bool allDay);
+
+    std::shared_ptr<EventStore> store_;
+    std::optional<CalendarEvent> editing_;
+    QLineEdit *title_;
+    QLineEdit *location_;
+    QCheckBox *allDay_;
+    QDateTimeEdit *start_;
+    QDateTimeEdit *end_;
+    QComboBox *calendar_;
+    QLabel *error_;
+    QPushButton *save_;
+    QPushButton *cancel_;
+};
+
+// The event viewer: what the event is, where and when, in which calendar.
+// Edit is offered only when editing is allowed.
+class EventViewDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    EventViewDialog(std::shared_ptr<EventStore> store, CalendarEvent event, bool allowsEditing,
+                    QWidget *parent = nullptr);
+
+    bool allowsEditing() const { return allowsEditing_; }
+    QPushButton *editButton() const { return edit_; }
+    QPushButton *doneButton() const { return done_; }
+    QLabel *titleLabel() const { return title_; }
+
+private:
+    std::shared_ptr<EventStore> store_;
+    CalendarEvent event_;
+    bool allowsEditing_;
+    QLabel *title_;
+    QPushButton *edit_ = nullptr;
+    QPushButton *done_;
+};
+
+// The platform's question whether Qamarly may read the user's calendars;
+// answers false when closed without a choice.
+void showEventAccessDialog(std::function<void(bool granted)> answer);
+// Installs showEventAccessDialog as the store's way of asking.
+void installEventAccessDialog();
+
+} // namespace platform

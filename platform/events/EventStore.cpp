@@ -1,0 +1,111 @@
+#include "platform/events/EventStore.h"
+
+#include "platform/UserDefaults.h"
+
+#include <QLocale>
+#include <mutex>
+
+namespace platform {
+
+namespace {
+
+const QString accessKey = QStringLiteral("CalendarAccess");
+
+std::mutex &promptMutex()
+{
+    static std::mutex mutex;
+    return mutex;
+}
+
+EventAccessPrompt &promptSlot()
+{
+    static EventAccessPrompt prompt;
+    return prompt;
+}
+
+std::mutex &factoryMutex()
+{
+    static std::mutex mutex;
+    return mutex;
+}
+
+EventStoreFactory &factorySlot()
+{
+    static EventStoreFactory factory;
+    return factory;
+}
+
+} // namespace
+
+QString eventShareText(const CalendarEvent &event)
+{
+    const QLocale locale;
+    QStringList lines{event.title};
+    if (event.allDay) {
+        const QDate first = toQDateTime(event.startDate).date();
+        const QDate last = toQDateTime(event.endDate).date();
+        lines << (first == last ? locale.toString(first, QLocale::LongFormat)
+                                : locale.toString(first, QLocale::LongFormat) + QStringLiteral(" – ") +
+                                      locale.toString(last, QLocale::LongFormat));
+    } else {
+        lines << locale.toString(toQDateTime(event.startDate), QLocale::LongFormat) + QStringLiteral(" – ") +
+                     locale.toString(toQDateTime(event.endDate), QLocale::LongFormat);
+    }
+    if (!event.location.isEmpty())
+        lines << event.location;
+    if (!event.notes.isEmpty())
+        lines << QString() << event.notes;
+    return lines.join(QLatin1Char('\n'));
+}
+
+void setEventAccessPrompt(EventAccessPrompt prompt)
+{
+    const std::lock_guard lock(promptMutex());
+    promptSlot() = std::move(prompt);
+}
+
+EventAccessPrompt eventAccessPrompt()
+{
+    const std::lock_guard lock(promptMutex());
+    return promptSlot();
+}
+
+EventAccessStatus keptEventAccess()
+{
+    const auto kept = UserDefaults::standard()->integer(accessKey);
+    if (kept == 1)
+        return EventAccessStatus::authorized;
+    if (kept == 2)
+        return EventAccessStatus::denied;
+    return EventAccessStatus::notDetermined;
+}
+
+void keepEventAccess(EventAccessStatus status)
+{
+    const auto defaults = UserDefaults::standard();
+    if (status == EventAccessStatus::notDetermined)
+        defaults->remove(accessKey);
+    else
+        defaults->setInteger(accessKey, status == EventAccessStatus::authorized ? 1 : 2);
+    defaults->flush();
+}
+
+EventStoreFactory setEventStoreFactory(EventStoreFactory factory)
+{
+    const std::lock_guard lock(factoryMutex());
+    return std::exchange(factorySlot(), std::move(factory));
+}
+
+std::shared_ptr<EventStore> makeDesktopEventStore();
+
+std::shared_ptr<EventStore> makeEventStore()
+{
+    EventStoreFactory factory;
+    {
+        const std::lock_guard lock(factoryMutex());
+        factory = factorySlot();
+    }
+    return factory ? factory() : makeDesktopEventStore();
+}
+
+} // namespace platform

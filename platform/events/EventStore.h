@@ -1,0 +1,123 @@
+#pragma once
+
+#include "platform/Instant.h"
+
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace platform {
+
+// One calendar of the store: a folder of iCalendar files on the desktop.
+struct EventCalendar
+{
+    QString identifier;
+    QString title;
+    // "#rrggbb"; empty when the calendar names no colour.
+    QString color;
+    bool allowsContentModifications = false;
+};
+
+// One occurrence of an event as the store hands it out. A recurring event
+// gives one of these per occurrence, each with its own start and end.
+struct CalendarEvent
+{
+    // Stable for the occurrence: file, UID and occurrence start.
+    QString identifier;
+    QString title;
+    Instant startDate{};
+    Instant endDate{};
+    QString location;
+    QString notes;
+    // Day events come out as the first second of their first day to the last
+    // second (23:59:59) of their last day.
+    bool allDay = false;
+    bool recurring = false;
+    std::shared_ptr<const EventCalendar> calendar;
+    // Where the event is kept (the store's business).
+    QString filePath;
+    QString uid;
+};
+
+// What the editor hands the store for a new event, or for a change of one.
+struct EventDraft
+{
+    QString title;
+    QString location;
+    QString notes;
+    Instant startDate{};
+    Instant endDate{};
+    bool allDay = false;
+    QString calendarIdentifier;
+};
+
+enum class EventAccessStatus
+{
+    notDetermined,
+    authorized,
+    denied
+};
+
+// The calendar-event store. Access is asked once and kept; every query and
+// write runs on the caller's thread and may be called from any thread.
+class EventStore : public QObject
+{
+    Q_OBJECT
+
+public:
+    using AccessCompletion = std::function<void(bool granted, const QString &error)>;
+
+    explicit EventStore(QObject *parent = nullptr) : QObject(parent) {}
+
+    // Asks the user the first time (on the main thread) and keeps the answer;
+    // the completion runs on a thread of the store's own, never the caller's.
+    virtual void requestAccess(AccessCompletion completion) = 0;
+    virtual EventAccessStatus accessStatus() const = 0;
+
+    virtual std::vector<std::shared_ptr<const EventCalendar>> calendars() = 0;
+    // Every occurrence that overlaps [start, end), in all calendars, in the
+    // store's own order (calendar, then file name).
+    virtual std::vector<CalendarEvent> events(Instant start, Instant end) = 0;
+
+    // Writes a new event; false with a reason when nothing was written.
+    virtual bool saveNewEvent(const EventDraft &draft, QString *error) = 0;
+    // Changes title, location, notes and (for a single event) its times.
+    virtual bool updateEvent(const CalendarEvent &event, const EventDraft &draft, QString *error) = 0;
+    // Moves the event's file to the desktop trash.
+    virtual bool removeEvent(const CalendarEvent &event, QString *error) = 0;
+    // The event's file as iCalendar text, for sharing.
+    virtual QByteArray iCalendarData(const CalendarEvent &event) = 0;
+
+signals:
+    // Files changed on disk (by this store or by another program).
+    void storeChanged();
+};
+
+// A plain-text summary of an event, for the clipboard.
+QString eventShareText(const CalendarEvent &event);
+
+// How access is asked: the application installs a dialog; without one a
+// request that needs asking is refused and nothing is kept.
+using EventAccessPrompt = std::function<void(std::function<void(bool granted)> answer)>;
+void setEventAccessPrompt(EventAccessPrompt prompt);
+EventAccessPrompt eventAccessPrompt();
+
+// The kept answer, in the application's own defaults.
+EventAccessStatus keptEventAccess();
+void keepEventAccess(EventAccessStatus status);
+
+// A new store over the desktop's calendar folders ($XDG_DATA_HOME/qamarly/
+// calendars and the further folders kept under calendarFoldersKey), unless a
+// test installed a factory of its own.
+std::shared_ptr<EventStore> makeEventStore();
+using EventStoreFactory = std::function<std::shared_ptr<EventStore>()>;
+// Returns the previous factory; an empty one means the desktop's folders.
+EventStoreFactory setEventStoreFactory(EventStoreFactory factory);
+
+// The application's defaults key listing further calendar folders, one a line.
+inline constexpr const char *calendarFoldersKey = "CalendarFolders";
+
+} // namespace platform

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "platform/events/EventStore.h"
+#include "platform/events/linux/ICalendarFile.h"
+
+#include <QDateTime>
+#include <QFileSystemWatcher>
+#include <QStringList>
+#include <QTimer>
+#include <map>
+#include <mutex>
+#include <set>
+
+namespace platform {
+
+// The desktop's calendar-event store: vdir folders of iCalendar files. Each
+// folder under `base` is a calendar (its "displayname" and "color" files name
+// and colour it); `extraFolders` are calendars of their own (for example ones
+// a sync tool keeps). A folder that cannot be written is a read-only calendar.
+// Parsed files are kept until their size or time changes.
+class VdirEventStore : public EventStore
+{
+    Q_OBJECT
+
+public:
+    explicit VdirEventStore(QString base, QStringList extraFolders = {}, QObject *parent = nullptr);
+    ~VdirEventStore() override;
+
+    // $XDG_DATA_HOME/qamarly/calendars.
+    static QString defaultBaseFolder();
+    // Makes a "Personal" calendar under `base` when it has no calendar at all.
+    static void createFirstCalendarIfNone(const QString &base);
+
+    void requestAccess(AccessCompletion completion) override;
+    EventAccessStatus accessStatus() const override;
+    std::vector<std::shared_ptr<const EventCalendar>> calendars() override;
+    std::vector<CalendarEvent> events(Instant start, Instant end) override;
+    bool saveNewEvent(const EventDraft &draft, QString *error) override;
+    bool updateEvent(const CalendarEvent &event, const EventDraft &draft, QString *error) override;
+    bool removeEvent(const CalendarEvent &event, QString *error) override;
+    QByteArray iCalendarData(const CalendarEvent &event) override;
+
+    // Files that gave no events, for tests and diagnostics.
+    int skippedFileCount() const;
+
+private:
+    struct CachedFile
+    {
+        qint64 size = -1;
+        QDateTime modified;
+        std::shared_ptr<const ical::CalendarFile> parsed;
+    };
+
+    std::shared_ptr<const ical::CalendarFile> fileAt(const QString &path);
+    void watchFolders(const std::vector<std::shared_ptr<const EventCalendar>> &calendars);
+    bool writeAtomically(const QString &path, const QByteArray &data, QString *error);
+    bool writableFolder(const QString &folder) const;
+
+    QString base_;
+    QStringList extraFolders_;
+    mutable std::mutex mutex_;
+    std::map<QString, CachedFile> cache_;
+    std::map<QString, std::shared_ptr<const EventCalendar>> calendarCache_;
+    std::set<QString> reportedFolders_;
+    int skipped_ = 0;
+    std::vector<AccessCompletion> waitingForAnswer_;
+    QFileSystemWatcher *watcher_;
+    QTimer *changeTimer_;
+};
+
+} // namespace platform

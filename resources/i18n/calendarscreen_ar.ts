@@ -1,0 +1,50 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ar">
+<context>
+    <name>calendarscreen</name>
+    <message id="calendarscreen.tabTitle"><source>Calendar</source><translation>التقويم</translation></message>
+    <message id="calendarscreen.segmentGregorian"><source>Gregorian</source><translation>ميلادي</translation></message>
+    <message id="calendarscreen.segmentUmmAlQura"><source>Umm al-Qura</source><translation>أم القرى</translation></message>
+    <message id="calendarscreen.today"><source>Today</source><translation>اليوم</translation></message>
+    <message id="calendarscreen.add"><source>+</source><translation>+</translation></message>
+    <message id="calendarscreen.addEvent"><source>Add event</source><translation>إضافة موعد</translation></message>
+    <message id="calendarscreen.deleteTitle"><source>Delete Event</source><translation>حذف الموعد</translation></message>
+    <message id="calendarscreen.deleteMessage"><source>“%1” will be moved to the trash.</source><translation>سيُنقل «%1» إلى سلة المهملات.</translation></message>
+    <message id="calendarscreen.deleteConfirm"><source>Delete</source><translation>حذف</translation></message>
+    <message id="calendarscreen.cancel"><source>Cancel</source><translation>إلغاء</translation></message>
+    <message id="calendarscreen.ok"><source>OK</source><translation>حسنًا</translation></message>
+    <message id="calendarscreen.copiedTitle"><source>Event Copied</source><translation>نُسخ الموعد</translation></message>
+    <message id="calendarscreen.copiedMessage"><source>The event is on the clipboard, as text and as a calendar file.</source><translation>الموعد في الحافظة نصًّا وملفَّ تقويم.</translation></message>
+    <message id="calendarscreen.errorTitle"><source>Could Not Change the Calendar</source><translation>تعذّر تعديل التقويم</translation></message>
+    <message id="events.editor.newTitle"><source>New Event</source><translation>موعد جديد</translation></message>
+    <message id="events.editor.editTitle"><source>Edit Event</source><translation>تعديل الموعد</translation></message>
+    <message id="events.editor.title"><source>Title</source><translation>العنوان</translation></message>
+    <message id="events.editor.titlePlaceholder"><source>Title</source><translation>العنوان</translation></message>
+    <message id="events.editor.location"><source>Location</source><translation>المكان</translation></message>
+    <message id="events.editor.locationPlaceholder"><source>Location</source><translation>المكان</translation></message>
+    <message id="events.editor.allDay"><source>All-day</source><translation>طوال اليوم</translation></message>
+    <message id="events.editor.starts"><source>Starts</source><translation>يبدأ</translation></message>
+    <message id="events.editor.ends"><source>Ends</source><translation>ينتهي</translation></message>
+    <message id="events.editor.calendar"><source>Calendar</source><translation>التقويم</translation></message>
+    <message id="events.editor.save"><source>Save</source><translation>حفظ</translation></message>
+    <message id="events.editor.cancel"><source>Cancel</source><translation>إلغاء</translation></message>
+    <message id="events.editor.untitled"><source>New Event</source><translation>موعد جديد</translation></message>
+    <message id="events.editor.noCalendar"><source>There is no calendar that can be written to.</source><translation>لا يوجد تقويم يمكن الكتابة فيه.</translation></message>
+    <message id="events.editor.endBeforeStart"><source>The event cannot end before it starts.</source><translation>لا يمكن أن ينتهي الموعد قبل أن يبدأ.</translation></message>
+    <message id="events.editor.saveFailed"><source>The event could not be saved: %1</source><translation>تعذّر حفظ الموعد: %1</translation></message>
+    <message id="events.viewer.windowTitle"><source>Event</source><translation>الموعد</translation></message>
+    <message id="events.viewer.calendar"><source>Calendar: %1</source><translation>التقويم: %1</translation></message>
+    <message id="events.viewer.edit"><source>Edit</source><translation>تعديل</translation></message>
+    <message id="events.viewer.done"><source>Done</source><translation>تم</translation></message>
+    <message id="events.access.windowTitle"><source>Qamarly</source><translation>قمرلي</translation></message>
+    <message id="events.access.title"><source>“Qamarly” Would Like to Access Your Calendars</source><translation>يطلب «قمرلي» الوصول إلى تقويماتك</translation></message>
+    <message id="events.access.message"><source>Your events of the selected day are shown under the calendar.</source><translation>تظهر مواعيدك لليوم المختار تحت التقويم.</translation></message>
+    <message id="events.access.deny"><source>Don’t Allow</source><translation>عدم السماح</translation></message>
+    <message id="events.access.allow"><source>OK</source><translation>حسنًا</translation></message>
+    <message id="appSettings.calendars"><source>Calendars</source><translation>التقويمات</translation></message>
+    <message id="appSettings.calendarAccess"><source>Allow access to calendars</source><translation>السماح بالوصول إلى التقويمات</translation></message>
+    <message id="calendarscreen.durationDays" numerus="yes"><source>%n d</source><translation><numerusform>%n يوم</numerusform><numerusform>يوم</numerusform><numerusform>يومان</numerusform><numerusform>%n أيام</numerusform><numerusform>%n يومًا</numerusform><numerusform>%n يوم</numerusform></translation></message>
+    <message id="cli.help.events"><source>Lists the calendar events of a day (today by default), as the calendar tab shows them.</source><translation>يعرض مواعيد يوم من التقويمات (اليوم إن لم يُذكر)، كما يعرضها تبويب التقويم.</translation></message>
+</context>
+</TS>

@@ -1,0 +1,50 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en">
+<context>
+    <name>calendarscreen</name>
+    <message id="calendarscreen.tabTitle"><source>Calendar</source><translation>Calendar</translation></message>
+    <message id="calendarscreen.segmentGregorian"><source>Gregorian</source><translation>Gregorian</translation></message>
+    <message id="calendarscreen.segmentUmmAlQura"><source>Umm al-Qura</source><translation>Umm al-Qura</translation></message>
+    <message id="calendarscreen.today"><source>Today</source><translation>Today</translation></message>
+    <message id="calendarscreen.add"><source>+</source><translation>+</translation></message>
+    <message id="calendarscreen.addEvent"><source>Add event</source><translation>Add event</translation></message>
+    <message id="calendarscreen.deleteTitle"><source>Delete Event</source><translation>Delete Event</translation></message>
+    <message id="calendarscreen.deleteMessage"><source>“%1” will be moved to the trash.</source><translation>“%1” will be moved to the trash.</translation></message>
+    <message id="calendarscreen.deleteConfirm"><source>Delete</source><translation>Delete</translation></message>
+    <message id="calendarscreen.cancel"><source>Cancel</source><translation>Cancel</translation></message>
+    <message id="calendarscreen.ok"><source>OK</source><translation>OK</translation></message>
+    <message id="calendarscreen.copiedTitle"><source>Event Copied</source><translation>Event Copied</translation></message>
+    <message id="calendarscreen.copiedMessage"><source>The event is on the clipboard, as text and as a calendar file.</source><translation>The event is on the clipboard, as text and as a calendar file.</translation></message>
+    <message id="calendarscreen.errorTitle"><source>Could Not Change the Calendar</source><translation>Could Not Change the Calendar</translation></message>
+    <message id="events.editor.newTitle"><source>New Event</source><translation>New Event</translation></message>
+    <message id="events.editor.editTitle"><source>Edit Event</source><translation>Edit Event</translation></message>
+    <message id="events.editor.title"><source>Title</source><translation>Title</translation></message>
+    <message id="events.editor.titlePlaceholder"><source>Title</source><translation>Title</translation></message>
+    <message id="events.editor.location"><source>Location</source><translation>Location</translation></message>
+    <message id="events.editor.locationPlaceholder"><source>Location</source><translation>Location</translation></message>
+    <message id="events.editor.allDay"><source>All-day</source><translation>All-day</translation></message>
+    <message id="events.editor.starts"><source>Starts</source><translation>Starts</translation></message>
+    <message id="events.editor.ends"><source>Ends</source><translation>Ends</translation></message>
+    <message id="events.editor.calendar"><source>Calendar</source><translation>Calendar</translation></message>
+    <message id="events.editor.save"><source>Save</source><translation>Save</translation></message>
+    <message id="events.editor.cancel"><source>Cancel</source><translation>Cancel</translation></message>
+    <message id="events.editor.untitled"><source>New Event</source><translation>New Event</translation></message>
+    <message id="events.editor.noCalendar"><source>There is no calendar that can be written to.</source><translation>There is no calendar that can be written to.</translation></message>
+    <message id="events.editor.endBeforeStart"><source>The event cannot end before it starts.</source><translation>The event cannot end before it starts.</translation></message>
+    <message id="events.editor.saveFailed"><source>The event could not be saved: %1</source><translation>The event could not be saved: %1</translation></message>
+    <message id="events.viewer.windowTitle"><source>Event</source><translation>Event</translation></message>
+    <message id="events.viewer.calendar"><source>Calendar: %1</source><translation>Calendar: %1</translation></message>
+    <message id="events.viewer.edit"><source>Edit</source><translation>Edit</translation></message>
+    <message id="events.viewer.done"><source>Done</source><translation>Done</translation></message>
+    <message id="events.access.windowTitle"><source>Qamarly</source><translation>Qamarly</translation></message>
+    <message id="events.access.title"><source>“Qamarly” Would Like to Access Your Calendars</source><translation>“Qamarly” Would Like to Access Your Calendars</translation></message>
+    <message id="events.access.message"><source>Your events of the selected day are shown under the calendar.</source><translation>Your events of the selected day are shown under the calendar.</translation></message>
+    <message id="events.access.deny"><source>Don’t Allow</source><translation>Don’t Allow</translation></message>
+    <message id="events.access.allow"><source>OK</source><translation>OK</translation></message>
+    <message id="appSettings.calendars"><source>Calendars</source><translation>Calendars</translation></message>
+    <message id="appSettings.calendarAccess"><source>Allow access to calendars</source><translation>Allow access to calendars</translation></message>
+    <message id="calendarscreen.durationDays" numerus="yes"><source>%n d</source><translation><numerusform>%n d</numerusform><numerusform>%n d</numerusform></translation></message>
+    <message id="cli.help.events"><source>Lists the calendar events of a day (today by default), as the calendar tab shows them.</source><translation>Lists the calendar events of a day (today by default), as the calendar tab shows them.</translation></message>
+</context>
+</TS>
