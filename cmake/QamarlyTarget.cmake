@@ -1,6 +1,6 @@
 # Warnings are errors in our own code only; Qt and ICU headers come in as system headers.
 function(qamarly_warnings target)
-  target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor
+  target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wconversion -Wshadow -Wnon-virtual-dtor
     -Wno-missing-field-initializers -Werror)
 endfunction()
 

@@ -13,7 +13,7 @@ namespace platform {
 namespace {
 icu::UnicodeString icuString(const QString &s)
 {
-    return icu::UnicodeString(reinterpret_cast<const UChar *>(s.utf16()), s.size());
+    return icu::UnicodeString(reinterpret_cast<const UChar *>(s.utf16()), static_cast<int32_t>(s.size()));
 }
 QString qString(const icu::UnicodeString &s)
 {

@@ -47,7 +47,7 @@ QString zoneFromEnvironment()
     QString tz = envValue("TZ");
     if (tz.startsWith(QLatin1Char(':')))
         tz.remove(0, 1);
-    const int zoneinfo = tz.indexOf(QLatin1String("zoneinfo/"));
+    const qsizetype zoneinfo = tz.indexOf(QLatin1String("zoneinfo/"));
     if (zoneinfo >= 0)
         tz = tz.mid(zoneinfo + 9);
     if (!tz.isEmpty() && SystemTimeZone::isKnown(tz))

@@ -177,14 +177,14 @@ private:
     bool name(QByteArray *out)
     {
         if (eat('<')) {
-            const int close = s_.indexOf('>', pos_);
+            const qsizetype close = s_.indexOf('>', pos_);
             if (close < 0)
                 return false;
             *out = s_.mid(pos_, close - pos_);
             pos_ = close + 1;
             return !out->isEmpty();
         }
-        const int begin = pos_;
+        const qsizetype begin = pos_;
         while (!atEnd() && std::isalpha(static_cast<unsigned char>(peek())))
             ++pos_;
         *out = s_.mid(begin, pos_ - begin);
@@ -193,7 +193,7 @@ private:
 
     std::optional<std::int64_t> number(std::int64_t max)
     {
-        const int begin = pos_;
+        const qsizetype begin = pos_;
         std::int64_t v = 0;
         while (!atEnd() && std::isdigit(static_cast<unsigned char>(peek())) && pos_ - begin < 3)
             v = v * 10 + (s_.at(pos_++) - '0');
@@ -256,7 +256,7 @@ private:
     }
 
     QByteArray s_;
-    int pos_ = 0;
+    qsizetype pos_ = 0;
 };
 
 // The same yearly date as an ICU rule, if ICU can say it. POSIX allows times
@@ -378,7 +378,7 @@ std::unique_ptr<icu::TimeZone> build(const QString &id, TzifData data)
 {
     std::vector<LocalType> &types = data.types;
     std::vector<Transition> &transitions = data.transitions;
-    const icu::UnicodeString uid(reinterpret_cast<const UChar *>(id.utf16()), id.size());
+    const icu::UnicodeString uid(reinterpret_cast<const UChar *>(id.utf16()), static_cast<int32_t>(id.size()));
     auto icuName = [](const QByteArray &n) { return icu::UnicodeString::fromUTF8(n.constData()); };
 
     std::unique_ptr<icu::DateTimeRule> startRule, endRule;
@@ -519,7 +519,7 @@ const icu::TimeZone *cached(const QString &id)
         std::unique_ptr<icu::TimeZone> zone;
         if (id.isEmpty()) {
             const QString target = QFileInfo(QStringLiteral("/etc/localtime")).symLinkTarget();
-            const int at = target.indexOf(QLatin1String("zoneinfo/"));
+            const qsizetype at = target.indexOf(QLatin1String("zoneinfo/"));
             zone = loadFile(at >= 0 ? target.mid(at + 9) : QStringLiteral("localtime"),
                             QStringLiteral("/etc/localtime"));
         } else if (isSafeId(id)) {
@@ -533,7 +533,7 @@ const icu::TimeZone *cached(const QString &id)
 icu::TimeZone *icuZone(const QString &id)
 {
     return icu::TimeZone::createTimeZone(
-        icu::UnicodeString(reinterpret_cast<const UChar *>(id.utf16()), id.size()));
+        icu::UnicodeString(reinterpret_cast<const UChar *>(id.utf16()), static_cast<int32_t>(id.size())));
 }
 
 } // namespace

@@ -168,7 +168,7 @@ void TabBarController::applyTint()
 {
     const QColor selected = sharedTint();
     QColor faded = selected;
-    faded.setAlphaF(unselectedOpacity);
+    faded.setAlphaF(static_cast<float>(unselectedOpacity));
     for (int i = 0; i < icons_.size(); ++i) {
         auto *button = tabButton(i);
         if (!button)

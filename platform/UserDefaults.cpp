@@ -253,7 +253,7 @@ UserDefaults::Value UserDefaults::value(const QString &key) const
     if ((readOnly_ && !attachReadOnly()) || !select_)
         return {};
     const QByteArray k = key.toUtf8();
-    sqlite3_bind_text(select_, 1, k.constData(), k.size(), SQLITE_STATIC);
+    sqlite3_bind_text(select_, 1, k.constData(), static_cast<int>(k.size()), SQLITE_STATIC);
     Value result;
     if (sqlite3_step(select_) == SQLITE_ROW) {
         switch (typeFromName(sqlite3_column_text(select_, 0))) {
@@ -322,7 +322,7 @@ bool UserDefaults::bindAndStep(const QString &key, const Value &value)
 {
     const QByteArray k = key.toUtf8();
     QByteArray text;
-    sqlite3_bind_text(upsert_, 1, k.constData(), k.size(), SQLITE_STATIC);
+    sqlite3_bind_text(upsert_, 1, k.constData(), static_cast<int>(k.size()), SQLITE_STATIC);
     sqlite3_bind_text(upsert_, 2, typeName(static_cast<Type>(value.index())), -1, SQLITE_STATIC);
     if (const auto *i = std::get_if<std::int64_t>(&value)) {
         sqlite3_bind_int64(upsert_, 3, *i);
@@ -330,7 +330,7 @@ bool UserDefaults::bindAndStep(const QString &key, const Value &value)
         sqlite3_bind_int64(upsert_, 3, *b ? 1 : 0);
     } else if (const auto *s = std::get_if<QString>(&value)) {
         text = s->toUtf8();
-        sqlite3_bind_text(upsert_, 3, text.constData(), text.size(), SQLITE_STATIC);
+        sqlite3_bind_text(upsert_, 3, text.constData(), static_cast<int>(text.size()), SQLITE_STATIC);
     } else if (const auto *d = std::get_if<Instant>(&value)) {
         sqlite3_bind_int64(upsert_, 3, msecsOf(*d));
     } else {
@@ -383,7 +383,7 @@ bool UserDefaults::setValues(const QList<std::pair<QString, Value>> &values)
     for (const auto &[key, value] : values) {
         if (std::holds_alternative<std::monostate>(value)) {
             const QByteArray k = key.toUtf8();
-            sqlite3_bind_text(delete_, 1, k.constData(), k.size(), SQLITE_STATIC);
+            sqlite3_bind_text(delete_, 1, k.constData(), static_cast<int>(k.size()), SQLITE_STATIC);
             ok = sqlite3_step(delete_) == SQLITE_DONE;
             sqlite3_reset(delete_);
             sqlite3_clear_bindings(delete_);
@@ -416,14 +416,14 @@ UserDefaults::Value UserDefaults::setDefault(const QString &key, const Value &fa
                     -1, &stmt, nullptr) == SQLITE_OK) {
                 const QByteArray k = key.toUtf8();
                 QByteArray text;
-                sqlite3_bind_text(stmt, 1, k.constData(), k.size(), SQLITE_STATIC);
+                sqlite3_bind_text(stmt, 1, k.constData(), static_cast<int>(k.size()), SQLITE_STATIC);
                 sqlite3_bind_text(stmt, 2, typeName(static_cast<Type>(fallback.index())), -1, SQLITE_STATIC);
                 if (const auto *i = std::get_if<std::int64_t>(&fallback))
                     sqlite3_bind_int64(stmt, 3, *i);
                 else if (const auto *b = std::get_if<bool>(&fallback))
                     sqlite3_bind_int64(stmt, 3, *b ? 1 : 0);
                 else if (const auto *s = std::get_if<QString>(&fallback))
-                    sqlite3_bind_text(stmt, 3, (text = s->toUtf8()).constData(), text.size(), SQLITE_STATIC);
+                    sqlite3_bind_text(stmt, 3, (text = s->toUtf8()).constData(), static_cast<int>(text.size()), SQLITE_STATIC);
                 else if (const auto *d = std::get_if<Instant>(&fallback))
                     sqlite3_bind_int64(stmt, 3, msecsOf(*d));
                 if (sqlite3_step(stmt) != SQLITE_DONE) {
@@ -448,7 +448,7 @@ void UserDefaults::remove(const QString &key)
         return;
     }
     const QByteArray k = key.toUtf8();
-    sqlite3_bind_text(delete_, 1, k.constData(), k.size(), SQLITE_STATIC);
+    sqlite3_bind_text(delete_, 1, k.constData(), static_cast<int>(k.size()), SQLITE_STATIC);
     if (sqlite3_step(delete_) != SQLITE_DONE)
         healthy_ = false;
     sqlite3_reset(delete_);

@@ -11,6 +11,7 @@ packages=(
   fonts-dejavu-core fonts-noto-core
   locales ccache
   desktop-file-utils appstream
+  clang-format codespell python3
 )
 missing=()
 for p in "${packages[@]}"; do

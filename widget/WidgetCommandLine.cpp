@@ -40,7 +40,7 @@ Arguments parse(const QStringList &arguments, const QSet<QString> &flags, const 
         bool hasValue = false;
         if (word == QLatin1String("-o")) {
             word = QStringLiteral("--output");
-        } else if (const int eq = word.indexOf(QLatin1Char('='));
+        } else if (const qsizetype eq = word.indexOf(QLatin1Char('='));
                    word.startsWith(QLatin1String("--")) && eq > 0) {
             value = word.mid(eq + 1);
             word = word.left(eq);

@@ -16,7 +16,7 @@ ArgumentReader::ArgumentReader(const QStringList &arguments, const QSet<QString>
         }
         QString name = arg.mid(2);
         QString value;
-        const int eq = name.indexOf(QLatin1Char('='));
+        const qsizetype eq = name.indexOf(QLatin1Char('='));
         const bool inlineValue = eq >= 0;
         if (inlineValue) {
             value = name.mid(eq + 1);

@@ -29,7 +29,7 @@ bool wantsWindow(const QStringList &arguments)
 
 bool displayAvailable(const QStringList &arguments)
 {
-    const int platformOption = arguments.indexOf(QStringLiteral("-platform"));
+    const qsizetype platformOption = arguments.indexOf(QStringLiteral("-platform"));
     const QString platform = platformOption >= 0 && platformOption + 1 < arguments.size()
                                  ? arguments.at(platformOption + 1)
                                  : qEnvironmentVariable("QT_QPA_PLATFORM");

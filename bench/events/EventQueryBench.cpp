@@ -151,7 +151,7 @@ void ShowScreenUntilListed(benchmark::State &state)
         screen->resize(420, 760);
         screen->show();
         QCoreApplication::processEvents();
-        busy += mainThread.nsecsElapsed() / 1e6;
+        busy += static_cast<double>(mainThread.nsecsElapsed()) / 1e6;
         if (!QTest::qWaitFor([&] { return !screen->loading(); }, 10000))
             state.SkipWithError("the day was never listed");
         benchmark::DoNotOptimize(screen->numberOfRows());

@@ -61,7 +61,7 @@ public:
     void bind(int i, const QString &v)
     {
         const QByteArray utf8 = v.toUtf8();
-        sqlite3_bind_text(stmt_, i, utf8.constData(), utf8.size(), SQLITE_TRANSIENT);
+        sqlite3_bind_text(stmt_, i, utf8.constData(), static_cast<int>(utf8.size()), SQLITE_TRANSIENT);
     }
     void bind(int i, const char *v) { sqlite3_bind_text(stmt_, i, v, -1, SQLITE_STATIC); }
     void bindNull(int i) { sqlite3_bind_null(stmt_, i); }

@@ -69,7 +69,7 @@ int suiteValue(const QString &path, const QString &key)
     sqlite3_stmt *s = nullptr;
     sqlite3_prepare_v2(db, "SELECT value FROM defaults WHERE key = ?1", -1, &s, nullptr);
     const QByteArray k = key.toUtf8();
-    sqlite3_bind_text(s, 1, k.constData(), k.size(), SQLITE_TRANSIENT);
+    sqlite3_bind_text(s, 1, k.constData(), static_cast<int>(k.size()), SQLITE_TRANSIENT);
     if (sqlite3_step(s) == SQLITE_ROW)
         out() << reinterpret_cast<const char *>(sqlite3_column_text(s, 0)) << Qt::endl;
     else

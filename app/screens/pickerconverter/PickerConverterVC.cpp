@@ -35,7 +35,7 @@ void addShadow(QWidget *widget, qreal opacity, QPointF offset, qreal radius)
 {
     auto *shadow = new QGraphicsDropShadowEffect(widget);
     QColor black(Qt::black);
-    black.setAlphaF(opacity);
+    black.setAlphaF(static_cast<float>(opacity));
     shadow->setColor(black);
     shadow->setOffset(offset);
     shadow->setBlurRadius(radius);

@@ -264,7 +264,7 @@ TEST_F(MainWindowInput, TheConverterAnswersClicksOnItsSegmentsWheelsAndButtons)
     input::click(ui.todayButton);
     EXPECT_EQ(ui.datePicker->date(), today);
 
-    const int wallpaper = core::GlobalSettings::shared().wallpaperIndex;
+    const auto wallpaper = core::GlobalSettings::shared().wallpaperIndex;
     input::click(ui.changeWallpaperButton);
     EXPECT_NE(core::GlobalSettings::shared().wallpaperIndex, wallpaper);
 }
@@ -275,7 +275,7 @@ TEST_F(MainWindowInput, ADragAcrossTheConverterStepsTheDayAndTheRoundButtonOpens
     core::GlobalSettings::shared().save();
     open();
     Ui::PickerConverterVC &ui = converter().outlets();
-    const int day = screentest::gregorianDayOf(ui.datePicker->date()).day;
+    const auto day = screentest::gregorianDayOf(ui.datePicker->date()).day;
     // Dragged leftwards over the result: the next day.
     QWidget *result = ui.bubleView;
     input::drag(result, QPoint(result->width() - 10, 20), QPoint(10, 24));
