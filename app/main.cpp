@@ -1,8 +1,8 @@
+#include "app/Composition.h"
 #include "app/cli/CommandLine.h"
 #include "app/shell/ApplicationMain.h"
-#include "app/shell/TabScreens.h"
-#include "platform/Device.h"
-#include "platform/Localization.h"
+#include "platform/localization/Localization.h"
+#include "platform/system/Device.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -39,5 +39,5 @@ int main(int argc, char *argv[])
         std::fputs("No display is available, so Qamarly's window cannot open. Today's dates:\n", stderr);
         return runCommand(argc, argv, {QStringLiteral("today")});
     }
-    return shell::applicationMain(argc, argv, shell::tabScreens());
+    return shell::applicationMain(argc, argv, app::tabScreens());
 }

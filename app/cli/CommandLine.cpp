@@ -2,12 +2,12 @@
 
 #include "app/cli/DateCommands.h"
 #include "app/cli/MonthCommand.h"
+#include "app/cli/NotificationsCommand.h"
 #include "app/cli/OccasionsCommand.h"
 #include "app/cli/RangeCommand.h"
 #include "app/cli/SettingsCommand.h"
-#include "app/notifications/NotificationsCommand.h"
-#include "platform/Console.h"
-#include "platform/Localization.h"
+#include "platform/localization/Localization.h"
+#include "platform/system/Console.h"
 
 #include <vector>
 

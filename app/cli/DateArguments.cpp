@@ -1,7 +1,7 @@
 #include "app/cli/DateArguments.h"
 
-#include "platform/Console.h"
-#include "platform/Localization.h"
+#include "platform/localization/Localization.h"
+#include "platform/system/Console.h"
 
 #include <QRegularExpression>
 

@@ -4,9 +4,9 @@
 #include "app/cli/DateArguments.h"
 #include "core/LocalizedNumber.h"
 #include "core/RGDateJson.h"
-#include "platform/Clock.h"
-#include "platform/Console.h"
-#include "platform/Localization.h"
+#include "platform/calendar/Clock.h"
+#include "platform/localization/Localization.h"
+#include "platform/system/Console.h"
 
 #include <QJsonDocument>
 

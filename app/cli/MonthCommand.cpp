@@ -4,7 +4,7 @@
 #include "app/cli/DateArguments.h"
 #include "components/calendar/MonthCalendarModel.h"
 #include "components/calendar/OtherCalendarDaySource.h"
-#include "platform/Localization.h"
+#include "platform/localization/Localization.h"
 
 #include <QRegularExpression>
 #include <QTextStream>

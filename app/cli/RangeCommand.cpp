@@ -4,8 +4,8 @@
 #include "app/cli/DateArguments.h"
 #include "app/screens/daterange/DateRangeCalculator.h"
 #include "core/LocalizedNumber.h"
-#include "platform/Console.h"
-#include "platform/Localization.h"
+#include "platform/localization/Localization.h"
+#include "platform/system/Console.h"
 
 #include <QTextStream>
 

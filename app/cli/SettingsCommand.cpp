@@ -5,8 +5,8 @@
 #include "core/GlobalSettings.h"
 #include "core/RGConv.h"
 #include "core/SharedDefaults.h"
-#include "platform/Console.h"
-#include "platform/WidgetCenter.h"
+#include "platform/system/Console.h"
+#include "platform/widgets/WidgetCenter.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>

@@ -4,10 +4,10 @@
 #include "app/notifications/NotificationScheduler.h"
 #include "components/visual/ReadableColumn.h"
 #include "core/GlobalSettings.h"
-#include "platform/AlertController.h"
-#include "platform/Localization.h"
+#include "platform/localization/Localization.h"
 #include "platform/notifications/UserNotificationCenter.h"
 #include "platform/settings/AppSettingsWindow.h"
+#include "platform/ui/AlertController.h"
 #include "ui_EnableOptionsVC.h"
 
 #include <QGuiApplication>
@@ -73,7 +73,7 @@ void EnableOptionsVC::viewDidLoad()
 
 void EnableOptionsVC::viewWillAppear()
 {
-    ui_->wallpaperImageView->refresh();
+    ui_->wallpaperImageView->setImageName(core::GlobalSettings::currentWallpaperName());
     // Back in view after the window was minimised: watch again.
     startObserving();
 }

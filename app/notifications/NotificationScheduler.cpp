@@ -3,9 +3,9 @@
 #include "core/GlobalSettings.h"
 #include "core/RGConv.h"
 #include "core/SharedDefaults.h"
-#include "platform/Calendar.h"
-#include "platform/Clock.h"
-#include "platform/DateFormatter.h"
+#include "platform/calendar/Calendar.h"
+#include "platform/calendar/Clock.h"
+#include "platform/calendar/DateFormatter.h"
 
 #include <QJsonObject>
 #include <QThreadPool>

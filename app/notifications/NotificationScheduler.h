@@ -1,8 +1,8 @@
 #pragma once
 
 #include "app/notifications/CustomError.h"
-#include "platform/Instant.h"
-#include "platform/UserDefaults.h"
+#include "platform/calendar/Instant.h"
+#include "platform/defaults/UserDefaults.h"
 #include "platform/notifications/UserNotificationCenter.h"
 
 #include <QList>

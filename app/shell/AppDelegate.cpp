@@ -4,10 +4,10 @@
 #include "app/store/RatingPrompt.h"
 #include "app/store/UpdateChecker.h"
 #include "core/GlobalSettings.h"
-#include "platform/Console.h"
-#include "platform/TabBarController.h"
-#include "platform/Window.h"
 #include "platform/settings/AppSettingsWindow.h"
+#include "platform/system/Console.h"
+#include "platform/ui/TabBarController.h"
+#include "platform/ui/Window.h"
 
 #include <QApplication>
 #include <QMetaObject>

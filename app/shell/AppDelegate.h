@@ -1,15 +1,14 @@
 #pragma once
 
-#include "platform/WatchSession.h"
 #include "platform/notifications/UserNotificationCenter.h"
+#include "platform/ui/Window.h"
+#include "platform/watch/WatchSession.h"
 
 #include <QObject>
 #include <QPointer>
 #include <QUrl>
 #include <QVariantMap>
 #include <functional>
-
-#include "platform/Window.h"
 
 class QApplication;
 

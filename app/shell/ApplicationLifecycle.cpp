@@ -1,7 +1,7 @@
 #include "app/shell/ApplicationLifecycle.h"
 
 #include "app/shell/AppDelegate.h"
-#include "platform/Window.h"
+#include "platform/ui/Window.h"
 
 #include <QApplication>
 #include <QEvent>

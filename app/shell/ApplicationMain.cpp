@@ -4,12 +4,12 @@
 #include "app/shell/ApplicationLifecycle.h"
 #include "app/shell/MainWindow.h"
 #include "app/shell/SingleInstance.h"
-#include "platform/Console.h"
-#include "platform/Device.h"
-#include "platform/Localization.h"
-#include "platform/Window.h"
+#include "platform/localization/Localization.h"
 #include "platform/notifications/AuthorizationDialog.h"
 #include "platform/notifications/DeliveryAgentLauncher.h"
+#include "platform/system/Console.h"
+#include "platform/system/Device.h"
+#include "platform/ui/Window.h"
 
 #include <QApplication>
 #include <QTimer>

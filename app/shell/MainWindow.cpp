@@ -1,10 +1,10 @@
 #include "app/shell/MainWindow.h"
 
-#include "platform/Localization.h"
-#include "platform/TabBarController.h"
-#include "platform/UserDefaults.h"
-#include "platform/Window.h"
+#include "platform/defaults/UserDefaults.h"
+#include "platform/localization/Localization.h"
 #include "platform/settings/AppSettingsWindow.h"
+#include "platform/ui/TabBarController.h"
+#include "platform/ui/Window.h"
 
 #include <QAction>
 #include <QIcon>

@@ -1,6 +1,6 @@
 #include "app/shell/SingleInstance.h"
 
-#include "platform/Console.h"
+#include "platform/system/Console.h"
 
 #include <QDir>
 #include <QFileInfo>

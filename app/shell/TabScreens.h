@@ -22,8 +22,4 @@ struct TabScreen
 // The settings screen's tab; other screens switch to it by this index.
 inline constexpr int settingsTabIndex = 3;
 
-// The application's tabs in order (TabScreens.cpp, built into the qamarly
-// program so that it may name every screen).
-const std::vector<TabScreen> &tabScreens();
-
 } // namespace shell

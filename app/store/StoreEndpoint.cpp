@@ -1,8 +1,8 @@
 #include "app/store/StoreEndpoint.h"
 
 #include "platform/bundle/BundleInfo.h"
-#include "platform/standarddefaults/StandardUserDefaults.h"
-#include "platform/urlsession/UrlSession.h"
+#include "platform/defaults/StandardUserDefaults.h"
+#include "platform/net/UrlSession.h"
 
 namespace store {
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/store/UpdateTypes.h"
-#include "platform/Instant.h"
+#include "platform/calendar/Instant.h"
 
 #include <QColor>
 #include <QObject>

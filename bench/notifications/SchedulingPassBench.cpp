@@ -5,11 +5,11 @@
 #include "app/notifications/NotificationScheduler.h"
 #include "core/GlobalSettings.h"
 #include "core/RGConv.h"
-#include "platform/Calendar.h"
-#include "platform/Clock.h"
-#include "platform/Device.h"
+#include "platform/calendar/Calendar.h"
+#include "platform/calendar/Clock.h"
 #include "platform/notifications/LocalNotificationCenter.h"
-#include "platform/notifications/TestNotificationCenter.h"
+#include "platform/notifications/testing/TestNotificationCenter.h"
+#include "platform/system/Device.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>

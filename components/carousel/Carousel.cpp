@@ -1,6 +1,6 @@
 #include "components/carousel/Carousel.h"
 
-#include "platform/Console.h"
+#include "platform/system/Console.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>

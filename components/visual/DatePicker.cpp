@@ -1,9 +1,9 @@
 #include "components/visual/DatePicker.h"
 
 #include "components/visual/DatePickerColumn.h"
-#include "platform/Clock.h"
-#include "platform/DateFormatter.h"
-#include "platform/NumberFormatter.h"
+#include "platform/calendar/Clock.h"
+#include "platform/calendar/DateFormatter.h"
+#include "platform/calendar/NumberFormatter.h"
 
 #include <QHBoxLayout>
 #include <algorithm>

@@ -1,8 +1,8 @@
 #include "platform/notifications/NotificationStore.h"
 
-#include "platform/Console.h"
-#include "platform/SqliteFile.h"
-#include "platform/UserDefaults.h"
+#include "platform/defaults/SqliteFile.h"
+#include "platform/defaults/UserDefaults.h"
+#include "platform/system/Console.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "platform/settings/AppSettingsWindow.h"
 
-#include "platform/Localization.h"
+#include "platform/localization/Localization.h"
 #include "platform/notifications/UserNotificationCenter.h"
 
 #include <QApplication>

@@ -1,9 +1,10 @@
 #include "app/screens/daterange/DateRangeVC.h"
 
 #include "components/visual/ReadableColumn.h"
+#include "core/GlobalSettings.h"
 #include "core/LocalizedNumber.h"
-#include "platform/Clock.h"
-#include "platform/Localization.h"
+#include "platform/calendar/Clock.h"
+#include "platform/localization/Localization.h"
 #include "ui_DateRangeVC.h"
 
 #include <QGuiApplication>
@@ -77,7 +78,7 @@ void DateRangeVC::viewDidLoad()
 
 void DateRangeVC::viewWillAppear()
 {
-    ui_->wallpaperImageView->refresh();
+    ui_->wallpaperImageView->setImageName(core::GlobalSettings::currentWallpaperName());
     applyAppearanceFonts();
     const bool rightToLeft = ui_->fromDatePicker->layoutDirection() == Qt::RightToLeft;
     const QString locale = rightToLeft ? QStringLiteral("ar") : QStringLiteral("en");

@@ -1,6 +1,6 @@
 #include "app/screens/pickerconverter/AdjustmentMessage.h"
 
-#include "platform/Localization.h"
+#include "platform/localization/Localization.h"
 
 namespace screens {
 

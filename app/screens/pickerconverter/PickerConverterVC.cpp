@@ -7,12 +7,12 @@
 #include "components/visual/ReadableColumn.h"
 #include "core/GlobalSettings.h"
 #include "core/LocalizedNumber.h"
-#include "platform/AlertController.h"
-#include "platform/Clock.h"
-#include "platform/ImageAssets.h"
-#include "platform/Localization.h"
-#include "platform/TabBarController.h"
+#include "platform/bundle/ImageAssets.h"
+#include "platform/calendar/Clock.h"
+#include "platform/localization/Localization.h"
 #include "platform/notifications/UserNotificationCenter.h"
+#include "platform/ui/AlertController.h"
+#include "platform/ui/TabBarController.h"
 #include "ui_PickerConverterVC.h"
 
 #include <QFontInfo>
@@ -51,7 +51,7 @@ PickerConverterVC::PickerConverterVC(QWidget *parent)
       // first appearance replaces it.
       convResult_(std::make_shared<const core::RGDate>(
           platform::Clock::current(), platform::Calendar(platform::CalendarIdentifier::gregorian))),
-      settings_(core::GlobalSettings::shared()), services_(ConverterServices::application())
+      settings_(core::GlobalSettings::shared())
 {
     ui_->setupUi(this);
     setObjectName(QStringLiteral("PickerConverterVC"));
@@ -104,7 +104,7 @@ void PickerConverterVC::viewDidLoad()
 
 void PickerConverterVC::viewWillAppear()
 {
-    ui_->wallpaperImageView->refresh();
+    ui_->wallpaperImageView->setImageName(core::GlobalSettings::currentWallpaperName());
     refreshTodayPanel();
     resetConverterToToday();
     const bool rightToLeft = ui_->datePicker->layoutDirection() == Qt::RightToLeft;

@@ -2,7 +2,7 @@
 
 #include "app/screens/pickerconverter/ConverterServices.h"
 #include "core/RGConv.h"
-#include "platform/ViewController.h"
+#include "platform/ui/ViewController.h"
 
 #include <QFont>
 #include <QPixmap>

@@ -10,10 +10,10 @@
 #include "components/visual/MorphingLabel.h"
 #include "components/visual/WallpaperBackground.h"
 #include "core/GlobalSettings.h"
-#include "platform/Calendar.h"
-#include "platform/Clock.h"
-#include "platform/ImageAssets.h"
-#include "platform/NumberFormatter.h"
+#include "platform/bundle/ImageAssets.h"
+#include "platform/calendar/Calendar.h"
+#include "platform/calendar/Clock.h"
+#include "platform/calendar/NumberFormatter.h"
 
 #include <QApplication>
 #include <QButtonGroup>

@@ -1,11 +1,12 @@
 // qamarly-notifyd end to end on a private session bus with a fake desktop
 // notification service: delivery, the launcher badge, the application in
 // front, a missing bus or service, a killed agent and missed days.
+#include "platform/notifications/DeliveryAgent.h"
+
 #include "DBusTestSupport.h"
 #include "app/notifications/NotificationScheduler.h"
-#include "platform/Console.h"
-#include "platform/notifications/DeliveryAgent.h"
 #include "platform/notifications/LocalNotificationCenter.h"
+#include "platform/system/Console.h"
 #include "support/TestEnvironment.h"
 
 #include <QProcess>

@@ -3,10 +3,11 @@
 // wallpaper each screen's controls sit in, the presented prompt and the tab
 // bar all take part in deciding who gets it.
 #include "ScreenTestSupport.h"
+#include "app/Composition.h"
 #include "app/notifications/CustomError.h"
 #include "app/notifications/EnableOptionsVC.h"
 #include "app/screens/daterange/DateRangeVC.h"
-#include "app/screens/events/EventsVC.h"
+#include "app/screens/occasions/EventsVC.h"
 #include "app/screens/pickerconverter/PickerConverterVC.h"
 #include "app/shell/AppDelegate.h"
 #include "app/shell/MainWindow.h"
@@ -14,9 +15,9 @@
 #include "components/carousel/MediaClock.h"
 #include "components/visual/DatePickerColumn.h"
 #include "core/GlobalSettings.h"
-#include "platform/TabBarController.h"
-#include "platform/Window.h"
 #include "platform/settings/AppSettingsWindow.h"
+#include "platform/ui/TabBarController.h"
+#include "platform/ui/Window.h"
 #include "support/WindowInput.h"
 #include "ui_DateRangeVC.h"
 #include "ui_EnableOptionsVC.h"
@@ -57,7 +58,7 @@ protected:
                 throw notifications::CustomError(notifications::CustomError::NotificationsNotAllowed);
         };
         delegate = std::make_unique<shell::AppDelegate>(services);
-        window = shell::makeMainWindow(shell::tabScreens());
+        window = shell::makeMainWindow(app::tabScreens());
         tabs = shell::rootTabBarController(*window);
         ASSERT_NE(tabs, nullptr);
         screens::ConverterServices converterServices;
@@ -88,9 +89,9 @@ protected:
     {
         return *qobject_cast<screens::DateRangeVC *>(tabs->viewControllerAt(dateRangeTab));
     }
-    events::EventsVC &occasions()
+    occasions::EventsVC &occasions()
     {
-        return *qobject_cast<events::EventsVC *>(tabs->viewControllerAt(occasionsTab));
+        return *qobject_cast<occasions::EventsVC *>(tabs->viewControllerAt(occasionsTab));
     }
     notifications::EnableOptionsVC *prompt() const
     {

@@ -4,8 +4,8 @@
 // keys typed and its pixels read.
 #include "ScreenTestSupport.h"
 #include "app/screens/daterange/DateRangeVC.h"
-#include "app/screens/events/EventView.h"
-#include "app/screens/events/EventsVC.h"
+#include "app/screens/occasions/EventView.h"
+#include "app/screens/occasions/EventsVC.h"
 #include "app/screens/pickerconverter/PickerConverterVC.h"
 #include "app/shell/MainWindow.h"
 #include "components/carousel/Carousel.h"
@@ -14,8 +14,8 @@
 #include "components/visual/ReadableColumn.h"
 #include "components/visual/WallpaperBackground.h"
 #include "core/GlobalSettings.h"
-#include "platform/TabBarController.h"
-#include "platform/Window.h"
+#include "platform/ui/TabBarController.h"
+#include "platform/ui/Window.h"
 #include "ui_DateRangeVC.h"
 #include "ui_EventsVC.h"
 #include "ui_PickerConverterVC.h"
@@ -52,7 +52,7 @@ protected:
         window =
             shell::makeMainWindow({{[] { return new screens::PickerConverterVC; }, "converter.tabTitle", {}},
                                    {[] { return new screens::DateRangeVC; }, "daterange.tabTitle", {}},
-                                   {[] { return new events::EventsVC; }, "occasions.tabTitle", {}}});
+                                   {[] { return new occasions::EventsVC; }, "occasions.tabTitle", {}}});
         window->resize(size);
         window->show();
         window->activateWindow();
@@ -70,9 +70,9 @@ protected:
     {
         return *qobject_cast<screens::DateRangeVC *>(tabs().viewControllerAt(rangeTab));
     }
-    events::EventsVC &occasions()
+    occasions::EventsVC &occasions()
     {
-        return *qobject_cast<events::EventsVC *>(tabs().viewControllerAt(occasionsTab));
+        return *qobject_cast<occasions::EventsVC *>(tabs().viewControllerAt(occasionsTab));
     }
     components::Carousel &carousel() { return *occasions().outlets().carousel; }
 
@@ -467,9 +467,8 @@ TEST_F(AppWindow, WhiteTextStaysLegibleOverEveryWallpaper)
         stillMorphing();
         QWidget *screen = tabs().viewControllerAt(tab);
         const auto render = [screen](const QString &wallpaper) {
-            core::GlobalSettings::setCurrentWallpaperName(wallpaper);
             for (auto *background : screen->findChildren<visual::WallpaperBackground *>())
-                background->refresh();
+                background->setImageName(wallpaper);
             return screen->grab().toImage().convertToFormat(QImage::Format_RGB32);
         };
         const QImage plain = render(QStringLiteral("no-such-wallpaper"));

@@ -1,17 +1,18 @@
 // The delegate's launch, foreground and notification steps, and the desktop
 // lifecycle that drives them.
+#include "app/shell/AppDelegate.h"
+
 #include "Printing.h"
 #include "app/notifications/NotificationScheduler.h"
-#include "app/shell/AppDelegate.h"
-#include "app/shell/ApplicationMain.h"
 #include "app/shell/ApplicationLifecycle.h"
+#include "app/shell/ApplicationMain.h"
 #include "app/shell/MainWindow.h"
 #include "core/GlobalSettings.h"
 #include "core/SharedDefaults.h"
-#include "platform/Localization.h"
-#include "platform/TabBarController.h"
-#include "platform/Window.h"
-#include "platform/notifications/TestNotificationCenter.h"
+#include "platform/localization/Localization.h"
+#include "platform/notifications/testing/TestNotificationCenter.h"
+#include "platform/ui/TabBarController.h"
+#include "platform/ui/Window.h"
 #include "support/TestEnvironment.h"
 
 #include <QApplication>

@@ -3,9 +3,9 @@
 #include "Printing.h"
 #include "app/shell/AppDelegate.h"
 #include "core/GlobalSettings.h"
-#include "platform/Console.h"
-#include "platform/LoopbackWatchSession.h"
-#include "platform/notifications/TestNotificationCenter.h"
+#include "platform/notifications/testing/TestNotificationCenter.h"
+#include "platform/system/Console.h"
+#include "platform/watch/testing/LoopbackWatchSession.h"
 #include "support/TestEnvironment.h"
 
 #include <QApplication>

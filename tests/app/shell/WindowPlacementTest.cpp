@@ -1,8 +1,8 @@
 // Where the main window opens: fitted to the screen the first time, then
 // where the user left it, as long as that place still exists.
 #include "app/shell/MainWindow.h"
-#include "platform/UserDefaults.h"
-#include "platform/Window.h"
+#include "platform/defaults/UserDefaults.h"
+#include "platform/ui/Window.h"
 #include "support/TestEnvironment.h"
 
 #include <QGuiApplication>

@@ -4,7 +4,7 @@
 #include "app/shell/AppDelegate.h"
 #include "app/store/RatingPrompt.h"
 #include "app/store/UpdateChecker.h"
-#include "platform/notifications/TestNotificationCenter.h"
+#include "platform/notifications/testing/TestNotificationCenter.h"
 
 #include <QApplication>
 

@@ -6,8 +6,8 @@
 #include "app/store/UpdateTypes.h"
 #include "app/store/VersionComparison.h"
 #include "platform/bundle/testing/ScopedBundleInfo.h"
-#include "platform/standarddefaults/testing/ScopedStandardDefaults.h"
-#include "platform/systeminfo/linux/LinuxSystemInfo.h"
+#include "platform/defaults/testing/ScopedStandardDefaults.h"
+#include "platform/system/linux/LinuxSystemInfo.h"
 #include "support/TestEnvironment.h"
 
 #include <gtest/gtest.h>

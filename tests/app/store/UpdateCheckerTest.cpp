@@ -4,8 +4,8 @@
 
 #include "StoreTestSupport.h"
 #include "app/store/RatingPrompt.h"
-#include "platform/alerts/testing/CountingAlertPresenter.h"
-#include "platform/urlsession/testing/ScriptedUrlSession.h"
+#include "platform/net/testing/ScriptedUrlSession.h"
+#include "platform/ui/testing/CountingAlertPresenter.h"
 
 namespace {
 
