@@ -15,7 +15,7 @@
 #define QAMARLY_VERSION "unknown"
 #endif
 
-namespace cli {
+namespace app::cli {
 
 namespace {
 
@@ -196,4 +196,4 @@ std::optional<int> runCommandLine(const QStringList &arguments, QTextStream &out
     return exitUsage;
 }
 
-} // namespace cli
+} // namespace app::cli

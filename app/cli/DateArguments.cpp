@@ -5,7 +5,7 @@
 
 #include <QRegularExpression>
 
-namespace cli {
+namespace app::cli {
 
 std::optional<platform::Instant> parseDayArgument(const QString &text, const platform::Calendar &calendar)
 {
@@ -32,4 +32,4 @@ QString notADay(const QString &text, platform::CalendarIdentifier calendar)
                                                                                            : "cli.hijri"));
 }
 
-} // namespace cli
+} // namespace app::cli

@@ -10,7 +10,7 @@
 
 #include <QJsonDocument>
 
-namespace cli {
+namespace app::cli {
 
 namespace {
 
@@ -72,4 +72,4 @@ int runConvert(Invocation &call)
     return exitOk;
 }
 
-} // namespace cli
+} // namespace app::cli

@@ -10,7 +10,7 @@
 #include <QTextStream>
 #include <chrono>
 
-namespace cli {
+namespace app::cli {
 
 namespace {
 
@@ -154,4 +154,4 @@ int runMonth(Invocation &call)
     return exitOk;
 }
 
-} // namespace cli
+} // namespace app::cli

@@ -7,7 +7,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 
-namespace notifications {
+namespace app::notifications {
 
 namespace {
 
@@ -116,4 +116,4 @@ int runNotificationsCommand(cli::Invocation &call)
     return cli::exitUsage;
 }
 
-} // namespace notifications
+} // namespace app::notifications

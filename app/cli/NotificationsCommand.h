@@ -2,9 +2,9 @@
 
 #include "app/cli/CommandLine.h"
 
-namespace notifications {
+namespace app::notifications {
 
 // qamarly notifications plan [--json] | pending [--json] | reschedule
 int runNotificationsCommand(cli::Invocation &call);
 
-} // namespace notifications
+} // namespace app::notifications

@@ -8,7 +8,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
-namespace cli {
+namespace app::cli {
 
 int runOccasions(Invocation &call)
 {
@@ -44,4 +44,4 @@ int runOccasions(Invocation &call)
     return exitOk;
 }
 
-} // namespace cli
+} // namespace app::cli

@@ -9,7 +9,7 @@
 
 #include <QTextStream>
 
-namespace cli {
+namespace app::cli {
 
 int runRange(Invocation &call)
 {
@@ -61,4 +61,4 @@ int runRange(Invocation &call)
     return exitOk;
 }
 
-} // namespace cli
+} // namespace app::cli

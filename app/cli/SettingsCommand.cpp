@@ -14,7 +14,7 @@
 #include <array>
 #include <limits>
 
-namespace cli {
+namespace app::cli {
 
 namespace {
 
@@ -211,4 +211,4 @@ int runSettings(Invocation &call)
     return setSetting(pos.at(1), pos.at(2), call.out, call.err);
 }
 
-} // namespace cli
+} // namespace app::cli

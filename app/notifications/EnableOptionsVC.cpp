@@ -13,7 +13,7 @@
 #include <QGuiApplication>
 #include <QTimer>
 
-namespace notifications {
+namespace app::notifications {
 
 namespace {
 EnableOptionsVC::SettingsOpener &settingsOpener()
@@ -45,8 +45,8 @@ EnableOptionsVC::EnableOptionsVC(QWidget *parent)
 {
     ui_->setupUi(this);
     setObjectName(QStringLiteral("EnableOptionsVC"));
-    setStyleSheet(styleSheet() + visual::legibilityStyleSheet());
-    visual::makeReadableColumn(ui_->wallpaperImageView, visual::readableColumnWidth);
+    setStyleSheet(styleSheet() + components::legibilityStyleSheet());
+    components::makeReadableColumn(ui_->wallpaperImageView, components::readableColumnWidth);
     ui_->promptTitleLabel->setText(platform::localized("prompt.title"));
     ui_->promptMessageLabel->setText(platform::localized("prompt.message"));
     ui_->enableNotificationButton->setText(platform::localized("prompt.enable"));
@@ -192,4 +192,4 @@ void EnableOptionsVC::showNotEnabledAlert()
     alert->showOver(this);
 }
 
-} // namespace notifications
+} // namespace app::notifications

@@ -10,7 +10,7 @@
 #include <QJsonObject>
 #include <QThreadPool>
 
-namespace notifications {
+namespace app::notifications {
 
 namespace {
 
@@ -240,4 +240,4 @@ void NotificationScheduler::runPass(unsigned long long generation, ScheduleSwitc
     c.getPendingNotificationRequests([](const QList<NotificationRequest> &) {});
 }
 
-} // namespace notifications
+} // namespace app::notifications

@@ -14,7 +14,7 @@
 
 class QThreadPool;
 
-namespace notifications {
+namespace app::notifications {
 
 // What a pass works from: the two switches, and the adjustment every day of
 // the plan uses (no value: read from the suite once when the plan is made).
@@ -80,4 +80,4 @@ private:
     std::unique_ptr<QThreadPool> pool_;
 };
 
-} // namespace notifications
+} // namespace app::notifications

@@ -13,7 +13,7 @@
 #include <QMetaObject>
 #include <QThread>
 
-namespace shell {
+namespace app::shell {
 
 namespace {
 AppDelegate *runningDelegate = nullptr;
@@ -173,4 +173,4 @@ void sendAdjustmentToWatch()
         QMetaObject::invokeMethod(delegate, [delegate] { delegate->sendAdjustmentToWatch(); }, Qt::QueuedConnection);
 }
 
-} // namespace shell
+} // namespace app::shell

@@ -12,7 +12,7 @@
 
 class QApplication;
 
-namespace shell {
+namespace app::shell {
 
 // What the delegate works with; tests replace them.
 struct AppServices
@@ -90,4 +90,4 @@ private:
 // saving a new adjustment. Does nothing without a running delegate.
 void sendAdjustmentToWatch();
 
-} // namespace shell
+} // namespace app::shell

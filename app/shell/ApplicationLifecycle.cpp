@@ -7,7 +7,7 @@
 #include <QEvent>
 #include <QWindowStateChangeEvent>
 
-namespace shell {
+namespace app::shell {
 
 ApplicationLifecycle::ApplicationLifecycle(QApplication &application, AppDelegate &delegate, platform::Window &window)
     : application_(application), delegate_(delegate), window_(&window),
@@ -86,4 +86,4 @@ void ApplicationLifecycle::returnToForeground()
     delegate_.applicationWillEnterForeground(application_);
 }
 
-} // namespace shell
+} // namespace app::shell

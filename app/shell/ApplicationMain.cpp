@@ -14,7 +14,7 @@
 #include <QApplication>
 #include <QTimer>
 
-namespace shell {
+namespace app::shell {
 
 bool wantsWindow(const QStringList &arguments)
 {
@@ -88,4 +88,4 @@ int applicationMain(int argc, char **argv, const std::vector<TabScreen> &tabs)
     return status;
 }
 
-} // namespace shell
+} // namespace app::shell

@@ -12,7 +12,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
-namespace shell {
+namespace app::shell {
 
 std::unique_ptr<platform::Window> makeMainWindow(const std::vector<TabScreen> &tabs)
 {
@@ -68,4 +68,4 @@ platform::TabBarController *rootTabBarController(const platform::Window &window)
     return qobject_cast<platform::TabBarController *>(window.rootViewController());
 }
 
-} // namespace shell
+} // namespace app::shell

@@ -23,7 +23,7 @@
 #include <QUrlQuery>
 #include <QWidget>
 
-namespace store {
+namespace app::store {
 
 namespace {
 const QString firstUsedKey = QStringLiteral("RatingPromptFirstUsed");
@@ -582,4 +582,4 @@ void RatingPrompt::openRatingsPageInAppStore()
     post(QStringLiteral("RatingPromptDidOpenAppStore"));
 }
 
-} // namespace store
+} // namespace app::store

@@ -16,7 +16,7 @@
 
 #include <QUrlQuery>
 
-namespace store {
+namespace app::store {
 
 namespace {
 const QString storedVersionCheckDate = QStringLiteral("StoredVersionCheckDate");
@@ -380,4 +380,4 @@ void UpdateChecker::openStorePage()
         delegate->updateCheckerUserDidLaunchAppStore();
 }
 
-} // namespace store
+} // namespace app::store

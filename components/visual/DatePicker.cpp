@@ -8,7 +8,7 @@
 #include <QHBoxLayout>
 #include <algorithm>
 
-namespace visual {
+namespace components {
 
 namespace {
 // Years a column offers; both calendars have every day of this range.
@@ -211,4 +211,4 @@ QSize DatePicker::sizeHint() const
             DatePickerColumn::visibleRows * (metrics.height() + 16)};
 }
 
-} // namespace visual
+} // namespace components

@@ -7,7 +7,7 @@
 #include <memory>
 #include <optional>
 
-namespace visual {
+namespace components {
 
 class DatePickerColumn;
 
@@ -77,4 +77,4 @@ private:
     DatePickerColumn *yearColumn_ = nullptr;
 };
 
-} // namespace visual
+} // namespace components

@@ -11,7 +11,7 @@
 
 class QPainter;
 
-namespace visual {
+namespace components {
 
 // How one character index fares between the old and the new text.
 enum class CharacterDiffType
@@ -201,4 +201,4 @@ private:
     float pointSize_ = 17.0f;
 };
 
-} // namespace visual
+} // namespace components

@@ -8,7 +8,7 @@
 #include <QPainter>
 #include <QPixmapCache>
 
-namespace visual {
+namespace components {
 
 WallpaperBackground::WallpaperBackground(QWidget *parent) : QWidget(parent)
 {
@@ -93,4 +93,4 @@ bool WallpaperBackground::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
-} // namespace visual
+} // namespace components

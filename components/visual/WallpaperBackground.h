@@ -3,7 +3,7 @@
 #include <QPixmap>
 #include <QWidget>
 
-namespace visual {
+namespace components {
 
 // Paints a wallpaper image scaled to fill its rectangle (cropping the
 // overflow, centred). It shows the asset it is given: a screen hands it the
@@ -37,4 +37,4 @@ private:
     QString name_;
 };
 
-} // namespace visual
+} // namespace components

@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <chrono>
 
-namespace occasions {
+namespace app::occasions {
 
 const std::vector<OccasionRow> &occasionTable()
 {
@@ -155,4 +155,4 @@ int openingIndex(const std::vector<EventPtr> &occasions)
     return static_cast<int>(occasions.size()) - 1;
 }
 
-} // namespace occasions
+} // namespace app::occasions

@@ -7,7 +7,7 @@
 #include <memory>
 #include <vector>
 
-namespace occasions {
+namespace app::occasions {
 
 // The grey an occasion is shown in: dark (white level 1/3) while it is ahead,
 // light (white level 2/3) from its day on. A name, not a colour, so that the
@@ -72,4 +72,4 @@ std::vector<EventPtr> buildOccasions(platform::Instant now);
 // counts), else the last one; -1 for an empty list.
 int openingIndex(const std::vector<EventPtr> &occasions);
 
-} // namespace occasions
+} // namespace app::occasions

@@ -3,7 +3,7 @@
 #include "core/LocalizedNumber.h"
 #include "ui_EventView.h"
 
-namespace occasions {
+namespace app::occasions {
 
 EventView::EventView(QWidget *parent) : QWidget(parent), ui_(std::make_unique<Ui::EventView>())
 {
@@ -22,4 +22,4 @@ void EventView::setEvent(const Event &event)
     ui_->yearLabel->setText(core::localizedNumber(gregorian.year()));
 }
 
-} // namespace occasions
+} // namespace app::occasions

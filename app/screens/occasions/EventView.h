@@ -9,7 +9,7 @@ namespace Ui {
 class EventView;
 }
 
-namespace occasions {
+namespace app::occasions {
 
 // The occasion card: name, Hijri date, and the Gregorian day, month and year.
 class EventView : public QWidget
@@ -28,4 +28,4 @@ private:
     std::unique_ptr<Ui::EventView> ui_;
 };
 
-} // namespace occasions
+} // namespace app::occasions

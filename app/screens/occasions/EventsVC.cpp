@@ -12,7 +12,7 @@
 #include <QResizeEvent>
 #include <cmath>
 
-namespace occasions {
+namespace app::occasions {
 
 namespace {
 // The cards' share of the screen, and how the ring is drawn for six cards.
@@ -37,12 +37,12 @@ EventsVC::EventsVC(QWidget *parent) : platform::ViewController(parent), ui_(std:
     ui_->titleLabel->setText(platform::localized("occasions.title"));
     // The title sits on a panel of its own size, clear of the wallpaper's moon.
     ui_->titleLayout->setAlignment(ui_->titleLabel, Qt::AlignHCenter);
-    setStyleSheet(styleSheet() + visual::legibilityStyleSheet() +
+    setStyleSheet(styleSheet() + components::legibilityStyleSheet() +
                   QStringLiteral("#titleLabel { background-color: rgba(0, 0, 0, %1); border-radius: 10px; "
                                  "padding: 4px 16px; }")
-                      .arg(visual::legibilityPanelAlpha));
+                      .arg(components::legibilityPanelAlpha));
     // Short windows scroll rather than squeeze the cards; the ring keeps the full width.
-    visual::makeReadableColumn(ui_->wallpaperImageView, QWIDGETSIZE_MAX);
+    components::makeReadableColumn(ui_->wallpaperImageView, QWIDGETSIZE_MAX);
     buildOccasions();
     for (const EventPtr &event : EventsArray) {
         EventView card;
@@ -169,4 +169,4 @@ void EventsVC::resizeEvent(QResizeEvent *event)
         ui_->carousel->reloadData();
 }
 
-} // namespace occasions
+} // namespace app::occasions

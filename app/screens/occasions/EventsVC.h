@@ -12,7 +12,7 @@ class EventsVC;
 }
 class QLabel;
 
-namespace occasions {
+namespace app::occasions {
 
 // The occasions tab: the six yearly Islamic occasions of the current Hijri
 // year as cards in a rotary carousel, and under it how long until (or since)
@@ -58,4 +58,4 @@ private:
     QSize cardMinimum_;
 };
 
-} // namespace occasions
+} // namespace app::occasions

@@ -4,7 +4,7 @@
 #include <QPainterPath>
 #include <algorithm>
 
-namespace occasions {
+namespace app::occasions {
 
 TimingLabelView::TimingLabelView(QWidget *parent) : QWidget(parent) {}
 
@@ -36,4 +36,4 @@ void TimingLabelView::paintEvent(QPaintEvent *)
     painter.fillPath(outline(), QColor(255, 255, 255, 225));
 }
 
-} // namespace occasions
+} // namespace app::occasions

@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-namespace occasions {
+namespace app::occasions {
 
 // The light panel behind the timing label: square at the top where it meets
 // the carousel, rounded at the two bottom corners once masked.
@@ -27,4 +27,4 @@ private:
     qreal radius_ = 0;
 };
 
-} // namespace occasions
+} // namespace app::occasions

@@ -2,7 +2,7 @@
 
 #include <functional>
 
-namespace screens {
+namespace app::screens {
 
 // What a reset of the Hijri adjustment reaches outside the screen, handed in
 // by whoever makes the screen (the application's own in app/Composition.cpp,
@@ -15,4 +15,4 @@ struct ConverterServices
     std::function<void()> reloadWidgetTimelines;
 };
 
-} // namespace screens
+} // namespace app::screens

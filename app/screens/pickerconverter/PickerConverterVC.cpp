@@ -23,7 +23,7 @@
 #include <QScreen>
 #include <QSignalBlocker>
 
-namespace screens {
+namespace app::screens {
 
 namespace {
 
@@ -55,8 +55,8 @@ PickerConverterVC::PickerConverterVC(QWidget *parent)
 {
     ui_->setupUi(this);
     setObjectName(QStringLiteral("PickerConverterVC"));
-    setStyleSheet(styleSheet() + visual::legibilityStyleSheet());
-    visual::makeReadableColumn(ui_->wallpaperImageView, visual::readableColumnWidth);
+    setStyleSheet(styleSheet() + components::legibilityStyleSheet());
+    components::makeReadableColumn(ui_->wallpaperImageView, components::readableColumnWidth);
     // Left and Right reach the screen when no control wants them. A click
     // gives it the keyboard; Tab passes it by for the controls, which show
     // where the focus is.
@@ -76,9 +76,9 @@ PickerConverterVC::PickerConverterVC(QWidget *parent)
     dayFont_ = ui_->convertedDayLabel->font();
 
     connect(ui_->calendarSegControl, &QTabBar::currentChanged, this, &PickerConverterVC::ValueChanged);
-    connect(ui_->datePicker, &visual::DatePicker::valueChanged, this,
+    connect(ui_->datePicker, &components::DatePicker::valueChanged, this,
             &PickerConverterVC::pickerDateHasChanged);
-    connect(ui_->datePicker, &visual::DatePicker::willChange, this, &PickerConverterVC::datePickerWillChange);
+    connect(ui_->datePicker, &components::DatePicker::willChange, this, &PickerConverterVC::datePickerWillChange);
     connect(ui_->todayButton, &QPushButton::clicked, this, &PickerConverterVC::todayButtonAction);
     connect(ui_->AdjRoundButton, &QPushButton::clicked, this, &PickerConverterVC::AdjRoundButtonAction);
     connect(ui_->changeWallpaperButton, &QToolButton::clicked, this, &PickerConverterVC::changeWallpaper);
@@ -425,4 +425,4 @@ void PickerConverterVC::keyPressEvent(QKeyEvent *event)
     event->accept();
 }
 
-} // namespace screens
+} // namespace app::screens

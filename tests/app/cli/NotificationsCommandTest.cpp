@@ -34,8 +34,8 @@ protected:
         err.clear();
         QTextStream o(&out);
         QTextStream e(&err);
-        cli::Invocation call{arguments, o, e};
-        const int status = notifications::runNotificationsCommand(call);
+        app::cli::Invocation call{arguments, o, e};
+        const int status = app::notifications::runNotificationsCommand(call);
         o.flush();
         e.flush();
         return status;
@@ -45,7 +45,7 @@ protected:
 
 TEST_F(NotificationsCommandTest, PlanAsJsonListsWhatAPassWouldAddNow)
 {
-    ASSERT_EQ(run({"plan", "--json"}), cli::exitOk);
+    ASSERT_EQ(run({"plan", "--json"}), app::cli::exitOk);
     const QJsonArray plan = json();
     ASSERT_EQ(plan.size(), 59);
     const QJsonObject today = plan[0].toObject();
@@ -75,26 +75,26 @@ TEST_F(NotificationsCommandTest, PlanFollowsTheSwitches)
     s.todayAppBadgeEnabled = false;
     s.dailyNotificationEnabled = false;
     s.save();
-    ASSERT_EQ(run({"plan", "--json"}), cli::exitOk);
+    ASSERT_EQ(run({"plan", "--json"}), app::cli::exitOk);
     EXPECT_TRUE(json().isEmpty());
-    ASSERT_EQ(run({"plan"}), cli::exitOk);
+    ASSERT_EQ(run({"plan"}), app::cli::exitOk);
     EXPECT_EQ(out, "0 notifications\n");
 }
 
 TEST_F(NotificationsCommandTest, RescheduleWaitsForThePassAndPendingShowsIt)
 {
-    ASSERT_EQ(run({"reschedule"}), cli::exitOk);
+    ASSERT_EQ(run({"reschedule"}), app::cli::exitOk);
     EXPECT_EQ(out, "59 notifications pending\n");
-    ASSERT_EQ(run({"pending", "--json"}), cli::exitOk);
+    ASSERT_EQ(run({"pending", "--json"}), app::cli::exitOk);
     EXPECT_EQ(json().size(), 59);
-    ASSERT_EQ(run({"pending"}), cli::exitOk);
+    ASSERT_EQ(run({"pending"}), app::cli::exitOk);
     EXPECT_TRUE(out.startsWith("QamloAppBadge-2026125  in 1 s  badge 25\n"));
 }
 
 TEST_F(NotificationsCommandTest, RescheduleWithoutPermissionExitsWithStatusThree)
 {
     center->setSettings({AuthorizationStatus::denied, 0});
-    EXPECT_EQ(run({"reschedule"}), cli::exitNotAllowed);
+    EXPECT_EQ(run({"reschedule"}), app::cli::exitNotAllowed);
     EXPECT_TRUE(err.contains("not allowed"));
     EXPECT_EQ(err.count('\n'), 1);
     EXPECT_TRUE(out.isEmpty());
@@ -102,9 +102,9 @@ TEST_F(NotificationsCommandTest, RescheduleWithoutPermissionExitsWithStatusThree
 
 TEST_F(NotificationsCommandTest, UnknownWordsGiveTheUsage)
 {
-    EXPECT_EQ(run({}), cli::exitUsage);
-    EXPECT_EQ(run({"plan", "extra"}), cli::exitUsage);
-    EXPECT_EQ(run({"reschedule", "--json"}), cli::exitUsage);
+    EXPECT_EQ(run({}), app::cli::exitUsage);
+    EXPECT_EQ(run({"plan", "extra"}), app::cli::exitUsage);
+    EXPECT_EQ(run({"reschedule", "--json"}), app::cli::exitUsage);
     EXPECT_TRUE(err.startsWith("usage: qamarly notifications"));
 }
 
@@ -118,11 +118,11 @@ TEST_F(NotificationsCommandTest, AStoreThatCannotBeOpenedHasItsOwnStatus)
     UserNotificationCenter::setCurrent(std::make_shared<LocalNotificationCenter>(
         env.configHome() + QStringLiteral("/blocker/notifications.sqlite")));
     for (const char *action : {"pending", "reschedule", "refresh"}) {
-        EXPECT_EQ(run({QString::fromLatin1(action)}), cli::exitStoreUnavailable) << action;
+        EXPECT_EQ(run({QString::fromLatin1(action)}), app::cli::exitStoreUnavailable) << action;
         EXPECT_TRUE(err.contains(QStringLiteral("notification store"))) << err.toStdString();
         EXPECT_FALSE(err.contains(QStringLiteral("not allowed"))) << err.toStdString();
     }
-    EXPECT_EQ(run({"plan"}), cli::exitOk) << "the plan needs no store";
+    EXPECT_EQ(run({"plan"}), app::cli::exitOk) << "the plan needs no store";
 }
 
 } // namespace

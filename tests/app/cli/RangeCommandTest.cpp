@@ -22,7 +22,7 @@ protected:
         err.clear();
         QTextStream o(&out);
         QTextStream e(&err);
-        const auto status = cli::runCommandLine(arguments, o, e);
+        const auto status = app::cli::runCommandLine(arguments, o, e);
         o.flush();
         e.flush();
         return status.value_or(-1);

@@ -208,7 +208,7 @@ TEST_F(DeliveryAgentTest, AfterMissedDaysOnlyTheLatestDailyNotificationIsShownAn
     Clock::install(env.clock()); // 5 December 2026, 12:00 UTC
     LocalNotificationCenter center(path);
     center.setNotificationSettings({AuthorizationStatus::authorized, AuthorizationOption::alert | AuthorizationOption::badge});
-    notifications::NotificationScheduler scheduler(&center);
+    app::notifications::NotificationScheduler scheduler(&center);
     scheduler.rescheduleNotifications();
     ASSERT_TRUE(scheduler.waitForPasses(patienceMs));
     ASSERT_EQ(entries(NotificationStore::State::pending).size(), 59);

@@ -11,7 +11,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-using notifications::EnableOptionsVC;
+using app::notifications::EnableOptionsVC;
 
 namespace {
 

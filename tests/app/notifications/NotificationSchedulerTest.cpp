@@ -12,8 +12,8 @@
 #include <gtest/gtest.h>
 
 using namespace platform;
-using notifications::CustomError;
-using notifications::NotificationScheduler;
+using app::notifications::CustomError;
+using app::notifications::NotificationScheduler;
 
 namespace {
 

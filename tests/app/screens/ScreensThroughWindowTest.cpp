@@ -48,20 +48,20 @@ protected:
     // before it is shown (a denied permission, a clock for the carousel).
     void open(const std::function<void()> &beforeShow = {})
     {
-        shell::AppServices services;
+        app::shell::AppServices services;
         services.center = world.center.get();
         services.refreshNotificationsIfNeeded = [] {};
         services.rescheduleNotifications = [this] {
             ++appReschedules;
             // As the scheduler does: it clears, then refuses without alerts.
             if (!world.center->notificationSettings().alertsAllowed())
-                throw notifications::CustomError(notifications::CustomError::NotificationsNotAllowed);
+                throw app::notifications::CustomError(app::notifications::CustomError::NotificationsNotAllowed);
         };
-        delegate = std::make_unique<shell::AppDelegate>(services);
-        window = shell::makeMainWindow(app::tabScreens());
-        tabs = shell::rootTabBarController(*window);
+        delegate = std::make_unique<app::shell::AppDelegate>(services);
+        window = app::shell::makeMainWindow(app::tabScreens());
+        tabs = app::shell::rootTabBarController(*window);
         ASSERT_NE(tabs, nullptr);
-        screens::ConverterServices converterServices;
+        app::screens::ConverterServices converterServices;
         converterServices.sendAdjustmentToWatch = [] {};
         converterServices.rescheduleNotifications = [] {};
         converterServices.reloadWidgetTimelines = [] {};
@@ -81,21 +81,21 @@ protected:
         world.settle();
     }
 
-    screens::PickerConverterVC &converter()
+    app::screens::PickerConverterVC &converter()
     {
-        return *qobject_cast<screens::PickerConverterVC *>(tabs->viewControllerAt(converterTab));
+        return *qobject_cast<app::screens::PickerConverterVC *>(tabs->viewControllerAt(converterTab));
     }
-    screens::DateRangeVC &dateRange()
+    app::screens::DateRangeVC &dateRange()
     {
-        return *qobject_cast<screens::DateRangeVC *>(tabs->viewControllerAt(dateRangeTab));
+        return *qobject_cast<app::screens::DateRangeVC *>(tabs->viewControllerAt(dateRangeTab));
     }
-    occasions::EventsVC &occasions()
+    app::occasions::EventsVC &occasions()
     {
-        return *qobject_cast<occasions::EventsVC *>(tabs->viewControllerAt(occasionsTab));
+        return *qobject_cast<app::occasions::EventsVC *>(tabs->viewControllerAt(occasionsTab));
     }
-    notifications::EnableOptionsVC *prompt() const
+    app::notifications::EnableOptionsVC *prompt() const
     {
-        return window->findChild<notifications::EnableOptionsVC *>();
+        return window->findChild<app::notifications::EnableOptionsVC *>();
     }
 
     void selectTab(int index)
@@ -159,7 +159,7 @@ protected:
 
     screentest::ScreenWorld world;
     std::shared_ptr<components::ManualMediaClock> clock = std::make_shared<components::ManualMediaClock>();
-    std::unique_ptr<shell::AppDelegate> delegate;
+    std::unique_ptr<app::shell::AppDelegate> delegate;
     std::unique_ptr<platform::Window> window;
     platform::TabBarController *tabs = nullptr;
     int appReschedules = 0;
@@ -189,7 +189,7 @@ TEST_F(MainWindowInput, EveryControlOfEveryTabIsReachableInBothDirections)
             int controls = 0;
             for (QWidget *w : tabs->viewControllerAt(index)->findChildren<QWidget *>()) {
                 const bool takesInput = qobject_cast<QAbstractButton *>(w) || qobject_cast<QTabBar *>(w) ||
-                                        qobject_cast<visual::DatePickerColumn *>(w) ||
+                                        qobject_cast<components::DatePickerColumn *>(w) ||
                                         qobject_cast<components::Carousel *>(w);
                 if (!takesInput || !w->isVisible() || !w->isEnabled())
                     continue;
@@ -319,9 +319,9 @@ TEST_F(MainWindowInput, TheOccasionsCarouselTurnsByDragClickAndWheel)
 TEST_F(MainWindowInput, TheFirstRunPromptIsClosedWithTheMouse)
 {
     open([this] { world.center->setSettings({}); });
-    notifications::EnableOptionsVC *shown = prompt();
+    app::notifications::EnableOptionsVC *shown = prompt();
     ASSERT_NE(shown, nullptr);
-    QPointer<notifications::EnableOptionsVC> guard(shown);
+    QPointer<app::notifications::EnableOptionsVC> guard(shown);
     EXPECT_TRUE(input::reaches(shown->outlets().closeButton));
     input::click(shown->outlets().closeButton);
     world.settle();
@@ -340,7 +340,7 @@ TEST_F(MainWindowInput, ARefusedPermissionIsGrantedAgainFromTheAlertsSettingsBut
         world.center->setSettings({});
         world.center->setAuthorizationAnswer(false, 0);
     });
-    QPointer<notifications::EnableOptionsVC> shown = prompt();
+    QPointer<app::notifications::EnableOptionsVC> shown = prompt();
     ASSERT_FALSE(shown.isNull());
     int promptReschedules = 0;
     shown->setRescheduleNotifications([&promptReschedules] { ++promptReschedules; });

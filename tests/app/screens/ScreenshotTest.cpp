@@ -33,17 +33,17 @@ TEST(Screenshots, OfTheConverterTheDateRangeAndThePromptInBothLanguages)
         core::GlobalSettings::shared().adjustmentNumber = -1;
         core::GlobalSettings::shared().save();
         {
-            screens::PickerConverterVC converter;
+            app::screens::PickerConverterVC converter;
             converter.resize(420, 700);
             converter.show();
             world.settle();
             // Drawn at rest, not in the middle of a change.
-            for (auto *label : converter.findChildren<visual::MorphingLabel *>())
+            for (auto *label : converter.findChildren<components::MorphingLabel *>())
                 label->setMorphingEnabled(false);
             save(converter, QStringLiteral("converter") + suffix);
         }
         {
-            screens::DateRangeVC range;
+            app::screens::DateRangeVC range;
             range.resize(420, 700);
             range.show();
             world.settle();
@@ -51,12 +51,12 @@ TEST(Screenshots, OfTheConverterTheDateRangeAndThePromptInBothLanguages)
             range.fromDatePickerValueChanged();
             range.outlets().toDatePicker->setDate(testenv::gregorianInstant(2026, 3, 20, 12));
             range.toDatePickerValueChanged();
-            for (auto *label : range.findChildren<visual::MorphingLabel *>())
+            for (auto *label : range.findChildren<components::MorphingLabel *>())
                 label->setMorphingEnabled(false);
             save(range, QStringLiteral("daterange") + suffix);
         }
         {
-            notifications::EnableOptionsVC prompt;
+            app::notifications::EnableOptionsVC prompt;
             save(prompt, QStringLiteral("prompt") + suffix);
         }
     }

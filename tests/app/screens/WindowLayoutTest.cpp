@@ -38,7 +38,7 @@ constexpr int converterTab = 0;
 constexpr int rangeTab = 1;
 constexpr int occasionsTab = 2;
 
-const QSize minimumWindow(shell::mainWindowMinimumWidth, shell::mainWindowMinimumHeight);
+const QSize minimumWindow(app::shell::mainWindowMinimumWidth, app::shell::mainWindowMinimumHeight);
 const QSize laptopWindow(420, 700);
 const QSize largeWindow(1920, 1040);
 
@@ -50,9 +50,9 @@ protected:
         if (arabic)
             world.useArabic();
         window =
-            shell::makeMainWindow({{[] { return new screens::PickerConverterVC; }, "converter.tabTitle", {}},
-                                   {[] { return new screens::DateRangeVC; }, "daterange.tabTitle", {}},
-                                   {[] { return new occasions::EventsVC; }, "occasions.tabTitle", {}}});
+            app::shell::makeMainWindow({{[] { return new app::screens::PickerConverterVC; }, "converter.tabTitle", {}},
+                                   {[] { return new app::screens::DateRangeVC; }, "daterange.tabTitle", {}},
+                                   {[] { return new app::occasions::EventsVC; }, "occasions.tabTitle", {}}});
         window->resize(size);
         window->show();
         window->activateWindow();
@@ -61,18 +61,18 @@ protected:
         occasions().outlets().carousel->setMediaClock(clock);
     }
 
-    platform::TabBarController &tabs() { return *shell::rootTabBarController(*window); }
-    screens::PickerConverterVC &converter()
+    platform::TabBarController &tabs() { return *app::shell::rootTabBarController(*window); }
+    app::screens::PickerConverterVC &converter()
     {
-        return *qobject_cast<screens::PickerConverterVC *>(tabs().viewControllerAt(converterTab));
+        return *qobject_cast<app::screens::PickerConverterVC *>(tabs().viewControllerAt(converterTab));
     }
-    screens::DateRangeVC &range()
+    app::screens::DateRangeVC &range()
     {
-        return *qobject_cast<screens::DateRangeVC *>(tabs().viewControllerAt(rangeTab));
+        return *qobject_cast<app::screens::DateRangeVC *>(tabs().viewControllerAt(rangeTab));
     }
-    occasions::EventsVC &occasions()
+    app::occasions::EventsVC &occasions()
     {
-        return *qobject_cast<occasions::EventsVC *>(tabs().viewControllerAt(occasionsTab));
+        return *qobject_cast<app::occasions::EventsVC *>(tabs().viewControllerAt(occasionsTab));
     }
     components::Carousel &carousel() { return *occasions().outlets().carousel; }
 
@@ -101,7 +101,7 @@ protected:
     }
     void stillMorphing()
     {
-        for (auto *label : window->findChildren<visual::MorphingLabel *>())
+        for (auto *label : window->findChildren<components::MorphingLabel *>())
             label->setMorphingEnabled(false);
     }
 
@@ -113,7 +113,7 @@ protected:
 bool isControl(const QWidget *w)
 {
     return qobject_cast<const QLabel *>(w) || qobject_cast<const QAbstractButton *>(w) ||
-           qobject_cast<const QTabBar *>(w) || qobject_cast<const visual::DatePicker *>(w) ||
+           qobject_cast<const QTabBar *>(w) || qobject_cast<const components::DatePicker *>(w) ||
            qobject_cast<const components::Carousel *>(w);
 }
 
@@ -224,7 +224,7 @@ TEST_F(AppWindow, OnALargeWindowTheContentIsACentredColumnAndTheBubbleKeepsItsSh
                            static_cast<QWidget *>(converter().outlets().todayPanel),
                            static_cast<QWidget *>(converter().outlets().bubleView)}) {
         SCOPED_TRACE(nameOf(panel).toStdString());
-        EXPECT_LE(panel->width(), visual::readableColumnWidth);
+        EXPECT_LE(panel->width(), components::readableColumnWidth);
         EXPECT_LE(std::abs(rectInWindow(panel).center().x() - middle), 2);
     }
     // The speech bubble is drawn at its own proportions, with the result inside it.
@@ -243,7 +243,7 @@ TEST_F(AppWindow, OnALargeWindowTheContentIsACentredColumnAndTheBubbleKeepsItsSh
     selectTab(rangeTab);
     for (QWidget *picker : {static_cast<QWidget *>(range().outlets().fromDatePicker),
                             static_cast<QWidget *>(range().outlets().toDatePicker)})
-        EXPECT_LE(picker->width(), visual::readableColumnWidth);
+        EXPECT_LE(picker->width(), components::readableColumnWidth);
     expectReadable(&range(), window.get());
 }
 
@@ -344,7 +344,7 @@ TEST_F(AppWindow, TheOccasionsRowFollowsTheReadingDirectionForCardsKeysAndDrags)
 
 int ringPixels(const QImage &image)
 {
-    const QColor ring(QString::fromLatin1(visual::focusRingColor));
+    const QColor ring(QString::fromLatin1(components::focusRingColor));
     int count = 0;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x) {
@@ -393,7 +393,7 @@ TEST_F(AppWindow, TheKeyboardFocusIsPlainOnEveryControlItReachesInBothDirections
                 EXPECT_TRUE(reachedKind([](QWidget *w) { return qobject_cast<QTabBar *>(w) != nullptr; }))
                     << "the calendar selector";
                 EXPECT_TRUE(reachedKind([](QWidget *w) {
-                    return qobject_cast<visual::DatePicker *>(w->parentWidget()) != nullptr;
+                    return qobject_cast<components::DatePicker *>(w->parentWidget()) != nullptr;
                 })) << "the date wheels";
                 EXPECT_TRUE(
                     reachedKind([](QWidget *w) { return w->objectName() == QLatin1String("todayButton"); }));
@@ -467,7 +467,7 @@ TEST_F(AppWindow, WhiteTextStaysLegibleOverEveryWallpaper)
         stillMorphing();
         QWidget *screen = tabs().viewControllerAt(tab);
         const auto render = [screen](const QString &wallpaper) {
-            for (auto *background : screen->findChildren<visual::WallpaperBackground *>())
+            for (auto *background : screen->findChildren<components::WallpaperBackground *>())
                 background->setImageName(wallpaper);
             return screen->grab().toImage().convertToFormat(QImage::Format_RGB32);
         };

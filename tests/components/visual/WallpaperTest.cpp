@@ -10,8 +10,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-using visual::CircledButton;
-using visual::WallpaperBackground;
+using components::CircledButton;
+using components::WallpaperBackground;
 
 namespace {
 

@@ -7,16 +7,16 @@
 
 #include <gtest/gtest.h>
 
-namespace screens {
+namespace app::screens {
 // Readable failures.
 void PrintTo(const DateRange &r, std::ostream *os)
 {
     *os << r.totalDays << " days = " << r.years << " y " << r.months << " m " << r.days << " d";
 }
-} // namespace screens
+} // namespace app::screens
 
-using screens::DateRange;
-using screens::DateRangeCalculator;
+using app::screens::DateRange;
+using app::screens::DateRangeCalculator;
 using testenv::gregorianInstant;
 using testenv::hijriInstant;
 

@@ -10,7 +10,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-using screens::DateRangeVC;
+using app::screens::DateRangeVC;
 using screentest::gregorianDayOf;
 using screentest::hijriDayOf;
 using testenv::gregorianInstant;

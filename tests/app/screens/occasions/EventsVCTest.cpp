@@ -20,7 +20,7 @@
 
 using namespace std::chrono_literals;
 using components::CarouselOption;
-using occasions::EventsVC;
+using app::occasions::EventsVC;
 
 namespace {
 
@@ -67,9 +67,9 @@ protected:
         }
     }
 
-    occasions::EventView *card(int index)
+    app::occasions::EventView *card(int index)
     {
-        return qobject_cast<occasions::EventView *>(carousel().itemViewAtIndex(index));
+        return qobject_cast<app::occasions::EventView *>(carousel().itemViewAtIndex(index));
     }
 
     void screenshot(const QString &name)
@@ -100,7 +100,7 @@ TEST_F(EventsVCTest, CardsShowTheNameTheHijriDateAndTheGregorianDayMonthAndYear)
 {
     appear();
     settle();
-    occasions::EventView *ashura = card(1);
+    app::occasions::EventView *ashura = card(1);
     ASSERT_NE(ashura, nullptr);
     const auto &event = *vc->eventsArray()[1];
     EXPECT_EQ(ashura->outlets().eventLabel->text(), QStringLiteral("Ashura"));

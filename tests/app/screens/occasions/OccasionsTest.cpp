@@ -13,8 +13,8 @@
 #include <gtest/gtest.h>
 
 using namespace std::chrono_literals;
-using occasions::buildOccasions;
-using occasions::openingIndex;
+using app::occasions::buildOccasions;
+using app::occasions::openingIndex;
 
 namespace {
 
@@ -49,10 +49,10 @@ TEST_F(OccasionsTest, OnTheFifthOfMuharramTheNewYearHasPassedAndAshuraOpens)
     EXPECT_EQ(list[NY]->name, QStringLiteral("Islamic New Year"));
     EXPECT_FALSE(list[NY]->isFuture);
     EXPECT_EQ(list[NY]->days, QStringLiteral("Since: 4 days and 12 hours"));
-    EXPECT_EQ(list[NY]->color, occasions::Event::pastColor);
+    EXPECT_EQ(list[NY]->color, app::occasions::Event::pastColor);
     EXPECT_TRUE(list[ASH]->isFuture);
     EXPECT_EQ(list[ASH]->days, QStringLiteral("In: 4 days and 12 hours"));
-    EXPECT_EQ(list[ASH]->color, occasions::Event::comingColor);
+    EXPECT_EQ(list[ASH]->color, app::occasions::Event::comingColor);
     EXPECT_EQ(list[ASH]->dateString, QStringLiteral("10 Muharram (1), 1448"));
     EXPECT_EQ(openingIndex(list), ASH);
 }
@@ -122,12 +122,12 @@ TEST_F(OccasionsTest, UnderArabicTheTextsAndDigitsAreArabicAndTheYearStillParses
 TEST_F(OccasionsTest, AFourDigitDayTheYearLacksLeavesTheRecordAsMade)
 {
     const platform::Instant now = hijri(1448, 1, 5);
-    const occasions::Event missing(QStringLiteral("x"), QStringLiteral("3113"), now);
+    const app::occasions::Event missing(QStringLiteral("x"), QStringLiteral("3113"), now);
     EXPECT_EQ(missing.dateString, QStringLiteral("3113"));
     EXPECT_TRUE(missing.gDateString.isEmpty());
     EXPECT_TRUE(missing.days.isEmpty());
     EXPECT_TRUE(missing.isFuture);
-    const occasions::Event garbage(QStringLiteral("x"), QStringLiteral("1a0"), now);
+    const app::occasions::Event garbage(QStringLiteral("x"), QStringLiteral("1a0"), now);
     EXPECT_EQ(garbage.dateString, QStringLiteral("1a0"));
     EXPECT_EQ(openingIndex({}), -1);
 }
@@ -139,10 +139,10 @@ TEST_F(OccasionsTest, DaysAreCalendarDaysAcrossAClockChange)
     // Summer time began at 01:00 on 29 March 2026: that day had 23 hours.
     const auto from = testenv::gregorianInstant(2026, 3, 28, 12);
     const auto to = testenv::gregorianInstant(2026, 3, 30, 0);
-    const auto ahead = occasions::daysAndHoursBetween(gregorian, from, to);
+    const auto ahead = app::occasions::daysAndHoursBetween(gregorian, from, to);
     EXPECT_EQ(ahead.days, 1);
     EXPECT_EQ(ahead.hours, 12);
-    const auto back = occasions::daysAndHoursBetween(gregorian, to, from);
+    const auto back = app::occasions::daysAndHoursBetween(gregorian, to, from);
     EXPECT_EQ(back.days, -1);
     EXPECT_EQ(back.hours, -12);
 }
@@ -155,12 +155,12 @@ TEST_F(OccasionsTest, DaysBetweenFarApartMomentsAreCountedAtOnce)
     // reach it one day at a time.
     constexpr std::int64_t far = 3'000'000'000;
     const auto to = from + std::chrono::hours(24 * far);
-    const auto ahead = occasions::daysAndHoursBetween(gregorian, from, to);
+    const auto ahead = app::occasions::daysAndHoursBetween(gregorian, from, to);
     EXPECT_GE(ahead.days, far - 3);
     EXPECT_LE(ahead.days, far);
-    const auto back = occasions::daysAndHoursBetween(gregorian, to, from);
+    const auto back = app::occasions::daysAndHoursBetween(gregorian, to, from);
     EXPECT_LE(back.days, -(far - 3));
-    const auto near = occasions::daysAndHoursBetween(gregorian, from, from + std::chrono::hours(24 * 100'000));
+    const auto near = app::occasions::daysAndHoursBetween(gregorian, from, from + std::chrono::hours(24 * 100'000));
     EXPECT_EQ(near.days, 100'000);
 }
 
@@ -172,7 +172,7 @@ TEST_F(OccasionsTest, TheCommandPrintsTheOccasionsAndWhereTheScreenOpens)
     QTextStream outStream(&out);
     QTextStream errStream(&err);
     const auto status =
-        cli::runCommandLine({QStringLiteral("occasions"), QStringLiteral("--json")}, outStream, errStream);
+        app::cli::runCommandLine({QStringLiteral("occasions"), QStringLiteral("--json")}, outStream, errStream);
     outStream.flush();
     ASSERT_EQ(status, 0) << err.toStdString();
     const QJsonObject root = QJsonDocument::fromJson(out.toUtf8()).object();
@@ -189,13 +189,13 @@ TEST_F(OccasionsTest, TheCommandPrintsTheOccasionsAndWhereTheScreenOpens)
     EXPECT_FALSE(ny.value(QStringLiteral("gDateString")).toString().isEmpty());
 
     out.clear();
-    ASSERT_EQ(cli::runCommandLine({QStringLiteral("occasions")}, outStream, errStream), 0);
+    ASSERT_EQ(app::cli::runCommandLine({QStringLiteral("occasions")}, outStream, errStream), 0);
     outStream.flush();
     EXPECT_TRUE(out.section(QLatin1Char('\n'), 1, 1).startsWith(QStringLiteral("> Ashura")))
         << out.toStdString();
     EXPECT_EQ(
-        cli::runCommandLine({QStringLiteral("occasions"), QStringLiteral("extra")}, outStream, errStream),
-        cli::exitUsage);
+        app::cli::runCommandLine({QStringLiteral("occasions"), QStringLiteral("extra")}, outStream, errStream),
+        app::cli::exitUsage);
 }
 
 } // namespace

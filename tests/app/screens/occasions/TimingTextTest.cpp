@@ -69,12 +69,12 @@ TEST_P(TimingText, ReadsAsTheRowSays)
     env.setLocale(QString::fromLatin1(row.locale));
     platform::installTranslations();
     const auto list =
-        occasions::buildOccasions(testenv::gregorianInstant(2027, row.month, row.day, row.hour, row.minute));
+        app::occasions::buildOccasions(testenv::gregorianInstant(2027, row.month, row.day, row.hour, row.minute));
     EXPECT_EQ(list[RMD]->days, QString::fromUtf8(row.expected));
     EXPECT_EQ(list[RMD]->isFuture, row.coming);
     EXPECT_EQ(list[RMD]->color, row.coming && QString::fromUtf8(row.expected).contains(QLatin1Char(':'))
-                                    ? occasions::Event::comingColor
-                                    : occasions::Event::pastColor);
+                                    ? app::occasions::Event::comingColor
+                                    : app::occasions::Event::pastColor);
 }
 
 INSTANTIATE_TEST_SUITE_P(RamadanOf1448, TimingText, ::testing::ValuesIn(timingRows));

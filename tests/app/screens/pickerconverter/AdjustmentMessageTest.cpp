@@ -24,24 +24,24 @@ protected:
 
 TEST_F(AdjustmentAlertText, OneDayEitherWayUsesTheSingularAndKeepsTheSign)
 {
-    EXPECT_EQ(screens::adjustmentAlertMessage(1), expected("1", "day"));
-    EXPECT_EQ(screens::adjustmentAlertMessage(-1), expected("-1", "day"));
-    EXPECT_TRUE(screens::adjustmentAlertMessage(-1).startsWith(
+    EXPECT_EQ(app::screens::adjustmentAlertMessage(1), expected("1", "day"));
+    EXPECT_EQ(app::screens::adjustmentAlertMessage(-1), expected("-1", "day"));
+    EXPECT_TRUE(app::screens::adjustmentAlertMessage(-1).startsWith(
         QStringLiteral("Hijri dates are shifted by ( -1 ) day ")));
 }
 
 TEST_F(AdjustmentAlertText, TwoOrMoreDaysUseThePlural)
 {
-    EXPECT_EQ(screens::adjustmentAlertMessage(2), expected("2", "days2"));
-    EXPECT_EQ(screens::adjustmentAlertMessage(-2), expected("-2", "days2"));
-    EXPECT_EQ(screens::adjustmentAlertMessage(-30), expected("-30", "days2"));
+    EXPECT_EQ(app::screens::adjustmentAlertMessage(2), expected("2", "days2"));
+    EXPECT_EQ(app::screens::adjustmentAlertMessage(-2), expected("-2", "days2"));
+    EXPECT_EQ(app::screens::adjustmentAlertMessage(-30), expected("-30", "days2"));
 }
 
 TEST_F(AdjustmentAlertText, TheNumberStaysInWesternDigitsUnderArabic)
 {
     env.setLocale(QStringLiteral("ar_SA"));
     platform::installTranslations();
-    const QString message = screens::adjustmentAlertMessage(-2);
+    const QString message = app::screens::adjustmentAlertMessage(-2);
     EXPECT_TRUE(message.contains(QStringLiteral("( -2 )")));
     EXPECT_TRUE(message.startsWith(QStringLiteral("التواريخ")));
     env.setLocale(QStringLiteral("en_US"));
@@ -50,18 +50,18 @@ TEST_F(AdjustmentAlertText, TheNumberStaysInWesternDigitsUnderArabic)
 
 TEST(WallpaperCycle, CountsUpToTheLastImageThenStartsAgain)
 {
-    EXPECT_EQ(screens::nextWallpaperIndex(0, 28), 1);
-    EXPECT_EQ(screens::nextWallpaperIndex(18, 28), 19);
-    EXPECT_EQ(screens::nextWallpaperIndex(27, 28), 28);
-    EXPECT_EQ(screens::nextWallpaperIndex(28, 28), 0);
+    EXPECT_EQ(app::screens::nextWallpaperIndex(0, 28), 1);
+    EXPECT_EQ(app::screens::nextWallpaperIndex(18, 28), 19);
+    EXPECT_EQ(app::screens::nextWallpaperIndex(27, 28), 28);
+    EXPECT_EQ(app::screens::nextWallpaperIndex(28, 28), 0);
 }
 
 TEST(WallpaperCycle, AnIndexOutsideTheImagesStartsAgainAtTheFirst)
 {
-    EXPECT_EQ(screens::nextWallpaperIndex(29, 28), 0);
-    EXPECT_EQ(screens::nextWallpaperIndex(40, 28), 0);
-    EXPECT_EQ(screens::nextWallpaperIndex(-1, 28), 0);
-    EXPECT_EQ(screens::nextWallpaperIndex(-7, 28), 0);
+    EXPECT_EQ(app::screens::nextWallpaperIndex(29, 28), 0);
+    EXPECT_EQ(app::screens::nextWallpaperIndex(40, 28), 0);
+    EXPECT_EQ(app::screens::nextWallpaperIndex(-1, 28), 0);
+    EXPECT_EQ(app::screens::nextWallpaperIndex(-7, 28), 0);
 }
 
 } // namespace

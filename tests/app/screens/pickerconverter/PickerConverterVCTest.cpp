@@ -18,7 +18,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-using screens::PickerConverterVC;
+using app::screens::PickerConverterVC;
 using screentest::gregorianDayOf;
 using screentest::hijriDayOf;
 using testenv::gregorianInstant;
@@ -45,11 +45,11 @@ protected:
     PickerConverterVC &show()
     {
         screen = std::make_unique<PickerConverterVC>();
-        screens::ConverterServices services;
+        app::screens::ConverterServices services;
         services.sendAdjustmentToWatch = [this] { ++calls.watch; };
         services.rescheduleNotifications = [this] {
             ++calls.reschedule;
-            throw notifications::CustomError(notifications::CustomError::NotificationsNotAllowed);
+            throw app::notifications::CustomError(app::notifications::CustomError::NotificationsNotAllowed);
         };
         services.reloadWidgetTimelines = [this] { ++calls.widgets; };
         screen->setServices(services);
@@ -198,7 +198,7 @@ TEST_F(ConverterScreen, TheAlertExplainsTheAdjustmentWithItsSign)
         platform::AlertController *alert = world.topAlert();
         ASSERT_NE(alert, nullptr);
         EXPECT_TRUE(alert->title().isEmpty());
-        EXPECT_EQ(alert->message(), screens::adjustmentAlertMessage(days));
+        EXPECT_EQ(alert->message(), app::screens::adjustmentAlertMessage(days));
         EXPECT_TRUE(alert->message().contains(
             QStringLiteral("( %1 ) %2")
                 .arg(days)
@@ -294,7 +294,7 @@ TEST_F(ConverterScreen, PresentsTheNotificationPromptOnlyWhileAlertsAreOffAndItI
 {
     world.denyAlerts();
     show();
-    auto *prompt = qobject_cast<notifications::EnableOptionsVC *>(screen->presentedViewController());
+    auto *prompt = qobject_cast<app::notifications::EnableOptionsVC *>(screen->presentedViewController());
     ASSERT_NE(prompt, nullptr);
     EXPECT_EQ(prompt->objectName(), QStringLiteral("EnableOptionsVC"));
     EXPECT_TRUE(prompt->isVisible());
