@@ -5,6 +5,7 @@
 
 #include "support/TestEnvironment.h"
 
+#include <chrono>
 #include <gtest/gtest.h>
 
 namespace app::screens {
@@ -22,80 +23,112 @@ using testenv::hijriInstant;
 
 namespace {
 
-class DateRangeCalculation : public ::testing::Test
+enum class Kind
+{
+    gregorian,
+    hijri
+};
+
+// A day on either calendar, at a time of day in the row's zone.
+struct Day
+{
+    Kind kind;
+    int year, month, day, hour = 0, minute = 0;
+
+    platform::Instant instant() const
+    {
+        if (kind == Kind::hijri)
+            return hijriInstant(year, month, day) + std::chrono::hours(hour) + std::chrono::minutes(minute);
+        return gregorianInstant(year, month, day, hour, minute);
+    }
+};
+
+struct RangeRow
+{
+    const char *what;
+    const char *zone;
+    Kind countIn;
+    Day from;
+    Day to;
+    DateRange expected;
+};
+
+// Gregorian spans are counted on a wall calendar; Hijri dates are the Umm
+// al-Qura calendar's (1 Ramadan 1447 = 18 February 2026, 1 Shawwal 1447 =
+// 20 March 2026, 1 Ramadan 1448 = 8 February 2027).
+const RangeRow rangeRows[] = {
+    {"the same day is zero whatever the times of day",
+     "Asia/Riyadh",
+     Kind::gregorian,
+     {Kind::gregorian, 2026, 12, 5, 23, 59},
+     {Kind::gregorian, 2026, 12, 5, 0, 1},
+     {0, 0, 0, 0}},
+    {"1 January to 1 March of a leap year: 31 + 29 days",
+     "Asia/Riyadh",
+     Kind::gregorian,
+     {Kind::gregorian, 2020, 1, 1},
+     {Kind::gregorian, 2020, 3, 1},
+     {60, 0, 2, 0}},
+    {"late evening to early next morning is one day",
+     "Asia/Riyadh",
+     Kind::gregorian,
+     {Kind::gregorian, 2026, 3, 28, 23, 30},
+     {Kind::gregorian, 2026, 3, 29, 0, 30},
+     {1, 0, 0, 1}},
+    {"a 23-hour day (29 March 2026 in Berlin) still counts whole",
+     "Europe/Berlin",
+     Kind::gregorian,
+     {Kind::gregorian, 2026, 3, 28, 12},
+     {Kind::gregorian, 2026, 3, 30, 1},
+     {2, 0, 0, 2}},
+    {"an end before the start gives negative values",
+     "Asia/Riyadh",
+     Kind::gregorian,
+     {Kind::gregorian, 2020, 3, 1},
+     {Kind::gregorian, 2019, 1, 15},
+     {-411, -1, -1, -17}},
+    {"Ramadan 1447 is one Hijri month of 30 days",
+     "Asia/Riyadh",
+     Kind::hijri,
+     {Kind::hijri, 1447, 9, 1},
+     {Kind::hijri, 1447, 10, 1},
+     {30, 0, 1, 0}},
+    {"Ramadan to Ramadan is one Hijri year of 355 days",
+     "Asia/Riyadh",
+     Kind::hijri,
+     {Kind::hijri, 1447, 9, 1},
+     {Kind::hijri, 1448, 9, 1},
+     {355, 1, 0, 0}},
+    {"the same 355 days are not a Gregorian year",
+     "Asia/Riyadh",
+     Kind::gregorian,
+     {Kind::hijri, 1447, 9, 1},
+     {Kind::hijri, 1448, 9, 1},
+     {355, 0, 11, 21}},
+};
+
+class DateRangeCalculation : public ::testing::TestWithParam<RangeRow>
 {
 protected:
     testenv::ScopedEnvironment env{QStringLiteral("en_US"), QStringLiteral("Asia/Riyadh")};
-    platform::Calendar gregorian{platform::CalendarIdentifier::gregorian};
-    platform::Calendar hijri{platform::CalendarIdentifier::islamicUmmAlQura};
 };
 
-TEST_F(DateRangeCalculation, TheSameDayIsZeroWhateverTheTimesOfDay)
+TEST_P(DateRangeCalculation, CountsAsTheRowSays)
 {
-    const DateRange r = DateRangeCalculator::between(gregorianInstant(2026, 12, 5, 23, 59),
-                                                     gregorianInstant(2026, 12, 5, 0, 1), gregorian);
-    EXPECT_EQ(r, (DateRange{0, 0, 0, 0}));
+    const RangeRow &row = GetParam();
+    env.setTimeZone(QString::fromLatin1(row.zone));
+    const platform::Calendar calendar(row.countIn == Kind::hijri
+                                          ? platform::CalendarIdentifier::islamicUmmAlQura
+                                          : platform::CalendarIdentifier::gregorian);
+    EXPECT_EQ(DateRangeCalculator::between(row.from.instant(), row.to.instant(), calendar), row.expected)
+        << row.what;
 }
 
-TEST_F(DateRangeCalculation, FirstOfJanuaryToFirstOfMarch2020IsSixtyDaysAndTwoMonths)
-{
-    const DateRange r =
-        DateRangeCalculator::between(gregorianInstant(2020, 1, 1), gregorianInstant(2020, 3, 1), gregorian);
-    EXPECT_EQ(r, (DateRange{60, 0, 2, 0}));
-}
+INSTANTIATE_TEST_SUITE_P(Rows, DateRangeCalculation, ::testing::ValuesIn(rangeRows));
 
-TEST_F(DateRangeCalculation, LateEveningToEarlyNextMorningIsOneDay)
+TEST(DateRangeStartOfDay, IsLocalMidnightInTheDeviceZone)
 {
-    const DateRange r = DateRangeCalculator::between(gregorianInstant(2026, 3, 28, 23, 30),
-                                                     gregorianInstant(2026, 3, 29, 0, 30), gregorian);
-    EXPECT_EQ(r, (DateRange{1, 0, 0, 1}));
-}
-
-TEST_F(DateRangeCalculation, CountsAcrossADaylightSavingChangeInWholeDays)
-{
-    env.setTimeZone(QStringLiteral("Europe/Berlin"));
-    // 29 March 2026 has 23 hours in Berlin.
-    const DateRange r = DateRangeCalculator::between(gregorianInstant(2026, 3, 28, 12),
-                                                     gregorianInstant(2026, 3, 30, 1), gregorian);
-    EXPECT_EQ(r.totalDays, 2);
-}
-
-TEST_F(DateRangeCalculation, OneHijriMonthInHijriModeIsOneMonthOfItsUmmAlQuraLength)
-{
-    const platform::Instant from = hijriInstant(1447, 9, 1);
-    const platform::Instant to = hijriInstant(1447, 10, 1);
-    const DateRange r = DateRangeCalculator::between(from, to, hijri);
-    EXPECT_EQ(r.years, 0);
-    EXPECT_EQ(r.months, 1);
-    EXPECT_EQ(r.days, 0);
-    EXPECT_EQ(r.totalDays, hijri.daysInMonth(from));
-    EXPECT_TRUE(r.totalDays == 29 || r.totalDays == 30);
-}
-
-TEST_F(DateRangeCalculation, TheSameSpanCountsDifferentlyInTheTwoCalendars)
-{
-    // 1 Ramadan 1447 is 18 February 2026; 355 days of Hijri year are not a Gregorian year.
-    const platform::Instant from = hijriInstant(1447, 9, 1);
-    const platform::Instant to = hijriInstant(1448, 9, 1);
-    const DateRange inHijri = DateRangeCalculator::between(from, to, hijri);
-    const DateRange inGregorian = DateRangeCalculator::between(from, to, gregorian);
-    EXPECT_EQ(inHijri.years, 1);
-    EXPECT_EQ(inHijri.months, 0);
-    EXPECT_EQ(inHijri.days, 0);
-    EXPECT_EQ(inGregorian.totalDays, inHijri.totalDays);
-    EXPECT_EQ(inGregorian.years, 0);
-    EXPECT_EQ(inGregorian.months, 11);
-}
-
-TEST_F(DateRangeCalculation, AnEndBeforeTheStartGivesNegativeValues)
-{
-    const DateRange r =
-        DateRangeCalculator::between(gregorianInstant(2020, 3, 1), gregorianInstant(2019, 1, 15), gregorian);
-    EXPECT_EQ(r, (DateRange{-411, -1, -1, -17}));
-}
-
-TEST_F(DateRangeCalculation, TheStartOfADayIsLocalMidnightInTheDeviceZone)
-{
+    testenv::ScopedEnvironment env{QStringLiteral("en_US"), QStringLiteral("Asia/Riyadh")};
     EXPECT_EQ(DateRangeCalculator::startOfDay(gregorianInstant(2026, 12, 5, 2, 30)),
               gregorianInstant(2026, 12, 5));
     env.setTimeZone(QStringLiteral("America/New_York"));
