@@ -4,8 +4,9 @@
 A folder is the nearest one holding a CMakeLists.txt (the folder of the target
 that builds a file). Between top folders an include runs only downward:
 platform <- core <- components <- app, widget. No two folders may reach each
-other through includes, and nothing outside a testing/ folder includes a test
-double. Prints every offending include and exits with 1 when there is one.
+other through includes, nothing outside a testing/ folder includes a test
+double, and no CMakeLists.txt builds a source from a folder above its own.
+Prints every offence and exits with 1 when there is one.
 
 Usage: check-layout.py [source root]   (default: the folder above this script)
 """
@@ -18,6 +19,7 @@ import sys
 RANKS = {"platform": 0, "core": 1, "components": 2, "app": 3, "widget": 3}
 SOURCE_SUFFIXES = (".h", ".hpp", ".cpp", ".cc")
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"')
+FOREIGN_SOURCE = re.compile(r'(?<![\w/$}])\.\./[\w./]*\.(?:cpp|cc|h|hpp)\b')
 
 
 def unit_of(root, path):
@@ -78,6 +80,12 @@ def main():
     witness = {}  # (from unit, to unit) -> first include seen, for the message
     for top in RANKS:
         for folder, _, files in os.walk(os.path.join(root, top)):
+            if "CMakeLists.txt" in files:
+                lists = os.path.relpath(os.path.join(folder, "CMakeLists.txt"), root)
+                with open(os.path.join(root, lists), encoding="utf-8") as text:
+                    for number, line in enumerate(text, 1):
+                        for source in FOREIGN_SOURCE.findall(line.split("#")[0]):
+                            problems.append(f"{lists}:{number}: builds {source}, which lives in another folder")
             for file in sorted(files):
                 if not file.endswith(SOURCE_SUFFIXES):
                     continue

@@ -444,13 +444,6 @@ void Carousel::ensureImage(Slot &slot)
     slot.imageValid = true;
 }
 
-void Carousel::invalidateItemImages()
-{
-    for (auto &entry : slots_)
-        entry.second.imageValid = false;
-    contentView_->update();
-}
-
 void Carousel::paintItems(QPainter &painter)
 {
     painter.save();

@@ -45,6 +45,9 @@ struct CharacterLimbo
     float drawingProgress = 0.0f;
 };
 
+// The effects a label may be set to. Only scale has a drawing of its own;
+// the others keep their names and hook keys so that a subclass can register
+// hooks for them, and until one does they fall back to the scale effect.
 enum class MorphingEffect
 {
     scale = 0,

@@ -60,11 +60,6 @@ bool DeliveryAgent::start()
     return true;
 }
 
-void DeliveryAgent::scanNow()
-{
-    tick();
-}
-
 bool DeliveryAgent::connectBus()
 {
     if (bus_ && bus_->isConnected())

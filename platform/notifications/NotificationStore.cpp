@@ -386,11 +386,4 @@ int NotificationStore::settleInterruptedDeliveries(Instant at)
     return t.commit() ? n : 0;
 }
 
-qint64 NotificationStore::dataVersion()
-{
-    std::lock_guard lock(mutex_);
-    Statement s(db_, "PRAGMA data_version");
-    return s.step() == SQLITE_ROW ? s.integer(0) : -1;
-}
-
 } // namespace platform
