@@ -278,7 +278,8 @@ TEST(RGConvWalk, ConsecutiveDaysStayConsecutiveBothWaysOverFourHijriYears)
     bool previousWasLast = true;
     int days = 0;
     int newYearsSeen = 0;
-    for (platform::Instant noon = gregorianInstant(2023, 7, 19, 12); conv.hijriDate()->year() <= 1448; ++days) {
+    for (platform::Instant noon = gregorianInstant(2023, 7, 19, 12); conv.hijriDate()->year() <= 1448;
+         ++days) {
         const HijriDay hijri{conv.hijriDate()->year(), conv.hijriDate()->month(), conv.hijriDate()->day()};
         const QDate day(int(conv.gregorianDate()->year()), int(conv.gregorianDate()->month()),
                         int(conv.gregorianDate()->day()));
