@@ -1,8 +1,8 @@
+#include "app/Composition.h"
 #include "app/cli/CommandLine.h"
 #include "app/shell/ApplicationMain.h"
-#include "app/shell/TabScreens.h"
-#include "platform/Device.h"
-#include "platform/Localization.h"
+#include "platform/localization/Localization.h"
+#include "platform/system/Device.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -18,9 +18,9 @@ int runCommand(int argc, char *argv[], const QStringList &arguments)
 
     QTextStream out(stdout);
     QTextStream err(stderr);
-    if (const auto status = cli::runCommandLine(arguments, out, err))
+    if (const auto status = app::cli::runCommandLine(arguments, out, err))
         return *status;
-    out << cli::usage();
+    out << app::cli::usage();
     return 0;
 }
 } // namespace
@@ -33,11 +33,11 @@ int main(int argc, char *argv[])
 
     // --version, --help and a mistyped option answer on the terminal; only
     // the toolkit's own options and addresses reach the window.
-    if (!shell::wantsWindow(arguments) || !cli::onlyWindowArguments(arguments))
+    if (!app::shell::wantsWindow(arguments) || !app::cli::onlyWindowArguments(arguments))
         return runCommand(argc, argv, arguments);
-    if (!shell::displayAvailable(arguments)) {
+    if (!app::shell::displayAvailable(arguments)) {
         std::fputs("No display is available, so Qamarly's window cannot open. Today's dates:\n", stderr);
         return runCommand(argc, argv, {QStringLiteral("today")});
     }
-    return shell::applicationMain(argc, argv, shell::tabScreens());
+    return app::shell::applicationMain(argc, argv, app::tabScreens());
 }

@@ -2,7 +2,7 @@
 
 #include "core/RGConv.h"
 #include "core/SharedDefaults.h"
-#include "platform/ImageAssets.h"
+#include "platform/bundle/ImageAssets.h"
 
 #include <mutex>
 

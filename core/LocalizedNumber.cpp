@@ -1,7 +1,7 @@
 #include "core/LocalizedNumber.h"
 
-#include "platform/Device.h"
-#include "platform/NumberFormatter.h"
+#include "platform/calendar/NumberFormatter.h"
+#include "platform/system/Device.h"
 
 #include <QCoreApplication>
 #include <limits>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/RGDate.h"
-#include "platform/UserDefaults.h"
+#include "platform/defaults/UserDefaults.h"
 
 #include <memory>
 

@@ -1,6 +1,6 @@
 #include "core/RGDate.h"
 
-#include "platform/DateFormatter.h"
+#include "platform/calendar/DateFormatter.h"
 
 namespace core {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Calendar.h"
+#include "platform/calendar/Calendar.h"
 
 #include <QString>
 #include <memory>

@@ -1,6 +1,6 @@
 #include "core/RGDateJson.h"
 
-#include "platform/Device.h"
+#include "platform/system/Device.h"
 
 namespace core {
 

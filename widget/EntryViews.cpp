@@ -1,8 +1,8 @@
 #include "widget/EntryViews.h"
 
 #include "core/LocalizedNumber.h"
-#include "platform/ImageAssets.h"
-#include "platform/Localization.h"
+#include "platform/bundle/ImageAssets.h"
+#include "platform/localization/Localization.h"
 
 #include <QFontDatabase>
 #include <QFontMetricsF>

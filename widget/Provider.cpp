@@ -1,7 +1,7 @@
 #include "widget/Provider.h"
 
 #include "core/SharedDefaults.h"
-#include "platform/Clock.h"
+#include "platform/calendar/Clock.h"
 
 #include <memory>
 #include <mutex>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/RGDate.h"
-#include "platform/Instant.h"
+#include "platform/calendar/Instant.h"
 
 namespace widget {
 

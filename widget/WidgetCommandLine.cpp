@@ -1,10 +1,10 @@
 #include "widget/WidgetCommandLine.h"
 
 #include "core/RGDateJson.h"
-#include "platform/Clock.h"
-#include "platform/Console.h"
-#include "platform/Device.h"
-#include "platform/Localization.h"
+#include "platform/calendar/Clock.h"
+#include "platform/localization/Localization.h"
+#include "platform/system/Console.h"
+#include "platform/system/Device.h"
 #include "widget/Provider.h"
 
 #include <QJsonArray>

@@ -1,9 +1,9 @@
 #include "widget/WidgetHost.h"
 
-#include "platform/Clock.h"
-#include "platform/Console.h"
-#include "platform/Device.h"
-#include "platform/Localization.h"
+#include "platform/calendar/Clock.h"
+#include "platform/localization/Localization.h"
+#include "platform/system/Console.h"
+#include "platform/system/Device.h"
 
 #include <QContextMenuEvent>
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/UserDefaults.h"
-#include "platform/WidgetCenter.h"
+#include "platform/defaults/UserDefaults.h"
+#include "platform/widgets/WidgetCenter.h"
 #include "widget/EntryViews.h"
 #include "widget/Provider.h"
 

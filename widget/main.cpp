@@ -1,8 +1,8 @@
 #include "core/SharedDefaults.h"
-#include "platform/Console.h"
-#include "platform/Device.h"
-#include "platform/Localization.h"
-#include "platform/UserDefaults.h"
+#include "platform/defaults/UserDefaults.h"
+#include "platform/localization/Localization.h"
+#include "platform/system/Console.h"
+#include "platform/system/Device.h"
 #include "widget/WidgetCommandLine.h"
 #include "widget/WidgetHost.h"
 

@@ -1,9 +1,9 @@
 #include "app/cli/ArgumentReader.h"
 
-#include "platform/Console.h"
-#include "platform/Localization.h"
+#include "platform/localization/Localization.h"
+#include "platform/system/Console.h"
 
-namespace cli {
+namespace app::cli {
 
 ArgumentReader::ArgumentReader(const QStringList &arguments, const QSet<QString> &flags,
                                const QSet<QString> &options)
@@ -50,4 +50,4 @@ bool ArgumentReader::expectPositionals(int min, int max, const QString &what)
     return error_.isEmpty();
 }
 
-} // namespace cli
+} // namespace app::cli

@@ -4,7 +4,7 @@
 #include <QSet>
 #include <QStringList>
 
-namespace cli {
+namespace app::cli {
 
 // Splits a command's arguments into positionals, flags (--json) and options
 // with a value (--from hijri, --from=hijri). Anything not declared is an error.
@@ -33,4 +33,4 @@ private:
     QString error_;
 };
 
-} // namespace cli
+} // namespace app::cli

@@ -3,12 +3,12 @@
 #include "app/cli/DateCommands.h"
 #include "app/cli/EventsCommand.h"
 #include "app/cli/MonthCommand.h"
+#include "app/cli/NotificationsCommand.h"
 #include "app/cli/OccasionsCommand.h"
 #include "app/cli/RangeCommand.h"
 #include "app/cli/SettingsCommand.h"
-#include "app/notifications/NotificationsCommand.h"
-#include "platform/Console.h"
-#include "platform/Localization.h"
+#include "platform/localization/Localization.h"
+#include "platform/system/Console.h"
 
 #include <vector>
 
@@ -16,7 +16,7 @@
 #define QAMARLY_VERSION "unknown"
 #endif
 
-namespace cli {
+namespace app::cli {
 
 namespace {
 
@@ -199,4 +199,4 @@ std::optional<int> runCommandLine(const QStringList &arguments, QTextStream &out
     return exitUsage;
 }
 
-} // namespace cli
+} // namespace app::cli

@@ -5,7 +5,7 @@
 #include <functional>
 #include <optional>
 
-namespace cli {
+namespace app::cli {
 
 enum ExitCode { exitOk = 0, exitFailure = 1, exitUsage = 2, exitNotAllowed = 3, exitStoreUnavailable = 4 };
 
@@ -41,4 +41,4 @@ QString versionText();
 // them. Anything else on a line that starts with an option is an error.
 bool onlyWindowArguments(const QStringList &arguments);
 
-} // namespace cli
+} // namespace app::cli

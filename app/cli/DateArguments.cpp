@@ -1,11 +1,11 @@
 #include "app/cli/DateArguments.h"
 
-#include "platform/Console.h"
-#include "platform/Localization.h"
+#include "platform/localization/Localization.h"
+#include "platform/system/Console.h"
 
 #include <QRegularExpression>
 
-namespace cli {
+namespace app::cli {
 
 std::optional<platform::Instant> parseDayArgument(const QString &text, const platform::Calendar &calendar)
 {
@@ -32,4 +32,4 @@ QString notADay(const QString &text, platform::CalendarIdentifier calendar)
                                                                                            : "cli.hijri"));
 }
 
-} // namespace cli
+} // namespace app::cli

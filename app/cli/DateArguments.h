@@ -1,11 +1,11 @@
 #pragma once
 
-#include "platform/Calendar.h"
+#include "platform/calendar/Calendar.h"
 
 #include <QString>
 #include <optional>
 
-namespace cli {
+namespace app::cli {
 
 // "YYYY-MM-DD" read on `calendar`: the first moment of that day. No value for
 // text of another shape or a day the calendar does not have.
@@ -15,4 +15,4 @@ std::optional<platform::CalendarIdentifier> parseCalendarArgument(const QString 
 // The error for a day `text` that `calendar` does not have, in the user's language.
 QString notADay(const QString &text, platform::CalendarIdentifier calendar);
 
-} // namespace cli
+} // namespace app::cli

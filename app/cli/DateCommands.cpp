@@ -4,13 +4,13 @@
 #include "app/cli/DateArguments.h"
 #include "core/LocalizedNumber.h"
 #include "core/RGDateJson.h"
-#include "platform/Clock.h"
-#include "platform/Console.h"
-#include "platform/Localization.h"
+#include "platform/calendar/Clock.h"
+#include "platform/localization/Localization.h"
+#include "platform/system/Console.h"
 
 #include <QJsonDocument>
 
-namespace cli {
+namespace app::cli {
 
 namespace {
 
@@ -72,4 +72,4 @@ int runConvert(Invocation &call)
     return exitOk;
 }
 
-} // namespace cli
+} // namespace app::cli

@@ -2,9 +2,9 @@
 
 #include "app/cli/CommandLine.h"
 
-namespace cli {
+namespace app::cli {
 
 int runToday(Invocation &call);
 int runConvert(Invocation &call);
 
-} // namespace cli
+} // namespace app::cli

@@ -3,15 +3,15 @@
 #include "app/cli/ArgumentReader.h"
 #include "app/cli/DateArguments.h"
 #include "app/screens/calendar/CalendarDay.h"
-#include "platform/Clock.h"
-#include "platform/Device.h"
+#include "platform/calendar/Clock.h"
+#include "platform/system/Device.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTimeZone>
 
-namespace cli {
+namespace app::cli {
 
 int runEvents(Invocation &call)
 {
@@ -65,4 +65,4 @@ int runEvents(Invocation &call)
     return exitOk;
 }
 
-} // namespace cli
+} // namespace app::cli

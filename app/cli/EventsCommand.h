@@ -2,11 +2,11 @@
 
 #include "app/cli/CommandLine.h"
 
-namespace cli {
+namespace app::cli {
 
 // qamarly events [YYYY-MM-DD] [--json]: the calendar events of a Gregorian day
 // (today by default) as the calendar tab lists them. The person running it
 // owns the calendar files, so no access is asked.
 int runEvents(Invocation &call);
 
-} // namespace cli
+} // namespace app::cli

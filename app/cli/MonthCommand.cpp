@@ -4,13 +4,13 @@
 #include "app/cli/DateArguments.h"
 #include "components/calendar/MonthCalendarModel.h"
 #include "components/calendar/OtherCalendarDaySource.h"
-#include "platform/Localization.h"
+#include "platform/localization/Localization.h"
 
 #include <QRegularExpression>
 #include <QTextStream>
 #include <chrono>
 
-namespace cli {
+namespace app::cli {
 
 namespace {
 
@@ -154,4 +154,4 @@ int runMonth(Invocation &call)
     return exitOk;
 }
 
-} // namespace cli
+} // namespace app::cli

@@ -1,14 +1,14 @@
 #include "app/cli/OccasionsCommand.h"
 
 #include "app/cli/ArgumentReader.h"
-#include "app/screens/events/Event.h"
-#include "platform/Clock.h"
+#include "app/screens/occasions/Event.h"
+#include "platform/calendar/Clock.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
-namespace cli {
+namespace app::cli {
 
 int runOccasions(Invocation &call)
 {
@@ -17,14 +17,14 @@ int runOccasions(Invocation &call)
         call.err << "qamarly occasions: " << args.error() << '\n';
         return exitUsage;
     }
-    const auto occasions = events::buildOccasions(platform::Clock::current());
-    const int open = events::openingIndex(occasions);
-    const auto &table = events::occasionTable();
+    const auto occasions = occasions::buildOccasions(platform::Clock::current());
+    const int open = occasions::openingIndex(occasions);
+    const auto &table = occasions::occasionTable();
 
     if (args.flag(QStringLiteral("json"))) {
         QJsonArray list;
         for (std::size_t i = 0; i < occasions.size(); ++i) {
-            const events::Event &e = *occasions[i];
+            const occasions::Event &e = *occasions[i];
             list.append(QJsonObject{{QStringLiteral("key"), QString::fromLatin1(table[i].key)},
                                     {QStringLiteral("name"), e.name},
                                     {QStringLiteral("dateString"), e.dateString},
@@ -37,11 +37,11 @@ int runOccasions(Invocation &call)
         return exitOk;
     }
     for (std::size_t i = 0; i < occasions.size(); ++i) {
-        const events::Event &e = *occasions[i];
+        const occasions::Event &e = *occasions[i];
         call.out << (static_cast<int>(i) == open ? "> " : "  ") << e.name << " | " << e.dateString << " | "
                  << e.gDateString << " | " << e.days << '\n';
     }
     return exitOk;
 }
 
-} // namespace cli
+} // namespace app::cli

@@ -2,10 +2,10 @@
 
 #include "app/cli/CommandLine.h"
 
-namespace cli {
+namespace app::cli {
 
 // qamarly occasions [--json]: the six occasions of the current Hijri year as
 // the occasions screen computes them, and the one its carousel opens on.
 int runOccasions(Invocation &call);
 
-} // namespace cli
+} // namespace app::cli

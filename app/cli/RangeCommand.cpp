@@ -4,12 +4,12 @@
 #include "app/cli/DateArguments.h"
 #include "app/screens/daterange/DateRangeCalculator.h"
 #include "core/LocalizedNumber.h"
-#include "platform/Console.h"
-#include "platform/Localization.h"
+#include "platform/localization/Localization.h"
+#include "platform/system/Console.h"
 
 #include <QTextStream>
 
-namespace cli {
+namespace app::cli {
 
 int runRange(Invocation &call)
 {
@@ -61,4 +61,4 @@ int runRange(Invocation &call)
     return exitOk;
 }
 
-} // namespace cli
+} // namespace app::cli

@@ -2,10 +2,10 @@
 
 #include "app/cli/CommandLine.h"
 
-namespace cli {
+namespace app::cli {
 
 // qamarly range FROM TO [--calendar gregorian|hijri] [--json]: the span the
 // date range screen shows for the same two days.
 int runRange(Invocation &call);
 
-} // namespace cli
+} // namespace app::cli

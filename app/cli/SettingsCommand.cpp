@@ -5,8 +5,8 @@
 #include "core/GlobalSettings.h"
 #include "core/RGConv.h"
 #include "core/SharedDefaults.h"
-#include "platform/Console.h"
-#include "platform/WidgetCenter.h"
+#include "platform/system/Console.h"
+#include "platform/widgets/WidgetCenter.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -14,7 +14,7 @@
 #include <array>
 #include <limits>
 
-namespace cli {
+namespace app::cli {
 
 namespace {
 
@@ -211,4 +211,4 @@ int runSettings(Invocation &call)
     return setSetting(pos.at(1), pos.at(2), call.out, call.err);
 }
 
-} // namespace cli
+} // namespace app::cli

@@ -2,9 +2,9 @@
 
 #include "app/cli/CommandLine.h"
 
-namespace cli {
+namespace app::cli {
 
 // qamarly settings [--json] | qamarly settings set KEY VALUE
 int runSettings(Invocation &call);
 
-} // namespace cli
+} // namespace app::cli

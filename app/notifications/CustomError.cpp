@@ -1,6 +1,6 @@
 #include "app/notifications/CustomError.h"
 
-namespace notifications {
+namespace app::notifications {
 
 const char *CustomError::what() const noexcept
 {
@@ -11,4 +11,4 @@ const char *CustomError::what() const noexcept
     return "unknown error";
 }
 
-} // namespace notifications
+} // namespace app::notifications

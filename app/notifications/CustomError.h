@@ -2,7 +2,7 @@
 
 #include <exception>
 
-namespace notifications {
+namespace app::notifications {
 
 // The application's error type. Its one case says notification alerts are not
 // permitted.
@@ -19,4 +19,4 @@ private:
     Case case_;
 };
 
-} // namespace notifications
+} // namespace app::notifications

@@ -4,16 +4,16 @@
 #include "app/notifications/NotificationScheduler.h"
 #include "components/visual/ReadableColumn.h"
 #include "core/GlobalSettings.h"
-#include "platform/AlertController.h"
-#include "platform/Localization.h"
+#include "platform/localization/Localization.h"
 #include "platform/notifications/UserNotificationCenter.h"
 #include "platform/settings/AppSettingsWindow.h"
+#include "platform/ui/AlertController.h"
 #include "ui_EnableOptionsVC.h"
 
 #include <QGuiApplication>
 #include <QTimer>
 
-namespace notifications {
+namespace app::notifications {
 
 namespace {
 EnableOptionsVC::SettingsOpener &settingsOpener()
@@ -45,8 +45,8 @@ EnableOptionsVC::EnableOptionsVC(QWidget *parent)
 {
     ui_->setupUi(this);
     setObjectName(QStringLiteral("EnableOptionsVC"));
-    setStyleSheet(styleSheet() + visual::legibilityStyleSheet());
-    visual::makeReadableColumn(ui_->wallpaperImageView, visual::readableColumnWidth);
+    setStyleSheet(styleSheet() + components::legibilityStyleSheet());
+    components::makeReadableColumn(ui_->wallpaperImageView, components::readableColumnWidth);
     ui_->promptTitleLabel->setText(platform::localized("prompt.title"));
     ui_->promptMessageLabel->setText(platform::localized("prompt.message"));
     ui_->enableNotificationButton->setText(platform::localized("prompt.enable"));
@@ -73,7 +73,7 @@ void EnableOptionsVC::viewDidLoad()
 
 void EnableOptionsVC::viewWillAppear()
 {
-    ui_->wallpaperImageView->refresh();
+    ui_->wallpaperImageView->setImageName(core::GlobalSettings::currentWallpaperName());
     // Back in view after the window was minimised: watch again.
     startObserving();
 }
@@ -192,4 +192,4 @@ void EnableOptionsVC::showNotEnabledAlert()
     alert->showOver(this);
 }
 
-} // namespace notifications
+} // namespace app::notifications

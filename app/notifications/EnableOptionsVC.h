@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/ViewController.h"
+#include "platform/ui/ViewController.h"
 
 #include <QMetaObject>
 #include <functional>
@@ -18,7 +18,7 @@ namespace Ui {
 class EnableOptionsVC;
 }
 
-namespace notifications {
+namespace app::notifications {
 
 // The full-screen invitation to allow notifications, presented by the
 // converter while alerts are not permitted and the prompt was never settled.
@@ -81,4 +81,4 @@ private:
     QMetaObject::Connection permissionChange_;
 };
 
-} // namespace notifications
+} // namespace app::notifications

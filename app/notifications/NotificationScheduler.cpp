@@ -3,14 +3,14 @@
 #include "core/GlobalSettings.h"
 #include "core/RGConv.h"
 #include "core/SharedDefaults.h"
-#include "platform/Calendar.h"
-#include "platform/Clock.h"
-#include "platform/DateFormatter.h"
+#include "platform/calendar/Calendar.h"
+#include "platform/calendar/Clock.h"
+#include "platform/calendar/DateFormatter.h"
 
 #include <QJsonObject>
 #include <QThreadPool>
 
-namespace notifications {
+namespace app::notifications {
 
 namespace {
 
@@ -240,4 +240,4 @@ void NotificationScheduler::runPass(unsigned long long generation, ScheduleSwitc
     c.getPendingNotificationRequests([](const QList<NotificationRequest> &) {});
 }
 
-} // namespace notifications
+} // namespace app::notifications

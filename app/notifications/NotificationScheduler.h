@@ -1,8 +1,8 @@
 #pragma once
 
 #include "app/notifications/CustomError.h"
-#include "platform/Instant.h"
-#include "platform/UserDefaults.h"
+#include "platform/calendar/Instant.h"
+#include "platform/defaults/UserDefaults.h"
 #include "platform/notifications/UserNotificationCenter.h"
 
 #include <QList>
@@ -14,7 +14,7 @@
 
 class QThreadPool;
 
-namespace notifications {
+namespace app::notifications {
 
 // What a pass works from: the two switches, and the adjustment every day of
 // the plan uses (no value: read from the suite once when the plan is made).
@@ -80,4 +80,4 @@ private:
     std::unique_ptr<QThreadPool> pool_;
 };
 
-} // namespace notifications
+} // namespace app::notifications

@@ -4,16 +4,16 @@
 #include "app/store/RatingPrompt.h"
 #include "app/store/UpdateChecker.h"
 #include "core/GlobalSettings.h"
-#include "platform/Console.h"
-#include "platform/TabBarController.h"
-#include "platform/Window.h"
 #include "platform/settings/AppSettingsWindow.h"
+#include "platform/system/Console.h"
+#include "platform/ui/TabBarController.h"
+#include "platform/ui/Window.h"
 
 #include <QApplication>
 #include <QMetaObject>
 #include <QThread>
 
-namespace shell {
+namespace app::shell {
 
 namespace {
 AppDelegate *runningDelegate = nullptr;
@@ -173,4 +173,4 @@ void sendAdjustmentToWatch()
         QMetaObject::invokeMethod(delegate, [delegate] { delegate->sendAdjustmentToWatch(); }, Qt::QueuedConnection);
 }
 
-} // namespace shell
+} // namespace app::shell

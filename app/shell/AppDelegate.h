@@ -1,7 +1,8 @@
 #pragma once
 
-#include "platform/WatchSession.h"
 #include "platform/notifications/UserNotificationCenter.h"
+#include "platform/ui/Window.h"
+#include "platform/watch/WatchSession.h"
 
 #include <QObject>
 #include <QPointer>
@@ -9,11 +10,9 @@
 #include <QVariantMap>
 #include <functional>
 
-#include "platform/Window.h"
-
 class QApplication;
 
-namespace shell {
+namespace app::shell {
 
 // What the delegate works with; tests replace them.
 struct AppServices
@@ -91,4 +90,4 @@ private:
 // saving a new adjustment. Does nothing without a running delegate.
 void sendAdjustmentToWatch();
 
-} // namespace shell
+} // namespace app::shell

@@ -1,13 +1,13 @@
 #include "app/shell/ApplicationLifecycle.h"
 
 #include "app/shell/AppDelegate.h"
-#include "platform/Window.h"
+#include "platform/ui/Window.h"
 
 #include <QApplication>
 #include <QEvent>
 #include <QWindowStateChangeEvent>
 
-namespace shell {
+namespace app::shell {
 
 ApplicationLifecycle::ApplicationLifecycle(QApplication &application, AppDelegate &delegate, platform::Window &window)
     : application_(application), delegate_(delegate), window_(&window),
@@ -86,4 +86,4 @@ void ApplicationLifecycle::returnToForeground()
     delegate_.applicationWillEnterForeground(application_);
 }
 
-} // namespace shell
+} // namespace app::shell

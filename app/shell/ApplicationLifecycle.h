@@ -11,7 +11,7 @@ namespace platform {
 class Window;
 }
 
-namespace shell {
+namespace app::shell {
 
 class AppDelegate;
 
@@ -49,4 +49,4 @@ private:
     bool awaitingReturn_ = false;
 };
 
-} // namespace shell
+} // namespace app::shell

@@ -4,18 +4,18 @@
 #include "app/shell/ApplicationLifecycle.h"
 #include "app/shell/MainWindow.h"
 #include "app/shell/SingleInstance.h"
-#include "platform/Console.h"
-#include "platform/Device.h"
-#include "platform/Localization.h"
-#include "platform/Window.h"
 #include "platform/events/EventDialogs.h"
+#include "platform/localization/Localization.h"
 #include "platform/notifications/AuthorizationDialog.h"
 #include "platform/notifications/DeliveryAgentLauncher.h"
+#include "platform/system/Console.h"
+#include "platform/system/Device.h"
+#include "platform/ui/Window.h"
 
 #include <QApplication>
 #include <QTimer>
 
-namespace shell {
+namespace app::shell {
 
 bool wantsWindow(const QStringList &arguments)
 {
@@ -92,4 +92,4 @@ int applicationMain(int argc, char **argv, const std::vector<TabScreen> &tabs)
     return status;
 }
 
-} // namespace shell
+} // namespace app::shell

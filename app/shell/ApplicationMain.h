@@ -5,7 +5,7 @@
 #include <QStringList>
 #include <vector>
 
-namespace shell {
+namespace app::shell {
 
 // Whether these command-line arguments ask for the window rather than a
 // command: none, Qt's own options, or an address to open.
@@ -22,4 +22,4 @@ void prepareApplication();
 // When Qamarly already runs, hands the arguments to it and returns at once.
 int applicationMain(int argc, char **argv, const std::vector<TabScreen> &tabs);
 
-} // namespace shell
+} // namespace app::shell

@@ -1,10 +1,10 @@
 #include "app/shell/MainWindow.h"
 
-#include "platform/Localization.h"
-#include "platform/TabBarController.h"
-#include "platform/UserDefaults.h"
-#include "platform/Window.h"
+#include "platform/defaults/UserDefaults.h"
+#include "platform/localization/Localization.h"
 #include "platform/settings/AppSettingsWindow.h"
+#include "platform/ui/TabBarController.h"
+#include "platform/ui/Window.h"
 
 #include <QAction>
 #include <QIcon>
@@ -12,7 +12,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
-namespace shell {
+namespace app::shell {
 
 std::unique_ptr<platform::Window> makeMainWindow(const std::vector<TabScreen> &tabs)
 {
@@ -68,4 +68,4 @@ platform::TabBarController *rootTabBarController(const platform::Window &window)
     return qobject_cast<platform::TabBarController *>(window.rootViewController());
 }
 
-} // namespace shell
+} // namespace app::shell

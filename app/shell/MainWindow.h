@@ -10,7 +10,7 @@ class TabBarController;
 class Window;
 } // namespace platform
 
-namespace shell {
+namespace app::shell {
 
 // The desktop's usual size for a phone-shaped application window; smaller
 // screens get a window fitted to them.
@@ -32,4 +32,4 @@ void addApplicationMenu(platform::Window &window);
 // The tab bar controller at the root of a window made by makeMainWindow.
 platform::TabBarController *rootTabBarController(const platform::Window &window);
 
-} // namespace shell
+} // namespace app::shell

@@ -1,6 +1,6 @@
 #include "app/shell/SingleInstance.h"
 
-#include "platform/Console.h"
+#include "platform/system/Console.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -12,7 +12,7 @@
 #include <QLockFile>
 #include <unistd.h>
 
-namespace shell {
+namespace app::shell {
 
 namespace {
 constexpr int connectTimeoutMs = 1000;
@@ -118,4 +118,4 @@ void SingleInstance::acceptConnections()
     }
 }
 
-} // namespace shell
+} // namespace app::shell

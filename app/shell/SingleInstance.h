@@ -5,7 +5,7 @@
 
 class QLocalServer;
 
-namespace shell {
+namespace app::shell {
 
 // Keeps one Qamarly window per user session. The first start listens on a
 // local socket; a later start hands its arguments to it and exits, and the
@@ -43,4 +43,4 @@ private:
     QLocalServer *server_ = nullptr;
 };
 
-} // namespace shell
+} // namespace app::shell

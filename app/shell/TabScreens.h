@@ -8,7 +8,7 @@ namespace platform {
 class ViewController;
 }
 
-namespace shell {
+namespace app::shell {
 
 // One tab of the main window: how to make its screen, the string key of its
 // title and the resource path of its icon (empty for none).
@@ -22,8 +22,4 @@ struct TabScreen
 // The settings screen's tab; other screens switch to it by this index.
 inline constexpr int settingsTabIndex = 3;
 
-// The application's tabs in order (TabScreens.cpp, built into the qamarly
-// program so that it may name every screen).
-const std::vector<TabScreen> &tabScreens();
-
-} // namespace shell
+} // namespace app::shell

@@ -1,6 +1,6 @@
 #include "app/store/RatingCriteria.h"
 
-namespace store {
+namespace app::store {
 
 namespace {
 constexpr double secondsPerDay = 86400;
@@ -71,4 +71,4 @@ double secondsSinceFirstUseAfterUpdate(double secondsSinceFirstUse, float daysUn
     return secondsSinceFirstUse > limit ? limit : secondsSinceFirstUse;
 }
 
-} // namespace store
+} // namespace app::store

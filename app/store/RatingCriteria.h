@@ -3,7 +3,7 @@
 #include <QString>
 #include <optional>
 
-namespace store {
+namespace app::store {
 
 // What the rating decision looks at.
 struct RatingState
@@ -43,4 +43,4 @@ QString storeCountry(const QString &regionCode);
 // exactly that many days, so the days rule holds again at most a day later.
 double secondsSinceFirstUseAfterUpdate(double secondsSinceFirstUse, float daysUntilPrompt);
 
-} // namespace store
+} // namespace app::store

@@ -4,16 +4,16 @@
 #include "app/store/StoreEndpoint.h"
 #include "app/store/StoreTexts.h"
 #include "app/store/VersionComparison.h"
-#include "platform/AlertController.h"
-#include "platform/Clock.h"
-#include "platform/Console.h"
-#include "platform/Device.h"
-#include "platform/Localization.h"
 #include "platform/bundle/BundleInfo.h"
-#include "platform/standarddefaults/StandardUserDefaults.h"
-#include "platform/systeminfo/SystemInfo.h"
-#include "platform/urlopener/UrlOpener.h"
-#include "platform/urlsession/UrlSession.h"
+#include "platform/calendar/Clock.h"
+#include "platform/defaults/StandardUserDefaults.h"
+#include "platform/localization/Localization.h"
+#include "platform/net/UrlSession.h"
+#include "platform/system/Console.h"
+#include "platform/system/Device.h"
+#include "platform/system/SystemInfo.h"
+#include "platform/ui/AlertController.h"
+#include "platform/ui/UrlOpener.h"
 
 #include <QApplication>
 #include <QJsonArray>
@@ -23,7 +23,7 @@
 #include <QUrlQuery>
 #include <QWidget>
 
-namespace store {
+namespace app::store {
 
 namespace {
 const QString firstUsedKey = QStringLiteral("RatingPromptFirstUsed");
@@ -582,4 +582,4 @@ void RatingPrompt::openRatingsPageInAppStore()
     post(QStringLiteral("RatingPromptDidOpenAppStore"));
 }
 
-} // namespace store
+} // namespace app::store

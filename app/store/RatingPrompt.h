@@ -13,7 +13,7 @@ class AlertController;
 struct UrlResponse;
 } // namespace platform
 
-namespace store {
+namespace app::store {
 
 struct RatingPromptError
 {
@@ -144,4 +144,4 @@ private:
     mutable bool textFolderChosen_ = false;
 };
 
-} // namespace store
+} // namespace app::store

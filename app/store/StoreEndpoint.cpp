@@ -1,10 +1,10 @@
 #include "app/store/StoreEndpoint.h"
 
 #include "platform/bundle/BundleInfo.h"
-#include "platform/standarddefaults/StandardUserDefaults.h"
-#include "platform/urlsession/UrlSession.h"
+#include "platform/defaults/StandardUserDefaults.h"
+#include "platform/net/UrlSession.h"
 
-namespace store {
+namespace app::store {
 
 namespace {
 std::optional<QString> problemWith(const QUrl &base, const QString &source)
@@ -64,4 +64,4 @@ QUrl StoreEndpoint::pageUrl(const QString &path, const QUrlQuery &query) const
     return pageProblem ? QUrl() : join(pageBase, path, query);
 }
 
-} // namespace store
+} // namespace app::store

@@ -5,7 +5,7 @@
 #include <QUrlQuery>
 #include <optional>
 
-namespace store {
+namespace app::store {
 
 // Where the store is: the lookup service and the application pages. The
 // bundle information names them; QAMARLY_STORE_URL, or else the "StoreURL"
@@ -25,4 +25,4 @@ struct StoreEndpoint
     QUrl pageUrl(const QString &path, const QUrlQuery &query = {}) const;
 };
 
-} // namespace store
+} // namespace app::store

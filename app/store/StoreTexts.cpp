@@ -6,7 +6,7 @@
 #include <memory>
 #include <mutex>
 
-namespace store {
+namespace app::store {
 
 namespace {
 QString tablePath(const QString &table, const QString &folder)
@@ -68,4 +68,4 @@ QString StoreTexts::lookup(const QString &table, const QString &folder, const QS
     return text.isEmpty() ? fallback : text;
 }
 
-} // namespace store
+} // namespace app::store

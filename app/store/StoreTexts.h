@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace store {
+namespace app::store {
 
 // Texts of the store components, from their own string tables
 // (":/i18n/<table>-<folder>.qm", folder as in "ar", "pt-PT", "zh-Hans"),
@@ -21,4 +21,4 @@ public:
                           const QString &fallback);
 };
 
-} // namespace store
+} // namespace app::store

@@ -3,20 +3,20 @@
 #include "app/store/StoreEndpoint.h"
 #include "app/store/StoreTexts.h"
 #include "app/store/VersionComparison.h"
-#include "platform/AlertController.h"
-#include "platform/Clock.h"
-#include "platform/Console.h"
-#include "platform/Device.h"
-#include "platform/alerts/TopAlertPresenter.h"
 #include "platform/bundle/BundleInfo.h"
-#include "platform/standarddefaults/StandardUserDefaults.h"
-#include "platform/systeminfo/SystemInfo.h"
-#include "platform/urlopener/UrlOpener.h"
-#include "platform/urlsession/UrlSession.h"
+#include "platform/calendar/Clock.h"
+#include "platform/defaults/StandardUserDefaults.h"
+#include "platform/net/UrlSession.h"
+#include "platform/system/Console.h"
+#include "platform/system/Device.h"
+#include "platform/system/SystemInfo.h"
+#include "platform/ui/AlertController.h"
+#include "platform/ui/TopAlertPresenter.h"
+#include "platform/ui/UrlOpener.h"
 
 #include <QUrlQuery>
 
-namespace store {
+namespace app::store {
 
 namespace {
 const QString storedVersionCheckDate = QStringLiteral("StoredVersionCheckDate");
@@ -380,4 +380,4 @@ void UpdateChecker::openStorePage()
         delegate->updateCheckerUserDidLaunchAppStore();
 }
 
-} // namespace store
+} // namespace app::store

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/store/UpdateTypes.h"
-#include "platform/Instant.h"
+#include "platform/calendar/Instant.h"
 
 #include <QColor>
 #include <QObject>
@@ -13,7 +13,7 @@ class AlertController;
 struct UrlResponse;
 } // namespace platform
 
-namespace store {
+namespace app::store {
 
 // Observer of a version check. Every callback has a default that prints
 // one console line saying it was called.
@@ -92,4 +92,4 @@ private:
     AlertType alertType_ = AlertType::option;
 };
 
-} // namespace store
+} // namespace app::store

@@ -8,7 +8,7 @@
 #include <QTimeZone>
 #include <cmath>
 
-namespace store {
+namespace app::store {
 
 QString rawValue(UpdateType type)
 {
@@ -168,4 +168,4 @@ std::optional<int> daysSinceRelease(const QString &text, platform::Instant now)
     return wholeDaysBetween(platform::fromQDateTime(released), now);
 }
 
-} // namespace store
+} // namespace app::store

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Instant.h"
+#include "platform/calendar/Instant.h"
 
 #include <QByteArray>
 #include <QList>
@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <optional>
 
-namespace store {
+namespace app::store {
 
 enum class AlertType : std::uint8_t
 {
@@ -155,4 +155,4 @@ int wholeDaysBetween(platform::Instant from, platform::Instant to);
 // Days since a store release date "yyyy-MM-ddTHH:mm:ssZ"; the Z means UTC.
 std::optional<int> daysSinceRelease(const QString &text, platform::Instant now);
 
-} // namespace store
+} // namespace app::store

@@ -3,7 +3,7 @@
 #include <QStringList>
 #include <algorithm>
 
-namespace store {
+namespace app::store {
 
 int compareNumerically(const QString &a, const QString &b)
 {
@@ -75,4 +75,4 @@ bool isDottedVersion(const QString &text)
     return digitBefore;
 }
 
-} // namespace store
+} // namespace app::store

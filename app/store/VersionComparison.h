@@ -2,7 +2,7 @@
 
 #include <QString>
 
-namespace store {
+namespace app::store {
 
 // Compares two texts with every run of digits taken by its value, so "1.9"
 // comes before "1.10" and "13.10" after "13.9". Negative, zero or positive.
@@ -16,4 +16,4 @@ int compareVersions(const QString &a, const QString &b);
 // Digits separated by single dots: "2", "1.10.3". Not "", "1..2", "v2", "2.".
 bool isDottedVersion(const QString &text);
 
-} // namespace store
+} // namespace app::store

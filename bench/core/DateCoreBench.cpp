@@ -4,8 +4,8 @@
 #include "LiteralDateCore.h"
 #include "core/LocalizedNumber.h"
 #include "core/RGConv.h"
-#include "platform/Clock.h"
-#include "platform/Device.h"
+#include "platform/calendar/Clock.h"
+#include "platform/system/Device.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>

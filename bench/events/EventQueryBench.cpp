@@ -3,9 +3,9 @@
 // the time from making the tab to its listed day with that store.
 #include "app/screens/calendar/CalendarDay.h"
 #include "app/screens/calendar/CalendarVC.h"
-#include "platform/Clock.h"
-#include "platform/Device.h"
+#include "platform/calendar/Clock.h"
 #include "platform/events/linux/VdirEventStore.h"
+#include "platform/system/Device.h"
 
 #include <QApplication>
 #include <QDir>
@@ -116,7 +116,7 @@ void DayQueryFirstTime(benchmark::State &state)
     prepare();
     for (auto _ : state) {
         platform::VdirEventStore store(base());
-        const auto events = screens::eventsOfDay(store, queriedDay());
+        const auto events = app::screens::eventsOfDay(store, queriedDay());
         benchmark::DoNotOptimize(events.data());
     }
     state.SetItemsProcessed(state.iterations() * eventCount);
@@ -128,10 +128,11 @@ void DayQueryAgain(benchmark::State &state)
 {
     prepare();
     platform::VdirEventStore store(base());
-    screens::eventsOfDay(store, queriedDay());
+    app::screens::eventsOfDay(store, queriedDay());
     int day = 0;
     for (auto _ : state) {
-        const auto events = screens::eventsOfDay(store, queriedDay() + std::chrono::hours(24 * (day++ % 30)));
+        const auto events =
+            app::screens::eventsOfDay(store, queriedDay() + std::chrono::hours(24 * (day++ % 30)));
         benchmark::DoNotOptimize(events.data());
     }
     state.SetItemsProcessed(state.iterations() * eventCount);
@@ -147,7 +148,7 @@ void ShowScreenUntilListed(benchmark::State &state)
     for (auto _ : state) {
         QElapsedTimer mainThread;
         mainThread.start();
-        auto screen = std::make_unique<screens::CalendarVC>();
+        auto screen = std::make_unique<app::screens::CalendarVC>();
         screen->resize(420, 760);
         screen->show();
         QCoreApplication::processEvents();

@@ -5,11 +5,11 @@
 #include "app/notifications/NotificationScheduler.h"
 #include "core/GlobalSettings.h"
 #include "core/RGConv.h"
-#include "platform/Calendar.h"
-#include "platform/Clock.h"
-#include "platform/Device.h"
+#include "platform/calendar/Calendar.h"
+#include "platform/calendar/Clock.h"
 #include "platform/notifications/LocalNotificationCenter.h"
-#include "platform/notifications/TestNotificationCenter.h"
+#include "platform/notifications/testing/TestNotificationCenter.h"
+#include "platform/system/Device.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>
@@ -24,7 +24,7 @@ void BM_ThirtyConverters(benchmark::State &state)
 {
     const platform::Calendar calendar = platform::Calendar::gregorian();
     for (auto _ : state) {
-        for (int n = 0; n < notifications::NotificationScheduler::windowDays; ++n) {
+        for (int n = 0; n < app::notifications::NotificationScheduler::windowDays; ++n) {
             core::RGConv conv(calendar.startOfDay(*calendar.dateByAddingDays(n, now)));
             benchmark::DoNotOptimize(conv.hijriDate());
         }
@@ -37,7 +37,7 @@ void BM_SchedulingPass(benchmark::State &state)
     platform::TestNotificationCenter center;
     for (auto _ : state) {
         center.removeAllPendingNotificationRequests();
-        for (const auto &r : notifications::NotificationScheduler::plan(now, {true, true}))
+        for (const auto &r : app::notifications::NotificationScheduler::plan(now, {true, true}))
             center.addNotificationRequest(r, [](const std::optional<QString> &) {});
         benchmark::DoNotOptimize(center.pending().size());
     }
@@ -48,7 +48,7 @@ void BM_SchedulingPass(benchmark::State &state)
 void BM_Reschedule(benchmark::State &state)
 {
     platform::TestNotificationCenter center;
-    notifications::NotificationScheduler scheduler(&center);
+    app::notifications::NotificationScheduler scheduler(&center);
     for (auto _ : state) {
         scheduler.rescheduleNotifications();
         scheduler.waitForPasses();
@@ -61,7 +61,7 @@ void BM_SchedulingPassIntoTheStore(benchmark::State &state)
     platform::LocalNotificationCenter center(dir.filePath(QStringLiteral("notifications.sqlite")));
     for (auto _ : state) {
         center.removeAllPendingNotificationRequests();
-        for (const auto &r : notifications::NotificationScheduler::plan(now, {true, true}))
+        for (const auto &r : app::notifications::NotificationScheduler::plan(now, {true, true}))
             center.addNotificationRequest(r, [](const std::optional<QString> &) {});
     }
 }

@@ -45,7 +45,7 @@ template <typename Paint> double secondsPerCall(Paint &&paint, int calls)
 // A label running the change "1446" -> "1447" (and back), one frame per call.
 struct MorphingFixture
 {
-    visual::MorphingLabel label;
+    components::MorphingLabel label;
     QImage image{labelWidth, labelHeight, QImage::Format_ARGB32_Premultiplied};
     MorphingFixture()
     {

@@ -2,10 +2,10 @@
 // Run both side by side and read the ratio of their times.
 #include "core/RGConv.h"
 #include "core/SharedDefaults.h"
-#include "platform/Calendar.h"
-#include "platform/Clock.h"
-#include "platform/Device.h"
-#include "platform/UserDefaults.h"
+#include "platform/calendar/Calendar.h"
+#include "platform/calendar/Clock.h"
+#include "platform/defaults/UserDefaults.h"
+#include "platform/system/Device.h"
 #include "widget/Provider.h"
 
 #include <QTemporaryDir>

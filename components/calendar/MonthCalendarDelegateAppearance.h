@@ -1,7 +1,7 @@
 #pragma once
 
 #include "components/calendar/MonthCalendarAppearance.h"
-#include "platform/Instant.h"
+#include "platform/calendar/Instant.h"
 
 #include <QColor>
 #include <optional>

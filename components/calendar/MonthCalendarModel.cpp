@@ -1,9 +1,9 @@
 #include "components/calendar/MonthCalendarModel.h"
 
-#include "platform/Clock.h"
-#include "platform/Console.h"
-#include "platform/DateFormatter.h"
-#include "platform/Device.h"
+#include "platform/calendar/Clock.h"
+#include "platform/calendar/DateFormatter.h"
+#include "platform/system/Console.h"
+#include "platform/system/Device.h"
 
 #include <QLocale>
 #include <algorithm>

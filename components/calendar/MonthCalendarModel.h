@@ -4,7 +4,7 @@
 #include "components/calendar/MonthCalendarDelegate.h"
 #include "components/calendar/MonthCalendarGeometry.h"
 #include "components/calendar/MonthCalendarTypes.h"
-#include "platform/Calendar.h"
+#include "platform/calendar/Calendar.h"
 
 #include <QStringList>
 #include <map>

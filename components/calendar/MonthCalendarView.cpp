@@ -1,6 +1,6 @@
 #include "components/calendar/MonthCalendarView.h"
 
-#include "platform/Clock.h"
+#include "platform/calendar/Clock.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>

@@ -1,6 +1,6 @@
 #include "components/calendar/OtherCalendarDaySource.h"
 
-#include "platform/Clock.h"
+#include "platform/calendar/Clock.h"
 
 namespace components {
 

@@ -1,6 +1,6 @@
 #include "components/carousel/Carousel.h"
 
-#include "platform/Console.h"
+#include "platform/system/Console.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -442,13 +442,6 @@ void Carousel::ensureImage(Slot &slot)
         slot.view->layout()->activate();
     slot.image = slot.container->grab();
     slot.imageValid = true;
-}
-
-void Carousel::invalidateItemImages()
-{
-    for (auto &entry : slots_)
-        entry.second.imageValid = false;
-    contentView_->update();
 }
 
 void Carousel::paintItems(QPainter &painter)

@@ -101,8 +101,6 @@ public:
     std::vector<int> indexesForVisibleItems() const { return engine_.indexesForVisibleItems(); }
     double offsetForItemAtIndex(int index) const { return engine_.offsetForItemAtIndex(index); }
 
-    // Re-rasterizes the item views (after a data source changed one in place).
-    void invalidateItemImages();
     // Runs a requested layout pass now instead of on the next turn of the event loop.
     void layoutIfNeeded();
     // One animation tick, as the frame timer gives it.

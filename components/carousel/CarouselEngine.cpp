@@ -373,12 +373,6 @@ void CarouselEngine::loadViewAtIndex(int index)
     transformItemView(index);
 }
 
-void CarouselEngine::forgetItem(int index)
-{
-    loaded_.erase(index);
-    depthOrder_.erase(std::remove(depthOrder_.begin(), depthOrder_.end(), index), depthOrder_.end());
-}
-
 void CarouselEngine::transformItemView(int index)
 {
     auto found = loaded_.find(index);

@@ -147,8 +147,6 @@ public:
     void scrollToItemAtIndex(int index, double duration);
     void scrollToItemAtIndex(int index, bool animated);
     void scrollByNumberOfItems(int count, double duration);
-    // The view forgets a loaded item (its container went away under it).
-    void forgetItem(int index);
 
     // One animation tick at the clock's current time.
     void step();

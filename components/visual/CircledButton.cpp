@@ -6,7 +6,7 @@
 #include <QStyleOptionFocusRect>
 #include <cmath>
 
-namespace visual {
+namespace components {
 
 CircledButton::CircledButton(QWidget *parent) : CircledButton(QString(), parent) {}
 
@@ -94,4 +94,4 @@ bool CircledButton::hitButton(const QPoint &pos) const
     return std::hypot(d.x(), d.y()) <= radius;
 }
 
-} // namespace visual
+} // namespace components

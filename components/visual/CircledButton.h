@@ -3,7 +3,7 @@
 #include <QColor>
 #include <QPushButton>
 
-namespace visual {
+namespace components {
 
 // A round push button: a filled circle with a thin ring and its title centred.
 class CircledButton : public QPushButton
@@ -33,4 +33,4 @@ private:
     QColor title_;
 };
 
-} // namespace visual
+} // namespace components

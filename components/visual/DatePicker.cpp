@@ -1,14 +1,14 @@
 #include "components/visual/DatePicker.h"
 
 #include "components/visual/DatePickerColumn.h"
-#include "platform/Clock.h"
-#include "platform/DateFormatter.h"
-#include "platform/NumberFormatter.h"
+#include "platform/calendar/Clock.h"
+#include "platform/calendar/DateFormatter.h"
+#include "platform/calendar/NumberFormatter.h"
 
 #include <QHBoxLayout>
 #include <algorithm>
 
-namespace visual {
+namespace components {
 
 namespace {
 // Years a column offers; both calendars have every day of this range.
@@ -211,4 +211,4 @@ QSize DatePicker::sizeHint() const
             DatePickerColumn::visibleRows * (metrics.height() + 16)};
 }
 
-} // namespace visual
+} // namespace components

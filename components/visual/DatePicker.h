@@ -1,13 +1,13 @@
 #pragma once
 
-#include "platform/Calendar.h"
-#include "platform/Instant.h"
+#include "platform/calendar/Calendar.h"
+#include "platform/calendar/Instant.h"
 
 #include <QWidget>
 #include <memory>
 #include <optional>
 
-namespace visual {
+namespace components {
 
 class DatePickerColumn;
 
@@ -77,4 +77,4 @@ private:
     DatePickerColumn *yearColumn_ = nullptr;
 };
 
-} // namespace visual
+} // namespace components

@@ -12,7 +12,7 @@
 #include <QWheelEvent>
 #include <cmath>
 
-namespace visual {
+namespace components {
 
 namespace {
 // One notch of a common mouse wheel.
@@ -239,4 +239,4 @@ void DatePickerColumn::focusOutEvent(QFocusEvent *event)
     update();
 }
 
-} // namespace visual
+} // namespace components

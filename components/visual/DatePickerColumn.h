@@ -6,7 +6,7 @@
 
 class QVariantAnimation;
 
-namespace visual {
+namespace components {
 
 // One wheel-like column of the date picker: the selected value in the middle
 // row with its neighbours above and below. It does not change its value
@@ -65,4 +65,4 @@ private:
     QVariantAnimation *scroll_ = nullptr;
 };
 
-} // namespace visual
+} // namespace components

@@ -12,7 +12,7 @@
 #include <cmath>
 #include <unicode/ubidi.h>
 
-namespace visual {
+namespace components {
 
 namespace {
 
@@ -251,4 +251,4 @@ void MorphingLabel::loadEffects()
     }
 }
 
-} // namespace visual
+} // namespace components

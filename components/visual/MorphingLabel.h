@@ -6,7 +6,7 @@
 
 class QTimer;
 
-namespace visual {
+namespace components {
 
 // A label that animates each change of its text character by character:
 // shared characters slide to their new places, removed ones shrink and fade,
@@ -77,4 +77,4 @@ private:
     QRect laidOutBounds_;
 };
 
-} // namespace visual
+} // namespace components

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace visual {
+namespace components {
 
 namespace {
 
@@ -344,4 +344,4 @@ CharacterLimbo MorphingModel::limboOfNew(const QString &character, int index, fl
     return CharacterLimbo{character, rect, clamp01(morphingProgress_), size, 0.0f};
 }
 
-} // namespace visual
+} // namespace components

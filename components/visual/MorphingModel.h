@@ -11,7 +11,7 @@
 
 class QPainter;
 
-namespace visual {
+namespace components {
 
 // How one character index fares between the old and the new text.
 enum class CharacterDiffType
@@ -45,6 +45,9 @@ struct CharacterLimbo
     float drawingProgress = 0.0f;
 };
 
+// The effects a label may be set to. Only scale has a drawing of its own;
+// the others keep their names and hook keys so that a subclass can register
+// hooks for them, and until one does they fall back to the scale effect.
 enum class MorphingEffect
 {
     scale = 0,
@@ -201,4 +204,4 @@ private:
     float pointSize_ = 17.0f;
 };
 
-} // namespace visual
+} // namespace components

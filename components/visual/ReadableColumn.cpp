@@ -7,7 +7,7 @@
 #include <QWidget>
 #include <algorithm>
 
-namespace visual {
+namespace components {
 
 namespace {
 
@@ -128,4 +128,4 @@ QString legibilityStyleSheet()
         .arg(panel, ring);
 }
 
-} // namespace visual
+} // namespace components

@@ -5,7 +5,7 @@
 class QScrollArea;
 class QWidget;
 
-namespace visual {
+namespace components {
 
 // Screens over a wallpaper keep their content readable at any window size:
 // the content keeps its natural height and scrolls when the window is
@@ -31,4 +31,4 @@ inline constexpr int legibilityPanelAlpha = 200;
 // white buttons and the blue tab bar.
 inline constexpr const char *focusRingColor = "#ffc83d";
 
-} // namespace visual
+} // namespace components

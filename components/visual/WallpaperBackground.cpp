@@ -1,7 +1,6 @@
 #include "components/visual/WallpaperBackground.h"
 
-#include "core/GlobalSettings.h"
-#include "platform/ImageAssets.h"
+#include "platform/bundle/ImageAssets.h"
 
 #include <QCache>
 #include <QEvent>
@@ -9,14 +8,13 @@
 #include <QPainter>
 #include <QPixmapCache>
 
-namespace visual {
+namespace components {
 
 WallpaperBackground::WallpaperBackground(QWidget *parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     // Not transparent for the mouse: layouts place the screen's controls
     // inside the background, and Qt would make them transparent too.
-    refresh();
 }
 
 WallpaperBackground *WallpaperBackground::install(QWidget *screen)
@@ -30,18 +28,12 @@ WallpaperBackground *WallpaperBackground::install(QWidget *screen)
     return background;
 }
 
-void WallpaperBackground::refresh()
-{
-    if (followsCurrent_)
-        name_ = core::GlobalSettings::currentWallpaperName();
-    update();
-}
-
 void WallpaperBackground::setImageName(const QString &assetName)
 {
+    if (name_ == assetName)
+        return;
     name_ = assetName;
-    followsCurrent_ = assetName.isEmpty();
-    refresh();
+    update();
 }
 
 QPixmap WallpaperBackground::wallpaperPixmap(const QString &assetName, const QSize &size)
@@ -101,4 +93,4 @@ bool WallpaperBackground::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
-} // namespace visual
+} // namespace components

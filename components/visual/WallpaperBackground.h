@@ -3,12 +3,11 @@
 #include <QPixmap>
 #include <QWidget>
 
-namespace visual {
+namespace components {
 
 // Paints a wallpaper image scaled to fill its rectangle (cropping the
-// overflow, centred). By default it shows the process's current wallpaper
-// (core::GlobalSettings::currentWallpaperName()); call refresh() when a
-// screen is about to appear to pick up a change made elsewhere.
+// overflow, centred). It shows the asset it is given: a screen hands it the
+// current wallpaper's name each time it is about to appear.
 //
 // Either place it in a layout file (promoted QWidget named e.g.
 // wallpaperImageView) or call install(screen): it then fills the screen,
@@ -21,9 +20,7 @@ public:
 
     static WallpaperBackground *install(QWidget *screen);
 
-    // Re-reads the current wallpaper name.
-    void refresh();
-    // Shows this asset instead of the current wallpaper ("wallpaper-3").
+    // Shows this asset ("wallpaper-3"); none paints the dark gradient.
     void setImageName(const QString &assetName);
     QString imageName() const { return name_; }
 
@@ -38,7 +35,6 @@ protected:
 
 private:
     QString name_;
-    bool followsCurrent_ = true;
 };
 
-} // namespace visual
+} // namespace components

@@ -1,7 +1,7 @@
 #include "platform/events/EventDialogs.h"
 
-#include "platform/Clock.h"
-#include "platform/Localization.h"
+#include "platform/calendar/Clock.h"
+#include "platform/localization/Localization.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,6 +1,6 @@
 #include "platform/events/EventStore.h"
 
-#include "platform/UserDefaults.h"
+#include "platform/defaults/UserDefaults.h"
 
 #include <QLocale>
 #include <mutex>

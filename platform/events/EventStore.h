@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Instant.h"
+#include "platform/calendar/Instant.h"
 
 #include <QObject>
 #include <QString>

@@ -1,6 +1,7 @@
 #include "platform/notifications/AuthorizationDialog.h"
 
-#include "platform/Localization.h"
+#include "platform/localization/Localization.h"
+#include "platform/notifications/LocalNotificationCenter.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -46,6 +47,10 @@ void showAuthorizationDialog(AuthorizationOptions, std::function<void(bool)> ans
 void installAuthorizationDialog()
 {
     setAuthorizationPrompt(showAuthorizationDialog);
+    LocalNotificationCenter::setDefaultForegroundProbe([] {
+        return qobject_cast<QGuiApplication *>(QCoreApplication::instance()) &&
+               QGuiApplication::applicationState() == Qt::ApplicationActive;
+    });
 }
 
 } // namespace platform

@@ -9,7 +9,8 @@ namespace platform {
 // false when the dialog is closed without a choice. Needs a QApplication.
 void showAuthorizationDialog(AuthorizationOptions options, std::function<void(bool granted)> answer);
 
-// Installs showAuthorizationDialog as the real centre's prompt.
+// Installs showAuthorizationDialog as the real centre's prompt, and the
+// application's active state as the centre's foreground.
 void installAuthorizationDialog();
 
 } // namespace platform

@@ -1,9 +1,9 @@
 #include "platform/notifications/DeliveryAgent.h"
 
-#include "platform/Calendar.h"
-#include "platform/Clock.h"
-#include "platform/Console.h"
+#include "platform/calendar/Calendar.h"
+#include "platform/calendar/Clock.h"
 #include "platform/notifications/DBusNames.h"
+#include "platform/system/Console.h"
 
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
@@ -58,11 +58,6 @@ bool DeliveryAgent::start()
     ticker_.start(options_.pollIntervalMs);
     tick();
     return true;
-}
-
-void DeliveryAgent::scanNow()
-{
-    tick();
 }
 
 bool DeliveryAgent::connectBus()

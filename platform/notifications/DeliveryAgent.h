@@ -48,8 +48,6 @@ public:
 
     // False (and one console line) when the store cannot be opened.
     bool start();
-    // Looks at the store now instead of at the next tick.
-    void scanNow();
     bool isBusConnected() const { return bus_.has_value(); }
 
 Q_SIGNALS:

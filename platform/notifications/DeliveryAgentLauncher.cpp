@@ -1,7 +1,7 @@
 #include "platform/notifications/DeliveryAgentLauncher.h"
 
-#include "platform/Console.h"
-#include "platform/UserDefaults.h"
+#include "platform/defaults/UserDefaults.h"
+#include "platform/system/Console.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "platform/notifications/ForegroundPresenter.h"
 
-#include "platform/Clock.h"
+#include "platform/calendar/Clock.h"
 #include "platform/notifications/LocalNotificationCenter.h"
 
 namespace platform {

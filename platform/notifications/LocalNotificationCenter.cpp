@@ -1,13 +1,12 @@
 #include "platform/notifications/LocalNotificationCenter.h"
 
-#include "platform/Clock.h"
-#include "platform/Console.h"
+#include "platform/calendar/Clock.h"
 #include "platform/notifications/DBusNames.h"
 #include "platform/notifications/ForegroundPresenter.h"
+#include "platform/system/Console.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QMetaObject>
 #include <QThread>
 
@@ -235,12 +234,27 @@ void LocalNotificationCenter::setForegroundProbe(std::function<bool()> probe)
     foregroundProbe_ = std::move(probe);
 }
 
+namespace {
+// Only a process with a window can be in front; the agent and the command
+// line never install one.
+std::function<bool()> &defaultForegroundProbe()
+{
+    static std::function<bool()> probe;
+    return probe;
+}
+} // namespace
+
+void LocalNotificationCenter::setDefaultForegroundProbe(std::function<bool()> probe)
+{
+    defaultForegroundProbe() = std::move(probe);
+}
+
 bool LocalNotificationCenter::isInForeground() const
 {
     if (foregroundProbe_)
         return foregroundProbe_();
-    return qobject_cast<QGuiApplication *>(QCoreApplication::instance()) &&
-           QGuiApplication::applicationState() == Qt::ApplicationActive;
+    const std::function<bool()> &probe = defaultForegroundProbe();
+    return probe && probe();
 }
 
 bool LocalNotificationCenter::isPresenterRegistered() const

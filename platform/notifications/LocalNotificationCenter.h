@@ -38,9 +38,11 @@ public:
 
     bool setNotificationSettings(const NotificationSettings &settings) override;
 
-    // Whether the application is in front; by default, whether the Qt
-    // application is the active one. Tests replace it.
+    // Whether the application is in front: this centre's probe, else the one
+    // the application installed (setDefaultForegroundProbe), else never.
+    // Tests replace it.
     void setForegroundProbe(std::function<bool()> probe);
+    static void setDefaultForegroundProbe(std::function<bool()> probe);
     bool isInForeground() const;
     // Whether deliveries are taken over the bus right now.
     bool isPresenterRegistered() const;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/Calendar.h"
-#include "platform/Instant.h"
+#include "platform/calendar/Calendar.h"
+#include "platform/calendar/Instant.h"
 
 #include <QJsonObject>
 #include <QString>

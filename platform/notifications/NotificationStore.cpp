@@ -1,8 +1,8 @@
 #include "platform/notifications/NotificationStore.h"
 
-#include "platform/Console.h"
-#include "platform/SqliteFile.h"
-#include "platform/UserDefaults.h"
+#include "platform/defaults/SqliteFile.h"
+#include "platform/defaults/UserDefaults.h"
+#include "platform/system/Console.h"
 
 #include <QDir>
 #include <QFile>
@@ -384,13 +384,6 @@ int NotificationStore::settleInterruptedDeliveries(Instant at)
     if (badge && !setState(badgeKey, *badge))
         return 0;
     return t.commit() ? n : 0;
-}
-
-qint64 NotificationStore::dataVersion()
-{
-    std::lock_guard lock(mutex_);
-    Statement s(db_, "PRAGMA data_version");
-    return s.step() == SQLITE_ROW ? s.integer(0) : -1;
 }
 
 } // namespace platform

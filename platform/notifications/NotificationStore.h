@@ -78,9 +78,6 @@ public:
     // so a restart never shows it twice. Returns how many there were.
     int settleInterruptedDeliveries(Instant at);
 
-    // Changes whenever another connection commits (cheap; for polling).
-    qint64 dataVersion();
-
 private:
     NotificationStore(sqlite3 *db, QString path);
     bool exec(const char *sql);

@@ -1,7 +1,7 @@
 #include "platform/settings/AppSettingsWindow.h"
 
-#include "platform/Localization.h"
 #include "platform/events/EventStore.h"
+#include "platform/localization/Localization.h"
 #include "platform/notifications/UserNotificationCenter.h"
 
 #include <QApplication>

@@ -7,7 +7,7 @@
 //   attack-probe allow-notifications PATH
 //   attack-probe leave-log PATH KEY N    writes KEY = N and dies without closing the file
 //   attack-probe timeline < JSON         thirty days in a row on one adjustment; prints it
-#include "platform/UserDefaults.h"
+#include "platform/defaults/UserDefaults.h"
 #include "platform/notifications/NotificationStore.h"
 
 #include <QCoreApplication>

@@ -4,6 +4,7 @@
 #include "core/RGConv.h"
 #include "core/SharedDefaults.h"
 
+#include <QDate>
 #include <gtest/gtest.h>
 
 using core::RGConv;
@@ -236,6 +237,82 @@ TEST(RGDateCaching, RecordsAreByteIdenticalToFreshFormatters)
             EXPECT_EQ(core::localizedNumber(day - 30), literal::localizedNumber(day - 30));
         }
     }
+}
+
+} // namespace
+
+namespace {
+
+struct HijriDay
+{
+    std::int64_t year, month, day;
+};
+
+// The Hijri day after `d`, given that `d` is the last of its month or not.
+HijriDay nextHijriDay(const HijriDay &d, bool lastOfMonth)
+{
+    if (!lastOfMonth)
+        return {d.year, d.month, d.day + 1};
+    if (d.month == 12)
+        return {d.year + 1, 1, 1};
+    return {d.year, d.month + 1, 1};
+}
+
+// Every day from 1 Muharram 1445 to the end of 1448: consecutive Gregorian
+// days are consecutive Hijri days, each month has 29 or 30 of them, each
+// Hijri day converts back to the Gregorian day it came from, and the years
+// begin on their published days.
+TEST(RGConvWalk, ConsecutiveDaysStayConsecutiveBothWaysOverFourHijriYears)
+{
+    testenv::ScopedEnvironment env{QStringLiteral("en_US"), QStringLiteral("Asia/Riyadh")};
+    // 1 Muharram of 1445 ... 1448 (Umm al-Qura).
+    const QDate newYears[] = {{2023, 7, 19}, {2024, 7, 7}, {2025, 6, 26}, {2026, 6, 16}};
+    RGConv conv(gregorianInstant(2023, 7, 19, 12));
+    const platform::Calendar &gregorian = conv.gregorianCalendar();
+    ASSERT_EQ(conv.hijriDate()->year(), 1445);
+    ASSERT_EQ(conv.hijriDate()->month(), 1);
+    ASSERT_EQ(conv.hijriDate()->day(), 1);
+
+    QDate previousGregorian(2023, 7, 18);
+    HijriDay previousHijri{1444, 12, 29};
+    bool previousWasLast = true;
+    int days = 0;
+    int newYearsSeen = 0;
+    for (platform::Instant noon = gregorianInstant(2023, 7, 19, 12); conv.hijriDate()->year() <= 1448;
+         ++days) {
+        const HijriDay hijri{conv.hijriDate()->year(), conv.hijriDate()->month(), conv.hijriDate()->day()};
+        const QDate day(int(conv.gregorianDate()->year()), int(conv.gregorianDate()->month()),
+                        int(conv.gregorianDate()->day()));
+        SCOPED_TRACE(day.toString(Qt::ISODate).toStdString());
+        EXPECT_EQ(day, previousGregorian.addDays(1));
+        const HijriDay expected = nextHijriDay(previousHijri, previousWasLast);
+        EXPECT_EQ(hijri.year, expected.year);
+        EXPECT_EQ(hijri.month, expected.month);
+        EXPECT_EQ(hijri.day, expected.day);
+        ASSERT_LE(hijri.day, 30);
+        if (hijri.day == 1 && days > 0) {
+            EXPECT_GE(previousHijri.day, 29) << "the month before was too short";
+        }
+        if (hijri.month == 1 && hijri.day == 1) {
+            ASSERT_LT(newYearsSeen, 4);
+            EXPECT_EQ(day, newYears[newYearsSeen++]);
+        }
+
+        RGConv back(gregorianInstant(2000, 1, 1));
+        back.setDate(hijriInstant(int(hijri.year), int(hijri.month), int(hijri.day)), back.islamicCalendar());
+        EXPECT_EQ(back.gregorianDate()->year(), day.year());
+        EXPECT_EQ(back.gregorianDate()->month(), day.month());
+        EXPECT_EQ(back.gregorianDate()->day(), day.day());
+
+        const platform::Instant next = *gregorian.dateByAddingDays(1, noon);
+        conv.setDate(next, gregorian);
+        previousWasLast = conv.hijriDate()->day() == 1;
+        previousGregorian = day;
+        previousHijri = hijri;
+        noon = next;
+    }
+    EXPECT_EQ(newYearsSeen, 4);
+    EXPECT_GT(days, 4 * 354 - 1);
 }
 
 } // namespace

@@ -6,8 +6,8 @@
 
 #include "core/RGDate.h"
 #include "core/SharedDefaults.h"
-#include "platform/DateFormatter.h"
-#include "platform/Device.h"
+#include "platform/calendar/DateFormatter.h"
+#include "platform/system/Device.h"
 
 #include <unicode/numberformatter.h>
 

@@ -2,7 +2,7 @@
 
 #include "core/GlobalSettings.h"
 #include "core/SharedDefaults.h"
-#include "platform/Device.h"
+#include "platform/system/Device.h"
 
 #include <QTimeZone>
 #include <cstdlib>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/Calendar.h"
-#include "platform/Clock.h"
-#include "platform/UserDefaults.h"
+#include "platform/calendar/Calendar.h"
+#include "platform/calendar/Clock.h"
+#include "platform/defaults/UserDefaults.h"
 
 #include <QString>
 #include <QTemporaryDir>

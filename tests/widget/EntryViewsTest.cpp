@@ -1,12 +1,13 @@
-#include "core/SharedDefaults.h"
-#include "platform/Device.h"
-#include "platform/ImageAssets.h"
-#include "platform/Localization.h"
-#include "support/TestEnvironment.h"
 #include "widget/EntryViews.h"
+
+#include "core/LocalizedNumber.h"
+#include "core/SharedDefaults.h"
+#include "platform/bundle/ImageAssets.h"
+#include "platform/localization/Localization.h"
+#include "platform/system/Device.h"
+#include "support/TestEnvironment.h"
 #include "widget/Provider.h"
 #include "widget/images/MoonPicture.h"
-#include "core/LocalizedNumber.h"
 
 #include <QImage>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "core/SharedDefaults.h"
-#include "platform/Localization.h"
-#include "platform/WidgetCenter.h"
+#include "platform/localization/Localization.h"
+#include "platform/widgets/WidgetCenter.h"
 #include "support/TestEnvironment.h"
 #include "widget/WidgetHost.h"
 

@@ -1,5 +1,5 @@
 #include "core/SharedDefaults.h"
-#include "platform/UserDefaults.h"
+#include "platform/defaults/UserDefaults.h"
 #include "support/TestEnvironment.h"
 #include "widget/Provider.h"
 

@@ -5,7 +5,7 @@
 #include <QCoreApplication>
 #include <algorithm>
 
-namespace screens {
+namespace app::screens {
 
 using namespace std::chrono_literals;
 
@@ -95,4 +95,4 @@ QString eventDurationText(platform::Instant start, platform::Instant end, bool a
     return parts.join(QStringLiteral(", "));
 }
 
-} // namespace screens
+} // namespace app::screens

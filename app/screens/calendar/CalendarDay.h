@@ -1,12 +1,12 @@
 #pragma once
 
-#include "platform/Calendar.h"
+#include "platform/calendar/Calendar.h"
 #include "platform/events/EventStore.h"
 
 #include <QString>
 #include <vector>
 
-namespace screens {
+namespace app::screens {
 
 // The span of one Gregorian day in the device zone: its first moment to the
 // first moment of the next day, however long the day is.
@@ -34,4 +34,4 @@ std::vector<platform::CalendarEvent> eventsOfDay(platform::EventStore &store,
 // empty for no time at all.
 QString eventDurationText(platform::Instant start, platform::Instant end, bool allDay = false);
 
-} // namespace screens
+} // namespace app::screens

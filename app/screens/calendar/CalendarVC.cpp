@@ -4,11 +4,11 @@
 #include "app/screens/calendar/EventRowView.h"
 #include "components/calendar/MonthCalendarView.h"
 #include "components/visual/ReadableColumn.h"
-#include "platform/AlertController.h"
-#include "platform/Clock.h"
-#include "platform/Console.h"
-#include "platform/Localization.h"
+#include "platform/calendar/Clock.h"
 #include "platform/events/EventDialogs.h"
+#include "platform/localization/Localization.h"
+#include "platform/system/Console.h"
+#include "platform/ui/AlertController.h"
 #include "ui_CalendarVC.h"
 
 #include <QApplication>
@@ -20,7 +20,7 @@
 #include <QScreen>
 #include <QSignalBlocker>
 
-namespace screens {
+namespace app::screens {
 
 namespace {
 
@@ -58,7 +58,7 @@ CalendarVC::CalendarVC(QWidget *parent)
                        "\nQPushButton#addEventButton:focus, QPushButton#todayButton:focus { border: 3px "
                        "solid %1; }"
                        "\nQListWidget#tableView:focus { border: 3px solid %1; }")
-            .arg(QString::fromLatin1(visual::focusRingColor)));
+            .arg(QString::fromLatin1(components::focusRingColor)));
     ui_->calType->addTab(platform::localized("calendarscreen.segmentGregorian"));
     ui_->calType->addTab(platform::localized("calendarscreen.segmentUmmAlQura"));
     ui_->todayButton->setText(platform::localized("calendarscreen.today"));
@@ -132,7 +132,7 @@ void CalendarVC::applyCalendarAppearance()
     look.subtitleColors[components::cellstate::placeholder] = QColor(255, 255, 255, 90);
     look.fillColors[components::cellstate::selected] = Qt::white;
     look.fillColors[components::cellstate::todaySelected] = Qt::white;
-    look.focusColor = QColor(QString::fromLatin1(visual::focusRingColor));
+    look.focusColor = QColor(QString::fromLatin1(components::focusRingColor));
     ui_->calendar->appearanceChanged();
 }
 
@@ -398,4 +398,4 @@ void CalendarVC::boundingRectWillChange(components::MonthCalendarView *, const Q
         layout()->activate();
 }
 
-} // namespace screens
+} // namespace app::screens

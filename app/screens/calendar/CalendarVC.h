@@ -4,9 +4,9 @@
 #include "components/calendar/MonthCalendarDelegate.h"
 #include "components/calendar/OtherCalendarDaySource.h"
 #include "core/RGConv.h"
-#include "platform/DateFormatter.h"
-#include "platform/ViewController.h"
+#include "platform/calendar/DateFormatter.h"
 #include "platform/events/EventStore.h"
+#include "platform/ui/ViewController.h"
 
 #include <QPointer>
 #include <memory>
@@ -17,7 +17,7 @@ namespace Ui {
 class CalendarVC;
 }
 
-namespace screens {
+namespace app::screens {
 
 class EventRowView;
 
@@ -106,4 +106,4 @@ private:
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };
 
-} // namespace screens
+} // namespace app::screens

@@ -1,6 +1,6 @@
 #include "app/screens/calendar/EventRowView.h"
 
-#include "platform/Localization.h"
+#include "platform/localization/Localization.h"
 
 #include <QApplication>
 #include <QGraphicsOpacityEffect>
@@ -14,7 +14,7 @@
 #include <QVBoxLayout>
 #include <QVariantAnimation>
 
-namespace screens {
+namespace app::screens {
 
 namespace {
 
@@ -303,4 +303,4 @@ void EventRowView::mouseReleaseEvent(QMouseEvent *event)
         emit selected();
 }
 
-} // namespace screens
+} // namespace app::screens

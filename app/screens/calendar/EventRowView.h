@@ -12,7 +12,7 @@ class QPushButton;
 class QVariantAnimation;
 class QGraphicsOpacityEffect;
 
-namespace screens {
+namespace app::screens {
 
 // A plain view whose background never becomes clear: a clear colour put on it
 // is taken back, so a row's calendar colour survives highlighting.
@@ -106,4 +106,4 @@ private:
     double progress_ = 1.0;
 };
 
-} // namespace screens
+} // namespace app::screens

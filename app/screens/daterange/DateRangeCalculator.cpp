@@ -1,6 +1,6 @@
 #include "app/screens/daterange/DateRangeCalculator.h"
 
-namespace screens {
+namespace app::screens {
 
 platform::Instant DateRangeCalculator::startOfDay(platform::Instant instant)
 {
@@ -23,4 +23,4 @@ DateRange DateRangeCalculator::between(platform::Instant from, platform::Instant
     return range;
 }
 
-} // namespace screens
+} // namespace app::screens

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/Calendar.h"
+#include "platform/calendar/Calendar.h"
 
-namespace screens {
+namespace app::screens {
 
 // The span between two days, counted in one calendar: the start day counts,
 // the end day does not; every value is negative when `to` lies before `from`.
@@ -31,4 +31,4 @@ public:
                              const platform::Calendar &calendar);
 };
 
-} // namespace screens
+} // namespace app::screens

@@ -1,16 +1,17 @@
 #include "app/screens/daterange/DateRangeVC.h"
 
 #include "components/visual/ReadableColumn.h"
+#include "core/GlobalSettings.h"
 #include "core/LocalizedNumber.h"
-#include "platform/Clock.h"
-#include "platform/Localization.h"
+#include "platform/calendar/Clock.h"
+#include "platform/localization/Localization.h"
 #include "ui_DateRangeVC.h"
 
 #include <QGuiApplication>
 #include <QScreen>
 #include <QSignalBlocker>
 
-namespace screens {
+namespace app::screens {
 
 namespace {
 
@@ -19,7 +20,7 @@ constexpr int compactScreenHeight = 520;
 constexpr int compactTotalFontSize = 17;
 constexpr int compactBreakdownFontSize = 30;
 
-void setPixelFont(visual::MorphingLabel *label, int size)
+void setPixelFont(components::MorphingLabel *label, int size)
 {
     QFont font = label->font();
     font.setPixelSize(size);
@@ -34,8 +35,8 @@ DateRangeVC::DateRangeVC(QWidget *parent)
 {
     ui_->setupUi(this);
     setObjectName(QStringLiteral("DateRangeVC"));
-    setStyleSheet(styleSheet() + visual::legibilityStyleSheet());
-    visual::makeReadableColumn(ui_->wallpaperImageView, visual::readableColumnWidth);
+    setStyleSheet(styleSheet() + components::legibilityStyleSheet());
+    components::makeReadableColumn(ui_->wallpaperImageView, components::readableColumnWidth);
 
     ui_->calendarSegControler->addTab(platform::localized("daterange.segmentGregorian"));
     ui_->calendarSegControler->addTab(platform::localized("daterange.segmentHijri"));
@@ -49,14 +50,14 @@ DateRangeVC::DateRangeVC(QWidget *parent)
     ui_->resetButton->setText(platform::localized("daterange.reset"));
 
     // Both pickers start on the Gregorian side of today.
-    for (visual::DatePicker *picker : {ui_->fromDatePicker, ui_->toDatePicker}) {
+    for (components::DatePicker *picker : {ui_->fromDatePicker, ui_->toDatePicker}) {
         picker->setCalendar(fromConv_.gregorianCalendar());
         picker->setDate(platform::Clock::current());
     }
 
-    connect(ui_->fromDatePicker, &visual::DatePicker::valueChanged, this,
+    connect(ui_->fromDatePicker, &components::DatePicker::valueChanged, this,
             &DateRangeVC::fromDatePickerValueChanged);
-    connect(ui_->toDatePicker, &visual::DatePicker::valueChanged, this,
+    connect(ui_->toDatePicker, &components::DatePicker::valueChanged, this,
             &DateRangeVC::toDatePickerValueChanged);
     connect(ui_->todayButton, &QPushButton::clicked, this, &DateRangeVC::todayButtonAction);
     connect(ui_->resetButton, &QPushButton::clicked, this, &DateRangeVC::resetButtonAction);
@@ -77,7 +78,7 @@ void DateRangeVC::viewDidLoad()
 
 void DateRangeVC::viewWillAppear()
 {
-    ui_->wallpaperImageView->refresh();
+    ui_->wallpaperImageView->setImageName(core::GlobalSettings::currentWallpaperName());
     applyAppearanceFonts();
     const bool rightToLeft = ui_->fromDatePicker->layoutDirection() == Qt::RightToLeft;
     const QString locale = rightToLeft ? QStringLiteral("ar") : QStringLiteral("en");
@@ -101,7 +102,7 @@ void DateRangeVC::applyAppearanceFonts()
     if (const QScreen *screen = QGuiApplication::primaryScreen();
         screen && screen->size().height() < compactScreenHeight) {
         setPixelFont(ui_->daysTextLabel, compactTotalFontSize);
-        for (visual::MorphingLabel *label : {ui_->monthsLabel, ui_->yearsLabel, ui_->daysLabel})
+        for (components::MorphingLabel *label : {ui_->monthsLabel, ui_->yearsLabel, ui_->daysLabel})
             setPixelFont(label, compactBreakdownFontSize);
     }
 }
@@ -142,7 +143,7 @@ void DateRangeVC::calendarSegValueChanged()
     updateResult();
 }
 
-const platform::Calendar &DateRangeVC::calendarFor(const visual::DatePicker &picker,
+const platform::Calendar &DateRangeVC::calendarFor(const components::DatePicker &picker,
                                                    const core::RGConv &conv) const
 {
     // The pickers are only ever given one of the converters' own calendars.
@@ -212,4 +213,4 @@ void DateRangeVC::resetToToday()
     updateResult();
 }
 
-} // namespace screens
+} // namespace app::screens

@@ -2,18 +2,18 @@
 
 #include "app/screens/daterange/DateRangeCalculator.h"
 #include "core/RGConv.h"
-#include "platform/ViewController.h"
+#include "platform/ui/ViewController.h"
 
 #include <memory>
 
 namespace Ui {
 class DateRangeVC;
 }
-namespace visual {
+namespace components {
 class DatePicker;
 }
 
-namespace screens {
+namespace app::screens {
 
 // The duration calculator tab: the span between a "from" and a "to" day, as a
 // total of days and as years, months and days of the chosen calendar. Every
@@ -52,7 +52,7 @@ private:
     void updateResult();
     void applyAppearanceFonts();
     void selectSegment(int index);
-    const platform::Calendar &calendarFor(const visual::DatePicker &picker, const core::RGConv &conv) const;
+    const platform::Calendar &calendarFor(const components::DatePicker &picker, const core::RGConv &conv) const;
 
     std::unique_ptr<Ui::DateRangeVC> ui_;
     core::RGConv fromConv_;
@@ -60,4 +60,4 @@ private:
     DateRange range_;
 };
 
-} // namespace screens
+} // namespace app::screens

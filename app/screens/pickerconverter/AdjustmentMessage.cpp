@@ -1,8 +1,8 @@
 #include "app/screens/pickerconverter/AdjustmentMessage.h"
 
-#include "platform/Localization.h"
+#include "platform/localization/Localization.h"
 
-namespace screens {
+namespace app::screens {
 
 QString adjustmentAlertMessage(std::int64_t adjustment)
 {
@@ -19,4 +19,4 @@ std::int64_t nextWallpaperIndex(std::int64_t index, std::int64_t maxIndex)
     return index + 1;
 }
 
-} // namespace screens
+} // namespace app::screens

@@ -3,7 +3,7 @@
 #include <QString>
 #include <cstdint>
 
-namespace screens {
+namespace app::screens {
 
 // The explanation of the round adjustment button: "adjmsg1 ( -2 ) days2 adjmsg2".
 // The number is plain ASCII digits with its minus sign, whatever the locale,
@@ -15,4 +15,4 @@ QString adjustmentAlertMessage(std::int64_t adjustment);
 // again rather than naming an image that does not exist.
 std::int64_t nextWallpaperIndex(std::int64_t index, std::int64_t maxIndex);
 
-} // namespace screens
+} // namespace app::screens

@@ -2,19 +2,17 @@
 
 #include <functional>
 
-namespace screens {
+namespace app::screens {
 
-// What a reset of the Hijri adjustment reaches outside the screen. The
-// defaults are the application's own (watch link, notification scheduler,
-// widget reload); tests put doubles in their place.
+// What a reset of the Hijri adjustment reaches outside the screen, handed in
+// by whoever makes the screen (the application's own in app/Composition.cpp,
+// doubles in tests). An empty one is skipped.
 struct ConverterServices
 {
     std::function<void()> sendAdjustmentToWatch;
     // May throw notifications::CustomError; the screen ignores that failure.
     std::function<void()> rescheduleNotifications;
     std::function<void()> reloadWidgetTimelines;
-
-    static ConverterServices application();
 };
 
-} // namespace screens
+} // namespace app::screens

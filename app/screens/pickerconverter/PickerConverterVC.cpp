@@ -7,12 +7,12 @@
 #include "components/visual/ReadableColumn.h"
 #include "core/GlobalSettings.h"
 #include "core/LocalizedNumber.h"
-#include "platform/AlertController.h"
-#include "platform/Clock.h"
-#include "platform/ImageAssets.h"
-#include "platform/Localization.h"
-#include "platform/TabBarController.h"
+#include "platform/bundle/ImageAssets.h"
+#include "platform/calendar/Clock.h"
+#include "platform/localization/Localization.h"
 #include "platform/notifications/UserNotificationCenter.h"
+#include "platform/ui/AlertController.h"
+#include "platform/ui/TabBarController.h"
 #include "ui_PickerConverterVC.h"
 
 #include <QFontInfo>
@@ -23,7 +23,7 @@
 #include <QScreen>
 #include <QSignalBlocker>
 
-namespace screens {
+namespace app::screens {
 
 namespace {
 
@@ -51,12 +51,12 @@ PickerConverterVC::PickerConverterVC(QWidget *parent)
       // first appearance replaces it.
       convResult_(std::make_shared<const core::RGDate>(
           platform::Clock::current(), platform::Calendar(platform::CalendarIdentifier::gregorian))),
-      settings_(core::GlobalSettings::shared()), services_(ConverterServices::application())
+      settings_(core::GlobalSettings::shared())
 {
     ui_->setupUi(this);
     setObjectName(QStringLiteral("PickerConverterVC"));
-    setStyleSheet(styleSheet() + visual::legibilityStyleSheet());
-    visual::makeReadableColumn(ui_->wallpaperImageView, visual::readableColumnWidth);
+    setStyleSheet(styleSheet() + components::legibilityStyleSheet());
+    components::makeReadableColumn(ui_->wallpaperImageView, components::readableColumnWidth);
     // Left and Right reach the screen when no control wants them. A click
     // gives it the keyboard; Tab passes it by for the controls, which show
     // where the focus is.
@@ -76,9 +76,9 @@ PickerConverterVC::PickerConverterVC(QWidget *parent)
     dayFont_ = ui_->convertedDayLabel->font();
 
     connect(ui_->calendarSegControl, &QTabBar::currentChanged, this, &PickerConverterVC::ValueChanged);
-    connect(ui_->datePicker, &visual::DatePicker::valueChanged, this,
+    connect(ui_->datePicker, &components::DatePicker::valueChanged, this,
             &PickerConverterVC::pickerDateHasChanged);
-    connect(ui_->datePicker, &visual::DatePicker::willChange, this, &PickerConverterVC::datePickerWillChange);
+    connect(ui_->datePicker, &components::DatePicker::willChange, this, &PickerConverterVC::datePickerWillChange);
     connect(ui_->todayButton, &QPushButton::clicked, this, &PickerConverterVC::todayButtonAction);
     connect(ui_->AdjRoundButton, &QPushButton::clicked, this, &PickerConverterVC::AdjRoundButtonAction);
     connect(ui_->changeWallpaperButton, &QToolButton::clicked, this, &PickerConverterVC::changeWallpaper);
@@ -104,7 +104,7 @@ void PickerConverterVC::viewDidLoad()
 
 void PickerConverterVC::viewWillAppear()
 {
-    ui_->wallpaperImageView->refresh();
+    ui_->wallpaperImageView->setImageName(core::GlobalSettings::currentWallpaperName());
     refreshTodayPanel();
     resetConverterToToday();
     const bool rightToLeft = ui_->datePicker->layoutDirection() == Qt::RightToLeft;
@@ -426,4 +426,4 @@ void PickerConverterVC::keyPressEvent(QKeyEvent *event)
     event->accept();
 }
 
-} // namespace screens
+} // namespace app::screens

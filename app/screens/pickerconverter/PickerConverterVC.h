@@ -2,7 +2,7 @@
 
 #include "app/screens/pickerconverter/ConverterServices.h"
 #include "core/RGConv.h"
-#include "platform/ViewController.h"
+#include "platform/ui/ViewController.h"
 
 #include <QFont>
 #include <QPixmap>
@@ -16,7 +16,7 @@ namespace Ui {
 class PickerConverterVC;
 }
 
-namespace screens {
+namespace app::screens {
 
 // The converter tab: today on both calendars, and any picked day converted
 // from Gregorian to Hijri or back, with the user's Hijri adjustment applied by
@@ -96,4 +96,4 @@ private:
     bool pressed_ = false;
 };
 
-} // namespace screens
+} // namespace app::screens

@@ -10,10 +10,10 @@
 #include "components/visual/MorphingLabel.h"
 #include "components/visual/WallpaperBackground.h"
 #include "core/GlobalSettings.h"
-#include "platform/Calendar.h"
-#include "platform/Clock.h"
-#include "platform/ImageAssets.h"
-#include "platform/NumberFormatter.h"
+#include "platform/bundle/ImageAssets.h"
+#include "platform/calendar/Calendar.h"
+#include "platform/calendar/Clock.h"
+#include "platform/calendar/NumberFormatter.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -40,7 +40,7 @@ public:
         numbers_.setLocaleName(arabic ? QStringLiteral("ar") : QStringLiteral("en"));
         resize(420, 760);
 
-        auto *background = visual::WallpaperBackground::install(this);
+        auto *background = components::WallpaperBackground::install(this);
         background->setImageName(core::GlobalSettings::wallpaperAssetName(wallpaper));
 
         auto *column = new QVBoxLayout(this);
@@ -61,7 +61,7 @@ public:
                                .scaled(340, 240, Qt::KeepAspectRatio, Qt::SmoothTransformation));
         auto *bubbleLayout = new QVBoxLayout(bubble_);
         bubbleLayout->setContentsMargins(0, 0, 0, 40);
-        day_ = new visual::MorphingLabel(bubble_);
+        day_ = new components::MorphingLabel(bubble_);
         QFont big = day_->font();
         big.setPixelSize(96);
         big.setBold(true);
@@ -71,7 +71,7 @@ public:
         bubbleLayout->addWidget(day_);
         column->addWidget(bubble_);
 
-        year_ = new visual::MorphingLabel(this);
+        year_ = new components::MorphingLabel(this);
         QFont medium = year_->font();
         medium.setPixelSize(40);
         year_->setFont(medium);
@@ -82,10 +82,10 @@ public:
 
         auto *buttons = new QHBoxLayout;
         buttons->addStretch();
-        auto *back = new visual::CircledButton(QStringLiteral("−"), this);
-        auto *adjustment = new visual::CircledButton(numbers_.string(-1), this);
+        auto *back = new components::CircledButton(QStringLiteral("−"), this);
+        auto *adjustment = new components::CircledButton(numbers_.string(-1), this);
         adjustment->setFixedSize(48, 48);
-        auto *forward = new visual::CircledButton(QStringLiteral("+"), this);
+        auto *forward = new components::CircledButton(QStringLiteral("+"), this);
         for (auto *button : {back, forward}) {
             button->setFixedSize(56, 56);
             QFont f = button->font();
@@ -111,7 +111,7 @@ public:
         calendars->addStretch();
         column->addLayout(calendars);
 
-        picker_ = new visual::DatePicker(this);
+        picker_ = new components::DatePicker(this);
         picker_->setLocaleName(arabic ? QStringLiteral("ar") : QStringLiteral("en"));
         picker_->setCalendar(platform::Calendar::islamicUmmAlQura());
         picker_->setDate(platform::Clock::current());
@@ -126,7 +126,7 @@ public:
                                     : platform::Calendar::islamicUmmAlQura());
             showPicked();
         });
-        connect(picker_, &visual::DatePicker::valueChanged, this, [this] { showPicked(); });
+        connect(picker_, &components::DatePicker::valueChanged, this, [this] { showPicked(); });
         showPicked();
 
         auto *autoplay = new QTimer(this);
@@ -163,7 +163,7 @@ public:
             year_->displayFrameTick();
         }
     }
-    visual::DatePicker *picker() const { return picker_; }
+    components::DatePicker *picker() const { return picker_; }
     void setPickerDate(platform::Instant at)
     {
         picker_->setDate(at);
@@ -173,9 +173,9 @@ public:
 private:
     platform::NumberFormatter numbers_;
     QLabel *bubble_ = nullptr;
-    visual::MorphingLabel *day_ = nullptr;
-    visual::MorphingLabel *year_ = nullptr;
-    visual::DatePicker *picker_ = nullptr;
+    components::MorphingLabel *day_ = nullptr;
+    components::MorphingLabel *year_ = nullptr;
+    components::DatePicker *picker_ = nullptr;
 };
 
 bool grabAll(const QString &folder, int wallpaper)

@@ -1,6 +1,6 @@
 #include "platform/bundle/BundleInfo.h"
 
-#include "platform/Localization.h"
+#include "platform/localization/Localization.h"
 
 #include <mutex>
 

@@ -1,6 +1,6 @@
 #include "platform/events/linux/ICalendarFile.h"
 
-#include "platform/Console.h"
+#include "platform/system/Console.h"
 
 #include <QDate>
 #include <QDateTime>

@@ -1,8 +1,8 @@
 #include "platform/events/linux/VdirEventStore.h"
 
-#include "platform/Clock.h"
-#include "platform/Console.h"
-#include "platform/UserDefaults.h"
+#include "platform/calendar/Clock.h"
+#include "platform/defaults/UserDefaults.h"
+#include "platform/system/Console.h"
 
 #include <QCoreApplication>
 #include <QDir>

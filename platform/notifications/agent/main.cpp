@@ -1,8 +1,8 @@
 // qamarly-notifyd: delivers Qamarly's notifications while the application is closed.
-#include "platform/Console.h"
-#include "platform/Device.h"
 #include "platform/notifications/DeliveryAgent.h"
 #include "platform/notifications/DeliveryAgentLauncher.h"
+#include "platform/system/Console.h"
+#include "platform/system/Device.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

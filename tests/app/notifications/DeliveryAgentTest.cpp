@@ -1,11 +1,12 @@
 // qamarly-notifyd end to end on a private session bus with a fake desktop
 // notification service: delivery, the launcher badge, the application in
 // front, a missing bus or service, a killed agent and missed days.
+#include "platform/notifications/DeliveryAgent.h"
+
 #include "DBusTestSupport.h"
 #include "app/notifications/NotificationScheduler.h"
-#include "platform/Console.h"
-#include "platform/notifications/DeliveryAgent.h"
 #include "platform/notifications/LocalNotificationCenter.h"
+#include "platform/system/Console.h"
 #include "support/TestEnvironment.h"
 
 #include <QProcess>
@@ -207,7 +208,7 @@ TEST_F(DeliveryAgentTest, AfterMissedDaysOnlyTheLatestDailyNotificationIsShownAn
     Clock::install(env.clock()); // 5 December 2026, 12:00 UTC
     LocalNotificationCenter center(path);
     center.setNotificationSettings({AuthorizationStatus::authorized, AuthorizationOption::alert | AuthorizationOption::badge});
-    notifications::NotificationScheduler scheduler(&center);
+    app::notifications::NotificationScheduler scheduler(&center);
     scheduler.rescheduleNotifications();
     ASSERT_TRUE(scheduler.waitForPasses(patienceMs));
     ASSERT_EQ(entries(NotificationStore::State::pending).size(), 59);

@@ -2,17 +2,18 @@
 // switches and permission it obeys, the daily refresh, and passes that
 // supersede each other.
 #include "app/notifications/NotificationScheduler.h"
+
 #include "core/GlobalSettings.h"
 #include "core/RGConv.h"
 #include "core/SharedDefaults.h"
-#include "platform/notifications/TestNotificationCenter.h"
+#include "platform/notifications/testing/TestNotificationCenter.h"
 #include "support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
 
 using namespace platform;
-using notifications::CustomError;
-using notifications::NotificationScheduler;
+using app::notifications::CustomError;
+using app::notifications::NotificationScheduler;
 
 namespace {
 

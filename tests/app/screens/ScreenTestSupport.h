@@ -1,9 +1,9 @@
 #pragma once
 
-#include "platform/AlertController.h"
-#include "platform/Calendar.h"
-#include "platform/Localization.h"
-#include "platform/notifications/TestNotificationCenter.h"
+#include "platform/calendar/Calendar.h"
+#include "platform/localization/Localization.h"
+#include "platform/notifications/testing/TestNotificationCenter.h"
+#include "platform/ui/AlertController.h"
 #include "support/TestEnvironment.h"
 
 #include <QApplication>

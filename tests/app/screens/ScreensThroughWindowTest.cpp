@@ -3,11 +3,12 @@
 // wallpaper each screen's controls sit in, the presented prompt and the tab
 // bar all take part in deciding who gets it.
 #include "ScreenTestSupport.h"
+#include "app/Composition.h"
 #include "app/notifications/CustomError.h"
 #include "app/notifications/EnableOptionsVC.h"
 #include "app/screens/calendar/CalendarVC.h"
 #include "app/screens/daterange/DateRangeVC.h"
-#include "app/screens/events/EventsVC.h"
+#include "app/screens/occasions/EventsVC.h"
 #include "app/screens/pickerconverter/PickerConverterVC.h"
 #include "app/shell/AppDelegate.h"
 #include "app/shell/MainWindow.h"
@@ -16,9 +17,9 @@
 #include "components/carousel/MediaClock.h"
 #include "components/visual/DatePickerColumn.h"
 #include "core/GlobalSettings.h"
-#include "platform/TabBarController.h"
-#include "platform/Window.h"
 #include "platform/settings/AppSettingsWindow.h"
+#include "platform/ui/TabBarController.h"
+#include "platform/ui/Window.h"
 #include "support/WindowInput.h"
 #include "ui_CalendarVC.h"
 #include "ui_DateRangeVC.h"
@@ -53,20 +54,21 @@ protected:
     // before it is shown (a denied permission, a clock for the carousel).
     void open(const std::function<void()> &beforeShow = {})
     {
-        shell::AppServices services;
+        app::shell::AppServices services;
         services.center = world.center.get();
         services.refreshNotificationsIfNeeded = [] {};
         services.rescheduleNotifications = [this] {
             ++appReschedules;
             // As the scheduler does: it clears, then refuses without alerts.
             if (!world.center->notificationSettings().alertsAllowed())
-                throw notifications::CustomError(notifications::CustomError::NotificationsNotAllowed);
+                throw app::notifications::CustomError(
+                    app::notifications::CustomError::NotificationsNotAllowed);
         };
-        delegate = std::make_unique<shell::AppDelegate>(services);
-        window = shell::makeMainWindow(shell::tabScreens());
-        tabs = shell::rootTabBarController(*window);
+        delegate = std::make_unique<app::shell::AppDelegate>(services);
+        window = app::shell::makeMainWindow(app::tabScreens());
+        tabs = app::shell::rootTabBarController(*window);
         ASSERT_NE(tabs, nullptr);
-        screens::ConverterServices converterServices;
+        app::screens::ConverterServices converterServices;
         converterServices.sendAdjustmentToWatch = [] {};
         converterServices.rescheduleNotifications = [] {};
         converterServices.reloadWidgetTimelines = [] {};
@@ -88,21 +90,21 @@ protected:
         world.settle();
     }
 
-    screens::PickerConverterVC &converter()
+    app::screens::PickerConverterVC &converter()
     {
-        return *qobject_cast<screens::PickerConverterVC *>(tabs->viewControllerAt(converterTab));
+        return *qobject_cast<app::screens::PickerConverterVC *>(tabs->viewControllerAt(converterTab));
     }
-    screens::DateRangeVC &dateRange()
+    app::screens::DateRangeVC &dateRange()
     {
-        return *qobject_cast<screens::DateRangeVC *>(tabs->viewControllerAt(dateRangeTab));
+        return *qobject_cast<app::screens::DateRangeVC *>(tabs->viewControllerAt(dateRangeTab));
     }
-    events::EventsVC &occasions()
+    app::occasions::EventsVC &occasions()
     {
-        return *qobject_cast<events::EventsVC *>(tabs->viewControllerAt(occasionsTab));
+        return *qobject_cast<app::occasions::EventsVC *>(tabs->viewControllerAt(occasionsTab));
     }
-    notifications::EnableOptionsVC *prompt() const
+    app::notifications::EnableOptionsVC *prompt() const
     {
-        return window->findChild<notifications::EnableOptionsVC *>();
+        return window->findChild<app::notifications::EnableOptionsVC *>();
     }
 
     void selectTab(int index)
@@ -166,7 +168,7 @@ protected:
 
     screentest::ScreenWorld world;
     std::shared_ptr<components::ManualMediaClock> clock = std::make_shared<components::ManualMediaClock>();
-    std::unique_ptr<shell::AppDelegate> delegate;
+    std::unique_ptr<app::shell::AppDelegate> delegate;
     std::unique_ptr<platform::Window> window;
     platform::TabBarController *tabs = nullptr;
     int appReschedules = 0;
@@ -195,7 +197,7 @@ TEST_F(MainWindowInput, TheCalendarTabListsTheDayPickedOnItsGridFromTheCalendarF
     platform::setEventAccessPrompt([](std::function<void(bool)> answer) { answer(true); });
     open();
     selectTab(calendarTab);
-    auto &calendar = *qobject_cast<screens::CalendarVC *>(tabs->viewControllerAt(calendarTab));
+    auto &calendar = *qobject_cast<app::screens::CalendarVC *>(tabs->viewControllerAt(calendarTab));
     components::MonthCalendarView *grid = calendar.outlets().calendar;
     const QRectF cell = grid->rectForDate(testenv::gregorianInstant(2026, 12, 8));
     ASSERT_FALSE(cell.isEmpty());
@@ -221,7 +223,7 @@ TEST_F(MainWindowInput, EveryControlOfEveryTabIsReachableInBothDirections)
             int controls = 0;
             for (QWidget *w : tabs->viewControllerAt(index)->findChildren<QWidget *>()) {
                 const bool takesInput = qobject_cast<QAbstractButton *>(w) || qobject_cast<QTabBar *>(w) ||
-                                        qobject_cast<visual::DatePickerColumn *>(w) ||
+                                        qobject_cast<components::DatePickerColumn *>(w) ||
                                         qobject_cast<components::Carousel *>(w);
                 if (!takesInput || !w->isVisible() || !w->isEnabled())
                     continue;
@@ -351,9 +353,9 @@ TEST_F(MainWindowInput, TheOccasionsCarouselTurnsByDragClickAndWheel)
 TEST_F(MainWindowInput, TheFirstRunPromptIsClosedWithTheMouse)
 {
     open([this] { world.center->setSettings({}); });
-    notifications::EnableOptionsVC *shown = prompt();
+    app::notifications::EnableOptionsVC *shown = prompt();
     ASSERT_NE(shown, nullptr);
-    QPointer<notifications::EnableOptionsVC> guard(shown);
+    QPointer<app::notifications::EnableOptionsVC> guard(shown);
     EXPECT_TRUE(input::reaches(shown->outlets().closeButton));
     input::click(shown->outlets().closeButton);
     world.settle();
@@ -372,7 +374,7 @@ TEST_F(MainWindowInput, ARefusedPermissionIsGrantedAgainFromTheAlertsSettingsBut
         world.center->setSettings({});
         world.center->setAuthorizationAnswer(false, 0);
     });
-    QPointer<notifications::EnableOptionsVC> shown = prompt();
+    QPointer<app::notifications::EnableOptionsVC> shown = prompt();
     ASSERT_FALSE(shown.isNull());
     int promptReschedules = 0;
     shown->setRescheduleNotifications([&promptReschedules] { ++promptReschedules; });

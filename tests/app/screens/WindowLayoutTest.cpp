@@ -5,8 +5,8 @@
 #include "ScreenTestSupport.h"
 #include "app/screens/calendar/CalendarVC.h"
 #include "app/screens/daterange/DateRangeVC.h"
-#include "app/screens/events/EventView.h"
-#include "app/screens/events/EventsVC.h"
+#include "app/screens/occasions/EventView.h"
+#include "app/screens/occasions/EventsVC.h"
 #include "app/screens/pickerconverter/PickerConverterVC.h"
 #include "app/shell/MainWindow.h"
 #include "components/carousel/Carousel.h"
@@ -15,8 +15,8 @@
 #include "components/visual/ReadableColumn.h"
 #include "components/visual/WallpaperBackground.h"
 #include "core/GlobalSettings.h"
-#include "platform/TabBarController.h"
-#include "platform/Window.h"
+#include "platform/ui/TabBarController.h"
+#include "platform/ui/Window.h"
 #include "ui_CalendarVC.h"
 #include "ui_DateRangeVC.h"
 #include "ui_EventsVC.h"
@@ -41,7 +41,7 @@ constexpr int converterTab = 1;
 constexpr int rangeTab = 2;
 constexpr int occasionsTab = 3;
 
-const QSize minimumWindow(shell::mainWindowMinimumWidth, shell::mainWindowMinimumHeight);
+const QSize minimumWindow(app::shell::mainWindowMinimumWidth, app::shell::mainWindowMinimumHeight);
 const QSize laptopWindow(420, 700);
 const QSize largeWindow(1920, 1040);
 
@@ -52,11 +52,11 @@ protected:
     {
         if (arabic)
             world.useArabic();
-        window =
-            shell::makeMainWindow({{[] { return new screens::CalendarVC; }, "calendarscreen.tabTitle", {}},
-                                   {[] { return new screens::PickerConverterVC; }, "converter.tabTitle", {}},
-                                   {[] { return new screens::DateRangeVC; }, "daterange.tabTitle", {}},
-                                   {[] { return new events::EventsVC; }, "occasions.tabTitle", {}}});
+        window = app::shell::makeMainWindow(
+            {{[] { return new app::screens::CalendarVC; }, "calendarscreen.tabTitle", {}},
+             {[] { return new app::screens::PickerConverterVC; }, "converter.tabTitle", {}},
+             {[] { return new app::screens::DateRangeVC; }, "daterange.tabTitle", {}},
+             {[] { return new app::occasions::EventsVC; }, "occasions.tabTitle", {}}});
         window->resize(size);
         window->show();
         window->activateWindow();
@@ -66,22 +66,22 @@ protected:
         selectTab(converterTab);
     }
 
-    platform::TabBarController &tabs() { return *shell::rootTabBarController(*window); }
-    screens::CalendarVC &calendarScreen()
+    platform::TabBarController &tabs() { return *app::shell::rootTabBarController(*window); }
+    app::screens::CalendarVC &calendarScreen()
     {
-        return *qobject_cast<screens::CalendarVC *>(tabs().viewControllerAt(calendarTab));
+        return *qobject_cast<app::screens::CalendarVC *>(tabs().viewControllerAt(calendarTab));
     }
-    screens::PickerConverterVC &converter()
+    app::screens::PickerConverterVC &converter()
     {
-        return *qobject_cast<screens::PickerConverterVC *>(tabs().viewControllerAt(converterTab));
+        return *qobject_cast<app::screens::PickerConverterVC *>(tabs().viewControllerAt(converterTab));
     }
-    screens::DateRangeVC &range()
+    app::screens::DateRangeVC &range()
     {
-        return *qobject_cast<screens::DateRangeVC *>(tabs().viewControllerAt(rangeTab));
+        return *qobject_cast<app::screens::DateRangeVC *>(tabs().viewControllerAt(rangeTab));
     }
-    events::EventsVC &occasions()
+    app::occasions::EventsVC &occasions()
     {
-        return *qobject_cast<events::EventsVC *>(tabs().viewControllerAt(occasionsTab));
+        return *qobject_cast<app::occasions::EventsVC *>(tabs().viewControllerAt(occasionsTab));
     }
     components::Carousel &carousel() { return *occasions().outlets().carousel; }
 
@@ -110,7 +110,7 @@ protected:
     }
     void stillMorphing()
     {
-        for (auto *label : window->findChildren<visual::MorphingLabel *>())
+        for (auto *label : window->findChildren<components::MorphingLabel *>())
             label->setMorphingEnabled(false);
     }
 
@@ -122,7 +122,7 @@ protected:
 bool isControl(const QWidget *w)
 {
     return qobject_cast<const QLabel *>(w) || qobject_cast<const QAbstractButton *>(w) ||
-           qobject_cast<const QTabBar *>(w) || qobject_cast<const visual::DatePicker *>(w) ||
+           qobject_cast<const QTabBar *>(w) || qobject_cast<const components::DatePicker *>(w) ||
            qobject_cast<const components::Carousel *>(w);
 }
 
@@ -233,7 +233,7 @@ TEST_F(AppWindow, OnALargeWindowTheContentIsACentredColumnAndTheBubbleKeepsItsSh
                            static_cast<QWidget *>(converter().outlets().todayPanel),
                            static_cast<QWidget *>(converter().outlets().bubleView)}) {
         SCOPED_TRACE(nameOf(panel).toStdString());
-        EXPECT_LE(panel->width(), visual::readableColumnWidth);
+        EXPECT_LE(panel->width(), components::readableColumnWidth);
         EXPECT_LE(std::abs(rectInWindow(panel).center().x() - middle), 2);
     }
     // The speech bubble is drawn at its own proportions, with the result inside it.
@@ -252,7 +252,7 @@ TEST_F(AppWindow, OnALargeWindowTheContentIsACentredColumnAndTheBubbleKeepsItsSh
     selectTab(rangeTab);
     for (QWidget *picker : {static_cast<QWidget *>(range().outlets().fromDatePicker),
                             static_cast<QWidget *>(range().outlets().toDatePicker)})
-        EXPECT_LE(picker->width(), visual::readableColumnWidth);
+        EXPECT_LE(picker->width(), components::readableColumnWidth);
     expectReadable(&range(), window.get());
 }
 
@@ -353,7 +353,7 @@ TEST_F(AppWindow, TheOccasionsRowFollowsTheReadingDirectionForCardsKeysAndDrags)
 
 int ringPixels(const QImage &image)
 {
-    const QColor ring(QString::fromLatin1(visual::focusRingColor));
+    const QColor ring(QString::fromLatin1(components::focusRingColor));
     int count = 0;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x) {
@@ -405,7 +405,7 @@ TEST_F(AppWindow, TheKeyboardFocusIsPlainOnEveryControlItReachesInBothDirections
                     EXPECT_TRUE(reached.contains(calendarScreen().outlets().calendar)) << "the month grid";
                 } else {
                     EXPECT_TRUE(reachedKind([](QWidget *w) {
-                        return qobject_cast<visual::DatePicker *>(w->parentWidget()) != nullptr;
+                        return qobject_cast<components::DatePicker *>(w->parentWidget()) != nullptr;
                     })) << "the date wheels";
                 }
                 EXPECT_TRUE(
@@ -480,9 +480,8 @@ TEST_F(AppWindow, WhiteTextStaysLegibleOverEveryWallpaper)
         stillMorphing();
         QWidget *screen = tabs().viewControllerAt(tab);
         const auto render = [screen](const QString &wallpaper) {
-            core::GlobalSettings::setCurrentWallpaperName(wallpaper);
-            for (auto *background : screen->findChildren<visual::WallpaperBackground *>())
-                background->refresh();
+            for (auto *background : screen->findChildren<components::WallpaperBackground *>())
+                background->setImageName(wallpaper);
             return screen->grab().toImage().convertToFormat(QImage::Format_RGB32);
         };
         const QImage plain = render(QStringLiteral("no-such-wallpaper"));

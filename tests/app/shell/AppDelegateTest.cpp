@@ -1,17 +1,18 @@
 // The delegate's launch, foreground and notification steps, and the desktop
 // lifecycle that drives them.
+#include "app/shell/AppDelegate.h"
+
 #include "Printing.h"
 #include "app/notifications/NotificationScheduler.h"
-#include "app/shell/AppDelegate.h"
-#include "app/shell/ApplicationMain.h"
 #include "app/shell/ApplicationLifecycle.h"
+#include "app/shell/ApplicationMain.h"
 #include "app/shell/MainWindow.h"
 #include "core/GlobalSettings.h"
 #include "core/SharedDefaults.h"
-#include "platform/Localization.h"
-#include "platform/TabBarController.h"
-#include "platform/Window.h"
-#include "platform/notifications/TestNotificationCenter.h"
+#include "platform/localization/Localization.h"
+#include "platform/notifications/testing/TestNotificationCenter.h"
+#include "platform/ui/TabBarController.h"
+#include "platform/ui/Window.h"
 #include "support/TestEnvironment.h"
 
 #include <QApplication>
@@ -40,13 +41,13 @@ TEST(AppDelegate, LaunchMakesItTheCentreDelegateBeforeRefreshingAndTintsTheTabBa
     testenv::ScopedEnvironment env;
     platform::TestNotificationCenter center;
     QStringList log;
-    shell::AppDelegate *self = nullptr;
-    shell::AppServices services;
+    app::shell::AppDelegate *self = nullptr;
+    app::shell::AppServices services;
     services.center = &center;
     services.refreshNotificationsIfNeeded = [&] {
         log << (center.delegate() == self ? QStringLiteral("refresh after delegate") : QStringLiteral("refresh"));
     };
-    shell::AppDelegate delegate(services);
+    app::shell::AppDelegate delegate(services);
     self = &delegate;
     EXPECT_EQ(&delegate.center(), &center);
     EXPECT_EQ(center.delegate(), nullptr) << "construction puts nothing in place";
@@ -56,7 +57,7 @@ TEST(AppDelegate, LaunchMakesItTheCentreDelegateBeforeRefreshingAndTintsTheTabBa
     EXPECT_EQ(log, QStringList{"refresh after delegate"});
     EXPECT_EQ(platform::TabBarController::appearanceTintColor(), QColor(Qt::white));
     EXPECT_EQ(delegate.watchSession(), nullptr) << "no watch on a desktop";
-    EXPECT_EQ(shell::AppDelegate::shared(), &delegate);
+    EXPECT_EQ(app::shell::AppDelegate::shared(), &delegate);
     platform::TabBarController::setAppearanceTintColor(before);
 }
 
@@ -66,14 +67,14 @@ TEST(AppDelegate, NotificationsAreRescheduledAtMostOnceADayAcrossLaunchAndReturn
     platform::TestNotificationCenter center;
     center.setSettings({platform::AuthorizationStatus::authorized,
                         platform::AuthorizationOption::alert | platform::AuthorizationOption::badge});
-    notifications::NotificationScheduler scheduler(&center, env.suite());
+    app::notifications::NotificationScheduler scheduler(&center, env.suite());
     // Last planned the day before.
     env.suite()->setString(core::keys::lastRefreshDate,
-                           notifications::NotificationScheduler::refreshStamp(env.clock()->now() - std::chrono::hours(24)));
-    shell::AppServices services;
+                           app::notifications::NotificationScheduler::refreshStamp(env.clock()->now() - std::chrono::hours(24)));
+    app::shell::AppServices services;
     services.center = &center;
     services.refreshNotificationsIfNeeded = [&] { scheduler.refreshNotificationsIfNeeded(); };
-    shell::AppDelegate delegate(services);
+    app::shell::AppDelegate delegate(services);
     const auto reschedules = [&] {
         EXPECT_TRUE(scheduler.waitForPasses(10000));
         return center.calls().count(QStringLiteral("removePending"));
@@ -86,7 +87,7 @@ TEST(AppDelegate, NotificationsAreRescheduledAtMostOnceADayAcrossLaunchAndReturn
     delegate.applicationWillEnterForeground(app());
     EXPECT_EQ(reschedules(), 1) << "same day";
     EXPECT_EQ(env.suite()->string(core::keys::lastRefreshDate),
-              notifications::NotificationScheduler::refreshStamp(env.clock()->now()));
+              app::notifications::NotificationScheduler::refreshStamp(env.clock()->now()));
 
     env.clock()->advance(std::chrono::hours(24));
     delegate.applicationWillEnterForeground(app());
@@ -98,10 +99,10 @@ TEST(AppDelegate, ANotificationInFrontSetsItsBadgeAndShowsNothing)
 {
     testenv::ScopedEnvironment env;
     platform::TestNotificationCenter center;
-    shell::AppServices services;
+    app::shell::AppServices services;
     services.center = &center;
     services.refreshNotificationsIfNeeded = [] {};
-    shell::AppDelegate delegate(services);
+    app::shell::AppDelegate delegate(services);
     delegate.didFinishLaunchingWithOptions(app(), {});
     center.setApplicationIconBadgeNumber(3);
 
@@ -118,21 +119,21 @@ struct RunningApplication
     platform::TestNotificationCenter center;
     int refreshes = 0;
     int opened = 0;
-    std::unique_ptr<shell::AppDelegate> delegate;
+    std::unique_ptr<app::shell::AppDelegate> delegate;
     std::unique_ptr<platform::Window> window;
-    std::unique_ptr<shell::ApplicationLifecycle> lifecycle;
+    std::unique_ptr<app::shell::ApplicationLifecycle> lifecycle;
 
     RunningApplication()
     {
-        shell::AppServices services;
+        app::shell::AppServices services;
         services.center = &center;
         services.refreshNotificationsIfNeeded = [this] { ++refreshes; };
-        delegate = std::make_unique<shell::AppDelegate>(services);
+        delegate = std::make_unique<app::shell::AppDelegate>(services);
         const auto screen = [] { return new platform::ViewController; };
-        window = shell::makeMainWindow({{screen, "tab.converter", {}}, {screen, "tab.occasions", {}}});
+        window = app::shell::makeMainWindow({{screen, "tab.converter", {}}, {screen, "tab.occasions", {}}});
         delegate->setWindow(window.get());
         delegate->didFinishLaunchingWithOptions(app(), {});
-        lifecycle = std::make_unique<shell::ApplicationLifecycle>(app(), *delegate, *window);
+        lifecycle = std::make_unique<app::shell::ApplicationLifecycle>(app(), *delegate, *window);
         lifecycle->applicationStateChanged(Qt::ApplicationActive);
         window->show();
     }
@@ -178,7 +179,7 @@ TEST(ApplicationLifecycle, AnotherStartBringsTheWindowForwardAndCountsAsOneRetur
 TEST(ApplicationLifecycle, OpeningThroughAnAddressOnlyBringsTheApplicationToTheFront)
 {
     RunningApplication a;
-    auto *tabs = shell::rootTabBarController(*a.window);
+    auto *tabs = app::shell::rootTabBarController(*a.window);
     tabs->setSelectedIndex(1);
     core::GlobalSettings::shared().adjustmentNumber = 1;
     core::GlobalSettings::shared().save();
@@ -194,7 +195,7 @@ TEST(ApplicationLifecycle, OpeningThroughAnAddressOnlyBringsTheApplicationToTheF
 
 TEST(ApplicationLifecycle, FindsTheAddressAmongTheArguments)
 {
-    using shell::ApplicationLifecycle;
+    using app::shell::ApplicationLifecycle;
     EXPECT_EQ(ApplicationLifecycle::urlArgument({"-style", "fusion", "qamarly://today"}), QUrl("qamarly://today"));
     EXPECT_TRUE(ApplicationLifecycle::urlArgument({"today"}).isEmpty());
     EXPECT_TRUE(ApplicationLifecycle::urlArgument({}).isEmpty());
@@ -209,19 +210,19 @@ TEST(MainWindow, IsTitledQamarlyWithOneTabPerScreenInOrder)
         ++made;
         return new platform::ViewController;
     };
-    const auto window = shell::makeMainWindow({{screen, "tab.calendar", {}}, {screen, "tab.converter", {}},
+    const auto window = app::shell::makeMainWindow({{screen, "tab.calendar", {}}, {screen, "tab.converter", {}},
                                                 {[] { return nullptr; }, "tab.dateRange", {}}});
     EXPECT_EQ(window->windowTitle(), "Qamarly");
     // Under Arabic the title is the name the launcher entry and the dialogs use.
     env.setLocale(QStringLiteral("ar_SA"));
     platform::installTranslations();
-    EXPECT_EQ(shell::makeMainWindow({})->windowTitle(), QString::fromUtf8("قمرلي"));
+    EXPECT_EQ(app::shell::makeMainWindow({})->windowTitle(), QString::fromUtf8("قمرلي"));
     env.setLocale(QStringLiteral("en_US"));
     platform::installTranslations();
     EXPECT_TRUE(QFile::exists(QStringLiteral(":/images/qamarly.png"))) << "the window's icon is built in";
     EXPECT_TRUE(QGuiApplication::primaryScreen()->availableGeometry().contains(window->geometry()))
         << "the window fits its screen";
-    auto *tabs = shell::rootTabBarController(*window);
+    auto *tabs = app::shell::rootTabBarController(*window);
     ASSERT_NE(tabs, nullptr);
     EXPECT_EQ(made, 2);
     EXPECT_EQ(tabs->count(), 2) << "a screen that cannot be made is left out";
@@ -235,22 +236,22 @@ TEST(ApplicationMain, ArabicLaysTheApplicationOutRightToLeft)
 {
     {
         testenv::ScopedEnvironment arabic(QStringLiteral("ar_SA"));
-        shell::prepareApplication();
+        app::shell::prepareApplication();
         EXPECT_EQ(QGuiApplication::layoutDirection(), Qt::RightToLeft);
         EXPECT_EQ(QCoreApplication::applicationName(), "qamarly");
     }
     testenv::ScopedEnvironment english;
-    shell::prepareApplication();
+    app::shell::prepareApplication();
     EXPECT_EQ(QGuiApplication::layoutDirection(), Qt::LeftToRight);
 }
 
 TEST(ApplicationMain, TheWindowIsForNoArgumentsQtOptionsAndAddressesOnly)
 {
-    EXPECT_TRUE(shell::wantsWindow({}));
-    EXPECT_TRUE(shell::wantsWindow({"-style", "fusion"}));
-    EXPECT_TRUE(shell::wantsWindow({"qamarly://today"}));
-    EXPECT_FALSE(shell::wantsWindow({"today"}));
-    EXPECT_FALSE(shell::wantsWindow({"--help"}));
+    EXPECT_TRUE(app::shell::wantsWindow({}));
+    EXPECT_TRUE(app::shell::wantsWindow({"-style", "fusion"}));
+    EXPECT_TRUE(app::shell::wantsWindow({"qamarly://today"}));
+    EXPECT_FALSE(app::shell::wantsWindow({"today"}));
+    EXPECT_FALSE(app::shell::wantsWindow({"--help"}));
 }
 
 TEST(ApplicationMain, ADisplayIsAnXOrWaylandDisplayOrAPlatformThatNeedsNone)
@@ -260,13 +261,13 @@ TEST(ApplicationMain, ADisplayIsAnXOrWaylandDisplayOrAPlatformThatNeedsNone)
     qunsetenv("DISPLAY");
     qunsetenv("WAYLAND_DISPLAY");
     qputenv("QT_QPA_PLATFORM", "xcb");
-    EXPECT_FALSE(shell::displayAvailable({}));
-    EXPECT_TRUE(shell::displayAvailable({"-platform", "offscreen"}));
+    EXPECT_FALSE(app::shell::displayAvailable({}));
+    EXPECT_TRUE(app::shell::displayAvailable({"-platform", "offscreen"}));
     qputenv("WAYLAND_DISPLAY", "wayland-0");
-    EXPECT_TRUE(shell::displayAvailable({}));
+    EXPECT_TRUE(app::shell::displayAvailable({}));
     qunsetenv("WAYLAND_DISPLAY");
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    EXPECT_TRUE(shell::displayAvailable({}));
+    EXPECT_TRUE(app::shell::displayAvailable({}));
     for (auto [name, value] : {std::pair{"DISPLAY", display}, {"WAYLAND_DISPLAY", wayland}, {"QT_QPA_PLATFORM", platformName}}) {
         if (value.isNull())
             qunsetenv(name);

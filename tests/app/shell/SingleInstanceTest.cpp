@@ -15,7 +15,7 @@
 
 namespace {
 
-using Outcome = shell::SingleInstance::Outcome;
+using Outcome = app::shell::SingleInstance::Outcome;
 
 // Runs `work` on another thread while this one keeps serving events, as two
 // processes would run side by side.
@@ -37,7 +37,7 @@ Outcome claimFromAnotherStart(const QString &name, const QStringList &arguments)
 {
     Outcome outcome = Outcome::failed;
     whileServing([&] {
-        shell::SingleInstance second(name);
+        app::shell::SingleInstance second(name);
         outcome = second.claim(arguments);
     });
     return outcome;
@@ -59,9 +59,9 @@ TEST(SingleInstance, ASecondStartHandsItsArgumentsToTheFirstAndDoesNotRunItself)
 {
     QTemporaryDir dir;
     const QString name = dir.filePath(QStringLiteral("q.socket"));
-    shell::SingleInstance first(name);
+    app::shell::SingleInstance first(name);
     ASSERT_EQ(first.claim({}), Outcome::primary);
-    QSignalSpy requests(&first, &shell::SingleInstance::activationRequested);
+    QSignalSpy requests(&first, &app::shell::SingleInstance::activationRequested);
 
     EXPECT_EQ(claimFromAnotherStart(name, {"qamarly://today"}), Outcome::forwarded);
     EXPECT_EQ(claimFromAnotherStart(name, {}), Outcome::forwarded);
@@ -77,9 +77,9 @@ TEST(SingleInstance, AStaleSocketFromACrashedStartIsTakenOver)
     leaveStaleSocket(name);
     ASSERT_TRUE(QFile::exists(name));
 
-    shell::SingleInstance first(name);
+    app::shell::SingleInstance first(name);
     EXPECT_EQ(first.claim({}), Outcome::primary);
-    QSignalSpy requests(&first, &shell::SingleInstance::activationRequested);
+    QSignalSpy requests(&first, &app::shell::SingleInstance::activationRequested);
     EXPECT_EQ(claimFromAnotherStart(name, {}), Outcome::forwarded);
     EXPECT_EQ(requests.size(), 1);
 }
@@ -88,9 +88,9 @@ TEST(SingleInstance, AMalformedRequestIsDroppedWithoutActivating)
 {
     QTemporaryDir dir;
     const QString name = dir.filePath(QStringLiteral("q.socket"));
-    shell::SingleInstance first(name);
+    app::shell::SingleInstance first(name);
     ASSERT_EQ(first.claim({}), Outcome::primary);
-    QSignalSpy requests(&first, &shell::SingleInstance::activationRequested);
+    QSignalSpy requests(&first, &app::shell::SingleInstance::activationRequested);
 
     QByteArray answer = "unanswered";
     whileServing([&] {
@@ -113,9 +113,9 @@ TEST(SingleInstance, TheDefaultSocketLivesInTheUsersRuntimeFolder)
     QTemporaryDir dir;
     const QByteArray saved = qgetenv("XDG_RUNTIME_DIR");
     qputenv("XDG_RUNTIME_DIR", dir.path().toLocal8Bit());
-    EXPECT_EQ(shell::SingleInstance::defaultServerName(), dir.filePath(QStringLiteral("qamarly-%1.socket").arg(::getuid())));
+    EXPECT_EQ(app::shell::SingleInstance::defaultServerName(), dir.filePath(QStringLiteral("qamarly-%1.socket").arg(::getuid())));
     qputenv("XDG_RUNTIME_DIR", dir.filePath(QStringLiteral("missing")).toLocal8Bit());
-    EXPECT_TRUE(shell::SingleInstance::defaultServerName().startsWith(QDir::tempPath()));
+    EXPECT_TRUE(app::shell::SingleInstance::defaultServerName().startsWith(QDir::tempPath()));
     qputenv("XDG_RUNTIME_DIR", saved);
 }
 

@@ -3,9 +3,9 @@
 #include "Printing.h"
 #include "app/shell/AppDelegate.h"
 #include "core/GlobalSettings.h"
-#include "platform/Console.h"
-#include "platform/LoopbackWatchSession.h"
-#include "platform/notifications/TestNotificationCenter.h"
+#include "platform/notifications/testing/TestNotificationCenter.h"
+#include "platform/system/Console.h"
+#include "platform/watch/testing/LoopbackWatchSession.h"
 #include "support/TestEnvironment.h"
 
 #include <QApplication>
@@ -62,7 +62,7 @@ protected:
 
     testenv::ScopedEnvironment env_;
     platform::TestNotificationCenter center_;
-    shell::AppServices services_;
+    app::shell::AppServices services_;
     QStringList console;
     QList<QThread *> consoleThreads;
 
@@ -72,12 +72,12 @@ private:
 
 TEST_F(WatchLink, WithoutWatchSupportLaunchReturnsAndChangesSendNothing)
 {
-    shell::AppDelegate delegate(services_);
+    app::shell::AppDelegate delegate(services_);
     EXPECT_FALSE(platform::WatchSession::isSupported());
     EXPECT_TRUE(delegate.didFinishLaunchingWithOptions(app(), {}));
     delegate.applicationWillEnterForeground(app());
     setAdjustment(-1);
-    shell::sendAdjustmentToWatch();
+    app::shell::sendAdjustmentToWatch();
     EXPECT_EQ(delegate.watchSession(), nullptr);
     EXPECT_EQ(console, QStringList{"will send data to watch: AdjuNo: -1"});
 }
@@ -86,7 +86,7 @@ TEST_F(WatchLink, ActivationSendsTheCurrentAdjustment)
 {
     auto watch = installWatch();
     setAdjustment(2);
-    shell::AppDelegate delegate(services_);
+    app::shell::AppDelegate delegate(services_);
     delegate.didFinishLaunchingWithOptions(app(), {});
     EXPECT_EQ(delegate.watchSession(), watch.get());
     EXPECT_EQ(watch->delegate(), &delegate);
@@ -100,7 +100,7 @@ TEST_F(WatchLink, ActivationSendsTheCurrentAdjustment)
 TEST_F(WatchLink, ActivationThatFailsOrEndsInactiveSendsNothing)
 {
     auto watch = installWatch();
-    shell::AppDelegate delegate(services_);
+    app::shell::AppDelegate delegate(services_);
     delegate.didFinishLaunchingWithOptions(app(), {});
     watch->completeActivation(WatchSessionActivationState::inactive);
     watch->completeActivation(WatchSessionActivationState::activated, QStringLiteral("paired watch gone"));
@@ -112,7 +112,7 @@ TEST_F(WatchLink, ActivationThatFailsOrEndsInactiveSendsNothing)
 TEST_F(WatchLink, EveryReturnToTheForegroundActivatesTheSessionAgain)
 {
     auto watch = installWatch();
-    shell::AppDelegate delegate(services_);
+    app::shell::AppDelegate delegate(services_);
     delegate.didFinishLaunchingWithOptions(app(), {});
     delegate.applicationWillEnterForeground(app());
     delegate.applicationWillEnterForeground(app());
@@ -123,7 +123,7 @@ TEST_F(WatchLink, TheWatchAskingWithGetDataIsAnsweredAndAnythingElseIsIgnored)
 {
     auto watch = installWatch();
     watch->setActivatesImmediately(true);
-    shell::AppDelegate delegate(services_);
+    app::shell::AppDelegate delegate(services_);
     delegate.didFinishLaunchingWithOptions(app(), {});
     setAdjustment(3);
 
@@ -139,10 +139,10 @@ TEST_F(WatchLink, SteppingTheAdjustmentSendsTheSavedValueRightAway)
 {
     auto watch = installWatch();
     watch->setActivatesImmediately(true);
-    shell::AppDelegate delegate(services_);
+    app::shell::AppDelegate delegate(services_);
     delegate.didFinishLaunchingWithOptions(app(), {});
     setAdjustment(-1);
-    shell::sendAdjustmentToWatch();
+    app::shell::sendAdjustmentToWatch();
     EXPECT_EQ(adjustmentsReceived(*watch), (QList<qint64>{0, -1}));
     EXPECT_EQ(console.last(), "will send data to watch: AdjuNo: -1");
 }
@@ -150,10 +150,10 @@ TEST_F(WatchLink, SteppingTheAdjustmentSendsTheSavedValueRightAway)
 TEST_F(WatchLink, AnUpdateRefusedBeforeActivationIsLoggedAndTheValueArrivesOnActivation)
 {
     auto watch = installWatch();
-    shell::AppDelegate delegate(services_);
+    app::shell::AppDelegate delegate(services_);
     delegate.didFinishLaunchingWithOptions(app(), {});
     setAdjustment(1);
-    shell::sendAdjustmentToWatch();
+    app::shell::sendAdjustmentToWatch();
     ASSERT_EQ(console.size(), 2);
     EXPECT_EQ(console.at(1), "Updating the context failed: The watch session has not been activated.");
     EXPECT_TRUE(watch->receivedContexts().isEmpty());
@@ -162,7 +162,7 @@ TEST_F(WatchLink, AnUpdateRefusedBeforeActivationIsLoggedAndTheValueArrivesOnAct
     EXPECT_EQ(adjustmentsReceived(*watch), QList<qint64>{1});
 
     watch->refuseUpdates(QStringLiteral("Payload too large"));
-    shell::sendAdjustmentToWatch();
+    app::shell::sendAdjustmentToWatch();
     EXPECT_EQ(console.last(), "Updating the context failed: Payload too large");
     EXPECT_EQ(watch->receivedContexts().size(), 1) << "no retry";
 }
@@ -170,7 +170,7 @@ TEST_F(WatchLink, AnUpdateRefusedBeforeActivationIsLoggedAndTheValueArrivesOnAct
 TEST_F(WatchLink, CallbacksFromABackgroundThreadAreAnsweredOnTheMainThread)
 {
     auto watch = installWatch();
-    shell::AppDelegate delegate(services_);
+    app::shell::AppDelegate delegate(services_);
     delegate.didFinishLaunchingWithOptions(app(), {});
     setAdjustment(4);
 
@@ -189,8 +189,8 @@ TEST_F(WatchLink, CallbacksFromABackgroundThreadAreAnsweredOnTheMainThread)
 
 TEST_F(WatchLink, SendingWithoutADelegateDoesNothing)
 {
-    EXPECT_EQ(shell::AppDelegate::shared(), nullptr);
-    shell::sendAdjustmentToWatch();
+    EXPECT_EQ(app::shell::AppDelegate::shared(), nullptr);
+    app::shell::sendAdjustmentToWatch();
     EXPECT_TRUE(console.isEmpty());
 }
 

@@ -1,8 +1,8 @@
 // Where the main window opens: fitted to the screen the first time, then
 // where the user left it, as long as that place still exists.
 #include "app/shell/MainWindow.h"
-#include "platform/UserDefaults.h"
-#include "platform/Window.h"
+#include "platform/defaults/UserDefaults.h"
+#include "platform/ui/Window.h"
 #include "support/TestEnvironment.h"
 
 #include <QGuiApplication>
@@ -13,8 +13,8 @@ using platform::Window;
 
 namespace {
 
-const QSize minimum(shell::mainWindowMinimumWidth, shell::mainWindowMinimumHeight);
-const QSize usual(shell::mainWindowWidth, shell::mainWindowHeight);
+const QSize minimum(app::shell::mainWindowMinimumWidth, app::shell::mainWindowMinimumHeight);
+const QSize usual(app::shell::mainWindowWidth, app::shell::mainWindowHeight);
 
 struct FitCase
 {
@@ -82,7 +82,7 @@ TEST(WindowPlacement, TheMainWindowOpensOnTheScreenAndReopensWhereTheUserLeftIt)
     testenv::ScopedEnvironment env;
     QRect left;
     {
-        const auto window = shell::makeMainWindow({});
+        const auto window = app::shell::makeMainWindow({});
         EXPECT_TRUE(available().contains(window->geometry()))
             << "the offscreen screen is smaller than the usual size";
         EXPECT_EQ(window->minimumSize(), minimum);
@@ -91,7 +91,7 @@ TEST(WindowPlacement, TheMainWindowOpensOnTheScreenAndReopensWhereTheUserLeftIt)
         window->setGeometry(left);
         window->close();
     }
-    const auto again = shell::makeMainWindow({});
+    const auto again = app::shell::makeMainWindow({});
     EXPECT_EQ(again->geometry(), left);
     EXPECT_FALSE(again->windowState() & Qt::WindowMaximized);
 }
@@ -100,20 +100,20 @@ TEST(WindowPlacement, AMaximisedWindowOpensMaximisedAndAGarbledRecordIsIgnored)
 {
     testenv::ScopedEnvironment env;
     {
-        const auto window = shell::makeMainWindow({});
+        const auto window = app::shell::makeMainWindow({});
         window->show();
         window->showMaximized();
         window->rememberGeometry();
     }
     {
-        const auto again = shell::makeMainWindow({});
+        const auto again = app::shell::makeMainWindow({});
         EXPECT_TRUE(again->windowState() & Qt::WindowMaximized);
     }
     for (const char *garbled : {"", "1,2,3", "a,b,c,d", "10,10,-5,-5", "0,0,400,600,max,extra"}) {
         SCOPED_TRACE(garbled);
-        platform::UserDefaults::standard()->setString(QString::fromLatin1(shell::mainWindowGeometryKey),
+        platform::UserDefaults::standard()->setString(QString::fromLatin1(app::shell::mainWindowGeometryKey),
                                                       QString::fromLatin1(garbled));
-        const auto window = shell::makeMainWindow({});
+        const auto window = app::shell::makeMainWindow({});
         EXPECT_TRUE(available().contains(window->geometry()));
         EXPECT_EQ(window->geometry().center(), Window::fittedGeometry(usual, minimum, available()).center());
     }
@@ -123,13 +123,13 @@ TEST(WindowPlacement, NothingIsRememberedInTheSharedAppGroupSuite)
 {
     testenv::ScopedEnvironment env;
     {
-        const auto window = shell::makeMainWindow({});
+        const auto window = app::shell::makeMainWindow({});
         window->show();
         window->close();
     }
-    EXPECT_FALSE(env.suite()->keys().contains(QString::fromLatin1(shell::mainWindowGeometryKey)));
+    EXPECT_FALSE(env.suite()->keys().contains(QString::fromLatin1(app::shell::mainWindowGeometryKey)));
     EXPECT_TRUE(
-        platform::UserDefaults::standard()->string(QString::fromLatin1(shell::mainWindowGeometryKey)));
+        platform::UserDefaults::standard()->string(QString::fromLatin1(app::shell::mainWindowGeometryKey)));
 }
 
 } // namespace

@@ -4,7 +4,7 @@
 #include "app/shell/AppDelegate.h"
 #include "app/store/RatingPrompt.h"
 #include "app/store/UpdateChecker.h"
-#include "platform/notifications/TestNotificationCenter.h"
+#include "platform/notifications/testing/TestNotificationCenter.h"
 
 #include <QApplication>
 
@@ -17,12 +17,12 @@ TEST(AppDelegateStore, LaunchAndEachReturnCheckTheStoreAndShowOneAlert)
         QStringLiteral("/lookup"),
         {200, LocalStore::lookupBody(QStringLiteral("1.1"), QStringLiteral("2026-12-01T00:00:00Z"))});
     platform::TestNotificationCenter center;
-    shell::AppServices services;
+    app::shell::AppServices services;
     services.center = &center;
     services.refreshNotificationsIfNeeded = [] {};
-    shell::AppDelegate delegate(services);
+    app::shell::AppDelegate delegate(services);
 
-    store::RatingPrompt &prompt = store::RatingPrompt::sharedInstance();
+    app::store::RatingPrompt &prompt = app::store::RatingPrompt::sharedInstance();
     EXPECT_FALSE(prompt.onlyPromptIfLatestVersion);
     EXPECT_EQ(prompt.daysUntilPrompt, 3.0f);
     EXPECT_EQ(prompt.usesUntilPrompt, 7u);
@@ -30,7 +30,7 @@ TEST(AppDelegateStore, LaunchAndEachReturnCheckTheStoreAndShowOneAlert)
 
     auto &app = *qobject_cast<QApplication *>(QCoreApplication::instance());
     delegate.didFinishLaunchingWithOptions(app, {});
-    EXPECT_EQ(store::UpdateChecker::shared().alertType(), store::AlertType::option);
+    EXPECT_EQ(app::store::UpdateChecker::shared().alertType(), app::store::AlertType::option);
     ASSERT_TRUE(waitUntil([] { return shownAlert() != nullptr; }));
     EXPECT_EQ(buttonTitles(shownAlert()), (QStringList{"Next time", "Update"}));
     EXPECT_EQ(world.defaults->integer(QStringLiteral("RatingPromptUseCount")), 1)
@@ -47,7 +47,7 @@ TEST(AppDelegateStore, LaunchAndEachReturnCheckTheStoreAndShowOneAlert)
     EXPECT_EQ(world.defaults->integer(QStringLiteral("RatingPromptUseCount")), 2);
 
     clickButton(shownAlert(), QStringLiteral("Next time"));
-    ASSERT_TRUE(waitUntil([] { return !store::UpdateChecker::shared().alertViewIsVisible; }));
+    ASSERT_TRUE(waitUntil([] { return !app::store::UpdateChecker::shared().alertViewIsVisible; }));
 }
 
 } // namespace

@@ -27,13 +27,13 @@ protected:
     // application configures it, its launch accounting, and any lookup.
     void launch()
     {
-        prompt = std::make_unique<store::RatingPrompt>();
+        prompt = std::make_unique<app::store::RatingPrompt>();
         prompt->onlyPromptIfLatestVersion = false;
         prompt->daysUntilPrompt = 3;
         prompt->usesUntilPrompt = 7;
         prompt->remindPeriod = 2;
         prompt->presentingWindow = &window;
-        posted = std::make_unique<QSignalSpy>(prompt.get(), &store::RatingPrompt::notificationPosted);
+        posted = std::make_unique<QSignalSpy>(prompt.get(), &app::store::RatingPrompt::notificationPosted);
         settle();
     }
 
@@ -62,7 +62,7 @@ protected:
 
     StoreWorld world;
     QWidget window;
-    std::unique_ptr<store::RatingPrompt> prompt;
+    std::unique_ptr<app::store::RatingPrompt> prompt;
     std::unique_ptr<QSignalSpy> posted;
 };
 
@@ -236,7 +236,7 @@ TEST_F(RatingPromptTest, AReviewAddressSetByTheApplicationNeedsNoLookup)
 TEST_F(RatingPromptTest, PreviewModeAsksWhateverTheCounts)
 {
     world.local.route(QStringLiteral("/SA/lookup"), {200, R"({"results":[]})"});
-    prompt = std::make_unique<store::RatingPrompt>();
+    prompt = std::make_unique<app::store::RatingPrompt>();
     prompt->previewMode = true;
     prompt->presentingWindow = &window;
     ASSERT_TRUE(waitUntil([] { return shownAlert() != nullptr; }));

@@ -6,16 +6,16 @@
 #include "app/store/UpdateTypes.h"
 #include "app/store/VersionComparison.h"
 #include "platform/bundle/testing/ScopedBundleInfo.h"
-#include "platform/standarddefaults/testing/ScopedStandardDefaults.h"
-#include "platform/systeminfo/linux/LinuxSystemInfo.h"
+#include "platform/defaults/testing/ScopedStandardDefaults.h"
+#include "platform/system/linux/LinuxSystemInfo.h"
 #include "support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-using store::AlertType;
-using store::UpdateType;
+using app::store::AlertType;
+using app::store::UpdateType;
 
 TEST(VersionComparison, ComparesRunsOfDigitsByTheirValue)
 {
@@ -29,7 +29,7 @@ TEST(VersionComparison, ComparesRunsOfDigitsByTheirValue)
         {"1.02", "1.2", 0},  {"10", "9", 1},       {"12", "13.0", -1},  {"", "1", -1},
     };
     for (const Row &row : rows) {
-        const int result = store::compareNumerically(QString::fromLatin1(row.a), QString::fromLatin1(row.b));
+        const int result = app::store::compareNumerically(QString::fromLatin1(row.a), QString::fromLatin1(row.b));
         EXPECT_EQ((result > 0) - (result < 0), row.sign) << row.a << " vs " << row.b;
     }
 }
@@ -46,7 +46,7 @@ TEST(VersionComparison, AMissingPartOfADottedVersionCountsAsZero)
         {"13.10", "13.9", 1}, {"12", "12.0.1", -1}, {"24.04", "24.4", 0}, {"v2", "1.0", 1},
     };
     for (const Row &row : rows) {
-        const int result = store::compareVersions(QString::fromLatin1(row.a), QString::fromLatin1(row.b));
+        const int result = app::store::compareVersions(QString::fromLatin1(row.a), QString::fromLatin1(row.b));
         EXPECT_EQ((result > 0) - (result < 0), row.sign) << row.a << " vs " << row.b;
     }
 }
@@ -54,14 +54,14 @@ TEST(VersionComparison, AMissingPartOfADottedVersionCountsAsZero)
 TEST(VersionComparison, OnlyDigitsBetweenSingleDotsAreAVersion)
 {
     for (const char *good : {"2", "1.10.3", "0.0.1"})
-        EXPECT_TRUE(store::isDottedVersion(QString::fromLatin1(good))) << good;
+        EXPECT_TRUE(app::store::isDottedVersion(QString::fromLatin1(good))) << good;
     for (const char *bad : {"", "1..2", "v2", "2.", ".2", "1.2b", "1 .2", "١.٢"})
-        EXPECT_FALSE(store::isDottedVersion(QString::fromUtf8(bad))) << bad;
+        EXPECT_FALSE(app::store::isDottedVersion(QString::fromUtf8(bad))) << bad;
 }
 
 TEST(DetermineAlertType, TheFirstRaisedLevelPicksTheKindAndItsAlert)
 {
-    const store::PerKindAlertTypes perKind{AlertType::force, AlertType::skip, AlertType::none,
+    const app::store::PerKindAlertTypes perKind{AlertType::force, AlertType::skip, AlertType::none,
                                            AlertType::option};
     struct Row
     {
@@ -80,15 +80,15 @@ TEST(DetermineAlertType, TheFirstRaisedLevelPicksTheKindAndItsAlert)
         {"1.2.3", "1.2.3", UpdateType::unknown, AlertType::skip},
     };
     for (const Row &row : rows) {
-        const store::AlertDecision d = store::determineAlertType(
+        const app::store::AlertDecision d = app::store::determineAlertType(
             QString::fromLatin1(row.installed), QString::fromLatin1(row.store), AlertType::skip, perKind);
         EXPECT_EQ(d.updateType, row.kind) << row.installed << " -> " << row.store;
         EXPECT_EQ(d.alertType, row.alert) << row.installed << " -> " << row.store;
     }
     EXPECT_EQ(
-        store::determineAlertType(std::nullopt, QStringLiteral("1"), AlertType::force, perKind).alertType,
+        app::store::determineAlertType(std::nullopt, QStringLiteral("1"), AlertType::force, perKind).alertType,
         AlertType::option);
-    EXPECT_EQ(store::determineAlertType(QStringLiteral("..."), QStringLiteral("1"), AlertType::force, perKind)
+    EXPECT_EQ(app::store::determineAlertType(QStringLiteral("..."), QStringLiteral("1"), AlertType::force, perKind)
                   .alertType,
               AlertType::force);
 }
@@ -99,19 +99,19 @@ TEST(DaysSinceRelease, TheReleaseDateIsReadAsUtcWhateverTheDeviceZone)
     // three hours earlier and a full day would pass three hours too soon.
     testenv::ScopedEnvironment env(QStringLiteral("ar_SA"), QStringLiteral("Asia/Riyadh"));
     const platform::Instant now = testenv::gregorianInstant(2026, 12, 5, 22, 0, QStringLiteral("UTC"));
-    EXPECT_EQ(store::daysSinceRelease(QStringLiteral("2026-12-04T23:00:00Z"), now), 0);
-    EXPECT_EQ(store::daysSinceRelease(QStringLiteral("2026-12-04T22:00:00Z"), now), 1);
-    EXPECT_EQ(store::daysSinceRelease(QStringLiteral("2026-11-05T22:00:00Z"), now), 30);
-    EXPECT_EQ(store::daysSinceRelease(QStringLiteral("2026-12-07T00:00:00Z"), now), -1);
+    EXPECT_EQ(app::store::daysSinceRelease(QStringLiteral("2026-12-04T23:00:00Z"), now), 0);
+    EXPECT_EQ(app::store::daysSinceRelease(QStringLiteral("2026-12-04T22:00:00Z"), now), 1);
+    EXPECT_EQ(app::store::daysSinceRelease(QStringLiteral("2026-11-05T22:00:00Z"), now), 30);
+    EXPECT_EQ(app::store::daysSinceRelease(QStringLiteral("2026-12-07T00:00:00Z"), now), -1);
     for (const char *bad : {"", "2026-12-04", "2026-12-04T23:00:00", "2026-02-30T00:00:00Z",
                             "2026-12-04T23:00:00+03:00", "yesterday"})
-        EXPECT_EQ(store::daysSinceRelease(QString::fromLatin1(bad), now), std::nullopt) << bad;
+        EXPECT_EQ(app::store::daysSinceRelease(QString::fromLatin1(bad), now), std::nullopt) << bad;
 }
 
 TEST(StoreLookupModel, DecodesEveryRecordOrFailsWithTheReason)
 {
     QString error;
-    const auto model = store::StoreLookupModel::decode(
+    const auto model = app::store::StoreLookupModel::decode(
         R"({"results":[{"trackId":42,"currentVersionReleaseDate":"2026-01-01T00:00:00Z","minimumOsVersion":"11",)"
         R"("version":"1.1","extra":[1]}],"resultCount":1})",
         &error);
@@ -143,7 +143,7 @@ TEST(StoreLookupModel, DecodesEveryRecordOrFailsWithTheReason)
     };
     for (const Row &row : rows) {
         error.clear();
-        EXPECT_FALSE(store::StoreLookupModel::decode(row.json, &error)) << row.json;
+        EXPECT_FALSE(app::store::StoreLookupModel::decode(row.json, &error)) << row.json;
         EXPECT_TRUE(error.contains(QLatin1String(row.reasonContains)))
             << row.json << " -> " << error.toStdString();
     }
@@ -154,12 +154,12 @@ TEST(StoreCountry, EuropeIsEuGibraltarIsBritainAndAnythingOddIsUs)
     const std::pair<const char *, const char *> rows[] = {
         {"150", "eu"}, {"GI", "GB"}, {"SA", "SA"}, {"", "us"}, {"419", "us"}, {"SAU", "us"}, {"S1", "us"}};
     for (const auto &[region, country] : rows)
-        EXPECT_EQ(store::storeCountry(QString::fromLatin1(region)), QString::fromLatin1(country)) << region;
+        EXPECT_EQ(app::store::storeCountry(QString::fromLatin1(region)), QString::fromLatin1(country)) << region;
 }
 
-store::RatingState dueState()
+app::store::RatingState dueState()
 {
-    store::RatingState s;
+    app::store::RatingState s;
     s.usesUntilPrompt = 7;
     s.daysUntilPrompt = 3;
     s.remindPeriod = 2;
@@ -173,47 +173,47 @@ TEST(RatingCriteria, EachRuleInItsTurn)
     struct Row
     {
         const char *name;
-        std::function<void(store::RatingState &)> change;
+        std::function<void(app::store::RatingState &)> change;
         bool prompt;
         const char *reasonContains;
     } rows[] = {
-        {"due", [](store::RatingState &) {}, true, ""},
+        {"due", [](app::store::RatingState &) {}, true, ""},
         {"preview",
-         [](store::RatingState &s) { s.previewMode = true, s.declinedAnyVersion = true, s.usesCount = 0; },
+         [](app::store::RatingState &s) { s.previewMode = true, s.declinedAnyVersion = true, s.usesCount = 0; },
          true, "preview mode"},
-        {"rated this version", [](store::RatingState &s) { s.ratedThisVersion = s.ratedAnyVersion = true; },
+        {"rated this version", [](app::store::RatingState &s) { s.ratedThisVersion = s.ratedAnyVersion = true; },
          false, "already rated this version"},
-        {"rated before", [](store::RatingState &s) { s.ratedAnyVersion = true; }, false,
+        {"rated before", [](app::store::RatingState &s) { s.ratedAnyVersion = true; }, false,
          "promptForNewVersionIfUserRated"},
         {"rated before, asked again",
-         [](store::RatingState &s) { s.ratedAnyVersion = s.promptForNewVersionIfUserRated = true; }, true,
+         [](app::store::RatingState &s) { s.ratedAnyVersion = s.promptForNewVersionIfUserRated = true; }, true,
          ""},
-        {"declined", [](store::RatingState &s) { s.declinedAnyVersion = true; }, false, "declined"},
-        {"too soon", [](store::RatingState &s) { s.secondsSinceFirstUse = 3 * 86400 - 1; }, false,
+        {"declined", [](app::store::RatingState &s) { s.declinedAnyVersion = true; }, false, "declined"},
+        {"too soon", [](app::store::RatingState &s) { s.secondsSinceFirstUse = 3 * 86400 - 1; }, false,
          "less than 3 days"},
-        {"too few uses", [](store::RatingState &s) { s.usesCount = 6; }, false,
+        {"too few uses", [](app::store::RatingState &s) { s.usesCount = 6; }, false,
          "used 6 times and only 0 events"},
         {"events suffice",
-         [](store::RatingState &s) {
+         [](app::store::RatingState &s) {
              s.usesCount = 1;
              s.eventCount = 10;
          },
          true, ""},
         {"too few per week",
-         [](store::RatingState &s) {
+         [](app::store::RatingState &s) {
              s.usesPerWeekForPrompt = 20;
              s.secondsSinceFirstUse = 7 * 86400;
          },
          false, "used 7 times per week"},
-        {"reminded recently", [](store::RatingState &s) { s.secondsSinceLastReminded = 2 * 86400 - 1; },
+        {"reminded recently", [](app::store::RatingState &s) { s.secondsSinceLastReminded = 2 * 86400 - 1; },
          false, "less than 2 days ago"},
-        {"reminded long enough ago", [](store::RatingState &s) { s.secondsSinceLastReminded = 2 * 86400; },
+        {"reminded long enough ago", [](app::store::RatingState &s) { s.secondsSinceLastReminded = 2 * 86400; },
          true, ""},
     };
     for (const Row &row : rows) {
-        store::RatingState s = dueState();
+        app::store::RatingState s = dueState();
         row.change(s);
-        const store::RatingVerdict v = store::evaluateRatingCriteria(s);
+        const app::store::RatingVerdict v = app::store::evaluateRatingCriteria(s);
         EXPECT_EQ(v.prompt, row.prompt) << row.name;
         EXPECT_TRUE(v.reason.contains(QLatin1String(row.reasonContains)))
             << row.name << ": " << v.reason.toStdString();
@@ -222,8 +222,8 @@ TEST(RatingCriteria, EachRuleInItsTurn)
 
 TEST(RatingCriteria, AnUpdateLeavesAtMostOneDayToWait)
 {
-    EXPECT_DOUBLE_EQ(store::secondsSinceFirstUseAfterUpdate(10 * 86400, 3), 2 * 86400);
-    EXPECT_DOUBLE_EQ(store::secondsSinceFirstUseAfterUpdate(86400, 3), 86400);
+    EXPECT_DOUBLE_EQ(app::store::secondsSinceFirstUseAfterUpdate(10 * 86400, 3), 2 * 86400);
+    EXPECT_DOUBLE_EQ(app::store::secondsSinceFirstUseAfterUpdate(86400, 3), 86400);
 }
 
 TEST(StoreEndpoint, TheEnvironmentBeatsTheSettingWhichBeatsTheBundle)
@@ -237,18 +237,18 @@ TEST(StoreEndpoint, TheEnvironmentBeatsTheSettingWhichBeatsTheBundle)
     platform::ScopedBundleInfo bundle(info);
     qunsetenv("QAMARLY_STORE_URL");
 
-    store::StoreEndpoint e = store::StoreEndpoint::resolve();
+    app::store::StoreEndpoint e = app::store::StoreEndpoint::resolve();
     EXPECT_EQ(e.lookupUrl(QStringLiteral("/lookup")).toString(),
               QStringLiteral("https://lookup.example.org/api/lookup"));
     EXPECT_EQ(e.pageUrl(QStringLiteral("/app/id7")).toString(),
               QStringLiteral("https://pages.example.org/app/id7"));
 
     defaults->setString(QStringLiteral("StoreURL"), QStringLiteral("https://mirror.example.net"));
-    e = store::StoreEndpoint::resolve();
+    e = app::store::StoreEndpoint::resolve();
     EXPECT_EQ(e.pageUrl(QStringLiteral("/app/id7")).host(), QStringLiteral("mirror.example.net"));
 
     qputenv("QAMARLY_STORE_URL", "http://127.0.0.1:8080");
-    e = store::StoreEndpoint::resolve();
+    e = app::store::StoreEndpoint::resolve();
     EXPECT_EQ(e.lookupUrl(QStringLiteral("/lookup")).toString(),
               QStringLiteral("http://127.0.0.1:8080/lookup"));
     qunsetenv("QAMARLY_STORE_URL");
@@ -274,13 +274,13 @@ TEST(StoreEndpoint, OnlyHttpsLeavesTheMachineAndNoStoreMeansNoAddress)
     };
     for (const auto &[address, usable] : rows) {
         defaults->setString(QStringLiteral("StoreURL"), QString::fromLatin1(address));
-        const store::StoreEndpoint e = store::StoreEndpoint::resolve();
+        const app::store::StoreEndpoint e = app::store::StoreEndpoint::resolve();
         EXPECT_EQ(!e.lookupProblem, usable) << address;
         EXPECT_EQ(e.lookupUrl(QStringLiteral("/lookup")).isEmpty(), !usable) << address;
     }
     defaults->remove(QStringLiteral("StoreURL"));
     EXPECT_TRUE(
-        store::StoreEndpoint::resolve().lookupProblem->contains(QLatin1String("no store is configured")));
+        app::store::StoreEndpoint::resolve().lookupProblem->contains(QLatin1String("no store is configured")));
 }
 
 TEST(SystemInfo, TheVersionIsVersionIdOfOsRelease)
@@ -318,21 +318,21 @@ TEST(StoreTexts, EveryTableKeepsThePlaceholdersOfTheEnglishText)
                                  "RatingPromptRateButton"};
     const QStringList ratingPlaceholders{"%@", "%@", "%@", "%@", "", "", ""};
     int tables = 0;
-    for (const store::LanguageType language : store::allLanguageTypes()) {
-        const QString folder = store::rawValue(language);
-        if (store::StoreTexts::tableExists(updateTable, folder)) {
+    for (const app::store::LanguageType language : app::store::allLanguageTypes()) {
+        const QString folder = app::store::rawValue(language);
+        if (app::store::StoreTexts::tableExists(updateTable, folder)) {
             ++tables;
             for (const QString &key : updateKeys) {
-                const QString text = store::StoreTexts::lookup(updateTable, folder, key, QString());
+                const QString text = app::store::StoreTexts::lookup(updateTable, folder, key, QString());
                 EXPECT_FALSE(text.isEmpty()) << folder.toStdString() << ": " << key.toStdString();
                 EXPECT_EQ(text.count(QLatin1String("%@")), key.count(QLatin1String("%@")))
                     << folder.toStdString() << ": " << key.toStdString();
             }
         }
-        if (store::StoreTexts::tableExists(ratingTable, folder)) {
+        if (app::store::StoreTexts::tableExists(ratingTable, folder)) {
             ++tables;
             for (qsizetype i = 0; i < ratingKeys.size(); ++i) {
-                const QString text = store::StoreTexts::lookup(ratingTable, folder, ratingKeys[i], QString());
+                const QString text = app::store::StoreTexts::lookup(ratingTable, folder, ratingKeys[i], QString());
                 EXPECT_FALSE(text.isEmpty()) << folder.toStdString() << ": " << ratingKeys[i].toStdString();
                 EXPECT_EQ(text.count(QLatin1String("%@")), ratingPlaceholders[i].count(QLatin1String("%@")))
                     << folder.toStdString() << ": " << ratingKeys[i].toStdString();
@@ -348,7 +348,7 @@ TEST(StoreTexts, ALocalePicksItsOwnFolderThenItsLanguage)
     const std::pair<const char *, const char *> rows[] = {{"ar_SA", "ar"}, {"ar_EG", "ar"}, {"fa_IR", "fa"},
                                                           {"en_GB", "en"}, {"ja_JP", ""},   {"zh_TW", ""}};
     for (const auto &[locale, folder] : rows)
-        EXPECT_EQ(store::StoreTexts::folderFor(table, QString::fromLatin1(locale)),
+        EXPECT_EQ(app::store::StoreTexts::folderFor(table, QString::fromLatin1(locale)),
                   QString::fromLatin1(folder))
             << locale;
 }

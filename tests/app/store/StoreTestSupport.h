@@ -1,14 +1,14 @@
 #pragma once
 
 #include "LocalStore.h"
-#include "platform/AlertController.h"
-#include "platform/Console.h"
-#include "platform/alerts/TopAlertPresenter.h"
 #include "platform/bundle/testing/ScopedBundleInfo.h"
-#include "platform/standarddefaults/testing/ScopedStandardDefaults.h"
-#include "platform/systeminfo/testing/FixedSystemInfo.h"
-#include "platform/urlopener/testing/RecordingUrlOpener.h"
-#include "platform/urlsession/UrlSession.h"
+#include "platform/defaults/testing/ScopedStandardDefaults.h"
+#include "platform/net/UrlSession.h"
+#include "platform/system/Console.h"
+#include "platform/system/testing/FixedSystemInfo.h"
+#include "platform/ui/AlertController.h"
+#include "platform/ui/TopAlertPresenter.h"
+#include "platform/ui/testing/RecordingUrlOpener.h"
 #include "support/TestEnvironment.h"
 
 #include <QPushButton>

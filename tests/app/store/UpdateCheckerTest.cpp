@@ -4,31 +4,31 @@
 
 #include "StoreTestSupport.h"
 #include "app/store/RatingPrompt.h"
-#include "platform/alerts/testing/CountingAlertPresenter.h"
-#include "platform/urlsession/testing/ScriptedUrlSession.h"
+#include "platform/net/testing/ScriptedUrlSession.h"
+#include "platform/ui/testing/CountingAlertPresenter.h"
 
 namespace {
 
-using Known = store::UpdateCheckError::Known;
+using Known = app::store::UpdateCheckError::Known;
 
-class RecordingDelegate : public store::UpdateCheckerDelegate
+class RecordingDelegate : public app::store::UpdateCheckerDelegate
 {
 public:
-    void updateCheckerDidShowUpdateDialog(store::AlertType type) override
+    void updateCheckerDidShowUpdateDialog(app::store::AlertType type) override
     {
         events << QStringLiteral("shown %1").arg(int(type));
     }
     void updateCheckerUserDidLaunchAppStore() override { events << QStringLiteral("launched"); }
     void updateCheckerUserDidSkipVersion() override { events << QStringLiteral("skipped"); }
     void updateCheckerUserDidCancel() override { events << QStringLiteral("cancelled"); }
-    void updateCheckerDidFailVersionCheck(const store::UpdateCheckError &error) override
+    void updateCheckerDidFailVersionCheck(const app::store::UpdateCheckError &error) override
     {
         errors << error.known;
         events << QStringLiteral("failed");
     }
-    void updateCheckerDidDetectNewVersionWithoutAlert(const QString &message, store::UpdateType type) override
+    void updateCheckerDidDetectNewVersionWithoutAlert(const QString &message, app::store::UpdateType type) override
     {
-        events << QStringLiteral("without alert ") + store::rawValue(type) + QStringLiteral(": ") + message;
+        events << QStringLiteral("without alert ") + app::store::rawValue(type) + QStringLiteral(": ") + message;
     }
     void updateCheckerLatestVersionInstalled() override { events << QStringLiteral("latest"); }
 
@@ -43,10 +43,10 @@ protected:
 
     void makeChecker()
     {
-        checker = std::make_unique<store::UpdateChecker>();
+        checker = std::make_unique<app::store::UpdateChecker>();
         checker->delegate = &delegate;
         checker->debugEnabled = true;
-        checker->setAlertType(store::AlertType::option);
+        checker->setAlertType(app::store::AlertType::option);
     }
 
     void serve(const QString &version, const QString &released = QStringLiteral("2026-12-04T11:00:00Z"),
@@ -62,7 +62,7 @@ protected:
         delegate.events.clear();
         delegate.errors.clear();
         const qsizetype before = world.local.requests().size();
-        checker->startVersionCheck(store::VersionCheckType::immediately);
+        checker->startVersionCheck(app::store::VersionCheckType::immediately);
         waitUntil([&] { return !delegate.events.isEmpty() || world.local.requests().size() > before; });
         waitUntil([&] { return !delegate.events.isEmpty(); }, 1500);
         spin(30);
@@ -70,7 +70,7 @@ protected:
 
     StoreWorld world;
     RecordingDelegate delegate;
-    std::unique_ptr<store::UpdateChecker> checker;
+    std::unique_ptr<app::store::UpdateChecker> checker;
 };
 
 TEST_F(UpdateCheckerTest, ANewerVersionReleasedYesterdayOffersNextTimeAndUpdateAndOpensItsPage)
@@ -154,7 +154,7 @@ TEST_F(UpdateCheckerTest, AVersionReleasedTodayWaitsForTheThresholdThenAlerts)
 
 TEST_F(UpdateCheckerTest, ASkippedVersionNeverAlertsAgainButALaterOneDoes)
 {
-    checker->setAlertType(store::AlertType::skip);
+    checker->setAlertType(app::store::AlertType::skip);
     serve(QStringLiteral("3.1"));
     check();
     ASSERT_NE(shownAlert(), nullptr);
@@ -178,20 +178,20 @@ TEST_F(UpdateCheckerTest, EachKindOfUpdateGetsItsOwnAlert)
     struct Row
     {
         const char *store;
-        store::UpdateType kind;
+        app::store::UpdateType kind;
         QStringList buttons;
     } rows[] = {
-        {"2.0", store::UpdateType::major, {"Update"}},
-        {"1.1", store::UpdateType::minor, {"Next time", "Update", "Skip this version"}},
-        {"1.0.1", store::UpdateType::patch, {}},
-        {"1.0.0.1", store::UpdateType::revision, {"Next time", "Update"}},
+        {"2.0", app::store::UpdateType::major, {"Update"}},
+        {"1.1", app::store::UpdateType::minor, {"Next time", "Update", "Skip this version"}},
+        {"1.0.1", app::store::UpdateType::patch, {}},
+        {"1.0.0.1", app::store::UpdateType::revision, {"Next time", "Update"}},
     };
     for (const Row &row : rows) {
         makeChecker();
-        checker->majorUpdateAlertType = store::AlertType::force;
-        checker->minorUpdateAlertType = store::AlertType::skip;
-        checker->patchUpdateAlertType = store::AlertType::none;
-        checker->revisionUpdateAlertType = store::AlertType::option;
+        checker->majorUpdateAlertType = app::store::AlertType::force;
+        checker->minorUpdateAlertType = app::store::AlertType::skip;
+        checker->patchUpdateAlertType = app::store::AlertType::none;
+        checker->revisionUpdateAlertType = app::store::AlertType::option;
         serve(QString::fromLatin1(row.store));
         check();
         EXPECT_EQ(checker->updateType, row.kind) << row.store;
@@ -216,7 +216,7 @@ TEST_F(UpdateCheckerTest, VersionsCompareByTheNumbersTheyHold)
     serve(QStringLiteral("1.10"));
     check();
     EXPECT_NE(shownAlert(), nullptr);
-    EXPECT_EQ(checker->updateType, store::UpdateType::minor);
+    EXPECT_EQ(checker->updateType, app::store::UpdateType::minor);
     delete shownAlert();
 
     world.bundle.change(qamarlyBundle(QStringLiteral("1.10")));
@@ -301,7 +301,7 @@ TEST_F(UpdateCheckerTest, EveryBrokenAnswerEndsInItsErrorWithNothingStoredAndNoA
         makeChecker();
         checker->lookupTimeout = std::chrono::milliseconds(400);
         world.local.route(QStringLiteral("/lookup"), row.reply);
-        checker->startVersionCheck(store::VersionCheckType::immediately);
+        checker->startVersionCheck(app::store::VersionCheckType::immediately);
         delegate.events.clear();
         delegate.errors.clear();
         ASSERT_TRUE(waitUntil([&] { return !delegate.errors.isEmpty(); })) << row.name;
@@ -329,9 +329,9 @@ TEST_F(UpdateCheckerTest, LookupsAskTheNetworkWithTheirOwnTimeOutsAndCachePolici
 {
     auto session = std::make_shared<platform::ScriptedUrlSession>();
     platform::UrlSession::install(session);
-    store::UpdateChecker fresh;
-    fresh.startVersionCheck(store::VersionCheckType::immediately);
-    store::RatingPrompt prompt;
+    app::store::UpdateChecker fresh;
+    fresh.startVersionCheck(app::store::VersionCheckType::immediately);
+    app::store::RatingPrompt prompt;
     ASSERT_TRUE(waitUntil([&] { return session->requests().size() == 2; }));
     platform::UrlSession::install(nullptr);
 
@@ -350,8 +350,8 @@ TEST_F(UpdateCheckerTest, ChecksStartedTogetherShowOneAlert)
     auto presenter = std::make_shared<platform::CountingAlertPresenter>();
     platform::TopAlertPresenter::install(presenter);
     serve(QStringLiteral("1.1"));
-    checker->startVersionCheck(store::VersionCheckType::immediately);
-    checker->startVersionCheck(store::VersionCheckType::immediately);
+    checker->startVersionCheck(app::store::VersionCheckType::immediately);
+    checker->startVersionCheck(app::store::VersionCheckType::immediately);
     EXPECT_TRUE(world.local.requests().isEmpty()) << "the check returns before the store answers";
     ASSERT_TRUE(waitUntil([&] { return world.local.requests().size() == 2; }));
     spin(200);
@@ -382,7 +382,7 @@ TEST_F(UpdateCheckerTest, DailyChecksWaitADayAfterAnAlert)
     delete shownAlert();
     checker->alertViewIsVisible = false;
     const qsizetype sent = world.local.requests().size();
-    checker->startVersionCheck(store::VersionCheckType::daily);
+    checker->startVersionCheck(app::store::VersionCheckType::daily);
     EXPECT_EQ(delegate.errors, QList<Known>{Known::recentlyCheckedAlready});
     world.env.clock()->advance(std::chrono::hours(24));
     check();
@@ -401,10 +401,10 @@ TEST_F(UpdateCheckerTest, TheAlertSpeaksTheDeviceLanguageOrTheForcedOneAndEnglis
     EXPECT_EQ(shownAlert()->layoutDirection(), Qt::RightToLeft);
     delete shownAlert();
 
-    const std::pair<store::LanguageType, const char *> rows[] = {
-        {store::LanguageType::french, "Mise à jour disponible"},
-        {store::LanguageType::english, "Update Available"},
-        {store::LanguageType::japanese, "Update Available"},
+    const std::pair<app::store::LanguageType, const char *> rows[] = {
+        {app::store::LanguageType::french, "Mise à jour disponible"},
+        {app::store::LanguageType::english, "Update Available"},
+        {app::store::LanguageType::japanese, "Update Available"},
     };
     for (const auto &[language, title] : rows) {
         makeChecker();
@@ -418,10 +418,10 @@ TEST_F(UpdateCheckerTest, TheAlertSpeaksTheDeviceLanguageOrTheForcedOneAndEnglis
 
 TEST_F(UpdateCheckerTest, ADelegateThatImplementsNothingPrintsTheDefaultLine)
 {
-    store::UpdateCheckerDelegate bare;
+    app::store::UpdateCheckerDelegate bare;
     checker->delegate = &bare;
     qunsetenv("QAMARLY_STORE_URL");
-    checker->startVersionCheck(store::VersionCheckType::immediately);
+    checker->startVersionCheck(app::store::VersionCheckType::immediately);
     EXPECT_TRUE(world.consoleHas(QStringLiteral(
         "[UpdateChecker] The default implementation of updateCheckerDidFailVersionCheck(error:) is being "
         "called. You "

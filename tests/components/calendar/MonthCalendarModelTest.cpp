@@ -4,7 +4,7 @@
 #include "components/calendar/MonthCalendarModel.h"
 
 #include "TestEnvironment.h"
-#include "platform/Console.h"
+#include "platform/system/Console.h"
 
 #include <gtest/gtest.h>
 

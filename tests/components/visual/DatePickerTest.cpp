@@ -12,7 +12,7 @@
 using platform::Calendar;
 using platform::CalendarIdentifier;
 using platform::Instant;
-using visual::DatePicker;
+using components::DatePicker;
 
 namespace {
 

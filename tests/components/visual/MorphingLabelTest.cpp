@@ -5,7 +5,7 @@
 #include <QSignalSpy>
 #include <gtest/gtest.h>
 
-using visual::MorphingLabel;
+using components::MorphingLabel;
 
 namespace {
 
@@ -150,7 +150,7 @@ public:
     Q_INVOKABLE void FallLoad()
     {
         ++loads;
-        model().startClosures[visual::hookKey(visual::MorphingEffect::fall, visual::MorphingPhases::start)] =
+        model().startClosures[components::hookKey(components::MorphingEffect::fall, components::MorphingPhases::start)] =
             [] {};
     }
 };

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <gtest/gtest.h>
 
-using namespace visual;
+using namespace components;
 using Type = CharacterDiffType;
 
 namespace {

@@ -47,17 +47,17 @@ protected:
         auto *outer = new QVBoxLayout(screen.get());
         outer->setContentsMargins(0, 0, 0, 0);
         // As in the screens' layout files: every control inside the wallpaper.
-        wallpaper = new visual::WallpaperBackground(screen.get());
+        wallpaper = new components::WallpaperBackground(screen.get());
         outer->addWidget(wallpaper);
         auto *inner = new QVBoxLayout(wallpaper);
         button = new QPushButton(QStringLiteral("Today"), wallpaper);
-        picker = new visual::DatePicker(wallpaper);
+        picker = new components::DatePicker(wallpaper);
         picker->setCalendar(gregorian);
         picker->setDate(*gregorian.date(2026, 12, 5, 12));
         picker->setMinimumHeight(200);
-        round = new visual::CircledButton(QStringLiteral("2"), wallpaper);
+        round = new components::CircledButton(QStringLiteral("2"), wallpaper);
         round->setFixedSize(60, 60);
-        label = new visual::MorphingLabel(wallpaper);
+        label = new components::MorphingLabel(wallpaper);
         label->setText(QStringLiteral("14"));
         label->setMinimumHeight(80);
         inner->addWidget(button);
@@ -79,11 +79,11 @@ protected:
     testenv::ScopedEnvironment env{QStringLiteral("en_US"), QStringLiteral("UTC")};
     Calendar gregorian{CalendarIdentifier::gregorian, QStringLiteral("UTC"), QStringLiteral("en_US")};
     std::unique_ptr<Screen> screen;
-    visual::WallpaperBackground *wallpaper = nullptr;
+    components::WallpaperBackground *wallpaper = nullptr;
     QPushButton *button = nullptr;
-    visual::DatePicker *picker = nullptr;
-    visual::CircledButton *round = nullptr;
-    visual::MorphingLabel *label = nullptr;
+    components::DatePicker *picker = nullptr;
+    components::CircledButton *round = nullptr;
+    components::MorphingLabel *label = nullptr;
 };
 
 TEST_F(VisualThroughWindow, ControlsInsideTheWallpaperTakeTheMouse)
@@ -111,7 +111,7 @@ TEST_F(VisualThroughWindow, TheRoundButtonAnswersOnlyInsideItsCircle)
 TEST_F(VisualThroughWindow, TheDateWheelsTurnWithTheWheelAndStepWithClicks)
 {
     build();
-    QSignalSpy changed(picker, &visual::DatePicker::valueChanged);
+    QSignalSpy changed(picker, &components::DatePicker::valueChanged);
     struct Row
     {
         const char *column;
@@ -148,7 +148,7 @@ TEST_F(VisualThroughWindow, TheDateWheelsTurnWithTheWheelAndStepWithClicks)
 TEST_F(VisualThroughWindow, DraggingAWheelTurnsItOneValuePerRowAndAClickThatMovesLittleStaysAClick)
 {
     build();
-    QSignalSpy changed(picker, &visual::DatePicker::valueChanged);
+    QSignalSpy changed(picker, &components::DatePicker::valueChanged);
     QWidget *day = column("day");
     const int rowHeight = day->height() / 5;
     // Two rows down: the earlier values follow the pointer into the middle.

@@ -2,7 +2,7 @@
 #include "components/visual/CircledButton.h"
 #include "components/visual/WallpaperBackground.h"
 #include "core/GlobalSettings.h"
-#include "platform/ImageAssets.h"
+#include "platform/bundle/ImageAssets.h"
 #include "support/TestEnvironment.h"
 
 #include <QImage>
@@ -10,8 +10,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-using visual::CircledButton;
-using visual::WallpaperBackground;
+using components::CircledButton;
+using components::WallpaperBackground;
 
 namespace {
 
@@ -52,13 +52,13 @@ TEST(ImageAssets, TheSpeechBubblesAreMirrorImagesOfEachOther)
               arabic.convertToFormat(QImage::Format_ARGB32));
 }
 
-TEST(WallpaperBackground, ShowsTheCurrentWallpaperAfterARefreshAndFillsTheScreenItIsInstalledOn)
+TEST(WallpaperBackground, ShowsTheImageItIsGivenAndFillsTheScreenItIsInstalledOn)
 {
-    testenv::ScopedEnvironment env;
-    core::GlobalSettings::setCurrentWallpaperName("wallpaper-3");
     QWidget screen;
     screen.resize(300, 500);
     auto *background = WallpaperBackground::install(&screen);
+    EXPECT_EQ(background->imageName(), QString()) << "no image until one is given";
+    background->setImageName("wallpaper-3");
     screen.show();
     EXPECT_EQ(background->imageName(), "wallpaper-3");
     EXPECT_EQ(background->geometry(), screen.rect());
@@ -69,9 +69,7 @@ TEST(WallpaperBackground, ShowsTheCurrentWallpaperAfterARefreshAndFillsTheScreen
     EXPECT_EQ(screen.children().indexOf(background), 0) << "stays below children added later";
     Q_UNUSED(later);
 
-    core::GlobalSettings::setCurrentWallpaperName("wallpaper-4");
-    EXPECT_EQ(background->imageName(), "wallpaper-3"); // until the screen is about to appear
-    background->refresh();
+    background->setImageName("wallpaper-4");
     EXPECT_EQ(background->imageName(), "wallpaper-4");
 
     // Painted scaled to cover, so no edge is left unpainted.

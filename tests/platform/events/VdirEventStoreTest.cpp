@@ -1,6 +1,6 @@
 #include "platform/events/linux/VdirEventStore.h"
 
-#include "platform/Console.h"
+#include "platform/system/Console.h"
 #include "support/TestEnvironment.h"
 
 #include <QCoreApplication>

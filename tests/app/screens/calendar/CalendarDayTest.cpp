@@ -1,8 +1,8 @@
 #include "app/screens/calendar/CalendarDay.h"
 
 #include "core/GlobalSettings.h"
-#include "platform/Localization.h"
 #include "platform/events/testing/TestEventStore.h"
+#include "platform/localization/Localization.h"
 #include "support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
@@ -40,7 +40,7 @@ TEST(EventDurationText, CountsDaysHoursAndMinutes)
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.length.count());
-        EXPECT_EQ(screens::eventDurationText(start, start + row.length, row.allDay), row.text);
+        EXPECT_EQ(app::screens::eventDurationText(start, start + row.length, row.allDay), row.text);
     }
 }
 
@@ -50,8 +50,8 @@ TEST(EventDurationText, ADayAcrossAClockChangeIsStillOneDay)
     platform::installTranslations();
     // 8 March 2026 lasts 23 hours in New York.
     const platform::Instant start = gregorianInstant(2026, 3, 8, 0);
-    EXPECT_EQ(screens::eventDurationText(start, start + 23h), QStringLiteral("1 d"));
-    EXPECT_EQ(screens::eventDurationText(start, start + 24h), QStringLiteral("1 d, 1 h"));
+    EXPECT_EQ(app::screens::eventDurationText(start, start + 23h), QStringLiteral("1 d"));
+    EXPECT_EQ(app::screens::eventDurationText(start, start + 24h), QStringLiteral("1 d, 1 h"));
 }
 
 TEST(EventDurationText, DaysTakeTheLocalesPluralForms)
@@ -59,8 +59,8 @@ TEST(EventDurationText, DaysTakeTheLocalesPluralForms)
     testenv::ScopedEnvironment env(QStringLiteral("ar_SA"), QStringLiteral("Asia/Riyadh"));
     platform::installTranslations();
     const platform::Instant start = gregorianInstant(2026, 12, 5, 9);
-    EXPECT_EQ(screens::eventDurationText(start, start + 48h), QStringLiteral("يومان"));
-    EXPECT_EQ(screens::eventDurationText(start, start + 72h + 1h), QStringLiteral("3 أيام, 1 h"));
+    EXPECT_EQ(app::screens::eventDurationText(start, start + 48h), QStringLiteral("يومان"));
+    EXPECT_EQ(app::screens::eventDurationText(start, start + 72h + 1h), QStringLiteral("3 أيام, 1 h"));
     env.setLocale(QStringLiteral("en_US"));
     platform::installTranslations();
 }
@@ -85,7 +85,7 @@ TEST(GregorianDaySpan, RunsFromTheStartOfTheDayToTheStartOfTheNext)
         SCOPED_TRACE(row.zone);
         testenv::ScopedEnvironment env(QStringLiteral("en_US"), QString::fromLatin1(row.zone));
         const platform::Instant noon = gregorianInstant(row.year, row.month, row.day, 12);
-        const screens::DaySpan span = screens::gregorianDaySpan(noon);
+        const app::screens::DaySpan span = app::screens::gregorianDaySpan(noon);
         EXPECT_EQ(span.end - span.start, row.length);
         EXPECT_LE(span.start, noon);
         EXPECT_EQ(platform::toQDateTime(span.start).toLocalTime().date(),
@@ -103,8 +103,8 @@ TEST(GregorianDayOfCell, AnUmmAlQuraCellStandsForTheDayItsSubtitleNames)
         SCOPED_TRACE(adjustment);
         core::GlobalSettings::shared().adjustmentNumber = adjustment;
         core::GlobalSettings::shared().save();
-        EXPECT_EQ(screens::gregorianDayOfCell(cell, false), cell);
-        EXPECT_EQ(screens::gregorianDayOfCell(cell, true), cell - adjustment * 24h);
+        EXPECT_EQ(app::screens::gregorianDayOfCell(cell, false), cell);
+        EXPECT_EQ(app::screens::gregorianDayOfCell(cell, true), cell - adjustment * 24h);
     }
 }
 
@@ -124,7 +124,7 @@ TEST(EventsOfDay, SortedByStartKeepingTheStoresOrderForEqualStarts)
                      make("second", at(6, 9), at(6, 11)), make("night before", at(5, 23), at(6, 3)),
                      make("next day", at(7, 1), at(7, 2))});
     QStringList titles;
-    for (const auto &e : screens::eventsOfDay(store, at(6, 12)))
+    for (const auto &e : app::screens::eventsOfDay(store, at(6, 12)))
         titles << e.title;
     EXPECT_EQ(titles, (QStringList{QStringLiteral("night before"), QStringLiteral("first"),
                                    QStringLiteral("second"), QStringLiteral("late")}));

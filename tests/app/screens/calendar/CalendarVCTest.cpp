@@ -6,9 +6,9 @@
 #include "app/screens/calendar/EventRowView.h"
 #include "components/calendar/MonthCalendarView.h"
 #include "core/GlobalSettings.h"
-#include "platform/Console.h"
 #include "platform/events/EventDialogs.h"
 #include "platform/events/testing/TestEventStore.h"
+#include "platform/system/Console.h"
 #include "support/WindowInput.h"
 #include "ui_CalendarVC.h"
 
@@ -24,8 +24,8 @@
 #include <gtest/gtest.h>
 
 using namespace std::chrono_literals;
-using screens::CalendarVC;
-using screens::EventRowView;
+using app::screens::CalendarVC;
+using app::screens::EventRowView;
 using screentest::gregorianDayOf;
 using testenv::gregorianInstant;
 namespace input = windowinput;
@@ -176,7 +176,7 @@ TEST_F(CalendarScreen, OpensOnTodayWithTheDaysEventsSortedStablyByStart)
 
 TEST(NeverClearView, RefusesAClearColourAndKeepsThePreviousOne)
 {
-    screens::NeverClearView marker;
+    app::screens::NeverClearView marker;
     struct Row
     {
         QColor given;

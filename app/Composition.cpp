@@ -1,0 +1,42 @@
+// Puts the application together: which screens its tabs show and the
+// application services each screen is handed.
+#include "app/Composition.h"
+
+#include "app/notifications/NotificationScheduler.h"
+#include "app/screens/calendar/CalendarVC.h"
+#include "app/screens/daterange/DateRangeVC.h"
+#include "app/screens/occasions/EventsVC.h"
+#include "app/screens/pickerconverter/PickerConverterVC.h"
+#include "app/shell/AppDelegate.h"
+#include "platform/widgets/WidgetCenter.h"
+
+namespace app {
+
+screens::ConverterServices converterServices()
+{
+    screens::ConverterServices services;
+    services.sendAdjustmentToWatch = [] { shell::sendAdjustmentToWatch(); };
+    services.rescheduleNotifications = [] {
+        notifications::NotificationScheduler::shared().rescheduleNotifications();
+    };
+    services.reloadWidgetTimelines = [] { platform::WidgetCenter::shared().reloadAllTimelines(); };
+    return services;
+}
+
+const std::vector<shell::TabScreen> &tabScreens()
+{
+    static const std::vector<shell::TabScreen> tabs = {
+        {[] { return new screens::CalendarVC; }, "calendarscreen.tabTitle", QString()},
+        {[] {
+             auto *converter = new screens::PickerConverterVC;
+             converter->setServices(converterServices());
+             return converter;
+         },
+         "converter.tabTitle", QString()},
+        {[] { return new screens::DateRangeVC; }, "daterange.tabTitle", QString()},
+        {[] { return new occasions::EventsVC; }, "occasions.tabTitle", QString()},
+    };
+    return tabs;
+}
+
+} // namespace app

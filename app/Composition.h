@@ -1,0 +1,18 @@
+#pragma once
+
+#include "app/screens/pickerconverter/ConverterServices.h"
+#include "app/shell/TabScreens.h"
+
+#include <vector>
+
+namespace app {
+
+// The application's tabs in order, each screen given the services it uses.
+// The settings screen must end up at shell::settingsTabIndex.
+const std::vector<shell::TabScreen> &tabScreens();
+
+// What a reset of the Hijri adjustment reaches in the running application:
+// the watch link, the notification scheduler and the widgets.
+screens::ConverterServices converterServices();
+
+} // namespace app

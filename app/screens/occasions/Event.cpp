@@ -1,0 +1,158 @@
+#include "app/screens/occasions/Event.h"
+
+#include "core/LocalizedNumber.h"
+#include "platform/calendar/DateFormatter.h"
+#include "platform/localization/Localization.h"
+
+#include <QStringList>
+#include <algorithm>
+#include <chrono>
+
+namespace app::occasions {
+
+const std::vector<OccasionRow> &occasionTable()
+{
+    static const std::vector<OccasionRow> table{
+        {"NY", "0101"},  // 1 Muharram, the new year
+        {"ASH", "1001"}, // 10 Muharram, Ashura
+        {"RMD", "0109"}, // 1 Ramadan
+        {"FET", "0110"}, // 1 Shawwal, Eid al-Fitr
+        {"ARF", "0912"}, // 9 Dhu al-Hijjah, the day of Arafah
+        {"ADH", "1012"}, // 10 Dhu al-Hijjah, Eid al-Adha
+    };
+    return table;
+}
+
+namespace {
+
+std::optional<int> twoDigits(const QString &text, int at)
+{
+    if (text.size() < at + 2)
+        return std::nullopt;
+    const QChar high = text.at(at);
+    const QChar low = text.at(at + 1);
+    if (high < QLatin1Char('0') || high > QLatin1Char('9') || low < QLatin1Char('0') ||
+        low > QLatin1Char('9'))
+        return std::nullopt;
+    return (high.unicode() - '0') * 10 + (low.unicode() - '0');
+}
+
+} // namespace
+
+DaysAndHours daysAndHoursBetween(const platform::Calendar &calendar, platform::Instant from,
+                                 platform::Instant to)
+{
+    using namespace std::chrono;
+    const bool forward = to >= from;
+    const std::int64_t direction = forward ? 1 : -1;
+    // Start from the elapsed-time estimate, then step to the last whole
+    // calendar day that does not pass `to`. Calendar days differ from 24 hours
+    // only by the change of the zone's offset between the two moments (a day
+    // at most, where a zone crossed the date line), so a few steps always do.
+    constexpr int maximumSteps = 3;
+    std::int64_t days = duration_cast<hours>(forward ? to - from : from - to).count() / 24;
+    const auto reached = [&](std::int64_t count) -> std::optional<platform::Instant> {
+        return calendar.dateByAddingDays(direction * count, from);
+    };
+    const auto within = [&](platform::Instant at) { return forward ? at <= to : at >= to; };
+    for (int step = 0; step < maximumSteps && days > 0; ++step) {
+        const auto at = reached(days);
+        if (at && within(*at))
+            break;
+        --days;
+    }
+    for (int step = 0; step < maximumSteps; ++step) {
+        const auto next = reached(days + 1);
+        if (!next || !within(*next))
+            break;
+        ++days;
+    }
+    const platform::Instant base = reached(days).value_or(from);
+    const auto rest = forward ? to - base : base - to;
+    const auto wholeHours = duration_cast<hours>(rest);
+    return {direction * days, direction * wholeHours.count(),
+            direction * duration_cast<minutes>(rest - wholeHours).count()};
+}
+
+Event::Event(const QString &occasionName, const QString &ddmm, platform::Instant now)
+    : name(occasionName), dateString(ddmm), conv(std::make_shared<core::RGConv>(now))
+{
+    const platform::Calendar &islamic = conv->islamicCalendar();
+    // The table's "DDMM" joined with the current Hijri year: midnight of that
+    // Umm al-Qura day. Read from the digits themselves, so the locale's own
+    // digits never get in the way.
+    const auto day = twoDigits(ddmm, 0);
+    const auto month = twoDigits(ddmm, 2);
+    if (ddmm.size() != 4 || !day || !month)
+        return;
+    const auto parsed = islamic.date(conv->hijriDate()->year(), *month, *day);
+    if (!parsed)
+        return;
+
+    conv->setDate(*parsed, islamic);
+    dateString = platform::DateFormatter::format(islamic, QStringLiteral("dd MMMM (M), yyyy"), *parsed);
+    gDateString = conv->gregorianDate()->dateFullString();
+    describeTiming(now);
+}
+
+namespace {
+
+// "4 days and 12 hours", leaving out a part that is zero; under an hour only
+// the minutes are left ("30 minutes", never "0 minutes").
+QString durationText(const DaysAndHours &span)
+{
+    QStringList parts;
+    if (span.days != 0)
+        parts << core::localizedCount("days", span.days);
+    if (span.hours != 0)
+        parts << core::localizedCount("hours", span.hours);
+    if (parts.isEmpty())
+        parts << core::localizedCount("minutes", std::max<std::int64_t>(1, span.minutes));
+    const QString space = QStringLiteral(" ");
+    return parts.join(space + platform::localized("and") + space);
+}
+
+} // namespace
+
+void Event::describeTiming(platform::Instant now)
+{
+    const platform::Calendar &calendar = conv->gregorianCalendar();
+    const platform::Instant occasion = conv->gregorianDate()->date();
+    // Whether the occasion is today, ahead or past is a matter of calendar
+    // days in the local zone: half an hour before its midnight it is still
+    // ahead, and from that midnight on it is today.
+    const platform::Instant today = calendar.startOfDay(now);
+    const platform::Instant occasionDay = calendar.startOfDay(occasion);
+    const DaysAndHours left = daysAndHoursBetween(calendar, now, occasion);
+    if (occasionDay > today) {
+        days = platform::localized("after") + QStringLiteral(": ") + durationText(left);
+        color = comingColor;
+    } else if (occasionDay < today) {
+        isFuture = false;
+        days = platform::localized("since") + QStringLiteral(": ") +
+               durationText({-left.days, -left.hours, -left.minutes});
+        color = pastColor;
+    } else {
+        days = platform::localized("today");
+        color = pastColor;
+    }
+}
+
+std::vector<EventPtr> buildOccasions(platform::Instant now)
+{
+    std::vector<EventPtr> list;
+    for (const OccasionRow &row : occasionTable())
+        list.push_back(
+            std::make_shared<Event>(platform::localized(row.key), QString::fromLatin1(row.ddmm), now));
+    return list;
+}
+
+int openingIndex(const std::vector<EventPtr> &occasions)
+{
+    for (std::size_t i = 0; i < occasions.size(); ++i)
+        if (occasions[i]->isFuture)
+            return static_cast<int>(i);
+    return static_cast<int>(occasions.size()) - 1;
+}
+
+} // namespace app::occasions

@@ -1,0 +1,25 @@
+#include "app/screens/occasions/EventView.h"
+
+#include "core/LocalizedNumber.h"
+#include "ui_EventView.h"
+
+namespace app::occasions {
+
+EventView::EventView(QWidget *parent) : QWidget(parent), ui_(std::make_unique<Ui::EventView>())
+{
+    ui_->setupUi(this);
+}
+
+EventView::~EventView() = default;
+
+void EventView::setEvent(const Event &event)
+{
+    ui_->eventLabel->setText(event.name);
+    ui_->eventHijriDate->setText(event.dateString);
+    const core::RGDate &gregorian = *event.conv->gregorianDate();
+    ui_->dayLabel->setText(core::localizedNumber(gregorian.day()));
+    ui_->monthLabel->setText(gregorian.monthName());
+    ui_->yearLabel->setText(core::localizedNumber(gregorian.year()));
+}
+
+} // namespace app::occasions

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "app/screens/occasions/Event.h"
+
+#include <QWidget>
+#include <memory>
+
+namespace Ui {
+class EventView;
+}
+
+namespace app::occasions {
+
+// The occasion card: name, Hijri date, and the Gregorian day, month and year.
+class EventView : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit EventView(QWidget *parent = nullptr);
+    ~EventView() override;
+
+    void setEvent(const Event &event);
+
+    Ui::EventView &outlets() { return *ui_; }
+
+private:
+    std::unique_ptr<Ui::EventView> ui_;
+};
+
+} // namespace app::occasions

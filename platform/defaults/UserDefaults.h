@@ -1,0 +1,112 @@
+#pragma once
+
+#include "platform/calendar/Instant.h"
+
+#include <QString>
+#include <QStringList>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <utility>
+#include <variant>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace platform {
+
+// A user-defaults suite: typed key/value pairs in one SQLite database file.
+// Every write is committed before it returns, so flush() only confirms; two
+// processes may use the same file at once. Safe to use from several threads.
+class UserDefaults
+{
+public:
+    using Value = std::variant<std::monostate, std::int64_t, bool, QString, Instant>;
+    enum class Type
+    {
+        none,
+        integer,
+        boolean,
+        string,
+        date
+    };
+
+    // Opens (creating if needed) the suite at `path`. A file that is not a
+    // database, or a corrupt one, is moved aside with a timestamped name and
+    // replaced; a place that cannot be written gives an in-memory suite seeded
+    // with whatever could be read. Either way one console line says so.
+    static std::shared_ptr<UserDefaults> open(const QString &path);
+    static std::shared_ptr<UserDefaults> inMemory();
+    // Opens the suite at `path` for reading only: nothing is ever created,
+    // moved or written (set() and remove() are refused, flush() says so). A
+    // file that does not exist yet or cannot be read reads as empty, and is
+    // tried again at the next read, so a suite made later is picked up.
+    static std::shared_ptr<UserDefaults> openReadOnly(const QString &path);
+    // $XDG_CONFIG_HOME/qamarly (default ~/.config/qamarly).
+    static QString configDirectory();
+    // The suite named `name` in configDirectory().
+    static QString suitePath(const QString &name);
+    // The application's own standard defaults (never the shared app-group
+    // suite), opened anew under the config home in force.
+    static std::shared_ptr<UserDefaults> standard();
+
+    ~UserDefaults();
+    UserDefaults(const UserDefaults &) = delete;
+    UserDefaults &operator=(const UserDefaults &) = delete;
+
+    Type type(const QString &key) const;
+    Value value(const QString &key) const;
+    // Each returns no value when the key is absent or holds another type.
+    std::optional<std::int64_t> integer(const QString &key) const;
+    std::optional<bool> boolean(const QString &key) const;
+    std::optional<QString> string(const QString &key) const;
+    std::optional<Instant> date(const QString &key) const;
+
+    void set(const QString &key, const Value &value);
+    void setInteger(const QString &key, std::int64_t v) { set(key, Value(v)); }
+    void setBoolean(const QString &key, bool v) { set(key, Value(v)); }
+    void setString(const QString &key, const QString &v) { set(key, Value(v)); }
+    void setDate(const QString &key, Instant v) { set(key, Value(v)); }
+    void remove(const QString &key);
+    // Writes every pair in one transaction: all of them reach the file or none.
+    bool setValues(const QList<std::pair<QString, Value>> &values);
+    // Stores `fallback` under `key` unless the key already holds a value of
+    // its type, in one statement, so a value another process wrote in the
+    // meantime is never replaced. Returns what the key holds afterwards.
+    Value setDefault(const QString &key, const Value &fallback);
+    QStringList keys() const;
+    // True when every write so far reached the file (or memory, for an in-memory suite).
+    bool flush();
+
+    QString path() const { return path_; }
+    bool isPersistent() const { return persistent_; }
+    bool isReadOnly() const { return readOnly_; }
+    // False when a change cannot outlive this process although a file was
+    // asked for (the in-memory stand-in for an unwritable file, or a suite
+    // opened for reading). A suite made with inMemory() can save.
+    bool canSave() const { return persistent_ || (!readOnly_ && path_ == QLatin1String(":memory:")); }
+
+private:
+    UserDefaults(sqlite3 *db, QString path, bool persistent);
+    bool prepare();
+    bool attachReadOnly() const;
+    void detachReadOnly() const;
+    QString fileStamp() const;
+    bool bindAndStep(const QString &key, const Value &value);
+
+    mutable sqlite3 *db_;
+    QString path_;
+    bool persistent_;
+    bool healthy_ = true;
+    bool readOnly_ = false;
+    mutable bool reportedUnreadable_ = false;
+    // Reading from a copy: taken again when the file or its log changes.
+    mutable bool snapshot_ = false;
+    mutable QString snapshotStamp_;
+    mutable std::mutex mutex_;
+    mutable sqlite3_stmt *select_ = nullptr;
+    sqlite3_stmt *upsert_ = nullptr;
+    sqlite3_stmt *delete_ = nullptr;
+};
+
+} // namespace platform

@@ -1,0 +1,53 @@
+#include "platform/localization/Localization.h"
+
+#include "platform/system/Console.h"
+#include "platform/system/Device.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QTranslator>
+#include <memory>
+#include <vector>
+
+namespace platform {
+
+namespace {
+std::vector<std::unique_ptr<QTranslator>> &translators()
+{
+    static std::vector<std::unique_ptr<QTranslator>> list;
+    return list;
+}
+
+QStringList tablesFor(const QString &language)
+{
+    return QDir(QStringLiteral(":/i18n")).entryList({QStringLiteral("*_") + language + QStringLiteral(".qm")}, QDir::Files);
+}
+} // namespace
+
+void installTranslations()
+{
+    for (auto &t : translators())
+        QCoreApplication::removeTranslator(t.get());
+    translators().clear();
+
+    const QString language = Device::localeName().section(QLatin1Char('_'), 0, 0);
+    QStringList files = tablesFor(language);
+    if (files.isEmpty())
+        files = tablesFor(QStringLiteral("en"));
+    for (const QString &file : files) {
+        auto translator = std::make_unique<QTranslator>();
+        if (translator->load(QStringLiteral(":/i18n/") + file)) {
+            QCoreApplication::installTranslator(translator.get());
+            translators().push_back(std::move(translator));
+        } else {
+            consoleLog(QStringLiteral("Could not load the string table ") + file);
+        }
+    }
+}
+
+QString localized(const char *key)
+{
+    return qtTrId(key);
+}
+
+} // namespace platform

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "platform/net/UrlSession.h"
+
+class QNetworkAccessManager;
+
+namespace platform {
+
+// Requests through Qt Network. Redirects are followed only within the same
+// scheme, host and port; a body over maxBodyBytes is cut off.
+class NetworkUrlSession final : public UrlSession
+{
+public:
+    NetworkUrlSession();
+    ~NetworkUrlSession() override;
+
+    void dataTask(const UrlRequest &request, QObject *context, Completion completion) override;
+
+private:
+    std::unique_ptr<QNetworkAccessManager> manager_;
+};
+
+} // namespace platform

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "platform/ui/AlertController.h"
+#include "platform/ui/TopAlertPresenter.h"
+
+#include <QList>
+#include <QPointer>
+
+namespace platform {
+
+// Shows alerts as ordinary application-modal windows and keeps them, so a
+// test can tell how many were put up.
+class CountingAlertPresenter final : public TopAlertPresenter
+{
+public:
+    void present(AlertController *alert) override
+    {
+        presented.append(alert);
+        alert->showOver(nullptr);
+    }
+
+    QList<QPointer<AlertController>> presented;
+};
+
+} // namespace platform

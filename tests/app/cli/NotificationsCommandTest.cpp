@@ -1,0 +1,128 @@
+// qamarly notifications plan | pending | reschedule, through the command table.
+#include "app/cli/NotificationsCommand.h"
+
+#include "app/cli/CommandLine.h"
+#include "core/GlobalSettings.h"
+#include "platform/notifications/LocalNotificationCenter.h"
+#include "platform/notifications/testing/TestNotificationCenter.h"
+#include "support/TestEnvironment.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <gtest/gtest.h>
+
+using namespace platform;
+
+namespace {
+
+class NotificationsCommandTest : public ::testing::Test
+{
+protected:
+    testenv::ScopedEnvironment env;
+    std::shared_ptr<TestNotificationCenter> center = std::make_shared<TestNotificationCenter>();
+    QString out;
+    QString err;
+
+    void SetUp() override { UserNotificationCenter::setCurrent(center); }
+    void TearDown() override { UserNotificationCenter::setCurrent(nullptr); }
+
+    int run(const QStringList &arguments)
+    {
+        out.clear();
+        err.clear();
+        QTextStream o(&out);
+        QTextStream e(&err);
+        app::cli::Invocation call{arguments, o, e};
+        const int status = app::notifications::runNotificationsCommand(call);
+        o.flush();
+        e.flush();
+        return status;
+    }
+    QJsonArray json() const { return QJsonDocument::fromJson(out.toUtf8()).array(); }
+};
+
+TEST_F(NotificationsCommandTest, PlanAsJsonListsWhatAPassWouldAddNow)
+{
+    ASSERT_EQ(run({"plan", "--json"}), app::cli::exitOk);
+    const QJsonArray plan = json();
+    ASSERT_EQ(plan.size(), 59);
+    const QJsonObject today = plan[0].toObject();
+    EXPECT_EQ(today.value("identifier").toString(), "QamloAppBadge-2026125");
+    EXPECT_EQ(today.value("title").toString(), "");
+    EXPECT_EQ(today.value("badge").toInt(), 25);
+    EXPECT_EQ(today.value("trigger").toObject(), (QJsonObject{{"type", "interval"}, {"seconds", 1}}));
+    const QJsonObject daily = plan[30].toObject();
+    EXPECT_EQ(daily.value("identifier").toString(), "QamloDailyNoti-1-2026126");
+    EXPECT_EQ(daily.value("title").toString(), "Today: 26 Jumada II (6), 1448");
+    EXPECT_EQ(daily.value("body").toString(), "Sunday, 06 December (12), 2026");
+    const QJsonObject trigger = daily.value("trigger").toObject();
+    EXPECT_EQ(trigger.value("type").toString(), "calendar");
+    EXPECT_EQ(trigger.value("year").toInt(), 2026);
+    EXPECT_EQ(trigger.value("month").toInt(), 12);
+    EXPECT_EQ(trigger.value("day").toInt(), 6);
+    EXPECT_EQ(trigger.value("hour").toInt(), 9);
+    EXPECT_EQ(trigger.value("minute").toInt(), 0);
+    EXPECT_EQ(trigger.value("second").toInt(), 0);
+    // Planning changes nothing.
+    EXPECT_TRUE(center->calls().isEmpty());
+}
+
+TEST_F(NotificationsCommandTest, PlanFollowsTheSwitches)
+{
+    auto &s = core::GlobalSettings::shared();
+    s.todayAppBadgeEnabled = false;
+    s.dailyNotificationEnabled = false;
+    s.save();
+    ASSERT_EQ(run({"plan", "--json"}), app::cli::exitOk);
+    EXPECT_TRUE(json().isEmpty());
+    ASSERT_EQ(run({"plan"}), app::cli::exitOk);
+    EXPECT_EQ(out, "0 notifications\n");
+}
+
+TEST_F(NotificationsCommandTest, RescheduleWaitsForThePassAndPendingShowsIt)
+{
+    ASSERT_EQ(run({"reschedule"}), app::cli::exitOk);
+    EXPECT_EQ(out, "59 notifications pending\n");
+    ASSERT_EQ(run({"pending", "--json"}), app::cli::exitOk);
+    EXPECT_EQ(json().size(), 59);
+    ASSERT_EQ(run({"pending"}), app::cli::exitOk);
+    EXPECT_TRUE(out.startsWith("QamloAppBadge-2026125  in 1 s  badge 25\n"));
+}
+
+TEST_F(NotificationsCommandTest, RescheduleWithoutPermissionExitsWithStatusThree)
+{
+    center->setSettings({AuthorizationStatus::denied, 0});
+    EXPECT_EQ(run({"reschedule"}), app::cli::exitNotAllowed);
+    EXPECT_TRUE(err.contains("not allowed"));
+    EXPECT_EQ(err.count('\n'), 1);
+    EXPECT_TRUE(out.isEmpty());
+}
+
+TEST_F(NotificationsCommandTest, UnknownWordsGiveTheUsage)
+{
+    EXPECT_EQ(run({}), app::cli::exitUsage);
+    EXPECT_EQ(run({"plan", "extra"}), app::cli::exitUsage);
+    EXPECT_EQ(run({"reschedule", "--json"}), app::cli::exitUsage);
+    EXPECT_TRUE(err.startsWith("usage: qamarly notifications"));
+}
+
+// A store that cannot be opened is not a missing permission: it is named,
+// and it has its own status.
+TEST_F(NotificationsCommandTest, AStoreThatCannotBeOpenedHasItsOwnStatus)
+{
+    QFile blocker(env.configHome() + QStringLiteral("/blocker"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    UserNotificationCenter::setCurrent(std::make_shared<LocalNotificationCenter>(
+        env.configHome() + QStringLiteral("/blocker/notifications.sqlite")));
+    for (const char *action : {"pending", "reschedule", "refresh"}) {
+        EXPECT_EQ(run({QString::fromLatin1(action)}), app::cli::exitStoreUnavailable) << action;
+        EXPECT_TRUE(err.contains(QStringLiteral("notification store"))) << err.toStdString();
+        EXPECT_FALSE(err.contains(QStringLiteral("not allowed"))) << err.toStdString();
+    }
+    EXPECT_EQ(run({"plan"}), app::cli::exitOk) << "the plan needs no store";
+}
+
+} // namespace

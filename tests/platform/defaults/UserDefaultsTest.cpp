@@ -1,0 +1,250 @@
+// The SQLite-backed suite: typed values, two writers, and files that are not
+// what they should be.
+#include "platform/defaults/UserDefaults.h"
+
+#include "platform/system/Console.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using platform::UserDefaults;
+
+namespace {
+
+struct CapturedConsole
+{
+    CapturedConsole()
+    {
+        previous = platform::setConsoleSink([this](const QString &line) { lines << line; });
+    }
+    ~CapturedConsole() { platform::setConsoleSink(previous); }
+    QStringList lines;
+    platform::ConsoleSink previous;
+};
+
+TEST(UserDefaults, KeepsEachValueWithItsType)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("suite.sqlite"));
+    {
+        auto suite = UserDefaults::open(path);
+        suite->setInteger(QStringLiteral("i"), -9'000'000'000LL);
+        suite->setBoolean(QStringLiteral("b"), false);
+        suite->setString(QStringLiteral("s"), QStringLiteral("٢٠٢٦ text"));
+        suite->setDate(QStringLiteral("d"), platform::instantFromMSecs(1'780'000'000'123));
+        EXPECT_TRUE(suite->flush());
+    }
+    auto suite = UserDefaults::open(path);
+    EXPECT_EQ(suite->integer(QStringLiteral("i")), -9'000'000'000LL);
+    EXPECT_EQ(suite->boolean(QStringLiteral("b")), false);
+    EXPECT_EQ(suite->string(QStringLiteral("s")), QStringLiteral("٢٠٢٦ text"));
+    EXPECT_EQ(suite->date(QStringLiteral("d")), platform::instantFromMSecs(1'780'000'000'123));
+    // Another type under the key is no value of the asked type.
+    EXPECT_FALSE(suite->integer(QStringLiteral("b")).has_value());
+    EXPECT_FALSE(suite->boolean(QStringLiteral("i")).has_value());
+    EXPECT_FALSE(suite->string(QStringLiteral("missing")).has_value());
+    suite->remove(QStringLiteral("i"));
+    EXPECT_EQ(suite->type(QStringLiteral("i")), UserDefaults::Type::none);
+    EXPECT_EQ(suite->keys(), (QStringList{QStringLiteral("b"), QStringLiteral("d"), QStringLiteral("s")}));
+}
+
+TEST(UserDefaults, TwoProcessesWritingAtOnceLoseNothing)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("suite.sqlite"));
+    UserDefaults::open(path); // both writers find the schema in place
+    QProcess a, b;
+    a.start(QStringLiteral(SUITE_WRITER), {path, QStringLiteral("a"), QStringLiteral("200")});
+    b.start(QStringLiteral(SUITE_WRITER), {path, QStringLiteral("b"), QStringLiteral("200")});
+    ASSERT_TRUE(a.waitForFinished(120000));
+    ASSERT_TRUE(b.waitForFinished(120000));
+    EXPECT_EQ(a.exitCode(), 0);
+    EXPECT_EQ(b.exitCode(), 0);
+    auto suite = UserDefaults::open(path);
+    EXPECT_EQ(suite->keys().size(), 401);
+    for (int i = 0; i < 200; i += 37) {
+        EXPECT_EQ(suite->integer(QStringLiteral("a-%1").arg(i)), i);
+        EXPECT_EQ(suite->integer(QStringLiteral("b-%1").arg(i)), i);
+    }
+    EXPECT_EQ(suite->integer(QStringLiteral("shared")), 199);
+}
+
+TEST(UserDefaults, ACorruptFileIsMovedAsideAndReplaced)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("suite.sqlite"));
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray(8192, 'x'));
+    }
+    CapturedConsole console;
+    auto suite = UserDefaults::open(path);
+    EXPECT_TRUE(suite->isPersistent());
+    suite->setInteger(QStringLiteral("k"), 1);
+    EXPECT_EQ(suite->integer(QStringLiteral("k")), 1);
+    const QStringList aside = QDir(dir.path()).entryList({QStringLiteral("suite.sqlite.corrupt-*")});
+    ASSERT_EQ(aside.size(), 1);
+    EXPECT_EQ(QFile(dir.filePath(aside.first())).size(), 8192) << "the old file is kept, not deleted";
+    ASSERT_EQ(console.lines.size(), 1);
+    EXPECT_TRUE(console.lines.first().contains(aside.first()));
+}
+
+TEST(UserDefaults, AnUnwritablePlaceGivesAWorkingSuiteInMemory)
+{
+    QTemporaryDir dir;
+    // A file where the folder should be: nothing can be created below it (even as root).
+    const QString blocker = dir.filePath(QStringLiteral("not-a-folder"));
+    QFile(blocker).open(QIODevice::WriteOnly);
+    CapturedConsole console;
+    auto suite = UserDefaults::open(blocker + QStringLiteral("/qamarly/suite.sqlite"));
+    EXPECT_FALSE(suite->isPersistent());
+    suite->setBoolean(QStringLiteral("b"), true);
+    EXPECT_EQ(suite->boolean(QStringLiteral("b")), true);
+    EXPECT_EQ(console.lines.size(), 1);
+}
+
+TEST(UserDefaults, ADefaultNeverReplacesAValueOfItsType)
+{
+    using Value = UserDefaults::Value;
+    QTemporaryDir dir;
+    auto suite = UserDefaults::open(dir.filePath(QStringLiteral("suite.sqlite")));
+    auto check = [&](const char *what, const Value &before, const Value &fallback, const Value &after) {
+        suite->set(QStringLiteral("k"), before);
+        EXPECT_EQ(suite->setDefault(QStringLiteral("k"), fallback), after) << what;
+        EXPECT_EQ(suite->value(QStringLiteral("k")), after) << what;
+    };
+    check("absent", Value(), Value(std::int64_t(18)), Value(std::int64_t(18)));
+    check("same type", Value(std::int64_t(4)), Value(std::int64_t(18)), Value(std::int64_t(4)));
+    check("another type", Value(QStringLiteral("x")), Value(std::int64_t(18)), Value(std::int64_t(18)));
+    check("boolean kept", Value(false), Value(true), Value(false));
+    check("integer for a boolean", Value(std::int64_t(1)), Value(true), Value(true));
+}
+
+// GCC with the sanitizers takes the QString alternative of a moved variant
+// for uninitialised although the variant holds another alternative.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+TEST(UserDefaults, SeveralValuesGoInTogetherAndAReaderCannotWrite)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("suite.sqlite"));
+    auto suite = UserDefaults::open(path);
+    suite->setInteger(QStringLiteral("gone"), 1);
+    QList<std::pair<QString, UserDefaults::Value>> values;
+    values.append({QStringLiteral("a"), UserDefaults::Value(std::int64_t(1))});
+    values.append({QStringLiteral("b"), UserDefaults::Value(true)});
+    values.append({QStringLiteral("gone"), UserDefaults::Value()});
+    ASSERT_TRUE(suite->setValues(values));
+    EXPECT_EQ(suite->keys(), (QStringList{QStringLiteral("a"), QStringLiteral("b")}));
+    EXPECT_TRUE(suite->canSave());
+    EXPECT_TRUE(UserDefaults::inMemory()->canSave());
+
+    CapturedConsole console;
+    auto reader = UserDefaults::openReadOnly(path);
+    EXPECT_FALSE(reader->canSave());
+    values.resize(1);
+    values[0].second = UserDefaults::Value(std::int64_t(2));
+    EXPECT_FALSE(reader->setValues(values));
+    EXPECT_EQ(suite->integer(QStringLiteral("a")), 1);
+}
+#pragma GCC diagnostic pop
+
+// Opening a FIFO blocks until someone writes to it: every place of the file
+// and its two companions is tried with a FIFO and with a folder.
+TEST(UserDefaults, ASpecialFileInThePlaceOfTheFileOrItsLogIsMovedAsideNotOpened)
+{
+    for (const char *suffix : {"", "-wal", "-shm"}) {
+        for (const bool fifo : {true, false}) {
+            const std::string what = std::string(fifo ? "FIFO" : "folder") + " at suite.sqlite" + suffix;
+            QTemporaryDir dir;
+            const QString path = dir.filePath(QStringLiteral("suite.sqlite"));
+            const bool companion = *suffix != '\0';
+            if (companion)
+                UserDefaults::open(path)->setInteger(QStringLiteral("kept"), 7);
+            const QByteArray special = QFile::encodeName(path + QLatin1String(suffix));
+            QFile::remove(QString::fromLocal8Bit(special));
+            ASSERT_EQ(fifo ? ::mkfifo(special.constData(), 0600) : ::mkdir(special.constData(), 0700), 0)
+                << what;
+
+            CapturedConsole console;
+            auto suite = UserDefaults::open(path);
+            EXPECT_TRUE(suite->isPersistent()) << what;
+            suite->setInteger(QStringLiteral("k"), 1);
+            EXPECT_EQ(suite->integer(QStringLiteral("k")), 1) << what;
+            if (companion) {
+                EXPECT_EQ(suite->integer(QStringLiteral("kept")), 7)
+                    << what << ": the file itself is not damaged";
+            }
+            EXPECT_EQ(
+                QDir(dir.path())
+                    .entryList({QStringLiteral("suite.sqlite.corrupt-*")}, QDir::AllEntries | QDir::System)
+                    .size(),
+                1)
+                << what;
+            EXPECT_EQ(console.lines.size(), 1) << what;
+        }
+    }
+}
+
+// A reader that cannot make the shared-memory file (a read-only folder; here a
+// folder in its place) still finds the last commits, which are in the log.
+TEST(UserDefaults, AReaderThatCannotShareMemoryStillSeesTheLog)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("suite.sqlite"));
+    UserDefaults::open(path)->setInteger(QStringLiteral("shared"), -1);
+    QProcess writer;
+    writer.start(QStringLiteral(SUITE_WRITER),
+                 {path, QStringLiteral("w"), QStringLiteral("20"), QStringLiteral("die")});
+    ASSERT_TRUE(writer.waitForFinished(60000));
+    ASSERT_EQ(writer.exitCode(), 0);
+    ASSERT_GT(QFileInfo(path + QStringLiteral("-wal")).size(), 0) << "the writer left no log";
+    for (const bool fifo : {false, true}) {
+        const QByteArray shm = QFile::encodeName(path + QStringLiteral("-shm"));
+        QFile::remove(QString::fromLocal8Bit(shm));
+        ::rmdir(shm.constData());
+        ASSERT_EQ(fifo ? ::mkfifo(shm.constData(), 0600) : ::mkdir(shm.constData(), 0700), 0);
+        CapturedConsole console;
+        auto reader = UserDefaults::openReadOnly(path);
+        EXPECT_EQ(reader->integer(QStringLiteral("shared")), 19) << (fifo ? "FIFO" : "folder");
+        EXPECT_EQ(reader->integer(QStringLiteral("w-0")), 0);
+    }
+}
+
+// The widget reads while the application may be creating the file: an empty
+// file is "nothing stored yet", said nowhere, and read again once filled.
+TEST(UserDefaults, AReaderOfAFileBeingCreatedSeesDefaultsQuietlyThenTheValues)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("suite.sqlite"));
+    QFile empty(path);
+    ASSERT_TRUE(empty.open(QIODevice::WriteOnly));
+    empty.close();
+    CapturedConsole console;
+    auto reader = UserDefaults::openReadOnly(path);
+    EXPECT_FALSE(reader->integer(QStringLiteral("adjustmentNumber")).has_value());
+    EXPECT_TRUE(console.lines.isEmpty()) << console.lines.join(QLatin1Char('\n')).toStdString();
+
+    UserDefaults::open(path)->setInteger(QStringLiteral("adjustmentNumber"), 2);
+    EXPECT_EQ(reader->integer(QStringLiteral("adjustmentNumber")), 2);
+}
+
+TEST(UserDefaults, ConfigDirectoryFollowsXdgConfigHome)
+{
+    const QByteArray saved = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", "/tmp/qamarly-config-test");
+    EXPECT_EQ(UserDefaults::suitePath(QStringLiteral("group.x")),
+              QStringLiteral("/tmp/qamarly-config-test/qamarly/group.x.sqlite"));
+    qputenv("XDG_CONFIG_HOME", "relative/is/ignored");
+    EXPECT_EQ(UserDefaults::configDirectory(), QDir::homePath() + QStringLiteral("/.config/qamarly"));
+    qputenv("XDG_CONFIG_HOME", saved);
+}
+
+} // namespace

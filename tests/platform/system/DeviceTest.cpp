@@ -1,0 +1,35 @@
+#include "platform/system/Device.h"
+
+#include <gtest/gtest.h>
+
+TEST(Device, LocaleNamesComeFromPosixNames)
+{
+    using platform::Device;
+    EXPECT_EQ(Device::normalizeLocaleName(QStringLiteral("ar_SA.UTF-8")), QStringLiteral("ar_SA"));
+    EXPECT_EQ(Device::normalizeLocaleName(QStringLiteral("de_DE.UTF-8@euro")), QStringLiteral("de_DE"));
+    EXPECT_EQ(Device::normalizeLocaleName(QStringLiteral("C")), QStringLiteral("en_US"));
+    EXPECT_EQ(Device::normalizeLocaleName(QStringLiteral("POSIX")), QStringLiteral("en_US"));
+    EXPECT_EQ(Device::normalizeLocaleName(QStringLiteral("C.UTF-8")), QStringLiteral("en_US"));
+}
+
+TEST(Device, LcAllWinsOverLcTimeWhichWinsOverLang)
+{
+    using platform::Device;
+    const QByteArray all = qgetenv("LC_ALL"), time = qgetenv("LC_TIME"), lang = qgetenv("LANG"), tz = qgetenv("TZ");
+    qunsetenv("LC_ALL");
+    qputenv("LC_TIME", "ar_SA.UTF-8");
+    qputenv("LANG", "fr_FR.UTF-8");
+    qputenv("TZ", ":Asia/Riyadh");
+    Device::reload();
+    EXPECT_EQ(Device::localeName(), QStringLiteral("ar_SA"));
+    EXPECT_EQ(Device::timeZoneId(), QStringLiteral("Asia/Riyadh"));
+    EXPECT_TRUE(Device::isRightToLeft());
+    qputenv("LC_ALL", "C");
+    Device::reload();
+    EXPECT_EQ(Device::localeName(), QStringLiteral("en_US"));
+    qputenv("LC_ALL", all);
+    qputenv("LC_TIME", time);
+    qputenv("LANG", lang);
+    qputenv("TZ", tz);
+    Device::reload();
+}

@@ -1,0 +1,168 @@
+// Screens hear about appearing and disappearing as a user would see them.
+#include "platform/ui/ViewController.h"
+
+#include "Printing.h"
+#include "platform/ui/TabBarController.h"
+#include "platform/ui/Window.h"
+#include "support/WindowInput.h"
+
+#include <QApplication>
+#include <QTest>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+namespace {
+
+class RecordingVC : public platform::ViewController
+{
+public:
+    explicit RecordingVC(QString name, QStringList *log) : name_(std::move(name)), log_(log) {}
+    void viewDidLoad() override { log_->append(name_ + QStringLiteral(":load")); }
+    void viewWillAppear() override { log_->append(name_ + QStringLiteral(":willAppear")); }
+    void viewDidAppear() override { log_->append(name_ + QStringLiteral(":didAppear")); }
+    void viewWillDisappear() override { log_->append(name_ + QStringLiteral(":willDisappear")); }
+
+private:
+    QString name_;
+    QStringList *log_;
+};
+
+struct TabbedWindow
+{
+    QStringList log;
+    platform::Window window;
+    platform::TabBarController *tabs = new platform::TabBarController;
+    RecordingVC *first = new RecordingVC(QStringLiteral("a"), &log);
+    RecordingVC *second = new RecordingVC(QStringLiteral("b"), &log);
+
+    TabbedWindow()
+    {
+        tabs->addTab(first, QStringLiteral("First"));
+        tabs->addTab(second, QStringLiteral("Second"));
+        window.setRootViewController(tabs);
+        window.resize(420, 760);
+    }
+    QStringList take()
+    {
+        QCoreApplication::processEvents();
+        return std::exchange(log, {});
+    }
+};
+
+TEST(ViewController, FirstShowLoadsThenAppearsOnlyTheSelectedTab)
+{
+    TabbedWindow w;
+    w.window.show();
+    EXPECT_EQ(w.take(), (QStringList{"a:load", "a:willAppear", "a:didAppear"}));
+    EXPECT_FALSE(w.second->isViewLoaded());
+}
+
+TEST(ViewController, SwitchingTabsDisappearsTheOldScreenAndAppearsTheNewOneEveryTime)
+{
+    TabbedWindow w;
+    ASSERT_TRUE(windowinput::showAndExpose(&w.window));
+    w.take();
+    windowinput::click(w.tabs->tabButton(1));
+    EXPECT_EQ(w.tabs->selectedIndex(), 1);
+    const QStringList toSecond = w.take();
+    EXPECT_TRUE(toSecond.contains("a:willDisappear"));
+    EXPECT_EQ(toSecond.filter("b:").join(' '), "b:load b:willAppear b:didAppear");
+
+    w.tabs->setSelectedIndex(0);
+    const QStringList back = w.take();
+    EXPECT_TRUE(back.contains("b:willDisappear"));
+    EXPECT_EQ(back.filter("a:").join(' '), "a:willAppear a:didAppear") << "loaded only once";
+}
+
+TEST(ViewController, MinimisingAndRestoringTheWindowDisappearsAndReappearsTheVisibleScreen)
+{
+    TabbedWindow w;
+    w.window.show();
+    w.take();
+    w.window.setWindowState(Qt::WindowMinimized);
+    EXPECT_EQ(w.take(), (QStringList{"a:willDisappear"}));
+    w.window.setWindowState(Qt::WindowNoState);
+    EXPECT_EQ(w.take(), (QStringList{"a:willAppear", "a:didAppear"}));
+}
+
+TEST(ViewController, APresentedScreenCoversTheWindowAndItsPresenterReappearsOnDismissal)
+{
+    TabbedWindow w;
+    w.window.show();
+    w.take();
+    auto *sheet = new RecordingVC(QStringLiteral("sheet"), &w.log);
+    w.first->presentViewController(sheet);
+    EXPECT_EQ(w.take(),
+              (QStringList{"a:willDisappear", "sheet:load", "sheet:willAppear", "sheet:didAppear"}));
+    EXPECT_EQ(sheet->geometry(), w.window.rect());
+    EXPECT_EQ(sheet->presentingViewController(), w.first);
+    EXPECT_EQ(sheet->tabBarController(), w.tabs) << "found through the presenter";
+
+    w.window.resize(500, 800);
+    EXPECT_EQ(sheet->geometry(), w.window.rect()) << "follows the window's size";
+
+    // While covered, restoring the window brings back only the sheet.
+    w.window.setWindowState(Qt::WindowMinimized);
+    EXPECT_EQ(w.take(), (QStringList{"sheet:willDisappear"}));
+    w.window.setWindowState(Qt::WindowNoState);
+    EXPECT_EQ(w.take(), (QStringList{"sheet:willAppear", "sheet:didAppear"}));
+
+    QPointer<platform::ViewController> gone(sheet);
+    sheet->dismissViewController();
+    EXPECT_EQ(w.take(), (QStringList{"sheet:willDisappear", "a:willAppear", "a:didAppear"}));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(gone.isNull());
+    EXPECT_EQ(w.first->presentedViewController(), nullptr);
+}
+
+TEST(ViewController, ASecondPresentationOverTheSameScreenIsRefused)
+{
+    TabbedWindow w;
+    w.window.show();
+    auto *sheet = new platform::ViewController;
+    QPointer<platform::ViewController> refused(new platform::ViewController);
+    w.first->presentViewController(sheet);
+    w.first->presentViewController(refused);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(w.first->presentedViewController(), sheet);
+    EXPECT_TRUE(refused.isNull());
+}
+
+TEST(ViewController, AScreenDeletedWhilePresentingTakesItsSheetWithItSafely)
+{
+    QStringList log;
+    auto *presenter = new RecordingVC(QStringLiteral("p"), &log);
+    presenter->resize(300, 400);
+    presenter->show();
+    QPointer<platform::ViewController> sheet(new RecordingVC(QStringLiteral("sheet"), &log));
+    presenter->presentViewController(sheet);
+    QCoreApplication::processEvents();
+    delete presenter; // the sheet lies inside it and goes too, without calling back
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(sheet.isNull());
+}
+
+TEST(ViewController, ScreensInATabFindTheirTabBarController)
+{
+    TabbedWindow w;
+    EXPECT_EQ(w.second->tabBarController(), w.tabs);
+    w.second->tabBarController()->setSelectedIndex(1);
+    EXPECT_EQ(w.tabs->selectedViewController(), w.second);
+    w.tabs->setSelectedIndex(7);
+    EXPECT_EQ(w.tabs->selectedIndex(), 1) << "out of range is ignored";
+    platform::ViewController alone;
+    EXPECT_EQ(alone.tabBarController(), nullptr);
+}
+
+TEST(TabBarController, TheAppearanceTintReachesEveryTabBarAndTheSelectedTitle)
+{
+    TabbedWindow w;
+    const QColor before = platform::TabBarController::appearanceTintColor();
+    platform::TabBarController::setAppearanceTintColor(Qt::white);
+    EXPECT_EQ(w.tabs->tintColor(), QColor(Qt::white));
+    EXPECT_EQ(w.tabs->tabButton(0)->palette().color(QPalette::ButtonText), QColor(Qt::white));
+    EXPECT_LT(w.tabs->tabButton(1)->palette().color(QPalette::ButtonText).alphaF(), 1.0);
+    platform::TabBarController::setAppearanceTintColor(before);
+}
+
+} // namespace
