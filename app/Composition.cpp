@@ -20,6 +20,7 @@ screens::ConverterServices converterServices()
         notifications::NotificationScheduler::shared().rescheduleNotifications();
     };
     services.reloadWidgetTimelines = [] { platform::WidgetCenter::shared().reloadAllTimelines(); };
+    services.settingsTabShown = false; // no settings screen among the tabs yet
     return services;
 }
 

@@ -13,6 +13,10 @@ struct ConverterServices
     // May throw notifications::CustomError; the screen ignores that failure.
     std::function<void()> rescheduleNotifications;
     std::function<void()> reloadWidgetTimelines;
+    // Whether the tab bar has a settings screen at its settings index; until
+    // it does, the adjustment alert offers no way there rather than one that
+    // lands on another screen.
+    bool settingsTabShown = false;
 };
 
 } // namespace app::screens

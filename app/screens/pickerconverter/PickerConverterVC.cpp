@@ -78,7 +78,8 @@ PickerConverterVC::PickerConverterVC(QWidget *parent)
     connect(ui_->calendarSegControl, &QTabBar::currentChanged, this, &PickerConverterVC::ValueChanged);
     connect(ui_->datePicker, &components::DatePicker::valueChanged, this,
             &PickerConverterVC::pickerDateHasChanged);
-    connect(ui_->datePicker, &components::DatePicker::willChange, this, &PickerConverterVC::datePickerWillChange);
+    connect(ui_->datePicker, &components::DatePicker::willChange, this,
+            &PickerConverterVC::datePickerWillChange);
     connect(ui_->todayButton, &QPushButton::clicked, this, &PickerConverterVC::todayButtonAction);
     connect(ui_->AdjRoundButton, &QPushButton::clicked, this, &PickerConverterVC::AdjRoundButtonAction);
     connect(ui_->changeWallpaperButton, &QToolButton::clicked, this, &PickerConverterVC::changeWallpaper);
@@ -331,11 +332,12 @@ void PickerConverterVC::showAdjustmentAlert()
 {
     auto *alert =
         new platform::AlertController(QString(), adjustmentAlertMessage(conv_.adjustmentNumber()), this);
-    alert->addAction(platform::localized("goSettings"), platform::AlertController::ActionStyle::Default,
-                     [this] {
-                         if (platform::TabBarController *tabs = tabBarController())
-                             tabs->setSelectedIndex(shell::settingsTabIndex);
-                     });
+    if (services_.settingsTabShown)
+        alert->addAction(platform::localized("goSettings"), platform::AlertController::ActionStyle::Default,
+                         [this] {
+                             if (platform::TabBarController *tabs = tabBarController())
+                                 tabs->setSelectedIndex(shell::settingsTabIndex);
+                         });
     alert->addAction(platform::localized("cancel"), platform::AlertController::ActionStyle::Cancel);
     alert->addAction(platform::localized("reset"), platform::AlertController::ActionStyle::Destructive,
                      [this] { resetAdjustment(); });

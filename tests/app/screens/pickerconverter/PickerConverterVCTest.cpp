@@ -41,6 +41,8 @@ protected:
         core::GlobalSettings::shared().save();
     }
 
+    bool settingsTabShown = true;
+
     // Shown on its own, as the selected tab would be.
     PickerConverterVC &show()
     {
@@ -52,6 +54,7 @@ protected:
             throw app::notifications::CustomError(app::notifications::CustomError::NotificationsNotAllowed);
         };
         services.reloadWidgetTimelines = [this] { ++calls.widgets; };
+        services.settingsTabShown = settingsTabShown;
         screen->setServices(services);
         screen->resize(420, 700);
         EXPECT_TRUE(windowinput::showAndExpose(screen.get()));
@@ -214,6 +217,21 @@ TEST_F(ConverterScreen, TheAlertExplainsTheAdjustmentWithItsSign)
     }
 }
 
+TEST_F(ConverterScreen, WithoutASettingsTabTheAlertOffersOnlyCancelAndReset)
+{
+    settingsTabShown = false;
+    setAdjustment(1);
+    show();
+    windowinput::click(ui().AdjRoundButton);
+    platform::AlertController *alert = world.topAlert();
+    ASSERT_NE(alert, nullptr);
+    ASSERT_EQ(alert->actions().size(), 2);
+    EXPECT_EQ(alert->actions()[0].title, platform::localized("cancel"));
+    EXPECT_EQ(alert->actions()[1].title, platform::localized("reset"));
+    EXPECT_TRUE(alert->press(platform::localized("cancel")));
+    world.settle();
+}
+
 TEST_F(ConverterScreen, ResetSavesZeroAndReachesTheWatchTheSchedulerAndTheWidgets)
 {
     setAdjustment(2);
@@ -240,6 +258,9 @@ TEST_F(ConverterScreen, GoSettingsSelectsTheSettingsTab)
     setAdjustment(1);
     platform::TabBarController tabs;
     auto *converter = new PickerConverterVC;
+    app::screens::ConverterServices services;
+    services.settingsTabShown = true;
+    converter->setServices(services);
     tabs.addTab(converter, QStringLiteral("Converter"));
     for (int i = 1; i <= 3; ++i)
         tabs.addTab(new platform::ViewController, QString::number(i));
