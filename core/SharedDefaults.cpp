@@ -17,7 +17,8 @@ std::shared_ptr<platform::UserDefaults> sharedDefaults()
 {
     std::lock_guard lock(suiteMutex);
     if (!suite())
-        suite() = platform::UserDefaults::open(platform::UserDefaults::suitePath(QString::fromLatin1(appGroupIdentifier)));
+        suite() = platform::UserDefaults::open(
+            platform::UserDefaults::suitePath(QString::fromLatin1(appGroupIdentifier)));
     return suite();
 }
 

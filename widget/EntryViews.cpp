@@ -139,7 +139,8 @@ void EntryView::paint(QPainter &painter, QSizeF size, const ViewEnvironment &env
 {
     const Node root = layout(size, environment.rightToLeft);
     painter.save();
-    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
+    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
+                           QPainter::SmoothPixmapTransform);
     QPainterPath surface;
     surface.addRoundedRect(QRectF(QPointF(0, 0), size), cornerRadius, cornerRadius);
     painter.fillPath(surface, backgroundColor(environment.appearance));
@@ -159,8 +160,9 @@ void EntryView::paintNode(QPainter &painter, const LayoutNode &node, const ViewE
         return;
     case Node::Type::divider:
         // A rule under a title wears the title's colour; the others the separator's.
-        painter.fillRect(node.frame, node.role == QLatin1String("titleDivider") ? titleColor
-                                                                               : separatorColor(environment.appearance));
+        painter.fillRect(node.frame, node.role == QLatin1String("titleDivider")
+                                         ? titleColor
+                                         : separatorColor(environment.appearance));
         return;
     case Node::Type::image: {
         if (part == parts_.end())
@@ -169,11 +171,13 @@ void EntryView::paintNode(QPainter &painter, const LayoutNode &node, const ViewE
         if (picture.isNull())
             return; // no picture for this day: its frame stays empty
         // Fill the frame keeping the aspect ratio; what overflows is cut.
-        const QSizeF scaled = QSizeF(picture.size()).scaled(node.frame.size(), Qt::KeepAspectRatioByExpanding);
+        const QSizeF scaled =
+            QSizeF(picture.size()).scaled(node.frame.size(), Qt::KeepAspectRatioByExpanding);
         const double fx = picture.width() / scaled.width();
         const double fy = picture.height() / scaled.height();
-        const QRectF source((scaled.width() - node.frame.width()) / 2 * fx, (scaled.height() - node.frame.height()) / 2 * fy,
-                            node.frame.width() * fx, node.frame.height() * fy);
+        const QRectF source((scaled.width() - node.frame.width()) / 2 * fx,
+                            (scaled.height() - node.frame.height()) / 2 * fy, node.frame.width() * fx,
+                            node.frame.height() * fy);
         painter.save();
         painter.setClipRect(node.frame, Qt::IntersectClip);
         painter.drawImage(node.frame, picture, source);
@@ -196,7 +200,8 @@ void EntryView::paintNode(QPainter &painter, const LayoutNode &node, const ViewE
         // Shrinking is a transform, so a text keeps its shape down to a hundredth of its size.
         painter.translate(node.frame.topLeft());
         painter.scale(node.scale, node.scale);
-        painter.drawText(QRectF(0, 0, node.frame.width() / node.scale, node.frame.height() / node.scale), text, option);
+        painter.drawText(QRectF(0, 0, node.frame.width() / node.scale, node.frame.height() / node.scale),
+                         text, option);
         painter.restore();
         return;
     }
@@ -213,26 +218,29 @@ Node SimpleWidgetEntryView::body() const
 
     switch (family) {
     case WidgetFamily::systemSmall:
-        return Node::vstack(
-            Align::center, smallSpacing, smallPadding,
-            {textPart(QStringLiteral("title"), weekday, titleFont(), false, true), Node::divider(QStringLiteral("titleDivider")),
-             Node::vstack(Align::center, Node::defaultSpacing, {},
-                          {textPart(QStringLiteral("hijriDay"), day, dayFont(), true),
-                           textPart(QStringLiteral("hijriMonthYear"),
-                                    monthAndYear(month, year), bodyFont(), true)})});
+        return Node::vstack(Align::center, smallSpacing, smallPadding,
+                            {textPart(QStringLiteral("title"), weekday, titleFont(), false, true),
+                             Node::divider(QStringLiteral("titleDivider")),
+                             Node::vstack(Align::center, Node::defaultSpacing, {},
+                                          {textPart(QStringLiteral("hijriDay"), day, dayFont(), true),
+                                           textPart(QStringLiteral("hijriMonthYear"),
+                                                    monthAndYear(month, year), bodyFont(), true)})});
     case WidgetFamily::systemMedium:
         return Node::hstack(
             Align::center, mediumSpacing, mediumPadding,
-            {Node::vstack(Align::leading, mediumColumnSpacing, {},
-                          {textPart(QStringLiteral("title"), weekday, titleFont(), false, true),
-                           Node::divider(QStringLiteral("titleDivider")),
-                           Node::hstack(Align::center, Node::defaultSpacing, {},
-                                        {textPart(QStringLiteral("hijriDay"), day, dayFont(), true),
-                                         Node::vstack(Align::leading, Node::defaultSpacing, {},
-                                                      {textPart(QStringLiteral("hijriMonth"), month, bodyFont(), true),
-                                                       textPart(QStringLiteral("hijriYear"), year, bodyFont(), false)})})}),
+            {Node::vstack(
+                 Align::leading, mediumColumnSpacing, {},
+                 {textPart(QStringLiteral("title"), weekday, titleFont(), false, true),
+                  Node::divider(QStringLiteral("titleDivider")),
+                  Node::hstack(
+                      Align::center, Node::defaultSpacing, {},
+                      {textPart(QStringLiteral("hijriDay"), day, dayFont(), true),
+                       Node::vstack(Align::leading, Node::defaultSpacing, {},
+                                    {textPart(QStringLiteral("hijriMonth"), month, bodyFont(), true),
+                                     textPart(QStringLiteral("hijriYear"), year, bodyFont(), false)})})}),
              // The picture's name is the day in ASCII digits whatever the locale.
-             picturePart(QStringLiteral("picture"), QString::number(hijri.day()), QSizeF(pictureSide, pictureSide))});
+             picturePart(QStringLiteral("picture"), QString::number(hijri.day()),
+                         QSizeF(pictureSide, pictureSide))});
     case WidgetFamily::systemLarge:
     case WidgetFamily::systemExtraLarge:
         break;
@@ -243,24 +251,26 @@ Node SimpleWidgetEntryView::body() const
 Node ComplexWidgetEntryView::body() const
 {
     const auto block = [this](const QString &side, const core::RGDate &record) {
-        return Node::hstack(Align::center, Node::defaultSpacing, {},
-                            {textPart(side + QStringLiteral("Day"), core::localizedNumber(record.day()), dayFont(), true),
-                             Node::vstack(Align::leading, Node::defaultSpacing, {},
-                                          {textPart(side + QStringLiteral("Month"), lookedUp(record.monthName()),
-                                                    bodyFont(), true),
-                                           textPart(side + QStringLiteral("Year"), core::localizedNumber(record.year()),
-                                                    bodyFont(), false)})});
+        return Node::hstack(
+            Align::center, Node::defaultSpacing, {},
+            {textPart(side + QStringLiteral("Day"), core::localizedNumber(record.day()), dayFont(), true),
+             Node::vstack(
+                 Align::leading, Node::defaultSpacing, {},
+                 {textPart(side + QStringLiteral("Month"), lookedUp(record.monthName()), bodyFont(), true),
+                  textPart(side + QStringLiteral("Year"), core::localizedNumber(record.year()), bodyFont(),
+                           false)})});
     };
     Node gregorian = block(QStringLiteral("gregorian"), *entry.gregorianDate);
     gregorian.role = QStringLiteral("gregorianBlock");
     Node hijri = block(QStringLiteral("hijri"), *entry.hijriDate);
     hijri.role = QStringLiteral("hijriBlock");
     return Node::vstack(Align::center, complexSpacing, complexPadding,
-                        {textPart(QStringLiteral("title"), lookedUp(entry.gregorianDate->weekDayName()), titleFont(), true,
-                                  true),
+                        {textPart(QStringLiteral("title"), lookedUp(entry.gregorianDate->weekDayName()),
+                                  titleFont(), true, true),
                          Node::divider(QStringLiteral("titleDivider")),
                          Node::hstack(Align::center, Node::defaultSpacing, complexRowPadding,
-                                      {std::move(gregorian), Node::divider(QStringLiteral("blockDivider")), std::move(hijri)})});
+                                      {std::move(gregorian), Node::divider(QStringLiteral("blockDivider")),
+                                       std::move(hijri)})});
 }
 
 std::unique_ptr<EntryView> makeEntryView(WidgetKind kind, WidgetFamily family, const SimpleEntry &entry)

@@ -14,7 +14,11 @@ class QPainter;
 
 namespace widget {
 
-enum class Appearance { light, dark };
+enum class Appearance
+{
+    light,
+    dark
+};
 
 // How a view is drawn: the host's or the command line's choice, not the entry's.
 struct ViewEnvironment

@@ -77,7 +77,8 @@ SimpleEntry Provider::placeholder(const TimelineContext &) const
     return entryFor(platform::Clock::current());
 }
 
-void Provider::getSnapshot(const TimelineContext &, const std::function<void(const SimpleEntry &)> &completion) const
+void Provider::getSnapshot(const TimelineContext &,
+                           const std::function<void(const SimpleEntry &)> &completion) const
 {
     std::lock_guard lock(providerMutex());
     pinAdjustment();
@@ -86,7 +87,8 @@ void Provider::getSnapshot(const TimelineContext &, const std::function<void(con
         completion(entry);
 }
 
-void Provider::getTimeline(const TimelineContext &, const std::function<void(const Timeline &)> &completion) const
+void Provider::getTimeline(const TimelineContext &,
+                           const std::function<void(const Timeline &)> &completion) const
 {
     std::lock_guard lock(providerMutex());
     pinAdjustment(); // read once for all thirty entries
@@ -99,7 +101,8 @@ void Provider::getTimeline(const TimelineContext &, const std::function<void(con
     timeline.policy = TimelineReloadPolicy::atEnd;
     timeline.entries.reserve(timelineLength);
     for (int i = 0; i < timelineLength; ++i) {
-        const platform::Instant sameWallClock = calendar.dateByAddingDays(i, startOfToday).value_or(startOfToday);
+        const platform::Instant sameWallClock =
+            calendar.dateByAddingDays(i, startOfToday).value_or(startOfToday);
         // Adding days keeps the wall-clock time of startOfToday, which is not
         // midnight on a day whose midnight was skipped (01:00 in Sao Paulo on
         // 4 November 2018); every later entry must still start its own day.

@@ -18,10 +18,12 @@ public:
     // An entry for now, returned directly.
     SimpleEntry placeholder(const TimelineContext &context) const;
     // An entry for now, passed to `completion` once before returning.
-    void getSnapshot(const TimelineContext &context, const std::function<void(const SimpleEntry &)> &completion) const;
+    void getSnapshot(const TimelineContext &context,
+                     const std::function<void(const SimpleEntry &)> &completion) const;
     // Thirty entries at the local midnights of today and the next 29 days,
     // policy atEnd, passed to `completion` once before returning.
-    void getTimeline(const TimelineContext &context, const std::function<void(const Timeline &)> &completion) const;
+    void getTimeline(const TimelineContext &context,
+                     const std::function<void(const Timeline &)> &completion) const;
 
     // The shared widget converter, made as RGConv(now) on first use.
     static core::RGConv &sharedConverter();

@@ -18,7 +18,8 @@ bool fillsWidth(const LayoutNode &n)
         return std::any_of(n.children.begin(), n.children.end(),
                            [](const LayoutNode &c) { return c.type == Type::divider || fillsWidth(c); });
     if (n.type == Type::hstack)
-        return std::any_of(n.children.begin(), n.children.end(), [](const LayoutNode &c) { return fillsWidth(c); });
+        return std::any_of(n.children.begin(), n.children.end(),
+                           [](const LayoutNode &c) { return fillsWidth(c); });
     return false;
 }
 
@@ -96,7 +97,8 @@ QSizeF sizeHStack(LayoutNode &n, double offered)
         }
     }
     // The least demanding child first, each offered an equal share of what is left.
-    std::stable_sort(flexible.begin(), flexible.end(), [&](std::size_t a, std::size_t b) { return ideal[a] < ideal[b]; });
+    std::stable_sort(flexible.begin(), flexible.end(),
+                     [&](std::size_t a, std::size_t b) { return ideal[a] < ideal[b]; });
     double remaining = std::max(0.0, inner - fixed);
     std::size_t left = flexible.size();
     for (std::size_t i : flexible) {
@@ -196,7 +198,8 @@ LayoutNode LayoutNode::image(const QString &role, QSizeF imageSize)
     return n;
 }
 
-LayoutNode LayoutNode::vstack(Alignment alignment, double spacing, Insets padding, std::vector<LayoutNode> children)
+LayoutNode LayoutNode::vstack(Alignment alignment, double spacing, Insets padding,
+                              std::vector<LayoutNode> children)
 {
     LayoutNode n;
     n.type = Type::vstack;
@@ -207,7 +210,8 @@ LayoutNode LayoutNode::vstack(Alignment alignment, double spacing, Insets paddin
     return n;
 }
 
-LayoutNode LayoutNode::hstack(Alignment alignment, double spacing, Insets padding, std::vector<LayoutNode> children)
+LayoutNode LayoutNode::hstack(Alignment alignment, double spacing, Insets padding,
+                              std::vector<LayoutNode> children)
 {
     LayoutNode n = vstack(alignment, spacing, padding, std::move(children));
     n.type = Type::hstack;
@@ -242,7 +246,8 @@ void layoutInRect(LayoutNode &root, const QRectF &bounds, bool rightToLeft)
         s = size(root, bounds.width());
     }
     root.frame = QRectF(QPointF(0, 0), s);
-    const QPointF origin(bounds.left() + (bounds.width() - s.width()) / 2, bounds.top() + (bounds.height() - s.height()) / 2);
+    const QPointF origin(bounds.left() + (bounds.width() - s.width()) / 2,
+                         bounds.top() + (bounds.height() - s.height()) / 2);
     toAbsolute(root, origin);
     if (rightToLeft)
         mirror(root, bounds);

@@ -20,8 +20,20 @@ namespace widget {
 // minimum scale, instead of being cut.
 struct LayoutNode
 {
-    enum class Type { text, divider, image, vstack, hstack };
-    enum class Alignment { leading, center, trailing };
+    enum class Type
+    {
+        text,
+        divider,
+        image,
+        vstack,
+        hstack
+    };
+    enum class Alignment
+    {
+        leading,
+        center,
+        trailing
+    };
 
     struct Insets
     {
@@ -51,14 +63,16 @@ struct LayoutNode
 
     // Results, in the coordinates of the root's rect.
     QRectF frame;
-    double scale = 1; // texts: the factor they are drawn at
+    double scale = 1;    // texts: the factor they are drawn at
     bool elided = false; // non-scalable texts that did not fit
 
     static LayoutNode text(const QString &role, QSizeF natural, bool scalable);
     static LayoutNode divider(const QString &role = QString());
     static LayoutNode image(const QString &role, QSizeF size);
-    static LayoutNode vstack(Alignment alignment, double spacing, Insets padding, std::vector<LayoutNode> children);
-    static LayoutNode hstack(Alignment alignment, double spacing, Insets padding, std::vector<LayoutNode> children);
+    static LayoutNode vstack(Alignment alignment, double spacing, Insets padding,
+                             std::vector<LayoutNode> children);
+    static LayoutNode hstack(Alignment alignment, double spacing, Insets padding,
+                             std::vector<LayoutNode> children);
 
     // The first node with this role, depth first; nullptr when none.
     const LayoutNode *find(const QString &role) const;

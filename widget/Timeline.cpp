@@ -14,8 +14,9 @@ std::optional<std::size_t> indexInForce(const Timeline &timeline, platform::Inst
     const auto &e = timeline.entries;
     if (e.empty())
         return std::nullopt;
-    const auto after = std::upper_bound(e.begin(), e.end(), now,
-                                        [](platform::Instant t, const SimpleEntry &entry) { return t < entry.date; });
+    const auto after =
+        std::upper_bound(e.begin(), e.end(), now,
+                         [](platform::Instant t, const SimpleEntry &entry) { return t < entry.date; });
     if (after == e.begin())
         return 0;
     return static_cast<std::size_t>(after - e.begin() - 1);
@@ -24,8 +25,9 @@ std::optional<std::size_t> indexInForce(const Timeline &timeline, platform::Inst
 std::optional<platform::Instant> nextEntryDate(const Timeline &timeline, platform::Instant now)
 {
     const auto &e = timeline.entries;
-    const auto after = std::upper_bound(e.begin(), e.end(), now,
-                                        [](platform::Instant t, const SimpleEntry &entry) { return t < entry.date; });
+    const auto after =
+        std::upper_bound(e.begin(), e.end(), now,
+                         [](platform::Instant t, const SimpleEntry &entry) { return t < entry.date; });
     if (after == e.end())
         return std::nullopt;
     return after->date;

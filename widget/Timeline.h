@@ -11,7 +11,11 @@ namespace widget {
 
 // When the host asks for the next timeline: atEnd, once the last entry's date
 // has been reached.
-enum class TimelineReloadPolicy { atEnd, never };
+enum class TimelineReloadPolicy
+{
+    atEnd,
+    never
+};
 
 QString policyName(TimelineReloadPolicy policy);
 

@@ -101,7 +101,8 @@ bool readWidgetChoice(const Arguments &args, HostOptions *choice, QString *error
         for (WidgetFamily f : config.supportedFamilies)
             offered << familyArgumentName(f);
         *error = platform::localized("widget.error.unsupportedFamily")
-                     .arg(config.argumentName, platform::printable(familyName), offered.join(QStringLiteral(" | ")));
+                     .arg(config.argumentName, platform::printable(familyName),
+                          offered.join(QStringLiteral(" | ")));
         return false;
     }
     choice->kind = *kind;
@@ -131,8 +132,9 @@ QString usage(const QString &command)
     const QString host = QStringLiteral(
         "  qamarly-widget [--kind simple|complex] [--family small|medium] [--appearance light|dark]\n"
         "      shows the widget on the desktop\n");
-    const QString timeline = QStringLiteral("  qamarly-widget timeline [--json] [--at ISO-INSTANT]\n"
-                                            "      prints the thirty entries of the timeline built at that instant (default: now)\n");
+    const QString timeline = QStringLiteral(
+        "  qamarly-widget timeline [--json] [--at ISO-INSTANT]\n"
+        "      prints the thirty entries of the timeline built at that instant (default: now)\n");
     const QString render =
         QStringLiteral("  qamarly-widget render --kind simple|complex --family small|medium -o FILE.png\n"
                        "                        [--at ISO-INSTANT] [--appearance light|dark] [--scale N]\n"
@@ -242,7 +244,8 @@ int runRender(const QStringList &arguments, QTextStream &out, QTextStream &err)
     platform::Instant at = platform::Clock::current();
     if (error.isEmpty() && args.options.contains(QStringLiteral("at")) &&
         !platform::parseIsoInstant(args.options.value(QStringLiteral("at")), &at))
-        error = platform::localized("widget.error.instant").arg(platform::printable(args.options.value(QStringLiteral("at"))));
+        error = platform::localized("widget.error.instant")
+                    .arg(platform::printable(args.options.value(QStringLiteral("at"))));
     bool scaleOk = true;
     const double scale = args.options.value(QStringLiteral("scale"), QStringLiteral("2")).toDouble(&scaleOk);
     // Written so that NaN fails too.
@@ -264,7 +267,9 @@ int runRender(const QStringList &arguments, QTextStream &out, QTextStream &err)
                                       platform::Device::isRightToLeft()};
     const QImage image = renderEntryView(*view, environment, scale);
     if (!image.save(output, "PNG")) {
-        err << program << " render: " << platform::localized("widget.error.write").arg(platform::printable(output)) << '\n';
+        err << program
+            << " render: " << platform::localized("widget.error.write").arg(platform::printable(output))
+            << '\n';
         return exitFailure;
     }
     out << output << '\n';

@@ -8,7 +8,12 @@
 
 namespace widget {
 
-enum ExitCode { exitOk = 0, exitFailure = 1, exitUsage = 2 };
+enum ExitCode
+{
+    exitOk = 0,
+    exitFailure = 1,
+    exitUsage = 2
+};
 
 // What to show when no command is named.
 struct HostOptions

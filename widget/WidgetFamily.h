@@ -8,7 +8,13 @@
 namespace widget {
 
 // The sizes a widget host may draw a widget in.
-enum class WidgetFamily { systemSmall, systemMedium, systemLarge, systemExtraLarge };
+enum class WidgetFamily
+{
+    systemSmall,
+    systemMedium,
+    systemLarge,
+    systemExtraLarge
+};
 
 // "small", "medium", "large", "extraLarge" on the command line.
 QString familyArgumentName(WidgetFamily family);
@@ -29,7 +35,11 @@ struct WidgetConfiguration
     bool supports(WidgetFamily family) const;
 };
 
-enum class WidgetKind { simple, complex };
+enum class WidgetKind
+{
+    simple,
+    complex
+};
 
 const WidgetConfiguration &simpleWidget();
 const WidgetConfiguration &complexWidget();

@@ -29,7 +29,8 @@ HostController::HostController(WidgetFamily family, QObject *parent) : QObject(p
     connect(&nextEntry_, &QTimer::timeout, this, &HostController::evaluate);
     check_.setInterval(checkIntervalMs);
     connect(&check_, &QTimer::timeout, this, &HostController::evaluate);
-    connect(&listener_, &platform::TimelineReloadListener::reloadRequested, this, &HostController::reloadTimeline);
+    connect(&listener_, &platform::TimelineReloadListener::reloadRequested, this,
+            &HostController::reloadTimeline);
 }
 
 void HostController::start()
@@ -96,8 +97,8 @@ constexpr int widgetGap = 16;
 
 HostWindow::HostWindow(WidgetKind kind, WidgetFamily family, std::optional<Appearance> appearance,
                        std::shared_ptr<platform::UserDefaults> standardDefaults, QWidget *parent)
-    : QWidget(parent, Qt::FramelessWindowHint | Qt::WindowStaysOnBottomHint | Qt::Tool), kind_(kind), family_(family),
-      appearance_(appearance), defaults_(std::move(standardDefaults)), controller_(family)
+    : QWidget(parent, Qt::FramelessWindowHint | Qt::WindowStaysOnBottomHint | Qt::Tool), kind_(kind),
+      family_(family), appearance_(appearance), defaults_(std::move(standardDefaults)), controller_(family)
 {
     setAttribute(Qt::WA_TranslucentBackground);
     setWindowTitle(platform::localized(configuration(kind).displayNameKey));

@@ -195,7 +195,8 @@ std::optional<int> runCommandLine(const QStringList &arguments, QTextStream &out
             << '\n';
         return exitUsage;
     }
-    err << "qamarly: " << platform::localized("cli.error.unknownCommand").arg(platform::printable(word)) << '\n';
+    err << "qamarly: " << platform::localized("cli.error.unknownCommand").arg(platform::printable(word))
+        << '\n';
     return exitUsage;
 }
 

@@ -7,7 +7,14 @@
 
 namespace app::cli {
 
-enum ExitCode { exitOk = 0, exitFailure = 1, exitUsage = 2, exitNotAllowed = 3, exitStoreUnavailable = 4 };
+enum ExitCode
+{
+    exitOk = 0,
+    exitFailure = 1,
+    exitUsage = 2,
+    exitNotAllowed = 3,
+    exitStoreUnavailable = 4
+};
 
 // What a command gets: its own arguments (after the command word) and the two streams.
 struct Invocation

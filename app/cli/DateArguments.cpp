@@ -28,8 +28,9 @@ std::optional<platform::CalendarIdentifier> parseCalendarArgument(const QString 
 QString notADay(const QString &text, platform::CalendarIdentifier calendar)
 {
     return platform::localized("cli.error.notADay")
-        .arg(platform::printable(text), platform::localized(calendar == platform::CalendarIdentifier::gregorian ? "cli.gregorian"
-                                                                                           : "cli.hijri"));
+        .arg(platform::printable(text),
+             platform::localized(calendar == platform::CalendarIdentifier::gregorian ? "cli.gregorian"
+                                                                                     : "cli.hijri"));
 }
 
 } // namespace app::cli

@@ -54,7 +54,8 @@ int runConvert(Invocation &call)
     const auto from = parseCalendarArgument(args.option(QStringLiteral("from"), QStringLiteral("gregorian")));
     if (!from) {
         call.err << "qamarly convert: "
-                 << platform::localized("cli.error.unknownCalendar").arg(platform::printable(args.option(QStringLiteral("from"))))
+                 << platform::localized("cli.error.unknownCalendar")
+                        .arg(platform::printable(args.option(QStringLiteral("from"))))
                  << '\n';
         return exitUsage;
     }

@@ -20,10 +20,12 @@ QString describe(const platform::NotificationTrigger &trigger)
         return QStringLiteral("in %1 s").arg(interval->seconds);
     const auto &c = std::get<platform::CalendarTrigger>(trigger);
     auto part = [](const std::optional<int> &v, int width) {
-        return v ? QStringLiteral("%1").arg(*v, width, 10, QLatin1Char('0')) : QString(width, QLatin1Char('*'));
+        return v ? QStringLiteral("%1").arg(*v, width, 10, QLatin1Char('0'))
+                 : QString(width, QLatin1Char('*'));
     };
     return QStringLiteral("at %1-%2-%3 %4:%5:%6")
-        .arg(part(c.year, 4), part(c.month, 2), part(c.day, 2), part(c.hour, 2), part(c.minute, 2), part(c.second, 2));
+        .arg(part(c.year, 4), part(c.month, 2), part(c.day, 2), part(c.hour, 2), part(c.minute, 2),
+             part(c.second, 2));
 }
 
 void print(const QList<platform::NotificationRequest> &requests, bool json, QTextStream &out)
@@ -79,7 +81,8 @@ int runNotificationsCommand(cli::Invocation &call)
     }
     if (what == QLatin1String("plan")) {
         const core::GlobalSettings &s = core::GlobalSettings::shared();
-        print(NotificationScheduler::plan(platform::Clock::current(), {s.todayAppBadgeEnabled, s.dailyNotificationEnabled}),
+        print(NotificationScheduler::plan(platform::Clock::current(),
+                                          {s.todayAppBadgeEnabled, s.dailyNotificationEnabled}),
               json, call.out);
         return cli::exitOk;
     }
@@ -95,8 +98,9 @@ int runNotificationsCommand(cli::Invocation &call)
         try {
             scheduler.rescheduleNotifications();
         } catch (const CustomError &) {
-            call.err << "qamarly: notifications are not allowed; nothing is scheduled and the badge is cleared."
-                        " Allow them in Qamarly first.\n";
+            call.err
+                << "qamarly: notifications are not allowed; nothing is scheduled and the badge is cleared."
+                   " Allow them in Qamarly first.\n";
             return cli::exitNotAllowed;
         }
         scheduler.waitForPasses();

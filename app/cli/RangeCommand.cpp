@@ -21,7 +21,8 @@ int runRange(Invocation &call)
     const QString calendarName = args.option(QStringLiteral("calendar"), QStringLiteral("gregorian"));
     const auto identifier = parseCalendarArgument(calendarName);
     if (!identifier) {
-        call.err << "qamarly range: " << platform::localized("cli.error.unknownCalendar").arg(platform::printable(calendarName))
+        call.err << "qamarly range: "
+                 << platform::localized("cli.error.unknownCalendar").arg(platform::printable(calendarName))
                  << '\n';
         return exitUsage;
     }

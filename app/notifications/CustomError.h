@@ -9,7 +9,10 @@ namespace app::notifications {
 class CustomError : public std::exception
 {
 public:
-    enum Case { NotificationsNotAllowed };
+    enum Case
+    {
+        NotificationsNotAllowed
+    };
 
     explicit CustomError(Case errorCase) : case_(errorCase) {}
     Case errorCase() const { return case_; }

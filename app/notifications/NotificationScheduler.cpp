@@ -28,7 +28,8 @@ constexpr double todayBadgeDelaySeconds = 1.0;
 // 5 December 2026 -> "2026125": Western digits, no separators, no leading zeros.
 QString daySuffix(const core::RGDate &gregorian)
 {
-    return QString::number(gregorian.year()) + QString::number(gregorian.month()) + QString::number(gregorian.day());
+    return QString::number(gregorian.year()) + QString::number(gregorian.month()) +
+           QString::number(gregorian.day());
 }
 
 CalendarTrigger dayTrigger(const core::RGDate &gregorian, int hour)
@@ -48,7 +49,8 @@ CalendarTrigger dayTrigger(const core::RGDate &gregorian, int hour)
 NotificationScheduler &NotificationScheduler::shared()
 {
     // Made first so it is destroyed after the scheduler, whose last pass may still use it.
-    [[maybe_unused]] static platform::UserNotificationCenter &center = platform::UserNotificationCenter::current();
+    [[maybe_unused]] static platform::UserNotificationCenter &center =
+        platform::UserNotificationCenter::current();
     static NotificationScheduler scheduler;
     return scheduler;
 }
@@ -164,7 +166,8 @@ QString NotificationScheduler::refreshStamp(platform::Instant now)
     return platform::DateFormatter::format(platform::Calendar::gregorian(), QStringLiteral("yyyyMMdd"), now);
 }
 
-QList<NotificationRequest> NotificationScheduler::plan(platform::Instant now, const ScheduleSwitches &switches)
+QList<NotificationRequest> NotificationScheduler::plan(platform::Instant now,
+                                                       const ScheduleSwitches &switches)
 {
     QList<NotificationRequest> requests;
     if (!switches.todayAppBadgeEnabled && !switches.dailyNotificationEnabled)

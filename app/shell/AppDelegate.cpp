@@ -91,9 +91,9 @@ bool AppDelegate::openURL(QApplication &, const QUrl &, const QString &, const Q
     return true;
 }
 
-void AppDelegate::willPresentNotification(platform::UserNotificationCenter &center,
-                                          const platform::Notification &notification,
-                                          std::function<void(platform::PresentationOptions)> completionHandler)
+void AppDelegate::willPresentNotification(
+    platform::UserNotificationCenter &center, const platform::Notification &notification,
+    std::function<void(platform::PresentationOptions)> completionHandler)
 {
     if (const auto badge = notification.request.content.badge)
         center.setApplicationIconBadgeNumber(*badge);
@@ -140,10 +140,12 @@ void AppDelegate::activationDidCompleteWithState(platform::WatchSession &,
     onMainThread([this] { sendAdjustmentToWatch(); });
 }
 
-void AppDelegate::didReceiveApplicationContext(platform::WatchSession &, const platform::WatchContext &context)
+void AppDelegate::didReceiveApplicationContext(platform::WatchSession &,
+                                               const platform::WatchContext &context)
 {
     const auto message = context.constFind(messageKey);
-    if (message == context.constEnd() || message->typeId() != QMetaType::QString || message->toString() != getDataMessage)
+    if (message == context.constEnd() || message->typeId() != QMetaType::QString ||
+        message->toString() != getDataMessage)
         return;
     onMainThread([this] { sendAdjustmentToWatch(); });
 }
@@ -170,7 +172,8 @@ void sendAdjustmentToWatch()
     if (QThread::currentThread() == delegate->thread())
         delegate->sendAdjustmentToWatch();
     else
-        QMetaObject::invokeMethod(delegate, [delegate] { delegate->sendAdjustmentToWatch(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            delegate, [delegate] { delegate->sendAdjustmentToWatch(); }, Qt::QueuedConnection);
 }
 
 } // namespace app::shell

@@ -59,15 +59,19 @@ public:
     bool openURL(QApplication &application, const QUrl &url, const QString &sourceApplication,
                  const QVariant &annotation);
 
-    void willPresentNotification(platform::UserNotificationCenter &center, const platform::Notification &notification,
-                                 std::function<void(platform::PresentationOptions)> completionHandler) override;
+    void
+    willPresentNotification(platform::UserNotificationCenter &center,
+                            const platform::Notification &notification,
+                            std::function<void(platform::PresentationOptions)> completionHandler) override;
 
     // Watch link.
     void startWatchSession();
     void sendAdjustmentToWatch();
-    void activationDidCompleteWithState(platform::WatchSession &session, platform::WatchSessionActivationState state,
+    void activationDidCompleteWithState(platform::WatchSession &session,
+                                        platform::WatchSessionActivationState state,
                                         const std::optional<QString> &error) override;
-    void didReceiveApplicationContext(platform::WatchSession &session, const platform::WatchContext &context) override;
+    void didReceiveApplicationContext(platform::WatchSession &session,
+                                      const platform::WatchContext &context) override;
     void sessionDidBecomeInactive(platform::WatchSession &session) override;
     void sessionDidDeactivate(platform::WatchSession &session) override;
 

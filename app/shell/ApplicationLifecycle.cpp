@@ -9,7 +9,8 @@
 
 namespace app::shell {
 
-ApplicationLifecycle::ApplicationLifecycle(QApplication &application, AppDelegate &delegate, platform::Window &window)
+ApplicationLifecycle::ApplicationLifecycle(QApplication &application, AppDelegate &delegate,
+                                           platform::Window &window)
     : application_(application), delegate_(delegate), window_(&window),
       state_(QGuiApplication::applicationState())
 {

@@ -45,7 +45,8 @@ SingleInstance::Outcome SingleInstance::claim(const QStringList &arguments)
     QLockFile lock(serverName_ + QStringLiteral(".lock"));
     lock.setStaleLockTime(0);
     if (!lock.tryLock(answerTimeoutMs))
-        platform::consoleLog(QStringLiteral("Another start of Qamarly holds %1.lock; going on without it").arg(serverName_));
+        platform::consoleLog(
+            QStringLiteral("Another start of Qamarly holds %1.lock; going on without it").arg(serverName_));
 
     bool reached = false;
     if (forwardTo(arguments, reached) == Outcome::forwarded)
@@ -64,7 +65,8 @@ SingleInstance::Outcome SingleInstance::claim(const QStringList &arguments)
         // Another start may have won the race between our attempt and now.
         if (forwardTo(arguments, reached) == Outcome::forwarded)
             return Outcome::forwarded;
-        platform::consoleLog(QStringLiteral("Cannot listen on %1: %2").arg(serverName_, server_->errorString()));
+        platform::consoleLog(
+            QStringLiteral("Cannot listen on %1: %2").arg(serverName_, server_->errorString()));
         delete server_;
         server_ = nullptr;
         return Outcome::failed;
@@ -104,7 +106,8 @@ void SingleInstance::acceptConnections()
             const QJsonDocument document = QJsonDocument::fromJson(socket->readLine());
             const QJsonValue arguments = document.object().value(argumentsKey);
             if (!arguments.isArray()) {
-                platform::consoleLog(QStringLiteral("Ignored a malformed request from another start of Qamarly"));
+                platform::consoleLog(
+                    QStringLiteral("Ignored a malformed request from another start of Qamarly"));
                 socket->abort();
                 return;
             }

@@ -22,7 +22,8 @@ public:
     explicit SingleInstance(QString serverName = defaultServerName(), QObject *parent = nullptr);
     ~SingleInstance() override;
 
-    enum class Outcome {
+    enum class Outcome
+    {
         primary,   // this process now answers later starts
         forwarded, // a running Qamarly took the arguments
         failed,    // neither: the socket is held by something that does not answer

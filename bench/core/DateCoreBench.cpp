@@ -14,7 +14,10 @@
 
 namespace {
 
-platform::Instant start() { return platform::instantFromMSecs(1'780'000'000'000); }
+platform::Instant start()
+{
+    return platform::instantFromMSecs(1'780'000'000'000);
+}
 
 void BM_RGConvNow(benchmark::State &state)
 {
@@ -87,7 +90,8 @@ int main(int argc, char **argv)
     // The same bytes or the comparison means nothing.
     core::RGConv fast(start());
     literal::Converter plain(start());
-    if (!literal::sameRecord(plain.gregorian, *fast.gregorianDate()) || !literal::sameRecord(plain.hijri, *fast.hijriDate())) {
+    if (!literal::sameRecord(plain.gregorian, *fast.gregorianDate()) ||
+        !literal::sameRecord(plain.hijri, *fast.hijriDate())) {
         std::fprintf(stderr, "records differ from the literal ones\n");
         return 1;
     }

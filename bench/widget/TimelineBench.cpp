@@ -48,7 +48,8 @@ void GetTimeline(benchmark::State &state)
     prepare();
     widget::Provider provider;
     for (auto _ : state) {
-        provider.getTimeline({}, [](const widget::Timeline &t) { benchmark::DoNotOptimize(t.entries.data()); });
+        provider.getTimeline({},
+                             [](const widget::Timeline &t) { benchmark::DoNotOptimize(t.entries.data()); });
     }
     state.SetItemsProcessed(state.iterations() * 30);
 }

@@ -423,7 +423,8 @@ UserDefaults::Value UserDefaults::setDefault(const QString &key, const Value &fa
                 else if (const auto *b = std::get_if<bool>(&fallback))
                     sqlite3_bind_int64(stmt, 3, *b ? 1 : 0);
                 else if (const auto *s = std::get_if<QString>(&fallback))
-                    sqlite3_bind_text(stmt, 3, (text = s->toUtf8()).constData(), static_cast<int>(text.size()), SQLITE_STATIC);
+                    sqlite3_bind_text(stmt, 3, (text = s->toUtf8()).constData(),
+                                      static_cast<int>(text.size()), SQLITE_STATIC);
                 else if (const auto *d = std::get_if<Instant>(&fallback))
                     sqlite3_bind_int64(stmt, 3, msecsOf(*d));
                 if (sqlite3_step(stmt) != SQLITE_DONE) {

@@ -20,7 +20,8 @@ std::vector<std::unique_ptr<QTranslator>> &translators()
 
 QStringList tablesFor(const QString &language)
 {
-    return QDir(QStringLiteral(":/i18n")).entryList({QStringLiteral("*_") + language + QStringLiteral(".qm")}, QDir::Files);
+    return QDir(QStringLiteral(":/i18n"))
+        .entryList({QStringLiteral("*_") + language + QStringLiteral(".qm")}, QDir::Files);
 }
 } // namespace
 

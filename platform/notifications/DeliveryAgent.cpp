@@ -36,7 +36,8 @@ QString name(const char *latin1)
 
 } // namespace
 
-DeliveryAgent::DeliveryAgent(DeliveryAgentOptions options, QObject *parent) : QObject(parent), options_(std::move(options))
+DeliveryAgent::DeliveryAgent(DeliveryAgentOptions options, QObject *parent)
+    : QObject(parent), options_(std::move(options))
 {
     monotonic_.start();
     connect(&ticker_, &QTimer::timeout, this, &DeliveryAgent::tick);
@@ -49,12 +50,15 @@ DeliveryAgent::~DeliveryAgent()
 
 bool DeliveryAgent::start()
 {
-    store_ = NotificationStore::open(options_.storePath.isEmpty() ? NotificationStore::defaultPath() : options_.storePath,
+    store_ = NotificationStore::open(options_.storePath.isEmpty() ? NotificationStore::defaultPath()
+                                                                  : options_.storePath,
                                      /*syncEveryCommit=*/true);
     if (!store_)
         return false;
     if (const int n = store_->settleInterruptedDeliveries(Clock::current()))
-        consoleLog(QStringLiteral("qamarly-notifyd: %1 delivery(ies) interrupted by the last stop count as delivered").arg(n));
+        consoleLog(QStringLiteral(
+                       "qamarly-notifyd: %1 delivery(ies) interrupted by the last stop count as delivered")
+                       .arg(n));
     ticker_.start(options_.pollIntervalMs);
     tick();
     return true;
@@ -74,8 +78,10 @@ bool DeliveryAgent::connectBus()
     if (!bus.isConnected()) {
         QDBusConnection::disconnectFromBus(busName_);
         if (!busDownLogged_) {
-            consoleLog(QStringLiteral("qamarly-notifyd: no session bus (%1); notifications stay pending until one is available")
-                           .arg(bus.lastError().message()));
+            consoleLog(
+                QStringLiteral(
+                    "qamarly-notifyd: no session bus (%1); notifications stay pending until one is available")
+                    .arg(bus.lastError().message()));
             busDownLogged_ = true;
         }
         return false;
@@ -128,8 +134,9 @@ void DeliveryAgent::tick()
 void DeliveryAgent::withdrawRemoved()
 {
     for (const auto &e : store_->entries(NotificationStore::State::removed)) {
-        QDBusMessage close = QDBusMessage::createMethodCall(name(dbusnames::notificationsService), name(dbusnames::notificationsPath),
-                                                           name(dbusnames::notificationsInterface), QStringLiteral("CloseNotification"));
+        QDBusMessage close = QDBusMessage::createMethodCall(
+            name(dbusnames::notificationsService), name(dbusnames::notificationsPath),
+            name(dbusnames::notificationsInterface), QStringLiteral("CloseNotification"));
         close << e.serverId;
         bus_->send(close);
         store_->drop(e.seq);
@@ -147,8 +154,8 @@ void DeliveryAgent::emitBadge(int badge)
 {
     if (!bus_)
         return;
-    QDBusMessage update = QDBusMessage::createSignal(name(dbusnames::launcherPath), name(dbusnames::launcherInterface),
-                                                     QStringLiteral("Update"));
+    QDBusMessage update = QDBusMessage::createSignal(
+        name(dbusnames::launcherPath), name(dbusnames::launcherInterface), QStringLiteral("Update"));
     QVariantMap properties;
     properties.insert(QStringLiteral("count"), QVariant::fromValue<qint64>(badge));
     properties.insert(QStringLiteral("count-visible"), badge > 0);
@@ -217,8 +224,9 @@ void DeliveryAgent::deliverNext()
         busy_ = true;
         const QDBusConnectionInterface *daemon = bus_->interface();
         if (daemon && daemon->isServiceRegistered(name(dbusnames::presenterService)).value()) {
-            QDBusMessage present = QDBusMessage::createMethodCall(name(dbusnames::presenterService), name(dbusnames::presenterPath),
-                                                                 name(dbusnames::presenterInterface), QStringLiteral("Present"));
+            QDBusMessage present = QDBusMessage::createMethodCall(
+                name(dbusnames::presenterService), name(dbusnames::presenterPath),
+                name(dbusnames::presenterInterface), QStringLiteral("Present"));
             const auto &c = entry.request.content;
             present << entry.request.identifier << c.title << c.body << (c.badge ? *c.badge : -1);
             auto *watcher = new QDBusPendingCallWatcher(bus_->asyncCall(present, presenterTimeoutMs), this);
@@ -244,14 +252,15 @@ void DeliveryAgent::showOnDesktop(const NotificationStore::Entry &entry)
         finish(entry, 0, false); // a badge-only request shows nothing
         return;
     }
-    QDBusMessage notify = QDBusMessage::createMethodCall(name(dbusnames::notificationsService), name(dbusnames::notificationsPath),
-                                                        name(dbusnames::notificationsInterface), QStringLiteral("Notify"));
+    QDBusMessage notify = QDBusMessage::createMethodCall(
+        name(dbusnames::notificationsService), name(dbusnames::notificationsPath),
+        name(dbusnames::notificationsInterface), QStringLiteral("Notify"));
     QVariantMap hints;
     hints.insert(QStringLiteral("desktop-entry"), name(dbusnames::desktopEntry));
     if (!c.sound)
         hints.insert(QStringLiteral("suppress-sound"), true);
-    notify << QStringLiteral("Qamarly") << quint32(0) << QStringLiteral("qamarly") << c.title << c.body << QStringList()
-           << hints << qint32(-1);
+    notify << QStringLiteral("Qamarly") << quint32(0) << QStringLiteral("qamarly") << c.title << c.body
+           << QStringList() << hints << qint32(-1);
     auto *watcher = new QDBusPendingCallWatcher(bus_->asyncCall(notify, options_.notifyTimeoutMs), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, watcher, entry] {
         watcher->deleteLater();
@@ -272,7 +281,8 @@ void DeliveryAgent::showOnDesktop(const NotificationStore::Entry &entry)
 void DeliveryAgent::finish(const NotificationStore::Entry &entry, quint32 serverId, bool shown)
 {
     if (!store_->markDelivered(entry.seq, Clock::current(), serverId, entry.request.content.badge))
-        consoleLog(QStringLiteral("qamarly-notifyd: cannot record the delivery of %1").arg(entry.request.identifier));
+        consoleLog(QStringLiteral("qamarly-notifyd: cannot record the delivery of %1")
+                       .arg(entry.request.identifier));
     if (serviceDownLogged_)
         consoleLog(QStringLiteral("qamarly-notifyd: the notification service is back; delivering again"));
     serviceDown_ = false;
@@ -293,7 +303,9 @@ void DeliveryAgent::serviceFailed(const NotificationStore::Entry &entry, const Q
     serviceDown_ = true;
     serviceRetryAtMs_ = monotonic_.elapsed() + options_.retryIntervalMs;
     if (!serviceDownLogged_) {
-        consoleLog(QStringLiteral("qamarly-notifyd: no desktop notification service (%1); notifications stay pending").arg(why));
+        consoleLog(QStringLiteral(
+                       "qamarly-notifyd: no desktop notification service (%1); notifications stay pending")
+                       .arg(why));
         serviceDownLogged_ = true;
     }
 }

@@ -3,8 +3,8 @@
 #include "platform/notifications/NotificationStore.h"
 
 #include <QDBusConnection>
-#include <QObject>
 #include <QElapsedTimer>
+#include <QObject>
 #include <QTimer>
 #include <deque>
 #include <memory>

@@ -35,7 +35,8 @@ bool startDeliveryAgentIfNeeded()
 {
     if (isDeliveryAgentRunning())
         return true;
-    QString program = QDir(QCoreApplication::applicationDirPath()).filePath(QString::fromLatin1(deliveryAgentProgram));
+    QString program =
+        QDir(QCoreApplication::applicationDirPath()).filePath(QString::fromLatin1(deliveryAgentProgram));
     if (!QFileInfo(program).isExecutable())
         program = QStandardPaths::findExecutable(QString::fromLatin1(deliveryAgentProgram));
     if (program.isEmpty()) {

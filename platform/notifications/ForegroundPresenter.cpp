@@ -7,7 +7,8 @@ namespace platform {
 
 ForegroundPresenter::ForegroundPresenter(LocalNotificationCenter &center) : center_(center) {}
 
-bool ForegroundPresenter::Present(const QString &identifier, const QString &title, const QString &body, int badge)
+bool ForegroundPresenter::Present(const QString &identifier, const QString &title, const QString &body,
+                                  int badge)
 {
     if (!center_.isInForeground())
         return false;

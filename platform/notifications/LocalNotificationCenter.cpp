@@ -18,7 +18,8 @@ std::optional<QDBusConnection> sessionBusIfAny()
 {
     const QByteArray address = qgetenv("DBUS_SESSION_BUS_ADDRESS");
     const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
-    if (address.isEmpty() && (runtime.isEmpty() || !QFileInfo::exists(QString::fromLocal8Bit(runtime) + "/bus")))
+    if (address.isEmpty() &&
+        (runtime.isEmpty() || !QFileInfo::exists(QString::fromLocal8Bit(runtime) + "/bus")))
         return std::nullopt;
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected())
@@ -72,7 +73,8 @@ NotificationStore *LocalNotificationCenter::store()
     return store_.get();
 }
 
-void LocalNotificationCenter::requestAuthorization(AuthorizationOptions options, std::function<void(bool)> completion)
+void LocalNotificationCenter::requestAuthorization(AuthorizationOptions options,
+                                                   std::function<void(bool)> completion)
 {
     NotificationStore *s = store();
     const NotificationSettings current = s ? s->settings() : NotificationSettings{};
@@ -91,7 +93,8 @@ void LocalNotificationCenter::requestAuthorization(AuthorizationOptions options,
     auto ask = [s, prompt, options, completion] {
         prompt(options, [s, options, completion](bool granted) {
             NotificationSettings decided;
-            decided.authorizationStatus = granted ? AuthorizationStatus::authorized : AuthorizationStatus::denied;
+            decided.authorizationStatus =
+                granted ? AuthorizationStatus::authorized : AuthorizationStatus::denied;
             decided.options = granted ? options : 0;
             if (!s->setSettings(decided))
                 consoleLog(QStringLiteral("Cannot keep the notification permission in %1").arg(s->path()));
@@ -106,7 +109,8 @@ void LocalNotificationCenter::requestAuthorization(AuthorizationOptions options,
         QMetaObject::invokeMethod(QCoreApplication::instance(), ask, Qt::QueuedConnection);
 }
 
-void LocalNotificationCenter::getNotificationSettings(std::function<void(const NotificationSettings &)> completion)
+void LocalNotificationCenter::getNotificationSettings(
+    std::function<void(const NotificationSettings &)> completion)
 {
     NotificationStore *s = store();
     const NotificationSettings settings = s ? s->settings() : NotificationSettings{};
@@ -124,8 +128,8 @@ bool LocalNotificationCenter::setNotificationSettings(const NotificationSettings
     return false;
 }
 
-void LocalNotificationCenter::addNotificationRequest(const NotificationRequest &request,
-                                                     std::function<void(const std::optional<QString> &)> completion)
+void LocalNotificationCenter::addNotificationRequest(
+    const NotificationRequest &request, std::function<void(const std::optional<QString> &)> completion)
 {
     auto finish = [&completion](const std::optional<QString> &error) {
         if (completion)
@@ -182,7 +186,8 @@ std::optional<QString> LocalNotificationCenter::unavailableReason()
     return QStringLiteral("the notification store %1 cannot be opened (%2)").arg(failedPath_, failure_);
 }
 
-void LocalNotificationCenter::getPendingNotificationRequests(std::function<void(const QList<NotificationRequest> &)> completion)
+void LocalNotificationCenter::getPendingNotificationRequests(
+    std::function<void(const QList<NotificationRequest> &)> completion)
 {
     QList<NotificationRequest> result;
     if (NotificationStore *s = store()) {
@@ -193,7 +198,8 @@ void LocalNotificationCenter::getPendingNotificationRequests(std::function<void(
         completion(result);
 }
 
-void LocalNotificationCenter::getDeliveredNotifications(std::function<void(const QList<Notification> &)> completion)
+void LocalNotificationCenter::getDeliveredNotifications(
+    std::function<void(const QList<Notification> &)> completion)
 {
     QList<Notification> result;
     if (NotificationStore *s = store()) {
@@ -278,7 +284,8 @@ void LocalNotificationCenter::delegateChanged()
         if (busAddress_.isEmpty())
             bus_ = dbusnames::sessionBusIfAny();
         else
-            bus_ = QDBusConnection::connectToBus(busAddress_, QStringLiteral("qamarly-presenter-%1").arg(qHash(busAddress_)));
+            bus_ = QDBusConnection::connectToBus(
+                busAddress_, QStringLiteral("qamarly-presenter-%1").arg(qHash(busAddress_)));
         if (bus_ && !bus_->isConnected())
             bus_.reset();
     }

@@ -23,11 +23,14 @@ public:
     explicit LocalNotificationCenter(QString storePath = QString(), QString busAddress = QString());
     ~LocalNotificationCenter() override;
 
-    void requestAuthorization(AuthorizationOptions options, std::function<void(bool granted)> completion) override;
+    void requestAuthorization(AuthorizationOptions options,
+                              std::function<void(bool granted)> completion) override;
     void getNotificationSettings(std::function<void(const NotificationSettings &)> completion) override;
-    void addNotificationRequest(const NotificationRequest &request,
-                                std::function<void(const std::optional<QString> &error)> completion = {}) override;
-    void getPendingNotificationRequests(std::function<void(const QList<NotificationRequest> &)> completion) override;
+    void
+    addNotificationRequest(const NotificationRequest &request,
+                           std::function<void(const std::optional<QString> &error)> completion = {}) override;
+    void getPendingNotificationRequests(
+        std::function<void(const QList<NotificationRequest> &)> completion) override;
     void getDeliveredNotifications(std::function<void(const QList<Notification> &)> completion) override;
     void removeAllPendingNotificationRequests() override;
     void removeAllDeliveredNotifications() override;

@@ -128,7 +128,8 @@ QJsonObject toJson(const NotificationRequest &request)
     o.insert(QStringLiteral("identifier"), request.identifier);
     o.insert(QStringLiteral("title"), request.content.title);
     o.insert(QStringLiteral("body"), request.content.body);
-    o.insert(QStringLiteral("badge"), request.content.badge ? QJsonValue(*request.content.badge) : QJsonValue());
+    o.insert(QStringLiteral("badge"),
+             request.content.badge ? QJsonValue(*request.content.badge) : QJsonValue());
     o.insert(QStringLiteral("sound"), request.content.sound);
     o.insert(QStringLiteral("trigger"), toJson(request.trigger));
     return o;

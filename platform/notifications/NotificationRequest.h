@@ -13,7 +13,12 @@ namespace platform {
 // What the user may allow; combine with |, e.g. AuthorizationOption::alert | AuthorizationOption::badge.
 struct AuthorizationOption
 {
-    enum : unsigned { badge = 1u, sound = 2u, alert = 4u };
+    enum : unsigned
+    {
+        badge = 1u,
+        sound = 2u,
+        alert = 4u
+    };
 };
 using AuthorizationOptions = unsigned;
 constexpr bool hasOption(AuthorizationOptions set, AuthorizationOptions option)
@@ -21,7 +26,12 @@ constexpr bool hasOption(AuthorizationOptions set, AuthorizationOptions option)
     return (set & option) == option;
 }
 
-enum class AuthorizationStatus { notDetermined, denied, authorized };
+enum class AuthorizationStatus
+{
+    notDetermined,
+    denied,
+    authorized
+};
 
 // The application's current notification permission.
 struct NotificationSettings
@@ -32,11 +42,13 @@ struct NotificationSettings
 
     bool alertsAllowed() const
     {
-        return authorizationStatus == AuthorizationStatus::authorized && hasOption(options, AuthorizationOption::alert);
+        return authorizationStatus == AuthorizationStatus::authorized &&
+               hasOption(options, AuthorizationOption::alert);
     }
     bool badgeAllowed() const
     {
-        return authorizationStatus == AuthorizationStatus::authorized && hasOption(options, AuthorizationOption::badge);
+        return authorizationStatus == AuthorizationStatus::authorized &&
+               hasOption(options, AuthorizationOption::badge);
     }
     bool operator==(const NotificationSettings &) const = default;
 };

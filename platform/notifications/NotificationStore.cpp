@@ -51,7 +51,10 @@ const char *stateName(NotificationStore::State s)
 class Statement
 {
 public:
-    Statement(sqlite3 *db, const char *sql) { ok_ = sqlite3_prepare_v2(db, sql, -1, &stmt_, nullptr) == SQLITE_OK; }
+    Statement(sqlite3 *db, const char *sql)
+    {
+        ok_ = sqlite3_prepare_v2(db, sql, -1, &stmt_, nullptr) == SQLITE_OK;
+    }
     ~Statement() { sqlite3_finalize(stmt_); }
     Statement(const Statement &) = delete;
     Statement &operator=(const Statement &) = delete;
@@ -130,9 +133,10 @@ std::unique_ptr<NotificationStore> NotificationStore::open(const QString &path, 
 {
     // WAL: the agent reads while the application writes. A commit is in the
     // log before it returns either way, so a killed process loses nothing.
-    const QByteArray setup = QByteArray(syncEveryCommit ? "PRAGMA journal_mode=WAL; PRAGMA synchronous=FULL;"
-                                                        : "PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL;") +
-                             schema;
+    const QByteArray setup =
+        QByteArray(syncEveryCommit ? "PRAGMA journal_mode=WAL; PRAGMA synchronous=FULL;"
+                                   : "PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL;") +
+        schema;
     sqlite3 *db = nullptr;
     const int rc = openSqliteFile(path, setup.constData(), QStringLiteral("Notification store"), &db);
     if (rc != SQLITE_OK) {
@@ -159,7 +163,8 @@ bool NotificationStore::exec(const char *sql)
 
 bool NotificationStore::setState(const char *key, qint64 value)
 {
-    Statement s(db_, "INSERT INTO state(key, value) VALUES(?1, ?2) ON CONFLICT(key) DO UPDATE SET value = ?2");
+    Statement s(db_,
+                "INSERT INTO state(key, value) VALUES(?1, ?2) ON CONFLICT(key) DO UPDATE SET value = ?2");
     s.bind(1, key);
     s.bind(2, value);
     return s.run();
@@ -197,8 +202,8 @@ bool NotificationStore::setSettings(const NotificationSettings &settings)
     std::lock_guard lock(mutex_);
     Transaction t(db_);
     const qint64 status = settings.authorizationStatus == AuthorizationStatus::authorized ? 2
-                          : settings.authorizationStatus == AuthorizationStatus::denied ? 1
-                                                                                         : 0;
+                          : settings.authorizationStatus == AuthorizationStatus::denied   ? 1
+                                                                                          : 0;
     return t.begun() && setState(statusKey, status) && setState(optionsKey, settings.options) && t.commit();
 }
 
@@ -217,8 +222,9 @@ bool NotificationStore::setBadge(int badge)
 // Called with the lock held, inside a transaction.
 bool NotificationStore::insertPending(const NotificationRequest &request, Instant addedAt)
 {
-    Statement insert(db_, "INSERT INTO requests(identifier, title, body, badge, sound, trigger, added_at, state)"
-                          " VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, 'pending')");
+    Statement insert(db_,
+                     "INSERT INTO requests(identifier, title, body, badge, sound, trigger, added_at, state)"
+                     " VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, 'pending')");
     insert.bind(1, request.identifier);
     insert.bind(2, request.content.title);
     insert.bind(3, request.content.body);
@@ -260,8 +266,9 @@ QList<NotificationStore::Entry> NotificationStore::entries(State wanted)
 {
     std::lock_guard lock(mutex_);
     QList<Entry> result;
-    Statement s(db_, "SELECT seq, identifier, title, body, badge, sound, trigger, added_at, delivered_at, server_id"
-                     " FROM requests WHERE state = ?1 ORDER BY seq");
+    Statement s(
+        db_, "SELECT seq, identifier, title, body, badge, sound, trigger, added_at, delivered_at, server_id"
+             " FROM requests WHERE state = ?1 ORDER BY seq");
     s.bind(1, stateName(wanted));
     while (s.step() == SQLITE_ROW) {
         Entry e;
@@ -299,7 +306,8 @@ bool NotificationStore::removeDelivered()
 {
     std::lock_guard lock(mutex_);
     Transaction t(db_);
-    return t.begun() && exec("DELETE FROM requests WHERE state = 'skipped' OR (state = 'delivered' AND server_id = 0)") &&
+    return t.begun() &&
+           exec("DELETE FROM requests WHERE state = 'skipped' OR (state = 'delivered' AND server_id = 0)") &&
            exec("UPDATE requests SET state = 'removed' WHERE state = 'delivered'") && t.commit();
 }
 
@@ -351,7 +359,8 @@ bool NotificationStore::markSkipped(qint64 seq, Instant at, std::optional<int> b
     Transaction t(db_);
     if (!t.begun())
         return false;
-    Statement s(db_, "UPDATE requests SET state = 'skipped', delivered_at = ?2 WHERE seq = ?1 AND state = 'pending'");
+    Statement s(
+        db_, "UPDATE requests SET state = 'skipped', delivered_at = ?2 WHERE seq = ?1 AND state = 'pending'");
     s.bind(1, seq);
     s.bind(2, msecsOf(at));
     if (!s.run())

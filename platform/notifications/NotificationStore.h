@@ -20,7 +20,14 @@ namespace platform {
 class NotificationStore
 {
 public:
-    enum class State { pending, delivering, delivered, skipped, removed };
+    enum class State
+    {
+        pending,
+        delivering,
+        delivered,
+        skipped,
+        removed
+    };
 
     struct Entry
     {

@@ -58,18 +58,20 @@ bool UserNotificationCenter::replacePendingNotificationRequests(const QList<Noti
     return true;
 }
 
-std::optional<PresentationOptions> UserNotificationCenter::presentInForeground(const Notification &notification)
+std::optional<PresentationOptions>
+UserNotificationCenter::presentInForeground(const Notification &notification)
 {
     if (!delegate_)
         return std::nullopt;
     // The delegate may answer later; a late answer still applies its badge.
     auto answered = std::make_shared<std::optional<PresentationOptions>>();
     const std::optional<int> badge = notification.request.content.badge;
-    delegate_->willPresentNotification(*this, notification, [this, answered, badge](PresentationOptions options) {
-        *answered = options;
-        if (badge && (options & PresentationOption::badge))
-            setApplicationIconBadgeNumber(*badge);
-    });
+    delegate_->willPresentNotification(*this, notification,
+                                       [this, answered, badge](PresentationOptions options) {
+                                           *answered = options;
+                                           if (badge && (options & PresentationOption::badge))
+                                               setApplicationIconBadgeNumber(*badge);
+                                       });
     return answered->value_or(0);
 }
 

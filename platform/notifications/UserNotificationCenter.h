@@ -14,7 +14,13 @@ class UserNotificationCenter;
 // How a notification that arrives while the application is in front is shown.
 struct PresentationOption
 {
-    enum : unsigned { badge = 1u, sound = 2u, banner = 4u, list = 8u };
+    enum : unsigned
+    {
+        badge = 1u,
+        sound = 2u,
+        banner = 4u,
+        list = 8u
+    };
 };
 using PresentationOptions = unsigned;
 
@@ -51,7 +57,8 @@ public:
 
     // Asks the user once; later calls answer with the kept decision.
     // `granted` is false when the user refused or could not be asked.
-    virtual void requestAuthorization(AuthorizationOptions options, std::function<void(bool granted)> completion) = 0;
+    virtual void requestAuthorization(AuthorizationOptions options,
+                                      std::function<void(bool granted)> completion) = 0;
     virtual void getNotificationSettings(std::function<void(const NotificationSettings &)> completion) = 0;
     // Convenience: the settings, read synchronously.
     NotificationSettings notificationSettings();
@@ -63,9 +70,11 @@ public:
     // A request whose identifier is already pending replaces it. `completion`
     // gets an error text when the request is refused (a trigger that can
     // never fire, a store that cannot be written).
-    virtual void addNotificationRequest(const NotificationRequest &request,
-                                        std::function<void(const std::optional<QString> &error)> completion = {}) = 0;
-    virtual void getPendingNotificationRequests(std::function<void(const QList<NotificationRequest> &)> completion) = 0;
+    virtual void
+    addNotificationRequest(const NotificationRequest &request,
+                           std::function<void(const std::optional<QString> &error)> completion = {}) = 0;
+    virtual void
+    getPendingNotificationRequests(std::function<void(const QList<NotificationRequest> &)> completion) = 0;
     virtual void getDeliveredNotifications(std::function<void(const QList<Notification> &)> completion) = 0;
     virtual void removeAllPendingNotificationRequests() = 0;
     virtual void removeAllDeliveredNotifications() = 0;
@@ -97,7 +106,8 @@ private:
 // How the real centre asks the user for permission; the application installs
 // a dialog (showAuthorizationDialog), tests install an answer. Without one the
 // request is not answered and the status stays not determined.
-using AuthorizationPrompt = std::function<void(AuthorizationOptions options, std::function<void(bool granted)> answer)>;
+using AuthorizationPrompt =
+    std::function<void(AuthorizationOptions options, std::function<void(bool granted)> answer)>;
 void setAuthorizationPrompt(AuthorizationPrompt prompt);
 AuthorizationPrompt authorizationPrompt();
 

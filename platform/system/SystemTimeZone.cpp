@@ -378,7 +378,8 @@ std::unique_ptr<icu::TimeZone> build(const QString &id, TzifData data)
 {
     std::vector<LocalType> &types = data.types;
     std::vector<Transition> &transitions = data.transitions;
-    const icu::UnicodeString uid(reinterpret_cast<const UChar *>(id.utf16()), static_cast<int32_t>(id.size()));
+    const icu::UnicodeString uid(reinterpret_cast<const UChar *>(id.utf16()),
+                                 static_cast<int32_t>(id.size()));
     auto icuName = [](const QByteArray &n) { return icu::UnicodeString::fromUTF8(n.constData()); };
 
     std::unique_ptr<icu::DateTimeRule> startRule, endRule;

@@ -19,7 +19,12 @@ class AlertController : public QDialog
     Q_OBJECT
 
 public:
-    enum class ActionStyle { Default, Cancel, Destructive };
+    enum class ActionStyle
+    {
+        Default,
+        Cancel,
+        Destructive
+    };
     struct Action
     {
         QString title;

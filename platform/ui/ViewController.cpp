@@ -104,7 +104,8 @@ void ViewController::presentViewController(ViewController *vc)
     if (!vc || vc == this)
         return;
     if (presented_) {
-        consoleLog(QStringLiteral("Attempt to present a screen over one that is already presenting; ignored"));
+        consoleLog(
+            QStringLiteral("Attempt to present a screen over one that is already presenting; ignored"));
         vc->deleteLater();
         return;
     }
@@ -161,8 +162,8 @@ bool ViewController::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == parentWidget() && event->type() == QEvent::Resize)
         fitOverlay();
-    if (awaitingRestore_ && watched == window() && event->type() == QEvent::WindowStateChange
-        && !window()->isMinimized()) {
+    if (awaitingRestore_ && watched == window() && event->type() == QEvent::WindowStateChange &&
+        !window()->isMinimized()) {
         awaitingRestore_ = false;
         if (watched != parentWidget())
             watched->removeEventFilter(this);

@@ -10,7 +10,12 @@ namespace platform {
 
 class WatchSession;
 
-enum class WatchSessionActivationState { notActivated, inactive, activated };
+enum class WatchSessionActivationState
+{
+    notActivated,
+    inactive,
+    activated
+};
 
 // A dictionary exchanged with the companion watch application.
 using WatchContext = QVariantMap;

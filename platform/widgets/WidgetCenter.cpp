@@ -64,7 +64,8 @@ void WidgetCenter::reloadAllTimelines()
     // Rewritten in place (not replaced) so watches on the file itself keep working.
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(token) != token.size()) {
-        consoleLog(QStringLiteral("Could not ask the widgets to reload (%1): %2").arg(path, file.errorString()));
+        consoleLog(
+            QStringLiteral("Could not ask the widgets to reload (%1): %2").arg(path, file.errorString()));
         return;
     }
     file.close();

@@ -58,7 +58,8 @@ int main(int argc, char *argv[])
     }
     for (int i = 2; i < argc; ++i) {
         const int size = std::atoi(argv[i]);
-        const QString path = QStringLiteral("%1/qamarly-%2.png").arg(QString::fromLocal8Bit(argv[1])).arg(size);
+        const QString path =
+            QStringLiteral("%1/qamarly-%2.png").arg(QString::fromLocal8Bit(argv[1])).arg(size);
         if (size <= 0 || !drawIcon(size).save(path)) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
             return 1;

@@ -1,5 +1,6 @@
-#include "TestEnvironment.h"
 #include "core/LocalizedNumber.h"
+
+#include "TestEnvironment.h"
 
 #include <gtest/gtest.h>
 

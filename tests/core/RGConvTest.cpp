@@ -1,7 +1,8 @@
 // RGConv and RGDate: conversion facts, the adjustment in both directions,
 // display strings, and arithmetic at the edges.
-#include "TestEnvironment.h"
 #include "core/RGConv.h"
+
+#include "TestEnvironment.h"
 #include "core/SharedDefaults.h"
 
 #include <QDate>
@@ -184,9 +185,9 @@ TEST_F(RGConvTest, AMissingLocalMidnightStillGivesTheRightDay)
 TEST_F(RGConvTest, AdjustmentsBeyondAYearCountAsZeroAndAYearApplies)
 {
     const auto at = gregorianInstant(2026, 12, 5, 12);
-    for (std::int64_t adjustment : {std::int64_t(366), std::int64_t(-366), std::int64_t(2'147'483'648),
-                                    -std::int64_t(2'147'483'648), std::numeric_limits<std::int64_t>::min(),
-                                    std::numeric_limits<std::int64_t>::max()}) {
+    for (std::int64_t adjustment :
+         {std::int64_t(366), std::int64_t(-366), std::int64_t(2'147'483'648), -std::int64_t(2'147'483'648),
+          std::numeric_limits<std::int64_t>::min(), std::numeric_limits<std::int64_t>::max()}) {
         SCOPED_TRACE(adjustment);
         setAdjustment(adjustment);
         RGConv conv(at);

@@ -38,7 +38,8 @@ inline Record makeRecord(platform::Instant date, const platform::Calendar &calen
 inline bool sameRecord(const Record &a, const core::RGDate &b)
 {
     return a.date == b.date() && a.day == b.day() && a.month == b.month() && a.year == b.year() &&
-           a.monthName == b.monthName() && a.weekDayName == b.weekDayName() && a.dateFullString == b.dateFullString();
+           a.monthName == b.monthName() && a.weekDayName == b.weekDayName() &&
+           a.dateFullString == b.dateFullString();
 }
 
 struct Converter
@@ -49,7 +50,8 @@ struct Converter
     {
         adjustment = core::sharedDefaults()->integer(core::keys::adjustmentNumber).value_or(0);
         gregorian = makeRecord(date, gregorianCalendar);
-        hijri = makeRecord(gregorianCalendar.dateByAddingDays(adjustment, date).value_or(date), islamicCalendar);
+        hijri =
+            makeRecord(gregorianCalendar.dateByAddingDays(adjustment, date).value_or(date), islamicCalendar);
     }
     void setDate(platform::Instant date, const platform::Calendar &calendar)
     {

@@ -59,13 +59,15 @@ TEST_F(WidgetCommandLineTest, TimelineJsonHasThePolicyAndThirtyEntriesWithTheDat
 
 TEST_F(WidgetCommandLineTest, TimelineAtAnInstantStartsOnThatLocalDay)
 {
-    ASSERT_EQ(run(widget::runTimeline, {QStringLiteral("--json"), QStringLiteral("--at"),
-                                        QStringLiteral("2026-04-05T20:59:00Z")}),
+    ASSERT_EQ(run(widget::runTimeline,
+                  {QStringLiteral("--json"), QStringLiteral("--at"), QStringLiteral("2026-04-05T20:59:00Z")}),
               widget::exitOk)
         << err.toStdString();
-    const QJsonArray entries = QJsonDocument::fromJson(out.toUtf8()).object()[QStringLiteral("entries")].toArray();
+    const QJsonArray entries =
+        QJsonDocument::fromJson(out.toUtf8()).object()[QStringLiteral("entries")].toArray();
     ASSERT_EQ(entries.size(), 30);
-    EXPECT_EQ(entries.first()[QStringLiteral("date")].toString(), QStringLiteral("2026-04-05T00:00:00+03:00"));
+    EXPECT_EQ(entries.first()[QStringLiteral("date")].toString(),
+              QStringLiteral("2026-04-05T00:00:00+03:00"));
     EXPECT_EQ(entries.last()[QStringLiteral("date")].toString(), QStringLiteral("2026-05-04T00:00:00+03:00"));
 }
 
@@ -84,10 +86,11 @@ TEST_F(WidgetCommandLineTest, RenderWritesThePictureOfTheEntryInForce)
 {
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("w.png"));
-    ASSERT_EQ(run(widget::runRender, {QStringLiteral("--kind"), QStringLiteral("complex"), QStringLiteral("--family=medium"),
-                                      QStringLiteral("-o"), file, QStringLiteral("--at"),
-                                      QStringLiteral("2026-12-06T23:30:00+03:00"), QStringLiteral("--appearance"),
-                                      QStringLiteral("dark"), QStringLiteral("--scale"), QStringLiteral("1")}),
+    ASSERT_EQ(run(widget::runRender,
+                  {QStringLiteral("--kind"), QStringLiteral("complex"), QStringLiteral("--family=medium"),
+                   QStringLiteral("-o"), file, QStringLiteral("--at"),
+                   QStringLiteral("2026-12-06T23:30:00+03:00"), QStringLiteral("--appearance"),
+                   QStringLiteral("dark"), QStringLiteral("--scale"), QStringLiteral("1")}),
               widget::exitOk)
         << err.toStdString();
     const QImage image(file);
@@ -99,7 +102,9 @@ TEST_F(WidgetCommandLineTest, UnsupportedChoicesGiveOneLineAndStatusTwo)
 {
     const QStringList o{QStringLiteral("-o"), QStringLiteral("/nonexistent/x.png")};
     const QList<QStringList> wrong{
-        QStringList{QStringLiteral("--kind"), QStringLiteral("complex"), QStringLiteral("--family"), QStringLiteral("small")} + o,
+        QStringList{QStringLiteral("--kind"), QStringLiteral("complex"), QStringLiteral("--family"),
+                    QStringLiteral("small")} +
+            o,
         QStringList{QStringLiteral("--kind"), QStringLiteral("fancy")} + o,
         QStringList{QStringLiteral("--family"), QStringLiteral("large")} + o,
         QStringList{QStringLiteral("--appearance"), QStringLiteral("sepia")} + o,
@@ -121,7 +126,8 @@ TEST_F(WidgetCommandLineTest, UnsupportedChoicesGiveOneLineAndStatusTwo)
     EXPECT_TRUE(err.contains(QStringLiteral("a\\nb\\x{1b}[2J"))) << err.toStdString();
     QString hostErr;
     QTextStream e(&hostErr);
-    EXPECT_FALSE(widget::readHostOptions({QStringLiteral("--family"), QStringLiteral("huge")}, e).has_value());
+    EXPECT_FALSE(
+        widget::readHostOptions({QStringLiteral("--family"), QStringLiteral("huge")}, e).has_value());
     const auto host = widget::readHostOptions({QStringLiteral("--kind=complex")}, e);
     ASSERT_TRUE(host.has_value());
     EXPECT_EQ(host->family, widget::WidgetFamily::systemMedium);

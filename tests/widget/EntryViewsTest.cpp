@@ -101,7 +101,8 @@ TEST_P(EntryViewTest, TitleIsTheEntrysWeekdayAboveARuleInTheTitleColour)
     ASSERT_TRUE(title && rule);
     EXPECT_LT(title->frame.bottom(), rule->frame.top());
     EXPECT_DOUBLE_EQ(rule->frame.height(), LayoutNode::dividerThickness);
-    EXPECT_EQ(view->textOf("title"), platform::localized(entry.gregorianDate->weekDayName().toUtf8().constData()));
+    EXPECT_EQ(view->textOf("title"),
+              platform::localized(entry.gregorianDate->weekDayName().toUtf8().constData()));
     EXPECT_EQ(view->titleColor.name(), QStringLiteral("#a29333"));
 
     const QImage image = widget::renderEntryView(*view, {Appearance::light, rightToLeft()}, 2);
@@ -117,7 +118,8 @@ TEST_P(EntryViewTest, NumbersUseTheLocalesDigitsAndThePictureKeepsAsciiDigits)
     const QString hijriDay = view->textOf(QStringLiteral("hijriDay"));
     const bool arabic = QString::fromLatin1(GetParam().locale).startsWith(QLatin1String("ar"));
     EXPECT_EQ(hijriDay, arabic ? QStringLiteral("\u0662\u0666") : QStringLiteral("26"));
-    const bool hasPicture = GetParam().kind == WidgetKind::simple && GetParam().family == WidgetFamily::systemMedium;
+    const bool hasPicture =
+        GetParam().kind == WidgetKind::simple && GetParam().family == WidgetFamily::systemMedium;
     EXPECT_EQ(view->imageNameOf(QStringLiteral("picture")), hasPicture ? QStringLiteral("26") : QString());
     EXPECT_EQ(laidOut().find("picture") != nullptr, hasPicture);
 }
@@ -205,7 +207,8 @@ INSTANTIATE_TEST_SUITE_P(Widgets, EntryViewTest,
                                            ViewCase{WidgetKind::complex, WidgetFamily::systemMedium, "en_US"},
                                            ViewCase{WidgetKind::simple, WidgetFamily::systemSmall, "ar_SA"},
                                            ViewCase{WidgetKind::simple, WidgetFamily::systemMedium, "ar_SA"},
-                                           ViewCase{WidgetKind::complex, WidgetFamily::systemMedium, "ar_SA"}),
+                                           ViewCase{WidgetKind::complex, WidgetFamily::systemMedium,
+                                                    "ar_SA"}),
                          caseName);
 
 class EntryViewDetails : public ::testing::Test

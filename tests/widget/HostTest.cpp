@@ -123,7 +123,8 @@ TEST_F(HostTest, WindowStaysOnTheDesktopAndRemembersItsPlaceInItsOwnSuite)
     }
     own->setInteger(QStringLiteral("simple.small.windowX"), 40);
     own->setInteger(QStringLiteral("simple.small.windowY"), 60);
-    widget::HostWindow window(widget::WidgetKind::simple, widget::WidgetFamily::systemSmall, std::nullopt, own);
+    widget::HostWindow window(widget::WidgetKind::simple, widget::WidgetFamily::systemSmall, std::nullopt,
+                              own);
     EXPECT_EQ(window.pos(), QPoint(40, 60));
     EXPECT_FALSE(core::sharedDefaults()->integer(QStringLiteral("simple.small.windowX")).has_value());
 }

@@ -18,7 +18,8 @@ using widget::Timeline;
 class ProviderTest : public ::testing::Test
 {
 protected:
-    explicit ProviderTest(const QString &zone = QStringLiteral("Asia/Riyadh")) : env(QStringLiteral("en_US"), zone)
+    explicit ProviderTest(const QString &zone = QStringLiteral("Asia/Riyadh"))
+        : env(QStringLiteral("en_US"), zone)
     {
         Provider::resetSharedConverter();
     }
@@ -241,9 +242,9 @@ TEST_P(ProviderZoneTest, EveryEntryStartsItsOwnLocalDayAcrossClockChanges)
 
 INSTANTIATE_TEST_SUITE_P(
     DaylightSaving, ProviderZoneTest,
-    ::testing::Values(ZoneCase{"Europe/London", 2027, 3, 20},   // spring forward 28 March 2027
-                      ZoneCase{"Europe/London", 2026, 10, 20},  // fall back 25 October 2026
-                      ZoneCase{"America/New_York", 2027, 3, 1}, // spring forward 14 March 2027
+    ::testing::Values(ZoneCase{"Europe/London", 2027, 3, 20},     // spring forward 28 March 2027
+                      ZoneCase{"Europe/London", 2026, 10, 20},    // fall back 25 October 2026
+                      ZoneCase{"America/New_York", 2027, 3, 1},   // spring forward 14 March 2027
                       ZoneCase{"America/New_York", 2026, 10, 20}, // fall back 1 November 2026
                       // Midnight did not exist on 4 November 2018: the day began at 01:00.
                       ZoneCase{"America/Sao_Paulo", 2018, 10, 25},

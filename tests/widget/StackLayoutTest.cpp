@@ -44,8 +44,9 @@ TEST(StackLayout, ScalableTextShrinksToFitButNotBelowItsMinimum)
 TEST(StackLayout, HorizontalStackServesSmallChildrenFirstAndGivesTheRestToTheLarger)
 {
     // 200 wide, 8 spacing: the small text keeps its 50, the long one gets 142.
-    LayoutNode root = LayoutNode::hstack(Align::center, 8, {},
-                                         {LayoutNode::text("long", {284, 40}, true), LayoutNode::text("short", {50, 20}, true)});
+    LayoutNode root = LayoutNode::hstack(
+        Align::center, 8, {},
+        {LayoutNode::text("long", {284, 40}, true), LayoutNode::text("short", {50, 20}, true)});
     widget::layoutInRect(root, QRectF(0, 0, 200, 100), false);
     EXPECT_DOUBLE_EQ(root.find("short")->frame.width(), 50);
     EXPECT_DOUBLE_EQ(root.find("long")->frame.width(), 142);
@@ -55,8 +56,8 @@ TEST(StackLayout, HorizontalStackServesSmallChildrenFirstAndGivesTheRestToTheLar
 
 TEST(StackLayout, ImageKeepsItsFrameAndAFillingColumnTakesTheRestOfTheRow)
 {
-    LayoutNode column = LayoutNode::vstack(Align::leading, 8, {},
-                                           {LayoutNode::text("title", {60, 28}, false), LayoutNode::divider("rule")});
+    LayoutNode column = LayoutNode::vstack(
+        Align::leading, 8, {}, {LayoutNode::text("title", {60, 28}, false), LayoutNode::divider("rule")});
     LayoutNode root = LayoutNode::hstack(Align::center, 10, {10, 20, 10, 20},
                                          {column, LayoutNode::image("picture", {80, 80})});
     widget::layoutInRect(root, QRectF(0, 0, 364, 170), false);
@@ -69,11 +70,11 @@ TEST(StackLayout, ImageKeepsItsFrameAndAFillingColumnTakesTheRestOfTheRow)
 
 TEST(StackLayout, RightToLeftMirrorsEveryFrameSoLeadingIsOnTheRight)
 {
-    LayoutNode root = LayoutNode::hstack(Align::center, 10, {10, 20, 10, 20},
-                                         {LayoutNode::vstack(Align::leading, 8, {},
-                                                             {LayoutNode::text("title", {60, 28}, false),
-                                                              LayoutNode::divider("rule")}),
-                                          LayoutNode::image("picture", {80, 80})});
+    LayoutNode root = LayoutNode::hstack(
+        Align::center, 10, {10, 20, 10, 20},
+        {LayoutNode::vstack(Align::leading, 8, {},
+                            {LayoutNode::text("title", {60, 28}, false), LayoutNode::divider("rule")}),
+         LayoutNode::image("picture", {80, 80})});
     widget::layoutInRect(root, QRectF(0, 0, 364, 170), true);
     EXPECT_DOUBLE_EQ(root.find("picture")->frame.left(), 20);
     EXPECT_DOUBLE_EQ(root.find("title")->frame.right(), 364 - 20);
@@ -82,9 +83,10 @@ TEST(StackLayout, RightToLeftMirrorsEveryFrameSoLeadingIsOnTheRight)
 
 TEST(StackLayout, RuleBetweenBlocksInARowIsAsTallAsTheRow)
 {
-    LayoutNode root = LayoutNode::hstack(Align::center, 8, {5, 0, 5, 0},
-                                         {LayoutNode::text("left", {50, 70}, true), LayoutNode::divider("rule"),
-                                          LayoutNode::text("right", {50, 40}, true)});
+    LayoutNode root =
+        LayoutNode::hstack(Align::center, 8, {5, 0, 5, 0},
+                           {LayoutNode::text("left", {50, 70}, true), LayoutNode::divider("rule"),
+                            LayoutNode::text("right", {50, 40}, true)});
     widget::layoutInRect(root, QRectF(0, 0, 300, 170), false);
     const LayoutNode *rule = root.find("rule");
     EXPECT_DOUBLE_EQ(rule->frame.height(), 70);

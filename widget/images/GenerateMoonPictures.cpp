@@ -16,7 +16,8 @@ int main(int argc, char *argv[])
     const QString dir = QString::fromLocal8Bit(argv[1]);
     const int side = QString::fromLocal8Bit(argv[2]).toInt();
     if (side <= 0 || !QDir().mkpath(dir)) {
-        std::fprintf(stderr, "generate-moon-pictures: cannot write %s pictures of %s pixels\n", argv[1], argv[2]);
+        std::fprintf(stderr, "generate-moon-pictures: cannot write %s pictures of %s pixels\n", argv[1],
+                     argv[2]);
         return 1;
     }
     for (int day = 1; day <= 30; ++day) {

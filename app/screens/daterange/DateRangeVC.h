@@ -52,7 +52,8 @@ private:
     void updateResult();
     void applyAppearanceFonts();
     void selectSegment(int index);
-    const platform::Calendar &calendarFor(const components::DatePicker &picker, const core::RGConv &conv) const;
+    const platform::Calendar &calendarFor(const components::DatePicker &picker,
+                                          const core::RGConv &conv) const;
 
     std::unique_ptr<Ui::DateRangeVC> ui_;
     core::RGConv fromConv_;

@@ -15,11 +15,13 @@ int main(int argc, char *argv[])
     platform::Device::reload();
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Delivers Qamarly's notifications and keeps its launcher badge."));
+    parser.setApplicationDescription(
+        QStringLiteral("Delivers Qamarly's notifications and keeps its launcher badge."));
     parser.addHelpOption();
-    QCommandLineOption retry(QStringLiteral("retry-interval"),
-                             QStringLiteral("Milliseconds between attempts to reach a missing bus or notification service."),
-                             QStringLiteral("ms"), QStringLiteral("5000"));
+    QCommandLineOption retry(
+        QStringLiteral("retry-interval"),
+        QStringLiteral("Milliseconds between attempts to reach a missing bus or notification service."),
+        QStringLiteral("ms"), QStringLiteral("5000"));
     parser.addOption(retry);
     parser.process(app);
 
@@ -31,7 +33,8 @@ int main(int argc, char *argv[])
             platform::consoleLog(QStringLiteral("qamarly-notifyd: already running"));
             return 0;
         }
-        platform::consoleLog(QStringLiteral("qamarly-notifyd: cannot take the lock %1").arg(platform::deliveryAgentLockPath()));
+        platform::consoleLog(QStringLiteral("qamarly-notifyd: cannot take the lock %1")
+                                 .arg(platform::deliveryAgentLockPath()));
         return 1;
     }
 

@@ -50,7 +50,8 @@ void TestNotificationCenter::requestAuthorization(AuthorizationOptions, std::fun
         std::lock_guard lock(mutex_);
         calls_ << QStringLiteral("requestAuthorization");
         if (settings_.authorizationStatus == AuthorizationStatus::notDetermined) {
-            settings_.authorizationStatus = answerGrant_ ? AuthorizationStatus::authorized : AuthorizationStatus::denied;
+            settings_.authorizationStatus =
+                answerGrant_ ? AuthorizationStatus::authorized : AuthorizationStatus::denied;
             settings_.options = answerGrant_ ? answerOptions_ : 0;
         }
         granted = settings_.authorizationStatus == AuthorizationStatus::authorized;
@@ -59,7 +60,8 @@ void TestNotificationCenter::requestAuthorization(AuthorizationOptions, std::fun
         completion(granted);
 }
 
-void TestNotificationCenter::getNotificationSettings(std::function<void(const NotificationSettings &)> completion)
+void TestNotificationCenter::getNotificationSettings(
+    std::function<void(const NotificationSettings &)> completion)
 {
     NotificationSettings s;
     {
@@ -71,8 +73,8 @@ void TestNotificationCenter::getNotificationSettings(std::function<void(const No
         completion(s);
 }
 
-void TestNotificationCenter::addNotificationRequest(const NotificationRequest &request,
-                                                    std::function<void(const std::optional<QString> &)> completion)
+void TestNotificationCenter::addNotificationRequest(
+    const NotificationRequest &request, std::function<void(const std::optional<QString> &)> completion)
 {
     std::optional<QString> error;
     {
@@ -81,7 +83,8 @@ void TestNotificationCenter::addNotificationRequest(const NotificationRequest &r
         if (!addError_.isEmpty()) {
             error = addError_;
         } else {
-            pending_.removeIf([&](const NotificationRequest &r) { return r.identifier == request.identifier; });
+            pending_.removeIf(
+                [&](const NotificationRequest &r) { return r.identifier == request.identifier; });
             pending_.append(request);
         }
     }
@@ -105,7 +108,8 @@ bool TestNotificationCenter::replacePendingNotificationRequests(const QList<Noti
     return true;
 }
 
-void TestNotificationCenter::getPendingNotificationRequests(std::function<void(const QList<NotificationRequest> &)> completion)
+void TestNotificationCenter::getPendingNotificationRequests(
+    std::function<void(const QList<NotificationRequest> &)> completion)
 {
     QList<NotificationRequest> copy;
     {
@@ -117,7 +121,8 @@ void TestNotificationCenter::getPendingNotificationRequests(std::function<void(c
         completion(copy);
 }
 
-void TestNotificationCenter::getDeliveredNotifications(std::function<void(const QList<Notification> &)> completion)
+void TestNotificationCenter::getDeliveredNotifications(
+    std::function<void(const QList<Notification> &)> completion)
 {
     const QList<Notification> copy = delivered();
     if (completion)

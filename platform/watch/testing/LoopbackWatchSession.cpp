@@ -37,7 +37,8 @@ void LoopbackWatchSession::setActivatesImmediately(bool on)
     activatesImmediately_ = on;
 }
 
-void LoopbackWatchSession::completeActivation(WatchSessionActivationState state, const std::optional<QString> &error)
+void LoopbackWatchSession::completeActivation(WatchSessionActivationState state,
+                                              const std::optional<QString> &error)
 {
     {
         std::lock_guard lock(mutex_);

@@ -23,7 +23,7 @@ class CommandLine : public ::testing::Test
 {
 protected:
     RunResult run(const QStringList &args, const QString &locale = QStringLiteral("en_US.UTF-8"),
-            const QString &zone = QStringLiteral("Asia/Riyadh"))
+                  const QString &zone = QStringLiteral("Asia/Riyadh"))
     {
         QProcess p;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -33,7 +33,8 @@ protected:
         p.setProcessEnvironment(env);
         p.start(QStringLiteral(QAMARLY_EXECUTABLE), args);
         p.waitForFinished(60000);
-        return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+        return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
+                QString::fromUtf8(p.readAllStandardError())};
     }
     QString suitePath() const
     {
@@ -44,7 +45,8 @@ protected:
 
 TEST_F(CommandLine, ConvertGivesBothRecordsAsJson)
 {
-    const RunResult r = run({QStringLiteral("convert"), QStringLiteral("2026-06-16"), QStringLiteral("--json")});
+    const RunResult r =
+        run({QStringLiteral("convert"), QStringLiteral("2026-06-16"), QStringLiteral("--json")});
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
     const QJsonObject o = r.json();
     EXPECT_EQ(o[QStringLiteral("adjustment")].toInt(), 0);
@@ -65,8 +67,8 @@ TEST_F(CommandLine, AHijriDateIsConvertedWithTheStoredAdjustment)
                    QStringLiteral("1")})
                   .status,
               0);
-    const RunResult r = run({QStringLiteral("convert"), QStringLiteral("1447-09-01"), QStringLiteral("--from"),
-                       QStringLiteral("hijri"), QStringLiteral("--json")});
+    const RunResult r = run({QStringLiteral("convert"), QStringLiteral("1447-09-01"),
+                             QStringLiteral("--from"), QStringLiteral("hijri"), QStringLiteral("--json")});
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
     const QJsonObject o = r.json();
     EXPECT_EQ(o[QStringLiteral("adjustment")].toInt(), 1);
@@ -81,7 +83,8 @@ TEST_F(CommandLine, TextOutputIsForPeopleInTheirLanguage)
     ASSERT_EQ(en.status, 0);
     EXPECT_TRUE(en.out.contains(QStringLiteral("01 Ramadan (9), 1447"))) << en.out.toStdString();
     EXPECT_TRUE(en.out.contains(QStringLiteral("18 February (2), 2026")));
-    const RunResult ar = run({QStringLiteral("convert"), QStringLiteral("2026-02-18")}, QStringLiteral("ar_SA.UTF-8"));
+    const RunResult ar =
+        run({QStringLiteral("convert"), QStringLiteral("2026-02-18")}, QStringLiteral("ar_SA.UTF-8"));
     ASSERT_EQ(ar.status, 0);
     EXPECT_TRUE(ar.out.contains(QStringLiteral("رمضان (٩)"))) << ar.out.toStdString();
     EXPECT_TRUE(ar.out.contains(QStringLiteral("١٤٤٧")));
@@ -91,15 +94,20 @@ TEST_F(CommandLine, BadInputGivesOneLineAndStatusTwoAndWritesNothing)
 {
     const QList<QStringList> bad{
         {QStringLiteral("convert"), QStringLiteral("2026-02-30")},
-        {QStringLiteral("convert"), QStringLiteral("1447-08-30"), QStringLiteral("--from"), QStringLiteral("hijri")},
+        {QStringLiteral("convert"), QStringLiteral("1447-08-30"), QStringLiteral("--from"),
+         QStringLiteral("hijri")},
         {QStringLiteral("convert"), QStringLiteral("yesterday")},
-        {QStringLiteral("convert"), QStringLiteral("2026-01-01"), QStringLiteral("--from"), QStringLiteral("julian")},
+        {QStringLiteral("convert"), QStringLiteral("2026-01-01"), QStringLiteral("--from"),
+         QStringLiteral("julian")},
         {QStringLiteral("convert")},
         {QStringLiteral("today"), QStringLiteral("--verbose")},
         {QStringLiteral("settings"), QStringLiteral("set"), QStringLiteral("colour"), QStringLiteral("red")},
-        {QStringLiteral("settings"), QStringLiteral("set"), QStringLiteral("adjustmentNumber"), QStringLiteral("1.5")},
-        {QStringLiteral("settings"), QStringLiteral("set"), QStringLiteral("wallpaperIndex"), QStringLiteral("29")},
-        {QStringLiteral("settings"), QStringLiteral("set"), QStringLiteral("todayAppBadgeEnabled"), QStringLiteral("maybe")},
+        {QStringLiteral("settings"), QStringLiteral("set"), QStringLiteral("adjustmentNumber"),
+         QStringLiteral("1.5")},
+        {QStringLiteral("settings"), QStringLiteral("set"), QStringLiteral("wallpaperIndex"),
+         QStringLiteral("29")},
+        {QStringLiteral("settings"), QStringLiteral("set"), QStringLiteral("todayAppBadgeEnabled"),
+         QStringLiteral("maybe")},
         {QStringLiteral("frobnicate")},
     };
     for (const QStringList &args : bad) {
@@ -141,11 +149,13 @@ TEST_F(CommandLine, AdjustmentsBeyondAYearAreRefusedAndStoredOnesIgnored)
                   0);
 
     // A value written by something else: every command goes on with 0.
-    ASSERT_EQ(QProcess::execute(QStringLiteral("sqlite3"),
-                                {suitePath(), QStringLiteral("UPDATE defaults SET value = 2147483648 WHERE key = "
-                                                             "'adjustmentNumber'")}),
-              0);
-    const RunResult today = run({QStringLiteral("convert"), QStringLiteral("2026-06-16"), QStringLiteral("--json")});
+    ASSERT_EQ(
+        QProcess::execute(QStringLiteral("sqlite3"),
+                          {suitePath(), QStringLiteral("UPDATE defaults SET value = 2147483648 WHERE key = "
+                                                       "'adjustmentNumber'")}),
+        0);
+    const RunResult today =
+        run({QStringLiteral("convert"), QStringLiteral("2026-06-16"), QStringLiteral("--json")});
     ASSERT_EQ(today.status, 0);
     EXPECT_EQ(today.json()[QStringLiteral("adjustment")].toInt(), 0);
     EXPECT_EQ(today.json()[QStringLiteral("hijri")].toObject()[QStringLiteral("day")].toInt(), 1);
@@ -155,7 +165,8 @@ TEST_F(CommandLine, AdjustmentsBeyondAYearAreRefusedAndStoredOnesIgnored)
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path());
     env.insert(QStringLiteral("TZ"), QStringLiteral("Asia/Riyadh"));
     occasions.setProcessEnvironment(env);
-    occasions.start(QStringLiteral(QAMARLY_EXECUTABLE), {QStringLiteral("occasions"), QStringLiteral("--json")});
+    occasions.start(QStringLiteral(QAMARLY_EXECUTABLE),
+                    {QStringLiteral("occasions"), QStringLiteral("--json")});
     ASSERT_TRUE(occasions.waitForFinished(30000)) << "occasions did not return";
     EXPECT_EQ(occasions.exitCode(), 0);
 }
@@ -166,12 +177,14 @@ TEST_F(CommandLine, TheWallpaperReportedIsTheOneInUse)
                    QStringLiteral("3")})
                   .status,
               0);
-    ASSERT_EQ(QProcess::execute(QStringLiteral("sqlite3"),
-                                {suitePath(), QStringLiteral("UPDATE defaults SET value = 1000000 WHERE key = "
-                                                             "'wallpaperIndex'")}),
-              0);
+    ASSERT_EQ(
+        QProcess::execute(QStringLiteral("sqlite3"),
+                          {suitePath(), QStringLiteral("UPDATE defaults SET value = 1000000 WHERE key = "
+                                                       "'wallpaperIndex'")}),
+        0);
     const RunResult text = run({QStringLiteral("settings")});
-    EXPECT_TRUE(text.out.contains(QStringLiteral("wallpaperIndex = none (stored 1000000 is not a wallpaper)")))
+    EXPECT_TRUE(
+        text.out.contains(QStringLiteral("wallpaperIndex = none (stored 1000000 is not a wallpaper)")))
         << text.out.toStdString();
     EXPECT_TRUE(run({QStringLiteral("settings"), QStringLiteral("--json")})
                     .json()[QStringLiteral("wallpaperIndex")]
@@ -180,8 +193,8 @@ TEST_F(CommandLine, TheWallpaperReportedIsTheOneInUse)
 
 TEST_F(CommandLine, SettingsSetChangesOneFieldAndKeepsTheRest)
 {
-    ASSERT_EQ(run({QStringLiteral("settings"), QStringLiteral("set"), QStringLiteral("dailyNotificationEnabled"),
-                   QStringLiteral("false")})
+    ASSERT_EQ(run({QStringLiteral("settings"), QStringLiteral("set"),
+                   QStringLiteral("dailyNotificationEnabled"), QStringLiteral("false")})
                   .status,
               0);
     ASSERT_EQ(run({QStringLiteral("settings"), QStringLiteral("set"), QStringLiteral("wallpaperIndex"),
@@ -206,10 +219,8 @@ TEST_F(CommandLine, ACorruptSettingsFileIsMovedAsideAndTheProgramWorks)
     ASSERT_EQ(r.status, 0);
     EXPECT_EQ(r.json()[QStringLiteral("wallpaperIndex")].toInt(), 18);
     EXPECT_TRUE(r.err.contains(QStringLiteral("moved it to"))) << r.err.toStdString();
-    EXPECT_EQ(QDir(home.filePath(QStringLiteral("qamarly")))
-                  .entryList({QStringLiteral("*.corrupt-*")})
-                  .size(),
-              1);
+    EXPECT_EQ(
+        QDir(home.filePath(QStringLiteral("qamarly"))).entryList({QStringLiteral("*.corrupt-*")}).size(), 1);
 }
 
 TEST_F(CommandLine, AnUnwritableSettingsFolderStillAnswers)

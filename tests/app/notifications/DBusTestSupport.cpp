@@ -18,13 +18,14 @@ PrivateBus::PrivateBus(const QString &socketPath)
     QFile file(config);
     if (!file.open(QIODevice::WriteOnly))
         return;
-    file.write(QStringLiteral("<!DOCTYPE busconfig PUBLIC \"-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN\"\n"
-                              " \"http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd\">\n"
-                              "<busconfig><type>session</type><listen>unix:path=%1</listen>"
-                              "<policy context=\"default\"><allow send_destination=\"*\" eavesdrop=\"true\"/>"
-                              "<allow eavesdrop=\"true\"/><allow own=\"*\"/></policy></busconfig>\n")
-                   .arg(socket)
-                   .toUtf8());
+    file.write(
+        QStringLiteral("<!DOCTYPE busconfig PUBLIC \"-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN\"\n"
+                       " \"http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd\">\n"
+                       "<busconfig><type>session</type><listen>unix:path=%1</listen>"
+                       "<policy context=\"default\"><allow send_destination=\"*\" eavesdrop=\"true\"/>"
+                       "<allow eavesdrop=\"true\"/><allow own=\"*\"/></policy></busconfig>\n")
+            .arg(socket)
+            .toUtf8());
     file.close();
     daemon_.setProgram(program);
     daemon_.setArguments({QStringLiteral("--config-file=") + config, QStringLiteral("--nofork"),
@@ -54,8 +55,8 @@ QDBusConnection PrivateBus::connect(const QString &name)
 
 FakeNotificationService::FakeNotificationService(QDBusConnection bus) : bus_(bus)
 {
-    bus_.connect(QString(), QString(), QStringLiteral("com.canonical.Unity.LauncherEntry"), QStringLiteral("Update"), this,
-                 SLOT(onLauncherUpdate(QString, QVariantMap)));
+    bus_.connect(QString(), QString(), QStringLiteral("com.canonical.Unity.LauncherEntry"),
+                 QStringLiteral("Update"), this, SLOT(onLauncherUpdate(QString, QVariantMap)));
 }
 
 FakeNotificationService::~FakeNotificationService()
@@ -65,7 +66,8 @@ FakeNotificationService::~FakeNotificationService()
 
 bool FakeNotificationService::registerService()
 {
-    return bus_.registerObject(QStringLiteral("/org/freedesktop/Notifications"), this, QDBusConnection::ExportAllSlots) &&
+    return bus_.registerObject(QStringLiteral("/org/freedesktop/Notifications"), this,
+                               QDBusConnection::ExportAllSlots) &&
            bus_.registerService(QStringLiteral("org.freedesktop.Notifications"));
 }
 
@@ -92,8 +94,8 @@ int FakeNotificationService::countOf(const QString &summary) const
     return n;
 }
 
-uint FakeNotificationService::Notify(const QString &, uint, const QString &, const QString &summary, const QString &body,
-                                     const QStringList &, const QVariantMap &hints, int)
+uint FakeNotificationService::Notify(const QString &, uint, const QString &, const QString &summary,
+                                     const QString &body, const QStringList &, const QVariantMap &hints, int)
 {
     shown.append(Shown{summary, body, hints});
     Q_EMIT notified(summary);

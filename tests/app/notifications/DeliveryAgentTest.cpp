@@ -21,8 +21,10 @@ constexpr int patienceMs = 30000;
 
 NotificationRequest request(const QString &id, const QString &title, std::optional<int> badge, double seconds)
 {
-    return NotificationRequest{id, NotificationContent{title, title.isEmpty() ? QString() : QStringLiteral("the body"), badge, false},
-                               TimeIntervalTrigger{seconds, false}};
+    return NotificationRequest{
+        id,
+        NotificationContent{title, title.isEmpty() ? QString() : QStringLiteral("the body"), badge, false},
+        TimeIntervalTrigger{seconds, false}};
 }
 
 class DeliveryAgentTest : public ::testing::Test
@@ -49,7 +51,8 @@ protected:
         bus = std::make_unique<testbus::PrivateBus>(socket);
         ASSERT_TRUE(bus->isRunning()) << "dbus-daemon could not be started";
         static int connections = 0;
-        fake = std::make_unique<testbus::FakeNotificationService>(bus->connect(QStringLiteral("fake-%1").arg(++connections)));
+        fake = std::make_unique<testbus::FakeNotificationService>(
+            bus->connect(QStringLiteral("fake-%1").arg(++connections)));
     }
     DeliveryAgentOptions options(const QString &address = QString()) const
     {
@@ -79,9 +82,12 @@ TEST_F(DeliveryAgentTest, AOneSecondRequestReachesTheDesktopAndItsBadgeTheLaunch
     EXPECT_EQ(fake->shown[0].summary, "Today: 26 Jumada II (6), 1448");
     EXPECT_EQ(fake->shown[0].body, "the body");
     EXPECT_EQ(fake->shown[0].hints.value("desktop-entry").toString(), "org.qamarly.Qamarly");
-    ASSERT_TRUE(QTest::qWaitFor([&] {
-        return !fake->launcherUpdates.isEmpty() && fake->launcherUpdates.last().value("count").toLongLong() == 26;
-    }, patienceMs));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            return !fake->launcherUpdates.isEmpty() &&
+                   fake->launcherUpdates.last().value("count").toLongLong() == 26;
+        },
+        patienceMs));
     EXPECT_TRUE(fake->launcherUpdates.last().value("count-visible").toBool());
     EXPECT_EQ(fake->launcherUris.last(), "application://org.qamarly.Qamarly.desktop");
     EXPECT_TRUE(entries(NotificationStore::State::pending).isEmpty());
@@ -89,12 +95,14 @@ TEST_F(DeliveryAgentTest, AOneSecondRequestReachesTheDesktopAndItsBadgeTheLaunch
 
     // A badge-only request shows nothing and moves the launcher badge.
     center.addNotificationRequest(request("badge", QString(), 27, 0.2));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return fake->launcherUpdates.last().value("count").toLongLong() == 27; }, patienceMs));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return fake->launcherUpdates.last().value("count").toLongLong() == 27; }, patienceMs));
     EXPECT_EQ(fake->shown.size(), 1);
 
     // The application clearing its badge hides the count.
     center.setApplicationIconBadgeNumber(0);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return fake->launcherUpdates.last().value("count").toLongLong() == 0; }, patienceMs));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return fake->launcherUpdates.last().value("count").toLongLong() == 0; },
+                                patienceMs));
     EXPECT_FALSE(fake->launcherUpdates.last().value("count-visible").toBool());
 }
 
@@ -126,7 +134,8 @@ TEST_F(DeliveryAgentTest, WhileTheApplicationIsInFrontItSetsTheBadgeAndNothingIs
     DeliveryAgent agent(options());
     ASSERT_TRUE(agent.start());
     app.addNotificationRequest(request("in-front", "Today: front", 12, 0.2));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return entries(NotificationStore::State::delivered).size() == 1; }, patienceMs));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return entries(NotificationStore::State::delivered).size() == 1; },
+                                patienceMs));
     EXPECT_EQ(delegate.seen, QStringList{"in-front"});
     EXPECT_TRUE(fake->shown.isEmpty());
     EXPECT_EQ(app.applicationIconBadgeNumber(), 12);
@@ -146,7 +155,8 @@ TEST_F(DeliveryAgentTest, WithoutANotificationServiceRequestsWaitAndGoOutWhenItA
     center.addNotificationRequest(request("waiting", "Today: waiting", 3, 0.1));
     DeliveryAgent agent(options());
     ASSERT_TRUE(agent.start());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return consoleLinesWith("no desktop notification service") == 1; }, patienceMs));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return consoleLinesWith("no desktop notification service") == 1; },
+                                patienceMs));
     // Several retries later: still pending, still one line.
     QTest::qWait(1000);
     EXPECT_EQ(consoleLinesWith("no desktop notification service"), 1);
@@ -207,7 +217,8 @@ TEST_F(DeliveryAgentTest, AfterMissedDaysOnlyTheLatestDailyNotificationIsShownAn
     ASSERT_TRUE(fake->registerService());
     Clock::install(env.clock()); // 5 December 2026, 12:00 UTC
     LocalNotificationCenter center(path);
-    center.setNotificationSettings({AuthorizationStatus::authorized, AuthorizationOption::alert | AuthorizationOption::badge});
+    center.setNotificationSettings(
+        {AuthorizationStatus::authorized, AuthorizationOption::alert | AuthorizationOption::badge});
     app::notifications::NotificationScheduler scheduler(&center);
     scheduler.rescheduleNotifications();
     ASSERT_TRUE(scheduler.waitForPasses(patienceMs));
@@ -217,16 +228,22 @@ TEST_F(DeliveryAgentTest, AfterMissedDaysOnlyTheLatestDailyNotificationIsShownAn
     env.setNow(testenv::gregorianInstant(2026, 12, 8, 10, 0));
     DeliveryAgent agent(options());
     ASSERT_TRUE(agent.start());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return entries(NotificationStore::State::pending).size() == 52 &&
-                                             entries(NotificationStore::State::delivering).isEmpty(); },
-                                patienceMs));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            return entries(NotificationStore::State::pending).size() == 52 &&
+                   entries(NotificationStore::State::delivering).isEmpty();
+        },
+        patienceMs));
     ASSERT_TRUE(QTest::qWaitFor([&] { return fake->shown.size() == 1; }, patienceMs));
     EXPECT_EQ(fake->shown[0].summary, "Today: 28 Jumada II (6), 1448");
     EXPECT_EQ(fake->shown[0].body, "Tuesday, 08 December (12), 2026");
     EXPECT_EQ(center.applicationIconBadgeNumber(), 28);
-    ASSERT_TRUE(QTest::qWaitFor([&] {
-        return !fake->launcherUpdates.isEmpty() && fake->launcherUpdates.last().value("count").toLongLong() == 28;
-    }, patienceMs));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            return !fake->launcherUpdates.isEmpty() &&
+                   fake->launcherUpdates.last().value("count").toLongLong() == 28;
+        },
+        patienceMs));
     EXPECT_EQ(entries(NotificationStore::State::skipped).size(), 6);
 }
 
@@ -262,7 +279,8 @@ TEST_F(DeliveryAgentTest, AnAgentKilledMidDeliveryShowsEachRequestExactlyOnceAft
     // Requests go out in trigger order, so a second A would have come before B.
     EXPECT_EQ(fake->countOf("A"), 1);
     EXPECT_EQ(fake->countOf("B"), 1);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return entries(NotificationStore::State::delivered).size() == 3; }, patienceMs));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return entries(NotificationStore::State::delivered).size() == 3; },
+                                patienceMs));
     agent.kill();
     agent.waitForFinished();
 }

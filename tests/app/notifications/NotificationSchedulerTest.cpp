@@ -72,7 +72,8 @@ TEST_F(NotificationSchedulerTest, PlanOnFifthOfDecemberStartsWithTodaysBadgeAndT
     const NotificationRequest &tomorrowBadge = plan[1];
     EXPECT_EQ(tomorrowBadge.identifier, "QamloAppBadge-2026126");
     EXPECT_EQ(tomorrowBadge.content.badge, 26);
-    EXPECT_EQ(tomorrowBadge.trigger, NotificationTrigger(CalendarTrigger{2026, 12, 6, 0, 0, 0, std::nullopt, false}));
+    EXPECT_EQ(tomorrowBadge.trigger,
+              NotificationTrigger(CalendarTrigger{2026, 12, 6, 0, 0, 0, std::nullopt, false}));
 
     const NotificationRequest &daily = plan[30];
     EXPECT_EQ(daily.identifier, "QamloDailyNoti-1-2026126");
@@ -80,7 +81,8 @@ TEST_F(NotificationSchedulerTest, PlanOnFifthOfDecemberStartsWithTodaysBadgeAndT
     EXPECT_EQ(daily.content.body, "Sunday, 06 December (12), 2026");
     EXPECT_EQ(daily.content.badge, 26);
     EXPECT_FALSE(daily.content.sound);
-    EXPECT_EQ(daily.trigger, NotificationTrigger(CalendarTrigger{2026, 12, 6, 9, 0, 0, CalendarIdentifier::gregorian, false}));
+    EXPECT_EQ(daily.trigger, NotificationTrigger(CalendarTrigger{2026, 12, 6, 9, 0, 0,
+                                                                 CalendarIdentifier::gregorian, false}));
 
     // The window crosses into January with unpadded identifiers.
     EXPECT_EQ(plan[29].identifier, "QamloAppBadge-202713");
@@ -91,7 +93,8 @@ TEST_F(NotificationSchedulerTest, EveryDayOfTheWindowStartsAtLocalMidnightInTheD
 {
     env.setTimeZone(QStringLiteral("Asia/Riyadh"));
     // 23:30 in Riyadh on 5 December is still the 5th there (20:30 UTC).
-    const auto plan = NotificationScheduler::plan(testenv::gregorianInstant(2026, 12, 5, 23, 30), {true, true});
+    const auto plan =
+        NotificationScheduler::plan(testenv::gregorianInstant(2026, 12, 5, 23, 30), {true, true});
     EXPECT_EQ(plan[0].identifier, "QamloAppBadge-2026125");
     EXPECT_EQ(plan[30].identifier, "QamloDailyNoti-1-2026126");
 }
@@ -101,7 +104,8 @@ TEST_F(NotificationSchedulerTest, RescheduleWithBothSwitchesOnLeavesTheWholePlan
     center.setApplicationIconBadgeNumber(7);
     center.clearCalls();
     reschedule();
-    EXPECT_EQ(identifiers(center.pending()), identifiers(NotificationScheduler::plan(env.clock()->now(), {true, true})));
+    EXPECT_EQ(identifiers(center.pending()),
+              identifiers(NotificationScheduler::plan(env.clock()->now(), {true, true})));
     EXPECT_EQ(lastRefresh(), "20261205");
     // The clear came first: badge 0, delivered and pending removed.
     const QStringList calls = center.calls();
@@ -129,7 +133,8 @@ TEST_F(NotificationSchedulerTest, SwitchesChooseWhichKindsArePlanned)
 TEST_F(NotificationSchedulerTest, BothSwitchesOffClearEverythingAndKeepTheOldStamp)
 {
     env.suite()->setString(core::keys::lastRefreshDate, QStringLiteral("20261201"));
-    center.addNotificationRequest(NotificationRequest{QStringLiteral("left-over"), {}, TimeIntervalTrigger{60, false}});
+    center.addNotificationRequest(
+        NotificationRequest{QStringLiteral("left-over"), {}, TimeIntervalTrigger{60, false}});
     setSwitches(false, false);
     reschedule();
     EXPECT_TRUE(center.pending().isEmpty());
@@ -150,16 +155,19 @@ TEST_F(NotificationSchedulerTest, AdjustmentShiftsBadgesAndTitlesButNotIdentifie
     EXPECT_EQ(pending[30].identifier, "QamloDailyNoti-1-2026126");
     EXPECT_EQ(pending[30].content.title, "Today: 27 Jumada II (6), 1448");
     EXPECT_EQ(pending[30].content.body, "Sunday, 06 December (12), 2026");
-    EXPECT_EQ(pending[30].trigger, NotificationTrigger(CalendarTrigger{2026, 12, 6, 9, 0, 0, CalendarIdentifier::gregorian, false}));
+    EXPECT_EQ(pending[30].trigger, NotificationTrigger(CalendarTrigger{
+                                       2026, 12, 6, 9, 0, 0, CalendarIdentifier::gregorian, false}));
 }
 
 TEST_F(NotificationSchedulerTest, PermissionWithoutAlertsClearsAndFailsWithNotificationsNotAllowed)
 {
-    center.addNotificationRequest(NotificationRequest{QStringLiteral("left-over"), {}, TimeIntervalTrigger{60, false}});
+    center.addNotificationRequest(
+        NotificationRequest{QStringLiteral("left-over"), {}, TimeIntervalTrigger{60, false}});
     center.setApplicationIconBadgeNumber(12);
     for (const NotificationSettings &settings :
          {NotificationSettings{AuthorizationStatus::authorized, AuthorizationOption::badge},
-          NotificationSettings{AuthorizationStatus::denied, 0}, NotificationSettings{AuthorizationStatus::notDetermined, 0}}) {
+          NotificationSettings{AuthorizationStatus::denied, 0},
+          NotificationSettings{AuthorizationStatus::notDetermined, 0}}) {
         center.setSettings(settings);
         try {
             scheduler.rescheduleNotifications();

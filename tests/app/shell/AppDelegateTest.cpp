@@ -45,7 +45,8 @@ TEST(AppDelegate, LaunchMakesItTheCentreDelegateBeforeRefreshingAndTintsTheTabBa
     app::shell::AppServices services;
     services.center = &center;
     services.refreshNotificationsIfNeeded = [&] {
-        log << (center.delegate() == self ? QStringLiteral("refresh after delegate") : QStringLiteral("refresh"));
+        log << (center.delegate() == self ? QStringLiteral("refresh after delegate")
+                                          : QStringLiteral("refresh"));
     };
     app::shell::AppDelegate delegate(services);
     self = &delegate;
@@ -69,8 +70,9 @@ TEST(AppDelegate, NotificationsAreRescheduledAtMostOnceADayAcrossLaunchAndReturn
                         platform::AuthorizationOption::alert | platform::AuthorizationOption::badge});
     app::notifications::NotificationScheduler scheduler(&center, env.suite());
     // Last planned the day before.
-    env.suite()->setString(core::keys::lastRefreshDate,
-                           app::notifications::NotificationScheduler::refreshStamp(env.clock()->now() - std::chrono::hours(24)));
+    env.suite()->setString(
+        core::keys::lastRefreshDate,
+        app::notifications::NotificationScheduler::refreshStamp(env.clock()->now() - std::chrono::hours(24)));
     app::shell::AppServices services;
     services.center = &center;
     services.refreshNotificationsIfNeeded = [&] { scheduler.refreshNotificationsIfNeeded(); };
@@ -109,7 +111,8 @@ TEST(AppDelegate, ANotificationInFrontSetsItsBadgeAndShowsNothing)
     EXPECT_EQ(center.presentInForeground(notificationWithBadge(17)), platform::PresentationOptions(0));
     EXPECT_EQ(center.applicationIconBadgeNumber(), 17);
 
-    EXPECT_EQ(center.presentInForeground(notificationWithBadge(std::nullopt)), platform::PresentationOptions(0));
+    EXPECT_EQ(center.presentInForeground(notificationWithBadge(std::nullopt)),
+              platform::PresentationOptions(0));
     EXPECT_EQ(center.applicationIconBadgeNumber(), 17) << "no badge carried, nothing changes";
 }
 
@@ -185,7 +188,8 @@ TEST(ApplicationLifecycle, OpeningThroughAnAddressOnlyBringsTheApplicationToTheF
     core::GlobalSettings::shared().save();
     a.lifecycle->applicationStateChanged(Qt::ApplicationInactive);
 
-    EXPECT_TRUE(a.delegate->openURL(app(), QUrl(QStringLiteral("qamarly://settings")), QString(), QVariant()));
+    EXPECT_TRUE(
+        a.delegate->openURL(app(), QUrl(QStringLiteral("qamarly://settings")), QString(), QVariant()));
     a.lifecycle->activationRequested({QStringLiteral("qamarly://settings?adjustment=5")});
     EXPECT_TRUE(a.window->isVisible());
     EXPECT_EQ(tabs->selectedIndex(), 1);
@@ -196,7 +200,8 @@ TEST(ApplicationLifecycle, OpeningThroughAnAddressOnlyBringsTheApplicationToTheF
 TEST(ApplicationLifecycle, FindsTheAddressAmongTheArguments)
 {
     using app::shell::ApplicationLifecycle;
-    EXPECT_EQ(ApplicationLifecycle::urlArgument({"-style", "fusion", "qamarly://today"}), QUrl("qamarly://today"));
+    EXPECT_EQ(ApplicationLifecycle::urlArgument({"-style", "fusion", "qamarly://today"}),
+              QUrl("qamarly://today"));
     EXPECT_TRUE(ApplicationLifecycle::urlArgument({"today"}).isEmpty());
     EXPECT_TRUE(ApplicationLifecycle::urlArgument({}).isEmpty());
 }
@@ -210,8 +215,9 @@ TEST(MainWindow, IsTitledQamarlyWithOneTabPerScreenInOrder)
         ++made;
         return new platform::ViewController;
     };
-    const auto window = app::shell::makeMainWindow({{screen, "tab.calendar", {}}, {screen, "tab.converter", {}},
-                                                {[] { return nullptr; }, "tab.dateRange", {}}});
+    const auto window = app::shell::makeMainWindow({{screen, "tab.calendar", {}},
+                                                    {screen, "tab.converter", {}},
+                                                    {[] { return nullptr; }, "tab.dateRange", {}}});
     EXPECT_EQ(window->windowTitle(), "Qamarly");
     // Under Arabic the title is the name the launcher entry and the dialogs use.
     env.setLocale(QStringLiteral("ar_SA"));
@@ -268,7 +274,8 @@ TEST(ApplicationMain, ADisplayIsAnXOrWaylandDisplayOrAPlatformThatNeedsNone)
     qunsetenv("WAYLAND_DISPLAY");
     qputenv("QT_QPA_PLATFORM", "offscreen");
     EXPECT_TRUE(app::shell::displayAvailable({}));
-    for (auto [name, value] : {std::pair{"DISPLAY", display}, {"WAYLAND_DISPLAY", wayland}, {"QT_QPA_PLATFORM", platformName}}) {
+    for (auto [name, value] :
+         {std::pair{"DISPLAY", display}, {"WAYLAND_DISPLAY", wayland}, {"QT_QPA_PLATFORM", platformName}}) {
         if (value.isNull())
             qunsetenv(name);
         else

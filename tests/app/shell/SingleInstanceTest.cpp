@@ -1,6 +1,7 @@
 // One Qamarly per session: a later start hands its arguments to the first.
-#include "Printing.h"
 #include "app/shell/SingleInstance.h"
+
+#include "Printing.h"
 
 #include <QCoreApplication>
 #include <QLocalSocket>
@@ -19,8 +20,7 @@ using Outcome = app::shell::SingleInstance::Outcome;
 
 // Runs `work` on another thread while this one keeps serving events, as two
 // processes would run side by side.
-template <typename Work>
-void whileServing(Work work)
+template <typename Work> void whileServing(Work work)
 {
     std::atomic<bool> done = false;
     std::thread thread([&] {
@@ -113,7 +113,8 @@ TEST(SingleInstance, TheDefaultSocketLivesInTheUsersRuntimeFolder)
     QTemporaryDir dir;
     const QByteArray saved = qgetenv("XDG_RUNTIME_DIR");
     qputenv("XDG_RUNTIME_DIR", dir.path().toLocal8Bit());
-    EXPECT_EQ(app::shell::SingleInstance::defaultServerName(), dir.filePath(QStringLiteral("qamarly-%1.socket").arg(::getuid())));
+    EXPECT_EQ(app::shell::SingleInstance::defaultServerName(),
+              dir.filePath(QStringLiteral("qamarly-%1.socket").arg(::getuid())));
     qputenv("XDG_RUNTIME_DIR", dir.filePath(QStringLiteral("missing")).toLocal8Bit());
     EXPECT_TRUE(app::shell::SingleInstance::defaultServerName().startsWith(QDir::tempPath()));
     qputenv("XDG_RUNTIME_DIR", saved);

@@ -29,7 +29,8 @@ TEST(VersionComparison, ComparesRunsOfDigitsByTheirValue)
         {"1.02", "1.2", 0},  {"10", "9", 1},       {"12", "13.0", -1},  {"", "1", -1},
     };
     for (const Row &row : rows) {
-        const int result = app::store::compareNumerically(QString::fromLatin1(row.a), QString::fromLatin1(row.b));
+        const int result =
+            app::store::compareNumerically(QString::fromLatin1(row.a), QString::fromLatin1(row.b));
         EXPECT_EQ((result > 0) - (result < 0), row.sign) << row.a << " vs " << row.b;
     }
 }
@@ -46,7 +47,8 @@ TEST(VersionComparison, AMissingPartOfADottedVersionCountsAsZero)
         {"13.10", "13.9", 1}, {"12", "12.0.1", -1}, {"24.04", "24.4", 0}, {"v2", "1.0", 1},
     };
     for (const Row &row : rows) {
-        const int result = app::store::compareVersions(QString::fromLatin1(row.a), QString::fromLatin1(row.b));
+        const int result =
+            app::store::compareVersions(QString::fromLatin1(row.a), QString::fromLatin1(row.b));
         EXPECT_EQ((result > 0) - (result < 0), row.sign) << row.a << " vs " << row.b;
     }
 }
@@ -62,7 +64,7 @@ TEST(VersionComparison, OnlyDigitsBetweenSingleDotsAreAVersion)
 TEST(DetermineAlertType, TheFirstRaisedLevelPicksTheKindAndItsAlert)
 {
     const app::store::PerKindAlertTypes perKind{AlertType::force, AlertType::skip, AlertType::none,
-                                           AlertType::option};
+                                                AlertType::option};
     struct Row
     {
         const char *installed;
@@ -85,12 +87,13 @@ TEST(DetermineAlertType, TheFirstRaisedLevelPicksTheKindAndItsAlert)
         EXPECT_EQ(d.updateType, row.kind) << row.installed << " -> " << row.store;
         EXPECT_EQ(d.alertType, row.alert) << row.installed << " -> " << row.store;
     }
-    EXPECT_EQ(
-        app::store::determineAlertType(std::nullopt, QStringLiteral("1"), AlertType::force, perKind).alertType,
-        AlertType::option);
-    EXPECT_EQ(app::store::determineAlertType(QStringLiteral("..."), QStringLiteral("1"), AlertType::force, perKind)
+    EXPECT_EQ(app::store::determineAlertType(std::nullopt, QStringLiteral("1"), AlertType::force, perKind)
                   .alertType,
-              AlertType::force);
+              AlertType::option);
+    EXPECT_EQ(
+        app::store::determineAlertType(QStringLiteral("..."), QStringLiteral("1"), AlertType::force, perKind)
+            .alertType,
+        AlertType::force);
 }
 
 TEST(DaysSinceRelease, TheReleaseDateIsReadAsUtcWhateverTheDeviceZone)
@@ -154,7 +157,8 @@ TEST(StoreCountry, EuropeIsEuGibraltarIsBritainAndAnythingOddIsUs)
     const std::pair<const char *, const char *> rows[] = {
         {"150", "eu"}, {"GI", "GB"}, {"SA", "SA"}, {"", "us"}, {"419", "us"}, {"SAU", "us"}, {"S1", "us"}};
     for (const auto &[region, country] : rows)
-        EXPECT_EQ(app::store::storeCountry(QString::fromLatin1(region)), QString::fromLatin1(country)) << region;
+        EXPECT_EQ(app::store::storeCountry(QString::fromLatin1(region)), QString::fromLatin1(country))
+            << region;
 }
 
 app::store::RatingState dueState()
@@ -179,15 +183,18 @@ TEST(RatingCriteria, EachRuleInItsTurn)
     } rows[] = {
         {"due", [](app::store::RatingState &) {}, true, ""},
         {"preview",
-         [](app::store::RatingState &s) { s.previewMode = true, s.declinedAnyVersion = true, s.usesCount = 0; },
+         [](app::store::RatingState &s) {
+             s.previewMode = true, s.declinedAnyVersion = true, s.usesCount = 0;
+         },
          true, "preview mode"},
-        {"rated this version", [](app::store::RatingState &s) { s.ratedThisVersion = s.ratedAnyVersion = true; },
-         false, "already rated this version"},
+        {"rated this version",
+         [](app::store::RatingState &s) { s.ratedThisVersion = s.ratedAnyVersion = true; }, false,
+         "already rated this version"},
         {"rated before", [](app::store::RatingState &s) { s.ratedAnyVersion = true; }, false,
          "promptForNewVersionIfUserRated"},
         {"rated before, asked again",
-         [](app::store::RatingState &s) { s.ratedAnyVersion = s.promptForNewVersionIfUserRated = true; }, true,
-         ""},
+         [](app::store::RatingState &s) { s.ratedAnyVersion = s.promptForNewVersionIfUserRated = true; },
+         true, ""},
         {"declined", [](app::store::RatingState &s) { s.declinedAnyVersion = true; }, false, "declined"},
         {"too soon", [](app::store::RatingState &s) { s.secondsSinceFirstUse = 3 * 86400 - 1; }, false,
          "less than 3 days"},
@@ -207,8 +214,8 @@ TEST(RatingCriteria, EachRuleInItsTurn)
          false, "used 7 times per week"},
         {"reminded recently", [](app::store::RatingState &s) { s.secondsSinceLastReminded = 2 * 86400 - 1; },
          false, "less than 2 days ago"},
-        {"reminded long enough ago", [](app::store::RatingState &s) { s.secondsSinceLastReminded = 2 * 86400; },
-         true, ""},
+        {"reminded long enough ago",
+         [](app::store::RatingState &s) { s.secondsSinceLastReminded = 2 * 86400; }, true, ""},
     };
     for (const Row &row : rows) {
         app::store::RatingState s = dueState();
@@ -279,8 +286,8 @@ TEST(StoreEndpoint, OnlyHttpsLeavesTheMachineAndNoStoreMeansNoAddress)
         EXPECT_EQ(e.lookupUrl(QStringLiteral("/lookup")).isEmpty(), !usable) << address;
     }
     defaults->remove(QStringLiteral("StoreURL"));
-    EXPECT_TRUE(
-        app::store::StoreEndpoint::resolve().lookupProblem->contains(QLatin1String("no store is configured")));
+    EXPECT_TRUE(app::store::StoreEndpoint::resolve().lookupProblem->contains(
+        QLatin1String("no store is configured")));
 }
 
 TEST(SystemInfo, TheVersionIsVersionIdOfOsRelease)
@@ -332,7 +339,8 @@ TEST(StoreTexts, EveryTableKeepsThePlaceholdersOfTheEnglishText)
         if (app::store::StoreTexts::tableExists(ratingTable, folder)) {
             ++tables;
             for (qsizetype i = 0; i < ratingKeys.size(); ++i) {
-                const QString text = app::store::StoreTexts::lookup(ratingTable, folder, ratingKeys[i], QString());
+                const QString text =
+                    app::store::StoreTexts::lookup(ratingTable, folder, ratingKeys[i], QString());
                 EXPECT_FALSE(text.isEmpty()) << folder.toStdString() << ": " << ratingKeys[i].toStdString();
                 EXPECT_EQ(text.count(QLatin1String("%@")), ratingPlaceholders[i].count(QLatin1String("%@")))
                     << folder.toStdString() << ": " << ratingKeys[i].toStdString();

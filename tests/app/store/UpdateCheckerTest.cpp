@@ -26,9 +26,11 @@ public:
         errors << error.known;
         events << QStringLiteral("failed");
     }
-    void updateCheckerDidDetectNewVersionWithoutAlert(const QString &message, app::store::UpdateType type) override
+    void updateCheckerDidDetectNewVersionWithoutAlert(const QString &message,
+                                                      app::store::UpdateType type) override
     {
-        events << QStringLiteral("without alert ") + app::store::rawValue(type) + QStringLiteral(": ") + message;
+        events << QStringLiteral("without alert ") + app::store::rawValue(type) + QStringLiteral(": ") +
+                      message;
     }
     void updateCheckerLatestVersionInstalled() override { events << QStringLiteral("latest"); }
 

@@ -9,10 +9,10 @@
 #include <QWheelEvent>
 #include <gtest/gtest.h>
 
+using components::DatePicker;
 using platform::Calendar;
 using platform::CalendarIdentifier;
 using platform::Instant;
-using components::DatePicker;
 
 namespace {
 

@@ -150,8 +150,8 @@ public:
     Q_INVOKABLE void FallLoad()
     {
         ++loads;
-        model().startClosures[components::hookKey(components::MorphingEffect::fall, components::MorphingPhases::start)] =
-            [] {};
+        model().startClosures[components::hookKey(components::MorphingEffect::fall,
+                                                  components::MorphingPhases::start)] = [] {};
     }
 };
 

@@ -14,7 +14,8 @@ using namespace platform;
 
 namespace {
 
-NotificationRequest request(const QString &id, const QString &title, std::optional<int> badge, NotificationTrigger trigger)
+NotificationRequest request(const QString &id, const QString &title, std::optional<int> badge,
+                            NotificationTrigger trigger)
 {
     return NotificationRequest{id, NotificationContent{title, QStringLiteral("body"), badge, false}, trigger};
 }
@@ -44,15 +45,18 @@ TEST_F(NotificationCenterTest, RequestsAreKeptUnderTheConfigHomeAndSurviveAResta
     {
         LocalNotificationCenter center;
         EXPECT_EQ(add(center, request("a", "A", 3, TimeIntervalTrigger{60, false})), std::nullopt);
-        EXPECT_EQ(add(center, request("b", "B", std::nullopt, CalendarTrigger{2026, 12, 6, 9, 0, 0, CalendarIdentifier::gregorian, false})),
-                  std::nullopt);
+        EXPECT_EQ(
+            add(center, request("b", "B", std::nullopt,
+                                CalendarTrigger{2026, 12, 6, 9, 0, 0, CalendarIdentifier::gregorian, false})),
+            std::nullopt);
         center.setApplicationIconBadgeNumber(14);
     }
     LocalNotificationCenter again(path);
     const auto requests = pending(again);
     ASSERT_EQ(requests.size(), 2);
     EXPECT_EQ(requests[0], request("a", "A", 3, TimeIntervalTrigger{60, false}));
-    EXPECT_EQ(requests[1].trigger, NotificationTrigger(CalendarTrigger{2026, 12, 6, 9, 0, 0, CalendarIdentifier::gregorian, false}));
+    EXPECT_EQ(requests[1].trigger, NotificationTrigger(CalendarTrigger{
+                                       2026, 12, 6, 9, 0, 0, CalendarIdentifier::gregorian, false}));
     EXPECT_EQ(again.applicationIconBadgeNumber(), 14);
 }
 
@@ -66,7 +70,10 @@ TEST_F(NotificationCenterTest, ACorruptStoreIsMovedAsideAndTheCentreStillWorks)
     LocalNotificationCenter center(path);
     EXPECT_EQ(add(center, request("a", "A", 1, TimeIntervalTrigger{60, false})), std::nullopt);
     EXPECT_EQ(pending(center).size(), 1);
-    EXPECT_EQ(QDir(QFileInfo(path).absolutePath()).entryList({QStringLiteral("notifications.sqlite.corrupt-*")}).size(), 1);
+    EXPECT_EQ(QDir(QFileInfo(path).absolutePath())
+                  .entryList({QStringLiteral("notifications.sqlite.corrupt-*")})
+                  .size(),
+              1);
 }
 
 TEST_F(NotificationCenterTest, ARequestWithAPendingIdentifierReplacesIt)
@@ -85,8 +92,12 @@ TEST_F(NotificationCenterTest, TriggersThatCanNeverFireAreRefused)
 {
     LocalNotificationCenter center(path);
     // The fixed clock says 5 December 2026, 12:00.
-    EXPECT_TRUE(add(center, request("past", "", 1, CalendarTrigger{2026, 12, 5, 9, 0, 0, std::nullopt, false})).has_value());
-    EXPECT_TRUE(add(center, request("31 April", "", 1, CalendarTrigger{2027, 4, 31, 9, 0, 0, std::nullopt, false})).has_value());
+    EXPECT_TRUE(
+        add(center, request("past", "", 1, CalendarTrigger{2026, 12, 5, 9, 0, 0, std::nullopt, false}))
+            .has_value());
+    EXPECT_TRUE(
+        add(center, request("31 April", "", 1, CalendarTrigger{2027, 4, 31, 9, 0, 0, std::nullopt, false}))
+            .has_value());
     EXPECT_TRUE(add(center, request("", "", 1, TimeIntervalTrigger{1, false})).has_value());
     EXPECT_TRUE(pending(center).isEmpty());
 }
@@ -165,9 +176,11 @@ TEST_F(NotificationCenterTest, PermissionIsAskedOnceAndTheAnswerIsKept)
     LocalNotificationCenter center(path);
     EXPECT_EQ(center.notificationSettings().authorizationStatus, AuthorizationStatus::notDetermined);
     bool granted = false;
-    center.requestAuthorization(AuthorizationOption::alert | AuthorizationOption::badge, [&granted](bool g) { granted = g; });
+    center.requestAuthorization(AuthorizationOption::alert | AuthorizationOption::badge,
+                                [&granted](bool g) { granted = g; });
     EXPECT_TRUE(granted);
-    center.requestAuthorization(AuthorizationOption::alert | AuthorizationOption::badge, [&granted](bool g) { granted = g; });
+    center.requestAuthorization(AuthorizationOption::alert | AuthorizationOption::badge,
+                                [&granted](bool g) { granted = g; });
     EXPECT_EQ(asked, 1);
 
     LocalNotificationCenter afterRestart(path);
@@ -222,7 +235,8 @@ TEST_F(NotificationCenterTest, APermissionChangedOnTheSettingsPageIsKeptAndAStor
     ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
     plain.close();
     LocalNotificationCenter broken(plain.fileName() + QStringLiteral("/notifications.sqlite"));
-    EXPECT_FALSE(broken.setNotificationSettings({AuthorizationStatus::authorized, AuthorizationOption::alert}));
+    EXPECT_FALSE(
+        broken.setNotificationSettings({AuthorizationStatus::authorized, AuthorizationOption::alert}));
     EXPECT_FALSE(broken.notificationSettings().alertsAllowed());
 }
 
@@ -233,26 +247,34 @@ TEST_F(NotificationCenterTest, CalendarTriggersFireAtTheirWallClockTimeInTheDevi
     EXPECT_EQ(triggerDate(CalendarTrigger{2026, 12, 6, 9, 0, 0, std::nullopt, false}, added, added),
               testenv::gregorianInstant(2026, 12, 6, 9, 0));
     // Only the hour given: the next nine o'clock.
-    EXPECT_EQ(triggerDate(CalendarTrigger{std::nullopt, std::nullopt, std::nullopt, 9, 0, 0, std::nullopt, false}, added, added),
-              testenv::gregorianInstant(2026, 12, 6, 9, 0));
+    EXPECT_EQ(
+        triggerDate(CalendarTrigger{std::nullopt, std::nullopt, std::nullopt, 9, 0, 0, std::nullopt, false},
+                    added, added),
+        testenv::gregorianInstant(2026, 12, 6, 9, 0));
     // A day of the month given: the next such day.
-    EXPECT_EQ(triggerDate(CalendarTrigger{std::nullopt, std::nullopt, 1, 0, 0, 0, std::nullopt, false}, added, added),
+    EXPECT_EQ(triggerDate(CalendarTrigger{std::nullopt, std::nullopt, 1, 0, 0, 0, std::nullopt, false}, added,
+                          added),
               testenv::gregorianInstant(2027, 1, 1, 0, 0));
     // On the Umm al-Qura calendar: 1 Rajab 1448.
-    EXPECT_EQ(triggerDate(CalendarTrigger{1448, 7, 1, 0, 0, 0, CalendarIdentifier::islamicUmmAlQura, false}, added, added),
+    EXPECT_EQ(triggerDate(CalendarTrigger{1448, 7, 1, 0, 0, 0, CalendarIdentifier::islamicUmmAlQura, false},
+                          added, added),
               testenv::hijriInstant(1448, 7, 1));
-    EXPECT_EQ(triggerDate(TimeIntervalTrigger{1.5, false}, added, added), added + std::chrono::milliseconds(1500));
+    EXPECT_EQ(triggerDate(TimeIntervalTrigger{1.5, false}, added, added),
+              added + std::chrono::milliseconds(1500));
     EXPECT_EQ(triggerDate(TimeIntervalTrigger{-1, false}, added, added), std::nullopt);
 }
 
 TEST_F(NotificationCenterTest, TriggersRoundTripThroughTheirJson)
 {
-    const NotificationTrigger calendar = CalendarTrigger{2026, 12, 6, 9, 0, 0, CalendarIdentifier::gregorian, false};
-    EXPECT_EQ(QJsonDocument(toJson(calendar)).toJson(QJsonDocument::Compact),
-              R"({"calendar":"gregorian","day":6,"hour":9,"minute":0,"month":12,"second":0,"type":"calendar","year":2026})");
+    const NotificationTrigger calendar =
+        CalendarTrigger{2026, 12, 6, 9, 0, 0, CalendarIdentifier::gregorian, false};
+    EXPECT_EQ(
+        QJsonDocument(toJson(calendar)).toJson(QJsonDocument::Compact),
+        R"({"calendar":"gregorian","day":6,"hour":9,"minute":0,"month":12,"second":0,"type":"calendar","year":2026})");
     EXPECT_EQ(triggerFromJson(toJson(calendar)), calendar);
     const NotificationTrigger interval = TimeIntervalTrigger{1, false};
-    EXPECT_EQ(QJsonDocument(toJson(interval)).toJson(QJsonDocument::Compact), R"({"seconds":1,"type":"interval"})");
+    EXPECT_EQ(QJsonDocument(toJson(interval)).toJson(QJsonDocument::Compact),
+              R"({"seconds":1,"type":"interval"})");
     EXPECT_EQ(triggerFromJson(toJson(interval)), interval);
     EXPECT_EQ(triggerFromJson(QJsonObject{{"type", "calendar"}, {"calendar", "julian"}}), std::nullopt);
     EXPECT_EQ(triggerFromJson(QJsonObject{{"type", "interval"}}), std::nullopt);

@@ -15,7 +15,8 @@ TEST(Device, LocaleNamesComeFromPosixNames)
 TEST(Device, LcAllWinsOverLcTimeWhichWinsOverLang)
 {
     using platform::Device;
-    const QByteArray all = qgetenv("LC_ALL"), time = qgetenv("LC_TIME"), lang = qgetenv("LANG"), tz = qgetenv("TZ");
+    const QByteArray all = qgetenv("LC_ALL"), time = qgetenv("LC_TIME"), lang = qgetenv("LANG"),
+                     tz = qgetenv("TZ");
     qunsetenv("LC_ALL");
     qputenv("LC_TIME", "ar_SA.UTF-8");
     qputenv("LANG", "fr_FR.UTF-8");

@@ -71,7 +71,8 @@ TEST(WidgetCenter, PollingCatchesARequestFileWrittenBehindTheWatchersBack)
 TEST(WidgetCenter, RequestFileLivesBesideTheAppGroupSuite)
 {
     testenv::ScopedEnvironment env;
-    EXPECT_TRUE(platform::WidgetCenter::requestFilePath().startsWith(env.configHome() + QStringLiteral("/qamarly/")));
+    EXPECT_TRUE(
+        platform::WidgetCenter::requestFilePath().startsWith(env.configHome() + QStringLiteral("/qamarly/")));
 }
 
 } // namespace

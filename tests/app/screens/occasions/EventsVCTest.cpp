@@ -19,8 +19,8 @@
 #include <gtest/gtest.h>
 
 using namespace std::chrono_literals;
-using components::CarouselOption;
 using app::occasions::EventsVC;
+using components::CarouselOption;
 
 namespace {
 

@@ -160,7 +160,8 @@ TEST_F(OccasionsTest, DaysBetweenFarApartMomentsAreCountedAtOnce)
     EXPECT_LE(ahead.days, far);
     const auto back = app::occasions::daysAndHoursBetween(gregorian, to, from);
     EXPECT_LE(back.days, -(far - 3));
-    const auto near = app::occasions::daysAndHoursBetween(gregorian, from, from + std::chrono::hours(24 * 100'000));
+    const auto near =
+        app::occasions::daysAndHoursBetween(gregorian, from, from + std::chrono::hours(24 * 100'000));
     EXPECT_EQ(near.days, 100'000);
 }
 
@@ -171,8 +172,8 @@ TEST_F(OccasionsTest, TheCommandPrintsTheOccasionsAndWhereTheScreenOpens)
     QString err;
     QTextStream outStream(&out);
     QTextStream errStream(&err);
-    const auto status =
-        app::cli::runCommandLine({QStringLiteral("occasions"), QStringLiteral("--json")}, outStream, errStream);
+    const auto status = app::cli::runCommandLine({QStringLiteral("occasions"), QStringLiteral("--json")},
+                                                 outStream, errStream);
     outStream.flush();
     ASSERT_EQ(status, 0) << err.toStdString();
     const QJsonObject root = QJsonDocument::fromJson(out.toUtf8()).object();
@@ -193,9 +194,9 @@ TEST_F(OccasionsTest, TheCommandPrintsTheOccasionsAndWhereTheScreenOpens)
     outStream.flush();
     EXPECT_TRUE(out.section(QLatin1Char('\n'), 1, 1).startsWith(QStringLiteral("> Ashura")))
         << out.toStdString();
-    EXPECT_EQ(
-        app::cli::runCommandLine({QStringLiteral("occasions"), QStringLiteral("extra")}, outStream, errStream),
-        app::cli::exitUsage);
+    EXPECT_EQ(app::cli::runCommandLine({QStringLiteral("occasions"), QStringLiteral("extra")}, outStream,
+                                       errStream),
+              app::cli::exitUsage);
 }
 
 } // namespace

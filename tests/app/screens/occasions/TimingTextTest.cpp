@@ -68,8 +68,8 @@ TEST_P(TimingText, ReadsAsTheRowSays)
     env.setTimeZone(QString::fromLatin1(row.zone));
     env.setLocale(QString::fromLatin1(row.locale));
     platform::installTranslations();
-    const auto list =
-        app::occasions::buildOccasions(testenv::gregorianInstant(2027, row.month, row.day, row.hour, row.minute));
+    const auto list = app::occasions::buildOccasions(
+        testenv::gregorianInstant(2027, row.month, row.day, row.hour, row.minute));
     EXPECT_EQ(list[RMD]->days, QString::fromUtf8(row.expected));
     EXPECT_EQ(list[RMD]->isFuture, row.coming);
     EXPECT_EQ(list[RMD]->color, row.coming && QString::fromUtf8(row.expected).contains(QLatin1Char(':'))
