@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages Qamarly needs to build, test and run.
-# Idempotent: does nothing when everything is already there.
+# Idempotent: does nothing when everything is already there. Further package
+# names given as arguments are installed the same way (tools/ui-check.sh).
 set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
@@ -12,6 +13,7 @@ packages=(
   locales ccache
   desktop-file-utils appstream
   clang-format codespell python3
+  "$@"
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -18,20 +18,7 @@ build=${QAMARLY_BUILD_DIR:-$root/build}
 out=$(realpath -m "${1:-$PWD/ui-check}")
 mkdir -p "$out"
 
-packages=(xvfb xauth openbox xdotool x11-utils imagemagick fonts-dejavu-core fonts-noto-core)
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if ((${#missing[@]})); then
-  if [ "$(id -u)" -ne 0 ]; then
-    echo "missing packages: ${missing[*]} (run as root to install them)" >&2
-    exit 1
-  fi
-  export DEBIAN_FRONTEND=noninteractive
-  apt-get update -qq
-  apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+"$root/tools/install-deps.sh" openbox xdotool x11-utils imagemagick
 [ -x "$build/app/qamarly" ] || "$root/tools/build.sh"
 
 # One run: language, screen size, whether to maximise.

@@ -2,6 +2,7 @@
 
 #include "platform/calendar/Clock.h"
 #include "platform/localization/Localization.h"
+#include "platform/ui/PermissionDialog.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -12,7 +13,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -232,36 +232,7 @@ EventViewDialog::EventViewDialog(std::shared_ptr<EventStore> store, CalendarEven
 
 void showEventAccessDialog(std::function<void(bool)> answer)
 {
-    if (!qobject_cast<QApplication *>(QCoreApplication::instance())) {
-        if (answer)
-            answer(false);
-        return;
-    }
-    auto *box = new QMessageBox(QApplication::activeWindow());
-    box->setObjectName(QStringLiteral("calendarAccessDialog"));
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->setIcon(QMessageBox::Question);
-    box->setWindowTitle(localized("events.access.windowTitle"));
-    box->setText(localized("events.access.title"));
-    box->setInformativeText(localized("events.access.message"));
-    QPushButton *deny = box->addButton(localized("events.access.deny"), QMessageBox::RejectRole);
-    QPushButton *allow = box->addButton(localized("events.access.allow"), QMessageBox::AcceptRole);
-    deny->setObjectName(QStringLiteral("denyButton"));
-    allow->setObjectName(QStringLiteral("allowButton"));
-    box->setDefaultButton(allow);
-    box->setEscapeButton(deny);
-    // Answered exactly once, whichever way the box goes away.
-    auto once = std::make_shared<std::function<void(bool)>>(std::move(answer));
-    QObject::connect(box, &QMessageBox::buttonClicked, box, [once, allow](QAbstractButton *button) {
-        if (auto f = std::exchange(*once, nullptr))
-            f(button == allow);
-    });
-    QObject::connect(box, &QObject::destroyed, [once] {
-        if (auto f = std::exchange(*once, nullptr))
-            f(false);
-    });
-    box->setWindowModality(Qt::WindowModal);
-    box->open();
+    askPermission(QStringLiteral("calendarAccessDialog"), QStringLiteral("events.access"), std::move(answer));
 }
 
 void installEventAccessDialog()
