@@ -58,6 +58,17 @@ as_reader() {
     "$@"
   fi
 }
+# The other user may not reach the build folder (a checkout under /root):
+# it runs copies of the programs from the run's own folder instead.
+READER_QAMARLY=$QAMARLY
+READER_WIDGET=$WIDGET
+if [ "$(id -u)" = 0 ]; then
+  mkdir -p "$HOME_DIR/bin"
+  cp "$QAMARLY" "$WIDGET" "$HOME_DIR/bin/"
+  chmod -R a+rX "$HOME_DIR/bin"
+  READER_QAMARLY=$HOME_DIR/bin/$(basename "$QAMARLY")
+  READER_WIDGET=$HOME_DIR/bin/$(basename "$WIDGET")
+fi
 for log in closed left-behind; do
   fresh
   run "$QAMARLY" settings set adjustmentNumber 3 >/dev/null
@@ -73,16 +84,16 @@ for log in closed left-behind; do
   chmod -R a+rX "$CONFIG"
   chmod a-w "$CONFIG"
   [ "$(id -u)" = 0 ] || chmod a-w "$CONFIG"/*
-  shown=$(as_reader timeout 30 "$QAMARLY" settings --json 2>/dev/null | grep -o '"adjustmentNumber": *-\?[0-9]*' | grep -o -- '-\?[0-9]*$')
+  shown=$(as_reader timeout 30 "$READER_QAMARLY" settings --json 2>/dev/null | grep -o '"adjustmentNumber": *-\?[0-9]*' | grep -o -- '-\?[0-9]*$')
   [ "$shown" = $expected ] || fail "read-only folder ($log log): settings show adjustment '$shown', not $expected"
-  shift=$(as_reader timeout 30 "$WIDGET" timeline --json 2>/dev/null | "$PROBE" timeline)
+  shift=$(as_reader timeout 30 "$READER_WIDGET" timeline --json 2>/dev/null | "$PROBE" timeline)
   [ "$shift" = $expected ] || fail "read-only folder ($log log): the widget uses adjustment '$shift', not $expected"
   status=0
-  as_reader timeout 30 "$QAMARLY" settings set wallpaperIndex 1 >/dev/null 2>"$HOME_DIR/err" || status=$?
+  as_reader timeout 30 "$READER_QAMARLY" settings set wallpaperIndex 1 >/dev/null 2>"$HOME_DIR/err" || status=$?
   ((status == 1)) || fail "read-only folder: settings set exits $status, not 1"
   grep -q "cannot be written" "$HOME_DIR/err" || fail "read-only folder: no clear message: $(cat "$HOME_DIR/err")"
   status=0
-  as_reader timeout 30 "$QAMARLY" notifications pending >/dev/null 2>"$HOME_DIR/err" || status=$?
+  as_reader timeout 30 "$READER_QAMARLY" notifications pending >/dev/null 2>"$HOME_DIR/err" || status=$?
   ((status == 4)) || fail "read-only folder: notifications pending exits $status, not 4 ($(cat "$HOME_DIR/err"))"
   chmod -R u+w "$CONFIG"
 done
