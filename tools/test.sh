@@ -1,16 +1,16 @@
 #!/usr/bin/env bash
 # Installs what is missing, then checks what CI checks: the format and the
-# spelling of the sources and the plain build (warnings are errors) with every
-# test. The sanitizer build (AddressSanitizer, UndefinedBehaviorSanitizer,
-# LeakSanitizer) goes into build-asan/ and runs every test again:
-#   QAMARLY_SANITIZE=1     both builds
-#   QAMARLY_SANITIZE=only  the sanitizer build alone
+# spelling of the sources, the plain build (warnings are errors) with every
+# test, and the sanitizer build (AddressSanitizer, UndefinedBehaviorSanitizer,
+# LeakSanitizer) into build-asan/ with every test again.
+#   QAMARLY_SANITIZE=0     skips the sanitizer build
+#   QAMARLY_SANITIZE=only  runs the sanitizer build alone
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/tools/install-deps.sh"
 "$root/tools/format.sh" --check
 "$root/tools/check-spelling.sh"
-sanitize=${QAMARLY_SANITIZE:-0}
+sanitize=${QAMARLY_SANITIZE:-1}
 jobs=$(nproc)
 
 if [ "$sanitize" != only ]; then

@@ -12,6 +12,7 @@
 #include <QTest>
 #include <QVBoxLayout>
 #include <gtest/gtest.h>
+#include <memory>
 
 using components::ManualMediaClock;
 using components::MonthCalendarScope;
@@ -164,7 +165,9 @@ TEST_F(MonthCalendarViewTest, ATouchSwipeTurnsThePage)
 {
     make();
     const int start = currentIndex();
-    QPointingDevice *screen = QTest::createTouchDevice();
+    // The test owns the device it makes; deleting it also unregisters it.
+    const std::unique_ptr<QPointingDevice> device(QTest::createTouchDevice());
+    QPointingDevice *screen = device.get();
     const QPoint from = at(view->gridRect().center() + QPointF(90, 0));
     QTest::touchEvent(handle(), screen).press(0, from);
     for (int i = 1; i <= 6; ++i) {
