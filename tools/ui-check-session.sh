@@ -77,10 +77,10 @@ drag() { # x y dx: a slow sideways drag; dx is mirrored under Arabic
   sleep 1
 }
 keys() { xdotool key --delay 150 "$@"; sleep 0.5; }
-# The tab bar: three tabs along the bottom, in reading order.
+# The tab bar: four tabs along the bottom, in reading order.
 tab() {
   geometry
-  local index=$1 count=3
+  local index=$1 count=4
   [ "$LANG_CODE" = ar ] && index=$((count - 1 - index))
   click $((X + WIDTH * (2 * index + 1) / (2 * count))) $((Y + HEIGHT - 18))
 }
@@ -94,6 +94,8 @@ if xdotool search --onlyvisible --name '^Notifications' >/dev/null 2>&1; then
   keys Escape
   keys Tab space
 fi
+shot calendar
+tab 1
 shot converter
 click $(at 0.25 168)     # the Hijri segment
 shot converter-hijri
@@ -112,7 +114,7 @@ shot converter-wallpaper
 keys Tab Tab Tab
 shot converter-focus
 
-tab 1
+tab 2
 shot duration
 wheel $(at -0.40 165) -4 # the from day four days back
 wheel $(at 0.35 346) 2   # the to year two years on
@@ -124,7 +126,7 @@ shot duration-focus
 click $(at 0.42 447)     # reset
 shot duration-reset
 
-tab 2
+tab 3
 shot occasions 1.5
 geometry
 drag $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) -220
@@ -135,5 +137,5 @@ shot occasions-dragged-back 1.5
 if [ "$LANG_CODE" = ar ]; then keys Left; else keys Right; fi
 shot occasions-next-by-key 1.5
 
-tab 0
+tab 1
 shot converter-again
