@@ -47,6 +47,17 @@ protected:
     components::Carousel &carousel() { return *vc->outlets().carousel; }
     QString timing() { return vc->outlets().timingLabel->text(); }
 
+    // Shown again, as when the user comes back to the tab.
+    void reappear()
+    {
+        vc->hide();
+        vc->show();
+        for (int i = 0; i < 5; ++i)
+            QCoreApplication::processEvents();
+        carousel().layoutIfNeeded();
+        settle();
+    }
+
     void appear()
     {
         vc = std::make_unique<EventsVC>();
@@ -136,12 +147,7 @@ TEST_F(EventsVCTest, EachAppearanceRecomputesAndTurnsToTheFirstComingOccasion)
     appear();
     settle();
     env.setNow(testenv::hijriInstant(1448, 12, 20));
-    vc->hide();
-    vc->show();
-    for (int i = 0; i < 5; ++i)
-        QCoreApplication::processEvents();
-    carousel().layoutIfNeeded();
-    settle();
+    reappear();
     EXPECT_EQ(carousel().currentItemIndex(), 5);
     EXPECT_EQ(timing(), QStringLiteral("Since: 10 days"));
 }
@@ -157,12 +163,7 @@ TEST_F(EventsVCTest, HalfAnHourBeforeRamadanItIsStillAheadAndAtMidnightItIsToday
     EXPECT_EQ(timing(), QStringLiteral("In: 30 minutes"));
 
     env.setNow(testenv::gregorianInstant(2027, 2, 8, 0, 0));
-    vc->hide();
-    vc->show();
-    for (int i = 0; i < 5; ++i)
-        QCoreApplication::processEvents();
-    carousel().layoutIfNeeded();
-    settle();
+    reappear();
     EXPECT_EQ(carousel().currentItemIndex(), 2);
     EXPECT_EQ(timing(), QStringLiteral("Today"));
 }
