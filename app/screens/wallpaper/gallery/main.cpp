@@ -1,0 +1,47 @@
+// The wallpaper chooser or the template screen alone in a window of the
+// application's usual size. --template shows the template screen; with
+// --screenshot FILE the screen is rendered to FILE (offscreen works) and the
+// program ends.
+#include "app/screens/wallpaper/MoreSettingsVC.h"
+#include "app/screens/wallpaper/TemplateViewController.h"
+#include "platform/localization/Localization.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QTimer>
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QCommandLineParser parser;
+    parser.addHelpOption();
+    const QCommandLineOption templateOption(QStringLiteral("template"),
+                                            QStringLiteral("Show the template screen."));
+    const QCommandLineOption screenshotOption(
+        QStringLiteral("screenshot"), QStringLiteral("Save a picture of the screen to FILE and quit."),
+        QStringLiteral("FILE"));
+    parser.addOptions({templateOption, screenshotOption});
+    parser.process(app);
+
+    platform::installTranslations();
+    if (QLocale().textDirection() == Qt::RightToLeft)
+        QApplication::setLayoutDirection(Qt::RightToLeft);
+
+    std::unique_ptr<platform::ViewController> screen;
+    if (parser.isSet(templateOption))
+        screen = std::make_unique<app::wallpaper::TemplateViewController>();
+    else
+        screen = std::make_unique<app::wallpaper::MoreSettingsVC>();
+    screen->resize(420, 760);
+    screen->show();
+
+    if (parser.isSet(screenshotOption)) {
+        const QString file = parser.value(screenshotOption);
+        // Once the screen has appeared and the carousel has laid out its cards.
+        QTimer::singleShot(500, [&] {
+            const bool saved = screen->grab().save(file);
+            QCoreApplication::exit(saved ? 0 : 1);
+        });
+    }
+    return app.exec();
+}
