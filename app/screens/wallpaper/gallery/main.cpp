@@ -27,19 +27,22 @@ int main(int argc, char **argv)
     if (QLocale().textDirection() == Qt::RightToLeft)
         QApplication::setLayoutDirection(Qt::RightToLeft);
 
-    std::unique_ptr<platform::ViewController> screen;
-    if (parser.isSet(templateOption))
-        screen = std::make_unique<app::wallpaper::TemplateViewController>();
-    else
-        screen = std::make_unique<app::wallpaper::MoreSettingsVC>();
-    screen->resize(420, 760);
-    screen->show();
+    // Shown as the application shows it: presented over a screen of the window.
+    platform::ViewController host;
+    host.resize(420, 760);
+    host.show();
+    if (parser.isSet(templateOption)) {
+        host.presentViewController(new app::wallpaper::TemplateViewController);
+    } else {
+        auto *chooser = app::wallpaper::MoreSettingsVC::presentOver(&host);
+        QObject::connect(chooser, &app::wallpaper::MoreSettingsVC::closed, &app, &QCoreApplication::quit);
+    }
 
     if (parser.isSet(screenshotOption)) {
         const QString file = parser.value(screenshotOption);
         // Once the screen has appeared and the carousel has laid out its cards.
         QTimer::singleShot(500, [&] {
-            const bool saved = screen->grab().save(file);
+            const bool saved = host.grab().save(file);
             QCoreApplication::exit(saved ? 0 : 1);
         });
     }
