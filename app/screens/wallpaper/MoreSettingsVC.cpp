@@ -60,6 +60,9 @@ MoreSettingsVC::MoreSettingsVC(QWidget *parent)
         wallpapersArray_ << core::GlobalSettings::wallpaperAssetName(index);
     setStyleSheet(components::legibilityStyleSheet() + styleSheet() +
                   QStringLiteral("#wallpaperLabel { border-radius: %1px; }").arg(captionCornerRadius));
+    // A wide window keeps the chooser and the switches a column of their own;
+    // a short one scrolls rather than squeeze the cards.
+    components::makeReadableColumn(ui_->wallpaperImageView, components::readableColumnWidth);
     retranslate();
 
     connect(ui_->closeButton, &QPushButton::clicked, this, &MoreSettingsVC::closeButtonAction);

@@ -1,5 +1,5 @@
 // The wallpaper chooser or the template screen alone in a window of the
-// application's usual size. --template shows the template screen; with
+// application's usual size (or --size WxH). --template shows the template screen; with
 // --screenshot FILE the screen is rendered to FILE (offscreen works) and the
 // program ends.
 #include "app/screens/wallpaper/MoreSettingsVC.h"
@@ -20,7 +20,10 @@ int main(int argc, char **argv)
     const QCommandLineOption screenshotOption(
         QStringLiteral("screenshot"), QStringLiteral("Save a picture of the screen to FILE and quit."),
         QStringLiteral("FILE"));
-    parser.addOptions({templateOption, screenshotOption});
+    const QCommandLineOption sizeOption(QStringLiteral("size"),
+                                        QStringLiteral("The window's size (420x760)."), QStringLiteral("WxH"),
+                                        QStringLiteral("420x760"));
+    parser.addOptions({templateOption, screenshotOption, sizeOption});
     parser.process(app);
 
     platform::installTranslations();
@@ -29,7 +32,9 @@ int main(int argc, char **argv)
 
     // Shown as the application shows it: presented over a screen of the window.
     platform::ViewController host;
-    host.resize(420, 760);
+    const QStringList size = parser.value(sizeOption).split(QLatin1Char('x'));
+    host.resize(size.value(0).toInt() > 0 ? size.value(0).toInt() : 420,
+                size.value(1).toInt() > 0 ? size.value(1).toInt() : 760);
     host.show();
     if (parser.isSet(templateOption)) {
         host.presentViewController(new app::wallpaper::TemplateViewController);
