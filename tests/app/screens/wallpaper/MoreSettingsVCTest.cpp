@@ -278,6 +278,27 @@ TEST_F(MoreSettingsTest, TurningTheBadgeOffClearsTheBadgeAtOnce)
     EXPECT_FALSE(world.center->calls().contains(QStringLiteral("requestAuthorization")));
 }
 
+TEST_F(MoreSettingsTest, TurningASwitchOnWithoutAlertsAsksForThem)
+{
+    present();
+    // The permission was withdrawn and not yet asked again while the screen was open.
+    world.center->setSettings({});
+    world.center->setAuthorizationAnswer(true, platform::AuthorizationOption::alert);
+    for (QCheckBox *box : {&dailySwitch(), &badgeSwitch()}) {
+        SCOPED_TRACE(box->objectName().toStdString());
+        clickSwitch(*box);
+        world.center->clearCalls();
+        world.center->setSettings({});
+        clickSwitch(*box);
+        EXPECT_TRUE(box->isChecked());
+        EXPECT_EQ(world.center->calls().count(QStringLiteral("requestAuthorization")), 1);
+    }
+    EXPECT_TRUE(settings().dailyNotificationEnabled);
+    EXPECT_TRUE(settings().todayAppBadgeEnabled);
+    world.settle();
+    EXPECT_TRUE(dailySwitch().isEnabled());
+}
+
 TEST_F(MoreSettingsTest, TheDailySwitchChangesThePlanOnlyWhenTheScreenCloses)
 {
     auto &scheduler = app::notifications::NotificationScheduler::shared();
