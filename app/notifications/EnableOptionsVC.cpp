@@ -180,15 +180,15 @@ void EnableOptionsVC::checkPermission()
 void EnableOptionsVC::showNotEnabledAlert()
 {
     // One alert at a time, however often the application comes back.
-    for (platform::AlertController *shown : platform::AlertController::shownAlerts())
-        if (shown->parent() == this)
-            return;
+    if (notEnabledAlert_)
+        return;
     auto *alert = new platform::AlertController(QString::fromLatin1(notEnabledTitle),
                                                 platform::localized("NotificationsNotEnabledMessage"), this);
     alert->addAction(platform::localized("ok"), platform::AlertController::ActionStyle::Cancel);
     QPointer<EnableOptionsVC> self(this);
     alert->addAction(platform::localized("settings"), platform::AlertController::ActionStyle::Destructive,
                      [self] { QTimer::singleShot(0, [self] { openSettings(self); }); });
+    notEnabledAlert_ = alert;
     alert->showOver(this);
 }
 

@@ -3,6 +3,7 @@
 #include "platform/ui/ViewController.h"
 
 #include <QMetaObject>
+#include <QPointer>
 #include <functional>
 #include <memory>
 
@@ -12,8 +13,9 @@ namespace core {
 class GlobalSettings;
 }
 namespace platform {
+class AlertController;
 class UserNotificationCenter;
-}
+} // namespace platform
 namespace Ui {
 class EnableOptionsVC;
 }
@@ -79,6 +81,8 @@ private:
     // Permission changed on the settings page, which is a window of this
     // application: leaving it need not make the application active again.
     QMetaObject::Connection permissionChange_;
+    // The alert is re-parented to the window, so it is tracked here.
+    QPointer<platform::AlertController> notEnabledAlert_;
 };
 
 } // namespace app::notifications

@@ -108,6 +108,11 @@ TEST_F(NotificationPrompt, EnableThenDenyShowsTheAlertAndKeepsAsking)
     EXPECT_EQ(alert->actions()[0].title, QStringLiteral("OK"));
     EXPECT_EQ(alert->actions()[0].style, platform::AlertController::ActionStyle::Cancel);
     EXPECT_EQ(alert->actions()[1].style, platform::AlertController::ActionStyle::Destructive);
+    // Coming back again while the alert is up adds no second one.
+    prompt->applicationDidBecomeActive();
+    permissionSettles();
+    EXPECT_EQ(platform::AlertController::shownAlerts().size(), 1);
+    EXPECT_EQ(world.topAlert(), alert);
     EXPECT_TRUE(alert->press(1));
     EXPECT_EQ(settingsOpened, 0); // opened from the event loop, after the alert has gone
     world.settle();
