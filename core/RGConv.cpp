@@ -16,7 +16,7 @@ RGConv::RGConv(platform::Instant date, std::shared_ptr<platform::UserDefaults> s
 {
     readAdjustment();
     gregorianDate_ = std::make_shared<const RGDate>(date, gregorianCalendar_);
-    const auto shifted = gregorianCalendar_.dateByAddingDays(adjustmentNumber_, date);
+    const auto shifted = shift(date, adjustmentNumber_);
     hijriDate_ = std::make_shared<const RGDate>(shifted.value_or(date), islamicCalendar_);
 }
 
@@ -44,12 +44,21 @@ void RGConv::readAdjustment()
     adjustmentNumber_ = suite_ ? storedAdjustment(*suite_) : 0;
 }
 
+std::optional<platform::Instant> RGConv::shift(platform::Instant date, std::int64_t days) const
+{
+    if (days == 0)
+        return date;
+    // Whole days keeping the wall-clock time come out the same on either
+    // calendar, and the Gregorian one works them out without walking years.
+    return gregorianCalendar_.dateByAddingDays(days, date);
+}
+
 void RGConv::setDate(platform::Instant date, const platform::Calendar &calendar)
 {
     readAdjustment();
     if (calendar == gregorianCalendar_) {
         gregorianDate_ = std::make_shared<const RGDate>(date, gregorianCalendar_);
-        if (const auto shifted = gregorianCalendar_.dateByAddingDays(adjustmentNumber_, date))
+        if (const auto shifted = shift(date, adjustmentNumber_))
             hijriDate_ = std::make_shared<const RGDate>(*shifted, islamicCalendar_);
         return;
     }
@@ -57,7 +66,7 @@ void RGConv::setDate(platform::Instant date, const platform::Calendar &calendar)
     // Negating the smallest 64-bit value has no result either.
     if (adjustmentNumber_ == std::numeric_limits<std::int64_t>::min())
         return;
-    if (const auto shifted = islamicCalendar_.dateByAddingDays(-adjustmentNumber_, date))
+    if (const auto shifted = shift(date, -adjustmentNumber_))
         gregorianDate_ = std::make_shared<const RGDate>(*shifted, gregorianCalendar_);
 }
 
