@@ -5,6 +5,8 @@
 #include <QtGlobal>
 #include <mutex>
 #include <set>
+#include <unicode/calendar.h>
+#include <unicode/timezone.h>
 
 namespace core {
 
@@ -48,9 +50,39 @@ std::optional<platform::Instant> RGConv::shift(platform::Instant date, std::int6
 {
     if (days == 0)
         return date;
-    // Whole days keeping the wall-clock time come out the same on either
-    // calendar, and the Gregorian one works them out without walking years.
-    return gregorianCalendar_.dateByAddingDays(days, date);
+    // Whole days at the same wall-clock time come out the same on either
+    // calendar. The zone alone decides them, as ICU's day arithmetic does: move
+    // by days of 24 hours, take back a change of the zone's offset, and where
+    // that lands on a wall time the zone skipped keep the later reading.
+    constexpr std::int64_t msecsPerDay = 86'400'000;
+    const icu::TimeZone &zone = gregorianCalendar_.icuCalendar().getTimeZone();
+    const auto offset = [&zone](std::int64_t msecs) -> std::optional<std::int64_t> {
+        UErrorCode status = U_ZERO_ERROR;
+        int32_t raw = 0;
+        int32_t dst = 0;
+        zone.getOffset(static_cast<UDate>(msecs), false, raw, dst, status);
+        return U_SUCCESS(status) ? std::optional<std::int64_t>(raw + dst) : std::nullopt;
+    };
+    const auto wallTime = [](std::int64_t msecs, std::int64_t offsetMsecs) {
+        return ((msecs + offsetMsecs) % msecsPerDay + msecsPerDay) % msecsPerDay;
+    };
+    const std::int64_t from = platform::msecsOf(date);
+    const auto before = offset(from);
+    if (!isUsableAdjustment(days) || !before)
+        return gregorianCalendar_.dateByAddingDays(days, date);
+    const std::int64_t moved = from + days * msecsPerDay;
+    const auto after = offset(moved);
+    if (!after)
+        return gregorianCalendar_.dateByAddingDays(days, date);
+    if (*after == *before)
+        return platform::instantFromMSecs(moved);
+    // A change of a whole day (a zone crossing the date line) leaves the wall time as it is.
+    const std::int64_t correction = (*before - *after) % msecsPerDay;
+    const std::int64_t corrected = moved + correction;
+    const auto correctedOffset = offset(corrected);
+    if (correctedOffset && wallTime(corrected, *correctedOffset) == wallTime(from, *before))
+        return platform::instantFromMSecs(corrected);
+    return platform::instantFromMSecs(correction < 0 ? moved : corrected);
 }
 
 void RGConv::setDate(platform::Instant date, const platform::Calendar &calendar)
