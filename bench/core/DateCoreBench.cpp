@@ -8,6 +8,7 @@
 #include "core/DayTable.h"
 #include "core/LocalizedNumber.h"
 #include "core/RGConv.h"
+#include "core/SharedDefaults.h"
 #include "platform/calendar/Clock.h"
 #include "platform/system/Device.h"
 
@@ -99,6 +100,24 @@ void BM_Baseline_TableLookup(benchmark::State &state)
         benchmark::DoNotOptimize(core::DayTable::hijri(from + n++ % 400));
 }
 
+// The parts of one setDate, to show where its time goes.
+void BM_Part_ReadAdjustment(benchmark::State &state)
+{
+    const auto suite = core::sharedDefaults();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(core::RGConv::storedAdjustment(*suite));
+}
+void BM_Part_TwoRecords(benchmark::State &state)
+{
+    const core::RGConv conv(start());
+    std::int64_t n = 0;
+    for (auto _ : state) {
+        const auto at = start() + std::chrono::hours(24 * (n++ % 400));
+        benchmark::DoNotOptimize(core::RGDate(at, conv.gregorianCalendar()));
+        benchmark::DoNotOptimize(core::RGDate(at, conv.islamicCalendar()));
+    }
+}
+
 void BM_LocalizedNumber(benchmark::State &state)
 {
     std::int64_t n = 0;
@@ -122,6 +141,8 @@ BENCHMARK(BM_SetDateInYear<false>)->Name("BM_SetDateGregorianInYear")->Arg(1883)
 BENCHMARK(BM_SetDateInYear<true>)->Name("BM_SetDateHijriInYear")->Arg(1883)->Arg(2026)->Arg(2170);
 BENCHMARK(BM_Baseline_IcuFullDate);
 BENCHMARK(BM_Baseline_TableLookup);
+BENCHMARK(BM_Part_ReadAdjustment);
+BENCHMARK(BM_Part_TwoRecords);
 BENCHMARK(BM_LocalizedNumber);
 BENCHMARK(BM_LocalizedNumber_Literal);
 
