@@ -22,8 +22,10 @@ QString qString(const icu::UnicodeString &s)
 
 QByteArray icuLocaleId(const QString &locale, CalendarIdentifier calendar)
 {
-    return locale.toLatin1() +
-           (calendar == CalendarIdentifier::gregorian ? "@calendar=gregorian" : "@calendar=islamic-umalqura");
+    // A locale may carry keywords of its own, such as a numbering system.
+    const char *keyword =
+        calendar == CalendarIdentifier::gregorian ? "calendar=gregorian" : "calendar=islamic-umalqura";
+    return locale.toLatin1() + (locale.contains(QLatin1Char('@')) ? ";" : "@") + keyword;
 }
 
 std::unique_ptr<icu::SimpleDateFormat> icuFormat(const QString &locale, CalendarIdentifier calendar,

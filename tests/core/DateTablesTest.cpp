@@ -191,6 +191,32 @@ TEST_F(DateTextsTest, DaysOutsideTheTablesAndOtherZonesStillComeFromIcu)
     }
 }
 
+TEST_F(DateTextsTest, NumberingSystemsThatAreNotTenDigitsAreLeftToIcu)
+{
+    struct Row
+    {
+        const char *locale;
+        const char16_t *year; // empty: no tables, ICU formats this locale
+    };
+    const Row rows[] = {
+        {"ta_IN@numbers=taml", u""},            // Tamil numerals have no zero
+        {"he_IL@numbers=hebr", u""},            // Hebrew letters add up
+        {"th_TH@numbers=thai", u"๑๔๔๗"},        // ten digits of their own
+        {"zh_CN@numbers=hanidec", u"一四四七"}, // ten ideographs used as digits
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.locale);
+        for (const auto calendar : {CalendarIdentifier::gregorian, CalendarIdentifier::islamicUmmAlQura}) {
+            const DateTexts *texts = DateTexts::forLocale(QString::fromLatin1(row.locale), calendar);
+            const QString year = QString::fromUtf16(row.year);
+            ASSERT_EQ(texts != nullptr, !year.isEmpty());
+            if (texts) {
+                EXPECT_EQ(texts->number(1447, 4), year);
+            }
+        }
+    }
+}
+
 TEST_F(DateTextsTest, ATableThatDisagreesWithIcuIsNotUsed)
 {
     auto texts = DateTexts::fromIcu(QStringLiteral("fr_FR"), CalendarIdentifier::islamicUmmAlQura);
