@@ -104,6 +104,8 @@ TEST(DayTableTest, GregorianDaysAndWeekdaysMatchIcu)
         ASSERT_EQ(DayTable::weekday(days), cal.get(UCAL_DAY_OF_WEEK, status)) << days;
     }
     EXPECT_EQ(DayTable::fromGregorian(1970, 1, 1), 0);
+    EXPECT_EQ(DayTable::fromGregorian(1583, 1, 1), -141'349);
+    EXPECT_EQ(DayTable::fromGregorian(9999, 12, 31), 2'932'896);
     EXPECT_EQ(DayTable::weekday(0), 5) << "1 January 1970 was a Thursday";
     EXPECT_EQ(DayTable::weekday(-1), 4);
     EXPECT_EQ(DayTable::gregorian(DayTable::fromGregorian(9999, 12, 31)), (CalendarDay{9999, 12, 31}));
