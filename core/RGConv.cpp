@@ -5,6 +5,8 @@
 #include <QtGlobal>
 #include <mutex>
 #include <set>
+#include <unicode/calendar.h>
+#include <unicode/timezone.h>
 
 namespace core {
 
@@ -16,7 +18,7 @@ RGConv::RGConv(platform::Instant date, std::shared_ptr<platform::UserDefaults> s
 {
     readAdjustment();
     gregorianDate_ = std::make_shared<const RGDate>(date, gregorianCalendar_);
-    const auto shifted = gregorianCalendar_.dateByAddingDays(adjustmentNumber_, date);
+    const auto shifted = shift(date, adjustmentNumber_);
     hijriDate_ = std::make_shared<const RGDate>(shifted.value_or(date), islamicCalendar_);
 }
 
@@ -44,12 +46,51 @@ void RGConv::readAdjustment()
     adjustmentNumber_ = suite_ ? storedAdjustment(*suite_) : 0;
 }
 
+std::optional<platform::Instant> RGConv::shift(platform::Instant date, std::int64_t days) const
+{
+    if (days == 0)
+        return date;
+    // Whole days at the same wall-clock time come out the same on either
+    // calendar. The zone alone decides them, as ICU's day arithmetic does: move
+    // by days of 24 hours, take back a change of the zone's offset, and where
+    // that lands on a wall time the zone skipped keep the later reading.
+    constexpr std::int64_t msecsPerDay = 86'400'000;
+    const icu::TimeZone &zone = gregorianCalendar_.icuCalendar().getTimeZone();
+    const auto offset = [&zone](std::int64_t msecs) -> std::optional<std::int64_t> {
+        UErrorCode status = U_ZERO_ERROR;
+        int32_t raw = 0;
+        int32_t dst = 0;
+        zone.getOffset(static_cast<UDate>(msecs), false, raw, dst, status);
+        return U_SUCCESS(status) ? std::optional<std::int64_t>(raw + dst) : std::nullopt;
+    };
+    const auto wallTime = [](std::int64_t msecs, std::int64_t offsetMsecs) {
+        return ((msecs + offsetMsecs) % msecsPerDay + msecsPerDay) % msecsPerDay;
+    };
+    const std::int64_t from = platform::msecsOf(date);
+    const auto before = offset(from);
+    if (!isUsableAdjustment(days) || !before)
+        return gregorianCalendar_.dateByAddingDays(days, date);
+    const std::int64_t moved = from + days * msecsPerDay;
+    const auto after = offset(moved);
+    if (!after)
+        return gregorianCalendar_.dateByAddingDays(days, date);
+    if (*after == *before)
+        return platform::instantFromMSecs(moved);
+    // A change of a whole day (a zone crossing the date line) leaves the wall time as it is.
+    const std::int64_t correction = (*before - *after) % msecsPerDay;
+    const std::int64_t corrected = moved + correction;
+    const auto correctedOffset = offset(corrected);
+    if (correctedOffset && wallTime(corrected, *correctedOffset) == wallTime(from, *before))
+        return platform::instantFromMSecs(corrected);
+    return platform::instantFromMSecs(correction < 0 ? moved : corrected);
+}
+
 void RGConv::setDate(platform::Instant date, const platform::Calendar &calendar)
 {
     readAdjustment();
     if (calendar == gregorianCalendar_) {
         gregorianDate_ = std::make_shared<const RGDate>(date, gregorianCalendar_);
-        if (const auto shifted = gregorianCalendar_.dateByAddingDays(adjustmentNumber_, date))
+        if (const auto shifted = shift(date, adjustmentNumber_))
             hijriDate_ = std::make_shared<const RGDate>(*shifted, islamicCalendar_);
         return;
     }
@@ -57,7 +98,7 @@ void RGConv::setDate(platform::Instant date, const platform::Calendar &calendar)
     // Negating the smallest 64-bit value has no result either.
     if (adjustmentNumber_ == std::numeric_limits<std::int64_t>::min())
         return;
-    if (const auto shifted = islamicCalendar_.dateByAddingDays(-adjustmentNumber_, date))
+    if (const auto shifted = shift(date, -adjustmentNumber_))
         gregorianDate_ = std::make_shared<const RGDate>(*shifted, gregorianCalendar_);
 }
 

@@ -41,6 +41,8 @@ public:
 
 private:
     void readAdjustment();
+    // `date` plus whole days at the same wall-clock time; no result out of range.
+    std::optional<platform::Instant> shift(platform::Instant date, std::int64_t days) const;
 
     std::shared_ptr<platform::UserDefaults> suite_;
     platform::Calendar gregorianCalendar_;

@@ -32,6 +32,10 @@ public:
     static const QString dateFullPattern;
 
 private:
+    // Fills the fields from the day tables; false when they do not cover the
+    // day, the locale or the calendar's zone.
+    bool fromTables(const platform::Calendar &calendar);
+
     platform::Instant date_;
     std::int64_t day_;
     std::int64_t month_;

@@ -1,9 +1,14 @@
 // The date core against the plain way of making its records (a fresh ICU
-// formatter for every record). Run: build/bench/core/bench_core
-// Ratios: compare each BM_X with BM_X_Literal of the same run.
+// formatter for every record), and against two baselines: one ICU format of a
+// full Umm al-Qura date, and a bare lookup in the day table.
+// Run: build/bench/core/bench_core
+// Ratios: compare each BM_X with BM_X_Literal of the same run, and
+// BM_SetDateGregorian / BM_SetDateHijri with BM_Baseline_IcuFullDate.
 #include "LiteralDateCore.h"
+#include "core/DayTable.h"
 #include "core/LocalizedNumber.h"
 #include "core/RGConv.h"
+#include "core/SharedDefaults.h"
 #include "platform/calendar/Clock.h"
 #include "platform/system/Device.h"
 
@@ -11,6 +16,9 @@
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <cstdio>
+#include <memory>
+#include <unicode/datefmt.h>
+#include <unicode/timezone.h>
 
 namespace {
 
@@ -55,6 +63,61 @@ template <bool hijriSide> void BM_SetDate_Literal(benchmark::State &state)
     }
 }
 
+// One day of 2026 and its neighbours, in the years the argument names.
+template <bool hijriSide> void BM_SetDateInYear(benchmark::State &state)
+{
+    const auto from = platform::instantFromMSecs(
+        (core::DayTable::fromGregorian(state.range(0), 3, 1) * 86'400 + 43'200) * 1000);
+    core::RGConv conv(from);
+    const platform::Calendar calendar = hijriSide ? conv.islamicCalendar() : conv.gregorianCalendar();
+    std::int64_t n = 0;
+    for (auto _ : state) {
+        conv.setDate(from + std::chrono::hours(24 * (n++ % 400)), calendar);
+        benchmark::DoNotOptimize(conv.hijriDate());
+    }
+}
+
+// What a single full-date format costs with ICU: the yardstick for one setDate.
+void BM_Baseline_IcuFullDate(benchmark::State &state)
+{
+    const QByteArray locale = platform::Device::localeName().toLatin1() + "@calendar=islamic-umalqura";
+    std::unique_ptr<icu::DateFormat> format(
+        icu::DateFormat::createDateInstance(icu::DateFormat::kFull, icu::Locale(locale.constData())));
+    format->adoptTimeZone(icu::TimeZone::createDefault());
+    std::int64_t n = 0;
+    for (auto _ : state) {
+        icu::UnicodeString text;
+        format->format(platform::udateOf(start() + std::chrono::hours(24 * (n++ % 400))), text);
+        benchmark::DoNotOptimize(text);
+    }
+}
+
+void BM_Baseline_TableLookup(benchmark::State &state)
+{
+    const std::int64_t from = core::DayTable::fromGregorian(2026, 1, 1);
+    std::int64_t n = 0;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(core::DayTable::hijri(from + n++ % 400));
+}
+
+// The parts of one setDate, to show where its time goes.
+void BM_Part_ReadAdjustment(benchmark::State &state)
+{
+    const auto suite = core::sharedDefaults();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(core::RGConv::storedAdjustment(*suite));
+}
+void BM_Part_TwoRecords(benchmark::State &state)
+{
+    const core::RGConv conv(start());
+    std::int64_t n = 0;
+    for (auto _ : state) {
+        const auto at = start() + std::chrono::hours(24 * (n++ % 400));
+        benchmark::DoNotOptimize(core::RGDate(at, conv.gregorianCalendar()));
+        benchmark::DoNotOptimize(core::RGDate(at, conv.islamicCalendar()));
+    }
+}
+
 void BM_LocalizedNumber(benchmark::State &state)
 {
     std::int64_t n = 0;
@@ -74,6 +137,12 @@ BENCHMARK(BM_SetDate<false>)->Name("BM_SetDateGregorian");
 BENCHMARK(BM_SetDate_Literal<false>)->Name("BM_SetDateGregorian_Literal");
 BENCHMARK(BM_SetDate<true>)->Name("BM_SetDateHijri");
 BENCHMARK(BM_SetDate_Literal<true>)->Name("BM_SetDateHijri_Literal");
+BENCHMARK(BM_SetDateInYear<false>)->Name("BM_SetDateGregorianInYear")->Arg(1883)->Arg(2026)->Arg(2170);
+BENCHMARK(BM_SetDateInYear<true>)->Name("BM_SetDateHijriInYear")->Arg(1883)->Arg(2026)->Arg(2170);
+BENCHMARK(BM_Baseline_IcuFullDate);
+BENCHMARK(BM_Baseline_TableLookup);
+BENCHMARK(BM_Part_ReadAdjustment);
+BENCHMARK(BM_Part_TwoRecords);
 BENCHMARK(BM_LocalizedNumber);
 BENCHMARK(BM_LocalizedNumber_Literal);
 

@@ -531,6 +531,92 @@ const icu::TimeZone *cached(const QString &id)
     return it->second.get();
 }
 
+// A zone that answers from one of the cached zones. ICU copies a calendar's zone
+// with every calendar copy, and a rule-based zone re-indexes all its
+// transitions when copied: hundreds of microseconds for a zone with a long
+// history. Cached zones live as long as the process and are only read, so the
+// copies can share them. It is a rule-based zone itself, since ICU's calendars
+// resolve skipped and repeated wall times only for the zone types they know.
+class SharedZone final : public icu::RuleBasedTimeZone
+{
+public:
+    explicit SharedZone(const icu::BasicTimeZone &zone)
+        : icu::RuleBasedTimeZone(idOf(zone),
+                                 new icu::InitialTimeZoneRule(idOf(zone), zone.getRawOffset(), 0)),
+          zone_(&zone)
+    {
+        UErrorCode status = U_ZERO_ERROR;
+        complete(status);
+    }
+    SharedZone(const SharedZone &) = default;
+
+    SharedZone *clone() const override { return new SharedZone(*this); }
+    bool operator==(const icu::TimeZone &that) const override { return *zone_ == unwrap(that); }
+    int32_t getOffset(uint8_t era, int32_t year, int32_t month, int32_t day, uint8_t dayOfWeek,
+                      int32_t millis, UErrorCode &status) const override
+    {
+        return zone_->getOffset(era, year, month, day, dayOfWeek, millis, status);
+    }
+    int32_t getOffset(uint8_t era, int32_t year, int32_t month, int32_t day, uint8_t dayOfWeek,
+                      int32_t millis, int32_t monthLength, UErrorCode &status) const override
+    {
+        return zone_->getOffset(era, year, month, day, dayOfWeek, millis, monthLength, status);
+    }
+    void getOffset(UDate date, UBool local, int32_t &rawOffset, int32_t &dstOffset,
+                   UErrorCode &status) const override
+    {
+        zone_->getOffset(date, local, rawOffset, dstOffset, status);
+    }
+    void setRawOffset(int32_t) override {}
+    int32_t getRawOffset() const override { return zone_->getRawOffset(); }
+    UBool useDaylightTime() const override { return zone_->useDaylightTime(); }
+    UBool inDaylightTime(UDate date, UErrorCode &status) const override
+    {
+        return zone_->inDaylightTime(date, status);
+    }
+    UBool hasSameRules(const icu::TimeZone &other) const override
+    {
+        return zone_->hasSameRules(unwrap(other));
+    }
+    UBool getNextTransition(UDate base, UBool inclusive, icu::TimeZoneTransition &result) const override
+    {
+        return zone_->getNextTransition(base, inclusive, result);
+    }
+    UBool getPreviousTransition(UDate base, UBool inclusive, icu::TimeZoneTransition &result) const override
+    {
+        return zone_->getPreviousTransition(base, inclusive, result);
+    }
+    int32_t countTransitionRules(UErrorCode &status) const override
+    {
+        return zone_->countTransitionRules(status);
+    }
+    void getTimeZoneRules(const icu::InitialTimeZoneRule *&initial, const icu::TimeZoneRule *rules[],
+                          int32_t &count, UErrorCode &status) const override
+    {
+        zone_->getTimeZoneRules(initial, rules, count, status);
+    }
+    void getOffsetFromLocal(UDate date, UTimeZoneLocalOption nonExistingTimeOpt,
+                            UTimeZoneLocalOption duplicatedTimeOpt, int32_t &rawOffset, int32_t &dstOffset,
+                            UErrorCode &status) const override
+    {
+        zone_->getOffsetFromLocal(date, nonExistingTimeOpt, duplicatedTimeOpt, rawOffset, dstOffset, status);
+    }
+
+private:
+    static icu::UnicodeString idOf(const icu::TimeZone &zone)
+    {
+        icu::UnicodeString id;
+        return zone.getID(id);
+    }
+    static const icu::TimeZone &unwrap(const icu::TimeZone &zone)
+    {
+        const auto *shared = dynamic_cast<const SharedZone *>(&zone);
+        return shared ? *shared->zone_ : zone;
+    }
+
+    const icu::BasicTimeZone *zone_;
+};
+
 icu::TimeZone *icuZone(const QString &id)
 {
     return icu::TimeZone::createTimeZone(
@@ -549,8 +635,11 @@ std::unique_ptr<icu::TimeZone> fromTzif(const QString &id, const QByteArray &dat
 
 std::unique_ptr<icu::TimeZone> create(const QString &id)
 {
-    if (const icu::TimeZone *zone = cached(id))
+    if (const icu::TimeZone *zone = cached(id)) {
+        if (const auto *rules = dynamic_cast<const icu::BasicTimeZone *>(zone))
+            return std::make_unique<SharedZone>(*rules);
         return std::unique_ptr<icu::TimeZone>(zone->clone());
+    }
     return std::unique_ptr<icu::TimeZone>(icuZone(id));
 }
 

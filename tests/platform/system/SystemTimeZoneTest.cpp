@@ -9,7 +9,10 @@
 #include <QDateTime>
 #include <QFile>
 #include <gtest/gtest.h>
+#include <unicode/basictz.h>
+#include <unicode/calendar.h>
 #include <unicode/timezone.h>
+#include <unicode/tztrans.h>
 
 using platform::Calendar;
 using platform::CalendarIdentifier;
@@ -103,6 +106,53 @@ TEST(SystemTimeZone, UnknownOrUnsafeIdsFallBackToUtc)
         EXPECT_EQ(gregorianIn(id).components(utc("2026-06-01T23:30:00Z")).hour, 23);
     }
     EXPECT_TRUE(platform::SystemTimeZone::isKnown(QStringLiteral("America/Ciudad_Juarez")));
+}
+
+// Zones handed out share the database's rules instead of copying them; every
+// copy must still answer as a zone made straight from the file.
+TEST(SystemTimeZone, CopiesAnswerAsTheZoneFile)
+{
+    for (const char *id : {"America/New_York", "Australia/Lord_Howe", "Pacific/Apia", "America/Santiago"}) {
+        SCOPED_TRACE(id);
+        QFile file(QStringLiteral("/usr/share/zoneinfo/") + QString::fromLatin1(id));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const auto fromFile = platform::SystemTimeZone::fromTzif(QString::fromLatin1(id), file.readAll());
+        const auto created = platform::SystemTimeZone::create(QString::fromLatin1(id));
+        const std::unique_ptr<icu::TimeZone> copy(created->clone());
+        ASSERT_TRUE(fromFile && copy);
+        EXPECT_TRUE(*copy == *fromFile && *copy == *created);
+        EXPECT_TRUE(copy->hasSameRules(*fromFile));
+        const auto &fileRules = dynamic_cast<const icu::BasicTimeZone &>(*fromFile);
+        const auto &copyRules = dynamic_cast<const icu::BasicTimeZone &>(*copy);
+        // Every eleven hours from 1900 to 2100, as UTC and as wall time.
+        for (UDate at = -2208988800000.0; at < 4102444800000.0; at += 39'600'000.0) {
+            UErrorCode status = U_ZERO_ERROR;
+            int32_t raw[4] = {}, dst[4] = {};
+            fromFile->getOffset(at, false, raw[0], dst[0], status);
+            copy->getOffset(at, false, raw[1], dst[1], status);
+            fileRules.getOffsetFromLocal(at, UCAL_TZ_LOCAL_FORMER, UCAL_TZ_LOCAL_LATTER, raw[2], dst[2],
+                                         status);
+            copyRules.getOffsetFromLocal(at, UCAL_TZ_LOCAL_FORMER, UCAL_TZ_LOCAL_LATTER, raw[3], dst[3],
+                                         status);
+            ASSERT_TRUE(U_SUCCESS(status));
+            ASSERT_EQ(raw[0] + dst[0], raw[1] + dst[1]) << at;
+            ASSERT_EQ(raw[2] + dst[2], raw[3] + dst[3]) << at;
+        }
+        icu::TimeZoneTransition fileNext;
+        icu::TimeZoneTransition copyNext;
+        ASSERT_TRUE(fileRules.getNextTransition(1.3e12, false, fileNext));
+        ASSERT_TRUE(copyRules.getNextTransition(1.3e12, false, copyNext));
+        EXPECT_EQ(fileNext.getTime(), copyNext.getTime());
+        // Calendars on either zone agree on a day shift across a change.
+        UErrorCode status = U_ZERO_ERROR;
+        std::unique_ptr<icu::Calendar> onFile(icu::Calendar::createInstance(fromFile->clone(), status));
+        std::unique_ptr<icu::Calendar> onCopy(icu::Calendar::createInstance(copy->clone(), status));
+        for (icu::Calendar *cal : {onFile.get(), onCopy.get()}) {
+            cal->setTime(fileNext.getTime() - 3'600'000.0 * 20, status);
+            cal->add(UCAL_DATE, 1, status);
+        }
+        EXPECT_EQ(onFile->getTime(status), onCopy->getTime(status));
+    }
 }
 
 } // namespace

@@ -1,0 +1,222 @@
+#include "core/DateTexts.h"
+
+#include <map>
+#include <optional>
+#include <unicode/calendar.h>
+#include <unicode/decimfmt.h>
+#include <unicode/dtfmtsym.h>
+#include <unicode/smpdtfmt.h>
+#include <unicode/timezone.h>
+#include <vector>
+
+namespace core {
+
+namespace {
+
+using platform::CalendarIdentifier;
+
+QString qString(const icu::UnicodeString &s)
+{
+    return QString(reinterpret_cast<const QChar *>(s.getBuffer()), s.length());
+}
+
+QByteArray icuLocaleId(const QString &locale, CalendarIdentifier calendar)
+{
+    // A locale may carry keywords of its own, such as a numbering system.
+    const char *keyword =
+        calendar == CalendarIdentifier::gregorian ? "calendar=gregorian" : "calendar=islamic-umalqura";
+    return locale.toLatin1() + (locale.contains(QLatin1Char('@')) ? ";" : "@") + keyword;
+}
+
+std::unique_ptr<icu::SimpleDateFormat> icuFormat(const QString &locale, CalendarIdentifier calendar,
+                                                 const icu::UnicodeString &pattern)
+{
+    UErrorCode status = U_ZERO_ERROR;
+    const icu::Locale icuLocale(icuLocaleId(locale, calendar).constData());
+    auto format = std::make_unique<icu::SimpleDateFormat>(pattern, icuLocale, status);
+    if (U_FAILURE(status))
+        return nullptr;
+    // Names do not depend on the zone; UTC keeps sample days where they are put.
+    format->adoptCalendar(icu::Calendar::createInstance(icu::TimeZone::getGMT()->clone(), icuLocale, status));
+    return U_SUCCESS(status) ? std::move(format) : nullptr;
+}
+
+// Days of every month, weekday and day-of-month length, in a few years of the
+// fast range of each calendar and at the edges of the Hijri table.
+std::vector<std::int64_t> sampleDays(CalendarIdentifier calendar)
+{
+    std::vector<std::int64_t> days;
+    const std::int64_t start = calendar == CalendarIdentifier::gregorian ? DayTable::fromGregorian(2020, 1, 1)
+                                                                         : *DayTable::fromHijri(1440, 1, 1);
+    // 37 days on: each sample moves the weekday by two and the day of the month by
+    // six or seven, so 48 samples visit every month and weekday several times.
+    for (std::int64_t i = 0; i < 48; ++i)
+        days.push_back(start + 37 * i);
+    if (calendar == CalendarIdentifier::gregorian) {
+        days.push_back(DayTable::fromGregorian(1583, 1, 1));
+        days.push_back(DayTable::fromGregorian(9999, 12, 31));
+    } else {
+        days.push_back(DayTable::firstHijriDay());
+        days.push_back(DayTable::endHijriDay() - 1);
+    }
+    return days;
+}
+
+} // namespace
+
+std::unique_ptr<DateTexts> DateTexts::fromIcu(const QString &locale, CalendarIdentifier calendar)
+{
+    const auto format = icuFormat(locale, calendar, icu::UnicodeString(u"EEEE"));
+    if (!format)
+        return nullptr;
+    // ICU writes numbers with a numbering system; only a plain ten-digit one
+    // can be followed digit by digit.
+    const auto *numbers = dynamic_cast<const icu::DecimalFormat *>(format->getNumberFormat());
+    if (!numbers)
+        return nullptr;
+    std::unique_ptr<DateTexts> texts(new DateTexts);
+    texts->locale_ = locale;
+    texts->calendar_ = calendar;
+    const icu::DecimalFormatSymbols *symbols = numbers->getDecimalFormatSymbols();
+    static constexpr icu::DecimalFormatSymbols::ENumberFormatSymbol digitSymbols[] = {
+        icu::DecimalFormatSymbols::kZeroDigitSymbol,  icu::DecimalFormatSymbols::kOneDigitSymbol,
+        icu::DecimalFormatSymbols::kTwoDigitSymbol,   icu::DecimalFormatSymbols::kThreeDigitSymbol,
+        icu::DecimalFormatSymbols::kFourDigitSymbol,  icu::DecimalFormatSymbols::kFiveDigitSymbol,
+        icu::DecimalFormatSymbols::kSixDigitSymbol,   icu::DecimalFormatSymbols::kSevenDigitSymbol,
+        icu::DecimalFormatSymbols::kEightDigitSymbol, icu::DecimalFormatSymbols::kNineDigitSymbol};
+    texts->asciiDigits_ = true;
+    for (size_t i = 0; i < 10; ++i) {
+        texts->digits_[i] = qString(symbols->getSymbol(digitSymbols[i]));
+        if (texts->digits_[i].isEmpty())
+            return nullptr;
+        texts->asciiDigits_ =
+            texts->asciiDigits_ && texts->digits_[i] == QChar(static_cast<char16_t>(u'0' + i));
+    }
+    const icu::DateFormatSymbols *names = format->getDateFormatSymbols();
+    int32_t count = 0;
+    const icu::UnicodeString *months =
+        names->getMonths(count, icu::DateFormatSymbols::FORMAT, icu::DateFormatSymbols::WIDE);
+    if (count < 12)
+        return nullptr;
+    for (size_t i = 0; i < 12; ++i)
+        texts->monthNames_[i] = qString(months[i]);
+    // Index 1 is Sunday; 0 is unused.
+    const icu::UnicodeString *weekdays =
+        names->getWeekdays(count, icu::DateFormatSymbols::FORMAT, icu::DateFormatSymbols::WIDE);
+    if (count < 8)
+        return nullptr;
+    for (size_t i = 0; i < 7; ++i)
+        texts->weekDayNames_[i] = qString(weekdays[i + 1]);
+    for (int day = 1; day <= 31; ++day)
+        texts->twoDigitDays_[static_cast<size_t>(day - 1)] = texts->number(day, 2);
+    texts->makeMonthTexts();
+    return texts;
+}
+
+void DateTexts::makeMonthTexts()
+{
+    for (int month = 1; month <= 12; ++month) {
+        const auto i = static_cast<size_t>(month - 1);
+        monthTexts_[i] = monthNames_[i] + QStringLiteral(" (") + number(month, 1) + QLatin1Char(')');
+    }
+}
+
+void DateTexts::setMonthName(int month, const QString &name)
+{
+    monthNames_.at(static_cast<size_t>(month - 1)) = name;
+    makeMonthTexts();
+}
+
+QString DateTexts::number(std::int64_t value, int minimumDigits) const
+{
+    char ascii[24];
+    int length = 0;
+    do {
+        ascii[length++] = static_cast<char>('0' + value % 10);
+        value /= 10;
+    } while (value > 0 && length < 20);
+    while (length < minimumDigits && length < 20)
+        ascii[length++] = '0';
+    QString out;
+    out.reserve(length * (digits_[0].size()));
+    for (int i = length - 1; i >= 0; --i) {
+        if (asciiDigits_)
+            out += QLatin1Char(ascii[i]);
+        else
+            out += digits_[static_cast<size_t>(ascii[i] - '0')];
+    }
+    return out;
+}
+
+QString DateTexts::dateFullString(const CalendarDay &day) const
+{
+    const QString &dd = twoDigitDays_.at(static_cast<size_t>(day.day - 1));
+    const QString &month = monthName(day.month);
+    const QString year = number(day.year, 4);
+    QString out;
+    out.reserve(dd.size() + 1 + month.size() + 2 + year.size());
+    out += dd;
+    out += QLatin1Char(' ');
+    out += month;
+    out += QLatin1String(", ");
+    out += year;
+    return out;
+}
+
+bool DateTexts::matchesIcu() const
+{
+    // The three patterns in one, split by a control character no name contains.
+    const auto format =
+        icuFormat(locale_, calendar_, icu::UnicodeString(u"EEEE'\x1f'MMMM (M)'\x1f'dd MMMM (M), yyyy"));
+    if (!format)
+        return false;
+    const icu::Calendar &calendar = *format->getCalendar();
+    std::unique_ptr<icu::Calendar> work(calendar.clone());
+    for (const std::int64_t days : sampleDays(calendar_)) {
+        UErrorCode status = U_ZERO_ERROR;
+        work->setTime(static_cast<UDate>(days * 86'400'000 + 43'200'000), status);
+        icu::UnicodeString icuText;
+        icu::FieldPosition position;
+        format->format(*work, icuText, position);
+        CalendarDay day;
+        day.year = work->get(UCAL_YEAR, status);
+        day.month = work->get(UCAL_MONTH, status) + 1;
+        day.day = work->get(UCAL_DATE, status);
+        const int weekday = work->get(UCAL_DAY_OF_WEEK, status);
+        if (U_FAILURE(status) || day.day < 1 || day.day > 31 || day.month < 1 || day.month > 12)
+            return false;
+        const QString ours =
+            weekDayName(weekday) + QChar(0x1f) + monthName(day.month) + QChar(0x1f) + dateFullString(day);
+        if (ours != qString(icuText))
+            return false;
+    }
+    return true;
+}
+
+const DateTexts *DateTexts::forLocale(const QString &locale, CalendarIdentifier calendar)
+{
+    struct Last
+    {
+        QString locale;
+        CalendarIdentifier calendar;
+        const DateTexts *texts;
+    };
+    // Records alternate between two calendars of one locale: remember both.
+    thread_local std::array<std::optional<Last>, 2> last;
+    const auto slot = static_cast<size_t>(calendar == CalendarIdentifier::gregorian ? 0 : 1);
+    if (last[slot] && last[slot]->locale == locale)
+        return last[slot]->texts;
+    thread_local std::map<std::pair<QString, int>, std::unique_ptr<DateTexts>> made;
+    const std::pair<QString, int> key{locale, static_cast<int>(calendar)};
+    auto it = made.find(key);
+    if (it == made.end()) {
+        auto texts = fromIcu(locale, calendar);
+        if (texts && !texts->matchesIcu())
+            texts.reset();
+        it = made.emplace(key, std::move(texts)).first;
+    }
+    last[slot] = Last{locale, calendar, it->second.get()};
+    return it->second.get();
+}
+
+} // namespace core

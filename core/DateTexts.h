@@ -1,0 +1,59 @@
+#pragma once
+
+#include "core/DayTable.h"
+#include "platform/calendar/Calendar.h"
+
+#include <QString>
+#include <array>
+#include <memory>
+
+namespace core {
+
+// The display texts of a day ("EEEE", "MMMM (M)", "dd MMMM (M), yyyy") put
+// together from one locale's month names, weekday names and digits, taken once
+// from ICU's own formatter for that locale and calendar. A small fraction of
+// the cost of formatting, and the same bytes: tables are compared with ICU's
+// formatting of sample days before they are used.
+class DateTexts
+{
+public:
+    // The checked tables of `locale` on `calendar`, made on first use in each
+    // thread; null when they cannot reproduce ICU's texts (the caller formats
+    // with ICU then).
+    static const DateTexts *forLocale(const QString &locale, platform::CalendarIdentifier calendar);
+    // Tables taken from ICU, not yet checked; null when ICU formats numbers in a
+    // way the tables cannot follow (a numbering system that is not ten digits).
+    static std::unique_ptr<DateTexts> fromIcu(const QString &locale, platform::CalendarIdentifier calendar);
+
+    // Whether every text of the sample days equals ICU's formatting of it.
+    bool matchesIcu() const;
+
+    // weekday: 1 = Sunday ... 7 = Saturday.
+    const QString &weekDayName(int weekday) const
+    {
+        return weekDayNames_.at(static_cast<size_t>(weekday - 1));
+    }
+    const QString &monthName(int month) const { return monthTexts_.at(static_cast<size_t>(month - 1)); }
+    QString dateFullString(const CalendarDay &day) const;
+    // `value` (not negative) in the locale's digits, zero-padded to `minimumDigits`.
+    QString number(std::int64_t value, int minimumDigits) const;
+
+    // Replaces a month's name, so tests can give a table a fault to find.
+    void setMonthName(int month, const QString &name);
+
+private:
+    DateTexts() = default;
+    void makeMonthTexts();
+
+    QString locale_;
+    platform::CalendarIdentifier calendar_ = platform::CalendarIdentifier::gregorian;
+    std::array<QString, 12> monthNames_;
+    std::array<QString, 7> weekDayNames_;
+    std::array<QString, 10> digits_;
+    bool asciiDigits_ = false;
+    // "MMMM (M)" of every month, and "dd" of every day.
+    std::array<QString, 12> monthTexts_;
+    std::array<QString, 31> twoDigitDays_;
+};
+
+} // namespace core
