@@ -7,6 +7,7 @@
 #include "app/screens/daterange/DateRangeVC.h"
 #include "app/screens/occasions/EventsVC.h"
 #include "app/screens/pickerconverter/PickerConverterVC.h"
+#include "app/screens/settings/SettingsVC.h"
 #include "app/shell/AppDelegate.h"
 #include "platform/widgets/WidgetCenter.h"
 
@@ -20,7 +21,18 @@ screens::ConverterServices converterServices()
         notifications::NotificationScheduler::shared().rescheduleNotifications();
     };
     services.reloadWidgetTimelines = [] { platform::WidgetCenter::shared().reloadAllTimelines(); };
-    services.settingsTabShown = false; // no settings screen among the tabs yet
+    services.settingsTabShown = true;
+    return services;
+}
+
+screens::SettingsServices settingsServices()
+{
+    screens::SettingsServices services;
+    services.sendAdjustmentToWatch = [] { shell::sendAdjustmentToWatch(); };
+    services.rescheduleNotifications = [] {
+        notifications::NotificationScheduler::shared().rescheduleNotifications();
+    };
+    services.reloadWidgetTimelines = [] { platform::WidgetCenter::shared().reloadAllTimelines(); };
     return services;
 }
 
@@ -35,6 +47,12 @@ const std::vector<shell::TabScreen> &tabScreens()
          },
          "converter.tabTitle", QString()},
         {[] { return new screens::DateRangeVC; }, "daterange.tabTitle", QString()},
+        {[] {
+             auto *settings = new screens::SettingsVC;
+             settings->setServices(settingsServices());
+             return settings;
+         },
+         "settings.tabTitle", QString()},
         {[] { return new occasions::EventsVC; }, "occasions.tabTitle", QString()},
     };
     return tabs;
