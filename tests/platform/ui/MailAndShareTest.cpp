@@ -92,20 +92,6 @@ protected:
     QWidget *host = nullptr;
 };
 
-TEST_F(ShareDialogTest, CopiesTheTextAndSendsItInANewMail)
-{
-    platform::ShareDialog &dialog = share(QStringLiteral("Try Qamarly & see"));
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("Try Qamarly & see"));
-    EXPECT_EQ(dialog.statusLabel()->text(), platform::localized("share.copied"));
-    ASSERT_TRUE(dialog.emailButton()->isEnabled());
-    QPointer<platform::ShareDialog> alive(&dialog);
-    windowinput::click(dialog.emailButton());
-    ASSERT_EQ(opener->opened.size(), 1);
-    EXPECT_EQ(opener->opened.first().toEncoded(), QByteArray("mailto:?body=Try%20Qamarly%20%26%20see"));
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(alive.isNull()) << "closes once the mail program has the text";
-}
-
 TEST_F(ShareDialogTest, WithoutAMailProgramOnlyTheClipboardIsOffered)
 {
     opener->onlyOpens({QStringLiteral("https")});
