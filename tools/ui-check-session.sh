@@ -128,14 +128,14 @@ shot duration-reset
 
 tab 3
 shot settings
-click $(at 0.24 96)      # + twice, then − once
-click $(at 0.24 96)
-click $(at -0.24 96)
+click $(at 0.24 118)     # + twice, then − once
+click $(at 0.24 118)
+click $(at -0.24 118)
 shot settings-adjusted
-click $(at 0 312)        # feedback: a mail program, or the notice without one
+click $(at 0 334)        # feedback: a mail program, or the notice without one
 shot settings-feedback
 keys Escape
-click $(at 0 360)        # tell a friend: the share dialog
+click $(at 0 382)        # tell a friend: the share dialog
 shot settings-share
 keys Escape
 keys Tab Tab

@@ -27,6 +27,8 @@ ShareDialog::ShareDialog(const QString &text, QWidget *parent)
     textView_->setObjectName(QStringLiteral("shareTextView"));
     textView_->setPlainText(text);
     textView_->setReadOnly(true);
+    // A recommendation is a few lines; no need for a page of empty box.
+    textView_->setMaximumHeight(6 * textView_->fontMetrics().lineSpacing());
     emailButton_->setObjectName(QStringLiteral("shareEmailButton"));
     closeButton_->setObjectName(QStringLiteral("shareCloseButton"));
     closeButton_->setDefault(true);
@@ -39,7 +41,7 @@ ShareDialog::ShareDialog(const QString &text, QWidget *parent)
     layout->addWidget(statusLabel_);
     layout->addWidget(textView_);
     layout->addLayout(buttons);
-    resize(380, 240);
+    resize(380, sizeHint().height());
 
     connect(emailButton_, &QPushButton::clicked, this, &ShareDialog::sendByEmail);
     connect(closeButton_, &QPushButton::clicked, this, &QDialog::accept);
