@@ -16,6 +16,7 @@
 #include "ui_SettingsVC.h"
 
 #include <QSignalBlocker>
+#include <algorithm>
 
 namespace app::screens {
 

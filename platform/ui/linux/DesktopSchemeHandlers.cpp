@@ -24,15 +24,12 @@ QStringList splitPaths(const QByteArray &value, const QStringList &fallback)
 // The groups of an ini-style file that matter here: key -> value per group.
 using IniGroups = QHash<QString, QHash<QString, QString>>;
 
-IniGroups readIni(const QString &path, const QSet<QString> &wanted)
+IniGroups parseIni(const QByteArray &data, const QSet<QString> &wanted)
 {
     IniGroups groups;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return groups;
     QString group;
-    while (!file.atEnd()) {
-        const QString line = QString::fromUtf8(file.readLine()).trimmed();
+    for (const QByteArray &raw : data.split('\n')) {
+        const QString line = QString::fromUtf8(raw).trimmed();
         if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
             continue;
         if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'))) {
@@ -50,6 +47,17 @@ IniGroups readIni(const QString &path, const QSet<QString> &wanted)
             groups[group].insert(key, line.mid(equals + 1).trimmed());
     }
     return groups;
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+IniGroups readIni(const QString &path, const QSet<QString> &wanted)
+{
+    return parseIni(readFile(path), wanted);
 }
 
 QStringList listValue(const QString &value)
@@ -88,12 +96,10 @@ QStringList mimeappsLists(const XdgFolders &folders)
 
 const QString desktopEntry = QStringLiteral("Desktop Entry");
 
-// A desktop file that can be started: not hidden, and with a command or
+// A desktop entry that can be started: not hidden, and with a command or
 // started over D-Bus.
-bool usable(const QString &path)
+bool usable(const QHash<QString, QString> &entry)
 {
-    const IniGroups groups = readIni(path, {desktopEntry});
-    const QHash<QString, QString> entry = groups.value(desktopEntry);
     if (entry.isEmpty() || entry.value(QStringLiteral("Hidden")) == QLatin1String("true"))
         return false;
     return !entry.value(QStringLiteral("Exec")).isEmpty() ||
@@ -156,25 +162,29 @@ QString schemeHandler(const QString &scheme, const XdgFolders &folders)
                 if (removed.contains(id))
                     continue;
                 const QString path = findDesktopFile(id, appDirs);
-                if (!path.isEmpty() && usable(path))
+                if (!path.isEmpty() && usable(readIni(path, {desktopEntry}).value(desktopEntry)))
                     return id;
             }
         }
     }
 
     // Then any installed application that says it takes the scheme.
+    const QByteArray mimeBytes = mimeType.toUtf8();
     for (const QString &dir : appDirs) {
+        const QDir folder(dir);
         QDirIterator files(dir, {QStringLiteral("*.desktop")}, QDir::Files, QDirIterator::Subdirectories);
         while (files.hasNext()) {
             const QString path = files.next();
-            QString id = QDir(dir).relativeFilePath(path);
+            const QByteArray data = readFile(path);
+            // Most files never name the type: skip them before parsing.
+            if (!data.contains(mimeBytes))
+                continue;
+            QString id = folder.relativeFilePath(path);
             id.replace(QLatin1Char('/'), QLatin1Char('-'));
             if (removed.contains(id))
                 continue;
-            const IniGroups groups = readIni(path, {desktopEntry});
-            if (!listValue(groups.value(desktopEntry).value(QStringLiteral("MimeType"))).contains(mimeType))
-                continue;
-            if (usable(path))
+            const QHash<QString, QString> entry = parseIni(data, {desktopEntry}).value(desktopEntry);
+            if (listValue(entry.value(QStringLiteral("MimeType"))).contains(mimeType) && usable(entry))
                 return id;
         }
     }
