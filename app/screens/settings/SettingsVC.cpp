@@ -48,8 +48,12 @@ SettingsVC::SettingsVC(QWidget *parent)
     ui_->adjustmentUnitLabel->setText(platform::localized("settings.adjustmentUnit"));
     ui_->adjustmentHintLabel->setText(platform::localized("settings.adjustmentHint"));
     ui_->stepperCaptionLabel->setText(platform::localized("settings.stepperCaption"));
-    ui_->incrementButton->setToolTip(platform::localized("settings.increment"));
-    ui_->decrementButton->setToolTip(platform::localized("settings.decrement"));
+    // "+" and "−" alone say little to a screen reader.
+    for (auto [button, key] : {std::pair{ui_->incrementButton, "settings.increment"},
+                               std::pair{ui_->decrementButton, "settings.decrement"}}) {
+        button->setToolTip(platform::localized(key));
+        button->setAccessibleName(platform::localized(key));
+    }
     ui_->emailButton->setText(platform::localized("settings.feedback"));
     ui_->tellFriendButton->setText(platform::localized("settings.tellFriend"));
     ui_->rateAppButton->setText(platform::localized("settings.rate"));
