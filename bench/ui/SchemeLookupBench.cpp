@@ -52,7 +52,7 @@ struct Desktop
         for (int i = 0; i < desktopFiles; ++i) {
             QFile file(apps + QStringLiteral("/program%1.desktop").arg(i));
             file.open(QIODevice::WriteOnly);
-            file.write("[Desktop Entry]\nType=Application\nName=Program\nName[ar]=برنامج\nName[de]=Programm\n"
+            file.write("[Desktop Entry]\nType=Application\nName=Program\nName[ar]=برنامج\nName[es]=Programa\n"
                        "Comment=Does things\nComment[ar]=يعمل أشياء\nExec=program %U\nIcon=program\n"
                        "Categories=Utility;\nMimeType=text/plain;image/png;x-scheme-handler/program;\n"
                        "[Desktop Action new]\nName=New\nExec=program --new\n");
