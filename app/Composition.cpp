@@ -7,20 +7,40 @@
 #include "app/screens/daterange/DateRangeVC.h"
 #include "app/screens/occasions/EventsVC.h"
 #include "app/screens/pickerconverter/PickerConverterVC.h"
+#include "app/screens/settings/SettingsVC.h"
+#include "app/screens/wallpaper/MoreSettingsVC.h"
 #include "app/shell/AppDelegate.h"
 #include "platform/widgets/WidgetCenter.h"
 
 namespace app {
 
-screens::ConverterServices converterServices()
+namespace {
+// Where a change of the Hijri adjustment reaches in the running application:
+// the watch link, the notification scheduler and the widgets.
+template <typename Services> Services reachingEverySurface(Services services)
 {
-    screens::ConverterServices services;
     services.sendAdjustmentToWatch = [] { shell::sendAdjustmentToWatch(); };
     services.rescheduleNotifications = [] {
         notifications::NotificationScheduler::shared().rescheduleNotifications();
     };
     services.reloadWidgetTimelines = [] { platform::WidgetCenter::shared().reloadAllTimelines(); };
-    services.settingsTabShown = false; // no settings screen among the tabs yet
+    return services;
+}
+} // namespace
+
+screens::ConverterServices converterServices()
+{
+    auto services = reachingEverySurface(screens::ConverterServices{});
+    services.settingsTabShown = true;
+    return services;
+}
+
+screens::SettingsServices settingsServices()
+{
+    auto services = reachingEverySurface(screens::SettingsServices{});
+    services.presentMoreSettings = [](platform::ViewController &presenter) {
+        wallpaper::MoreSettingsVC::presentOver(&presenter);
+    };
     return services;
 }
 
@@ -35,6 +55,12 @@ const std::vector<shell::TabScreen> &tabScreens()
          },
          "converter.tabTitle", QString()},
         {[] { return new screens::DateRangeVC; }, "daterange.tabTitle", QString()},
+        {[] {
+             auto *settings = new screens::SettingsVC;
+             settings->setServices(settingsServices());
+             return settings;
+         },
+         "settings.tabTitle", QString()},
         {[] { return new occasions::EventsVC; }, "occasions.tabTitle", QString()},
     };
     return tabs;

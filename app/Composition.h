@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/screens/pickerconverter/ConverterServices.h"
+#include "app/screens/settings/SettingsServices.h"
 #include "app/shell/TabScreens.h"
 
 #include <vector>
@@ -14,5 +15,7 @@ const std::vector<shell::TabScreen> &tabScreens();
 // What a reset of the Hijri adjustment reaches in the running application:
 // the watch link, the notification scheduler and the widgets.
 screens::ConverterServices converterServices();
+// The same for a change of the adjustment on the settings screen.
+screens::SettingsServices settingsServices();
 
 } // namespace app

@@ -77,10 +77,10 @@ drag() { # x y dx: a slow sideways drag; dx is mirrored under Arabic
   sleep 1
 }
 keys() { xdotool key --delay 150 "$@"; sleep 0.5; }
-# The tab bar: four tabs along the bottom, in reading order.
+# The tab bar: five tabs along the bottom, in reading order.
 tab() {
   geometry
-  local index=$1 count=4
+  local index=$1 count=5
   [ "$LANG_CODE" = ar ] && index=$((count - 1 - index))
   click $((X + WIDTH * (2 * index + 1) / (2 * count))) $((Y + HEIGHT - 18))
 }
@@ -127,6 +127,21 @@ click $(at 0.42 447)     # reset
 shot duration-reset
 
 tab 3
+shot settings
+click $(at 0.24 118)     # + twice, then − once
+click $(at 0.24 118)
+click $(at -0.24 118)
+shot settings-adjusted
+click $(at 0 334)        # feedback: a mail program, or the notice without one
+shot settings-feedback
+keys Escape
+click $(at 0 382)        # tell a friend: the share dialog
+shot settings-share
+keys Escape
+keys Tab Tab
+shot settings-focus
+
+tab 4
 shot occasions 1.5
 geometry
 drag $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) -220

@@ -18,6 +18,13 @@ struct BundleInfo
     // build names no store.
     QUrl storeLookupUrl;
     QUrl storePageUrl;
+    // Where users reach the maker: the support mailbox, the page listing the
+    // maker's other applications, and the social page, first as the social
+    // application's own address, then on the web.
+    QString supportEmail;
+    QUrl makerAppsUrl;
+    QUrl socialAppUrl;
+    QUrl socialWebUrl;
 
     // The installed information, else this build's.
     static BundleInfo main();

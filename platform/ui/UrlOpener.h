@@ -10,7 +10,11 @@ class UrlOpener
 {
 public:
     virtual ~UrlOpener() = default;
-    // True only when the desktop took the address.
+    // True when the desktop has a handler for the address's scheme; says
+    // nothing about whether the address itself leads anywhere.
+    virtual bool canOpen(const QUrl &url) = 0;
+    // True only when the desktop took the address. An address no handler
+    // takes is not handed on at all.
     virtual bool open(const QUrl &url) = 0;
 
     static UrlOpener &shared();

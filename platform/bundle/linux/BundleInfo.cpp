@@ -27,6 +27,10 @@ BundleInfo builtIn()
     // A distribution that publishes Qamarly in a store names it at build time.
     info.storeLookupUrl = QUrl(QStringLiteral(QAMARLY_STORE_LOOKUP_URL));
     info.storePageUrl = QUrl(QStringLiteral(QAMARLY_STORE_PAGE_URL));
+    info.supportEmail = QStringLiteral("support@qamarly.org");
+    info.makerAppsUrl = QUrl(QStringLiteral("https://qamarly.org/apps"));
+    info.socialAppUrl = QUrl(QStringLiteral("fb://page/qamarly"));
+    info.socialWebUrl = QUrl(QStringLiteral("https://www.facebook.com/qamarly"));
     return info;
 }
 } // namespace

@@ -1,4 +1,6 @@
+#include "platform/system/Console.h"
 #include "platform/ui/UrlOpener.h"
+#include "platform/ui/linux/DesktopSchemeHandlers.h"
 
 #include <QDesktopServices>
 
@@ -8,7 +10,27 @@ namespace {
 class DesktopUrlOpener final : public UrlOpener
 {
 public:
-    bool open(const QUrl &url) override { return QDesktopServices::openUrl(url); }
+    bool canOpen(const QUrl &url) override
+    {
+        if (!url.isValid() || url.scheme().isEmpty())
+            return false;
+        const QString scheme = url.scheme().toLower();
+        // A desktop without a browser or a file manager is not one we run on.
+        if (scheme == QLatin1String("http") || scheme == QLatin1String("https") ||
+            scheme == QLatin1String("file"))
+            return true;
+        return !schemeHandler(scheme, XdgFolders::fromEnvironment()).isEmpty();
+    }
+
+    bool open(const QUrl &url) override
+    {
+        if (!canOpen(url)) {
+            consoleLog(QStringLiteral("No application opens %1 addresses: %2")
+                           .arg(printable(url.scheme()), printable(url.toString())));
+            return false;
+        }
+        return QDesktopServices::openUrl(url);
+    }
 };
 
 std::shared_ptr<UrlOpener> &installed()

@@ -10,6 +10,7 @@
 #include "app/screens/daterange/DateRangeVC.h"
 #include "app/screens/occasions/EventsVC.h"
 #include "app/screens/pickerconverter/PickerConverterVC.h"
+#include "app/screens/settings/SettingsVC.h"
 #include "app/shell/AppDelegate.h"
 #include "app/shell/MainWindow.h"
 #include "app/shell/TabScreens.h"
@@ -26,6 +27,7 @@
 #include "ui_EnableOptionsVC.h"
 #include "ui_EventsVC.h"
 #include "ui_PickerConverterVC.h"
+#include "ui_SettingsVC.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -45,7 +47,8 @@ namespace {
 constexpr int calendarTab = 0;
 constexpr int converterTab = 1;
 constexpr int dateRangeTab = 2;
-constexpr int occasionsTab = 3;
+constexpr int settingsTab = 3;
+constexpr int occasionsTab = 4;
 
 class MainWindowInput : public ::testing::Test
 {
@@ -72,7 +75,15 @@ protected:
         converterServices.sendAdjustmentToWatch = [] {};
         converterServices.rescheduleNotifications = [] {};
         converterServices.reloadWidgetTimelines = [] {};
+        converterServices.settingsTabShown = app::converterServices().settingsTabShown;
         converter().setServices(converterServices);
+        app::screens::SettingsServices settingsServices;
+        settingsServices.sendAdjustmentToWatch = [this] {
+            watchSends << core::GlobalSettings::shared().adjustmentNumber;
+        };
+        settingsServices.rescheduleNotifications = services.rescheduleNotifications;
+        settingsServices.reloadWidgetTimelines = [this] { ++widgetReloads; };
+        settings().setServices(settingsServices);
         occasions().outlets().carousel->setMediaClock(clock);
         if (beforeShow)
             beforeShow();
@@ -97,6 +108,10 @@ protected:
     app::screens::DateRangeVC &dateRange()
     {
         return *qobject_cast<app::screens::DateRangeVC *>(tabs->viewControllerAt(dateRangeTab));
+    }
+    app::screens::SettingsVC &settings()
+    {
+        return *qobject_cast<app::screens::SettingsVC *>(tabs->viewControllerAt(settingsTab));
     }
     app::occasions::EventsVC &occasions()
     {
@@ -172,12 +187,15 @@ protected:
     std::unique_ptr<platform::Window> window;
     platform::TabBarController *tabs = nullptr;
     int appReschedules = 0;
+    QList<std::int64_t> watchSends;
+    int widgetReloads = 0;
 };
 
 TEST_F(MainWindowInput, EveryTabButtonBringsItsScreenIntoView)
 {
     open();
-    for (int index : {dateRangeTab, occasionsTab, calendarTab, converterTab}) {
+    EXPECT_EQ(tabs->count(), 5);
+    for (int index : {dateRangeTab, settingsTab, occasionsTab, calendarTab, converterTab}) {
         selectTab(index);
         EXPECT_EQ(tabs->selectedIndex(), index);
         EXPECT_TRUE(tabs->viewControllerAt(index)->isInView()) << index;
@@ -287,10 +305,38 @@ TEST_F(MainWindowInput, ADragAcrossTheConverterStepsTheDayAndTheRoundButtonOpens
     input::click(ui.AdjRoundButton);
     platform::AlertController *alert = world.topAlert();
     ASSERT_NE(alert, nullptr);
-    // Cancel and Reset: the window has no settings tab to go to yet.
-    EXPECT_EQ(alert->actions().size(), 2);
-    pressAlertButton(0); // cancel
+    // Settings, Cancel and Reset.
+    EXPECT_EQ(alert->actions().size(), 3);
+    pressAlertButton(1); // cancel
     EXPECT_EQ(world.topAlert(), nullptr);
+}
+
+TEST_F(MainWindowInput, TheConvertersAdjustmentAlertLeadsToTheSettingsTabWhereTheCountGoesOn)
+{
+    core::GlobalSettings::shared().adjustmentNumber = 2;
+    core::GlobalSettings::shared().save();
+    open();
+    Ui::PickerConverterVC &ui = converter().outlets();
+    ASSERT_TRUE(ui.AdjRoundButton->isVisible());
+    input::click(ui.AdjRoundButton);
+    platform::AlertController *alert = world.topAlert();
+    ASSERT_NE(alert, nullptr);
+    ASSERT_EQ(alert->actions().size(), 3);
+    EXPECT_EQ(alert->actions().first().title, platform::localized("goSettings"));
+    pressAlertButton(0);
+    EXPECT_EQ(tabs->selectedIndex(), app::shell::settingsTabIndex);
+    ASSERT_TRUE(settings().isInView());
+    Ui::SettingsVC &page = settings().outlets();
+    EXPECT_EQ(page.adjustmentLabel->text(), QStringLiteral("2"));
+
+    input::click(page.incrementButton);
+    EXPECT_EQ(core::GlobalSettings::shared().adjustmentNumber, 3);
+    EXPECT_EQ(watchSends, QList<std::int64_t>{3});
+    EXPECT_EQ(appReschedules, 1);
+    EXPECT_EQ(widgetReloads, 1);
+    // Back on the converter, the shift shows at once.
+    selectTab(converterTab);
+    EXPECT_EQ(ui.AdjRoundButton->text(), QStringLiteral("3"));
 }
 
 TEST_F(MainWindowInput, TheDateRangeScreenAnswersItsSegmentsWheelsAndButtons)

@@ -5,6 +5,7 @@
 #include "app/notifications/EnableOptionsVC.h"
 #include "app/screens/daterange/DateRangeVC.h"
 #include "app/screens/pickerconverter/PickerConverterVC.h"
+#include "app/screens/settings/SettingsVC.h"
 #include "core/GlobalSettings.h"
 #include "ui_DateRangeVC.h"
 
@@ -22,7 +23,7 @@ void save(QWidget &screen, const QString &name)
     EXPECT_TRUE(screen.grab().save(QDir(dir).filePath(name + QStringLiteral(".png"))));
 }
 
-TEST(Screenshots, OfTheConverterTheDateRangeAndThePromptInBothLanguages)
+TEST(Screenshots, OfTheConverterTheDateRangeSettingsAndThePromptInBothLanguages)
 {
     ASSERT_FALSE(qEnvironmentVariableIsEmpty("QAMARLY_SCREENSHOT_DIR"))
         << "set QAMARLY_SCREENSHOT_DIR to the folder for the screenshots";
@@ -55,6 +56,15 @@ TEST(Screenshots, OfTheConverterTheDateRangeAndThePromptInBothLanguages)
             for (auto *label : range.findChildren<components::MorphingLabel *>())
                 label->setMorphingEnabled(false);
             save(range, QStringLiteral("daterange") + suffix);
+        }
+        {
+            app::screens::SettingsVC settings;
+            settings.resize(420, 700);
+            settings.show();
+            world.settle();
+            for (auto *label : settings.findChildren<components::MorphingLabel *>())
+                label->setMorphingEnabled(false);
+            save(settings, QStringLiteral("settings") + suffix);
         }
         {
             app::notifications::EnableOptionsVC prompt;

@@ -8,6 +8,7 @@
 #include "app/screens/occasions/EventView.h"
 #include "app/screens/occasions/EventsVC.h"
 #include "app/screens/pickerconverter/PickerConverterVC.h"
+#include "app/screens/settings/SettingsVC.h"
 #include "app/shell/MainWindow.h"
 #include "components/carousel/Carousel.h"
 #include "components/visual/DatePicker.h"
@@ -21,12 +22,14 @@
 #include "ui_DateRangeVC.h"
 #include "ui_EventsVC.h"
 #include "ui_PickerConverterVC.h"
+#include "ui_SettingsVC.h"
 
 #include <QAbstractButton>
 #include <QLabel>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSet>
+#include <QSpinBox>
 #include <QTabBar>
 #include <QTest>
 #include <QToolButton>
@@ -39,7 +42,8 @@ namespace {
 constexpr int calendarTab = 0;
 constexpr int converterTab = 1;
 constexpr int rangeTab = 2;
-constexpr int occasionsTab = 3;
+constexpr int settingsTab = 3;
+constexpr int occasionsTab = 4;
 
 const QSize minimumWindow(app::shell::mainWindowMinimumWidth, app::shell::mainWindowMinimumHeight);
 const QSize laptopWindow(420, 700);
@@ -56,6 +60,7 @@ protected:
             {{[] { return new app::screens::CalendarVC; }, "calendarscreen.tabTitle", {}},
              {[] { return new app::screens::PickerConverterVC; }, "converter.tabTitle", {}},
              {[] { return new app::screens::DateRangeVC; }, "daterange.tabTitle", {}},
+             {[] { return new app::screens::SettingsVC; }, "settings.tabTitle", {}},
              {[] { return new app::occasions::EventsVC; }, "occasions.tabTitle", {}}});
         window->resize(size);
         window->show();
@@ -82,6 +87,10 @@ protected:
     app::occasions::EventsVC &occasions()
     {
         return *qobject_cast<app::occasions::EventsVC *>(tabs().viewControllerAt(occasionsTab));
+    }
+    app::screens::SettingsVC &settingsScreen()
+    {
+        return *qobject_cast<app::screens::SettingsVC *>(tabs().viewControllerAt(settingsTab));
     }
     components::Carousel &carousel() { return *occasions().outlets().carousel; }
 
@@ -190,7 +199,7 @@ TEST_F(AppWindow, AtTheMinimumSizeEveryScreenKeepsItsControlsWholeAndApartInBoth
         SCOPED_TRACE(arabic ? "Arabic" : "English");
         open(minimumWindow, arabic);
         EXPECT_EQ(window->size(), minimumWindow);
-        for (int tab : {calendarTab, converterTab, rangeTab, occasionsTab}) {
+        for (int tab : {calendarTab, converterTab, rangeTab, settingsTab, occasionsTab}) {
             SCOPED_TRACE(tab);
             selectTab(tab);
             stillMorphing();
@@ -371,7 +380,7 @@ TEST_F(AppWindow, TheKeyboardFocusIsPlainOnEveryControlItReachesInBothDirections
         open(laptopWindow, arabic);
         core::GlobalSettings::shared().adjustmentNumber = 1; // so the round button shows
         core::GlobalSettings::shared().save();
-        for (int tab : {calendarTab, converterTab, rangeTab, occasionsTab}) {
+        for (int tab : {calendarTab, converterTab, rangeTab, settingsTab, occasionsTab}) {
             SCOPED_TRACE(tab);
             selectTab(tab);
             if (tab == converterTab)
@@ -398,6 +407,12 @@ TEST_F(AppWindow, TheKeyboardFocusIsPlainOnEveryControlItReachesInBothDirections
                 << "the tab bar";
             if (tab == occasionsTab) {
                 EXPECT_TRUE(reached.contains(&carousel()));
+            } else if (tab == settingsTab) {
+                EXPECT_TRUE(reachedKind([](QWidget *w) { return qobject_cast<QSpinBox *>(w) != nullptr; }))
+                    << "the adjustment's spin box";
+                EXPECT_TRUE(reachedKind([](QWidget *w) {
+                    return w->objectName() == QLatin1String("incrementButton");
+                })) << "the + button";
             } else {
                 EXPECT_TRUE(reachedKind([](QWidget *w) { return qobject_cast<QTabBar *>(w) != nullptr; }))
                     << "the calendar selector";
@@ -474,8 +489,10 @@ TEST_F(AppWindow, WhiteTextStaysLegibleOverEveryWallpaper)
         {rangeTab, range().outlets().pickerPanel},
         {rangeTab, range().outlets().resultPanel},
         {occasionsTab, occasions().outlets().titleLabel},
+        {settingsTab, settingsScreen().outlets().adjustmentCaptionLabel},
+        {settingsTab, settingsScreen().outlets().adjustmentHintLabel},
     };
-    for (int tab : {converterTab, rangeTab, occasionsTab}) {
+    for (int tab : {converterTab, rangeTab, settingsTab, occasionsTab}) {
         selectTab(tab);
         stillMorphing();
         QWidget *screen = tabs().viewControllerAt(tab);

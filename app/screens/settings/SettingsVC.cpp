@@ -1,0 +1,233 @@
+#include "app/screens/settings/SettingsVC.h"
+
+#include "app/notifications/CustomError.h"
+#include "app/store/RatingPrompt.h"
+#include "components/visual/ReadableColumn.h"
+#include "core/GlobalSettings.h"
+#include "core/LocalizedNumber.h"
+#include "core/RGConv.h"
+#include "platform/bundle/BundleInfo.h"
+#include "platform/localization/Localization.h"
+#include "platform/system/Console.h"
+#include "platform/ui/AlertController.h"
+#include "platform/ui/MailComposer.h"
+#include "platform/ui/ShareDialog.h"
+#include "platform/ui/UrlOpener.h"
+#include "ui_SettingsVC.h"
+
+#include <QSignalBlocker>
+#include <algorithm>
+
+namespace app::screens {
+
+namespace {
+
+// The subject's name when the bundle gives none.
+const QString shortAppName = QStringLiteral("Qamarly");
+
+} // namespace
+
+SettingsVC::SettingsVC(QWidget *parent)
+    : platform::ViewController(parent), ui_(std::make_unique<Ui::SettingsVC>()),
+      settings_(core::GlobalSettings::shared())
+{
+    ui_->setupUi(this);
+    setObjectName(QStringLiteral("SettingsVC"));
+    // The layout's own button rules name their panel, so they outrank the
+    // shared focus ring; the ring is given again at their rank.
+    setStyleSheet(
+        styleSheet() + components::legibilityStyleSheet() +
+        QStringLiteral("#linksPanel QPushButton:focus, QPushButton#moreSettingsButton:focus { border: 3px "
+                       "solid %1; padding: 1px 11px; }\n"
+                       "QPushButton#incrementButton:focus, QPushButton#decrementButton:focus, "
+                       "QSpinBox:focus { border: 3px solid %1; }\n")
+            .arg(QLatin1String(components::focusRingColor)));
+    components::makeReadableColumn(ui_->wallpaperImageView, components::readableColumnWidth);
+
+    ui_->adjustmentCaptionLabel->setText(platform::localized("settings.adjustmentCaption"));
+    ui_->adjustmentUnitLabel->setText(platform::localized("settings.adjustmentUnit"));
+    ui_->adjustmentHintLabel->setText(platform::localized("settings.adjustmentHint"));
+    ui_->stepperCaptionLabel->setText(platform::localized("settings.stepperCaption"));
+    // "+" and "−" alone say little to a screen reader.
+    for (auto [button, key] : {std::pair{ui_->incrementButton, "settings.increment"},
+                               std::pair{ui_->decrementButton, "settings.decrement"}}) {
+        button->setToolTip(platform::localized(key));
+        button->setAccessibleName(platform::localized(key));
+    }
+    ui_->emailButton->setText(platform::localized("settings.feedback"));
+    ui_->tellFriendButton->setText(platform::localized("settings.tellFriend"));
+    ui_->rateAppButton->setText(platform::localized("settings.rate"));
+    ui_->ourAppsButton->setText(platform::localized("settings.ourApps"));
+    ui_->facebookButton->setText(platform::localized("settings.social"));
+    ui_->moreSettingsButton->setText(platform::localized("settings.more"));
+    ui_->adjustmentLabel->setTextColor(QColor(0x1c, 0x3a, 0x4a));
+    ui_->adjustmnetStpper->setRange(int(-core::RGConv::maximumAdjustment),
+                                    int(core::RGConv::maximumAdjustment));
+    ui_->adjustmnetStpper->setAccessibleName(platform::localized("settings.stepperCaption"));
+    ui_->moreSettingsButton->hide();
+
+    connect(ui_->incrementButton, &QPushButton::clicked, this, &SettingsVC::incrementalAdjust);
+    connect(ui_->decrementButton, &QPushButton::clicked, this, &SettingsVC::decrementalAdjust);
+    connect(ui_->adjustmnetStpper, &QSpinBox::valueChanged, this, &SettingsVC::adjustmentStepperValueChanged);
+    connect(ui_->emailButton, &QPushButton::clicked, this, &SettingsVC::emailAction);
+    connect(ui_->tellFriendButton, &QPushButton::clicked, this, &SettingsVC::tellFriendButtonAction);
+    connect(ui_->rateAppButton, &QPushButton::clicked, this, &SettingsVC::rateAppAction);
+    connect(ui_->ourAppsButton, &QPushButton::clicked, this, &SettingsVC::ourAppsAction);
+    connect(ui_->facebookButton, &QPushButton::clicked, this, &SettingsVC::facebookAction);
+    connect(ui_->moreSettingsButton, &QPushButton::clicked, this, &SettingsVC::moreSettingsButtonAction);
+}
+
+SettingsVC::~SettingsVC() = default;
+
+void SettingsVC::setServices(SettingsServices services)
+{
+    services_ = std::move(services);
+    ui_->moreSettingsButton->setVisible(bool(services_.presentMoreSettings));
+}
+
+void SettingsVC::viewWillAppear()
+{
+    ui_->wallpaperImageView->setImageName(core::GlobalSettings::currentWallpaperName());
+    adjNumber_ = settings_.adjustmentNumber;
+    showAdjustment();
+}
+
+void SettingsVC::showAdjustment()
+{
+    ui_->adjustmentLabel->setText(core::localizedNumber(adjNumber_));
+    // Moving the spin box here is not the user's change of it.
+    const QSignalBlocker quiet(ui_->adjustmnetStpper);
+    ui_->adjustmnetStpper->setValue(int(std::clamp<std::int64_t>(adjNumber_, -core::RGConv::maximumAdjustment,
+                                                                 core::RGConv::maximumAdjustment)));
+    ui_->incrementButton->setEnabled(adjNumber_ < core::RGConv::maximumAdjustment);
+    ui_->decrementButton->setEnabled(adjNumber_ > -core::RGConv::maximumAdjustment);
+}
+
+void SettingsVC::incrementalAdjust()
+{
+    adjustBy(+1);
+}
+
+void SettingsVC::decrementalAdjust()
+{
+    adjustBy(-1);
+}
+
+void SettingsVC::adjustmentStepperValueChanged()
+{
+    applyStepperValue();
+}
+
+void SettingsVC::adjustBy(std::int64_t step)
+{
+    // Every converter reads an adjustment beyond the limit as 0, so a count
+    // past it would show one number and shift dates by another.
+    const std::int64_t days = adjNumber_ + step;
+    if (!core::RGConv::isUsableAdjustment(days))
+        return;
+    applyAdjustment(days);
+}
+
+void SettingsVC::applyStepperValue()
+{
+    applyAdjustment(ui_->adjustmnetStpper->value());
+}
+
+void SettingsVC::applyAdjustment(std::int64_t days)
+{
+    adjNumber_ = days;
+    showAdjustment();
+    settings_.adjustmentNumber = adjNumber_;
+    settings_.save();
+    // The watch is sent what is in memory, so after the save.
+    if (services_.sendAdjustmentToWatch)
+        services_.sendAdjustmentToWatch();
+    if (services_.rescheduleNotifications) {
+        try {
+            services_.rescheduleNotifications();
+        } catch (const notifications::CustomError &) {
+            // Alerts not permitted: there is nothing to reschedule.
+        }
+    }
+    if (services_.reloadWidgetTimelines)
+        services_.reloadWidgetTimelines();
+}
+
+void SettingsVC::emailAction()
+{
+    composeFeedbackMail();
+}
+
+void SettingsVC::composeFeedbackMail()
+{
+    const platform::BundleInfo bundle = platform::BundleInfo::main();
+    const QString name = bundle.displayName.isEmpty() ? shortAppName : bundle.displayName;
+    if (bundle.shortVersion.isEmpty()) {
+        platform::consoleLog(QStringLiteral("No version to put in the feedback e-mail's subject"));
+        return;
+    }
+    if (!platform::MailComposer::canSendMail()) {
+        showMailUnavailable();
+        return;
+    }
+    platform::MailMessage message;
+    message.recipients = {bundle.supportEmail};
+    message.subject = name + QStringLiteral(": V") + bundle.shortVersion;
+    message.body = platform::localized("emailBody");
+    // A mail program that would not start is no mail program either.
+    if (!platform::MailComposer::compose(message))
+        showMailUnavailable();
+}
+
+void SettingsVC::showMailUnavailable()
+{
+    // The message names the mailbox, so the user can still write from elsewhere.
+    const QString message =
+        platform::localized("emailErrorMsg").arg(platform::BundleInfo::main().supportEmail);
+    auto *alert = new platform::AlertController(platform::localized("notice"), message, this);
+    alert->addAction(platform::localized("ok"), platform::AlertController::ActionStyle::Cancel);
+    alert->showOver(this);
+}
+
+void SettingsVC::tellFriendButtonAction()
+{
+    (new platform::ShareDialog(platform::localized("TellFriend"), this))->showOver(this);
+}
+
+void SettingsVC::rateAppAction()
+{
+    if (services_.openRatingsPage)
+        services_.openRatingsPage();
+    else
+        store::RatingPrompt::sharedInstance().openRatingsPageInAppStore();
+}
+
+void SettingsVC::ourAppsAction()
+{
+    openFirstAvailable({platform::BundleInfo::main().makerAppsUrl});
+}
+
+void SettingsVC::facebookAction()
+{
+    const platform::BundleInfo bundle = platform::BundleInfo::main();
+    openFirstAvailable({bundle.socialAppUrl, bundle.socialWebUrl});
+}
+
+void SettingsVC::moreSettingsButtonAction()
+{
+    if (services_.presentMoreSettings)
+        services_.presentMoreSettings(*this);
+}
+
+bool SettingsVC::openFirstAvailable(const QList<QUrl> &addresses)
+{
+    platform::UrlOpener &opener = platform::UrlOpener::shared();
+    for (const QUrl &address : addresses) {
+        // A handler that fails to start leaves the next address a chance.
+        if (!address.isEmpty() && opener.canOpen(address) && opener.open(address))
+            return true;
+    }
+    return false;
+}
+
+} // namespace app::screens
