@@ -12,6 +12,8 @@
 #include "app/shell/AppDelegate.h"
 #include "platform/widgets/WidgetCenter.h"
 
+#include <type_traits>
+
 namespace app {
 
 namespace {
@@ -19,6 +21,7 @@ namespace {
 // the watch link, the notification scheduler and the widgets.
 template <typename Services> Services reachingEverySurface(Services services)
 {
+    static_assert(std::is_base_of_v<screens::AdjustmentServices, Services>);
     services.sendAdjustmentToWatch = [] { shell::sendAdjustmentToWatch(); };
     services.rescheduleNotifications = [] {
         notifications::NotificationScheduler::shared().rescheduleNotifications();

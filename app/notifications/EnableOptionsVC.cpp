@@ -1,6 +1,7 @@
 #include "app/notifications/EnableOptionsVC.h"
 
 #include "app/notifications/CustomError.h"
+#include "app/notifications/NotEnabledAlert.h"
 #include "app/notifications/NotificationScheduler.h"
 #include "components/visual/ReadableColumn.h"
 #include "core/GlobalSettings.h"
@@ -14,28 +15,6 @@
 #include <QTimer>
 
 namespace app::notifications {
-
-namespace {
-EnableOptionsVC::SettingsOpener &settingsOpener()
-{
-    static EnableOptionsVC::SettingsOpener opener;
-    return opener;
-}
-} // namespace
-
-void EnableOptionsVC::setApplicationSettingsOpener(SettingsOpener opener)
-{
-    settingsOpener() = std::move(opener);
-}
-
-namespace {
-bool openSettings(QWidget *over)
-{
-    if (const EnableOptionsVC::SettingsOpener &open = settingsOpener())
-        return open();
-    return platform::openApplicationSettings(over);
-}
-} // namespace
 
 EnableOptionsVC::EnableOptionsVC(QWidget *parent)
     : platform::ViewController(parent), ui_(std::make_unique<Ui::EnableOptionsVC>()),
@@ -179,17 +158,7 @@ void EnableOptionsVC::checkPermission()
 
 void EnableOptionsVC::showNotEnabledAlert()
 {
-    // One alert at a time, however often the application comes back.
-    if (notEnabledAlert_)
-        return;
-    auto *alert = new platform::AlertController(QString::fromLatin1(notEnabledTitle),
-                                                platform::localized("NotificationsNotEnabledMessage"), this);
-    alert->addAction(platform::localized("ok"), platform::AlertController::ActionStyle::Cancel);
-    QPointer<EnableOptionsVC> self(this);
-    alert->addAction(platform::localized("settings"), platform::AlertController::ActionStyle::Destructive,
-                     [self] { QTimer::singleShot(0, [self] { openSettings(self); }); });
-    notEnabledAlert_ = alert;
-    alert->showOver(this);
+    notifications::showNotEnabledAlert(this, notEnabledAlert_);
 }
 
 } // namespace app::notifications

@@ -56,16 +56,8 @@ public:
     bool isWaitingForPermission() const;
     bool isObservingActivation() const { return static_cast<bool>(activation_); }
 
-    // How the "settings" button opens this application's page of the
-    // platform settings; returns false when it cannot (then nothing happens).
-    // The platform's page by default; an empty opener puts that back.
-    using SettingsOpener = std::function<bool()>;
-    static void setApplicationSettingsOpener(SettingsOpener opener);
     // How the permission is rescheduled for; the scheduler's by default.
     void setRescheduleNotifications(std::function<void()> reschedule) { reschedule_ = std::move(reschedule); }
-
-    // The alert's title, the fixed text the platform shows.
-    static constexpr const char *notEnabledTitle = "NotificationsNotEnabled";
 
 private:
     void startObserving();
@@ -81,7 +73,6 @@ private:
     // Permission changed on the settings page, which is a window of this
     // application: leaving it need not make the application active again.
     QMetaObject::Connection permissionChange_;
-    // The alert is re-parented to the window, so it is tracked here.
     QPointer<platform::AlertController> notEnabledAlert_;
 };
 

@@ -1,6 +1,5 @@
 #include "app/screens/pickerconverter/PickerConverterVC.h"
 
-#include "app/notifications/CustomError.h"
 #include "app/notifications/EnableOptionsVC.h"
 #include "app/screens/pickerconverter/AdjustmentMessage.h"
 #include "app/shell/TabScreens.h"
@@ -348,17 +347,7 @@ void PickerConverterVC::resetAdjustment()
 {
     settings_.adjustmentNumber = 0;
     settings_.save();
-    if (services_.sendAdjustmentToWatch)
-        services_.sendAdjustmentToWatch();
-    if (services_.rescheduleNotifications) {
-        try {
-            services_.rescheduleNotifications();
-        } catch (const notifications::CustomError &) {
-            // Alerts not permitted: there is nothing to reschedule.
-        }
-    }
-    if (services_.reloadWidgetTimelines)
-        services_.reloadWidgetTimelines();
+    services_.adjustmentChanged();
     viewWillAppear();
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/screens/AdjustmentServices.h"
+
 #include <functional>
 
 namespace platform {
@@ -11,12 +13,8 @@ namespace app::screens {
 // What the settings screen reaches outside itself, handed in by whoever
 // makes it (the application's own in app/Composition.cpp, doubles in tests).
 // An empty one is skipped.
-struct SettingsServices
+struct SettingsServices : AdjustmentServices
 {
-    std::function<void()> sendAdjustmentToWatch;
-    // May throw notifications::CustomError; the screen ignores that failure.
-    std::function<void()> rescheduleNotifications;
-    std::function<void()> reloadWidgetTimelines;
     // Presents the wallpaper and notification screen over `presenter`. While
     // none is given, the screen offers no button for it.
     std::function<void(platform::ViewController &presenter)> presentMoreSettings;

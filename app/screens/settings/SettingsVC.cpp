@@ -1,6 +1,5 @@
 #include "app/screens/settings/SettingsVC.h"
 
-#include "app/notifications/CustomError.h"
 #include "app/store/RatingPrompt.h"
 #include "components/visual/ReadableColumn.h"
 #include "core/GlobalSettings.h"
@@ -139,18 +138,7 @@ void SettingsVC::applyAdjustment(std::int64_t days)
     showAdjustment();
     settings_.adjustmentNumber = adjNumber_;
     settings_.save();
-    // The watch is sent what is in memory, so after the save.
-    if (services_.sendAdjustmentToWatch)
-        services_.sendAdjustmentToWatch();
-    if (services_.rescheduleNotifications) {
-        try {
-            services_.rescheduleNotifications();
-        } catch (const notifications::CustomError &) {
-            // Alerts not permitted: there is nothing to reschedule.
-        }
-    }
-    if (services_.reloadWidgetTimelines)
-        services_.reloadWidgetTimelines();
+    services_.adjustmentChanged();
 }
 
 void SettingsVC::emailAction()

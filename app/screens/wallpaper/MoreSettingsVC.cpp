@@ -1,6 +1,7 @@
 #include "app/screens/wallpaper/MoreSettingsVC.h"
 
 #include "app/notifications/CustomError.h"
+#include "app/notifications/NotEnabledAlert.h"
 #include "app/notifications/NotificationScheduler.h"
 #include "app/screens/wallpaper/WallpaperCard.h"
 #include "components/visual/ReadableColumn.h"
@@ -27,28 +28,10 @@ constexpr int captionCornerRadius = 10;
 // Room above and below a card for its focus ring.
 constexpr int carouselPadding = 12;
 
-MoreSettingsVC::SettingsOpener &settingsOpener()
-{
-    static MoreSettingsVC::SettingsOpener opener;
-    return opener;
-}
-
-bool openSettings(QWidget *over)
-{
-    if (const MoreSettingsVC::SettingsOpener &open = settingsOpener())
-        return open();
-    return platform::openApplicationSettings(over);
-}
-
 constexpr platform::AuthorizationOptions everyOption = platform::AuthorizationOption::badge |
                                                        platform::AuthorizationOption::sound |
                                                        platform::AuthorizationOption::alert;
 } // namespace
-
-void MoreSettingsVC::setApplicationSettingsOpener(SettingsOpener opener)
-{
-    settingsOpener() = std::move(opener);
-}
 
 MoreSettingsVC::MoreSettingsVC(QWidget *parent)
     : platform::ViewController(parent), ui_(std::make_unique<Ui::MoreSettingsVC>()),
@@ -250,19 +233,7 @@ void MoreSettingsVC::disableNotificationSwitches()
 
 void MoreSettingsVC::showNotEnabledAlert()
 {
-    // One alert at a time, however often the screen appears.
-    // (The alert is moved to the window it is shown over, so it is known by
-    // its pointer rather than its parent.)
-    if (notEnabledAlert_ && platform::AlertController::shownAlerts().contains(notEnabledAlert_.data()))
-        return;
-    auto *alert = new platform::AlertController(QString::fromLatin1(notEnabledTitle),
-                                                platform::localized("NotificationsNotEnabledMessage"), this);
-    notEnabledAlert_ = alert;
-    alert->addAction(platform::localized("ok"), platform::AlertController::ActionStyle::Cancel);
-    QPointer<MoreSettingsVC> self(this);
-    alert->addAction(platform::localized("settings"), platform::AlertController::ActionStyle::Destructive,
-                     [self] { QTimer::singleShot(0, [self] { openSettings(self); }); });
-    alert->showOver(this);
+    notifications::showNotEnabledAlert(this, notEnabledAlert_);
 }
 
 int MoreSettingsVC::numberOfItemsInCarousel(components::Carousel *)

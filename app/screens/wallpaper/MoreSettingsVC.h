@@ -72,15 +72,6 @@ public:
     const QStringList &wallpapersArray() const { return wallpapersArray_; }
     Ui::MoreSettingsVC &outlets() { return *ui_; }
 
-    // How the alert's "settings" button opens this application's page of the
-    // platform settings; returns false when it cannot. The platform's page by
-    // default; an empty opener puts that back.
-    using SettingsOpener = std::function<bool()>;
-    static void setApplicationSettingsOpener(SettingsOpener opener);
-
-    // The alert's title, the fixed text the platform shows.
-    static constexpr const char *notEnabledTitle = "NotificationsNotEnabled";
-
 signals:
     // The screen was closed and is about to be deleted.
     void closed();

@@ -2,6 +2,7 @@
 // permission requested, settled.
 #include "app/notifications/EnableOptionsVC.h"
 
+#include "app/notifications/NotEnabledAlert.h"
 #include "app/screens/ScreenTestSupport.h"
 #include "core/GlobalSettings.h"
 #include "core/SharedDefaults.h"
@@ -30,14 +31,14 @@ protected:
         prompt->setRescheduleNotifications([this] { ++reschedules; });
         presenter.presentViewController(prompt);
         world.settle();
-        EnableOptionsVC::setApplicationSettingsOpener([this] {
+        app::notifications::setApplicationSettingsOpener([this] {
             ++settingsOpened;
             return true;
         });
     }
     void TearDown() override
     {
-        EnableOptionsVC::setApplicationSettingsOpener({});
+        app::notifications::setApplicationSettingsOpener({});
         // Leave no screen presented over one that is about to go.
         if (presenter.presentedViewController())
             presenter.dismissViewController();

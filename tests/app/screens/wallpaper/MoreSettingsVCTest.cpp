@@ -3,6 +3,7 @@
 // keys and clicks on the switches, the alert and the settings page.
 #include "app/screens/wallpaper/MoreSettingsVC.h"
 
+#include "app/notifications/NotEnabledAlert.h"
 #include "app/notifications/NotificationScheduler.h"
 #include "app/screens/ScreenTestSupport.h"
 #include "app/screens/wallpaper/WallpaperCard.h"
@@ -43,7 +44,7 @@ protected:
     }
     ~MoreSettingsTest() override
     {
-        MoreSettingsVC::setApplicationSettingsOpener({});
+        app::notifications::setApplicationSettingsOpener({});
         if (platform::AppSettingsWindow *page = platform::AppSettings::shared().window())
             page->close();
         if (presenter.presentedViewController())
@@ -448,7 +449,7 @@ TEST_F(MoreSettingsTest, WithAlertsDeniedTheSwitchesGoOffAndTheSettingsPageBring
 TEST_F(MoreSettingsTest, TheSettingsButtonOpensThePageOnlyFromTheEventLoop)
 {
     int opened = 0;
-    MoreSettingsVC::setApplicationSettingsOpener([&opened] {
+    app::notifications::setApplicationSettingsOpener([&opened] {
         ++opened;
         return true;
     });
