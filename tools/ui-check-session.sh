@@ -23,8 +23,26 @@ cleanup() {
 }
 trap cleanup EXIT
 
-win=$(xdotool search --sync --onlyvisible --name '^Qamarly$' | head -1)
+# The main window: the largest visible one of the application's (its title
+# is translated, and dialogs may be up first).
+main_window() {
+  local best="" area=0 id w h
+  for id in $(xdotool search --onlyvisible --pid "$app" 2>/dev/null); do
+    eval "$(xdotool getwindowgeometry --shell "$id")"
+    w=$WIDTH h=$HEIGHT
+    if [ $((w * h)) -gt "$area" ]; then best=$id area=$((w * h)); fi
+  done
+  echo "$best"
+}
+for _ in $(seq 100); do
+  win=$(main_window)
+  [ -n "$win" ] && break
+  sleep 0.1
+done
+[ -n "$win" ] || { echo "$TAG: no window appeared" >&2; exit 1; }
+# Windows come and go while it starts: settle, then look again.
 sleep 1.5
+win=$(main_window)
 
 # The window's content area on the screen (xwininfo, unlike xdotool, does not
 # count the window manager's frame twice).
@@ -85,17 +103,26 @@ tab() {
   click $((X + WIDTH * (2 * index + 1) / (2 * count))) $((Y + HEIGHT - 18))
 }
 
+# Windows of the application besides the main one: its permission dialogs.
+dialogs() { xdotool search --onlyvisible --pid "$app" 2>/dev/null | grep -vx "$win" || true; }
+
+# The calendar tab asks for calendar access first: decline with Escape.
+shot calendar-access 1
+[ -n "$(dialogs)" ] || echo "$TAG: the calendar tab asked for no calendar access" >&2
+keys Escape
+[ -z "$(dialogs)" ] || echo "$TAG: Escape left the calendar access dialog open" >&2
+shot calendar
+# The converter opens with the first-run notification prompt. The keyboard
+# starts on its enable button; the next one closes it.
+tab 1
 shot first-run-prompt 1
-# The keyboard starts on the prompt's enable button; the next one closes it.
 keys Tab space
 # Had the keyboard been elsewhere, the permission dialog would ask now: decline it.
-if xdotool search --onlyvisible --name '^Notifications' >/dev/null 2>&1; then
+if [ -n "$(dialogs)" ]; then
   echo "$TAG: the prompt's keyboard focus was not on its enable button" >&2
   keys Escape
   keys Tab space
 fi
-shot calendar
-tab 1
 shot converter
 click $(at 0.25 168)     # the Hijri segment
 shot converter-hijri
@@ -132,12 +159,26 @@ click $(at 0.24 118)     # + twice, then − once
 click $(at 0.24 118)
 click $(at -0.24 118)
 shot settings-adjusted
-click $(at 0 334)        # feedback: a mail program, or the notice without one
+click $(at 0 390)        # feedback: a mail program, or the notice without one
 shot settings-feedback
 keys Escape
-click $(at 0 382)        # tell a friend: the share dialog
+click $(at 0 438)        # tell a friend: the share dialog
 shot settings-share
 keys Escape
+click $(at 0 324)        # wallpaper and notifications
+shot more-settings 1.5
+# First visit: the notification question, and the alert that they are off.
+for _ in 1 2; do
+  sleep 0.5
+  [ -z "$(dialogs)" ] || keys Escape
+done
+[ -z "$(dialogs)" ] || echo "$TAG: Escape left a dialog of the wallpaper screen open" >&2
+shot more-settings-answered
+geometry
+drag $((X + WIDTH / 2)) $((Y + 200)) -200 # the next wallpaper or two
+shot more-settings-dragged 1.5
+keys Escape              # done
+shot settings-after-wallpaper
 keys Tab Tab
 shot settings-focus
 

@@ -17,6 +17,7 @@
 #include <QKeyEvent>
 #include <QPointer>
 #include <QTimer>
+#include <utility>
 
 namespace app::wallpaper {
 
@@ -189,6 +190,7 @@ void MoreSettingsVC::dailyNotificationSwitch()
 
 void MoreSettingsVC::requestAuthorization()
 {
+    awaitingAnswer_ = true;
     center_.requestAuthorization(everyOption, [self = QPointer<MoreSettingsVC>(this)](bool) {
         // The question is asked in a window of this application, which need
         // not make it active again: look at the answer once it is in.
@@ -196,10 +198,18 @@ void MoreSettingsVC::requestAuthorization()
             QCoreApplication::instance(),
             [self] {
                 if (self)
-                    self->checkPermession();
+                    self->authorizationAnswered();
             },
             Qt::QueuedConnection);
     });
+}
+
+void MoreSettingsVC::authorizationAnswered()
+{
+    awaitingAnswer_ = false;
+    checkPermession();
+    if (std::exchange(alertAfterAnswer_, false) && !alertsAllowed())
+        showNotEnabledAlert();
 }
 
 void MoreSettingsVC::checkPermession()
@@ -233,6 +243,10 @@ void MoreSettingsVC::disableNotificationSwitches()
 
 void MoreSettingsVC::showNotEnabledAlert()
 {
+    if (awaitingAnswer_) {
+        alertAfterAnswer_ = true;
+        return;
+    }
     notifications::showNotEnabledAlert(this, notEnabledAlert_);
 }
 

@@ -87,6 +87,7 @@ private:
     void disableNotificationSwitches();
     // Badge, sound and alert.
     void requestAuthorization();
+    void authorizationAnswered();
     void showNotEnabledAlert();
     // The index the stored wallpaper has in the chooser (0 for one out of range).
     int storedWallpaperIndex() const;
@@ -100,6 +101,10 @@ private:
     QMetaObject::Connection permissionChange_;
     QPointer<platform::AlertController> notEnabledAlert_;
     bool closing_ = false;
+    // The permission question is up: the alert that notifications are off
+    // waits for its answer rather than stand beside it.
+    bool awaitingAnswer_ = false;
+    bool alertAfterAnswer_ = false;
 };
 
 } // namespace app::wallpaper

@@ -1,5 +1,7 @@
 #include "platform/notifications/testing/TestNotificationCenter.h"
 
+#include <utility>
+
 namespace platform {
 
 TestNotificationCenter::TestNotificationCenter()
@@ -43,12 +45,44 @@ void TestNotificationCenter::setAddError(const QString &error)
     addError_ = error;
 }
 
+void TestNotificationCenter::setAuthorizationAnswersHeld(bool held)
+{
+    std::lock_guard lock(mutex_);
+    answersHeld_ = held;
+}
+
 void TestNotificationCenter::requestAuthorization(AuthorizationOptions, std::function<void(bool)> completion)
+{
+    {
+        std::lock_guard lock(mutex_);
+        calls_ << QStringLiteral("requestAuthorization");
+        if (answersHeld_) {
+            heldCompletion_ = std::move(completion);
+            held_ = true;
+            return;
+        }
+    }
+    answer(std::move(completion));
+}
+
+bool TestNotificationCenter::answerAuthorization()
+{
+    std::function<void(bool)> completion;
+    {
+        std::lock_guard lock(mutex_);
+        if (!std::exchange(held_, false))
+            return false;
+        completion = std::exchange(heldCompletion_, {});
+    }
+    answer(std::move(completion));
+    return true;
+}
+
+void TestNotificationCenter::answer(std::function<void(bool)> completion)
 {
     bool granted;
     {
         std::lock_guard lock(mutex_);
-        calls_ << QStringLiteral("requestAuthorization");
         if (settings_.authorizationStatus == AuthorizationStatus::notDetermined) {
             settings_.authorizationStatus =
                 answerGrant_ ? AuthorizationStatus::authorized : AuthorizationStatus::denied;

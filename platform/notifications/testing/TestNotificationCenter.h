@@ -15,6 +15,11 @@ public:
 
     // The answer requestAuthorization gives while the status is not determined.
     void setAuthorizationAnswer(bool grant, AuthorizationOptions options);
+    // While held, a request waits for answerAuthorization(), as a person
+    // takes a moment to answer the question.
+    void setAuthorizationAnswersHeld(bool held);
+    // Gives the held request its answer; false when none is waiting.
+    bool answerAuthorization();
     void setSettings(const NotificationSettings &settings);
     // As the settings page would; refused while a keep failure is set.
     bool setNotificationSettings(const NotificationSettings &settings) override;
@@ -50,10 +55,15 @@ public:
     void clearCalls();
 
 private:
+    void answer(std::function<void(bool)> completion);
+
     mutable std::mutex mutex_;
     NotificationSettings settings_;
     bool answerGrant_ = true;
     AuthorizationOptions answerOptions_ = AuthorizationOption::alert | AuthorizationOption::badge;
+    bool answersHeld_ = false;
+    bool held_ = false;
+    std::function<void(bool)> heldCompletion_;
     QString addError_;
     bool keepSettingsFails_ = false;
     QList<NotificationRequest> pending_;

@@ -383,6 +383,38 @@ TEST_F(MoreSettingsTest, TheFirstVisitAsksForPermissionOnceAndSetsTheFlag)
     }
 }
 
+// On the desktop the question is a window of its own: the alert that
+// notifications are off waits for the answer instead of standing beside it.
+TEST_F(MoreSettingsTest, TheOffAlertWaitsForTheAnswerToTheFirstQuestion)
+{
+    for (const bool grant : {false, true}) {
+        SCOPED_TRACE(grant);
+        settings().enableNotificationsClicked = false;
+        settings().dailyNotificationEnabled = true;
+        settings().save();
+        world.center->setSettings({});
+        world.center->setAuthorizationAnswer(
+            grant, grant ? platform::AuthorizationOptions(platform::AuthorizationOption::alert) : 0);
+        world.center->setAuthorizationAnswersHeld(true);
+        present();
+        EXPECT_EQ(world.topAlert(), nullptr);
+        EXPECT_FALSE(dailySwitch().isEnabled());
+        EXPECT_FALSE(settings().dailyNotificationEnabled);
+
+        ASSERT_TRUE(world.center->answerAuthorization());
+        world.settle();
+        EXPECT_EQ(world.topAlert() != nullptr, !grant);
+        // Granted: back on, to be switched on again by hand.
+        EXPECT_EQ(dailySwitch().isEnabled(), grant);
+        EXPECT_FALSE(dailySwitch().isChecked());
+        if (world.topAlert())
+            world.topAlert()->reject();
+        world.center->setAuthorizationAnswersHeld(false);
+        presenter.dismissViewController();
+        world.settle();
+    }
+}
+
 TEST_F(MoreSettingsTest, WithAlertsDeniedTheSwitchesGoOffAndTheSettingsPageBringsThemBack)
 {
     world.center->setApplicationIconBadgeNumber(9);
