@@ -3,12 +3,20 @@
 #include "platform/calendar/Calendar.h"
 
 #include <QString>
+#include <initializer_list>
 #include <optional>
+#include <vector>
 
 namespace app::cli {
 
 // "YYYY-MM-DD" read on `calendar`: the first moment of that day. No value for
 // text of another shape or a day the calendar does not have.
+// "1447-9-1" split into its numbers when it has exactly `widths.size()`
+// groups of 1 to widths[i] ASCII digits joined by '-', the first one
+// optionally negative; no value otherwise.
+std::optional<std::vector<qint64>> parseNumberGroups(QStringView text, std::initializer_list<int> widths,
+                                                     bool negativeFirst);
+
 std::optional<platform::Instant> parseDayArgument(const QString &text, const platform::Calendar &calendar);
 // "gregorian" or "hijri" (also "islamicUmmAlQura").
 std::optional<platform::CalendarIdentifier> parseCalendarArgument(const QString &text);
