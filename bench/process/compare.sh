@@ -88,6 +88,14 @@ header() { printf '%-40s %12s %12s %8s\n' "$1" "ours" "baseline" "ratio"; }
 "$qamarly" settings set enableOptionRequested true >/dev/null 2>&1 || true
 "$qamarly" settings set enableNotificationsClicked true >/dev/null 2>&1 || true
 mkdir -p "$XDG_DATA_HOME/qamarly/calendars/home"
+# Calendar access answered on an earlier start, so no question covers the window.
+python3 - "$XDG_CONFIG_HOME/qamarly/org.qamarly.Qamarly.sqlite" <<'PY'
+import sqlite3, sys
+db = sqlite3.connect(sys.argv[1])
+db.execute("CREATE TABLE IF NOT EXISTS defaults (key TEXT PRIMARY KEY NOT NULL, type TEXT NOT NULL, value)")
+db.execute("INSERT OR REPLACE INTO defaults VALUES ('CalendarAccess', 'integer', 1)")
+db.commit()
+PY
 
 if [ "$only" != window ]; then
   header "command (whole process)  vs bare-icu-convert"
