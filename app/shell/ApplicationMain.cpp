@@ -8,6 +8,7 @@
 #include "platform/localization/Localization.h"
 #include "platform/notifications/AuthorizationDialog.h"
 #include "platform/notifications/DeliveryAgentLauncher.h"
+#include "platform/notifications/ForegroundLink.h"
 #include "platform/system/Console.h"
 #include "platform/system/Device.h"
 #include "platform/ui/Window.h"
@@ -50,6 +51,7 @@ int applicationMain(int argc, char **argv, const std::vector<TabScreen> &tabs)
     }
 
     platform::installAuthorizationDialog();
+    platform::installForegroundBusLink();
     platform::installEventAccessDialog();
     AppDelegate delegate;
     std::unique_ptr<platform::Window> window = makeMainWindow(tabs);

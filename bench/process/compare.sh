@@ -6,7 +6,8 @@
 #     QMainWindow with a QLabel), on an X display: $DISPLAY when set, else a
 #     private Xvfb with openbox (tools/install-deps.sh xvfb openbox).
 # Rounds interleave the two sides of a pair and swap their order each round;
-# the table gives medians and their ratio.
+# the table gives medians and their ratio: elapsed time, and for commands also
+# CPU time, which a busy machine disturbs less.
 #
 #   bench/process/compare.sh [BUILD_DIR] [ROUNDS]    (default: build, 21)
 #   COMPARE_ONLY=cli|window  runs one half.
@@ -54,7 +55,8 @@ unset DBUS_SESSION_BUS_ADDRESS QT_QPA_PLATFORM
 
 median() { sort -n | awk '{a[NR]=$1} END {print (NR%2) ? a[(NR+1)/2] : (a[NR/2]+a[NR/2+1])/2}'; }
 
-# pair NAME MODE -- A... -- B...: interleaved rounds, prints one table row.
+# pair NAME MODE -- A... -- B...: interleaved rounds, prints one table row:
+# medians of elapsed time and their ratio, and for `run` also of CPU time.
 pair() {
   local name=$1 mode=$2
   shift 3
@@ -62,27 +64,43 @@ pair() {
   while [ "$1" != -- ]; do a+=("$1"); shift; done
   shift
   b=("$@")
-  local ta=() tb=() i
+  local i ra rb
+  local wa=() wb=() ca=() cb=()
   # One unmeasured run each fills the page cache.
   "$clock" "$mode" -- "${a[@]}" >/dev/null
   "$clock" "$mode" -- "${b[@]}" >/dev/null
   for ((i = 0; i < rounds; i++)); do
     if ((i % 2)); then
-      tb+=("$("$clock" "$mode" -- "${b[@]}")")
-      ta+=("$("$clock" "$mode" -- "${a[@]}")")
+      rb=$("$clock" "$mode" -- "${b[@]}")
+      ra=$("$clock" "$mode" -- "${a[@]}")
     else
-      ta+=("$("$clock" "$mode" -- "${a[@]}")")
-      tb+=("$("$clock" "$mode" -- "${b[@]}")")
+      ra=$("$clock" "$mode" -- "${a[@]}")
+      rb=$("$clock" "$mode" -- "${b[@]}")
     fi
+    wa+=("${ra%% *}") wb+=("${rb%% *}")
+    ca+=("${ra##* }") cb+=("${rb##* }")
   done
-  local ma mb
-  ma=$(printf '%s\n' "${ta[@]}" | median)
-  mb=$(printf '%s\n' "${tb[@]}" | median)
-  awk -v n="$name" -v a="$ma" -v b="$mb" \
-    'BEGIN {printf "%-40s %9.2f ms %9.2f ms %7.2fx\n", n, a/1000, b/1000, a/b}'
+  local ma mb na nb
+  ma=$(printf '%s\n' "${wa[@]}" | median)
+  mb=$(printf '%s\n' "${wb[@]}" | median)
+  if [ "$mode" = run ]; then
+    na=$(printf '%s\n' "${ca[@]}" | median)
+    nb=$(printf '%s\n' "${cb[@]}" | median)
+  else
+    na=0 nb=0
+  fi
+  awk -v n="$name" -v a="$ma" -v b="$mb" -v c="$na" -v d="$nb" 'BEGIN {
+    printf "%-38s %8.2f %8.2f %6.2fx", n, a/1000, b/1000, a/b
+    if (d > 0) printf "   %7.2f %7.2f %6.2fx", c/1000, d/1000, c/d
+    printf "\n"
+  }'
 }
 
-header() { printf '%-40s %12s %12s %8s\n' "$1" "ours" "baseline" "ratio"; }
+header() {
+  printf '%-38s %8s %8s %7s' "$1" "ours ms" "base ms" "ratio"
+  [ "${2:-}" = cpu ] && printf '   %7s %7s %7s' "cpu ms" "base" "ratio"
+  printf '\n'
+}
 
 # Settings and a calendar as a user has them after the first start.
 "$qamarly" settings set enableOptionRequested true >/dev/null 2>&1 || true
@@ -98,7 +116,7 @@ db.commit()
 PY
 
 if [ "$only" != window ]; then
-  header "command (whole process)  vs bare-icu-convert"
+  header "command, whole process; vs bare-icu-convert" cpu
   day=2026-12-06
   bare=("$bare_icu" "$day")
   pair "qamarly convert $day --json" run -- "$qamarly" convert "$day" --json -- "${bare[@]}"
@@ -130,6 +148,6 @@ if [ "$only" != cli ]; then
     fi
   fi
   echo
-  header "window (exec to first frame)  vs bare-window"
+  header "window, exec to first frame; vs bare-window"
   pair "qamarly (calendar tab)" first-frame -- "$qamarly" -- "$bare_window"
 fi
