@@ -131,6 +131,10 @@ if [ "$only" != window ]; then
 fi
 
 if [ "$only" != cli ]; then
+  if "$clock" first-frame -- true 2>&1 | grep -q "unknown mode"; then
+    echo "process-clock was built without XDamage: tools/install-deps.sh libxdamage-dev, then build again" >&2
+    exit 1
+  fi
   if [ -z "${DISPLAY:-}" ]; then
     command -v Xvfb >/dev/null || { echo "no DISPLAY and no Xvfb (tools/install-deps.sh xvfb openbox)" >&2; exit 1; }
     display=:$((90 + RANDOM % 100))
