@@ -6,8 +6,9 @@
 #     QMainWindow with a QLabel), on an X display: $DISPLAY when set, else a
 #     private Xvfb with openbox (tools/install-deps.sh xvfb openbox).
 # Rounds interleave the two sides of a pair and swap their order each round;
-# the table gives medians and their ratio: elapsed time, and for commands also
-# CPU time, which a busy machine disturbs less.
+# the table gives medians and their ratios, of elapsed time and of the CPU
+# time used (to the first frame for the window), which a busy machine
+# disturbs less.
 #
 #   bench/process/compare.sh [BUILD_DIR] [ROUNDS]    (default: build, 21)
 #   COMPARE_ONLY=cli|window  runs one half.
@@ -56,7 +57,7 @@ unset DBUS_SESSION_BUS_ADDRESS QT_QPA_PLATFORM
 median() { sort -n | awk '{a[NR]=$1} END {print (NR%2) ? a[(NR+1)/2] : (a[NR/2]+a[NR/2+1])/2}'; }
 
 # pair NAME MODE -- A... -- B...: interleaved rounds, prints one table row:
-# medians of elapsed time and their ratio, and for `run` also of CPU time.
+# medians of elapsed time and of CPU time, and their ratios.
 pair() {
   local name=$1 mode=$2
   shift 3
@@ -83,12 +84,8 @@ pair() {
   local ma mb na nb
   ma=$(printf '%s\n' "${wa[@]}" | median)
   mb=$(printf '%s\n' "${wb[@]}" | median)
-  if [ "$mode" = run ]; then
-    na=$(printf '%s\n' "${ca[@]}" | median)
-    nb=$(printf '%s\n' "${cb[@]}" | median)
-  else
-    na=0 nb=0
-  fi
+  na=$(printf '%s\n' "${ca[@]}" | median)
+  nb=$(printf '%s\n' "${cb[@]}" | median)
   awk -v n="$name" -v a="$ma" -v b="$mb" -v c="$na" -v d="$nb" 'BEGIN {
     printf "%-38s %8.2f %8.2f %6.2fx", n, a/1000, b/1000, a/b
     if (d > 0) printf "   %7.2f %7.2f %6.2fx", c/1000, d/1000, c/d
@@ -152,6 +149,6 @@ if [ "$only" != cli ]; then
     fi
   fi
   echo
-  header "window, exec to first frame; vs bare-window"
+  header "window, exec to first frame; vs bare-window" cpu
   pair "qamarly (calendar tab)" first-frame -- "$qamarly" -- "$bare_window"
 fi
