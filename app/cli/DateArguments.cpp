@@ -7,7 +7,7 @@ namespace app::cli {
 
 // By hand rather than with a regular expression: compiling one costs a
 // command a noticeable share of its run.
-std::optional<std::vector<qint64>> parseNumberGroups(QStringView text, std::initializer_list<int> widths,
+std::optional<std::vector<qint64>> parseNumberGroups(QStringView text, const std::vector<int> &widths,
                                                      bool negativeFirst)
 {
     const bool negative = negativeFirst && text.startsWith(u'-');

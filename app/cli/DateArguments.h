@@ -3,7 +3,6 @@
 #include "platform/calendar/Calendar.h"
 
 #include <QString>
-#include <initializer_list>
 #include <optional>
 #include <vector>
 
@@ -14,7 +13,7 @@ namespace app::cli {
 // "1447-9-1" split into its numbers when it has exactly `widths.size()`
 // groups of 1 to widths[i] ASCII digits joined by '-', the first one
 // optionally negative; no value otherwise.
-std::optional<std::vector<qint64>> parseNumberGroups(QStringView text, std::initializer_list<int> widths,
+std::optional<std::vector<qint64>> parseNumberGroups(QStringView text, const std::vector<int> &widths,
                                                      bool negativeFirst);
 
 std::optional<platform::Instant> parseDayArgument(const QString &text, const platform::Calendar &calendar);

@@ -8,7 +8,7 @@ namespace {
 struct GroupsCase
 {
     const char *text;
-    std::initializer_list<int> widths;
+    std::vector<int> widths;
     bool negativeFirst;
     std::optional<std::vector<qint64>> expected;
 };
