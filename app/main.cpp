@@ -1,12 +1,17 @@
-#include "app/Composition.h"
 #include "app/cli/CommandLine.h"
-#include "app/shell/ApplicationMain.h"
+#include "app/shell/WindowArguments.h"
 #include "platform/localization/Localization.h"
 #include "platform/system/Device.h"
+#include "platform/system/ProgramModule.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
 #include <cstdio>
+
+#ifndef QAMARLY_MODULE_RELATIVE_DIR
+#define QAMARLY_MODULE_RELATIVE_DIR ""
+#define QAMARLY_MODULE_INSTALL_DIR ""
+#endif
 
 namespace {
 int runCommand(int argc, char *argv[], const QStringList &arguments)
@@ -22,6 +27,24 @@ int runCommand(int argc, char *argv[], const QStringList &arguments)
         return *status;
     out << app::cli::usage();
     return 0;
+}
+
+// The window and the GUI libraries it links are loaded only now.
+int openWindow(int argc, char *argv[])
+{
+    const QStringList candidates = platform::moduleCandidates(
+        QStringLiteral("libqamarly-window.so"), platform::executablePath(),
+        QStringLiteral(QAMARLY_MODULE_RELATIVE_DIR), QStringLiteral(QAMARLY_MODULE_INSTALL_DIR));
+    QString error;
+    const platform::ModuleMain windowMain =
+        platform::loadModuleMain(candidates, "qamarly_window_main", &error);
+    if (!windowMain) {
+        std::fprintf(stderr,
+                     "Qamarly's window could not be loaded (%s); commands still work, see qamarly --help.\n",
+                     error.toLocal8Bit().constData());
+        return app::cli::exitFailure;
+    }
+    return windowMain(argc, argv);
 }
 } // namespace
 
@@ -39,5 +62,5 @@ int main(int argc, char *argv[])
         std::fputs("No display is available, so Qamarly's window cannot open. Today's dates:\n", stderr);
         return runCommand(argc, argv, {QStringLiteral("today")});
     }
-    return app::shell::applicationMain(argc, argv, app::tabScreens());
+    return openWindow(argc, argv);
 }

@@ -79,3 +79,31 @@ function(qamarly_forbid_links target)
     endif()
   endforeach()
 endfunction()
+
+# Parts of a program loaded on demand (the window, the widget's host) are
+# installed in a directory of their own under the library directory.
+include(GNUInstallDirs)
+set(QAMARLY_MODULE_DIR ${CMAKE_INSTALL_LIBDIR}/qamarly)
+
+# qamarly_module(NAME SOURCES ... LIBS ...): a shared module the program
+# dlopens when it needs it. Only its main is exported; the static libraries
+# inside keep their symbols to themselves, so the program's own copies of the
+# same code never mix with the module's.
+function(qamarly_module name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_library(${name} MODULE ${ARG_SOURCES})
+  target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS})
+  set_target_properties(${name} PROPERTIES CXX_VISIBILITY_PRESET hidden VISIBILITY_INLINES_HIDDEN ON)
+  target_link_options(${name} PRIVATE LINKER:--exclude-libs,ALL)
+  qamarly_warnings(${name})
+  install(TARGETS ${name} LIBRARY DESTINATION ${QAMARLY_MODULE_DIR})
+endfunction()
+
+# qamarly_loads_modules(TARGET): tells TARGET where its modules lie once
+# installed, relative to its own directory and as an absolute path.
+function(qamarly_loads_modules target)
+  file(RELATIVE_PATH relative ${CMAKE_INSTALL_FULL_BINDIR} ${CMAKE_INSTALL_PREFIX}/${QAMARLY_MODULE_DIR})
+  target_compile_definitions(${target} PRIVATE QAMARLY_MODULE_RELATIVE_DIR="${relative}"
+    QAMARLY_MODULE_INSTALL_DIR="${CMAKE_INSTALL_PREFIX}/${QAMARLY_MODULE_DIR}")
+endfunction()

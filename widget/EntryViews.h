@@ -1,5 +1,6 @@
 #pragma once
 
+#include "widget/Appearance.h"
 #include "widget/SimpleEntry.h"
 #include "widget/StackLayout.h"
 #include "widget/WidgetFamily.h"
@@ -13,12 +14,6 @@
 class QPainter;
 
 namespace widget {
-
-enum class Appearance
-{
-    light,
-    dark
-};
 
 // How a view is drawn: the host's or the command line's choice, not the entry's.
 struct ViewEnvironment

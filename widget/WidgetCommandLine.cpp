@@ -1,7 +1,9 @@
 #include "widget/WidgetCommandLine.h"
 
 #include "core/RGDateJson.h"
+#include "core/SharedDefaults.h"
 #include "platform/calendar/Clock.h"
+#include "platform/defaults/UserDefaults.h"
 #include "platform/localization/Localization.h"
 #include "platform/system/Console.h"
 #include "platform/system/Device.h"
@@ -152,6 +154,16 @@ QString versionText()
     return program + QLatin1Char(' ') + QStringLiteral(QAMARLY_VERSION);
 }
 
+void prepareExtension()
+{
+    platform::Device::reload();
+    platform::installTranslations();
+    // The extension only reads the app group's suite: it never creates,
+    // repairs or writes it. No suite yet means adjustment 0.
+    core::setSharedDefaults(platform::UserDefaults::openReadOnly(
+        platform::UserDefaults::suitePath(QString::fromLatin1(core::appGroupIdentifier))));
+}
+
 Mode modeOf(const QStringList &arguments)
 {
     // Help after any command or option (`render --help`) is still help.
@@ -200,10 +212,7 @@ int runTimeline(const QStringList &arguments, QTextStream &out, QTextStream &err
         err << program << " timeline: " << error << '\n';
         return exitUsage;
     }
-    // The timeline as the provider would build it at that instant.
-    platform::Clock::install(std::make_shared<platform::FixedClock>(at));
-    const Timeline timeline = currentTimeline();
-    platform::Clock::install(nullptr);
+    const Timeline timeline = timelineAt(at);
     const QString zone = platform::Device::timeZoneId();
     if (args.flags.contains(QStringLiteral("json"))) {
         QJsonArray entries;
@@ -225,55 +234,46 @@ int runTimeline(const QStringList &arguments, QTextStream &out, QTextStream &err
     return exitOk;
 }
 
-int runRender(const QStringList &arguments, QTextStream &out, QTextStream &err)
+std::optional<RenderOptions> readRenderOptions(const QStringList &arguments, QTextStream &err)
 {
     const Arguments args =
         parse(arguments, {},
               {QStringLiteral("kind"), QStringLiteral("family"), QStringLiteral("output"),
                QStringLiteral("at"), QStringLiteral("appearance"), QStringLiteral("scale")});
     QString error = args.error;
-    HostOptions choice;
+    RenderOptions options;
     if (error.isEmpty())
-        readWidgetChoice(args, &choice, &error);
-    const QString output = args.options.value(QStringLiteral("output"));
-    if (error.isEmpty() && output.isEmpty())
+        readWidgetChoice(args, &options.choice, &error);
+    options.output = args.options.value(QStringLiteral("output"));
+    if (error.isEmpty() && options.output.isEmpty())
         error = platform::localized("widget.error.noOutput");
     // The picture is always a PNG; another ending would mislead whoever opens it.
-    if (error.isEmpty() && !output.endsWith(QLatin1String(".png"), Qt::CaseInsensitive))
-        error = platform::localized("widget.error.notPng").arg(output);
-    platform::Instant at = platform::Clock::current();
+    if (error.isEmpty() && !options.output.endsWith(QLatin1String(".png"), Qt::CaseInsensitive))
+        error = platform::localized("widget.error.notPng").arg(options.output);
+    options.at = platform::Clock::current();
     if (error.isEmpty() && args.options.contains(QStringLiteral("at")) &&
-        !platform::parseIsoInstant(args.options.value(QStringLiteral("at")), &at))
+        !platform::parseIsoInstant(args.options.value(QStringLiteral("at")), &options.at))
         error = platform::localized("widget.error.instant")
                     .arg(platform::printable(args.options.value(QStringLiteral("at"))));
     bool scaleOk = true;
-    const double scale = args.options.value(QStringLiteral("scale"), QStringLiteral("2")).toDouble(&scaleOk);
+    options.scale = args.options.value(QStringLiteral("scale"), QStringLiteral("2")).toDouble(&scaleOk);
     // Written so that NaN fails too.
-    if (error.isEmpty() && (!scaleOk || !(scale >= 0.25 && scale <= 8)))
+    if (error.isEmpty() && (!scaleOk || !(options.scale >= 0.25 && options.scale <= 8)))
         error = QStringLiteral("--scale wants a number from 0.25 to 8");
     if (!error.isEmpty()) {
         err << program << " render: " << error << '\n';
-        return exitUsage;
+        return std::nullopt;
     }
+    return options;
+}
 
-    // The provider builds the timeline as it would at that instant.
+Timeline timelineAt(platform::Instant at)
+{
+    // The timeline as the provider would build it at that instant.
     platform::Clock::install(std::make_shared<platform::FixedClock>(at));
     const Timeline timeline = currentTimeline();
     platform::Clock::install(nullptr);
-    const SimpleEntry &entry = timeline.entries.at(indexInForce(timeline, at).value_or(0));
-
-    const auto view = makeEntryView(choice.kind, choice.family, entry);
-    const ViewEnvironment environment{choice.appearance.value_or(Appearance::light),
-                                      platform::Device::isRightToLeft()};
-    const QImage image = renderEntryView(*view, environment, scale);
-    if (!image.save(output, "PNG")) {
-        err << program
-            << " render: " << platform::localized("widget.error.write").arg(platform::printable(output))
-            << '\n';
-        return exitFailure;
-    }
-    out << output << '\n';
-    return exitOk;
+    return timeline;
 }
 
 } // namespace widget

@@ -1,6 +1,9 @@
 #pragma once
 
-#include "widget/EntryViews.h"
+#include "platform/calendar/Instant.h"
+#include "widget/Appearance.h"
+#include "widget/Timeline.h"
+#include "widget/WidgetFamily.h"
 
 #include <QStringList>
 #include <QTextStream>
@@ -32,6 +35,10 @@ enum class Mode
     version
 };
 
+// Loads the device's locale and string tables and opens the app group's
+// suite read-only; every mode runs this once its application object exists.
+void prepareExtension();
+
 // The mode the arguments (without the program name) ask for, so that main()
 // can make the right kind of application object before running it.
 Mode modeOf(const QStringList &arguments);
@@ -39,9 +46,24 @@ Mode modeOf(const QStringList &arguments);
 // Reads the host's options; no value (and one line on `err`) when they are wrong.
 std::optional<HostOptions> readHostOptions(const QStringList &arguments, QTextStream &err);
 
-// `timeline [--json]` and `render ...`; the exit status.
+// What `render ...` asks for, checked.
+struct RenderOptions
+{
+    HostOptions choice;
+    QString output;
+    platform::Instant at;
+    double scale = 2;
+};
+// Reads the render command's options; no value (and one line on `err`) when
+// they are wrong. Drawing is left to runRender (RenderCommand.h), which
+// needs the GUI libraries.
+std::optional<RenderOptions> readRenderOptions(const QStringList &arguments, QTextStream &err);
+
+// The timeline the provider builds at `at`.
+Timeline timelineAt(platform::Instant at);
+
+// `timeline [--json]`; the exit status.
 int runTimeline(const QStringList &arguments, QTextStream &out, QTextStream &err);
-int runRender(const QStringList &arguments, QTextStream &out, QTextStream &err);
 // All the program's uses, or those of one command ("timeline", "render").
 QString usage(const QString &command = QString());
 QString versionText();

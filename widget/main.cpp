@@ -1,33 +1,33 @@
-#include "core/SharedDefaults.h"
-#include "platform/defaults/UserDefaults.h"
-#include "platform/localization/Localization.h"
-#include "platform/system/Console.h"
-#include "platform/system/Device.h"
+#include "platform/system/ProgramModule.h"
 #include "widget/WidgetCommandLine.h"
-#include "widget/WidgetHost.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QTextStream>
 #include <cstdio>
-#include <memory>
-#include <optional>
+
+#ifndef QAMARLY_MODULE_RELATIVE_DIR
+#define QAMARLY_MODULE_RELATIVE_DIR ""
+#define QAMARLY_MODULE_INSTALL_DIR ""
+#endif
 
 namespace {
 
-bool hasDisplay()
+// Drawing and the desktop host need the GUI libraries, which come with the
+// host module; the timeline and the help never load them.
+int runHostModule(int argc, char *argv[])
 {
-    return qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || !qEnvironmentVariableIsEmpty("DISPLAY") ||
-           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
-}
-
-void prepare()
-{
-    platform::Device::reload();
-    platform::installTranslations();
-    // The extension only reads the app group's suite: it never creates,
-    // repairs or writes it. No suite yet means adjustment 0.
-    core::setSharedDefaults(platform::UserDefaults::openReadOnly(
-        platform::UserDefaults::suitePath(QString::fromLatin1(core::appGroupIdentifier))));
+    const QStringList candidates = platform::moduleCandidates(
+        QStringLiteral("libqamarly-widget-host.so"), platform::executablePath(),
+        QStringLiteral(QAMARLY_MODULE_RELATIVE_DIR), QStringLiteral(QAMARLY_MODULE_INSTALL_DIR));
+    QString error;
+    const platform::ModuleMain hostMain =
+        platform::loadModuleMain(candidates, "qamarly_widget_host_main", &error);
+    if (!hostMain) {
+        std::fprintf(stderr, "qamarly-widget: the widget's drawing part could not be loaded (%s)\n",
+                     error.toLocal8Bit().constData());
+        return widget::exitFailure;
+    }
+    return hostMain(argc, argv);
 }
 
 } // namespace
@@ -40,8 +40,7 @@ int main(int argc, char *argv[])
 
     QTextStream out(stdout);
     QTextStream err(stderr);
-    const widget::Mode mode = widget::modeOf(arguments);
-    switch (mode) {
+    switch (widget::modeOf(arguments)) {
     case widget::Mode::help:
         out << widget::usage(arguments.value(0));
         return widget::exitOk;
@@ -50,43 +49,13 @@ int main(int argc, char *argv[])
         return widget::exitOk;
     case widget::Mode::timeline: {
         QCoreApplication app(argc, argv);
-        prepare();
+        widget::prepareExtension();
         return widget::runTimeline(arguments.mid(1), out, err);
     }
-    case widget::Mode::render: {
-        // Drawing a picture needs no screen.
-        if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        QGuiApplication app(argc, argv);
-        prepare();
-        return widget::runRender(arguments.mid(1), out, err);
-    }
+    case widget::Mode::render:
     case widget::Mode::host:
         break;
     }
-
-    // A mistake is told in the user's language, which needs the string
-    // tables and so an application object; the window's comes after.
-    std::optional<widget::HostOptions> options;
-    {
-        QCoreApplication reader(argc, argv);
-        prepare();
-        options = widget::readHostOptions(arguments, err);
-        if (!options)
-            return widget::exitUsage;
-        if (!hasDisplay()) {
-            err << "qamarly-widget: " << platform::localized("widget.error.noDisplay") << '\n';
-            return widget::exitFailure;
-        }
-    }
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("qamarly-widget"));
-    // Closing the widget ends the host.
-    QApplication::setQuitOnLastWindowClosed(true);
-    prepare();
-    widget::HostWindow window(options->kind, options->family, options->appearance,
-                              platform::UserDefaults::open(platform::UserDefaults::suitePath(
-                                  widget::HostWindow::standardDefaultsName())));
-    window.show();
-    return app.exec();
+    out.flush();
+    return runHostModule(argc, argv);
 }

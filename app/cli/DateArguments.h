@@ -4,11 +4,18 @@
 
 #include <QString>
 #include <optional>
+#include <vector>
 
 namespace app::cli {
 
 // "YYYY-MM-DD" read on `calendar`: the first moment of that day. No value for
 // text of another shape or a day the calendar does not have.
+// "1447-9-1" split into its numbers when it has exactly `widths.size()`
+// groups of 1 to widths[i] ASCII digits joined by '-', the first one
+// optionally negative; no value otherwise.
+std::optional<std::vector<qint64>> parseNumberGroups(QStringView text, const std::vector<int> &widths,
+                                                     bool negativeFirst);
+
 std::optional<platform::Instant> parseDayArgument(const QString &text, const platform::Calendar &calendar);
 // "gregorian" or "hijri" (also "islamicUmmAlQura").
 std::optional<platform::CalendarIdentifier> parseCalendarArgument(const QString &text);

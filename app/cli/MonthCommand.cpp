@@ -5,8 +5,8 @@
 #include "components/calendar/MonthCalendarModel.h"
 #include "components/calendar/OtherCalendarDaySource.h"
 #include "platform/localization/Localization.h"
+#include "platform/system/Console.h"
 
-#include <QRegularExpression>
 #include <QTextStream>
 #include <chrono>
 
@@ -85,15 +85,13 @@ int runMonth(Invocation &call)
     Instant month = model.startOfMonth(model.today());
     if (!args.positionals().isEmpty()) {
         const QString text = args.positionals().first();
-        static const QRegularExpression shape(QStringLiteral("^(\\d{1,4})-(\\d{1,2})$"));
-        const QRegularExpressionMatch m = shape.match(text);
-        const auto first = m.hasMatch() ? model.calendar().date(m.captured(1).toLongLong(),
-                                                                m.captured(2).toLongLong(), 1, 12)
-                                        : std::nullopt;
+        const auto numbers = parseNumberGroups(text, {4, 2}, false);
+        const auto first =
+            numbers ? model.calendar().date((*numbers)[0], (*numbers)[1], 1, 12) : std::nullopt;
         if (!first || !(model.isInRange(*first) || model.isInRange(model.endOfMonth(*first)))) {
             call.err << "qamarly month: "
                      << platform::localized("month.error.notAMonth")
-                            .arg(text,
+                            .arg(platform::printable(text),
                                  platform::localized(*identifier == platform::CalendarIdentifier::gregorian
                                                          ? "cli.gregorian"
                                                          : "cli.hijri"))

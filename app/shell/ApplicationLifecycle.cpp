@@ -1,6 +1,7 @@
 #include "app/shell/ApplicationLifecycle.h"
 
 #include "app/shell/AppDelegate.h"
+#include "app/shell/WindowArguments.h"
 #include "platform/ui/Window.h"
 
 #include <QApplication>
@@ -21,14 +22,7 @@ ApplicationLifecycle::ApplicationLifecycle(QApplication &application, AppDelegat
 
 QUrl ApplicationLifecycle::urlArgument(const QStringList &arguments)
 {
-    for (const QString &argument : arguments) {
-        if (argument.contains(QLatin1String("://")) || argument.startsWith(QLatin1String("qamarly:"))) {
-            const QUrl url(argument, QUrl::StrictMode);
-            if (url.isValid() && !url.scheme().isEmpty())
-                return url;
-        }
-    }
-    return {};
+    return addressArgument(arguments);
 }
 
 void ApplicationLifecycle::applicationStateChanged(Qt::ApplicationState state)

@@ -8,6 +8,7 @@
 #include "platform/localization/Localization.h"
 #include "platform/notifications/AuthorizationDialog.h"
 #include "platform/notifications/DeliveryAgentLauncher.h"
+#include "platform/notifications/ForegroundLink.h"
 #include "platform/system/Console.h"
 #include "platform/system/Device.h"
 #include "platform/ui/Window.h"
@@ -16,27 +17,6 @@
 #include <QTimer>
 
 namespace app::shell {
-
-bool wantsWindow(const QStringList &arguments)
-{
-    if (arguments.isEmpty())
-        return true;
-    const QString &first = arguments.first();
-    if (first == QLatin1String("--help") || first == QLatin1String("-h"))
-        return false;
-    return first.startsWith(QLatin1Char('-')) || !ApplicationLifecycle::urlArgument({first}).isEmpty();
-}
-
-bool displayAvailable(const QStringList &arguments)
-{
-    const qsizetype platformOption = arguments.indexOf(QStringLiteral("-platform"));
-    const QString platform = platformOption >= 0 && platformOption + 1 < arguments.size()
-                                 ? arguments.at(platformOption + 1)
-                                 : qEnvironmentVariable("QT_QPA_PLATFORM");
-    if (platform.startsWith(QLatin1String("offscreen")) || platform.startsWith(QLatin1String("vnc")))
-        return true;
-    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
-}
 
 void prepareApplication()
 {
@@ -71,6 +51,7 @@ int applicationMain(int argc, char **argv, const std::vector<TabScreen> &tabs)
     }
 
     platform::installAuthorizationDialog();
+    platform::installForegroundBusLink();
     platform::installEventAccessDialog();
     AppDelegate delegate;
     std::unique_ptr<platform::Window> window = makeMainWindow(tabs);

@@ -7,12 +7,6 @@
 
 namespace app::shell {
 
-// Whether these command-line arguments ask for the window rather than a
-// command: none, Qt's own options, or an address to open.
-bool wantsWindow(const QStringList &arguments);
-// Whether a window can be shown: a display, or a platform that needs none.
-bool displayAvailable(const QStringList &arguments);
-
 // Names the application, loads the device's locale and string tables, and
 // lays the user interface out right to left under a right-to-left language.
 void prepareApplication();

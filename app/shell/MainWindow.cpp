@@ -26,12 +26,13 @@ std::unique_ptr<platform::Window> makeMainWindow(const std::vector<TabScreen> &t
 
     auto *tabBar = new platform::TabBarController;
     tabBar->setObjectName(QStringLiteral("rootTabBarController"));
+    // Only the first tab's screen is made before the window shows; each
+    // other one when it is first selected, so the window opens sooner.
     for (const TabScreen &tab : tabs) {
-        platform::ViewController *screen = tab.make ? tab.make() : nullptr;
-        if (!screen)
+        if (!tab.make)
             continue;
         const QIcon icon = tab.iconPath.isEmpty() ? QIcon() : QIcon(tab.iconPath);
-        tabBar->addTab(screen, platform::localized(tab.titleKey), icon);
+        tabBar->addTab(tab.make, platform::localized(tab.titleKey), icon);
     }
     window->setRootViewController(tabBar);
     addApplicationMenu(*window);

@@ -20,8 +20,15 @@ std::vector<std::unique_ptr<QTranslator>> &translators()
 
 QStringList tablesFor(const QString &language)
 {
-    return QDir(QStringLiteral(":/i18n"))
-        .entryList({QStringLiteral("*_") + language + QStringLiteral(".qm")}, QDir::Files);
+    // Matched by hand: a name filter would compile a regular expression,
+    // which costs a command more than reading the tables.
+    const QString ending = QLatin1Char('_') + language + QStringLiteral(".qm");
+    QStringList tables;
+    for (const QString &name : QDir(QStringLiteral(":/i18n")).entryList(QDir::Files, QDir::Name)) {
+        if (name.endsWith(ending) && name.size() > ending.size())
+            tables << name;
+    }
+    return tables;
 }
 } // namespace
 

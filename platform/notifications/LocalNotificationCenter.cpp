@@ -1,8 +1,6 @@
 #include "platform/notifications/LocalNotificationCenter.h"
 
 #include "platform/calendar/Clock.h"
-#include "platform/notifications/DBusNames.h"
-#include "platform/notifications/ForegroundPresenter.h"
 #include "platform/system/Console.h"
 
 #include <QCoreApplication>
@@ -12,22 +10,23 @@
 
 namespace platform {
 
-namespace dbusnames {
-
-std::optional<QDBusConnection> sessionBusIfAny()
+namespace {
+ForegroundLinkFactory &linkFactory()
 {
-    const QByteArray address = qgetenv("DBUS_SESSION_BUS_ADDRESS");
-    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
-    if (address.isEmpty() &&
-        (runtime.isEmpty() || !QFileInfo::exists(QString::fromLocal8Bit(runtime) + "/bus")))
-        return std::nullopt;
-    QDBusConnection bus = QDBusConnection::sessionBus();
-    if (!bus.isConnected())
-        return std::nullopt;
-    return bus;
+    static ForegroundLinkFactory factory = nullptr;
+    return factory;
+}
+} // namespace
+
+void setForegroundLinkFactory(ForegroundLinkFactory factory)
+{
+    linkFactory() = factory;
 }
 
-} // namespace dbusnames
+ForegroundLinkFactory foregroundLinkFactory()
+{
+    return linkFactory();
+}
 
 namespace {
 
@@ -45,14 +44,7 @@ LocalNotificationCenter::LocalNotificationCenter(QString storePath, QString busA
 {
 }
 
-LocalNotificationCenter::~LocalNotificationCenter()
-{
-    // The process's centre goes with the static objects, after the bus is gone.
-    if (presenter_ && bus_ && QCoreApplication::instance()) {
-        bus_->unregisterObject(QString::fromLatin1(dbusnames::presenterPath));
-        bus_->unregisterService(QString::fromLatin1(dbusnames::presenterService));
-    }
-}
+LocalNotificationCenter::~LocalNotificationCenter() = default;
 
 NotificationStore *LocalNotificationCenter::store()
 {
@@ -265,41 +257,20 @@ bool LocalNotificationCenter::isInForeground() const
 
 bool LocalNotificationCenter::isPresenterRegistered() const
 {
-    return presenter_ != nullptr;
+    return foregroundLink_ != nullptr;
 }
 
 void LocalNotificationCenter::delegateChanged()
 {
     if (!delegate()) {
-        if (presenter_ && bus_) {
-            bus_->unregisterObject(QString::fromLatin1(dbusnames::presenterPath));
-            bus_->unregisterService(QString::fromLatin1(dbusnames::presenterService));
-        }
-        presenter_.reset();
+        foregroundLink_.reset();
         return;
     }
-    if (presenter_)
+    if (foregroundLink_)
         return;
-    if (!bus_) {
-        if (busAddress_.isEmpty())
-            bus_ = dbusnames::sessionBusIfAny();
-        else
-            bus_ = QDBusConnection::connectToBus(
-                busAddress_, QStringLiteral("qamarly-presenter-%1").arg(qHash(busAddress_)));
-        if (bus_ && !bus_->isConnected())
-            bus_.reset();
-    }
-    if (!bus_)
-        return; // no bus: the agent cannot deliver either, so nothing is missed
-    auto presenter = std::make_unique<ForegroundPresenter>(*this);
-    if (!bus_->registerObject(QString::fromLatin1(dbusnames::presenterPath), presenter.get(),
-                              QDBusConnection::ExportAllSlots) ||
-        !bus_->registerService(QString::fromLatin1(dbusnames::presenterService))) {
-        bus_->unregisterObject(QString::fromLatin1(dbusnames::presenterPath));
-        consoleLog(QStringLiteral("Another Qamarly takes notifications while in front; this one will not"));
-        return;
-    }
-    presenter_ = std::move(presenter);
+    // No link: the agent shows every delivery, as it does while Qamarly is closed.
+    if (const ForegroundLinkFactory makeLink = foregroundLinkFactory())
+        foregroundLink_ = makeLink(*this, busAddress_);
 }
 
 } // namespace platform

@@ -1,16 +1,14 @@
 #pragma once
 
+#include "platform/notifications/ForegroundLink.h"
 #include "platform/notifications/NotificationStore.h"
 #include "platform/notifications/UserNotificationCenter.h"
 
-#include <QDBusConnection>
 #include <memory>
 #include <mutex>
 #include <vector>
 
 namespace platform {
-
-class ForegroundPresenter;
 
 // The real centre: requests, permission and badge live in the notification
 // store, where qamarly-notifyd picks them up and delivers them, also while
@@ -66,8 +64,7 @@ private:
     QString failure_;
     std::vector<std::unique_ptr<NotificationStore>> retired_;
     std::function<bool()> foregroundProbe_;
-    std::unique_ptr<ForegroundPresenter> presenter_;
-    std::optional<QDBusConnection> bus_;
+    std::unique_ptr<ForegroundLink> foregroundLink_;
 };
 
 } // namespace platform

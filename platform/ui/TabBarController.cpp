@@ -8,6 +8,7 @@
 #include <QStackedWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <utility>
 
 namespace platform {
 
@@ -79,6 +80,24 @@ TabBarController::~TabBarController()
 int TabBarController::addTab(ViewController *vc, const QString &title, const QIcon &icon)
 {
     const int index = stack_->addWidget(vc);
+    pending_.emplace_back();
+    return addButton(index, title, icon);
+}
+
+int TabBarController::addTab(std::function<ViewController *()> make, const QString &title, const QIcon &icon)
+{
+    // An empty page holds the tab's place in the stack until its screen is made.
+    auto *placeholder = new QWidget;
+    placeholder->setObjectName(QStringLiteral("unloadedTab"));
+    const int index = stack_->addWidget(placeholder);
+    pending_.push_back(std::move(make));
+    if (index == stack_->currentIndex())
+        load(index);
+    return addButton(index, title, icon);
+}
+
+int TabBarController::addButton(int index, const QString &title, const QIcon &icon)
+{
     auto *button = new QToolButton(bar_);
     button->setText(title);
     button->setCheckable(true);
@@ -96,6 +115,28 @@ int TabBarController::addTab(ViewController *vc, const QString &title, const QIc
     return index;
 }
 
+ViewController *TabBarController::load(int index)
+{
+    if (index < 0 || index >= count())
+        return nullptr;
+    auto make = std::exchange(pending_[std::size_t(index)], nullptr);
+    if (!make)
+        return qobject_cast<ViewController *>(stack_->widget(index));
+    ViewController *vc = make();
+    if (!vc)
+        return nullptr;
+    // Put in the placeholder's place. The placeholder is never the current
+    // page here unless it is the only page, when the screen takes over.
+    QWidget *placeholder = stack_->widget(index);
+    const bool wasCurrent = stack_->currentWidget() == placeholder;
+    stack_->insertWidget(index, vc);
+    if (wasCurrent)
+        stack_->setCurrentWidget(vc);
+    stack_->removeWidget(placeholder);
+    placeholder->deleteLater();
+    return vc;
+}
+
 int TabBarController::count() const
 {
     return stack_->count();
@@ -103,12 +144,19 @@ int TabBarController::count() const
 
 ViewController *TabBarController::viewControllerAt(int index) const
 {
-    return qobject_cast<ViewController *>(stack_->widget(index));
+    // Asking for a screen is needing it; the tabs look the same from outside.
+    return const_cast<TabBarController *>(this)->load(index);
+}
+
+bool TabBarController::isTabLoaded(int index) const
+{
+    return index >= 0 && index < count() && !pending_[std::size_t(index)] &&
+           qobject_cast<ViewController *>(stack_->widget(index));
 }
 
 ViewController *TabBarController::selectedViewController() const
 {
-    return viewControllerAt(stack_->currentIndex());
+    return qobject_cast<ViewController *>(stack_->currentWidget());
 }
 
 int TabBarController::selectedIndex() const
@@ -124,6 +172,7 @@ void TabBarController::setSelectedIndex(int index)
         button->setChecked(true);
     if (index == stack_->currentIndex())
         return;
+    load(index);
     stack_->setCurrentIndex(index);
     applyTint();
     emit selectedIndexChanged(index);

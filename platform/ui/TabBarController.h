@@ -5,6 +5,8 @@
 #include <QColor>
 #include <QIcon>
 #include <QList>
+#include <functional>
+#include <vector>
 
 class QButtonGroup;
 class QHBoxLayout;
@@ -25,8 +27,15 @@ public:
 
     // Takes ownership of `vc`. Returns the new tab's index.
     int addTab(ViewController *vc, const QString &title, const QIcon &icon = QIcon());
+    // A tab whose screen is made by `make` only when it is first needed: the
+    // tab selected, or its screen asked for. The first tab is made at once,
+    // since it is in view. A `make` that returns null leaves the tab empty.
+    int addTab(std::function<ViewController *()> make, const QString &title, const QIcon &icon = QIcon());
     int count() const;
+    // Makes the tab's screen if it has not been made yet.
     ViewController *viewControllerAt(int index) const;
+    // Whether the tab's screen exists, without making it.
+    bool isTabLoaded(int index) const;
     ViewController *selectedViewController() const;
     int selectedIndex() const;
     // Out-of-range indexes are ignored.
@@ -49,12 +58,16 @@ protected:
 
 private:
     void applyTint();
+    int addButton(int index, const QString &title, const QIcon &icon);
+    ViewController *load(int index);
 
     QStackedWidget *stack_;
     QWidget *bar_;
     QHBoxLayout *barLayout_;
     QButtonGroup *buttons_;
     QList<QIcon> icons_;
+    // Per tab, how to make its screen while it is not made yet.
+    std::vector<std::function<ViewController *()>> pending_;
 };
 
 } // namespace platform

@@ -2,6 +2,7 @@
 #include "core/SharedDefaults.h"
 #include "support/TestEnvironment.h"
 #include "widget/Provider.h"
+#include "widget/RenderCommand.h"
 #include "widget/WidgetCommandLine.h"
 
 #include <QImage>

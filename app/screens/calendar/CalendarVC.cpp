@@ -3,6 +3,7 @@
 #include "app/screens/calendar/CalendarDay.h"
 #include "app/screens/calendar/EventRowView.h"
 #include "components/calendar/MonthCalendarView.h"
+#include "components/visual/EdgeShadowEffect.h"
 #include "components/visual/ReadableColumn.h"
 #include "platform/calendar/Clock.h"
 #include "platform/events/EventDialogs.h"
@@ -13,7 +14,6 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QGraphicsDropShadowEffect>
 #include <QGuiApplication>
 #include <QListWidget>
 #include <QMimeData>
@@ -113,11 +113,10 @@ void CalendarVC::applyCalendarAppearance()
         palette.setColor(QPalette::Window, themeBlue);
         blue->setPalette(palette);
     }
-    auto *shadow = new QGraphicsDropShadowEffect(ui_->calendarBaseView);
-    shadow->setOffset(0, 1);
-    shadow->setBlurRadius(1);
-    shadow->setColor(QColor(0, 0, 0, static_cast<int>(255 * 0.3)));
-    ui_->calendarBaseView->setGraphicsEffect(shadow);
+    // A hairline shadow under the filled panel, drawn directly: a blurred
+    // drop shadow would render the whole calendar off screen on every paint.
+    ui_->calendarBaseView->setGraphicsEffect(new components::EdgeShadowEffect(
+        QColor(0, 0, 0, static_cast<int>(255 * 0.3)), QPointF(0, 1), 1, ui_->calendarBaseView));
 
     components::MonthCalendarAppearance &look = ui_->calendar->appearance();
     look.headerTitleColor = Qt::white;

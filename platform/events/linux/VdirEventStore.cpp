@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMetaMethod>
 #include <QPointer>
 #include <QRegularExpression>
 #include <QSaveFile>
@@ -54,7 +55,16 @@ VdirEventStore::VdirEventStore(QString base, QStringList extraFolders, QObject *
     connect(changeTimer_, &QTimer::timeout, this, &EventStore::storeChanged);
     connect(watcher_, &QFileSystemWatcher::directoryChanged, changeTimer_, qOverload<>(&QTimer::start));
     connect(watcher_, &QFileSystemWatcher::fileChanged, changeTimer_, qOverload<>(&QTimer::start));
-    watchFolders(calendars());
+}
+
+void VdirEventStore::connectNotify(const QMetaMethod &signal)
+{
+    // Folders are watched only once someone listens for changes: a command
+    // that reads one day and exits needs no watch, and closing one makes
+    // the kernel wait out a grace period, often longer than the whole run.
+    if (signal != QMetaMethod::fromSignal(&EventStore::storeChanged) || watching_.exchange(true))
+        return;
+    QMetaObject::invokeMethod(this, [this] { watchFolders(calendars()); });
 }
 
 VdirEventStore::~VdirEventStore() = default;
@@ -238,6 +248,8 @@ std::vector<CalendarEvent> VdirEventStore::events(Instant start, Instant end)
 
 void VdirEventStore::watchFolders(const std::vector<std::shared_ptr<const EventCalendar>> &calendars)
 {
+    if (!watching_)
+        return;
     QStringList wanted{base_};
     for (const auto &calendar : calendars)
         wanted << calendar->identifier;

@@ -7,6 +7,7 @@
 #include <QFileSystemWatcher>
 #include <QStringList>
 #include <QTimer>
+#include <atomic>
 #include <map>
 #include <mutex>
 #include <set>
@@ -43,6 +44,9 @@ public:
     // Files that gave no events, for tests and diagnostics.
     int skippedFileCount() const;
 
+protected:
+    void connectNotify(const QMetaMethod &signal) override;
+
 private:
     struct CachedFile
     {
@@ -66,6 +70,7 @@ private:
     std::vector<AccessCompletion> waitingForAnswer_;
     QFileSystemWatcher *watcher_;
     QTimer *changeTimer_;
+    std::atomic<bool> watching_ = false;
 };
 
 } // namespace platform

@@ -125,6 +125,14 @@ TEST_F(DeliveryAgentTest, WhileTheApplicationIsInFrontItSetsTheBadgeAndNothingIs
 {
     ASSERT_TRUE(fake->registerService());
     bool inFront = true;
+    // The window installs the bus link; without it the agent shows everything.
+    LocalNotificationCenter unlinked(path, bus->address());
+    FrontDelegate unseen;
+    platform::setForegroundLinkFactory(nullptr);
+    unlinked.setDelegate(&unseen);
+    EXPECT_FALSE(unlinked.isPresenterRegistered());
+    unlinked.setDelegate(nullptr);
+    platform::installForegroundBusLink();
     LocalNotificationCenter app(path, bus->address());
     app.setForegroundProbe([&inFront] { return inFront; });
     FrontDelegate delegate;

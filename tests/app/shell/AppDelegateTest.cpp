@@ -7,6 +7,7 @@
 #include "app/shell/ApplicationLifecycle.h"
 #include "app/shell/ApplicationMain.h"
 #include "app/shell/MainWindow.h"
+#include "app/shell/WindowArguments.h"
 #include "core/GlobalSettings.h"
 #include "core/SharedDefaults.h"
 #include "platform/localization/Localization.h"
@@ -18,6 +19,8 @@
 #include <QApplication>
 #include <QFile>
 #include <QScreen>
+#include <QTest>
+#include <QToolButton>
 #include <gtest/gtest.h>
 
 namespace {
@@ -230,8 +233,16 @@ TEST(MainWindow, IsTitledQamarlyWithOneTabPerScreenInOrder)
         << "the window fits its screen";
     auto *tabs = app::shell::rootTabBarController(*window);
     ASSERT_NE(tabs, nullptr);
-    EXPECT_EQ(made, 2);
-    EXPECT_EQ(tabs->count(), 2) << "a screen that cannot be made is left out";
+    EXPECT_EQ(tabs->count(), 3);
+    EXPECT_EQ(made, 1) << "only the tab in view is made before the window shows";
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {},
+                      tabs->tabButton(1)->mapTo(window.get(), tabs->tabButton(1)->rect().center()));
+    EXPECT_EQ(made, 2) << "a tab's screen is made when the tab is first selected";
+    EXPECT_TRUE(tabs->isTabLoaded(1));
+    EXPECT_EQ(tabs->viewControllerAt(2), nullptr) << "a screen that cannot be made leaves its tab empty";
+    EXPECT_FALSE(tabs->isTabLoaded(2));
 }
 
 } // namespace

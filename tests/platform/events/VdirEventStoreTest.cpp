@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileSystemWatcher>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QThread>
@@ -369,6 +370,24 @@ TEST_F(VdirEventStoreTest, ChangesByOtherProgramsAreAnnounced)
             eventText("late", "DTSTART:20261207T110000Z\r\nDTEND:20261207T120000Z\r\nSUMMARY:Late\r\n")));
     EXPECT_TRUE(changed.wait(3000));
     EXPECT_EQ(titles(day(store, 2026, 12, 7)), QStringList{QStringLiteral("Late")});
+}
+
+TEST_F(VdirEventStoreTest, FoldersAreWatchedOnlyOnceSomeoneListensForChanges)
+{
+    VdirEventStore store(base());
+    const auto *watcher = store.findChild<QFileSystemWatcher *>();
+    ASSERT_NE(watcher, nullptr);
+    EXPECT_TRUE(day(store, 2026, 12, 7).empty());
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(watcher->directories().isEmpty()) << "a reader that only asks for a day watches nothing";
+
+    QSignalSpy changed(&store, &EventStore::storeChanged);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(watcher->directories().contains(base()));
+    put(QStringLiteral("later.ics"),
+        calendarText(
+            eventText("later", "DTSTART:20261207T110000Z\r\nDTEND:20261207T120000Z\r\nSUMMARY:Later\r\n")));
+    EXPECT_TRUE(changed.wait(3000));
 }
 
 TEST_F(VdirEventStoreTest, AccessIsAskedOnceKeptAndAnsweredOffTheCallingThread)

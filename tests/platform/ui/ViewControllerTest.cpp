@@ -74,6 +74,71 @@ TEST(ViewController, SwitchingTabsDisappearsTheOldScreenAndAppearsTheNewOneEvery
     EXPECT_EQ(back.filter("a:").join(' '), "a:willAppear a:didAppear") << "loaded only once";
 }
 
+TEST(TabBarController, ALazyTabIsMadeOnFirstSelectionAndThenBehavesLikeAnyOther)
+{
+    QStringList log;
+    QStringList made;
+    platform::Window window;
+    auto *tabs = new platform::TabBarController;
+    const auto lazy = [&](const QString &name) {
+        return [&log, &made, name]() -> platform::ViewController * {
+            made << name;
+            return new RecordingVC(name, &log);
+        };
+    };
+    tabs->addTab(lazy(QStringLiteral("a")), QStringLiteral("First"));
+    tabs->addTab(lazy(QStringLiteral("b")), QStringLiteral("Second"));
+    tabs->addTab([]() -> platform::ViewController * { return nullptr; }, QStringLiteral("Broken"));
+    window.setRootViewController(tabs);
+    window.resize(420, 760);
+    EXPECT_EQ(made, QStringList{"a"}) << "the first tab is in view, so it is made at once";
+    EXPECT_FALSE(tabs->isTabLoaded(1));
+
+    ASSERT_TRUE(windowinput::showAndExpose(&window));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(std::exchange(log, {}), (QStringList{"a:load", "a:willAppear", "a:didAppear"}));
+
+    windowinput::click(tabs->tabButton(1));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(made, (QStringList{"a", "b"}));
+    EXPECT_EQ(tabs->selectedIndex(), 1);
+    EXPECT_EQ(tabs->selectedViewController(), tabs->viewControllerAt(1));
+    EXPECT_TRUE(tabs->selectedViewController()->isVisible());
+    EXPECT_EQ(tabs->selectedViewController()->tabBarController(), tabs);
+    EXPECT_EQ(std::exchange(log, {}).join(' '), "a:willDisappear b:load b:willAppear b:didAppear");
+
+    windowinput::click(tabs->tabButton(0));
+    windowinput::click(tabs->tabButton(1));
+    EXPECT_EQ(made, (QStringList{"a", "b"})) << "made once";
+    EXPECT_EQ(tabs->tabTitle(1), "Second");
+
+    windowinput::click(tabs->tabButton(2));
+    EXPECT_EQ(tabs->selectedIndex(), 2)
+        << "a tab whose screen cannot be made still switches, to an empty page";
+    EXPECT_EQ(tabs->selectedViewController(), nullptr);
+    windowinput::click(tabs->tabButton(0));
+    EXPECT_EQ(tabs->selectedIndex(), 0);
+    EXPECT_TRUE(tabs->viewControllerAt(0)->isInView());
+}
+
+TEST(TabBarController, AskingForAnUnmadeScreenMakesItWithoutSelectingIt)
+{
+    platform::Window window;
+    auto *tabs = new platform::TabBarController;
+    int made = 0;
+    for (int i = 0; i < 3; ++i)
+        tabs->addTab([&made] { return ++made, new platform::ViewController; }, QString::number(i));
+    window.setRootViewController(tabs);
+    ASSERT_TRUE(windowinput::showAndExpose(&window));
+    platform::ViewController *third = tabs->viewControllerAt(2);
+    ASSERT_NE(third, nullptr);
+    EXPECT_EQ(made, 2);
+    EXPECT_EQ(tabs->selectedIndex(), 0);
+    EXPECT_FALSE(third->isVisible());
+    EXPECT_TRUE(tabs->viewControllerAt(0)->isVisible());
+    EXPECT_EQ(tabs->viewControllerAt(2), third);
+}
+
 TEST(ViewController, MinimisingAndRestoringTheWindowDisappearsAndReappearsTheVisibleScreen)
 {
     TabbedWindow w;

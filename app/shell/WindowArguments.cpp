@@ -1,0 +1,38 @@
+#include "app/shell/WindowArguments.h"
+
+namespace app::shell {
+
+bool wantsWindow(const QStringList &arguments)
+{
+    if (arguments.isEmpty())
+        return true;
+    const QString &first = arguments.first();
+    if (first == QLatin1String("--help") || first == QLatin1String("-h"))
+        return false;
+    return first.startsWith(QLatin1Char('-')) || !addressArgument({first}).isEmpty();
+}
+
+bool displayAvailable(const QStringList &arguments)
+{
+    const qsizetype platformOption = arguments.indexOf(QStringLiteral("-platform"));
+    const QString platform = platformOption >= 0 && platformOption + 1 < arguments.size()
+                                 ? arguments.at(platformOption + 1)
+                                 : qEnvironmentVariable("QT_QPA_PLATFORM");
+    if (platform.startsWith(QLatin1String("offscreen")) || platform.startsWith(QLatin1String("vnc")))
+        return true;
+    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
+QUrl addressArgument(const QStringList &arguments)
+{
+    for (const QString &argument : arguments) {
+        if (argument.contains(QLatin1String("://")) || argument.startsWith(QLatin1String("qamarly:"))) {
+            const QUrl url(argument, QUrl::StrictMode);
+            if (url.isValid() && !url.scheme().isEmpty())
+                return url;
+        }
+    }
+    return {};
+}
+
+} // namespace app::shell

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QStringList>
+#include <QUrl>
+
+namespace app::shell {
+
+// What the command line says about the window, decided before any GUI
+// library is loaded.
+
+// Whether these command-line arguments ask for the window rather than a
+// command: none, Qt's own options, or an address to open.
+bool wantsWindow(const QStringList &arguments);
+// Whether a window can be shown: a display, or a platform that needs none.
+bool displayAvailable(const QStringList &arguments);
+// An address given on the command line ("qamarly://..."), or an empty URL.
+QUrl addressArgument(const QStringList &arguments);
+
+} // namespace app::shell

@@ -1,0 +1,12 @@
+#pragma once
+
+namespace widget {
+
+// Light or dark drawing of a widget: the host's or the command line's choice.
+enum class Appearance
+{
+    light,
+    dark
+};
+
+} // namespace widget

@@ -1,0 +1,71 @@
+// The widget's drawing side, loaded by qamarly-widget only to render a
+// picture or to show the widget on the desktop.
+#include "platform/defaults/UserDefaults.h"
+#include "platform/localization/Localization.h"
+#include "widget/RenderCommand.h"
+#include "widget/WidgetCommandLine.h"
+#include "widget/WidgetHost.h"
+
+#include <QApplication>
+#include <QTextStream>
+#include <optional>
+
+namespace {
+
+bool hasDisplay()
+{
+    return qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
+int render(int argc, char **argv, const QStringList &arguments, QTextStream &out, QTextStream &err)
+{
+    // Drawing a picture needs no screen.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    widget::prepareExtension();
+    return widget::runRender(arguments.mid(1), out, err);
+}
+
+int host(int argc, char **argv, const QStringList &arguments, QTextStream &err)
+{
+    // A mistake is told in the user's language, which needs the string
+    // tables and so an application object; the window's comes after.
+    std::optional<widget::HostOptions> options;
+    {
+        QCoreApplication reader(argc, argv);
+        widget::prepareExtension();
+        options = widget::readHostOptions(arguments, err);
+        if (!options)
+            return widget::exitUsage;
+        if (!hasDisplay()) {
+            err << "qamarly-widget: " << platform::localized("widget.error.noDisplay") << '\n';
+            return widget::exitFailure;
+        }
+    }
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("qamarly-widget"));
+    // Closing the widget ends the host.
+    QApplication::setQuitOnLastWindowClosed(true);
+    widget::prepareExtension();
+    widget::HostWindow window(options->kind, options->family, options->appearance,
+                              platform::UserDefaults::open(platform::UserDefaults::suitePath(
+                                  widget::HostWindow::standardDefaultsName())));
+    window.show();
+    return app.exec();
+}
+
+} // namespace
+
+extern "C" __attribute__((visibility("default"))) int qamarly_widget_host_main(int argc, char **argv)
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    if (widget::modeOf(arguments) == widget::Mode::render)
+        return render(argc, argv, arguments, out, err);
+    return host(argc, argv, arguments, err);
+}

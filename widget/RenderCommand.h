@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QStringList>
+#include <QTextStream>
+
+namespace widget {
+
+// `render ...`: draws the entry in force at an instant into a PNG; the exit status.
+int runRender(const QStringList &arguments, QTextStream &out, QTextStream &err);
+
+} // namespace widget
