@@ -1,7 +1,12 @@
 #include "platform/notifications/NotificationRequest.h"
 
 #include <QJsonValue>
+#include <QLocale>
+#include <charconv>
 #include <cmath>
+#include <cstring>
+#include <iterator>
+#include <string_view>
 
 namespace platform {
 
@@ -16,9 +21,10 @@ bool matches(const std::optional<int> &wanted, std::int64_t actual)
     return !wanted || *wanted == actual;
 }
 
-std::optional<Instant> calendarTriggerDate(const CalendarTrigger &t, Instant from)
+std::optional<Instant> calendarTriggerDate(const CalendarTrigger &t, Instant from,
+                                           TriggerCalendars &calendars)
 {
-    const Calendar calendar(t.calendar.value_or(CalendarIdentifier::gregorian));
+    const Calendar &calendar = calendars.of(t.calendar.value_or(CalendarIdentifier::gregorian));
     const int hour = t.hour.value_or(0);
     const int minute = t.minute.value_or(0);
     const int second = t.second.value_or(0);
@@ -59,14 +65,30 @@ std::optional<int> readOptional(const QJsonObject &o, const char *key)
 
 } // namespace
 
+const Calendar &TriggerCalendars::of(CalendarIdentifier identifier)
+{
+    std::optional<Calendar> &slot =
+        identifier == CalendarIdentifier::gregorian ? gregorian_ : islamicUmmAlQura_;
+    if (!slot)
+        slot.emplace(identifier);
+    return *slot;
+}
+
 std::optional<Instant> triggerDate(const NotificationTrigger &trigger, Instant addedAt, Instant from)
+{
+    TriggerCalendars calendars;
+    return triggerDate(trigger, addedAt, from, calendars);
+}
+
+std::optional<Instant> triggerDate(const NotificationTrigger &trigger, Instant addedAt, Instant from,
+                                   TriggerCalendars &calendars)
 {
     if (const auto *interval = std::get_if<TimeIntervalTrigger>(&trigger)) {
         if (!std::isfinite(interval->seconds) || interval->seconds < 0 || interval->seconds > 1e10)
             return std::nullopt;
         return addedAt + std::chrono::milliseconds(std::llround(interval->seconds * 1000.0));
     }
-    return calendarTriggerDate(std::get<CalendarTrigger>(trigger), from);
+    return calendarTriggerDate(std::get<CalendarTrigger>(trigger), from, calendars);
 }
 
 QJsonObject toJson(const NotificationTrigger &trigger)
@@ -92,6 +114,90 @@ QJsonObject toJson(const NotificationTrigger &trigger)
     if (c.repeats)
         o.insert(QStringLiteral("repeats"), true);
     return o;
+}
+
+namespace {
+
+// Compact JSON of one flat object, written into a fixed buffer (a trigger
+// needs under 150 characters) and copied out once.
+class JsonObjectWriter
+{
+public:
+    void key(std::string_view name)
+    {
+        put(first_ ? "{\"" : ",\"");
+        first_ = false;
+        put(name);
+        put("\":");
+    }
+    void put(std::string_view text)
+    {
+        std::memcpy(end_, text.data(), text.size());
+        end_ += text.size();
+    }
+    void put(std::int64_t v) { end_ = std::to_chars(end_, std::end(buffer_), v).ptr; }
+    void put(const char *name, const std::optional<int> &v)
+    {
+        if (v) {
+            key(name);
+            put(std::int64_t{*v});
+        }
+    }
+    QByteArray finish()
+    {
+        put("}");
+        return QByteArray(buffer_, end_ - buffer_);
+    }
+
+private:
+    char buffer_[192];
+    char *end_ = buffer_;
+    bool first_ = true;
+};
+
+} // namespace
+
+QByteArray toJsonText(const NotificationTrigger &trigger)
+{
+    JsonObjectWriter w;
+    // Keys in the order a JSON object keeps them (sorted), as toJson() gives.
+    if (const auto *interval = std::get_if<TimeIntervalTrigger>(&trigger)) {
+        if (interval->repeats) {
+            w.key("repeats");
+            w.put("true");
+        }
+        w.key("seconds");
+        const double s = interval->seconds;
+        // Whole numbers as integers, others at their shortest; JSON has no
+        // infinity or NaN.
+        if (!std::isfinite(s))
+            w.put("null");
+        else if (s == std::trunc(s) && std::fabs(s) < 9007199254740992.0)
+            w.put(static_cast<std::int64_t>(s));
+        else
+            w.put(QByteArray::number(s, 'g', QLocale::FloatingPointShortest).toStdString());
+        w.key("type");
+        w.put("\"interval\"");
+        return w.finish();
+    }
+    const auto &c = std::get<CalendarTrigger>(trigger);
+    if (c.calendar) {
+        w.key("calendar");
+        w.put(*c.calendar == CalendarIdentifier::gregorian ? "\"gregorian\"" : "\"islamicUmmAlQura\"");
+    }
+    w.put("day", c.day);
+    w.put("hour", c.hour);
+    w.put("minute", c.minute);
+    w.put("month", c.month);
+    if (c.repeats) {
+        w.key("repeats");
+        w.put("true");
+    }
+    w.put("second", c.second);
+    w.key("type");
+    w.put("\"calendar\"");
+    w.put("year", c.year);
+    return w.finish();
 }
 
 std::optional<NotificationTrigger> triggerFromJson(const QJsonObject &o)

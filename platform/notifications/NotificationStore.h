@@ -12,6 +12,8 @@ struct sqlite3;
 
 namespace platform {
 
+class SqliteStatementCache;
+
 // The notification store on disk: permission, badge and requests, shared by
 // the application (which adds and removes) and qamarly-notifyd (which
 // delivers). SQLite in WAL mode; every change is one transaction, so either
@@ -94,6 +96,7 @@ private:
 
     sqlite3 *db_;
     QString path_;
+    std::unique_ptr<SqliteStatementCache> statements_;
     std::recursive_mutex mutex_;
 };
 
