@@ -118,8 +118,9 @@ QJsonObject toJson(const NotificationTrigger &trigger)
 
 namespace {
 
-// Compact JSON of one flat object, written into a fixed buffer (a trigger
-// needs under 150 characters) and copied out once.
+// Compact JSON of one flat object, written into a fixed buffer and copied
+// out once. The longest trigger (every component at its widest, a calendar,
+// repeats) takes 182 characters.
 class JsonObjectWriter
 {
 public:
@@ -150,7 +151,7 @@ public:
     }
 
 private:
-    char buffer_[192];
+    char buffer_[256];
     char *end_ = buffer_;
     bool first_ = true;
 };

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
+#include <climits>
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 #include <vector>
@@ -349,6 +350,11 @@ TEST_F(NotificationCenterTest, TheStoredTextOfATriggerIsItsJsonAndReadsBackAsIt)
                         CalendarIdentifier::islamicUmmAlQura, true},
         CalendarTrigger{std::nullopt, std::nullopt, 29, 23, 59, 59, std::nullopt, true},
         CalendarTrigger{-5, 0, -1, 0, 0, 0, std::nullopt, false},
+        // The longest text there is.
+        CalendarTrigger{INT_MIN, INT_MIN, INT_MIN, INT_MIN, INT_MIN, INT_MIN,
+                        CalendarIdentifier::islamicUmmAlQura, true},
+        CalendarTrigger{INT_MAX, INT_MAX, INT_MAX, INT_MAX, INT_MAX, INT_MAX, CalendarIdentifier::gregorian,
+                        true},
         CalendarTrigger{},
         TimeIntervalTrigger{1, false},
         TimeIntervalTrigger{0, false},
