@@ -85,7 +85,7 @@ int main(int argc, char *argv[])
     QApplication::setQuitOnLastWindowClosed(true);
     prepare();
     widget::HostWindow window(options->kind, options->family, options->appearance,
-                              platform::UserDefaults::open(platform::UserDefaults::suitePath(
+                              platform::UserDefaults::openReadOnly(platform::UserDefaults::suitePath(
                                   widget::HostWindow::standardDefaultsName())));
     window.show();
     return app.exec();
