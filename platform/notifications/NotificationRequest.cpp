@@ -1,11 +1,13 @@
 #include "platform/notifications/NotificationRequest.h"
 
+#include <QJsonDocument>
 #include <QJsonValue>
 #include <QLocale>
 #include <charconv>
 #include <cmath>
 #include <cstring>
 #include <iterator>
+#include <limits>
 #include <string_view>
 
 namespace platform {
@@ -227,6 +229,173 @@ std::optional<NotificationTrigger> triggerFromJson(const QJsonObject &o)
             return std::nullopt;
     }
     return c;
+}
+
+namespace {
+
+// Reads the flat objects toJsonText() writes: no spaces, known keys once
+// each, whole numbers, plain words. Anything else is left to the JSON parser.
+class CompactTriggerReader
+{
+public:
+    explicit CompactTriggerReader(QByteArrayView text) : p_(text.begin()), end_(text.end()) {}
+
+    std::optional<NotificationTrigger> read()
+    {
+        if (!eat('{'))
+            return std::nullopt;
+        CalendarTrigger c;
+        std::optional<std::int64_t> seconds;
+        std::string_view type;
+        bool repeats = false;
+        unsigned seen = 0;
+        bool first = true;
+        while (!eat('}')) {
+            if (!first && !eat(','))
+                return std::nullopt;
+            first = false;
+            const std::string_view key = word();
+            if (key.empty() || !eat(':'))
+                return std::nullopt;
+            const int slot = slotOf(key);
+            if (slot < 0 || (seen & (1u << slot)))
+                return std::nullopt;
+            seen |= 1u << slot;
+            bool ok = true;
+            switch (slot) {
+            case 0:
+                ok = readInt(c.year);
+                break;
+            case 1:
+                ok = readInt(c.month);
+                break;
+            case 2:
+                ok = readInt(c.day);
+                break;
+            case 3:
+                ok = readInt(c.hour);
+                break;
+            case 4:
+                ok = readInt(c.minute);
+                break;
+            case 5:
+                ok = readInt(c.second);
+                break;
+            case 6: {
+                const std::string_view name = word();
+                if (name == "gregorian")
+                    c.calendar = CalendarIdentifier::gregorian;
+                else if (name == "islamicUmmAlQura")
+                    c.calendar = CalendarIdentifier::islamicUmmAlQura;
+                else
+                    ok = false;
+                break;
+            }
+            case 7:
+                if (literal("true"))
+                    repeats = true;
+                else
+                    ok = literal("false");
+                break;
+            case 8:
+                type = word();
+                ok = !type.empty();
+                break;
+            case 9: {
+                std::int64_t v = 0;
+                ok = integer(v, 9007199254740992LL);
+                seconds = v;
+                break;
+            }
+            }
+            if (!ok)
+                return std::nullopt;
+        }
+        if (p_ != end_)
+            return std::nullopt;
+        if (type == "interval") {
+            // An interval carries no calendar components.
+            if (!seconds || (seen & 0x7fu) != 0)
+                return std::nullopt;
+            return TimeIntervalTrigger{static_cast<double>(*seconds), repeats};
+        }
+        if (type != "calendar" || seconds)
+            return std::nullopt;
+        c.repeats = repeats;
+        return c;
+    }
+
+private:
+    static int slotOf(std::string_view key)
+    {
+        static constexpr std::string_view keys[] = {"year",   "month",    "day",     "hour", "minute",
+                                                    "second", "calendar", "repeats", "type", "seconds"};
+        for (int i = 0; i < 10; ++i)
+            if (keys[i] == key)
+                return i;
+        return -1;
+    }
+    bool eat(char ch)
+    {
+        if (p_ == end_ || *p_ != ch)
+            return false;
+        ++p_;
+        return true;
+    }
+    bool literal(std::string_view text)
+    {
+        if (std::string_view(p_, static_cast<std::size_t>(end_ - p_)).substr(0, text.size()) != text)
+            return false;
+        p_ += text.size();
+        return true;
+    }
+    // A quoted run of letters.
+    std::string_view word()
+    {
+        if (!eat('"'))
+            return {};
+        const char *start = p_;
+        while (p_ != end_ && ((*p_ >= 'a' && *p_ <= 'z') || (*p_ >= 'A' && *p_ <= 'Z')))
+            ++p_;
+        const std::string_view w(start, static_cast<std::size_t>(p_ - start));
+        return eat('"') ? w : std::string_view();
+    }
+    bool integer(std::int64_t &v, std::int64_t limit)
+    {
+        const auto [next, error] = std::from_chars(p_, end_, v);
+        // A fraction or an exponent follows: not a whole number written plainly.
+        if (error != std::errc() || next == p_ || v > limit || v < -limit ||
+            (next != end_ && (*next == '.' || *next == 'e' || *next == 'E')))
+            return false;
+        // No leading zeros or signs JSON does not allow ("01", "-0" is fine, "+1" is not).
+        if (*p_ == '0' && next - p_ > 1)
+            return false;
+        if (*p_ == '-' && next - p_ > 2 && p_[1] == '0')
+            return false;
+        p_ = next;
+        return true;
+    }
+    bool readInt(std::optional<int> &out)
+    {
+        std::int64_t v = 0;
+        if (!integer(v, std::numeric_limits<int>::max()) || v < std::numeric_limits<int>::min())
+            return false;
+        out = static_cast<int>(v);
+        return true;
+    }
+
+    const char *p_;
+    const char *end_;
+};
+
+} // namespace
+
+std::optional<NotificationTrigger> triggerFromJsonText(QByteArrayView text)
+{
+    if (auto trigger = CompactTriggerReader(text).read())
+        return trigger;
+    const QJsonDocument document = QJsonDocument::fromJson(text.toByteArray());
+    return triggerFromJson(document.object());
 }
 
 QJsonObject toJson(const NotificationRequest &request)

@@ -133,6 +133,9 @@ QJsonObject toJson(const NotificationTrigger &trigger);
 // the store keeps a trigger per request and a plan has sixty of them.
 QByteArray toJsonText(const NotificationTrigger &trigger);
 std::optional<NotificationTrigger> triggerFromJson(const QJsonObject &object);
+// The trigger of JSON text: the same answer as parsing it into an object and
+// reading that, with the text toJsonText() writes read directly.
+std::optional<NotificationTrigger> triggerFromJsonText(QByteArrayView text);
 // identifier, title, body, badge (null when none), sound and trigger.
 QJsonObject toJson(const NotificationRequest &request);
 

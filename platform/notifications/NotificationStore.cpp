@@ -384,7 +384,7 @@ QList<NotificationStore::Entry> NotificationStore::entries(State wanted)
         if (!s.isNull(4))
             e.request.content.badge = static_cast<int>(s.integer(4));
         e.request.content.sound = s.integer(5) != 0;
-        const auto trigger = triggerFromJson(QJsonDocument::fromJson(s.text(6).toUtf8()).object());
+        const auto trigger = triggerFromJsonText(s.bytes(6));
         if (!trigger) {
             consoleLog(QStringLiteral("Notification request %1 has an unreadable trigger; it is ignored")
                            .arg(e.request.identifier));

@@ -369,7 +369,51 @@ TEST_F(NotificationCenterTest, TheStoredTextOfATriggerIsItsJsonAndReadsBackAsIt)
         EXPECT_EQ(toJsonText(t), expected);
         EXPECT_EQ(triggerFromJson(QJsonDocument::fromJson(toJsonText(t)).object()), t)
             << expected.constData();
+        EXPECT_EQ(triggerFromJsonText(toJsonText(t)), t) << expected.constData();
     }
+}
+
+TEST_F(NotificationCenterTest, ATriggerReadFromTextIsTheOneItsJsonObjectGives)
+{
+    // Texts the store may hold that toJsonText() never writes: another
+    // writer's, a damaged file's. Each must read as the JSON object reads.
+    const std::vector<QByteArray> texts{
+        R"({"day":6,"hour":9,"minute":0,"month":12,"second":0,"type":"calendar","year":2026})",
+        R"({ "type" : "calendar", "year" : 2026, "month" : 12, "day" : 6 })",
+        R"({"type":"calendar","year":2026,"year":2027})",
+        R"({"type":"calendar","day":1.5})",
+        R"({"type":"calendar","day":1e2})",
+        R"({"type":"calendar","day":01})",
+        R"({"type":"calendar","day":-0})",
+        R"({"type":"calendar","day":+1})",
+        R"({"type":"calendar","day":"6"})",
+        R"({"type":"calendar","day":null})",
+        R"({"type":"calendar","day":2147483648})",
+        R"({"type":"calendar","day":-2147483649})",
+        R"({"type":"calendar","calendar":"julian"})",
+        R"({"type":"calendar","calendar":"gregorian","extra":1})",
+        R"({"type":"calendar","repeats":1})",
+        R"({"type":"calendar","repeats":false,"seconds":5})",
+        R"({"type":"interval","seconds":60})",
+        R"({"type":"interval","seconds":60,"day":3})",
+        R"({"type":"interval","seconds":0.25,"repeats":true})",
+        R"({"type":"interval","seconds":9007199254740993})",
+        R"({"type":"interval"})",
+        R"({"type":"Interval","seconds":1})",
+        R"({"type":"weekly"})",
+        R"({"seconds":1})",
+        R"({"type":"interval","seconds":1)",
+        R"({"type":"interval","seconds":1}x)",
+        R"([{"type":"interval","seconds":1}])",
+        R"({"type":"calendar",})",
+        R"({"type":"calend\u0061r","day":6})",
+        "",
+        "{}",
+        "not json",
+    };
+    for (const QByteArray &text : texts)
+        EXPECT_EQ(triggerFromJsonText(text), triggerFromJson(QJsonDocument::fromJson(text).object()))
+            << text.constData();
 }
 
 } // namespace
