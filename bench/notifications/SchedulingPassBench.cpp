@@ -8,6 +8,7 @@
 //   BM_SchedulingPass / BM_ThirtyConverters             what planning adds to the converters
 // BM_AddEachIntoTheStore is the plan added one request at a time (a
 // transaction each), as a caller without the bulk replace would.
+// bench/notifications/ratios.py runs this interleaved and prints the ratios.
 #include "app/notifications/NotificationScheduler.h"
 #include "core/GlobalSettings.h"
 #include "core/RGConv.h"
