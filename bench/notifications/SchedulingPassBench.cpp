@@ -88,6 +88,18 @@ void BM_ReplaceOnlyIntoTheStore(benchmark::State &state)
         benchmark::DoNotOptimize(center.replacePendingNotificationRequests(plan));
 }
 
+// And reading the plan back, as the pass's last step does.
+void BM_PendingFromTheStore(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    platform::LocalNotificationCenter center(dir.filePath(QStringLiteral("notifications.sqlite")));
+    center.replacePendingNotificationRequests(NotificationScheduler::plan(now, {true, true}));
+    for (auto _ : state) {
+        center.getPendingNotificationRequests(
+            [](const QList<platform::NotificationRequest> &pending) { benchmark::DoNotOptimize(pending); });
+    }
+}
+
 void BM_AddEachIntoTheStore(benchmark::State &state)
 {
     QTemporaryDir dir;
@@ -132,6 +144,7 @@ BENCHMARK(BM_ThirtyConverters)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SchedulingPass)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SchedulingPassIntoTheStore)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReplaceOnlyIntoTheStore)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PendingFromTheStore)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AddEachIntoTheStore)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Reschedule)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_RescheduleIntoTheStore)->Unit(benchmark::kMillisecond)->UseRealTime();

@@ -195,8 +195,10 @@ void LocalNotificationCenter::getPendingNotificationRequests(
 {
     QList<NotificationRequest> result;
     if (NotificationStore *s = store()) {
-        for (const auto &e : s->entries(NotificationStore::State::pending))
-            result.append(e.request);
+        QList<NotificationStore::Entry> entries = s->entries(NotificationStore::State::pending);
+        result.reserve(entries.size());
+        for (auto &e : entries)
+            result.append(std::move(e.request));
     }
     if (completion)
         completion(result);

@@ -310,24 +310,61 @@ bool NotificationStore::setBadge(int badge)
 }
 
 // Called with the lock held, inside a transaction.
+namespace {
+
+// A plan goes in this many rows to a statement: one statement's start and
+// end (and its AUTOINCREMENT bookkeeping) for the lot instead of each row.
+constexpr int rowsPerInsert = 16;
+constexpr int columnsPerRow = 7;
+
+const char *insertSql(int rows)
+{
+    static const std::string one =
+        "INSERT INTO requests(identifier, title, body, badge, sound, trigger, added_at,"
+        " state) VALUES(?, ?, ?, ?, ?, ?, ?, 'pending')";
+    static const std::string many = [] {
+        std::string sql = one;
+        for (int i = 1; i < rowsPerInsert; ++i)
+            sql += ", (?, ?, ?, ?, ?, ?, ?, 'pending')";
+        return sql;
+    }();
+    return rows == 1 ? one.c_str() : many.c_str();
+}
+
+} // namespace
+
+bool NotificationStore::insertPending(const NotificationRequest *const *requests, int count, Instant addedAt)
+{
+    Q_ASSERT(count == 1 || count == rowsPerInsert);
+    // Bound without a copy, so they outlive the statement's use of them.
+    std::vector<QByteArray> texts;
+    texts.reserve(static_cast<std::size_t>(count) * 4);
+    for (int i = 0; i < count; ++i) {
+        texts.push_back(requests[i]->identifier.toUtf8());
+        texts.push_back(requests[i]->content.title.toUtf8());
+        texts.push_back(requests[i]->content.body.toUtf8());
+        texts.push_back(toJsonText(requests[i]->trigger));
+    }
+    Statement insert(*statements_, insertSql(count));
+    for (int i = 0; i < count; ++i) {
+        const NotificationRequest &r = *requests[i];
+        const int first = i * columnsPerRow;
+        const QByteArray *text = &texts[static_cast<std::size_t>(i) * 4];
+        insert.bindStatic(first + 1, text[0]);
+        insert.bindStatic(first + 2, text[1]);
+        insert.bindStatic(first + 3, text[2]);
+        insert.bind(first + 4, r.content.badge);
+        insert.bind(first + 5, qint64(r.content.sound ? 1 : 0));
+        insert.bindStatic(first + 6, text[3]);
+        insert.bind(first + 7, msecsOf(addedAt));
+    }
+    return insert.run();
+}
+
 bool NotificationStore::insertPending(const NotificationRequest &request, Instant addedAt)
 {
-    // Bound without a copy, so they outlive the statement's use of them.
-    const QByteArray identifier = request.identifier.toUtf8();
-    const QByteArray title = request.content.title.toUtf8();
-    const QByteArray body = request.content.body.toUtf8();
-    const QByteArray trigger = toJsonText(request.trigger);
-    Statement insert(*statements_,
-                     "INSERT INTO requests(identifier, title, body, badge, sound, trigger, added_at, state)"
-                     " VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, 'pending')");
-    insert.bindStatic(1, identifier);
-    insert.bindStatic(2, title);
-    insert.bindStatic(3, body);
-    insert.bind(4, request.content.badge);
-    insert.bind(5, qint64(request.content.sound ? 1 : 0));
-    insert.bindStatic(6, trigger);
-    insert.bind(7, msecsOf(addedAt));
-    return insert.run();
+    const NotificationRequest *one = &request;
+    return insertPending(&one, 1, addedAt);
 }
 
 bool NotificationStore::add(const NotificationRequest &request, Instant addedAt)
@@ -359,8 +396,13 @@ bool NotificationStore::replacePending(const QList<NotificationRequest> &request
     Transaction t(*statements_);
     if (!t.begun() || !exec("DELETE FROM requests WHERE state = 'pending'"))
         return false;
-    for (const NotificationRequest *r : kept) {
-        if (!insertPending(*r, addedAt))
+    std::size_t next = 0;
+    for (; next + rowsPerInsert <= kept.size(); next += rowsPerInsert) {
+        if (!insertPending(&kept[next], rowsPerInsert, addedAt))
+            return false;
+    }
+    for (; next < kept.size(); ++next) {
+        if (!insertPending(&kept[next], 1, addedAt))
             return false;
     }
     return t.commit();
@@ -370,10 +412,12 @@ QList<NotificationStore::Entry> NotificationStore::entries(State wanted)
 {
     std::lock_guard lock(mutex_);
     QList<Entry> result;
+    // In order of addition straight from the table: it holds little beside
+    // the plan, and going through the state index would mean a sort.
     Statement s(
         *statements_,
         "SELECT seq, identifier, title, body, badge, sound, trigger, added_at, delivered_at, server_id"
-        " FROM requests WHERE state = ?1 ORDER BY seq");
+        " FROM requests WHERE +state = ?1 ORDER BY seq");
     s.bind(1, stateName(wanted));
     while (s.step() == SQLITE_ROW) {
         Entry e;
@@ -396,7 +440,7 @@ QList<NotificationStore::Entry> NotificationStore::entries(State wanted)
         if (!s.isNull(8))
             e.deliveredAt = instantFromMSecs(s.integer(8));
         e.serverId = static_cast<quint32>(s.integer(9));
-        result.append(e);
+        result.append(std::move(e));
     }
     return result;
 }

@@ -92,6 +92,8 @@ private:
     bool exec(const char *sql);
     bool setState(const char *key, qint64 value);
     bool insertPending(const NotificationRequest &request, Instant addedAt);
+    // `count` rows at once, in order (1 or a full batch).
+    bool insertPending(const NotificationRequest *const *requests, int count, Instant addedAt);
     std::optional<qint64> state(const char *key);
 
     sqlite3 *db_;
