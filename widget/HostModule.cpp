@@ -50,7 +50,7 @@ int host(int argc, char **argv, const QStringList &arguments, QTextStream &err)
     QApplication::setQuitOnLastWindowClosed(true);
     widget::prepareExtension();
     widget::HostWindow window(options->kind, options->family, options->appearance,
-                              platform::UserDefaults::open(platform::UserDefaults::suitePath(
+                              platform::UserDefaults::openReadOnly(platform::UserDefaults::suitePath(
                                   widget::HostWindow::standardDefaultsName())));
     window.show();
     return app.exec();

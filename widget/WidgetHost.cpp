@@ -181,6 +181,11 @@ void HostWindow::savePosition()
 {
     if (!defaults_)
         return;
+    // The host starts with its suite open for reading, which keeps SQLite's
+    // writing half out of a process that mostly idles; a drag is the only
+    // write, and opens it for writing.
+    if (defaults_->isReadOnly())
+        defaults_ = platform::UserDefaults::open(defaults_->path());
     defaults_->setInteger(positionKey("X"), pos().x());
     defaults_->setInteger(positionKey("Y"), pos().y());
     defaults_->flush();

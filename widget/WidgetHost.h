@@ -77,8 +77,10 @@ const std::vector<WidgetChoice> &widgetChoices();
 // A placed widget on the desktop: a small frameless window below the others,
 // draggable. Its context menu turns it into another kind or family, opens
 // Qamarly, or closes it. Remembers where it was left, per kind and family,
-// in the widget's own standard defaults; a first start puts each kind and
-// family at its own place, so two widgets never open on top of each other.
+// in the widget's own standard defaults (given open for reading only, the
+// suite is opened for writing at the first drag); a first start puts each
+// kind and family at its own place, so two widgets never open on top of each
+// other.
 class HostWindow : public QWidget
 {
     Q_OBJECT

@@ -175,8 +175,9 @@ void DeliveryAgent::planDue()
         Instant at;
     };
     std::vector<Due> due;
+    TriggerCalendars calendars;
     for (auto &e : store_->entries(NotificationStore::State::pending)) {
-        const auto at = triggerDate(e.request.trigger, e.addedAt, e.addedAt);
+        const auto at = triggerDate(e.request.trigger, e.addedAt, e.addedAt, calendars);
         if (!at) {
             // It can never fire; keeping it would only be looked at forever.
             store_->markSkipped(e.seq, now, std::nullopt);

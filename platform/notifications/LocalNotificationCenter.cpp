@@ -131,18 +131,20 @@ void LocalNotificationCenter::addNotificationRequest(
     if (!s)
         return finish(storeUnavailable);
     const Instant now = Clock::current();
-    if (const auto refused = refusal(request, now))
+    TriggerCalendars calendars;
+    if (const auto refused = refusal(request, now, calendars))
         return finish(refused);
     if (!s->add(request, now))
         return finish(QStringLiteral("cannot write %1 to the notification store").arg(request.identifier));
     finish(std::nullopt);
 }
 
-std::optional<QString> LocalNotificationCenter::refusal(const NotificationRequest &request, Instant now) const
+std::optional<QString> LocalNotificationCenter::refusal(const NotificationRequest &request, Instant now,
+                                                        TriggerCalendars &calendars) const
 {
     if (request.identifier.isEmpty())
         return QStringLiteral("a notification request needs an identifier");
-    const auto fireAt = triggerDate(request.trigger, now, now);
+    const auto fireAt = triggerDate(request.trigger, now, now, calendars);
     // A calendar moment already past never fires; refusing it keeps the agent
     // from showing it at once.
     if (!fireAt || (std::holds_alternative<CalendarTrigger>(request.trigger) && *fireAt < now))
@@ -157,8 +159,10 @@ bool LocalNotificationCenter::replacePendingNotificationRequests(const QList<Not
         return false;
     const Instant now = Clock::current();
     QList<NotificationRequest> accepted;
+    accepted.reserve(requests.size());
+    TriggerCalendars calendars;
     for (const NotificationRequest &r : requests) {
-        if (const auto refused = refusal(r, now))
+        if (const auto refused = refusal(r, now, calendars))
             consoleLog(*refused);
         else
             accepted.append(r);
@@ -183,8 +187,10 @@ void LocalNotificationCenter::getPendingNotificationRequests(
 {
     QList<NotificationRequest> result;
     if (NotificationStore *s = store()) {
-        for (const auto &e : s->entries(NotificationStore::State::pending))
-            result.append(e.request);
+        QList<NotificationStore::Entry> entries = s->entries(NotificationStore::State::pending);
+        result.reserve(entries.size());
+        for (auto &e : entries)
+            result.append(std::move(e.request));
     }
     if (completion)
         completion(result);

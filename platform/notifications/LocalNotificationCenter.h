@@ -53,7 +53,8 @@ protected:
 
 private:
     NotificationStore *store();
-    std::optional<QString> refusal(const NotificationRequest &request, Instant now) const;
+    std::optional<QString> refusal(const NotificationRequest &request, Instant now,
+                                   TriggerCalendars &calendars) const;
 
     QString storePath_;
     QString busAddress_;

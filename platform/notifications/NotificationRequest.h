@@ -111,10 +111,31 @@ struct Notification
 // moment matching starts from; no value when no moment matches (a 31 April).
 std::optional<Instant> triggerDate(const NotificationTrigger &trigger, Instant addedAt, Instant from);
 
+// The calendars calendar triggers are matched in, each made at its first use
+// (in the device's zone and locale then) and reused for a batch of triggers:
+// making one costs more than matching a trigger in it.
+class TriggerCalendars
+{
+public:
+    const Calendar &of(CalendarIdentifier identifier);
+
+private:
+    std::optional<Calendar> gregorian_;
+    std::optional<Calendar> islamicUmmAlQura_;
+};
+std::optional<Instant> triggerDate(const NotificationTrigger &trigger, Instant addedAt, Instant from,
+                                   TriggerCalendars &calendars);
+
 // {"type": "interval", "seconds": 1} or {"type": "calendar", "year": ..., "second": ...},
 // with "calendar" and "repeats" only when set.
 QJsonObject toJson(const NotificationTrigger &trigger);
+// The same object as compact JSON text, the keys in order, written directly:
+// the store keeps a trigger per request and a plan has sixty of them.
+QByteArray toJsonText(const NotificationTrigger &trigger);
 std::optional<NotificationTrigger> triggerFromJson(const QJsonObject &object);
+// The trigger of JSON text: the same answer as parsing it into an object and
+// reading that, with the text toJsonText() writes read directly.
+std::optional<NotificationTrigger> triggerFromJsonText(QByteArrayView text);
 // identifier, title, body, badge (null when none), sound and trigger.
 QJsonObject toJson(const NotificationRequest &request);
 

@@ -8,9 +8,78 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
+#include <QSet>
+#include <algorithm>
+#include <map>
 #include <sqlite3.h>
+#include <string>
+#include <string_view>
+#include <vector>
 
 namespace platform {
+
+// The connection's prepared statements, by their text: the application
+// replaces the whole plan on every pass, and parsing the same few statements
+// again for each of its rows cost more than running them.
+class SqliteStatementCache
+{
+public:
+    struct Entry
+    {
+        sqlite3_stmt *stmt = nullptr;
+        bool inUse = false;
+    };
+
+    explicit SqliteStatementCache(sqlite3 *db) : db_(db) {}
+    ~SqliteStatementCache()
+    {
+        for (auto &[sql, entry] : entries_)
+            sqlite3_finalize(entry.stmt);
+    }
+    SqliteStatementCache(const SqliteStatementCache &) = delete;
+    SqliteStatementCache &operator=(const SqliteStatementCache &) = delete;
+
+    // The cached statement, or (`*entry` null) a fresh one when the cached
+    // one is in use; null when it cannot be prepared.
+    sqlite3_stmt *take(const char *sql, Entry **entry)
+    {
+        *entry = nullptr;
+        auto it = entries_.find(std::string_view(sql));
+        if (it == entries_.end()) {
+            sqlite3_stmt *stmt = nullptr;
+            if (sqlite3_prepare_v3(db_, sql, -1, SQLITE_PREPARE_PERSISTENT, &stmt, nullptr) != SQLITE_OK) {
+                sqlite3_finalize(stmt);
+                return nullptr;
+            }
+            it = entries_.emplace(std::string(sql), Entry{stmt, false}).first;
+        }
+        if (!it->second.inUse) {
+            it->second.inUse = true;
+            *entry = &it->second;
+            return it->second.stmt;
+        }
+        sqlite3_stmt *stmt = nullptr;
+        if (sqlite3_prepare_v2(db_, sql, -1, &stmt, nullptr) != SQLITE_OK) {
+            sqlite3_finalize(stmt);
+            return nullptr;
+        }
+        return stmt;
+    }
+    void give(sqlite3_stmt *stmt, Entry *entry)
+    {
+        if (!entry) {
+            sqlite3_finalize(stmt);
+            return;
+        }
+        sqlite3_reset(stmt);
+        sqlite3_clear_bindings(stmt);
+        entry->inUse = false;
+    }
+
+private:
+    sqlite3 *db_;
+    std::map<std::string, Entry, std::less<>> entries_;
+};
 
 namespace {
 
@@ -47,26 +116,37 @@ const char *stateName(NotificationStore::State s)
     return "pending";
 }
 
-// One prepared statement, finalized on every path.
+// A borrowed prepared statement from the store's cache: reset and unbound
+// when the handle goes, so the next use starts clean and no read stays open.
+// A statement already in use (the same text nested) is prepared afresh and
+// finalized with the handle.
 class Statement
 {
 public:
-    Statement(sqlite3 *db, const char *sql)
+    Statement(SqliteStatementCache &cache, const char *sql) : cache_(cache), stmt_(cache.take(sql, &entry_))
     {
-        ok_ = sqlite3_prepare_v2(db, sql, -1, &stmt_, nullptr) == SQLITE_OK;
     }
-    ~Statement() { sqlite3_finalize(stmt_); }
+    ~Statement() { cache_.give(stmt_, entry_); }
     Statement(const Statement &) = delete;
     Statement &operator=(const Statement &) = delete;
 
-    bool ok() const { return ok_; }
+    bool ok() const { return stmt_ != nullptr; }
     void bind(int i, qint64 v) { sqlite3_bind_int64(stmt_, i, v); }
     void bind(int i, const QString &v)
     {
         const QByteArray utf8 = v.toUtf8();
+        bind(i, utf8);
+    }
+    void bind(int i, const QByteArray &utf8)
+    {
         sqlite3_bind_text(stmt_, i, utf8.constData(), static_cast<int>(utf8.size()), SQLITE_TRANSIENT);
     }
     void bind(int i, const char *v) { sqlite3_bind_text(stmt_, i, v, -1, SQLITE_STATIC); }
+    // `utf8` must outlive this handle.
+    void bindStatic(int i, const QByteArray &utf8)
+    {
+        sqlite3_bind_text(stmt_, i, utf8.constData(), static_cast<int>(utf8.size()), SQLITE_STATIC);
+    }
     void bindNull(int i) { sqlite3_bind_null(stmt_, i); }
     void bind(int i, const std::optional<int> &v)
     {
@@ -76,7 +156,7 @@ public:
             bindNull(i);
     }
     // SQLITE_ROW, SQLITE_DONE or an error.
-    int step() { return ok_ ? sqlite3_step(stmt_) : SQLITE_ERROR; }
+    int step() { return stmt_ ? sqlite3_step(stmt_) : SQLITE_ERROR; }
     bool run() { return step() == SQLITE_DONE; }
     qint64 integer(int col) const { return sqlite3_column_int64(stmt_, col); }
     bool isNull(int col) const { return sqlite3_column_type(stmt_, col) == SQLITE_NULL; }
@@ -85,34 +165,40 @@ public:
         return QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(stmt_, col)),
                                  sqlite3_column_bytes(stmt_, col));
     }
+    QByteArray bytes(int col) const
+    {
+        return QByteArray(reinterpret_cast<const char *>(sqlite3_column_text(stmt_, col)),
+                          sqlite3_column_bytes(stmt_, col));
+    }
 
 private:
-    sqlite3_stmt *stmt_ = nullptr;
-    bool ok_ = false;
+    SqliteStatementCache &cache_;
+    SqliteStatementCache::Entry *entry_ = nullptr;
+    sqlite3_stmt *stmt_;
 };
 
 // BEGIN IMMEDIATE ... COMMIT, rolled back unless commit() succeeded.
 class Transaction
 {
 public:
-    explicit Transaction(sqlite3 *db) : db_(db)
+    explicit Transaction(SqliteStatementCache &cache) : cache_(cache)
     {
-        begun_ = sqlite3_exec(db_, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) == SQLITE_OK;
+        begun_ = Statement(cache_, "BEGIN IMMEDIATE").run();
     }
     ~Transaction()
     {
         if (begun_ && !done_)
-            sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+            Statement(cache_, "ROLLBACK").run();
     }
     bool begun() const { return begun_; }
     bool commit()
     {
-        done_ = begun_ && sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr) == SQLITE_OK;
+        done_ = begun_ && Statement(cache_, "COMMIT").run();
         return done_;
     }
 
 private:
-    sqlite3 *db_;
+    SqliteStatementCache &cache_;
     bool begun_ = false;
     bool done_ = false;
 };
@@ -149,21 +235,25 @@ std::unique_ptr<NotificationStore> NotificationStore::open(const QString &path, 
     return std::unique_ptr<NotificationStore>(new NotificationStore(db, path));
 }
 
-NotificationStore::NotificationStore(sqlite3 *db, QString path) : db_(db), path_(std::move(path)) {}
+NotificationStore::NotificationStore(sqlite3 *db, QString path)
+    : db_(db), path_(std::move(path)), statements_(std::make_unique<SqliteStatementCache>(db))
+{
+}
 
 NotificationStore::~NotificationStore()
 {
+    statements_.reset(); // finalized before the connection can close
     sqlite3_close(db_);
 }
 
 bool NotificationStore::exec(const char *sql)
 {
-    return sqlite3_exec(db_, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
+    return Statement(*statements_, sql).run();
 }
 
 bool NotificationStore::setState(const char *key, qint64 value)
 {
-    Statement s(db_,
+    Statement s(*statements_,
                 "INSERT INTO state(key, value) VALUES(?1, ?2) ON CONFLICT(key) DO UPDATE SET value = ?2");
     s.bind(1, key);
     s.bind(2, value);
@@ -172,7 +262,7 @@ bool NotificationStore::setState(const char *key, qint64 value)
 
 std::optional<qint64> NotificationStore::state(const char *key)
 {
-    Statement s(db_, "SELECT value FROM state WHERE key = ?1");
+    Statement s(*statements_, "SELECT value FROM state WHERE key = ?1");
     s.bind(1, key);
     if (s.step() != SQLITE_ROW)
         return std::nullopt;
@@ -200,7 +290,7 @@ NotificationSettings NotificationStore::settings()
 bool NotificationStore::setSettings(const NotificationSettings &settings)
 {
     std::lock_guard lock(mutex_);
-    Transaction t(db_);
+    Transaction t(*statements_);
     const qint64 status = settings.authorizationStatus == AuthorizationStatus::authorized ? 2
                           : settings.authorizationStatus == AuthorizationStatus::denied   ? 1
                                                                                           : 0;
@@ -220,43 +310,99 @@ bool NotificationStore::setBadge(int badge)
 }
 
 // Called with the lock held, inside a transaction.
+namespace {
+
+// A plan goes in this many rows to a statement: one statement's start and
+// end (and its AUTOINCREMENT bookkeeping) for the lot instead of each row.
+constexpr int rowsPerInsert = 16;
+constexpr int columnsPerRow = 7;
+
+const char *insertSql(int rows)
+{
+    static const std::string one =
+        "INSERT INTO requests(identifier, title, body, badge, sound, trigger, added_at,"
+        " state) VALUES(?, ?, ?, ?, ?, ?, ?, 'pending')";
+    static const std::string many = [] {
+        std::string sql = one;
+        for (int i = 1; i < rowsPerInsert; ++i)
+            sql += ", (?, ?, ?, ?, ?, ?, ?, 'pending')";
+        return sql;
+    }();
+    return rows == 1 ? one.c_str() : many.c_str();
+}
+
+} // namespace
+
+bool NotificationStore::insertPending(const NotificationRequest *const *requests, int count, Instant addedAt)
+{
+    Q_ASSERT(count == 1 || count == rowsPerInsert);
+    // Bound without a copy, so they outlive the statement's use of them.
+    std::vector<QByteArray> texts;
+    texts.reserve(static_cast<std::size_t>(count) * 4);
+    for (int i = 0; i < count; ++i) {
+        texts.push_back(requests[i]->identifier.toUtf8());
+        texts.push_back(requests[i]->content.title.toUtf8());
+        texts.push_back(requests[i]->content.body.toUtf8());
+        texts.push_back(toJsonText(requests[i]->trigger));
+    }
+    Statement insert(*statements_, insertSql(count));
+    for (int i = 0; i < count; ++i) {
+        const NotificationRequest &r = *requests[i];
+        const int first = i * columnsPerRow;
+        const QByteArray *text = &texts[static_cast<std::size_t>(i) * 4];
+        insert.bindStatic(first + 1, text[0]);
+        insert.bindStatic(first + 2, text[1]);
+        insert.bindStatic(first + 3, text[2]);
+        insert.bind(first + 4, r.content.badge);
+        insert.bind(first + 5, qint64(r.content.sound ? 1 : 0));
+        insert.bindStatic(first + 6, text[3]);
+        insert.bind(first + 7, msecsOf(addedAt));
+    }
+    return insert.run();
+}
+
 bool NotificationStore::insertPending(const NotificationRequest &request, Instant addedAt)
 {
-    Statement insert(db_,
-                     "INSERT INTO requests(identifier, title, body, badge, sound, trigger, added_at, state)"
-                     " VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, 'pending')");
-    insert.bind(1, request.identifier);
-    insert.bind(2, request.content.title);
-    insert.bind(3, request.content.body);
-    insert.bind(4, request.content.badge);
-    insert.bind(5, qint64(request.content.sound ? 1 : 0));
-    insert.bind(6, QString::fromUtf8(QJsonDocument(toJson(request.trigger)).toJson(QJsonDocument::Compact)));
-    insert.bind(7, msecsOf(addedAt));
-    return insert.run();
+    const NotificationRequest *one = &request;
+    return insertPending(&one, 1, addedAt);
 }
 
 bool NotificationStore::add(const NotificationRequest &request, Instant addedAt)
 {
     std::lock_guard lock(mutex_);
-    Transaction t(db_);
+    Transaction t(*statements_);
     if (!t.begun())
         return false;
-    Statement replace(db_, "DELETE FROM requests WHERE identifier = ?1 AND state = 'pending'");
+    Statement replace(*statements_, "DELETE FROM requests WHERE identifier = ?1 AND state = 'pending'");
     replace.bind(1, request.identifier);
     return replace.run() && insertPending(request, addedAt) && t.commit();
 }
 
 bool NotificationStore::replacePending(const QList<NotificationRequest> &requests, Instant addedAt)
 {
+    // Within one plan a later request of the same identifier wins, as with
+    // add(): it takes the earlier one's place at the end of the order.
+    QSet<QString> later;
+    std::vector<const NotificationRequest *> kept;
+    kept.reserve(static_cast<std::size_t>(requests.size()));
+    for (auto it = requests.crbegin(); it != requests.crend(); ++it) {
+        if (!later.contains(it->identifier)) {
+            later.insert(it->identifier);
+            kept.push_back(&*it);
+        }
+    }
+    std::reverse(kept.begin(), kept.end());
     std::lock_guard lock(mutex_);
-    Transaction t(db_);
+    Transaction t(*statements_);
     if (!t.begun() || !exec("DELETE FROM requests WHERE state = 'pending'"))
         return false;
-    for (const NotificationRequest &r : requests) {
-        // Within one plan a later request of the same identifier wins, as with add().
-        Statement replace(db_, "DELETE FROM requests WHERE identifier = ?1 AND state = 'pending'");
-        replace.bind(1, r.identifier);
-        if (!replace.run() || !insertPending(r, addedAt))
+    std::size_t next = 0;
+    for (; next + rowsPerInsert <= kept.size(); next += rowsPerInsert) {
+        if (!insertPending(&kept[next], rowsPerInsert, addedAt))
+            return false;
+    }
+    for (; next < kept.size(); ++next) {
+        if (!insertPending(&kept[next], 1, addedAt))
             return false;
     }
     return t.commit();
@@ -266,9 +412,12 @@ QList<NotificationStore::Entry> NotificationStore::entries(State wanted)
 {
     std::lock_guard lock(mutex_);
     QList<Entry> result;
+    // In order of addition straight from the table: it holds little beside
+    // the plan, and going through the state index would mean a sort.
     Statement s(
-        db_, "SELECT seq, identifier, title, body, badge, sound, trigger, added_at, delivered_at, server_id"
-             " FROM requests WHERE state = ?1 ORDER BY seq");
+        *statements_,
+        "SELECT seq, identifier, title, body, badge, sound, trigger, added_at, delivered_at, server_id"
+        " FROM requests WHERE +state = ?1 ORDER BY seq");
     s.bind(1, stateName(wanted));
     while (s.step() == SQLITE_ROW) {
         Entry e;
@@ -279,7 +428,7 @@ QList<NotificationStore::Entry> NotificationStore::entries(State wanted)
         if (!s.isNull(4))
             e.request.content.badge = static_cast<int>(s.integer(4));
         e.request.content.sound = s.integer(5) != 0;
-        const auto trigger = triggerFromJson(QJsonDocument::fromJson(s.text(6).toUtf8()).object());
+        const auto trigger = triggerFromJsonText(s.bytes(6));
         if (!trigger) {
             consoleLog(QStringLiteral("Notification request %1 has an unreadable trigger; it is ignored")
                            .arg(e.request.identifier));
@@ -291,7 +440,7 @@ QList<NotificationStore::Entry> NotificationStore::entries(State wanted)
         if (!s.isNull(8))
             e.deliveredAt = instantFromMSecs(s.integer(8));
         e.serverId = static_cast<quint32>(s.integer(9));
-        result.append(e);
+        result.append(std::move(e));
     }
     return result;
 }
@@ -305,7 +454,7 @@ bool NotificationStore::removePending()
 bool NotificationStore::removeDelivered()
 {
     std::lock_guard lock(mutex_);
-    Transaction t(db_);
+    Transaction t(*statements_);
     return t.begun() &&
            exec("DELETE FROM requests WHERE state = 'skipped' OR (state = 'delivered' AND server_id = 0)") &&
            exec("UPDATE requests SET state = 'removed' WHERE state = 'delivered'") && t.commit();
@@ -314,7 +463,7 @@ bool NotificationStore::removeDelivered()
 bool NotificationStore::drop(qint64 seq)
 {
     std::lock_guard lock(mutex_);
-    Statement s(db_, "DELETE FROM requests WHERE seq = ?1");
+    Statement s(*statements_, "DELETE FROM requests WHERE seq = ?1");
     s.bind(1, seq);
     return s.run();
 }
@@ -322,7 +471,8 @@ bool NotificationStore::drop(qint64 seq)
 bool NotificationStore::claim(qint64 seq)
 {
     std::lock_guard lock(mutex_);
-    Statement s(db_, "UPDATE requests SET state = 'delivering' WHERE seq = ?1 AND state = 'pending'");
+    Statement s(*statements_,
+                "UPDATE requests SET state = 'delivering' WHERE seq = ?1 AND state = 'pending'");
     s.bind(1, seq);
     return s.run() && sqlite3_changes(db_) == 1;
 }
@@ -330,7 +480,8 @@ bool NotificationStore::claim(qint64 seq)
 bool NotificationStore::release(qint64 seq)
 {
     std::lock_guard lock(mutex_);
-    Statement s(db_, "UPDATE requests SET state = 'pending' WHERE seq = ?1 AND state = 'delivering'");
+    Statement s(*statements_,
+                "UPDATE requests SET state = 'pending' WHERE seq = ?1 AND state = 'delivering'");
     s.bind(1, seq);
     return s.run();
 }
@@ -338,11 +489,11 @@ bool NotificationStore::release(qint64 seq)
 bool NotificationStore::markDelivered(qint64 seq, Instant at, quint32 serverId, std::optional<int> badge)
 {
     std::lock_guard lock(mutex_);
-    Transaction t(db_);
+    Transaction t(*statements_);
     if (!t.begun())
         return false;
-    Statement s(db_, "UPDATE requests SET state = 'delivered', delivered_at = ?2, server_id = ?3"
-                     " WHERE seq = ?1 AND state = 'delivering'");
+    Statement s(*statements_, "UPDATE requests SET state = 'delivered', delivered_at = ?2, server_id = ?3"
+                              " WHERE seq = ?1 AND state = 'delivering'");
     s.bind(1, seq);
     s.bind(2, msecsOf(at));
     s.bind(3, qint64(serverId));
@@ -356,11 +507,12 @@ bool NotificationStore::markDelivered(qint64 seq, Instant at, quint32 serverId, 
 bool NotificationStore::markSkipped(qint64 seq, Instant at, std::optional<int> badge)
 {
     std::lock_guard lock(mutex_);
-    Transaction t(db_);
+    Transaction t(*statements_);
     if (!t.begun())
         return false;
     Statement s(
-        db_, "UPDATE requests SET state = 'skipped', delivered_at = ?2 WHERE seq = ?1 AND state = 'pending'");
+        *statements_,
+        "UPDATE requests SET state = 'skipped', delivered_at = ?2 WHERE seq = ?1 AND state = 'pending'");
     s.bind(1, seq);
     s.bind(2, msecsOf(at));
     if (!s.run())
@@ -373,10 +525,11 @@ bool NotificationStore::markSkipped(qint64 seq, Instant at, std::optional<int> b
 int NotificationStore::settleInterruptedDeliveries(Instant at)
 {
     std::lock_guard lock(mutex_);
-    Transaction t(db_);
+    Transaction t(*statements_);
     if (!t.begun())
         return 0;
-    Statement s(db_, "UPDATE requests SET state = 'delivered', delivered_at = ?1 WHERE state = 'delivering'");
+    Statement s(*statements_,
+                "UPDATE requests SET state = 'delivered', delivered_at = ?1 WHERE state = 'delivering'");
     s.bind(1, msecsOf(at));
     if (!s.run())
         return 0;
@@ -384,8 +537,9 @@ int NotificationStore::settleInterruptedDeliveries(Instant at)
     // The badge of the last interrupted delivery still belongs on the launcher.
     std::optional<qint64> badge;
     {
-        Statement last(db_, "SELECT badge FROM requests WHERE state = 'delivered' AND delivered_at = ?1"
-                            " AND badge IS NOT NULL ORDER BY seq DESC LIMIT 1");
+        Statement last(*statements_,
+                       "SELECT badge FROM requests WHERE state = 'delivered' AND delivered_at = ?1"
+                       " AND badge IS NOT NULL ORDER BY seq DESC LIMIT 1");
         last.bind(1, msecsOf(at));
         if (n > 0 && last.step() == SQLITE_ROW)
             badge = last.integer(0);

@@ -12,6 +12,8 @@ struct sqlite3;
 
 namespace platform {
 
+class SqliteStatementCache;
+
 // The notification store on disk: permission, badge and requests, shared by
 // the application (which adds and removes) and qamarly-notifyd (which
 // delivers). SQLite in WAL mode; every change is one transaction, so either
@@ -90,10 +92,13 @@ private:
     bool exec(const char *sql);
     bool setState(const char *key, qint64 value);
     bool insertPending(const NotificationRequest &request, Instant addedAt);
+    // `count` rows at once, in order (1 or a full batch).
+    bool insertPending(const NotificationRequest *const *requests, int count, Instant addedAt);
     std::optional<qint64> state(const char *key);
 
     sqlite3 *db_;
     QString path_;
+    std::unique_ptr<SqliteStatementCache> statements_;
     std::recursive_mutex mutex_;
 };
 

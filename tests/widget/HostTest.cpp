@@ -129,6 +129,33 @@ TEST_F(HostTest, WindowStaysOnTheDesktopAndRemembersItsPlaceInItsOwnSuite)
     EXPECT_FALSE(core::sharedDefaults()->integer(QStringLiteral("simple.small.windowX")).has_value());
 }
 
+TEST_F(HostTest, AHostStartedWithItsSuiteReadOnlyStillRemembersWhereItWasDragged)
+{
+    const QString ownPath = platform::UserDefaults::suitePath(widget::HostWindow::standardDefaultsName());
+    platform::UserDefaults::open(ownPath)->setInteger(QStringLiteral("simple.small.windowX"), 40);
+    platform::UserDefaults::open(ownPath)->setInteger(QStringLiteral("simple.small.windowY"), 60);
+    QPoint left;
+    {
+        widget::HostWindow window(widget::WidgetKind::simple, widget::WidgetFamily::systemSmall, std::nullopt,
+                                  platform::UserDefaults::openReadOnly(ownPath));
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        EXPECT_EQ(window.pos(), QPoint(40, 60));
+        const QPoint grip = window.rect().center();
+        QTest::mousePress(window.windowHandle(), Qt::LeftButton, {}, grip);
+        QTest::mouseMove(window.windowHandle(), grip + QPoint(30, 20));
+        QTest::mouseRelease(window.windowHandle(), Qt::LeftButton, {}, grip + QPoint(30, 20));
+        left = window.pos();
+        EXPECT_NE(left, QPoint(40, 60)) << "the drag did not move the widget";
+    }
+    const auto stored = platform::UserDefaults::open(ownPath);
+    EXPECT_EQ(stored->integer(QStringLiteral("simple.small.windowX")), left.x());
+    EXPECT_EQ(stored->integer(QStringLiteral("simple.small.windowY")), left.y());
+    widget::HostWindow again(widget::WidgetKind::simple, widget::WidgetFamily::systemSmall, std::nullopt,
+                             platform::UserDefaults::openReadOnly(ownPath));
+    EXPECT_EQ(again.pos(), left);
+}
+
 // Right-clicks the widget where a person would, waits for its menu, reads its
 // items and clicks the one named `pick` (none when empty); the menu's texts.
 QStringList rightClickAndPick(widget::HostWindow &window, const QString &pick)

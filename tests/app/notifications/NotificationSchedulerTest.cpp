@@ -6,6 +6,7 @@
 #include "core/GlobalSettings.h"
 #include "core/RGConv.h"
 #include "core/SharedDefaults.h"
+#include "platform/notifications/LocalNotificationCenter.h"
 #include "platform/notifications/testing/TestNotificationCenter.h"
 #include "support/TestEnvironment.h"
 
@@ -331,6 +332,40 @@ TEST_F(NotificationSchedulerTest, APlanUsesTheAdjustmentItWasGivenForEveryDay)
     EXPECT_EQ(plan[30].content.title, "Today: 28 Jumada II (6), 1448");
     env.suite()->setInteger(core::keys::adjustmentNumber, 2);
     EXPECT_EQ(plan, NotificationScheduler::plan(env.clock()->now(), {true, true}));
+}
+
+TEST_F(NotificationSchedulerTest, PassAfterPassIntoTheStoreOnDiskLeavesExactlyTheLatestPlan)
+{
+    LocalNotificationCenter store(env.configHome() + QStringLiteral("/qamarly/notifications.sqlite"));
+    NotificationSettings allowed;
+    allowed.authorizationStatus = AuthorizationStatus::authorized;
+    allowed.options = AuthorizationOption::alert | AuthorizationOption::badge;
+    ASSERT_TRUE(store.setNotificationSettings(allowed));
+    NotificationScheduler onDisk(&store);
+    struct Row
+    {
+        std::int64_t adjustment;
+        bool badge;
+        bool daily;
+    };
+    // Each pass runs on the worker thread against the same connection.
+    for (const Row &row : {Row{0, true, true}, Row{1, true, true}, Row{-2, false, true}, Row{1, true, false},
+                           Row{0, true, true}}) {
+        auto &s = core::GlobalSettings::shared();
+        s.adjustmentNumber = row.adjustment;
+        s.todayAppBadgeEnabled = row.badge;
+        s.dailyNotificationEnabled = row.daily;
+        s.save();
+        env.suite()->remove(core::keys::lastRefreshDate);
+        onDisk.rescheduleNotifications();
+        ASSERT_TRUE(onDisk.waitForPasses(60000));
+        QList<NotificationRequest> pending;
+        store.getPendingNotificationRequests(
+            [&pending](const QList<NotificationRequest> &r) { pending = r; });
+        EXPECT_EQ(pending, NotificationScheduler::plan(env.clock()->now(), {row.badge, row.daily}))
+            << "adjustment " << row.adjustment << ", badge " << row.badge << ", daily " << row.daily;
+        EXPECT_EQ(lastRefresh(), "20261205");
+    }
 }
 
 } // namespace

@@ -8,7 +8,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
+#include <climits>
 #include <gtest/gtest.h>
+#include <sqlite3.h>
+#include <vector>
 
 using namespace platform;
 
@@ -153,6 +156,64 @@ TEST_F(NotificationCenterTest, ANewPlanTakesThePlaceOfEveryPendingRequestAtOnce)
     EXPECT_TRUE(pending(center).isEmpty());
 }
 
+TEST_F(NotificationCenterTest, PlanAfterPlanOnOneStoreKeepsTheLatestAndALaterDuplicateWins)
+{
+    struct Row
+    {
+        const char *what;
+        QStringList added; // identifier:title
+        QStringList pending;
+    };
+    const std::vector<Row> rows{
+        {"distinct", {"a:1", "b:1", "c:1"}, {"a:1", "b:1", "c:1"}},
+        {"a later duplicate takes the earlier one's place at the end", {"a:1", "b:1", "a:2"}, {"b:1", "a:2"}},
+        {"three of one identifier", {"a:1", "a:2", "a:3"}, {"a:3"}},
+        {"an empty plan", {}, {}},
+        {"after an empty one", {"x:1", "y:1"}, {"x:1", "y:1"}},
+    };
+    LocalNotificationCenter center(path);
+    // Twice through, so every statement runs again on the same connection.
+    for (int round = 0; round < 2; ++round) {
+        for (const Row &row : rows) {
+            QList<NotificationRequest> plan;
+            for (const QString &item : row.added)
+                plan << request(item.section(':', 0, 0), item.section(':', 1), 1,
+                                TimeIntervalTrigger{60, false});
+            ASSERT_TRUE(center.replacePendingNotificationRequests(plan)) << row.what;
+            QStringList have;
+            for (const auto &r : pending(center))
+                have << r.identifier + ':' + r.content.title;
+            EXPECT_EQ(have, row.pending) << row.what << ", round " << round;
+        }
+    }
+}
+
+TEST_F(NotificationCenterTest, NoReadLeavesASnapshotOpenThatWouldKeepTheLogFromBeingCheckpointed)
+{
+    LocalNotificationCenter center(path);
+    add(center, request("a", "A", 1, TimeIntervalTrigger{60, false}));
+    center.setApplicationIconBadgeNumber(7);
+    // Reads of one row stop before the statement is done; each must still let go.
+    EXPECT_EQ(center.applicationIconBadgeNumber(), 7);
+    EXPECT_FALSE(center.notificationSettings().alertsAllowed());
+    EXPECT_EQ(pending(center).size(), 1);
+
+    sqlite3 *other = nullptr;
+    ASSERT_EQ(sqlite3_open(QFile::encodeName(path).constData(), &other), SQLITE_OK);
+    sqlite3_stmt *checkpoint = nullptr;
+    ASSERT_EQ(sqlite3_prepare_v2(other, "PRAGMA wal_checkpoint(TRUNCATE)", -1, &checkpoint, nullptr),
+              SQLITE_OK);
+    ASSERT_EQ(sqlite3_step(checkpoint), SQLITE_ROW);
+    EXPECT_EQ(sqlite3_column_int(checkpoint, 0), 0) << "a reader blocked the checkpoint";
+    EXPECT_EQ(sqlite3_column_int(checkpoint, 1), 0) << "the log was not emptied";
+    sqlite3_finalize(checkpoint);
+    sqlite3_close(other);
+
+    // And the centre goes on working after the other connection rewrote the file.
+    EXPECT_EQ(add(center, request("b", "B", 2, TimeIntervalTrigger{60, false})), std::nullopt);
+    EXPECT_EQ(pending(center).size(), 2);
+}
+
 TEST_F(NotificationCenterTest, AStoreThatCannotBeOpenedIsNamedAsTheProblem)
 {
     QFile blocker(env.configHome() + QStringLiteral("/blocker"));
@@ -278,6 +339,81 @@ TEST_F(NotificationCenterTest, TriggersRoundTripThroughTheirJson)
     EXPECT_EQ(triggerFromJson(toJson(interval)), interval);
     EXPECT_EQ(triggerFromJson(QJsonObject{{"type", "calendar"}, {"calendar", "julian"}}), std::nullopt);
     EXPECT_EQ(triggerFromJson(QJsonObject{{"type", "interval"}}), std::nullopt);
+}
+
+TEST_F(NotificationCenterTest, TheStoredTextOfATriggerIsItsJsonAndReadsBackAsIt)
+{
+    const std::vector<NotificationTrigger> triggers{
+        CalendarTrigger{2026, 12, 6, 9, 0, 0, CalendarIdentifier::gregorian, false},
+        CalendarTrigger{2026, 12, 6, 0, 0, 0, std::nullopt, false},
+        CalendarTrigger{1448, 9, 1, std::nullopt, std::nullopt, std::nullopt,
+                        CalendarIdentifier::islamicUmmAlQura, true},
+        CalendarTrigger{std::nullopt, std::nullopt, 29, 23, 59, 59, std::nullopt, true},
+        CalendarTrigger{-5, 0, -1, 0, 0, 0, std::nullopt, false},
+        // The longest text there is.
+        CalendarTrigger{INT_MIN, INT_MIN, INT_MIN, INT_MIN, INT_MIN, INT_MIN,
+                        CalendarIdentifier::islamicUmmAlQura, true},
+        CalendarTrigger{INT_MAX, INT_MAX, INT_MAX, INT_MAX, INT_MAX, INT_MAX, CalendarIdentifier::gregorian,
+                        true},
+        CalendarTrigger{},
+        TimeIntervalTrigger{1, false},
+        TimeIntervalTrigger{0, false},
+        TimeIntervalTrigger{0.5, true},
+        TimeIntervalTrigger{86400, true},
+        TimeIntervalTrigger{1e10, false},
+        TimeIntervalTrigger{1.0 / 3.0, false},
+        TimeIntervalTrigger{-2.25, false},
+    };
+    for (const NotificationTrigger &t : triggers) {
+        const QByteArray expected = QJsonDocument(toJson(t)).toJson(QJsonDocument::Compact);
+        EXPECT_EQ(toJsonText(t), expected);
+        EXPECT_EQ(triggerFromJson(QJsonDocument::fromJson(toJsonText(t)).object()), t)
+            << expected.constData();
+        EXPECT_EQ(triggerFromJsonText(toJsonText(t)), t) << expected.constData();
+    }
+}
+
+TEST_F(NotificationCenterTest, ATriggerReadFromTextIsTheOneItsJsonObjectGives)
+{
+    // Texts the store may hold that toJsonText() never writes: another
+    // writer's, a damaged file's. Each must read as the JSON object reads.
+    const std::vector<QByteArray> texts{
+        R"({"day":6,"hour":9,"minute":0,"month":12,"second":0,"type":"calendar","year":2026})",
+        R"({ "type" : "calendar", "year" : 2026, "month" : 12, "day" : 6 })",
+        R"({"type":"calendar","year":2026,"year":2027})",
+        R"({"type":"calendar","day":1.5})",
+        R"({"type":"calendar","day":1e2})",
+        R"({"type":"calendar","day":01})",
+        R"({"type":"calendar","day":-0})",
+        R"({"type":"calendar","day":+1})",
+        R"({"type":"calendar","day":"6"})",
+        R"({"type":"calendar","day":null})",
+        R"({"type":"calendar","day":2147483648})",
+        R"({"type":"calendar","day":-2147483649})",
+        R"({"type":"calendar","calendar":"julian"})",
+        R"({"type":"calendar","calendar":"gregorian","extra":1})",
+        R"({"type":"calendar","repeats":1})",
+        R"({"type":"calendar","repeats":false,"seconds":5})",
+        R"({"type":"interval","seconds":60})",
+        R"({"type":"interval","seconds":60,"day":3})",
+        R"({"type":"interval","seconds":0.25,"repeats":true})",
+        R"({"type":"interval","seconds":9007199254740993})",
+        R"({"type":"interval"})",
+        R"({"type":"Interval","seconds":1})",
+        R"({"type":"weekly"})",
+        R"({"seconds":1})",
+        R"({"type":"interval","seconds":1)",
+        R"({"type":"interval","seconds":1}x)",
+        R"([{"type":"interval","seconds":1}])",
+        R"({"type":"calendar",})",
+        R"({"type":"calend\u0061r","day":6})",
+        "",
+        "{}",
+        "not json",
+    };
+    for (const QByteArray &text : texts)
+        EXPECT_EQ(triggerFromJsonText(text), triggerFromJson(QJsonDocument::fromJson(text).object()))
+            << text.constData();
 }
 
 } // namespace
