@@ -34,7 +34,7 @@ main_window() {
   done
   echo "$best"
 }
-for _ in $(seq 100); do
+for _ in $(seq 300); do
   win=$(main_window)
   [ -n "$win" ] && break
   sleep 0.1
