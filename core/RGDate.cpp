@@ -18,7 +18,7 @@ namespace {
 
 constexpr std::int64_t msecsPerDay = 86'400'000;
 // ICU counts days before 15 October 1582 on the Julian calendar; four-digit
-// years keep "yyyy" a plain padding. Constants, so records made while statics
+// years keep "yyyy" a plain padding. Constants, so records made while static objects
 // are still being set up see them: 1583-01-01 and 9999-12-31.
 constexpr std::int64_t firstGregorianDay = -141'349;
 constexpr std::int64_t lastGregorianDay = 2'932'896;

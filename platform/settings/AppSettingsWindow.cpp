@@ -130,6 +130,8 @@ void AppSettingsWindow::retranslate()
     calendarsTitle_->setText(localized("appSettings.calendars"));
     calendarAccess_->setText(localized("appSettings.calendarAccess"));
     keepError_->setText(localized("appSettings.cannotKeep"));
+    // Qt's own button texts come untranslated: the button speaks ours.
+    findChild<QPushButton *>(QStringLiteral("closeButton"))->setText(localized("appSettings.close"));
 }
 
 void AppSettingsWindow::refresh()

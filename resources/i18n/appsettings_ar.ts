@@ -5,6 +5,7 @@
     <name>appsettings</name>
     <message id="appSettings.windowTitle"><source>Qamarly Settings</source><translation>إعدادات قمرلي</translation></message>
     <message id="appSettings.heading"><source>Qamarly</source><translation>قمرلي</translation></message>
+    <message id="appSettings.close"><source>Close</source><translation>إغلاق</translation></message>
     <message id="appSettings.notifications"><source>Notifications</source><translation>الإشعارات</translation></message>
     <message id="appSettings.allowNotifications"><source>Allow notifications</source><translation>السماح بالإشعارات</translation></message>
     <message id="appSettings.badgeAppIcon"><source>Badge app icon</source><translation>شارة على أيقونة التطبيق</translation></message>

@@ -5,6 +5,7 @@
     <name>appsettings</name>
     <message id="appSettings.windowTitle"><source>Qamarly Settings</source><translation>Qamarly Settings</translation></message>
     <message id="appSettings.heading"><source>Qamarly</source><translation>Qamarly</translation></message>
+    <message id="appSettings.close"><source>Close</source><translation>Close</translation></message>
     <message id="appSettings.notifications"><source>Notifications</source><translation>Notifications</translation></message>
     <message id="appSettings.allowNotifications"><source>Allow notifications</source><translation>Allow notifications</translation></message>
     <message id="appSettings.badgeAppIcon"><source>Badge app icon</source><translation>Badge app icon</translation></message>

@@ -175,6 +175,7 @@ TEST_F(SettingsPage, ReadsInArabic)
     ASSERT_NE(page, nullptr);
     EXPECT_EQ(page->alertsSwitch()->text(), QStringLiteral("السماح بالإشعارات"));
     EXPECT_EQ(page->windowTitle(), QStringLiteral("إعدادات قمرلي"));
+    EXPECT_EQ(page->findChild<QPushButton *>(QStringLiteral("closeButton"))->text(), QStringLiteral("إغلاق"));
 }
 
 } // namespace
