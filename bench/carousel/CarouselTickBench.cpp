@@ -3,6 +3,7 @@
 // offscreen paint of every container's image in perspective. Reported as a
 // share of the 16.7 ms a 60 Hz frame allows, beside a baseline that only blits
 // the same twelve images flat.
+#include "bench/BenchSupport.h"
 #include "components/carousel/Carousel.h"
 
 #include <QApplication>
@@ -145,11 +146,5 @@ BENCHMARK(BM_FlatBlitBaseline)->Unit(benchmark::kMicrosecond)->MeasureProcessCPU
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::runWidgetBenchmarks(argc, argv);
 }

@@ -3,6 +3,7 @@
 // the time from making the tab to its listed day with that store.
 #include "app/screens/calendar/CalendarDay.h"
 #include "app/screens/calendar/CalendarVC.h"
+#include "bench/BenchSupport.h"
 #include "platform/calendar/Clock.h"
 #include "platform/events/linux/VdirEventStore.h"
 #include "platform/system/Device.h"
@@ -165,9 +166,5 @@ BENCHMARK(ShowScreenUntilListed)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
+    return bench::runWidgetBenchmarks(argc, argv);
 }

@@ -7,6 +7,7 @@
 // (16.7 ms) and within a few times the bare reading. The ratio lookup /
 // reading (processor time, interleaved runs) and the lookup's share of a
 // frame are printed as counters of the lookup run.
+#include "bench/BenchSupport.h"
 #include "platform/ui/linux/DesktopSchemeHandlers.h"
 
 #include <QCoreApplication>
@@ -21,21 +22,6 @@ namespace {
 
 constexpr int desktopFiles = 400;
 constexpr double frameSeconds = 1.0 / 60.0;
-
-double threadSeconds()
-{
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return double(now.tv_sec) + double(now.tv_nsec) * 1e-9;
-}
-
-template <typename Work> double secondsPerCall(Work &&work, int calls)
-{
-    const double start = threadSeconds();
-    for (int i = 0; i < calls; ++i)
-        work();
-    return (threadSeconds() - start) / calls;
-}
 
 // A system applications folder of ordinary programs, with the usual keys and
 // a few translated names each, and mimeapps.list files that say nothing
@@ -98,9 +84,9 @@ void BM_LookUpAMailProgram(benchmark::State &state)
     double lookup = 0;
     double reading = 0;
     for (int round = 0; round < 5; ++round) {
-        lookup +=
-            secondsPerCall([] { platform::schemeHandler(QStringLiteral("mailto"), desktop().folders); }, 20);
-        reading += secondsPerCall([] { desktop().readAll(); }, 20);
+        lookup += bench::secondsPerCall(
+            [] { platform::schemeHandler(QStringLiteral("mailto"), desktop().folders); }, 20);
+        reading += bench::secondsPerCall([] { desktop().readAll(); }, 20);
     }
     state.counters["ratio_to_reading"] = lookup / reading;
     state.counters["share_of_frame"] = (lookup / 5) / frameSeconds;

@@ -5,6 +5,7 @@
 // Goal: a morphing frame within 10% of a 60 Hz frame (1.67 ms). The ratio
 // morphing / plain (processor time, interleaved runs) and the frame's share
 // of the 60 Hz budget are printed as counters of the morphing run.
+#include "bench/BenchSupport.h"
 #include "components/visual/MorphingLabel.h"
 
 #include <QApplication>
@@ -24,22 +25,6 @@ QFont labelFont()
     font.setPixelSize(96);
     font.setBold(true);
     return font;
-}
-
-double threadSeconds()
-{
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return double(now.tv_sec) + double(now.tv_nsec) * 1e-9;
-}
-
-// Processor time of this thread, so the other programs of a busy machine do not count.
-template <typename Paint> double secondsPerCall(Paint &&paint, int calls)
-{
-    const double start = threadSeconds();
-    for (int i = 0; i < calls; ++i)
-        paint();
-    return (threadSeconds() - start) / calls;
 }
 
 // A label running the change "1446" -> "1447" (and back), one frame per call.
@@ -111,8 +96,8 @@ void BM_MorphingLabelFrame(benchmark::State &state)
     double morphingSeconds = 0;
     double plainSeconds = 0;
     for (int round = 0; round < 5; ++round) {
-        morphingSeconds += secondsPerCall([&] { morphing.frame(); }, 180);
-        plainSeconds += secondsPerCall([&] { plain.frame(); }, 180);
+        morphingSeconds += bench::secondsPerCall([&] { morphing.frame(); }, 180);
+        plainSeconds += bench::secondsPerCall([&] { plain.frame(); }, 180);
     }
     // Processor time per frame; the ratio is against the plain label.
     state.counters["ratio"] = morphingSeconds / plainSeconds;

@@ -4,6 +4,7 @@
 // each time against a baseline card that only draws the wallpaper, without
 // rounding or shadow.
 #include "app/screens/wallpaper/WallpaperCard.h"
+#include "bench/BenchSupport.h"
 #include "components/visual/WallpaperBackground.h"
 
 #include <QApplication>
@@ -67,11 +68,5 @@ BENCHMARK(BM_ShadowCardDrawnAnew)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::runWidgetBenchmarks(argc, argv);
 }
