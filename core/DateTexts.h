@@ -38,12 +38,15 @@ public:
     // `value` (not negative) in the locale's digits, zero-padded to `minimumDigits`.
     QString number(std::int64_t value, int minimumDigits) const;
 
-    // Replaces a month's name, so tests can give a table a fault to find.
+    // Replace one name or digit, so tests can give a table a fault to find.
     void setMonthName(int month, const QString &name);
+    void setWeekDayName(int weekday, const QString &name);
+    void setDigit(int digit, const QString &text);
 
 private:
     DateTexts() = default;
-    void makeMonthTexts();
+    // The texts put together from the names and digits.
+    void makeComposedTexts();
 
     QString locale_;
     platform::CalendarIdentifier calendar_ = platform::CalendarIdentifier::gregorian;
