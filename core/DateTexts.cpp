@@ -79,11 +79,17 @@ std::vector<std::int64_t> sampleDays(CalendarIdentifier calendar)
     return days;
 }
 
+// The three patterns in one, split by a control character no name contains.
+icu::UnicodeString checkPattern()
+{
+    return icu::UnicodeString(u"EEEE'\x1f'MMMM (M)'\x1f'dd MMMM (M), yyyy");
+}
+
 } // namespace
 
 std::unique_ptr<DateTexts> DateTexts::fromIcu(const QString &locale, CalendarIdentifier calendar)
 {
-    const auto format = icuFormat(locale, calendar, icu::UnicodeString(u"EEEE"));
+    std::shared_ptr<const icu::SimpleDateFormat> format = icuFormat(locale, calendar, checkPattern());
     if (!format)
         return nullptr;
     // ICU writes numbers with a numbering system; only a plain ten-digit one
@@ -92,6 +98,7 @@ std::unique_ptr<DateTexts> DateTexts::fromIcu(const QString &locale, CalendarIde
     if (!numbers)
         return nullptr;
     std::unique_ptr<DateTexts> texts(new DateTexts);
+    texts->format_ = format;
     texts->locale_ = locale;
     texts->calendar_ = calendar;
     const icu::DecimalFormatSymbols *symbols = numbers->getDecimalFormatSymbols();
@@ -194,9 +201,9 @@ QString DateTexts::dateFullString(const CalendarDay &day) const
 
 bool DateTexts::matchesIcu() const
 {
-    // The three patterns in one, split by a control character no name contains.
-    const auto format =
-        icuFormat(locale_, calendar_, icu::UnicodeString(u"EEEE'\x1f'MMMM (M)'\x1f'dd MMMM (M), yyyy"));
+    std::shared_ptr<const icu::SimpleDateFormat> format = format_;
+    if (!format)
+        format = icuFormat(locale_, calendar_, checkPattern());
     if (!format)
         return false;
     const icu::Calendar &calendar = *format->getCalendar();
@@ -242,6 +249,8 @@ const DateTexts *DateTexts::forLocale(const QString &locale, CalendarIdentifier 
         auto texts = fromIcu(locale, calendar);
         if (texts && !texts->matchesIcu())
             texts.reset();
+        if (texts)
+            texts->format_.reset();
         it = made.emplace(key, std::move(texts)).first;
     }
     last[slot] = Last{locale, calendar, it->second.get()};

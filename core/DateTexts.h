@@ -6,6 +6,11 @@
 #include <QString>
 #include <array>
 #include <memory>
+#include <unicode/uversion.h>
+
+U_NAMESPACE_BEGIN
+class SimpleDateFormat;
+U_NAMESPACE_END
 
 namespace core {
 
@@ -48,6 +53,9 @@ private:
     // The texts put together from the names and digits.
     void makeComposedTexts();
 
+    // ICU's formatter the tables were taken from, kept for the check: making
+    // a second one costs as much as the first.
+    std::shared_ptr<const icu::SimpleDateFormat> format_;
     QString locale_;
     platform::CalendarIdentifier calendar_ = platform::CalendarIdentifier::gregorian;
     std::array<QString, 12> monthNames_;
