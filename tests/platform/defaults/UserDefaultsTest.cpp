@@ -151,6 +151,33 @@ TEST(UserDefaults, AFileCutShortIsMovedAsideEvenAtAPageBoundary)
     }
 }
 
+// The write-ahead log lets the widget read while the application writes: a
+// whole file left in the older journal mode is switched on its next open.
+TEST(UserDefaults, AFileInTheOlderJournalModeIsSwitchedToTheLog)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("suite.sqlite"));
+    const auto modeBytes = [&path] {
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+        return file.read(20).mid(18, 2);
+    };
+    UserDefaults::open(path)->setInteger(QStringLiteral("k"), 1);
+    ASSERT_EQ(modeBytes(), QByteArray("\x02\x02", 2));
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        file.seek(18);
+        file.write(QByteArray("\x01\x01", 2));
+    }
+    auto suite = UserDefaults::open(path);
+    EXPECT_EQ(suite->integer(QStringLiteral("k")), 1);
+    suite->setInteger(QStringLiteral("k"), 2);
+    suite.reset();
+    EXPECT_EQ(modeBytes(), QByteArray("\x02\x02", 2));
+    EXPECT_EQ(UserDefaults::open(path)->integer(QStringLiteral("k")), 2);
+}
+
 TEST(UserDefaults, AnUnwritablePlaceGivesAWorkingSuiteInMemory)
 {
     QTemporaryDir dir;
