@@ -41,18 +41,35 @@ std::unique_ptr<icu::SimpleDateFormat> icuFormat(const QString &locale, Calendar
     return U_SUCCESS(status) ? std::move(format) : nullptr;
 }
 
-// Days of every month, weekday and day-of-month length, in a few years of the
-// fast range of each calendar and at the edges of the Hijri table.
+// Days that between them show every month name, every weekday name and every
+// digit of the day of the month, in the fast range of each calendar, and the
+// edges of the Hijri table. Each day ICU formats costs (an Umm al-Qura day
+// most), so the walk stops as soon as everything has been seen.
 std::vector<std::int64_t> sampleDays(CalendarIdentifier calendar)
 {
+    const bool gregorian = calendar == CalendarIdentifier::gregorian;
     std::vector<std::int64_t> days;
-    const std::int64_t start = calendar == CalendarIdentifier::gregorian ? DayTable::fromGregorian(2020, 1, 1)
-                                                                         : *DayTable::fromHijri(1440, 1, 1);
-    // 37 days on: each sample moves the weekday by two and the day of the month by
-    // six or seven, so 48 samples visit every month and weekday several times.
-    for (std::int64_t i = 0; i < 48; ++i)
-        days.push_back(start + 37 * i);
-    if (calendar == CalendarIdentifier::gregorian) {
+    const std::int64_t start =
+        gregorian ? DayTable::fromGregorian(2020, 1, 1) : *DayTable::fromHijri(1440, 1, 1);
+    constexpr unsigned everyMonth = (1u << 12) - 1, everyWeekday = (1u << 7) - 1, everyDigit = (1u << 10) - 1;
+    unsigned months = 0, weekdays = 0, digits = 0;
+    // 37 days on: the weekday moves by two and the day of the month by six or
+    // seven, so a sample seldom repeats what an earlier one showed.
+    for (std::int64_t at = start; months != everyMonth || weekdays != everyWeekday || digits != everyDigit;
+         at += 37) {
+        const std::optional<CalendarDay> day = gregorian ? DayTable::gregorian(at) : DayTable::hijri(at);
+        if (!day || at - start > 37 * 200)
+            break; // beyond the table: the samples so far are all there are
+        const unsigned month = 1u << (day->month - 1), weekday = 1u << (DayTable::weekday(at) - 1);
+        const unsigned digit = (1u << (day->day / 10)) | (1u << (day->day % 10));
+        if ((months & month) && (weekdays & weekday) && (digits | digit) == digits)
+            continue;
+        months |= month;
+        weekdays |= weekday;
+        digits |= digit;
+        days.push_back(at);
+    }
+    if (gregorian) {
         days.push_back(DayTable::fromGregorian(1583, 1, 1));
         days.push_back(DayTable::fromGregorian(9999, 12, 31));
     } else {
@@ -62,11 +79,17 @@ std::vector<std::int64_t> sampleDays(CalendarIdentifier calendar)
     return days;
 }
 
+// The three patterns in one, split by a control character no name contains.
+icu::UnicodeString checkPattern()
+{
+    return icu::UnicodeString(u"EEEE'\x1f'MMMM (M)'\x1f'dd MMMM (M), yyyy");
+}
+
 } // namespace
 
 std::unique_ptr<DateTexts> DateTexts::fromIcu(const QString &locale, CalendarIdentifier calendar)
 {
-    const auto format = icuFormat(locale, calendar, icu::UnicodeString(u"EEEE"));
+    std::shared_ptr<const icu::SimpleDateFormat> format = icuFormat(locale, calendar, checkPattern());
     if (!format)
         return nullptr;
     // ICU writes numbers with a numbering system; only a plain ten-digit one
@@ -75,6 +98,7 @@ std::unique_ptr<DateTexts> DateTexts::fromIcu(const QString &locale, CalendarIde
     if (!numbers)
         return nullptr;
     std::unique_ptr<DateTexts> texts(new DateTexts);
+    texts->format_ = format;
     texts->locale_ = locale;
     texts->calendar_ = calendar;
     const icu::DecimalFormatSymbols *symbols = numbers->getDecimalFormatSymbols();
@@ -107,14 +131,14 @@ std::unique_ptr<DateTexts> DateTexts::fromIcu(const QString &locale, CalendarIde
         return nullptr;
     for (size_t i = 0; i < 7; ++i)
         texts->weekDayNames_[i] = qString(weekdays[i + 1]);
-    for (int day = 1; day <= 31; ++day)
-        texts->twoDigitDays_[static_cast<size_t>(day - 1)] = texts->number(day, 2);
-    texts->makeMonthTexts();
+    texts->makeComposedTexts();
     return texts;
 }
 
-void DateTexts::makeMonthTexts()
+void DateTexts::makeComposedTexts()
 {
+    for (int day = 1; day <= 31; ++day)
+        twoDigitDays_[static_cast<size_t>(day - 1)] = number(day, 2);
     for (int month = 1; month <= 12; ++month) {
         const auto i = static_cast<size_t>(month - 1);
         monthTexts_[i] = monthNames_[i] + QStringLiteral(" (") + number(month, 1) + QLatin1Char(')');
@@ -124,7 +148,19 @@ void DateTexts::makeMonthTexts()
 void DateTexts::setMonthName(int month, const QString &name)
 {
     monthNames_.at(static_cast<size_t>(month - 1)) = name;
-    makeMonthTexts();
+    makeComposedTexts();
+}
+
+void DateTexts::setWeekDayName(int weekday, const QString &name)
+{
+    weekDayNames_.at(static_cast<size_t>(weekday - 1)) = name;
+}
+
+void DateTexts::setDigit(int digit, const QString &text)
+{
+    digits_.at(static_cast<size_t>(digit)) = text;
+    asciiDigits_ = false;
+    makeComposedTexts();
 }
 
 QString DateTexts::number(std::int64_t value, int minimumDigits) const
@@ -165,9 +201,9 @@ QString DateTexts::dateFullString(const CalendarDay &day) const
 
 bool DateTexts::matchesIcu() const
 {
-    // The three patterns in one, split by a control character no name contains.
-    const auto format =
-        icuFormat(locale_, calendar_, icu::UnicodeString(u"EEEE'\x1f'MMMM (M)'\x1f'dd MMMM (M), yyyy"));
+    std::shared_ptr<const icu::SimpleDateFormat> format = format_;
+    if (!format)
+        format = icuFormat(locale_, calendar_, checkPattern());
     if (!format)
         return false;
     const icu::Calendar &calendar = *format->getCalendar();
@@ -213,6 +249,8 @@ const DateTexts *DateTexts::forLocale(const QString &locale, CalendarIdentifier 
         auto texts = fromIcu(locale, calendar);
         if (texts && !texts->matchesIcu())
             texts.reset();
+        if (texts)
+            texts->format_.reset();
         it = made.emplace(key, std::move(texts)).first;
     }
     last[slot] = Last{locale, calendar, it->second.get()};

@@ -6,6 +6,11 @@
 #include <QString>
 #include <array>
 #include <memory>
+#include <unicode/uversion.h>
+
+U_NAMESPACE_BEGIN
+class SimpleDateFormat;
+U_NAMESPACE_END
 
 namespace core {
 
@@ -38,13 +43,19 @@ public:
     // `value` (not negative) in the locale's digits, zero-padded to `minimumDigits`.
     QString number(std::int64_t value, int minimumDigits) const;
 
-    // Replaces a month's name, so tests can give a table a fault to find.
+    // Replace one name or digit, so tests can give a table a fault to find.
     void setMonthName(int month, const QString &name);
+    void setWeekDayName(int weekday, const QString &name);
+    void setDigit(int digit, const QString &text);
 
 private:
     DateTexts() = default;
-    void makeMonthTexts();
+    // The texts put together from the names and digits.
+    void makeComposedTexts();
 
+    // ICU's formatter the tables were taken from, kept for the check: making
+    // a second one costs as much as the first.
+    std::shared_ptr<const icu::SimpleDateFormat> format_;
     QString locale_;
     platform::CalendarIdentifier calendar_ = platform::CalendarIdentifier::gregorian;
     std::array<QString, 12> monthNames_;

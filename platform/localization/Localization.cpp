@@ -4,8 +4,9 @@
 #include "platform/system/Device.h"
 
 #include <QCoreApplication>
-#include <QDir>
+#include <QDirIterator>
 #include <QTranslator>
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -24,10 +25,14 @@ QStringList tablesFor(const QString &language)
     // which costs a command more than reading the tables.
     const QString ending = QLatin1Char('_') + language + QStringLiteral(".qm");
     QStringList tables;
-    for (const QString &name : QDir(QStringLiteral(":/i18n")).entryList(QDir::Files, QDir::Name)) {
+    // Unsorted, then sorted here: the folder's own sort goes by file
+    // information of every entry.
+    for (QDirIterator it(QStringLiteral(":/i18n"), QDir::Files); it.hasNext();) {
+        const QString name = it.nextFileInfo().fileName();
         if (name.endsWith(ending) && name.size() > ending.size())
             tables << name;
     }
+    std::sort(tables.begin(), tables.end());
     return tables;
 }
 } // namespace

@@ -497,6 +497,9 @@ QString zoneDirectory()
 // Checked by hand: a regular expression costs every process a compile.
 bool isSafeId(const QString &id)
 {
+    // The longest zone id is about thirty characters.
+    if (id.size() > 128)
+        return false;
     for (const QStringView part : QStringView(id).split(u'/')) {
         if (part.isEmpty())
             return false;

@@ -219,13 +219,38 @@ TEST_F(DateTextsTest, NumberingSystemsThatAreNotTenDigitsAreLeftToIcu)
     }
 }
 
+// The check formats only a handful of days: a wrong name of any month or
+// weekday, or any wrong digit, must still be among what it sees.
 TEST_F(DateTextsTest, ATableThatDisagreesWithIcuIsNotUsed)
 {
-    auto texts = DateTexts::fromIcu(QStringLiteral("fr_FR"), CalendarIdentifier::islamicUmmAlQura);
-    ASSERT_TRUE(texts);
-    EXPECT_TRUE(texts->matchesIcu());
-    texts->setMonthName(9, QStringLiteral("Ramadhan"));
-    EXPECT_FALSE(texts->matchesIcu());
+    const auto fresh = [](const char *locale, CalendarIdentifier calendar) {
+        auto texts = DateTexts::fromIcu(QString::fromLatin1(locale), calendar);
+        EXPECT_TRUE(texts && texts->matchesIcu());
+        return texts;
+    };
+    for (const char *locale : {"fr_FR", "ar_SA"}) {
+        for (const auto calendar : {CalendarIdentifier::gregorian, CalendarIdentifier::islamicUmmAlQura}) {
+            SCOPED_TRACE(testing::Message() << locale << " " << static_cast<int>(calendar));
+            for (int month = 1; month <= 12; ++month) {
+                auto texts = fresh(locale, calendar);
+                ASSERT_TRUE(texts);
+                texts->setMonthName(month, texts->monthName(month).left(2) + QStringLiteral("h"));
+                EXPECT_FALSE(texts->matchesIcu()) << "month " << month;
+            }
+            for (int weekday = 1; weekday <= 7; ++weekday) {
+                auto texts = fresh(locale, calendar);
+                ASSERT_TRUE(texts);
+                texts->setWeekDayName(weekday, texts->weekDayName(weekday) + QStringLiteral("x"));
+                EXPECT_FALSE(texts->matchesIcu()) << "weekday " << weekday;
+            }
+            for (int digit = 0; digit <= 9; ++digit) {
+                auto texts = fresh(locale, calendar);
+                ASSERT_TRUE(texts);
+                texts->setDigit(digit, QStringLiteral("#"));
+                EXPECT_FALSE(texts->matchesIcu()) << "digit " << digit;
+            }
+        }
+    }
 }
 
 // Zones where days are not 24 hours: the day follows the zone and the

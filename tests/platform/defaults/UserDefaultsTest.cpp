@@ -96,6 +96,88 @@ TEST(UserDefaults, ACorruptFileIsMovedAsideAndReplaced)
     EXPECT_TRUE(console.lines.first().contains(aside.first()));
 }
 
+// A file the last writer closed cleanly opens without a page check; one cut
+// short, or left with a log by a crash, still gets it and goes aside.
+TEST(UserDefaults, AFileCutShortIsMovedAsideEvenAtAPageBoundary)
+{
+    struct Row
+    {
+        const char *what;
+        qint64 keep;  // bytes left; -1 leaves the file as written
+        bool crashed; // its second page overwritten and a log left behind
+        bool movedAside;
+    };
+    const Row rows[] = {
+        {"closed cleanly", -1, false, false},
+        {"cut to its first page", 4096, false, true},
+        {"cut to two pages", 8192, false, true},
+        {"cut inside a page", 5000, false, true},
+        {"damaged by a crash that left its log", -1, true, true},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.what);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("suite.sqlite"));
+        {
+            auto suite = UserDefaults::open(path);
+            QList<std::pair<QString, UserDefaults::Value>> values;
+            for (int i = 0; i < 200; ++i)
+                values.append(
+                    {QStringLiteral("key%1").arg(i), UserDefaults::Value(QString(40, QLatin1Char('v')))});
+            ASSERT_TRUE(suite->setValues(values));
+        }
+        ASSERT_FALSE(QFileInfo::exists(path + QStringLiteral("-wal"))) << "the last writer leaves no log";
+        ASSERT_GT(QFileInfo(path).size(), 8192);
+        if (row.keep >= 0) {
+            ASSERT_TRUE(QFile::resize(path, row.keep));
+        }
+        if (row.crashed) {
+            QFile file(path);
+            ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+            file.seek(4096);
+            file.write(QByteArray(4096, '\xff'));
+            QFile log(path + QStringLiteral("-wal"));
+            ASSERT_TRUE(log.open(QIODevice::WriteOnly));
+            log.write(QByteArray(32, '\0'));
+        }
+        CapturedConsole console;
+        auto suite = UserDefaults::open(path);
+        const QStringList aside = QDir(dir.path()).entryList({QStringLiteral("suite.sqlite.corrupt-*")});
+        EXPECT_EQ(aside.size(), row.movedAside ? 1 : 0);
+        EXPECT_EQ(suite->string(QStringLiteral("key199")).has_value(), !row.movedAside);
+        suite->setInteger(QStringLiteral("k"), 7);
+        EXPECT_EQ(suite->integer(QStringLiteral("k")), 7);
+        EXPECT_TRUE(suite->isPersistent());
+    }
+}
+
+// The write-ahead log lets the widget read while the application writes: a
+// whole file left in the older journal mode is switched on its next open.
+TEST(UserDefaults, AFileInTheOlderJournalModeIsSwitchedToTheLog)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("suite.sqlite"));
+    const auto modeBytes = [&path] {
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+        return file.read(20).mid(18, 2);
+    };
+    UserDefaults::open(path)->setInteger(QStringLiteral("k"), 1);
+    ASSERT_EQ(modeBytes(), QByteArray("\x02\x02", 2));
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        file.seek(18);
+        file.write(QByteArray("\x01\x01", 2));
+    }
+    auto suite = UserDefaults::open(path);
+    EXPECT_EQ(suite->integer(QStringLiteral("k")), 1);
+    suite->setInteger(QStringLiteral("k"), 2);
+    suite.reset();
+    EXPECT_EQ(modeBytes(), QByteArray("\x02\x02", 2));
+    EXPECT_EQ(UserDefaults::open(path)->integer(QStringLiteral("k")), 2);
+}
+
 TEST(UserDefaults, AnUnwritablePlaceGivesAWorkingSuiteInMemory)
 {
     QTemporaryDir dir;

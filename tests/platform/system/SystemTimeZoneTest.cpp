@@ -100,7 +100,12 @@ TEST(SystemTimeZone, RefusesDataThatIsNotAZoneFile)
 
 TEST(SystemTimeZone, UnknownOrUnsafeIdsFallBackToUtc)
 {
-    for (const char *id : {"Nowhere/Land", "../../etc/passwd", "Europe/../../../etc/hostname"}) {
+    const QByteArray tooLong = "Europe/" + QByteArray(200, 'A');
+    const QByteArray withControl = QByteArray("Europe/Par") + '\x01' + "is";
+    for (const char *id :
+         {"Nowhere/Land", "../../etc/passwd", "Europe/../../../etc/hostname", "/etc/localtime",
+          "/usr/share/zoneinfo/Europe/Paris", "Europe//Paris", "Europe/Paris/", "Europe/.", "Europe/Paris\n",
+          "Europe/Par is", withControl.constData(), tooLong.constData()}) {
         SCOPED_TRACE(id);
         EXPECT_FALSE(platform::SystemTimeZone::isKnown(QString::fromLatin1(id)));
         EXPECT_EQ(gregorianIn(id).components(utc("2026-06-01T23:30:00Z")).hour, 23);
