@@ -8,7 +8,6 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QUrl>
-#include <cstdint>
 #include <sqlite3.h>
 #include <sys/stat.h>
 
@@ -79,58 +78,23 @@ int openFromCopy(const QString &path, sqlite3 **out)
     return SQLITE_OK;
 }
 
-std::uint32_t bigEndian(const QByteArray &bytes, int at, int length)
-{
-    std::uint32_t value = 0;
-    for (int i = 0; i < length; ++i)
-        value = value << 8 | static_cast<std::uint8_t>(bytes.at(at + i));
-    return value;
-}
-
-struct FileState
-{
-    bool whole = false;
-    bool wal = false; // already in write-ahead-log mode, which the file keeps
-};
-
-// Whether the file was left whole by the last writer: no log to replay, and
-// exactly as many pages as its header counts. Such a file skips the page
-// check; anything else (a crash, a cut, foreign bytes) gets it. An empty or
-// absent file is about to be made.
-FileState fileState(const QString &path)
+// Whether the file is a database already in write-ahead-log mode, which the
+// file itself keeps: switching it again only costs a round through the pager.
+bool inLogMode(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return {!QFileInfo::exists(path), false};
-    if (file.size() == 0)
-        return {true, false};
-    if (QFileInfo(path + QStringLiteral("-wal")).size() > 0)
-        return {};
-    const QByteArray header = file.read(100);
-    if (header.size() < 100 || !header.startsWith(QByteArrayLiteral("SQLite format 3\0")))
-        return {};
-    const std::uint32_t sizeField = bigEndian(header, 16, 2);
-    const std::uint32_t pageSize = sizeField == 1 ? 65536 : sizeField;
-    if (pageSize < 512 || (pageSize & (pageSize - 1)) != 0)
-        return {};
-    // The header's page count holds only when written by the same change as
-    // its counter.
-    const std::uint32_t pages = bigEndian(header, 28, 4);
-    if (pages == 0 || bigEndian(header, 24, 4) != bigEndian(header, 92, 4))
-        return {};
-    if (file.size() != static_cast<qint64>(pages) * pageSize)
-        return {};
-    return {true, header.at(18) == 2 && header.at(19) == 2};
+        return false;
+    const QByteArray header = file.read(20);
+    return header.size() == 20 && header.startsWith(QByteArrayLiteral("SQLite format 3\0")) &&
+           header.at(18) == 2 && header.at(19) == 2;
 }
 
 constexpr char switchToWal[] = "PRAGMA journal_mode=WAL;";
 
 int openChecked(const QString &path, const char *setup, sqlite3 **out)
 {
-    const FileState state = fileState(path);
-    // The mode is kept in the file: switching a whole file that is in it
-    // already only costs a round through the pager.
-    if (state.wal && qstrncmp(setup, switchToWal, sizeof switchToWal - 1) == 0)
+    if (inLogMode(path) && qstrncmp(setup, switchToWal, sizeof switchToWal - 1) == 0)
         setup += sizeof switchToWal - 1;
     sqlite3 *db = nullptr;
     int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &db,
@@ -142,7 +106,9 @@ int openChecked(const QString &path, const char *setup, sqlite3 **out)
         rc = sqlite3_db_readonly(db, "main") == 1 ? SQLITE_READONLY
                                                   : sqlite3_exec(db, setup, nullptr, nullptr, nullptr);
     }
-    if (rc == SQLITE_OK && !state.whole) {
+    // Every open checks the pages: a file can look whole from its header and
+    // still hold a damaged page, which is better found here than mid-read.
+    if (rc == SQLITE_OK) {
         sqlite3_stmt *check = nullptr;
         rc = sqlite3_prepare_v2(db, "PRAGMA quick_check", -1, &check, nullptr);
         if (rc == SQLITE_OK) {

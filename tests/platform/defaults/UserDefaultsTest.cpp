@@ -96,23 +96,26 @@ TEST(UserDefaults, ACorruptFileIsMovedAsideAndReplaced)
     EXPECT_TRUE(console.lines.first().contains(aside.first()));
 }
 
-// A file the last writer closed cleanly opens without a page check; one cut
-// short, or left with a log by a crash, still gets it and goes aside.
-TEST(UserDefaults, AFileCutShortIsMovedAsideEvenAtAPageBoundary)
+// A file the last writer closed cleanly opens as it is; one cut short, one
+// with a damaged page behind a whole header, or one left with a log by a
+// crash goes aside.
+TEST(UserDefaults, ACutOrDamagedFileIsMovedAsideEvenWhenItsHeaderLooksWhole)
 {
     struct Row
     {
         const char *what;
         qint64 keep;  // bytes left; -1 leaves the file as written
-        bool crashed; // its second page overwritten and a log left behind
+        bool damaged; // its second page overwritten
+        bool logLeft; // and a log left behind, as by a crash
         bool movedAside;
     };
     const Row rows[] = {
-        {"closed cleanly", -1, false, false},
-        {"cut to its first page", 4096, false, true},
-        {"cut to two pages", 8192, false, true},
-        {"cut inside a page", 5000, false, true},
-        {"damaged by a crash that left its log", -1, true, true},
+        {"closed cleanly", -1, false, false, false},
+        {"cut to its first page", 4096, false, false, true},
+        {"cut to two pages", 8192, false, false, true},
+        {"cut inside a page", 5000, false, false, true},
+        {"a damaged page behind a whole header", -1, true, false, true},
+        {"damaged by a crash that left its log", -1, true, true, true},
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.what);
@@ -131,11 +134,13 @@ TEST(UserDefaults, AFileCutShortIsMovedAsideEvenAtAPageBoundary)
         if (row.keep >= 0) {
             ASSERT_TRUE(QFile::resize(path, row.keep));
         }
-        if (row.crashed) {
+        if (row.damaged) {
             QFile file(path);
             ASSERT_TRUE(file.open(QIODevice::ReadWrite));
             file.seek(4096);
             file.write(QByteArray(4096, '\xff'));
+        }
+        if (row.logLeft) {
             QFile log(path + QStringLiteral("-wal"));
             ASSERT_TRUE(log.open(QIODevice::WriteOnly));
             log.write(QByteArray(32, '\0'));
