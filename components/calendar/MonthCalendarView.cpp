@@ -7,7 +7,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QStyleHints>
-#include <QTouchEvent>
 #include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
@@ -876,31 +875,7 @@ void MonthCalendarView::mouseReleaseEvent(QMouseEvent *event)
 
 bool MonthCalendarView::event(QEvent *event)
 {
-    switch (event->type()) {
-    case QEvent::TouchBegin:
-    case QEvent::TouchUpdate:
-    case QEvent::TouchEnd: {
-        auto *touch = static_cast<QTouchEvent *>(event);
-        if (touch->points().isEmpty())
-            return true;
-        const QPointF position = touch->points().first().position();
-        touchActive_ = event->type() != QEvent::TouchEnd;
-        if (event->type() == QEvent::TouchBegin)
-            pointerPressed(position);
-        else if (event->type() == QEvent::TouchUpdate)
-            pointerMoved(position);
-        else
-            pointerReleased(position);
-        event->accept();
-        return true;
-    }
-    case QEvent::TouchCancel:
-        touchActive_ = false;
-        pointerCancelled();
-        return true;
-    default:
-        return QWidget::event(event);
-    }
+    return followFirstTouch(event) || QWidget::event(event);
 }
 
 void MonthCalendarView::turnPages(int pages)

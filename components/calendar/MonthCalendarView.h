@@ -4,6 +4,7 @@
 #include "components/calendar/MonthCalendarDelegateAppearance.h"
 #include "components/calendar/MonthCalendarModel.h"
 #include "components/carousel/MediaClock.h"
+#include "platform/ui/PointerSteps.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -21,7 +22,7 @@ namespace components {
 // header and a weekday header. MonthCalendarModel decides pages, cells, states
 // and the selection rules; this view draws what it decided and turns taps,
 // swipes, the wheel and keys into its calls.
-class MonthCalendarView : public QWidget, private MonthCalendarModelHost
+class MonthCalendarView : public QWidget, private MonthCalendarModelHost, private platform::PointerSteps
 {
     Q_OBJECT
 
@@ -170,10 +171,10 @@ private:
     const QStaticText &cellText(bool title, const QString &text, int width);
 
     // Pointer input in the view's coordinates.
-    void pointerPressed(QPointF position);
-    void pointerMoved(QPointF position);
-    void pointerReleased(QPointF position);
-    void pointerCancelled();
+    void pointerPressed(QPointF position) override;
+    void pointerMoved(QPointF position) override;
+    void pointerReleased(QPointF position) override;
+    void pointerCancelled() override;
     std::optional<MonthCalendarCell> cellAt(QPointF position);
     // +1 when moving the finger towards the right shows the next page.
     double swipeSign() const;
@@ -222,7 +223,6 @@ private:
     bool pressed_ = false;
     bool pagingDrag_ = false;
     bool handleDrag_ = false;
-    bool touchActive_ = false;
     QPointF pressPosition_;
     QPointF lastPosition_;
     double lastMoveTime_ = 0.0;

@@ -8,7 +8,6 @@
 #include <QPainter>
 #include <QScreen>
 #include <QStyleHints>
-#include <QTouchEvent>
 #include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
@@ -50,7 +49,7 @@ protected:
             return;
         if (event->buttons() & Qt::LeftButton)
             carousel_->pointerMoved(event->position());
-        else if (carousel_->pan_.active() && !carousel_->touchActive_)
+        else if (carousel_->pan_.active() && !carousel_->touchActive())
             // The release happened where we could not see it.
             carousel_->pointerReleased(event->position());
     }
@@ -64,30 +63,8 @@ protected:
 
     bool event(QEvent *event) override
     {
-        switch (event->type()) {
-        case QEvent::TouchBegin:
-        case QEvent::TouchUpdate:
-        case QEvent::TouchEnd: {
-            auto *touch = static_cast<QTouchEvent *>(event);
-            if (touch->points().isEmpty())
-                return true;
-            const QPointF position = touch->points().first().position();
-            carousel_->touchActive_ = event->type() != QEvent::TouchEnd;
-            if (event->type() == QEvent::TouchBegin)
-                carousel_->pointerPressed(position);
-            else if (event->type() == QEvent::TouchUpdate)
-                carousel_->pointerMoved(position);
-            else
-                carousel_->pointerReleased(position);
-            return true;
-        }
-        case QEvent::TouchCancel:
-            carousel_->touchActive_ = false;
-            carousel_->pointerCancelled();
-            return true;
-        default:
-            return QWidget::event(event);
-        }
+        return static_cast<platform::PointerSteps &>(*carousel_).followFirstTouch(event) ||
+               QWidget::event(event);
     }
 
 private:

@@ -4,6 +4,7 @@
 #include "components/carousel/CarouselDelegate.h"
 #include "components/carousel/CarouselEngine.h"
 #include "components/carousel/PanTracker.h"
+#include "platform/ui/PointerSteps.h"
 
 #include <QColor>
 #include <QPixmap>
@@ -24,7 +25,7 @@ class CarouselContentView;
 // and dragging and the arrow keys go the same way. The arithmetic and motion live in
 // CarouselEngine; this view holds the item views, each in a container of its
 // own, and draws every container's image with its perspective transform.
-class Carousel : public QWidget, private CarouselEngineHost
+class Carousel : public QWidget, private CarouselEngineHost, private platform::PointerSteps
 {
     Q_OBJECT
 
@@ -177,10 +178,10 @@ private:
     void updateTimerInterval();
 
     // Pointer input, from the content view.
-    void pointerPressed(QPointF position);
-    void pointerMoved(QPointF position);
-    void pointerReleased(QPointF position);
-    void pointerCancelled();
+    void pointerPressed(QPointF position) override;
+    void pointerMoved(QPointF position) override;
+    void pointerReleased(QPointF position) override;
+    void pointerCancelled() override;
     void stepByKey(int direction);
 
     CarouselEngine engine_;
@@ -197,7 +198,6 @@ private:
     bool layoutPending_ = false;
     PanTracker pan_;
     int wheelRemainder_ = 0;
-    bool touchActive_ = false;
 };
 
 } // namespace components
