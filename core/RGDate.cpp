@@ -85,4 +85,11 @@ RGDate::RGDate(platform::Instant date, const platform::Calendar &calendar) : dat
     dateFullString_ = texts.at(2);
 }
 
+RGDate::RGDate(platform::Instant date, std::int64_t day, std::int64_t month, std::int64_t year,
+               QString monthName, QString weekDayName, QString dateFullString)
+    : date_(date), day_(day), month_(month), year_(year), monthName_(std::move(monthName)),
+      weekDayName_(std::move(weekDayName)), dateFullString_(std::move(dateFullString))
+{
+}
+
 } // namespace core

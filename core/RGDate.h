@@ -13,6 +13,10 @@ class RGDate
 {
 public:
     RGDate(platform::Instant date, const platform::Calendar &calendar);
+    // A record made elsewhere and read back (another process's JSON): takes
+    // the fields as they are, with no calendar work.
+    RGDate(platform::Instant date, std::int64_t day, std::int64_t month, std::int64_t year, QString monthName,
+           QString weekDayName, QString dateFullString);
 
     platform::Instant date() const { return date_; }
     std::int64_t day() const { return day_; }

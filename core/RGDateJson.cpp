@@ -17,6 +17,33 @@ QJsonObject toJson(const RGDate &record)
     };
 }
 
+std::optional<RGDate> recordFromJson(const QJsonObject &object)
+{
+    platform::Instant date;
+    if (!object.value(QStringLiteral("date")).isString() ||
+        !platform::parseIsoInstant(object.value(QStringLiteral("date")).toString(), &date))
+        return std::nullopt;
+    std::int64_t numbers[3];
+    const QLatin1String numberKeys[] = {QLatin1String("day"), QLatin1String("month"), QLatin1String("year")};
+    for (int i = 0; i < 3; ++i) {
+        const QJsonValue v = object.value(numberKeys[i]);
+        // Whole numbers only: a day of 2.5 is a damaged record, not day 2.
+        if (!v.isDouble() || v.toDouble() != static_cast<double>(v.toInteger()))
+            return std::nullopt;
+        numbers[i] = v.toInteger();
+    }
+    QString texts[3];
+    const QLatin1String textKeys[] = {QLatin1String("monthName"), QLatin1String("weekDayName"),
+                                      QLatin1String("dateFullString")};
+    for (int i = 0; i < 3; ++i) {
+        const QJsonValue v = object.value(textKeys[i]);
+        if (!v.isString())
+            return std::nullopt;
+        texts[i] = v.toString();
+    }
+    return RGDate(date, numbers[0], numbers[1], numbers[2], texts[0], texts[1], texts[2]);
+}
+
 QJsonObject toJson(const RGConv &converter)
 {
     return QJsonObject{

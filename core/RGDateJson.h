@@ -3,12 +3,16 @@
 #include "core/RGConv.h"
 
 #include <QJsonObject>
+#include <optional>
 
 namespace core {
 
 // {"date" (ISO 8601 with the UTC offset), "day", "month", "year", "monthName",
 //  "weekDayName", "dateFullString"}: the record as scripts and tests read it.
 QJsonObject toJson(const RGDate &record);
+// The record toJson(record) wrote, read back without calendar work; no
+// value when a field is missing or of the wrong type.
+std::optional<RGDate> recordFromJson(const QJsonObject &object);
 // {"gregorian", "hijri", "adjustment"}.
 QJsonObject toJson(const RGConv &converter);
 

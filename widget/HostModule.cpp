@@ -1,12 +1,12 @@
 // The widget's drawing side, loaded by qamarly-widget only to render a
-// picture or to show the widget on the desktop.
-#include "platform/defaults/UserDefaults.h"
+// picture or to show the widget on the desktop. The Qt GUI library only:
+// the host's menu lives in a module of its own.
 #include "platform/localization/Localization.h"
 #include "widget/RenderCommand.h"
 #include "widget/WidgetCommandLine.h"
 #include "widget/WidgetHost.h"
 
-#include <QApplication>
+#include <QGuiApplication>
 #include <QTextStream>
 #include <optional>
 
@@ -35,7 +35,7 @@ int host(int argc, char **argv, const QStringList &arguments, QTextStream &err)
     std::optional<widget::HostOptions> options;
     {
         QCoreApplication reader(argc, argv);
-        widget::prepareExtension();
+        widget::prepareHost();
         options = widget::readHostOptions(arguments, err);
         if (!options)
             return widget::exitUsage;
@@ -44,15 +44,14 @@ int host(int argc, char **argv, const QStringList &arguments, QTextStream &err)
             return widget::exitFailure;
         }
     }
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("qamarly-widget"));
+    QGuiApplication app(argc, argv);
+    QGuiApplication::setApplicationName(QStringLiteral("qamarly-widget"));
     // Closing the widget ends the host.
-    QApplication::setQuitOnLastWindowClosed(true);
-    widget::prepareExtension();
-    widget::HostWindow window(options->kind, options->family, options->appearance,
-                              platform::UserDefaults::openReadOnly(platform::UserDefaults::suitePath(
-                                  widget::HostWindow::standardDefaultsName())));
-    window.show();
+    QGuiApplication::setQuitOnLastWindowClosed(true);
+    // Locale and string tables only: the timelines come from a child process,
+    // so this long-running process keeps no calendar, formatter or suite.
+    widget::prepareHost();
+    widget::HostWindow window(*options, std::make_shared<widget::HostPositions>());
     return app.exec();
 }
 

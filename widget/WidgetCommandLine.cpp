@@ -1,6 +1,5 @@
 #include "widget/WidgetCommandLine.h"
 
-#include "core/RGDateJson.h"
 #include "core/SharedDefaults.h"
 #include "platform/calendar/Clock.h"
 #include "platform/defaults/UserDefaults.h"
@@ -8,8 +7,8 @@
 #include "platform/system/Console.h"
 #include "platform/system/Device.h"
 #include "widget/Provider.h"
+#include "widget/TimelineJson.h"
 
-#include <QJsonArray>
 #include <QJsonDocument>
 #include <QMap>
 #include <QSet>
@@ -164,6 +163,12 @@ void prepareExtension()
         platform::UserDefaults::suitePath(QString::fromLatin1(core::appGroupIdentifier))));
 }
 
+void prepareHost()
+{
+    platform::Device::reload();
+    platform::installTranslations();
+}
+
 Mode modeOf(const QStringList &arguments)
 {
     // Help after any command or option (`render --help`) is still help.
@@ -180,6 +185,8 @@ Mode modeOf(const QStringList &arguments)
         return Mode::timeline;
     if (word == QLatin1String("render"))
         return Mode::render;
+    if (word == QLatin1String("menu"))
+        return Mode::menu;
     if (word == QLatin1String("help"))
         return Mode::help;
     if (word == QLatin1String("--version"))
@@ -215,15 +222,7 @@ int runTimeline(const QStringList &arguments, QTextStream &out, QTextStream &err
     const Timeline timeline = timelineAt(at);
     const QString zone = platform::Device::timeZoneId();
     if (args.flags.contains(QStringLiteral("json"))) {
-        QJsonArray entries;
-        for (const SimpleEntry &e : timeline.entries) {
-            entries.append(QJsonObject{{QStringLiteral("date"), platform::isoString(e.date, zone)},
-                                       {QStringLiteral("gregorian"), core::toJson(*e.gregorianDate)},
-                                       {QStringLiteral("hijri"), core::toJson(*e.hijriDate)}});
-        }
-        const QJsonObject root{{QStringLiteral("policy"), policyName(timeline.policy)},
-                               {QStringLiteral("entries"), entries}};
-        out << QJsonDocument(root).toJson(QJsonDocument::Indented);
+        out << QJsonDocument(timelineToJson(timeline)).toJson(QJsonDocument::Indented);
         return exitOk;
     }
     for (const SimpleEntry &e : timeline.entries) {
@@ -232,6 +231,29 @@ int runTimeline(const QStringList &arguments, QTextStream &out, QTextStream &err
     }
     out << "policy: " << policyName(timeline.policy) << '\n';
     return exitOk;
+}
+
+std::optional<MenuOptions> readMenuOptions(const QStringList &arguments, QTextStream &err)
+{
+    const Arguments args =
+        parse(arguments, {}, {QStringLiteral("kind"), QStringLiteral("family"), QStringLiteral("at")});
+    QString error = args.error;
+    HostOptions choice;
+    if (error.isEmpty())
+        readWidgetChoice(args, &choice, &error);
+    MenuOptions options{choice.kind, choice.family, {}};
+    const QStringList at = args.options.value(QStringLiteral("at")).split(QLatin1Char(','));
+    bool xOk = false;
+    bool yOk = false;
+    if (at.size() == 2)
+        options.at = QPoint(at.at(0).toInt(&xOk), at.at(1).toInt(&yOk));
+    if (error.isEmpty() && !(xOk && yOk))
+        error = QStringLiteral("--at wants a position X,Y");
+    if (!error.isEmpty()) {
+        err << program << " menu: " << error << '\n';
+        return std::nullopt;
+    }
+    return options;
 }
 
 std::optional<RenderOptions> readRenderOptions(const QStringList &arguments, QTextStream &err)

@@ -5,6 +5,7 @@
 #include "widget/Timeline.h"
 #include "widget/WidgetFamily.h"
 
+#include <QPoint>
 #include <QStringList>
 #include <QTextStream>
 #include <optional>
@@ -32,12 +33,17 @@ enum class Mode
     timeline,
     render,
     help,
-    version
+    version,
+    // The host's context menu, run in a process of its own (not in the help).
+    menu
 };
 
 // Loads the device's locale and string tables and opens the app group's
 // suite read-only; every mode runs this once its application object exists.
 void prepareExtension();
+// The desktop host's share of it: locale and string tables only. The host
+// shows what its timeline command prints, so it opens no suite.
+void prepareHost();
 
 // The mode the arguments (without the program name) ask for, so that main()
 // can make the right kind of application object before running it.
@@ -45,6 +51,19 @@ Mode modeOf(const QStringList &arguments);
 
 // Reads the host's options; no value (and one line on `err`) when they are wrong.
 std::optional<HostOptions> readHostOptions(const QStringList &arguments, QTextStream &err);
+
+// `menu --kind K --family F --at X,Y`: which widget the menu is for and
+// where it opens (global coordinates).
+struct MenuOptions
+{
+    WidgetKind kind = WidgetKind::simple;
+    WidgetFamily family = WidgetFamily::systemSmall;
+    QPoint at;
+};
+std::optional<MenuOptions> readMenuOptions(const QStringList &arguments, QTextStream &err);
+// The answers of the menu besides a widget choice's id.
+inline const char *const menuOpenId = "open";
+inline const char *const menuCloseId = "close";
 
 // What `render ...` asks for, checked.
 struct RenderOptions

@@ -85,4 +85,28 @@ std::optional<WidgetKind> kindFromArgument(const QString &name)
     return std::nullopt;
 }
 
+QString WidgetChoice::id() const
+{
+    return configuration(kind).argumentName + QLatin1Char('.') + familyArgumentName(family);
+}
+
+const std::vector<WidgetChoice> &widgetChoices()
+{
+    static const std::vector<WidgetChoice> list{
+        {WidgetKind::simple, WidgetFamily::systemSmall, "widget.menu.simpleSmall"},
+        {WidgetKind::simple, WidgetFamily::systemMedium, "widget.menu.simpleMedium"},
+        {WidgetKind::complex, WidgetFamily::systemMedium, "widget.menu.complexMedium"},
+    };
+    return list;
+}
+
+std::optional<WidgetChoice> choiceFromId(const QString &id)
+{
+    for (const WidgetChoice &choice : widgetChoices()) {
+        if (choice.id() == id)
+            return choice;
+    }
+    return std::nullopt;
+}
+
 } // namespace widget

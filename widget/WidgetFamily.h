@@ -52,4 +52,19 @@ struct QamloWidgetBundle
     static std::vector<WidgetKind> body() { return {WidgetKind::simple, WidgetKind::complex}; }
 };
 
+// One widget a desktop host can show: a kind in one of its families.
+struct WidgetChoice
+{
+    WidgetKind kind;
+    WidgetFamily family;
+    const char *menuKey;
+
+    // "simple.small": names the choice in the host's menu answers and
+    // in its remembered positions.
+    QString id() const;
+};
+// Every kind in every family it comes in, in the bundle's order.
+const std::vector<WidgetChoice> &widgetChoices();
+std::optional<WidgetChoice> choiceFromId(const QString &id);
+
 } // namespace widget

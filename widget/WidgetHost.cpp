@@ -1,26 +1,99 @@
 #include "widget/WidgetHost.h"
 
 #include "platform/calendar/Clock.h"
+#include "platform/defaults/UserDefaults.h"
 #include "platform/localization/Localization.h"
 #include "platform/system/Console.h"
 #include "platform/system/Device.h"
+#include "widget/TimelineJson.h"
 
-#include <QContextMenuEvent>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QMenu>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPalette>
+#include <QPointer>
 #include <QProcess>
 #include <QScreen>
+#include <QSettings>
 #include <algorithm>
 #include <chrono>
 #include <limits>
 
 namespace widget {
 
-HostController::HostController(WidgetFamily family, QObject *parent) : QObject(parent)
+namespace {
+
+// The first line a failed child wrote, to say why in the host's one line.
+QString firstLine(const QByteArray &output)
+{
+    return QString::fromLocal8Bit(output).section(QLatin1Char('\n'), 0, 0).trimmed();
+}
+
+} // namespace
+
+TimelineSource childTimelineSource(QObject *owner, int timeoutMs, const QString &program,
+                                   const QStringList &arguments)
+{
+    QPointer<QObject> guard(owner);
+    return [guard, timeoutMs, program, arguments](const TimelineContext &, TimelineReply reply) {
+        if (!guard) {
+            reply({std::nullopt, QStringLiteral("the host is closing")});
+            return;
+        }
+        auto *child = new QProcess(guard);
+        auto *timeout = new QTimer(child);
+        timeout->setSingleShot(true);
+        // One answer per request, whichever of exit, failure and timeout comes first.
+        auto answer = std::make_shared<TimelineReply>(std::move(reply));
+        auto finish = [timeout, answer](TimelineResult result) {
+            if (!*answer)
+                return;
+            timeout->stop();
+            const TimelineReply once = std::move(*answer);
+            *answer = nullptr;
+            once(std::move(result));
+        };
+        // Gone once it has ended, also after a kill.
+        QObject::connect(child, &QProcess::finished, child, &QObject::deleteLater);
+        QObject::connect(
+            child, &QProcess::finished, child, [child, finish](int code, QProcess::ExitStatus status) {
+                if (status != QProcess::NormalExit || code != 0) {
+                    const QString why = firstLine(child->readAllStandardError());
+                    finish({std::nullopt, QStringLiteral("the timeline command ended with status %1%2")
+                                              .arg(code)
+                                              .arg(why.isEmpty() ? QString() : QStringLiteral(": ") + why)});
+                    return;
+                }
+                QString error;
+                std::optional<Timeline> timeline = timelineFromJson(child->readAllStandardOutput(), &error);
+                if (!timeline)
+                    finish({std::nullopt, QStringLiteral("the timeline command printed ") + error});
+                else
+                    finish({std::move(timeline), QString()});
+            });
+        QObject::connect(child, &QProcess::errorOccurred, child, [child, finish](QProcess::ProcessError e) {
+            if (e != QProcess::FailedToStart)
+                return;
+            finish({std::nullopt,
+                    QStringLiteral("the timeline command did not start: ") + child->errorString()});
+            child->deleteLater();
+        });
+        QObject::connect(timeout, &QTimer::timeout, child, [child, finish, timeoutMs] {
+            child->kill();
+            finish({std::nullopt, QStringLiteral("the timeline command gave no answer in %1 s; stopped it")
+                                      .arg(timeoutMs / 1000)});
+        });
+        timeout->start(timeoutMs);
+        child->start(program.isEmpty() ? QCoreApplication::applicationFilePath() : program, arguments);
+    };
+}
+
+HostController::HostController(WidgetFamily family, TimelineSource source, QObject *parent)
+    : QObject(parent), source_(std::move(source))
 {
     context_.family = family;
     nextEntry_.setSingleShot(true);
@@ -35,26 +108,57 @@ HostController::HostController(WidgetFamily family, QObject *parent) : QObject(p
 
 void HostController::start()
 {
-    reloadTimeline();
     check_.start();
+    reloadTimeline();
 }
 
 void HostController::reloadTimeline()
 {
-    provider_.getTimeline(context_, [this](const Timeline &t) { timeline_ = t; });
-    ++timelinesBuilt_;
-    const platform::Instant now = platform::Clock::current();
-    shown_ = indexInForce(timeline_, now).value_or(0);
-    arm(now);
-    emit entryChanged();
+    if (waiting_) {
+        askAgain_ = true;
+        return;
+    }
+    waiting_ = true;
+    askAgain_ = false;
+    ++requested_;
+    QPointer<HostController> self(this);
+    source_(context_, [self](TimelineResult result) {
+        if (self)
+            self->receive(std::move(result));
+    });
+}
+
+void HostController::receive(TimelineResult result)
+{
+    waiting_ = false;
+    if (!result.timeline || result.timeline->entries.empty()) {
+        // The entry shown stays; the minute check asks again.
+        retry_ = true;
+        platform::consoleLog(QStringLiteral("qamarly-widget: no new timeline (%1); keeping the one shown")
+                                 .arg(result.error.isEmpty() ? QStringLiteral("empty") : result.error));
+        emit timelineFailed();
+    } else {
+        retry_ = false;
+        timeline_ = std::move(*result.timeline);
+        ++received_;
+        const platform::Instant now = platform::Clock::current();
+        shown_ = indexInForce(timeline_, now).value_or(0);
+        arm(now);
+        emit entryChanged();
+    }
+    if (askAgain_)
+        reloadTimeline();
 }
 
 void HostController::evaluate()
 {
     const platform::Instant now = platform::Clock::current();
-    if (needsNewTimeline(timeline_, now)) {
-        reloadTimeline();
-        return;
+    if (retry_ || needsNewTimeline(timeline_, now)) {
+        if (!waiting_)
+            reloadTimeline();
+        // Until it comes, the entries in hand still follow the clock.
+        if (!hasTimeline())
+            return;
     }
     const std::size_t index = indexInForce(timeline_, now).value_or(0);
     arm(now);
@@ -66,8 +170,8 @@ void HostController::evaluate()
 
 void HostController::arm(platform::Instant now)
 {
-    // The next entry, or the last entry's date when the timeline runs out
-    // (then evaluate() asks for the next timeline).
+    // The next entry; none when the timeline has run out (then the minute
+    // check asks for the next timeline).
     std::optional<platform::Instant> next = nextEntryDate(timeline_, now);
     if (!next) {
         nextEntry_.stop();
@@ -79,50 +183,189 @@ void HostController::arm(platform::Instant now)
     nextEntry_.start(static_cast<int>(wait));
 }
 
-const std::vector<WidgetChoice> &widgetChoices()
+QString HostPositions::defaultPath()
 {
-    static const std::vector<WidgetChoice> list{
-        {WidgetKind::simple, WidgetFamily::systemSmall, "widget.menu.simpleSmall"},
-        {WidgetKind::simple, WidgetFamily::systemMedium, "widget.menu.simpleMedium"},
-        {WidgetKind::complex, WidgetFamily::systemMedium, "widget.menu.complexMedium"},
+    return platform::UserDefaults::configDirectory() + QStringLiteral("/widget-host.conf");
+}
+
+QString HostPositions::oldSuitePath()
+{
+    return platform::UserDefaults::suitePath(QStringLiteral("org.qamarly.QamarlyWidget"));
+}
+
+HostPositions::HostPositions(const QString &path, const QString &oldSuite) : path_(path)
+{
+    const bool firstRun = !QFileInfo::exists(path_);
+    settings_ = std::make_unique<QSettings>(path_, QSettings::IniFormat);
+    if (firstRun && QFileInfo::exists(oldSuite))
+        importOldSuite(oldSuite);
+}
+
+HostPositions::~HostPositions() = default;
+
+QString HostPositions::key(const WidgetChoice &choice, const char *axis)
+{
+    return choice.id() + QStringLiteral(".window") + QLatin1String(axis);
+}
+
+void HostPositions::importOldSuite(const QString &oldSuite)
+{
+    // The only time the host opens a settings suite; it is closed again at
+    // the end of this function.
+    const auto suite = platform::UserDefaults::openReadOnly(oldSuite);
+    for (const WidgetChoice &choice : widgetChoices()) {
+        for (const char *axis : {"X", "Y"}) {
+            if (const auto value = suite->integer(key(choice, axis)))
+                settings_->setValue(key(choice, axis), static_cast<qlonglong>(*value));
+        }
+    }
+    // Written even when the suite held none, so the import never runs again.
+    settings_->setValue(QStringLiteral("imported"), true);
+    QDir().mkpath(QFileInfo(path_).absolutePath());
+    settings_->sync();
+    if (settings_->status() != QSettings::NoError)
+        platform::consoleLog(QStringLiteral("qamarly-widget: could not write %1").arg(path_));
+}
+
+std::optional<QPoint> HostPositions::position(const WidgetChoice &choice) const
+{
+    bool xOk = false;
+    bool yOk = false;
+    const int x = settings_->value(key(choice, "X")).toInt(&xOk);
+    const int y = settings_->value(key(choice, "Y")).toInt(&yOk);
+    if (!xOk || !yOk)
+        return std::nullopt;
+    return QPoint(x, y);
+}
+
+bool HostPositions::save(const WidgetChoice &choice, QPoint position)
+{
+    settings_->setValue(key(choice, "X"), position.x());
+    settings_->setValue(key(choice, "Y"), position.y());
+    QDir().mkpath(QFileInfo(path_).absolutePath());
+    // QSettings writes a new file and renames it over the old one.
+    settings_->sync();
+    if (settings_->status() != QSettings::NoError) {
+        platform::consoleLog(
+            QStringLiteral("qamarly-widget: could not save the widget's position to %1").arg(path_));
+        return false;
+    }
+    return true;
+}
+
+MenuRunner childMenuRunner(QObject *owner)
+{
+    QPointer<QObject> guard(owner);
+    return [guard](const WidgetChoice &choice, QPoint at, MenuAnswer answer) {
+        if (!guard) {
+            answer(QString());
+            return;
+        }
+        auto *child = new QProcess(guard);
+        auto once = std::make_shared<MenuAnswer>(std::move(answer));
+        auto finish = [child, once](const QString &id) {
+            if (!*once)
+                return;
+            const MenuAnswer a = std::move(*once);
+            *once = nullptr;
+            child->disconnect();
+            child->deleteLater();
+            a(id);
+        };
+        QObject::connect(
+            child, &QProcess::finished, child, [child, finish](int code, QProcess::ExitStatus status) {
+                if (status != QProcess::NormalExit || code != 0) {
+                    platform::consoleLog(
+                        QStringLiteral("qamarly-widget: the menu ended with status %1").arg(code));
+                    finish(QString());
+                    return;
+                }
+                finish(QString::fromUtf8(child->readAllStandardOutput()).trimmed());
+            });
+        QObject::connect(child, &QProcess::errorOccurred, child, [child, finish](QProcess::ProcessError e) {
+            if (e != QProcess::FailedToStart)
+                return;
+            platform::consoleLog(QStringLiteral("qamarly-widget: the menu did not start: ") +
+                                 child->errorString());
+            finish(QString());
+        });
+        child->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        child->start(QCoreApplication::applicationFilePath(),
+                     {QStringLiteral("menu"), QStringLiteral("--kind"),
+                      configuration(choice.kind).argumentName, QStringLiteral("--family"),
+                      familyArgumentName(choice.family), QStringLiteral("--at"),
+                      QStringLiteral("%1,%2").arg(at.x()).arg(at.y())});
     };
-    return list;
 }
 
 namespace {
 // Distance from the screen's edge and between stacked widgets.
 constexpr int screenMargin = 24;
 constexpr int widgetGap = 16;
+
+WidgetChoice choiceOf(WidgetKind kind, WidgetFamily family)
+{
+    for (const WidgetChoice &choice : widgetChoices()) {
+        if (choice.kind == kind && choice.family == family)
+            return choice;
+    }
+    return WidgetChoice{kind, family, ""};
+}
 } // namespace
 
-HostWindow::HostWindow(WidgetKind kind, WidgetFamily family, std::optional<Appearance> appearance,
-                       std::shared_ptr<platform::UserDefaults> standardDefaults, QWidget *parent)
-    : QWidget(parent, Qt::FramelessWindowHint | Qt::WindowStaysOnBottomHint | Qt::Tool), kind_(kind),
-      family_(family), appearance_(appearance), defaults_(std::move(standardDefaults)), controller_(family)
+HostWindow::HostWindow(const HostOptions &options, std::shared_ptr<HostPositions> positions,
+                       HostServices services)
+    : choice_(choiceOf(options.kind, options.family)), appearance_(options.appearance),
+      rightToLeft_(platform::Device::isRightToLeft()), positions_(std::move(positions)),
+      services_(std::move(services)),
+      controller_(options.family, services_.timelines ? services_.timelines : childTimelineSource(this))
 {
-    setAttribute(Qt::WA_TranslucentBackground);
-    setWindowTitle(platform::localized(configuration(kind).displayNameKey));
-    setLayoutDirection(platform::Device::isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight);
-    setFixedSize(familySize(family).toSize());
-    connect(&controller_, &HostController::entryChanged, this, [this] {
-        view_ = makeEntryView(kind_, family_, controller_.shownEntry());
-        update();
+    if (!services_.menu)
+        services_.menu = childMenuRunner(this);
+    if (!services_.openApplication)
+        services_.openApplication = &HostWindow::startApplication;
+    setFlags(Qt::FramelessWindowHint | Qt::WindowStaysOnBottomHint | Qt::Tool);
+    QSurfaceFormat format = this->format();
+    format.setAlphaBufferSize(8);
+    setFormat(format);
+    setTitle(platform::localized(configuration(choice_.kind).displayNameKey));
+    const QSize size = familySize(choice_.family).toSize();
+    resize(size);
+    setMinimumSize(size);
+    setMaximumSize(size);
+    // The desktop switching between light and dark reaches the application.
+    qGuiApp->installEventFilter(this);
+    connect(&controller_, &HostController::entryChanged, this, &HostWindow::entryChanged);
+    connect(&controller_, &HostController::timelineFailed, this, [this] {
+        // Nothing to show yet: an empty card the user can still move or close.
+        if (!view_ && !closed_ && !isVisible())
+            show();
     });
-    controller_.start();
     restorePosition();
+    controller_.start();
+}
+
+HostWindow::~HostWindow()
+{
+    qGuiApp->removeEventFilter(this);
+}
+
+void HostWindow::entryChanged()
+{
+    if (!controller_.hasTimeline())
+        return;
+    view_ = makeEntryView(choice_.kind, choice_.family, controller_.shownEntry());
+    if (!closed_ && !isVisible())
+        show();
+    update();
 }
 
 Appearance HostWindow::appearance() const
 {
     if (appearance_)
         return *appearance_;
-    return palette().color(QPalette::Window).lightness() < 128 ? Appearance::dark : Appearance::light;
-}
-
-QString HostWindow::positionKey(const char *axis) const
-{
-    return configuration(kind_).argumentName + QLatin1Char('.') + familyArgumentName(family_) +
-           QStringLiteral(".window") + QLatin1String(axis);
+    return QGuiApplication::palette().color(QPalette::Window).lightness() < 128 ? Appearance::dark
+                                                                                : Appearance::light;
 }
 
 QPoint HostWindow::defaultPosition(WidgetKind kind, WidgetFamily family, const QRect &area)
@@ -142,15 +385,57 @@ QPoint HostWindow::defaultPosition(WidgetKind kind, WidgetFamily family, const Q
 
 void HostWindow::switchTo(WidgetKind kind, WidgetFamily family)
 {
-    if (!configuration(kind).supports(family) || (kind == kind_ && family == family_))
+    if (!configuration(kind).supports(family) || (kind == choice_.kind && family == choice_.family))
         return;
-    kind_ = kind;
-    family_ = family;
-    setWindowTitle(platform::localized(configuration(kind).displayNameKey));
-    setFixedSize(familySize(family).toSize());
+    choice_ = choiceOf(kind, family);
+    setTitle(platform::localized(configuration(kind).displayNameKey));
+    const QSize size = familySize(family).toSize();
+    setMinimumSize(size);
+    setMaximumSize(size);
+    resize(size);
+    // Until the new timeline comes, today's entry in the new layout.
+    if (controller_.hasTimeline())
+        view_ = makeEntryView(kind, family, controller_.shownEntry());
+    update();
     controller_.setFamily(family);
     controller_.reloadTimeline();
     restorePosition();
+}
+
+void HostWindow::requestMenu(QPoint globalPosition)
+{
+    if (menuOpen_)
+        return;
+    menuOpen_ = true;
+    QPointer<HostWindow> self(this);
+    services_.menu(choice_, globalPosition, [self](const QString &answer) {
+        if (!self)
+            return;
+        self->menuOpen_ = false;
+        self->actOn(answer);
+    });
+}
+
+void HostWindow::actOn(const QString &answer)
+{
+    if (answer.isEmpty())
+        return;
+    if (answer == QLatin1String(menuCloseId)) {
+        closed_ = true;
+        close();
+        return;
+    }
+    if (answer == QLatin1String(menuOpenId)) {
+        if (!services_.openApplication())
+            platform::consoleLog(QStringLiteral("Could not start qamarly"));
+        return;
+    }
+    if (const auto choice = choiceFromId(answer)) {
+        switchTo(choice->kind, choice->family);
+        return;
+    }
+    platform::consoleLog(QStringLiteral("qamarly-widget: the menu answered '%1', which is no item of it")
+                             .arg(platform::printable(answer)));
 }
 
 bool HostWindow::startApplication()
@@ -163,47 +448,45 @@ bool HostWindow::startApplication()
 
 void HostWindow::restorePosition()
 {
-    const auto x = defaults_ ? defaults_->integer(positionKey("X")) : std::nullopt;
-    const auto y = defaults_ ? defaults_->integer(positionKey("Y")) : std::nullopt;
-    if (x && y) {
-        const QPoint saved(static_cast<int>(*x), static_cast<int>(*y));
+    if (const auto saved = positions_ ? positions_->position(choice_) : std::nullopt) {
         // Only where a screen still shows it (a monitor may have gone).
-        if (QGuiApplication::screenAt(saved + rect().center())) {
-            move(saved);
+        if (QGuiApplication::screenAt(*saved + QPoint(width() / 2, height() / 2))) {
+            setPosition(*saved);
             return;
         }
     }
     if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(defaultPosition(kind_, family_, screen->availableGeometry()));
-}
-
-void HostWindow::savePosition()
-{
-    if (!defaults_)
-        return;
-    // The host starts with its suite open for reading, which keeps SQLite's
-    // writing half out of a process that mostly idles; a drag is the only
-    // write, and opens it for writing.
-    if (defaults_->isReadOnly())
-        defaults_ = platform::UserDefaults::open(defaults_->path());
-    defaults_->setInteger(positionKey("X"), pos().x());
-    defaults_->setInteger(positionKey("Y"), pos().y());
-    defaults_->flush();
+        setPosition(defaultPosition(choice_.kind, choice_.family, screen->availableGeometry()));
 }
 
 void HostWindow::paintEvent(QPaintEvent *)
 {
-    if (!view_)
-        return;
     QPainter painter(this);
-    view_->paint(painter, size(), ViewEnvironment{appearance(), layoutDirection() == Qt::RightToLeft});
+    // The corners outside the card stay see-through.
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.fillRect(QRect(QPoint(0, 0), size()), Qt::transparent);
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    const ViewEnvironment environment{appearance(), rightToLeft_};
+    if (view_) {
+        view_->paint(painter, size(), environment);
+        return;
+    }
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(backgroundColor(environment.appearance));
+    painter.drawRoundedRect(QRectF(QPointF(0, 0), QSizeF(size())), EntryView::cornerRadius,
+                            EntryView::cornerRadius);
 }
 
 void HostWindow::mousePressEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::LeftButton) {
         dragging_ = true;
-        dragOffset_ = event->globalPosition().toPoint() - frameGeometry().topLeft();
+        moved_ = false;
+        dragOffset_ = event->globalPosition().toPoint() - position();
+        event->accept();
+    } else if (event->button() == Qt::RightButton) {
+        requestMenu(event->globalPosition().toPoint());
         event->accept();
     }
 }
@@ -211,7 +494,11 @@ void HostWindow::mousePressEvent(QMouseEvent *event)
 void HostWindow::mouseMoveEvent(QMouseEvent *event)
 {
     if (dragging_ && (event->buttons() & Qt::LeftButton)) {
-        move(event->globalPosition().toPoint() - dragOffset_);
+        const QPoint to = event->globalPosition().toPoint() - dragOffset_;
+        if (to != position()) {
+            setPosition(to);
+            moved_ = true;
+        }
         event->accept();
     }
 }
@@ -220,36 +507,37 @@ void HostWindow::mouseReleaseEvent(QMouseEvent *event)
 {
     if (dragging_ && event->button() == Qt::LeftButton) {
         dragging_ = false;
-        savePosition();
+        if (moved_ && positions_)
+            positions_->save(choice_, position());
         event->accept();
     }
 }
 
-void HostWindow::contextMenuEvent(QContextMenuEvent *event)
+void HostWindow::keyPressEvent(QKeyEvent *event)
 {
-    QMenu menu(this);
-    menu.setObjectName(QStringLiteral("widgetMenu"));
-    for (const WidgetChoice &choice : widgetChoices()) {
-        if (choice.kind == kind_ && choice.family == family_)
-            continue;
-        menu.addAction(platform::localized(choice.menuKey), this,
-                       [this, choice] { switchTo(choice.kind, choice.family); });
+    const bool menuKey = event->key() == Qt::Key_Menu ||
+                         (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier);
+    if (menuKey) {
+        requestMenu(mapToGlobal(QPoint(width() / 2, height() / 2)));
+        event->accept();
+        return;
     }
-    menu.addSeparator();
-    menu.addAction(platform::localized("widget.menu.open"), this, [this] {
-        if (!openApplication_ || !openApplication_())
-            platform::consoleLog(QStringLiteral("Could not start qamarly"));
-    });
-    menu.addAction(platform::localized("widget.close"), this, &QWidget::close);
-    menu.exec(event->globalPos());
+    QRasterWindow::keyPressEvent(event);
 }
 
-void HostWindow::changeEvent(QEvent *event)
+bool HostWindow::event(QEvent *event)
 {
-    // The desktop switched between light and dark.
-    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::ApplicationPaletteChange)
+    if (event->type() == QEvent::ThemeChange || event->type() == QEvent::PaletteChange ||
+        event->type() == QEvent::ApplicationPaletteChange)
         update();
-    QWidget::changeEvent(event);
+    return QRasterWindow::event(event);
+}
+
+bool HostWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == qGuiApp && event->type() == QEvent::ApplicationPaletteChange)
+        update();
+    return QRasterWindow::eventFilter(watched, event);
 }
 
 } // namespace widget

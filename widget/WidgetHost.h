@@ -1,132 +1,208 @@
 #pragma once
 
-#include "platform/defaults/UserDefaults.h"
 #include "platform/widgets/WidgetCenter.h"
 #include "widget/EntryViews.h"
-#include "widget/Provider.h"
+#include "widget/WidgetCommandLine.h"
 
-#include <QPointer>
+#include <QPoint>
+#include <QRasterWindow>
 #include <QTimer>
-#include <QWidget>
 #include <functional>
 #include <memory>
-#include <vector>
+#include <optional>
+
+class QSettings;
 
 namespace widget {
 
-// What a widget system does for one placed widget: keeps a timeline from the
-// provider, shows each entry from its date on, asks for the next timeline
-// when the policy says so and when the application requests a reload.
+// A timeline, or why there is none.
+struct TimelineResult
+{
+    std::optional<Timeline> timeline;
+    QString error;
+};
+// Where a host gets its timelines: asks, and answers once through the reply,
+// later (never blocking the caller's event loop).
+using TimelineReply = std::function<void(TimelineResult)>;
+using TimelineSource = std::function<void(const TimelineContext &, TimelineReply)>;
+
+// Runs this program's `timeline --json` (or `program` with `arguments`) and
+// reads what it prints: the calendars, the settings and the formatters stay
+// in that short-lived process. A child that runs longer than `timeoutMs` is
+// killed. The child inherits the environment (zone, locale).
+TimelineSource childTimelineSource(QObject *owner, int timeoutMs = 10'000, const QString &program = {},
+                                   const QStringList &arguments = {QStringLiteral("timeline"),
+                                                                   QStringLiteral("--json")});
+
+// What a widget system does for one placed widget: keeps a timeline from its
+// source, shows each entry from its date on, asks for the next timeline when
+// the policy says so and when the application requests a reload.
 //
 // A single-shot timer waits for the next entry; since timers stop counting
 // during a suspend and clocks jump, a check every minute also compares the
-// entry in force with the one shown.
+// entry in force with the one shown. A timeline that cannot be had leaves the
+// one shown in place; the next minute check asks again.
 class HostController : public QObject
 {
     Q_OBJECT
 public:
     static constexpr int checkIntervalMs = 60 * 1000;
 
-    explicit HostController(WidgetFamily family, QObject *parent = nullptr);
+    HostController(WidgetFamily family, TimelineSource source, QObject *parent = nullptr);
 
-    // Builds the first timeline and starts the timers.
+    // Asks for the first timeline and starts the timers.
     void start();
     // Draws for another size from now on: the next timeline is asked for it.
     void setFamily(WidgetFamily family) { context_.family = family; }
     const Timeline &timeline() const { return timeline_; }
-    // The entry shown now (undefined before start()).
+    bool hasTimeline() const { return !timeline_.entries.empty(); }
+    // The entry shown now (only when hasTimeline()).
     const SimpleEntry &shownEntry() const { return timeline_.entries.at(shown_); }
     std::size_t shownIndex() const { return shown_; }
-    int timelinesBuilt() const { return timelinesBuilt_; }
+    int timelinesReceived() const { return received_; }
+    int timelinesRequested() const { return requested_; }
+    bool isWaitingForTimeline() const { return waiting_; }
     // Milliseconds until the armed entry timer fires; -1 when none is armed.
     int msecsToNextEntry() const { return nextEntry_.isActive() ? nextEntry_.remainingTime() : -1; }
 
 public slots:
     // Brings the shown entry in line with the clock; asks for a new timeline
-    // once the last entry's date has come (policy atEnd).
+    // once the last entry's date has come (policy atEnd), or when the last
+    // request failed.
     void evaluate();
-    // Asks the provider for a new timeline and shows its entry in force.
+    // Asks the source for a new timeline; it is shown when it arrives.
     void reloadTimeline();
 
 signals:
     void entryChanged();
+    void timelineFailed();
 
 private:
+    void receive(TimelineResult result);
     void arm(platform::Instant now);
 
-    Provider provider_;
+    TimelineSource source_;
     TimelineContext context_;
     Timeline timeline_;
     std::size_t shown_ = 0;
-    int timelinesBuilt_ = 0;
+    int requested_ = 0;
+    int received_ = 0;
+    bool waiting_ = false;
+    // A reload was asked for while a request was out: its answer may predate
+    // the change that prompted it.
+    bool askAgain_ = false;
+    bool retry_ = false;
     QTimer nextEntry_;
     QTimer check_;
     platform::TimelineReloadListener listener_;
 };
 
-// One widget the host can show: a kind in one of its families.
-struct WidgetChoice
+// Where each kind and family of widget was left on the desktop: the host's
+// own small INI file. The first time it is missing, the positions kept by
+// earlier versions in the widget's settings suite are copied over once.
+class HostPositions
 {
-    WidgetKind kind;
-    WidgetFamily family;
-    const char *menuKey;
+public:
+    // $XDG_CONFIG_HOME/qamarly/widget-host.conf.
+    static QString defaultPath();
+    // The suite that earlier versions kept the positions in.
+    static QString oldSuitePath();
+
+    explicit HostPositions(const QString &path = defaultPath(), const QString &oldSuite = oldSuitePath());
+    ~HostPositions();
+    HostPositions(const HostPositions &) = delete;
+    HostPositions &operator=(const HostPositions &) = delete;
+
+    static QString key(const WidgetChoice &choice, const char *axis);
+    std::optional<QPoint> position(const WidgetChoice &choice) const;
+    // Written at once and atomically; false (and one log line) when it could not be.
+    bool save(const WidgetChoice &choice, QPoint position);
+    QString path() const { return path_; }
+
+private:
+    void importOldSuite(const QString &oldSuite);
+
+    QString path_;
+    std::unique_ptr<QSettings> settings_;
 };
-// Every kind in every family it comes in, in the bundle's order.
-const std::vector<WidgetChoice> &widgetChoices();
+
+// The host's context menu runs in a process of its own (the menu needs the
+// widget toolkit, which the host does not load). Asks for the menu of
+// `choice` at `globalPosition`; answers once with the chosen item's id, or
+// an empty text when nothing was chosen or the menu could not be shown.
+using MenuAnswer = std::function<void(const QString &id)>;
+using MenuRunner = std::function<void(const WidgetChoice &choice, QPoint globalPosition, MenuAnswer)>;
+// Runs this program's `menu` command.
+MenuRunner childMenuRunner(QObject *owner);
+
+struct HostServices
+{
+    // Both default to the child processes when empty.
+    TimelineSource timelines;
+    MenuRunner menu;
+    // What "Open Qamarly" runs; false when it could not be started.
+    std::function<bool()> openApplication;
+};
 
 // A placed widget on the desktop: a small frameless window below the others,
-// draggable. Its context menu turns it into another kind or family, opens
-// Qamarly, or closes it. Remembers where it was left, per kind and family,
-// in the widget's own standard defaults (given open for reading only, the
-// suite is opened for writing at the first drag); a first start puts each
-// kind and family at its own place, so two widgets never open on top of each
-// other.
-class HostWindow : public QWidget
+// draggable, drawn with the Qt GUI library alone. Its context menu turns it
+// into another kind or family, opens Qamarly, or closes it. A first start
+// puts each kind and family at its own place, so two widgets never open on
+// top of each other. It shows itself when its first timeline arrives (or, if
+// that fails, as an empty card).
+class HostWindow : public QRasterWindow
 {
     Q_OBJECT
 public:
-    HostWindow(WidgetKind kind, WidgetFamily family, std::optional<Appearance> appearance,
-               std::shared_ptr<platform::UserDefaults> standardDefaults, QWidget *parent = nullptr);
+    HostWindow(const HostOptions &options, std::shared_ptr<HostPositions> positions,
+               HostServices services = {});
+    ~HostWindow() override;
 
     HostController &controller() { return controller_; }
-    WidgetKind kind() const { return kind_; }
-    WidgetFamily family() const { return family_; }
+    WidgetKind kind() const { return choice_.kind; }
+    WidgetFamily family() const { return choice_.family; }
+    bool isRightToLeft() const { return rightToLeft_; }
     // The appearance drawn now: the override, or the desktop palette's.
     Appearance appearance() const;
-    QString positionKey(const char *axis) const;
+    // The view drawn now; null before the first timeline.
+    const EntryView *view() const { return view_.get(); }
+    bool isMenuOpen() const { return menuOpen_; }
     // Where a widget goes the first time: stacked down the right edge of
     // `area`, each choice in its own slot.
     static QPoint defaultPosition(WidgetKind kind, WidgetFamily family, const QRect &area);
     // Shows `kind` in `family` from now on, at that choice's own place.
     void switchTo(WidgetKind kind, WidgetFamily family);
-    // What "Open Qamarly" runs; by default the qamarly beside this program,
-    // else the one on the PATH. False when it could not be started.
-    void setApplicationOpener(std::function<bool()> opener) { openApplication_ = std::move(opener); }
+    // Opens the context menu at a global position (ignored while one is open).
+    void requestMenu(QPoint globalPosition);
+    // Acts on a menu answer: a widget choice's id, "open" or "close".
+    void actOn(const QString &answer);
     static bool startApplication();
-    // The widget's own suite, never the shared one.
-    static QString standardDefaultsName() { return QStringLiteral("org.qamarly.QamarlyWidget"); }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
-    void contextMenuEvent(QContextMenuEvent *event) override;
-    void changeEvent(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void entryChanged();
     void restorePosition();
-    void savePosition();
 
-    WidgetKind kind_;
-    WidgetFamily family_;
+    WidgetChoice choice_;
     std::optional<Appearance> appearance_;
-    std::shared_ptr<platform::UserDefaults> defaults_;
+    bool rightToLeft_;
+    std::shared_ptr<HostPositions> positions_;
+    HostServices services_;
     HostController controller_;
     std::unique_ptr<EntryView> view_;
-    std::function<bool()> openApplication_ = &HostWindow::startApplication;
     QPoint dragOffset_;
     bool dragging_ = false;
+    bool moved_ = false;
+    bool menuOpen_ = false;
+    bool closed_ = false;
 };
 
 } // namespace widget

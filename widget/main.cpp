@@ -13,15 +13,15 @@
 namespace {
 
 // Drawing and the desktop host need the GUI libraries, which come with the
-// host module; the timeline and the help never load them.
-int runHostModule(int argc, char *argv[])
+// host module, and the host's menu the widget toolkit, which comes with the
+// menu module; the timeline and the help never load them.
+int runModule(const QString &fileName, const char *entry, int argc, char *argv[])
 {
-    const QStringList candidates = platform::moduleCandidates(
-        QStringLiteral("libqamarly-widget-host.so"), platform::executablePath(),
-        QStringLiteral(QAMARLY_MODULE_RELATIVE_DIR), QStringLiteral(QAMARLY_MODULE_INSTALL_DIR));
+    const QStringList candidates = platform::moduleCandidates(fileName, platform::executablePath(),
+                                                              QStringLiteral(QAMARLY_MODULE_RELATIVE_DIR),
+                                                              QStringLiteral(QAMARLY_MODULE_INSTALL_DIR));
     QString error;
-    const platform::ModuleMain hostMain =
-        platform::loadModuleMain(candidates, "qamarly_widget_host_main", &error);
+    const platform::ModuleMain hostMain = platform::loadModuleMain(candidates, entry, &error);
     if (!hostMain) {
         std::fprintf(stderr, "qamarly-widget: the widget's drawing part could not be loaded (%s)\n",
                      error.toLocal8Bit().constData());
@@ -52,10 +52,13 @@ int main(int argc, char *argv[])
         widget::prepareExtension();
         return widget::runTimeline(arguments.mid(1), out, err);
     }
+    case widget::Mode::menu:
+        out.flush();
+        return runModule(QStringLiteral("libqamarly-widget-menu.so"), "qamarly_widget_menu_main", argc, argv);
     case widget::Mode::render:
     case widget::Mode::host:
         break;
     }
     out.flush();
-    return runHostModule(argc, argv);
+    return runModule(QStringLiteral("libqamarly-widget-host.so"), "qamarly_widget_host_main", argc, argv);
 }

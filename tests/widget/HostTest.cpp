@@ -1,194 +1,354 @@
+#include "core/LocalizedNumber.h"
 #include "core/SharedDefaults.h"
+#include "platform/defaults/UserDefaults.h"
 #include "platform/localization/Localization.h"
 #include "platform/widgets/WidgetCenter.h"
 #include "support/TestEnvironment.h"
+#include "widget/Provider.h"
+#include "widget/TimelineJson.h"
 #include "widget/WidgetHost.h"
 
-#include <QApplication>
 #include <QFile>
-#include <QMenu>
+#include <QGuiApplication>
+#include <QJsonDocument>
 #include <QScreen>
+#include <QSettings>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
 
 using testenv::gregorianInstant;
 using widget::HostController;
+using widget::HostOptions;
+using widget::HostWindow;
+using widget::WidgetFamily;
+using widget::WidgetKind;
+
+// The timeline command's output as the in-process provider makes it now.
+QByteArray timelineJsonNow()
+{
+    widget::Provider::resetSharedConverter();
+    widget::Timeline timeline;
+    widget::Provider().getTimeline({}, [&](const widget::Timeline &t) { timeline = t; });
+    return QJsonDocument(widget::timelineToJson(timeline)).toJson();
+}
+
+// Stands in for the child process: keeps each request until the test answers it.
+struct FakeTimelines
+{
+    std::vector<widget::TimelineReply> pending;
+    int asked = 0;
+
+    widget::TimelineSource source()
+    {
+        return [this](const widget::TimelineContext &, widget::TimelineReply reply) {
+            ++asked;
+            pending.push_back(std::move(reply));
+        };
+    }
+    void answer(const QByteArray &json)
+    {
+        ASSERT_FALSE(pending.empty()) << "nothing was asked";
+        QString error;
+        auto timeline = widget::timelineFromJson(json, &error);
+        ASSERT_TRUE(timeline) << error.toStdString();
+        take()({std::move(timeline), QString()});
+    }
+    void fail(const QString &why)
+    {
+        ASSERT_FALSE(pending.empty()) << "nothing was asked";
+        take()({std::nullopt, why});
+    }
+    widget::TimelineReply take()
+    {
+        widget::TimelineReply r = std::move(pending.front());
+        pending.erase(pending.begin());
+        return r;
+    }
+};
+
+// Stands in for the menu process: records what was asked and holds the answer.
+struct FakeMenu
+{
+    std::vector<std::pair<QString, QPoint>> asked;
+    widget::MenuAnswer open;
+
+    widget::MenuRunner runner()
+    {
+        return [this](const widget::WidgetChoice &choice, QPoint at, widget::MenuAnswer answer) {
+            asked.emplace_back(choice.id(), at);
+            open = std::move(answer);
+        };
+    }
+    void choose(const QString &id)
+    {
+        ASSERT_TRUE(open) << "no menu is open";
+        widget::MenuAnswer a = std::move(open);
+        open = nullptr;
+        a(id);
+    }
+};
 
 class HostTest : public ::testing::Test
 {
 protected:
     HostTest() : env(QStringLiteral("en_US"), QStringLiteral("Europe/London"))
     {
-        widget::Provider::resetSharedConverter();
         env.setNow(gregorianInstant(2026, 12, 5, 12, 0));
+        platform::installTranslations();
     }
     ~HostTest() override { widget::Provider::resetSharedConverter(); }
 
+    std::unique_ptr<HostWindow> makeWindow(WidgetKind kind, WidgetFamily family,
+                                           std::shared_ptr<widget::HostPositions> positions = nullptr)
+    {
+        if (!positions)
+            positions = std::make_shared<widget::HostPositions>();
+        HostOptions options;
+        options.kind = kind;
+        options.family = family;
+        return std::make_unique<HostWindow>(options, positions,
+                                            widget::HostServices{timelines.source(), menu.runner(), [this] {
+                                                                     ++applicationsOpened;
+                                                                     return true;
+                                                                 }});
+    }
+
     testenv::ScopedEnvironment env;
+    FakeTimelines timelines;
+    FakeMenu menu;
+    int applicationsOpened = 0;
 };
 
-TEST_F(HostTest, ShowsTodaysEntryAndWaitsForTheNextMidnight)
+TEST_F(HostTest, ShowsNothingUntilTheFirstTimelineThenEachEntryFromItsMidnight)
 {
-    HostController host(widget::WidgetFamily::systemSmall);
-    host.start();
-    EXPECT_EQ(host.timelinesBuilt(), 1);
-    EXPECT_EQ(host.shownIndex(), 0u);
+    auto window = makeWindow(WidgetKind::simple, WidgetFamily::systemSmall);
+    HostController &host = window->controller();
+    EXPECT_EQ(timelines.asked, 1);
+    EXPECT_FALSE(window->isVisible()) << "a card without a date would mislead";
+    EXPECT_EQ(window->view(), nullptr);
+
+    timelines.answer(timelineJsonNow());
+    EXPECT_TRUE(window->isVisible());
+    ASSERT_NE(window->view(), nullptr);
+    EXPECT_EQ(window->view()->textOf(QStringLiteral("title")), QStringLiteral("Saturday"));
     EXPECT_EQ(host.shownEntry().date, gregorianInstant(2026, 12, 5));
     // Twelve hours to midnight, as the timer sees it.
-    const int wait = host.msecsToNextEntry();
-    EXPECT_GT(wait, 12 * 3600 * 1000 - 60 * 1000);
-    EXPECT_LE(wait, 12 * 3600 * 1000);
-}
+    EXPECT_GT(host.msecsToNextEntry(), 12 * 3600 * 1000 - 60 * 1000);
+    EXPECT_LE(host.msecsToNextEntry(), 12 * 3600 * 1000);
 
-TEST_F(HostTest, EachEntryIsShownFromItsDateOnAlsoAfterASuspendAcrossMidnight)
-{
-    HostController host(widget::WidgetFamily::systemSmall);
-    host.start();
     QSignalSpy changes(&host, &HostController::entryChanged);
-
     env.setNow(gregorianInstant(2026, 12, 5, 23, 59));
     host.evaluate();
-    EXPECT_EQ(host.shownIndex(), 0u);
     EXPECT_EQ(changes.size(), 0);
-
     env.setNow(gregorianInstant(2026, 12, 6, 0, 0));
     host.evaluate();
     EXPECT_EQ(host.shownIndex(), 1u);
-    EXPECT_EQ(changes.size(), 1);
+    EXPECT_EQ(window->view()->textOf(QStringLiteral("title")), QStringLiteral("Sunday"));
 
-    // The machine slept for three days; the minute check finds the right day.
+    // The machine slept for three days; the minute check finds the right day
+    // without asking for another timeline.
     env.setNow(gregorianInstant(2026, 12, 9, 7, 30));
     host.evaluate();
-    EXPECT_EQ(host.shownIndex(), 4u);
     EXPECT_EQ(host.shownEntry().gregorianDate->day(), 9);
     EXPECT_EQ(changes.size(), 2);
-    EXPECT_EQ(host.timelinesBuilt(), 1);
+    EXPECT_EQ(timelines.asked, 1);
 }
 
-TEST_F(HostTest, AsksForANewTimelineOnceTheLastEntryHasBegun)
+TEST_F(HostTest, AsksForTheNextTimelineAtTheEndAndOnTheApplicationsRequest)
 {
-    HostController host(widget::WidgetFamily::systemMedium);
-    host.start();
+    auto window = makeWindow(WidgetKind::simple, WidgetFamily::systemMedium);
+    HostController &host = window->controller();
+    timelines.answer(timelineJsonNow());
     const platform::Instant last = host.timeline().entries.back().date;
 
     env.setNow(last - std::chrono::minutes(1));
     host.evaluate();
-    EXPECT_EQ(host.timelinesBuilt(), 1);
-    EXPECT_EQ(host.shownIndex(), 28u);
-
+    EXPECT_EQ(timelines.asked, 1);
     env.setNow(last + std::chrono::hours(5));
     host.evaluate();
-    EXPECT_EQ(host.timelinesBuilt(), 2);
+    EXPECT_EQ(timelines.asked, 2);
+    // Until the answer comes, the last entry stays; one request at a time.
+    host.evaluate();
+    EXPECT_EQ(timelines.asked, 2);
+    EXPECT_EQ(host.shownIndex(), 29u);
+    timelines.answer(timelineJsonNow());
     EXPECT_EQ(host.shownIndex(), 0u);
     EXPECT_EQ(host.shownEntry().date, last);
-    EXPECT_EQ(host.timeline().entries.size(), 30u);
-}
-
-TEST_F(HostTest, ReloadRequestFromTheApplicationReachesTheRunningHost)
-{
-    HostController host(widget::WidgetFamily::systemSmall);
-    host.start();
-    EXPECT_EQ(host.shownEntry().hijriDate->date(), host.shownEntry().date);
-    QSignalSpy changes(&host, &HostController::entryChanged);
 
     // What the settings screen does after the user steps the adjustment.
     env.suite()->setInteger(core::keys::adjustmentNumber, 2);
     platform::WidgetCenter::shared().reloadAllTimelines();
-
-    ASSERT_TRUE(changes.wait(10000));
-    EXPECT_EQ(host.timelinesBuilt(), 2);
+    for (int waited = 0; timelines.asked < 3 && waited < 10000; waited += 20)
+        QTest::qWait(20);
+    ASSERT_EQ(timelines.asked, 3) << "the reload request did not reach the host";
+    // A second request while the first is out is asked again after it: the
+    // first answer may predate the change.
+    host.reloadTimeline();
+    EXPECT_EQ(timelines.asked, 3);
+    timelines.answer(timelineJsonNow());
+    EXPECT_EQ(timelines.asked, 4);
+    timelines.answer(timelineJsonNow());
     const platform::Calendar gregorian(platform::CalendarIdentifier::gregorian);
     EXPECT_EQ(host.shownEntry().hijriDate->date(), *gregorian.dateByAddingDays(2, host.shownEntry().date));
-    EXPECT_EQ(host.shownEntry().gregorianDate->date(), host.shownEntry().date);
+    EXPECT_EQ(host.timelinesReceived(), 4);
 }
 
-TEST_F(HostTest, WindowStaysOnTheDesktopAndRemembersItsPlaceInItsOwnSuite)
+TEST_F(HostTest, AFailedTimelineKeepsTheOneShownAndTheMinuteCheckAsksAgain)
 {
-    const QString ownPath = platform::UserDefaults::suitePath(widget::HostWindow::standardDefaultsName());
-    auto own = platform::UserDefaults::open(ownPath);
+    auto window = makeWindow(WidgetKind::simple, WidgetFamily::systemSmall);
+    HostController &host = window->controller();
+    timelines.answer(timelineJsonNow());
+    const QString shownDay = window->view()->textOf(QStringLiteral("hijriDay"));
+
+    host.reloadTimeline();
+    timelines.fail(QStringLiteral("the timeline command ended with status 1"));
+    EXPECT_TRUE(host.hasTimeline());
+    EXPECT_EQ(window->view()->textOf(QStringLiteral("hijriDay")), shownDay);
+    EXPECT_TRUE(window->isVisible());
+
+    host.evaluate(); // the minute check
+    EXPECT_EQ(timelines.asked, 3);
+    timelines.answer(timelineJsonNow());
+    host.evaluate();
+    EXPECT_EQ(timelines.asked, 3) << "a good answer ends the retries";
+}
+
+TEST_F(HostTest, WithoutAnyTimelineTheHostShowsAnEmptyCardAndKeepsAsking)
+{
+    auto window = makeWindow(WidgetKind::complex, WidgetFamily::systemMedium);
+    timelines.fail(QStringLiteral("the timeline command did not start"));
+    EXPECT_TRUE(window->isVisible()) << "the user could not close an invisible widget";
+    EXPECT_EQ(window->view(), nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    window->controller().evaluate();
+    EXPECT_EQ(timelines.asked, 2);
+    timelines.answer(timelineJsonNow());
+    ASSERT_NE(window->view(), nullptr);
+}
+
+// The real child path, with stand-in programs for the ways it goes wrong.
+TEST_F(HostTest, TheChildSourceTurnsEveryFailureIntoAnErrorAndAGoodAnswerIntoATimeline)
+{
+    QTemporaryDir dir;
+    const QString good = dir.filePath(QStringLiteral("good.json"));
     {
-        widget::HostWindow window(widget::WidgetKind::complex, widget::WidgetFamily::systemMedium,
-                                  widget::Appearance::dark, own);
-        const Qt::WindowFlags flags = window.windowFlags();
-        EXPECT_TRUE(flags.testFlag(Qt::FramelessWindowHint));
-        EXPECT_TRUE(flags.testFlag(Qt::WindowStaysOnBottomHint));
-        EXPECT_EQ(flags & Qt::WindowType_Mask, Qt::Tool);
-        EXPECT_EQ(window.size(), QSize(364, 170));
-        EXPECT_EQ(window.appearance(), widget::Appearance::dark);
-        EXPECT_EQ(window.positionKey("X"), QStringLiteral("complex.medium.windowX"));
+        QFile f(good);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(timelineJsonNow());
     }
-    own->setInteger(QStringLiteral("simple.small.windowX"), 40);
-    own->setInteger(QStringLiteral("simple.small.windowY"), 60);
-    widget::HostWindow window(widget::WidgetKind::simple, widget::WidgetFamily::systemSmall, std::nullopt,
-                              own);
-    EXPECT_EQ(window.pos(), QPoint(40, 60));
+    const QString sh = QStringLiteral("/bin/sh");
+    const struct
+    {
+        const char *name;
+        QString program;
+        QStringList arguments;
+        bool succeeds;
+    } cases[] = {
+        {"good output", sh, {QStringLiteral("-c"), QStringLiteral("cat '%1'").arg(good)}, true},
+        {"non-zero exit", sh, {QStringLiteral("-c"), QStringLiteral("cat '%1'; exit 3").arg(good)}, false},
+        {"not JSON", sh, {QStringLiteral("-c"), QStringLiteral("echo '{\"entries\": ['")}, false},
+        {"no entries",
+         sh,
+         {QStringLiteral("-c"), QStringLiteral("echo '{\"policy\":\"atEnd\",\"entries\":[]}'")},
+         false},
+        {"stuck", sh, {QStringLiteral("-c"), QStringLiteral("sleep 30")}, false},
+        {"cannot start", dir.filePath(QStringLiteral("missing")), {}, false},
+    };
+    QObject owner;
+    for (const auto &c : cases) {
+        auto source = widget::childTimelineSource(&owner, 1500, c.program, c.arguments);
+        int replies = 0;
+        widget::TimelineResult result;
+        source({}, [&](widget::TimelineResult r) {
+            ++replies;
+            result = std::move(r);
+        });
+        for (int waited = 0; replies == 0 && waited < 8000; waited += 20)
+            QTest::qWait(20);
+        QTest::qWait(50);
+        EXPECT_EQ(replies, 1) << c.name;
+        EXPECT_EQ(result.timeline.has_value(), c.succeeds) << c.name << ": " << result.error.toStdString();
+        EXPECT_EQ(result.error.isEmpty(), c.succeeds) << c.name;
+        if (c.succeeds) {
+            EXPECT_EQ(result.timeline->entries.size(), 30u);
+        }
+    }
+}
+
+TEST_F(HostTest, AWindowOnTheDesktopThatADragMovesAndANewHostPutsBackThere)
+{
+    auto window = makeWindow(WidgetKind::simple, WidgetFamily::systemSmall);
+    const Qt::WindowFlags flags = window->flags();
+    EXPECT_TRUE(flags.testFlag(Qt::FramelessWindowHint));
+    EXPECT_TRUE(flags.testFlag(Qt::WindowStaysOnBottomHint));
+    EXPECT_EQ(flags & Qt::WindowType_Mask, Qt::Tool);
+    EXPECT_EQ(window->format().alphaBufferSize(), 8);
+    EXPECT_EQ(window->title(), QStringLiteral("Qamarly Widget"));
+    EXPECT_EQ(window->size(), QSize(170, 170));
+    timelines.answer(timelineJsonNow());
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+
+    const QPoint start = window->position();
+    const QPoint grip(85, 85);
+    QTest::mousePress(window.get(), Qt::LeftButton, {}, grip);
+    // The window follows the pointer, so the pointer ends over the same spot of it.
+    QTest::mouseMove(window.get(), grip + QPoint(30, 20));
+    QTest::mouseRelease(window.get(), Qt::LeftButton, {}, grip);
+    const QPoint left = window->position();
+    EXPECT_EQ(left, start + QPoint(30, 20));
+
+    QSettings ini(widget::HostPositions::defaultPath(), QSettings::IniFormat);
+    EXPECT_EQ(ini.value(QStringLiteral("simple.small.windowX")).toInt(), left.x());
+    EXPECT_EQ(ini.value(QStringLiteral("simple.small.windowY")).toInt(), left.y());
+    window.reset();
+
+    auto again = makeWindow(WidgetKind::simple, WidgetFamily::systemSmall);
+    EXPECT_EQ(again->position(), left);
+    // Another kind keeps its own place.
+    auto other = makeWindow(WidgetKind::complex, WidgetFamily::systemMedium);
+    EXPECT_NE(other->position(), left);
+    // The host keeps its places to itself: no suite appears.
+    EXPECT_FALSE(QFile::exists(widget::HostPositions::oldSuitePath()));
     EXPECT_FALSE(core::sharedDefaults()->integer(QStringLiteral("simple.small.windowX")).has_value());
 }
 
-TEST_F(HostTest, AHostStartedWithItsSuiteReadOnlyStillRemembersWhereItWasDragged)
+TEST_F(HostTest, PlacesLeftByAnEarlierVersionAreImportedOnceAndNeverAgain)
 {
-    const QString ownPath = platform::UserDefaults::suitePath(widget::HostWindow::standardDefaultsName());
-    platform::UserDefaults::open(ownPath)->setInteger(QStringLiteral("simple.small.windowX"), 40);
-    platform::UserDefaults::open(ownPath)->setInteger(QStringLiteral("simple.small.windowY"), 60);
-    QPoint left;
     {
-        widget::HostWindow window(widget::WidgetKind::simple, widget::WidgetFamily::systemSmall, std::nullopt,
-                                  platform::UserDefaults::openReadOnly(ownPath));
-        window.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-        EXPECT_EQ(window.pos(), QPoint(40, 60));
-        const QPoint grip = window.rect().center();
-        QTest::mousePress(window.windowHandle(), Qt::LeftButton, {}, grip);
-        QTest::mouseMove(window.windowHandle(), grip + QPoint(30, 20));
-        QTest::mouseRelease(window.windowHandle(), Qt::LeftButton, {}, grip + QPoint(30, 20));
-        left = window.pos();
-        EXPECT_NE(left, QPoint(40, 60)) << "the drag did not move the widget";
+        const auto old = platform::UserDefaults::open(widget::HostPositions::oldSuitePath());
+        old->setInteger(QStringLiteral("simple.small.windowX"), 40);
+        old->setInteger(QStringLiteral("simple.small.windowY"), 60);
+        old->setInteger(QStringLiteral("complex.medium.windowX"), 300);
+        ASSERT_TRUE(old->flush());
     }
-    const auto stored = platform::UserDefaults::open(ownPath);
-    EXPECT_EQ(stored->integer(QStringLiteral("simple.small.windowX")), left.x());
-    EXPECT_EQ(stored->integer(QStringLiteral("simple.small.windowY")), left.y());
-    widget::HostWindow again(widget::WidgetKind::simple, widget::WidgetFamily::systemSmall, std::nullopt,
-                             platform::UserDefaults::openReadOnly(ownPath));
-    EXPECT_EQ(again.pos(), left);
+    const widget::WidgetChoice simpleSmall = *widget::choiceFromId(QStringLiteral("simple.small"));
+    const widget::WidgetChoice complexMedium = *widget::choiceFromId(QStringLiteral("complex.medium"));
+    {
+        widget::HostPositions positions;
+        EXPECT_EQ(positions.position(simpleSmall), QPoint(40, 60));
+        EXPECT_FALSE(positions.position(complexMedium)) << "half a position is none";
+        EXPECT_TRUE(QFile::exists(widget::HostPositions::defaultPath()));
+        auto window = makeWindow(WidgetKind::simple, WidgetFamily::systemSmall,
+                                 std::make_shared<widget::HostPositions>());
+        EXPECT_EQ(window->position(), QPoint(40, 60));
+    }
+    platform::UserDefaults::open(widget::HostPositions::oldSuitePath())
+        ->setInteger(QStringLiteral("simple.small.windowX"), 99);
+    widget::HostPositions later;
+    EXPECT_EQ(later.position(simpleSmall), QPoint(40, 60));
 }
 
-// Right-clicks the widget where a person would, waits for its menu, reads its
-// items and clicks the one named `pick` (none when empty); the menu's texts.
-QStringList rightClickAndPick(widget::HostWindow &window, const QString &pick)
+TEST_F(HostTest, ASavedPlaceThatCannotBeWrittenIsReportedNotClaimed)
 {
-    QStringList texts;
-    QTimer poll;
-    poll.setInterval(10);
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
-        if (!menu)
-            return;
-        poll.stop();
-        QAction *chosen = nullptr;
-        for (QAction *action : menu->actions()) {
-            if (action->isSeparator())
-                continue;
-            texts << action->text();
-            if (action->text() == pick)
-                chosen = action;
-        }
-        if (chosen)
-            QTest::mouseClick(menu->windowHandle(), Qt::LeftButton, {},
-                              menu->actionGeometry(chosen).center());
-        else
-            menu->close();
-    });
-    poll.start();
-    QTest::mouseClick(window.windowHandle(), Qt::RightButton, {}, window.rect().center());
-    for (int waited = 0; poll.isActive() && waited < 5000; waited += 10)
-        QTest::qWait(10);
-    EXPECT_FALSE(poll.isActive()) << "no menu opened";
-    QTest::qWait(20);
-    return texts;
+    QTemporaryDir dir;
+    const QString blocked = dir.filePath(QStringLiteral("blocked"));
+    QFile(blocked).open(QIODevice::WriteOnly); // a file where the directory should be
+    widget::HostPositions positions(blocked + QStringLiteral("/widget-host.conf"), QString());
+    EXPECT_FALSE(positions.save(*widget::choiceFromId(QStringLiteral("simple.small")), QPoint(5, 5)));
 }
 
 TEST_F(HostTest, EachKindAndFamilyOpensAtItsOwnPlaceOnAFirstStart)
@@ -196,9 +356,8 @@ TEST_F(HostTest, EachKindAndFamilyOpensAtItsOwnPlaceOnAFirstStart)
     const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
     QList<QRect> placed;
     for (const widget::WidgetChoice &choice : widget::widgetChoices()) {
-        widget::HostWindow window(choice.kind, choice.family, std::nullopt,
-                                  platform::UserDefaults::inMemory());
-        const QRect frame(window.pos(), window.size());
+        auto window = makeWindow(choice.kind, choice.family);
+        const QRect frame(window->position(), window->size());
         EXPECT_TRUE(area.contains(frame)) << choice.menuKey;
         for (const QRect &other : placed)
             EXPECT_FALSE(frame.intersects(other)) << choice.menuKey;
@@ -207,36 +366,62 @@ TEST_F(HostTest, EachKindAndFamilyOpensAtItsOwnPlaceOnAFirstStart)
     EXPECT_EQ(placed.size(), 3);
 }
 
-TEST_F(HostTest, RightClickOffersTheOtherWidgetsOpeningQamarlyAndClosing)
+TEST_F(HostTest, RightClickAsksForTheMenuOnceAndTheHostActsOnTheAnswer)
 {
+    auto window = makeWindow(WidgetKind::simple, WidgetFamily::systemSmall);
+    timelines.answer(timelineJsonNow());
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+
+    const QPoint click(100, 40);
+    QTest::mouseClick(window.get(), Qt::RightButton, {}, click);
+    ASSERT_EQ(menu.asked.size(), 1u);
+    EXPECT_EQ(menu.asked[0].first, QStringLiteral("simple.small"));
+    EXPECT_EQ(menu.asked[0].second, window->position() + click);
+    // One menu at a time: more clicks and the menu key wait for its answer.
+    QTest::mouseClick(window.get(), Qt::RightButton, {}, click);
+    QTest::keyClick(window.get(), Qt::Key_Menu);
+    EXPECT_EQ(menu.asked.size(), 1u);
+
+    menu.choose(QStringLiteral("open"));
+    EXPECT_EQ(applicationsOpened, 1);
+
+    QTest::keyClick(window.get(), Qt::Key_F10, Qt::ShiftModifier);
+    ASSERT_EQ(menu.asked.size(), 2u);
+    menu.choose(QString()); // dismissed
+    EXPECT_EQ(window->kind(), WidgetKind::simple);
+
+    // The same window becomes the other kind, at that kind's size, and asks
+    // for a timeline for it.
+    QTest::mouseClick(window.get(), Qt::RightButton, {}, click);
+    menu.choose(QStringLiteral("complex.medium"));
+    EXPECT_EQ(window->kind(), WidgetKind::complex);
+    EXPECT_EQ(window->family(), WidgetFamily::systemMedium);
+    EXPECT_EQ(window->size(), QSize(364, 170));
+    EXPECT_EQ(timelines.asked, 2);
+    EXPECT_FALSE(window->view()->textOf(QStringLiteral("gregorianDay")).isEmpty());
+    timelines.answer(timelineJsonNow());
+
+    QTest::mouseClick(window.get(), Qt::RightButton, {}, click);
+    EXPECT_EQ(menu.asked.back().first, QStringLiteral("complex.medium"));
+    menu.choose(QStringLiteral("close"));
+    EXPECT_FALSE(window->isVisible());
+    // A late timeline does not bring a closed widget back.
+    window->controller().reloadTimeline();
+    timelines.answer(timelineJsonNow());
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(HostTest, UnderArabicTheWidgetIsLaidOutRightToLeft)
+{
+    env.setLocale(QStringLiteral("ar_SA"));
     platform::installTranslations();
-    widget::HostWindow window(widget::WidgetKind::simple, widget::WidgetFamily::systemSmall, std::nullopt,
-                              platform::UserDefaults::inMemory());
-    int opened = 0;
-    window.setApplicationOpener([&opened] {
-        ++opened;
-        return true;
-    });
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-
-    EXPECT_EQ(rightClickAndPick(window, QStringLiteral("Open Qamarly")),
-              (QStringList{QStringLiteral("Hijri date, medium"),
-                           QStringLiteral("Hijri and Gregorian dates, medium"),
-                           QStringLiteral("Open Qamarly"), QStringLiteral("Close")}));
-    EXPECT_EQ(opened, 1);
-
-    // The same window becomes the other kind, at that kind's own size.
-    rightClickAndPick(window, QStringLiteral("Hijri and Gregorian dates, medium"));
-    EXPECT_EQ(window.kind(), widget::WidgetKind::complex);
-    EXPECT_EQ(window.family(), widget::WidgetFamily::systemMedium);
-    EXPECT_EQ(window.size(), QSize(364, 170));
-    EXPECT_EQ(window.controller().timelinesBuilt(), 2);
-    EXPECT_EQ(rightClickAndPick(window, QString()).first(), QStringLiteral("Hijri date, small"));
-
-    rightClickAndPick(window, QStringLiteral("Close"));
-    EXPECT_FALSE(window.isVisible());
-    platform::installTranslations();
+    auto window = makeWindow(WidgetKind::simple, WidgetFamily::systemMedium);
+    timelines.answer(timelineJsonNow());
+    EXPECT_TRUE(window->isRightToLeft());
+    // The numbers came with the timeline, in the locale's digits.
+    const std::int64_t day = window->controller().shownEntry().hijriDate->day();
+    EXPECT_EQ(window->view()->textOf(QStringLiteral("hijriDay")), core::localizedNumber(day));
+    EXPECT_NE(window->view()->textOf(QStringLiteral("hijriDay")), QString::number(day));
 }
 
 } // namespace

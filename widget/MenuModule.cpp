@@ -1,0 +1,23 @@
+// The desktop widget's context menu, loaded by qamarly-widget only for its
+// `menu` command: the one part of the widget that needs the widget toolkit,
+// kept out of the host so that the host never maps it.
+#include "platform/system/Device.h"
+#include "widget/WidgetCommandLine.h"
+#include "widget/WidgetMenu.h"
+
+#include <QApplication>
+#include <QTextStream>
+
+extern "C" __attribute__((visibility("default"))) int qamarly_widget_menu_main(int argc, char **argv)
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("qamarly-widget"));
+    widget::prepareHost();
+    QApplication::setLayoutDirection(platform::Device::isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight);
+    return widget::runMenuCommand(arguments.mid(1), out, err);
+}

@@ -1,0 +1,150 @@
+#include "widget/TimelineJson.h"
+
+#include "core/LocalizedNumber.h"
+#include "core/RGDateJson.h"
+#include "platform/system/Device.h"
+
+#include <QHash>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonParseError>
+#include <memory>
+#include <mutex>
+
+namespace widget {
+
+namespace {
+
+const QString numbersKey = QStringLiteral("numbers");
+
+// Texts per locale and value; a host reads them instead of loading the
+// number formatter. Days and years only, so a few dozen at most.
+struct NumberTexts
+{
+    std::mutex mutex;
+    QString locale;
+    QHash<std::int64_t, QString> texts;
+};
+
+NumberTexts &numberTexts()
+{
+    static NumberTexts t;
+    return t;
+}
+
+void remember(const QString &locale, const QHash<std::int64_t, QString> &read)
+{
+    NumberTexts &t = numberTexts();
+    std::lock_guard lock(t.mutex);
+    if (t.locale != locale) {
+        t.locale = locale;
+        t.texts.clear();
+    }
+    t.texts.insert(read);
+}
+
+bool fail(QString *error, const QString &why)
+{
+    if (error)
+        *error = why;
+    return false;
+}
+
+} // namespace
+
+QJsonObject timelineToJson(const Timeline &timeline)
+{
+    const QString zone = platform::Device::timeZoneId();
+    QJsonArray entries;
+    for (const SimpleEntry &e : timeline.entries) {
+        const QJsonObject numbers{
+            {QStringLiteral("gregorianDay"), core::localizedNumber(e.gregorianDate->day())},
+            {QStringLiteral("gregorianYear"), core::localizedNumber(e.gregorianDate->year())},
+            {QStringLiteral("hijriDay"), core::localizedNumber(e.hijriDate->day())},
+            {QStringLiteral("hijriYear"), core::localizedNumber(e.hijriDate->year())},
+        };
+        entries.append(QJsonObject{{QStringLiteral("date"), platform::isoString(e.date, zone)},
+                                   {QStringLiteral("gregorian"), core::toJson(*e.gregorianDate)},
+                                   {QStringLiteral("hijri"), core::toJson(*e.hijriDate)},
+                                   {numbersKey, numbers}});
+    }
+    return QJsonObject{{QStringLiteral("policy"), policyName(timeline.policy)},
+                       {QStringLiteral("entries"), entries}};
+}
+
+std::optional<Timeline> timelineFromJson(const QByteArray &json, QString *error)
+{
+    QJsonParseError parseError;
+    const QJsonDocument document = QJsonDocument::fromJson(json, &parseError);
+    if (parseError.error != QJsonParseError::NoError) {
+        fail(error,
+             QStringLiteral("not JSON (%1 at %2)").arg(parseError.errorString()).arg(parseError.offset));
+        return std::nullopt;
+    }
+    const QJsonObject root = document.object();
+    Timeline timeline;
+    const QString policy = root.value(QStringLiteral("policy")).toString();
+    if (policy == policyName(TimelineReloadPolicy::atEnd))
+        timeline.policy = TimelineReloadPolicy::atEnd;
+    else if (policy == policyName(TimelineReloadPolicy::never))
+        timeline.policy = TimelineReloadPolicy::never;
+    else {
+        fail(error, QStringLiteral("no reload policy"));
+        return std::nullopt;
+    }
+    const QJsonArray entries = root.value(QStringLiteral("entries")).toArray();
+    if (entries.isEmpty()) {
+        fail(error, QStringLiteral("no entries"));
+        return std::nullopt;
+    }
+    QHash<std::int64_t, QString> numbers;
+    for (const QJsonValue &value : entries) {
+        const QJsonObject entry = value.toObject();
+        SimpleEntry e;
+        const auto gregorian = core::recordFromJson(entry.value(QStringLiteral("gregorian")).toObject());
+        const auto hijri = core::recordFromJson(entry.value(QStringLiteral("hijri")).toObject());
+        if (!platform::parseIsoInstant(entry.value(QStringLiteral("date")).toString(), &e.date) ||
+            !gregorian || !hijri) {
+            fail(error, QStringLiteral("entry %1 is incomplete").arg(timeline.entries.size()));
+            return std::nullopt;
+        }
+        if (!timeline.entries.empty() && !(timeline.entries.back().date < e.date)) {
+            fail(error, QStringLiteral("entry %1 is out of order").arg(timeline.entries.size()));
+            return std::nullopt;
+        }
+        // Texts are optional: without them the formatter makes the numbers.
+        const QJsonObject texts = entry.value(numbersKey).toObject();
+        const std::pair<const char *, std::int64_t> shown[] = {
+            {"gregorianDay", gregorian->day()},
+            {"gregorianYear", gregorian->year()},
+            {"hijriDay", hijri->day()},
+            {"hijriYear", hijri->year()},
+        };
+        for (const auto &[key, number] : shown) {
+            const QJsonValue text = texts.value(QLatin1String(key));
+            if (text.isString() && !text.toString().isEmpty())
+                numbers.insert(number, text.toString());
+        }
+        e.gregorianDate = std::make_shared<const core::RGDate>(*gregorian);
+        e.hijriDate = std::make_shared<const core::RGDate>(*hijri);
+        timeline.entries.push_back(std::move(e));
+    }
+    remember(platform::Device::localeName(), numbers);
+    return timeline;
+}
+
+QString numberText(std::int64_t value)
+{
+    {
+        NumberTexts &t = numberTexts();
+        std::lock_guard lock(t.mutex);
+        if (t.locale == platform::Device::localeName()) {
+            const auto it = t.texts.constFind(value);
+            if (it != t.texts.constEnd())
+                return *it;
+        }
+    }
+    return core::localizedNumber(value);
+}
+
+} // namespace widget
