@@ -134,6 +134,10 @@ TEST_F(WidgetCommandLineTest, UnsupportedChoicesGiveOneLineAndStatusTwo)
     EXPECT_EQ(host->family, widget::WidgetFamily::systemMedium);
     EXPECT_EQ(widget::modeOf({}), widget::Mode::host);
     EXPECT_EQ(widget::modeOf({QStringLiteral("render")}), widget::Mode::render);
+    // The host's own menu command is no part of what users are told.
+    EXPECT_EQ(widget::modeOf({QStringLiteral("menu"), QStringLiteral("--at"), QStringLiteral("1,2")}),
+              widget::Mode::menu);
+    EXPECT_FALSE(widget::usage().contains(QStringLiteral("menu")));
 }
 
 } // namespace
