@@ -2,7 +2,6 @@
 
 #include "platform/bundle/ImageAssets.h"
 #include "platform/localization/Localization.h"
-#include "widget/TimelineJson.h"
 
 #include <QFontDatabase>
 #include <QFontMetricsF>
@@ -212,9 +211,9 @@ Node SimpleWidgetEntryView::body() const
 {
     const core::RGDate &hijri = *entry.hijriDate;
     const QString weekday = lookedUp(entry.gregorianDate->weekDayName());
-    const QString day = numberText(hijri.day());
+    const QString day = entry.numberText(hijri.day());
     const QString month = lookedUp(hijri.monthName());
-    const QString year = numberText(hijri.year());
+    const QString year = entry.numberText(hijri.year());
 
     switch (family) {
     case WidgetFamily::systemSmall:
@@ -253,11 +252,12 @@ Node ComplexWidgetEntryView::body() const
     const auto block = [this](const QString &side, const core::RGDate &record) {
         return Node::hstack(
             Align::center, Node::defaultSpacing, {},
-            {textPart(side + QStringLiteral("Day"), numberText(record.day()), dayFont(), true),
+            {textPart(side + QStringLiteral("Day"), entry.numberText(record.day()), dayFont(), true),
              Node::vstack(
                  Align::leading, Node::defaultSpacing, {},
                  {textPart(side + QStringLiteral("Month"), lookedUp(record.monthName()), bodyFont(), true),
-                  textPart(side + QStringLiteral("Year"), numberText(record.year()), bodyFont(), false)})});
+                  textPart(side + QStringLiteral("Year"), entry.numberText(record.year()), bodyFont(),
+                           false)})});
     };
     Node gregorian = block(QStringLiteral("gregorian"), *entry.gregorianDate);
     gregorian.role = QStringLiteral("gregorianBlock");

@@ -1,8 +1,16 @@
 #include "widget/Timeline.h"
 
+#include "core/LocalizedNumber.h"
+
 #include <algorithm>
 
 namespace widget {
+
+QString SimpleEntry::numberText(std::int64_t value) const
+{
+    const auto it = numberTexts.constFind(value);
+    return it != numberTexts.constEnd() ? *it : core::localizedNumber(value);
+}
 
 QString policyName(TimelineReloadPolicy policy)
 {

@@ -4,44 +4,15 @@
 #include "core/RGDateJson.h"
 #include "platform/system/Device.h"
 
-#include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonParseError>
-#include <memory>
-#include <mutex>
 
 namespace widget {
 
 namespace {
 
 const QString numbersKey = QStringLiteral("numbers");
-
-// Texts per locale and value; a host reads them instead of loading the
-// number formatter. Days and years only, so a few dozen at most.
-struct NumberTexts
-{
-    std::mutex mutex;
-    QString locale;
-    QHash<std::int64_t, QString> texts;
-};
-
-NumberTexts &numberTexts()
-{
-    static NumberTexts t;
-    return t;
-}
-
-void remember(const QString &locale, const QHash<std::int64_t, QString> &read)
-{
-    NumberTexts &t = numberTexts();
-    std::lock_guard lock(t.mutex);
-    if (t.locale != locale) {
-        t.locale = locale;
-        t.texts.clear();
-    }
-    t.texts.insert(read);
-}
 
 bool fail(QString *error, const QString &why)
 {
@@ -97,7 +68,6 @@ std::optional<Timeline> timelineFromJson(const QByteArray &json, QString *error)
         fail(error, QStringLiteral("no entries"));
         return std::nullopt;
     }
-    QHash<std::int64_t, QString> numbers;
     for (const QJsonValue &value : entries) {
         const QJsonObject entry = value.toObject();
         SimpleEntry e;
@@ -123,28 +93,13 @@ std::optional<Timeline> timelineFromJson(const QByteArray &json, QString *error)
         for (const auto &[key, number] : shown) {
             const QJsonValue text = texts.value(QLatin1String(key));
             if (text.isString() && !text.toString().isEmpty())
-                numbers.insert(number, text.toString());
+                e.numberTexts.insert(number, text.toString());
         }
         e.gregorianDate = std::make_shared<const core::RGDate>(*gregorian);
         e.hijriDate = std::make_shared<const core::RGDate>(*hijri);
         timeline.entries.push_back(std::move(e));
     }
-    remember(platform::Device::localeName(), numbers);
     return timeline;
-}
-
-QString numberText(std::int64_t value)
-{
-    {
-        NumberTexts &t = numberTexts();
-        std::lock_guard lock(t.mutex);
-        if (t.locale == platform::Device::localeName()) {
-            const auto it = t.texts.constFind(value);
-            if (it != t.texts.constEnd())
-                return *it;
-        }
-    }
-    return core::localizedNumber(value);
 }
 
 } // namespace widget

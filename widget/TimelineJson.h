@@ -5,7 +5,6 @@
 #include <QByteArray>
 #include <QJsonObject>
 #include <QString>
-#include <cstdint>
 #include <optional>
 
 namespace widget {
@@ -19,11 +18,7 @@ QJsonObject timelineToJson(const Timeline &timeline);
 
 // Reads what timelineToJson wrote. No value, and the reason in `error`, for
 // anything but a whole timeline (bad JSON, a missing field, no entries,
-// dates out of order). The numbers' texts are remembered for numberText().
+// dates out of order). Each entry keeps its numbers' texts.
 std::optional<Timeline> timelineFromJson(const QByteArray &json, QString *error = nullptr);
-
-// A whole number as the views show it in the device's locale: a text read
-// with a timeline when there is one, else the date core's formatter.
-QString numberText(std::int64_t value);
 
 } // namespace widget
