@@ -33,6 +33,7 @@ std::unique_ptr<icu::Calendar> makeCalendar(CalendarIdentifier id, const QString
     const Key key{static_cast<int>(id), zone, locale};
     auto it = prototypes.find(key);
     if (it == prototypes.end()) {
+        Device::useInIcu();
         UErrorCode status = U_ZERO_ERROR;
         QByteArray localeId = locale.toLatin1() + "@calendar=" + icuCalendarType(id);
         icu::TimeZone *tz = SystemTimeZone::create(zone).release();

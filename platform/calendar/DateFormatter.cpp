@@ -65,6 +65,7 @@ void DateFormatter::ensure() const
 {
     if (impl_)
         return;
+    Device::useInIcu();
     // The locale carries the calendar keyword so month and era names match it.
     const QByteArray calendarKeyword = calendar_.icuLocaleId().mid(calendar_.icuLocaleId().indexOf('@'));
     const QByteArray localeId = locale_.toLatin1() + calendarKeyword;

@@ -23,6 +23,7 @@ void NumberFormatter::setLocaleName(const QString &locale)
     if (locale == locale_)
         return;
     locale_ = locale;
+    Device::useInIcu();
     impl_->formatter = icu::number::NumberFormatter::with()
                            .grouping(UNUM_GROUPING_OFF)
                            .precision(icu::number::Precision::integer())

@@ -19,6 +19,8 @@ struct DeviceState
     bool loaded = false;
     QString locale;
     QString zone;
+    bool icuInUse = false;
+    bool icuApplied = false;
 };
 
 DeviceState &state()
@@ -58,12 +60,20 @@ QString zoneFromEnvironment()
     return QStringLiteral("UTC");
 }
 
-void apply(DeviceState &s)
+void applyToIcu(DeviceState &s)
 {
     UErrorCode status = U_ZERO_ERROR;
     icu::Locale::setDefault(icu::Locale(s.locale.toLatin1().constData()), status);
-    QLocale::setDefault(QLocale(s.locale));
     icu::TimeZone::adoptDefault(SystemTimeZone::create(s.zone).release());
+    s.icuApplied = true;
+}
+
+void apply(DeviceState &s)
+{
+    QLocale::setDefault(QLocale(s.locale));
+    s.icuApplied = false;
+    if (s.icuInUse)
+        applyToIcu(s);
 }
 
 DeviceState &loaded()
@@ -112,6 +122,15 @@ void Device::reload()
     std::lock_guard lock(state().mutex);
     state().loaded = false;
     loaded();
+}
+
+void Device::useInIcu()
+{
+    std::lock_guard lock(state().mutex);
+    DeviceState &s = loaded();
+    s.icuInUse = true;
+    if (!s.icuApplied)
+        applyToIcu(s);
 }
 
 void Device::override(const QString &localeName, const QString &timeZoneId)

@@ -1,6 +1,11 @@
 #include "platform/system/Device.h"
 
 #include <gtest/gtest.h>
+#include <memory>
+#include <string>
+#include <unicode/locid.h>
+#include <unicode/timezone.h>
+#include <utility>
 
 TEST(Device, LocaleNamesComeFromPosixNames)
 {
@@ -32,5 +37,26 @@ TEST(Device, LcAllWinsOverLcTimeWhichWinsOverLang)
     qputenv("LC_TIME", time);
     qputenv("LANG", lang);
     qputenv("TZ", tz);
+    Device::reload();
+}
+
+// ICU's own defaults are set only once something builds ICU objects, and from
+// then on follow every change of the device's locale and zone.
+TEST(Device, IcuDefaultsFollowTheDeviceOnceIcuIsInUse)
+{
+    using platform::Device;
+    Device::useInIcu();
+    const auto defaults = [] {
+        icu::UnicodeString zone;
+        std::unique_ptr<icu::TimeZone>(icu::TimeZone::createDefault())->getID(zone);
+        std::string id;
+        zone.toUTF8String(id);
+        return std::pair<std::string, std::string>(icu::Locale::getDefault().getName(), id);
+    };
+    using Defaults = std::pair<std::string, std::string>;
+    Device::override(QStringLiteral("ar_SA"), QStringLiteral("Asia/Riyadh"));
+    EXPECT_EQ(defaults(), Defaults("ar_SA", "Asia/Riyadh"));
+    Device::override(QStringLiteral("fr_FR"), QStringLiteral("America/New_York"));
+    EXPECT_EQ(defaults(), Defaults("fr_FR", "America/New_York"));
     Device::reload();
 }
