@@ -1,6 +1,7 @@
 #include "core/DateTexts.h"
 
 #include <map>
+#include <mutex>
 #include <optional>
 #include <unicode/calendar.h>
 #include <unicode/decimfmt.h>
@@ -230,6 +231,44 @@ bool DateTexts::matchesIcu() const
     return true;
 }
 
+std::unique_ptr<DateTexts> DateTexts::fromNames(const QString &locale, CalendarIdentifier calendar,
+                                                const DateTextsCache::Names &names)
+{
+    if (!names.usable)
+        return nullptr;
+    std::unique_ptr<DateTexts> texts(new DateTexts);
+    texts->locale_ = locale;
+    texts->calendar_ = calendar;
+    texts->monthNames_ = names.months;
+    texts->weekDayNames_ = names.weekdays;
+    texts->digits_ = names.digits;
+    texts->asciiDigits_ = true;
+    for (size_t i = 0; i < 10; ++i)
+        texts->asciiDigits_ =
+            texts->asciiDigits_ && names.digits[i] == QChar(static_cast<char16_t>(u'0' + i));
+    texts->makeComposedTexts();
+    return texts;
+}
+
+DateTextsCache::Names DateTexts::names() const
+{
+    return DateTextsCache::Names{true, monthNames_, weekDayNames_, digits_};
+}
+
+std::unique_ptr<DateTexts> DateTexts::fromCache(DateTextsCache &cache, const QString &locale,
+                                                CalendarIdentifier calendar)
+{
+    if (const auto names = cache.find(locale, calendar))
+        return fromNames(locale, calendar, *names);
+    auto texts = fromIcu(locale, calendar);
+    if (texts && !texts->matchesIcu())
+        texts.reset();
+    if (texts)
+        texts->format_.reset();
+    cache.insert(locale, calendar, texts ? texts->names() : DateTextsCache::Names{});
+    return texts;
+}
+
 const DateTexts *DateTexts::forLocale(const QString &locale, CalendarIdentifier calendar)
 {
     struct Last
@@ -247,12 +286,12 @@ const DateTexts *DateTexts::forLocale(const QString &locale, CalendarIdentifier 
     const std::pair<QString, int> key{locale, static_cast<int>(calendar)};
     auto it = made.find(key);
     if (it == made.end()) {
-        auto texts = fromIcu(locale, calendar);
-        if (texts && !texts->matchesIcu())
-            texts.reset();
-        if (texts)
-            texts->format_.reset();
-        it = made.emplace(key, std::move(texts)).first;
+        // One file for the process, read on first use; threads take turns,
+        // so a locale is asked of ICU once.
+        static std::mutex mutex;
+        std::lock_guard lock(mutex);
+        static DateTextsCache cache(DateTextsCache::defaultDirectory(), DateTextsCache::currentKey());
+        it = made.emplace(key, fromCache(cache, locale, calendar)).first;
     }
     last[slot] = Last{locale, calendar, it->second.get()};
     return it->second.get();

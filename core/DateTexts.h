@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/DateTextsCache.h"
 #include "core/DayTable.h"
 #include "platform/calendar/Calendar.h"
 
@@ -26,6 +27,10 @@ public:
     // thread; null when they cannot reproduce ICU's texts (the caller formats
     // with ICU then).
     static const DateTexts *forLocale(const QString &locale, platform::CalendarIdentifier calendar);
+    // The checked tables from `cache`, or made from ICU, checked and added to
+    // it; null as forLocale(). forLocale() uses the process's cache file.
+    static std::unique_ptr<DateTexts> fromCache(DateTextsCache &cache, const QString &locale,
+                                                platform::CalendarIdentifier calendar);
     // Tables taken from ICU, not yet checked; null when ICU formats numbers in a
     // way the tables cannot follow (a numbering system that is not ten digits).
     static std::unique_ptr<DateTexts> fromIcu(const QString &locale, platform::CalendarIdentifier calendar);
@@ -50,6 +55,9 @@ public:
 
 private:
     DateTexts() = default;
+    static std::unique_ptr<DateTexts> fromNames(const QString &locale, platform::CalendarIdentifier calendar,
+                                                const DateTextsCache::Names &names);
+    DateTextsCache::Names names() const;
     // The texts put together from the names and digits.
     void makeComposedTexts();
 

@@ -2,7 +2,8 @@
 # One session of tools/ui-check.sh, inside its virtual display: expects
 # HOME_DIR, LANG_CODE (en or ar), MAXIMISE (yes/no), TAG, OUT and BUILD.
 set -euo pipefail
-export XDG_CONFIG_HOME=$HOME_DIR/config XDG_DATA_HOME=$HOME_DIR/data XDG_RUNTIME_DIR=$HOME_DIR/run
+export XDG_CONFIG_HOME=$HOME_DIR/config XDG_DATA_HOME=$HOME_DIR/data XDG_CACHE_HOME=$HOME_DIR/cache
+export XDG_RUNTIME_DIR=$HOME_DIR/run
 mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
 if [ "$LANG_CODE" = ar ]; then

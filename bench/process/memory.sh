@@ -58,7 +58,7 @@ start() {
   pids+=($!)
   sleep 0.5
   # The library itself rather than the faketime program, so $! is the program measured.
-  env -u QT_QPA_PLATFORM DISPLAY=":$display" HOME="$home" XDG_CONFIG_HOME="$home/config" \
+  env -u QT_QPA_PLATFORM DISPLAY=":$display" HOME="$home" XDG_CONFIG_HOME="$home/config" XDG_CACHE_HOME="$home/cache" \
     XDG_DATA_HOME="$home/data" XDG_RUNTIME_DIR="$home/run" TZ=Asia/Riyadh LANG=en_US.UTF-8 \
     LC_ALL=en_US.UTF-8 LD_PRELOAD="$faketime_lib" FAKETIME="@2026-12-05 23:50:00 x$speed" \
     FAKETIME_NO_CACHE=1 "$@" >"$work/$name.log" 2>&1 &

@@ -4,58 +4,41 @@
 #include "platform/system/Device.h"
 
 #include <QCoreApplication>
-#include <QDirIterator>
+#include <QFile>
 #include <QTranslator>
-#include <algorithm>
 #include <memory>
-#include <vector>
 
 namespace platform {
 
 namespace {
-std::vector<std::unique_ptr<QTranslator>> &translators()
+std::unique_ptr<QTranslator> &installed()
 {
-    static std::vector<std::unique_ptr<QTranslator>> list;
-    return list;
+    static std::unique_ptr<QTranslator> translator;
+    return translator;
 }
 
-QStringList tablesFor(const QString &language)
+QString tableOf(const QString &language)
 {
-    // Matched by hand: a name filter would compile a regular expression,
-    // which costs a command more than reading the tables.
-    const QString ending = QLatin1Char('_') + language + QStringLiteral(".qm");
-    QStringList tables;
-    // Unsorted, then sorted here: the folder's own sort goes by file
-    // information of every entry.
-    for (QDirIterator it(QStringLiteral(":/i18n"), QDir::Files); it.hasNext();) {
-        const QString name = it.nextFileInfo().fileName();
-        if (name.endsWith(ending) && name.size() > ending.size())
-            tables << name;
-    }
-    std::sort(tables.begin(), tables.end());
-    return tables;
+    return QStringLiteral(":/i18n/qamarly_") + language + QStringLiteral(".qm");
 }
 } // namespace
 
 void installTranslations()
 {
-    for (auto &t : translators())
-        QCoreApplication::removeTranslator(t.get());
-    translators().clear();
-
-    const QString language = Device::localeName().section(QLatin1Char('_'), 0, 0);
-    QStringList files = tablesFor(language);
-    if (files.isEmpty())
-        files = tablesFor(QStringLiteral("en"));
-    for (const QString &file : files) {
-        auto translator = std::make_unique<QTranslator>();
-        if (translator->load(QStringLiteral(":/i18n/") + file)) {
-            QCoreApplication::installTranslator(translator.get());
-            translators().push_back(std::move(translator));
-        } else {
-            consoleLog(QStringLiteral("Could not load the string table ") + file);
-        }
+    if (installed()) {
+        QCoreApplication::removeTranslator(installed().get());
+        installed().reset();
     }
+    QString table = tableOf(Device::localeName().section(QLatin1Char('_'), 0, 0));
+    if (!QFile::exists(table))
+        table = tableOf(QStringLiteral("en"));
+    auto translator = std::make_unique<QTranslator>();
+    if (!translator->load(table)) {
+        consoleLog(QStringLiteral("Could not load the string table ") + table);
+        return;
+    }
+    QCoreApplication::installTranslator(translator.get());
+    installed() = std::move(translator);
 }
 
 QString localized(const char *key)

@@ -8,8 +8,5 @@
     <message id="moreSettings.dailyNotification"><source>Daily Hijri date notification</source><translation>إشعار يومي بالتاريخ الهجري</translation></message>
     <message id="moreSettings.todayAppBadge"><source>Hijri day on the app icon</source><translation>اليوم الهجري على أيقونة التطبيق</translation></message>
     <message id="moreSettings.close"><source>Done</source><translation>تم</translation></message>
-    <message id="NotificationsNotEnabledMessage"><source>Notifications are turned off for Qamarly. Turn them on in Settings to get the daily Hijri date and the icon badge.</source><translation>الإشعارات متوقفة لتطبيق قمرلي. فعّلها من الإعدادات لتصلك التواريخ الهجرية يوميًا ويظهر اليوم على الأيقونة.</translation></message>
-    <message id="ok"><source>OK</source><translation>حسنًا</translation></message>
-    <message id="settings"><source>Settings</source><translation>الإعدادات</translation></message>
 </context>
 </TS>

@@ -8,8 +8,5 @@
     <message id="moreSettings.dailyNotification"><source>Daily Hijri date notification</source><translation>Daily Hijri date notification</translation></message>
     <message id="moreSettings.todayAppBadge"><source>Hijri day on the app icon</source><translation>Hijri day on the app icon</translation></message>
     <message id="moreSettings.close"><source>Done</source><translation>Done</translation></message>
-    <message id="NotificationsNotEnabledMessage"><source>Notifications are turned off for Qamarly. Turn them on in Settings to get the daily Hijri date and the icon badge.</source><translation>Notifications are turned off for Qamarly. Turn them on in Settings to get the daily Hijri date and the icon badge.</translation></message>
-    <message id="ok"><source>OK</source><translation>OK</translation></message>
-    <message id="settings"><source>Settings</source><translation>Settings</translation></message>
 </context>
 </TS>

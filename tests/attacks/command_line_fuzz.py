@@ -87,8 +87,9 @@ def main():
     with tempfile.TemporaryDirectory() as home:
         runtime = os.path.join(home, "runtime")
         os.mkdir(runtime, 0o700)
-        env = dict(os.environ, HOME=home, XDG_CONFIG_HOME=home, XDG_DATA_HOME=home, XDG_RUNTIME_DIR=runtime,
-                   TZ="Asia/Riyadh", LANG="en_US.UTF-8", LC_ALL="en_US.UTF-8", QT_QPA_PLATFORM="offscreen")
+        env = dict(os.environ, HOME=home, XDG_CONFIG_HOME=home, XDG_DATA_HOME=home, XDG_CACHE_HOME=home,
+                   XDG_RUNTIME_DIR=runtime, TZ="Asia/Riyadh", LANG="en_US.UTF-8", LC_ALL="en_US.UTF-8",
+                   QT_QPA_PLATFORM="offscreen")
         env.pop("DBUS_SESSION_BUS_ADDRESS", None)
         jobs = [make_case(rng, qamarly, widget, home, n) for n in range(cases)]
         with concurrent.futures.ThreadPoolExecutor(max_workers=2) as pool:

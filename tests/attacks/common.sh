@@ -6,7 +6,7 @@ WIDGET=$2
 PROBE=$3
 HOME_DIR=$(mktemp -d)
 trap 'chmod -R u+w "$HOME_DIR" 2>/dev/null; rm -rf "$HOME_DIR"' EXIT
-export XDG_CONFIG_HOME=$HOME_DIR
+export XDG_CONFIG_HOME=$HOME_DIR XDG_CACHE_HOME=$HOME_DIR/cache
 export TZ=Asia/Riyadh LC_ALL=en_US.UTF-8 QT_QPA_PLATFORM=offscreen
 # The agent is not wanted here: what is pending must stay pending.
 export DBUS_SESSION_BUS_ADDRESS=disabled: XDG_RUNTIME_DIR=$HOME_DIR/no-runtime

@@ -98,7 +98,8 @@ def main():
     widget = sys.argv[1]
     zones = sys.argv[2:] or system_zones()
     with tempfile.TemporaryDirectory() as home:
-        env = dict(os.environ, HOME=home, XDG_CONFIG_HOME=home, XDG_DATA_HOME=home, LANG="en_US.UTF-8",
+        env = dict(os.environ, HOME=home, XDG_CONFIG_HOME=home, XDG_DATA_HOME=home, XDG_CACHE_HOME=home,
+                   LANG="en_US.UTF-8",
                    LC_ALL="en_US.UTF-8", QT_QPA_PLATFORM="offscreen")
         jobs = [(zone, at) for zone in zones for at in INSTANTS]
         problems = []

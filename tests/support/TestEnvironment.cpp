@@ -67,6 +67,11 @@ void ScopedEnvironment::setTimeZone(const QString &timeZone)
     platform::Device::override(locale_, zone_);
 }
 
+ProcessCacheHome::ProcessCacheHome()
+{
+    qputenv("XDG_CACHE_HOME", home_.path().toLocal8Bit());
+}
+
 std::shared_ptr<platform::UserDefaults> ScopedEnvironment::suite() const
 {
     return core::sharedDefaults();

@@ -43,6 +43,17 @@ private:
     std::shared_ptr<platform::FixedClock> clock_;
 };
 
+// A fresh $XDG_CACHE_HOME for the whole test process, so that what one run
+// keeps there is neither read by the next nor left in the user's home.
+class ProcessCacheHome
+{
+public:
+    ProcessCacheHome();
+
+private:
+    QTemporaryDir home_;
+};
+
 // Wall-clock time on the Gregorian calendar in `zone` (the device's when empty).
 platform::Instant gregorianInstant(int year, int month, int day, int hour = 0, int minute = 0,
                                    const QString &zone = QString());

@@ -1,8 +1,11 @@
+#include "TestEnvironment.h"
+
 #include <QCoreApplication>
 #include <gtest/gtest.h>
 
 int main(int argc, char **argv)
 {
+    const testenv::ProcessCacheHome cacheHome;
     QCoreApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

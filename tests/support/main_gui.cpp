@@ -1,8 +1,11 @@
+#include "TestEnvironment.h"
+
 #include <QApplication>
 #include <gtest/gtest.h>
 
 int main(int argc, char **argv)
 {
+    const testenv::ProcessCacheHome cacheHome;
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -50,7 +50,8 @@ def main():
             with sqlite3.connect(os.path.join(config, name + ".sqlite")) as db:
                 db.execute("CREATE TABLE IF NOT EXISTS filler (x)")
         env = dict(os.environ, HOME=home, XDG_CONFIG_HOME=os.path.join(home, "config"),
-                   XDG_DATA_HOME=os.path.join(home, "data"), QT_QPA_PLATFORM="offscreen",
+                   XDG_DATA_HOME=os.path.join(home, "data"), XDG_CACHE_HOME=os.path.join(home, "cache"),
+                   QT_QPA_PLATFORM="offscreen",
                    TZ="Asia/Riyadh", LANG="en_US.UTF-8", LC_ALL="en_US.UTF-8")
         host = subprocess.Popen([program], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
         try:

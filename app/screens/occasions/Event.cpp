@@ -1,7 +1,6 @@
 #include "app/screens/occasions/Event.h"
 
 #include "core/LocalizedNumber.h"
-#include "platform/calendar/DateFormatter.h"
 #include "platform/localization/Localization.h"
 
 #include <QStringList>
@@ -90,7 +89,9 @@ Event::Event(const QString &occasionName, const QString &ddmm, platform::Instant
         return;
 
     conv->setDate(*parsed, islamic);
-    dateString = platform::DateFormatter::format(islamic, QStringLiteral("dd MMMM (M), yyyy"), *parsed);
+    // The converter's own Hijri record of that day: "dd MMMM (M), yyyy" from
+    // the date core's tables, without a formatter of its own.
+    dateString = conv->hijriDate()->dateFullString();
     gDateString = conv->gregorianDate()->dateFullString();
     describeTiming(now);
 }
