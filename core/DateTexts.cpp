@@ -133,6 +133,13 @@ std::unique_ptr<DateTexts> DateTexts::fromIcu(const QString &locale, CalendarIde
         return nullptr;
     for (size_t i = 0; i < 7; ++i)
         texts->weekDayNames_[i] = qString(weekdays[i + 1]);
+    // What "ccc" writes: the formatter takes them from the same symbols.
+    const icu::UnicodeString *shortWeekdays =
+        names->getWeekdays(count, icu::DateFormatSymbols::STANDALONE, icu::DateFormatSymbols::ABBREVIATED);
+    if (count < 8)
+        return nullptr;
+    for (size_t i = 0; i < 7; ++i)
+        texts->shortWeekDayNames_[i] = qString(shortWeekdays[i + 1]);
     texts->makeComposedTexts();
     return texts;
 }
@@ -241,6 +248,7 @@ std::unique_ptr<DateTexts> DateTexts::fromNames(const QString &locale, CalendarI
     texts->calendar_ = calendar;
     texts->monthNames_ = names.months;
     texts->weekDayNames_ = names.weekdays;
+    texts->shortWeekDayNames_ = names.shortWeekdays;
     texts->digits_ = names.digits;
     texts->asciiDigits_ = true;
     for (size_t i = 0; i < 10; ++i)
@@ -252,7 +260,7 @@ std::unique_ptr<DateTexts> DateTexts::fromNames(const QString &locale, CalendarI
 
 DateTextsCache::Names DateTexts::names() const
 {
-    return DateTextsCache::Names{true, monthNames_, weekDayNames_, digits_};
+    return DateTextsCache::Names{true, monthNames_, weekDayNames_, shortWeekDayNames_, digits_};
 }
 
 std::unique_ptr<DateTexts> DateTexts::fromCache(DateTextsCache &cache, const QString &locale,

@@ -43,7 +43,15 @@ public:
     {
         return weekDayNames_.at(static_cast<size_t>(weekday - 1));
     }
+    // Abbreviated and standing alone, as "ccc" writes it.
+    const QString &shortWeekDayName(int weekday) const
+    {
+        return shortWeekDayNames_.at(static_cast<size_t>(weekday - 1));
+    }
+    // "MMMM (M)".
     const QString &monthName(int month) const { return monthTexts_.at(static_cast<size_t>(month - 1)); }
+    // "MMMM" alone.
+    const QString &wideMonthName(int month) const { return monthNames_.at(static_cast<size_t>(month - 1)); }
     QString dateFullString(const CalendarDay &day) const;
     // `value` (not negative) in the locale's digits, zero-padded to `minimumDigits`.
     QString number(std::int64_t value, int minimumDigits) const;
@@ -68,6 +76,7 @@ private:
     platform::CalendarIdentifier calendar_ = platform::CalendarIdentifier::gregorian;
     std::array<QString, 12> monthNames_;
     std::array<QString, 7> weekDayNames_;
+    std::array<QString, 7> shortWeekDayNames_;
     std::array<QString, 10> digits_;
     bool asciiDigits_ = false;
     // "MMMM (M)" of every month, and "dd" of every day.

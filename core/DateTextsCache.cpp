@@ -10,28 +10,30 @@
 #include <dlfcn.h>
 #include <link.h>
 #include <sys/stat.h>
-#include <unistd.h>
 #include <unicode/uvernum.h>
+#include <unistd.h>
 
 namespace core {
 
 namespace {
 
-constexpr char magic[] = "qamarly-date-texts 1";
+constexpr char magic[] = "qamarly-date-texts 2";
 // A sound file holds a few dozen lines; anything much larger is not ours.
 constexpr qint64 largestFile = 1 << 20;
-constexpr int namesPerEntry = 12 + 7 + 10;
+constexpr int namesPerEntry = 12 + 7 + 7 + 10;
 // Files of other builds are left to age this long before a write clears them.
 constexpr int staleDays = 30;
 
 QByteArray fileStamp(const char *path)
 {
-    struct stat st{};
+    struct stat st
+    {
+    };
     if (::stat(path, &st) != 0)
         return QByteArray();
     return QByteArray(path) + ':' + QByteArray::number(qint64(st.st_size)) + ':' +
-           QByteArray::number(qint64(st.st_mtim.tv_sec)) + '.' + QByteArray::number(qint64(st.st_mtim.tv_nsec)) +
-           ':' + QByteArray::number(quint64(st.st_ino));
+           QByteArray::number(qint64(st.st_mtim.tv_sec)) + '.' +
+           QByteArray::number(qint64(st.st_mtim.tv_nsec)) + ':' + QByteArray::number(quint64(st.st_ino));
 }
 
 // The file of the module this code is in: the executable or the library.
@@ -76,7 +78,7 @@ bool plainNames(const DateTextsCache::Names &names)
     auto all = [](const auto &array) {
         return std::all_of(array.begin(), array.end(), [](const QString &s) { return plainText(s); });
     };
-    return all(names.months) && all(names.weekdays) && all(names.digits);
+    return all(names.months) && all(names.weekdays) && all(names.shortWeekdays) && all(names.digits);
 }
 
 QByteArray checksum(const QByteArray &body)
@@ -105,7 +107,8 @@ QByteArray DateTextsCache::currentKey()
     return key.contains('\n') ? QByteArray() : key;
 }
 
-DateTextsCache::DateTextsCache(QString directory, QByteArray key) : directory_(std::move(directory)), key_(std::move(key))
+DateTextsCache::DateTextsCache(QString directory, QByteArray key)
+    : directory_(std::move(directory)), key_(std::move(key))
 {
     if (key_.isEmpty() || directory_.isEmpty())
         return;
@@ -167,6 +170,8 @@ void DateTextsCache::load()
                 s = QString::fromUtf8(fields[f++]);
             for (QString &s : names.weekdays)
                 s = QString::fromUtf8(fields[f++]);
+            for (QString &s : names.shortWeekdays)
+                s = QString::fromUtf8(fields[f++]);
             for (QString &s : names.digits) {
                 s = QString::fromUtf8(fields[f++]);
                 if (s.isEmpty())
@@ -186,7 +191,8 @@ bool DateTextsCache::save() const
     for (const auto &[where, names] : entries_) {
         if (!plainText(where.first) || !plainNames(names))
             continue;
-        body += where.first.toUtf8() + '\t' + QByteArray::number(where.second) + '\t' + (names.usable ? "1" : "0");
+        body += where.first.toUtf8() + '\t' + QByteArray::number(where.second) + '\t' +
+                (names.usable ? "1" : "0");
         if (names.usable) {
             auto add = [&body](const auto &list) {
                 for (const QString &s : list)
@@ -194,6 +200,7 @@ bool DateTextsCache::save() const
             };
             add(names.months);
             add(names.weekdays);
+            add(names.shortWeekdays);
             add(names.digits);
         }
         body += '\n';

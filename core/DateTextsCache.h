@@ -31,6 +31,8 @@ public:
         bool usable = false;
         std::array<QString, 12> months;
         std::array<QString, 7> weekdays;
+        // Abbreviated, as a weekday stands alone ("ccc").
+        std::array<QString, 7> shortWeekdays;
         std::array<QString, 10> digits;
 
         bool operator==(const Names &) const = default;

@@ -1,5 +1,6 @@
 #include "components/calendar/MonthCalendarModel.h"
 
+#include "core/DateTexts.h"
 #include "platform/calendar/Clock.h"
 #include "platform/calendar/DateFormatter.h"
 #include "platform/system/Console.h"
@@ -68,13 +69,23 @@ void MonthCalendarModel::rebuildCalendar()
     dayTitles_.clear();
     ++generation_;
 
+    weekdaySymbols_.clear();
+    if (const core::DateTexts *names = texts()) {
+        for (int weekday = 1; weekday <= 7; ++weekday)
+            weekdaySymbols_ << names->shortWeekDayName(weekday);
+        return;
+    }
     // Seven days from a Sunday give the symbols in the calendar's weekday order.
     auto weekdays = makeFormatter(calendar_, locale_, zone_, QStringLiteral("ccc"));
     const Instant base = calendar_.startOfDay(platform::Clock::current());
     const Instant sunday = dateByAddingDays(1 - calendar_.components(base).weekday, base);
-    weekdaySymbols_.clear();
     for (int i = 0; i < 7; ++i)
         weekdaySymbols_ << weekdays->string(dateByAddingDays(i, sunday));
+}
+
+const core::DateTexts *MonthCalendarModel::texts() const
+{
+    return core::DateTexts::forLocale(locale_, calendar_.identifier());
 }
 
 void MonthCalendarModel::setIdentifier(platform::CalendarIdentifier identifier)
@@ -401,7 +412,8 @@ QString MonthCalendarModel::dayTitle(Instant date, std::int64_t day) const
     auto found = dayTitles_.find(day);
     if (found != dayTitles_.end())
         return found->second;
-    const QString title = dayFormatter_->string(date + 12h);
+    const core::DateTexts *names = texts();
+    const QString title = names ? names->number(day, 1) : dayFormatter_->string(date + 12h);
     dayTitles_.emplace(day, title);
     return title;
 }
@@ -475,6 +487,12 @@ QString MonthCalendarModel::headerTitle(int page) const
     const Instant start = pageStart(page);
     // A week belongs to the month of its middle day.
     const Instant shown = scope_ == MonthCalendarScope::month ? start : dateByAddingDays(3, start);
+    if (const core::DateTexts *names = texts(); names && headerDateFormat_ == QLatin1String("MMMM yyyy")) {
+        const platform::DateComponents c = calendar_.components(shown + 12h);
+        if (c.year >= 1 && c.year <= 9999 && c.month >= 1 && c.month <= 12)
+            return names->wideMonthName(static_cast<int>(c.month)) + QLatin1Char(' ') +
+                   names->number(c.year, 4);
+    }
     return headerFormatter_->string(shown + 12h);
 }
 

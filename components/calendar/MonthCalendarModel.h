@@ -11,6 +11,10 @@
 #include <memory>
 #include <vector>
 
+namespace core {
+class DateTexts;
+}
+
 namespace platform {
 class DateFormatter;
 }
@@ -179,6 +183,10 @@ private:
     platform::Instant firstOfMonthNumber(std::int64_t number) const;
     platform::Instant firstPageStart() const;
     QString dayTitle(platform::Instant date, std::int64_t day) const;
+    // The date core's names and digits of the locale and calendar, which
+    // write what the formatters would without making one; null when the
+    // formatters must.
+    const core::DateTexts *texts() const;
     void changeCurrentPage(platform::Instant pageStart, bool animated, bool notify);
     void notifyPageChanged();
     void select(platform::Instant date, bool animate);

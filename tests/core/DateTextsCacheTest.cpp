@@ -1,8 +1,9 @@
 // The names kept on disk between processes: what one process learnt from ICU
 // the next reads back unchanged, and a damaged, foreign or unwritable file
 // costs a question to ICU, never a wrong text.
-#include "core/DateTexts.h"
 #include "core/DateTextsCache.h"
+
+#include "core/DateTexts.h"
 #include "core/DayTable.h"
 
 #include <QDir>
@@ -37,8 +38,10 @@ DateTextsCache::Names someNames()
     names.usable = true;
     for (int i = 0; i < 12; ++i)
         names.months[static_cast<size_t>(i)] = QStringLiteral("شهر %1").arg(i);
-    for (int i = 0; i < 7; ++i)
+    for (int i = 0; i < 7; ++i) {
         names.weekdays[static_cast<size_t>(i)] = QStringLiteral("Day, %1").arg(i);
+        names.shortWeekdays[static_cast<size_t>(i)] = QStringLiteral("D%1").arg(i);
+    }
     for (int i = 0; i < 10; ++i)
         names.digits[static_cast<size_t>(i)] = QString(QChar(0x0660 + i));
     return names;
@@ -77,15 +80,18 @@ TEST(DateTextsCache, TablesReadBackFromTheFileEqualTablesMadeFromIcu)
                 continue;
             for (int m = 1; m <= 12; ++m)
                 EXPECT_EQ(fromFile->monthName(m), fromIcu->monthName(m));
-            for (int w = 1; w <= 7; ++w)
+            for (int w = 1; w <= 7; ++w) {
                 EXPECT_EQ(fromFile->weekDayName(w), fromIcu->weekDayName(w));
+                EXPECT_EQ(fromFile->shortWeekDayName(w), fromIcu->shortWeekDayName(w));
+            }
             EXPECT_EQ(fromFile->number(1447, 4), fromIcu->number(1447, 4));
             const core::CalendarDay day{1447, 6, 27};
             EXPECT_EQ(fromFile->dateFullString(day), fromIcu->dateFullString(day));
         }
     }
     // Another build or another ICU keeps a file of its own.
-    EXPECT_FALSE(DateTextsCache(dir.path(), key + "x").find(QStringLiteral("en_US"), CalendarIdentifier::gregorian));
+    EXPECT_FALSE(
+        DateTextsCache(dir.path(), key + "x").find(QStringLiteral("en_US"), CalendarIdentifier::gregorian));
     EXPECT_TRUE(DateTextsCache(dir.path(), key).find(QStringLiteral("en_US"), CalendarIdentifier::gregorian));
 }
 

@@ -4,6 +4,7 @@
 #include "components/calendar/MonthCalendarModel.h"
 
 #include "TestEnvironment.h"
+#include "platform/calendar/DateFormatter.h"
 #include "platform/system/Console.h"
 
 #include <gtest/gtest.h>
@@ -487,3 +488,41 @@ TEST_F(MonthCalendarModelTest, DateOperationsCountInTheViewsCalendar)
 }
 
 } // namespace
+
+// Day numbers, headers and weekday names come from the date core's tables
+// where a locale has them and from a formatter where it has not; either way
+// they are what the formatter writes, in every test locale and both calendars.
+TEST_F(MonthCalendarModelTest, TitlesHeadersAndWeekdaysAreTheFormattersTextsInEveryLocale)
+{
+    for (const char *locale :
+         {"en_US", "ar_SA", "fa_IR", "fr_FR", "th_TH@numbers=thai", "ta_IN@numbers=taml"}) {
+        env.setLocale(QString::fromLatin1(locale));
+        for (const auto id : {CalendarIdentifier::gregorian, CalendarIdentifier::islamicUmmAlQura}) {
+            SCOPED_TRACE(testing::Message() << locale << " " << static_cast<int>(id));
+            auto model = make();
+            model->setIdentifier(id);
+            const auto formatted = [&](const char *pattern, Instant at) {
+                platform::DateFormatter formatter;
+                formatter.setCalendar(model->calendar());
+                formatter.setLocaleName(model->localeName());
+                formatter.setTimeZoneId(model->timeZoneId());
+                formatter.setDateFormat(QString::fromLatin1(pattern));
+                return formatter.string(at + std::chrono::hours(12));
+            };
+            const Instant sunday = gregorianInstant(2026, 12, 6);
+            const QStringList symbols = model->weekdaySymbols();
+            ASSERT_EQ(symbols.size(), 7);
+            for (int i = 0; i < 7; ++i)
+                EXPECT_EQ(symbols[i], formatted("ccc", sunday + std::chrono::hours(24 * i)));
+            // Pages across a year boundary, each with its leading and trailing days.
+            const int first = model->currentPageIndex();
+            for (int page = first - 2; page <= first + 12; page += 7) {
+                EXPECT_EQ(model->headerTitle(page), formatted("MMMM yyyy", model->pageStart(page)));
+                for (const MonthCalendarCell &cell : model->cells(page))
+                    EXPECT_EQ(cell.title, formatted("d", cell.date));
+            }
+            model->setHeaderDateFormat(QStringLiteral("LLLL y"));
+            EXPECT_EQ(model->headerTitle(first), formatted("LLLL y", model->pageStart(first)));
+        }
+    }
+}
