@@ -16,6 +16,18 @@ RGConv::RGConv(platform::Instant date, std::shared_ptr<platform::UserDefaults> s
     : suite_(std::move(suite)), gregorianCalendar_(platform::CalendarIdentifier::gregorian),
       islamicCalendar_(platform::CalendarIdentifier::islamicUmmAlQura)
 {
+    setUp(date);
+}
+
+RGConv::RGConv(platform::Instant date, std::int64_t adjustmentNumber)
+    : fixedAdjustment_(adjustmentNumber), gregorianCalendar_(platform::CalendarIdentifier::gregorian),
+      islamicCalendar_(platform::CalendarIdentifier::islamicUmmAlQura)
+{
+    setUp(date);
+}
+
+void RGConv::setUp(platform::Instant date)
+{
     readAdjustment();
     gregorianDate_ = std::make_shared<const RGDate>(date, gregorianCalendar_);
     const auto shifted = shift(date, adjustmentNumber_);
@@ -43,7 +55,10 @@ std::int64_t RGConv::usableAdjustment(std::int64_t stored)
 
 void RGConv::readAdjustment()
 {
-    adjustmentNumber_ = suite_ ? storedAdjustment(*suite_) : 0;
+    if (fixedAdjustment_)
+        adjustmentNumber_ = usableAdjustment(*fixedAdjustment_);
+    else
+        adjustmentNumber_ = suite_ ? storedAdjustment(*suite_) : 0;
 }
 
 std::optional<platform::Instant> RGConv::shift(platform::Instant date, std::int64_t days) const

@@ -16,6 +16,9 @@ public:
     explicit RGConv(platform::Instant date);
     // Reads the adjustment from `suite` instead of the shared one.
     RGConv(platform::Instant date, std::shared_ptr<platform::UserDefaults> suite);
+    // Applies `adjustmentNumber` (when usable, else none) and reads no suite:
+    // for work that converts many days with one value.
+    RGConv(platform::Instant date, std::int64_t adjustmentNumber);
 
     // The Gregorian calendar gives the Gregorian moment; any other calendar
     // (even a Gregorian one with other settings) gives the Hijri-side moment.
@@ -44,7 +47,10 @@ private:
     // `date` plus whole days at the same wall-clock time; no result out of range.
     std::optional<platform::Instant> shift(platform::Instant date, std::int64_t days) const;
 
+    void setUp(platform::Instant date);
+
     std::shared_ptr<platform::UserDefaults> suite_;
+    std::optional<std::int64_t> fixedAdjustment_;
     platform::Calendar gregorianCalendar_;
     platform::Calendar islamicCalendar_;
     std::int64_t adjustmentNumber_ = 0;

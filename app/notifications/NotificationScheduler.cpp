@@ -178,14 +178,13 @@ QList<NotificationRequest> NotificationScheduler::plan(platform::Instant now,
     window.reserve(windowDays);
     // One adjustment for the whole plan, read once: days converted on either
     // side of a change saved meanwhile would disagree.
-    const auto pinned = platform::UserDefaults::inMemory();
-    pinned->setInteger(core::keys::adjustmentNumber,
-                       switches.adjustmentNumber ? *switches.adjustmentNumber
-                                                 : core::RGConv::storedAdjustment(*core::sharedDefaults()));
+    const std::int64_t adjustment = switches.adjustmentNumber
+                                        ? *switches.adjustmentNumber
+                                        : core::RGConv::storedAdjustment(*core::sharedDefaults());
     for (int n = 0; n < windowDays; ++n) {
         const auto day = calendar.dateByAddingDays(n, now);
         Q_ASSERT(day); // thirty days on from a real moment always exist
-        window.emplace_back(calendar.startOfDay(day.value_or(now)), pinned);
+        window.emplace_back(calendar.startOfDay(day.value_or(now)), adjustment);
     }
 
     if (switches.todayAppBadgeEnabled) {

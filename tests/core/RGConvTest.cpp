@@ -190,19 +190,32 @@ TEST_F(RGConvTest, AdjustmentsBeyondAYearCountAsZeroAndAYearApplies)
           std::numeric_limits<std::int64_t>::min(), std::numeric_limits<std::int64_t>::max()}) {
         SCOPED_TRACE(adjustment);
         setAdjustment(adjustment);
+        // Read from the suite or given outright (as a plan of many days does), alike.
         RGConv conv(at);
-        EXPECT_EQ(conv.adjustmentNumber(), 0);
-        EXPECT_EQ(conv.hijriDate()->date(), at);
-        conv.setDate(at, conv.islamicCalendar());
-        EXPECT_EQ(conv.gregorianDate()->date(), at);
+        RGConv given(at, adjustment);
+        for (RGConv *c : {&conv, &given}) {
+            EXPECT_EQ(c->adjustmentNumber(), 0);
+            EXPECT_EQ(c->hijriDate()->date(), at);
+            c->setDate(at, c->islamicCalendar());
+            EXPECT_EQ(c->gregorianDate()->date(), at);
+        }
     }
     for (std::int64_t adjustment : {std::int64_t(365), std::int64_t(-365)}) {
         SCOPED_TRACE(adjustment);
         setAdjustment(adjustment);
         RGConv conv(at);
-        EXPECT_EQ(conv.adjustmentNumber(), adjustment);
-        EXPECT_EQ(conv.gregorianCalendar().daysBetween(at, conv.hijriDate()->date()), adjustment);
+        RGConv given(at, adjustment);
+        for (const RGConv *c : {&conv, &given}) {
+            EXPECT_EQ(c->adjustmentNumber(), adjustment);
+            EXPECT_EQ(c->gregorianCalendar().daysBetween(at, c->hijriDate()->date()), adjustment);
+        }
     }
+    // A given adjustment stays put when the stored one changes.
+    RGConv given(at, 2);
+    setAdjustment(-3);
+    given.setDate(at, given.gregorianCalendar());
+    EXPECT_EQ(given.adjustmentNumber(), 2);
+    EXPECT_EQ(given.gregorianCalendar().daysBetween(at, given.hijriDate()->date()), 2);
 }
 
 TEST_F(RGConvTest, AWrongTypeUnderTheAdjustmentKeyCountsAsZero)
