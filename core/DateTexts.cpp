@@ -1,5 +1,7 @@
 #include "core/DateTexts.h"
 
+#include "platform/calendar/NumberFormatter.h"
+
 #include <map>
 #include <mutex>
 #include <optional>
@@ -249,6 +251,7 @@ std::unique_ptr<DateTexts> DateTexts::fromNames(const QString &locale, CalendarI
     texts->monthNames_ = names.months;
     texts->weekDayNames_ = names.weekdays;
     texts->shortWeekDayNames_ = names.shortWeekdays;
+    texts->plainNumbers_ = names.plainNumbers;
     texts->digits_ = names.digits;
     texts->asciiDigits_ = true;
     for (size_t i = 0; i < 10; ++i)
@@ -260,7 +263,8 @@ std::unique_ptr<DateTexts> DateTexts::fromNames(const QString &locale, CalendarI
 
 DateTextsCache::Names DateTexts::names() const
 {
-    return DateTextsCache::Names{true, monthNames_, weekDayNames_, shortWeekDayNames_, digits_};
+    return DateTextsCache::Names{true,          plainNumbers_,      monthNames_,
+                                 weekDayNames_, shortWeekDayNames_, digits_};
 }
 
 std::unique_ptr<DateTexts> DateTexts::fromCache(DateTextsCache &cache, const QString &locale,
@@ -271,8 +275,14 @@ std::unique_ptr<DateTexts> DateTexts::fromCache(DateTextsCache &cache, const QSt
     auto texts = fromIcu(locale, calendar);
     if (texts && !texts->matchesIcu())
         texts.reset();
-    if (texts)
+    if (texts) {
         texts->format_.reset();
+        // Every digit once: the date's digits are the number format's too.
+        platform::NumberFormatter numbers;
+        numbers.setLocaleName(locale);
+        constexpr std::int64_t everyDigit = 1234567890;
+        texts->plainNumbers_ = numbers.string(everyDigit) == texts->number(everyDigit, 1);
+    }
     cache.insert(locale, calendar, texts ? texts->names() : DateTextsCache::Names{});
     return texts;
 }

@@ -55,6 +55,9 @@ public:
     QString dateFullString(const CalendarDay &day) const;
     // `value` (not negative) in the locale's digits, zero-padded to `minimumDigits`.
     QString number(std::int64_t value, int minimumDigits) const;
+    // Whether number(value, 1) is also what the locale's number format
+    // (without grouping) writes for a value that is not negative.
+    bool writesPlainNumbers() const { return plainNumbers_; }
 
     // Replace one name or digit, so tests can give a table a fault to find.
     void setMonthName(int month, const QString &name);
@@ -79,6 +82,7 @@ private:
     std::array<QString, 7> shortWeekDayNames_;
     std::array<QString, 10> digits_;
     bool asciiDigits_ = false;
+    bool plainNumbers_ = false;
     // "MMMM (M)" of every month, and "dd" of every day.
     std::array<QString, 12> monthTexts_;
     std::array<QString, 31> twoDigitDays_;

@@ -17,7 +17,7 @@ namespace core {
 
 namespace {
 
-constexpr char magic[] = "qamarly-date-texts 2";
+constexpr char magic[] = "qamarly-date-texts 3";
 // A sound file holds a few dozen lines; anything much larger is not ours.
 constexpr qint64 largestFile = 1 << 20;
 constexpr int namesPerEntry = 12 + 7 + 7 + 10;
@@ -163,9 +163,10 @@ void DateTextsCache::load()
         Names names;
         names.usable = fields[2] == "1";
         if (names.usable) {
-            if (fields.size() != 3 + namesPerEntry)
+            if (fields.size() != 4 + namesPerEntry || (fields[3] != "0" && fields[3] != "1"))
                 return;
-            qsizetype f = 3;
+            names.plainNumbers = fields[3] == "1";
+            qsizetype f = 4;
             for (QString &s : names.months)
                 s = QString::fromUtf8(fields[f++]);
             for (QString &s : names.weekdays)
@@ -194,6 +195,7 @@ bool DateTextsCache::save() const
         body += where.first.toUtf8() + '\t' + QByteArray::number(where.second) + '\t' +
                 (names.usable ? "1" : "0");
         if (names.usable) {
+            body += names.plainNumbers ? "\t1" : "\t0";
             auto add = [&body](const auto &list) {
                 for (const QString &s : list)
                     body += '\t' + s.toUtf8();

@@ -29,6 +29,9 @@ public:
         // False: texts put together from the names did not match ICU, or ICU
         // writes numbers in a way the names cannot follow.
         bool usable = false;
+        // The locale's number format writes whole numbers in these digits too
+        // (without grouping), so numbers need no formatter either.
+        bool plainNumbers = false;
         std::array<QString, 12> months;
         std::array<QString, 7> weekdays;
         // Abbreviated, as a weekday stands alone ("ccc").

@@ -1,5 +1,6 @@
 #include "core/LocalizedNumber.h"
 
+#include "core/DateTexts.h"
 #include "platform/calendar/NumberFormatter.h"
 #include "platform/system/Device.h"
 
@@ -10,6 +11,14 @@ namespace core {
 
 QString localizedNumber(std::int64_t value)
 {
+    // The date core's digits where they are known to be the number format's:
+    // no formatter to make, and none to run.
+    if (value >= 0) {
+        const DateTexts *texts =
+            DateTexts::forLocale(platform::Device::localeName(), platform::CalendarIdentifier::gregorian);
+        if (texts && texts->writesPlainNumbers())
+            return texts->number(value, 1);
+    }
     // One formatter per thread; re-aimed at the current locale on every call,
     // which costs nothing when the locale has not changed.
     thread_local platform::NumberFormatter formatter;

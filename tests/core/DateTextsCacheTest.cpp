@@ -36,6 +36,7 @@ DateTextsCache::Names someNames()
 {
     DateTextsCache::Names names;
     names.usable = true;
+    names.plainNumbers = true;
     for (int i = 0; i < 12; ++i)
         names.months[static_cast<size_t>(i)] = QStringLiteral("شهر %1").arg(i);
     for (int i = 0; i < 7; ++i) {
@@ -73,6 +74,8 @@ TEST(DateTextsCache, TablesReadBackFromTheFileEqualTablesMadeFromIcu)
             const auto kept = second.find(locale, calendar);
             ASSERT_TRUE(kept);
             EXPECT_EQ(kept->usable, row.usable);
+            // Persian dates and numbers share their digits, as do English ones.
+            EXPECT_EQ(kept->plainNumbers, row.usable);
             const auto fromFile = DateTexts::fromCache(second, locale, calendar);
             const auto fromIcu = DateTexts::fromIcu(locale, calendar);
             ASSERT_EQ(fromFile != nullptr, row.usable);

@@ -1,5 +1,6 @@
 #include "app/screens/occasions/Event.h"
 
+#include "core/DayTable.h"
 #include "core/LocalizedNumber.h"
 #include "platform/localization/Localization.h"
 
@@ -84,7 +85,18 @@ Event::Event(const QString &occasionName, const QString &ddmm, platform::Instant
     const auto month = twoDigits(ddmm, 2);
     if (ddmm.size() != 4 || !day || !month)
         return;
-    const auto parsed = islamic.date(conv->hijriDate()->year(), *month, *day);
+    const std::int64_t year = conv->hijriDate()->year();
+    std::optional<platform::Instant> parsed;
+    // Through the Umm al-Qura table to the Gregorian day, whose midnight the
+    // Gregorian calendar finds without walking the Hijri years as ICU does;
+    // outside the table (and before the Gregorian reform) ICU itself.
+    if (const auto dayNumber = core::DayTable::fromHijri(year, *month, *day)) {
+        const core::CalendarDay gregorian = core::DayTable::gregorian(*dayNumber);
+        if (gregorian.year >= 1583)
+            parsed = conv->gregorianCalendar().date(gregorian.year, gregorian.month, gregorian.day);
+    }
+    if (!parsed)
+        parsed = islamic.date(year, *month, *day);
     if (!parsed)
         return;
 
