@@ -4,6 +4,7 @@
 #include "app/cli/DateArguments.h"
 #include "components/calendar/MonthCalendarModel.h"
 #include "components/calendar/OtherCalendarDaySource.h"
+#include "core/SharedDefaults.h"
 #include "platform/localization/Localization.h"
 #include "platform/system/Console.h"
 
@@ -76,7 +77,8 @@ int runMonth(Invocation &call)
         }
     }
 
-    components::OtherCalendarDaySource subtitles(*identifier);
+    components::OtherCalendarDaySource subtitles(*identifier,
+                                                 core::RGConv::storedAdjustment(*core::sharedDefaults()));
     components::MonthCalendarModel model;
     model.setIdentifier(*identifier);
     model.setFirstWeekday(firstWeekday);

@@ -9,6 +9,12 @@ OtherCalendarDaySource::OtherCalendarDaySource(platform::CalendarIdentifier grid
 {
 }
 
+OtherCalendarDaySource::OtherCalendarDaySource(platform::CalendarIdentifier gridCalendar,
+                                               std::int64_t adjustmentNumber)
+    : grid_(gridCalendar), conv_(platform::Clock::current(), adjustmentNumber)
+{
+}
+
 QString OtherCalendarDaySource::otherDay(platform::Instant date)
 {
     std::int64_t day = 0;

@@ -15,6 +15,10 @@ class OtherCalendarDaySource : public MonthCalendarDataSource
 {
 public:
     explicit OtherCalendarDaySource(platform::CalendarIdentifier gridCalendar);
+    // With one adjustment for every day instead of the stored one read anew
+    // for each: a month printed once, where a change saved meanwhile must not
+    // split the page.
+    OtherCalendarDaySource(platform::CalendarIdentifier gridCalendar, std::int64_t adjustmentNumber);
 
     void setGridCalendar(platform::CalendarIdentifier gridCalendar) { grid_ = gridCalendar; }
     platform::CalendarIdentifier gridCalendar() const { return grid_; }

@@ -46,6 +46,11 @@ TEST_F(OtherCalendarDaySourceTest, EachGridShowsTheOtherCalendarsDayWithTheAdjus
         OtherCalendarDaySource source(row.grid);
         EXPECT_EQ(source.subtitleForDate(nullptr, row.cell), QString::fromLatin1(row.subtitle))
             << row.adjustment << " " << static_cast<int>(row.grid);
+        // The same with the adjustment given once, whatever is stored after.
+        OtherCalendarDaySource pinned(row.grid, row.adjustment);
+        setAdjustment(row.adjustment + 3);
+        EXPECT_EQ(pinned.subtitleForDate(nullptr, row.cell), QString::fromLatin1(row.subtitle))
+            << row.adjustment << " " << static_cast<int>(row.grid);
     }
 }
 
