@@ -19,6 +19,9 @@ public:
     // Applies `adjustmentNumber` (when usable, else none) and reads no suite:
     // for work that converts many days with one value.
     RGConv(platform::Instant date, std::int64_t adjustmentNumber);
+    // From the next setDate on, applies `adjustmentNumber` as the constructor
+    // above does, whatever the converter read before.
+    void setFixedAdjustment(std::int64_t adjustmentNumber) { fixedAdjustment_ = adjustmentNumber; }
 
     // The Gregorian calendar gives the Gregorian moment; any other calendar
     // (even a Gregorian one with other settings) gives the Hijri-side moment.

@@ -24,21 +24,10 @@ std::unique_ptr<core::RGConv> &converterSlot()
     return c;
 }
 
-// The converter reads the adjustment from here, not from the shared suite:
-// each operation copies it over once, so the thirty entries of one timeline
-// cannot straddle a change saved while they are made.
-const std::shared_ptr<platform::UserDefaults> &pinnedSuite()
-{
-    static const std::shared_ptr<platform::UserDefaults> suite = platform::UserDefaults::inMemory();
-    return suite;
-}
-
-// Called with the provider's lock held.
-void pinAdjustment()
+std::int64_t storedAdjustment()
 {
     const auto shared = core::sharedDefaults();
-    pinnedSuite()->setInteger(core::keys::adjustmentNumber,
-                              shared ? core::RGConv::storedAdjustment(*shared) : 0);
+    return shared ? core::RGConv::storedAdjustment(*shared) : 0;
 }
 
 } // namespace
@@ -47,11 +36,17 @@ core::RGConv &Provider::sharedConverter()
 {
     std::lock_guard lock(providerMutex());
     auto &slot = converterSlot();
-    if (!slot) {
-        pinAdjustment();
-        slot = std::make_unique<core::RGConv>(platform::Clock::current(), pinnedSuite());
-    }
+    if (!slot)
+        slot = std::make_unique<core::RGConv>(platform::Clock::current(), storedAdjustment());
     return *slot;
+}
+
+// The converter does not read the stored adjustment itself: each operation
+// gives it the value once, so the thirty entries of one timeline cannot
+// straddle a change saved while they are made. Called with the lock held.
+void Provider::pinAdjustment()
+{
+    sharedConverter().setFixedAdjustment(storedAdjustment());
 }
 
 void Provider::resetSharedConverter()

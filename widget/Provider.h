@@ -25,7 +25,9 @@ public:
     void getTimeline(const TimelineContext &context,
                      const std::function<void(const Timeline &)> &completion) const;
 
-    // The shared widget converter, made as RGConv(now) on first use.
+    // The shared widget converter, made on first use for now with the stored
+    // adjustment; it keeps that adjustment until the next timeline, snapshot
+    // or placeholder reads it again.
     static core::RGConv &sharedConverter();
     // Tests: forget the shared converter so the next call makes it anew (in
     // the current zone, against the current suite).
@@ -33,6 +35,7 @@ public:
 
 private:
     static SimpleEntry entryFor(platform::Instant date);
+    static void pinAdjustment();
 };
 
 } // namespace widget

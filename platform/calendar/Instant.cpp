@@ -3,12 +3,14 @@
 #include "platform/system/Device.h"
 
 #include <QTimeZone>
+#include <cstdio>
 
 namespace platform {
 
-QString isoString(Instant instant, const QString &timeZoneId)
+namespace {
+
+QString qtIsoString(Instant instant, const QTimeZone &zone)
 {
-    const QTimeZone zone(timeZoneId.toLatin1());
     QDateTime dt = toQDateTime(instant);
     dt = zone.isValid() ? dt.toTimeZone(zone) : dt.toUTC();
     // Qt writes "Z" for UTC; keep the numeric offset everywhere for one format.
@@ -18,6 +20,36 @@ QString isoString(Instant instant, const QString &timeZoneId)
     if (text.endsWith(QLatin1Char('Z')))
         text.chop(1), text += QStringLiteral("+00:00");
     return text;
+}
+
+} // namespace
+
+QString isoString(Instant instant, const QString &timeZoneId)
+{
+    // A timeline writes thirty of these in one zone: look the zone up once.
+    thread_local QString lastId;
+    thread_local QTimeZone lastZone;
+    thread_local bool looked = false;
+    if (!looked || timeZoneId != lastId) {
+        lastZone = QTimeZone(timeZoneId.toLatin1());
+        lastId = timeZoneId;
+        looked = true;
+    }
+    const qint64 msecs = msecsOf(instant);
+    const int offset = lastZone.isValid() ? lastZone.offsetFromUtc(toQDateTime(instant)) : 0;
+    const QDateTime wall = QDateTime::fromMSecsSinceEpoch(msecs + qint64(offset) * 1000, Qt::UTC);
+    const QDate date = wall.date();
+    const QTime time = wall.time();
+    // The common case by hand; years of other widths, offsets with seconds
+    // (local mean time) and fractions of a second as Qt writes them.
+    if (date.year() < 1000 || date.year() > 9999 || offset % 60 != 0 || msecs % 1000 != 0)
+        return qtIsoString(instant, lastZone);
+    const int minutes = offset < 0 ? -offset / 60 : offset / 60;
+    char text[32];
+    const int length = std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02d%c%02d:%02d",
+                                     date.year(), date.month(), date.day(), time.hour(), time.minute(),
+                                     time.second(), offset < 0 ? '-' : '+', minutes / 60, minutes % 60);
+    return QString::fromLatin1(text, length);
 }
 
 bool parseIsoInstant(const QString &text, Instant *out)

@@ -2,7 +2,9 @@
 #include "platform/calendar/Calendar.h"
 
 #include "platform/calendar/DateFormatter.h"
+#include "platform/calendar/Instant.h"
 
+#include <QTimeZone>
 #include <gtest/gtest.h>
 
 using platform::Calendar;
@@ -81,3 +83,42 @@ TEST(DateFormatter, FormatsAndParsesLdmlPatternsOnEitherCalendar)
 }
 
 } // namespace
+
+namespace {
+
+// What Qt's own ISO writer gives, with the numeric offset kept for UTC: the
+// text the moments of a timeline were always written as.
+QString qtIso(platform::Instant at, const char *zone)
+{
+    QDateTime dt = platform::toQDateTime(at).toTimeZone(QTimeZone(zone));
+    dt.setOffsetFromUtc(dt.offsetFromUtc());
+    QString text = dt.toString(Qt::ISODate);
+    if (text.endsWith(QLatin1Char('Z')))
+        text.chop(1), text += QStringLiteral("+00:00");
+    return text;
+}
+
+} // namespace
+
+TEST(Instant, IsoTextsAreQtsInEveryZoneAndEra)
+{
+    using platform::instantFromMSecs;
+    const std::int64_t msecs[] = {
+        1'796'601'600'000,   // 2026-12-07 midnight UTC
+        1'772'953'200'000,   // 2026-03-08 07:00 UTC, New York's clocks jump
+        1'796'601'600'123,   // with milliseconds
+        -2'208'988'800'000,  // 1900: local mean times with seconds in their offsets
+        -62'135'596'800'000, // year 1
+        253'402'300'799'000, // 9999-12-31 23:59:59 UTC
+        0,
+    };
+    for (const char *zone : {"UTC", "Asia/Riyadh", "America/New_York", "America/St_Johns", "Asia/Kathmandu",
+                             "Pacific/Kiritimati", "America/Sao_Paulo", "No/Such_Zone"}) {
+        for (const std::int64_t m : msecs) {
+            SCOPED_TRACE(testing::Message() << zone << " " << m);
+            const QString expected = QTimeZone(zone).isValid() ? qtIso(instantFromMSecs(m), zone)
+                                                               : qtIso(instantFromMSecs(m), "UTC");
+            EXPECT_EQ(platform::isoString(instantFromMSecs(m), QString::fromLatin1(zone)), expected);
+        }
+    }
+}
