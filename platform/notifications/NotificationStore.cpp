@@ -10,6 +10,7 @@
 #include <QJsonDocument>
 #include <QSet>
 #include <algorithm>
+#include <cstring>
 #include <map>
 #include <sqlite3.h>
 #include <string>
@@ -165,10 +166,11 @@ public:
         return QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(stmt_, col)),
                                  sqlite3_column_bytes(stmt_, col));
     }
-    QByteArray bytes(int col) const
+    // Valid until the next step or reset.
+    QByteArrayView bytes(int col) const
     {
-        return QByteArray(reinterpret_cast<const char *>(sqlite3_column_text(stmt_, col)),
-                          sqlite3_column_bytes(stmt_, col));
+        const char *data = reinterpret_cast<const char *>(sqlite3_column_text(stmt_, col));
+        return QByteArrayView(data, sqlite3_column_bytes(stmt_, col));
     }
 
 private:
@@ -238,12 +240,34 @@ std::unique_ptr<NotificationStore> NotificationStore::open(const QString &path, 
 NotificationStore::NotificationStore(sqlite3 *db, QString path)
     : db_(db), path_(std::move(path)), statements_(std::make_unique<SqliteStatementCache>(db))
 {
+    sqlite3_update_hook(db_, &NotificationStore::rowChanged, this);
 }
 
 NotificationStore::~NotificationStore()
 {
+    sqlite3_update_hook(db_, nullptr, nullptr);
     statements_.reset(); // finalized before the connection can close
     sqlite3_close(db_);
+}
+
+// Called by SQLite for each row this connection inserts, updates or deletes,
+// inside the step that does it (so with the lock held). Every statement here
+// on `requests` has a WHERE clause, so none is a truncation, which the hook
+// would not see.
+void NotificationStore::rowChanged(void *store, int, const char *, const char *table, qint64)
+{
+    if (std::strcmp(table, "requests") == 0)
+        static_cast<NotificationStore *>(store)->pendingCurrent_ = false;
+}
+
+// Changes whenever another connection (the agent's, another process's) has
+// committed since this one last looked; this connection's own commits leave it.
+std::optional<qint64> NotificationStore::dataVersion()
+{
+    Statement s(*statements_, "PRAGMA data_version");
+    if (s.step() != SQLITE_ROW)
+        return std::nullopt;
+    return s.integer(0);
 }
 
 bool NotificationStore::exec(const char *sql)
@@ -383,6 +407,7 @@ bool NotificationStore::replacePending(const QList<NotificationRequest> &request
     // Within one plan a later request of the same identifier wins, as with
     // add(): it takes the earlier one's place at the end of the order.
     QSet<QString> later;
+    later.reserve(requests.size());
     std::vector<const NotificationRequest *> kept;
     kept.reserve(static_cast<std::size_t>(requests.size()));
     for (auto it = requests.crbegin(); it != requests.crend(); ++it) {
@@ -394,7 +419,41 @@ bool NotificationStore::replacePending(const QList<NotificationRequest> &request
     std::reverse(kept.begin(), kept.end());
     std::lock_guard lock(mutex_);
     Transaction t(*statements_);
-    if (!t.begun() || !exec("DELETE FROM requests WHERE state = 'pending'"))
+    if (!t.begun())
+        return false;
+    // The scheduler plans the same requests pass after pass: then only their
+    // time of addition is renewed, exactly as the full replace would write
+    // it. Their seq stays; the agent's claim and skip compare the time of
+    // addition too, so one planned from the rows before this pass still
+    // fails as it would on rows replaced.
+    const bool samePlan = pendingCurrent_ && pendingComplete_ &&
+                          std::equal(kept.begin(), kept.end(), pendingRows_.cbegin(), pendingRows_.cend(),
+                                     [](const NotificationRequest *r, const Entry &e) {
+                                         return *r == e.request && !e.deliveredAt && e.serverId == 0;
+                                     });
+    // Read inside the write transaction: no other commit can come before ours.
+    if (samePlan && dataVersion() == pendingVersion_) {
+        Statement renew(*statements_, "UPDATE requests SET added_at = ?1 WHERE state = 'pending'");
+        renew.bind(1, msecsOf(addedAt));
+        if (!renew.run())
+            return false;
+        // Anything but the rows the copy holds means the copy was wrong: replace them all.
+        if (sqlite3_changes64(db_) == static_cast<qint64>(kept.size())) {
+            if (!t.commit())
+                return false;
+            for (Entry &e : pendingRows_)
+                e.addedAt = addedAt;
+            pendingCurrent_ = true;
+            return true;
+        }
+    }
+    return replaceAll(kept, addedAt) && t.commit();
+}
+
+// Called with the lock held, inside a transaction.
+bool NotificationStore::replaceAll(const std::vector<const NotificationRequest *> &kept, Instant addedAt)
+{
+    if (!exec("DELETE FROM requests WHERE state = 'pending'"))
         return false;
     std::size_t next = 0;
     for (; next + rowsPerInsert <= kept.size(); next += rowsPerInsert) {
@@ -405,12 +464,32 @@ bool NotificationStore::replacePending(const QList<NotificationRequest> &request
         if (!insertPending(&kept[next], 1, addedAt))
             return false;
     }
-    return t.commit();
+    return true;
 }
 
 QList<NotificationStore::Entry> NotificationStore::entries(State wanted)
 {
     std::lock_guard lock(mutex_);
+    bool complete = true;
+    bool whole = true;
+    if (wanted != State::pending)
+        return readEntries(wanted, &complete, &whole);
+    // Read before the rows: a commit in between makes the copy look stale, never current.
+    const std::optional<qint64> version = dataVersion();
+    if (pendingCurrent_ && version == pendingVersion_)
+        return pendingRows_;
+    QList<Entry> rows = readEntries(wanted, &complete, &whole);
+    if (version && whole) {
+        pendingRows_ = rows;
+        pendingVersion_ = *version;
+        pendingCurrent_ = true;
+        pendingComplete_ = complete;
+    }
+    return rows;
+}
+
+QList<NotificationStore::Entry> NotificationStore::readEntries(State wanted, bool *complete, bool *whole)
+{
     QList<Entry> result;
     // In order of addition straight from the table: it holds little beside
     // the plan, and going through the state index would mean a sort.
@@ -419,7 +498,8 @@ QList<NotificationStore::Entry> NotificationStore::entries(State wanted)
         "SELECT seq, identifier, title, body, badge, sound, trigger, added_at, delivered_at, server_id"
         " FROM requests WHERE +state = ?1 ORDER BY seq");
     s.bind(1, stateName(wanted));
-    while (s.step() == SQLITE_ROW) {
+    int rc = SQLITE_ROW;
+    while ((rc = s.step()) == SQLITE_ROW) {
         Entry e;
         e.seq = s.integer(0);
         e.request.identifier = s.text(1);
@@ -432,6 +512,7 @@ QList<NotificationStore::Entry> NotificationStore::entries(State wanted)
         if (!trigger) {
             consoleLog(QStringLiteral("Notification request %1 has an unreadable trigger; it is ignored")
                            .arg(e.request.identifier));
+            *complete = false;
             continue;
         }
         e.request.trigger = *trigger;
@@ -442,6 +523,11 @@ QList<NotificationStore::Entry> NotificationStore::entries(State wanted)
         e.serverId = static_cast<quint32>(s.integer(9));
         result.append(std::move(e));
     }
+    // What was read before a failure is still given, as ever, but never kept.
+    *whole = rc == SQLITE_DONE;
+    if (!*whole)
+        consoleLog(QStringLiteral("Cannot read all the notification requests from %1: %2")
+                       .arg(path_, QString::fromUtf8(sqlite3_errstr(rc))));
     return result;
 }
 
@@ -468,12 +554,13 @@ bool NotificationStore::drop(qint64 seq)
     return s.run();
 }
 
-bool NotificationStore::claim(qint64 seq)
+bool NotificationStore::claim(const Entry &entry)
 {
     std::lock_guard lock(mutex_);
-    Statement s(*statements_,
-                "UPDATE requests SET state = 'delivering' WHERE seq = ?1 AND state = 'pending'");
-    s.bind(1, seq);
+    Statement s(*statements_, "UPDATE requests SET state = 'delivering'"
+                              " WHERE seq = ?1 AND state = 'pending' AND added_at = ?2");
+    s.bind(1, entry.seq);
+    s.bind(2, msecsOf(entry.addedAt));
     return s.run() && sqlite3_changes(db_) == 1;
 }
 
@@ -504,17 +591,17 @@ bool NotificationStore::markDelivered(qint64 seq, Instant at, quint32 serverId, 
     return t.commit();
 }
 
-bool NotificationStore::markSkipped(qint64 seq, Instant at, std::optional<int> badge)
+bool NotificationStore::markSkipped(const Entry &entry, Instant at, std::optional<int> badge)
 {
     std::lock_guard lock(mutex_);
     Transaction t(*statements_);
     if (!t.begun())
         return false;
-    Statement s(
-        *statements_,
-        "UPDATE requests SET state = 'skipped', delivered_at = ?2 WHERE seq = ?1 AND state = 'pending'");
-    s.bind(1, seq);
+    Statement s(*statements_, "UPDATE requests SET state = 'skipped', delivered_at = ?2"
+                              " WHERE seq = ?1 AND state = 'pending' AND added_at = ?3");
+    s.bind(1, entry.seq);
     s.bind(2, msecsOf(at));
+    s.bind(3, msecsOf(entry.addedAt));
     if (!s.run())
         return false;
     if (badge && sqlite3_changes(db_) == 1 && !setState(badgeKey, *badge))
