@@ -2,6 +2,7 @@
 // leave exactly what replacing it would, and no copy may outlive a change
 // made through another connection or a write that was rolled back.
 #include "platform/notifications/NotificationStore.h"
+
 #include "support/TestEnvironment.h"
 
 #include <QFile>
@@ -133,14 +134,26 @@ TEST_F(NotificationStoreTest, APlanThatDiffersInAnyWayTakesEffect)
         {"a badge", [](auto &p) { p[0].content.badge = 26; }, {}},
         {"no badge", [](auto &p) { p[1].content.badge.reset(); }, {}},
         {"the sound", [](auto &p) { p[2].content.sound = true; }, {}},
-        {"an interval", [](auto &p) { p[0].trigger = TimeIntervalTrigger{61, false}; }, {}},
-        {"a repeat", [](auto &p) { p[0].trigger = TimeIntervalTrigger{60, true}; }, {}},
+        {"an interval",
+         [](auto &p) {
+             p[0].trigger = TimeIntervalTrigger{61, false};
+         },
+         {}},
+        {"a repeat",
+         [](auto &p) {
+             p[0].trigger = TimeIntervalTrigger{60, true};
+         },
+         {}},
         {"a calendar", [](auto &p) { std::get<CalendarTrigger>(p[1].trigger).calendar.reset(); }, {}},
         {"an hour", [](auto &p) { std::get<CalendarTrigger>(p[2].trigger).hour = 10; }, {}},
         {"an identifier", [](auto &p) { p[1].identifier = QStringLiteral("badge-2"); }, {}},
         {"the order", [](auto &p) { p.swapItemsAt(0, 1); }, {}},
         {"one fewer", [](auto &p) { p.removeLast(); }, {}},
-        {"one more", [](auto &p) { p << request("x", "X", 1, TimeIntervalTrigger{5, false}); }, {}},
+        {"one more",
+         [](auto &p) {
+             p << request("x", "X", 1, TimeIntervalTrigger{5, false});
+         },
+         {}},
         {"none", [](auto &p) { p.clear(); }, {}},
     };
     for (const Change &change : changes) {
@@ -176,9 +189,7 @@ TEST_F(NotificationStoreTest, ChangesBetweenTwoPassesAreSeenByTheNextReadAndRepl
          [this] { ASSERT_TRUE(agent->claim(agent->entries(State::pending)[1])); },
          {plan[0], plan[2]}},
         {"the agent skips one",
-         [this] {
-             ASSERT_TRUE(agent->markSkipped(agent->entries(State::pending)[0], t1, std::nullopt));
-         },
+         [this] { ASSERT_TRUE(agent->markSkipped(agent->entries(State::pending)[0], t1, std::nullopt)); },
          {plan[1], plan[2]}},
         {"another writer adds one",
          [this] {
@@ -187,15 +198,17 @@ TEST_F(NotificationStoreTest, ChangesBetweenTwoPassesAreSeenByTheNextReadAndRepl
          {plan[0], plan[1], plan[2], request("late", "L", 1, TimeIntervalTrigger{5, false})}},
         {"another writer removes them", [this] { ASSERT_TRUE(agent->removePending()); }, {}},
         {"another program rewrites a title",
-         [this] {
-             sql("UPDATE requests SET title = 'Changed' WHERE identifier = 'daily-1'");
-         },
+         [this] { sql("UPDATE requests SET title = 'Changed' WHERE identifier = 'daily-1'"); },
          {plan[0], plan[1], request("daily-1", "Changed", 25, plan[2].trigger)}},
-        {"another program marks one shown", [this] { sql("UPDATE requests SET server_id = 7 WHERE seq > 0"); }, plan},
+        {"another program marks one shown",
+         [this] { sql("UPDATE requests SET server_id = 7 WHERE seq > 0"); }, plan},
         {"this store adds one",
-         [this] { ASSERT_TRUE(store->add(request("late", "L", 1, TimeIntervalTrigger{5, false}), t1)); },
+         [this] {
+             ASSERT_TRUE(store->add(request("late", "L", 1, TimeIntervalTrigger{5, false}), t1));
+         },
          {plan[0], plan[1], plan[2], request("late", "L", 1, TimeIntervalTrigger{5, false})}},
-        {"this store drops one", [this] { ASSERT_TRUE(store->drop(store->entries(State::pending)[0].seq)); },
+        {"this store drops one",
+         [this] { ASSERT_TRUE(store->drop(store->entries(State::pending)[0].seq)); },
          {plan[1], plan[2]}},
     };
     for (const Change &change : changes) {
