@@ -8,10 +8,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
-#include <QSet>
 #include <algorithm>
 #include <cstring>
 #include <map>
+#include <numeric>
 #include <sqlite3.h>
 #include <string>
 #include <string_view>
@@ -355,6 +355,33 @@ const char *insertSql(int rows)
     return rows == 1 ? one.c_str() : many.c_str();
 }
 
+// Within one plan a later request of the same identifier wins, as with
+// add(): it takes the earlier one's place at the end of the order. Found by
+// sorting the positions rather than through a hash set, which cost a
+// scheduling pass an allocation and a hash per request.
+std::vector<const NotificationRequest *> lastOfEachIdentifier(const QList<NotificationRequest> &requests)
+{
+    const auto n = static_cast<std::size_t>(requests.size());
+    std::vector<qsizetype> order(n);
+    std::iota(order.begin(), order.end(), qsizetype{0});
+    std::stable_sort(order.begin(), order.end(), [&requests](qsizetype a, qsizetype b) {
+        return requests[a].identifier < requests[b].identifier;
+    });
+    // Stable: of one identifier's run the last is the latest in the plan.
+    std::vector<bool> givesWay(n, false);
+    for (std::size_t i = 0; i + 1 < n; ++i) {
+        if (requests[order[i]].identifier == requests[order[i + 1]].identifier)
+            givesWay[static_cast<std::size_t>(order[i])] = true;
+    }
+    std::vector<const NotificationRequest *> kept;
+    kept.reserve(n);
+    for (std::size_t i = 0; i < n; ++i) {
+        if (!givesWay[i])
+            kept.push_back(&requests[static_cast<qsizetype>(i)]);
+    }
+    return kept;
+}
+
 } // namespace
 
 bool NotificationStore::insertPending(const NotificationRequest *const *requests, int count, Instant addedAt)
@@ -404,19 +431,7 @@ bool NotificationStore::add(const NotificationRequest &request, Instant addedAt)
 
 bool NotificationStore::replacePending(const QList<NotificationRequest> &requests, Instant addedAt)
 {
-    // Within one plan a later request of the same identifier wins, as with
-    // add(): it takes the earlier one's place at the end of the order.
-    QSet<QString> later;
-    later.reserve(requests.size());
-    std::vector<const NotificationRequest *> kept;
-    kept.reserve(static_cast<std::size_t>(requests.size()));
-    for (auto it = requests.crbegin(); it != requests.crend(); ++it) {
-        if (!later.contains(it->identifier)) {
-            later.insert(it->identifier);
-            kept.push_back(&*it);
-        }
-    }
-    std::reverse(kept.begin(), kept.end());
+    const std::vector<const NotificationRequest *> kept = lastOfEachIdentifier(requests);
     std::lock_guard lock(mutex_);
     Transaction t(*statements_);
     if (!t.begun())
