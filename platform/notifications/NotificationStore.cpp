@@ -254,10 +254,14 @@ NotificationStore::~NotificationStore()
 // inside the step that does it (so with the lock held). Every statement here
 // on `requests` has a WHERE clause, so none is a truncation, which the hook
 // would not see.
-void NotificationStore::rowChanged(void *store, int, const char *, const char *table, qint64)
+void NotificationStore::rowChanged(void *store, int op, const char *, const char *table, qint64 rowid)
 {
-    if (std::strcmp(table, "requests") == 0)
-        static_cast<NotificationStore *>(store)->pendingCurrent_ = false;
+    if (std::strcmp(table, "requests") != 0)
+        return;
+    auto *self = static_cast<NotificationStore *>(store);
+    self->pendingCurrent_ = false;
+    if (self->inserted_ && op == SQLITE_INSERT)
+        self->inserted_->push_back(rowid);
 }
 
 // Changes whenever another connection (the agent's, another process's) has
@@ -384,7 +388,23 @@ std::vector<const NotificationRequest *> lastOfEachIdentifier(const QList<Notifi
 
 } // namespace
 
-bool NotificationStore::insertPending(const NotificationRequest *const *requests, int count, Instant addedAt)
+namespace {
+
+// The text a read gives back for `s` stored as `utf8`: `s` itself when it is
+// plain ASCII (no copy), otherwise decoded as the read decodes it.
+QString readBack(const QString &s, const QByteArray &utf8)
+{
+    for (const QChar c : s) {
+        if (c.unicode() >= 0x80)
+            return QString::fromUtf8(utf8);
+    }
+    return s;
+}
+
+} // namespace
+
+bool NotificationStore::insertPending(const NotificationRequest *const *requests, int count, Instant addedAt,
+                                      QList<Entry> *written)
 {
     Q_ASSERT(count == 1 || count == rowsPerInsert);
     // Bound without a copy, so they outlive the statement's use of them.
@@ -409,7 +429,28 @@ bool NotificationStore::insertPending(const NotificationRequest *const *requests
         insert.bindStatic(first + 6, text[3]);
         insert.bind(first + 7, msecsOf(addedAt));
     }
-    return insert.run();
+    if (!insert.run())
+        return false;
+    for (int i = 0; written && i < count; ++i) {
+        const NotificationRequest &r = *requests[i];
+        const QByteArray *text = &texts[static_cast<std::size_t>(i) * 4];
+        const auto trigger = triggerFromJsonText(text[3]);
+        if (!trigger) {
+            written->clear(); // a read would leave it out
+            written = nullptr;
+            break;
+        }
+        Entry e;
+        e.request.identifier = readBack(r.identifier, text[0]);
+        e.request.content.title = readBack(r.content.title, text[1]);
+        e.request.content.body = readBack(r.content.body, text[2]);
+        e.request.content.badge = r.content.badge;
+        e.request.content.sound = r.content.sound;
+        e.request.trigger = *trigger;
+        e.addedAt = addedAt;
+        written->append(std::move(e));
+    }
+    return true;
 }
 
 bool NotificationStore::insertPending(const NotificationRequest &request, Instant addedAt)
@@ -441,13 +482,14 @@ bool NotificationStore::replacePending(const QList<NotificationRequest> &request
     // it. Their seq stays; the agent's claim and skip compare the time of
     // addition too, so one planned from the rows before this pass still
     // fails as it would on rows replaced.
-    const bool samePlan = pendingCurrent_ && pendingComplete_ &&
+    // Read inside the write transaction: no other commit can come before ours.
+    const std::optional<qint64> version = dataVersion();
+    const bool samePlan = pendingCurrent_ && pendingComplete_ && version == pendingVersion_ &&
                           std::equal(kept.begin(), kept.end(), pendingRows_.cbegin(), pendingRows_.cend(),
                                      [](const NotificationRequest *r, const Entry &e) {
                                          return *r == e.request && !e.deliveredAt && e.serverId == 0;
                                      });
-    // Read inside the write transaction: no other commit can come before ours.
-    if (samePlan && dataVersion() == pendingVersion_) {
+    if (samePlan) {
         Statement renew(*statements_, "UPDATE requests SET added_at = ?1 WHERE state = 'pending'");
         renew.bind(1, msecsOf(addedAt));
         if (!renew.run())
@@ -462,24 +504,47 @@ bool NotificationStore::replacePending(const QList<NotificationRequest> &request
             return true;
         }
     }
-    return replaceAll(kept, addedAt) && t.commit();
+    QList<Entry> written;
+    if (!replaceAll(kept, addedAt, &written) || !t.commit())
+        return false;
+    // The rows just written, as a read would give them: the next read costs nothing.
+    if (version && written.size() == static_cast<qsizetype>(kept.size())) {
+        pendingRows_ = std::move(written);
+        pendingVersion_ = *version;
+        pendingCurrent_ = true;
+        pendingComplete_ = true;
+    }
+    return true;
 }
 
 // Called with the lock held, inside a transaction.
-bool NotificationStore::replaceAll(const std::vector<const NotificationRequest *> &kept, Instant addedAt)
+bool NotificationStore::replaceAll(const std::vector<const NotificationRequest *> &kept, Instant addedAt,
+                                   QList<Entry> *written)
 {
+    written->clear();
     if (!exec("DELETE FROM requests WHERE state = 'pending'"))
         return false;
+    written->reserve(static_cast<qsizetype>(kept.size()));
+    // The seq of each row, in the order inserted, from the update hook.
+    std::vector<qint64> seqs;
+    seqs.reserve(kept.size());
+    inserted_ = &seqs;
+    bool ok = true;
     std::size_t next = 0;
-    for (; next + rowsPerInsert <= kept.size(); next += rowsPerInsert) {
-        if (!insertPending(&kept[next], rowsPerInsert, addedAt))
-            return false;
+    for (; ok && next + rowsPerInsert <= kept.size(); next += rowsPerInsert)
+        ok = insertPending(&kept[next], rowsPerInsert, addedAt, written);
+    for (; ok && next < kept.size(); ++next)
+        ok = insertPending(&kept[next], 1, addedAt, written);
+    inserted_ = nullptr;
+    // A read orders by seq: the copy holds only if they rose in the plan's order.
+    if (ok && seqs.size() == static_cast<std::size_t>(written->size()) &&
+        std::adjacent_find(seqs.begin(), seqs.end(), std::greater_equal<>()) == seqs.end()) {
+        for (qsizetype i = 0; i < written->size(); ++i)
+            (*written)[i].seq = seqs[static_cast<std::size_t>(i)];
+    } else {
+        written->clear();
     }
-    for (; next < kept.size(); ++next) {
-        if (!insertPending(&kept[next], 1, addedAt))
-            return false;
-    }
-    return true;
+    return ok;
 }
 
 QList<NotificationStore::Entry> NotificationStore::entries(State wanted)

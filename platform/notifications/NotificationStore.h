@@ -7,6 +7,7 @@
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <vector>
 
 struct sqlite3;
 
@@ -100,14 +101,20 @@ private:
     bool exec(const char *sql);
     bool setState(const char *key, qint64 value);
     bool insertPending(const NotificationRequest &request, Instant addedAt);
-    // `count` rows at once, in order (1 or a full batch).
-    bool insertPending(const NotificationRequest *const *requests, int count, Instant addedAt);
+    // `count` rows at once, in order (1 or a full batch). `written`, when
+    // given, receives each row as a read would give it back (seq aside), or
+    // is cleared when that cannot be said.
+    bool insertPending(const NotificationRequest *const *requests, int count, Instant addedAt,
+                       QList<Entry> *written = nullptr);
     std::optional<qint64> state(const char *key);
     std::optional<qint64> dataVersion();
     // Every row of `wanted` in order; `*complete` false when an unreadable
     // row was left out, `*whole` false when the read failed part way.
     QList<Entry> readEntries(State wanted, bool *complete, bool *whole);
-    bool replaceAll(const std::vector<const NotificationRequest *> &kept, Instant addedAt);
+    // Deletes the pending rows and inserts `kept`; `written` receives the
+    // rows as a read would give them back, or nothing when that cannot be said.
+    bool replaceAll(const std::vector<const NotificationRequest *> &kept, Instant addedAt,
+                    QList<Entry> *written);
     static void rowChanged(void *store, int op, const char *database, const char *table, qint64 rowid);
 
     sqlite3 *db_;
@@ -123,7 +130,8 @@ private:
     QList<Entry> pendingRows_;
     qint64 pendingVersion_ = 0;
     bool pendingCurrent_ = false;
-    bool pendingComplete_ = false; // no unreadable row was left out
+    bool pendingComplete_ = false;            // no unreadable row was left out
+    std::vector<qint64> *inserted_ = nullptr; // while set, rowChanged adds each inserted seq
 };
 
 } // namespace platform

@@ -126,8 +126,12 @@ TEST_F(NotificationStoreTest, APlanThatDiffersInAnyWayTakesEffect)
     {
         const char *what;
         std::function<void(QList<NotificationRequest> &)> apply;
-        QList<NotificationRequest> expected; // empty: the changed plan itself
+        QList<NotificationRequest> expected; // empty: the changed plan itself, as it reads back
     };
+    const QString half = QString(QChar(0xd800)) + QStringLiteral("x");
+    NotificationRequest halfRead = plan[2];
+    halfRead.content.body = QString::fromUtf8(half.toUtf8());
+    ASSERT_NE(halfRead.content.body, half);
     const std::vector<Change> changes{
         {"a title", [](auto &p) { p[2].content.title = QStringLiteral("Tomorrow"); }, {}},
         {"a body", [](auto &p) { p[2].content.body = QString(); }, {}},
@@ -155,6 +159,11 @@ TEST_F(NotificationStoreTest, APlanThatDiffersInAnyWayTakesEffect)
          },
          {}},
         {"none", [](auto &p) { p.clear(); }, {}},
+        // Text that is not whole UTF-16 reads back as its UTF-8 does.
+        {"half a character", [&](auto &p) { p[2].content.body = half; }, {plan[0], plan[1], halfRead}},
+        {"an Arabic title",
+         [](auto &p) { p[2].content.title = QStringLiteral("اليوم: ٢٦ جمادى الآخرة"); },
+         {}},
     };
     for (const Change &change : changes) {
         ASSERT_TRUE(store->replacePending(plan, t1)) << change.what;
@@ -162,7 +171,7 @@ TEST_F(NotificationStoreTest, APlanThatDiffersInAnyWayTakesEffect)
         QList<NotificationRequest> changed = plan;
         change.apply(changed);
         ASSERT_TRUE(store->replacePending(changed, t2)) << change.what;
-        expectPending(changed, t2, change.what);
+        expectPending(change.expected.isEmpty() ? changed : change.expected, t2, change.what);
     }
     // The same plan with a later duplicate is a different plan: that one moves to the end.
     ASSERT_TRUE(store->replacePending(plan, t1));
