@@ -386,10 +386,6 @@ std::vector<const NotificationRequest *> lastOfEachIdentifier(const QList<Notifi
     return kept;
 }
 
-} // namespace
-
-namespace {
-
 // The text a read gives back for `s` stored as `utf8`: `s` itself when it is
 // plain ASCII (no copy), otherwise decoded as the read decodes it.
 QString readBack(const QString &s, const QByteArray &utf8)
@@ -482,7 +478,9 @@ bool NotificationStore::replacePending(const QList<NotificationRequest> &request
     // it. Their seq stays; the agent's claim and skip compare the time of
     // addition too, so one planned from the rows before this pass still
     // fails as it would on rows replaced.
-    // Read inside the write transaction: no other commit can come before ours.
+    //
+    // The version is read inside the write transaction: no other commit can
+    // come between it and ours.
     const std::optional<qint64> version = dataVersion();
     const bool samePlan = pendingCurrent_ && pendingComplete_ && version == pendingVersion_ &&
                           std::equal(kept.begin(), kept.end(), pendingRows_.cbegin(), pendingRows_.cend(),

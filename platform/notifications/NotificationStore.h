@@ -122,7 +122,7 @@ private:
     std::unique_ptr<SqliteStatementCache> statements_;
     std::recursive_mutex mutex_;
 
-    // The pending rows as this connection last read or renewed them. They are
+    // The pending rows as this connection last read or wrote them. They are
     // the table's while no row changed through this connection since
     // (rowChanged clears `pendingCurrent_`, also for a change later rolled
     // back) and no other connection committed (PRAGMA data_version still
