@@ -52,16 +52,23 @@ protected:
     {
         return NotificationStore::open(path)->entries(state);
     }
-    // Runs one statement through a plain connection, as another program would.
-    void sql(const char *statement)
+    // Runs statements through a plain connection, as another program would;
+    // the first column of the last row, if any.
+    qint64 sql(const char *statements)
     {
         sqlite3 *db = nullptr;
-        ASSERT_EQ(sqlite3_open(QFile::encodeName(path).constData(), &db), SQLITE_OK);
+        EXPECT_EQ(sqlite3_open(QFile::encodeName(path).constData(), &db), SQLITE_OK);
         sqlite3_busy_timeout(db, 1000);
+        qint64 last = -1;
         char *error = nullptr;
-        EXPECT_EQ(sqlite3_exec(db, statement, nullptr, nullptr, &error), SQLITE_OK) << (error ? error : "");
+        const auto keep = [](void *out, int, char **values, char **) {
+            *static_cast<qint64 *>(out) = values[0] ? QByteArray(values[0]).toLongLong() : -1;
+            return 0;
+        };
+        EXPECT_EQ(sqlite3_exec(db, statements, keep, &last, &error), SQLITE_OK) << (error ? error : "");
         sqlite3_free(error);
         sqlite3_close(db);
+        return last;
     }
     // The store's pending rows agree with the file's and are `expected`, all added at `at`.
     void expectPending(const QList<NotificationRequest> &expected, Instant at, const char *what)
@@ -244,16 +251,7 @@ TEST_F(NotificationStoreTest, AnUnreadableRowIsReplacedEvenWhenThePlanMatchesThe
     EXPECT_EQ(requestsOf(store->entries(State::pending)), plan);
     ASSERT_TRUE(store->replacePending(plan, t2));
     expectPending(plan, t2, "after an unreadable row");
-    sqlite3 *db = nullptr;
-    ASSERT_EQ(sqlite3_open(QFile::encodeName(path).constData(), &db), SQLITE_OK);
-    sqlite3_stmt *count = nullptr;
-    ASSERT_EQ(sqlite3_prepare_v2(db, "SELECT count(*) FROM requests WHERE identifier = 'broken'", -1, &count,
-                                 nullptr),
-              SQLITE_OK);
-    ASSERT_EQ(sqlite3_step(count), SQLITE_ROW);
-    EXPECT_EQ(sqlite3_column_int(count, 0), 0);
-    sqlite3_finalize(count);
-    sqlite3_close(db);
+    EXPECT_EQ(sql("SELECT count(*) FROM requests WHERE identifier = 'broken'"), 0);
 }
 
 TEST_F(NotificationStoreTest, AWriteThatFailsPartWayLeavesTheRowsAndTheCopyAsTheyWere)
