@@ -6,6 +6,7 @@
 //   BM_SchedulingPassIntoTheStore / BM_SchedulingPass   what the disk adds (goal: at most 1.5)
 //   BM_RescheduleIntoTheStore / BM_Reschedule           the same for the whole reschedule
 //   BM_SchedulingPass / BM_ThirtyConverters             what planning adds to the converters
+//   BM_ChangedPassIntoTheStore / BM_SchedulingPass      the disk's share when every pass's plan differs
 // BM_AddEachIntoTheStore is the plan added one request at a time (a
 // transaction each), as a caller without the bulk replace would.
 // bench/notifications/ratios.py runs this interleaved and prints the ratios.
@@ -78,6 +79,23 @@ void BM_SchedulingPassIntoTheStore(benchmark::State &state)
     });
 }
 
+// The same pass when the plan is never the one pending (the day moves on
+// between passes): every row is replaced rather than renewed in place.
+void BM_ChangedPassIntoTheStore(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    platform::LocalNotificationCenter center(dir.filePath(QStringLiteral("notifications.sqlite")));
+    const platform::Instant tomorrow = now + std::chrono::hours(24);
+    bool nextDay = false;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(center.replacePendingNotificationRequests(
+            NotificationScheduler::plan(nextDay ? tomorrow : now, {true, true})));
+        center.getPendingNotificationRequests(
+            [](const QList<platform::NotificationRequest> &pending) { benchmark::DoNotOptimize(pending); });
+        nextDay = !nextDay;
+    }
+}
+
 // The store's share alone: the same plan, made once, replacing the pending one.
 void BM_ReplaceOnlyIntoTheStore(benchmark::State &state)
 {
@@ -143,6 +161,7 @@ void BM_RescheduleIntoTheStore(benchmark::State &state)
 BENCHMARK(BM_ThirtyConverters)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SchedulingPass)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SchedulingPassIntoTheStore)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ChangedPassIntoTheStore)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReplaceOnlyIntoTheStore)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PendingFromTheStore)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AddEachIntoTheStore)->Unit(benchmark::kMillisecond);

@@ -12,6 +12,7 @@ import sys
 GOAL = 1.5
 PAIRS = [
     ("BM_SchedulingPassIntoTheStore", "BM_SchedulingPass", GOAL),
+    ("BM_ChangedPassIntoTheStore", "BM_SchedulingPass", None),
     ("BM_RescheduleIntoTheStore/real_time", "BM_Reschedule/real_time", None),
     ("BM_AddEachIntoTheStore", "BM_SchedulingPass", None),
     ("BM_SchedulingPass", "BM_ThirtyConverters", None),

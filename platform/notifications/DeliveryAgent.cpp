@@ -176,15 +176,16 @@ void DeliveryAgent::planDue()
     };
     std::vector<Due> due;
     TriggerCalendars calendars;
-    for (auto &e : store_->entries(NotificationStore::State::pending)) {
+    // Read only: the list is the store's kept copy, shared until written to.
+    for (const auto &e : store_->entries(NotificationStore::State::pending)) {
         const auto at = triggerDate(e.request.trigger, e.addedAt, e.addedAt, calendars);
         if (!at) {
             // It can never fire; keeping it would only be looked at forever.
-            store_->markSkipped(e.seq, now, std::nullopt);
+            store_->markSkipped(e, now, std::nullopt);
             continue;
         }
         if (*at <= now)
-            due.push_back(Due{std::move(e), *at});
+            due.push_back(Due{e, *at});
     }
     if (due.empty())
         return;
@@ -206,7 +207,7 @@ void DeliveryAgent::planDue()
         const bool staleAlert = content.hasAlert() && calendar.startOfDay(due[i].at) < *latestAlertDay;
         const bool overriddenBadge = !content.hasAlert() && content.badge && i < *lastBadge;
         if (staleAlert || overriddenBadge) {
-            store_->markSkipped(due[i].entry.seq, now, lastBadge == i ? content.badge : std::nullopt);
+            store_->markSkipped(due[i].entry, now, lastBadge == i ? content.badge : std::nullopt);
             Q_EMIT skipped(due[i].entry.request.identifier);
             continue;
         }
@@ -219,8 +220,8 @@ void DeliveryAgent::deliverNext()
     while (!queue_.empty()) {
         NotificationStore::Entry entry = std::move(queue_.front());
         queue_.pop_front();
-        // Removed or replaced since it was planned: nothing to do.
-        if (!store_->claim(entry.seq))
+        // Removed, replaced or renewed by a later plan since it was read: nothing to do.
+        if (!store_->claim(entry))
             continue;
         busy_ = true;
         const QDBusConnectionInterface *daemon = bus_->interface();

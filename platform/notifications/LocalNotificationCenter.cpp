@@ -187,10 +187,12 @@ void LocalNotificationCenter::getPendingNotificationRequests(
 {
     QList<NotificationRequest> result;
     if (NotificationStore *s = store()) {
-        QList<NotificationStore::Entry> entries = s->entries(NotificationStore::State::pending);
+        // Copied, not moved: the entries are the store's kept copy, and
+        // writing to them would copy the whole list first.
+        const QList<NotificationStore::Entry> entries = s->entries(NotificationStore::State::pending);
         result.reserve(entries.size());
-        for (auto &e : entries)
-            result.append(std::move(e.request));
+        for (const auto &e : entries)
+            result.append(e.request);
     }
     if (completion)
         completion(result);

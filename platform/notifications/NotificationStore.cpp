@@ -8,9 +8,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
-#include <QSet>
 #include <algorithm>
+#include <cstring>
 #include <map>
+#include <numeric>
 #include <sqlite3.h>
 #include <string>
 #include <string_view>
@@ -165,10 +166,11 @@ public:
         return QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(stmt_, col)),
                                  sqlite3_column_bytes(stmt_, col));
     }
-    QByteArray bytes(int col) const
+    // Valid until the next step or reset.
+    QByteArrayView bytes(int col) const
     {
-        return QByteArray(reinterpret_cast<const char *>(sqlite3_column_text(stmt_, col)),
-                          sqlite3_column_bytes(stmt_, col));
+        const char *data = reinterpret_cast<const char *>(sqlite3_column_text(stmt_, col));
+        return QByteArrayView(data, sqlite3_column_bytes(stmt_, col));
     }
 
 private:
@@ -238,12 +240,38 @@ std::unique_ptr<NotificationStore> NotificationStore::open(const QString &path, 
 NotificationStore::NotificationStore(sqlite3 *db, QString path)
     : db_(db), path_(std::move(path)), statements_(std::make_unique<SqliteStatementCache>(db))
 {
+    sqlite3_update_hook(db_, &NotificationStore::rowChanged, this);
 }
 
 NotificationStore::~NotificationStore()
 {
+    sqlite3_update_hook(db_, nullptr, nullptr);
     statements_.reset(); // finalized before the connection can close
     sqlite3_close(db_);
+}
+
+// Called by SQLite for each row this connection inserts, updates or deletes,
+// inside the step that does it (so with the lock held). Every statement here
+// on `requests` has a WHERE clause, so none is a truncation, which the hook
+// would not see.
+void NotificationStore::rowChanged(void *store, int op, const char *, const char *table, qint64 rowid)
+{
+    if (std::strcmp(table, "requests") != 0)
+        return;
+    auto *self = static_cast<NotificationStore *>(store);
+    self->pendingCurrent_ = false;
+    if (self->inserted_ && op == SQLITE_INSERT)
+        self->inserted_->push_back(rowid);
+}
+
+// Changes whenever another connection (the agent's, another process's) has
+// committed since this one last looked; this connection's own commits leave it.
+std::optional<qint64> NotificationStore::dataVersion()
+{
+    Statement s(*statements_, "PRAGMA data_version");
+    if (s.step() != SQLITE_ROW)
+        return std::nullopt;
+    return s.integer(0);
 }
 
 bool NotificationStore::exec(const char *sql)
@@ -331,9 +359,48 @@ const char *insertSql(int rows)
     return rows == 1 ? one.c_str() : many.c_str();
 }
 
+// Within one plan a later request of the same identifier wins, as with
+// add(): it takes the earlier one's place at the end of the order. Found by
+// sorting the positions rather than through a hash set, which cost a
+// scheduling pass an allocation and a hash per request.
+std::vector<const NotificationRequest *> lastOfEachIdentifier(const QList<NotificationRequest> &requests)
+{
+    const auto n = static_cast<std::size_t>(requests.size());
+    std::vector<qsizetype> order(n);
+    std::iota(order.begin(), order.end(), qsizetype{0});
+    std::stable_sort(order.begin(), order.end(), [&requests](qsizetype a, qsizetype b) {
+        return requests[a].identifier < requests[b].identifier;
+    });
+    // Stable: of one identifier's run the last is the latest in the plan.
+    std::vector<bool> givesWay(n, false);
+    for (std::size_t i = 0; i + 1 < n; ++i) {
+        if (requests[order[i]].identifier == requests[order[i + 1]].identifier)
+            givesWay[static_cast<std::size_t>(order[i])] = true;
+    }
+    std::vector<const NotificationRequest *> kept;
+    kept.reserve(n);
+    for (std::size_t i = 0; i < n; ++i) {
+        if (!givesWay[i])
+            kept.push_back(&requests[static_cast<qsizetype>(i)]);
+    }
+    return kept;
+}
+
+// The text a read gives back for `s` stored as `utf8`: `s` itself when it is
+// plain ASCII (no copy), otherwise decoded as the read decodes it.
+QString readBack(const QString &s, const QByteArray &utf8)
+{
+    for (const QChar c : s) {
+        if (c.unicode() >= 0x80)
+            return QString::fromUtf8(utf8);
+    }
+    return s;
+}
+
 } // namespace
 
-bool NotificationStore::insertPending(const NotificationRequest *const *requests, int count, Instant addedAt)
+bool NotificationStore::insertPending(const NotificationRequest *const *requests, int count, Instant addedAt,
+                                      QList<Entry> *written)
 {
     Q_ASSERT(count == 1 || count == rowsPerInsert);
     // Bound without a copy, so they outlive the statement's use of them.
@@ -358,7 +425,28 @@ bool NotificationStore::insertPending(const NotificationRequest *const *requests
         insert.bindStatic(first + 6, text[3]);
         insert.bind(first + 7, msecsOf(addedAt));
     }
-    return insert.run();
+    if (!insert.run())
+        return false;
+    for (int i = 0; written && i < count; ++i) {
+        const NotificationRequest &r = *requests[i];
+        const QByteArray *text = &texts[static_cast<std::size_t>(i) * 4];
+        const auto trigger = triggerFromJsonText(text[3]);
+        if (!trigger) {
+            written->clear(); // a read would leave it out
+            written = nullptr;
+            break;
+        }
+        Entry e;
+        e.request.identifier = readBack(r.identifier, text[0]);
+        e.request.content.title = readBack(r.content.title, text[1]);
+        e.request.content.body = readBack(r.content.body, text[2]);
+        e.request.content.badge = r.content.badge;
+        e.request.content.sound = r.content.sound;
+        e.request.trigger = *trigger;
+        e.addedAt = addedAt;
+        written->append(std::move(e));
+    }
+    return true;
 }
 
 bool NotificationStore::insertPending(const NotificationRequest &request, Instant addedAt)
@@ -380,37 +468,106 @@ bool NotificationStore::add(const NotificationRequest &request, Instant addedAt)
 
 bool NotificationStore::replacePending(const QList<NotificationRequest> &requests, Instant addedAt)
 {
-    // Within one plan a later request of the same identifier wins, as with
-    // add(): it takes the earlier one's place at the end of the order.
-    QSet<QString> later;
-    std::vector<const NotificationRequest *> kept;
-    kept.reserve(static_cast<std::size_t>(requests.size()));
-    for (auto it = requests.crbegin(); it != requests.crend(); ++it) {
-        if (!later.contains(it->identifier)) {
-            later.insert(it->identifier);
-            kept.push_back(&*it);
-        }
-    }
-    std::reverse(kept.begin(), kept.end());
+    const std::vector<const NotificationRequest *> kept = lastOfEachIdentifier(requests);
     std::lock_guard lock(mutex_);
     Transaction t(*statements_);
-    if (!t.begun() || !exec("DELETE FROM requests WHERE state = 'pending'"))
+    if (!t.begun())
         return false;
+    // The scheduler plans the same requests pass after pass: then only their
+    // time of addition is renewed, exactly as the full replace would write
+    // it. Their seq stays; the agent's claim and skip compare the time of
+    // addition too, so one planned from the rows before this pass still
+    // fails as it would on rows replaced.
+    //
+    // The version is read inside the write transaction: no other commit can
+    // come between it and ours.
+    const std::optional<qint64> version = dataVersion();
+    const bool samePlan = pendingCurrent_ && pendingComplete_ && version == pendingVersion_ &&
+                          std::equal(kept.begin(), kept.end(), pendingRows_.cbegin(), pendingRows_.cend(),
+                                     [](const NotificationRequest *r, const Entry &e) {
+                                         return *r == e.request && !e.deliveredAt && e.serverId == 0;
+                                     });
+    if (samePlan) {
+        Statement renew(*statements_, "UPDATE requests SET added_at = ?1 WHERE state = 'pending'");
+        renew.bind(1, msecsOf(addedAt));
+        if (!renew.run())
+            return false;
+        // Anything but the rows the copy holds means the copy was wrong: replace them all.
+        if (sqlite3_changes64(db_) == static_cast<qint64>(kept.size())) {
+            if (!t.commit())
+                return false;
+            for (Entry &e : pendingRows_)
+                e.addedAt = addedAt;
+            pendingCurrent_ = true;
+            return true;
+        }
+    }
+    QList<Entry> written;
+    if (!replaceAll(kept, addedAt, &written) || !t.commit())
+        return false;
+    // The rows just written, as a read would give them: the next read costs nothing.
+    if (version && written.size() == static_cast<qsizetype>(kept.size())) {
+        pendingRows_ = std::move(written);
+        pendingVersion_ = *version;
+        pendingCurrent_ = true;
+        pendingComplete_ = true;
+    }
+    return true;
+}
+
+// Called with the lock held, inside a transaction.
+bool NotificationStore::replaceAll(const std::vector<const NotificationRequest *> &kept, Instant addedAt,
+                                   QList<Entry> *written)
+{
+    written->clear();
+    if (!exec("DELETE FROM requests WHERE state = 'pending'"))
+        return false;
+    written->reserve(static_cast<qsizetype>(kept.size()));
+    // The seq of each row, in the order inserted, from the update hook.
+    std::vector<qint64> seqs;
+    seqs.reserve(kept.size());
+    inserted_ = &seqs;
+    bool ok = true;
     std::size_t next = 0;
-    for (; next + rowsPerInsert <= kept.size(); next += rowsPerInsert) {
-        if (!insertPending(&kept[next], rowsPerInsert, addedAt))
-            return false;
+    for (; ok && next + rowsPerInsert <= kept.size(); next += rowsPerInsert)
+        ok = insertPending(&kept[next], rowsPerInsert, addedAt, written);
+    for (; ok && next < kept.size(); ++next)
+        ok = insertPending(&kept[next], 1, addedAt, written);
+    inserted_ = nullptr;
+    // A read orders by seq: the copy holds only if they rose in the plan's order.
+    if (ok && seqs.size() == static_cast<std::size_t>(written->size()) &&
+        std::adjacent_find(seqs.begin(), seqs.end(), std::greater_equal<>()) == seqs.end()) {
+        for (qsizetype i = 0; i < written->size(); ++i)
+            (*written)[i].seq = seqs[static_cast<std::size_t>(i)];
+    } else {
+        written->clear();
     }
-    for (; next < kept.size(); ++next) {
-        if (!insertPending(&kept[next], 1, addedAt))
-            return false;
-    }
-    return t.commit();
+    return ok;
 }
 
 QList<NotificationStore::Entry> NotificationStore::entries(State wanted)
 {
     std::lock_guard lock(mutex_);
+    bool complete = true;
+    bool whole = true;
+    if (wanted != State::pending)
+        return readEntries(wanted, &complete, &whole);
+    // Read before the rows: a commit in between makes the copy look stale, never current.
+    const std::optional<qint64> version = dataVersion();
+    if (pendingCurrent_ && version == pendingVersion_)
+        return pendingRows_;
+    QList<Entry> rows = readEntries(wanted, &complete, &whole);
+    if (version && whole) {
+        pendingRows_ = rows;
+        pendingVersion_ = *version;
+        pendingCurrent_ = true;
+        pendingComplete_ = complete;
+    }
+    return rows;
+}
+
+QList<NotificationStore::Entry> NotificationStore::readEntries(State wanted, bool *complete, bool *whole)
+{
     QList<Entry> result;
     // In order of addition straight from the table: it holds little beside
     // the plan, and going through the state index would mean a sort.
@@ -419,7 +576,8 @@ QList<NotificationStore::Entry> NotificationStore::entries(State wanted)
         "SELECT seq, identifier, title, body, badge, sound, trigger, added_at, delivered_at, server_id"
         " FROM requests WHERE +state = ?1 ORDER BY seq");
     s.bind(1, stateName(wanted));
-    while (s.step() == SQLITE_ROW) {
+    int rc = SQLITE_ROW;
+    while ((rc = s.step()) == SQLITE_ROW) {
         Entry e;
         e.seq = s.integer(0);
         e.request.identifier = s.text(1);
@@ -432,6 +590,7 @@ QList<NotificationStore::Entry> NotificationStore::entries(State wanted)
         if (!trigger) {
             consoleLog(QStringLiteral("Notification request %1 has an unreadable trigger; it is ignored")
                            .arg(e.request.identifier));
+            *complete = false;
             continue;
         }
         e.request.trigger = *trigger;
@@ -442,6 +601,11 @@ QList<NotificationStore::Entry> NotificationStore::entries(State wanted)
         e.serverId = static_cast<quint32>(s.integer(9));
         result.append(std::move(e));
     }
+    // What was read before a failure is still given, as ever, but never kept.
+    *whole = rc == SQLITE_DONE;
+    if (!*whole)
+        consoleLog(QStringLiteral("Cannot read all the notification requests from %1: %2")
+                       .arg(path_, QString::fromUtf8(sqlite3_errstr(rc))));
     return result;
 }
 
@@ -468,12 +632,13 @@ bool NotificationStore::drop(qint64 seq)
     return s.run();
 }
 
-bool NotificationStore::claim(qint64 seq)
+bool NotificationStore::claim(const Entry &entry)
 {
     std::lock_guard lock(mutex_);
-    Statement s(*statements_,
-                "UPDATE requests SET state = 'delivering' WHERE seq = ?1 AND state = 'pending'");
-    s.bind(1, seq);
+    Statement s(*statements_, "UPDATE requests SET state = 'delivering'"
+                              " WHERE seq = ?1 AND state = 'pending' AND added_at = ?2");
+    s.bind(1, entry.seq);
+    s.bind(2, msecsOf(entry.addedAt));
     return s.run() && sqlite3_changes(db_) == 1;
 }
 
@@ -504,17 +669,17 @@ bool NotificationStore::markDelivered(qint64 seq, Instant at, quint32 serverId, 
     return t.commit();
 }
 
-bool NotificationStore::markSkipped(qint64 seq, Instant at, std::optional<int> badge)
+bool NotificationStore::markSkipped(const Entry &entry, Instant at, std::optional<int> badge)
 {
     std::lock_guard lock(mutex_);
     Transaction t(*statements_);
     if (!t.begun())
         return false;
-    Statement s(
-        *statements_,
-        "UPDATE requests SET state = 'skipped', delivered_at = ?2 WHERE seq = ?1 AND state = 'pending'");
-    s.bind(1, seq);
+    Statement s(*statements_, "UPDATE requests SET state = 'skipped', delivered_at = ?2"
+                              " WHERE seq = ?1 AND state = 'pending' AND added_at = ?3");
+    s.bind(1, entry.seq);
     s.bind(2, msecsOf(at));
+    s.bind(3, msecsOf(entry.addedAt));
     if (!s.run())
         return false;
     if (badge && sqlite3_changes(db_) == 1 && !setState(badgeKey, *badge))

@@ -111,8 +111,9 @@ TEST_F(NotificationCenterTest, RemovingPendingKeepsDeliveredAndTheOtherWayRound)
     add(center, request("p", "P", 1, TimeIntervalTrigger{60, false}));
     auto store = NotificationStore::open(path);
     store->add(request("d", "D", 2, TimeIntervalTrigger{0, false}), env.clock()->now());
-    const qint64 seq = store->entries(NotificationStore::State::pending).last().seq;
-    ASSERT_TRUE(store->claim(seq));
+    const NotificationStore::Entry shown = store->entries(NotificationStore::State::pending).last();
+    const qint64 seq = shown.seq;
+    ASSERT_TRUE(store->claim(shown));
     ASSERT_TRUE(store->markDelivered(seq, env.clock()->now(), 0, 2));
 
     center.removeAllPendingNotificationRequests();
@@ -137,8 +138,9 @@ TEST_F(NotificationCenterTest, ANewPlanTakesThePlaceOfEveryPendingRequestAtOnce)
     add(center, request("old-2", "O", 2, TimeIntervalTrigger{60, false}));
     auto store = NotificationStore::open(path);
     store->add(request("shown", "S", 3, TimeIntervalTrigger{0, false}), env.clock()->now());
-    const qint64 seq = store->entries(NotificationStore::State::pending).last().seq;
-    ASSERT_TRUE(store->claim(seq));
+    const NotificationStore::Entry shown = store->entries(NotificationStore::State::pending).last();
+    const qint64 seq = shown.seq;
+    ASSERT_TRUE(store->claim(shown));
     ASSERT_TRUE(store->markDelivered(seq, env.clock()->now(), 0, 3));
 
     // A refused request is left out; the rest still replaces the old plan.
