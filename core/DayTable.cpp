@@ -1,5 +1,7 @@
 #include "core/DayTable.h"
 
+#include "platform/calendar/CivilDays.h"
+
 #include <algorithm>
 #include <iterator>
 
@@ -11,36 +13,18 @@ namespace {
 constexpr std::int64_t monthCount = std::size(monthStarts) - 1;
 static_assert(monthCount == (monthStartLastYear - monthStartFirstYear + 1) * 12);
 
-std::int64_t floorDiv(std::int64_t a, std::int64_t b)
-{
-    return a / b - (a % b != 0 && (a < 0) != (b < 0) ? 1 : 0);
-}
+using platform::civil::floorDiv;
 } // namespace
 
-// Civil-from-days and days-from-civil over 400-year eras (Hinnant).
 std::int64_t fromGregorian(std::int64_t year, int month, int day)
 {
-    year -= month <= 2 ? 1 : 0;
-    const std::int64_t era = floorDiv(year, 400);
-    const std::int64_t yearOfEra = year - era * 400;
-    const std::int64_t dayOfYear = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
-    const std::int64_t dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
-    return era * 146097 + dayOfEra - 719468;
+    return platform::civil::daysFromCivil(year, month, day);
 }
 
 CalendarDay gregorian(std::int64_t days)
 {
-    const std::int64_t z = days + 719468;
-    const std::int64_t era = floorDiv(z, 146097);
-    const std::int64_t dayOfEra = z - era * 146097;
-    const std::int64_t yearOfEra = (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
-    const std::int64_t dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
-    const std::int64_t shiftedMonth = (5 * dayOfYear + 2) / 153;
-    CalendarDay d;
-    d.day = static_cast<int>(dayOfYear - (153 * shiftedMonth + 2) / 5 + 1);
-    d.month = static_cast<int>(shiftedMonth < 10 ? shiftedMonth + 3 : shiftedMonth - 9);
-    d.year = yearOfEra + era * 400 + (d.month <= 2 ? 1 : 0);
-    return d;
+    const platform::civil::YearMonthDay d = platform::civil::civilFromDays(days);
+    return CalendarDay{d.year, d.month, d.day};
 }
 
 int weekday(std::int64_t days)

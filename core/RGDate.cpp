@@ -2,6 +2,7 @@
 
 #include "core/DateTexts.h"
 #include "core/DayTable.h"
+#include "platform/calendar/CivilDays.h"
 #include "platform/calendar/DateFormatter.h"
 #include "platform/system/Device.h"
 
@@ -23,10 +24,7 @@ constexpr std::int64_t msecsPerDay = 86'400'000;
 constexpr std::int64_t firstGregorianDay = -141'349;
 constexpr std::int64_t lastGregorianDay = 2'932'896;
 
-std::int64_t floorDiv(std::int64_t a, std::int64_t b)
-{
-    return a / b - (a % b != 0 && (a < 0) != (b < 0) ? 1 : 0);
-}
+using platform::civil::floorDiv;
 
 } // namespace
 

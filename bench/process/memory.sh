@@ -35,6 +35,13 @@ pids=()
 cleanup() {
   for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
   for p in "${pids[@]}"; do wait "$p" 2>/dev/null || true; done
+  # The window starts the notification agent, which outlives it by design.
+  local lock agent
+  for lock in "$work"/*/config/qamarly/qamarly-notifyd.lock; do
+    [ -f "$lock" ] || continue
+    agent=$(head -n1 "$lock")
+    [ -n "$agent" ] && kill "$agent" 2>/dev/null || true
+  done
   rm -rf "$work"
 }
 trap cleanup EXIT

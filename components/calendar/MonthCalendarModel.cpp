@@ -1,6 +1,7 @@
 #include "components/calendar/MonthCalendarModel.h"
 
 #include "core/DateTexts.h"
+#include "platform/calendar/CivilDays.h"
 #include "platform/calendar/Clock.h"
 #include "platform/calendar/DateFormatter.h"
 #include "platform/system/Console.h"
@@ -17,10 +18,7 @@ namespace {
 using platform::Instant;
 using namespace std::chrono_literals;
 
-std::int64_t floorDiv(std::int64_t a, std::int64_t b)
-{
-    return a / b - ((a % b != 0) && ((a < 0) != (b < 0)) ? 1 : 0);
-}
+using platform::civil::floorDiv;
 
 std::unique_ptr<platform::DateFormatter> makeFormatter(const platform::Calendar &calendar,
                                                        const QString &locale, const QString &zone,

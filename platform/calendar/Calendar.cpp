@@ -1,5 +1,6 @@
 #include "platform/calendar/Calendar.h"
 
+#include "platform/calendar/CivilDays.h"
 #include "platform/system/Device.h"
 #include "platform/system/SystemTimeZone.h"
 
@@ -182,6 +183,21 @@ std::optional<Instant> Calendar::date(std::int64_t year, std::int64_t month, std
         return std::nullopt;
     // Lenient fields roll over (31 April is 1 May); a round trip tells us the
     // day really exists. The hour may move where the zone skipped it.
+    if (identifier_ == CalendarIdentifier::gregorian && year >= 1583) {
+        // On the Gregorian calendar after the reform the day of the moment is
+        // arithmetic on its local time: no second pass through ICU's fields.
+        int32_t rawOffset = 0;
+        int32_t dstOffset = 0;
+        cal.getTimeZone().getOffset(when, false, rawOffset, dstOffset, status);
+        if (U_SUCCESS(status)) {
+            constexpr std::int64_t msecsPerDay = 86'400'000;
+            const civil::YearMonthDay back = civil::civilFromDays(
+                civil::floorDiv(static_cast<std::int64_t>(when) + rawOffset + dstOffset, msecsPerDay));
+            if (back.year != year || back.month != month || back.day != day)
+                return std::nullopt;
+            return instantFromUDate(when);
+        }
+    }
     const DateComponents back = components(instantFromUDate(when));
     if (back.year != year || back.month != month || back.day != day)
         return std::nullopt;

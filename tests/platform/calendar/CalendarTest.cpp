@@ -36,6 +36,19 @@ TEST(Calendar, RefusesDaysTheCalendarDoesNotHave)
     EXPECT_FALSE(g.date(2026, 13, 1).has_value());
     EXPECT_FALSE(g.date(2026, 0, 10).has_value());
     EXPECT_FALSE(g.date(5'000'000'000LL, 1, 1).has_value());
+
+    // A day the zone skipped has no moment; an hour it skipped moves on.
+    const Calendar apia(CalendarIdentifier::gregorian, QStringLiteral("Pacific/Apia"),
+                        QStringLiteral("en_US"));
+    EXPECT_FALSE(apia.date(2011, 12, 30).has_value());
+    EXPECT_EQ(apia.date(2011, 12, 31, 0).value(), platform::instantFromMSecs(1'325'239'200'000));
+    const Calendar newYork(CalendarIdentifier::gregorian, QStringLiteral("America/New_York"),
+                           QStringLiteral("en_US"));
+    EXPECT_EQ(newYork.components(newYork.date(2026, 3, 8, 2, 30).value()).hour, 3);
+    // The same answers before the Gregorian reform, where days come from ICU.
+    EXPECT_FALSE(g.date(1500, 2, 30).has_value());
+    EXPECT_TRUE(g.date(1500, 2, 29).has_value()) << "a Julian leap day";
+    EXPECT_FALSE(g.date(1582, 10, 10).has_value()) << "dropped by the reform";
 }
 
 TEST(Calendar, DifferenceCountsYearsThenMonthsThenDays)

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <cstdint>
+
+// Whole days on the proleptic Gregorian calendar, counted from 1970-01-01
+// (day 0), by arithmetic over 400-year eras (Hinnant's civil-from-days).
+namespace platform::civil {
+
+constexpr std::int64_t floorDiv(std::int64_t a, std::int64_t b)
+{
+    return a / b - (a % b != 0 && (a < 0) != (b < 0) ? 1 : 0);
+}
+
+struct YearMonthDay
+{
+    std::int64_t year = 0;
+    int month = 0; // 1-12
+    int day = 0;
+};
+
+constexpr std::int64_t daysFromCivil(std::int64_t year, int month, int day)
+{
+    year -= month <= 2 ? 1 : 0;
+    const std::int64_t era = floorDiv(year, 400);
+    const std::int64_t yearOfEra = year - era * 400;
+    const std::int64_t dayOfYear = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
+    const std::int64_t dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
+    return era * 146097 + dayOfEra - 719468;
+}
+
+constexpr YearMonthDay civilFromDays(std::int64_t days)
+{
+    const std::int64_t z = days + 719468;
+    const std::int64_t era = floorDiv(z, 146097);
+    const std::int64_t dayOfEra = z - era * 146097;
+    const std::int64_t yearOfEra = (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
+    const std::int64_t dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
+    const std::int64_t shiftedMonth = (5 * dayOfYear + 2) / 153;
+    YearMonthDay d;
+    d.day = static_cast<int>(dayOfYear - (153 * shiftedMonth + 2) / 5 + 1);
+    d.month = static_cast<int>(shiftedMonth < 10 ? shiftedMonth + 3 : shiftedMonth - 9);
+    d.year = yearOfEra + era * 400 + (d.month <= 2 ? 1 : 0);
+    return d;
+}
+
+static_assert(daysFromCivil(1970, 1, 1) == 0 && civilFromDays(-1).year == 1969 && civilFromDays(59).month == 3);
+
+} // namespace platform::civil
