@@ -50,9 +50,7 @@ int openWindow(int argc, char *argv[])
 
 int main(int argc, char *argv[])
 {
-    QStringList arguments;
-    for (int i = 1; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
+    const QStringList arguments = platform::programArguments(argc, argv);
 
     // --version, --help and a mistyped option answer on the terminal; only
     // the toolkit's own options and addresses reach the window.

@@ -128,20 +128,24 @@ std::unique_ptr<DateTexts> DateTexts::fromIcu(const QString &locale, CalendarIde
         return nullptr;
     for (size_t i = 0; i < 12; ++i)
         texts->monthNames_[i] = qString(months[i]);
-    // Index 1 is Sunday; 0 is unused.
-    const icu::UnicodeString *weekdays =
-        names->getWeekdays(count, icu::DateFormatSymbols::FORMAT, icu::DateFormatSymbols::WIDE);
-    if (count < 8)
+    const auto takeWeekdays = [names](icu::DateFormatSymbols::DtContextType context,
+                                      icu::DateFormatSymbols::DtWidthType width,
+                                      std::array<QString, 7> &into) {
+        int32_t found = 0;
+        // Index 1 is Sunday; 0 is unused.
+        const icu::UnicodeString *weekdays = names->getWeekdays(found, context, width);
+        if (found < 8)
+            return false;
+        for (size_t i = 0; i < 7; ++i)
+            into[i] = qString(weekdays[i + 1]);
+        return true;
+    };
+    // The short ones standing alone are what "ccc" writes: the formatter takes
+    // them from the same symbols.
+    if (!takeWeekdays(icu::DateFormatSymbols::FORMAT, icu::DateFormatSymbols::WIDE, texts->weekDayNames_) ||
+        !takeWeekdays(icu::DateFormatSymbols::STANDALONE, icu::DateFormatSymbols::ABBREVIATED,
+                      texts->shortWeekDayNames_))
         return nullptr;
-    for (size_t i = 0; i < 7; ++i)
-        texts->weekDayNames_[i] = qString(weekdays[i + 1]);
-    // What "ccc" writes: the formatter takes them from the same symbols.
-    const icu::UnicodeString *shortWeekdays =
-        names->getWeekdays(count, icu::DateFormatSymbols::STANDALONE, icu::DateFormatSymbols::ABBREVIATED);
-    if (count < 8)
-        return nullptr;
-    for (size_t i = 0; i < 7; ++i)
-        texts->shortWeekDayNames_[i] = qString(shortWeekdays[i + 1]);
     texts->makeComposedTexts();
     return texts;
 }

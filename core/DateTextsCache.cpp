@@ -1,5 +1,7 @@
 #include "core/DateTextsCache.h"
 
+#include "platform/defaults/UserDefaults.h"
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -90,10 +92,7 @@ QByteArray checksum(const QByteArray &body)
 
 QString DateTextsCache::defaultDirectory()
 {
-    QString base = QString::fromLocal8Bit(qgetenv("XDG_CACHE_HOME"));
-    if (base.isEmpty() || !QDir::isAbsolutePath(base))
-        base = QDir::homePath() + QStringLiteral("/.cache");
-    return base + QStringLiteral("/qamarly");
+    return platform::UserDefaults::cacheDirectory();
 }
 
 QByteArray DateTextsCache::currentKey()

@@ -2,6 +2,7 @@
 // picture or to show the widget on the desktop. The Qt GUI library only:
 // the host's menu lives in a module of its own.
 #include "platform/localization/Localization.h"
+#include "platform/system/ProgramModule.h"
 #include "widget/RenderCommand.h"
 #include "widget/WidgetCommandLine.h"
 #include "widget/WidgetHost.h"
@@ -59,9 +60,7 @@ int host(int argc, char **argv, const QStringList &arguments, QTextStream &err)
 
 extern "C" __attribute__((visibility("default"))) int qamarly_widget_host_main(int argc, char **argv)
 {
-    QStringList arguments;
-    for (int i = 1; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
+    const QStringList arguments = platform::programArguments(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
     if (widget::modeOf(arguments) == widget::Mode::render)

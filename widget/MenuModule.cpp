@@ -2,6 +2,7 @@
 // `menu` command: the one part of the widget that needs the widget toolkit,
 // kept out of the host so that the host never maps it.
 #include "platform/system/Device.h"
+#include "platform/system/ProgramModule.h"
 #include "widget/WidgetCommandLine.h"
 #include "widget/WidgetMenu.h"
 
@@ -10,9 +11,7 @@
 
 extern "C" __attribute__((visibility("default"))) int qamarly_widget_menu_main(int argc, char **argv)
 {
-    QStringList arguments;
-    for (int i = 1; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
+    const QStringList arguments = platform::programArguments(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
     QApplication app(argc, argv);

@@ -34,9 +34,7 @@ int runModule(const QString &fileName, const char *entry, int argc, char *argv[]
 
 int main(int argc, char *argv[])
 {
-    QStringList arguments;
-    for (int i = 1; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
+    const QStringList arguments = platform::programArguments(argc, argv);
 
     QTextStream out(stdout);
     QTextStream err(stderr);

@@ -43,6 +43,7 @@ constexpr YearMonthDay civilFromDays(std::int64_t days)
     return d;
 }
 
-static_assert(daysFromCivil(1970, 1, 1) == 0 && civilFromDays(-1).year == 1969 && civilFromDays(59).month == 3);
+static_assert(daysFromCivil(1970, 1, 1) == 0 && civilFromDays(-1).year == 1969 &&
+              civilFromDays(59).month == 3);
 
 } // namespace platform::civil

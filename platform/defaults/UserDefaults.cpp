@@ -91,12 +91,25 @@ sqlite3 *openMemory()
 
 } // namespace
 
+namespace {
+// $variable/qamarly, or ~/fallback/qamarly when it is unset or not absolute.
+QString userDirectory(const char *variable, const char *fallback)
+{
+    QString base = QString::fromLocal8Bit(qgetenv(variable));
+    if (base.isEmpty() || !QDir::isAbsolutePath(base))
+        base = QDir::homePath() + QLatin1Char('/') + QLatin1String(fallback);
+    return base + QStringLiteral("/qamarly");
+}
+} // namespace
+
 QString UserDefaults::configDirectory()
 {
-    QString base = QString::fromLocal8Bit(qgetenv("XDG_CONFIG_HOME"));
-    if (base.isEmpty() || !QDir::isAbsolutePath(base))
-        base = QDir::homePath() + QStringLiteral("/.config");
-    return base + QStringLiteral("/qamarly");
+    return userDirectory("XDG_CONFIG_HOME", ".config");
+}
+
+QString UserDefaults::cacheDirectory()
+{
+    return userDirectory("XDG_CACHE_HOME", ".cache");
 }
 
 QString UserDefaults::suitePath(const QString &name)

@@ -44,6 +44,9 @@ public:
     static std::shared_ptr<UserDefaults> openReadOnly(const QString &path);
     // $XDG_CONFIG_HOME/qamarly (default ~/.config/qamarly).
     static QString configDirectory();
+    // $XDG_CACHE_HOME/qamarly (~/.cache/qamarly when unset): files made again
+    // from elsewhere when missing.
+    static QString cacheDirectory();
     // The suite named `name` in configDirectory().
     static QString suitePath(const QString &name);
     // The application's own standard defaults (never the shared app-group

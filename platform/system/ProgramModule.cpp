@@ -28,6 +28,14 @@ QStringList moduleCandidates(const QString &fileName, const QString &executableP
     return candidates;
 }
 
+QStringList programArguments(int argc, char **argv)
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
 QString executablePath()
 {
     // Not QCoreApplication::applicationFilePath(): the module's main makes

@@ -19,6 +19,9 @@ using ModuleMain = int (*)(int, char **);
 QStringList moduleCandidates(const QString &fileName, const QString &executablePath,
                              const QString &relativeInstallDir, const QString &installDir);
 
+// The arguments after the program's name, as the terminal passed them.
+QStringList programArguments(int argc, char **argv);
+
 // The running program's own file (what /proc/self/exe names); empty if unknown.
 QString executablePath();
 
