@@ -20,6 +20,12 @@ app=$!
 cleanup() {
   kill "$app" 2>/dev/null || true
   wait "$app" 2>/dev/null || true
+  # The window starts the notification agent, which outlives it by design.
+  local lock=$XDG_CONFIG_HOME/qamarly/qamarly-notifyd.lock agent
+  if [ -f "$lock" ]; then
+    agent=$(head -n1 "$lock")
+    [ -n "$agent" ] && kill "$agent" 2>/dev/null || true
+  fi
   kill "$wm" 2>/dev/null || true
 }
 trap cleanup EXIT

@@ -30,9 +30,11 @@ run() {
   local home
   home=$(mktemp -d)
   echo "== $tag"
+  local status=0
   HOME_DIR=$home LANG_CODE=$lang MAXIMISE=$maximise TAG=$tag OUT=$out BUILD=$build \
-    xvfb-run -a -s "-screen 0 ${screen}x24" bash "$root/tools/ui-check-session.sh"
+    xvfb-run -a -s "-screen 0 ${screen}x24" bash "$root/tools/ui-check-session.sh" || status=$?
   rm -rf "$home"
+  return "$status"
 }
 
 run en 1366x768 no
