@@ -1,5 +1,6 @@
 #include "core/DateTexts.h"
 
+#include "platform/calendar/CivilDays.h"
 #include "platform/calendar/NumberFormatter.h"
 
 #include <map>
@@ -74,7 +75,7 @@ std::vector<std::int64_t> sampleDays(CalendarIdentifier calendar)
         days.push_back(at);
     }
     if (gregorian) {
-        days.push_back(DayTable::fromGregorian(1583, 1, 1));
+        days.push_back(DayTable::fromGregorian(platform::civil::firstReformedYear, 1, 1));
         days.push_back(DayTable::fromGregorian(9999, 12, 31));
     } else {
         days.push_back(DayTable::firstHijriDay());

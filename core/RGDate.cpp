@@ -6,9 +6,6 @@
 #include "platform/calendar/DateFormatter.h"
 #include "platform/system/Device.h"
 
-#include <unicode/calendar.h>
-#include <unicode/timezone.h>
-
 namespace core {
 
 const QString RGDate::weekDayPattern = QStringLiteral("EEEE");
@@ -17,14 +14,12 @@ const QString RGDate::dateFullPattern = QStringLiteral("dd MMMM (M), yyyy");
 
 namespace {
 
-constexpr std::int64_t msecsPerDay = 86'400'000;
-// ICU counts days before 15 October 1582 on the Julian calendar; four-digit
-// years keep "yyyy" a plain padding. Constants, so records made while static objects
-// are still being set up see them: 1583-01-01 and 9999-12-31.
-constexpr std::int64_t firstGregorianDay = -141'349;
-constexpr std::int64_t lastGregorianDay = 2'932'896;
-
-using platform::civil::floorDiv;
+// Days ICU counts on the Julian calendar stay with ICU; four-digit years keep
+// "yyyy" a plain padding.
+constexpr std::int64_t firstGregorianDay =
+    platform::civil::daysFromCivil(platform::civil::firstReformedYear, 1, 1);
+constexpr std::int64_t lastGregorianDay = platform::civil::daysFromCivil(9999, 12, 31);
+static_assert(firstGregorianDay == -141'349 && lastGregorianDay == 2'932'896);
 
 } // namespace
 
@@ -37,14 +32,10 @@ bool RGDate::fromTables(const platform::Calendar &calendar)
     const DateTexts *texts = DateTexts::forLocale(platform::Device::localeName(), calendar.identifier());
     if (!texts)
         return false;
-    UErrorCode status = U_ZERO_ERROR;
-    int32_t rawOffset = 0;
-    int32_t dstOffset = 0;
-    calendar.icuCalendar().getTimeZone().getOffset(platform::udateOf(date_), false, rawOffset, dstOffset,
-                                                   status);
-    if (U_FAILURE(status))
+    const std::optional<std::int64_t> localDay = calendar.localDayNumber(date_);
+    if (!localDay)
         return false;
-    const std::int64_t days = floorDiv(platform::msecsOf(date_) + rawOffset + dstOffset, msecsPerDay);
+    const std::int64_t days = *localDay;
     CalendarDay day;
     if (calendar.identifier() == platform::CalendarIdentifier::gregorian) {
         if (days < firstGregorianDay || days > lastGregorianDay)

@@ -159,6 +159,17 @@ DateComponents Calendar::components(Instant instant) const
     return c;
 }
 
+std::optional<std::int64_t> Calendar::localDayNumber(Instant instant) const
+{
+    UErrorCode status = U_ZERO_ERROR;
+    int32_t rawOffset = 0;
+    int32_t dstOffset = 0;
+    calendar_->getTimeZone().getOffset(udateOf(instant), false, rawOffset, dstOffset, status);
+    if (U_FAILURE(status))
+        return std::nullopt;
+    return civil::floorDiv(msecsOf(instant) + rawOffset + dstOffset, civil::msecsPerDay);
+}
+
 std::optional<Instant> Calendar::date(std::int64_t year, std::int64_t month, std::int64_t day,
                                       std::int64_t hour, std::int64_t minute, std::int64_t second) const
 {
@@ -183,16 +194,11 @@ std::optional<Instant> Calendar::date(std::int64_t year, std::int64_t month, std
         return std::nullopt;
     // Lenient fields roll over (31 April is 1 May); a round trip tells us the
     // day really exists. The hour may move where the zone skipped it.
-    if (identifier_ == CalendarIdentifier::gregorian && year >= 1583) {
+    if (identifier_ == CalendarIdentifier::gregorian && year >= civil::firstReformedYear) {
         // On the Gregorian calendar after the reform the day of the moment is
         // arithmetic on its local time: no second pass through ICU's fields.
-        int32_t rawOffset = 0;
-        int32_t dstOffset = 0;
-        cal.getTimeZone().getOffset(when, false, rawOffset, dstOffset, status);
-        if (U_SUCCESS(status)) {
-            constexpr std::int64_t msecsPerDay = 86'400'000;
-            const civil::YearMonthDay back = civil::civilFromDays(
-                civil::floorDiv(static_cast<std::int64_t>(when) + rawOffset + dstOffset, msecsPerDay));
+        if (const auto days = localDayNumber(instantFromUDate(when))) {
+            const civil::YearMonthDay back = civil::civilFromDays(*days);
             if (back.year != year || back.month != month || back.day != day)
                 return std::nullopt;
             return instantFromUDate(when);

@@ -77,6 +77,9 @@ public:
     bool operator!=(const Calendar &other) const { return !(*this == other); }
 
     DateComponents components(Instant instant) const;
+    // The day `instant` falls on in this calendar's zone, counted from
+    // 1970-01-01 (see CivilDays.h); none when the zone cannot say.
+    std::optional<std::int64_t> localDayNumber(Instant instant) const;
     // The first moment of the given day (hour, minute, second are used too).
     // No result for a day the calendar does not have (31 April, 30 of a
     // 29-day Hijri month).

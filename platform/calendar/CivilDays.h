@@ -6,6 +6,11 @@
 // (day 0), by arithmetic over 400-year eras (Hinnant's civil-from-days).
 namespace platform::civil {
 
+// ICU counts days before 15 October 1582 on the Julian calendar; from this
+// year on its Gregorian days are the ones counted here.
+constexpr std::int64_t firstReformedYear = 1583;
+constexpr std::int64_t msecsPerDay = 86'400'000;
+
 constexpr std::int64_t floorDiv(std::int64_t a, std::int64_t b)
 {
     return a / b - (a % b != 0 && (a < 0) != (b < 0) ? 1 : 0);

@@ -2,6 +2,7 @@
 
 #include "core/DayTable.h"
 #include "core/LocalizedNumber.h"
+#include "platform/calendar/CivilDays.h"
 #include "platform/localization/Localization.h"
 
 #include <QStringList>
@@ -92,7 +93,7 @@ Event::Event(const QString &occasionName, const QString &ddmm, platform::Instant
     // outside the table (and before the Gregorian reform) ICU itself.
     if (const auto dayNumber = core::DayTable::fromHijri(year, *month, *day)) {
         const core::CalendarDay gregorian = core::DayTable::gregorian(*dayNumber);
-        if (gregorian.year >= 1583)
+        if (gregorian.year >= platform::civil::firstReformedYear)
             parsed = conv->gregorianCalendar().date(gregorian.year, gregorian.month, gregorian.day);
     }
     if (!parsed)
