@@ -262,21 +262,30 @@ TEST(ProviderSkippedMidnight, TheDayWithoutMidnightStartsAtOneAndTheNextAtMidnig
     EXPECT_EQ(t.entries[0].date, gregorianInstant(2018, 11, 4, 1, 0));
     EXPECT_EQ(t.entries[1].date, gregorianInstant(2018, 11, 5, 0, 0));
     EXPECT_EQ(t.entries[29].date, gregorianInstant(2018, 12, 3, 0, 0));
+    EXPECT_EQ(t.end, gregorianInstant(2018, 12, 4, 0, 0));
     Provider::resetSharedConverter();
 }
 
-TEST(TimelineSchedule, TheEntryInForceIsTheLastOneThatHasBegun)
+TEST(TimelineSchedule, TheEntryInForceIsTheLastOneThatHasBegunAndNoneOutsideTheTimeline)
 {
     Timeline t;
     for (int i = 0; i < 3; ++i)
         t.entries.push_back(SimpleEntry{platform::instantFromMSecs(1000 * i), nullptr, nullptr});
-    EXPECT_EQ(widget::indexInForce(t, platform::instantFromMSecs(-5)), 0u);
+    t.end = platform::instantFromMSecs(3000);
+    // Before the first day and from the end on, no entry is today.
+    EXPECT_FALSE(widget::indexInForce(t, platform::instantFromMSecs(-5)).has_value());
     EXPECT_EQ(widget::indexInForce(t, platform::instantFromMSecs(0)), 0u);
     EXPECT_EQ(widget::indexInForce(t, platform::instantFromMSecs(999)), 0u);
     EXPECT_EQ(widget::indexInForce(t, platform::instantFromMSecs(1000)), 1u);
-    EXPECT_EQ(widget::indexInForce(t, platform::instantFromMSecs(99999)), 2u);
+    EXPECT_EQ(widget::indexInForce(t, platform::instantFromMSecs(2999)), 2u);
+    EXPECT_FALSE(widget::indexInForce(t, platform::instantFromMSecs(3000)).has_value());
     EXPECT_EQ(widget::nextEntryDate(t, platform::instantFromMSecs(1000)), platform::instantFromMSecs(2000));
-    EXPECT_FALSE(widget::nextEntryDate(t, platform::instantFromMSecs(2000)).has_value());
+    EXPECT_EQ(widget::nextEntryDate(t, platform::instantFromMSecs(2000)), platform::instantFromMSecs(3000));
+    EXPECT_FALSE(widget::nextEntryDate(t, platform::instantFromMSecs(3000)).has_value());
+    // A timeline that does not say its end: the last day lasts 24 hours at most.
+    t.end.reset();
+    EXPECT_EQ(widget::indexInForce(t, platform::instantFromMSecs(2000 + 86'399'999)), 2u);
+    EXPECT_FALSE(widget::indexInForce(t, platform::instantFromMSecs(2000 + 86'400'000)).has_value());
     EXPECT_FALSE(widget::needsNewTimeline(t, platform::instantFromMSecs(1999)));
     EXPECT_TRUE(widget::needsNewTimeline(t, platform::instantFromMSecs(2000)));
     EXPECT_FALSE(widget::indexInForce(Timeline{}, platform::instantFromMSecs(0)).has_value());
