@@ -24,7 +24,7 @@ namespace widget {
 
 namespace {
 
-// Thirty entries take some 60 KB; a child printing more has gone wrong.
+// Thirty entries take some 30 KB; a child printing more has gone wrong.
 constexpr qint64 maxTimelineBytes = 1024 * 1024;
 // Only the first line of what a failed child says is logged.
 constexpr qint64 keptErrorBytes = 4096;

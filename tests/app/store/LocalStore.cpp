@@ -70,8 +70,10 @@ void LocalStore::serve(QTcpSocket *socket)
 
     QPointer<QTcpSocket> guard(socket);
     if (reply.dripMs > 0) {
+        // The head at once: only the body comes a byte at a time.
+        auto sent = std::make_shared<qsizetype>(response.indexOf("\r\n\r\n") + 4);
+        socket->write(response.left(*sent));
         auto *drip = new QTimer(socket);
-        auto sent = std::make_shared<qsizetype>(0);
         connect(drip, &QTimer::timeout, socket, [socket, drip, sent, response] {
             socket->write(response.mid(*sent, 1));
             if (++*sent == response.size()) {
