@@ -705,9 +705,10 @@ void CalendarFile::occurrences(Instant start, Instant end, std::vector<Occurrenc
         if (!impl_->expand(s, start, end, *device, budget, out)) {
             out.resize(first);
             if (!impl_->overBudget.exchange(true))
-                consoleLog(QStringLiteral("Skipped %1: its repetitions take more than %2 steps to follow")
-                               .arg(impl_->path)
-                               .arg(expansionBudget));
+                consoleLog(
+                    QStringLiteral("Skipped %1: its rules (an event's or a time zone's) take more steps "
+                                   "than a query may")
+                        .arg(impl_->path));
             return;
         }
     }

@@ -134,7 +134,7 @@ def expected(start, low, high, kw, count):
 
 def main():
     probe = sys.argv[1]
-    cases = int(sys.argv[2]) if len(sys.argv) > 2 else 600
+    cases = int(sys.argv[2]) if len(sys.argv) > 2 else 400
     rng = random.Random(int(os.environ.get("ATTACK_SEED", "20261207")))
     signal.signal(signal.SIGALRM, lambda *_: (_ for _ in ()).throw(TooSlow()))
     rows = []
