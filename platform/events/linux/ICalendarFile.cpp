@@ -9,7 +9,9 @@
 #include <QDateTime>
 #include <algorithm>
 #include <atomic>
+#include <cctype>
 #include <cstring>
+#include <functional>
 #include <map>
 #include <mutex>
 #include <set>
@@ -64,7 +66,7 @@ public:
 
     bool next(ContentLine &line)
     {
-        logical_.clear();
+        logical_.resize(0);
         line.tooLong = false;
         const char *begin = data_.constData();
         const qsizetype size = data_.size();
@@ -99,34 +101,55 @@ public:
     }
 
 private:
+    // The parts are written into the line's own buffers, which keep their
+    // room from line to line.
+    static void assign(QByteArray &to, const char *from, qsizetype size)
+    {
+        to.resize(size);
+        if (size > 0)
+            std::memcpy(to.data(), from, static_cast<size_t>(size));
+    }
+
     void split(ContentLine &line) const
     {
-        line.name.clear();
-        line.params.clear();
-        line.value.clear();
+        line.name.resize(0);
+        line.params.resize(0);
+        line.value.resize(0);
         if (line.tooLong)
             return;
+        const char *text = logical_.constData();
+        const qsizetype size = logical_.size();
         qsizetype nameEnd = 0;
-        while (nameEnd < logical_.size() && logical_[nameEnd] != ';' && logical_[nameEnd] != ':')
+        while (nameEnd < size && text[nameEnd] != ';' && text[nameEnd] != ':')
             ++nameEnd;
-        line.name = logical_.left(nameEnd).trimmed().toUpper();
-        if (nameEnd >= logical_.size())
+        qsizetype nameStart = 0;
+        qsizetype nameStop = nameEnd;
+        while (nameStart < nameStop && (text[nameStart] == ' ' || text[nameStart] == '\t'))
+            ++nameStart;
+        while (nameStop > nameStart && (text[nameStop - 1] == ' ' || text[nameStop - 1] == '\t'))
+            --nameStop;
+        assign(line.name, text + nameStart, nameStop - nameStart);
+        for (char &c : line.name) {
+            if (c >= 'a' && c <= 'z')
+                c = static_cast<char>(c - 'a' + 'A');
+        }
+        if (nameEnd >= size)
             return;
         qsizetype valueStart = nameEnd;
-        if (logical_[nameEnd] == ';') {
+        if (text[nameEnd] == ';') {
             bool quoted = false;
             qsizetype i = nameEnd + 1;
-            for (; i < logical_.size(); ++i) {
-                if (logical_[i] == '"')
+            for (; i < size; ++i) {
+                if (text[i] == '"')
                     quoted = !quoted;
-                else if (logical_[i] == ':' && !quoted)
+                else if (text[i] == ':' && !quoted)
                     break;
             }
-            line.params = logical_.mid(nameEnd + 1, i - nameEnd - 1);
+            assign(line.params, text + nameEnd + 1, i - nameEnd - 1);
             valueStart = i;
         }
-        if (valueStart < logical_.size())
-            line.value = logical_.mid(valueStart + 1);
+        if (valueStart < size)
+            assign(line.value, text + valueStart + 1, size - valueStart - 1);
     }
 
     const QByteArray &data_;
@@ -418,37 +441,68 @@ public:
     }
     std::optional<ZonedValue> value(const RawValue &raw) { return value(raw, raw.value); }
 
-private:
-    const EventZone *zone(const QByteArray &tzid)
+    // Whether every zone the event names is known by now: a file may define
+    // its zones after the events that use them.
+    bool canRead(const RawEvent &event)
     {
-        if (const auto it = resolved_.find(tzid); it != resolved_.end())
-            return it->second;
-        const QString name = QString::fromUtf8(tzid);
-        std::shared_ptr<const EventZone> found = EventZone::named(name);
+        if (settled_)
+            return true;
+        const auto known = [this](const std::optional<RawValue> &value) {
+            if (!value)
+                return true;
+            const QByteArray tzid = parameter(value->params, "TZID");
+            return tzid.isEmpty() || resolved_.count(tzid) || find(tzid);
+        };
+        bool all = known(event.start) && known(event.finish) && known(event.recurrenceId);
+        for (const RawValue &value : event.dates)
+            all = all && known(value);
+        for (const RawValue &value : event.excluded)
+            all = all && known(value);
+        return all;
+    }
+    // From now on a name not found is unknown.
+    void settle() { settled_ = true; }
+
+private:
+    // Looks the name up in the system and the zones read so far; kept once found.
+    bool find(const QByteArray &tzid)
+    {
+        std::shared_ptr<const EventZone> found = EventZone::named(QString::fromUtf8(tzid));
         if (!found) {
             for (const RawZone &raw : defined_) {
                 if (raw.id == tzid && !raw.broken && !raw.observances.empty())
                     found = std::make_shared<DefinedZone>(raw.observances);
             }
         }
-        if (found)
-            keep_.push_back(found);
-        else
-            // The wall-clock time is kept, read in the device's zone.
-            consoleLog(QStringLiteral("Unknown time zone %1 in %2: its times are read as local")
-                           .arg(printable(name), path_));
-        return resolved_[tzid] = found.get();
+        if (!found)
+            return false;
+        keep_.push_back(found);
+        resolved_[tzid] = found.get();
+        return true;
+    }
+
+    const EventZone *zone(const QByteArray &tzid)
+    {
+        if (const auto it = resolved_.find(tzid); it != resolved_.end())
+            return it->second;
+        if (find(tzid))
+            return resolved_[tzid];
+        // The wall-clock time is kept, read in the device's zone.
+        consoleLog(QStringLiteral("Unknown time zone %1 in %2: its times are read as local")
+                       .arg(printable(QString::fromUtf8(tzid)), path_));
+        return resolved_[tzid] = nullptr;
     }
 
     const std::vector<RawZone> &defined_;
     const QString &path_;
     std::vector<std::shared_ptr<const EventZone>> &keep_;
     std::map<QByteArray, const EventZone *> resolved_;
+    bool settled_ = false;
 };
 
 // Reads the VEVENTs and VTIMEZONEs of the text; false when it is no iCalendar at all.
-bool readComponents(const QByteArray &data, std::vector<RawEvent> &events, std::vector<RawZone> &zones,
-                    bool &longLines)
+bool readComponents(const QByteArray &data, std::vector<RawZone> &zones, bool &longLines,
+                    const std::function<void(RawEvent &)> &onEvent)
 {
     ContentLineReader reader(data);
     ContentLine line;
@@ -492,7 +546,7 @@ bool readComponents(const QByteArray &data, std::vector<RawEvent> &events, std::
         if (line.name == "END") {
             if (depth == eventDepth) {
                 event.end = reader.position();
-                events.push_back(std::move(event));
+                onEvent(event);
                 eventDepth = -1;
             } else if (depth == observanceDepth) {
                 if (observanceUsable)
@@ -563,31 +617,26 @@ std::shared_ptr<const CalendarFile> CalendarFile::parse(const QByteArray &data, 
             *error = why;
         return nullptr;
     };
-    if (data.trimmed().isEmpty())
+    if (std::all_of(data.begin(), data.end(),
+                    [](char c) { return std::isspace(static_cast<unsigned char>(c)); }))
         return fail(QStringLiteral("empty file"));
     if (data.size() > maximumFileSize)
         return fail(QStringLiteral("file too large"));
     if (data.contains('\0'))
         return fail(QStringLiteral("not text"));
 
-    std::vector<RawEvent> rawEvents;
     std::vector<RawZone> rawZones;
-    bool longLines = false;
-    if (!readComponents(data, rawEvents, rawZones, longLines))
-        return fail(QStringLiteral("not iCalendar"));
-
     auto impl = std::make_unique<Impl>();
     impl->data = data;
     impl->path = path;
+    impl->series.reserve(static_cast<std::size_t>(data.count("BEGIN:VEVENT")));
     ZoneResolver zones(rawZones, path, impl->zones);
     // Said once for the file: as the reason it is skipped, or line by line.
     QStringList problems;
     QStringList notes;
-    if (longLines)
-        notes << QStringLiteral("lines longer than %1 bytes are left out").arg(maximumLineLength);
     std::map<QByteArray, std::size_t> masters;
     std::vector<std::pair<QByteArray, ZonedValue>> overrides;
-    for (RawEvent &raw : rawEvents) {
+    const auto addEvent = [&](RawEvent &raw) {
         Series s;
         s.uid = std::move(raw.uid);
         s.begin = raw.begin;
@@ -595,12 +644,12 @@ std::shared_ptr<const CalendarFile> CalendarFile::parse(const QByteArray &data, 
         const QString uid = printable(QString::fromUtf8(s.uid));
         if (!raw.start) {
             problems << QStringLiteral("event %1 has no start").arg(uid);
-            continue;
+            return;
         }
         const auto start = zones.value(*raw.start);
         if (!start) {
             problems << QStringLiteral("event %1 has an unreadable start").arg(uid);
-            continue;
+            return;
         }
         s.start = *start;
 
@@ -630,7 +679,7 @@ std::shared_ptr<const CalendarFile> CalendarFile::parse(const QByteArray &data, 
                 overrides.emplace_back(s.uid, *replaced);
             s.isOverride = true;
             impl->series.push_back(std::move(s));
-            continue;
+            return;
         }
 
         if (raw.rule) {
@@ -680,7 +729,23 @@ std::shared_ptr<const CalendarFile> CalendarFile::parse(const QByteArray &data, 
         }
         masters[s.uid] = impl->series.size();
         impl->series.push_back(std::move(s));
-    }
+    };
+    // Events whose zones come later in the file wait for them.
+    std::vector<RawEvent> waiting;
+    bool longLines = false;
+    const bool readable = readComponents(data, rawZones, longLines, [&](RawEvent &raw) {
+        if (zones.canRead(raw))
+            addEvent(raw);
+        else
+            waiting.push_back(std::move(raw));
+    });
+    if (!readable)
+        return fail(QStringLiteral("not iCalendar"));
+    zones.settle();
+    for (RawEvent &raw : waiting)
+        addEvent(raw);
+    if (longLines)
+        notes << QStringLiteral("lines longer than %1 bytes are left out").arg(maximumLineLength);
     for (const auto &[uid, replaced] : overrides) {
         if (auto it = masters.find(uid); it != masters.end())
             impl->series[it->second].overridden.push_back(replaced);
