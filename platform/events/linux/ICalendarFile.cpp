@@ -609,6 +609,141 @@ bool readComponents(const QByteArray &data, std::vector<RawZone> &zones, bool &l
 
 } // namespace
 
+namespace {
+
+// Builds the index of one file from its events as they are read: their
+// times, lengths and rules, never their texts.
+class IndexBuilder
+{
+public:
+    IndexBuilder(std::vector<Series> &series, ZoneResolver &zones, const QString &path)
+        : series_(series), zones_(zones), path_(path)
+    {
+    }
+
+    void add(RawEvent &raw)
+    {
+        Series s;
+        s.uid = std::move(raw.uid);
+        s.begin = raw.begin;
+        s.length = raw.end - raw.begin;
+        const QString uid = printable(QString::fromUtf8(s.uid));
+        const auto start = raw.start ? zones_.value(*raw.start) : std::nullopt;
+        if (!start) {
+            problems << (raw.start ? QStringLiteral("event %1 has an unreadable start")
+                                   : QStringLiteral("event %1 has no start"))
+                            .arg(uid);
+            return;
+        }
+        s.start = *start;
+        readLength(s, raw, uid);
+        if (raw.recurrenceId) {
+            if (const auto replaced = zones_.value(*raw.recurrenceId))
+                overrides_.emplace_back(s.uid, *replaced);
+            s.isOverride = true;
+            series_.push_back(std::move(s));
+            return;
+        }
+        if (raw.rule)
+            readRule(s, raw.rule->value, uid);
+        for (const RawValue &date : raw.dates) {
+            // PERIOD values start where the event does.
+            for (const QByteArray &part : date.value.split(',')) {
+                const qsizetype slash = part.indexOf('/');
+                if (const auto value = zones_.value(date, slash < 0 ? part : part.left(slash)))
+                    s.extraDates.push_back(*value);
+            }
+        }
+        for (const RawValue &date : raw.excluded) {
+            for (const QByteArray &part : date.value.split(',')) {
+                if (const auto value = zones_.value(date, part))
+                    s.excluded.push_back(*value);
+            }
+        }
+        masters_[s.uid] = series_.size();
+        series_.push_back(std::move(s));
+    }
+
+    // Gives each series the occurrences its overrides replace.
+    void finish()
+    {
+        for (const auto &[uid, replaced] : overrides_) {
+            if (auto it = masters_.find(uid); it != masters_.end())
+                series_[it->second].overridden.push_back(replaced);
+        }
+    }
+
+    // Events skipped, and what was left out of the others.
+    QStringList problems;
+    QStringList notes;
+
+private:
+    void readLength(Series &s, const RawEvent &raw, const QString &uid)
+    {
+        if (const auto finish = raw.finish ? zones_.value(*raw.finish) : std::nullopt) {
+            if (s.start.isDate) {
+                s.lengthDays = dayOf(finish->local) - dayOf(s.start.local);
+            } else {
+                const auto device = EventZone::device();
+                const auto from = (s.start.zone ? *s.start.zone : *device).msecsAt(s.start.local);
+                const auto to = (finish->zone ? *finish->zone : *device).msecsAt(finish->local);
+                s.lengthMs = from && to ? *to - *from : 0;
+            }
+        } else if (const auto seconds = raw.duration ? parseDuration(raw.duration->value) : std::nullopt) {
+            if (s.start.isDate)
+                s.lengthDays = *seconds / secondsPerDay;
+            else
+                s.lengthMs = *seconds * 1000;
+        } else if (raw.finish || raw.duration) {
+            notes << QStringLiteral("event %1 has an unreadable end: shown without it").arg(uid);
+        }
+        // Without an end a day event lasts its day and a timed one an instant.
+        s.lengthMs = std::max<std::int64_t>(0, s.lengthMs);
+        s.lengthDays = std::max<std::int64_t>(1, s.lengthDays);
+    }
+
+    void readRule(Series &s, const QByteArray &text, const QString &uid)
+    {
+        QString why;
+        auto rule = RecurrenceRule::parse(text, &why);
+        if (!rule) {
+            consoleLog(QStringLiteral("Event %1 in %2 has an unreadable rule (%3): shown once")
+                           .arg(uid, path_, printable(why)));
+            return;
+        }
+        std::optional<LocalSeconds> until;
+        if (rule->until) {
+            if (rule->until->isDate)
+                // A day as the end: all of it.
+                until = rule->until->local + (s.start.isDate ? 0 : secondsPerDay - 1);
+            else if (rule->until->utc)
+                until = (s.start.zone ? *s.start.zone : *EventZone::device())
+                            .localAt(rule->until->local * 1000)
+                            .value_or(rule->until->local);
+            else
+                until = rule->until->local;
+        }
+        s.rule = std::make_unique<RecurrenceExpander>(*rule, s.start.local, until);
+        if (s.rule->walksFromStart() && rule->count > maximumCount) {
+            consoleLog(QStringLiteral("Event %1 in %2 repeats %3 times, more than %4 are counted: "
+                                      "shown as if it had no count")
+                           .arg(uid, path_)
+                           .arg(rule->count)
+                           .arg(maximumCount));
+            rule->count = 0;
+            s.rule = std::make_unique<RecurrenceExpander>(*rule, s.start.local, until);
+        }
+    }
+
+    std::vector<Series> &series_;
+    ZoneResolver &zones_;
+    const QString &path_;
+    std::map<QByteArray, std::size_t> masters_;
+    std::vector<std::pair<QByteArray, ZonedValue>> overrides_;
+};
+
+} // namespace
+
 std::shared_ptr<const CalendarFile> CalendarFile::parse(const QByteArray &data, const QString &path,
                                                         QString *error)
 {
@@ -631,111 +766,13 @@ std::shared_ptr<const CalendarFile> CalendarFile::parse(const QByteArray &data, 
     impl->path = path;
     impl->series.reserve(static_cast<std::size_t>(data.count("BEGIN:VEVENT")));
     ZoneResolver zones(rawZones, path, impl->zones);
-    // Said once for the file: as the reason it is skipped, or line by line.
-    QStringList problems;
-    QStringList notes;
-    std::map<QByteArray, std::size_t> masters;
-    std::vector<std::pair<QByteArray, ZonedValue>> overrides;
-    const auto addEvent = [&](RawEvent &raw) {
-        Series s;
-        s.uid = std::move(raw.uid);
-        s.begin = raw.begin;
-        s.length = raw.end - raw.begin;
-        const QString uid = printable(QString::fromUtf8(s.uid));
-        if (!raw.start) {
-            problems << QStringLiteral("event %1 has no start").arg(uid);
-            return;
-        }
-        const auto start = zones.value(*raw.start);
-        if (!start) {
-            problems << QStringLiteral("event %1 has an unreadable start").arg(uid);
-            return;
-        }
-        s.start = *start;
-
-        if (const auto finish = raw.finish ? zones.value(*raw.finish) : std::nullopt) {
-            if (s.start.isDate) {
-                s.lengthDays = dayOf(finish->local) - dayOf(s.start.local);
-            } else {
-                const EventZone &device = *EventZone::device();
-                const auto from = (s.start.zone ? *s.start.zone : device).msecsAt(s.start.local);
-                const auto to = (finish->zone ? *finish->zone : device).msecsAt(finish->local);
-                s.lengthMs = from && to ? *to - *from : 0;
-            }
-        } else if (const auto seconds = raw.duration ? parseDuration(raw.duration->value) : std::nullopt) {
-            if (s.start.isDate)
-                s.lengthDays = *seconds / secondsPerDay;
-            else
-                s.lengthMs = *seconds * 1000;
-        } else if (raw.finish || raw.duration) {
-            notes << QStringLiteral("event %1 has an unreadable end: shown without it").arg(uid);
-        }
-        // Without an end a day event lasts its day and a timed one an instant.
-        s.lengthMs = std::max<std::int64_t>(0, s.lengthMs);
-        s.lengthDays = std::max<std::int64_t>(1, s.lengthDays);
-
-        if (raw.recurrenceId) {
-            if (const auto replaced = zones.value(*raw.recurrenceId))
-                overrides.emplace_back(s.uid, *replaced);
-            s.isOverride = true;
-            impl->series.push_back(std::move(s));
-            return;
-        }
-
-        if (raw.rule) {
-            QString why;
-            auto rule = RecurrenceRule::parse(raw.rule->value, &why);
-            if (!rule) {
-                consoleLog(QStringLiteral("Event %1 in %2 has an unreadable rule (%3): shown once")
-                               .arg(uid, path, printable(why)));
-            } else {
-                std::optional<LocalSeconds> until;
-                if (rule->until) {
-                    if (rule->until->isDate)
-                        // A day as the end: all of it.
-                        until = rule->until->local + (s.start.isDate ? 0 : secondsPerDay - 1);
-                    else if (rule->until->utc)
-                        until = (s.start.zone ? *s.start.zone : *EventZone::device())
-                                    .localAt(rule->until->local * 1000)
-                                    .value_or(rule->until->local);
-                    else
-                        until = rule->until->local;
-                }
-                s.rule = std::make_unique<RecurrenceExpander>(*rule, s.start.local, until);
-                if (s.rule->walksFromStart() && rule->count > maximumCount) {
-                    consoleLog(QStringLiteral("Event %1 in %2 repeats %3 times, more than %4 are counted: "
-                                              "shown as if it had no count")
-                                   .arg(uid, path)
-                                   .arg(rule->count)
-                                   .arg(maximumCount));
-                    rule->count = 0;
-                    s.rule = std::make_unique<RecurrenceExpander>(*rule, s.start.local, until);
-                }
-            }
-        }
-        for (const RawValue &date : raw.dates) {
-            // PERIOD values start where the event does.
-            for (const QByteArray &part : date.value.split(',')) {
-                if (const auto value =
-                        zones.value(date, part.left(part.indexOf('/') < 0 ? part.size() : part.indexOf('/'))))
-                    s.extraDates.push_back(*value);
-            }
-        }
-        for (const RawValue &date : raw.excluded) {
-            for (const QByteArray &part : date.value.split(',')) {
-                if (const auto value = zones.value(date, part))
-                    s.excluded.push_back(*value);
-            }
-        }
-        masters[s.uid] = impl->series.size();
-        impl->series.push_back(std::move(s));
-    };
+    IndexBuilder index(impl->series, zones, path);
     // Events whose zones come later in the file wait for them.
     std::vector<RawEvent> waiting;
     bool longLines = false;
     const bool readable = readComponents(data, rawZones, longLines, [&](RawEvent &raw) {
         if (zones.canRead(raw))
-            addEvent(raw);
+            index.add(raw);
         else
             waiting.push_back(std::move(raw));
     });
@@ -743,18 +780,17 @@ std::shared_ptr<const CalendarFile> CalendarFile::parse(const QByteArray &data, 
         return fail(QStringLiteral("not iCalendar"));
     zones.settle();
     for (RawEvent &raw : waiting)
-        addEvent(raw);
+        index.add(raw);
+    index.finish();
     if (longLines)
-        notes << QStringLiteral("lines longer than %1 bytes are left out").arg(maximumLineLength);
-    for (const auto &[uid, replaced] : overrides) {
-        if (auto it = masters.find(uid); it != masters.end())
-            impl->series[it->second].overridden.push_back(replaced);
-    }
+        index.notes << QStringLiteral("lines longer than %1 bytes are left out").arg(maximumLineLength);
+    // Said once for the file: as the reason it is skipped, or line by line.
     if (impl->series.empty())
-        return fail(problems.isEmpty() ? QStringLiteral("no events") : problems.join(QStringLiteral("; ")));
-    for (const QString &problem : problems)
+        return fail(index.problems.isEmpty() ? QStringLiteral("no events")
+                                             : index.problems.join(QStringLiteral("; ")));
+    for (const QString &problem : index.problems)
         consoleLog(QStringLiteral("In %1: %2, skipped").arg(path, problem));
-    for (const QString &note : notes)
+    for (const QString &note : index.notes)
         consoleLog(QStringLiteral("In %1: %2").arg(path, note));
     return std::shared_ptr<const CalendarFile>(new CalendarFile(std::move(impl)));
 }
