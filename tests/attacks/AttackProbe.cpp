@@ -9,6 +9,7 @@
 //   attack-probe timeline < JSON         thirty days in a row on one adjustment; prints it
 //   attack-probe fetch URL MS N          N requests at once, each with a deadline of MS; prints how
 //                                        each ended, then the time taken and the peak resident memory
+//   attack-probe churn PATH PREFIX N     N times: open the suite, store PREFIX-i = i, close it
 #include "platform/defaults/UserDefaults.h"
 #include "platform/net/UrlSession.h"
 #include "platform/notifications/NotificationStore.h"
@@ -192,10 +193,21 @@ int main(int argc, char *argv[])
     if (a.size() == 4 && a[0] == QLatin1String("leave-log")) {
         auto suite = platform::UserDefaults::open(a[1]);
         suite->setInteger(a[2], a[3].toLongLong());
-        if (!suite->flush() || !suite->isPersistent())
+        if (!suite->waitForWrites(30000) || !suite->flush() || !suite->isPersistent())
             return 1;
         std::fflush(nullptr);
         std::_Exit(0); // as if killed: the log is not folded back into the file
+    }
+    if (a.size() == 4 && a[0] == QLatin1String("churn")) {
+        // As the other programs of a user's session use the file: each run
+        // opens it, writes and closes it again, as the last user it thinks it is.
+        for (int i = 0; i < a[3].toInt(); ++i) {
+            auto suite = platform::UserDefaults::open(a[1]);
+            suite->setInteger(a[2] + QLatin1Char('-') + QString::number(i), i);
+            if (!suite->waitForWrites(30000) || !suite->flush() || !suite->isPersistent())
+                return 1;
+        }
+        return 0;
     }
     if (a.size() == 1 && a[0] == QLatin1String("timeline"))
         return judgeTimeline();

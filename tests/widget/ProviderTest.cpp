@@ -3,8 +3,10 @@
 #include "core/SharedDefaults.h"
 #include "support/TestEnvironment.h"
 
+#include <QFile>
 #include <atomic>
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 #include <thread>
 
 namespace {
@@ -204,9 +206,19 @@ TEST_F(ProviderTest, ATimelineNeverMixesTwoAdjustments)
     const QString path = env.suite()->path();
     std::atomic<bool> done{false};
     std::thread writer([&] {
-        auto other = platform::UserDefaults::open(path); // a connection of its own, as another process has
-        for (std::int64_t i = 0; !done.load(); ++i)
-            other->setInteger(core::keys::adjustmentNumber, (i % 2) * 8);
+        // A connection of its own, as another process has (a suite of the
+        // same file would be this process's one connection).
+        sqlite3 *other = nullptr;
+        sqlite3_open(QFile::encodeName(path).constData(), &other);
+        sqlite3_busy_timeout(other, 1000);
+        for (std::int64_t i = 0; !done.load(); ++i) {
+            const QByteArray sql =
+                "INSERT OR REPLACE INTO defaults(key, type, value) VALUES('adjustmentNumber', "
+                "'integer', " +
+                QByteArray::number((i % 2) * 8) + ")";
+            sqlite3_exec(other, sql.constData(), nullptr, nullptr, nullptr);
+        }
+        sqlite3_close(other);
     });
     const platform::Calendar cal(platform::CalendarIdentifier::gregorian);
     int torn = 0;
