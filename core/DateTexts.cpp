@@ -1,5 +1,6 @@
 #include "core/DateTexts.h"
 
+#include "core/RGDate.h"
 #include "platform/calendar/CivilDays.h"
 #include "platform/calendar/NumberFormatter.h"
 
@@ -85,16 +86,18 @@ std::vector<std::int64_t> sampleDays(CalendarIdentifier calendar)
 }
 
 // The three patterns in one, split by a control character no name contains.
-icu::UnicodeString checkPattern()
+icu::UnicodeString checkPattern(const QString &locale)
 {
-    return icu::UnicodeString(u"EEEE'\x1f'MMMM (M)'\x1f'dd MMMM (M), yyyy");
+    const QString pattern = QStringLiteral("EEEE'\x1f'MMMM (M)'\x1f'") + RGDate::dateFullPatternFor(locale);
+    return icu::UnicodeString(reinterpret_cast<const UChar *>(pattern.utf16()),
+                              static_cast<int32_t>(pattern.size()));
 }
 
 } // namespace
 
 std::unique_ptr<DateTexts> DateTexts::fromIcu(const QString &locale, CalendarIdentifier calendar)
 {
-    std::shared_ptr<const icu::SimpleDateFormat> format = icuFormat(locale, calendar, checkPattern());
+    std::shared_ptr<const icu::SimpleDateFormat> format = icuFormat(locale, calendar, checkPattern(locale));
     if (!format)
         return nullptr;
     // ICU writes numbers with a numbering system; only a plain ten-digit one
@@ -153,6 +156,7 @@ std::unique_ptr<DateTexts> DateTexts::fromIcu(const QString &locale, CalendarIde
 
 void DateTexts::makeComposedTexts()
 {
+    comma_ = RGDate::listSeparator(locale_);
     for (int day = 1; day <= 31; ++day)
         twoDigitDays_[static_cast<size_t>(day - 1)] = number(day, 2);
     for (int month = 1; month <= 12; ++month) {
@@ -206,11 +210,11 @@ QString DateTexts::dateFullString(const CalendarDay &day) const
     const QString &month = monthName(day.month);
     const QString year = number(day.year, 4);
     QString out;
-    out.reserve(dd.size() + 1 + month.size() + 2 + year.size());
+    out.reserve(dd.size() + 1 + month.size() + comma_.size() + year.size());
     out += dd;
     out += QLatin1Char(' ');
     out += month;
-    out += QLatin1String(", ");
+    out += comma_;
     out += year;
     return out;
 }
@@ -219,7 +223,7 @@ bool DateTexts::matchesIcu() const
 {
     std::shared_ptr<const icu::SimpleDateFormat> format = format_;
     if (!format)
-        format = icuFormat(locale_, calendar_, checkPattern());
+        format = icuFormat(locale_, calendar_, checkPattern(locale_));
     if (!format)
         return false;
     const icu::Calendar &calendar = *format->getCalendar();

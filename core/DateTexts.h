@@ -86,6 +86,8 @@ private:
     // "MMMM (M)" of every month, and "dd" of every day.
     std::array<QString, 12> monthTexts_;
     std::array<QString, 31> twoDigitDays_;
+    // Between the month and the year: ", " or the Arabic comma.
+    QString comma_;
 };
 
 } // namespace core

@@ -1,6 +1,7 @@
 #include "core/RGConv.h"
 
 #include "core/SharedDefaults.h"
+#include "platform/calendar/CivilDays.h"
 
 #include <QtGlobal>
 #include <mutex>
@@ -31,7 +32,7 @@ void RGConv::setUp(platform::Instant date)
     readAdjustment();
     gregorianDate_ = std::make_shared<const RGDate>(date, gregorianCalendar_);
     const auto shifted = shift(date, adjustmentNumber_);
-    hijriDate_ = std::make_shared<const RGDate>(shifted.value_or(date), islamicCalendar_);
+    hijriDate_ = std::make_shared<const RGDate>(shifted.value_or(date), islamicCalendar_, date);
 }
 
 std::int64_t RGConv::storedAdjustment(const platform::UserDefaults &suite)
@@ -106,15 +107,70 @@ void RGConv::setDate(platform::Instant date, const platform::Calendar &calendar)
     if (calendar == gregorianCalendar_) {
         gregorianDate_ = std::make_shared<const RGDate>(date, gregorianCalendar_);
         if (const auto shifted = shift(date, adjustmentNumber_))
-            hijriDate_ = std::make_shared<const RGDate>(*shifted, islamicCalendar_);
+            hijriDate_ = std::make_shared<const RGDate>(*shifted, islamicCalendar_, date);
         return;
     }
-    hijriDate_ = std::make_shared<const RGDate>(date, islamicCalendar_);
-    // Negating the smallest 64-bit value has no result either.
-    if (adjustmentNumber_ == std::numeric_limits<std::int64_t>::min())
-        return;
-    if (const auto shifted = shift(date, -adjustmentNumber_))
+    // readAdjustment keeps the adjustment usable, so its negation exists.
+    const auto shifted = shift(date, -adjustmentNumber_);
+    hijriDate_ = std::make_shared<const RGDate>(date, islamicCalendar_, shifted.value_or(date));
+    if (shifted)
         gregorianDate_ = std::make_shared<const RGDate>(*shifted, gregorianCalendar_);
+}
+
+namespace {
+
+// The first day of 1 AH as ICU counts it, and 31 December 9999: the days
+// both calendars write with years of one to four digits.
+struct ConvertibleDays
+{
+    std::int64_t first;
+    std::int64_t last;
+};
+
+const ConvertibleDays &convertibleDays()
+{
+    static const ConvertibleDays days = [] {
+        const platform::Calendar islamic(platform::CalendarIdentifier::islamicUmmAlQura,
+                                         QStringLiteral("UTC"), QStringLiteral("en_US"));
+        const auto epoch = islamic.date(1, 1, 1, 12);
+        const platform::Calendar utc(platform::CalendarIdentifier::gregorian, QStringLiteral("UTC"),
+                                     QStringLiteral("en_US"));
+        return ConvertibleDays{epoch ? utc.localDayNumber(*epoch).value_or(0) : 0,
+                               platform::civil::daysFromCivil(9999, 12, 31)};
+    }();
+    return days;
+}
+
+bool inConvertibleDays(const platform::Calendar &calendar, platform::Instant date)
+{
+    const auto day = calendar.localDayNumber(date);
+    return day && *day >= convertibleDays().first && *day <= convertibleDays().last;
+}
+
+} // namespace
+
+bool RGConv::isConvertibleDay(platform::Instant date)
+{
+    return inConvertibleDays(platform::Calendar(platform::CalendarIdentifier::gregorian), date);
+}
+
+platform::Instant RGConv::firstHijriMoment() const
+{
+    const auto noon = islamicCalendar_.date(1, 1, 1, 12);
+    return islamicCalendar_.startOfDay(noon.value_or(platform::Instant{}));
+}
+
+platform::Instant RGConv::firstGregorianMoment() const
+{
+    const platform::Instant first = firstHijriMoment();
+    const auto noon = shift(first + std::chrono::hours(12), -adjustmentNumber_);
+    return gregorianCalendar_.startOfDay(noon.value_or(first));
+}
+
+bool RGConv::isConvertible() const
+{
+    return inConvertibleDays(gregorianCalendar_, gregorianDate_->date()) &&
+           inConvertibleDays(gregorianCalendar_, hijriDate_->date());
 }
 
 } // namespace core

@@ -33,6 +33,18 @@ public:
     const platform::Calendar &islamicCalendar() const { return islamicCalendar_; }
     std::int64_t adjustmentNumber() const { return adjustmentNumber_; }
 
+    // Whether both records name real days: from 1 Muharram 1 AH to 31
+    // December 9999 (ICU's calendars reach further, with years before the
+    // Hijri era or of seven digits that no surface can write).
+    bool isConvertible() const;
+    // Whether `date` lies in those days, in the device's zone.
+    static bool isConvertibleDay(platform::Instant date);
+    // The first moment whose Hijri side, under the adjustment last read, is
+    // 1 Muharram 1 AH: where a Gregorian date picker starts.
+    platform::Instant firstGregorianMoment() const;
+    // 1 Muharram 1 AH: where a Hijri date picker starts.
+    platform::Instant firstHijriMoment() const;
+
     // Adjustments every surface can apply: far more than moon sightings ever
     // differ by, and small enough that every shifted day exists.
     static constexpr std::int64_t maximumAdjustment = 365;

@@ -13,12 +13,24 @@ class RGDate
 {
 public:
     RGDate(platform::Instant date, const platform::Calendar &calendar);
+    // The day, month and year of `date` on `calendar`, shown for the day of
+    // `shownFor`: the Hijri side under an adjustment names the day the user
+    // lives by a neighbouring day's Hijri date, so its weekday is that of
+    // `shownFor`.
+    RGDate(platform::Instant date, const platform::Calendar &calendar, platform::Instant shownFor);
     // A record made elsewhere and read back (another process's JSON): takes
     // the fields as they are, with no calendar work.
     RGDate(platform::Instant date, std::int64_t day, std::int64_t month, std::int64_t year, QString monthName,
-           QString weekDayName, QString dateFullString);
+           QString weekDayName, QString dateFullString, bool estimate = false);
 
+    // The moment whose fields these are (on the Hijri side, shifted by the
+    // adjustment): what a date picker on the record's calendar is set to.
     platform::Instant date() const { return date_; }
+    // The moment the record is shown for, whose weekday it names.
+    platform::Instant shownFor() const { return shownFor_; }
+    // A Hijri day outside the Umm al-Qura table (1300 to 1600 AH): ICU's
+    // arithmetic calendar stands in for it, which can differ by a day or two.
+    bool isEstimate() const { return estimate_; }
     std::int64_t day() const { return day_; }
     std::int64_t month() const { return month_; }
     std::int64_t year() const { return year_; }
@@ -34,6 +46,10 @@ public:
     static const QString weekDayPattern;
     static const QString monthNamePattern;
     static const QString dateFullPattern;
+    // dateFullPattern with the comma `locale` writes ("،" in Arabic script).
+    static QString dateFullPatternFor(const QString &locale);
+    // The comma and space that join a weekday to a date in `locale`.
+    static QString listSeparator(const QString &locale);
 
 private:
     // Fills the fields from the day tables; false when they do not cover the
@@ -41,12 +57,14 @@ private:
     bool fromTables(const platform::Calendar &calendar);
 
     platform::Instant date_;
+    platform::Instant shownFor_;
     std::int64_t day_;
     std::int64_t month_;
     std::int64_t year_;
     QString monthName_;
     QString weekDayName_;
     QString dateFullString_;
+    bool estimate_ = false;
 };
 
 using RGDatePtr = std::shared_ptr<const RGDate>;

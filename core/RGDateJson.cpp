@@ -6,8 +6,10 @@ namespace core {
 
 QJsonObject toJson(const RGDate &record)
 {
-    return QJsonObject{
-        {QStringLiteral("date"), platform::isoString(record.date(), platform::Device::timeZoneId())},
+    QJsonObject object{
+        // The day the record is shown for: under an adjustment the Hijri
+        // record's fields are of another day, which "adjustment" beside it says.
+        {QStringLiteral("date"), platform::isoString(record.shownFor(), platform::Device::timeZoneId())},
         {QStringLiteral("day"), static_cast<qint64>(record.day())},
         {QStringLiteral("month"), static_cast<qint64>(record.month())},
         {QStringLiteral("year"), static_cast<qint64>(record.year())},
@@ -15,6 +17,9 @@ QJsonObject toJson(const RGDate &record)
         {QStringLiteral("weekDayName"), record.weekDayName()},
         {QStringLiteral("dateFullString"), record.dateFullString()},
     };
+    if (record.isEstimate())
+        object.insert(QStringLiteral("estimate"), true);
+    return object;
 }
 
 std::optional<RGDate> recordFromJson(const QJsonObject &object)
@@ -41,7 +46,10 @@ std::optional<RGDate> recordFromJson(const QJsonObject &object)
             return std::nullopt;
         texts[i] = v.toString();
     }
-    return RGDate(date, numbers[0], numbers[1], numbers[2], texts[0], texts[1], texts[2]);
+    const QJsonValue estimate = object.value(QStringLiteral("estimate"));
+    if (!estimate.isUndefined() && !estimate.isBool())
+        return std::nullopt;
+    return RGDate(date, numbers[0], numbers[1], numbers[2], texts[0], texts[1], texts[2], estimate.toBool());
 }
 
 QJsonObject toJson(const RGConv &converter)
@@ -50,6 +58,7 @@ QJsonObject toJson(const RGConv &converter)
         {QStringLiteral("gregorian"), toJson(*converter.gregorianDate())},
         {QStringLiteral("hijri"), toJson(*converter.hijriDate())},
         {QStringLiteral("adjustment"), static_cast<qint64>(converter.adjustmentNumber())},
+        {QStringLiteral("estimate"), converter.hijriDate()->isEstimate()},
     };
 }
 

@@ -7,13 +7,15 @@
 
 namespace core {
 
-// {"date" (ISO 8601 with the UTC offset), "day", "month", "year", "monthName",
-//  "weekDayName", "dateFullString"}: the record as scripts and tests read it.
+// {"date" (ISO 8601 with the UTC offset, of the day the record is shown for),
+//  "day", "month", "year", "monthName", "weekDayName", "dateFullString"}, and
+// "estimate": true for a Hijri day outside the Umm al-Qura table: the record
+// as scripts and tests read it.
 QJsonObject toJson(const RGDate &record);
 // The record toJson(record) wrote, read back without calendar work; no
 // value when a field is missing or of the wrong type.
 std::optional<RGDate> recordFromJson(const QJsonObject &object);
-// {"gregorian", "hijri", "adjustment"}.
+// {"gregorian", "hijri", "adjustment", "estimate"}.
 QJsonObject toJson(const RGConv &converter);
 
 } // namespace core

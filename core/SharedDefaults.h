@@ -22,6 +22,7 @@ inline const QString todayAppBadgeEnabled = QStringLiteral("todayAppBadgeEnabled
 inline const QString enableOptionRequested = QStringLiteral("enableOptionRequested");
 inline const QString enableNotificationsClicked = QStringLiteral("enableNotificationsClicked");
 inline const QString lastRefreshDate = QStringLiteral("lastRefreshDate");
+inline const QString firstWeekday = QStringLiteral("firstWeekday");
 } // namespace keys
 
 } // namespace core

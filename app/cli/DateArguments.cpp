@@ -1,5 +1,6 @@
 #include "app/cli/DateArguments.h"
 
+#include "core/RGConv.h"
 #include "platform/localization/Localization.h"
 #include "platform/system/Console.h"
 
@@ -34,12 +35,24 @@ std::optional<std::vector<qint64>> parseNumberGroups(QStringView text, const std
     return numbers;
 }
 
-std::optional<platform::Instant> parseDayArgument(const QString &text, const platform::Calendar &calendar)
+namespace {
+
+std::optional<platform::Instant> calendarDay(const QString &text, const platform::Calendar &calendar)
 {
     const auto numbers = parseNumberGroups(text, {7, 2, 2}, true);
     if (!numbers)
         return std::nullopt;
     return calendar.date((*numbers)[0], (*numbers)[1], (*numbers)[2]);
+}
+
+} // namespace
+
+std::optional<platform::Instant> parseDayArgument(const QString &text, const platform::Calendar &calendar)
+{
+    const auto day = calendarDay(text, calendar);
+    if (!day || !core::RGConv::isConvertibleDay(*day))
+        return std::nullopt;
+    return day;
 }
 
 std::optional<platform::CalendarIdentifier> parseCalendarArgument(const QString &text)
@@ -51,8 +64,16 @@ std::optional<platform::CalendarIdentifier> parseCalendarArgument(const QString 
     return std::nullopt;
 }
 
+QString outOfRange(const QString &text)
+{
+    return platform::localized("cli.error.outOfRange").arg(platform::printable(text));
+}
+
 QString notADay(const QString &text, platform::CalendarIdentifier calendar)
 {
+    // A day ICU has, but before the Hijri era or with a year of five or more digits.
+    if (calendarDay(text, platform::Calendar(calendar)))
+        return outOfRange(text);
     return platform::localized("cli.error.notADay")
         .arg(platform::printable(text),
              platform::localized(calendar == platform::CalendarIdentifier::gregorian ? "cli.gregorian"

@@ -7,6 +7,7 @@
 #include "platform/calendar/Clock.h"
 #include "platform/localization/Localization.h"
 #include "platform/system/Console.h"
+#include "platform/system/Device.h"
 
 #include <QJsonDocument>
 
@@ -22,12 +23,15 @@ void printConverter(const core::RGConv &conv, bool json, QTextStream &out)
     }
     const core::RGDate &h = *conv.hijriDate();
     const core::RGDate &g = *conv.gregorianDate();
-    out << platform::localized("cli.hijri") << ": " << h.weekDayName() << ", " << h.dateFullString() << '\n';
-    out << platform::localized("cli.gregorian") << ": " << g.weekDayName() << ", " << g.dateFullString()
+    const QString comma = core::RGDate::listSeparator(platform::Device::localeName());
+    out << platform::localized("cli.hijri") << ": " << h.weekDayName() << comma << h.dateFullString() << '\n';
+    out << platform::localized("cli.gregorian") << ": " << g.weekDayName() << comma << g.dateFullString()
         << '\n';
     if (conv.adjustmentNumber() != 0)
         out << platform::localized("cli.adjustment") << ": "
             << core::localizedCount("cli.days", conv.adjustmentNumber()) << '\n';
+    if (h.isEstimate())
+        out << platform::localized("cli.estimate") << '\n';
 }
 
 } // namespace
@@ -69,6 +73,11 @@ int runConvert(Invocation &call)
     core::RGConv conv(*day);
     if (*from == platform::CalendarIdentifier::islamicUmmAlQura)
         conv.setDate(*day, conv.islamicCalendar());
+    // The adjustment may carry the other side past the first or last day.
+    if (!conv.isConvertible()) {
+        call.err << "qamarly convert: " << outOfRange(text) << '\n';
+        return exitUsage;
+    }
     printConverter(conv, args.flag(QStringLiteral("json")), call.out);
     return exitOk;
 }

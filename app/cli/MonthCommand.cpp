@@ -4,7 +4,10 @@
 #include "app/cli/DateArguments.h"
 #include "components/calendar/MonthCalendarModel.h"
 #include "components/calendar/OtherCalendarDaySource.h"
+#include "core/DayTable.h"
+#include "core/FirstWeekday.h"
 #include "core/SharedDefaults.h"
+#include "platform/calendar/CivilDays.h"
 #include "platform/localization/Localization.h"
 #include "platform/system/Console.h"
 
@@ -42,6 +45,52 @@ QString jsonString(const QString &text)
     return QLatin1Char('"') + escaped + QLatin1Char('"');
 }
 
+// The months of the Umm al-Qura table: on the Hijri grid its days (as the
+// adjustment names them), on the Gregorian grid the whole years it touches.
+class TableRangeSource : public components::OtherCalendarDaySource
+{
+public:
+    TableRangeSource(platform::CalendarIdentifier grid, std::int64_t adjustment)
+        : OtherCalendarDaySource(grid, adjustment), adjustment_(adjustment)
+    {
+    }
+    std::optional<Instant> minimumDateForCalendar(components::MonthCalendarView *) override
+    {
+        if (gridCalendar() == platform::CalendarIdentifier::gregorian)
+            return noonOfDay(platform::civil::daysFromCivil(firstGregorianYear(), 1, 1));
+        return noonOfDay(core::DayTable::firstHijriDay() - adjustment_);
+    }
+    std::optional<Instant> maximumDateForCalendar(components::MonthCalendarView *) override
+    {
+        if (gridCalendar() == platform::CalendarIdentifier::gregorian)
+            return noonOfDay(platform::civil::daysFromCivil(lastGregorianYear(), 12, 31));
+        return noonOfDay(core::DayTable::endHijriDay() - 1 - adjustment_);
+    }
+
+private:
+    static std::int64_t firstGregorianYear()
+    {
+        return platform::civil::civilFromDays(core::DayTable::firstHijriDay()).year;
+    }
+    static std::int64_t lastGregorianYear()
+    {
+        return platform::civil::civilFromDays(core::DayTable::endHijriDay() - 1).year;
+    }
+    static std::optional<Instant> noonOfDay(std::int64_t days)
+    {
+        const platform::civil::YearMonthDay d = platform::civil::civilFromDays(days);
+        return platform::Calendar(platform::CalendarIdentifier::gregorian).date(d.year, d.month, d.day, 12);
+    }
+    std::int64_t adjustment_;
+};
+
+// Whether the Hijri date of the cell's day lies outside the Umm al-Qura table.
+bool isEstimate(const platform::Calendar &gregorian, const MonthCalendarCell &cell, std::int64_t adjustment)
+{
+    const auto day = gregorian.localDayNumber(cell.date + std::chrono::hours(12));
+    return day && !core::DayTable::hijri(*day + adjustment);
+}
+
 // Pads to `width` characters on the left (right-aligned), as cal does.
 QString padded(const QString &text, int width)
 {
@@ -65,31 +114,36 @@ int runMonth(Invocation &call)
                  << '\n';
         return exitUsage;
     }
-    int firstWeekday = 1;
+    std::optional<int> firstWeekday;
     if (args.hasOption(QStringLiteral("first-weekday"))) {
         const QString text = args.option(QStringLiteral("first-weekday"));
         bool ok = false;
         firstWeekday = text.toInt(&ok);
-        if (!ok || firstWeekday < 1 || firstWeekday > 7) {
+        if (!ok || *firstWeekday < 1 || *firstWeekday > 7) {
             call.err << "qamarly month: " << platform::localized("month.error.firstWeekday").arg(text)
                      << '\n';
             return exitUsage;
         }
     }
 
-    components::OtherCalendarDaySource subtitles(*identifier,
-                                                 core::RGConv::storedAdjustment(*core::sharedDefaults()));
+    const std::int64_t adjustment = core::RGConv::storedAdjustment(*core::sharedDefaults());
+    const bool hijri = *identifier == platform::CalendarIdentifier::islamicUmmAlQura;
+    TableRangeSource subtitles(*identifier, adjustment);
     components::MonthCalendarModel model;
     model.setIdentifier(*identifier);
-    model.setFirstWeekday(firstWeekday);
+    // The Hijri grid is the adjusted calendar, as the calendar screen shows it.
+    model.setDayShift(hijri ? adjustment : 0);
+    if (firstWeekday)
+        model.setFirstWeekday(*firstWeekday);
+    else if (const auto stored = core::storedFirstWeekday(*core::sharedDefaults()))
+        model.setFirstWeekday(*stored);
     model.setDataSource(&subtitles);
 
     Instant month = model.startOfMonth(model.today());
     if (!args.positionals().isEmpty()) {
         const QString text = args.positionals().first();
         const auto numbers = parseNumberGroups(text, {4, 2}, false);
-        const auto first =
-            numbers ? model.calendar().date((*numbers)[0], (*numbers)[1], 1, 12) : std::nullopt;
+        const auto first = numbers ? model.firstDayOfMonth((*numbers)[0], (*numbers)[1]) : std::nullopt;
         if (!first || !(model.isInRange(*first) || model.isInRange(model.endOfMonth(*first)))) {
             call.err << "qamarly month: "
                      << platform::localized("month.error.notAMonth")
@@ -100,14 +154,17 @@ int runMonth(Invocation &call)
                      << '\n';
             return exitUsage;
         }
-        month = model.startOfMonth(*first);
+        month = *first;
     }
 
     const int page = model.pageForDate(month);
     const std::vector<MonthCalendarCell> cells = model.cells(page);
-    const platform::DateComponents shown = model.calendar().components(month + std::chrono::hours(12));
+    const platform::DateComponents shown = model.shownComponents(month + std::chrono::hours(12));
     const platform::Calendar gregorian(platform::CalendarIdentifier::gregorian, model.timeZoneId(),
                                        model.localeName());
+    bool estimate = false;
+    for (const MonthCalendarCell &cell : cells)
+        estimate = estimate || (!cell.placeholder && isEstimate(gregorian, cell, adjustment));
 
     if (args.flag(QStringLiteral("json"))) {
         // Written by hand to keep the fields in reading order.
@@ -116,7 +173,8 @@ int runMonth(Invocation &call)
             << jsonString(*identifier == platform::CalendarIdentifier::gregorian ? QStringLiteral("gregorian")
                                                                                  : QStringLiteral("hijri"))
             << ",\n    \"year\": " << shown.year << ",\n    \"month\": " << shown.month
-            << ",\n    \"firstWeekday\": " << firstWeekday << ",\n    \"cells\": [\n";
+            << ",\n    \"firstWeekday\": " << model.firstWeekday() << ",\n    \"adjustment\": " << adjustment
+            << ",\n    \"estimate\": " << (estimate ? "true" : "false") << ",\n    \"cells\": [\n";
         for (size_t k = 0; k < cells.size(); ++k) {
             const MonthCalendarCell &cell = cells[k];
             out << "        {\"date\": " << jsonString(gregorianDay(gregorian, cell.date))
@@ -151,6 +209,8 @@ int runMonth(Invocation &call)
         call.out << open << body << close;
         call.out << ((k + 1) % 7 == 0 ? "\n" : "");
     }
+    if (estimate)
+        call.out << platform::localized("cli.estimate") << '\n';
     return exitOk;
 }
 

@@ -38,6 +38,8 @@ MonthCalendarModel::MonthCalendarModel()
     : locale_(platform::Device::localeName()), zone_(platform::Device::timeZoneId()),
       calendar_(platform::CalendarIdentifier::gregorian, zone_, locale_)
 {
+    // Weeks start where the locale starts them until told otherwise.
+    firstWeekday_ = calendar_.firstWeekday();
     rebuildCalendar();
     today_ = calendar_.startOfDay(platform::Clock::current());
     readRange();
@@ -64,6 +66,8 @@ void MonthCalendarModel::rebuildCalendar()
     headerFormatter_ = makeFormatter(calendar_, locale_, zone_, headerDateFormat_);
     isoFormatter_ = makeFormatter(calendar_, locale_, zone_, QStringLiteral("yyyy-MM-dd"));
     fullFormatter_ = makeFormatter(calendar_, locale_, zone_, QStringLiteral("EEEE d MMMM y"));
+    weekdayFormatter_ = makeFormatter(calendar_, locale_, zone_, QStringLiteral("EEEE"));
+    dayMonthYearFormatter_ = makeFormatter(calendar_, locale_, zone_, QStringLiteral("d MMMM y"));
     dayTitles_.clear();
     ++generation_;
 
@@ -110,7 +114,11 @@ void MonthCalendarModel::setLocaleName(const QString &locale)
     if (locale == locale_ || locale.isEmpty())
         return;
     locale_ = locale;
+    if (!firstWeekdaySet_)
+        firstWeekday_ = platform::Calendar(calendar_.identifier(), zone_, locale_).firstWeekday();
     rebuildCalendar();
+    if (!firstWeekdaySet_)
+        currentPage_ = pageStart(pageForDate(currentPage_));
     changed();
 }
 
@@ -140,8 +148,15 @@ void MonthCalendarModel::setTimeZoneId(const QString &zone)
     changed();
 }
 
+void MonthCalendarModel::useLocaleFirstWeekday()
+{
+    setFirstWeekday(platform::Calendar(calendar_.identifier(), zone_, locale_).firstWeekday());
+    firstWeekdaySet_ = false;
+}
+
 void MonthCalendarModel::setFirstWeekday(int weekday)
 {
+    firstWeekdaySet_ = true;
     weekday = std::clamp(weekday, 1, 7);
     if (weekday == firstWeekday_)
         return;
@@ -150,6 +165,42 @@ void MonthCalendarModel::setFirstWeekday(int weekday)
     ++generation_;
     currentPage_ = pageStart(pageForDate(currentPage_));
     changed();
+}
+
+void MonthCalendarModel::setDayShift(std::int64_t days)
+{
+    if (days == dayShift_)
+        return;
+    const int rowsBefore = currentRows();
+    // The page on screen shows the same days as far as it can: the month now
+    // holding the middle of what was shown.
+    const Instant middle = dateByAddingDays(14, currentPage_);
+    dayShift_ = days;
+    dayTitles_.clear();
+    ++generation_;
+    currentPage_ = pageStart(pageForDate(scope_ == MonthCalendarScope::month ? middle : currentPage_));
+    if (host_ && !showsPlaceholders_ && currentRows() != rowsBefore)
+        host_->rowCountWillChange(rowsBefore, currentRows(), false);
+    changed();
+}
+
+Instant MonthCalendarModel::shifted(Instant date) const
+{
+    if (dayShift_ == 0)
+        return date;
+    return calendar_.dateByAddingDays(dayShift_, date).value_or(date);
+}
+
+Instant MonthCalendarModel::unshifted(Instant date) const
+{
+    if (dayShift_ == 0)
+        return date;
+    return dateByAddingDays(-dayShift_, date);
+}
+
+platform::DateComponents MonthCalendarModel::shownComponents(Instant date) const
+{
+    return calendar_.components(shifted(date));
 }
 
 void MonthCalendarModel::setHeaderDateFormat(const QString &format)
@@ -271,7 +322,7 @@ bool MonthCalendarModel::refreshToday(Instant now)
 std::int64_t MonthCalendarModel::monthNumber(Instant date) const
 {
     // Both calendars have twelve months a year.
-    const platform::DateComponents c = calendar_.components(date);
+    const platform::DateComponents c = shownComponents(date);
     return c.year * 12 + c.month - 1;
 }
 
@@ -281,8 +332,16 @@ Instant MonthCalendarModel::firstOfMonthNumber(std::int64_t number) const
     const std::int64_t month = number - year * 12 + 1;
     // Noon exists on every day; its start of day is the month's first moment.
     if (const auto noon = calendar_.date(year, month, 1, 12))
-        return calendar_.startOfDay(*noon);
+        return unshifted(calendar_.startOfDay(*noon));
     return minimumDate_;
+}
+
+std::optional<Instant> MonthCalendarModel::firstDayOfMonth(std::int64_t year, std::int64_t month) const
+{
+    const auto noon = calendar_.date(year, month, 1, 12);
+    if (!noon)
+        return std::nullopt;
+    return unshifted(calendar_.startOfDay(*noon));
 }
 
 Instant MonthCalendarModel::startOfMonth(Instant date) const
@@ -293,7 +352,7 @@ Instant MonthCalendarModel::startOfMonth(Instant date) const
 Instant MonthCalendarModel::endOfMonth(Instant date) const
 {
     const Instant first = startOfMonth(date);
-    return dateByAddingDays(calendar_.daysInMonth(first + 12h) - 1, first);
+    return dateByAddingDays(calendar_.daysInMonth(shifted(first + 12h)) - 1, first);
 }
 
 Instant MonthCalendarModel::startOfWeek(Instant date) const
@@ -314,9 +373,9 @@ Instant MonthCalendarModel::dateByAddingDays(std::int64_t days, Instant date) co
 
 Instant MonthCalendarModel::dateByAddingMonths(std::int64_t months, Instant date) const
 {
-    const Instant noon = calendar_.startOfDay(date) + 12h;
+    const Instant noon = shifted(calendar_.startOfDay(date) + 12h);
     if (const auto moved = calendar_.dateByAddingMonths(months, noon))
-        return calendar_.startOfDay(*moved);
+        return unshifted(calendar_.startOfDay(*moved));
     return calendar_.startOfDay(date);
 }
 
@@ -342,12 +401,16 @@ bool MonthCalendarModel::isSameMonth(Instant a, Instant b) const
 
 QString MonthCalendarModel::stringFromDate(Instant date) const
 {
-    return isoFormatter_->string(date);
+    return isoFormatter_->string(shifted(date));
 }
 
 QString MonthCalendarModel::accessibleText(Instant date) const
 {
-    return fullFormatter_->string(date + 12h);
+    if (dayShift_ == 0)
+        return fullFormatter_->string(date + 12h);
+    // The weekday is the day's own; the date is the one the grid names it by.
+    return weekdayFormatter_->string(date + 12h) + QLatin1Char(' ') +
+           dayMonthYearFormatter_->string(shifted(date + 12h));
 }
 
 // ---- pages -----------------------------------------------------------------
@@ -391,7 +454,7 @@ int MonthCalendarModel::rowsInMonth(Instant monthStart) const
     if (showsPlaceholders_)
         return monthgeometry::maximumRows;
     const int offset = headPlaceholders(monthStart) % 7;
-    const int days = calendar_.daysInMonth(monthStart + 12h);
+    const int days = calendar_.daysInMonth(shifted(monthStart + 12h));
     return (offset + days + 6) / 7;
 }
 
@@ -405,13 +468,13 @@ int MonthCalendarModel::cellsOnPage() const
     return currentRows() * monthgeometry::columns;
 }
 
-QString MonthCalendarModel::dayTitle(Instant date, std::int64_t day) const
+QString MonthCalendarModel::dayTitle(Instant shownDate, std::int64_t day) const
 {
     auto found = dayTitles_.find(day);
     if (found != dayTitles_.end())
         return found->second;
     const core::DateTexts *names = texts();
-    const QString title = names ? names->number(day, 1) : dayFormatter_->string(date + 12h);
+    const QString title = names ? names->number(day, 1) : dayFormatter_->string(shownDate);
     dayTitles_.emplace(day, title);
     return title;
 }
@@ -431,18 +494,20 @@ MonthCalendarCell MonthCalendarModel::cell(int page, int rowMajorIndex) const
         cell.outOfRange = !isInRange(cell.date);
         cell.placeholder = cell.outOfRange;
     }
-    const platform::DateComponents c = calendar_.components(cell.date + 12h);
-    cell.day = c.day;
+    const Instant noon = cell.date + 12h;
+    const platform::DateComponents c = calendar_.components(noon);
+    const platform::DateComponents shown = dayShift_ == 0 ? c : shownComponents(noon);
+    cell.day = shown.day;
     cell.weekday = static_cast<int>(c.weekday);
     cell.weekend = cell.weekday == 1 || cell.weekday == 7;
     if (dataSource_) {
         cell.image = dataSource_->imageForDate(view_, cell.date);
         cell.numberOfEvents = std::max(0, dataSource_->numberOfEventsForDate(view_, cell.date));
         const std::optional<QString> title = dataSource_->titleForDate(view_, cell.date);
-        cell.title = title ? *title : dayTitle(cell.date, c.day);
+        cell.title = title ? *title : dayTitle(shifted(noon), shown.day);
         cell.subtitle = dataSource_->subtitleForDate(view_, cell.date);
     } else {
-        cell.title = dayTitle(cell.date, c.day);
+        cell.title = dayTitle(shifted(noon), shown.day);
     }
     cell.selected = isSelected(cell.date);
     cell.today = cell.date == today_;
@@ -486,12 +551,12 @@ QString MonthCalendarModel::headerTitle(int page) const
     // A week belongs to the month of its middle day.
     const Instant shown = scope_ == MonthCalendarScope::month ? start : dateByAddingDays(3, start);
     if (const core::DateTexts *names = texts(); names && headerDateFormat_ == QLatin1String("MMMM yyyy")) {
-        const platform::DateComponents c = calendar_.components(shown + 12h);
+        const platform::DateComponents c = shownComponents(shown + 12h);
         if (c.year >= 1 && c.year <= 9999 && c.month >= 1 && c.month <= 12)
             return names->wideMonthName(static_cast<int>(c.month)) + QLatin1Char(' ') +
                    names->number(c.year, 4);
     }
-    return headerFormatter_->string(shown + 12h);
+    return headerFormatter_->string(shifted(shown + 12h));
 }
 
 // ---- selection -------------------------------------------------------------

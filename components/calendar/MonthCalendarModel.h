@@ -65,10 +65,21 @@ public:
     void setLocaleName(const QString &locale);
     QString timeZoneId() const { return zone_; }
     void setTimeZoneId(const QString &zone);
+    // The locale's first day of the week unless set.
     int firstWeekday() const { return firstWeekday_; }
     void setFirstWeekday(int weekday);
+    // Back to the locale's first day, also after a later change of locale.
+    void useLocaleFirstWeekday();
     const platform::Calendar &calendar() const { return calendar_; }
     bool isRightToLeft() const { return rightToLeft_; }
+    // Days shown on the calendar as the days `days` later: a grid of the
+    // Hijri calendar under the user's adjustment. Every cell is still its own
+    // day (weekday, today, selection, the data source's date); only the
+    // month it belongs to, its day number and the header follow the shift.
+    std::int64_t dayShift() const { return dayShift_; }
+    void setDayShift(std::int64_t days);
+    // The day of `date` on the grid's calendar: `date` moved by the shift.
+    platform::DateComponents shownComponents(platform::Instant date) const;
 
     // ---- range ----
     platform::Instant minimumDate() const { return minimumDate_; }
@@ -160,6 +171,9 @@ public:
     platform::Instant startOfMonth(platform::Instant date) const;
     platform::Instant startOfWeek(platform::Instant date) const;
     platform::Instant endOfMonth(platform::Instant date) const;
+    // The first day of the grid's month `month` of `year` (after the day
+    // shift); none when the calendar has no such month.
+    std::optional<platform::Instant> firstDayOfMonth(std::int64_t year, std::int64_t month) const;
     // The start of the day `days` days after the day of `date` (safe across skipped midnights).
     platform::Instant dateByAddingDays(std::int64_t days, platform::Instant date) const;
     platform::Instant dateByAddingMonths(std::int64_t months, platform::Instant date) const;
@@ -182,7 +196,10 @@ private:
     std::int64_t monthNumber(platform::Instant date) const;
     platform::Instant firstOfMonthNumber(std::int64_t number) const;
     platform::Instant firstPageStart() const;
-    QString dayTitle(platform::Instant date, std::int64_t day) const;
+    QString dayTitle(platform::Instant shownDate, std::int64_t day) const;
+    // `date` moved by the day shift, at the same wall-clock time.
+    platform::Instant shifted(platform::Instant date) const;
+    platform::Instant unshifted(platform::Instant date) const;
     // The date core's names and digits of the locale and calendar, which
     // write what the formatters would without making one; null when the
     // formatters must.
@@ -200,12 +217,16 @@ private:
     QString locale_;
     QString zone_;
     int firstWeekday_ = 1;
+    bool firstWeekdaySet_ = false;
+    std::int64_t dayShift_ = 0;
     platform::Calendar calendar_;
     bool rightToLeft_ = false;
     std::unique_ptr<platform::DateFormatter> dayFormatter_;
     std::unique_ptr<platform::DateFormatter> headerFormatter_;
     std::unique_ptr<platform::DateFormatter> isoFormatter_;
     std::unique_ptr<platform::DateFormatter> fullFormatter_;
+    std::unique_ptr<platform::DateFormatter> weekdayFormatter_;
+    std::unique_ptr<platform::DateFormatter> dayMonthYearFormatter_;
     QString headerDateFormat_ = QStringLiteral("MMMM yyyy");
     QStringList weekdaySymbols_; // index 0 = Sunday
     mutable std::map<std::int64_t, QString> dayTitles_;

@@ -49,6 +49,10 @@ public:
     void setTimeZoneId(const QString &zone) { model_.setTimeZoneId(zone); }
     int firstWeekday() const { return model_.firstWeekday(); }
     void setFirstWeekday(int weekday) { model_.setFirstWeekday(weekday); }
+    void useLocaleFirstWeekday() { model_.useLocaleFirstWeekday(); }
+    // See MonthCalendarModel::setDayShift.
+    std::int64_t dayShift() const { return model_.dayShift(); }
+    void setDayShift(std::int64_t days) { model_.setDayShift(days); }
     platform::Instant minimumDate() const { return model_.minimumDate(); }
     platform::Instant maximumDate() const { return model_.maximumDate(); }
 

@@ -1,6 +1,9 @@
 #include "components/calendar/OtherCalendarDaySource.h"
 
+#include "core/DateTexts.h"
+#include "core/LocalizedNumber.h"
 #include "platform/calendar/Clock.h"
+#include "platform/system/Device.h"
 
 namespace components {
 
@@ -17,18 +20,26 @@ OtherCalendarDaySource::OtherCalendarDaySource(platform::CalendarIdentifier grid
 
 QString OtherCalendarDaySource::otherDay(platform::Instant date)
 {
-    std::int64_t day = 0;
-    if (grid_ == platform::CalendarIdentifier::islamicUmmAlQura) {
-        conv_.setDate(date, conv_.islamicCalendar());
-        day = conv_.gregorianDate()->day();
-    } else {
-        conv_.setDate(date, conv_.gregorianCalendar());
-        day = conv_.hijriDate()->day();
-    }
+    // Every cell is its own day on either grid (the Hijri grid shifts the
+    // names of days, not the days): the Gregorian record is the cell's day and
+    // the Hijri record carries the adjustment.
+    conv_.setDate(date, conv_.gregorianCalendar());
+    const std::int64_t day = grid_ == platform::CalendarIdentifier::islamicUmmAlQura
+                                 ? conv_.gregorianDate()->day()
+                                 : conv_.hijriDate()->day();
     // The converter is this source's own and nothing reads the day it is
     // left on, so it is not turned back to today: that would double the
     // cost of every cell the month calendar paints.
-    return QString::number(day);
+    // In the digits of the cell's own day number.
+    if (const core::DateTexts *texts = core::DateTexts::forLocale(platform::Device::localeName(), grid_))
+        return texts->number(day, 1);
+    return core::localizedNumber(day);
+}
+
+std::int64_t OtherCalendarDaySource::adjustmentNumber()
+{
+    conv_.setDate(platform::Clock::current(), conv_.gregorianCalendar());
+    return conv_.adjustmentNumber();
 }
 
 QString OtherCalendarDaySource::subtitleForDate(MonthCalendarView *, platform::Instant date)

@@ -7,9 +7,9 @@
 
 namespace components {
 
-// Subtitles with the day number of the same day on the other calendar, worked
-// out the way the calendar screen does it: its one converter is aimed at the
-// cell's day, read, and aimed back at now (the Hijri adjustment included).
+// Subtitles with the day number of the same day on the other calendar, in the
+// digits of the day numbers: on the Gregorian grid the day's adjusted Hijri
+// day, on the (adjusted) Hijri grid the day's Gregorian day.
 // Optionally limits the range to some days either side of now.
 class OtherCalendarDaySource : public MonthCalendarDataSource
 {
@@ -24,8 +24,11 @@ public:
     platform::CalendarIdentifier gridCalendar() const { return grid_; }
     void setRangeAroundNow(std::optional<int> days) { rangeDays_ = days; }
 
-    // The other calendar's day of `date`, in plain decimal digits.
+    // The other calendar's day of `date`.
     QString otherDay(platform::Instant date);
+    // The adjustment the source applies now (the stored one, read anew, or
+    // the fixed one): the day shift of the Hijri grid beside it.
+    std::int64_t adjustmentNumber();
 
     QString subtitleForDate(MonthCalendarView *calendar, platform::Instant date) override;
     std::optional<platform::Instant> minimumDateForCalendar(MonthCalendarView *calendar) override;

@@ -63,7 +63,9 @@ Calendar::Calendar(CalendarIdentifier identifier)
 Calendar::Calendar(CalendarIdentifier identifier, const QString &timeZoneId, const QString &localeName)
     : identifier_(identifier), timeZoneId_(timeZoneId), localeName_(localeName)
 {
-    rebuild();
+    // The locale's own first day of the week (CLDR's), until told otherwise:
+    // rebuild() would set the default Sunday over it.
+    calendar_ = makeCalendar(identifier_, timeZoneId_, localeName_);
     firstWeekday_ = calendar_->getFirstDayOfWeek();
 }
 

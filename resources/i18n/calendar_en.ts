@@ -5,7 +5,7 @@
     <name>calendar</name>
     <message id="cli.help.month"><source>Prints one month as the calendar lays it out, with the other calendar&apos;s day under every day.</source><translation>Prints one month as the calendar lays it out, with the other calendar&apos;s day under every day.</translation></message>
     <message id="month.what.month"><source>month (YYYY-MM)</source><translation>month (YYYY-MM)</translation></message>
-    <message id="month.error.notAMonth"><source>&apos;%1&apos; is not a month of the %2 calendar between 1970 and 2099 (use YYYY-MM)</source><translation>&apos;%1&apos; is not a month of the %2 calendar between 1970 and 2099 (use YYYY-MM)</translation></message>
+    <message id="month.error.notAMonth"><source>&apos;%1&apos; is not a month of the %2 calendar covered by the Umm al-Qura table (1300 to 1600 AH, 1882 to 2174) (use YYYY-MM)</source><translation>&apos;%1&apos; is not a month of the %2 calendar covered by the Umm al-Qura table (1300 to 1600 AH, 1882 to 2174) (use YYYY-MM)</translation></message>
     <message id="month.error.firstWeekday"><source>--first-weekday takes a number from 1 (Sunday) to 7 (Saturday), not &apos;%1&apos;</source><translation>--first-weekday takes a number from 1 (Sunday) to 7 (Saturday), not &apos;%1&apos;</translation></message>
 </context>
 </TS>

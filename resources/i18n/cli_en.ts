@@ -25,6 +25,8 @@
     <message id="cli.error.missing"><source>missing %1</source><translation>missing %1</translation></message>
     <message id="cli.error.unknownCalendar"><source>unknown calendar &apos;%1&apos; (use gregorian or hijri)</source><translation>unknown calendar &apos;%1&apos; (use gregorian or hijri)</translation></message>
     <message id="cli.error.notADay"><source>&apos;%1&apos; is not a day on the %2 calendar (expected YYYY-MM-DD)</source><translation>&apos;%1&apos; is not a day on the %2 calendar (expected YYYY-MM-DD)</translation></message>
+    <message id="cli.error.outOfRange"><source>&apos;%1&apos; lies outside the days Qamarly can convert (1 Muharram 1 AH to 31 December 9999)</source><translation>&apos;%1&apos; lies outside the days Qamarly can convert (1 Muharram 1 AH to 31 December 9999)</translation></message>
+    <message id="cli.estimate"><source>Estimate: this Hijri date lies outside the Umm al-Qura table (1300 to 1600 AH) and is reckoned by arithmetic; it may differ by a day or two</source><translation>Estimate: this Hijri date lies outside the Umm al-Qura table (1300 to 1600 AH) and is reckoned by arithmetic; it may differ by a day or two</translation></message>
     <message id="cli.what.date"><source>date (YYYY-MM-DD)</source><translation>date (YYYY-MM-DD)</translation></message>
     <message id="cli.what.dates"><source>dates (FROM TO, each YYYY-MM-DD)</source><translation>dates (FROM TO, each YYYY-MM-DD)</translation></message>
 </context>

@@ -8,6 +8,8 @@
     <message id="converter.segmentGregorian"><source>Gregorian</source><translation>ميلادي</translation></message>
     <message id="converter.segmentHijri"><source>Hijri</source><translation>هجري</translation></message>
     <message id="converter.pickCaption"><source>Pick a date</source><translation>اختر تاريخًا</translation></message>
+    <message id="converter.estimate"><source>Estimate: outside the Umm al-Qura table</source><translation>تقدير: خارج جدول أم القرى</translation></message>
+    <message id="converter.estimateHint"><source>The Umm al-Qura table covers 1300 to 1600 AH; other Hijri dates are reckoned by arithmetic and may differ by a day or two.</source><translation>يغطي جدول أم القرى الأعوام من ١٣٠٠ إلى ١٦٠٠ هـ، وما عداها من التواريخ الهجرية محسوب حسابيًا وقد يختلف بيوم أو يومين.</translation></message>
     <message id="converter.resultCaption"><source>The same day</source><translation>اليوم نفسه</translation></message>
     <message id="converter.todayButton"><source>Today</source><translation>اليوم</translation></message>
     <message id="converter.changeWallpaper"><source>Change wallpaper</source><translation>تغيير الخلفية</translation></message>

@@ -8,6 +8,8 @@
     <message id="converter.segmentGregorian"><source>Gregorian</source><translation>Gregorian</translation></message>
     <message id="converter.segmentHijri"><source>Hijri</source><translation>Hijri</translation></message>
     <message id="converter.pickCaption"><source>Pick a date</source><translation>Pick a date</translation></message>
+    <message id="converter.estimate"><source>Estimate: outside the Umm al-Qura table</source><translation>Estimate: outside the Umm al-Qura table</translation></message>
+    <message id="converter.estimateHint"><source>The Umm al-Qura table covers 1300 to 1600 AH; other Hijri dates are reckoned by arithmetic and may differ by a day or two.</source><translation>The Umm al-Qura table covers 1300 to 1600 AH; other Hijri dates are reckoned by arithmetic and may differ by a day or two.</translation></message>
     <message id="converter.resultCaption"><source>The same day</source><translation>The same day</translation></message>
     <message id="converter.todayButton"><source>Today</source><translation>Today</translation></message>
     <message id="converter.changeWallpaper"><source>Change wallpaper</source><translation>Change wallpaper</translation></message>

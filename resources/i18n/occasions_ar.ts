@@ -12,7 +12,7 @@
     <message id="after"><source>In</source><translation>بعد</translation></message>
     <message id="since"><source>Since</source><translation>منذ</translation></message>
     <message id="days" numerus="yes"><source>%n days</source><translation><numerusform>%1 يوم</numerusform><numerusform>يوم واحد</numerusform><numerusform>يومان</numerusform><numerusform>%1 أيام</numerusform><numerusform>%1 يومًا</numerusform><numerusform>%1 يوم</numerusform></translation></message>
-    <message id="and"><source>and</source><translation>و</translation></message>
+    <message id="andSeparator"><source> and </source><translation> و</translation></message>
     <message id="hours" numerus="yes"><source>%n hours</source><translation><numerusform>%1 ساعة</numerusform><numerusform>ساعة واحدة</numerusform><numerusform>ساعتان</numerusform><numerusform>%1 ساعات</numerusform><numerusform>%1 ساعة</numerusform><numerusform>%1 ساعة</numerusform></translation></message>
     <message id="minutes" numerus="yes"><source>%n minutes</source><translation><numerusform>%1 دقيقة</numerusform><numerusform>دقيقة واحدة</numerusform><numerusform>دقيقتان</numerusform><numerusform>%1 دقائق</numerusform><numerusform>%1 دقيقة</numerusform><numerusform>%1 دقيقة</numerusform></translation></message>
     <message id="today"><source>Today</source><translation>اليوم</translation></message>

@@ -12,7 +12,7 @@
     <message id="after"><source>In</source><translation>In</translation></message>
     <message id="since"><source>Since</source><translation>Since</translation></message>
     <message id="days" numerus="yes"><source>%n days</source><translation><numerusform>%1 day</numerusform><numerusform>%1 days</numerusform></translation></message>
-    <message id="and"><source>and</source><translation>and</translation></message>
+    <message id="andSeparator"><source> and </source><translation> and </translation></message>
     <message id="hours" numerus="yes"><source>%n hours</source><translation><numerusform>%1 hour</numerusform><numerusform>%1 hours</numerusform></translation></message>
     <message id="minutes" numerus="yes"><source>%n minutes</source><translation><numerusform>%1 minute</numerusform><numerusform>%1 minutes</numerusform></translation></message>
     <message id="today"><source>Today</source><translation>Today</translation></message>

@@ -8,6 +8,9 @@
     <message id="settings.adjustmentUnit"><source>days</source><translation>أيام</translation></message>
     <message id="settings.adjustmentHint"><source>Shift every Hijri date by whole days to match the sighting of the new moon where you live.</source><translation>قدّم التاريخ الهجري أو أخّره بأيام كاملة ليوافق رؤية الهلال في بلدك.</translation></message>
     <message id="settings.stepperCaption"><source>Adjustment in days</source><translation>التعديل بالأيام</translation></message>
+    <message id="settings.adjustmentRefused"><source>%1 is not an adjustment: whole days from %2 to %3</source><translation>%1 ليس تعديلًا: أيام كاملة من %2 إلى %3</translation></message>
+    <message id="settings.weekStart"><source>Weeks start on</source><translation>يبدأ الأسبوع يوم</translation></message>
+    <message id="settings.weekStartLocale"><source>As the language has it</source><translation>حسب اللغة</translation></message>
     <message id="settings.increment"><source>One day later</source><translation>يوم واحد بعد</translation></message>
     <message id="settings.decrement"><source>One day earlier</source><translation>يوم واحد قبل</translation></message>
     <message id="settings.feedback"><source>Send feedback</source><translation>أرسل ملاحظاتك</translation></message>

@@ -8,6 +8,9 @@
     <message id="settings.adjustmentUnit"><source>days</source><translation>days</translation></message>
     <message id="settings.adjustmentHint"><source>Shift every Hijri date by whole days to match the sighting of the new moon where you live.</source><translation>Shift every Hijri date by whole days to match the sighting of the new moon where you live.</translation></message>
     <message id="settings.stepperCaption"><source>Adjustment in days</source><translation>Adjustment in days</translation></message>
+    <message id="settings.adjustmentRefused"><source>%1 is not an adjustment: whole days from %2 to %3</source><translation>%1 is not an adjustment: whole days from %2 to %3</translation></message>
+    <message id="settings.weekStart"><source>Weeks start on</source><translation>Weeks start on</translation></message>
+    <message id="settings.weekStartLocale"><source>As the language has it</source><translation>As the language has it</translation></message>
     <message id="settings.increment"><source>One day later</source><translation>One day later</translation></message>
     <message id="settings.decrement"><source>One day earlier</source><translation>One day earlier</translation></message>
     <message id="settings.feedback"><source>Send feedback</source><translation>Send feedback</translation></message>

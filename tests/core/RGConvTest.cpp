@@ -3,9 +3,14 @@
 #include "core/RGConv.h"
 
 #include "TestEnvironment.h"
+#include "core/DayTable.h"
+#include "core/RGDateJson.h"
 #include "core/SharedDefaults.h"
+#include "platform/calendar/CivilDays.h"
 
 #include <QDate>
+#include <QJsonObject>
+#include <QLocale>
 #include <gtest/gtest.h>
 
 using core::RGConv;
@@ -64,7 +69,7 @@ TEST_F(RGConvTest, WithoutStoredAdjustmentBothRecordsDescribeTheSameMoment)
     EXPECT_EQ(conv.hijriDate()->weekDayName(), conv.gregorianDate()->weekDayName());
 }
 
-TEST_F(RGConvTest, PositiveAdjustmentShowsTheNextDayOnTheHijriSideOnly)
+TEST_F(RGConvTest, PositiveAdjustmentShowsTheNextHijriDateForTheSameDay)
 {
     setAdjustment(1);
     const RGConv conv(gregorianInstant(2026, 2, 17, 8)); // 29 Sha'ban 1447; +1 is 1 Ramadan
@@ -72,8 +77,137 @@ TEST_F(RGConvTest, PositiveAdjustmentShowsTheNextDayOnTheHijriSideOnly)
     EXPECT_EQ(conv.gregorianDate()->weekDayName(), QStringLiteral("Tuesday"));
     EXPECT_EQ(conv.hijriDate()->day(), 1);
     EXPECT_EQ(conv.hijriDate()->month(), 9);
-    EXPECT_EQ(conv.hijriDate()->weekDayName(), QStringLiteral("Wednesday"));
+    // The Hijri date is shown for Tuesday the 17th: it names that day.
+    EXPECT_EQ(conv.hijriDate()->weekDayName(), QStringLiteral("Tuesday"));
+    EXPECT_EQ(conv.hijriDate()->shownFor(), gregorianInstant(2026, 2, 17, 8));
+    // A Hijri date picker is set to the moment whose Umm al-Qura day it is.
     EXPECT_EQ(conv.hijriDate()->date(), gregorianInstant(2026, 2, 18, 8));
+}
+
+// Around the turn of 1447/1448 AH and of 2026/2027 CE, in both directions and
+// through the tables and ICU alike: the Hijri record names the day it is
+// shown for, and its date is the Umm al-Qura day of that day plus the
+// adjustment (from the month-start table, not from the converter).
+TEST_F(RGConvTest, TheHijriWeekdayIsTheDaysOwnUnderEveryAdjustment)
+{
+    const QDate starts[] = {{2026, 6, 10}, {2026, 12, 25}};
+    for (const bool tables : {true, false}) {
+        for (int adjustment = -2; adjustment <= 2; ++adjustment) {
+            setAdjustment(adjustment);
+            for (const QDate &start : starts) {
+                for (int i = 0; i < 14; ++i) {
+                    const QDate day = start.addDays(i);
+                    SCOPED_TRACE(testing::Message()
+                                 << day.toString(Qt::ISODate).toStdString() << " adjustment " << adjustment
+                                 << (tables ? " tables" : " icu"));
+                    env.setTimeZone(QStringLiteral("Asia/Riyadh"));
+                    const auto noon = gregorianInstant(day.year(), day.month(), day.day(), 12);
+                    RGConv conv(noon);
+                    // A device zone other than the converter's keeps its
+                    // records off the tables: ICU formats them.
+                    if (!tables)
+                        env.setTimeZone(QStringLiteral("Europe/London"));
+                    const std::int64_t number =
+                        core::DayTable::fromGregorian(day.year(), day.month(), day.day()) + adjustment;
+                    const auto expected = core::DayTable::hijri(number);
+                    ASSERT_TRUE(expected);
+                    for (const bool fromHijri : {false, true}) {
+                        if (fromHijri)
+                            conv.setDate(conv.hijriDate()->date(), conv.islamicCalendar());
+                        else
+                            conv.setDate(noon, conv.gregorianCalendar());
+                        const core::RGDate &hijri = *conv.hijriDate();
+                        EXPECT_EQ(hijri.weekDayName(), conv.gregorianDate()->weekDayName());
+                        EXPECT_EQ(hijri.weekDayName(),
+                                  QLocale(QStringLiteral("en_US")).dayName(day.dayOfWeek()));
+                        EXPECT_EQ(hijri.shownFor(), conv.gregorianDate()->date());
+                        EXPECT_EQ(conv.gregorianDate()->day(), day.day());
+                        EXPECT_EQ(hijri.year(), expected->year);
+                        EXPECT_EQ(hijri.month(), expected->month);
+                        EXPECT_EQ(hijri.day(), expected->day);
+                    }
+                }
+            }
+        }
+    }
+    env.setTimeZone(QStringLiteral("Asia/Riyadh"));
+}
+
+TEST_F(RGConvTest, JsonNamesTheDayItselfOnBothSides)
+{
+    setAdjustment(-2);
+    const auto noon = gregorianInstant(2026, 12, 7, 12);
+    const QJsonObject json = core::toJson(RGConv(noon));
+    const QJsonObject hijri = json.value(QStringLiteral("hijri")).toObject();
+    EXPECT_EQ(hijri.value(QStringLiteral("date")),
+              json.value(QStringLiteral("gregorian")).toObject().value(QStringLiteral("date")));
+    EXPECT_EQ(hijri.value(QStringLiteral("weekDayName")).toString(), QStringLiteral("Monday"));
+    EXPECT_EQ(hijri.value(QStringLiteral("day")).toInt(), 25); // 27 Jumada II 1448 less two days
+    EXPECT_EQ(json.value(QStringLiteral("adjustment")).toInt(), -2);
+    EXPECT_EQ(json.value(QStringLiteral("estimate")), QJsonValue(false));
+    EXPECT_FALSE(hijri.contains(QStringLiteral("estimate")));
+}
+
+// Umm al-Qura reckons 1300 to 1600 AH by its table; ICU's arithmetic stands
+// in outside, and every record there says so.
+TEST_F(RGConvTest, HijriDatesOutsideTheTableAreMarkedAsEstimates)
+{
+    const std::int64_t first = core::DayTable::firstHijriDay();
+    const std::int64_t last = core::DayTable::endHijriDay() - 1;
+    const auto noonOf = [](std::int64_t days) {
+        const platform::civil::YearMonthDay d = platform::civil::civilFromDays(days);
+        return gregorianInstant(int(d.year), d.month, d.day, 12);
+    };
+    struct Row
+    {
+        const char *what;
+        platform::Instant at;
+        bool estimate;
+    };
+    const Row rows[] = {
+        {"1 Muharram 1300", noonOf(first), false},
+        {"the day before", noonOf(first - 1), true},
+        {"the table's last day", noonOf(last), false},
+        {"the day after", noonOf(last + 1), true},
+        {"1 January 1800", gregorianInstant(1800, 1, 1, 12), true},
+        {"today's world", gregorianInstant(2026, 12, 7, 12), false},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.what);
+        const RGConv conv(row.at);
+        EXPECT_EQ(conv.hijriDate()->isEstimate(), row.estimate);
+        EXPECT_FALSE(conv.gregorianDate()->isEstimate());
+        EXPECT_EQ(core::toJson(*conv.hijriDate()).value(QStringLiteral("estimate")).toBool(), row.estimate);
+        EXPECT_EQ(core::toJson(conv).value(QStringLiteral("estimate")).toBool(), row.estimate);
+        const auto back = core::recordFromJson(core::toJson(*conv.hijriDate()));
+        ASSERT_TRUE(back);
+        EXPECT_EQ(back->isEstimate(), row.estimate);
+    }
+    // With the adjustment it is the shifted day that counts.
+    setAdjustment(1);
+    EXPECT_FALSE(RGConv(noonOf(first - 1)).hijriDate()->isEstimate());
+}
+
+TEST_F(RGConvTest, OnlyDaysFromTheHijriEraToTheYear9999AreConvertible)
+{
+    EXPECT_TRUE(RGConv::isConvertibleDay(gregorianInstant(2026, 12, 7, 12)));
+    EXPECT_TRUE(RGConv::isConvertibleDay(gregorianInstant(9999, 12, 31, 12)));
+    EXPECT_FALSE(RGConv::isConvertibleDay(gregorianInstant(10000, 1, 1, 12)));
+    const RGConv conv(gregorianInstant(2026, 12, 7, 12));
+    const platform::Instant era = conv.firstHijriMoment();
+    EXPECT_EQ(conv.islamicCalendar().components(era + std::chrono::hours(12)).year, 1);
+    EXPECT_EQ(conv.gregorianCalendar().components(era + std::chrono::hours(12)).year, 622);
+    EXPECT_TRUE(RGConv::isConvertibleDay(era));
+    EXPECT_FALSE(RGConv::isConvertibleDay(era - std::chrono::hours(12)));
+    // An adjustment can carry the Hijri side before the era.
+    setAdjustment(-1);
+    RGConv shifted(era + std::chrono::hours(12));
+    EXPECT_FALSE(shifted.isConvertible());
+    EXPECT_EQ(shifted.firstGregorianMoment(),
+              conv.gregorianCalendar().startOfDay(era + std::chrono::hours(36)));
+    shifted.setDate(era + std::chrono::hours(36), shifted.gregorianCalendar());
+    EXPECT_TRUE(shifted.isConvertible());
+    EXPECT_EQ(shifted.hijriDate()->year(), 1);
 }
 
 TEST_F(RGConvTest, NegativeAdjustmentFromTheHijriSideMovesTheGregorianSideLater)
@@ -152,13 +286,26 @@ TEST_F(RGConvTest, DisplayStringsFollowTheirPatterns)
     EXPECT_EQ(conv.hijriDate()->year(), 1448);
 }
 
-TEST_F(RGConvTest, ArabicRecordsUseArabicNamesAndDigits)
+TEST_F(RGConvTest, ArabicRecordsUseArabicNamesDigitsAndComma)
 {
-    env.setLocale(QStringLiteral("ar_SA"));
-    const RGConv conv(gregorianInstant(2026, 2, 18, 12));
-    EXPECT_EQ(conv.hijriDate()->monthName(), QStringLiteral("رمضان (٩)"));
-    EXPECT_TRUE(conv.hijriDate()->dateFullString().startsWith(QStringLiteral("٠١ ")));
-    EXPECT_EQ(conv.hijriDate()->day(), 1);
+    for (const char *locale : {"ar_SA", "ar_EG"}) {
+        env.setLocale(QString::fromLatin1(locale));
+        for (const bool tables : {true, false}) {
+            SCOPED_TRACE(testing::Message() << locale << (tables ? " tables" : " icu"));
+            env.setTimeZone(QStringLiteral("Asia/Riyadh"));
+            const auto noon = gregorianInstant(2026, 2, 18, 12);
+            RGConv conv(noon);
+            // A device zone other than the converter's: ICU formats.
+            if (!tables)
+                env.setTimeZone(QStringLiteral("Europe/London"));
+            conv.setDate(noon, conv.gregorianCalendar());
+            EXPECT_EQ(conv.hijriDate()->monthName(), QStringLiteral("رمضان (٩)"));
+            EXPECT_EQ(conv.hijriDate()->dateFullString(), QStringLiteral("٠١ رمضان (٩)، ١٤٤٧"));
+            EXPECT_EQ(conv.hijriDate()->day(), 1);
+            EXPECT_FALSE(conv.gregorianDate()->dateFullString().contains(QLatin1Char(',')));
+        }
+    }
+    env.setTimeZone(QStringLiteral("Asia/Riyadh"));
 }
 
 TEST_F(RGConvTest, AMissingLocalMidnightStillGivesTheRightDay)

@@ -20,19 +20,38 @@ struct Record
     QString monthName, weekDayName, dateFullString;
 };
 
-inline Record makeRecord(platform::Instant date, const platform::Calendar &calendar)
+// Languages of the Arabic script, which separate with the Arabic comma.
+inline bool arabicComma()
+{
+    const QString language = platform::Device::localeName().section(QLatin1Char('_'), 0, 0);
+    return QStringList{QStringLiteral("ar"), QStringLiteral("fa"),  QStringLiteral("ur"),
+                       QStringLiteral("ps"), QStringLiteral("ckb"), QStringLiteral("sd"),
+                       QStringLiteral("ug")}
+        .contains(language);
+}
+
+// The record of `date`, named by the weekday of `shownFor` (the day itself
+// when the Hijri side is adjusted).
+inline Record makeRecord(platform::Instant date, const platform::Calendar &calendar,
+                         platform::Instant shownFor)
 {
     platform::DateFormatter f;
     f.setCalendar(calendar);
     f.setDateFormat(QStringLiteral("EEEE"));
     const platform::DateComponents c = calendar.components(date);
     Record r{date, c.day, c.month, c.year, {}, {}, {}};
-    r.weekDayName = f.string(date);
+    r.weekDayName = f.string(shownFor);
     f.setDateFormat(QStringLiteral("MMMM (M)"));
     r.monthName = f.string(date);
-    f.setDateFormat(QStringLiteral("dd MMMM (M), yyyy"));
+    f.setDateFormat(arabicComma() ? QStringLiteral("dd MMMM (M)\u060C yyyy")
+                                  : QStringLiteral("dd MMMM (M), yyyy"));
     r.dateFullString = f.string(date);
     return r;
+}
+
+inline Record makeRecord(platform::Instant date, const platform::Calendar &calendar)
+{
+    return makeRecord(date, calendar, date);
 }
 
 inline bool sameRecord(const Record &a, const core::RGDate &b)
@@ -50,8 +69,8 @@ struct Converter
     {
         adjustment = core::sharedDefaults()->integer(core::keys::adjustmentNumber).value_or(0);
         gregorian = makeRecord(date, gregorianCalendar);
-        hijri =
-            makeRecord(gregorianCalendar.dateByAddingDays(adjustment, date).value_or(date), islamicCalendar);
+        hijri = makeRecord(gregorianCalendar.dateByAddingDays(adjustment, date).value_or(date),
+                           islamicCalendar, date);
     }
     void setDate(platform::Instant date, const platform::Calendar &calendar)
     {
@@ -59,11 +78,12 @@ struct Converter
         if (calendar == gregorianCalendar) {
             gregorian = makeRecord(date, gregorianCalendar);
             if (auto shifted = gregorianCalendar.dateByAddingDays(adjustment, date))
-                hijri = makeRecord(*shifted, islamicCalendar);
+                hijri = makeRecord(*shifted, islamicCalendar, date);
             return;
         }
-        hijri = makeRecord(date, islamicCalendar);
-        if (auto shifted = islamicCalendar.dateByAddingDays(-adjustment, date))
+        const auto shifted = islamicCalendar.dateByAddingDays(-adjustment, date);
+        hijri = makeRecord(date, islamicCalendar, shifted.value_or(date));
+        if (shifted)
             gregorian = makeRecord(*shifted, gregorianCalendar);
     }
     platform::Calendar gregorianCalendar;

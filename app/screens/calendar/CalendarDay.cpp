@@ -1,7 +1,5 @@
 #include "app/screens/calendar/CalendarDay.h"
 
-#include "core/RGConv.h"
-
 #include <QCoreApplication>
 #include <algorithm>
 
@@ -18,16 +16,6 @@ DaySpan gregorianDaySpan(platform::Instant anyMomentOfDay)
     const auto next = gregorian.dateByAddingDays(1, span.start + 12h);
     span.end = next ? gregorian.startOfDay(*next) : span.start + 24h;
     return span;
-}
-
-platform::Instant gregorianDayOfCell(platform::Instant selected, bool hijriGrid)
-{
-    if (!hijriGrid)
-        return selected;
-    // A converter of its own: the screen's keeps what it was aimed at.
-    core::RGConv conv(selected);
-    conv.setDate(selected, conv.islamicCalendar());
-    return conv.gregorianDate()->date();
 }
 
 void sortByStart(std::vector<platform::CalendarEvent> &events)

@@ -17,11 +17,6 @@ struct DaySpan
 };
 DaySpan gregorianDaySpan(platform::Instant anyMomentOfDay);
 
-// The Gregorian day a selected cell stands for. On the Umm al-Qura grid the
-// cell of `selected` carries the Hijri date of the Gregorian day `selected`
-// minus the adjustment, so that day's events belong under it.
-platform::Instant gregorianDayOfCell(platform::Instant selected, bool hijriGrid);
-
 // Earliest start first; events that start together keep the store's order.
 void sortByStart(std::vector<platform::CalendarEvent> &events);
 

@@ -5,6 +5,8 @@
 #include "components/calendar/MonthCalendarView.h"
 #include "components/visual/EdgeShadowEffect.h"
 #include "components/visual/ReadableColumn.h"
+#include "core/FirstWeekday.h"
+#include "core/SharedDefaults.h"
 #include "platform/calendar/Clock.h"
 #include "platform/events/EventDialogs.h"
 #include "platform/localization/Localization.h"
@@ -30,6 +32,8 @@ constexpr int rangeDays = 600;
 constexpr int entranceMs = 1000;
 // Rows enter one after another, a twentieth of a second apart.
 constexpr int entranceStaggerMs = 50;
+// How soon an adjustment saved elsewhere (the settings tab, a terminal) shows.
+constexpr int adjustmentWatchMs = 500;
 
 QString describe(platform::Instant instant)
 {
@@ -93,15 +97,45 @@ void CalendarVC::viewDidLoad()
     const QScreen *screen = QGuiApplication::primaryScreen();
     ui_->calendarBaseView->setFixedHeight(screen ? screen->size().height() / 2 : 300);
     applyCalendarAppearance();
+    followAdjustment();
     selectToday();
+    adjustmentWatch_ = new QTimer(this);
+    adjustmentWatch_->setInterval(adjustmentWatchMs);
+    connect(adjustmentWatch_, &QTimer::timeout, this, [this] {
+        if (isVisible())
+            followAdjustment();
+    });
+    adjustmentWatch_->start();
 }
 
 void CalendarVC::viewWillAppear()
 {
+    followAdjustment();
     // The first appearance follows viewDidLoad, which has just loaded.
     if (appeared_)
         loadEventsForSelectedDate();
     appeared_ = true;
+}
+
+void CalendarVC::followAdjustment()
+{
+    const std::optional<int> firstWeekday = core::storedFirstWeekday(*core::sharedDefaults());
+    if (firstWeekday != shownFirstWeekday_) {
+        shownFirstWeekday_ = firstWeekday;
+        if (firstWeekday)
+            ui_->calendar->setFirstWeekday(*firstWeekday);
+        else
+            ui_->calendar->useLocaleFirstWeekday();
+    }
+    const std::int64_t adjustment = subtitles_.adjustmentNumber();
+    const bool hijri = ui_->calType->currentIndex() == 1;
+    const std::int64_t shift = hijri ? adjustment : 0;
+    if (shownAdjustment_ == adjustment && ui_->calendar->dayShift() == shift)
+        return;
+    shownAdjustment_ = adjustment;
+    ui_->calendar->setDayShift(shift);
+    // The Gregorian grid's subtitles follow the adjustment too.
+    ui_->calendar->reloadData();
 }
 
 void CalendarVC::applyCalendarAppearance()
@@ -159,8 +193,9 @@ void CalendarVC::calTypeChanged()
 void CalendarVC::selectToday()
 {
     conv_.setDate(platform::Clock::current(), conv_.gregorianCalendar());
-    const bool hijri = ui_->calType->currentIndex() == 1;
-    ui_->calendar->selectDate(hijri ? conv_.hijriDate()->date() : conv_.gregorianDate()->date(), true);
+    // Both grids show every day under itself; the Hijri grid names it by its
+    // adjusted Hijri date.
+    ui_->calendar->selectDate(conv_.gregorianDate()->date(), true);
     requestAccessAndLoad();
 }
 
@@ -172,8 +207,13 @@ void CalendarVC::applyCalendarType()
     const auto identifier =
         hijri ? platform::CalendarIdentifier::islamicUmmAlQura : platform::CalendarIdentifier::gregorian;
     subtitles_.setGridCalendar(identifier);
+    const std::int64_t shift = hijri ? subtitles_.adjustmentNumber() : 0;
+    if (!hijri)
+        ui_->calendar->setDayShift(shift);
     ui_->calendar->setIdentifier(identifier);
-    ui_->calendar->selectDate(hijri ? conv_.hijriDate()->date() : conv_.gregorianDate()->date(), true);
+    ui_->calendar->setDayShift(shift);
+    shownAdjustment_ = subtitles_.adjustmentNumber();
+    ui_->calendar->selectDate(conv_.gregorianDate()->date(), true);
     ui_->calendar->reloadData();
 }
 
@@ -187,7 +227,7 @@ void CalendarVC::requestAccessAndLoad()
     const auto selected = ui_->calendar->selectedDate();
     if (!selected)
         return;
-    const platform::Instant day = gregorianDayOfCell(*selected, ui_->calType->currentIndex() == 1);
+    const platform::Instant day = *selected;
     listedDay_ = day;
     const quint64 generation = ++generation_;
     ++pending_;
@@ -375,10 +415,8 @@ std::optional<platform::Instant> CalendarVC::maximumDateForCalendar(components::
 void CalendarVC::didSelectDate(components::MonthCalendarView *, platform::Instant date)
 {
     platform::consoleLog(QStringLiteral("Selected Date : ") + describe(date));
-    if (ui_->calType->currentIndex() == 1)
-        conv_.setDate(date, conv_.islamicCalendar());
-    else
-        conv_.setDate(date, conv_.gregorianCalendar());
+    // A cell is its own day on either grid.
+    conv_.setDate(date, conv_.gregorianCalendar());
     animateCells_ = true;
     requestAccessAndLoad();
 }

@@ -9,6 +9,7 @@
 #include "platform/ui/ViewController.h"
 
 #include <QPointer>
+#include <QTimer>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -38,6 +39,9 @@ public:
     void viewDidLoad() override;
     // The access may have been changed on the settings page meanwhile.
     void viewWillAppear() override;
+    // Lays the grid out anew when the stored adjustment or first day of the
+    // week changed; runs at every appearance and while the screen is shown.
+    void followAdjustment();
 
     Ui::CalendarVC &outlets() { return *ui_; }
     platform::EventStore &eventStore() { return *eventStore_; }
@@ -102,6 +106,9 @@ private:
     quint64 generation_ = 0;
     bool appeared_ = false;
     int pending_ = 0;
+    std::optional<std::int64_t> shownAdjustment_;
+    std::optional<int> shownFirstWeekday_;
+    QTimer *adjustmentWatch_ = nullptr;
     // Keeps this screen's answers from outliving it.
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };

@@ -122,8 +122,8 @@ QString durationText(const DaysAndHours &span)
         parts << core::localizedCount("hours", span.hours);
     if (parts.isEmpty())
         parts << core::localizedCount("minutes", std::max<std::int64_t>(1, span.minutes));
-    const QString space = QStringLiteral(" ");
-    return parts.join(space + platform::localized("and") + space);
+    // With its spaces: the Arabic "و" is written joined to the next word.
+    return parts.join(platform::localized("andSeparator"));
 }
 
 } // namespace

@@ -214,6 +214,7 @@ void PickerConverterVC::resetConverterToToday()
     convResult_ = conv_.hijriDate();
     selectSegment(0);
     ui_->datePicker->setCalendar(conv_.gregorianCalendar());
+    ui_->datePicker->setMinimumDate(conv_.firstGregorianMoment());
     ui_->datePicker->setDate(now);
     ui_->datePickerMonthNumberString->setText(core::localizedNumber(conv_.gregorianDate()->month()));
     showConvertedResult();
@@ -222,11 +223,14 @@ void PickerConverterVC::resetConverterToToday()
 
 void PickerConverterVC::applySourceCalendar()
 {
+    // No picker reaches before the Hijri era: the other side would have no year to show.
     if (selectedSegment() == 1) {
         ui_->datePicker->setCalendar(conv_.islamicCalendar());
+        ui_->datePicker->setMinimumDate(conv_.firstHijriMoment());
         ui_->datePicker->setDate(conv_.hijriDate()->date());
     } else {
         ui_->datePicker->setCalendar(conv_.gregorianCalendar());
+        ui_->datePicker->setMinimumDate(conv_.firstGregorianMoment());
         ui_->datePicker->setDate(conv_.gregorianDate()->date());
     }
     convertPickedDate();
@@ -255,11 +259,16 @@ void PickerConverterVC::convertPickedDate()
 void PickerConverterVC::showConvertedResult()
 {
     ui_->convertedDayLabel->setText(core::localizedNumber(convResult_->day()));
-    // The Gregorian weekday in both directions: the Hijri record's own
-    // weekday is that of the shifted instant.
+    // The weekday of the day itself, the same on both records.
     ui_->convertedWeekDayLabel->setText(conv_.gregorianDate()->weekDayName());
     ui_->convertedMonthLabel->setText(convResult_->monthName());
     ui_->convertedYearLabel->setText(core::localizedNumber(convResult_->year()));
+    // Either way round, a Hijri date outside the table makes the answer a guess.
+    const bool estimate = conv_.hijriDate()->isEstimate();
+    ui_->convertedEstimateLabel->setText(estimate ? platform::localized("converter.estimate") : QString());
+    ui_->convertedEstimateLabel->setToolTip(estimate ? platform::localized("converter.estimateHint")
+                                                     : QString());
+    ui_->convertedEstimateLabel->setVisible(estimate);
     showAdjustmentButton();
 }
 

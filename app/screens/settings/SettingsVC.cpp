@@ -2,19 +2,24 @@
 
 #include "app/store/RatingPrompt.h"
 #include "components/visual/ReadableColumn.h"
+#include "core/DateTexts.h"
+#include "core/FirstWeekday.h"
 #include "core/GlobalSettings.h"
 #include "core/LocalizedNumber.h"
 #include "core/RGConv.h"
 #include "platform/bundle/BundleInfo.h"
 #include "platform/localization/Localization.h"
 #include "platform/system/Console.h"
+#include "platform/system/Device.h"
 #include "platform/ui/AlertController.h"
 #include "platform/ui/MailComposer.h"
 #include "platform/ui/ShareDialog.h"
 #include "platform/ui/UrlOpener.h"
 #include "ui_SettingsVC.h"
 
+#include <QLocale>
 #include <QSignalBlocker>
+#include <QTimer>
 #include <algorithm>
 
 namespace app::screens {
@@ -63,6 +68,9 @@ SettingsVC::SettingsVC(QWidget *parent)
     ui_->adjustmnetStpper->setRange(int(-core::RGConv::maximumAdjustment),
                                     int(core::RGConv::maximumAdjustment));
     ui_->adjustmnetStpper->setAccessibleName(platform::localized("settings.stepperCaption"));
+    ui_->adjustmentErrorLabel->hide();
+    ui_->adjustmnetStpper->onRefused = [this](const QString &text) { refuseAdjustment(text); };
+    fillWeekStartChoices();
     ui_->moreSettingsButton->hide();
 
     connect(ui_->incrementButton, &QPushButton::clicked, this, &SettingsVC::incrementalAdjust);
@@ -74,6 +82,46 @@ SettingsVC::SettingsVC(QWidget *parent)
     connect(ui_->ourAppsButton, &QPushButton::clicked, this, &SettingsVC::ourAppsAction);
     connect(ui_->facebookButton, &QPushButton::clicked, this, &SettingsVC::facebookAction);
     connect(ui_->moreSettingsButton, &QPushButton::clicked, this, &SettingsVC::moreSettingsButtonAction);
+    connect(ui_->weekStartCombo, &QComboBox::activated, this, &SettingsVC::weekStartChanged);
+}
+
+void SettingsVC::fillWeekStartChoices()
+{
+    ui_->weekStartCaptionLabel->setText(platform::localized("settings.weekStart"));
+    ui_->weekStartCombo->setAccessibleName(platform::localized("settings.weekStart"));
+    const platform::Calendar calendar(platform::CalendarIdentifier::gregorian);
+    const core::DateTexts *names =
+        core::DateTexts::forLocale(platform::Device::localeName(), platform::CalendarIdentifier::gregorian);
+    ui_->weekStartCombo->addItem(platform::localized("settings.weekStartLocale"), 0);
+    // The locale's week order, from its own first day.
+    for (int i = 0; i < 7; ++i) {
+        const int weekday = (calendar.firstWeekday() - 1 + i) % 7 + 1;
+        const QString name = names ? names->weekDayName(weekday)
+                                   : QLocale().dayName(weekday == 1 ? 7 : weekday - 1, QLocale::LongFormat);
+        ui_->weekStartCombo->addItem(name, weekday);
+    }
+}
+
+void SettingsVC::showWeekStart()
+{
+    const std::optional<int> stored = core::storedFirstWeekday(*settings_.suite());
+    const int index = ui_->weekStartCombo->findData(stored.value_or(0));
+    const QSignalBlocker quiet(ui_->weekStartCombo);
+    ui_->weekStartCombo->setCurrentIndex(std::max(0, index));
+}
+
+void SettingsVC::weekStartChanged()
+{
+    const int weekday = ui_->weekStartCombo->currentData().toInt();
+    core::storeFirstWeekday(*settings_.suite(), weekday == 0 ? std::nullopt : std::optional<int>(weekday));
+}
+
+void SettingsVC::refuseAdjustment(const QString &text)
+{
+    ui_->adjustmentErrorLabel->setText(platform::localized("settings.adjustmentRefused")
+                                           .arg(text, core::localizedNumber(-core::RGConv::maximumAdjustment),
+                                                core::localizedNumber(core::RGConv::maximumAdjustment)));
+    ui_->adjustmentErrorLabel->show();
 }
 
 SettingsVC::~SettingsVC() = default;
@@ -89,6 +137,7 @@ void SettingsVC::viewWillAppear()
     ui_->wallpaperImageView->setImageName(core::GlobalSettings::currentWallpaperName());
     adjNumber_ = settings_.adjustmentNumber;
     showAdjustment();
+    showWeekStart();
 }
 
 void SettingsVC::showAdjustment()
@@ -129,11 +178,17 @@ void SettingsVC::adjustBy(std::int64_t step)
 
 void SettingsVC::applyStepperValue()
 {
+    // What a refused key left in the field is not the user's number.
+    if (ui_->adjustmnetStpper->refusedSinceEdit()) {
+        QTimer::singleShot(0, this, [this] { showAdjustment(); });
+        return;
+    }
     applyAdjustment(ui_->adjustmnetStpper->value());
 }
 
 void SettingsVC::applyAdjustment(std::int64_t days)
 {
+    ui_->adjustmentErrorLabel->hide();
     adjNumber_ = days;
     showAdjustment();
     settings_.adjustmentNumber = adjNumber_;

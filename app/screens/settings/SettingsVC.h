@@ -18,7 +18,7 @@ class SettingsVC;
 namespace app::screens {
 
 // The settings tab: the Hijri adjustment (the + and − buttons and a spin box
-// that stay in step), feedback by e-mail, telling a friend, rating, the
+// that stay in step), the first day of the week, feedback by e-mail, telling a friend, rating, the
 // maker's other apps and social page, and the way to the wallpaper and
 // notification settings.
 class SettingsVC : public platform::ViewController
@@ -61,6 +61,11 @@ private:
     // buttons and the spin box.
     void applyAdjustment(std::int64_t days);
     void showAdjustment();
+    // A number typed beyond the range: said below the field, nothing stored.
+    void refuseAdjustment(const QString &text);
+    void fillWeekStartChoices();
+    void showWeekStart();
+    void weekStartChanged();
     void composeFeedbackMail();
     void showMailUnavailable();
 

@@ -82,15 +82,16 @@ TEST_F(MonthCommand, AHijriMonthIsNamedByItsHijriYearAndMonthAndCarriesTheAdjust
     EXPECT_EQ(o[QStringLiteral("calendar")].toString(), QStringLiteral("hijri"));
     EXPECT_EQ(o[QStringLiteral("year")].toInt(), 1447);
     EXPECT_EQ(o[QStringLiteral("month")].toInt(), 9);
+    EXPECT_EQ(o[QStringLiteral("adjustment")].toInt(), 1);
     const QJsonArray cells = o[QStringLiteral("cells")].toArray();
     ASSERT_EQ(cells.size(), 42);
-    // 1 Ramadan 1447, a Wednesday, is the third cell of a week from Monday.
-    const QJsonObject first = cells[2].toObject();
+    // 1 Ramadan 1447 by the table is Wednesday 18 February; with +1 it names
+    // Tuesday the 17th, the second cell of a week from Monday.
+    const QJsonObject first = cells[1].toObject();
     EXPECT_EQ(first[QStringLiteral("day")].toInt(), 1);
-    EXPECT_EQ(first[QStringLiteral("date")].toString(), QStringLiteral("2026-02-18"));
-    // With +1 the cell shows the Gregorian day before.
+    EXPECT_EQ(first[QStringLiteral("date")].toString(), QStringLiteral("2026-02-17"));
     EXPECT_EQ(first[QStringLiteral("subtitle")].toString(), QStringLiteral("17"));
-    EXPECT_TRUE(cells[1].toObject()[QStringLiteral("placeholder")].toBool());
+    EXPECT_TRUE(cells[0].toObject()[QStringLiteral("placeholder")].toBool());
 }
 
 TEST_F(MonthCommand, TextLooksLikeCalWithTheOtherDayBesideEachDay)
@@ -107,7 +108,8 @@ TEST_F(MonthCommand, TextLooksLikeCalWithTheOtherDayBesideEachDay)
     const RunResult ar = run({QStringLiteral("2026-02")}, QStringLiteral("ar_SA.UTF-8"));
     ASSERT_EQ(ar.status, 0) << ar.err.toStdString();
     EXPECT_TRUE(ar.out.contains(QStringLiteral("فبراير")));
-    EXPECT_TRUE(ar.out.contains(QStringLiteral("  ١ 13 ")));
+    // The other calendar's day in the same digits as the day.
+    EXPECT_TRUE(ar.out.contains(QStringLiteral("  ١ ١٣ "))) << ar.out.toStdString();
 }
 
 TEST_F(MonthCommand, BadInputIsOneLineOnStderrAndStatusTwo)
@@ -115,8 +117,9 @@ TEST_F(MonthCommand, BadInputIsOneLineOnStderrAndStatusTwo)
     const QList<QStringList> cases = {
         {QStringLiteral("2026-13")},
         {QStringLiteral("February")},
-        {QStringLiteral("2100-01")},
-        {QStringLiteral("1969-12")},
+        {QStringLiteral("2175-01")},
+        {QStringLiteral("1881-12")},
+        {QStringLiteral("1601-01"), QStringLiteral("--calendar"), QStringLiteral("hijri")},
         {QStringLiteral("2026-01"), QStringLiteral("2026-02")},
         {QStringLiteral("--first-weekday"), QStringLiteral("0")},
         {QStringLiteral("--first-weekday"), QStringLiteral("Monday")},

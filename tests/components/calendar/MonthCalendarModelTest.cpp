@@ -4,6 +4,7 @@
 #include "components/calendar/MonthCalendarModel.h"
 
 #include "TestEnvironment.h"
+#include "core/DayTable.h"
 #include "platform/calendar/DateFormatter.h"
 #include "platform/system/Console.h"
 
@@ -513,7 +514,9 @@ TEST_F(MonthCalendarModelTest, TitlesHeadersAndWeekdaysAreTheFormattersTextsInEv
             const QStringList symbols = model->weekdaySymbols();
             ASSERT_EQ(symbols.size(), 7);
             for (int i = 0; i < 7; ++i)
-                EXPECT_EQ(symbols[i], formatted("ccc", sunday + std::chrono::hours(24 * i)));
+                EXPECT_EQ(symbols[i],
+                          formatted("ccc",
+                                    sunday + std::chrono::hours(24 * ((model->firstWeekday() - 1 + i) % 7))));
             // Pages across a year boundary, each with its leading and trailing days.
             const int first = model->currentPageIndex();
             for (int page = first - 2; page <= first + 12; page += 7) {
@@ -526,3 +529,104 @@ TEST_F(MonthCalendarModelTest, TitlesHeadersAndWeekdaysAreTheFormattersTextsInEv
         }
     }
 }
+
+namespace {
+
+// The Umm al-Qura grid under an adjustment is the adjusted calendar: each
+// page holds the days whose adjusted date lies in its month, each under its
+// own weekday and titled with its adjusted day, checked against the table of
+// month starts over two Hijri years.
+TEST_F(MonthCalendarModelTest, AdjustedHijriPagesHoldEveryDayUnderItsOwnWeekday)
+{
+    const platform::Calendar gregorian(CalendarIdentifier::gregorian);
+    for (int adjustment = -2; adjustment <= 2; ++adjustment) {
+        auto model = make();
+        model->setIdentifier(CalendarIdentifier::islamicUmmAlQura);
+        model->setDayShift(adjustment);
+        for (int year = 1447; year <= 1448; ++year) {
+            for (int month = 1; month <= 12; ++month) {
+                SCOPED_TRACE(testing::Message() << year << "-" << month << " adjustment " << adjustment);
+                const auto first = model->firstDayOfMonth(year, month);
+                ASSERT_TRUE(first);
+                const int page = model->pageForDate(*first);
+                ASSERT_EQ(model->pageStart(page), *first);
+                const std::int64_t start = *core::DayTable::fromHijri(year, month, 1);
+                const std::int64_t end =
+                    *core::DayTable::fromHijri(month == 12 ? year + 1 : year, month % 12 + 1, 1);
+                EXPECT_EQ(*gregorian.localDayNumber(*first + std::chrono::hours(12)), start - adjustment);
+                int inMonth = 0;
+                for (const MonthCalendarCell &cell : model->cells(page)) {
+                    const std::int64_t day = *gregorian.localDayNumber(cell.date + std::chrono::hours(12));
+                    const auto named = core::DayTable::hijri(day + adjustment);
+                    ASSERT_TRUE(named);
+                    EXPECT_EQ(cell.weekday, core::DayTable::weekday(day));
+                    EXPECT_EQ(cell.title, QString::number(named->day));
+                    const bool belongs = named->year == year && named->month == month;
+                    EXPECT_EQ(cell.placeholder, !belongs);
+                    inMonth += belongs ? 1 : 0;
+                    // Today is marked on today's own cell, whatever it is named.
+                    EXPECT_EQ(cell.today, cell.date == gregorianInstant(2026, 12, 5));
+                }
+                EXPECT_EQ(inMonth, end - start);
+            }
+        }
+        // The header names the page by its adjusted month.
+        const auto named = core::DayTable::hijri(
+            *gregorian.localDayNumber(model->today() + std::chrono::hours(12)) + adjustment);
+        const int today = model->pageForDate(model->today());
+        EXPECT_EQ(model->shownComponents(model->pageStart(today) + std::chrono::hours(12)).month,
+                  named->month);
+        EXPECT_TRUE(model->headerTitle(today).startsWith(named->month == 6 ? QStringLiteral("Jumada II")
+                                                                           : QStringLiteral("Rajab")))
+            << model->headerTitle(today).toStdString();
+    }
+}
+
+TEST_F(MonthCalendarModelTest, ChangingTheShiftKeepsThePageAndRenamesItsDays)
+{
+    auto model = make();
+    model->setIdentifier(CalendarIdentifier::islamicUmmAlQura);
+    const Instant today = model->today(); // 5 December 2026, 25 Jumada II 1448
+    const auto todaysCell = [&] {
+        const int page = model->pageForDate(today);
+        return model->cell(page, model->cellIndexOfDate(page, today));
+    };
+    EXPECT_EQ(todaysCell().title, QStringLiteral("25"));
+    model->setDayShift(2);
+    EXPECT_EQ(todaysCell().title, QStringLiteral("27"));
+    EXPECT_TRUE(todaysCell().today);
+    EXPECT_EQ(todaysCell().weekday, 7); // a Saturday whatever it is named
+    EXPECT_EQ(model->currentPageIndex(), model->pageForDate(today));
+    EXPECT_EQ(model->stringFromDate(today), QStringLiteral("1448-06-27"));
+    EXPECT_TRUE(model->accessibleText(today).startsWith(QStringLiteral("Saturday 27 ")))
+        << model->accessibleText(today).toStdString();
+}
+
+// The first day of the week of each locale, as CLDR gives it.
+TEST_F(MonthCalendarModelTest, WeeksStartOnTheLocalesFirstDayUnlessSet)
+{
+    struct Row
+    {
+        const char *locale;
+        int firstWeekday;
+    };
+    const Row rows[] = {{"en_US", 1}, {"en_GB", 2}, {"fr_FR", 2}, {"ar_SA", 1},
+                        {"ar_EG", 7}, {"fa_IR", 7}, {"id_ID", 1}, {"tr_TR", 2}};
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.locale);
+        env.setLocale(QString::fromLatin1(row.locale));
+        auto model = make();
+        EXPECT_EQ(model->firstWeekday(), row.firstWeekday);
+        const auto cells = model->cells(model->currentPageIndex());
+        for (size_t k = 0; k < cells.size(); k += 7)
+            EXPECT_EQ(cells[k].weekday, row.firstWeekday);
+        model->setFirstWeekday(4);
+        model->setLocaleName(QStringLiteral("en_GB"));
+        EXPECT_EQ(model->firstWeekday(), 4) << "a weekday set stays through a change of locale";
+        model->useLocaleFirstWeekday();
+        EXPECT_EQ(model->firstWeekday(), 2);
+        EXPECT_EQ(model->cells(model->currentPageIndex())[0].weekday, 2);
+    }
+}
+
+} // namespace

@@ -1,5 +1,5 @@
 // Subtitles with the other calendar's day, computed as the calendar screen
-// computes them: adjustment included, plain digits, the converter left on now.
+// computes them: adjustment included, in the digits of the day numbers.
 #include "components/calendar/OtherCalendarDaySource.h"
 
 #include "TestEnvironment.h"
@@ -37,8 +37,10 @@ TEST_F(OtherCalendarDaySourceTest, EachGridShowsTheOtherCalendarsDayWithTheAdjus
         {0, CalendarIdentifier::islamicUmmAlQura, hijriInstant(1447, 9, 1), "18"},
         // With +1 a Gregorian cell shows the Hijri day of the next day...
         {1, CalendarIdentifier::gregorian, gregorianInstant(2026, 2, 17), "1"},
-        // ...and a Hijri cell the Gregorian day of the day before.
-        {1, CalendarIdentifier::islamicUmmAlQura, hijriInstant(1447, 9, 1), "17"},
+        // ...and the (adjusted) Hijri grid's cell of 17 February, named 1
+        // Ramadan, its own Gregorian day.
+        {1, CalendarIdentifier::islamicUmmAlQura, gregorianInstant(2026, 2, 17), "17"},
+        {-2, CalendarIdentifier::islamicUmmAlQura, gregorianInstant(2026, 2, 20), "20"},
         {-2, CalendarIdentifier::gregorian, gregorianInstant(2026, 2, 20), "1"},
     };
     for (const Row &row : rows) {
@@ -54,11 +56,14 @@ TEST_F(OtherCalendarDaySourceTest, EachGridShowsTheOtherCalendarsDayWithTheAdjus
     }
 }
 
-TEST_F(OtherCalendarDaySourceTest, SubtitlesUsePlainDigitsUnderArabicAndTheRangeIsSixHundredDaysAroundNow)
+TEST_F(OtherCalendarDaySourceTest, SubtitlesUseTheDayNumbersDigitsAndTheRangeIsSixHundredDaysAroundNow)
 {
     env.setLocale(QStringLiteral("ar_SA"));
     OtherCalendarDaySource source(CalendarIdentifier::gregorian);
-    EXPECT_EQ(source.subtitleForDate(nullptr, gregorianInstant(2026, 2, 28)), QStringLiteral("11"));
+    EXPECT_EQ(source.subtitleForDate(nullptr, gregorianInstant(2026, 2, 28)), QStringLiteral("١١"));
+    EXPECT_EQ(OtherCalendarDaySource(CalendarIdentifier::islamicUmmAlQura)
+                  .subtitleForDate(nullptr, gregorianInstant(2026, 2, 28)),
+              QStringLiteral("٢٨"));
     EXPECT_FALSE(source.minimumDateForCalendar(nullptr));
     source.setRangeAroundNow(600);
     components::MonthCalendarModel model;
@@ -66,7 +71,9 @@ TEST_F(OtherCalendarDaySourceTest, SubtitlesUsePlainDigitsUnderArabicAndTheRange
     EXPECT_EQ(model.minimumDate(), gregorianInstant(2025, 4, 14));
     EXPECT_EQ(model.maximumDate(), gregorianInstant(2028, 7, 27));
     const auto cells = model.cells(model.currentPageIndex());
-    EXPECT_EQ(cells[5].subtitle, QStringLiteral("24")); // 4 December 2026 = 24 Jumada II 1448
+    // 4 December 2026 = 24 Jumada II 1448; the title beside it in the same digits.
+    EXPECT_EQ(cells[5].subtitle, QStringLiteral("٢٤"));
+    EXPECT_EQ(cells[5].title, QStringLiteral("٤"));
 }
 
 } // namespace

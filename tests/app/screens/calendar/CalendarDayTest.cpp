@@ -105,19 +105,6 @@ TEST(GregorianDaySpan, RunsFromTheStartOfTheDayToTheStartOfTheNext)
     }
 }
 
-TEST(GregorianDayOfCell, AnUmmAlQuraCellStandsForTheDayItsSubtitleNames)
-{
-    testenv::ScopedEnvironment env(QStringLiteral("en_US"), QStringLiteral("Asia/Riyadh"));
-    const platform::Instant cell = gregorianInstant(2026, 12, 6);
-    for (const int adjustment : {0, 1, -2}) {
-        SCOPED_TRACE(adjustment);
-        core::GlobalSettings::shared().adjustmentNumber = adjustment;
-        core::GlobalSettings::shared().save();
-        EXPECT_EQ(app::screens::gregorianDayOfCell(cell, false), cell);
-        EXPECT_EQ(app::screens::gregorianDayOfCell(cell, true), cell - adjustment * 24h);
-    }
-}
-
 TEST(EventsOfDay, SortedByStartKeepingTheStoresOrderForEqualStarts)
 {
     testenv::ScopedEnvironment env(QStringLiteral("en_US"), QStringLiteral("America/Santiago"));

@@ -217,7 +217,9 @@ TEST_F(CalendarScreen, RefusedAccessLeavesTheTableAsItWas)
     EXPECT_TRUE(log.contains(QStringLiteral("The user said no")));
 }
 
-TEST_F(CalendarScreen, UmmAlQuraGridWithAdjustmentSelectsTheCellOfTodaysGregorianDay)
+// With an adjustment the Umm al-Qura grid is the adjusted calendar: each day
+// under its own weekday, named by its adjusted Hijri day.
+TEST_F(CalendarScreen, UmmAlQuraGridWithAdjustmentShowsEveryDayUnderItsOwnWeekday)
 {
     store->setEvents({
         event(QStringLiteral("Today"), gregorianInstant(2026, 12, 5, 9), gregorianInstant(2026, 12, 5, 10)),
@@ -231,11 +233,47 @@ TEST_F(CalendarScreen, UmmAlQuraGridWithAdjustmentSelectsTheCellOfTodaysGregoria
     waitForLoad();
     const auto selected = calendar()->selectedDate();
     ASSERT_TRUE(selected);
-    // The cell of tomorrow's instant, whose subtitle is today's Gregorian day.
-    EXPECT_EQ(gregorianDayOf(*selected).day, 6);
-    EXPECT_EQ(screen->subtitleForDate(calendar(), *selected), QStringLiteral("5"));
-    // The events listed are those of the day the cell says.
+    // Today's own cell: Saturday the 5th, named 26 Jumada II (25 + 1).
+    EXPECT_EQ(gregorianDayOf(*selected).day, 5);
+    const int page = calendar()->model().currentPageIndex();
+    const auto cellOf = [&](platform::Instant day) {
+        return calendar()->model().cell(page, calendar()->model().cellIndexOfDate(page, day));
+    };
+    EXPECT_EQ(cellOf(*selected).title, QStringLiteral("26"));
+    EXPECT_EQ(cellOf(*selected).subtitle, QStringLiteral("5"));
+    EXPECT_TRUE(cellOf(*selected).today);
     EXPECT_EQ(rowTitles(), QStringList{QStringLiteral("Today")});
+    // 1 Rajab falls on Thursday 10 December by the table; with +1 it names
+    // Wednesday the 9th, drawn in the Wednesday column (Sunday first here).
+    const platform::Instant ninth = gregorianInstant(2026, 12, 9);
+    EXPECT_EQ(cellOf(ninth).title, QStringLiteral("1"));
+    EXPECT_EQ(cellOf(ninth).weekday, 4);
+    const QRectF drawn = calendar()->rectForDate(ninth);
+    ASSERT_FALSE(drawn.isEmpty());
+    EXPECT_EQ(int(drawn.center().x() * 7 / calendar()->width()), 3);
+    // The day picked on the grid lists its own events.
+    clickDay(gregorianInstant(2026, 12, 6));
+    EXPECT_EQ(rowTitles(), QStringList{QStringLiteral("Tomorrow")});
+}
+
+TEST_F(CalendarScreen, TheUmmAlQuraGridFollowsANewAdjustmentAtOnce)
+{
+    show();
+    clickSegment(1);
+    const platform::Instant today = gregorianInstant(2026, 12, 5);
+    const auto titleOfToday = [&] {
+        const components::MonthCalendarModel &model = calendar()->model();
+        const int page = model.currentPageIndex();
+        return model.cell(page, model.cellIndexOfDate(page, today)).title;
+    };
+    EXPECT_EQ(titleOfToday(), QStringLiteral("25"));
+    // Saved elsewhere (the settings tab, a terminal) while the grid is shown.
+    setAdjustment(-2);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return titleOfToday() == QStringLiteral("23"); }, 3000));
+    EXPECT_EQ(calendar()->selectedDate().value_or(platform::Instant{}), today);
+    // The Gregorian grid's subtitles follow it too.
+    clickSegment(0);
+    EXPECT_EQ(screen->subtitleForDate(calendar(), today), QStringLiteral("23"));
 }
 
 TEST_F(CalendarScreen, SwitchingTheGridKeepsTheSelectedDayAfterCellsWereDrawn)

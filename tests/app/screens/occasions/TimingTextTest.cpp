@@ -45,7 +45,7 @@ const TimingRow timingRows[] = {
     {2, 7, 0, 0, "ar_SA", "Asia/Riyadh", "بعد: يوم واحد", true},
     {2, 5, 12, 0, "en_US", "Asia/Riyadh", "In: 2 days and 12 hours", true},
     {1, 29, 23, 0, "en_US", "Asia/Riyadh", "In: 9 days and 1 hour", true},
-    {1, 29, 23, 0, "ar_SA", "Asia/Riyadh", "بعد: ٩ أيام و ساعة واحدة", true},
+    {1, 29, 23, 0, "ar_SA", "Asia/Riyadh", "بعد: ٩ أيام وساعة واحدة", true},
     {1, 28, 0, 0, "ar_SA", "Asia/Riyadh", "بعد: ١١ يومًا", true},
     // Past from the next midnight on.
     {2, 9, 0, 0, "en_US", "Asia/Riyadh", "Since: 1 day", false},

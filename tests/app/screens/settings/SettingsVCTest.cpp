@@ -6,6 +6,7 @@
 #include "app/notifications/CustomError.h"
 #include "app/screens/ScreenTestSupport.h"
 #include "app/store/RatingPrompt.h"
+#include "core/FirstWeekday.h"
 #include "core/GlobalSettings.h"
 #include "core/LocalizedNumber.h"
 #include "core/SharedDefaults.h"
@@ -16,7 +17,9 @@
 #include "support/WindowInput.h"
 #include "ui_SettingsVC.h"
 
+#include <QAbstractItemView>
 #include <QClipboard>
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QTest>
@@ -183,6 +186,52 @@ TEST_F(SettingsScreen, TheCountStopsAtTheLimitEveryConverterApplies)
         EXPECT_FALSE(button->isEnabled()) << row.stored;
         EXPECT_EQ(calls.watch.size(), qsizetype(row.after - row.stored) * (row.plus ? 1 : -1)) << row.stored;
     }
+}
+
+// The spin box alone would drop the last key of 400 and store 40.
+TEST_F(SettingsScreen, ANumberBeyondTheLimitIsRefusedAloudAndNothingIsStored)
+{
+    setAdjustment(2);
+    show();
+    EXPECT_TRUE(ui().adjustmentErrorLabel->isHidden());
+    for (const char *typed : {"400", "-1000"}) {
+        SCOPED_TRACE(typed);
+        calls = {};
+        typeIntoStepper(QString::fromLatin1(typed));
+        EXPECT_EQ(storedAdjustment(), 2);
+        EXPECT_EQ(ui().adjustmnetStpper->value(), 2);
+        EXPECT_EQ(shownAdjustment(), QStringLiteral("2"));
+        EXPECT_TRUE(calls.watch.isEmpty());
+        EXPECT_FALSE(ui().adjustmentErrorLabel->isHidden());
+        EXPECT_TRUE(ui().adjustmentErrorLabel->text().contains(QStringLiteral("365")))
+            << ui().adjustmentErrorLabel->text().toStdString();
+    }
+    // A number in range goes through and the message goes away.
+    typeIntoStepper(QStringLiteral("40"));
+    EXPECT_EQ(storedAdjustment(), 40);
+    EXPECT_TRUE(ui().adjustmentErrorLabel->isHidden());
+}
+
+TEST_F(SettingsScreen, TheFirstDayOfTheWeekIsTheLocalesUntilChosen)
+{
+    show();
+    QComboBox *choice = ui().weekStartCombo;
+    EXPECT_EQ(choice->currentIndex(), 0);
+    // en_US: the weekdays listed from Sunday, after the locale's own choice.
+    ASSERT_EQ(choice->count(), 8);
+    EXPECT_EQ(choice->itemText(1), QStringLiteral("Sunday"));
+    EXPECT_EQ(choice->itemText(2), QStringLiteral("Monday"));
+    input::click(choice);
+    world.settle();
+    QTest::keyClick(input::windowOf(choice->view()), Qt::Key_Down);
+    QTest::keyClick(input::windowOf(choice->view()), Qt::Key_Down);
+    QTest::keyClick(input::windowOf(choice->view()), Qt::Key_Return);
+    world.settle();
+    EXPECT_EQ(core::storedFirstWeekday(*world.env.suite()), 2);
+    screen->hide();
+    ASSERT_TRUE(input::showAndExpose(screen.get()));
+    world.settle();
+    EXPECT_EQ(choice->currentIndex(), 2);
 }
 
 TEST_F(SettingsScreen, EveryAppearanceTakesTheAdjustmentSavedElsewhere)
