@@ -1,5 +1,6 @@
 #include "platform/events/linux/ICalendarFile.h"
 
+#include "platform/events/linux/LibicalLock.h"
 #include "platform/system/Console.h"
 
 #include <QDate>
@@ -19,17 +20,14 @@ namespace {
 
 using namespace std::chrono_literals;
 
-// libical's zone tables and error state are process-wide and unguarded.
 std::mutex &icalMutex()
 {
-    static std::mutex mutex;
-    return mutex;
+    return libicalMutex();
 }
 
 void quietErrors()
 {
-    static std::once_flag once;
-    std::call_once(once, [] { icalerror_set_errors_are_fatal(0); });
+    quietLibicalErrors();
 }
 
 QString text(const char *value)
@@ -115,6 +113,8 @@ struct Series
     // Occurrences replaced by an override of their own.
     std::set<std::int64_t> overridden;
     bool isOverride = false;
+    // An override: the start of the occurrence it replaces.
+    std::optional<Instant> replacedStart;
     // The first and (once known) the last start of a rule's occurrences:
     // a query outside them needs no walk through the rule.
     Instant firstStart{};
@@ -140,6 +140,10 @@ Occurrence occurrenceAt(const Series &series, const icaltimetype &at, icaltimezo
         occurrence.start = instantOf(at, zone);
         occurrence.end = occurrence.start + std::chrono::milliseconds(series.lengthMs);
     }
+    if (series.isOverride)
+        occurrence.recurrenceId = series.replacedStart;
+    else if (occurrence.recurring)
+        occurrence.recurrenceId = occurrence.start;
     return occurrence;
 }
 
@@ -385,8 +389,10 @@ std::shared_ptr<const CalendarFile> CalendarFile::parse(const QByteArray &data, 
         if (icalproperty *rid = icalcomponent_get_first_property(event, ICAL_RECURRENCEID_PROPERTY)) {
             const ZonedTime replaced =
                 zonedTime(root, rid, icalproperty_get_recurrenceid(rid), path, unknownZones);
-            if (replaced.valid)
+            if (replaced.valid) {
                 overrides.emplace_back(s.uid, replaced);
+                s.replacedStart = instantOf(replaced.time, replaced.zone);
+            }
             s.isOverride = true;
             impl->series.push_back(std::move(s));
             continue;
@@ -436,126 +442,6 @@ void CalendarFile::occurrences(Instant start, Instant end, std::vector<Occurrenc
     const std::lock_guard lock(icalMutex());
     for (const Series &s : impl_->series)
         impl_->expand(s, start, end, out);
-}
-
-namespace {
-
-icaltimetype utcTime(Instant instant)
-{
-    return icaltime_from_timet_with_zone(static_cast<time_t>(msecsOf(instant) / 1000), 0,
-                                         icaltimezone_get_utc_timezone());
-}
-
-icaltimetype dayTime(QDate date)
-{
-    icaltimetype t = icaltime_null_date();
-    t.year = date.year();
-    t.month = date.month();
-    t.day = date.day();
-    return t;
-}
-
-void setProperty(icalcomponent *event, icalproperty_kind kind, icalproperty *value)
-{
-    while (icalproperty *old = icalcomponent_get_first_property(event, kind)) {
-        icalcomponent_remove_property(event, old);
-        icalproperty_free(old);
-    }
-    if (value)
-        icalcomponent_add_property(event, value);
-}
-
-void applyDraft(icalcomponent *event, const EventDraft &draft, bool times, Instant now)
-{
-    const QByteArray title = draft.title.toUtf8();
-    const QByteArray location = draft.location.toUtf8();
-    const QByteArray notes = draft.notes.toUtf8();
-    setProperty(event, ICAL_SUMMARY_PROPERTY, icalproperty_new_summary(title.constData()));
-    setProperty(event, ICAL_LOCATION_PROPERTY,
-                location.isEmpty() ? nullptr : icalproperty_new_location(location.constData()));
-    setProperty(event, ICAL_DESCRIPTION_PROPERTY,
-                notes.isEmpty() ? nullptr : icalproperty_new_description(notes.constData()));
-    setProperty(event, ICAL_DTSTAMP_PROPERTY, icalproperty_new_dtstamp(utcTime(now)));
-    setProperty(event, ICAL_LASTMODIFIED_PROPERTY, icalproperty_new_lastmodified(utcTime(now)));
-    if (!times)
-        return;
-    setProperty(event, ICAL_DURATION_PROPERTY, nullptr);
-    if (draft.allDay) {
-        const QDate first = toQDateTime(draft.startDate).date();
-        const QDate last = std::max(first, toQDateTime(draft.endDate).date());
-        setProperty(event, ICAL_DTSTART_PROPERTY, icalproperty_new_dtstart(dayTime(first)));
-        setProperty(event, ICAL_DTEND_PROPERTY, icalproperty_new_dtend(dayTime(last.addDays(1))));
-    } else {
-        setProperty(event, ICAL_DTSTART_PROPERTY, icalproperty_new_dtstart(utcTime(draft.startDate)));
-        setProperty(event, ICAL_DTEND_PROPERTY,
-                    icalproperty_new_dtend(utcTime(std::max(draft.startDate, draft.endDate))));
-    }
-}
-
-QByteArray serialized(icalcomponent *component)
-{
-    char *out = icalcomponent_as_ical_string_r(component);
-    QByteArray data(out ? out : "");
-    free(out);
-    return data;
-}
-
-} // namespace
-
-QByteArray newEventData(const EventDraft &draft, const QString &uid, Instant now)
-{
-    const std::lock_guard lock(icalMutex());
-    quietErrors();
-    icalcomponent *calendar = icalcomponent_new(ICAL_VCALENDAR_COMPONENT);
-    icalcomponent_add_property(calendar, icalproperty_new_version("2.0"));
-    icalcomponent_add_property(calendar, icalproperty_new_prodid("-//Qamarly//Qamarly//EN"));
-    icalcomponent *event = icalcomponent_new(ICAL_VEVENT_COMPONENT);
-    const QByteArray id = uid.toUtf8();
-    icalcomponent_add_property(event, icalproperty_new_uid(id.constData()));
-    icalcomponent_add_property(event, icalproperty_new_created(utcTime(now)));
-    applyDraft(event, draft, true, now);
-    icalcomponent_add_component(calendar, event);
-    QByteArray data = serialized(calendar);
-    icalcomponent_free(calendar);
-    return data;
-}
-
-QByteArray updatedEventData(const QByteArray &data, const QString &uid, const EventDraft &draft, Instant now,
-                            QString *error)
-{
-    const std::lock_guard lock(icalMutex());
-    quietErrors();
-    icalcomponent *root = icalparser_parse_string(data.constData());
-    if (!root) {
-        if (error)
-            *error = QStringLiteral("not iCalendar");
-        return {};
-    }
-    bool found = false;
-    const QByteArray id = uid.toUtf8();
-    std::vector<icalcomponent *> events;
-    if (icalcomponent_isa(root) == ICAL_VEVENT_COMPONENT)
-        events.push_back(root);
-    for (icalcomponent *c = icalcomponent_get_first_component(root, ICAL_VEVENT_COMPONENT); c;
-         c = icalcomponent_get_next_component(root, ICAL_VEVENT_COMPONENT))
-        events.push_back(c);
-    for (icalcomponent *event : events) {
-        const char *eventUid = icalcomponent_get_uid(event);
-        if (!eventUid || id != eventUid)
-            continue;
-        // The times of a series stay as they are: moving one occurrence would
-        // move them all.
-        const bool series = icalcomponent_get_first_property(event, ICAL_RRULE_PROPERTY) ||
-                            icalcomponent_get_first_property(event, ICAL_RDATE_PROPERTY) ||
-                            icalcomponent_get_first_property(event, ICAL_RECURRENCEID_PROPERTY);
-        applyDraft(event, draft, !series, now);
-        found = true;
-    }
-    QByteArray out = found ? serialized(root) : QByteArray();
-    icalcomponent_free(root);
-    if (!found && error)
-        *error = QStringLiteral("event not found");
-    return out;
 }
 
 } // namespace platform::ical

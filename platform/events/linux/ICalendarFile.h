@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QString>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace platform::ical {
@@ -20,6 +21,8 @@ struct Occurrence
     Instant end{};
     bool allDay = false;
     bool recurring = false;
+    // A recurring event's occurrence: its start as the series gives it.
+    std::optional<Instant> recurrenceId;
 };
 
 // The events of one iCalendar file, parsed once and expanded per query.
@@ -45,12 +48,6 @@ private:
     explicit CalendarFile(std::unique_ptr<Impl> impl);
     std::unique_ptr<Impl> impl_;
 };
-
-// A whole VCALENDAR holding one new event.
-QByteArray newEventData(const EventDraft &draft, const QString &uid, Instant now);
-// `data` with the event `uid` changed to the draft; empty on failure.
-QByteArray updatedEventData(const QByteArray &data, const QString &uid, const EventDraft &draft, Instant now,
-                            QString *error);
 
 // Largest file read; bigger ones are skipped.
 inline constexpr qint64 maximumFileSize = 8 * 1024 * 1024;
