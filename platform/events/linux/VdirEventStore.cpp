@@ -2,6 +2,7 @@
 
 #include "platform/calendar/Clock.h"
 #include "platform/defaults/UserDefaults.h"
+#include "platform/system/BoundedFile.h"
 #include "platform/system/Console.h"
 
 #include <QCoreApplication>
@@ -53,19 +54,7 @@ QByteArray contentDigest(const QByteArray &data)
 // The file as it is now; no value when it is gone or cannot be an event file.
 std::optional<QByteArray> readEventFile(const QString &path, QString *error)
 {
-    const QFileInfo info(path);
-    if (!info.isFile() || info.size() > ical::maximumFileSize) {
-        if (error)
-            *error = info.exists() ? QStringLiteral("not a calendar file") : QStringLiteral("gone");
-        return std::nullopt;
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (error)
-            *error = file.errorString();
-        return std::nullopt;
-    }
-    return file.read(ical::maximumFileSize + 1);
+    return readRegularFile(path, ical::maximumFileSize, error);
 }
 
 // The event a file now holds where the user saw `seen`: the occurrence with

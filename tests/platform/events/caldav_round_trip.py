@@ -142,8 +142,12 @@ def round_trip(top, server, qamarly):
                XDG_CACHE_HOME=os.path.join(top, "cache"), TZ="Asia/Riyadh", LC_ALL="en_US.UTF-8",
                QT_QPA_PLATFORM="offscreen")
 
+    discovered = []
+
     def sync():
-        for step in (["discover"], ["sync"]):
+        steps = [["sync"]] if discovered else [["discover"], ["sync"]]
+        discovered.append(True)
+        for step in steps:
             done = subprocess.run(["vdirsyncer", "-c", config] + step, env=env, input="y\n", text=True,
                                   capture_output=True, timeout=60)
             if done.returncode != 0:
