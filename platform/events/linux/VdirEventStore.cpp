@@ -15,9 +15,15 @@
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 #include <QThread>
 #include <QThreadPool>
 #include <QUuid>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace platform {
 
@@ -383,6 +389,54 @@ bool VdirEventStore::saveNewEvent(const EventDraft &draft, QString *error)
     return true;
 }
 
+void VdirEventStore::setBeforeReplaceHook(std::function<void(const QString &path)> hook)
+{
+    beforeReplace_ = std::move(hook);
+}
+
+VdirEventStore::Replacement VdirEventStore::replaceIfUnchanged(const QString &path, const QByteArray &data,
+                                                               const QByteArray &digest, QString *error)
+{
+    const auto fail = [error](const QString &why) {
+        if (error)
+            *error = why;
+        return Replacement::failed;
+    };
+    const QFileInfo info(path);
+    QTemporaryFile next(
+        info.dir().filePath(QStringLiteral(".") + info.fileName() + QStringLiteral(".XXXXXX")));
+    if (!next.open() || next.write(data) != data.size() || !next.flush() || ::fsync(next.handle()) != 0)
+        return fail(next.errorString());
+    next.setPermissions(QFile::permissions(path));
+    next.close();
+    if (beforeReplace_)
+        beforeReplace_(path);
+    const QByteArray from = QFile::encodeName(next.fileName());
+    const QByteArray to = QFile::encodeName(path);
+    // Swapped in one step, so what comes out is exactly what was replaced:
+    // when that is not what the change was made on, another program wrote
+    // in between, and its version goes back.
+    if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_EXCHANGE) == 0) {
+        const auto replaced = readRegularFile(next.fileName(), ical::maximumFileSize);
+        if (replaced && contentDigest(*replaced) == digest)
+            return Replacement::done;
+        if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_EXCHANGE) != 0)
+            return fail(QString::fromLocal8Bit(std::strerror(errno)));
+        return Replacement::changedMeanwhile;
+    }
+    if (errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP)
+        return fail(QString::fromLocal8Bit(std::strerror(errno)));
+    // A file system without the swap: the content is compared just before
+    // the rename instead.
+    const auto current = readRegularFile(path, ical::maximumFileSize);
+    if (!current || contentDigest(*current) != digest)
+        return Replacement::changedMeanwhile;
+    if (::rename(from.constData(), to.constData()) != 0)
+        return fail(QString::fromLocal8Bit(std::strerror(errno)));
+    next.setAutoRemove(false);
+    return Replacement::done;
+}
+
 bool VdirEventStore::rewriteEventFile(
     const CalendarEvent &event, const std::function<bool(const CalendarEvent &now)> &stillApplies,
     const std::function<std::optional<ical::RewrittenFile>(const QByteArray &, QString *)> &write,
@@ -443,23 +497,13 @@ bool VdirEventStore::rewriteEventFile(
                 done = true;
             }
         } else {
-            QSaveFile file(path);
-            if (!file.open(QIODevice::WriteOnly) || file.write(written->data) != written->data.size()) {
-                file.cancelWriting();
+            const Replacement replaced = replaceIfUnchanged(path, written->data, digest, &why);
+            if (replaced == Replacement::failed) {
                 if (!splitPath.isEmpty())
                     QFile::remove(splitPath);
-                return fail(file.errorString());
+                return fail(why);
             }
-            if (unchanged()) {
-                if (!file.commit()) {
-                    if (!splitPath.isEmpty())
-                        QFile::remove(splitPath);
-                    return fail(file.errorString());
-                }
-                done = true;
-            } else {
-                file.cancelWriting();
-            }
+            done = replaced == Replacement::done;
         }
         if (done) {
             QMetaObject::invokeMethod(changeTimer_, qOverload<>(&QTimer::start));

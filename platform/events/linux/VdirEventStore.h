@@ -49,6 +49,10 @@ public:
     // given at construction, so a folder added in the settings shows at once.
     void setExtraFolderSource(std::function<QStringList()> source);
 
+    // Runs just before a rewritten file takes the place of the one on disk:
+    // where tests play another program writing at the worst moment.
+    void setBeforeReplaceHook(std::function<void(const QString &path)> hook);
+
     // Files that gave no events, for tests and diagnostics.
     int skippedFileCount() const;
 
@@ -69,6 +73,15 @@ private:
     QByteArray digestOf(const QString &path) const;
     void watchFolders(const std::vector<std::shared_ptr<const EventCalendar>> &calendars);
     bool writeAtomically(const QString &path, const QByteArray &data, QString *error);
+    enum class Replacement
+    {
+        done,
+        changedMeanwhile,
+        failed
+    };
+    // `data` in place of the file at `path` if its content still has `digest`.
+    Replacement replaceIfUnchanged(const QString &path, const QByteArray &data, const QByteArray &digest,
+                                   QString *error);
     // The event's file rewritten by `write` from its content as it is now,
     // unless another program changed it in a way `stillApplies` refuses.
     bool rewriteEventFile(
@@ -80,6 +93,7 @@ private:
     QString base_;
     QStringList extraFolders_;
     std::function<QStringList()> extraFolderSource_;
+    std::function<void(const QString &)> beforeReplace_;
     mutable std::mutex mutex_;
     std::map<QString, CachedFile> cache_;
     std::map<QString, std::shared_ptr<const EventCalendar>> calendarCache_;

@@ -232,6 +232,41 @@ TEST_F(EventStoreWrites, AChangeMadeElsewhereSinceTheReadIsKeptOrTheWriteRefused
     EXPECT_TRUE(read(path).contains("SUMMARY:Keynote (moved)"));
 }
 
+TEST_F(EventStoreWrites, AVersionWrittenAtTheLastMomentIsNeverReplaced)
+{
+    const QByteArray original = "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//test//test//EN\r\n"
+                                "BEGIN:VEVENT\r\nUID:talk\r\nDTSTAMP:20260101T000000Z\r\n"
+                                "DTSTART:20260310T090000Z\r\nDTEND:20260310T100000Z\r\nSUMMARY:Talk\r\n"
+                                "END:VEVENT\r\nEND:VCALENDAR\r\n";
+    const QString path = put(QStringLiteral("talk.ics"), original);
+    // A sync tool writes its version just as ours is about to take the file's place.
+    QByteArray theirs;
+    int replacements = 0;
+    store_.setBeforeReplaceHook([&](const QString &) {
+        if (replacements++ == 0)
+            put(QStringLiteral("talk.ics"), theirs);
+    });
+
+    theirs = QByteArray(original).replace("SUMMARY:Talk\r\n", "SUMMARY:Talk\r\nLOCATION:Hall C\r\n");
+    const CalendarEvent seen = on({2026, 3, 10}, QStringLiteral("talk"));
+    EventDraft retitled = draftOf(seen);
+    retitled.title = QStringLiteral("Keynote");
+    QString error;
+    ASSERT_TRUE(store_.updateEvent(seen, retitled, EventSpan::allEvents, &error)) << error.toStdString();
+    EXPECT_EQ(replacements, 2) << "made again on their version";
+    EXPECT_TRUE(read(path).contains("SUMMARY:Keynote\r\nLOCATION:Hall C\r\n")) << read(path).toStdString();
+
+    replacements = 0;
+    theirs = QByteArray(read(path)).replace("DTSTART:20260310T090000Z", "DTSTART:20260310T083000Z");
+    const CalendarEvent again = on({2026, 3, 10}, QStringLiteral("talk"));
+    EventDraft later = draftOf(again);
+    later.startDate += std::chrono::hours(1);
+    later.endDate += std::chrono::hours(1);
+    EXPECT_FALSE(store_.updateEvent(again, later, EventSpan::allEvents, &error));
+    EXPECT_EQ(read(path), theirs);
+    EXPECT_EQ(QDir(folder_).entryList(QDir::Files | QDir::Hidden).size(), 1) << "no temporary file left";
+}
+
 TEST_F(EventStoreWrites, AnEditRaisesTheSequenceOnlyWhenTheTimesChange)
 {
     const QString path = put(QStringLiteral("seminar.ics"), seminar);
