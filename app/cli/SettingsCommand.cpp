@@ -33,6 +33,8 @@ struct Field
 };
 
 constexpr std::int64_t anyMin = std::numeric_limits<std::int64_t>::min();
+// How long `settings set` waits for another process that holds the settings file.
+constexpr int commandLockWaitMs = 5000;
 constexpr std::int64_t anyMax = std::numeric_limits<std::int64_t>::max();
 
 const std::array<Field, 6> fields{{
@@ -177,7 +179,8 @@ int setSetting(const QString &key, const QString &text, QTextStream &out, QTextS
         s.*(field->integer) = value;
     }
     const auto &suite = s.suite();
-    if (!s.save()) {
+    // A command may wait for another process's lock (the window's thread never does).
+    if (!s.save() || !suite->waitForWrites(commandLockWaitMs) || !suite->flush()) {
         err << "qamarly settings: could not store " << key << " in " << suite->path()
             << (suite->canSave() ? QStringLiteral("")
                                  : QStringLiteral(": the settings folder cannot be written"))

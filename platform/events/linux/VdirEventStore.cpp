@@ -14,6 +14,7 @@
 #include <QPointer>
 #include <QRegularExpression>
 #include <QSaveFile>
+#include <QSet>
 #include <QStandardPaths>
 #include <QTemporaryFile>
 #include <QThread>
@@ -31,13 +32,16 @@ namespace {
 
 // Changes on disk arrive in bursts (a sync writes many files): one reload.
 constexpr int changeSettleMs = 150;
+// A calendar's name or colour is one short line.
+constexpr qint64 nameFileHead = 4096;
 
 QString firstLine(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    // A FIFO or device put here would otherwise hold up every query.
+    const auto head = readRegularFileHead(path, nameFileHead);
+    if (!head)
         return {};
-    return QString::fromUtf8(file.read(4096)).section(QLatin1Char('\n'), 0, 0).trimmed();
+    return QString::fromUtf8(*head).section(QLatin1Char('\n'), 0, 0).trimmed();
 }
 
 QString validColor(const QString &text)
@@ -212,6 +216,9 @@ std::vector<std::shared_ptr<const EventCalendar>> VdirEventStore::calendars()
     }
 
     std::vector<std::shared_ptr<const EventCalendar>> result;
+    // A folder reached twice (a listed folder that links to another) is one
+    // calendar, shown once under the name it was first listed by.
+    QSet<QString> seen;
     const std::lock_guard lock(mutex_);
     for (const QString &folder : folders) {
         const QFileInfo info(folder);
@@ -221,6 +228,10 @@ std::vector<std::shared_ptr<const EventCalendar>> VdirEventStore::calendars()
             continue;
         }
         reportedFolders_.erase(folder);
+        const QString real = info.canonicalFilePath();
+        if (seen.contains(real))
+            continue;
+        seen.insert(real);
         auto calendar = std::make_shared<EventCalendar>();
         calendar->identifier = folder;
         calendar->title = firstLine(folder + QStringLiteral("/displayname"));
@@ -251,20 +262,15 @@ std::shared_ptr<const ical::CalendarFile> VdirEventStore::fileAt(const QString &
     CachedFile entry;
     entry.size = info.size();
     entry.modified = info.lastModified();
-    if (info.size() > ical::maximumFileSize) {
-        consoleLog(QStringLiteral("Skipped %1: larger than %2 bytes").arg(path).arg(ical::maximumFileSize));
+    QString error;
+    // Opened without blocking, regular files only, never more than the cap.
+    if (const auto data = readRegularFile(path, ical::maximumFileSize, &error)) {
+        entry.digest = contentDigest(*data);
+        entry.parsed = ical::CalendarFile::parse(*data, path, &error);
+        if (!entry.parsed)
+            consoleLog(QStringLiteral("Skipped %1: %2").arg(path, error));
     } else {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly)) {
-            consoleLog(QStringLiteral("Cannot read %1: %2").arg(path, file.errorString()));
-        } else {
-            QString error;
-            const QByteArray data = file.readAll();
-            entry.digest = contentDigest(data);
-            entry.parsed = ical::CalendarFile::parse(data, path, &error);
-            if (!entry.parsed)
-                consoleLog(QStringLiteral("Skipped %1: %2").arg(path, error));
-        }
+        consoleLog(QStringLiteral("Skipped %1").arg(error));
     }
     const std::lock_guard lock(mutex_);
     if (!entry.parsed)
@@ -582,10 +588,7 @@ std::optional<CalendarEvent> VdirEventStore::eventWithUid(const QString &uid)
 
 QByteArray VdirEventStore::iCalendarData(const CalendarEvent &event)
 {
-    QFile file(event.filePath);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > ical::maximumFileSize)
-        return {};
-    return file.readAll();
+    return readRegularFile(event.filePath, ical::maximumFileSize).value_or(QByteArray());
 }
 
 void VdirEventStore::createFirstCalendarIfNone(const QString &base)
