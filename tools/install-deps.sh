@@ -13,6 +13,7 @@ packages=(
   locales ccache
   desktop-file-utils appstream
   clang-format codespell python3 python3-dateutil
+  radicale vdirsyncer
   "$@"
 )
 missing=()

@@ -1,10 +1,12 @@
 #include "app/cli/SettingsCommand.h"
 
 #include "app/cli/ArgumentReader.h"
+#include "app/cli/CalendarFoldersSetting.h"
 #include "app/notifications/NotificationScheduler.h"
 #include "core/GlobalSettings.h"
 #include "core/RGConv.h"
 #include "core/SharedDefaults.h"
+#include "platform/events/EventStore.h"
 #include "platform/system/Console.h"
 #include "platform/widgets/WidgetCenter.h"
 
@@ -91,6 +93,7 @@ int printSettings(bool json, QTextStream &out)
             o.insert(QLatin1String("wallpaperIndex"),
                      wallpaper ? QJsonValue(qint64(*wallpaper)) : QJsonValue());
         o.insert(core::keys::lastRefreshDate, lastRefresh ? QJsonValue(*lastRefresh) : QJsonValue());
+        o.insert(QLatin1String(platform::calendarFoldersKey), calendarFoldersJson());
         out << QJsonDocument(o).toJson(QJsonDocument::Indented);
         return exitOk;
     }
@@ -105,6 +108,7 @@ int printSettings(bool json, QTextStream &out)
                 << '\n';
     }
     out << core::keys::lastRefreshDate << " = " << lastRefresh.value_or(QStringLiteral("(never)")) << '\n';
+    out << calendarFoldersLine() << '\n';
     out << "stored in " << core::sharedDefaults()->path()
         << (core::sharedDefaults()->canSave() ? "" : " (cannot be written: changes cannot be saved)") << '\n';
     return exitOk;
@@ -202,6 +206,9 @@ int runSettings(Invocation &call)
     const QStringList &pos = args.positionals();
     if (pos.isEmpty())
         return printSettings(args.flag(QStringLiteral("json")), call.out);
+    if (const auto folders =
+            runCalendarFoldersSetting(pos, args.flag(QStringLiteral("json")), call.out, call.err))
+        return *folders;
     if (pos.first() != QLatin1String("set")) {
         call.err << "qamarly settings: unknown action '" << platform::printable(pos.first())
                  << "' (use: settings set KEY VALUE)\n";

@@ -16,30 +16,11 @@
 #include <mutex>
 #include <set>
 
-extern "C" {
-#include <libical/ical.h>
-}
-
 namespace platform::ical {
 
 namespace {
 
 using namespace std::chrono_literals;
-
-// libical's zone tables and error state are process-wide and unguarded. Only
-// writing uses libical: reading never takes this lock, so a long read cannot
-// hold up a save.
-std::mutex &icalMutex()
-{
-    static std::mutex mutex;
-    return mutex;
-}
-
-void quietErrors()
-{
-    static std::once_flag once;
-    std::call_once(once, [] { icalerror_set_errors_are_fatal(0); });
-}
 
 // One unfolded content line: NAME;PARAMS:VALUE (RFC 5545 3.1).
 struct ContentLine
@@ -262,7 +243,17 @@ struct Series
     // Occurrences replaced by an override of their own.
     std::vector<ZonedValue> overridden;
     bool isOverride = false;
+    // An override: the occurrence of its series it replaces.
+    std::optional<ZonedValue> replaced;
 };
+
+// Where a value starts: its first moment for a date, in its zone or the device's.
+std::optional<Instant> startOf(const ZonedValue &value, const EventZone &device)
+{
+    const auto at = value.isDate ? device.msecsAt(dayOf(value.local) * secondsPerDay)
+                                 : (value.zone ? *value.zone : device).msecsAt(value.local);
+    return at ? std::optional<Instant>(instantFromMSecs(*at)) : std::nullopt;
+}
 
 bool sameOccurrence(const ZonedValue &a, const ZonedValue &b, const EventZone &device)
 {
@@ -369,6 +360,10 @@ bool CalendarFile::Impl::expand(const Series &s, Instant start, Instant end, con
         occurrence.notes = texts->notes;
         occurrence.allDay = s.start.isDate;
         occurrence.recurring = s.rule || !s.extraDates.empty() || s.isOverride;
+        if (s.replaced)
+            occurrence.recurrenceId = startOf(*s.replaced, device);
+        else if (occurrence.recurring && !s.isOverride)
+            occurrence.recurrenceId = occurrence.start;
         out.push_back(std::move(occurrence));
     };
 
@@ -638,8 +633,10 @@ public:
         s.start = *start;
         readLength(s, raw, uid);
         if (raw.recurrenceId) {
-            if (const auto replaced = zones_.value(*raw.recurrenceId))
+            if (const auto replaced = zones_.value(*raw.recurrenceId)) {
                 overrides_.emplace_back(s.uid, *replaced);
+                s.replaced = *replaced;
+            }
             s.isOverride = true;
             series_.push_back(std::move(s));
             return;
@@ -813,126 +810,6 @@ void CalendarFile::occurrences(Instant start, Instant end, std::vector<Occurrenc
             return;
         }
     }
-}
-
-namespace {
-
-icaltimetype utcTime(Instant instant)
-{
-    return icaltime_from_timet_with_zone(static_cast<time_t>(msecsOf(instant) / 1000), 0,
-                                         icaltimezone_get_utc_timezone());
-}
-
-icaltimetype dayTime(QDate date)
-{
-    icaltimetype t = icaltime_null_date();
-    t.year = date.year();
-    t.month = date.month();
-    t.day = date.day();
-    return t;
-}
-
-void setProperty(icalcomponent *event, icalproperty_kind kind, icalproperty *value)
-{
-    while (icalproperty *old = icalcomponent_get_first_property(event, kind)) {
-        icalcomponent_remove_property(event, old);
-        icalproperty_free(old);
-    }
-    if (value)
-        icalcomponent_add_property(event, value);
-}
-
-void applyDraft(icalcomponent *event, const EventDraft &draft, bool times, Instant now)
-{
-    const QByteArray title = draft.title.toUtf8();
-    const QByteArray location = draft.location.toUtf8();
-    const QByteArray notes = draft.notes.toUtf8();
-    setProperty(event, ICAL_SUMMARY_PROPERTY, icalproperty_new_summary(title.constData()));
-    setProperty(event, ICAL_LOCATION_PROPERTY,
-                location.isEmpty() ? nullptr : icalproperty_new_location(location.constData()));
-    setProperty(event, ICAL_DESCRIPTION_PROPERTY,
-                notes.isEmpty() ? nullptr : icalproperty_new_description(notes.constData()));
-    setProperty(event, ICAL_DTSTAMP_PROPERTY, icalproperty_new_dtstamp(utcTime(now)));
-    setProperty(event, ICAL_LASTMODIFIED_PROPERTY, icalproperty_new_lastmodified(utcTime(now)));
-    if (!times)
-        return;
-    setProperty(event, ICAL_DURATION_PROPERTY, nullptr);
-    if (draft.allDay) {
-        const QDate first = toQDateTime(draft.startDate).date();
-        const QDate last = std::max(first, toQDateTime(draft.endDate).date());
-        setProperty(event, ICAL_DTSTART_PROPERTY, icalproperty_new_dtstart(dayTime(first)));
-        setProperty(event, ICAL_DTEND_PROPERTY, icalproperty_new_dtend(dayTime(last.addDays(1))));
-    } else {
-        setProperty(event, ICAL_DTSTART_PROPERTY, icalproperty_new_dtstart(utcTime(draft.startDate)));
-        setProperty(event, ICAL_DTEND_PROPERTY,
-                    icalproperty_new_dtend(utcTime(std::max(draft.startDate, draft.endDate))));
-    }
-}
-
-QByteArray serialized(icalcomponent *component)
-{
-    char *out = icalcomponent_as_ical_string_r(component);
-    QByteArray data(out ? out : "");
-    free(out);
-    return data;
-}
-
-} // namespace
-
-QByteArray newEventData(const EventDraft &draft, const QString &uid, Instant now)
-{
-    const std::lock_guard lock(icalMutex());
-    quietErrors();
-    icalcomponent *calendar = icalcomponent_new(ICAL_VCALENDAR_COMPONENT);
-    icalcomponent_add_property(calendar, icalproperty_new_version("2.0"));
-    icalcomponent_add_property(calendar, icalproperty_new_prodid("-//Qamarly//Qamarly//EN"));
-    icalcomponent *event = icalcomponent_new(ICAL_VEVENT_COMPONENT);
-    const QByteArray id = uid.toUtf8();
-    icalcomponent_add_property(event, icalproperty_new_uid(id.constData()));
-    icalcomponent_add_property(event, icalproperty_new_created(utcTime(now)));
-    applyDraft(event, draft, true, now);
-    icalcomponent_add_component(calendar, event);
-    QByteArray data = serialized(calendar);
-    icalcomponent_free(calendar);
-    return data;
-}
-
-QByteArray updatedEventData(const QByteArray &data, const QString &uid, const EventDraft &draft, Instant now,
-                            QString *error)
-{
-    const std::lock_guard lock(icalMutex());
-    quietErrors();
-    icalcomponent *root = icalparser_parse_string(data.constData());
-    if (!root) {
-        if (error)
-            *error = QStringLiteral("not iCalendar");
-        return {};
-    }
-    bool found = false;
-    const QByteArray id = uid.toUtf8();
-    std::vector<icalcomponent *> events;
-    if (icalcomponent_isa(root) == ICAL_VEVENT_COMPONENT)
-        events.push_back(root);
-    for (icalcomponent *c = icalcomponent_get_first_component(root, ICAL_VEVENT_COMPONENT); c;
-         c = icalcomponent_get_next_component(root, ICAL_VEVENT_COMPONENT))
-        events.push_back(c);
-    for (icalcomponent *event : events) {
-        const char *eventUid = icalcomponent_get_uid(event);
-        if (!eventUid || id != eventUid)
-            continue;
-        // The times of a series stay as they are: moving one occurrence would
-        // move them all.
-        const bool series = icalcomponent_get_first_property(event, ICAL_RRULE_PROPERTY) ||
-                            icalcomponent_get_first_property(event, ICAL_RDATE_PROPERTY) ||
-                            icalcomponent_get_first_property(event, ICAL_RECURRENCEID_PROPERTY);
-        applyDraft(event, draft, !series, now);
-        found = true;
-    }
-    QByteArray out = found ? serialized(root) : QByteArray();
-    icalcomponent_free(root);
-    if (!found && error)
-        *error = QStringLiteral("event not found");
-    return out;
 }
 
 } // namespace platform::ical

@@ -6,6 +6,7 @@
 #include <QString>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace platform::ical {
@@ -21,6 +22,8 @@ struct Occurrence
     Instant end{};
     bool allDay = false;
     bool recurring = false;
+    // A recurring event's occurrence: its start as the series gives it.
+    std::optional<Instant> recurrenceId;
 };
 
 // The events of one iCalendar file: an index of its events' times and rules,
@@ -49,12 +52,6 @@ private:
     explicit CalendarFile(std::unique_ptr<Impl> impl);
     std::unique_ptr<Impl> impl_;
 };
-
-// A whole VCALENDAR holding one new event.
-QByteArray newEventData(const EventDraft &draft, const QString &uid, Instant now);
-// `data` with the event `uid` changed to the draft; empty on failure.
-QByteArray updatedEventData(const QByteArray &data, const QString &uid, const EventDraft &draft, Instant now,
-                            QString *error);
 
 // Largest file read; bigger ones are skipped.
 inline constexpr qint64 maximumFileSize = 8 * 1024 * 1024;
