@@ -17,15 +17,18 @@ QJsonValue toJsonValue(const UserDefaults::Value &value)
     return QJsonValue(QJsonValue::Undefined);
 }
 
+// Made in place: moving a temporary variant that may hold a QString makes
+// GCC's sanitizer builds warn of an uninitialised QString that is never there.
 std::optional<UserDefaults::Value> fromJsonValue(const QJsonValue &json)
 {
     if (json.isBool())
-        return UserDefaults::Value(json.toBool());
+        return std::optional<UserDefaults::Value>(std::in_place, std::in_place_type<bool>, json.toBool());
     if (json.isString()) {
         bool ok = false;
         const qlonglong i = json.toString().toLongLong(&ok);
         if (ok)
-            return UserDefaults::Value(static_cast<std::int64_t>(i));
+            return std::optional<UserDefaults::Value>(std::in_place, std::in_place_type<std::int64_t>,
+                                                      static_cast<std::int64_t>(i));
     }
     return std::nullopt;
 }
