@@ -246,14 +246,7 @@ int editEvent(Invocation &call, const QStringList &arguments)
     const Target &target = std::get<Target>(found);
 
     const platform::CalendarEvent &event = target.event;
-    platform::EventDraft draft;
-    draft.title = event.title;
-    draft.location = event.location;
-    draft.notes = event.notes;
-    draft.startDate = event.startDate;
-    draft.endDate = event.endDate;
-    draft.allDay = event.allDay;
-    draft.calendarIdentifier = event.calendar->identifier;
+    platform::EventDraft draft = platform::draftOf(event);
     if (args.hasOption(QStringLiteral("title"))) {
         draft.title = args.option(QStringLiteral("title")).trimmed();
         if (draft.title.isEmpty())

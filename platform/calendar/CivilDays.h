@@ -48,6 +48,17 @@ constexpr YearMonthDay civilFromDays(std::int64_t days)
     return d;
 }
 
+constexpr bool isLeapYear(std::int64_t year)
+{
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
+
+constexpr int monthLength(std::int64_t year, int month)
+{
+    constexpr int lengths[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return month == 2 && isLeapYear(year) ? 29 : lengths[month - 1];
+}
+
 static_assert(daysFromCivil(1970, 1, 1) == 0 && civilFromDays(-1).year == 1969 &&
               civilFromDays(59).month == 3);
 

@@ -125,6 +125,20 @@ EventStoreFactory setEventStoreFactory(EventStoreFactory factory)
     return std::exchange(factorySlot(), std::move(factory));
 }
 
+EventDraft draftOf(const CalendarEvent &event)
+{
+    EventDraft draft;
+    draft.title = event.title;
+    draft.location = event.location;
+    draft.notes = event.notes;
+    draft.startDate = event.startDate;
+    draft.endDate = event.endDate;
+    draft.allDay = event.allDay;
+    if (event.calendar)
+        draft.calendarIdentifier = event.calendar->identifier;
+    return draft;
+}
+
 std::shared_ptr<EventStore> makeDesktopEventStore();
 
 std::shared_ptr<EventStore> makeEventStore()

@@ -74,6 +74,10 @@ struct EventDraft
     QString timeZone;
 };
 
+// A draft holding the event as it is: edits change only what the user
+// touches, so the rest must start out as the event's own.
+EventDraft draftOf(const CalendarEvent &event);
+
 enum class EventAccessStatus
 {
     notDetermined,

@@ -20,16 +20,8 @@ constexpr std::int64_t firstMonday = 4;
 // Longer than any event or rule needs to reach: 10,000 years.
 constexpr std::int64_t longestDurationSeconds = 10000LL * 366 * secondsPerDay;
 
-bool isLeapYear(std::int64_t year)
-{
-    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
-
-int monthLength(std::int64_t year, int month)
-{
-    static constexpr int lengths[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return month == 2 && isLeapYear(year) ? 29 : lengths[month - 1];
-}
+using civil::isLeapYear;
+using civil::monthLength;
 
 int weekdayOfDay(std::int64_t day)
 {

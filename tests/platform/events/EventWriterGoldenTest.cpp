@@ -79,18 +79,6 @@ struct Row
     bool nothingLeft = false;
 };
 
-EventDraft draftOf(const CalendarEvent &event)
-{
-    EventDraft draft;
-    draft.title = event.title;
-    draft.location = event.location;
-    draft.notes = event.notes;
-    draft.startDate = event.startDate;
-    draft.endDate = event.endDate;
-    draft.allDay = event.allDay;
-    return draft;
-}
-
 // Moves a timed occurrence by whole hours, keeping its length.
 std::function<void(EventDraft &)> moveBy(int hours, int lengthChangeMinutes = 0)
 {
