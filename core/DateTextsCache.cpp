@@ -1,12 +1,13 @@
 #include "core/DateTextsCache.h"
 
 #include "platform/defaults/UserDefaults.h"
+#include "platform/system/AtomicFile.h"
+#include "platform/system/BoundedFile.h"
 
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <algorithm>
 #include <cstring>
 #include <dlfcn.h>
@@ -134,10 +135,12 @@ void DateTextsCache::insert(const QString &locale, platform::CalendarIdentifier 
 
 void DateTextsCache::load()
 {
-    QFile file(path_);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > largestFile)
+    // Not opened blindly: a FIFO put in its place would wait for a writer for
+    // good, a link to a device would never end.
+    const std::optional<QByteArray> contents = platform::readRegularFile(path_, largestFile);
+    if (!contents)
         return;
-    const QByteArray data = file.read(largestFile);
+    const QByteArray &data = *contents;
     // The last line is the checksum of everything before it.
     const qsizetype sumAt = data.lastIndexOf("\nsum ");
     if (sumAt < 0 || !data.endsWith('\n'))
@@ -149,7 +152,7 @@ void DateTextsCache::load()
     lines.removeLast(); // after the final newline
     if (lines.size() < 2 || lines[0] != magic || lines[1] != "key " + key_)
         return;
-    std::map<std::pair<QString, int>, Names> read;
+    std::map<std::pair<QString, int>, Names> entries;
     for (qsizetype i = 2; i < lines.size(); ++i) {
         const QList<QByteArray> fields = lines[i].split('\t');
         if (fields.size() < 3)
@@ -180,9 +183,9 @@ void DateTextsCache::load()
         } else if (fields.size() != 3 || fields[2] != "0") {
             return;
         }
-        read[{QString::fromUtf8(fields[0]), calendar}] = std::move(names);
+        entries[{QString::fromUtf8(fields[0]), calendar}] = std::move(names);
     }
-    entries_ = std::move(read);
+    entries_ = std::move(entries);
 }
 
 bool DateTextsCache::save() const
@@ -208,11 +211,8 @@ bool DateTextsCache::save() const
     }
     if (!QDir().mkpath(directory_))
         return false;
-    QSaveFile file(path_);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    file.write(body + "sum " + checksum(body) + '\n');
-    if (!file.commit())
+    // Whatever lies at the path (a link above all) is replaced, never written through.
+    if (!platform::writeFileAtomically(path_, body + "sum " + checksum(body) + '\n'))
         return false;
     // Files of earlier builds would otherwise pile up.
     const QDateTime old = QDateTime::currentDateTimeUtc().addDays(-staleDays);

@@ -12,7 +12,8 @@ packages=(
   fonts-dejavu-core fonts-noto-core
   locales ccache
   desktop-file-utils appstream
-  clang-format codespell python3
+  clang-format codespell python3 python3-dateutil
+  radicale vdirsyncer
   "$@"
 )
 missing=()

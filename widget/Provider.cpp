@@ -103,6 +103,10 @@ void Provider::getTimeline(const TimelineContext &,
         // 4 November 2018); every later entry must still start its own day.
         timeline.entries.push_back(entryFor(calendar.startOfDay(sameWallClock)));
     }
+    // The last entry is today until the midnight after it.
+    const platform::Instant afterLast =
+        calendar.dateByAddingDays(timelineLength, startOfToday).value_or(startOfToday);
+    timeline.end = calendar.startOfDay(afterLast);
     if (completion)
         completion(timeline);
 }

@@ -17,27 +17,36 @@ QString policyName(TimelineReloadPolicy policy)
     return policy == TimelineReloadPolicy::atEnd ? QStringLiteral("atEnd") : QStringLiteral("never");
 }
 
+platform::Instant Timeline::endDate() const
+{
+    if (end)
+        return *end;
+    return entries.empty() ? platform::Instant{} : entries.back().date + std::chrono::hours(24);
+}
+
 std::optional<std::size_t> indexInForce(const Timeline &timeline, platform::Instant now)
 {
     const auto &e = timeline.entries;
-    if (e.empty())
+    if (e.empty() || now >= timeline.endDate())
         return std::nullopt;
     const auto after =
         std::upper_bound(e.begin(), e.end(), now,
                          [](platform::Instant t, const SimpleEntry &entry) { return t < entry.date; });
     if (after == e.begin())
-        return 0;
+        return std::nullopt;
     return static_cast<std::size_t>(after - e.begin() - 1);
 }
 
 std::optional<platform::Instant> nextEntryDate(const Timeline &timeline, platform::Instant now)
 {
     const auto &e = timeline.entries;
+    if (e.empty() || now >= timeline.endDate())
+        return std::nullopt;
     const auto after =
         std::upper_bound(e.begin(), e.end(), now,
                          [](platform::Instant t, const SimpleEntry &entry) { return t < entry.date; });
     if (after == e.end())
-        return std::nullopt;
+        return timeline.endDate();
     return after->date;
 }
 

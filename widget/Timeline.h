@@ -19,11 +19,18 @@ enum class TimelineReloadPolicy
 
 QString policyName(TimelineReloadPolicy policy);
 
-// Entries in ascending date order.
+// Entries in ascending date order; each is today from its date until the
+// next one's, the last until `end`.
 struct Timeline
 {
     std::vector<SimpleEntry> entries;
     TimelineReloadPolicy policy = TimelineReloadPolicy::atEnd;
+    // The midnight after the last entry's day. Unknown (a timeline from an
+    // older program), the last entry counts for a day of 24 hours at most.
+    std::optional<platform::Instant> end;
+
+    // When the last entry stops being today.
+    platform::Instant endDate() const;
 };
 
 // What the host tells the provider about the widget it draws. The provider
@@ -34,10 +41,12 @@ struct TimelineContext
     bool isPreview = false;
 };
 
-// The entry the host shows at `now`: the last one dated at or before it (the
-// first one when `now` precedes them all). No value for an empty timeline.
+// The entry the host shows at `now`: the last one dated at or before it. No
+// value when the timeline does not cover `now` (it is empty, `now` precedes
+// it or comes at or after its end): another day must never pass for today.
 std::optional<std::size_t> indexInForce(const Timeline &timeline, platform::Instant now);
-// The date at which the shown entry changes next, if any.
+// The date at which the shown entry changes next (the end of the timeline
+// included), if any.
 std::optional<platform::Instant> nextEntryDate(const Timeline &timeline, platform::Instant now);
 // Whether the host should ask for a new timeline at `now`.
 bool needsNewTimeline(const Timeline &timeline, platform::Instant now);

@@ -13,6 +13,7 @@ namespace widget {
 namespace {
 
 const QString numbersKey = QStringLiteral("numbers");
+const QString endKey = QStringLiteral("end");
 
 bool fail(QString *error, const QString &why)
 {
@@ -39,8 +40,11 @@ QJsonObject timelineToJson(const Timeline &timeline)
                                    {QStringLiteral("hijri"), core::toJson(*e.hijriDate)},
                                    {numbersKey, numbers}});
     }
-    return QJsonObject{{QStringLiteral("policy"), policyName(timeline.policy)},
-                       {QStringLiteral("entries"), entries}};
+    QJsonObject root{{QStringLiteral("policy"), policyName(timeline.policy)},
+                     {QStringLiteral("entries"), entries}};
+    if (timeline.end)
+        root.insert(endKey, platform::isoString(*timeline.end, zone));
+    return root;
 }
 
 std::optional<Timeline> timelineFromJson(const QByteArray &json, QString *error)
@@ -98,6 +102,15 @@ std::optional<Timeline> timelineFromJson(const QByteArray &json, QString *error)
         e.gregorianDate = std::make_shared<const core::RGDate>(*gregorian);
         e.hijriDate = std::make_shared<const core::RGDate>(*hijri);
         timeline.entries.push_back(std::move(e));
+    }
+    if (root.contains(endKey)) {
+        platform::Instant end;
+        if (!platform::parseIsoInstant(root.value(endKey).toString(), &end) ||
+            !(timeline.entries.back().date < end)) {
+            fail(error, QStringLiteral("the end is not after the last entry"));
+            return std::nullopt;
+        }
+        timeline.end = end;
     }
     return timeline;
 }

@@ -1,14 +1,12 @@
 #include "widget/WidgetHost.h"
 
 #include "platform/calendar/Clock.h"
-#include "platform/defaults/UserDefaults.h"
 #include "platform/localization/Localization.h"
 #include "platform/system/Console.h"
 #include "platform/system/Device.h"
 #include "widget/TimelineJson.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -18,7 +16,6 @@
 #include <QPointer>
 #include <QProcess>
 #include <QScreen>
-#include <QSettings>
 #include <algorithm>
 #include <chrono>
 #include <limits>
@@ -27,10 +24,16 @@ namespace widget {
 
 namespace {
 
-// The first line a failed child wrote, to say why in the host's one line.
+// Thirty entries take some 30 KB; a child printing more has gone wrong.
+constexpr qint64 maxTimelineBytes = 1024 * 1024;
+// Only the first line of what a failed child says is logged.
+constexpr qint64 keptErrorBytes = 4096;
+
+// The first line a failed child wrote, to say why in the host's one line,
+// with its control characters escaped: they would reach the log as they are.
 QString firstLine(const QByteArray &output)
 {
-    return QString::fromLocal8Bit(output).section(QLatin1Char('\n'), 0, 0).trimmed();
+    return platform::printable(QString::fromLocal8Bit(output).section(QLatin1Char('\n'), 0, 0).trimmed());
 }
 
 } // namespace
@@ -47,7 +50,7 @@ TimelineSource childTimelineSource(QObject *owner, int timeoutMs, const QString 
         auto *child = new QProcess(guard);
         auto *timeout = new QTimer(child);
         timeout->setSingleShot(true);
-        // One answer per request, whichever of exit, failure and timeout comes first.
+        // One answer per request, whichever of exit, failure, overflow and timeout comes first.
         auto answer = std::make_shared<TimelineReply>(std::move(reply));
         auto finish = [timeout, answer](TimelineResult result) {
             if (!*answer)
@@ -57,19 +60,48 @@ TimelineSource childTimelineSource(QObject *owner, int timeoutMs, const QString 
             *answer = nullptr;
             once(std::move(result));
         };
+        // Taken from the pipes as it comes, so a child that prints without end
+        // costs no more than the cap before it is stopped.
+        auto output = std::make_shared<QByteArray>();
+        auto errors = std::make_shared<QByteArray>();
+        auto takeOutput = [child, output, answer, finish]() {
+            const QByteArray chunk = child->readAllStandardOutput();
+            if (!*answer)
+                return false;
+            if (output->size() + chunk.size() > maxTimelineBytes) {
+                output->clear();
+                finish({std::nullopt,
+                        QStringLiteral("the timeline command printed more than %1 bytes; stopped it")
+                            .arg(maxTimelineBytes)});
+                child->kill();
+                return false;
+            }
+            output->append(chunk);
+            return true;
+        };
+        auto takeErrors = [child, errors] {
+            const QByteArray chunk = child->readAllStandardError();
+            errors->append(chunk.left(keptErrorBytes - errors->size()));
+        };
+        QObject::connect(child, &QProcess::readyReadStandardOutput, child, takeOutput);
+        QObject::connect(child, &QProcess::readyReadStandardError, child, takeErrors);
         // Gone once it has ended, also after a kill.
         QObject::connect(child, &QProcess::finished, child, &QObject::deleteLater);
         QObject::connect(
-            child, &QProcess::finished, child, [child, finish](int code, QProcess::ExitStatus status) {
+            child, &QProcess::finished, child,
+            [output, errors, takeOutput, takeErrors, finish](int code, QProcess::ExitStatus status) {
+                if (!takeOutput())
+                    return;
+                takeErrors();
                 if (status != QProcess::NormalExit || code != 0) {
-                    const QString why = firstLine(child->readAllStandardError());
+                    const QString why = firstLine(*errors);
                     finish({std::nullopt, QStringLiteral("the timeline command ended with status %1%2")
                                               .arg(code)
                                               .arg(why.isEmpty() ? QString() : QStringLiteral(": ") + why)});
                     return;
                 }
                 QString error;
-                std::optional<Timeline> timeline = timelineFromJson(child->readAllStandardOutput(), &error);
+                std::optional<Timeline> timeline = timelineFromJson(*output, &error);
                 if (!timeline)
                     finish({std::nullopt, QStringLiteral("the timeline command printed ") + error});
                 else
@@ -138,11 +170,22 @@ void HostController::receive(TimelineResult result)
                                  .arg(result.error.isEmpty() ? QStringLiteral("empty") : result.error));
         emit timelineFailed();
     } else {
-        retry_ = false;
         timeline_ = std::move(*result.timeline);
         ++received_;
         const platform::Instant now = platform::Clock::current();
-        shown_ = indexInForce(timeline_, now).value_or(0);
+        shown_ = indexInForce(timeline_, now);
+        // Made for another moment (a child whose clock or zone differs): no
+        // date rather than a wrong one, and the minute check asks again.
+        retry_ = !shown_;
+        if (!shown_) {
+            auto utc = [](platform::Instant at) {
+                return QDateTime::fromMSecsSinceEpoch(platform::msecsOf(at), Qt::UTC).toString(Qt::ISODate);
+            };
+            platform::consoleLog(
+                QStringLiteral("qamarly-widget: the timeline runs from %1 to %2, not over the present; "
+                               "showing no date")
+                    .arg(utc(timeline_.entries.front().date), utc(timeline_.endDate())));
+        }
         arm(now);
         emit entryChanged();
     }
@@ -153,14 +196,14 @@ void HostController::receive(TimelineResult result)
 void HostController::evaluate()
 {
     const platform::Instant now = platform::Clock::current();
-    if (retry_ || needsNewTimeline(timeline_, now)) {
+    if (retry_ || !indexInForce(timeline_, now) || needsNewTimeline(timeline_, now)) {
         if (!waiting_)
             reloadTimeline();
         // Until it comes, the entries in hand still follow the clock.
         if (!hasTimeline())
             return;
     }
-    const std::size_t index = indexInForce(timeline_, now).value_or(0);
+    const std::optional<std::size_t> index = indexInForce(timeline_, now);
     arm(now);
     if (index != shown_) {
         shown_ = index;
@@ -181,76 +224,6 @@ void HostController::arm(platform::Instant now)
     const auto wait = std::clamp<std::int64_t>(duration_cast<milliseconds>(*next - now).count(), 0,
                                                std::numeric_limits<int>::max());
     nextEntry_.start(static_cast<int>(wait));
-}
-
-QString HostPositions::defaultPath()
-{
-    return platform::UserDefaults::configDirectory() + QStringLiteral("/widget-host.conf");
-}
-
-QString HostPositions::oldSuitePath()
-{
-    return platform::UserDefaults::suitePath(QStringLiteral("org.qamarly.QamarlyWidget"));
-}
-
-HostPositions::HostPositions(const QString &path, const QString &oldSuite) : path_(path)
-{
-    const bool firstRun = !QFileInfo::exists(path_);
-    settings_ = std::make_unique<QSettings>(path_, QSettings::IniFormat);
-    if (firstRun && QFileInfo::exists(oldSuite))
-        importOldSuite(oldSuite);
-}
-
-HostPositions::~HostPositions() = default;
-
-QString HostPositions::key(const WidgetChoice &choice, const char *axis)
-{
-    return choice.id() + QStringLiteral(".window") + QLatin1String(axis);
-}
-
-void HostPositions::importOldSuite(const QString &oldSuite)
-{
-    // The only time the host opens a settings suite; it is closed again at
-    // the end of this function.
-    const auto suite = platform::UserDefaults::openReadOnly(oldSuite);
-    for (const WidgetChoice &choice : widgetChoices()) {
-        for (const char *axis : {"X", "Y"}) {
-            if (const auto value = suite->integer(key(choice, axis)))
-                settings_->setValue(key(choice, axis), static_cast<qlonglong>(*value));
-        }
-    }
-    // Written even when the suite held none, so the import never runs again.
-    settings_->setValue(QStringLiteral("imported"), true);
-    QDir().mkpath(QFileInfo(path_).absolutePath());
-    settings_->sync();
-    if (settings_->status() != QSettings::NoError)
-        platform::consoleLog(QStringLiteral("qamarly-widget: could not write %1").arg(path_));
-}
-
-std::optional<QPoint> HostPositions::position(const WidgetChoice &choice) const
-{
-    bool xOk = false;
-    bool yOk = false;
-    const int x = settings_->value(key(choice, "X")).toInt(&xOk);
-    const int y = settings_->value(key(choice, "Y")).toInt(&yOk);
-    if (!xOk || !yOk)
-        return std::nullopt;
-    return QPoint(x, y);
-}
-
-bool HostPositions::save(const WidgetChoice &choice, QPoint position)
-{
-    settings_->setValue(key(choice, "X"), position.x());
-    settings_->setValue(key(choice, "Y"), position.y());
-    QDir().mkpath(QFileInfo(path_).absolutePath());
-    // QSettings writes a new file and renames it over the old one.
-    settings_->sync();
-    if (settings_->status() != QSettings::NoError) {
-        platform::consoleLog(
-            QStringLiteral("qamarly-widget: could not save the widget's position to %1").arg(path_));
-        return false;
-    }
-    return true;
 }
 
 MenuRunner childMenuRunner(QObject *owner)
@@ -354,7 +327,11 @@ void HostWindow::entryChanged()
 {
     if (!controller_.hasTimeline())
         return;
-    view_ = makeEntryView(choice_.kind, choice_.family, controller_.shownEntry());
+    // Without an entry for the present an empty card, which the user can still move or close.
+    if (controller_.showsEntry())
+        view_ = makeEntryView(choice_.kind, choice_.family, controller_.shownEntry());
+    else
+        view_.reset();
     if (!closed_ && !isVisible())
         show();
     update();
@@ -394,7 +371,7 @@ void HostWindow::switchTo(WidgetKind kind, WidgetFamily family)
     setMaximumSize(size);
     resize(size);
     // Until the new timeline comes, today's entry in the new layout.
-    if (controller_.hasTimeline())
+    if (controller_.showsEntry())
         view_ = makeEntryView(kind, family, controller_.shownEntry());
     update();
     controller_.setFamily(family);

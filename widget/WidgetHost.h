@@ -2,6 +2,7 @@
 
 #include "platform/widgets/WidgetCenter.h"
 #include "widget/EntryViews.h"
+#include "widget/HostPositions.h"
 #include "widget/WidgetCommandLine.h"
 
 #include <QPoint>
@@ -10,8 +11,6 @@
 #include <functional>
 #include <memory>
 #include <optional>
-
-class QSettings;
 
 namespace widget {
 
@@ -41,7 +40,9 @@ TimelineSource childTimelineSource(QObject *owner, int timeoutMs = 10'000, const
 // A single-shot timer waits for the next entry; since timers stop counting
 // during a suspend and clocks jump, a check every minute also compares the
 // entry in force with the one shown. A timeline that cannot be had leaves the
-// one shown in place; the next minute check asks again.
+// one shown in place; the next minute check asks again. Whenever the timeline
+// in hand does not cover the present moment, no entry is shown (never
+// another day as today) and a new one is asked for.
 class HostController : public QObject
 {
     Q_OBJECT
@@ -56,9 +57,12 @@ public:
     void setFamily(WidgetFamily family) { context_.family = family; }
     const Timeline &timeline() const { return timeline_; }
     bool hasTimeline() const { return !timeline_.entries.empty(); }
-    // The entry shown now (only when hasTimeline()).
-    const SimpleEntry &shownEntry() const { return timeline_.entries.at(shown_); }
-    std::size_t shownIndex() const { return shown_; }
+    // Whether an entry is shown: none when the timeline in hand does not
+    // cover the present moment.
+    bool showsEntry() const { return shown_.has_value(); }
+    // The entry shown now (only when showsEntry()).
+    const SimpleEntry &shownEntry() const { return timeline_.entries.at(shown_.value()); }
+    std::optional<std::size_t> shownIndex() const { return shown_; }
     int timelinesReceived() const { return received_; }
     int timelinesRequested() const { return requested_; }
     bool isWaitingForTimeline() const { return waiting_; }
@@ -84,7 +88,7 @@ private:
     TimelineSource source_;
     TimelineContext context_;
     Timeline timeline_;
-    std::size_t shown_ = 0;
+    std::optional<std::size_t> shown_;
     int requested_ = 0;
     int received_ = 0;
     bool waiting_ = false;
@@ -95,35 +99,6 @@ private:
     QTimer nextEntry_;
     QTimer check_;
     platform::TimelineReloadListener listener_;
-};
-
-// Where each kind and family of widget was left on the desktop: the host's
-// own small INI file. The first time it is missing, the positions kept by
-// earlier versions in the widget's settings suite are copied over once.
-class HostPositions
-{
-public:
-    // $XDG_CONFIG_HOME/qamarly/widget-host.conf.
-    static QString defaultPath();
-    // The suite that earlier versions kept the positions in.
-    static QString oldSuitePath();
-
-    explicit HostPositions(const QString &path = defaultPath(), const QString &oldSuite = oldSuitePath());
-    ~HostPositions();
-    HostPositions(const HostPositions &) = delete;
-    HostPositions &operator=(const HostPositions &) = delete;
-
-    static QString key(const WidgetChoice &choice, const char *axis);
-    std::optional<QPoint> position(const WidgetChoice &choice) const;
-    // Written at once and atomically; false (and one log line) when it could not be.
-    bool save(const WidgetChoice &choice, QPoint position);
-    QString path() const { return path_; }
-
-private:
-    void importOldSuite(const QString &oldSuite);
-
-    QString path_;
-    std::unique_ptr<QSettings> settings_;
 };
 
 // The host's context menu runs in a process of its own (the menu needs the

@@ -32,15 +32,24 @@ const std::vector<Command> &commands()
         {QStringLiteral("month"),
          QStringLiteral("month [YYYY-MM] [--calendar gregorian|hijri] [--first-weekday N] [--json]"),
          runMonth, "cli.help.month"},
-        {QStringLiteral("settings"), QStringLiteral("settings [--json] | settings set KEY VALUE"),
+        {QStringLiteral("settings"),
+         QStringLiteral("settings [--json] | settings set KEY VALUE\n"
+                        "  qamarly settings set|add|remove CalendarFolders FOLDER ... | "
+                        "settings list CalendarFolders [--json]"),
          runSettings, "cli.help.settings"},
         {QStringLiteral("notifications"),
          QStringLiteral("notifications plan|pending [--json] | notifications reschedule"),
          notifications::runNotificationsCommand, "cli.help.notifications"},
         {QStringLiteral("occasions"), QStringLiteral("occasions [--json]"), runOccasions,
          "cli.help.occasions"},
-        {QStringLiteral("events"), QStringLiteral("events [YYYY-MM-DD] [--json]"), runEvents,
-         "cli.help.events"},
+        {QStringLiteral("events"),
+         QStringLiteral("events [YYYY-MM-DD] [--json]\n"
+                        "  qamarly events add --title T --start ISO --end ISO [--all-day] [--zone TZID] "
+                        "[--calendar NAME] [--location L]\n"
+                        "  qamarly events edit UID [--occurrence YYYY-MM-DD | --from YYYY-MM-DD] [--title T] "
+                        "[--start ISO] [--end ISO] [--location L]\n"
+                        "  qamarly events delete UID [--occurrence YYYY-MM-DD | --from YYYY-MM-DD]"),
+         runEvents, "cli.help.events"},
     };
     return list;
 }

@@ -4,16 +4,292 @@
 #include "app/cli/DateArguments.h"
 #include "app/screens/calendar/CalendarDay.h"
 #include "platform/calendar/Clock.h"
+#include "platform/system/Console.h"
 #include "platform/system/Device.h"
 
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTimeZone>
+#include <QUuid>
+#include <variant>
 
 namespace app::cli {
 
-int runEvents(Invocation &call)
+namespace {
+
+using namespace std::chrono_literals;
+
+// One line on stderr and the status to exit with.
+struct Refusal
+{
+    int status;
+    QString message;
+};
+
+Refusal badInput(const QString &message)
+{
+    return {exitUsage, message};
+}
+
+int report(Invocation &call, const QString &command, const Refusal &refusal)
+{
+    call.err << "qamarly events " << command << ": " << platform::printable(refusal.message) << '\n';
+    return refusal.status;
+}
+
+QDate localDate(platform::Instant at)
+{
+    return platform::toQDateTime(at).toLocalTime().date();
+}
+
+std::optional<QDate> parseDate(const QString &text)
+{
+    if (!parseNumberGroups(text, {4, 2, 2}, false) || text.size() != 10)
+        return std::nullopt;
+    const QDate date = QDate::fromString(text, Qt::ISODate);
+    return date.isValid() ? std::optional<QDate>(date) : std::nullopt;
+}
+
+// ISO 8601 with an offset or 'Z' is a moment anywhere; without one it is a
+// wall-clock time in `zone` (the device's when empty or unknown).
+std::optional<platform::Instant> parseTime(QString text, const QString &zone)
+{
+    text.replace(QLatin1Char(' '), QLatin1Char('T'));
+    if (!text.contains(QLatin1Char('T')))
+        return std::nullopt;
+    QDateTime parsed = QDateTime::fromString(text, Qt::ISODateWithMs);
+    if (!parsed.isValid())
+        return std::nullopt;
+    if (parsed.timeSpec() == Qt::LocalTime) {
+        const QTimeZone own(zone.toUtf8());
+        parsed = own.isValid() ? QDateTime(parsed.date(), parsed.time(), own)
+                               : QDateTime(parsed.date(), parsed.time(), Qt::LocalTime);
+    }
+    return platform::fromQDateTime(parsed);
+}
+
+// The times of a draft: dates for all-day events (the last day inclusive),
+// moments otherwise. Only what was given changes; a new start alone keeps
+// the length.
+std::optional<Refusal> applyTimes(platform::EventDraft &draft, const ArgumentReader &args,
+                                  const QString &zone)
+{
+    const QString startText = args.option(QStringLiteral("start"));
+    const QString endText = args.option(QStringLiteral("end"));
+    const auto length = draft.endDate - draft.startDate;
+    const qint64 days = localDate(draft.startDate).daysTo(localDate(draft.endDate));
+    const auto read = [&](const QString &text, platform::Instant *out) -> std::optional<Refusal> {
+        if (draft.allDay) {
+            const auto date = parseDate(text);
+            if (!date)
+                return badInput(
+                    QStringLiteral("'%1' is not a day (YYYY-MM-DD) for an all-day event").arg(text));
+            *out = platform::fromQDateTime(date->startOfDay(Qt::LocalTime));
+            return std::nullopt;
+        }
+        const auto at = parseTime(text, zone);
+        if (!at)
+            return badInput(
+                QStringLiteral("'%1' is not a date and time (YYYY-MM-DDTHH:MM[:SS][+HH:MM])").arg(text));
+        *out = *at;
+        return std::nullopt;
+    };
+    if (args.hasOption(QStringLiteral("start"))) {
+        if (auto refused = read(startText, &draft.startDate))
+            return refused;
+        if (!args.hasOption(QStringLiteral("end")))
+            draft.endDate = draft.allDay
+                                ? platform::fromQDateTime(
+                                      localDate(draft.startDate).addDays(days).startOfDay(Qt::LocalTime))
+                                : draft.startDate + length;
+    }
+    if (args.hasOption(QStringLiteral("end"))) {
+        if (auto refused = read(endText, &draft.endDate))
+            return refused;
+    }
+    if (draft.allDay ? localDate(draft.endDate) < localDate(draft.startDate)
+                     : draft.endDate < draft.startDate)
+        return badInput(QStringLiteral("the end comes before the start"));
+    return std::nullopt;
+}
+
+std::shared_ptr<const platform::EventCalendar> findCalendar(platform::EventStore &store, const QString &name)
+{
+    std::shared_ptr<const platform::EventCalendar> firstWritable;
+    for (const auto &calendar : store.calendars()) {
+        if (name.isEmpty()) {
+            if (calendar->allowsContentModifications && !firstWritable)
+                firstWritable = calendar;
+            continue;
+        }
+        if (calendar->title == name || QFileInfo(calendar->identifier).fileName() == name ||
+            calendar->identifier == name)
+            return calendar;
+    }
+    return firstWritable;
+}
+
+int addEvent(Invocation &call, const QStringList &arguments)
+{
+    const QString command = QStringLiteral("add");
+    ArgumentReader args(arguments, {QStringLiteral("all-day")},
+                        {QStringLiteral("title"), QStringLiteral("start"), QStringLiteral("end"),
+                         QStringLiteral("zone"), QStringLiteral("calendar"), QStringLiteral("location")});
+    if (!args.expectPositionals(0, 0, QString()))
+        return report(call, command, badInput(args.error()));
+    for (const char *required : {"title", "start", "end"}) {
+        if (!args.hasOption(QLatin1String(required)))
+            return report(call, command,
+                          badInput(QStringLiteral("--%1 is needed").arg(QLatin1String(required))));
+    }
+    platform::EventDraft draft;
+    draft.title = args.option(QStringLiteral("title")).trimmed();
+    if (draft.title.isEmpty())
+        return report(call, command, badInput(QStringLiteral("the title is empty")));
+    draft.location = args.option(QStringLiteral("location")).trimmed();
+    draft.allDay = args.flag(QStringLiteral("all-day"));
+    const QString zone = args.option(QStringLiteral("zone"));
+    if (args.hasOption(QStringLiteral("zone"))) {
+        if (draft.allDay)
+            return report(call, command, badInput(QStringLiteral("an all-day event has no time zone")));
+        if (!QTimeZone(zone.toUtf8()).isValid())
+            return report(call, command, badInput(QStringLiteral("unknown time zone '%1'").arg(zone)));
+        draft.timeZone = zone;
+    }
+    if (auto refused = applyTimes(draft, args, zone))
+        return report(call, command, *refused);
+
+    const auto store = platform::makeEventStore();
+    const QString calendarName = args.option(QStringLiteral("calendar"));
+    const auto calendar = findCalendar(*store, calendarName);
+    if (!calendar)
+        return report(call, command,
+                      calendarName.isEmpty()
+                          ? Refusal{exitFailure, QStringLiteral("no calendar can be written")}
+                          : badInput(QStringLiteral("no calendar is called '%1'").arg(calendarName)));
+    if (!calendar->allowsContentModifications)
+        return report(call, command,
+                      badInput(QStringLiteral("the calendar '%1' is read-only").arg(calendar->title)));
+    draft.calendarIdentifier = calendar->identifier;
+    draft.uid = QUuid::createUuid().toString(QUuid::WithoutBraces);
+    QString error;
+    if (!store->saveNewEvent(draft, &error))
+        return report(call, command, {exitFailure, error});
+    call.out << draft.uid << '\n';
+    return exitOk;
+}
+
+// The event a change or deletion is for, and which of its occurrences.
+struct Target
+{
+    platform::CalendarEvent event;
+    platform::EventSpan span = platform::EventSpan::allEvents;
+};
+
+std::variant<Target, Refusal> findTarget(platform::EventStore &store, const ArgumentReader &args)
+{
+    const QString uid = args.positionals().value(0);
+    const bool one = args.hasOption(QStringLiteral("occurrence"));
+    const bool following = args.hasOption(QStringLiteral("from"));
+    if (one && following)
+        return badInput(QStringLiteral("--occurrence and --from cannot be given together"));
+    const auto whole = store.eventWithUid(uid);
+    if (!whole)
+        return badInput(QStringLiteral("no event has the UID '%1'").arg(uid));
+    Target target{*whole, platform::EventSpan::allEvents};
+    if (one || following) {
+        const QString dayText = args.option(one ? QStringLiteral("occurrence") : QStringLiteral("from"));
+        const auto day = parseDate(dayText);
+        if (!day)
+            return badInput(QStringLiteral("'%1' is not a day (YYYY-MM-DD)").arg(dayText));
+        // The occurrence that starts (or, before it was moved, started) that day.
+        bool found = false;
+        for (const auto &e :
+             store.events(platform::fromQDateTime(day->addDays(-1).startOfDay(Qt::LocalTime)),
+                          platform::fromQDateTime(day->addDays(2).startOfDay(Qt::LocalTime)))) {
+            if (e.uid == uid &&
+                (localDate(e.startDate) == *day || localDate(e.recurrenceId.value_or(e.startDate)) == *day)) {
+                target.event = e;
+                target.event.timeZone = whole->timeZone;
+                found = true;
+                break;
+            }
+        }
+        if (!found)
+            return badInput(QStringLiteral("'%1' has no occurrence on %2").arg(uid, dayText));
+        if (target.event.recurring)
+            target.span = one ? platform::EventSpan::thisEvent : platform::EventSpan::futureEvents;
+    }
+    if (!target.event.calendar || !target.event.calendar->allowsContentModifications)
+        return badInput(QStringLiteral("the calendar '%1' is read-only")
+                            .arg(target.event.calendar ? target.event.calendar->title : QString()));
+    return target;
+}
+
+const QSet<QString> occurrenceOptions{QStringLiteral("occurrence"), QStringLiteral("from")};
+
+int editEvent(Invocation &call, const QStringList &arguments)
+{
+    const QString command = QStringLiteral("edit");
+    QSet<QString> options = occurrenceOptions;
+    options.unite(QSet<QString>{QStringLiteral("title"), QStringLiteral("start"), QStringLiteral("end"),
+                                QStringLiteral("location")});
+    ArgumentReader args(arguments, {}, options);
+    if (!args.expectPositionals(1, 1, QStringLiteral("UID")))
+        return report(call, command, badInput(args.error()));
+    const auto store = platform::makeEventStore();
+    const auto found = findTarget(*store, args);
+    if (const auto *refused = std::get_if<Refusal>(&found))
+        return report(call, command, *refused);
+    const Target &target = std::get<Target>(found);
+
+    const platform::CalendarEvent &event = target.event;
+    platform::EventDraft draft;
+    draft.title = event.title;
+    draft.location = event.location;
+    draft.notes = event.notes;
+    draft.startDate = event.startDate;
+    draft.endDate = event.endDate;
+    draft.allDay = event.allDay;
+    draft.calendarIdentifier = event.calendar->identifier;
+    if (args.hasOption(QStringLiteral("title"))) {
+        draft.title = args.option(QStringLiteral("title")).trimmed();
+        if (draft.title.isEmpty())
+            return report(call, command, badInput(QStringLiteral("the title is empty")));
+    }
+    if (args.hasOption(QStringLiteral("location")))
+        draft.location = args.option(QStringLiteral("location")).trimmed();
+    if (auto refused = applyTimes(draft, args, event.timeZone))
+        return report(call, command, *refused);
+    if (!args.hasOption(QStringLiteral("title")) && !args.hasOption(QStringLiteral("location")) &&
+        !args.hasOption(QStringLiteral("start")) && !args.hasOption(QStringLiteral("end")))
+        return report(call, command, badInput(QStringLiteral("nothing to change")));
+    QString error;
+    if (!store->updateEvent(event, draft, target.span, &error))
+        return report(call, command, {exitFailure, error});
+    return exitOk;
+}
+
+int deleteEvent(Invocation &call, const QStringList &arguments)
+{
+    const QString command = QStringLiteral("delete");
+    ArgumentReader args(arguments, {}, occurrenceOptions);
+    if (!args.expectPositionals(1, 1, QStringLiteral("UID")))
+        return report(call, command, badInput(args.error()));
+    const auto store = platform::makeEventStore();
+    const auto found = findTarget(*store, args);
+    if (const auto *refused = std::get_if<Refusal>(&found))
+        return report(call, command, *refused);
+    const Target &target = std::get<Target>(found);
+    QString error;
+    if (!store->removeEvent(target.event, target.span, &error))
+        return report(call, command, {exitFailure, error});
+    return exitOk;
+}
+
+int listEvents(Invocation &call)
 {
     ArgumentReader args(call.arguments, {QStringLiteral("json")}, {});
     if (!args.expectPositionals(0, 1, QStringLiteral("YYYY-MM-DD"))) {
@@ -46,7 +322,10 @@ int runEvents(Invocation &call)
                 {QStringLiteral("location"), e.location},
                 {QStringLiteral("calendar"), e.calendar ? e.calendar->title : QString()},
                 {QStringLiteral("allDay"), e.allDay},
-                {QStringLiteral("duration"), screens::eventDurationText(e.startDate, e.endDate, e.allDay)}});
+                {QStringLiteral("duration"), screens::eventDurationText(e.startDate, e.endDate, e.allDay)},
+                {QStringLiteral("uid"), e.uid},
+                {QStringLiteral("recurrenceId"),
+                 e.recurrenceId ? QJsonValue(platform::isoString(*e.recurrenceId, zone)) : QJsonValue()}});
         }
         const QJsonObject root{{QStringLiteral("date"), dayText}, {QStringLiteral("events"), list}};
         call.out << QJsonDocument(root).toJson(QJsonDocument::Indented);
@@ -63,6 +342,21 @@ int runEvents(Invocation &call)
                  << screens::eventDurationText(e.startDate, e.endDate, e.allDay) << '\n';
     }
     return exitOk;
+}
+
+} // namespace
+
+int runEvents(Invocation &call)
+{
+    const QString action = call.arguments.value(0);
+    const QStringList rest = call.arguments.mid(1);
+    if (action == QLatin1String("add"))
+        return addEvent(call, rest);
+    if (action == QLatin1String("edit"))
+        return editEvent(call, rest);
+    if (action == QLatin1String("delete"))
+        return deleteEvent(call, rest);
+    return listEvents(call);
 }
 
 } // namespace app::cli

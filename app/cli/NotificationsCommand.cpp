@@ -87,6 +87,12 @@ int runNotificationsCommand(cli::Invocation &call)
         return cli::exitOk;
     }
     if (what == QLatin1String("pending")) {
+        // A plan the stored settings no longer ask for (a change whose
+        // replanning was cut short) is made again first, as a start does:
+        // what is listed is what will be delivered.
+        NotificationScheduler &scheduler = NotificationScheduler::shared();
+        scheduler.refreshNotificationsIfNeeded();
+        scheduler.waitForPasses();
         QList<platform::NotificationRequest> pending;
         platform::UserNotificationCenter::current().getPendingNotificationRequests(
             [&pending](const QList<platform::NotificationRequest> &r) { pending = r; });

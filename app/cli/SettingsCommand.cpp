@@ -1,10 +1,12 @@
 #include "app/cli/SettingsCommand.h"
 
 #include "app/cli/ArgumentReader.h"
+#include "app/cli/CalendarFoldersSetting.h"
 #include "app/notifications/NotificationScheduler.h"
 #include "core/GlobalSettings.h"
 #include "core/RGConv.h"
 #include "core/SharedDefaults.h"
+#include "platform/events/EventStore.h"
 #include "platform/system/Console.h"
 #include "platform/widgets/WidgetCenter.h"
 
@@ -31,6 +33,8 @@ struct Field
 };
 
 constexpr std::int64_t anyMin = std::numeric_limits<std::int64_t>::min();
+// How long `settings set` waits for another process that holds the settings file.
+constexpr int commandLockWaitMs = 5000;
 constexpr std::int64_t anyMax = std::numeric_limits<std::int64_t>::max();
 
 const std::array<Field, 6> fields{{
@@ -89,6 +93,7 @@ int printSettings(bool json, QTextStream &out)
             o.insert(QLatin1String("wallpaperIndex"),
                      wallpaper ? QJsonValue(qint64(*wallpaper)) : QJsonValue());
         o.insert(core::keys::lastRefreshDate, lastRefresh ? QJsonValue(*lastRefresh) : QJsonValue());
+        o.insert(QLatin1String(platform::calendarFoldersKey), calendarFoldersJson());
         out << QJsonDocument(o).toJson(QJsonDocument::Indented);
         return exitOk;
     }
@@ -103,6 +108,7 @@ int printSettings(bool json, QTextStream &out)
                 << '\n';
     }
     out << core::keys::lastRefreshDate << " = " << lastRefresh.value_or(QStringLiteral("(never)")) << '\n';
+    out << calendarFoldersLine() << '\n';
     out << "stored in " << core::sharedDefaults()->path()
         << (core::sharedDefaults()->canSave() ? "" : " (cannot be written: changes cannot be saved)") << '\n';
     return exitOk;
@@ -173,7 +179,8 @@ int setSetting(const QString &key, const QString &text, QTextStream &out, QTextS
         s.*(field->integer) = value;
     }
     const auto &suite = s.suite();
-    if (!s.save()) {
+    // A command may wait for another process's lock (the window's thread never does).
+    if (!s.save() || !suite->waitForWrites(commandLockWaitMs) || !suite->flush()) {
         err << "qamarly settings: could not store " << key << " in " << suite->path()
             << (suite->canSave() ? QStringLiteral("")
                                  : QStringLiteral(": the settings folder cannot be written"))
@@ -199,6 +206,9 @@ int runSettings(Invocation &call)
     const QStringList &pos = args.positionals();
     if (pos.isEmpty())
         return printSettings(args.flag(QStringLiteral("json")), call.out);
+    if (const auto folders =
+            runCalendarFoldersSetting(pos, args.flag(QStringLiteral("json")), call.out, call.err))
+        return *folders;
     if (pos.first() != QLatin1String("set")) {
         call.err << "qamarly settings: unknown action '" << platform::printable(pos.first())
                  << "' (use: settings set KEY VALUE)\n";

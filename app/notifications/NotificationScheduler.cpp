@@ -118,7 +118,8 @@ void NotificationScheduler::refreshNotificationsIfNeeded()
     if (s->type(core::keys::lastRefreshDate) == platform::UserDefaults::Type::none)
         return;
     const auto stored = s->string(core::keys::lastRefreshDate);
-    if (stored && *stored == refreshStamp(platform::Clock::current()) && pendingMatchesPlan())
+    if (stored && *stored == refreshStamp(platform::Clock::current()) && pendingMatchesPlan() &&
+        basisMatchesSettings())
         return;
     try {
         rescheduleNotifications();
@@ -154,6 +155,13 @@ bool NotificationScheduler::pendingMatchesPlan()
         if (!have.contains(w))
             return false;
     return true;
+}
+
+bool NotificationScheduler::basisMatchesSettings()
+{
+    // A plan kept with no basis (made before plans carried one) is judged by its requests alone.
+    const std::optional<platform::PlanBasis> basis = center().pendingPlanBasis();
+    return !basis || basis->matches(*suite());
 }
 
 bool NotificationScheduler::waitForPasses(int timeoutMs)
@@ -208,7 +216,10 @@ QList<NotificationRequest> NotificationScheduler::plan(platform::Instant now,
             r.identifier = dailyPrefix + QString::number(n) + QLatin1Char('-') + daySuffix(gregorian);
             r.content.title = QStringLiteral("Today: ") + hijri.dateFullString();
             r.content.body = gregorian.weekDayName() + QStringLiteral(", ") + gregorian.dateFullString();
-            r.content.badge = static_cast<int>(hijri.day());
+            // With the badge switch off the icon shows no number at all, so
+            // the daily notification does not set one either.
+            if (switches.todayAppBadgeEnabled)
+                r.content.badge = static_cast<int>(hijri.day());
             CalendarTrigger t = dayTrigger(gregorian, dailyHour);
             t.calendar = platform::CalendarIdentifier::gregorian;
             r.trigger = t;
@@ -224,19 +235,31 @@ void NotificationScheduler::runPass(unsigned long long generation, ScheduleSwitc
         return;
     if (generation_.load() != generation)
         return; // superseded before it began
+    const auto s = suite();
+    // Read once: the adjustment the plan uses is the one its basis names.
+    const std::optional<std::int64_t> storedAdjustment = s->integer(core::keys::adjustmentNumber);
     if (!switches.adjustmentNumber)
-        switches.adjustmentNumber = core::RGConv::storedAdjustment(*suite());
+        switches.adjustmentNumber = core::RGConv::usableAdjustment(storedAdjustment.value_or(0));
     const QList<NotificationRequest> requests = plan(platform::Clock::current(), switches);
+    platform::PlanBasis basis;
+    if (s->path() != QLatin1String(":memory:")) {
+        using Value = platform::UserDefaults::Value;
+        basis.suitePath = s->path();
+        basis.settings = {
+            {core::keys::todayAppBadgeEnabled, Value(switches.todayAppBadgeEnabled), Value(true)},
+            {core::keys::dailyNotificationEnabled, Value(switches.dailyNotificationEnabled), Value(true)},
+            {core::keys::adjustmentNumber, Value(storedAdjustment.value_or(0)), Value(std::int64_t{0})},
+        };
+    }
     platform::UserNotificationCenter &c = center();
     {
         std::lock_guard lock(addMutex_);
         if (generation_.load() != generation)
             return; // a newer reschedule or clear owns the plan now
         // All at once: a pass killed half-way must not leave part of a plan.
-        if (!c.replacePendingNotificationRequests(requests))
+        if (!c.replacePendingNotificationRequests(requests, basis))
             return; // no stamp, so the next start tries again
     }
-    const auto s = suite();
     s->setString(core::keys::lastRefreshDate, refreshStamp(platform::Clock::current()));
     s->flush();
     c.getPendingNotificationRequests([](const QList<NotificationRequest> &) {});

@@ -51,12 +51,15 @@ public:
     void rescheduleNotifications();
     // Reschedules when the plan was last made on an earlier day, or when the
     // pending requests are not the plan the settings give today (a pass
-    // killed half-way, or one made before the adjustment changed); a failure
-    // is ignored.
+    // killed half-way, or one made before the adjustment changed), or when
+    // the settings the plan was made from are no longer the stored ones; a
+    // failure is ignored.
     void refreshNotificationsIfNeeded();
     // Whether the pending requests are those a pass would add now (leaving
     // aside today's badge, which fires a second after it is added).
     bool pendingMatchesPlan();
+    // Whether the settings the pending plan was made from are still the stored ones.
+    bool basisMatchesSettings();
 
     // Blocks until every pass handed out so far has finished; false on timeout.
     bool waitForPasses(int timeoutMs = -1);

@@ -5,10 +5,21 @@
 #include "platform/ui/Window.h"
 
 #include <QApplication>
+#include <QDBusConnection>
 #include <QEvent>
-#include <QWindowStateChangeEvent>
+#include <QWidget>
 
 namespace app::shell {
+
+namespace {
+// A window the user brings up and puts away: the main window and dialogs, not
+// menus, tooltips or the toolkit's own helpers.
+bool isApplicationWindow(const QWidget *widget)
+{
+    const Qt::WindowType kind = widget->windowType();
+    return widget->isWindow() && (kind == Qt::Window || kind == Qt::Dialog);
+}
+} // namespace
 
 ApplicationLifecycle::ApplicationLifecycle(QApplication &application, AppDelegate &delegate,
                                            platform::Window &window)
@@ -17,7 +28,9 @@ ApplicationLifecycle::ApplicationLifecycle(QApplication &application, AppDelegat
 {
     connect(&application, &QGuiApplication::applicationStateChanged, this,
             &ApplicationLifecycle::applicationStateChanged);
-    window.installEventFilter(this);
+    // Every window of the application counts, dialogs and prompts included.
+    application.installEventFilter(this);
+    windowSeen_ = anyWindowShown();
 }
 
 QUrl ApplicationLifecycle::urlArgument(const QStringList &arguments)
@@ -29,56 +42,109 @@ void ApplicationLifecycle::applicationStateChanged(Qt::ApplicationState state)
 {
     if (state == state_)
         return;
-    const Qt::ApplicationState previous = state_;
     state_ = state;
-    if (state == Qt::ApplicationActive) {
-        if (awaitingReturn_)
-            returnToForeground();
+    switch (state) {
+    case Qt::ApplicationActive:
+        applicationHidden_ = false;
+        update();
+        resigned_ = false;
         delegate_.applicationDidBecomeActive(application_);
         return;
+    case Qt::ApplicationInactive:
+        resignActive();
+        return;
+    case Qt::ApplicationHidden:
+    case Qt::ApplicationSuspended:
+        applicationHidden_ = true;
+        update();
+        return;
     }
-    if (previous == Qt::ApplicationActive || state != Qt::ApplicationInactive)
-        leaveForeground(state != Qt::ApplicationInactive);
 }
 
 void ApplicationLifecycle::activationRequested(const QStringList &arguments)
 {
+    // Bringing a hidden or minimised window back is the return, if it is one.
     if (window_)
         window_->bringToFront();
-    if (awaitingReturn_ || state_ != Qt::ApplicationActive)
-        returnToForeground();
+    update();
     const QUrl url = urlArgument(arguments);
     if (!url.isEmpty())
         delegate_.openURL(application_, url, QString(), QVariant());
 }
 
+void ApplicationLifecycle::screenLockChanged(bool locked)
+{
+    screenLocked_ = locked;
+    update();
+}
+
 bool ApplicationLifecycle::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == window_ && event->type() == QEvent::WindowStateChange) {
-        const auto *change = static_cast<QWindowStateChangeEvent *>(event);
-        const bool wasMinimized = change->oldState() & Qt::WindowMinimized;
-        const bool isMinimized = window_->windowState() & Qt::WindowMinimized;
-        if (!wasMinimized && isMinimized)
-            leaveForeground(true);
-        else if (wasMinimized && !isMinimized && awaitingReturn_ && state_ == Qt::ApplicationActive)
-            returnToForeground();
+    const QEvent::Type type = event->type();
+    if (type == QEvent::Show || type == QEvent::Hide || type == QEvent::WindowStateChange) {
+        const auto *widget = qobject_cast<const QWidget *>(watched);
+        if (widget && isApplicationWindow(widget)) {
+            const bool shown =
+                type == QEvent::Show || (type == QEvent::WindowStateChange && widget->isVisible());
+            update(widget, shown && !widget->isMinimized());
+        }
     }
     return QObject::eventFilter(watched, event);
 }
 
-void ApplicationLifecycle::leaveForeground(bool background)
+bool ApplicationLifecycle::anyWindowShown(const QWidget *changed, bool changedShown) const
 {
-    if (!awaitingReturn_)
-        delegate_.applicationWillResignActive(application_);
-    awaitingReturn_ = true;
-    if (background)
-        delegate_.applicationDidEnterBackground(application_);
+    if (changedShown)
+        return true;
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (const QWidget *w : windows) {
+        if (w == changed || !isApplicationWindow(w))
+            continue;
+        if (w->isVisible() && !w->isMinimized())
+            return true;
+    }
+    return false;
 }
 
-void ApplicationLifecycle::returnToForeground()
+void ApplicationLifecycle::update(const QWidget *changed, bool changedShown)
 {
-    awaitingReturn_ = false;
-    delegate_.applicationWillEnterForeground(application_);
+    const bool shown = anyWindowShown(changed, changedShown);
+    windowSeen_ = windowSeen_ || shown;
+    const bool background = screenLocked_ || applicationHidden_ || (windowSeen_ && !shown);
+    if (background == inBackground_)
+        return;
+    inBackground_ = background;
+    if (background) {
+        resignActive();
+        delegate_.applicationDidEnterBackground(application_);
+    } else {
+        delegate_.applicationWillEnterForeground(application_);
+    }
+}
+
+void ApplicationLifecycle::resignActive()
+{
+    if (!resigned_)
+        delegate_.applicationWillResignActive(application_);
+    resigned_ = true;
+}
+
+void watchScreenLock(ApplicationLifecycle &lifecycle)
+{
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected())
+        return;
+    // The freedesktop name, as KDE and others send it, and GNOME's own.
+    const struct
+    {
+        const char *path;
+        const char *interface;
+    } lockers[] = {{"/org/freedesktop/ScreenSaver", "org.freedesktop.ScreenSaver"},
+                   {"/ScreenSaver", "org.freedesktop.ScreenSaver"},
+                   {"/org/gnome/ScreenSaver", "org.gnome.ScreenSaver"}};
+    for (const auto &locker : lockers)
+        bus.connect(QString(), QString::fromLatin1(locker.path), QString::fromLatin1(locker.interface),
+                    QStringLiteral("ActiveChanged"), &lifecycle, SLOT(screenLockChanged(bool)));
 }
 
 } // namespace app::shell

@@ -6,6 +6,7 @@
 #include <QUrl>
 
 class QApplication;
+class QWidget;
 
 namespace platform {
 class Window;
@@ -15,11 +16,13 @@ namespace app::shell {
 
 class AppDelegate;
 
-// Turns what the desktop reports into the delegate's lifecycle calls. A
-// return to the foreground is the application becoming active again after
-// it was inactive or its window was minimised, or another start of Qamarly
-// asking this one to come forward while it was not in front; one return is
-// reported however many of these signal it.
+// Turns what the desktop reports into the delegate's lifecycle calls. The
+// application is in the background while every window of it is hidden or
+// minimised, while the screen is locked, or while the platform reports the
+// whole application hidden; a return to the foreground is the end of such a
+// stretch, reported once however many signals end it. Focus moving to
+// another program and back is no return: the application only became
+// inactive and active again.
 class ApplicationLifecycle : public QObject
 {
     Q_OBJECT
@@ -34,19 +37,34 @@ public slots:
     void applicationStateChanged(Qt::ApplicationState state);
     // Another start of Qamarly handed over its arguments.
     void activationRequested(const QStringList &arguments);
+    // The session's screen locker came on (true) or went away.
+    void screenLockChanged(bool locked);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void leaveForeground(bool background);
-    void returnToForeground();
+    // Whether a window of the application is on screen; `changed` is taken
+    // as `changedShown` (its own state may not say so yet while its event is
+    // being delivered).
+    bool anyWindowShown(const QWidget *changed = nullptr, bool changedShown = false) const;
+    void update(const QWidget *changed = nullptr, bool changedShown = false);
+    void resignActive();
 
     QApplication &application_;
     AppDelegate &delegate_;
     QPointer<platform::Window> window_;
     Qt::ApplicationState state_;
-    bool awaitingReturn_ = false;
+    bool screenLocked_ = false;
+    bool applicationHidden_ = false;
+    // Until a window was first shown, none on screen is the start, not the background.
+    bool windowSeen_ = false;
+    bool inBackground_ = false;
+    bool resigned_ = false;
 };
+
+// Reports the session's screen locker (org.freedesktop.ScreenSaver and the
+// desktops' own names for it on the session bus) to `lifecycle`.
+void watchScreenLock(ApplicationLifecycle &lifecycle);
 
 } // namespace app::shell

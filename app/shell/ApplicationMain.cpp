@@ -64,6 +64,7 @@ int applicationMain(int argc, char **argv, const std::vector<TabScreen> &tabs)
     ApplicationLifecycle lifecycle(application, delegate, *window);
     QObject::connect(&instance, &SingleInstance::activationRequested, &lifecycle,
                      &ApplicationLifecycle::activationRequested);
+    watchScreenLock(lifecycle);
     window->show();
     // Notifications must keep arriving after the window closes.
     QTimer::singleShot(0, &application, [] { platform::startDeliveryAgentIfNeeded(); });

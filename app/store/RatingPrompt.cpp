@@ -253,6 +253,11 @@ void RatingPrompt::promptIfAllCriteriaMet()
 
 void RatingPrompt::checkForConnectivityInBackground()
 {
+    // The flags say what the answer is for, so the running lookup serves a
+    // prompt or a review page asked for since; a slow store gathers no more
+    // connections.
+    if (lookupInFlight_)
+        return;
     const StoreEndpoint endpoint = StoreEndpoint::resolve();
     QUrlQuery query;
     if (appStoreIDSetInThisProcess_)
@@ -274,8 +279,11 @@ void RatingPrompt::checkForConnectivityInBackground()
     platform::UrlRequest request;
     request.url = url;
     request.timeout = lookupTimeout;
-    platform::UrlSession::shared().dataTask(request, this,
-                                            [this](const platform::UrlResponse &r) { lookupFinished(r); });
+    lookupInFlight_ = true;
+    platform::UrlSession::shared().dataTask(request, this, [this](const platform::UrlResponse &r) {
+        lookupInFlight_ = false;
+        lookupFinished(r);
+    });
 }
 
 void RatingPrompt::lookupFinished(const platform::UrlResponse &response)

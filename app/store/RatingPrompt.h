@@ -139,6 +139,8 @@ private:
     std::uint64_t appStoreID_ = 0;
     std::optional<QUrl> ratingsURL_;
     bool appStoreIDSetInThisProcess_ = false;
+    // One lookup at a time: a purpose set while one runs is served by its answer.
+    bool lookupInFlight_ = false;
     bool launched_ = false;
     mutable QString textFolder_;
     mutable bool textFolderChosen_ = false;

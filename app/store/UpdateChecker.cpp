@@ -134,6 +134,12 @@ void UpdateChecker::startVersionCheck(VersionCheckType checkType)
 
 void UpdateChecker::requestStoreLookup()
 {
+    // A store that answers slowly would otherwise gather a connection for
+    // every return to the window.
+    if (lookupInFlight_) {
+        debug(QStringLiteral("A store lookup is still running; this check takes its answer."));
+        return;
+    }
     const StoreEndpoint endpoint = StoreEndpoint::resolve();
     QUrlQuery query;
     query.addQueryItem(QStringLiteral("bundleId"), platform::BundleInfo::main().bundleIdentifier);
@@ -150,8 +156,11 @@ void UpdateChecker::requestStoreLookup()
     request.url = url;
     request.cachePolicy = platform::UrlRequest::CachePolicy::reloadIgnoringLocalCacheData;
     request.timeout = lookupTimeout;
-    platform::UrlSession::shared().dataTask(
-        request, this, [this](const platform::UrlResponse &r) { handleLookupResponse(r); });
+    lookupInFlight_ = true;
+    platform::UrlSession::shared().dataTask(request, this, [this](const platform::UrlResponse &r) {
+        lookupInFlight_ = false;
+        handleLookupResponse(r);
+    });
 }
 
 void UpdateChecker::handleLookupResponse(const platform::UrlResponse &response)

@@ -90,6 +90,8 @@ private:
     void debug(const QString &line) const;
 
     AlertType alertType_ = AlertType::option;
+    // One lookup at a time: checks asked for while one runs take its answer.
+    bool lookupInFlight_ = false;
 };
 
 } // namespace app::store

@@ -8,10 +8,15 @@ namespace platform {
 
 // Opens the SQLite database at `path` for reading and writing, creating its
 // folder and the file, then runs `setup` (pragmas and schema) and a quick
-// check. A file that is not a database, or a corrupt one, is moved aside to
-// "<path>.corrupt-<UTC time>" with one console line naming `what`, and a fresh
-// one takes its place: nothing is deleted. Returns SQLITE_OK with the handle
-// in `out`, or the SQLite result code of the failure.
+// check. A file that is not a database, or one whose check still fails when
+// looked at again, is moved aside (with its log) to "<path>.corrupt-<UTC
+// time>" with one console line naming `what`, and a fresh one takes its
+// place holding every row that could still be read from it: nothing is
+// deleted. Returns SQLITE_OK with the handle in `out`, or the SQLite result
+// code of the failure.
+//
+// The file itself is only ever read through SQLite: a plain open and close of
+// it would drop the POSIX locks of every connection of this process.
 int openSqliteFile(const QString &path, const char *setup, const QString &what, sqlite3 **out);
 
 // True for the result codes that mean the file itself is damaged.

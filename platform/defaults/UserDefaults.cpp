@@ -7,7 +7,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <chrono>
+#include <map>
 #include <sqlite3.h>
+#include <thread>
 
 namespace platform {
 
@@ -50,6 +53,18 @@ UserDefaults::Type typeFromName(const unsigned char *name)
     if (n == "date")
         return UserDefaults::Type::date;
     return UserDefaults::Type::none;
+}
+
+// How long a write may wait for another process's lock in its caller's
+// thread: less than a frame of the window. After that it waits in the background.
+constexpr int lockWaitInCallerMs = 8;
+constexpr auto backgroundRetryPause = std::chrono::milliseconds(20);
+// At the end, what still waits may hold the closing thread this long.
+constexpr int lockWaitAtCloseMs = 5000;
+
+bool isLocked(int rc)
+{
+    return (rc & 0xff) == SQLITE_BUSY || (rc & 0xff) == SQLITE_LOCKED;
 }
 
 bool exec(sqlite3 *db, const char *sql)
@@ -122,6 +137,48 @@ std::shared_ptr<UserDefaults> UserDefaults::standard()
     return open(suitePath(QStringLiteral("org.qamarly.Qamarly")));
 }
 
+namespace {
+
+// The suites this process has open, by file: everything in the process that
+// asks for a file shares its one connection.
+struct OpenSuites
+{
+    std::mutex mutex;
+    std::map<QString, std::weak_ptr<UserDefaults>> byFile;
+};
+
+OpenSuites &openSuites()
+{
+    static OpenSuites suites;
+    return suites;
+}
+
+// One name per file, however it was reached (a relative path, a linked folder).
+QString fileKey(const QString &path)
+{
+    const QFileInfo info(path);
+    const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
+    return (folder.isEmpty() ? info.absolutePath() : folder) + QLatin1Char('/') + info.fileName();
+}
+
+} // namespace
+
+std::shared_ptr<UserDefaults> UserDefaults::open(const QString &path)
+{
+    OpenSuites &suites = openSuites();
+    // Held while the file opens, so two threads asking at once share one connection.
+    std::lock_guard lock(suites.mutex);
+    std::erase_if(suites.byFile, [](const auto &entry) { return entry.second.expired(); });
+    const QString key = fileKey(path);
+    if (auto open = suites.byFile[key].lock())
+        return open;
+    std::shared_ptr<UserDefaults> suite = openFile(path);
+    suites.byFile[fileKey(path)] = suite; // the folder exists now
+    if (key != fileKey(path))
+        suites.byFile.erase(key);
+    return suite;
+}
+
 std::shared_ptr<UserDefaults> UserDefaults::inMemory()
 {
     std::shared_ptr<UserDefaults> suite(new UserDefaults(openMemory(), QStringLiteral(":memory:"), false));
@@ -129,7 +186,7 @@ std::shared_ptr<UserDefaults> UserDefaults::inMemory()
     return suite;
 }
 
-std::shared_ptr<UserDefaults> UserDefaults::open(const QString &path)
+std::shared_ptr<UserDefaults> UserDefaults::openFile(const QString &path)
 {
     sqlite3 *db = nullptr;
     const int rc = openSqliteFile(path, setup, QStringLiteral("Settings file"), &db);
@@ -145,6 +202,7 @@ std::shared_ptr<UserDefaults> UserDefaults::open(const QString &path)
         suite->prepare();
         return suite;
     }
+    sqlite3_busy_timeout(db, lockWaitInCallerMs);
     std::shared_ptr<UserDefaults> suite(new UserDefaults(db, path, true));
     if (!suite->prepare())
         consoleLog(QStringLiteral("Settings file %1: %2").arg(path, QString::fromUtf8(sqlite3_errmsg(db))));
@@ -244,6 +302,13 @@ UserDefaults::UserDefaults(sqlite3 *db, QString path, bool persistent)
 
 UserDefaults::~UserDefaults()
 {
+    if (!unsaved_.isEmpty()) {
+        sqlite3_busy_timeout(db_, lockWaitAtCloseMs);
+        if (!writeUnsaved() || !unsaved_.isEmpty())
+            consoleLog(QStringLiteral("Settings file %1 stayed locked; %2 change(s) were not stored")
+                           .arg(path_)
+                           .arg(unsaved_.size()));
+    }
     sqlite3_finalize(select_);
     sqlite3_finalize(upsert_);
     sqlite3_finalize(delete_);
@@ -263,6 +328,10 @@ bool UserDefaults::prepare()
 UserDefaults::Value UserDefaults::value(const QString &key) const
 {
     std::lock_guard lock(mutex_);
+    for (auto it = unsaved_.crbegin(); it != unsaved_.crend(); ++it) {
+        if (it->first == key)
+            return it->second;
+    }
     if ((readOnly_ && !attachReadOnly()) || !select_)
         return {};
     const QByteArray k = key.toUtf8();
@@ -331,7 +400,7 @@ std::optional<Instant> UserDefaults::date(const QString &key) const
 }
 
 // Called with mutex_ held and upsert_ prepared.
-bool UserDefaults::bindAndStep(const QString &key, const Value &value)
+int UserDefaults::bindAndStep(const QString &key, const Value &value)
 {
     const QByteArray k = key.toUtf8();
     QByteArray text;
@@ -350,12 +419,74 @@ bool UserDefaults::bindAndStep(const QString &key, const Value &value)
         sqlite3_bind_null(upsert_, 3);
     }
     const int rc = sqlite3_step(upsert_);
-    if (rc != SQLITE_DONE)
+    if (rc != SQLITE_DONE && !isLocked(rc))
         consoleLog(QStringLiteral("Could not store %1 in %2: %3")
                        .arg(key, path_, QString::fromUtf8(sqlite3_errmsg(db_))));
     sqlite3_reset(upsert_);
     sqlite3_clear_bindings(upsert_);
-    return rc == SQLITE_DONE;
+    return rc;
+}
+
+// Called with mutex_ held and delete_ prepared.
+int UserDefaults::deleteKey(const QString &key)
+{
+    const QByteArray k = key.toUtf8();
+    sqlite3_bind_text(delete_, 1, k.constData(), static_cast<int>(k.size()), SQLITE_STATIC);
+    const int rc = sqlite3_step(delete_);
+    sqlite3_reset(delete_);
+    sqlite3_clear_bindings(delete_);
+    return rc;
+}
+
+void UserDefaults::keepUnsaved(const QList<std::pair<QString, Value>> &changes)
+{
+    unsaved_ += changes;
+    if (retrying_)
+        return;
+    retrying_ = true;
+    std::thread([weak = weak_from_this()] {
+        for (;;) {
+            std::this_thread::sleep_for(backgroundRetryPause);
+            const std::shared_ptr<UserDefaults> self = weak.lock();
+            if (!self)
+                return; // the suite closed and wrote what waited itself
+            std::lock_guard lock(self->mutex_);
+            if (self->writeUnsaved()) {
+                self->retrying_ = false;
+                self->unsavedWritten_.notify_all();
+                return;
+            }
+        }
+    }).detach();
+}
+
+bool UserDefaults::writeUnsaved()
+{
+    if (unsaved_.isEmpty())
+        return true;
+    const int begun = sqlite3_exec(db_, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
+    if (isLocked(begun))
+        return false;
+    int rc = begun == SQLITE_OK ? SQLITE_DONE : begun;
+    for (qsizetype i = 0; rc == SQLITE_DONE && i < unsaved_.size(); ++i) {
+        const auto &[key, value] = unsaved_[i];
+        rc = std::holds_alternative<std::monostate>(value) ? deleteKey(key) : bindAndStep(key, value);
+    }
+    if (rc == SQLITE_DONE)
+        rc = sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr) == SQLITE_OK ? SQLITE_DONE
+                                                                                 : sqlite3_errcode(db_);
+    if (rc != SQLITE_DONE && begun == SQLITE_OK)
+        exec(db_, "ROLLBACK");
+    if (isLocked(rc))
+        return false;
+    if (rc != SQLITE_DONE) {
+        consoleLog(QStringLiteral("Could not store %1 change(s) in %2: %3")
+                       .arg(unsaved_.size())
+                       .arg(path_, QString::fromUtf8(sqlite3_errstr(rc))));
+        healthy_ = false;
+    }
+    unsaved_.clear();
+    return true;
 }
 
 void UserDefaults::set(const QString &key, const Value &value)
@@ -372,7 +503,15 @@ void UserDefaults::set(const QString &key, const Value &value)
         healthy_ = false;
         return;
     }
-    if (!bindAndStep(key, value))
+    // After what waits for the lock, never before it.
+    if (!unsaved_.isEmpty()) {
+        keepUnsaved({{key, value}});
+        return;
+    }
+    const int rc = bindAndStep(key, value);
+    if (isLocked(rc))
+        keepUnsaved({{key, value}});
+    else if (rc != SQLITE_DONE)
         healthy_ = false;
 }
 
@@ -387,26 +526,26 @@ bool UserDefaults::setValues(const QList<std::pair<QString, Value>> &values)
                 QStringLiteral("Settings file %1 is open for reading only; nothing was stored").arg(path_));
         return false;
     }
-    if (!exec(db_, "BEGIN IMMEDIATE")) {
+    if (!unsaved_.isEmpty()) {
+        keepUnsaved(values);
+        return true;
+    }
+    const int begun = sqlite3_exec(db_, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
+    if (isLocked(begun)) {
+        keepUnsaved(values); // all of them still go in one transaction
+        return true;
+    }
+    if (begun != SQLITE_OK) {
         consoleLog(QStringLiteral("Could not store settings in %1: %2")
                        .arg(path_, QString::fromUtf8(sqlite3_errmsg(db_))));
         return false;
     }
-    bool ok = true;
-    for (const auto &[key, value] : values) {
-        if (std::holds_alternative<std::monostate>(value)) {
-            const QByteArray k = key.toUtf8();
-            sqlite3_bind_text(delete_, 1, k.constData(), static_cast<int>(k.size()), SQLITE_STATIC);
-            ok = sqlite3_step(delete_) == SQLITE_DONE;
-            sqlite3_reset(delete_);
-            sqlite3_clear_bindings(delete_);
-        } else {
-            ok = bindAndStep(key, value);
-        }
-        if (!ok)
-            break;
+    int rc = SQLITE_DONE;
+    for (qsizetype i = 0; rc == SQLITE_DONE && i < values.size(); ++i) {
+        const auto &[key, value] = values[i];
+        rc = std::holds_alternative<std::monostate>(value) ? deleteKey(key) : bindAndStep(key, value);
     }
-    if (ok && exec(db_, "COMMIT"))
+    if (rc == SQLITE_DONE && exec(db_, "COMMIT"))
         return true;
     exec(db_, "ROLLBACK");
     return false;
@@ -418,7 +557,8 @@ UserDefaults::Value UserDefaults::setDefault(const QString &key, const Value &fa
         return present; // the common case: nothing to write
     {
         std::lock_guard lock(mutex_);
-        if (upsert_) {
+        // A locked file keeps the default out of it for now: the next load writes it.
+        if (upsert_ && unsaved_.isEmpty()) {
             sqlite3_stmt *stmt = nullptr;
             // Only an absent key or one of another type takes the default.
             if (sqlite3_prepare_v2(
@@ -440,7 +580,7 @@ UserDefaults::Value UserDefaults::setDefault(const QString &key, const Value &fa
                                       static_cast<int>(text.size()), SQLITE_STATIC);
                 else if (const auto *d = std::get_if<Instant>(&fallback))
                     sqlite3_bind_int64(stmt, 3, msecsOf(*d));
-                if (sqlite3_step(stmt) != SQLITE_DONE) {
+                if (const int rc = sqlite3_step(stmt); rc != SQLITE_DONE && !isLocked(rc)) {
                     healthy_ = false;
                     consoleLog(QStringLiteral("Could not store %1 in %2: %3")
                                    .arg(key, path_, QString::fromUtf8(sqlite3_errmsg(db_))));
@@ -461,12 +601,15 @@ void UserDefaults::remove(const QString &key)
             healthy_ = false;
         return;
     }
-    const QByteArray k = key.toUtf8();
-    sqlite3_bind_text(delete_, 1, k.constData(), static_cast<int>(k.size()), SQLITE_STATIC);
-    if (sqlite3_step(delete_) != SQLITE_DONE)
+    if (!unsaved_.isEmpty()) {
+        keepUnsaved({{key, Value()}});
+        return;
+    }
+    const int rc = deleteKey(key);
+    if (isLocked(rc))
+        keepUnsaved({{key, Value()}});
+    else if (rc != SQLITE_DONE)
         healthy_ = false;
-    sqlite3_reset(delete_);
-    sqlite3_clear_bindings(delete_);
 }
 
 QStringList UserDefaults::keys() const
@@ -480,7 +623,22 @@ QStringList UserDefaults::keys() const
             result << QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(stmt, 0)));
     }
     sqlite3_finalize(stmt);
+    if (!unsaved_.isEmpty()) {
+        for (const auto &[key, value] : unsaved_) {
+            result.removeAll(key);
+            if (!std::holds_alternative<std::monostate>(value))
+                result << key;
+        }
+        result.sort();
+    }
     return result;
+}
+
+bool UserDefaults::waitForWrites(int timeoutMs)
+{
+    std::unique_lock lock(mutex_);
+    return unsavedWritten_.wait_for(lock, std::chrono::milliseconds(timeoutMs),
+                                    [this] { return unsaved_.isEmpty(); });
 }
 
 bool UserDefaults::flush()

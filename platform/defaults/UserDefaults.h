@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <condition_variable>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -18,7 +19,12 @@ namespace platform {
 // A user-defaults suite: typed key/value pairs in one SQLite database file.
 // Every write is committed before it returns, so flush() only confirms; two
 // processes may use the same file at once. Safe to use from several threads.
-class UserDefaults
+//
+// A write never waits long for another process's lock (the caller may be the
+// window's thread): it is kept in memory, read back from there, and written
+// from a background thread as soon as the lock is free, at the latest when
+// the suite closes.
+class UserDefaults : public std::enable_shared_from_this<UserDefaults>
 {
 public:
     using Value = std::variant<std::monostate, std::int64_t, bool, QString, Instant>;
@@ -31,10 +37,12 @@ public:
         date
     };
 
-    // Opens (creating if needed) the suite at `path`. A file that is not a
-    // database, or a corrupt one, is moved aside with a timestamped name and
-    // replaced; a place that cannot be written gives an in-memory suite seeded
-    // with whatever could be read. Either way one console line says so.
+    // The suite at `path`, opened (and created if needed) unless this process
+    // has it open already: then that one, so the process keeps one connection
+    // to each file. A file that is not a database, or a corrupt one, is moved
+    // aside with a timestamped name and replaced by one holding whatever could
+    // still be read; a place that cannot be written gives an in-memory suite
+    // seeded with whatever could be read. Either way one console line says so.
     static std::shared_ptr<UserDefaults> open(const QString &path);
     static std::shared_ptr<UserDefaults> inMemory();
     // Opens the suite at `path` for reading only: nothing is ever created,
@@ -50,7 +58,8 @@ public:
     // The suite named `name` in configDirectory().
     static QString suitePath(const QString &name);
     // The application's own standard defaults (never the shared app-group
-    // suite), opened anew under the config home in force.
+    // suite) under the config home in force: the process's one suite of that
+    // file, shared with standardUserDefaults().
     static std::shared_ptr<UserDefaults> standard();
 
     ~UserDefaults();
@@ -78,8 +87,11 @@ public:
     // meantime is never replaced. Returns what the key holds afterwards.
     Value setDefault(const QString &key, const Value &fallback);
     QStringList keys() const;
-    // True when every write so far reached the file (or memory, for an in-memory suite).
+    // True when every write so far reached the file (or memory, for an
+    // in-memory suite), or waits for a lock to be written in the background.
     bool flush();
+    // Waits up to `timeoutMs` until no write waits for a lock; true when none does.
+    bool waitForWrites(int timeoutMs);
 
     QString path() const { return path_; }
     bool isPersistent() const { return persistent_; }
@@ -91,11 +103,19 @@ public:
 
 private:
     UserDefaults(sqlite3 *db, QString path, bool persistent);
+    static std::shared_ptr<UserDefaults> openFile(const QString &path);
     bool prepare();
     bool attachReadOnly() const;
     void detachReadOnly() const;
     QString fileStamp() const;
-    bool bindAndStep(const QString &key, const Value &value);
+    // SQLITE_DONE or the failure; a failure other than a lock is logged.
+    int bindAndStep(const QString &key, const Value &value);
+    int deleteKey(const QString &key);
+    // Called with mutex_ held: keeps `changes` until the lock is free.
+    void keepUnsaved(const QList<std::pair<QString, Value>> &changes);
+    // Called with mutex_ held: writes what waits in one transaction. False
+    // while the file is still locked; true once nothing waits any more.
+    bool writeUnsaved();
 
     mutable sqlite3 *db_;
     QString path_;
@@ -107,6 +127,10 @@ private:
     mutable bool snapshot_ = false;
     mutable QString snapshotStamp_;
     mutable std::mutex mutex_;
+    std::condition_variable unsavedWritten_;
+    // Writes that met another process's lock, in order; no value is a removal.
+    QList<std::pair<QString, Value>> unsaved_;
+    bool retrying_ = false;
     mutable sqlite3_stmt *select_ = nullptr;
     sqlite3_stmt *upsert_ = nullptr;
     sqlite3_stmt *delete_ = nullptr;

@@ -2,6 +2,7 @@
 
 #include "platform/calendar/Clock.h"
 #include "platform/localization/Localization.h"
+#include "platform/ui/AlertController.h"
 #include "platform/ui/PermissionDialog.h"
 
 #include <QApplication>
@@ -13,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -115,10 +117,6 @@ EventEditDialog::EventEditDialog(std::shared_ptr<EventStore> store, std::optiona
         const int index = editing_->calendar ? calendar_->findData(editing_->calendar->identifier) : -1;
         calendar_->setCurrentIndex(std::max(0, index));
         calendar_->setEnabled(false);
-        // A series keeps its times; only what it is called and where it is change.
-        start_->setEnabled(!editing_->recurring);
-        end_->setEnabled(!editing_->recurring);
-        allDay_->setEnabled(!editing_->recurring);
     } else {
         // The next whole hour of the day being looked at, for an hour.
         const QDateTime now = localTime(Clock::current());
@@ -165,9 +163,24 @@ void EventEditDialog::save()
     draft.calendarIdentifier = calendar_->currentData().toString();
     if (editing_)
         draft.notes = editing_->notes;
+    if (editing_ && editing_->recurring) {
+        const QPointer<EventEditDialog> self(this);
+        askEventSpan(this, localized("events.span.saveTitle"),
+                     localized("events.span.saveMessage").arg(editing_->title), false,
+                     [self, draft](EventSpan span) {
+                         if (self)
+                             self->commit(draft, span);
+                     });
+        return;
+    }
+    commit(draft, EventSpan::allEvents);
+}
+
+void EventEditDialog::commit(const EventDraft &draft, EventSpan span)
+{
     QString error;
     const bool saved =
-        editing_ ? store_->updateEvent(*editing_, draft, &error) : store_->saveNewEvent(draft, &error);
+        editing_ ? store_->updateEvent(*editing_, draft, span, &error) : store_->saveNewEvent(draft, &error);
     if (!saved) {
         error_->setText(localized("events.editor.saveFailed").arg(error));
         error_->show();
@@ -228,6 +241,21 @@ EventViewDialog::EventViewDialog(std::shared_ptr<EventStore> store, CalendarEven
     done_->setObjectName(QStringLiteral("doneButton"));
     connect(done_, &QPushButton::clicked, this, &QDialog::accept);
     layout->addWidget(buttons);
+}
+
+void askEventSpan(QWidget *over, const QString &title, const QString &message, bool destructive,
+                  std::function<void(EventSpan)> chosen)
+{
+    auto *alert = new AlertController(title, message, over);
+    alert->setObjectName(QStringLiteral("eventSpanAlert"));
+    const auto style =
+        destructive ? AlertController::ActionStyle::Destructive : AlertController::ActionStyle::Default;
+    alert->addAction(localized("events.span.thisEvent"), style, [chosen] { chosen(EventSpan::thisEvent); });
+    alert->addAction(localized("events.span.futureEvents"), style,
+                     [chosen] { chosen(EventSpan::futureEvents); });
+    alert->addAction(localized("events.span.allEvents"), style, [chosen] { chosen(EventSpan::allEvents); });
+    alert->addAction(localized("events.editor.cancel"), AlertController::ActionStyle::Cancel);
+    alert->showOver(over);
 }
 
 void showEventAccessDialog(std::function<void(bool)> answer)

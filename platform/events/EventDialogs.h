@@ -38,6 +38,7 @@ public:
 
 private:
     void save();
+    void commit(const EventDraft &draft, EventSpan span);
     void allDayToggled(bool allDay);
 
     std::shared_ptr<EventStore> store_;
@@ -76,6 +77,12 @@ private:
     QPushButton *edit_ = nullptr;
     QPushButton *done_;
 };
+
+// The question desktop calendars ask before changing or deleting a repeating
+// event: this occurrence, it and the following ones, or all of them. The
+// answer arrives after the question has closed; Cancel gives none.
+void askEventSpan(QWidget *over, const QString &title, const QString &message, bool destructive,
+                  std::function<void(EventSpan)> chosen);
 
 // The platform's question whether Qamarly may read the user's calendars;
 // answers false when closed without a choice.

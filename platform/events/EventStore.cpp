@@ -2,6 +2,7 @@
 
 #include "platform/defaults/UserDefaults.h"
 
+#include <QDir>
 #include <QLocale>
 #include <mutex>
 
@@ -88,6 +89,34 @@ void keepEventAccess(EventAccessStatus status)
     else
         defaults->setInteger(accessKey, status == EventAccessStatus::authorized ? 1 : 2);
     defaults->flush();
+}
+
+QStringList calendarFolders()
+{
+    QStringList folders;
+    const auto listed = UserDefaults::standard()->string(QString::fromLatin1(calendarFoldersKey));
+    for (const QString &line : listed.value_or(QString()).split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        const QString folder = QDir::cleanPath(line.trimmed());
+        if (!line.trimmed().isEmpty() && !folders.contains(folder))
+            folders << folder;
+    }
+    return folders;
+}
+
+bool keepCalendarFolders(const QStringList &folders)
+{
+    QStringList kept;
+    for (const QString &folder : folders) {
+        const QString clean = QDir::cleanPath(QDir::current().absoluteFilePath(folder.trimmed()));
+        if (!folder.trimmed().isEmpty() && !kept.contains(clean))
+            kept << clean;
+    }
+    const auto defaults = UserDefaults::standard();
+    if (kept.isEmpty())
+        defaults->remove(QString::fromLatin1(calendarFoldersKey));
+    else
+        defaults->setString(QString::fromLatin1(calendarFoldersKey), kept.join(QLatin1Char('\n')));
+    return defaults->flush() && calendarFolders() == kept;
 }
 
 EventStoreFactory setEventStoreFactory(EventStoreFactory factory)

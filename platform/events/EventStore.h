@@ -37,9 +37,25 @@ struct CalendarEvent
     bool allDay = false;
     bool recurring = false;
     std::shared_ptr<const EventCalendar> calendar;
-    // Where the event is kept (the store's business).
+    // For an occurrence of a recurring event: its start as the series gives
+    // it (before any change made to this occurrence alone).
+    std::optional<Instant> recurrenceId;
+    // Where the event is kept (the store's business), and a digest of the
+    // file's content as it was read, so a write can tell whether another
+    // program changed it since.
     QString filePath;
     QString uid;
+    QByteArray sourceDigest;
+    // The zone the event's times are written in; empty for UTC or floating times.
+    QString timeZone;
+};
+
+// Which occurrences of a recurring event a change or a deletion is for.
+enum class EventSpan
+{
+    thisEvent,
+    futureEvents,
+    allEvents
 };
 
 // What the editor hands the store for a new event, or for a change of one.
@@ -52,6 +68,10 @@ struct EventDraft
     Instant endDate{};
     bool allDay = false;
     QString calendarIdentifier;
+    // New events only: the UID to give it (a new one when empty) and the
+    // zone to write its times in (UTC when empty).
+    QString uid;
+    QString timeZone;
 };
 
 enum class EventAccessStatus
@@ -84,10 +104,17 @@ public:
 
     // Writes a new event; false with a reason when nothing was written.
     virtual bool saveNewEvent(const EventDraft &draft, QString *error) = 0;
-    // Changes title, location, notes and (for a single event) its times.
-    virtual bool updateEvent(const CalendarEvent &event, const EventDraft &draft, QString *error) = 0;
-    // Moves the event's file to the desktop trash.
-    virtual bool removeEvent(const CalendarEvent &event, QString *error) = 0;
+    // Writes what the draft changed against `event` (as it was read) to the
+    // occurrences `span` names, and nothing else. Refused, with a reason,
+    // when another program changed the same event since it was read.
+    virtual bool updateEvent(const CalendarEvent &event, const EventDraft &draft, EventSpan span,
+                             QString *error) = 0;
+    // Removes the occurrences `span` names; a file left without events goes
+    // to the desktop trash.
+    virtual bool removeEvent(const CalendarEvent &event, EventSpan span, QString *error) = 0;
+    // The event or series with this UID as a whole (its first start); no
+    // value when no calendar holds it.
+    virtual std::optional<CalendarEvent> eventWithUid(const QString &uid) = 0;
     // The event's file as iCalendar text, for sharing.
     virtual QByteArray iCalendarData(const CalendarEvent &event) = 0;
 
@@ -119,5 +146,10 @@ EventStoreFactory setEventStoreFactory(EventStoreFactory factory);
 
 // The application's defaults key listing further calendar folders, one a line.
 inline constexpr const char *calendarFoldersKey = "CalendarFolders";
+// The further calendar folders as kept, each once.
+QStringList calendarFolders();
+// Keeps `folders` (absolute, each once, in order); false when they could not
+// be stored.
+bool keepCalendarFolders(const QStringList &folders);
 
 } // namespace platform

@@ -22,6 +22,7 @@ struct UrlRequest
 
     QUrl url;
     CachePolicy cachePolicy = CachePolicy::useProtocolCachePolicy;
+    // For the whole request, from sending it to the last byte of the body.
     std::chrono::milliseconds timeout{60000};
 };
 
@@ -45,8 +46,8 @@ class UrlSession
 public:
     using Completion = std::function<void(const UrlResponse &)>;
 
-    // Bodies longer than this are cut off and reported as an error; nothing
-    // we ask for comes close.
+    // Bodies longer than this are cut off as they arrive and reported as an
+    // error; nothing we ask for comes close.
     static constexpr qint64 maxBodyBytes = 1024 * 1024;
 
     virtual ~UrlSession() = default;

@@ -3,6 +3,7 @@
 #include "platform/calendar/Calendar.h"
 #include "platform/calendar/Clock.h"
 #include "platform/notifications/DBusNames.h"
+#include "platform/notifications/PlanBasis.h"
 #include "platform/system/Console.h"
 
 #include <QDBusConnectionInterface>
@@ -10,6 +11,7 @@
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 #include <QDBusServiceWatcher>
+#include <QPointer>
 #include <QVariantMap>
 #include <algorithm>
 
@@ -124,11 +126,48 @@ void DeliveryAgent::tick()
             return;
     }
     withdrawRemoved();
+    if (!planIsCurrent()) {
+        repairPlan();
+        return;
+    }
+    staleLogged_ = false;
     syncBadge(false);
     if (serviceDown_ && monotonic_.elapsed() < serviceRetryAtMs_)
         return;
     planDue();
     deliverNext();
+}
+
+bool DeliveryAgent::planIsCurrent()
+{
+    const std::optional<QByteArray> json = store_->planBasis();
+    // A plan kept without a basis (by an older version) is delivered as it is.
+    const std::optional<PlanBasis> basis = json ? PlanBasis::fromJson(*json) : std::nullopt;
+    if (!basis)
+        return true;
+    if (!basisSuite_ || basisSuite_->path() != basis->suitePath)
+        basisSuite_ = UserDefaults::openReadOnly(basis->suitePath);
+    return basis->matches(*basisSuite_);
+}
+
+void DeliveryAgent::repairPlan()
+{
+    if (!staleLogged_) {
+        consoleLog(
+            QStringLiteral("qamarly-notifyd: the pending notifications were planned for other settings "
+                           "than the stored ones; none is delivered until they are planned again"));
+        staleLogged_ = true;
+    }
+    if (repairing_ || !options_.repairPlan || monotonic_.elapsed() < nextRepairAtMs_)
+        return;
+    repairing_ = true;
+    nextRepairAtMs_ = monotonic_.elapsed() + options_.retryIntervalMs;
+    options_.repairPlan([self = QPointer<DeliveryAgent>(this)] {
+        if (!self)
+            return;
+        self->repairing_ = false;
+        self->tick();
+    });
 }
 
 void DeliveryAgent::withdrawRemoved()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/defaults/UserDefaults.h"
 #include "platform/notifications/NotificationStore.h"
 
 #include <QDBusConnection>
@@ -7,6 +8,7 @@
 #include <QObject>
 #include <QTimer>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -25,6 +27,12 @@ struct DeliveryAgentOptions
     // How long the notification service may take to answer. A call without
     // an answer may still have shown the notification, so it is never repeated.
     int notifyTimeoutMs = 25000;
+    // Makes the plan again from the stored settings and calls `finished`
+    // once done (the program runs `qamarly notifications refresh`). Nothing
+    // is delivered from a plan made for other settings than the stored ones
+    // until it is made again; without this such a plan only waits. Tried
+    // again every retryIntervalMs while the plan stays stale.
+    std::function<void(std::function<void()> finished)> repairPlan;
 };
 
 // qamarly-notifyd's work: delivers each pending request of the store when its
@@ -57,6 +65,8 @@ Q_SIGNALS:
 
 private:
     void tick();
+    bool planIsCurrent();
+    void repairPlan();
     bool connectBus();
     void dropBus();
     void withdrawRemoved();
@@ -84,6 +94,10 @@ private:
     std::optional<int> shownBadge_;
     std::deque<NotificationStore::Entry> queue_;
     bool busy_ = false;
+    std::shared_ptr<UserDefaults> basisSuite_;
+    bool repairing_ = false;
+    qint64 nextRepairAtMs_ = 0;
+    bool staleLogged_ = false;
 };
 
 } // namespace platform

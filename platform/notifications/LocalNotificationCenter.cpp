@@ -152,7 +152,8 @@ std::optional<QString> LocalNotificationCenter::refusal(const NotificationReques
     return std::nullopt;
 }
 
-bool LocalNotificationCenter::replacePendingNotificationRequests(const QList<NotificationRequest> &requests)
+bool LocalNotificationCenter::replacePendingNotificationRequests(const QList<NotificationRequest> &requests,
+                                                                 const PlanBasis &basis)
 {
     NotificationStore *s = store();
     if (!s)
@@ -167,11 +168,18 @@ bool LocalNotificationCenter::replacePendingNotificationRequests(const QList<Not
         else
             accepted.append(r);
     }
-    if (!s->replacePending(accepted, now)) {
+    if (!s->replacePending(accepted, now, basis.suitePath.isEmpty() ? QByteArray() : basis.toJson())) {
         consoleLog(QStringLiteral("Cannot replace the pending notifications in %1").arg(s->path()));
         return false;
     }
     return true;
+}
+
+std::optional<PlanBasis> LocalNotificationCenter::pendingPlanBasis()
+{
+    NotificationStore *s = store();
+    const std::optional<QByteArray> json = s ? s->planBasis() : std::nullopt;
+    return json ? PlanBasis::fromJson(*json) : std::nullopt;
 }
 
 std::optional<QString> LocalNotificationCenter::unavailableReason()

@@ -32,7 +32,9 @@ public:
     void getDeliveredNotifications(std::function<void(const QList<Notification> &)> completion) override;
     void removeAllPendingNotificationRequests() override;
     void removeAllDeliveredNotifications() override;
-    bool replacePendingNotificationRequests(const QList<NotificationRequest> &requests) override;
+    bool replacePendingNotificationRequests(const QList<NotificationRequest> &requests,
+                                            const PlanBasis &basis = PlanBasis()) override;
+    std::optional<PlanBasis> pendingPlanBasis() override;
     std::optional<QString> unavailableReason() override;
     void setApplicationIconBadgeNumber(int number) override;
     int applicationIconBadgeNumber() override;

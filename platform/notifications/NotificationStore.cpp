@@ -98,7 +98,9 @@ constexpr const char *schema =
     " delivered_at INTEGER,"
     " server_id INTEGER NOT NULL DEFAULT 0);"
     "CREATE INDEX IF NOT EXISTS requests_state ON requests(state, identifier);"
-    "CREATE TABLE IF NOT EXISTS state (key TEXT PRIMARY KEY NOT NULL, value INTEGER NOT NULL);";
+    "CREATE TABLE IF NOT EXISTS state (key TEXT PRIMARY KEY NOT NULL, value INTEGER NOT NULL);"
+    // What the pending plan was made from (PlanBasis), written with the plan.
+    "CREATE TABLE IF NOT EXISTS plan (key TEXT PRIMARY KEY NOT NULL, value TEXT NOT NULL);";
 
 const char *stateName(NotificationStore::State s)
 {
@@ -466,12 +468,32 @@ bool NotificationStore::add(const NotificationRequest &request, Instant addedAt)
     return replace.run() && insertPending(request, addedAt) && t.commit();
 }
 
-bool NotificationStore::replacePending(const QList<NotificationRequest> &requests, Instant addedAt)
+bool NotificationStore::setPlanBasis(const QByteArray &basis)
+{
+    if (basis.isEmpty())
+        return exec("DELETE FROM plan WHERE key = 'basis'");
+    Statement s(*statements_, "INSERT INTO plan(key, value) VALUES('basis', ?1)"
+                              " ON CONFLICT(key) DO UPDATE SET value = ?1");
+    s.bind(1, basis);
+    return s.run();
+}
+
+std::optional<QByteArray> NotificationStore::planBasis()
+{
+    std::lock_guard lock(mutex_);
+    Statement s(*statements_, "SELECT value FROM plan WHERE key = 'basis'");
+    if (s.step() != SQLITE_ROW)
+        return std::nullopt;
+    return s.bytes(0).toByteArray();
+}
+
+bool NotificationStore::replacePending(const QList<NotificationRequest> &requests, Instant addedAt,
+                                       const QByteArray &basis)
 {
     const std::vector<const NotificationRequest *> kept = lastOfEachIdentifier(requests);
     std::lock_guard lock(mutex_);
     Transaction t(*statements_);
-    if (!t.begun())
+    if (!t.begun() || !setPlanBasis(basis))
         return false;
     // The scheduler plans the same requests pass after pass: then only their
     // time of addition is renewed, exactly as the full replace would write
@@ -612,7 +634,9 @@ QList<NotificationStore::Entry> NotificationStore::readEntries(State wanted, boo
 bool NotificationStore::removePending()
 {
     std::lock_guard lock(mutex_);
-    return exec("DELETE FROM requests WHERE state = 'pending'");
+    Transaction t(*statements_);
+    return t.begun() && exec("DELETE FROM requests WHERE state = 'pending'") && setPlanBasis(QByteArray()) &&
+           t.commit();
 }
 
 bool NotificationStore::removeDelivered()

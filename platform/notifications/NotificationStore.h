@@ -70,7 +70,12 @@ public:
     // A plan equal to the pending requests, request for request and in order,
     // only has their time of addition renewed (so their seq stays); the table
     // then holds what a full replace would leave.
-    bool replacePending(const QList<NotificationRequest> &requests, Instant addedAt);
+    // `basis` (PlanBasis as JSON; empty for none) is kept with the plan in
+    // the same transaction, and goes when the pending requests are removed.
+    bool replacePending(const QList<NotificationRequest> &requests, Instant addedAt,
+                        const QByteArray &basis = QByteArray());
+    // What the pending plan was made from, if it was given.
+    std::optional<QByteArray> planBasis();
     // The pending ones come from a copy kept while no connection has changed
     // the table since it was read.
     QList<Entry> entries(State state);
@@ -100,6 +105,7 @@ private:
     NotificationStore(sqlite3 *db, QString path);
     bool exec(const char *sql);
     bool setState(const char *key, qint64 value);
+    bool setPlanBasis(const QByteArray &basis);
     bool insertPending(const NotificationRequest &request, Instant addedAt);
     // `count` rows at once, in order (1 or a full batch). `written`, when
     // given, receives each row as a read would give it back (seq aside), or

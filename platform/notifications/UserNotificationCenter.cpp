@@ -50,7 +50,8 @@ NotificationSettings UserNotificationCenter::notificationSettings()
     return result;
 }
 
-bool UserNotificationCenter::replacePendingNotificationRequests(const QList<NotificationRequest> &requests)
+bool UserNotificationCenter::replacePendingNotificationRequests(const QList<NotificationRequest> &requests,
+                                                                const PlanBasis &)
 {
     removeAllPendingNotificationRequests();
     for (const NotificationRequest &r : requests)

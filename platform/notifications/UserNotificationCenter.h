@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/notifications/NotificationRequest.h"
+#include "platform/notifications/PlanBasis.h"
 
 #include <QList>
 #include <functional>
@@ -81,7 +82,12 @@ public:
     // Every pending request gives way to `requests`. A centre that can (the
     // real one) does it at once, so nobody ever sees part of a plan; a
     // refused request is left out. False when nothing could be replaced.
-    virtual bool replacePendingNotificationRequests(const QList<NotificationRequest> &requests);
+    // `basis`, the settings the plan answers, is kept with it where the
+    // centre can, until the pending requests are removed.
+    virtual bool replacePendingNotificationRequests(const QList<NotificationRequest> &requests,
+                                                    const PlanBasis &basis = PlanBasis());
+    // The basis kept with the pending plan; no value when none was given.
+    virtual std::optional<PlanBasis> pendingPlanBasis() { return std::nullopt; }
     // Why the centre cannot work at all (its store cannot be opened), or no value.
     virtual std::optional<QString> unavailableReason() { return std::nullopt; }
 

@@ -8,11 +8,15 @@
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QEvent>
+#include <QFileDialog>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
+#include <utility>
 
 namespace platform {
 
@@ -81,6 +85,26 @@ AppSettingsWindow::AppSettingsWindow(QWidget *parent) : QWidget(parent, Qt::Wind
     calendarAccess_ = new QCheckBox(this);
     calendarAccess_->setObjectName(QStringLiteral("calendarAccessSwitch"));
     calendars->addWidget(calendarAccess_);
+    foldersNote_ = new QLabel(this);
+    foldersNote_->setWordWrap(true);
+    calendars->addWidget(foldersNote_);
+    folders_ = new QListWidget(this);
+    folders_->setObjectName(QStringLiteral("calendarFoldersList"));
+    folders_->setMaximumHeight(96);
+    calendars->addWidget(folders_);
+    auto *folderButtons = new QHBoxLayout;
+    addFolder_ = new QPushButton(this);
+    addFolder_->setObjectName(QStringLiteral("addCalendarFolderButton"));
+    removeFolder_ = new QPushButton(this);
+    removeFolder_->setObjectName(QStringLiteral("removeCalendarFolderButton"));
+    folderButtons->addWidget(addFolder_);
+    folderButtons->addWidget(removeFolder_);
+    folderButtons->addStretch(1);
+    calendars->addLayout(folderButtons);
+    connect(addFolder_, &QPushButton::clicked, this, &AppSettingsWindow::addFolder);
+    connect(removeFolder_, &QPushButton::clicked, this, &AppSettingsWindow::removeFolder);
+    connect(folders_, &QListWidget::currentRowChanged, this,
+            [this](int row) { removeFolder_->setEnabled(row >= 0); });
     connect(calendarAccess_, &QCheckBox::toggled, this, [this](bool allowed) {
         // Either way it is decided: the calendar tab does not ask again.
         keepEventAccess(allowed ? EventAccessStatus::authorized : EventAccessStatus::denied);
@@ -129,6 +153,9 @@ void AppSettingsWindow::retranslate()
     notificationsNote_->setText(localized("appSettings.notificationsNote"));
     calendarsTitle_->setText(localized("appSettings.calendars"));
     calendarAccess_->setText(localized("appSettings.calendarAccess"));
+    foldersNote_->setText(localized("appSettings.calendarFoldersNote"));
+    addFolder_->setText(localized("appSettings.addCalendarFolder"));
+    removeFolder_->setText(localized("appSettings.removeCalendarFolder"));
     keepError_->setText(localized("appSettings.cannotKeep"));
     // Qt's own button texts come untranslated: the button speaks ours.
     findChild<QPushButton *>(QStringLiteral("closeButton"))->setText(localized("appSettings.close"));
@@ -143,6 +170,52 @@ void AppSettingsWindow::refresh()
     badge_->setChecked(settings.badgeAllowed());
     const QSignalBlocker blockCalendars(calendarAccess_);
     calendarAccess_->setChecked(keptEventAccess() == EventAccessStatus::authorized);
+    const QString current = folders_->currentItem() ? folders_->currentItem()->text() : QString();
+    folders_->clear();
+    folders_->addItems(calendarFolders());
+    const auto again = folders_->findItems(current, Qt::MatchExactly);
+    folders_->setCurrentItem(again.isEmpty() ? nullptr : again.front());
+    removeFolder_->setEnabled(folders_->currentItem() != nullptr);
+}
+
+namespace {
+
+AppSettingsWindow::FolderPicker &folderPicker()
+{
+    static AppSettingsWindow::FolderPicker picker = [](QWidget *parent) {
+        return QFileDialog::getExistingDirectory(parent, localized("appSettings.chooseCalendarFolder"));
+    };
+    return picker;
+}
+
+} // namespace
+
+AppSettingsWindow::FolderPicker AppSettingsWindow::setFolderPicker(FolderPicker picker)
+{
+    return std::exchange(folderPicker(), std::move(picker));
+}
+
+void AppSettingsWindow::addFolder()
+{
+    const QString chosen = folderPicker()(this);
+    if (chosen.isEmpty())
+        return;
+    keepFolders(calendarFolders() << chosen);
+}
+
+void AppSettingsWindow::removeFolder()
+{
+    if (!folders_->currentItem())
+        return;
+    QStringList folders = calendarFolders();
+    folders.removeAll(folders_->currentItem()->text());
+    keepFolders(folders);
+}
+
+void AppSettingsWindow::keepFolders(const QStringList &folders)
+{
+    keepError_->setVisible(!keepCalendarFolders(folders));
+    refresh();
 }
 
 void AppSettingsWindow::switchToggled()

@@ -5,9 +5,12 @@
 #include <QObject>
 #include <QPointer>
 #include <QWidget>
+#include <functional>
 
 class QCheckBox;
 class QLabel;
+class QListWidget;
+class QPushButton;
 class QVBoxLayout;
 
 namespace platform {
@@ -54,6 +57,12 @@ public:
     QCheckBox *alertsSwitch() const { return alerts_; }
     QCheckBox *badgeSwitch() const { return badge_; }
     QCheckBox *calendarAccessSwitch() const { return calendarAccess_; }
+    QListWidget *calendarFoldersList() const { return folders_; }
+
+    // How a folder is chosen to add (a folder dialog unless replaced; an
+    // empty answer adds nothing). Returns the previous way.
+    using FolderPicker = std::function<QString(QWidget *parent)>;
+    static FolderPicker setFolderPicker(FolderPicker picker);
 
     // Shows the permission as the notification centre keeps it now.
     void refresh();
@@ -67,6 +76,9 @@ private:
     QVBoxLayout *addSection(QLabel *title);
     void retranslate();
     void switchToggled();
+    void addFolder();
+    void removeFolder();
+    void keepFolders(const QStringList &folders);
 
     QVBoxLayout *sections_;
     QLabel *heading_;
@@ -76,6 +88,10 @@ private:
     QCheckBox *badge_;
     QLabel *calendarsTitle_;
     QCheckBox *calendarAccess_;
+    QLabel *foldersNote_;
+    QListWidget *folders_;
+    QPushButton *addFolder_;
+    QPushButton *removeFolder_;
     QLabel *keepError_;
 };
 

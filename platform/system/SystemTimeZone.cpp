@@ -1,6 +1,7 @@
 #include "platform/system/SystemTimeZone.h"
 
-#include <QFile>
+#include "platform/system/BoundedFile.h"
+
 #include <QFileInfo>
 #include <algorithm>
 #include <array>
@@ -515,10 +516,9 @@ bool isSafeId(const QString &id)
 
 std::unique_ptr<icu::TimeZone> loadFile(const QString &id, const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > maximumFileSize)
-        return nullptr;
-    return fromTzif(id, file.read(maximumFileSize));
+    // $TZDIR is the user's to set: a FIFO there must not stop every command.
+    const std::optional<QByteArray> data = readRegularFile(path, maximumFileSize);
+    return data ? fromTzif(id, *data) : nullptr;
 }
 
 // Zones are read once per process; calendars clone them.

@@ -2,6 +2,7 @@
 
 #include "platform/defaults/SqliteFile.h"
 #include "platform/defaults/UserDefaults.h"
+#include "platform/system/BoundedFile.h"
 #include "platform/system/Console.h"
 
 #include <QCoreApplication>
@@ -11,6 +12,11 @@
 #include <QFileInfo>
 #include <QFileSystemWatcher>
 #include <QTimer>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace platform {
 
@@ -18,14 +24,9 @@ namespace {
 
 QByteArray readRequest(const QString &path)
 {
-    // Opening a FIFO would wait for a writer that never comes.
-    if (isSpecialFile(path))
-        return {};
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    // A request is one short line; never read more than that.
-    return file.read(256);
+    // Opening a FIFO would wait for a writer that never comes; a request is
+    // one short line, so never more than that is read.
+    return readRegularFileHead(path, 256).value_or(QByteArray());
 }
 
 } // namespace
@@ -45,8 +46,9 @@ void WidgetCenter::reloadAllTimelines()
 {
     const QString path = requestFilePath();
     QDir().mkpath(QFileInfo(path).absolutePath());
-    if (isSpecialFile(path)) {
-        // A FIFO here would block the write until someone reads it.
+    if (isSpecialFile(path) || QFileInfo(path).isSymLink()) {
+        // A FIFO here would block the write until someone reads it; a link
+        // would have us write into whatever it points at.
         const QString aside = path + QStringLiteral(".corrupt-") +
                               QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMddTHHmmsszzz"));
         const bool moved = QFile::rename(path, aside);
@@ -61,14 +63,23 @@ void WidgetCenter::reloadAllTimelines()
     const QByteArray token = QByteArray::number(QCoreApplication::applicationPid()) + ' ' +
                              QByteArray::number(QDateTime::currentMSecsSinceEpoch()) + ' ' +
                              QByteArray::number(++sequence_) + '\n';
-    // Rewritten in place (not replaced) so watches on the file itself keep working.
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(token) != token.size()) {
-        consoleLog(
-            QStringLiteral("Could not ask the widgets to reload (%1): %2").arg(path, file.errorString()));
-        return;
-    }
-    file.close();
+    // Rewritten in place (not replaced) so watches on the file itself keep
+    // working; never through a link or into a FIFO put there since the check.
+    const int fd = ::open(QFile::encodeName(path).constData(),
+                          O_WRONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0644);
+    struct stat info
+    {
+    };
+    const bool regular = fd >= 0 && ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+    const bool written = regular && ::ftruncate(fd, 0) == 0 &&
+                         ::write(fd, token.constData(), static_cast<size_t>(token.size())) == token.size();
+    const int failure = errno;
+    if (fd >= 0)
+        ::close(fd);
+    if (!written)
+        consoleLog(QStringLiteral("Could not ask the widgets to reload (%1): %2")
+                       .arg(path, regular || fd < 0 ? QString::fromLocal8Bit(std::strerror(failure))
+                                                    : QStringLiteral("not a regular file")));
 }
 
 TimelineReloadListener::TimelineReloadListener(QObject *parent)

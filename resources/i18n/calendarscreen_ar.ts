@@ -10,7 +10,7 @@
     <message id="calendarscreen.add"><source>+</source><translation>+</translation></message>
     <message id="calendarscreen.addEvent"><source>Add event</source><translation>إضافة موعد</translation></message>
     <message id="calendarscreen.deleteTitle"><source>Delete Event</source><translation>حذف الموعد</translation></message>
-    <message id="calendarscreen.deleteMessage"><source>“%1” will be moved to the trash.</source><translation>سيُنقل «%1» إلى سلة المهملات.</translation></message>
+    <message id="calendarscreen.deleteMessage"><source>“%1” will be deleted.</source><translation>سيُحذف «%1».</translation></message>
     <message id="calendarscreen.deleteConfirm"><source>Delete</source><translation>حذف</translation></message>
     <message id="calendarscreen.cancel"><source>Cancel</source><translation>إلغاء</translation></message>
     <message id="calendarscreen.ok"><source>OK</source><translation>حسنًا</translation></message>
@@ -45,6 +45,16 @@
     <message id="appSettings.calendars"><source>Calendars</source><translation>التقويمات</translation></message>
     <message id="appSettings.calendarAccess"><source>Allow access to calendars</source><translation>السماح بالوصول إلى التقويمات</translation></message>
     <message id="calendarscreen.durationDays" numerus="yes"><source>%n d</source><translation><numerusform>%n يوم</numerusform><numerusform>يوم</numerusform><numerusform>يومان</numerusform><numerusform>%n أيام</numerusform><numerusform>%n يومًا</numerusform><numerusform>%n يوم</numerusform></translation></message>
-    <message id="cli.help.events"><source>Lists the calendar events of a day (today by default), as the calendar tab shows them.</source><translation>يعرض مواعيد يوم من التقويمات (اليوم إن لم يُذكر)، كما يعرضها تبويب التقويم.</translation></message>
+    <message id="cli.help.events"><source>Lists the calendar events of a day (today by default), as the calendar tab shows them, or adds, changes or deletes one. Times without an offset are in the event’s own zone. Bad input exits with 2 and a change the calendar refused with 1; nothing is written then.</source><translation>يعرض مواعيد يوم من التقويمات (اليوم إن لم يُذكر)، كما يعرضها تبويب التقويم، أو يضيف موعدًا أو يعدّله أو يحذفه. الأوقات بلا فارق توقيت هي بتوقيت منطقة الموعد نفسه. يخرج بالرمز 2 عند مدخلات خاطئة وبالرمز 1 إذا رفض التقويم التعديل، ولا يُكتب شيء عندئذ.</translation></message>
+    <message id="events.span.thisEvent"><source>This event</source><translation>هذا الموعد فقط</translation></message>
+    <message id="events.span.futureEvents"><source>This and following events</source><translation>هذا الموعد وما يليه</translation></message>
+    <message id="events.span.allEvents"><source>All events</source><translation>كل المواعيد</translation></message>
+    <message id="events.span.saveTitle"><source>Change a Repeating Event</source><translation>تعديل موعد متكرر</translation></message>
+    <message id="events.span.saveMessage"><source>“%1” repeats. Which of its occurrences does the change apply to?</source><translation>«%1» موعد متكرر. على أيّ مرّاته يُطبَّق التعديل؟</translation></message>
+    <message id="calendarscreen.deleteRepeatingMessage"><source>“%1” repeats. Which of its occurrences should be deleted?</source><translation>«%1» موعد متكرر. أيّ مرّاته تُحذف؟</translation></message>
+    <message id="appSettings.calendarFoldersNote"><source>Calendar folders that other programs keep in sync (a vdirsyncer or khal collection) are listed below.</source><translation>مجلدات التقويم التي تزامنها برامج أخرى (مجموعة vdirsyncer أو khal) مدرجة أدناه.</translation></message>
+    <message id="appSettings.addCalendarFolder"><source>Add Folder…</source><translation>إضافة مجلد…</translation></message>
+    <message id="appSettings.removeCalendarFolder"><source>Remove</source><translation>إزالة</translation></message>
+    <message id="appSettings.chooseCalendarFolder"><source>Choose a Calendar Folder</source><translation>اختيار مجلد تقويم</translation></message>
 </context>
 </TS>

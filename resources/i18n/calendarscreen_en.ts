@@ -10,7 +10,7 @@
     <message id="calendarscreen.add"><source>+</source><translation>+</translation></message>
     <message id="calendarscreen.addEvent"><source>Add event</source><translation>Add event</translation></message>
     <message id="calendarscreen.deleteTitle"><source>Delete Event</source><translation>Delete Event</translation></message>
-    <message id="calendarscreen.deleteMessage"><source>“%1” will be moved to the trash.</source><translation>“%1” will be moved to the trash.</translation></message>
+    <message id="calendarscreen.deleteMessage"><source>“%1” will be deleted.</source><translation>“%1” will be deleted.</translation></message>
     <message id="calendarscreen.deleteConfirm"><source>Delete</source><translation>Delete</translation></message>
     <message id="calendarscreen.cancel"><source>Cancel</source><translation>Cancel</translation></message>
     <message id="calendarscreen.ok"><source>OK</source><translation>OK</translation></message>
@@ -45,6 +45,16 @@
     <message id="appSettings.calendars"><source>Calendars</source><translation>Calendars</translation></message>
     <message id="appSettings.calendarAccess"><source>Allow access to calendars</source><translation>Allow access to calendars</translation></message>
     <message id="calendarscreen.durationDays" numerus="yes"><source>%n d</source><translation><numerusform>%n d</numerusform><numerusform>%n d</numerusform></translation></message>
-    <message id="cli.help.events"><source>Lists the calendar events of a day (today by default), as the calendar tab shows them.</source><translation>Lists the calendar events of a day (today by default), as the calendar tab shows them.</translation></message>
+    <message id="cli.help.events"><source>Lists the calendar events of a day (today by default), as the calendar tab shows them, or adds, changes or deletes one. Times without an offset are in the event’s own zone. Bad input exits with 2 and a change the calendar refused with 1; nothing is written then.</source><translation>Lists the calendar events of a day (today by default), as the calendar tab shows them, or adds, changes or deletes one. Times without an offset are in the event’s own zone. Bad input exits with 2 and a change the calendar refused with 1; nothing is written then.</translation></message>
+    <message id="events.span.thisEvent"><source>This event</source><translation>This event</translation></message>
+    <message id="events.span.futureEvents"><source>This and following events</source><translation>This and following events</translation></message>
+    <message id="events.span.allEvents"><source>All events</source><translation>All events</translation></message>
+    <message id="events.span.saveTitle"><source>Change a Repeating Event</source><translation>Change a Repeating Event</translation></message>
+    <message id="events.span.saveMessage"><source>“%1” repeats. Which of its occurrences does the change apply to?</source><translation>“%1” repeats. Which of its occurrences does the change apply to?</translation></message>
+    <message id="calendarscreen.deleteRepeatingMessage"><source>“%1” repeats. Which of its occurrences should be deleted?</source><translation>“%1” repeats. Which of its occurrences should be deleted?</translation></message>
+    <message id="appSettings.calendarFoldersNote"><source>Calendar folders that other programs keep in sync (a vdirsyncer or khal collection) are listed below.</source><translation>Calendar folders that other programs keep in sync (a vdirsyncer or khal collection) are listed below.</translation></message>
+    <message id="appSettings.addCalendarFolder"><source>Add Folder…</source><translation>Add Folder…</translation></message>
+    <message id="appSettings.removeCalendarFolder"><source>Remove</source><translation>Remove</translation></message>
+    <message id="appSettings.chooseCalendarFolder"><source>Choose a Calendar Folder</source><translation>Choose a Calendar Folder</translation></message>
 </context>
 </TS>

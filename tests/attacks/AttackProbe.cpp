@@ -7,16 +7,22 @@
 //   attack-probe allow-notifications PATH
 //   attack-probe leave-log PATH KEY N    writes KEY = N and dies without closing the file
 //   attack-probe timeline < JSON         thirty days in a row on one adjustment; prints it
+//   attack-probe fetch URL MS N          N requests at once, each with a deadline of MS; prints how
+//                                        each ended, then the time taken and the peak resident memory
+//   attack-probe churn PATH PREFIX N     N times: open the suite, store PREFIX-i = i, close it
 #include "platform/defaults/UserDefaults.h"
+#include "platform/net/UrlSession.h"
 #include "platform/notifications/NotificationStore.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTextStream>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <sqlite3.h>
@@ -134,6 +140,43 @@ int judgeTimeline()
     return 0;
 }
 
+// VmHWM of /proc/self/status, in KiB.
+qint64 peakResidentKb()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
+    }
+    return -1;
+}
+
+int fetch(const QString &url, int deadlineMs, int count)
+{
+    QElapsedTimer clock;
+    clock.start();
+    int answered = 0;
+    for (int i = 0; i < count; ++i) {
+        platform::UrlRequest request;
+        request.url = QUrl(url);
+        request.timeout = std::chrono::milliseconds(deadlineMs);
+        platform::UrlSession::shared().dataTask(request, nullptr, [&](const platform::UrlResponse &r) {
+            if (r.error)
+                out() << "error: " << *r.error << Qt::endl;
+            else
+                out() << "status " << r.statusCode << ", " << r.data.value_or(QByteArray()).size() << " bytes"
+                      << Qt::endl;
+            if (++answered == count)
+                QCoreApplication::quit();
+        });
+    }
+    QCoreApplication::exec();
+    out() << "elapsed-ms " << clock.elapsed() << Qt::endl << "peak-kb " << peakResidentKb() << Qt::endl;
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -154,13 +197,26 @@ int main(int argc, char *argv[])
     if (a.size() == 4 && a[0] == QLatin1String("leave-log")) {
         auto suite = platform::UserDefaults::open(a[1]);
         suite->setInteger(a[2], a[3].toLongLong());
-        if (!suite->flush() || !suite->isPersistent())
+        if (!suite->waitForWrites(30000) || !suite->flush() || !suite->isPersistent())
             return 1;
         std::fflush(nullptr);
         std::_Exit(0); // as if killed: the log is not folded back into the file
     }
+    if (a.size() == 4 && a[0] == QLatin1String("churn")) {
+        // As the other programs of a user's session use the file: each run
+        // opens it, writes and closes it again, as the last user it thinks it is.
+        for (int i = 0; i < a[3].toInt(); ++i) {
+            auto suite = platform::UserDefaults::open(a[1]);
+            suite->setInteger(a[2] + QLatin1Char('-') + QString::number(i), i);
+            if (!suite->waitForWrites(30000) || !suite->flush() || !suite->isPersistent())
+                return 1;
+        }
+        return 0;
+    }
     if (a.size() == 1 && a[0] == QLatin1String("timeline"))
         return judgeTimeline();
+    if (a.size() == 4 && a[0] == QLatin1String("fetch"))
+        return fetch(a[1], a[2].toInt(), std::max(1, a[3].toInt()));
     err() << "usage: see the head of AttackProbe.cpp" << Qt::endl;
     return 2;
 }

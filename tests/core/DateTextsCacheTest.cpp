@@ -5,11 +5,14 @@
 
 #include "core/DateTexts.h"
 #include "core/DayTable.h"
+#include "support/StuckReader.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace {
 
@@ -143,6 +146,41 @@ TEST(DateTextsCache, ADamagedOrForeignFileIsIgnoredAndMadeAfresh)
     blocked.insert(locale, calendar, someNames());
     EXPECT_EQ(blocked.find(locale, calendar), someNames());
     EXPECT_FALSE(DateTextsCache(dir.path(), key).find(locale, calendar));
+}
+
+// Another user's or a program's leftovers at the cache's path: a FIFO (which
+// blocks an open for reading until a writer comes), a link to a device that
+// never ends, a link to a file that is not ours.
+TEST(DateTextsCache, SpecialFilesAreNotReadAndASaveReplacesALinkNotItsTarget)
+{
+    QTemporaryDir dir;
+    const QString locale = QStringLiteral("en_US");
+    const auto calendar = CalendarIdentifier::gregorian;
+    const QString path = DateTextsCache(dir.path(), key).filePath();
+
+    ASSERT_TRUE(testenv::makeFifo(path));
+    std::optional<DateTextsCache> opened;
+    EXPECT_TRUE(testenv::finishesDespiteFifo<std::optional<DateTextsCache>>(
+        path, [&] { return std::optional<DateTextsCache>(std::in_place, dir.path(), key); }, &opened))
+        << "reading the cache waits on a FIFO";
+    DateTextsCache &cache = *opened;
+    EXPECT_FALSE(cache.find(locale, calendar));
+    cache.insert(locale, calendar, someNames());
+    EXPECT_TRUE(QFileInfo(path).isFile()) << "the FIFO is replaced by the file";
+    EXPECT_EQ(DateTextsCache(dir.path(), key).find(locale, calendar), someNames());
+
+    ASSERT_TRUE(QFile::remove(path));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), path));
+    EXPECT_FALSE(DateTextsCache(dir.path(), key).find(locale, calendar));
+
+    const QString victim = dir.filePath(QStringLiteral("victim"));
+    writeAll(victim, "not the cache's\n");
+    ASSERT_TRUE(QFile::remove(path));
+    ASSERT_TRUE(QFile::link(victim, path));
+    DateTextsCache(dir.path(), key).insert(locale, calendar, someNames());
+    EXPECT_EQ(readAll(victim), QByteArray("not the cache's\n"));
+    EXPECT_FALSE(QFileInfo(path).isSymLink());
+    EXPECT_EQ(DateTextsCache(dir.path(), key).find(locale, calendar), someNames());
 }
 
 TEST(DateTextsCache, NamesThatTheFileCannotHoldStayInMemory)

@@ -3,12 +3,14 @@
 #include "platform/defaults/UserDefaults.h"
 #include "platform/localization/Localization.h"
 #include "platform/widgets/WidgetCenter.h"
+#include "support/StuckReader.h"
 #include "support/TestEnvironment.h"
 #include "widget/Provider.h"
 #include "widget/TimelineJson.h"
 #include "widget/WidgetHost.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QJsonDocument>
 #include <QScreen>
@@ -219,6 +221,49 @@ TEST_F(HostTest, AFailedTimelineKeepsTheOneShownAndTheMinuteCheckAsksAgain)
     EXPECT_EQ(timelines.asked, 3) << "a good answer ends the retries";
 }
 
+// A timeline made for another moment (a child whose clock or zone is not
+// ours, or one kept through a long suspend) must not pass another day off as
+// today: the card stays empty until a timeline for the present comes.
+TEST_F(HostTest, ATimelineThatDoesNotCoverThePresentShowsNoDateAndIsAskedAgain)
+{
+    const platform::Instant present = gregorianInstant(2026, 12, 5, 12, 0);
+    struct Row
+    {
+        const char *name;
+        platform::Instant madeAt;
+    };
+    const Row rows[] = {
+        {"made 40 days ago", gregorianInstant(2026, 10, 26, 9, 0)},
+        {"made for tomorrow", gregorianInstant(2026, 12, 6, 0, 30)},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        timelines = {};
+        env.setNow(row.madeAt);
+        const QByteArray other = timelineJsonNow();
+        env.setNow(present);
+        auto window = makeWindow(WidgetKind::simple, WidgetFamily::systemSmall);
+        timelines.answer(other);
+        EXPECT_FALSE(window->controller().showsEntry());
+        EXPECT_EQ(window->view(), nullptr);
+        EXPECT_TRUE(window->isVisible()) << "an empty card the user can close";
+
+        window->controller().evaluate();
+        ASSERT_EQ(timelines.asked, 2);
+        timelines.answer(timelineJsonNow());
+        ASSERT_NE(window->view(), nullptr);
+        EXPECT_EQ(window->view()->textOf(QStringLiteral("title")), QStringLiteral("Saturday"));
+    }
+
+    // Woken after the timeline in hand has run out: its last day is not today.
+    auto window = makeWindow(WidgetKind::simple, WidgetFamily::systemSmall);
+    timelines.answer(timelineJsonNow());
+    env.setNow(window->controller().timeline().endDate() + std::chrono::hours(3));
+    window->controller().evaluate();
+    EXPECT_EQ(window->view(), nullptr);
+    EXPECT_EQ(timelines.pending.size(), 1u) << "a new timeline is asked for at once";
+}
+
 TEST_F(HostTest, WithoutAnyTimelineTheHostShowsAnEmptyCardAndKeepsAsking)
 {
     auto window = makeWindow(WidgetKind::complex, WidgetFamily::systemMedium);
@@ -249,6 +294,7 @@ TEST_F(HostTest, TheChildSourceTurnsEveryFailureIntoAnErrorAndAGoodAnswerIntoATi
         QString program;
         QStringList arguments;
         bool succeeds;
+        QString said = {};
     } cases[] = {
         {"good output", sh, {QStringLiteral("-c"), QStringLiteral("cat '%1'").arg(good)}, true},
         {"non-zero exit", sh, {QStringLiteral("-c"), QStringLiteral("cat '%1'; exit 3").arg(good)}, false},
@@ -259,6 +305,18 @@ TEST_F(HostTest, TheChildSourceTurnsEveryFailureIntoAnErrorAndAGoodAnswerIntoATi
          false},
         {"stuck", sh, {QStringLiteral("-c"), QStringLiteral("sleep 30")}, false},
         {"cannot start", dir.filePath(QStringLiteral("missing")), {}, false},
+        // Stopped at the cap long before the time-out, not read into memory for ever.
+        {"printing without end",
+         sh,
+         {QStringLiteral("-c"), QStringLiteral("yes")},
+         false,
+         QStringLiteral("printed more than")},
+        // What it says reaches the log one line long and unable to drive a terminal.
+        {"saying control characters",
+         sh,
+         {QStringLiteral("-c"), QStringLiteral("printf 'bad\\033[2J\\rworse\\n' >&2; exit 1")},
+         false,
+         QStringLiteral("status 1: bad\\x{1b}[2J\\rworse")},
     };
     QObject owner;
     for (const auto &c : cases) {
@@ -275,6 +333,7 @@ TEST_F(HostTest, TheChildSourceTurnsEveryFailureIntoAnErrorAndAGoodAnswerIntoATi
         EXPECT_EQ(replies, 1) << c.name;
         EXPECT_EQ(result.timeline.has_value(), c.succeeds) << c.name << ": " << result.error.toStdString();
         EXPECT_EQ(result.error.isEmpty(), c.succeeds) << c.name;
+        EXPECT_TRUE(result.error.contains(c.said)) << c.name << ": " << result.error.toStdString();
         if (c.succeeds) {
             EXPECT_EQ(result.timeline->entries.size(), 30u);
         }
@@ -351,6 +410,63 @@ TEST_F(HostTest, ASavedPlaceThatCannotBeWrittenIsReportedNotClaimed)
     QFile(blocked).open(QIODevice::WriteOnly); // a file where the directory should be
     widget::HostPositions positions(blocked + QStringLiteral("/widget-host.conf"), QString());
     EXPECT_FALSE(positions.save(*widget::choiceFromId(QStringLiteral("simple.small")), QPoint(5, 5)));
+}
+
+// What may lie at the places file: a FIFO (whose open waits for a writer for
+// good), a link to a device, a link to someone else's file.
+TEST_F(HostTest, ThePlacesFileIsReadBoundedAndSavedBesideItNeverThroughALink)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("widget-host.conf"));
+    const widget::WidgetChoice choice = *widget::choiceFromId(QStringLiteral("simple.small"));
+
+    ASSERT_TRUE(testenv::makeFifo(path));
+    std::optional<widget::HostPositions> opened;
+    EXPECT_TRUE(testenv::finishesDespiteFifo<std::optional<widget::HostPositions>>(
+        path, [&] { return std::optional<widget::HostPositions>(std::in_place, path, QString()); }, &opened))
+        << "the host waits on a FIFO for its places";
+    widget::HostPositions &positions = *opened;
+    EXPECT_FALSE(positions.position(choice));
+    ASSERT_TRUE(positions.save(choice, QPoint(7, 9)));
+    EXPECT_EQ(widget::HostPositions(path, QString()).position(choice), QPoint(7, 9));
+
+    ASSERT_TRUE(QFile::remove(path));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), path));
+    EXPECT_FALSE(widget::HostPositions(path, QString()).position(choice));
+
+    const QString victim = dir.filePath(QStringLiteral("victim"));
+    {
+        QFile f(victim);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("someone else's\n");
+    }
+    ASSERT_TRUE(QFile::remove(path));
+    ASSERT_TRUE(QFile::link(victim, path));
+    ASSERT_TRUE(widget::HostPositions(path, QString()).save(choice, QPoint(3, 4)));
+    QFile f(victim);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), QByteArray("someone else's\n"));
+    EXPECT_FALSE(QFileInfo(path).isSymLink());
+    EXPECT_EQ(widget::HostPositions(path, QString()).position(choice), QPoint(3, 4));
+}
+
+TEST_F(HostTest, TwoHostsSavingTheirPlacesKeepEachOthers)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("widget-host.conf"));
+    const widget::WidgetChoice simple = *widget::choiceFromId(QStringLiteral("simple.small"));
+    const widget::WidgetChoice complex = *widget::choiceFromId(QStringLiteral("complex.medium"));
+    widget::HostPositions first(path, QString());
+    widget::HostPositions second(path, QString());
+    ASSERT_TRUE(first.save(simple, QPoint(10, 20)));
+    ASSERT_TRUE(second.save(complex, QPoint(-30, 40)));
+    ASSERT_TRUE(first.save(simple, QPoint(11, 21)));
+    const widget::HostPositions later(path, QString());
+    EXPECT_EQ(later.position(simple), QPoint(11, 21));
+    EXPECT_EQ(later.position(complex), QPoint(-30, 40));
+    // Still the INI that earlier versions wrote and read.
+    QSettings ini(path, QSettings::IniFormat);
+    EXPECT_EQ(ini.value(QStringLiteral("complex.medium.windowX")).toInt(), -30);
 }
 
 TEST_F(HostTest, EachKindAndFamilyOpensAtItsOwnPlaceOnAFirstStart)

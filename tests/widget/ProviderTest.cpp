@@ -3,8 +3,10 @@
 #include "core/SharedDefaults.h"
 #include "support/TestEnvironment.h"
 
+#include <QFile>
 #include <atomic>
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 #include <thread>
 
 namespace {
@@ -205,9 +207,19 @@ TEST_F(ProviderTest, ATimelineNeverMixesTwoAdjustments)
     const QString path = env.suite()->path();
     std::atomic<bool> done{false};
     std::thread writer([&] {
-        auto other = platform::UserDefaults::open(path); // a connection of its own, as another process has
-        for (std::int64_t i = 0; !done.load(); ++i)
-            other->setInteger(core::keys::adjustmentNumber, (i % 2) * 8);
+        // A connection of its own, as another process has (a suite of the
+        // same file would be this process's one connection).
+        sqlite3 *other = nullptr;
+        sqlite3_open(QFile::encodeName(path).constData(), &other);
+        sqlite3_busy_timeout(other, 1000);
+        for (std::int64_t i = 0; !done.load(); ++i) {
+            const QByteArray sql =
+                "INSERT OR REPLACE INTO defaults(key, type, value) VALUES('adjustmentNumber', "
+                "'integer', " +
+                QByteArray::number((i % 2) * 8) + ")";
+            sqlite3_exec(other, sql.constData(), nullptr, nullptr, nullptr);
+        }
+        sqlite3_close(other);
     });
     const platform::Calendar cal(platform::CalendarIdentifier::gregorian);
     int torn = 0;
@@ -263,21 +275,30 @@ TEST(ProviderSkippedMidnight, TheDayWithoutMidnightStartsAtOneAndTheNextAtMidnig
     EXPECT_EQ(t.entries[0].date, gregorianInstant(2018, 11, 4, 1, 0));
     EXPECT_EQ(t.entries[1].date, gregorianInstant(2018, 11, 5, 0, 0));
     EXPECT_EQ(t.entries[29].date, gregorianInstant(2018, 12, 3, 0, 0));
+    EXPECT_EQ(t.end, gregorianInstant(2018, 12, 4, 0, 0));
     Provider::resetSharedConverter();
 }
 
-TEST(TimelineSchedule, TheEntryInForceIsTheLastOneThatHasBegun)
+TEST(TimelineSchedule, TheEntryInForceIsTheLastOneThatHasBegunAndNoneOutsideTheTimeline)
 {
     Timeline t;
     for (int i = 0; i < 3; ++i)
         t.entries.push_back(SimpleEntry{platform::instantFromMSecs(1000 * i), nullptr, nullptr});
-    EXPECT_EQ(widget::indexInForce(t, platform::instantFromMSecs(-5)), 0u);
+    t.end = platform::instantFromMSecs(3000);
+    // Before the first day and from the end on, no entry is today.
+    EXPECT_FALSE(widget::indexInForce(t, platform::instantFromMSecs(-5)).has_value());
     EXPECT_EQ(widget::indexInForce(t, platform::instantFromMSecs(0)), 0u);
     EXPECT_EQ(widget::indexInForce(t, platform::instantFromMSecs(999)), 0u);
     EXPECT_EQ(widget::indexInForce(t, platform::instantFromMSecs(1000)), 1u);
-    EXPECT_EQ(widget::indexInForce(t, platform::instantFromMSecs(99999)), 2u);
+    EXPECT_EQ(widget::indexInForce(t, platform::instantFromMSecs(2999)), 2u);
+    EXPECT_FALSE(widget::indexInForce(t, platform::instantFromMSecs(3000)).has_value());
     EXPECT_EQ(widget::nextEntryDate(t, platform::instantFromMSecs(1000)), platform::instantFromMSecs(2000));
-    EXPECT_FALSE(widget::nextEntryDate(t, platform::instantFromMSecs(2000)).has_value());
+    EXPECT_EQ(widget::nextEntryDate(t, platform::instantFromMSecs(2000)), platform::instantFromMSecs(3000));
+    EXPECT_FALSE(widget::nextEntryDate(t, platform::instantFromMSecs(3000)).has_value());
+    // A timeline that does not say its end: the last day lasts 24 hours at most.
+    t.end.reset();
+    EXPECT_EQ(widget::indexInForce(t, platform::instantFromMSecs(2000 + 86'399'999)), 2u);
+    EXPECT_FALSE(widget::indexInForce(t, platform::instantFromMSecs(2000 + 86'400'000)).has_value());
     EXPECT_FALSE(widget::needsNewTimeline(t, platform::instantFromMSecs(1999)));
     EXPECT_TRUE(widget::needsNewTimeline(t, platform::instantFromMSecs(2000)));
     EXPECT_FALSE(widget::indexInForce(Timeline{}, platform::instantFromMSecs(0)).has_value());

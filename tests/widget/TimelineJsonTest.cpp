@@ -119,6 +119,8 @@ TEST(TimelineJson, AnythingButAWholeTimelineIsRefusedWithAReason)
         {"out of order", editFirstEntry([](QJsonObject &e) {
              e[QStringLiteral("date")] = QStringLiteral("2099-01-01T00:00:00Z");
          })},
+        {"ends before its last day",
+         edited([](QJsonObject &r) { r[QStringLiteral("end")] = QStringLiteral("2000-01-01T00:00:00Z"); })},
     };
     for (const auto &c : cases) {
         QString error;

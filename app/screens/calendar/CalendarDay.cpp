@@ -43,7 +43,9 @@ QString dayCount(std::int64_t days)
     QString text =
         qtTrId("calendarscreen.durationDays", static_cast<int>(std::min<std::int64_t>(days, 1 << 30)));
     text.replace(QLatin1String("%n"), QLatin1String("%1"));
-    return text.arg(days);
+    // qtTrId has put the number in already, and some forms name it in words
+    // ("يومان", two days): only a placeholder left over takes it here.
+    return text.contains(QLatin1String("%1")) ? text.arg(days) : text;
 }
 
 } // namespace

@@ -309,23 +309,31 @@ void CalendarVC::selectRow(int row)
 
 void CalendarVC::deleteEvent(const platform::CalendarEvent &event)
 {
+    const QPointer<CalendarVC> self(this);
+    const auto remove = [self, event](platform::EventSpan span) {
+        if (!self)
+            return;
+        QString error;
+        const bool removed = self->eventStore_->removeEvent(event, span, &error);
+        // Refused or not, the list shows the calendar as it is now.
+        self->loadEventsForSelectedDate();
+        if (!removed)
+            self->showError(error);
+    };
+    if (event.recurring) {
+        platform::askEventSpan(this, platform::localized("calendarscreen.deleteTitle"),
+                               platform::localized("calendarscreen.deleteRepeatingMessage").arg(event.title),
+                               true, remove);
+        return;
+    }
     auto *alert = new platform::AlertController(
         platform::localized("calendarscreen.deleteTitle"),
         platform::localized("calendarscreen.deleteMessage").arg(event.title), this);
     alert->addAction(platform::localized("calendarscreen.cancel"),
                      platform::AlertController::ActionStyle::Cancel);
-    const QPointer<CalendarVC> self(this);
     alert->addAction(platform::localized("calendarscreen.deleteConfirm"),
-                     platform::AlertController::ActionStyle::Destructive, [self, event] {
-                         if (!self)
-                             return;
-                         QString error;
-                         if (!self->eventStore_->removeEvent(event, &error)) {
-                             self->showError(error);
-                             return;
-                         }
-                         self->loadEventsForSelectedDate();
-                     });
+                     platform::AlertController::ActionStyle::Destructive,
+                     [remove] { remove(platform::EventSpan::allEvents); });
     alert->showOver(this);
 }
 

@@ -1,17 +1,20 @@
 #include "platform/events/linux/ICalendarFile.h"
 
+#include "platform/calendar/CivilDays.h"
+#include "platform/events/linux/EventZone.h"
+#include "platform/events/linux/Recurrence.h"
 #include "platform/system/Console.h"
 
 #include <QDate>
 #include <QDateTime>
-#include <QTimeZone>
+#include <algorithm>
+#include <atomic>
+#include <cctype>
+#include <cstring>
+#include <functional>
 #include <map>
 #include <mutex>
 #include <set>
-
-extern "C" {
-#include <libical/ical.h>
-}
 
 namespace platform::ical {
 
@@ -19,284 +22,724 @@ namespace {
 
 using namespace std::chrono_literals;
 
-// libical's zone tables and error state are process-wide and unguarded.
-std::mutex &icalMutex()
+// One unfolded content line: NAME;PARAMS:VALUE (RFC 5545 3.1).
+struct ContentLine
 {
-    static std::mutex mutex;
-    return mutex;
-}
-
-void quietErrors()
-{
-    static std::once_flag once;
-    std::call_once(once, [] { icalerror_set_errors_are_fatal(0); });
-}
-
-QString text(const char *value)
-{
-    return value ? QString::fromUtf8(value) : QString();
-}
-
-QDate dateOf(const icaltimetype &t)
-{
-    return QDate(t.year, t.month, t.day);
-}
-
-Instant localStartOfDay(QDate date)
-{
-    return fromQDateTime(date.startOfDay(Qt::LocalTime));
-}
-
-// A time of the event in the device zone; `zone` null means floating (local).
-Instant instantOf(const icaltimetype &t, icaltimezone *zone)
-{
-    if (t.is_date)
-        return localStartOfDay(dateOf(t));
-    if (icaltime_is_utc(t))
-        return instantFromMSecs(static_cast<std::int64_t>(icaltime_as_timet(t)) * 1000);
-    if (zone)
-        return instantFromMSecs(static_cast<std::int64_t>(icaltime_as_timet_with_zone(t, zone)) * 1000);
-    const QDateTime local(dateOf(t), QTime(t.hour, t.minute, t.second), Qt::LocalTime);
-    return fromQDateTime(local);
-}
-
-struct ZonedTime
-{
-    icaltimetype time = icaltime_null_time();
-    icaltimezone *zone = nullptr;
-    bool valid = false;
+    QByteArray name;
+    QByteArray params;
+    QByteArray value;
+    bool tooLong = false;
 };
 
-ZonedTime zonedTime(icalcomponent *root, icalproperty *property, icaltimetype value, const QString &path,
-                    std::set<QString> &unknownZones)
+// Reads content lines one by one, unfolding as it goes, in time linear in
+// the text however long its lines; a line longer than the cap is passed
+// over (marked tooLong) instead of being kept.
+class ContentLineReader
 {
-    ZonedTime result;
-    result.time = value;
-    result.valid = !icaltime_is_null_time(value) && icaltime_is_valid_time(value);
-    if (!result.valid || value.is_date || icaltime_is_utc(value))
-        return result;
-    icalparameter *tzid = icalproperty_get_first_parameter(property, ICAL_TZID_PARAMETER);
-    if (!tzid)
-        return result;
-    const char *name = icalparameter_get_tzid(tzid);
-    if (!name)
-        return result;
-    icaltimezone *zone = icalcomponent_get_timezone(root, name);
-    if (!zone)
-        zone = icaltimezone_get_builtin_timezone(name);
-    if (!zone)
-        zone = icaltimezone_get_builtin_timezone_from_tzid(name);
-    if (!zone) {
-        // The wall-clock time is kept, read in the device's zone.
-        if (unknownZones.insert(text(name)).second)
-            consoleLog(QStringLiteral("Unknown time zone %1 in %2: its times are read as local")
-                           .arg(text(name), path));
-        return result;
+public:
+    explicit ContentLineReader(const QByteArray &data) : data_(data)
+    {
+        if (data.startsWith("\xEF\xBB\xBF"))
+            position_ = 3; // a byte-order mark some writers put first
     }
-    result.zone = zone;
-    result.time = icaltime_set_timezone(&value, zone);
-    return result;
+
+    qsizetype position() const { return position_; }
+
+    bool next(ContentLine &line)
+    {
+        logical_.resize(0);
+        line.tooLong = false;
+        const char *begin = data_.constData();
+        const qsizetype size = data_.size();
+        bool started = false;
+        while (position_ < size) {
+            const char *found = static_cast<const char *>(
+                std::memchr(begin + position_, '\n', static_cast<size_t>(size - position_)));
+            const qsizetype lineEnd = found ? found - begin : size;
+            const qsizetype following = found ? lineEnd + 1 : size;
+            qsizetype contentEnd = lineEnd;
+            if (contentEnd > position_ && begin[contentEnd - 1] == '\r')
+                --contentEnd;
+            const bool continuation = begin[position_] == ' ' || begin[position_] == '\t';
+            if (started && !continuation)
+                break; // the next line starts here
+            if (!started && contentEnd == position_) {
+                position_ = following; // a blank line between content lines
+                continue;
+            }
+            const qsizetype contentStart = started && continuation ? position_ + 1 : position_;
+            started = true;
+            if (logical_.size() + (contentEnd - contentStart) > maximumLineLength)
+                line.tooLong = true;
+            else if (!line.tooLong)
+                logical_.append(begin + contentStart, contentEnd - contentStart);
+            position_ = following;
+        }
+        if (!started)
+            return false;
+        split(line);
+        return true;
+    }
+
+private:
+    // The parts are written into the line's own buffers, which keep their
+    // room from line to line.
+    static void assign(QByteArray &to, const char *from, qsizetype size)
+    {
+        to.resize(size);
+        if (size > 0)
+            std::memcpy(to.data(), from, static_cast<size_t>(size));
+    }
+
+    void split(ContentLine &line) const
+    {
+        line.name.resize(0);
+        line.params.resize(0);
+        line.value.resize(0);
+        if (line.tooLong)
+            return;
+        const char *text = logical_.constData();
+        const qsizetype size = logical_.size();
+        qsizetype nameEnd = 0;
+        while (nameEnd < size && text[nameEnd] != ';' && text[nameEnd] != ':')
+            ++nameEnd;
+        qsizetype nameStart = 0;
+        qsizetype nameStop = nameEnd;
+        while (nameStart < nameStop && (text[nameStart] == ' ' || text[nameStart] == '\t'))
+            ++nameStart;
+        while (nameStop > nameStart && (text[nameStop - 1] == ' ' || text[nameStop - 1] == '\t'))
+            --nameStop;
+        assign(line.name, text + nameStart, nameStop - nameStart);
+        for (char &c : line.name) {
+            if (c >= 'a' && c <= 'z')
+                c = static_cast<char>(c - 'a' + 'A');
+        }
+        if (nameEnd >= size)
+            return;
+        qsizetype valueStart = nameEnd;
+        if (text[nameEnd] == ';') {
+            bool quoted = false;
+            qsizetype i = nameEnd + 1;
+            for (; i < size; ++i) {
+                if (text[i] == '"')
+                    quoted = !quoted;
+                else if (text[i] == ':' && !quoted)
+                    break;
+            }
+            assign(line.params, text + nameEnd + 1, i - nameEnd - 1);
+            valueStart = i;
+        }
+        if (valueStart < size)
+            assign(line.value, text + valueStart + 1, size - valueStart - 1);
+    }
+
+    const QByteArray &data_;
+    QByteArray logical_;
+    qsizetype position_ = 0;
+};
+
+QByteArray parameter(const QByteArray &params, const char *wanted)
+{
+    qsizetype i = 0;
+    while (i < params.size()) {
+        qsizetype end = i;
+        bool quoted = false;
+        for (; end < params.size(); ++end) {
+            if (params[end] == '"')
+                quoted = !quoted;
+            else if (params[end] == ';' && !quoted)
+                break;
+        }
+        const QByteArray part = params.mid(i, end - i);
+        const qsizetype equals = part.indexOf('=');
+        if (equals > 0 && part.left(equals).trimmed().compare(wanted, Qt::CaseInsensitive) == 0) {
+            QByteArray value = part.mid(equals + 1).trimmed();
+            if (value.size() >= 2 && value.startsWith('"') && value.endsWith('"'))
+                value = value.mid(1, value.size() - 2);
+            return value;
+        }
+        i = end + 1;
+    }
+    return {};
 }
+
+QString unescapedText(const QByteArray &value)
+{
+    QByteArray out;
+    out.reserve(value.size());
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        if (value[i] == '\\' && i + 1 < value.size()) {
+            const char next = value[++i];
+            out.append(next == 'n' || next == 'N' ? '\n' : next);
+        } else {
+            out.append(value[i]);
+        }
+    }
+    return QString::fromUtf8(out);
+}
+
+std::optional<int> utcOffset(QByteArray text)
+{
+    text = text.trimmed();
+    if ((text.size() != 5 && text.size() != 7) || (text[0] != '+' && text[0] != '-'))
+        return std::nullopt;
+    int parts[3] = {0, 0, 0};
+    for (qsizetype i = 1; i < text.size(); ++i) {
+        if (text[i] < '0' || text[i] > '9')
+            return std::nullopt;
+        parts[(i - 1) / 2] = parts[(i - 1) / 2] * 10 + (text[i] - '0');
+    }
+    if (parts[0] > 23 || parts[1] > 59 || parts[2] > 59)
+        return std::nullopt;
+    const int seconds = parts[0] * 3600 + parts[1] * 60 + parts[2];
+    return text[0] == '-' ? -seconds : seconds;
+}
+
+// A property as written, kept until the file's zones are known.
+struct RawValue
+{
+    QByteArray params;
+    QByteArray value;
+};
+
+struct RawEvent
+{
+    qsizetype begin = 0;
+    qsizetype end = 0;
+    QByteArray uid;
+    std::optional<RawValue> start, finish, duration, rule, recurrenceId;
+    std::vector<RawValue> dates, excluded;
+};
+
+struct RawZone
+{
+    QByteArray id;
+    std::vector<DefinedZone::Observance> observances;
+    bool broken = false;
+};
+
+// A time of an event with the zone it is read in; no zone: floating, read in
+// the device's zone at each query.
+struct ZonedValue
+{
+    LocalSeconds local = 0;
+    bool isDate = false;
+    const EventZone *zone = nullptr;
+};
 
 struct Series
 {
-    QString uid;
-    QString title;
-    QString location;
-    QString notes;
-    ZonedTime start;
-    bool allDay = false;
+    // Where the event's text lies in the file, read again for its texts.
+    qsizetype begin = 0;
+    qsizetype length = 0;
+    QByteArray uid;
+    ZonedValue start;
     // Timed events: the length. Day events: the number of days.
     std::int64_t lengthMs = 0;
     std::int64_t lengthDays = 1;
-    std::optional<icalrecurrencetype> rule;
-    std::vector<ZonedTime> extraDates;
-    std::vector<ZonedTime> excluded;
+    std::unique_ptr<RecurrenceExpander> rule;
+    std::vector<ZonedValue> extraDates;
+    std::vector<ZonedValue> excluded;
     // Occurrences replaced by an override of their own.
-    std::set<std::int64_t> overridden;
+    std::vector<ZonedValue> overridden;
     bool isOverride = false;
-    // The first and (once known) the last start of a rule's occurrences:
-    // a query outside them needs no walk through the rule.
-    Instant firstStart{};
-    mutable std::optional<Instant> lastStart;
-    // A rule with a count has a known, finite list: walked once, then looked up.
-    mutable std::optional<std::vector<std::pair<Instant, icaltimetype>>> counted;
+    // An override: the occurrence of its series it replaces.
+    std::optional<ZonedValue> replaced;
 };
 
-Occurrence occurrenceAt(const Series &series, const icaltimetype &at, icaltimezone *zone)
+// Where a value starts: its first moment for a date, in its zone or the device's.
+std::optional<Instant> startOf(const ZonedValue &value, const EventZone &device)
 {
-    Occurrence occurrence;
-    occurrence.uid = series.uid;
-    occurrence.title = series.title;
-    occurrence.location = series.location;
-    occurrence.notes = series.notes;
-    occurrence.allDay = series.allDay;
-    occurrence.recurring = series.rule.has_value() || !series.extraDates.empty() || series.isOverride;
-    if (series.allDay) {
-        const QDate first = dateOf(at);
-        occurrence.start = localStartOfDay(first);
-        occurrence.end = localStartOfDay(first.addDays(std::max<std::int64_t>(1, series.lengthDays))) - 1s;
-    } else {
-        occurrence.start = instantOf(at, zone);
-        occurrence.end = occurrence.start + std::chrono::milliseconds(series.lengthMs);
+    const auto at = value.isDate ? device.msecsAt(dayOf(value.local) * secondsPerDay)
+                                 : (value.zone ? *value.zone : device).msecsAt(value.local);
+    return at ? std::optional<Instant>(instantFromMSecs(*at)) : std::nullopt;
+}
+
+bool sameOccurrence(const ZonedValue &a, const ZonedValue &b, const EventZone &device)
+{
+    if (a.isDate || b.isDate)
+        return dayOf(a.local) == dayOf(b.local);
+    if (a.zone == b.zone)
+        return a.local == b.local;
+    const auto first = (a.zone ? *a.zone : device).msecsAt(a.local);
+    const auto second = (b.zone ? *b.zone : device).msecsAt(b.local);
+    return first && second && *first == *second;
+}
+
+struct EventTexts
+{
+    QString title;
+    QString location;
+    QString notes;
+};
+
+EventTexts textsOf(const QByteArray &data, const Series &s)
+{
+    EventTexts texts;
+    const QByteArray part = QByteArray::fromRawData(data.constData() + s.begin, s.length);
+    ContentLineReader reader(part);
+    ContentLine line;
+    int depth = 0;
+    while (reader.next(line)) {
+        if (line.name == "BEGIN") {
+            ++depth;
+        } else if (line.name == "END") {
+            --depth;
+        } else if (depth == 1) {
+            if (line.name == "SUMMARY" && texts.title.isEmpty())
+                texts.title = unescapedText(line.value);
+            else if (line.name == "LOCATION" && texts.location.isEmpty())
+                texts.location = unescapedText(line.value);
+            else if (line.name == "DESCRIPTION" && texts.notes.isEmpty())
+                texts.notes = unescapedText(line.value);
+        }
     }
-    return occurrence;
-}
-
-bool overlaps(const Occurrence &o, Instant start, Instant end)
-{
-    if (o.end <= o.start)
-        return o.start >= start && o.start < end;
-    return o.start < end && o.end > start;
-}
-
-std::int64_t keyOf(const ZonedTime &t)
-{
-    if (t.time.is_date)
-        return dateOf(t.time).toJulianDay();
-    return msecsOf(instantOf(t.time, t.zone));
-}
-
-std::int64_t keyOf(const icaltimetype &t, icaltimezone *zone)
-{
-    if (t.is_date)
-        return dateOf(t).toJulianDay();
-    return msecsOf(instantOf(t, zone));
+    return texts;
 }
 
 } // namespace
 
 struct CalendarFile::Impl
 {
-    icalcomponent *root = nullptr;
+    QByteArray data;
     QString path;
     std::vector<Series> series;
-    // Rules already reported as endless, so each is written once.
-    mutable std::set<QString> reportedRules;
+    std::vector<std::shared_ptr<const EventZone>> zones;
+    mutable std::atomic<bool> overBudget = false;
 
-    ~Impl()
-    {
-        if (root)
-            icalcomponent_free(root);
-    }
-
-    void expand(const Series &s, Instant start, Instant end, std::vector<Occurrence> &out) const;
+    // False when the file needed more than its budget.
+    bool expand(const Series &s, Instant start, Instant end, const EventZone &device, std::int64_t &budget,
+                std::vector<Occurrence> &out) const;
 };
 
-void CalendarFile::Impl::expand(const Series &s, Instant start, Instant end,
-                                std::vector<Occurrence> &out) const
+bool CalendarFile::Impl::expand(const Series &s, Instant start, Instant end, const EventZone &device,
+                                std::int64_t &budget, std::vector<Occurrence> &out) const
 {
-    const auto consider = [&](const icaltimetype &at, icaltimezone *zone) {
-        if (s.overridden.count(keyOf(at, zone)))
-            return;
-        for (const ZonedTime &ex : s.excluded) {
-            if (ex.time.is_date || at.is_date ? dateOf(ex.time) == dateOf(at) : keyOf(ex) == keyOf(at, zone))
+    const std::size_t first = out.size();
+    std::optional<EventTexts> texts;
+    bool failed = false;
+    const auto consider = [&](const ZonedValue &at) {
+        for (const ZonedValue &replaced : s.overridden) {
+            if (sameOccurrence(replaced, at, device))
                 return;
         }
-        Occurrence occurrence = occurrenceAt(s, at, zone);
-        if (overlaps(occurrence, start, end))
-            out.push_back(std::move(occurrence));
+        for (const ZonedValue &ex : s.excluded) {
+            if (sameOccurrence(ex, at, device))
+                return;
+        }
+        Occurrence occurrence;
+        if (s.start.isDate) {
+            const std::int64_t day = dayOf(at.local);
+            const auto from = device.msecsAt(day * secondsPerDay);
+            const auto to = device.msecsAt((day + s.lengthDays) * secondsPerDay);
+            if (!from || !to) {
+                failed = true;
+                return;
+            }
+            occurrence.start = instantFromMSecs(*from);
+            occurrence.end = instantFromMSecs(*to) - 1s;
+        } else {
+            const auto from = (at.zone ? *at.zone : device).msecsAt(at.local);
+            if (!from) {
+                failed = true;
+                return;
+            }
+            occurrence.start = instantFromMSecs(*from);
+            occurrence.end = occurrence.start + std::chrono::milliseconds(s.lengthMs);
+        }
+        const bool overlaps = occurrence.end <= occurrence.start
+                                  ? occurrence.start >= start && occurrence.start < end
+                                  : occurrence.start < end && occurrence.end > start;
+        if (!overlaps)
+            return;
+        if (!texts)
+            texts = textsOf(data, s);
+        occurrence.uid = QString::fromUtf8(s.uid);
+        occurrence.title = texts->title;
+        occurrence.location = texts->location;
+        occurrence.notes = texts->notes;
+        occurrence.allDay = s.start.isDate;
+        occurrence.recurring = s.rule || !s.extraDates.empty() || s.isOverride;
+        if (s.replaced)
+            occurrence.recurrenceId = startOf(*s.replaced, device);
+        else if (occurrence.recurring && !s.isOverride)
+            occurrence.recurrenceId = occurrence.start;
+        out.push_back(std::move(occurrence));
     };
 
-    const std::size_t first = out.size();
-    const auto longest = std::chrono::milliseconds(s.lengthMs) + 24h * s.lengthDays;
-    const bool ruleCanReach = s.firstStart < end && (!s.lastStart || *s.lastStart + longest > start);
+    // Wall-clock bounds wide enough for any offset and the event's length.
+    const std::int64_t slack = 2 * secondsPerDay + s.lengthMs / 1000 + s.lengthDays * secondsPerDay;
+    const LocalSeconds from = civil::floorDiv(msecsOf(start), 1000) - slack;
+    const LocalSeconds to = civil::floorDiv(msecsOf(end), 1000) + 2 * secondsPerDay;
     if (!s.rule) {
-        consider(s.start.time, s.start.zone);
-    } else if (s.rule->count > 0 && ruleCanReach) {
-        if (!s.counted) {
-            s.counted.emplace();
-            if (icalrecur_iterator *it = icalrecur_iterator_new(*s.rule, s.start.time)) {
-                for (icaltimetype at = icalrecur_iterator_next(it);
-                     !icaltime_is_null_time(at) &&
-                     static_cast<int>(s.counted->size()) < maximumRecurrenceSteps;
-                     at = icalrecur_iterator_next(it)) {
-                    if (!s.start.time.is_date && s.start.zone)
-                        at = icaltime_set_timezone(&at, s.start.zone);
-                    s.counted->emplace_back(instantOf(at, s.start.zone), at);
-                }
-                icalrecur_iterator_free(it);
-            }
-            s.lastStart = s.counted->empty() ? s.firstStart : s.counted->back().first;
-        }
-        auto it = std::lower_bound(s.counted->begin(), s.counted->end(), start - longest,
-                                   [](const auto &entry, Instant at) { return entry.first < at; });
-        for (; it != s.counted->end() && it->first < end; ++it)
-            consider(it->second, s.start.zone);
-    } else if (ruleCanReach) {
-        icalrecur_iterator *it = icalrecur_iterator_new(*s.rule, s.start.time);
-        if (!it) {
-            consider(s.start.time, s.start.zone);
-        } else {
-            // Jump close to the query instead of walking from the first
-            // occurrence; rules with a count have to be walked.
-            const Instant lead = start - std::chrono::milliseconds(s.lengthMs) - 24h * (s.lengthDays + 1);
-            bool jumped = false;
-            if (s.rule->count == 0 && lead > instantOf(s.start.time, s.start.zone)) {
-                icaltimetype from = icaltime_from_timet_with_zone(
-                    msecsOf(lead) / 1000, s.start.time.is_date,
-                    s.start.zone ? s.start.zone : icaltimezone_get_utc_timezone());
-                if (!s.start.zone && !s.start.time.is_date) {
-                    const QDateTime local = toQDateTime(lead);
-                    from = s.start.time;
-                    from.year = local.date().year();
-                    from.month = local.date().month();
-                    from.day = local.date().day();
-                    from.hour = 0;
-                    from.minute = 0;
-                    from.second = 0;
-                }
-                jumped = icalrecur_iterator_set_start(it, from) != 0;
-            }
-            int steps = 0;
-            bool ended = true;
-            std::optional<Instant> last;
-            for (icaltimetype at = icalrecur_iterator_next(it); !icaltime_is_null_time(at);
-                 at = icalrecur_iterator_next(it)) {
-                if (++steps > maximumRecurrenceSteps) {
-                    if (reportedRules.insert(s.uid).second)
-                        consoleLog(QStringLiteral("Recurrence of %1 in %2 gives up after %3 occurrences")
-                                       .arg(s.uid, path)
-                                       .arg(maximumRecurrenceSteps));
-                    ended = false;
-                    break;
-                }
-                if (!s.start.time.is_date && s.start.zone)
-                    at = icaltime_set_timezone(&at, s.start.zone);
-                last = instantOf(at, s.start.zone);
-                if (*last >= end) {
-                    ended = false;
-                    break;
-                }
-                consider(at, s.start.zone);
-            }
-            icalrecur_iterator_free(it);
-            // Walked from the first occurrence and the rule ran out before the
-            // query's end: nothing comes after `last`.
-            if (ended && !jumped)
-                s.lastStart = last.value_or(s.firstStart);
-        }
+        if (s.start.local >= from && s.start.local <= to)
+            consider(s.start);
+    } else {
+        const auto result = s.rule->forEach(from, to, budget, [&](LocalSeconds at) {
+            consider(ZonedValue{at, s.start.isDate, s.start.zone});
+            return !failed;
+        });
+        if (result == RecurrenceExpander::Result::overBudget)
+            return false;
     }
-    for (const ZonedTime &extra : s.extraDates) {
-        if (keyOf(extra) != keyOf(s.start))
-            consider(extra.time, extra.zone);
+    for (const ZonedValue &extra : s.extraDates) {
+        if (!sameOccurrence(extra, s.start, device) && extra.local >= from - secondsPerDay &&
+            extra.local <= to + secondsPerDay)
+            consider(extra);
     }
+    if (failed)
+        return false;
     // RDATEs may come before rule occurrences.
     std::stable_sort(out.begin() + static_cast<std::ptrdiff_t>(first), out.end(),
                      [](const Occurrence &a, const Occurrence &b) { return a.start < b.start; });
+    return true;
 }
 
 CalendarFile::CalendarFile(std::unique_ptr<Impl> impl) : impl_(std::move(impl)) {}
-CalendarFile::~CalendarFile()
-{
-    const std::lock_guard lock(icalMutex());
-    impl_.reset();
-}
+CalendarFile::~CalendarFile() = default;
 
 int CalendarFile::eventCount() const
 {
     return static_cast<int>(impl_->series.size());
 }
+
+namespace {
+
+// The file's own zones, by TZID: each VTIMEZONE whose name the system does
+// not know becomes a zone of its own.
+class ZoneResolver
+{
+public:
+    ZoneResolver(const std::vector<RawZone> &defined, const QString &path,
+                 std::vector<std::shared_ptr<const EventZone>> &keep)
+        : defined_(defined), path_(path), keep_(keep)
+    {
+    }
+
+    // No value: the time cannot be read. A null zone: floating.
+    std::optional<ZonedValue> value(const RawValue &raw, QByteArrayView text)
+    {
+        const auto time = parseTimeValue(text);
+        if (!time)
+            return std::nullopt;
+        ZonedValue zoned{time->local, time->isDate, nullptr};
+        if (time->isDate)
+            return zoned;
+        if (time->utc) {
+            zoned.zone = EventZone::utc().get();
+            return zoned;
+        }
+        const QByteArray tzid = parameter(raw.params, "TZID");
+        if (!tzid.isEmpty())
+            zoned.zone = zone(tzid);
+        return zoned;
+    }
+    std::optional<ZonedValue> value(const RawValue &raw) { return value(raw, raw.value); }
+
+    // Whether every zone the event names is known by now: a file may define
+    // its zones after the events that use them.
+    bool canRead(const RawEvent &event)
+    {
+        if (settled_)
+            return true;
+        const auto known = [this](const std::optional<RawValue> &value) {
+            if (!value)
+                return true;
+            const QByteArray tzid = parameter(value->params, "TZID");
+            return tzid.isEmpty() || resolved_.count(tzid) || find(tzid);
+        };
+        bool all = known(event.start) && known(event.finish) && known(event.recurrenceId);
+        for (const RawValue &value : event.dates)
+            all = all && known(value);
+        for (const RawValue &value : event.excluded)
+            all = all && known(value);
+        return all;
+    }
+    // From now on a name not found is unknown.
+    void settle() { settled_ = true; }
+
+private:
+    // Looks the name up in the system and the zones read so far; kept once found.
+    bool find(const QByteArray &tzid)
+    {
+        std::shared_ptr<const EventZone> found = EventZone::named(QString::fromUtf8(tzid));
+        if (!found) {
+            for (const RawZone &raw : defined_) {
+                if (raw.id == tzid && !raw.broken && !raw.observances.empty())
+                    found = std::make_shared<DefinedZone>(raw.observances);
+            }
+        }
+        if (!found)
+            return false;
+        keep_.push_back(found);
+        resolved_[tzid] = found.get();
+        return true;
+    }
+
+    const EventZone *zone(const QByteArray &tzid)
+    {
+        if (const auto it = resolved_.find(tzid); it != resolved_.end())
+            return it->second;
+        if (find(tzid))
+            return resolved_[tzid];
+        // The wall-clock time is kept, read in the device's zone.
+        consoleLog(QStringLiteral("Unknown time zone %1 in %2: its times are read as local")
+                       .arg(printable(QString::fromUtf8(tzid)), path_));
+        return resolved_[tzid] = nullptr;
+    }
+
+    const std::vector<RawZone> &defined_;
+    const QString &path_;
+    std::vector<std::shared_ptr<const EventZone>> &keep_;
+    std::map<QByteArray, const EventZone *> resolved_;
+    bool settled_ = false;
+};
+
+// Reads the VEVENTs and VTIMEZONEs of the text; false when it is no iCalendar at all.
+bool readComponents(const QByteArray &data, std::vector<RawZone> &zones, bool &longLines,
+                    const std::function<void(RawEvent &)> &onEvent)
+{
+    ContentLineReader reader(data);
+    ContentLine line;
+    int depth = 0;
+    int eventDepth = -1, zoneDepth = -1, observanceDepth = -1;
+    bool sawRoot = false;
+    qsizetype lineStart = 0;
+    RawEvent event;
+    DefinedZone::Observance observance;
+    bool observanceUsable = true;
+    while (reader.next(line)) {
+        const qsizetype start = lineStart;
+        lineStart = reader.position();
+        if (line.tooLong) {
+            longLines = true;
+            continue;
+        }
+        if (line.name == "BEGIN") {
+            const QByteArray kind = line.value.trimmed().toUpper();
+            ++depth;
+            if (!sawRoot) {
+                if (kind != "VCALENDAR" && kind != "VEVENT")
+                    return false;
+                sawRoot = true;
+            }
+            if (kind == "VEVENT" && eventDepth < 0 && zoneDepth < 0) {
+                eventDepth = depth;
+                event = RawEvent();
+                event.begin = start;
+            } else if (kind == "VTIMEZONE" && eventDepth < 0 && zoneDepth < 0) {
+                zoneDepth = depth;
+                zones.emplace_back();
+            } else if ((kind == "STANDARD" || kind == "DAYLIGHT") && zoneDepth >= 0 &&
+                       depth == zoneDepth + 1) {
+                observanceDepth = depth;
+                observance = DefinedZone::Observance();
+                observanceUsable = true;
+            }
+            continue;
+        }
+        if (line.name == "END") {
+            if (depth == eventDepth) {
+                event.end = reader.position();
+                onEvent(event);
+                eventDepth = -1;
+            } else if (depth == observanceDepth) {
+                if (observanceUsable)
+                    zones.back().observances.push_back(std::move(observance));
+                else
+                    zones.back().broken = true;
+                observanceDepth = -1;
+            } else if (depth == zoneDepth) {
+                zoneDepth = -1;
+            }
+            depth = std::max(0, depth - 1);
+            continue;
+        }
+        if (!sawRoot)
+            return false;
+        if (depth == eventDepth) {
+            RawValue raw{line.params, line.value};
+            if (line.name == "UID" && event.uid.isEmpty())
+                event.uid = unescapedText(line.value).toUtf8();
+            else if (line.name == "DTSTART" && !event.start)
+                event.start = raw;
+            else if (line.name == "DTEND" && !event.finish)
+                event.finish = raw;
+            else if (line.name == "DURATION" && !event.duration)
+                event.duration = raw;
+            else if (line.name == "RRULE" && !event.rule)
+                event.rule = raw;
+            else if (line.name == "RECURRENCE-ID" && !event.recurrenceId)
+                event.recurrenceId = raw;
+            else if (line.name == "RDATE")
+                event.dates.push_back(raw);
+            else if (line.name == "EXDATE")
+                event.excluded.push_back(raw);
+        } else if (depth == zoneDepth && line.name == "TZID") {
+            zones.back().id = line.value.trimmed();
+        } else if (depth == observanceDepth) {
+            if (line.name == "DTSTART") {
+                const auto time = parseTimeValue(line.value);
+                observanceUsable = observanceUsable && time && !time->utc;
+                observance.start = time ? time->local : 0;
+            } else if (line.name == "TZOFFSETFROM" || line.name == "TZOFFSETTO") {
+                const auto offset = utcOffset(line.value);
+                observanceUsable = observanceUsable && offset;
+                (line.name == "TZOFFSETFROM" ? observance.offsetFrom : observance.offsetTo) =
+                    offset.value_or(0);
+            } else if (line.name == "RRULE") {
+                observance.rule = RecurrenceRule::parse(line.value);
+                observanceUsable = observanceUsable && observance.rule;
+            } else if (line.name == "RDATE") {
+                for (const QByteArray &part : line.value.split(',')) {
+                    if (const auto time = parseTimeValue(part))
+                        observance.dates.push_back(*time);
+                }
+            }
+        }
+    }
+    // A file cut short still gives the events it finished.
+    return sawRoot;
+}
+
+} // namespace
+
+namespace {
+
+// Builds the index of one file from its events as they are read: their
+// times, lengths and rules, never their texts.
+class IndexBuilder
+{
+public:
+    IndexBuilder(std::vector<Series> &series, ZoneResolver &zones, const QString &path)
+        : series_(series), zones_(zones), path_(path)
+    {
+    }
+
+    void add(RawEvent &raw)
+    {
+        Series s;
+        s.uid = std::move(raw.uid);
+        s.begin = raw.begin;
+        s.length = raw.end - raw.begin;
+        const QString uid = printable(QString::fromUtf8(s.uid));
+        const auto start = raw.start ? zones_.value(*raw.start) : std::nullopt;
+        if (!start) {
+            problems << (raw.start ? QStringLiteral("event %1 has an unreadable start")
+                                   : QStringLiteral("event %1 has no start"))
+                            .arg(uid);
+            return;
+        }
+        s.start = *start;
+        readLength(s, raw, uid);
+        if (raw.recurrenceId) {
+            if (const auto replaced = zones_.value(*raw.recurrenceId)) {
+                overrides_.emplace_back(s.uid, *replaced);
+                s.replaced = *replaced;
+            }
+            s.isOverride = true;
+            series_.push_back(std::move(s));
+            return;
+        }
+        if (raw.rule)
+            readRule(s, raw.rule->value, uid);
+        for (const RawValue &date : raw.dates) {
+            // PERIOD values start where the event does.
+            for (const QByteArray &part : date.value.split(',')) {
+                const qsizetype slash = part.indexOf('/');
+                if (const auto value = zones_.value(date, slash < 0 ? part : part.left(slash)))
+                    s.extraDates.push_back(*value);
+            }
+        }
+        for (const RawValue &date : raw.excluded) {
+            for (const QByteArray &part : date.value.split(',')) {
+                if (const auto value = zones_.value(date, part))
+                    s.excluded.push_back(*value);
+            }
+        }
+        masters_[s.uid] = series_.size();
+        series_.push_back(std::move(s));
+    }
+
+    // Gives each series the occurrences its overrides replace.
+    void finish()
+    {
+        for (const auto &[uid, replaced] : overrides_) {
+            if (auto it = masters_.find(uid); it != masters_.end())
+                series_[it->second].overridden.push_back(replaced);
+        }
+    }
+
+    // Events skipped, and what was left out of the others.
+    QStringList problems;
+    QStringList notes;
+
+private:
+    void readLength(Series &s, const RawEvent &raw, const QString &uid)
+    {
+        if (const auto finish = raw.finish ? zones_.value(*raw.finish) : std::nullopt) {
+            if (s.start.isDate) {
+                s.lengthDays = dayOf(finish->local) - dayOf(s.start.local);
+            } else {
+                const auto device = EventZone::device();
+                const auto from = (s.start.zone ? *s.start.zone : *device).msecsAt(s.start.local);
+                const auto to = (finish->zone ? *finish->zone : *device).msecsAt(finish->local);
+                s.lengthMs = from && to ? *to - *from : 0;
+            }
+        } else if (const auto seconds = raw.duration ? parseDuration(raw.duration->value) : std::nullopt) {
+            if (s.start.isDate)
+                s.lengthDays = *seconds / secondsPerDay;
+            else
+                s.lengthMs = *seconds * 1000;
+        } else if (raw.finish || raw.duration) {
+            notes << QStringLiteral("event %1 has an unreadable end: shown without it").arg(uid);
+        }
+        // Without an end a day event lasts its day and a timed one an instant.
+        s.lengthMs = std::max<std::int64_t>(0, s.lengthMs);
+        s.lengthDays = std::max<std::int64_t>(1, s.lengthDays);
+    }
+
+    void readRule(Series &s, const QByteArray &text, const QString &uid)
+    {
+        QString why;
+        auto rule = RecurrenceRule::parse(text, &why);
+        if (!rule) {
+            consoleLog(QStringLiteral("Event %1 in %2 has an unreadable rule (%3): shown once")
+                           .arg(uid, path_, printable(why)));
+            return;
+        }
+        std::optional<LocalSeconds> until;
+        if (rule->until) {
+            if (rule->until->isDate)
+                // A day as the end: all of it.
+                until = rule->until->local + (s.start.isDate ? 0 : secondsPerDay - 1);
+            else if (rule->until->utc)
+                until = (s.start.zone ? *s.start.zone : *EventZone::device())
+                            .localAt(rule->until->local * 1000)
+                            .value_or(rule->until->local);
+            else
+                until = rule->until->local;
+        }
+        s.rule = std::make_unique<RecurrenceExpander>(*rule, s.start.local, until);
+        if (s.rule->walksFromStart() && rule->count > maximumCount) {
+            consoleLog(QStringLiteral("Event %1 in %2 repeats %3 times, more than %4 are counted: "
+                                      "shown as if it had no count")
+                           .arg(uid, path_)
+                           .arg(rule->count)
+                           .arg(maximumCount));
+            rule->count = 0;
+            s.rule = std::make_unique<RecurrenceExpander>(*rule, s.start.local, until);
+        }
+    }
+
+    std::vector<Series> &series_;
+    ZoneResolver &zones_;
+    const QString &path_;
+    std::map<QByteArray, std::size_t> masters_;
+    std::vector<std::pair<QByteArray, ZonedValue>> overrides_;
+};
+
+} // namespace
 
 std::shared_ptr<const CalendarFile> CalendarFile::parse(const QByteArray &data, const QString &path,
                                                         QString *error)
@@ -306,256 +749,67 @@ std::shared_ptr<const CalendarFile> CalendarFile::parse(const QByteArray &data, 
             *error = why;
         return nullptr;
     };
-    if (data.trimmed().isEmpty())
+    if (std::all_of(data.begin(), data.end(),
+                    [](char c) { return std::isspace(static_cast<unsigned char>(c)); }))
         return fail(QStringLiteral("empty file"));
     if (data.size() > maximumFileSize)
         return fail(QStringLiteral("file too large"));
     if (data.contains('\0'))
         return fail(QStringLiteral("not text"));
 
-    const std::lock_guard lock(icalMutex());
-    quietErrors();
+    std::vector<RawZone> rawZones;
     auto impl = std::make_unique<Impl>();
+    impl->data = data;
     impl->path = path;
-    impl->root = icalparser_parse_string(data.constData());
-    if (!impl->root)
+    impl->series.reserve(static_cast<std::size_t>(data.count("BEGIN:VEVENT")));
+    ZoneResolver zones(rawZones, path, impl->zones);
+    IndexBuilder index(impl->series, zones, path);
+    // Events whose zones come later in the file wait for them.
+    std::vector<RawEvent> waiting;
+    bool longLines = false;
+    const bool readable = readComponents(data, rawZones, longLines, [&](RawEvent &raw) {
+        if (zones.canRead(raw))
+            index.add(raw);
+        else
+            waiting.push_back(std::move(raw));
+    });
+    if (!readable)
         return fail(QStringLiteral("not iCalendar"));
-    icalcomponent *root = impl->root;
-    const icalcomponent_kind kind = icalcomponent_isa(root);
-    if (kind != ICAL_VCALENDAR_COMPONENT && kind != ICAL_VEVENT_COMPONENT)
-        return fail(QStringLiteral("not iCalendar"));
-
-    std::vector<icalcomponent *> events;
-    if (kind == ICAL_VEVENT_COMPONENT) {
-        events.push_back(root);
-    } else {
-        for (icalcomponent *c = icalcomponent_get_first_component(root, ICAL_VEVENT_COMPONENT); c;
-             c = icalcomponent_get_next_component(root, ICAL_VEVENT_COMPONENT))
-            events.push_back(c);
-    }
-
-    std::set<QString> unknownZones;
+    zones.settle();
+    for (RawEvent &raw : waiting)
+        index.add(raw);
+    index.finish();
+    if (longLines)
+        index.notes << QStringLiteral("lines longer than %1 bytes are left out").arg(maximumLineLength);
     // Said once for the file: as the reason it is skipped, or line by line.
-    QStringList problems;
-    std::map<QString, std::size_t> masters;
-    std::vector<std::pair<QString, ZonedTime>> overrides;
-    for (icalcomponent *event : events) {
-        Series s;
-        s.uid = text(icalcomponent_get_uid(event));
-        icalproperty *dtstart = icalcomponent_get_first_property(event, ICAL_DTSTART_PROPERTY);
-        if (!dtstart) {
-            problems << QStringLiteral("event %1 has no start").arg(s.uid);
-            continue;
-        }
-        s.start = zonedTime(root, dtstart, icalproperty_get_dtstart(dtstart), path, unknownZones);
-        if (!s.start.valid) {
-            problems << QStringLiteral("event %1 has an unreadable start").arg(s.uid);
-            continue;
-        }
-        s.title = text(icalcomponent_get_summary(event));
-        s.location = text(icalcomponent_get_location(event));
-        s.notes = text(icalcomponent_get_description(event));
-        s.allDay = s.start.time.is_date;
-
-        const Instant begin = instantOf(s.start.time, s.start.zone);
-        ZonedTime finish;
-        if (icalproperty *dtend = icalcomponent_get_first_property(event, ICAL_DTEND_PROPERTY))
-            finish = zonedTime(root, dtend, icalproperty_get_dtend(dtend), path, unknownZones);
-        if (finish.valid) {
-            if (s.allDay)
-                s.lengthDays = dateOf(s.start.time).daysTo(dateOf(finish.time));
-            else
-                s.lengthMs = msecsOf(instantOf(finish.time, finish.zone)) - msecsOf(begin);
-        } else if (icalproperty *duration = icalcomponent_get_first_property(event, ICAL_DURATION_PROPERTY)) {
-            const int seconds = icaldurationtype_as_int(icalproperty_get_duration(duration));
-            if (s.allDay)
-                s.lengthDays = seconds / 86400;
-            else
-                s.lengthMs = static_cast<std::int64_t>(seconds) * 1000;
-        } else {
-            // Without an end a day event lasts its day and a timed one an instant.
-            s.lengthDays = 1;
-            s.lengthMs = 0;
-        }
-        if (s.lengthMs < 0)
-            s.lengthMs = 0;
-        if (s.lengthDays < 1)
-            s.lengthDays = 1;
-
-        if (icalproperty *rid = icalcomponent_get_first_property(event, ICAL_RECURRENCEID_PROPERTY)) {
-            const ZonedTime replaced =
-                zonedTime(root, rid, icalproperty_get_recurrenceid(rid), path, unknownZones);
-            if (replaced.valid)
-                overrides.emplace_back(s.uid, replaced);
-            s.isOverride = true;
-            impl->series.push_back(std::move(s));
-            continue;
-        }
-
-        if (icalproperty *rrule = icalcomponent_get_first_property(event, ICAL_RRULE_PROPERTY)) {
-            const icalrecurrencetype rule = icalproperty_get_rrule(rrule);
-            if (rule.freq == ICAL_NO_RECURRENCE)
-                consoleLog(
-                    QStringLiteral("Event %1 in %2 has an unreadable rule: shown once").arg(s.uid, path));
-            else
-                s.rule = rule;
-        }
-        for (icalproperty *p = icalcomponent_get_first_property(event, ICAL_RDATE_PROPERTY); p;
-             p = icalcomponent_get_next_property(event, ICAL_RDATE_PROPERTY)) {
-            const icaldatetimeperiodtype rdate = icalproperty_get_rdate(p);
-            const icaltimetype at = icaltime_is_null_time(rdate.time) ? rdate.period.start : rdate.time;
-            ZonedTime z = zonedTime(root, p, at, path, unknownZones);
-            if (z.valid)
-                s.extraDates.push_back(z);
-        }
-        for (icalproperty *p = icalcomponent_get_first_property(event, ICAL_EXDATE_PROPERTY); p;
-             p = icalcomponent_get_next_property(event, ICAL_EXDATE_PROPERTY)) {
-            ZonedTime z = zonedTime(root, p, icalproperty_get_exdate(p), path, unknownZones);
-            if (z.valid)
-                s.excluded.push_back(z);
-        }
-        s.firstStart = begin;
-        for (const ZonedTime &extra : s.extraDates)
-            s.firstStart = std::min(s.firstStart, instantOf(extra.time, extra.zone));
-        masters[s.uid] = impl->series.size();
-        impl->series.push_back(std::move(s));
-    }
-    for (const auto &[uid, replaced] : overrides) {
-        if (auto it = masters.find(uid); it != masters.end())
-            impl->series[it->second].overridden.insert(keyOf(replaced));
-    }
     if (impl->series.empty())
-        return fail(problems.isEmpty() ? QStringLiteral("no events") : problems.join(QStringLiteral("; ")));
-    for (const QString &problem : problems)
+        return fail(index.problems.isEmpty() ? QStringLiteral("no events")
+                                             : index.problems.join(QStringLiteral("; ")));
+    for (const QString &problem : index.problems)
         consoleLog(QStringLiteral("In %1: %2, skipped").arg(path, problem));
+    for (const QString &note : index.notes)
+        consoleLog(QStringLiteral("In %1: %2").arg(path, note));
     return std::shared_ptr<const CalendarFile>(new CalendarFile(std::move(impl)));
 }
 
 void CalendarFile::occurrences(Instant start, Instant end, std::vector<Occurrence> &out) const
 {
-    const std::lock_guard lock(icalMutex());
-    for (const Series &s : impl_->series)
-        impl_->expand(s, start, end, out);
-}
-
-namespace {
-
-icaltimetype utcTime(Instant instant)
-{
-    return icaltime_from_timet_with_zone(static_cast<time_t>(msecsOf(instant) / 1000), 0,
-                                         icaltimezone_get_utc_timezone());
-}
-
-icaltimetype dayTime(QDate date)
-{
-    icaltimetype t = icaltime_null_date();
-    t.year = date.year();
-    t.month = date.month();
-    t.day = date.day();
-    return t;
-}
-
-void setProperty(icalcomponent *event, icalproperty_kind kind, icalproperty *value)
-{
-    while (icalproperty *old = icalcomponent_get_first_property(event, kind)) {
-        icalcomponent_remove_property(event, old);
-        icalproperty_free(old);
-    }
-    if (value)
-        icalcomponent_add_property(event, value);
-}
-
-void applyDraft(icalcomponent *event, const EventDraft &draft, bool times, Instant now)
-{
-    const QByteArray title = draft.title.toUtf8();
-    const QByteArray location = draft.location.toUtf8();
-    const QByteArray notes = draft.notes.toUtf8();
-    setProperty(event, ICAL_SUMMARY_PROPERTY, icalproperty_new_summary(title.constData()));
-    setProperty(event, ICAL_LOCATION_PROPERTY,
-                location.isEmpty() ? nullptr : icalproperty_new_location(location.constData()));
-    setProperty(event, ICAL_DESCRIPTION_PROPERTY,
-                notes.isEmpty() ? nullptr : icalproperty_new_description(notes.constData()));
-    setProperty(event, ICAL_DTSTAMP_PROPERTY, icalproperty_new_dtstamp(utcTime(now)));
-    setProperty(event, ICAL_LASTMODIFIED_PROPERTY, icalproperty_new_lastmodified(utcTime(now)));
-    if (!times)
+    if (impl_->overBudget)
         return;
-    setProperty(event, ICAL_DURATION_PROPERTY, nullptr);
-    if (draft.allDay) {
-        const QDate first = toQDateTime(draft.startDate).date();
-        const QDate last = std::max(first, toQDateTime(draft.endDate).date());
-        setProperty(event, ICAL_DTSTART_PROPERTY, icalproperty_new_dtstart(dayTime(first)));
-        setProperty(event, ICAL_DTEND_PROPERTY, icalproperty_new_dtend(dayTime(last.addDays(1))));
-    } else {
-        setProperty(event, ICAL_DTSTART_PROPERTY, icalproperty_new_dtstart(utcTime(draft.startDate)));
-        setProperty(event, ICAL_DTEND_PROPERTY,
-                    icalproperty_new_dtend(utcTime(std::max(draft.startDate, draft.endDate))));
+    const std::size_t first = out.size();
+    const auto device = EventZone::device();
+    std::int64_t budget = expansionBudget;
+    for (const Series &s : impl_->series) {
+        if (!impl_->expand(s, start, end, *device, budget, out)) {
+            out.resize(first);
+            if (!impl_->overBudget.exchange(true))
+                consoleLog(
+                    QStringLiteral("Skipped %1: its rules (an event's or a time zone's) take more steps "
+                                   "than a query may")
+                        .arg(impl_->path));
+            return;
+        }
     }
-}
-
-QByteArray serialized(icalcomponent *component)
-{
-    char *out = icalcomponent_as_ical_string_r(component);
-    QByteArray data(out ? out : "");
-    free(out);
-    return data;
-}
-
-} // namespace
-
-QByteArray newEventData(const EventDraft &draft, const QString &uid, Instant now)
-{
-    const std::lock_guard lock(icalMutex());
-    quietErrors();
-    icalcomponent *calendar = icalcomponent_new(ICAL_VCALENDAR_COMPONENT);
-    icalcomponent_add_property(calendar, icalproperty_new_version("2.0"));
-    icalcomponent_add_property(calendar, icalproperty_new_prodid("-//Qamarly//Qamarly//EN"));
-    icalcomponent *event = icalcomponent_new(ICAL_VEVENT_COMPONENT);
-    const QByteArray id = uid.toUtf8();
-    icalcomponent_add_property(event, icalproperty_new_uid(id.constData()));
-    icalcomponent_add_property(event, icalproperty_new_created(utcTime(now)));
-    applyDraft(event, draft, true, now);
-    icalcomponent_add_component(calendar, event);
-    QByteArray data = serialized(calendar);
-    icalcomponent_free(calendar);
-    return data;
-}
-
-QByteArray updatedEventData(const QByteArray &data, const QString &uid, const EventDraft &draft, Instant now,
-                            QString *error)
-{
-    const std::lock_guard lock(icalMutex());
-    quietErrors();
-    icalcomponent *root = icalparser_parse_string(data.constData());
-    if (!root) {
-        if (error)
-            *error = QStringLiteral("not iCalendar");
-        return {};
-    }
-    bool found = false;
-    const QByteArray id = uid.toUtf8();
-    std::vector<icalcomponent *> events;
-    if (icalcomponent_isa(root) == ICAL_VEVENT_COMPONENT)
-        events.push_back(root);
-    for (icalcomponent *c = icalcomponent_get_first_component(root, ICAL_VEVENT_COMPONENT); c;
-         c = icalcomponent_get_next_component(root, ICAL_VEVENT_COMPONENT))
-        events.push_back(c);
-    for (icalcomponent *event : events) {
-        const char *eventUid = icalcomponent_get_uid(event);
-        if (!eventUid || id != eventUid)
-            continue;
-        // The times of a series stay as they are: moving one occurrence would
-        // move them all.
-        const bool series = icalcomponent_get_first_property(event, ICAL_RRULE_PROPERTY) ||
-                            icalcomponent_get_first_property(event, ICAL_RDATE_PROPERTY) ||
-                            icalcomponent_get_first_property(event, ICAL_RECURRENCEID_PROPERTY);
-        applyDraft(event, draft, !series, now);
-        found = true;
-    }
-    QByteArray out = found ? serialized(root) : QByteArray();
-    icalcomponent_free(root);
-    if (!found && error)
-        *error = QStringLiteral("event not found");
-    return out;
 }
 
 } // namespace platform::ical

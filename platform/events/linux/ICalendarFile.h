@@ -4,7 +4,9 @@
 
 #include <QByteArray>
 #include <QString>
+#include <cstdint>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace platform::ical {
@@ -20,11 +22,16 @@ struct Occurrence
     Instant end{};
     bool allDay = false;
     bool recurring = false;
+    // A recurring event's occurrence: its start as the series gives it.
+    std::optional<Instant> recurrenceId;
 };
 
-// The events of one iCalendar file, parsed once and expanded per query.
-// Problems (unknown zones, events without a start, endless rules) are written
-// as one console line each, naming `path`; the file is never touched.
+// The events of one iCalendar file: an index of its events' times and rules,
+// expanded per query within the range asked for; their texts are read from
+// the file's bytes only for the occurrences a query returns. Problems
+// (unknown zones, events without a start, rules too costly to follow) are
+// written as one console line each, naming `path`; the file is never touched.
+// Reading takes no process-wide lock.
 class CalendarFile
 {
 public:
@@ -46,15 +53,15 @@ private:
     std::unique_ptr<Impl> impl_;
 };
 
-// A whole VCALENDAR holding one new event.
-QByteArray newEventData(const EventDraft &draft, const QString &uid, Instant now);
-// `data` with the event `uid` changed to the draft; empty on failure.
-QByteArray updatedEventData(const QByteArray &data, const QString &uid, const EventDraft &draft, Instant now,
-                            QString *error);
-
 // Largest file read; bigger ones are skipped.
 inline constexpr qint64 maximumFileSize = 8 * 1024 * 1024;
-// Occurrences looked at per series and query before a rule is given up on.
-inline constexpr int maximumRecurrenceSteps = 100000;
+// Longest content line kept (after unfolding); longer ones are left out.
+inline constexpr qsizetype maximumLineLength = 256 * 1024;
+// Steps (periods and candidates of rules) one query may take in one file;
+// a file that needs more is skipped until it changes.
+inline constexpr std::int64_t expansionBudget = 500000;
+// Largest COUNT walked occurrence by occurrence; a rule with more is shown
+// as if it had none.
+inline constexpr std::int64_t maximumCount = 100000;
 
 } // namespace platform::ical

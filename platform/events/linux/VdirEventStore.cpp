@@ -2,9 +2,11 @@
 
 #include "platform/calendar/Clock.h"
 #include "platform/defaults/UserDefaults.h"
+#include "platform/system/BoundedFile.h"
 #include "platform/system/Console.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -12,10 +14,17 @@
 #include <QPointer>
 #include <QRegularExpression>
 #include <QSaveFile>
+#include <QSet>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 #include <QThread>
 #include <QThreadPool>
 #include <QUuid>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace platform {
 
@@ -23,13 +32,16 @@ namespace {
 
 // Changes on disk arrive in bursts (a sync writes many files): one reload.
 constexpr int changeSettleMs = 150;
+// A calendar's name or colour is one short line.
+constexpr qint64 nameFileHead = 4096;
 
 QString firstLine(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    // A FIFO or device put here would otherwise hold up every query.
+    const auto head = readRegularFileHead(path, nameFileHead);
+    if (!head)
         return {};
-    return QString::fromUtf8(file.read(4096)).section(QLatin1Char('\n'), 0, 0).trimmed();
+    return QString::fromUtf8(*head).section(QLatin1Char('\n'), 0, 0).trimmed();
 }
 
 QString validColor(const QString &text)
@@ -42,6 +54,58 @@ QString validColor(const QString &text)
 void runOffMainThread(std::function<void()> work)
 {
     QThreadPool::globalInstance()->start(std::move(work));
+}
+
+QByteArray contentDigest(const QByteArray &data)
+{
+    return QCryptographicHash::hash(data, QCryptographicHash::Sha256);
+}
+
+// The file as it is now; no value when it is gone or cannot be an event file.
+std::optional<QByteArray> readEventFile(const QString &path, QString *error)
+{
+    return readRegularFile(path, ical::maximumFileSize, error);
+}
+
+// The event a file now holds where the user saw `seen`: the occurrence with
+// the same start in the series, or the single event wherever it is now.
+std::optional<CalendarEvent> eventNow(const QByteArray &data, const CalendarEvent &seen)
+{
+    if (!seen.recurring)
+        return ical::EventWriter::eventIn(data, seen.uid);
+    QString why;
+    const auto parsed = ical::CalendarFile::parse(data, seen.filePath, &why);
+    if (!parsed)
+        return std::nullopt;
+    using namespace std::chrono_literals;
+    const Instant at = seen.recurrenceId.value_or(seen.startDate);
+    std::vector<ical::Occurrence> found;
+    parsed->occurrences(std::min(at, seen.startDate) - 48h, std::max(at, seen.endDate) + 48h, found);
+    for (ical::Occurrence &o : found) {
+        if (o.uid != seen.uid || o.recurrenceId.has_value() != seen.recurrenceId.has_value() ||
+            (o.recurrenceId && msecsOf(*o.recurrenceId) / 1000 != msecsOf(*seen.recurrenceId) / 1000))
+            continue;
+        CalendarEvent event = seen;
+        event.title = o.title;
+        event.location = o.location;
+        event.notes = o.notes;
+        event.startDate = o.start;
+        event.endDate = o.end;
+        event.allDay = o.allDay;
+        return event;
+    }
+    return std::nullopt;
+}
+
+bool sameTimes(const CalendarEvent &a, const CalendarEvent &b)
+{
+    return a.allDay == b.allDay && msecsOf(a.startDate) / 1000 == msecsOf(b.startDate) / 1000 &&
+           msecsOf(a.endDate) / 1000 == msecsOf(b.endDate) / 1000;
+}
+
+QString quoted(const QString &title)
+{
+    return QStringLiteral("\u201c%1\u201d").arg(title);
 }
 
 } // namespace
@@ -144,13 +208,17 @@ std::vector<std::shared_ptr<const EventCalendar>> VdirEventStore::calendars()
     const QDir base(base_);
     for (const QString &name : base.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name))
         folders << base.filePath(name);
-    for (const QString &extra : extraFolders_) {
+    const QStringList extras = extraFolderSource_ ? extraFolderSource_() : extraFolders_;
+    for (const QString &extra : extras) {
         const QString folder = QDir::cleanPath(extra.trimmed());
         if (!extra.trimmed().isEmpty() && !folders.contains(folder))
             folders << folder;
     }
 
     std::vector<std::shared_ptr<const EventCalendar>> result;
+    // A folder reached twice (a listed folder that links to another) is one
+    // calendar, shown once under the name it was first listed by.
+    QSet<QString> seen;
     const std::lock_guard lock(mutex_);
     for (const QString &folder : folders) {
         const QFileInfo info(folder);
@@ -160,6 +228,10 @@ std::vector<std::shared_ptr<const EventCalendar>> VdirEventStore::calendars()
             continue;
         }
         reportedFolders_.erase(folder);
+        const QString real = info.canonicalFilePath();
+        if (seen.contains(real))
+            continue;
+        seen.insert(real);
         auto calendar = std::make_shared<EventCalendar>();
         calendar->identifier = folder;
         calendar->title = firstLine(folder + QStringLiteral("/displayname"));
@@ -190,24 +262,28 @@ std::shared_ptr<const ical::CalendarFile> VdirEventStore::fileAt(const QString &
     CachedFile entry;
     entry.size = info.size();
     entry.modified = info.lastModified();
-    if (info.size() > ical::maximumFileSize) {
-        consoleLog(QStringLiteral("Skipped %1: larger than %2 bytes").arg(path).arg(ical::maximumFileSize));
+    QString error;
+    // Opened without blocking, regular files only, never more than the cap.
+    if (const auto data = readRegularFile(path, ical::maximumFileSize, &error)) {
+        entry.digest = contentDigest(*data);
+        entry.parsed = ical::CalendarFile::parse(*data, path, &error);
+        if (!entry.parsed)
+            consoleLog(QStringLiteral("Skipped %1: %2").arg(path, error));
     } else {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly)) {
-            consoleLog(QStringLiteral("Cannot read %1: %2").arg(path, file.errorString()));
-        } else {
-            QString error;
-            entry.parsed = ical::CalendarFile::parse(file.readAll(), path, &error);
-            if (!entry.parsed)
-                consoleLog(QStringLiteral("Skipped %1: %2").arg(path, error));
-        }
+        consoleLog(QStringLiteral("Skipped %1").arg(error));
     }
     const std::lock_guard lock(mutex_);
     if (!entry.parsed)
         ++skipped_;
     cache_[path] = entry;
     return entry.parsed;
+}
+
+QByteArray VdirEventStore::digestOf(const QString &path) const
+{
+    const std::lock_guard lock(mutex_);
+    const auto it = cache_.find(path);
+    return it == cache_.end() ? QByteArray() : it->second.digest;
 }
 
 std::vector<CalendarEvent> VdirEventStore::events(Instant start, Instant end)
@@ -224,6 +300,7 @@ std::vector<CalendarEvent> VdirEventStore::events(Instant start, Instant end)
                 continue;
             found.clear();
             parsed->occurrences(start, end, found);
+            const QByteArray digest = found.empty() ? QByteArray() : digestOf(path);
             for (ical::Occurrence &o : found) {
                 CalendarEvent event;
                 event.identifier = QStringLiteral("%1#%2@%3").arg(path, o.uid).arg(msecsOf(o.start));
@@ -237,6 +314,8 @@ std::vector<CalendarEvent> VdirEventStore::events(Instant start, Instant end)
                 event.calendar = calendar;
                 event.filePath = path;
                 event.uid = std::move(o.uid);
+                event.recurrenceId = o.recurrenceId;
+                event.sourceDigest = digest;
                 result.push_back(std::move(event));
             }
         }
@@ -258,6 +337,11 @@ void VdirEventStore::watchFolders(const std::vector<std::shared_ptr<const EventC
         if (!watched.contains(folder) && QFileInfo(folder).isDir())
             watcher_->addPath(folder);
     }
+}
+
+void VdirEventStore::setExtraFolderSource(std::function<QStringList()> source)
+{
+    extraFolderSource_ = std::move(source);
 }
 
 int VdirEventStore::skippedFileCount() const
@@ -290,60 +374,221 @@ bool VdirEventStore::saveNewEvent(const EventDraft &draft, QString *error)
             *error = QStringLiteral("The calendar %1 cannot be written").arg(folder);
         return false;
     }
-    const QString uid = QUuid::createUuid().toString(QUuid::WithoutBraces);
-    const QByteArray data = ical::newEventData(draft, uid, Clock::current());
-    if (!writeAtomically(QDir(folder).filePath(uid + QStringLiteral(".ics")), data, error))
+    const QString uid = draft.uid.isEmpty() ? QUuid::createUuid().toString(QUuid::WithoutBraces) : draft.uid;
+    // A UID names the file, so it stays within the folder.
+    static const QRegularExpression safe(QStringLiteral("^[A-Za-z0-9@._-]{1,200}$"));
+    if (!safe.match(uid).hasMatch() || uid.startsWith(QLatin1Char('.'))) {
+        if (error)
+            *error = QStringLiteral("The UID %1 cannot name a file").arg(uid);
+        return false;
+    }
+    const QString path = QDir(folder).filePath(uid + QStringLiteral(".ics"));
+    if (QFileInfo::exists(path)) {
+        if (error)
+            *error = QStringLiteral("An event with the UID %1 exists already").arg(uid);
+        return false;
+    }
+    const QByteArray data = ical::EventWriter::newEventData(draft, uid, Clock::current());
+    if (!writeAtomically(path, data, error))
         return false;
     QMetaObject::invokeMethod(changeTimer_, qOverload<>(&QTimer::start));
     return true;
 }
 
-bool VdirEventStore::updateEvent(const CalendarEvent &event, const EventDraft &draft, QString *error)
+void VdirEventStore::setBeforeReplaceHook(std::function<void(const QString &path)> hook)
 {
-    if (!event.calendar || !writableFolder(event.calendar->identifier)) {
-        if (error)
-            *error = QStringLiteral("The calendar cannot be written");
-        return false;
-    }
-    QFile file(event.filePath);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    const QByteArray updated =
-        ical::updatedEventData(file.readAll(), event.uid, draft, Clock::current(), error);
-    file.close();
-    if (updated.isEmpty() || !writeAtomically(event.filePath, updated, error))
-        return false;
-    QMetaObject::invokeMethod(changeTimer_, qOverload<>(&QTimer::start));
-    return true;
+    beforeReplace_ = std::move(hook);
 }
 
-bool VdirEventStore::removeEvent(const CalendarEvent &event, QString *error)
+VdirEventStore::Replacement VdirEventStore::replaceIfUnchanged(const QString &path, const QByteArray &data,
+                                                               const QByteArray &digest, QString *error)
 {
-    if (!event.calendar || !writableFolder(event.calendar->identifier)) {
+    const auto fail = [error](const QString &why) {
         if (error)
-            *error = QStringLiteral("The calendar cannot be written");
-        return false;
+            *error = why;
+        return Replacement::failed;
+    };
+    const QFileInfo info(path);
+    QTemporaryFile next(
+        info.dir().filePath(QStringLiteral(".") + info.fileName() + QStringLiteral(".XXXXXX")));
+    if (!next.open() || next.write(data) != data.size() || !next.flush() || ::fsync(next.handle()) != 0)
+        return fail(next.errorString());
+    next.setPermissions(QFile::permissions(path));
+    next.close();
+    if (beforeReplace_)
+        beforeReplace_(path);
+    const QByteArray from = QFile::encodeName(next.fileName());
+    const QByteArray to = QFile::encodeName(path);
+    // Swapped in one step, so what comes out is exactly what was replaced:
+    // when that is not what the change was made on, another program wrote
+    // in between, and its version goes back.
+    if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_EXCHANGE) == 0) {
+        const auto replaced = readRegularFile(next.fileName(), ical::maximumFileSize);
+        if (replaced && contentDigest(*replaced) == digest)
+            return Replacement::done;
+        if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_EXCHANGE) != 0)
+            return fail(QString::fromLocal8Bit(std::strerror(errno)));
+        return Replacement::changedMeanwhile;
     }
-    QFile file(event.filePath);
-    if (!file.moveToTrash()) {
+    if (errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP)
+        return fail(QString::fromLocal8Bit(std::strerror(errno)));
+    // A file system without the swap: the content is compared just before
+    // the rename instead.
+    const auto current = readRegularFile(path, ical::maximumFileSize);
+    if (!current || contentDigest(*current) != digest)
+        return Replacement::changedMeanwhile;
+    if (::rename(from.constData(), to.constData()) != 0)
+        return fail(QString::fromLocal8Bit(std::strerror(errno)));
+    next.setAutoRemove(false);
+    return Replacement::done;
+}
+
+bool VdirEventStore::rewriteEventFile(
+    const CalendarEvent &event, const std::function<bool(const CalendarEvent &now)> &stillApplies,
+    const std::function<std::optional<ical::RewrittenFile>(const QByteArray &, QString *)> &write,
+    const QString &splitUid, QString *error)
+{
+    const auto fail = [error](const QString &why) {
         if (error)
-            *error = file.errorString().isEmpty() ? QStringLiteral("Cannot move the event to the trash")
-                                                  : file.errorString();
+            *error = why;
         return false;
+    };
+    if (!event.calendar || !writableFolder(event.calendar->identifier))
+        return fail(QStringLiteral("The calendar cannot be written"));
+    const QString &path = event.filePath;
+    const QString changedElsewhere =
+        QStringLiteral("%1 was changed by another program since it was shown, so nothing was saved. "
+                       "The calendar now shows that version.")
+            .arg(quoted(event.title));
+    // Another program may write between our read and our rename; each such
+    // race starts over from the file as it is then.
+    constexpr int attempts = 5;
+    for (int attempt = 0; attempt < attempts; ++attempt) {
+        QString why;
+        const auto current = readEventFile(path, &why);
+        if (!current)
+            return fail(QStringLiteral("%1 is no longer where it was read (%2): another program moved or "
+                                       "removed it, so nothing was saved.")
+                            .arg(quoted(event.title), why));
+        const QByteArray digest = contentDigest(*current);
+        if (digest != event.sourceDigest) {
+            const auto now = eventNow(*current, event);
+            if (!now || !stillApplies(*now))
+                return fail(changedElsewhere);
+        }
+        const auto written = write(*current, &why);
+        if (!written)
+            return fail(QStringLiteral("%1 could not be changed: %2").arg(quoted(event.title), why));
+
+        // The split-off rest of a series first: a failure after it leaves
+        // occurrences twice, never none.
+        QString splitPath;
+        if (!written->splitData.isEmpty()) {
+            splitPath = QFileInfo(path).dir().filePath(splitUid + QStringLiteral(".ics"));
+            if (QFileInfo::exists(splitPath) || !writeAtomically(splitPath, written->splitData, &why))
+                return fail(QStringLiteral("%1 could not be changed: %2").arg(quoted(event.title), why));
+        }
+        const auto unchanged = [&] {
+            const auto again = readEventFile(path, nullptr);
+            return again && contentDigest(*again) == digest;
+        };
+        bool done = false;
+        if (written->nothingLeft) {
+            if (unchanged()) {
+                QFile file(path);
+                if (!file.moveToTrash())
+                    return fail(file.errorString().isEmpty()
+                                    ? QStringLiteral("Cannot move the event to the trash")
+                                    : file.errorString());
+                done = true;
+            }
+        } else {
+            const Replacement replaced = replaceIfUnchanged(path, written->data, digest, &why);
+            if (replaced == Replacement::failed) {
+                if (!splitPath.isEmpty())
+                    QFile::remove(splitPath);
+                return fail(why);
+            }
+            done = replaced == Replacement::done;
+        }
+        if (done) {
+            QMetaObject::invokeMethod(changeTimer_, qOverload<>(&QTimer::start));
+            return true;
+        }
+        if (!splitPath.isEmpty())
+            QFile::remove(splitPath);
     }
-    QMetaObject::invokeMethod(changeTimer_, qOverload<>(&QTimer::start));
-    return true;
+    return fail(changedElsewhere);
+}
+
+bool VdirEventStore::updateEvent(const CalendarEvent &event, const EventDraft &draft, EventSpan span,
+                                 QString *error)
+{
+    const ical::EventChange change = ical::EventChange::between(event, draft);
+    if (change.isEmpty())
+        return true;
+    // Clean when every field the user changed is still as they saw it (or
+    // already as they want it).
+    const auto stillApplies = [&](const CalendarEvent &now) {
+        return (!change.title || now.title == event.title || now.title == draft.title) &&
+               (!change.location || now.location == event.location || now.location == draft.location) &&
+               (!change.notes || now.notes == event.notes || now.notes == draft.notes) &&
+               (!change.movesTimes() || sameTimes(now, event));
+    };
+    const QString splitUid = QUuid::createUuid().toString(QUuid::WithoutBraces);
+    const Instant now = Clock::current();
+    return rewriteEventFile(
+        event, stillApplies,
+        [&](const QByteArray &data, QString *why) {
+            return ical::EventWriter::edited(data, event, change, span, now, splitUid, why);
+        },
+        splitUid, error);
+}
+
+bool VdirEventStore::removeEvent(const CalendarEvent &event, EventSpan span, QString *error)
+{
+    // Only what the user saw is removed: not an event another program moved
+    // or renamed meanwhile.
+    const auto stillApplies = [&](const CalendarEvent &now) {
+        return now.title == event.title && sameTimes(now, event);
+    };
+    const Instant now = Clock::current();
+    return rewriteEventFile(
+        event, stillApplies,
+        [&](const QByteArray &data, QString *why) {
+            return ical::EventWriter::removed(data, event, span, now, why);
+        },
+        QString(), error);
+}
+
+std::optional<CalendarEvent> VdirEventStore::eventWithUid(const QString &uid)
+{
+    const QByteArray needle = uid.toUtf8();
+    if (needle.isEmpty())
+        return std::nullopt;
+    for (const auto &calendar : calendars()) {
+        const QDir folder(calendar->identifier);
+        for (const QString &name : folder.entryList({QStringLiteral("*.ics")}, QDir::Files, QDir::Name)) {
+            const QString path = folder.filePath(name);
+            const auto data = readEventFile(path, nullptr);
+            if (!data || !data->contains(needle))
+                continue;
+            auto event = ical::EventWriter::eventIn(*data, uid);
+            if (!event)
+                continue;
+            event->calendar = calendar;
+            event->filePath = path;
+            event->sourceDigest = contentDigest(*data);
+            event->identifier = QStringLiteral("%1#%2@%3").arg(path, uid).arg(msecsOf(event->startDate));
+            return event;
+        }
+    }
+    return std::nullopt;
 }
 
 QByteArray VdirEventStore::iCalendarData(const CalendarEvent &event)
 {
-    QFile file(event.filePath);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > ical::maximumFileSize)
-        return {};
-    return file.readAll();
+    return readRegularFile(event.filePath, ical::maximumFileSize).value_or(QByteArray());
 }
 
 void VdirEventStore::createFirstCalendarIfNone(const QString &base)
@@ -363,10 +608,9 @@ std::shared_ptr<EventStore> makeDesktopEventStore()
     const QCoreApplication *app = QCoreApplication::instance();
     if (app && app->inherits("QGuiApplication"))
         VdirEventStore::createFirstCalendarIfNone(VdirEventStore::defaultBaseFolder());
-    QStringList extra;
-    if (const auto listed = UserDefaults::standard()->string(QString::fromLatin1(calendarFoldersKey)))
-        extra = listed->split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    return std::make_shared<VdirEventStore>(VdirEventStore::defaultBaseFolder(), extra);
+    auto store = std::make_shared<VdirEventStore>(VdirEventStore::defaultBaseFolder(), calendarFolders());
+    store->setExtraFolderSource(calendarFolders);
+    return store;
 }
 
 } // namespace platform

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/events/EventStore.h"
+#include "platform/events/linux/EventWriter.h"
 #include "platform/events/linux/ICalendarFile.h"
 
 #include <QDateTime>
@@ -8,6 +9,7 @@
 #include <QStringList>
 #include <QTimer>
 #include <atomic>
+#include <functional>
 #include <map>
 #include <mutex>
 #include <set>
@@ -37,9 +39,19 @@ public:
     std::vector<std::shared_ptr<const EventCalendar>> calendars() override;
     std::vector<CalendarEvent> events(Instant start, Instant end) override;
     bool saveNewEvent(const EventDraft &draft, QString *error) override;
-    bool updateEvent(const CalendarEvent &event, const EventDraft &draft, QString *error) override;
-    bool removeEvent(const CalendarEvent &event, QString *error) override;
+    bool updateEvent(const CalendarEvent &event, const EventDraft &draft, EventSpan span,
+                     QString *error) override;
+    bool removeEvent(const CalendarEvent &event, EventSpan span, QString *error) override;
+    std::optional<CalendarEvent> eventWithUid(const QString &uid) override;
     QByteArray iCalendarData(const CalendarEvent &event) override;
+
+    // Where the further folders come from at each query instead of the list
+    // given at construction, so a folder added in the settings shows at once.
+    void setExtraFolderSource(std::function<QStringList()> source);
+
+    // Runs just before a rewritten file takes the place of the one on disk:
+    // where tests play another program writing at the worst moment.
+    void setBeforeReplaceHook(std::function<void(const QString &path)> hook);
 
     // Files that gave no events, for tests and diagnostics.
     int skippedFileCount() const;
@@ -52,16 +64,36 @@ private:
     {
         qint64 size = -1;
         QDateTime modified;
+        QByteArray digest;
         std::shared_ptr<const ical::CalendarFile> parsed;
     };
 
     std::shared_ptr<const ical::CalendarFile> fileAt(const QString &path);
+    // The digest of the content fileAt() last read from `path`.
+    QByteArray digestOf(const QString &path) const;
     void watchFolders(const std::vector<std::shared_ptr<const EventCalendar>> &calendars);
     bool writeAtomically(const QString &path, const QByteArray &data, QString *error);
+    enum class Replacement
+    {
+        done,
+        changedMeanwhile,
+        failed
+    };
+    // `data` in place of the file at `path` if its content still has `digest`.
+    Replacement replaceIfUnchanged(const QString &path, const QByteArray &data, const QByteArray &digest,
+                                   QString *error);
+    // The event's file rewritten by `write` from its content as it is now,
+    // unless another program changed it in a way `stillApplies` refuses.
+    bool rewriteEventFile(
+        const CalendarEvent &event, const std::function<bool(const CalendarEvent &now)> &stillApplies,
+        const std::function<std::optional<ical::RewrittenFile>(const QByteArray &, QString *)> &write,
+        const QString &splitUid, QString *error);
     bool writableFolder(const QString &folder) const;
 
     QString base_;
     QStringList extraFolders_;
+    std::function<QStringList()> extraFolderSource_;
+    std::function<void(const QString &)> beforeReplace_;
     mutable std::mutex mutex_;
     std::map<QString, CachedFile> cache_;
     std::map<QString, std::shared_ptr<const EventCalendar>> calendarCache_;

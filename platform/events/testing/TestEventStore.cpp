@@ -111,7 +111,8 @@ bool TestEventStore::saveNewEvent(const EventDraft &draft, QString *error)
     return true;
 }
 
-bool TestEventStore::updateEvent(const CalendarEvent &event, const EventDraft &draft, QString *error)
+bool TestEventStore::updateEvent(const CalendarEvent &event, const EventDraft &draft, EventSpan span,
+                                 QString *error)
 {
     const std::lock_guard lock(mutex_);
     if (!writeError_.isEmpty()) {
@@ -120,6 +121,7 @@ bool TestEventStore::updateEvent(const CalendarEvent &event, const EventDraft &d
         return false;
     }
     saved_.push_back(draft);
+    spans_.push_back(span);
     for (CalendarEvent &kept : events_) {
         if (kept.identifier == event.identifier) {
             kept.title = draft.title;
@@ -129,7 +131,7 @@ bool TestEventStore::updateEvent(const CalendarEvent &event, const EventDraft &d
     return true;
 }
 
-bool TestEventStore::removeEvent(const CalendarEvent &event, QString *error)
+bool TestEventStore::removeEvent(const CalendarEvent &event, EventSpan span, QString *error)
 {
     const std::lock_guard lock(mutex_);
     if (!writeError_.isEmpty()) {
@@ -138,8 +140,25 @@ bool TestEventStore::removeEvent(const CalendarEvent &event, QString *error)
         return false;
     }
     removed_.push_back(event.identifier);
+    spans_.push_back(span);
     std::erase_if(events_, [&](const CalendarEvent &e) { return e.identifier == event.identifier; });
     return true;
+}
+
+std::optional<CalendarEvent> TestEventStore::eventWithUid(const QString &uid)
+{
+    const std::lock_guard lock(mutex_);
+    for (const CalendarEvent &event : events_) {
+        if (event.uid == uid)
+            return event;
+    }
+    return std::nullopt;
+}
+
+std::vector<EventSpan> TestEventStore::spans() const
+{
+    const std::lock_guard lock(mutex_);
+    return spans_;
 }
 
 QByteArray TestEventStore::iCalendarData(const CalendarEvent &event)

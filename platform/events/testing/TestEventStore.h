@@ -30,14 +30,18 @@ public:
     int queries() const { return queries_; }
     std::vector<EventDraft> savedDrafts() const;
     std::vector<QString> removedIdentifiers() const;
+    // The span of each update and removal, in order.
+    std::vector<EventSpan> spans() const;
 
     void requestAccess(AccessCompletion completion) override;
     EventAccessStatus accessStatus() const override;
     std::vector<std::shared_ptr<const EventCalendar>> calendars() override;
     std::vector<CalendarEvent> events(Instant start, Instant end) override;
     bool saveNewEvent(const EventDraft &draft, QString *error) override;
-    bool updateEvent(const CalendarEvent &event, const EventDraft &draft, QString *error) override;
-    bool removeEvent(const CalendarEvent &event, QString *error) override;
+    bool updateEvent(const CalendarEvent &event, const EventDraft &draft, EventSpan span,
+                     QString *error) override;
+    bool removeEvent(const CalendarEvent &event, EventSpan span, QString *error) override;
+    std::optional<CalendarEvent> eventWithUid(const QString &uid) override;
     QByteArray iCalendarData(const CalendarEvent &event) override;
 
 private:
@@ -49,6 +53,7 @@ private:
     std::vector<std::shared_ptr<const EventCalendar>> calendars_;
     std::vector<EventDraft> saved_;
     std::vector<QString> removed_;
+    std::vector<EventSpan> spans_;
     std::atomic<int> accessRequests_{0};
     std::atomic<int> queries_{0};
 };

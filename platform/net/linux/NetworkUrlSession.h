@@ -7,7 +7,8 @@ class QNetworkAccessManager;
 namespace platform {
 
 // Requests through Qt Network. Redirects are followed only within the same
-// scheme, host and port; a body over maxBodyBytes is cut off.
+// scheme, host and port; a body is taken as it arrives and cut off at
+// maxBodyBytes; a request still running at its time-out is stopped.
 class NetworkUrlSession final : public UrlSession
 {
 public:

@@ -6,7 +6,10 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QLockFile>
+#include <QProcess>
+#include <memory>
 
 int main(int argc, char *argv[])
 {
@@ -43,6 +46,29 @@ int main(int argc, char *argv[])
     const int retryMs = parser.value(retry).toInt(&ok);
     if (ok && retryMs > 0)
         options.retryIntervalMs = retryMs;
+    // A plan made for other settings than the stored ones (a change whose
+    // replanning was killed) is made again by the application's own command.
+    const QString qamarly = QCoreApplication::applicationDirPath() + QStringLiteral("/qamarly");
+    if (QFileInfo(qamarly).isExecutable()) {
+        options.repairPlan = [qamarly](std::function<void()> finished) {
+            auto *refresh = new QProcess(QCoreApplication::instance());
+            refresh->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+            refresh->setStandardOutputFile(QProcess::nullDevice());
+            auto done = std::make_shared<std::function<void()>>(std::move(finished));
+            QObject::connect(refresh, &QProcess::finished, refresh, [refresh, done] {
+                refresh->deleteLater();
+                (*done)();
+            });
+            QObject::connect(refresh, &QProcess::errorOccurred, refresh,
+                             [refresh, done](QProcess::ProcessError e) {
+                                 if (e != QProcess::FailedToStart)
+                                     return;
+                                 refresh->deleteLater();
+                                 (*done)();
+                             });
+            refresh->start(qamarly, {QStringLiteral("notifications"), QStringLiteral("refresh")});
+        };
+    }
     platform::DeliveryAgent agent(options);
     if (!agent.start())
         return 1;

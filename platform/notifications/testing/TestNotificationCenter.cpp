@@ -126,9 +126,11 @@ void TestNotificationCenter::addNotificationRequest(
         completion(error);
 }
 
-bool TestNotificationCenter::replacePendingNotificationRequests(const QList<NotificationRequest> &requests)
+bool TestNotificationCenter::replacePendingNotificationRequests(const QList<NotificationRequest> &requests,
+                                                                const PlanBasis &basis)
 {
     std::lock_guard lock(mutex_);
+    basis_ = basis.suitePath.isEmpty() ? std::nullopt : std::optional<PlanBasis>(basis);
     // At once, as the real centre does; each request still shows as an add.
     calls_ << QStringLiteral("replacePending");
     pending_.clear();
@@ -163,9 +165,16 @@ void TestNotificationCenter::getDeliveredNotifications(
         completion(copy);
 }
 
+std::optional<PlanBasis> TestNotificationCenter::pendingPlanBasis()
+{
+    std::lock_guard lock(mutex_);
+    return basis_;
+}
+
 void TestNotificationCenter::removeAllPendingNotificationRequests()
 {
     std::lock_guard lock(mutex_);
+    basis_.reset();
     calls_ << QStringLiteral("removePending");
     pending_.clear();
 }

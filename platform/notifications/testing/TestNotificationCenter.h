@@ -38,7 +38,9 @@ public:
     void getDeliveredNotifications(std::function<void(const QList<Notification> &)> completion) override;
     void removeAllPendingNotificationRequests() override;
     void removeAllDeliveredNotifications() override;
-    bool replacePendingNotificationRequests(const QList<NotificationRequest> &requests) override;
+    bool replacePendingNotificationRequests(const QList<NotificationRequest> &requests,
+                                            const PlanBasis &basis = PlanBasis()) override;
+    std::optional<PlanBasis> pendingPlanBasis() override;
     void setApplicationIconBadgeNumber(int number) override;
     int applicationIconBadgeNumber() override;
 
@@ -58,6 +60,7 @@ private:
     void answer(std::function<void(bool)> completion);
 
     mutable std::mutex mutex_;
+    std::optional<PlanBasis> basis_;
     NotificationSettings settings_;
     bool answerGrant_ = true;
     AuthorizationOptions answerOptions_ = AuthorizationOption::alert | AuthorizationOption::badge;

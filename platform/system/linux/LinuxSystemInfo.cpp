@@ -1,8 +1,9 @@
 #include "platform/system/linux/LinuxSystemInfo.h"
 
+#include "platform/system/BoundedFile.h"
 #include "platform/system/Device.h"
 
-#include <QFile>
+#include <QList>
 #include <mutex>
 #include <unicode/locid.h>
 
@@ -51,11 +52,8 @@ QString LinuxSystemInfo::versionIdOf(const QByteArray &osRelease)
 
 QString LinuxSystemInfo::operatingSystemVersion() const
 {
-    QFile file(osReleasePath_);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
     // os-release is a few hundred bytes; more is not an os-release file.
-    return versionIdOf(file.read(64 * 1024));
+    return versionIdOf(readRegularFileHead(osReleasePath_, 64 * 1024).value_or(QByteArray()));
 }
 
 QString LinuxSystemInfo::regionCode() const

@@ -1,5 +1,7 @@
 #include "platform/ui/linux/DesktopSchemeHandlers.h"
 
+#include "platform/system/BoundedFile.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -49,10 +51,12 @@ IniGroups parseIni(const QByteArray &data, const QSet<QString> &wanted)
     return groups;
 }
 
+// Anyone may leave these files in the user's folders: a FIFO would hold the
+// window up, a link to a device would be read for good.
 QByteArray readFile(const QString &path)
 {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    constexpr qint64 largestEntry = 1024 * 1024;
+    return platform::readRegularFileHead(path, largestEntry).value_or(QByteArray());
 }
 
 IniGroups readIni(const QString &path, const QSet<QString> &wanted)

@@ -7,6 +7,8 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QMap>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -115,6 +117,161 @@ TEST_F(EventsCommand, DayArgumentsAndPlainText)
     EXPECT_TRUE(output.contains(
         QStringLiteral("Review | 2026-12-07 09:00 - 2026-12-07 10:30 | Room 4 | Work | 1 h, 30 m")))
         << output.toStdString();
+}
+
+// Everything in the calendar folder, to prove a refused command wrote nothing.
+QMap<QString, QByteArray> folderContent(const QString &folder)
+{
+    QMap<QString, QByteArray> content;
+    for (const QString &name : QDir(folder).entryList(QDir::Files)) {
+        QFile file(folder + QLatin1Char('/') + name);
+        if (file.open(QIODevice::ReadOnly))
+            content.insert(name, file.readAll());
+    }
+    return content;
+}
+
+TEST_F(EventsCommand, AddEditAndDeleteGoThroughTheStoreAndBadInputWritesNothing)
+{
+    const QString folder = env.dataHome() + QStringLiteral("/qamarly/calendars/work");
+    write(folder + QStringLiteral("/weekly.ics"),
+          "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//t//t//EN\r\nBEGIN:VEVENT\r\nUID:weekly\r\n"
+          "DTSTAMP:20260101T000000Z\r\nDTSTART;TZID=Asia/Riyadh:20261209T170000\r\n"
+          "DTEND;TZID=Asia/Riyadh:20261209T180000\r\nRRULE:FREQ=WEEKLY;COUNT=10\r\nSUMMARY:Class\r\n"
+          "END:VEVENT\r\nEND:VCALENDAR\r\n");
+
+    ASSERT_EQ(run({QStringLiteral("events"), QStringLiteral("add"), QStringLiteral("--title"),
+                   QStringLiteral("Call"), QStringLiteral("--start"), QStringLiteral("2026-12-09T09:00"),
+                   QStringLiteral("--end"), QStringLiteral("2026-12-09T09:15"), QStringLiteral("--zone"),
+                   QStringLiteral("Europe/Berlin"), QStringLiteral("--calendar"), QStringLiteral("Work")}),
+              app::cli::exitOk)
+        << errors.toStdString();
+    const QString uid = output.trimmed();
+    QFile added(folder + QLatin1Char('/') + uid + QStringLiteral(".ics"));
+    ASSERT_TRUE(added.open(QIODevice::ReadOnly)) << uid.toStdString();
+    const QByteArray addedText = added.readAll();
+    EXPECT_TRUE(addedText.contains("DTSTART;TZID=Europe/Berlin:20261209T090000\r\n"))
+        << addedText.toStdString();
+    EXPECT_TRUE(addedText.contains("BEGIN:VTIMEZONE\r\nTZID:Europe/Berlin\r\n"));
+    EXPECT_FALSE(addedText.contains("X-LIC"));
+
+    // A time without an offset is in the event's own zone; the length stays.
+    ASSERT_EQ(run({QStringLiteral("events"), QStringLiteral("edit"), uid, QStringLiteral("--start"),
+                   QStringLiteral("2026-12-09T10:00")}),
+              app::cli::exitOk)
+        << errors.toStdString();
+    run({QStringLiteral("events"), QStringLiteral("2026-12-09"), QStringLiteral("--json")});
+    QJsonArray listed =
+        QJsonDocument::fromJson(output.toUtf8()).object().value(QStringLiteral("events")).toArray();
+    ASSERT_EQ(listed.size(), 2) << output.toStdString();
+    const QJsonObject call = listed[0].toObject();
+    EXPECT_EQ(call.value(QStringLiteral("uid")).toString(), uid);
+    EXPECT_EQ(call.value(QStringLiteral("start")).toString(), QStringLiteral("2026-12-09T12:00:00+03:00"));
+    EXPECT_EQ(call.value(QStringLiteral("end")).toString(), QStringLiteral("2026-12-09T12:15:00+03:00"));
+    EXPECT_TRUE(call.value(QStringLiteral("recurrenceId")).isNull());
+    const QJsonObject lesson = listed[1].toObject();
+    EXPECT_EQ(lesson.value(QStringLiteral("uid")).toString(), QStringLiteral("weekly"));
+    EXPECT_EQ(lesson.value(QStringLiteral("recurrenceId")).toString(),
+              QStringLiteral("2026-12-09T17:00:00+03:00"));
+
+    const auto before = folderContent(folder);
+    struct Row
+    {
+        QStringList arguments;
+        int status;
+    };
+    const Row refused[] = {
+        {{QStringLiteral("edit"), QStringLiteral("nobody"), QStringLiteral("--title"), QStringLiteral("x")},
+         app::cli::exitUsage},
+        {{QStringLiteral("delete"), QStringLiteral("weekly"), QStringLiteral("--occurrence"),
+          QStringLiteral("2026-12-10")},
+         app::cli::exitUsage},
+        {{QStringLiteral("delete"), QStringLiteral("weekly"), QStringLiteral("--occurrence"),
+          QStringLiteral("2026-12-16"), QStringLiteral("--from"), QStringLiteral("2026-12-23")},
+         app::cli::exitUsage},
+        {{QStringLiteral("edit"), uid, QStringLiteral("--start"), QStringLiteral("2026-12-09T12:00"),
+          QStringLiteral("--end"), QStringLiteral("2026-12-09T11:00")},
+         app::cli::exitUsage},
+        {{QStringLiteral("edit"), uid}, app::cli::exitUsage},
+        {{QStringLiteral("edit"), uid, QStringLiteral("--start"), QStringLiteral("noon")},
+         app::cli::exitUsage},
+        {{QStringLiteral("add"), QStringLiteral("--start"), QStringLiteral("2026-12-09T09:00"),
+          QStringLiteral("--end"), QStringLiteral("2026-12-09T10:00")},
+         app::cli::exitUsage},
+        {{QStringLiteral("add"), QStringLiteral("--title"), QStringLiteral("x"), QStringLiteral("--start"),
+          QStringLiteral("2026-12-09T09:00"), QStringLiteral("--end"), QStringLiteral("2026-12-09T10:00"),
+          QStringLiteral("--zone"), QStringLiteral("Mars/Olympus")},
+         app::cli::exitUsage},
+        {{QStringLiteral("add"), QStringLiteral("--title"), QStringLiteral("x"), QStringLiteral("--start"),
+          QStringLiteral("2026-12-09T09:00"), QStringLiteral("--end"), QStringLiteral("2026-12-09T10:00"),
+          QStringLiteral("--calendar"), QStringLiteral("Holidays")},
+         app::cli::exitUsage},
+    };
+    for (const Row &row : refused) {
+        SCOPED_TRACE(row.arguments.join(' ').toStdString());
+        EXPECT_EQ(run(QStringList{QStringLiteral("events")} + row.arguments), row.status);
+        EXPECT_EQ(errors.count('\n'), 1) << errors.toStdString();
+        EXPECT_TRUE(output.isEmpty());
+    }
+    EXPECT_EQ(folderContent(folder), before);
+
+    // One occurrence, then the rest from a day on, as a new series.
+    ASSERT_EQ(run({QStringLiteral("events"), QStringLiteral("delete"), QStringLiteral("weekly"),
+                   QStringLiteral("--occurrence"), QStringLiteral("2026-12-16")}),
+              app::cli::exitOk)
+        << errors.toStdString();
+    ASSERT_EQ(run({QStringLiteral("events"), QStringLiteral("edit"), QStringLiteral("weekly"),
+                   QStringLiteral("--from"), QStringLiteral("2026-12-30"), QStringLiteral("--title"),
+                   QStringLiteral("Class (new room)")}),
+              app::cli::exitOk)
+        << errors.toStdString();
+    QStringList weeks;
+    for (QDate day(2026, 12, 9); day < QDate(2027, 2, 28); day = day.addDays(7)) {
+        run({QStringLiteral("events"), day.toString(Qt::ISODate), QStringLiteral("--json")});
+        for (const auto &e :
+             QJsonDocument::fromJson(output.toUtf8()).object().value(QStringLiteral("events")).toArray()) {
+            const QString title = e.toObject().value(QStringLiteral("title")).toString();
+            if (title.startsWith(QStringLiteral("Class")))
+                weeks << day.toString(QStringLiteral("MM-dd ")) + title;
+        }
+    }
+    EXPECT_EQ(weeks,
+              (QStringList{QStringLiteral("12-09 Class"), QStringLiteral("12-23 Class"),
+                           QStringLiteral("12-30 Class (new room)"), QStringLiteral("01-06 Class (new room)"),
+                           QStringLiteral("01-13 Class (new room)"), QStringLiteral("01-20 Class (new room)"),
+                           QStringLiteral("01-27 Class (new room)"), QStringLiteral("02-03 Class (new room)"),
+                           QStringLiteral("02-10 Class (new room)")}));
+}
+
+TEST_F(EventsCommand, FoldersOfOtherToolsAreAddedListedAndRemoved)
+{
+    QTemporaryDir synced;
+    write(synced.path() + QStringLiteral("/s.ics"),
+          "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//t//t//EN\r\nBEGIN:VEVENT\r\nUID:s\r\n"
+          "DTSTAMP:20260101T000000Z\r\nDTSTART:20261207T100000Z\r\nDTEND:20261207T110000Z\r\n"
+          "SUMMARY:Synced\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n");
+    const QString missing = synced.path() + QStringLiteral("/nowhere");
+    EXPECT_EQ(
+        run({QStringLiteral("settings"), QStringLiteral("add"), QStringLiteral("CalendarFolders"), missing}),
+        app::cli::exitUsage);
+    EXPECT_EQ(run({QStringLiteral("settings"), QStringLiteral("add"), QStringLiteral("CalendarFolders"),
+                   synced.path()}),
+              app::cli::exitOk)
+        << errors.toStdString();
+    EXPECT_EQ(run({QStringLiteral("settings"), QStringLiteral("list"), QStringLiteral("CalendarFolders")}),
+              app::cli::exitOk);
+    EXPECT_EQ(output, synced.path() + QLatin1Char('\n'));
+    run({QStringLiteral("events"), QStringLiteral("2026-12-07")});
+    EXPECT_TRUE(output.contains(QStringLiteral("Synced |"))) << output.toStdString();
+
+    EXPECT_EQ(run({QStringLiteral("settings"), QStringLiteral("remove"), QStringLiteral("CalendarFolders"),
+                   synced.path()}),
+              app::cli::exitOk);
+    EXPECT_EQ(run({QStringLiteral("settings"), QStringLiteral("remove"), QStringLiteral("CalendarFolders"),
+                   synced.path()}),
+              app::cli::exitUsage);
+    run({QStringLiteral("events"), QStringLiteral("2026-12-07")});
+    EXPECT_FALSE(output.contains(QStringLiteral("Synced")));
 }
 
 } // namespace

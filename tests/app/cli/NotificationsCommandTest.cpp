@@ -3,6 +3,7 @@
 
 #include "app/cli/CommandLine.h"
 #include "core/GlobalSettings.h"
+#include "core/SharedDefaults.h"
 #include "platform/notifications/LocalNotificationCenter.h"
 #include "platform/notifications/testing/TestNotificationCenter.h"
 #include "support/TestEnvironment.h"
@@ -89,6 +90,36 @@ TEST_F(NotificationsCommandTest, RescheduleWaitsForThePassAndPendingShowsIt)
     EXPECT_EQ(json().size(), 59);
     ASSERT_EQ(run({"pending"}), app::cli::exitOk);
     EXPECT_TRUE(out.startsWith("QamloAppBadge-2026125  in 1 s  badge 25\n"));
+}
+
+// What a `settings set` killed between its commit and its replanning leaves:
+// the stored settings say one thing and the pending plan another. The
+// listing is what will be delivered, so it is the plan the settings give.
+TEST_F(NotificationsCommandTest, PendingAfterAChangeWhosePlanningWasCutShortIsThePlanTheSettingsGive)
+{
+    using Value = UserDefaults::Value;
+    const struct
+    {
+        const char *what;
+        QString key;
+        Value value;
+    } rows[] = {
+        {"badge switched off", core::keys::todayAppBadgeEnabled, Value(false)},
+        {"daily notification switched off", core::keys::dailyNotificationEnabled, Value(false)},
+        {"adjustment changed", core::keys::adjustmentNumber, Value(std::int64_t{2})},
+    };
+    for (const auto &row : rows) {
+        core::GlobalSettings::resetShared();
+        ASSERT_EQ(run({"reschedule"}), app::cli::exitOk) << row.what;
+        env.suite()->set(row.key, row.value);
+        // Every command is a process of its own, which loads the settings anew.
+        core::GlobalSettings::resetShared();
+        ASSERT_EQ(run({"pending", "--json"}), app::cli::exitOk);
+        const QJsonArray pending = json();
+        ASSERT_EQ(run({"plan", "--json"}), app::cli::exitOk);
+        EXPECT_EQ(pending, json()) << row.what;
+        env.suite()->remove(row.key);
+    }
 }
 
 TEST_F(NotificationsCommandTest, RescheduleWithoutPermissionExitsWithStatusThree)

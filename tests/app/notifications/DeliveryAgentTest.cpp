@@ -5,6 +5,8 @@
 
 #include "DBusTestSupport.h"
 #include "app/notifications/NotificationScheduler.h"
+#include "core/GlobalSettings.h"
+#include "core/SharedDefaults.h"
 #include "platform/notifications/LocalNotificationCenter.h"
 #include "platform/system/Console.h"
 #include "support/TestEnvironment.h"
@@ -291,6 +293,44 @@ TEST_F(DeliveryAgentTest, AnAgentKilledMidDeliveryShowsEachRequestExactlyOnceAft
                                 patienceMs));
     agent.kill();
     agent.waitForFinished();
+}
+
+// The badge switch turned off by a change whose replanning was killed: the
+// old plan with its badges is still pending. The agent has it made again
+// before it delivers anything, so the launcher never shows a number.
+TEST_F(DeliveryAgentTest, APlanMadeForOtherSettingsIsMadeAgainBeforeAnythingIsDelivered)
+{
+    ASSERT_TRUE(fake->registerService());
+    LocalNotificationCenter center(path);
+    NotificationSettings allowed;
+    allowed.authorizationStatus = AuthorizationStatus::authorized;
+    allowed.options = AuthorizationOption::alert | AuthorizationOption::badge;
+    ASSERT_TRUE(center.setNotificationSettings(allowed));
+    app::notifications::NotificationScheduler scheduler(&center);
+    core::GlobalSettings::resetShared();
+    scheduler.rescheduleNotifications(); // today's badge comes a second later
+    ASSERT_TRUE(scheduler.waitForPasses(patienceMs));
+    env.suite()->setBoolean(core::keys::todayAppBadgeEnabled, false);
+    core::GlobalSettings::resetShared();
+
+    DeliveryAgentOptions o = options();
+    int repairs = 0;
+    o.repairPlan = [&](std::function<void()> finished) {
+        ++repairs; // as `qamarly notifications refresh` does
+        scheduler.refreshNotificationsIfNeeded();
+        scheduler.waitForPasses(patienceMs);
+        finished();
+    };
+    DeliveryAgent agent(o);
+    ASSERT_TRUE(agent.start());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return repairs > 0 && !fake->launcherUpdates.isEmpty(); }, patienceMs));
+    QTest::qWait(2000); // past the second after which the old plan's badge would have come
+    EXPECT_EQ(repairs, 1);
+    for (const auto &update : fake->launcherUpdates)
+        EXPECT_FALSE(update.value("count-visible").toBool()) << update.value("count").toLongLong();
+    for (const auto &e : entries(NotificationStore::State::pending))
+        EXPECT_EQ(e.request.content.badge, std::nullopt) << e.request.identifier.toStdString();
+    EXPECT_TRUE(entries(NotificationStore::State::delivered).isEmpty());
 }
 
 TEST_F(DeliveryAgentTest, ASecondAgentForTheSameStoreStepsAside)

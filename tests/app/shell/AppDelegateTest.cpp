@@ -146,17 +146,57 @@ struct RunningApplication
     int returns() const { return refreshes - 1; }
 };
 
-TEST(ApplicationLifecycle, BecomingActiveAgainAfterBeingInactiveOrHiddenIsOneReturnEach)
+TEST(ApplicationLifecycle, FocusMovingToAnotherProgramAndBackIsNoReturn)
 {
     RunningApplication a;
     EXPECT_EQ(a.returns(), 0) << "the first activation is the launch";
-    a.lifecycle->applicationStateChanged(Qt::ApplicationInactive);
+    for (int i = 0; i < 5; ++i) {
+        a.lifecycle->applicationStateChanged(Qt::ApplicationInactive);
+        a.lifecycle->applicationStateChanged(Qt::ApplicationActive);
+    }
+    EXPECT_EQ(a.returns(), 0) << "five changes of focus, and the window stayed on screen";
     a.lifecycle->applicationStateChanged(Qt::ApplicationHidden);
+    a.lifecycle->applicationStateChanged(Qt::ApplicationActive);
+    EXPECT_EQ(a.returns(), 1) << "the whole application was hidden";
+}
+
+TEST(ApplicationLifecycle, OnlyEveryWindowHiddenOrMinimisedAndThenOneShownIsAReturn)
+{
+    RunningApplication a;
+    QWidget other; // a second window of the application, as a dialog left open
+    other.show();
+    a.window->setWindowState(Qt::WindowMinimized);
+    a.window->setWindowState(Qt::WindowNoState);
+    EXPECT_EQ(a.returns(), 0) << "the other window stayed on screen";
+
+    a.window->setWindowState(Qt::WindowMinimized);
+    other.hide();
     EXPECT_EQ(a.returns(), 0);
+    other.show();
+    EXPECT_EQ(a.returns(), 1);
+    a.window->setWindowState(Qt::WindowNoState);
+    EXPECT_EQ(a.returns(), 1) << "already back";
+
+    other.hide();
+    a.window->hide();
+    a.window->show();
+    EXPECT_EQ(a.returns(), 2);
+}
+
+TEST(ApplicationLifecycle, ALockedScreenIsTheBackgroundUntilItIsUnlocked)
+{
+    RunningApplication a;
+    a.lifecycle->screenLockChanged(true);
+    a.lifecycle->applicationStateChanged(Qt::ApplicationInactive);
+    a.lifecycle->screenLockChanged(false);
     a.lifecycle->applicationStateChanged(Qt::ApplicationActive);
     EXPECT_EQ(a.returns(), 1);
-    a.lifecycle->applicationStateChanged(Qt::ApplicationInactive);
-    a.lifecycle->applicationStateChanged(Qt::ApplicationActive);
+
+    a.window->setWindowState(Qt::WindowMinimized);
+    a.lifecycle->screenLockChanged(true);
+    a.lifecycle->screenLockChanged(false);
+    EXPECT_EQ(a.returns(), 1) << "unlocked with the window still minimised";
+    a.window->setWindowState(Qt::WindowNoState);
     EXPECT_EQ(a.returns(), 2);
 }
 
@@ -189,7 +229,7 @@ TEST(ApplicationLifecycle, OpeningThroughAnAddressOnlyBringsTheApplicationToTheF
     tabs->setSelectedIndex(1);
     core::GlobalSettings::shared().adjustmentNumber = 1;
     core::GlobalSettings::shared().save();
-    a.lifecycle->applicationStateChanged(Qt::ApplicationInactive);
+    a.window->setWindowState(Qt::WindowMinimized);
 
     EXPECT_TRUE(
         a.delegate->openURL(app(), QUrl(QStringLiteral("qamarly://settings")), QString(), QVariant()));

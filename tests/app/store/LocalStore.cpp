@@ -49,6 +49,19 @@ void LocalStore::serve(QTcpSocket *socket)
 
     QByteArray response = "HTTP/1.1 " + QByteArray::number(reply.status) + " Fixture\r\n";
     response += "Content-Type: " + reply.contentType + "\r\n";
+    if (reply.endless) {
+        socket->write(response + "Transfer-Encoding: chunked\r\n\r\n");
+        const QByteArray chunk = "10000\r\n" + QByteArray(0x10000, 'x') + "\r\n";
+        const QByteArray opening = "{\"results\":[],\"pad\":\"";
+        socket->write(QByteArray::number(opening.size(), 16) + "\r\n" + opening + "\r\n");
+        auto more = [socket, chunk] {
+            while (socket->bytesToWrite() < 4 * chunk.size())
+                socket->write(chunk);
+        };
+        connect(socket, &QTcpSocket::bytesWritten, socket, more);
+        more();
+        return;
+    }
     if (reply.contentLength)
         response += "Content-Length: " + QByteArray::number(reply.body.size()) + "\r\n";
     for (const QByteArray &header : reply.headers)
@@ -56,6 +69,21 @@ void LocalStore::serve(QTcpSocket *socket)
     response += "Connection: close\r\n\r\n" + reply.body;
 
     QPointer<QTcpSocket> guard(socket);
+    if (reply.dripMs > 0) {
+        // The head at once: only the body comes a byte at a time.
+        auto sent = std::make_shared<qsizetype>(response.indexOf("\r\n\r\n") + 4);
+        socket->write(response.left(*sent));
+        auto *drip = new QTimer(socket);
+        connect(drip, &QTimer::timeout, socket, [socket, drip, sent, response] {
+            socket->write(response.mid(*sent, 1));
+            if (++*sent == response.size()) {
+                drip->stop();
+                socket->disconnectFromHost();
+            }
+        });
+        drip->start(reply.dripMs);
+        return;
+    }
     QTimer::singleShot(reply.delayMs, this, [guard, response] {
         if (!guard)
             return;

@@ -25,6 +25,11 @@ public:
         int delayMs = 0;
         // Say Content-Length; without it the body ends when the connection closes.
         bool contentLength = true;
+        // Send the body one byte every this many milliseconds: a store that
+        // never pauses long enough for a time-out between bytes.
+        int dripMs = 0;
+        // A chunked body that never ends, sent as fast as it is taken.
+        bool endless = false;
     };
 
     LocalStore();

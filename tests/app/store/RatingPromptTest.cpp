@@ -209,6 +209,38 @@ TEST_F(RatingPromptTest, AReturnFromTheBackgroundCountsAUse)
     EXPECT_EQ(world.defaults->integer(QStringLiteral("RatingPromptUseCount")), 2);
 }
 
+// A store that drips its answer: every return to the window would otherwise
+// open one more connection that never ends.
+TEST_F(RatingPromptTest, ASlowStoreIsAskedOnceAtATimeAndGivenUpAtTheTimeOut)
+{
+    LocalStore::Reply dripping{200, storeRecord};
+    dripping.dripMs = 100;
+    world.local.route(QStringLiteral("/SA/lookup"), dripping);
+    usedFor(3, 6);
+    prompt = std::make_unique<app::store::RatingPrompt>();
+    prompt->onlyPromptIfLatestVersion = false;
+    prompt->daysUntilPrompt = 3;
+    prompt->usesUntilPrompt = 7;
+    prompt->presentingWindow = &window;
+    prompt->lookupTimeout = std::chrono::milliseconds(600);
+    posted = std::make_unique<QSignalSpy>(prompt.get(), &app::store::RatingPrompt::notificationPosted);
+    ASSERT_TRUE(waitUntil([&] { return world.local.requests().size() == 1; }));
+    for (int returns = 0; returns < 3; ++returns)
+        prompt->applicationWillEnterForeground();
+    spin(100);
+    EXPECT_EQ(world.local.requests().size(), 1);
+    // The prompt that waited for that lookup hears that it failed.
+    ASSERT_TRUE(waitUntil(
+        [&] { return notifications().contains(QStringLiteral("RatingPromptCouldNotConnectToAppStore")); },
+        3000));
+    EXPECT_EQ(shownAlert(), nullptr);
+
+    serve(storeRecord);
+    prompt->applicationWillEnterForeground();
+    ASSERT_TRUE(waitUntil([] { return shownAlert() != nullptr; }));
+    EXPECT_EQ(world.local.requests().size(), 2);
+}
+
 TEST_F(RatingPromptTest, TheRateButtonLooksTheAppUpFirstWhenItsIdentifierIsUnknown)
 {
     world.local.route(QStringLiteral("/SA/lookup"), {200, "{}"});

@@ -8,8 +8,10 @@
 #include "platform/bundle/testing/ScopedBundleInfo.h"
 #include "platform/defaults/testing/ScopedStandardDefaults.h"
 #include "platform/system/linux/LinuxSystemInfo.h"
+#include "support/StuckReader.h"
 #include "support/TestEnvironment.h"
 
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -301,6 +303,14 @@ TEST(SystemInfo, TheVersionIsVersionIdOfOsRelease)
     EXPECT_EQ(platform::LinuxSystemInfo::versionIdOf("ID=debian\n"), QString());
     EXPECT_EQ(platform::LinuxSystemInfo(QStringLiteral("/nonexistent/os-release")).operatingSystemVersion(),
               QString());
+    // Nothing someone put in its place holds up the update check.
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath(QStringLiteral("os-release"));
+    ASSERT_TRUE(testenv::makeFifo(fifo));
+    QString version = QStringLiteral("unread");
+    EXPECT_TRUE(testenv::finishesDespiteFifo<QString>(
+        fifo, [&] { return platform::LinuxSystemInfo(fifo).operatingSystemVersion(); }, &version));
+    EXPECT_EQ(version, QString());
 
     testenv::ScopedEnvironment env(QStringLiteral("en_150"));
     EXPECT_EQ(platform::LinuxSystemInfo().regionCode(), QStringLiteral("150"));

@@ -270,6 +270,10 @@ TEST_F(UpdateCheckerTest, EveryBrokenAnswerEndsInItsErrorWithNothingStoredAndNoA
     hugeUnannounced.contentLength = false;
     LocalStore::Reply slow = route(200, good);
     slow.delayMs = 1500;
+    LocalStore::Reply dripping = route(200, good);
+    dripping.dripMs = 50;
+    LocalStore::Reply endless = route(200, {});
+    endless.endless = true;
     LocalStore::Reply elsewhere = route(302, {});
     elsewhere.headers << "Location: http://localhost:" + QByteArray::number(world.local.baseUrl().port()) +
                              "/lookup";
@@ -298,6 +302,9 @@ TEST_F(UpdateCheckerTest, EveryBrokenAnswerEndsInItsErrorWithNothingStoredAndNoA
          Known::appStoreVersionArrayFailure},
         {"redirect to another host", elsewhere, Known::appStoreDataRetrievalFailure},
         {"slower than the time-out", slow, Known::appStoreDataRetrievalFailure},
+        // Bytes keep coming, but the whole answer not within the time-out.
+        {"dripping", dripping, Known::appStoreDataRetrievalFailure},
+        {"endless chunked body", endless, Known::appStoreDataRetrievalFailure},
     };
     for (const Row &row : rows) {
         makeChecker();
@@ -347,14 +354,20 @@ TEST_F(UpdateCheckerTest, LookupsAskTheNetworkWithTheirOwnTimeOutsAndCachePolici
     EXPECT_EQ(rating.cachePolicy, platform::UrlRequest::CachePolicy::useProtocolCachePolicy);
 }
 
-TEST_F(UpdateCheckerTest, ChecksStartedTogetherShowOneAlert)
+TEST_F(UpdateCheckerTest, ChecksStartedWhileALookupRunsShareItAndShowOneAlert)
 {
     auto presenter = std::make_shared<platform::CountingAlertPresenter>();
     platform::TopAlertPresenter::install(presenter);
     serve(QStringLiteral("1.1"));
-    checker->startVersionCheck(app::store::VersionCheckType::immediately);
-    checker->startVersionCheck(app::store::VersionCheckType::immediately);
+    for (int returns = 0; returns < 3; ++returns)
+        checker->startVersionCheck(app::store::VersionCheckType::immediately);
     EXPECT_TRUE(world.local.requests().isEmpty()) << "the check returns before the store answers";
+    ASSERT_TRUE(waitUntil([&] { return !delegate.events.isEmpty(); }));
+    spin(200);
+    // A slow store would otherwise hold a connection for every return to the window.
+    EXPECT_EQ(world.local.requests().size(), 1);
+    // Once answered, a check asks again; the alert still open keeps another off screen.
+    checker->startVersionCheck(app::store::VersionCheckType::immediately);
     ASSERT_TRUE(waitUntil([&] { return world.local.requests().size() == 2; }));
     spin(200);
     EXPECT_EQ(platform::AlertController::shownAlerts().size(), 1);

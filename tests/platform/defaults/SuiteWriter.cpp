@@ -20,7 +20,7 @@ int main(int argc, char *argv[])
         suite->setInteger(prefix + QLatin1Char('-') + QString::number(i), i);
         suite->setInteger(QStringLiteral("shared"), i);
     }
-    const int status = suite->flush() && suite->isPersistent() ? 0 : 1;
+    const int status = suite->waitForWrites(60000) && suite->flush() && suite->isPersistent() ? 0 : 1;
     if (argc == 5 && QByteArray(argv[4]) == "die")
         std::_Exit(status);
     return status;

@@ -2,6 +2,8 @@
 // what they should be.
 #include "platform/defaults/UserDefaults.h"
 
+#include "TestEnvironment.h"
+#include "platform/defaults/StandardUserDefaults.h"
 #include "platform/system/Console.h"
 
 #include <QDir>
@@ -10,6 +12,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <optional>
+#include <sqlite3.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -154,6 +158,104 @@ TEST(UserDefaults, ACutOrDamagedFileIsMovedAsideEvenWhenItsHeaderLooksWhole)
         EXPECT_EQ(suite->integer(QStringLiteral("k")), 7);
         EXPECT_TRUE(suite->isPersistent());
     }
+}
+
+// A file that really is damaged still holds rows on its whole pages: they
+// are what the user stored, and the fresh file starts with them.
+TEST(UserDefaults, ADamagedFileIsReplacedByOneHoldingEveryRowThatCanStillBeRead)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("suite.sqlite"));
+    constexpr int rows = 2000;
+    const auto valueOf = [](int i) { return QStringLiteral("%1:").arg(i) + QString(200, QLatin1Char('v')); };
+    {
+        QList<std::pair<QString, UserDefaults::Value>> values;
+        for (int i = 0; i < rows; ++i)
+            values.append({QStringLiteral("key%1").arg(i), UserDefaults::Value(valueOf(i))});
+        ASSERT_TRUE(UserDefaults::open(path)->setValues(values));
+    }
+    const qint64 pages = QFileInfo(path).size() / 4096;
+    ASSERT_GT(pages, 100);
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        file.seek(pages / 2 * 4096);
+        file.write(QByteArray(4096, '\xff'));
+    }
+    CapturedConsole console;
+    auto suite = UserDefaults::open(path);
+    ASSERT_EQ(QDir(dir.path()).entryList({QStringLiteral("suite.sqlite.corrupt-*")}).size(), 1);
+    int kept = 0;
+    for (int i = 0; i < rows; ++i) {
+        const auto value = suite->string(QStringLiteral("key%1").arg(i));
+        if (!value)
+            continue;
+        ++kept;
+        EXPECT_EQ(*value, valueOf(i)) << "a kept row is the row stored";
+    }
+    // One page of a table this size holds about twenty rows.
+    EXPECT_GE(kept, rows - 60);
+    ASSERT_EQ(console.lines.size(), 1);
+    EXPECT_TRUE(console.lines.first().contains(QString::number(kept))) << console.lines.first().toStdString();
+    suite->setInteger(QStringLiteral("after"), 1);
+    EXPECT_EQ(suite->integer(QStringLiteral("after")), 1);
+}
+
+// Every part of a process that asks for a file (the window's store
+// components, its event store, its placement) gets the one suite of it:
+// connections of their own would each check and perhaps move the file.
+TEST(UserDefaults, EveryUserOfAFileInOneProcessSharesOneSuite)
+{
+    testenv::ScopedEnvironment env;
+    const QString path = UserDefaults::suitePath(QStringLiteral("org.qamarly.Qamarly"));
+    const auto first = platform::standardUserDefaults();
+    EXPECT_EQ(UserDefaults::standard().get(), first.get());
+    EXPECT_EQ(UserDefaults::open(QFileInfo(path).absolutePath() + QStringLiteral("/../qamarly/") +
+                                 QFileInfo(path).fileName())
+                  .get(),
+              first.get());
+}
+
+// Another process holding the write lock must not hold the window's thread:
+// the change is kept, read back at once, and reaches the file in the
+// background as soon as the lock goes, all of a batch together.
+TEST(UserDefaults, AWriteThatMeetsALockIsKeptAndStoredWhenTheLockGoes)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("suite.sqlite"));
+    auto suite = UserDefaults::open(path);
+    suite->setInteger(QStringLiteral("before"), 1);
+    sqlite3 *other = nullptr;
+    ASSERT_EQ(sqlite3_open(QFile::encodeName(path).constData(), &other), SQLITE_OK);
+    const auto storedThere = [other](const char *key) {
+        sqlite3_stmt *s = nullptr;
+        sqlite3_prepare_v2(other, "SELECT value FROM defaults WHERE key = ?1", -1, &s, nullptr);
+        sqlite3_bind_text(s, 1, key, -1, SQLITE_STATIC);
+        const std::optional<qint64> v =
+            sqlite3_step(s) == SQLITE_ROW ? std::optional<qint64>(sqlite3_column_int64(s, 0)) : std::nullopt;
+        sqlite3_finalize(s);
+        return v;
+    };
+    ASSERT_EQ(sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+
+    suite->setInteger(QStringLiteral("k"), 5);
+    EXPECT_TRUE(suite->setValues({{QStringLiteral("a"), UserDefaults::Value(std::int64_t{1})},
+                                  {QStringLiteral("b"), UserDefaults::Value(std::int64_t{2})}}));
+    suite->remove(QStringLiteral("before"));
+    EXPECT_TRUE(suite->flush());
+    EXPECT_EQ(suite->integer(QStringLiteral("k")), 5);
+    EXPECT_EQ(suite->integer(QStringLiteral("b")), 2);
+    EXPECT_EQ(suite->type(QStringLiteral("before")), UserDefaults::Type::none);
+    EXPECT_EQ(suite->keys(), (QStringList{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("k")}));
+    EXPECT_EQ(storedThere("k"), std::nullopt) << "the lock is still held";
+
+    ASSERT_EQ(sqlite3_exec(other, "COMMIT", nullptr, nullptr, nullptr), SQLITE_OK);
+    ASSERT_TRUE(suite->waitForWrites(30000));
+    EXPECT_EQ(storedThere("k"), 5);
+    EXPECT_EQ(storedThere("a"), 1);
+    EXPECT_EQ(storedThere("b"), 2);
+    EXPECT_EQ(storedThere("before"), std::nullopt);
+    sqlite3_close(other);
 }
 
 // The write-ahead log lets the widget read while the application writes: a

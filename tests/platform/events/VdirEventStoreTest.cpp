@@ -119,7 +119,7 @@ TEST_F(VdirEventStoreTest, NewEventRoundTripsThroughAFileOfItsOwn)
     EventDraft change = draft;
     change.title = QStringLiteral("Dentist");
     change.endDate = gregorianInstant(2026, 12, 7, 11, 0);
-    ASSERT_TRUE(store.updateEvent(events[0], change, &error)) << error.toStdString();
+    ASSERT_TRUE(store.updateEvent(events[0], change, EventSpan::allEvents, &error)) << error.toStdString();
     const auto changed = day(store, 2026, 12, 7);
     ASSERT_EQ(changed.size(), 1u);
     EXPECT_EQ(changed[0].title, QStringLiteral("Dentist"));
@@ -342,7 +342,7 @@ TEST_F(VdirEventStoreTest, RemovedEventGoesToTheTrash)
     const auto events = day(store, 2026, 12, 7);
     ASSERT_EQ(events.size(), 1u);
     QString error;
-    const bool removed = store.removeEvent(events[0], &error);
+    const bool removed = store.removeEvent(events[0], EventSpan::allEvents, &error);
     qputenv("XDG_DATA_HOME", savedData);
     ASSERT_TRUE(removed) << error.toStdString();
     EXPECT_FALSE(QFile::exists(path));

@@ -10,8 +10,10 @@
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using platform::AppSettings;
@@ -165,6 +167,37 @@ TEST_F(SettingsPage, OpeningTwiceShowsTheOnePageAndCloseDismissesIt)
     QTest::keyClick(page->windowHandle(), Qt::Key_Escape);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(guard.isNull());
+}
+
+TEST_F(SettingsPage, CalendarFoldersOfOtherToolsAreAddedAndRemovedByClicks)
+{
+    QTemporaryDir synced;
+    QTemporaryDir khal;
+    std::vector<QString> offered{synced.path(), khal.path(), QString()};
+    const auto previous = AppSettingsWindow::setFolderPicker([&offered](QWidget *) {
+        const QString next = offered.front();
+        offered.erase(offered.begin());
+        return next;
+    });
+    AppSettingsWindow *page = open({});
+    ASSERT_NE(page, nullptr);
+    auto *add = page->findChild<QPushButton *>(QStringLiteral("addCalendarFolderButton"));
+    auto *remove = page->findChild<QPushButton *>(QStringLiteral("removeCalendarFolderButton"));
+    ASSERT_TRUE(add && remove);
+    EXPECT_FALSE(remove->isEnabled()) << "nothing chosen to remove";
+    for (int i = 0; i < 3; ++i)
+        input::click(add);
+    EXPECT_EQ(platform::calendarFolders(), (QStringList{synced.path(), khal.path()}))
+        << "a cancelled choice adds none";
+
+    QListWidget *list = page->calendarFoldersList();
+    ASSERT_EQ(list->count(), 2);
+    input::click(list->viewport(), list->visualItemRect(list->item(0)).center());
+    ASSERT_TRUE(remove->isEnabled());
+    input::click(remove);
+    EXPECT_EQ(platform::calendarFolders(), QStringList{khal.path()});
+    EXPECT_EQ(list->count(), 1);
+    AppSettingsWindow::setFolderPicker(previous);
 }
 
 TEST_F(SettingsPage, ReadsInArabic)

@@ -2,7 +2,9 @@
 
 #include "support/TestEnvironment.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSignalSpy>
 #include <gtest/gtest.h>
 
@@ -45,6 +47,29 @@ TEST(WidgetCenter, EachRequestIsSeenAgainAndOldOnesAreNot)
     platform::WidgetCenter::shared().reloadAllTimelines();
     ASSERT_TRUE(spy.wait(patienceMs));
     EXPECT_EQ(spy.size(), 2);
+}
+
+TEST(WidgetCenter, ARequestIsNeverWrittenThroughALinkLeftAtItsFile)
+{
+    testenv::ScopedEnvironment env;
+    const QString path = platform::WidgetCenter::requestFilePath();
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(path).absolutePath()));
+    const QString victim = env.configHome() + QStringLiteral("/victim");
+    {
+        QFile f(victim);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("somebody else's\n");
+    }
+    ASSERT_TRUE(QFile::link(victim, path));
+    platform::TimelineReloadListener listener;
+    QSignalSpy spy(&listener, &platform::TimelineReloadListener::reloadRequested);
+
+    platform::WidgetCenter::shared().reloadAllTimelines();
+    QFile f(victim);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), QByteArray("somebody else's\n"));
+    EXPECT_FALSE(QFileInfo(path).isSymLink());
+    EXPECT_TRUE(spy.wait(patienceMs)) << "the request still reaches the widgets";
 }
 
 TEST(WidgetCenter, PollingCatchesARequestFileWrittenBehindTheWatchersBack)

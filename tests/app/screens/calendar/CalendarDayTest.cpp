@@ -5,6 +5,7 @@
 #include "platform/localization/Localization.h"
 #include "support/TestEnvironment.h"
 
+#include <QStringList>
 #include <gtest/gtest.h>
 
 using namespace std::chrono_literals;
@@ -54,13 +55,22 @@ TEST(EventDurationText, ADayAcrossAClockChangeIsStillOneDay)
     EXPECT_EQ(app::screens::eventDurationText(start, start + 24h), QStringLiteral("1 d, 1 h"));
 }
 
+QStringList qtWarnings;
+
 TEST(EventDurationText, DaysTakeTheLocalesPluralForms)
 {
     testenv::ScopedEnvironment env(QStringLiteral("ar_SA"), QStringLiteral("Asia/Riyadh"));
     platform::installTranslations();
+    // Forms without a number ("two days") once made Qt warn of a missing argument.
+    qtWarnings.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(
+        [](QtMsgType, const QMessageLogContext &, const QString &message) { qtWarnings << message; });
     const platform::Instant start = gregorianInstant(2026, 12, 5, 9);
     EXPECT_EQ(app::screens::eventDurationText(start, start + 48h), QStringLiteral("يومان"));
+    EXPECT_EQ(app::screens::eventDurationText(start, start + 24h), QStringLiteral("يوم"));
     EXPECT_EQ(app::screens::eventDurationText(start, start + 72h + 1h), QStringLiteral("3 أيام, 1 h"));
+    qInstallMessageHandler(previous);
+    EXPECT_TRUE(qtWarnings.isEmpty()) << qtWarnings.join(QLatin1Char('\n')).toStdString();
     env.setLocale(QStringLiteral("en_US"));
     platform::installTranslations();
 }

@@ -14,6 +14,7 @@
 
 #include <QClipboard>
 #include <QComboBox>
+#include <QDateTimeEdit>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -378,6 +379,68 @@ TEST_F(CalendarScreen, AFailedDeleteSaysSoAndKeepsTheRow)
     ASSERT_NE(error, nullptr);
     EXPECT_EQ(error->message(), QStringLiteral("Read-only file system"));
     EXPECT_EQ(rowTitles(), QStringList{QStringLiteral("Stays")});
+}
+
+// The alert's button with that text, pressed where it is drawn.
+void pressAlertButton(platform::AlertController *alert, const QString &text)
+{
+    for (QPushButton *button : alert->findChildren<QPushButton *>()) {
+        if (button->text() == text) {
+            input::click(button);
+            return;
+        }
+    }
+    ADD_FAILURE() << "no button " << text.toStdString();
+}
+
+TEST_F(CalendarScreen, ARepeatingEventAsksWhichOccurrencesADeletionOrAChangeIsFor)
+{
+    platform::CalendarEvent weekly =
+        event(QStringLiteral("Class"), gregorianInstant(2026, 12, 5, 9), gregorianInstant(2026, 12, 5, 10));
+    weekly.recurring = true;
+    weekly.recurrenceId = weekly.startDate;
+    store->setEvents({weekly});
+    show();
+    EventRowView *row = screen->rowView(0);
+    swipe(row);
+    input::click(row->deleteButton());
+    world.settle();
+    platform::AlertController *alert = world.topAlert();
+    ASSERT_NE(alert, nullptr);
+    QStringList choices;
+    for (const auto &action : alert->actions())
+        choices << action.title;
+    EXPECT_EQ(choices, (QStringList{QStringLiteral("This event"), QStringLiteral("This and following events"),
+                                    QStringLiteral("All events"), QStringLiteral("Cancel")}));
+    pressAlertButton(alert, QStringLiteral("This and following events"));
+    world.settle();
+    waitForLoad();
+    EXPECT_EQ(store->spans(), std::vector<platform::EventSpan>{platform::EventSpan::futureEvents});
+
+    // Its dates can be changed too, for the occurrences chosen.
+    store->setEvents({weekly});
+    store->announceChange();
+    waitForLoad();
+    row = screen->rowView(0);
+    input::click(row, QPoint(20, row->height() / 2));
+    world.settle();
+    auto *viewer = shownDialog<platform::EventViewDialog>("eventViewer");
+    ASSERT_NE(viewer, nullptr);
+    input::click(viewer->editButton());
+    ASSERT_TRUE(
+        QTest::qWaitFor([this] { return shownDialog<platform::EventEditDialog>("eventEditor"); }, 3000));
+    auto *editor = shownDialog<platform::EventEditDialog>("eventEditor");
+    EXPECT_TRUE(editor->startField()->isEnabled());
+    EXPECT_TRUE(editor->endField()->isEnabled());
+    input::click(editor->saveButton());
+    world.settle();
+    alert = world.topAlert();
+    ASSERT_NE(alert, nullptr);
+    EXPECT_TRUE(editor->isVisible()) << "nothing is saved before the answer";
+    pressAlertButton(alert, QStringLiteral("This event"));
+    world.settle();
+    EXPECT_EQ(store->spans(), (std::vector<platform::EventSpan>{platform::EventSpan::futureEvents,
+                                                                platform::EventSpan::thisEvent}));
 }
 
 TEST_F(CalendarScreen, ShareCopiesTheEventAsTextAndAsICalendar)

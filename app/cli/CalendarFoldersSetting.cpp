@@ -1,0 +1,90 @@
+#include "app/cli/CalendarFoldersSetting.h"
+
+#include "app/cli/CommandLine.h"
+#include "platform/events/EventStore.h"
+#include "platform/system/Console.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QJsonDocument>
+
+namespace app::cli {
+
+namespace {
+
+const QString key = QString::fromLatin1(platform::calendarFoldersKey);
+
+QString absolute(const QString &path)
+{
+    return QDir::cleanPath(QDir::current().absoluteFilePath(path));
+}
+
+int printFolders(bool json, QTextStream &out)
+{
+    if (json) {
+        out << QJsonDocument(calendarFoldersJson()).toJson(QJsonDocument::Indented);
+        return exitOk;
+    }
+    for (const QString &folder : platform::calendarFolders())
+        out << folder << '\n';
+    return exitOk;
+}
+
+} // namespace
+
+QJsonArray calendarFoldersJson()
+{
+    return QJsonArray::fromStringList(platform::calendarFolders());
+}
+
+QString calendarFoldersLine()
+{
+    const QStringList folders = platform::calendarFolders();
+    return key + QStringLiteral(" = ") +
+           (folders.isEmpty() ? QStringLiteral("(none)") : folders.join(QStringLiteral(", ")));
+}
+
+std::optional<int> runCalendarFoldersSetting(const QStringList &positionals, bool json, QTextStream &out,
+                                             QTextStream &err)
+{
+    if (positionals.size() < 2 || positionals.at(1) != key)
+        return std::nullopt;
+    const QString action = positionals.at(0);
+    const QStringList paths = positionals.mid(2);
+    const auto refuse = [&err](const QString &why) {
+        err << "qamarly settings: " << platform::printable(why) << '\n';
+        return exitUsage;
+    };
+    if (action == QLatin1String("list")) {
+        if (!paths.isEmpty())
+            return refuse(QStringLiteral("usage: qamarly settings list %1 [--json]").arg(key));
+        return printFolders(json, out);
+    }
+    if (action != QLatin1String("set") && action != QLatin1String("add") && action != QLatin1String("remove"))
+        return std::nullopt;
+    if (paths.isEmpty() && action != QLatin1String("set"))
+        return refuse(QStringLiteral("usage: qamarly settings %1 %2 FOLDER ...").arg(action, key));
+
+    QStringList folders = action == QLatin1String("set") ? QStringList() : platform::calendarFolders();
+    for (const QString &path : paths) {
+        if (path.trimmed().isEmpty())
+            continue;
+        const QString folder = absolute(path);
+        if (action == QLatin1String("remove")) {
+            if (!folders.removeOne(folder))
+                return refuse(QStringLiteral("%1 is not one of the calendar folders").arg(folder));
+            continue;
+        }
+        if (!QFileInfo(folder).isDir())
+            return refuse(QStringLiteral("%1 is not a folder").arg(folder));
+        if (!folders.contains(folder))
+            folders << folder;
+    }
+    if (!platform::keepCalendarFolders(folders)) {
+        err << "qamarly settings: could not store " << key << "; nothing was changed\n";
+        return exitFailure;
+    }
+    return printFolders(json, out);
+}
+
+} // namespace app::cli

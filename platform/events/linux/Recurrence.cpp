@@ -1,0 +1,606 @@
+#include "platform/events/linux/Recurrence.h"
+
+#include "platform/calendar/CivilDays.h"
+
+#include <QByteArray>
+#include <QList>
+#include <algorithm>
+#include <limits>
+
+namespace platform::ical {
+
+namespace {
+
+using civil::floorDiv;
+
+constexpr std::int64_t secondsPerHour = 3600;
+constexpr std::int64_t secondsPerMinute = 60;
+// 1970-01-05 was a Monday.
+constexpr std::int64_t firstMonday = 4;
+// Longer than any event or rule needs to reach: 10,000 years.
+constexpr std::int64_t longestDurationSeconds = 10000LL * 366 * secondsPerDay;
+
+bool isLeapYear(std::int64_t year)
+{
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
+
+int monthLength(std::int64_t year, int month)
+{
+    static constexpr int lengths[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return month == 2 && isLeapYear(year) ? 29 : lengths[month - 1];
+}
+
+int weekdayOfDay(std::int64_t day)
+{
+    return static_cast<int>((day - firstMonday) - floorDiv(day - firstMonday, 7) * 7);
+}
+
+std::optional<std::int64_t> number(QByteArrayView text, std::int64_t lowest, std::int64_t highest)
+{
+    if (text.isEmpty() || text.size() > 13)
+        return std::nullopt;
+    std::int64_t sign = 1;
+    qsizetype i = 0;
+    if (text[0] == '+' || text[0] == '-') {
+        sign = text[0] == '-' ? -1 : 1;
+        i = 1;
+    }
+    if (i == text.size())
+        return std::nullopt;
+    std::int64_t value = 0;
+    for (; i < text.size(); ++i) {
+        if (text[i] < '0' || text[i] > '9')
+            return std::nullopt;
+        value = value * 10 + (text[i] - '0');
+    }
+    value *= sign;
+    if (value < lowest || value > highest)
+        return std::nullopt;
+    return value;
+}
+
+std::optional<int> weekdayNamed(QByteArrayView text)
+{
+    static constexpr const char *names[] = {"MO", "TU", "WE", "TH", "FR", "SA", "SU"};
+    for (int i = 0; i < 7; ++i) {
+        if (text.compare(QByteArrayView(names[i]), Qt::CaseInsensitive) == 0)
+            return i;
+    }
+    return std::nullopt;
+}
+
+// A number list such as "1,-1,15" whose entries lie in [lowest, highest]
+// and are not 0 when `zeroAllowed` is false.
+bool numberList(QByteArrayView text, int lowest, int highest, bool zeroAllowed, std::vector<int> &out)
+{
+    for (const QByteArray &part : QByteArray(text.data(), text.size()).split(',')) {
+        const auto value = number(part, lowest, highest);
+        if (!value || (!zeroAllowed && *value == 0))
+            return false;
+        out.push_back(static_cast<int>(*value));
+    }
+    std::sort(out.begin(), out.end());
+    out.erase(std::unique(out.begin(), out.end()), out.end());
+    return true;
+}
+
+bool contains(const std::vector<int> &values, int value)
+{
+    return std::binary_search(values.begin(), values.end(), value);
+}
+
+// The first day of week 1 of `year`: the first week, starting on `weekStart`,
+// with at least four of its days in the year.
+std::int64_t firstWeekStart(std::int64_t year, int weekStart)
+{
+    const std::int64_t newYear = civil::daysFromCivil(year, 1, 1);
+    const int before = (weekdayOfDay(newYear) - weekStart + 7) % 7;
+    const std::int64_t start = newYear - before;
+    return 7 - before >= 4 ? start : start + 7;
+}
+
+} // namespace
+
+LocalSeconds localSeconds(std::int64_t year, int month, int day, int hour, int minute, int second)
+{
+    return civil::daysFromCivil(year, month, day) * secondsPerDay + hour * secondsPerHour +
+           minute * secondsPerMinute + second;
+}
+
+std::int64_t dayOf(LocalSeconds local)
+{
+    return floorDiv(local, secondsPerDay);
+}
+
+bool isValidDate(std::int64_t year, int month, int day)
+{
+    return year >= 1 && year <= lastYear && month >= 1 && month <= 12 && day >= 1 &&
+           day <= monthLength(year, month);
+}
+
+std::optional<TimeValue> parseTimeValue(QByteArrayView text)
+{
+    const auto digits = [&](qsizetype at, qsizetype length) -> std::optional<int> {
+        const auto value = number(text.sliced(at, length), 0, 9999);
+        if (!value || text[at] == '+' || text[at] == '-')
+            return std::nullopt;
+        return static_cast<int>(*value);
+    };
+    text = text.trimmed();
+    if (text.size() != 8 && text.size() != 15 && text.size() != 16)
+        return std::nullopt;
+    const auto year = digits(0, 4), month = digits(4, 2), day = digits(6, 2);
+    if (!year || !month || !day || !isValidDate(*year, *month, *day))
+        return std::nullopt;
+    TimeValue value;
+    if (text.size() == 8) {
+        value.isDate = true;
+        value.local = localSeconds(*year, *month, *day);
+        return value;
+    }
+    if (text[8] != 'T' && text[8] != 't')
+        return std::nullopt;
+    const auto hour = digits(9, 2), minute = digits(11, 2), second = digits(13, 2);
+    // A second of 60 is a leap second (RFC 5545 3.3.12).
+    if (!hour || !minute || !second || *hour > 23 || *minute > 59 || *second > 60)
+        return std::nullopt;
+    if (text.size() == 16) {
+        if (text[15] != 'Z' && text[15] != 'z')
+            return std::nullopt;
+        value.utc = true;
+    }
+    value.local = localSeconds(*year, *month, *day, *hour, *minute, *second);
+    return value;
+}
+
+std::optional<std::int64_t> parseDuration(QByteArrayView text)
+{
+    text = text.trimmed();
+    std::int64_t sign = 1;
+    qsizetype i = 0;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        sign = text[i++] == '-' ? -1 : 1;
+    if (i >= text.size() || (text[i] != 'P' && text[i] != 'p'))
+        return std::nullopt;
+    ++i;
+    bool inTime = false;
+    bool any = false;
+    std::int64_t total = 0;
+    while (i < text.size()) {
+        if (text[i] == 'T' || text[i] == 't') {
+            if (inTime)
+                return std::nullopt;
+            inTime = true;
+            ++i;
+            continue;
+        }
+        const qsizetype first = i;
+        while (i < text.size() && text[i] >= '0' && text[i] <= '9')
+            ++i;
+        if (i == first || i == text.size() || i - first > 12)
+            return std::nullopt;
+        const std::int64_t amount = *number(text.sliced(first, i - first), 0, 999'999'999'999);
+        std::int64_t unit = 0;
+        switch (text[i]) {
+        case 'W':
+        case 'w':
+            unit = inTime ? 0 : 7 * secondsPerDay;
+            break;
+        case 'D':
+        case 'd':
+            unit = inTime ? 0 : secondsPerDay;
+            break;
+        case 'H':
+        case 'h':
+            unit = inTime ? secondsPerHour : 0;
+            break;
+        case 'M':
+        case 'm':
+            unit = inTime ? secondsPerMinute : 0;
+            break;
+        case 'S':
+        case 's':
+            unit = inTime ? 1 : 0;
+            break;
+        default:
+            break;
+        }
+        if (unit == 0 || amount > longestDurationSeconds / unit)
+            return std::nullopt;
+        total += amount * unit;
+        if (total > longestDurationSeconds)
+            return std::nullopt;
+        any = true;
+        ++i;
+    }
+    if (!any)
+        return std::nullopt;
+    return sign * total;
+}
+
+std::optional<RecurrenceRule> RecurrenceRule::parse(QByteArrayView text, QString *error)
+{
+    const auto fail = [error](const QString &why) -> std::optional<RecurrenceRule> {
+        if (error)
+            *error = why;
+        return std::nullopt;
+    };
+    RecurrenceRule rule;
+    bool frequencyGiven = false;
+    for (const QByteArray &part : QByteArray(text.data(), text.size()).trimmed().split(';')) {
+        if (part.isEmpty())
+            continue;
+        const qsizetype equals = part.indexOf('=');
+        if (equals <= 0)
+            return fail(QStringLiteral("malformed part %1").arg(QString::fromUtf8(part.left(40))));
+        const QByteArray key = part.left(equals).toUpper();
+        const QByteArray value = part.mid(equals + 1);
+        bool ok = true;
+        if (key == "FREQ") {
+            static constexpr const char *names[] = {"SECONDLY", "MINUTELY", "HOURLY", "DAILY",
+                                                    "WEEKLY",   "MONTHLY",  "YEARLY"};
+            ok = false;
+            for (int i = 0; i < 7; ++i) {
+                if (value.toUpper() == names[i]) {
+                    rule.frequency = static_cast<Frequency>(i);
+                    ok = frequencyGiven = true;
+                }
+            }
+        } else if (key == "INTERVAL") {
+            const auto interval = number(value, 1, 1'000'000'000);
+            ok = interval.has_value();
+            rule.interval = static_cast<int>(interval.value_or(1));
+        } else if (key == "COUNT") {
+            const auto count = number(value, 1, 999'999'999'999);
+            ok = count.has_value();
+            rule.count = count.value_or(0);
+        } else if (key == "UNTIL") {
+            rule.until = parseTimeValue(value);
+            ok = rule.until.has_value();
+        } else if (key == "BYSECOND") {
+            ok = numberList(value, 0, 60, true, rule.bySecond);
+        } else if (key == "BYMINUTE") {
+            ok = numberList(value, 0, 59, true, rule.byMinute);
+        } else if (key == "BYHOUR") {
+            ok = numberList(value, 0, 23, true, rule.byHour);
+        } else if (key == "BYMONTHDAY") {
+            ok = numberList(value, -31, 31, false, rule.byMonthDay);
+        } else if (key == "BYYEARDAY") {
+            ok = numberList(value, -366, 366, false, rule.byYearDay);
+        } else if (key == "BYWEEKNO") {
+            ok = numberList(value, -53, 53, false, rule.byWeekNumber);
+        } else if (key == "BYMONTH") {
+            ok = numberList(value, 1, 12, false, rule.byMonth);
+        } else if (key == "BYSETPOS") {
+            ok = numberList(value, -366, 366, false, rule.bySetPosition);
+        } else if (key == "BYDAY") {
+            for (const QByteArray &entry : value.split(',')) {
+                const auto weekday = entry.size() >= 2 ? weekdayNamed(entry.right(2)) : std::nullopt;
+                const QByteArray ordinal = entry.left(entry.size() - 2);
+                const auto n = ordinal.isEmpty() ? std::optional<std::int64_t>(0) : number(ordinal, -53, 53);
+                if (!weekday || !n || (!ordinal.isEmpty() && *n == 0)) {
+                    ok = false;
+                    break;
+                }
+                rule.byDay.push_back({*weekday, static_cast<int>(*n)});
+            }
+        } else if (key == "WKST") {
+            const auto weekday = weekdayNamed(value);
+            ok = weekday.has_value();
+            rule.weekStart = weekday.value_or(0);
+        } else if (key == "RSCALE") {
+            ok = value.toUpper() == "GREGORIAN";
+        }
+        // Other parts (SKIP, X- extensions) change nothing we show.
+        if (!ok)
+            return fail(QStringLiteral("unreadable %1").arg(QString::fromUtf8(part.left(60))));
+    }
+    if (!frequencyGiven)
+        return fail(QStringLiteral("no frequency"));
+    return rule;
+}
+
+struct RecurrenceExpander::Day
+{
+    std::int64_t index = 0;
+    civil::YearMonthDay date;
+    int dayOfYear = 0;
+    int yearLength = 0;
+    int monthLength = 0;
+    int weekday = 0;
+};
+
+RecurrenceExpander::RecurrenceExpander(const RecurrenceRule &rule, LocalSeconds start,
+                                       std::optional<LocalSeconds> untilLocal)
+    : rule_(rule), start_(start), until_(untilLocal)
+{
+    const civil::YearMonthDay first = civil::civilFromDays(dayOf(start));
+    const std::int64_t timeOfDay = start - dayOf(start) * secondsPerDay;
+    const int hour = static_cast<int>(timeOfDay / secondsPerHour);
+    const int minute = static_cast<int>(timeOfDay % secondsPerHour / secondsPerMinute);
+    const int second = static_cast<int>(timeOfDay % secondsPerMinute);
+    const bool givesOnePerPeriod =
+        rule_.bySecond.empty() && rule_.byMinute.empty() && rule_.byHour.empty() &&
+        rule_.byMonthDay.empty() && rule_.byYearDay.empty() && rule_.byWeekNumber.empty() &&
+        rule_.byMonth.empty() && rule_.bySetPosition.empty() && rule_.byDay.empty() &&
+        (rule_.frequency != Frequency::monthly || first.day <= 28) &&
+        (rule_.frequency != Frequency::yearly || first.month != 2 || first.day != 29);
+    if (rule_.count > 0 && givesOnePerPeriod) {
+        // Every period holds exactly one occurrence: the count's last is
+        // known without walking there, so the rule can start near any query.
+        const std::int64_t steps = (rule_.count - 1);
+        const std::int64_t yearsAtMost = lastYear + 1;
+        std::optional<LocalSeconds> last;
+        if (rule_.frequency == Frequency::monthly || rule_.frequency == Frequency::yearly) {
+            const std::int64_t perStep =
+                rule_.frequency == Frequency::monthly ? rule_.interval : 12LL * rule_.interval;
+            if (steps <= yearsAtMost * 12 / perStep) {
+                const std::int64_t month = first.year * 12 + first.month - 1 + steps * perStep;
+                last =
+                    localSeconds(floorDiv(month, 12), static_cast<int>(month - floorDiv(month, 12) * 12 + 1),
+                                 first.day, hour, minute, second);
+            }
+        } else {
+            const std::int64_t unitSeconds = rule_.frequency == Frequency::weekly     ? 7 * secondsPerDay
+                                             : rule_.frequency == Frequency::daily    ? secondsPerDay
+                                             : rule_.frequency == Frequency::hourly   ? secondsPerHour
+                                             : rule_.frequency == Frequency::minutely ? secondsPerMinute
+                                                                                      : 1;
+            if (steps <= yearsAtMost * 366 * secondsPerDay / (unitSeconds * rule_.interval))
+                last = start + steps * unitSeconds * rule_.interval;
+        }
+        if (last)
+            until_ = std::min(until_.value_or(*last), *last);
+        rule_.count = 0;
+    }
+    // What the rule leaves open is taken from its start (RFC 5545 3.3.10).
+    if (rule_.byWeekNumber.empty() && rule_.byYearDay.empty() && rule_.byMonthDay.empty() &&
+        rule_.byDay.empty()) {
+        if (rule_.frequency == Frequency::yearly) {
+            if (rule_.byMonth.empty())
+                rule_.byMonth = {first.month};
+            rule_.byMonthDay = {first.day};
+        } else if (rule_.frequency == Frequency::monthly) {
+            rule_.byMonthDay = {first.day};
+        } else if (rule_.frequency == Frequency::weekly) {
+            rule_.byDay = {{weekdayOfDay(dayOf(start)), 0}};
+        }
+    }
+    hours_ = !rule_.byHour.empty()                 ? rule_.byHour
+             : rule_.frequency >= Frequency::daily ? std::vector<int>{hour}
+                                                   : std::vector<int>{};
+    minutes_ = !rule_.byMinute.empty()                ? rule_.byMinute
+               : rule_.frequency >= Frequency::hourly ? std::vector<int>{minute}
+                                                      : std::vector<int>{};
+    seconds_ = !rule_.bySecond.empty()                  ? rule_.bySecond
+               : rule_.frequency >= Frequency::minutely ? std::vector<int>{second}
+                                                        : std::vector<int>{};
+    ordinalDays_ = rule_.frequency == Frequency::monthly || rule_.frequency == Frequency::yearly;
+}
+
+bool RecurrenceExpander::dayMatches(const Day &day) const
+{
+    if (!rule_.byMonth.empty() && !contains(rule_.byMonth, day.date.month))
+        return false;
+    if (!rule_.byYearDay.empty() && !contains(rule_.byYearDay, day.dayOfYear) &&
+        !contains(rule_.byYearDay, day.dayOfYear - day.yearLength - 1))
+        return false;
+    if (!rule_.byMonthDay.empty() && !contains(rule_.byMonthDay, day.date.day) &&
+        !contains(rule_.byMonthDay, day.date.day - day.monthLength - 1))
+        return false;
+    if (!rule_.byWeekNumber.empty()) {
+        const std::int64_t year = day.date.year;
+        std::int64_t weekYear = year;
+        std::int64_t start = firstWeekStart(year, rule_.weekStart);
+        if (day.index < start) {
+            weekYear = year - 1;
+            start = firstWeekStart(weekYear, rule_.weekStart);
+        } else if (day.index >= firstWeekStart(year + 1, rule_.weekStart)) {
+            weekYear = year + 1;
+            start = firstWeekStart(weekYear, rule_.weekStart);
+        }
+        const int week = static_cast<int>((day.index - start) / 7 + 1);
+        const int weeks = static_cast<int>((firstWeekStart(weekYear + 1, rule_.weekStart) - start) / 7);
+        bool found = false;
+        for (int n : rule_.byWeekNumber) {
+            const int wanted = n > 0 ? n : weeks + 1 + n;
+            // Days of a neighbouring year's week count as its first or last
+            // week only, never by their distance from this year's end.
+            if (weekYear > year && n != 1)
+                continue;
+            if (weekYear < year && n != -1 && n != weeks)
+                continue;
+            found = found || wanted == week;
+        }
+        if (!found)
+            return false;
+    }
+    if (!rule_.byDay.empty()) {
+        const bool inMonth = rule_.frequency == Frequency::monthly || !rule_.byMonth.empty();
+        const int position = inMonth ? day.date.day : day.dayOfYear;
+        const int length = inMonth ? day.monthLength : day.yearLength;
+        const int fromStart = (position - 1) / 7 + 1;
+        const int fromEnd = -((length - position) / 7 + 1);
+        bool found = false;
+        for (const WeekdayNumber &entry : rule_.byDay) {
+            if (entry.weekday != day.weekday)
+                continue;
+            if (entry.ordinal == 0 || !ordinalDays_ || entry.ordinal == fromStart || entry.ordinal == fromEnd)
+                found = true;
+        }
+        if (!found)
+            return false;
+    }
+    return true;
+}
+
+bool RecurrenceExpander::timeMatches(int hour, int minute, int second) const
+{
+    return (hours_.empty() || contains(hours_, hour)) && (minutes_.empty() || contains(minutes_, minute)) &&
+           (seconds_.empty() || contains(seconds_, second));
+}
+
+std::int64_t RecurrenceExpander::periodUnit(LocalSeconds at) const
+{
+    const std::int64_t day = dayOf(at);
+    switch (rule_.frequency) {
+    case Frequency::yearly:
+        return civil::civilFromDays(day).year;
+    case Frequency::monthly: {
+        const civil::YearMonthDay date = civil::civilFromDays(day);
+        return date.year * 12 + date.month - 1;
+    }
+    case Frequency::weekly:
+        return floorDiv(day - (firstMonday + rule_.weekStart), 7);
+    case Frequency::daily:
+        return day;
+    case Frequency::hourly:
+        return floorDiv(at, secondsPerHour);
+    case Frequency::minutely:
+        return floorDiv(at, secondsPerMinute);
+    case Frequency::secondly:
+        return at;
+    }
+    return day;
+}
+
+std::int64_t RecurrenceExpander::firstPeriodUnit() const
+{
+    return periodUnit(start_);
+}
+
+void RecurrenceExpander::periodCandidates(std::int64_t unit, std::vector<LocalSeconds> &out,
+                                          std::int64_t &skipUnits) const
+{
+    const auto dayAt = [](std::int64_t index) {
+        Day day;
+        day.index = index;
+        day.date = civil::civilFromDays(index);
+        day.dayOfYear = static_cast<int>(index - civil::daysFromCivil(day.date.year, 1, 1) + 1);
+        day.yearLength = isLeapYear(day.date.year) ? 366 : 365;
+        day.monthLength = monthLength(day.date.year, day.date.month);
+        day.weekday = weekdayOfDay(index);
+        return day;
+    };
+    const auto addDays = [&](std::int64_t first, std::int64_t count) {
+        for (std::int64_t index = first; index < first + count; ++index) {
+            if (!dayMatches(dayAt(index)))
+                continue;
+            for (int hour : hours_)
+                for (int minute : minutes_)
+                    for (int second : seconds_)
+                        out.push_back(index * secondsPerDay + hour * secondsPerHour +
+                                      minute * secondsPerMinute + second);
+        }
+    };
+    skipUnits = 0;
+    switch (rule_.frequency) {
+    case Frequency::yearly: {
+        const std::int64_t first = civil::daysFromCivil(unit, 1, 1);
+        addDays(first, civil::daysFromCivil(unit + 1, 1, 1) - first);
+        break;
+    }
+    case Frequency::monthly: {
+        const std::int64_t year = floorDiv(unit, 12);
+        const int month = static_cast<int>(unit - year * 12 + 1);
+        addDays(civil::daysFromCivil(year, month, 1), monthLength(year, month));
+        break;
+    }
+    case Frequency::weekly:
+        addDays(unit * 7 + firstMonday + rule_.weekStart, 7);
+        break;
+    case Frequency::daily:
+        addDays(unit, 1);
+        break;
+    case Frequency::hourly:
+    case Frequency::minutely:
+    case Frequency::secondly: {
+        const std::int64_t unitSeconds = rule_.frequency == Frequency::hourly     ? secondsPerHour
+                                         : rule_.frequency == Frequency::minutely ? secondsPerMinute
+                                                                                  : 1;
+        const LocalSeconds at = unit * unitSeconds;
+        const std::int64_t day = dayOf(at);
+        const std::int64_t timeOfDay = at - day * secondsPerDay;
+        const int hour = static_cast<int>(timeOfDay / secondsPerHour);
+        const int minute = static_cast<int>(timeOfDay % secondsPerHour / secondsPerMinute);
+        const int second = static_cast<int>(timeOfDay % secondsPerMinute);
+        // A day, hour or minute that cannot match is passed over whole.
+        const auto skipTo = [&](LocalSeconds end) { skipUnits = (end - at) / unitSeconds - 1; };
+        if (!dayMatches(dayAt(day))) {
+            skipTo((day + 1) * secondsPerDay);
+        } else if (!hours_.empty() && !contains(hours_, hour)) {
+            skipTo(at - minute * secondsPerMinute - second + secondsPerHour);
+        } else if (rule_.frequency != Frequency::hourly && !minutes_.empty() && !contains(minutes_, minute)) {
+            skipTo(at - second + secondsPerMinute);
+        } else if (rule_.frequency == Frequency::hourly) {
+            for (int m : minutes_)
+                for (int s : seconds_)
+                    out.push_back(at + m * secondsPerMinute + s);
+        } else if (rule_.frequency == Frequency::minutely) {
+            for (int s : seconds_)
+                out.push_back(at + s);
+        } else if (timeMatches(hour, minute, second)) {
+            out.push_back(at);
+        }
+        break;
+    }
+    }
+    if (!rule_.bySetPosition.empty() && !out.empty()) {
+        std::vector<LocalSeconds> chosen;
+        const auto size = static_cast<int>(out.size());
+        for (int position : rule_.bySetPosition) {
+            const int index = position > 0 ? position - 1 : size + position;
+            if (index >= 0 && index < size)
+                chosen.push_back(out[static_cast<std::size_t>(index)]);
+        }
+        std::sort(chosen.begin(), chosen.end());
+        chosen.erase(std::unique(chosen.begin(), chosen.end()), chosen.end());
+        out.swap(chosen);
+    }
+}
+
+RecurrenceExpander::Result RecurrenceExpander::forEach(LocalSeconds from, LocalSeconds to,
+                                                       std::int64_t &budget,
+                                                       const std::function<bool(LocalSeconds)> &visit) const
+{
+    const std::int64_t base = firstPeriodUnit();
+    const std::int64_t interval = rule_.interval;
+    std::int64_t period = 0;
+    if (rule_.count == 0 && from > start_)
+        period = std::max<std::int64_t>(0, floorDiv(periodUnit(from) - base, interval));
+    const LocalSeconds end = std::min(to, until_.value_or(std::numeric_limits<LocalSeconds>::max()));
+    const LocalSeconds beyondLastYear = localSeconds(lastYear + 1, 1, 1);
+    // The start is the first occurrence whether or not the rule gives it,
+    // and counts as one (RFC 5545 3.8.5.3); an UNTIL before it cannot take it away.
+    std::int64_t produced = 1;
+    if (start_ >= from && start_ <= to && !visit(start_))
+        return Result::done;
+    std::vector<LocalSeconds> candidates;
+    for (;;) {
+        if (--budget < 0)
+            return Result::overBudget;
+        const std::int64_t unit = base + period * interval;
+        // Every period starts no later than its first candidate; the one
+        // holding `end` is the last that may give one.
+        if (unit > periodUnit(std::min(end, beyondLastYear - 1)))
+            return Result::done;
+        candidates.clear();
+        std::int64_t skip = 0;
+        periodCandidates(unit, candidates, skip);
+        budget -= static_cast<std::int64_t>(candidates.size());
+        for (LocalSeconds at : candidates) {
+            if (at <= start_)
+                continue;
+            if (at > end || at >= beyondLastYear)
+                return Result::done;
+            if (rule_.count > 0 && ++produced > rule_.count)
+                return Result::done;
+            if (at >= from && !visit(at))
+                return Result::done;
+        }
+        period += 1 + std::max<std::int64_t>(0, skip / interval);
+    }
+}
+
+} // namespace platform::ical
