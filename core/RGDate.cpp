@@ -113,10 +113,12 @@ RGDate::RGDate(platform::Instant date, const platform::Calendar &calendar, platf
                 (year_ < DayTable::firstHijriYear() || year_ > DayTable::lastHijriYear());
 }
 
-RGDate::RGDate(platform::Instant date, std::int64_t day, std::int64_t month, std::int64_t year,
-               QString monthName, QString weekDayName, QString dateFullString, bool estimate)
-    : date_(date), shownFor_(date), day_(day), month_(month), year_(year), monthName_(std::move(monthName)),
-      weekDayName_(std::move(weekDayName)), dateFullString_(std::move(dateFullString)), estimate_(estimate)
+RGDate::RGDate(platform::Instant date, platform::Instant shownFor, std::int64_t day, std::int64_t month,
+               std::int64_t year, QString monthName, QString weekDayName, QString dateFullString,
+               bool estimate)
+    : date_(date), shownFor_(shownFor), day_(day), month_(month), year_(year),
+      monthName_(std::move(monthName)), weekDayName_(std::move(weekDayName)),
+      dateFullString_(std::move(dateFullString)), estimate_(estimate)
 {
 }
 

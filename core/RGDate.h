@@ -20,8 +20,8 @@ public:
     RGDate(platform::Instant date, const platform::Calendar &calendar, platform::Instant shownFor);
     // A record made elsewhere and read back (another process's JSON): takes
     // the fields as they are, with no calendar work.
-    RGDate(platform::Instant date, std::int64_t day, std::int64_t month, std::int64_t year, QString monthName,
-           QString weekDayName, QString dateFullString, bool estimate = false);
+    RGDate(platform::Instant date, platform::Instant shownFor, std::int64_t day, std::int64_t month,
+           std::int64_t year, QString monthName, QString weekDayName, QString dateFullString, bool estimate);
 
     // The moment whose fields these are (on the Hijri side, shifted by the
     // adjustment): what a date picker on the record's calendar is set to.

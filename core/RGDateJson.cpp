@@ -17,6 +17,11 @@ QJsonObject toJson(const RGDate &record)
         {QStringLiteral("weekDayName"), record.weekDayName()},
         {QStringLiteral("dateFullString"), record.dateFullString()},
     };
+    // The moment the fields are of, where it is another: read back, the
+    // record gives a date picker the same moment.
+    if (record.date() != record.shownFor())
+        object.insert(QStringLiteral("fieldsDate"),
+                      platform::isoString(record.date(), platform::Device::timeZoneId()));
     if (record.isEstimate())
         object.insert(QStringLiteral("estimate"), true);
     return object;
@@ -46,10 +51,16 @@ std::optional<RGDate> recordFromJson(const QJsonObject &object)
             return std::nullopt;
         texts[i] = v.toString();
     }
+    platform::Instant fieldsDate = date;
+    const QJsonValue fields = object.value(QStringLiteral("fieldsDate"));
+    if (!fields.isUndefined() &&
+        (!fields.isString() || !platform::parseIsoInstant(fields.toString(), &fieldsDate)))
+        return std::nullopt;
     const QJsonValue estimate = object.value(QStringLiteral("estimate"));
     if (!estimate.isUndefined() && !estimate.isBool())
         return std::nullopt;
-    return RGDate(date, numbers[0], numbers[1], numbers[2], texts[0], texts[1], texts[2], estimate.toBool());
+    return RGDate(fieldsDate, date, numbers[0], numbers[1], numbers[2], texts[0], texts[1], texts[2],
+                  estimate.toBool());
 }
 
 QJsonObject toJson(const RGConv &converter)

@@ -8,9 +8,10 @@
 namespace core {
 
 // {"date" (ISO 8601 with the UTC offset, of the day the record is shown for),
-//  "day", "month", "year", "monthName", "weekDayName", "dateFullString"}, and
-// "estimate": true for a Hijri day outside the Umm al-Qura table: the record
-// as scripts and tests read it.
+//  "day", "month", "year", "monthName", "weekDayName", "dateFullString"}, with
+// "fieldsDate" for the moment the fields are of when that is another (the
+// Hijri side under an adjustment) and "estimate": true for a Hijri day
+// outside the Umm al-Qura table: the record as scripts and tests read it.
 QJsonObject toJson(const RGDate &record);
 // The record toJson(record) wrote, read back without calendar work; no
 // value when a field is missing or of the wrong type.

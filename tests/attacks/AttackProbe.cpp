@@ -99,9 +99,13 @@ int storePending(const QString &path)
     return rc == SQLITE_ROW ? 0 : 1;
 }
 
+// The day the record's fields are of: the Hijri record names the entry's day
+// and, under an adjustment, says which day its fields come from.
 QDate dayOf(const QJsonObject &record)
 {
-    return QDateTime::fromString(record.value(QStringLiteral("date")).toString(), Qt::ISODate).date();
+    const QString key =
+        record.contains(QStringLiteral("fieldsDate")) ? QStringLiteral("fieldsDate") : QStringLiteral("date");
+    return QDateTime::fromString(record.value(key).toString(), Qt::ISODate).date();
 }
 
 int judgeTimeline()

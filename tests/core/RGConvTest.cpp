@@ -137,7 +137,8 @@ TEST_F(RGConvTest, JsonNamesTheDayItselfOnBothSides)
 {
     setAdjustment(-2);
     const auto noon = gregorianInstant(2026, 12, 7, 12);
-    const QJsonObject json = core::toJson(RGConv(noon));
+    const RGConv conv(noon);
+    const QJsonObject json = core::toJson(conv);
     const QJsonObject hijri = json.value(QStringLiteral("hijri")).toObject();
     EXPECT_EQ(hijri.value(QStringLiteral("date")),
               json.value(QStringLiteral("gregorian")).toObject().value(QStringLiteral("date")));
@@ -146,6 +147,10 @@ TEST_F(RGConvTest, JsonNamesTheDayItselfOnBothSides)
     EXPECT_EQ(json.value(QStringLiteral("adjustment")).toInt(), -2);
     EXPECT_EQ(json.value(QStringLiteral("estimate")), QJsonValue(false));
     EXPECT_FALSE(hijri.contains(QStringLiteral("estimate")));
+    // Read back (the widget host does), the record is the one written.
+    const auto back = core::recordFromJson(hijri);
+    ASSERT_TRUE(back);
+    EXPECT_EQ(*back, *conv.hijriDate());
 }
 
 // Umm al-Qura reckons 1300 to 1600 AH by its table; ICU's arithmetic stands

@@ -44,7 +44,7 @@ SettingsVC::SettingsVC(QWidget *parent)
         QStringLiteral("#linksPanel QPushButton:focus, QPushButton#moreSettingsButton:focus { border: 3px "
                        "solid %1; padding: 1px 11px; }\n"
                        "QPushButton#incrementButton:focus, QPushButton#decrementButton:focus, "
-                       "QSpinBox:focus { border: 3px solid %1; }\n")
+                       "QSpinBox:focus, QComboBox#weekStartCombo:focus { border: 3px solid %1; }\n")
             .arg(QLatin1String(components::focusRingColor)));
     components::makeReadableColumn(ui_->wallpaperImageView, components::readableColumnWidth);
 
