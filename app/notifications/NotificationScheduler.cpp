@@ -6,6 +6,7 @@
 #include "platform/calendar/Calendar.h"
 #include "platform/calendar/Clock.h"
 #include "platform/calendar/DateFormatter.h"
+#include "platform/system/Device.h"
 
 #include <QJsonObject>
 #include <QThreadPool>
@@ -209,13 +210,14 @@ QList<NotificationRequest> NotificationScheduler::plan(platform::Instant now,
         }
     }
     if (switches.dailyNotificationEnabled) {
+        const QString comma = core::RGDate::listSeparator(platform::Device::localeName());
         for (int n = 1; n < windowDays; ++n) {
             const core::RGDate &gregorian = *window[n].gregorianDate();
             const core::RGDate &hijri = *window[n].hijriDate();
             NotificationRequest r;
             r.identifier = dailyPrefix + QString::number(n) + QLatin1Char('-') + daySuffix(gregorian);
             r.content.title = QStringLiteral("Today: ") + hijri.dateFullString();
-            r.content.body = gregorian.weekDayName() + QStringLiteral(", ") + gregorian.dateFullString();
+            r.content.body = gregorian.weekDayName() + comma + gregorian.dateFullString();
             // With the badge switch off the icon shows no number at all, so
             // the daily notification does not set one either.
             if (switches.todayAppBadgeEnabled)
