@@ -344,9 +344,13 @@ int copyReadableRows(sqlite3 *source, sqlite3 *target, const QByteArray &table,
             sqlite3_reset(read);
             if (rc == SQLITE_DONE)
                 break;
-            const qint64 room = ascending ? std::numeric_limits<qint64>::max() - from
-                                          : from - std::numeric_limits<qint64>::min();
-            if (room <= stride)
+            // In unsigned arithmetic: the distance from a negative row id to
+            // the largest one does not fit a signed 64-bit number.
+            const quint64 room =
+                ascending
+                    ? static_cast<quint64>(std::numeric_limits<qint64>::max()) - static_cast<quint64>(from)
+                    : static_cast<quint64>(from) - static_cast<quint64>(std::numeric_limits<qint64>::min());
+            if (room <= static_cast<quint64>(stride))
                 break;
             from = ascending ? from + stride : from - stride;
             stride = std::min<qint64>(stride * 2, qint64(1) << 40);

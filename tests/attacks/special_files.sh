@@ -9,7 +9,7 @@ source "$(dirname "$0")/common.sh"
 
 CACHE=$XDG_CACHE_HOME/qamarly
 PLACES=$CONFIG/widget-host.conf
-if ! ldd "$QAMARLY" | grep -q libasan; then
+if ! ldd "$QAMARLY" | grep libasan >/dev/null; then
   ulimit -v $((2 * 1024 * 1024))
 fi
 
