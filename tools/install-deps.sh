@@ -14,6 +14,7 @@ packages=(
   desktop-file-utils appstream
   clang-format codespell python3 python3-dateutil
   radicale vdirsyncer
+  at-spi2-core python3-pyatspi weston qt6-wayland
   "$@"
 )
 missing=()

@@ -34,6 +34,8 @@ std::unique_ptr<platform::Window> makeMainWindow(const std::vector<TabScreen> &t
         const QIcon icon = tab.iconPath.isEmpty() ? QIcon() : QIcon(tab.iconPath);
         tabBar->addTab(tab.make, platform::localized(tab.titleKey), icon);
     }
+    if (auto *strip = tabBar->findChild<QWidget *>(QStringLiteral("tabBar")))
+        strip->setAccessibleName(platform::localized("shell.a11y.screens"));
     window->setRootViewController(tabBar);
     addApplicationMenu(*window);
     return window;

@@ -29,6 +29,10 @@ public:
     // Defaults to hasEventForDate (1 or 0).
     virtual int numberOfEventsForDate(MonthCalendarView *calendar, platform::Instant date);
     virtual bool hasEventForDate(MonthCalendarView *calendar, platform::Instant date);
+    // What a screen reader says of a day after its date in the grid's
+    // calendar (the other calendar's full date, its events). Defaults to the
+    // subtitle.
+    virtual QString accessibleDescriptionForDate(MonthCalendarView *calendar, platform::Instant date);
     // The time of day is removed from both answers.
     virtual std::optional<platform::Instant> minimumDateForCalendar(MonthCalendarView *calendar);
     virtual std::optional<platform::Instant> maximumDateForCalendar(MonthCalendarView *calendar);

@@ -23,6 +23,12 @@ int MonthCalendarDataSource::numberOfEventsForDate(MonthCalendarView *calendar, 
     return hasEventForDate(calendar, date) ? 1 : 0;
 }
 
+QString MonthCalendarDataSource::accessibleDescriptionForDate(MonthCalendarView *calendar,
+                                                              platform::Instant date)
+{
+    return subtitleForDate(calendar, date);
+}
+
 bool MonthCalendarDataSource::hasEventForDate(MonthCalendarView *, platform::Instant)
 {
     return false;

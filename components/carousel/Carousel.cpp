@@ -71,6 +71,8 @@ private:
     Carousel *carousel_;
 };
 
+void installCarouselAccessibility();
+
 Carousel::Carousel(QWidget *parent, std::shared_ptr<const MediaClock> clock)
     : QWidget(parent), engine_(*this, clock),
       clock_(clock ? std::move(clock) : std::make_shared<SteadyMediaClock>())
@@ -80,7 +82,7 @@ Carousel::Carousel(QWidget *parent, std::shared_ptr<const MediaClock> clock)
     poolHolder_ = new QWidget(this);
     poolHolder_->hide();
     setFocusPolicy(Qt::StrongFocus);
-    setAccessibleName(QStringLiteral("carousel"));
+    installCarouselAccessibility();
     timer_.setTimerType(Qt::PreciseTimer);
     updateTimerInterval();
     connect(&timer_, &QTimer::timeout, this, &Carousel::step);

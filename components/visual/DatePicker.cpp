@@ -4,6 +4,7 @@
 #include "platform/calendar/Clock.h"
 #include "platform/calendar/DateFormatter.h"
 #include "platform/calendar/NumberFormatter.h"
+#include "platform/localization/Localization.h"
 
 #include <QHBoxLayout>
 #include <algorithm>
@@ -31,9 +32,10 @@ DatePicker::DatePicker(QWidget *parent)
       date_(platform::Clock::current()), texts_(std::make_unique<Texts>())
 {
     texts_->numbers.setLocaleName(localeName_);
-    dayColumn_ = new DatePickerColumn(QStringLiteral("day"), this);
-    monthColumn_ = new DatePickerColumn(QStringLiteral("month"), this);
-    yearColumn_ = new DatePickerColumn(QStringLiteral("year"), this);
+    dayColumn_ = new DatePickerColumn(QStringLiteral("day"), platform::localized("datepicker.day"), this);
+    monthColumn_ =
+        new DatePickerColumn(QStringLiteral("month"), platform::localized("datepicker.month"), this);
+    yearColumn_ = new DatePickerColumn(QStringLiteral("year"), platform::localized("datepicker.year"), this);
     // The layout mirrors itself under right-to-left; Tab follows this order.
     auto *row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);

@@ -2,6 +2,9 @@
 
 #include "components/visual/ReadableColumn.h"
 
+#include <QAccessible>
+#include <QAccessibleValueInterface>
+#include <QAccessibleWidget>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -20,10 +23,85 @@ constexpr int wheelNotch = 120;
 constexpr int scrollMilliseconds = 180;
 } // namespace
 
-DatePickerColumn::DatePickerColumn(const QString &name, QWidget *parent) : QWidget(parent)
+namespace {
+// A spin button to screen readers: its name, the value as the column shows
+// it, and steps that go through the picker like a turn of the wheel.
+class DatePickerColumnAccessible final : public QAccessibleWidget, public QAccessibleValueInterface
 {
+public:
+    explicit DatePickerColumnAccessible(DatePickerColumn *column)
+        : QAccessibleWidget(column, QAccessible::SpinBox)
+    {
+    }
+    DatePickerColumn *column() const { return static_cast<DatePickerColumn *>(widget()); }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Value)
+            return column()->text();
+        return QAccessibleWidget::text(t);
+    }
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::ValueInterface)
+            return static_cast<QAccessibleValueInterface *>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+    QVariant currentValue() const override { return column()->value(); }
+    void setCurrentValue(const QVariant &value) override
+    {
+        const int rows = value.toInt() - column()->value();
+        if (rows != 0)
+            emit column()->stepRequested(rows);
+    }
+    QVariant maximumValue() const override { return column()->maximum(); }
+    QVariant minimumValue() const override { return column()->minimum(); }
+    QVariant minimumStepSize() const override { return 1; }
+
+    QStringList actionNames() const override
+    {
+        return {increaseAction(), decreaseAction(), setFocusAction()};
+    }
+    void doAction(const QString &action) override
+    {
+        if (action == increaseAction())
+            emit column()->stepRequested(1);
+        else if (action == decreaseAction())
+            emit column()->stepRequested(-1);
+        else
+            QAccessibleWidget::doAction(action);
+    }
+};
+
+// The picker is one group of three spin buttons under the screen's name for it.
+class DatePickerAccessible final : public QAccessibleWidget
+{
+public:
+    explicit DatePickerAccessible(QWidget *picker) : QAccessibleWidget(picker, QAccessible::Grouping) {}
+};
+
+QAccessibleInterface *datePickerAccessibleFactory(const QString &className, QObject *object)
+{
+    if (!object || !object->isWidgetType())
+        return nullptr;
+    if (className == QLatin1String("components::DatePickerColumn"))
+        return new DatePickerColumnAccessible(static_cast<DatePickerColumn *>(object));
+    if (className == QLatin1String("components::DatePicker"))
+        return new DatePickerAccessible(static_cast<QWidget *>(object));
+    return nullptr;
+}
+} // namespace
+
+DatePickerColumn::DatePickerColumn(const QString &name, const QString &spokenName, QWidget *parent)
+    : QWidget(parent)
+{
+    static const bool accessibilityInstalled = [] {
+        QAccessible::installFactory(datePickerAccessibleFactory);
+        return true;
+    }();
+    Q_UNUSED(accessibilityInstalled);
     setObjectName(name);
-    setAccessibleName(name);
+    setAccessibleName(spokenName);
     setFocusPolicy(Qt::StrongFocus);
     // Wide as the picker allows; as tall as its rows need, so a tall window gives
     // its room to the screen rather than to ever larger wheels.
@@ -45,7 +123,10 @@ void DatePickerColumn::setValues(int value, int minimum, int maximum, bool cycli
     maximum_ = std::max(minimum, maximum);
     cyclic_ = cyclic;
     text_ = std::move(text);
-    setAccessibleDescription(this->text());
+    if (QAccessible::isActive()) {
+        QAccessibleValueChangeEvent changed(this, value_);
+        QAccessible::updateAccessibility(&changed);
+    }
     update();
 }
 

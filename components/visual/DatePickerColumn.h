@@ -17,11 +17,14 @@ class DatePickerColumn : public QWidget
 public:
     static constexpr int visibleRows = 5;
 
-    explicit DatePickerColumn(const QString &name, QWidget *parent = nullptr);
+    // `name` is the object name; `spokenName` what screen readers call it.
+    DatePickerColumn(const QString &name, const QString &spokenName, QWidget *parent = nullptr);
 
     // Values run from minimum to maximum; a cyclic column wraps around.
     void setValues(int value, int minimum, int maximum, bool cyclic, std::function<QString(int)> text);
     int value() const { return value_; }
+    int minimum() const { return minimum_; }
+    int maximum() const { return maximum_; }
     QString text() const { return text_ ? text_(value_) : QString(); }
     // Scrolls in from `rows` rows away to the selected row.
     void scrollFrom(double rows);

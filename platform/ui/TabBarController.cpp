@@ -1,6 +1,8 @@
 #include "platform/ui/TabBarController.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QButtonGroup>
 #include <QEvent>
 #include <QHBoxLayout>
@@ -40,6 +42,65 @@ QPixmap tinted(const QIcon &icon, const QColor &color)
     painter.fillRect(pixmap.rect(), color);
     return pixmap;
 }
+// Screen readers meet the bar as a list of page tabs, each switching its
+// page when pressed, rather than as the check boxes the buttons are inside.
+class TabButtonAccessible final : public QAccessibleWidget
+{
+public:
+    explicit TabButtonAccessible(QToolButton *button) : QAccessibleWidget(button, QAccessible::PageTab) {}
+
+    QToolButton *button() const { return static_cast<QToolButton *>(widget()); }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name)
+            return button()->text();
+        return QAccessibleWidget::text(t);
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.selectable = true;
+        s.selected = button()->isChecked();
+        s.checkable = false;
+        s.checked = false;
+        return s;
+    }
+
+    QStringList actionNames() const override { return {pressAction(), setFocusAction()}; }
+
+    void doAction(const QString &action) override
+    {
+        if (action == pressAction() || action == toggleAction())
+            button()->click();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+};
+
+class TabBarAccessible final : public QAccessibleWidget
+{
+public:
+    explicit TabBarAccessible(QWidget *bar) : QAccessibleWidget(bar, QAccessible::PageTabList) {}
+};
+
+bool isTabBarStrip(const QObject *object)
+{
+    return object->objectName() == QLatin1String("tabBar") && object->parent() &&
+           object->parent()->inherits("platform::TabBarController");
+}
+
+QAccessibleInterface *tabBarAccessibleFactory(const QString &className, QObject *object)
+{
+    if (!object || !object->isWidgetType())
+        return nullptr;
+    if (className == QLatin1String("QToolButton") && object->parent() && isTabBarStrip(object->parent()))
+        return new TabButtonAccessible(static_cast<QToolButton *>(object));
+    if (className == QLatin1String("QWidget") && isTabBarStrip(object))
+        return new TabBarAccessible(static_cast<QWidget *>(object));
+    return nullptr;
+}
 } // namespace
 
 TabBarController::TabBarController(QWidget *parent)
@@ -69,6 +130,17 @@ TabBarController::TabBarController(QWidget *parent)
     barLayout_->setSpacing(0);
     buttons_->setExclusive(true);
     connect(buttons_, &QButtonGroup::idClicked, this, &TabBarController::setSelectedIndex);
+    // A button checked without a click (an assistive tool's toggle) still
+    // switches the page, so the ticked tab and the page shown never differ.
+    connect(buttons_, &QButtonGroup::idToggled, this, [this](int index, bool checked) {
+        if (checked)
+            setSelectedIndex(index);
+    });
+    static const bool accessibilityInstalled = [] {
+        QAccessible::installFactory(tabBarAccessibleFactory);
+        return true;
+    }();
+    Q_UNUSED(accessibilityInstalled);
     liveBars().append(this);
 }
 

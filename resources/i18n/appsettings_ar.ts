@@ -14,5 +14,6 @@
     <message id="shell.menu.notificationSettings"><source>Notification Settings…</source><translation>إعدادات الإشعارات…</translation></message>
     <message id="shell.menu.application"><source>&amp;Qamarly</source><translation>قمرلي</translation></message>
     <message id="shell.menu.quit"><source>Quit</source><translation>إنهاء</translation></message>
+    <message id="shell.a11y.screens"><source>Screens</source><translation>الشاشات</translation></message>
 </context>
 </TS>

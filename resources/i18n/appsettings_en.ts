@@ -14,5 +14,6 @@
     <message id="shell.menu.notificationSettings"><source>Notification Settings…</source><translation>Notification Settings…</translation></message>
     <message id="shell.menu.application"><source>&amp;Qamarly</source><translation>&amp;Qamarly</translation></message>
     <message id="shell.menu.quit"><source>Quit</source><translation>Quit</translation></message>
+    <message id="shell.a11y.screens"><source>Screens</source><translation>Screens</translation></message>
 </context>
 </TS>

@@ -9,6 +9,11 @@
     <message id="calendarscreen.today"><source>Today</source><translation>Today</translation></message>
     <message id="calendarscreen.add"><source>+</source><translation>+</translation></message>
     <message id="calendarscreen.addEvent"><source>Add event</source><translation>Add event</translation></message>
+    <message id="calendarscreen.a11y.list"><source>Events of the selected day</source><translation>Events of the selected day</translation></message>
+    <message id="calendarscreen.a11y.gridCalendar"><source>Calendar of the grid</source><translation>Calendar of the grid</translation></message>
+    <message id="calendarscreen.a11y.calendar"><source>calendar %1</source><translation>calendar %1</translation></message>
+    <message id="calendarscreen.a11y.noEvents"><source>no events</source><translation>no events</translation></message>
+    <message id="calendarscreen.a11y.events" numerus="yes"><source>%n events</source><translation><numerusform>%1 event</numerusform><numerusform>%1 events</numerusform></translation></message>
     <message id="calendarscreen.deleteTitle"><source>Delete Event</source><translation>Delete Event</translation></message>
     <message id="calendarscreen.deleteMessage"><source>“%1” will be deleted.</source><translation>“%1” will be deleted.</translation></message>
     <message id="calendarscreen.deleteConfirm"><source>Delete</source><translation>Delete</translation></message>

@@ -14,6 +14,10 @@
     <message id="converter.todayButton"><source>Today</source><translation>اليوم</translation></message>
     <message id="converter.changeWallpaper"><source>Change wallpaper</source><translation>تغيير الخلفية</translation></message>
     <message id="converter.adjustmentTip"><source>Hijri adjustment</source><translation>تعديل التاريخ الهجري</translation></message>
+    <message id="converter.a11y.days" numerus="yes"><source>%n days</source><translation><numerusform>%1 يوم</numerusform><numerusform>يوم واحد</numerusform><numerusform>يومان</numerusform><numerusform>%1 أيام</numerusform><numerusform>%1 يومًا</numerusform><numerusform>%1 يوم</numerusform></translation></message>
+    <message id="datepicker.day"><source>Day</source><translation>اليوم</translation></message>
+    <message id="datepicker.month"><source>Month</source><translation>الشهر</translation></message>
+    <message id="datepicker.year"><source>Year</source><translation>السنة</translation></message>
     <message id="converter.swipeHint"><source>Drag sideways or use the arrow keys to move a day</source><translation>اسحب أفقيًا أو استخدم مفاتيح الأسهم للانتقال يومًا</translation></message>
     <message id="adjmsg1"><source>Hijri dates are shifted by</source><translation>التواريخ الهجرية معدّلة بمقدار</translation></message>
     <message id="adjmsg2"><source>to match the sighting of the new moon where you live. You can change this in Settings.</source><translation>لتوافق رؤية الهلال في بلدك. يمكنك تغيير ذلك من الإعدادات.</translation></message>

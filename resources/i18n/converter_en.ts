@@ -14,6 +14,10 @@
     <message id="converter.todayButton"><source>Today</source><translation>Today</translation></message>
     <message id="converter.changeWallpaper"><source>Change wallpaper</source><translation>Change wallpaper</translation></message>
     <message id="converter.adjustmentTip"><source>Hijri adjustment</source><translation>Hijri adjustment</translation></message>
+    <message id="converter.a11y.days" numerus="yes"><source>%n days</source><translation><numerusform>%1 day</numerusform><numerusform>%1 days</numerusform></translation></message>
+    <message id="datepicker.day"><source>Day</source><translation>Day</translation></message>
+    <message id="datepicker.month"><source>Month</source><translation>Month</translation></message>
+    <message id="datepicker.year"><source>Year</source><translation>Year</translation></message>
     <message id="converter.swipeHint"><source>Drag sideways or use the arrow keys to move a day</source><translation>Drag sideways or use the arrow keys to move a day</translation></message>
     <message id="adjmsg1"><source>Hijri dates are shifted by</source><translation>Hijri dates are shifted by</translation></message>
     <message id="adjmsg2"><source>to match the sighting of the new moon where you live. You can change this in Settings.</source><translation>to match the sighting of the new moon where you live. You can change this in Settings.</translation></message>

@@ -6,11 +6,13 @@
 #include "components/visual/EdgeShadowEffect.h"
 #include "components/visual/ReadableColumn.h"
 #include "core/FirstWeekday.h"
+#include "core/LocalizedNumber.h"
 #include "core/SharedDefaults.h"
 #include "platform/calendar/Clock.h"
 #include "platform/events/EventDialogs.h"
 #include "platform/localization/Localization.h"
 #include "platform/system/Console.h"
+#include "platform/system/Device.h"
 #include "platform/ui/AlertController.h"
 #include "ui_CalendarVC.h"
 
@@ -68,6 +70,8 @@ CalendarVC::CalendarVC(QWidget *parent)
     ui_->todayButton->setText(platform::localized("calendarscreen.today"));
     ui_->addEventButton->setText(platform::localized("calendarscreen.add"));
     ui_->addEventButton->setAccessibleName(platform::localized("calendarscreen.addEvent"));
+    ui_->tableView->setAccessibleName(platform::localized("calendarscreen.a11y.list"));
+    ui_->calType->setAccessibleName(platform::localized("calendarscreen.a11y.gridCalendar"));
 
     // The two buttons keep their own width; the selector takes the rest.
     for (QPushButton *button : {ui_->todayButton, ui_->addEventButton})
@@ -278,6 +282,7 @@ void CalendarVC::reloadTable()
                                      eventDateFormater.string(event.endDate),
                                      eventDurationText(event.startDate, event.endDate, event.allDay));
         auto *item = new QListWidgetItem(table);
+        item->setData(Qt::AccessibleTextRole, row->spokenText());
         item->setSizeHint(row->sizeHint());
         table->setItemWidget(item, row);
         const platform::CalendarEvent shown = event;
@@ -403,6 +408,21 @@ QString CalendarVC::subtitleForDate(components::MonthCalendarView *, platform::I
 int CalendarVC::numberOfEventsForDate(components::MonthCalendarView *, platform::Instant)
 {
     return 0;
+}
+
+QString CalendarVC::accessibleDescriptionForDate(components::MonthCalendarView *calendar,
+                                                 platform::Instant date)
+{
+    // The other calendar's whole date, where the cell shows only its day.
+    core::RGConv other(date);
+    const bool hijriGrid = ui_->calType->currentIndex() == 1;
+    other.setDate(date, hijriGrid ? other.islamicCalendar() : other.gregorianCalendar());
+    const QString otherDate =
+        hijriGrid ? other.gregorianDate()->dateFullString() : other.hijriDate()->dateFullString();
+    const int count = numberOfEventsForDate(calendar, date);
+    const QString events = count > 0 ? core::localizedCount("calendarscreen.a11y.events", count)
+                                     : platform::localized("calendarscreen.a11y.noEvents");
+    return otherDate + core::RGDate::listSeparator(platform::Device::localeName()) + events;
 }
 
 std::shared_ptr<const QImage> CalendarVC::imageForDate(components::MonthCalendarView *, platform::Instant)

@@ -69,6 +69,8 @@ public:
     // Month calendar data source and delegate.
     QString subtitleForDate(components::MonthCalendarView *calendar, platform::Instant date) override;
     int numberOfEventsForDate(components::MonthCalendarView *calendar, platform::Instant date) override;
+    QString accessibleDescriptionForDate(components::MonthCalendarView *calendar,
+                                         platform::Instant date) override;
     std::shared_ptr<const QImage> imageForDate(components::MonthCalendarView *calendar,
                                                platform::Instant date) override;
     std::optional<platform::Instant> minimumDateForCalendar(components::MonthCalendarView *calendar) override;

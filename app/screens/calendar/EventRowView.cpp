@@ -1,6 +1,8 @@
 #include "app/screens/calendar/EventRowView.h"
 
+#include "core/RGDate.h"
 #include "platform/localization/Localization.h"
+#include "platform/system/Device.h"
 
 #include <QApplication>
 #include <QGraphicsOpacityEffect>
@@ -301,6 +303,19 @@ void EventRowView::mouseReleaseEvent(QMouseEvent *event)
     }
     if (rect().contains(event->position().toPoint()))
         emit selected();
+}
+
+QString EventRowView::spokenText() const
+{
+    QStringList parts;
+    for (const QLabel *label : {title_, from_, to_, duration_, location_}) {
+        const QString text = label->text().simplified();
+        if (!text.isEmpty())
+            parts << text;
+    }
+    if (event_.calendar && !event_.calendar->title.isEmpty())
+        parts << platform::localized("calendarscreen.a11y.calendar").arg(event_.calendar->title);
+    return parts.join(core::RGDate::listSeparator(platform::Device::localeName()));
 }
 
 } // namespace app::screens

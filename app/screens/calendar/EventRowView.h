@@ -55,6 +55,8 @@ public:
                  const QString &duration, QWidget *parent = nullptr);
 
     const platform::CalendarEvent &event() const { return event_; }
+    // What a screen reader says of the row: what it shows, and the calendar.
+    QString spokenText() const;
     // The part with `tag`, as the row's parts are found.
     QWidget *viewWithTag(int tag) const;
     NeverClearView *marker() const { return marker_; }

@@ -35,6 +35,7 @@ EventsVC::EventsVC(QWidget *parent) : platform::ViewController(parent), ui_(std:
 {
     ui_->setupUi(this);
     ui_->titleLabel->setText(platform::localized("occasions.title"));
+    ui_->carousel->setAccessibleName(platform::localized("occasions.title"));
     // The title sits on a panel of its own size, clear of the wallpaper's moon.
     ui_->titleLayout->setAlignment(ui_->titleLabel, Qt::AlignHCenter);
     setStyleSheet(styleSheet() + components::legibilityStyleSheet() +

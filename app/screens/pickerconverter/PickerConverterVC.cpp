@@ -60,6 +60,7 @@ PickerConverterVC::PickerConverterVC(QWidget *parent)
     // gives it the keyboard; Tab passes it by for the controls, which show
     // where the focus is.
     setFocusPolicy(Qt::ClickFocus);
+    setAccessibleName(platform::localized("converter.tabTitle"));
 
     ui_->calendarSegControl->addTab(platform::localized("converter.segmentGregorian"));
     ui_->calendarSegControl->addTab(platform::localized("converter.segmentHijri"));
@@ -276,6 +277,10 @@ void PickerConverterVC::showAdjustmentButton()
 {
     const std::int64_t adjustment = conv_.adjustmentNumber();
     ui_->AdjRoundButton->setText(core::localizedNumber(adjustment));
+    // The title alone is a bare number to a screen reader.
+    ui_->AdjRoundButton->setAccessibleName(platform::localized("converter.adjustmentTip") +
+                                           QStringLiteral(": ") +
+                                           core::localizedCount("converter.a11y.days", adjustment));
     ui_->AdjRoundButton->setVisible(adjustment != 0);
 }
 

@@ -362,23 +362,36 @@ TEST_F(MonthCalendarViewTest, TodayMovesAtMidnightAndOnReturnToTheForegroundUnle
     EXPECT_EQ(view->today(), gregorianInstant(2026, 12, 10));
 }
 
-TEST_F(MonthCalendarViewTest, EveryDayCellIsReadOutByItsFullDate)
+TEST_F(MonthCalendarViewTest, ScreenReadersReadATableOfWeekdayHeadersAndDaysByTheirFullDate)
 {
     make();
     QAccessibleInterface *table = QAccessible::queryAccessibleInterface(view);
     ASSERT_NE(table, nullptr);
     EXPECT_EQ(table->role(), QAccessible::Table);
     EXPECT_EQ(table->text(QAccessible::Name), QStringLiteral("December 2026"));
-    ASSERT_EQ(table->childCount(), 42);
-    QAccessibleInterface *cell = table->child(7);
+    QAccessibleTableInterface *grid = table->tableInterface();
+    ASSERT_NE(grid, nullptr);
+    ASSERT_EQ(grid->rowCount(), 6);
+    ASSERT_EQ(grid->columnCount(), 7);
+    QAccessibleInterface *cell = grid->cellAt(1, 0);
     ASSERT_NE(cell, nullptr);
-    EXPECT_EQ(cell->text(QAccessible::Name), QStringLiteral("Sunday 6 December 2026"));
-    EXPECT_EQ(table->indexOfChild(cell), 7);
+    // The data source's word on the day (here its subtitle) follows the date.
+    EXPECT_EQ(cell->text(QAccessible::Name), QStringLiteral("Sunday 6 December 2026, 12"));
+    EXPECT_EQ(table->child(table->indexOfChild(cell)), cell);
+    const QList<QAccessibleInterface *> headers = cell->tableCellInterface()->columnHeaderCells();
+    ASSERT_EQ(headers.size(), 1);
+    EXPECT_EQ(headers[0]->role(), QAccessible::ColumnHeader);
+    EXPECT_EQ(headers[0]->text(QAccessible::Name), grid->columnDescription(0));
+    EXPECT_FALSE(grid->columnDescription(0).isEmpty());
     EXPECT_TRUE(cell->rect().contains(
         view->mapToGlobal(view->rectForDate(gregorianInstant(2026, 12, 6)).center().toPoint())));
     click(centreOf(gregorianInstant(2026, 12, 6)));
     EXPECT_TRUE(cell->state().selected);
-    EXPECT_TRUE(table->child(0)->state().selectable);
+    // Pressing a cell through the screen reader selects its day as a tap does.
+    QAccessibleInterface *later = grid->cellAt(2, 3);
+    later->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(view->selectedDate(), gregorianInstant(2026, 12, 16));
+    EXPECT_TRUE(later->state().selected);
 }
 
 TEST_F(MonthCalendarViewTest, TheDefaultAppearanceDrawsTodayRedAndTheSelectionBlue)

@@ -1,0 +1,55 @@
+// The real main window in a world of its own (fixed clock, zone, locale,
+// settings and a few events), shown until the process is ended: what the
+// screen-reader test reads through AT-SPI. The first argument is the locale.
+#include "app/Composition.h"
+#include "app/shell/MainWindow.h"
+#include "core/GlobalSettings.h"
+#include "platform/events/testing/TestEventStore.h"
+#include "platform/localization/Localization.h"
+#include "platform/notifications/testing/TestNotificationCenter.h"
+#include "platform/system/Device.h"
+#include "platform/ui/Window.h"
+#include "support/TestEnvironment.h"
+
+#include <QApplication>
+#include <QTextStream>
+#include <QTimer>
+
+int main(int argc, char **argv)
+{
+    const testenv::ProcessCacheHome cacheHome;
+    QApplication application(argc, argv);
+    const QString locale = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("en_US");
+    testenv::ScopedEnvironment world(locale, QStringLiteral("Asia/Riyadh"));
+    // Noon on 5 December 2026 (14 Jumada II 1448).
+    world.setNow(testenv::gregorianInstant(2026, 12, 5, 12));
+    platform::Device::reload();
+    platform::installTranslations();
+    QApplication::setLayoutDirection(platform::Device::isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight);
+
+    auto center = std::make_shared<platform::TestNotificationCenter>();
+    center->setSettings({platform::AuthorizationStatus::authorized,
+                         platform::AuthorizationOption::alert | platform::AuthorizationOption::badge});
+    platform::UserNotificationCenter::setCurrent(center);
+    core::GlobalSettings::shared().adjustmentNumber = 1; // the converter's round button shows
+    core::GlobalSettings::shared().save();
+
+    auto store = std::make_shared<platform::TestEventStore>();
+    const auto home = store->addCalendar(QStringLiteral("Home"), QStringLiteral("#ff8800"), true);
+    platform::CalendarEvent meeting;
+    meeting.identifier = meeting.uid = QStringLiteral("meeting");
+    meeting.title = QStringLiteral("Family dinner");
+    meeting.location = QStringLiteral("Jeddah");
+    meeting.startDate = testenv::gregorianInstant(2026, 12, 5, 19);
+    meeting.endDate = testenv::gregorianInstant(2026, 12, 5, 21);
+    meeting.calendar = home;
+    store->setEvents({meeting});
+    platform::setEventStoreFactory([store] { return store; });
+
+    std::unique_ptr<platform::Window> window = app::shell::makeMainWindow(app::tabScreens());
+    window->resize(1024, 700);
+    window->show();
+    // Tells the test the window is up.
+    QTimer::singleShot(500, [] { QTextStream(stdout) << "shown" << Qt::endl; });
+    return QApplication::exec();
+}
