@@ -71,6 +71,38 @@ MonthCalendarHeights automaticHeights(double laidOutHeight, bool showsPlaceholde
     return heights;
 }
 
+namespace {
+// The cell the appearance's sizes were chosen for (a phone's month grid).
+constexpr double designRowHeight = 44.0;
+constexpr double designCellWidth = 52.0;
+constexpr double largestTextScale = 2.2;
+constexpr double smallestTextScale = 0.45;
+// A line of text takes this much more than its point size.
+constexpr double lineSpacing = 1.2;
+// Room kept between the text and the circle's edge.
+constexpr double circleShare = 0.95;
+} // namespace
+
+double cellTextScale(double rowHeight, double cellWidth, double lines)
+{
+    double scale = std::min(rowHeight / designRowHeight, cellWidth / designCellWidth);
+    scale = std::clamp(scale, smallestTextScale, largestTextScale);
+    // Everything sits in the upper five sixths of the cell; the circle is as
+    // wide as that is high or the cell is wide.
+    const double diameter = std::max(0.0, std::min(cellWidth, rowHeight * 5.0 / 6.0) - 2.0);
+    if (lines > 0.0)
+        scale = std::min(scale, diameter * circleShare / (lines * lineSpacing));
+    return std::max(smallestTextScale, scale);
+}
+
+double bandTextScale(double bandHeight, double points, double cellScale)
+{
+    if (points <= 0.0)
+        return 1.0;
+    const double fits = bandHeight * 0.8 / (points * lineSpacing);
+    return std::max(smallestTextScale, std::min({std::max(1.0, cellScale), fits, largestTextScale}));
+}
+
 int pageAfterDrag(int startPage, double travelled, double velocityPagesPerSecond, int pageCount)
 {
     if (pageCount <= 0)

@@ -50,6 +50,14 @@ MonthCalendarHeights automaticHeights(double laidOutHeight, bool showsPlaceholde
                                       double explicitHeaderHeight = -1.0,
                                       double explicitWeekdayHeight = -1.0);
 
+// How much the appearance's cell font sizes are scaled for cells of this
+// size: up with a large grid so the numbers are read across a desk, down
+// with a small one so the day and its subtitle stay inside the selection
+// circle (`lines` is their height in points at scale 1).
+double cellTextScale(double rowHeight, double cellWidth, double lines);
+// The same for a header text of `points` in a band `bandHeight` tall.
+double bandTextScale(double bandHeight, double points, double cellScale);
+
 // The page a drag ends on: a quick flick turns one page its way, a slow drag
 // settles on the nearer page; never more than one page from the start.
 // `travelled` is in pages, positive towards later pages.

@@ -487,8 +487,9 @@ void MonthCalendarView::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     ensureHeights();
-    const QFont titleFont = fontOfSize(this, appearance_.titleFontSize);
-    const QFont subtitleFont = fontOfSize(this, appearance_.subtitleFontSize);
+    const double scale = cellTextScale();
+    const QFont titleFont = fontOfSize(this, appearance_.titleFontSize * scale);
+    const QFont subtitleFont = fontOfSize(this, appearance_.subtitleFontSize * scale);
     if (!titleMetrics_ || titleFont != titleFont_ || subtitleFont != subtitleFont_) {
         titleFont_ = titleFont;
         subtitleFont_ = subtitleFont;
@@ -540,12 +541,22 @@ void MonthCalendarView::paintEvent(QPaintEvent *)
     painter.drawLine(QPointF(0, height() - 0.5), QPointF(width(), height() - 0.5));
 }
 
+double MonthCalendarView::cellTextScale()
+{
+    ensureHeights();
+    const double lines = appearance_.titleFontSize + appearance_.subtitleFontSize;
+    return geometry::cellTextScale(heights_->row, width() / double(geometry::columns), lines);
+}
+
 void MonthCalendarView::paintHeader(QPainter &painter)
 {
     const QRectF header = headerRect();
     painter.save();
     painter.setClipRect(header);
-    painter.setFont(fontOfSize(this, appearance_.headerTitleFontSize));
+    painter.setFont(
+        fontOfSize(this, appearance_.headerTitleFontSize *
+                             geometry::bandTextScale(header.height() * 0.9, appearance_.headerTitleFontSize,
+                                                     cellTextScale())));
     painter.setPen(appearance_.headerTitleColor);
     // Titles sit in the lower nine tenths of the header.
     const double top = header.top() + header.height() * 0.1;
@@ -578,10 +589,20 @@ void MonthCalendarView::paintWeekdays(QPainter &painter)
 {
     const QRectF area = weekdayRect();
     painter.save();
-    painter.setFont(fontOfSize(this, appearance_.weekdayFontSize));
-    painter.setPen(appearance_.weekdayTextColor);
     const double cellWidth = width() / double(geometry::columns);
     const QStringList symbols = model_.weekdaySymbols();
+    double points = appearance_.weekdayFontSize *
+                    geometry::bandTextScale(area.height(), appearance_.weekdayFontSize, cellTextScale());
+    // No wider than a column takes its longest name whole (small type before
+    // cut names, down to a floor).
+    double widest = 0.0;
+    const QFontMetricsF metrics(fontOfSize(this, points));
+    for (const QString &symbol : symbols)
+        widest = std::max(widest, metrics.horizontalAdvance(symbol));
+    if (widest > cellWidth - 4.0)
+        points = std::max(appearance_.weekdayFontSize * 0.6, points * (cellWidth - 4.0) / widest);
+    painter.setFont(fontOfSize(this, points));
+    painter.setPen(appearance_.weekdayTextColor);
     for (int column = 0; column < geometry::columns; ++column) {
         const QRectF box(model_.visualColumn(column) * cellWidth, area.top(), cellWidth, area.height());
         painter.drawText(box, Qt::AlignCenter,

@@ -106,6 +106,9 @@ public:
     QRectF weekdayRect();
     QRectF gridRect();
     QRectF scopeHandleRect();
+    // The factor the cell, weekday and header fonts are scaled by for the
+    // present cell size.
+    double cellTextScale();
     // Where the cell of `date` is drawn on the page on screen; empty when it is not there.
     QRectF rectForDate(platform::Instant date);
     // The page position on screen, in pages (fractional while it moves).

@@ -61,7 +61,8 @@ public:
     }
     void *interface_cast(QAccessible::InterfaceType type) override
     {
-        return type == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface *>(this) : nullptr;
+        return type == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface *>(this)
+                                                    : nullptr;
     }
     QStringList actionNames() const override { return {pressAction()}; }
     void doAction(const QString &action) override

@@ -21,8 +21,9 @@
 #include <QGuiApplication>
 #include <QListWidget>
 #include <QMimeData>
-#include <QScreen>
+#include <QResizeEvent>
 #include <QSignalBlocker>
+#include <algorithm>
 
 namespace app::screens {
 
@@ -36,6 +37,15 @@ constexpr int entranceMs = 1000;
 constexpr int entranceStaggerMs = 50;
 // How soon an adjustment saved elsewhere (the settings tab, a terminal) shows.
 constexpr int adjustmentWatchMs = 500;
+// The list goes beside the grid from this width on (and when the screen is
+// wider than tall), in a column of this width range.
+constexpr int sideBySideMinimumWidth = 760;
+constexpr int minimumListWidth = 300;
+constexpr int maximumListWidth = 480;
+// Under the grid: the list keeps room for about one row, the grid for six
+// rows of day numbers.
+constexpr int minimumListHeight = 72;
+constexpr int minimumGridHeight = 300;
 
 QString describe(platform::Instant instant)
 {
@@ -98,8 +108,7 @@ CalendarVC::~CalendarVC()
 void CalendarVC::viewDidLoad()
 {
     eventDateFormater.setDateFormat(QStringLiteral("hh:mm a"));
-    const QScreen *screen = QGuiApplication::primaryScreen();
-    ui_->calendarBaseView->setFixedHeight(screen ? screen->size().height() / 2 : 300);
+    layoutForSize(size());
     applyCalendarAppearance();
     followAdjustment();
     selectToday();
@@ -454,6 +463,36 @@ void CalendarVC::calendarCurrentPageDidChange(components::MonthCalendarView *cal
     platform::consoleLog(QStringLiteral("change page to ") +
                          calendar->stringFromDate(calendar->currentPage()));
     animateCells_ = true;
+}
+
+void CalendarVC::resizeEvent(QResizeEvent *event)
+{
+    ViewController::resizeEvent(event);
+    layoutForSize(event->size());
+}
+
+void CalendarVC::layoutForSize(QSize size)
+{
+    // Below the controls: the grid and the list share what is left.
+    const int controls = ui_->topControlsView->sizeHint().height();
+    const int body = std::max(0, size.height() - controls);
+    sideBySide_ = size.width() >= sideBySideMinimumWidth && size.width() * 3 >= body * 4;
+    ui_->bodyLayout->setDirection(sideBySide_ ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom);
+    if (sideBySide_) {
+        // As desktop calendars do: the month large on one side, the day's
+        // events in a column beside it.
+        const int list = std::clamp(size.width() * 3 / 10, minimumListWidth, maximumListWidth);
+        ui_->calendarBaseView->setFixedWidth(size.width() - list);
+        ui_->calendarBaseView->setFixedHeight(body);
+    } else {
+        ui_->calendarBaseView->setMinimumWidth(0);
+        ui_->calendarBaseView->setMaximumWidth(QWIDGETSIZE_MAX);
+        // The grid takes most of a short screen (the list scrolls), never
+        // all of it, and no more than reads well on a tall one.
+        const int grid = std::min(
+            {std::max(body * 3 / 5, minimumGridHeight), body - minimumListHeight, size.width() * 6 / 5});
+        ui_->calendarBaseView->setFixedHeight(std::max(0, grid));
+    }
 }
 
 void CalendarVC::boundingRectWillChange(components::MonthCalendarView *, const QRectF &bounds, bool)

@@ -80,9 +80,17 @@ public:
     void boundingRectWillChange(components::MonthCalendarView *calendar, const QRectF &bounds,
                                 bool animated) override;
 
+    // Where the grid and the list go for a screen of `size`: the list beside
+    // the grid when the screen is wide, under it otherwise.
+    void layoutForSize(QSize size);
+    bool isSideBySide() const { return sideBySide_; }
+
 signals:
     // The table shows a new list (after the query and the reload).
     void eventsReloaded();
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void requestAccessAndLoad();
@@ -107,6 +115,7 @@ private:
     std::optional<platform::Instant> listedDay_;
     quint64 generation_ = 0;
     bool appeared_ = false;
+    bool sideBySide_ = false;
     int pending_ = 0;
     std::optional<std::int64_t> shownAdjustment_;
     std::optional<int> shownFirstWeekday_;

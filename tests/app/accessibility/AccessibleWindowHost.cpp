@@ -1,6 +1,8 @@
 // The real main window in a world of its own (fixed clock, zone, locale,
 // settings and a few events), shown until the process is ended: what the
-// screen-reader test reads through AT-SPI. The first argument is the locale.
+// screen-reader test reads through AT-SPI. Arguments: the locale, then
+// optionally a size (1366x700, or "max" for maximised), a tab index and a
+// PNG file: the window is then saved there after a moment, and the program ends.
 #include "app/Composition.h"
 #include "app/shell/MainWindow.h"
 #include "core/GlobalSettings.h"
@@ -8,6 +10,7 @@
 #include "platform/localization/Localization.h"
 #include "platform/notifications/testing/TestNotificationCenter.h"
 #include "platform/system/Device.h"
+#include "platform/ui/TabBarController.h"
 #include "platform/ui/Window.h"
 #include "support/TestEnvironment.h"
 
@@ -47,8 +50,24 @@ int main(int argc, char **argv)
     platform::setEventStoreFactory([store] { return store; });
 
     std::unique_ptr<platform::Window> window = app::shell::makeMainWindow(app::tabScreens());
-    window->resize(1024, 700);
-    window->show();
+    const QStringList args = QCoreApplication::arguments();
+    const QString size = args.value(2, QStringLiteral("1024x700"));
+    if (size == QLatin1String("max")) {
+        window->showMaximized();
+    } else {
+        window->resize(size.section(QLatin1Char('x'), 0, 0).toInt(),
+                       size.section(QLatin1Char('x'), 1, 1).toInt());
+        window->show();
+    }
+    if (args.size() > 4) {
+        app::shell::rootTabBarController(*window)->setSelectedIndex(args.value(3).toInt());
+        const QString file = args.value(4);
+        QTimer::singleShot(1500, [&window, file] {
+            window->grab().save(file);
+            QCoreApplication::quit();
+        });
+        return QApplication::exec();
+    }
     // Tells the test the window is up.
     QTimer::singleShot(500, [] { QTextStream(stdout) << "shown" << Qt::endl; });
     return QApplication::exec();

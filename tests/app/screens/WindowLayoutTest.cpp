@@ -10,6 +10,7 @@
 #include "app/screens/pickerconverter/PickerConverterVC.h"
 #include "app/screens/settings/SettingsVC.h"
 #include "app/shell/MainWindow.h"
+#include "components/calendar/MonthCalendarView.h"
 #include "components/carousel/Carousel.h"
 #include "components/visual/DatePicker.h"
 #include "components/visual/MorphingLabel.h"
@@ -213,6 +214,46 @@ TEST_F(AppWindow, AtTheMinimumSizeEveryScreenKeepsItsControlsWholeAndApartInBoth
         // The tab bar is whole inside the window.
         for (int tab = 0; tab < tabs().count(); ++tab)
             EXPECT_TRUE(window->rect().contains(rectInWindow(tabs().tabButton(tab))));
+    }
+}
+
+TEST_F(AppWindow, TheMonthGridIsWholeInEveryWindowAndTheDaysEventsStandBesideItWhenWide)
+{
+    for (const bool arabic : {false, true}) {
+        for (const QSize size : {minimumWindow, laptopWindow, QSize(1366, 700), largeWindow}) {
+            SCOPED_TRACE(testing::Message() << (arabic ? "Arabic " : "English ") << size.width());
+            open(size, arabic);
+            selectTab(calendarTab);
+            auto &ui = calendarScreen().outlets();
+            components::MonthCalendarView *grid = ui.calendar;
+            grid->settle();
+            const QRect gridRect = rectInWindow(grid);
+            const QRect list = rectInWindow(ui.tableView);
+            const QRect tabBar = rectInWindow(tabs().tabButton(0));
+            // The last row of days lies inside the window, above the tab bar.
+            const QRectF rows = grid->gridRect();
+            EXPECT_LE(gridRect.top() + rows.bottom(), tabBar.top());
+            EXPECT_LE(rows.bottom(), grid->height() + 0.5);
+            EXPECT_TRUE(window->rect().contains(gridRect));
+            EXPECT_TRUE(window->rect().contains(list));
+            EXPECT_GE(list.height(), 60) << "room for an event row";
+            if (size.width() >= 1366) {
+                EXPECT_TRUE(calendarScreen().isSideBySide());
+                EXPECT_EQ(list.top(), gridRect.top());
+                EXPECT_GE(list.height(), gridRect.height() - 2);
+                if (arabic) {
+                    EXPECT_LE(list.right(), gridRect.left()) << "the list stands on the grid's reading end";
+                } else {
+                    EXPECT_GE(list.left(), gridRect.right());
+                }
+                EXPECT_GE(gridRect.width(), window->width() / 2);
+                EXPECT_GT(grid->cellTextScale(), 1.3) << "a large grid is read in large type";
+            } else {
+                EXPECT_FALSE(calendarScreen().isSideBySide());
+                EXPECT_GE(list.top(), gridRect.bottom());
+                EXPECT_GE(grid->cellTextScale(), 0.7);
+            }
+        }
     }
 }
 

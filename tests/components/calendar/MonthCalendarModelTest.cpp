@@ -306,6 +306,23 @@ TEST_F(MonthCalendarModelTest, MonthTitlesFadeWithTheirDistanceFromTheHeadersCen
     EXPECT_NEAR(geometry::headerTitleOpacity(100.0, 100.0, 0.5), 0.5, 1e-12);
 }
 
+TEST_F(MonthCalendarModelTest, CellTextGrowsWithTheCellAndAlwaysFitsInsideTheSelectionCircle)
+{
+    const double lines = 13.5 + 10.0; // day number and subtitle, in points
+    // A phone-sized cell keeps the appearance's sizes.
+    EXPECT_NEAR(geometry::cellTextScale(44.0, 52.0, lines), 1.0, 0.01);
+    // A maximised desktop grid reads larger, up to a cap.
+    EXPECT_GT(geometry::cellTextScale(110.0, 160.0, lines), 1.8);
+    EXPECT_LE(geometry::cellTextScale(400.0, 400.0, lines), 2.2);
+    // A tall narrow or a wide flat cell: the stacked texts fit the circle's
+    // diameter (the smaller side), never more.
+    for (const auto &[row, width] : {std::pair{30.0, 45.0}, std::pair{90.0, 30.0}, std::pair{24.0, 200.0}}) {
+        const double diameter = std::min(width, row * 5.0 / 6.0) - 2.0;
+        EXPECT_LE(geometry::cellTextScale(row, width, lines) * lines * 1.2, diameter)
+            << row << " x " << width;
+    }
+}
+
 TEST_F(MonthCalendarModelTest, HeightsFollowTheLaidOutHeightAndTheMonthsRowCount)
 {
     const auto withPlaceholders = geometry::automaticHeights(300.0, true);
