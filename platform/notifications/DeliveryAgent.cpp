@@ -300,8 +300,8 @@ void DeliveryAgent::showOnDesktop(const NotificationStore::Entry &entry)
     hints.insert(QStringLiteral("desktop-entry"), name(dbusnames::desktopEntry));
     if (!c.sound)
         hints.insert(QStringLiteral("suppress-sound"), true);
-    notify << QStringLiteral("Qamarly") << quint32(0) << QStringLiteral("qamarly") << c.title << c.body
-           << QStringList() << hints << qint32(-1);
+    notify << QStringLiteral("Qamarly") << quint32(0) << QStringLiteral("org.qamarly.Qamarly") << c.title
+           << c.body << QStringList() << hints << qint32(-1);
     auto *watcher = new QDBusPendingCallWatcher(bus_->asyncCall(notify, options_.notifyTimeoutMs), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, watcher, entry] {
         watcher->deleteLater();

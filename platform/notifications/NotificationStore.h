@@ -63,6 +63,13 @@ public:
     int badge();
     bool setBadge(int badge);
 
+    // Whether the last write made on the calling thread failed only because
+    // another connection held the write lock past the lock wait.
+    static bool lastWriteLockedOut();
+    // How long a write waits for another connection's lock before it fails
+    // (5 s when opened).
+    void setLockWait(int milliseconds);
+
     // Replaces a pending request of the same identifier.
     bool add(const NotificationRequest &request, Instant addedAt);
     // Every pending request gives way to `requests`, in one transaction: a

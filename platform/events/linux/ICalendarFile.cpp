@@ -812,4 +812,17 @@ void CalendarFile::occurrences(Instant start, Instant end, std::vector<Occurrenc
     }
 }
 
+void copyInto(Occurrence &&o, CalendarEvent &event)
+{
+    event.uid = std::move(o.uid);
+    event.title = std::move(o.title);
+    event.location = std::move(o.location);
+    event.notes = std::move(o.notes);
+    event.startDate = o.start;
+    event.endDate = o.end;
+    event.allDay = o.allDay;
+    event.recurring = o.recurring;
+    event.recurrenceId = o.recurrenceId;
+}
+
 } // namespace platform::ical
