@@ -14,6 +14,8 @@
     <message id="converter.todayButton"><source>Today</source><translation>اليوم</translation></message>
     <message id="converter.changeWallpaper"><source>Change wallpaper</source><translation>تغيير الخلفية</translation></message>
     <message id="converter.adjustmentTip"><source>Hijri adjustment</source><translation>تعديل التاريخ الهجري</translation></message>
+    <message id="converter.typedDate"><source>Date to convert (%1)</source><translation>التاريخ المراد تحويله (%1)</translation></message>
+    <message id="converter.typedDateInvalid"><source>Not a date of this calendar; type day, month and year in this order, then Enter.</source><translation>ليس تاريخًا في هذا التقويم؛ اكتب اليوم والشهر والسنة بهذا الترتيب ثم اضغط Enter.</translation></message>
     <message id="converter.a11y.days" numerus="yes"><source>%n days</source><translation><numerusform>%1 يوم</numerusform><numerusform>يوم واحد</numerusform><numerusform>يومان</numerusform><numerusform>%1 أيام</numerusform><numerusform>%1 يومًا</numerusform><numerusform>%1 يوم</numerusform></translation></message>
     <message id="datepicker.day"><source>Day</source><translation>اليوم</translation></message>
     <message id="datepicker.month"><source>Month</source><translation>الشهر</translation></message>

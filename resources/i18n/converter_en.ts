@@ -14,6 +14,8 @@
     <message id="converter.todayButton"><source>Today</source><translation>Today</translation></message>
     <message id="converter.changeWallpaper"><source>Change wallpaper</source><translation>Change wallpaper</translation></message>
     <message id="converter.adjustmentTip"><source>Hijri adjustment</source><translation>Hijri adjustment</translation></message>
+    <message id="converter.typedDate"><source>Date to convert (%1)</source><translation>Date to convert (%1)</translation></message>
+    <message id="converter.typedDateInvalid"><source>Not a date of this calendar; type day, month and year in this order, then Enter.</source><translation>Not a date of this calendar; type day, month and year in this order, then Enter.</translation></message>
     <message id="converter.a11y.days" numerus="yes"><source>%n days</source><translation><numerusform>%1 day</numerusform><numerusform>%1 days</numerusform></translation></message>
     <message id="datepicker.day"><source>Day</source><translation>Day</translation></message>
     <message id="datepicker.month"><source>Month</source><translation>Month</translation></message>

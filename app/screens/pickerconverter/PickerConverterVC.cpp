@@ -2,6 +2,7 @@
 
 #include "app/notifications/EnableOptionsVC.h"
 #include "app/screens/pickerconverter/AdjustmentMessage.h"
+#include "app/screens/pickerconverter/TypedDate.h"
 #include "app/shell/TabScreens.h"
 #include "components/visual/ReadableColumn.h"
 #include "core/GlobalSettings.h"
@@ -10,6 +11,7 @@
 #include "platform/calendar/Clock.h"
 #include "platform/localization/Localization.h"
 #include "platform/notifications/UserNotificationCenter.h"
+#include "platform/system/Device.h"
 #include "platform/ui/AlertController.h"
 #include "platform/ui/TabBarController.h"
 #include "ui_PickerConverterVC.h"
@@ -18,9 +20,11 @@
 #include <QGraphicsDropShadowEffect>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QSignalBlocker>
+#include <QStyle>
 
 namespace app::screens {
 
@@ -74,6 +78,34 @@ PickerConverterVC::PickerConverterVC(QWidget *parent)
     ui_->bubleImageView->setAlignment(Qt::AlignCenter);
     ui_->bubleImageView->installEventFilter(this);
     dayFont_ = ui_->convertedDayLabel->font();
+
+    // Typing a date beats turning a wheel a hundred notches to reach 1900.
+    typedDateEdit_ = new QLineEdit(ui_->pickerPanel->parentWidget());
+    typedDateEdit_->setObjectName(QStringLiteral("typedDateEdit"));
+    typedDateEdit_->setAlignment(Qt::AlignCenter);
+    typedDateEdit_->setMaxLength(32);
+    const TypedDate typed(platform::Device::localeName());
+    const QString order =
+        typed.hint(platform::localized("datepicker.day"), platform::localized("datepicker.month"),
+                   platform::localized("datepicker.year"));
+    typedDateEdit_->setPlaceholderText(order);
+    typedDateEdit_->setAccessibleName(platform::localized("converter.typedDate").arg(order));
+    typedDateEdit_->setToolTip(typedDateEdit_->accessibleName());
+    if (auto *column = qobject_cast<QBoxLayout *>(ui_->pickerPanel->parentWidget()->layout()))
+        column->insertWidget(column->indexOf(ui_->pickerPanel) + 1, typedDateEdit_);
+    setStyleSheet(
+        styleSheet() +
+        QStringLiteral("\nQLineEdit#typedDateEdit { background: rgba(0, 0, 0, %1); color: white; "
+                       "border: 1px solid rgba(255, 255, 255, 150); border-radius: 5px; padding: 3px 8px; }"
+                       "\nQLineEdit#typedDateEdit:focus { border: 3px solid %2; padding: 1px 6px; }"
+                       "\nQLineEdit#typedDateEdit[invalid=\"true\"] { border: 3px solid #ff6b6b; }")
+            .arg(components::legibilityPanelAlpha)
+            .arg(QString::fromLatin1(components::focusRingColor)));
+    connect(typedDateEdit_, &QLineEdit::returnPressed, this, &PickerConverterVC::typedDateEntered);
+    connect(typedDateEdit_, &QLineEdit::textEdited, this, [this] {
+        if (typedDateEdit_->property("invalid").toBool())
+            markTypedDate(true);
+    });
 
     connect(ui_->calendarSegControl, &QTabBar::currentChanged, this, &PickerConverterVC::ValueChanged);
     connect(ui_->datePicker, &components::DatePicker::valueChanged, this,
@@ -257,8 +289,38 @@ void PickerConverterVC::convertPickedDate()
     showConvertedResult();
 }
 
+void PickerConverterVC::typedDateEntered()
+{
+    const TypedDate typed(platform::Device::localeName());
+    const std::optional<platform::Instant> at =
+        typed.parse(ui_->datePicker->calendar(), typedDateEdit_->text());
+    if (!at) {
+        markTypedDate(false);
+        return;
+    }
+    markTypedDate(true);
+    ui_->datePicker->setDate(*at, true);
+    convertPickedDate();
+}
+
+void PickerConverterVC::markTypedDate(bool valid)
+{
+    typedDateEdit_->setProperty("invalid", !valid);
+    const QString problem = valid ? QString() : platform::localized("converter.typedDateInvalid");
+    typedDateEdit_->setAccessibleDescription(problem);
+    typedDateEdit_->setToolTip(valid ? typedDateEdit_->accessibleName() : problem);
+    typedDateEdit_->style()->unpolish(typedDateEdit_);
+    typedDateEdit_->style()->polish(typedDateEdit_);
+}
+
 void PickerConverterVC::showConvertedResult()
 {
+    // The field shows the picked day, ready to be typed over.
+    if (typedDateEdit_ && !typedDateEdit_->hasFocus()) {
+        typedDateEdit_->setText(TypedDate(platform::Device::localeName())
+                                    .text(ui_->datePicker->calendar(), ui_->datePicker->date()));
+        markTypedDate(true);
+    }
     ui_->convertedDayLabel->setText(core::localizedNumber(convResult_->day()));
     // The weekday of the day itself, the same on both records.
     ui_->convertedWeekDayLabel->setText(conv_.gregorianDate()->weekDayName());

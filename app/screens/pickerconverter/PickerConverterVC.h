@@ -9,6 +9,8 @@
 #include <QPoint>
 #include <memory>
 
+class QLineEdit;
+
 namespace core {
 class GlobalSettings;
 }
@@ -54,6 +56,12 @@ public:
     void AdjRoundButtonAction();
     void changeWallpaper();
 
+    // The field under the wheels where a date of the source calendar is typed.
+    QLineEdit *typedDateEdit() const { return typedDateEdit_; }
+    // Enter in that field: the wheels and the answer follow a date; anything
+    // else is marked as not a date and changes nothing.
+    void typedDateEntered();
+
     // A drag shorter than this (in pixels) is a click, not a swipe.
     static constexpr int swipeThreshold = 40;
 
@@ -71,6 +79,7 @@ private:
     void convertPickedDate();
     void showConvertedResult();
     void showAdjustmentButton();
+    void markTypedDate(bool valid);
     void stepPickedDate(int days);
     void showAdjustmentAlert();
     void resetAdjustment();
@@ -84,6 +93,7 @@ private:
     const platform::Calendar &convCalendarFor(const platform::Calendar &calendar) const;
 
     std::unique_ptr<Ui::PickerConverterVC> ui_;
+    QLineEdit *typedDateEdit_ = nullptr;
     core::RGConv today_;
     core::RGConv conv_;
     core::RGDatePtr convResult_;

@@ -34,8 +34,10 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
@@ -287,6 +289,48 @@ TEST_F(MainWindowInput, TheConverterAnswersClicksOnItsSegmentsWheelsAndButtons)
     const auto wallpaper = core::GlobalSettings::shared().wallpaperIndex;
     input::click(ui.changeWallpaperButton);
     EXPECT_NE(core::GlobalSettings::shared().wallpaperIndex, wallpaper);
+}
+
+TEST_F(MainWindowInput, ADateTypedInEitherCalendarSetsTheWheelsAndTheAnswer)
+{
+    open();
+    Ui::PickerConverterVC &ui = converter().outlets();
+    QLineEdit *field = converter().typedDateEdit();
+    // It shows the picked day in the locale's order (month first in the United States).
+    EXPECT_EQ(field->text(), QStringLiteral("12/5/2026"));
+    const auto type = [&](const QString &text) {
+        input::click(field);
+        QTest::keyClick(input::windowOf(field), Qt::Key_A, Qt::ControlModifier);
+        for (const QChar c : text)
+            QTest::keyClick(input::windowOf(field), c.toLatin1());
+        QTest::keyClick(input::windowOf(field), Qt::Key_Return);
+        world.settle();
+    };
+    type(QStringLiteral("3/15/1900"));
+    EXPECT_EQ(ui.datePicker->date(), testenv::gregorianInstant(1900, 3, 15));
+    EXPECT_EQ(ui.convertedDayLabel->text(), QStringLiteral("13"));
+    EXPECT_EQ(ui.convertedYearLabel->text(), QStringLiteral("1317"));
+
+    // On the Hijri side the typed date is Hijri: 1 Ramadan 1448 is 8 February 2027.
+    clickSegment(ui.calendarSegControl, 1);
+    type(QStringLiteral("9/1/1448"));
+    EXPECT_EQ(screentest::hijriDayOf(ui.datePicker->date()).month, 9);
+    EXPECT_EQ(ui.convertedDayLabel->text(), QStringLiteral("8"));
+    EXPECT_EQ(ui.convertedYearLabel->text(), QStringLiteral("2027"));
+
+    // Not a day (the 31st of a 29- or 30-day month, words): marked, nothing moves.
+    const platform::Instant before = ui.datePicker->date();
+    for (const QString &wrong :
+         {QStringLiteral("9/31/1448"), QStringLiteral("tomorrow"), QStringLiteral("9/1")}) {
+        type(wrong);
+        EXPECT_EQ(ui.datePicker->date(), before) << wrong.toStdString();
+        EXPECT_TRUE(field->property("invalid").toBool());
+        EXPECT_FALSE(field->accessibleDescription().isEmpty());
+    }
+    // ISO dates are read in any locale.
+    type(QStringLiteral("1447-01-10"));
+    EXPECT_FALSE(field->property("invalid").toBool());
+    EXPECT_EQ(screentest::hijriDayOf(ui.datePicker->date()).year, 1447);
 }
 
 TEST_F(MainWindowInput, ADragAcrossTheConverterStepsTheDayAndTheRoundButtonOpensItsAlert)
