@@ -272,6 +272,13 @@ MenuRunner childMenuRunner(QObject *owner)
 }
 
 namespace {
+// Under Wayland a window's position is the compositor's alone: setting it does
+// nothing, and reading it gives 0,0.
+bool compositorPlacesWindows()
+{
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
 // Distance from the screen's edge and between stacked widgets.
 constexpr int screenMargin = 24;
 constexpr int widgetGap = 16;
@@ -288,7 +295,7 @@ WidgetChoice choiceOf(WidgetKind kind, WidgetFamily family)
 
 HostWindow::HostWindow(const HostOptions &options, std::shared_ptr<HostPositions> positions,
                        HostServices services)
-    : choice_(choiceOf(options.kind, options.family)), appearance_(options.appearance),
+    : choice_(choiceOf(options.kind, options.family)), place_(choice_), appearance_(options.appearance),
       rightToLeft_(platform::Device::isRightToLeft()), positions_(std::move(positions)),
       services_(std::move(services)),
       controller_(options.family, services_.timelines ? services_.timelines : childTimelineSource(this))
@@ -376,7 +383,22 @@ void HostWindow::switchTo(WidgetKind kind, WidgetFamily family)
     update();
     controller_.setFamily(family);
     controller_.reloadTimeline();
-    restorePosition();
+    keepOnScreen();
+}
+
+void HostWindow::keepOnScreen()
+{
+    const QScreen *screen = QGuiApplication::screenAt(position() + QPoint(width() / 2, height() / 2));
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    if (!screen || compositorPlacesWindows())
+        return;
+    const QRect area = screen->availableGeometry();
+    QPoint at = position();
+    at.setX(std::clamp(at.x(), area.left(), std::max(area.left(), area.right() + 1 - width())));
+    at.setY(std::clamp(at.y(), area.top(), std::max(area.top(), area.bottom() + 1 - height())));
+    if (at != position())
+        setPosition(at);
 }
 
 void HostWindow::requestMenu(QPoint globalPosition)
@@ -425,7 +447,7 @@ bool HostWindow::startApplication()
 
 void HostWindow::restorePosition()
 {
-    if (const auto saved = positions_ ? positions_->position(choice_) : std::nullopt) {
+    if (const auto saved = positions_ ? positions_->position(place_) : std::nullopt) {
         // Only where a screen still shows it (a monitor may have gone).
         if (QGuiApplication::screenAt(*saved + QPoint(width() / 2, height() / 2))) {
             setPosition(*saved);
@@ -457,7 +479,12 @@ void HostWindow::paintEvent(QPaintEvent *)
 
 void HostWindow::mousePressEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::LeftButton) {
+    if (event->button() == Qt::LeftButton && compositorPlacesWindows()) {
+        // A Wayland client cannot place itself: the compositor moves it,
+        // and never says where to, so there is nothing to remember.
+        startSystemMove();
+        event->accept();
+    } else if (event->button() == Qt::LeftButton) {
         dragging_ = true;
         moved_ = false;
         dragOffset_ = event->globalPosition().toPoint() - position();
@@ -485,7 +512,7 @@ void HostWindow::mouseReleaseEvent(QMouseEvent *event)
     if (dragging_ && event->button() == Qt::LeftButton) {
         dragging_ = false;
         if (moved_ && positions_)
-            positions_->save(choice_, position());
+            positions_->save(place_, position());
         event->accept();
     }
 }

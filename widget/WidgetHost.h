@@ -165,8 +165,15 @@ protected:
 private:
     void entryChanged();
     void restorePosition();
+    // Moves the widget back onto its screen's free area when a new size
+    // made it stick out.
+    void keepOnScreen();
 
     WidgetChoice choice_;
+    // The choice this widget was started with: the name its place is kept
+    // under, whatever kind and size it is switched to since, so it never
+    // jumps onto another widget's place.
+    WidgetChoice place_;
     std::optional<Appearance> appearance_;
     bool rightToLeft_;
     std::shared_ptr<HostPositions> positions_;

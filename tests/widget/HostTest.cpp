@@ -529,6 +529,38 @@ TEST_F(HostTest, RightClickAsksForTheMenuOnceAndTheHostActsOnTheAnswer)
     EXPECT_FALSE(window->isVisible());
 }
 
+TEST_F(HostTest, AWidgetSwitchedToAnotherKindStaysInItsOwnPlaceNotOnTopOfThatKindsWidget)
+{
+    auto positions = std::make_shared<widget::HostPositions>();
+    auto medium = makeWindow(WidgetKind::complex, WidgetFamily::systemMedium, positions);
+    auto small = makeWindow(WidgetKind::simple, WidgetFamily::systemSmall, positions);
+    timelines.answer(timelineJsonNow());
+    timelines.answer(timelineJsonNow());
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(small.get()));
+    const QPoint grip(85, 85);
+    QTest::mousePress(small.get(), Qt::LeftButton, {}, grip);
+    QTest::mouseMove(small.get(), grip + QPoint(-300, 50));
+    QTest::mouseRelease(small.get(), Qt::LeftButton, {}, grip);
+    const QPoint own = small->position();
+    ASSERT_NE(own, medium->position());
+
+    QTest::mouseClick(small.get(), Qt::RightButton, {}, grip);
+    menu.choose(QStringLiteral("complex.medium"));
+    EXPECT_EQ(small->family(), WidgetFamily::systemMedium);
+    EXPECT_EQ(small->position(), own) << "it grows where it is";
+    // Moved again, it remembers that place as its own, not the medium widget's.
+    QTest::mousePress(small.get(), Qt::LeftButton, {}, grip);
+    QTest::mouseMove(small.get(), grip + QPoint(10, 10));
+    QTest::mouseRelease(small.get(), Qt::LeftButton, {}, grip);
+    const QPoint mediumPlace = medium->position();
+    small.reset();
+    medium.reset();
+    auto reopened = makeWindow(WidgetKind::simple, WidgetFamily::systemSmall);
+    EXPECT_EQ(reopened->position(), own + QPoint(10, 10));
+    auto otherReopened = makeWindow(WidgetKind::complex, WidgetFamily::systemMedium);
+    EXPECT_EQ(otherReopened->position(), mediumPlace);
+}
+
 TEST_F(HostTest, UnderArabicTheWidgetIsLaidOutRightToLeft)
 {
     env.setLocale(QStringLiteral("ar_SA"));

@@ -34,9 +34,12 @@ TypedDate::TypedDate(const QString &localeName) : localeName_(localeName)
     QString shortFormat = withoutDirectionMarks(QLocale(localeName).dateFormat(QLocale::ShortFormat));
     static const QRegularExpression day(QStringLiteral("d+")), month(QStringLiteral("M+")),
         year(QStringLiteral("y+"));
-    shortFormat.replace(day, QStringLiteral("d")).replace(month, QStringLiteral("M")).replace(year, QStringLiteral("yyyy"));
+    shortFormat.replace(day, QStringLiteral("d"))
+        .replace(month, QStringLiteral("M"))
+        .replace(year, QStringLiteral("yyyy"));
     static const QRegularExpression numericOnly(QStringLiteral("^(?:[dMy]+[^A-Za-z]+){2}[dMy]+$"));
-    const bool hasAll = shortFormat.count(QLatin1Char('d')) == 1 && shortFormat.count(QLatin1Char('M')) == 1 &&
+    const bool hasAll = shortFormat.count(QLatin1Char('d')) == 1 &&
+                        shortFormat.count(QLatin1Char('M')) == 1 &&
                         shortFormat.contains(QStringLiteral("yyyy"));
     pattern_ = hasAll && numericOnly.match(shortFormat).hasMatch() ? shortFormat.trimmed()
                                                                    : QStringLiteral("yyyy-MM-dd");
@@ -75,7 +78,8 @@ QString TypedDate::text(const platform::Calendar &calendar, platform::Instant at
     return out;
 }
 
-std::optional<platform::Instant> TypedDate::parse(const platform::Calendar &calendar, const QString &text) const
+std::optional<platform::Instant> TypedDate::parse(const platform::Calendar &calendar,
+                                                  const QString &text) const
 {
     const QString cleaned = asciiDigits(withoutDirectionMarks(text)).trimmed();
     if (cleaned.isEmpty())

@@ -17,11 +17,13 @@ struct Order
 
 TEST(TypedDate, FollowsTheLocalesOrderWithTheYearInFull)
 {
-    for (const Order order : {Order{"en_US", "M/d/yyyy"}, Order{"en_GB", "d/M/yyyy"}, Order{"de_DE", "d.M.yyyy"},
-                              Order{"ar_SA", "d/M/yyyy"}, Order{"zh_CN", "yyyy/M/d"}})
+    for (const Order order :
+         {Order{"en_US", "M/d/yyyy"}, Order{"en_GB", "d/M/yyyy"}, Order{"de_DE", "d.M.yyyy"},
+          Order{"ar_SA", "d/M/yyyy"}, Order{"zh_CN", "yyyy/M/d"}})
         EXPECT_EQ(TypedDate(QString::fromLatin1(order.locale)).pattern(), QLatin1String(order.pattern))
             << order.locale;
-    EXPECT_EQ(TypedDate(QStringLiteral("en_GB")).hint(QStringLiteral("dd"), QStringLiteral("mm"), QStringLiteral("yyyy")),
+    EXPECT_EQ(TypedDate(QStringLiteral("en_GB"))
+                  .hint(QStringLiteral("dd"), QStringLiteral("mm"), QStringLiteral("yyyy")),
               QStringLiteral("dd/mm/yyyy"));
 }
 
