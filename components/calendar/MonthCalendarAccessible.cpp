@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 // Screen readers see the page on screen as a table: a header per weekday,
 // then the day cells row by row, each named by its full date and what the
 // data source adds (the other calendar's date, the day's events). Pressing a

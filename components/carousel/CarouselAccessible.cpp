@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 // Screen readers see the carousel as a list of the cards in view, each named
 // by the texts on it, the card in front selected. The cards themselves are
 // drawn by the carousel, so their labels are not in view as widgets.

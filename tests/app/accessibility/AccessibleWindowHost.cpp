@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 // The real main window in a world of its own (fixed clock, zone, locale,
 // settings and a few events), shown until the process is ended: what the
 // screen-reader test reads through AT-SPI. Arguments: the locale, then

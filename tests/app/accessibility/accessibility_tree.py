@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Qamarly developers
 """Reads the main window as a screen reader does, through AT-SPI, and fails on
 an unnamed control, a control in the wrong role, or a tab that does not switch
 its page.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 // The real centre over its store: requests that replace each other and
 // survive a restart, the permission asked once, triggers and their moments.
 #include "platform/notifications/LocalNotificationCenter.h"

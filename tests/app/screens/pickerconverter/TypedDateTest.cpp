@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 // Typed dates follow the locale's order of day, month and year, in any digits.
 #include "app/screens/pickerconverter/TypedDate.h"
 
