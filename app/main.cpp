@@ -1,6 +1,8 @@
 #include "app/cli/CommandLine.h"
+#include "app/notifications/NotificationScheduler.h"
 #include "app/shell/WindowArguments.h"
 #include "platform/localization/Localization.h"
+#include "platform/notifications/AgentLoginStart.h"
 #include "platform/system/Device.h"
 #include "platform/system/ProgramModule.h"
 
@@ -20,6 +22,9 @@ int runCommand(int argc, char *argv[], const QStringList &arguments)
     QCoreApplication::setApplicationName(QStringLiteral("qamarly"));
     platform::Device::reload();
     platform::installTranslations();
+    // `settings set dailyNotificationEnabled ...` turns the agent's start after login on or off too.
+    app::notifications::NotificationScheduler::shared().setAgentLoginStart(
+        [](bool on) { platform::AgentLoginStart(platform::AgentLoginStart::current()).setEnabled(on); });
 
     QTextStream out(stdout);
     QTextStream err(stderr);

@@ -38,7 +38,7 @@ const std::vector<Command> &commands()
                         "settings list CalendarFolders [--json]"),
          runSettings, "cli.help.settings"},
         {QStringLiteral("notifications"),
-         QStringLiteral("notifications plan|pending [--json] | notifications reschedule"),
+         QStringLiteral("notifications plan|pending [--json] | notifications reschedule|refresh"),
          notifications::runNotificationsCommand, "cli.help.notifications"},
         {QStringLiteral("occasions"), QStringLiteral("occasions [--json]"), runOccasions,
          "cli.help.occasions"},

@@ -2,6 +2,7 @@
 
 #include "app/cli/ArgumentReader.h"
 #include "app/screens/occasions/Event.h"
+#include "core/JsonSchema.h"
 #include "platform/calendar/Clock.h"
 
 #include <QJsonArray>
@@ -32,7 +33,9 @@ int runOccasions(Invocation &call)
                                     {QStringLiteral("days"), e.days},
                                     {QStringLiteral("isFuture"), e.isFuture}});
         }
-        const QJsonObject root{{QStringLiteral("openIndex"), open}, {QStringLiteral("occasions"), list}};
+        const QJsonObject root{{QLatin1String(core::jsonSchemaKey), core::jsonSchemaVersion},
+                               {QStringLiteral("openIndex"), open},
+                               {QStringLiteral("occasions"), list}};
         call.out << QJsonDocument(root).toJson(QJsonDocument::Indented);
         return exitOk;
     }
