@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Qamarly developers
 # Packages made from the install rules: `cpack -G DEB` (and `-G RPM` where
 # rpmbuild exists). The libraries a package needs are read off the programs
 # by dpkg-shlibdeps, so they follow the system the package is built on.

@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Qamarly developers
 # Fish completion for qamarly-widget.
 complete -c qamarly-widget -f
 complete -c qamarly-widget -n "not __fish_seen_subcommand_from timeline render" -a 'timeline render'

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Qamarly developers
 # Installs the build as a packager does and checks what is installed: the
 # programs run from the install, the unit names the agent under the prefix
 # chosen at install time, the launcher files validate, the manual pages name

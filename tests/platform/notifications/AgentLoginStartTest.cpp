@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 // The agent starts after login by whichever means the session has, and stops
 // doing so once both switches are off; systemctl is asked only for a change.
 #include "platform/notifications/AgentLoginStart.h"

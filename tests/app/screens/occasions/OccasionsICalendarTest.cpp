@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 // The occasions as an iCalendar file: what libical reads of it, the day each
 // lands on under an adjustment, UIDs that survive a second export, and lines
 // folded without splitting an Arabic letter.
