@@ -72,8 +72,12 @@ def described_synopses(help_text, program):
     items = []
     for line in help_text.splitlines():
         stripped = line.strip()
+        indent = len(line) - len(line.lstrip())
         if stripped.startswith(program + " ") or stripped == program:
             items.append([stripped[len(program):].strip(), ""])
+        elif items and stripped and indent > 6 and not items[-1][1]:
+            # A synopsis too long for one line goes on under itself.
+            items[-1][0] += " " + stripped
         elif items and line.startswith("      ") and stripped:
             items[-1][1] = (items[-1][1] + " " + stripped).strip()
     return items
@@ -137,9 +141,11 @@ def generate(program_path, per_command):
             out.extend(f".PP\n{roff(line)}" for line in prose(main_help))
             for synopsis, description in described:
                 if description:
-                    out.append(".TP")
+                    out.append(".PP")
                     out.append(synopsis_block(program, synopsis).rstrip())
+                    out.append(".RS")
                     out.append(roff(description))
+                    out.append(".RE")
         else:
             out.append(synopsis_block(program, "[OPTION ...]").rstrip())
             out.append(".SH DESCRIPTION")
