@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Qamarly developers
 #include "app/cli/CommandLine.h"
+#include "app/notifications/NotificationScheduler.h"
 #include "app/shell/WindowArguments.h"
 #include "platform/localization/Localization.h"
+#include "platform/notifications/AgentLoginStart.h"
 #include "platform/system/Device.h"
 #include "platform/system/ProgramModule.h"
 
@@ -22,6 +24,9 @@ int runCommand(int argc, char *argv[], const QStringList &arguments)
     QCoreApplication::setApplicationName(QStringLiteral("qamarly"));
     platform::Device::reload();
     platform::installTranslations();
+    // `settings set dailyNotificationEnabled ...` turns the agent's start after login on or off too.
+    app::notifications::NotificationScheduler::shared().setAgentLoginStart(
+        [](bool on) { platform::AgentLoginStart(platform::AgentLoginStart::current()).setEnabled(on); });
 
     QTextStream out(stdout);
     QTextStream err(stderr);

@@ -2,6 +2,7 @@
 // Copyright (C) 2026 The Qamarly developers
 #include "widget/WidgetCommandLine.h"
 
+#include "core/JsonSchema.h"
 #include "core/SharedDefaults.h"
 #include "platform/calendar/Clock.h"
 #include "platform/defaults/UserDefaults.h"
@@ -12,6 +13,7 @@
 #include "widget/TimelineJson.h"
 
 #include <QJsonDocument>
+#include <QJsonObject>
 #include <QMap>
 #include <QSet>
 #include <memory>
@@ -224,7 +226,9 @@ int runTimeline(const QStringList &arguments, QTextStream &out, QTextStream &err
     const Timeline timeline = timelineAt(at);
     const QString zone = platform::Device::timeZoneId();
     if (args.flags.contains(QStringLiteral("json"))) {
-        out << QJsonDocument(timelineToJson(timeline)).toJson(QJsonDocument::Indented);
+        QJsonObject root = timelineToJson(timeline);
+        root.insert(QLatin1String(core::jsonSchemaKey), core::jsonSchemaVersion);
+        out << QJsonDocument(root).toJson(QJsonDocument::Indented);
         return exitOk;
     }
     for (const SimpleEntry &e : timeline.entries) {

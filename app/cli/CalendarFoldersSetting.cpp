@@ -3,12 +3,14 @@
 #include "app/cli/CalendarFoldersSetting.h"
 
 #include "app/cli/CommandLine.h"
+#include "core/JsonSchema.h"
 #include "platform/events/EventStore.h"
 #include "platform/system/Console.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QJsonDocument>
+#include <QJsonObject>
 
 namespace app::cli {
 
@@ -24,7 +26,9 @@ QString absolute(const QString &path)
 int printFolders(bool json, QTextStream &out)
 {
     if (json) {
-        out << QJsonDocument(calendarFoldersJson()).toJson(QJsonDocument::Indented);
+        const QJsonObject root{{QLatin1String(core::jsonSchemaKey), core::jsonSchemaVersion},
+                               {QStringLiteral("calendarFolders"), calendarFoldersJson()}};
+        out << QJsonDocument(root).toJson(QJsonDocument::Indented);
         return exitOk;
     }
     for (const QString &folder : platform::calendarFolders())

@@ -40,10 +40,10 @@ const std::vector<Command> &commands()
                         "settings list CalendarFolders [--json]"),
          runSettings, "cli.help.settings"},
         {QStringLiteral("notifications"),
-         QStringLiteral("notifications plan|pending [--json] | notifications reschedule"),
+         QStringLiteral("notifications plan|pending [--json] | notifications reschedule|refresh"),
          notifications::runNotificationsCommand, "cli.help.notifications"},
-        {QStringLiteral("occasions"), QStringLiteral("occasions [--json]"), runOccasions,
-         "cli.help.occasions"},
+        {QStringLiteral("occasions"), QStringLiteral("occasions [--json] | occasions --ics [--years N]"),
+         runOccasions, "cli.help.occasions"},
         {QStringLiteral("events"),
          QStringLiteral("events [YYYY-MM-DD] [--json]\n"
                         "  qamarly events add --title T --start ISO --end ISO [--all-day] [--zone TZID] "

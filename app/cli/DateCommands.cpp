@@ -4,6 +4,7 @@
 
 #include "app/cli/ArgumentReader.h"
 #include "app/cli/DateArguments.h"
+#include "core/JsonSchema.h"
 #include "core/LocalizedNumber.h"
 #include "core/RGDateJson.h"
 #include "platform/calendar/Clock.h"
@@ -12,6 +13,7 @@
 #include "platform/system/Device.h"
 
 #include <QJsonDocument>
+#include <QJsonObject>
 
 namespace app::cli {
 
@@ -20,7 +22,9 @@ namespace {
 void printConverter(const core::RGConv &conv, bool json, QTextStream &out)
 {
     if (json) {
-        out << QJsonDocument(core::toJson(conv)).toJson(QJsonDocument::Indented);
+        QJsonObject root = core::toJson(conv);
+        root.insert(QLatin1String(core::jsonSchemaKey), core::jsonSchemaVersion);
+        out << QJsonDocument(root).toJson(QJsonDocument::Indented);
         return;
     }
     const core::RGDate &h = *conv.hijriDate();

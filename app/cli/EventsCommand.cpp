@@ -5,6 +5,7 @@
 #include "app/cli/ArgumentReader.h"
 #include "app/cli/DateArguments.h"
 #include "app/screens/calendar/CalendarDay.h"
+#include "core/JsonSchema.h"
 #include "platform/calendar/Clock.h"
 #include "platform/system/Console.h"
 #include "platform/system/Device.h"
@@ -332,7 +333,9 @@ int listEvents(Invocation &call)
                 {QStringLiteral("recurrenceId"),
                  e.recurrenceId ? QJsonValue(platform::isoString(*e.recurrenceId, zone)) : QJsonValue()}});
         }
-        const QJsonObject root{{QStringLiteral("date"), dayText}, {QStringLiteral("events"), list}};
+        const QJsonObject root{{QLatin1String(core::jsonSchemaKey), core::jsonSchemaVersion},
+                               {QStringLiteral("date"), dayText},
+                               {QStringLiteral("events"), list}};
         call.out << QJsonDocument(root).toJson(QJsonDocument::Indented);
         return exitOk;
     }

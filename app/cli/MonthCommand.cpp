@@ -8,6 +8,7 @@
 #include "components/calendar/OtherCalendarDaySource.h"
 #include "core/DayTable.h"
 #include "core/FirstWeekday.h"
+#include "core/JsonSchema.h"
 #include "core/SharedDefaults.h"
 #include "platform/calendar/CivilDays.h"
 #include "platform/localization/Localization.h"
@@ -171,7 +172,8 @@ int runMonth(Invocation &call)
     if (args.flag(QStringLiteral("json"))) {
         // Written by hand to keep the fields in reading order.
         QTextStream &out = call.out;
-        out << "{\n    \"calendar\": "
+        out << "{\n    \"" << core::jsonSchemaKey << "\": " << core::jsonSchemaVersion
+            << ",\n    \"calendar\": "
             << jsonString(*identifier == platform::CalendarIdentifier::gregorian ? QStringLiteral("gregorian")
                                                                                  : QStringLiteral("hijri"))
             << ",\n    \"year\": " << shown.year << ",\n    \"month\": " << shown.month

@@ -4,10 +4,12 @@
 
 #include "app/notifications/NotificationScheduler.h"
 #include "core/GlobalSettings.h"
+#include "core/JsonSchema.h"
 #include "platform/calendar/Clock.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QJsonObject>
 
 namespace app::notifications {
 
@@ -39,7 +41,9 @@ void print(const QList<platform::NotificationRequest> &requests, bool json, QTex
             o.remove(QStringLiteral("sound"));
             list.append(o);
         }
-        out << QJsonDocument(list).toJson(QJsonDocument::Indented);
+        const QJsonObject root{{QLatin1String(core::jsonSchemaKey), core::jsonSchemaVersion},
+                               {QStringLiteral("requests"), list}};
+        out << QJsonDocument(root).toJson(QJsonDocument::Indented);
         return;
     }
     for (const auto &r : requests) {

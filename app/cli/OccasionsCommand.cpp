@@ -4,7 +4,10 @@
 
 #include "app/cli/ArgumentReader.h"
 #include "app/screens/occasions/Event.h"
+#include "app/screens/occasions/OccasionsICalendar.h"
+#include "core/JsonSchema.h"
 #include "platform/calendar/Clock.h"
+#include "platform/localization/Localization.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -14,10 +17,26 @@ namespace app::cli {
 
 int runOccasions(Invocation &call)
 {
-    ArgumentReader args(call.arguments, {QStringLiteral("json")}, {});
+    ArgumentReader args(call.arguments, {QStringLiteral("json"), QStringLiteral("ics")},
+                        {QStringLiteral("years")});
     if (!args.expectPositionals(0, 0, QString())) {
         call.err << "qamarly occasions: " << args.error() << '\n';
         return exitUsage;
+    }
+    if (args.flag(QStringLiteral("ics")) || args.hasOption(QStringLiteral("years"))) {
+        const QString text = args.option(QStringLiteral("years"), QStringLiteral("1"));
+        bool ok = false;
+        const int years = text.toInt(&ok);
+        if (!ok || years < 1 || years > occasions::maximumExportYears) {
+            call.err << "qamarly occasions: "
+                     << platform::localized("cli.error.badYears").arg(text).arg(occasions::maximumExportYears)
+                     << '\n';
+            return exitUsage;
+        }
+        call.out.flush();
+        // The file's own bytes: CRLF line ends and UTF-8 whatever the terminal's encoding.
+        call.out << QString::fromUtf8(occasions::occasionsICalendar(platform::Clock::current(), years));
+        return exitOk;
     }
     const auto occasions = occasions::buildOccasions(platform::Clock::current());
     const int open = occasions::openingIndex(occasions);
@@ -34,7 +53,9 @@ int runOccasions(Invocation &call)
                                     {QStringLiteral("days"), e.days},
                                     {QStringLiteral("isFuture"), e.isFuture}});
         }
-        const QJsonObject root{{QStringLiteral("openIndex"), open}, {QStringLiteral("occasions"), list}};
+        const QJsonObject root{{QLatin1String(core::jsonSchemaKey), core::jsonSchemaVersion},
+                               {QStringLiteral("openIndex"), open},
+                               {QStringLiteral("occasions"), list}};
         call.out << QJsonDocument(root).toJson(QJsonDocument::Indented);
         return exitOk;
     }

@@ -5,6 +5,7 @@
 #include "app/cli/ArgumentReader.h"
 #include "app/cli/DateArguments.h"
 #include "app/screens/daterange/DateRangeCalculator.h"
+#include "core/JsonSchema.h"
 #include "core/LocalizedNumber.h"
 #include "platform/localization/Localization.h"
 #include "platform/system/Console.h"
@@ -45,7 +46,8 @@ int runRange(Invocation &call)
     const screens::DateRange range = screens::DateRangeCalculator::between(days[0], days[1], calendar);
     if (args.flag(QStringLiteral("json"))) {
         // Written by hand to keep the fields in reading order.
-        call.out << "{\n    \"totalDays\": " << range.totalDays << ",\n    \"years\": " << range.years
+        call.out << "{\n    \"" << core::jsonSchemaKey << "\": " << core::jsonSchemaVersion
+                 << ",\n    \"totalDays\": " << range.totalDays << ",\n    \"years\": " << range.years
                  << ",\n    \"months\": " << range.months << ",\n    \"days\": " << range.days << "\n}\n";
         return exitOk;
     }

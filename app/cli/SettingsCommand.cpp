@@ -6,6 +6,7 @@
 #include "app/cli/CalendarFoldersSetting.h"
 #include "app/notifications/NotificationScheduler.h"
 #include "core/GlobalSettings.h"
+#include "core/JsonSchema.h"
 #include "core/RGConv.h"
 #include "core/SharedDefaults.h"
 #include "platform/events/EventStore.h"
@@ -96,6 +97,7 @@ int printSettings(bool json, QTextStream &out)
                      wallpaper ? QJsonValue(qint64(*wallpaper)) : QJsonValue());
         o.insert(core::keys::lastRefreshDate, lastRefresh ? QJsonValue(*lastRefresh) : QJsonValue());
         o.insert(QLatin1String(platform::calendarFoldersKey), calendarFoldersJson());
+        o.insert(QLatin1String(core::jsonSchemaKey), core::jsonSchemaVersion);
         out << QJsonDocument(o).toJson(QJsonDocument::Indented);
         return exitOk;
     }

@@ -106,6 +106,8 @@ void NotificationScheduler::rescheduleNotifications()
     const core::GlobalSettings &settings = core::GlobalSettings::shared();
     const ScheduleSwitches switches{settings.todayAppBadgeEnabled, settings.dailyNotificationEnabled,
                                     std::nullopt};
+    if (agentLoginStart_)
+        agentLoginStart_(switches.todayAppBadgeEnabled || switches.dailyNotificationEnabled);
     unsigned long long generation;
     {
         std::lock_guard lock(addMutex_);

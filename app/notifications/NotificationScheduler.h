@@ -10,6 +10,7 @@
 #include <QList>
 #include <QString>
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -63,6 +64,11 @@ public:
     // Whether the settings the pending plan was made from are still the stored ones.
     bool basisMatchesSettings();
 
+    // Told at each reschedule whether either switch is on, so that the
+    // agent starts after login exactly while it has something to deliver.
+    // Programs set it; tests leave it unset and the session untouched.
+    void setAgentLoginStart(std::function<void(bool)> enable) { agentLoginStart_ = std::move(enable); }
+
     // Blocks until every pass handed out so far has finished; false on timeout.
     bool waitForPasses(int timeoutMs = -1);
 
@@ -78,6 +84,7 @@ private:
 
     platform::UserNotificationCenter *center_;
     std::shared_ptr<platform::UserDefaults> suite_;
+    std::function<void(bool)> agentLoginStart_;
     // Held while a pass adds one request and while a reschedule clears and
     // moves the generation on, so no superseded request lands after a clear.
     std::mutex addMutex_;

@@ -2,12 +2,14 @@
 // Copyright (C) 2026 The Qamarly developers
 #include "app/shell/ApplicationMain.h"
 
+#include "app/notifications/NotificationScheduler.h"
 #include "app/shell/AppDelegate.h"
 #include "app/shell/ApplicationLifecycle.h"
 #include "app/shell/MainWindow.h"
 #include "app/shell/SingleInstance.h"
 #include "platform/events/EventDialogs.h"
 #include "platform/localization/Localization.h"
+#include "platform/notifications/AgentLoginStart.h"
 #include "platform/notifications/AuthorizationDialog.h"
 #include "platform/notifications/DeliveryAgentLauncher.h"
 #include "platform/notifications/ForegroundLink.h"
@@ -55,6 +57,8 @@ int applicationMain(int argc, char **argv, const std::vector<TabScreen> &tabs)
     platform::installAuthorizationDialog();
     platform::installForegroundBusLink();
     platform::installEventAccessDialog();
+    notifications::NotificationScheduler::shared().setAgentLoginStart(
+        [](bool on) { platform::AgentLoginStart(platform::AgentLoginStart::current()).setEnabled(on); });
     AppDelegate delegate;
     std::unique_ptr<platform::Window> window = makeMainWindow(tabs);
     delegate.setWindow(window.get());

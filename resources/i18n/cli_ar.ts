@@ -17,12 +17,13 @@
     <message id="cli.help.range"><source>Counts the days, and the years, months and days, from FROM to TO.</source><translation>يحسب الأيام، والسنوات والأشهر والأيام، من FROM إلى TO.</translation></message>
     <message id="cli.help.settings"><source>Shows the shared settings, or changes one of them.</source><translation>يعرض الإعدادات المشتركة، أو يغيّر أحدها.</translation></message>
     <message id="cli.help.notifications"><source>Shows the planned or pending notifications, or plans them again.</source><translation>يعرض الإشعارات المخطط لها أو المنتظرة، أو يعيد جدولتها.</translation></message>
-    <message id="cli.help.occasions"><source>Lists this Hijri year&apos;s occasions and how long until or since each.</source><translation>يسرد مناسبات السنة الهجرية الحالية والمدة المتبقية لكل منها أو المنقضية منذها.</translation></message>
+    <message id="cli.help.occasions"><source>Lists this Hijri year&apos;s occasions and how long until or since each; --ics writes them, for N years from this one, as an iCalendar file to import or subscribe to.</source><translation>يسرد مناسبات السنة الهجرية الحالية والمدة المتبقية لكل منها أو المنقضية منذها؛ ويكتبها ‎--ics لعدد N من السنوات بدءًا بهذه ملفَّ iCalendar للاستيراد أو الاشتراك.</translation></message>
     <message id="cli.error.unknownOption"><source>unknown option &apos;%1&apos; (see --help)</source><translation>خيار غير معروف &apos;%1&apos; (انظر ‎--help)</translation></message>
     <message id="cli.error.unknownCommand"><source>unknown command &apos;%1&apos; (see qamarly --help)</source><translation>أمر غير معروف &apos;%1&apos; (انظر ‎qamarly --help)</translation></message>
     <message id="cli.error.unexpected"><source>unexpected argument &apos;%1&apos;</source><translation>وسيط غير متوقع &apos;%1&apos;</translation></message>
     <message id="cli.error.needsValue"><source>option --%1 needs a value</source><translation>الخيار ‎--%1 يحتاج إلى قيمة</translation></message>
     <message id="cli.error.missing"><source>missing %1</source><translation>ينقص %1</translation></message>
+    <message id="cli.error.badYears"><source>&apos;%1&apos; is not a number of years from 1 to %2</source><translation>&apos;%1&apos; ليس عددًا من السنوات بين ١ و%2</translation></message>
     <message id="cli.error.unknownCalendar"><source>unknown calendar &apos;%1&apos; (use gregorian or hijri)</source><translation>تقويم غير معروف &apos;%1&apos; (استخدم gregorian أو hijri)</translation></message>
     <message id="cli.error.notADay"><source>&apos;%1&apos; is not a day on the %2 calendar (expected YYYY-MM-DD)</source><translation>&apos;%1&apos; ليس يومًا في التقويم %2 (الصيغة المتوقعة YYYY-MM-DD)</translation></message>
     <message id="cli.error.outOfRange"><source>&apos;%1&apos; lies outside the days Qamarly can convert (1 Muharram 1 AH to 31 December 9999)</source><translation>&apos;%1&apos; خارج الأيام التي يحوّلها قمرلي (من ١ محرم ١ هـ إلى ٣١ ديسمبر ٩٩٩٩)</translation></message>

@@ -77,7 +77,7 @@ DaysAndHours daysAndHoursBetween(const platform::Calendar &calendar, platform::I
             direction * duration_cast<minutes>(rest - wholeHours).count()};
 }
 
-Event::Event(const QString &occasionName, const QString &ddmm, platform::Instant now)
+Event::Event(const QString &occasionName, const QString &ddmm, platform::Instant now, std::int64_t yearsLater)
     : name(occasionName), dateString(ddmm), conv(std::make_shared<core::RGConv>(now))
 {
     const platform::Calendar &islamic = conv->islamicCalendar();
@@ -88,7 +88,7 @@ Event::Event(const QString &occasionName, const QString &ddmm, platform::Instant
     const auto month = twoDigits(ddmm, 2);
     if (ddmm.size() != 4 || !day || !month)
         return;
-    const std::int64_t year = conv->hijriDate()->year();
+    const std::int64_t year = conv->hijriDate()->year() + yearsLater;
     std::optional<platform::Instant> parsed;
     // Through the Umm al-Qura table to the Gregorian day, whose midnight the
     // Gregorian calendar finds without walking the Hijri years as ICU does;

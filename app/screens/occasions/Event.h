@@ -27,8 +27,9 @@ class Event
 public:
     // `ddmm`: the Hijri day and month as four digits ("0110" is 1 Shawwal).
     // The occasion is that day of the Hijri year `now` falls in (after the
-    // user's adjustment); a day the year does not have leaves the record as made.
-    Event(const QString &name, const QString &ddmm, platform::Instant now);
+    // user's adjustment), or `yearsLater` Hijri years on; a day the year does
+    // not have leaves the record as made.
+    Event(const QString &name, const QString &ddmm, platform::Instant now, std::int64_t yearsLater = 0);
 
     QString name;
     QString dateString;

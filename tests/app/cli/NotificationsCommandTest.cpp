@@ -43,7 +43,10 @@ protected:
         e.flush();
         return status;
     }
-    QJsonArray json() const { return QJsonDocument::fromJson(out.toUtf8()).array(); }
+    QJsonArray json() const
+    {
+        return QJsonDocument::fromJson(out.toUtf8()).object().value(QStringLiteral("requests")).toArray();
+    }
 };
 
 TEST_F(NotificationsCommandTest, PlanAsJsonListsWhatAPassWouldAddNow)

@@ -43,7 +43,8 @@ TEST_F(RangeCommand, GivesTheTotalAndTheBreakdownAsJson)
               0)
         << err.toStdString();
     const QJsonObject o = json();
-    EXPECT_EQ(o.keys().size(), 4);
+    EXPECT_EQ(o.keys().size(), 5);
+    EXPECT_EQ(o[QStringLiteral("version")].toInt(), 1);
     EXPECT_EQ(o[QStringLiteral("totalDays")].toInt(), 60);
     EXPECT_EQ(o[QStringLiteral("years")].toInt(), 0);
     EXPECT_EQ(o[QStringLiteral("months")].toInt(), 2);
