@@ -9,6 +9,7 @@
     <message id="calendarscreen.today"><source>Today</source><translation>اليوم</translation></message>
     <message id="calendarscreen.add"><source>+</source><translation>+</translation></message>
     <message id="calendarscreen.addEvent"><source>Add event</source><translation>إضافة موعد</translation></message>
+    <message id="calendarscreen.noEvents"><source>No events</source><translation>لا مواعيد</translation></message>
     <message id="calendarscreen.deleteTitle"><source>Delete Event</source><translation>حذف الموعد</translation></message>
     <message id="calendarscreen.deleteMessage"><source>“%1” will be deleted.</source><translation>سيُحذف «%1».</translation></message>
     <message id="calendarscreen.deleteConfirm"><source>Delete</source><translation>حذف</translation></message>

@@ -9,6 +9,7 @@
     <message id="calendarscreen.today"><source>Today</source><translation>Today</translation></message>
     <message id="calendarscreen.add"><source>+</source><translation>+</translation></message>
     <message id="calendarscreen.addEvent"><source>Add event</source><translation>Add event</translation></message>
+    <message id="calendarscreen.noEvents"><source>No events</source><translation>No events</translation></message>
     <message id="calendarscreen.deleteTitle"><source>Delete Event</source><translation>Delete Event</translation></message>
     <message id="calendarscreen.deleteMessage"><source>“%1” will be deleted.</source><translation>“%1” will be deleted.</translation></message>
     <message id="calendarscreen.deleteConfirm"><source>Delete</source><translation>Delete</translation></message>

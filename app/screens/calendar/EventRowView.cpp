@@ -112,10 +112,12 @@ EventRowView::EventRowView(const platform::CalendarEvent &event, const QString &
 
     auto *times = new QHBoxLayout;
     times->setSpacing(0);
-    from_ = new QLabel(QStringLiteral("From ") + from, content_);
+    from_ = new QLabel(from, content_);
     from_->setObjectName(QStringLiteral("eventFromLabel"));
-    to_ = new QLabel(QStringLiteral("     To ") + to, content_);
+    from_->setVisible(!from.isEmpty());
+    to_ = new QLabel(to, content_);
     to_->setObjectName(QStringLiteral("eventToLabel"));
+    to_->setVisible(!to.isEmpty());
     times->addWidget(from_);
     times->addWidget(to_);
     times->addStretch();

@@ -32,8 +32,8 @@ private:
     QColor color_;
 };
 
-// One event of the day: colour marker, title, "From"/"To" times, location with
-// its pin and the duration. A swipe towards the leading side (or a right
+// One event of the day: colour marker, title, the "From" and "To" texts (none
+// for an all-day event), location with its pin and the duration. A swipe towards the leading side (or a right
 // click) shows the row actions; a tap elsewhere is the row's selection.
 class EventRowView : public QWidget
 {
