@@ -347,9 +347,22 @@ void CalendarVC::replaceEvents(std::vector<platform::CalendarEvent> events, quin
 void CalendarVC::reloadTable()
 {
     QListWidget *table = ui_->tableView;
+    // The keyboard stays on its event when the list is made again (after the
+    // viewer or a deletion closed), rather than dropping out of the list.
+    // The window's focus widget, also while a dialog over it is active.
+    const QWidget *keyboardAt = table->window()->focusWidget();
+    QString focusedEvent;
+    for (int row = 0; row < table->count(); ++row) {
+        if (EventRowView *view = rowView(row); view && (view == keyboardAt || view->isAncestorOf(keyboardAt)))
+            focusedEvent = view->event().identifier;
+    }
+    bool keepFocus = !focusedEvent.isEmpty();
     table->clear();
-    if (!events_)
+    if (!events_) {
+        if (keepFocus)
+            table->setFocus(Qt::OtherFocusReason);
         return;
+    }
     int index = 0;
     for (const platform::CalendarEvent &event : *events_) {
         const EventTimeTexts times = eventTimeTexts(event, listedDay_.value_or(event.startDate));
@@ -363,12 +376,20 @@ void CalendarVC::reloadTable()
         connect(row, &EventRowView::deleteTapped, this, [this, shown] { deleteEvent(shown); });
         connect(row, &EventRowView::shareTapped, this, [this, shown] { shareEvent(shown); });
         connect(row, &EventRowView::moreTapped, this, [this, shown] { presentViewer(shown); });
+        connect(row, &EventRowView::focused, table, [table, item] { table->scrollToItem(item); });
         if (animateCells_) {
             connect(row, &EventRowView::entranceFinished, this, [this] { animateCells_ = false; });
             row->startEntrance(index * entranceStaggerMs, entranceMs);
         }
+        if (keepFocus && event.identifier == focusedEvent) {
+            row->setFocus(Qt::OtherFocusReason);
+            keepFocus = false;
+        }
         ++index;
     }
+    // Its event has gone: the list keeps the keyboard.
+    if (keepFocus)
+        table->setFocus(Qt::OtherFocusReason);
 }
 
 void CalendarVC::finishRowAnimations()

@@ -68,7 +68,8 @@ public:
     // User actions.
     void todayButtonAction();
     void calTypeChanged();
-    void addEventButtonAction();
+    // Also the window's New Event (Ctrl+N), called by name from the shell.
+    Q_INVOKABLE void addEventButtonAction();
 
     void selectToday();
     void applyCalendarType();

@@ -334,6 +334,73 @@ TEST_F(CalendarScreen, TheNeighbouringMonthsAreButtonsThatTurnThePageOnTheirSide
     }
 }
 
+TEST_F(CalendarScreen, AFocusedRowOpensDeletesAndOffersItsActionsFromTheKeyboard)
+{
+    platform::CalendarEvent weekly =
+        event(QStringLiteral("Class"), gregorianInstant(2026, 12, 5, 9), gregorianInstant(2026, 12, 5, 10));
+    weekly.recurring = true;
+    weekly.recurrenceId = weekly.startDate;
+    store->setEvents({weekly, event(QStringLiteral("Lunch"), gregorianInstant(2026, 12, 5, 12),
+                                    gregorianInstant(2026, 12, 5, 13))});
+    show();
+    QWindow *window = screen->windowHandle();
+    const auto key = [](QWidget *top, Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) {
+        QTest::keyClick(top->windowHandle(), k, m);
+        QCoreApplication::processEvents();
+    };
+    // Tab along the screen's controls onto the first row.
+    for (int i = 0; i < 12 && !screen->rowView(0)->hasFocus(); ++i)
+        QTest::keyClick(window, Qt::Key_Tab);
+    ASSERT_TRUE(screen->rowView(0)->hasFocus());
+
+    key(screen.get(), Qt::Key_Return);
+    auto *viewer = shownDialog<platform::EventViewDialog>("eventViewer");
+    ASSERT_NE(viewer, nullptr);
+    EXPECT_EQ(viewer->titleLabel()->text(), QStringLiteral("Class"));
+    key(viewer, Qt::Key_Escape);
+    waitForLoad();
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return screen->rowView(0) && screen->focusWidget() == screen->rowView(0); }, 3000))
+        << "the keyboard stays on the row when the list is made again";
+
+    // A repeating event asks which occurrences go.
+    key(screen.get(), Qt::Key_Delete);
+    platform::AlertController *alert = world.topAlert();
+    ASSERT_NE(alert, nullptr);
+    EXPECT_EQ(alert->objectName(), QStringLiteral("eventSpanAlert"));
+    key(alert, Qt::Key_Escape);
+    world.settle();
+    EXPECT_TRUE(store->spans().empty());
+
+    // The next row: Return on the question's default (Cancel) keeps it, the
+    // focused Delete button takes it.
+    key(screen.get(), Qt::Key_Down);
+    ASSERT_EQ(screen->focusWidget(), screen->rowView(1));
+    key(screen.get(), Qt::Key_Delete);
+    ASSERT_NE(world.topAlert(), nullptr);
+    key(world.topAlert(), Qt::Key_Return);
+    world.settle();
+    EXPECT_TRUE(store->removedIdentifiers().empty());
+    key(screen.get(), Qt::Key_Delete);
+    alert = world.topAlert();
+    ASSERT_NE(alert, nullptr);
+    key(alert, Qt::Key_Tab);
+    key(alert, Qt::Key_Return);
+    world.settle();
+    waitForLoad();
+    EXPECT_EQ(store->removedIdentifiers(), std::vector<QString>{QStringLiteral("Lunch")});
+
+    // The Menu key and Shift+F10 show the actions with the keyboard on them.
+    for (const bool menuKey : {true, false}) {
+        EventRowView *row = screen->rowView(0);
+        row->showActions(false);
+        row->setFocus();
+        key(screen.get(), menuKey ? Qt::Key_Menu : Qt::Key_F10, menuKey ? Qt::NoModifier : Qt::ShiftModifier);
+        EXPECT_TRUE(row->actionsShown()) << menuKey;
+        EXPECT_EQ(screen->focusWidget(), row->deleteButton()) << menuKey;
+    }
+}
+
 TEST(NeverClearView, RefusesAClearColourAndKeepsThePreviousOne)
 {
     app::screens::NeverClearView marker;
