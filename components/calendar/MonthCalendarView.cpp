@@ -82,6 +82,12 @@ protected:
         const double textStart = margin + size + 6.0;
         const QRectF text =
             pointsLeft ? area.adjusted(textStart, 0, -2.0, 0) : area.adjusted(2.0, 0, -textStart, 0);
+        // A long title takes a smaller type before it is cut short.
+        QFont smaller = font();
+        const double wide = QFontMetricsF(smaller).horizontalAdvance(this->text());
+        if (wide > text.width() && wide > 0.0 && smaller.pointSizeF() > 0.0)
+            smaller.setPointSizeF(smaller.pointSizeF() * std::max(0.65, text.width() / wide));
+        painter.setFont(smaller);
         painter.drawText(
             text, (pointsLeft ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignAbsolute | Qt::AlignVCenter,
             painter.fontMetrics().elidedText(this->text(), Qt::ElideRight, static_cast<int>(text.width())));

@@ -31,7 +31,8 @@ protected:
             (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier || key->isAutoRepeat())
             return false;
         auto *button = qobject_cast<QAbstractButton *>(watched);
-        if (!button || !button->hasFocus() || !button->isEnabled() || qobject_cast<QDialog *>(button->window()))
+        if (!button || !button->hasFocus() || !button->isEnabled() ||
+            qobject_cast<QDialog *>(button->window()))
             return false;
         button->animateClick();
         return true;

@@ -81,7 +81,9 @@ EventTimeTexts eventTimeTexts(const platform::CalendarEvent &event, platform::In
     }
     const auto when = [&](platform::Instant at) {
         const QString time = platform::DateFormatter::format(gregorian, QStringLiteral("hh:mm a"), at);
-        return gregorianDaySpan(at).start == listed ? time : date(at) + QLatin1Char(' ') + time;
+        const QString text = gregorianDaySpan(at).start == listed ? time : date(at) + QLatin1Char(' ') + time;
+        // A right-to-left date is isolated, so that it keeps its place after "From".
+        return text.isRightToLeft() ? QChar(0x2068) + text + QChar(0x2069) : text;
     };
     return {QStringLiteral("From ") + when(event.startDate),
             QStringLiteral("     To ") + when(event.endDate)};
