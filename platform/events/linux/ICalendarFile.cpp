@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 #include "platform/events/linux/ICalendarFile.h"
 
 #include "platform/calendar/CivilDays.h"
@@ -810,6 +812,19 @@ void CalendarFile::occurrences(Instant start, Instant end, std::vector<Occurrenc
             return;
         }
     }
+}
+
+void copyInto(Occurrence &&o, CalendarEvent &event)
+{
+    event.uid = std::move(o.uid);
+    event.title = std::move(o.title);
+    event.location = std::move(o.location);
+    event.notes = std::move(o.notes);
+    event.startDate = o.start;
+    event.endDate = o.end;
+    event.allDay = o.allDay;
+    event.recurring = o.recurring;
+    event.recurrenceId = o.recurrenceId;
 }
 
 } // namespace platform::ical

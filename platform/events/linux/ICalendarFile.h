@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 #pragma once
 
 #include "platform/events/EventStore.h"
@@ -25,6 +27,9 @@ struct Occurrence
     // A recurring event's occurrence: its start as the series gives it.
     std::optional<Instant> recurrenceId;
 };
+
+// The occurrence's own fields onto `event`; the calendar, file and digest are the caller's.
+void copyInto(Occurrence &&o, CalendarEvent &event);
 
 // The events of one iCalendar file: an index of its events' times and rules,
 // expanded per query within the range asked for; their texts are read from

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 #include "platform/events/linux/VdirEventStore.h"
 
 #include "platform/calendar/Clock.h"
@@ -86,12 +88,7 @@ std::optional<CalendarEvent> eventNow(const QByteArray &data, const CalendarEven
             (o.recurrenceId && msecsOf(*o.recurrenceId) / 1000 != msecsOf(*seen.recurrenceId) / 1000))
             continue;
         CalendarEvent event = seen;
-        event.title = o.title;
-        event.location = o.location;
-        event.notes = o.notes;
-        event.startDate = o.start;
-        event.endDate = o.end;
-        event.allDay = o.allDay;
+        ical::copyInto(std::move(o), event);
         return event;
     }
     return std::nullopt;
@@ -304,17 +301,9 @@ std::vector<CalendarEvent> VdirEventStore::events(Instant start, Instant end)
             for (ical::Occurrence &o : found) {
                 CalendarEvent event;
                 event.identifier = QStringLiteral("%1#%2@%3").arg(path, o.uid).arg(msecsOf(o.start));
-                event.title = std::move(o.title);
-                event.startDate = o.start;
-                event.endDate = o.end;
-                event.location = std::move(o.location);
-                event.notes = std::move(o.notes);
-                event.allDay = o.allDay;
-                event.recurring = o.recurring;
+                ical::copyInto(std::move(o), event);
                 event.calendar = calendar;
                 event.filePath = path;
-                event.uid = std::move(o.uid);
-                event.recurrenceId = o.recurrenceId;
                 event.sourceDigest = digest;
                 result.push_back(std::move(event));
             }

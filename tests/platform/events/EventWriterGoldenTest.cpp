@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 // Edits and deletions of real-world files: each row reads an .ics from
 // golden/, finds the occurrence a user would have picked on a day, makes the
 // change and compares the whole file with golden/<row>.ics (and the split-off
@@ -43,19 +45,11 @@ std::optional<CalendarEvent> occurrenceOn(const QByteArray &data, const QString 
     std::vector<ical::Occurrence> found;
     file->occurrences(fromQDateTime(day.startOfDay(Qt::LocalTime)),
                       fromQDateTime(day.addDays(1).startOfDay(Qt::LocalTime)), found);
-    for (const ical::Occurrence &o : found) {
+    for (ical::Occurrence &o : found) {
         if (o.uid != uid)
             continue;
         CalendarEvent event;
-        event.uid = o.uid;
-        event.title = o.title;
-        event.location = o.location;
-        event.notes = o.notes;
-        event.startDate = o.start;
-        event.endDate = o.end;
-        event.allDay = o.allDay;
-        event.recurring = o.recurring;
-        event.recurrenceId = o.recurrenceId;
+        ical::copyInto(std::move(o), event);
         return event;
     }
     return std::nullopt;
