@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Qamarly developers
 """The window writes nothing on stdout, which belongs to the command line, and
 its diagnostic lines stay quiet unless QT_LOGGING_RULES turns them on. The
 window runs offscreen for a few seconds over a calendar folder with an event
