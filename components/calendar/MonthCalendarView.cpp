@@ -59,6 +59,8 @@ public:
 
     bool pointsLeft = false;
     QColor color;
+    // The keyboard's ring; none: the palette's highlight.
+    QColor focusColor;
 
 protected:
     void paintEvent(QPaintEvent *) override
@@ -94,9 +96,10 @@ protected:
             text, (pointsLeft ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignAbsolute | Qt::AlignVCenter,
             painter.fontMetrics().elidedText(this->text(), Qt::ElideRight, static_cast<int>(text.width())));
         if (hasFocus()) {
-            painter.setPen(QPen(ink, 1.0, Qt::DotLine));
+            painter.setPen(
+                QPen(focusColor.isValid() ? focusColor : palette().color(QPalette::Highlight), 3.0));
             painter.setBrush(Qt::NoBrush);
-            painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+            painter.drawRect(QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5));
         }
     }
 };
@@ -636,10 +639,11 @@ void MonthCalendarView::placePageButtons()
         // The previous page lies on the leading side: the right in right-to-left.
         const bool left = (step < 0) != model_.isRightToLeft();
         if (button->pointsLeft != left || button->color != appearance_.headerTitleColor ||
-            button->font() != font) {
+            button->font() != font || button->focusColor != appearance_.focusColor) {
             button->pointsLeft = left;
             button->color = appearance_.headerTitleColor;
             button->setFont(font);
+            button->focusColor = appearance_.focusColor;
             button->update();
         }
         button->setText(model_.headerTitle(target));
