@@ -8,6 +8,7 @@
 #include "core/GlobalSettings.h"
 #include "platform/settings/AppSettingsWindow.h"
 #include "platform/system/Console.h"
+#include "platform/system/Logging.h"
 #include "platform/ui/TabBarController.h"
 #include "platform/ui/Window.h"
 
@@ -125,7 +126,8 @@ void AppDelegate::startWatchSession()
 void AppDelegate::sendAdjustmentToWatch()
 {
     const std::int64_t adjustment = core::GlobalSettings::shared().adjustmentNumber;
-    platform::consoleLog(QStringLiteral("will send data to watch: AdjuNo: ") + QString::number(adjustment));
+    platform::consoleDebug(lcWatch(),
+                           QStringLiteral("will send data to watch: AdjuNo: ") + QString::number(adjustment));
     if (!watchSession_)
         return;
     const platform::WatchContext context{{adjustmentNumberKey, QVariant::fromValue<qint64>(adjustment)}};

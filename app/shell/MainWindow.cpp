@@ -5,7 +5,9 @@
 #include "platform/defaults/UserDefaults.h"
 #include "platform/localization/Localization.h"
 #include "platform/settings/AppSettingsWindow.h"
+#include "platform/ui/DialogHost.h"
 #include "platform/ui/TabBarController.h"
+#include "platform/ui/ViewController.h"
 #include "platform/ui/Window.h"
 
 #include <QAction>
@@ -40,6 +42,8 @@ std::unique_ptr<platform::Window> makeMainWindow(const std::vector<TabScreen> &t
         strip->setAccessibleName(platform::localized("shell.a11y.screens"));
     window->setRootViewController(tabBar);
     addApplicationMenu(*window);
+    platform::setMainWindow(window.get());
+    platform::installEnterActivatesButtons();
     return window;
 }
 
@@ -59,6 +63,18 @@ void addApplicationMenu(platform::Window &window)
     settings->setMenuRole(QAction::PreferencesRole);
     QObject::connect(settings, &QAction::triggered, &window,
                      [w = &window] { platform::openApplicationSettings(w); });
+    // The new event is made on the calendar's tab, whichever tab is shown.
+    QAction *newEvent = menu->addAction(platform::localized("shell.menu.newEvent"));
+    newEvent->setObjectName(QStringLiteral("newEventAction"));
+    newEvent->setShortcut(QKeySequence::New);
+    QObject::connect(newEvent, &QAction::triggered, &window, [w = &window] {
+        platform::TabBarController *tabs = rootTabBarController(*w);
+        if (!tabs || calendarTabIndex >= tabs->count())
+            return;
+        tabs->setSelectedIndex(calendarTabIndex);
+        if (platform::ViewController *calendar = tabs->viewControllerAt(calendarTabIndex))
+            QMetaObject::invokeMethod(calendar, "addEventButtonAction");
+    });
     menu->addSeparator();
     QAction *quit = menu->addAction(platform::localized("shell.menu.quit"));
     quit->setObjectName(QStringLiteral("quitAction"));

@@ -28,8 +28,9 @@ inline constexpr const char *mainWindowGeometryKey = "MainWindowGeometry";
 // controller holding one screen per entry of `tabs`, titles looked up now.
 // It opens where the user left it, or at the usual size fitted to the screen.
 std::unique_ptr<platform::Window> makeMainWindow(const std::vector<TabScreen> &tabs);
-// The window's menu: Qamarly's notification settings page (also on the
-// desktop's Preferences shortcut) and Quit. makeMainWindow adds it.
+// The window's menu: a new event on the calendar's tab (Ctrl+N), Qamarly's
+// notification settings page (also on the desktop's Preferences shortcut)
+// and Quit. makeMainWindow adds it.
 void addApplicationMenu(platform::Window &window);
 // The tab bar controller at the root of a window made by makeMainWindow.
 platform::TabBarController *rootTabBarController(const platform::Window &window);

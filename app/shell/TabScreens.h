@@ -23,5 +23,7 @@ struct TabScreen
 
 // The settings screen's tab; other screens switch to it by this index.
 inline constexpr int settingsTabIndex = 3;
+// The calendar's tab, where a new event is made from any tab (Ctrl+N).
+inline constexpr int calendarTabIndex = 0;
 
 } // namespace app::shell

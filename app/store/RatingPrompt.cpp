@@ -15,6 +15,7 @@
 #include "platform/system/Device.h"
 #include "platform/system/SystemInfo.h"
 #include "platform/ui/AlertController.h"
+#include "platform/ui/DialogHost.h"
 #include "platform/ui/UrlOpener.h"
 
 #include <QApplication>
@@ -505,7 +506,7 @@ void RatingPrompt::promptForRating()
         });
     });
     visibleAlert = alert;
-    QWidget *over = presentingWindow ? presentingWindow.data() : QApplication::activeWindow();
+    QWidget *over = presentingWindow ? presentingWindow.data() : platform::dialogHost();
     alert->showOver(over);
     if (delegate)
         delegate->RatingPromptDidPromptForRating();
@@ -582,9 +583,11 @@ void RatingPrompt::openRatingsPageInAppStore()
     verbose(QStringLiteral("RatingPrompt will open the App Store ratings page using the following URL: %1")
                 .arg(url.toString()));
     if (url.isEmpty() || !platform::UrlOpener::shared().open(url)) {
-        platform::consoleLog(QStringLiteral("RatingPrompt could not open the App Store ratings page: %1")
-                                 .arg(url.isEmpty() ? StoreEndpoint::resolve().pageProblem.value_or(QString())
-                                                    : url.toString()));
+        const QString problem =
+            url.isEmpty() ? StoreEndpoint::resolve().pageProblem.value_or(QString()) : url.toString();
+        platform::consoleLog(
+            QStringLiteral("RatingPrompt could not open the App Store ratings page: %1").arg(problem));
+        post(QStringLiteral("RatingPromptCouldNotOpenAppStore"), problem);
         return;
     }
     if (delegate)

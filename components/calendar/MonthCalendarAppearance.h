@@ -31,6 +31,9 @@ struct MonthCalendarAppearance
     // Opacity of the neighbouring months' titles in the header.
     double headerMinimumDissolvedAlpha = 0.2;
     QColor eventColor;
+    // A ring around each event dot, so a dot of any colour shows on any
+    // background; none when invalid.
+    QColor eventOutlineColor;
     std::map<int, QColor> fillColors;
     std::map<int, QColor> titleColors;
     std::map<int, QColor> subtitleColors;

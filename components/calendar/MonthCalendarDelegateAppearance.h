@@ -7,6 +7,7 @@
 
 #include <QColor>
 #include <optional>
+#include <vector>
 
 namespace components {
 
@@ -54,6 +55,9 @@ public:
     {
         return std::nullopt;
     }
+    // One colour per dot, in order (e.g. each event's calendar); empty keeps
+    // eventColorForDate's one colour for every dot.
+    virtual std::vector<QColor> eventColorsForDate(MonthCalendarView *, platform::Instant) { return {}; }
     virtual std::optional<MonthCalendarCellShape> cellShapeForDate(MonthCalendarView *, platform::Instant)
     {
         return std::nullopt;

@@ -4,6 +4,7 @@
 
 #include "platform/calendar/Clock.h"
 
+#include <QAbstractButton>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
@@ -44,6 +45,65 @@ QFont fontOfSize(const QWidget *widget, double points, bool bold = false)
     return font;
 }
 
+// A neighbouring page's title in the header as a button that turns to it: a
+// chevron at the outer edge pointing away, then the title, elided to fit.
+class PageStepButton : public QAbstractButton
+{
+public:
+    explicit PageStepButton(QWidget *parent) : QAbstractButton(parent)
+    {
+        setCursor(Qt::PointingHandCursor);
+        setFocusPolicy(Qt::TabFocus);
+        setAttribute(Qt::WA_Hover);
+    }
+
+    bool pointsLeft = false;
+    QColor color;
+    // The keyboard's ring; none: the palette's highlight.
+    QColor focusColor;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        QColor ink = color;
+        ink.setAlphaF(ink.alphaF() * (isDown() || underMouse() || hasFocus() ? 1.0f : 0.75f));
+        // Like the page titles, in the lower nine tenths.
+        const QRectF area(0, height() * 0.1, width(), height() * 0.9);
+        const double size = std::clamp(area.height() * 0.18, 3.0, 7.0);
+        constexpr double margin = 6.0;
+        const double x = pointsLeft ? margin + size / 2.0 : width() - margin - size / 2.0;
+        const double y = area.center().y();
+        const double away = pointsLeft ? 1.0 : -1.0;
+        QPen pen(ink, 2.0);
+        pen.setCapStyle(Qt::RoundCap);
+        pen.setJoinStyle(Qt::RoundJoin);
+        painter.setPen(pen);
+        const QPointF chevron[] = {
+            {x + away * size / 2.0, y - size}, {x - away * size / 2.0, y}, {x + away * size / 2.0, y + size}};
+        painter.drawPolyline(chevron, 3);
+        const double textStart = margin + size + 6.0;
+        const QRectF text =
+            pointsLeft ? area.adjusted(textStart, 0, -2.0, 0) : area.adjusted(2.0, 0, -textStart, 0);
+        // A long title takes a smaller type before it is cut short.
+        QFont smaller = font();
+        const double wide = QFontMetricsF(smaller).horizontalAdvance(this->text());
+        if (wide > text.width() && wide > 0.0 && smaller.pointSizeF() > 0.0)
+            smaller.setPointSizeF(smaller.pointSizeF() * std::max(0.65, text.width() / wide));
+        painter.setFont(smaller);
+        painter.drawText(
+            text, (pointsLeft ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignAbsolute | Qt::AlignVCenter,
+            painter.fontMetrics().elidedText(this->text(), Qt::ElideRight, static_cast<int>(text.width())));
+        if (hasFocus()) {
+            painter.setPen(
+                QPen(focusColor.isValid() ? focusColor : palette().color(QPalette::Highlight), 3.0));
+            painter.setBrush(Qt::NoBrush);
+            painter.drawRect(QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5));
+        }
+    }
+};
+
 } // namespace
 
 double MonthCalendarView::Animation::valueAt(double now) const
@@ -81,6 +141,17 @@ MonthCalendarView::MonthCalendarView(QWidget *parent, std::shared_ptr<const Medi
         }
     });
     armMidnightTimer();
+
+    auto *previous = new PageStepButton(this);
+    previous->setObjectName(QStringLiteral("previousPageButton"));
+    previous->hide();
+    connect(previous, &QAbstractButton::clicked, this, [this] { turnPages(-1); });
+    previousPageButton_ = previous;
+    auto *next = new PageStepButton(this);
+    next->setObjectName(QStringLiteral("nextPageButton"));
+    next->hide();
+    connect(next, &QAbstractButton::clicked, this, [this] { turnPages(1); });
+    nextPageButton_ = next;
 }
 
 MonthCalendarView::~MonthCalendarView()
@@ -135,6 +206,12 @@ void MonthCalendarView::reloadData()
     model_.reloadData();
     pagePosition_ = model_.currentPageIndex();
     announceBoundsIfNeeded(false);
+    update();
+}
+
+void MonthCalendarView::reloadCells()
+{
+    cellCache_.clear();
     update();
 }
 
@@ -489,6 +566,7 @@ void MonthCalendarView::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     ensureHeights();
+    placePageButtons();
     const double scale = cellTextScale();
     const QFont titleFont = fontOfSize(this, appearance_.titleFontSize * scale);
     const QFont subtitleFont = fontOfSize(this, appearance_.subtitleFontSize * scale);
@@ -550,6 +628,39 @@ double MonthCalendarView::cellTextScale()
     return geometry::cellTextScale(heights_->row, width() / double(geometry::columns), lines);
 }
 
+void MonthCalendarView::placePageButtons()
+{
+    const bool horizontal = model_.scrollDirection() == MonthCalendarScrollDirection::horizontal;
+    const int count = model_.numberOfPages();
+    const int page = model_.currentPageIndex();
+    const QRectF header = headerRect();
+    const int buttonWidth = width() / 4;
+    const QFont font = fontOfSize(this, appearance_.headerTitleFontSize * 0.8);
+    for (const int step : {-1, 1}) {
+        auto *button = static_cast<PageStepButton *>(step < 0 ? previousPageButton_ : nextPageButton_);
+        const int target = page + step;
+        const bool shown = horizontal && model_.scrollEnabled && target >= 0 && target < count;
+        if (!shown) {
+            button->hide();
+            continue;
+        }
+        // The previous page lies on the leading side: the right in right-to-left.
+        const bool left = (step < 0) != model_.isRightToLeft();
+        if (button->pointsLeft != left || button->color != appearance_.headerTitleColor ||
+            button->font() != font || button->focusColor != appearance_.focusColor) {
+            button->pointsLeft = left;
+            button->color = appearance_.headerTitleColor;
+            button->setFont(font);
+            button->focusColor = appearance_.focusColor;
+            button->update();
+        }
+        button->setText(model_.headerTitle(target));
+        button->setGeometry(left ? 0 : width() - buttonWidth, static_cast<int>(header.top()), buttonWidth,
+                            static_cast<int>(std::ceil(header.height())));
+        button->show();
+    }
+}
+
 void MonthCalendarView::paintHeader(QPainter &painter)
 {
     const QRectF header = headerRect();
@@ -565,6 +676,10 @@ void MonthCalendarView::paintHeader(QPainter &painter)
     const double textHeight = header.height() * 0.9;
     const int count = model_.numberOfPages();
     if (model_.scrollDirection() == MonthCalendarScrollDirection::horizontal) {
+        // The neighbours' titles are the buttons at the edges; the titles
+        // drawn here slide between them.
+        if (previousPageButton_->isVisible() || nextPageButton_->isVisible())
+            painter.setClipRect(header.adjusted(width() / 4, 0, -(width() / 4), 0));
         // Title cells half the header wide, so the neighbours show at the edges.
         const double cellWidth = width() / 2.0;
         const double direction = model_.isRightToLeft() ? -1.0 : 1.0;
@@ -706,18 +821,24 @@ void MonthCalendarView::paintCell(QPainter &painter, const MonthCalendarCell &ce
 
     if (cell.numberOfEvents > 0) {
         QColor dot = appearance_.eventColor;
-        if (delegateAppearance_)
+        std::vector<QColor> colors;
+        if (delegateAppearance_) {
             dot = delegateAppearance_->eventColorForDate(this, cell.date).value_or(dot);
+            colors = delegateAppearance_->eventColorsForDate(this, cell.date);
+        }
         // At most three dots, however many events there are.
         const int dots = std::min(cell.numberOfEvents, 3);
-        const double radius = std::max(1.5, box.height() / 24.0);
+        const double radius = std::max(2.0, box.height() / 20.0);
         const double gap = radius * 3.0;
         const double y = box.top() + box.height() * 11.0 / 12.0;
         const double left = box.center().x() - gap * (dots - 1) / 2.0;
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(dot);
-        for (int i = 0; i < dots; ++i)
+        painter.setPen(appearance_.eventOutlineColor.isValid() ? QPen(appearance_.eventOutlineColor, 1.0)
+                                                               : QPen(Qt::NoPen));
+        for (int i = 0; i < dots; ++i) {
+            const auto index = static_cast<std::size_t>(i);
+            painter.setBrush(index < colors.size() ? colors[index] : dot);
             painter.drawEllipse(QPointF(left + i * gap, y), radius, radius);
+        }
     }
 
     if (hasFocus() && cell.selected && !cell.placeholder) {

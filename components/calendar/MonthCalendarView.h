@@ -18,6 +18,8 @@
 #include <memory>
 #include <optional>
 
+class QAbstractButton;
+
 namespace components {
 
 // A paged grid of day cells, one page a month (or a week), under a month title
@@ -91,6 +93,13 @@ public:
     const std::vector<platform::Instant> &selectedDates() const { return model_.selectedDates(); }
     // Re-reads the range and every cell's content.
     void reloadData();
+    // Re-reads every cell's content (event dots, for one) but not the range,
+    // leaving the page on screen and any paging as they are.
+    void reloadCells();
+    // The neighbouring pages' titles in the header: buttons that turn to them
+    // (the previous one on the leading side). Hidden where there is no page.
+    QAbstractButton *previousPageButton() const { return previousPageButton_; }
+    QAbstractButton *nextPageButton() const { return nextPageButton_; }
 
     platform::Instant dateByAddingDays(std::int64_t days, platform::Instant date) const
     {
@@ -171,6 +180,7 @@ private:
     void startAnimation(Animation &animation, double from, double to, double duration);
     void updateTimer();
 
+    void placePageButtons();
     void paintHeader(QPainter &painter);
     void paintWeekdays(QPainter &painter);
     void paintPage(QPainter &painter, int page, QPointF origin, double rowHeight);
@@ -198,6 +208,8 @@ private:
     std::shared_ptr<const MediaClock> clock_;
     QTimer timer_;
     QTimer midnightTimer_;
+    QAbstractButton *previousPageButton_ = nullptr;
+    QAbstractButton *nextPageButton_ = nullptr;
 
     bool showsScopeHandle_ = false;
     double explicitHeaderHeight_ = -1.0;

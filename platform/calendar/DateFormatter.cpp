@@ -7,6 +7,7 @@
 
 #include <map>
 #include <unicode/calendar.h>
+#include <unicode/dtptngen.h>
 #include <unicode/smpdtfmt.h>
 #include <unicode/timezone.h>
 
@@ -151,6 +152,30 @@ QStringList DateFormatter::formatAll(const Calendar &calendar, const QStringList
             parts << format(calendar, pattern, instant);
     }
     return parts;
+}
+
+QString DateFormatter::patternForSkeleton(const Calendar &calendar, const QString &skeleton)
+{
+    using Key = std::tuple<int, QString, QString>;
+    thread_local std::map<Key, QString> cache;
+    const QString locale = Device::localeName();
+    const Key key{static_cast<int>(calendar.identifier()), locale, skeleton};
+    if (const auto found = cache.find(key); found != cache.end())
+        return found->second;
+    Device::useInIcu();
+    const QByteArray calendarKeyword = calendar.icuLocaleId().mid(calendar.icuLocaleId().indexOf('@'));
+    const QByteArray localeId = locale.toLatin1() + calendarKeyword;
+    UErrorCode status = U_ZERO_ERROR;
+    std::unique_ptr<icu::DateTimePatternGenerator> generator(
+        icu::DateTimePatternGenerator::createInstance(icu::Locale(localeId.constData()), status));
+    QString pattern = skeleton;
+    if (U_SUCCESS(status) && generator) {
+        const icu::UnicodeString best = generator->getBestPattern(icuString(skeleton), status);
+        if (U_SUCCESS(status) && best.length() > 0)
+            pattern = qString(best);
+    }
+    cache.emplace(key, pattern);
+    return pattern;
 }
 
 DateFormatter &DateFormatter::cached(const Calendar &calendar, const QString &pattern)

@@ -45,6 +45,11 @@ public:
     static QStringList formatAll(const Calendar &calendar, const QStringList &patterns, Instant instant,
                                  DateComponents *components = nullptr);
 
+    // The device locale's own pattern for the fields of `skeleton` (LDML
+    // skeleton letters, e.g. "MMMd" gives "MMM d" in English and "d MMM" in
+    // Arabic) on `calendar`; the skeleton itself when the locale has none.
+    static QString patternForSkeleton(const Calendar &calendar, const QString &skeleton);
+
 private:
     struct Impl;
     void ensure() const;

@@ -5,6 +5,7 @@
 #include "platform/events/EventStore.h"
 #include "platform/localization/Localization.h"
 #include "platform/notifications/UserNotificationCenter.h"
+#include "platform/ui/DialogHost.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -33,7 +34,7 @@ bool AppSettings::open(QWidget *over)
     if (!qobject_cast<QApplication *>(QCoreApplication::instance()))
         return false;
     if (!window_) {
-        QWidget *host = over ? over->window() : QApplication::activeWindow();
+        QWidget *host = over ? over->window() : dialogHost();
         window_ = new AppSettingsWindow(host);
     }
     window_->refresh();

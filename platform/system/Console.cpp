@@ -38,6 +38,12 @@ ConsoleSink setConsoleSink(ConsoleSink newSink)
     return std::exchange(sink(), std::move(newSink));
 }
 
+bool consoleCaptured()
+{
+    std::lock_guard lock(sinkMutex);
+    return static_cast<bool>(sink());
+}
+
 QString printable(const QString &text)
 {
     QString out;

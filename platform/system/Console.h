@@ -13,6 +13,8 @@ void consoleLog(const QString &line);
 using ConsoleSink = std::function<void(const QString &)>;
 // Returns the previous sink; an empty sink means stderr.
 ConsoleSink setConsoleSink(ConsoleSink sink);
+// Whether a sink takes the lines instead of stderr.
+bool consoleCaptured();
 
 // `text` with its control characters written as escapes (\n, \t, \x1b ...),
 // so that echoing what someone typed can neither split a line nor drive the

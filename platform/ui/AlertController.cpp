@@ -73,7 +73,8 @@ void AlertController::addAction(const QString &title, ActionStyle style, std::fu
 
     auto *button = new QPushButton(title, this);
     button->setObjectName(QStringLiteral("alertButton%1").arg(index));
-    button->setAutoDefault(false);
+    // A focused button takes Return and Enter, as it takes Space.
+    button->setAutoDefault(true);
     if (style == ActionStyle::Cancel) {
         QFont font = button->font();
         font.setBold(true);
@@ -89,8 +90,30 @@ void AlertController::addAction(const QString &title, ActionStyle style, std::fu
         buttonLayout_->setDirection(QBoxLayout::TopToBottom);
 }
 
+void AlertController::chooseDefaultButton()
+{
+    // Return and Enter with no button focused: the first plain action, else
+    // Cancel; never one that destroys.
+    int chosen = -1;
+    for (int i = 0; i < actions_.size() && chosen < 0; ++i) {
+        if (actions_.at(i).style == ActionStyle::Default)
+            chosen = i;
+    }
+    for (int i = 0; i < actions_.size() && chosen < 0; ++i) {
+        if (actions_.at(i).style == ActionStyle::Cancel)
+            chosen = i;
+    }
+    if (chosen < 0)
+        return;
+    if (auto *button = findChild<QPushButton *>(QStringLiteral("alertButton%1").arg(chosen))) {
+        button->setDefault(true);
+        button->setFocus(Qt::OtherFocusReason);
+    }
+}
+
 void AlertController::showOver(QWidget *over)
 {
+    chooseDefaultButton();
     QWidget *host = over ? over->window() : nullptr;
     if (host && parentWidget() != host)
         setParent(host, windowFlags() | Qt::Dialog);

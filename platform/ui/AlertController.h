@@ -64,6 +64,8 @@ public slots:
     void reject() override;
 
 private:
+    void chooseDefaultButton();
+
     QString title_;
     QString message_;
     QList<Action> actions_;

@@ -3,6 +3,7 @@
 #include "platform/ui/PermissionDialog.h"
 
 #include "platform/localization/Localization.h"
+#include "platform/ui/DialogHost.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -21,7 +22,7 @@ void askPermission(const QString &objectName, const QString &keyPrefix, std::fun
     const auto text = [&keyPrefix](const char *suffix) {
         return localized((keyPrefix + QLatin1String(suffix)).toUtf8().constData());
     };
-    auto *box = new QMessageBox(QApplication::activeWindow());
+    auto *box = new QMessageBox(dialogHost());
     box->setObjectName(objectName);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setIcon(QMessageBox::Question);

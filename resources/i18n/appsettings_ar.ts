@@ -13,6 +13,7 @@
     <message id="appSettings.cannotKeep"><source>This change could not be saved. Check that your settings folder can be written to, then try again.</source><translation>تعذّر حفظ هذا التغيير. تأكد من إمكانية الكتابة في مجلد الإعدادات ثم حاول مرة أخرى.</translation></message>
     <message id="shell.menu.notificationSettings"><source>Notification Settings…</source><translation>إعدادات الإشعارات…</translation></message>
     <message id="shell.menu.application"><source>&amp;Qamarly</source><translation>قمرلي</translation></message>
+    <message id="shell.menu.newEvent"><source>New Event</source><translation>موعد جديد</translation></message>
     <message id="shell.menu.quit"><source>Quit</source><translation>إنهاء</translation></message>
     <message id="shell.a11y.screens"><source>Screens</source><translation>الشاشات</translation></message>
 </context>

@@ -13,6 +13,7 @@
     <message id="appSettings.cannotKeep"><source>This change could not be saved. Check that your settings folder can be written to, then try again.</source><translation>This change could not be saved. Check that your settings folder can be written to, then try again.</translation></message>
     <message id="shell.menu.notificationSettings"><source>Notification Settings…</source><translation>Notification Settings…</translation></message>
     <message id="shell.menu.application"><source>&amp;Qamarly</source><translation>&amp;Qamarly</translation></message>
+    <message id="shell.menu.newEvent"><source>New Event</source><translation>New Event</translation></message>
     <message id="shell.menu.quit"><source>Quit</source><translation>Quit</translation></message>
     <message id="shell.a11y.screens"><source>Screens</source><translation>Screens</translation></message>
 </context>

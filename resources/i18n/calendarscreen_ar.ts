@@ -14,6 +14,7 @@
     <message id="calendarscreen.a11y.calendar"><source>calendar %1</source><translation>تقويم %1</translation></message>
     <message id="calendarscreen.a11y.noEvents"><source>no events</source><translation>لا مواعيد</translation></message>
     <message id="calendarscreen.a11y.events" numerus="yes"><source>%n events</source><translation><numerusform>لا مواعيد</numerusform><numerusform>موعد واحد</numerusform><numerusform>موعدان</numerusform><numerusform>%1 مواعيد</numerusform><numerusform>%1 موعدًا</numerusform><numerusform>%1 موعد</numerusform></translation></message>
+    <message id="calendarscreen.noEvents"><source>No events</source><translation>لا مواعيد</translation></message>
     <message id="calendarscreen.deleteTitle"><source>Delete Event</source><translation>حذف الموعد</translation></message>
     <message id="calendarscreen.deleteMessage"><source>“%1” will be deleted.</source><translation>سيُحذف «%1».</translation></message>
     <message id="calendarscreen.deleteConfirm"><source>Delete</source><translation>حذف</translation></message>

@@ -14,6 +14,7 @@
     <message id="calendarscreen.a11y.calendar"><source>calendar %1</source><translation>calendar %1</translation></message>
     <message id="calendarscreen.a11y.noEvents"><source>no events</source><translation>no events</translation></message>
     <message id="calendarscreen.a11y.events" numerus="yes"><source>%n events</source><translation><numerusform>%1 event</numerusform><numerusform>%1 events</numerusform></translation></message>
+    <message id="calendarscreen.noEvents"><source>No events</source><translation>No events</translation></message>
     <message id="calendarscreen.deleteTitle"><source>Delete Event</source><translation>Delete Event</translation></message>
     <message id="calendarscreen.deleteMessage"><source>“%1” will be deleted.</source><translation>“%1” will be deleted.</translation></message>
     <message id="calendarscreen.deleteConfirm"><source>Delete</source><translation>Delete</translation></message>

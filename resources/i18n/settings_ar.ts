@@ -16,6 +16,8 @@
     <message id="settings.feedback"><source>Send feedback</source><translation>أرسل ملاحظاتك</translation></message>
     <message id="settings.tellFriend"><source>Tell a friend</source><translation>أخبر صديقًا</translation></message>
     <message id="settings.rate"><source>Rate Qamarly</source><translation>قيّم قمرلي</translation></message>
+    <message id="settings.rateUnavailable"><source>The store page to rate Qamarly could not be opened: no store is set up on this computer, or it could not be reached.</source><translation>تعذّر فتح صفحة المتجر لتقييم قمرلي: لا متجر معدّ على هذا الجهاز، أو تعذّر الوصول إليه.</translation></message>
+    <message id="settings.linkUnavailable"><source>No program on this computer opens %1. Open it in a browser to visit it.</source><translation>لا يوجد برنامج على هذا الجهاز يفتح %1. افتحه في متصفح لزيارته.</translation></message>
     <message id="settings.ourApps"><source>Our other apps</source><translation>تطبيقاتنا الأخرى</translation></message>
     <message id="settings.social"><source>Follow us on Facebook</source><translation>تابعنا على فيسبوك</translation></message>
     <message id="settings.more"><source>Wallpaper and notifications</source><translation>الخلفية والإشعارات</translation></message>

@@ -16,6 +16,8 @@
     <message id="settings.feedback"><source>Send feedback</source><translation>Send feedback</translation></message>
     <message id="settings.tellFriend"><source>Tell a friend</source><translation>Tell a friend</translation></message>
     <message id="settings.rate"><source>Rate Qamarly</source><translation>Rate Qamarly</translation></message>
+    <message id="settings.rateUnavailable"><source>The store page to rate Qamarly could not be opened: no store is set up on this computer, or it could not be reached.</source><translation>The store page to rate Qamarly could not be opened: no store is set up on this computer, or it could not be reached.</translation></message>
+    <message id="settings.linkUnavailable"><source>No program on this computer opens %1. Open it in a browser to visit it.</source><translation>No program on this computer opens %1. Open it in a browser to visit it.</translation></message>
     <message id="settings.ourApps"><source>Our other apps</source><translation>Our other apps</translation></message>
     <message id="settings.social"><source>Follow us on Facebook</source><translation>Follow us on Facebook</translation></message>
     <message id="settings.more"><source>Wallpaper and notifications</source><translation>Wallpaper and notifications</translation></message>

@@ -2,6 +2,9 @@
 // Copyright (C) 2026 The Qamarly developers
 #include "app/screens/calendar/CalendarDay.h"
 
+#include "core/RGConv.h"
+#include "platform/calendar/DateFormatter.h"
+
 #include <QCoreApplication>
 #include <algorithm>
 
@@ -35,6 +38,57 @@ std::vector<platform::CalendarEvent> eventsOfDay(platform::EventStore &store,
     auto events = store.events(span.start, span.end);
     sortByStart(events);
     return events;
+}
+
+DayHeading dayHeading(platform::Instant anyMomentOfDay)
+{
+    const core::RGConv conv(gregorianDaySpan(anyMomentOfDay).start + 12h);
+    const platform::Calendar &gregorian = conv.gregorianCalendar();
+    const platform::Calendar &islamic = conv.islamicCalendar();
+    return {platform::DateFormatter::format(
+                gregorian,
+                platform::DateFormatter::patternForSkeleton(gregorian, QStringLiteral("yMMMMEEEEd")),
+                conv.gregorianDate()->date()),
+            platform::DateFormatter::format(
+                islamic, platform::DateFormatter::patternForSkeleton(islamic, QStringLiteral("GyMMMMd")),
+                conv.hijriDate()->date())};
+}
+
+bool isAllDay(const platform::CalendarEvent &event)
+{
+    if (event.allDay)
+        return true;
+    const DaySpan first = gregorianDaySpan(event.startDate);
+    return event.startDate == first.start && event.endDate > event.startDate &&
+           event.endDate == gregorianDaySpan(event.endDate).end - 1s;
+}
+
+EventTimeTexts eventTimeTexts(const platform::CalendarEvent &event, platform::Instant listedDay)
+{
+    const platform::Calendar gregorian(platform::CalendarIdentifier::gregorian);
+    const QString datePattern =
+        platform::DateFormatter::patternForSkeleton(gregorian, QStringLiteral("MMMd"));
+    const auto date = [&](platform::Instant at) {
+        return platform::DateFormatter::format(gregorian, datePattern, at);
+    };
+    const platform::Instant listed = gregorianDaySpan(listedDay).start;
+    if (isAllDay(event)) {
+        const platform::Instant firstDay = gregorianDaySpan(event.startDate).start;
+        // The last second (or the end itself) lies on the last day.
+        const platform::Instant lastDay =
+            gregorianDaySpan(std::max(event.startDate, event.endDate - 1s)).start;
+        if (firstDay == lastDay)
+            return {};
+        return {date(firstDay) + QStringLiteral(" – ") + date(lastDay), QString()};
+    }
+    const auto when = [&](platform::Instant at) {
+        const QString time = platform::DateFormatter::format(gregorian, QStringLiteral("hh:mm a"), at);
+        const QString text = gregorianDaySpan(at).start == listed ? time : date(at) + QLatin1Char(' ') + time;
+        // A right-to-left date is isolated, so that it keeps its place after "From".
+        return text.isRightToLeft() ? QChar(0x2068) + text + QChar(0x2069) : text;
+    };
+    return {QStringLiteral("From ") + when(event.startDate),
+            QStringLiteral("     To ") + when(event.endDate)};
 }
 
 namespace {

@@ -3,6 +3,7 @@
 #include "app/screens/calendar/CalendarVC.h"
 
 #include "app/screens/calendar/CalendarDay.h"
+#include "app/screens/calendar/EventDots.h"
 #include "app/screens/calendar/EventRowView.h"
 #include "components/calendar/MonthCalendarView.h"
 #include "components/visual/EdgeShadowEffect.h"
@@ -15,10 +16,12 @@
 #include "platform/localization/Localization.h"
 #include "platform/system/Console.h"
 #include "platform/system/Device.h"
+#include "platform/system/Logging.h"
 #include "platform/ui/AlertController.h"
 #include "ui_CalendarVC.h"
 
 #include <QApplication>
+#include <QBoxLayout>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QListWidget>
@@ -90,14 +93,21 @@ CalendarVC::CalendarVC(QWidget *parent)
         button->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed);
     ui_->calendar->setDataSource(this);
     ui_->calendar->setDelegate(this);
+    ui_->calendar->setDelegateAppearance(this);
+    // Dots of calendars without a colour of their own: white, as the day numbers.
+    dots_ = new EventDots(eventStore_, Qt::white, this);
+    connect(dots_, &EventDots::changed, ui_->calendar, &components::MonthCalendarView::reloadCells);
+    addListHeading();
 
     connect(ui_->todayButton, &QPushButton::clicked, this, &CalendarVC::todayButtonAction);
     connect(ui_->addEventButton, &QPushButton::clicked, this, &CalendarVC::addEventButtonAction);
     connect(ui_->calType, &QTabBar::currentChanged, this, &CalendarVC::calTypeChanged);
     // Files changed by this screen or by another program.
     connect(eventStore_.get(), &platform::EventStore::storeChanged, this, [this] {
-        if (isViewLoaded())
-            loadEventsForSelectedDate();
+        if (!isViewLoaded())
+            return;
+        loadEventsForSelectedDate();
+        refreshDots();
     });
 }
 
@@ -105,6 +115,66 @@ CalendarVC::~CalendarVC()
 {
     ui_->calendar->setDataSource(nullptr);
     ui_->calendar->setDelegate(nullptr);
+    ui_->calendar->setDelegateAppearance(nullptr);
+}
+
+void CalendarVC::addListHeading()
+{
+    auto *heading = new QWidget(this);
+    heading->setObjectName(QStringLiteral("listHeading"));
+    heading->setAttribute(Qt::WA_StyledBackground, true);
+    heading->setStyleSheet(QStringLiteral("QWidget#listHeading { background-color: white; border-bottom: 1px "
+                                          "solid rgba(0, 0, 0, 40); } QLabel { color: #202020; }"));
+    auto *lines = new QVBoxLayout(heading);
+    lines->setContentsMargins(12, 8, 12, 8);
+    lines->setSpacing(2);
+    listDayLabel_ = new QLabel(heading);
+    listDayLabel_->setObjectName(QStringLiteral("listDayLabel"));
+    QFont bold = listDayLabel_->font();
+    bold.setBold(true);
+    listDayLabel_->setFont(bold);
+    listHijriDayLabel_ = new QLabel(heading);
+    listHijriDayLabel_->setObjectName(QStringLiteral("listHijriDayLabel"));
+    noEventsLabel_ = new QLabel(platform::localized("calendarscreen.noEvents"), heading);
+    noEventsLabel_->setObjectName(QStringLiteral("noEventsLabel"));
+    noEventsLabel_->setStyleSheet(QStringLiteral("color: #707070; padding-top: 6px;"));
+    noEventsLabel_->hide();
+    for (QLabel *label : {listDayLabel_, listHijriDayLabel_, noEventsLabel_})
+        lines->addWidget(label);
+    // Right above the list, wherever the layout puts the list.
+    QWidget *table = ui_->tableView;
+    if (auto *box = qobject_cast<QBoxLayout *>(table->parentWidget()->layout()))
+        box->insertWidget(box->indexOf(table), heading);
+}
+
+void CalendarVC::showListHeading()
+{
+    if (!listedDay_)
+        return;
+    const DayHeading heading = dayHeading(*listedDay_);
+    listDayLabel_->setText(heading.gregorian);
+    listHijriDayLabel_->setText(heading.hijri);
+    noEventsLabel_->setVisible(events_ && events_->empty());
+}
+
+bool CalendarVC::loading() const
+{
+    return pending_ > 0 || dots_->loading();
+}
+
+void CalendarVC::refreshDots()
+{
+    components::MonthCalendarView *calendar = ui_->calendar;
+    const components::MonthCalendarModel &model = calendar->model();
+    const int page = model.currentPageIndex();
+    const int last = std::max(0, model.numberOfPages() - 1);
+    // The neighbours too, so that a page turned to shows its dots at once;
+    // a week either side covers the days of other months on a page.
+    const platform::Instant from =
+        gregorianDaySpan(calendar->dateByAddingDays(-7, model.pageStart(std::max(0, page - 1)))).start;
+    const platform::Instant to =
+        gregorianDaySpan(calendar->dateByAddingDays(7 * 7, model.pageStart(std::min(last, page + 1)))).start;
+    dots_->request(from, to);
 }
 
 void CalendarVC::viewDidLoad()
@@ -181,6 +251,8 @@ void CalendarVC::applyCalendarAppearance()
     look.fillColors[components::cellstate::selected] = Qt::white;
     look.fillColors[components::cellstate::todaySelected] = Qt::white;
     look.focusColor = QColor(QString::fromLatin1(components::focusRingColor));
+    // A calendar's colour may be the theme's blue.
+    look.eventOutlineColor = Qt::white;
     ui_->calendar->appearanceChanged();
 }
 
@@ -230,6 +302,7 @@ void CalendarVC::applyCalendarType()
     shownAdjustment_ = subtitles_.adjustmentNumber();
     ui_->calendar->selectDate(conv_.gregorianDate()->date(), true);
     ui_->calendar->reloadData();
+    refreshDots();
 }
 
 void CalendarVC::loadEventsForSelectedDate()
@@ -244,6 +317,7 @@ void CalendarVC::requestAccessAndLoad()
         return;
     const platform::Instant day = *selected;
     listedDay_ = day;
+    showListHeading();
     const quint64 generation = ++generation_;
     ++pending_;
     const QPointer<CalendarVC> self(this);
@@ -251,9 +325,9 @@ void CalendarVC::requestAccessAndLoad()
     store->requestAccess([self, store, day, generation](bool granted, const QString &error) {
         if (!granted) {
             onMainThread([self, error] {
-                platform::consoleLog(QStringLiteral("Access to store not granted"));
+                platform::consoleDebug(lcCalendar(), QStringLiteral("Access to store not granted"));
                 if (!error.isEmpty())
-                    platform::consoleLog(error);
+                    platform::consoleDebug(lcCalendar(), error);
                 if (self)
                     --self->pending_;
             });
@@ -265,7 +339,7 @@ void CalendarVC::requestAccessAndLoad()
             if (!self)
                 return;
             self->replaceEvents(std::move(events), generation);
-            platform::consoleLog(QStringLiteral("Access granted"));
+            platform::consoleDebug(lcCalendar(), QStringLiteral("Access granted"));
         });
     });
 }
@@ -278,19 +352,36 @@ void CalendarVC::replaceEvents(std::vector<platform::CalendarEvent> events, quin
         return;
     events_ = std::move(events);
     reloadTable();
+    showListHeading();
+    // The first answer after access was granted brings the dots too.
+    if (!dots_->answered() && !dots_->loading())
+        refreshDots();
     emit eventsReloaded();
 }
 
 void CalendarVC::reloadTable()
 {
     QListWidget *table = ui_->tableView;
+    // The keyboard stays on its event when the list is made again (after the
+    // viewer or a deletion closed), rather than dropping out of the list.
+    // The window's focus widget, also while a dialog over it is active.
+    const QWidget *keyboardAt = table->window()->focusWidget();
+    QString focusedEvent;
+    for (int row = 0; row < table->count(); ++row) {
+        if (EventRowView *view = rowView(row); view && (view == keyboardAt || view->isAncestorOf(keyboardAt)))
+            focusedEvent = view->event().identifier;
+    }
+    bool keepFocus = !focusedEvent.isEmpty();
     table->clear();
-    if (!events_)
+    if (!events_) {
+        if (keepFocus)
+            table->setFocus(Qt::OtherFocusReason);
         return;
+    }
     int index = 0;
     for (const platform::CalendarEvent &event : *events_) {
-        auto *row = new EventRowView(event, eventDateFormater.string(event.startDate),
-                                     eventDateFormater.string(event.endDate),
+        const EventTimeTexts times = eventTimeTexts(event, listedDay_.value_or(event.startDate));
+        auto *row = new EventRowView(event, times.from, times.to,
                                      eventDurationText(event.startDate, event.endDate, event.allDay));
         auto *item = new QListWidgetItem(table);
         item->setData(Qt::AccessibleTextRole, row->spokenText());
@@ -301,12 +392,20 @@ void CalendarVC::reloadTable()
         connect(row, &EventRowView::deleteTapped, this, [this, shown] { deleteEvent(shown); });
         connect(row, &EventRowView::shareTapped, this, [this, shown] { shareEvent(shown); });
         connect(row, &EventRowView::moreTapped, this, [this, shown] { presentViewer(shown); });
+        connect(row, &EventRowView::focused, table, [table, item] { table->scrollToItem(item); });
         if (animateCells_) {
             connect(row, &EventRowView::entranceFinished, this, [this] { animateCells_ = false; });
             row->startEntrance(index * entranceStaggerMs, entranceMs);
         }
+        if (keepFocus && event.identifier == focusedEvent) {
+            row->setFocus(Qt::OtherFocusReason);
+            keepFocus = false;
+        }
         ++index;
     }
+    // Its event has gone: the list keeps the keyboard.
+    if (keepFocus)
+        table->setFocus(Qt::OtherFocusReason);
 }
 
 void CalendarVC::finishRowAnimations()
@@ -383,12 +482,12 @@ void CalendarVC::addEventButtonAction()
     eventStore_->requestAccess([self](bool granted, const QString &error) {
         onMainThread([self, granted, error] {
             if (!granted) {
-                platform::consoleLog(QStringLiteral("Access to store not granted"));
+                platform::consoleDebug(lcCalendar(), QStringLiteral("Access to store not granted"));
                 if (!error.isEmpty())
-                    platform::consoleLog(error);
+                    platform::consoleDebug(lcCalendar(), error);
                 return;
             }
-            platform::consoleLog(QStringLiteral("Access granted"));
+            platform::consoleDebug(lcCalendar(), QStringLiteral("Access granted"));
             if (self)
                 self->presentEditor();
         });
@@ -416,9 +515,14 @@ QString CalendarVC::subtitleForDate(components::MonthCalendarView *, platform::I
     return subtitles_.otherDay(date);
 }
 
-int CalendarVC::numberOfEventsForDate(components::MonthCalendarView *, platform::Instant)
+int CalendarVC::numberOfEventsForDate(components::MonthCalendarView *, platform::Instant date)
 {
-    return 0;
+    return static_cast<int>(dots_->colorsOn(date).size());
+}
+
+std::vector<QColor> CalendarVC::eventColorsForDate(components::MonthCalendarView *, platform::Instant date)
+{
+    return dots_->colorsOn(date);
 }
 
 QString CalendarVC::accessibleDescriptionForDate(components::MonthCalendarView *calendar,
@@ -453,7 +557,7 @@ std::optional<platform::Instant> CalendarVC::maximumDateForCalendar(components::
 
 void CalendarVC::didSelectDate(components::MonthCalendarView *, platform::Instant date)
 {
-    platform::consoleLog(QStringLiteral("Selected Date : ") + describe(date));
+    platform::consoleDebug(lcCalendar(), QStringLiteral("Selected Date : ") + describe(date));
     // A cell is its own day on either grid.
     conv_.setDate(date, conv_.gregorianCalendar());
     animateCells_ = true;
@@ -462,9 +566,10 @@ void CalendarVC::didSelectDate(components::MonthCalendarView *, platform::Instan
 
 void CalendarVC::calendarCurrentPageDidChange(components::MonthCalendarView *calendar)
 {
-    platform::consoleLog(QStringLiteral("change page to ") +
-                         calendar->stringFromDate(calendar->currentPage()));
+    platform::consoleDebug(lcCalendar(), QStringLiteral("change page to ") +
+                                             calendar->stringFromDate(calendar->currentPage()));
     animateCells_ = true;
+    refreshDots();
 }
 
 void CalendarVC::resizeEvent(QResizeEvent *event)

@@ -4,12 +4,14 @@
 
 #include "components/calendar/MonthCalendarDataSource.h"
 #include "components/calendar/MonthCalendarDelegate.h"
+#include "components/calendar/MonthCalendarDelegateAppearance.h"
 #include "components/calendar/OtherCalendarDaySource.h"
 #include "core/RGConv.h"
 #include "platform/calendar/DateFormatter.h"
 #include "platform/events/EventStore.h"
 #include "platform/ui/ViewController.h"
 
+#include <QLabel>
 #include <QPointer>
 #include <QTimer>
 #include <memory>
@@ -22,6 +24,7 @@ class CalendarVC;
 
 namespace app::screens {
 
+class EventDots;
 class EventRowView;
 
 // The month calendar tab: the grid on either calendar with the other
@@ -30,7 +33,8 @@ class EventRowView;
 // together on the main thread, and only with the answer to the latest request.
 class CalendarVC : public platform::ViewController,
                    public components::MonthCalendarDataSource,
-                   public components::MonthCalendarDelegate
+                   public components::MonthCalendarDelegate,
+                   public components::MonthCalendarDelegateAppearance
 {
     Q_OBJECT
 
@@ -54,15 +58,20 @@ public:
     bool animateCells() const { return animateCells_; }
     // The Gregorian day whose events are listed (or being fetched).
     std::optional<platform::Instant> listedDay() const { return listedDay_; }
-    // True while an event query is under way.
-    bool loading() const { return pending_ > 0; }
+    // True while an event query is under way (the list's or the dots').
+    bool loading() const;
+    // The heading over the list: which day it lists, and "No events".
+    QLabel *listDayLabel() const { return listDayLabel_; }
+    QLabel *listHijriDayLabel() const { return listHijriDayLabel_; }
+    QLabel *noEventsLabel() const { return noEventsLabel_; }
     // Runs the row entrances to their end (tests, screenshots).
     void finishRowAnimations();
 
     // User actions.
     void todayButtonAction();
     void calTypeChanged();
-    void addEventButtonAction();
+    // Also the window's New Event (Ctrl+N), called by name from the shell.
+    Q_INVOKABLE void addEventButtonAction();
 
     void selectToday();
     void applyCalendarType();
@@ -81,6 +90,9 @@ public:
     void calendarCurrentPageDidChange(components::MonthCalendarView *calendar) override;
     void boundingRectWillChange(components::MonthCalendarView *calendar, const QRectF &bounds,
                                 bool animated) override;
+    // Each dot in its event's calendar colour.
+    std::vector<QColor> eventColorsForDate(components::MonthCalendarView *calendar,
+                                           platform::Instant date) override;
 
     // Where the grid and the list go for a screen of `size`: the list beside
     // the grid when the screen is wide, under it otherwise.
@@ -105,9 +117,17 @@ private:
     void presentViewer(const platform::CalendarEvent &event);
     void showError(const QString &message);
     void applyCalendarAppearance();
+    void addListHeading();
+    void showListHeading();
+    // Asks for the dots of the page on screen and its neighbours.
+    void refreshDots();
 
     std::unique_ptr<Ui::CalendarVC> ui_;
     std::shared_ptr<platform::EventStore> eventStore_;
+    EventDots *dots_ = nullptr;
+    QLabel *listDayLabel_ = nullptr;
+    QLabel *listHijriDayLabel_ = nullptr;
+    QLabel *noEventsLabel_ = nullptr;
     std::optional<std::vector<platform::CalendarEvent>> events_;
     platform::DateFormatter eventDateFormater;
     bool animateCells_ = true;

@@ -2,13 +2,16 @@
 // Copyright (C) 2026 The Qamarly developers
 #include "app/screens/calendar/EventRowView.h"
 
+#include "components/visual/ReadableColumn.h"
 #include "core/RGDate.h"
 #include "platform/localization/Localization.h"
 #include "platform/system/Device.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QGraphicsOpacityEffect>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -87,6 +90,7 @@ EventRowView::EventRowView(const platform::CalendarEvent &event, const QString &
 {
     setObjectName(QStringLiteral("eventRow"));
     setAttribute(Qt::WA_StyledBackground, false);
+    setFocusPolicy(Qt::StrongFocus);
     auto *outer = new QHBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
     outer->setSpacing(0);
@@ -116,10 +120,12 @@ EventRowView::EventRowView(const platform::CalendarEvent &event, const QString &
 
     auto *times = new QHBoxLayout;
     times->setSpacing(0);
-    from_ = new QLabel(QStringLiteral("From ") + from, content_);
+    from_ = new QLabel(from, content_);
     from_->setObjectName(QStringLiteral("eventFromLabel"));
-    to_ = new QLabel(QStringLiteral("     To ") + to, content_);
+    from_->setVisible(!from.isEmpty());
+    to_ = new QLabel(to, content_);
     to_->setObjectName(QStringLiteral("eventToLabel"));
+    to_->setVisible(!to.isEmpty());
     times->addWidget(from_);
     times->addWidget(to_);
     times->addStretch();
@@ -318,6 +324,85 @@ QString EventRowView::spokenText() const
     if (event_.calendar && !event_.calendar->title.isEmpty())
         parts << platform::localized("calendarscreen.a11y.calendar").arg(event_.calendar->title);
     return parts.join(core::RGDate::listSeparator(platform::Device::localeName()));
+}
+
+void EventRowView::openActions()
+{
+    showActions(true);
+    for (QPushButton *button : {delete_, share_, more_}) {
+        if (button) {
+            button->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+}
+
+void EventRowView::keyPressEvent(QKeyEvent *event)
+{
+    const bool shiftF10 = event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier;
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        showActions(false);
+        emit selected();
+        break;
+    case Qt::Key_Delete:
+        // Only where the row offers deleting.
+        if (!delete_)
+            return QWidget::keyPressEvent(event);
+        emit deleteTapped();
+        break;
+    case Qt::Key_Menu:
+        openActions();
+        break;
+    case Qt::Key_Escape:
+        if (!actionsShown())
+            return QWidget::keyPressEvent(event);
+        showActions(false);
+        setFocus(Qt::OtherFocusReason);
+        break;
+    case Qt::Key_Down:
+    case Qt::Key_Up:
+        focusNextPrevChild(event->key() == Qt::Key_Down);
+        break;
+    default:
+        if (!shiftF10)
+            return QWidget::keyPressEvent(event);
+        openActions();
+        break;
+    }
+    event->accept();
+}
+
+void EventRowView::contextMenuEvent(QContextMenuEvent *event)
+{
+    // The mouse's right button toggles the actions on its own press.
+    if (event->reason() == QContextMenuEvent::Keyboard)
+        openActions();
+    event->accept();
+}
+
+void EventRowView::focusInEvent(QFocusEvent *event)
+{
+    QWidget::focusInEvent(event);
+    update();
+    emit focused();
+}
+
+void EventRowView::focusOutEvent(QFocusEvent *event)
+{
+    QWidget::focusOutEvent(event);
+    update();
+}
+
+void EventRowView::paintEvent(QPaintEvent *)
+{
+    if (!hasFocus())
+        return;
+    QPainter painter(this);
+    painter.setPen(QPen(QColor(QString::fromLatin1(components::focusRingColor)), 3.0));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5));
 }
 
 } // namespace app::screens

@@ -34,9 +34,11 @@ private:
     QColor color_;
 };
 
-// One event of the day: colour marker, title, "From"/"To" times, location with
-// its pin and the duration. A swipe towards the leading side (or a right
-// click) shows the row actions; a tap elsewhere is the row's selection.
+// One event of the day: colour marker, title, the "From" and "To" texts (none
+// for an all-day event), location with its pin and the duration. A swipe
+// towards the leading side (or a right click, the Menu key, Shift+F10) shows
+// the row actions; a tap elsewhere (or Return) is the row's selection, and
+// Delete asks to delete it.
 class EventRowView : public QWidget
 {
     Q_OBJECT
@@ -82,13 +84,23 @@ signals:
     void shareTapped();
     void moreTapped();
     void entranceFinished();
+    // The keyboard came to the row.
+    void focused();
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
+    // Shows the actions with the keyboard on the first of them.
+    void openActions();
+
     platform::CalendarEvent event_;
     QWidget *content_;
     NeverClearView *marker_;

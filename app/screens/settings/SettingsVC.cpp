@@ -229,6 +229,11 @@ void SettingsVC::showMailUnavailable()
     // The message names the mailbox, so the user can still write from elsewhere.
     const QString message =
         platform::localized("emailErrorMsg").arg(platform::BundleInfo::main().supportEmail);
+    showNotice(message);
+}
+
+void SettingsVC::showNotice(const QString &message)
+{
     auto *alert = new platform::AlertController(platform::localized("notice"), message, this);
     alert->addAction(platform::localized("ok"), platform::AlertController::ActionStyle::Cancel);
     alert->showOver(this);
@@ -241,21 +246,46 @@ void SettingsVC::tellFriendButtonAction()
 
 void SettingsVC::rateAppAction()
 {
-    if (services_.openRatingsPage)
+    if (services_.openRatingsPage) {
         services_.openRatingsPage();
-    else
-        store::RatingPrompt::sharedInstance().openRatingsPageInAppStore();
+        return;
+    }
+    store::RatingPrompt &prompt = store::RatingPrompt::sharedInstance();
+    // The page may open only after the store has been asked for Qamarly's
+    // number: the outcome arrives as the prompt's notification.
+    connect(&prompt, &store::RatingPrompt::notificationPosted, this, &SettingsVC::ratingsPageOutcome,
+            Qt::UniqueConnection);
+    ratingsPageAsked_ = true;
+    prompt.openRatingsPageInAppStore();
+}
+
+void SettingsVC::ratingsPageOutcome(const QString &name)
+{
+    if (!ratingsPageAsked_)
+        return;
+    if (name == QLatin1String("RatingPromptDidOpenAppStore")) {
+        ratingsPageAsked_ = false;
+    } else if (name == QLatin1String("RatingPromptCouldNotOpenAppStore") ||
+               name == QLatin1String("RatingPromptCouldNotConnectToAppStore")) {
+        ratingsPageAsked_ = false;
+        showNotice(platform::localized("settings.rateUnavailable"));
+    }
 }
 
 void SettingsVC::ourAppsAction()
 {
-    openFirstAvailable({platform::BundleInfo::main().makerAppsUrl});
+    const QUrl address = platform::BundleInfo::main().makerAppsUrl;
+    if (!openFirstAvailable({address}))
+        showNotice(platform::localized("settings.linkUnavailable").arg(address.toString()));
 }
 
 void SettingsVC::facebookAction()
 {
     const platform::BundleInfo bundle = platform::BundleInfo::main();
-    openFirstAvailable({bundle.socialAppUrl, bundle.socialWebUrl});
+    if (!openFirstAvailable({bundle.socialAppUrl, bundle.socialWebUrl}))
+        showNotice(
+            platform::localized("settings.linkUnavailable")
+                .arg((bundle.socialWebUrl.isEmpty() ? bundle.socialAppUrl : bundle.socialWebUrl).toString()));
 }
 
 void SettingsVC::moreSettingsButtonAction()

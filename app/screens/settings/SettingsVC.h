@@ -70,11 +70,16 @@ private:
     void weekStartChanged();
     void composeFeedbackMail();
     void showMailUnavailable();
+    // Says why nothing opened, as the feedback button does without mail.
+    void showNotice(const QString &message);
+    void ratingsPageOutcome(const QString &name);
 
     std::unique_ptr<Ui::SettingsVC> ui_;
     core::GlobalSettings &settings_;
     SettingsServices services_;
     std::int64_t adjNumber_ = 0;
+    // The user asked for the ratings page and has not been told the outcome.
+    bool ratingsPageAsked_ = false;
 };
 
 } // namespace app::screens

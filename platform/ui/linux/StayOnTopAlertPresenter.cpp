@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Qamarly developers
 #include "platform/ui/AlertController.h"
+#include "platform/ui/DialogHost.h"
 #include "platform/ui/TopAlertPresenter.h"
 
 #include <QApplication>
@@ -8,11 +9,12 @@
 namespace platform {
 
 namespace {
-// The window the alert belongs with: the active one, else the first shown.
+// The window the alert belongs with: the main window, else the active one,
+// else the first shown.
 QWidget *hostFor(const QWidget *alert)
 {
-    if (QWidget *active = QApplication::activeWindow(); active && active != alert)
-        return active;
+    if (QWidget *host = dialogHost(); host && host != alert)
+        return host;
     for (QWidget *window : QApplication::topLevelWidgets()) {
         if (window != alert && window->isVisible() && !qobject_cast<AlertController *>(window))
             return window;
@@ -28,13 +30,13 @@ public:
     void present(AlertController *alert) override
     {
         QWidget *host = hostFor(alert);
-        alert->setParent(nullptr);
-        alert->setWindowFlags(Qt::Dialog | Qt::WindowStaysOnTopHint);
+        // A child of the window it concerns, so that it opens in front of it
+        // (on Wayland too) rather than wherever the desktop puts new windows.
+        alert->setParent(host, Qt::Dialog | Qt::WindowStaysOnTopHint);
         alert->adjustSize();
-        // Over the window it concerns rather than wherever the desktop puts new windows.
         if (host)
             alert->move(host->frameGeometry().center() - alert->rect().center());
-        alert->showOver(nullptr);
+        alert->showOver(host);
         alert->raise();
         alert->activateWindow();
     }

@@ -20,6 +20,7 @@
 #include "components/carousel/MediaClock.h"
 #include "components/visual/DatePickerColumn.h"
 #include "core/GlobalSettings.h"
+#include "platform/events/EventDialogs.h"
 #include "platform/settings/AppSettingsWindow.h"
 #include "platform/ui/TabBarController.h"
 #include "platform/ui/Window.h"
@@ -39,6 +40,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -535,6 +537,60 @@ TEST_F(MainWindowInput, CtrlCommaOpensTheSettingsPageFromAnyTab)
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     QTest::keyClick(window->windowHandle(), Qt::Key_Comma, Qt::ControlModifier);
     EXPECT_NE(settingsPage(), nullptr);
+}
+
+TEST_F(MainWindowInput, CtrlNMakesANewEventOnTheCalendarsTabFromAnyTab)
+{
+    platform::keepEventAccess(platform::EventAccessStatus::authorized);
+    open();
+    selectTab(occasionsTab);
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QTest::keyClick(window->windowHandle(), Qt::Key_N, Qt::ControlModifier);
+    platform::EventEditDialog *editor = nullptr;
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            editor = window->findChild<platform::EventEditDialog *>();
+            return editor && editor->isVisible();
+        },
+        3000));
+    EXPECT_EQ(tabs->selectedIndex(), calendarTab);
+    EXPECT_EQ(editor->parentWidget()->window(), window.get());
+    editor->close();
+}
+
+// At start no window is active yet: the calendar question is asked over the
+// main window all the same, so that it cannot open behind it.
+TEST_F(MainWindowInput, TheFirstRunCalendarQuestionOpensOverTheMainWindow)
+{
+    platform::installEventAccessDialog();
+    open();
+    QMessageBox *question = nullptr;
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            question = window->findChild<QMessageBox *>(QStringLiteral("calendarAccessDialog"));
+            return question && question->isVisible();
+        },
+        3000));
+    EXPECT_EQ(question->parentWidget(), window.get());
+    // Return takes its default answer.
+    QTest::keyClick(question->windowHandle(), Qt::Key_Return);
+    world.settle();
+    EXPECT_EQ(platform::keptEventAccess(), platform::EventAccessStatus::authorized);
+    platform::setEventAccessPrompt(nullptr);
+}
+
+TEST_F(MainWindowInput, ReturnPressesTheFocusedButtonAsSpaceDoes)
+{
+    open([this] { world.center->setSettings({}); });
+    ASSERT_NE(prompt(), nullptr);
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    ASSERT_EQ(window->focusWidget(), prompt()->outlets().enableNotificationButton);
+    world.center->clearCalls();
+    QTest::keyClick(window->windowHandle(), Qt::Key_Return);
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return world.center->calls().contains(QStringLiteral("requestAuthorization")); }, 3000));
 }
 
 } // namespace

@@ -7,7 +7,9 @@
 #include "core/GlobalSettings.h"
 #include "platform/notifications/testing/TestNotificationCenter.h"
 #include "platform/system/Console.h"
+#include "platform/system/Logging.h"
 #include "platform/watch/testing/LoopbackWatchSession.h"
+#include "support/DebugLines.h"
 #include "support/TestEnvironment.h"
 
 #include <QApplication>
@@ -63,6 +65,8 @@ protected:
     }
 
     testenv::ScopedEnvironment env_;
+    // The watch's debug lines, quiet by default, are what these tests read.
+    testenv::DebugLinesOn watchLines_{lcWatch()};
     platform::TestNotificationCenter center_;
     app::shell::AppServices services_;
     QStringList console;

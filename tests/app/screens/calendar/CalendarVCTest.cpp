@@ -11,12 +11,17 @@
 #include "platform/events/EventDialogs.h"
 #include "platform/events/testing/TestEventStore.h"
 #include "platform/system/Console.h"
+#include "platform/system/Logging.h"
+#include "support/DebugLines.h"
 #include "support/WindowInput.h"
 #include "ui_CalendarVC.h"
 
+#include <QAbstractButton>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDateTimeEdit>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -122,6 +127,15 @@ protected:
     {
         return static_cast<QLabel *>(screen->rowView(row)->viewWithTag(tag))->text();
     }
+    bool rowShows(int row, int tag) { return !screen->rowView(row)->viewWithTag(tag)->isHidden(); }
+    // The dots drawn under `day` on the page on screen.
+    int dotsOn(platform::Instant day)
+    {
+        const components::MonthCalendarModel &model = calendar()->model();
+        const int page = model.currentPageIndex();
+        const int index = model.cellIndexOfDate(page, day);
+        return index < 0 ? -1 : calendar()->cellOnPage(page, index).numberOfEvents;
+    }
     void swipe(EventRowView *row)
     {
         const QPoint middle = row->rect().center();
@@ -138,6 +152,8 @@ protected:
     }
 
     screentest::ScreenWorld world;
+    // The screen's debug lines, quiet by default, are what some tests read.
+    testenv::DebugLinesOn calendarLines{lcCalendar()};
     std::shared_ptr<platform::TestEventStore> store;
     std::shared_ptr<const platform::EventCalendar> home;
     std::shared_ptr<const platform::EventCalendar> holidays;
@@ -175,6 +191,216 @@ TEST_F(CalendarScreen, OpensOnTodayWithTheDaysEventsSortedStablyByStart)
     // Another day, picked on the grid.
     clickDay(gregorianInstant(2026, 12, 6));
     EXPECT_EQ(rowTitles(), QStringList{QStringLiteral("Tomorrow")});
+}
+
+// Real calendar folders on disk, read by the desktop's store.
+class CalendarFolders : public CalendarScreen
+{
+protected:
+    CalendarFolders()
+    {
+        platform::setEventStoreFactory({});
+        platform::keepEventAccess(platform::EventAccessStatus::authorized);
+        base = world.env.dataHome() + QStringLiteral("/qamarly/calendars");
+    }
+    void write(const QString &calendar, const QString &color, const QString &file, const QByteArray &events)
+    {
+        const QString folder = base + QLatin1Char('/') + calendar;
+        ASSERT_TRUE(QDir().mkpath(folder));
+        QFile colorFile(folder + QStringLiteral("/color"));
+        ASSERT_TRUE(colorFile.open(QIODevice::WriteOnly));
+        colorFile.write(color.toUtf8());
+        colorFile.close();
+        QFile ics(folder + QLatin1Char('/') + file);
+        ASSERT_TRUE(ics.open(QIODevice::WriteOnly));
+        ics.write("BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//test//test//EN\r\n" + events +
+                  "END:VCALENDAR\r\n");
+    }
+    static QByteArray vevent(const QByteArray &uid, const QByteArray &lines)
+    {
+        return "BEGIN:VEVENT\r\nUID:" + uid + "\r\nDTSTAMP:20260101T000000Z\r\nSUMMARY:" + uid + "\r\n" +
+               lines + "END:VEVENT\r\n";
+    }
+    QString base;
+};
+
+TEST_F(CalendarFolders, DaysWithEventsShowADotPerEventInItsCalendarsColourOnBothGrids)
+{
+    // Riyadh times: a late evening in UTC is the next morning there.
+    write(
+        QStringLiteral("home"), QStringLiteral("#ff8800"), QStringLiteral("home.ics"),
+        vevent("dinner", "DTSTART:20261205T160000Z\r\nDTEND:20261205T170000Z\r\n") +
+            vevent("early", "DTSTART:20261206T220000Z\r\nDTEND:20261206T230000Z\r\n") +
+            vevent("many1", "DTSTART:20261215T060000Z\r\nDTEND:20261215T070000Z\r\n") +
+            vevent("many2", "DTSTART:20261215T070000Z\r\nDTEND:20261215T080000Z\r\n") +
+            vevent("many3", "DTSTART:20261215T080000Z\r\nDTEND:20261215T090000Z\r\n") +
+            vevent("weekly", "DTSTART:20261201T060000Z\r\nDTEND:20261201T070000Z\r\nRRULE:FREQ=WEEKLY\r\n"));
+    write(QStringLiteral("work"), QStringLiteral("#00aa00"), QStringLiteral("conference.ics"),
+          vevent("conference", "DTSTART;VALUE=DATE:20261208\r\nDTEND;VALUE=DATE:20261211\r\n"));
+    show();
+    const auto day = [](int d, int m = 12) { return gregorianInstant(2026, m, d); };
+    for (const int segment : {0, 1}) {
+        SCOPED_TRACE(segment);
+        if (segment == 1)
+            clickSegment(1);
+        EXPECT_EQ(dotsOn(day(5)), 1);
+        EXPECT_EQ(dotsOn(day(6)), 0);
+        EXPECT_EQ(dotsOn(day(7)), 1) << "01:00 in Riyadh";
+        for (const int d : {8, 9, 10})
+            EXPECT_EQ(dotsOn(day(d)), d == 8 ? 2 : 1) << d;
+        EXPECT_EQ(dotsOn(day(11)), 0);
+        EXPECT_EQ(screen->eventColorsForDate(calendar(), day(8)),
+                  (std::vector<QColor>{QColor(0x00, 0xaa, 0x00), QColor(0xff, 0x88, 0x00)}));
+    }
+    clickSegment(0);
+    EXPECT_EQ(dotsOn(day(15)), 3) << "four events, three dots";
+    EXPECT_EQ(dotsOn(day(22)), 1) << "the weekly series";
+    // Another program adds an event: its dot follows.
+    write(QStringLiteral("home"), QStringLiteral("#ff8800"), QStringLiteral("new.ics"),
+          vevent("added", "DTSTART:20261219T060000Z\r\nDTEND:20261219T070000Z\r\n"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return dotsOn(day(19)) == 1; }, 5000));
+}
+
+TEST_F(CalendarScreen, TheListSaysWhichDayItListsAndWhenItIsEmpty)
+{
+    store->setEvents(
+        {event(QStringLiteral("Tea"), gregorianInstant(2026, 12, 6, 9), gregorianInstant(2026, 12, 6, 10))});
+    setAdjustment(1);
+    show();
+    EXPECT_EQ(screen->listDayLabel()->text(), QStringLiteral("Saturday, December 5, 2026"));
+    EXPECT_EQ(screen->listHijriDayLabel()->text(), QStringLiteral("Jumada II 26, 1448 AH"));
+    EXPECT_TRUE(screen->noEventsLabel()->isVisible());
+    EXPECT_EQ(screen->noEventsLabel()->text(), QStringLiteral("No events"));
+    clickDay(gregorianInstant(2026, 12, 6));
+    EXPECT_EQ(screen->listDayLabel()->text(), QStringLiteral("Sunday, December 6, 2026"));
+    EXPECT_FALSE(screen->noEventsLabel()->isVisible());
+    // Paged away, the list still names its day.
+    input::click(calendar()->nextPageButton());
+    calendar()->settle();
+    EXPECT_EQ(gregorianDayOf(calendar()->currentPage()).month, 1);
+    EXPECT_EQ(screen->listDayLabel()->text(), QStringLiteral("Sunday, December 6, 2026"));
+}
+
+TEST_F(CalendarScreen, RowsOfEventsOnSeveralDaysOrAllDaySayTheirDates)
+{
+    platform::CalendarEvent conference = event(QStringLiteral("Conference"), gregorianInstant(2026, 12, 28),
+                                               gregorianInstant(2026, 12, 30, 23, 59) + 59s);
+    conference.allDay = true;
+    platform::CalendarEvent holiday = event(QStringLiteral("Holiday"), gregorianInstant(2026, 12, 29),
+                                            gregorianInstant(2026, 12, 29, 23, 59) + 59s);
+    holiday.allDay = true;
+    store->setEvents({
+        conference,
+        holiday,
+        event(QStringLiteral("Trip"), gregorianInstant(2026, 12, 28, 20), gregorianInstant(2026, 12, 30, 9)),
+        event(QStringLiteral("Night"), gregorianInstant(2026, 12, 29, 22), gregorianInstant(2026, 12, 30, 1)),
+    });
+    show();
+    clickDay(gregorianInstant(2026, 12, 29));
+    ASSERT_EQ(rowTitles(), (QStringList{QStringLiteral("Conference"), QStringLiteral("Trip"),
+                                        QStringLiteral("Holiday"), QStringLiteral("Night")}));
+    EXPECT_EQ(rowText(0, EventRowView::fromTag), QStringLiteral("Dec 28 – Dec 30"));
+    EXPECT_FALSE(rowShows(0, EventRowView::toTag));
+    EXPECT_EQ(rowText(0, EventRowView::durationTag), QStringLiteral("All Day"));
+    EXPECT_FALSE(rowShows(2, EventRowView::fromTag));
+    EXPECT_FALSE(rowShows(2, EventRowView::toTag));
+    EXPECT_EQ(rowText(2, EventRowView::durationTag), QStringLiteral("All Day"));
+    EXPECT_EQ(rowText(1, EventRowView::fromTag), QStringLiteral("From Dec 28 08:00 PM"));
+    EXPECT_EQ(rowText(1, EventRowView::toTag), QStringLiteral("     To Dec 30 09:00 AM"));
+    EXPECT_EQ(rowText(3, EventRowView::fromTag), QStringLiteral("From 10:00 PM"));
+    EXPECT_EQ(rowText(3, EventRowView::toTag), QStringLiteral("     To Dec 30 01:00 AM"));
+}
+
+TEST_F(CalendarScreen, TheNeighbouringMonthsAreButtonsThatTurnThePageOnTheirSide)
+{
+    for (const bool arabic : {false, true}) {
+        SCOPED_TRACE(arabic);
+        if (arabic)
+            world.useArabic();
+        show();
+        QAbstractButton *next = calendar()->nextPageButton();
+        QAbstractButton *previous = calendar()->previousPageButton();
+        ASSERT_TRUE(next->isVisible() && previous->isVisible());
+        // The next month lies on the trailing side: the left in Arabic.
+        EXPECT_EQ(input::windowPoint(next).x() < screen->width() / 2, arabic);
+        EXPECT_EQ(input::windowPoint(previous).x() < screen->width() / 2, !arabic);
+        input::click(next);
+        calendar()->settle();
+        EXPECT_EQ(gregorianDayOf(calendar()->currentPage()).month, 1);
+        input::click(previous);
+        input::click(previous);
+        calendar()->settle();
+        EXPECT_EQ(gregorianDayOf(calendar()->currentPage()).month, 11);
+        EXPECT_EQ(screen->listDayLabel()->text().isEmpty(), false);
+        screen.reset();
+    }
+}
+
+TEST_F(CalendarScreen, AFocusedRowOpensDeletesAndOffersItsActionsFromTheKeyboard)
+{
+    platform::CalendarEvent weekly =
+        event(QStringLiteral("Class"), gregorianInstant(2026, 12, 5, 9), gregorianInstant(2026, 12, 5, 10));
+    weekly.recurring = true;
+    weekly.recurrenceId = weekly.startDate;
+    store->setEvents({weekly, event(QStringLiteral("Lunch"), gregorianInstant(2026, 12, 5, 12),
+                                    gregorianInstant(2026, 12, 5, 13))});
+    show();
+    QWindow *window = screen->windowHandle();
+    const auto key = [](QWidget *top, Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) {
+        QTest::keyClick(top->windowHandle(), k, m);
+        QCoreApplication::processEvents();
+    };
+    // Tab along the screen's controls onto the first row.
+    for (int i = 0; i < 12 && !screen->rowView(0)->hasFocus(); ++i)
+        QTest::keyClick(window, Qt::Key_Tab);
+    ASSERT_TRUE(screen->rowView(0)->hasFocus());
+
+    key(screen.get(), Qt::Key_Return);
+    auto *viewer = shownDialog<platform::EventViewDialog>("eventViewer");
+    ASSERT_NE(viewer, nullptr);
+    EXPECT_EQ(viewer->titleLabel()->text(), QStringLiteral("Class"));
+    key(viewer, Qt::Key_Escape);
+    waitForLoad();
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return screen->rowView(0) && screen->focusWidget() == screen->rowView(0); }, 3000))
+        << "the keyboard stays on the row when the list is made again";
+
+    // A repeating event asks which occurrences go.
+    key(screen.get(), Qt::Key_Delete);
+    platform::AlertController *alert = world.topAlert();
+    ASSERT_NE(alert, nullptr);
+    EXPECT_EQ(alert->objectName(), QStringLiteral("eventSpanAlert"));
+    key(alert, Qt::Key_Escape);
+    world.settle();
+    EXPECT_TRUE(store->spans().empty());
+
+    // The next row: Return on the question's default (Cancel) keeps it, the
+    // focused Delete button takes it.
+    key(screen.get(), Qt::Key_Down);
+    ASSERT_EQ(screen->focusWidget(), screen->rowView(1));
+    key(screen.get(), Qt::Key_Delete);
+    ASSERT_NE(world.topAlert(), nullptr);
+    key(world.topAlert(), Qt::Key_Return);
+    world.settle();
+    EXPECT_TRUE(store->removedIdentifiers().empty());
+    key(screen.get(), Qt::Key_Delete);
+    alert = world.topAlert();
+    ASSERT_NE(alert, nullptr);
+    key(alert, Qt::Key_Tab);
+    key(alert, Qt::Key_Return);
+    world.settle();
+    waitForLoad();
+    EXPECT_EQ(store->removedIdentifiers(), std::vector<QString>{QStringLiteral("Lunch")});
+
+    // The Menu key and Shift+F10 show the actions with the keyboard on them.
+    for (const bool menuKey : {true, false}) {
+        EventRowView *row = screen->rowView(0);
+        row->showActions(false);
+        row->setFocus();
+        key(screen.get(), menuKey ? Qt::Key_Menu : Qt::Key_F10, menuKey ? Qt::NoModifier : Qt::ShiftModifier);
+        EXPECT_TRUE(row->actionsShown()) << menuKey;
+        EXPECT_EQ(screen->focusWidget(), row->deleteButton()) << menuKey;
+    }
 }
 
 TEST(NeverClearView, RefusesAClearColourAndKeepsThePreviousOne)

@@ -317,12 +317,24 @@ TEST_F(SettingsScreen, TheSocialPageOpensInItsAppFirstThenOnTheWebAndTheAppsPage
         platform::UrlOpener::install(opener);
         show();
         input::click(ui().facebookButton);
+        world.settle();
         EXPECT_EQ(opener->opened, row.opened) << row.name;
         EXPECT_EQ(opener->asked.value(0), app) << row.name << ": the app's address is tried first";
-        EXPECT_EQ(world.topAlert(), nullptr) << row.name;
+        // Nothing opened: said so, with the address to visit elsewhere.
+        platform::AlertController *notice = world.topAlert();
+        EXPECT_EQ(notice != nullptr, row.opened.isEmpty()) << row.name;
+        if (notice) {
+            EXPECT_TRUE(notice->message().contains(web.toString())) << notice->message().toStdString();
+            notice->press(0);
+            world.settle();
+        }
     }
     input::click(ui().ourAppsButton);
+    world.settle();
     EXPECT_TRUE(opener->opened.isEmpty()) << "no browser either";
+    ASSERT_NE(world.topAlert(), nullptr);
+    world.topAlert()->press(0);
+    world.settle();
     opener->onlyOpens({QStringLiteral("https")});
     input::click(ui().ourAppsButton);
     EXPECT_EQ(opener->opened, QList<QUrl>{QUrl(QStringLiteral("https://qamarly.org/apps"))});
@@ -356,6 +368,14 @@ TEST_F(SettingsScreen, RateOpensTheStoresReviewPage)
     show();
     input::click(ui().rateAppButton);
     EXPECT_EQ(opener->opened, QList<QUrl>{review});
+    world.settle();
+    EXPECT_EQ(world.topAlert(), nullptr);
+    // No program opens the store's page: said so rather than nothing at all.
+    opener->onlyOpens({QStringLiteral("gopher")});
+    input::click(ui().rateAppButton);
+    world.settle();
+    ASSERT_NE(world.topAlert(), nullptr);
+    EXPECT_EQ(world.topAlert()->message(), platform::localized("settings.rateUnavailable"));
     app::store::RatingPrompt::sharedInstance().setRatingsURL(std::nullopt);
 }
 

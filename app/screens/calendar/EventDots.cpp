@@ -1,0 +1,84 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
+#include "app/screens/calendar/EventDots.h"
+
+#include "app/screens/calendar/CalendarDay.h"
+
+#include <QCoreApplication>
+#include <QPointer>
+
+namespace app::screens {
+
+DayDots dotsByDay(std::vector<platform::CalendarEvent> events, platform::Instant from, platform::Instant to,
+                  const QColor &fallback, std::size_t perDay)
+{
+    sortByStart(events);
+    DayDots dots;
+    for (const platform::CalendarEvent &event : events) {
+        const QColor color = event.calendar && QColor(event.calendar->color).isValid()
+                                 ? QColor(event.calendar->color)
+                                 : fallback;
+        // Day by day over the part of the event inside the span.
+        DaySpan day = gregorianDaySpan(std::max(event.startDate, from));
+        const platform::Instant last = std::min(event.endDate, to);
+        while (day.start < to) {
+            auto &colors = dots[day.start];
+            if (colors.size() < perDay)
+                colors.push_back(color);
+            if (day.end >= last || day.end <= day.start)
+                break;
+            day = gregorianDaySpan(day.end);
+        }
+    }
+    return dots;
+}
+
+EventDots::EventDots(std::shared_ptr<platform::EventStore> store, QColor fallback, QObject *parent)
+    : QObject(parent), store_(std::move(store)), fallback_(std::move(fallback))
+{
+}
+
+void EventDots::request(platform::Instant from, platform::Instant to)
+{
+    if (store_->accessStatus() != platform::EventAccessStatus::authorized || to <= from)
+        return;
+    const quint64 generation = ++generation_;
+    ++pending_;
+    const QPointer<EventDots> self(this);
+    const std::shared_ptr<platform::EventStore> store = store_;
+    const QColor fallback = fallback_;
+    // Access is kept already: the answer comes on the store's thread at once,
+    // and the query runs there, away from the window.
+    store->requestAccess([self, store, from, to, fallback, generation](bool granted, const QString &) {
+        DayDots dots;
+        if (granted)
+            dots = dotsByDay(store->events(from, to), from, to, fallback);
+        QCoreApplication *app = QCoreApplication::instance();
+        if (!app)
+            return;
+        QMetaObject::invokeMethod(
+            app,
+            [self, dots = std::move(dots), granted, generation]() mutable {
+                if (!self)
+                    return;
+                --self->pending_;
+                if (generation != self->generation_ || !granted)
+                    return;
+                self->dots_ = std::move(dots);
+                self->answered_ = true;
+                emit self->changed();
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+std::vector<QColor> EventDots::colorsOn(platform::Instant anyMomentOfDay) const
+{
+    // The grid asks with each day's first moment: found without a calendar.
+    auto found = dots_.find(anyMomentOfDay);
+    if (found == dots_.end())
+        found = dots_.find(gregorianDaySpan(anyMomentOfDay).start);
+    return found == dots_.end() ? std::vector<QColor>{} : found->second;
+}
+
+} // namespace app::screens

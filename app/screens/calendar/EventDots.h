@@ -1,0 +1,55 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
+#pragma once
+
+#include "platform/events/EventStore.h"
+
+#include <QColor>
+#include <QObject>
+#include <map>
+#include <memory>
+#include <vector>
+
+namespace app::screens {
+
+// The colours of the days' event dots, keyed by each day's first moment in
+// the device zone: one colour per event (its calendar's, `fallback` when the
+// calendar names none), earliest start first, at most `perDay` a day. An
+// event marks every day it overlaps within [from, to); one of no length marks
+// the day it is on.
+using DayDots = std::map<platform::Instant, std::vector<QColor>>;
+DayDots dotsByDay(std::vector<platform::CalendarEvent> events, platform::Instant from, platform::Instant to,
+                  const QColor &fallback, std::size_t perDay = 3);
+
+// The dots of the pages on screen, asked of the store off the main thread.
+// Only the answer to the latest request is taken; until it comes the dots
+// already known stay, so paging does not blink.
+class EventDots : public QObject
+{
+    Q_OBJECT
+
+public:
+    EventDots(std::shared_ptr<platform::EventStore> store, QColor fallback, QObject *parent = nullptr);
+
+    // Asks for the days of [from, to), once access has been granted; nothing
+    // is asked (and the store's question is not raised) before that.
+    void request(platform::Instant from, platform::Instant to);
+    std::vector<QColor> colorsOn(platform::Instant anyMomentOfDay) const;
+    bool loading() const { return pending_ > 0; }
+    // Whether an answer ever came.
+    bool answered() const { return answered_; }
+
+signals:
+    // New dots arrived; the grid draws them again.
+    void changed();
+
+private:
+    std::shared_ptr<platform::EventStore> store_;
+    QColor fallback_;
+    DayDots dots_;
+    quint64 generation_ = 0;
+    int pending_ = 0;
+    bool answered_ = false;
+};
+
+} // namespace app::screens

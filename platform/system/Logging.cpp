@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
+#include "platform/system/Logging.h"
+
+#include "platform/system/Console.h"
+
+// Info and above by default: debug lines only when asked for.
+Q_LOGGING_CATEGORY(lcCalendar, "qamarly.calendar", QtInfoMsg)
+Q_LOGGING_CATEGORY(lcNotifications, "qamarly.notifications", QtInfoMsg)
+Q_LOGGING_CATEGORY(lcWatch, "qamarly.watch", QtInfoMsg)
+
+namespace platform {
+
+void consoleDebug(const QLoggingCategory &category, const QString &line)
+{
+    if (!category.isDebugEnabled())
+        return;
+    if (consoleCaptured())
+        consoleLog(line);
+    else
+        QMessageLogger(nullptr, 0, nullptr, category.categoryName()).debug().noquote() << line;
+}
+
+} // namespace platform
