@@ -24,6 +24,9 @@ struct Occurrence
     bool recurring = false;
     // A recurring event's occurrence: its start as the series gives it.
     std::optional<Instant> recurrenceId;
+    // The series' RRULE value as written (its overrides' too); empty for
+    // single events.
+    QByteArray rule;
 };
 
 // The events of one iCalendar file: an index of its events' times and rules,

@@ -2,6 +2,7 @@
 
 #include "platform/calendar/Clock.h"
 #include "platform/defaults/UserDefaults.h"
+#include "platform/events/linux/RepeatRule.h"
 #include "platform/system/BoundedFile.h"
 #include "platform/system/Console.h"
 
@@ -92,6 +93,7 @@ std::optional<CalendarEvent> eventNow(const QByteArray &data, const CalendarEven
         event.startDate = o.start;
         event.endDate = o.end;
         event.allDay = o.allDay;
+        event.repeat = ical::repeatOfRule(o.rule, {});
         return event;
     }
     return std::nullopt;
@@ -311,6 +313,7 @@ std::vector<CalendarEvent> VdirEventStore::events(Instant start, Instant end)
                 event.notes = std::move(o.notes);
                 event.allDay = o.allDay;
                 event.recurring = o.recurring;
+                event.repeat = ical::repeatOfRule(o.rule, {});
                 event.calendar = calendar;
                 event.filePath = path;
                 event.uid = std::move(o.uid);
@@ -533,6 +536,7 @@ bool VdirEventStore::updateEvent(const CalendarEvent &event, const EventDraft &d
         return (!change.title || now.title == event.title || now.title == draft.title) &&
                (!change.location || now.location == event.location || now.location == draft.location) &&
                (!change.notes || now.notes == event.notes || now.notes == draft.notes) &&
+               (!change.repeat || now.repeat == event.repeat || now.repeat == draft.repeat) &&
                (!change.movesTimes() || sameTimes(now, event));
     };
     const QString splitUid = QUuid::createUuid().toString(QUuid::WithoutBraces);
