@@ -8,15 +8,19 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QDateTimeEdit>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPointer>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace platform {
 
@@ -27,6 +31,14 @@ using namespace std::chrono_literals;
 QDateTime localTime(Instant instant)
 {
     return toQDateTime(instant).toLocalTime();
+}
+
+// The locale's own order and separators, with the year written out.
+QString withFullYears(QString format)
+{
+    if (!format.contains(QLatin1String("yyyy")))
+        format.replace(QLatin1String("yy"), QLatin1String("yyyy"));
+    return format;
 }
 
 QString whenText(const CalendarEvent &event)
@@ -75,6 +87,52 @@ EventEditDialog::EventEditDialog(std::shared_ptr<EventStore> store, std::optiona
     end_->setCalendarPopup(true);
     calendar_ = new QComboBox(this);
     calendar_->setObjectName(QStringLiteral("calendarChoice"));
+    using Kind = EventRepeat::Kind;
+    repeat_ = new QComboBox(this);
+    repeat_->setObjectName(QStringLiteral("repeatChoice"));
+    for (const auto &[kind, key] :
+         {std::pair{Kind::never, "events.repeat.never"}, std::pair{Kind::daily, "events.repeat.daily"},
+          std::pair{Kind::weekly, "events.repeat.weekly"}, std::pair{Kind::monthly, "events.repeat.monthly"},
+          std::pair{Kind::yearly, "events.repeat.yearly"},
+          std::pair{Kind::hijriMonthly, "events.repeat.hijriMonthly"},
+          std::pair{Kind::hijriYearly, "events.repeat.hijriYearly"}})
+        repeat_->addItem(localized(key), static_cast<int>(kind));
+    weekdayRow_ = new QWidget(this);
+    auto *weekdayLayout = new QHBoxLayout(weekdayRow_);
+    weekdayLayout->setContentsMargins(0, 0, 0, 0);
+    // In the order of the locale's week.
+    const int firstDay = QLocale().firstDayOfWeek();
+    for (int i = 0; i < 7; ++i) {
+        const int weekday = (firstDay - 1 + i) % 7 + 1;
+        auto *box = new QCheckBox(QLocale().dayName(weekday, QLocale::ShortFormat), weekdayRow_);
+        box->setObjectName(QStringLiteral("weekday%1").arg(weekday));
+        weekdays_[static_cast<std::size_t>(weekday - 1)] = box;
+        weekdayLayout->addWidget(box);
+    }
+    skip_ = new QComboBox(this);
+    skip_->setObjectName(QStringLiteral("skipChoice"));
+    skip_->addItem(localized("events.repeat.skipForward"), true);
+    skip_->addItem(localized("events.repeat.skipBackward"), false);
+    repeatEnd_ = new QComboBox(this);
+    repeatEnd_->setObjectName(QStringLiteral("repeatEndChoice"));
+    repeatEnd_->addItem(localized("events.repeat.endNever"));
+    repeatEnd_->addItem(localized("events.repeat.endOn"));
+    repeatEnd_->addItem(localized("events.repeat.endAfter"));
+    until_ = new QDateEdit(this);
+    until_->setObjectName(QStringLiteral("untilField"));
+    until_->setCalendarPopup(true);
+    until_->setDisplayFormat(withFullYears(QLocale().dateFormat(QLocale::ShortFormat)));
+    count_ = new QSpinBox(this);
+    count_->setObjectName(QStringLiteral("countField"));
+    count_->setRange(1, maximumRepeatCount);
+    count_->setValue(10);
+    count_->setSuffix(localized("events.repeat.times"));
+    auto *endRow = new QHBoxLayout;
+    endRow->addWidget(repeatEnd_);
+    endRow->addWidget(until_);
+    endRow->addWidget(count_);
+    endRow->addStretch();
+
     error_ = new QLabel(this);
     error_->setObjectName(QStringLiteral("errorLabel"));
     error_->setWordWrap(true);
@@ -87,6 +145,10 @@ EventEditDialog::EventEditDialog(std::shared_ptr<EventStore> store, std::optiona
     form->addRow(QString(), allDay_);
     form->addRow(localized("events.editor.starts"), start_);
     form->addRow(localized("events.editor.ends"), end_);
+    form->addRow(localized("events.editor.repeat"), repeat_);
+    form->addRow(QString(), weekdayRow_);
+    form->addRow(QString(), skip_);
+    form->addRow(localized("events.editor.endRepeat"), endRow);
     form->addRow(localized("events.editor.calendar"), calendar_);
 
     auto *buttons = new QDialogButtonBox(this);
@@ -97,6 +159,8 @@ EventEditDialog::EventEditDialog(std::shared_ptr<EventStore> store, std::optiona
     connect(save_, &QPushButton::clicked, this, &EventEditDialog::save);
     connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
     connect(allDay_, &QCheckBox::toggled, this, &EventEditDialog::allDayToggled);
+    connect(repeat_, &QComboBox::currentIndexChanged, this, &EventEditDialog::showRepeatFields);
+    connect(repeatEnd_, &QComboBox::currentIndexChanged, this, &EventEditDialog::showRepeatFields);
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(form);
@@ -117,6 +181,20 @@ EventEditDialog::EventEditDialog(std::shared_ptr<EventStore> store, std::optiona
         const int index = editing_->calendar ? calendar_->findData(editing_->calendar->identifier) : -1;
         calendar_->setCurrentIndex(std::max(0, index));
         calendar_->setEnabled(false);
+        const EventRepeat &rule = editing_->repeat;
+        // A rule this editor cannot show is kept as it is unless another is chosen.
+        if (rule.kind == Kind::other)
+            repeat_->addItem(localized("events.repeat.other"), static_cast<int>(Kind::other));
+        repeat_->setCurrentIndex(std::max(0, repeat_->findData(static_cast<int>(rule.kind))));
+        for (const int weekday : rule.weekdays) {
+            if (weekday >= 1 && weekday <= 7)
+                weekdayBox(weekday)->setChecked(true);
+        }
+        skip_->setCurrentIndex(rule.skipForward ? 0 : 1);
+        repeatEnd_->setCurrentIndex(rule.count > 0 ? 2 : rule.until ? 1 : 0);
+        if (rule.count > 0)
+            count_->setValue(std::min(rule.count, maximumRepeatCount));
+        until_->setDate(rule.until.value_or(localTime(editing_->startDate).date().addMonths(1)));
     } else {
         // The next whole hour of the day being looked at, for an hour.
         const QDateTime now = localTime(Clock::current());
@@ -124,7 +202,9 @@ EventEditDialog::EventEditDialog(std::shared_ptr<EventStore> store, std::optiona
         start = start.addSecs(3600);
         start_->setDateTime(start);
         end_->setDateTime(start.addSecs(3600));
+        until_->setDate(start.date().addMonths(1));
     }
+    showRepeatFields();
     if (calendar_->count() == 0) {
         error_->setText(localized("events.editor.noCalendar"));
         error_->show();
@@ -135,10 +215,47 @@ EventEditDialog::EventEditDialog(std::shared_ptr<EventStore> store, std::optiona
 
 void EventEditDialog::allDayToggled(bool allDay)
 {
-    const QString format =
-        allDay ? QLocale().dateFormat(QLocale::ShortFormat) : QLocale().dateTimeFormat(QLocale::ShortFormat);
+    const QString format = withFullYears(allDay ? QLocale().dateFormat(QLocale::ShortFormat)
+                                                : QLocale().dateTimeFormat(QLocale::ShortFormat));
     start_->setDisplayFormat(format);
     end_->setDisplayFormat(format);
+}
+
+void EventEditDialog::showRepeatFields()
+{
+    using Kind = EventRepeat::Kind;
+    const auto kind = static_cast<Kind>(repeat_->currentData().toInt());
+    weekdayRow_->setVisible(kind == Kind::weekly);
+    skip_->setVisible(kind == Kind::hijriMonthly || kind == Kind::hijriYearly);
+    const bool repeats = kind != Kind::never && kind != Kind::other;
+    repeatEnd_->setVisible(repeats);
+    until_->setVisible(repeats && repeatEnd_->currentIndex() == 1);
+    count_->setVisible(repeats && repeatEnd_->currentIndex() == 2);
+}
+
+EventRepeat EventEditDialog::chosenRepeat() const
+{
+    using Kind = EventRepeat::Kind;
+    const auto kind = static_cast<Kind>(repeat_->currentData().toInt());
+    if (kind == Kind::other && editing_)
+        return editing_->repeat;
+    EventRepeat repeat;
+    repeat.kind = kind;
+    if (kind == Kind::never)
+        return repeat;
+    if (kind == Kind::weekly) {
+        for (int day = 1; day <= 7; ++day) {
+            if (weekdayBox(day)->isChecked())
+                repeat.weekdays.push_back(day);
+        }
+    }
+    if (kind == Kind::hijriMonthly || kind == Kind::hijriYearly)
+        repeat.skipForward = skip_->currentData().toBool();
+    if (repeatEnd_->currentIndex() == 1)
+        repeat.until = until_->date();
+    else if (repeatEnd_->currentIndex() == 2)
+        repeat.count = count_->value();
+    return repeat;
 }
 
 void EventEditDialog::save()
@@ -161,6 +278,23 @@ void EventEditDialog::save()
         return;
     }
     draft.calendarIdentifier = calendar_->currentData().toString();
+    draft.repeat = chosenRepeat();
+    // A weekly rule on chosen days names the start's day too, so that the
+    // start is one of them.
+    if (draft.repeat.kind == EventRepeat::Kind::weekly && !draft.repeat.weekdays.empty()) {
+        const int startDay = localTime(draft.startDate).date().dayOfWeek();
+        if (std::find(draft.repeat.weekdays.begin(), draft.repeat.weekdays.end(), startDay) ==
+            draft.repeat.weekdays.end()) {
+            draft.repeat.weekdays.push_back(startDay);
+            std::sort(draft.repeat.weekdays.begin(), draft.repeat.weekdays.end());
+        }
+    }
+    if (const QString problem = repeatProblem(draft.repeat, localTime(draft.startDate).date());
+        !problem.isEmpty()) {
+        error_->setText(localized("events.editor.repeatEndsBeforeStart"));
+        error_->show();
+        return;
+    }
     if (editing_)
         draft.notes = editing_->notes;
     if (editing_ && editing_->recurring) {
@@ -178,6 +312,11 @@ void EventEditDialog::save()
 
 void EventEditDialog::commit(const EventDraft &draft, EventSpan span)
 {
+    if (editing_ && span == EventSpan::thisEvent && draft.repeat != editing_->repeat) {
+        error_->setText(localized("events.editor.repeatForSeries"));
+        error_->show();
+        return;
+    }
     QString error;
     const bool saved =
         editing_ ? store_->updateEvent(*editing_, draft, span, &error) : store_->saveNewEvent(draft, &error);
@@ -217,6 +356,20 @@ EventViewDialog::EventViewDialog(std::shared_ptr<EventStore> store, CalendarEven
     auto *when = new QLabel(whenText(event_), this);
     when->setObjectName(QStringLiteral("whenLabel"));
     layout->addWidget(when);
+    if (event_.repeat.repeats()) {
+        static constexpr const char *kinds[] = {"events.repeat.never",       "events.repeat.daily",
+                                                "events.repeat.weekly",      "events.repeat.monthly",
+                                                "events.repeat.yearly",      "events.repeat.hijriMonthly",
+                                                "events.repeat.hijriYearly", "events.repeat.other"};
+        // A rule that could not be followed is said so, not hidden.
+        const bool unfollowed = event_.repeat.kind == EventRepeat::Kind::other && !event_.recurring;
+        auto *repeat = new QLabel(localized(unfollowed ? "events.viewer.unfollowedRule"
+                                                       : kinds[static_cast<int>(event_.repeat.kind)]),
+                                  this);
+        repeat->setObjectName(QStringLiteral("repeatLabel"));
+        repeat->setWordWrap(true);
+        layout->addWidget(repeat);
+    }
     if (event_.calendar) {
         auto *calendar = new QLabel(localized("events.viewer.calendar").arg(event_.calendar->title), this);
         calendar->setObjectName(QStringLiteral("calendarLabel"));

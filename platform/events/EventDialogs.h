@@ -3,6 +3,7 @@
 #include "platform/events/EventStore.h"
 
 #include <QDialog>
+#include <array>
 #include <memory>
 #include <optional>
 
@@ -12,6 +13,9 @@ class QDateTimeEdit;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QDateEdit;
+class QSpinBox;
+class QWidget;
 
 namespace platform {
 
@@ -32,6 +36,13 @@ public:
     QDateTimeEdit *endField() const { return end_; }
     QCheckBox *allDaySwitch() const { return allDay_; }
     QComboBox *calendarChoice() const { return calendar_; }
+    QComboBox *repeatChoice() const { return repeat_; }
+    // 1 Monday ... 7 Sunday.
+    QCheckBox *weekdayBox(int weekday) const { return weekdays_.at(static_cast<std::size_t>(weekday - 1)); }
+    QComboBox *skipChoice() const { return skip_; }
+    QComboBox *repeatEndChoice() const { return repeatEnd_; }
+    QDateEdit *untilField() const { return until_; }
+    QSpinBox *countField() const { return count_; }
     QPushButton *saveButton() const { return save_; }
     QPushButton *cancelButton() const { return cancel_; }
     QLabel *errorLabel() const { return error_; }
@@ -40,6 +51,8 @@ private:
     void save();
     void commit(const EventDraft &draft, EventSpan span);
     void allDayToggled(bool allDay);
+    void showRepeatFields();
+    EventRepeat chosenRepeat() const;
 
     std::shared_ptr<EventStore> store_;
     std::optional<CalendarEvent> editing_;
@@ -49,6 +62,13 @@ private:
     QDateTimeEdit *start_;
     QDateTimeEdit *end_;
     QComboBox *calendar_;
+    QComboBox *repeat_;
+    QWidget *weekdayRow_;
+    std::array<QCheckBox *, 7> weekdays_{};
+    QComboBox *skip_;
+    QComboBox *repeatEnd_;
+    QDateEdit *until_;
+    QSpinBox *count_;
     QLabel *error_;
     QPushButton *save_;
     QPushButton *cancel_;

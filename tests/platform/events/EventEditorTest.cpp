@@ -1,0 +1,140 @@
+// The event editor's repeat fields, driven through its window as a person
+// does: click a choice, pick with the keys, save.
+#include "platform/events/EventDialogs.h"
+#include "platform/events/testing/TestEventStore.h"
+#include "platform/localization/Localization.h"
+#include "support/TestEnvironment.h"
+#include "support/WindowInput.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace platform;
+namespace input = windowinput;
+using Kind = EventRepeat::Kind;
+
+namespace {
+
+class EventEditor : public ::testing::Test
+{
+protected:
+    EventEditor()
+    {
+        installTranslations();
+        // Monday 7 December 2026, 10:00 in Riyadh.
+        env.setNow(testenv::gregorianInstant(2026, 12, 7, 10));
+        home = store->addCalendar(QStringLiteral("Home"), QStringLiteral("#ff8800"), true);
+    }
+    ~EventEditor() override
+    {
+        if (editor)
+            editor->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    void open(std::optional<CalendarEvent> editing = std::nullopt)
+    {
+        editor = new EventEditDialog(store, std::move(editing), std::nullopt);
+        ASSERT_TRUE(input::showAndExpose(editor));
+    }
+
+    // Opens the choice's list with a click and walks `steps` down it.
+    void choose(QComboBox *choice, int steps)
+    {
+        input::click(choice);
+        ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activePopupWidget() != nullptr; }, 3000));
+        QWindow *list = QApplication::activePopupWidget()->windowHandle();
+        for (int i = 0; i < steps; ++i)
+            QTest::keyClick(list, Qt::Key_Down);
+        QTest::keyClick(list, Qt::Key_Return);
+        QCoreApplication::processEvents();
+    }
+
+    testenv::ScopedEnvironment env{QStringLiteral("en_US"), QStringLiteral("Asia/Riyadh")};
+    std::shared_ptr<TestEventStore> store = std::make_shared<TestEventStore>();
+    std::shared_ptr<const EventCalendar> home;
+    QPointer<EventEditDialog> editor;
+};
+
+TEST_F(EventEditor, AWeeklyRepeatOnChosenDaysEndsAfterAGivenNumber)
+{
+    open();
+    EXPECT_FALSE(editor->weekdayBox(3)->isVisible());
+    EXPECT_FALSE(editor->repeatEndChoice()->isVisible());
+    choose(editor->repeatChoice(), 2);
+    ASSERT_TRUE(editor->weekdayBox(3)->isVisible());
+    EXPECT_FALSE(editor->skipChoice()->isVisible());
+    input::click(editor->weekdayBox(3), input::indicatorOf(editor->weekdayBox(3)));
+    choose(editor->repeatEndChoice(), 2);
+    ASSERT_TRUE(editor->countField()->isVisible());
+    EXPECT_FALSE(editor->untilField()->isVisible());
+    input::click(editor->countField());
+    QTest::keyClick(editor->windowHandle(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(editor->windowHandle(), Qt::Key_5);
+    input::click(editor->saveButton());
+    ASSERT_EQ(store->savedDrafts().size(), 1u) << editor->errorLabel()->text().toStdString();
+    const EventRepeat saved = store->savedDrafts()[0].repeat;
+    EXPECT_EQ(saved.kind, Kind::weekly);
+    // The start's own Monday is kept beside the Wednesday chosen.
+    EXPECT_EQ(saved.weekdays, (std::vector{1, 3}));
+    EXPECT_EQ(saved.count, 5);
+    EXPECT_FALSE(saved.until);
+}
+
+TEST_F(EventEditor, AHijriRepeatEndingBeforeItsStartIsRefusedThenSaved)
+{
+    open();
+    choose(editor->repeatChoice(), 6);
+    ASSERT_TRUE(editor->skipChoice()->isVisible());
+    choose(editor->skipChoice(), 1);
+    choose(editor->repeatEndChoice(), 1);
+    ASSERT_TRUE(editor->untilField()->isVisible());
+    // Four-digit years, in the locale's order.
+    EXPECT_EQ(editor->untilField()->text(), QStringLiteral("1/7/2027"));
+    // A year back: before the start.
+    input::click(editor->untilField(), QPoint(8, editor->untilField()->height() / 2));
+    QTest::keyClick(editor->windowHandle(), Qt::Key_End);
+    QTest::keyClick(editor->windowHandle(), Qt::Key_Down);
+    input::click(editor->saveButton());
+    EXPECT_TRUE(store->savedDrafts().empty());
+    EXPECT_TRUE(editor->errorLabel()->isVisible());
+    EXPECT_EQ(editor->errorLabel()->text(), localized("events.editor.repeatEndsBeforeStart"));
+
+    input::click(editor->untilField(), QPoint(8, editor->untilField()->height() / 2));
+    QTest::keyClick(editor->windowHandle(), Qt::Key_End);
+    QTest::keyClick(editor->windowHandle(), Qt::Key_Up);
+    input::click(editor->saveButton());
+    ASSERT_EQ(store->savedDrafts().size(), 1u) << editor->errorLabel()->text().toStdString();
+    const EventRepeat saved = store->savedDrafts()[0].repeat;
+    EXPECT_EQ(saved.kind, Kind::hijriYearly);
+    EXPECT_FALSE(saved.skipForward);
+    EXPECT_EQ(saved.until, QDate(2027, 1, 7));
+}
+
+TEST_F(EventEditor, ARuleTheEditorCannotShowIsKeptAsItIs)
+{
+    CalendarEvent event;
+    event.uid = QStringLiteral("first-monday");
+    event.title = QStringLiteral("Committee");
+    event.startDate = testenv::gregorianInstant(2026, 12, 7, 18);
+    event.endDate = testenv::gregorianInstant(2026, 12, 7, 19);
+    event.calendar = home;
+    event.repeat = EventRepeat{Kind::other, {}, {}, 0, true, QStringLiteral("FREQ=MONTHLY;BYDAY=1MO")};
+    store->setEvents({event});
+    open(event);
+    EXPECT_EQ(editor->repeatChoice()->currentText(), localized("events.repeat.other"));
+    EXPECT_FALSE(editor->repeatEndChoice()->isVisible());
+    input::click(editor->saveButton());
+    ASSERT_EQ(store->savedDrafts().size(), 1u);
+    EXPECT_EQ(store->savedDrafts()[0].repeat, event.repeat);
+}
+
+} // namespace
