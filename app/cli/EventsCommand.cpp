@@ -230,12 +230,11 @@ std::variant<Target, Refusal> findTarget(platform::EventStore &store, const Argu
 
 const QSet<QString> occurrenceOptions{QStringLiteral("occurrence"), QStringLiteral("from")};
 
-int editEvent(Invocation &call, const QStringList &arguments)
+// Reads UID and the occurrence options, finds the event, then lets `change` act on it.
+template <typename Change>
+int onTarget(Invocation &call, const QString &command, const QStringList &arguments,
+             const QSet<QString> &options, Change change)
 {
-    const QString command = QStringLiteral("edit");
-    QSet<QString> options = occurrenceOptions;
-    options.unite(QSet<QString>{QStringLiteral("title"), QStringLiteral("start"), QStringLiteral("end"),
-                                QStringLiteral("location")});
     ArgumentReader args(arguments, {}, options);
     if (!args.expectPositionals(1, 1, QStringLiteral("UID")))
         return report(call, command, badInput(args.error()));
@@ -243,8 +242,12 @@ int editEvent(Invocation &call, const QStringList &arguments)
     const auto found = findTarget(*store, args);
     if (const auto *refused = std::get_if<Refusal>(&found))
         return report(call, command, *refused);
-    const Target &target = std::get<Target>(found);
+    return change(args, *store, std::get<Target>(found));
+}
 
+int applyEdit(Invocation &call, const QString &command, const ArgumentReader &args,
+              platform::EventStore &store, const Target &target)
+{
     const platform::CalendarEvent &event = target.event;
     platform::EventDraft draft = platform::draftOf(event);
     if (args.hasOption(QStringLiteral("title"))) {
@@ -260,26 +263,33 @@ int editEvent(Invocation &call, const QStringList &arguments)
         !args.hasOption(QStringLiteral("start")) && !args.hasOption(QStringLiteral("end")))
         return report(call, command, badInput(QStringLiteral("nothing to change")));
     QString error;
-    if (!store->updateEvent(event, draft, target.span, &error))
+    if (!store.updateEvent(event, draft, target.span, &error))
         return report(call, command, {exitFailure, error});
     return exitOk;
+}
+
+int editEvent(Invocation &call, const QStringList &arguments)
+{
+    const QString command = QStringLiteral("edit");
+    QSet<QString> options = occurrenceOptions;
+    options.unite(QSet<QString>{QStringLiteral("title"), QStringLiteral("start"), QStringLiteral("end"),
+                                QStringLiteral("location")});
+    return onTarget(call, command, arguments, options,
+                    [&](const ArgumentReader &args, platform::EventStore &store, const Target &target) {
+                        return applyEdit(call, command, args, store, target);
+                    });
 }
 
 int deleteEvent(Invocation &call, const QStringList &arguments)
 {
     const QString command = QStringLiteral("delete");
-    ArgumentReader args(arguments, {}, occurrenceOptions);
-    if (!args.expectPositionals(1, 1, QStringLiteral("UID")))
-        return report(call, command, badInput(args.error()));
-    const auto store = platform::makeEventStore();
-    const auto found = findTarget(*store, args);
-    if (const auto *refused = std::get_if<Refusal>(&found))
-        return report(call, command, *refused);
-    const Target &target = std::get<Target>(found);
-    QString error;
-    if (!store->removeEvent(target.event, target.span, &error))
-        return report(call, command, {exitFailure, error});
-    return exitOk;
+    return onTarget(call, command, arguments, occurrenceOptions,
+                    [&](const ArgumentReader &, platform::EventStore &store, const Target &target) -> int {
+                        QString error;
+                        if (!store.removeEvent(target.event, target.span, &error))
+                            return report(call, command, {exitFailure, error});
+                        return exitOk;
+                    });
 }
 
 int listEvents(Invocation &call)

@@ -278,18 +278,18 @@ void EventEditDialog::save()
         return;
     }
     draft.calendarIdentifier = calendar_->currentData().toString();
-    draft.repeat = chosenRepeat();
+    EventRepeat repeat = chosenRepeat();
     // A weekly rule on chosen days names the start's day too, so that the
     // start is one of them.
-    if (draft.repeat.kind == EventRepeat::Kind::weekly && !draft.repeat.weekdays.empty()) {
+    if (repeat.kind == EventRepeat::Kind::weekly && !repeat.weekdays.empty()) {
         const int startDay = localTime(draft.startDate).date().dayOfWeek();
-        if (std::find(draft.repeat.weekdays.begin(), draft.repeat.weekdays.end(), startDay) ==
-            draft.repeat.weekdays.end()) {
-            draft.repeat.weekdays.push_back(startDay);
-            std::sort(draft.repeat.weekdays.begin(), draft.repeat.weekdays.end());
+        if (std::find(repeat.weekdays.begin(), repeat.weekdays.end(), startDay) == repeat.weekdays.end()) {
+            repeat.weekdays.push_back(startDay);
+            std::sort(repeat.weekdays.begin(), repeat.weekdays.end());
         }
     }
-    if (const QString problem = repeatProblem(draft.repeat, localTime(draft.startDate).date());
+    draft.repeat = repeat;
+    if (const QString problem = repeatProblem(repeat, localTime(draft.startDate).date());
         !problem.isEmpty()) {
         error_->setText(localized("events.editor.repeatEndsBeforeStart"));
         error_->show();

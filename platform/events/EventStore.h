@@ -117,7 +117,9 @@ struct EventDraft
     // zone to write its times in (UTC when empty).
     QString uid;
     QString timeZone;
-    EventRepeat repeat;
+    // The rule to give the event; no value keeps the one it has (none for
+    // a new event).
+    std::optional<EventRepeat> repeat;
 };
 
 // A draft holding the event as it is: edits change only what the user

@@ -802,7 +802,7 @@ EventChange EventChange::between(const CalendarEvent &seen, const EventDraft &dr
         change.location = draft.location;
     if (draft.notes != seen.notes)
         change.notes = draft.notes;
-    if (draft.repeat != seen.repeat)
+    if (draft.repeat && *draft.repeat != seen.repeat)
         change.repeat = draft.repeat;
     bool moved = draft.allDay != seen.allDay;
     if (draft.allDay && seen.allDay)
@@ -866,13 +866,55 @@ QByteArray EventWriter::newEventData(const EventDraft &draft, const QString &uid
     out += "DTSTART" + parametersOf(form) + ':' + textOf(wallOf(draft.startDate, form), form) + nl;
     const QDateTime endWall = draft.allDay ? naive(localDate(end).addDays(1)) : wallOf(end, form);
     out += "DTEND" + parametersOf(form) + ':' + textOf(endWall, form) + nl;
-    if (draft.repeat.repeats()) {
-        const QByteArray until = draft.repeat.until ? untilValue(*draft.repeat.until, form) : QByteArray();
-        out += folded("RRULE:" + ruleText(draft.repeat, until), nl);
+    if (draft.repeat && draft.repeat->repeats()) {
+        const QByteArray until = draft.repeat->until ? untilValue(*draft.repeat->until, form) : QByteArray();
+        out += folded("RRULE:" + ruleText(*draft.repeat, until), nl);
     }
     out += "END:VEVENT" + nl + "END:VCALENDAR" + nl;
     return out;
 }
+
+namespace {
+
+std::optional<CalendarText> parsedOrFail(const QByteArray &data, QString *error)
+{
+    auto text = CalendarText::parse(data);
+    if (!text)
+        failWith(error, QStringLiteral("the file's BEGIN and END lines do not pair up"));
+    return text;
+}
+
+// Where an edit or a delete lands: the chosen event's series as the file holds it now.
+struct Target
+{
+    Series series;
+    Component *own = nullptr; // the override of the chosen occurrence, if written
+    bool repeats = false;
+    std::optional<TimeProperty> start; // the master's DTSTART
+    Instant occurrence;
+};
+
+std::optional<Target> targetIn(CalendarText &text, const Rewrite &rewrite, const CalendarEvent &event,
+                               EventSpan &span, QString *error)
+{
+    Target t;
+    t.series = seriesOf(text, event.uid);
+    if (!t.series.master && t.series.overrides.empty()) {
+        failWith(error, QStringLiteral("the event is no longer in its file"));
+        return std::nullopt;
+    }
+    t.own = rewrite.overrideFor(t.series, event);
+    t.repeats = t.series.master && (isRecurringMaster(*t.series.master) || !t.series.overrides.empty());
+    if (t.series.master)
+        t.start = timeProperty(*t.series.master, "DTSTART", rewrite.zones());
+    t.occurrence = event.recurrenceId.value_or(event.startDate);
+    // "This and following" from the first occurrence is the whole series.
+    if (t.repeats && t.start && span == EventSpan::futureEvents && t.occurrence <= t.start->at())
+        span = EventSpan::allEvents;
+    return t;
+}
+
+} // namespace
 
 std::optional<RewrittenFile> EventWriter::edited(const QByteArray &data, const CalendarEvent &target,
                                                  const EventChange &change, EventSpan span, Instant now,
@@ -880,35 +922,25 @@ std::optional<RewrittenFile> EventWriter::edited(const QByteArray &data, const C
 {
     const std::lock_guard lock(libicalMutex());
     quietLibicalErrors();
-    auto text = CalendarText::parse(data);
-    if (!text) {
-        failWith(error, QStringLiteral("the file's BEGIN and END lines do not pair up"));
+    auto text = parsedOrFail(data, error);
+    if (!text)
         return std::nullopt;
-    }
     Rewrite rewrite(*text, now);
-    Series series = seriesOf(*text, target.uid);
-    if (!series.master && series.overrides.empty()) {
-        failWith(error, QStringLiteral("the event is no longer in its file"));
+    auto found = targetIn(*text, rewrite, target, span, error);
+    if (!found)
         return std::nullopt;
-    }
+    auto &[series, own, repeats, start, occurrence] = *found;
     RewrittenFile out;
-    Component *own = rewrite.overrideFor(series, target);
-    const bool repeats = series.master && (isRecurringMaster(*series.master) || !series.overrides.empty());
     // One component: a single event, or an override whose series is elsewhere.
     Component *single = !repeats ? (series.master ? series.master : own) : nullptr;
     if (!repeats && !single) {
         failWith(error, QStringLiteral("the occurrence is no longer in its file"));
         return std::nullopt;
     }
-    const auto start =
-        series.master ? timeProperty(*series.master, "DTSTART", rewrite.zones()) : std::nullopt;
     if (repeats && !start) {
         failWith(error, QStringLiteral("the event has no readable start"));
         return std::nullopt;
     }
-    const Instant occurrence = target.recurrenceId.value_or(target.startDate);
-    if (repeats && span == EventSpan::futureEvents && occurrence <= start->at())
-        span = EventSpan::allEvents;
 
     if (!repeats || span == EventSpan::thisEvent) {
         Component *c = single ? single : own;
@@ -985,24 +1017,14 @@ std::optional<RewrittenFile> EventWriter::removed(const QByteArray &data, const 
 {
     const std::lock_guard lock(libicalMutex());
     quietLibicalErrors();
-    auto text = CalendarText::parse(data);
-    if (!text) {
-        failWith(error, QStringLiteral("the file's BEGIN and END lines do not pair up"));
+    auto text = parsedOrFail(data, error);
+    if (!text)
         return std::nullopt;
-    }
     Rewrite rewrite(*text, now);
-    Series series = seriesOf(*text, target.uid);
-    if (!series.master && series.overrides.empty()) {
-        failWith(error, QStringLiteral("the event is no longer in its file"));
+    auto found = targetIn(*text, rewrite, target, span, error);
+    if (!found)
         return std::nullopt;
-    }
-    Component *own = rewrite.overrideFor(series, target);
-    const bool repeats = series.master && (isRecurringMaster(*series.master) || !series.overrides.empty());
-    const auto start =
-        series.master ? timeProperty(*series.master, "DTSTART", rewrite.zones()) : std::nullopt;
-    const Instant occurrence = target.recurrenceId.value_or(target.startDate);
-    if (repeats && start && span == EventSpan::futureEvents && occurrence <= start->at())
-        span = EventSpan::allEvents;
+    auto &[series, own, repeats, start, occurrence] = *found;
     const QString uid = target.uid;
 
     if (!repeats && !series.master) {

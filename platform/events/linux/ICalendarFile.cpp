@@ -3,6 +3,7 @@
 #include "platform/calendar/CivilDays.h"
 #include "platform/events/linux/EventZone.h"
 #include "platform/events/linux/Recurrence.h"
+#include "platform/events/linux/RepeatRule.h"
 #include "platform/system/Console.h"
 
 #include <QDate>
@@ -819,6 +820,20 @@ void CalendarFile::occurrences(Instant start, Instant end, std::vector<Occurrenc
             return;
         }
     }
+}
+
+void copyInto(Occurrence &&o, CalendarEvent &event)
+{
+    event.uid = std::move(o.uid);
+    event.title = std::move(o.title);
+    event.location = std::move(o.location);
+    event.notes = std::move(o.notes);
+    event.startDate = o.start;
+    event.endDate = o.end;
+    event.allDay = o.allDay;
+    event.recurring = o.recurring;
+    event.recurrenceId = o.recurrenceId;
+    event.repeat = repeatOfRule(o.rule, {});
 }
 
 } // namespace platform::ical

@@ -29,6 +29,9 @@ struct Occurrence
     QByteArray rule;
 };
 
+// The occurrence's own fields onto `event`; the calendar, file and digest are the caller's.
+void copyInto(Occurrence &&o, CalendarEvent &event);
+
 // The events of one iCalendar file: an index of its events' times and rules,
 // expanded per query within the range asked for; their texts are read from
 // the file's bytes only for the occurrences a query returns. Problems

@@ -2,7 +2,6 @@
 
 #include "platform/calendar/Clock.h"
 #include "platform/defaults/UserDefaults.h"
-#include "platform/events/linux/RepeatRule.h"
 #include "platform/system/BoundedFile.h"
 #include "platform/system/Console.h"
 
@@ -87,13 +86,7 @@ std::optional<CalendarEvent> eventNow(const QByteArray &data, const CalendarEven
             (o.recurrenceId && msecsOf(*o.recurrenceId) / 1000 != msecsOf(*seen.recurrenceId) / 1000))
             continue;
         CalendarEvent event = seen;
-        event.title = o.title;
-        event.location = o.location;
-        event.notes = o.notes;
-        event.startDate = o.start;
-        event.endDate = o.end;
-        event.allDay = o.allDay;
-        event.repeat = ical::repeatOfRule(o.rule, {});
+        ical::copyInto(std::move(o), event);
         return event;
     }
     return std::nullopt;
@@ -306,18 +299,9 @@ std::vector<CalendarEvent> VdirEventStore::events(Instant start, Instant end)
             for (ical::Occurrence &o : found) {
                 CalendarEvent event;
                 event.identifier = QStringLiteral("%1#%2@%3").arg(path, o.uid).arg(msecsOf(o.start));
-                event.title = std::move(o.title);
-                event.startDate = o.start;
-                event.endDate = o.end;
-                event.location = std::move(o.location);
-                event.notes = std::move(o.notes);
-                event.allDay = o.allDay;
-                event.recurring = o.recurring;
-                event.repeat = ical::repeatOfRule(o.rule, {});
+                ical::copyInto(std::move(o), event);
                 event.calendar = calendar;
                 event.filePath = path;
-                event.uid = std::move(o.uid);
-                event.recurrenceId = o.recurrenceId;
                 event.sourceDigest = digest;
                 result.push_back(std::move(event));
             }
@@ -377,8 +361,8 @@ bool VdirEventStore::saveNewEvent(const EventDraft &draft, QString *error)
             *error = QStringLiteral("The calendar %1 cannot be written").arg(folder);
         return false;
     }
-    if (const QString problem =
-            repeatProblem(draft.repeat, toQDateTime(draft.startDate).toLocalTime().date());
+    if (const QString problem = repeatProblem(draft.repeat.value_or(EventRepeat()),
+                                              toQDateTime(draft.startDate).toLocalTime().date());
         !problem.isEmpty()) {
         if (error)
             *error = problem;
@@ -552,7 +536,7 @@ bool VdirEventStore::updateEvent(const CalendarEvent &event, const EventDraft &d
         return (!change.title || now.title == event.title || now.title == draft.title) &&
                (!change.location || now.location == event.location || now.location == draft.location) &&
                (!change.notes || now.notes == event.notes || now.notes == draft.notes) &&
-               (!change.repeat || now.repeat == event.repeat || now.repeat == draft.repeat) &&
+               (!change.repeat || now.repeat == event.repeat || now.repeat == *change.repeat) &&
                (!change.movesTimes() || sameTimes(now, event));
     };
     const QString splitUid = QUuid::createUuid().toString(QUuid::WithoutBraces);

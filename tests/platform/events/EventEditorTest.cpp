@@ -81,7 +81,7 @@ TEST_F(EventEditor, AWeeklyRepeatOnChosenDaysEndsAfterAGivenNumber)
     QTest::keyClick(editor->windowHandle(), Qt::Key_5);
     input::click(editor->saveButton());
     ASSERT_EQ(store->savedDrafts().size(), 1u) << editor->errorLabel()->text().toStdString();
-    const EventRepeat saved = store->savedDrafts()[0].repeat;
+    const EventRepeat saved = store->savedDrafts()[0].repeat.value_or(EventRepeat());
     EXPECT_EQ(saved.kind, Kind::weekly);
     // The start's own Monday is kept beside the Wednesday chosen.
     EXPECT_EQ(saved.weekdays, (std::vector{1, 3}));
@@ -113,7 +113,7 @@ TEST_F(EventEditor, AHijriRepeatEndingBeforeItsStartIsRefusedThenSaved)
     QTest::keyClick(editor->windowHandle(), Qt::Key_Up);
     input::click(editor->saveButton());
     ASSERT_EQ(store->savedDrafts().size(), 1u) << editor->errorLabel()->text().toStdString();
-    const EventRepeat saved = store->savedDrafts()[0].repeat;
+    const EventRepeat saved = store->savedDrafts()[0].repeat.value_or(EventRepeat());
     EXPECT_EQ(saved.kind, Kind::hijriYearly);
     EXPECT_FALSE(saved.skipForward);
     EXPECT_EQ(saved.until, QDate(2027, 1, 7));

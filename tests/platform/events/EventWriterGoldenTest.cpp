@@ -4,7 +4,6 @@
 // series with golden/<row>.split.ics). QAMARLY_UPDATE_GOLDEN=1 rewrites them.
 #include "platform/events/linux/EventWriter.h"
 #include "platform/events/linux/ICalendarFile.h"
-#include "platform/events/linux/RepeatRule.h"
 #include "support/TestEnvironment.h"
 
 #include <QFile>
@@ -44,20 +43,11 @@ std::optional<CalendarEvent> occurrenceOn(const QByteArray &data, const QString 
     std::vector<ical::Occurrence> found;
     file->occurrences(fromQDateTime(day.startOfDay(Qt::LocalTime)),
                       fromQDateTime(day.addDays(1).startOfDay(Qt::LocalTime)), found);
-    for (const ical::Occurrence &o : found) {
+    for (ical::Occurrence &o : found) {
         if (o.uid != uid)
             continue;
         CalendarEvent event;
-        event.uid = o.uid;
-        event.title = o.title;
-        event.location = o.location;
-        event.notes = o.notes;
-        event.startDate = o.start;
-        event.endDate = o.end;
-        event.allDay = o.allDay;
-        event.recurring = o.recurring;
-        event.recurrenceId = o.recurrenceId;
-        event.repeat = ical::repeatOfRule(o.rule, {});
+        ical::copyInto(std::move(o), event);
         return event;
     }
     return std::nullopt;
