@@ -1,21 +1,25 @@
 #include "platform/events/EventDialogs.h"
 
 #include "platform/calendar/Clock.h"
+#include "platform/defaults/UserDefaults.h"
 #include "platform/localization/Localization.h"
 #include "platform/ui/AlertController.h"
 #include "platform/ui/PermissionDialog.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QColor>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDateTimeEdit>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QPixmap>
 #include <QPointer>
 #include <QPushButton>
 #include <QSpinBox>
@@ -27,6 +31,32 @@ namespace platform {
 namespace {
 
 using namespace std::chrono_literals;
+
+const QString lastCalendarKey = QStringLiteral("LastEventCalendar");
+
+// Asks as the calendar tab does (which occurrences, or whether at all),
+// then removes; `done` hears the outcome, and nothing on Cancel.
+void confirmAndRemove(QWidget *over, const std::shared_ptr<EventStore> &store, const CalendarEvent &event,
+                      std::function<void(bool removed, const QString &error)> done)
+{
+    const auto remove = [store, event, done](EventSpan span) {
+        QString error;
+        const bool removed = store->removeEvent(event, span, &error);
+        done(removed, error);
+    };
+    if (event.recurring) {
+        askEventSpan(over, localized("calendarscreen.deleteTitle"),
+                     localized("calendarscreen.deleteRepeatingMessage").arg(event.title), true, remove);
+        return;
+    }
+    auto *alert = new AlertController(localized("calendarscreen.deleteTitle"),
+                                      localized("calendarscreen.deleteMessage").arg(event.title), over);
+    alert->setObjectName(QStringLiteral("eventDeleteAlert"));
+    alert->addAction(localized("events.editor.cancel"), AlertController::ActionStyle::Cancel);
+    alert->addAction(localized("calendarscreen.deleteConfirm"), AlertController::ActionStyle::Destructive,
+                     [remove] { remove(EventSpan::allEvents); });
+    alert->showOver(over);
+}
 
 QDateTime localTime(Instant instant)
 {
@@ -156,6 +186,24 @@ EventEditDialog::EventEditDialog(std::shared_ptr<EventStore> store, std::optiona
     save_->setObjectName(QStringLiteral("saveButton"));
     cancel_ = buttons->addButton(localized("events.editor.cancel"), QDialogButtonBox::RejectRole);
     cancel_->setObjectName(QStringLiteral("cancelButton"));
+    if (editing_) {
+        delete_ =
+            buttons->addButton(localized("calendarscreen.deleteConfirm"), QDialogButtonBox::DestructiveRole);
+        delete_->setObjectName(QStringLiteral("deleteButton"));
+        connect(delete_, &QPushButton::clicked, this, [this] {
+            const QPointer<EventEditDialog> self(this);
+            confirmAndRemove(this, store_, *editing_, [self](bool removed, const QString &error) {
+                if (!self)
+                    return;
+                if (removed) {
+                    self->accept();
+                    return;
+                }
+                self->error_->setText(localized("events.editor.deleteFailed").arg(error));
+                self->error_->show();
+            });
+        });
+    }
     connect(save_, &QPushButton::clicked, this, &EventEditDialog::save);
     connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
     connect(allDay_, &QCheckBox::toggled, this, &EventEditDialog::allDayToggled);
@@ -167,11 +215,19 @@ EventEditDialog::EventEditDialog(std::shared_ptr<EventStore> store, std::optiona
     layout->addWidget(error_);
     layout->addWidget(buttons);
 
-    // Only calendars that can be written are offered.
+    // Only calendars that can be written are offered, each with its colour;
+    // a new event goes where the last one went.
     for (const auto &calendar : store_->calendars()) {
-        if (calendar->allowsContentModifications)
-            calendar_->addItem(calendar->title, calendar->identifier);
+        if (!calendar->allowsContentModifications)
+            continue;
+        QPixmap swatch(12, 12);
+        swatch.fill(QColor::isValidColorName(calendar->color) ? QColor::fromString(calendar->color)
+                                                              : palette().color(QPalette::Mid));
+        calendar_->addItem(QIcon(swatch), calendar->title, calendar->identifier);
     }
+    if (!editing_)
+        calendar_->setCurrentIndex(std::max(
+            0, calendar_->findData(UserDefaults::standard()->string(lastCalendarKey).value_or(QString()))));
     if (editing_) {
         title_->setText(editing_->title);
         location_->setText(editing_->location);
@@ -325,6 +381,11 @@ void EventEditDialog::commit(const EventDraft &draft, EventSpan span)
         error_->show();
         return;
     }
+    if (!editing_) {
+        const auto defaults = UserDefaults::standard();
+        defaults->setString(lastCalendarKey, draft.calendarIdentifier);
+        defaults->flush();
+    }
     accept();
 }
 
@@ -388,6 +449,27 @@ EventViewDialog::EventViewDialog(std::shared_ptr<EventStore> store, CalendarEven
             auto *editor = new EventEditDialog(store_, event_, std::nullopt, this);
             connect(editor, &QDialog::accepted, this, &QDialog::accept);
             editor->open();
+        });
+    }
+    if (allowsEditing_) {
+        delete_ =
+            buttons->addButton(localized("calendarscreen.deleteConfirm"), QDialogButtonBox::DestructiveRole);
+        delete_->setObjectName(QStringLiteral("deleteButton"));
+        connect(delete_, &QPushButton::clicked, this, [this] {
+            const QPointer<EventViewDialog> self(this);
+            confirmAndRemove(this, store_, event_, [self](bool removed, const QString &error) {
+                if (!self)
+                    return;
+                if (removed) {
+                    self->accept();
+                    return;
+                }
+                auto *alert =
+                    new AlertController(localized("calendarscreen.deleteTitle"),
+                                        localized("events.editor.deleteFailed").arg(error), self.data());
+                alert->addAction(localized("events.viewer.done"), AlertController::ActionStyle::Cancel);
+                alert->showOver(self.data());
+            });
         });
     }
     done_ = buttons->addButton(localized("events.viewer.done"), QDialogButtonBox::AcceptRole);

@@ -45,6 +45,8 @@ public:
     QSpinBox *countField() const { return count_; }
     QPushButton *saveButton() const { return save_; }
     QPushButton *cancelButton() const { return cancel_; }
+    // Only when changing an event.
+    QPushButton *deleteButton() const { return delete_; }
     QLabel *errorLabel() const { return error_; }
 
 private:
@@ -72,6 +74,7 @@ private:
     QLabel *error_;
     QPushButton *save_;
     QPushButton *cancel_;
+    QPushButton *delete_ = nullptr;
 };
 
 // The event viewer: what the event is, where and when, in which calendar.
@@ -87,6 +90,7 @@ public:
     bool allowsEditing() const { return allowsEditing_; }
     QPushButton *editButton() const { return edit_; }
     QPushButton *doneButton() const { return done_; }
+    QPushButton *deleteButton() const { return delete_; }
     QLabel *titleLabel() const { return title_; }
 
 private:
@@ -95,6 +99,7 @@ private:
     bool allowsEditing_;
     QLabel *title_;
     QPushButton *edit_ = nullptr;
+    QPushButton *delete_ = nullptr;
     QPushButton *done_;
 };
 

@@ -3,6 +3,7 @@
 #include "platform/events/EventDialogs.h"
 #include "platform/events/testing/TestEventStore.h"
 #include "platform/localization/Localization.h"
+#include "platform/ui/AlertController.h"
 #include "support/TestEnvironment.h"
 #include "support/WindowInput.h"
 
@@ -135,6 +136,59 @@ TEST_F(EventEditor, ARuleTheEditorCannotShowIsKeptAsItIs)
     input::click(editor->saveButton());
     ASSERT_EQ(store->savedDrafts().size(), 1u);
     EXPECT_EQ(store->savedDrafts()[0].repeat, event.repeat);
+}
+
+} // namespace
+
+namespace {
+
+void pressAlertButton(const QString &text)
+{
+    ASSERT_FALSE(AlertController::shownAlerts().isEmpty());
+    for (QPushButton *button : AlertController::shownAlerts().last()->findChildren<QPushButton *>()) {
+        if (button->text() == text) {
+            input::click(button);
+            QCoreApplication::processEvents();
+            return;
+        }
+    }
+    ADD_FAILURE() << "no button " << text.toStdString();
+}
+
+TEST_F(EventEditor, TheViewerDeletesTheOccurrencesChosen)
+{
+    CalendarEvent event;
+    event.identifier = QStringLiteral("class@1");
+    event.title = QStringLiteral("Class");
+    event.startDate = testenv::gregorianInstant(2026, 12, 9, 17);
+    event.endDate = testenv::gregorianInstant(2026, 12, 9, 18);
+    event.calendar = home;
+    event.recurring = true;
+    event.repeat.kind = Kind::weekly;
+    store->setEvents({event});
+    auto *viewer = new EventViewDialog(store, event, true);
+    ASSERT_TRUE(input::showAndExpose(viewer));
+    input::click(viewer->deleteButton());
+    pressAlertButton(QStringLiteral("This event"));
+    EXPECT_EQ(store->spans(), std::vector{EventSpan::thisEvent});
+    EXPECT_EQ(store->removedIdentifiers(), std::vector{event.identifier});
+    EXPECT_FALSE(viewer->isVisible());
+}
+
+TEST_F(EventEditor, ANewEventGoesToTheCalendarUsedLast)
+{
+    const auto work = store->addCalendar(QStringLiteral("Work"), QStringLiteral("#0044cc"), true);
+    store->addCalendar(QStringLiteral("Holidays"), QStringLiteral("#00aa00"), false);
+    open();
+    // Writable calendars only, by name, in the store's order.
+    ASSERT_EQ(editor->calendarChoice()->count(), 2);
+    EXPECT_EQ(editor->calendarChoice()->currentText(), QStringLiteral("Home"));
+    choose(editor->calendarChoice(), 1);
+    input::click(editor->saveButton());
+    ASSERT_EQ(store->savedDrafts().size(), 1u);
+    EXPECT_EQ(store->savedDrafts()[0].calendarIdentifier, work->identifier);
+    open();
+    EXPECT_EQ(editor->calendarChoice()->currentText(), QStringLiteral("Work"));
 }
 
 } // namespace
