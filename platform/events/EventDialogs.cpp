@@ -157,7 +157,9 @@ EventEditDialog::EventEditDialog(std::shared_ptr<EventStore> store, std::optiona
     count_->setRange(1, maximumRepeatCount);
     count_->setValue(10);
     count_->setSuffix(localized("events.repeat.times"));
-    auto *endRow = new QHBoxLayout;
+    auto *endRowWidget = new QWidget(this);
+    auto *endRow = new QHBoxLayout(endRowWidget);
+    endRow->setContentsMargins(0, 0, 0, 0);
     endRow->addWidget(repeatEnd_);
     endRow->addWidget(until_);
     endRow->addWidget(count_);
@@ -170,6 +172,7 @@ EventEditDialog::EventEditDialog(std::shared_ptr<EventStore> store, std::optiona
     error_->hide();
 
     auto *form = new QFormLayout;
+    form_ = form;
     form->addRow(localized("events.editor.title"), title_);
     form->addRow(localized("events.editor.location"), location_);
     form->addRow(QString(), allDay_);
@@ -178,7 +181,8 @@ EventEditDialog::EventEditDialog(std::shared_ptr<EventStore> store, std::optiona
     form->addRow(localized("events.editor.repeat"), repeat_);
     form->addRow(QString(), weekdayRow_);
     form->addRow(QString(), skip_);
-    form->addRow(localized("events.editor.endRepeat"), endRow);
+    form->addRow(localized("events.editor.endRepeat"), endRowWidget);
+    endRow_ = endRowWidget;
     form->addRow(localized("events.editor.calendar"), calendar_);
 
     auto *buttons = new QDialogButtonBox(this);
@@ -208,6 +212,13 @@ EventEditDialog::EventEditDialog(std::shared_ptr<EventStore> store, std::optiona
     connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
     connect(allDay_, &QCheckBox::toggled, this, &EventEditDialog::allDayToggled);
     connect(repeat_, &QComboBox::currentIndexChanged, this, &EventEditDialog::showRepeatFields);
+    // Picking "weekly" starts on the start's own day, until the user picks others.
+    connect(repeat_, &QComboBox::activated, this, [this] {
+        if (static_cast<EventRepeat::Kind>(repeat_->currentData().toInt()) == EventRepeat::Kind::weekly &&
+            std::none_of(weekdays_.begin(), weekdays_.end(),
+                         [](const QCheckBox *box) { return box->isChecked(); }))
+            weekdayBox(start_->date().dayOfWeek())->setChecked(true);
+    });
     connect(repeatEnd_, &QComboBox::currentIndexChanged, this, &EventEditDialog::showRepeatFields);
 
     auto *layout = new QVBoxLayout(this);
@@ -281,10 +292,11 @@ void EventEditDialog::showRepeatFields()
 {
     using Kind = EventRepeat::Kind;
     const auto kind = static_cast<Kind>(repeat_->currentData().toInt());
-    weekdayRow_->setVisible(kind == Kind::weekly);
-    skip_->setVisible(kind == Kind::hijriMonthly || kind == Kind::hijriYearly);
     const bool repeats = kind != Kind::never && kind != Kind::other;
-    repeatEnd_->setVisible(repeats);
+    // Whole rows, labels included, come and go with the choice.
+    form_->setRowVisible(weekdayRow_, kind == Kind::weekly);
+    form_->setRowVisible(skip_, kind == Kind::hijriMonthly || kind == Kind::hijriYearly);
+    form_->setRowVisible(endRow_, repeats);
     until_->setVisible(repeats && repeatEnd_->currentIndex() == 1);
     count_->setVisible(repeats && repeatEnd_->currentIndex() == 2);
 }
@@ -343,6 +355,9 @@ void EventEditDialog::save()
             repeat.weekdays.push_back(startDay);
             std::sort(repeat.weekdays.begin(), repeat.weekdays.end());
         }
+        // The start's day alone is what a weekly rule means anyway.
+        if (repeat.weekdays == std::vector{startDay})
+            repeat.weekdays.clear();
     }
     draft.repeat = repeat;
     if (const QString problem = repeatProblem(repeat, localTime(draft.startDate).date());

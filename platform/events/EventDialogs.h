@@ -10,6 +10,7 @@
 class QCheckBox;
 class QComboBox;
 class QDateTimeEdit;
+class QFormLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -64,8 +65,10 @@ private:
     QDateTimeEdit *start_;
     QDateTimeEdit *end_;
     QComboBox *calendar_;
+    QFormLayout *form_;
     QComboBox *repeat_;
     QWidget *weekdayRow_;
+    QWidget *endRow_;
     std::array<QCheckBox *, 7> weekdays_{};
     QComboBox *skip_;
     QComboBox *repeatEnd_;
