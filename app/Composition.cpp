@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 // Puts the application together: which screens its tabs show and the
 // application services each screen is handed.
 #include "app/Composition.h"

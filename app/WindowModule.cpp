@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 // The window's side of the qamarly executable, loaded by main() only when the
 // window opens.
 #include "app/Composition.h"

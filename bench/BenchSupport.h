@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 #pragma once
 
 // What several benchmarks share: a clock of this thread's processor time, so

@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Qamarly developers
 """Checks that the source folders form a graph without cycles.
 
 A folder is the nearest one holding a CMakeLists.txt (the folder of the target

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Qamarly developers
 # Spelling of comments, strings and documents. The few names that are spelled
 # unusually on purpose (outlets the screens are known by) are listed in
 # tools/codespell-ignore.txt.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Qamarly developers
 # Formats every C++ file of the project with the house .clang-format.
 # --check changes nothing and lists the files that differ (exit 1 if any).
 set -euo pipefail

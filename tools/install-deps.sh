@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Qamarly developers
 # Installs the Debian 12 packages Qamarly needs to build, test and run.
 # Idempotent: does nothing when everything is already there. Further package
 # names given as arguments are installed the same way (tools/ui-check.sh).

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Qamarly developers
 # Installs what is missing, builds, and starts Qamarly. Without a display it
 # says so and prints today's dates instead.
 set -euo pipefail

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Qamarly developers
 # Installs what is missing, then checks what CI checks: the format and the
 # spelling of the sources, the plain build (warnings are errors) with every
 # test, and the sanitizer build (AddressSanitizer, UndefinedBehaviorSanitizer,

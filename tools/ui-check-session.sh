@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Qamarly developers
 # One session of tools/ui-check.sh, inside its virtual display: expects
 # HOME_DIR, LANG_CODE (en or ar), MAXIMISE (yes/no), TAG, OUT and BUILD.
 set -euo pipefail

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Qamarly developers
 # Looks at Qamarly the way a user does, on a virtual X display with a real
 # window manager: opens the application on a fresh settings home, closes the
 # first-run prompt, visits every tab, presses the controls, turns the wheels

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 // The widget's drawing side, loaded by qamarly-widget only to render a
 // picture or to show the widget on the desktop. The Qt GUI library only:
 // the host's menu lives in a module of its own.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 // The desktop widget's context menu, loaded by qamarly-widget only for its
 // `menu` command: the one part of the widget that needs the widget toolkit,
 // kept out of the host so that the host never maps it.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 // Turning one month page of our calendar, with 42 subtitles computed as the
 // calendar screen computes them (two converter re-aims per cell), beside
 // turning one month of Qt's own QCalendarWidget, both drawn into an image.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 // One carousel tick as a frame sees it: the engine's step (offsets, loading,
 // the 4x4 transforms of the 12 loaded containers), the depth order, and the
 // offscreen paint of every container's image in perspective. Reported as a

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 // The date core against the plain way of making its records (a fresh ICU
 // formatter for every record), and against two baselines: one ICU format of a
 // full Umm al-Qura date, and a bare lookup in the day table.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 // The calendar tab's day query over a store of 2,000 events (a tenth of them
 // recurring) against its floor, a bare libical parse of the same files; and
 // the time from making the tab to its listed day with that store.

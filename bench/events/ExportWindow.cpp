@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 // The calendar tab over the calendars of $XDG_DATA_HOME, as the window shows
 // it: made, shown (offscreen) and its day listed. Prints the process's
 // resident memory then, in KiB:

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Qamarly developers
 # A realistic calendar export, 20,000 events in one 7.8 MB file (zoned times,
 # folded descriptions, alarms, a tenth of them recurring), against
 # a calendar of one event, side by side:

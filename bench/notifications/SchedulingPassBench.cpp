@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 // One scheduling pass (30 converters, 59 requests) into the on-disk store,
 // against the same pass into the in-memory test double and against its floor,
 // making the 30 converters alone.

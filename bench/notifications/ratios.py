@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Qamarly developers
 """Runs bench_notifications with its benchmarks interleaved and prints the
 ratios of each pair's medians (CPU and wall time), and whether the pass into
 the store is within its goal of the pass into the test double.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 // The baseline of `qamarly convert YYYY-MM-DD --json`: the least a program
 // can do for the same answer. It parses the day, finds it on the Umm al-Qura
 // calendar with ICU, formats both records with the same patterns and prints

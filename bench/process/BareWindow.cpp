@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 // The baseline of the window's cold start: a main window holding one label,
 // nothing else.
 #include <QApplication>

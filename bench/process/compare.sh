@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Qamarly developers
 # Whole-process start-up against bare programs, pair by pair:
 #   - every command of `qamarly` and `qamarly-widget timeline` against
 #     bare-icu-convert (ICU alone doing one conversion);

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Qamarly developers
 # Resident memory of the widget host and of the application window after a
 # long idle, against their goals and against a bare Qt window started the same
 # way (the baseline of the same run).

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 // Asking whether any application opens mailto: addresses, the worst case of
 // a desktop where none does: every desktop file of a well-filled system (400
 // of them, none for the scheme) is read, against the baseline of reading the

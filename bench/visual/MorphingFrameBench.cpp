@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 // One frame of a morphing label (character list and painting of a
 // four-character label into an offscreen image) against painting a plain
 // QLabel of the same text and font into the same image.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 // A wallpaper card coming into the chooser, as the carousel loads it: the
 // card is made and rasterized. The card with its blurred shadow is drawn once
 // per process and then reused; compare the cached card and one drawn anew

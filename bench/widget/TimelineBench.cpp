@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 // The widget's timeline against its floor: thirty converters made alone.
 // Run both side by side and read the ratio of their times.
 #include "core/RGConv.h"

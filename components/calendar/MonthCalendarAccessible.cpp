@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 // Screen readers see the calendar as a table of day cells, each named by its
 // full date, on the page on screen.
 #include "components/calendar/MonthCalendarView.h"

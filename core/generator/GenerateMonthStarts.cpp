@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 // Writes the first day of every Umm al-Qura month that ICU keeps in its
 // observation table, as days since 1970-01-01, into a C++ include file:
 //   qamarly_month_start_generator <output file>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 #include "platform/notifications/DeliveryAgent.h"
 
 #include "platform/calendar/Calendar.h"
@@ -300,8 +302,8 @@ void DeliveryAgent::showOnDesktop(const NotificationStore::Entry &entry)
     hints.insert(QStringLiteral("desktop-entry"), name(dbusnames::desktopEntry));
     if (!c.sound)
         hints.insert(QStringLiteral("suppress-sound"), true);
-    notify << QStringLiteral("Qamarly") << quint32(0) << QStringLiteral("qamarly") << c.title << c.body
-           << QStringList() << hints << qint32(-1);
+    notify << QStringLiteral("Qamarly") << quint32(0) << QStringLiteral("org.qamarly.Qamarly") << c.title
+           << c.body << QStringList() << hints << qint32(-1);
     auto *watcher = new QDBusPendingCallWatcher(bus_->asyncCall(notify, options_.notifyTimeoutMs), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, watcher, entry] {
         watcher->deleteLater();

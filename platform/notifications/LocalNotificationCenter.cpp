@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 #include "platform/notifications/LocalNotificationCenter.h"
 
 #include "platform/calendar/Clock.h"
@@ -32,6 +34,10 @@ namespace {
 
 const QString storeUnavailable = QStringLiteral("the notification store cannot be opened");
 
+// Short, so a write locked out by another process holds the store's own
+// mutex (and with it the window's reads) no longer than this.
+constexpr int lockWaitMs = 50;
+
 bool isMainThread()
 {
     return QCoreApplication::instance() && QThread::currentThread() == QCoreApplication::instance()->thread();
@@ -59,6 +65,8 @@ NotificationStore *LocalNotificationCenter::store()
             retired_.push_back(std::move(store_));
         QString why;
         store_ = NotificationStore::open(path, false, &why);
+        if (store_)
+            store_->setLockWait(lockWaitMs);
         failedPath_ = store_ ? QString() : path;
         failure_ = why;
     }
@@ -69,7 +77,8 @@ void LocalNotificationCenter::requestAuthorization(AuthorizationOptions options,
                                                    std::function<void(bool)> completion)
 {
     NotificationStore *s = store();
-    const NotificationSettings current = s ? s->settings() : NotificationSettings{};
+    NotificationSettings current;
+    getNotificationSettings([&current](const NotificationSettings &settings) { current = settings; });
     if (current.authorizationStatus != AuthorizationStatus::notDetermined) {
         if (completion)
             completion(current.authorizationStatus == AuthorizationStatus::authorized);
@@ -82,14 +91,13 @@ void LocalNotificationCenter::requestAuthorization(AuthorizationOptions options,
             completion(false);
         return;
     }
-    auto ask = [s, prompt, options, completion] {
-        prompt(options, [s, options, completion](bool granted) {
+    auto ask = [this, prompt, options, completion] {
+        prompt(options, [this, options, completion](bool granted) {
             NotificationSettings decided;
             decided.authorizationStatus =
                 granted ? AuthorizationStatus::authorized : AuthorizationStatus::denied;
             decided.options = granted ? options : 0;
-            if (!s->setSettings(decided))
-                consoleLog(QStringLiteral("Cannot keep the notification permission in %1").arg(s->path()));
+            setNotificationSettings(decided);
             if (completion)
                 completion(granted);
         });
@@ -105,7 +113,12 @@ void LocalNotificationCenter::getNotificationSettings(
     std::function<void(const NotificationSettings &)> completion)
 {
     NotificationStore *s = store();
-    const NotificationSettings settings = s ? s->settings() : NotificationSettings{};
+    std::optional<NotificationSettings> ahead;
+    {
+        std::lock_guard lock(aheadMutex_);
+        ahead = ahead_[s].settings;
+    }
+    const NotificationSettings settings = ahead ? *ahead : s ? s->settings() : NotificationSettings{};
     if (completion)
         completion(settings);
 }
@@ -113,11 +126,45 @@ void LocalNotificationCenter::getNotificationSettings(
 bool LocalNotificationCenter::setNotificationSettings(const NotificationSettings &settings)
 {
     NotificationStore *s = store();
-    if (s && s->setSettings(settings))
-        return true;
-    consoleLog(QStringLiteral("Cannot keep the notification permission in %1")
-                   .arg(s ? s->path() : QStringLiteral("the notification store")));
-    return false;
+    if (!s) {
+        consoleLog(QStringLiteral("Cannot keep the notification permission: %1").arg(storeUnavailable));
+        return false;
+    }
+    return write(
+        s, [s, settings] { return s->setSettings(settings); },
+        QStringLiteral("Cannot keep the notification permission in %1").arg(s->path()),
+        [this, s, settings] {
+            std::lock_guard lock(aheadMutex_);
+            ahead_[s].settings = settings;
+            ++ahead_[s].settingsWrites;
+        },
+        [this, s] {
+            std::lock_guard lock(aheadMutex_);
+            if (--ahead_[s].settingsWrites == 0)
+                ahead_[s].settings.reset();
+        });
+}
+
+bool LocalNotificationCenter::write(NotificationStore *s, StoreWriteQueue::Write write,
+                                    const QString &failure, std::function<void()> posted,
+                                    std::function<void()> done)
+{
+    if (!s)
+        return false;
+    if (!isMainThread())
+        return writes_.run(std::move(write), failure);
+    if (posted)
+        posted();
+    writes_.post(std::move(write), failure, [done = std::move(done)](bool) {
+        if (done)
+            done();
+    });
+    return true;
+}
+
+bool LocalNotificationCenter::waitForWrites(int timeoutMs)
+{
+    return writes_.waitForWrites(timeoutMs);
 }
 
 void LocalNotificationCenter::addNotificationRequest(
@@ -134,7 +181,9 @@ void LocalNotificationCenter::addNotificationRequest(
     TriggerCalendars calendars;
     if (const auto refused = refusal(request, now, calendars))
         return finish(refused);
-    if (!s->add(request, now))
+    // Waited for on every thread: the caller is told whether it was kept.
+    if (!writes_.run([s, request, now] { return s->add(request, now); },
+                     QStringLiteral("Cannot add %1 to %2").arg(request.identifier, s->path())))
         return finish(QStringLiteral("cannot write %1 to the notification store").arg(request.identifier));
     finish(std::nullopt);
 }
@@ -168,16 +217,18 @@ bool LocalNotificationCenter::replacePendingNotificationRequests(const QList<Not
         else
             accepted.append(r);
     }
-    if (!s->replacePending(accepted, now, basis.suitePath.isEmpty() ? QByteArray() : basis.toJson())) {
-        consoleLog(QStringLiteral("Cannot replace the pending notifications in %1").arg(s->path()));
-        return false;
-    }
-    return true;
+    const QByteArray basisJson = basis.suitePath.isEmpty() ? QByteArray() : basis.toJson();
+    // After any removal still queued, so an older clear never takes the new plan.
+    return writes_.run(
+        [s, &accepted, now, &basisJson] { return s->replacePending(accepted, now, basisJson); },
+        QStringLiteral("Cannot replace the pending notifications in %1").arg(s->path()));
 }
 
 std::optional<PlanBasis> LocalNotificationCenter::pendingPlanBasis()
 {
     NotificationStore *s = store();
+    if (std::lock_guard lock(aheadMutex_); ahead_[s].pendingRemovals > 0)
+        return std::nullopt;
     const std::optional<QByteArray> json = s ? s->planBasis() : std::nullopt;
     return json ? PlanBasis::fromJson(*json) : std::nullopt;
 }
@@ -194,7 +245,13 @@ void LocalNotificationCenter::getPendingNotificationRequests(
     std::function<void(const QList<NotificationRequest> &)> completion)
 {
     QList<NotificationRequest> result;
-    if (NotificationStore *s = store()) {
+    NotificationStore *s = store();
+    bool removing = false;
+    {
+        std::lock_guard lock(aheadMutex_);
+        removing = ahead_[s].pendingRemovals > 0;
+    }
+    if (s && !removing) {
         // Copied, not moved: the entries are the store's kept copy, and
         // writing to them would copy the whole list first.
         const QList<NotificationStore::Entry> entries = s->entries(NotificationStore::State::pending);
@@ -210,7 +267,13 @@ void LocalNotificationCenter::getDeliveredNotifications(
     std::function<void(const QList<Notification> &)> completion)
 {
     QList<Notification> result;
-    if (NotificationStore *s = store()) {
+    NotificationStore *s = store();
+    bool removing = false;
+    {
+        std::lock_guard lock(aheadMutex_);
+        removing = ahead_[s].deliveredRemovals > 0;
+    }
+    if (s && !removing) {
         for (const auto &e : s->entries(NotificationStore::State::delivered))
             result.append(Notification{e.request, e.deliveredAt.value_or(e.addedAt)});
     }
@@ -220,26 +283,60 @@ void LocalNotificationCenter::getDeliveredNotifications(
 
 void LocalNotificationCenter::removeAllPendingNotificationRequests()
 {
-    if (NotificationStore *s = store(); s && !s->removePending())
-        consoleLog(QStringLiteral("Cannot remove the pending notifications from %1").arg(s->path()));
+    NotificationStore *s = store();
+    write(
+        s, [s] { return s->removePending(); },
+        QStringLiteral("Cannot remove the pending notifications from %1").arg(s ? s->path() : QString()),
+        [this, s] {
+            std::lock_guard lock(aheadMutex_);
+            ++ahead_[s].pendingRemovals;
+        },
+        [this, s] {
+            std::lock_guard lock(aheadMutex_);
+            --ahead_[s].pendingRemovals;
+        });
 }
 
 void LocalNotificationCenter::removeAllDeliveredNotifications()
 {
-    if (NotificationStore *s = store(); s && !s->removeDelivered())
-        consoleLog(QStringLiteral("Cannot remove the delivered notifications from %1").arg(s->path()));
+    NotificationStore *s = store();
+    write(
+        s, [s] { return s->removeDelivered(); },
+        QStringLiteral("Cannot remove the delivered notifications from %1").arg(s ? s->path() : QString()),
+        [this, s] {
+            std::lock_guard lock(aheadMutex_);
+            ++ahead_[s].deliveredRemovals;
+        },
+        [this, s] {
+            std::lock_guard lock(aheadMutex_);
+            --ahead_[s].deliveredRemovals;
+        });
 }
 
 void LocalNotificationCenter::setApplicationIconBadgeNumber(int number)
 {
     // The agent keeps the launcher entry equal to the stored badge.
-    if (NotificationStore *s = store(); s && !s->setBadge(number))
-        consoleLog(QStringLiteral("Cannot keep the badge in %1").arg(s->path()));
+    NotificationStore *s = store();
+    write(
+        s, [s, number] { return s->setBadge(number); },
+        QStringLiteral("Cannot keep the badge in %1").arg(s ? s->path() : QString()),
+        [this, s, number] {
+            std::lock_guard lock(aheadMutex_);
+            ahead_[s].badge = number;
+            ++ahead_[s].badgeWrites;
+        },
+        [this, s] {
+            std::lock_guard lock(aheadMutex_);
+            if (--ahead_[s].badgeWrites == 0)
+                ahead_[s].badge.reset();
+        });
 }
 
 int LocalNotificationCenter::applicationIconBadgeNumber()
 {
     NotificationStore *s = store();
+    if (std::lock_guard lock(aheadMutex_); ahead_[s].badge)
+        return *ahead_[s].badge;
     return s ? s->badge() : 0;
 }
 

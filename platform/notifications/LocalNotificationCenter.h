@@ -1,11 +1,16 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 #pragma once
 
 #include "platform/notifications/ForegroundLink.h"
 #include "platform/notifications/NotificationStore.h"
+#include "platform/notifications/StoreWriteQueue.h"
 #include "platform/notifications/UserNotificationCenter.h"
 
+#include <map>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <vector>
 
 namespace platform {
@@ -50,11 +55,19 @@ public:
     // Whether deliveries are taken over the bus right now.
     bool isPresenterRegistered() const;
 
+    // Waits until the writes made so far are in the store; false after `timeoutMs`.
+    bool waitForWrites(int timeoutMs);
+
 protected:
     void delegateChanged() override;
 
 private:
     NotificationStore *store();
+    // The window's thread never waits for another process's lock: its
+    // writes are posted, and reads see them as if made (`ahead_`) until they
+    // are. Other threads wait for the outcome.
+    bool write(NotificationStore *s, StoreWriteQueue::Write write, const QString &failure,
+               std::function<void()> posted = {}, std::function<void()> done = {});
     std::optional<QString> refusal(const NotificationRequest &request, Instant now,
                                    TriggerCalendars &calendars) const;
 
@@ -66,8 +79,23 @@ private:
     QString failedPath_;
     QString failure_;
     std::vector<std::unique_ptr<NotificationStore>> retired_;
+    // What posted writes that are not yet in the store will change.
+    struct Ahead
+    {
+        std::optional<int> badge;
+        int badgeWrites = 0;
+        std::optional<NotificationSettings> settings;
+        int settingsWrites = 0;
+        int pendingRemovals = 0;
+        int deliveredRemovals = 0;
+    };
+    std::mutex aheadMutex_;
+    // Per store: the config home may move while the centre lives.
+    std::map<const NotificationStore *, Ahead> ahead_;
     std::function<bool()> foregroundProbe_;
     std::unique_ptr<ForegroundLink> foregroundLink_;
+    // Last: its writes use the stores above, so it goes first.
+    StoreWriteQueue writes_;
 };
 
 } // namespace platform

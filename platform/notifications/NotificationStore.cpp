@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 #include "platform/notifications/NotificationStore.h"
 
 #include "platform/defaults/SqliteFile.h"
@@ -181,13 +183,17 @@ private:
     sqlite3_stmt *stmt_;
 };
 
+thread_local bool lockedOutOnThisThread = false;
+
 // BEGIN IMMEDIATE ... COMMIT, rolled back unless commit() succeeded.
 class Transaction
 {
 public:
     explicit Transaction(SqliteStatementCache &cache) : cache_(cache)
     {
-        begun_ = Statement(cache_, "BEGIN IMMEDIATE").run();
+        const int rc = Statement(cache_, "BEGIN IMMEDIATE").step();
+        begun_ = rc == SQLITE_DONE;
+        lockedOutOnThisThread = rc == SQLITE_BUSY;
     }
     ~Transaction()
     {
@@ -336,7 +342,19 @@ int NotificationStore::badge()
 bool NotificationStore::setBadge(int badge)
 {
     std::lock_guard lock(mutex_);
-    return setState(badgeKey, badge);
+    Transaction t(*statements_);
+    return t.begun() && setState(badgeKey, badge) && t.commit();
+}
+
+bool NotificationStore::lastWriteLockedOut()
+{
+    return lockedOutOnThisThread;
+}
+
+void NotificationStore::setLockWait(int milliseconds)
+{
+    std::lock_guard lock(mutex_);
+    sqlite3_busy_timeout(db_, milliseconds);
 }
 
 // Called with the lock held, inside a transaction.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 #pragma once
 
 #include "platform/notifications/NotificationRequest.h"
@@ -62,6 +64,13 @@ public:
     bool setSettings(const NotificationSettings &settings);
     int badge();
     bool setBadge(int badge);
+
+    // Whether the last write made on the calling thread failed only because
+    // another connection held the write lock past the lock wait.
+    static bool lastWriteLockedOut();
+    // How long a write waits for another connection's lock before it fails
+    // (5 s when opened).
+    void setLockWait(int milliseconds);
 
     // Replaces a pending request of the same identifier.
     bool add(const NotificationRequest &request, Instant addedAt);

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 // Draws Qamarly's icon as PNG at the sizes given on the command line, in the
 // same shapes as qamarly.svg (no binary assets in the tree).
 #include <QGuiApplication>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 // Draws the 29 wallpapers and the two speech bubbles into a folder:
 //   qamarly_image_generator <output folder>
 // Screens draw white text over the wallpapers, so every picture stays in the

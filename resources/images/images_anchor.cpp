@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 // The images library holds only Qt resources; a static library needs one source.
 namespace qamarly_images_anchor {
 int anchor = 0;

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 // The checks and set-ups the attack scripts cannot do in a shell: look into a
 // SQLite file without changing it, grant the notification permission, leave a
 // settings log behind as a killed writer does, and judge a widget timeline.

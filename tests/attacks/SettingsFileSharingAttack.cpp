@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 // The window's own settings file beside the other programs of a session. The
 // window holds two users of it (the store components' suite, and the event
 // store and the window's placement asking for it at each use) while other

@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Qamarly developers
 """Seeded fuzzing of both programs' command lines. Whatever the arguments, a
 program must end on its own within the time limit, by exit status 0, 1 or 2
 (never a signal); a refusal is one line on stderr and nothing on stdout; and

@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Qamarly developers
 # Sourced by the attack scripts: the programs under test, a settings home of
 # the run's own, a fixed zone and locale, and a seeded random source.
 set -uo pipefail

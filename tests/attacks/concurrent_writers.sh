@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Qamarly developers
 # Two writers of different keys and two readers at once: no reader ever sees a
 # value go back, both writers' last values stay, and no widget timeline mixes
 # two adjustments.

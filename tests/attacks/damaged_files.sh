@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Qamarly developers
 # Damaged and special files where the settings and the notification store
 # should be: nothing hangs, nothing is silently lost, and a folder that cannot
 # be written still shows the stored adjustment while refusing changes.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Qamarly developers
 # Hostile calendar folders: FIFOs and devices where files should be, rules
 # that would spin for ever (a zone's included), an 8 MB line, endless counts.
 # `events` must answer within a time and memory limit, list the good event

@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Qamarly developers
 """Stores that never finish an answer, on 127.0.0.1: one drips a byte every
 fifth of a second (so no pause between bytes ever runs out), one sends a
 chunked body without end. A dozen lookups at once, as after a dozen returns

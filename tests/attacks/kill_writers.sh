@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Qamarly developers
 # Writers killed with SIGKILL at random moments: the settings file stays whole
 # and holds the old value or the new one, never anything else; the pending
 # notification plan is the old one, none, or the new one, never a part, and a

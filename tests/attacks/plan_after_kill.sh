@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Qamarly developers
 # A change of a notification switch or of the adjustment killed at any
 # moment, between its commit and the new plan included: what `notifications
 # pending` lists afterwards is exactly what `notifications plan` gives, so

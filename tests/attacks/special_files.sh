@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Qamarly developers
 # Special files and links where the date-text cache and the widget's places
 # are kept: a FIFO (whose open waits for a writer for good), a link to a
 # device that never ends, a link to somebody else's file. Nothing hangs,

@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Qamarly developers
 """Every zone of the system database, at a few instants: the thirty timeline
 entries of qamarly-widget must be the starts of thirty consecutive local days,
 as the system's own zone rules (Python's zoneinfo reads the same files) say.

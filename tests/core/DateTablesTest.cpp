@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 // The day tables and the locale text tables against ICU: every Umm al-Qura day
 // of the table both ways, and the records' texts byte for byte in several
 // locales, zones and adjustments.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 // The names kept on disk between processes: what one process learnt from ICU
 // the next reads back unchanged, and a damaged, foreign or unwritable file
 // costs a question to ICU, never a wrong text.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 // The settings object over the app-group suite: first load, wrong types,
 // save, and what is not saved.
 #include "core/GlobalSettings.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 // RGConv and RGDate: conversion facts, the adjustment in both directions,
 // display strings, and arithmetic at the edges.
 #include "core/RGConv.h"

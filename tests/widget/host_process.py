@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Qamarly developers
 """The desktop host, once it shows its first timeline, maps no Qt Widgets
 library and holds no settings suite open: the timeline comes from a child
 process, the positions from an INI file. Positions left in the old suite are

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 // Build step: writes the widget's day pictures 1.png ... 30.png into a folder.
 #include "widget/images/MoonPicture.h"
 

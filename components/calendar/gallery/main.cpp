@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 // A window with the month calendar alone: Gregorian or Umm al-Qura, month or
 // week, English or Arabic, with the other calendar's day under every day as
 // the calendar screen shows it. With --screenshots DIR it writes a picture of

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 // A window with the carousel alone: numbered cards in the rotary layout, as
 // the wallpaper screen uses it. With --screenshots DIR it renders offscreen
 // pictures of the carousel at rest and in the middle of a scroll instead.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 // qamarly-gallery-visual [--arabic] [--wallpaper N] [--grab <folder>]
 //
 // Shows the visual components over a wallpaper: a large morphing label that

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 // qamarly-notifyd: delivers Qamarly's notifications while the application is closed.
 #include "platform/notifications/DeliveryAgent.h"
 #include "platform/notifications/DeliveryAgentLauncher.h"

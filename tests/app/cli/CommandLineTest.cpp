@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 // The qamarly executable run as a user would from a shell: output, JSON and
 // exit codes, with the zone, locale and settings folder set for each run.
 #include <QDir>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 // Days and months typed on the command line.
 #include "app/cli/DateArguments.h"
 

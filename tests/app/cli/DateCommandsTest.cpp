@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 // today, convert, range and month run in the process with a fixed clock, zone
 // and locale: the weekday of an adjusted Hijri date, the adjusted month page,
 // the whole Umm al-Qura table, estimates named, and days no surface can show.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 // Every command's whole output, text and JSON, at noon on 1 Ramadan 1447 in
 // Riyadh in English, compared with the files under golden/. A change in any
 // record or line shows here; when it is meant, rerun with

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 // Help, version and mistyped options of both programs, run as a user would
 // from a shell, in English and in Arabic.
 #include <QProcess>

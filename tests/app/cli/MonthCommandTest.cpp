@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 // `qamarly month` run as from a shell: the page the calendar view lays out,
 // the other calendar's day in every cell, and clear errors for bad input.
 #include <QJsonArray>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 // qamarly notifications plan | pending | reschedule, through the command table.
 #include "app/cli/NotificationsCommand.h"
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 // `qamarly range` as the command table runs it: JSON, text, and the one line
 // for input it cannot read.
 #include "app/cli/CommandLine.h"

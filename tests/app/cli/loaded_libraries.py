@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Qamarly developers
 """The command lines map no GUI library; the window and the widget's drawing
 do, through their modules. Each program runs under the dynamic loader's own
 report (LD_DEBUG=files), which names every library the process maps, at start

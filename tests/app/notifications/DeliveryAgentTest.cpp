@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 // qamarly-notifyd end to end on a private session bus with a fake desktop
 // notification service: delivery, the launcher badge, the application in
 // front, a missing bus or service, a killed agent and missed days.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 // The enable-notifications prompt through its three states: never answered,
 // permission requested, settled.
 #include "app/notifications/EnableOptionsVC.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 // The scheduler against the centre's test double: the plan it makes, the
 // switches and permission it obeys, the daily refresh, and passes that
 // supersede each other.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 // The application's main window as a mouse user meets it: every press, drag
 // and wheel turn goes to the top-level window at window coordinates, so the
 // wallpaper each screen's controls sit in, the presented prompt and the tab

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 // Renders the screens to PNG files for a person to look at, in English and
 // Arabic, into the folder QAMARLY_SCREENSHOT_DIR names. A tool, not part of
 // the suite: build/tests/app/screens/qamarly-screenshots.

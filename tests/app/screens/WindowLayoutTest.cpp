@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 // The application's window at the sizes people use: the minimum, a laptop
 // and a maximised large screen, in English and Arabic. Everything is driven
 // and measured through the top-level window: its tabs are pressed, its

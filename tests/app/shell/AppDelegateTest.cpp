@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 // The delegate's launch, foreground and notification steps, and the desktop
 // lifecycle that drives them.
 #include "app/shell/AppDelegate.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 // The adjustment reaches the watch when the session activates, when the
 // watch asks, and when the user changes it; nothing happens without a watch.
 #include "Printing.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 // Where the main window opens: fitted to the screen the first time, then
 // where the user left it, as long as that place still exists.
 #include "app/shell/MainWindow.h"

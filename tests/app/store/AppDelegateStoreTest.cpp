@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 // The application delegate configures the rating prompt when it is made and
 // checks for an update at launch and at every return to the foreground.
 #include "StoreTestSupport.h"

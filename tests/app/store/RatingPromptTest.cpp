@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 // The rating prompt over the local store: uses and days counted across
 // launches under a fixed clock, the alert clicked in its window.
 #include "app/store/RatingPrompt.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 // Version arithmetic, the lookup record, release days, store countries, the
 // rating rules and where the store is: all without a display or a network.
 #include "app/store/RatingCriteria.h"

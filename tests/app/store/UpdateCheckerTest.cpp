@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 // The update check end to end: a local store over HTTP, Qt Network, the
 // decision and the alert, clicked in its window.
 #include "app/store/UpdateChecker.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 // The month calendar's logic without a display: pages, the 42-cell grid,
 // cell states, selection and paging rules, scope change, headers, heights,
 // right-to-left order and awkward zones, with a fixed clock, zone and locale.

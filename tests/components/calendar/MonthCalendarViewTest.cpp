@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 // The month calendar view driven as a person drives it: clicks, drags, touch
 // swipes, the wheel and keys at window positions on the top-level window, on
 // the offscreen platform with a manual animation clock.

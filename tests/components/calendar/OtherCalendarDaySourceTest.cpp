@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 // Subtitles with the other calendar's day, computed as the calendar screen
 // computes them: adjustment included, in the digits of the day numbers.
 #include "components/calendar/OtherCalendarDaySource.h"

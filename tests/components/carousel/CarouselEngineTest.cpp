@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 // The carousel's arithmetic and motion, driven by a manual clock and a host
 // without views.
 #include "FakeCarouselHost.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 // The carousel's small parts: the perspective transform and the pointer tracker.
 #include "components/carousel/PanTracker.h"
 #include "components/carousel/Transform3D.h"

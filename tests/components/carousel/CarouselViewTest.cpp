@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 // The carousel view: its containers, pointer, key and wheel input, hit-testing
 // and drawing, on the offscreen platform with a manual clock.
 #include "components/carousel/Carousel.h"

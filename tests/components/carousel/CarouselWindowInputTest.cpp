@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 // The carousel inside a top-level window, driven at window coordinates: drags,
 // flings, taps and the wheel reach it only as the window hands them on.
 #include "components/carousel/Carousel.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 // The date picker on the offscreen platform, driven as a user drives it.
 #include "components/visual/DatePicker.h"
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 // The morphing label widget: the frame timer, its signals and drawing.
 #include "components/visual/MorphingLabel.h"
 

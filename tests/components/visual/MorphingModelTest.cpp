@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 // The morphing label's decisions: diff, frame counting, rectangles and the
 // characters drawn in a frame. No display needed.
 #include "components/visual/MorphingModel.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 // The visual components laid out inside a wallpaper, as the screens place
 // them, in a top-level window: every click and wheel turn goes to the window
 // at window coordinates and reaches a control only if nothing in between

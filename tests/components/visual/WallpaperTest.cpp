@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 // The image assets, the wallpaper backdrop and the round button.
 #include "components/visual/CircledButton.h"
 #include "components/visual/WallpaperBackground.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 // Writes `count` keys named "<prefix>-<n>" into the suite at `path`, one commit
 // each, so a test can run two of these against one file at once. With a
 // fourth argument "die" it ends without closing the file, as a killed writer

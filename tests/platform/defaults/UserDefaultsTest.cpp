@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 // The SQLite-backed suite: typed values, two writers, and files that are not
 // what they should be.
 #include "platform/defaults/UserDefaults.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 // Writes through the store: the occurrences a scope names and no others, and
 // a file another program changed between our read and our write.
 #include "platform/events/linux/VdirEventStore.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 // Edits and deletions of real-world files: each row reads an .ics from
 // golden/, finds the occurrence a user would have picked on a day, makes the
 // change and compares the whole file with golden/<row>.ics (and the split-off

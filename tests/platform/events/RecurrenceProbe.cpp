@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 // Reads recurrence cases from stdin, one a line:
 //   DTSTART RRULE FROM TO      (wall-clock times as YYYYMMDDTHHMMSS)
 // and prints for each the occurrences in [FROM, TO], space-separated, or

@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Qamarly developers
 """A round trip through a real CalDAV server.
 
 Starts Radicale on 127.0.0.1 (a free port, a temporary folder), syncs one of

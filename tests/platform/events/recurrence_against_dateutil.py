@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Qamarly developers
 """Random recurrence rules walked by our expander and by python-dateutil's
 rrule, an implementation of its own: the occurrences in a window must agree.
 

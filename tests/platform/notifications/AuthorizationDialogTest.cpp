@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 // The permission dialog: answered once, by the button pressed or by closing it.
 #include "platform/notifications/AuthorizationDialog.h"
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 // The real centre over its store: requests that replace each other and
 // survive a restart, the permission asked once, triggers and their moments.
 #include "platform/notifications/LocalNotificationCenter.h"
@@ -8,9 +10,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
+#include <chrono>
 #include <climits>
 #include <gtest/gtest.h>
 #include <sqlite3.h>
+#include <thread>
 #include <vector>
 
 using namespace platform;
@@ -229,6 +233,45 @@ TEST_F(NotificationCenterTest, AStoreThatCannotBeOpenedIsNamedAsTheProblem)
     EXPECT_EQ(LocalNotificationCenter(path).unavailableReason(), std::nullopt);
 }
 
+TEST_F(NotificationCenterTest, AnotherProcessHoldingTheLockNeitherStallsTheWindowNorLosesItsWrites)
+{
+    LocalNotificationCenter center(path);
+    ASSERT_TRUE(
+        center.replacePendingNotificationRequests({request("a", "A", 2, TimeIntervalTrigger{60, false})}));
+    center.setApplicationIconBadgeNumber(2);
+    ASSERT_TRUE(center.waitForWrites(5000));
+
+    sqlite3 *other = nullptr;
+    ASSERT_EQ(sqlite3_open(path.toUtf8().constData(), &other), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+    // The window clears while the lock is held on this very thread: a wait
+    // for it here could only end in failure.
+    center.setApplicationIconBadgeNumber(0);
+    center.removeAllDeliveredNotifications();
+    center.removeAllPendingNotificationRequests();
+    EXPECT_EQ(center.applicationIconBadgeNumber(), 0);
+    EXPECT_TRUE(pending(center).isEmpty());
+    EXPECT_EQ(center.pendingPlanBasis(), std::nullopt);
+    // A plan made meanwhile on the scheduler's thread lands after the clear.
+    bool planned = false;
+    std::thread planner([&] {
+        planned =
+            center.replacePendingNotificationRequests({request("b", "B", 1, TimeIntervalTrigger{90, false})});
+    });
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    sqlite3_exec(other, "COMMIT", nullptr, nullptr, nullptr);
+    sqlite3_close(other);
+    planner.join();
+    EXPECT_TRUE(planned);
+    ASSERT_TRUE(center.waitForWrites(5000));
+
+    LocalNotificationCenter elsewhere(path);
+    EXPECT_EQ(elsewhere.applicationIconBadgeNumber(), 0);
+    const auto kept = pending(elsewhere);
+    ASSERT_EQ(kept.size(), 1);
+    EXPECT_EQ(kept[0].identifier, QStringLiteral("b"));
+}
+
 TEST_F(NotificationCenterTest, PermissionIsAskedOnceAndTheAnswerIsKept)
 {
     int asked = 0;
@@ -246,6 +289,7 @@ TEST_F(NotificationCenterTest, PermissionIsAskedOnceAndTheAnswerIsKept)
                                 [&granted](bool g) { granted = g; });
     EXPECT_EQ(asked, 1);
 
+    ASSERT_TRUE(center.waitForWrites(5000));
     LocalNotificationCenter afterRestart(path);
     const NotificationSettings settings = afterRestart.notificationSettings();
     EXPECT_EQ(settings.authorizationStatus, AuthorizationStatus::authorized);

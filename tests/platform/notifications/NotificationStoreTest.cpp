@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 // The store's kept copy of the pending rows: a plan renewed in place must
 // leave exactly what replacing it would, and no copy may outlive a change
 // made through another connection or a write that was rolled back.

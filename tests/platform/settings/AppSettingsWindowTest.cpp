@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 // Qamarly's settings page: its switches show and change the notification
 // permission the centre keeps, clicked through the page's own window.
 #include "platform/settings/AppSettingsWindow.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 // Finding and loading a part of the program kept in a module of its own.
 #include "platform/system/ProgramModule.h"
 

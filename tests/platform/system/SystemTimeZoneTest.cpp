@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 // Day boundaries follow the system's zone database, not ICU's bundled copy.
 // Expected values were read from the system's own rules (Debian tzdata 2025b,
 // through Python's zoneinfo); rows that ICU 72's 2022e data gets wrong say so.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 // Which installed application opens an address scheme, read from desktop
 // files and mimeapps.list in folders of the test's own.
 #include "platform/ui/linux/DesktopSchemeHandlers.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 // The mailto: addresses handed to the desktop's mail program, and the share
 // dialog that copies a text and can put it in a new e-mail.
 #include "platform/localization/Localization.h"

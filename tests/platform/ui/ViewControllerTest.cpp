@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 // Screens hear about appearing and disappearing as a user would see them.
 #include "platform/ui/ViewController.h"
 

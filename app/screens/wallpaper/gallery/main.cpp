@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 // The wallpaper chooser or the template screen alone in a window of the
 // application's usual size (or --size WxH). --template shows the template screen; with
 // --screenshot FILE the screen is rendered to FILE (offscreen works) and the

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 // The calendar tab driven through its window: the grid, the calendar
 // selector, Today, Add and the rows with their actions.
 #include "app/screens/calendar/CalendarVC.h"

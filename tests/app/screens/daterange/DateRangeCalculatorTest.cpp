@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 // The duration calculator's arithmetic: what the date range screen and
 // `qamarly range` both show. Expected values are counted on a wall calendar
 // (Gregorian) or read from the Umm al-Qura tables through ICU (Hijri).

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 // The duration tab driven as a user drives it: the pickers, the calendar
 // selector, Today and Reset, and what the four result labels read.
 #include "app/screens/daterange/DateRangeVC.h"

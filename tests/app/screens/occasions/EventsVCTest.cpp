@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 // The occasions screen end to end: built from its layout files, shown
 // offscreen on fixed days, its carousel driven by a manual clock.
 #include "app/screens/occasions/EventsVC.h"

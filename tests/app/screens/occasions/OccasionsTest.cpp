@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 // The six occasions as the occasions screen and `qamarly occasions` compute
 // them, on fixed days of the Umm al-Qura calendar in Riyadh.
 #include "app/cli/CommandLine.h"

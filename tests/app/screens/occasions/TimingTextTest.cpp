@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 // How long until (or since) an occasion, in words: calendar days in the local
 // zone decide between ahead, today and past, and every count takes the plural
 // form of its string table. Rows are read off the Umm al-Qura calendar: 1

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 // The adjustment alert's sentence and the wallpaper cycle, read against the
 // English string table.
 #include "app/screens/pickerconverter/AdjustmentMessage.h"

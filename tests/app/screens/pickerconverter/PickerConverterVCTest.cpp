@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 // The converter tab driven as a user drives it: picking, switching the
 // segment, dragging sideways, the adjustment button and its alert, the
 // wallpaper control, and the notification prompt it presents.

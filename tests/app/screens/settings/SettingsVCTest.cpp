@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 // The settings tab driven as a user drives it: the + and − buttons and the
 // spin box for the Hijri adjustment, feedback by e-mail, the social and apps
 // addresses, telling a friend, rating and the way to the further settings.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 // The wallpaper chooser and notification switches, presented over a screen in
 // a window of its own and driven at window coordinates: drags, the wheel,
 // keys and clicks on the switches, the alert and the settings page.

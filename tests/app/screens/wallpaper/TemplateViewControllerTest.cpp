@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 // The decorative template screen as the gallery shows it: rounded panels
 // over a purple-to-blue gradient, with an occasion card on top.
 #include "app/screens/wallpaper/TemplateViewController.h"
