@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 // The event editor's repeat fields, driven through its window as a person
 // does: click a choice, pick with the keys, save.
 #include "platform/events/EventDialogs.h"

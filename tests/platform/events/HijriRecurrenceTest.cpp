@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
 // Rules that count Hijri months and years, checked day by day against the
 // Umm al-Qura table of the date core and against libical's own expansion.
 #include "core/DayTable.h"
