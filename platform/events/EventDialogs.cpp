@@ -22,6 +22,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPixmap>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QSpinBox>
@@ -35,6 +36,12 @@ namespace {
 using namespace std::chrono_literals;
 
 const QString lastCalendarKey = QStringLiteral("LastEventCalendar");
+
+EventDayNote &dayNote()
+{
+    static EventDayNote note;
+    return note;
+}
 
 // Asks as the calendar tab does (which occurrences, or whether at all),
 // then removes; `done` hears the outcome, and nothing on Cancel.
@@ -109,6 +116,23 @@ EventEditDialog::EventEditDialog(std::shared_ptr<EventStore> store, std::optiona
     location_ = new QLineEdit(this);
     location_->setObjectName(QStringLiteral("locationField"));
     location_->setPlaceholderText(localized("events.editor.locationPlaceholder"));
+    notes_ = new QPlainTextEdit(this);
+    notes_->setObjectName(QStringLiteral("notesField"));
+    notes_->setPlaceholderText(localized("events.editor.notes"));
+    notes_->setTabChangesFocus(true);
+    notes_->setFixedHeight(notes_->fontMetrics().lineSpacing() * 3 + 12);
+    const auto noteLabel = [this](const char *name) {
+        auto *label = new QLabel(this);
+        label->setObjectName(QLatin1String(name));
+        label->setVisible(static_cast<bool>(dayNote()));
+        QPalette muted = label->palette();
+        muted.setColor(QPalette::WindowText, muted.color(QPalette::PlaceholderText));
+        label->setPalette(muted);
+        return label;
+    };
+    startNote_ = noteLabel("startHijriLabel");
+    endNote_ = noteLabel("endHijriLabel");
+    untilNote_ = noteLabel("untilHijriLabel");
     allDay_ = new QCheckBox(localized("events.editor.allDay"), this);
     allDay_->setObjectName(QStringLiteral("allDaySwitch"));
     start_ = new QDateTimeEdit(this);
@@ -165,6 +189,7 @@ EventEditDialog::EventEditDialog(std::shared_ptr<EventStore> store, std::optiona
     endRow->addWidget(repeatEnd_);
     endRow->addWidget(until_);
     endRow->addWidget(count_);
+    endRow->addWidget(untilNote_);
     endRow->addStretch();
 
     error_ = new QLabel(this);
@@ -179,13 +204,16 @@ EventEditDialog::EventEditDialog(std::shared_ptr<EventStore> store, std::optiona
     form->addRow(localized("events.editor.location"), location_);
     form->addRow(QString(), allDay_);
     form->addRow(localized("events.editor.starts"), start_);
+    form->addRow(QString(), startNote_);
     form->addRow(localized("events.editor.ends"), end_);
+    form->addRow(QString(), endNote_);
     form->addRow(localized("events.editor.repeat"), repeat_);
     form->addRow(QString(), weekdayRow_);
     form->addRow(QString(), skip_);
     form->addRow(localized("events.editor.endRepeat"), endRowWidget);
     endRow_ = endRowWidget;
     form->addRow(localized("events.editor.calendar"), calendar_);
+    form->addRow(localized("events.editor.notes"), notes_);
 
     auto *buttons = new QDialogButtonBox(this);
     save_ = buttons->addButton(localized("events.editor.save"), QDialogButtonBox::AcceptRole);
@@ -222,6 +250,9 @@ EventEditDialog::EventEditDialog(std::shared_ptr<EventStore> store, std::optiona
             weekdayBox(start_->date().dayOfWeek())->setChecked(true);
     });
     connect(repeatEnd_, &QComboBox::currentIndexChanged, this, &EventEditDialog::showRepeatFields);
+    connect(start_, &QDateTimeEdit::dateChanged, this, &EventEditDialog::showDayNotes);
+    connect(end_, &QDateTimeEdit::dateChanged, this, &EventEditDialog::showDayNotes);
+    connect(until_, &QDateEdit::dateChanged, this, &EventEditDialog::showDayNotes);
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(form);
@@ -244,6 +275,8 @@ EventEditDialog::EventEditDialog(std::shared_ptr<EventStore> store, std::optiona
     if (editing_) {
         title_->setText(editing_->title);
         location_->setText(editing_->location);
+        notes_->setPlainText(editing_->notes);
+        notesShown_ = notes_->toPlainText();
         allDay_->setChecked(editing_->allDay);
         start_->setDateTime(localTime(editing_->startDate));
         end_->setDateTime(localTime(editing_->endDate));
@@ -274,6 +307,7 @@ EventEditDialog::EventEditDialog(std::shared_ptr<EventStore> store, std::optiona
         until_->setDate(start.date().addMonths(1));
     }
     showRepeatFields();
+    showDayNotes();
     if (calendar_->count() == 0) {
         error_->setText(localized("events.editor.noCalendar"));
         error_->show();
@@ -290,6 +324,15 @@ void EventEditDialog::allDayToggled(bool allDay)
     end_->setDisplayFormat(format);
 }
 
+void EventEditDialog::showDayNotes()
+{
+    if (!dayNote())
+        return;
+    startNote_->setText(dayNote()(start_->date()));
+    endNote_->setText(dayNote()(end_->date()));
+    untilNote_->setText(dayNote()(until_->date()));
+}
+
 void EventEditDialog::showRepeatFields()
 {
     using Kind = EventRepeat::Kind;
@@ -300,6 +343,7 @@ void EventEditDialog::showRepeatFields()
     form_->setRowVisible(skip_, kind == Kind::hijriMonthly || kind == Kind::hijriYearly);
     form_->setRowVisible(endRow_, repeats);
     until_->setVisible(repeats && repeatEnd_->currentIndex() == 1);
+    untilNote_->setVisible(dayNote() && until_->isVisibleTo(this));
     count_->setVisible(repeats && repeatEnd_->currentIndex() == 2);
 }
 
@@ -368,8 +412,8 @@ void EventEditDialog::save()
         error_->show();
         return;
     }
-    if (editing_)
-        draft.notes = editing_->notes;
+    // Untouched notes stay as the file has them, line ends and all.
+    draft.notes = editing_ && notes_->toPlainText() == notesShown_ ? editing_->notes : notes_->toPlainText();
     if (editing_ && editing_->recurring) {
         const QPointer<EventEditDialog> self(this);
         askEventSpan(this, localized("events.span.saveTitle"),
@@ -508,6 +552,11 @@ void askEventSpan(QWidget *over, const QString &title, const QString &message, b
     alert->addAction(localized("events.span.allEvents"), style, [chosen] { chosen(EventSpan::allEvents); });
     alert->addAction(localized("events.editor.cancel"), AlertController::ActionStyle::Cancel);
     alert->showOver(over);
+}
+
+void setEventDayNote(EventDayNote note)
+{
+    dayNote() = std::move(note);
 }
 
 void showEventAccessDialog(std::function<void(bool)> answer)

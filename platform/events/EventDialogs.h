@@ -15,6 +15,7 @@ class QDateTimeEdit;
 class QFormLayout;
 class QLabel;
 class QLineEdit;
+class QPlainTextEdit;
 class QPushButton;
 class QDateEdit;
 class QSpinBox;
@@ -35,6 +36,10 @@ public:
 
     QLineEdit *titleField() const { return title_; }
     QLineEdit *locationField() const { return location_; }
+    QPlainTextEdit *notesField() const { return notes_; }
+    // The other calendar's date of the start, the end and the repeat's end.
+    QLabel *startNote() const { return startNote_; }
+    QLabel *endNote() const { return endNote_; }
     QDateTimeEdit *startField() const { return start_; }
     QDateTimeEdit *endField() const { return end_; }
     QCheckBox *allDaySwitch() const { return allDay_; }
@@ -57,12 +62,18 @@ private:
     void commit(const EventDraft &draft, EventSpan span);
     void allDayToggled(bool allDay);
     void showRepeatFields();
+    void showDayNotes();
     EventRepeat chosenRepeat() const;
 
     std::shared_ptr<EventStore> store_;
     std::optional<CalendarEvent> editing_;
     QLineEdit *title_;
     QLineEdit *location_;
+    QPlainTextEdit *notes_;
+    QString notesShown_;
+    QLabel *startNote_;
+    QLabel *endNote_;
+    QLabel *untilNote_;
     QCheckBox *allDay_;
     QDateTimeEdit *start_;
     QDateTimeEdit *end_;
@@ -107,6 +118,11 @@ private:
     QPushButton *delete_ = nullptr;
     QPushButton *done_;
 };
+
+// The other calendar's date of a day, shown beside the editor's date
+// fields; the application installs the Hijri date. None by default.
+using EventDayNote = std::function<QString(QDate day)>;
+void setEventDayNote(EventDayNote note);
 
 // The question desktop calendars ask before changing or deleting a repeating
 // event: this occurrence, it and the following ones, or all of them. The

@@ -37,6 +37,7 @@
     <message id="events.viewer.calendar"><source>Calendar: %1</source><translation>التقويم: %1</translation></message>
     <message id="events.viewer.edit"><source>Edit</source><translation>تعديل</translation></message>
     <message id="events.viewer.done"><source>Done</source><translation>تم</translation></message>
+    <message id="events.editor.notes"><source>Notes</source><translation>ملاحظات</translation></message>
     <message id="events.editor.deleteFailed"><source>The event could not be deleted: %1</source><translation>تعذر حذف الحدث: %1</translation></message>
     <message id="events.editor.repeat"><source>Repeat</source><translation>التكرار</translation></message>
     <message id="events.editor.endRepeat"><source>End repeat</source><translation>نهاية التكرار</translation></message>

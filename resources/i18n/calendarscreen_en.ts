@@ -37,6 +37,7 @@
     <message id="events.viewer.calendar"><source>Calendar: %1</source><translation>Calendar: %1</translation></message>
     <message id="events.viewer.edit"><source>Edit</source><translation>Edit</translation></message>
     <message id="events.viewer.done"><source>Done</source><translation>Done</translation></message>
+    <message id="events.editor.notes"><source>Notes</source><translation>Notes</translation></message>
     <message id="events.editor.deleteFailed"><source>The event could not be deleted: %1</source><translation>The event could not be deleted: %1</translation></message>
     <message id="events.editor.repeat"><source>Repeat</source><translation>Repeat</translation></message>
     <message id="events.editor.endRepeat"><source>End repeat</source><translation>End repeat</translation></message>

@@ -59,7 +59,8 @@ EventRepeat repeatOfRule(QByteArrayView rule, const QString &zone)
         } else if (key == "COUNT") {
             bool ok = false;
             shown.count = value.toInt(&ok);
-            if (!ok || shown.count < 1)
+            // More than the editor offers: kept as written, never cut down.
+            if (!ok || shown.count < 1 || shown.count > maximumRepeatCount)
                 return repeat;
         } else if (key == "UNTIL") {
             shown.until = untilDay(value, zone);
@@ -137,8 +138,6 @@ QByteArray ruleText(const EventRepeat &repeat, const QByteArray &untilValue)
         break;
     case Kind::hijriMonthly:
     case Kind::hijriYearly:
-        // A reader without RFC 7529 refuses the rule instead of taking the
-        // day for a Gregorian one.
         text = QByteArray("RSCALE=ISLAMIC-UMALQURA;FREQ=") +
                (repeat.kind == Kind::hijriMonthly ? "MONTHLY" : "YEARLY") +
                (repeat.skipForward ? ";SKIP=FORWARD" : ";SKIP=BACKWARD");

@@ -2,6 +2,9 @@
 // Copyright (C) 2026 The Qamarly developers
 // The event editor's repeat fields, driven through its window as a person
 // does: click a choice, pick with the keys, save.
+#include "core/DayTable.h"
+#include "core/RGConv.h"
+#include "core/RGDate.h"
 #include "platform/events/EventDialogs.h"
 #include "platform/events/testing/TestEventStore.h"
 #include "platform/localization/Localization.h"
@@ -13,7 +16,9 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QDateTimeEdit>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QSpinBox>
@@ -191,6 +196,37 @@ TEST_F(EventEditor, ANewEventGoesToTheCalendarUsedLast)
     EXPECT_EQ(store->savedDrafts()[0].calendarIdentifier, work->identifier);
     open();
     EXPECT_EQ(editor->calendarChoice()->currentText(), QStringLiteral("Work"));
+}
+
+TEST_F(EventEditor, TheDatesCarryTheirHijriDayAndNotesAreSaved)
+{
+    setEventDayNote([](QDate day) {
+        return core::RGConv(fromQDateTime(day.startOfDay())).hijriDate()->dateFullString();
+    });
+    open();
+    // Monday 7 December 2026 by the table, then the day after in the end field.
+    const auto hijri = core::DayTable::hijri(core::DayTable::fromGregorian(2026, 12, 7));
+    ASSERT_TRUE(hijri);
+    const QString year = QString::number(hijri->year);
+    EXPECT_TRUE(editor->startNote()->isVisible());
+    EXPECT_EQ(editor->startNote()->text().left(3),
+              QStringLiteral("%1 ").arg(hijri->day, 2, 10, QLatin1Char('0')));
+    EXPECT_TRUE(editor->startNote()->text().endsWith(year));
+    // The day's digits of "12/7/2026 ...".
+    QDateTimeEdit *end = editor->endField();
+    const int dayAt = end->fontMetrics().horizontalAdvance(QStringLiteral("12/")) + 6;
+    input::click(end, QPoint(dayAt, end->height() / 2));
+    QTest::keyClick(editor->windowHandle(), Qt::Key_Up);
+    EXPECT_EQ(end->date(), QDate(2026, 12, 8));
+    EXPECT_EQ(editor->endNote()->text().left(3),
+              QStringLiteral("%1 ").arg(hijri->day + 1, 2, 10, QLatin1Char('0')));
+    input::click(editor->notesField());
+    for (const Qt::Key key : {Qt::Key_H, Qt::Key_I})
+        QTest::keyClick(editor->windowHandle(), key);
+    input::click(editor->saveButton());
+    ASSERT_EQ(store->savedDrafts().size(), 1u);
+    EXPECT_EQ(store->savedDrafts()[0].notes, QStringLiteral("hi"));
+    setEventDayNote({});
 }
 
 } // namespace
