@@ -118,6 +118,80 @@ std::optional<Refusal> applyTimes(platform::EventDraft &draft, const ArgumentRea
     return std::nullopt;
 }
 
+// The names `--repeat` takes, in the order of EventRepeat::Kind.
+const QStringList repeatNames{QStringLiteral("never"),        QStringLiteral("daily"),
+                              QStringLiteral("weekly"),       QStringLiteral("monthly"),
+                              QStringLiteral("yearly"),       QStringLiteral("hijri-monthly"),
+                              QStringLiteral("hijri-yearly"), QStringLiteral("custom")};
+
+// The repeat the options ask for, from `current`: a new kind starts without
+// an end; --until or --count alone change the end of the repeat there is.
+std::optional<Refusal> applyRepeat(platform::EventDraft &draft, const ArgumentReader &args,
+                                   const platform::EventRepeat &current)
+{
+    using Kind = platform::EventRepeat::Kind;
+    const bool until = args.hasOption(QStringLiteral("until"));
+    const bool count = args.hasOption(QStringLiteral("count"));
+    if (!args.hasOption(QStringLiteral("repeat")) && !until && !count)
+        return std::nullopt;
+    if (until && count)
+        return badInput(QStringLiteral("--until and --count cannot be given together"));
+    platform::EventRepeat repeat = current;
+    if (args.hasOption(QStringLiteral("repeat"))) {
+        const QString name = args.option(QStringLiteral("repeat"));
+        const qsizetype index = repeatNames.indexOf(name);
+        if (index < 0 || index == repeatNames.size() - 1)
+            return badInput(QStringLiteral("'%1' is not a repeat (never, daily, weekly, monthly, yearly, "
+                                           "hijri-monthly or hijri-yearly)")
+                                .arg(name));
+        repeat = platform::EventRepeat{};
+        repeat.kind = static_cast<Kind>(index);
+    }
+    if (until || count) {
+        if (!repeat.repeats() || repeat.kind == Kind::other)
+            return badInput(QStringLiteral("--until and --count need a --repeat"));
+        repeat.until.reset();
+        repeat.count = 0;
+    }
+    if (until) {
+        const QString text = args.option(QStringLiteral("until"));
+        repeat.until = parseDate(text);
+        if (!repeat.until)
+            return badInput(QStringLiteral("'%1' is not a day (YYYY-MM-DD)").arg(text));
+    }
+    if (count) {
+        const QString text = args.option(QStringLiteral("count"));
+        bool ok = false;
+        repeat.count = text.toInt(&ok);
+        if (!ok || repeat.count < 1 || repeat.count > platform::maximumRepeatCount)
+            return badInput(QStringLiteral("'%1' is not a count from 1 to %2")
+                                .arg(text)
+                                .arg(platform::maximumRepeatCount));
+    }
+    if (const QString problem = platform::repeatProblem(repeat, localDate(draft.startDate));
+        !problem.isEmpty())
+        return badInput(problem);
+    draft.repeat = repeat;
+    return std::nullopt;
+}
+
+QJsonValue repeatJson(const platform::EventRepeat &repeat)
+{
+    if (!repeat.repeats())
+        return QJsonValue();
+    QJsonObject object{{QStringLiteral("kind"), repeatNames.value(static_cast<int>(repeat.kind))}};
+    if (repeat.kind == platform::EventRepeat::Kind::other)
+        object.insert(QStringLiteral("rule"), repeat.rule);
+    if (repeat.until)
+        object.insert(QStringLiteral("until"), repeat.until->toString(Qt::ISODate));
+    if (repeat.count > 0)
+        object.insert(QStringLiteral("count"), repeat.count);
+    return object;
+}
+
+const QSet<QString> repeatOptions{QStringLiteral("repeat"), QStringLiteral("until"), QStringLiteral("count"),
+                                  QStringLiteral("notes")};
+
 std::shared_ptr<const platform::EventCalendar> findCalendar(platform::EventStore &store, const QString &name)
 {
     std::shared_ptr<const platform::EventCalendar> firstWritable;
@@ -137,9 +211,10 @@ std::shared_ptr<const platform::EventCalendar> findCalendar(platform::EventStore
 int addEvent(Invocation &call, const QStringList &arguments)
 {
     const QString command = QStringLiteral("add");
-    ArgumentReader args(arguments, {QStringLiteral("all-day")},
-                        {QStringLiteral("title"), QStringLiteral("start"), QStringLiteral("end"),
-                         QStringLiteral("zone"), QStringLiteral("calendar"), QStringLiteral("location")});
+    QSet<QString> options{QStringLiteral("title"), QStringLiteral("start"),    QStringLiteral("end"),
+                          QStringLiteral("zone"),  QStringLiteral("calendar"), QStringLiteral("location")};
+    options.unite(repeatOptions);
+    ArgumentReader args(arguments, {QStringLiteral("all-day")}, options);
     if (!args.expectPositionals(0, 0, QString()))
         return report(call, command, badInput(args.error()));
     for (const char *required : {"title", "start", "end"}) {
@@ -161,7 +236,10 @@ int addEvent(Invocation &call, const QStringList &arguments)
             return report(call, command, badInput(QStringLiteral("unknown time zone '%1'").arg(zone)));
         draft.timeZone = zone;
     }
+    draft.notes = args.option(QStringLiteral("notes"));
     if (auto refused = applyTimes(draft, args, zone))
+        return report(call, command, *refused);
+    if (auto refused = applyRepeat(draft, args, {}))
         return report(call, command, *refused);
 
     const auto store = platform::makeEventStore();
@@ -260,11 +338,20 @@ int applyEdit(Invocation &call, const QString &command, const ArgumentReader &ar
     }
     if (args.hasOption(QStringLiteral("location")))
         draft.location = args.option(QStringLiteral("location")).trimmed();
+    if (args.hasOption(QStringLiteral("notes")))
+        draft.notes = args.option(QStringLiteral("notes"));
     if (auto refused = applyTimes(draft, args, event.timeZone))
         return report(call, command, *refused);
-    if (!args.hasOption(QStringLiteral("title")) && !args.hasOption(QStringLiteral("location")) &&
-        !args.hasOption(QStringLiteral("start")) && !args.hasOption(QStringLiteral("end")))
+    if (auto refused = applyRepeat(draft, args, event.repeat))
+        return report(call, command, *refused);
+    bool changes = false;
+    for (const char *option : {"title", "location", "start", "end", "repeat", "until", "count", "notes"})
+        changes = changes || args.hasOption(QLatin1String(option));
+    if (!changes)
         return report(call, command, badInput(QStringLiteral("nothing to change")));
+    if (draft.repeat && *draft.repeat != event.repeat && target.span == platform::EventSpan::thisEvent)
+        return report(call, command,
+                      badInput(QStringLiteral("the repeat changes for the whole series or --from a day")));
     QString error;
     if (!store.updateEvent(event, draft, target.span, &error))
         return report(call, command, {exitFailure, error});
@@ -277,6 +364,7 @@ int editEvent(Invocation &call, const QStringList &arguments)
     QSet<QString> options = occurrenceOptions;
     options.unite(QSet<QString>{QStringLiteral("title"), QStringLiteral("start"), QStringLiteral("end"),
                                 QStringLiteral("location")});
+    options.unite(repeatOptions);
     return onTarget(call, command, arguments, options,
                     [&](const ArgumentReader &args, platform::EventStore &store, const Target &target) {
                         return applyEdit(call, command, args, store, target);
@@ -330,6 +418,8 @@ int listEvents(Invocation &call)
                 {QStringLiteral("allDay"), e.allDay},
                 {QStringLiteral("duration"), screens::eventDurationText(e.startDate, e.endDate, e.allDay)},
                 {QStringLiteral("uid"), e.uid},
+                {QStringLiteral("notes"), e.notes},
+                {QStringLiteral("repeat"), repeatJson(e.repeat)},
                 {QStringLiteral("recurrenceId"),
                  e.recurrenceId ? QJsonValue(platform::isoString(*e.recurrenceId, zone)) : QJsonValue()}});
         }

@@ -3,22 +3,31 @@
 #include "platform/events/EventDialogs.h"
 
 #include "platform/calendar/Clock.h"
+#include "platform/defaults/UserDefaults.h"
 #include "platform/localization/Localization.h"
 #include "platform/ui/AlertController.h"
 #include "platform/ui/PermissionDialog.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QColor>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QDateTimeEdit>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QHBoxLayout>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QPixmap>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace platform {
 
@@ -26,9 +35,49 @@ namespace {
 
 using namespace std::chrono_literals;
 
+const QString lastCalendarKey = QStringLiteral("LastEventCalendar");
+
+EventDayNote &dayNote()
+{
+    static EventDayNote note;
+    return note;
+}
+
+// Asks as the calendar tab does (which occurrences, or whether at all),
+// then removes; `done` hears the outcome, and nothing on Cancel.
+void confirmAndRemove(QWidget *over, const std::shared_ptr<EventStore> &store, const CalendarEvent &event,
+                      std::function<void(bool removed, const QString &error)> done)
+{
+    const auto remove = [store, event, done](EventSpan span) {
+        QString error;
+        const bool removed = store->removeEvent(event, span, &error);
+        done(removed, error);
+    };
+    if (event.recurring) {
+        askEventSpan(over, localized("calendarscreen.deleteTitle"),
+                     localized("calendarscreen.deleteRepeatingMessage").arg(event.title), true, remove);
+        return;
+    }
+    auto *alert = new AlertController(localized("calendarscreen.deleteTitle"),
+                                      localized("calendarscreen.deleteMessage").arg(event.title), over);
+    alert->setObjectName(QStringLiteral("eventDeleteAlert"));
+    alert->addAction(localized("events.editor.cancel"), AlertController::ActionStyle::Cancel);
+    alert->addAction(localized("calendarscreen.deleteConfirm"), AlertController::ActionStyle::Destructive,
+                     [remove] { remove(EventSpan::allEvents); });
+    alert->showOver(over);
+}
+
 QDateTime localTime(Instant instant)
 {
     return toQDateTime(instant).toLocalTime();
+}
+
+// The locale's own order and separators, with the year written out.
+QString withFullYears(QString format)
+{
+    if (!format.contains(QLatin1String("yyyy")))
+        format.replace(QLatin1String("yy"), QLatin1String("yyyy"));
+    return format;
 }
 
 QString whenText(const CalendarEvent &event)
@@ -67,6 +116,23 @@ EventEditDialog::EventEditDialog(std::shared_ptr<EventStore> store, std::optiona
     location_ = new QLineEdit(this);
     location_->setObjectName(QStringLiteral("locationField"));
     location_->setPlaceholderText(localized("events.editor.locationPlaceholder"));
+    notes_ = new QPlainTextEdit(this);
+    notes_->setObjectName(QStringLiteral("notesField"));
+    notes_->setPlaceholderText(localized("events.editor.notes"));
+    notes_->setTabChangesFocus(true);
+    notes_->setFixedHeight(notes_->fontMetrics().lineSpacing() * 3 + 12);
+    const auto noteLabel = [this](const char *name) {
+        auto *label = new QLabel(this);
+        label->setObjectName(QLatin1String(name));
+        label->setVisible(static_cast<bool>(dayNote()));
+        QPalette muted = label->palette();
+        muted.setColor(QPalette::WindowText, muted.color(QPalette::PlaceholderText));
+        label->setPalette(muted);
+        return label;
+    };
+    startNote_ = noteLabel("startHijriLabel");
+    endNote_ = noteLabel("endHijriLabel");
+    untilNote_ = noteLabel("untilHijriLabel");
     allDay_ = new QCheckBox(localized("events.editor.allDay"), this);
     allDay_->setObjectName(QStringLiteral("allDaySwitch"));
     start_ = new QDateTimeEdit(this);
@@ -77,6 +143,55 @@ EventEditDialog::EventEditDialog(std::shared_ptr<EventStore> store, std::optiona
     end_->setCalendarPopup(true);
     calendar_ = new QComboBox(this);
     calendar_->setObjectName(QStringLiteral("calendarChoice"));
+    using Kind = EventRepeat::Kind;
+    repeat_ = new QComboBox(this);
+    repeat_->setObjectName(QStringLiteral("repeatChoice"));
+    for (const auto &[kind, key] :
+         {std::pair{Kind::never, "events.repeat.never"}, std::pair{Kind::daily, "events.repeat.daily"},
+          std::pair{Kind::weekly, "events.repeat.weekly"}, std::pair{Kind::monthly, "events.repeat.monthly"},
+          std::pair{Kind::yearly, "events.repeat.yearly"},
+          std::pair{Kind::hijriMonthly, "events.repeat.hijriMonthly"},
+          std::pair{Kind::hijriYearly, "events.repeat.hijriYearly"}})
+        repeat_->addItem(localized(key), static_cast<int>(kind));
+    weekdayRow_ = new QWidget(this);
+    auto *weekdayLayout = new QHBoxLayout(weekdayRow_);
+    weekdayLayout->setContentsMargins(0, 0, 0, 0);
+    // In the order of the locale's week.
+    const int firstDay = QLocale().firstDayOfWeek();
+    for (int i = 0; i < 7; ++i) {
+        const int weekday = (firstDay - 1 + i) % 7 + 1;
+        auto *box = new QCheckBox(QLocale().dayName(weekday, QLocale::ShortFormat), weekdayRow_);
+        box->setObjectName(QStringLiteral("weekday%1").arg(weekday));
+        weekdays_[static_cast<std::size_t>(weekday - 1)] = box;
+        weekdayLayout->addWidget(box);
+    }
+    skip_ = new QComboBox(this);
+    skip_->setObjectName(QStringLiteral("skipChoice"));
+    skip_->addItem(localized("events.repeat.skipForward"), true);
+    skip_->addItem(localized("events.repeat.skipBackward"), false);
+    repeatEnd_ = new QComboBox(this);
+    repeatEnd_->setObjectName(QStringLiteral("repeatEndChoice"));
+    repeatEnd_->addItem(localized("events.repeat.endNever"));
+    repeatEnd_->addItem(localized("events.repeat.endOn"));
+    repeatEnd_->addItem(localized("events.repeat.endAfter"));
+    until_ = new QDateEdit(this);
+    until_->setObjectName(QStringLiteral("untilField"));
+    until_->setCalendarPopup(true);
+    until_->setDisplayFormat(withFullYears(QLocale().dateFormat(QLocale::ShortFormat)));
+    count_ = new QSpinBox(this);
+    count_->setObjectName(QStringLiteral("countField"));
+    count_->setRange(1, maximumRepeatCount);
+    count_->setValue(10);
+    count_->setSuffix(localized("events.repeat.times"));
+    auto *endRowWidget = new QWidget(this);
+    auto *endRow = new QHBoxLayout(endRowWidget);
+    endRow->setContentsMargins(0, 0, 0, 0);
+    endRow->addWidget(repeatEnd_);
+    endRow->addWidget(until_);
+    endRow->addWidget(count_);
+    endRow->addWidget(untilNote_);
+    endRow->addStretch();
+
     error_ = new QLabel(this);
     error_->setObjectName(QStringLiteral("errorLabel"));
     error_->setWordWrap(true);
@@ -84,41 +199,104 @@ EventEditDialog::EventEditDialog(std::shared_ptr<EventStore> store, std::optiona
     error_->hide();
 
     auto *form = new QFormLayout;
+    form_ = form;
     form->addRow(localized("events.editor.title"), title_);
     form->addRow(localized("events.editor.location"), location_);
     form->addRow(QString(), allDay_);
     form->addRow(localized("events.editor.starts"), start_);
+    form->addRow(QString(), startNote_);
     form->addRow(localized("events.editor.ends"), end_);
+    form->addRow(QString(), endNote_);
+    form->addRow(localized("events.editor.repeat"), repeat_);
+    form->addRow(QString(), weekdayRow_);
+    form->addRow(QString(), skip_);
+    form->addRow(localized("events.editor.endRepeat"), endRowWidget);
+    endRow_ = endRowWidget;
     form->addRow(localized("events.editor.calendar"), calendar_);
+    form->addRow(localized("events.editor.notes"), notes_);
 
     auto *buttons = new QDialogButtonBox(this);
     save_ = buttons->addButton(localized("events.editor.save"), QDialogButtonBox::AcceptRole);
     save_->setObjectName(QStringLiteral("saveButton"));
     cancel_ = buttons->addButton(localized("events.editor.cancel"), QDialogButtonBox::RejectRole);
     cancel_->setObjectName(QStringLiteral("cancelButton"));
+    if (editing_) {
+        delete_ =
+            buttons->addButton(localized("calendarscreen.deleteConfirm"), QDialogButtonBox::DestructiveRole);
+        delete_->setObjectName(QStringLiteral("deleteButton"));
+        connect(delete_, &QPushButton::clicked, this, [this] {
+            const QPointer<EventEditDialog> self(this);
+            confirmAndRemove(this, store_, *editing_, [self](bool removed, const QString &error) {
+                if (!self)
+                    return;
+                if (removed) {
+                    self->accept();
+                    return;
+                }
+                self->error_->setText(localized("events.editor.deleteFailed").arg(error));
+                self->error_->show();
+            });
+        });
+    }
     connect(save_, &QPushButton::clicked, this, &EventEditDialog::save);
     connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
     connect(allDay_, &QCheckBox::toggled, this, &EventEditDialog::allDayToggled);
+    connect(repeat_, &QComboBox::currentIndexChanged, this, &EventEditDialog::showRepeatFields);
+    // Picking "weekly" starts on the start's own day, until the user picks others.
+    connect(repeat_, &QComboBox::activated, this, [this] {
+        if (static_cast<EventRepeat::Kind>(repeat_->currentData().toInt()) == EventRepeat::Kind::weekly &&
+            std::none_of(weekdays_.begin(), weekdays_.end(),
+                         [](const QCheckBox *box) { return box->isChecked(); }))
+            weekdayBox(start_->date().dayOfWeek())->setChecked(true);
+    });
+    connect(repeatEnd_, &QComboBox::currentIndexChanged, this, &EventEditDialog::showRepeatFields);
+    connect(start_, &QDateTimeEdit::dateChanged, this, &EventEditDialog::showDayNotes);
+    connect(end_, &QDateTimeEdit::dateChanged, this, &EventEditDialog::showDayNotes);
+    connect(until_, &QDateEdit::dateChanged, this, &EventEditDialog::showDayNotes);
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(error_);
     layout->addWidget(buttons);
 
-    // Only calendars that can be written are offered.
+    // Only calendars that can be written are offered, each with its colour;
+    // a new event goes where the last one went.
     for (const auto &calendar : store_->calendars()) {
-        if (calendar->allowsContentModifications)
-            calendar_->addItem(calendar->title, calendar->identifier);
+        if (!calendar->allowsContentModifications)
+            continue;
+        QPixmap swatch(12, 12);
+        swatch.fill(QColor::isValidColorName(calendar->color) ? QColor::fromString(calendar->color)
+                                                              : palette().color(QPalette::Mid));
+        calendar_->addItem(QIcon(swatch), calendar->title, calendar->identifier);
     }
+    if (!editing_)
+        calendar_->setCurrentIndex(std::max(
+            0, calendar_->findData(UserDefaults::standard()->string(lastCalendarKey).value_or(QString()))));
     if (editing_) {
         title_->setText(editing_->title);
         location_->setText(editing_->location);
+        notes_->setPlainText(editing_->notes);
+        notesShown_ = notes_->toPlainText();
         allDay_->setChecked(editing_->allDay);
         start_->setDateTime(localTime(editing_->startDate));
         end_->setDateTime(localTime(editing_->endDate));
         const int index = editing_->calendar ? calendar_->findData(editing_->calendar->identifier) : -1;
         calendar_->setCurrentIndex(std::max(0, index));
         calendar_->setEnabled(false);
+        const EventRepeat &rule = editing_->repeat;
+        // A rule this editor cannot show is kept as it is unless another is chosen.
+        if (rule.kind == Kind::other)
+            repeat_->addItem(localized("events.repeat.other"), static_cast<int>(Kind::other));
+        repeat_->setCurrentIndex(std::max(0, repeat_->findData(static_cast<int>(rule.kind))));
+        for (const int weekday : rule.weekdays) {
+            if (weekday >= 1 && weekday <= 7)
+                weekdayBox(weekday)->setChecked(true);
+        }
+        skip_->setCurrentIndex(rule.skipForward ? 0 : 1);
+        repeatEnd_->setCurrentIndex(rule.count > 0 ? 2 : rule.until ? 1 : 0);
+        if (rule.count > 0)
+            count_->setValue(std::min(rule.count, maximumRepeatCount));
+        until_->setDate(rule.until.value_or(localTime(editing_->startDate).date().addMonths(1)));
     } else {
         // The next whole hour of the day being looked at, for an hour.
         const QDateTime now = localTime(Clock::current());
@@ -126,7 +304,10 @@ EventEditDialog::EventEditDialog(std::shared_ptr<EventStore> store, std::optiona
         start = start.addSecs(3600);
         start_->setDateTime(start);
         end_->setDateTime(start.addSecs(3600));
+        until_->setDate(start.date().addMonths(1));
     }
+    showRepeatFields();
+    showDayNotes();
     if (calendar_->count() == 0) {
         error_->setText(localized("events.editor.noCalendar"));
         error_->show();
@@ -137,10 +318,58 @@ EventEditDialog::EventEditDialog(std::shared_ptr<EventStore> store, std::optiona
 
 void EventEditDialog::allDayToggled(bool allDay)
 {
-    const QString format =
-        allDay ? QLocale().dateFormat(QLocale::ShortFormat) : QLocale().dateTimeFormat(QLocale::ShortFormat);
+    const QString format = withFullYears(allDay ? QLocale().dateFormat(QLocale::ShortFormat)
+                                                : QLocale().dateTimeFormat(QLocale::ShortFormat));
     start_->setDisplayFormat(format);
     end_->setDisplayFormat(format);
+}
+
+void EventEditDialog::showDayNotes()
+{
+    if (!dayNote())
+        return;
+    startNote_->setText(dayNote()(start_->date()));
+    endNote_->setText(dayNote()(end_->date()));
+    untilNote_->setText(dayNote()(until_->date()));
+}
+
+void EventEditDialog::showRepeatFields()
+{
+    using Kind = EventRepeat::Kind;
+    const auto kind = static_cast<Kind>(repeat_->currentData().toInt());
+    const bool repeats = kind != Kind::never && kind != Kind::other;
+    // Whole rows, labels included, come and go with the choice.
+    form_->setRowVisible(weekdayRow_, kind == Kind::weekly);
+    form_->setRowVisible(skip_, kind == Kind::hijriMonthly || kind == Kind::hijriYearly);
+    form_->setRowVisible(endRow_, repeats);
+    until_->setVisible(repeats && repeatEnd_->currentIndex() == 1);
+    untilNote_->setVisible(dayNote() && until_->isVisibleTo(this));
+    count_->setVisible(repeats && repeatEnd_->currentIndex() == 2);
+}
+
+EventRepeat EventEditDialog::chosenRepeat() const
+{
+    using Kind = EventRepeat::Kind;
+    const auto kind = static_cast<Kind>(repeat_->currentData().toInt());
+    if (kind == Kind::other && editing_)
+        return editing_->repeat;
+    EventRepeat repeat;
+    repeat.kind = kind;
+    if (kind == Kind::never)
+        return repeat;
+    if (kind == Kind::weekly) {
+        for (int day = 1; day <= 7; ++day) {
+            if (weekdayBox(day)->isChecked())
+                repeat.weekdays.push_back(day);
+        }
+    }
+    if (kind == Kind::hijriMonthly || kind == Kind::hijriYearly)
+        repeat.skipForward = skip_->currentData().toBool();
+    if (repeatEnd_->currentIndex() == 1)
+        repeat.until = until_->date();
+    else if (repeatEnd_->currentIndex() == 2)
+        repeat.count = count_->value();
+    return repeat;
 }
 
 void EventEditDialog::save()
@@ -163,8 +392,28 @@ void EventEditDialog::save()
         return;
     }
     draft.calendarIdentifier = calendar_->currentData().toString();
-    if (editing_)
-        draft.notes = editing_->notes;
+    EventRepeat repeat = chosenRepeat();
+    // A weekly rule on chosen days names the start's day too, so that the
+    // start is one of them.
+    if (repeat.kind == EventRepeat::Kind::weekly && !repeat.weekdays.empty()) {
+        const int startDay = localTime(draft.startDate).date().dayOfWeek();
+        if (std::find(repeat.weekdays.begin(), repeat.weekdays.end(), startDay) == repeat.weekdays.end()) {
+            repeat.weekdays.push_back(startDay);
+            std::sort(repeat.weekdays.begin(), repeat.weekdays.end());
+        }
+        // The start's day alone is what a weekly rule means anyway.
+        if (repeat.weekdays == std::vector{startDay})
+            repeat.weekdays.clear();
+    }
+    draft.repeat = repeat;
+    if (const QString problem = repeatProblem(repeat, localTime(draft.startDate).date());
+        !problem.isEmpty()) {
+        error_->setText(localized("events.editor.repeatEndsBeforeStart"));
+        error_->show();
+        return;
+    }
+    // Untouched notes stay as the file has them, line ends and all.
+    draft.notes = editing_ && notes_->toPlainText() == notesShown_ ? editing_->notes : notes_->toPlainText();
     if (editing_ && editing_->recurring) {
         const QPointer<EventEditDialog> self(this);
         askEventSpan(this, localized("events.span.saveTitle"),
@@ -180,6 +429,11 @@ void EventEditDialog::save()
 
 void EventEditDialog::commit(const EventDraft &draft, EventSpan span)
 {
+    if (editing_ && span == EventSpan::thisEvent && draft.repeat != editing_->repeat) {
+        error_->setText(localized("events.editor.repeatForSeries"));
+        error_->show();
+        return;
+    }
     QString error;
     const bool saved =
         editing_ ? store_->updateEvent(*editing_, draft, span, &error) : store_->saveNewEvent(draft, &error);
@@ -187,6 +441,11 @@ void EventEditDialog::commit(const EventDraft &draft, EventSpan span)
         error_->setText(localized("events.editor.saveFailed").arg(error));
         error_->show();
         return;
+    }
+    if (!editing_) {
+        const auto defaults = UserDefaults::standard();
+        defaults->setString(lastCalendarKey, draft.calendarIdentifier);
+        defaults->flush();
     }
     accept();
 }
@@ -219,6 +478,20 @@ EventViewDialog::EventViewDialog(std::shared_ptr<EventStore> store, CalendarEven
     auto *when = new QLabel(whenText(event_), this);
     when->setObjectName(QStringLiteral("whenLabel"));
     layout->addWidget(when);
+    if (event_.repeat.repeats()) {
+        static constexpr const char *kinds[] = {"events.repeat.never",       "events.repeat.daily",
+                                                "events.repeat.weekly",      "events.repeat.monthly",
+                                                "events.repeat.yearly",      "events.repeat.hijriMonthly",
+                                                "events.repeat.hijriYearly", "events.repeat.other"};
+        // A rule that could not be followed is said so, not hidden.
+        const bool unfollowed = event_.repeat.kind == EventRepeat::Kind::other && !event_.recurring;
+        auto *repeat = new QLabel(localized(unfollowed ? "events.viewer.unfollowedRule"
+                                                       : kinds[static_cast<int>(event_.repeat.kind)]),
+                                  this);
+        repeat->setObjectName(QStringLiteral("repeatLabel"));
+        repeat->setWordWrap(true);
+        layout->addWidget(repeat);
+    }
     if (event_.calendar) {
         auto *calendar = new QLabel(localized("events.viewer.calendar").arg(event_.calendar->title), this);
         calendar->setObjectName(QStringLiteral("calendarLabel"));
@@ -237,6 +510,27 @@ EventViewDialog::EventViewDialog(std::shared_ptr<EventStore> store, CalendarEven
             auto *editor = new EventEditDialog(store_, event_, std::nullopt, this);
             connect(editor, &QDialog::accepted, this, &QDialog::accept);
             editor->open();
+        });
+    }
+    if (allowsEditing_) {
+        delete_ =
+            buttons->addButton(localized("calendarscreen.deleteConfirm"), QDialogButtonBox::DestructiveRole);
+        delete_->setObjectName(QStringLiteral("deleteButton"));
+        connect(delete_, &QPushButton::clicked, this, [this] {
+            const QPointer<EventViewDialog> self(this);
+            confirmAndRemove(this, store_, event_, [self](bool removed, const QString &error) {
+                if (!self)
+                    return;
+                if (removed) {
+                    self->accept();
+                    return;
+                }
+                auto *alert =
+                    new AlertController(localized("calendarscreen.deleteTitle"),
+                                        localized("events.editor.deleteFailed").arg(error), self.data());
+                alert->addAction(localized("events.viewer.done"), AlertController::ActionStyle::Cancel);
+                alert->showOver(self.data());
+            });
         });
     }
     done_ = buttons->addButton(localized("events.viewer.done"), QDialogButtonBox::AcceptRole);
@@ -258,6 +552,11 @@ void askEventSpan(QWidget *over, const QString &title, const QString &message, b
     alert->addAction(localized("events.span.allEvents"), style, [chosen] { chosen(EventSpan::allEvents); });
     alert->addAction(localized("events.editor.cancel"), AlertController::ActionStyle::Cancel);
     alert->showOver(over);
+}
+
+void setEventDayNote(EventDayNote note)
+{
+    dayNote() = std::move(note);
 }
 
 void showEventAccessDialog(std::function<void(bool)> answer)

@@ -5,15 +5,21 @@
 #include "platform/events/EventStore.h"
 
 #include <QDialog>
+#include <array>
 #include <memory>
 #include <optional>
 
 class QCheckBox;
 class QComboBox;
 class QDateTimeEdit;
+class QFormLayout;
 class QLabel;
 class QLineEdit;
+class QPlainTextEdit;
 class QPushButton;
+class QDateEdit;
+class QSpinBox;
+class QWidget;
 
 namespace platform {
 
@@ -30,30 +36,61 @@ public:
 
     QLineEdit *titleField() const { return title_; }
     QLineEdit *locationField() const { return location_; }
+    QPlainTextEdit *notesField() const { return notes_; }
+    // The other calendar's date of the start, the end and the repeat's end.
+    QLabel *startNote() const { return startNote_; }
+    QLabel *endNote() const { return endNote_; }
     QDateTimeEdit *startField() const { return start_; }
     QDateTimeEdit *endField() const { return end_; }
     QCheckBox *allDaySwitch() const { return allDay_; }
     QComboBox *calendarChoice() const { return calendar_; }
+    QComboBox *repeatChoice() const { return repeat_; }
+    // 1 Monday ... 7 Sunday.
+    QCheckBox *weekdayBox(int weekday) const { return weekdays_.at(static_cast<std::size_t>(weekday - 1)); }
+    QComboBox *skipChoice() const { return skip_; }
+    QComboBox *repeatEndChoice() const { return repeatEnd_; }
+    QDateEdit *untilField() const { return until_; }
+    QSpinBox *countField() const { return count_; }
     QPushButton *saveButton() const { return save_; }
     QPushButton *cancelButton() const { return cancel_; }
+    // Only when changing an event.
+    QPushButton *deleteButton() const { return delete_; }
     QLabel *errorLabel() const { return error_; }
 
 private:
     void save();
     void commit(const EventDraft &draft, EventSpan span);
     void allDayToggled(bool allDay);
+    void showRepeatFields();
+    void showDayNotes();
+    EventRepeat chosenRepeat() const;
 
     std::shared_ptr<EventStore> store_;
     std::optional<CalendarEvent> editing_;
     QLineEdit *title_;
     QLineEdit *location_;
+    QPlainTextEdit *notes_;
+    QString notesShown_;
+    QLabel *startNote_;
+    QLabel *endNote_;
+    QLabel *untilNote_;
     QCheckBox *allDay_;
     QDateTimeEdit *start_;
     QDateTimeEdit *end_;
     QComboBox *calendar_;
+    QFormLayout *form_;
+    QComboBox *repeat_;
+    QWidget *weekdayRow_;
+    QWidget *endRow_;
+    std::array<QCheckBox *, 7> weekdays_{};
+    QComboBox *skip_;
+    QComboBox *repeatEnd_;
+    QDateEdit *until_;
+    QSpinBox *count_;
     QLabel *error_;
     QPushButton *save_;
     QPushButton *cancel_;
+    QPushButton *delete_ = nullptr;
 };
 
 // The event viewer: what the event is, where and when, in which calendar.
@@ -69,6 +106,7 @@ public:
     bool allowsEditing() const { return allowsEditing_; }
     QPushButton *editButton() const { return edit_; }
     QPushButton *doneButton() const { return done_; }
+    QPushButton *deleteButton() const { return delete_; }
     QLabel *titleLabel() const { return title_; }
 
 private:
@@ -77,8 +115,14 @@ private:
     bool allowsEditing_;
     QLabel *title_;
     QPushButton *edit_ = nullptr;
+    QPushButton *delete_ = nullptr;
     QPushButton *done_;
 };
+
+// The other calendar's date of a day, shown beside the editor's date
+// fields; the application installs the Hijri date. None by default.
+using EventDayNote = std::function<QString(QDate day)>;
+void setEventDayNote(EventDayNote note);
 
 // The question desktop calendars ask before changing or deleting a repeating
 // event: this occurrence, it and the following ones, or all of them. The

@@ -127,6 +127,23 @@ EventStoreFactory setEventStoreFactory(EventStoreFactory factory)
     return std::exchange(factorySlot(), std::move(factory));
 }
 
+QString repeatProblem(const EventRepeat &repeat, QDate firstDay)
+{
+    if (!repeat.repeats() || repeat.kind == EventRepeat::Kind::other)
+        return {};
+    if (repeat.until && repeat.count > 0)
+        return QStringLiteral("a repeat ends either on a day or after a number of times");
+    if (repeat.count < 0 || repeat.count > maximumRepeatCount)
+        return QStringLiteral("a repeat happens 1 to %1 times").arg(maximumRepeatCount);
+    if (repeat.until && (!repeat.until->isValid() || *repeat.until < firstDay))
+        return QStringLiteral("the repeat ends before the event starts");
+    for (const int day : repeat.weekdays) {
+        if (day < 1 || day > 7)
+            return QStringLiteral("%1 is not a weekday").arg(day);
+    }
+    return {};
+}
+
 EventDraft draftOf(const CalendarEvent &event)
 {
     EventDraft draft;
@@ -136,6 +153,7 @@ EventDraft draftOf(const CalendarEvent &event)
     draft.startDate = event.startDate;
     draft.endDate = event.endDate;
     draft.allDay = event.allDay;
+    draft.repeat = event.repeat;
     if (event.calendar)
         draft.calendarIdentifier = event.calendar->identifier;
     return draft;

@@ -4,6 +4,7 @@
 
 #include "platform/calendar/Instant.h"
 
+#include <QDate>
 #include <QObject>
 #include <QString>
 #include <functional>
@@ -22,6 +23,48 @@ struct EventCalendar
     QString color;
     bool allowsContentModifications = false;
 };
+
+// How an event repeats, in the terms the editor offers. A rule it cannot
+// show that way is `other`, kept as written until the user picks another.
+struct EventRepeat
+{
+    enum class Kind
+    {
+        never,
+        daily,
+        weekly,
+        monthly,
+        yearly,
+        // On the same day of the Umm al-Qura month or year.
+        hijriMonthly,
+        hijriYearly,
+        other
+    };
+    Kind kind = Kind::never;
+    // Weekly: the days, 1 Monday ... 7 Sunday, in order; empty means the
+    // start's own day.
+    std::vector<int> weekdays;
+    // The last day it may fall on (in the event's own days), or how many
+    // times it happens; neither means it goes on.
+    std::optional<QDate> until;
+    int count = 0;
+    // A 30th in a 29-day Hijri month moves to the day after (forward) or to
+    // the 29th (backward).
+    bool skipForward = true;
+    // `other`: the rule as the file has it.
+    QString rule;
+
+    bool repeats() const { return kind != Kind::never; }
+    bool operator==(const EventRepeat &) const = default;
+};
+
+// The most times a rule written by this program may repeat.
+inline constexpr int maximumRepeatCount = 1000;
+
+// Why a rule must not be written for an event starting on `firstDay`
+// (an end before the start, a count out of range, an unknown weekday);
+// empty when it may.
+QString repeatProblem(const EventRepeat &repeat, QDate firstDay);
 
 // One occurrence of an event as the store hands it out. A recurring event
 // gives one of these per occurrence, each with its own start and end.
@@ -50,6 +93,8 @@ struct CalendarEvent
     QByteArray sourceDigest;
     // The zone the event's times are written in; empty for UTC or floating times.
     QString timeZone;
+    // The series' rule (never for a single event or an override).
+    EventRepeat repeat;
 };
 
 // Which occurrences of a recurring event a change or a deletion is for.
@@ -74,6 +119,9 @@ struct EventDraft
     // zone to write its times in (UTC when empty).
     QString uid;
     QString timeZone;
+    // The rule to give the event; no value keeps the one it has (none for
+    // a new event).
+    std::optional<EventRepeat> repeat;
 };
 
 // A draft holding the event as it is: edits change only what the user

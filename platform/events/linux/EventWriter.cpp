@@ -4,6 +4,7 @@
 
 #include "platform/events/linux/CalendarText.h"
 #include "platform/events/linux/LibicalLock.h"
+#include "platform/events/linux/RepeatRule.h"
 
 #include <QDateTime>
 #include <QTimeZone>
@@ -196,6 +197,18 @@ struct TimeProperty
     Instant at() const { return instantOf(value.wall, form); }
 };
 
+// UNTIL for a rule that ends on `day`: the day itself for day events, its
+// last second otherwise (in UTC unless the times float, as RFC 5545 asks).
+QByteArray untilValue(QDate day, const TimeForm &form)
+{
+    const QDateTime last = naive(day, QTime(23, 59, 59));
+    if (form.isDate || (!form.utc && !form.zone && form.tzid.isEmpty()))
+        return textOf(last, form);
+    const TimeForm wall{false, false, form.tzid, form.zone};
+    return utcText(form.zone ? instantOf(last, wall)
+                             : fromQDateTime(QDateTime(day, last.time(), Qt::LocalTime)));
+}
+
 TimeForm formOf(const PropertyLine &line, const TimeValue &value, const ZoneBook &zones)
 {
     TimeForm form;
@@ -340,6 +353,19 @@ public:
             setText(c, "LOCATION", *change.location, true);
         if (change.notes)
             setText(c, "DESCRIPTION", *change.notes, true);
+    }
+
+    // Gives `c` the rule `repeat`, its end in the form of c's start.
+    void setRule(Component &c, const EventRepeat &repeat) const
+    {
+        if (!repeat.repeats()) {
+            c.removeAll("RRULE");
+            return;
+        }
+        const auto start = timeProperty(c, "DTSTART", zones_);
+        const TimeForm form = start ? start->form : TimeForm{};
+        const QByteArray until = repeat.until ? untilValue(*repeat.until, form) : QByteArray();
+        c.setLine("RRULE:" + ruleText(repeat, until), nl_);
     }
 
     // Writes the times of one component, each in the form it has; a change
@@ -630,6 +656,7 @@ bool changeSeries(const Rewrite &rewrite, Series &series, const CalendarEvent &t
     rewrite.applyFields(master, change);
     if (own)
         rewrite.applyFields(*own, change);
+    bool moved = false;
     if (change.movesTimes()) {
         const auto start = timeProperty(master, "DTSTART", rewrite.zones());
         if (!start)
@@ -637,8 +664,25 @@ bool changeSeries(const Rewrite &rewrite, Series &series, const CalendarEvent &t
         const SeriesMove move = moveBetween(target, change, start->form);
         if (move.moves()) {
             moveSeries(rewrite, series, move, own);
+            moved = true;
             if (own && !rewrite.writeTimes(*own, *change.start, *change.end, target.allDay, error))
                 return false;
+        }
+    }
+    if (change.repeat) {
+        rewrite.setRule(master, *change.repeat);
+        if (!moved)
+            rewrite.raiseSequence(master);
+        if (!change.repeat->repeats()) {
+            // What is left is the series' first occurrence, alone.
+            for (const char *name : {"RDATE", "EXDATE", "EXRULE"})
+                master.removeAll(name);
+            const std::vector<Component *> overrides = series.overrides;
+            rewrite.text().removeEvents([&overrides](const Component &c) {
+                return std::find(overrides.begin(), overrides.end(), &c) != overrides.end();
+            });
+            series.overrides.clear();
+            own = nullptr;
         }
     }
     rewrite.stamp(master);
@@ -760,6 +804,8 @@ EventChange EventChange::between(const CalendarEvent &seen, const EventDraft &dr
         change.location = draft.location;
     if (draft.notes != seen.notes)
         change.notes = draft.notes;
+    if (draft.repeat && *draft.repeat != seen.repeat)
+        change.repeat = draft.repeat;
     bool moved = draft.allDay != seen.allDay;
     if (draft.allDay && seen.allDay)
         moved = moved || localDate(draft.startDate) != localDate(seen.startDate) ||
@@ -777,7 +823,7 @@ EventChange EventChange::between(const CalendarEvent &seen, const EventDraft &dr
 
 bool EventChange::isEmpty() const
 {
-    return !title && !location && !notes && !start;
+    return !title && !location && !notes && !start && !repeat;
 }
 
 QByteArray EventWriter::newEventData(const EventDraft &draft, const QString &uid, Instant now)
@@ -822,6 +868,10 @@ QByteArray EventWriter::newEventData(const EventDraft &draft, const QString &uid
     out += "DTSTART" + parametersOf(form) + ':' + textOf(wallOf(draft.startDate, form), form) + nl;
     const QDateTime endWall = draft.allDay ? naive(localDate(end).addDays(1)) : wallOf(end, form);
     out += "DTEND" + parametersOf(form) + ':' + textOf(endWall, form) + nl;
+    if (draft.repeat && draft.repeat->repeats()) {
+        const QByteArray until = draft.repeat->until ? untilValue(*draft.repeat->until, form) : QByteArray();
+        out += folded("RRULE:" + ruleText(*draft.repeat, until), nl);
+    }
     out += "END:VEVENT" + nl + "END:VCALENDAR" + nl;
     return out;
 }
@@ -918,13 +968,22 @@ std::optional<RewrittenFile> EventWriter::edited(const QByteArray &data, const C
                 return std::nullopt;
             }
         }
+        if (change.repeat && (repeats || !series.master)) {
+            failWith(error,
+                     QStringLiteral("the repeat of a series changes for all its events or for this and "
+                                    "the following ones"));
+            return std::nullopt;
+        }
         rewrite.applyFields(*c, change);
         if (change.movesTimes()) {
             if (!rewrite.writeTimes(*c, *change.start, *change.end, change.allDay.value_or(target.allDay),
                                     error))
                 return std::nullopt;
-            rewrite.raiseSequence(*c);
         }
+        if (change.repeat)
+            rewrite.setRule(*c, *change.repeat);
+        if (change.movesTimes() || change.repeat)
+            rewrite.raiseSequence(*c);
         rewrite.stamp(*c);
     } else if (span == EventSpan::allEvents) {
         if (!changeSeries(rewrite, series, target, change, error))
@@ -1063,6 +1122,10 @@ std::optional<CalendarEvent> EventWriter::eventIn(const QByteArray &data, const 
         event.endDate = event.startDate;
     }
     event.recurring = !series.overrides.empty() || (series.master && isRecurringMaster(*series.master));
+    if (series.master) {
+        if (const auto rule = series.master->first("RRULE"))
+            event.repeat = repeatOfRule(PropertyLine::parse(*rule).value, event.timeZone);
+    }
     if (series.master && event.recurring) {
         event.recurrenceId = event.startDate;
     } else if (!series.master) {

@@ -21,6 +21,8 @@ struct EventChange
     std::optional<Instant> start;
     std::optional<Instant> end;
     std::optional<bool> allDay;
+    // A new rule for the series (never: it stops repeating).
+    std::optional<EventRepeat> repeat;
 
     static EventChange between(const CalendarEvent &seen, const EventDraft &draft);
     bool isEmpty() const;

@@ -5,6 +5,7 @@
 #include "platform/calendar/CivilDays.h"
 #include "platform/events/linux/EventZone.h"
 #include "platform/events/linux/Recurrence.h"
+#include "platform/events/linux/RepeatRule.h"
 #include "platform/system/Console.h"
 
 #include <QDate>
@@ -240,6 +241,8 @@ struct Series
     std::int64_t lengthMs = 0;
     std::int64_t lengthDays = 1;
     std::unique_ptr<RecurrenceExpander> rule;
+    // The RRULE value as written, readable or not.
+    QByteArray ruleText;
     std::vector<ZonedValue> extraDates;
     std::vector<ZonedValue> excluded;
     // Occurrences replaced by an override of their own.
@@ -361,6 +364,7 @@ bool CalendarFile::Impl::expand(const Series &s, Instant start, Instant end, con
         occurrence.location = texts->location;
         occurrence.notes = texts->notes;
         occurrence.allDay = s.start.isDate;
+        occurrence.rule = s.ruleText;
         occurrence.recurring = s.rule || !s.extraDates.empty() || s.isOverride;
         if (s.replaced)
             occurrence.recurrenceId = startOf(*s.replaced, device);
@@ -643,8 +647,10 @@ public:
             series_.push_back(std::move(s));
             return;
         }
-        if (raw.rule)
+        if (raw.rule) {
+            s.ruleText = raw.rule->value;
             readRule(s, raw.rule->value, uid);
+        }
         for (const RawValue &date : raw.dates) {
             // PERIOD values start where the event does.
             for (const QByteArray &part : date.value.split(',')) {
@@ -669,6 +675,10 @@ public:
         for (const auto &[uid, replaced] : overrides_) {
             if (auto it = masters_.find(uid); it != masters_.end())
                 series_[it->second].overridden.push_back(replaced);
+        }
+        for (Series &s : series_) {
+            if (auto it = masters_.find(s.uid); s.isOverride && it != masters_.end())
+                s.ruleText = series_[it->second].ruleText;
         }
     }
 
@@ -825,6 +835,7 @@ void copyInto(Occurrence &&o, CalendarEvent &event)
     event.allDay = o.allDay;
     event.recurring = o.recurring;
     event.recurrenceId = o.recurrenceId;
+    event.repeat = repeatOfRule(o.rule, {});
 }
 
 } // namespace platform::ical

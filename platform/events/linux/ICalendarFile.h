@@ -26,6 +26,9 @@ struct Occurrence
     bool recurring = false;
     // A recurring event's occurrence: its start as the series gives it.
     std::optional<Instant> recurrenceId;
+    // The series' RRULE value as written (its overrides' too); empty for
+    // single events.
+    QByteArray rule;
 };
 
 // The occurrence's own fields onto `event`; the calendar, file and digest are the caller's.

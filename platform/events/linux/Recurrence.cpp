@@ -2,6 +2,7 @@
 // Copyright (C) 2026 The Qamarly developers
 #include "platform/events/linux/Recurrence.h"
 
+#include "platform/calendar/Calendar.h"
 #include "platform/calendar/CivilDays.h"
 
 #include <QByteArray>
@@ -284,14 +285,33 @@ std::optional<RecurrenceRule> RecurrenceRule::parse(QByteArrayView text, QString
             ok = weekday.has_value();
             rule.weekStart = weekday.value_or(0);
         } else if (key == "RSCALE") {
-            ok = value.toUpper() == "GREGORIAN";
+            const QByteArray scale = value.toUpper();
+            ok = scale == "GREGORIAN" || scale == "ISLAMIC-UMALQURA" || scale == "ISLAMIC-CIVIL";
+            rule.scale = scale == "ISLAMIC-UMALQURA" ? RuleScale::islamicUmmAlQura
+                         : scale == "ISLAMIC-CIVIL"  ? RuleScale::islamicCivil
+                                                     : RuleScale::gregorian;
+        } else if (key == "SKIP") {
+            const QByteArray skip = value.toUpper();
+            ok = skip == "OMIT" || skip == "BACKWARD" || skip == "FORWARD";
+            rule.skip = skip == "BACKWARD"  ? RuleSkip::backward
+                        : skip == "FORWARD" ? RuleSkip::forward
+                                            : RuleSkip::omit;
         }
-        // Other parts (SKIP, X- extensions) change nothing we show.
+        // Other parts (X- extensions) change nothing we show.
         if (!ok)
             return fail(QStringLiteral("unreadable %1").arg(QString::fromUtf8(part.left(60))));
     }
     if (!frequencyGiven)
         return fail(QStringLiteral("no frequency"));
+    if (rule.scale != RuleScale::gregorian) {
+        // Days, weeks and shorter periods are the same on every calendar.
+        if (rule.frequency != Frequency::monthly && rule.frequency != Frequency::yearly)
+            rule.scale = RuleScale::gregorian;
+        else if (!rule.bySecond.empty() || !rule.byMinute.empty() || !rule.byHour.empty() ||
+                 !rule.byMonthDay.empty() || !rule.byYearDay.empty() || !rule.byWeekNumber.empty() ||
+                 !rule.byMonth.empty() || !rule.bySetPosition.empty() || !rule.byDay.empty())
+            return fail(QStringLiteral("a Hijri rule with BY parts"));
+    }
     return rule;
 }
 
@@ -305,10 +325,81 @@ struct RecurrenceExpander::Day
     int weekday = 0;
 };
 
+namespace {
+
+// Months of a Hijri calendar as days from 1970-01-01.
+class LunarMonths
+{
+public:
+    explicit LunarMonths(RuleScale scale)
+    {
+        if (scale == RuleScale::islamicUmmAlQura)
+            calendar_.emplace(CalendarIdentifier::islamicUmmAlQura, QStringLiteral("UTC"),
+                              QStringLiteral("en"));
+    }
+
+    struct Date
+    {
+        std::int64_t month = 0; // year * 12 + month - 1
+        int day = 0;
+    };
+    struct Month
+    {
+        std::int64_t firstDay = 0;
+        int length = 0;
+    };
+
+    std::optional<Date> dateOf(std::int64_t day) const
+    {
+        if (calendar_) {
+            const DateComponents c = calendar_->components(instantFromMSecs(day * secondsPerDay * 1000));
+            return Date{c.year * 12 + c.month - 1, static_cast<int>(c.day)};
+        }
+        // The tabular calendar: 30-year cycles from 16 July 622 (Julian).
+        const std::int64_t year = floorDiv(30 * (day - civilEpoch) + 10646, 10631);
+        std::int64_t month = year * 12 + 11;
+        while (month > year * 12 && civilFirstDay(month) > day)
+            --month;
+        return Date{month, static_cast<int>(day - civilFirstDay(month) + 1)};
+    }
+
+    std::optional<Month> month(std::int64_t index) const
+    {
+        const std::int64_t year = floorDiv(index, 12);
+        const int number = static_cast<int>(index - year * 12 + 1);
+        if (calendar_) {
+            const auto first = calendar_->date(year, number, 1);
+            if (!first)
+                return std::nullopt;
+            return Month{floorDiv(msecsOf(*first), secondsPerDay * 1000), calendar_->daysInMonth(*first)};
+        }
+        const std::int64_t cycle = 14 + 11 * year;
+        const bool leap = cycle - floorDiv(cycle, 30) * 30 < 11;
+        const int length = number % 2 == 1 || (number == 12 && leap) ? 30 : 29;
+        return Month{civilFirstDay(index), length};
+    }
+
+private:
+    static constexpr std::int64_t civilEpoch = -492148;
+
+    static std::int64_t civilFirstDay(std::int64_t index)
+    {
+        const std::int64_t year = floorDiv(index, 12);
+        const std::int64_t month = index - year * 12;
+        return (59 * month + 1) / 2 + (year - 1) * 354 + floorDiv(3 + 11 * year, 30) + civilEpoch;
+    }
+
+    std::optional<Calendar> calendar_;
+};
+
+} // namespace
+
 RecurrenceExpander::RecurrenceExpander(const RecurrenceRule &rule, LocalSeconds start,
                                        std::optional<LocalSeconds> untilLocal)
     : rule_(rule), start_(start), until_(untilLocal)
 {
+    if (rule_.scale != RuleScale::gregorian)
+        return;
     const civil::YearMonthDay first = civil::civilFromDays(dayOf(start));
     const std::int64_t timeOfDay = start - dayOf(start) * secondsPerDay;
     const int hour = static_cast<int>(timeOfDay / secondsPerHour);
@@ -558,6 +649,8 @@ RecurrenceExpander::Result RecurrenceExpander::forEach(LocalSeconds from, LocalS
                                                        std::int64_t &budget,
                                                        const std::function<bool(LocalSeconds)> &visit) const
 {
+    if (rule_.scale != RuleScale::gregorian)
+        return forEachLunar(from, to, budget, visit);
     const std::int64_t base = firstPeriodUnit();
     const std::int64_t interval = rule_.interval;
     std::int64_t period = 0;
@@ -594,6 +687,55 @@ RecurrenceExpander::Result RecurrenceExpander::forEach(LocalSeconds from, LocalS
                 return Result::done;
         }
         period += 1 + std::max<std::int64_t>(0, skip / interval);
+    }
+}
+
+// Hijri months and years: the start's day of the month (and month of the
+// year) in each period, a day the month lacks skipped as the rule says.
+RecurrenceExpander::Result
+RecurrenceExpander::forEachLunar(LocalSeconds from, LocalSeconds to, std::int64_t &budget,
+                                 const std::function<bool(LocalSeconds)> &visit) const
+{
+    if (start_ >= from && start_ <= to && !visit(start_))
+        return Result::done;
+    const LunarMonths months(rule_.scale);
+    const std::int64_t startDay = dayOf(start_);
+    const LocalSeconds timeOfDay = start_ - startDay * secondsPerDay;
+    const auto first = months.dateOf(startDay);
+    if (!first)
+        return Result::done;
+    const std::int64_t step = (rule_.frequency == Frequency::yearly ? 12 : 1) * std::int64_t{rule_.interval};
+    const LocalSeconds end = std::min({to, until_.value_or(std::numeric_limits<LocalSeconds>::max()),
+                                       localSeconds(lastYear + 1, 1, 1) - 1});
+    std::int64_t period = 1;
+    if (rule_.count == 0 && from > start_) {
+        // A lunar month is never shorter than 29 days: no period before
+        // this one reaches `from`.
+        const std::int64_t daysAway = (from - start_) / secondsPerDay;
+        period = std::max<std::int64_t>(1, daysAway / (30 * step) - 1);
+    }
+    std::int64_t produced = 1;
+    for (;; ++period) {
+        if (--budget < 0)
+            return Result::overBudget;
+        const auto month = months.month(first->month + period * step);
+        if (!month || month->firstDay * secondsPerDay > end)
+            return Result::done;
+        std::int64_t day = month->firstDay + first->day - 1;
+        if (first->day > month->length) {
+            if (rule_.skip == RuleSkip::omit)
+                continue;
+            day = month->firstDay + month->length - (rule_.skip == RuleSkip::backward ? 1 : 0);
+        }
+        const LocalSeconds at = day * secondsPerDay + timeOfDay;
+        if (at <= start_)
+            continue;
+        if (at > end)
+            return Result::done;
+        if (rule_.count > 0 && ++produced > rule_.count)
+            return Result::done;
+        if (at >= from && !visit(at))
+            return Result::done;
     }
 }
 

@@ -55,9 +55,28 @@ struct WeekdayNumber
     int ordinal = 0; // 0: every such weekday of the period
 };
 
+// The calendar whose months and years a rule counts in.
+enum class RuleScale
+{
+    gregorian,
+    islamicUmmAlQura,
+    islamicCivil
+};
+
+// Where an occurrence goes that falls on a day its month lacks (a 30th in a
+// 29-day Hijri month): dropped, to the month's last day, or to the day after.
+enum class RuleSkip
+{
+    omit,
+    backward,
+    forward
+};
+
 struct RecurrenceRule
 {
     Frequency frequency = Frequency::daily;
+    RuleScale scale = RuleScale::gregorian;
+    RuleSkip skip = RuleSkip::omit;
     int interval = 1;
     // 0: no count.
     std::int64_t count = 0;
@@ -103,6 +122,8 @@ private:
     std::int64_t firstPeriodUnit() const;
     void periodCandidates(std::int64_t unit, std::vector<LocalSeconds> &out, std::int64_t &skipUnits) const;
     bool timeMatches(int hour, int minute, int second) const;
+    Result forEachLunar(LocalSeconds from, LocalSeconds to, std::int64_t &budget,
+                        const std::function<bool(LocalSeconds)> &visit) const;
 
     RecurrenceRule rule_;
     LocalSeconds start_;

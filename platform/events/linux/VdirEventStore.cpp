@@ -363,6 +363,13 @@ bool VdirEventStore::saveNewEvent(const EventDraft &draft, QString *error)
             *error = QStringLiteral("The calendar %1 cannot be written").arg(folder);
         return false;
     }
+    if (const QString problem = repeatProblem(draft.repeat.value_or(EventRepeat()),
+                                              toQDateTime(draft.startDate).toLocalTime().date());
+        !problem.isEmpty()) {
+        if (error)
+            *error = problem;
+        return false;
+    }
     const QString uid = draft.uid.isEmpty() ? QUuid::createUuid().toString(QUuid::WithoutBraces) : draft.uid;
     // A UID names the file, so it stays within the folder.
     static const QRegularExpression safe(QStringLiteral("^[A-Za-z0-9@._-]{1,200}$"));
@@ -516,12 +523,22 @@ bool VdirEventStore::updateEvent(const CalendarEvent &event, const EventDraft &d
     const ical::EventChange change = ical::EventChange::between(event, draft);
     if (change.isEmpty())
         return true;
+    if (change.repeat) {
+        if (const QString problem =
+                repeatProblem(*change.repeat, toQDateTime(draft.startDate).toLocalTime().date());
+            !problem.isEmpty()) {
+            if (error)
+                *error = problem;
+            return false;
+        }
+    }
     // Clean when every field the user changed is still as they saw it (or
     // already as they want it).
     const auto stillApplies = [&](const CalendarEvent &now) {
         return (!change.title || now.title == event.title || now.title == draft.title) &&
                (!change.location || now.location == event.location || now.location == draft.location) &&
                (!change.notes || now.notes == event.notes || now.notes == draft.notes) &&
+               (!change.repeat || now.repeat == event.repeat || now.repeat == *change.repeat) &&
                (!change.movesTimes() || sameTimes(now, event));
     };
     const QString splitUid = QUuid::createUuid().toString(QUuid::WithoutBraces);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Qamarly developers
 #include "app/cli/CommandLine.h"
+#include "core/DayTable.h"
 #include "platform/localization/Localization.h"
 #include "support/TestEnvironment.h"
 
@@ -243,6 +244,65 @@ TEST_F(EventsCommand, AddEditAndDeleteGoThroughTheStoreAndBadInputWritesNothing)
                            QStringLiteral("01-13 Class (new room)"), QStringLiteral("01-20 Class (new room)"),
                            QStringLiteral("01-27 Class (new room)"), QStringLiteral("02-03 Class (new room)"),
                            QStringLiteral("02-10 Class (new room)")}));
+}
+
+TEST_F(EventsCommand, RepeatsAreAddedChangedAndListedAndBadOnesRefused)
+{
+    const QString folder = env.dataHome() + QStringLiteral("/qamarly/calendars/work");
+    const auto events = [this](QDate day) {
+        run({QStringLiteral("events"), day.toString(Qt::ISODate), QStringLiteral("--json")});
+        QMap<QString, QJsonObject> byTitle;
+        for (const auto &e :
+             QJsonDocument::fromJson(output.toUtf8()).object().value(QStringLiteral("events")).toArray())
+            byTitle.insert(e.toObject().value(QStringLiteral("title")).toString(), e.toObject());
+        return byTitle;
+    };
+    // Every Hijri year, three times.
+    ASSERT_EQ(run({QStringLiteral("events"), QStringLiteral("add"), QStringLiteral("--title"),
+                   QStringLiteral("Birthday"), QStringLiteral("--all-day"), QStringLiteral("--start"),
+                   QStringLiteral("2026-12-07"), QStringLiteral("--end"), QStringLiteral("2026-12-07"),
+                   QStringLiteral("--repeat"), QStringLiteral("hijri-yearly"), QStringLiteral("--count"),
+                   QStringLiteral("3"), QStringLiteral("--notes"), QStringLiteral("Cake")}),
+              app::cli::exitOk)
+        << errors.toStdString();
+    const QString uid = output.trimmed();
+    const auto first = core::DayTable::hijri(core::DayTable::fromGregorian(2026, 12, 7));
+    ASSERT_TRUE(first);
+    const core::CalendarDay next =
+        core::DayTable::gregorian(*core::DayTable::fromHijri(first->year + 1, first->month, first->day));
+    const QJsonObject birthday =
+        events(QDate(static_cast<int>(next.year), next.month, next.day)).value(QStringLiteral("Birthday"));
+    EXPECT_EQ(birthday.value(QStringLiteral("notes")).toString(), QStringLiteral("Cake"));
+    EXPECT_EQ(birthday.value(QStringLiteral("repeat")).toObject(),
+              (QJsonObject{{QStringLiteral("kind"), QStringLiteral("hijri-yearly")},
+                           {QStringLiteral("count"), 3}}));
+    EXPECT_FALSE(events(QDate(2027, 12, 7)).contains(QStringLiteral("Birthday")));
+
+    const auto before = folderContent(folder);
+    for (const QStringList &bad : {QStringList{QStringLiteral("--repeat"), QStringLiteral("fortnightly")},
+                                   QStringList{QStringLiteral("--count"), QStringLiteral("1000000000")},
+                                   QStringList{QStringLiteral("--repeat"), QStringLiteral("daily"),
+                                               QStringLiteral("--until"), QStringLiteral("2026-12-01")},
+                                   QStringList{QStringLiteral("--until"), QStringLiteral("2027-01-01"),
+                                               QStringLiteral("--count"), QStringLiteral("2")},
+                                   QStringList{QStringLiteral("--occurrence"), QStringLiteral("2026-12-07"),
+                                               QStringLiteral("--repeat"), QStringLiteral("daily")}}) {
+        SCOPED_TRACE(bad.join(' ').toStdString());
+        EXPECT_EQ(run(QStringList{QStringLiteral("events"), QStringLiteral("edit"), uid} + bad),
+                  app::cli::exitUsage);
+        EXPECT_EQ(errors.count('\n'), 1) << errors.toStdString();
+    }
+    EXPECT_EQ(folderContent(folder), before);
+
+    ASSERT_EQ(run({QStringLiteral("events"), QStringLiteral("edit"), uid, QStringLiteral("--repeat"),
+                   QStringLiteral("weekly"), QStringLiteral("--until"), QStringLiteral("2026-12-21")}),
+              app::cli::exitOk)
+        << errors.toStdString();
+    EXPECT_TRUE(events(QDate(2026, 12, 21)).contains(QStringLiteral("Birthday")));
+    EXPECT_FALSE(events(QDate(2026, 12, 28)).contains(QStringLiteral("Birthday")));
+    EXPECT_EQ(events(QDate(2026, 12, 14)).value(QStringLiteral("Birthday")).value(QStringLiteral("repeat")),
+              (QJsonObject{{QStringLiteral("kind"), QStringLiteral("weekly")},
+                           {QStringLiteral("until"), QStringLiteral("2026-12-21")}}));
 }
 
 TEST_F(EventsCommand, FoldersOfOtherToolsAreAddedListedAndRemoved)

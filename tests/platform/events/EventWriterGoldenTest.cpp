@@ -82,6 +82,12 @@ std::function<void(EventDraft &)> moveBy(int hours, int lengthChangeMinutes = 0)
     };
 }
 
+std::function<void(EventDraft &)> repeat(EventRepeat::Kind kind, std::vector<int> weekdays = {},
+                                         std::optional<QDate> until = {}, int count = 0, bool forward = true)
+{
+    return [=](EventDraft &d) { d.repeat = EventRepeat{kind, weekdays, until, count, forward, {}}; };
+}
+
 std::function<void(EventDraft &)> retitle(const char *title)
 {
     return [=](EventDraft &d) { d.title = QString::fromUtf8(title); };
@@ -266,6 +272,42 @@ const Row rows[] = {
      Operation::edit,
      EventSpan::allEvents,
      moveBy(0, 15)},
+    // Repeats given, changed and taken away.
+    {"single.weekly-until",
+     "single.ics",
+     "only-one",
+     {2026, 12, 10},
+     Operation::edit,
+     EventSpan::allEvents,
+     repeat(EventRepeat::Kind::weekly, {2, 4}, QDate(2027, 1, 31))},
+    {"riyadh.hijri-yearly",
+     "riyadh-no-vtimezone.ics",
+     "040000008200E00074C5B7101A82E008",
+     {2026, 12, 10},
+     Operation::edit,
+     EventSpan::allEvents,
+     repeat(EventRepeat::Kind::hijriYearly, {}, {}, 5, false)},
+    {"all-day.hijri-monthly",
+     "all-day.ics",
+     "eid-holiday",
+     {2026, 12, 20},
+     Operation::edit,
+     EventSpan::allEvents,
+     repeat(EventRepeat::Kind::hijriMonthly, {}, QDate(2027, 6, 1))},
+    {"weekly.stop-repeating",
+     "weekly-berlin.ics",
+     "seminar@example.org",
+     {2026, 3, 16},
+     Operation::edit,
+     EventSpan::allEvents,
+     repeat(EventRepeat::Kind::never)},
+    {"weekly.daily-following",
+     "weekly-berlin.ics",
+     "seminar@example.org",
+     {2026, 4, 6},
+     Operation::edit,
+     EventSpan::futureEvents,
+     repeat(EventRepeat::Kind::daily, {}, {}, 3)},
     {"single.delete",
      "single.ics",
      "only-one",

@@ -3,6 +3,7 @@
 #include "platform/events/linux/Recurrence.h"
 
 #include "platform/events/linux/ICalendarFile.h"
+#include "platform/events/linux/RepeatRule.h"
 
 #include <gtest/gtest.h>
 #include <vector>
@@ -142,3 +143,27 @@ TEST(Recurrence, DurationsBeyondThirtyOneBitsKeepTheirLength)
 }
 
 } // namespace
+
+// What the editor shows of a rule: only what it can write back unchanged;
+// everything else (a count past its limit, seconds, numbered weekdays) is
+// kept as written.
+TEST(Recurrence, TheEditorsTermsForARuleRoundTripOrKeepItAsWritten)
+{
+    using Kind = platform::EventRepeat::Kind;
+    const auto weekly =
+        repeatOfRule("FREQ=WEEKLY;BYDAY=TH,TU;UNTIL=20270131T205959Z", QStringLiteral("Asia/Riyadh"));
+    EXPECT_EQ(weekly.kind, Kind::weekly);
+    EXPECT_EQ(weekly.weekdays, (std::vector{2, 4}));
+    EXPECT_EQ(weekly.until, QDate(2027, 1, 31));
+    EXPECT_EQ(ruleText(weekly, "20270131T205959Z"), "FREQ=WEEKLY;BYDAY=TU,TH;UNTIL=20270131T205959Z");
+    const auto hijri = repeatOfRule("RSCALE=ISLAMIC-UMALQURA;FREQ=YEARLY;SKIP=BACKWARD;COUNT=5", {});
+    EXPECT_EQ(hijri.kind, Kind::hijriYearly);
+    EXPECT_FALSE(hijri.skipForward);
+    EXPECT_EQ(hijri.count, 5);
+    for (const char *kept : {"FREQ=DAILY;COUNT=1000000000", "FREQ=SECONDLY", "FREQ=MONTHLY;BYDAY=1MO",
+                             "FREQ=DAILY;INTERVAL=2", "RSCALE=ISLAMIC-CIVIL;FREQ=YEARLY"}) {
+        const auto other = repeatOfRule(kept, {});
+        EXPECT_EQ(other.kind, Kind::other) << kept;
+        EXPECT_EQ(ruleText(other, {}), QByteArray(kept));
+    }
+}
