@@ -141,10 +141,21 @@ void CalendarVC::addListHeading()
     noEventsLabel_->hide();
     for (QLabel *label : {listDayLabel_, listHijriDayLabel_, noEventsLabel_})
         lines->addWidget(label);
-    // Right above the list, wherever the layout puts the list.
+    // Heading and list make one column, which the layout puts under the
+    // grid or beside it.
     QWidget *table = ui_->tableView;
-    if (auto *box = qobject_cast<QBoxLayout *>(table->parentWidget()->layout()))
-        box->insertWidget(box->indexOf(table), heading);
+    QBoxLayout *box = ui_->bodyLayout;
+    auto *column = new QWidget(this);
+    column->setObjectName(QStringLiteral("listColumn"));
+    auto *columnLayout = new QVBoxLayout(column);
+    columnLayout->setContentsMargins(0, 0, 0, 0);
+    columnLayout->setSpacing(0);
+    const int at = box->indexOf(table);
+    box->removeWidget(table);
+    columnLayout->addWidget(heading);
+    columnLayout->addWidget(table, 1);
+    box->insertWidget(at, column, 1);
+    listHeading_ = heading;
 }
 
 void CalendarVC::showListHeading()
@@ -596,8 +607,9 @@ void CalendarVC::layoutForSize(QSize size)
         ui_->calendarBaseView->setMaximumWidth(QWIDGETSIZE_MAX);
         // The grid takes most of a short screen (the list scrolls), never
         // all of it, and no more than reads well on a tall one.
-        const int grid = std::min(
-            {std::max(body * 3 / 5, minimumGridHeight), body - minimumListHeight, size.width() * 6 / 5});
+        const int heading = listHeading_ ? listHeading_->sizeHint().height() : 0;
+        const int grid = std::min({std::max(body * 3 / 5, minimumGridHeight),
+                                   body - minimumListHeight - heading, size.width() * 6 / 5});
         ui_->calendarBaseView->setFixedHeight(std::max(0, grid));
     }
 }

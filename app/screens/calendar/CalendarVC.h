@@ -125,6 +125,7 @@ private:
     std::unique_ptr<Ui::CalendarVC> ui_;
     std::shared_ptr<platform::EventStore> eventStore_;
     EventDots *dots_ = nullptr;
+    QWidget *listHeading_ = nullptr;
     QLabel *listDayLabel_ = nullptr;
     QLabel *listHijriDayLabel_ = nullptr;
     QLabel *noEventsLabel_ = nullptr;
