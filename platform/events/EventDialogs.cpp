@@ -67,6 +67,39 @@ void confirmAndRemove(QWidget *over, const std::shared_ptr<EventStore> &store, c
     alert->showOver(over);
 }
 
+// What the alert choices hold besides minutes before the start.
+constexpr int noAlert = -1;
+// An alert the event has that the choices do not offer: -2 - its index.
+constexpr int firstKeptAlert = -2;
+
+void fillAlertChoice(QComboBox *choice)
+{
+    choice->addItem(localized("events.alert.none"), noAlert);
+    for (const auto &[minutes, key] :
+         {std::pair{0, "events.alert.atStart"}, std::pair{5, "events.alert.5minutes"},
+          std::pair{15, "events.alert.15minutes"}, std::pair{30, "events.alert.30minutes"},
+          std::pair{60, "events.alert.1hour"}, std::pair{24 * 60, "events.alert.1day"}})
+        choice->addItem(localized(key), minutes);
+}
+
+// Shows `alert` in `choice`: one of its own, or the event's alert kept as it is.
+void selectAlert(QComboBox *choice, const std::optional<EventAlert> &alert, int index)
+{
+    if (!alert) {
+        choice->setCurrentIndex(0);
+        return;
+    }
+    if (!alert->at && !alert->fromEnd && alert->offsetSeconds <= 0 && alert->offsetSeconds % 60 == 0) {
+        const int found = choice->findData(static_cast<int>(-alert->offsetSeconds / 60));
+        if (found >= 0) {
+            choice->setCurrentIndex(found);
+            return;
+        }
+    }
+    choice->addItem(localized("events.alert.custom"), firstKeptAlert - index);
+    choice->setCurrentIndex(choice->count() - 1);
+}
+
 QDateTime localTime(Instant instant)
 {
     return toQDateTime(instant).toLocalTime();
@@ -183,6 +216,12 @@ EventEditDialog::EventEditDialog(std::shared_ptr<EventStore> store, std::optiona
     count_->setRange(1, maximumRepeatCount);
     count_->setValue(10);
     count_->setSuffix(localized("events.repeat.times"));
+    alert_ = new QComboBox(this);
+    alert_->setObjectName(QStringLiteral("alertChoice"));
+    fillAlertChoice(alert_);
+    secondAlert_ = new QComboBox(this);
+    secondAlert_->setObjectName(QStringLiteral("secondAlertChoice"));
+    fillAlertChoice(secondAlert_);
     auto *endRowWidget = new QWidget(this);
     auto *endRow = new QHBoxLayout(endRowWidget);
     endRow->setContentsMargins(0, 0, 0, 0);
@@ -212,6 +251,8 @@ EventEditDialog::EventEditDialog(std::shared_ptr<EventStore> store, std::optiona
     form->addRow(QString(), skip_);
     form->addRow(localized("events.editor.endRepeat"), endRowWidget);
     endRow_ = endRowWidget;
+    form->addRow(localized("events.editor.alert"), alert_);
+    form->addRow(localized("events.editor.secondAlert"), secondAlert_);
     form->addRow(localized("events.editor.calendar"), calendar_);
     form->addRow(localized("events.editor.notes"), notes_);
 
@@ -250,6 +291,7 @@ EventEditDialog::EventEditDialog(std::shared_ptr<EventStore> store, std::optiona
             weekdayBox(start_->date().dayOfWeek())->setChecked(true);
     });
     connect(repeatEnd_, &QComboBox::currentIndexChanged, this, &EventEditDialog::showRepeatFields);
+    connect(alert_, &QComboBox::currentIndexChanged, this, &EventEditDialog::showAlertFields);
     connect(start_, &QDateTimeEdit::dateChanged, this, &EventEditDialog::showDayNotes);
     connect(end_, &QDateTimeEdit::dateChanged, this, &EventEditDialog::showDayNotes);
     connect(until_, &QDateEdit::dateChanged, this, &EventEditDialog::showDayNotes);
@@ -297,6 +339,9 @@ EventEditDialog::EventEditDialog(std::shared_ptr<EventStore> store, std::optiona
         if (rule.count > 0)
             count_->setValue(std::min(rule.count, maximumRepeatCount));
         until_->setDate(rule.until.value_or(localTime(editing_->startDate).date().addMonths(1)));
+        const auto &alerts = editing_->alerts;
+        selectAlert(alert_, alerts.empty() ? std::nullopt : std::optional(alerts[0]), 0);
+        selectAlert(secondAlert_, alerts.size() < 2 ? std::nullopt : std::optional(alerts[1]), 1);
     } else {
         // The next whole hour of the day being looked at, for an hour.
         const QDateTime now = localTime(Clock::current());
@@ -307,6 +352,7 @@ EventEditDialog::EventEditDialog(std::shared_ptr<EventStore> store, std::optiona
         until_->setDate(start.date().addMonths(1));
     }
     showRepeatFields();
+    showAlertFields();
     showDayNotes();
     if (calendar_->count() == 0) {
         error_->setText(localized("events.editor.noCalendar"));
@@ -345,6 +391,30 @@ void EventEditDialog::showRepeatFields()
     until_->setVisible(repeats && repeatEnd_->currentIndex() == 1);
     untilNote_->setVisible(dayNote() && until_->isVisibleTo(this));
     count_->setVisible(repeats && repeatEnd_->currentIndex() == 2);
+}
+
+void EventEditDialog::showAlertFields()
+{
+    form_->setRowVisible(secondAlert_, alert_->currentData().toInt() != noAlert);
+}
+
+std::vector<EventAlert> EventEditDialog::chosenAlerts() const
+{
+    const std::vector<EventAlert> had = editing_ ? editing_->alerts : std::vector<EventAlert>();
+    std::vector<EventAlert> alerts;
+    for (const QComboBox *choice : {alert_, secondAlert_}) {
+        const int value = choice->currentData().toInt();
+        if (value == noAlert || (choice == secondAlert_ && alert_->currentData().toInt() == noAlert))
+            continue;
+        const std::size_t kept = static_cast<std::size_t>(firstKeptAlert - value);
+        const EventAlert alert = value >= 0 ? EventAlert::minutesBefore(value) : had.at(kept);
+        if (std::find(alerts.begin(), alerts.end(), alert) == alerts.end())
+            alerts.push_back(alert);
+    }
+    // Alerts beyond the two the editor shows stay as they are.
+    for (std::size_t i = 2; i < had.size(); ++i)
+        alerts.push_back(had[i]);
+    return alerts;
 }
 
 EventRepeat EventEditDialog::chosenRepeat() const
@@ -406,6 +476,7 @@ void EventEditDialog::save()
             repeat.weekdays.clear();
     }
     draft.repeat = repeat;
+    draft.alerts = chosenAlerts();
     if (const QString problem = repeatProblem(repeat, localTime(draft.startDate).date());
         !problem.isEmpty()) {
         error_->setText(localized("events.editor.repeatEndsBeforeStart"));

@@ -51,6 +51,9 @@ public:
     QComboBox *repeatEndChoice() const { return repeatEnd_; }
     QDateEdit *untilField() const { return until_; }
     QSpinBox *countField() const { return count_; }
+    // The reminders: the second is offered once the first is chosen.
+    QComboBox *alertChoice() const { return alert_; }
+    QComboBox *secondAlertChoice() const { return secondAlert_; }
     QPushButton *saveButton() const { return save_; }
     QPushButton *cancelButton() const { return cancel_; }
     // Only when changing an event.
@@ -64,6 +67,8 @@ private:
     void showRepeatFields();
     void showDayNotes();
     EventRepeat chosenRepeat() const;
+    std::vector<EventAlert> chosenAlerts() const;
+    void showAlertFields();
 
     std::shared_ptr<EventStore> store_;
     std::optional<CalendarEvent> editing_;
@@ -87,6 +92,8 @@ private:
     QComboBox *repeatEnd_;
     QDateEdit *until_;
     QSpinBox *count_;
+    QComboBox *alert_;
+    QComboBox *secondAlert_;
     QLabel *error_;
     QPushButton *save_;
     QPushButton *cancel_;

@@ -154,6 +154,7 @@ EventDraft draftOf(const CalendarEvent &event)
     draft.endDate = event.endDate;
     draft.allDay = event.allDay;
     draft.repeat = event.repeat;
+    draft.alerts = event.alerts;
     if (event.calendar)
         draft.calendarIdentifier = event.calendar->identifier;
     return draft;

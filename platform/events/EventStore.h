@@ -7,6 +7,7 @@
 #include <QDate>
 #include <QObject>
 #include <QString>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -66,6 +67,29 @@ inline constexpr int maximumRepeatCount = 1000;
 // empty when it may.
 QString repeatProblem(const EventRepeat &repeat, QDate firstDay);
 
+// A reminder of an event: a moment relative to its start (or its end), or a
+// fixed moment. An all-day event's start counts as 09:00 on its first day.
+struct EventAlert
+{
+    // Seconds from the start (the end when `fromEnd`); negative is before.
+    // Whole days count on the calendar, so "a day before" keeps its wall
+    // time across a change of clocks.
+    std::int64_t offsetSeconds = 0;
+    bool fromEnd = false;
+    // A fixed moment, when the file names one instead.
+    std::optional<Instant> at;
+
+    static EventAlert minutesBefore(int minutes)
+    {
+        return EventAlert{-std::int64_t{minutes} * 60, false, {}};
+    }
+    bool operator==(const EventAlert &) const = default;
+};
+
+// The longest time before its event an alert written by this program may
+// come: four weeks.
+inline constexpr int maximumAlertMinutes = 4 * 7 * 24 * 60;
+
 // One occurrence of an event as the store hands it out. A recurring event
 // gives one of these per occurrence, each with its own start and end.
 struct CalendarEvent
@@ -95,6 +119,9 @@ struct CalendarEvent
     QString timeZone;
     // The series' rule (never for a single event or an override).
     EventRepeat repeat;
+    // Its reminders, in the file's order (those of the occurrence's own
+    // override when it has one).
+    std::vector<EventAlert> alerts;
 };
 
 // Which occurrences of a recurring event a change or a deletion is for.
@@ -122,6 +149,8 @@ struct EventDraft
     // The rule to give the event; no value keeps the one it has (none for
     // a new event).
     std::optional<EventRepeat> repeat;
+    // The reminders to give it; no value keeps those it has.
+    std::optional<std::vector<EventAlert>> alerts;
 };
 
 // A draft holding the event as it is: edits change only what the user

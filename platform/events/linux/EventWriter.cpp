@@ -2,6 +2,7 @@
 // Copyright (C) 2026 The Qamarly developers
 #include "platform/events/linux/EventWriter.h"
 
+#include "platform/events/linux/AlarmText.h"
 #include "platform/events/linux/CalendarText.h"
 #include "platform/events/linux/LibicalLock.h"
 #include "platform/events/linux/RepeatRule.h"
@@ -247,6 +248,35 @@ QString uidOf(const Component &c)
     return textProperty(c, "UID").trimmed();
 }
 
+// The alert an alarm of the event gives, if it is one the store reads.
+std::optional<EventAlert> alertOfAlarm(const Component &alarm)
+{
+    const auto trigger = alarm.first("TRIGGER");
+    if (!trigger)
+        return std::nullopt;
+    const auto action = alarm.first("ACTION");
+    const PropertyLine line = PropertyLine::parse(*trigger);
+    return alertOf(action ? PropertyLine::parse(*action).value : QByteArray(), line.parameter("RELATED"),
+                   line.parameter("VALUE"), line.value);
+}
+
+bool isAlarm(const Component::Entry &e)
+{
+    return e.isComponent() && e.nested.front().name == "VALARM";
+}
+
+std::vector<EventAlert> alertsOf(const Component &c)
+{
+    std::vector<EventAlert> alerts;
+    for (const Component::Entry &e : c.entries) {
+        if (!isAlarm(e))
+            continue;
+        if (auto alert = alertOfAlarm(e.nested.front()))
+            alerts.push_back(*alert);
+    }
+    return alerts;
+}
+
 bool isRecurringMaster(const Component &c)
 {
     return c.first("RRULE") || c.first("RDATE");
@@ -353,6 +383,36 @@ public:
             setText(c, "LOCATION", *change.location, true);
         if (change.notes)
             setText(c, "DESCRIPTION", *change.notes, true);
+        if (change.alerts)
+            setAlerts(c, *change.alerts);
+    }
+
+    // Alarms that give one of `wanted` stay byte for byte, the other alerts
+    // go, and those still missing are added; alarms of other kinds stay.
+    void setAlerts(Component &c, const std::vector<EventAlert> &wanted) const
+    {
+        std::vector<EventAlert> missing = wanted;
+        for (auto it = c.entries.begin(); it != c.entries.end();) {
+            const auto alert = isAlarm(*it) ? alertOfAlarm(it->nested.front()) : std::nullopt;
+            if (!alert) {
+                ++it;
+                continue;
+            }
+            if (const auto found = std::find(missing.begin(), missing.end(), *alert);
+                found != missing.end()) {
+                missing.erase(found);
+                ++it;
+            } else {
+                it = c.entries.erase(it);
+            }
+        }
+        const QString title = textProperty(c, "SUMMARY");
+        for (const EventAlert &alert : missing) {
+            auto parsed = CalendarText::parse(alarmText(alert, title, nl_));
+            if (!parsed || parsed->topEntries().empty() || !parsed->topEntries().front().isComponent())
+                continue;
+            c.entries.push_back(std::move(parsed->topEntries().front()));
+        }
     }
 
     // Gives `c` the rule `repeat`, its end in the form of c's start.
@@ -806,6 +866,8 @@ EventChange EventChange::between(const CalendarEvent &seen, const EventDraft &dr
         change.notes = draft.notes;
     if (draft.repeat && *draft.repeat != seen.repeat)
         change.repeat = draft.repeat;
+    if (draft.alerts && *draft.alerts != seen.alerts)
+        change.alerts = draft.alerts;
     bool moved = draft.allDay != seen.allDay;
     if (draft.allDay && seen.allDay)
         moved = moved || localDate(draft.startDate) != localDate(seen.startDate) ||
@@ -823,7 +885,7 @@ EventChange EventChange::between(const CalendarEvent &seen, const EventDraft &dr
 
 bool EventChange::isEmpty() const
 {
-    return !title && !location && !notes && !start && !repeat;
+    return !title && !location && !notes && !start && !repeat && !alerts;
 }
 
 QByteArray EventWriter::newEventData(const EventDraft &draft, const QString &uid, Instant now)
@@ -872,6 +934,8 @@ QByteArray EventWriter::newEventData(const EventDraft &draft, const QString &uid
         const QByteArray until = draft.repeat->until ? untilValue(*draft.repeat->until, form) : QByteArray();
         out += folded("RRULE:" + ruleText(*draft.repeat, until), nl);
     }
+    for (const EventAlert &alert : draft.alerts.value_or(std::vector<EventAlert>()))
+        out += alarmText(alert, draft.title, nl);
     out += "END:VEVENT" + nl + "END:VCALENDAR" + nl;
     return out;
 }
@@ -1100,6 +1164,7 @@ std::optional<CalendarEvent> EventWriter::eventIn(const QByteArray &data, const 
     event.title = textProperty(*c, "SUMMARY");
     event.location = textProperty(*c, "LOCATION");
     event.notes = textProperty(*c, "DESCRIPTION");
+    event.alerts = alertsOf(*c);
     event.allDay = start->form.isDate;
     event.startDate = start->at();
     event.timeZone = QString::fromUtf8(start->form.tzid);

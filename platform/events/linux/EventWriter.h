@@ -23,6 +23,9 @@ struct EventChange
     std::optional<bool> allDay;
     // A new rule for the series (never: it stops repeating).
     std::optional<EventRepeat> repeat;
+    // The reminders it is to have; alarms of kinds the store does not read
+    // (e-mail, procedure) stay whatever this says.
+    std::optional<std::vector<EventAlert>> alerts;
 
     static EventChange between(const CalendarEvent &seen, const EventDraft &draft);
     bool isEmpty() const;

@@ -145,6 +145,39 @@ TEST_F(EventEditor, ARuleTheEditorCannotShowIsKeptAsItIs)
     EXPECT_EQ(store->savedDrafts()[0].repeat, event.repeat);
 }
 
+TEST_F(EventEditor, TwoAlertsAreChosenAndAlertsTheEditorCannotShowStay)
+{
+    open();
+    EXPECT_FALSE(editor->secondAlertChoice()->isVisible());
+    choose(editor->alertChoice(), 1);
+    ASSERT_TRUE(editor->secondAlertChoice()->isVisible());
+    choose(editor->secondAlertChoice(), 6);
+    input::click(editor->saveButton());
+    ASSERT_EQ(store->savedDrafts().size(), 1u);
+    EXPECT_EQ(store->savedDrafts()[0].alerts,
+              (std::vector{EventAlert::minutesBefore(0), EventAlert::minutesBefore(24 * 60)}));
+
+    CalendarEvent event;
+    event.uid = QStringLiteral("flight");
+    event.title = QStringLiteral("Flight");
+    event.startDate = testenv::gregorianInstant(2026, 12, 9, 6);
+    event.endDate = testenv::gregorianInstant(2026, 12, 9, 9);
+    event.calendar = home;
+    const EventAlert fixed{0, false, testenv::gregorianInstant(2026, 12, 8, 21)};
+    const EventAlert afterLanding{10 * 60, true, std::nullopt};
+    event.alerts = {EventAlert::minutesBefore(15), fixed, afterLanding};
+    store->setEvents({event});
+    open(event);
+    EXPECT_EQ(editor->alertChoice()->currentText(), localized("events.alert.15minutes"));
+    EXPECT_EQ(editor->secondAlertChoice()->currentText(), localized("events.alert.custom"));
+    // From "15 minutes before" down to "1 hour before".
+    choose(editor->alertChoice(), 2);
+    input::click(editor->saveButton());
+    ASSERT_EQ(store->savedDrafts().size(), 2u);
+    EXPECT_EQ(store->savedDrafts()[1].alerts,
+              (std::vector{EventAlert::minutesBefore(60), fixed, afterLanding}));
+}
+
 } // namespace
 
 namespace {
