@@ -74,10 +74,9 @@ QByteArray alarmText(const EventAlert &alert, const QString &description, const 
 {
     QByteArray trigger;
     if (alert.at)
-        trigger = "TRIGGER;VALUE=DATE-TIME:" +
-                  QDateTime::fromMSecsSinceEpoch(msecsOf(*alert.at), Qt::UTC)
-                      .toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'"))
-                      .toLatin1();
+        trigger = "TRIGGER;VALUE=DATE-TIME:" + QDateTime::fromMSecsSinceEpoch(msecsOf(*alert.at), Qt::UTC)
+                                                   .toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'"))
+                                                   .toLatin1();
     else
         trigger = "TRIGGER" + QByteArray(alert.fromEnd ? ";RELATED=END" : "") + ':' +
                   durationValue(alert.offsetSeconds);
