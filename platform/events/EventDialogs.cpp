@@ -100,6 +100,25 @@ void selectAlert(QComboBox *choice, const std::optional<EventAlert> &alert, int 
     choice->setCurrentIndex(choice->count() - 1);
 }
 
+// A first end for a repeat that lets it happen a few times: a yearly one
+// ending a month after its start would happen only once.
+QDate suggestedEnd(EventRepeat::Kind kind, QDate start)
+{
+    using Kind = EventRepeat::Kind;
+    switch (kind) {
+    case Kind::weekly:
+        return start.addMonths(3);
+    case Kind::monthly:
+    case Kind::hijriMonthly:
+        return start.addYears(1);
+    case Kind::yearly:
+    case Kind::hijriYearly:
+        return start.addYears(5);
+    default:
+        return start.addMonths(1);
+    }
+}
+
 QDateTime localTime(Instant instant)
 {
     return toQDateTime(instant).toLocalTime();
@@ -338,7 +357,12 @@ EventEditDialog::EventEditDialog(std::shared_ptr<EventStore> store, std::optiona
         repeatEnd_->setCurrentIndex(rule.count > 0 ? 2 : rule.until ? 1 : 0);
         if (rule.count > 0)
             count_->setValue(std::min(rule.count, maximumRepeatCount));
-        until_->setDate(rule.until.value_or(localTime(editing_->startDate).date().addMonths(1)));
+        if (rule.until) {
+            until_->setDate(*rule.until);
+        } else {
+            suggestedUntil_ = suggestedEnd(rule.kind, localTime(editing_->startDate).date());
+            until_->setDate(*suggestedUntil_);
+        }
         const auto &alerts = editing_->alerts;
         selectAlert(alert_, alerts.empty() ? std::nullopt : std::optional(alerts[0]), 0);
         selectAlert(secondAlert_, alerts.size() < 2 ? std::nullopt : std::optional(alerts[1]), 1);
@@ -349,7 +373,8 @@ EventEditDialog::EventEditDialog(std::shared_ptr<EventStore> store, std::optiona
         start = start.addSecs(3600);
         start_->setDateTime(start);
         end_->setDateTime(start.addSecs(3600));
-        until_->setDate(start.date().addMonths(1));
+        suggestedUntil_ = suggestedEnd(Kind::never, start.date());
+        until_->setDate(*suggestedUntil_);
     }
     showRepeatFields();
     showAlertFields();
@@ -384,6 +409,11 @@ void EventEditDialog::showRepeatFields()
     using Kind = EventRepeat::Kind;
     const auto kind = static_cast<Kind>(repeat_->currentData().toInt());
     const bool repeats = kind != Kind::never && kind != Kind::other;
+    // The suggested end follows the kind until the user picks one.
+    if (suggestedUntil_ && until_->date() == *suggestedUntil_) {
+        suggestedUntil_ = suggestedEnd(kind, start_->date());
+        until_->setDate(*suggestedUntil_);
+    }
     // Whole rows, labels included, come and go with the choice.
     form_->setRowVisible(weekdayRow_, kind == Kind::weekly);
     form_->setRowVisible(skip_, kind == Kind::hijriMonthly || kind == Kind::hijriYearly);

@@ -92,6 +92,8 @@ private:
     QComboBox *repeatEnd_;
     QDateEdit *until_;
     QSpinBox *count_;
+    // The end offered while the user has not chosen one.
+    std::optional<QDate> suggestedUntil_;
     QComboBox *alert_;
     QComboBox *secondAlert_;
     QLabel *error_;

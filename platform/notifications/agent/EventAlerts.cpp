@@ -82,14 +82,19 @@ std::vector<EventAlertMoment> alertMomentsOf(const CalendarEvent &event)
                                                         QTime(allDayAlertHour, 0), Qt::LocalTime)
                                             : inZone(from, event.timeZone);
             // "-P1D" is the same time the day before, whatever the clocks do between.
-            anchor = anchor.addDays(alert.offsetSeconds / secondsPerDay).addSecs(alert.offsetSeconds % secondsPerDay);
+            anchor = anchor.addDays(alert.offsetSeconds / secondsPerDay)
+                         .addSecs(alert.offsetSeconds % secondsPerDay);
             if (!anchor.isValid())
                 continue;
             moment.at = fromQDateTime(anchor);
-            trigger = QStringLiteral("%1%2").arg(alert.fromEnd ? QStringLiteral("end") : QStringLiteral("start"))
+            trigger = QStringLiteral("%1%2")
+                          .arg(alert.fromEnd ? QStringLiteral("end") : QStringLiteral("start"))
                           .arg(alert.offsetSeconds);
         }
-        moment.key = QStringLiteral("%1|%2|%3|%4").arg(event.uid).arg(msecsOf(occurrence)).arg(trigger)
+        moment.key = QStringLiteral("%1|%2|%3|%4")
+                         .arg(event.uid)
+                         .arg(msecsOf(occurrence))
+                         .arg(trigger)
                          .arg(msecsOf(moment.at));
         moment.title = event.title;
         moment.body = bodyOf(event);
@@ -179,8 +184,8 @@ void EventAlertScheduler::check()
     lastWall_ = now;
     lastMonotonicMs_ = monotonic_.isValid() ? monotonic_.elapsed() : 0;
     // Alerts come up to four weeks before their events, and some after them.
-    const auto events = store_->events(now - maximumLateness - 48h,
-                                       now + std::chrono::minutes(maximumAlertMinutes) + 48h);
+    const auto events =
+        store_->events(now - maximumLateness - 48h, now + std::chrono::minutes(maximumAlertMinutes) + 48h);
     std::vector<EventAlertMoment> due;
     next_.reset();
     for (const CalendarEvent &event : events) {

@@ -105,12 +105,14 @@ TEST_F(EventEditor, AHijriRepeatEndingBeforeItsStartIsRefusedThenSaved)
     choose(editor->skipChoice(), 1);
     choose(editor->repeatEndChoice(), 1);
     ASSERT_TRUE(editor->untilField()->isVisible());
-    // Four-digit years, in the locale's order.
-    EXPECT_EQ(editor->untilField()->text(), QStringLiteral("1/7/2027"));
-    // A year back: before the start.
+    // Four-digit years, in the locale's order; a yearly repeat is offered an
+    // end some years away, not a month, so that it happens more than once.
+    EXPECT_EQ(editor->untilField()->text(), QStringLiteral("12/7/2031"));
+    // Six years back: before the start.
     input::click(editor->untilField(), QPoint(8, editor->untilField()->height() / 2));
     QTest::keyClick(editor->windowHandle(), Qt::Key_End);
-    QTest::keyClick(editor->windowHandle(), Qt::Key_Down);
+    for (int i = 0; i < 6; ++i)
+        QTest::keyClick(editor->windowHandle(), Qt::Key_Down);
     input::click(editor->saveButton());
     EXPECT_TRUE(store->savedDrafts().empty());
     EXPECT_TRUE(editor->errorLabel()->isVisible());
@@ -119,12 +121,13 @@ TEST_F(EventEditor, AHijriRepeatEndingBeforeItsStartIsRefusedThenSaved)
     input::click(editor->untilField(), QPoint(8, editor->untilField()->height() / 2));
     QTest::keyClick(editor->windowHandle(), Qt::Key_End);
     QTest::keyClick(editor->windowHandle(), Qt::Key_Up);
+    QTest::keyClick(editor->windowHandle(), Qt::Key_Up);
     input::click(editor->saveButton());
     ASSERT_EQ(store->savedDrafts().size(), 1u) << editor->errorLabel()->text().toStdString();
     const EventRepeat saved = store->savedDrafts()[0].repeat.value_or(EventRepeat());
     EXPECT_EQ(saved.kind, Kind::hijriYearly);
     EXPECT_FALSE(saved.skipForward);
-    EXPECT_EQ(saved.until, QDate(2027, 1, 7));
+    EXPECT_EQ(saved.until, QDate(2027, 12, 7));
 }
 
 TEST_F(EventEditor, ARuleTheEditorCannotShowIsKeptAsItIs)

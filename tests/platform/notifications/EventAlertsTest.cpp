@@ -3,8 +3,9 @@
 // The agent's event alerts below the notification service: calendar folders
 // on disk, an injected clock and zone, and a stand-in that records what
 // would have been shown.
-#include "platform/events/linux/VdirEventStore.h"
 #include "platform/notifications/agent/EventAlerts.h"
+
+#include "platform/events/linux/VdirEventStore.h"
 #include "support/TestEnvironment.h"
 
 #include <QDir>
