@@ -48,10 +48,10 @@ const std::vector<Command> &commands()
          QStringLiteral("events [YYYY-MM-DD] [--json]\n"
                         "  qamarly events add --title T --start ISO --end ISO [--all-day] [--zone TZID] "
                         "[--calendar NAME] [--location L] [--notes N] [--repeat KIND [--until YYYY-MM-DD | "
-                        "--count N]] [--alert MINUTES|none ...]\n"
+                        "--count N]] [--alert MINUTES|none ...] [--url URL]\n"
                         "  qamarly events edit UID [--occurrence YYYY-MM-DD | --from YYYY-MM-DD] [--title T] "
                         "[--start ISO] [--end ISO] [--location L] [--notes N] [--repeat KIND] [--until "
-                        "YYYY-MM-DD | --count N] [--alert MINUTES|none ...]\n"
+                        "YYYY-MM-DD | --count N] [--alert MINUTES|none ...] [--url URL]\n"
                         "  qamarly events delete UID [--occurrence YYYY-MM-DD | --from YYYY-MM-DD]"),
          runEvents, "cli.help.events"},
     };

@@ -237,8 +237,22 @@ QJsonArray alertsJson(const std::vector<platform::EventAlert> &alerts, const QSt
     return list;
 }
 
+// `--url ADDRESS`: a web page or mail address; empty takes it away.
+std::optional<Refusal> applyUrl(platform::EventDraft &draft, const ArgumentReader &args)
+{
+    if (!args.hasOption(QStringLiteral("url")))
+        return std::nullopt;
+    const QString typed = args.option(QStringLiteral("url"));
+    draft.url = platform::linkAddressFrom(typed);
+    if (draft.url->isEmpty() && !typed.trimmed().isEmpty())
+        return badInput(
+            QStringLiteral("'%1' is not a web address (https://...) or a mail address (mailto:...)")
+                .arg(typed));
+    return std::nullopt;
+}
+
 const QSet<QString> repeatOptions{QStringLiteral("repeat"), QStringLiteral("until"), QStringLiteral("count"),
-                                  QStringLiteral("notes"), QStringLiteral("alert")};
+                                  QStringLiteral("notes"),  QStringLiteral("alert"), QStringLiteral("url")};
 
 std::shared_ptr<const platform::EventCalendar> findCalendar(platform::EventStore &store, const QString &name)
 {
@@ -290,6 +304,8 @@ int addEvent(Invocation &call, const QStringList &arguments)
     if (auto refused = applyRepeat(draft, args, {}))
         return report(call, command, *refused);
     if (auto refused = applyAlerts(draft, args))
+        return report(call, command, *refused);
+    if (auto refused = applyUrl(draft, args))
         return report(call, command, *refused);
 
     const auto store = platform::makeEventStore();
@@ -396,9 +412,11 @@ int applyEdit(Invocation &call, const QString &command, const ArgumentReader &ar
         return report(call, command, *refused);
     if (auto refused = applyAlerts(draft, args))
         return report(call, command, *refused);
+    if (auto refused = applyUrl(draft, args))
+        return report(call, command, *refused);
     bool changes = false;
     for (const char *option :
-         {"title", "location", "start", "end", "repeat", "until", "count", "notes", "alert"})
+         {"title", "location", "start", "end", "repeat", "until", "count", "notes", "alert", "url"})
         changes = changes || args.hasOption(QLatin1String(option));
     if (!changes)
         return report(call, command, badInput(QStringLiteral("nothing to change")));
@@ -474,6 +492,7 @@ int listEvents(Invocation &call)
                 {QStringLiteral("notes"), e.notes},
                 {QStringLiteral("repeat"), repeatJson(e.repeat)},
                 {QStringLiteral("alerts"), alertsJson(e.alerts, zone)},
+                {QStringLiteral("url"), e.url},
                 {QStringLiteral("recurrenceId"),
                  e.recurrenceId ? QJsonValue(platform::isoString(*e.recurrenceId, zone)) : QJsonValue()}});
         }

@@ -7,6 +7,7 @@
 #include "platform/localization/Localization.h"
 #include "platform/ui/AlertController.h"
 #include "platform/ui/PermissionDialog.h"
+#include "platform/ui/UrlOpener.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -168,6 +169,10 @@ EventEditDialog::EventEditDialog(std::shared_ptr<EventStore> store, std::optiona
     location_ = new QLineEdit(this);
     location_->setObjectName(QStringLiteral("locationField"));
     location_->setPlaceholderText(localized("events.editor.locationPlaceholder"));
+    url_ = new QLineEdit(this);
+    url_->setObjectName(QStringLiteral("urlField"));
+    url_->setPlaceholderText(localized("events.editor.urlPlaceholder"));
+    url_->setInputMethodHints(Qt::ImhUrlCharactersOnly);
     notes_ = new QPlainTextEdit(this);
     notes_->setObjectName(QStringLiteral("notesField"));
     notes_->setPlaceholderText(localized("events.editor.notes"));
@@ -260,6 +265,7 @@ EventEditDialog::EventEditDialog(std::shared_ptr<EventStore> store, std::optiona
     form_ = form;
     form->addRow(localized("events.editor.title"), title_);
     form->addRow(localized("events.editor.location"), location_);
+    form->addRow(localized("events.editor.url"), url_);
     form->addRow(QString(), allDay_);
     form->addRow(localized("events.editor.starts"), start_);
     form->addRow(QString(), startNote_);
@@ -336,6 +342,8 @@ EventEditDialog::EventEditDialog(std::shared_ptr<EventStore> store, std::optiona
     if (editing_) {
         title_->setText(editing_->title);
         location_->setText(editing_->location);
+        url_->setText(editing_->url);
+        urlShown_ = url_->text();
         notes_->setPlainText(editing_->notes);
         notesShown_ = notes_->toPlainText();
         allDay_->setChecked(editing_->allDay);
@@ -479,6 +487,17 @@ void EventEditDialog::save()
     if (draft.title.isEmpty())
         draft.title = localized("events.editor.untitled");
     draft.location = location_->text().trimmed();
+    // Untouched, the address stays as the file has it, whatever it is.
+    if (editing_ && url_->text() == urlShown_) {
+        draft.url = editing_->url;
+    } else {
+        draft.url = linkAddressFrom(url_->text());
+        if (draft.url->isEmpty() && !url_->text().trimmed().isEmpty()) {
+            error_->setText(localized("events.editor.badUrl"));
+            error_->show();
+            return;
+        }
+    }
     draft.allDay = allDay_->isChecked();
     draft.startDate = fromQDateTime(start_->dateTime());
     draft.endDate = fromQDateTime(end_->dateTime());
@@ -575,6 +594,24 @@ EventViewDialog::EventViewDialog(std::shared_ptr<EventStore> store, CalendarEven
         location->setObjectName(QStringLiteral("locationLabel"));
         location->setWordWrap(true);
         layout->addWidget(location);
+    }
+    if (!event_.url.isEmpty()) {
+        url_ = new QLabel(this);
+        url_->setObjectName(QStringLiteral("urlLabel"));
+        url_->setWordWrap(true);
+        if (isLinkAddress(event_.url)) {
+            url_->setTextFormat(Qt::RichText);
+            url_->setText(QStringLiteral("<a href=\"%1\">%1</a>").arg(event_.url.toHtmlEscaped()));
+            url_->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+            // The address as the event has it, not as the label's text gives it back.
+            connect(url_, &QLabel::linkActivated, this,
+                    [this] { UrlOpener::shared().open(QUrl(event_.url)); });
+        } else {
+            // Anything else another program wrote (a file, a script) is only shown.
+            url_->setTextFormat(Qt::PlainText);
+            url_->setText(event_.url);
+        }
+        layout->addWidget(url_);
     }
     auto *when = new QLabel(whenText(event_), this);
     when->setObjectName(QStringLiteral("whenLabel"));

@@ -36,6 +36,7 @@ public:
 
     QLineEdit *titleField() const { return title_; }
     QLineEdit *locationField() const { return location_; }
+    QLineEdit *urlField() const { return url_; }
     QPlainTextEdit *notesField() const { return notes_; }
     // The other calendar's date of the start, the end and the repeat's end.
     QLabel *startNote() const { return startNote_; }
@@ -74,6 +75,8 @@ private:
     std::optional<CalendarEvent> editing_;
     QLineEdit *title_;
     QLineEdit *location_;
+    QLineEdit *url_;
+    QString urlShown_;
     QPlainTextEdit *notes_;
     QString notesShown_;
     QLabel *startNote_;
@@ -117,12 +120,15 @@ public:
     QPushButton *doneButton() const { return done_; }
     QPushButton *deleteButton() const { return delete_; }
     QLabel *titleLabel() const { return title_; }
+    // The event's address: a link for web pages and mail, text otherwise.
+    QLabel *urlLabel() const { return url_; }
 
 private:
     std::shared_ptr<EventStore> store_;
     CalendarEvent event_;
     bool allowsEditing_;
     QLabel *title_;
+    QLabel *url_ = nullptr;
     QPushButton *edit_ = nullptr;
     QPushButton *delete_ = nullptr;
     QPushButton *done_;

@@ -119,6 +119,8 @@ struct CalendarEvent
     QString timeZone;
     // The series' rule (never for a single event or an override).
     EventRepeat repeat;
+    // A web page or mail address about the event, as the file has it.
+    QString url;
     // Its reminders, in the file's order (those of the occurrence's own
     // override when it has one).
     std::vector<EventAlert> alerts;
@@ -149,9 +151,18 @@ struct EventDraft
     // The rule to give the event; no value keeps the one it has (none for
     // a new event).
     std::optional<EventRepeat> repeat;
+    // The address to give it (empty: none); no value keeps the one it has.
+    std::optional<QString> url;
     // The reminders to give it; no value keeps those it has.
     std::optional<std::vector<EventAlert>> alerts;
 };
+
+// Whether an event's address is one a link may open: a web page (http,
+// https) or a mail address (mailto). Others are shown as text only.
+bool isLinkAddress(const QString &url);
+// The address the user typed as it is to be kept: a bare host gets https;
+// empty when it is no address a link may open.
+QString linkAddressFrom(const QString &typed);
 
 // A draft holding the event as it is: edits change only what the user
 // touches, so the rest must start out as the event's own.

@@ -13,5 +13,8 @@
     <message id="events.alert.1hour"><source>1 hour before</source><translation>قبله بساعة</translation></message>
     <message id="events.alert.1day"><source>1 day before</source><translation>قبله بيوم</translation></message>
     <message id="events.alert.custom"><source>Custom</source><translation>مخصص</translation></message>
+    <message id="events.editor.url"><source>URL</source><translation>الرابط</translation></message>
+    <message id="events.editor.urlPlaceholder"><source>https://…</source><translation>https://…</translation></message>
+    <message id="events.editor.badUrl"><source>The URL must be a web address (https://…) or a mail address (mailto:…).</source><translation>يجب أن يكون الرابط عنوان صفحة ويب (https://…) أو عنوان بريد (mailto:…).</translation></message>
 </context>
 </TS>

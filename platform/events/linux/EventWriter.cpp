@@ -243,6 +243,14 @@ QString textProperty(const Component &c, const QByteArray &name)
     return line ? unescapedText(PropertyLine::parse(*line).value) : QString();
 }
 
+// A URI is no TEXT: written as it is, only never across lines.
+QByteArray addressValue(const QString &url)
+{
+    QByteArray value = url.trimmed().toUtf8();
+    value.removeIf([](char c) { return c == '\r' || c == '\n'; });
+    return value;
+}
+
 QString uidOf(const Component &c)
 {
     return textProperty(c, "UID").trimmed();
@@ -383,8 +391,21 @@ public:
             setText(c, "LOCATION", *change.location, true);
         if (change.notes)
             setText(c, "DESCRIPTION", *change.notes, true);
+        if (change.url)
+            setAddress(c, *change.url);
         if (change.alerts)
             setAlerts(c, *change.alerts);
+    }
+
+    void setAddress(Component &c, const QString &url) const
+    {
+        if (url.isEmpty()) {
+            c.removeAll("URL");
+            return;
+        }
+        const auto existing = c.first("URL");
+        const QByteArray parameters = existing ? PropertyLine::parse(*existing).parameters : QByteArray();
+        c.setLine("URL" + parameters + ':' + addressValue(url), nl_);
     }
 
     // Alarms that give one of `wanted` stay byte for byte, the other alerts
@@ -866,6 +887,8 @@ EventChange EventChange::between(const CalendarEvent &seen, const EventDraft &dr
         change.notes = draft.notes;
     if (draft.repeat && *draft.repeat != seen.repeat)
         change.repeat = draft.repeat;
+    if (draft.url && *draft.url != seen.url)
+        change.url = draft.url;
     if (draft.alerts && *draft.alerts != seen.alerts)
         change.alerts = draft.alerts;
     bool moved = draft.allDay != seen.allDay;
@@ -885,7 +908,7 @@ EventChange EventChange::between(const CalendarEvent &seen, const EventDraft &dr
 
 bool EventChange::isEmpty() const
 {
-    return !title && !location && !notes && !start && !repeat && !alerts;
+    return !title && !location && !notes && !url && !start && !repeat && !alerts;
 }
 
 QByteArray EventWriter::newEventData(const EventDraft &draft, const QString &uid, Instant now)
@@ -926,6 +949,8 @@ QByteArray EventWriter::newEventData(const EventDraft &draft, const QString &uid
         out += folded("LOCATION:" + escapedText(draft.location), nl);
     if (!draft.notes.isEmpty())
         out += folded("DESCRIPTION:" + escapedText(draft.notes), nl);
+    if (draft.url && !draft.url->isEmpty())
+        out += folded("URL:" + addressValue(*draft.url), nl);
     const Instant end = std::max(draft.startDate, draft.endDate);
     out += "DTSTART" + parametersOf(form) + ':' + textOf(wallOf(draft.startDate, form), form) + nl;
     const QDateTime endWall = draft.allDay ? naive(localDate(end).addDays(1)) : wallOf(end, form);
@@ -1165,6 +1190,8 @@ std::optional<CalendarEvent> EventWriter::eventIn(const QByteArray &data, const 
     event.location = textProperty(*c, "LOCATION");
     event.notes = textProperty(*c, "DESCRIPTION");
     event.alerts = alertsOf(*c);
+    if (const auto url = c->first("URL"))
+        event.url = QString::fromUtf8(PropertyLine::parse(*url).value.trimmed());
     event.allDay = start->form.isDate;
     event.startDate = start->at();
     event.timeZone = QString::fromUtf8(start->form.tzid);

@@ -17,6 +17,7 @@ struct EventChange
     std::optional<QString> title;
     std::optional<QString> location;
     std::optional<QString> notes;
+    std::optional<QString> url;
     // New times of the occurrence; set when start, end or all-day changed.
     std::optional<Instant> start;
     std::optional<Instant> end;

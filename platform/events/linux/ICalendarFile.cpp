@@ -277,6 +277,7 @@ struct EventTexts
     QString title;
     QString location;
     QString notes;
+    QString url;
     std::vector<EventAlert> alerts;
 };
 
@@ -323,6 +324,8 @@ EventTexts textsOf(const QByteArray &data, const Series &s)
                 texts.location = unescapedText(line.value);
             else if (line.name == "DESCRIPTION" && texts.notes.isEmpty())
                 texts.notes = unescapedText(line.value);
+            else if (line.name == "URL" && texts.url.isEmpty())
+                texts.url = QString::fromUtf8(line.value.trimmed());
         } else if (depth == 2 && alarm) {
             if (line.name == "ACTION")
                 alarm->action = line.value;
@@ -397,6 +400,7 @@ bool CalendarFile::Impl::expand(const Series &s, Instant start, Instant end, con
         occurrence.location = texts->location;
         occurrence.notes = texts->notes;
         occurrence.alerts = texts->alerts;
+        occurrence.url = texts->url;
         occurrence.allDay = s.start.isDate;
         occurrence.rule = s.ruleText;
         occurrence.recurring = s.rule || !s.extraDates.empty() || s.isOverride;
@@ -871,6 +875,7 @@ void copyInto(Occurrence &&o, CalendarEvent &event)
     event.recurrenceId = o.recurrenceId;
     event.repeat = repeatOfRule(o.rule, {});
     event.alerts = std::move(o.alerts);
+    event.url = std::move(o.url);
 }
 
 } // namespace platform::ical

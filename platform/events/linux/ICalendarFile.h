@@ -30,6 +30,7 @@ struct Occurrence
     // single events.
     QByteArray rule;
     std::vector<EventAlert> alerts;
+    QString url;
 };
 
 // The occurrence's own fields onto `event`; the calendar, file and digest are the caller's.

@@ -324,18 +324,21 @@ TEST_F(EventsCommand, AlertsAreGivenListedReplacedAndTakenAway)
     ASSERT_EQ(run({QStringLiteral("events"), QStringLiteral("add"), QStringLiteral("--title"),
                    QStringLiteral("Call"), QStringLiteral("--start"), QStringLiteral("2026-12-07T15:00"),
                    QStringLiteral("--end"), QStringLiteral("2026-12-07T15:30"), QStringLiteral("--alert"),
-                   QStringLiteral("15"), QStringLiteral("--alert=1440")}),
+                   QStringLiteral("15"), QStringLiteral("--alert=1440"), QStringLiteral("--url"),
+                   QStringLiteral("example.org/call")}),
               app::cli::exitOk)
         << errors.toStdString();
     const QString uid = output.trimmed();
     EXPECT_EQ(alertsOf(QStringLiteral("Call")), (QJsonArray{before(15), before(1440)}));
 
     const auto files = folderContent(folder);
-    for (const QStringList &bad : {QStringList{QStringLiteral("--alert"), QStringLiteral("soon")},
-                                   QStringList{QStringLiteral("--alert"), QStringLiteral("-5")},
-                                   QStringList{QStringLiteral("--alert"), QStringLiteral("99999999")},
-                                   QStringList{QStringLiteral("--alert"), QStringLiteral("none"),
-                                               QStringLiteral("--alert"), QStringLiteral("5")}}) {
+    for (const QStringList &bad :
+         {QStringList{QStringLiteral("--alert"), QStringLiteral("soon")},
+          QStringList{QStringLiteral("--alert"), QStringLiteral("-5")},
+          QStringList{QStringLiteral("--alert"), QStringLiteral("99999999")},
+          QStringList{QStringLiteral("--alert"), QStringLiteral("none"), QStringLiteral("--alert"),
+                      QStringLiteral("5")},
+          QStringList{QStringLiteral("--url"), QStringLiteral("file:///etc/passwd")}}) {
         SCOPED_TRACE(bad.join(' ').toStdString());
         EXPECT_EQ(run(QStringList{QStringLiteral("events"), QStringLiteral("edit"), uid} + bad),
                   app::cli::exitUsage);
@@ -353,6 +356,13 @@ TEST_F(EventsCommand, AlertsAreGivenListedReplacedAndTakenAway)
               app::cli::exitOk)
         << errors.toStdString();
     EXPECT_EQ(alertsOf(QStringLiteral("Call")), QJsonArray());
+    // The address given, a bare host made a web address, until taken away.
+    EXPECT_TRUE(output.contains(QStringLiteral("\"url\": \"https://example.org/call\"")));
+    ASSERT_EQ(
+        run({QStringLiteral("events"), QStringLiteral("edit"), uid, QStringLiteral("--url"), QString()}),
+        app::cli::exitOk);
+    alertsOf(QStringLiteral("Call"));
+    EXPECT_TRUE(output.contains(QStringLiteral("\"url\": \"\"")));
 }
 
 TEST_F(EventsCommand, FoldersOfOtherToolsAreAddedListedAndRemoved)

@@ -9,6 +9,7 @@
 #include "platform/events/testing/TestEventStore.h"
 #include "platform/localization/Localization.h"
 #include "platform/ui/AlertController.h"
+#include "platform/ui/testing/RecordingUrlOpener.h"
 #include "support/TestEnvironment.h"
 #include "support/WindowInput.h"
 
@@ -18,6 +19,7 @@
 #include <QDateEdit>
 #include <QDateTimeEdit>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -64,6 +66,13 @@ protected:
             QTest::keyClick(list, Qt::Key_Down);
         QTest::keyClick(list, Qt::Key_Return);
         QCoreApplication::processEvents();
+    }
+
+    // Keys into the window, as typed.
+    void type(const char *text)
+    {
+        for (const char *c = text; *c; ++c)
+            QTest::keyClick(editor->windowHandle(), *c);
     }
 
     testenv::ScopedEnvironment env{QStringLiteral("en_US"), QStringLiteral("Asia/Riyadh")};
@@ -179,6 +188,42 @@ TEST_F(EventEditor, TwoAlertsAreChosenAndAlertsTheEditorCannotShowStay)
     ASSERT_EQ(store->savedDrafts().size(), 2u);
     EXPECT_EQ(store->savedDrafts()[1].alerts,
               (std::vector{EventAlert::minutesBefore(60), fixed, afterLanding}));
+}
+
+TEST_F(EventEditor, AnAddressIsSavedAsALinkAndOpensInTheBrowserFromTheViewer)
+{
+    open();
+    input::click(editor->urlField());
+    type("javascript:alert(1)");
+    input::click(editor->saveButton());
+    EXPECT_TRUE(store->savedDrafts().empty());
+    EXPECT_EQ(editor->errorLabel()->text(), localized("events.editor.badUrl"));
+    editor->urlField()->clear();
+    input::click(editor->urlField());
+    type("example.org/room");
+    input::click(editor->saveButton());
+    ASSERT_EQ(store->savedDrafts().size(), 1u);
+    EXPECT_EQ(store->savedDrafts()[0].url, QStringLiteral("https://example.org/room"));
+
+    auto opener = std::make_shared<RecordingUrlOpener>();
+    UrlOpener::install(opener);
+    CalendarEvent event;
+    event.title = QStringLiteral("Lesson");
+    event.startDate = testenv::gregorianInstant(2026, 12, 9, 17);
+    event.endDate = testenv::gregorianInstant(2026, 12, 9, 18);
+    for (const QString &url :
+         {QStringLiteral("file:///etc/passwd"), QStringLiteral("https://example.org/room")}) {
+        event.url = url;
+        QPointer<EventViewDialog> viewer = new EventViewDialog(store, event, false);
+        ASSERT_TRUE(input::showAndExpose(viewer));
+        EXPECT_EQ(viewer->urlLabel()->text().contains(QStringLiteral("<a ")),
+                  url.startsWith(QStringLiteral("https")));
+        input::click(viewer->urlLabel(), QPoint(6, viewer->urlLabel()->height() / 2));
+        viewer->close();
+    }
+    // Only the web page was handed to the browser.
+    EXPECT_EQ(opener->opened, QList<QUrl>{QUrl(QStringLiteral("https://example.org/room"))});
+    UrlOpener::install(nullptr);
 }
 
 } // namespace
