@@ -37,6 +37,7 @@ ArgumentReader::ArgumentReader(const QStringList &arguments, const QSet<QString>
                 value = arguments.at(++i);
             }
             options_.insert(name, value);
+            repeated_[name] << value;
         } else {
             error_ = platform::localized("cli.error.unknownOption").arg(platform::printable(arg));
         }

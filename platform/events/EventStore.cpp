@@ -6,6 +6,8 @@
 
 #include <QDir>
 #include <QLocale>
+#include <QRegularExpression>
+#include <QUrl>
 #include <mutex>
 
 namespace platform {
@@ -158,6 +160,26 @@ QString repeatProblem(const EventRepeat &repeat, QDate firstDay)
     return {};
 }
 
+bool isLinkAddress(const QString &url)
+{
+    const QUrl parsed(url, QUrl::StrictMode);
+    const QString scheme = parsed.scheme().toLower();
+    return parsed.isValid() && (((scheme == QLatin1String("http") || scheme == QLatin1String("https")) &&
+                                 !parsed.host().isEmpty()) ||
+                                (scheme == QLatin1String("mailto") && !parsed.path().isEmpty()));
+}
+
+QString linkAddressFrom(const QString &typed)
+{
+    QString text = typed.trimmed();
+    if (text.isEmpty())
+        return {};
+    static const QRegularExpression scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]*:"));
+    if (!scheme.match(text).hasMatch())
+        text = QStringLiteral("https://") + text;
+    return isLinkAddress(text) ? text : QString();
+}
+
 EventDraft draftOf(const CalendarEvent &event)
 {
     EventDraft draft;
@@ -168,6 +190,8 @@ EventDraft draftOf(const CalendarEvent &event)
     draft.endDate = event.endDate;
     draft.allDay = event.allDay;
     draft.repeat = event.repeat;
+    draft.alerts = event.alerts;
+    draft.url = event.url;
     if (event.calendar)
         draft.calendarIdentifier = event.calendar->identifier;
     return draft;

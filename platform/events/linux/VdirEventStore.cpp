@@ -536,6 +536,8 @@ bool VdirEventStore::updateEvent(const CalendarEvent &event, const EventDraft &d
                (!change.location || now.location == event.location || now.location == draft.location) &&
                (!change.notes || now.notes == event.notes || now.notes == draft.notes) &&
                (!change.repeat || now.repeat == event.repeat || now.repeat == *change.repeat) &&
+               (!change.url || now.url == event.url || now.url == *change.url) &&
+               (!change.alerts || now.alerts == event.alerts || now.alerts == *change.alerts) &&
                (!change.movesTimes() || sameTimes(now, event));
     };
     const QString splitUid = QUuid::createUuid().toString(QUuid::WithoutBraces);
