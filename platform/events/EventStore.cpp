@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QLocale>
+#include <QThreadPool>
 #include <mutex>
 
 namespace platform {
@@ -38,7 +39,28 @@ EventStoreFactory &factorySlot()
     return factory;
 }
 
+// One thread: queries read the same files and would only take turns at the
+// disk and the second core, which the window needs for painting.
+class StoreThread
+{
+public:
+    StoreThread() { pool.setMaxThreadCount(1); }
+    // At exit, work not yet begun is dropped; the piece under way ends first.
+    ~StoreThread()
+    {
+        pool.clear();
+        pool.waitForDone();
+    }
+    QThreadPool pool;
+};
+
 } // namespace
+
+void runStoreWork(std::function<void()> work)
+{
+    static StoreThread thread;
+    thread.pool.start(std::move(work));
+}
 
 QString eventShareText(const CalendarEvent &event)
 {

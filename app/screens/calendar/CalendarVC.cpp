@@ -329,37 +329,46 @@ void CalendarVC::requestAccessAndLoad()
     const platform::Instant day = *selected;
     listedDay_ = day;
     showListHeading();
-    const quint64 generation = ++generation_;
+    const quint64 generation = ++*latestRequest_;
     ++pending_;
     const QPointer<CalendarVC> self(this);
     const std::shared_ptr<platform::EventStore> store = eventStore_;
-    store->requestAccess([self, store, day, generation](bool granted, const QString &error) {
-        if (!granted) {
-            onMainThread([self, error] {
-                platform::consoleDebug(lcCalendar(), QStringLiteral("Access to store not granted"));
-                if (!error.isEmpty())
-                    platform::consoleDebug(lcCalendar(), error);
-                if (self)
-                    --self->pending_;
-            });
-            return;
-        }
-        // The query runs here, on the store's thread, away from the window.
-        auto events = eventsOfDay(*store, day);
-        onMainThread([self, events = std::move(events), generation]() mutable {
-            if (!self)
+    store->requestAccess(
+        [self, store, day, generation, latest = latestRequest_](bool granted, const QString &error) {
+            if (!granted) {
+                onMainThread([self, error] {
+                    platform::consoleDebug(lcCalendar(), QStringLiteral("Access to store not granted"));
+                    if (!error.isEmpty())
+                        platform::consoleDebug(lcCalendar(), error);
+                    if (self)
+                        --self->pending_;
+                });
                 return;
-            self->replaceEvents(std::move(events), generation);
-            platform::consoleDebug(lcCalendar(), QStringLiteral("Access granted"));
+            }
+            if (*latest != generation) {
+                // Another day was picked while this one waited: its answer would be dropped.
+                onMainThread([self] {
+                    if (self)
+                        --self->pending_;
+                });
+                return;
+            }
+            // The query runs here, on the store's thread, away from the window.
+            auto events = eventsOfDay(*store, day);
+            onMainThread([self, events = std::move(events), generation]() mutable {
+                if (!self)
+                    return;
+                self->replaceEvents(std::move(events), generation);
+                platform::consoleDebug(lcCalendar(), QStringLiteral("Access granted"));
+            });
         });
-    });
 }
 
 void CalendarVC::replaceEvents(std::vector<platform::CalendarEvent> events, quint64 generation)
 {
     --pending_;
     // An answer to an earlier day comes too late to be shown.
-    if (generation != generation_)
+    if (generation != *latestRequest_)
         return;
     events_ = std::move(events);
     reloadTable();
