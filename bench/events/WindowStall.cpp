@@ -13,10 +13,10 @@
 #include "RealisticCalendars.h"
 #include "app/screens/calendar/CalendarVC.h"
 #include "app/screens/calendar/EventDots.h"
-#include "ui_CalendarVC.h"
 #include "platform/calendar/Clock.h"
 #include "platform/events/EventStore.h"
 #include "platform/system/Device.h"
+#include "ui_CalendarVC.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -165,10 +165,11 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "the last day was never listed\n");
     wait(200);
 
-    std::printf("first_list=%.0f worst_stall=%.1f stalls_over_50=%d pick_to_list=%.1f pick_to_list_worst=%.1f "
-                "dots=%.1f rss=%ld\n",
-                firstList, stalls.worst(), stalls.over50(), median(pickToList),
-                pickToList.empty() ? -1.0 : *std::max_element(pickToList.begin(), pickToList.end()),
-                median(dotTimes), residentKib());
+    std::printf(
+        "first_list=%.0f worst_stall=%.1f stalls_over_50=%d pick_to_list=%.1f pick_to_list_worst=%.1f "
+        "dots=%.1f rss=%ld\n",
+        firstList, stalls.worst(), stalls.over50(), median(pickToList),
+        pickToList.empty() ? -1.0 : *std::max_element(pickToList.begin(), pickToList.end()), median(dotTimes),
+        residentKib());
     return 0;
 }
