@@ -398,15 +398,26 @@ void CalendarVC::reloadTable()
             table->setFocus(Qt::OtherFocusReason);
         return;
     }
-    int index = 0;
+    // Every item goes in before any row is placed on one: the list places
+    // all its row widgets again at each insertion, which made a day of many
+    // events cost the square of their number.
+    std::vector<std::pair<QListWidgetItem *, EventRowView *>> made;
+    made.reserve(events_->size());
     for (const platform::CalendarEvent &event : *events_) {
         const EventTimeTexts times = eventTimeTexts(event, listedDay_.value_or(event.startDate));
+        // Made where the list keeps it, so placing it moves no widget tree.
         auto *row = new EventRowView(event, times.from, times.to,
-                                     eventDurationText(event.startDate, event.endDate, event.allDay));
+                                     eventDurationText(event.startDate, event.endDate, event.allDay),
+                                     table->viewport());
         auto *item = new QListWidgetItem(table);
         item->setData(Qt::AccessibleTextRole, row->spokenText());
         item->setSizeHint(row->sizeHint());
+        made.emplace_back(item, row);
+    }
+    int index = 0;
+    for (const auto &[item, row] : made) {
         table->setItemWidget(item, row);
+        const platform::CalendarEvent &event = row->event();
         const platform::CalendarEvent shown = event;
         connect(row, &EventRowView::selected, this, [this, index] { selectRow(index); });
         connect(row, &EventRowView::deleteTapped, this, [this, shown] { deleteEvent(shown); });
