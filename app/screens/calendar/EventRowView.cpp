@@ -158,17 +158,17 @@ EventRowView::EventRowView(const platform::CalendarEvent &event, const QString &
     buttons->setContentsMargins(0, 0, 0, 0);
     buttons->setSpacing(0);
     if (event.calendar && event.calendar->allowsContentModifications) {
-        delete_ = actionButton(QStringLiteral("Delete"), QStringLiteral("deleteAction"), QColor(255, 0, 0),
-                               actions_);
+        delete_ = actionButton(platform::localized("calendarscreen.rowDelete"),
+                               QStringLiteral("deleteAction"), QColor(255, 0, 0), actions_);
         buttons->addWidget(delete_);
         connect(delete_, &QPushButton::clicked, this, &EventRowView::deleteTapped);
     }
-    share_ =
-        actionButton(QStringLiteral("Share"), QStringLiteral("shareAction"), QColor(0, 0, 255), actions_);
+    share_ = actionButton(platform::localized("calendarscreen.rowShare"), QStringLiteral("shareAction"),
+                          QColor(0, 0, 255), actions_);
     buttons->addWidget(share_);
     connect(share_, &QPushButton::clicked, this, &EventRowView::shareTapped);
     if (event.calendar && event.calendar->allowsContentModifications) {
-        more_ = actionButton(QStringLiteral("More"), QStringLiteral("moreAction"),
+        more_ = actionButton(platform::localized("calendarscreen.rowMore"), QStringLiteral("moreAction"),
                              QColor::fromRgbF(2.0f / 3, 2.0f / 3, 2.0f / 3), actions_);
         buttons->addWidget(more_);
         connect(more_, &QPushButton::clicked, this, &EventRowView::moreTapped);
