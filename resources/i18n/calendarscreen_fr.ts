@@ -52,8 +52,8 @@
     <message id="events.repeat.weekly"><source>Every week</source><translation>Toutes les semaines</translation></message>
     <message id="events.repeat.monthly"><source>Every month</source><translation>Tous les mois</translation></message>
     <message id="events.repeat.yearly"><source>Every year</source><translation>Tous les ans</translation></message>
-    <message id="events.repeat.hijriMonthly"><source>Every Hijri month</source><translation>Tous les mois hégiriens</translation></message>
-    <message id="events.repeat.hijriYearly"><source>Every Hijri year</source><translation>Tous les ans (hégire)</translation></message>
+    <message id="events.repeat.hijriMonthly"><source>Every Hijri month</source><translation>Chaque mois hégirien</translation></message>
+    <message id="events.repeat.hijriYearly"><source>Every Hijri year</source><translation>Chaque année hégirienne</translation></message>
     <message id="events.repeat.other"><source>Custom</source><translation>Personnalisée</translation></message>
     <message id="events.repeat.skipForward"><source>A 30th in a 29-day month: the day after</source><translation>Un 30 dans un mois de 29 jours : le lendemain</translation></message>
     <message id="events.repeat.skipBackward"><source>A 30th in a 29-day month: the 29th</source><translation>Un 30 dans un mois de 29 jours : le 29</translation></message>
