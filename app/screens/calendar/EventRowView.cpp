@@ -78,6 +78,27 @@ void NeverClearView::setBackgroundColor(const QColor &color)
     update();
 }
 
+// The colour marker meets the row's leading edge and the duration keeps its
+// distance from the trailing one. A box layout mirrors its items under a
+// right-to-left language but not its margins, which would put the duration
+// against the left edge of an Arabic row.
+void EventRowView::placeContent()
+{
+    if (QLayout *row = content_ ? content_->layout() : nullptr) {
+        if (layoutDirection() == Qt::RightToLeft)
+            row->setContentsMargins(trailingMargin, 6, 0, 6);
+        else
+            row->setContentsMargins(0, 6, trailingMargin, 6);
+    }
+}
+
+void EventRowView::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LayoutDirectionChange)
+        placeContent();
+    QWidget::changeEvent(event);
+}
+
 void NeverClearView::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
@@ -98,8 +119,8 @@ EventRowView::EventRowView(const platform::CalendarEvent &event, const QString &
     content_ = new QWidget(this);
     content_->setObjectName(QStringLiteral("eventRowContent"));
     auto *row = new QHBoxLayout(content_);
-    row->setContentsMargins(0, 6, 10, 6);
     row->setSpacing(10);
+    placeContent();
 
     marker_ = new NeverClearView(content_);
     marker_->setObjectName(QStringLiteral("eventColorMarker"));
