@@ -30,5 +30,33 @@
     <message id="cli.estimate"><source>Estimate: this Hijri date lies outside the Umm al-Qura table (1300 to 1600 AH) and is reckoned by arithmetic; it may differ by a day or two</source><translation>Anggaran: tarikh Hijrah ini berada di luar jadual Umm al-Qura (1300 hingga 1600 H) dan dikira secara aritmetik; mungkin berbeza sehari dua</translation></message>
     <message id="cli.what.date"><source>date (YYYY-MM-DD)</source><translation>tarikh (YYYY-MM-DD)</translation></message>
     <message id="cli.what.dates"><source>dates (FROM TO, each YYYY-MM-DD)</source><translation>tarikh (FROM TO, setiap satu YYYY-MM-DD)</translation></message>
+    <message id="cli.help.usage"><source>usage: %1</source><translation>penggunaan: %1</translation></message>
+    <message id="cli.settings.notAWallpaper"><source>(stored %1 is not a wallpaper)</source><translation>(nilai tersimpan %1 bukan kertas dinding)</translation></message>
+    <message id="cli.settings.never"><source>(never)</source><translation>(belum pernah)</translation></message>
+    <message id="cli.settings.nothing"><source>(nothing)</source><translation>(kosong)</translation></message>
+    <message id="cli.settings.noFolders"><source>(none)</source><translation>(tiada)</translation></message>
+    <message id="cli.settings.storedIn"><source>stored in %1</source><translation>disimpan dalam %1</translation></message>
+    <message id="cli.settings.storedInReadOnly"><source>stored in %1 (cannot be written: changes cannot be saved)</source><translation>disimpan dalam %1 (tidak boleh ditulis: perubahan tidak dapat disimpan)</translation></message>
+    <message id="cli.settings.storedAt"><source>(stored in %1)</source><translation>(disimpan dalam %1)</translation></message>
+    <message id="cli.settings.planNotUpdated"><source>%1; the notification plan was not brought up to date</source><translation>%1; rancangan pemberitahuan tidak dikemas kini</translation></message>
+    <message id="cli.settings.unknownKey"><source>unknown key &apos;%1&apos; (known: %2)</source><translation>kunci tidak dikenali &apos;%1&apos; (yang dikenali: %2)</translation></message>
+    <message id="cli.settings.takesBoolean"><source>%1 takes true or false, not &apos;%2&apos;</source><translation>%1 menerima true atau false, bukan &apos;%2&apos;</translation></message>
+    <message id="cli.settings.takesNumber"><source>%1 takes a whole number, not &apos;%2&apos;</source><translation>%1 menerima nombor bulat, bukan &apos;%2&apos;</translation></message>
+    <message id="cli.settings.takesNumberBetween"><source>%1 takes a whole number from %2 to %3, not &apos;%4&apos;</source><translation>%1 menerima nombor bulat dari %2 hingga %3, bukan &apos;%4&apos;</translation></message>
+    <message id="cli.settings.notStored"><source>could not store %1 in %2; nothing was changed</source><translation>tidak dapat menyimpan %1 dalam %2; tiada apa-apa yang diubah</translation></message>
+    <message id="cli.settings.notStoredReadOnly"><source>could not store %1 in %2: the settings folder cannot be written; nothing was changed</source><translation>tidak dapat menyimpan %1 dalam %2: folder tetapan tidak boleh ditulis; tiada apa-apa yang diubah</translation></message>
+    <message id="cli.settings.unknownAction"><source>unknown action &apos;%1&apos; (use: settings set KEY VALUE)</source><translation>tindakan tidak dikenali &apos;%1&apos; (gunakan: settings set KEY VALUE)</translation></message>
+    <message id="cli.settings.notACalendarFolder"><source>%1 is not one of the calendar folders</source><translation>%1 bukan salah satu folder kalendar</translation></message>
+    <message id="cli.settings.notAFolder"><source>%1 is not a folder</source><translation>%1 bukan folder</translation></message>
+    <message id="cli.settings.foldersNotStored"><source>could not store %1; nothing was changed</source><translation>tidak dapat menyimpan %1; tiada apa-apa yang diubah</translation></message>
+    <message id="cli.notifications.inSeconds"><source>in %1 s</source><translation>dalam %1 saat</translation></message>
+    <message id="cli.notifications.at"><source>at %1</source><translation>pada %1</translation></message>
+    <message id="cli.notifications.badge"><source>badge %1</source><translation>lencana %1</translation></message>
+    <message id="cli.notifications.unavailable"><source>%1; notifications cannot be listed or scheduled.</source><translation>%1; pemberitahuan tidak dapat disenaraikan atau dijadualkan.</translation></message>
+    <message id="cli.notifications.notAllowed"><source>notifications are not allowed; nothing is scheduled and the badge is cleared. Allow them in Qamarly first.</source><translation>pemberitahuan tidak dibenarkan; tiada apa-apa dijadualkan dan lencana dikosongkan. Benarkannya dalam Qamarly dahulu.</translation></message>
+    <message id="cli.notifications.count" numerus="yes"><source>%n notifications</source><translation><numerusform>%1 pemberitahuan</numerusform></translation></message>
+    <message id="cli.notifications.pendingCount" numerus="yes"><source>%n notifications pending</source><translation><numerusform>%1 pemberitahuan belum dihantar</numerusform></translation></message>
+    <message id="cli.help.language"><source>open the window in this language (%1), with its dates as the language writes them</source><translation>buka tetingkap dalam bahasa ini (%1), dengan tarikh seperti yang ditulis bahasa itu</translation></message>
+    <message id="cli.help.screenshots"><source>write a picture of every screen to DIR, then quit</source><translation>tulis gambar setiap skrin ke DIR, kemudian keluar</translation></message>
 </context>
 </TS>

@@ -30,5 +30,33 @@
     <message id="cli.estimate"><source>Estimate: this Hijri date lies outside the Umm al-Qura table (1300 to 1600 AH) and is reckoned by arithmetic; it may differ by a day or two</source><translation>Tahmin: bu Hicri tarih Ümmü&apos;l-Kurâ tablosunun (1300-1600 Hicri) dışında ve hesapla bulundu; bir iki gün farklı olabilir</translation></message>
     <message id="cli.what.date"><source>date (YYYY-MM-DD)</source><translation>tarih (YYYY-MM-DD)</translation></message>
     <message id="cli.what.dates"><source>dates (FROM TO, each YYYY-MM-DD)</source><translation>tarihler (FROM TO, her biri YYYY-MM-DD)</translation></message>
+    <message id="cli.help.usage"><source>usage: %1</source><translation>kullanım: %1</translation></message>
+    <message id="cli.settings.notAWallpaper"><source>(stored %1 is not a wallpaper)</source><translation>(kayıtlı %1 bir duvar kâğıdı değil)</translation></message>
+    <message id="cli.settings.never"><source>(never)</source><translation>(hiç)</translation></message>
+    <message id="cli.settings.nothing"><source>(nothing)</source><translation>(boş)</translation></message>
+    <message id="cli.settings.noFolders"><source>(none)</source><translation>(yok)</translation></message>
+    <message id="cli.settings.storedIn"><source>stored in %1</source><translation>%1 içinde saklanıyor</translation></message>
+    <message id="cli.settings.storedInReadOnly"><source>stored in %1 (cannot be written: changes cannot be saved)</source><translation>%1 içinde saklanıyor (yazılamıyor: değişiklikler kaydedilemez)</translation></message>
+    <message id="cli.settings.storedAt"><source>(stored in %1)</source><translation>(%1 içinde saklandı)</translation></message>
+    <message id="cli.settings.planNotUpdated"><source>%1; the notification plan was not brought up to date</source><translation>%1; bildirim planı güncellenmedi</translation></message>
+    <message id="cli.settings.unknownKey"><source>unknown key &apos;%1&apos; (known: %2)</source><translation>bilinmeyen anahtar &apos;%1&apos; (bilinenler: %2)</translation></message>
+    <message id="cli.settings.takesBoolean"><source>%1 takes true or false, not &apos;%2&apos;</source><translation>%1 true ya da false alır, &apos;%2&apos; değil</translation></message>
+    <message id="cli.settings.takesNumber"><source>%1 takes a whole number, not &apos;%2&apos;</source><translation>%1 bir tam sayı alır, &apos;%2&apos; değil</translation></message>
+    <message id="cli.settings.takesNumberBetween"><source>%1 takes a whole number from %2 to %3, not &apos;%4&apos;</source><translation>%1, %2 ile %3 arasında bir tam sayı alır, &apos;%4&apos; değil</translation></message>
+    <message id="cli.settings.notStored"><source>could not store %1 in %2; nothing was changed</source><translation>%1, %2 içine kaydedilemedi; hiçbir şey değişmedi</translation></message>
+    <message id="cli.settings.notStoredReadOnly"><source>could not store %1 in %2: the settings folder cannot be written; nothing was changed</source><translation>%1, %2 içine kaydedilemedi: ayarlar klasörüne yazılamıyor; hiçbir şey değişmedi</translation></message>
+    <message id="cli.settings.unknownAction"><source>unknown action &apos;%1&apos; (use: settings set KEY VALUE)</source><translation>bilinmeyen işlem &apos;%1&apos; (kullanın: settings set KEY VALUE)</translation></message>
+    <message id="cli.settings.notACalendarFolder"><source>%1 is not one of the calendar folders</source><translation>%1 takvim klasörlerinden biri değil</translation></message>
+    <message id="cli.settings.notAFolder"><source>%1 is not a folder</source><translation>%1 bir klasör değil</translation></message>
+    <message id="cli.settings.foldersNotStored"><source>could not store %1; nothing was changed</source><translation>%1 kaydedilemedi; hiçbir şey değişmedi</translation></message>
+    <message id="cli.notifications.inSeconds"><source>in %1 s</source><translation>%1 sn sonra</translation></message>
+    <message id="cli.notifications.at"><source>at %1</source><translation>zaman %1</translation></message>
+    <message id="cli.notifications.badge"><source>badge %1</source><translation>rozet %1</translation></message>
+    <message id="cli.notifications.unavailable"><source>%1; notifications cannot be listed or scheduled.</source><translation>%1; bildirimler listelenemez ya da planlanamaz.</translation></message>
+    <message id="cli.notifications.notAllowed"><source>notifications are not allowed; nothing is scheduled and the badge is cleared. Allow them in Qamarly first.</source><translation>bildirimlere izin verilmiyor; hiçbir şey planlanmadı ve rozet temizlendi. Önce Qamarly&apos;de izin verin.</translation></message>
+    <message id="cli.notifications.count" numerus="yes"><source>%n notifications</source><translation><numerusform>%1 bildirim</numerusform></translation></message>
+    <message id="cli.notifications.pendingCount" numerus="yes"><source>%n notifications pending</source><translation><numerusform>%1 bildirim bekliyor</numerusform></translation></message>
+    <message id="cli.help.language"><source>open the window in this language (%1), with its dates as the language writes them</source><translation>pencereyi bu dilde (%1) ve tarihleri o dilin yazdığı gibi açar</translation></message>
+    <message id="cli.help.screenshots"><source>write a picture of every screen to DIR, then quit</source><translation>her ekranın resmini DIR içine yazıp çıkar</translation></message>
 </context>
 </TS>

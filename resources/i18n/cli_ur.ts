@@ -30,5 +30,33 @@
     <message id="cli.estimate"><source>Estimate: this Hijri date lies outside the Umm al-Qura table (1300 to 1600 AH) and is reckoned by arithmetic; it may differ by a day or two</source><translation>اندازہ: یہ ہجری تاریخ ام القریٰ جدول (1300 تا 1600 ہجری) سے باہر ہے اور حساب سے نکالی گئی ہے؛ اس میں ایک دو دن کا فرق ہو سکتا ہے</translation></message>
     <message id="cli.what.date"><source>date (YYYY-MM-DD)</source><translation>تاریخ (YYYY-MM-DD)</translation></message>
     <message id="cli.what.dates"><source>dates (FROM TO, each YYYY-MM-DD)</source><translation>تاریخیں (FROM TO، ہر ایک YYYY-MM-DD)</translation></message>
+    <message id="cli.help.usage"><source>usage: %1</source><translation>استعمال: %1</translation></message>
+    <message id="cli.settings.notAWallpaper"><source>(stored %1 is not a wallpaper)</source><translation>(محفوظ شدہ %1 کوئی وال پیپر نہیں)</translation></message>
+    <message id="cli.settings.never"><source>(never)</source><translation>(کبھی نہیں)</translation></message>
+    <message id="cli.settings.nothing"><source>(nothing)</source><translation>(کچھ نہیں)</translation></message>
+    <message id="cli.settings.noFolders"><source>(none)</source><translation>(کوئی نہیں)</translation></message>
+    <message id="cli.settings.storedIn"><source>stored in %1</source><translation>%1 میں محفوظ</translation></message>
+    <message id="cli.settings.storedInReadOnly"><source>stored in %1 (cannot be written: changes cannot be saved)</source><translation>%1 میں محفوظ (اس میں لکھا نہیں جا سکتا: تبدیلیاں محفوظ نہیں ہو سکتیں)</translation></message>
+    <message id="cli.settings.storedAt"><source>(stored in %1)</source><translation>(%1 میں محفوظ)</translation></message>
+    <message id="cli.settings.planNotUpdated"><source>%1; the notification plan was not brought up to date</source><translation>%1؛ اطلاعات کا منصوبہ تازہ نہیں کیا گیا</translation></message>
+    <message id="cli.settings.unknownKey"><source>unknown key &apos;%1&apos; (known: %2)</source><translation>نامعلوم کلید &apos;%1&apos; (معلوم: %2)</translation></message>
+    <message id="cli.settings.takesBoolean"><source>%1 takes true or false, not &apos;%2&apos;</source><translation>%1 کے لیے true یا false دیں، &apos;%2&apos; نہیں</translation></message>
+    <message id="cli.settings.takesNumber"><source>%1 takes a whole number, not &apos;%2&apos;</source><translation>%1 کے لیے پورا عدد دیں، &apos;%2&apos; نہیں</translation></message>
+    <message id="cli.settings.takesNumberBetween"><source>%1 takes a whole number from %2 to %3, not &apos;%4&apos;</source><translation>%1 کے لیے %2 سے %3 تک پورا عدد دیں، &apos;%4&apos; نہیں</translation></message>
+    <message id="cli.settings.notStored"><source>could not store %1 in %2; nothing was changed</source><translation>%1 کو %2 میں محفوظ نہیں کیا جا سکا؛ کچھ نہیں بدلا</translation></message>
+    <message id="cli.settings.notStoredReadOnly"><source>could not store %1 in %2: the settings folder cannot be written; nothing was changed</source><translation>%1 کو %2 میں محفوظ نہیں کیا جا سکا: ترتیبات کے فولڈر میں لکھا نہیں جا سکتا؛ کچھ نہیں بدلا</translation></message>
+    <message id="cli.settings.unknownAction"><source>unknown action &apos;%1&apos; (use: settings set KEY VALUE)</source><translation>نامعلوم عمل &apos;%1&apos; (استعمال کریں: settings set KEY VALUE)</translation></message>
+    <message id="cli.settings.notACalendarFolder"><source>%1 is not one of the calendar folders</source><translation>%1 کیلنڈر فولڈرز میں سے نہیں</translation></message>
+    <message id="cli.settings.notAFolder"><source>%1 is not a folder</source><translation>%1 فولڈر نہیں</translation></message>
+    <message id="cli.settings.foldersNotStored"><source>could not store %1; nothing was changed</source><translation>%1 محفوظ نہیں ہو سکا؛ کچھ نہیں بدلا</translation></message>
+    <message id="cli.notifications.inSeconds"><source>in %1 s</source><translation>%1 سیکنڈ میں</translation></message>
+    <message id="cli.notifications.at"><source>at %1</source><translation>بوقت %1</translation></message>
+    <message id="cli.notifications.badge"><source>badge %1</source><translation>بیج %1</translation></message>
+    <message id="cli.notifications.unavailable"><source>%1; notifications cannot be listed or scheduled.</source><translation>%1؛ اطلاعات کی فہرست نہیں دکھائی جا سکتی نہ انہیں طے کیا جا سکتا ہے۔</translation></message>
+    <message id="cli.notifications.notAllowed"><source>notifications are not allowed; nothing is scheduled and the badge is cleared. Allow them in Qamarly first.</source><translation>اطلاعات کی اجازت نہیں؛ کچھ طے نہیں کیا گیا اور بیج صاف کر دیا گیا۔ پہلے قمرلی میں اجازت دیں۔</translation></message>
+    <message id="cli.notifications.count" numerus="yes"><source>%n notifications</source><translation><numerusform>%1 اطلاع</numerusform><numerusform>%1 اطلاعات</numerusform></translation></message>
+    <message id="cli.notifications.pendingCount" numerus="yes"><source>%n notifications pending</source><translation><numerusform>%1 اطلاع زیرِ التوا</numerusform><numerusform>%1 اطلاعات زیرِ التوا</numerusform></translation></message>
+    <message id="cli.help.language"><source>open the window in this language (%1), with its dates as the language writes them</source><translation>ونڈو اس زبان (%1) میں کھولیں، تاریخیں اسی زبان کے انداز میں</translation></message>
+    <message id="cli.help.screenshots"><source>write a picture of every screen to DIR, then quit</source><translation>ہر اسکرین کی تصویر DIR میں لکھیں، پھر بند کریں</translation></message>
 </context>
 </TS>

@@ -9,7 +9,6 @@
     <message id="FET"><source>Eid al-Fitr</source><translation>Idulfitri</translation></message>
     <message id="ARF"><source>Day of Arafah</source><translation>Hari Arafah</translation></message>
     <message id="ADH"><source>Eid al-Adha</source><translation>Iduladha</translation></message>
-    <message id="after"><source>In</source><translation>Lagi</translation></message>
     <message id="since"><source>Since</source><translation>Sudah lewat</translation></message>
     <message id="days" numerus="yes"><source>%n days</source><translation><numerusform>%1 hari</numerusform></translation></message>
     <message id="andSeparator"><source> and </source><translation> dan </translation></message>
@@ -18,5 +17,6 @@
     <message id="today"><source>Today</source><translation>Hari ini</translation></message>
     <message id="occasions.tabTitle"><source>Occasions</source><translation>Hari Besar</translation></message>
     <message id="occasions.title"><source>Islamic occasions</source><translation>Hari besar Islam</translation></message>
+    <message id="after"><source>In</source><translation>Tinggal</translation></message>
 </context>
 </TS>

@@ -25,5 +25,11 @@
     <message id="widget.error.instant"><source>&apos;%1&apos; is not an ISO 8601 instant (e.g. 2026-12-05T09:30:00+03:00)</source><translation>&apos;%1&apos; কোনো ISO 8601 সময় নয় (যেমন 2026-12-05T09:30:00+03:00)</translation></message>
     <message id="widget.error.write"><source>could not write %1</source><translation>%1 লেখা যায়নি</translation></message>
     <message id="widget.error.noDisplay"><source>no display to show the widget on (render one with: qamarly-widget render -o FILE.png)</source><translation>উইজেট দেখানোর মতো কোনো ডিসপ্লে নেই (ছবি হিসেবে তৈরি করুন: qamarly-widget render -o FILE.png)</translation></message>
+    <message id="widget.help.usage"><source>usage:</source><translation>ব্যবহার:</translation></message>
+    <message id="widget.help.host"><source>shows the widget on the desktop</source><translation>ডেস্কটপে উইজেট দেখায়</translation></message>
+    <message id="widget.help.timeline"><source>prints the thirty entries of the timeline built at that instant (default: now)</source><translation>সেই মুহূর্তে তৈরি টাইমলাইনের ত্রিশটি এন্ট্রি দেখায় (সাধারণত: এখন)</translation></message>
+    <message id="widget.help.render"><source>draws the entry in force at that instant (default: now) into a PNG</source><translation>সেই মুহূর্তে কার্যকর এন্ট্রিটি একটি PNG-তে আঁকে (সাধারণত: এখন)</translation></message>
+    <message id="widget.error.position"><source>--at wants a position X,Y</source><translation>--at-এর জন্য একটি অবস্থান X,Y প্রয়োজন</translation></message>
+    <message id="widget.error.scale"><source>--scale wants a number from 0.25 to 8</source><translation>--scale-এর জন্য 0.25 থেকে 8 পর্যন্ত একটি সংখ্যা প্রয়োজন</translation></message>
 </context>
 </TS>

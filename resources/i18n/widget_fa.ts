@@ -25,5 +25,11 @@
     <message id="widget.error.instant"><source>&apos;%1&apos; is not an ISO 8601 instant (e.g. 2026-12-05T09:30:00+03:00)</source><translation>«%1» زمانی به قالب ISO 8601 نیست (برای نمونه 2026-12-05T09:30:00+03:00)</translation></message>
     <message id="widget.error.write"><source>could not write %1</source><translation>%1 نوشته نشد</translation></message>
     <message id="widget.error.noDisplay"><source>no display to show the widget on (render one with: qamarly-widget render -o FILE.png)</source><translation>نمایشگری برای نشان دادن ابزارک نیست (تصویرش را بسازید: qamarly-widget render -o FILE.png)</translation></message>
+    <message id="widget.help.usage"><source>usage:</source><translation>کاربرد:</translation></message>
+    <message id="widget.help.host"><source>shows the widget on the desktop</source><translation>ابزارک را روی میزکار نشان می‌دهد</translation></message>
+    <message id="widget.help.timeline"><source>prints the thirty entries of the timeline built at that instant (default: now)</source><translation>سی مدخل خط زمانیِ ساخته‌شده در آن لحظه را چاپ می‌کند (پیش‌فرض: اکنون)</translation></message>
+    <message id="widget.help.render"><source>draws the entry in force at that instant (default: now) into a PNG</source><translation>مدخلِ برقرار در آن لحظه را در یک PNG می‌کشد (پیش‌فرض: اکنون)</translation></message>
+    <message id="widget.error.position"><source>--at wants a position X,Y</source><translation>--at یک جای X,Y می‌خواهد</translation></message>
+    <message id="widget.error.scale"><source>--scale wants a number from 0.25 to 8</source><translation>--scale عددی از 0.25 تا 8 می‌خواهد</translation></message>
 </context>
 </TS>

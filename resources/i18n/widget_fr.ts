@@ -25,5 +25,11 @@
     <message id="widget.error.instant"><source>&apos;%1&apos; is not an ISO 8601 instant (e.g. 2026-12-05T09:30:00+03:00)</source><translation>« %1 » n’est pas un instant ISO 8601 (p. ex. 2026-12-05T09:30:00+03:00)</translation></message>
     <message id="widget.error.write"><source>could not write %1</source><translation>impossible d’écrire %1</translation></message>
     <message id="widget.error.noDisplay"><source>no display to show the widget on (render one with: qamarly-widget render -o FILE.png)</source><translation>aucun écran pour afficher le widget (faites-en une image avec : qamarly-widget render -o FILE.png)</translation></message>
+    <message id="widget.help.usage"><source>usage:</source><translation>utilisation :</translation></message>
+    <message id="widget.help.host"><source>shows the widget on the desktop</source><translation>affiche le widget sur le bureau</translation></message>
+    <message id="widget.help.timeline"><source>prints the thirty entries of the timeline built at that instant (default: now)</source><translation>affiche les trente entrées de la chronologie construite à cet instant (par défaut : maintenant)</translation></message>
+    <message id="widget.help.render"><source>draws the entry in force at that instant (default: now) into a PNG</source><translation>dessine l’entrée en vigueur à cet instant (par défaut : maintenant) dans un PNG</translation></message>
+    <message id="widget.error.position"><source>--at wants a position X,Y</source><translation>--at demande une position X,Y</translation></message>
+    <message id="widget.error.scale"><source>--scale wants a number from 0.25 to 8</source><translation>--scale demande un nombre de 0.25 à 8</translation></message>
 </context>
 </TS>

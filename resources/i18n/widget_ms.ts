@@ -25,5 +25,11 @@
     <message id="widget.error.instant"><source>&apos;%1&apos; is not an ISO 8601 instant (e.g. 2026-12-05T09:30:00+03:00)</source><translation>&apos;%1&apos; bukan masa ISO 8601 (cth. 2026-12-05T09:30:00+03:00)</translation></message>
     <message id="widget.error.write"><source>could not write %1</source><translation>tidak dapat menulis %1</translation></message>
     <message id="widget.error.noDisplay"><source>no display to show the widget on (render one with: qamarly-widget render -o FILE.png)</source><translation>tiada paparan untuk menunjukkan widget (jana gambarnya dengan: qamarly-widget render -o FILE.png)</translation></message>
+    <message id="widget.help.usage"><source>usage:</source><translation>penggunaan:</translation></message>
+    <message id="widget.help.host"><source>shows the widget on the desktop</source><translation>memaparkan widget pada desktop</translation></message>
+    <message id="widget.help.timeline"><source>prints the thirty entries of the timeline built at that instant (default: now)</source><translation>memaparkan tiga puluh entri garis masa yang dibina pada saat itu (lalai: sekarang)</translation></message>
+    <message id="widget.help.render"><source>draws the entry in force at that instant (default: now) into a PNG</source><translation>melukis entri yang berkuat kuasa pada saat itu (lalai: sekarang) ke dalam PNG</translation></message>
+    <message id="widget.error.position"><source>--at wants a position X,Y</source><translation>--at memerlukan kedudukan X,Y</translation></message>
+    <message id="widget.error.scale"><source>--scale wants a number from 0.25 to 8</source><translation>--scale memerlukan nombor dari 0.25 hingga 8</translation></message>
 </context>
 </TS>

@@ -25,5 +25,11 @@
     <message id="widget.error.instant"><source>&apos;%1&apos; is not an ISO 8601 instant (e.g. 2026-12-05T09:30:00+03:00)</source><translation>&apos;%1&apos; bir ISO 8601 zamanı değil (örn. 2026-12-05T09:30:00+03:00)</translation></message>
     <message id="widget.error.write"><source>could not write %1</source><translation>%1 yazılamadı</translation></message>
     <message id="widget.error.noDisplay"><source>no display to show the widget on (render one with: qamarly-widget render -o FILE.png)</source><translation>araç takımını gösterecek bir ekran yok (resmini şununla oluşturun: qamarly-widget render -o FILE.png)</translation></message>
+    <message id="widget.help.usage"><source>usage:</source><translation>kullanım:</translation></message>
+    <message id="widget.help.host"><source>shows the widget on the desktop</source><translation>araç takımını masaüstünde gösterir</translation></message>
+    <message id="widget.help.timeline"><source>prints the thirty entries of the timeline built at that instant (default: now)</source><translation>o anda kurulan zaman çizelgesinin otuz girdisini yazar (varsayılan: şimdi)</translation></message>
+    <message id="widget.help.render"><source>draws the entry in force at that instant (default: now) into a PNG</source><translation>o anda geçerli girdiyi bir PNG dosyasına çizer (varsayılan: şimdi)</translation></message>
+    <message id="widget.error.position"><source>--at wants a position X,Y</source><translation>--at bir X,Y konumu ister</translation></message>
+    <message id="widget.error.scale"><source>--scale wants a number from 0.25 to 8</source><translation>--scale 0.25 ile 8 arasında bir sayı ister</translation></message>
 </context>
 </TS>

@@ -25,5 +25,11 @@
     <message id="widget.error.instant"><source>&apos;%1&apos; is not an ISO 8601 instant (e.g. 2026-12-05T09:30:00+03:00)</source><translation>&apos;%1&apos; ISO 8601 وقت نہیں (مثلاً 2026-12-05T09:30:00+03:00)</translation></message>
     <message id="widget.error.write"><source>could not write %1</source><translation>%1 لکھا نہیں جا سکا</translation></message>
     <message id="widget.error.noDisplay"><source>no display to show the widget on (render one with: qamarly-widget render -o FILE.png)</source><translation>ویجیٹ دکھانے کے لیے کوئی ڈسپلے نہیں (اس کی تصویر بنائیں: qamarly-widget render -o FILE.png)</translation></message>
+    <message id="widget.help.usage"><source>usage:</source><translation>استعمال:</translation></message>
+    <message id="widget.help.host"><source>shows the widget on the desktop</source><translation>ویجیٹ ڈیسک ٹاپ پر دکھاتا ہے</translation></message>
+    <message id="widget.help.timeline"><source>prints the thirty entries of the timeline built at that instant (default: now)</source><translation>اس لمحے پر بنائی گئی ٹائم لائن کے تیس اندراجات دکھاتا ہے (طے شدہ: ابھی)</translation></message>
+    <message id="widget.help.render"><source>draws the entry in force at that instant (default: now) into a PNG</source><translation>اس لمحے پر نافذ اندراج کو PNG میں بناتا ہے (طے شدہ: ابھی)</translation></message>
+    <message id="widget.error.position"><source>--at wants a position X,Y</source><translation>--at کے لیے مقام X,Y درکار ہے</translation></message>
+    <message id="widget.error.scale"><source>--scale wants a number from 0.25 to 8</source><translation>--scale کے لیے 0.25 سے 8 تک کا عدد درکار ہے</translation></message>
 </context>
 </TS>
