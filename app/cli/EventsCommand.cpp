@@ -2,7 +2,6 @@
 // Copyright (C) 2026 The Qamarly developers
 #include "app/cli/EventsCommand.h"
 
-#include "app/cli/ArgumentReader.h"
 #include "app/cli/DateArguments.h"
 #include "app/screens/calendar/CalendarDay.h"
 #include "core/JsonSchema.h"
@@ -192,6 +191,8 @@ QJsonValue repeatJson(const platform::EventRepeat &repeat)
 const QSet<QString> repeatOptions{QStringLiteral("repeat"), QStringLiteral("until"), QStringLiteral("count"),
                                   QStringLiteral("notes")};
 
+} // namespace
+
 std::shared_ptr<const platform::EventCalendar> findCalendar(platform::EventStore &store, const QString &name)
 {
     std::shared_ptr<const platform::EventCalendar> firstWritable;
@@ -207,6 +208,8 @@ std::shared_ptr<const platform::EventCalendar> findCalendar(platform::EventStore
     }
     return firstWritable;
 }
+
+namespace {
 
 int addEvent(Invocation &call, const QStringList &arguments)
 {

@@ -92,5 +92,15 @@
     <message id="calendarscreen.durationDays" numerus="yes"><source>%n d</source><translation><numerusform>%1 দিন</numerusform><numerusform>%1 দিন</numerusform></translation></message>
     <message id="calendarscreen.durationHours" numerus="yes"><source>%n h</source><translation><numerusform>%1 ঘ</numerusform><numerusform>%1 ঘ</numerusform></translation></message>
     <message id="calendarscreen.durationMinutes" numerus="yes"><source>%n m</source><translation><numerusform>%1 মি</numerusform><numerusform>%1 মি</numerusform></translation></message>
+    <message id="events.import.title"><source>Add Events</source><translation>ইভেন্ট যোগ করুন</translation></message>
+    <message id="events.import.heading"><source>Events in “%1”:</source><translation>“%1”-এর ইভেন্ট:</translation></message>
+    <message id="events.import.add"><source>Add to Calendar</source><translation>ক্যালেন্ডারে যোগ করুন</translation></message>
+    <message id="events.import.close"><source>Close</source><translation>বন্ধ করুন</translation></message>
+    <message id="events.import.cannotOpen"><source>“%1” cannot be opened</source><translation>“%1” খোলা যায়নি</translation></message>
+    <message id="events.import.untitled"><source>Untitled</source><translation>শিরোনামহীন</translation></message>
+    <message id="events.import.repeats"><source>Repeats</source><translation>পুনরাবৃত্ত</translation></message>
+    <message id="events.import.noAccess"><source>Qamarly may not use your calendars yet: allow it in the Calendar tab, then try again.</source><translation>Qamarly এখনো আপনার ক্যালেন্ডার ব্যবহার করতে পারে না: ক্যালেন্ডার ট্যাবে অনুমতি দিয়ে আবার চেষ্টা করুন।</translation></message>
+    <message id="events.import.done"><source>%1: %2 added, %3 updated, %4 already there.</source><translation>%1: %2টি যোগ হয়েছে, %3টি হালনাগাদ হয়েছে, %4টি আগে থেকেই ছিল।</translation></message>
+    <message id="cli.help.import"><source>Adds the events of an iCalendar file (an invitation, another program’s export; - reads standard input) to a calendar: the first one that can be written, unless --calendar names another. An event the calendar holds already is left as it is unless the file has a later version of it. Exits with 1 when an event could not be added, and says which.</source><translation>একটি iCalendar ফাইলের ইভেন্ট (আমন্ত্রণ, অন্য প্রোগ্রামের রপ্তানি; - স্ট্যান্ডার্ড ইনপুট পড়ে) একটি ক্যালেন্ডারে যোগ করে: প্রথম যে ক্যালেন্ডারে লেখা যায়, যদি না --calendar অন্যটির নাম দেয়। ক্যালেন্ডারে আগে থেকে থাকা ইভেন্ট যেমন আছে তেমনই থাকে, যদি না ফাইলে তার নতুন সংস্করণ থাকে। কোনো ইভেন্ট যোগ করা না গেলে প্রস্থান কোড ১ দেয় এবং কোনটি তা জানায়।</translation></message>
 </context>
 </TS>

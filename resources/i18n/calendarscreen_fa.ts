@@ -92,5 +92,15 @@
     <message id="calendarscreen.durationDays" numerus="yes"><source>%n d</source><translation><numerusform>%1 روز</numerusform></translation></message>
     <message id="calendarscreen.durationHours" numerus="yes"><source>%n h</source><translation><numerusform>%1 ساعت</numerusform></translation></message>
     <message id="calendarscreen.durationMinutes" numerus="yes"><source>%n m</source><translation><numerusform>%1 دقیقه</numerusform></translation></message>
+    <message id="events.import.title"><source>Add Events</source><translation>افزودن رویدادها</translation></message>
+    <message id="events.import.heading"><source>Events in “%1”:</source><translation>رویدادهای «%1»:</translation></message>
+    <message id="events.import.add"><source>Add to Calendar</source><translation>افزودن به تقویم</translation></message>
+    <message id="events.import.close"><source>Close</source><translation>بستن</translation></message>
+    <message id="events.import.cannotOpen"><source>“%1” cannot be opened</source><translation>«%1» باز نمی‌شود</translation></message>
+    <message id="events.import.untitled"><source>Untitled</source><translation>بی‌عنوان</translation></message>
+    <message id="events.import.repeats"><source>Repeats</source><translation>تکرارشونده</translation></message>
+    <message id="events.import.noAccess"><source>Qamarly may not use your calendars yet: allow it in the Calendar tab, then try again.</source><translation>قمرلی هنوز اجازهٔ به‌کارگیری تقویم‌های شما را ندارد: در زبانهٔ تقویم اجازه دهید و دوباره تلاش کنید.</translation></message>
+    <message id="events.import.done"><source>%1: %2 added, %3 updated, %4 already there.</source><translation>%1: %2 افزوده شد، %3 به‌روز شد، %4 از پیش بود.</translation></message>
+    <message id="cli.help.import"><source>Adds the events of an iCalendar file (an invitation, another program’s export; - reads standard input) to a calendar: the first one that can be written, unless --calendar names another. An event the calendar holds already is left as it is unless the file has a later version of it. Exits with 1 when an event could not be added, and says which.</source><translation>رویدادهای یک پروندهٔ iCalendar (دعوت‌نامه، برون‌بُردِ برنامه‌ای دیگر؛ - از ورودی استاندارد می‌خواند) را به یک تقویم می‌افزاید: نخستین تقویمِ نوشتنی، مگر آنکه --calendar تقویم دیگری را نام ببرد. رویدادی که در تقویم هست دست‌نخورده می‌ماند، مگر آنکه پرونده نسخهٔ تازه‌تری از آن داشته باشد. اگر رویدادی افزوده نشود با کد ۱ پایان می‌یابد و می‌گوید کدام.</translation></message>
 </context>
 </TS>

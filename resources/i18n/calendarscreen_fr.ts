@@ -92,5 +92,15 @@
     <message id="calendarscreen.durationDays" numerus="yes"><source>%n d</source><translation><numerusform>%1 j</numerusform><numerusform>%1 j</numerusform></translation></message>
     <message id="calendarscreen.durationHours" numerus="yes"><source>%n h</source><translation><numerusform>%1 h</numerusform><numerusform>%1 h</numerusform></translation></message>
     <message id="calendarscreen.durationMinutes" numerus="yes"><source>%n m</source><translation><numerusform>%1 min</numerusform><numerusform>%1 min</numerusform></translation></message>
+    <message id="events.import.title"><source>Add Events</source><translation>Ajouter des événements</translation></message>
+    <message id="events.import.heading"><source>Events in “%1”:</source><translation>Événements de « %1 » :</translation></message>
+    <message id="events.import.add"><source>Add to Calendar</source><translation>Ajouter au calendrier</translation></message>
+    <message id="events.import.close"><source>Close</source><translation>Fermer</translation></message>
+    <message id="events.import.cannotOpen"><source>“%1” cannot be opened</source><translation>Impossible d’ouvrir « %1 »</translation></message>
+    <message id="events.import.untitled"><source>Untitled</source><translation>Sans titre</translation></message>
+    <message id="events.import.repeats"><source>Repeats</source><translation>Périodique</translation></message>
+    <message id="events.import.noAccess"><source>Qamarly may not use your calendars yet: allow it in the Calendar tab, then try again.</source><translation>Qamarly ne peut pas encore utiliser vos calendriers : autorisez-le dans l’onglet Calendrier, puis réessayez.</translation></message>
+    <message id="events.import.done"><source>%1: %2 added, %3 updated, %4 already there.</source><translation>%1 : %2 ajouté(s), %3 mis à jour, %4 déjà présent(s).</translation></message>
+    <message id="cli.help.import"><source>Adds the events of an iCalendar file (an invitation, another program’s export; - reads standard input) to a calendar: the first one that can be written, unless --calendar names another. An event the calendar holds already is left as it is unless the file has a later version of it. Exits with 1 when an event could not be added, and says which.</source><translation>Ajoute à un calendrier les événements d’un fichier iCalendar (une invitation, l’export d’un autre programme ; - lit l’entrée standard) : le premier accessible en écriture, sauf si --calendar en nomme un autre. Un événement que le calendrier contient déjà reste tel quel, sauf si le fichier en a une version plus récente. Termine avec le code 1 si un événement n’a pas pu être ajouté, et dit lequel.</translation></message>
 </context>
 </TS>

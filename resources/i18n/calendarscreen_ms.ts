@@ -92,5 +92,15 @@
     <message id="calendarscreen.durationDays" numerus="yes"><source>%n d</source><translation><numerusform>%1 hr</numerusform></translation></message>
     <message id="calendarscreen.durationHours" numerus="yes"><source>%n h</source><translation><numerusform>%1 j</numerusform></translation></message>
     <message id="calendarscreen.durationMinutes" numerus="yes"><source>%n m</source><translation><numerusform>%1 min</numerusform></translation></message>
+    <message id="events.import.title"><source>Add Events</source><translation>Tambah Acara</translation></message>
+    <message id="events.import.heading"><source>Events in “%1”:</source><translation>Acara dalam “%1”:</translation></message>
+    <message id="events.import.add"><source>Add to Calendar</source><translation>Tambah ke Kalendar</translation></message>
+    <message id="events.import.close"><source>Close</source><translation>Tutup</translation></message>
+    <message id="events.import.cannotOpen"><source>“%1” cannot be opened</source><translation>“%1” tidak dapat dibuka</translation></message>
+    <message id="events.import.untitled"><source>Untitled</source><translation>Tanpa tajuk</translation></message>
+    <message id="events.import.repeats"><source>Repeats</source><translation>Berulang</translation></message>
+    <message id="events.import.noAccess"><source>Qamarly may not use your calendars yet: allow it in the Calendar tab, then try again.</source><translation>Qamarly belum dibenarkan menggunakan kalendar anda: benarkannya dalam tab Kalendar, kemudian cuba lagi.</translation></message>
+    <message id="events.import.done"><source>%1: %2 added, %3 updated, %4 already there.</source><translation>%1: %2 ditambah, %3 dikemas kini, %4 sudah ada.</translation></message>
+    <message id="cli.help.import"><source>Adds the events of an iCalendar file (an invitation, another program’s export; - reads standard input) to a calendar: the first one that can be written, unless --calendar names another. An event the calendar holds already is left as it is unless the file has a later version of it. Exits with 1 when an event could not be added, and says which.</source><translation>Menambah acara daripada fail iCalendar (jemputan, eksport program lain; - membaca input piawai) ke sebuah kalendar: kalendar pertama yang boleh ditulis, melainkan --calendar menamakan yang lain. Acara yang sudah ada dalam kalendar dibiarkan, melainkan fail mempunyai versi yang lebih baharu. Keluar dengan kod 1 jika sesuatu acara tidak dapat ditambah, dan menyatakan yang mana.</translation></message>
 </context>
 </TS>

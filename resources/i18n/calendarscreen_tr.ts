@@ -92,5 +92,15 @@
     <message id="calendarscreen.durationDays" numerus="yes"><source>%n d</source><translation><numerusform>%1 g</numerusform></translation></message>
     <message id="calendarscreen.durationHours" numerus="yes"><source>%n h</source><translation><numerusform>%1 sa</numerusform></translation></message>
     <message id="calendarscreen.durationMinutes" numerus="yes"><source>%n m</source><translation><numerusform>%1 dk</numerusform></translation></message>
+    <message id="events.import.title"><source>Add Events</source><translation>Etkinlik Ekle</translation></message>
+    <message id="events.import.heading"><source>Events in “%1”:</source><translation>“%1” içindeki etkinlikler:</translation></message>
+    <message id="events.import.add"><source>Add to Calendar</source><translation>Takvime Ekle</translation></message>
+    <message id="events.import.close"><source>Close</source><translation>Kapat</translation></message>
+    <message id="events.import.cannotOpen"><source>“%1” cannot be opened</source><translation>“%1” açılamıyor</translation></message>
+    <message id="events.import.untitled"><source>Untitled</source><translation>Başlıksız</translation></message>
+    <message id="events.import.repeats"><source>Repeats</source><translation>Tekrarlanır</translation></message>
+    <message id="events.import.noAccess"><source>Qamarly may not use your calendars yet: allow it in the Calendar tab, then try again.</source><translation>Qamarly henüz takvimlerinizi kullanamıyor: Takvim sekmesinde izin verip yeniden deneyin.</translation></message>
+    <message id="events.import.done"><source>%1: %2 added, %3 updated, %4 already there.</source><translation>%1: %2 eklendi, %3 güncellendi, %4 zaten vardı.</translation></message>
+    <message id="cli.help.import"><source>Adds the events of an iCalendar file (an invitation, another program’s export; - reads standard input) to a calendar: the first one that can be written, unless --calendar names another. An event the calendar holds already is left as it is unless the file has a later version of it. Exits with 1 when an event could not be added, and says which.</source><translation>Bir iCalendar dosyasındaki etkinlikleri (bir davet, başka bir programın dışa aktardığı; - standart girdiyi okur) bir takvime ekler: --calendar başkasını söylemedikçe yazılabilen ilk takvime. Takvimde zaten olan bir etkinlik, dosyada daha yeni bir sürümü yoksa olduğu gibi bırakılır. Bir etkinlik eklenemezse 1 koduyla çıkar ve hangisi olduğunu söyler.</translation></message>
 </context>
 </TS>

@@ -92,5 +92,15 @@
     <message id="calendarscreen.durationDays" numerus="yes"><source>%n d</source><translation><numerusform>%1 دن</numerusform><numerusform>%1 دن</numerusform></translation></message>
     <message id="calendarscreen.durationHours" numerus="yes"><source>%n h</source><translation><numerusform>%1 گھنٹہ</numerusform><numerusform>%1 گھنٹے</numerusform></translation></message>
     <message id="calendarscreen.durationMinutes" numerus="yes"><source>%n m</source><translation><numerusform>%1 منٹ</numerusform><numerusform>%1 منٹ</numerusform></translation></message>
+    <message id="events.import.title"><source>Add Events</source><translation>ایونٹس شامل کریں</translation></message>
+    <message id="events.import.heading"><source>Events in “%1”:</source><translation>”%1“ میں ایونٹس:</translation></message>
+    <message id="events.import.add"><source>Add to Calendar</source><translation>کیلنڈر میں شامل کریں</translation></message>
+    <message id="events.import.close"><source>Close</source><translation>بند کریں</translation></message>
+    <message id="events.import.cannotOpen"><source>“%1” cannot be opened</source><translation>”%1“ کھل نہیں سکا</translation></message>
+    <message id="events.import.untitled"><source>Untitled</source><translation>بلا عنوان</translation></message>
+    <message id="events.import.repeats"><source>Repeats</source><translation>دہرایا جاتا ہے</translation></message>
+    <message id="events.import.noAccess"><source>Qamarly may not use your calendars yet: allow it in the Calendar tab, then try again.</source><translation>قمرلی کو ابھی آپ کے کیلنڈرز استعمال کرنے کی اجازت نہیں: کیلنڈر ٹیب میں اجازت دیں، پھر دوبارہ کوشش کریں۔</translation></message>
+    <message id="events.import.done"><source>%1: %2 added, %3 updated, %4 already there.</source><translation>%1: %2 شامل، %3 تازہ، %4 پہلے سے موجود۔</translation></message>
+    <message id="cli.help.import"><source>Adds the events of an iCalendar file (an invitation, another program’s export; - reads standard input) to a calendar: the first one that can be written, unless --calendar names another. An event the calendar holds already is left as it is unless the file has a later version of it. Exits with 1 when an event could not be added, and says which.</source><translation>کسی iCalendar فائل (دعوت نامہ، کسی اور پروگرام کی برآمد؛ - معیاری ان پٹ پڑھتا ہے) کے ایونٹس کسی کیلنڈر میں شامل کرتا ہے: پہلا کیلنڈر جس میں لکھا جا سکے، جب تک --calendar کسی اور کا نام نہ لے۔ جو ایونٹ کیلنڈر میں پہلے سے ہو وہ ویسا ہی رہتا ہے، جب تک فائل میں اس کا نیا ورژن نہ ہو۔ کوئی ایونٹ شامل نہ ہو سکے تو 1 کے ساتھ ختم ہوتا ہے اور بتاتا ہے کون سا۔</translation></message>
 </context>
 </TS>

@@ -18,5 +18,6 @@
     <message id="today"><source>Today</source><translation>আজ</translation></message>
     <message id="occasions.tabTitle"><source>Occasions</source><translation>উপলক্ষ</translation></message>
     <message id="occasions.title"><source>Islamic occasions</source><translation>ইসলামি উপলক্ষ</translation></message>
+    <message id="occasions.addToCalendar"><source>Add to Calendar</source><translation>ক্যালেন্ডারে যোগ করুন</translation></message>
 </context>
 </TS>

@@ -18,5 +18,6 @@
     <message id="today"><source>Today</source><translation>امروز</translation></message>
     <message id="occasions.tabTitle"><source>Occasions</source><translation>مناسبت‌ها</translation></message>
     <message id="occasions.title"><source>Islamic occasions</source><translation>مناسبت‌های اسلامی</translation></message>
+    <message id="occasions.addToCalendar"><source>Add to Calendar</source><translation>افزودن به تقویم</translation></message>
 </context>
 </TS>

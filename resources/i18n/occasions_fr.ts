@@ -18,5 +18,6 @@
     <message id="today"><source>Today</source><translation>Aujourd’hui</translation></message>
     <message id="occasions.tabTitle"><source>Occasions</source><translation>Fêtes</translation></message>
     <message id="occasions.title"><source>Islamic occasions</source><translation>Fêtes islamiques</translation></message>
+    <message id="occasions.addToCalendar"><source>Add to Calendar</source><translation>Ajouter au calendrier</translation></message>
 </context>
 </TS>

@@ -18,5 +18,6 @@
     <message id="occasions.tabTitle"><source>Occasions</source><translation>Hari Besar</translation></message>
     <message id="occasions.title"><source>Islamic occasions</source><translation>Hari besar Islam</translation></message>
     <message id="after"><source>In</source><translation>Tinggal</translation></message>
+    <message id="occasions.addToCalendar"><source>Add to Calendar</source><translation>Tambahkan ke Kalender</translation></message>
 </context>
 </TS>

@@ -18,5 +18,6 @@
     <message id="occasions.tabTitle"><source>Occasions</source><translation>Hari Kebesaran</translation></message>
     <message id="occasions.title"><source>Islamic occasions</source><translation>Hari kebesaran Islam</translation></message>
     <message id="after"><source>In</source><translation>Tinggal</translation></message>
+    <message id="occasions.addToCalendar"><source>Add to Calendar</source><translation>Tambah ke Kalendar</translation></message>
 </context>
 </TS>

@@ -18,5 +18,6 @@
     <message id="today"><source>Today</source><translation>Bugün</translation></message>
     <message id="occasions.tabTitle"><source>Occasions</source><translation>Dinî Günler</translation></message>
     <message id="occasions.title"><source>Islamic occasions</source><translation>İslami dinî günler</translation></message>
+    <message id="occasions.addToCalendar"><source>Add to Calendar</source><translation>Takvime Ekle</translation></message>
 </context>
 </TS>

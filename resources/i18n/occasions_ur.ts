@@ -18,5 +18,6 @@
     <message id="today"><source>Today</source><translation>آج</translation></message>
     <message id="occasions.tabTitle"><source>Occasions</source><translation>مواقع</translation></message>
     <message id="occasions.title"><source>Islamic occasions</source><translation>اسلامی مواقع</translation></message>
+    <message id="occasions.addToCalendar"><source>Add to Calendar</source><translation>کیلنڈر میں شامل کریں</translation></message>
 </context>
 </TS>

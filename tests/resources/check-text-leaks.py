@@ -51,7 +51,7 @@ def main():
         (qamarly, ['settings', 'set', 'adjustmentNumber', 'many']), (qamarly, ['month', '2026-13']),
         (widget, ['--help']), (widget, ['--kind', 'round']), (widget, ['render']),
     ]
-    for command in ('today', 'convert', 'range', 'month', 'settings', 'notifications', 'occasions', 'events'):
+    for command in ('today', 'convert', 'range', 'month', 'settings', 'notifications', 'occasions', 'events', 'import'):
         runs.append((qamarly, [command, '--help']))
     leaks = []
     with tempfile.TemporaryDirectory() as home:

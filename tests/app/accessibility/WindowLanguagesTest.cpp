@@ -21,9 +21,9 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QToolButton>
 #include <QRegularExpression>
 #include <QSet>
+#include <QToolButton>
 #include <QXmlStreamReader>
 #include <gtest/gtest.h>
 
@@ -147,11 +147,13 @@ TEST_P(WindowLanguages, EveryTabSpeaksTheLanguageWithoutEnglishWords)
     platform::UserNotificationCenter::setCurrent(nullptr);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    AllLanguages, WindowLanguages,
-    ::testing::Values(Language{"ar", "ar_SA", true}, Language{"id", "id_ID", false}, Language{"ur", "ur_PK", true},
-                      Language{"bn", "bn_BD", false}, Language{"tr", "tr_TR", false}, Language{"fa", "fa_IR", true},
-                      Language{"ms", "ms_MY", false}, Language{"fr", "fr_FR", false}),
-    [](const ::testing::TestParamInfo<Language> &language) { return std::string(language.param.language); });
+INSTANTIATE_TEST_SUITE_P(AllLanguages, WindowLanguages,
+                         ::testing::Values(Language{"ar", "ar_SA", true}, Language{"id", "id_ID", false},
+                                           Language{"ur", "ur_PK", true}, Language{"bn", "bn_BD", false},
+                                           Language{"tr", "tr_TR", false}, Language{"fa", "fa_IR", true},
+                                           Language{"ms", "ms_MY", false}, Language{"fr", "fr_FR", false}),
+                         [](const ::testing::TestParamInfo<Language> &language) {
+                             return std::string(language.param.language);
+                         });
 
 } // namespace
