@@ -38,9 +38,13 @@ int main(int argc, char *argv[])
     QTextStream out(stdout);
     QTextStream err(stderr);
     switch (widget::modeOf(arguments)) {
-    case widget::Mode::help:
+    case widget::Mode::help: {
+        // What each form does is said in the user's language.
+        QCoreApplication app(argc, argv);
+        widget::prepareHost();
         out << widget::usage(arguments.value(0));
         return widget::exitOk;
+    }
     case widget::Mode::version:
         out << widget::versionText() << '\n';
         return widget::exitOk;
