@@ -206,18 +206,19 @@ const EventRowView &EventRowView::actions() const
     buttons->setContentsMargins(0, 0, 0, 0);
     buttons->setSpacing(0);
     if (canChange()) {
-        self->delete_ =
-            actionButton(platform::localized("calendarscreen.rowDelete"), QStringLiteral("deleteAction"), QColor(255, 0, 0), box);
+        self->delete_ = actionButton(platform::localized("calendarscreen.rowDelete"),
+                                     QStringLiteral("deleteAction"), QColor(255, 0, 0), box);
         buttons->addWidget(delete_);
         connect(delete_, &QPushButton::clicked, self, &EventRowView::deleteTapped);
     }
-    self->share_ =
-        actionButton(platform::localized("calendarscreen.rowShare"), QStringLiteral("shareAction"), QColor(0, 0, 255), box);
+    self->share_ = actionButton(platform::localized("calendarscreen.rowShare"), QStringLiteral("shareAction"),
+                                QColor(0, 0, 255), box);
     buttons->addWidget(share_);
     connect(share_, &QPushButton::clicked, self, &EventRowView::shareTapped);
     if (canChange()) {
-        self->more_ = actionButton(platform::localized("calendarscreen.rowMore"), QStringLiteral("moreAction"),
-                                   QColor::fromRgbF(2.0f / 3, 2.0f / 3, 2.0f / 3), box);
+        self->more_ =
+            actionButton(platform::localized("calendarscreen.rowMore"), QStringLiteral("moreAction"),
+                         QColor::fromRgbF(2.0f / 3, 2.0f / 3, 2.0f / 3), box);
         buttons->addWidget(more_);
         connect(more_, &QPushButton::clicked, self, &EventRowView::moreTapped);
     }
