@@ -13,7 +13,7 @@ packages=(
   dbus dbus-daemon xvfb xauth
   fonts-dejavu-core fonts-noto-core
   locales ccache
-  desktop-file-utils appstream lintian dpkg-dev fakeroot
+  desktop-file-utils appstream lintian dpkg-dev fakeroot rpm
   clang-format codespell python3 python3-dateutil nodejs
   radicale vdirsyncer
   at-spi2-core python3-pyatspi weston qt6-wayland

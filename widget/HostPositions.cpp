@@ -6,6 +6,7 @@
 #include "platform/system/AtomicFile.h"
 #include "platform/system/BoundedFile.h"
 #include "platform/system/Console.h"
+#include "platform/system/Logging.h"
 
 #include <QDir>
 #include <QFile>
@@ -154,8 +155,9 @@ HostPositions::Values HostPositions::read() const
     const std::optional<QByteArray> text = platform::readRegularFile(path_, maxFileBytes, &error);
     if (!text) {
         if (QFileInfo::exists(path_) || QFileInfo(path_).isSymLink())
-            platform::consoleLog(QStringLiteral("qamarly-widget: ignoring the saved places: %1")
-                                     .arg(platform::printable(error)));
+            platform::consoleWarning(lcWidget(),
+                                     QStringLiteral("qamarly-widget: ignoring the saved places: %1")
+                                         .arg(platform::printable(error)));
         return {};
     }
     return parseIni(*text);
@@ -190,8 +192,9 @@ bool HostPositions::update(const Values &changes)
     // This run still goes by what the user did.
     for (auto it = changes.constBegin(); it != changes.constEnd(); ++it)
         values_.insert(it.key(), it.value());
-    platform::consoleLog(QStringLiteral("qamarly-widget: could not save the widget's position to %1: %2")
-                             .arg(path_, platform::printable(error)));
+    platform::consoleWarning(lcWidget(),
+                             QStringLiteral("qamarly-widget: could not save the widget's position to %1: %2")
+                                 .arg(path_, platform::printable(error)));
     return false;
 }
 

@@ -6,6 +6,7 @@
 #include "platform/localization/Localization.h"
 #include "platform/system/Console.h"
 #include "platform/system/Device.h"
+#include "platform/system/Logging.h"
 #include "platform/system/ProgramPart.h"
 #include "widget/TimelineJson.h"
 
@@ -169,8 +170,9 @@ void HostController::receive(TimelineResult result)
     if (!result.timeline || result.timeline->entries.empty()) {
         // The entry shown stays; the minute check asks again.
         retry_ = true;
-        platform::consoleLog(QStringLiteral("qamarly-widget: no new timeline (%1); keeping the one shown")
-                                 .arg(result.error.isEmpty() ? QStringLiteral("empty") : result.error));
+        platform::consoleWarning(lcWidget(),
+                                 QStringLiteral("qamarly-widget: no new timeline (%1); keeping the one shown")
+                                     .arg(result.error.isEmpty() ? QStringLiteral("empty") : result.error));
         emit timelineFailed();
     } else {
         timeline_ = std::move(*result.timeline);
@@ -184,7 +186,8 @@ void HostController::receive(TimelineResult result)
             auto utc = [](platform::Instant at) {
                 return QDateTime::fromMSecsSinceEpoch(platform::msecsOf(at), Qt::UTC).toString(Qt::ISODate);
             };
-            platform::consoleLog(
+            platform::consoleWarning(
+                lcWidget(),
                 QStringLiteral("qamarly-widget: the timeline runs from %1 to %2, not over the present; "
                                "showing no date")
                     .arg(utc(timeline_.entries.front().date), utc(timeline_.endDate())));
@@ -251,7 +254,8 @@ MenuRunner childMenuRunner(QObject *owner)
         QObject::connect(
             child, &QProcess::finished, child, [child, finish](int code, QProcess::ExitStatus status) {
                 if (status != QProcess::NormalExit || code != 0) {
-                    platform::consoleLog(
+                    platform::consoleWarning(
+                        lcWidget(),
                         QStringLiteral("qamarly-widget: the menu ended with status %1").arg(code));
                     finish(QString());
                     return;
@@ -261,8 +265,8 @@ MenuRunner childMenuRunner(QObject *owner)
         QObject::connect(child, &QProcess::errorOccurred, child, [child, finish](QProcess::ProcessError e) {
             if (e != QProcess::FailedToStart)
                 return;
-            platform::consoleLog(QStringLiteral("qamarly-widget: the menu did not start: ") +
-                                 child->errorString());
+            platform::consoleWarning(lcWidget(), QStringLiteral("qamarly-widget: the menu did not start: ") +
+                                                     child->errorString());
             finish(QString());
         });
         child->setProcessChannelMode(QProcess::ForwardedErrorChannel);
@@ -432,15 +436,16 @@ void HostWindow::actOn(const QString &answer)
     }
     if (answer == QLatin1String(menuOpenId)) {
         if (!services_.openApplication())
-            platform::consoleLog(QStringLiteral("Could not start qamarly"));
+            platform::consoleWarning(lcWidget(), QStringLiteral("Could not start qamarly"));
         return;
     }
     if (const auto choice = choiceFromId(answer)) {
         switchTo(choice->kind, choice->family);
         return;
     }
-    platform::consoleLog(QStringLiteral("qamarly-widget: the menu answered '%1', which is no item of it")
-                             .arg(platform::printable(answer)));
+    platform::consoleWarning(lcWidget(),
+                             QStringLiteral("qamarly-widget: the menu answered '%1', which is no item of it")
+                                 .arg(platform::printable(answer)));
 }
 
 bool HostWindow::startApplication()

@@ -140,7 +140,7 @@ void AppDelegate::sendAdjustmentToWatch()
         return;
     const platform::WatchContext context{{adjustmentNumberKey, QVariant::fromValue<qint64>(adjustment)}};
     if (const auto error = watchSession_->updateApplicationContext(context))
-        platform::consoleLog(QStringLiteral("Updating the context failed: ") + *error);
+        platform::consoleWarning(lcWindow(), QStringLiteral("Updating the context failed: ") + *error);
 }
 
 void AppDelegate::activationDidCompleteWithState(platform::WatchSession &,

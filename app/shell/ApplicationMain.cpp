@@ -18,6 +18,7 @@
 #include "platform/notifications/ForegroundLink.h"
 #include "platform/system/Console.h"
 #include "platform/system/Device.h"
+#include "platform/system/Logging.h"
 #include "platform/ui/TabBarController.h"
 #include "platform/ui/Window.h"
 
@@ -66,7 +67,7 @@ bool save(QWidget *widget, const QString &path)
 {
     const bool saved = widget->grab().save(path);
     if (!saved)
-        platform::consoleLog(QStringLiteral("Could not write %1").arg(path));
+        platform::consoleWarning(lcWindow(), QStringLiteral("Could not write %1").arg(path));
     return saved;
 }
 
@@ -75,7 +76,7 @@ bool save(QWidget *widget, const QString &path)
 int writeScreenshots(const std::vector<TabScreen> &tabs, const QString &folder)
 {
     if (!QDir().mkpath(folder)) {
-        platform::consoleLog(QStringLiteral("Could not make the folder %1").arg(folder));
+        platform::consoleWarning(lcWindow(), QStringLiteral("Could not make the folder %1").arg(folder));
         return 1;
     }
     const QString language = platform::Device::languageName();
@@ -132,9 +133,9 @@ void prepareApplication()
     if (platform::Device::interfaceLanguages().contains(language))
         platform::Device::override(formatsOf(language), platform::Device::timeZoneId(), language);
     else if (!language.isEmpty())
-        platform::consoleLog(
-            QStringLiteral("Qamarly does not speak \"%1\"; it speaks %2")
-                .arg(language, platform::Device::interfaceLanguages().join(QStringLiteral(", "))));
+        platform::consoleWarning(lcWindow(), QStringLiteral("Qamarly does not speak \"%1\"; it speaks %2")
+                                                 .arg(language, platform::Device::interfaceLanguages().join(
+                                                                    QStringLiteral(", "))));
     platform::installTranslations();
     // The same name as the launcher entry gives in the user's language.
     QGuiApplication::setApplicationDisplayName(platform::localized("app.name"));
@@ -157,8 +158,8 @@ int applicationMain(int argc, char **argv, const std::vector<TabScreen> &tabs)
     SingleInstance instance;
     switch (instance.claim(arguments)) {
     case SingleInstance::Outcome::forwarded:
-        platform::consoleLog(
-            QStringLiteral("Qamarly is already running; its window was brought to the front."));
+        platform::consoleWarning(
+            lcWindow(), QStringLiteral("Qamarly is already running; its window was brought to the front."));
         return 0;
     case SingleInstance::Outcome::failed:
         // Still start: one window too many is better than none.

@@ -3,6 +3,7 @@
 #include "app/shell/SingleInstance.h"
 
 #include "platform/system/Console.h"
+#include "platform/system/Logging.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -48,14 +49,16 @@ SingleInstance::Outcome SingleInstance::claim(const QStringList &arguments)
     QLockFile lock(serverName_ + QStringLiteral(".lock"));
     lock.setStaleLockTime(0);
     if (!lock.tryLock(answerTimeoutMs))
-        platform::consoleLog(
+        platform::consoleWarning(
+            lcWindow(),
             QStringLiteral("Another start of Qamarly holds %1.lock; going on without it").arg(serverName_));
 
     bool reached = false;
     if (forwardTo(arguments, reached) == Outcome::forwarded)
         return Outcome::forwarded;
     if (reached) {
-        platform::consoleLog(QStringLiteral("Another Qamarly holds %1 but did not answer").arg(serverName_));
+        platform::consoleWarning(
+            lcWindow(), QStringLiteral("Another Qamarly holds %1 but did not answer").arg(serverName_));
         return Outcome::failed;
     }
 
@@ -68,8 +71,8 @@ SingleInstance::Outcome SingleInstance::claim(const QStringList &arguments)
         // Another start may have won the race between our attempt and now.
         if (forwardTo(arguments, reached) == Outcome::forwarded)
             return Outcome::forwarded;
-        platform::consoleLog(
-            QStringLiteral("Cannot listen on %1: %2").arg(serverName_, server_->errorString()));
+        platform::consoleWarning(
+            lcWindow(), QStringLiteral("Cannot listen on %1: %2").arg(serverName_, server_->errorString()));
         delete server_;
         server_ = nullptr;
         return Outcome::failed;
@@ -114,8 +117,8 @@ void SingleInstance::acceptConnections()
             const QJsonDocument document = QJsonDocument::fromJson(socket->readLine());
             const QJsonValue arguments = document.object().value(argumentsKey);
             if (!arguments.isArray()) {
-                platform::consoleLog(
-                    QStringLiteral("Ignored a malformed request from another start of Qamarly"));
+                platform::consoleWarning(
+                    lcWindow(), QStringLiteral("Ignored a malformed request from another start of Qamarly"));
                 socket->abort();
                 return;
             }

@@ -13,6 +13,7 @@
 #include "platform/net/UrlSession.h"
 #include "platform/system/Console.h"
 #include "platform/system/Device.h"
+#include "platform/system/Logging.h"
 #include "platform/system/SystemInfo.h"
 #include "platform/ui/AlertController.h"
 #include "platform/ui/DialogHost.h"
@@ -156,7 +157,7 @@ void RatingPrompt::post(const QString &name, const QVariant &object)
 void RatingPrompt::verbose(const QString &line) const
 {
     if (verboseLogging)
-        platform::consoleLog(line);
+        platform::consoleWarning(lcStore(), line);
 }
 
 void RatingPrompt::countUse()
@@ -238,7 +239,7 @@ bool RatingPrompt::shouldPromptForRating() const
         state.secondsSinceLastReminded = secondsSince(*reminded);
     const RatingVerdict verdict = evaluateRatingCriteria(state);
     if (previewMode)
-        platform::consoleLog(verdict.reason);
+        platform::consoleWarning(lcStore(), verdict.reason);
     else if (!verdict.reason.isEmpty())
         verbose(verdict.reason);
     return verdict.prompt;
@@ -400,7 +401,8 @@ void RatingPrompt::connectionError(const std::optional<RatingPromptError> &error
         return;
     checkingForPrompt = false;
     checkingForAppStoreID = false;
-    platform::consoleLog(
+    platform::consoleWarning(
+        lcStore(),
         error ? QStringLiteral("RatingPrompt rating process failed because: %1").arg(error->description)
               : QStringLiteral("RatingPrompt rating process failed because an unknown error occured"));
     if (delegate)
@@ -585,7 +587,8 @@ void RatingPrompt::openRatingsPageInAppStore()
     if (url.isEmpty() || !platform::UrlOpener::shared().open(url)) {
         const QString problem =
             url.isEmpty() ? StoreEndpoint::resolve().pageProblem.value_or(QString()) : url.toString();
-        platform::consoleLog(
+        platform::consoleWarning(
+            lcStore(),
             QStringLiteral("RatingPrompt could not open the App Store ratings page: %1").arg(problem));
         post(QStringLiteral("RatingPromptCouldNotOpenAppStore"), problem);
         return;

@@ -11,6 +11,7 @@
 #include "platform/net/UrlSession.h"
 #include "platform/system/Console.h"
 #include "platform/system/Device.h"
+#include "platform/system/Logging.h"
 #include "platform/system/SystemInfo.h"
 #include "platform/ui/AlertController.h"
 #include "platform/ui/TopAlertPresenter.h"
@@ -27,11 +28,12 @@ const QString textTable = QStringLiteral("UpdateCheckerLocalizable");
 
 void defaultCalled(const char *callback)
 {
-    platform::consoleLog(QStringLiteral("[UpdateChecker] The default implementation of ") +
-                         QLatin1String(callback) +
-                         QStringLiteral(" is being called. You can ignore this message if you do not care to "
-                                        "implement this method in your `UpdateCheckerDelegate` conforming "
-                                        "structure."));
+    platform::consoleWarning(
+        lcStore(), QStringLiteral("[UpdateChecker] The default implementation of ") +
+                       QLatin1String(callback) +
+                       QStringLiteral(" is being called. You can ignore this message if you do not care to "
+                                      "implement this method in your `UpdateCheckerDelegate` conforming "
+                                      "structure."));
 }
 
 QString replacePlaceholders(QString text, const QStringList &arguments)
@@ -105,7 +107,7 @@ void UpdateChecker::setAlertType(AlertType type)
 void UpdateChecker::debug(const QString &line) const
 {
     if (debugEnabled)
-        platform::consoleLog(QStringLiteral("[UpdateChecker] ") + line);
+        platform::consoleWarning(lcStore(), QStringLiteral("[UpdateChecker] ") + line);
 }
 
 void UpdateChecker::report(UpdateCheckError::Known known, std::optional<QString> underlying)
@@ -379,12 +381,14 @@ void UpdateChecker::openStorePage()
     const StoreEndpoint endpoint = StoreEndpoint::resolve();
     const QUrl url = endpoint.pageUrl(QStringLiteral("/app/id") + QString::number(*appID));
     if (url.isEmpty()) {
-        platform::consoleLog(QStringLiteral("[UpdateChecker] The store page cannot be opened: ") +
-                             endpoint.pageProblem.value_or(QString()));
+        platform::consoleWarning(lcStore(),
+                                 QStringLiteral("[UpdateChecker] The store page cannot be opened: ") +
+                                     endpoint.pageProblem.value_or(QString()));
         return;
     }
     if (!platform::UrlOpener::shared().open(url)) {
-        platform::consoleLog(QStringLiteral("[UpdateChecker] The desktop could not open ") + url.toString());
+        platform::consoleWarning(lcStore(), QStringLiteral("[UpdateChecker] The desktop could not open ") +
+                                                url.toString());
         return;
     }
     if (delegate)

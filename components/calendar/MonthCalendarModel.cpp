@@ -8,6 +8,7 @@
 #include "platform/calendar/DateFormatter.h"
 #include "platform/system/Console.h"
 #include "platform/system/Device.h"
+#include "platform/system/Logging.h"
 
 #include <QLocale>
 #include <algorithm>
@@ -253,9 +254,10 @@ void MonthCalendarModel::readRange()
     if (maximumDate_ <= minimumDate_) {
         // An empty or inverted range would leave nothing to show: the month of
         // the minimum stands in for it.
-        platform::consoleLog(QStringLiteral("MonthCalendarView: the date range %1 to %2 holds no days; "
-                                            "showing the month of %1")
-                                 .arg(stringFromDate(minimumDate_), stringFromDate(maximumDate_)));
+        platform::consoleWarning(lcWindow(),
+                                 QStringLiteral("MonthCalendarView: the date range %1 to %2 holds no days; "
+                                                "showing the month of %1")
+                                     .arg(stringFromDate(minimumDate_), stringFromDate(maximumDate_)));
         const Instant first = startOfMonth(minimumDate_);
         minimumDate_ = first;
         maximumDate_ = endOfMonth(first);

@@ -3,6 +3,7 @@
 #include "components/carousel/Carousel.h"
 
 #include "platform/system/Console.h"
+#include "platform/system/Logging.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -145,7 +146,8 @@ int Carousel::queryNumberOfItems()
 {
     const int count = dataSource_ ? dataSource_->numberOfItemsInCarousel(this) : 0;
     if (count < 0)
-        platform::consoleLog(
+        platform::consoleWarning(
+            lcWindow(),
             QStringLiteral("Carousel: the data source reported %1 items; showing none").arg(count));
     return std::max(0, count);
 }
@@ -250,7 +252,8 @@ QSizeF Carousel::loadItem(int index)
     if (offered && offered != view)
         offered->deleteLater();
     if (view && indexOfItemView(view) != -1) {
-        platform::consoleLog(
+        platform::consoleWarning(
+            lcWindow(),
             QStringLiteral("Carousel: the data source gave one view for two items; item %1 is left empty")
                 .arg(index));
         view = nullptr;

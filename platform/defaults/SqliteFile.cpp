@@ -3,6 +3,7 @@
 #include "platform/defaults/SqliteFile.h"
 
 #include "platform/system/Console.h"
+#include "platform/system/Logging.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -425,10 +426,10 @@ int openSqliteFile(const QString &path, const char *setup, const QString &what, 
             continue;
         const QString aside = path + QStringLiteral(".corrupt-") + stamp + QLatin1String(suffix);
         const bool moved = QFile::rename(side, aside);
-        consoleLog(QStringLiteral("%1 %2 is not a regular file; %3")
-                       .arg(what, side,
-                            moved ? QStringLiteral("moved it to %1").arg(aside)
-                                  : QStringLiteral("could not move it aside")));
+        consoleWarning(lcSettings(), QStringLiteral("%1 %2 is not a regular file; %3")
+                                         .arg(what, side,
+                                              moved ? QStringLiteral("moved it to %1").arg(aside)
+                                                    : QStringLiteral("could not move it aside")));
         if (!moved)
             return SQLITE_CANTOPEN;
     }
@@ -449,11 +450,12 @@ int openSqliteFile(const QString &path, const char *setup, const QString &what, 
     }
     const int reopened = moved ? openChecked(path, setup, out) : rc;
     const int kept = reopened == SQLITE_OK && !special ? salvageRows(aside, *out) : 0;
-    consoleLog(QStringLiteral("%1 %2 was unreadable (%3); %4")
-                   .arg(what, path, QString::fromUtf8(sqlite3_errstr(rc)),
-                        !moved ? QStringLiteral("could not move it aside")
-                        : kept > 0
-                            ? QStringLiteral("moved it to %1, starting afresh with the %2 entries that could "
+    consoleWarning(
+        lcSettings(),
+        QStringLiteral("%1 %2 was unreadable (%3); %4")
+            .arg(what, path, QString::fromUtf8(sqlite3_errstr(rc)),
+                 !moved     ? QStringLiteral("could not move it aside")
+                 : kept > 0 ? QStringLiteral("moved it to %1, starting afresh with the %2 entries that could "
                                              "still be read")
                                   .arg(aside)
                                   .arg(kept)

@@ -4,6 +4,7 @@
 
 #include "platform/defaults/SqliteFile.h"
 #include "platform/system/Console.h"
+#include "platform/system/Logging.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -215,10 +216,12 @@ std::shared_ptr<UserDefaults> UserDefaults::openFile(const QString &path)
     sqlite3 *db = nullptr;
     const int rc = openSqliteFile(path, setup, QStringLiteral("Settings file"), &db);
     if (rc != SQLITE_OK) {
-        consoleLog(QStringLiteral(
-                       "Settings file %1 cannot be written (%2); the stored settings are read, but changes "
-                       "cannot be saved in this run")
-                       .arg(path, QString::fromUtf8(sqlite3_errstr(rc))));
+        consoleWarning(
+            lcSettings(),
+            QStringLiteral(
+                "Settings file %1 cannot be written (%2); the stored settings are read, but changes "
+                "cannot be saved in this run")
+                .arg(path, QString::fromUtf8(sqlite3_errstr(rc))));
         sqlite3 *memory = openMemory();
         if (!isSqliteCorruption(rc))
             seedFrom(path, memory);
@@ -229,7 +232,9 @@ std::shared_ptr<UserDefaults> UserDefaults::openFile(const QString &path)
     sqlite3_busy_timeout(db, lockWaitInCallerMs);
     std::shared_ptr<UserDefaults> suite(new UserDefaults(db, path, true));
     if (!suite->prepare())
-        consoleLog(QStringLiteral("Settings file %1: %2").arg(path, QString::fromUtf8(sqlite3_errmsg(db))));
+        consoleWarning(
+            lcSettings(),
+            QStringLiteral("Settings file %1: %2").arg(path, QString::fromUtf8(sqlite3_errmsg(db))));
     return suite;
 }
 
@@ -337,8 +342,9 @@ bool UserDefaults::attachReadOnly() const
     }
     if (rc != SQLITE_OK) {
         if (!reportedUnreadable_)
-            consoleLog(QStringLiteral("Settings file %1 cannot be read (%2); using defaults")
-                           .arg(path_, QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc))));
+            consoleWarning(lcSettings(),
+                           QStringLiteral("Settings file %1 cannot be read (%2); using defaults")
+                               .arg(path_, QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc))));
         reportedUnreadable_ = true;
         sqlite3_finalize(select);
         sqlite3_close_v2(db);
@@ -361,9 +367,10 @@ UserDefaults::~UserDefaults()
     if (!unsaved_.isEmpty()) {
         sqlite3_busy_timeout(db_, lockWaitAtCloseMs);
         if (!writeUnsaved() || !unsaved_.isEmpty())
-            consoleLog(QStringLiteral("Settings file %1 stayed locked; %2 change(s) were not stored")
-                           .arg(path_)
-                           .arg(unsaved_.size()));
+            consoleWarning(lcSettings(),
+                           QStringLiteral("Settings file %1 stayed locked; %2 change(s) were not stored")
+                               .arg(path_)
+                               .arg(unsaved_.size()));
     }
     sqlite3_finalize(select_);
     sqlite3_finalize(upsert_);
@@ -485,8 +492,8 @@ int UserDefaults::bindAndStep(const QString &key, const Value &value)
     }
     const int rc = sqlite3_step(upsert_);
     if (rc != SQLITE_DONE && !isLocked(rc))
-        consoleLog(QStringLiteral("Could not store %1 in %2: %3")
-                       .arg(key, path_, QString::fromUtf8(sqlite3_errmsg(db_))));
+        consoleWarning(lcSettings(), QStringLiteral("Could not store %1 in %2: %3")
+                                         .arg(key, path_, QString::fromUtf8(sqlite3_errmsg(db_))));
     sqlite3_reset(upsert_);
     sqlite3_clear_bindings(upsert_);
     return rc;
@@ -546,9 +553,9 @@ bool UserDefaults::writeUnsaved()
     if (isLocked(rc))
         return false;
     if (rc != SQLITE_DONE) {
-        consoleLog(QStringLiteral("Could not store %1 change(s) in %2: %3")
-                       .arg(unsaved_.size())
-                       .arg(path_, QString::fromUtf8(sqlite3_errstr(rc))));
+        consoleWarning(lcSettings(), QStringLiteral("Could not store %1 change(s) in %2: %3")
+                                         .arg(unsaved_.size())
+                                         .arg(path_, QString::fromUtf8(sqlite3_errstr(rc))));
         healthy_ = false;
     }
     unsaved_.clear();
@@ -564,8 +571,9 @@ void UserDefaults::set(const QString &key, const Value &value)
     std::lock_guard lock(mutex_);
     if (!upsert_) {
         if (readOnly_)
-            consoleLog(QStringLiteral("Settings file %1 is open for reading only; %2 was not stored")
-                           .arg(path_, key));
+            consoleWarning(lcSettings(),
+                           QStringLiteral("Settings file %1 is open for reading only; %2 was not stored")
+                               .arg(path_, key));
         healthy_ = false;
         return;
     }
@@ -588,7 +596,8 @@ bool UserDefaults::setValues(const QList<std::pair<QString, Value>> &values)
     std::lock_guard lock(mutex_);
     if (!upsert_) {
         if (readOnly_)
-            consoleLog(
+            consoleWarning(
+                lcSettings(),
                 QStringLiteral("Settings file %1 is open for reading only; nothing was stored").arg(path_));
         return false;
     }
@@ -602,8 +611,8 @@ bool UserDefaults::setValues(const QList<std::pair<QString, Value>> &values)
         return true;
     }
     if (begun != SQLITE_OK) {
-        consoleLog(QStringLiteral("Could not store settings in %1: %2")
-                       .arg(path_, QString::fromUtf8(sqlite3_errmsg(db_))));
+        consoleWarning(lcSettings(), QStringLiteral("Could not store settings in %1: %2")
+                                         .arg(path_, QString::fromUtf8(sqlite3_errmsg(db_))));
         return false;
     }
     int rc = SQLITE_DONE;
@@ -649,8 +658,9 @@ UserDefaults::Value UserDefaults::setDefault(const QString &key, const Value &fa
                     sqlite3_bind_int64(stmt, 3, msecsOf(*d));
                 if (const int rc = sqlite3_step(stmt); rc != SQLITE_DONE && !isLocked(rc)) {
                     healthy_ = false;
-                    consoleLog(QStringLiteral("Could not store %1 in %2: %3")
-                                   .arg(key, path_, QString::fromUtf8(sqlite3_errmsg(db_))));
+                    consoleWarning(lcSettings(),
+                                   QStringLiteral("Could not store %1 in %2: %3")
+                                       .arg(key, path_, QString::fromUtf8(sqlite3_errmsg(db_))));
                 }
             }
             sqlite3_finalize(stmt);

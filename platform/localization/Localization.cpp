@@ -4,6 +4,7 @@
 
 #include "platform/system/Console.h"
 #include "platform/system/Device.h"
+#include "platform/system/Logging.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -36,7 +37,7 @@ void installTranslations()
         table = tableOf(QStringLiteral("en"));
     auto translator = std::make_unique<QTranslator>();
     if (!translator->load(table)) {
-        consoleLog(QStringLiteral("Could not load the string table ") + table);
+        consoleWarning(lcSystem(), QStringLiteral("Could not load the string table ") + table);
         return;
     }
     QCoreApplication::installTranslator(translator.get());

@@ -4,6 +4,7 @@
 
 #include "platform/notifications/DeliveryAgentLauncher.h"
 #include "platform/system/Console.h"
+#include "platform/system/Logging.h"
 #include "platform/system/ProgramPart.h"
 
 #include <QCoreApplication>
@@ -48,7 +49,8 @@ AgentLoginStart::Environment AgentLoginStart::current()
     env.systemctl = [](const QStringList &arguments) {
         // Not waited for: the window stays responsive, and a failure changes nothing.
         if (!QProcess::startDetached(QStringLiteral("systemctl"), arguments))
-            consoleLog(QStringLiteral("Cannot run systemctl %1").arg(arguments.join(QLatin1Char(' '))));
+            consoleWarning(lcNotifications(),
+                           QStringLiteral("Cannot run systemctl %1").arg(arguments.join(QLatin1Char(' '))));
     };
     return env;
 }
@@ -90,7 +92,7 @@ void AgentLoginStart::setEnabled(bool on)
     const QString entry = autostartPath();
     if (!on || systemd) {
         if (QFileInfo::exists(entry) && !QFile::remove(entry))
-            consoleLog(QStringLiteral("Cannot remove %1").arg(entry));
+            consoleWarning(lcNotifications(), QStringLiteral("Cannot remove %1").arg(entry));
         return;
     }
     if (QFileInfo::exists(entry) || env_.agentProgram.isEmpty())
@@ -116,7 +118,7 @@ void AgentLoginStart::setEnabled(bool on)
                        "X-GNOME-Autostart-enabled=true\n")
             .arg(program);
     if (!file.open(QIODevice::WriteOnly) || file.write(text.toUtf8()) < 0 || !file.commit())
-        consoleLog(QStringLiteral("Cannot write %1").arg(entry));
+        consoleWarning(lcNotifications(), QStringLiteral("Cannot write %1").arg(entry));
 }
 
 } // namespace platform

@@ -7,6 +7,7 @@
 #include "platform/notifications/DBusNames.h"
 #include "platform/notifications/PlanBasis.h"
 #include "platform/system/Console.h"
+#include "platform/system/Logging.h"
 
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
@@ -60,9 +61,11 @@ bool DeliveryAgent::start()
     if (!store_)
         return false;
     if (const int n = store_->settleInterruptedDeliveries(Clock::current()))
-        consoleLog(QStringLiteral(
-                       "qamarly-notifyd: %1 delivery(ies) interrupted by the last stop count as delivered")
-                       .arg(n));
+        consoleWarning(
+            lcNotifications(),
+            QStringLiteral(
+                "qamarly-notifyd: %1 delivery(ies) interrupted by the last stop count as delivered")
+                .arg(n));
     ticker_.start(options_.pollIntervalMs);
     tick();
     return true;
@@ -82,7 +85,8 @@ bool DeliveryAgent::connectBus()
     if (!bus.isConnected()) {
         QDBusConnection::disconnectFromBus(busName_);
         if (!busDownLogged_) {
-            consoleLog(
+            consoleWarning(
+                lcNotifications(),
                 QStringLiteral(
                     "qamarly-notifyd: no session bus (%1); notifications stay pending until one is available")
                     .arg(bus.lastError().message()));
@@ -91,7 +95,8 @@ bool DeliveryAgent::connectBus()
         return false;
     }
     if (busDownLogged_)
-        consoleLog(QStringLiteral("qamarly-notifyd: connected to the session bus; delivering again"));
+        consoleWarning(lcNotifications(),
+                       QStringLiteral("qamarly-notifyd: connected to the session bus; delivering again"));
     busDownLogged_ = false;
     bus_ = bus;
     serviceDown_ = false;
@@ -155,7 +160,8 @@ bool DeliveryAgent::planIsCurrent()
 void DeliveryAgent::repairPlan()
 {
     if (!staleLogged_) {
-        consoleLog(
+        consoleWarning(
+            lcNotifications(),
             QStringLiteral("qamarly-notifyd: the pending notifications were planned for other settings "
                            "than the stored ones; none is delivered until they are planned again"));
         staleLogged_ = true;
@@ -312,8 +318,9 @@ void DeliveryAgent::showOnDesktop(const NotificationStore::Entry &entry)
             finish(entry, reply.value(), true);
         } else if (outcomeUnknown(reply.error().type())) {
             // Sending it again could show it twice; the badge still follows.
-            consoleLog(QStringLiteral("qamarly-notifyd: no answer about %1 (%2); it counts as shown")
-                           .arg(entry.request.identifier, reply.error().message()));
+            consoleWarning(lcNotifications(),
+                           QStringLiteral("qamarly-notifyd: no answer about %1 (%2); it counts as shown")
+                               .arg(entry.request.identifier, reply.error().message()));
             finish(entry, 0, true);
         } else {
             serviceFailed(entry, reply.error().message());
@@ -341,9 +348,11 @@ void DeliveryAgent::showEventAlert(const QString &title, const QString &body, st
         watcher->deleteLater();
         QDBusPendingReply<quint32> reply = *watcher;
         if (!reply.isValid() && !outcomeUnknown(reply.error().type()))
-            consoleLog(QStringLiteral("qamarly-notifyd: no desktop notification service (%1); the alert is "
-                                      "tried again")
-                           .arg(reply.error().message()));
+            consoleWarning(
+                lcNotifications(),
+                QStringLiteral("qamarly-notifyd: no desktop notification service (%1); the alert is "
+                               "tried again")
+                    .arg(reply.error().message()));
         done(reply.isValid() || outcomeUnknown(reply.error().type()));
     });
 }
@@ -351,10 +360,11 @@ void DeliveryAgent::showEventAlert(const QString &title, const QString &body, st
 void DeliveryAgent::finish(const NotificationStore::Entry &entry, quint32 serverId, bool shown)
 {
     if (!store_->markDelivered(entry.seq, Clock::current(), serverId, entry.request.content.badge))
-        consoleLog(QStringLiteral("qamarly-notifyd: cannot record the delivery of %1")
-                       .arg(entry.request.identifier));
+        consoleWarning(lcNotifications(), QStringLiteral("qamarly-notifyd: cannot record the delivery of %1")
+                                              .arg(entry.request.identifier));
     if (serviceDownLogged_)
-        consoleLog(QStringLiteral("qamarly-notifyd: the notification service is back; delivering again"));
+        consoleWarning(lcNotifications(),
+                       QStringLiteral("qamarly-notifyd: the notification service is back; delivering again"));
     serviceDown_ = false;
     serviceDownLogged_ = false;
     busy_ = false;
@@ -373,9 +383,11 @@ void DeliveryAgent::serviceFailed(const NotificationStore::Entry &entry, const Q
     serviceDown_ = true;
     serviceRetryAtMs_ = monotonic_.elapsed() + options_.retryIntervalMs;
     if (!serviceDownLogged_) {
-        consoleLog(QStringLiteral(
-                       "qamarly-notifyd: no desktop notification service (%1); notifications stay pending")
-                       .arg(why));
+        consoleWarning(
+            lcNotifications(),
+            QStringLiteral(
+                "qamarly-notifyd: no desktop notification service (%1); notifications stay pending")
+                .arg(why));
         serviceDownLogged_ = true;
     }
 }

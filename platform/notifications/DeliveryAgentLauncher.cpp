@@ -4,6 +4,7 @@
 
 #include "platform/defaults/UserDefaults.h"
 #include "platform/system/Console.h"
+#include "platform/system/Logging.h"
 #include "platform/system/ProgramPart.h"
 
 #include <QCoreApplication>
@@ -42,13 +43,14 @@ bool startDeliveryAgentIfNeeded()
     if (!QFileInfo(program).isExecutable())
         program = QStandardPaths::findExecutable(QString::fromLatin1(deliveryAgentProgram));
     if (program.isEmpty()) {
-        consoleLog(QStringLiteral("Cannot find %1; notifications are delivered only while it runs")
-                       .arg(QString::fromLatin1(deliveryAgentProgram)));
+        consoleWarning(lcNotifications(),
+                       QStringLiteral("Cannot find %1; notifications are delivered only while it runs")
+                           .arg(QString::fromLatin1(deliveryAgentProgram)));
         return false;
     }
     // Detached: the agent outlives the application, which is the point of it.
     if (!QProcess::startDetached(program, {})) {
-        consoleLog(QStringLiteral("Cannot start %1").arg(program));
+        consoleWarning(lcNotifications(), QStringLiteral("Cannot start %1").arg(program));
         return false;
     }
     return true;

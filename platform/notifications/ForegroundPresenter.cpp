@@ -7,6 +7,7 @@
 #include "platform/notifications/ForegroundLink.h"
 #include "platform/notifications/LocalNotificationCenter.h"
 #include "platform/system/Console.h"
+#include "platform/system/Logging.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -67,7 +68,9 @@ std::unique_ptr<ForegroundLink> makeBusLink(LocalNotificationCenter &center, con
                              QDBusConnection::ExportAllSlots) ||
         !bus->registerService(QString::fromLatin1(dbusnames::presenterService))) {
         bus->unregisterObject(QString::fromLatin1(dbusnames::presenterPath));
-        consoleLog(QStringLiteral("Another Qamarly takes notifications while in front; this one will not"));
+        consoleWarning(
+            lcNotifications(),
+            QStringLiteral("Another Qamarly takes notifications while in front; this one will not"));
         return nullptr;
     }
     return std::make_unique<BusForegroundLink>(*bus, std::move(presenter));

@@ -4,6 +4,7 @@
 
 #include "platform/calendar/Clock.h"
 #include "platform/system/Console.h"
+#include "platform/system/Logging.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -127,7 +128,8 @@ bool LocalNotificationCenter::setNotificationSettings(const NotificationSettings
 {
     NotificationStore *s = store();
     if (!s) {
-        consoleLog(QStringLiteral("Cannot keep the notification permission: %1").arg(storeUnavailable));
+        consoleWarning(lcNotifications(),
+                       QStringLiteral("Cannot keep the notification permission: %1").arg(storeUnavailable));
         return false;
     }
     return write(
@@ -213,7 +215,7 @@ bool LocalNotificationCenter::replacePendingNotificationRequests(const QList<Not
     TriggerCalendars calendars;
     for (const NotificationRequest &r : requests) {
         if (const auto refused = refusal(r, now, calendars))
-            consoleLog(*refused);
+            consoleWarning(lcNotifications(), *refused);
         else
             accepted.append(r);
     }

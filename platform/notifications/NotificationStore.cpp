@@ -5,6 +5,7 @@
 #include "platform/defaults/SqliteFile.h"
 #include "platform/defaults/UserDefaults.h"
 #include "platform/system/Console.h"
+#include "platform/system/Logging.h"
 
 #include <QDir>
 #include <QFile>
@@ -236,8 +237,8 @@ std::unique_ptr<NotificationStore> NotificationStore::open(const QString &path, 
     sqlite3 *db = nullptr;
     const int rc = openSqliteFile(path, setup.constData(), QStringLiteral("Notification store"), &db);
     if (rc != SQLITE_OK) {
-        consoleLog(QStringLiteral("Cannot open the notification store %1: %2")
-                       .arg(path, QString::fromUtf8(sqlite3_errstr(rc))));
+        consoleWarning(lcNotifications(), QStringLiteral("Cannot open the notification store %1: %2")
+                                              .arg(path, QString::fromUtf8(sqlite3_errstr(rc))));
         if (error)
             *error = QString::fromUtf8(sqlite3_errstr(rc));
         return nullptr;
@@ -628,8 +629,9 @@ QList<NotificationStore::Entry> NotificationStore::readEntries(State wanted, boo
         e.request.content.sound = s.integer(5) != 0;
         const auto trigger = triggerFromJsonText(s.bytes(6));
         if (!trigger) {
-            consoleLog(QStringLiteral("Notification request %1 has an unreadable trigger; it is ignored")
-                           .arg(e.request.identifier));
+            consoleWarning(lcNotifications(),
+                           QStringLiteral("Notification request %1 has an unreadable trigger; it is ignored")
+                               .arg(e.request.identifier));
             *complete = false;
             continue;
         }
@@ -644,8 +646,9 @@ QList<NotificationStore::Entry> NotificationStore::readEntries(State wanted, boo
     // What was read before a failure is still given, as ever, but never kept.
     *whole = rc == SQLITE_DONE;
     if (!*whole)
-        consoleLog(QStringLiteral("Cannot read all the notification requests from %1: %2")
-                       .arg(path_, QString::fromUtf8(sqlite3_errstr(rc))));
+        consoleWarning(lcNotifications(),
+                       QStringLiteral("Cannot read all the notification requests from %1: %2")
+                           .arg(path_, QString::fromUtf8(sqlite3_errstr(rc))));
     return result;
 }
 

@@ -4,6 +4,7 @@
 
 #include "platform/notifications/NotificationStore.h"
 #include "platform/system/Console.h"
+#include "platform/system/Logging.h"
 
 #include <chrono>
 #include <future>
@@ -68,7 +69,7 @@ void StoreWriteQueue::work()
         lock.unlock();
         const bool ok = attempt(job);
         if (!ok)
-            consoleLog(job.failure);
+            consoleWarning(lcNotifications(), job.failure);
         if (job.done)
             job.done(ok);
         lock.lock();

@@ -7,8 +7,9 @@
 
 namespace platform {
 
-// The platform console: plain diagnostic lines, no levels. Goes to stderr
-// unless a test captures it.
+// Where diagnostic lines end: stderr, or the sink a test installed. Code
+// writes through the categories of Logging.h, which come here only when a
+// sink captures the console.
 void consoleLog(const QString &line);
 using ConsoleSink = std::function<void(const QString &)>;
 // Returns the previous sink; an empty sink means stderr.

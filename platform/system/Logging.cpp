@@ -6,10 +6,26 @@
 
 // Info and above by default: debug lines only when asked for.
 Q_LOGGING_CATEGORY(lcCalendar, "qamarly.calendar", QtInfoMsg)
+Q_LOGGING_CATEGORY(lcEvents, "qamarly.events", QtInfoMsg)
 Q_LOGGING_CATEGORY(lcNotifications, "qamarly.notifications", QtInfoMsg)
+Q_LOGGING_CATEGORY(lcSettings, "qamarly.settings", QtInfoMsg)
+Q_LOGGING_CATEGORY(lcStore, "qamarly.store", QtInfoMsg)
+Q_LOGGING_CATEGORY(lcSystem, "qamarly.system", QtInfoMsg)
 Q_LOGGING_CATEGORY(lcWatch, "qamarly.watch", QtInfoMsg)
+Q_LOGGING_CATEGORY(lcWidget, "qamarly.widget", QtInfoMsg)
+Q_LOGGING_CATEGORY(lcWindow, "qamarly.window", QtInfoMsg)
 
 namespace platform {
+
+void consoleWarning(const QLoggingCategory &category, const QString &line)
+{
+    if (!category.isWarningEnabled())
+        return;
+    if (consoleCaptured())
+        consoleLog(line);
+    else
+        QMessageLogger(nullptr, 0, nullptr, category.categoryName()).warning().noquote() << line;
+}
 
 void consoleDebug(const QLoggingCategory &category, const QString &line)
 {

@@ -3,6 +3,7 @@
 #include "platform/ui/ViewController.h"
 
 #include "platform/system/Console.h"
+#include "platform/system/Logging.h"
 #include "platform/ui/TabBarController.h"
 
 #include <QEvent>
@@ -106,7 +107,8 @@ void ViewController::presentViewController(ViewController *vc)
     if (!vc || vc == this)
         return;
     if (presented_) {
-        consoleLog(
+        consoleWarning(
+            lcWindow(),
             QStringLiteral("Attempt to present a screen over one that is already presenting; ignored"));
         vc->deleteLater();
         return;

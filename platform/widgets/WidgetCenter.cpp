@@ -6,6 +6,7 @@
 #include "platform/defaults/UserDefaults.h"
 #include "platform/system/BoundedFile.h"
 #include "platform/system/Console.h"
+#include "platform/system/Logging.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -54,9 +55,9 @@ void WidgetCenter::reloadAllTimelines()
         const QString aside = path + QStringLiteral(".corrupt-") +
                               QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMddTHHmmsszzz"));
         const bool moved = QFile::rename(path, aside);
-        consoleLog(QStringLiteral("%1 is not a regular file; %2")
-                       .arg(path, moved ? QStringLiteral("moved it to %1").arg(aside)
-                                        : QStringLiteral("widgets are not asked to reload")));
+        consoleWarning(lcWidget(), QStringLiteral("%1 is not a regular file; %2")
+                                       .arg(path, moved ? QStringLiteral("moved it to %1").arg(aside)
+                                                        : QStringLiteral("widgets are not asked to reload")));
         if (!moved)
             return;
     }
@@ -79,9 +80,10 @@ void WidgetCenter::reloadAllTimelines()
     if (fd >= 0)
         ::close(fd);
     if (!written)
-        consoleLog(QStringLiteral("Could not ask the widgets to reload (%1): %2")
-                       .arg(path, regular || fd < 0 ? QString::fromLocal8Bit(std::strerror(failure))
-                                                    : QStringLiteral("not a regular file")));
+        consoleWarning(lcWidget(),
+                       QStringLiteral("Could not ask the widgets to reload (%1): %2")
+                           .arg(path, regular || fd < 0 ? QString::fromLocal8Bit(std::strerror(failure))
+                                                        : QStringLiteral("not a regular file")));
 }
 
 TimelineReloadListener::TimelineReloadListener(QObject *parent)

@@ -13,6 +13,7 @@
 #include "platform/localization/Localization.h"
 #include "platform/system/Console.h"
 #include "platform/system/Device.h"
+#include "platform/system/Logging.h"
 #include "platform/ui/AlertController.h"
 #include "platform/ui/MailComposer.h"
 #include "platform/ui/ShareDialog.h"
@@ -208,7 +209,8 @@ void SettingsVC::composeFeedbackMail()
     const platform::BundleInfo bundle = platform::BundleInfo::main();
     const QString name = bundle.displayName.isEmpty() ? shortAppName : bundle.displayName;
     if (bundle.shortVersion.isEmpty()) {
-        platform::consoleLog(QStringLiteral("No version to put in the feedback e-mail's subject"));
+        platform::consoleWarning(lcSettings(),
+                                 QStringLiteral("No version to put in the feedback e-mail's subject"));
         return;
     }
     if (!platform::MailComposer::canSendMail()) {

@@ -8,6 +8,7 @@
 #include "platform/events/linux/Recurrence.h"
 #include "platform/events/linux/RepeatRule.h"
 #include "platform/system/Console.h"
+#include "platform/system/Logging.h"
 
 #include <QDate>
 #include <QDateTime>
@@ -527,8 +528,8 @@ private:
         if (find(tzid))
             return resolved_[tzid];
         // The wall-clock time is kept, read in the device's zone.
-        consoleLog(QStringLiteral("Unknown time zone %1 in %2: its times are read as local")
-                       .arg(printable(QString::fromUtf8(tzid)), path_));
+        consoleWarning(lcEvents(), QStringLiteral("Unknown time zone %1 in %2: its times are read as local")
+                                       .arg(printable(QString::fromUtf8(tzid)), path_));
         return resolved_[tzid] = nullptr;
     }
 
@@ -754,8 +755,9 @@ private:
         QString why;
         auto rule = RecurrenceRule::parse(text, &why);
         if (!rule) {
-            consoleLog(QStringLiteral("Event %1 in %2 has an unreadable rule (%3): shown once")
-                           .arg(uid, path_, printable(why)));
+            consoleWarning(lcEvents(),
+                           QStringLiteral("Event %1 in %2 has an unreadable rule (%3): shown once")
+                               .arg(uid, path_, printable(why)));
             return;
         }
         std::optional<LocalSeconds> until;
@@ -772,11 +774,12 @@ private:
         }
         s.rule = std::make_unique<RecurrenceExpander>(*rule, s.start.local, until);
         if (s.rule->walksFromStart() && rule->count > maximumCount) {
-            consoleLog(QStringLiteral("Event %1 in %2 repeats %3 times, more than %4 are counted: "
-                                      "shown as if it had no count")
-                           .arg(uid, path_)
-                           .arg(rule->count)
-                           .arg(maximumCount));
+            consoleWarning(lcEvents(),
+                           QStringLiteral("Event %1 in %2 repeats %3 times, more than %4 are counted: "
+                                          "shown as if it had no count")
+                               .arg(uid, path_)
+                               .arg(rule->count)
+                               .arg(maximumCount));
             rule->count = 0;
             s.rule = std::make_unique<RecurrenceExpander>(*rule, s.start.local, until);
         }
@@ -836,9 +839,9 @@ std::shared_ptr<const CalendarFile> CalendarFile::parse(const QByteArray &data, 
         return fail(index.problems.isEmpty() ? QStringLiteral("no events")
                                              : index.problems.join(QStringLiteral("; ")));
     for (const QString &problem : index.problems)
-        consoleLog(QStringLiteral("In %1: %2, skipped").arg(path, problem));
+        consoleWarning(lcEvents(), QStringLiteral("In %1: %2, skipped").arg(path, problem));
     for (const QString &note : index.notes)
-        consoleLog(QStringLiteral("In %1: %2").arg(path, note));
+        consoleWarning(lcEvents(), QStringLiteral("In %1: %2").arg(path, note));
     return std::shared_ptr<const CalendarFile>(new CalendarFile(std::move(impl)));
 }
 
@@ -853,7 +856,8 @@ void CalendarFile::occurrences(Instant start, Instant end, std::vector<Occurrenc
         if (!impl_->expand(s, start, end, *device, budget, out)) {
             out.resize(first);
             if (!impl_->overBudget.exchange(true))
-                consoleLog(
+                consoleWarning(
+                    lcEvents(),
                     QStringLiteral("Skipped %1: its rules (an event's or a time zone's) take more steps "
                                    "than a query may")
                         .arg(impl_->path));

@@ -6,6 +6,7 @@
 #include "platform/defaults/UserDefaults.h"
 #include "platform/system/BoundedFile.h"
 #include "platform/system/Console.h"
+#include "platform/system/Logging.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
@@ -220,7 +221,7 @@ std::vector<std::shared_ptr<const EventCalendar>> VdirEventStore::calendars()
         const QFileInfo info(folder);
         if (!info.isDir() || !info.isReadable() || !info.isExecutable()) {
             if (reportedFolders_.insert(folder).second)
-                consoleLog(QStringLiteral("Cannot read the calendar folder %1").arg(folder));
+                consoleWarning(lcEvents(), QStringLiteral("Cannot read the calendar folder %1").arg(folder));
             continue;
         }
         reportedFolders_.erase(folder);
@@ -264,9 +265,9 @@ std::shared_ptr<const ical::CalendarFile> VdirEventStore::fileAt(const QString &
         entry.digest = contentDigest(*data);
         entry.parsed = ical::CalendarFile::parse(*data, path, &error);
         if (!entry.parsed)
-            consoleLog(QStringLiteral("Skipped %1: %2").arg(path, error));
+            consoleWarning(lcEvents(), QStringLiteral("Skipped %1: %2").arg(path, error));
     } else {
-        consoleLog(QStringLiteral("Skipped %1").arg(error));
+        consoleWarning(lcEvents(), QStringLiteral("Skipped %1").arg(error));
     }
     const std::lock_guard lock(mutex_);
     if (!entry.parsed)

@@ -6,6 +6,7 @@
 #include "platform/defaults/UserDefaults.h"
 #include "platform/system/BoundedFile.h"
 #include "platform/system/Console.h"
+#include "platform/system/Logging.h"
 
 #include <QDateTime>
 #include <QJsonDocument>
@@ -144,8 +145,9 @@ bool DeliveredAlerts::save() const
     if (!file.open(QIODevice::WriteOnly) ||
         file.write(QJsonDocument(QJsonObject{{QStringLiteral("delivered"), delivered}}).toJson()) < 0 ||
         !file.commit()) {
-        consoleLog(QStringLiteral("qamarly-notifyd: cannot keep the alerts shown in %1: %2")
-                       .arg(path_, file.errorString()));
+        consoleWarning(lcNotifications(),
+                       QStringLiteral("qamarly-notifyd: cannot keep the alerts shown in %1: %2")
+                           .arg(path_, file.errorString()));
         return false;
     }
     return true;

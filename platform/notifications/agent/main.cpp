@@ -6,6 +6,7 @@
 #include "platform/notifications/agent/EventAlerts.h"
 #include "platform/system/Console.h"
 #include "platform/system/Device.h"
+#include "platform/system/Logging.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -36,11 +37,11 @@ int main(int argc, char *argv[])
     lock.setStaleLockTime(0);
     if (!lock.tryLock(0)) {
         if (lock.error() == QLockFile::LockFailedError) {
-            platform::consoleLog(QStringLiteral("qamarly-notifyd: already running"));
+            platform::consoleWarning(lcNotifications(), QStringLiteral("qamarly-notifyd: already running"));
             return 0;
         }
-        platform::consoleLog(QStringLiteral("qamarly-notifyd: cannot take the lock %1")
-                                 .arg(platform::deliveryAgentLockPath()));
+        platform::consoleWarning(lcNotifications(), QStringLiteral("qamarly-notifyd: cannot take the lock %1")
+                                                        .arg(platform::deliveryAgentLockPath()));
         return 1;
     }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Qamarly developers
 #include "platform/system/Console.h"
+#include "platform/system/Logging.h"
 #include "platform/ui/UrlOpener.h"
 #include "platform/ui/linux/DesktopSchemeHandlers.h"
 
@@ -27,8 +28,8 @@ public:
     bool open(const QUrl &url) override
     {
         if (!canOpen(url)) {
-            consoleLog(QStringLiteral("No application opens %1 addresses: %2")
-                           .arg(printable(url.scheme()), printable(url.toString())));
+            consoleWarning(lcWindow(), QStringLiteral("No application opens %1 addresses: %2")
+                                           .arg(printable(url.scheme()), printable(url.toString())));
             return false;
         }
         return QDesktopServices::openUrl(url);
