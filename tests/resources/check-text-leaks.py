@@ -19,7 +19,7 @@ LOCALES = {'ar': 'ar_SA', 'id': 'id_ID', 'ur': 'ur_PK', 'bn': 'bn_BD', 'tr': 'tr
            'ms': 'ms_MY', 'fr': 'fr_FR'}
 # Words the command line keeps in every language: the program, its commands,
 # options and their values, file formats and names.
-NAMES = set('''qamarly widget today convert range month settings notifications occasions events help
+NAMES = set('''qamarly widget today convert range month settings notifications occasions events import help
 version json ics years from calendar first weekday gregorian hijri set list add remove plan pending
 reschedule refresh key value folder dir lang language screenshots simple complex small medium light
 dark kind family appearance render timeline png file iso yyyy dd mm facebook vdirsyncer khal icalendar
