@@ -50,9 +50,11 @@ const std::vector<Command> &commands()
         {QStringLiteral("events"),
          QStringLiteral("events [YYYY-MM-DD] [--json]\n"
                         "  qamarly events add --title T --start ISO --end ISO [--all-day] [--zone TZID] "
-                        "[--calendar NAME] [--location L]\n"
+                        "[--calendar NAME] [--location L] [--notes N] [--repeat KIND [--until YYYY-MM-DD | "
+                        "--count N]] [--alert MINUTES|none ...] [--url URL]\n"
                         "  qamarly events edit UID [--occurrence YYYY-MM-DD | --from YYYY-MM-DD] [--title T] "
-                        "[--start ISO] [--end ISO] [--location L]\n"
+                        "[--start ISO] [--end ISO] [--location L] [--notes N] [--repeat KIND] [--until "
+                        "YYYY-MM-DD | --count N] [--alert MINUTES|none ...] [--url URL]\n"
                         "  qamarly events delete UID [--occurrence YYYY-MM-DD | --from YYYY-MM-DD]"),
          runEvents, "cli.help.events"},
         {QStringLiteral("import"), QStringLiteral("import FILE [--calendar NAME] [--json]"), runImport,

@@ -36,6 +36,7 @@ public:
 
     QLineEdit *titleField() const { return title_; }
     QLineEdit *locationField() const { return location_; }
+    QLineEdit *urlField() const { return url_; }
     QPlainTextEdit *notesField() const { return notes_; }
     // The other calendar's date of the start, the end and the repeat's end.
     QLabel *startNote() const { return startNote_; }
@@ -51,6 +52,9 @@ public:
     QComboBox *repeatEndChoice() const { return repeatEnd_; }
     QDateEdit *untilField() const { return until_; }
     QSpinBox *countField() const { return count_; }
+    // The reminders: the second is offered once the first is chosen.
+    QComboBox *alertChoice() const { return alert_; }
+    QComboBox *secondAlertChoice() const { return secondAlert_; }
     QPushButton *saveButton() const { return save_; }
     QPushButton *cancelButton() const { return cancel_; }
     // Only when changing an event.
@@ -64,11 +68,15 @@ private:
     void showRepeatFields();
     void showDayNotes();
     EventRepeat chosenRepeat() const;
+    std::vector<EventAlert> chosenAlerts() const;
+    void showAlertFields();
 
     std::shared_ptr<EventStore> store_;
     std::optional<CalendarEvent> editing_;
     QLineEdit *title_;
     QLineEdit *location_;
+    QLineEdit *url_;
+    QString urlShown_;
     QPlainTextEdit *notes_;
     QString notesShown_;
     QLabel *startNote_;
@@ -87,6 +95,10 @@ private:
     QComboBox *repeatEnd_;
     QDateEdit *until_;
     QSpinBox *count_;
+    // The end offered while the user has not chosen one.
+    std::optional<QDate> suggestedUntil_;
+    QComboBox *alert_;
+    QComboBox *secondAlert_;
     QLabel *error_;
     QPushButton *save_;
     QPushButton *cancel_;
@@ -108,12 +120,15 @@ public:
     QPushButton *doneButton() const { return done_; }
     QPushButton *deleteButton() const { return delete_; }
     QLabel *titleLabel() const { return title_; }
+    // The event's address: a link for web pages and mail, text otherwise.
+    QLabel *urlLabel() const { return url_; }
 
 private:
     std::shared_ptr<EventStore> store_;
     CalendarEvent event_;
     bool allowsEditing_;
     QLabel *title_;
+    QLabel *url_ = nullptr;
     QPushButton *edit_ = nullptr;
     QPushButton *delete_ = nullptr;
     QPushButton *done_;

@@ -6,6 +6,9 @@
 
 #include <QDir>
 #include <QLocale>
+#include <QRegularExpression>
+#include <QThreadPool>
+#include <QUrl>
 #include <mutex>
 
 namespace platform {
@@ -38,6 +41,21 @@ EventStoreFactory &factorySlot()
     return factory;
 }
 
+// One thread: queries read the same files and would only take turns at the
+// disk and the second core, which the window needs for painting.
+class StoreThread
+{
+public:
+    StoreThread() { pool.setMaxThreadCount(1); }
+    // At exit, work not yet begun is dropped; the piece under way ends first.
+    ~StoreThread()
+    {
+        pool.clear();
+        pool.waitForDone();
+    }
+    QThreadPool pool;
+};
+
 } // namespace
 
 std::vector<CalendarEvent> EventStore::eventsInData(const QByteArray &, QString *error)
@@ -52,6 +70,12 @@ std::optional<ImportOutcome> EventStore::importEvents(const QByteArray &, const 
     if (error)
         *error = QStringLiteral("This calendar store cannot add calendar files");
     return std::nullopt;
+}
+
+void runStoreWork(std::function<void()> work)
+{
+    static StoreThread thread;
+    thread.pool.start(std::move(work));
 }
 
 QString eventShareText(const CalendarEvent &event)
@@ -158,6 +182,26 @@ QString repeatProblem(const EventRepeat &repeat, QDate firstDay)
     return {};
 }
 
+bool isLinkAddress(const QString &url)
+{
+    const QUrl parsed(url, QUrl::StrictMode);
+    const QString scheme = parsed.scheme().toLower();
+    return parsed.isValid() && (((scheme == QLatin1String("http") || scheme == QLatin1String("https")) &&
+                                 !parsed.host().isEmpty()) ||
+                                (scheme == QLatin1String("mailto") && !parsed.path().isEmpty()));
+}
+
+QString linkAddressFrom(const QString &typed)
+{
+    QString text = typed.trimmed();
+    if (text.isEmpty())
+        return {};
+    static const QRegularExpression scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]*:"));
+    if (!scheme.match(text).hasMatch())
+        text = QStringLiteral("https://") + text;
+    return isLinkAddress(text) ? text : QString();
+}
+
 EventDraft draftOf(const CalendarEvent &event)
 {
     EventDraft draft;
@@ -168,6 +212,8 @@ EventDraft draftOf(const CalendarEvent &event)
     draft.endDate = event.endDate;
     draft.allDay = event.allDay;
     draft.repeat = event.repeat;
+    draft.alerts = event.alerts;
+    draft.url = event.url;
     if (event.calendar)
         draft.calendarIdentifier = event.calendar->identifier;
     return draft;

@@ -8,6 +8,7 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -67,6 +68,29 @@ inline constexpr int maximumRepeatCount = 1000;
 // empty when it may.
 QString repeatProblem(const EventRepeat &repeat, QDate firstDay);
 
+// A reminder of an event: a moment relative to its start (or its end), or a
+// fixed moment. An all-day event's start counts as 09:00 on its first day.
+struct EventAlert
+{
+    // Seconds from the start (the end when `fromEnd`); negative is before.
+    // Whole days count on the calendar, so "a day before" keeps its wall
+    // time across a change of clocks.
+    std::int64_t offsetSeconds = 0;
+    bool fromEnd = false;
+    // A fixed moment, when the file names one instead.
+    std::optional<Instant> at;
+
+    static EventAlert minutesBefore(int minutes)
+    {
+        return EventAlert{-std::int64_t{minutes} * 60, false, {}};
+    }
+    bool operator==(const EventAlert &) const = default;
+};
+
+// The longest time before its event an alert written by this program may
+// come: four weeks.
+inline constexpr int maximumAlertMinutes = 4 * 7 * 24 * 60;
+
 // One occurrence of an event as the store hands it out. A recurring event
 // gives one of these per occurrence, each with its own start and end.
 struct CalendarEvent
@@ -96,6 +120,11 @@ struct CalendarEvent
     QString timeZone;
     // The series' rule (never for a single event or an override).
     EventRepeat repeat;
+    // A web page or mail address about the event, as the file has it.
+    QString url;
+    // Its reminders, in the file's order (those of the occurrence's own
+    // override when it has one).
+    std::vector<EventAlert> alerts;
 };
 
 // Which occurrences of a recurring event a change or a deletion is for.
@@ -123,7 +152,18 @@ struct EventDraft
     // The rule to give the event; no value keeps the one it has (none for
     // a new event).
     std::optional<EventRepeat> repeat;
+    // The address to give it (empty: none); no value keeps the one it has.
+    std::optional<QString> url;
+    // The reminders to give it; no value keeps those it has.
+    std::optional<std::vector<EventAlert>> alerts;
 };
+
+// Whether an event's address is one a link may open: a web page (http,
+// https) or a mail address (mailto). Others are shown as text only.
+bool isLinkAddress(const QString &url);
+// The address the user typed as it is to be kept: a bare host gets https;
+// empty when it is no address a link may open.
+QString linkAddressFrom(const QString &typed);
 
 // A draft holding the event as it is: edits change only what the user
 // touches, so the rest must start out as the event's own.
@@ -202,6 +242,11 @@ signals:
 
 // A plain-text summary of an event, for the clipboard.
 QString eventShareText(const CalendarEvent &event);
+
+// Runs `work` on the event stores' own thread, one piece after another, in
+// the order given. Qt's global pool is not used: the window's painting waits
+// there for its helpers, so a long query would hold up the next frame.
+void runStoreWork(std::function<void()> work);
 
 // How access is asked: the application installs a dialog; without one a
 // request that needs asking is refused and nothing is kept.

@@ -20,7 +20,6 @@
 #include <QStandardPaths>
 #include <QTemporaryFile>
 #include <QThread>
-#include <QThreadPool>
 #include <QUuid>
 #include <cerrno>
 #include <cstdio>
@@ -55,7 +54,7 @@ QString validColor(const QString &text)
 
 void runOffMainThread(std::function<void()> work)
 {
-    QThreadPool::globalInstance()->start(std::move(work));
+    runStoreWork(std::move(work));
 }
 
 QByteArray contentDigest(const QByteArray &data)
@@ -536,6 +535,8 @@ bool VdirEventStore::updateEvent(const CalendarEvent &event, const EventDraft &d
                (!change.location || now.location == event.location || now.location == draft.location) &&
                (!change.notes || now.notes == event.notes || now.notes == draft.notes) &&
                (!change.repeat || now.repeat == event.repeat || now.repeat == *change.repeat) &&
+               (!change.url || now.url == event.url || now.url == *change.url) &&
+               (!change.alerts || now.alerts == event.alerts || now.alerts == *change.alerts) &&
                (!change.movesTimes() || sameTimes(now, event));
     };
     const QString splitUid = QUuid::createUuid().toString(QUuid::WithoutBraces);

@@ -737,6 +737,23 @@ TEST_F(CalendarScreen, ChangesInTheStoreAreShown)
     EXPECT_EQ(rowTitles(), QStringList{QStringLiteral("Synced")});
 }
 
+TEST_F(CalendarScreen, DaysPickedWhileTheStoreIsBusyAreLookedUpOnlyForTheLastOne)
+{
+    store->setEvents({event(QStringLiteral("Lunch"), gregorianInstant(2026, 12, 9, 12),
+                            gregorianInstant(2026, 12, 9, 13))});
+    show();
+    const int before = store->queries();
+    store->holdQueries(true);
+    for (int day = 6; day <= 9; ++day)
+        input::click(calendar(), calendar()->rectForDate(gregorianInstant(2026, 12, day)).center().toPoint());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return store->queries() > before; }, 3000));
+    store->holdQueries(false);
+    waitForLoad();
+    // The first day's query was under way; of the days picked behind it only the last is asked for.
+    EXPECT_EQ(store->queries() - before, 2);
+    EXPECT_EQ(rowTitles(), QStringList{QStringLiteral("Lunch")});
+}
+
 TEST_F(CalendarScreen, RowsSlideInFromTheLeadingSide)
 {
     store->setEvents(

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Qamarly developers
-#include "platform/system/ArgumentReader.h"
+#include "platform/commandline/ArgumentReader.h"
 
 #include "platform/system/Console.h"
 
@@ -41,6 +41,7 @@ ArgumentReader::ArgumentReader(const QStringList &arguments, const QSet<QString>
                 value = arguments.at(++i);
             }
             options_.insert(name, value);
+            repeated_[name] << value;
         } else {
             error_ = qtTrId("cli.error.unknownOption").arg(platform::printable(arg));
         }

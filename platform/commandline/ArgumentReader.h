@@ -28,6 +28,8 @@ public:
         return options_.value(name, fallback);
     }
     bool hasOption(const QString &name) const { return options_.contains(name); }
+    // Every value of an option that may be given more than once, in order.
+    QStringList values(const QString &name) const { return repeated_.value(name); }
     // Records an error unless the number of positionals is within [min, max].
     bool expectPositionals(int min, int max, const QString &what);
 
@@ -35,6 +37,7 @@ private:
     QStringList positionals_;
     QSet<QString> flags_;
     QMap<QString, QString> options_;
+    QMap<QString, QStringList> repeated_;
     QString error_;
 };
 
