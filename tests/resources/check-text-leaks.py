@@ -49,6 +49,10 @@ def main():
         (qamarly, ['month', '2026-12']), (qamarly, ['occasions']), (qamarly, ['settings']),
         (qamarly, ['convert', 'tomorrow']), (qamarly, ['range', '2026-01-01']), (qamarly, ['--frobnicate']),
         (qamarly, ['settings', 'set', 'adjustmentNumber', 'many']), (qamarly, ['month', '2026-13']),
+        (qamarly, ['events', 'add', '--title', 'Qamarly', '--start', 'soon', '--end', 'later']),
+        (qamarly, ['events', 'add', '--title', 'Qamarly', '--start', '2026-12-05T10:00', '--end',
+                   '2026-12-05T09:00']),
+        (qamarly, ['events', 'delete', 'no-such-uid']), (qamarly, ['import', '/nonexistent/file.ics']),
         (widget, ['--help']), (widget, ['--kind', 'round']), (widget, ['render']),
     ]
     for command in ('today', 'convert', 'range', 'month', 'settings', 'notifications', 'occasions', 'events', 'import'):
