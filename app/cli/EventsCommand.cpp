@@ -6,6 +6,7 @@
 #include "app/screens/calendar/CalendarDay.h"
 #include "core/JsonSchema.h"
 #include "platform/calendar/Clock.h"
+#include "platform/localization/Localization.h"
 #include "platform/system/Console.h"
 #include "platform/system/Device.h"
 
@@ -86,15 +87,13 @@ std::optional<Refusal> applyTimes(platform::EventDraft &draft, const ArgumentRea
         if (draft.allDay) {
             const auto date = parseDate(text);
             if (!date)
-                return badInput(
-                    QStringLiteral("'%1' is not a day (YYYY-MM-DD) for an all-day event").arg(text));
+                return badInput(platform::localized("cli.events.notADayAllDay").arg(text));
             *out = platform::fromQDateTime(date->startOfDay(Qt::LocalTime));
             return std::nullopt;
         }
         const auto at = parseTime(text, zone);
         if (!at)
-            return badInput(
-                QStringLiteral("'%1' is not a date and time (YYYY-MM-DDTHH:MM[:SS][+HH:MM])").arg(text));
+            return badInput(platform::localized("cli.events.notADateTime").arg(text));
         *out = *at;
         return std::nullopt;
     };
@@ -113,7 +112,7 @@ std::optional<Refusal> applyTimes(platform::EventDraft &draft, const ArgumentRea
     }
     if (draft.allDay ? localDate(draft.endDate) < localDate(draft.startDate)
                      : draft.endDate < draft.startDate)
-        return badInput(QStringLiteral("the end comes before the start"));
+        return badInput(platform::localized("cli.events.endBeforeStart"));
     return std::nullopt;
 }
 
@@ -134,21 +133,19 @@ std::optional<Refusal> applyRepeat(platform::EventDraft &draft, const ArgumentRe
     if (!args.hasOption(QStringLiteral("repeat")) && !until && !count)
         return std::nullopt;
     if (until && count)
-        return badInput(QStringLiteral("--until and --count cannot be given together"));
+        return badInput(platform::localized("cli.events.untilAndCount"));
     platform::EventRepeat repeat = current;
     if (args.hasOption(QStringLiteral("repeat"))) {
         const QString name = args.option(QStringLiteral("repeat"));
         const qsizetype index = repeatNames.indexOf(name);
         if (index < 0 || index == repeatNames.size() - 1)
-            return badInput(QStringLiteral("'%1' is not a repeat (never, daily, weekly, monthly, yearly, "
-                                           "hijri-monthly or hijri-yearly)")
-                                .arg(name));
+            return badInput(platform::localized("cli.events.notARepeat").arg(name));
         repeat = platform::EventRepeat{};
         repeat.kind = static_cast<Kind>(index);
     }
     if (until || count) {
         if (!repeat.repeats() || repeat.kind == Kind::other)
-            return badInput(QStringLiteral("--until and --count need a --repeat"));
+            return badInput(platform::localized("cli.events.untilNeedsRepeat"));
         repeat.until.reset();
         repeat.count = 0;
     }
@@ -156,16 +153,15 @@ std::optional<Refusal> applyRepeat(platform::EventDraft &draft, const ArgumentRe
         const QString text = args.option(QStringLiteral("until"));
         repeat.until = parseDate(text);
         if (!repeat.until)
-            return badInput(QStringLiteral("'%1' is not a day (YYYY-MM-DD)").arg(text));
+            return badInput(platform::localized("cli.events.notADay").arg(text));
     }
     if (count) {
         const QString text = args.option(QStringLiteral("count"));
         bool ok = false;
         repeat.count = text.toInt(&ok);
         if (!ok || repeat.count < 1 || repeat.count > platform::maximumRepeatCount)
-            return badInput(QStringLiteral("'%1' is not a count from 1 to %2")
-                                .arg(text)
-                                .arg(platform::maximumRepeatCount));
+            return badInput(
+                platform::localized("cli.events.notACount").arg(text).arg(platform::maximumRepeatCount));
     }
     if (const QString problem = platform::repeatProblem(repeat, localDate(draft.startDate));
         !problem.isEmpty())
@@ -199,16 +195,14 @@ std::optional<Refusal> applyAlerts(platform::EventDraft &draft, const ArgumentRe
     for (const QString &text : given) {
         if (text == QLatin1String("none")) {
             if (given.size() > 1)
-                return badInput(QStringLiteral("--alert none cannot be given with other alerts"));
+                return badInput(platform::localized("cli.events.alertNoneWithOthers"));
             break;
         }
         bool ok = false;
         const int minutes = text.toInt(&ok);
         if (!ok || minutes < 0 || minutes > platform::maximumAlertMinutes)
             return badInput(
-                QStringLiteral("'%1' is not an alert (minutes before the start, 0 to %2, or none)")
-                    .arg(text)
-                    .arg(platform::maximumAlertMinutes));
+                platform::localized("cli.events.notAnAlert").arg(text).arg(platform::maximumAlertMinutes));
         const auto alert = platform::EventAlert::minutesBefore(minutes);
         if (std::find(alerts.begin(), alerts.end(), alert) == alerts.end())
             alerts.push_back(alert);
@@ -244,9 +238,7 @@ std::optional<Refusal> applyUrl(platform::EventDraft &draft, const ArgumentReade
     const QString typed = args.option(QStringLiteral("url"));
     draft.url = platform::linkAddressFrom(typed);
     if (draft.url->isEmpty() && !typed.trimmed().isEmpty())
-        return badInput(
-            QStringLiteral("'%1' is not a web address (https://...) or a mail address (mailto:...)")
-                .arg(typed));
+        return badInput(platform::localized("cli.events.notAnAddress").arg(typed));
     return std::nullopt;
 }
 
@@ -290,15 +282,15 @@ int addEvent(Invocation &call, const QStringList &arguments)
     platform::EventDraft draft;
     draft.title = args.option(QStringLiteral("title")).trimmed();
     if (draft.title.isEmpty())
-        return report(call, command, badInput(QStringLiteral("the title is empty")));
+        return report(call, command, badInput(platform::localized("cli.events.emptyTitle")));
     draft.location = args.option(QStringLiteral("location")).trimmed();
     draft.allDay = args.flag(QStringLiteral("all-day"));
     const QString zone = args.option(QStringLiteral("zone"));
     if (args.hasOption(QStringLiteral("zone"))) {
         if (draft.allDay)
-            return report(call, command, badInput(QStringLiteral("an all-day event has no time zone")));
+            return report(call, command, badInput(platform::localized("cli.events.allDayNoZone")));
         if (!QTimeZone(zone.toUtf8()).isValid())
-            return report(call, command, badInput(QStringLiteral("unknown time zone '%1'").arg(zone)));
+            return report(call, command, badInput(platform::localized("cli.events.unknownZone").arg(zone)));
         draft.timeZone = zone;
     }
     draft.notes = args.option(QStringLiteral("notes"));
@@ -317,11 +309,11 @@ int addEvent(Invocation &call, const QStringList &arguments)
     if (!calendar)
         return report(call, command,
                       calendarName.isEmpty()
-                          ? Refusal{exitFailure, QStringLiteral("no calendar can be written")}
-                          : badInput(QStringLiteral("no calendar is called '%1'").arg(calendarName)));
+                          ? Refusal{exitFailure, platform::localized("cli.events.noWritableCalendar")}
+                          : badInput(platform::localized("cli.events.noSuchCalendar").arg(calendarName)));
     if (!calendar->allowsContentModifications)
         return report(call, command,
-                      badInput(QStringLiteral("the calendar '%1' is read-only").arg(calendar->title)));
+                      badInput(platform::localized("cli.events.readOnlyCalendar").arg(calendar->title)));
     draft.calendarIdentifier = calendar->identifier;
     draft.uid = QUuid::createUuid().toString(QUuid::WithoutBraces);
     QString error;
@@ -344,16 +336,16 @@ std::variant<Target, Refusal> findTarget(platform::EventStore &store, const Argu
     const bool one = args.hasOption(QStringLiteral("occurrence"));
     const bool following = args.hasOption(QStringLiteral("from"));
     if (one && following)
-        return badInput(QStringLiteral("--occurrence and --from cannot be given together"));
+        return badInput(platform::localized("cli.events.occurrenceAndFrom"));
     const auto whole = store.eventWithUid(uid);
     if (!whole)
-        return badInput(QStringLiteral("no event has the UID '%1'").arg(uid));
+        return badInput(platform::localized("cli.events.noSuchUid").arg(uid));
     Target target{*whole, platform::EventSpan::allEvents};
     if (one || following) {
         const QString dayText = args.option(one ? QStringLiteral("occurrence") : QStringLiteral("from"));
         const auto day = parseDate(dayText);
         if (!day)
-            return badInput(QStringLiteral("'%1' is not a day (YYYY-MM-DD)").arg(dayText));
+            return badInput(platform::localized("cli.events.notADay").arg(dayText));
         // The occurrence that starts (or, before it was moved, started) that day.
         bool found = false;
         for (const auto &e :
@@ -368,12 +360,12 @@ std::variant<Target, Refusal> findTarget(platform::EventStore &store, const Argu
             }
         }
         if (!found)
-            return badInput(QStringLiteral("'%1' has no occurrence on %2").arg(uid, dayText));
+            return badInput(platform::localized("cli.events.noOccurrence").arg(uid, dayText));
         if (target.event.recurring)
             target.span = one ? platform::EventSpan::thisEvent : platform::EventSpan::futureEvents;
     }
     if (!target.event.calendar || !target.event.calendar->allowsContentModifications)
-        return badInput(QStringLiteral("the calendar '%1' is read-only")
+        return badInput(platform::localized("cli.events.readOnlyCalendar")
                             .arg(target.event.calendar ? target.event.calendar->title : QString()));
     return target;
 }
@@ -403,7 +395,7 @@ int applyEdit(Invocation &call, const QString &command, const ArgumentReader &ar
     if (args.hasOption(QStringLiteral("title"))) {
         draft.title = args.option(QStringLiteral("title")).trimmed();
         if (draft.title.isEmpty())
-            return report(call, command, badInput(QStringLiteral("the title is empty")));
+            return report(call, command, badInput(platform::localized("cli.events.emptyTitle")));
     }
     if (args.hasOption(QStringLiteral("location")))
         draft.location = args.option(QStringLiteral("location")).trimmed();
@@ -422,10 +414,9 @@ int applyEdit(Invocation &call, const QString &command, const ArgumentReader &ar
          {"title", "location", "start", "end", "repeat", "until", "count", "notes", "alert", "url"})
         changes = changes || args.hasOption(QLatin1String(option));
     if (!changes)
-        return report(call, command, badInput(QStringLiteral("nothing to change")));
+        return report(call, command, badInput(platform::localized("cli.events.nothingToChange")));
     if (draft.repeat && *draft.repeat != event.repeat && target.span == platform::EventSpan::thisEvent)
-        return report(call, command,
-                      badInput(QStringLiteral("the repeat changes for the whole series or --from a day")));
+        return report(call, command, badInput(platform::localized("cli.events.repeatForSeries")));
     QString error;
     if (!store.updateEvent(event, draft, target.span, &error))
         return report(call, command, {exitFailure, error});

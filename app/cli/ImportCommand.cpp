@@ -37,7 +37,7 @@ std::optional<QByteArray> readInput(const QString &path, QString *error)
     }
     QByteArray data = input.read(platform::ical::maximumFileSize + 1);
     if (data.size() > platform::ical::maximumFileSize) {
-        *error = QStringLiteral("the input is larger than %1 MiB").arg(platform::ical::maximumFileSize >> 20);
+        *error = platform::localized("cli.import.tooLarge").arg(platform::ical::maximumFileSize >> 20);
         return std::nullopt;
     }
     return data;
@@ -61,10 +61,11 @@ int runImport(Invocation &call)
     const auto calendar = findCalendar(*store, name);
     if (!calendar)
         return name.isEmpty()
-                   ? refuse(call, exitFailure, QStringLiteral("no calendar can be written"))
-                   : refuse(call, exitUsage, QStringLiteral("no calendar is called '%1'").arg(name));
+                   ? refuse(call, exitFailure, platform::localized("cli.events.noWritableCalendar"))
+                   : refuse(call, exitUsage, platform::localized("cli.events.noSuchCalendar").arg(name));
     if (!calendar->allowsContentModifications)
-        return refuse(call, exitUsage, QStringLiteral("the calendar '%1' is read-only").arg(calendar->title));
+        return refuse(call, exitUsage,
+                      platform::localized("cli.events.readOnlyCalendar").arg(calendar->title));
     const auto outcome = store->importEvents(*data, calendar->identifier, &error);
     if (!outcome)
         return refuse(call, exitFailure, QStringLiteral("%1: %2").arg(path, error));

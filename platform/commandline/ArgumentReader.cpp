@@ -2,11 +2,15 @@
 // Copyright (C) 2026 The Qamarly developers
 #include "platform/commandline/ArgumentReader.h"
 
-#include "platform/localization/Localization.h"
 #include "platform/system/Console.h"
+
+#include <QCoreApplication>
 
 namespace platform {
 
+// The string tables are looked up with Qt's own qtTrId: the localization
+// folder builds on this one (the device's language), so this one does not
+// include it back.
 ArgumentReader::ArgumentReader(const QStringList &arguments, const QSet<QString> &flags,
                                const QSet<QString> &options, const QMap<QString, QString> &shortNames)
 {
@@ -31,7 +35,7 @@ ArgumentReader::ArgumentReader(const QStringList &arguments, const QSet<QString>
         } else if (options.contains(name)) {
             if (!inlineValue) {
                 if (i + 1 >= arguments.size()) {
-                    error_ = platform::localized("cli.error.needsValue").arg(platform::printable(name));
+                    error_ = qtTrId("cli.error.needsValue").arg(platform::printable(name));
                     break;
                 }
                 value = arguments.at(++i);
@@ -39,7 +43,7 @@ ArgumentReader::ArgumentReader(const QStringList &arguments, const QSet<QString>
             options_.insert(name, value);
             repeated_[name] << value;
         } else {
-            error_ = platform::localized("cli.error.unknownOption").arg(platform::printable(arg));
+            error_ = qtTrId("cli.error.unknownOption").arg(platform::printable(arg));
         }
     }
 }
@@ -49,9 +53,9 @@ bool ArgumentReader::expectPositionals(int min, int max, const QString &what)
     if (!error_.isEmpty())
         return false;
     if (positionals_.size() < min)
-        error_ = platform::localized("cli.error.missing").arg(what);
+        error_ = qtTrId("cli.error.missing").arg(what);
     else if (positionals_.size() > max)
-        error_ = platform::localized("cli.error.unexpected").arg(platform::printable(positionals_.at(max)));
+        error_ = qtTrId("cli.error.unexpected").arg(platform::printable(positionals_.at(max)));
     return error_.isEmpty();
 }
 

@@ -58,5 +58,28 @@
     <message id="cli.notifications.pendingCount" numerus="yes"><source>%n notifications pending</source><translation><numerusform>%1 تنبيه منتظر</numerusform><numerusform>تنبيه واحد منتظر</numerusform><numerusform>تنبيهان منتظران</numerusform><numerusform>%1 تنبيهات منتظرة</numerusform><numerusform>%1 تنبيهًا منتظرًا</numerusform><numerusform>%1 تنبيه منتظر</numerusform></translation></message>
     <message id="cli.help.language"><source>open the window in this language (%1), with its dates as the language writes them</source><translation>افتح النافذة بهذه اللغة (%1)، وتواريخها كما تكتبها اللغة</translation></message>
     <message id="cli.help.screenshots"><source>write a picture of every screen to DIR, then quit</source><translation>احفظ صورة لكل شاشة في DIR ثم اخرج</translation></message>
+    <message id="cli.events.notADayAllDay"><source>&apos;%1&apos; is not a day (YYYY-MM-DD) for an all-day event</source><translation>&apos;%1&apos; ليس يومًا (YYYY-MM-DD) لموعد طوال اليوم</translation></message>
+    <message id="cli.events.notADateTime"><source>&apos;%1&apos; is not a date and time (YYYY-MM-DDTHH:MM[:SS][+HH:MM])</source><translation>&apos;%1&apos; ليس تاريخًا ووقتًا (YYYY-MM-DDTHH:MM[:SS][+HH:MM])</translation></message>
+    <message id="cli.events.endBeforeStart"><source>the end comes before the start</source><translation>النهاية قبل البداية</translation></message>
+    <message id="cli.events.untilAndCount"><source>--until and --count cannot be given together</source><translation>لا يُعطى --until و--count معًا</translation></message>
+    <message id="cli.events.notARepeat"><source>&apos;%1&apos; is not a repeat (never, daily, weekly, monthly, yearly, hijri-monthly or hijri-yearly)</source><translation>&apos;%1&apos; ليس تكرارًا (never أو daily أو weekly أو monthly أو yearly أو hijri-monthly أو hijri-yearly)</translation></message>
+    <message id="cli.events.untilNeedsRepeat"><source>--until and --count need a --repeat</source><translation>يحتاج --until و--count إلى --repeat</translation></message>
+    <message id="cli.events.notADay"><source>&apos;%1&apos; is not a day (YYYY-MM-DD)</source><translation>&apos;%1&apos; ليس يومًا (YYYY-MM-DD)</translation></message>
+    <message id="cli.events.notACount"><source>&apos;%1&apos; is not a count from 1 to %2</source><translation>&apos;%1&apos; ليس عددًا من 1 إلى %2</translation></message>
+    <message id="cli.events.alertNoneWithOthers"><source>--alert none cannot be given with other alerts</source><translation>لا يُعطى --alert none مع تنبيهات أخرى</translation></message>
+    <message id="cli.events.notAnAlert"><source>&apos;%1&apos; is not an alert (minutes before the start, 0 to %2, or none)</source><translation>&apos;%1&apos; ليس تنبيهًا (دقائق قبل البداية من 0 إلى %2، أو none)</translation></message>
+    <message id="cli.events.notAnAddress"><source>&apos;%1&apos; is not a web address (https://...) or a mail address (mailto:...)</source><translation>&apos;%1&apos; ليس عنوان ويب (https://...) ولا عنوان بريد (mailto:...)</translation></message>
+    <message id="cli.events.emptyTitle"><source>the title is empty</source><translation>العنوان فارغ</translation></message>
+    <message id="cli.events.allDayNoZone"><source>an all-day event has no time zone</source><translation>لا منطقة زمنية لموعد طوال اليوم</translation></message>
+    <message id="cli.events.unknownZone"><source>unknown time zone &apos;%1&apos;</source><translation>منطقة زمنية غير معروفة &apos;%1&apos;</translation></message>
+    <message id="cli.events.noWritableCalendar"><source>no calendar can be written</source><translation>لا يوجد تقويم يمكن الكتابة فيه</translation></message>
+    <message id="cli.events.noSuchCalendar"><source>no calendar is called &apos;%1&apos;</source><translation>لا يوجد تقويم باسم &apos;%1&apos;</translation></message>
+    <message id="cli.events.readOnlyCalendar"><source>the calendar &apos;%1&apos; is read-only</source><translation>التقويم &apos;%1&apos; للقراءة فقط</translation></message>
+    <message id="cli.events.occurrenceAndFrom"><source>--occurrence and --from cannot be given together</source><translation>لا يُعطى --occurrence و--from معًا</translation></message>
+    <message id="cli.events.noSuchUid"><source>no event has the UID &apos;%1&apos;</source><translation>لا يوجد موعد بالمعرّف &apos;%1&apos;</translation></message>
+    <message id="cli.events.noOccurrence"><source>&apos;%1&apos; has no occurrence on %2</source><translation>لا يقع &apos;%1&apos; في %2</translation></message>
+    <message id="cli.events.nothingToChange"><source>nothing to change</source><translation>لا شيء لتغييره</translation></message>
+    <message id="cli.events.repeatForSeries"><source>the repeat changes for the whole series or --from a day</source><translation>يتغير التكرار للسلسلة كلها أو بـ --from من يوم</translation></message>
+    <message id="cli.import.tooLarge"><source>the input is larger than %1 MiB</source><translation>المدخل أكبر من %1 MiB</translation></message>
 </context>
 </TS>

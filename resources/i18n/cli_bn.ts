@@ -58,5 +58,28 @@
     <message id="cli.notifications.pendingCount" numerus="yes"><source>%n notifications pending</source><translation><numerusform>%1টি বিজ্ঞপ্তি অপেক্ষমাণ</numerusform><numerusform>%1টি বিজ্ঞপ্তি অপেক্ষমাণ</numerusform></translation></message>
     <message id="cli.help.language"><source>open the window in this language (%1), with its dates as the language writes them</source><translation>উইন্ডোটি এই ভাষায় (%1) খুলুন, তারিখ সেই ভাষার নিয়মে</translation></message>
     <message id="cli.help.screenshots"><source>write a picture of every screen to DIR, then quit</source><translation>প্রতিটি স্ক্রিনের ছবি DIR-এ লিখে প্রস্থান</translation></message>
+    <message id="cli.events.notADayAllDay"><source>&apos;%1&apos; is not a day (YYYY-MM-DD) for an all-day event</source><translation>&apos;%1&apos; সারাদিনের ইভেন্টের জন্য কোনো দিন (YYYY-MM-DD) নয়</translation></message>
+    <message id="cli.events.notADateTime"><source>&apos;%1&apos; is not a date and time (YYYY-MM-DDTHH:MM[:SS][+HH:MM])</source><translation>&apos;%1&apos; কোনো তারিখ ও সময় (YYYY-MM-DDTHH:MM[:SS][+HH:MM]) নয়</translation></message>
+    <message id="cli.events.endBeforeStart"><source>the end comes before the start</source><translation>শেষ শুরুর আগে</translation></message>
+    <message id="cli.events.untilAndCount"><source>--until and --count cannot be given together</source><translation>--until ও --count একসঙ্গে দেওয়া যায় না</translation></message>
+    <message id="cli.events.notARepeat"><source>&apos;%1&apos; is not a repeat (never, daily, weekly, monthly, yearly, hijri-monthly or hijri-yearly)</source><translation>&apos;%1&apos; কোনো পুনরাবৃত্তি নয় (never, daily, weekly, monthly, yearly, hijri-monthly বা hijri-yearly)</translation></message>
+    <message id="cli.events.untilNeedsRepeat"><source>--until and --count need a --repeat</source><translation>--until ও --count-এর জন্য --repeat প্রয়োজন</translation></message>
+    <message id="cli.events.notADay"><source>&apos;%1&apos; is not a day (YYYY-MM-DD)</source><translation>&apos;%1&apos; কোনো দিন (YYYY-MM-DD) নয়</translation></message>
+    <message id="cli.events.notACount"><source>&apos;%1&apos; is not a count from 1 to %2</source><translation>&apos;%1&apos; ১ থেকে %2 পর্যন্ত কোনো সংখ্যা নয়</translation></message>
+    <message id="cli.events.alertNoneWithOthers"><source>--alert none cannot be given with other alerts</source><translation>--alert none অন্য সতর্কতার সঙ্গে দেওয়া যায় না</translation></message>
+    <message id="cli.events.notAnAlert"><source>&apos;%1&apos; is not an alert (minutes before the start, 0 to %2, or none)</source><translation>&apos;%1&apos; কোনো সতর্কতা নয় (শুরুর আগের মিনিট, 0 থেকে %2, অথবা none)</translation></message>
+    <message id="cli.events.notAnAddress"><source>&apos;%1&apos; is not a web address (https://...) or a mail address (mailto:...)</source><translation>&apos;%1&apos; কোনো ওয়েব ঠিকানা (https://...) বা ইমেইল ঠিকানা (mailto:...) নয়</translation></message>
+    <message id="cli.events.emptyTitle"><source>the title is empty</source><translation>শিরোনাম খালি</translation></message>
+    <message id="cli.events.allDayNoZone"><source>an all-day event has no time zone</source><translation>সারাদিনের ইভেন্টের কোনো সময় অঞ্চল থাকে না</translation></message>
+    <message id="cli.events.unknownZone"><source>unknown time zone &apos;%1&apos;</source><translation>অজানা সময় অঞ্চল &apos;%1&apos;</translation></message>
+    <message id="cli.events.noWritableCalendar"><source>no calendar can be written</source><translation>লেখা যায় এমন কোনো ক্যালেন্ডার নেই</translation></message>
+    <message id="cli.events.noSuchCalendar"><source>no calendar is called &apos;%1&apos;</source><translation>&apos;%1&apos; নামে কোনো ক্যালেন্ডার নেই</translation></message>
+    <message id="cli.events.readOnlyCalendar"><source>the calendar &apos;%1&apos; is read-only</source><translation>&apos;%1&apos; ক্যালেন্ডারটি শুধু পড়ার জন্য</translation></message>
+    <message id="cli.events.occurrenceAndFrom"><source>--occurrence and --from cannot be given together</source><translation>--occurrence ও --from একসঙ্গে দেওয়া যায় না</translation></message>
+    <message id="cli.events.noSuchUid"><source>no event has the UID &apos;%1&apos;</source><translation>কোনো ইভেন্টের UID &apos;%1&apos; নয়</translation></message>
+    <message id="cli.events.noOccurrence"><source>&apos;%1&apos; has no occurrence on %2</source><translation>&apos;%1&apos;-এর %2 তারিখে কোনো পুনরাবৃত্তি নেই</translation></message>
+    <message id="cli.events.nothingToChange"><source>nothing to change</source><translation>বদলানোর কিছু নেই</translation></message>
+    <message id="cli.events.repeatForSeries"><source>the repeat changes for the whole series or --from a day</source><translation>পুনরাবৃত্তি পুরো ধারার জন্য বা --from কোনো দিন থেকে বদলায়</translation></message>
+    <message id="cli.import.tooLarge"><source>the input is larger than %1 MiB</source><translation>ইনপুট %1 MiB-এর চেয়ে বড়</translation></message>
 </context>
 </TS>

@@ -58,5 +58,28 @@
     <message id="cli.notifications.pendingCount" numerus="yes"><source>%n notifications pending</source><translation><numerusform>%1 notification pending</numerusform><numerusform>%1 notifications pending</numerusform></translation></message>
     <message id="cli.help.language"><source>open the window in this language (%1), with its dates as the language writes them</source><translation>open the window in this language (%1), with its dates as the language writes them</translation></message>
     <message id="cli.help.screenshots"><source>write a picture of every screen to DIR, then quit</source><translation>write a picture of every screen to DIR, then quit</translation></message>
+    <message id="cli.events.notADayAllDay"><source>&apos;%1&apos; is not a day (YYYY-MM-DD) for an all-day event</source><translation>&apos;%1&apos; is not a day (YYYY-MM-DD) for an all-day event</translation></message>
+    <message id="cli.events.notADateTime"><source>&apos;%1&apos; is not a date and time (YYYY-MM-DDTHH:MM[:SS][+HH:MM])</source><translation>&apos;%1&apos; is not a date and time (YYYY-MM-DDTHH:MM[:SS][+HH:MM])</translation></message>
+    <message id="cli.events.endBeforeStart"><source>the end comes before the start</source><translation>the end comes before the start</translation></message>
+    <message id="cli.events.untilAndCount"><source>--until and --count cannot be given together</source><translation>--until and --count cannot be given together</translation></message>
+    <message id="cli.events.notARepeat"><source>&apos;%1&apos; is not a repeat (never, daily, weekly, monthly, yearly, hijri-monthly or hijri-yearly)</source><translation>&apos;%1&apos; is not a repeat (never, daily, weekly, monthly, yearly, hijri-monthly or hijri-yearly)</translation></message>
+    <message id="cli.events.untilNeedsRepeat"><source>--until and --count need a --repeat</source><translation>--until and --count need a --repeat</translation></message>
+    <message id="cli.events.notADay"><source>&apos;%1&apos; is not a day (YYYY-MM-DD)</source><translation>&apos;%1&apos; is not a day (YYYY-MM-DD)</translation></message>
+    <message id="cli.events.notACount"><source>&apos;%1&apos; is not a count from 1 to %2</source><translation>&apos;%1&apos; is not a count from 1 to %2</translation></message>
+    <message id="cli.events.alertNoneWithOthers"><source>--alert none cannot be given with other alerts</source><translation>--alert none cannot be given with other alerts</translation></message>
+    <message id="cli.events.notAnAlert"><source>&apos;%1&apos; is not an alert (minutes before the start, 0 to %2, or none)</source><translation>&apos;%1&apos; is not an alert (minutes before the start, 0 to %2, or none)</translation></message>
+    <message id="cli.events.notAnAddress"><source>&apos;%1&apos; is not a web address (https://...) or a mail address (mailto:...)</source><translation>&apos;%1&apos; is not a web address (https://...) or a mail address (mailto:...)</translation></message>
+    <message id="cli.events.emptyTitle"><source>the title is empty</source><translation>the title is empty</translation></message>
+    <message id="cli.events.allDayNoZone"><source>an all-day event has no time zone</source><translation>an all-day event has no time zone</translation></message>
+    <message id="cli.events.unknownZone"><source>unknown time zone &apos;%1&apos;</source><translation>unknown time zone &apos;%1&apos;</translation></message>
+    <message id="cli.events.noWritableCalendar"><source>no calendar can be written</source><translation>no calendar can be written</translation></message>
+    <message id="cli.events.noSuchCalendar"><source>no calendar is called &apos;%1&apos;</source><translation>no calendar is called &apos;%1&apos;</translation></message>
+    <message id="cli.events.readOnlyCalendar"><source>the calendar &apos;%1&apos; is read-only</source><translation>the calendar &apos;%1&apos; is read-only</translation></message>
+    <message id="cli.events.occurrenceAndFrom"><source>--occurrence and --from cannot be given together</source><translation>--occurrence and --from cannot be given together</translation></message>
+    <message id="cli.events.noSuchUid"><source>no event has the UID &apos;%1&apos;</source><translation>no event has the UID &apos;%1&apos;</translation></message>
+    <message id="cli.events.noOccurrence"><source>&apos;%1&apos; has no occurrence on %2</source><translation>&apos;%1&apos; has no occurrence on %2</translation></message>
+    <message id="cli.events.nothingToChange"><source>nothing to change</source><translation>nothing to change</translation></message>
+    <message id="cli.events.repeatForSeries"><source>the repeat changes for the whole series or --from a day</source><translation>the repeat changes for the whole series or --from a day</translation></message>
+    <message id="cli.import.tooLarge"><source>the input is larger than %1 MiB</source><translation>the input is larger than %1 MiB</translation></message>
 </context>
 </TS>

@@ -58,5 +58,28 @@
     <message id="cli.notifications.pendingCount" numerus="yes"><source>%n notifications pending</source><translation><numerusform>%1 اعلان در انتظار</numerusform></translation></message>
     <message id="cli.help.language"><source>open the window in this language (%1), with its dates as the language writes them</source><translation>پنجره را به این زبان (%1) باز کنید، با تاریخ‌هایی به شیوهٔ همان زبان</translation></message>
     <message id="cli.help.screenshots"><source>write a picture of every screen to DIR, then quit</source><translation>از هر صفحه تصویری در DIR بنویسید و خارج شوید</translation></message>
+    <message id="cli.events.notADayAllDay"><source>&apos;%1&apos; is not a day (YYYY-MM-DD) for an all-day event</source><translation>«%1» روزی (YYYY-MM-DD) برای رویداد تمام‌روز نیست</translation></message>
+    <message id="cli.events.notADateTime"><source>&apos;%1&apos; is not a date and time (YYYY-MM-DDTHH:MM[:SS][+HH:MM])</source><translation>«%1» تاریخ و زمان (YYYY-MM-DDTHH:MM[:SS][+HH:MM]) نیست</translation></message>
+    <message id="cli.events.endBeforeStart"><source>the end comes before the start</source><translation>پایان پیش از آغاز است</translation></message>
+    <message id="cli.events.untilAndCount"><source>--until and --count cannot be given together</source><translation>--until و --count را نمی‌توان با هم داد</translation></message>
+    <message id="cli.events.notARepeat"><source>&apos;%1&apos; is not a repeat (never, daily, weekly, monthly, yearly, hijri-monthly or hijri-yearly)</source><translation>«%1» تکرار نیست (never، daily، weekly، monthly، yearly، hijri-monthly یا hijri-yearly)</translation></message>
+    <message id="cli.events.untilNeedsRepeat"><source>--until and --count need a --repeat</source><translation>--until و --count یک --repeat می‌خواهند</translation></message>
+    <message id="cli.events.notADay"><source>&apos;%1&apos; is not a day (YYYY-MM-DD)</source><translation>«%1» روز (YYYY-MM-DD) نیست</translation></message>
+    <message id="cli.events.notACount"><source>&apos;%1&apos; is not a count from 1 to %2</source><translation>«%1» شماری از ۱ تا %2 نیست</translation></message>
+    <message id="cli.events.alertNoneWithOthers"><source>--alert none cannot be given with other alerts</source><translation>--alert none را نمی‌توان با یادآوری‌های دیگر داد</translation></message>
+    <message id="cli.events.notAnAlert"><source>&apos;%1&apos; is not an alert (minutes before the start, 0 to %2, or none)</source><translation>«%1» یادآوری نیست (دقیقه‌های پیش از آغاز، 0 تا %2، یا none)</translation></message>
+    <message id="cli.events.notAnAddress"><source>&apos;%1&apos; is not a web address (https://...) or a mail address (mailto:...)</source><translation>«%1» نشانی وب (https://...) یا نشانی رایانامه (mailto:...) نیست</translation></message>
+    <message id="cli.events.emptyTitle"><source>the title is empty</source><translation>عنوان خالی است</translation></message>
+    <message id="cli.events.allDayNoZone"><source>an all-day event has no time zone</source><translation>رویداد تمام‌روز منطقهٔ زمانی ندارد</translation></message>
+    <message id="cli.events.unknownZone"><source>unknown time zone &apos;%1&apos;</source><translation>منطقهٔ زمانی ناشناختهٔ «%1»</translation></message>
+    <message id="cli.events.noWritableCalendar"><source>no calendar can be written</source><translation>هیچ تقویمی نوشتنی نیست</translation></message>
+    <message id="cli.events.noSuchCalendar"><source>no calendar is called &apos;%1&apos;</source><translation>تقویمی به نام «%1» نیست</translation></message>
+    <message id="cli.events.readOnlyCalendar"><source>the calendar &apos;%1&apos; is read-only</source><translation>تقویم «%1» فقط‌خواندنی است</translation></message>
+    <message id="cli.events.occurrenceAndFrom"><source>--occurrence and --from cannot be given together</source><translation>--occurrence و --from را نمی‌توان با هم داد</translation></message>
+    <message id="cli.events.noSuchUid"><source>no event has the UID &apos;%1&apos;</source><translation>رویدادی با UID «%1» نیست</translation></message>
+    <message id="cli.events.noOccurrence"><source>&apos;%1&apos; has no occurrence on %2</source><translation>«%1» در %2 رخ نمی‌دهد</translation></message>
+    <message id="cli.events.nothingToChange"><source>nothing to change</source><translation>چیزی برای تغییر نیست</translation></message>
+    <message id="cli.events.repeatForSeries"><source>the repeat changes for the whole series or --from a day</source><translation>تکرار برای کل رشته یا با --from از یک روز به بعد تغییر می‌کند</translation></message>
+    <message id="cli.import.tooLarge"><source>the input is larger than %1 MiB</source><translation>ورودی بزرگ‌تر از %1 MiB است</translation></message>
 </context>
 </TS>

@@ -58,5 +58,28 @@
     <message id="cli.notifications.pendingCount" numerus="yes"><source>%n notifications pending</source><translation><numerusform>%1 notification en attente</numerusform><numerusform>%1 notifications en attente</numerusform></translation></message>
     <message id="cli.help.language"><source>open the window in this language (%1), with its dates as the language writes them</source><translation>ouvrir la fenêtre dans cette langue (%1), avec les dates écrites à sa façon</translation></message>
     <message id="cli.help.screenshots"><source>write a picture of every screen to DIR, then quit</source><translation>écrire une image de chaque écran dans DIR, puis quitter</translation></message>
+    <message id="cli.events.notADayAllDay"><source>&apos;%1&apos; is not a day (YYYY-MM-DD) for an all-day event</source><translation>« %1 » n’est pas un jour (YYYY-MM-DD) pour un événement d’une journée</translation></message>
+    <message id="cli.events.notADateTime"><source>&apos;%1&apos; is not a date and time (YYYY-MM-DDTHH:MM[:SS][+HH:MM])</source><translation>« %1 » n’est pas une date et une heure (YYYY-MM-DDTHH:MM[:SS][+HH:MM])</translation></message>
+    <message id="cli.events.endBeforeStart"><source>the end comes before the start</source><translation>la fin précède le début</translation></message>
+    <message id="cli.events.untilAndCount"><source>--until and --count cannot be given together</source><translation>--until et --count ne peuvent pas être donnés ensemble</translation></message>
+    <message id="cli.events.notARepeat"><source>&apos;%1&apos; is not a repeat (never, daily, weekly, monthly, yearly, hijri-monthly or hijri-yearly)</source><translation>« %1 » n’est pas une répétition (never, daily, weekly, monthly, yearly, hijri-monthly ou hijri-yearly)</translation></message>
+    <message id="cli.events.untilNeedsRepeat"><source>--until and --count need a --repeat</source><translation>--until et --count demandent un --repeat</translation></message>
+    <message id="cli.events.notADay"><source>&apos;%1&apos; is not a day (YYYY-MM-DD)</source><translation>« %1 » n’est pas un jour (YYYY-MM-DD)</translation></message>
+    <message id="cli.events.notACount"><source>&apos;%1&apos; is not a count from 1 to %2</source><translation>« %1 » n’est pas un nombre de 1 à %2</translation></message>
+    <message id="cli.events.alertNoneWithOthers"><source>--alert none cannot be given with other alerts</source><translation>--alert none ne peut pas être donné avec d’autres alertes</translation></message>
+    <message id="cli.events.notAnAlert"><source>&apos;%1&apos; is not an alert (minutes before the start, 0 to %2, or none)</source><translation>« %1 » n’est pas une alerte (minutes avant le début, de 0 à %2, ou none)</translation></message>
+    <message id="cli.events.notAnAddress"><source>&apos;%1&apos; is not a web address (https://...) or a mail address (mailto:...)</source><translation>« %1 » n’est ni une adresse web (https://...) ni une adresse électronique (mailto:...)</translation></message>
+    <message id="cli.events.emptyTitle"><source>the title is empty</source><translation>le titre est vide</translation></message>
+    <message id="cli.events.allDayNoZone"><source>an all-day event has no time zone</source><translation>un événement d’une journée n’a pas de fuseau horaire</translation></message>
+    <message id="cli.events.unknownZone"><source>unknown time zone &apos;%1&apos;</source><translation>fuseau horaire inconnu « %1 »</translation></message>
+    <message id="cli.events.noWritableCalendar"><source>no calendar can be written</source><translation>aucun calendrier n’est accessible en écriture</translation></message>
+    <message id="cli.events.noSuchCalendar"><source>no calendar is called &apos;%1&apos;</source><translation>aucun calendrier ne s’appelle « %1 »</translation></message>
+    <message id="cli.events.readOnlyCalendar"><source>the calendar &apos;%1&apos; is read-only</source><translation>le calendrier « %1 » est en lecture seule</translation></message>
+    <message id="cli.events.occurrenceAndFrom"><source>--occurrence and --from cannot be given together</source><translation>--occurrence et --from ne peuvent pas être donnés ensemble</translation></message>
+    <message id="cli.events.noSuchUid"><source>no event has the UID &apos;%1&apos;</source><translation>aucun événement n’a l’UID « %1 »</translation></message>
+    <message id="cli.events.noOccurrence"><source>&apos;%1&apos; has no occurrence on %2</source><translation>« %1 » n’a pas d’occurrence le %2</translation></message>
+    <message id="cli.events.nothingToChange"><source>nothing to change</source><translation>rien à modifier</translation></message>
+    <message id="cli.events.repeatForSeries"><source>the repeat changes for the whole series or --from a day</source><translation>la répétition change pour toute la série ou avec --from à partir d’un jour</translation></message>
+    <message id="cli.import.tooLarge"><source>the input is larger than %1 MiB</source><translation>l’entrée dépasse %1 Mio</translation></message>
 </context>
 </TS>

@@ -58,5 +58,28 @@
     <message id="cli.notifications.pendingCount" numerus="yes"><source>%n notifications pending</source><translation><numerusform>%1 notifikasi tertunda</numerusform></translation></message>
     <message id="cli.help.language"><source>open the window in this language (%1), with its dates as the language writes them</source><translation>buka jendela dalam bahasa ini (%1), dengan tanggal seperti yang ditulis bahasa itu</translation></message>
     <message id="cli.help.screenshots"><source>write a picture of every screen to DIR, then quit</source><translation>simpan gambar setiap layar ke DIR, lalu keluar</translation></message>
+    <message id="cli.events.notADayAllDay"><source>&apos;%1&apos; is not a day (YYYY-MM-DD) for an all-day event</source><translation>&apos;%1&apos; bukan hari (YYYY-MM-DD) untuk acara sepanjang hari</translation></message>
+    <message id="cli.events.notADateTime"><source>&apos;%1&apos; is not a date and time (YYYY-MM-DDTHH:MM[:SS][+HH:MM])</source><translation>&apos;%1&apos; bukan tanggal dan waktu (YYYY-MM-DDTHH:MM[:SS][+HH:MM])</translation></message>
+    <message id="cli.events.endBeforeStart"><source>the end comes before the start</source><translation>akhirnya sebelum awalnya</translation></message>
+    <message id="cli.events.untilAndCount"><source>--until and --count cannot be given together</source><translation>--until dan --count tidak dapat diberikan bersamaan</translation></message>
+    <message id="cli.events.notARepeat"><source>&apos;%1&apos; is not a repeat (never, daily, weekly, monthly, yearly, hijri-monthly or hijri-yearly)</source><translation>&apos;%1&apos; bukan pengulangan (never, daily, weekly, monthly, yearly, hijri-monthly atau hijri-yearly)</translation></message>
+    <message id="cli.events.untilNeedsRepeat"><source>--until and --count need a --repeat</source><translation>--until dan --count memerlukan --repeat</translation></message>
+    <message id="cli.events.notADay"><source>&apos;%1&apos; is not a day (YYYY-MM-DD)</source><translation>&apos;%1&apos; bukan hari (YYYY-MM-DD)</translation></message>
+    <message id="cli.events.notACount"><source>&apos;%1&apos; is not a count from 1 to %2</source><translation>&apos;%1&apos; bukan hitungan dari 1 sampai %2</translation></message>
+    <message id="cli.events.alertNoneWithOthers"><source>--alert none cannot be given with other alerts</source><translation>--alert none tidak dapat diberikan bersama pengingat lain</translation></message>
+    <message id="cli.events.notAnAlert"><source>&apos;%1&apos; is not an alert (minutes before the start, 0 to %2, or none)</source><translation>&apos;%1&apos; bukan pengingat (menit sebelum mulai, 0 sampai %2, atau none)</translation></message>
+    <message id="cli.events.notAnAddress"><source>&apos;%1&apos; is not a web address (https://...) or a mail address (mailto:...)</source><translation>&apos;%1&apos; bukan alamat web (https://...) atau alamat surel (mailto:...)</translation></message>
+    <message id="cli.events.emptyTitle"><source>the title is empty</source><translation>judulnya kosong</translation></message>
+    <message id="cli.events.allDayNoZone"><source>an all-day event has no time zone</source><translation>acara sepanjang hari tidak memiliki zona waktu</translation></message>
+    <message id="cli.events.unknownZone"><source>unknown time zone &apos;%1&apos;</source><translation>zona waktu tidak dikenal &apos;%1&apos;</translation></message>
+    <message id="cli.events.noWritableCalendar"><source>no calendar can be written</source><translation>tidak ada kalender yang dapat ditulisi</translation></message>
+    <message id="cli.events.noSuchCalendar"><source>no calendar is called &apos;%1&apos;</source><translation>tidak ada kalender bernama &apos;%1&apos;</translation></message>
+    <message id="cli.events.readOnlyCalendar"><source>the calendar &apos;%1&apos; is read-only</source><translation>kalender &apos;%1&apos; hanya-baca</translation></message>
+    <message id="cli.events.occurrenceAndFrom"><source>--occurrence and --from cannot be given together</source><translation>--occurrence dan --from tidak dapat diberikan bersamaan</translation></message>
+    <message id="cli.events.noSuchUid"><source>no event has the UID &apos;%1&apos;</source><translation>tidak ada acara dengan UID &apos;%1&apos;</translation></message>
+    <message id="cli.events.noOccurrence"><source>&apos;%1&apos; has no occurrence on %2</source><translation>&apos;%1&apos; tidak terjadi pada %2</translation></message>
+    <message id="cli.events.nothingToChange"><source>nothing to change</source><translation>tidak ada yang diubah</translation></message>
+    <message id="cli.events.repeatForSeries"><source>the repeat changes for the whole series or --from a day</source><translation>pengulangan berubah untuk seluruh rangkaian atau --from suatu hari</translation></message>
+    <message id="cli.import.tooLarge"><source>the input is larger than %1 MiB</source><translation>masukan lebih besar dari %1 MiB</translation></message>
 </context>
 </TS>

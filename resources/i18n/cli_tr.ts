@@ -58,5 +58,28 @@
     <message id="cli.notifications.pendingCount" numerus="yes"><source>%n notifications pending</source><translation><numerusform>%1 bildirim bekliyor</numerusform></translation></message>
     <message id="cli.help.language"><source>open the window in this language (%1), with its dates as the language writes them</source><translation>pencereyi bu dilde (%1) ve tarihleri o dilin yazdığı gibi açar</translation></message>
     <message id="cli.help.screenshots"><source>write a picture of every screen to DIR, then quit</source><translation>her ekranın resmini DIR içine yazıp çıkar</translation></message>
+    <message id="cli.events.notADayAllDay"><source>&apos;%1&apos; is not a day (YYYY-MM-DD) for an all-day event</source><translation>&apos;%1&apos; tüm gün süren bir etkinlik için bir gün (YYYY-MM-DD) değil</translation></message>
+    <message id="cli.events.notADateTime"><source>&apos;%1&apos; is not a date and time (YYYY-MM-DDTHH:MM[:SS][+HH:MM])</source><translation>&apos;%1&apos; bir tarih ve saat (YYYY-MM-DDTHH:MM[:SS][+HH:MM]) değil</translation></message>
+    <message id="cli.events.endBeforeStart"><source>the end comes before the start</source><translation>bitiş başlangıçtan önce</translation></message>
+    <message id="cli.events.untilAndCount"><source>--until and --count cannot be given together</source><translation>--until ve --count birlikte verilemez</translation></message>
+    <message id="cli.events.notARepeat"><source>&apos;%1&apos; is not a repeat (never, daily, weekly, monthly, yearly, hijri-monthly or hijri-yearly)</source><translation>&apos;%1&apos; bir tekrar değil (never, daily, weekly, monthly, yearly, hijri-monthly ya da hijri-yearly)</translation></message>
+    <message id="cli.events.untilNeedsRepeat"><source>--until and --count need a --repeat</source><translation>--until ve --count bir --repeat ister</translation></message>
+    <message id="cli.events.notADay"><source>&apos;%1&apos; is not a day (YYYY-MM-DD)</source><translation>&apos;%1&apos; bir gün (YYYY-MM-DD) değil</translation></message>
+    <message id="cli.events.notACount"><source>&apos;%1&apos; is not a count from 1 to %2</source><translation>&apos;%1&apos;, 1 ile %2 arasında bir sayı değil</translation></message>
+    <message id="cli.events.alertNoneWithOthers"><source>--alert none cannot be given with other alerts</source><translation>--alert none başka uyarılarla birlikte verilemez</translation></message>
+    <message id="cli.events.notAnAlert"><source>&apos;%1&apos; is not an alert (minutes before the start, 0 to %2, or none)</source><translation>&apos;%1&apos; bir uyarı değil (başlangıçtan önceki dakika, 0 ile %2 arası, ya da none)</translation></message>
+    <message id="cli.events.notAnAddress"><source>&apos;%1&apos; is not a web address (https://...) or a mail address (mailto:...)</source><translation>&apos;%1&apos; bir web adresi (https://...) ya da e-posta adresi (mailto:...) değil</translation></message>
+    <message id="cli.events.emptyTitle"><source>the title is empty</source><translation>başlık boş</translation></message>
+    <message id="cli.events.allDayNoZone"><source>an all-day event has no time zone</source><translation>tüm gün süren bir etkinliğin saat dilimi olmaz</translation></message>
+    <message id="cli.events.unknownZone"><source>unknown time zone &apos;%1&apos;</source><translation>bilinmeyen saat dilimi &apos;%1&apos;</translation></message>
+    <message id="cli.events.noWritableCalendar"><source>no calendar can be written</source><translation>yazılabilen bir takvim yok</translation></message>
+    <message id="cli.events.noSuchCalendar"><source>no calendar is called &apos;%1&apos;</source><translation>&apos;%1&apos; adında bir takvim yok</translation></message>
+    <message id="cli.events.readOnlyCalendar"><source>the calendar &apos;%1&apos; is read-only</source><translation>&apos;%1&apos; takvimi salt okunur</translation></message>
+    <message id="cli.events.occurrenceAndFrom"><source>--occurrence and --from cannot be given together</source><translation>--occurrence ve --from birlikte verilemez</translation></message>
+    <message id="cli.events.noSuchUid"><source>no event has the UID &apos;%1&apos;</source><translation>UID&apos;si &apos;%1&apos; olan bir etkinlik yok</translation></message>
+    <message id="cli.events.noOccurrence"><source>&apos;%1&apos; has no occurrence on %2</source><translation>&apos;%1&apos; %2 tarihinde gerçekleşmiyor</translation></message>
+    <message id="cli.events.nothingToChange"><source>nothing to change</source><translation>değiştirilecek bir şey yok</translation></message>
+    <message id="cli.events.repeatForSeries"><source>the repeat changes for the whole series or --from a day</source><translation>tekrar tüm dizi için ya da --from ile bir günden itibaren değişir</translation></message>
+    <message id="cli.import.tooLarge"><source>the input is larger than %1 MiB</source><translation>girdi %1 MiB&apos;tan büyük</translation></message>
 </context>
 </TS>

@@ -58,5 +58,28 @@
     <message id="cli.notifications.pendingCount" numerus="yes"><source>%n notifications pending</source><translation><numerusform>%1 اطلاع زیرِ التوا</numerusform><numerusform>%1 اطلاعات زیرِ التوا</numerusform></translation></message>
     <message id="cli.help.language"><source>open the window in this language (%1), with its dates as the language writes them</source><translation>ونڈو اس زبان (%1) میں کھولیں، تاریخیں اسی زبان کے انداز میں</translation></message>
     <message id="cli.help.screenshots"><source>write a picture of every screen to DIR, then quit</source><translation>ہر اسکرین کی تصویر DIR میں لکھیں، پھر بند کریں</translation></message>
+    <message id="cli.events.notADayAllDay"><source>&apos;%1&apos; is not a day (YYYY-MM-DD) for an all-day event</source><translation>&apos;%1&apos; پورے دن کے ایونٹ کے لیے کوئی دن (YYYY-MM-DD) نہیں</translation></message>
+    <message id="cli.events.notADateTime"><source>&apos;%1&apos; is not a date and time (YYYY-MM-DDTHH:MM[:SS][+HH:MM])</source><translation>&apos;%1&apos; تاریخ اور وقت (YYYY-MM-DDTHH:MM[:SS][+HH:MM]) نہیں</translation></message>
+    <message id="cli.events.endBeforeStart"><source>the end comes before the start</source><translation>اختتام آغاز سے پہلے ہے</translation></message>
+    <message id="cli.events.untilAndCount"><source>--until and --count cannot be given together</source><translation>--until اور --count ایک ساتھ نہیں دیے جا سکتے</translation></message>
+    <message id="cli.events.notARepeat"><source>&apos;%1&apos; is not a repeat (never, daily, weekly, monthly, yearly, hijri-monthly or hijri-yearly)</source><translation>&apos;%1&apos; کوئی دہراؤ نہیں (never، daily، weekly، monthly، yearly، hijri-monthly یا hijri-yearly)</translation></message>
+    <message id="cli.events.untilNeedsRepeat"><source>--until and --count need a --repeat</source><translation>--until اور --count کے لیے --repeat درکار ہے</translation></message>
+    <message id="cli.events.notADay"><source>&apos;%1&apos; is not a day (YYYY-MM-DD)</source><translation>&apos;%1&apos; کوئی دن (YYYY-MM-DD) نہیں</translation></message>
+    <message id="cli.events.notACount"><source>&apos;%1&apos; is not a count from 1 to %2</source><translation>&apos;%1&apos; 1 سے %2 تک کی گنتی نہیں</translation></message>
+    <message id="cli.events.alertNoneWithOthers"><source>--alert none cannot be given with other alerts</source><translation>--alert none دوسری یاد دہانیوں کے ساتھ نہیں دیا جا سکتا</translation></message>
+    <message id="cli.events.notAnAlert"><source>&apos;%1&apos; is not an alert (minutes before the start, 0 to %2, or none)</source><translation>&apos;%1&apos; کوئی یاد دہانی نہیں (آغاز سے پہلے کے منٹ، 0 سے %2 تک، یا none)</translation></message>
+    <message id="cli.events.notAnAddress"><source>&apos;%1&apos; is not a web address (https://...) or a mail address (mailto:...)</source><translation>&apos;%1&apos; نہ ویب کا پتا (https://...) ہے نہ ای میل کا پتا (mailto:...)</translation></message>
+    <message id="cli.events.emptyTitle"><source>the title is empty</source><translation>عنوان خالی ہے</translation></message>
+    <message id="cli.events.allDayNoZone"><source>an all-day event has no time zone</source><translation>پورے دن کے ایونٹ کا کوئی ٹائم زون نہیں ہوتا</translation></message>
+    <message id="cli.events.unknownZone"><source>unknown time zone &apos;%1&apos;</source><translation>نامعلوم ٹائم زون &apos;%1&apos;</translation></message>
+    <message id="cli.events.noWritableCalendar"><source>no calendar can be written</source><translation>کوئی کیلنڈر ایسا نہیں جس میں لکھا جا سکے</translation></message>
+    <message id="cli.events.noSuchCalendar"><source>no calendar is called &apos;%1&apos;</source><translation>&apos;%1&apos; نام کا کوئی کیلنڈر نہیں</translation></message>
+    <message id="cli.events.readOnlyCalendar"><source>the calendar &apos;%1&apos; is read-only</source><translation>کیلنڈر &apos;%1&apos; صرف پڑھنے کے لیے ہے</translation></message>
+    <message id="cli.events.occurrenceAndFrom"><source>--occurrence and --from cannot be given together</source><translation>--occurrence اور --from ایک ساتھ نہیں دیے جا سکتے</translation></message>
+    <message id="cli.events.noSuchUid"><source>no event has the UID &apos;%1&apos;</source><translation>کسی ایونٹ کا UID &apos;%1&apos; نہیں</translation></message>
+    <message id="cli.events.noOccurrence"><source>&apos;%1&apos; has no occurrence on %2</source><translation>&apos;%1&apos; کی %2 کو کوئی باری نہیں</translation></message>
+    <message id="cli.events.nothingToChange"><source>nothing to change</source><translation>بدلنے کو کچھ نہیں</translation></message>
+    <message id="cli.events.repeatForSeries"><source>the repeat changes for the whole series or --from a day</source><translation>دہراؤ پورے سلسلے کے لیے بدلتا ہے یا --from کسی دن سے</translation></message>
+    <message id="cli.import.tooLarge"><source>the input is larger than %1 MiB</source><translation>ان پٹ %1 MiB سے بڑا ہے</translation></message>
 </context>
 </TS>

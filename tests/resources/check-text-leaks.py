@@ -19,7 +19,7 @@ LOCALES = {'ar': 'ar_SA', 'id': 'id_ID', 'ur': 'ur_PK', 'bn': 'bn_BD', 'tr': 'tr
            'ms': 'ms_MY', 'fr': 'fr_FR'}
 # Words the command line keeps in every language: the program, its commands,
 # options and their values, file formats and names.
-NAMES = set('''qamarly widget today convert range month settings notifications occasions events help
+NAMES = set('''qamarly widget today convert range month settings notifications occasions events import help
 version json ics years from calendar first weekday gregorian hijri set list add remove plan pending
 reschedule refresh key value folder dir lang language screenshots simple complex small medium light
 dark kind family appearance render timeline png file iso yyyy dd mm facebook vdirsyncer khal icalendar
@@ -49,6 +49,10 @@ def main():
         (qamarly, ['month', '2026-12']), (qamarly, ['occasions']), (qamarly, ['settings']),
         (qamarly, ['convert', 'tomorrow']), (qamarly, ['range', '2026-01-01']), (qamarly, ['--frobnicate']),
         (qamarly, ['settings', 'set', 'adjustmentNumber', 'many']), (qamarly, ['month', '2026-13']),
+        (qamarly, ['events', 'add', '--title', 'Qamarly', '--start', 'soon', '--end', 'later']),
+        (qamarly, ['events', 'add', '--title', 'Qamarly', '--start', '2026-12-05T10:00', '--end',
+                   '2026-12-05T09:00']),
+        (qamarly, ['events', 'delete', 'no-such-uid']),
         (widget, ['--help']), (widget, ['--kind', 'round']), (widget, ['render']),
     ]
     for command in ('today', 'convert', 'range', 'month', 'settings', 'notifications', 'occasions', 'events', 'import'):
