@@ -18,7 +18,7 @@ endfunction()
 # qamarly_test(NAME SOURCES ... LIBS ... [GUI] [ENV ...]): one GoogleTest executable run by CTest.
 # GUI tests run on the offscreen platform so they need no display.
 function(qamarly_test name)
-  cmake_parse_arguments(ARG "GUI" "TIMEOUT" "SOURCES;LIBS;ENV" ${ARGN})
+  cmake_parse_arguments(ARG "GUI" "TIMEOUT" "SOURCES;LIBS;ENV;LABELS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock)
   target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/tests)
@@ -29,7 +29,14 @@ function(qamarly_test name)
   if(NOT ARG_TIMEOUT)
     set(ARG_TIMEOUT 300)
   endif()
-  set_tests_properties(${name} PROPERTIES ENVIRONMENT "${env}" TIMEOUT ${ARG_TIMEOUT})
+  # `ctest -L unit` runs the quick set; window tests draw offscreen.
+  if(NOT ARG_LABELS)
+    set(ARG_LABELS unit)
+    if(ARG_GUI)
+      set(ARG_LABELS window)
+    endif()
+  endif()
+  set_tests_properties(${name} PROPERTIES ENVIRONMENT "${env}" TIMEOUT ${ARG_TIMEOUT} LABELS "${ARG_LABELS}")
 endfunction()
 
 # Every target `target` links, directly or through the libraries it links.

@@ -302,6 +302,8 @@ HostWindow::HostWindow(const HostOptions &options, std::shared_ptr<HostPositions
       services_(std::move(services)),
       controller_(options.family, services_.timelines ? services_.timelines : childTimelineSource(this))
 {
+    if (positions_)
+        slot_ = positions_->claimSlot(place_, slotLock_);
     if (!services_.menu)
         services_.menu = childMenuRunner(this);
     if (!services_.openApplication)
@@ -354,7 +356,7 @@ Appearance HostWindow::appearance() const
                                                                                 : Appearance::light;
 }
 
-QPoint HostWindow::defaultPosition(WidgetKind kind, WidgetFamily family, const QRect &area)
+QPoint HostWindow::defaultPosition(WidgetKind kind, WidgetFamily family, const QRect &area, int slot)
 {
     int top = area.top() + screenMargin;
     int width = 0;
@@ -366,7 +368,8 @@ QPoint HostWindow::defaultPosition(WidgetKind kind, WidgetFamily family, const Q
         }
         top += size.height() + widgetGap;
     }
-    return {area.right() + 1 - screenMargin - width, top};
+    const int left = area.right() + 1 - screenMargin - width - slot * (width + widgetGap);
+    return {std::max(area.left() + screenMargin, left), top};
 }
 
 void HostWindow::switchTo(WidgetKind kind, WidgetFamily family)
@@ -449,7 +452,7 @@ bool HostWindow::startApplication()
 
 void HostWindow::restorePosition()
 {
-    if (const auto saved = positions_ ? positions_->position(place_) : std::nullopt) {
+    if (const auto saved = positions_ ? positions_->position(place_, slot_) : std::nullopt) {
         // Only where a screen still shows it (a monitor may have gone).
         if (QGuiApplication::screenAt(*saved + QPoint(width() / 2, height() / 2))) {
             setPosition(*saved);
@@ -457,7 +460,7 @@ void HostWindow::restorePosition()
         }
     }
     if (const QScreen *screen = QGuiApplication::primaryScreen())
-        setPosition(defaultPosition(choice_.kind, choice_.family, screen->availableGeometry()));
+        setPosition(defaultPosition(choice_.kind, choice_.family, screen->availableGeometry(), slot_));
 }
 
 void HostWindow::paintEvent(QPaintEvent *)
@@ -514,7 +517,7 @@ void HostWindow::mouseReleaseEvent(QMouseEvent *event)
     if (dragging_ && event->button() == Qt::LeftButton) {
         dragging_ = false;
         if (moved_ && positions_)
-            positions_->save(place_, position());
+            positions_->save(place_, position(), slot_);
         event->accept();
     }
 }

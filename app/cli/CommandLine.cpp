@@ -4,11 +4,13 @@
 
 #include "app/cli/DateCommands.h"
 #include "app/cli/EventsCommand.h"
+#include "app/cli/ImportCommand.h"
 #include "app/cli/MonthCommand.h"
 #include "app/cli/NotificationsCommand.h"
 #include "app/cli/OccasionsCommand.h"
 #include "app/cli/RangeCommand.h"
 #include "app/cli/SettingsCommand.h"
+#include "app/shell/WindowArguments.h"
 #include "platform/localization/Localization.h"
 #include "platform/system/Console.h"
 
@@ -54,6 +56,8 @@ const std::vector<Command> &commands()
                         "YYYY-MM-DD | --count N] [--alert MINUTES|none ...] [--url URL]\n"
                         "  qamarly events delete UID [--occurrence YYYY-MM-DD | --from YYYY-MM-DD]"),
          runEvents, "cli.help.events"},
+        {QStringLiteral("import"), QStringLiteral("import FILE [--calendar NAME] [--json]"), runImport,
+         "cli.help.import"},
     };
     return list;
 }
@@ -115,16 +119,11 @@ const WindowOption *findWindowOption(const QString &argument)
     return nullptr;
 }
 
-bool isAddress(const QString &argument)
-{
-    return argument.contains(QLatin1String("://")) || argument.startsWith(QLatin1String("qamarly:"));
-}
-
 QString firstStrayArgument(const QStringList &arguments)
 {
     for (int i = 0; i < arguments.size(); ++i) {
         const QString &argument = arguments.at(i);
-        if (isAddress(argument))
+        if (shell::isWindowAddress(argument))
             continue;
         if (!argument.startsWith(QLatin1Char('-')))
             return argument;

@@ -2,7 +2,6 @@
 // Copyright (C) 2026 The Qamarly developers
 #include "app/cli/EventsCommand.h"
 
-#include "app/cli/ArgumentReader.h"
 #include "app/cli/DateArguments.h"
 #include "app/screens/calendar/CalendarDay.h"
 #include "core/JsonSchema.h"
@@ -254,6 +253,8 @@ std::optional<Refusal> applyUrl(platform::EventDraft &draft, const ArgumentReade
 const QSet<QString> repeatOptions{QStringLiteral("repeat"), QStringLiteral("until"), QStringLiteral("count"),
                                   QStringLiteral("notes"),  QStringLiteral("alert"), QStringLiteral("url")};
 
+} // namespace
+
 std::shared_ptr<const platform::EventCalendar> findCalendar(platform::EventStore &store, const QString &name)
 {
     std::shared_ptr<const platform::EventCalendar> firstWritable;
@@ -269,6 +270,8 @@ std::shared_ptr<const platform::EventCalendar> findCalendar(platform::EventStore
     }
     return firstWritable;
 }
+
+namespace {
 
 int addEvent(Invocation &call, const QStringList &arguments)
 {

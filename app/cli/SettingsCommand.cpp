@@ -2,7 +2,6 @@
 // Copyright (C) 2026 The Qamarly developers
 #include "app/cli/SettingsCommand.h"
 
-#include "app/cli/ArgumentReader.h"
 #include "app/cli/CalendarFoldersSetting.h"
 #include "app/notifications/NotificationScheduler.h"
 #include "core/GlobalSettings.h"

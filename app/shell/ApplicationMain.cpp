@@ -7,6 +7,7 @@
 #include "app/shell/ApplicationLifecycle.h"
 #include "app/shell/MainWindow.h"
 #include "app/shell/SingleInstance.h"
+#include "app/shell/WindowArguments.h"
 #include "core/RGConv.h"
 #include "core/RGDate.h"
 #include "platform/events/EventDialogs.h"
@@ -42,7 +43,8 @@ int applicationMain(int argc, char **argv, const std::vector<TabScreen> &tabs)
     QApplication application(argc, argv);
     prepareApplication();
 
-    const QStringList arguments = QCoreApplication::arguments().mid(1);
+    // Paths made whole here: a running window reads them from its own folder.
+    const QStringList arguments = forwardableArguments(QCoreApplication::arguments().mid(1));
     SingleInstance instance;
     switch (instance.claim(arguments)) {
     case SingleInstance::Outcome::forwarded:
@@ -70,15 +72,17 @@ int applicationMain(int argc, char **argv, const std::vector<TabScreen> &tabs)
     std::unique_ptr<platform::Window> window = makeMainWindow(tabs);
     delegate.setWindow(window.get());
     delegate.didFinishLaunchingWithOptions(application, {});
-    const QUrl url = ApplicationLifecycle::urlArgument(arguments);
-    if (!url.isEmpty())
-        delegate.openURL(application, url, QString(), QVariant());
 
     ApplicationLifecycle lifecycle(application, delegate, *window);
     QObject::connect(&instance, &SingleInstance::activationRequested, &lifecycle,
                      &ApplicationLifecycle::activationRequested);
     watchScreenLock(lifecycle);
     window->show();
+    // A file to open comes up over the window, once the window is there.
+    if (const QUrl url = ApplicationLifecycle::urlArgument(arguments); !url.isEmpty())
+        QTimer::singleShot(0, &application, [&application, &delegate, url] {
+            delegate.openURL(application, url, QString(), QVariant());
+        });
     // Notifications must keep arriving after the window closes.
     QTimer::singleShot(0, &application, [] { platform::startDeliveryAgentIfNeeded(); });
 

@@ -133,7 +133,9 @@ QString withFullYears(QString format)
     return format;
 }
 
-QString whenText(const CalendarEvent &event)
+} // namespace
+
+QString eventWhenText(const CalendarEvent &event)
 {
     const QLocale locale;
     const QDateTime start = localTime(event.startDate);
@@ -152,7 +154,24 @@ QString whenText(const CalendarEvent &event)
            locale.toString(end, QLocale::ShortFormat);
 }
 
-} // namespace
+QString eventDayNote(QDate day)
+{
+    return dayNote() ? dayNote()(day) : QString();
+}
+
+void addWritableCalendars(QComboBox *choice, EventStore &store)
+{
+    for (const auto &calendar : store.calendars()) {
+        if (!calendar->allowsContentModifications)
+            continue;
+        QPixmap swatch(12, 12);
+        swatch.fill(QColor::isValidColorName(calendar->color) ? QColor::fromString(calendar->color)
+                                                              : choice->palette().color(QPalette::Mid));
+        choice->addItem(QIcon(swatch), calendar->title, calendar->identifier);
+    }
+    choice->setCurrentIndex(
+        std::max(0, choice->findData(UserDefaults::standard()->string(lastCalendarKey).value_or(QString()))));
+}
 
 EventEditDialog::EventEditDialog(std::shared_ptr<EventStore> store, std::optional<CalendarEvent> editing,
                                  std::optional<Instant> day, QWidget *parent)
@@ -328,17 +347,7 @@ EventEditDialog::EventEditDialog(std::shared_ptr<EventStore> store, std::optiona
 
     // Only calendars that can be written are offered, each with its colour;
     // a new event goes where the last one went.
-    for (const auto &calendar : store_->calendars()) {
-        if (!calendar->allowsContentModifications)
-            continue;
-        QPixmap swatch(12, 12);
-        swatch.fill(QColor::isValidColorName(calendar->color) ? QColor::fromString(calendar->color)
-                                                              : palette().color(QPalette::Mid));
-        calendar_->addItem(QIcon(swatch), calendar->title, calendar->identifier);
-    }
-    if (!editing_)
-        calendar_->setCurrentIndex(std::max(
-            0, calendar_->findData(UserDefaults::standard()->string(lastCalendarKey).value_or(QString()))));
+    addWritableCalendars(calendar_, *store_);
     if (editing_) {
         title_->setText(editing_->title);
         location_->setText(editing_->location);
@@ -613,7 +622,7 @@ EventViewDialog::EventViewDialog(std::shared_ptr<EventStore> store, CalendarEven
         }
         layout->addWidget(url_);
     }
-    auto *when = new QLabel(whenText(event_), this);
+    auto *when = new QLabel(eventWhenText(event_), this);
     when->setObjectName(QStringLiteral("whenLabel"));
     layout->addWidget(when);
     if (event_.repeat.repeats()) {

@@ -138,6 +138,14 @@ private:
 // fields; the application installs the Hijri date. None by default.
 using EventDayNote = std::function<QString(QDate day)>;
 void setEventDayNote(EventDayNote note);
+// The installed note for `day`, or nothing.
+QString eventDayNote(QDate day);
+
+// When an event happens, in the locale's long dates with the year written out.
+QString eventWhenText(const CalendarEvent &event);
+// The calendars that can be written, each with its colour, into `choice`;
+// the one the last new event went to is chosen.
+void addWritableCalendars(QComboBox *choice, EventStore &store);
 
 // The question desktop calendars ask before changing or deleting a repeating
 // event: this occurrence, it and the following ones, or all of them. The

@@ -42,6 +42,20 @@ EventStoreFactory &factorySlot()
 
 } // namespace
 
+std::vector<CalendarEvent> EventStore::eventsInData(const QByteArray &, QString *error)
+{
+    if (error)
+        *error = QStringLiteral("This calendar store cannot read calendar files");
+    return {};
+}
+
+std::optional<ImportOutcome> EventStore::importEvents(const QByteArray &, const QString &, QString *error)
+{
+    if (error)
+        *error = QStringLiteral("This calendar store cannot add calendar files");
+    return std::nullopt;
+}
+
 QString eventShareText(const CalendarEvent &event)
 {
     const QLocale locale;

@@ -7,6 +7,7 @@
 #include <QDate>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -168,6 +169,18 @@ QString linkAddressFrom(const QString &typed);
 // touches, so the rest must start out as the event's own.
 EventDraft draftOf(const CalendarEvent &event);
 
+// What adding a file's events to a calendar did.
+struct ImportOutcome
+{
+    int added = 0;
+    // Events the calendar held in an earlier version.
+    int updated = 0;
+    // Events the calendar holds already, as they are or in a later version.
+    int unchanged = 0;
+    // One line for each event that was left out, with the reason.
+    QStringList problems;
+};
+
 enum class EventAccessStatus
 {
     notDetermined,
@@ -211,6 +224,16 @@ public:
     virtual std::optional<CalendarEvent> eventWithUid(const QString &uid) = 0;
     // The event's file as iCalendar text, for sharing.
     virtual QByteArray iCalendarData(const CalendarEvent &event) = 0;
+
+    // The events of an iCalendar file (an invitation, an export), each as a
+    // whole (a series by its first start), to show before they are added.
+    // Empty, with the reason, when the text holds none this store can read.
+    virtual std::vector<CalendarEvent> eventsInData(const QByteArray &data, QString *error);
+    // Adds the events of an iCalendar file to the calendar: each event the
+    // calendar lacks, and a later version of one it holds; nothing else is
+    // touched. No value, with the reason, when nothing could be tried.
+    virtual std::optional<ImportOutcome> importEvents(const QByteArray &data,
+                                                      const QString &calendarIdentifier, QString *error);
 
 signals:
     // Files changed on disk (by this store or by another program).

@@ -31,12 +31,12 @@ _qamarly()
         words=("${COMP_WORDS[@]}")
         cword=$COMP_CWORD
     fi
-    local commands="today convert range month occasions events settings notifications"
+    local commands="today convert range month occasions events import settings notifications"
     local command=${words[1]:-} sub=${words[2]:-}
 
     case $prev in
         --from | --calendar)
-            if [[ $command == events ]]; then
+            if [[ $command == events || $command == import ]]; then
                 local IFS=$'\n'
                 COMPREPLY=($(compgen -W "$(_qamarly_calendars)" -- "$cur"))
             else
@@ -61,6 +61,12 @@ _qamarly()
         range) options="--calendar --json" ;;
         month) options="--calendar --first-weekday --json" ;;
         occasions) options="--json --ics --years" ;;
+        import)
+            if [[ $cur != -* ]]; then
+                COMPREPLY=($(compgen -f -X '!*.[iI][cC][sS]' -- "$cur") $(compgen -d -- "$cur"))
+                return
+            fi
+            options="--calendar --json" ;;
         events)
             case $sub in
                 add) options="--title --start --end --all-day --zone --calendar --location" ;;

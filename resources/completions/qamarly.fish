@@ -17,7 +17,7 @@ function __qamarly_setting_keys
     echo CalendarFolders
 end
 
-set -l commands today convert range month occasions events settings notifications
+set -l commands today convert range month occasions events import settings notifications
 complete -c qamarly -f
 complete -c qamarly -n "not __fish_seen_subcommand_from $commands" -a "$commands"
 complete -c qamarly -l help -d 'Show the usage'
@@ -43,3 +43,6 @@ complete -c qamarly -n "__fish_seen_subcommand_from settings; and not __fish_see
 complete -c qamarly -n "__fish_seen_subcommand_from set" -a '(__qamarly_setting_keys)'
 complete -c qamarly -n "__fish_seen_subcommand_from add remove list; and __fish_seen_subcommand_from settings" -a CalendarFolders
 complete -c qamarly -n "__fish_seen_subcommand_from notifications; and not __fish_seen_subcommand_from plan pending reschedule refresh" -a 'plan pending reschedule refresh'
+complete -c qamarly -n "__fish_seen_subcommand_from import" -l calendar -x -a '(__qamarly_calendars)'
+complete -c qamarly -n "__fish_seen_subcommand_from import" -l json -d 'Print JSON'
+complete -c qamarly -n "__fish_seen_subcommand_from import" -F

@@ -83,5 +83,15 @@
     <message id="appSettings.addCalendarFolder"><source>Add Folder…</source><translation>إضافة مجلد…</translation></message>
     <message id="appSettings.removeCalendarFolder"><source>Remove</source><translation>إزالة</translation></message>
     <message id="appSettings.chooseCalendarFolder"><source>Choose a Calendar Folder</source><translation>اختيار مجلد تقويم</translation></message>
+    <message id="events.import.title"><source>Add Events</source><translation>إضافة مواعيد</translation></message>
+    <message id="events.import.heading"><source>Events in “%1”:</source><translation>المواعيد في «%1»:</translation></message>
+    <message id="events.import.add"><source>Add to Calendar</source><translation>أضف إلى التقويم</translation></message>
+    <message id="events.import.close"><source>Close</source><translation>إغلاق</translation></message>
+    <message id="events.import.cannotOpen"><source>“%1” cannot be opened</source><translation>تعذّر فتح «%1»</translation></message>
+    <message id="events.import.untitled"><source>Untitled</source><translation>بلا عنوان</translation></message>
+    <message id="events.import.repeats"><source>Repeats</source><translation>يتكرر</translation></message>
+    <message id="events.import.noAccess"><source>Qamarly may not use your calendars yet: allow it in the Calendar tab, then try again.</source><translation>لا يُسمح لقمرلي بعدُ باستخدام تقويماتك: اسمح بذلك في تبويب التقويم ثم أعد المحاولة.</translation></message>
+    <message id="events.import.done"><source>%1: %2 added, %3 updated, %4 already there.</source><translation>%1: أُضيف %2، وحُدِّث %3، و%4 موجودة من قبل.</translation></message>
+    <message id="cli.help.import"><source>Adds the events of an iCalendar file (an invitation, another program’s export; - reads standard input) to a calendar: the first one that can be written, unless --calendar names another. An event the calendar holds already is left as it is unless the file has a later version of it. Exits with 1 when an event could not be added, and says which.</source><translation>يضيف مواعيد ملف iCalendar (دعوة، أو ما صدّره برنامج آخر؛ - يقرأ من الدخل القياسي) إلى تقويم: أول تقويم تمكن الكتابة فيه، ما لم يُسمِّ --calendar غيره. الموعد الموجود في التقويم يبقى كما هو إلا إذا كان في الملف إصدار أحدث منه. يخرج بالرمز 1 إذا تعذّرت إضافة موعد، ويذكر أيّها.</translation></message>
 </context>
 </TS>

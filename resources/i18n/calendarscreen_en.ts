@@ -83,5 +83,15 @@
     <message id="appSettings.addCalendarFolder"><source>Add Folder…</source><translation>Add Folder…</translation></message>
     <message id="appSettings.removeCalendarFolder"><source>Remove</source><translation>Remove</translation></message>
     <message id="appSettings.chooseCalendarFolder"><source>Choose a Calendar Folder</source><translation>Choose a Calendar Folder</translation></message>
+    <message id="events.import.title"><source>Add Events</source><translation>Add Events</translation></message>
+    <message id="events.import.heading"><source>Events in “%1”:</source><translation>Events in “%1”:</translation></message>
+    <message id="events.import.add"><source>Add to Calendar</source><translation>Add to Calendar</translation></message>
+    <message id="events.import.close"><source>Close</source><translation>Close</translation></message>
+    <message id="events.import.cannotOpen"><source>“%1” cannot be opened</source><translation>“%1” cannot be opened</translation></message>
+    <message id="events.import.untitled"><source>Untitled</source><translation>Untitled</translation></message>
+    <message id="events.import.repeats"><source>Repeats</source><translation>Repeats</translation></message>
+    <message id="events.import.noAccess"><source>Qamarly may not use your calendars yet: allow it in the Calendar tab, then try again.</source><translation>Qamarly may not use your calendars yet: allow it in the Calendar tab, then try again.</translation></message>
+    <message id="events.import.done"><source>%1: %2 added, %3 updated, %4 already there.</source><translation>%1: %2 added, %3 updated, %4 already there.</translation></message>
+    <message id="cli.help.import"><source>Adds the events of an iCalendar file (an invitation, another program’s export; - reads standard input) to a calendar: the first one that can be written, unless --calendar names another. An event the calendar holds already is left as it is unless the file has a later version of it. Exits with 1 when an event could not be added, and says which.</source><translation>Adds the events of an iCalendar file (an invitation, another program’s export; - reads standard input) to a calendar: the first one that can be written, unless --calendar names another. An event the calendar holds already is left as it is unless the file has a later version of it. Exits with 1 when an event could not be added, and says which.</translation></message>
 </context>
 </TS>

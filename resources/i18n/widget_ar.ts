@@ -20,9 +20,6 @@
     <message id="widget.menu.simpleMedium"><source>Hijri date, medium</source><translation>التاريخ الهجري، متوسطة</translation></message>
     <message id="widget.menu.complexMedium"><source>Hijri and Gregorian dates, medium</source><translation>التاريخان الهجري والميلادي، متوسطة</translation></message>
     <message id="widget.menu.open"><source>Open Qamarly</source><translation>افتح قمرلي</translation></message>
-    <message id="widget.error.unexpected"><source>unexpected argument &#x27;%1&#x27;</source><translation>وسيط غير متوقع &#x27;%1&#x27;</translation></message>
-    <message id="widget.error.needsValue"><source>%1 needs a value</source><translation>‎%1 يحتاج إلى قيمة</translation></message>
-    <message id="widget.error.unknownOption"><source>unknown option &#x27;%1&#x27; (see --help)</source><translation>خيار غير معروف &#x27;%1&#x27; (انظر ‎--help)</translation></message>
     <message id="widget.error.kind"><source>unknown widget kind &#x27;%1&#x27; (use simple or complex)</source><translation>نوع أداة غير معروف &#x27;%1&#x27; (استخدم simple أو complex)</translation></message>
     <message id="widget.error.family"><source>unknown widget family &#x27;%1&#x27; (use small or medium)</source><translation>حجم أداة غير معروف &#x27;%1&#x27; (استخدم small أو medium)</translation></message>
     <message id="widget.error.unsupportedFamily"><source>the %1 widget does not come in the %2 family (only %3)</source><translation>الأداة %1 لا تأتي بالحجم %2 (المتاح: %3)</translation></message>

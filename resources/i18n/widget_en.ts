@@ -13,9 +13,6 @@
     <message id="widget.menu.simpleMedium"><source>Hijri date, medium</source><translation>Hijri date, medium</translation></message>
     <message id="widget.menu.complexMedium"><source>Hijri and Gregorian dates, medium</source><translation>Hijri and Gregorian dates, medium</translation></message>
     <message id="widget.menu.open"><source>Open Qamarly</source><translation>Open Qamarly</translation></message>
-    <message id="widget.error.unexpected"><source>unexpected argument &#x27;%1&#x27;</source><translation>unexpected argument &#x27;%1&#x27;</translation></message>
-    <message id="widget.error.needsValue"><source>%1 needs a value</source><translation>%1 needs a value</translation></message>
-    <message id="widget.error.unknownOption"><source>unknown option &#x27;%1&#x27; (see --help)</source><translation>unknown option &#x27;%1&#x27; (see --help)</translation></message>
     <message id="widget.error.kind"><source>unknown widget kind &#x27;%1&#x27; (use simple or complex)</source><translation>unknown widget kind &#x27;%1&#x27; (use simple or complex)</translation></message>
     <message id="widget.error.family"><source>unknown widget family &#x27;%1&#x27; (use small or medium)</source><translation>unknown widget family &#x27;%1&#x27; (use small or medium)</translation></message>
     <message id="widget.error.unsupportedFamily"><source>the %1 widget does not come in the %2 family (only %3)</source><translation>the %1 widget does not come in the %2 family (only %3)</translation></message>

@@ -1,17 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Qamarly developers
-#include "app/cli/ArgumentReader.h"
+#include "platform/system/ArgumentReader.h"
 
 #include "platform/localization/Localization.h"
 #include "platform/system/Console.h"
 
-namespace app::cli {
+namespace platform {
 
 ArgumentReader::ArgumentReader(const QStringList &arguments, const QSet<QString> &flags,
-                               const QSet<QString> &options)
+                               const QSet<QString> &options, const QMap<QString, QString> &shortNames)
 {
     for (int i = 0; i < arguments.size() && error_.isEmpty(); ++i) {
-        const QString &arg = arguments.at(i);
+        const QString arg = shortNames.contains(arguments.at(i))
+                                ? QStringLiteral("--") + shortNames.value(arguments.at(i))
+                                : arguments.at(i);
         if (!arg.startsWith(QLatin1String("--")) || arg == QLatin1String("--")) {
             positionals_ << arg;
             continue;
@@ -53,4 +55,4 @@ bool ArgumentReader::expectPositionals(int min, int max, const QString &what)
     return error_.isEmpty();
 }
 
-} // namespace app::cli
+} // namespace platform

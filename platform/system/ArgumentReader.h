@@ -6,14 +6,17 @@
 #include <QSet>
 #include <QStringList>
 
-namespace app::cli {
+namespace platform {
 
 // Splits a command's arguments into positionals, flags (--json) and options
-// with a value (--from hijri, --from=hijri). Anything not declared is an error.
+// with a value (--from hijri, --from=hijri). Anything not declared is an
+// error. Every program's commands read their arguments with it.
 class ArgumentReader
 {
 public:
-    ArgumentReader(const QStringList &arguments, const QSet<QString> &flags, const QSet<QString> &options);
+    // `shortNames` maps a short option to its long name ("-o" to "output").
+    ArgumentReader(const QStringList &arguments, const QSet<QString> &flags, const QSet<QString> &options,
+                   const QMap<QString, QString> &shortNames = {});
 
     bool ok() const { return error_.isEmpty(); }
     // One line for stderr when !ok().
@@ -38,4 +41,4 @@ private:
     QString error_;
 };
 
-} // namespace app::cli
+} // namespace platform
