@@ -5,9 +5,9 @@
 #include "core/JsonSchema.h"
 #include "core/SharedDefaults.h"
 #include "platform/calendar/Clock.h"
+#include "platform/commandline/ArgumentReader.h"
 #include "platform/defaults/UserDefaults.h"
 #include "platform/localization/Localization.h"
-#include "platform/system/ArgumentReader.h"
 #include "platform/system/Console.h"
 #include "platform/system/Device.h"
 #include "widget/Provider.h"
@@ -97,22 +97,26 @@ Timeline currentTimeline()
 
 QString usage(const QString &command)
 {
-    const QString host = QStringLiteral(
-        "  qamarly-widget [--kind simple|complex] [--family small|medium] [--appearance light|dark]\n"
-        "      shows the widget on the desktop\n");
-    const QString timeline = QStringLiteral(
-        "  qamarly-widget timeline [--json] [--at ISO-INSTANT]\n"
-        "      prints the thirty entries of the timeline built at that instant (default: now)\n");
+    // The synopses stay as typed; what each does is in the user's language.
+    const auto described = [](const char *synopsis, const char *key) {
+        return QString::fromLatin1(synopsis) + QStringLiteral("      ") + platform::localized(key) +
+               QLatin1Char('\n');
+    };
+    const QString host = described(
+        "  qamarly-widget [--kind simple|complex] [--family small|medium] [--appearance light|dark]\n",
+        "widget.help.host");
+    const QString timeline =
+        described("  qamarly-widget timeline [--json] [--at ISO-INSTANT]\n", "widget.help.timeline");
     const QString render =
-        QStringLiteral("  qamarly-widget render --kind simple|complex --family small|medium -o FILE.png\n"
-                       "                        [--at ISO-INSTANT] [--appearance light|dark] [--scale N]\n"
-                       "      draws the entry in force at that instant (default: now) into a PNG\n");
+        described("  qamarly-widget render --kind simple|complex --family small|medium -o FILE.png\n"
+                  "                        [--at ISO-INSTANT] [--appearance light|dark] [--scale N]\n",
+                  "widget.help.render");
+    const QString heading = platform::localized("widget.help.usage") + QLatin1Char('\n');
     if (command == QLatin1String("timeline"))
-        return QStringLiteral("usage:\n") + timeline;
+        return heading + timeline;
     if (command == QLatin1String("render"))
-        return QStringLiteral("usage:\n") + render;
-    return QStringLiteral("usage:\n") + host + timeline + render +
-           QStringLiteral("  qamarly-widget --help | --version\n");
+        return heading + render;
+    return heading + host + timeline + render + QStringLiteral("  qamarly-widget --help | --version\n");
 }
 
 QString versionText()
@@ -180,7 +184,7 @@ int runTimeline(const QStringList &arguments, QTextStream &out, QTextStream &err
     platform::Instant at = platform::Clock::current();
     if (error.isEmpty() && args.hasOption(QStringLiteral("at")) &&
         !platform::parseIsoInstant(args.option(QStringLiteral("at")), &at))
-        error = QStringLiteral("'%1' is not an ISO 8601 instant (e.g. 2026-12-05T09:30:00+03:00)")
+        error = platform::localized("widget.error.instant")
                     .arg(platform::printable(args.option(QStringLiteral("at"))));
     if (!error.isEmpty()) {
         err << program << " timeline: " << error << '\n';
@@ -217,7 +221,7 @@ std::optional<MenuOptions> readMenuOptions(const QStringList &arguments, QTextSt
     if (at.size() == 2)
         options.at = QPoint(at.at(0).toInt(&xOk), at.at(1).toInt(&yOk));
     if (error.isEmpty() && !(xOk && yOk))
-        error = QStringLiteral("--at wants a position X,Y");
+        error = platform::localized("widget.error.position");
     if (!error.isEmpty()) {
         err << program << " menu: " << error << '\n';
         return std::nullopt;
@@ -250,7 +254,7 @@ std::optional<RenderOptions> readRenderOptions(const QStringList &arguments, QTe
     options.scale = args.option(QStringLiteral("scale"), QStringLiteral("2")).toDouble(&scaleOk);
     // Written so that NaN fails too.
     if (error.isEmpty() && (!scaleOk || !(options.scale >= 0.25 && options.scale <= 8)))
-        error = QStringLiteral("--scale wants a number from 0.25 to 8");
+        error = platform::localized("widget.error.scale");
     if (!error.isEmpty()) {
         err << program << " render: " << error << '\n';
         return std::nullopt;

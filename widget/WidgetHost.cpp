@@ -6,6 +6,7 @@
 #include "platform/localization/Localization.h"
 #include "platform/system/Console.h"
 #include "platform/system/Device.h"
+#include "platform/system/ProgramPart.h"
 #include "widget/TimelineJson.h"
 
 #include <QCoreApplication>
@@ -122,7 +123,7 @@ TimelineSource childTimelineSource(QObject *owner, int timeoutMs, const QString 
                                       .arg(timeoutMs / 1000)});
         });
         timeout->start(timeoutMs);
-        child->start(program.isEmpty() ? QCoreApplication::applicationFilePath() : program, arguments);
+        child->start(program.isEmpty() ? platform::launcherPath() : program, arguments);
     };
 }
 
@@ -265,7 +266,7 @@ MenuRunner childMenuRunner(QObject *owner)
             finish(QString());
         });
         child->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        child->start(QCoreApplication::applicationFilePath(),
+        child->start(platform::launcherPath(),
                      {QStringLiteral("menu"), QStringLiteral("--kind"),
                       configuration(choice.kind).argumentName, QStringLiteral("--family"),
                       familyArgumentName(choice.family), QStringLiteral("--at"),
@@ -444,7 +445,7 @@ void HostWindow::actOn(const QString &answer)
 
 bool HostWindow::startApplication()
 {
-    const QString beside = QCoreApplication::applicationDirPath() + QStringLiteral("/qamarly");
+    const QString beside = platform::launcherDirectory() + QStringLiteral("/qamarly");
     const QString program = QFileInfo(beside).isExecutable() ? beside : QStringLiteral("qamarly");
     // A running Qamarly comes to the front; otherwise it starts.
     return QProcess::startDetached(program, {});

@@ -13,6 +13,7 @@
 #include "app/shell/WindowArguments.h"
 #include "platform/localization/Localization.h"
 #include "platform/system/Console.h"
+#include "platform/system/Device.h"
 
 #include <vector>
 
@@ -106,6 +107,9 @@ constexpr WindowOption windowOptions[] = {
     {"nograb", false},
     {"dograb", false},
     {"sync", false},
+    // The window in another language, and the gallery of its screens.
+    {"language", true},
+    {"screenshots", true},
 };
 
 const WindowOption *findWindowOption(const QString &argument)
@@ -140,14 +144,20 @@ QString firstStrayArgument(const QStringList &arguments)
 
 QString usage()
 {
-    QString text = QStringLiteral("usage: qamarly [COMMAND ...]\n\n") +
-                   platform::localized("cli.help.window") + QStringLiteral("\n\n") +
+    QString text = platform::localized("cli.help.usage").arg(QStringLiteral("qamarly [COMMAND ...]")) +
+                   QStringLiteral("\n\n") + platform::localized("cli.help.window") + QStringLiteral("\n\n") +
                    platform::localized("cli.help.commands") + QLatin1Char('\n');
     for (const Command &c : commands())
         text += QStringLiteral("  qamarly ") + c.synopsis + QLatin1Char('\n');
     text += QLatin1Char('\n') + platform::localized("cli.help.options") + QLatin1Char('\n');
     text += QStringLiteral("  --help     ") + platform::localized("cli.help.help") + QLatin1Char('\n');
     text += QStringLiteral("  --version  ") + platform::localized("cli.help.version") + QLatin1Char('\n');
+    text += QStringLiteral("  --language LANG  ") +
+            platform::localized("cli.help.language")
+                .arg(platform::Device::interfaceLanguages().join(QStringLiteral(", "))) +
+            QLatin1Char('\n');
+    text += QStringLiteral("  --screenshots DIR  ") + platform::localized("cli.help.screenshots") +
+            QLatin1Char('\n');
     return text;
 }
 
@@ -155,8 +165,8 @@ QString commandUsage(const QString &name)
 {
     for (const Command &c : commands()) {
         if (c.name == name)
-            return QStringLiteral("usage: qamarly ") + c.synopsis + QStringLiteral("\n\n") +
-                   platform::localized(c.summaryKey) + QLatin1Char('\n');
+            return platform::localized("cli.help.usage").arg(QStringLiteral("qamarly ") + c.synopsis) +
+                   QStringLiteral("\n\n") + platform::localized(c.summaryKey) + QLatin1Char('\n');
     }
     return QString();
 }

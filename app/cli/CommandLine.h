@@ -2,7 +2,7 @@
 // Copyright (C) 2026 The Qamarly developers
 #pragma once
 
-#include "platform/system/ArgumentReader.h"
+#include "platform/commandline/ArgumentReader.h"
 
 #include <QStringList>
 #include <QTextStream>

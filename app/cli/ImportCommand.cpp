@@ -60,8 +60,9 @@ int runImport(Invocation &call)
     const QString name = args.option(QStringLiteral("calendar"));
     const auto calendar = findCalendar(*store, name);
     if (!calendar)
-        return name.isEmpty() ? refuse(call, exitFailure, QStringLiteral("no calendar can be written"))
-                              : refuse(call, exitUsage, QStringLiteral("no calendar is called '%1'").arg(name));
+        return name.isEmpty()
+                   ? refuse(call, exitFailure, QStringLiteral("no calendar can be written"))
+                   : refuse(call, exitUsage, QStringLiteral("no calendar is called '%1'").arg(name));
     if (!calendar->allowsContentModifications)
         return refuse(call, exitUsage, QStringLiteral("the calendar '%1' is read-only").arg(calendar->title));
     const auto outcome = store->importEvents(*data, calendar->identifier, &error);

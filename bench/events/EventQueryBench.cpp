@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Qamarly developers
-// The calendar tab's day query over a store of 2,000 events (a tenth of them
-// recurring) against its floor, a bare libical parse of the same files; and
+// The calendar tab's day query over a store of 2,000 events, one a file (a
+// tenth of them recurring, most in a zone the file defines, some whole days),
+// against its floor, a bare libical parse of the same files; and
 // the time from making the tab to its listed day with that store.
+#include "RealisticCalendars.h"
 #include "app/screens/calendar/CalendarDay.h"
 #include "app/screens/calendar/CalendarVC.h"
 #include "bench/BenchSupport.h"
 #include "platform/calendar/Clock.h"
 #include "platform/events/linux/VdirEventStore.h"
+#include "platform/events/testing/TestEventStore.h"
 #include "platform/system/Device.h"
 
 #include <QApplication>
@@ -60,39 +63,7 @@ void prepare()
     platform::Device::override(QStringLiteral("en_US"), QStringLiteral("UTC"));
     platform::Clock::install(std::make_shared<platform::FixedClock>(queriedDay() + std::chrono::hours(12)));
     platform::keepEventAccess(platform::EventAccessStatus::authorized);
-    const QDate first(2026, 1, 1);
-    for (int i = 0; i < eventCount; ++i) {
-        const QString folder = base() + QStringLiteral("/cal%1").arg(i % calendarCount);
-        QDir().mkpath(folder);
-        const QDate day = first.addDays(i % 365);
-        const QString start = day.toString(QStringLiteral("yyyyMMdd")) +
-                              QStringLiteral("T%1").arg(8 + i % 10, 2, 10, QLatin1Char('0')) +
-                              QStringLiteral("0000Z");
-        const QString end = day.toString(QStringLiteral("yyyyMMdd")) +
-                            QStringLiteral("T%1").arg(9 + i % 10, 2, 10, QLatin1Char('0')) +
-                            QStringLiteral("3000Z");
-        QString body =
-            QStringLiteral("BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//bench//bench//EN\r\nBEGIN:VEVENT\r\n"
-                           "UID:e%1\r\nDTSTAMP:20260101T000000Z\r\nDTSTART:%2\r\nDTEND:%3\r\n"
-                           "SUMMARY:Event %1\r\nLOCATION:Room %4\r\n")
-                .arg(i)
-                .arg(start, end)
-                .arg(i % 40);
-        // Every tenth event repeats: daily, weekly or monthly, some with exceptions.
-        if (i % 10 == 0) {
-            static const char *rules[] = {"FREQ=DAILY", "FREQ=WEEKLY;BYDAY=MO,WE",
-                                          "FREQ=MONTHLY;BYMONTHDAY=7", "FREQ=DAILY;COUNT=400"};
-            body += QStringLiteral("RRULE:%1\r\nEXDATE:%2\r\n")
-                        .arg(QString::fromLatin1(rules[(i / 10) % 4]),
-                             day.addDays(14).toString(QStringLiteral("yyyyMMdd")) + start.mid(8));
-        }
-        body += QStringLiteral("END:VEVENT\r\nEND:VCALENDAR\r\n");
-        const QString path = folder + QStringLiteral("/e%1.ics").arg(i);
-        QFile file(path);
-        file.open(QIODevice::WriteOnly);
-        file.write(body.toUtf8());
-        files() << path;
-    }
+    files() = bench::writeRealisticCalendars(base(), eventCount, calendarCount);
 }
 
 // The floor: read and parse every file once, nothing else.
@@ -163,6 +134,57 @@ void ShowScreenUntilListed(benchmark::State &state)
     state.counters["MainThreadBusy_ms"] = benchmark::Counter(busy / static_cast<double>(state.iterations()));
 }
 BENCHMARK(ShowScreenUntilListed)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// A day of 60 events listed again (as after a change on disk): the main
+// thread's processor time from the answer to the rows on screen, against the
+// same screen listing one event.
+void ListDayRows(benchmark::State &state)
+{
+    prepare();
+    const int rows = static_cast<int>(state.range(0));
+    auto store = std::make_shared<platform::TestEventStore>();
+    const auto calendar = store->addCalendar(QStringLiteral("Work"), QStringLiteral("#3366cc"), true);
+    std::vector<platform::CalendarEvent> events;
+    for (int i = 0; i < rows; ++i) {
+        platform::CalendarEvent e;
+        e.identifier = QStringLiteral("row%1").arg(i);
+        e.title = QStringLiteral("Meeting %1").arg(i);
+        e.location = i % 2 ? QStringLiteral("Room %1, building 2").arg(i) : QString();
+        e.startDate = queriedDay() + std::chrono::minutes(10 * i);
+        e.endDate = e.startDate + std::chrono::minutes(45);
+        e.calendar = calendar;
+        events.push_back(e);
+    }
+    store->setEvents(events);
+    const auto previous = platform::setEventStoreFactory([store] { return store; });
+    auto screen = std::make_unique<app::screens::CalendarVC>();
+    screen->resize(420, 760);
+    screen->show();
+    if (!QTest::qWaitFor([&] { return !screen->loading(); }, 10000))
+        state.SkipWithError("the day was never listed");
+    double cpu = 0;
+    for (auto _ : state) {
+        bool listed = false;
+        const auto connection =
+            QObject::connect(screen.get(), &app::screens::CalendarVC::eventsReloaded, [&] { listed = true; });
+        const double before = bench::threadSeconds();
+        store->announceChange();
+        if (!QTest::qWaitFor([&] { return listed; }, 10000))
+            state.SkipWithError("the day was never listed again");
+        // The rows are laid out and painted once, as the window shows them.
+        screen->finishRowAnimations();
+        screen->repaint();
+        cpu += bench::threadSeconds() - before;
+        QObject::disconnect(connection);
+        if (screen->numberOfRows() != rows)
+            state.SkipWithError("not every row was listed");
+    }
+    state.counters["MainThreadCpu_ms"] =
+        benchmark::Counter(cpu * 1000 / static_cast<double>(state.iterations()));
+    screen.reset();
+    platform::setEventStoreFactory(previous);
+}
+BENCHMARK(ListDayRows)->Arg(1)->Arg(60)->Unit(benchmark::kMillisecond)->Iterations(10);
 
 } // namespace
 

@@ -97,6 +97,28 @@ void seedFrom(const QString &path, sqlite3 *memory)
     sqlite3_close_v2(src);
 }
 
+// The shared WAL index of `db`'s file as SQLite has it mapped; null when
+// the file is not in WAL mode or SQLite keeps the index to itself.
+const volatile unsigned char *walIndexOf(sqlite3 *db)
+{
+    sqlite3_stmt *mode = nullptr;
+    bool wal = false;
+    if (sqlite3_prepare_v2(db, "PRAGMA journal_mode", -1, &mode, nullptr) == SQLITE_OK &&
+        sqlite3_step(mode) == SQLITE_ROW)
+        wal = qstricmp(reinterpret_cast<const char *>(sqlite3_column_text(mode, 0)), "wal") == 0;
+    sqlite3_finalize(mode);
+    sqlite3_file *file = nullptr;
+    if (!wal || sqlite3_file_control(db, "main", SQLITE_FCNTL_FILE_POINTER, &file) != SQLITE_OK || !file ||
+        !file->pMethods || file->pMethods->iVersion < 2 || !file->pMethods->xShmMap)
+        return nullptr;
+    // The index's first region, as SQLite itself maps it (never extended here).
+    constexpr int regionSize = 32768;
+    volatile void *region = nullptr;
+    if (file->pMethods->xShmMap(file, 0, regionSize, 0, &region) != SQLITE_OK)
+        return nullptr;
+    return static_cast<const volatile unsigned char *>(region);
+}
+
 sqlite3 *openMemory()
 {
     sqlite3 *db = nullptr;
@@ -232,8 +254,40 @@ QString UserDefaults::fileStamp() const
 }
 
 // Called with mutex_ held.
+bool UserDefaults::readCacheValid() const
+{
+    if (!persistent_ && !readOnly_) {
+        // Memory alone: only this suite's own writes change it, and they empty the cache.
+        return true;
+    }
+    if (snapshot_ || !db_) {
+        readCache_.clear();
+        return false;
+    }
+    if (!walIndexLooked_) {
+        // The connection has read its schema by now, so SQLite has mapped the index.
+        walIndex_ = walIndexOf(db_);
+        walIndexLooked_ = true;
+    }
+    if (!walIndex_)
+        return false;
+    // The header's two copies: a change counter, the last frame, the salts.
+    std::array<unsigned char, 48> now;
+    for (std::size_t i = 0; i < now.size(); ++i)
+        now[i] = walIndex_[i];
+    if (now == walIndexSeen_)
+        return true;
+    walIndexSeen_ = now;
+    readCache_.clear();
+    return false;
+}
+
+// Called with mutex_ held.
 void UserDefaults::detachReadOnly() const
 {
+    readCache_.clear();
+    walIndex_ = nullptr;
+    walIndexLooked_ = false;
     sqlite3_finalize(select_);
     select_ = nullptr;
     sqlite3_close_v2(db_);
@@ -334,8 +388,14 @@ UserDefaults::Value UserDefaults::value(const QString &key) const
         if (it->first == key)
             return it->second;
     }
+    if (readCacheValid()) {
+        if (const auto cached = readCache_.find(key); cached != readCache_.end())
+            return cached->second;
+    }
     if ((readOnly_ && !attachReadOnly()) || !select_)
         return {};
+    // Noted before the read, so a commit during it is seen at the next.
+    const bool cacheable = readCacheValid();
     const QByteArray k = key.toUtf8();
     sqlite3_bind_text(select_, 1, k.constData(), static_cast<int>(k.size()), SQLITE_STATIC);
     Value result;
@@ -360,6 +420,8 @@ UserDefaults::Value UserDefaults::value(const QString &key) const
     }
     sqlite3_reset(select_);
     sqlite3_clear_bindings(select_);
+    if (cacheable)
+        readCache_[key] = result;
     return result;
 }
 
@@ -404,6 +466,7 @@ std::optional<Instant> UserDefaults::date(const QString &key) const
 // Called with mutex_ held and upsert_ prepared.
 int UserDefaults::bindAndStep(const QString &key, const Value &value)
 {
+    readCache_.clear();
     const QByteArray k = key.toUtf8();
     QByteArray text;
     sqlite3_bind_text(upsert_, 1, k.constData(), static_cast<int>(k.size()), SQLITE_STATIC);
@@ -432,6 +495,7 @@ int UserDefaults::bindAndStep(const QString &key, const Value &value)
 // Called with mutex_ held and delete_ prepared.
 int UserDefaults::deleteKey(const QString &key)
 {
+    readCache_.clear();
     const QByteArray k = key.toUtf8();
     sqlite3_bind_text(delete_, 1, k.constData(), static_cast<int>(k.size()), SQLITE_STATIC);
     const int rc = sqlite3_step(delete_);
@@ -561,6 +625,7 @@ UserDefaults::Value UserDefaults::setDefault(const QString &key, const Value &fa
         std::lock_guard lock(mutex_);
         // A locked file keeps the default out of it for now: the next load writes it.
         if (upsert_ && unsaved_.isEmpty()) {
+            readCache_.clear();
             sqlite3_stmt *stmt = nullptr;
             // Only an absent key or one of another type takes the default.
             if (sqlite3_prepare_v2(

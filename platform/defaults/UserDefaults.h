@@ -6,7 +6,9 @@
 
 #include <QString>
 #include <QStringList>
+#include <array>
 #include <condition_variable>
+#include <map>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -110,6 +112,9 @@ private:
     bool attachReadOnly() const;
     void detachReadOnly() const;
     QString fileStamp() const;
+    // Called with mutex_ held: whether what readCache_ holds may still be
+    // answered from, and if not, makes it empty and notes the file's state.
+    bool readCacheValid() const;
     // SQLITE_DONE or the failure; a failure other than a lock is logged.
     int bindAndStep(const QString &key, const Value &value);
     int deleteKey(const QString &key);
@@ -133,6 +138,14 @@ private:
     // Writes that met another process's lock, in order; no value is a removal.
     QList<std::pair<QString, Value>> unsaved_;
     bool retrying_ = false;
+    // Values read since the file last changed. Any commit, by any process,
+    // changes the header of the database's shared WAL index, which SQLite
+    // keeps mapped in memory: comparing it costs no system call, where even
+    // the cheapest look at the file (a stat) costs more than a conversion.
+    mutable std::map<QString, Value> readCache_;
+    mutable const volatile unsigned char *walIndex_ = nullptr;
+    mutable bool walIndexLooked_ = false;
+    mutable std::array<unsigned char, 48> walIndexSeen_{};
     mutable sqlite3_stmt *select_ = nullptr;
     sqlite3_stmt *upsert_ = nullptr;
     sqlite3_stmt *delete_ = nullptr;

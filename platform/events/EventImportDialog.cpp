@@ -47,8 +47,8 @@ QString rowText(const CalendarEvent &event)
 
 } // namespace
 
-EventImportDialog::EventImportDialog(std::shared_ptr<EventStore> store, QByteArray calendarText, const QString &fileName,
-                                     QWidget *parent)
+EventImportDialog::EventImportDialog(std::shared_ptr<EventStore> store, QByteArray calendarText,
+                                     const QString &fileName, QWidget *parent)
     : QDialog(parent), store_(std::move(store)), data_(std::move(calendarText))
 {
     setObjectName(QStringLiteral("eventImport"));

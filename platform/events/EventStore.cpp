@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QLocale>
 #include <QRegularExpression>
+#include <QThreadPool>
 #include <QUrl>
 #include <mutex>
 
@@ -40,6 +41,21 @@ EventStoreFactory &factorySlot()
     return factory;
 }
 
+// One thread: queries read the same files and would only take turns at the
+// disk and the second core, which the window needs for painting.
+class StoreThread
+{
+public:
+    StoreThread() { pool.setMaxThreadCount(1); }
+    // At exit, work not yet begun is dropped; the piece under way ends first.
+    ~StoreThread()
+    {
+        pool.clear();
+        pool.waitForDone();
+    }
+    QThreadPool pool;
+};
+
 } // namespace
 
 std::vector<CalendarEvent> EventStore::eventsInData(const QByteArray &, QString *error)
@@ -54,6 +70,12 @@ std::optional<ImportOutcome> EventStore::importEvents(const QByteArray &, const 
     if (error)
         *error = QStringLiteral("This calendar store cannot add calendar files");
     return std::nullopt;
+}
+
+void runStoreWork(std::function<void()> work)
+{
+    static StoreThread thread;
+    thread.pool.start(std::move(work));
 }
 
 QString eventShareText(const CalendarEvent &event)

@@ -243,6 +243,11 @@ signals:
 // A plain-text summary of an event, for the clipboard.
 QString eventShareText(const CalendarEvent &event);
 
+// Runs `work` on the event stores' own thread, one piece after another, in
+// the order given. Qt's global pool is not used: the window's painting waits
+// there for its helpers, so a long query would hold up the next frame.
+void runStoreWork(std::function<void()> work);
+
 // How access is asked: the application installs a dialog; without one a
 // request that needs asking is refused and nothing is kept.
 using EventAccessPrompt = std::function<void(std::function<void(bool granted)> answer)>;

@@ -44,6 +44,8 @@ _qamarly()
             fi
             return ;;
         --first-weekday) COMPREPLY=($(compgen -W "1 2 3 4 5 6 7" -- "$cur")); return ;;
+        --language) COMPREPLY=($(compgen -W "en ar id ur bn tr fa ms fr" -- "$cur")); return ;;
+        --screenshots) COMPREPLY=($(compgen -d -- "$cur")); return ;;
         --zone)
             COMPREPLY=($(compgen -W "$(cd /usr/share/zoneinfo 2>/dev/null && find . -type f -name '[A-Z]*' | sed 's|^\./||')" -- "$cur"))
             return ;;
@@ -51,7 +53,7 @@ _qamarly()
     esac
 
     if ((cword == 1)); then
-        COMPREPLY=($(compgen -W "$commands --help --version" -- "$cur"))
+        COMPREPLY=($(compgen -W "$commands --help --version --language --screenshots" -- "$cur"))
         return
     fi
     local options=""

@@ -21,6 +21,8 @@ set -l commands today convert range month occasions events import settings notif
 complete -c qamarly -f
 complete -c qamarly -n "not __fish_seen_subcommand_from $commands" -a "$commands"
 complete -c qamarly -l help -d 'Show the usage'
+complete -c qamarly -n __fish_use_subcommand -l language -x -a 'en ar id ur bn tr fa ms fr' -d 'The window in this language'
+complete -c qamarly -n __fish_use_subcommand -l screenshots -r -a '(__fish_complete_directories)' -d 'Write a picture of every screen'
 complete -c qamarly -n "not __fish_seen_subcommand_from $commands" -l version -d 'Show the version'
 complete -c qamarly -n "__fish_seen_subcommand_from today convert range month occasions settings notifications" -l json -d 'Print JSON'
 complete -c qamarly -n "__fish_seen_subcommand_from convert" -l from -x -a 'gregorian hijri'

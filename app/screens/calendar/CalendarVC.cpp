@@ -87,6 +87,8 @@ CalendarVC::CalendarVC(QWidget *parent)
     ui_->addEventButton->setAccessibleName(platform::localized("calendarscreen.addEvent"));
     ui_->tableView->setAccessibleName(platform::localized("calendarscreen.a11y.list"));
     ui_->calType->setAccessibleName(platform::localized("calendarscreen.a11y.gridCalendar"));
+    // The component names itself in English; a screen reader reads the user's word.
+    ui_->calendar->setAccessibleName(platform::localized("calendarscreen.tabTitle"));
 
     // The two buttons keep their own width; the selector takes the rest.
     for (QPushButton *button : {ui_->todayButton, ui_->addEventButton})
@@ -329,37 +331,46 @@ void CalendarVC::requestAccessAndLoad()
     const platform::Instant day = *selected;
     listedDay_ = day;
     showListHeading();
-    const quint64 generation = ++generation_;
+    const quint64 generation = ++*latestRequest_;
     ++pending_;
     const QPointer<CalendarVC> self(this);
     const std::shared_ptr<platform::EventStore> store = eventStore_;
-    store->requestAccess([self, store, day, generation](bool granted, const QString &error) {
-        if (!granted) {
-            onMainThread([self, error] {
-                platform::consoleDebug(lcCalendar(), QStringLiteral("Access to store not granted"));
-                if (!error.isEmpty())
-                    platform::consoleDebug(lcCalendar(), error);
-                if (self)
-                    --self->pending_;
-            });
-            return;
-        }
-        // The query runs here, on the store's thread, away from the window.
-        auto events = eventsOfDay(*store, day);
-        onMainThread([self, events = std::move(events), generation]() mutable {
-            if (!self)
+    store->requestAccess(
+        [self, store, day, generation, latest = latestRequest_](bool granted, const QString &error) {
+            if (!granted) {
+                onMainThread([self, error] {
+                    platform::consoleDebug(lcCalendar(), QStringLiteral("Access to store not granted"));
+                    if (!error.isEmpty())
+                        platform::consoleDebug(lcCalendar(), error);
+                    if (self)
+                        --self->pending_;
+                });
                 return;
-            self->replaceEvents(std::move(events), generation);
-            platform::consoleDebug(lcCalendar(), QStringLiteral("Access granted"));
+            }
+            if (*latest != generation) {
+                // Another day was picked while this one waited: its answer would be dropped.
+                onMainThread([self] {
+                    if (self)
+                        --self->pending_;
+                });
+                return;
+            }
+            // The query runs here, on the store's thread, away from the window.
+            auto events = eventsOfDay(*store, day);
+            onMainThread([self, events = std::move(events), generation]() mutable {
+                if (!self)
+                    return;
+                self->replaceEvents(std::move(events), generation);
+                platform::consoleDebug(lcCalendar(), QStringLiteral("Access granted"));
+            });
         });
-    });
 }
 
 void CalendarVC::replaceEvents(std::vector<platform::CalendarEvent> events, quint64 generation)
 {
     --pending_;
     // An answer to an earlier day comes too late to be shown.
-    if (generation != generation_)
+    if (generation != *latestRequest_)
         return;
     events_ = std::move(events);
     reloadTable();
@@ -389,15 +400,26 @@ void CalendarVC::reloadTable()
             table->setFocus(Qt::OtherFocusReason);
         return;
     }
-    int index = 0;
+    // Every item goes in before any row is placed on one: the list places
+    // all its row widgets again at each insertion, which made a day of many
+    // events cost the square of their number.
+    std::vector<std::pair<QListWidgetItem *, EventRowView *>> made;
+    made.reserve(events_->size());
     for (const platform::CalendarEvent &event : *events_) {
         const EventTimeTexts times = eventTimeTexts(event, listedDay_.value_or(event.startDate));
+        // Made where the list keeps it, so placing it moves no widget tree.
         auto *row = new EventRowView(event, times.from, times.to,
-                                     eventDurationText(event.startDate, event.endDate, event.allDay));
+                                     eventDurationText(event.startDate, event.endDate, event.allDay),
+                                     table->viewport());
         auto *item = new QListWidgetItem(table);
         item->setData(Qt::AccessibleTextRole, row->spokenText());
         item->setSizeHint(row->sizeHint());
+        made.emplace_back(item, row);
+    }
+    int index = 0;
+    for (const auto &[item, row] : made) {
         table->setItemWidget(item, row);
+        const platform::CalendarEvent &event = row->event();
         const platform::CalendarEvent shown = event;
         connect(row, &EventRowView::selected, this, [this, index] { selectRow(index); });
         connect(row, &EventRowView::deleteTapped, this, [this, shown] { deleteEvent(shown); });

@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QPointer>
 #include <QTimer>
+#include <atomic>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -136,7 +137,9 @@ private:
     // Subtitles are worked out with a converter of their own.
     components::OtherCalendarDaySource subtitles_;
     std::optional<platform::Instant> listedDay_;
-    quint64 generation_ = 0;
+    // The latest list request; read on the store's thread too, so a request
+    // overtaken while it waited there is dropped before its query runs.
+    std::shared_ptr<std::atomic<quint64>> latestRequest_ = std::make_shared<std::atomic<quint64>>(0);
     bool appeared_ = false;
     bool sideBySide_ = false;
     int pending_ = 0;

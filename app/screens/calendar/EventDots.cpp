@@ -42,16 +42,18 @@ void EventDots::request(platform::Instant from, platform::Instant to)
 {
     if (store_->accessStatus() != platform::EventAccessStatus::authorized || to <= from)
         return;
-    const quint64 generation = ++generation_;
+    const quint64 generation = ++*latestRequest_;
     ++pending_;
     const QPointer<EventDots> self(this);
     const std::shared_ptr<platform::EventStore> store = store_;
     const QColor fallback = fallback_;
     // Access is kept already: the answer comes on the store's thread at once,
     // and the query runs there, away from the window.
-    store->requestAccess([self, store, from, to, fallback, generation](bool granted, const QString &) {
+    store->requestAccess([self, store, from, to, fallback, generation,
+                          latest = latestRequest_](bool granted, const QString &) {
         DayDots dots;
-        if (granted)
+        // Pages turned on while this waited: only the latest pages' dots are shown.
+        if (granted && *latest == generation)
             dots = dotsByDay(store->events(from, to), from, to, fallback);
         QCoreApplication *app = QCoreApplication::instance();
         if (!app)
@@ -62,7 +64,7 @@ void EventDots::request(platform::Instant from, platform::Instant to)
                 if (!self)
                     return;
                 --self->pending_;
-                if (generation != self->generation_ || !granted)
+                if (generation != *self->latestRequest_ || !granted)
                     return;
                 self->dots_ = std::move(dots);
                 self->answered_ = true;

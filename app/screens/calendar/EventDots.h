@@ -6,6 +6,7 @@
 
 #include <QColor>
 #include <QObject>
+#include <atomic>
 #include <map>
 #include <memory>
 #include <vector>
@@ -47,7 +48,9 @@ private:
     std::shared_ptr<platform::EventStore> store_;
     QColor fallback_;
     DayDots dots_;
-    quint64 generation_ = 0;
+    // The latest request, read on the store's thread too: one overtaken
+    // while it waited there is dropped before its query runs.
+    std::shared_ptr<std::atomic<quint64>> latestRequest_ = std::make_shared<std::atomic<quint64>>(0);
     int pending_ = 0;
     bool answered_ = false;
 };

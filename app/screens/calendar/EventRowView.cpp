@@ -30,7 +30,7 @@ constexpr int swipeDistance = 30;
 // Where a row starts its entrance, towards the leading side.
 constexpr int entranceOffset = 40;
 
-QPixmap pinImage()
+QPixmap drawPin()
 {
     QPixmap pin(12, 16);
     pin.fill(Qt::transparent);
@@ -46,6 +46,13 @@ QPixmap pinImage()
     painter.drawPath(path);
     painter.setBrush(Qt::white);
     painter.drawEllipse(QPointF(6, 6), 2.2, 2.2);
+    return pin;
+}
+
+// Drawn once: a day lists it on every row with a place.
+const QPixmap &pinImage()
+{
+    static const QPixmap pin = drawPin();
     return pin;
 }
 
@@ -78,6 +85,27 @@ void NeverClearView::setBackgroundColor(const QColor &color)
     update();
 }
 
+// The colour marker meets the row's leading edge and the duration keeps its
+// distance from the trailing one. A box layout mirrors its items under a
+// right-to-left language but not its margins, which would put the duration
+// against the left edge of an Arabic row.
+void EventRowView::placeContent()
+{
+    if (QLayout *row = content_ ? content_->layout() : nullptr) {
+        if (layoutDirection() == Qt::RightToLeft)
+            row->setContentsMargins(trailingMargin, 6, 0, 6);
+        else
+            row->setContentsMargins(0, 6, trailingMargin, 6);
+    }
+}
+
+void EventRowView::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LayoutDirectionChange)
+        placeContent();
+    QWidget::changeEvent(event);
+}
+
 void NeverClearView::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
@@ -98,8 +126,8 @@ EventRowView::EventRowView(const platform::CalendarEvent &event, const QString &
     content_ = new QWidget(this);
     content_->setObjectName(QStringLiteral("eventRowContent"));
     auto *row = new QHBoxLayout(content_);
-    row->setContentsMargins(0, 6, 10, 6);
     row->setSpacing(10);
+    placeContent();
 
     marker_ = new NeverClearView(content_);
     marker_->setObjectName(QStringLiteral("eventColorMarker"));
@@ -148,42 +176,59 @@ EventRowView::EventRowView(const platform::CalendarEvent &event, const QString &
     duration_->setObjectName(QStringLiteral("eventDurationLabel"));
     duration_->setAlignment(Qt::AlignTrailing | Qt::AlignVCenter);
     row->addWidget(duration_);
-    for (QLabel *label : {title_, from_, to_, location_, duration_})
-        label->setStyleSheet(QStringLiteral("color: #202020;"));
+    // The texts' colour through the palette they inherit: a style sheet of
+    // their own would cost every row a polish of each label.
+    QPalette ink = content_->palette();
+    ink.setColor(QPalette::WindowText, QColor(0x20, 0x20, 0x20));
+    content_->setPalette(ink);
     outer->addWidget(content_, 1);
-
-    actions_ = new QWidget(this);
-    actions_->setObjectName(QStringLiteral("eventRowActions"));
-    auto *buttons = new QHBoxLayout(actions_);
-    buttons->setContentsMargins(0, 0, 0, 0);
-    buttons->setSpacing(0);
-    if (event.calendar && event.calendar->allowsContentModifications) {
-        delete_ = actionButton(QStringLiteral("Delete"), QStringLiteral("deleteAction"), QColor(255, 0, 0),
-                               actions_);
-        buttons->addWidget(delete_);
-        connect(delete_, &QPushButton::clicked, this, &EventRowView::deleteTapped);
-    }
-    share_ =
-        actionButton(QStringLiteral("Share"), QStringLiteral("shareAction"), QColor(0, 0, 255), actions_);
-    buttons->addWidget(share_);
-    connect(share_, &QPushButton::clicked, this, &EventRowView::shareTapped);
-    if (event.calendar && event.calendar->allowsContentModifications) {
-        more_ = actionButton(QStringLiteral("More"), QStringLiteral("moreAction"),
-                             QColor::fromRgbF(2.0f / 3, 2.0f / 3, 2.0f / 3), actions_);
-        buttons->addWidget(more_);
-        connect(more_, &QPushButton::clicked, this, &EventRowView::moreTapped);
-    }
-    for (QPushButton *button : {delete_, share_, more_}) {
-        if (button)
-            connect(button, &QPushButton::clicked, this, [this] { showActions(false); });
-    }
-    actions_->hide();
-    outer->addWidget(actions_);
 
     opacity_ = new QGraphicsOpacityEffect(content_);
     opacity_->setOpacity(1.0);
     opacity_->setEnabled(false);
     content_->setGraphicsEffect(opacity_);
+}
+
+bool EventRowView::canChange() const
+{
+    return event_.calendar && event_.calendar->allowsContentModifications;
+}
+
+const EventRowView &EventRowView::actions() const
+{
+    if (actions_)
+        return *this;
+    auto *self = const_cast<EventRowView *>(this);
+    self->actions_ = new QWidget(self);
+    QWidget *box = self->actions_;
+    box->setObjectName(QStringLiteral("eventRowActions"));
+    auto *buttons = new QHBoxLayout(box);
+    buttons->setContentsMargins(0, 0, 0, 0);
+    buttons->setSpacing(0);
+    if (canChange()) {
+        self->delete_ = actionButton(platform::localized("calendarscreen.rowDelete"),
+                                     QStringLiteral("deleteAction"), QColor(255, 0, 0), box);
+        buttons->addWidget(delete_);
+        connect(delete_, &QPushButton::clicked, self, &EventRowView::deleteTapped);
+    }
+    self->share_ = actionButton(platform::localized("calendarscreen.rowShare"), QStringLiteral("shareAction"),
+                                QColor(0, 0, 255), box);
+    buttons->addWidget(share_);
+    connect(share_, &QPushButton::clicked, self, &EventRowView::shareTapped);
+    if (canChange()) {
+        self->more_ =
+            actionButton(platform::localized("calendarscreen.rowMore"), QStringLiteral("moreAction"),
+                         QColor::fromRgbF(2.0f / 3, 2.0f / 3, 2.0f / 3), box);
+        buttons->addWidget(more_);
+        connect(more_, &QPushButton::clicked, self, &EventRowView::moreTapped);
+    }
+    for (QPushButton *button : {delete_, share_, more_}) {
+        if (button)
+            connect(button, &QPushButton::clicked, self, [self] { self->showActions(false); });
+    }
+    box->hide();
+    static_cast<QHBoxLayout *>(self->layout())->addWidget(box);
+    return *this;
 }
 
 QWidget *EventRowView::viewWithTag(int tag) const
@@ -210,12 +255,13 @@ QWidget *EventRowView::viewWithTag(int tag) const
 
 bool EventRowView::actionsShown() const
 {
-    return !actions_->isHidden();
+    return actions_ && !actions_->isHidden();
 }
 
 void EventRowView::showActions(bool shown)
 {
-    actions_->setVisible(shown);
+    if (shown || actions_)
+        actionsView()->setVisible(shown);
 }
 
 void EventRowView::setEntranceProgress(double progress)
@@ -348,7 +394,7 @@ void EventRowView::keyPressEvent(QKeyEvent *event)
         break;
     case Qt::Key_Delete:
         // Only where the row offers deleting.
-        if (!delete_)
+        if (!canChange())
             return QWidget::keyPressEvent(event);
         emit deleteTapped();
         break;

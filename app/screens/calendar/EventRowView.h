@@ -64,10 +64,11 @@ public:
     // The part with `tag`, as the row's parts are found.
     QWidget *viewWithTag(int tag) const;
     NeverClearView *marker() const { return marker_; }
-    QPushButton *deleteButton() const { return delete_; }
-    QPushButton *shareButton() const { return share_; }
-    QPushButton *moreButton() const { return more_; }
-    QWidget *actionsView() const { return actions_; }
+    // The actions are made when first wanted: most rows of a day are only read.
+    QPushButton *deleteButton() const { return actions().delete_; }
+    QPushButton *shareButton() const { return actions().share_; }
+    QPushButton *moreButton() const { return actions().more_; }
+    QWidget *actionsView() const { return actions().actions_; }
     bool actionsShown() const;
     void showActions(bool shown);
 
@@ -96,13 +97,21 @@ protected:
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     // Shows the actions with the keyboard on the first of them.
     void openActions();
+    const EventRowView &actions() const;
+    bool canChange() const;
+    // The content's margins for the row's direction.
+    void placeContent();
+
+    // Between the duration and the row's trailing edge.
+    static constexpr int trailingMargin = 10;
 
     platform::CalendarEvent event_;
-    QWidget *content_;
+    QWidget *content_ = nullptr;
     NeverClearView *marker_;
     QLabel *title_;
     QLabel *from_;
@@ -110,7 +119,7 @@ private:
     QLabel *location_;
     QLabel *pin_;
     QLabel *duration_;
-    QWidget *actions_;
+    QWidget *actions_ = nullptr;
     QPushButton *delete_ = nullptr;
     QPushButton *share_ = nullptr;
     QPushButton *more_ = nullptr;

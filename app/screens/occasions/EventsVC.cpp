@@ -54,7 +54,9 @@ EventsVC::EventsVC(QWidget *parent) : platform::ViewController(parent), ui_(std:
     auto *addToCalendar =
         new QPushButton(platform::localized("occasions.addToCalendar"), ui_->wallpaperImageView);
     addToCalendar->setObjectName(QStringLiteral("addToCalendarButton"));
+    ui_->contentLayout->addSpacing(12);
     ui_->contentLayout->addWidget(addToCalendar, 0, Qt::AlignHCenter);
+    ui_->contentLayout->addSpacing(8);
     connect(addToCalendar, &QPushButton::clicked, this, [this] {
         platform::EventImportDialog::openData(occasionsICalendar(platform::Clock::current(), yearsToAdd),
                                               platform::localized("occasions.title"), window());

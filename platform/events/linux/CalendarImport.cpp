@@ -138,7 +138,8 @@ std::optional<std::vector<SeparatedEvent>> separatedEvents(const QByteArray &dat
     auto text = CalendarText::parse(data);
     if (!text) {
         if (error)
-            *error = QStringLiteral("The file is not an iCalendar file: its BEGIN and END lines do not pair up");
+            *error =
+                QStringLiteral("The file is not an iCalendar file: its BEGIN and END lines do not pair up");
         return std::nullopt;
     }
     Component *root = text->calendar();

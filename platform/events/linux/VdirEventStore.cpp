@@ -20,7 +20,6 @@
 #include <QStandardPaths>
 #include <QTemporaryFile>
 #include <QThread>
-#include <QThreadPool>
 #include <QUuid>
 #include <cerrno>
 #include <cstdio>
@@ -55,7 +54,7 @@ QString validColor(const QString &text)
 
 void runOffMainThread(std::function<void()> work)
 {
-    QThreadPool::globalInstance()->start(std::move(work));
+    runStoreWork(std::move(work));
 }
 
 QByteArray contentDigest(const QByteArray &data)

@@ -2,11 +2,18 @@
 // Copyright (C) 2026 The Qamarly developers
 #include "platform/events/testing/TestEventStore.h"
 
-#include <QThreadPool>
-
 namespace platform {
 
 TestEventStore::TestEventStore() = default;
+
+void TestEventStore::holdQueries(bool held)
+{
+    {
+        const std::lock_guard lock(mutex_);
+        held_ = held;
+    }
+    released_.notify_all();
+}
 
 void TestEventStore::setAccess(bool granted, const QString &error)
 {
@@ -56,7 +63,7 @@ void TestEventStore::requestAccess(AccessCompletion completion)
         granted = granted_;
         error = accessError_;
     }
-    QThreadPool::globalInstance()->start([completion, granted, error] {
+    runStoreWork([completion, granted, error] {
         if (completion)
             completion(granted, error);
     });
@@ -77,7 +84,8 @@ std::vector<std::shared_ptr<const EventCalendar>> TestEventStore::calendars()
 std::vector<CalendarEvent> TestEventStore::events(Instant start, Instant end)
 {
     ++queries_;
-    const std::lock_guard lock(mutex_);
+    std::unique_lock lock(mutex_);
+    released_.wait(lock, [this] { return !held_; });
     std::vector<CalendarEvent> found;
     for (const CalendarEvent &event : events_) {
         const bool overlaps = event.endDate > event.startDate

@@ -5,6 +5,7 @@
 #include "platform/events/EventStore.h"
 
 #include <atomic>
+#include <condition_variable>
 #include <mutex>
 
 namespace platform {
@@ -27,6 +28,8 @@ public:
     // The next writes fail with `error` until cleared with an empty one.
     void failWrites(const QString &error) { writeError_ = error; }
     void announceChange() { emit storeChanged(); }
+    // While held, a query waits before it answers: a store busy with a large calendar.
+    void holdQueries(bool held);
 
     int accessRequests() const { return accessRequests_; }
     int queries() const { return queries_; }
@@ -48,6 +51,8 @@ public:
 
 private:
     mutable std::mutex mutex_;
+    std::condition_variable released_;
+    bool held_ = false;
     bool granted_ = true;
     QString accessError_;
     QString writeError_;

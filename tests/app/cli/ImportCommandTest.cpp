@@ -103,9 +103,11 @@ TEST_F(ImportCommand, EachEventBecomesAFileOfItsOwnWithItsZoneAndOverrides)
 
     // The moved occurrence is where the sender put it.
     ASSERT_EQ(run({QStringLiteral("events"), QStringLiteral("2026-12-15"), QStringLiteral("--json")}), 0);
-    const auto events = QJsonDocument::fromJson(output.toUtf8()).object().value(QStringLiteral("events")).toArray();
+    const auto events =
+        QJsonDocument::fromJson(output.toUtf8()).object().value(QStringLiteral("events")).toArray();
     ASSERT_EQ(events.size(), 1);
-    EXPECT_EQ(events[0].toObject().value(QStringLiteral("title")).toString(), QStringLiteral("Arabic class (moved)"));
+    EXPECT_EQ(events[0].toObject().value(QStringLiteral("title")).toString(),
+              QStringLiteral("Arabic class (moved)"));
     EXPECT_EQ(events[0].toObject().value(QStringLiteral("start")).toString(),
               QStringLiteral("2026-12-15T12:00:00+03:00"));
 }
@@ -122,12 +124,15 @@ TEST_F(ImportCommand, ImportingAgainAddsNothingAndOnlyALaterVersionReplaces)
     QByteArray edited = fileHolding("UID:class@example.org");
     edited.replace("SEQUENCE:1", "SEQUENCE:3").replace("SUMMARY:Arabic class\r\n", "SUMMARY:My class\r\n");
     write(QDir(folder).filePath(QStringLiteral("class@example.org.ics")), edited);
-    EXPECT_EQ(importJson(env.dataHome() + QStringLiteral("/invite.ics")).value(QStringLiteral("unchanged")).toInt(), 2);
+    EXPECT_EQ(
+        importJson(env.dataHome() + QStringLiteral("/invite.ics")).value(QStringLiteral("unchanged")).toInt(),
+        2);
     EXPECT_TRUE(fileHolding("UID:class@example.org").contains("SUMMARY:My class"));
 
     // The organiser's update (SEQUENCE 4) replaces it.
     QByteArray update = invitation;
-    update.replace("SEQUENCE:1", "SEQUENCE:4").replace("SUMMARY:Arabic class\r\n", "SUMMARY:Arabic class, room 2\r\n");
+    update.replace("SEQUENCE:1", "SEQUENCE:4")
+        .replace("SUMMARY:Arabic class\r\n", "SUMMARY:Arabic class, room 2\r\n");
     write(env.dataHome() + QStringLiteral("/update.ics"), update);
     const QJsonObject updated = importJson(env.dataHome() + QStringLiteral("/update.ics"));
     EXPECT_EQ(updated.value(QStringLiteral("updated")).toInt(), 1);

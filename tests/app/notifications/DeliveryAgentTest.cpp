@@ -9,6 +9,7 @@
 #include "app/notifications/NotificationScheduler.h"
 #include "core/GlobalSettings.h"
 #include "core/SharedDefaults.h"
+#include "platform/localization/Localization.h"
 #include "platform/notifications/LocalNotificationCenter.h"
 #include "platform/system/Console.h"
 #include "support/TestEnvironment.h"
@@ -47,6 +48,7 @@ protected:
     void SetUp() override
     {
         savedSink = setConsoleSink([this](const QString &line) { console << line; });
+        platform::installTranslations();
         startBus();
         // Requests fire on the real clock unless a test installs one.
         Clock::install(nullptr);

@@ -81,6 +81,42 @@ TEST(UserDefaults, TwoProcessesWritingAtOnceLoseNothing)
     EXPECT_EQ(suite->integer(QStringLiteral("shared")), 199);
 }
 
+// Reads are answered from memory until the file changes; a commit by
+// another process or connection is seen at the very next read, also after it
+// restarted the log (same size, new salts), and by a read-only reader too.
+TEST(UserDefaults, AValueSavedElsewhereIsReadAtTheNextRead)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("suite.sqlite"));
+    auto suite = UserDefaults::open(path);
+    auto reader = UserDefaults::openReadOnly(path);
+    suite->setInteger(QStringLiteral("shared"), -1);
+    EXPECT_EQ(suite->integer(QStringLiteral("shared")), -1);
+    EXPECT_EQ(reader->integer(QStringLiteral("shared")), -1);
+
+    QProcess writer;
+    writer.start(QStringLiteral(SUITE_WRITER), {path, QStringLiteral("w"), QStringLiteral("3")});
+    ASSERT_TRUE(writer.waitForFinished(60000));
+    EXPECT_EQ(suite->integer(QStringLiteral("shared")), 2);
+    EXPECT_EQ(reader->integer(QStringLiteral("shared")), 2);
+
+    sqlite3 *other = nullptr;
+    ASSERT_EQ(sqlite3_open(QFile::encodeName(path).constData(), &other), SQLITE_OK);
+    for (const int value : {7, 8}) {
+        ASSERT_EQ(sqlite3_exec(other, "PRAGMA wal_checkpoint(TRUNCATE)", nullptr, nullptr, nullptr),
+                  SQLITE_OK);
+        const QByteArray update =
+            "UPDATE defaults SET value = " + QByteArray::number(value) + " WHERE key = 'shared'";
+        ASSERT_EQ(sqlite3_exec(other, update.constData(), nullptr, nullptr, nullptr), SQLITE_OK);
+        EXPECT_EQ(suite->integer(QStringLiteral("shared")), value);
+        EXPECT_EQ(reader->integer(QStringLiteral("shared")), value);
+    }
+    sqlite3_close(other);
+    suite->setInteger(QStringLiteral("shared"), 9);
+    EXPECT_EQ(suite->integer(QStringLiteral("shared")), 9);
+    EXPECT_EQ(reader->integer(QStringLiteral("shared")), 9);
+}
+
 TEST(UserDefaults, ACorruptFileIsMovedAsideAndReplaced)
 {
     QTemporaryDir dir;

@@ -17,6 +17,7 @@
 #include "ui_CalendarVC.h"
 
 #include <QAbstractButton>
+#include <QBoxLayout>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDateTimeEdit>
@@ -736,6 +737,23 @@ TEST_F(CalendarScreen, ChangesInTheStoreAreShown)
     EXPECT_EQ(rowTitles(), QStringList{QStringLiteral("Synced")});
 }
 
+TEST_F(CalendarScreen, DaysPickedWhileTheStoreIsBusyAreLookedUpOnlyForTheLastOne)
+{
+    store->setEvents({event(QStringLiteral("Lunch"), gregorianInstant(2026, 12, 9, 12),
+                            gregorianInstant(2026, 12, 9, 13))});
+    show();
+    const int before = store->queries();
+    store->holdQueries(true);
+    for (int day = 6; day <= 9; ++day)
+        input::click(calendar(), calendar()->rectForDate(gregorianInstant(2026, 12, day)).center().toPoint());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return store->queries() > before; }, 3000));
+    store->holdQueries(false);
+    waitForLoad();
+    // The first day's query was under way; of the days picked behind it only the last is asked for.
+    EXPECT_EQ(store->queries() - before, 2);
+    EXPECT_EQ(rowTitles(), QStringList{QStringLiteral("Lunch")});
+}
+
 TEST_F(CalendarScreen, RowsSlideInFromTheLeadingSide)
 {
     store->setEvents(
@@ -815,6 +833,40 @@ TEST_F(CalendarScreen, Screenshots)
         editor->close();
         world.settle();
         screen.reset();
+    }
+}
+
+} // namespace
+
+namespace {
+
+// Mirrored, the row keeps its colour marker against the leading (right) edge
+// and the duration away from the trailing (left) one, as it does left to right.
+TEST(EventRow, MirroredRowKeepsTheDurationOffItsTrailingEdge)
+{
+    for (const Qt::LayoutDirection direction : {Qt::LeftToRight, Qt::RightToLeft}) {
+        SCOPED_TRACE(direction);
+        platform::CalendarEvent event;
+        event.title = QStringLiteral("Qamarly");
+        QWidget top;
+        top.setLayoutDirection(direction);
+        auto *layout = new QVBoxLayout(&top);
+        layout->setContentsMargins(0, 0, 0, 0);
+        auto *row = new EventRowView(event, QStringLiteral("09:00"), QStringLiteral("10:00"),
+                                     QStringLiteral("1 h"), &top);
+        layout->addWidget(row);
+        top.resize(400, 80);
+        ASSERT_TRUE(windowinput::showAndExpose(&top));
+        const QRect marker = row->viewWithTag(EventRowView::markerTag)->geometry();
+        const QRect duration = row->viewWithTag(EventRowView::durationTag)->geometry();
+        const int width = row->viewWithTag(EventRowView::markerTag)->parentWidget()->width();
+        if (direction == Qt::RightToLeft) {
+            EXPECT_EQ(marker.right(), width - 1);
+            EXPECT_GE(duration.left(), 10);
+        } else {
+            EXPECT_EQ(marker.left(), 0);
+            EXPECT_LE(duration.right(), width - 11);
+        }
     }
 }
 

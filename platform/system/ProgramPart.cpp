@@ -1,15 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Qamarly developers
-#include "platform/system/ProgramModule.h"
+#include "platform/system/ProgramPart.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <dlfcn.h>
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <unistd.h>
 
 namespace platform {
 
-QStringList moduleCandidates(const QString &fileName, const QString &executablePath,
-                             const QString &relativeInstallDir, const QString &installDir)
+QStringList partCandidates(const QString &fileName, const QString &executablePath,
+                           const QString &relativeInstallDir, const QString &installDir)
 {
     QStringList dirs;
     const QString executableDir = executablePath.isEmpty() ? QString() : QFileInfo(executablePath).path();
@@ -40,36 +43,44 @@ QStringList programArguments(int argc, char **argv)
 
 QString executablePath()
 {
-    // Not QCoreApplication::applicationFilePath(): the module's main makes
-    // the application object, so none exists yet.
+    // Not QCoreApplication::applicationFilePath(): it works without an
+    // application object, which the launcher never makes.
     return QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath();
 }
 
-ModuleMain loadModuleMain(const QStringList &candidates, const char *entry, QString *error)
+namespace {
+// Set by the launcher for the part it runs.
+constexpr const char *launcherVariable = "QAMARLY_LAUNCHER";
+} // namespace
+
+void execPart(const QStringList &candidates, char **argv, QString *error)
 {
     QStringList reasons;
+    const QByteArray launcher = QFile::encodeName(executablePath());
     for (const QString &path : candidates) {
-        if (!QFileInfo::exists(path)) {
+        const QFileInfo info(path);
+        if (!info.isFile() || !info.isExecutable()) {
             reasons << path + QStringLiteral(": not found");
             continue;
         }
-        // Kept loaded for the rest of the process: the module's main runs the
-        // program. Lazy binding, as the loader does at exec: binding every
-        // symbol of the GUI libraries up front costs the window a tenth of
-        // its start.
-        void *handle = dlopen(QFile::encodeName(path).constData(), RTLD_LAZY | RTLD_LOCAL);
-        if (!handle) {
-            reasons << QString::fromLocal8Bit(dlerror());
-            continue;
-        }
-        if (void *symbol = dlsym(handle, entry))
-            return reinterpret_cast<ModuleMain>(symbol);
-        reasons << path + QStringLiteral(": no ") + QString::fromLatin1(entry);
-        dlclose(handle);
+        ::setenv(launcherVariable, launcher.constData(), 1);
+        ::execv(QFile::encodeName(path).constData(), argv);
+        reasons << path + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(errno));
     }
+    ::unsetenv(launcherVariable);
     if (error)
         *error = reasons.isEmpty() ? QStringLiteral("no place to look") : reasons.join(QStringLiteral("; "));
-    return nullptr;
+}
+
+QString launcherPath()
+{
+    const QString launcher = qEnvironmentVariable(launcherVariable);
+    return !launcher.isEmpty() && QFileInfo(launcher).isExecutable() ? launcher : executablePath();
+}
+
+QString launcherDirectory()
+{
+    return QFileInfo(launcherPath()).path();
 }
 
 } // namespace platform

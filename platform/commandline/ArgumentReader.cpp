@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Qamarly developers
-#include "platform/system/ArgumentReader.h"
+#include "platform/commandline/ArgumentReader.h"
 
 #include "platform/localization/Localization.h"
 #include "platform/system/Console.h"

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Qamarly developers
-// The widget's drawing side, loaded by qamarly-widget only to render a
-// picture or to show the widget on the desktop. The Qt GUI library only:
-// the host's menu lives in a module of its own.
+// The widget's drawing side, run by qamarly-widget in its place only to
+// render a picture or to show the widget on the desktop. The Qt GUI library
+// only: the host's menu is a program of its own.
 #include "platform/localization/Localization.h"
-#include "platform/system/ProgramModule.h"
+#include "platform/system/ProgramPart.h"
 #include "widget/RenderCommand.h"
 #include "widget/WidgetCommandLine.h"
 #include "widget/WidgetHost.h"
@@ -60,7 +60,7 @@ int host(int argc, char **argv, const QStringList &arguments, QTextStream &err)
 
 } // namespace
 
-extern "C" __attribute__((visibility("default"))) int qamarly_widget_host_main(int argc, char **argv)
+int main(int argc, char **argv)
 {
     const QStringList arguments = platform::programArguments(argc, argv);
     QTextStream out(stdout);
