@@ -6,15 +6,15 @@
 #include "platform/localization/Localization.h"
 #include "platform/notifications/AgentLoginStart.h"
 #include "platform/system/Device.h"
-#include "platform/system/ProgramModule.h"
+#include "platform/system/ProgramPart.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
 #include <cstdio>
 
-#ifndef QAMARLY_MODULE_RELATIVE_DIR
-#define QAMARLY_MODULE_RELATIVE_DIR ""
-#define QAMARLY_MODULE_INSTALL_DIR ""
+#ifndef QAMARLY_PART_RELATIVE_DIR
+#define QAMARLY_PART_RELATIVE_DIR ""
+#define QAMARLY_PART_INSTALL_DIR ""
 #endif
 
 namespace {
@@ -36,22 +36,19 @@ int runCommand(int argc, char *argv[], const QStringList &arguments)
     return 0;
 }
 
-// The window and the GUI libraries it links are loaded only now.
-int openWindow(int argc, char *argv[])
+// The window, a program of its own with the GUI libraries it links, runs
+// in this one's place.
+int openWindow(char *argv[])
 {
-    const QStringList candidates = platform::moduleCandidates(
-        QStringLiteral("libqamarly-window.so"), platform::executablePath(),
-        QStringLiteral(QAMARLY_MODULE_RELATIVE_DIR), QStringLiteral(QAMARLY_MODULE_INSTALL_DIR));
+    const QStringList candidates = platform::partCandidates(
+        QStringLiteral("qamarly-window"), platform::executablePath(),
+        QStringLiteral(QAMARLY_PART_RELATIVE_DIR), QStringLiteral(QAMARLY_PART_INSTALL_DIR));
     QString error;
-    const platform::ModuleMain windowMain =
-        platform::loadModuleMain(candidates, "qamarly_window_main", &error);
-    if (!windowMain) {
-        std::fprintf(stderr,
-                     "Qamarly's window could not be loaded (%s); commands still work, see qamarly --help.\n",
-                     error.toLocal8Bit().constData());
-        return app::cli::exitFailure;
-    }
-    return windowMain(argc, argv);
+    platform::execPart(candidates, argv, &error);
+    std::fprintf(stderr,
+                 "Qamarly's window could not be started (%s); commands still work, see qamarly --help.\n",
+                 error.toLocal8Bit().constData());
+    return app::cli::exitFailure;
 }
 } // namespace
 
@@ -67,5 +64,5 @@ int main(int argc, char *argv[])
         std::fputs("No display is available, so Qamarly's window cannot open. Today's dates:\n", stderr);
         return runCommand(argc, argv, {QStringLiteral("today")});
     }
-    return openWindow(argc, argv);
+    return openWindow(argv);
 }

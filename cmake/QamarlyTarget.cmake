@@ -18,7 +18,7 @@ endfunction()
 # qamarly_test(NAME SOURCES ... LIBS ... [GUI] [ENV ...]): one GoogleTest executable run by CTest.
 # GUI tests run on the offscreen platform so they need no display.
 function(qamarly_test name)
-  cmake_parse_arguments(ARG "GUI" "TIMEOUT" "SOURCES;LIBS;ENV" ${ARGN})
+  cmake_parse_arguments(ARG "GUI" "TIMEOUT" "SOURCES;LIBS;ENV;LABELS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock)
   target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/tests)
@@ -29,7 +29,14 @@ function(qamarly_test name)
   if(NOT ARG_TIMEOUT)
     set(ARG_TIMEOUT 300)
   endif()
-  set_tests_properties(${name} PROPERTIES ENVIRONMENT "${env}" TIMEOUT ${ARG_TIMEOUT})
+  # `ctest -L unit` runs the quick set; window tests draw offscreen.
+  if(NOT ARG_LABELS)
+    set(ARG_LABELS unit)
+    if(ARG_GUI)
+      set(ARG_LABELS window)
+    endif()
+  endif()
+  set_tests_properties(${name} PROPERTIES ENVIRONMENT "${env}" TIMEOUT ${ARG_TIMEOUT} LABELS "${ARG_LABELS}")
 endfunction()
 
 # Every target `target` links, directly or through the libraries it links.
@@ -82,30 +89,28 @@ function(qamarly_forbid_links target)
   endforeach()
 endfunction()
 
-# Parts of a program loaded on demand (the window, the widget's host) are
+# Parts of a program run on demand (the window, the widget's host) are
 # installed in a directory of their own under the library directory.
 include(GNUInstallDirs)
-set(QAMARLY_MODULE_DIR ${CMAKE_INSTALL_LIBDIR}/qamarly)
+set(QAMARLY_PART_DIR ${CMAKE_INSTALL_LIBDIR}/qamarly)
 
-# qamarly_module(NAME SOURCES ... LIBS ...): a shared module the program
-# dlopens when it needs it. Only its main is exported; the static libraries
-# inside keep their symbols to themselves, so the program's own copies of the
-# same code never mix with the module's.
-function(qamarly_module name)
+# qamarly_part(NAME SOURCES ... LIBS ...): a part of a program that is a
+# program of its own (the window, the widget's host), run in the launcher's
+# place when a run needs it. Its libraries are linked into it alone, so no
+# static library's state ever exists twice in one process.
+function(qamarly_part name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
-  add_library(${name} MODULE ${ARG_SOURCES})
+  add_executable(${name} ${ARG_SOURCES})
   target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS})
-  set_target_properties(${name} PROPERTIES CXX_VISIBILITY_PRESET hidden VISIBILITY_INLINES_HIDDEN ON)
-  target_link_options(${name} PRIVATE LINKER:--exclude-libs,ALL)
   qamarly_warnings(${name})
-  install(TARGETS ${name} LIBRARY DESTINATION ${QAMARLY_MODULE_DIR})
+  install(TARGETS ${name} RUNTIME DESTINATION ${QAMARLY_PART_DIR})
 endfunction()
 
-# qamarly_loads_modules(TARGET): tells TARGET where its modules lie once
+# qamarly_runs_parts(TARGET): tells TARGET where its parts lie once
 # installed, relative to its own directory and as an absolute path.
-function(qamarly_loads_modules target)
-  file(RELATIVE_PATH relative ${CMAKE_INSTALL_FULL_BINDIR} ${CMAKE_INSTALL_PREFIX}/${QAMARLY_MODULE_DIR})
-  target_compile_definitions(${target} PRIVATE QAMARLY_MODULE_RELATIVE_DIR="${relative}"
-    QAMARLY_MODULE_INSTALL_DIR="${CMAKE_INSTALL_PREFIX}/${QAMARLY_MODULE_DIR}")
+function(qamarly_runs_parts target)
+  file(RELATIVE_PATH relative ${CMAKE_INSTALL_FULL_BINDIR} ${CMAKE_INSTALL_PREFIX}/${QAMARLY_PART_DIR})
+  target_compile_definitions(${target} PRIVATE QAMARLY_PART_RELATIVE_DIR="${relative}"
+    QAMARLY_PART_INSTALL_DIR="${CMAKE_INSTALL_PREFIX}/${QAMARLY_PART_DIR}")
 endfunction()

@@ -125,9 +125,27 @@ HostPositions::HostPositions(const QString &path, const QString &oldSuite) : pat
         importOldSuite(oldSuite);
 }
 
-QString HostPositions::key(const WidgetChoice &choice, const char *axis)
+QString HostPositions::key(const WidgetChoice &choice, const char *axis, int slot)
 {
-    return choice.id() + QStringLiteral(".window") + QLatin1String(axis);
+    const QString id = slot > 0 ? choice.id() + QLatin1Char('.') + QString::number(slot + 1) : choice.id();
+    return id + QStringLiteral(".window") + QLatin1String(axis);
+}
+
+int HostPositions::claimSlot(const WidgetChoice &choice, std::unique_ptr<QLockFile> &lock) const
+{
+    // More widgets of one kind than this share the last place.
+    constexpr int slotCount = 16;
+    for (int slot = 0; slot < slotCount; ++slot) {
+        auto candidate =
+            std::make_unique<QLockFile>(path_ + QStringLiteral(".%1.%2.lock").arg(choice.id()).arg(slot));
+        // Held for as long as the widget runs: only a dead holder frees it.
+        candidate->setStaleLockTime(0);
+        if (candidate->tryLock(0)) {
+            lock = std::move(candidate);
+            return slot;
+        }
+    }
+    return slotCount - 1;
 }
 
 HostPositions::Values HostPositions::read() const
@@ -195,21 +213,21 @@ void HostPositions::importOldSuite(const QString &oldSuite)
     update(imported);
 }
 
-std::optional<QPoint> HostPositions::position(const WidgetChoice &choice) const
+std::optional<QPoint> HostPositions::position(const WidgetChoice &choice, int slot) const
 {
     bool xOk = false;
     bool yOk = false;
-    const int x = values_.value(key(choice, "X")).toInt(&xOk);
-    const int y = values_.value(key(choice, "Y")).toInt(&yOk);
+    const int x = values_.value(key(choice, "X", slot)).toInt(&xOk);
+    const int y = values_.value(key(choice, "Y", slot)).toInt(&yOk);
     if (!xOk || !yOk)
         return std::nullopt;
     return QPoint(x, y);
 }
 
-bool HostPositions::save(const WidgetChoice &choice, QPoint position)
+bool HostPositions::save(const WidgetChoice &choice, QPoint position, int slot)
 {
-    return update({{key(choice, "X"), QString::number(position.x())},
-                   {key(choice, "Y"), QString::number(position.y())}});
+    return update({{key(choice, "X", slot), QString::number(position.x())},
+                   {key(choice, "Y", slot), QString::number(position.y())}});
 }
 
 } // namespace widget

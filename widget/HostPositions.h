@@ -4,9 +4,11 @@
 
 #include "widget/WidgetFamily.h"
 
+#include <QLockFile>
 #include <QMap>
 #include <QPoint>
 #include <QString>
+#include <memory>
 #include <optional>
 
 namespace widget {
@@ -32,10 +34,15 @@ public:
 
     explicit HostPositions(const QString &path = defaultPath(), const QString &oldSuite = oldSuitePath());
 
-    static QString key(const WidgetChoice &choice, const char *axis);
-    std::optional<QPoint> position(const WidgetChoice &choice) const;
+    // Several widgets of one choice each have a place: slot 0 is the first
+    // one's (and the only one's), further ones are numbered from 2.
+    static QString key(const WidgetChoice &choice, const char *axis, int slot = 0);
+    std::optional<QPoint> position(const WidgetChoice &choice, int slot = 0) const;
     // Written at once and atomically; false (and one log line) when it could not be.
-    bool save(const WidgetChoice &choice, QPoint position);
+    bool save(const WidgetChoice &choice, QPoint position, int slot = 0);
+    // The lowest slot of `choice` no running widget holds, held in `lock`
+    // until it is released or the process ends.
+    int claimSlot(const WidgetChoice &choice, std::unique_ptr<QLockFile> &lock) const;
     QString path() const { return path_; }
 
 private:

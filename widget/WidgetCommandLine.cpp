@@ -5,6 +5,7 @@
 #include "core/JsonSchema.h"
 #include "core/SharedDefaults.h"
 #include "platform/calendar/Clock.h"
+#include "platform/commandline/ArgumentReader.h"
 #include "platform/defaults/UserDefaults.h"
 #include "platform/localization/Localization.h"
 #include "platform/system/Console.h"
@@ -14,7 +15,6 @@
 
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QMap>
 #include <QSet>
 #include <memory>
 
@@ -28,51 +28,14 @@ namespace {
 
 const QString program = QStringLiteral("qamarly-widget");
 
-// Flags (--json) and options with a value (--kind simple, --kind=simple, -o FILE).
-struct Arguments
+// The widget's commands take options alone (--kind simple, --kind=simple, -o FILE).
+platform::ArgumentReader read(const QStringList &arguments, const QSet<QString> &flags,
+                              const QSet<QString> &options)
 {
-    QSet<QString> flags;
-    QMap<QString, QString> options;
-    QString error;
-};
-
-Arguments parse(const QStringList &arguments, const QSet<QString> &flags, const QSet<QString> &options)
-{
-    Arguments result;
-    for (int i = 0; i < arguments.size(); ++i) {
-        QString word = arguments.at(i);
-        QString value;
-        bool hasValue = false;
-        if (word == QLatin1String("-o")) {
-            word = QStringLiteral("--output");
-        } else if (const qsizetype eq = word.indexOf(QLatin1Char('='));
-                   word.startsWith(QLatin1String("--")) && eq > 0) {
-            value = word.mid(eq + 1);
-            word = word.left(eq);
-            hasValue = true;
-        }
-        const QString name = word.mid(2);
-        if (!word.startsWith(QLatin1String("--"))) {
-            result.error = platform::localized("widget.error.unexpected").arg(platform::printable(word));
-        } else if (flags.contains(name) && !hasValue) {
-            result.flags.insert(name);
-            continue;
-        } else if (options.contains(name)) {
-            if (!hasValue) {
-                if (i + 1 >= arguments.size()) {
-                    result.error = platform::localized("widget.error.needsValue").arg(word);
-                    return result;
-                }
-                value = arguments.at(++i);
-            }
-            result.options.insert(name, value);
-            continue;
-        } else {
-            result.error = platform::localized("widget.error.unknownOption").arg(platform::printable(word));
-        }
-        return result;
-    }
-    return result;
+    platform::ArgumentReader args(arguments, flags, options,
+                                  {{QStringLiteral("-o"), QStringLiteral("output")}});
+    args.expectPositionals(0, 0, QString());
+    return args;
 }
 
 std::optional<Appearance> appearanceFromArgument(const QString &name)
@@ -85,9 +48,9 @@ std::optional<Appearance> appearanceFromArgument(const QString &name)
 }
 
 // Kind, family and appearance, checked against what the widget offers.
-bool readWidgetChoice(const Arguments &args, HostOptions *choice, QString *error)
+bool readWidgetChoice(const platform::ArgumentReader &args, HostOptions *choice, QString *error)
 {
-    const QString kindName = args.options.value(QStringLiteral("kind"), QStringLiteral("simple"));
+    const QString kindName = args.option(QStringLiteral("kind"), QStringLiteral("simple"));
     const auto kind = kindFromArgument(kindName);
     if (!kind) {
         *error = platform::localized("widget.error.kind").arg(platform::printable(kindName));
@@ -95,7 +58,7 @@ bool readWidgetChoice(const Arguments &args, HostOptions *choice, QString *error
     }
     const WidgetConfiguration &config = configuration(*kind);
     const QString familyName =
-        args.options.value(QStringLiteral("family"), familyArgumentName(config.supportedFamilies.front()));
+        args.option(QStringLiteral("family"), familyArgumentName(config.supportedFamilies.front()));
     const auto family = familyFromArgument(familyName);
     if (!family) {
         *error = platform::localized("widget.error.family").arg(platform::printable(familyName));
@@ -112,8 +75,8 @@ bool readWidgetChoice(const Arguments &args, HostOptions *choice, QString *error
     }
     choice->kind = *kind;
     choice->family = *family;
-    if (args.options.contains(QStringLiteral("appearance"))) {
-        const QString name = args.options.value(QStringLiteral("appearance"));
+    if (args.hasOption(QStringLiteral("appearance"))) {
+        const QString name = args.option(QStringLiteral("appearance"));
         choice->appearance = appearanceFromArgument(name);
         if (!choice->appearance) {
             *error = platform::localized("widget.error.appearance").arg(platform::printable(name));
@@ -134,22 +97,26 @@ Timeline currentTimeline()
 
 QString usage(const QString &command)
 {
-    const QString host = QStringLiteral(
-        "  qamarly-widget [--kind simple|complex] [--family small|medium] [--appearance light|dark]\n"
-        "      shows the widget on the desktop\n");
-    const QString timeline = QStringLiteral(
-        "  qamarly-widget timeline [--json] [--at ISO-INSTANT]\n"
-        "      prints the thirty entries of the timeline built at that instant (default: now)\n");
+    // The synopses stay as typed; what each does is in the user's language.
+    const auto described = [](const char *synopsis, const char *key) {
+        return QString::fromLatin1(synopsis) + QStringLiteral("      ") + platform::localized(key) +
+               QLatin1Char('\n');
+    };
+    const QString host = described(
+        "  qamarly-widget [--kind simple|complex] [--family small|medium] [--appearance light|dark]\n",
+        "widget.help.host");
+    const QString timeline =
+        described("  qamarly-widget timeline [--json] [--at ISO-INSTANT]\n", "widget.help.timeline");
     const QString render =
-        QStringLiteral("  qamarly-widget render --kind simple|complex --family small|medium -o FILE.png\n"
-                       "                        [--at ISO-INSTANT] [--appearance light|dark] [--scale N]\n"
-                       "      draws the entry in force at that instant (default: now) into a PNG\n");
+        described("  qamarly-widget render --kind simple|complex --family small|medium -o FILE.png\n"
+                  "                        [--at ISO-INSTANT] [--appearance light|dark] [--scale N]\n",
+                  "widget.help.render");
+    const QString heading = platform::localized("widget.help.usage") + QLatin1Char('\n');
     if (command == QLatin1String("timeline"))
-        return QStringLiteral("usage:\n") + timeline;
+        return heading + timeline;
     if (command == QLatin1String("render"))
-        return QStringLiteral("usage:\n") + render;
-    return QStringLiteral("usage:\n") + host + timeline + render +
-           QStringLiteral("  qamarly-widget --help | --version\n");
+        return heading + render;
+    return heading + host + timeline + render + QStringLiteral("  qamarly-widget --help | --version\n");
 }
 
 QString versionText()
@@ -200,10 +167,10 @@ Mode modeOf(const QStringList &arguments)
 
 std::optional<HostOptions> readHostOptions(const QStringList &arguments, QTextStream &err)
 {
-    const Arguments args = parse(
-        arguments, {}, {QStringLiteral("kind"), QStringLiteral("family"), QStringLiteral("appearance")});
+    const platform::ArgumentReader args =
+        read(arguments, {}, {QStringLiteral("kind"), QStringLiteral("family"), QStringLiteral("appearance")});
     HostOptions options;
-    QString error = args.error;
+    QString error = args.error();
     if (error.isEmpty() && readWidgetChoice(args, &options, &error))
         return options;
     err << program << ": " << error << '\n';
@@ -212,20 +179,20 @@ std::optional<HostOptions> readHostOptions(const QStringList &arguments, QTextSt
 
 int runTimeline(const QStringList &arguments, QTextStream &out, QTextStream &err)
 {
-    const Arguments args = parse(arguments, {QStringLiteral("json")}, {QStringLiteral("at")});
-    QString error = args.error;
+    const platform::ArgumentReader args = read(arguments, {QStringLiteral("json")}, {QStringLiteral("at")});
+    QString error = args.error();
     platform::Instant at = platform::Clock::current();
-    if (error.isEmpty() && args.options.contains(QStringLiteral("at")) &&
-        !platform::parseIsoInstant(args.options.value(QStringLiteral("at")), &at))
-        error = QStringLiteral("'%1' is not an ISO 8601 instant (e.g. 2026-12-05T09:30:00+03:00)")
-                    .arg(platform::printable(args.options.value(QStringLiteral("at"))));
+    if (error.isEmpty() && args.hasOption(QStringLiteral("at")) &&
+        !platform::parseIsoInstant(args.option(QStringLiteral("at")), &at))
+        error = platform::localized("widget.error.instant")
+                    .arg(platform::printable(args.option(QStringLiteral("at"))));
     if (!error.isEmpty()) {
         err << program << " timeline: " << error << '\n';
         return exitUsage;
     }
     const Timeline timeline = timelineAt(at);
     const QString zone = platform::Device::timeZoneId();
-    if (args.flags.contains(QStringLiteral("json"))) {
+    if (args.flag(QStringLiteral("json"))) {
         QJsonObject root = timelineToJson(timeline);
         root.insert(QLatin1String(core::jsonSchemaKey), core::jsonSchemaVersion);
         out << QJsonDocument(root).toJson(QJsonDocument::Indented);
@@ -241,20 +208,20 @@ int runTimeline(const QStringList &arguments, QTextStream &out, QTextStream &err
 
 std::optional<MenuOptions> readMenuOptions(const QStringList &arguments, QTextStream &err)
 {
-    const Arguments args =
-        parse(arguments, {}, {QStringLiteral("kind"), QStringLiteral("family"), QStringLiteral("at")});
-    QString error = args.error;
+    const platform::ArgumentReader args =
+        read(arguments, {}, {QStringLiteral("kind"), QStringLiteral("family"), QStringLiteral("at")});
+    QString error = args.error();
     HostOptions choice;
     if (error.isEmpty())
         readWidgetChoice(args, &choice, &error);
     MenuOptions options{choice.kind, choice.family, {}};
-    const QStringList at = args.options.value(QStringLiteral("at")).split(QLatin1Char(','));
+    const QStringList at = args.option(QStringLiteral("at")).split(QLatin1Char(','));
     bool xOk = false;
     bool yOk = false;
     if (at.size() == 2)
         options.at = QPoint(at.at(0).toInt(&xOk), at.at(1).toInt(&yOk));
     if (error.isEmpty() && !(xOk && yOk))
-        error = QStringLiteral("--at wants a position X,Y");
+        error = platform::localized("widget.error.position");
     if (!error.isEmpty()) {
         err << program << " menu: " << error << '\n';
         return std::nullopt;
@@ -264,30 +231,30 @@ std::optional<MenuOptions> readMenuOptions(const QStringList &arguments, QTextSt
 
 std::optional<RenderOptions> readRenderOptions(const QStringList &arguments, QTextStream &err)
 {
-    const Arguments args =
-        parse(arguments, {},
-              {QStringLiteral("kind"), QStringLiteral("family"), QStringLiteral("output"),
-               QStringLiteral("at"), QStringLiteral("appearance"), QStringLiteral("scale")});
-    QString error = args.error;
+    const platform::ArgumentReader args =
+        read(arguments, {},
+             {QStringLiteral("kind"), QStringLiteral("family"), QStringLiteral("output"),
+              QStringLiteral("at"), QStringLiteral("appearance"), QStringLiteral("scale")});
+    QString error = args.error();
     RenderOptions options;
     if (error.isEmpty())
         readWidgetChoice(args, &options.choice, &error);
-    options.output = args.options.value(QStringLiteral("output"));
+    options.output = args.option(QStringLiteral("output"));
     if (error.isEmpty() && options.output.isEmpty())
         error = platform::localized("widget.error.noOutput");
     // The picture is always a PNG; another ending would mislead whoever opens it.
     if (error.isEmpty() && !options.output.endsWith(QLatin1String(".png"), Qt::CaseInsensitive))
         error = platform::localized("widget.error.notPng").arg(options.output);
     options.at = platform::Clock::current();
-    if (error.isEmpty() && args.options.contains(QStringLiteral("at")) &&
-        !platform::parseIsoInstant(args.options.value(QStringLiteral("at")), &options.at))
+    if (error.isEmpty() && args.hasOption(QStringLiteral("at")) &&
+        !platform::parseIsoInstant(args.option(QStringLiteral("at")), &options.at))
         error = platform::localized("widget.error.instant")
-                    .arg(platform::printable(args.options.value(QStringLiteral("at"))));
+                    .arg(platform::printable(args.option(QStringLiteral("at"))));
     bool scaleOk = true;
-    options.scale = args.options.value(QStringLiteral("scale"), QStringLiteral("2")).toDouble(&scaleOk);
+    options.scale = args.option(QStringLiteral("scale"), QStringLiteral("2")).toDouble(&scaleOk);
     // Written so that NaN fails too.
     if (error.isEmpty() && (!scaleOk || !(options.scale >= 0.25 && options.scale <= 8)))
-        error = QStringLiteral("--scale wants a number from 0.25 to 8");
+        error = platform::localized("widget.error.scale");
     if (!error.isEmpty()) {
         err << program << " render: " << error << '\n';
         return std::nullopt;

@@ -6,6 +6,7 @@
 #include "platform/localization/Localization.h"
 #include "platform/system/Console.h"
 #include "platform/system/Device.h"
+#include "platform/system/ProgramPart.h"
 #include "widget/TimelineJson.h"
 
 #include <QCoreApplication>
@@ -122,7 +123,7 @@ TimelineSource childTimelineSource(QObject *owner, int timeoutMs, const QString 
                                       .arg(timeoutMs / 1000)});
         });
         timeout->start(timeoutMs);
-        child->start(program.isEmpty() ? QCoreApplication::applicationFilePath() : program, arguments);
+        child->start(program.isEmpty() ? platform::launcherPath() : program, arguments);
     };
 }
 
@@ -265,7 +266,7 @@ MenuRunner childMenuRunner(QObject *owner)
             finish(QString());
         });
         child->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        child->start(QCoreApplication::applicationFilePath(),
+        child->start(platform::launcherPath(),
                      {QStringLiteral("menu"), QStringLiteral("--kind"),
                       configuration(choice.kind).argumentName, QStringLiteral("--family"),
                       familyArgumentName(choice.family), QStringLiteral("--at"),
@@ -302,6 +303,8 @@ HostWindow::HostWindow(const HostOptions &options, std::shared_ptr<HostPositions
       services_(std::move(services)),
       controller_(options.family, services_.timelines ? services_.timelines : childTimelineSource(this))
 {
+    if (positions_)
+        slot_ = positions_->claimSlot(place_, slotLock_);
     if (!services_.menu)
         services_.menu = childMenuRunner(this);
     if (!services_.openApplication)
@@ -354,7 +357,7 @@ Appearance HostWindow::appearance() const
                                                                                 : Appearance::light;
 }
 
-QPoint HostWindow::defaultPosition(WidgetKind kind, WidgetFamily family, const QRect &area)
+QPoint HostWindow::defaultPosition(WidgetKind kind, WidgetFamily family, const QRect &area, int slot)
 {
     int top = area.top() + screenMargin;
     int width = 0;
@@ -366,7 +369,8 @@ QPoint HostWindow::defaultPosition(WidgetKind kind, WidgetFamily family, const Q
         }
         top += size.height() + widgetGap;
     }
-    return {area.right() + 1 - screenMargin - width, top};
+    const int left = area.right() + 1 - screenMargin - width - slot * (width + widgetGap);
+    return {std::max(area.left() + screenMargin, left), top};
 }
 
 void HostWindow::switchTo(WidgetKind kind, WidgetFamily family)
@@ -441,7 +445,7 @@ void HostWindow::actOn(const QString &answer)
 
 bool HostWindow::startApplication()
 {
-    const QString beside = QCoreApplication::applicationDirPath() + QStringLiteral("/qamarly");
+    const QString beside = platform::launcherDirectory() + QStringLiteral("/qamarly");
     const QString program = QFileInfo(beside).isExecutable() ? beside : QStringLiteral("qamarly");
     // A running Qamarly comes to the front; otherwise it starts.
     return QProcess::startDetached(program, {});
@@ -449,7 +453,7 @@ bool HostWindow::startApplication()
 
 void HostWindow::restorePosition()
 {
-    if (const auto saved = positions_ ? positions_->position(place_) : std::nullopt) {
+    if (const auto saved = positions_ ? positions_->position(place_, slot_) : std::nullopt) {
         // Only where a screen still shows it (a monitor may have gone).
         if (QGuiApplication::screenAt(*saved + QPoint(width() / 2, height() / 2))) {
             setPosition(*saved);
@@ -457,7 +461,7 @@ void HostWindow::restorePosition()
         }
     }
     if (const QScreen *screen = QGuiApplication::primaryScreen())
-        setPosition(defaultPosition(choice_.kind, choice_.family, screen->availableGeometry()));
+        setPosition(defaultPosition(choice_.kind, choice_.family, screen->availableGeometry(), slot_));
 }
 
 void HostWindow::paintEvent(QPaintEvent *)
@@ -514,7 +518,7 @@ void HostWindow::mouseReleaseEvent(QMouseEvent *event)
     if (dragging_ && event->button() == Qt::LeftButton) {
         dragging_ = false;
         if (moved_ && positions_)
-            positions_->save(place_, position());
+            positions_->save(place_, position(), slot_);
         event->accept();
     }
 }

@@ -146,7 +146,8 @@ public:
     bool isMenuOpen() const { return menuOpen_; }
     // Where a widget goes the first time: stacked down the right edge of
     // `area`, each choice in its own slot.
-    static QPoint defaultPosition(WidgetKind kind, WidgetFamily family, const QRect &area);
+    // A second widget of one choice goes beside the first, to its left.
+    static QPoint defaultPosition(WidgetKind kind, WidgetFamily family, const QRect &area, int slot = 0);
     // Shows `kind` in `family` from now on, at that choice's own place.
     void switchTo(WidgetKind kind, WidgetFamily family);
     // Opens the context menu at a global position (ignored while one is open).
@@ -176,6 +177,9 @@ private:
     // under, whatever kind and size it is switched to since, so it never
     // jumps onto another widget's place.
     WidgetChoice place_;
+    // Which of several widgets started with the same choice this is.
+    int slot_ = 0;
+    std::unique_ptr<QLockFile> slotLock_;
     std::optional<Appearance> appearance_;
     bool rightToLeft_;
     std::shared_ptr<HostPositions> positions_;

@@ -1,35 +1,32 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Qamarly developers
-#include "platform/system/ProgramModule.h"
+#include "platform/system/ProgramPart.h"
 #include "widget/WidgetCommandLine.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
 #include <cstdio>
 
-#ifndef QAMARLY_MODULE_RELATIVE_DIR
-#define QAMARLY_MODULE_RELATIVE_DIR ""
-#define QAMARLY_MODULE_INSTALL_DIR ""
+#ifndef QAMARLY_PART_RELATIVE_DIR
+#define QAMARLY_PART_RELATIVE_DIR ""
+#define QAMARLY_PART_INSTALL_DIR ""
 #endif
 
 namespace {
 
 // Drawing and the desktop host need the GUI libraries, which come with the
-// host module, and the host's menu the widget toolkit, which comes with the
-// menu module; the timeline and the help never load them.
-int runModule(const QString &fileName, const char *entry, int argc, char *argv[])
+// host program, and the host's menu the widget toolkit, which comes with the
+// menu program; the timeline and the help never load them.
+int runPart(const QString &fileName, char *argv[])
 {
-    const QStringList candidates = platform::moduleCandidates(fileName, platform::executablePath(),
-                                                              QStringLiteral(QAMARLY_MODULE_RELATIVE_DIR),
-                                                              QStringLiteral(QAMARLY_MODULE_INSTALL_DIR));
+    const QStringList candidates = platform::partCandidates(fileName, platform::executablePath(),
+                                                            QStringLiteral(QAMARLY_PART_RELATIVE_DIR),
+                                                            QStringLiteral(QAMARLY_PART_INSTALL_DIR));
     QString error;
-    const platform::ModuleMain hostMain = platform::loadModuleMain(candidates, entry, &error);
-    if (!hostMain) {
-        std::fprintf(stderr, "qamarly-widget: the widget's drawing part could not be loaded (%s)\n",
-                     error.toLocal8Bit().constData());
-        return widget::exitFailure;
-    }
-    return hostMain(argc, argv);
+    platform::execPart(candidates, argv, &error);
+    std::fprintf(stderr, "qamarly-widget: the widget's drawing part could not be started (%s)\n",
+                 error.toLocal8Bit().constData());
+    return widget::exitFailure;
 }
 
 } // namespace
@@ -41,9 +38,13 @@ int main(int argc, char *argv[])
     QTextStream out(stdout);
     QTextStream err(stderr);
     switch (widget::modeOf(arguments)) {
-    case widget::Mode::help:
+    case widget::Mode::help: {
+        // What each form does is said in the user's language.
+        QCoreApplication app(argc, argv);
+        widget::prepareHost();
         out << widget::usage(arguments.value(0));
         return widget::exitOk;
+    }
     case widget::Mode::version:
         out << widget::versionText() << '\n';
         return widget::exitOk;
@@ -54,11 +55,11 @@ int main(int argc, char *argv[])
     }
     case widget::Mode::menu:
         out.flush();
-        return runModule(QStringLiteral("libqamarly-widget-menu.so"), "qamarly_widget_menu_main", argc, argv);
+        return runPart(QStringLiteral("qamarly-widget-menu"), argv);
     case widget::Mode::render:
     case widget::Mode::host:
         break;
     }
     out.flush();
-    return runModule(QStringLiteral("libqamarly-widget-host.so"), "qamarly_widget_host_main", argc, argv);
+    return runPart(QStringLiteral("qamarly-widget-host"), argv);
 }

@@ -5,6 +5,7 @@
 #include "app/cli/CommandLine.h"
 #include "core/JsonSchema.h"
 #include "platform/events/EventStore.h"
+#include "platform/localization/Localization.h"
 #include "platform/system/Console.h"
 
 #include <QDir>
@@ -47,7 +48,8 @@ QString calendarFoldersLine()
 {
     const QStringList folders = platform::calendarFolders();
     return key + QStringLiteral(" = ") +
-           (folders.isEmpty() ? QStringLiteral("(none)") : folders.join(QStringLiteral(", ")));
+           (folders.isEmpty() ? platform::localized("cli.settings.noFolders")
+                              : folders.join(QStringLiteral(", ")));
 }
 
 std::optional<int> runCalendarFoldersSetting(const QStringList &positionals, bool json, QTextStream &out,
@@ -63,13 +65,15 @@ std::optional<int> runCalendarFoldersSetting(const QStringList &positionals, boo
     };
     if (action == QLatin1String("list")) {
         if (!paths.isEmpty())
-            return refuse(QStringLiteral("usage: qamarly settings list %1 [--json]").arg(key));
+            return refuse(platform::localized("cli.help.usage")
+                              .arg(QStringLiteral("qamarly settings list %1 [--json]").arg(key)));
         return printFolders(json, out);
     }
     if (action != QLatin1String("set") && action != QLatin1String("add") && action != QLatin1String("remove"))
         return std::nullopt;
     if (paths.isEmpty() && action != QLatin1String("set"))
-        return refuse(QStringLiteral("usage: qamarly settings %1 %2 FOLDER ...").arg(action, key));
+        return refuse(platform::localized("cli.help.usage")
+                          .arg(QStringLiteral("qamarly settings %1 %2 FOLDER ...").arg(action, key)));
 
     QStringList folders = action == QLatin1String("set") ? QStringList() : platform::calendarFolders();
     for (const QString &path : paths) {
@@ -78,16 +82,16 @@ std::optional<int> runCalendarFoldersSetting(const QStringList &positionals, boo
         const QString folder = absolute(path);
         if (action == QLatin1String("remove")) {
             if (!folders.removeOne(folder))
-                return refuse(QStringLiteral("%1 is not one of the calendar folders").arg(folder));
+                return refuse(platform::localized("cli.settings.notACalendarFolder").arg(folder));
             continue;
         }
         if (!QFileInfo(folder).isDir())
-            return refuse(QStringLiteral("%1 is not a folder").arg(folder));
+            return refuse(platform::localized("cli.settings.notAFolder").arg(folder));
         if (!folders.contains(folder))
             folders << folder;
     }
     if (!platform::keepCalendarFolders(folders)) {
-        err << "qamarly settings: could not store " << key << "; nothing was changed\n";
+        err << "qamarly settings: " << platform::localized("cli.settings.foldersNotStored").arg(key) << '\n';
         return exitFailure;
     }
     return printFolders(json, out);

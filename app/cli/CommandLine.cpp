@@ -4,13 +4,16 @@
 
 #include "app/cli/DateCommands.h"
 #include "app/cli/EventsCommand.h"
+#include "app/cli/ImportCommand.h"
 #include "app/cli/MonthCommand.h"
 #include "app/cli/NotificationsCommand.h"
 #include "app/cli/OccasionsCommand.h"
 #include "app/cli/RangeCommand.h"
 #include "app/cli/SettingsCommand.h"
+#include "app/shell/WindowArguments.h"
 #include "platform/localization/Localization.h"
 #include "platform/system/Console.h"
+#include "platform/system/Device.h"
 
 #include <vector>
 
@@ -47,11 +50,15 @@ const std::vector<Command> &commands()
         {QStringLiteral("events"),
          QStringLiteral("events [YYYY-MM-DD] [--json]\n"
                         "  qamarly events add --title T --start ISO --end ISO [--all-day] [--zone TZID] "
-                        "[--calendar NAME] [--location L]\n"
+                        "[--calendar NAME] [--location L] [--notes N] [--repeat KIND [--until YYYY-MM-DD | "
+                        "--count N]] [--alert MINUTES|none ...] [--url URL]\n"
                         "  qamarly events edit UID [--occurrence YYYY-MM-DD | --from YYYY-MM-DD] [--title T] "
-                        "[--start ISO] [--end ISO] [--location L]\n"
+                        "[--start ISO] [--end ISO] [--location L] [--notes N] [--repeat KIND] [--until "
+                        "YYYY-MM-DD | --count N] [--alert MINUTES|none ...] [--url URL]\n"
                         "  qamarly events delete UID [--occurrence YYYY-MM-DD | --from YYYY-MM-DD]"),
          runEvents, "cli.help.events"},
+        {QStringLiteral("import"), QStringLiteral("import FILE [--calendar NAME] [--json]"), runImport,
+         "cli.help.import"},
     };
     return list;
 }
@@ -100,6 +107,9 @@ constexpr WindowOption windowOptions[] = {
     {"nograb", false},
     {"dograb", false},
     {"sync", false},
+    // The window in another language, and the gallery of its screens.
+    {"language", true},
+    {"screenshots", true},
 };
 
 const WindowOption *findWindowOption(const QString &argument)
@@ -113,16 +123,11 @@ const WindowOption *findWindowOption(const QString &argument)
     return nullptr;
 }
 
-bool isAddress(const QString &argument)
-{
-    return argument.contains(QLatin1String("://")) || argument.startsWith(QLatin1String("qamarly:"));
-}
-
 QString firstStrayArgument(const QStringList &arguments)
 {
     for (int i = 0; i < arguments.size(); ++i) {
         const QString &argument = arguments.at(i);
-        if (isAddress(argument))
+        if (shell::isWindowAddress(argument))
             continue;
         if (!argument.startsWith(QLatin1Char('-')))
             return argument;
@@ -139,14 +144,20 @@ QString firstStrayArgument(const QStringList &arguments)
 
 QString usage()
 {
-    QString text = QStringLiteral("usage: qamarly [COMMAND ...]\n\n") +
-                   platform::localized("cli.help.window") + QStringLiteral("\n\n") +
+    QString text = platform::localized("cli.help.usage").arg(QStringLiteral("qamarly [COMMAND ...]")) +
+                   QStringLiteral("\n\n") + platform::localized("cli.help.window") + QStringLiteral("\n\n") +
                    platform::localized("cli.help.commands") + QLatin1Char('\n');
     for (const Command &c : commands())
         text += QStringLiteral("  qamarly ") + c.synopsis + QLatin1Char('\n');
     text += QLatin1Char('\n') + platform::localized("cli.help.options") + QLatin1Char('\n');
     text += QStringLiteral("  --help     ") + platform::localized("cli.help.help") + QLatin1Char('\n');
     text += QStringLiteral("  --version  ") + platform::localized("cli.help.version") + QLatin1Char('\n');
+    text += QStringLiteral("  --language LANG  ") +
+            platform::localized("cli.help.language")
+                .arg(platform::Device::interfaceLanguages().join(QStringLiteral(", "))) +
+            QLatin1Char('\n');
+    text += QStringLiteral("  --screenshots DIR  ") + platform::localized("cli.help.screenshots") +
+            QLatin1Char('\n');
     return text;
 }
 
@@ -154,8 +165,8 @@ QString commandUsage(const QString &name)
 {
     for (const Command &c : commands()) {
         if (c.name == name)
-            return QStringLiteral("usage: qamarly ") + c.synopsis + QStringLiteral("\n\n") +
-                   platform::localized(c.summaryKey) + QLatin1Char('\n');
+            return platform::localized("cli.help.usage").arg(QStringLiteral("qamarly ") + c.synopsis) +
+                   QStringLiteral("\n\n") + platform::localized(c.summaryKey) + QLatin1Char('\n');
     }
     return QString();
 }

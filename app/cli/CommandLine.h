@@ -2,12 +2,17 @@
 // Copyright (C) 2026 The Qamarly developers
 #pragma once
 
+#include "platform/commandline/ArgumentReader.h"
+
 #include <QStringList>
 #include <QTextStream>
 #include <functional>
 #include <optional>
 
 namespace app::cli {
+
+// Every command reads its arguments with the reader all programs share.
+using platform::ArgumentReader;
 
 enum ExitCode
 {

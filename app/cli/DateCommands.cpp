@@ -2,7 +2,6 @@
 // Copyright (C) 2026 The Qamarly developers
 #include "app/cli/DateCommands.h"
 
-#include "app/cli/ArgumentReader.h"
 #include "app/cli/DateArguments.h"
 #include "core/JsonSchema.h"
 #include "core/LocalizedNumber.h"

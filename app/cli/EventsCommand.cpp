@@ -2,7 +2,6 @@
 // Copyright (C) 2026 The Qamarly developers
 #include "app/cli/EventsCommand.h"
 
-#include "app/cli/ArgumentReader.h"
 #include "app/cli/DateArguments.h"
 #include "app/screens/calendar/CalendarDay.h"
 #include "core/JsonSchema.h"
@@ -189,8 +188,72 @@ QJsonValue repeatJson(const platform::EventRepeat &repeat)
     return object;
 }
 
+// `--alert MINUTES` (before the start; repeatable) or `--alert none`: the
+// reminders the event is to have instead of those it has.
+std::optional<Refusal> applyAlerts(platform::EventDraft &draft, const ArgumentReader &args)
+{
+    const QStringList given = args.values(QStringLiteral("alert"));
+    if (given.isEmpty())
+        return std::nullopt;
+    std::vector<platform::EventAlert> alerts;
+    for (const QString &text : given) {
+        if (text == QLatin1String("none")) {
+            if (given.size() > 1)
+                return badInput(QStringLiteral("--alert none cannot be given with other alerts"));
+            break;
+        }
+        bool ok = false;
+        const int minutes = text.toInt(&ok);
+        if (!ok || minutes < 0 || minutes > platform::maximumAlertMinutes)
+            return badInput(
+                QStringLiteral("'%1' is not an alert (minutes before the start, 0 to %2, or none)")
+                    .arg(text)
+                    .arg(platform::maximumAlertMinutes));
+        const auto alert = platform::EventAlert::minutesBefore(minutes);
+        if (std::find(alerts.begin(), alerts.end(), alert) == alerts.end())
+            alerts.push_back(alert);
+    }
+    draft.alerts = alerts;
+    return std::nullopt;
+}
+
+QJsonArray alertsJson(const std::vector<platform::EventAlert> &alerts, const QString &zone)
+{
+    QJsonArray list;
+    for (const platform::EventAlert &alert : alerts) {
+        if (alert.at) {
+            list.append(QJsonObject{{QStringLiteral("at"), platform::isoString(*alert.at, zone)}});
+            continue;
+        }
+        // Whole minutes as a whole number; a trigger in seconds keeps them.
+        const double minutes = static_cast<double>(-alert.offsetSeconds) / 60.0;
+        list.append(QJsonObject{
+            {QStringLiteral("minutesBefore"), alert.offsetSeconds % 60 == 0
+                                                  ? QJsonValue(static_cast<qint64>(-alert.offsetSeconds / 60))
+                                                  : QJsonValue(minutes)},
+            {QStringLiteral("relatedTo"), alert.fromEnd ? QStringLiteral("end") : QStringLiteral("start")}});
+    }
+    return list;
+}
+
+// `--url ADDRESS`: a web page or mail address; empty takes it away.
+std::optional<Refusal> applyUrl(platform::EventDraft &draft, const ArgumentReader &args)
+{
+    if (!args.hasOption(QStringLiteral("url")))
+        return std::nullopt;
+    const QString typed = args.option(QStringLiteral("url"));
+    draft.url = platform::linkAddressFrom(typed);
+    if (draft.url->isEmpty() && !typed.trimmed().isEmpty())
+        return badInput(
+            QStringLiteral("'%1' is not a web address (https://...) or a mail address (mailto:...)")
+                .arg(typed));
+    return std::nullopt;
+}
+
 const QSet<QString> repeatOptions{QStringLiteral("repeat"), QStringLiteral("until"), QStringLiteral("count"),
-                                  QStringLiteral("notes")};
+                                  QStringLiteral("notes"),  QStringLiteral("alert"), QStringLiteral("url")};
+
+} // namespace
 
 std::shared_ptr<const platform::EventCalendar> findCalendar(platform::EventStore &store, const QString &name)
 {
@@ -207,6 +270,8 @@ std::shared_ptr<const platform::EventCalendar> findCalendar(platform::EventStore
     }
     return firstWritable;
 }
+
+namespace {
 
 int addEvent(Invocation &call, const QStringList &arguments)
 {
@@ -240,6 +305,10 @@ int addEvent(Invocation &call, const QStringList &arguments)
     if (auto refused = applyTimes(draft, args, zone))
         return report(call, command, *refused);
     if (auto refused = applyRepeat(draft, args, {}))
+        return report(call, command, *refused);
+    if (auto refused = applyAlerts(draft, args))
+        return report(call, command, *refused);
+    if (auto refused = applyUrl(draft, args))
         return report(call, command, *refused);
 
     const auto store = platform::makeEventStore();
@@ -344,8 +413,13 @@ int applyEdit(Invocation &call, const QString &command, const ArgumentReader &ar
         return report(call, command, *refused);
     if (auto refused = applyRepeat(draft, args, event.repeat))
         return report(call, command, *refused);
+    if (auto refused = applyAlerts(draft, args))
+        return report(call, command, *refused);
+    if (auto refused = applyUrl(draft, args))
+        return report(call, command, *refused);
     bool changes = false;
-    for (const char *option : {"title", "location", "start", "end", "repeat", "until", "count", "notes"})
+    for (const char *option :
+         {"title", "location", "start", "end", "repeat", "until", "count", "notes", "alert", "url"})
         changes = changes || args.hasOption(QLatin1String(option));
     if (!changes)
         return report(call, command, badInput(QStringLiteral("nothing to change")));
@@ -420,6 +494,8 @@ int listEvents(Invocation &call)
                 {QStringLiteral("uid"), e.uid},
                 {QStringLiteral("notes"), e.notes},
                 {QStringLiteral("repeat"), repeatJson(e.repeat)},
+                {QStringLiteral("alerts"), alertsJson(e.alerts, zone)},
+                {QStringLiteral("url"), e.url},
                 {QStringLiteral("recurrenceId"),
                  e.recurrenceId ? QJsonValue(platform::isoString(*e.recurrenceId, zone)) : QJsonValue()}});
         }

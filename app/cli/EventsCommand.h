@@ -3,6 +3,9 @@
 #pragma once
 
 #include "app/cli/CommandLine.h"
+#include "platform/events/EventStore.h"
+
+#include <memory>
 
 namespace app::cli {
 
@@ -10,5 +13,9 @@ namespace app::cli {
 // (today by default) as the calendar tab lists them. The person running it
 // owns the calendar files, so no access is asked.
 int runEvents(Invocation &call);
+
+// The calendar called `name` (its title, folder name or folder), or the
+// first writable one when `name` is empty.
+std::shared_ptr<const platform::EventCalendar> findCalendar(platform::EventStore &store, const QString &name);
 
 } // namespace app::cli

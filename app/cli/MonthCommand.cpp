@@ -2,7 +2,6 @@
 // Copyright (C) 2026 The Qamarly developers
 #include "app/cli/MonthCommand.h"
 
-#include "app/cli/ArgumentReader.h"
 #include "app/cli/DateArguments.h"
 #include "components/calendar/MonthCalendarModel.h"
 #include "components/calendar/OtherCalendarDaySource.h"

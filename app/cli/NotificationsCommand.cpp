@@ -5,7 +5,9 @@
 #include "app/notifications/NotificationScheduler.h"
 #include "core/GlobalSettings.h"
 #include "core/JsonSchema.h"
+#include "core/LocalizedNumber.h"
 #include "platform/calendar/Clock.h"
+#include "platform/localization/Localization.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -21,13 +23,14 @@ constexpr const char *synopsis =
 QString describe(const platform::NotificationTrigger &trigger)
 {
     if (const auto *interval = std::get_if<platform::TimeIntervalTrigger>(&trigger))
-        return QStringLiteral("in %1 s").arg(interval->seconds);
+        return platform::localized("cli.notifications.inSeconds").arg(interval->seconds);
     const auto &c = std::get<platform::CalendarTrigger>(trigger);
     auto part = [](const std::optional<int> &v, int width) {
         return v ? QStringLiteral("%1").arg(*v, width, 10, QLatin1Char('0'))
                  : QString(width, QLatin1Char('*'));
     };
-    return QStringLiteral("at %1-%2-%3 %4:%5:%6")
+    return platform::localized("cli.notifications.at")
+        .arg(QStringLiteral("%1-%2-%3 %4:%5:%6"))
         .arg(part(c.year, 4), part(c.month, 2), part(c.day, 2), part(c.hour, 2), part(c.minute, 2),
              part(c.second, 2));
 }
@@ -49,12 +52,12 @@ void print(const QList<platform::NotificationRequest> &requests, bool json, QTex
     for (const auto &r : requests) {
         out << r.identifier << "  " << describe(r.trigger);
         if (r.content.badge)
-            out << "  badge " << *r.content.badge;
+            out << "  " << platform::localized("cli.notifications.badge").arg(*r.content.badge);
         if (r.content.hasAlert())
             out << "  \"" << r.content.title << "\" / \"" << r.content.body << '"';
         out << '\n';
     }
-    out << requests.size() << (requests.size() == 1 ? " notification\n" : " notifications\n");
+    out << core::localizedCount("cli.notifications.count", requests.size()) << '\n';
 }
 
 void printPendingCount(QTextStream &out)
@@ -62,7 +65,7 @@ void printPendingCount(QTextStream &out)
     int count = 0;
     platform::UserNotificationCenter::current().getPendingNotificationRequests(
         [&count](const QList<platform::NotificationRequest> &r) { count = static_cast<int>(r.size()); });
-    out << count << (count == 1 ? " notification pending\n" : " notifications pending\n");
+    out << core::localizedCount("cli.notifications.pendingCount", count) << '\n';
 }
 
 } // namespace
@@ -81,7 +84,8 @@ int runNotificationsCommand(cli::Invocation &call)
     if (what == QLatin1String("pending") || what == QLatin1String("reschedule") ||
         what == QLatin1String("refresh")) {
         if (const auto reason = platform::UserNotificationCenter::current().unavailableReason()) {
-            call.err << "qamarly: " << *reason << "; notifications cannot be listed or scheduled.\n";
+            call.err << "qamarly: " << platform::localized("cli.notifications.unavailable").arg(*reason)
+                     << '\n';
             return cli::exitStoreUnavailable;
         }
     }
@@ -110,9 +114,7 @@ int runNotificationsCommand(cli::Invocation &call)
         try {
             scheduler.rescheduleNotifications();
         } catch (const CustomError &) {
-            call.err
-                << "qamarly: notifications are not allowed; nothing is scheduled and the badge is cleared."
-                   " Allow them in Qamarly first.\n";
+            call.err << "qamarly: " << platform::localized("cli.notifications.notAllowed") << '\n';
             return cli::exitNotAllowed;
         }
         scheduler.waitForPasses();

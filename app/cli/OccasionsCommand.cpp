@@ -2,7 +2,6 @@
 // Copyright (C) 2026 The Qamarly developers
 #include "app/cli/OccasionsCommand.h"
 
-#include "app/cli/ArgumentReader.h"
 #include "app/screens/occasions/Event.h"
 #include "app/screens/occasions/OccasionsICalendar.h"
 #include "core/JsonSchema.h"

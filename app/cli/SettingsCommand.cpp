@@ -2,7 +2,6 @@
 // Copyright (C) 2026 The Qamarly developers
 #include "app/cli/SettingsCommand.h"
 
-#include "app/cli/ArgumentReader.h"
 #include "app/cli/CalendarFoldersSetting.h"
 #include "app/notifications/NotificationScheduler.h"
 #include "core/GlobalSettings.h"
@@ -10,6 +9,7 @@
 #include "core/RGConv.h"
 #include "core/SharedDefaults.h"
 #include "platform/events/EventStore.h"
+#include "platform/localization/Localization.h"
 #include "platform/system/Console.h"
 #include "platform/widgets/WidgetCenter.h"
 
@@ -104,17 +104,20 @@ int printSettings(bool json, QTextStream &out)
     for (const Field &f : fields) {
         out << f.name << " = ";
         if (f.integer == &GlobalSettings::wallpaperIndex && !wallpaperMatches)
-            out << (wallpaper ? QString::number(*wallpaper) : QStringLiteral("none")) << " (stored "
-                << s.wallpaperIndex << " is not a wallpaper)\n";
+            out << (wallpaper ? QString::number(*wallpaper) : QStringLiteral("none")) << ' '
+                << platform::localized("cli.settings.notAWallpaper").arg(s.wallpaperIndex) << '\n';
         else
             out << (f.isBoolean ? QString::fromLatin1(s.*(f.boolean) ? "true" : "false")
                                 : QString::number(s.*(f.integer)))
                 << '\n';
     }
-    out << core::keys::lastRefreshDate << " = " << lastRefresh.value_or(QStringLiteral("(never)")) << '\n';
+    out << core::keys::lastRefreshDate << " = "
+        << lastRefresh.value_or(platform::localized("cli.settings.never")) << '\n';
     out << calendarFoldersLine() << '\n';
-    out << "stored in " << core::sharedDefaults()->path()
-        << (core::sharedDefaults()->canSave() ? "" : " (cannot be written: changes cannot be saved)") << '\n';
+    out << platform::localized(core::sharedDefaults()->canSave() ? "cli.settings.storedIn"
+                                                                 : "cli.settings.storedInReadOnly")
+               .arg(core::sharedDefaults()->path())
+        << '\n';
     return exitOk;
 }
 
@@ -128,7 +131,8 @@ void applyChange(const QString &key, QTextStream &err)
         auto &scheduler = notifications::NotificationScheduler::shared();
         // The setting is stored either way; only the plan cannot follow it.
         if (const auto reason = platform::UserNotificationCenter::current().unavailableReason())
-            err << "qamarly settings: " << *reason << "; the notification plan was not brought up to date\n";
+            err << "qamarly settings: " << platform::localized("cli.settings.planNotUpdated").arg(*reason)
+                << '\n';
         try {
             scheduler.rescheduleNotifications();
             scheduler.waitForPasses(60000);
@@ -147,7 +151,7 @@ QString describeStored(const platform::UserDefaults::Value &v)
         return QString::number(*i);
     if (const auto *b = std::get_if<bool>(&v))
         return QString::fromLatin1(*b ? "true" : "false");
-    return QStringLiteral("(nothing)");
+    return platform::localized("cli.settings.nothing");
 }
 
 int setSetting(const QString &key, const QString &text, QTextStream &out, QTextStream &err)
@@ -157,16 +161,19 @@ int setSetting(const QString &key, const QString &text, QTextStream &out, QTextS
         QStringList names;
         for (const Field &f : fields)
             names << QLatin1String(f.name);
-        err << "qamarly settings: unknown key '" << platform::printable(key)
-            << "' (known: " << names.join(QStringLiteral(", ")) << ")\n";
+        err << "qamarly settings: "
+            << platform::localized("cli.settings.unknownKey")
+                   .arg(platform::printable(key), names.join(QStringLiteral(", ")))
+            << '\n';
         return exitUsage;
     }
     GlobalSettings &s = GlobalSettings::shared();
     if (field->isBoolean) {
         const auto value = parseBoolean(text);
         if (!value) {
-            err << "qamarly settings: " << key << " takes true or false, not '" << platform::printable(text)
-                << "'\n";
+            err << "qamarly settings: "
+                << platform::localized("cli.settings.takesBoolean").arg(key, platform::printable(text))
+                << '\n';
             return exitUsage;
         }
         s.*(field->boolean) = *value;
@@ -174,10 +181,13 @@ int setSetting(const QString &key, const QString &text, QTextStream &out, QTextS
         bool ok = false;
         const qlonglong value = text.toLongLong(&ok);
         if (!ok || value < field->minimum || value > field->maximum) {
-            err << "qamarly settings: " << key << " takes a whole number";
-            if (field->minimum != anyMin)
-                err << " from " << field->minimum << " to " << field->maximum;
-            err << ", not '" << platform::printable(text) << "'\n";
+            err << "qamarly settings: "
+                << (field->minimum != anyMin
+                        ? platform::localized("cli.settings.takesNumberBetween")
+                              .arg(key, QString::number(field->minimum), QString::number(field->maximum),
+                                   platform::printable(text))
+                        : platform::localized("cli.settings.takesNumber").arg(key, platform::printable(text)))
+                << '\n';
             return exitUsage;
         }
         s.*(field->integer) = value;
@@ -185,14 +195,16 @@ int setSetting(const QString &key, const QString &text, QTextStream &out, QTextS
     const auto &suite = s.suite();
     // A command may wait for another process's lock (the window's thread never does).
     if (!s.save() || !suite->waitForWrites(commandLockWaitMs) || !suite->flush()) {
-        err << "qamarly settings: could not store " << key << " in " << suite->path()
-            << (suite->canSave() ? QStringLiteral("")
-                                 : QStringLiteral(": the settings folder cannot be written"))
-            << "; nothing was changed\n";
+        err << "qamarly settings: "
+            << platform::localized(suite->canSave() ? "cli.settings.notStored"
+                                                    : "cli.settings.notStoredReadOnly")
+                   .arg(key, suite->path())
+            << '\n';
         return exitFailure;
     }
     // Read back, so the report is what the file holds and not what was meant.
-    out << key << " = " << describeStored(suite->value(key)) << " (stored in " << suite->path() << ")\n";
+    out << key << " = " << describeStored(suite->value(key)) << ' '
+        << platform::localized("cli.settings.storedAt").arg(suite->path()) << '\n';
     out.flush();
     applyChange(key, err);
     return exitOk;
@@ -214,12 +226,16 @@ int runSettings(Invocation &call)
             runCalendarFoldersSetting(pos, args.flag(QStringLiteral("json")), call.out, call.err))
         return *folders;
     if (pos.first() != QLatin1String("set")) {
-        call.err << "qamarly settings: unknown action '" << platform::printable(pos.first())
-                 << "' (use: settings set KEY VALUE)\n";
+        call.err << "qamarly settings: "
+                 << platform::localized("cli.settings.unknownAction").arg(platform::printable(pos.first()))
+                 << '\n';
         return exitUsage;
     }
     if (pos.size() != 3) {
-        call.err << "qamarly settings: usage: qamarly settings set KEY VALUE\n";
+        call.err
+            << "qamarly settings: "
+            << platform::localized("cli.help.usage").arg(QStringLiteral("qamarly settings set KEY VALUE"))
+            << '\n';
         return exitUsage;
     }
     return setSetting(pos.at(1), pos.at(2), call.out, call.err);

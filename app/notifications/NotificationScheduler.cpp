@@ -8,6 +8,7 @@
 #include "platform/calendar/Calendar.h"
 #include "platform/calendar/Clock.h"
 #include "platform/calendar/DateFormatter.h"
+#include "platform/localization/Localization.h"
 #include "platform/system/Device.h"
 
 #include <QJsonObject>
@@ -220,7 +221,7 @@ QList<NotificationRequest> NotificationScheduler::plan(platform::Instant now,
             const core::RGDate &hijri = *window[n].hijriDate();
             NotificationRequest r;
             r.identifier = dailyPrefix + QString::number(n) + QLatin1Char('-') + daySuffix(gregorian);
-            r.content.title = QStringLiteral("Today: ") + hijri.dateFullString();
+            r.content.title = platform::localized("notifications.today").arg(hijri.dateFullString());
             r.content.body = gregorian.weekDayName() + comma + gregorian.dateFullString();
             // With the badge switch off the icon shows no number at all, so
             // the daily notification does not set one either.

@@ -6,9 +6,11 @@
 #include "app/store/RatingPrompt.h"
 #include "app/store/UpdateChecker.h"
 #include "core/GlobalSettings.h"
+#include "platform/events/EventImportDialog.h"
 #include "platform/settings/AppSettingsWindow.h"
 #include "platform/system/Console.h"
 #include "platform/system/Logging.h"
+#include "platform/ui/DialogHost.h"
 #include "platform/ui/TabBarController.h"
 #include "platform/ui/Window.h"
 
@@ -89,8 +91,14 @@ void AppDelegate::applicationWillEnterForeground(QApplication &)
     startWatchSession();
 }
 
-bool AppDelegate::openURL(QApplication &, const QUrl &, const QString &, const QVariant &)
+bool AppDelegate::openURL(QApplication &, const QUrl &url, const QString &, const QVariant &)
 {
+    // A calendar file opened from the file manager or a mail: its events,
+    // to add to a calendar.
+    if (url.isLocalFile()) {
+        platform::EventImportDialog::openFile(url.toLocalFile(), platform::dialogHost());
+        return true;
+    }
     return true;
 }
 

@@ -63,8 +63,12 @@ void ApplicationLifecycle::applicationStateChanged(Qt::ApplicationState state)
     }
 }
 
-void ApplicationLifecycle::activationRequested(const QStringList &arguments)
+void ApplicationLifecycle::activationRequested(const QStringList &arguments, const QString &activationToken)
 {
+    // The Wayland shell hands the token to the compositor on the next
+    // activation; without one the compositor may leave the window behind.
+    if (!activationToken.isEmpty() && QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        qputenv("XDG_ACTIVATION_TOKEN", activationToken.toUtf8());
     // Bringing a hidden or minimised window back is the return, if it is one.
     if (window_)
         window_->bringToFront();

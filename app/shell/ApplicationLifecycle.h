@@ -38,7 +38,7 @@ public:
 public slots:
     void applicationStateChanged(Qt::ApplicationState state);
     // Another start of Qamarly handed over its arguments.
-    void activationRequested(const QStringList &arguments);
+    void activationRequested(const QStringList &arguments, const QString &activationToken = QString());
     // The session's screen locker came on (true) or went away.
     void screenLockChanged(bool locked);
 

@@ -23,6 +23,7 @@ constexpr int answerTimeoutMs = 2000;
 constexpr qint64 maxRequestBytes = 64 * 1024;
 const QByteArray acknowledgement = QByteArrayLiteral("ok\n");
 const QString argumentsKey = QStringLiteral("activate");
+const QString tokenKey = QStringLiteral("token");
 } // namespace
 
 QString SingleInstance::defaultServerName()
@@ -84,7 +85,12 @@ SingleInstance::Outcome SingleInstance::forwardTo(const QStringList &arguments, 
     if (!socket.waitForConnected(connectTimeoutMs))
         return Outcome::failed;
     reached = true;
-    const QJsonObject request{{argumentsKey, QJsonArray::fromStringList(arguments)}};
+    // A compositor lets a window come to the front only with the token the
+    // launcher handed this start (Wayland's activation; X11's startup id).
+    QString token = qEnvironmentVariable("XDG_ACTIVATION_TOKEN");
+    if (token.isEmpty())
+        token = qEnvironmentVariable("DESKTOP_STARTUP_ID");
+    const QJsonObject request{{argumentsKey, QJsonArray::fromStringList(arguments)}, {tokenKey, token}};
     socket.write(QJsonDocument(request).toJson(QJsonDocument::Compact) + '\n');
     if (!socket.waitForBytesWritten(answerTimeoutMs))
         return Outcome::failed;
@@ -118,7 +124,7 @@ void SingleInstance::acceptConnections()
             QStringList list;
             for (const QJsonValue &value : arguments.toArray())
                 list << value.toString();
-            emit activationRequested(list);
+            emit activationRequested(list, document.object().value(tokenKey).toString());
         });
     }
 }

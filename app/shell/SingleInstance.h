@@ -35,8 +35,9 @@ public:
     QString serverName() const { return serverName_; }
 
 signals:
-    // Another start of Qamarly asked to come to the front.
-    void activationRequested(const QStringList &arguments);
+    // Another start of Qamarly asked to come to the front, with the token
+    // its launcher gave it for that (empty when it had none).
+    void activationRequested(const QStringList &arguments, const QString &activationToken);
 
 private:
     Outcome forwardTo(const QStringList &arguments, bool &reached);

@@ -2,7 +2,18 @@
 // Copyright (C) 2026 The Qamarly developers
 #include "app/shell/WindowArguments.h"
 
+#include <QFileInfo>
+
 namespace app::shell {
+
+namespace {
+bool isCalendarFilePath(const QString &argument)
+{
+    return !argument.startsWith(QLatin1Char('-')) && !argument.contains(QLatin1String("://")) &&
+           (argument.endsWith(QLatin1String(".ics"), Qt::CaseInsensitive) ||
+            argument.endsWith(QLatin1String(".ical"), Qt::CaseInsensitive));
+}
+} // namespace
 
 bool wantsWindow(const QStringList &arguments)
 {
@@ -11,7 +22,7 @@ bool wantsWindow(const QStringList &arguments)
     const QString &first = arguments.first();
     if (first == QLatin1String("--help") || first == QLatin1String("-h"))
         return false;
-    return first.startsWith(QLatin1Char('-')) || !addressArgument({first}).isEmpty();
+    return first.startsWith(QLatin1Char('-')) || isWindowAddress(first);
 }
 
 bool displayAvailable(const QStringList &arguments)
@@ -25,9 +36,24 @@ bool displayAvailable(const QStringList &arguments)
     return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
 }
 
+bool isWindowAddress(const QString &argument)
+{
+    return isCalendarFilePath(argument) || !addressArgument({argument}).isEmpty();
+}
+
+QStringList forwardableArguments(const QStringList &arguments)
+{
+    QStringList out;
+    for (const QString &argument : arguments)
+        out << (isCalendarFilePath(argument)
+                    ? QUrl::fromLocalFile(QFileInfo(argument).absoluteFilePath()).toString(QUrl::FullyEncoded)
+                    : argument);
+    return out;
+}
+
 QUrl addressArgument(const QStringList &arguments)
 {
-    for (const QString &argument : arguments) {
+    for (const QString &argument : forwardableArguments(arguments)) {
         if (argument.contains(QLatin1String("://")) || argument.startsWith(QLatin1String("qamarly:"))) {
             const QUrl url(argument, QUrl::StrictMode);
             if (url.isValid() && !url.scheme().isEmpty())

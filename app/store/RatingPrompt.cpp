@@ -414,7 +414,7 @@ QString RatingPrompt::localizedStringForKey(const QString &key, const QString &d
     if (!textFolderChosen_) {
         textFolderChosen_ = true;
         if (useAllAvailableLanguages)
-            textFolder_ = StoreTexts::folderFor(textTable, platform::Device::localeName());
+            textFolder_ = StoreTexts::folderFor(textTable, platform::Device::languageName());
     }
     const QString text = StoreTexts::lookup(textTable, textFolder_, key, defaultText);
     // The program's own tables may say it differently.

@@ -288,7 +288,7 @@ QString UpdateChecker::localizedAlertText(const QString &text) const
 {
     const QString folder = forceLanguageLocalization
                                ? rawValue(*forceLanguageLocalization)
-                               : StoreTexts::folderFor(textTable, platform::Device::localeName());
+                               : StoreTexts::folderFor(textTable, platform::Device::languageName());
     return StoreTexts::lookup(textTable, folder, text, text);
 }
 

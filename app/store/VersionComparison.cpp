@@ -2,8 +2,7 @@
 // Copyright (C) 2026 The Qamarly developers
 #include "app/store/VersionComparison.h"
 
-#include <QStringList>
-#include <algorithm>
+#include <QVersionNumber>
 
 namespace app::store {
 
@@ -46,18 +45,16 @@ int compareNumerically(const QString &a, const QString &b)
 
 int compareVersions(const QString &a, const QString &b)
 {
-    if (!isDottedVersion(a) || !isDottedVersion(b))
+    qsizetype endA = 0;
+    qsizetype endB = 0;
+    const QVersionNumber left = QVersionNumber::fromString(a, &endA);
+    const QVersionNumber right = QVersionNumber::fromString(b, &endB);
+    // A part too long for QVersionNumber stops its reading short; such texts,
+    // and the store's and system's non-dotted ones, compare numerically.
+    if (!isDottedVersion(a) || !isDottedVersion(b) || endA != a.size() || endB != b.size())
         return compareNumerically(a, b);
-    const QStringList left = a.split(QLatin1Char('.'));
-    const QStringList right = b.split(QLatin1Char('.'));
-    const QString zero = QStringLiteral("0");
-    for (qsizetype i = 0; i < std::max(left.size(), right.size()); ++i) {
-        const int part =
-            compareNumerically(i < left.size() ? left[i] : zero, i < right.size() ? right[i] : zero);
-        if (part != 0)
-            return part;
-    }
-    return 0;
+    // Normalised, "12" and "12.0" are one version.
+    return QVersionNumber::compare(left.normalized(), right.normalized());
 }
 
 bool isDottedVersion(const QString &text)

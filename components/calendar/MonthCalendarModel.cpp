@@ -63,7 +63,11 @@ void MonthCalendarModel::rebuildCalendar()
     const platform::CalendarIdentifier id = calendar_.identifier();
     calendar_ = platform::Calendar(id, zone_, locale_);
     calendar_.setFirstWeekday(firstWeekday_);
-    rightToLeft_ = QLocale(locale_).textDirection() == Qt::RightToLeft;
+    // On the device's own formats the grid runs as the interface does (a French
+    // window with Arabic dates stays left to right); a locale set apart brings its own.
+    rightToLeft_ = locale_ == platform::Device::localeName()
+                       ? platform::Device::isRightToLeft()
+                       : QLocale(locale_).textDirection() == Qt::RightToLeft;
     dayFormatter_ = makeFormatter(calendar_, locale_, zone_, QStringLiteral("d"));
     headerFormatter_ = makeFormatter(calendar_, locale_, zone_, headerDateFormat_);
     isoFormatter_ = makeFormatter(calendar_, locale_, zone_, QStringLiteral("yyyy-MM-dd"));

@@ -7,6 +7,7 @@
 #include "platform/localization/Localization.h"
 #include "platform/ui/AlertController.h"
 #include "platform/ui/PermissionDialog.h"
+#include "platform/ui/UrlOpener.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -67,6 +68,58 @@ void confirmAndRemove(QWidget *over, const std::shared_ptr<EventStore> &store, c
     alert->showOver(over);
 }
 
+// What the alert choices hold besides minutes before the start.
+constexpr int noAlert = -1;
+// An alert the event has that the choices do not offer: -2 - its index.
+constexpr int firstKeptAlert = -2;
+
+void fillAlertChoice(QComboBox *choice)
+{
+    choice->addItem(localized("events.alert.none"), noAlert);
+    for (const auto &[minutes, key] :
+         {std::pair{0, "events.alert.atStart"}, std::pair{5, "events.alert.5minutes"},
+          std::pair{15, "events.alert.15minutes"}, std::pair{30, "events.alert.30minutes"},
+          std::pair{60, "events.alert.1hour"}, std::pair{24 * 60, "events.alert.1day"}})
+        choice->addItem(localized(key), minutes);
+}
+
+// Shows `alert` in `choice`: one of its own, or the event's alert kept as it is.
+void selectAlert(QComboBox *choice, const std::optional<EventAlert> &alert, int index)
+{
+    if (!alert) {
+        choice->setCurrentIndex(0);
+        return;
+    }
+    if (!alert->at && !alert->fromEnd && alert->offsetSeconds <= 0 && alert->offsetSeconds % 60 == 0) {
+        const int found = choice->findData(static_cast<int>(-alert->offsetSeconds / 60));
+        if (found >= 0) {
+            choice->setCurrentIndex(found);
+            return;
+        }
+    }
+    choice->addItem(localized("events.alert.custom"), firstKeptAlert - index);
+    choice->setCurrentIndex(choice->count() - 1);
+}
+
+// A first end for a repeat that lets it happen a few times: a yearly one
+// ending a month after its start would happen only once.
+QDate suggestedEnd(EventRepeat::Kind kind, QDate start)
+{
+    using Kind = EventRepeat::Kind;
+    switch (kind) {
+    case Kind::weekly:
+        return start.addMonths(3);
+    case Kind::monthly:
+    case Kind::hijriMonthly:
+        return start.addYears(1);
+    case Kind::yearly:
+    case Kind::hijriYearly:
+        return start.addYears(5);
+    default:
+        return start.addMonths(1);
+    }
+}
+
 QDateTime localTime(Instant instant)
 {
     return toQDateTime(instant).toLocalTime();
@@ -80,7 +133,9 @@ QString withFullYears(QString format)
     return format;
 }
 
-QString whenText(const CalendarEvent &event)
+} // namespace
+
+QString eventWhenText(const CalendarEvent &event)
 {
     const QLocale locale;
     const QDateTime start = localTime(event.startDate);
@@ -99,7 +154,24 @@ QString whenText(const CalendarEvent &event)
            locale.toString(end, QLocale::ShortFormat);
 }
 
-} // namespace
+QString eventDayNote(QDate day)
+{
+    return dayNote() ? dayNote()(day) : QString();
+}
+
+void addWritableCalendars(QComboBox *choice, EventStore &store)
+{
+    for (const auto &calendar : store.calendars()) {
+        if (!calendar->allowsContentModifications)
+            continue;
+        QPixmap swatch(12, 12);
+        swatch.fill(QColor::isValidColorName(calendar->color) ? QColor::fromString(calendar->color)
+                                                              : choice->palette().color(QPalette::Mid));
+        choice->addItem(QIcon(swatch), calendar->title, calendar->identifier);
+    }
+    choice->setCurrentIndex(
+        std::max(0, choice->findData(UserDefaults::standard()->string(lastCalendarKey).value_or(QString()))));
+}
 
 EventEditDialog::EventEditDialog(std::shared_ptr<EventStore> store, std::optional<CalendarEvent> editing,
                                  std::optional<Instant> day, QWidget *parent)
@@ -116,6 +188,10 @@ EventEditDialog::EventEditDialog(std::shared_ptr<EventStore> store, std::optiona
     location_ = new QLineEdit(this);
     location_->setObjectName(QStringLiteral("locationField"));
     location_->setPlaceholderText(localized("events.editor.locationPlaceholder"));
+    url_ = new QLineEdit(this);
+    url_->setObjectName(QStringLiteral("urlField"));
+    url_->setPlaceholderText(localized("events.editor.urlPlaceholder"));
+    url_->setInputMethodHints(Qt::ImhUrlCharactersOnly);
     notes_ = new QPlainTextEdit(this);
     notes_->setObjectName(QStringLiteral("notesField"));
     notes_->setPlaceholderText(localized("events.editor.notes"));
@@ -183,6 +259,12 @@ EventEditDialog::EventEditDialog(std::shared_ptr<EventStore> store, std::optiona
     count_->setRange(1, maximumRepeatCount);
     count_->setValue(10);
     count_->setSuffix(localized("events.repeat.times"));
+    alert_ = new QComboBox(this);
+    alert_->setObjectName(QStringLiteral("alertChoice"));
+    fillAlertChoice(alert_);
+    secondAlert_ = new QComboBox(this);
+    secondAlert_->setObjectName(QStringLiteral("secondAlertChoice"));
+    fillAlertChoice(secondAlert_);
     auto *endRowWidget = new QWidget(this);
     auto *endRow = new QHBoxLayout(endRowWidget);
     endRow->setContentsMargins(0, 0, 0, 0);
@@ -202,6 +284,7 @@ EventEditDialog::EventEditDialog(std::shared_ptr<EventStore> store, std::optiona
     form_ = form;
     form->addRow(localized("events.editor.title"), title_);
     form->addRow(localized("events.editor.location"), location_);
+    form->addRow(localized("events.editor.url"), url_);
     form->addRow(QString(), allDay_);
     form->addRow(localized("events.editor.starts"), start_);
     form->addRow(QString(), startNote_);
@@ -212,6 +295,8 @@ EventEditDialog::EventEditDialog(std::shared_ptr<EventStore> store, std::optiona
     form->addRow(QString(), skip_);
     form->addRow(localized("events.editor.endRepeat"), endRowWidget);
     endRow_ = endRowWidget;
+    form->addRow(localized("events.editor.alert"), alert_);
+    form->addRow(localized("events.editor.secondAlert"), secondAlert_);
     form->addRow(localized("events.editor.calendar"), calendar_);
     form->addRow(localized("events.editor.notes"), notes_);
 
@@ -250,6 +335,7 @@ EventEditDialog::EventEditDialog(std::shared_ptr<EventStore> store, std::optiona
             weekdayBox(start_->date().dayOfWeek())->setChecked(true);
     });
     connect(repeatEnd_, &QComboBox::currentIndexChanged, this, &EventEditDialog::showRepeatFields);
+    connect(alert_, &QComboBox::currentIndexChanged, this, &EventEditDialog::showAlertFields);
     connect(start_, &QDateTimeEdit::dateChanged, this, &EventEditDialog::showDayNotes);
     connect(end_, &QDateTimeEdit::dateChanged, this, &EventEditDialog::showDayNotes);
     connect(until_, &QDateEdit::dateChanged, this, &EventEditDialog::showDayNotes);
@@ -261,20 +347,12 @@ EventEditDialog::EventEditDialog(std::shared_ptr<EventStore> store, std::optiona
 
     // Only calendars that can be written are offered, each with its colour;
     // a new event goes where the last one went.
-    for (const auto &calendar : store_->calendars()) {
-        if (!calendar->allowsContentModifications)
-            continue;
-        QPixmap swatch(12, 12);
-        swatch.fill(QColor::isValidColorName(calendar->color) ? QColor::fromString(calendar->color)
-                                                              : palette().color(QPalette::Mid));
-        calendar_->addItem(QIcon(swatch), calendar->title, calendar->identifier);
-    }
-    if (!editing_)
-        calendar_->setCurrentIndex(std::max(
-            0, calendar_->findData(UserDefaults::standard()->string(lastCalendarKey).value_or(QString()))));
+    addWritableCalendars(calendar_, *store_);
     if (editing_) {
         title_->setText(editing_->title);
         location_->setText(editing_->location);
+        url_->setText(editing_->url);
+        urlShown_ = url_->text();
         notes_->setPlainText(editing_->notes);
         notesShown_ = notes_->toPlainText();
         allDay_->setChecked(editing_->allDay);
@@ -296,7 +374,15 @@ EventEditDialog::EventEditDialog(std::shared_ptr<EventStore> store, std::optiona
         repeatEnd_->setCurrentIndex(rule.count > 0 ? 2 : rule.until ? 1 : 0);
         if (rule.count > 0)
             count_->setValue(std::min(rule.count, maximumRepeatCount));
-        until_->setDate(rule.until.value_or(localTime(editing_->startDate).date().addMonths(1)));
+        if (rule.until) {
+            until_->setDate(*rule.until);
+        } else {
+            suggestedUntil_ = suggestedEnd(rule.kind, localTime(editing_->startDate).date());
+            until_->setDate(*suggestedUntil_);
+        }
+        const auto &alerts = editing_->alerts;
+        selectAlert(alert_, alerts.empty() ? std::nullopt : std::optional(alerts[0]), 0);
+        selectAlert(secondAlert_, alerts.size() < 2 ? std::nullopt : std::optional(alerts[1]), 1);
     } else {
         // The next whole hour of the day being looked at, for an hour.
         const QDateTime now = localTime(Clock::current());
@@ -304,9 +390,11 @@ EventEditDialog::EventEditDialog(std::shared_ptr<EventStore> store, std::optiona
         start = start.addSecs(3600);
         start_->setDateTime(start);
         end_->setDateTime(start.addSecs(3600));
-        until_->setDate(start.date().addMonths(1));
+        suggestedUntil_ = suggestedEnd(Kind::never, start.date());
+        until_->setDate(*suggestedUntil_);
     }
     showRepeatFields();
+    showAlertFields();
     showDayNotes();
     if (calendar_->count() == 0) {
         error_->setText(localized("events.editor.noCalendar"));
@@ -338,6 +426,11 @@ void EventEditDialog::showRepeatFields()
     using Kind = EventRepeat::Kind;
     const auto kind = static_cast<Kind>(repeat_->currentData().toInt());
     const bool repeats = kind != Kind::never && kind != Kind::other;
+    // The suggested end follows the kind until the user picks one.
+    if (suggestedUntil_ && until_->date() == *suggestedUntil_) {
+        suggestedUntil_ = suggestedEnd(kind, start_->date());
+        until_->setDate(*suggestedUntil_);
+    }
     // Whole rows, labels included, come and go with the choice.
     form_->setRowVisible(weekdayRow_, kind == Kind::weekly);
     form_->setRowVisible(skip_, kind == Kind::hijriMonthly || kind == Kind::hijriYearly);
@@ -345,6 +438,30 @@ void EventEditDialog::showRepeatFields()
     until_->setVisible(repeats && repeatEnd_->currentIndex() == 1);
     untilNote_->setVisible(dayNote() && until_->isVisibleTo(this));
     count_->setVisible(repeats && repeatEnd_->currentIndex() == 2);
+}
+
+void EventEditDialog::showAlertFields()
+{
+    form_->setRowVisible(secondAlert_, alert_->currentData().toInt() != noAlert);
+}
+
+std::vector<EventAlert> EventEditDialog::chosenAlerts() const
+{
+    const std::vector<EventAlert> had = editing_ ? editing_->alerts : std::vector<EventAlert>();
+    std::vector<EventAlert> alerts;
+    for (const QComboBox *choice : {alert_, secondAlert_}) {
+        const int value = choice->currentData().toInt();
+        if (value == noAlert || (choice == secondAlert_ && alert_->currentData().toInt() == noAlert))
+            continue;
+        const std::size_t kept = static_cast<std::size_t>(firstKeptAlert - value);
+        const EventAlert alert = value >= 0 ? EventAlert::minutesBefore(value) : had.at(kept);
+        if (std::find(alerts.begin(), alerts.end(), alert) == alerts.end())
+            alerts.push_back(alert);
+    }
+    // Alerts beyond the two the editor shows stay as they are.
+    for (std::size_t i = 2; i < had.size(); ++i)
+        alerts.push_back(had[i]);
+    return alerts;
 }
 
 EventRepeat EventEditDialog::chosenRepeat() const
@@ -379,6 +496,17 @@ void EventEditDialog::save()
     if (draft.title.isEmpty())
         draft.title = localized("events.editor.untitled");
     draft.location = location_->text().trimmed();
+    // Untouched, the address stays as the file has it, whatever it is.
+    if (editing_ && url_->text() == urlShown_) {
+        draft.url = editing_->url;
+    } else {
+        draft.url = linkAddressFrom(url_->text());
+        if (draft.url->isEmpty() && !url_->text().trimmed().isEmpty()) {
+            error_->setText(localized("events.editor.badUrl"));
+            error_->show();
+            return;
+        }
+    }
     draft.allDay = allDay_->isChecked();
     draft.startDate = fromQDateTime(start_->dateTime());
     draft.endDate = fromQDateTime(end_->dateTime());
@@ -406,6 +534,7 @@ void EventEditDialog::save()
             repeat.weekdays.clear();
     }
     draft.repeat = repeat;
+    draft.alerts = chosenAlerts();
     if (const QString problem = repeatProblem(repeat, localTime(draft.startDate).date());
         !problem.isEmpty()) {
         error_->setText(localized("events.editor.repeatEndsBeforeStart"));
@@ -475,7 +604,25 @@ EventViewDialog::EventViewDialog(std::shared_ptr<EventStore> store, CalendarEven
         location->setWordWrap(true);
         layout->addWidget(location);
     }
-    auto *when = new QLabel(whenText(event_), this);
+    if (!event_.url.isEmpty()) {
+        url_ = new QLabel(this);
+        url_->setObjectName(QStringLiteral("urlLabel"));
+        url_->setWordWrap(true);
+        if (isLinkAddress(event_.url)) {
+            url_->setTextFormat(Qt::RichText);
+            url_->setText(QStringLiteral("<a href=\"%1\">%1</a>").arg(event_.url.toHtmlEscaped()));
+            url_->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+            // The address as the event has it, not as the label's text gives it back.
+            connect(url_, &QLabel::linkActivated, this,
+                    [this] { UrlOpener::shared().open(QUrl(event_.url)); });
+        } else {
+            // Anything else another program wrote (a file, a script) is only shown.
+            url_->setTextFormat(Qt::PlainText);
+            url_->setText(event_.url);
+        }
+        layout->addWidget(url_);
+    }
+    auto *when = new QLabel(eventWhenText(event_), this);
     when->setObjectName(QStringLiteral("whenLabel"));
     layout->addWidget(when);
     if (event_.repeat.repeats()) {

@@ -36,6 +36,7 @@ public:
 
     QLineEdit *titleField() const { return title_; }
     QLineEdit *locationField() const { return location_; }
+    QLineEdit *urlField() const { return url_; }
     QPlainTextEdit *notesField() const { return notes_; }
     // The other calendar's date of the start, the end and the repeat's end.
     QLabel *startNote() const { return startNote_; }
@@ -51,6 +52,9 @@ public:
     QComboBox *repeatEndChoice() const { return repeatEnd_; }
     QDateEdit *untilField() const { return until_; }
     QSpinBox *countField() const { return count_; }
+    // The reminders: the second is offered once the first is chosen.
+    QComboBox *alertChoice() const { return alert_; }
+    QComboBox *secondAlertChoice() const { return secondAlert_; }
     QPushButton *saveButton() const { return save_; }
     QPushButton *cancelButton() const { return cancel_; }
     // Only when changing an event.
@@ -64,11 +68,15 @@ private:
     void showRepeatFields();
     void showDayNotes();
     EventRepeat chosenRepeat() const;
+    std::vector<EventAlert> chosenAlerts() const;
+    void showAlertFields();
 
     std::shared_ptr<EventStore> store_;
     std::optional<CalendarEvent> editing_;
     QLineEdit *title_;
     QLineEdit *location_;
+    QLineEdit *url_;
+    QString urlShown_;
     QPlainTextEdit *notes_;
     QString notesShown_;
     QLabel *startNote_;
@@ -87,6 +95,10 @@ private:
     QComboBox *repeatEnd_;
     QDateEdit *until_;
     QSpinBox *count_;
+    // The end offered while the user has not chosen one.
+    std::optional<QDate> suggestedUntil_;
+    QComboBox *alert_;
+    QComboBox *secondAlert_;
     QLabel *error_;
     QPushButton *save_;
     QPushButton *cancel_;
@@ -108,12 +120,15 @@ public:
     QPushButton *doneButton() const { return done_; }
     QPushButton *deleteButton() const { return delete_; }
     QLabel *titleLabel() const { return title_; }
+    // The event's address: a link for web pages and mail, text otherwise.
+    QLabel *urlLabel() const { return url_; }
 
 private:
     std::shared_ptr<EventStore> store_;
     CalendarEvent event_;
     bool allowsEditing_;
     QLabel *title_;
+    QLabel *url_ = nullptr;
     QPushButton *edit_ = nullptr;
     QPushButton *delete_ = nullptr;
     QPushButton *done_;
@@ -123,6 +138,14 @@ private:
 // fields; the application installs the Hijri date. None by default.
 using EventDayNote = std::function<QString(QDate day)>;
 void setEventDayNote(EventDayNote note);
+// The installed note for `day`, or nothing.
+QString eventDayNote(QDate day);
+
+// When an event happens, in the locale's long dates with the year written out.
+QString eventWhenText(const CalendarEvent &event);
+// The calendars that can be written, each with its colour, into `choice`;
+// the one the last new event went to is chosen.
+void addWritableCalendars(QComboBox *choice, EventStore &store);
 
 // The question desktop calendars ask before changing or deleting a repeating
 // event: this occurrence, it and the following ones, or all of them. The

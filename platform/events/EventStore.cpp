@@ -6,7 +6,9 @@
 
 #include <QDir>
 #include <QLocale>
+#include <QRegularExpression>
 #include <QThreadPool>
+#include <QUrl>
 #include <mutex>
 
 namespace platform {
@@ -55,6 +57,20 @@ public:
 };
 
 } // namespace
+
+std::vector<CalendarEvent> EventStore::eventsInData(const QByteArray &, QString *error)
+{
+    if (error)
+        *error = QStringLiteral("This calendar store cannot read calendar files");
+    return {};
+}
+
+std::optional<ImportOutcome> EventStore::importEvents(const QByteArray &, const QString &, QString *error)
+{
+    if (error)
+        *error = QStringLiteral("This calendar store cannot add calendar files");
+    return std::nullopt;
+}
 
 void runStoreWork(std::function<void()> work)
 {
@@ -166,6 +182,26 @@ QString repeatProblem(const EventRepeat &repeat, QDate firstDay)
     return {};
 }
 
+bool isLinkAddress(const QString &url)
+{
+    const QUrl parsed(url, QUrl::StrictMode);
+    const QString scheme = parsed.scheme().toLower();
+    return parsed.isValid() && (((scheme == QLatin1String("http") || scheme == QLatin1String("https")) &&
+                                 !parsed.host().isEmpty()) ||
+                                (scheme == QLatin1String("mailto") && !parsed.path().isEmpty()));
+}
+
+QString linkAddressFrom(const QString &typed)
+{
+    QString text = typed.trimmed();
+    if (text.isEmpty())
+        return {};
+    static const QRegularExpression scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]*:"));
+    if (!scheme.match(text).hasMatch())
+        text = QStringLiteral("https://") + text;
+    return isLinkAddress(text) ? text : QString();
+}
+
 EventDraft draftOf(const CalendarEvent &event)
 {
     EventDraft draft;
@@ -176,6 +212,8 @@ EventDraft draftOf(const CalendarEvent &event)
     draft.endDate = event.endDate;
     draft.allDay = event.allDay;
     draft.repeat = event.repeat;
+    draft.alerts = event.alerts;
+    draft.url = event.url;
     if (event.calendar)
         draft.calendarIdentifier = event.calendar->identifier;
     return draft;

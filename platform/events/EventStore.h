@@ -7,6 +7,8 @@
 #include <QDate>
 #include <QObject>
 #include <QString>
+#include <QStringList>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -66,6 +68,29 @@ inline constexpr int maximumRepeatCount = 1000;
 // empty when it may.
 QString repeatProblem(const EventRepeat &repeat, QDate firstDay);
 
+// A reminder of an event: a moment relative to its start (or its end), or a
+// fixed moment. An all-day event's start counts as 09:00 on its first day.
+struct EventAlert
+{
+    // Seconds from the start (the end when `fromEnd`); negative is before.
+    // Whole days count on the calendar, so "a day before" keeps its wall
+    // time across a change of clocks.
+    std::int64_t offsetSeconds = 0;
+    bool fromEnd = false;
+    // A fixed moment, when the file names one instead.
+    std::optional<Instant> at;
+
+    static EventAlert minutesBefore(int minutes)
+    {
+        return EventAlert{-std::int64_t{minutes} * 60, false, {}};
+    }
+    bool operator==(const EventAlert &) const = default;
+};
+
+// The longest time before its event an alert written by this program may
+// come: four weeks.
+inline constexpr int maximumAlertMinutes = 4 * 7 * 24 * 60;
+
 // One occurrence of an event as the store hands it out. A recurring event
 // gives one of these per occurrence, each with its own start and end.
 struct CalendarEvent
@@ -95,6 +120,11 @@ struct CalendarEvent
     QString timeZone;
     // The series' rule (never for a single event or an override).
     EventRepeat repeat;
+    // A web page or mail address about the event, as the file has it.
+    QString url;
+    // Its reminders, in the file's order (those of the occurrence's own
+    // override when it has one).
+    std::vector<EventAlert> alerts;
 };
 
 // Which occurrences of a recurring event a change or a deletion is for.
@@ -122,11 +152,34 @@ struct EventDraft
     // The rule to give the event; no value keeps the one it has (none for
     // a new event).
     std::optional<EventRepeat> repeat;
+    // The address to give it (empty: none); no value keeps the one it has.
+    std::optional<QString> url;
+    // The reminders to give it; no value keeps those it has.
+    std::optional<std::vector<EventAlert>> alerts;
 };
+
+// Whether an event's address is one a link may open: a web page (http,
+// https) or a mail address (mailto). Others are shown as text only.
+bool isLinkAddress(const QString &url);
+// The address the user typed as it is to be kept: a bare host gets https;
+// empty when it is no address a link may open.
+QString linkAddressFrom(const QString &typed);
 
 // A draft holding the event as it is: edits change only what the user
 // touches, so the rest must start out as the event's own.
 EventDraft draftOf(const CalendarEvent &event);
+
+// What adding a file's events to a calendar did.
+struct ImportOutcome
+{
+    int added = 0;
+    // Events the calendar held in an earlier version.
+    int updated = 0;
+    // Events the calendar holds already, as they are or in a later version.
+    int unchanged = 0;
+    // One line for each event that was left out, with the reason.
+    QStringList problems;
+};
 
 enum class EventAccessStatus
 {
@@ -171,6 +224,16 @@ public:
     virtual std::optional<CalendarEvent> eventWithUid(const QString &uid) = 0;
     // The event's file as iCalendar text, for sharing.
     virtual QByteArray iCalendarData(const CalendarEvent &event) = 0;
+
+    // The events of an iCalendar file (an invitation, an export), each as a
+    // whole (a series by its first start), to show before they are added.
+    // Empty, with the reason, when the text holds none this store can read.
+    virtual std::vector<CalendarEvent> eventsInData(const QByteArray &data, QString *error);
+    // Adds the events of an iCalendar file to the calendar: each event the
+    // calendar lacks, and a later version of one it holds; nothing else is
+    // touched. No value, with the reason, when nothing could be tried.
+    virtual std::optional<ImportOutcome> importEvents(const QByteArray &data,
+                                                      const QString &calendarIdentifier, QString *error);
 
 signals:
     // Files changed on disk (by this store or by another program).

@@ -31,7 +31,7 @@ void installTranslations()
         QCoreApplication::removeTranslator(installed().get());
         installed().reset();
     }
-    QString table = tableOf(Device::localeName().section(QLatin1Char('_'), 0, 0));
+    QString table = tableOf(Device::languageName());
     if (!QFile::exists(table))
         table = tableOf(QStringLiteral("en"));
     auto translator = std::make_unique<QTranslator>();

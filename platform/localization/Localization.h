@@ -9,7 +9,7 @@ namespace platform {
 // Localized string tables: Qt Linguist, ID-based, written one per area of the
 // program ("cli_en.ts", "converter_ar.ts", ...) and compiled into one table
 // per language under ":/i18n" ("qamarly_ar.qm"). installTranslations() loads
-// the table of the device's language, falling back to English.
+// the table of the device's interface language, falling back to English.
 void installTranslations();
 // The text for `key` in the loaded tables; the key itself when no table has it.
 QString localized(const char *key);

@@ -4,6 +4,7 @@
 
 #include "platform/notifications/DeliveryAgentLauncher.h"
 #include "platform/system/Console.h"
+#include "platform/system/ProgramPart.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -38,8 +39,7 @@ AgentLoginStart::Environment AgentLoginStart::current()
                            QStringLiteral("/usr/lib/systemd/user")};
     // An install under another prefix is not among these: systemd would not
     // find its unit, so the autostart entry starts the agent instead.
-    env.agentProgram =
-        QDir(QCoreApplication::applicationDirPath()).filePath(QString::fromLatin1(deliveryAgentProgram));
+    env.agentProgram = QDir(launcherDirectory()).filePath(QString::fromLatin1(deliveryAgentProgram));
     if (!QFileInfo(env.agentProgram).isExecutable()) {
         const QString found = QStandardPaths::findExecutable(QString::fromLatin1(deliveryAgentProgram));
         if (!found.isEmpty())

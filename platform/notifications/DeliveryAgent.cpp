@@ -321,6 +321,33 @@ void DeliveryAgent::showOnDesktop(const NotificationStore::Entry &entry)
     });
 }
 
+void DeliveryAgent::showEventAlert(const QString &title, const QString &body, std::function<void(bool)> done)
+{
+    if ((!bus_ || !bus_->isConnected()) && !connectBus()) {
+        done(false);
+        return;
+    }
+    QDBusMessage notify = QDBusMessage::createMethodCall(
+        name(dbusnames::notificationsService), name(dbusnames::notificationsPath),
+        name(dbusnames::notificationsInterface), QStringLiteral("Notify"));
+    QVariantMap hints;
+    hints.insert(QStringLiteral("desktop-entry"), name(dbusnames::desktopEntry));
+    hints.insert(QStringLiteral("category"), QStringLiteral("x-qamarly.event"));
+    hints.insert(QStringLiteral("urgency"), QVariant::fromValue<uchar>(1));
+    notify << QStringLiteral("Qamarly") << quint32(0) << QStringLiteral("org.qamarly.Qamarly") << title
+           << body << QStringList() << hints << qint32(-1);
+    auto *watcher = new QDBusPendingCallWatcher(bus_->asyncCall(notify, options_.notifyTimeoutMs), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [watcher, done = std::move(done)] {
+        watcher->deleteLater();
+        QDBusPendingReply<quint32> reply = *watcher;
+        if (!reply.isValid() && !outcomeUnknown(reply.error().type()))
+            consoleLog(QStringLiteral("qamarly-notifyd: no desktop notification service (%1); the alert is "
+                                      "tried again")
+                           .arg(reply.error().message()));
+        done(reply.isValid() || outcomeUnknown(reply.error().type()));
+    });
+}
+
 void DeliveryAgent::finish(const NotificationStore::Entry &entry, quint32 serverId, bool shown)
 {
     if (!store_->markDelivered(entry.seq, Clock::current(), serverId, entry.request.content.badge))

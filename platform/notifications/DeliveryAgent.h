@@ -60,6 +60,11 @@ public:
     bool start();
     bool isBusConnected() const { return bus_.has_value(); }
 
+    // Shows an event's alert through the desktop notification service, on
+    // the agent's own connection; `done` hears whether it may have been
+    // shown (a call without an answer may have been).
+    void showEventAlert(const QString &title, const QString &body, std::function<void(bool shown)> done);
+
 Q_SIGNALS:
     void delivered(const QString &identifier, bool shownOnDesktop);
     void skipped(const QString &identifier);

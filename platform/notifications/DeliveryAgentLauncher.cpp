@@ -4,6 +4,7 @@
 
 #include "platform/defaults/UserDefaults.h"
 #include "platform/system/Console.h"
+#include "platform/system/ProgramPart.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -37,8 +38,7 @@ bool startDeliveryAgentIfNeeded()
 {
     if (isDeliveryAgentRunning())
         return true;
-    QString program =
-        QDir(QCoreApplication::applicationDirPath()).filePath(QString::fromLatin1(deliveryAgentProgram));
+    QString program = QDir(launcherDirectory()).filePath(QString::fromLatin1(deliveryAgentProgram));
     if (!QFileInfo(program).isExecutable())
         program = QStandardPaths::findExecutable(QString::fromLatin1(deliveryAgentProgram));
     if (program.isEmpty()) {

@@ -6,6 +6,7 @@
 
 #include <QLocale>
 #include <QTimeZone>
+#include <initializer_list>
 #include <mutex>
 #include <unicode/locid.h>
 #include <unicode/timezone.h>
@@ -20,6 +21,7 @@ struct DeviceState
     std::mutex mutex;
     bool loaded = false;
     QString locale;
+    QString language;
     QString zone;
     bool icuInUse = false;
     bool icuApplied = false;
@@ -44,6 +46,28 @@ QString localeFromEnvironment()
             return Device::normalizeLocaleName(v);
     }
     return Device::normalizeLocaleName(QString());
+}
+
+QString firstSet(std::initializer_list<const char *> names)
+{
+    for (const char *name : names) {
+        const QString v = envValue(name);
+        if (!v.isEmpty())
+            return v;
+    }
+    return QString();
+}
+
+QString languageFromEnvironment()
+{
+    return Device::chooseLanguage(envValue("LANGUAGE"), firstSet({"LC_ALL", "LC_MESSAGES", "LANG"}));
+}
+
+// "fr_CA" -> "fr" when Qamarly speaks French; empty when it does not.
+QString spokenLanguage(const QString &localeName)
+{
+    const QString language = Device::normalizeLocaleName(localeName).section(QLatin1Char('_'), 0, 0);
+    return Device::interfaceLanguages().contains(language) ? language : QString();
 }
 
 QString zoneFromEnvironment()
@@ -83,6 +107,7 @@ DeviceState &loaded()
     DeviceState &s = state();
     if (!s.loaded) {
         s.locale = localeFromEnvironment();
+        s.language = languageFromEnvironment();
         s.zone = zoneFromEnvironment();
         s.loaded = true;
         apply(s);
@@ -102,6 +127,37 @@ QString Device::normalizeLocaleName(const QString &posixName)
     return name;
 }
 
+QString Device::chooseLanguage(const QString &languageList, const QString &messagesLocale)
+{
+    const QString messages = messagesLocale.section(QLatin1Char('.'), 0, 0);
+    const bool plainC = messages == QLatin1String("C") || messages == QLatin1String("POSIX");
+    if (!plainC) {
+        for (const QString &entry : languageList.split(QLatin1Char(':'), Qt::SkipEmptyParts)) {
+            const QString name = entry.section(QLatin1Char('.'), 0, 0);
+            if (name == QLatin1String("C") || name == QLatin1String("POSIX"))
+                continue;
+            if (const QString language = spokenLanguage(entry); !language.isEmpty())
+                return language;
+        }
+    }
+    const QString language = spokenLanguage(messagesLocale);
+    return language.isEmpty() ? QStringLiteral("en") : language;
+}
+
+const QStringList &Device::interfaceLanguages()
+{
+    static const QStringList languages{QStringLiteral("en"), QStringLiteral("ar"), QStringLiteral("id"),
+                                       QStringLiteral("ur"), QStringLiteral("bn"), QStringLiteral("tr"),
+                                       QStringLiteral("fa"), QStringLiteral("ms"), QStringLiteral("fr")};
+    return languages;
+}
+
+QString Device::languageName()
+{
+    std::lock_guard lock(state().mutex);
+    return loaded().language;
+}
+
 QString Device::localeName()
 {
     std::lock_guard lock(state().mutex);
@@ -116,7 +172,7 @@ QString Device::timeZoneId()
 
 bool Device::isRightToLeft()
 {
-    return QLocale(localeName()).textDirection() == Qt::RightToLeft;
+    return QLocale(languageName()).textDirection() == Qt::RightToLeft;
 }
 
 void Device::reload()
@@ -135,11 +191,14 @@ void Device::useInIcu()
         applyToIcu(s);
 }
 
-void Device::override(const QString &localeName, const QString &timeZoneId)
+void Device::override(const QString &localeName, const QString &timeZoneId, const QString &languageName)
 {
     std::lock_guard lock(state().mutex);
     DeviceState &s = state();
     s.locale = normalizeLocaleName(localeName);
+    s.language = spokenLanguage(languageName.isEmpty() ? localeName : languageName);
+    if (s.language.isEmpty())
+        s.language = QStringLiteral("en");
     s.zone = timeZoneId;
     s.loaded = true;
     apply(s);

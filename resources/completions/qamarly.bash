@@ -31,12 +31,12 @@ _qamarly()
         words=("${COMP_WORDS[@]}")
         cword=$COMP_CWORD
     fi
-    local commands="today convert range month occasions events settings notifications"
+    local commands="today convert range month occasions events import settings notifications"
     local command=${words[1]:-} sub=${words[2]:-}
 
     case $prev in
         --from | --calendar)
-            if [[ $command == events ]]; then
+            if [[ $command == events || $command == import ]]; then
                 local IFS=$'\n'
                 COMPREPLY=($(compgen -W "$(_qamarly_calendars)" -- "$cur"))
             else
@@ -44,6 +44,8 @@ _qamarly()
             fi
             return ;;
         --first-weekday) COMPREPLY=($(compgen -W "1 2 3 4 5 6 7" -- "$cur")); return ;;
+        --language) COMPREPLY=($(compgen -W "en ar id ur bn tr fa ms fr" -- "$cur")); return ;;
+        --screenshots) COMPREPLY=($(compgen -d -- "$cur")); return ;;
         --zone)
             COMPREPLY=($(compgen -W "$(cd /usr/share/zoneinfo 2>/dev/null && find . -type f -name '[A-Z]*' | sed 's|^\./||')" -- "$cur"))
             return ;;
@@ -51,7 +53,7 @@ _qamarly()
     esac
 
     if ((cword == 1)); then
-        COMPREPLY=($(compgen -W "$commands --help --version" -- "$cur"))
+        COMPREPLY=($(compgen -W "$commands --help --version --language --screenshots" -- "$cur"))
         return
     fi
     local options=""
@@ -61,6 +63,12 @@ _qamarly()
         range) options="--calendar --json" ;;
         month) options="--calendar --first-weekday --json" ;;
         occasions) options="--json --ics --years" ;;
+        import)
+            if [[ $cur != -* ]]; then
+                COMPREPLY=($(compgen -f -X '!*.[iI][cC][sS]' -- "$cur") $(compgen -d -- "$cur"))
+                return
+            fi
+            options="--calendar --json" ;;
         events)
             case $sub in
                 add) options="--title --start --end --all-day --zone --calendar --location" ;;

@@ -17,10 +17,12 @@ function __qamarly_setting_keys
     echo CalendarFolders
 end
 
-set -l commands today convert range month occasions events settings notifications
+set -l commands today convert range month occasions events import settings notifications
 complete -c qamarly -f
 complete -c qamarly -n "not __fish_seen_subcommand_from $commands" -a "$commands"
 complete -c qamarly -l help -d 'Show the usage'
+complete -c qamarly -n __fish_use_subcommand -l language -x -a 'en ar id ur bn tr fa ms fr' -d 'The window in this language'
+complete -c qamarly -n __fish_use_subcommand -l screenshots -r -a '(__fish_complete_directories)' -d 'Write a picture of every screen'
 complete -c qamarly -n "not __fish_seen_subcommand_from $commands" -l version -d 'Show the version'
 complete -c qamarly -n "__fish_seen_subcommand_from today convert range month occasions settings notifications" -l json -d 'Print JSON'
 complete -c qamarly -n "__fish_seen_subcommand_from convert" -l from -x -a 'gregorian hijri'
@@ -43,3 +45,6 @@ complete -c qamarly -n "__fish_seen_subcommand_from settings; and not __fish_see
 complete -c qamarly -n "__fish_seen_subcommand_from set" -a '(__qamarly_setting_keys)'
 complete -c qamarly -n "__fish_seen_subcommand_from add remove list; and __fish_seen_subcommand_from settings" -a CalendarFolders
 complete -c qamarly -n "__fish_seen_subcommand_from notifications; and not __fish_seen_subcommand_from plan pending reschedule refresh" -a 'plan pending reschedule refresh'
+complete -c qamarly -n "__fish_seen_subcommand_from import" -l calendar -x -a '(__qamarly_calendars)'
+complete -c qamarly -n "__fish_seen_subcommand_from import" -l json -d 'Print JSON'
+complete -c qamarly -n "__fish_seen_subcommand_from import" -F

@@ -71,7 +71,6 @@
     <message id="events.access.allow"><source>OK</source><translation>حسنًا</translation></message>
     <message id="appSettings.calendars"><source>Calendars</source><translation>التقويمات</translation></message>
     <message id="appSettings.calendarAccess"><source>Allow access to calendars</source><translation>السماح بالوصول إلى التقويمات</translation></message>
-    <message id="calendarscreen.durationDays" numerus="yes"><source>%n d</source><translation><numerusform>%n يوم</numerusform><numerusform>يوم</numerusform><numerusform>يومان</numerusform><numerusform>%n أيام</numerusform><numerusform>%n يومًا</numerusform><numerusform>%n يوم</numerusform></translation></message>
     <message id="cli.help.events"><source>Lists the calendar events of a day (today by default), as the calendar tab shows them, or adds, changes or deletes one. Times without an offset are in the event’s own zone. Bad input exits with 2 and a change the calendar refused with 1; nothing is written then.</source><translation>يعرض مواعيد يوم من التقويمات (اليوم إن لم يُذكر)، كما يعرضها تبويب التقويم، أو يضيف موعدًا أو يعدّله أو يحذفه. الأوقات بلا فارق توقيت هي بتوقيت منطقة الموعد نفسه. يخرج بالرمز 2 عند مدخلات خاطئة وبالرمز 1 إذا رفض التقويم التعديل، ولا يُكتب شيء عندئذ.</translation></message>
     <message id="events.span.thisEvent"><source>This event</source><translation>هذا الموعد فقط</translation></message>
     <message id="events.span.futureEvents"><source>This and following events</source><translation>هذا الموعد وما يليه</translation></message>
@@ -83,5 +82,25 @@
     <message id="appSettings.addCalendarFolder"><source>Add Folder…</source><translation>إضافة مجلد…</translation></message>
     <message id="appSettings.removeCalendarFolder"><source>Remove</source><translation>إزالة</translation></message>
     <message id="appSettings.chooseCalendarFolder"><source>Choose a Calendar Folder</source><translation>اختيار مجلد تقويم</translation></message>
+    <message id="calendarscreen.eventFrom"><source>From %1</source><translation>من %1</translation></message>
+    <message id="calendarscreen.eventTo"><source>To %1</source><translation>إلى %1</translation></message>
+    <message id="calendarscreen.allDay"><source>All Day</source><translation>طوال اليوم</translation></message>
+    <message id="calendarscreen.durationJoin"><source>%1, %2</source><translation>%1، %2</translation></message>
+    <message id="calendarscreen.rowDelete"><source>Delete</source><translation>حذف</translation></message>
+    <message id="calendarscreen.rowShare"><source>Share</source><translation>مشاركة</translation></message>
+    <message id="calendarscreen.rowMore"><source>More</source><translation>المزيد</translation></message>
+    <message id="calendarscreen.durationDays" numerus="yes"><source>%n d</source><translation><numerusform>%1 يوم</numerusform><numerusform>يوم</numerusform><numerusform>يومان</numerusform><numerusform>%1 أيام</numerusform><numerusform>%1 يومًا</numerusform><numerusform>%1 يوم</numerusform></translation></message>
+    <message id="calendarscreen.durationHours" numerus="yes"><source>%n h</source><translation><numerusform>%1 س</numerusform><numerusform>%1 س</numerusform><numerusform>%1 س</numerusform><numerusform>%1 س</numerusform><numerusform>%1 س</numerusform><numerusform>%1 س</numerusform></translation></message>
+    <message id="calendarscreen.durationMinutes" numerus="yes"><source>%n m</source><translation><numerusform>%1 د</numerusform><numerusform>%1 د</numerusform><numerusform>%1 د</numerusform><numerusform>%1 د</numerusform><numerusform>%1 د</numerusform><numerusform>%1 د</numerusform></translation></message>
+    <message id="events.import.title"><source>Add Events</source><translation>إضافة مواعيد</translation></message>
+    <message id="events.import.heading"><source>Events in “%1”:</source><translation>المواعيد في «%1»:</translation></message>
+    <message id="events.import.add"><source>Add to Calendar</source><translation>أضف إلى التقويم</translation></message>
+    <message id="events.import.close"><source>Close</source><translation>إغلاق</translation></message>
+    <message id="events.import.cannotOpen"><source>“%1” cannot be opened</source><translation>تعذّر فتح «%1»</translation></message>
+    <message id="events.import.untitled"><source>Untitled</source><translation>بلا عنوان</translation></message>
+    <message id="events.import.repeats"><source>Repeats</source><translation>يتكرر</translation></message>
+    <message id="events.import.noAccess"><source>Qamarly may not use your calendars yet: allow it in the Calendar tab, then try again.</source><translation>لا يُسمح لقمرلي بعدُ باستخدام تقويماتك: اسمح بذلك في تبويب التقويم ثم أعد المحاولة.</translation></message>
+    <message id="events.import.done"><source>%1: %2 added, %3 updated, %4 already there.</source><translation>%1: أُضيف %2، وحُدِّث %3، و%4 موجودة من قبل.</translation></message>
+    <message id="cli.help.import"><source>Adds the events of an iCalendar file (an invitation, another program’s export; - reads standard input) to a calendar: the first one that can be written, unless --calendar names another. An event the calendar holds already is left as it is unless the file has a later version of it. Exits with 1 when an event could not be added, and says which.</source><translation>يضيف مواعيد ملف iCalendar (دعوة، أو ما صدّره برنامج آخر؛ - يقرأ من الدخل القياسي) إلى تقويم: أول تقويم تمكن الكتابة فيه، ما لم يُسمِّ --calendar غيره. الموعد الموجود في التقويم يبقى كما هو إلا إذا كان في الملف إصدار أحدث منه. يخرج بالرمز 1 إذا تعذّرت إضافة موعد، ويذكر أيّها.</translation></message>
 </context>
 </TS>

@@ -71,7 +71,6 @@
     <message id="events.access.allow"><source>OK</source><translation>OK</translation></message>
     <message id="appSettings.calendars"><source>Calendars</source><translation>Calendars</translation></message>
     <message id="appSettings.calendarAccess"><source>Allow access to calendars</source><translation>Allow access to calendars</translation></message>
-    <message id="calendarscreen.durationDays" numerus="yes"><source>%n d</source><translation><numerusform>%n d</numerusform><numerusform>%n d</numerusform></translation></message>
     <message id="cli.help.events"><source>Lists the calendar events of a day (today by default), as the calendar tab shows them, or adds, changes or deletes one. Times without an offset are in the event’s own zone. Bad input exits with 2 and a change the calendar refused with 1; nothing is written then.</source><translation>Lists the calendar events of a day (today by default), as the calendar tab shows them, or adds, changes or deletes one. Times without an offset are in the event’s own zone. Bad input exits with 2 and a change the calendar refused with 1; nothing is written then.</translation></message>
     <message id="events.span.thisEvent"><source>This event</source><translation>This event</translation></message>
     <message id="events.span.futureEvents"><source>This and following events</source><translation>This and following events</translation></message>
@@ -83,5 +82,25 @@
     <message id="appSettings.addCalendarFolder"><source>Add Folder…</source><translation>Add Folder…</translation></message>
     <message id="appSettings.removeCalendarFolder"><source>Remove</source><translation>Remove</translation></message>
     <message id="appSettings.chooseCalendarFolder"><source>Choose a Calendar Folder</source><translation>Choose a Calendar Folder</translation></message>
+    <message id="calendarscreen.eventFrom"><source>From %1</source><translation>From %1</translation></message>
+    <message id="calendarscreen.eventTo"><source>To %1</source><translation>To %1</translation></message>
+    <message id="calendarscreen.allDay"><source>All Day</source><translation>All Day</translation></message>
+    <message id="calendarscreen.durationJoin"><source>%1, %2</source><translation>%1, %2</translation></message>
+    <message id="calendarscreen.rowDelete"><source>Delete</source><translation>Delete</translation></message>
+    <message id="calendarscreen.rowShare"><source>Share</source><translation>Share</translation></message>
+    <message id="calendarscreen.rowMore"><source>More</source><translation>More</translation></message>
+    <message id="calendarscreen.durationDays" numerus="yes"><source>%n d</source><translation><numerusform>%1 d</numerusform><numerusform>%1 d</numerusform></translation></message>
+    <message id="calendarscreen.durationHours" numerus="yes"><source>%n h</source><translation><numerusform>%1 h</numerusform><numerusform>%1 h</numerusform></translation></message>
+    <message id="calendarscreen.durationMinutes" numerus="yes"><source>%n m</source><translation><numerusform>%1 m</numerusform><numerusform>%1 m</numerusform></translation></message>
+    <message id="events.import.title"><source>Add Events</source><translation>Add Events</translation></message>
+    <message id="events.import.heading"><source>Events in “%1”:</source><translation>Events in “%1”:</translation></message>
+    <message id="events.import.add"><source>Add to Calendar</source><translation>Add to Calendar</translation></message>
+    <message id="events.import.close"><source>Close</source><translation>Close</translation></message>
+    <message id="events.import.cannotOpen"><source>“%1” cannot be opened</source><translation>“%1” cannot be opened</translation></message>
+    <message id="events.import.untitled"><source>Untitled</source><translation>Untitled</translation></message>
+    <message id="events.import.repeats"><source>Repeats</source><translation>Repeats</translation></message>
+    <message id="events.import.noAccess"><source>Qamarly may not use your calendars yet: allow it in the Calendar tab, then try again.</source><translation>Qamarly may not use your calendars yet: allow it in the Calendar tab, then try again.</translation></message>
+    <message id="events.import.done"><source>%1: %2 added, %3 updated, %4 already there.</source><translation>%1: %2 added, %3 updated, %4 already there.</translation></message>
+    <message id="cli.help.import"><source>Adds the events of an iCalendar file (an invitation, another program’s export; - reads standard input) to a calendar: the first one that can be written, unless --calendar names another. An event the calendar holds already is left as it is unless the file has a later version of it. Exits with 1 when an event could not be added, and says which.</source><translation>Adds the events of an iCalendar file (an invitation, another program’s export; - reads standard input) to a calendar: the first one that can be written, unless --calendar names another. An event the calendar holds already is left as it is unless the file has a later version of it. Exits with 1 when an event could not be added, and says which.</translation></message>
 </context>
 </TS>

@@ -30,5 +30,33 @@
     <message id="cli.estimate"><source>Estimate: this Hijri date lies outside the Umm al-Qura table (1300 to 1600 AH) and is reckoned by arithmetic; it may differ by a day or two</source><translation>Estimate: this Hijri date lies outside the Umm al-Qura table (1300 to 1600 AH) and is reckoned by arithmetic; it may differ by a day or two</translation></message>
     <message id="cli.what.date"><source>date (YYYY-MM-DD)</source><translation>date (YYYY-MM-DD)</translation></message>
     <message id="cli.what.dates"><source>dates (FROM TO, each YYYY-MM-DD)</source><translation>dates (FROM TO, each YYYY-MM-DD)</translation></message>
+    <message id="cli.help.usage"><source>usage: %1</source><translation>usage: %1</translation></message>
+    <message id="cli.settings.notAWallpaper"><source>(stored %1 is not a wallpaper)</source><translation>(stored %1 is not a wallpaper)</translation></message>
+    <message id="cli.settings.never"><source>(never)</source><translation>(never)</translation></message>
+    <message id="cli.settings.nothing"><source>(nothing)</source><translation>(nothing)</translation></message>
+    <message id="cli.settings.noFolders"><source>(none)</source><translation>(none)</translation></message>
+    <message id="cli.settings.storedIn"><source>stored in %1</source><translation>stored in %1</translation></message>
+    <message id="cli.settings.storedInReadOnly"><source>stored in %1 (cannot be written: changes cannot be saved)</source><translation>stored in %1 (cannot be written: changes cannot be saved)</translation></message>
+    <message id="cli.settings.storedAt"><source>(stored in %1)</source><translation>(stored in %1)</translation></message>
+    <message id="cli.settings.planNotUpdated"><source>%1; the notification plan was not brought up to date</source><translation>%1; the notification plan was not brought up to date</translation></message>
+    <message id="cli.settings.unknownKey"><source>unknown key &apos;%1&apos; (known: %2)</source><translation>unknown key &apos;%1&apos; (known: %2)</translation></message>
+    <message id="cli.settings.takesBoolean"><source>%1 takes true or false, not &apos;%2&apos;</source><translation>%1 takes true or false, not &apos;%2&apos;</translation></message>
+    <message id="cli.settings.takesNumber"><source>%1 takes a whole number, not &apos;%2&apos;</source><translation>%1 takes a whole number, not &apos;%2&apos;</translation></message>
+    <message id="cli.settings.takesNumberBetween"><source>%1 takes a whole number from %2 to %3, not &apos;%4&apos;</source><translation>%1 takes a whole number from %2 to %3, not &apos;%4&apos;</translation></message>
+    <message id="cli.settings.notStored"><source>could not store %1 in %2; nothing was changed</source><translation>could not store %1 in %2; nothing was changed</translation></message>
+    <message id="cli.settings.notStoredReadOnly"><source>could not store %1 in %2: the settings folder cannot be written; nothing was changed</source><translation>could not store %1 in %2: the settings folder cannot be written; nothing was changed</translation></message>
+    <message id="cli.settings.unknownAction"><source>unknown action &apos;%1&apos; (use: settings set KEY VALUE)</source><translation>unknown action &apos;%1&apos; (use: settings set KEY VALUE)</translation></message>
+    <message id="cli.settings.notACalendarFolder"><source>%1 is not one of the calendar folders</source><translation>%1 is not one of the calendar folders</translation></message>
+    <message id="cli.settings.notAFolder"><source>%1 is not a folder</source><translation>%1 is not a folder</translation></message>
+    <message id="cli.settings.foldersNotStored"><source>could not store %1; nothing was changed</source><translation>could not store %1; nothing was changed</translation></message>
+    <message id="cli.notifications.inSeconds"><source>in %1 s</source><translation>in %1 s</translation></message>
+    <message id="cli.notifications.at"><source>at %1</source><translation>at %1</translation></message>
+    <message id="cli.notifications.badge"><source>badge %1</source><translation>badge %1</translation></message>
+    <message id="cli.notifications.unavailable"><source>%1; notifications cannot be listed or scheduled.</source><translation>%1; notifications cannot be listed or scheduled.</translation></message>
+    <message id="cli.notifications.notAllowed"><source>notifications are not allowed; nothing is scheduled and the badge is cleared. Allow them in Qamarly first.</source><translation>notifications are not allowed; nothing is scheduled and the badge is cleared. Allow them in Qamarly first.</translation></message>
+    <message id="cli.notifications.count" numerus="yes"><source>%n notifications</source><translation><numerusform>%1 notification</numerusform><numerusform>%1 notifications</numerusform></translation></message>
+    <message id="cli.notifications.pendingCount" numerus="yes"><source>%n notifications pending</source><translation><numerusform>%1 notification pending</numerusform><numerusform>%1 notifications pending</numerusform></translation></message>
+    <message id="cli.help.language"><source>open the window in this language (%1), with its dates as the language writes them</source><translation>open the window in this language (%1), with its dates as the language writes them</translation></message>
+    <message id="cli.help.screenshots"><source>write a picture of every screen to DIR, then quit</source><translation>write a picture of every screen to DIR, then quit</translation></message>
 </context>
 </TS>

@@ -8,5 +8,6 @@
     <message id="notifications.permission.message"><source>Notifications may include alerts and a number on the app icon. You can change this later in Qamarly’s settings.</source><translation>قد تتضمن الإشعارات تنبيهات ورقمًا على أيقونة التطبيق. يمكنك تغيير ذلك لاحقًا من إعدادات قمرلي.</translation></message>
     <message id="notifications.permission.allow"><source>Allow</source><translation>السماح</translation></message>
     <message id="notifications.permission.deny"><source>Don’t Allow</source><translation>عدم السماح</translation></message>
+    <message id="notifications.today"><source>Today: %1</source><translation>اليوم: %1</translation></message>
 </context>
 </TS>

@@ -8,5 +8,6 @@
     <message id="notifications.permission.message"><source>Notifications may include alerts and a number on the app icon. You can change this later in Qamarly’s settings.</source><translation>Notifications may include alerts and a number on the app icon. You can change this later in Qamarly’s settings.</translation></message>
     <message id="notifications.permission.allow"><source>Allow</source><translation>Allow</translation></message>
     <message id="notifications.permission.deny"><source>Don’t Allow</source><translation>Don’t Allow</translation></message>
+    <message id="notifications.today"><source>Today: %1</source><translation>Today: %1</translation></message>
 </context>
 </TS>

@@ -18,5 +18,6 @@
     <message id="today"><source>Today</source><translation>اليوم</translation></message>
     <message id="occasions.tabTitle"><source>Occasions</source><translation>المناسبات</translation></message>
     <message id="occasions.title"><source>Islamic occasions</source><translation>المناسبات الإسلامية</translation></message>
+    <message id="occasions.addToCalendar"><source>Add to Calendar</source><translation>أضف إلى التقويم</translation></message>
 </context>
 </TS>

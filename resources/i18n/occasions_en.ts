@@ -18,5 +18,6 @@
     <message id="today"><source>Today</source><translation>Today</translation></message>
     <message id="occasions.tabTitle"><source>Occasions</source><translation>Occasions</translation></message>
     <message id="occasions.title"><source>Islamic occasions</source><translation>Islamic occasions</translation></message>
+    <message id="occasions.addToCalendar"><source>Add to Calendar</source><translation>Add to Calendar</translation></message>
 </context>
 </TS>

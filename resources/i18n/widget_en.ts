@@ -13,9 +13,6 @@
     <message id="widget.menu.simpleMedium"><source>Hijri date, medium</source><translation>Hijri date, medium</translation></message>
     <message id="widget.menu.complexMedium"><source>Hijri and Gregorian dates, medium</source><translation>Hijri and Gregorian dates, medium</translation></message>
     <message id="widget.menu.open"><source>Open Qamarly</source><translation>Open Qamarly</translation></message>
-    <message id="widget.error.unexpected"><source>unexpected argument &#x27;%1&#x27;</source><translation>unexpected argument &#x27;%1&#x27;</translation></message>
-    <message id="widget.error.needsValue"><source>%1 needs a value</source><translation>%1 needs a value</translation></message>
-    <message id="widget.error.unknownOption"><source>unknown option &#x27;%1&#x27; (see --help)</source><translation>unknown option &#x27;%1&#x27; (see --help)</translation></message>
     <message id="widget.error.kind"><source>unknown widget kind &#x27;%1&#x27; (use simple or complex)</source><translation>unknown widget kind &#x27;%1&#x27; (use simple or complex)</translation></message>
     <message id="widget.error.family"><source>unknown widget family &#x27;%1&#x27; (use small or medium)</source><translation>unknown widget family &#x27;%1&#x27; (use small or medium)</translation></message>
     <message id="widget.error.unsupportedFamily"><source>the %1 widget does not come in the %2 family (only %3)</source><translation>the %1 widget does not come in the %2 family (only %3)</translation></message>
@@ -25,5 +22,11 @@
     <message id="widget.error.instant"><source>&#x27;%1&#x27; is not an ISO 8601 instant (e.g. 2026-12-05T09:30:00+03:00)</source><translation>&#x27;%1&#x27; is not an ISO 8601 instant (e.g. 2026-12-05T09:30:00+03:00)</translation></message>
     <message id="widget.error.write"><source>could not write %1</source><translation>could not write %1</translation></message>
     <message id="widget.error.noDisplay"><source>no display to show the widget on (render one with: qamarly-widget render -o FILE.png)</source><translation>no display to show the widget on (render one with: qamarly-widget render -o FILE.png)</translation></message>
+    <message id="widget.help.usage"><source>usage:</source><translation>usage:</translation></message>
+    <message id="widget.help.host"><source>shows the widget on the desktop</source><translation>shows the widget on the desktop</translation></message>
+    <message id="widget.help.timeline"><source>prints the thirty entries of the timeline built at that instant (default: now)</source><translation>prints the thirty entries of the timeline built at that instant (default: now)</translation></message>
+    <message id="widget.help.render"><source>draws the entry in force at that instant (default: now) into a PNG</source><translation>draws the entry in force at that instant (default: now) into a PNG</translation></message>
+    <message id="widget.error.position"><source>--at wants a position X,Y</source><translation>--at wants a position X,Y</translation></message>
+    <message id="widget.error.scale"><source>--scale wants a number from 0.25 to 8</source><translation>--scale wants a number from 0.25 to 8</translation></message>
 </context>
 </TS>

@@ -22,6 +22,15 @@ TEST(LocalizedNumber, UsesTheLocaleDigitsWithoutGrouping)
     EXPECT_TRUE(minusTwo.endsWith(QStringLiteral("٢")));
     EXPECT_TRUE(minusTwo.contains(QChar(u'-')) || minusTwo.contains(QChar(0x2212))) << minusTwo.toStdString();
 
+    // Each locale's default numbering system: Urdu's is Latin, Persian's and
+    // Bengali's their own digits.
+    env.setLocale(QStringLiteral("fa_IR"));
+    EXPECT_EQ(core::localizedNumber(1447), QStringLiteral("۱۴۴۷"));
+    env.setLocale(QStringLiteral("ur_PK"));
+    EXPECT_EQ(core::localizedNumber(1447), QStringLiteral("1447"));
+    env.setLocale(QStringLiteral("bn_BD"));
+    EXPECT_EQ(core::localizedNumber(1447), QStringLiteral("১৪৪৭"));
+
     env.setLocale(QStringLiteral("en_US"));
     EXPECT_EQ(core::localizedNumber(7), QStringLiteral("7")) << "follows a locale change on the next call";
 }

@@ -371,6 +371,23 @@ TEST_F(HostTest, AWindowOnTheDesktopThatADragMovesAndANewHostPutsBackThere)
 
     auto again = makeWindow(WidgetKind::simple, WidgetFamily::systemSmall);
     EXPECT_EQ(again->position(), left);
+    // A second widget of the same kind beside it has a place of its own,
+    // and moving it leaves the first one's alone.
+    timelines.answer(timelineJsonNow());
+    auto second = makeWindow(WidgetKind::simple, WidgetFamily::systemSmall);
+    timelines.answer(timelineJsonNow());
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(second.get()));
+    EXPECT_FALSE(QRect(second->position(), second->size()).intersects(QRect(left, again->size())));
+    QTest::mousePress(second.get(), Qt::LeftButton, {}, grip);
+    QTest::mouseMove(second.get(), grip + QPoint(-10, 40));
+    QTest::mouseRelease(second.get(), Qt::LeftButton, {}, grip);
+    const QPoint secondLeft = second->position();
+    ini.sync();
+    EXPECT_EQ(ini.value(QStringLiteral("simple.small.windowX")).toInt(), left.x());
+    EXPECT_EQ(ini.value(QStringLiteral("simple.small.2.windowX")).toInt(), secondLeft.x());
+    second.reset();
+    EXPECT_EQ(makeWindow(WidgetKind::simple, WidgetFamily::systemSmall)->position(), secondLeft)
+        << "a widget started again takes the free place it was left at";
     // Another kind keeps its own place.
     auto other = makeWindow(WidgetKind::complex, WidgetFamily::systemMedium);
     EXPECT_NE(other->position(), left);

@@ -78,8 +78,8 @@ def main():
                     maps = f.read()
                 if "libQt6Widgets" in maps:
                     failures.append("the host maps libQt6Widgets")
-                if "libqamarly-widget-host.so" not in maps:
-                    failures.append("the host module is not mapped: is this the host at all?")
+                if not os.readlink(f"/proc/{host.pid}/exe").endswith("/qamarly-widget-host"):
+                    failures.append("the host program is not running: is this the host at all?")
                 suites = [p for p in open_files(host.pid) if SUITE_FILE.search(p)]
                 if suites:
                     failures.append(f"the host keeps settings suites open: {suites}")

@@ -2,8 +2,10 @@
 // Copyright (C) 2026 The Qamarly developers
 #include "app/screens/calendar/CalendarDay.h"
 
+#include "core/LocalizedNumber.h"
 #include "core/RGConv.h"
 #include "platform/calendar/DateFormatter.h"
+#include "platform/localization/Localization.h"
 
 #include <QCoreApplication>
 #include <algorithm>
@@ -87,29 +89,15 @@ EventTimeTexts eventTimeTexts(const platform::CalendarEvent &event, platform::In
         // A right-to-left date is isolated, so that it keeps its place after "From".
         return text.isRightToLeft() ? QChar(0x2068) + text + QChar(0x2069) : text;
     };
-    return {QStringLiteral("From ") + when(event.startDate),
-            QStringLiteral("     To ") + when(event.endDate)};
+    // The second line is set in under the first, whatever the language's words.
+    return {platform::localized("calendarscreen.eventFrom").arg(when(event.startDate)),
+            QStringLiteral("     ") + platform::localized("calendarscreen.eventTo").arg(when(event.endDate))};
 }
-
-namespace {
-
-QString dayCount(std::int64_t days)
-{
-    // The plural form from the tables, the number in plain digits like the others.
-    QString text =
-        qtTrId("calendarscreen.durationDays", static_cast<int>(std::min<std::int64_t>(days, 1 << 30)));
-    text.replace(QLatin1String("%n"), QLatin1String("%1"));
-    // qtTrId has put the number in already, and some forms name it in words
-    // ("يومان", two days): only a placeholder left over takes it here.
-    return text.contains(QLatin1String("%1")) ? text.arg(days) : text;
-}
-
-} // namespace
 
 QString eventDurationText(platform::Instant start, platform::Instant end, bool allDay)
 {
     if (allDay)
-        return QStringLiteral("All Day");
+        return platform::localized("calendarscreen.allDay");
     if (end <= start)
         return QString();
     const platform::Calendar calendar(platform::CalendarIdentifier::gregorian);
@@ -129,16 +117,20 @@ QString eventDurationText(platform::Instant start, platform::Instant end, bool a
     const std::int64_t minutes = (rest % 3600) / 60;
     const std::int64_t seconds = rest % 60;
     if (days == 0 && hours == 23 && minutes == 59 && seconds == 59)
-        return QStringLiteral("All Day");
+        return platform::localized("calendarscreen.allDay");
 
+    // Each part in the language's own words, plural and digits ("2 d, 3 h").
     QStringList parts;
     if (days >= 1)
-        parts << dayCount(days);
+        parts << core::localizedCount("calendarscreen.durationDays", days);
     if (hours >= 1)
-        parts << QStringLiteral("%1 h").arg(hours);
+        parts << core::localizedCount("calendarscreen.durationHours", hours);
     if (minutes >= 1)
-        parts << QStringLiteral("%1 m").arg(minutes);
-    return parts.join(QStringLiteral(", "));
+        parts << core::localizedCount("calendarscreen.durationMinutes", minutes);
+    QString text = parts.value(0);
+    for (qsizetype i = 1; i < parts.size(); ++i)
+        text = platform::localized("calendarscreen.durationJoin").arg(text, parts[i]);
+    return text;
 }
 
 } // namespace app::screens

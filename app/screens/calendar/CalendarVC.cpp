@@ -87,6 +87,8 @@ CalendarVC::CalendarVC(QWidget *parent)
     ui_->addEventButton->setAccessibleName(platform::localized("calendarscreen.addEvent"));
     ui_->tableView->setAccessibleName(platform::localized("calendarscreen.a11y.list"));
     ui_->calType->setAccessibleName(platform::localized("calendarscreen.a11y.gridCalendar"));
+    // The component names itself in English; a screen reader reads the user's word.
+    ui_->calendar->setAccessibleName(platform::localized("calendarscreen.tabTitle"));
 
     // The two buttons keep their own width; the selector takes the rest.
     for (QPushButton *button : {ui_->todayButton, ui_->addEventButton})

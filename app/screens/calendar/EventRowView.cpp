@@ -85,6 +85,27 @@ void NeverClearView::setBackgroundColor(const QColor &color)
     update();
 }
 
+// The colour marker meets the row's leading edge and the duration keeps its
+// distance from the trailing one. A box layout mirrors its items under a
+// right-to-left language but not its margins, which would put the duration
+// against the left edge of an Arabic row.
+void EventRowView::placeContent()
+{
+    if (QLayout *row = content_ ? content_->layout() : nullptr) {
+        if (layoutDirection() == Qt::RightToLeft)
+            row->setContentsMargins(trailingMargin, 6, 0, 6);
+        else
+            row->setContentsMargins(0, 6, trailingMargin, 6);
+    }
+}
+
+void EventRowView::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LayoutDirectionChange)
+        placeContent();
+    QWidget::changeEvent(event);
+}
+
 void NeverClearView::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
@@ -105,8 +126,8 @@ EventRowView::EventRowView(const platform::CalendarEvent &event, const QString &
     content_ = new QWidget(this);
     content_->setObjectName(QStringLiteral("eventRowContent"));
     auto *row = new QHBoxLayout(content_);
-    row->setContentsMargins(0, 6, 10, 6);
     row->setSpacing(10);
+    placeContent();
 
     marker_ = new NeverClearView(content_);
     marker_->setObjectName(QStringLiteral("eventColorMarker"));
@@ -185,18 +206,19 @@ const EventRowView &EventRowView::actions() const
     buttons->setContentsMargins(0, 0, 0, 0);
     buttons->setSpacing(0);
     if (canChange()) {
-        self->delete_ =
-            actionButton(QStringLiteral("Delete"), QStringLiteral("deleteAction"), QColor(255, 0, 0), box);
+        self->delete_ = actionButton(platform::localized("calendarscreen.rowDelete"),
+                                     QStringLiteral("deleteAction"), QColor(255, 0, 0), box);
         buttons->addWidget(delete_);
         connect(delete_, &QPushButton::clicked, self, &EventRowView::deleteTapped);
     }
-    self->share_ =
-        actionButton(QStringLiteral("Share"), QStringLiteral("shareAction"), QColor(0, 0, 255), box);
+    self->share_ = actionButton(platform::localized("calendarscreen.rowShare"), QStringLiteral("shareAction"),
+                                QColor(0, 0, 255), box);
     buttons->addWidget(share_);
     connect(share_, &QPushButton::clicked, self, &EventRowView::shareTapped);
     if (canChange()) {
-        self->more_ = actionButton(QStringLiteral("More"), QStringLiteral("moreAction"),
-                                   QColor::fromRgbF(2.0f / 3, 2.0f / 3, 2.0f / 3), box);
+        self->more_ =
+            actionButton(platform::localized("calendarscreen.rowMore"), QStringLiteral("moreAction"),
+                         QColor::fromRgbF(2.0f / 3, 2.0f / 3, 2.0f / 3), box);
         buttons->addWidget(more_);
         connect(more_, &QPushButton::clicked, self, &EventRowView::moreTapped);
     }

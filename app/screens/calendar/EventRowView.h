@@ -97,15 +97,21 @@ protected:
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     // Shows the actions with the keyboard on the first of them.
     void openActions();
     const EventRowView &actions() const;
     bool canChange() const;
+    // The content's margins for the row's direction.
+    void placeContent();
+
+    // Between the duration and the row's trailing edge.
+    static constexpr int trailingMargin = 10;
 
     platform::CalendarEvent event_;
-    QWidget *content_;
+    QWidget *content_ = nullptr;
     NeverClearView *marker_;
     QLabel *title_;
     QLabel *from_;

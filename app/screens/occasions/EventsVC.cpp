@@ -3,14 +3,17 @@
 #include "app/screens/occasions/EventsVC.h"
 
 #include "app/screens/occasions/EventView.h"
+#include "app/screens/occasions/OccasionsICalendar.h"
 #include "app/screens/occasions/TimingLabelView.h"
 #include "components/visual/ReadableColumn.h"
 #include "components/visual/WallpaperBackground.h"
 #include "core/GlobalSettings.h"
 #include "platform/calendar/Clock.h"
+#include "platform/events/EventImportDialog.h"
 #include "platform/localization/Localization.h"
 #include "ui_EventsVC.h"
 
+#include <QPushButton>
 #include <QResizeEvent>
 #include <cmath>
 
@@ -31,6 +34,8 @@ constexpr double arcShare = 0.25;
 constexpr double spacingScale = 1.15;
 constexpr qreal timingCornerRadius = 100;
 const QSize usualScreenSize(420, 700);
+// Enough years ahead to plan by, few enough to read through before adding.
+constexpr int yearsToAdd = 5;
 } // namespace
 
 EventsVC::EventsVC(QWidget *parent) : platform::ViewController(parent), ui_(std::make_unique<Ui::EventsVC>())
@@ -44,6 +49,18 @@ EventsVC::EventsVC(QWidget *parent) : platform::ViewController(parent), ui_(std:
                   QStringLiteral("#titleLabel { background-color: rgba(0, 0, 0, %1); border-radius: 10px; "
                                  "padding: 4px 16px; }")
                       .arg(components::legibilityPanelAlpha));
+    // The occasions into the user's own calendar, where desktop calendars and
+    // phones that sync with it show them too.
+    auto *addToCalendar =
+        new QPushButton(platform::localized("occasions.addToCalendar"), ui_->wallpaperImageView);
+    addToCalendar->setObjectName(QStringLiteral("addToCalendarButton"));
+    ui_->contentLayout->addSpacing(12);
+    ui_->contentLayout->addWidget(addToCalendar, 0, Qt::AlignHCenter);
+    ui_->contentLayout->addSpacing(8);
+    connect(addToCalendar, &QPushButton::clicked, this, [this] {
+        platform::EventImportDialog::openData(occasionsICalendar(platform::Clock::current(), yearsToAdd),
+                                              platform::localized("occasions.title"), window());
+    });
     // Short windows scroll rather than squeeze the cards; the ring keeps the full width.
     components::makeReadableColumn(ui_->wallpaperImageView, QWIDGETSIZE_MAX);
     buildOccasions();

@@ -2,6 +2,7 @@
 // Copyright (C) 2026 The Qamarly developers
 #include "platform/events/linux/EventWriter.h"
 
+#include "platform/events/linux/AlarmText.h"
 #include "platform/events/linux/CalendarText.h"
 #include "platform/events/linux/LibicalLock.h"
 #include "platform/events/linux/RepeatRule.h"
@@ -242,9 +243,46 @@ QString textProperty(const Component &c, const QByteArray &name)
     return line ? unescapedText(PropertyLine::parse(*line).value) : QString();
 }
 
+// A URI is no TEXT: written as it is, only never across lines.
+QByteArray addressValue(const QString &url)
+{
+    QByteArray value = url.trimmed().toUtf8();
+    value.removeIf([](char c) { return c == '\r' || c == '\n'; });
+    return value;
+}
+
 QString uidOf(const Component &c)
 {
     return textProperty(c, "UID").trimmed();
+}
+
+// The alert an alarm of the event gives, if it is one the store reads.
+std::optional<EventAlert> alertOfAlarm(const Component &alarm)
+{
+    const auto trigger = alarm.first("TRIGGER");
+    if (!trigger)
+        return std::nullopt;
+    const auto action = alarm.first("ACTION");
+    const PropertyLine line = PropertyLine::parse(*trigger);
+    return alertOf(action ? PropertyLine::parse(*action).value : QByteArray(), line.parameter("RELATED"),
+                   line.parameter("VALUE"), line.value);
+}
+
+bool isAlarm(const Component::Entry &e)
+{
+    return e.isComponent() && e.nested.front().name == "VALARM";
+}
+
+std::vector<EventAlert> alertsOf(const Component &c)
+{
+    std::vector<EventAlert> alerts;
+    for (const Component::Entry &e : c.entries) {
+        if (!isAlarm(e))
+            continue;
+        if (auto alert = alertOfAlarm(e.nested.front()))
+            alerts.push_back(*alert);
+    }
+    return alerts;
 }
 
 bool isRecurringMaster(const Component &c)
@@ -353,6 +391,49 @@ public:
             setText(c, "LOCATION", *change.location, true);
         if (change.notes)
             setText(c, "DESCRIPTION", *change.notes, true);
+        if (change.url)
+            setAddress(c, *change.url);
+        if (change.alerts)
+            setAlerts(c, *change.alerts);
+    }
+
+    void setAddress(Component &c, const QString &url) const
+    {
+        if (url.isEmpty()) {
+            c.removeAll("URL");
+            return;
+        }
+        const auto existing = c.first("URL");
+        const QByteArray parameters = existing ? PropertyLine::parse(*existing).parameters : QByteArray();
+        c.setLine("URL" + parameters + ':' + addressValue(url), nl_);
+    }
+
+    // Alarms that give one of `wanted` stay byte for byte, the other alerts
+    // go, and those still missing are added; alarms of other kinds stay.
+    void setAlerts(Component &c, const std::vector<EventAlert> &wanted) const
+    {
+        std::vector<EventAlert> missing = wanted;
+        for (auto it = c.entries.begin(); it != c.entries.end();) {
+            const auto alert = isAlarm(*it) ? alertOfAlarm(it->nested.front()) : std::nullopt;
+            if (!alert) {
+                ++it;
+                continue;
+            }
+            if (const auto found = std::find(missing.begin(), missing.end(), *alert);
+                found != missing.end()) {
+                missing.erase(found);
+                ++it;
+            } else {
+                it = c.entries.erase(it);
+            }
+        }
+        const QString title = textProperty(c, "SUMMARY");
+        for (const EventAlert &alert : missing) {
+            auto parsed = CalendarText::parse(alarmText(alert, title, nl_));
+            if (!parsed || parsed->topEntries().empty() || !parsed->topEntries().front().isComponent())
+                continue;
+            c.entries.push_back(std::move(parsed->topEntries().front()));
+        }
     }
 
     // Gives `c` the rule `repeat`, its end in the form of c's start.
@@ -806,6 +887,10 @@ EventChange EventChange::between(const CalendarEvent &seen, const EventDraft &dr
         change.notes = draft.notes;
     if (draft.repeat && *draft.repeat != seen.repeat)
         change.repeat = draft.repeat;
+    if (draft.url && *draft.url != seen.url)
+        change.url = draft.url;
+    if (draft.alerts && *draft.alerts != seen.alerts)
+        change.alerts = draft.alerts;
     bool moved = draft.allDay != seen.allDay;
     if (draft.allDay && seen.allDay)
         moved = moved || localDate(draft.startDate) != localDate(seen.startDate) ||
@@ -823,7 +908,7 @@ EventChange EventChange::between(const CalendarEvent &seen, const EventDraft &dr
 
 bool EventChange::isEmpty() const
 {
-    return !title && !location && !notes && !start && !repeat;
+    return !title && !location && !notes && !url && !start && !repeat && !alerts;
 }
 
 QByteArray EventWriter::newEventData(const EventDraft &draft, const QString &uid, Instant now)
@@ -864,6 +949,8 @@ QByteArray EventWriter::newEventData(const EventDraft &draft, const QString &uid
         out += folded("LOCATION:" + escapedText(draft.location), nl);
     if (!draft.notes.isEmpty())
         out += folded("DESCRIPTION:" + escapedText(draft.notes), nl);
+    if (draft.url && !draft.url->isEmpty())
+        out += folded("URL:" + addressValue(*draft.url), nl);
     const Instant end = std::max(draft.startDate, draft.endDate);
     out += "DTSTART" + parametersOf(form) + ':' + textOf(wallOf(draft.startDate, form), form) + nl;
     const QDateTime endWall = draft.allDay ? naive(localDate(end).addDays(1)) : wallOf(end, form);
@@ -872,6 +959,8 @@ QByteArray EventWriter::newEventData(const EventDraft &draft, const QString &uid
         const QByteArray until = draft.repeat->until ? untilValue(*draft.repeat->until, form) : QByteArray();
         out += folded("RRULE:" + ruleText(*draft.repeat, until), nl);
     }
+    for (const EventAlert &alert : draft.alerts.value_or(std::vector<EventAlert>()))
+        out += alarmText(alert, draft.title, nl);
     out += "END:VEVENT" + nl + "END:VCALENDAR" + nl;
     return out;
 }
@@ -1100,6 +1189,9 @@ std::optional<CalendarEvent> EventWriter::eventIn(const QByteArray &data, const 
     event.title = textProperty(*c, "SUMMARY");
     event.location = textProperty(*c, "LOCATION");
     event.notes = textProperty(*c, "DESCRIPTION");
+    event.alerts = alertsOf(*c);
+    if (const auto url = c->first("URL"))
+        event.url = QString::fromUtf8(PropertyLine::parse(*url).value.trimmed());
     event.allDay = start->form.isDate;
     event.startDate = start->at();
     event.timeZone = QString::fromUtf8(start->form.tzid);

@@ -17,12 +17,16 @@ struct EventChange
     std::optional<QString> title;
     std::optional<QString> location;
     std::optional<QString> notes;
+    std::optional<QString> url;
     // New times of the occurrence; set when start, end or all-day changed.
     std::optional<Instant> start;
     std::optional<Instant> end;
     std::optional<bool> allDay;
     // A new rule for the series (never: it stops repeating).
     std::optional<EventRepeat> repeat;
+    // The reminders it is to have; alarms of kinds the store does not read
+    // (e-mail, procedure) stay whatever this says.
+    std::optional<std::vector<EventAlert>> alerts;
 
     static EventChange between(const CalendarEvent &seen, const EventDraft &draft);
     bool isEmpty() const;

@@ -3,6 +3,7 @@
 #include "platform/events/linux/ICalendarFile.h"
 
 #include "platform/calendar/CivilDays.h"
+#include "platform/events/linux/AlarmText.h"
 #include "platform/events/linux/EventZone.h"
 #include "platform/events/linux/Recurrence.h"
 #include "platform/events/linux/RepeatRule.h"
@@ -276,6 +277,25 @@ struct EventTexts
     QString title;
     QString location;
     QString notes;
+    QString url;
+    std::vector<EventAlert> alerts;
+};
+
+// One VALARM as it is read.
+struct AlarmLines
+{
+    QByteArray action;
+    QByteArray triggerParams;
+    std::optional<QByteArray> trigger;
+
+    void addTo(std::vector<EventAlert> &alerts) const
+    {
+        if (!trigger)
+            return;
+        if (auto alert = alertOf(action, parameter(triggerParams, "RELATED"),
+                                 parameter(triggerParams, "VALUE"), *trigger))
+            alerts.push_back(*alert);
+    }
 };
 
 EventTexts textsOf(const QByteArray &data, const Series &s)
@@ -285,10 +305,17 @@ EventTexts textsOf(const QByteArray &data, const Series &s)
     ContentLineReader reader(part);
     ContentLine line;
     int depth = 0;
+    std::optional<AlarmLines> alarm;
     while (reader.next(line)) {
         if (line.name == "BEGIN") {
             ++depth;
+            if (depth == 2 && line.value.trimmed().compare("VALARM", Qt::CaseInsensitive) == 0)
+                alarm.emplace();
         } else if (line.name == "END") {
+            if (depth == 2 && alarm) {
+                alarm->addTo(texts.alerts);
+                alarm.reset();
+            }
             --depth;
         } else if (depth == 1) {
             if (line.name == "SUMMARY" && texts.title.isEmpty())
@@ -297,6 +324,15 @@ EventTexts textsOf(const QByteArray &data, const Series &s)
                 texts.location = unescapedText(line.value);
             else if (line.name == "DESCRIPTION" && texts.notes.isEmpty())
                 texts.notes = unescapedText(line.value);
+            else if (line.name == "URL" && texts.url.isEmpty())
+                texts.url = QString::fromUtf8(line.value.trimmed());
+        } else if (depth == 2 && alarm) {
+            if (line.name == "ACTION")
+                alarm->action = line.value;
+            else if (line.name == "TRIGGER" && !alarm->trigger) {
+                alarm->trigger = line.value;
+                alarm->triggerParams = line.params;
+            }
         }
     }
     return texts;
@@ -363,6 +399,8 @@ bool CalendarFile::Impl::expand(const Series &s, Instant start, Instant end, con
         occurrence.title = texts->title;
         occurrence.location = texts->location;
         occurrence.notes = texts->notes;
+        occurrence.alerts = texts->alerts;
+        occurrence.url = texts->url;
         occurrence.allDay = s.start.isDate;
         occurrence.rule = s.ruleText;
         occurrence.recurring = s.rule || !s.extraDates.empty() || s.isOverride;
@@ -836,6 +874,8 @@ void copyInto(Occurrence &&o, CalendarEvent &event)
     event.recurring = o.recurring;
     event.recurrenceId = o.recurrenceId;
     event.repeat = repeatOfRule(o.rule, {});
+    event.alerts = std::move(o.alerts);
+    event.url = std::move(o.url);
 }
 
 } // namespace platform::ical

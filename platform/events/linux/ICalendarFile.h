@@ -29,6 +29,8 @@ struct Occurrence
     // The series' RRULE value as written (its overrides' too); empty for
     // single events.
     QByteArray rule;
+    std::vector<EventAlert> alerts;
+    QString url;
 };
 
 // The occurrence's own fields onto `event`; the calendar, file and digest are the caller's.

@@ -398,10 +398,7 @@ bool VdirEventStore::writeAtomically(const QString &path, const QByteArray &data
 bool VdirEventStore::saveNewEvent(const EventDraft &draft, QString *error)
 {
     const QString folder = draft.calendarIdentifier;
-    bool known = false;
-    for (const auto &calendar : calendars())
-        known = known || (calendar->identifier == folder && calendar->allowsContentModifications);
-    if (!known) {
+    if (!isWritableCalendar(folder)) {
         if (error)
             *error = QStringLiteral("The calendar %1 cannot be written").arg(folder);
         return false;
@@ -582,6 +579,8 @@ bool VdirEventStore::updateEvent(const CalendarEvent &event, const EventDraft &d
                (!change.location || now.location == event.location || now.location == draft.location) &&
                (!change.notes || now.notes == event.notes || now.notes == draft.notes) &&
                (!change.repeat || now.repeat == event.repeat || now.repeat == *change.repeat) &&
+               (!change.url || now.url == event.url || now.url == *change.url) &&
+               (!change.alerts || now.alerts == event.alerts || now.alerts == *change.alerts) &&
                (!change.movesTimes() || sameTimes(now, event));
     };
     const QString splitUid = QUuid::createUuid().toString(QUuid::WithoutBraces);
@@ -638,6 +637,112 @@ std::optional<CalendarEvent> VdirEventStore::eventWithUid(const QString &uid)
 QByteArray VdirEventStore::iCalendarData(const CalendarEvent &event)
 {
     return readRegularFile(event.filePath, ical::maximumFileSize).value_or(QByteArray());
+}
+
+bool VdirEventStore::isWritableCalendar(const QString &folder)
+{
+    for (const auto &calendar : calendars()) {
+        if (calendar->identifier == folder && calendar->allowsContentModifications)
+            return true;
+    }
+    return false;
+}
+
+std::vector<CalendarEvent> VdirEventStore::eventsInData(const QByteArray &data, QString *error)
+{
+    std::vector<CalendarEvent> found;
+    const auto separated = ical::separatedEvents(data, error);
+    if (!separated)
+        return found;
+    for (const ical::SeparatedEvent &event : *separated) {
+        if (auto whole = ical::EventWriter::eventIn(event.data, event.uid))
+            found.push_back(std::move(*whole));
+    }
+    if (found.empty() && error)
+        *error = QStringLiteral("The file holds no event with a start");
+    return found;
+}
+
+std::optional<ImportOutcome> VdirEventStore::importEvents(const QByteArray &data, const QString &folder,
+                                                          QString *error)
+{
+    if (!isWritableCalendar(folder)) {
+        if (error)
+            *error = QStringLiteral("The calendar %1 cannot be written").arg(folder);
+        return std::nullopt;
+    }
+    if (data.size() > ical::maximumFileSize) {
+        if (error)
+            *error = QStringLiteral("The file is larger than %1 MiB").arg(ical::maximumFileSize >> 20);
+        return std::nullopt;
+    }
+    const auto separated = ical::separatedEvents(data, error);
+    if (!separated)
+        return std::nullopt;
+    // Which files of the calendar hold each UID: one pass over the folder.
+    std::map<QString, std::vector<QString>> holders;
+    const QDir dir(folder);
+    for (const QString &name : dir.entryList({QStringLiteral("*.ics")}, QDir::Files, QDir::Name)) {
+        const auto present = readEventFile(dir.filePath(name), nullptr);
+        for (const ical::SeparatedEvent &event : *separated) {
+            if (present && present->contains(event.uid.toUtf8()))
+                holders[event.uid].push_back(dir.filePath(name));
+        }
+    }
+    ImportOutcome outcome;
+    for (const ical::SeparatedEvent &event : *separated)
+        importOne(event, folder, holders[event.uid], outcome);
+    if (outcome.added + outcome.updated > 0)
+        QMetaObject::invokeMethod(changeTimer_, qOverload<>(&QTimer::start));
+    return outcome;
+}
+
+void VdirEventStore::importOne(const ical::SeparatedEvent &event, const QString &folder,
+                               const std::vector<QString> &holders, ImportOutcome &outcome)
+{
+    const auto problem = [&](const QString &why) {
+        outcome.problems << QStringLiteral("%1: %2").arg(event.uid, why);
+    };
+    QString why;
+    if (!ical::CalendarFile::parse(event.data, event.uid, &why)) {
+        problem(why);
+        return;
+    }
+    for (const QString &path : holders) {
+        const auto present = readEventFile(path, &why);
+        const auto inFile = present ? ical::separatedEvents(*present, nullptr) : std::nullopt;
+        if (!inFile)
+            continue;
+        const auto same = std::find_if(inFile->begin(), inFile->end(),
+                                       [&](const ical::SeparatedEvent &e) { return e.uid == event.uid; });
+        if (same == inFile->end())
+            continue;
+        if (same->eventText == event.eventText || !event.supersedes(*same)) {
+            ++outcome.unchanged;
+            return;
+        }
+        // Only a file that holds this event alone is replaced whole; the
+        // other events of a shared file are not the import's to touch.
+        if (inFile->size() != 1) {
+            problem(
+                QStringLiteral("a later version exists in %1, which holds other events too; left as it is")
+                    .arg(path));
+            return;
+        }
+        if (replaceIfUnchanged(path, event.data, contentDigest(*present), &why) == Replacement::done)
+            ++outcome.updated;
+        else
+            problem(why.isEmpty() ? QStringLiteral("%1 changed while it was being updated").arg(path) : why);
+        return;
+    }
+    QString path = QDir(folder).filePath(ical::fileNameForUid(event.uid));
+    if (QFileInfo::exists(path))
+        path = QDir(folder).filePath(QUuid::createUuid().toString(QUuid::WithoutBraces) +
+                                     QStringLiteral(".ics"));
+    if (writeAtomically(path, event.data, &why))
+        ++outcome.added;
+    else
+        problem(why);
 }
 
 void VdirEventStore::createFirstCalendarIfNone(const QString &base)

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/events/EventStore.h"
+#include "platform/events/linux/CalendarImport.h"
 #include "platform/events/linux/EventWriter.h"
 #include "platform/events/linux/ICalendarFile.h"
 
@@ -46,6 +47,9 @@ public:
     bool removeEvent(const CalendarEvent &event, EventSpan span, QString *error) override;
     std::optional<CalendarEvent> eventWithUid(const QString &uid) override;
     QByteArray iCalendarData(const CalendarEvent &event) override;
+    std::vector<CalendarEvent> eventsInData(const QByteArray &data, QString *error) override;
+    std::optional<ImportOutcome> importEvents(const QByteArray &data, const QString &calendarIdentifier,
+                                              QString *error) override;
 
     // Where the further folders come from at each query instead of the list
     // given at construction, so a folder added in the settings shows at once.
@@ -105,6 +109,11 @@ private:
         const std::function<std::optional<ical::RewrittenFile>(const QByteArray &, QString *)> &write,
         const QString &splitUid, QString *error);
     bool writableFolder(const QString &folder) const;
+    // The calendar `folder` when it is one of ours and may be written.
+    bool isWritableCalendar(const QString &folder);
+    // One imported event into `folder`, whose files holding its UID are `holders`.
+    void importOne(const ical::SeparatedEvent &event, const QString &folder,
+                   const std::vector<QString> &holders, ImportOutcome &outcome);
 
     QString base_;
     QStringList extraFolders_;

@@ -3,6 +3,7 @@
 // qamarly-notifyd: delivers Qamarly's notifications while the application is closed.
 #include "platform/notifications/DeliveryAgent.h"
 #include "platform/notifications/DeliveryAgentLauncher.h"
+#include "platform/notifications/agent/EventAlerts.h"
 #include "platform/system/Console.h"
 #include "platform/system/Device.h"
 
@@ -74,6 +75,13 @@ int main(int argc, char *argv[])
     platform::DeliveryAgent agent(options);
     if (!agent.start())
         return 1;
+    // Every calendar folder's alerts, those a sync tool brings in included.
+    platform::EventAlertScheduler alerts(
+        platform::makeEventStore(), platform::DeliveredAlerts::defaultPath(),
+        [&agent](const platform::EventAlertMoment &alert, std::function<void(bool)> done) {
+            agent.showEventAlert(alert.title, alert.body, std::move(done));
+        });
+    alerts.start();
     // Stopped by a signal at any moment: the store is crash-safe, and the
     // lock of a dead agent is stale at once.
     return app.exec();

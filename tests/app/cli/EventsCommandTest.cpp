@@ -305,6 +305,66 @@ TEST_F(EventsCommand, RepeatsAreAddedChangedAndListedAndBadOnesRefused)
                            {QStringLiteral("until"), QStringLiteral("2026-12-21")}}));
 }
 
+TEST_F(EventsCommand, AlertsAreGivenListedReplacedAndTakenAway)
+{
+    const QString folder = env.dataHome() + QStringLiteral("/qamarly/calendars/work");
+    const auto alertsOf = [this](const QString &title) {
+        run({QStringLiteral("events"), QStringLiteral("2026-12-07"), QStringLiteral("--json")});
+        for (const auto &e :
+             QJsonDocument::fromJson(output.toUtf8()).object().value(QStringLiteral("events")).toArray()) {
+            if (e.toObject().value(QStringLiteral("title")).toString() == title)
+                return e.toObject().value(QStringLiteral("alerts")).toArray();
+        }
+        return QJsonArray{QStringLiteral("no such event")};
+    };
+    const auto before = [](int minutes) {
+        return QJsonObject{{QStringLiteral("minutesBefore"), minutes},
+                           {QStringLiteral("relatedTo"), QStringLiteral("start")}};
+    };
+    ASSERT_EQ(run({QStringLiteral("events"), QStringLiteral("add"), QStringLiteral("--title"),
+                   QStringLiteral("Call"), QStringLiteral("--start"), QStringLiteral("2026-12-07T15:00"),
+                   QStringLiteral("--end"), QStringLiteral("2026-12-07T15:30"), QStringLiteral("--alert"),
+                   QStringLiteral("15"), QStringLiteral("--alert=1440"), QStringLiteral("--url"),
+                   QStringLiteral("example.org/call")}),
+              app::cli::exitOk)
+        << errors.toStdString();
+    const QString uid = output.trimmed();
+    EXPECT_EQ(alertsOf(QStringLiteral("Call")), (QJsonArray{before(15), before(1440)}));
+
+    const auto files = folderContent(folder);
+    for (const QStringList &bad :
+         {QStringList{QStringLiteral("--alert"), QStringLiteral("soon")},
+          QStringList{QStringLiteral("--alert"), QStringLiteral("-5")},
+          QStringList{QStringLiteral("--alert"), QStringLiteral("99999999")},
+          QStringList{QStringLiteral("--alert"), QStringLiteral("none"), QStringLiteral("--alert"),
+                      QStringLiteral("5")},
+          QStringList{QStringLiteral("--url"), QStringLiteral("file:///etc/passwd")}}) {
+        SCOPED_TRACE(bad.join(' ').toStdString());
+        EXPECT_EQ(run(QStringList{QStringLiteral("events"), QStringLiteral("edit"), uid} + bad),
+                  app::cli::exitUsage);
+        EXPECT_EQ(errors.count('\n'), 1) << errors.toStdString();
+    }
+    EXPECT_EQ(folderContent(folder), files);
+
+    ASSERT_EQ(run({QStringLiteral("events"), QStringLiteral("edit"), uid, QStringLiteral("--alert"),
+                   QStringLiteral("0")}),
+              app::cli::exitOk)
+        << errors.toStdString();
+    EXPECT_EQ(alertsOf(QStringLiteral("Call")), (QJsonArray{before(0)}));
+    ASSERT_EQ(run({QStringLiteral("events"), QStringLiteral("edit"), uid, QStringLiteral("--alert"),
+                   QStringLiteral("none")}),
+              app::cli::exitOk)
+        << errors.toStdString();
+    EXPECT_EQ(alertsOf(QStringLiteral("Call")), QJsonArray());
+    // The address given, a bare host made a web address, until taken away.
+    EXPECT_TRUE(output.contains(QStringLiteral("\"url\": \"https://example.org/call\"")));
+    ASSERT_EQ(
+        run({QStringLiteral("events"), QStringLiteral("edit"), uid, QStringLiteral("--url"), QString()}),
+        app::cli::exitOk);
+    alertsOf(QStringLiteral("Call"));
+    EXPECT_TRUE(output.contains(QStringLiteral("\"url\": \"\"")));
+}
+
 TEST_F(EventsCommand, FoldersOfOtherToolsAreAddedListedAndRemoved)
 {
     QTemporaryDir synced;

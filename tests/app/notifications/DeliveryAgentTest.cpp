@@ -9,10 +9,14 @@
 #include "app/notifications/NotificationScheduler.h"
 #include "core/GlobalSettings.h"
 #include "core/SharedDefaults.h"
+#include "platform/localization/Localization.h"
 #include "platform/notifications/LocalNotificationCenter.h"
 #include "platform/system/Console.h"
 #include "support/TestEnvironment.h"
 
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -44,6 +48,7 @@ protected:
     void SetUp() override
     {
         savedSink = setConsoleSink([this](const QString &line) { console << line; });
+        platform::installTranslations();
         startBus();
         // Requests fire on the real clock unless a test installs one.
         Clock::install(nullptr);
@@ -293,6 +298,42 @@ TEST_F(DeliveryAgentTest, AnAgentKilledMidDeliveryShowsEachRequestExactlyOnceAft
     EXPECT_EQ(fake->countOf("B"), 1);
     EXPECT_TRUE(QTest::qWaitFor([&] { return entries(NotificationStore::State::delivered).size() == 3; },
                                 patienceMs));
+    agent.kill();
+    agent.waitForFinished();
+}
+
+// A calendar file another program wrote, with an alert two seconds away:
+// the agent program shows it on the desktop, with the calendar window closed.
+TEST_F(DeliveryAgentTest, AnEventsAlertReachesTheDesktopAtItsMoment)
+{
+    ASSERT_TRUE(fake->registerService());
+    const QString folder = env.dataHome() + QStringLiteral("/qamarly/calendars/home");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const auto utc = [](qint64 secondsFromNow) {
+        return QDateTime::currentDateTimeUtc()
+            .addSecs(secondsFromNow)
+            .toString("yyyyMMdd'T'HHmmss'Z'")
+            .toUtf8();
+    };
+    QFile file(folder + QStringLiteral("/tea.ics"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Other//EN\r\nBEGIN:VEVENT\r\nUID:tea\r\n"
+               "DTSTAMP:20260101T000000Z\r\nDTSTART:" +
+               utc(62) + "\r\nDTEND:" + utc(62 + 1800) +
+               "\r\nSUMMARY:Tea\r\nLOCATION:Garden\r\nBEGIN:VALARM\r\nACTION:DISPLAY\r\n"
+               "DESCRIPTION:Tea\r\nTRIGGER:-PT1M\r\nEND:VALARM\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n");
+    file.close();
+    QProcess agent;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), env.configHome());
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), env.dataHome());
+    environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), bus->address());
+    agent.setProcessEnvironment(environment);
+    agent.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    agent.start(QStringLiteral(QAMARLY_NOTIFYD), {});
+    ASSERT_TRUE(agent.waitForStarted());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return fake->countOf("Tea") == 1; }, patienceMs));
+    EXPECT_TRUE(fake->shown.last().body.endsWith(QStringLiteral("\nGarden")));
     agent.kill();
     agent.waitForFinished();
 }

@@ -8,6 +8,7 @@
 #include "core/GlobalSettings.h"
 #include "core/RGConv.h"
 #include "core/SharedDefaults.h"
+#include "platform/localization/Localization.h"
 #include "platform/notifications/LocalNotificationCenter.h"
 #include "platform/notifications/testing/TestNotificationCenter.h"
 #include "support/TestEnvironment.h"
@@ -42,6 +43,8 @@ protected:
     testenv::ScopedEnvironment env;
     TestNotificationCenter center;
     NotificationScheduler scheduler{&center};
+
+    void SetUp() override { platform::installTranslations(); }
 
     void setSwitches(bool badge, bool daily)
     {

@@ -19,6 +19,7 @@
 #include "support/TestEnvironment.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QScreen>
 #include <QTest>
@@ -304,13 +305,18 @@ TEST(ApplicationMain, ArabicLaysTheApplicationOutRightToLeft)
     EXPECT_EQ(QGuiApplication::layoutDirection(), Qt::LeftToRight);
 }
 
-TEST(ApplicationMain, TheWindowIsForNoArgumentsQtOptionsAndAddressesOnly)
+TEST(ApplicationMain, TheWindowIsForNoArgumentsQtOptionsAddressesAndCalendarFilesOnly)
 {
     EXPECT_TRUE(app::shell::wantsWindow({}));
     EXPECT_TRUE(app::shell::wantsWindow({"-style", "fusion"}));
     EXPECT_TRUE(app::shell::wantsWindow({"qamarly://today"}));
+    EXPECT_TRUE(app::shell::wantsWindow({"Invitation.ICS"}));
     EXPECT_FALSE(app::shell::wantsWindow({"today"}));
     EXPECT_FALSE(app::shell::wantsWindow({"--help"}));
+    // A file named from a terminal reaches a window started elsewhere whole.
+    const QUrl file = app::shell::addressArgument(app::shell::forwardableArguments({"sub dir/a.ics"}));
+    EXPECT_TRUE(file.isLocalFile());
+    EXPECT_EQ(file.toLocalFile(), QDir::current().absoluteFilePath(QStringLiteral("sub dir/a.ics")));
 }
 
 TEST(ApplicationMain, ADisplayIsAnXOrWaylandDisplayOrAPlatformThatNeedsNone)

@@ -9,6 +9,7 @@
 #include "platform/events/testing/TestEventStore.h"
 #include "platform/localization/Localization.h"
 #include "platform/ui/AlertController.h"
+#include "platform/ui/testing/RecordingUrlOpener.h"
 #include "support/TestEnvironment.h"
 #include "support/WindowInput.h"
 
@@ -18,6 +19,7 @@
 #include <QDateEdit>
 #include <QDateTimeEdit>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -66,6 +68,13 @@ protected:
         QCoreApplication::processEvents();
     }
 
+    // Keys into the window, as typed.
+    void type(const char *text)
+    {
+        for (const char *c = text; *c; ++c)
+            QTest::keyClick(editor->windowHandle(), *c);
+    }
+
     testenv::ScopedEnvironment env{QStringLiteral("en_US"), QStringLiteral("Asia/Riyadh")};
     std::shared_ptr<TestEventStore> store = std::make_shared<TestEventStore>();
     std::shared_ptr<const EventCalendar> home;
@@ -105,12 +114,14 @@ TEST_F(EventEditor, AHijriRepeatEndingBeforeItsStartIsRefusedThenSaved)
     choose(editor->skipChoice(), 1);
     choose(editor->repeatEndChoice(), 1);
     ASSERT_TRUE(editor->untilField()->isVisible());
-    // Four-digit years, in the locale's order.
-    EXPECT_EQ(editor->untilField()->text(), QStringLiteral("1/7/2027"));
-    // A year back: before the start.
+    // Four-digit years, in the locale's order; a yearly repeat is offered an
+    // end some years away, not a month, so that it happens more than once.
+    EXPECT_EQ(editor->untilField()->text(), QStringLiteral("12/7/2031"));
+    // Six years back: before the start.
     input::click(editor->untilField(), QPoint(8, editor->untilField()->height() / 2));
     QTest::keyClick(editor->windowHandle(), Qt::Key_End);
-    QTest::keyClick(editor->windowHandle(), Qt::Key_Down);
+    for (int i = 0; i < 6; ++i)
+        QTest::keyClick(editor->windowHandle(), Qt::Key_Down);
     input::click(editor->saveButton());
     EXPECT_TRUE(store->savedDrafts().empty());
     EXPECT_TRUE(editor->errorLabel()->isVisible());
@@ -119,12 +130,13 @@ TEST_F(EventEditor, AHijriRepeatEndingBeforeItsStartIsRefusedThenSaved)
     input::click(editor->untilField(), QPoint(8, editor->untilField()->height() / 2));
     QTest::keyClick(editor->windowHandle(), Qt::Key_End);
     QTest::keyClick(editor->windowHandle(), Qt::Key_Up);
+    QTest::keyClick(editor->windowHandle(), Qt::Key_Up);
     input::click(editor->saveButton());
     ASSERT_EQ(store->savedDrafts().size(), 1u) << editor->errorLabel()->text().toStdString();
     const EventRepeat saved = store->savedDrafts()[0].repeat.value_or(EventRepeat());
     EXPECT_EQ(saved.kind, Kind::hijriYearly);
     EXPECT_FALSE(saved.skipForward);
-    EXPECT_EQ(saved.until, QDate(2027, 1, 7));
+    EXPECT_EQ(saved.until, QDate(2027, 12, 7));
 }
 
 TEST_F(EventEditor, ARuleTheEditorCannotShowIsKeptAsItIs)
@@ -143,6 +155,75 @@ TEST_F(EventEditor, ARuleTheEditorCannotShowIsKeptAsItIs)
     input::click(editor->saveButton());
     ASSERT_EQ(store->savedDrafts().size(), 1u);
     EXPECT_EQ(store->savedDrafts()[0].repeat, event.repeat);
+}
+
+TEST_F(EventEditor, TwoAlertsAreChosenAndAlertsTheEditorCannotShowStay)
+{
+    open();
+    EXPECT_FALSE(editor->secondAlertChoice()->isVisible());
+    choose(editor->alertChoice(), 1);
+    ASSERT_TRUE(editor->secondAlertChoice()->isVisible());
+    choose(editor->secondAlertChoice(), 6);
+    input::click(editor->saveButton());
+    ASSERT_EQ(store->savedDrafts().size(), 1u);
+    EXPECT_EQ(store->savedDrafts()[0].alerts,
+              (std::vector{EventAlert::minutesBefore(0), EventAlert::minutesBefore(24 * 60)}));
+
+    CalendarEvent event;
+    event.uid = QStringLiteral("flight");
+    event.title = QStringLiteral("Flight");
+    event.startDate = testenv::gregorianInstant(2026, 12, 9, 6);
+    event.endDate = testenv::gregorianInstant(2026, 12, 9, 9);
+    event.calendar = home;
+    const EventAlert fixed{0, false, testenv::gregorianInstant(2026, 12, 8, 21)};
+    const EventAlert afterLanding{10 * 60, true, std::nullopt};
+    event.alerts = {EventAlert::minutesBefore(15), fixed, afterLanding};
+    store->setEvents({event});
+    open(event);
+    EXPECT_EQ(editor->alertChoice()->currentText(), localized("events.alert.15minutes"));
+    EXPECT_EQ(editor->secondAlertChoice()->currentText(), localized("events.alert.custom"));
+    // From "15 minutes before" down to "1 hour before".
+    choose(editor->alertChoice(), 2);
+    input::click(editor->saveButton());
+    ASSERT_EQ(store->savedDrafts().size(), 2u);
+    EXPECT_EQ(store->savedDrafts()[1].alerts,
+              (std::vector{EventAlert::minutesBefore(60), fixed, afterLanding}));
+}
+
+TEST_F(EventEditor, AnAddressIsSavedAsALinkAndOpensInTheBrowserFromTheViewer)
+{
+    open();
+    input::click(editor->urlField());
+    type("javascript:alert(1)");
+    input::click(editor->saveButton());
+    EXPECT_TRUE(store->savedDrafts().empty());
+    EXPECT_EQ(editor->errorLabel()->text(), localized("events.editor.badUrl"));
+    editor->urlField()->clear();
+    input::click(editor->urlField());
+    type("example.org/room");
+    input::click(editor->saveButton());
+    ASSERT_EQ(store->savedDrafts().size(), 1u);
+    EXPECT_EQ(store->savedDrafts()[0].url, QStringLiteral("https://example.org/room"));
+
+    auto opener = std::make_shared<RecordingUrlOpener>();
+    UrlOpener::install(opener);
+    CalendarEvent event;
+    event.title = QStringLiteral("Lesson");
+    event.startDate = testenv::gregorianInstant(2026, 12, 9, 17);
+    event.endDate = testenv::gregorianInstant(2026, 12, 9, 18);
+    for (const QString &url :
+         {QStringLiteral("file:///etc/passwd"), QStringLiteral("https://example.org/room")}) {
+        event.url = url;
+        QPointer<EventViewDialog> viewer = new EventViewDialog(store, event, false);
+        ASSERT_TRUE(input::showAndExpose(viewer));
+        EXPECT_EQ(viewer->urlLabel()->text().contains(QStringLiteral("<a ")),
+                  url.startsWith(QStringLiteral("https")));
+        input::click(viewer->urlLabel(), QPoint(6, viewer->urlLabel()->height() / 2));
+        viewer->close();
+    }
+    // Only the web page was handed to the browser.
+    EXPECT_EQ(opener->opened, QList<QUrl>{QUrl(QStringLiteral("https://example.org/room"))});
+    UrlOpener::install(nullptr);
 }
 
 } // namespace

@@ -88,6 +88,11 @@ std::function<void(EventDraft &)> repeat(EventRepeat::Kind kind, std::vector<int
     return [=](EventDraft &d) { d.repeat = EventRepeat{kind, weekdays, until, count, forward, {}}; };
 }
 
+std::function<void(EventDraft &)> alerts(std::vector<EventAlert> list)
+{
+    return [=](EventDraft &d) { d.alerts = list; };
+}
+
 std::function<void(EventDraft &)> retitle(const char *title)
 {
     return [=](EventDraft &d) { d.title = QString::fromUtf8(title); };
@@ -308,6 +313,43 @@ const Row rows[] = {
      Operation::edit,
      EventSpan::futureEvents,
      repeat(EventRepeat::Kind::daily, {}, {}, 3)},
+    // Alerts: those kept stay byte for byte, alarms of other kinds (and
+    // those nobody can read) always stay.
+    {"multi-event.second-alert",
+     "multi-event.ics",
+     "conference-2026@example.org",
+     {2026, 12, 10},
+     Operation::edit,
+     EventSpan::allEvents,
+     alerts({EventAlert::minutesBefore(30), EventAlert::minutesBefore(24 * 60)})},
+    {"alarms.at-start",
+     "alarms.ics",
+     "dentist-7F3A@example.net",
+     {2026, 12, 10},
+     Operation::edit,
+     EventSpan::allEvents,
+     alerts({EventAlert::minutesBefore(15), EventAlert::minutesBefore(0)})},
+    {"alarms.none",
+     "alarms.ics",
+     "dentist-7F3A@example.net",
+     {2026, 12, 10},
+     Operation::edit,
+     EventSpan::allEvents,
+     alerts({})},
+    {"weekly.alert-this",
+     "weekly-berlin.ics",
+     "seminar@example.org",
+     {2026, 3, 23},
+     Operation::edit,
+     EventSpan::thisEvent,
+     alerts({EventAlert::minutesBefore(60)})},
+    {"single.url",
+     "single.ics",
+     "only-one",
+     {2026, 12, 10},
+     Operation::edit,
+     EventSpan::allEvents,
+     [](EventDraft &d) { d.url = QStringLiteral("https://meet.example.org/room?id=4,5;x=y\r\nEVIL:1"); }},
     {"single.delete",
      "single.ics",
      "only-one",
@@ -361,6 +403,24 @@ TEST_P(EventWriterGolden, WritesOnlyWhatChanged)
             EXPECT_TRUE(ical::CalendarFile::parse(written, QStringLiteral("out"), &why)) << why.toStdString();
         }
     }
+}
+
+TEST(EventAlertReading, DisplayAndSoundAlarmsAreAlertsWhateverTheyAreRelatedTo)
+{
+    testenv::ScopedEnvironment env(QStringLiteral("en_US"), QStringLiteral("Asia/Riyadh"));
+    const auto event = occurrenceOn(readGolden(QStringLiteral("alarms.ics")),
+                                    QStringLiteral("dentist-7F3A@example.net"), QDate(2026, 12, 10));
+    ASSERT_TRUE(event);
+    // Mail, an alarm without a trigger and one with nonsense are no alerts.
+    const std::vector<EventAlert> expected{
+        EventAlert::minutesBefore(15),
+        EventAlert{0, false, gregorianInstant(2026, 12, 9, 18, 0, QStringLiteral("UTC"))},
+        EventAlert{5 * 60, true, std::nullopt}};
+    EXPECT_EQ(event->alerts, expected);
+    EXPECT_EQ(ical::EventWriter::eventIn(readGolden(QStringLiteral("alarms.ics")),
+                                         QStringLiteral("dentist-7F3A@example.net"))
+                  ->alerts,
+              expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Corpus, EventWriterGolden, ::testing::ValuesIn(rows),

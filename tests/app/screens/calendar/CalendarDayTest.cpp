@@ -70,7 +70,7 @@ TEST(EventDurationText, DaysTakeTheLocalesPluralForms)
     const platform::Instant start = gregorianInstant(2026, 12, 5, 9);
     EXPECT_EQ(app::screens::eventDurationText(start, start + 48h), QStringLiteral("يومان"));
     EXPECT_EQ(app::screens::eventDurationText(start, start + 24h), QStringLiteral("يوم"));
-    EXPECT_EQ(app::screens::eventDurationText(start, start + 72h + 1h), QStringLiteral("3 أيام, 1 h"));
+    EXPECT_EQ(app::screens::eventDurationText(start, start + 72h + 1h), QStringLiteral("٣ أيام، ١ س"));
     qInstallMessageHandler(previous);
     EXPECT_TRUE(qtWarnings.isEmpty()) << qtWarnings.join(QLatin1Char('\n')).toStdString();
     env.setLocale(QStringLiteral("en_US"));

@@ -17,6 +17,7 @@
 #include "ui_CalendarVC.h"
 
 #include <QAbstractButton>
+#include <QBoxLayout>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDateTimeEdit>
@@ -832,6 +833,40 @@ TEST_F(CalendarScreen, Screenshots)
         editor->close();
         world.settle();
         screen.reset();
+    }
+}
+
+} // namespace
+
+namespace {
+
+// Mirrored, the row keeps its colour marker against the leading (right) edge
+// and the duration away from the trailing (left) one, as it does left to right.
+TEST(EventRow, MirroredRowKeepsTheDurationOffItsTrailingEdge)
+{
+    for (const Qt::LayoutDirection direction : {Qt::LeftToRight, Qt::RightToLeft}) {
+        SCOPED_TRACE(direction);
+        platform::CalendarEvent event;
+        event.title = QStringLiteral("Qamarly");
+        QWidget top;
+        top.setLayoutDirection(direction);
+        auto *layout = new QVBoxLayout(&top);
+        layout->setContentsMargins(0, 0, 0, 0);
+        auto *row = new EventRowView(event, QStringLiteral("09:00"), QStringLiteral("10:00"),
+                                     QStringLiteral("1 h"), &top);
+        layout->addWidget(row);
+        top.resize(400, 80);
+        ASSERT_TRUE(windowinput::showAndExpose(&top));
+        const QRect marker = row->viewWithTag(EventRowView::markerTag)->geometry();
+        const QRect duration = row->viewWithTag(EventRowView::durationTag)->geometry();
+        const int width = row->viewWithTag(EventRowView::markerTag)->parentWidget()->width();
+        if (direction == Qt::RightToLeft) {
+            EXPECT_EQ(marker.right(), width - 1);
+            EXPECT_GE(duration.left(), 10);
+        } else {
+            EXPECT_EQ(marker.left(), 0);
+            EXPECT_LE(duration.right(), width - 11);
+        }
     }
 }
 

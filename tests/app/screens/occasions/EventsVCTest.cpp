@@ -8,14 +8,20 @@
 #include "app/screens/occasions/TimingLabelView.h"
 #include "core/GlobalSettings.h"
 #include "core/LocalizedNumber.h"
+#include "platform/events/EventImportDialog.h"
 #include "platform/localization/Localization.h"
 #include "support/TestEnvironment.h"
+#include "support/WindowInput.h"
 #include "ui_EventView.h"
 #include "ui_EventsVC.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QLabel>
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
 #include <QTest>
 #include <chrono>
 #include <gtest/gtest.h>
@@ -204,6 +210,54 @@ TEST_F(EventsVCTest, UnderArabicTheScreenReadsRightToLeftWithArabicDigits)
         carousel().step();
     }
     screenshot(QStringLiteral("occasions-ar-mid-scroll.png"));
+}
+
+} // namespace
+
+namespace {
+
+platform::EventImportDialog *openImportDialog()
+{
+    for (int i = 0; i < 50; ++i) {
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            if (auto *dialog = qobject_cast<platform::EventImportDialog *>(w); dialog && dialog->isVisible())
+                return dialog;
+        }
+        QTest::qWait(10);
+    }
+    return nullptr;
+}
+
+TEST_F(EventsVCTest, AddToCalendarPutsFiveYearsOfOccasionsIntoTheCalendarOnce)
+{
+    platform::keepEventAccess(platform::EventAccessStatus::authorized);
+    const QDir personal(env.dataHome() + QStringLiteral("/qamarly/calendars/personal"));
+    const auto addOnce = [&] {
+        auto *button = vc->findChild<QPushButton *>(QStringLiteral("addToCalendarButton"));
+        EXPECT_TRUE(windowinput::reaches(button));
+        windowinput::click(button);
+        const QPointer<platform::EventImportDialog> dialog = openImportDialog();
+        EXPECT_NE(dialog, nullptr);
+        if (!dialog)
+            return QString();
+        EXPECT_TRUE(windowinput::showAndExpose(dialog));
+        EXPECT_EQ(dialog->eventList()->count(), 30);
+        EXPECT_EQ(dialog->calendarChoice()->currentText(), QStringLiteral("Personal"));
+        windowinput::click(dialog->findChild<QPushButton *>(QStringLiteral("addButton")));
+        QTest::qWait(50);
+        // Done without a word, it closes itself; otherwise it says what happened.
+        if (!dialog)
+            return QString();
+        const QString said = dialog->findChild<QLabel *>(QStringLiteral("importMessage"))->text();
+        dialog->close();
+        return said;
+    };
+    appear();
+    EXPECT_EQ(addOnce(), QString()) << "a first import closes without a word";
+    EXPECT_EQ(personal.entryList({QStringLiteral("*.ics")}, QDir::Files).size(), 30);
+    // The same years again change nothing and say so.
+    EXPECT_EQ(addOnce(), QStringLiteral("Personal: 0 added, 0 updated, 30 already there."));
+    EXPECT_EQ(personal.entryList({QStringLiteral("*.ics")}, QDir::Files).size(), 30);
 }
 
 } // namespace

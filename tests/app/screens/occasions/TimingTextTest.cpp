@@ -124,4 +124,18 @@ TEST_P(PluralForms, ChooseTheTablesFormForTheCount)
 
 INSTANTIATE_TEST_SUITE_P(EnglishAndArabic, PluralForms, ::testing::ValuesIn(countRows));
 
+// One form in Indonesian, Malay, Turkish and Persian; French counts zero as
+// one; each in its locale's digits (Urdu's are Latin).
+const CountRow otherLanguageRows[] = {
+    {"days", 1, "fr_FR", "1 jour"},      {"days", 2, "fr_FR", "2 jours"},
+    {"days", 0, "fr_FR", "0 jour"},      {"hours", 2, "tr_TR", "2 saat"},
+    {"days", 1, "tr_TR", "1 gün"},       {"days", 2, "id_ID", "2 hari"},
+    {"minutes", 1, "ms_MY", "1 minit"},  {"hours", 1, "ur_PK", "1 گھنٹہ"},
+    {"hours", 2, "ur_PK", "2 گھنٹے"},    {"days", 1, "bn_BD", "১ দিন"},
+    {"hours", 2, "bn_BD", "২ ঘণ্টা"},     {"days", 2, "fa_IR", "۲ روز"},
+    {"range.years", 1, "fr_FR", "1 an"}, {"daterange.months", 2, "fr_FR", "Mois"},
+};
+
+INSTANTIATE_TEST_SUITE_P(OtherLanguages, PluralForms, ::testing::ValuesIn(otherLanguageRows));
+
 } // namespace

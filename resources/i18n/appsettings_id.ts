@@ -1,0 +1,20 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="id">
+<context>
+    <name>appsettings</name>
+    <message id="appSettings.windowTitle"><source>Qamarly Settings</source><translation>Pengaturan Qamarly</translation></message>
+    <message id="appSettings.heading"><source>Qamarly</source><translation>Qamarly</translation></message>
+    <message id="appSettings.close"><source>Close</source><translation>Tutup</translation></message>
+    <message id="appSettings.notifications"><source>Notifications</source><translation>Notifikasi</translation></message>
+    <message id="appSettings.allowNotifications"><source>Allow notifications</source><translation>Izinkan notifikasi</translation></message>
+    <message id="appSettings.badgeAppIcon"><source>Badge app icon</source><translation>Lencana pada ikon aplikasi</translation></message>
+    <message id="appSettings.notificationsNote"><source>Notifications bring the Hijri and Gregorian dates every morning; the badge shows the Hijri day on Qamarly&apos;s icon.</source><translation>Notifikasi menyampaikan tanggal Hijriah dan Masehi setiap pagi; lencana menampilkan tanggal Hijriah pada ikon Qamarly.</translation></message>
+    <message id="appSettings.cannotKeep"><source>This change could not be saved. Check that your settings folder can be written to, then try again.</source><translation>Perubahan ini tidak dapat disimpan. Pastikan folder pengaturan Anda dapat ditulisi, lalu coba lagi.</translation></message>
+    <message id="shell.menu.notificationSettings"><source>Notification Settings…</source><translation>Pengaturan Notifikasi…</translation></message>
+    <message id="shell.menu.application"><source>&amp;Qamarly</source><translation>&amp;Qamarly</translation></message>
+    <message id="shell.menu.newEvent"><source>New Event</source><translation>Acara Baru</translation></message>
+    <message id="shell.menu.quit"><source>Quit</source><translation>Keluar</translation></message>
+    <message id="shell.a11y.screens"><source>Screens</source><translation>Layar</translation></message>
+</context>
+</TS>

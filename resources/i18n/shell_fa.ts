@@ -1,0 +1,13 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fa">
+<context>
+    <name>shell</name>
+    <message id="shell.tab.calendar"><source>Calendar</source><translation>تقویم</translation></message>
+    <message id="shell.tab.converter"><source>Converter</source><translation>تبدیل تاریخ</translation></message>
+    <message id="shell.tab.dateRange"><source>Date Range</source><translation>بازهٔ تاریخ</translation></message>
+    <message id="shell.tab.occasions"><source>Occasions</source><translation>مناسبت‌ها</translation></message>
+    <message id="shell.tab.settings"><source>Settings</source><translation>تنظیمات</translation></message>
+    <message id="app.name"><source>Qamarly</source><translation>قمرلی</translation></message>
+</context>
+</TS>

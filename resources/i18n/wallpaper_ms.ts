@@ -1,0 +1,12 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ms">
+<context>
+    <name>wallpaper</name>
+    <message id="moreSettings.wallpaper"><source>Wallpaper</source><translation>Kertas dinding</translation></message>
+    <message id="moreSettings.notifications"><source>Notifications</source><translation>Pemberitahuan</translation></message>
+    <message id="moreSettings.dailyNotification"><source>Daily Hijri date notification</source><translation>Pemberitahuan tarikh Hijrah harian</translation></message>
+    <message id="moreSettings.todayAppBadge"><source>Hijri day on the app icon</source><translation>Hari Hijrah pada ikon aplikasi</translation></message>
+    <message id="moreSettings.close"><source>Done</source><translation>Selesai</translation></message>
+</context>
+</TS>
