@@ -22,10 +22,14 @@
 #include <QTemporaryFile>
 #include <QThread>
 #include <QUuid>
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
+#include <string_view>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace platform {
@@ -246,19 +250,59 @@ std::vector<std::shared_ptr<const EventCalendar>> VdirEventStore::calendars()
     return result;
 }
 
+std::optional<VdirEventStore::FileStamp> VdirEventStore::stampOf(const QString &path)
+{
+    struct stat info
+    {
+    };
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return std::nullopt;
+    constexpr qint64 nsPerSecond = 1'000'000'000;
+    return FileStamp{static_cast<qint64>(info.st_size),
+                     static_cast<qint64>(info.st_mtim.tv_sec) * nsPerSecond + info.st_mtim.tv_nsec,
+                     static_cast<qint64>(info.st_ctim.tv_sec) * nsPerSecond + info.st_ctim.tv_nsec,
+                     static_cast<quint64>(info.st_ino)};
+}
+
+QStringList VdirEventStore::eventFileNames(const QString &folder)
+{
+    // One pass over the folder's entries: their kind comes with them, so only
+    // links (and file systems that do not say) cost a look at the file.
+    QStringList names;
+    DIR *dir = ::opendir(QFile::encodeName(folder).constData());
+    if (!dir)
+        return names;
+    const QByteArray prefix = QFile::encodeName(folder) + '/';
+    while (const dirent *entry = ::readdir(dir)) {
+        const std::string_view name(entry->d_name);
+        if (name.starts_with('.') || !name.ends_with(".ics"))
+            continue;
+        bool regular = entry->d_type == DT_REG;
+        if (entry->d_type == DT_LNK || entry->d_type == DT_UNKNOWN) {
+            struct stat info
+            {
+            };
+            regular = ::stat((prefix + entry->d_name).constData(), &info) == 0 && S_ISREG(info.st_mode);
+        }
+        if (regular)
+            names << QFile::decodeName(entry->d_name);
+    }
+    ::closedir(dir);
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
 std::shared_ptr<const ical::CalendarFile> VdirEventStore::fileAt(const QString &path)
 {
-    const QFileInfo info(path);
+    const std::optional<FileStamp> stamp = stampOf(path);
     {
         const std::lock_guard lock(mutex_);
         auto it = cache_.find(path);
-        if (it != cache_.end() && it->second.size == info.size() &&
-            it->second.modified == info.lastModified())
+        if (stamp && it != cache_.end() && it->second.stamp == *stamp)
             return it->second.parsed;
     }
     CachedFile entry;
-    entry.size = info.size();
-    entry.modified = info.lastModified();
+    entry.stamp = stamp.value_or(FileStamp{});
     QString error;
     // Opened without blocking, regular files only, never more than the cap.
     if (const auto data = readRegularFile(path, ical::maximumFileSize, &error)) {
@@ -289,9 +333,9 @@ std::vector<CalendarEvent> VdirEventStore::events(Instant start, Instant end)
     std::vector<ical::Occurrence> found;
     const auto calendarList = calendars();
     for (const auto &calendar : calendarList) {
-        const QDir folder(calendar->identifier);
-        for (const QString &name : folder.entryList({QStringLiteral("*.ics")}, QDir::Files, QDir::Name)) {
-            const QString path = folder.filePath(name);
+        const QString folder = calendar->identifier + QLatin1Char('/');
+        for (const QString &name : eventFileNames(calendar->identifier)) {
+            const QString path = folder + name;
             const auto parsed = fileAt(path);
             if (!parsed)
                 continue;

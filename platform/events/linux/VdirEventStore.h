@@ -66,10 +66,24 @@ protected:
     void connectNotify(const QMetaMethod &signal) override;
 
 private:
-    struct CachedFile
+    // What tells a file's content apart without reading it: a write changes
+    // its change time (which no program can set back), a swap its inode.
+    struct FileStamp
     {
         qint64 size = -1;
-        QDateTime modified;
+        qint64 modifiedNs = 0;
+        qint64 changedNs = 0;
+        quint64 inode = 0;
+        bool operator==(const FileStamp &) const = default;
+    };
+    static std::optional<FileStamp> stampOf(const QString &path);
+    // The names of the calendar files of `folder` (regular files, or links
+    // to them, ending in .ics and not hidden), in name order.
+    static QStringList eventFileNames(const QString &folder);
+
+    struct CachedFile
+    {
+        FileStamp stamp;
         QByteArray digest;
         std::shared_ptr<const ical::CalendarFile> parsed;
     };

@@ -287,6 +287,32 @@ TEST_F(VdirEventStoreTest, UnreadableOrMissingFolderLeavesTheOtherCalendars)
     EXPECT_EQ(store.calendars().size(), 1u);
 }
 
+// A sync tool may keep a file's time when it rewrites it: a change of the
+// same size under the same modification time is still read again; hidden
+// files, other names and folders named like calendar files are no events.
+TEST_F(VdirEventStoreTest, AFileRewrittenUnderItsOldTimeAndSizeIsReadAgain)
+{
+    const QString path = put(QStringLiteral("a.ics"),
+                             calendarText(eventText("a", "DTSTART:20261207T110000Z\r\n"
+                                                         "DTEND:20261207T120000Z\r\nSUMMARY:Old\r\n")));
+    put(QStringLiteral(".b.ics"),
+        calendarText(eventText("b", "DTSTART:20261207T110000Z\r\nSUMMARY:Hidden\r\n")));
+    put(QStringLiteral("c.ics.tmp"),
+        calendarText(eventText("c", "DTSTART:20261207T110000Z\r\nSUMMARY:Temp\r\n")));
+    QDir().mkpath(base() + QStringLiteral("/home/d.ics"));
+    VdirEventStore store(base());
+    EXPECT_EQ(titles(day(store, 2026, 12, 7)), QStringList{QStringLiteral("Old")});
+
+    const QDateTime modified = QFileInfo(path).lastModified();
+    writeFile(path, calendarText(eventText("a", "DTSTART:20261207T110000Z\r\n"
+                                                "DTEND:20261207T120000Z\r\nSUMMARY:New\r\n")));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(file.setFileTime(modified, QFileDevice::FileModificationTime));
+    file.close();
+    EXPECT_EQ(titles(day(store, 2026, 12, 7)), QStringList{QStringLiteral("New")});
+}
+
 TEST_F(VdirEventStoreTest, ExtraFolderIsACalendarOfItsOwn)
 {
     QTemporaryDir synced;
