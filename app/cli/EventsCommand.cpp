@@ -292,6 +292,10 @@ int addEvent(Invocation &call, const QStringList &arguments)
         if (!QTimeZone(zone.toUtf8()).isValid())
             return report(call, command, badInput(platform::localized("cli.events.unknownZone").arg(zone)));
         draft.timeZone = zone;
+    } else if (!draft.allDay) {
+        // Written in the local zone, a repeat keeps its hour across
+        // daylight-saving changes; in UTC it would move by one.
+        draft.timeZone = platform::Device::timeZoneId();
     }
     draft.notes = args.option(QStringLiteral("notes"));
     if (auto refused = applyTimes(draft, args, zone))

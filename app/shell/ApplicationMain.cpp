@@ -8,8 +8,6 @@
 #include "app/shell/MainWindow.h"
 #include "app/shell/SingleInstance.h"
 #include "app/shell/WindowArguments.h"
-#include "core/RGConv.h"
-#include "core/RGDate.h"
 #include "platform/events/EventDialogs.h"
 #include "platform/localization/Localization.h"
 #include "platform/notifications/AgentLoginStart.h"
@@ -173,11 +171,6 @@ int applicationMain(int argc, char **argv, const std::vector<TabScreen> &tabs)
     platform::installEventAccessDialog();
     notifications::NotificationScheduler::shared().setAgentLoginStart(
         [](bool on) { platform::AgentLoginStart(platform::AgentLoginStart::current()).setEnabled(on); });
-    // The editor's dates carry their Hijri day, with the user's adjustment.
-    platform::setEventDayNote([](QDate day) {
-        const core::RGConv conv(platform::fromQDateTime(day.startOfDay()));
-        return conv.hijriDate()->dateFullString();
-    });
     AppDelegate delegate;
     std::unique_ptr<platform::Window> window = makeMainWindow(tabs);
     delegate.setWindow(window.get());

@@ -5,6 +5,7 @@
 #include "platform/calendar/Clock.h"
 #include "platform/defaults/UserDefaults.h"
 #include "platform/localization/Localization.h"
+#include "platform/system/Device.h"
 #include "platform/ui/AlertController.h"
 #include "platform/ui/PermissionDialog.h"
 #include "platform/ui/UrlOpener.h"
@@ -27,6 +28,8 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTimeZone>
+#include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -42,6 +45,34 @@ EventDayNote &dayNote()
 {
     static EventDayNote note;
     return note;
+}
+
+EventDayPicker &dayPicker()
+{
+    static EventDayPicker picker;
+    return picker;
+}
+
+// The zones a person picks from: the regions' cities and UTC, not the
+// aliases and legacy names the database also knows.
+QStringList pickableZones()
+{
+    static const QStringList zones = [] {
+        static const QStringList regions = {
+            QStringLiteral("Africa/"), QStringLiteral("America/"),  QStringLiteral("Antarctica/"),
+            QStringLiteral("Asia/"),   QStringLiteral("Atlantic/"), QStringLiteral("Australia/"),
+            QStringLiteral("Europe/"), QStringLiteral("Indian/"),   QStringLiteral("Pacific/")};
+        QStringList found{QStringLiteral("UTC")};
+        for (const QByteArray &id : QTimeZone::availableTimeZoneIds()) {
+            const QString name = QString::fromUtf8(id);
+            if (std::any_of(regions.begin(), regions.end(),
+                            [&name](const QString &region) { return name.startsWith(region); }))
+                found << name;
+        }
+        found.sort();
+        return found;
+    }();
+    return zones;
 }
 
 // Asks as the calendar tab does (which occurrences, or whether at all),
@@ -154,6 +185,24 @@ QString eventWhenText(const CalendarEvent &event)
            locale.toString(end, QLocale::ShortFormat);
 }
 
+QString eventZoneText(const CalendarEvent &event)
+{
+    if (event.allDay || event.timeZone.isEmpty() || event.timeZone == Device::timeZoneId())
+        return {};
+    const QTimeZone zone(event.timeZone.toUtf8());
+    if (!zone.isValid())
+        return {};
+    const QLocale locale;
+    const QDateTime start = toQDateTime(event.startDate).toTimeZone(zone);
+    const QDateTime end = toQDateTime(event.endDate).toTimeZone(zone);
+    const QString times = start.date() == end.date()
+                              ? locale.toString(start, QLocale::ShortFormat) + QStringLiteral(" – ") +
+                                    locale.toString(end.time(), QLocale::ShortFormat)
+                              : locale.toString(start, QLocale::ShortFormat) + QStringLiteral(" – ") +
+                                    locale.toString(end, QLocale::ShortFormat);
+    return localized("events.viewer.inZone").arg(event.timeZone, times);
+}
+
 QString eventDayNote(QDate day)
 {
     return dayNote() ? dayNote()(day) : QString();
@@ -217,6 +266,29 @@ EventEditDialog::EventEditDialog(std::shared_ptr<EventStore> store, std::optiona
     end_ = new QDateTimeEdit(this);
     end_->setObjectName(QStringLiteral("endField"));
     end_->setCalendarPopup(true);
+    const auto pickButton = [this](const char *name, QDateTimeEdit *field) {
+        auto *button = new QToolButton(this);
+        button->setObjectName(QLatin1String(name));
+        button->setText(localized("events.editor.pickHijri"));
+        button->setVisible(static_cast<bool>(dayPicker()));
+        connect(button, &QToolButton::clicked, this, [this, field] { pickDay(field); });
+        return button;
+    };
+    startPick_ = pickButton("startHijriButton", start_);
+    endPick_ = pickButton("endHijriButton", end_);
+    zone_ = new QComboBox(this);
+    zone_->setObjectName(QStringLiteral("zoneChoice"));
+    for (const QString &zone : pickableZones())
+        zone_->addItem(QString(zone).replace(QLatin1Char('_'), QLatin1Char(' ')), zone);
+    // An event's zone is its own: shown, and its times read in it.
+    const QString eventZone =
+        editing_ && !editing_->timeZone.isEmpty() && QTimeZone(editing_->timeZone.toUtf8()).isValid()
+            ? editing_->timeZone
+            : Device::timeZoneId();
+    if (zone_->findData(eventZone) < 0)
+        zone_->insertItem(0, eventZone, eventZone);
+    zone_->setCurrentIndex(zone_->findData(eventZone));
+    zone_->setEnabled(!editing_);
     calendar_ = new QComboBox(this);
     calendar_->setObjectName(QStringLiteral("calendarChoice"));
     using Kind = EventRepeat::Kind;
@@ -286,10 +358,20 @@ EventEditDialog::EventEditDialog(std::shared_ptr<EventStore> store, std::optiona
     form->addRow(localized("events.editor.location"), location_);
     form->addRow(localized("events.editor.url"), url_);
     form->addRow(QString(), allDay_);
+    const auto dayRow = [this](QLabel *note, QToolButton *pick) {
+        auto *row = new QWidget(this);
+        auto *layout = new QHBoxLayout(row);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->addWidget(note);
+        layout->addWidget(pick);
+        layout->addStretch();
+        return row;
+    };
     form->addRow(localized("events.editor.starts"), start_);
-    form->addRow(QString(), startNote_);
+    form->addRow(QString(), dayRow(startNote_, startPick_));
     form->addRow(localized("events.editor.ends"), end_);
-    form->addRow(QString(), endNote_);
+    form->addRow(QString(), dayRow(endNote_, endPick_));
+    form->addRow(localized("events.editor.timeZone"), zone_);
     form->addRow(localized("events.editor.repeat"), repeat_);
     form->addRow(QString(), weekdayRow_);
     form->addRow(QString(), skip_);
@@ -356,8 +438,8 @@ EventEditDialog::EventEditDialog(std::shared_ptr<EventStore> store, std::optiona
         notes_->setPlainText(editing_->notes);
         notesShown_ = notes_->toPlainText();
         allDay_->setChecked(editing_->allDay);
-        start_->setDateTime(localTime(editing_->startDate));
-        end_->setDateTime(localTime(editing_->endDate));
+        start_->setDateTime(wallTime(editing_->startDate));
+        end_->setDateTime(wallTime(editing_->endDate));
         const int index = editing_->calendar ? calendar_->findData(editing_->calendar->identifier) : -1;
         calendar_->setCurrentIndex(std::max(0, index));
         calendar_->setEnabled(false);
@@ -406,6 +488,7 @@ EventEditDialog::EventEditDialog(std::shared_ptr<EventStore> store, std::optiona
 
 void EventEditDialog::allDayToggled(bool allDay)
 {
+    form_->setRowVisible(zone_, !allDay);
     const QString format = withFullYears(allDay ? QLocale().dateFormat(QLocale::ShortFormat)
                                                 : QLocale().dateTimeFormat(QLocale::ShortFormat));
     start_->setDisplayFormat(format);
@@ -419,6 +502,44 @@ void EventEditDialog::showDayNotes()
     startNote_->setText(dayNote()(start_->date()));
     endNote_->setText(dayNote()(end_->date()));
     untilNote_->setText(dayNote()(until_->date()));
+}
+
+// The fields show wall-clock times in the chosen zone, which the date-time
+// fields themselves know nothing of.
+QDateTime EventEditDialog::wallTime(Instant at) const
+{
+    const QTimeZone zone(zone_->currentData().toString().toUtf8());
+    const QDateTime there = zone.isValid() ? toQDateTime(at).toTimeZone(zone) : localTime(at);
+    return QDateTime(there.date(), there.time());
+}
+
+Instant EventEditDialog::instantOf(QDateTimeEdit *field) const
+{
+    if (allDay_->isChecked())
+        return fromQDateTime(field->date().startOfDay());
+    const QTimeZone zone(zone_->currentData().toString().toUtf8());
+    const QDateTime wall = field->dateTime();
+    return fromQDateTime(zone.isValid() ? QDateTime(wall.date(), wall.time(), zone) : wall);
+}
+
+void EventEditDialog::pickDay(QDateTimeEdit *field)
+{
+    if (!dayPicker())
+        return;
+    const QPointer<EventEditDialog> self(this);
+    dayPicker()(this, field->date(), [self, field](QDate day) {
+        if (!self || !day.isValid())
+            return;
+        // A new start takes the end along, so the event keeps its length.
+        if (field == self->start_) {
+            const qint64 length = self->start_->dateTime().secsTo(self->end_->dateTime());
+            self->start_->setDate(day);
+            self->end_->setDateTime(self->start_->dateTime().addSecs(std::max<qint64>(0, length)));
+        } else {
+            field->setDate(day);
+        }
+        field->setFocus(Qt::OtherFocusReason);
+    });
 }
 
 void EventEditDialog::showRepeatFields()
@@ -508,12 +629,12 @@ void EventEditDialog::save()
         }
     }
     draft.allDay = allDay_->isChecked();
-    draft.startDate = fromQDateTime(start_->dateTime());
-    draft.endDate = fromQDateTime(end_->dateTime());
-    if (draft.allDay) {
-        draft.startDate = fromQDateTime(start_->date().startOfDay());
-        draft.endDate = fromQDateTime(end_->date().startOfDay());
-    }
+    draft.startDate = instantOf(start_);
+    draft.endDate = instantOf(end_);
+    // A new event's times are written in its zone, so that a repeat keeps
+    // its hour across daylight-saving changes.
+    if (!editing_ && !draft.allDay)
+        draft.timeZone = zone_->currentData().toString();
     if (draft.endDate < draft.startDate) {
         error_->setText(localized("events.editor.endBeforeStart"));
         error_->show();
@@ -524,7 +645,7 @@ void EventEditDialog::save()
     // A weekly rule on chosen days names the start's day too, so that the
     // start is one of them.
     if (repeat.kind == EventRepeat::Kind::weekly && !repeat.weekdays.empty()) {
-        const int startDay = localTime(draft.startDate).date().dayOfWeek();
+        const int startDay = start_->date().dayOfWeek();
         if (std::find(repeat.weekdays.begin(), repeat.weekdays.end(), startDay) == repeat.weekdays.end()) {
             repeat.weekdays.push_back(startDay);
             std::sort(repeat.weekdays.begin(), repeat.weekdays.end());
@@ -535,8 +656,7 @@ void EventEditDialog::save()
     }
     draft.repeat = repeat;
     draft.alerts = chosenAlerts();
-    if (const QString problem = repeatProblem(repeat, localTime(draft.startDate).date());
-        !problem.isEmpty()) {
+    if (const QString problem = repeatProblem(repeat, start_->date()); !problem.isEmpty()) {
         error_->setText(localized("events.editor.repeatEndsBeforeStart"));
         error_->show();
         return;
@@ -625,6 +745,12 @@ EventViewDialog::EventViewDialog(std::shared_ptr<EventStore> store, CalendarEven
     auto *when = new QLabel(eventWhenText(event_), this);
     when->setObjectName(QStringLiteral("whenLabel"));
     layout->addWidget(when);
+    if (const QString zoneText = eventZoneText(event_); !zoneText.isEmpty()) {
+        auto *zone = new QLabel(zoneText, this);
+        zone->setObjectName(QStringLiteral("zoneLabel"));
+        zone->setWordWrap(true);
+        layout->addWidget(zone);
+    }
     if (event_.repeat.repeats()) {
         static constexpr const char *kinds[] = {"events.repeat.never",       "events.repeat.daily",
                                                 "events.repeat.weekly",      "events.repeat.monthly",
@@ -704,6 +830,11 @@ void askEventSpan(QWidget *over, const QString &title, const QString &message, b
 void setEventDayNote(EventDayNote note)
 {
     dayNote() = std::move(note);
+}
+
+void setEventDayPicker(EventDayPicker picker)
+{
+    dayPicker() = std::move(picker);
 }
 
 void showEventAccessDialog(std::function<void(bool)> answer)

@@ -19,6 +19,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QDateEdit;
 class QSpinBox;
+class QToolButton;
 class QWidget;
 
 namespace platform {
@@ -43,6 +44,12 @@ public:
     QLabel *endNote() const { return endNote_; }
     QDateTimeEdit *startField() const { return start_; }
     QDateTimeEdit *endField() const { return end_; }
+    // Pick the start's or the end's day by its Hijri date (when a picker is set).
+    QToolButton *startHijriButton() const { return startPick_; }
+    QToolButton *endHijriButton() const { return endPick_; }
+    // The zone the times are read in: the local one for a new event; an
+    // event keeps the zone it has.
+    QComboBox *zoneChoice() const { return zone_; }
     QCheckBox *allDaySwitch() const { return allDay_; }
     QComboBox *calendarChoice() const { return calendar_; }
     QComboBox *repeatChoice() const { return repeat_; }
@@ -67,6 +74,9 @@ private:
     void allDayToggled(bool allDay);
     void showRepeatFields();
     void showDayNotes();
+    void pickDay(QDateTimeEdit *field);
+    QDateTime wallTime(Instant at) const;
+    Instant instantOf(QDateTimeEdit *field) const;
     EventRepeat chosenRepeat() const;
     std::vector<EventAlert> chosenAlerts() const;
     void showAlertFields();
@@ -85,6 +95,9 @@ private:
     QCheckBox *allDay_;
     QDateTimeEdit *start_;
     QDateTimeEdit *end_;
+    QToolButton *startPick_;
+    QToolButton *endPick_;
+    QComboBox *zone_;
     QComboBox *calendar_;
     QFormLayout *form_;
     QComboBox *repeat_;
@@ -138,11 +151,18 @@ private:
 // fields; the application installs the Hijri date. None by default.
 using EventDayNote = std::function<QString(QDate day)>;
 void setEventDayNote(EventDayNote note);
+// How the editor lets a day be picked on the other calendar: over `over`,
+// starting at `day`; `picked` hears the day chosen, and nothing on Cancel.
+using EventDayPicker = std::function<void(QWidget *over, QDate day, std::function<void(QDate)> picked)>;
+void setEventDayPicker(EventDayPicker picker);
 // The installed note for `day`, or nothing.
 QString eventDayNote(QDate day);
 
 // When an event happens, in the locale's long dates with the year written out.
 QString eventWhenText(const CalendarEvent &event);
+// When it happens in its own zone, where that is not the local one; empty
+// otherwise.
+QString eventZoneText(const CalendarEvent &event);
 // The calendars that can be written, each with its colour, into `choice`;
 // the one the last new event went to is chosen.
 void addWritableCalendars(QComboBox *choice, EventStore &store);

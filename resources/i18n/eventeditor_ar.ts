@@ -16,5 +16,10 @@
     <message id="events.editor.url"><source>URL</source><translation>الرابط</translation></message>
     <message id="events.editor.urlPlaceholder"><source>https://…</source><translation>https://…</translation></message>
     <message id="events.editor.badUrl"><source>The URL must be a web address (https://…) or a mail address (mailto:…).</source><translation>يجب أن يكون الرابط عنوان صفحة ويب (https://…) أو عنوان بريد (mailto:…).</translation></message>
+    <message id="events.editor.timeZone"><source>Time Zone</source><translation>المنطقة الزمنية</translation></message>
+    <message id="events.editor.pickHijri"><source>Hijri Date…</source><translation>التاريخ الهجري…</translation></message>
+    <message id="events.viewer.inZone"><source>In %1: %2</source><translation>بتوقيت %1: %2</translation></message>
+    <message id="events.hijriPicker.title"><source>Choose a Hijri Date</source><translation>اختيار تاريخ هجري</translation></message>
+    <message id="events.hijriPicker.choose"><source>Choose</source><translation>اختيار</translation></message>
 </context>
 </TS>

@@ -16,5 +16,10 @@
     <message id="events.editor.url"><source>URL</source><translation>URL</translation></message>
     <message id="events.editor.urlPlaceholder"><source>https://…</source><translation>https://…</translation></message>
     <message id="events.editor.badUrl"><source>The URL must be a web address (https://…) or a mail address (mailto:…).</source><translation>URL একটি ওয়েব ঠিকানা (https://…) বা ইমেইল ঠিকানা (mailto:…) হতে হবে।</translation></message>
+    <message id="events.editor.timeZone"><source>Time Zone</source><translation>সময় অঞ্চল</translation></message>
+    <message id="events.editor.pickHijri"><source>Hijri Date…</source><translation>হিজরি তারিখ…</translation></message>
+    <message id="events.viewer.inZone"><source>In %1: %2</source><translation>%1 সময়ে: %2</translation></message>
+    <message id="events.hijriPicker.title"><source>Choose a Hijri Date</source><translation>হিজরি তারিখ বেছে নিন</translation></message>
+    <message id="events.hijriPicker.choose"><source>Choose</source><translation>বেছে নিন</translation></message>
 </context>
 </TS>

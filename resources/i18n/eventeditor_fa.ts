@@ -16,5 +16,10 @@
     <message id="events.editor.url"><source>URL</source><translation>نشانی وب</translation></message>
     <message id="events.editor.urlPlaceholder"><source>https://…</source><translation>https://…</translation></message>
     <message id="events.editor.badUrl"><source>The URL must be a web address (https://…) or a mail address (mailto:…).</source><translation>نشانی باید نشانی وب (https://…) یا نشانی رایانامه (mailto:…) باشد.</translation></message>
+    <message id="events.editor.timeZone"><source>Time Zone</source><translation>منطقهٔ زمانی</translation></message>
+    <message id="events.editor.pickHijri"><source>Hijri Date…</source><translation>تاریخ قمری…</translation></message>
+    <message id="events.viewer.inZone"><source>In %1: %2</source><translation>به وقت %1: %2</translation></message>
+    <message id="events.hijriPicker.title"><source>Choose a Hijri Date</source><translation>انتخاب تاریخ قمری</translation></message>
+    <message id="events.hijriPicker.choose"><source>Choose</source><translation>انتخاب</translation></message>
 </context>
 </TS>

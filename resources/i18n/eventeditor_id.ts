@@ -16,5 +16,10 @@
     <message id="events.editor.url"><source>URL</source><translation>URL</translation></message>
     <message id="events.editor.urlPlaceholder"><source>https://…</source><translation>https://…</translation></message>
     <message id="events.editor.badUrl"><source>The URL must be a web address (https://…) or a mail address (mailto:…).</source><translation>URL harus berupa alamat web (https://…) atau alamat surel (mailto:…).</translation></message>
+    <message id="events.editor.timeZone"><source>Time Zone</source><translation>Zona Waktu</translation></message>
+    <message id="events.editor.pickHijri"><source>Hijri Date…</source><translation>Tanggal Hijriah…</translation></message>
+    <message id="events.viewer.inZone"><source>In %1: %2</source><translation>Waktu %1: %2</translation></message>
+    <message id="events.hijriPicker.title"><source>Choose a Hijri Date</source><translation>Pilih Tanggal Hijriah</translation></message>
+    <message id="events.hijriPicker.choose"><source>Choose</source><translation>Pilih</translation></message>
 </context>
 </TS>

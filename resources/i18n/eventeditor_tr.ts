@@ -16,5 +16,10 @@
     <message id="events.editor.url"><source>URL</source><translation>URL</translation></message>
     <message id="events.editor.urlPlaceholder"><source>https://…</source><translation>https://…</translation></message>
     <message id="events.editor.badUrl"><source>The URL must be a web address (https://…) or a mail address (mailto:…).</source><translation>URL bir web adresi (https://…) ya da bir e-posta adresi (mailto:…) olmalı.</translation></message>
+    <message id="events.editor.timeZone"><source>Time Zone</source><translation>Saat Dilimi</translation></message>
+    <message id="events.editor.pickHijri"><source>Hijri Date…</source><translation>Hicri Tarih…</translation></message>
+    <message id="events.viewer.inZone"><source>In %1: %2</source><translation>%1 saatiyle: %2</translation></message>
+    <message id="events.hijriPicker.title"><source>Choose a Hijri Date</source><translation>Hicri Tarih Seçin</translation></message>
+    <message id="events.hijriPicker.choose"><source>Choose</source><translation>Seç</translation></message>
 </context>
 </TS>

@@ -16,5 +16,10 @@
     <message id="events.editor.url"><source>URL</source><translation>URL</translation></message>
     <message id="events.editor.urlPlaceholder"><source>https://…</source><translation>https://…</translation></message>
     <message id="events.editor.badUrl"><source>The URL must be a web address (https://…) or a mail address (mailto:…).</source><translation>URL کسی ویب سائٹ کا پتا (https://…) یا ای میل کا پتا (mailto:…) ہونا چاہیے۔</translation></message>
+    <message id="events.editor.timeZone"><source>Time Zone</source><translation>ٹائم زون</translation></message>
+    <message id="events.editor.pickHijri"><source>Hijri Date…</source><translation>ہجری تاریخ…</translation></message>
+    <message id="events.viewer.inZone"><source>In %1: %2</source><translation>%1 کے وقت کے مطابق: %2</translation></message>
+    <message id="events.hijriPicker.title"><source>Choose a Hijri Date</source><translation>ہجری تاریخ منتخب کریں</translation></message>
+    <message id="events.hijriPicker.choose"><source>Choose</source><translation>منتخب کریں</translation></message>
 </context>
 </TS>

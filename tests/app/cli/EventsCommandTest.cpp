@@ -305,6 +305,27 @@ TEST_F(EventsCommand, RepeatsAreAddedChangedAndListedAndBadOnesRefused)
                            {QStringLiteral("until"), QStringLiteral("2026-12-21")}}));
 }
 
+TEST_F(EventsCommand, AWeeklyEventKeepsItsHourWhenTheClocksChange)
+{
+    env.setTimeZone(QStringLiteral("Europe/Berlin"));
+    // Summer time ends on 25 October 2026, between the first and the second class.
+    ASSERT_EQ(run({QStringLiteral("events"), QStringLiteral("add"), QStringLiteral("--title"),
+                   QStringLiteral("Class"), QStringLiteral("--start"), QStringLiteral("2026-10-20T10:00"),
+                   QStringLiteral("--end"), QStringLiteral("2026-10-20T11:00"), QStringLiteral("--repeat"),
+                   QStringLiteral("weekly"), QStringLiteral("--count"), QStringLiteral("3")}),
+              app::cli::exitOk)
+        << errors.toStdString();
+    for (const auto &[day, start] :
+         {std::pair{QStringLiteral("2026-10-20"), QStringLiteral("T10:00:00+02:00")},
+          std::pair{QStringLiteral("2026-10-27"), QStringLiteral("T10:00:00+01:00")}}) {
+        ASSERT_EQ(run({QStringLiteral("events"), day, QStringLiteral("--json")}), app::cli::exitOk);
+        const QJsonArray events =
+            QJsonDocument::fromJson(output.toUtf8()).object().value(QStringLiteral("events")).toArray();
+        ASSERT_EQ(events.size(), 1) << output.toStdString();
+        EXPECT_EQ(events[0].toObject().value(QStringLiteral("start")).toString(), day + start);
+    }
+}
+
 TEST_F(EventsCommand, AlertsAreGivenListedReplacedAndTakenAway)
 {
     const QString folder = env.dataHome() + QStringLiteral("/qamarly/calendars/work");

@@ -20,6 +20,7 @@
 #include <QDateTimeEdit>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -224,6 +225,55 @@ TEST_F(EventEditor, AnAddressIsSavedAsALinkAndOpensInTheBrowserFromTheViewer)
     // Only the web page was handed to the browser.
     EXPECT_EQ(opener->opened, QList<QUrl>{QUrl(QStringLiteral("https://example.org/room"))});
     UrlOpener::install(nullptr);
+}
+
+TEST_F(EventEditor, TimesAreReadInTheEventsZoneAndANewEventIsWrittenInIt)
+{
+    open();
+    // A new event is in the local zone; all-day events have none.
+    EXPECT_EQ(editor->zoneChoice()->currentData().toString(), QStringLiteral("Asia/Riyadh"));
+    EXPECT_TRUE(editor->zoneChoice()->isVisible());
+    input::click(editor->allDaySwitch(), input::indicatorOf(editor->allDaySwitch()));
+    EXPECT_FALSE(editor->zoneChoice()->isVisible());
+    input::click(editor->allDaySwitch(), input::indicatorOf(editor->allDaySwitch()));
+    // Typed into the open list, as a person looks a zone up.
+    input::click(editor->zoneChoice());
+    ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activePopupWidget() != nullptr; }, 3000));
+    QTest::keyClicks(QApplication::activePopupWidget()->windowHandle(), QStringLiteral("Asia/Tokyo"));
+    QTest::keyClick(QApplication::activePopupWidget()->windowHandle(), Qt::Key_Return);
+    ASSERT_EQ(editor->zoneChoice()->currentData().toString(), QStringLiteral("Asia/Tokyo"));
+    input::click(editor->saveButton());
+    ASSERT_EQ(store->savedDrafts().size(), 1u) << editor->errorLabel()->text().toStdString();
+    // The 11:00 shown is 11:00 in Tokyo, six hours before 11:00 in Riyadh.
+    const EventDraft saved = store->savedDrafts()[0];
+    EXPECT_EQ(saved.timeZone, QStringLiteral("Asia/Tokyo"));
+    EXPECT_EQ(saved.startDate, testenv::gregorianInstant(2026, 12, 7, 5));
+    EXPECT_EQ(saved.endDate, testenv::gregorianInstant(2026, 12, 7, 6));
+
+    // An event of another zone shows and keeps its own times there.
+    CalendarEvent event;
+    event.uid = QStringLiteral("call");
+    event.title = QStringLiteral("Call home");
+    event.startDate = testenv::gregorianInstant(2026, 12, 9, 4);
+    event.endDate = testenv::gregorianInstant(2026, 12, 9, 5);
+    event.timeZone = QStringLiteral("Asia/Tokyo");
+    event.calendar = home;
+    store->setEvents({event});
+    open(event);
+    EXPECT_EQ(editor->startField()->time(), QTime(10, 0));
+    EXPECT_FALSE(editor->zoneChoice()->isEnabled());
+    input::click(editor->saveButton());
+    ASSERT_EQ(store->savedDrafts().size(), 2u);
+    EXPECT_EQ(store->savedDrafts()[1].startDate, event.startDate);
+    EXPECT_EQ(store->savedDrafts()[1].endDate, event.endDate);
+    EXPECT_TRUE(store->savedDrafts()[1].timeZone.isEmpty());
+    // The viewer says when that is in the event's zone.
+    const QString inTokyo = eventZoneText(event);
+    EXPECT_TRUE(inTokyo.contains(QStringLiteral("Asia/Tokyo")));
+    EXPECT_TRUE(inTokyo.contains(QLocale().toString(QTime(10, 0), QLocale::ShortFormat)))
+        << inTokyo.toStdString();
+    event.timeZone = QStringLiteral("Asia/Riyadh");
+    EXPECT_TRUE(eventZoneText(event).isEmpty());
 }
 
 } // namespace

@@ -6,7 +6,9 @@
 
 #include "../ScreenTestSupport.h"
 #include "app/screens/calendar/EventRowView.h"
+#include "app/screens/calendar/HijriDayDialog.h"
 #include "components/calendar/MonthCalendarView.h"
+#include "components/visual/DatePicker.h"
 #include "core/GlobalSettings.h"
 #include "platform/events/EventDialogs.h"
 #include "platform/events/testing/TestEventStore.h"
@@ -30,6 +32,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QTest>
+#include <QToolButton>
 #include <gtest/gtest.h>
 
 using namespace std::chrono_literals;
@@ -709,6 +712,44 @@ TEST_F(CalendarScreen, AddOpensTheEditorAndTheSavedEventIsListed)
     EXPECT_EQ(store->savedDrafts()[0].title, QStringLiteral("Lunch"));
     EXPECT_EQ(store->savedDrafts()[0].calendarIdentifier, home->identifier);
     EXPECT_EQ(shownDialog<platform::EventEditDialog>("eventEditor"), nullptr);
+}
+
+TEST_F(CalendarScreen, TheEditorsDaysArePickedByTheirHijriDatesUnderTheAdjustment)
+{
+    app::screens::installHijriDays();
+    setAdjustment(1);
+    show();
+    input::click(ui().addEventButton);
+    ASSERT_TRUE(
+        QTest::qWaitFor([this] { return shownDialog<platform::EventEditDialog>("eventEditor"); }, 3000));
+    auto *editor = shownDialog<platform::EventEditDialog>("eventEditor");
+    const QDate start = editor->startField()->date();
+    const qint64 length = editor->startField()->dateTime().secsTo(editor->endField()->dateTime());
+    const auto pick = [&](int daysOn) {
+        input::click(editor->startHijriButton());
+        EXPECT_TRUE(QTest::qWaitFor([this] { return shownDialog<QDialog>("hijriDayDialog"); }, 3000));
+        auto *dialog = qobject_cast<app::screens::HijriDayDialog *>(shownDialog<QDialog>("hijriDayDialog"));
+        if (!dialog)
+            return QString();
+        for (int i = 0; i < daysOn; ++i)
+            QTest::keyClick(dialog->windowHandle(), Qt::Key_Down);
+        const QString day = dialog->picker()->dayText();
+        input::click(dialog->chooseButton());
+        world.settle();
+        return day;
+    };
+    // Chosen as offered, the day stays: the adjustment goes there and back.
+    const QString offered = pick(0);
+    EXPECT_EQ(editor->startField()->date(), start);
+    EXPECT_TRUE(editor->startNote()->text().startsWith(offered)) << editor->startNote()->text().toStdString();
+    // A day on, and the end goes along.
+    const QString next = pick(1);
+    EXPECT_NE(next, offered);
+    EXPECT_EQ(editor->startField()->date(), start.addDays(1));
+    EXPECT_EQ(editor->startField()->dateTime().secsTo(editor->endField()->dateTime()), length);
+    EXPECT_TRUE(editor->startNote()->text().startsWith(next)) << editor->startNote()->text().toStdString();
+    platform::setEventDayPicker({});
+    platform::setEventDayNote({});
 }
 
 TEST_F(CalendarScreen, AFailedSaveKeepsTheEditorOpenWithTheReason)
