@@ -376,83 +376,86 @@ std::optional<TzifData> parseTzif(const QByteArray &data)
     return out;
 }
 
-std::unique_ptr<icu::TimeZone> build(const QString &id, TzifData data)
+// The two transitions a zone's daylight rule makes in a year, in order.
+struct RuleYear
 {
-    std::vector<LocalType> &types = data.types;
-    std::vector<Transition> &transitions = data.transitions;
-    const icu::UnicodeString uid(reinterpret_cast<const UChar *>(id.utf16()),
-                                 static_cast<int32_t>(id.size()));
-    auto icuName = [](const QByteArray &n) { return icu::UnicodeString::fromUTF8(n.constData()); };
+    const PosixRule &rule;
+    // Where the rule's standard type lies in the zone's types; daylight follows it.
+    int standardType;
 
-    std::unique_ptr<icu::DateTimeRule> startRule, endRule;
-    std::int32_t annualFrom = listedYearsWithAnnualRules + 1;
-    if (data.rule && data.rule->daylight) {
-        const PosixRule &rule = *data.rule;
-        // Annual rules want daylight time to be ahead of standard time.
-        if (rule.daylight->offset > rule.standard.offset) {
-            startRule = annualRule(rule.start);
-            endRule = annualRule(rule.end);
-        }
-        const bool annual = startRule && endRule;
-        const int standardType = int(types.size());
-        types.push_back(rule.standard);
-        types.push_back(*rule.daylight);
-        const auto ruleTransitions = [&](std::int64_t year) {
-            Transition start{ruleDay(rule.start, year) * secondsPerDay + rule.start.time -
-                                 rule.standard.offset,
-                             standardType + 1};
-            Transition end{ruleDay(rule.end, year) * secondsPerDay + rule.end.time - rule.daylight->offset,
-                           standardType};
-            if (end.at < start.at)
-                std::swap(start, end);
-            return std::array<Transition, 2>{start, end};
-        };
-        if (annual) {
-            // Files list decades of the transitions their rule makes anyway.
-            // Leave those years to the annual rules: ICU looks an instant up
-            // by walking the listed transitions back from the last.
-            const auto madeByRule = [&](const Transition &t) {
-                const std::int64_t year = yearOfSeconds(t.at);
-                for (std::int64_t y = year - 1; y <= year + 1; ++y)
-                    for (const Transition &r : ruleTransitions(y))
-                        if (r.at == t.at && types[r.type].offset == types[t.type].offset &&
-                            types[r.type].dst == types[t.type].dst)
-                            return true;
-                return false;
-            };
-            std::size_t firstMade = transitions.size();
-            while (firstMade > 0 && madeByRule(transitions[firstMade - 1]))
-                --firstMade;
-            if (firstMade < transitions.size()) {
-                const std::int64_t from = yearOfSeconds(transitions[firstMade].at) + 1;
-                if (from <= annualFrom) {
-                    annualFrom = static_cast<std::int32_t>(from);
-                    while (!transitions.empty() && yearOfSeconds(transitions.back().at) >= from)
-                        transitions.pop_back();
-                }
-            }
-        }
-        const std::int64_t lastListed = annual ? annualFrom - 1 : listedYearsWithoutAnnualRules;
-        const std::int64_t after =
-            transitions.empty() ? std::numeric_limits<std::int64_t>::min() : transitions.back().at;
-        const std::int64_t firstYear = transitions.empty() ? 1970 : yearOfSeconds(after);
-        for (std::int64_t year = firstYear; year <= lastListed; ++year)
-            for (const Transition &t : ruleTransitions(year))
-                if (t.at > after)
-                    transitions.push_back(t);
-        if (!annual) {
-            startRule.reset();
-            endRule.reset();
-        }
+    std::array<Transition, 2> transitions(std::int64_t year) const
+    {
+        Transition start{ruleDay(rule.start, year) * secondsPerDay + rule.start.time - rule.standard.offset,
+                         standardType + 1};
+        Transition end{ruleDay(rule.end, year) * secondsPerDay + rule.end.time - rule.daylight->offset,
+                       standardType};
+        if (end.at < start.at)
+            std::swap(start, end);
+        return {start, end};
     }
+};
 
-    auto rawOffset = [](const LocalType &t) { return (t.dst ? t.offset - 3600 : t.offset) * 1000; };
-    auto savings = [](const LocalType &t) { return t.dst ? 3600 * 1000 : 0; };
-    auto *initial =
-        new icu::InitialTimeZoneRule(icuName(types[0].name), rawOffset(types[0]), savings(types[0]));
-    auto zone = std::make_unique<icu::RuleBasedTimeZone>(uid, initial);
+// Files list decades of the transitions their rule makes anyway. Leaves
+// those years to the annual rules, since ICU looks an instant up by walking
+// the listed transitions back from the last; returns the first year they
+// then cover.
+std::int32_t leaveYearsToAnnualRules(std::vector<Transition> &transitions,
+                                     const std::vector<LocalType> &types, const RuleYear &ruleYear,
+                                     std::int32_t annualFrom)
+{
+    const auto madeByRule = [&](const Transition &t) {
+        const std::int64_t year = yearOfSeconds(t.at);
+        for (std::int64_t y = year - 1; y <= year + 1; ++y)
+            for (const Transition &r : ruleYear.transitions(y))
+                if (r.at == t.at && types[r.type].offset == types[t.type].offset &&
+                    types[r.type].dst == types[t.type].dst)
+                    return true;
+        return false;
+    };
+    std::size_t firstMade = transitions.size();
+    while (firstMade > 0 && madeByRule(transitions[firstMade - 1]))
+        --firstMade;
+    if (firstMade == transitions.size())
+        return annualFrom;
+    const std::int64_t from = yearOfSeconds(transitions[firstMade].at) + 1;
+    if (from > annualFrom)
+        return annualFrom;
+    while (!transitions.empty() && yearOfSeconds(transitions.back().at) >= from)
+        transitions.pop_back();
+    return static_cast<std::int32_t>(from);
+}
 
-    // One array rule per distinct local time type, holding the moments it begins.
+// The rule's transitions after the file's last, up to `lastYear`.
+void listRuleYears(std::vector<Transition> &transitions, const RuleYear &ruleYear, std::int64_t lastYear)
+{
+    const std::int64_t after =
+        transitions.empty() ? std::numeric_limits<std::int64_t>::min() : transitions.back().at;
+    const std::int64_t firstYear = transitions.empty() ? 1970 : yearOfSeconds(after);
+    for (std::int64_t year = firstYear; year <= lastYear; ++year)
+        for (const Transition &t : ruleYear.transitions(year))
+            if (t.at > after)
+                transitions.push_back(t);
+}
+
+icu::UnicodeString icuName(const QByteArray &name)
+{
+    return icu::UnicodeString::fromUTF8(name.constData());
+}
+
+std::int32_t rawOffsetOf(const LocalType &t)
+{
+    return (t.dst ? t.offset - 3600 : t.offset) * 1000;
+}
+
+std::int32_t savingsOf(const LocalType &t)
+{
+    return t.dst ? 3600 * 1000 : 0;
+}
+
+// One array rule per distinct local time type, holding the moments it begins.
+void addListedTransitions(icu::RuleBasedTimeZone &zone, const std::vector<LocalType> &types,
+                          const std::vector<Transition> &transitions, UErrorCode &status)
+{
     std::map<std::tuple<std::int32_t, bool, QByteArray>, std::vector<UDate>> starts;
     auto current = types[0].key();
     for (const Transition &t : transitions) {
@@ -462,28 +465,66 @@ std::unique_ptr<icu::TimeZone> build(const QString &id, TzifData data)
         current = type.key();
         starts[type.key()].push_back(static_cast<UDate>(t.at) * 1000.0);
     }
-    UErrorCode status = U_ZERO_ERROR;
     for (const auto &[key, times] : starts) {
         const LocalType type{std::get<0>(key), std::get<1>(key), std::get<2>(key)};
-        zone->addTransitionRule(
-            new icu::TimeArrayTimeZoneRule(icuName(type.name), rawOffset(type), savings(type), times.data(),
-                                           int32_t(times.size()), icu::DateTimeRule::UTC_TIME),
+        zone.addTransitionRule(
+            new icu::TimeArrayTimeZoneRule(icuName(type.name), rawOffsetOf(type), savingsOf(type),
+                                           times.data(), int32_t(times.size()), icu::DateTimeRule::UTC_TIME),
             status);
     }
-    if (startRule && endRule) {
+}
+
+void addAnnualRules(icu::RuleBasedTimeZone &zone, const PosixRule &rule,
+                    std::unique_ptr<icu::DateTimeRule> start, std::unique_ptr<icu::DateTimeRule> end,
+                    std::int32_t firstYear, UErrorCode &status)
+{
+    const int32_t raw = rule.standard.offset * 1000;
+    const int32_t save = (rule.daylight->offset - rule.standard.offset) * 1000;
+    zone.addTransitionRule(new icu::AnnualTimeZoneRule(icuName(rule.daylight->name), raw, save,
+                                                       start.release(), firstYear,
+                                                       icu::AnnualTimeZoneRule::MAX_YEAR),
+                           status);
+    zone.addTransitionRule(new icu::AnnualTimeZoneRule(icuName(rule.standard.name), raw, 0, end.release(),
+                                                       firstYear, icu::AnnualTimeZoneRule::MAX_YEAR),
+                           status);
+}
+
+std::unique_ptr<icu::TimeZone> build(const QString &id, TzifData data)
+{
+    std::vector<LocalType> &types = data.types;
+    std::vector<Transition> &transitions = data.transitions;
+    std::unique_ptr<icu::DateTimeRule> startRule, endRule;
+    std::int32_t annualFrom = listedYearsWithAnnualRules + 1;
+    if (data.rule && data.rule->daylight) {
         const PosixRule &rule = *data.rule;
-        const int32_t raw = rule.standard.offset * 1000;
-        const int32_t save = (rule.daylight->offset - rule.standard.offset) * 1000;
-        const int32_t firstYear = annualFrom;
-        zone->addTransitionRule(new icu::AnnualTimeZoneRule(icuName(rule.daylight->name), raw, save,
-                                                            startRule.release(), firstYear,
-                                                            icu::AnnualTimeZoneRule::MAX_YEAR),
-                                status);
-        zone->addTransitionRule(new icu::AnnualTimeZoneRule(icuName(rule.standard.name), raw, 0,
-                                                            endRule.release(), firstYear,
-                                                            icu::AnnualTimeZoneRule::MAX_YEAR),
-                                status);
+        // Annual rules want daylight time to be ahead of standard time;
+        // otherwise the rule's years are listed instead.
+        if (rule.daylight->offset > rule.standard.offset) {
+            startRule = annualRule(rule.start);
+            endRule = annualRule(rule.end);
+        }
+        const bool annual = startRule && endRule;
+        const RuleYear ruleYear{rule, int(types.size())};
+        types.push_back(rule.standard);
+        types.push_back(*rule.daylight);
+        if (annual)
+            annualFrom = leaveYearsToAnnualRules(transitions, types, ruleYear, annualFrom);
+        listRuleYears(transitions, ruleYear, annual ? annualFrom - 1 : listedYearsWithoutAnnualRules);
+        if (!annual) {
+            startRule.reset();
+            endRule.reset();
+        }
     }
+
+    const icu::UnicodeString uid(reinterpret_cast<const UChar *>(id.utf16()),
+                                 static_cast<int32_t>(id.size()));
+    auto *initial =
+        new icu::InitialTimeZoneRule(icuName(types[0].name), rawOffsetOf(types[0]), savingsOf(types[0]));
+    auto zone = std::make_unique<icu::RuleBasedTimeZone>(uid, initial);
+    UErrorCode status = U_ZERO_ERROR;
+    addListedTransitions(*zone, types, transitions, status);
+    if (startRule && endRule)
+        addAnnualRules(*zone, *data.rule, std::move(startRule), std::move(endRule), annualFrom, status);
     zone->complete(status);
     if (U_FAILURE(status))
         return nullptr;
