@@ -99,121 +99,153 @@ QString padded(const QString &text, int width)
     return text.size() >= width ? text : QString(width - text.size(), QLatin1Char(' ')) + text;
 }
 
-} // namespace
+// The month to show and how, as the arguments ask; exitUsage told when they
+// cannot be read.
+struct MonthRequest
+{
+    platform::CalendarIdentifier identifier = platform::CalendarIdentifier::gregorian;
+    std::optional<int> firstWeekday;
+    QString month;
+    bool json = false;
+};
 
-int runMonth(Invocation &call)
+std::optional<MonthRequest> readMonthRequest(Invocation &call)
 {
     ArgumentReader args(call.arguments, {QStringLiteral("json")},
                         {QStringLiteral("calendar"), QStringLiteral("first-weekday")});
     if (!args.expectPositionals(0, 1, platform::localized("month.what.month"))) {
         call.err << "qamarly month: " << args.error() << '\n';
-        return exitUsage;
+        return std::nullopt;
     }
+    MonthRequest request;
     const QString calendarName = args.option(QStringLiteral("calendar"), QStringLiteral("gregorian"));
     const auto identifier = parseCalendarArgument(calendarName);
     if (!identifier) {
         call.err << "qamarly month: " << platform::localized("cli.error.unknownCalendar").arg(calendarName)
                  << '\n';
-        return exitUsage;
+        return std::nullopt;
     }
-    std::optional<int> firstWeekday;
+    request.identifier = *identifier;
     if (args.hasOption(QStringLiteral("first-weekday"))) {
         const QString text = args.option(QStringLiteral("first-weekday"));
         bool ok = false;
-        firstWeekday = text.toInt(&ok);
-        if (!ok || *firstWeekday < 1 || *firstWeekday > 7) {
+        request.firstWeekday = text.toInt(&ok);
+        if (!ok || *request.firstWeekday < 1 || *request.firstWeekday > 7) {
             call.err << "qamarly month: " << platform::localized("month.error.firstWeekday").arg(text)
                      << '\n';
-            return exitUsage;
+            return std::nullopt;
         }
     }
+    if (!args.positionals().isEmpty())
+        request.month = args.positionals().first();
+    request.json = args.flag(QStringLiteral("json"));
+    return request;
+}
 
+// The first day of the month `text` names, or of today's month when empty.
+std::optional<Instant> monthNamed(Invocation &call, const components::MonthCalendarModel &model,
+                                  const QString &text)
+{
+    if (text.isEmpty())
+        return model.startOfMonth(model.today());
+    const auto numbers = parseNumberGroups(text, {4, 2}, false);
+    const auto first = numbers ? model.firstDayOfMonth((*numbers)[0], (*numbers)[1]) : std::nullopt;
+    if (first && (model.isInRange(*first) || model.isInRange(model.endOfMonth(*first))))
+        return first;
+    const bool gregorian = model.identifier() == platform::CalendarIdentifier::gregorian;
+    call.err << "qamarly month: "
+             << platform::localized("month.error.notAMonth")
+                    .arg(platform::printable(text),
+                         platform::localized(gregorian ? "cli.gregorian" : "cli.hijri"))
+             << '\n';
+    return std::nullopt;
+}
+
+// What both forms of the month print.
+struct MonthPage
+{
+    std::vector<MonthCalendarCell> cells;
+    platform::DateComponents shown;
+    QString title;
+    bool estimate = false;
+};
+
+// Written by hand to keep the fields in reading order.
+void writeMonthJson(QTextStream &out, const components::MonthCalendarModel &model, const MonthPage &page,
+                    const platform::Calendar &gregorian, std::int64_t adjustment)
+{
+    const bool isGregorian = model.identifier() == platform::CalendarIdentifier::gregorian;
+    out << "{\n    \"" << core::jsonSchemaKey << "\": " << core::jsonSchemaVersion << ",\n    \"calendar\": "
+        << jsonString(isGregorian ? QStringLiteral("gregorian") : QStringLiteral("hijri"))
+        << ",\n    \"year\": " << page.shown.year << ",\n    \"month\": " << page.shown.month
+        << ",\n    \"firstWeekday\": " << model.firstWeekday() << ",\n    \"adjustment\": " << adjustment
+        << ",\n    \"estimate\": " << (page.estimate ? "true" : "false") << ",\n    \"cells\": [\n";
+    for (size_t k = 0; k < page.cells.size(); ++k) {
+        const MonthCalendarCell &cell = page.cells[k];
+        out << "        {\"date\": " << jsonString(gregorianDay(gregorian, cell.date))
+            << ", \"day\": " << cell.day << ", \"subtitle\": " << jsonString(cell.subtitle)
+            << ", \"placeholder\": " << (cell.placeholder ? "true" : "false")
+            << ", \"today\": " << (cell.today ? "true" : "false") << '}'
+            << (k + 1 < page.cells.size() ? "," : "") << '\n';
+    }
+    out << "    ]\n}\n";
+}
+
+// Seven columns of seven characters: the day, then the other calendar's
+// day; (..) marks a day of another month, [..] today.
+void writeMonthText(QTextStream &out, const components::MonthCalendarModel &model, const MonthPage &page)
+{
+    constexpr int column = 7;
+    const int lineWidth = column * 7;
+    out << QString((lineWidth - page.title.size()) / 2, QLatin1Char(' ')) << page.title << '\n';
+    for (const QString &symbol : model.weekdaySymbols())
+        out << padded(symbol.left(column - 1), column - 1) << ' ';
+    out << '\n';
+    for (size_t k = 0; k < page.cells.size(); ++k) {
+        const MonthCalendarCell &cell = page.cells[k];
+        const QString body =
+            padded(cell.title, 2) + QLatin1Char(' ') + cell.subtitle.leftJustified(2, QLatin1Char(' '));
+        const char *marks = cell.today ? "[]" : cell.placeholder ? "()" : "  ";
+        out << QLatin1Char(marks[0]) << body << QLatin1Char(marks[1]) << ((k + 1) % 7 == 0 ? "\n" : "");
+    }
+    if (page.estimate)
+        out << platform::localized("cli.estimate") << '\n';
+}
+
+} // namespace
+
+int runMonth(Invocation &call)
+{
+    const std::optional<MonthRequest> request = readMonthRequest(call);
+    if (!request)
+        return exitUsage;
     const std::int64_t adjustment = core::RGConv::storedAdjustment(*core::sharedDefaults());
-    const bool hijri = *identifier == platform::CalendarIdentifier::islamicUmmAlQura;
-    TableRangeSource subtitles(*identifier, adjustment);
+    const bool hijri = request->identifier == platform::CalendarIdentifier::islamicUmmAlQura;
+    TableRangeSource subtitles(request->identifier, adjustment);
     components::MonthCalendarModel model;
-    model.setIdentifier(*identifier);
+    model.setIdentifier(request->identifier);
     // The Hijri grid is the adjusted calendar, as the calendar screen shows it.
     model.setDayShift(hijri ? adjustment : 0);
-    if (firstWeekday)
-        model.setFirstWeekday(*firstWeekday);
+    if (request->firstWeekday)
+        model.setFirstWeekday(*request->firstWeekday);
     else if (const auto stored = core::storedFirstWeekday(*core::sharedDefaults()))
         model.setFirstWeekday(*stored);
     model.setDataSource(&subtitles);
 
-    Instant month = model.startOfMonth(model.today());
-    if (!args.positionals().isEmpty()) {
-        const QString text = args.positionals().first();
-        const auto numbers = parseNumberGroups(text, {4, 2}, false);
-        const auto first = numbers ? model.firstDayOfMonth((*numbers)[0], (*numbers)[1]) : std::nullopt;
-        if (!first || !(model.isInRange(*first) || model.isInRange(model.endOfMonth(*first)))) {
-            call.err << "qamarly month: "
-                     << platform::localized("month.error.notAMonth")
-                            .arg(platform::printable(text),
-                                 platform::localized(*identifier == platform::CalendarIdentifier::gregorian
-                                                         ? "cli.gregorian"
-                                                         : "cli.hijri"))
-                     << '\n';
-            return exitUsage;
-        }
-        month = *first;
-    }
-
-    const int page = model.pageForDate(month);
-    const std::vector<MonthCalendarCell> cells = model.cells(page);
-    const platform::DateComponents shown = model.shownComponents(month + std::chrono::hours(12));
+    const std::optional<Instant> month = monthNamed(call, model, request->month);
+    if (!month)
+        return exitUsage;
+    const int pageIndex = model.pageForDate(*month);
+    MonthPage page{model.cells(pageIndex), model.shownComponents(*month + std::chrono::hours(12)),
+                   model.headerTitle(pageIndex)};
     const platform::Calendar gregorian(platform::CalendarIdentifier::gregorian, model.timeZoneId(),
                                        model.localeName());
-    bool estimate = false;
-    for (const MonthCalendarCell &cell : cells)
-        estimate = estimate || (!cell.placeholder && isEstimate(gregorian, cell, adjustment));
-
-    if (args.flag(QStringLiteral("json"))) {
-        // Written by hand to keep the fields in reading order.
-        QTextStream &out = call.out;
-        out << "{\n    \"" << core::jsonSchemaKey << "\": " << core::jsonSchemaVersion
-            << ",\n    \"calendar\": "
-            << jsonString(*identifier == platform::CalendarIdentifier::gregorian ? QStringLiteral("gregorian")
-                                                                                 : QStringLiteral("hijri"))
-            << ",\n    \"year\": " << shown.year << ",\n    \"month\": " << shown.month
-            << ",\n    \"firstWeekday\": " << model.firstWeekday() << ",\n    \"adjustment\": " << adjustment
-            << ",\n    \"estimate\": " << (estimate ? "true" : "false") << ",\n    \"cells\": [\n";
-        for (size_t k = 0; k < cells.size(); ++k) {
-            const MonthCalendarCell &cell = cells[k];
-            out << "        {\"date\": " << jsonString(gregorianDay(gregorian, cell.date))
-                << ", \"day\": " << cell.day << ", \"subtitle\": " << jsonString(cell.subtitle)
-                << ", \"placeholder\": " << (cell.placeholder ? "true" : "false")
-                << ", \"today\": " << (cell.today ? "true" : "false") << '}'
-                << (k + 1 < cells.size() ? "," : "") << '\n';
-        }
-        out << "    ]\n}\n";
-        return exitOk;
-    }
-
-    // Seven columns of seven characters: the day, then the other calendar's
-    // day; (..) marks a day of another month, [..] today.
-    constexpr int column = 7;
-    const QString title = model.headerTitle(page);
-    const int lineWidth = column * 7;
-    call.out << QString((lineWidth - title.size()) / 2, QLatin1Char(' ')) << title << '\n';
-    for (const QString &symbol : model.weekdaySymbols())
-        call.out << padded(symbol.left(column - 1), column - 1) << ' ';
-    call.out << '\n';
-    for (size_t k = 0; k < cells.size(); ++k) {
-        const MonthCalendarCell &cell = cells[k];
-        const QString body =
-            padded(cell.title, 2) + QLatin1Char(' ') + cell.subtitle.leftJustified(2, QLatin1Char(' '));
-        const QString open = cell.today         ? QStringLiteral("[")
-                             : cell.placeholder ? QStringLiteral("(")
-                                                : QStringLiteral(" ");
-        const QString close = cell.today         ? QStringLiteral("]")
-                              : cell.placeholder ? QStringLiteral(")")
-                                                 : QStringLiteral(" ");
-        call.out << open << body << close;
-        call.out << ((k + 1) % 7 == 0 ? "\n" : "");
-    }
-    if (estimate)
-        call.out << platform::localized("cli.estimate") << '\n';
+    for (const MonthCalendarCell &cell : page.cells)
+        page.estimate = page.estimate || (!cell.placeholder && isEstimate(gregorian, cell, adjustment));
+    if (request->json)
+        writeMonthJson(call.out, model, page, gregorian, adjustment);
+    else
+        writeMonthText(call.out, model, page);
     return exitOk;
 }
 
