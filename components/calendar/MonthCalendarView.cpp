@@ -744,103 +744,107 @@ void MonthCalendarView::paintPage(QPainter &painter, int page, QPointF origin, d
     }
 }
 
-void MonthCalendarView::paintCell(QPainter &painter, const MonthCalendarCell &cell, const QRectF &box)
+MonthCalendarView::CellColors MonthCalendarView::cellColors(const MonthCalendarCell &cell)
 {
     const int state = cell.state();
-    const bool selected = cell.selected;
-    const auto pick = [&](std::optional<QColor> (MonthCalendarDelegateAppearance::*defaultColor)(
-                              MonthCalendarView *, Instant),
-                          std::optional<QColor> (MonthCalendarDelegateAppearance::*selectionColor)(
-                              MonthCalendarView *, Instant),
-                          const std::map<int, QColor> &table) {
+    using Hook = std::optional<QColor> (MonthCalendarDelegateAppearance::*)(MonthCalendarView *, Instant);
+    const auto pick = [&](Hook defaultColor, Hook selectionColor, const std::map<int, QColor> &table) {
         if (delegateAppearance_) {
-            const auto answer = selected ? (delegateAppearance_->*selectionColor)(this, cell.date)
-                                         : (delegateAppearance_->*defaultColor)(this, cell.date);
+            const auto answer =
+                (delegateAppearance_->*(cell.selected ? selectionColor : defaultColor))(this, cell.date);
             if (answer)
                 return *answer;
         }
         return MonthCalendarAppearance::colorFor(table, state);
     };
-    const QColor fill =
-        pick(&MonthCalendarDelegateAppearance::fillDefaultColorForDate,
-             &MonthCalendarDelegateAppearance::fillSelectionColorForDate, appearance_.fillColors);
-    const QColor titleColor =
-        pick(&MonthCalendarDelegateAppearance::titleDefaultColorForDate,
-             &MonthCalendarDelegateAppearance::titleSelectionColorForDate, appearance_.titleColors);
-    const QColor subtitleColor =
-        pick(&MonthCalendarDelegateAppearance::subtitleDefaultColorForDate,
-             &MonthCalendarDelegateAppearance::subtitleSelectionColorForDate, appearance_.subtitleColors);
-    const QColor border =
-        pick(&MonthCalendarDelegateAppearance::borderDefaultColorForDate,
-             &MonthCalendarDelegateAppearance::borderSelectionColorForDate, appearance_.borderColors);
+    using D = MonthCalendarDelegateAppearance;
+    return CellColors{
+        pick(&D::fillDefaultColorForDate, &D::fillSelectionColorForDate, appearance_.fillColors),
+        pick(&D::titleDefaultColorForDate, &D::titleSelectionColorForDate, appearance_.titleColors),
+        pick(&D::subtitleDefaultColorForDate, &D::subtitleSelectionColorForDate, appearance_.subtitleColors),
+        pick(&D::borderDefaultColorForDate, &D::borderSelectionColorForDate, appearance_.borderColors)};
+}
+
+void MonthCalendarView::paintCellShape(QPainter &painter, const MonthCalendarCell &cell,
+                                       const CellColors &colors, const QRectF &content)
+{
+    const bool drawShape = cell.selected || cell.today || colors.fill.alpha() > 0;
+    if (!drawShape && colors.border.alpha() == 0)
+        return;
     MonthCalendarCellShape shape = appearance_.cellShape;
     if (delegateAppearance_)
         shape = delegateAppearance_->cellShapeForDate(this, cell.date).value_or(shape);
-
-    // Everything sits in the upper five sixths; the dots below.
-    const QRectF content(box.left(), box.top(), box.width(), box.height() * 5.0 / 6.0);
     const double diameter = std::max(0.0, std::min(content.width(), content.height()) - 2.0);
-    const bool drawShape = cell.selected || cell.today || fill.alpha() > 0;
-    if (drawShape || border.alpha() > 0) {
-        const double scale = shapeScale(cell.date);
-        const double size = diameter * scale;
-        const QRectF shapeRect(content.center().x() - size / 2.0, content.center().y() - size / 2.0, size,
-                               size);
-        painter.setPen(border.alpha() > 0 ? QPen(border, 1.0) : Qt::NoPen);
-        painter.setBrush(drawShape ? QBrush(fill) : Qt::NoBrush);
-        if (shape == MonthCalendarCellShape::circle)
-            painter.drawEllipse(shapeRect);
-        else
-            painter.drawRect(shapeRect);
-    }
+    const double size = diameter * shapeScale(cell.date);
+    const QRectF shapeRect(content.center().x() - size / 2.0, content.center().y() - size / 2.0, size, size);
+    painter.setPen(colors.border.alpha() > 0 ? QPen(colors.border, 1.0) : Qt::NoPen);
+    painter.setBrush(drawShape ? QBrush(colors.fill) : Qt::NoBrush);
+    if (shape == MonthCalendarCellShape::circle)
+        painter.drawEllipse(shapeRect);
+    else
+        painter.drawRect(shapeRect);
+}
 
-    if (cell.image) {
-        const QSizeF imageSize = QSizeF(cell.image->size()).scaled(content.size() * 0.5, Qt::KeepAspectRatio);
-        painter.drawImage(
-            QRectF(QPointF(content.center().x() - imageSize.width() / 2.0, content.top()), imageSize),
-            *cell.image);
-    }
-
+void MonthCalendarView::paintCellTexts(QPainter &painter, const MonthCalendarCell &cell,
+                                       const CellColors &colors, const QRectF &content)
+{
     const QFontMetricsF &titleMetrics = *titleMetrics_;
     const QFontMetricsF &subtitleMetrics = *subtitleMetrics_;
     const int textWidth = static_cast<int>(std::max(0.0, content.width() - 2.0));
     const auto draw = [&](bool title, const QString &text, double top) {
         const QStaticText &laidOut = cellText(title, text, textWidth);
         painter.setFont(title ? titleFont_ : subtitleFont_);
-        painter.setPen(title ? titleColor : subtitleColor);
+        painter.setPen(title ? colors.title : colors.subtitle);
         painter.drawStaticText(QPointF(content.center().x() - laidOut.size().width() / 2.0, top), laidOut);
     };
     if (cell.subtitle.isEmpty()) {
         draw(true, cell.title, content.center().y() - titleMetrics.height() / 2.0);
-    } else {
-        // Title and subtitle stacked and centred together.
-        const double top = content.center().y() - (titleMetrics.height() + subtitleMetrics.height()) / 2.0;
-        draw(true, cell.title, top);
-        draw(false, cell.subtitle, top + titleMetrics.height());
+        return;
     }
+    // Title and subtitle stacked and centred together.
+    const double top = content.center().y() - (titleMetrics.height() + subtitleMetrics.height()) / 2.0;
+    draw(true, cell.title, top);
+    draw(false, cell.subtitle, top + titleMetrics.height());
+}
 
-    if (cell.numberOfEvents > 0) {
-        QColor dot = appearance_.eventColor;
-        std::vector<QColor> colors;
-        if (delegateAppearance_) {
-            dot = delegateAppearance_->eventColorForDate(this, cell.date).value_or(dot);
-            colors = delegateAppearance_->eventColorsForDate(this, cell.date);
-        }
-        // At most three dots, however many events there are.
-        const int dots = std::min(cell.numberOfEvents, 3);
-        const double radius = std::max(2.0, box.height() / 20.0);
-        const double gap = radius * 3.0;
-        const double y = box.top() + box.height() * 11.0 / 12.0;
-        const double left = box.center().x() - gap * (dots - 1) / 2.0;
-        painter.setPen(appearance_.eventOutlineColor.isValid() ? QPen(appearance_.eventOutlineColor, 1.0)
-                                                               : QPen(Qt::NoPen));
-        for (int i = 0; i < dots; ++i) {
-            const auto index = static_cast<std::size_t>(i);
-            painter.setBrush(index < colors.size() ? colors[index] : dot);
-            painter.drawEllipse(QPointF(left + i * gap, y), radius, radius);
-        }
+void MonthCalendarView::paintEventDots(QPainter &painter, const MonthCalendarCell &cell, const QRectF &box)
+{
+    QColor dot = appearance_.eventColor;
+    std::vector<QColor> colors;
+    if (delegateAppearance_) {
+        dot = delegateAppearance_->eventColorForDate(this, cell.date).value_or(dot);
+        colors = delegateAppearance_->eventColorsForDate(this, cell.date);
     }
+    // At most three dots, however many events there are.
+    const int dots = std::min(cell.numberOfEvents, 3);
+    const double radius = std::max(2.0, box.height() / 20.0);
+    const double gap = radius * 3.0;
+    const double y = box.top() + box.height() * 11.0 / 12.0;
+    const double left = box.center().x() - gap * (dots - 1) / 2.0;
+    painter.setPen(appearance_.eventOutlineColor.isValid() ? QPen(appearance_.eventOutlineColor, 1.0)
+                                                           : QPen(Qt::NoPen));
+    for (int i = 0; i < dots; ++i) {
+        const auto index = static_cast<std::size_t>(i);
+        painter.setBrush(index < colors.size() ? colors[index] : dot);
+        painter.drawEllipse(QPointF(left + i * gap, y), radius, radius);
+    }
+}
 
+void MonthCalendarView::paintCell(QPainter &painter, const MonthCalendarCell &cell, const QRectF &box)
+{
+    const CellColors colors = cellColors(cell);
+    // Everything sits in the upper five sixths; the dots below.
+    const QRectF content(box.left(), box.top(), box.width(), box.height() * 5.0 / 6.0);
+    paintCellShape(painter, cell, colors, content);
+    if (cell.image) {
+        const QSizeF imageSize = QSizeF(cell.image->size()).scaled(content.size() * 0.5, Qt::KeepAspectRatio);
+        painter.drawImage(
+            QRectF(QPointF(content.center().x() - imageSize.width() / 2.0, content.top()), imageSize),
+            *cell.image);
+    }
+    paintCellTexts(painter, cell, colors, content);
+    if (cell.numberOfEvents > 0)
+        paintEventDots(painter, cell, box);
     if (hasFocus() && cell.selected && !cell.placeholder) {
         painter.setBrush(Qt::NoBrush);
         if (appearance_.focusColor.isValid())

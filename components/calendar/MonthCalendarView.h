@@ -185,6 +185,20 @@ private:
     void paintWeekdays(QPainter &painter);
     void paintPage(QPainter &painter, int page, QPointF origin, double rowHeight);
     void paintCell(QPainter &painter, const MonthCalendarCell &cell, const QRectF &rect);
+    // The cell's colours: the delegate's answer for its date, else the appearance's for its state.
+    struct CellColors
+    {
+        QColor fill;
+        QColor title;
+        QColor subtitle;
+        QColor border;
+    };
+    CellColors cellColors(const MonthCalendarCell &cell);
+    void paintCellShape(QPainter &painter, const MonthCalendarCell &cell, const CellColors &colors,
+                        const QRectF &content);
+    void paintCellTexts(QPainter &painter, const MonthCalendarCell &cell, const CellColors &colors,
+                        const QRectF &content);
+    void paintEventDots(QPainter &painter, const MonthCalendarCell &cell, const QRectF &box);
     void paintScopeHandle(QPainter &painter);
     // `text` elided to `width`, laid out in the title or the subtitle font.
     const QStaticText &cellText(bool title, const QString &text, int width);

@@ -289,6 +289,15 @@ struct AlarmLines
     QByteArray triggerParams;
     std::optional<QByteArray> trigger;
 
+    void read(const ContentLine &line)
+    {
+        if (line.name == "ACTION") {
+            action = line.value;
+        } else if (line.name == "TRIGGER" && !trigger) {
+            trigger = line.value;
+            triggerParams = line.params;
+        }
+    }
     void addTo(std::vector<EventAlert> &alerts) const
     {
         if (!trigger)
@@ -298,6 +307,19 @@ struct AlarmLines
             alerts.push_back(*alert);
     }
 };
+
+// The first of each text property of the event itself.
+void readText(EventTexts &texts, const ContentLine &line)
+{
+    if (line.name == "SUMMARY" && texts.title.isEmpty())
+        texts.title = unescapedText(line.value);
+    else if (line.name == "LOCATION" && texts.location.isEmpty())
+        texts.location = unescapedText(line.value);
+    else if (line.name == "DESCRIPTION" && texts.notes.isEmpty())
+        texts.notes = unescapedText(line.value);
+    else if (line.name == "URL" && texts.url.isEmpty())
+        texts.url = QString::fromUtf8(line.value.trimmed());
+}
 
 EventTexts textsOf(const QByteArray &data, const Series &s)
 {
@@ -319,24 +341,66 @@ EventTexts textsOf(const QByteArray &data, const Series &s)
             }
             --depth;
         } else if (depth == 1) {
-            if (line.name == "SUMMARY" && texts.title.isEmpty())
-                texts.title = unescapedText(line.value);
-            else if (line.name == "LOCATION" && texts.location.isEmpty())
-                texts.location = unescapedText(line.value);
-            else if (line.name == "DESCRIPTION" && texts.notes.isEmpty())
-                texts.notes = unescapedText(line.value);
-            else if (line.name == "URL" && texts.url.isEmpty())
-                texts.url = QString::fromUtf8(line.value.trimmed());
+            readText(texts, line);
         } else if (depth == 2 && alarm) {
-            if (line.name == "ACTION")
-                alarm->action = line.value;
-            else if (line.name == "TRIGGER" && !alarm->trigger) {
-                alarm->trigger = line.value;
-                alarm->triggerParams = line.params;
-            }
+            alarm->read(line);
         }
     }
     return texts;
+}
+
+// Whether the series leaves `at` out: an override or an EXDATE stands there.
+bool isLeftOut(const Series &s, const ZonedValue &at, const EventZone &device)
+{
+    const auto same = [&](const ZonedValue &other) { return sameOccurrence(other, at, device); };
+    return std::any_of(s.overridden.begin(), s.overridden.end(), same) ||
+           std::any_of(s.excluded.begin(), s.excluded.end(), same);
+}
+
+// The times of the occurrence at `at`; none when they do not exist.
+std::optional<Occurrence> occurrenceAt(const Series &s, const ZonedValue &at, const EventZone &device)
+{
+    Occurrence occurrence;
+    if (s.start.isDate) {
+        const std::int64_t day = dayOf(at.local);
+        const auto from = device.msecsAt(day * secondsPerDay);
+        const auto to = device.msecsAt((day + s.lengthDays) * secondsPerDay);
+        if (!from || !to)
+            return std::nullopt;
+        occurrence.start = instantFromMSecs(*from);
+        occurrence.end = instantFromMSecs(*to) - 1s;
+        return occurrence;
+    }
+    const auto from = (at.zone ? *at.zone : device).msecsAt(at.local);
+    if (!from)
+        return std::nullopt;
+    occurrence.start = instantFromMSecs(*from);
+    occurrence.end = occurrence.start + std::chrono::milliseconds(s.lengthMs);
+    return occurrence;
+}
+
+bool overlaps(const Occurrence &occurrence, Instant start, Instant end)
+{
+    return occurrence.end <= occurrence.start ? occurrence.start >= start && occurrence.start < end
+                                              : occurrence.start < end && occurrence.end > start;
+}
+
+// What the occurrence is besides its times.
+void describe(Occurrence &occurrence, const Series &s, const EventTexts &texts, const EventZone &device)
+{
+    occurrence.uid = QString::fromUtf8(s.uid);
+    occurrence.title = texts.title;
+    occurrence.location = texts.location;
+    occurrence.notes = texts.notes;
+    occurrence.alerts = texts.alerts;
+    occurrence.url = texts.url;
+    occurrence.allDay = s.start.isDate;
+    occurrence.rule = s.ruleText;
+    occurrence.recurring = s.rule || !s.extraDates.empty() || s.isOverride;
+    if (s.replaced)
+        occurrence.recurrenceId = startOf(*s.replaced, device);
+    else if (occurrence.recurring && !s.isOverride)
+        occurrence.recurrenceId = occurrence.start;
 }
 
 } // namespace
@@ -361,55 +425,20 @@ bool CalendarFile::Impl::expand(const Series &s, Instant start, Instant end, con
     std::optional<EventTexts> texts;
     bool failed = false;
     const auto consider = [&](const ZonedValue &at) {
-        for (const ZonedValue &replaced : s.overridden) {
-            if (sameOccurrence(replaced, at, device))
-                return;
-        }
-        for (const ZonedValue &ex : s.excluded) {
-            if (sameOccurrence(ex, at, device))
-                return;
-        }
-        Occurrence occurrence;
-        if (s.start.isDate) {
-            const std::int64_t day = dayOf(at.local);
-            const auto from = device.msecsAt(day * secondsPerDay);
-            const auto to = device.msecsAt((day + s.lengthDays) * secondsPerDay);
-            if (!from || !to) {
-                failed = true;
-                return;
-            }
-            occurrence.start = instantFromMSecs(*from);
-            occurrence.end = instantFromMSecs(*to) - 1s;
-        } else {
-            const auto from = (at.zone ? *at.zone : device).msecsAt(at.local);
-            if (!from) {
-                failed = true;
-                return;
-            }
-            occurrence.start = instantFromMSecs(*from);
-            occurrence.end = occurrence.start + std::chrono::milliseconds(s.lengthMs);
-        }
-        const bool overlaps = occurrence.end <= occurrence.start
-                                  ? occurrence.start >= start && occurrence.start < end
-                                  : occurrence.start < end && occurrence.end > start;
-        if (!overlaps)
+        if (isLeftOut(s, at, device))
             return;
+        std::optional<Occurrence> occurrence = occurrenceAt(s, at, device);
+        if (!occurrence) {
+            failed = true;
+            return;
+        }
+        if (!overlaps(*occurrence, start, end))
+            return;
+        // The texts are read only for occurrences in the range.
         if (!texts)
             texts = textsOf(data, s);
-        occurrence.uid = QString::fromUtf8(s.uid);
-        occurrence.title = texts->title;
-        occurrence.location = texts->location;
-        occurrence.notes = texts->notes;
-        occurrence.alerts = texts->alerts;
-        occurrence.url = texts->url;
-        occurrence.allDay = s.start.isDate;
-        occurrence.rule = s.ruleText;
-        occurrence.recurring = s.rule || !s.extraDates.empty() || s.isOverride;
-        if (s.replaced)
-            occurrence.recurrenceId = startOf(*s.replaced, device);
-        else if (occurrence.recurring && !s.isOverride)
-            occurrence.recurrenceId = occurrence.start;
-        out.push_back(std::move(occurrence));
+        describe(*occurrence, s, *texts, device);
+        out.push_back(std::move(*occurrence));
     };
 
     // Wall-clock bounds wide enough for any offset and the event's length.
@@ -540,19 +569,140 @@ private:
     bool settled_ = false;
 };
 
+// Reads the VEVENTs and VTIMEZONEs of a text, line by line: each event goes
+// to the callback as it ends, each zone into the list.
+class ComponentReader
+{
+public:
+    ComponentReader(std::vector<RawZone> &zones, const std::function<void(RawEvent &)> &onEvent)
+        : zones_(zones), onEvent_(onEvent)
+    {
+    }
+
+    // False when the text turns out to be no iCalendar at all.
+    bool begin(const QByteArray &value, qsizetype start)
+    {
+        const QByteArray kind = value.trimmed().toUpper();
+        ++depth_;
+        if (!sawRoot_) {
+            if (kind != "VCALENDAR" && kind != "VEVENT")
+                return false;
+            sawRoot_ = true;
+        }
+        if (kind == "VEVENT" && eventDepth_ < 0 && zoneDepth_ < 0) {
+            eventDepth_ = depth_;
+            event_ = RawEvent();
+            event_.begin = start;
+        } else if (kind == "VTIMEZONE" && eventDepth_ < 0 && zoneDepth_ < 0) {
+            zoneDepth_ = depth_;
+            zones_.emplace_back();
+        } else if ((kind == "STANDARD" || kind == "DAYLIGHT") && zoneDepth_ >= 0 &&
+                   depth_ == zoneDepth_ + 1) {
+            observanceDepth_ = depth_;
+            observance_ = DefinedZone::Observance();
+            observanceUsable_ = true;
+        }
+        return true;
+    }
+
+    void end(qsizetype position)
+    {
+        if (depth_ == eventDepth_) {
+            event_.end = position;
+            onEvent_(event_);
+            eventDepth_ = -1;
+        } else if (depth_ == observanceDepth_) {
+            if (observanceUsable_)
+                zones_.back().observances.push_back(std::move(observance_));
+            else
+                zones_.back().broken = true;
+            observanceDepth_ = -1;
+        } else if (depth_ == zoneDepth_) {
+            zoneDepth_ = -1;
+        }
+        depth_ = std::max(0, depth_ - 1);
+    }
+
+    // False when a property comes before any component.
+    bool property(const ContentLine &line)
+    {
+        if (!sawRoot_)
+            return false;
+        if (depth_ == eventDepth_)
+            eventProperty(line);
+        else if (depth_ == zoneDepth_ && line.name == "TZID")
+            zones_.back().id = line.value.trimmed();
+        else if (depth_ == observanceDepth_)
+            observanceProperty(line);
+        return true;
+    }
+
+    bool sawRoot() const { return sawRoot_; }
+
+private:
+    void eventProperty(const ContentLine &line)
+    {
+        RawValue raw{line.params, line.value};
+        if (line.name == "UID" && event_.uid.isEmpty())
+            event_.uid = unescapedText(line.value).toUtf8();
+        else if (line.name == "DTSTART" && !event_.start)
+            event_.start = raw;
+        else if (line.name == "DTEND" && !event_.finish)
+            event_.finish = raw;
+        else if (line.name == "DURATION" && !event_.duration)
+            event_.duration = raw;
+        else if (line.name == "RRULE" && !event_.rule)
+            event_.rule = raw;
+        else if (line.name == "RECURRENCE-ID" && !event_.recurrenceId)
+            event_.recurrenceId = raw;
+        else if (line.name == "RDATE")
+            event_.dates.push_back(raw);
+        else if (line.name == "EXDATE")
+            event_.excluded.push_back(raw);
+    }
+
+    void observanceProperty(const ContentLine &line)
+    {
+        if (line.name == "DTSTART") {
+            const auto time = parseTimeValue(line.value);
+            observanceUsable_ = observanceUsable_ && time && !time->utc;
+            observance_.start = time ? time->local : 0;
+        } else if (line.name == "TZOFFSETFROM" || line.name == "TZOFFSETTO") {
+            const auto offset = utcOffset(line.value);
+            observanceUsable_ = observanceUsable_ && offset;
+            (line.name == "TZOFFSETFROM" ? observance_.offsetFrom : observance_.offsetTo) =
+                offset.value_or(0);
+        } else if (line.name == "RRULE") {
+            observance_.rule = RecurrenceRule::parse(line.value);
+            observanceUsable_ = observanceUsable_ && observance_.rule;
+        } else if (line.name == "RDATE") {
+            for (const QByteArray &part : line.value.split(',')) {
+                if (const auto time = parseTimeValue(part))
+                    observance_.dates.push_back(*time);
+            }
+        }
+    }
+
+    std::vector<RawZone> &zones_;
+    const std::function<void(RawEvent &)> &onEvent_;
+    int depth_ = 0;
+    int eventDepth_ = -1;
+    int zoneDepth_ = -1;
+    int observanceDepth_ = -1;
+    bool sawRoot_ = false;
+    RawEvent event_;
+    DefinedZone::Observance observance_;
+    bool observanceUsable_ = true;
+};
+
 // Reads the VEVENTs and VTIMEZONEs of the text; false when it is no iCalendar at all.
 bool readComponents(const QByteArray &data, std::vector<RawZone> &zones, bool &longLines,
                     const std::function<void(RawEvent &)> &onEvent)
 {
     ContentLineReader reader(data);
+    ComponentReader components(zones, onEvent);
     ContentLine line;
-    int depth = 0;
-    int eventDepth = -1, zoneDepth = -1, observanceDepth = -1;
-    bool sawRoot = false;
     qsizetype lineStart = 0;
-    RawEvent event;
-    DefinedZone::Observance observance;
-    bool observanceUsable = true;
     while (reader.next(line)) {
         const qsizetype start = lineStart;
         lineStart = reader.position();
@@ -560,91 +710,18 @@ bool readComponents(const QByteArray &data, std::vector<RawZone> &zones, bool &l
             longLines = true;
             continue;
         }
-        if (line.name == "BEGIN") {
-            const QByteArray kind = line.value.trimmed().toUpper();
-            ++depth;
-            if (!sawRoot) {
-                if (kind != "VCALENDAR" && kind != "VEVENT")
-                    return false;
-                sawRoot = true;
-            }
-            if (kind == "VEVENT" && eventDepth < 0 && zoneDepth < 0) {
-                eventDepth = depth;
-                event = RawEvent();
-                event.begin = start;
-            } else if (kind == "VTIMEZONE" && eventDepth < 0 && zoneDepth < 0) {
-                zoneDepth = depth;
-                zones.emplace_back();
-            } else if ((kind == "STANDARD" || kind == "DAYLIGHT") && zoneDepth >= 0 &&
-                       depth == zoneDepth + 1) {
-                observanceDepth = depth;
-                observance = DefinedZone::Observance();
-                observanceUsable = true;
-            }
-            continue;
-        }
-        if (line.name == "END") {
-            if (depth == eventDepth) {
-                event.end = reader.position();
-                onEvent(event);
-                eventDepth = -1;
-            } else if (depth == observanceDepth) {
-                if (observanceUsable)
-                    zones.back().observances.push_back(std::move(observance));
-                else
-                    zones.back().broken = true;
-                observanceDepth = -1;
-            } else if (depth == zoneDepth) {
-                zoneDepth = -1;
-            }
-            depth = std::max(0, depth - 1);
-            continue;
-        }
-        if (!sawRoot)
+        bool readable = true;
+        if (line.name == "BEGIN")
+            readable = components.begin(line.value, start);
+        else if (line.name == "END")
+            components.end(reader.position());
+        else
+            readable = components.property(line);
+        if (!readable)
             return false;
-        if (depth == eventDepth) {
-            RawValue raw{line.params, line.value};
-            if (line.name == "UID" && event.uid.isEmpty())
-                event.uid = unescapedText(line.value).toUtf8();
-            else if (line.name == "DTSTART" && !event.start)
-                event.start = raw;
-            else if (line.name == "DTEND" && !event.finish)
-                event.finish = raw;
-            else if (line.name == "DURATION" && !event.duration)
-                event.duration = raw;
-            else if (line.name == "RRULE" && !event.rule)
-                event.rule = raw;
-            else if (line.name == "RECURRENCE-ID" && !event.recurrenceId)
-                event.recurrenceId = raw;
-            else if (line.name == "RDATE")
-                event.dates.push_back(raw);
-            else if (line.name == "EXDATE")
-                event.excluded.push_back(raw);
-        } else if (depth == zoneDepth && line.name == "TZID") {
-            zones.back().id = line.value.trimmed();
-        } else if (depth == observanceDepth) {
-            if (line.name == "DTSTART") {
-                const auto time = parseTimeValue(line.value);
-                observanceUsable = observanceUsable && time && !time->utc;
-                observance.start = time ? time->local : 0;
-            } else if (line.name == "TZOFFSETFROM" || line.name == "TZOFFSETTO") {
-                const auto offset = utcOffset(line.value);
-                observanceUsable = observanceUsable && offset;
-                (line.name == "TZOFFSETFROM" ? observance.offsetFrom : observance.offsetTo) =
-                    offset.value_or(0);
-            } else if (line.name == "RRULE") {
-                observance.rule = RecurrenceRule::parse(line.value);
-                observanceUsable = observanceUsable && observance.rule;
-            } else if (line.name == "RDATE") {
-                for (const QByteArray &part : line.value.split(',')) {
-                    if (const auto time = parseTimeValue(part))
-                        observance.dates.push_back(*time);
-                }
-            }
-        }
     }
     // A file cut short still gives the events it finished.
-    return sawRoot;
+    return components.sawRoot();
 }
 
 } // namespace
