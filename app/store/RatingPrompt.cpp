@@ -69,6 +69,37 @@ std::optional<std::uint64_t> positiveInteger(const QJsonValue &value)
         return std::nullopt;
     return std::uint64_t(d);
 }
+// Why an answer of the store carries nothing to read; none when it does.
+std::optional<RatingPromptError> transportError(const platform::UrlResponse &response)
+{
+    if (response.data && response.statusCode == 200)
+        return std::nullopt;
+    if (response.statusCode >= 400)
+        return RatingPromptError{QStringLiteral("HTTPResponseErrorDomain"), response.statusCode,
+                                 QStringLiteral("The server returned a %1 error").arg(response.statusCode)};
+    if (response.error)
+        return RatingPromptError{QStringLiteral("NSURLErrorDomain"), -1, *response.error};
+    // An empty answer is no proof that the store can be reached.
+    return RatingPromptError{QStringLiteral("NSURLErrorDomain"), -1,
+                             QStringLiteral("The store returned no data")};
+}
+
+// The last record of the store's answer (empty when there is none), or why
+// the answer cannot be read.
+std::optional<RatingPromptError> readLookup(const QByteArray &data, QJsonObject &record)
+{
+    QJsonParseError parseError;
+    const QJsonDocument document = QJsonDocument::fromJson(data, &parseError);
+    if (parseError.error != QJsonParseError::NoError || !document.isObject())
+        return RatingPromptError{QStringLiteral("NSCocoaErrorDomain"), 3840,
+                                 parseError.error != QJsonParseError::NoError
+                                     ? parseError.errorString()
+                                     : QStringLiteral("the answer is not a JSON object")};
+    const QJsonArray results = document.object().value(QStringLiteral("results")).toArray();
+    record = results.isEmpty() ? QJsonObject() : results.last().toObject();
+    return std::nullopt;
+}
+
 } // namespace
 
 RatingPrompt::RatingPrompt()
@@ -292,82 +323,12 @@ void RatingPrompt::checkForConnectivityInBackground()
 
 void RatingPrompt::lookupFinished(const platform::UrlResponse &response)
 {
-    std::optional<RatingPromptError> error;
-    if (!response.data || response.statusCode != 200) {
-        if (response.statusCode >= 400)
-            error =
-                RatingPromptError{QStringLiteral("HTTPResponseErrorDomain"), response.statusCode,
-                                  QStringLiteral("The server returned a %1 error").arg(response.statusCode)};
-        else if (response.error)
-            error = RatingPromptError{QStringLiteral("NSURLErrorDomain"), -1, *response.error};
-        else
-            // An empty answer is no proof that the store can be reached.
-            error = RatingPromptError{QStringLiteral("NSURLErrorDomain"), -1,
-                                      QStringLiteral("The store returned no data")};
-    } else {
-        QJsonParseError parseError;
-        const QJsonDocument document = QJsonDocument::fromJson(*response.data, &parseError);
-        if (parseError.error != QJsonParseError::NoError || !document.isObject()) {
-            error = RatingPromptError{QStringLiteral("NSCocoaErrorDomain"), 3840,
-                                      parseError.error != QJsonParseError::NoError
-                                          ? parseError.errorString()
-                                          : QStringLiteral("the answer is not a JSON object")};
-        } else {
-            const QJsonArray results = document.object().value(QStringLiteral("results")).toArray();
-            const QJsonObject record = results.isEmpty() ? QJsonObject() : results.last().toObject();
-            const QJsonValue bundleID = record.value(QStringLiteral("bundleId"));
-            if (bundleID.isString() && bundleID.toString() == applicationBundleID) {
-                if (appStoreGenreID == 0)
-                    appStoreGenreID =
-                        positiveInteger(record.value(QStringLiteral("primaryGenreId"))).value_or(0);
-                if (!appStoreIDSetInThisProcess_) {
-                    if (const auto id = positiveInteger(record.value(QStringLiteral("trackId")))) {
-                        setAppStoreID(*id);
-                        defaults()->setInteger(appStoreIDKey, std::int64_t(*id));
-                        defaults()->flush();
-                        verbose(QStringLiteral(
-                                    "RatingPrompt found the app on the App Store. The App Store ID is %1")
-                                    .arg(*id));
-                    }
-                }
-                const QString storeVersion = record.value(QStringLiteral("version")).toString();
-                if (onlyPromptIfLatestVersion && !previewMode &&
-                    compareVersions(storeVersion, applicationVersion) > 0) {
-                    error = RatingPromptError{
-                        errorDomain, 3, QStringLiteral("Installed app is not the latest version available")};
-                    verbose(QStringLiteral(
-                                "RatingPrompt found that the installed application version (%1) is not "
-                                "the latest version on the App Store, which is %2")
-                                .arg(applicationVersion, storeVersion));
-                }
-            } else if (bundleID.isString()) {
-                error = RatingPromptError{
-                    errorDomain, 1,
-                    QStringLiteral("Application bundle ID does not match expected value of %1")
-                        .arg(bundleID.toString())};
-                verbose(QStringLiteral(
-                            "RatingPrompt found that the application bundle ID (%1) does not match the "
-                            "bundle ID of the app found on the App Store (%2) with the specified App "
-                            "Store ID (%3)")
-                            .arg(applicationBundleID, bundleID.toString())
-                            .arg(appStoreID_));
-            } else if (!appStoreIDSetInThisProcess_) {
-                verbose(QStringLiteral(
-                    "RatingPrompt could not find your app on the App Store. If your app is not yet "
-                    "on the store or is not intended for App Store release then don't worry about "
-                    "this"));
-            } else {
-                verbose(QStringLiteral(
-                    "RatingPrompt could not find this application on the App Store. If your app "
-                    "is not intended for App Store release then you must specify a custom "
-                    "ratingsURL. If this is the first release of your application then it's not "
-                    "a problem that it cannot be found on the store yet"));
-                if (!previewMode)
-                    error = RatingPromptError{
-                        errorDomain, 2,
-                        QStringLiteral("The application could not be found on the App Store.")};
-            }
-        }
+    std::optional<RatingPromptError> error = transportError(response);
+    if (!error) {
+        QJsonObject record;
+        error = readLookup(*response.data, record);
+        if (!error)
+            error = checkStoreRecord(record);
     }
     if (error) {
         connectionError(error);
@@ -376,6 +337,61 @@ void RatingPrompt::lookupFinished(const platform::UrlResponse &response)
     if (!identifierKnown() && !previewMode)
         return;
     connectionSucceeded();
+}
+
+std::optional<RatingPromptError> RatingPrompt::takeStoreDetails(const QJsonObject &record)
+{
+    if (appStoreGenreID == 0)
+        appStoreGenreID = positiveInteger(record.value(QStringLiteral("primaryGenreId"))).value_or(0);
+    if (!appStoreIDSetInThisProcess_) {
+        if (const auto id = positiveInteger(record.value(QStringLiteral("trackId")))) {
+            setAppStoreID(*id);
+            defaults()->setInteger(appStoreIDKey, std::int64_t(*id));
+            defaults()->flush();
+            verbose(QStringLiteral("RatingPrompt found the app on the App Store. The App Store ID is %1")
+                        .arg(*id));
+        }
+    }
+    const QString storeVersion = record.value(QStringLiteral("version")).toString();
+    if (!onlyPromptIfLatestVersion || previewMode || compareVersions(storeVersion, applicationVersion) <= 0)
+        return std::nullopt;
+    verbose(QStringLiteral("RatingPrompt found that the installed application version (%1) is not "
+                           "the latest version on the App Store, which is %2")
+                .arg(applicationVersion, storeVersion));
+    return RatingPromptError{errorDomain, 3,
+                             QStringLiteral("Installed app is not the latest version available")};
+}
+
+std::optional<RatingPromptError> RatingPrompt::checkStoreRecord(const QJsonObject &record)
+{
+    const QJsonValue bundleID = record.value(QStringLiteral("bundleId"));
+    if (bundleID.isString() && bundleID.toString() == applicationBundleID)
+        return takeStoreDetails(record);
+    if (bundleID.isString()) {
+        verbose(QStringLiteral("RatingPrompt found that the application bundle ID (%1) does not match the "
+                               "bundle ID of the app found on the App Store (%2) with the specified App "
+                               "Store ID (%3)")
+                    .arg(applicationBundleID, bundleID.toString())
+                    .arg(appStoreID_));
+        return RatingPromptError{errorDomain, 1,
+                                 QStringLiteral("Application bundle ID does not match expected value of %1")
+                                     .arg(bundleID.toString())};
+    }
+    if (!appStoreIDSetInThisProcess_) {
+        verbose(
+            QStringLiteral("RatingPrompt could not find your app on the App Store. If your app is not yet "
+                           "on the store or is not intended for App Store release then don't worry about "
+                           "this"));
+        return std::nullopt;
+    }
+    verbose(QStringLiteral("RatingPrompt could not find this application on the App Store. If your app "
+                           "is not intended for App Store release then you must specify a custom "
+                           "ratingsURL. If this is the first release of your application then it's not "
+                           "a problem that it cannot be found on the store yet"));
+    if (previewMode)
+        return std::nullopt;
+    return RatingPromptError{errorDomain, 2,
+                             QStringLiteral("The application could not be found on the App Store.")};
 }
 
 void RatingPrompt::connectionSucceeded()

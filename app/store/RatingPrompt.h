@@ -15,6 +15,8 @@ class AlertController;
 struct UrlResponse;
 } // namespace platform
 
+class QJsonObject;
+
 namespace app::store {
 
 struct RatingPromptError
@@ -131,6 +133,10 @@ private:
     void countUse();
     void checkForConnectivityInBackground();
     void lookupFinished(const platform::UrlResponse &response);
+    // What the store's record of an application says against this one;
+    // none when it is this application and may be rated.
+    std::optional<RatingPromptError> checkStoreRecord(const QJsonObject &record);
+    std::optional<RatingPromptError> takeStoreDetails(const QJsonObject &record);
     void connectionSucceeded();
     void connectionError(const std::optional<RatingPromptError> &error);
     bool identifierKnown() const;
