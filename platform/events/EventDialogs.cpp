@@ -489,10 +489,19 @@ EventEditDialog::EventEditDialog(std::shared_ptr<EventStore> store, std::optiona
 void EventEditDialog::allDayToggled(bool allDay)
 {
     form_->setRowVisible(zone_, !allDay);
+    // A date-only format drops the times: they come back when the event is
+    // timed again, rather than as midnight to midnight.
+    if (allDay)
+        shownTimes_ = {start_->time(), end_->time()};
     const QString format = withFullYears(allDay ? QLocale().dateFormat(QLocale::ShortFormat)
                                                 : QLocale().dateTimeFormat(QLocale::ShortFormat));
     start_->setDisplayFormat(format);
     end_->setDisplayFormat(format);
+    if (!allDay && shownTimes_) {
+        start_->setTime(shownTimes_->first);
+        end_->setTime(shownTimes_->second);
+        shownTimes_.reset();
+    }
 }
 
 void EventEditDialog::showDayNotes()

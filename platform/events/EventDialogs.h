@@ -5,9 +5,11 @@
 #include "platform/events/EventStore.h"
 
 #include <QDialog>
+#include <QTime>
 #include <array>
 #include <memory>
 #include <optional>
+#include <utility>
 
 class QCheckBox;
 class QComboBox;
@@ -98,6 +100,8 @@ private:
     QToolButton *startPick_;
     QToolButton *endPick_;
     QComboBox *zone_;
+    // The times while the event is shown as all-day.
+    std::optional<std::pair<QTime, QTime>> shownTimes_;
     QComboBox *calendar_;
     QFormLayout *form_;
     QComboBox *repeat_;

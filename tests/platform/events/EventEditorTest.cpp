@@ -230,7 +230,8 @@ TEST_F(EventEditor, AnAddressIsSavedAsALinkAndOpensInTheBrowserFromTheViewer)
 TEST_F(EventEditor, TimesAreReadInTheEventsZoneAndANewEventIsWrittenInIt)
 {
     open();
-    // A new event is in the local zone; all-day events have none.
+    // A new event is in the local zone; all-day events have none, and
+    // going all-day and back keeps the times.
     EXPECT_EQ(editor->zoneChoice()->currentData().toString(), QStringLiteral("Asia/Riyadh"));
     EXPECT_TRUE(editor->zoneChoice()->isVisible());
     input::click(editor->allDaySwitch(), input::indicatorOf(editor->allDaySwitch()));
