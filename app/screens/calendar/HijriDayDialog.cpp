@@ -23,6 +23,8 @@ HijriDayDialog::HijriDayDialog(QDate day, QWidget *parent)
     setObjectName(QStringLiteral("hijriDayDialog"));
     setWindowTitle(localized("events.hijriPicker.title"));
     setWindowModality(Qt::WindowModal);
+    // Wide enough for its title.
+    setMinimumWidth(320);
     picker_ = new components::DatePicker(this);
     picker_->setObjectName(QStringLiteral("hijriDayPicker"));
     picker_->setTextColor(palette().color(QPalette::WindowText));
