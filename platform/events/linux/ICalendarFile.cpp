@@ -239,6 +239,8 @@ struct Series
     qsizetype length = 0;
     QByteArray uid;
     ZonedValue start;
+    // The TZID its start is written in, when that zone is known.
+    QByteArray zoneId;
     // Timed events: the length. Day events: the number of days.
     std::int64_t lengthMs = 0;
     std::int64_t lengthDays = 1;
@@ -389,6 +391,7 @@ bool overlaps(const Occurrence &occurrence, Instant start, Instant end)
 void describe(Occurrence &occurrence, const Series &s, const EventTexts &texts, const EventZone &device)
 {
     occurrence.uid = QString::fromUtf8(s.uid);
+    occurrence.timeZone = QString::fromUtf8(s.zoneId);
     occurrence.title = texts.title;
     occurrence.location = texts.location;
     occurrence.notes = texts.notes;
@@ -753,6 +756,8 @@ public:
             return;
         }
         s.start = *start;
+        if (start->zone && start->zone != EventZone::utc().get())
+            s.zoneId = parameter(raw.start->params, "TZID");
         readLength(s, raw, uid);
         if (raw.recurrenceId) {
             if (const auto replaced = zones_.value(*raw.recurrenceId)) {
@@ -957,6 +962,7 @@ void copyInto(Occurrence &&o, CalendarEvent &event)
     event.repeat = repeatOfRule(o.rule, {});
     event.alerts = std::move(o.alerts);
     event.url = std::move(o.url);
+    event.timeZone = std::move(o.timeZone);
 }
 
 } // namespace platform::ical

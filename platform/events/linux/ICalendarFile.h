@@ -31,6 +31,8 @@ struct Occurrence
     QByteArray rule;
     std::vector<EventAlert> alerts;
     QString url;
+    // The zone its times are written in; empty for UTC, floating or day events.
+    QString timeZone;
 };
 
 // The occurrence's own fields onto `event`; the calendar, file and digest are the caller's.

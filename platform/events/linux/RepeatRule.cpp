@@ -38,6 +38,9 @@ std::optional<QDate> untilDay(const QByteArray &value, const QString &zone)
 
 EventRepeat repeatOfRule(QByteArrayView rule, const QString &zone)
 {
+    // No rule: a single event.
+    if (QByteArrayView(rule).trimmed().isEmpty())
+        return {};
     EventRepeat repeat;
     repeat.kind = EventRepeat::Kind::other;
     repeat.rule = QString::fromUtf8(rule.data(), rule.size()).trimmed();

@@ -78,6 +78,9 @@ TEST_F(EventsCommand, ListsTheDayAsTheCalendarTabDoesInJson)
     EXPECT_EQ(second.value(QStringLiteral("location")).toString(), QStringLiteral("Room 4"));
     EXPECT_EQ(second.value(QStringLiteral("calendar")).toString(), QStringLiteral("Work"));
     EXPECT_EQ(second.value(QStringLiteral("duration")).toString(), QStringLiteral("1 h, 30 m"));
+    // A single event repeats never, not by a rule the program cannot follow.
+    EXPECT_EQ(second.value(QStringLiteral("repeat")).toObject().value(QStringLiteral("kind")).toString(),
+              QStringLiteral("never"));
 }
 
 TEST_F(EventsCommand, DayArgumentsAndPlainText)

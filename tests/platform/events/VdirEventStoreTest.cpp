@@ -216,6 +216,11 @@ TEST_F(VdirEventStoreTest, ZonedTimesAreConvertedAcrossMidnightAndDaylightSaving
         ASSERT_EQ(events.size(), 1u) << row.month << "-" << row.day;
         EXPECT_EQ(events[0].title, row.title);
         EXPECT_EQ(events[0].startDate, row.start);
+        // The zone is the event's own, said only where the file names one.
+        EXPECT_EQ(events[0].timeZone,
+                  row.title == QStringLiteral("NY") ? QStringLiteral("America/New_York") : QString());
+        EXPECT_EQ(events[0].repeat.kind,
+                  row.title == QStringLiteral("NY") ? EventRepeat::Kind::daily : EventRepeat::Kind::never);
     }
     EXPECT_TRUE(day(store, 2026, 12, 9).empty());
 }
