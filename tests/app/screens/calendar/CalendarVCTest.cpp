@@ -9,6 +9,7 @@
 #include "app/screens/calendar/HijriDayDialog.h"
 #include "components/calendar/MonthCalendarView.h"
 #include "components/visual/DatePicker.h"
+#include "core/DayTable.h"
 #include "core/GlobalSettings.h"
 #include "platform/events/EventDialogs.h"
 #include "platform/events/testing/TestEventStore.h"
@@ -263,6 +264,50 @@ TEST_F(CalendarFolders, DaysWithEventsShowADotPerEventInItsCalendarsColourOnBoth
     write(QStringLiteral("home"), QStringLiteral("#ff8800"), QStringLiteral("new.ics"),
           vevent("added", "DTSTART:20261219T060000Z\r\nDTEND:20261219T070000Z\r\n"));
     EXPECT_TRUE(QTest::qWaitFor([&] { return dotsOn(day(19)) == 1; }, 5000));
+}
+
+TEST_F(CalendarFolders, HijriMonthlyRepeatsFallOnTheirHijriDaysAndSkipAsTheyAsk)
+{
+    // Both start on 30 Jumada I 1448; Jumada II has no 30th, so one moves on
+    // to 1 Rajab and the other back to 29 Jumada II.
+    const auto dateOf = [](int month, int day) {
+        const core::CalendarDay d =
+            core::DayTable::gregorian(core::DayTable::fromHijri(1448, month, day).value());
+        return QDate(static_cast<int>(d.year), d.month, d.day);
+    };
+    const auto gregorianOf = [&](int month, int day) {
+        const QDate date = dateOf(month, day);
+        return gregorianInstant(date.year(), date.month(), date.day());
+    };
+    ASSERT_FALSE(core::DayTable::fromHijri(1448, 6, 30)) << "the table gives Jumada II 1448 a 30th";
+    const QByteArray start = dateOf(5, 30).toString(QStringLiteral("yyyyMMdd")).toLatin1();
+    const QByteArray rule = "RRULE:RSCALE=ISLAMIC-UMALQURA;FREQ=MONTHLY;COUNT=4;SKIP=";
+    write(QStringLiteral("home"), QStringLiteral("#ff8800"), QStringLiteral("fasts.ics"),
+          vevent("forward", "DTSTART;VALUE=DATE:" + start + "\r\n" + rule + "FORWARD\r\n") +
+              vevent("backward", "DTSTART;VALUE=DATE:" + start + "\r\n" + rule + "BACKWARD\r\n"));
+    show();
+    for (const int segment : {0, 1}) {
+        SCOPED_TRACE(segment);
+        if (segment == 1)
+            clickSegment(1);
+        EXPECT_EQ(dotsOn(gregorianOf(6, 28)), 0);
+        EXPECT_EQ(dotsOn(gregorianOf(6, 29)), 1);
+        EXPECT_EQ(dotsOn(gregorianOf(7, 1)), 1);
+    }
+    clickDay(gregorianOf(6, 29));
+    EXPECT_EQ(rowTitles(), QStringList{QStringLiteral("backward")});
+    clickDay(gregorianOf(7, 1));
+    EXPECT_EQ(rowTitles(), QStringList{QStringLiteral("forward")});
+    // Rajab has its 30th again: both fall on it.
+    ASSERT_TRUE(core::DayTable::fromHijri(1448, 7, 30));
+    // Picking a day of the next month may have turned the page there already.
+    if (dotsOn(gregorianOf(7, 30)) < 0) {
+        input::click(calendar()->nextPageButton());
+        world.settle();
+        calendar()->settle();
+        waitForLoad();
+    }
+    EXPECT_EQ(dotsOn(gregorianOf(7, 30)), 2);
 }
 
 TEST_F(CalendarScreen, TheListSaysWhichDayItListsAndWhenItIsEmpty)
