@@ -294,6 +294,17 @@ void DeliveryAgent::deliverNext()
     }
 }
 
+QDBusMessage DeliveryAgent::notifyCall(const QString &title, const QString &body, QVariantMap hints) const
+{
+    QDBusMessage notify = QDBusMessage::createMethodCall(
+        name(dbusnames::notificationsService), name(dbusnames::notificationsPath),
+        name(dbusnames::notificationsInterface), QStringLiteral("Notify"));
+    hints.insert(QStringLiteral("desktop-entry"), name(dbusnames::desktopEntry));
+    notify << QStringLiteral("Qamarly") << quint32(0) << QStringLiteral("org.qamarly.Qamarly") << title
+           << body << QStringList() << hints << qint32(-1);
+    return notify;
+}
+
 void DeliveryAgent::showOnDesktop(const NotificationStore::Entry &entry)
 {
     const auto &c = entry.request.content;
@@ -301,15 +312,10 @@ void DeliveryAgent::showOnDesktop(const NotificationStore::Entry &entry)
         finish(entry, 0, false); // a badge-only request shows nothing
         return;
     }
-    QDBusMessage notify = QDBusMessage::createMethodCall(
-        name(dbusnames::notificationsService), name(dbusnames::notificationsPath),
-        name(dbusnames::notificationsInterface), QStringLiteral("Notify"));
     QVariantMap hints;
-    hints.insert(QStringLiteral("desktop-entry"), name(dbusnames::desktopEntry));
     if (!c.sound)
         hints.insert(QStringLiteral("suppress-sound"), true);
-    notify << QStringLiteral("Qamarly") << quint32(0) << QStringLiteral("org.qamarly.Qamarly") << c.title
-           << c.body << QStringList() << hints << qint32(-1);
+    const QDBusMessage notify = notifyCall(c.title, c.body, hints);
     auto *watcher = new QDBusPendingCallWatcher(bus_->asyncCall(notify, options_.notifyTimeoutMs), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, watcher, entry] {
         watcher->deleteLater();
@@ -334,15 +340,9 @@ void DeliveryAgent::showEventAlert(const QString &title, const QString &body, st
         done(false);
         return;
     }
-    QDBusMessage notify = QDBusMessage::createMethodCall(
-        name(dbusnames::notificationsService), name(dbusnames::notificationsPath),
-        name(dbusnames::notificationsInterface), QStringLiteral("Notify"));
-    QVariantMap hints;
-    hints.insert(QStringLiteral("desktop-entry"), name(dbusnames::desktopEntry));
-    hints.insert(QStringLiteral("category"), QStringLiteral("x-qamarly.event"));
-    hints.insert(QStringLiteral("urgency"), QVariant::fromValue<uchar>(1));
-    notify << QStringLiteral("Qamarly") << quint32(0) << QStringLiteral("org.qamarly.Qamarly") << title
-           << body << QStringList() << hints << qint32(-1);
+    const QDBusMessage notify = notifyCall(title, body,
+                                           {{QStringLiteral("category"), QStringLiteral("x-qamarly.event")},
+                                            {QStringLiteral("urgency"), QVariant::fromValue<uchar>(1)}});
     auto *watcher = new QDBusPendingCallWatcher(bus_->asyncCall(notify, options_.notifyTimeoutMs), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [watcher, done = std::move(done)] {
         watcher->deleteLater();

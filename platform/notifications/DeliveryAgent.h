@@ -6,9 +6,11 @@
 #include "platform/notifications/NotificationStore.h"
 
 #include <QDBusConnection>
+#include <QDBusMessage>
 #include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
+#include <QVariant>
 #include <deque>
 #include <functional>
 #include <memory>
@@ -81,6 +83,8 @@ private:
     void emitBadge(int badge);
     void planDue();
     void deliverNext();
+    // The desktop service's Notify call, with the application's own hints.
+    QDBusMessage notifyCall(const QString &title, const QString &body, QVariantMap hints) const;
     void showOnDesktop(const NotificationStore::Entry &entry);
     void finish(const NotificationStore::Entry &entry, quint32 serverId, bool shown);
     void serviceFailed(const NotificationStore::Entry &entry, const QString &why);

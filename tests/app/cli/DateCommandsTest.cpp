@@ -3,6 +3,7 @@
 // today, convert, range and month run in the process with a fixed clock, zone
 // and locale: the weekday of an adjusted Hijri date, the adjusted month page,
 // the whole Umm al-Qura table, estimates named, and days no surface can show.
+#include "InProcess.h"
 #include "app/cli/CommandLine.h"
 #include "core/DayTable.h"
 #include "core/FirstWeekday.h"
@@ -19,13 +20,7 @@
 
 namespace {
 
-struct Outcome
-{
-    int status = -1;
-    QString out;
-    QString err;
-    QJsonObject json() const { return QJsonDocument::fromJson(out.toUtf8()).object(); }
-};
+using clitest::Outcome;
 
 class DateCommands : public ::testing::Test
 {
@@ -42,16 +37,7 @@ protected:
         platform::installTranslations();
     }
 
-    Outcome run(const QStringList &arguments)
-    {
-        Outcome r;
-        QTextStream out(&r.out);
-        QTextStream err(&r.err);
-        r.status = app::cli::runCommandLine(arguments, out, err).value_or(-1);
-        out.flush();
-        err.flush();
-        return r;
-    }
+    static Outcome run(const QStringList &arguments) { return clitest::run(arguments); }
     void setAdjustment(std::int64_t days) { env.suite()->setInteger(core::keys::adjustmentNumber, days); }
     void useLocale(const char *locale)
     {

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Qamarly developers
+#include "InProcess.h"
 #include "app/cli/CommandLine.h"
 #include "core/DayTable.h"
 #include "platform/localization/Localization.h"
@@ -34,22 +35,13 @@ protected:
               "DTSTAMP:20260101T000000Z\r\nDTSTART;VALUE=DATE:20261207\r\nDTEND;VALUE=DATE:20261209\r\n"
               "SUMMARY:Conference\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n");
     }
-    static void write(const QString &path, const QByteArray &data)
-    {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(data);
-    }
+    static void write(const QString &path, const QByteArray &data) { clitest::write(path, data); }
     int run(const QStringList &arguments)
     {
-        output.clear();
-        errors.clear();
-        QTextStream out(&output);
-        QTextStream err(&errors);
-        const auto status = app::cli::runCommandLine(arguments, out, err);
-        out.flush();
-        err.flush();
-        return status.value_or(-1);
+        const clitest::Outcome r = clitest::run(arguments);
+        output = r.out;
+        errors = r.err;
+        return r.status;
     }
 
     testenv::ScopedEnvironment env{QStringLiteral("en_US"), QStringLiteral("Asia/Riyadh")};

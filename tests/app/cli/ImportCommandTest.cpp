@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Qamarly developers
+#include "InProcess.h"
 #include "app/cli/CommandLine.h"
 #include "platform/localization/Localization.h"
 #include "support/TestEnvironment.h"
@@ -42,22 +43,13 @@ protected:
         write(folder + QStringLiteral("/displayname"), "Personal\n");
         write(env.dataHome() + QStringLiteral("/invite.ics"), invitation);
     }
-    static void write(const QString &path, const QByteArray &data)
-    {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(data);
-    }
+    static void write(const QString &path, const QByteArray &data) { clitest::write(path, data); }
     int run(const QStringList &arguments)
     {
-        output.clear();
-        errors.clear();
-        QTextStream out(&output);
-        QTextStream err(&errors);
-        const auto status = app::cli::runCommandLine(arguments, out, err);
-        out.flush();
-        err.flush();
-        return status.value_or(-1);
+        const clitest::Outcome r = clitest::run(arguments);
+        output = r.out;
+        errors = r.err;
+        return r.status;
     }
     QJsonObject importJson(const QString &file)
     {
