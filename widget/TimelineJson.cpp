@@ -74,7 +74,7 @@ std::optional<Timeline> timelineFromJson(const QByteArray &json, QString *error)
         fail(error, QStringLiteral("no entries"));
         return std::nullopt;
     }
-    for (const QJsonValue &value : entries) {
+    for (const auto &value : entries) {
         const QJsonObject entry = value.toObject();
         SimpleEntry e;
         const auto gregorian = core::recordFromJson(entry.value(QStringLiteral("gregorian")).toObject());

@@ -266,7 +266,7 @@ Timeline timelineAt(platform::Instant at)
 {
     // The timeline as the provider would build it at that instant.
     platform::Clock::install(std::make_shared<platform::FixedClock>(at));
-    const Timeline timeline = currentTimeline();
+    Timeline timeline = currentTimeline();
     platform::Clock::install(nullptr);
     return timeline;
 }

@@ -57,7 +57,7 @@ std::optional<int> runCalendarFoldersSetting(const QStringList &positionals, boo
 {
     if (positionals.size() < 2 || positionals.at(1) != key)
         return std::nullopt;
-    const QString action = positionals.at(0);
+    const QString &action = positionals.at(0);
     const QStringList paths = positionals.mid(2);
     const auto refuse = [&err](const QString &why) {
         err << "qamarly settings: " << platform::printable(why) << '\n';

@@ -38,7 +38,6 @@ struct Field
 constexpr std::int64_t anyMin = std::numeric_limits<std::int64_t>::min();
 // How long `settings set` waits for another process that holds the settings file.
 constexpr int commandLockWaitMs = 5000;
-constexpr std::int64_t anyMax = std::numeric_limits<std::int64_t>::max();
 
 const std::array<Field, 6> fields{{
     {"adjustmentNumber", false, &GlobalSettings::adjustmentNumber, nullptr, -core::RGConv::maximumAdjustment,

@@ -159,9 +159,7 @@ int applicationMain(int argc, char **argv, const std::vector<TabScreen> &tabs)
         platform::consoleWarning(
             lcWindow(), QStringLiteral("Qamarly is already running; its window was brought to the front."));
         return 0;
-    case SingleInstance::Outcome::failed:
-        // Still start: one window too many is better than none.
-        break;
+    case SingleInstance::Outcome::failed: // still start: one window too many is better than none
     case SingleInstance::Outcome::primary:
         break;
     }

@@ -125,7 +125,7 @@ void SingleInstance::acceptConnections()
             socket->write(acknowledgement);
             socket->flush();
             QStringList list;
-            for (const QJsonValue &value : arguments.toArray())
+            for (const auto &value : arguments.toArray())
                 list << value.toString();
             emit activationRequested(list, document.object().value(tokenKey).toString());
         });

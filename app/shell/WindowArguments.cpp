@@ -55,7 +55,7 @@ QUrl addressArgument(const QStringList &arguments)
 {
     for (const QString &argument : forwardableArguments(arguments)) {
         if (argument.contains(QLatin1String("://")) || argument.startsWith(QLatin1String("qamarly:"))) {
-            const QUrl url(argument, QUrl::StrictMode);
+            QUrl url(argument, QUrl::StrictMode);
             if (url.isValid() && !url.scheme().isEmpty())
                 return url;
         }

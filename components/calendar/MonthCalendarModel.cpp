@@ -482,7 +482,7 @@ QString MonthCalendarModel::dayTitle(Instant shownDate, std::int64_t day) const
     if (found != dayTitles_.end())
         return found->second;
     const core::DateTexts *names = texts();
-    const QString title = names ? names->number(day, 1) : dayFormatter_->string(shownDate);
+    QString title = names ? names->number(day, 1) : dayFormatter_->string(shownDate);
     dayTitles_.emplace(day, title);
     return title;
 }

@@ -814,9 +814,8 @@ void CarouselEngine::settleIfNeeded()
     const int current = currentItemIndex();
     if (current == -1)
         return;
-    if (scrollToItemBoundary && std::fabs(scrollOffset_ - current) > floatTolerance)
-        scrollToItemAtIndex(current, true);
-    else if (std::fabs(scrollOffset_ - clampedOffset(scrollOffset_)) > floatTolerance)
+    const bool offBoundary = scrollToItemBoundary && std::fabs(scrollOffset_ - current) > floatTolerance;
+    if (offBoundary || std::fabs(scrollOffset_ - clampedOffset(scrollOffset_)) > floatTolerance)
         scrollToItemAtIndex(current, true);
 }
 

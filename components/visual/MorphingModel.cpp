@@ -117,7 +117,7 @@ std::vector<CharacterDiffResult> diff(const QString &oldText, const QString &new
     for (std::size_t i = 0; i < results.size(); ++i) {
         const auto &result = results[i];
         if (result.diffType == CharacterDiffType::move || result.diffType == CharacterDiffType::moveAndAdd)
-            results[std::size_t(int(i) + result.moveOffset)].skip = true;
+            results[static_cast<std::size_t>(static_cast<std::ptrdiff_t>(i) + result.moveOffset)].skip = true;
     }
     return results;
 }
@@ -309,7 +309,7 @@ CharacterLimbo MorphingModel::limboOfOriginal(const QString &character, int inde
     case CharacterDiffType::same:
     case CharacterDiffType::move:
     case CharacterDiffType::moveAndAdd: {
-        const std::size_t target = std::size_t(index + result.moveOffset);
+        const auto target = static_cast<std::size_t>(static_cast<std::ptrdiff_t>(index) + result.moveOffset);
         if (target < newRects_.size()) {
             const float oldX = float(rect.x());
             const float newX = float(newRects_[target].x());

@@ -628,7 +628,7 @@ bool UserDefaults::setValues(const QList<std::pair<QString, Value>> &values)
 
 UserDefaults::Value UserDefaults::setDefault(const QString &key, const Value &fallback)
 {
-    if (const Value present = value(key); present.index() == fallback.index())
+    if (Value present = value(key); present.index() == fallback.index())
         return present; // the common case: nothing to write
     {
         std::lock_guard lock(mutex_);

@@ -78,7 +78,7 @@ QStringList pickableZones()
 // Asks as the calendar tab does (which occurrences, or whether at all),
 // then removes; `done` hears the outcome, and nothing on Cancel.
 void confirmAndRemove(QWidget *over, const std::shared_ptr<EventStore> &store, const CalendarEvent &event,
-                      std::function<void(bool removed, const QString &error)> done)
+                      const std::function<void(bool removed, const QString &error)> &done)
 {
     const auto remove = [store, event, done](EventSpan span) {
         QString error;
@@ -822,7 +822,7 @@ EventViewDialog::EventViewDialog(std::shared_ptr<EventStore> store, CalendarEven
 }
 
 void askEventSpan(QWidget *over, const QString &title, const QString &message, bool destructive,
-                  std::function<void(EventSpan)> chosen)
+                  const std::function<void(EventSpan)> &chosen)
 {
     auto *alert = new AlertController(title, message, over);
     alert->setObjectName(QStringLiteral("eventSpanAlert"));

@@ -157,7 +157,8 @@ using EventDayNote = std::function<QString(QDate day)>;
 void setEventDayNote(EventDayNote note);
 // How the editor lets a day be picked on the other calendar: over `over`,
 // starting at `day`; `picked` hears the day chosen, and nothing on Cancel.
-using EventDayPicker = std::function<void(QWidget *over, QDate day, std::function<void(QDate)> picked)>;
+using EventDayPicker =
+    std::function<void(QWidget *over, QDate day, const std::function<void(QDate)> &picked)>;
 void setEventDayPicker(EventDayPicker picker);
 // The installed note for `day`, or nothing.
 QString eventDayNote(QDate day);
@@ -175,7 +176,7 @@ void addWritableCalendars(QComboBox *choice, EventStore &store);
 // event: this occurrence, it and the following ones, or all of them. The
 // answer arrives after the question has closed; Cancel gives none.
 void askEventSpan(QWidget *over, const QString &title, const QString &message, bool destructive,
-                  std::function<void(EventSpan)> chosen);
+                  const std::function<void(EventSpan)> &chosen);
 
 // The platform's question whether Qamarly may read the user's calendars;
 // answers false when closed without a choice.

@@ -148,7 +148,7 @@ bool LocalNotificationCenter::setNotificationSettings(const NotificationSettings
 }
 
 bool LocalNotificationCenter::write(NotificationStore *s, StoreWriteQueue::Write write,
-                                    const QString &failure, std::function<void()> posted,
+                                    const QString &failure, const std::function<void()> &posted,
                                     std::function<void()> done)
 {
     if (!s)

@@ -67,7 +67,7 @@ private:
     // writes are posted, and reads see them as if made (`ahead_`) until they
     // are. Other threads wait for the outcome.
     bool write(NotificationStore *s, StoreWriteQueue::Write write, const QString &failure,
-               std::function<void()> posted = {}, std::function<void()> done = {});
+               const std::function<void()> &posted = {}, std::function<void()> done = {});
     std::optional<QString> refusal(const NotificationRequest &request, Instant now,
                                    TriggerCalendars &calendars) const;
 

@@ -62,7 +62,7 @@ std::optional<PlanBasis> PlanBasis::fromJson(QByteArrayView json)
         return std::nullopt;
     PlanBasis basis;
     basis.suitePath = root.value(QStringLiteral("suite")).toString();
-    for (const QJsonValue &entry : root.value(QStringLiteral("settings")).toArray()) {
+    for (const auto &entry : root.value(QStringLiteral("settings")).toArray()) {
         const QJsonObject o = entry.toObject();
         const auto value = fromJsonValue(o.value(QStringLiteral("value")));
         const auto fallback = fromJsonValue(o.value(QStringLiteral("fallback")));

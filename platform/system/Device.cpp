@@ -41,7 +41,7 @@ QString envValue(const char *name)
 QString localeFromEnvironment()
 {
     for (const char *name : {"LC_ALL", "LC_TIME", "LANG"}) {
-        const QString v = envValue(name);
+        QString v = envValue(name);
         if (!v.isEmpty())
             return Device::normalizeLocaleName(v);
     }
@@ -136,7 +136,7 @@ QString Device::chooseLanguage(const QString &languageList, const QString &messa
             const QString name = entry.section(QLatin1Char('.'), 0, 0);
             if (name == QLatin1String("C") || name == QLatin1String("POSIX"))
                 continue;
-            if (const QString language = spokenLanguage(entry); !language.isEmpty())
+            if (QString language = spokenLanguage(entry); !language.isEmpty())
                 return language;
         }
     }

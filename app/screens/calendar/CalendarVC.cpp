@@ -425,7 +425,7 @@ void CalendarVC::reloadTable()
         connect(row, &EventRowView::deleteTapped, this, [this, shown] { deleteEvent(shown); });
         connect(row, &EventRowView::shareTapped, this, [this, shown] { shareEvent(shown); });
         connect(row, &EventRowView::moreTapped, this, [this, shown] { presentViewer(shown); });
-        connect(row, &EventRowView::focused, table, [table, item] { table->scrollToItem(item); });
+        connect(row, &EventRowView::focused, table, [table, item = item] { table->scrollToItem(item); });
         if (animateCells_) {
             connect(row, &EventRowView::entranceFinished, this, [this] { animateCells_ = false; });
             row->startEntrance(index * entranceStaggerMs, entranceMs);

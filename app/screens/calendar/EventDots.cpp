@@ -34,7 +34,7 @@ DayDots dotsByDay(std::vector<platform::CalendarEvent> events, platform::Instant
 }
 
 EventDots::EventDots(std::shared_ptr<platform::EventStore> store, QColor fallback, QObject *parent)
-    : QObject(parent), store_(std::move(store)), fallback_(std::move(fallback))
+    : QObject(parent), store_(std::move(store)), fallback_(fallback)
 {
 }
 

@@ -59,6 +59,8 @@ public:
                  const QString &duration, QWidget *parent = nullptr);
 
     const platform::CalendarEvent &event() const { return event_; }
+    // The widget's own event handler stays in sight beside the accessor.
+    using QWidget::event;
     // What a screen reader says of the row: what it shows, and the calendar.
     QString spokenText() const;
     // The part with `tag`, as the row's parts are found.

@@ -63,7 +63,7 @@ void installHijriDays()
         const core::RGConv conv(fromQDateTime(day.startOfDay()));
         return conv.hijriDate()->dateFullString();
     });
-    platform::setEventDayPicker([](QWidget *over, QDate day, std::function<void(QDate)> picked) {
+    platform::setEventDayPicker([](QWidget *over, QDate day, const std::function<void(QDate)> &picked) {
         auto *dialog = new HijriDayDialog(day, over);
         dialog->setAttribute(Qt::WA_DeleteOnClose);
         const QPointer<HijriDayDialog> guard(dialog);

@@ -646,7 +646,7 @@ int occurrencesBefore(const QByteArray &rule, const TimeProperty &start, const Q
 // rule's count becomes an end, extra dates and exceptions from there go.
 void endSeriesBefore(const Rewrite &rewrite, Component &master, const TimeProperty &start, Instant split)
 {
-    const QByteArray nl = rewrite.newline();
+    const QByteArray &nl = rewrite.newline();
     if (const auto rule = master.first("RRULE")) {
         PropertyLine line = PropertyLine::parse(*rule);
         QByteArray until;
@@ -694,7 +694,7 @@ SeriesMove moveBetween(const CalendarEvent &seen, const EventChange &change, con
 void moveSeries(const Rewrite &rewrite, Series &series, const SeriesMove &move, Component *keepTimes)
 {
     Component &master = *series.master;
-    const QByteArray nl = rewrite.newline();
+    const QByteArray &nl = rewrite.newline();
     rewrite.rewriteTimes(master, "DTSTART", move.seconds, move.days);
     rewrite.rewriteTimes(master, "DTEND", move.seconds + move.lengthSeconds, move.days + move.lengthDays);
     if (const auto duration = master.first("DURATION"); duration && (move.lengthSeconds || move.lengthDays)) {
@@ -823,7 +823,7 @@ std::vector<Component> splitSeries(const Rewrite &rewrite, Series &series, const
                                    const TimeProperty &start, const QString &uid)
 {
     const Instant split = target.recurrenceId.value_or(target.startDate);
-    const QByteArray nl = rewrite.newline();
+    const QByteArray &nl = rewrite.newline();
     Component rest = *series.master;
     rest.setLine("UID:" + escapedText(uid), nl);
     const QDateTime from = start.value.wall;
@@ -1124,7 +1124,7 @@ std::optional<RewrittenFile> EventWriter::removed(const QByteArray &data, const 
             failWith(error, QStringLiteral("the occurrence is no longer in its file"));
             return std::nullopt;
         }
-        text->removeEvents([own](const Component &c) { return &c == own; });
+        text->removeEvents([own = own](const Component &c) { return &c == own; });
     } else if (!repeats || span == EventSpan::allEvents) {
         text->removeEvents([&uid](const Component &c) { return uidOf(c) == uid; });
     } else if (!start) {
@@ -1149,7 +1149,7 @@ std::optional<RewrittenFile> EventWriter::removed(const QByteArray &data, const 
         rewrite.raiseSequence(master);
         rewrite.stamp(master);
         if (own)
-            text->removeEvents([own](const Component &c) { return &c == own; });
+            text->removeEvents([own = own](const Component &c) { return &c == own; });
     } else {
         const Instant split = occurrence;
         std::vector<const Component *> gone;

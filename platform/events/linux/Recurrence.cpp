@@ -214,6 +214,123 @@ std::optional<std::int64_t> parseDuration(QByteArrayView text)
     return sign * total;
 }
 
+namespace {
+
+std::optional<Frequency> frequencyNamed(const QByteArray &value)
+{
+    static constexpr const char *names[] = {"SECONDLY", "MINUTELY", "HOURLY", "DAILY",
+                                            "WEEKLY",   "MONTHLY",  "YEARLY"};
+    const QByteArray upper = value.toUpper();
+    for (int i = 0; i < 7; ++i) {
+        if (upper == names[i])
+            return static_cast<Frequency>(i);
+    }
+    return std::nullopt;
+}
+
+bool readWeekdays(const QByteArray &value, std::vector<WeekdayNumber> &out)
+{
+    for (const QByteArray &entry : value.split(',')) {
+        const auto weekday = entry.size() >= 2 ? weekdayNamed(entry.right(2)) : std::nullopt;
+        const QByteArray ordinal = entry.left(entry.size() - 2);
+        const auto n = ordinal.isEmpty() ? std::optional<std::int64_t>(0) : number(ordinal, -53, 53);
+        if (!weekday || !n || (!ordinal.isEmpty() && *n == 0))
+            return false;
+        out.push_back({*weekday, static_cast<int>(*n)});
+    }
+    return true;
+}
+
+// The BY parts that list numbers: their range, and whether 0 is one of them.
+bool readNumberList(RecurrenceRule &rule, const QByteArray &key, const QByteArray &value, bool &known)
+{
+    struct ListPart
+    {
+        const char *key;
+        int lowest, highest;
+        bool zeroAllowed;
+        std::vector<int> RecurrenceRule::*list;
+    };
+    static const ListPart parts[] = {
+        {"BYSECOND", 0, 60, true, &RecurrenceRule::bySecond},
+        {"BYMINUTE", 0, 59, true, &RecurrenceRule::byMinute},
+        {"BYHOUR", 0, 23, true, &RecurrenceRule::byHour},
+        {"BYMONTHDAY", -31, 31, false, &RecurrenceRule::byMonthDay},
+        {"BYYEARDAY", -366, 366, false, &RecurrenceRule::byYearDay},
+        {"BYWEEKNO", -53, 53, false, &RecurrenceRule::byWeekNumber},
+        {"BYMONTH", 1, 12, false, &RecurrenceRule::byMonth},
+        {"BYSETPOS", -366, 366, false, &RecurrenceRule::bySetPosition},
+    };
+    for (const ListPart &part : parts) {
+        if (key == part.key) {
+            known = true;
+            return numberList(value, part.lowest, part.highest, part.zeroAllowed, rule.*(part.list));
+        }
+    }
+    known = false;
+    return true;
+}
+
+// Reads one KEY=VALUE part into `rule`; false when its value cannot be read.
+// Parts this reader does not know (X- extensions) change nothing we show.
+bool readRulePart(RecurrenceRule &rule, const QByteArray &key, const QByteArray &value)
+{
+    bool known = false;
+    const bool listRead = readNumberList(rule, key, value, known);
+    if (known)
+        return listRead;
+    if (key == "FREQ") {
+        const auto frequency = frequencyNamed(value);
+        rule.frequency = frequency.value_or(rule.frequency);
+        return frequency.has_value();
+    }
+    if (key == "INTERVAL") {
+        const auto interval = number(value, 1, 1'000'000'000);
+        rule.interval = static_cast<int>(interval.value_or(1));
+        return interval.has_value();
+    }
+    if (key == "COUNT") {
+        const auto count = number(value, 1, 999'999'999'999);
+        rule.count = count.value_or(0);
+        return count.has_value();
+    }
+    if (key == "UNTIL") {
+        rule.until = parseTimeValue(value);
+        return rule.until.has_value();
+    }
+    if (key == "BYDAY")
+        return readWeekdays(value, rule.byDay);
+    if (key == "WKST") {
+        const auto weekday = weekdayNamed(value);
+        rule.weekStart = weekday.value_or(0);
+        return weekday.has_value();
+    }
+    if (key == "RSCALE") {
+        const QByteArray scale = value.toUpper();
+        rule.scale = scale == "ISLAMIC-UMALQURA" ? RuleScale::islamicUmmAlQura
+                     : scale == "ISLAMIC-CIVIL"  ? RuleScale::islamicCivil
+                                                 : RuleScale::gregorian;
+        return scale == "GREGORIAN" || scale == "ISLAMIC-UMALQURA" || scale == "ISLAMIC-CIVIL";
+    }
+    if (key == "SKIP") {
+        const QByteArray skip = value.toUpper();
+        rule.skip = skip == "BACKWARD"  ? RuleSkip::backward
+                    : skip == "FORWARD" ? RuleSkip::forward
+                                        : RuleSkip::omit;
+        return skip == "OMIT" || skip == "BACKWARD" || skip == "FORWARD";
+    }
+    return true;
+}
+
+bool hasByParts(const RecurrenceRule &rule)
+{
+    return !rule.bySecond.empty() || !rule.byMinute.empty() || !rule.byHour.empty() ||
+           !rule.byMonthDay.empty() || !rule.byYearDay.empty() || !rule.byWeekNumber.empty() ||
+           !rule.byMonth.empty() || !rule.bySetPosition.empty() || !rule.byDay.empty();
+}
+
+} // namespace
+
 std::optional<RecurrenceRule> RecurrenceRule::parse(QByteArrayView text, QString *error)
 {
     const auto fail = [error](const QString &why) -> std::optional<RecurrenceRule> {
@@ -230,76 +347,9 @@ std::optional<RecurrenceRule> RecurrenceRule::parse(QByteArrayView text, QString
         if (equals <= 0)
             return fail(QStringLiteral("malformed part %1").arg(QString::fromUtf8(part.left(40))));
         const QByteArray key = part.left(equals).toUpper();
-        const QByteArray value = part.mid(equals + 1);
-        bool ok = true;
-        if (key == "FREQ") {
-            static constexpr const char *names[] = {"SECONDLY", "MINUTELY", "HOURLY", "DAILY",
-                                                    "WEEKLY",   "MONTHLY",  "YEARLY"};
-            ok = false;
-            for (int i = 0; i < 7; ++i) {
-                if (value.toUpper() == names[i]) {
-                    rule.frequency = static_cast<Frequency>(i);
-                    ok = frequencyGiven = true;
-                }
-            }
-        } else if (key == "INTERVAL") {
-            const auto interval = number(value, 1, 1'000'000'000);
-            ok = interval.has_value();
-            rule.interval = static_cast<int>(interval.value_or(1));
-        } else if (key == "COUNT") {
-            const auto count = number(value, 1, 999'999'999'999);
-            ok = count.has_value();
-            rule.count = count.value_or(0);
-        } else if (key == "UNTIL") {
-            rule.until = parseTimeValue(value);
-            ok = rule.until.has_value();
-        } else if (key == "BYSECOND") {
-            ok = numberList(value, 0, 60, true, rule.bySecond);
-        } else if (key == "BYMINUTE") {
-            ok = numberList(value, 0, 59, true, rule.byMinute);
-        } else if (key == "BYHOUR") {
-            ok = numberList(value, 0, 23, true, rule.byHour);
-        } else if (key == "BYMONTHDAY") {
-            ok = numberList(value, -31, 31, false, rule.byMonthDay);
-        } else if (key == "BYYEARDAY") {
-            ok = numberList(value, -366, 366, false, rule.byYearDay);
-        } else if (key == "BYWEEKNO") {
-            ok = numberList(value, -53, 53, false, rule.byWeekNumber);
-        } else if (key == "BYMONTH") {
-            ok = numberList(value, 1, 12, false, rule.byMonth);
-        } else if (key == "BYSETPOS") {
-            ok = numberList(value, -366, 366, false, rule.bySetPosition);
-        } else if (key == "BYDAY") {
-            for (const QByteArray &entry : value.split(',')) {
-                const auto weekday = entry.size() >= 2 ? weekdayNamed(entry.right(2)) : std::nullopt;
-                const QByteArray ordinal = entry.left(entry.size() - 2);
-                const auto n = ordinal.isEmpty() ? std::optional<std::int64_t>(0) : number(ordinal, -53, 53);
-                if (!weekday || !n || (!ordinal.isEmpty() && *n == 0)) {
-                    ok = false;
-                    break;
-                }
-                rule.byDay.push_back({*weekday, static_cast<int>(*n)});
-            }
-        } else if (key == "WKST") {
-            const auto weekday = weekdayNamed(value);
-            ok = weekday.has_value();
-            rule.weekStart = weekday.value_or(0);
-        } else if (key == "RSCALE") {
-            const QByteArray scale = value.toUpper();
-            ok = scale == "GREGORIAN" || scale == "ISLAMIC-UMALQURA" || scale == "ISLAMIC-CIVIL";
-            rule.scale = scale == "ISLAMIC-UMALQURA" ? RuleScale::islamicUmmAlQura
-                         : scale == "ISLAMIC-CIVIL"  ? RuleScale::islamicCivil
-                                                     : RuleScale::gregorian;
-        } else if (key == "SKIP") {
-            const QByteArray skip = value.toUpper();
-            ok = skip == "OMIT" || skip == "BACKWARD" || skip == "FORWARD";
-            rule.skip = skip == "BACKWARD"  ? RuleSkip::backward
-                        : skip == "FORWARD" ? RuleSkip::forward
-                                            : RuleSkip::omit;
-        }
-        // Other parts (X- extensions) change nothing we show.
-        if (!ok)
+        if (!readRulePart(rule, key, part.mid(equals + 1)))
             return fail(QStringLiteral("unreadable %1").arg(QString::fromUtf8(part.left(60))));
+        frequencyGiven = frequencyGiven || key == "FREQ";
     }
     if (!frequencyGiven)
         return fail(QStringLiteral("no frequency"));
@@ -307,9 +357,7 @@ std::optional<RecurrenceRule> RecurrenceRule::parse(QByteArrayView text, QString
         // Days, weeks and shorter periods are the same on every calendar.
         if (rule.frequency != Frequency::monthly && rule.frequency != Frequency::yearly)
             rule.scale = RuleScale::gregorian;
-        else if (!rule.bySecond.empty() || !rule.byMinute.empty() || !rule.byHour.empty() ||
-                 !rule.byMonthDay.empty() || !rule.byYearDay.empty() || !rule.byWeekNumber.empty() ||
-                 !rule.byMonth.empty() || !rule.bySetPosition.empty() || !rule.byDay.empty())
+        else if (hasByParts(rule))
             return fail(QStringLiteral("a Hijri rule with BY parts"));
     }
     return rule;
@@ -394,6 +442,70 @@ private:
 
 } // namespace
 
+namespace {
+
+struct WallTime
+{
+    int hour = 0;
+    int minute = 0;
+    int second = 0;
+};
+
+// The last occurrence of a counted rule whose every period holds exactly
+// one: known without walking there, so the rule can start near any query.
+// None when it lies beyond the years any query reaches.
+std::optional<LocalSeconds> lastOfCount(const RecurrenceRule &rule, LocalSeconds start,
+                                        const civil::YearMonthDay &first, WallTime time)
+{
+    const std::int64_t steps = rule.count - 1;
+    const std::int64_t yearsAtMost = lastYear + 1;
+    if (rule.frequency == Frequency::monthly || rule.frequency == Frequency::yearly) {
+        const std::int64_t perStep =
+            rule.frequency == Frequency::monthly ? rule.interval : 12LL * rule.interval;
+        if (steps > yearsAtMost * 12 / perStep)
+            return std::nullopt;
+        const std::int64_t month = first.year * 12 + first.month - 1 + steps * perStep;
+        return localSeconds(floorDiv(month, 12), static_cast<int>(month - floorDiv(month, 12) * 12 + 1),
+                            first.day, time.hour, time.minute, time.second);
+    }
+    const std::int64_t unitSeconds = rule.frequency == Frequency::weekly     ? 7 * secondsPerDay
+                                     : rule.frequency == Frequency::daily    ? secondsPerDay
+                                     : rule.frequency == Frequency::hourly   ? secondsPerHour
+                                     : rule.frequency == Frequency::minutely ? secondsPerMinute
+                                                                             : 1;
+    if (steps > yearsAtMost * 366 * secondsPerDay / (unitSeconds * rule.interval))
+        return std::nullopt;
+    return start + steps * unitSeconds * rule.interval;
+}
+
+// What the rule leaves open is taken from its start (RFC 5545 3.3.10).
+void takeDaysFromStart(RecurrenceRule &rule, LocalSeconds start, const civil::YearMonthDay &first)
+{
+    if (!rule.byWeekNumber.empty() || !rule.byYearDay.empty() || !rule.byMonthDay.empty() ||
+        !rule.byDay.empty())
+        return;
+    if (rule.frequency == Frequency::yearly) {
+        if (rule.byMonth.empty())
+            rule.byMonth = {first.month};
+        rule.byMonthDay = {first.day};
+    } else if (rule.frequency == Frequency::monthly) {
+        rule.byMonthDay = {first.day};
+    } else if (rule.frequency == Frequency::weekly) {
+        rule.byDay = {{weekdayOfDay(dayOf(start)), 0}};
+    }
+}
+
+// A time part: the rule's own list, else the start's value where the
+// frequency is coarser than it.
+std::vector<int> timePart(const std::vector<int> &listed, bool coarser, int fromStart)
+{
+    if (!listed.empty())
+        return listed;
+    return coarser ? std::vector<int>{fromStart} : std::vector<int>{};
+}
+
+} // namespace
+
 RecurrenceExpander::RecurrenceExpander(const RecurrenceRule &rule, LocalSeconds start,
                                        std::optional<LocalSeconds> untilLocal)
     : rule_(rule), start_(start), until_(untilLocal)
@@ -402,65 +514,21 @@ RecurrenceExpander::RecurrenceExpander(const RecurrenceRule &rule, LocalSeconds 
         return;
     const civil::YearMonthDay first = civil::civilFromDays(dayOf(start));
     const std::int64_t timeOfDay = start - dayOf(start) * secondsPerDay;
-    const int hour = static_cast<int>(timeOfDay / secondsPerHour);
-    const int minute = static_cast<int>(timeOfDay % secondsPerHour / secondsPerMinute);
-    const int second = static_cast<int>(timeOfDay % secondsPerMinute);
+    const WallTime time{static_cast<int>(timeOfDay / secondsPerHour),
+                        static_cast<int>(timeOfDay % secondsPerHour / secondsPerMinute),
+                        static_cast<int>(timeOfDay % secondsPerMinute)};
     const bool givesOnePerPeriod =
-        rule_.bySecond.empty() && rule_.byMinute.empty() && rule_.byHour.empty() &&
-        rule_.byMonthDay.empty() && rule_.byYearDay.empty() && rule_.byWeekNumber.empty() &&
-        rule_.byMonth.empty() && rule_.bySetPosition.empty() && rule_.byDay.empty() &&
-        (rule_.frequency != Frequency::monthly || first.day <= 28) &&
+        !hasByParts(rule_) && (rule_.frequency != Frequency::monthly || first.day <= 28) &&
         (rule_.frequency != Frequency::yearly || first.month != 2 || first.day != 29);
     if (rule_.count > 0 && givesOnePerPeriod) {
-        // Every period holds exactly one occurrence: the count's last is
-        // known without walking there, so the rule can start near any query.
-        const std::int64_t steps = (rule_.count - 1);
-        const std::int64_t yearsAtMost = lastYear + 1;
-        std::optional<LocalSeconds> last;
-        if (rule_.frequency == Frequency::monthly || rule_.frequency == Frequency::yearly) {
-            const std::int64_t perStep =
-                rule_.frequency == Frequency::monthly ? rule_.interval : 12LL * rule_.interval;
-            if (steps <= yearsAtMost * 12 / perStep) {
-                const std::int64_t month = first.year * 12 + first.month - 1 + steps * perStep;
-                last =
-                    localSeconds(floorDiv(month, 12), static_cast<int>(month - floorDiv(month, 12) * 12 + 1),
-                                 first.day, hour, minute, second);
-            }
-        } else {
-            const std::int64_t unitSeconds = rule_.frequency == Frequency::weekly     ? 7 * secondsPerDay
-                                             : rule_.frequency == Frequency::daily    ? secondsPerDay
-                                             : rule_.frequency == Frequency::hourly   ? secondsPerHour
-                                             : rule_.frequency == Frequency::minutely ? secondsPerMinute
-                                                                                      : 1;
-            if (steps <= yearsAtMost * 366 * secondsPerDay / (unitSeconds * rule_.interval))
-                last = start + steps * unitSeconds * rule_.interval;
-        }
-        if (last)
+        if (const auto last = lastOfCount(rule_, start, first, time))
             until_ = std::min(until_.value_or(*last), *last);
         rule_.count = 0;
     }
-    // What the rule leaves open is taken from its start (RFC 5545 3.3.10).
-    if (rule_.byWeekNumber.empty() && rule_.byYearDay.empty() && rule_.byMonthDay.empty() &&
-        rule_.byDay.empty()) {
-        if (rule_.frequency == Frequency::yearly) {
-            if (rule_.byMonth.empty())
-                rule_.byMonth = {first.month};
-            rule_.byMonthDay = {first.day};
-        } else if (rule_.frequency == Frequency::monthly) {
-            rule_.byMonthDay = {first.day};
-        } else if (rule_.frequency == Frequency::weekly) {
-            rule_.byDay = {{weekdayOfDay(dayOf(start)), 0}};
-        }
-    }
-    hours_ = !rule_.byHour.empty()                 ? rule_.byHour
-             : rule_.frequency >= Frequency::daily ? std::vector<int>{hour}
-                                                   : std::vector<int>{};
-    minutes_ = !rule_.byMinute.empty()                ? rule_.byMinute
-               : rule_.frequency >= Frequency::hourly ? std::vector<int>{minute}
-                                                      : std::vector<int>{};
-    seconds_ = !rule_.bySecond.empty()                  ? rule_.bySecond
-               : rule_.frequency >= Frequency::minutely ? std::vector<int>{second}
-                                                        : std::vector<int>{};
+    takeDaysFromStart(rule_, start, first);
+    hours_ = timePart(rule_.byHour, rule_.frequency >= Frequency::daily, time.hour);
+    minutes_ = timePart(rule_.byMinute, rule_.frequency >= Frequency::hourly, time.minute);
+    seconds_ = timePart(rule_.bySecond, rule_.frequency >= Frequency::minutely, time.second);
     ordinalDays_ = rule_.frequency == Frequency::monthly || rule_.frequency == Frequency::yearly;
 }
 

@@ -80,7 +80,7 @@ bool TestNotificationCenter::answerAuthorization()
     return true;
 }
 
-void TestNotificationCenter::answer(std::function<void(bool)> completion)
+void TestNotificationCenter::answer(const std::function<void(bool)> &completion)
 {
     bool granted;
     {

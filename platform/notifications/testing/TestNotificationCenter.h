@@ -59,7 +59,7 @@ public:
     void clearCalls();
 
 private:
-    void answer(std::function<void(bool)> completion);
+    void answer(const std::function<void(bool)> &completion);
 
     mutable std::mutex mutex_;
     std::optional<PlanBasis> basis_;

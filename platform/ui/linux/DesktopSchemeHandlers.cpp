@@ -117,7 +117,7 @@ bool usable(const QHash<QString, QString> &entry)
 QString findDesktopFile(const QString &id, const QStringList &dirs)
 {
     for (const QString &dir : dirs) {
-        const QString direct = dir + QLatin1Char('/') + id;
+        QString direct = dir + QLatin1Char('/') + id;
         if (QFile::exists(direct))
             return direct;
         QString nested = id;
