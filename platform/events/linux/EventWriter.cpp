@@ -1005,6 +1005,70 @@ std::optional<Target> targetIn(CalendarText &text, const Rewrite &rewrite, const
     return t;
 }
 
+// A new override for the target occurrence, placed after the master's
+// last override so that each series reads in order; null when it cannot be.
+Component *placeOverride(CalendarText &text, const Rewrite &rewrite, const Series &series,
+                         const CalendarEvent &target, const TimeProperty &start, QString *error)
+{
+    Component made = makeOverride(rewrite, *series.master, target, start, error);
+    Component *after = series.overrides.empty() ? series.master : series.overrides.back();
+    Component *root = text.calendar();
+    if (root) {
+        for (auto it = root->entries.begin(); it != root->entries.end(); ++it) {
+            if (it->isComponent() && &it->nested.front() == after) {
+                Component::Entry entry;
+                entry.nested.push_back(std::move(made));
+                return &root->entries.insert(it + 1, std::move(entry))->nested.front();
+            }
+        }
+    }
+    failWith(error, QStringLiteral("a repeating event outside a calendar cannot take an exception"));
+    return nullptr;
+}
+
+// The change made to one component: a single event or one occurrence.
+bool changeOne(const Rewrite &rewrite, Component &c, const CalendarEvent &target, const EventChange &change,
+               QString *error)
+{
+    rewrite.applyFields(c, change);
+    if (change.movesTimes() &&
+        !rewrite.writeTimes(c, *change.start, *change.end, change.allDay.value_or(target.allDay), error))
+        return false;
+    if (change.repeat)
+        rewrite.setRule(c, *change.repeat);
+    if (change.movesTimes() || change.repeat)
+        rewrite.raiseSequence(c);
+    rewrite.stamp(c);
+    return true;
+}
+
+// "This and following": the series ends before the target, and the rest,
+// split off under `splitUid`, is changed as a whole in a text of its own.
+std::optional<QByteArray> changeFollowing(CalendarText &text, const Rewrite &rewrite, Series &series,
+                                          const CalendarEvent &target, const TimeProperty &start,
+                                          const EventChange &change, Instant now, const QString &splitUid,
+                                          QString *error)
+{
+    if (change.allDay && *change.allDay != target.allDay) {
+        failWith(error, QStringLiteral("a repeating event is changed between all-day and timed only one "
+                                       "occurrence at a time"));
+        return std::nullopt;
+    }
+    std::vector<Component> rest = splitSeries(rewrite, series, target, start, splitUid);
+    auto restText = CalendarText::parse(splitFileText(text, rest));
+    if (!restText) {
+        failWith(error, QStringLiteral("the rest of the series could not be written"));
+        return std::nullopt;
+    }
+    Rewrite restRewrite(*restText, now);
+    Series restSeries = seriesOf(*restText, splitUid);
+    CalendarEvent restTarget = target;
+    restTarget.uid = splitUid;
+    if (!restSeries.master || !changeSeries(restRewrite, restSeries, restTarget, change, error))
+        return std::nullopt;
+    return restText->data();
+}
+
 } // namespace
 
 std::optional<RewrittenFile> EventWriter::edited(const QByteArray &data, const CalendarEvent &target,
@@ -1032,71 +1096,28 @@ std::optional<RewrittenFile> EventWriter::edited(const QByteArray &data, const C
         failWith(error, QStringLiteral("the event has no readable start"));
         return std::nullopt;
     }
-
     if (!repeats || span == EventSpan::thisEvent) {
         Component *c = single ? single : own;
-        if (!c) {
-            Component made = makeOverride(rewrite, *series.master, target, *start, error);
-            // After the master's last override, so each series reads in order.
-            Component *after = series.overrides.empty() ? series.master : series.overrides.back();
-            const auto place = [&](std::vector<Component::Entry> &entries) {
-                for (auto it = entries.begin(); it != entries.end(); ++it) {
-                    if (it->isComponent() && &it->nested.front() == after) {
-                        Component::Entry entry;
-                        entry.nested.push_back(std::move(made));
-                        return &entries.insert(it + 1, std::move(entry))->nested.front();
-                    }
-                }
-                return static_cast<Component *>(nullptr);
-            };
-            Component *root = text->calendar();
-            c = root ? place(root->entries) : nullptr;
-            if (!c) {
-                failWith(error,
-                         QStringLiteral("a repeating event outside a calendar cannot take an exception"));
-                return std::nullopt;
-            }
-        }
+        if (!c)
+            c = placeOverride(*text, rewrite, series, target, *start, error);
+        if (!c)
+            return std::nullopt;
         if (change.repeat && (repeats || !series.master)) {
             failWith(error,
                      QStringLiteral("the repeat of a series changes for all its events or for this and "
                                     "the following ones"));
             return std::nullopt;
         }
-        rewrite.applyFields(*c, change);
-        if (change.movesTimes()) {
-            if (!rewrite.writeTimes(*c, *change.start, *change.end, change.allDay.value_or(target.allDay),
-                                    error))
-                return std::nullopt;
-        }
-        if (change.repeat)
-            rewrite.setRule(*c, *change.repeat);
-        if (change.movesTimes() || change.repeat)
-            rewrite.raiseSequence(*c);
-        rewrite.stamp(*c);
+        if (!changeOne(rewrite, *c, target, change, error))
+            return std::nullopt;
     } else if (span == EventSpan::allEvents) {
         if (!changeSeries(rewrite, series, target, change, error))
             return std::nullopt;
     } else {
-        if (change.allDay && *change.allDay != target.allDay) {
-            failWith(error, QStringLiteral("a repeating event is changed between all-day and timed only one "
-                                           "occurrence at a time"));
+        auto rest = changeFollowing(*text, rewrite, series, target, *start, change, now, splitUid, error);
+        if (!rest)
             return std::nullopt;
-        }
-        std::vector<Component> rest = splitSeries(rewrite, series, target, *start, splitUid);
-        // The split-off series is changed as a whole, in a text of its own.
-        auto restText = CalendarText::parse(splitFileText(*text, rest));
-        if (!restText) {
-            failWith(error, QStringLiteral("the rest of the series could not be written"));
-            return std::nullopt;
-        }
-        Rewrite restRewrite(*restText, now);
-        Series restSeries = seriesOf(*restText, splitUid);
-        CalendarEvent restTarget = target;
-        restTarget.uid = splitUid;
-        if (!restSeries.master || !changeSeries(restRewrite, restSeries, restTarget, change, error))
-            return std::nullopt;
-        out.splitData = restText->data();
+        out.splitData = std::move(*rest);
     }
     out.data = text->data();
     out.nothingLeft = text->holdsNothing();

@@ -623,94 +623,113 @@ std::int64_t RecurrenceExpander::firstPeriodUnit() const
     return periodUnit(start_);
 }
 
+RecurrenceExpander::Day RecurrenceExpander::dayAt(std::int64_t index)
+{
+    Day day;
+    day.index = index;
+    day.date = civil::civilFromDays(index);
+    day.dayOfYear = static_cast<int>(index - civil::daysFromCivil(day.date.year, 1, 1) + 1);
+    day.yearLength = isLeapYear(day.date.year) ? 366 : 365;
+    day.monthLength = monthLength(day.date.year, day.date.month);
+    day.weekday = weekdayOfDay(index);
+    return day;
+}
+
+void RecurrenceExpander::dayCandidates(std::int64_t first, std::int64_t count,
+                                       std::vector<LocalSeconds> &out) const
+{
+    for (std::int64_t index = first; index < first + count; ++index) {
+        if (!dayMatches(dayAt(index)))
+            continue;
+        for (int hour : hours_)
+            for (int minute : minutes_)
+                for (int second : seconds_)
+                    out.push_back(index * secondsPerDay + hour * secondsPerHour + minute * secondsPerMinute +
+                                  second);
+    }
+}
+
+void RecurrenceExpander::timeCandidates(std::int64_t unit, std::vector<LocalSeconds> &out,
+                                        std::int64_t &skipUnits) const
+{
+    const std::int64_t unitSeconds = rule_.frequency == Frequency::hourly     ? secondsPerHour
+                                     : rule_.frequency == Frequency::minutely ? secondsPerMinute
+                                                                              : 1;
+    const LocalSeconds at = unit * unitSeconds;
+    const std::int64_t day = dayOf(at);
+    const std::int64_t timeOfDay = at - day * secondsPerDay;
+    const int hour = static_cast<int>(timeOfDay / secondsPerHour);
+    const int minute = static_cast<int>(timeOfDay % secondsPerHour / secondsPerMinute);
+    const int second = static_cast<int>(timeOfDay % secondsPerMinute);
+    // A day, hour or minute that cannot match is passed over whole.
+    const auto skipTo = [&](LocalSeconds end) { skipUnits = (end - at) / unitSeconds - 1; };
+    if (!dayMatches(dayAt(day))) {
+        skipTo((day + 1) * secondsPerDay);
+    } else if (!hours_.empty() && !contains(hours_, hour)) {
+        skipTo(at - minute * secondsPerMinute - second + secondsPerHour);
+    } else if (rule_.frequency != Frequency::hourly && !minutes_.empty() && !contains(minutes_, minute)) {
+        skipTo(at - second + secondsPerMinute);
+    } else if (rule_.frequency == Frequency::hourly) {
+        for (int m : minutes_)
+            for (int s : seconds_)
+                out.push_back(at + m * secondsPerMinute + s);
+    } else if (rule_.frequency == Frequency::minutely) {
+        for (int s : seconds_)
+            out.push_back(at + s);
+    } else if (timeMatches(hour, minute, second)) {
+        out.push_back(at);
+    }
+}
+
+namespace {
+
+// BYSETPOS: the chosen positions of the period's occurrences, in order.
+void keepSetPositions(const std::vector<int> &positions, std::vector<LocalSeconds> &out)
+{
+    std::vector<LocalSeconds> chosen;
+    const auto size = static_cast<int>(out.size());
+    for (int position : positions) {
+        const int index = position > 0 ? position - 1 : size + position;
+        if (index >= 0 && index < size)
+            chosen.push_back(out[static_cast<std::size_t>(index)]);
+    }
+    std::sort(chosen.begin(), chosen.end());
+    chosen.erase(std::unique(chosen.begin(), chosen.end()), chosen.end());
+    out.swap(chosen);
+}
+
+} // namespace
+
 void RecurrenceExpander::periodCandidates(std::int64_t unit, std::vector<LocalSeconds> &out,
                                           std::int64_t &skipUnits) const
 {
-    const auto dayAt = [](std::int64_t index) {
-        Day day;
-        day.index = index;
-        day.date = civil::civilFromDays(index);
-        day.dayOfYear = static_cast<int>(index - civil::daysFromCivil(day.date.year, 1, 1) + 1);
-        day.yearLength = isLeapYear(day.date.year) ? 366 : 365;
-        day.monthLength = monthLength(day.date.year, day.date.month);
-        day.weekday = weekdayOfDay(index);
-        return day;
-    };
-    const auto addDays = [&](std::int64_t first, std::int64_t count) {
-        for (std::int64_t index = first; index < first + count; ++index) {
-            if (!dayMatches(dayAt(index)))
-                continue;
-            for (int hour : hours_)
-                for (int minute : minutes_)
-                    for (int second : seconds_)
-                        out.push_back(index * secondsPerDay + hour * secondsPerHour +
-                                      minute * secondsPerMinute + second);
-        }
-    };
     skipUnits = 0;
     switch (rule_.frequency) {
     case Frequency::yearly: {
         const std::int64_t first = civil::daysFromCivil(unit, 1, 1);
-        addDays(first, civil::daysFromCivil(unit + 1, 1, 1) - first);
+        dayCandidates(first, civil::daysFromCivil(unit + 1, 1, 1) - first, out);
         break;
     }
     case Frequency::monthly: {
         const std::int64_t year = floorDiv(unit, 12);
         const int month = static_cast<int>(unit - year * 12 + 1);
-        addDays(civil::daysFromCivil(year, month, 1), monthLength(year, month));
+        dayCandidates(civil::daysFromCivil(year, month, 1), monthLength(year, month), out);
         break;
     }
     case Frequency::weekly:
-        addDays(unit * 7 + firstMonday + rule_.weekStart, 7);
+        dayCandidates(unit * 7 + firstMonday + rule_.weekStart, 7, out);
         break;
     case Frequency::daily:
-        addDays(unit, 1);
+        dayCandidates(unit, 1, out);
         break;
     case Frequency::hourly:
     case Frequency::minutely:
-    case Frequency::secondly: {
-        const std::int64_t unitSeconds = rule_.frequency == Frequency::hourly     ? secondsPerHour
-                                         : rule_.frequency == Frequency::minutely ? secondsPerMinute
-                                                                                  : 1;
-        const LocalSeconds at = unit * unitSeconds;
-        const std::int64_t day = dayOf(at);
-        const std::int64_t timeOfDay = at - day * secondsPerDay;
-        const int hour = static_cast<int>(timeOfDay / secondsPerHour);
-        const int minute = static_cast<int>(timeOfDay % secondsPerHour / secondsPerMinute);
-        const int second = static_cast<int>(timeOfDay % secondsPerMinute);
-        // A day, hour or minute that cannot match is passed over whole.
-        const auto skipTo = [&](LocalSeconds end) { skipUnits = (end - at) / unitSeconds - 1; };
-        if (!dayMatches(dayAt(day))) {
-            skipTo((day + 1) * secondsPerDay);
-        } else if (!hours_.empty() && !contains(hours_, hour)) {
-            skipTo(at - minute * secondsPerMinute - second + secondsPerHour);
-        } else if (rule_.frequency != Frequency::hourly && !minutes_.empty() && !contains(minutes_, minute)) {
-            skipTo(at - second + secondsPerMinute);
-        } else if (rule_.frequency == Frequency::hourly) {
-            for (int m : minutes_)
-                for (int s : seconds_)
-                    out.push_back(at + m * secondsPerMinute + s);
-        } else if (rule_.frequency == Frequency::minutely) {
-            for (int s : seconds_)
-                out.push_back(at + s);
-        } else if (timeMatches(hour, minute, second)) {
-            out.push_back(at);
-        }
+    case Frequency::secondly:
+        timeCandidates(unit, out, skipUnits);
         break;
     }
-    }
-    if (!rule_.bySetPosition.empty() && !out.empty()) {
-        std::vector<LocalSeconds> chosen;
-        const auto size = static_cast<int>(out.size());
-        for (int position : rule_.bySetPosition) {
-            const int index = position > 0 ? position - 1 : size + position;
-            if (index >= 0 && index < size)
-                chosen.push_back(out[static_cast<std::size_t>(index)]);
-        }
-        std::sort(chosen.begin(), chosen.end());
-        chosen.erase(std::unique(chosen.begin(), chosen.end()), chosen.end());
-        out.swap(chosen);
-    }
+    if (!rule_.bySetPosition.empty() && !out.empty())
+        keepSetPositions(rule_.bySetPosition, out);
 }
 
 RecurrenceExpander::Result RecurrenceExpander::forEach(LocalSeconds from, LocalSeconds to,

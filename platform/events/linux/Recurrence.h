@@ -121,6 +121,12 @@ private:
     std::int64_t periodUnit(LocalSeconds at) const;
     std::int64_t firstPeriodUnit() const;
     void periodCandidates(std::int64_t unit, std::vector<LocalSeconds> &out, std::int64_t &skipUnits) const;
+    static Day dayAt(std::int64_t index);
+    // The occurrences on the matching days among `count` days from `first`.
+    void dayCandidates(std::int64_t first, std::int64_t count, std::vector<LocalSeconds> &out) const;
+    // For hourly, minutely and secondly rules: the unit's occurrences, or
+    // how many units after it cannot match either.
+    void timeCandidates(std::int64_t unit, std::vector<LocalSeconds> &out, std::int64_t &skipUnits) const;
     bool timeMatches(int hour, int minute, int second) const;
     Result forEachLunar(LocalSeconds from, LocalSeconds to, std::int64_t &budget,
                         const std::function<bool(LocalSeconds)> &visit) const;

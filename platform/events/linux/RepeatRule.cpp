@@ -34,6 +34,75 @@ std::optional<QDate> untilDay(const QByteArray &value, const QString &zone)
     return (own.isValid() ? utc.toTimeZone(own) : utc.toLocalTime()).date();
 }
 
+// The rule's parts as the editor's terms can hold them; false when a part
+// (an interval, a count past the editor's limit, numbered weekdays, seconds)
+// has no place there.
+struct RuleParts
+{
+    QByteArray frequency;
+    QByteArray scale;
+    QByteArray skip;
+    EventRepeat shown;
+};
+
+bool readPart(RuleParts &parts, const QByteArray &key, const QByteArray &value, const QString &zone)
+{
+    EventRepeat &shown = parts.shown;
+    if (key == "FREQ") {
+        parts.frequency = value;
+    } else if (key == "RSCALE") {
+        parts.scale = value;
+    } else if (key == "SKIP") {
+        parts.skip = value;
+    } else if (key == "INTERVAL") {
+        return value == "1";
+    } else if (key == "COUNT") {
+        bool ok = false;
+        shown.count = value.toInt(&ok);
+        // More than the editor offers: kept as written, never cut down.
+        return ok && shown.count >= 1 && shown.count <= maximumRepeatCount;
+    } else if (key == "UNTIL") {
+        shown.until = untilDay(value, zone);
+        return shown.until.has_value();
+    } else if (key == "BYDAY") {
+        for (const QByteArray &day : value.split(',')) {
+            const int number = weekdayNumber(day);
+            if (number == 0)
+                return false;
+            shown.weekdays.push_back(number);
+        }
+        std::sort(shown.weekdays.begin(), shown.weekdays.end());
+    } else if (key != "WKST") {
+        return false;
+    }
+    return true;
+}
+
+// The kind the parts make, if the editor has one for them.
+std::optional<EventRepeat::Kind> kindOf(const RuleParts &parts)
+{
+    using Kind = EventRepeat::Kind;
+    const bool gregorian = parts.scale.isEmpty() || parts.scale == "GREGORIAN";
+    if (gregorian && parts.skip.isEmpty()) {
+        static const std::pair<const char *, Kind> kinds[] = {{"DAILY", Kind::daily},
+                                                              {"WEEKLY", Kind::weekly},
+                                                              {"MONTHLY", Kind::monthly},
+                                                              {"YEARLY", Kind::yearly}};
+        for (const auto &[name, kind] : kinds) {
+            if (parts.frequency == name)
+                return kind;
+        }
+        return std::nullopt;
+    }
+    if (parts.scale != "ISLAMIC-UMALQURA" || (parts.skip != "FORWARD" && parts.skip != "BACKWARD"))
+        return std::nullopt;
+    if (parts.frequency == "MONTHLY")
+        return Kind::hijriMonthly;
+    if (parts.frequency == "YEARLY")
+        return Kind::hijriYearly;
+    return std::nullopt;
+}
+
 } // namespace
 
 EventRepeat repeatOfRule(QByteArrayView rule, const QString &zone)
@@ -41,74 +110,28 @@ EventRepeat repeatOfRule(QByteArrayView rule, const QString &zone)
     // No rule: a single event.
     if (QByteArrayView(rule).trimmed().isEmpty())
         return {};
-    EventRepeat repeat;
-    repeat.kind = EventRepeat::Kind::other;
-    repeat.rule = QString::fromUtf8(rule.data(), rule.size()).trimmed();
-    EventRepeat shown;
-    QByteArray frequency, scale, skip;
+    EventRepeat kept;
+    kept.kind = EventRepeat::Kind::other;
+    kept.rule = QString::fromUtf8(rule.data(), rule.size()).trimmed();
+    RuleParts parts;
     for (const QByteArray &part : QByteArray(rule.data(), rule.size()).trimmed().toUpper().split(';')) {
+        if (part.isEmpty())
+            continue;
         const qsizetype eq = part.indexOf('=');
-        const QByteArray key = part.left(eq);
-        const QByteArray value = eq < 0 ? QByteArray() : part.mid(eq + 1);
-        if (key == "FREQ") {
-            frequency = value;
-        } else if (key == "RSCALE") {
-            scale = value;
-        } else if (key == "SKIP") {
-            skip = value;
-        } else if (key == "INTERVAL") {
-            if (value != "1")
-                return repeat;
-        } else if (key == "COUNT") {
-            bool ok = false;
-            shown.count = value.toInt(&ok);
-            // More than the editor offers: kept as written, never cut down.
-            if (!ok || shown.count < 1 || shown.count > maximumRepeatCount)
-                return repeat;
-        } else if (key == "UNTIL") {
-            shown.until = untilDay(value, zone);
-            if (!shown.until)
-                return repeat;
-        } else if (key == "BYDAY") {
-            for (const QByteArray &day : value.split(',')) {
-                const int number = weekdayNumber(day);
-                if (number == 0)
-                    return repeat;
-                shown.weekdays.push_back(number);
-            }
-            std::sort(shown.weekdays.begin(), shown.weekdays.end());
-        } else if (key != "WKST" && !part.isEmpty()) {
-            return repeat;
-        }
+        if (!readPart(parts, part.left(eq), eq < 0 ? QByteArray() : part.mid(eq + 1), zone))
+            return kept;
     }
+    EventRepeat &shown = parts.shown;
     if (shown.count > 0 && shown.until)
-        return repeat;
-    using Kind = EventRepeat::Kind;
-    const bool gregorian = scale.isEmpty() || scale == "GREGORIAN";
-    if (!shown.weekdays.empty() && frequency != "WEEKLY")
-        return repeat;
-    if (gregorian && skip.isEmpty()) {
-        if (frequency == "DAILY")
-            shown.kind = Kind::daily;
-        else if (frequency == "WEEKLY")
-            shown.kind = Kind::weekly;
-        else if (frequency == "MONTHLY")
-            shown.kind = Kind::monthly;
-        else if (frequency == "YEARLY")
-            shown.kind = Kind::yearly;
-        else
-            return repeat;
-    } else if (scale == "ISLAMIC-UMALQURA" && (skip == "FORWARD" || skip == "BACKWARD")) {
-        if (frequency == "MONTHLY")
-            shown.kind = Kind::hijriMonthly;
-        else if (frequency == "YEARLY")
-            shown.kind = Kind::hijriYearly;
-        else
-            return repeat;
-        shown.skipForward = skip == "FORWARD";
-    } else {
-        return repeat;
-    }
+        return kept;
+    if (!shown.weekdays.empty() && parts.frequency != "WEEKLY")
+        return kept;
+    const auto kind = kindOf(parts);
+    if (!kind)
+        return kept;
+    shown.kind = *kind;
+    if (*kind == EventRepeat::Kind::hijriMonthly || *kind == EventRepeat::Kind::hijriYearly)
+        shown.skipForward = parts.skip == "FORWARD";
     return shown;
 }
 
