@@ -3,10 +3,12 @@
 # Copyright (C) 2026 The Qamarly developers
 # Installs what is missing, then checks what CI checks: the format and the
 # spelling of the sources, the plain build (warnings are errors) with every
-# test, and the sanitizer build (AddressSanitizer, UndefinedBehaviorSanitizer,
-# LeakSanitizer) into build-asan/ with every test again.
+# test and the static analysis, and the sanitizer build (AddressSanitizer,
+# UndefinedBehaviorSanitizer, LeakSanitizer) into build-asan/ with every test
+# again.
 #   QAMARLY_SANITIZE=0     skips the sanitizer build
 #   QAMARLY_SANITIZE=only  runs the sanitizer build alone
+#   QAMARLY_TIDY=0         skips the static analysis (tools/tidy.sh) after the plain build
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/tools/install-deps.sh"
@@ -18,6 +20,9 @@ jobs=$(nproc)
 if [ "$sanitize" != only ]; then
   QAMARLY_BUILD_DIR=$root/build "$root/tools/build.sh"
   ctest --test-dir "$root/build" --output-on-failure -j"$jobs"
+  if [ "${QAMARLY_TIDY:-1}" != 0 ]; then
+    QAMARLY_BUILD_DIR=$root/build "$root/tools/tidy.sh"
+  fi
 fi
 
 if [ "$sanitize" != 0 ]; then

@@ -51,7 +51,7 @@ QString localeFromEnvironment()
 QString firstSet(std::initializer_list<const char *> names)
 {
     for (const char *name : names) {
-        const QString v = envValue(name);
+        QString v = envValue(name);
         if (!v.isEmpty())
             return v;
     }

@@ -64,7 +64,7 @@ void TestNotificationCenter::requestAuthorization(AuthorizationOptions, std::fun
             return;
         }
     }
-    answer(std::move(completion));
+    answer(completion);
 }
 
 bool TestNotificationCenter::answerAuthorization()
@@ -76,7 +76,7 @@ bool TestNotificationCenter::answerAuthorization()
             return false;
         completion = std::exchange(heldCompletion_, {});
     }
-    answer(std::move(completion));
+    answer(completion);
     return true;
 }
 
