@@ -167,8 +167,12 @@ int applicationMain(int argc, char **argv, const std::vector<TabScreen> &tabs)
     platform::installAuthorizationDialog();
     platform::installForegroundBusLink();
     platform::installEventAccessDialog();
-    notifications::NotificationScheduler::shared().setAgentLoginStart(
-        [](bool on) { platform::AgentLoginStart(platform::AgentLoginStart::current()).setEnabled(on); });
+    // The agent also delivers the calendars' own alerts: once the calendars
+    // may be read, it starts at login whatever the daily switches say.
+    notifications::NotificationScheduler::shared().setAgentLoginStart([](bool on) {
+        const bool eventAlerts = platform::keptEventAccess() == platform::EventAccessStatus::authorized;
+        platform::AgentLoginStart(platform::AgentLoginStart::current()).setEnabled(on || eventAlerts);
+    });
     AppDelegate delegate;
     std::unique_ptr<platform::Window> window = makeMainWindow(tabs);
     delegate.setWindow(window.get());

@@ -8,6 +8,7 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <QThread>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -247,6 +248,20 @@ QString eventShareText(const CalendarEvent &event);
 // the order given. Qt's global pool is not used: the window's painting waits
 // there for its helpers, so a long query would hold up the next frame.
 void runStoreWork(std::function<void()> work);
+
+// Shares `store` so that it is deleted on its own thread whichever thread
+// lets go of it last: a query on the store's thread may outlive the window
+// that asked, and a store's file watcher may only be taken down where it
+// was made.
+template <typename Store> std::shared_ptr<Store> sharedStore(Store *store)
+{
+    return std::shared_ptr<Store>(store, [](Store *s) {
+        if (QThread::currentThread() == s->thread())
+            delete s;
+        else
+            s->deleteLater();
+    });
+}
 
 // How access is asked: the application installs a dialog; without one a
 // request that needs asking is refused and nothing is kept.

@@ -763,7 +763,7 @@ std::shared_ptr<EventStore> makeDesktopEventStore()
     const QCoreApplication *app = QCoreApplication::instance();
     if (app && app->inherits("QGuiApplication"))
         VdirEventStore::createFirstCalendarIfNone(VdirEventStore::defaultBaseFolder());
-    auto store = std::make_shared<VdirEventStore>(VdirEventStore::defaultBaseFolder(), calendarFolders());
+    auto store = sharedStore(new VdirEventStore(VdirEventStore::defaultBaseFolder(), calendarFolders()));
     store->setExtraFolderSource(calendarFolders);
     return store;
 }

@@ -11,7 +11,9 @@
 #include <QFileSystemWatcher>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QThread>
+#include <atomic>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -403,6 +405,28 @@ TEST_F(VdirEventStoreTest, ChangesByOtherProgramsAreAnnounced)
             eventText("late", "DTSTART:20261207T110000Z\r\nDTEND:20261207T120000Z\r\nSUMMARY:Late\r\n")));
     EXPECT_TRUE(changed.wait(3000));
     EXPECT_EQ(titles(day(store, 2026, 12, 7)), QStringList{QStringLiteral("Late")});
+}
+
+TEST_F(VdirEventStoreTest, AStoreLetGoOfLastOnItsQueryThreadIsDeletedOnItsOwn)
+{
+    auto store = sharedStore(new VdirEventStore(base()));
+    // Someone listens: the store watches its folders from its own thread.
+    QSignalSpy changed(store.get(), &EventStore::storeChanged);
+    QCoreApplication::processEvents();
+    QThread *deletedOn = nullptr;
+    QObject::connect(
+        store.get(), &QObject::destroyed, store.get(), [&deletedOn] { deletedOn = QThread::currentThread(); },
+        Qt::DirectConnection);
+    std::atomic<bool> queried = false;
+    // The window that asked is gone by the time the query ends.
+    runStoreWork([held = std::move(store), &queried]() mutable {
+        held->events(gregorianInstant(2026, 12, 7), gregorianInstant(2026, 12, 8));
+        held.reset();
+        queried = true;
+    });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return queried.load(); }, 5000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return deletedOn != nullptr; }, 5000));
+    EXPECT_EQ(deletedOn, QCoreApplication::instance()->thread());
 }
 
 TEST_F(VdirEventStoreTest, FoldersAreWatchedOnlyOnceSomeoneListensForChanges)
