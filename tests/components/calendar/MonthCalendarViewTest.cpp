@@ -418,15 +418,6 @@ TEST_F(MonthCalendarViewTest, TheDefaultAppearanceDrawsTodayRedAndTheSelectionBl
     EXPECT_TRUE(near(fillAt(gregorianInstant(2026, 12, 16)), QColor(31, 119, 219)));
     const QColor plain = fillAt(gregorianInstant(2026, 12, 17));
     EXPECT_FALSE(near(plain, QColor(198, 51, 42)) || near(plain, QColor(31, 119, 219)));
-
-    const components::MonthCalendarAppearance appearance;
-    EXPECT_EQ(appearance.headerTitleColor, QColor(14, 69, 221));
-    EXPECT_DOUBLE_EQ(appearance.titleFontSize, 13.5);
-    EXPECT_EQ(appearance.cellShape, components::MonthCalendarCellShape::circle);
-    EXPECT_EQ(
-        components::MonthCalendarAppearance::colorFor(appearance.titleColors, components::cellstate::weekend),
-        QColor(Qt::black));
-    EXPECT_NEAR(appearance.eventColor.alphaF(), 0.75, 0.01);
 }
 
 // Reports events as the data source gives them, however odd.
