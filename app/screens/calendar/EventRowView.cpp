@@ -99,10 +99,24 @@ void EventRowView::placeContent()
     }
 }
 
+void EventRowView::alignTexts()
+{
+    // A label left to itself aligns by its own text's direction: a Latin
+    // title would cling to the left of an Arabic row.
+    const Qt::Alignment leading = Qt::AlignAbsolute | Qt::AlignVCenter |
+                                  (layoutDirection() == Qt::RightToLeft ? Qt::AlignRight : Qt::AlignLeft);
+    for (QLabel *label : {title_, location_}) {
+        if (label)
+            label->setAlignment(leading);
+    }
+}
+
 void EventRowView::changeEvent(QEvent *event)
 {
-    if (event->type() == QEvent::LayoutDirectionChange)
+    if (event->type() == QEvent::LayoutDirectionChange) {
         placeContent();
+        alignTexts();
+    }
     QWidget::changeEvent(event);
 }
 
@@ -170,6 +184,7 @@ EventRowView::EventRowView(const platform::CalendarEvent &event, const QString &
     place->addWidget(pin_);
     place->addWidget(location_, 1);
     texts->addLayout(place);
+    alignTexts();
     row->addLayout(texts, 1);
 
     duration_ = new QLabel(duration, content_);

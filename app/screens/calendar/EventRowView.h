@@ -108,6 +108,9 @@ private:
     bool canChange() const;
     // The content's margins for the row's direction.
     void placeContent();
+    // The title and the place keep to the row's leading edge, whatever
+    // script they are written in.
+    void alignTexts();
 
     // Between the duration and the row's trailing edge.
     static constexpr int trailingMargin = 10;
@@ -115,10 +118,10 @@ private:
     platform::CalendarEvent event_;
     QWidget *content_ = nullptr;
     NeverClearView *marker_;
-    QLabel *title_;
+    QLabel *title_ = nullptr;
     QLabel *from_;
     QLabel *to_;
-    QLabel *location_;
+    QLabel *location_ = nullptr;
     QLabel *pin_;
     QLabel *duration_;
     QWidget *actions_ = nullptr;

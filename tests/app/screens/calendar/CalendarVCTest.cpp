@@ -946,10 +946,26 @@ TEST(EventRow, MirroredRowKeepsTheDurationOffItsTrailingEdge)
         const QRect marker = row->viewWithTag(EventRowView::markerTag)->geometry();
         const QRect duration = row->viewWithTag(EventRowView::durationTag)->geometry();
         const int width = row->viewWithTag(EventRowView::markerTag)->parentWidget()->width();
+        // The Latin title's ink keeps to the leading edge in either direction.
+        auto *title = row->viewWithTag(EventRowView::titleTag);
+        const QImage ink = title->grab().toImage();
+        int first = ink.width(), last = -1;
+        for (int x = 0; x < ink.width(); ++x) {
+            for (int y = 0; y < ink.height(); ++y) {
+                if (qAlpha(ink.pixel(x, y)) > 128 && qGray(ink.pixel(x, y)) < 128) {
+                    first = std::min(first, x);
+                    last = x;
+                    break;
+                }
+            }
+        }
+        ASSERT_GE(last, 0) << "no ink";
         if (direction == Qt::RightToLeft) {
+            EXPECT_GT(first, ink.width() / 2);
             EXPECT_EQ(marker.right(), width - 1);
             EXPECT_GE(duration.left(), 10);
         } else {
+            EXPECT_LT(last, ink.width() / 2);
             EXPECT_EQ(marker.left(), 0);
             EXPECT_LE(duration.right(), width - 11);
         }
