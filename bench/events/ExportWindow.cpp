@@ -5,6 +5,7 @@
 // resident memory then, in KiB:
 //   rss=N peak=N
 // export.sh runs it over a large export and over a one-event calendar.
+#include "WindowWorld.h"
 #include "app/screens/calendar/CalendarVC.h"
 #include "platform/calendar/Clock.h"
 #include "platform/events/EventStore.h"
@@ -13,7 +14,6 @@
 #include <QApplication>
 #include <QFile>
 #include <QTest>
-#include <QTimeZone>
 #include <cstdio>
 
 namespace {
@@ -34,14 +34,9 @@ long statusKib(const char *key)
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::offscreenUnlessTold();
     QApplication app(argc, argv);
-    platform::Device::override(QStringLiteral("en_US"), QStringLiteral("Asia/Riyadh"));
-    const platform::Instant day = platform::instantFromMSecs(
-        QDateTime(QDate(2026, 12, 7), QTime(0, 0), QTimeZone("Asia/Riyadh")).toMSecsSinceEpoch());
-    platform::Clock::install(std::make_shared<platform::FixedClock>(day + std::chrono::hours(12)));
-    platform::keepEventAccess(platform::EventAccessStatus::authorized);
+    bench::enterWindowWorld();
 
     auto screen = std::make_unique<app::screens::CalendarVC>();
     screen->resize(420, 760);

@@ -11,6 +11,7 @@
 //   bench-window-stall                 measure
 //   bench-window-stall generate DIR N  write N realistic events under DIR
 #include "RealisticCalendars.h"
+#include "WindowWorld.h"
 #include "app/screens/calendar/CalendarVC.h"
 #include "app/screens/calendar/EventDots.h"
 #include "platform/calendar/Clock.h"
@@ -21,7 +22,6 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QTest>
-#include <QTimeZone>
 #include <QTimer>
 #include <algorithm>
 #include <cstdio>
@@ -92,14 +92,9 @@ int main(int argc, char **argv)
         bench::writeRealisticCalendars(QString::fromLocal8Bit(argv[2]), QByteArray(argv[3]).toInt());
         return 0;
     }
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::offscreenUnlessTold();
     QApplication app(argc, argv);
-    platform::Device::override(QStringLiteral("en_US"), QStringLiteral("Asia/Riyadh"));
-    const platform::Instant day = platform::instantFromMSecs(
-        QDateTime(QDate(2026, 12, 7), QTime(0, 0), QTimeZone("Asia/Riyadh")).toMSecsSinceEpoch());
-    platform::Clock::install(std::make_shared<platform::FixedClock>(day + std::chrono::hours(12)));
-    platform::keepEventAccess(platform::EventAccessStatus::authorized);
+    bench::enterWindowWorld();
 
     QElapsedTimer sinceStart;
     sinceStart.start();
