@@ -195,11 +195,9 @@ QString eventZoneText(const CalendarEvent &event)
     const QLocale locale;
     const QDateTime start = toQDateTime(event.startDate).toTimeZone(zone);
     const QDateTime end = toQDateTime(event.endDate).toTimeZone(zone);
-    const QString times = start.date() == end.date()
-                              ? locale.toString(start, QLocale::ShortFormat) + QStringLiteral(" – ") +
-                                    locale.toString(end.time(), QLocale::ShortFormat)
-                              : locale.toString(start, QLocale::ShortFormat) + QStringLiteral(" – ") +
-                                    locale.toString(end, QLocale::ShortFormat);
+    const QString times = locale.toString(start, QLocale::ShortFormat) + QStringLiteral(" – ") +
+                          (start.date() == end.date() ? locale.toString(end.time(), QLocale::ShortFormat)
+                                                      : locale.toString(end, QLocale::ShortFormat));
     return localized("events.viewer.inZone").arg(event.timeZone, times);
 }
 

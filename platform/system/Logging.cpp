@@ -17,24 +17,30 @@ Q_LOGGING_CATEGORY(lcWindow, "qamarly.window", QtInfoMsg)
 
 namespace platform {
 
+namespace {
+
+void writeLine(const QLoggingCategory &category, QtMsgType type, const QString &line)
+{
+    if (!category.isEnabled(type))
+        return;
+    if (consoleCaptured()) {
+        consoleLog(line);
+        return;
+    }
+    const QMessageLogger logger(nullptr, 0, nullptr, category.categoryName());
+    (type == QtDebugMsg ? logger.debug() : logger.warning()).noquote() << line;
+}
+
+} // namespace
+
 void consoleWarning(const QLoggingCategory &category, const QString &line)
 {
-    if (!category.isWarningEnabled())
-        return;
-    if (consoleCaptured())
-        consoleLog(line);
-    else
-        QMessageLogger(nullptr, 0, nullptr, category.categoryName()).warning().noquote() << line;
+    writeLine(category, QtWarningMsg, line);
 }
 
 void consoleDebug(const QLoggingCategory &category, const QString &line)
 {
-    if (!category.isDebugEnabled())
-        return;
-    if (consoleCaptured())
-        consoleLog(line);
-    else
-        QMessageLogger(nullptr, 0, nullptr, category.categoryName()).debug().noquote() << line;
+    writeLine(category, QtDebugMsg, line);
 }
 
 } // namespace platform

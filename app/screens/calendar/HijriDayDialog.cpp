@@ -3,6 +3,7 @@
 #include "app/screens/calendar/HijriDayDialog.h"
 
 #include "components/visual/DatePicker.h"
+#include "core/RGConv.h"
 #include "platform/events/EventDialogs.h"
 #include "platform/localization/Localization.h"
 #include "platform/system/Device.h"
@@ -17,9 +18,9 @@ namespace app::screens {
 using platform::fromQDateTime;
 using platform::localized;
 
-HijriDayDialog::HijriDayDialog(QDate day, QWidget *parent)
-    : QDialog(parent), conv_(fromQDateTime(day.startOfDay()))
+HijriDayDialog::HijriDayDialog(QDate day, QWidget *parent) : QDialog(parent)
 {
+    const core::RGConv conv(fromQDateTime(day.startOfDay()));
     setObjectName(QStringLiteral("hijriDayDialog"));
     setWindowTitle(localized("events.hijriPicker.title"));
     setWindowModality(Qt::WindowModal);
@@ -29,9 +30,9 @@ HijriDayDialog::HijriDayDialog(QDate day, QWidget *parent)
     picker_->setObjectName(QStringLiteral("hijriDayPicker"));
     picker_->setTextColor(palette().color(QPalette::WindowText));
     picker_->setLocaleName(platform::Device::localeName());
-    picker_->setCalendar(conv_.islamicCalendar());
-    picker_->setMinimumDate(conv_.firstHijriMoment());
-    picker_->setDate(conv_.hijriDate()->date());
+    picker_->setCalendar(conv.islamicCalendar());
+    picker_->setMinimumDate(conv.firstHijriMoment());
+    picker_->setDate(conv.hijriDate()->date());
 
     auto *buttons = new QDialogButtonBox(this);
     choose_ = buttons->addButton(localized("events.hijriPicker.choose"), QDialogButtonBox::AcceptRole);

@@ -2,8 +2,6 @@
 // Copyright (C) 2026 The Qamarly developers
 #pragma once
 
-#include "core/RGConv.h"
-
 #include <QDate>
 #include <QDialog>
 #include <functional>
@@ -30,7 +28,6 @@ public:
     QPushButton *chooseButton() const { return choose_; }
 
 private:
-    core::RGConv conv_;
     components::DatePicker *picker_;
     QPushButton *choose_;
 };

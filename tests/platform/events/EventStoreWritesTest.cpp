@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTimeZone>
 #include <gtest/gtest.h>
@@ -232,6 +233,49 @@ TEST_F(EventStoreWrites, AChangeMadeElsewhereSinceTheReadIsKeptOrTheWriteRefused
         << error.toStdString();
     EXPECT_TRUE(read(path).contains("DTSTART:20260310T130000Z"));
     EXPECT_TRUE(read(path).contains("SUMMARY:Keynote (moved)"));
+}
+
+TEST_F(EventStoreWrites, AnotherProgramsChangeToAZonedSeriesIsKeptWhileThisOneEdits)
+{
+    const QString path = put(QStringLiteral("seminar.ics"), seminar);
+    const CalendarEvent seen = on({2026, 3, 16});
+    EXPECT_EQ(seen.timeZone, berlin);
+
+    // Another program moves the series an hour later in its own zone, as a
+    // sync does: by replacing the file.
+    QProcess sed;
+    sed.start(QStringLiteral("sed"),
+              {QStringLiteral("-i"), QStringLiteral("7s/T100000/T110000/;8s/T110000/T120000/"), path});
+    ASSERT_TRUE(sed.waitForFinished(10000));
+    ASSERT_EQ(sed.exitCode(), 0);
+    const QByteArray moved = read(path);
+    ASSERT_TRUE(moved.contains("DTSTART;TZID=Europe/Berlin:20260309T110000\r\n")) << moved.toStdString();
+
+    // The user, who saw the old time, moves the occurrence too: refused, and
+    // the other program's series stays as it wrote it.
+    EventDraft later = draftOf(seen);
+    later.startDate += std::chrono::minutes(30);
+    later.endDate += std::chrono::minutes(30);
+    QString error;
+    EXPECT_FALSE(store_.updateEvent(seen, later, EventSpan::allEvents, &error));
+    EXPECT_EQ(read(path), moved);
+
+    // The occurrence that was read no longer exists: a new title for it is
+    // refused too, and the user's next look finds the moved series.
+    EventDraft renamed = draftOf(seen);
+    renamed.title = QStringLiteral("Reading group");
+    EXPECT_FALSE(store_.updateEvent(seen, renamed, EventSpan::allEvents, &error));
+    EXPECT_EQ(read(path), moved);
+    const CalendarEvent fresh = on({2026, 3, 16});
+    renamed = draftOf(fresh);
+    renamed.title = QStringLiteral("Reading group");
+    ASSERT_TRUE(store_.updateEvent(fresh, renamed, EventSpan::allEvents, &error)) << error.toStdString();
+    const QByteArray merged = read(path);
+    EXPECT_TRUE(merged.contains("DTSTART;TZID=Europe/Berlin:20260309T110000\r\n")) << merged.toStdString();
+    EXPECT_TRUE(merged.contains("SUMMARY:Reading group\r\n"));
+    EXPECT_EQ(on({2026, 3, 30}).timeZone, berlin);
+    EXPECT_EQ(toQDateTime(on({2026, 3, 30}).startDate).toTimeZone(QTimeZone(berlin.toLatin1())).time(),
+              QTime(11, 0));
 }
 
 TEST_F(EventStoreWrites, AVersionWrittenAtTheLastMomentIsNeverReplaced)
