@@ -61,8 +61,10 @@ inline QByteArray realisticEvent(int i)
                                       "FREQ=YEARLY", "FREQ=WEEKLY;BYDAY=MO,WE;COUNT=20"};
         const int which = (i / 10) % 5;
         rule = QByteArray("RRULE:") + rules[which];
+        // A whole day's series ends on a day, as a day's times must.
         if (which == 0)
-            rule += day.addMonths(3).toString(QStringLiteral("yyyyMMdd")).toLatin1() + "T235959Z";
+            rule += day.addMonths(3).toString(QStringLiteral("yyyyMMdd")).toLatin1() +
+                    (i % 10 < 2 ? "" : "T235959Z");
         rule += "\r\n";
     }
     return "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//bench//realistic//EN\r\n" + zone +

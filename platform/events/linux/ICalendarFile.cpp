@@ -948,6 +948,39 @@ void CalendarFile::occurrences(Instant start, Instant end, std::vector<Occurrenc
     }
 }
 
+bool FileSpan::mayOverlap(Instant start, Instant end) const
+{
+    // Any zone's offset, and a day's span in the device's zone, fit in two days.
+    constexpr std::int64_t slack = 2 * secondsPerDay;
+    const std::int64_t from = civil::floorDiv(msecsOf(start), 1000);
+    const std::int64_t to = civil::floorDiv(msecsOf(end), 1000);
+    return first <= last && first - slack <= to && (last == noEnd || last + slack >= from);
+}
+
+FileSpan CalendarFile::span() const
+{
+    FileSpan span;
+    const auto take = [&span](LocalSeconds at, std::int64_t length) {
+        span.first = std::min(span.first, at);
+        if (span.last != FileSpan::noEnd)
+            span.last = std::max(span.last, at + length);
+    };
+    for (const Series &s : impl_->series) {
+        const std::int64_t length =
+            s.start.isDate ? s.lengthDays * secondsPerDay : civil::floorDiv(s.lengthMs + 999, 1000);
+        take(s.start.local, length);
+        for (const ZonedValue &extra : s.extraDates)
+            take(extra.local, length);
+        if (!s.rule)
+            continue;
+        if (const auto last = s.rule->lastStart(expansionBudget))
+            take(std::max(*last, s.start.local), length);
+        else
+            span.last = FileSpan::noEnd;
+    }
+    return span;
+}
+
 void copyInto(Occurrence &&o, CalendarEvent &event)
 {
     event.uid = std::move(o.uid);

@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QString>
 #include <cstdint>
+#include <limits>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -35,6 +36,20 @@ struct Occurrence
     QString timeZone;
 };
 
+// The wall-clock stretch a file's events may touch, from the first start to
+// the last end: a query outside it needs nothing from the file. Wall-clock
+// seconds of whatever zone each time is written in; no offset is as long as
+// the slack a query adds.
+struct FileSpan
+{
+    static constexpr std::int64_t noEnd = std::numeric_limits<std::int64_t>::max();
+    std::int64_t first = noEnd;
+    std::int64_t last = std::numeric_limits<std::int64_t>::min();
+
+    bool mayOverlap(Instant start, Instant end) const;
+    bool operator==(const FileSpan &) const = default;
+};
+
 // The occurrence's own fields onto `event`; the calendar, file and digest are the caller's.
 void copyInto(Occurrence &&o, CalendarEvent &event);
 
@@ -58,6 +73,7 @@ public:
     // series in time order.
     void occurrences(Instant start, Instant end, std::vector<Occurrence> &out) const;
     int eventCount() const;
+    FileSpan span() const;
 
 private:
     struct Impl;

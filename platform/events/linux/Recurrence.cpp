@@ -532,6 +532,22 @@ RecurrenceExpander::RecurrenceExpander(const RecurrenceRule &rule, LocalSeconds 
     ordinalDays_ = rule_.frequency == Frequency::monthly || rule_.frequency == Frequency::yearly;
 }
 
+std::optional<LocalSeconds> RecurrenceExpander::lastStart(std::int64_t budget) const
+{
+    if (rule_.count == 0)
+        // Nothing comes after the end, though the end itself need not be an occurrence.
+        return until_;
+    std::optional<LocalSeconds> last;
+    const LocalSeconds latest = localSeconds(lastYear, 12, 31, 23, 59, 59);
+    const auto result = forEach(start_, until_.value_or(latest), budget, [&last](LocalSeconds at) {
+        last = at;
+        return true;
+    });
+    if (result == Result::overBudget)
+        return std::nullopt;
+    return last.value_or(start_);
+}
+
 bool RecurrenceExpander::dayMatches(const Day &day) const
 {
     if (!rule_.byMonth.empty() && !contains(rule_.byMonth, day.date.month))

@@ -114,6 +114,9 @@ public:
     // Whether every query walks from the first period: a count whose end
     // cannot be known without counting.
     bool walksFromStart() const { return rule_.count > 0; }
+    // The last occurrence's start, or no value when the rule has no end or
+    // finding it would take more than `budget` steps.
+    std::optional<LocalSeconds> lastStart(std::int64_t budget) const;
 
 private:
     struct Day;

@@ -40,6 +40,9 @@ namespace {
 constexpr int changeSettleMs = 150;
 // A calendar's name or colour is one short line.
 constexpr qint64 nameFileHead = 4096;
+// Parsed files kept between queries: a few months of a busy calendar, and
+// every file whose events repeat without end (each query needs those).
+constexpr std::size_t parsedFilesKept = 2000;
 
 QString firstLine(const QString &path)
 {
@@ -250,20 +253,6 @@ std::vector<std::shared_ptr<const EventCalendar>> VdirEventStore::calendars()
     return result;
 }
 
-std::optional<VdirEventStore::FileStamp> VdirEventStore::stampOf(const QString &path)
-{
-    struct stat info
-    {
-    };
-    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
-        return std::nullopt;
-    constexpr qint64 nsPerSecond = 1'000'000'000;
-    return FileStamp{static_cast<qint64>(info.st_size),
-                     static_cast<qint64>(info.st_mtim.tv_sec) * nsPerSecond + info.st_mtim.tv_nsec,
-                     static_cast<qint64>(info.st_ctim.tv_sec) * nsPerSecond + info.st_ctim.tv_nsec,
-                     static_cast<quint64>(info.st_ino)};
-}
-
 QStringList VdirEventStore::eventFileNames(const QString &folder)
 {
     // One pass over the folder's entries: their kind comes with them, so only
@@ -292,17 +281,38 @@ QStringList VdirEventStore::eventFileNames(const QString &folder)
     return names;
 }
 
-std::shared_ptr<const ical::CalendarFile> VdirEventStore::fileAt(const QString &path)
+VdirEventStore::FolderFiles &VdirEventStore::filesOf(const QString &folder)
 {
-    const std::optional<FileStamp> stamp = stampOf(path);
+    FolderFiles &kept = folders_[folder];
+    if (!kept.loaded) {
+        kept.loaded = true;
+        for (auto &[name, entry] : ical::folderindex::load(folder))
+            kept.files.try_emplace(name, CachedFile{entry.stamp, entry.span, {}, {}, 0, false});
+    }
+    return kept;
+}
+
+VdirEventStore::FoundFile VdirEventStore::fileAt(const QString &folder, const QString &name, Instant start,
+                                                 Instant end)
+{
+    const QString path = folder + QLatin1Char('/') + name;
+    const std::optional<ical::FileStamp> stamp = ical::stampOf(path);
     {
         const std::lock_guard lock(mutex_);
-        auto it = cache_.find(path);
-        if (stamp && it != cache_.end() && it->second.stamp == *stamp)
-            return it->second.parsed;
+        auto &files = filesOf(folder).files;
+        if (auto it = files.find(name); stamp && it != files.end() && it->second.stamp == *stamp) {
+            CachedFile &known = it->second;
+            // Most files of a big calendar end here, unread.
+            if (known.failed || !known.span.mayOverlap(start, end))
+                return {};
+            if (known.parsed) {
+                known.lastUse = ++useClock_;
+                return {known.parsed, known.digest};
+            }
+        }
     }
     CachedFile entry;
-    entry.stamp = stamp.value_or(FileStamp{});
+    entry.stamp = stamp.value_or(ical::FileStamp{});
     QString error;
     // Opened without blocking, regular files only, never more than the cap.
     if (const auto data = readRegularFile(path, ical::maximumFileSize, &error)) {
@@ -313,18 +323,79 @@ std::shared_ptr<const ical::CalendarFile> VdirEventStore::fileAt(const QString &
     } else {
         consoleWarning(lcEvents(), QStringLiteral("Skipped %1").arg(error));
     }
+    entry.failed = !entry.parsed;
+    if (entry.parsed)
+        entry.span = entry.parsed->span();
     const std::lock_guard lock(mutex_);
-    if (!entry.parsed)
+    FolderFiles &kept = filesOf(folder);
+    CachedFile &slot = kept.files[name];
+    if (entry.failed)
         ++skipped_;
-    cache_[path] = entry;
-    return entry.parsed;
+    if (slot.stamp != entry.stamp || slot.span != entry.span || slot.failed != entry.failed)
+        kept.changed = true;
+    parsedCount_ += entry.parsed ? 1 : 0;
+    parsedCount_ -= slot.parsed ? 1 : 0;
+    entry.lastUse = ++useClock_;
+    slot = entry;
+    if (!entry.parsed || !entry.span.mayOverlap(start, end))
+        return {};
+    return {entry.parsed, entry.digest};
 }
 
-QByteArray VdirEventStore::digestOf(const QString &path) const
+void VdirEventStore::settleFolder(const QString &folder, const QStringList &names)
+{
+    QByteArray encoded;
+    {
+        const std::lock_guard lock(mutex_);
+        FolderFiles &kept = filesOf(folder);
+        if (kept.files.size() != static_cast<std::size_t>(names.size())) {
+            const QSet<QString> present(names.begin(), names.end());
+            for (auto it = kept.files.begin(); it != kept.files.end();) {
+                if (present.contains(it->first)) {
+                    ++it;
+                    continue;
+                }
+                parsedCount_ -= it->second.parsed ? 1 : 0;
+                it = kept.files.erase(it);
+                kept.changed = true;
+            }
+        }
+        if (!kept.changed)
+            return;
+        kept.changed = false;
+        // Files that could not be read are left out, so the next run reads
+        // them again and says why they are skipped.
+        ical::folderindex::Entries entries;
+        entries.reserve(kept.files.size());
+        for (const auto &[name, file] : kept.files) {
+            if (!file.failed && file.stamp.size >= 0)
+                entries.emplace(name, ical::folderindex::Entry{file.stamp, file.span});
+        }
+        encoded = ical::folderindex::encode(folder, entries);
+    }
+    ical::folderindex::save(folder, encoded);
+}
+
+void VdirEventStore::trimParsed()
 {
     const std::lock_guard lock(mutex_);
-    const auto it = cache_.find(path);
-    return it == cache_.end() ? QByteArray() : it->second.digest;
+    if (parsedCount_ <= parsedFilesKept)
+        return;
+    std::vector<std::pair<std::uint64_t, CachedFile *>> parsed;
+    parsed.reserve(parsedCount_);
+    for (auto &[folder, kept] : folders_) {
+        for (auto &[name, file] : kept.files) {
+            if (file.parsed)
+                parsed.emplace_back(file.lastUse, &file);
+        }
+    }
+    const auto keep = parsed.end() - static_cast<std::ptrdiff_t>(parsedFilesKept);
+    std::nth_element(parsed.begin(), keep, parsed.end());
+    for (auto it = parsed.begin(); it != keep; ++it) {
+        it->second->parsed.reset();
+        it->second->digest.clear();
+    }
+    parsedCount_ = parsedFilesKept;
 }
 
 std::vector<CalendarEvent> VdirEventStore::events(Instant start, Instant end)
@@ -333,15 +404,15 @@ std::vector<CalendarEvent> VdirEventStore::events(Instant start, Instant end)
     std::vector<ical::Occurrence> found;
     const auto calendarList = calendars();
     for (const auto &calendar : calendarList) {
-        const QString folder = calendar->identifier + QLatin1Char('/');
-        for (const QString &name : eventFileNames(calendar->identifier)) {
-            const QString path = folder + name;
-            const auto parsed = fileAt(path);
+        const QString &folder = calendar->identifier;
+        const QStringList names = eventFileNames(folder);
+        for (const QString &name : names) {
+            const auto [parsed, digest] = fileAt(folder, name, start, end);
             if (!parsed)
                 continue;
             found.clear();
             parsed->occurrences(start, end, found);
-            const QByteArray digest = found.empty() ? QByteArray() : digestOf(path);
+            const QString path = folder + QLatin1Char('/') + name;
             for (ical::Occurrence &o : found) {
                 CalendarEvent event;
                 event.identifier = QStringLiteral("%1#%2@%3").arg(path, o.uid).arg(msecsOf(o.start));
@@ -352,7 +423,9 @@ std::vector<CalendarEvent> VdirEventStore::events(Instant start, Instant end)
                 result.push_back(std::move(event));
             }
         }
+        settleFolder(folder, names);
     }
+    trimParsed();
     // New calendar folders are watched from the store's own thread.
     QMetaObject::invokeMethod(this, [this, calendarList] { watchFolders(calendarList); });
     return result;

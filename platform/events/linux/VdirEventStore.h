@@ -5,6 +5,7 @@
 #include "platform/events/EventStore.h"
 #include "platform/events/linux/CalendarImport.h"
 #include "platform/events/linux/EventWriter.h"
+#include "platform/events/linux/FolderIndex.h"
 #include "platform/events/linux/ICalendarFile.h"
 
 #include <QDateTime>
@@ -16,6 +17,7 @@
 #include <map>
 #include <mutex>
 #include <set>
+#include <unordered_map>
 
 namespace platform {
 
@@ -66,31 +68,41 @@ protected:
     void connectNotify(const QMetaMethod &signal) override;
 
 private:
-    // What tells a file's content apart without reading it: a write changes
-    // its change time (which no program can set back), a swap its inode.
-    struct FileStamp
-    {
-        qint64 size = -1;
-        qint64 modifiedNs = 0;
-        qint64 changedNs = 0;
-        quint64 inode = 0;
-        bool operator==(const FileStamp &) const = default;
-    };
-    static std::optional<FileStamp> stampOf(const QString &path);
     // The names of the calendar files of `folder` (regular files, or links
     // to them, ending in .ics and not hidden), in name order.
     static QStringList eventFileNames(const QString &folder);
 
+    // A file as last read. Its span always stays; the parsed file is let go
+    // of when many others were used since, and read again when needed.
     struct CachedFile
     {
-        FileStamp stamp;
+        ical::FileStamp stamp;
+        ical::FileSpan span;
         QByteArray digest;
         std::shared_ptr<const ical::CalendarFile> parsed;
+        std::uint64_t lastUse = 0;
+        bool failed = false;
+    };
+    struct FolderFiles
+    {
+        bool loaded = false;
+        bool changed = false;
+        std::unordered_map<QString, CachedFile> files;
+    };
+    struct FoundFile
+    {
+        std::shared_ptr<const ical::CalendarFile> parsed;
+        QByteArray digest;
     };
 
-    std::shared_ptr<const ical::CalendarFile> fileAt(const QString &path);
-    // The digest of the content fileAt() last read from `path`.
-    QByteArray digestOf(const QString &path) const;
+    // The file `name` of `folder` when its events may fall in [start, end).
+    FoundFile fileAt(const QString &folder, const QString &name, Instant start, Instant end);
+    FolderFiles &filesOf(const QString &folder);
+    // Forgets the files of `folder` that are gone, and keeps its index for
+    // the next run when anything changed.
+    void settleFolder(const QString &folder, const QStringList &names);
+    // Lets go of the parsed files used longest ago beyond the number kept.
+    void trimParsed();
     void watchFolders(const std::vector<std::shared_ptr<const EventCalendar>> &calendars);
     bool writeAtomically(const QString &path, const QByteArray &data, QString *error);
     enum class Replacement
@@ -120,7 +132,9 @@ private:
     std::function<QStringList()> extraFolderSource_;
     std::function<void(const QString &)> beforeReplace_;
     mutable std::mutex mutex_;
-    std::map<QString, CachedFile> cache_;
+    std::map<QString, FolderFiles> folders_;
+    std::uint64_t useClock_ = 0;
+    std::size_t parsedCount_ = 0;
     std::map<QString, std::shared_ptr<const EventCalendar>> calendarCache_;
     std::set<QString> reportedFolders_;
     int skipped_ = 0;

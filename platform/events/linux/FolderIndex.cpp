@@ -1,0 +1,193 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
+#include "platform/events/linux/FolderIndex.h"
+
+#include "platform/system/BoundedFile.h"
+#include "platform/system/Logging.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <cstring>
+#include <string_view>
+#include <sys/stat.h>
+
+namespace platform::ical {
+
+std::optional<FileStamp> stampOf(const QString &path)
+{
+    struct stat info
+    {
+    };
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return std::nullopt;
+    constexpr qint64 nsPerSecond = 1'000'000'000;
+    return FileStamp{static_cast<qint64>(info.st_size),
+                     static_cast<qint64>(info.st_mtim.tv_sec) * nsPerSecond + info.st_mtim.tv_nsec,
+                     static_cast<qint64>(info.st_ctim.tv_sec) * nsPerSecond + info.st_ctim.tv_nsec,
+                     static_cast<quint64>(info.st_ino)};
+}
+
+namespace folderindex {
+
+namespace {
+
+// Changes whenever the layout or the meaning of a span does.
+constexpr char magic[8] = {'Q', 'M', 'L', 'Y', 'I', 'D', 'X', '1'};
+// Far above any calendar's index (about 90 bytes a file).
+constexpr qint64 largestIndex = 1024LL * 1024 * 1024;
+constexpr qsizetype checksumSize = 8;
+
+// Damage, not tampering, is what the sum is for: whoever can write the cache
+// folder can write the calendars too.
+quint64 checksum(const char *data, qsizetype size)
+{
+    return std::hash<std::string_view>{}(std::string_view(data, static_cast<std::size_t>(size)));
+}
+
+template<typename T>
+void put(QByteArray &out, T value)
+{
+    out.append(reinterpret_cast<const char *>(&value), sizeof value);
+}
+
+void putBytes(QByteArray &out, const QByteArray &bytes)
+{
+    put<quint32>(out, static_cast<quint32>(bytes.size()));
+    out.append(bytes);
+}
+
+// Reads the encoded fields in order; any read past the end fails them all.
+class Reader
+{
+public:
+    Reader(const char *data, qsizetype size) : at_(data), end_(data + size) {}
+
+    template<typename T>
+    bool get(T &value)
+    {
+        if (end_ - at_ < static_cast<qsizetype>(sizeof value))
+            return false;
+        std::memcpy(&value, at_, sizeof value);
+        at_ += sizeof value;
+        return true;
+    }
+
+    bool getBytes(QByteArray &bytes)
+    {
+        quint32 size = 0;
+        if (!get(size) || end_ - at_ < static_cast<qsizetype>(size))
+            return false;
+        bytes = QByteArray(at_, size);
+        at_ += size;
+        return true;
+    }
+
+    bool atEnd() const { return at_ == end_; }
+
+private:
+    const char *at_;
+    const char *end_;
+};
+
+bool getEntry(Reader &reader, QByteArray &name, Entry &entry)
+{
+    FileStamp &s = entry.stamp;
+    return reader.getBytes(name) && reader.get(s.size) && reader.get(s.modifiedNs) && reader.get(s.changedNs) &&
+           reader.get(s.inode) && reader.get(entry.span.first) && reader.get(entry.span.last);
+}
+
+} // namespace
+
+QString pathFor(const QString &folder)
+{
+    const QByteArray key = QCryptographicHash::hash(QFile::encodeName(folder), QCryptographicHash::Sha256);
+    return QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) +
+           QStringLiteral("/qamarly/event-index/") + QString::fromLatin1(key.toHex().left(32));
+}
+
+QByteArray encode(const QString &folder, const Entries &entries)
+{
+    QByteArray out;
+    out.reserve(static_cast<qsizetype>(entries.size()) * 90 + 64);
+    out.append(magic, sizeof magic);
+    putBytes(out, QFile::encodeName(folder));
+    put<quint64>(out, entries.size());
+    for (const auto &[name, entry] : entries) {
+        putBytes(out, QFile::encodeName(name));
+        put(out, entry.stamp.size);
+        put(out, entry.stamp.modifiedNs);
+        put(out, entry.stamp.changedNs);
+        put(out, entry.stamp.inode);
+        put(out, entry.span.first);
+        put(out, entry.span.last);
+    }
+    put<quint64>(out, checksum(out.constData(), out.size()));
+    return out;
+}
+
+std::optional<Entries> decode(const QString &folder, const QByteArray &data)
+{
+    const qsizetype body = data.size() - checksumSize;
+    if (body < static_cast<qsizetype>(sizeof magic) || std::memcmp(data.constData(), magic, sizeof magic) != 0)
+        return std::nullopt;
+    quint64 sum = 0;
+    std::memcpy(&sum, data.constData() + body, sizeof sum);
+    if (sum != checksum(data.constData(), body))
+        return std::nullopt;
+    Reader reader(data.constData() + sizeof magic, body - static_cast<qsizetype>(sizeof magic));
+    QByteArray owner;
+    quint64 count = 0;
+    // Another folder's index (the same name by chance, or copied) is not ours.
+    if (!reader.getBytes(owner) || owner != QFile::encodeName(folder) || !reader.get(count))
+        return std::nullopt;
+    Entries entries;
+    entries.reserve(static_cast<std::size_t>(std::min<quint64>(count, static_cast<quint64>(data.size()))));
+    QByteArray name;
+    for (quint64 i = 0; i < count; ++i) {
+        Entry entry;
+        if (!getEntry(reader, name, entry))
+            return std::nullopt;
+        entries.insert_or_assign(QFile::decodeName(name), entry);
+    }
+    if (!reader.atEnd())
+        return std::nullopt;
+    return entries;
+}
+
+Entries load(const QString &folder)
+{
+    const QString path = pathFor(folder);
+    if (!QFileInfo::exists(path))
+        return {};
+    QString error;
+    const auto data = readRegularFile(path, largestIndex, &error);
+    auto entries = data ? decode(folder, *data) : std::nullopt;
+    if (!entries) {
+        qCDebug(lcEvents, "The event index of %s is unreadable, reading every file again",
+                qUtf8Printable(folder));
+        return {};
+    }
+    return std::move(*entries);
+}
+
+bool save(const QString &folder, const QByteArray &encoded)
+{
+    const QString path = pathFor(folder);
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(encoded) != encoded.size() || !file.commit()) {
+        // Only speed is lost: the next run reads the files again.
+        qCDebug(lcEvents, "Could not keep the event index of %s: %s", qUtf8Printable(folder),
+                qUtf8Printable(file.errorString()));
+        return false;
+    }
+    return true;
+}
+
+} // namespace folderindex
+
+} // namespace platform::ical

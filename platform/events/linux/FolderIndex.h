@@ -1,0 +1,54 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Qamarly developers
+#pragma once
+
+#include "platform/events/linux/ICalendarFile.h"
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+#include <unordered_map>
+
+namespace platform::ical {
+
+// What tells a file's content apart without reading it: a write changes its
+// change time (which no program can set back), a swap its inode.
+struct FileStamp
+{
+    qint64 size = -1;
+    qint64 modifiedNs = 0;
+    qint64 changedNs = 0;
+    quint64 inode = 0;
+    bool operator==(const FileStamp &) const = default;
+};
+
+std::optional<FileStamp> stampOf(const QString &path);
+
+// A calendar folder's files as they were last read: each file's stamp and
+// the span of its events, kept in the cache folder between runs so that a
+// query reads only the files whose events may fall in it. It is a hint, never
+// the truth: an entry counts only while its file's stamp is unchanged, and an
+// index that is damaged, of another format or of another folder reads as
+// empty, so every file is read again.
+namespace folderindex {
+
+struct Entry
+{
+    FileStamp stamp;
+    FileSpan span;
+};
+// By file name within the folder.
+using Entries = std::unordered_map<QString, Entry>;
+
+// Where the index of `folder` is kept: under $XDG_CACHE_HOME/qamarly.
+QString pathFor(const QString &folder);
+Entries load(const QString &folder);
+// The index's bytes; written whole beside the old one and renamed over it,
+// so a reader sees the old index or the new, never half of one.
+QByteArray encode(const QString &folder, const Entries &entries);
+std::optional<Entries> decode(const QString &folder, const QByteArray &data);
+bool save(const QString &folder, const QByteArray &encoded);
+
+} // namespace folderindex
+
+} // namespace platform::ical
