@@ -11,24 +11,50 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <algorithm>
 #include <cstring>
+#include <dirent.h>
 #include <string_view>
 #include <sys/stat.h>
 
 namespace platform::ical {
 
-std::optional<FileStamp> stampOf(const QString &path)
+namespace {
+
+FileStamp stampFrom(const struct stat &info)
 {
-    struct stat info
-    {
-    };
-    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
-        return std::nullopt;
     constexpr qint64 nsPerSecond = 1'000'000'000;
     return FileStamp{static_cast<qint64>(info.st_size),
                      static_cast<qint64>(info.st_mtim.tv_sec) * nsPerSecond + info.st_mtim.tv_nsec,
                      static_cast<qint64>(info.st_ctim.tv_sec) * nsPerSecond + info.st_ctim.tv_nsec,
                      static_cast<quint64>(info.st_ino)};
+}
+
+} // namespace
+
+std::vector<FolderFile> calendarFiles(const QString &folder, bool *hasLinks)
+{
+    std::vector<FolderFile> files;
+    DIR *dir = ::opendir(QFile::encodeName(folder).constData());
+    if (!dir)
+        return files;
+    // Names are looked up in the folder itself, not from the root each time.
+    const int fd = ::dirfd(dir);
+    while (const dirent *entry = ::readdir(dir)) {
+        const std::string_view name(entry->d_name);
+        if (name.starts_with('.') || !name.ends_with(".ics"))
+            continue;
+        if (hasLinks && entry->d_type != DT_REG)
+            *hasLinks = true;
+        struct stat info
+        {
+        };
+        // Links are followed: a link to a calendar file is one.
+        if (::fstatat(fd, entry->d_name, &info, 0) == 0 && S_ISREG(info.st_mode))
+            files.push_back({QByteArray(name.data(), static_cast<qsizetype>(name.size())), stampFrom(info)});
+    }
+    ::closedir(dir);
+    return files;
 }
 
 namespace folderindex {
@@ -48,8 +74,7 @@ quint64 checksum(const char *data, qsizetype size)
     return std::hash<std::string_view>{}(std::string_view(data, static_cast<std::size_t>(size)));
 }
 
-template<typename T>
-void put(QByteArray &out, T value)
+template <typename T> void put(QByteArray &out, T value)
 {
     out.append(reinterpret_cast<const char *>(&value), sizeof value);
 }
@@ -66,8 +91,7 @@ class Reader
 public:
     Reader(const char *data, qsizetype size) : at_(data), end_(data + size) {}
 
-    template<typename T>
-    bool get(T &value)
+    template <typename T> bool get(T &value)
     {
         if (end_ - at_ < static_cast<qsizetype>(sizeof value))
             return false;
@@ -96,8 +120,9 @@ private:
 bool getEntry(Reader &reader, QByteArray &name, Entry &entry)
 {
     FileStamp &s = entry.stamp;
-    return reader.getBytes(name) && reader.get(s.size) && reader.get(s.modifiedNs) && reader.get(s.changedNs) &&
-           reader.get(s.inode) && reader.get(entry.span.first) && reader.get(entry.span.last);
+    return reader.getBytes(name) && reader.get(s.size) && reader.get(s.modifiedNs) &&
+           reader.get(s.changedNs) && reader.get(s.inode) && reader.get(entry.span.first) &&
+           reader.get(entry.span.last);
 }
 
 } // namespace
@@ -117,7 +142,7 @@ QByteArray encode(const QString &folder, const Entries &entries)
     putBytes(out, QFile::encodeName(folder));
     put<quint64>(out, entries.size());
     for (const auto &[name, entry] : entries) {
-        putBytes(out, QFile::encodeName(name));
+        putBytes(out, name);
         put(out, entry.stamp.size);
         put(out, entry.stamp.modifiedNs);
         put(out, entry.stamp.changedNs);
@@ -132,7 +157,8 @@ QByteArray encode(const QString &folder, const Entries &entries)
 std::optional<Entries> decode(const QString &folder, const QByteArray &data)
 {
     const qsizetype body = data.size() - checksumSize;
-    if (body < static_cast<qsizetype>(sizeof magic) || std::memcmp(data.constData(), magic, sizeof magic) != 0)
+    if (body < static_cast<qsizetype>(sizeof magic) ||
+        std::memcmp(data.constData(), magic, sizeof magic) != 0)
         return std::nullopt;
     quint64 sum = 0;
     std::memcpy(&sum, data.constData() + body, sizeof sum);
@@ -151,7 +177,7 @@ std::optional<Entries> decode(const QString &folder, const QByteArray &data)
         Entry entry;
         if (!getEntry(reader, name, entry))
             return std::nullopt;
-        entries.insert_or_assign(QFile::decodeName(name), entry);
+        entries.emplace_back(name, entry);
     }
     if (!reader.atEnd())
         return std::nullopt;

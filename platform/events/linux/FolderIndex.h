@@ -5,9 +5,11 @@
 #include "platform/events/linux/ICalendarFile.h"
 
 #include <QByteArray>
+#include <QHashFunctions>
 #include <QString>
 #include <optional>
 #include <unordered_map>
+#include <vector>
 
 namespace platform::ical {
 
@@ -22,7 +24,21 @@ struct FileStamp
     bool operator==(const FileStamp &) const = default;
 };
 
-std::optional<FileStamp> stampOf(const QString &path);
+// A file of a calendar folder: its name as the file system has it, and its stamp.
+struct FolderFile
+{
+    QByteArray name;
+    FileStamp stamp;
+};
+// The calendar files of `folder` as they are now (regular files, or links to
+// them, ending in .ics and not hidden), in the order the folder lists them;
+// `hasLinks` says whether any entry is, or may be, a link.
+std::vector<FolderFile> calendarFiles(const QString &folder, bool *hasLinks = nullptr);
+
+struct NameHash
+{
+    std::size_t operator()(const QByteArray &name) const { return qHash(name); }
+};
 
 // A calendar folder's files as they were last read: each file's stamp and
 // the span of its events, kept in the cache folder between runs so that a
@@ -37,8 +53,8 @@ struct Entry
     FileStamp stamp;
     FileSpan span;
 };
-// By file name within the folder.
-using Entries = std::unordered_map<QString, Entry>;
+// With the file's name within the folder.
+using Entries = std::vector<std::pair<QByteArray, Entry>>;
 
 // Where the index of `folder` is kept: under $XDG_CACHE_HOME/qamarly.
 QString pathFor(const QString &folder);

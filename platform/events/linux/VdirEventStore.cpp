@@ -31,6 +31,7 @@
 #include <string_view>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <unordered_set>
 
 namespace platform {
 
@@ -116,13 +117,15 @@ QString quoted(const QString &title)
 
 VdirEventStore::VdirEventStore(QString base, QStringList extraFolders, QObject *parent)
     : EventStore(parent), base_(std::move(base)), extraFolders_(std::move(extraFolders)),
-      watcher_(new QFileSystemWatcher(this)), changeTimer_(new QTimer(this))
+      watch_(new ical::FolderWatch(this)), changeTimer_(new QTimer(this))
 {
     changeTimer_->setSingleShot(true);
     changeTimer_->setInterval(changeSettleMs);
     connect(changeTimer_, &QTimer::timeout, this, &EventStore::storeChanged);
-    connect(watcher_, &QFileSystemWatcher::directoryChanged, changeTimer_, qOverload<>(&QTimer::start));
-    connect(watcher_, &QFileSystemWatcher::fileChanged, changeTimer_, qOverload<>(&QTimer::start));
+    connect(watch_, &ical::FolderWatch::changed, this, [this](const QString &folder) {
+        folderChanged(folder);
+        changeTimer_->start();
+    });
 }
 
 void VdirEventStore::connectNotify(const QMetaMethod &signal)
@@ -253,66 +256,71 @@ std::vector<std::shared_ptr<const EventCalendar>> VdirEventStore::calendars()
     return result;
 }
 
-QStringList VdirEventStore::eventFileNames(const QString &folder)
-{
-    // One pass over the folder's entries: their kind comes with them, so only
-    // links (and file systems that do not say) cost a look at the file.
-    QStringList names;
-    DIR *dir = ::opendir(QFile::encodeName(folder).constData());
-    if (!dir)
-        return names;
-    const QByteArray prefix = QFile::encodeName(folder) + '/';
-    while (const dirent *entry = ::readdir(dir)) {
-        const std::string_view name(entry->d_name);
-        if (name.starts_with('.') || !name.ends_with(".ics"))
-            continue;
-        bool regular = entry->d_type == DT_REG;
-        if (entry->d_type == DT_LNK || entry->d_type == DT_UNKNOWN) {
-            struct stat info
-            {
-            };
-            regular = ::stat((prefix + entry->d_name).constData(), &info) == 0 && S_ISREG(info.st_mode);
-        }
-        if (regular)
-            names << QFile::decodeName(entry->d_name);
-    }
-    ::closedir(dir);
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 VdirEventStore::FolderFiles &VdirEventStore::filesOf(const QString &folder)
 {
     FolderFiles &kept = folders_[folder];
     if (!kept.loaded) {
         kept.loaded = true;
-        for (auto &[name, entry] : ical::folderindex::load(folder))
-            kept.files.try_emplace(name, CachedFile{entry.stamp, entry.span, {}, {}, 0, false});
+        auto entries = ical::folderindex::load(folder);
+        kept.files.reserve(entries.size());
+        for (auto &[name, entry] : entries)
+            kept.files.try_emplace(std::move(name), CachedFile{entry.stamp, entry.span, {}, {}, 0, false});
     }
     return kept;
 }
 
-VdirEventStore::FoundFile VdirEventStore::fileAt(const QString &folder, const QString &name, Instant start,
-                                                 Instant end)
+std::vector<VdirEventStore::WantedFile>
+VdirEventStore::filesToQuery(const QString &folder, const std::vector<ical::FolderFile> *present,
+                             Instant start, Instant end)
 {
-    const QString path = folder + QLatin1Char('/') + name;
-    const std::optional<ical::FileStamp> stamp = ical::stampOf(path);
-    {
-        const std::lock_guard lock(mutex_);
-        auto &files = filesOf(folder).files;
-        if (auto it = files.find(name); stamp && it != files.end() && it->second.stamp == *stamp) {
-            CachedFile &known = it->second;
+    std::vector<WantedFile> wanted;
+    const std::lock_guard lock(mutex_);
+    FolderFiles &kept = filesOf(folder);
+    const auto consider = [&](const ical::FolderFile &file, CachedFile *known) {
+        if (known && known->stamp == file.stamp) {
             // Most files of a big calendar end here, unread.
-            if (known.failed || !known.span.mayOverlap(start, end))
-                return {};
-            if (known.parsed) {
-                known.lastUse = ++useClock_;
-                return {known.parsed, known.digest};
+            if (known->failed || !known->span.mayOverlap(start, end))
+                return;
+            if (known->parsed) {
+                known->lastUse = ++useClock_;
+                wanted.push_back({file, known->parsed, known->digest});
+                return;
             }
         }
+        wanted.push_back({file, nullptr, {}});
+    };
+    if (present) {
+        for (const ical::FolderFile &file : *present) {
+            const auto it = kept.files.find(file.name);
+            consider(file, it == kept.files.end() ? nullptr : &it->second);
+        }
+    } else {
+        for (auto &[name, known] : kept.files)
+            consider({name, known.stamp}, &known);
     }
+    // Events come in file-name order whatever order the folder lists them in.
+    std::sort(wanted.begin(), wanted.end(),
+              [](const WantedFile &a, const WantedFile &b) { return a.file.name < b.file.name; });
+    return wanted;
+}
+
+void VdirEventStore::folderChanged(const QString &folder)
+{
+    const std::lock_guard lock(mutex_);
+    for (auto &[path, kept] : folders_) {
+        if (!folder.isEmpty() && path != folder)
+            continue;
+        kept.trusted = false;
+        ++kept.generation;
+        kept.watched = kept.watched && watch_->watches(path);
+    }
+}
+
+void VdirEventStore::readFile(const QString &folder, WantedFile &wanted, Instant start, Instant end)
+{
+    const QString path = folder + QLatin1Char('/') + QFile::decodeName(wanted.file.name);
     CachedFile entry;
-    entry.stamp = stamp.value_or(ical::FileStamp{});
+    entry.stamp = wanted.file.stamp;
     QString error;
     // Opened without blocking, regular files only, never more than the cap.
     if (const auto data = readRegularFile(path, ical::maximumFileSize, &error)) {
@@ -326,9 +334,18 @@ VdirEventStore::FoundFile VdirEventStore::fileAt(const QString &folder, const QS
     entry.failed = !entry.parsed;
     if (entry.parsed)
         entry.span = entry.parsed->span();
+    if (entry.parsed && entry.span.mayOverlap(start, end)) {
+        wanted.parsed = entry.parsed;
+        wanted.digest = entry.digest;
+    } else {
+        // Read only to learn its span: a first run over a big calendar keeps
+        // none of the files it has no use for.
+        entry.parsed.reset();
+        entry.digest.clear();
+    }
     const std::lock_guard lock(mutex_);
     FolderFiles &kept = filesOf(folder);
-    CachedFile &slot = kept.files[name];
+    CachedFile &slot = kept.files[wanted.file.name];
     if (entry.failed)
         ++skipped_;
     if (slot.stamp != entry.stamp || slot.span != entry.span || slot.failed != entry.failed)
@@ -336,22 +353,22 @@ VdirEventStore::FoundFile VdirEventStore::fileAt(const QString &folder, const QS
     parsedCount_ += entry.parsed ? 1 : 0;
     parsedCount_ -= slot.parsed ? 1 : 0;
     entry.lastUse = ++useClock_;
-    slot = entry;
-    if (!entry.parsed || !entry.span.mayOverlap(start, end))
-        return {};
-    return {entry.parsed, entry.digest};
+    slot = std::move(entry);
 }
 
-void VdirEventStore::settleFolder(const QString &folder, const QStringList &names)
+void VdirEventStore::settleFolder(const QString &folder, const std::vector<ical::FolderFile> &present)
 {
     QByteArray encoded;
     {
         const std::lock_guard lock(mutex_);
         FolderFiles &kept = filesOf(folder);
-        if (kept.files.size() != static_cast<std::size_t>(names.size())) {
-            const QSet<QString> present(names.begin(), names.end());
+        if (kept.files.size() != present.size()) {
+            std::unordered_set<QByteArray, ical::NameHash> names;
+            names.reserve(present.size());
+            for (const ical::FolderFile &file : present)
+                names.insert(file.name);
             for (auto it = kept.files.begin(); it != kept.files.end();) {
-                if (present.contains(it->first)) {
+                if (names.contains(it->first)) {
                     ++it;
                     continue;
                 }
@@ -368,8 +385,8 @@ void VdirEventStore::settleFolder(const QString &folder, const QStringList &name
         ical::folderindex::Entries entries;
         entries.reserve(kept.files.size());
         for (const auto &[name, file] : kept.files) {
-            if (!file.failed && file.stamp.size >= 0)
-                entries.emplace(name, ical::folderindex::Entry{file.stamp, file.span});
+            if (!file.failed)
+                entries.emplace_back(name, ical::folderindex::Entry{file.stamp, file.span});
         }
         encoded = ical::folderindex::encode(folder, entries);
     }
@@ -405,25 +422,47 @@ std::vector<CalendarEvent> VdirEventStore::events(Instant start, Instant end)
     const auto calendarList = calendars();
     for (const auto &calendar : calendarList) {
         const QString &folder = calendar->identifier;
-        const QStringList names = eventFileNames(folder);
-        for (const QString &name : names) {
-            const auto [parsed, digest] = fileAt(folder, name, start, end);
-            if (!parsed)
+        bool trusted = false;
+        bool watched = false;
+        std::uint64_t generation = 0;
+        {
+            const std::lock_guard lock(mutex_);
+            const FolderFiles &kept = filesOf(folder);
+            trusted = kept.trusted;
+            watched = kept.watched;
+            generation = kept.generation;
+        }
+        bool hasLinks = false;
+        const std::vector<ical::FolderFile> present =
+            trusted ? std::vector<ical::FolderFile>() : ical::calendarFiles(folder, &hasLinks);
+        for (WantedFile &wanted : filesToQuery(folder, trusted ? nullptr : &present, start, end)) {
+            if (!wanted.parsed)
+                readFile(folder, wanted, start, end);
+            if (!wanted.parsed)
                 continue;
             found.clear();
-            parsed->occurrences(start, end, found);
-            const QString path = folder + QLatin1Char('/') + name;
+            wanted.parsed->occurrences(start, end, found);
+            const QString path = folder + QLatin1Char('/') + QFile::decodeName(wanted.file.name);
             for (ical::Occurrence &o : found) {
                 CalendarEvent event;
                 event.identifier = QStringLiteral("%1#%2@%3").arg(path, o.uid).arg(msecsOf(o.start));
                 ical::copyInto(std::move(o), event);
                 event.calendar = calendar;
                 event.filePath = path;
-                event.sourceDigest = digest;
+                event.sourceDigest = wanted.digest;
                 result.push_back(std::move(event));
             }
         }
-        settleFolder(folder, names);
+        if (trusted)
+            continue;
+        settleFolder(folder, present);
+        // Nothing changed while the folder was looked at under a watch that
+        // sees every change: until the watch says otherwise, it is as kept.
+        if (watched && ical::FolderWatch::seesEveryChange(folder, hasLinks)) {
+            const std::lock_guard lock(mutex_);
+            FolderFiles &kept = filesOf(folder);
+            kept.trusted = kept.watched && kept.generation == generation;
+        }
     }
     trimParsed();
     // New calendar folders are watched from the store's own thread.
@@ -435,13 +474,15 @@ void VdirEventStore::watchFolders(const std::vector<std::shared_ptr<const EventC
 {
     if (!watching_)
         return;
-    QStringList wanted{base_};
-    for (const auto &calendar : calendars)
-        wanted << calendar->identifier;
-    const QStringList watched = watcher_->directories();
-    for (const QString &folder : wanted) {
-        if (!watched.contains(folder) && QFileInfo(folder).isDir())
-            watcher_->addPath(folder);
+    watch_->watch(base_);
+    for (const auto &calendar : calendars) {
+        const QString &folder = calendar->identifier;
+        if (watch_->watches(folder) || !watch_->watch(folder))
+            continue;
+        const std::lock_guard lock(mutex_);
+        FolderFiles &kept = folders_[folder];
+        kept.watched = true;
+        ++kept.generation;
     }
 }
 

@@ -6,10 +6,10 @@
 #include "platform/events/linux/CalendarImport.h"
 #include "platform/events/linux/EventWriter.h"
 #include "platform/events/linux/FolderIndex.h"
+#include "platform/events/linux/FolderWatch.h"
 #include "platform/events/linux/ICalendarFile.h"
 
 #include <QDateTime>
-#include <QFileSystemWatcher>
 #include <QStringList>
 #include <QTimer>
 #include <atomic>
@@ -68,10 +68,6 @@ protected:
     void connectNotify(const QMetaMethod &signal) override;
 
 private:
-    // The names of the calendar files of `folder` (regular files, or links
-    // to them, ending in .ics and not hidden), in name order.
-    static QStringList eventFileNames(const QString &folder);
-
     // A file as last read. Its span always stays; the parsed file is let go
     // of when many others were used since, and read again when needed.
     struct CachedFile
@@ -87,20 +83,36 @@ private:
     {
         bool loaded = false;
         bool changed = false;
-        std::unordered_map<QString, CachedFile> files;
+        // Watched for every change since before the last full look at it:
+        // what is kept of it is what is there, with no need to look again.
+        bool watched = false;
+        bool trusted = false;
+        std::uint64_t generation = 0;
+        std::unordered_map<QByteArray, CachedFile, ical::NameHash> files;
     };
-    struct FoundFile
+    // A file whose events may fall in a query's range; no parsed file yet
+    // when it must be read.
+    struct WantedFile
     {
+        ical::FolderFile file;
         std::shared_ptr<const ical::CalendarFile> parsed;
         QByteArray digest;
     };
 
-    // The file `name` of `folder` when its events may fall in [start, end).
-    FoundFile fileAt(const QString &folder, const QString &name, Instant start, Instant end);
+    // Under the lock: the folder's kept files, its index read on first use.
     FolderFiles &filesOf(const QString &folder);
+    // The files whose events may fall in [start, end): of those `present`,
+    // or of those kept when there is no need to look.
+    std::vector<WantedFile> filesToQuery(const QString &folder, const std::vector<ical::FolderFile> *present,
+                                         Instant start, Instant end);
+    // What the watch says changed; every folder when `folder` is empty.
+    void folderChanged(const QString &folder);
+    // Reads the file, keeps its span, and gives it to `wanted` when its
+    // events may fall in [start, end).
+    void readFile(const QString &folder, WantedFile &wanted, Instant start, Instant end);
     // Forgets the files of `folder` that are gone, and keeps its index for
     // the next run when anything changed.
-    void settleFolder(const QString &folder, const QStringList &names);
+    void settleFolder(const QString &folder, const std::vector<ical::FolderFile> &present);
     // Lets go of the parsed files used longest ago beyond the number kept.
     void trimParsed();
     void watchFolders(const std::vector<std::shared_ptr<const EventCalendar>> &calendars);
@@ -139,7 +151,7 @@ private:
     std::set<QString> reportedFolders_;
     int skipped_ = 0;
     std::vector<AccessCompletion> waitingForAnswer_;
-    QFileSystemWatcher *watcher_;
+    ical::FolderWatch *watch_;
     QTimer *changeTimer_;
     std::atomic<bool> watching_ = false;
 };

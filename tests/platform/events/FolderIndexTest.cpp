@@ -4,8 +4,8 @@
 // cannot fall in it. It must never hide an event: whatever the index says,
 // the events found are the ones reading every file finds.
 #include "platform/events/linux/FolderIndex.h"
-#include "platform/events/linux/VdirEventStore.h"
 
+#include "platform/events/linux/VdirEventStore.h"
 #include "platform/system/Console.h"
 #include "support/TestEnvironment.h"
 
@@ -29,13 +29,16 @@ QByteArray eventText(const QByteArray &uid, const QByteArray &lines)
     return "BEGIN:VEVENT\r\nUID:" + uid + "\r\nDTSTAMP:20260101T000000Z\r\n" + lines + "END:VEVENT\r\n";
 }
 
-const QByteArray kiritimati = "BEGIN:VTIMEZONE\r\nTZID:Line Islands\r\nBEGIN:STANDARD\r\nDTSTART:19700101T000000\r\n"
-                              "TZOFFSETFROM:+1400\r\nTZOFFSETTO:+1400\r\nEND:STANDARD\r\nEND:VTIMEZONE\r\n";
+const QByteArray kiritimati =
+    "BEGIN:VTIMEZONE\r\nTZID:Line Islands\r\nBEGIN:STANDARD\r\nDTSTART:19700101T000000\r\n"
+    "TZOFFSETFROM:+1400\r\nTZOFFSETTO:+1400\r\nEND:STANDARD\r\nEND:VTIMEZONE\r\n";
 
 // Files whose events lie far from where a first look at them would put them.
 const std::pair<const char *, QByteArray> trickyFiles[] = {
-    {"single.ics", eventText("single", "DTSTART:20261207T110000Z\r\nDTEND:20261207T120000Z\r\nSUMMARY:Single\r\n")},
-    {"yearly.ics", eventText("yearly", "DTSTART;VALUE=DATE:20201210\r\nRRULE:FREQ=YEARLY\r\nSUMMARY:Yearly\r\n")},
+    {"single.ics",
+     eventText("single", "DTSTART:20261207T110000Z\r\nDTEND:20261207T120000Z\r\nSUMMARY:Single\r\n")},
+    {"yearly.ics",
+     eventText("yearly", "DTSTART;VALUE=DATE:20201210\r\nRRULE:FREQ=YEARLY\r\nSUMMARY:Yearly\r\n")},
     {"count.ics", eventText("count", "DTSTART:20261201T090000Z\r\nDURATION:PT1H\r\n"
                                      "RRULE:FREQ=WEEKLY;BYDAY=TU,FR;COUNT=5\r\nSUMMARY:Count\r\n")},
     {"until.ics", eventText("until", "DTSTART;TZID=Europe/Berlin:20261203T233000\r\n"
@@ -47,12 +50,16 @@ const std::pair<const char *, QByteArray> trickyFiles[] = {
                                          "DTEND:20270601T110000Z\r\nSUMMARY:Moved away\r\n")},
     {"rdate.ics", eventText("rdate", "DTSTART:20261205T080000Z\r\nRDATE:20270105T080000Z,20271231T230000Z\r\n"
                                      "SUMMARY:Extra\r\n")},
-    {"floating.ics", eventText("floating", "DTSTART:20261209T233000\r\nDTEND:20261210T003000\r\nSUMMARY:Floating\r\n")},
-    {"east.ics", kiritimati + eventText("east", "DTSTART;TZID=Line Islands:20261211T010000\r\n"
-                                                "DTEND;TZID=Line Islands:20261211T020000\r\nSUMMARY:East\r\n")},
-    {"days.ics", eventText("days", "DTSTART;VALUE=DATE:20261230\r\nDTEND;VALUE=DATE:20270103\r\nSUMMARY:Days\r\n")},
-    {"hijri.ics", eventText("hijri", "DTSTART;VALUE=DATE:20261210\r\n"
-                                     "RRULE:RSCALE=ISLAMIC-UMALQURA;FREQ=MONTHLY;COUNT=3\r\nSUMMARY:Hijri\r\n")},
+    {"floating.ics",
+     eventText("floating", "DTSTART:20261209T233000\r\nDTEND:20261210T003000\r\nSUMMARY:Floating\r\n")},
+    {"east.ics",
+     kiritimati + eventText("east", "DTSTART;TZID=Line Islands:20261211T010000\r\n"
+                                    "DTEND;TZID=Line Islands:20261211T020000\r\nSUMMARY:East\r\n")},
+    {"days.ics",
+     eventText("days", "DTSTART;VALUE=DATE:20261230\r\nDTEND;VALUE=DATE:20270103\r\nSUMMARY:Days\r\n")},
+    {"hijri.ics",
+     eventText("hijri", "DTSTART;VALUE=DATE:20261210\r\n"
+                        "RRULE:RSCALE=ISLAMIC-UMALQURA;FREQ=MONTHLY;COUNT=3\r\nSUMMARY:Hijri\r\n")},
 };
 
 class FolderIndexTest : public ::testing::Test
@@ -77,7 +84,10 @@ protected:
         file.write(data);
     }
 
-    static std::string said(const QStringList &titles) { return titles.join(QStringLiteral(", ")).toStdString(); }
+    static std::string said(const QStringList &titles)
+    {
+        return titles.join(QStringLiteral(", ")).toStdString();
+    }
 
     static QStringList titles(const std::vector<CalendarEvent> &events)
     {
@@ -118,7 +128,8 @@ protected:
             const QDate next = day.addDays(1);
             const Instant start = gregorianInstant(day.year(), day.month(), day.day());
             const Instant end = gregorianInstant(next.year(), next.month(), next.day());
-            ASSERT_EQ(said(titles(store.events(start, end))), said(everyFile(start, end))) << qPrintable(day.toString());
+            ASSERT_EQ(said(titles(store.events(start, end))), said(everyFile(start, end)))
+                << qPrintable(day.toString());
         }
     }
 
@@ -126,7 +137,8 @@ protected:
     {
         VdirEventStore store(base());
         const QDate next = QDate(y, m, d).addDays(1);
-        return store.events(gregorianInstant(y, m, d), gregorianInstant(next.year(), next.month(), next.day()));
+        return store.events(gregorianInstant(y, m, d),
+                            gregorianInstant(next.year(), next.month(), next.day()));
     }
 
     testenv::ScopedEnvironment env_{QStringLiteral("en_US"), QStringLiteral("UTC")};
@@ -157,7 +169,8 @@ TEST_F(FolderIndexTest, FilesChangedBehindTheIndexAreReadAgain)
     const QString single = folder() + QStringLiteral("/single.ics");
     const QDateTime modified = QFileInfo(single).lastModified();
     put(QStringLiteral("single.ics"),
-        calendarText(eventText("single", "DTSTART:20261208T110000Z\r\nDTEND:20261208T120000Z\r\nSUMMARY:Single\r\n")));
+        calendarText(
+            eventText("single", "DTSTART:20261208T110000Z\r\nDTEND:20261208T120000Z\r\nSUMMARY:Single\r\n")));
     QFile file(single);
     ASSERT_TRUE(file.open(QIODevice::ReadWrite));
     ASSERT_TRUE(file.setFileTime(modified, QFileDevice::FileModificationTime));
@@ -172,7 +185,8 @@ TEST_F(FolderIndexTest, FilesChangedBehindTheIndexAreReadAgain)
     EXPECT_FALSE(titles(onDay(2027, 1, 5)).contains(QStringLiteral("Extra")));
     const auto kept = ical::folderindex::load(folder());
     EXPECT_EQ(kept.size(), std::size(trickyFiles));
-    EXPECT_FALSE(kept.contains(QStringLiteral("rdate.ics")));
+    EXPECT_TRUE(
+        std::none_of(kept.begin(), kept.end(), [](const auto &entry) { return entry.first == "rdate.ics"; }));
 }
 
 // A damaged index, one cut short, another folder's, or one that says every

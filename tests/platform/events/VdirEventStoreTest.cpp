@@ -8,13 +8,13 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QFileSystemWatcher>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
 #include <atomic>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace platform;
@@ -407,6 +407,50 @@ TEST_F(VdirEventStoreTest, ChangesByOtherProgramsAreAnnounced)
     EXPECT_EQ(titles(day(store, 2026, 12, 7)), QStringList{QStringLiteral("Late")});
 }
 
+// A watched folder is read from what is kept until the watch tells of a
+// change: a file written in place (no rename, same inode) is seen all the
+// same, and a file reached by a link, whose changes no watch of the folder
+// sees, is looked at again at every query.
+TEST_F(VdirEventStoreTest, AWatchedFolderMissesNoChangeToItsFiles)
+{
+    const auto text = [](const QByteArray &title) {
+        return calendarText(eventText(
+            "a", "DTSTART:20261207T110000Z\r\nDTEND:20261207T120000Z\r\nSUMMARY:" + title + "\r\n"));
+    };
+    const QString path = put(QStringLiteral("a.ics"), text("Old"));
+    QTemporaryDir elsewhere;
+    const QString target = elsewhere.path() + QStringLiteral("/b.ics");
+    writeFile(target, text("Far"));
+    makeCalendar(QStringLiteral("linked"));
+    ASSERT_TRUE(QFile::link(target, base() + QStringLiteral("/linked/b.ics")));
+
+    VdirEventStore store(base());
+    QSignalSpy changed(&store, &EventStore::storeChanged);
+    QCoreApplication::processEvents();
+    const QStringList before{QStringLiteral("Old"), QStringLiteral("Far")};
+    EXPECT_EQ(titles(day(store, 2026, 12, 7)), before);
+    EXPECT_EQ(titles(day(store, 2026, 12, 7)), before);
+
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    const auto inodeOf = [](const QString &at) {
+        struct stat info
+        {
+        };
+        return ::stat(QFile::encodeName(at).constData(), &info) == 0 ? info.st_ino : 0;
+    };
+    const auto inode = inodeOf(path);
+    file.write(text("New"));
+    file.close();
+    ASSERT_EQ(inodeOf(path), inode);
+    EXPECT_TRUE(changed.wait(3000));
+    QFile far(target);
+    ASSERT_TRUE(far.open(QIODevice::ReadWrite));
+    far.write(text("Gone"));
+    far.close();
+    EXPECT_EQ(titles(day(store, 2026, 12, 7)), (QStringList{QStringLiteral("New"), QStringLiteral("Gone")}));
+}
+
 TEST_F(VdirEventStoreTest, AStoreLetGoOfLastOnItsQueryThreadIsDeletedOnItsOwn)
 {
     auto store = sharedStore(new VdirEventStore(base()));
@@ -432,15 +476,15 @@ TEST_F(VdirEventStoreTest, AStoreLetGoOfLastOnItsQueryThreadIsDeletedOnItsOwn)
 TEST_F(VdirEventStoreTest, FoldersAreWatchedOnlyOnceSomeoneListensForChanges)
 {
     VdirEventStore store(base());
-    const auto *watcher = store.findChild<QFileSystemWatcher *>();
-    ASSERT_NE(watcher, nullptr);
+    const auto *watch = store.findChild<ical::FolderWatch *>();
+    ASSERT_NE(watch, nullptr);
     EXPECT_TRUE(day(store, 2026, 12, 7).empty());
     QCoreApplication::processEvents();
-    EXPECT_TRUE(watcher->directories().isEmpty()) << "a reader that only asks for a day watches nothing";
+    EXPECT_TRUE(watch->folders().isEmpty()) << "a reader that only asks for a day watches nothing";
 
     QSignalSpy changed(&store, &EventStore::storeChanged);
     QCoreApplication::processEvents();
-    EXPECT_TRUE(watcher->directories().contains(base()));
+    EXPECT_TRUE(watch->folders().contains(base()));
     put(QStringLiteral("later.ics"),
         calendarText(
             eventText("later", "DTSTART:20261207T110000Z\r\nDTEND:20261207T120000Z\r\nSUMMARY:Later\r\n")));
