@@ -99,6 +99,8 @@ std::optional<QByteArray> read(const QString &path, qint64 maxBytes, Overflow ov
         filled += got;
     }
     data.resize(static_cast<qsizetype>(filled));
+    // Reading on to the end doubled the buffer; callers keep what they read.
+    data.squeeze();
     if (overflow == Overflow::Refuse && filled > maxBytes) {
         setError(error, QStringLiteral("%1: larger than %2 bytes").arg(path).arg(maxBytes));
         return std::nullopt;
