@@ -44,13 +44,13 @@ int runOccasions(Invocation &call)
     if (args.flag(QStringLiteral("json"))) {
         QJsonArray list;
         for (std::size_t i = 0; i < occasions.size(); ++i) {
-            const occasions::Event &e = *occasions[i];
+            const occasions::Event &occasion = *occasions[i];
             list.append(QJsonObject{{QStringLiteral("key"), QString::fromLatin1(table[i].key)},
-                                    {QStringLiteral("name"), e.name},
-                                    {QStringLiteral("dateString"), e.dateString},
-                                    {QStringLiteral("gDateString"), e.gDateString},
-                                    {QStringLiteral("days"), e.days},
-                                    {QStringLiteral("isFuture"), e.isFuture}});
+                                    {QStringLiteral("name"), occasion.name},
+                                    {QStringLiteral("dateString"), occasion.dateString},
+                                    {QStringLiteral("gDateString"), occasion.gDateString},
+                                    {QStringLiteral("days"), occasion.days},
+                                    {QStringLiteral("isFuture"), occasion.isFuture}});
         }
         const QJsonObject root{{QLatin1String(core::jsonSchemaKey), core::jsonSchemaVersion},
                                {QStringLiteral("openIndex"), open},
@@ -59,9 +59,9 @@ int runOccasions(Invocation &call)
         return exitOk;
     }
     for (std::size_t i = 0; i < occasions.size(); ++i) {
-        const occasions::Event &e = *occasions[i];
-        call.out << (static_cast<int>(i) == open ? "> " : "  ") << e.name << " | " << e.dateString << " | "
-                 << e.gDateString << " | " << e.days << '\n';
+        const occasions::Event &occasion = *occasions[i];
+        call.out << (static_cast<int>(i) == open ? "> " : "  ") << occasion.name << " | "
+                 << occasion.dateString << " | " << occasion.gDateString << " | " << occasion.days << '\n';
     }
     return exitOk;
 }

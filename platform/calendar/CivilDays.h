@@ -6,6 +6,7 @@
 
 // Whole days on the proleptic Gregorian calendar, counted from 1970-01-01
 // (day 0), by arithmetic over 400-year eras (Hinnant's civil-from-days).
+// Not std::chrono::year_month_day: its year wraps past 32,767, and Calendar::date checks 7-digit years here.
 namespace platform::civil {
 
 // ICU counts days before 15 October 1582 on the Julian calendar; from this

@@ -4,6 +4,7 @@
 // of the table both ways, and the records' texts byte for byte in several
 // locales, zones and adjustments.
 #include "LiteralDateCore.h"
+#include "RowName.h"
 #include "TestEnvironment.h"
 #include "core/DateTexts.h"
 #include "core/DayTable.h"
@@ -257,41 +258,49 @@ TEST_F(DateTextsTest, ATableThatDisagreesWithIcuIsNotUsed)
 
 // Zones where days are not 24 hours: the day follows the zone and the
 // adjustment keeps the wall-clock time across the change.
-TEST_F(DateTextsTest, DaysFollowTheZoneAndShiftsKeepTheWallClock)
+struct ZoneDayRow
 {
-    struct Row
-    {
-        const char *zone;
-        int year, month, day, hour;
-    };
-    const Row rows[] = {
-        {"America/New_York", 2026, 3, 7, 23},     // spring forward overnight
-        {"America/New_York", 2026, 11, 1, 0},     // fall back
-        {"America/Sao_Paulo", 2018, 11, 3, 0},    // midnight skipped
-        {"Australia/Lord_Howe", 2026, 10, 3, 23}, // half-hour change
-        {"Pacific/Apia", 2011, 12, 29, 12},       // a whole day skipped
-        {"Asia/Tehran", 2021, 3, 21, 23},
-    };
-    for (const Row &r : rows) {
-        SCOPED_TRACE(testing::Message() << r.zone << " " << r.year << "-" << r.month << "-" << r.day);
-        env.setTimeZone(QString::fromLatin1(r.zone));
-        for (int adjustment : {-2, -1, 0, 1, 2}) {
-            SCOPED_TRACE(adjustment);
-            env.suite()->setInteger(core::keys::adjustmentNumber, adjustment);
-            const auto at = gregorianInstant(r.year, r.month, r.day, r.hour);
-            for (int hours : {0, 1, 24, 25}) {
-                const auto when = at + std::chrono::hours(hours);
-                core::RGConv conv(when);
-                literal::Converter plain(when);
-                EXPECT_TRUE(literal::sameRecord(plain.gregorian, *conv.gregorianDate()));
-                EXPECT_TRUE(literal::sameRecord(plain.hijri, *conv.hijriDate()));
-                conv.setDate(when, conv.islamicCalendar());
-                plain.setDate(when, plain.islamicCalendar);
-                EXPECT_TRUE(literal::sameRecord(plain.gregorian, *conv.gregorianDate()));
-                EXPECT_TRUE(literal::sameRecord(plain.hijri, *conv.hijriDate()));
-            }
+    const char *what;
+    const char *zone;
+    int year, month, day, hour;
+};
+
+const ZoneDayRow zoneDayRows[] = {
+    {"NewYorkSpringForward", "America/New_York", 2026, 3, 7, 23}, // overnight
+    {"NewYorkFallBack", "America/New_York", 2026, 11, 1, 0},
+    {"SaoPauloMidnightSkipped", "America/Sao_Paulo", 2018, 11, 3, 0},
+    {"LordHoweHalfHour", "Australia/Lord_Howe", 2026, 10, 3, 23},
+    {"ApiaWholeDaySkipped", "Pacific/Apia", 2011, 12, 29, 12},
+    {"TehranSpringForward", "Asia/Tehran", 2021, 3, 21, 23},
+};
+
+class ZoneDay : public DateTextsTest, public ::testing::WithParamInterface<ZoneDayRow>
+{
+};
+
+TEST_P(ZoneDay, RecordsFollowTheZoneAndShiftsKeepTheWallClock)
+{
+    const ZoneDayRow &r = GetParam();
+    env.setTimeZone(QString::fromLatin1(r.zone));
+    for (int adjustment : {-2, -1, 0, 1, 2}) {
+        SCOPED_TRACE(adjustment);
+        env.suite()->setInteger(core::keys::adjustmentNumber, adjustment);
+        const auto at = gregorianInstant(r.year, r.month, r.day, r.hour);
+        for (int hours : {0, 1, 24, 25}) {
+            SCOPED_TRACE(testing::Message() << "+" << hours << " h");
+            const auto when = at + std::chrono::hours(hours);
+            core::RGConv conv(when);
+            literal::Converter plain(when);
+            EXPECT_TRUE(literal::sameRecord(plain.gregorian, *conv.gregorianDate()));
+            EXPECT_TRUE(literal::sameRecord(plain.hijri, *conv.hijriDate()));
+            conv.setDate(when, conv.islamicCalendar());
+            plain.setDate(when, plain.islamicCalendar);
+            EXPECT_TRUE(literal::sameRecord(plain.gregorian, *conv.gregorianDate()));
+            EXPECT_TRUE(literal::sameRecord(plain.hijri, *conv.hijriDate()));
         }
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(DateTexts, ZoneDay, ::testing::ValuesIn(zoneDayRows), testenv::RowWhat());
 
 } // namespace

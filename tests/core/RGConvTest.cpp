@@ -4,6 +4,7 @@
 // display strings, and arithmetic at the edges.
 #include "core/RGConv.h"
 
+#include "RowName.h"
 #include "TestEnvironment.h"
 #include "core/DayTable.h"
 #include "core/RGDateJson.h"
@@ -14,6 +15,7 @@
 #include <QJsonObject>
 #include <QLocale>
 #include <gtest/gtest.h>
+#include <string>
 
 using core::RGConv;
 using testenv::gregorianInstant;
@@ -44,22 +46,33 @@ protected:
     testenv::ScopedEnvironment env{QStringLiteral("en_US"), QStringLiteral("Asia/Riyadh")};
 };
 
-TEST_F(RGConvTest, PublishedDatesConvertInBothDirections)
+class PublishedDate : public RGConvTest, public ::testing::WithParamInterface<Fact>
 {
-    for (const Fact &f : facts) {
-        SCOPED_TRACE(f.source);
-        const RGConv fromGregorian(gregorianInstant(f.gy, f.gm, f.gd, 10));
-        EXPECT_EQ(fromGregorian.hijriDate()->year(), f.hy);
-        EXPECT_EQ(fromGregorian.hijriDate()->month(), f.hm);
-        EXPECT_EQ(fromGregorian.hijriDate()->day(), f.hd);
+};
 
-        RGConv fromHijri(gregorianInstant(2000, 1, 1));
-        fromHijri.setDate(hijriInstant(f.hy, f.hm, f.hd), fromHijri.islamicCalendar());
-        EXPECT_EQ(fromHijri.gregorianDate()->year(), f.gy);
-        EXPECT_EQ(fromHijri.gregorianDate()->month(), f.gm);
-        EXPECT_EQ(fromHijri.gregorianDate()->day(), f.gd);
-    }
+TEST_P(PublishedDate, ConvertsInBothDirections)
+{
+    const Fact &f = GetParam();
+    SCOPED_TRACE(f.source);
+    const RGConv fromGregorian(gregorianInstant(f.gy, f.gm, f.gd, 10));
+    EXPECT_EQ(fromGregorian.hijriDate()->year(), f.hy);
+    EXPECT_EQ(fromGregorian.hijriDate()->month(), f.hm);
+    EXPECT_EQ(fromGregorian.hijriDate()->day(), f.hd);
+
+    RGConv fromHijri(gregorianInstant(2000, 1, 1));
+    fromHijri.setDate(hijriInstant(f.hy, f.hm, f.hd), fromHijri.islamicCalendar());
+    EXPECT_EQ(fromHijri.gregorianDate()->year(), f.gy);
+    EXPECT_EQ(fromHijri.gregorianDate()->month(), f.gm);
+    EXPECT_EQ(fromHijri.gregorianDate()->day(), f.gd);
 }
+
+// Named by the Hijri day: PublishedDates/PublishedDate.ConvertsInBothDirections/AH1447_9_1.
+INSTANTIATE_TEST_SUITE_P(PublishedDates, PublishedDate, ::testing::ValuesIn(facts),
+                         [](const ::testing::TestParamInfo<Fact> &row) {
+                             const Fact &f = row.param;
+                             return "AH" + std::to_string(f.hy) + "_" + std::to_string(f.hm) + "_" +
+                                    std::to_string(f.hd);
+                         });
 
 TEST_F(RGConvTest, WithoutStoredAdjustmentBothRecordsDescribeTheSameMoment)
 {
@@ -157,42 +170,52 @@ TEST_F(RGConvTest, JsonNamesTheDayItselfOnBothSides)
 
 // Umm al-Qura reckons 1300 to 1600 AH by its table; ICU's arithmetic stands
 // in outside, and every record there says so.
-TEST_F(RGConvTest, HijriDatesOutsideTheTableAreMarkedAsEstimates)
+platform::Instant noonOf(std::int64_t days)
 {
-    const std::int64_t first = core::DayTable::firstHijriDay();
-    const std::int64_t last = core::DayTable::endHijriDay() - 1;
-    const auto noonOf = [](std::int64_t days) {
-        const platform::civil::YearMonthDay d = platform::civil::civilFromDays(days);
-        return gregorianInstant(int(d.year), d.month, d.day, 12);
-    };
-    struct Row
-    {
-        const char *what;
-        platform::Instant at;
-        bool estimate;
-    };
-    const Row rows[] = {
-        {"1 Muharram 1300", noonOf(first), false},
-        {"the day before", noonOf(first - 1), true},
-        {"the table's last day", noonOf(last), false},
-        {"the day after", noonOf(last + 1), true},
-        {"1 January 1800", gregorianInstant(1800, 1, 1, 12), true},
-        {"today's world", gregorianInstant(2026, 12, 7, 12), false},
-    };
-    for (const Row &row : rows) {
-        SCOPED_TRACE(row.what);
-        const RGConv conv(row.at);
-        EXPECT_EQ(conv.hijriDate()->isEstimate(), row.estimate);
-        EXPECT_FALSE(conv.gregorianDate()->isEstimate());
-        EXPECT_EQ(core::toJson(*conv.hijriDate()).value(QStringLiteral("estimate")).toBool(), row.estimate);
-        EXPECT_EQ(core::toJson(conv).value(QStringLiteral("estimate")).toBool(), row.estimate);
-        const auto back = core::recordFromJson(core::toJson(*conv.hijriDate()));
-        ASSERT_TRUE(back);
-        EXPECT_EQ(back->isEstimate(), row.estimate);
-    }
-    // With the adjustment it is the shifted day that counts.
+    const platform::civil::YearMonthDay d = platform::civil::civilFromDays(days);
+    return gregorianInstant(int(d.year), d.month, d.day, 12);
+}
+
+struct EstimateRow
+{
+    const char *what;
+    std::int64_t (*day)(); // read once the test's zone is set
+    bool estimate;
+};
+
+const EstimateRow estimateRows[] = {
+    {"FirstDayOf1300", [] { return core::DayTable::firstHijriDay(); }, false},
+    {"DayBefore1300", [] { return core::DayTable::firstHijriDay() - 1; }, true},
+    {"LastDayOf1600", [] { return core::DayTable::endHijriDay() - 1; }, false},
+    {"DayAfter1600", [] { return core::DayTable::endHijriDay(); }, true},
+    {"Gregorian1800", [] { return core::DayTable::fromGregorian(1800, 1, 1); }, true},
+    {"Gregorian2026", [] { return core::DayTable::fromGregorian(2026, 12, 7); }, false},
+};
+
+class HijriEstimate : public RGConvTest, public ::testing::WithParamInterface<EstimateRow>
+{
+};
+
+TEST_P(HijriEstimate, IsMarkedOnTheRecordAndInItsJson)
+{
+    const EstimateRow &row = GetParam();
+    const RGConv conv(noonOf(row.day()));
+    EXPECT_EQ(conv.hijriDate()->isEstimate(), row.estimate);
+    EXPECT_FALSE(conv.gregorianDate()->isEstimate());
+    EXPECT_EQ(core::toJson(*conv.hijriDate()).value(QStringLiteral("estimate")).toBool(), row.estimate);
+    EXPECT_EQ(core::toJson(conv).value(QStringLiteral("estimate")).toBool(), row.estimate);
+    const auto back = core::recordFromJson(core::toJson(*conv.hijriDate()));
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back->isEstimate(), row.estimate);
+}
+
+INSTANTIATE_TEST_SUITE_P(UmmAlQuraTable, HijriEstimate, ::testing::ValuesIn(estimateRows),
+                         testenv::RowWhat());
+
+TEST_F(RGConvTest, UnderAnAdjustmentTheShiftedDayDecidesWhetherItIsAnEstimate)
+{
     setAdjustment(1);
-    EXPECT_FALSE(RGConv(noonOf(first - 1)).hijriDate()->isEstimate());
+    EXPECT_FALSE(RGConv(noonOf(core::DayTable::firstHijriDay() - 1)).hijriDate()->isEstimate());
 }
 
 TEST_F(RGConvTest, OnlyDaysFromTheHijriEraToTheYear9999AreConvertible)

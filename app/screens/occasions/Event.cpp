@@ -16,31 +16,15 @@ namespace app::occasions {
 const std::vector<OccasionRow> &occasionTable()
 {
     static const std::vector<OccasionRow> table{
-        {"NY", "0101"},  // 1 Muharram, the new year
-        {"ASH", "1001"}, // 10 Muharram, Ashura
-        {"RMD", "0109"}, // 1 Ramadan
-        {"FET", "0110"}, // 1 Shawwal, Eid al-Fitr
-        {"ARF", "0912"}, // 9 Dhu al-Hijjah, the day of Arafah
-        {"ADH", "1012"}, // 10 Dhu al-Hijjah, Eid al-Adha
+        {"NY", {1, 1}},    // 1 Muharram, the new year
+        {"ASH", {1, 10}},  // 10 Muharram, Ashura
+        {"RMD", {9, 1}},   // 1 Ramadan
+        {"FET", {10, 1}},  // 1 Shawwal, Eid al-Fitr
+        {"ARF", {12, 9}},  // 9 Dhu al-Hijjah, the day of Arafah
+        {"ADH", {12, 10}}, // 10 Dhu al-Hijjah, Eid al-Adha
     };
     return table;
 }
-
-namespace {
-
-std::optional<int> twoDigits(const QString &text, int at)
-{
-    if (text.size() < at + 2)
-        return std::nullopt;
-    const QChar high = text.at(at);
-    const QChar low = text.at(at + 1);
-    if (high < QLatin1Char('0') || high > QLatin1Char('9') || low < QLatin1Char('0') ||
-        low > QLatin1Char('9'))
-        return std::nullopt;
-    return (high.unicode() - '0') * 10 + (low.unicode() - '0');
-}
-
-} // namespace
 
 DaysAndHours daysAndHoursBetween(const platform::Calendar &calendar, platform::Instant from,
                                  platform::Instant to)
@@ -77,33 +61,28 @@ DaysAndHours daysAndHoursBetween(const platform::Calendar &calendar, platform::I
             direction * duration_cast<minutes>(rest - wholeHours).count()};
 }
 
-Event::Event(const QString &occasionName, const QString &ddmm, platform::Instant now, std::int64_t yearsLater)
-    : name(occasionName), dateString(ddmm), conv(std::make_shared<core::RGConv>(now))
+Event::Event(const QString &occasionName, core::HijriMonthDay day, platform::Instant now,
+             std::int64_t yearsLater)
+    : name(occasionName), conv(std::make_shared<core::RGConv>(now))
 {
     const platform::Calendar &islamic = conv->islamicCalendar();
-    // The table's "DDMM" joined with the current Hijri year: midnight of that
-    // Umm al-Qura day. Read from the digits themselves, so the locale's own
-    // digits never get in the way.
-    const auto day = twoDigits(ddmm, 0);
-    const auto month = twoDigits(ddmm, 2);
-    if (ddmm.size() != 4 || !day || !month)
-        return;
+    // The day joined with the current Hijri year: midnight of that Umm al-Qura day.
     const std::int64_t year = conv->hijriDate()->year() + yearsLater;
-    std::optional<platform::Instant> parsed;
+    std::optional<platform::Instant> midnight;
     // Through the Umm al-Qura table to the Gregorian day, whose midnight the
     // Gregorian calendar finds without walking the Hijri years as ICU does;
     // outside the table (and before the Gregorian reform) ICU itself.
-    if (const auto dayNumber = core::DayTable::fromHijri(year, *month, *day)) {
+    if (const auto dayNumber = core::DayTable::fromHijri(year, day.month(), day.day())) {
         const core::CalendarDay gregorian = core::DayTable::gregorian(*dayNumber);
         if (gregorian.year >= platform::civil::firstReformedYear)
-            parsed = conv->gregorianCalendar().date(gregorian.year, gregorian.month, gregorian.day);
+            midnight = conv->gregorianCalendar().date(gregorian.year, gregorian.month, gregorian.day);
     }
-    if (!parsed)
-        parsed = islamic.date(year, *month, *day);
-    if (!parsed)
+    if (!midnight)
+        midnight = islamic.date(year, day.month(), day.day());
+    if (!midnight)
         return;
 
-    conv->setDate(*parsed, islamic);
+    conv->setDate(*midnight, islamic);
     // The converter's own Hijri record of that day: "dd MMMM (M), yyyy" from
     // the date core's tables, without a formatter of its own.
     dateString = conv->hijriDate()->dateFullString();
@@ -158,8 +137,7 @@ std::vector<EventPtr> buildOccasions(platform::Instant now)
 {
     std::vector<EventPtr> list;
     for (const OccasionRow &row : occasionTable())
-        list.push_back(
-            std::make_shared<Event>(platform::localized(row.key), QString::fromLatin1(row.ddmm), now));
+        list.push_back(std::make_shared<Event>(platform::localized(row.key), row.day, now));
     return list;
 }
 

@@ -2,6 +2,7 @@
 // Copyright (C) 2026 The Qamarly developers
 #pragma once
 
+#include "core/HijriMonthDay.h"
 #include "core/RGConv.h"
 #include "platform/calendar/Instant.h"
 
@@ -20,16 +21,16 @@ enum class EventColor
     lightGrey,
 };
 
-// One yearly occasion of the current Hijri year: its dates on both calendars
-// and how long until (or since) it, as the occasions screen shows it.
+// One of the yearly Islamic occasions, in the current Hijri year: its dates on
+// both calendars and how long until (or since) it, as the occasions screen
+// shows it. Not a calendar entry of the user's.
 class Event
 {
 public:
-    // `ddmm`: the Hijri day and month as four digits ("0110" is 1 Shawwal).
-    // The occasion is that day of the Hijri year `now` falls in (after the
-    // user's adjustment), or `yearsLater` Hijri years on; a day the year does
-    // not have leaves the record as made.
-    Event(const QString &name, const QString &ddmm, platform::Instant now, std::int64_t yearsLater = 0);
+    // The occasion is `day` of the Hijri year `now` falls in (after the user's
+    // adjustment), or `yearsLater` Hijri years on. A day that year does not
+    // have (30 of a 29-day month) leaves the dates, timing and texts empty.
+    Event(const QString &name, core::HijriMonthDay day, platform::Instant now, std::int64_t yearsLater = 0);
 
     QString name;
     QString dateString;
@@ -49,11 +50,11 @@ private:
 
 using EventPtr = std::shared_ptr<Event>;
 
-// The occasion table in the order of the Hijri year: name key and "DDMM".
+// The occasion table in the order of the Hijri year: name key and day.
 struct OccasionRow
 {
     const char *key;
-    const char *ddmm;
+    core::HijriMonthDay day;
 };
 const std::vector<OccasionRow> &occasionTable();
 

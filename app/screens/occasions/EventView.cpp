@@ -14,11 +14,11 @@ EventView::EventView(QWidget *parent) : QWidget(parent), ui_(std::make_unique<Ui
 
 EventView::~EventView() = default;
 
-void EventView::setEvent(const Event &event)
+void EventView::setEvent(const Event &occasion)
 {
-    ui_->eventLabel->setText(event.name);
-    ui_->eventHijriDate->setText(event.dateString);
-    const core::RGDate &gregorian = *event.conv->gregorianDate();
+    ui_->eventLabel->setText(occasion.name);
+    ui_->eventHijriDate->setText(occasion.dateString);
+    const core::RGDate &gregorian = *occasion.conv->gregorianDate();
     ui_->dayLabel->setText(core::localizedNumber(gregorian.day()));
     ui_->monthLabel->setText(gregorian.monthName());
     ui_->yearLabel->setText(core::localizedNumber(gregorian.year()));

@@ -22,7 +22,7 @@ public:
     explicit EventView(QWidget *parent = nullptr);
     ~EventView() override;
 
-    void setEvent(const Event &event);
+    void setEvent(const Event &occasion);
 
     Ui::EventView &outlets() { return *ui_; }
 

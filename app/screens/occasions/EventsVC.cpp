@@ -64,9 +64,9 @@ EventsVC::EventsVC(QWidget *parent) : platform::ViewController(parent), ui_(std:
     // Short windows scroll rather than squeeze the cards; the ring keeps the full width.
     components::makeReadableColumn(ui_->wallpaperImageView, QWIDGETSIZE_MAX);
     buildOccasions();
-    for (const EventPtr &event : EventsArray) {
+    for (const EventPtr &occasion : EventsArray) {
         EventView card;
-        card.setEvent(*event);
+        card.setEvent(*occasion);
         cardMinimum_ = cardMinimum_.expandedTo(card.minimumSizeHint());
     }
     ui_->carousel->setMinimumHeight(cardMinimum_.height() + 16);

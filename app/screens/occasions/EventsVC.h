@@ -55,6 +55,7 @@ private:
     bool sideCardsFit() const;
 
     std::unique_ptr<Ui::EventsVC> ui_;
+    // The occasions the cards show, in the order of the Hijri year.
     std::vector<EventPtr> EventsArray;
     // The least a card needs for its texts, measured once.
     QSize cardMinimum_;

@@ -71,26 +71,25 @@ QByteArray occasionsICalendar(platform::Instant now, int years)
                               .toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'"));
     for (int k = 0; k < years; ++k) {
         for (const OccasionRow &row : occasionTable()) {
-            const QString ddmm = QString::fromLatin1(row.ddmm);
-            const Event event(platform::localized(row.key), ddmm, now, k);
+            const Event occasion(platform::localized(row.key), row.day, now, k);
             // A day that year does not have, or one beyond what converts, is left out.
-            if (event.dateString == ddmm || !event.conv->isConvertible())
+            if (occasion.dateString.isEmpty() || !occasion.conv->isConvertible())
                 continue;
-            const core::RGDate &gregorian = *event.conv->gregorianDate();
+            const core::RGDate &gregorian = *occasion.conv->gregorianDate();
             const QDate day(static_cast<int>(gregorian.year()), static_cast<int>(gregorian.month()),
                             static_cast<int>(gregorian.day()));
             const QDate next = day.addDays(1);
             appendLine(out, QStringLiteral("BEGIN:VEVENT"));
             appendLine(out, QStringLiteral("UID:occasion-%1-%2@qamarly.org")
                                 .arg(QString::fromLatin1(row.key).toLower())
-                                .arg(event.conv->hijriDate()->year()));
+                                .arg(occasion.conv->hijriDate()->year()));
             appendLine(out, QStringLiteral("DTSTAMP:") + stamp);
             appendLine(out,
                        QStringLiteral("DTSTART;VALUE=DATE:") + dateValue(day.year(), day.month(), day.day()));
             appendLine(out, QStringLiteral("DTEND;VALUE=DATE:") +
                                 dateValue(next.year(), next.month(), next.day()));
-            appendLine(out, QStringLiteral("SUMMARY:") + escaped(event.name));
-            appendLine(out, QStringLiteral("DESCRIPTION:") + escaped(event.dateString));
+            appendLine(out, QStringLiteral("SUMMARY:") + escaped(occasion.name));
+            appendLine(out, QStringLiteral("DESCRIPTION:") + escaped(occasion.dateString));
             // A holiday does not make the user busy.
             appendLine(out, QStringLiteral("TRANSP:TRANSPARENT"));
             appendLine(out, QStringLiteral("END:VEVENT"));

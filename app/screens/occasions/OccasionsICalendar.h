@@ -9,12 +9,12 @@
 namespace app::occasions {
 
 // The six occasions of `years` Hijri years from the current one, each an
-// all-day event on its Gregorian day under the user's adjustment, as an
-// iCalendar file any calendar program imports or subscribes to. Every
-// occurrence keeps its UID from one export to the next (occasion and Hijri
-// year), so a second import updates rather than doubles; an adjustment
-// changed since moves the day of the same event. `now` picks the year and
-// stamps the events.
+// all-day calendar entry (a VEVENT) on its Gregorian day under the user's
+// adjustment, as an iCalendar file any calendar program imports or subscribes
+// to. Every occurrence keeps its UID from one export to the next (occasion and
+// Hijri year), so a second import updates rather than doubles; an adjustment
+// changed since moves the day of the same entry. `now` picks the year and
+// stamps the entries.
 QByteArray occasionsICalendar(platform::Instant now, int years);
 
 inline constexpr int maximumExportYears = 100;

@@ -77,12 +77,12 @@ void TemplateViewController::viewDidLoad()
                        "stop: 0 %1, stop: 1 %2); }")
             .arg(flatPurpleDark.name(), flatBlueDark.name()));
 
-    eventView_ = new occasions::EventView(this);
-    eventView_->setGeometry(cardX, cardY, static_cast<int>(std::lround(width() / cardWidthDivisor)),
-                            cardHeight);
-    eventView_->outlets().dayLabel->setText(QStringLiteral("8"));
-    eventView_->raise();
-    eventView_->show();
+    occasionCard_ = new occasions::EventView(this);
+    occasionCard_->setGeometry(cardX, cardY, static_cast<int>(std::lround(width() / cardWidthDivisor)),
+                               cardHeight);
+    occasionCard_->outlets().dayLabel->setText(QStringLiteral("8"));
+    occasionCard_->raise();
+    occasionCard_->show();
 }
 
 } // namespace app::wallpaper

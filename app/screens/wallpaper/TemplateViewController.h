@@ -35,11 +35,11 @@ public:
     void viewDidLoad() override;
 
     Ui::TemplateViewController &outlets() { return *ui_; }
-    occasions::EventView *eventView() const { return eventView_; }
+    occasions::EventView *eventView() const { return occasionCard_; }
 
 private:
     std::unique_ptr<Ui::TemplateViewController> ui_;
-    occasions::EventView *eventView_ = nullptr;
+    occasions::EventView *occasionCard_ = nullptr;
 };
 
 } // namespace app::wallpaper

@@ -3,46 +3,59 @@
 // Days and months typed on the command line.
 #include "app/cli/DateArguments.h"
 
+#include "support/RowName.h"
+
 #include <gtest/gtest.h>
 
 namespace {
 
-struct GroupsCase
+using Numbers = std::vector<qint64>;
+
+struct GroupsRow
 {
+    const char *what;
     const char *text;
     std::vector<int> widths;
     bool negativeFirst;
-    std::optional<std::vector<qint64>> expected;
+    std::optional<Numbers> expected;
 };
 
-TEST(DateArguments, NumberGroupsAreAsciiDigitsOfBoundedWidthJoinedByDashes)
+const std::vector<int> day{7, 2, 2};
+const std::vector<int> month{4, 2};
+
+const GroupsRow groupsRows[] = {
+    {"Day", "2026-12-06", day, true, Numbers{2026, 12, 6}},
+    {"OneDigitMonthAndDay", "1448-6-1", day, true, Numbers{1448, 6, 1}},
+    {"YearBeforeTheEra", "-44-3-15", day, true, Numbers{-44, 3, 15}},
+    {"SevenDigitYear", "9999999-1-1", day, true, Numbers{9999999, 1, 1}},
+    {"EightDigitYear", "10000000-1-1", day, true, std::nullopt},
+    {"ThreeDigitMonth", "2026-123-1", day, true, std::nullopt},
+    {"TooFewGroups", "2026-12", day, true, std::nullopt},
+    {"TrailingDash", "2026-12-06-", day, true, std::nullopt},
+    {"EmptyGroup", "2026--06", day, true, std::nullopt},
+    {"TwoMinusSigns", "--2026-1-1", day, true, std::nullopt},
+    {"MinusAlone", "-", day, true, std::nullopt},
+    {"Nothing", "", day, true, std::nullopt},
+    {"LeadingSpace", " 2026-12-06", day, true, std::nullopt},
+    {"NotADigit", "2026-12-0x", day, true, std::nullopt},
+    // Other scripts' digits are not read as numbers they do not become.
+    {"ArabicIndicDigits", "\u0662\u0660\u0662\u0666-12-06", day, true, std::nullopt},
+    {"Month", "2026-12", month, false, Numbers{2026, 12}},
+    {"MonthWithMinus", "-2026-12", month, false, std::nullopt},
+    {"FiveDigitYearOfMonth", "12026-12", month, false, std::nullopt},
+};
+
+class NumberGroups : public ::testing::TestWithParam<GroupsRow>
 {
-    using V = std::vector<qint64>;
-    const std::vector<GroupsCase> cases = {
-        {"2026-12-06", {7, 2, 2}, true, V{2026, 12, 6}},
-        {"1448-6-1", {7, 2, 2}, true, V{1448, 6, 1}},
-        {"-44-3-15", {7, 2, 2}, true, V{-44, 3, 15}},
-        {"9999999-1-1", {7, 2, 2}, true, V{9999999, 1, 1}},
-        {"10000000-1-1", {7, 2, 2}, true, std::nullopt},
-        {"2026-123-1", {7, 2, 2}, true, std::nullopt},
-        {"2026-12", {7, 2, 2}, true, std::nullopt},
-        {"2026-12-06-", {7, 2, 2}, true, std::nullopt},
-        {"2026--06", {7, 2, 2}, true, std::nullopt},
-        {"--2026-1-1", {7, 2, 2}, true, std::nullopt},
-        {"-", {7, 2, 2}, true, std::nullopt},
-        {"", {7, 2, 2}, true, std::nullopt},
-        {" 2026-12-06", {7, 2, 2}, true, std::nullopt},
-        {"2026-12-0x", {7, 2, 2}, true, std::nullopt},
-        // Other scripts' digits are not read as numbers they do not become.
-        {"\u0662\u0660\u0662\u0666-12-06", {7, 2, 2}, true, std::nullopt},
-        {"2026-12", {4, 2}, false, V{2026, 12}},
-        {"-2026-12", {4, 2}, false, std::nullopt},
-        {"12026-12", {4, 2}, false, std::nullopt},
-    };
-    for (const GroupsCase &c : cases)
-        EXPECT_EQ(app::cli::parseNumberGroups(QString::fromUtf8(c.text), c.widths, c.negativeFirst),
-                  c.expected)
-            << c.text;
+};
+
+TEST_P(NumberGroups, AreAsciiDigitsOfBoundedWidthJoinedByDashes)
+{
+    const GroupsRow &row = GetParam();
+    EXPECT_EQ(app::cli::parseNumberGroups(QString::fromUtf8(row.text), row.widths, row.negativeFirst),
+              row.expected);
 }
+
+INSTANTIATE_TEST_SUITE_P(DateArguments, NumberGroups, ::testing::ValuesIn(groupsRows), testenv::RowWhat());
 
 } // namespace

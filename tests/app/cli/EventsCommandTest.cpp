@@ -4,6 +4,7 @@
 #include "app/cli/CommandLine.h"
 #include "core/DayTable.h"
 #include "platform/localization/Localization.h"
+#include "support/RowName.h"
 #include "support/TestEnvironment.h"
 
 #include <QDir>
@@ -74,42 +75,44 @@ TEST_F(EventsCommand, ListsTheDayAsTheCalendarTabDoesInJson)
     EXPECT_TRUE(second.value(QStringLiteral("repeat")).isNull());
 }
 
-TEST_F(EventsCommand, DayArgumentsAndPlainText)
+// A day as typed, and what the plain listing of it begins with.
+struct DayRow
 {
-    struct Row
-    {
-        QStringList arguments;
-        int status;
-        QString firstLine;
-        int lines;
-    };
-    const Row rows[] = {
-        {{QStringLiteral("events")}, app::cli::exitOk, QStringLiteral("2026-12-05"), 1},
-        {{QStringLiteral("events"), QStringLiteral("2026-12-08")},
-         app::cli::exitOk,
-         QStringLiteral("2026-12-08"),
-         2},
-        {{QStringLiteral("events"), QStringLiteral("2026-12-07")},
-         app::cli::exitOk,
-         QStringLiteral("2026-12-07"),
-         3},
-        {{QStringLiteral("events"), QStringLiteral("2026-02-30")}, app::cli::exitUsage, QString(), 0},
-        {{QStringLiteral("events"), QStringLiteral("tomorrow")}, app::cli::exitUsage, QString(), 0},
-        {{QStringLiteral("events"), QStringLiteral("2026-12-07"), QStringLiteral("2026-12-08")},
-         app::cli::exitUsage,
-         QString(),
-         0},
-    };
-    for (const Row &row : rows) {
-        SCOPED_TRACE(row.arguments.join(' ').toStdString());
-        EXPECT_EQ(run(row.arguments), row.status);
-        const QStringList lines = output.split('\n', Qt::SkipEmptyParts);
-        EXPECT_EQ(lines.size(), row.lines) << output.toStdString();
-        if (row.status == app::cli::exitOk)
-            EXPECT_EQ(lines.value(0), row.firstLine);
-        else
-            EXPECT_FALSE(errors.isEmpty());
-    }
+    const char *what; // the arguments, split at spaces
+    int status;
+    const char *firstLine;
+    int lines;
+};
+
+const DayRow dayRows[] = {
+    {"events", app::cli::exitOk, "2026-12-05", 1},
+    {"events 2026-12-08", app::cli::exitOk, "2026-12-08", 2},
+    {"events 2026-12-07", app::cli::exitOk, "2026-12-07", 3},
+    {"events 2026-02-30", app::cli::exitUsage, "", 0},
+    {"events tomorrow", app::cli::exitUsage, "", 0},
+    {"events 2026-12-07 2026-12-08", app::cli::exitUsage, "", 0},
+};
+
+class EventsDayArgument : public EventsCommand, public ::testing::WithParamInterface<DayRow>
+{
+};
+
+TEST_P(EventsDayArgument, ListsThatDayOrIsRefused)
+{
+    const DayRow &row = GetParam();
+    EXPECT_EQ(run(QString::fromLatin1(row.what).split(QLatin1Char(' '))), row.status);
+    const QStringList lines = output.split('\n', Qt::SkipEmptyParts);
+    EXPECT_EQ(lines.size(), row.lines) << output.toStdString();
+    if (row.status == app::cli::exitOk)
+        EXPECT_EQ(lines.value(0), QString::fromLatin1(row.firstLine));
+    else
+        EXPECT_FALSE(errors.isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(EventsCommand, EventsDayArgument, ::testing::ValuesIn(dayRows), testenv::RowWhat());
+
+TEST_F(EventsCommand, APlainLineGivesTitleTimesPlaceCalendarAndLength)
+{
     run({QStringLiteral("events"), QStringLiteral("2026-12-07")});
     EXPECT_TRUE(output.contains(
         QStringLiteral("Review | 2026-12-07 09:00 - 2026-12-07 10:30 | Room 4 | Work | 1 h, 30 m")))

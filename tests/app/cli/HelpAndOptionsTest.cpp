@@ -2,9 +2,12 @@
 // Copyright (C) 2026 The Qamarly developers
 // Help, version and mistyped options of both programs, run as a user would
 // from a shell, in English and in Arabic.
+#include "support/RowName.h"
+
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <string>
 
 namespace {
 
@@ -112,44 +115,48 @@ TEST(Version, ComesFromTheProjectVersion)
 struct MistakeRow
 {
     bool widget;
-    QStringList args;
+    const char *what; // the arguments, split at spaces
     const char *locale;
     const char *errorPart;
 };
 
-TEST(Mistakes, GiveOneLineInTheUsersLanguageAndStatusTwoWithoutAWindow)
+const MistakeRow mistakeRows[] = {
+    {false, "--frobnicate", "en_US.UTF-8", "unknown option '--frobnicate'"},
+    {false, "-x", "en_US.UTF-8", "unknown option '-x'"},
+    {false, "-platform offscreen --json", "en_US.UTF-8", "unknown option '--json'"},
+    {false, "--frobnicate", "ar_SA.UTF-8", "خيار غير معروف '--frobnicate'"},
+    {false, "today --verbose", "ar_SA.UTF-8", "خيار غير معروف '--verbose'"},
+    {false, "convert 2026-02-30", "ar_SA.UTF-8", "'2026-02-30' ليس يومًا في التقويم الميلادي"},
+    {false, "convert 2026-02-30", "en_US.UTF-8", "'2026-02-30' is not a day on the Gregorian calendar"},
+    {false, "range 2026-01-01", "ar_SA.UTF-8", "ينقص التاريخان"},
+    {true, "--colour red", "en_US.UTF-8", "unknown option '--colour'"},
+    {true, "--kind fancy", "ar_SA.UTF-8", "نوع أداة غير معروف 'fancy'"},
+    {true, "render --kind simple -o picture.jpg", "en_US.UTF-8", "'picture.jpg' does not end in .png"},
+    {true, "render --kind simple -o picture", "ar_SA.UTF-8", "'picture' لا ينتهي بـ"},
+    {true, "timeline --yaml", "ar_SA.UTF-8", "خيار غير معروف '--yaml'"},
+};
+
+class Mistake : public ::testing::TestWithParam<MistakeRow>
 {
-    const MistakeRow rows[] = {
-        {false, {"--frobnicate"}, "en_US.UTF-8", "unknown option '--frobnicate'"},
-        {false, {"-x"}, "en_US.UTF-8", "unknown option '-x'"},
-        {false, {"-platform", "offscreen", "--json"}, "en_US.UTF-8", "unknown option '--json'"},
-        {false, {"--frobnicate"}, "ar_SA.UTF-8", "خيار غير معروف '--frobnicate'"},
-        {false, {"today", "--verbose"}, "ar_SA.UTF-8", "خيار غير معروف '--verbose'"},
-        {false, {"convert", "2026-02-30"}, "ar_SA.UTF-8", "'2026-02-30' ليس يومًا في التقويم الميلادي"},
-        {false,
-         {"convert", "2026-02-30"},
-         "en_US.UTF-8",
-         "'2026-02-30' is not a day on the Gregorian calendar"},
-        {false, {"range", "2026-01-01"}, "ar_SA.UTF-8", "ينقص التاريخان"},
-        {true, {"--colour", "red"}, "en_US.UTF-8", "unknown option '--colour'"},
-        {true, {"--kind", "fancy"}, "ar_SA.UTF-8", "نوع أداة غير معروف 'fancy'"},
-        {true,
-         {"render", "--kind", "simple", "-o", "picture.jpg"},
-         "en_US.UTF-8",
-         "'picture.jpg' does not end in .png"},
-        {true, {"render", "--kind", "simple", "-o", "picture"}, "ar_SA.UTF-8", "'picture' لا ينتهي بـ"},
-        {true, {"timeline", "--yaml"}, "ar_SA.UTF-8", "خيار غير معروف '--yaml'"},
-    };
-    for (const MistakeRow &row : rows) {
-        SCOPED_TRACE(
-            (row.args.join(QLatin1Char(' ')) + QLatin1Char(' ') + QLatin1String(row.locale)).toStdString());
-        const Outcome r = row.widget ? qamarlyWidget(row.args, QLatin1String(row.locale))
-                                     : qamarly(row.args, QLatin1String(row.locale));
-        EXPECT_EQ(r.status, 2) << r.err.toStdString();
-        EXPECT_TRUE(r.out.isEmpty()) << r.out.toStdString();
-        EXPECT_EQ(r.err.count(QLatin1Char('\n')), 1) << r.err.toStdString();
-        EXPECT_TRUE(r.err.contains(QString::fromUtf8(row.errorPart))) << r.err.toStdString();
-    }
+};
+
+TEST_P(Mistake, GivesOneLineInTheUsersLanguageAndStatusTwoWithoutAWindow)
+{
+    const MistakeRow &row = GetParam();
+    const QStringList args = QString::fromLatin1(row.what).split(QLatin1Char(' '));
+    const Outcome r = row.widget ? qamarlyWidget(args, QLatin1String(row.locale))
+                                 : qamarly(args, QLatin1String(row.locale));
+    EXPECT_EQ(r.status, 2) << r.err.toStdString();
+    EXPECT_TRUE(r.out.isEmpty()) << r.out.toStdString();
+    EXPECT_EQ(r.err.count(QLatin1Char('\n')), 1) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains(QString::fromUtf8(row.errorPart))) << r.err.toStdString();
 }
+
+// Named by program, arguments and language: e.g. .../widget_render_kind_simple_o_picture_ar.
+INSTANTIATE_TEST_SUITE_P(Mistakes, Mistake, ::testing::ValuesIn(mistakeRows),
+                         [](const ::testing::TestParamInfo<MistakeRow> &row) {
+                             return std::string(row.param.widget ? "widget_" : "qamarly_") +
+                                    testenv::rowName(row.param.what) + "_" + std::string(row.param.locale, 2);
+                         });
 
 } // namespace

@@ -4,8 +4,10 @@
 
 #include "platform/events/linux/ICalendarFile.h"
 #include "platform/events/linux/RepeatRule.h"
+#include "support/RowName.h"
 
 #include <gtest/gtest.h>
+#include <string>
 #include <vector>
 
 using namespace platform::ical;
@@ -117,20 +119,51 @@ TEST(Recurrence, RulesNearTheLastYearStopThere)
     EXPECT_EQ(walk("FREQ=DAILY", "99991230T000000", "99991230T000000", "99991231T235959").found.size(), 2u);
 }
 
-TEST(Recurrence, ImpossibleTimesAndRulesAreRefusedNotMoved)
+// Each refused text runs alone as .../<its letters and digits>.
+class RefusedText : public ::testing::TestWithParam<const char *>
 {
-    for (const char *bad : {"20240230", "20230229", "20240101T250000", "20240101T126000", "2024010",
-                            "20241301T000000", "00000101", "20240101T120000+"}) {
-        EXPECT_FALSE(parseTimeValue(QByteArrayView(bad))) << bad;
-    }
+};
+
+std::string textName(const ::testing::TestParamInfo<const char *> &info)
+{
+    return testenv::rowName(info.param);
+}
+
+class ImpossibleTime : public RefusedText
+{
+};
+
+TEST_P(ImpossibleTime, IsRefusedNotMoved)
+{
+    EXPECT_FALSE(parseTimeValue(QByteArrayView(GetParam())));
+}
+
+INSTANTIATE_TEST_SUITE_P(Recurrence, ImpossibleTime,
+                         ::testing::Values("20240230", "20230229", "20240101T250000", "20240101T126000",
+                                           "2024010", "20241301T000000", "00000101", "20240101T120000+"),
+                         textName);
+
+TEST(Recurrence, TheLeapDayAndTheLastSecondAreTimes)
+{
     EXPECT_TRUE(parseTimeValue(QByteArrayView("20240229")));
     EXPECT_TRUE(parseTimeValue(QByteArrayView("99991231T235959Z"))->utc);
-    for (const char *bad : {"FREQ=FORTNIGHTLY", "INTERVAL=2", "FREQ=DAILY;INTERVAL=0", "FREQ=DAILY;COUNT=-1",
-                            "FREQ=MONTHLY;BYMONTHDAY=32", "FREQ=DAILY;BYHOUR=24", "FREQ=YEARLY;BYDAY=0MO",
-                            "FREQ=MONTHLY;RSCALE=HEBREW"}) {
-        EXPECT_FALSE(RecurrenceRule::parse(QByteArrayView(bad))) << bad;
-    }
 }
+
+class ImpossibleRule : public RefusedText
+{
+};
+
+TEST_P(ImpossibleRule, IsRefused)
+{
+    EXPECT_FALSE(RecurrenceRule::parse(QByteArrayView(GetParam())));
+}
+
+INSTANTIATE_TEST_SUITE_P(Recurrence, ImpossibleRule,
+                         ::testing::Values("FREQ=FORTNIGHTLY", "INTERVAL=2", "FREQ=DAILY;INTERVAL=0",
+                                           "FREQ=DAILY;COUNT=-1", "FREQ=MONTHLY;BYMONTHDAY=32",
+                                           "FREQ=DAILY;BYHOUR=24", "FREQ=YEARLY;BYDAY=0MO",
+                                           "FREQ=MONTHLY;RSCALE=HEBREW"),
+                         textName);
 
 TEST(Recurrence, DurationsBeyondThirtyOneBitsKeepTheirLength)
 {
@@ -138,9 +171,20 @@ TEST(Recurrence, DurationsBeyondThirtyOneBitsKeepTheirLength)
     EXPECT_EQ(parseDuration("P30000D"), 30000LL * 86400);
     EXPECT_EQ(parseDuration("-P1W"), -7LL * 86400);
     EXPECT_EQ(parseDuration("P1DT2H3M4S"), 86400 + 2 * 3600 + 3 * 60 + 4);
-    for (const char *bad : {"P", "PT", "1D", "P1H", "PT1D", "P99999999999999W", "P5000000W"})
-        EXPECT_FALSE(parseDuration(QByteArrayView(bad))) << bad;
 }
+
+class ImpossibleDuration : public RefusedText
+{
+};
+
+TEST_P(ImpossibleDuration, IsRefused)
+{
+    EXPECT_FALSE(parseDuration(QByteArrayView(GetParam())));
+}
+
+INSTANTIATE_TEST_SUITE_P(Recurrence, ImpossibleDuration,
+                         ::testing::Values("P", "PT", "1D", "P1H", "PT1D", "P99999999999999W", "P5000000W"),
+                         textName);
 
 } // namespace
 

@@ -7,10 +7,12 @@
 
 #include "platform/calendar/Calendar.h"
 #include "platform/calendar/Instant.h"
+#include "support/RowName.h"
 
 #include <QDateTime>
 #include <QFile>
 #include <gtest/gtest.h>
+#include <string>
 #include <unicode/basictz.h>
 #include <unicode/calendar.h>
 #include <unicode/timezone.h>
@@ -40,24 +42,39 @@ struct LocalDayRow
     const char *why;
 };
 
-TEST(SystemTimeZone, LocalDaysFollowTheSystemRules)
+const LocalDayRow localDayRows[] = {
+    {"America/Mexico_City", "2026-04-06T05:00:00Z", 5, 23, "no daylight saving since 2022"},
+    {"America/Coyhaique", "2026-07-01T02:30:00Z", 30, 23, "zone added in 2025, -03 all year"},
+    {"Asia/Almaty", "2026-01-01T18:30:00Z", 1, 23, "+05 since 2024"},
+    {"America/Asuncion", "2026-07-01T03:30:00Z", 1, 0, "-03 all year since 2024"},
+    {"Europe/Berlin", "2100-07-01T22:30:00Z", 2, 0, "summer time from the yearly rule"},
+    {"America/Nuuk", "2047-03-31T01:30:00Z", 31, 0, "changes at 23:00 the Saturday before"},
+    {"Asia/Jerusalem", "2047-03-21T22:30:00Z", 22, 0, "Friday before the last Sunday, at 02:00"},
+};
+
+// Each row runs alone as .../<its zone>, e.g. */America_Nuuk.
+struct ByZone
 {
-    const LocalDayRow rows[] = {
-        {"America/Mexico_City", "2026-04-06T05:00:00Z", 5, 23, "no daylight saving since 2022"},
-        {"America/Coyhaique", "2026-07-01T02:30:00Z", 30, 23, "zone added in 2025, -03 all year"},
-        {"Asia/Almaty", "2026-01-01T18:30:00Z", 1, 23, "+05 since 2024"},
-        {"America/Asuncion", "2026-07-01T03:30:00Z", 1, 0, "-03 all year since 2024"},
-        {"Europe/Berlin", "2100-07-01T22:30:00Z", 2, 0, "summer time from the yearly rule"},
-        {"America/Nuuk", "2047-03-31T01:30:00Z", 31, 0, "changes at 23:00 the Saturday before"},
-        {"Asia/Jerusalem", "2047-03-21T22:30:00Z", 22, 0, "Friday before the last Sunday, at 02:00"},
-    };
-    for (const LocalDayRow &row : rows) {
-        SCOPED_TRACE(std::string(row.zone) + " at " + row.instant + ": " + row.why);
-        const platform::DateComponents c = gregorianIn(row.zone).components(utc(row.instant));
-        EXPECT_EQ(c.day, row.day);
-        EXPECT_EQ(c.hour, row.hour);
+    template <typename Row> std::string operator()(const ::testing::TestParamInfo<Row> &info) const
+    {
+        return testenv::rowName(info.param.zone);
     }
+};
+
+class LocalDay : public ::testing::TestWithParam<LocalDayRow>
+{
+};
+
+TEST_P(LocalDay, FollowsTheSystemRules)
+{
+    const LocalDayRow &row = GetParam();
+    SCOPED_TRACE(std::string(row.instant) + ": " + row.why);
+    const platform::DateComponents c = gregorianIn(row.zone).components(utc(row.instant));
+    EXPECT_EQ(c.day, row.day);
+    EXPECT_EQ(c.hour, row.hour);
 }
+
+INSTANTIATE_TEST_SUITE_P(SystemTimeZone, LocalDay, ::testing::ValuesIn(localDayRows), ByZone());
 
 struct DayStartRow
 {
@@ -67,25 +84,30 @@ struct DayStartRow
     const char *why;
 };
 
-TEST(SystemTimeZone, EveryDayStartsAtItsEarliestInstant)
+const DayStartRow dayStartRows[] = {
+    {"America/Havana", "2026-11-01T12:00:00Z", "2026-11-01T04:00:00Z", "01:00 goes back to 00:00"},
+    {"Atlantic/Azores", "2026-10-25T12:00:00Z", "2026-10-25T00:00:00Z", "01:00 goes back to 00:00"},
+    {"America/Scoresbysund", "2026-10-25T12:00:00Z", "2026-10-25T02:00:00Z", "01:00 goes back to 00:00"},
+    {"Asia/Amman", "2018-10-26T12:00:00Z", "2018-10-25T21:00:00Z", "01:00 went back to 00:00"},
+    {"Asia/Gaza", "2018-10-27T12:00:00Z", "2018-10-26T21:00:00Z", "01:00 went back to 00:00"},
+    {"America/Santiago", "2026-09-06T12:00:00Z", "2026-09-06T04:00:00Z", "midnight skipped"},
+    {"America/Nuuk", "2047-03-31T12:00:00Z", "2047-03-31T01:00:00Z", "23:00 the day before skipped"},
+    {"Africa/Cairo", "2026-05-01T12:00:00Z", "2026-04-30T21:00:00Z", "summer time again since 2023"},
+};
+
+class DayStart : public ::testing::TestWithParam<DayStartRow>
 {
-    const DayStartRow rows[] = {
-        {"America/Havana", "2026-11-01T12:00:00Z", "2026-11-01T04:00:00Z", "01:00 goes back to 00:00"},
-        {"Atlantic/Azores", "2026-10-25T12:00:00Z", "2026-10-25T00:00:00Z", "01:00 goes back to 00:00"},
-        {"America/Scoresbysund", "2026-10-25T12:00:00Z", "2026-10-25T02:00:00Z", "01:00 goes back to 00:00"},
-        {"Asia/Amman", "2018-10-26T12:00:00Z", "2018-10-25T21:00:00Z", "01:00 went back to 00:00"},
-        {"Asia/Gaza", "2018-10-27T12:00:00Z", "2018-10-26T21:00:00Z", "01:00 went back to 00:00"},
-        {"America/Santiago", "2026-09-06T12:00:00Z", "2026-09-06T04:00:00Z", "midnight skipped"},
-        {"America/Nuuk", "2047-03-31T12:00:00Z", "2047-03-31T01:00:00Z", "23:00 the day before skipped"},
-        {"Africa/Cairo", "2026-05-01T12:00:00Z", "2026-04-30T21:00:00Z", "summer time again since 2023"},
-    };
-    for (const DayStartRow &row : rows) {
-        SCOPED_TRACE(std::string(row.zone) + " on " + row.during + ": " + row.why);
-        EXPECT_EQ(
-            platform::isoString(gregorianIn(row.zone).startOfDay(utc(row.during)), QStringLiteral("UTC")),
-            platform::isoString(utc(row.start), QStringLiteral("UTC")));
-    }
+};
+
+TEST_P(DayStart, IsTheDaysEarliestInstant)
+{
+    const DayStartRow &row = GetParam();
+    SCOPED_TRACE(std::string(row.during) + ": " + row.why);
+    EXPECT_EQ(platform::isoString(gregorianIn(row.zone).startOfDay(utc(row.during)), QStringLiteral("UTC")),
+              platform::isoString(utc(row.start), QStringLiteral("UTC")));
 }
+
+INSTANTIATE_TEST_SUITE_P(SystemTimeZone, DayStart, ::testing::ValuesIn(dayStartRows), ByZone());
 
 TEST(SystemTimeZone, RefusesDataThatIsNotAZoneFile)
 {

@@ -5,6 +5,7 @@
 // (Gregorian) or read from the Umm al-Qura tables through ICU (Hijri).
 #include "app/screens/daterange/DateRangeCalculator.h"
 
+#include "support/RowName.h"
 #include "support/TestEnvironment.h"
 
 #include <chrono>
@@ -126,7 +127,7 @@ TEST_P(DateRangeCalculation, CountsAsTheRowSays)
         << row.what;
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, DateRangeCalculation, ::testing::ValuesIn(rangeRows));
+INSTANTIATE_TEST_SUITE_P(Rows, DateRangeCalculation, ::testing::ValuesIn(rangeRows), testenv::RowWhat());
 
 TEST(DateRangeStartOfDay, IsLocalMidnightInTheDeviceZone)
 {

@@ -30,11 +30,11 @@ struct Occurrence
 
 QList<Occurrence> parse(const QByteArray &file)
 {
-    QList<Occurrence> events;
+    QList<Occurrence> entries;
     icalcomponent *calendar = icalparser_parse_string(file.constData());
     EXPECT_NE(calendar, nullptr);
     if (!calendar)
-        return events;
+        return entries;
     EXPECT_STREQ(icalproperty_get_version(icalcomponent_get_first_property(calendar, ICAL_VERSION_PROPERTY)),
                  "2.0");
     EXPECT_NE(icalcomponent_get_first_property(calendar, ICAL_PRODID_PROPERTY), nullptr);
@@ -44,12 +44,12 @@ QList<Occurrence> parse(const QByteArray &file)
         const icaltimetype end = icalcomponent_get_dtend(e);
         EXPECT_TRUE(start.is_date && end.is_date);
         EXPECT_EQ(icaltime_compare(icaltime_add(start, icaldurationtype_from_int(24 * 3600)), end), 0);
-        events.append({icalcomponent_get_uid(e), icalcomponent_get_summary(e),
-                       QString::fromLatin1(icaltime_as_ical_string(start)),
-                       QString::fromLatin1(icaltime_as_ical_string(end))});
+        entries.append({icalcomponent_get_uid(e), icalcomponent_get_summary(e),
+                        QString::fromLatin1(icaltime_as_ical_string(start)),
+                        QString::fromLatin1(icaltime_as_ical_string(end))});
     }
     icalcomponent_free(calendar);
-    return events;
+    return entries;
 }
 
 class OccasionsICalendar : public ::testing::Test
@@ -60,28 +60,28 @@ protected:
     ~OccasionsICalendar() override { platform::installTranslations(); }
 };
 
-TEST_F(OccasionsICalendar, HoldsSixAllDayEventsAYearOnTheirGregorianDays)
+TEST_F(OccasionsICalendar, HoldsSixAllDayEntriesAYearOnTheirGregorianDays)
 {
     const platform::Instant now = testenv::hijriInstant(1447, 5, 1) + 10h;
-    const QList<Occurrence> events = parse(occasionsICalendar(now, 2));
-    ASSERT_EQ(events.size(), 12);
-    EXPECT_EQ(events[0].uid, "occasion-ny-1447@qamarly.org");
-    EXPECT_EQ(events[0].summary, "Islamic New Year");
+    const QList<Occurrence> entries = parse(occasionsICalendar(now, 2));
+    ASSERT_EQ(entries.size(), 12);
+    EXPECT_EQ(entries[0].uid, "occasion-ny-1447@qamarly.org");
+    EXPECT_EQ(entries[0].summary, "Islamic New Year");
     // 1 Muharram 1447 is 26 June 2025; 10 Dhu al-Hijjah 1448 is 16 May 2027.
-    EXPECT_EQ(events[0].start, QStringLiteral("20250626"));
-    EXPECT_EQ(events[11].uid, "occasion-adh-1448@qamarly.org");
-    EXPECT_EQ(events[11].start, QStringLiteral("20270516"));
+    EXPECT_EQ(entries[0].start, QStringLiteral("20250626"));
+    EXPECT_EQ(entries[11].uid, "occasion-adh-1448@qamarly.org");
+    EXPECT_EQ(entries[11].start, QStringLiteral("20270516"));
 
     // Later in the same year, and under a moon sighting a day late: the same
-    // events (same UIDs), each a day later.
+    // entries (same UIDs), each a day later.
     env.suite()->setInteger(core::keys::adjustmentNumber, -1);
     const QList<Occurrence> shifted = parse(occasionsICalendar(now + 24h * 100, 2));
     ASSERT_EQ(shifted.size(), 12);
-    for (qsizetype i = 0; i < events.size(); ++i) {
-        EXPECT_EQ(shifted[i].uid, events[i].uid);
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        EXPECT_EQ(shifted[i].uid, entries[i].uid);
         EXPECT_EQ(QDate::fromString(shifted[i].start, QStringLiteral("yyyyMMdd")),
-                  QDate::fromString(events[i].start, QStringLiteral("yyyyMMdd")).addDays(1))
-            << events[i].uid;
+                  QDate::fromString(entries[i].start, QStringLiteral("yyyyMMdd")).addDays(1))
+            << entries[i].uid;
     }
 }
 
@@ -116,9 +116,9 @@ TEST_F(OccasionsICalendar, NamesTheOccasionsInTheUsersLanguage)
 {
     env.setLocale(QStringLiteral("ar_SA"));
     platform::installTranslations();
-    const QList<Occurrence> events = parse(occasionsICalendar(testenv::hijriInstant(1447, 5, 1), 1));
-    ASSERT_EQ(events.size(), 6);
-    EXPECT_EQ(QString::fromStdString(events[0].summary), platform::localized("NY"));
+    const QList<Occurrence> entries = parse(occasionsICalendar(testenv::hijriInstant(1447, 5, 1), 1));
+    ASSERT_EQ(entries.size(), 6);
+    EXPECT_EQ(QString::fromStdString(entries[0].summary), platform::localized("NY"));
 }
 
 } // namespace

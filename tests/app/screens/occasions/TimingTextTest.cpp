@@ -7,9 +7,12 @@
 #include "app/screens/occasions/Event.h"
 #include "core/LocalizedNumber.h"
 #include "platform/localization/Localization.h"
+#include "support/RowName.h"
 #include "support/TestEnvironment.h"
 
+#include <cstdio>
 #include <gtest/gtest.h>
+#include <string>
 
 namespace {
 
@@ -79,7 +82,17 @@ TEST_P(TimingText, ReadsAsTheRowSays)
                                     : app::occasions::Event::pastColor);
 }
 
-INSTANTIATE_TEST_SUITE_P(RamadanOf1448, TimingText, ::testing::ValuesIn(timingRows));
+// Named by the local day and time in 2027, the zone and the language:
+// .../0207T2330_Asia_Riyadh_ar.
+INSTANTIATE_TEST_SUITE_P(RamadanOf1448, TimingText, ::testing::ValuesIn(timingRows),
+                         [](const ::testing::TestParamInfo<TimingRow> &param) {
+                             const TimingRow &row = param.param;
+                             char when[32];
+                             std::snprintf(when, sizeof when, "%02d%02dT%02d%02d", row.month, row.day,
+                                           row.hour, row.minute);
+                             return when + ("_" + testenv::rowName(row.zone)) + "_" +
+                                    std::string(row.locale, 2);
+                         });
 
 struct CountRow
 {
@@ -122,7 +135,15 @@ TEST_P(PluralForms, ChooseTheTablesFormForTheCount)
     EXPECT_EQ(core::localizedCount(row.key, row.count), QString::fromUtf8(row.expected));
 }
 
-INSTANTIATE_TEST_SUITE_P(EnglishAndArabic, PluralForms, ::testing::ValuesIn(countRows));
+// Named by key, count and language: .../days_minus1_en, .../cli_days_3_ar.
+std::string countRowName(const ::testing::TestParamInfo<CountRow> &info)
+{
+    const CountRow &row = info.param;
+    return testenv::rowName(row.key) + "_" + (row.count < 0 ? "minus" : "") +
+           std::to_string(row.count < 0 ? -row.count : row.count) + "_" + std::string(row.locale, 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(EnglishAndArabic, PluralForms, ::testing::ValuesIn(countRows), countRowName);
 
 // One form in Indonesian, Malay, Turkish and Persian; French counts zero as
 // one; each in its locale's digits (Urdu's are Latin).
@@ -136,6 +157,6 @@ const CountRow otherLanguageRows[] = {
     {"range.years", 1, "fr_FR", "1 an"}, {"daterange.months", 2, "fr_FR", "Mois"},
 };
 
-INSTANTIATE_TEST_SUITE_P(OtherLanguages, PluralForms, ::testing::ValuesIn(otherLanguageRows));
+INSTANTIATE_TEST_SUITE_P(OtherLanguages, PluralForms, ::testing::ValuesIn(otherLanguageRows), countRowName);
 
 } // namespace
