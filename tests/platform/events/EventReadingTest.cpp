@@ -2,6 +2,7 @@
 // Copyright (C) 2026 The Qamarly developers
 #include "platform/events/linux/VdirEventStore.h"
 #include "platform/system/Console.h"
+#include "platform/events/CalendarTexts.h"
 #include "support/TestEnvironment.h"
 
 #include <QDir>
@@ -11,19 +12,11 @@
 #include <sys/stat.h>
 
 using namespace platform;
+using testcal::calendarText;
+using testcal::eventText;
 using testenv::gregorianInstant;
 
 namespace {
-
-QByteArray calendarText(const QByteArray &body)
-{
-    return "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//test//test//EN\r\n" + body + "END:VCALENDAR\r\n";
-}
-
-QByteArray eventText(const QByteArray &uid, const QByteArray &lines)
-{
-    return "BEGIN:VEVENT\r\nUID:" + uid + "\r\nDTSTAMP:20260101T000000Z\r\n" + lines + "END:VEVENT\r\n";
-}
 
 Instant utc(int y, int m, int d, int h = 0, int min = 0)
 {

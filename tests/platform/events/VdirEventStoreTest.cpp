@@ -3,6 +3,7 @@
 #include "platform/events/linux/VdirEventStore.h"
 
 #include "platform/system/Console.h"
+#include "platform/events/CalendarTexts.h"
 #include "support/TestEnvironment.h"
 
 #include <QCoreApplication>
@@ -18,19 +19,11 @@
 #include <unistd.h>
 
 using namespace platform;
+using testcal::calendarText;
+using testcal::eventText;
 using testenv::gregorianInstant;
 
 namespace {
-
-QByteArray calendarText(const QByteArray &body)
-{
-    return "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//test//test//EN\r\n" + body + "END:VCALENDAR\r\n";
-}
-
-QByteArray eventText(const QByteArray &uid, const QByteArray &lines)
-{
-    return "BEGIN:VEVENT\r\nUID:" + uid + "\r\nDTSTAMP:20260101T000000Z\r\n" + lines + "END:VEVENT\r\n";
-}
 
 class VdirEventStoreTest : public ::testing::Test
 {
