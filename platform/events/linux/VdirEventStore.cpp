@@ -282,7 +282,8 @@ QStringList VdirEventStore::eventFileNames(const QString &folder)
             struct stat info
             {
             };
-            regular = ::stat((prefix + entry->d_name).constData(), &info) == 0 && S_ISREG(info.st_mode);
+            const QByteArray entryPath = prefix + entry->d_name;
+            regular = ::stat(entryPath.constData(), &info) == 0 && S_ISREG(info.st_mode);
         }
         if (regular)
             names << QFile::decodeName(entry->d_name);
