@@ -5,6 +5,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace {
 
@@ -49,9 +50,20 @@ Outcome qamarlyWidget(const QStringList &args, const QString &locale = QStringLi
     return runProgram(QStringLiteral(QAMARLY_WIDGET_EXECUTABLE), args, locale);
 }
 
+// A command line as typed into a shell, which hands the program UTF-8.
+using Typed = std::vector<const char *>;
+
+QStringList words(const Typed &typed)
+{
+    QStringList out;
+    for (const char *word : typed)
+        out << QString::fromUtf8(word);
+    return out;
+}
+
 struct HelpRow
 {
-    QStringList args;
+    Typed args;
     const char *usageStart;
 };
 
@@ -72,8 +84,8 @@ TEST(Help, EveryCommandAndSubcommandPrintsItsUsageAndSucceeds)
         {{"occasions", "--help"}, "usage: qamarly occasions"},
     };
     for (const HelpRow &row : rows) {
-        SCOPED_TRACE(row.args.join(QLatin1Char(' ')).toStdString());
-        const Outcome r = qamarly(row.args);
+        SCOPED_TRACE(words(row.args).join(QLatin1Char(' ')).toStdString());
+        const Outcome r = qamarly(words(row.args));
         EXPECT_EQ(r.status, 0) << r.err.toStdString();
         EXPECT_TRUE(r.out.startsWith(QLatin1String(row.usageStart))) << r.out.toStdString();
         EXPECT_TRUE(r.err.isEmpty()) << r.err.toStdString();
@@ -92,8 +104,8 @@ TEST(Help, WidgetProgramPrintsUsageForEachCommand)
         {{"render", "-h"}, "usage:\n  qamarly-widget render"},
     };
     for (const HelpRow &row : rows) {
-        SCOPED_TRACE(row.args.join(QLatin1Char(' ')).toStdString());
-        const Outcome r = qamarlyWidget(row.args);
+        SCOPED_TRACE(words(row.args).join(QLatin1Char(' ')).toStdString());
+        const Outcome r = qamarlyWidget(words(row.args));
         EXPECT_EQ(r.status, 0) << r.err.toStdString();
         EXPECT_TRUE(r.out.startsWith(QLatin1String(row.usageStart))) << r.out.toStdString();
     }
@@ -112,7 +124,7 @@ TEST(Version, ComesFromTheProjectVersion)
 struct MistakeRow
 {
     bool widget;
-    QStringList args;
+    Typed args;
     const char *locale;
     const char *errorPart;
 };
@@ -142,9 +154,10 @@ TEST(Mistakes, GiveOneLineInTheUsersLanguageAndStatusTwoWithoutAWindow)
     };
     for (const MistakeRow &row : rows) {
         SCOPED_TRACE(
-            (row.args.join(QLatin1Char(' ')) + QLatin1Char(' ') + QLatin1String(row.locale)).toStdString());
-        const Outcome r = row.widget ? qamarlyWidget(row.args, QLatin1String(row.locale))
-                                     : qamarly(row.args, QLatin1String(row.locale));
+            QString(words(row.args).join(QLatin1Char(' ')) + QLatin1Char(' ') + QLatin1String(row.locale))
+                .toStdString());
+        const Outcome r = row.widget ? qamarlyWidget(words(row.args), QLatin1String(row.locale))
+                                     : qamarly(words(row.args), QLatin1String(row.locale));
         EXPECT_EQ(r.status, 2) << r.err.toStdString();
         EXPECT_TRUE(r.out.isEmpty()) << r.out.toStdString();
         EXPECT_EQ(r.err.count(QLatin1Char('\n')), 1) << r.err.toStdString();
