@@ -98,7 +98,7 @@ Timeline currentTimeline()
 QString usage(const QString &command)
 {
     // The synopses stay as typed; what each does is in the user's language.
-    const auto described = [](const char *synopsis, const char *key) {
+    const auto described = [](const char *synopsis, const char *key) -> QString {
         return QString::fromLatin1(synopsis) + QStringLiteral("      ") + platform::localized(key) +
                QLatin1Char('\n');
     };

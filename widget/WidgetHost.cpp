@@ -37,7 +37,7 @@ constexpr qint64 keptErrorBytes = 4096;
 // with its control characters escaped: they would reach the log as they are.
 QString firstLine(const QByteArray &output)
 {
-    return platform::printable(QString::fromLocal8Bit(output).section(QLatin1Char('\n'), 0, 0).trimmed());
+    return platform::printable(QString::fromUtf8(output).section(QLatin1Char('\n'), 0, 0).trimmed());
 }
 
 } // namespace

@@ -248,7 +248,8 @@ void MorphingLabel::loadEffects()
     // An effect is added by a subclass that declares Q_INVOKABLE void <Name>Load().
     for (MorphingEffect effect : allMorphingEffects) {
         const QByteArray method = (effectName(effect) + QStringLiteral("Load")).toLatin1();
-        if (metaObject()->indexOfMethod(method + "()") >= 0)
+        const QByteArray signature = method + "()";
+        if (metaObject()->indexOfMethod(signature.constData()) >= 0)
             QMetaObject::invokeMethod(this, method.constData(), Qt::DirectConnection);
     }
 }

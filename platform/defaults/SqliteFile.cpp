@@ -296,8 +296,8 @@ QList<QByteArray> columnsOf(sqlite3 *db, const QByteArray &table)
 {
     QList<QByteArray> columns;
     sqlite3_stmt *stmt = nullptr;
-    if (sqlite3_prepare_v2(db, ("SELECT * FROM " + quoted(table) + " LIMIT 0").constData(), -1, &stmt,
-                           nullptr) == SQLITE_OK) {
+    const QByteArray sql = "SELECT * FROM " + quoted(table) + " LIMIT 0";
+    if (sqlite3_prepare_v2(db, sql.constData(), -1, &stmt, nullptr) == SQLITE_OK) {
         for (int i = 0; i < sqlite3_column_count(stmt); ++i)
             columns << QByteArray(sqlite3_column_name(stmt, i));
     }

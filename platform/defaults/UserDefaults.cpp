@@ -250,7 +250,7 @@ std::shared_ptr<UserDefaults> UserDefaults::openReadOnly(const QString &path)
 QString UserDefaults::fileStamp() const
 {
     QString stamp;
-    for (const QString &file : {path_, path_ + QStringLiteral("-wal")}) {
+    for (const QString &file : {path_, QString(path_ + QStringLiteral("-wal"))}) {
         const QFileInfo info(file);
         stamp += QString::number(info.size()) + QLatin1Char('@') +
                  QString::number(info.lastModified().toMSecsSinceEpoch()) + QLatin1Char(';');

@@ -21,7 +21,7 @@ std::optional<QDBusConnection> sessionBusIfAny()
     const QByteArray address = qgetenv("DBUS_SESSION_BUS_ADDRESS");
     const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
     if (address.isEmpty() &&
-        (runtime.isEmpty() || !QFileInfo::exists(QString::fromLocal8Bit(runtime) + "/bus")))
+        (runtime.isEmpty() || !QFileInfo::exists(QString::fromLocal8Bit(runtime) + QStringLiteral("/bus"))))
         return std::nullopt;
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected())

@@ -121,7 +121,7 @@ TEST(DateTextsCache, ADamagedOrForeignFileIsIgnoredAndMadeAfresh)
     QByteArray flipped = sound;
     flipped[flipped.indexOf("Day") + 1] = 'A';
     QByteArray foreign = sound;
-    foreign.replace("key " + key, "key " + key + "y");
+    foreign.replace(QByteArray("key " + key), QByteArray("key " + key + "y"));
     const QList<std::pair<const char *, QByteArray>> damaged = {
         {"empty", QByteArray()},
         {"cut in an entry", sound.left(sound.size() / 2)},

@@ -83,7 +83,7 @@ EventTimeTexts eventTimeTexts(const platform::CalendarEvent &event, platform::In
             return {};
         return {date(firstDay) + QStringLiteral(" – ") + date(lastDay), QString()};
     }
-    const auto when = [&](platform::Instant at) {
+    const auto when = [&](platform::Instant at) -> QString {
         const QString time = platform::DateFormatter::format(gregorian, QStringLiteral("hh:mm a"), at);
         const QString text = gregorianDaySpan(at).start == listed ? time : date(at) + QLatin1Char(' ') + time;
         // A right-to-left date is isolated, so that it keeps its place after "From".

@@ -23,8 +23,8 @@ QByteArray propertyValue(const Component &c, const QByteArray &name)
 // What the event's lines name as zones, read from their unfolded text.
 bool namesZone(const QByteArray &unfoldedEvents, const QByteArray &tzid)
 {
-    return unfoldedEvents.contains("TZID=" + tzid + ':') || unfoldedEvents.contains("TZID=" + tzid + ';') ||
-           unfoldedEvents.contains("TZID=\"" + tzid + '"');
+    const auto has = [&](const QByteArray &form) { return unfoldedEvents.contains(form); };
+    return has("TZID=" + tzid + ':') || has("TZID=" + tzid + ';') || has("TZID=\"" + tzid + '"');
 }
 
 QByteArray unfoldedText(QByteArray text)

@@ -162,9 +162,10 @@ public:
             for (Component *zone : root->children("VTIMEZONE"))
                 zones += zone->text();
         }
-        if (!zones.isEmpty())
-            root_ =
-                icalparser_parse_string(("BEGIN:VCALENDAR\r\n" + zones + "END:VCALENDAR\r\n").constData());
+        if (!zones.isEmpty()) {
+            const QByteArray calendar = "BEGIN:VCALENDAR\r\n" + zones + "END:VCALENDAR\r\n";
+            root_ = icalparser_parse_string(calendar.constData());
+        }
     }
     ~ZoneBook()
     {

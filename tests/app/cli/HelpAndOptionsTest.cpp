@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -52,9 +53,20 @@ Outcome qamarlyWidget(const QStringList &args, const QString &locale = QStringLi
     return runProgram(QStringLiteral(QAMARLY_WIDGET_EXECUTABLE), args, locale);
 }
 
+// A command line as typed into a shell, which hands the program UTF-8.
+using Typed = std::vector<const char *>;
+
+QStringList words(const Typed &typed)
+{
+    QStringList out;
+    for (const char *word : typed)
+        out << QString::fromUtf8(word);
+    return out;
+}
+
 struct HelpRow
 {
-    QStringList args;
+    Typed args;
     const char *usageStart;
 };
 
@@ -75,8 +87,8 @@ TEST(Help, EveryCommandAndSubcommandPrintsItsUsageAndSucceeds)
         {{"occasions", "--help"}, "usage: qamarly occasions"},
     };
     for (const HelpRow &row : rows) {
-        SCOPED_TRACE(row.args.join(QLatin1Char(' ')).toStdString());
-        const Outcome r = qamarly(row.args);
+        SCOPED_TRACE(words(row.args).join(QLatin1Char(' ')).toStdString());
+        const Outcome r = qamarly(words(row.args));
         EXPECT_EQ(r.status, 0) << r.err.toStdString();
         EXPECT_TRUE(r.out.startsWith(QLatin1String(row.usageStart))) << r.out.toStdString();
         EXPECT_TRUE(r.err.isEmpty()) << r.err.toStdString();
@@ -95,8 +107,8 @@ TEST(Help, WidgetProgramPrintsUsageForEachCommand)
         {{"render", "-h"}, "usage:\n  qamarly-widget render"},
     };
     for (const HelpRow &row : rows) {
-        SCOPED_TRACE(row.args.join(QLatin1Char(' ')).toStdString());
-        const Outcome r = qamarlyWidget(row.args);
+        SCOPED_TRACE(words(row.args).join(QLatin1Char(' ')).toStdString());
+        const Outcome r = qamarlyWidget(words(row.args));
         EXPECT_EQ(r.status, 0) << r.err.toStdString();
         EXPECT_TRUE(r.out.startsWith(QLatin1String(row.usageStart))) << r.out.toStdString();
     }

@@ -83,36 +83,40 @@ TEST_F(DeliveryAgentTest, AOneSecondRequestReachesTheDesktopAndItsBadgeTheLaunch
 {
     ASSERT_TRUE(fake->registerService());
     LocalNotificationCenter center(path);
-    center.addNotificationRequest(request("daily", "Today: 26 Jumada II (6), 1448", 26, 1.0));
+    center.addNotificationRequest(
+        request(QStringLiteral("daily"), QStringLiteral("Today: 26 Jumada II (6), 1448"), 26, 1.0));
     DeliveryAgent agent(options());
     ASSERT_TRUE(agent.start());
 
     ASSERT_TRUE(QTest::qWaitFor([&] { return fake->shown.size() == 1; }, patienceMs));
-    EXPECT_EQ(fake->shown[0].summary, "Today: 26 Jumada II (6), 1448");
-    EXPECT_EQ(fake->shown[0].body, "the body");
-    EXPECT_EQ(fake->shown[0].hints.value("desktop-entry").toString(), "org.qamarly.Qamarly");
+    EXPECT_EQ(fake->shown[0].summary, QStringLiteral("Today: 26 Jumada II (6), 1448"));
+    EXPECT_EQ(fake->shown[0].body, QStringLiteral("the body"));
+    EXPECT_EQ(fake->shown[0].hints.value(QStringLiteral("desktop-entry")).toString(),
+              QStringLiteral("org.qamarly.Qamarly"));
     ASSERT_TRUE(QTest::qWaitFor(
         [&] {
             return !fake->launcherUpdates.isEmpty() &&
-                   fake->launcherUpdates.last().value("count").toLongLong() == 26;
+                   fake->launcherUpdates.last().value(QStringLiteral("count")).toLongLong() == 26;
         },
         patienceMs));
-    EXPECT_TRUE(fake->launcherUpdates.last().value("count-visible").toBool());
-    EXPECT_EQ(fake->launcherUris.last(), "application://org.qamarly.Qamarly.desktop");
+    EXPECT_TRUE(fake->launcherUpdates.last().value(QStringLiteral("count-visible")).toBool());
+    EXPECT_EQ(fake->launcherUris.last(), QStringLiteral("application://org.qamarly.Qamarly.desktop"));
     EXPECT_TRUE(entries(NotificationStore::State::pending).isEmpty());
     EXPECT_EQ(center.applicationIconBadgeNumber(), 26);
 
     // A badge-only request shows nothing and moves the launcher badge.
-    center.addNotificationRequest(request("badge", QString(), 27, 0.2));
+    center.addNotificationRequest(request(QStringLiteral("badge"), QString(), 27, 0.2));
     ASSERT_TRUE(QTest::qWaitFor(
-        [&] { return fake->launcherUpdates.last().value("count").toLongLong() == 27; }, patienceMs));
+        [&] { return fake->launcherUpdates.last().value(QStringLiteral("count")).toLongLong() == 27; },
+        patienceMs));
     EXPECT_EQ(fake->shown.size(), 1);
 
     // The application clearing its badge hides the count.
     center.setApplicationIconBadgeNumber(0);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return fake->launcherUpdates.last().value("count").toLongLong() == 0; },
-                                patienceMs));
-    EXPECT_FALSE(fake->launcherUpdates.last().value("count-visible").toBool());
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return fake->launcherUpdates.last().value(QStringLiteral("count")).toLongLong() == 0; },
+        patienceMs));
+    EXPECT_FALSE(fake->launcherUpdates.last().value(QStringLiteral("count-visible")).toBool());
 }
 
 // What the application delegate does with a notification while in front.
@@ -150,40 +154,42 @@ TEST_F(DeliveryAgentTest, WhileTheApplicationIsInFrontItSetsTheBadgeAndNothingIs
 
     DeliveryAgent agent(options());
     ASSERT_TRUE(agent.start());
-    app.addNotificationRequest(request("in-front", "Today: front", 12, 0.2));
+    app.addNotificationRequest(request(QStringLiteral("in-front"), QStringLiteral("Today: front"), 12, 0.2));
     ASSERT_TRUE(QTest::qWaitFor([&] { return entries(NotificationStore::State::delivered).size() == 1; },
                                 patienceMs));
-    EXPECT_EQ(delegate.seen, QStringList{"in-front"});
+    EXPECT_EQ(delegate.seen, QStringList{QStringLiteral("in-front")});
     EXPECT_TRUE(fake->shown.isEmpty());
     EXPECT_EQ(app.applicationIconBadgeNumber(), 12);
 
     // In the background the desktop shows it.
     inFront = false;
-    app.addNotificationRequest(request("behind", "Today: behind", 13, 0.2));
+    app.addNotificationRequest(request(QStringLiteral("behind"), QStringLiteral("Today: behind"), 13, 0.2));
     ASSERT_TRUE(QTest::qWaitFor([&] { return fake->shown.size() == 1; }, patienceMs));
-    EXPECT_EQ(fake->shown[0].summary, "Today: behind");
-    EXPECT_EQ(delegate.seen, QStringList{"in-front"});
+    EXPECT_EQ(fake->shown[0].summary, QStringLiteral("Today: behind"));
+    EXPECT_EQ(delegate.seen, QStringList{QStringLiteral("in-front")});
     app.setDelegate(nullptr);
 }
 
 TEST_F(DeliveryAgentTest, WithoutANotificationServiceRequestsWaitAndGoOutWhenItAppears)
 {
     LocalNotificationCenter center(path);
-    center.addNotificationRequest(request("waiting", "Today: waiting", 3, 0.1));
+    center.addNotificationRequest(
+        request(QStringLiteral("waiting"), QStringLiteral("Today: waiting"), 3, 0.1));
     DeliveryAgent agent(options());
     ASSERT_TRUE(agent.start());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return consoleLinesWith("no desktop notification service") == 1; },
-                                patienceMs));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return consoleLinesWith(QStringLiteral("no desktop notification service")) == 1; },
+        patienceMs));
     // Several retries later: still pending, still one line.
     QTest::qWait(1000);
-    EXPECT_EQ(consoleLinesWith("no desktop notification service"), 1);
+    EXPECT_EQ(consoleLinesWith(QStringLiteral("no desktop notification service")), 1);
     // Pending, or claimed by the attempt under way; never given up.
     EXPECT_TRUE(entries(NotificationStore::State::delivered).isEmpty());
     EXPECT_TRUE(entries(NotificationStore::State::skipped).isEmpty());
 
     ASSERT_TRUE(fake->registerService());
     ASSERT_TRUE(QTest::qWaitFor([&] { return fake->shown.size() == 1; }, patienceMs));
-    EXPECT_EQ(fake->countOf("Today: waiting"), 1);
+    EXPECT_EQ(fake->countOf(QStringLiteral("Today: waiting")), 1);
 }
 
 // A service that answers after the agent stopped waiting may have shown the
@@ -193,7 +199,7 @@ TEST_F(DeliveryAgentTest, AServiceThatAnswersTooLateIsNotAskedAgain)
     ASSERT_TRUE(fake->registerService());
     fake->holdReplies(true);
     LocalNotificationCenter center(path);
-    center.addNotificationRequest(request("slow", "Today: slow", 9, 0.1));
+    center.addNotificationRequest(request(QStringLiteral("slow"), QStringLiteral("Today: slow"), 9, 0.1));
     DeliveryAgentOptions o = options();
     o.notifyTimeoutMs = 300;
     DeliveryAgent agent(o);
@@ -205,7 +211,7 @@ TEST_F(DeliveryAgentTest, AServiceThatAnswersTooLateIsNotAskedAgain)
     QTest::qWait(1500);
     fake->holdReplies(false);
     QTest::qWait(300);
-    EXPECT_EQ(fake->countOf("Today: slow"), 1);
+    EXPECT_EQ(fake->countOf(QStringLiteral("Today: slow")), 1);
     EXPECT_TRUE(entries(NotificationStore::State::pending).isEmpty());
     EXPECT_EQ(center.applicationIconBadgeNumber(), 9);
 }
@@ -215,18 +221,19 @@ TEST_F(DeliveryAgentTest, WithoutASessionBusRequestsWaitAndGoOutWhenOneAppears)
     QTemporaryDir later;
     const QString socket = later.filePath(QStringLiteral("bus"));
     LocalNotificationCenter center(path);
-    center.addNotificationRequest(request("no-bus", "Today: no bus", 4, 0.1));
+    center.addNotificationRequest(request(QStringLiteral("no-bus"), QStringLiteral("Today: no bus"), 4, 0.1));
     DeliveryAgent agent(options(QStringLiteral("unix:path=") + socket));
     ASSERT_TRUE(agent.start());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return consoleLinesWith("no session bus") == 1; }, patienceMs));
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return consoleLinesWith(QStringLiteral("no session bus")) == 1; }, patienceMs));
     QTest::qWait(1000);
-    EXPECT_EQ(consoleLinesWith("no session bus"), 1);
+    EXPECT_EQ(consoleLinesWith(QStringLiteral("no session bus")), 1);
     EXPECT_EQ(entries(NotificationStore::State::pending).size(), 1);
 
     startBus(socket);
     ASSERT_TRUE(fake->registerService());
     ASSERT_TRUE(QTest::qWaitFor([&] { return fake->shown.size() == 1; }, patienceMs));
-    EXPECT_EQ(fake->countOf("Today: no bus"), 1);
+    EXPECT_EQ(fake->countOf(QStringLiteral("Today: no bus")), 1);
 }
 
 TEST_F(DeliveryAgentTest, AfterMissedDaysOnlyTheLatestDailyNotificationIsShownAndTheBadgeIsCurrent)
@@ -252,13 +259,13 @@ TEST_F(DeliveryAgentTest, AfterMissedDaysOnlyTheLatestDailyNotificationIsShownAn
         },
         patienceMs));
     ASSERT_TRUE(QTest::qWaitFor([&] { return fake->shown.size() == 1; }, patienceMs));
-    EXPECT_EQ(fake->shown[0].summary, "Today: 28 Jumada II (6), 1448");
-    EXPECT_EQ(fake->shown[0].body, "Tuesday, 08 December (12), 2026");
+    EXPECT_EQ(fake->shown[0].summary, QStringLiteral("Today: 28 Jumada II (6), 1448"));
+    EXPECT_EQ(fake->shown[0].body, QStringLiteral("Tuesday, 08 December (12), 2026"));
     EXPECT_EQ(center.applicationIconBadgeNumber(), 28);
     ASSERT_TRUE(QTest::qWaitFor(
         [&] {
             return !fake->launcherUpdates.isEmpty() &&
-                   fake->launcherUpdates.last().value("count").toLongLong() == 28;
+                   fake->launcherUpdates.last().value(QStringLiteral("count")).toLongLong() == 28;
         },
         patienceMs));
     EXPECT_EQ(entries(NotificationStore::State::skipped).size(), 6);
@@ -268,8 +275,8 @@ TEST_F(DeliveryAgentTest, AnAgentKilledMidDeliveryShowsEachRequestExactlyOnceAft
 {
     ASSERT_TRUE(fake->registerService());
     LocalNotificationCenter center(path);
-    center.addNotificationRequest(request("A", "A", 1, 0.2));
-    center.addNotificationRequest(request("B", "B", 2, 0.4));
+    center.addNotificationRequest(request(QStringLiteral("A"), QStringLiteral("A"), 1, 0.2));
+    center.addNotificationRequest(request(QStringLiteral("B"), QStringLiteral("B"), 2, 0.4));
 
     QProcess agent;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -283,19 +290,19 @@ TEST_F(DeliveryAgentTest, AnAgentKilledMidDeliveryShowsEachRequestExactlyOnceAft
     fake->holdReplies(true);
     agent.start();
     ASSERT_TRUE(agent.waitForStarted());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return fake->countOf("A") == 1; }, patienceMs));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return fake->countOf(QStringLiteral("A")) == 1; }, patienceMs));
     agent.kill();
     ASSERT_TRUE(agent.waitForFinished());
     fake->holdReplies(false);
 
     agent.start();
     ASSERT_TRUE(agent.waitForStarted());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return fake->countOf("B") == 1; }, patienceMs));
-    center.addNotificationRequest(request("C", "C", 3, 0.2));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return fake->countOf("C") == 1; }, patienceMs));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return fake->countOf(QStringLiteral("B")) == 1; }, patienceMs));
+    center.addNotificationRequest(request(QStringLiteral("C"), QStringLiteral("C"), 3, 0.2));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return fake->countOf(QStringLiteral("C")) == 1; }, patienceMs));
     // Requests go out in trigger order, so a second A would have come before B.
-    EXPECT_EQ(fake->countOf("A"), 1);
-    EXPECT_EQ(fake->countOf("B"), 1);
+    EXPECT_EQ(fake->countOf(QStringLiteral("A")), 1);
+    EXPECT_EQ(fake->countOf(QStringLiteral("B")), 1);
     EXPECT_TRUE(QTest::qWaitFor([&] { return entries(NotificationStore::State::delivered).size() == 3; },
                                 patienceMs));
     agent.kill();
@@ -312,7 +319,7 @@ TEST_F(DeliveryAgentTest, AnEventsAlertReachesTheDesktopAtItsMoment)
     const auto utc = [](qint64 secondsFromNow) {
         return QDateTime::currentDateTimeUtc()
             .addSecs(secondsFromNow)
-            .toString("yyyyMMdd'T'HHmmss'Z'")
+            .toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'"))
             .toUtf8();
     };
     QFile file(folder + QStringLiteral("/tea.ics"));
@@ -332,7 +339,7 @@ TEST_F(DeliveryAgentTest, AnEventsAlertReachesTheDesktopAtItsMoment)
     agent.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     agent.start(QStringLiteral(QAMARLY_NOTIFYD), {});
     ASSERT_TRUE(agent.waitForStarted());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return fake->countOf("Tea") == 1; }, patienceMs));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return fake->countOf(QStringLiteral("Tea")) == 1; }, patienceMs));
     EXPECT_TRUE(fake->shown.last().body.endsWith(QStringLiteral("\nGarden")));
     agent.kill();
     agent.waitForFinished();
@@ -370,7 +377,8 @@ TEST_F(DeliveryAgentTest, APlanMadeForOtherSettingsIsMadeAgainBeforeAnythingIsDe
     QTest::qWait(2000); // past the second after which the old plan's badge would have come
     EXPECT_EQ(repairs, 1);
     for (const auto &update : fake->launcherUpdates)
-        EXPECT_FALSE(update.value("count-visible").toBool()) << update.value("count").toLongLong();
+        EXPECT_FALSE(update.value(QStringLiteral("count-visible")).toBool())
+            << update.value(QStringLiteral("count")).toLongLong();
     for (const auto &e : entries(NotificationStore::State::pending))
         EXPECT_EQ(e.request.content.badge, std::nullopt) << e.request.identifier.toStdString();
     EXPECT_TRUE(entries(NotificationStore::State::delivered).isEmpty());

@@ -67,11 +67,11 @@ TEST(SingleInstance, ASecondStartHandsItsArgumentsToTheFirstAndDoesNotRunItself)
 
     // The launcher's activation token travels with the request.
     qputenv("XDG_ACTIVATION_TOKEN", "launcher-token-1");
-    EXPECT_EQ(claimFromAnotherStart(name, {"qamarly://today"}), Outcome::forwarded);
+    EXPECT_EQ(claimFromAnotherStart(name, {QStringLiteral("qamarly://today")}), Outcome::forwarded);
     qunsetenv("XDG_ACTIVATION_TOKEN");
     EXPECT_EQ(claimFromAnotherStart(name, {}), Outcome::forwarded);
     ASSERT_EQ(requests.size(), 2);
-    EXPECT_EQ(requests.at(0).at(0).toStringList(), QStringList{"qamarly://today"});
+    EXPECT_EQ(requests.at(0).at(0).toStringList(), QStringList{QStringLiteral("qamarly://today")});
     EXPECT_EQ(requests.at(0).at(1).toString(), QStringLiteral("launcher-token-1"));
     EXPECT_EQ(requests.at(1).at(0).toStringList(), QStringList{});
 }

@@ -30,11 +30,13 @@ protected:
     void SetUp() override
     {
         picker.resize(360, 200);
-        QObject::connect(&picker, &DatePicker::willChange, [this] { events << "willChange"; });
-        QObject::connect(&picker, &DatePicker::valueChanged, [this](Instant) { events << "valueChanged"; });
+        QObject::connect(&picker, &DatePicker::willChange,
+                         [this] { events << QStringLiteral("willChange"); });
+        QObject::connect(&picker, &DatePicker::valueChanged,
+                         [this](Instant) { events << QStringLiteral("valueChanged"); });
     }
 
-    QWidget *column(const char *name) const { return picker.findChild<QWidget *>(name); }
+    QWidget *column(const char *name) const { return picker.findChild<QWidget *>(QString::fromLatin1(name)); }
     Instant gregorianDay(int y, int m, int d, int hour = 12) const { return *gregorian.date(y, m, d, hour); }
     Instant hijriDay(int y, int m, int d) const { return *hijri.date(y, m, d, 12); }
     platform::DateComponents shown(const Calendar &calendar) const
@@ -114,14 +116,14 @@ TEST_F(DatePickerTest, KeyWheelAndClickEachEmitWillChangeThenValueChanged)
     QSignalSpy changed(&picker, &DatePicker::valueChanged);
 
     QTest::keyClick(column("day"), Qt::Key_Down);
-    EXPECT_EQ(events, (QStringList{"willChange", "valueChanged"}));
+    EXPECT_EQ(events, (QStringList{QStringLiteral("willChange"), QStringLiteral("valueChanged")}));
     EXPECT_EQ(shown(gregorian).day, 6);
     ASSERT_EQ(changed.count(), 1);
     EXPECT_EQ(changed.at(0).at(0).value<Instant>(), picker.date());
 
     events.clear();
     wheel(column("month"), -120); // towards the user: later
-    EXPECT_EQ(events, (QStringList{"willChange", "valueChanged"}));
+    EXPECT_EQ(events, (QStringList{QStringLiteral("willChange"), QStringLiteral("valueChanged")}));
     EXPECT_EQ(shown(gregorian).month, 1);   // December wraps to January
     EXPECT_EQ(shown(gregorian).year, 2026); // without touching the year
 
@@ -133,7 +135,7 @@ TEST_F(DatePickerTest, KeyWheelAndClickEachEmitWillChangeThenValueChanged)
 
     events.clear();
     clickRow(column("day"), -2);
-    EXPECT_EQ(events, (QStringList{"willChange", "valueChanged"}));
+    EXPECT_EQ(events, (QStringList{QStringLiteral("willChange"), QStringLiteral("valueChanged")}));
     EXPECT_EQ(shown(gregorian).day, 4);
     clickRow(column("day"), 1);
     EXPECT_EQ(shown(gregorian).day, 5);
@@ -151,7 +153,7 @@ TEST_F(DatePickerTest, DatesBeforeTheMinimumAreRefusedAndSnapBackToIt)
     // A month back would be 10 November: the picker lands on the minimum instead.
     QTest::keyClick(column("month"), Qt::Key_Up);
     EXPECT_EQ(picker.date(), gregorianDay(2026, 12, 8));
-    EXPECT_EQ(events, (QStringList{"willChange", "valueChanged"}));
+    EXPECT_EQ(events, (QStringList{QStringLiteral("willChange"), QStringLiteral("valueChanged")}));
 
     // Already on the minimum: nothing changes and nothing is announced.
     events.clear();
@@ -181,7 +183,7 @@ TEST_F(DatePickerTest, SettersMoveTheDateUpToTheMinimumWithoutSignals)
 
 TEST_F(DatePickerTest, ArabicLocaleShowsArabicDigitsAndMonthNames)
 {
-    picker.setLocaleName("ar");
+    picker.setLocaleName(QStringLiteral("ar"));
     picker.setDate(gregorianDay(2026, 12, 5));
     EXPECT_EQ(picker.dayText(), QString::fromUtf8("٥"));
     EXPECT_EQ(picker.monthText(), QString::fromUtf8("ديسمبر"));
@@ -193,9 +195,9 @@ TEST_F(DatePickerTest, ArabicLocaleShowsArabicDigitsAndMonthNames)
     EXPECT_EQ(picker.monthText(), QString::fromUtf8("رمضان"));
     EXPECT_EQ(picker.yearText(), QString::fromUtf8("١٤٤٦"));
 
-    picker.setLocaleName("en");
-    EXPECT_EQ(picker.dayText(), "17");
-    EXPECT_EQ(picker.monthText(), "Ramadan");
+    picker.setLocaleName(QStringLiteral("en"));
+    EXPECT_EQ(picker.dayText(), QStringLiteral("17"));
+    EXPECT_EQ(picker.monthText(), QStringLiteral("Ramadan"));
 }
 
 TEST_F(DatePickerTest, TabMovesBetweenTheColumnsAndRightToLeftMirrorsThem)
@@ -209,7 +211,7 @@ TEST_F(DatePickerTest, TabMovesBetweenTheColumnsAndRightToLeftMirrorsThem)
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), column("year"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
-    EXPECT_EQ(events, (QStringList{"willChange", "valueChanged"}));
+    EXPECT_EQ(events, (QStringList{QStringLiteral("willChange"), QStringLiteral("valueChanged")}));
 
     EXPECT_LT(column("day")->x(), column("year")->x());
     picker.setLayoutDirection(Qt::RightToLeft);

@@ -32,8 +32,8 @@ TEST(MorphingLabel, ATextChangeRunsTheFrameTimerUntilTheChangeCompletes)
     QSignalSpy progressed(&label, &MorphingLabel::morphingOnProgress);
     QSignalSpy completed(&label, &MorphingLabel::morphingDidComplete);
 
-    label.setText("12");
-    EXPECT_EQ(label.text(), "12");
+    label.setText(QStringLiteral("12"));
+    EXPECT_EQ(label.text(), QStringLiteral("12"));
     EXPECT_TRUE(label.isFrameTimerActive());
     EXPECT_EQ(started.count(), 1);
 
@@ -47,18 +47,18 @@ TEST(MorphingLabel, SettingTheSameTextOrDisablingMorphingShowsTheTextAtOnce)
 {
     MorphingLabel label;
     label.setFrameDuration(1.0 / 120.0);
-    label.setText("5");
+    label.setText(QStringLiteral("5"));
     tickToEnd(label);
     QSignalSpy started(&label, &MorphingLabel::morphingDidStart);
-    label.setText("5");
+    label.setText(QStringLiteral("5"));
     EXPECT_EQ(started.count(), 0);
     EXPECT_FALSE(label.isFrameTimerActive());
 
     label.setMorphingEnabled(false);
-    label.setText("6");
+    label.setText(QStringLiteral("6"));
     EXPECT_EQ(started.count(), 0);
     EXPECT_FALSE(label.isMorphing());
-    EXPECT_EQ(label.text(), "6");
+    EXPECT_EQ(label.text(), QStringLiteral("6"));
 }
 
 TEST(MorphingLabel, FrameDurationFollowsTheInjectedValueOrTheScreen)
@@ -67,7 +67,7 @@ TEST(MorphingLabel, FrameDurationFollowsTheInjectedValueOrTheScreen)
     EXPECT_GT(label.frameDuration(), 0.0);
     label.setFrameDuration(1.0 / 120.0);
     EXPECT_DOUBLE_EQ(label.frameDuration(), 1.0 / 120.0);
-    label.setText("1");
+    label.setText(QStringLiteral("1"));
     label.displayFrameTick();
     EXPECT_EQ(label.model().totalFrames(), 72);
 }
@@ -81,11 +81,11 @@ TEST(MorphingLabel, MidAnimationItDrawsTheMorphAndAtTheEndTheSameAsAPlainLabel)
     font.setPixelSize(40);
     label.setFont(font);
     label.resize(200, 80);
-    label.setText("1446");
+    label.setText(QStringLiteral("1446"));
     tickToEnd(label);
     const QImage settled = label.grab().toImage();
 
-    label.setText("1447");
+    label.setText(QStringLiteral("1447"));
     for (int i = 0; i < 12; ++i)
         label.displayFrameTick();
     const QImage midway = label.grab().toImage();
@@ -96,7 +96,7 @@ TEST(MorphingLabel, MidAnimationItDrawsTheMorphAndAtTheEndTheSameAsAPlainLabel)
     plain.setAlignment(Qt::AlignCenter);
     plain.setFont(font);
     plain.resize(200, 80);
-    plain.setText("1447");
+    plain.setText(QStringLiteral("1447"));
     EXPECT_EQ(label.grab().toImage(), plain.grab().toImage());
 }
 
@@ -135,10 +135,10 @@ TEST(MorphingLabel, AnArabicMinusSignSitsAfterItsDigitsAsThePlainLabelShowsIt)
 TEST(MorphingLabel, TextSetThroughAPlainLabelPointerIsPutBackBySettingTheLabelsText)
 {
     MorphingLabel label;
-    label.setText("3");
-    static_cast<QLabel &>(label).setText("x");
-    label.setText("3");
-    EXPECT_EQ(label.text(), "3");
+    label.setText(QStringLiteral("3"));
+    static_cast<QLabel &>(label).setText(QStringLiteral("x"));
+    label.setText(QStringLiteral("3"));
+    EXPECT_EQ(label.text(), QStringLiteral("3"));
 }
 
 namespace {
@@ -165,7 +165,7 @@ TEST(MorphingLabel, AnEffectLoaderOfASubclassRunsWhenTheLabelIsPlacedInAParent)
     FallingLabel falling;
     falling.setParent(&parent);
     EXPECT_EQ(falling.loads, 1);
-    EXPECT_EQ(falling.model().startClosures.count("FallStart"), 1u);
+    EXPECT_EQ(falling.model().startClosures.count(QStringLiteral("FallStart")), 1u);
 
     // A plain label has no loaders: its hook maps stay empty.
     MorphingLabel plain;

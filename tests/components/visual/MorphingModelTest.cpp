@@ -44,27 +44,30 @@ int runToEnd(MorphingModel &model, float frameDuration)
 
 TEST(MorphingDiff, ChangingTheLastDigitDeletesItAndDrawsTheNewOneInItsPlace)
 {
-    EXPECT_EQ(diff("1446", "1447"), (std::vector{result(Type::same), result(Type::same), result(Type::same),
-                                                 result(Type::deleted)}));
+    EXPECT_EQ(
+        diff(QStringLiteral("1446"), QStringLiteral("1447")),
+        (std::vector{result(Type::same), result(Type::same), result(Type::same), result(Type::deleted)}));
 }
 
 TEST(MorphingDiff, ShorterTextDeletesTheTailAndLongerTextAddsIt)
 {
-    EXPECT_EQ(diff("10", "1"), (std::vector{result(Type::same), result(Type::deleted)}));
-    EXPECT_EQ(diff("", "5"), (std::vector{result(Type::add)}));
-    EXPECT_EQ(diff("5", "57"), (std::vector{result(Type::same), result(Type::add)}));
-    EXPECT_TRUE(diff("", "").empty());
+    EXPECT_EQ(diff(QStringLiteral("10"), QStringLiteral("1")),
+              (std::vector{result(Type::same), result(Type::deleted)}));
+    EXPECT_EQ(diff(QString(), QStringLiteral("5")), (std::vector{result(Type::add)}));
+    EXPECT_EQ(diff(QStringLiteral("5"), QStringLiteral("57")),
+              (std::vector{result(Type::same), result(Type::add)}));
+    EXPECT_TRUE(diff(QString(), QString()).empty());
 }
 
 TEST(MorphingDiff, SwappedCharactersMoveToEachOthersPlaceAndSkipTheirTargets)
 {
-    EXPECT_EQ(diff("12", "21"),
+    EXPECT_EQ(diff(QStringLiteral("12"), QStringLiteral("21")),
               (std::vector{result(Type::moveAndAdd, 1, true), result(Type::moveAndAdd, -1, true)}));
 }
 
 TEST(MorphingDiff, RepeatedCharactersPairUpInOrderFromTheStartOfTheNewText)
 {
-    EXPECT_EQ(diff("112", "211"),
+    EXPECT_EQ(diff(QStringLiteral("112"), QStringLiteral("211")),
               (std::vector{result(Type::moveAndAdd, 1, true), result(Type::moveAndAdd, 1, true),
                            result(Type::moveAndAdd, -2, true)}));
 }
@@ -72,9 +75,9 @@ TEST(MorphingDiff, RepeatedCharactersPairUpInOrderFromTheStartOfTheNewText)
 TEST(MorphingDiff, CharacterBeyondTheNewEndMovesWithoutAddingAndMiddleMismatchesAreReplaced)
 {
     // "3" sits at old index 2, past the end of the one-character new text.
-    EXPECT_EQ(diff("123", "3"),
+    EXPECT_EQ(diff(QStringLiteral("123"), QStringLiteral("3")),
               (std::vector{result(Type::deleted, 0, true), result(Type::deleted), result(Type::move, -2)}));
-    EXPECT_EQ(diff("abc", "xyc"),
+    EXPECT_EQ(diff(QStringLiteral("abc"), QStringLiteral("xyc")),
               (std::vector{result(Type::replace), result(Type::replace), result(Type::same)}));
 }
 
@@ -99,11 +102,11 @@ TEST(MorphingEasing, StartsAtBEndsAtBPlusCAndRunsFastFirst)
 TEST(MorphingFrames, AChangeAtSixtyHertzLastsDurationPlusDelayPlusFiveFrames)
 {
     MorphingModel model = fixedWidthModel();
-    model.setText("12");
+    model.setText(QStringLiteral("12"));
     model.displayFrameTick(1.0f / 60.0f); // finish the first change
     runToEnd(model, 1.0f / 60.0f);
 
-    ASSERT_TRUE(model.setText("13"));
+    ASSERT_TRUE(model.setText(QStringLiteral("13")));
     const int ticks = runToEnd(model, 1.0f / 60.0f);
     EXPECT_EQ(model.totalFrames(), 36);
     EXPECT_EQ(model.totalDelayFrames(), 4);
@@ -115,9 +118,9 @@ TEST(MorphingFrames, AChangeAtSixtyHertzLastsDurationPlusDelayPlusFiveFrames)
 TEST(MorphingFrames, AChangeAtOneHundredTwentyHertzCountsTwiceTheFrames)
 {
     MorphingModel model = fixedWidthModel();
-    model.setText("1446");
+    model.setText(QStringLiteral("1446"));
     runToEnd(model, 1.0f / 120.0f);
-    model.setText("1447");
+    model.setText(QStringLiteral("1447"));
     const int ticks = runToEnd(model, 1.0f / 120.0f);
     EXPECT_EQ(model.totalFrames(), 72);
     EXPECT_EQ(model.totalDelayFrames(), 13); // ceil(4 x 0.026 x 120)
@@ -127,7 +130,7 @@ TEST(MorphingFrames, AChangeAtOneHundredTwentyHertzCountsTwiceTheFrames)
 TEST(MorphingFrames, FrameCountUsesTheTimersFrameDurationPerTick)
 {
     MorphingModel model = fixedWidthModel();
-    model.setText("1");
+    model.setText(QStringLiteral("1"));
     // A 120 Hz screen ticking every second frame ticks at 60 Hz.
     model.displayFrameTick(1.0f / 120.0f, 2);
     EXPECT_EQ(model.totalFrames(), 36);
@@ -139,7 +142,7 @@ TEST(MorphingFrames, FrameCountUsesTheTimersFrameDurationPerTick)
 TEST(MorphingFrames, ATimerWithoutAFrameDurationCountsAsSixtyHertzInsteadOfDividingByZero)
 {
     MorphingModel model = fixedWidthModel();
-    model.setText("7");
+    model.setText(QStringLiteral("7"));
     model.displayFrameTick(0.0f);
     EXPECT_EQ(model.totalFrames(), 36);
     EXPECT_TRUE(std::isfinite(model.morphingProgress()));
@@ -148,30 +151,30 @@ TEST(MorphingFrames, ATimerWithoutAFrameDurationCountsAsSixtyHertzInsteadOfDivid
 TEST(MorphingText, SameTextAgainChangesNothingAndDisabledMorphingStartsNothing)
 {
     MorphingModel model = fixedWidthModel();
-    EXPECT_TRUE(model.setText("9"));
+    EXPECT_TRUE(model.setText(QStringLiteral("9")));
     runToEnd(model, 1.0f / 60.0f);
-    EXPECT_FALSE(model.setText("9"));
+    EXPECT_FALSE(model.setText(QStringLiteral("9")));
     EXPECT_FALSE(model.isAnimating());
     EXPECT_EQ(model.previousText(), QString());
 
     model.setMorphingEnabled(false);
-    EXPECT_FALSE(model.setText("10"));
+    EXPECT_FALSE(model.setText(QStringLiteral("10")));
     EXPECT_FALSE(model.isAnimating());
-    EXPECT_EQ(model.text(), "10");
+    EXPECT_EQ(model.text(), QStringLiteral("10"));
 }
 
 TEST(MorphingText, NewTextMidAnimationRestartsFromTheTextThenShown)
 {
     MorphingModel model = fixedWidthModel();
-    model.setText("12");
+    model.setText(QStringLiteral("12"));
     runToEnd(model, 1.0f / 60.0f);
-    model.setText("13");
+    model.setText(QStringLiteral("13"));
     for (int i = 0; i < 10; ++i)
         model.displayFrameTick(1.0f / 60.0f);
     ASSERT_GT(model.morphingProgress(), 0.2f);
 
-    EXPECT_TRUE(model.setText("14"));
-    EXPECT_EQ(model.previousText(), "13");
+    EXPECT_TRUE(model.setText(QStringLiteral("14")));
+    EXPECT_EQ(model.previousText(), QStringLiteral("13"));
     EXPECT_EQ(model.morphingProgress(), 0.0f);
     EXPECT_EQ(model.currentFrame(), 0);
     EXPECT_EQ(model.totalFrames(), 0);
@@ -182,33 +185,33 @@ TEST(MorphingText, NewTextMidAnimationRestartsFromTheTextThenShown)
 TEST(MorphingLayout, CentredAndRightAlignedTextSitsInTheBoundsByItsMeasuredWidth)
 {
     MorphingModel centred = fixedWidthModel(Qt::AlignCenter);
-    centred.setText("12");
+    centred.setText(QStringLiteral("12"));
     ASSERT_EQ(centred.newRects().size(), 2u);
     EXPECT_EQ(centred.newRects()[0], QRectF(40, 10, 10, 20));
     EXPECT_EQ(centred.newRects()[1], QRectF(50, 10, 10, 20));
     EXPECT_FLOAT_EQ(centred.totalWidth(), 20.0f);
 
     MorphingModel right = fixedWidthModel(Qt::AlignRight | Qt::AlignVCenter);
-    right.setText("12");
+    right.setText(QStringLiteral("12"));
     EXPECT_EQ(right.newRects()[1].right(), 100.0);
 
     MorphingModel left = fixedWidthModel();
-    left.setText("12");
+    left.setText(QStringLiteral("12"));
     EXPECT_EQ(left.newRects()[0].left(), 0.0);
 }
 
 TEST(MorphingLimbo, AtProgressZeroOldCharactersAreWholeAndNewOnesAreInvisible)
 {
     MorphingModel model = fixedWidthModel();
-    model.setText("5");
+    model.setText(QStringLiteral("5"));
     runToEnd(model, 1.0f / 60.0f);
-    model.setText("7");
+    model.setText(QStringLiteral("7"));
     const auto limbo = model.limboList();
     ASSERT_EQ(limbo.size(), 2u); // old "5" shrinking, new "7" growing (a delete also draws the new character)
-    EXPECT_EQ(limbo[0].character, "5");
+    EXPECT_EQ(limbo[0].character, QStringLiteral("5"));
     EXPECT_FLOAT_EQ(limbo[0].size, 20.0f);
     EXPECT_FLOAT_EQ(limbo[0].alpha, 1.0f);
-    EXPECT_EQ(limbo[1].character, "7");
+    EXPECT_EQ(limbo[1].character, QStringLiteral("7"));
     EXPECT_FLOAT_EQ(limbo[1].size, 0.0001f);
     EXPECT_FLOAT_EQ(limbo[1].alpha, 0.0f);
     // Grows from its baseline: moved down by the size it lacks.
@@ -218,17 +221,17 @@ TEST(MorphingLimbo, AtProgressZeroOldCharactersAreWholeAndNewOnesAreInvisible)
 TEST(MorphingLimbo, AtTheEndRemovedCharactersVanishAndTheRestFormThePlainText)
 {
     MorphingModel model = fixedWidthModel();
-    model.setText("10");
+    model.setText(QStringLiteral("10"));
     runToEnd(model, 1.0f / 60.0f);
-    model.setText("1");
+    model.setText(QStringLiteral("1"));
     runToEnd(model, 1.0f / 60.0f);
     const auto limbo = model.limboList();
     // "1" stays, "0" shrinks away; nothing new is drawn at index 1.
     ASSERT_EQ(limbo.size(), 2u);
-    EXPECT_EQ(limbo[0].character, "1");
+    EXPECT_EQ(limbo[0].character, QStringLiteral("1"));
     EXPECT_FLOAT_EQ(limbo[0].size, 20.0f);
     EXPECT_EQ(limbo[0].rect.x(), model.newRects()[0].x());
-    EXPECT_EQ(limbo[1].character, "0");
+    EXPECT_EQ(limbo[1].character, QStringLiteral("0"));
     EXPECT_FLOAT_EQ(limbo[1].size, 0.0001f);
     EXPECT_LE(limbo[1].alpha, 0.0f);
 }
@@ -236,7 +239,7 @@ TEST(MorphingLimbo, AtTheEndRemovedCharactersVanishAndTheRestFormThePlainText)
 TEST(MorphingLimbo, FromEmptyTheNewCharacterGrowsToFullSizeWithAlphaFollowingProgress)
 {
     MorphingModel model = fixedWidthModel();
-    model.setText("5");
+    model.setText(QStringLiteral("5"));
     for (int i = 0; i < 9; ++i)
         model.displayFrameTick(1.0f / 60.0f);
     auto limbo = model.limboList();
@@ -253,9 +256,9 @@ TEST(MorphingLimbo, FromEmptyTheNewCharacterGrowsToFullSizeWithAlphaFollowingPro
 TEST(MorphingLimbo, SwappedCharactersSlideToEachOthersPlaceWithNothingNewDrawn)
 {
     MorphingModel model = fixedWidthModel();
-    model.setText("12");
+    model.setText(QStringLiteral("12"));
     runToEnd(model, 1.0f / 60.0f);
-    model.setText("21");
+    model.setText(QStringLiteral("21"));
     auto limbo = model.limboList();
     ASSERT_EQ(limbo.size(), 2u);
     EXPECT_EQ(limbo[0].rect.x(), 0.0);
@@ -266,26 +269,26 @@ TEST(MorphingLimbo, SwappedCharactersSlideToEachOthersPlaceWithNothingNewDrawn)
     EXPECT_LT(limbo[0].rect.x(), 10.0);
     runToEnd(model, 1.0f / 60.0f);
     limbo = model.limboList();
-    EXPECT_EQ(limbo[0].character, "1");
+    EXPECT_EQ(limbo[0].character, QStringLiteral("1"));
     EXPECT_FLOAT_EQ(float(limbo[0].rect.x()), 10.0f);
-    EXPECT_EQ(limbo[1].character, "2");
+    EXPECT_EQ(limbo[1].character, QStringLiteral("2"));
     EXPECT_FLOAT_EQ(float(limbo[1].rect.x()), 0.0f);
 }
 
 TEST(MorphingHooks, KeysJoinEffectAndPhaseNamesAndRegisteredHooksReplaceTheBuiltInBehaviour)
 {
-    EXPECT_EQ(hookKey(MorphingEffect::scale, MorphingPhases::start), "ScaleStart");
-    EXPECT_EQ(hookKey(MorphingEffect::anvil, MorphingPhases::skipFrames), "AnvilSkipFrames");
+    EXPECT_EQ(hookKey(MorphingEffect::scale, MorphingPhases::start), QStringLiteral("ScaleStart"));
+    EXPECT_EQ(hookKey(MorphingEffect::anvil, MorphingPhases::skipFrames), QStringLiteral("AnvilSkipFrames"));
 
     MorphingModel model = fixedWidthModel();
     int starts = 0;
     model.setMorphingEffect(MorphingEffect::fall);
-    model.startClosures["FallStart"] = [&] { ++starts; };
-    model.effectClosures["FallAppear"] = [](const QString &c, int, float) {
+    model.startClosures[QStringLiteral("FallStart")] = [&] { ++starts; };
+    model.effectClosures[QStringLiteral("FallAppear")] = [](const QString &c, int, float) {
         return CharacterLimbo{c, QRectF(1, 2, 3, 4), 0.5f, 7.0f, 0.0f};
     };
-    model.skipFramesClosures["FallSkipFrames"] = [] { return 1; };
-    model.setText("8");
+    model.skipFramesClosures[QStringLiteral("FallSkipFrames")] = [] { return 1; };
+    model.setText(QStringLiteral("8"));
     EXPECT_EQ(starts, 1);
     EXPECT_EQ(model.limboList().at(0).size, 7.0f);
     // With a skip-frames hook of 1, every second frame redraws.
@@ -308,7 +311,7 @@ TEST(MorphingLayout, APlacerDecidesWhereEachCharacterLandsBeforeAlignment)
             placed.emplace_back(10.0 * double(characters.size() - 1 - k), 0.0, 10.0, 0.0);
         return placed;
     });
-    model.setText("123");
+    model.setText(QStringLiteral("123"));
     ASSERT_EQ(model.newRects().size(), 3u);
     EXPECT_EQ(model.newRects()[0], QRectF(90, 10, 10, 20));
     EXPECT_EQ(model.newRects()[2], QRectF(70, 10, 10, 20));

@@ -70,7 +70,10 @@ protected:
     }
     void TearDown() override { QApplication::setLayoutDirection(Qt::LeftToRight); }
 
-    QWidget *column(const char *name) const { return picker->findChild<QWidget *>(name); }
+    QWidget *column(const char *name) const
+    {
+        return picker->findChild<QWidget *>(QString::fromLatin1(name));
+    }
     // A point `rows` rows below (negative: above) the selected row of a column.
     static QPoint row(QWidget *column, int rows)
     {

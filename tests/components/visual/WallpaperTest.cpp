@@ -39,13 +39,13 @@ TEST(ImageAssets, AllTwentyNineWallpapersArePortraitAndDarkEnoughForWhiteText)
         EXPECT_GT(image.height(), image.width());
         EXPECT_LT(meanLightness(image), 0.4) << name.toStdString();
     }
-    EXPECT_FALSE(platform::ImageAssets::contains("wallpaper-29"));
+    EXPECT_FALSE(platform::ImageAssets::contains(QStringLiteral("wallpaper-29")));
 }
 
 TEST(ImageAssets, TheSpeechBubblesAreMirrorImagesOfEachOther)
 {
-    const QImage english(platform::ImageAssets::resourcePath("buble-en"));
-    const QImage arabic(platform::ImageAssets::resourcePath("buble-ar"));
+    const QImage english(platform::ImageAssets::resourcePath(QStringLiteral("buble-en")));
+    const QImage arabic(platform::ImageAssets::resourcePath(QStringLiteral("buble-ar")));
     ASSERT_FALSE(english.isNull());
     ASSERT_FALSE(arabic.isNull());
     EXPECT_TRUE(english.hasAlphaChannel());
@@ -60,9 +60,9 @@ TEST(WallpaperBackground, ShowsTheImageItIsGivenAndFillsTheScreenItIsInstalledOn
     screen.resize(300, 500);
     auto *background = WallpaperBackground::install(&screen);
     EXPECT_EQ(background->imageName(), QString()) << "no image until one is given";
-    background->setImageName("wallpaper-3");
+    background->setImageName(QStringLiteral("wallpaper-3"));
     screen.show();
-    EXPECT_EQ(background->imageName(), "wallpaper-3");
+    EXPECT_EQ(background->imageName(), QStringLiteral("wallpaper-3"));
     EXPECT_EQ(background->geometry(), screen.rect());
 
     screen.resize(320, 240);
@@ -71,12 +71,13 @@ TEST(WallpaperBackground, ShowsTheImageItIsGivenAndFillsTheScreenItIsInstalledOn
     EXPECT_EQ(screen.children().indexOf(background), 0) << "stays below children added later";
     Q_UNUSED(later);
 
-    background->setImageName("wallpaper-4");
-    EXPECT_EQ(background->imageName(), "wallpaper-4");
+    background->setImageName(QStringLiteral("wallpaper-4"));
+    EXPECT_EQ(background->imageName(), QStringLiteral("wallpaper-4"));
 
     // Painted scaled to cover, so no edge is left unpainted.
     const QImage painted = background->grab().toImage();
-    const QPixmap expected = WallpaperBackground::wallpaperPixmap("wallpaper-4", QSize(320, 240));
+    const QPixmap expected =
+        WallpaperBackground::wallpaperPixmap(QStringLiteral("wallpaper-4"), QSize(320, 240));
     ASSERT_FALSE(expected.isNull());
     EXPECT_EQ(painted.pixel(0, 0), expected.toImage().pixel(0, 0));
     EXPECT_EQ(painted.pixel(319, 239), expected.toImage().pixel(319, 239));
@@ -85,16 +86,16 @@ TEST(WallpaperBackground, ShowsTheImageItIsGivenAndFillsTheScreenItIsInstalledOn
 TEST(WallpaperBackground, AMissingAssetPaintsADarkGradientInstead)
 {
     WallpaperBackground background;
-    background.setImageName("wallpaper-40");
+    background.setImageName(QStringLiteral("wallpaper-40"));
     background.resize(50, 80);
     const QImage painted = background.grab().toImage();
     EXPECT_LT(QColor(painted.pixel(25, 40)).lightnessF(), 0.3);
-    EXPECT_TRUE(WallpaperBackground::wallpaperPixmap("wallpaper-40", QSize(50, 80)).isNull());
+    EXPECT_TRUE(WallpaperBackground::wallpaperPixmap(QStringLiteral("wallpaper-40"), QSize(50, 80)).isNull());
 }
 
 TEST(CircledButton, OnlyTheCircleAnswersClicks)
 {
-    CircledButton button("+1");
+    CircledButton button(QStringLiteral("+1"));
     button.resize(60, 60);
     QSignalSpy clicked(&button, &QPushButton::clicked);
     QTest::mouseClick(&button, Qt::LeftButton, {}, QPoint(3, 3)); // corner outside the circle

@@ -205,7 +205,9 @@ TEST(UserDefaults, ADamagedFileIsReplacedByOneHoldingEveryRowThatCanStillBeRead)
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("suite.sqlite"));
     constexpr int rows = 2000;
-    const auto valueOf = [](int i) { return QStringLiteral("%1:").arg(i) + QString(200, QLatin1Char('v')); };
+    const auto valueOf = [](int i) -> QString {
+        return QStringLiteral("%1:").arg(i) + QString(200, QLatin1Char('v'));
+    };
     {
         QList<std::pair<QString, UserDefaults::Value>> values;
         for (int i = 0; i < rows; ++i)

@@ -128,7 +128,7 @@ TEST_F(EventReadingTest, EdgeValuesAreKeptAndImpossibleOnesRefused)
             EXPECT_EQ(e.endDate - e.startDate, std::chrono::seconds(2147483648LL));
         }
     }
-    EXPECT_EQ(log_.filter(QStringLiteral("feb30")).size(), 1) << log_.join('\n').toStdString();
+    EXPECT_EQ(log_.filter(QStringLiteral("feb30")).size(), 1) << log_.join(QLatin1Char('\n')).toStdString();
     EXPECT_EQ(log_.filter(QStringLiteral("hour25")).size(), 1);
     EXPECT_EQ(log_.filter(QStringLiteral("150000")).size(), 1);
 
@@ -181,10 +181,11 @@ TEST_F(EventReadingTest, ZonesAreTheSystemsOrTheFilesOwnWithinABudget)
                      {QStringLiteral("Summer"), utc(2026, 7, 1, 16)}}));
     EXPECT_EQ(found(store, utc(2026, 1, 5), utc(2026, 1, 6)),
               (Found{{QStringLiteral("Winter"), utc(2026, 1, 5, 17)}}));
-    EXPECT_EQ(log_.filter(QStringLiteral("spinning.ics")).size(), 1) << log_.join('\n').toStdString();
+    EXPECT_EQ(log_.filter(QStringLiteral("spinning.ics")).size(), 1)
+        << log_.join(QLatin1Char('\n')).toStdString();
     log_.clear();
     found(store, utc(2026, 7, 1), utc(2026, 7, 2));
-    EXPECT_TRUE(log_.isEmpty()) << log_.join('\n').toStdString();
+    EXPECT_TRUE(log_.isEmpty()) << log_.join(QLatin1Char('\n')).toStdString();
 }
 
 // Each of these once hung the reader for good or read without bound; here

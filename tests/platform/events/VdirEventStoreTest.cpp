@@ -265,14 +265,15 @@ TEST_F(VdirEventStoreTest, BadFilesAreSkippedWithALineEachAndNeverTouched)
         ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << row.name << " still there";
         EXPECT_EQ(file.readAll(), row.data) << row.name << " unchanged";
         if (row.shown.isEmpty() && name != QStringLiteral("endless.ics")) {
-            EXPECT_EQ(log_.filter(name).size(), 1) << row.name << ": " << log_.join('\n').toStdString();
+            EXPECT_EQ(log_.filter(name).size(), 1)
+                << row.name << ": " << log_.join(QLatin1Char('\n')).toStdString();
         }
     }
     EXPECT_EQ(log_.filter(QStringLiteral("Mars/Olympus")).size(), 1);
     // A second query of unchanged files says nothing again.
     log_.clear();
     day(store, 2026, 12, 7);
-    EXPECT_TRUE(log_.isEmpty()) << log_.join('\n').toStdString();
+    EXPECT_TRUE(log_.isEmpty()) << log_.join(QLatin1Char('\n')).toStdString();
 }
 
 TEST_F(VdirEventStoreTest, UnreadableOrMissingFolderLeavesTheOtherCalendars)
@@ -377,9 +378,9 @@ TEST_F(VdirEventStoreTest, RemovedEventGoesToTheTrash)
     EXPECT_TRUE(day(store, 2026, 12, 7).empty());
     // Nothing lost: the file is in a trash folder with its content.
     QStringList trashed;
-    for (const QString &root :
-         {data.path() + QStringLiteral("/Trash/files"),
-          base() + QStringLiteral("/../.Trash-") + QString::number(getuid()) + QStringLiteral("/files")}) {
+    for (const QString &root : {QString(data.path() + QStringLiteral("/Trash/files")),
+                                QString(base() + QStringLiteral("/../.Trash-") + QString::number(getuid()) +
+                                        QStringLiteral("/files"))}) {
         for (const QString &name : QDir(root).entryList(QDir::Files))
             trashed << root + QLatin1Char('/') + name;
     }

@@ -48,7 +48,8 @@ TEST(AgentLoginStart, EnablesTheUnitWhereSystemdKnowsIt)
     AgentLoginStart start = s.loginStart();
     start.setEnabled(true);
     ASSERT_EQ(s.calls.size(), 1);
-    EXPECT_EQ(s.calls[0], (QStringList{"--user", "enable", "qamarly-notifyd.service"}));
+    EXPECT_EQ(s.calls[0], (QStringList{QStringLiteral("--user"), QStringLiteral("enable"),
+                                       QStringLiteral("qamarly-notifyd.service")}));
     EXPECT_FALSE(QFileInfo::exists(start.autostartPath()));
 
     // Enabled already (systemctl made the link): nothing to do.
@@ -57,7 +58,8 @@ TEST(AgentLoginStart, EnablesTheUnitWhereSystemdKnowsIt)
     EXPECT_EQ(s.calls.size(), 1);
     start.setEnabled(false);
     ASSERT_EQ(s.calls.size(), 2);
-    EXPECT_EQ(s.calls[1], (QStringList{"--user", "disable", "qamarly-notifyd.service"}));
+    EXPECT_EQ(s.calls[1], (QStringList{QStringLiteral("--user"), QStringLiteral("disable"),
+                                       QStringLiteral("qamarly-notifyd.service")}));
 }
 
 TEST(AgentLoginStart, WritesAnAutostartEntryWithoutSystemdAndRemovesIt)

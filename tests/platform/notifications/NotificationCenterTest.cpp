@@ -51,9 +51,11 @@ TEST_F(NotificationCenterTest, RequestsAreKeptUnderTheConfigHomeAndSurviveAResta
 {
     {
         LocalNotificationCenter center;
-        EXPECT_EQ(add(center, request("a", "A", 3, TimeIntervalTrigger{60, false})), std::nullopt);
         EXPECT_EQ(
-            add(center, request("b", "B", std::nullopt,
+            add(center, request(QStringLiteral("a"), QStringLiteral("A"), 3, TimeIntervalTrigger{60, false})),
+            std::nullopt);
+        EXPECT_EQ(
+            add(center, request(QStringLiteral("b"), QStringLiteral("B"), std::nullopt,
                                 CalendarTrigger{2026, 12, 6, 9, 0, 0, CalendarIdentifier::gregorian, false})),
             std::nullopt);
         center.setApplicationIconBadgeNumber(14);
@@ -61,7 +63,8 @@ TEST_F(NotificationCenterTest, RequestsAreKeptUnderTheConfigHomeAndSurviveAResta
     LocalNotificationCenter again(path);
     const auto requests = pending(again);
     ASSERT_EQ(requests.size(), 2);
-    EXPECT_EQ(requests[0], request("a", "A", 3, TimeIntervalTrigger{60, false}));
+    EXPECT_EQ(requests[0],
+              request(QStringLiteral("a"), QStringLiteral("A"), 3, TimeIntervalTrigger{60, false}));
     EXPECT_EQ(requests[1].trigger, NotificationTrigger(CalendarTrigger{
                                        2026, 12, 6, 9, 0, 0, CalendarIdentifier::gregorian, false}));
     EXPECT_EQ(again.applicationIconBadgeNumber(), 14);
@@ -75,7 +78,9 @@ TEST_F(NotificationCenterTest, ACorruptStoreIsMovedAsideAndTheCentreStillWorks)
     junk.write(QByteArray(4096, '\x7f'));
     junk.close();
     LocalNotificationCenter center(path);
-    EXPECT_EQ(add(center, request("a", "A", 1, TimeIntervalTrigger{60, false})), std::nullopt);
+    EXPECT_EQ(
+        add(center, request(QStringLiteral("a"), QStringLiteral("A"), 1, TimeIntervalTrigger{60, false})),
+        std::nullopt);
     EXPECT_EQ(pending(center).size(), 1);
     EXPECT_EQ(QDir(QFileInfo(path).absolutePath())
                   .entryList({QStringLiteral("notifications.sqlite.corrupt-*")})
@@ -86,35 +91,37 @@ TEST_F(NotificationCenterTest, ACorruptStoreIsMovedAsideAndTheCentreStillWorks)
 TEST_F(NotificationCenterTest, ARequestWithAPendingIdentifierReplacesIt)
 {
     LocalNotificationCenter center(path);
-    add(center, request("same", "old", 1, TimeIntervalTrigger{60, false}));
-    add(center, request("other", "x", 2, TimeIntervalTrigger{60, false}));
-    add(center, request("same", "new", 3, TimeIntervalTrigger{90, false}));
+    add(center, request(QStringLiteral("same"), QStringLiteral("old"), 1, TimeIntervalTrigger{60, false}));
+    add(center, request(QStringLiteral("other"), QStringLiteral("x"), 2, TimeIntervalTrigger{60, false}));
+    add(center, request(QStringLiteral("same"), QStringLiteral("new"), 3, TimeIntervalTrigger{90, false}));
     const auto requests = pending(center);
     ASSERT_EQ(requests.size(), 2);
-    EXPECT_EQ(requests[0].identifier, "other");
-    EXPECT_EQ(requests[1], request("same", "new", 3, TimeIntervalTrigger{90, false}));
+    EXPECT_EQ(requests[0].identifier, QStringLiteral("other"));
+    EXPECT_EQ(requests[1],
+              request(QStringLiteral("same"), QStringLiteral("new"), 3, TimeIntervalTrigger{90, false}));
 }
 
 TEST_F(NotificationCenterTest, TriggersThatCanNeverFireAreRefused)
 {
     LocalNotificationCenter center(path);
     // The fixed clock says 5 December 2026, 12:00.
-    EXPECT_TRUE(
-        add(center, request("past", "", 1, CalendarTrigger{2026, 12, 5, 9, 0, 0, std::nullopt, false}))
-            .has_value());
-    EXPECT_TRUE(
-        add(center, request("31 April", "", 1, CalendarTrigger{2027, 4, 31, 9, 0, 0, std::nullopt, false}))
-            .has_value());
-    EXPECT_TRUE(add(center, request("", "", 1, TimeIntervalTrigger{1, false})).has_value());
+    EXPECT_TRUE(add(center, request(QStringLiteral("past"), QString(), 1,
+                                    CalendarTrigger{2026, 12, 5, 9, 0, 0, std::nullopt, false}))
+                    .has_value());
+    EXPECT_TRUE(add(center, request(QStringLiteral("31 April"), QString(), 1,
+                                    CalendarTrigger{2027, 4, 31, 9, 0, 0, std::nullopt, false}))
+                    .has_value());
+    EXPECT_TRUE(add(center, request(QString(), QString(), 1, TimeIntervalTrigger{1, false})).has_value());
     EXPECT_TRUE(pending(center).isEmpty());
 }
 
 TEST_F(NotificationCenterTest, RemovingPendingKeepsDeliveredAndTheOtherWayRound)
 {
     LocalNotificationCenter center(path);
-    add(center, request("p", "P", 1, TimeIntervalTrigger{60, false}));
+    add(center, request(QStringLiteral("p"), QStringLiteral("P"), 1, TimeIntervalTrigger{60, false}));
     auto store = NotificationStore::open(path);
-    store->add(request("d", "D", 2, TimeIntervalTrigger{0, false}), env.clock()->now());
+    store->add(request(QStringLiteral("d"), QStringLiteral("D"), 2, TimeIntervalTrigger{0, false}),
+               env.clock()->now());
     const NotificationStore::Entry shown = store->entries(NotificationStore::State::pending).last();
     const qint64 seq = shown.seq;
     ASSERT_TRUE(store->claim(shown));
@@ -125,10 +132,10 @@ TEST_F(NotificationCenterTest, RemovingPendingKeepsDeliveredAndTheOtherWayRound)
     QList<Notification> delivered;
     center.getDeliveredNotifications([&delivered](const QList<Notification> &n) { delivered = n; });
     ASSERT_EQ(delivered.size(), 1);
-    EXPECT_EQ(delivered[0].request.identifier, "d");
+    EXPECT_EQ(delivered[0].request.identifier, QStringLiteral("d"));
     EXPECT_EQ(center.applicationIconBadgeNumber(), 2);
 
-    add(center, request("p2", "P", 1, TimeIntervalTrigger{60, false}));
+    add(center, request(QStringLiteral("p2"), QStringLiteral("P"), 1, TimeIntervalTrigger{60, false}));
     center.removeAllDeliveredNotifications();
     center.getDeliveredNotifications([&delivered](const QList<Notification> &n) { delivered = n; });
     EXPECT_TRUE(delivered.isEmpty());
@@ -138,10 +145,11 @@ TEST_F(NotificationCenterTest, RemovingPendingKeepsDeliveredAndTheOtherWayRound)
 TEST_F(NotificationCenterTest, ANewPlanTakesThePlaceOfEveryPendingRequestAtOnce)
 {
     LocalNotificationCenter center(path);
-    add(center, request("old-1", "O", 1, TimeIntervalTrigger{60, false}));
-    add(center, request("old-2", "O", 2, TimeIntervalTrigger{60, false}));
+    add(center, request(QStringLiteral("old-1"), QStringLiteral("O"), 1, TimeIntervalTrigger{60, false}));
+    add(center, request(QStringLiteral("old-2"), QStringLiteral("O"), 2, TimeIntervalTrigger{60, false}));
     auto store = NotificationStore::open(path);
-    store->add(request("shown", "S", 3, TimeIntervalTrigger{0, false}), env.clock()->now());
+    store->add(request(QStringLiteral("shown"), QStringLiteral("S"), 3, TimeIntervalTrigger{0, false}),
+               env.clock()->now());
     const NotificationStore::Entry shown = store->entries(NotificationStore::State::pending).last();
     const qint64 seq = shown.seq;
     ASSERT_TRUE(store->claim(shown));
@@ -149,13 +157,15 @@ TEST_F(NotificationCenterTest, ANewPlanTakesThePlaceOfEveryPendingRequestAtOnce)
 
     // A refused request is left out; the rest still replaces the old plan.
     ASSERT_TRUE(center.replacePendingNotificationRequests(
-        {request("new-1", "N", 4, TimeIntervalTrigger{60, false}),
-         request("past", "", 5, CalendarTrigger{2026, 12, 5, 9, 0, 0, std::nullopt, false}),
-         request("new-2", "N", 6, CalendarTrigger{2026, 12, 6, 9, 0, 0, std::nullopt, false})}));
+        {request(QStringLiteral("new-1"), QStringLiteral("N"), 4, TimeIntervalTrigger{60, false}),
+         request(QStringLiteral("past"), QString(), 5,
+                 CalendarTrigger{2026, 12, 5, 9, 0, 0, std::nullopt, false}),
+         request(QStringLiteral("new-2"), QStringLiteral("N"), 6,
+                 CalendarTrigger{2026, 12, 6, 9, 0, 0, std::nullopt, false})}));
     QStringList ids;
     for (const auto &r : pending(center))
         ids << r.identifier;
-    EXPECT_EQ(ids, (QStringList{"new-1", "new-2"}));
+    EXPECT_EQ(ids, (QStringList{QStringLiteral("new-1"), QStringLiteral("new-2")}));
     EXPECT_EQ(store->entries(NotificationStore::State::delivered).size(), 1);
 
     EXPECT_TRUE(center.replacePendingNotificationRequests({}));
@@ -171,11 +181,19 @@ TEST_F(NotificationCenterTest, PlanAfterPlanOnOneStoreKeepsTheLatestAndALaterDup
         QStringList pending;
     };
     const std::vector<Row> rows{
-        {"distinct", {"a:1", "b:1", "c:1"}, {"a:1", "b:1", "c:1"}},
-        {"a later duplicate takes the earlier one's place at the end", {"a:1", "b:1", "a:2"}, {"b:1", "a:2"}},
-        {"three of one identifier", {"a:1", "a:2", "a:3"}, {"a:3"}},
+        {"distinct",
+         {QStringLiteral("a:1"), QStringLiteral("b:1"), QStringLiteral("c:1")},
+         {QStringLiteral("a:1"), QStringLiteral("b:1"), QStringLiteral("c:1")}},
+        {"a later duplicate takes the earlier one's place at the end",
+         {QStringLiteral("a:1"), QStringLiteral("b:1"), QStringLiteral("a:2")},
+         {QStringLiteral("b:1"), QStringLiteral("a:2")}},
+        {"three of one identifier",
+         {QStringLiteral("a:1"), QStringLiteral("a:2"), QStringLiteral("a:3")},
+         {QStringLiteral("a:3")}},
         {"an empty plan", {}, {}},
-        {"after an empty one", {"x:1", "y:1"}, {"x:1", "y:1"}},
+        {"after an empty one",
+         {QStringLiteral("x:1"), QStringLiteral("y:1")},
+         {QStringLiteral("x:1"), QStringLiteral("y:1")}},
     };
     LocalNotificationCenter center(path);
     // Twice through, so every statement runs again on the same connection.
@@ -183,12 +201,12 @@ TEST_F(NotificationCenterTest, PlanAfterPlanOnOneStoreKeepsTheLatestAndALaterDup
         for (const Row &row : rows) {
             QList<NotificationRequest> plan;
             for (const QString &item : row.added)
-                plan << request(item.section(':', 0, 0), item.section(':', 1), 1,
+                plan << request(item.section(QLatin1Char(':'), 0, 0), item.section(QLatin1Char(':'), 1), 1,
                                 TimeIntervalTrigger{60, false});
             ASSERT_TRUE(center.replacePendingNotificationRequests(plan)) << row.what;
             QStringList have;
             for (const auto &r : pending(center))
-                have << r.identifier + ':' + r.content.title;
+                have << r.identifier + QLatin1Char(':') + r.content.title;
             EXPECT_EQ(have, row.pending) << row.what << ", round " << round;
         }
     }
@@ -197,7 +215,7 @@ TEST_F(NotificationCenterTest, PlanAfterPlanOnOneStoreKeepsTheLatestAndALaterDup
 TEST_F(NotificationCenterTest, NoReadLeavesASnapshotOpenThatWouldKeepTheLogFromBeingCheckpointed)
 {
     LocalNotificationCenter center(path);
-    add(center, request("a", "A", 1, TimeIntervalTrigger{60, false}));
+    add(center, request(QStringLiteral("a"), QStringLiteral("A"), 1, TimeIntervalTrigger{60, false}));
     center.setApplicationIconBadgeNumber(7);
     // Reads of one row stop before the statement is done; each must still let go.
     EXPECT_EQ(center.applicationIconBadgeNumber(), 7);
@@ -216,7 +234,9 @@ TEST_F(NotificationCenterTest, NoReadLeavesASnapshotOpenThatWouldKeepTheLogFromB
     sqlite3_close(other);
 
     // And the centre goes on working after the other connection rewrote the file.
-    EXPECT_EQ(add(center, request("b", "B", 2, TimeIntervalTrigger{60, false})), std::nullopt);
+    EXPECT_EQ(
+        add(center, request(QStringLiteral("b"), QStringLiteral("B"), 2, TimeIntervalTrigger{60, false})),
+        std::nullopt);
     EXPECT_EQ(pending(center).size(), 2);
 }
 
@@ -236,8 +256,8 @@ TEST_F(NotificationCenterTest, AStoreThatCannotBeOpenedIsNamedAsTheProblem)
 TEST_F(NotificationCenterTest, AnotherProcessHoldingTheLockNeitherStallsTheWindowNorLosesItsWrites)
 {
     LocalNotificationCenter center(path);
-    ASSERT_TRUE(
-        center.replacePendingNotificationRequests({request("a", "A", 2, TimeIntervalTrigger{60, false})}));
+    ASSERT_TRUE(center.replacePendingNotificationRequests(
+        {request(QStringLiteral("a"), QStringLiteral("A"), 2, TimeIntervalTrigger{60, false})}));
     center.setApplicationIconBadgeNumber(2);
     ASSERT_TRUE(center.waitForWrites(5000));
 
@@ -255,8 +275,8 @@ TEST_F(NotificationCenterTest, AnotherProcessHoldingTheLockNeitherStallsTheWindo
     // A plan made meanwhile on the scheduler's thread lands after the clear.
     bool planned = false;
     std::thread planner([&] {
-        planned =
-            center.replacePendingNotificationRequests({request("b", "B", 1, TimeIntervalTrigger{90, false})});
+        planned = center.replacePendingNotificationRequests(
+            {request(QStringLiteral("b"), QStringLiteral("B"), 1, TimeIntervalTrigger{90, false})});
     });
     std::this_thread::sleep_for(std::chrono::milliseconds(200));
     sqlite3_exec(other, "COMMIT", nullptr, nullptr, nullptr);
@@ -383,8 +403,11 @@ TEST_F(NotificationCenterTest, TriggersRoundTripThroughTheirJson)
     EXPECT_EQ(QJsonDocument(toJson(interval)).toJson(QJsonDocument::Compact),
               R"({"seconds":1,"type":"interval"})");
     EXPECT_EQ(triggerFromJson(toJson(interval)), interval);
-    EXPECT_EQ(triggerFromJson(QJsonObject{{"type", "calendar"}, {"calendar", "julian"}}), std::nullopt);
-    EXPECT_EQ(triggerFromJson(QJsonObject{{"type", "interval"}}), std::nullopt);
+    EXPECT_EQ(triggerFromJson(QJsonObject{{QStringLiteral("type"), QStringLiteral("calendar")},
+                                          {QStringLiteral("calendar"), QStringLiteral("julian")}}),
+              std::nullopt);
+    EXPECT_EQ(triggerFromJson(QJsonObject{{QStringLiteral("type"), QStringLiteral("interval")}}),
+              std::nullopt);
 }
 
 TEST_F(NotificationCenterTest, TheStoredTextOfATriggerIsItsJsonAndReadsBackAsIt)

@@ -43,9 +43,10 @@ protected:
     const Instant t1 = testenv::gregorianInstant(2026, 12, 5, 12, 0);
     const Instant t2 = testenv::gregorianInstant(2026, 12, 5, 13, 0);
     const QList<NotificationRequest> plan{
-        request("badge-0", QString(), 24, TimeIntervalTrigger{60, false}),
-        request("badge-1", QString(), 25, CalendarTrigger{2026, 12, 6, 0, 0, 0, std::nullopt, false}),
-        request("daily-1", "Today", 25,
+        request(QStringLiteral("badge-0"), QString(), 24, TimeIntervalTrigger{60, false}),
+        request(QStringLiteral("badge-1"), QString(), 25,
+                CalendarTrigger{2026, 12, 6, 0, 0, 0, std::nullopt, false}),
+        request(QStringLiteral("daily-1"), QStringLiteral("Today"), 25,
                 CalendarTrigger{2026, 12, 6, 9, 0, 0, CalendarIdentifier::gregorian, false}),
     };
 
@@ -164,7 +165,7 @@ TEST_F(NotificationStoreTest, APlanThatDiffersInAnyWayTakesEffect)
         {"one fewer", [](auto &p) { p.removeLast(); }, {}},
         {"one more",
          [](auto &p) {
-             p << request("x", "X", 1, TimeIntervalTrigger{5, false});
+             p << request(QStringLiteral("x"), QStringLiteral("X"), 1, TimeIntervalTrigger{5, false});
          },
          {}},
         {"none", [](auto &p) { p.clear(); }, {}},
@@ -211,20 +212,25 @@ TEST_F(NotificationStoreTest, ChangesBetweenTwoPassesAreSeenByTheNextReadAndRepl
          {plan[1], plan[2]}},
         {"another writer adds one",
          [this] {
-             ASSERT_TRUE(agent->add(request("late", "L", 1, TimeIntervalTrigger{5, false}), t1));
+             ASSERT_TRUE(agent->add(
+                 request(QStringLiteral("late"), QStringLiteral("L"), 1, TimeIntervalTrigger{5, false}), t1));
          },
-         {plan[0], plan[1], plan[2], request("late", "L", 1, TimeIntervalTrigger{5, false})}},
+         {plan[0], plan[1], plan[2],
+          request(QStringLiteral("late"), QStringLiteral("L"), 1, TimeIntervalTrigger{5, false})}},
         {"another writer removes them", [this] { ASSERT_TRUE(agent->removePending()); }, {}},
         {"another program rewrites a title",
          [this] { sql("UPDATE requests SET title = 'Changed' WHERE identifier = 'daily-1'"); },
-         {plan[0], plan[1], request("daily-1", "Changed", 25, plan[2].trigger)}},
+         {plan[0], plan[1],
+          request(QStringLiteral("daily-1"), QStringLiteral("Changed"), 25, plan[2].trigger)}},
         {"another program marks one shown",
          [this] { sql("UPDATE requests SET server_id = 7 WHERE seq > 0"); }, plan},
         {"this store adds one",
          [this] {
-             ASSERT_TRUE(store->add(request("late", "L", 1, TimeIntervalTrigger{5, false}), t1));
+             ASSERT_TRUE(store->add(
+                 request(QStringLiteral("late"), QStringLiteral("L"), 1, TimeIntervalTrigger{5, false}), t1));
          },
-         {plan[0], plan[1], plan[2], request("late", "L", 1, TimeIntervalTrigger{5, false})}},
+         {plan[0], plan[1], plan[2],
+          request(QStringLiteral("late"), QStringLiteral("L"), 1, TimeIntervalTrigger{5, false})}},
         {"this store drops one",
          [this] { ASSERT_TRUE(store->drop(store->entries(State::pending)[0].seq)); },
          {plan[1], plan[2]}},
@@ -269,7 +275,7 @@ TEST_F(NotificationStoreTest, AWriteThatFailsPartWayLeavesTheRowsAndTheCopyAsThe
     expectPending(plan, t1, "after a refused renewal");
     // A full replace refused half-way: the old rows are back.
     QList<NotificationRequest> changed = plan;
-    changed << request("x", "X", 1, TimeIntervalTrigger{5, false});
+    changed << request(QStringLiteral("x"), QStringLiteral("X"), 1, TimeIntervalTrigger{5, false});
     EXPECT_FALSE(store->replacePending(changed, t2));
     expectPending(plan, t1, "after a refused replace");
     // A renewal undone as a whole, by a rollback.

@@ -31,10 +31,10 @@ TEST(AlertController, ShowingReturnsAtOnceAndTheHookSeesTheAlertWithItsButtonsIn
 
     ASSERT_EQ(hooked.size(), 1);
     EXPECT_EQ(platform::AlertController::shownAlerts(), hooked);
-    EXPECT_EQ(alert->title(), "Title");
-    EXPECT_EQ(alert->message(), "Message");
+    EXPECT_EQ(alert->title(), QStringLiteral("Title"));
+    EXPECT_EQ(alert->message(), QStringLiteral("Message"));
     EXPECT_EQ(alert->actions().size(), 3);
-    EXPECT_EQ(alert->actions().at(2).title, "Reset");
+    EXPECT_EQ(alert->actions().at(2).title, QStringLiteral("Reset"));
     EXPECT_EQ(alert->windowModality(), Qt::WindowModal);
     EXPECT_EQ(alert->parentWidget(), &window);
     EXPECT_TRUE(alert->isVisible());
@@ -57,7 +57,7 @@ TEST(AlertController, PressingAButtonClosesTheAlertThenRunsOnlyThatHandler)
     alert->showOver(&window);
 
     EXPECT_TRUE(alert->press(QStringLiteral("settings")));
-    EXPECT_EQ(ran, QStringList{"settings"});
+    EXPECT_EQ(ran, QStringList{QStringLiteral("settings")});
     EXPECT_FALSE(alert->press(0)) << "an answered alert takes no second answer";
     EXPECT_FALSE(alert->isVisible());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -90,14 +90,14 @@ TEST(AlertController, EscapeAnswersWithTheCancelButtonOrJustCloses)
     withCancel->addAction(QStringLiteral("Keep"), Style::Cancel, [&] { ran << QStringLiteral("keep"); });
     withCancel->showOver(&window);
     QTest::keyClick(withCancel, Qt::Key_Escape);
-    EXPECT_EQ(ran, QStringList{"keep"});
+    EXPECT_EQ(ran, QStringList{QStringLiteral("keep")});
 
     auto *withoutCancel = new platform::AlertController(QStringLiteral("t"), QString());
     withoutCancel->addAction(QStringLiteral("Delete"), Style::Destructive,
                              [&] { ran << QStringLiteral("delete"); });
     withoutCancel->showOver(&window);
     QTest::keyClick(withoutCancel, Qt::Key_Escape);
-    EXPECT_EQ(ran, QStringList{"keep"});
+    EXPECT_EQ(ran, QStringList{QStringLiteral("keep")});
     EXPECT_TRUE(platform::AlertController::shownAlerts().isEmpty());
 }
 

@@ -55,7 +55,8 @@ TEST(ViewController, FirstShowLoadsThenAppearsOnlyTheSelectedTab)
 {
     TabbedWindow w;
     w.window.show();
-    EXPECT_EQ(w.take(), (QStringList{"a:load", "a:willAppear", "a:didAppear"}));
+    EXPECT_EQ(w.take(), (QStringList{QStringLiteral("a:load"), QStringLiteral("a:willAppear"),
+                                     QStringLiteral("a:didAppear")}));
     EXPECT_FALSE(w.second->isViewLoaded());
 }
 
@@ -67,13 +68,16 @@ TEST(ViewController, SwitchingTabsDisappearsTheOldScreenAndAppearsTheNewOneEvery
     windowinput::click(w.tabs->tabButton(1));
     EXPECT_EQ(w.tabs->selectedIndex(), 1);
     const QStringList toSecond = w.take();
-    EXPECT_TRUE(toSecond.contains("a:willDisappear"));
-    EXPECT_EQ(toSecond.filter("b:").join(' '), "b:load b:willAppear b:didAppear");
+    EXPECT_TRUE(toSecond.contains(QStringLiteral("a:willDisappear")));
+    EXPECT_EQ(toSecond.filter(QStringLiteral("b:")).join(QLatin1Char(' ')),
+              QStringLiteral("b:load b:willAppear b:didAppear"));
 
     w.tabs->setSelectedIndex(0);
     const QStringList back = w.take();
-    EXPECT_TRUE(back.contains("b:willDisappear"));
-    EXPECT_EQ(back.filter("a:").join(' '), "a:willAppear a:didAppear") << "loaded only once";
+    EXPECT_TRUE(back.contains(QStringLiteral("b:willDisappear")));
+    EXPECT_EQ(back.filter(QStringLiteral("a:")).join(QLatin1Char(' ')),
+              QStringLiteral("a:willAppear a:didAppear"))
+        << "loaded only once";
 }
 
 TEST(TabBarController, ALazyTabIsMadeOnFirstSelectionAndThenBehavesLikeAnyOther)
@@ -93,26 +97,28 @@ TEST(TabBarController, ALazyTabIsMadeOnFirstSelectionAndThenBehavesLikeAnyOther)
     tabs->addTab([]() -> platform::ViewController * { return nullptr; }, QStringLiteral("Broken"));
     window.setRootViewController(tabs);
     window.resize(420, 760);
-    EXPECT_EQ(made, QStringList{"a"}) << "the first tab is in view, so it is made at once";
+    EXPECT_EQ(made, QStringList{QStringLiteral("a")}) << "the first tab is in view, so it is made at once";
     EXPECT_FALSE(tabs->isTabLoaded(1));
 
     ASSERT_TRUE(windowinput::showAndExpose(&window));
     QCoreApplication::processEvents();
-    EXPECT_EQ(std::exchange(log, {}), (QStringList{"a:load", "a:willAppear", "a:didAppear"}));
+    EXPECT_EQ(std::exchange(log, {}), (QStringList{QStringLiteral("a:load"), QStringLiteral("a:willAppear"),
+                                                   QStringLiteral("a:didAppear")}));
 
     windowinput::click(tabs->tabButton(1));
     QCoreApplication::processEvents();
-    EXPECT_EQ(made, (QStringList{"a", "b"}));
+    EXPECT_EQ(made, (QStringList{QStringLiteral("a"), QStringLiteral("b")}));
     EXPECT_EQ(tabs->selectedIndex(), 1);
     EXPECT_EQ(tabs->selectedViewController(), tabs->viewControllerAt(1));
     EXPECT_TRUE(tabs->selectedViewController()->isVisible());
     EXPECT_EQ(tabs->selectedViewController()->tabBarController(), tabs);
-    EXPECT_EQ(std::exchange(log, {}).join(' '), "a:willDisappear b:load b:willAppear b:didAppear");
+    EXPECT_EQ(std::exchange(log, {}).join(QLatin1Char(' ')),
+              QStringLiteral("a:willDisappear b:load b:willAppear b:didAppear"));
 
     windowinput::click(tabs->tabButton(0));
     windowinput::click(tabs->tabButton(1));
-    EXPECT_EQ(made, (QStringList{"a", "b"})) << "made once";
-    EXPECT_EQ(tabs->tabTitle(1), "Second");
+    EXPECT_EQ(made, (QStringList{QStringLiteral("a"), QStringLiteral("b")})) << "made once";
+    EXPECT_EQ(tabs->tabTitle(1), QStringLiteral("Second"));
 
     windowinput::click(tabs->tabButton(2));
     EXPECT_EQ(tabs->selectedIndex(), 2)
@@ -147,9 +153,9 @@ TEST(ViewController, MinimisingAndRestoringTheWindowDisappearsAndReappearsTheVis
     w.window.show();
     w.take();
     w.window.setWindowState(Qt::WindowMinimized);
-    EXPECT_EQ(w.take(), (QStringList{"a:willDisappear"}));
+    EXPECT_EQ(w.take(), (QStringList{QStringLiteral("a:willDisappear")}));
     w.window.setWindowState(Qt::WindowNoState);
-    EXPECT_EQ(w.take(), (QStringList{"a:willAppear", "a:didAppear"}));
+    EXPECT_EQ(w.take(), (QStringList{QStringLiteral("a:willAppear"), QStringLiteral("a:didAppear")}));
 }
 
 TEST(ViewController, APresentedScreenCoversTheWindowAndItsPresenterReappearsOnDismissal)
@@ -159,8 +165,8 @@ TEST(ViewController, APresentedScreenCoversTheWindowAndItsPresenterReappearsOnDi
     w.take();
     auto *sheet = new RecordingVC(QStringLiteral("sheet"), &w.log);
     w.first->presentViewController(sheet);
-    EXPECT_EQ(w.take(),
-              (QStringList{"a:willDisappear", "sheet:load", "sheet:willAppear", "sheet:didAppear"}));
+    EXPECT_EQ(w.take(), (QStringList{QStringLiteral("a:willDisappear"), QStringLiteral("sheet:load"),
+                                     QStringLiteral("sheet:willAppear"), QStringLiteral("sheet:didAppear")}));
     EXPECT_EQ(sheet->geometry(), w.window.rect());
     EXPECT_EQ(sheet->presentingViewController(), w.first);
     EXPECT_EQ(sheet->tabBarController(), w.tabs) << "found through the presenter";
@@ -170,13 +176,14 @@ TEST(ViewController, APresentedScreenCoversTheWindowAndItsPresenterReappearsOnDi
 
     // While covered, restoring the window brings back only the sheet.
     w.window.setWindowState(Qt::WindowMinimized);
-    EXPECT_EQ(w.take(), (QStringList{"sheet:willDisappear"}));
+    EXPECT_EQ(w.take(), (QStringList{QStringLiteral("sheet:willDisappear")}));
     w.window.setWindowState(Qt::WindowNoState);
-    EXPECT_EQ(w.take(), (QStringList{"sheet:willAppear", "sheet:didAppear"}));
+    EXPECT_EQ(w.take(), (QStringList{QStringLiteral("sheet:willAppear"), QStringLiteral("sheet:didAppear")}));
 
     QPointer<platform::ViewController> gone(sheet);
     sheet->dismissViewController();
-    EXPECT_EQ(w.take(), (QStringList{"sheet:willDisappear", "a:willAppear", "a:didAppear"}));
+    EXPECT_EQ(w.take(), (QStringList{QStringLiteral("sheet:willDisappear"), QStringLiteral("a:willAppear"),
+                                     QStringLiteral("a:didAppear")}));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(gone.isNull());
     EXPECT_EQ(w.first->presentedViewController(), nullptr);

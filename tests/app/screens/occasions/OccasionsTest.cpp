@@ -186,7 +186,8 @@ TEST_F(OccasionsTest, TheCommandPrintsTheOccasionsAndWhereTheScreenOpens)
     EXPECT_EQ(root.value(QStringLiteral("openIndex")).toInt(), ASH);
     const QJsonArray list = root.value(QStringLiteral("occasions")).toArray();
     ASSERT_EQ(list.size(), 6);
-    const QStringList keys{"NY", "ASH", "RMD", "FET", "ARF", "ADH"};
+    const QStringList keys{QStringLiteral("NY"),  QStringLiteral("ASH"), QStringLiteral("RMD"),
+                           QStringLiteral("FET"), QStringLiteral("ARF"), QStringLiteral("ADH")};
     for (int i = 0; i < 6; ++i)
         EXPECT_EQ(list[i].toObject().value(QStringLiteral("key")).toString(), keys[i]);
     const QJsonObject ny = list[0].toObject();
