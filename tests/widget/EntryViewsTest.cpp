@@ -32,9 +32,9 @@ struct ViewCase
 std::string caseName(const ::testing::TestParamInfo<ViewCase> &info)
 {
     const ViewCase &c = info.param;
-    return (widget::configuration(c.kind).argumentName + widget::familyArgumentName(c.family) +
-            QString::fromLatin1(c.locale).left(2))
-        .toStdString();
+    const QString name = widget::configuration(c.kind).argumentName + widget::familyArgumentName(c.family) +
+                         QString::fromLatin1(c.locale).left(2);
+    return name.toStdString();
 }
 
 class EntryViewTest : public ::testing::TestWithParam<ViewCase>

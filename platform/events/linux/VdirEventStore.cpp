@@ -594,6 +594,23 @@ VdirEventStore::Replacement VdirEventStore::replaceIfUnchanged(const QString &pa
     return Replacement::done;
 }
 
+VdirEventStore::Replacement VdirEventStore::putRewritten(const QString &path, const ical::RewrittenFile &written,
+                                                         const QByteArray &digest, QString *error)
+{
+    if (!written.nothingLeft)
+        return replaceIfUnchanged(path, written.data, digest, error);
+    const auto again = readEventFile(path, nullptr);
+    if (!again || contentDigest(*again) != digest)
+        return Replacement::changedMeanwhile;
+    QFile file(path);
+    if (file.moveToTrash())
+        return Replacement::done;
+    if (error)
+        *error = file.errorString().isEmpty() ? QStringLiteral("Cannot move the event to the trash")
+                                              : file.errorString();
+    return Replacement::failed;
+}
+
 bool VdirEventStore::rewriteEventFile(
     const CalendarEvent &event, const std::function<bool(const CalendarEvent &now)> &stillApplies,
     const std::function<std::optional<ical::RewrittenFile>(const QByteArray &, QString *)> &write,
@@ -639,35 +656,15 @@ bool VdirEventStore::rewriteEventFile(
             if (QFileInfo::exists(splitPath) || !writeAtomically(splitPath, written->splitData, &why))
                 return fail(QStringLiteral("%1 could not be changed: %2").arg(quoted(event.title), why));
         }
-        const auto unchanged = [&] {
-            const auto again = readEventFile(path, nullptr);
-            return again && contentDigest(*again) == digest;
-        };
-        bool done = false;
-        if (written->nothingLeft) {
-            if (unchanged()) {
-                QFile file(path);
-                if (!file.moveToTrash())
-                    return fail(file.errorString().isEmpty()
-                                    ? QStringLiteral("Cannot move the event to the trash")
-                                    : file.errorString());
-                done = true;
-            }
-        } else {
-            const Replacement replaced = replaceIfUnchanged(path, written->data, digest, &why);
-            if (replaced == Replacement::failed) {
-                if (!splitPath.isEmpty())
-                    QFile::remove(splitPath);
-                return fail(why);
-            }
-            done = replaced == Replacement::done;
-        }
-        if (done) {
+        const Replacement outcome = putRewritten(path, *written, digest, &why);
+        if (outcome == Replacement::done) {
             QMetaObject::invokeMethod(changeTimer_, qOverload<>(&QTimer::start));
             return true;
         }
         if (!splitPath.isEmpty())
             QFile::remove(splitPath);
+        if (outcome == Replacement::failed)
+            return fail(why);
     }
     return fail(changedElsewhere);
 }

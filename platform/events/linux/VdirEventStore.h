@@ -126,6 +126,10 @@ private:
     // `data` in place of the file at `path` if its content still has `digest`.
     Replacement replaceIfUnchanged(const QString &path, const QByteArray &data, const QByteArray &digest,
                                    QString *error);
+    // The rewritten file in place of the one read with `digest`, or the file
+    // in the trash when nothing is left of it.
+    Replacement putRewritten(const QString &path, const ical::RewrittenFile &written, const QByteArray &digest,
+                             QString *error);
     // The event's file rewritten by `write` from its content as it is now,
     // unless another program changed it in a way `stillApplies` refuses.
     bool rewriteEventFile(
