@@ -39,7 +39,7 @@ namespace {
 
 using namespace std::chrono_literals;
 
-const QString lastCalendarKey = QStringLiteral("LastEventCalendar");
+constexpr QLatin1StringView lastCalendarKey("LastEventCalendar");
 
 EventDayNote &dayNote()
 {

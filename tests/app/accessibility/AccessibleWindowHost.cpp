@@ -64,7 +64,7 @@ int main(int argc, char **argv)
     if (args.size() > 4) {
         app::shell::rootTabBarController(*window)->setSelectedIndex(args.value(3).toInt());
         const QString file = args.value(4);
-        QTimer::singleShot(1500, [&window, file] {
+        QTimer::singleShot(1500, window.get(), [&window, file] {
             window->grab().save(file);
             QCoreApplication::quit();
         });
