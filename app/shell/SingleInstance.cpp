@@ -125,7 +125,8 @@ void SingleInstance::acceptConnections()
             socket->write(acknowledgement);
             socket->flush();
             QStringList list;
-            for (const auto &value : arguments.toArray())
+            const QJsonArray values = arguments.toArray();
+            for (const auto &value : values)
                 list << value.toString();
             emit activationRequested(list, document.object().value(tokenKey).toString());
         });

@@ -71,6 +71,6 @@ int main(int argc, char **argv)
         return QApplication::exec();
     }
     // Tells the test the window is up.
-    QTimer::singleShot(500, [] { QTextStream(stdout) << "shown" << Qt::endl; });
+    QTimer::singleShot(500, qApp, [] { QTextStream(stdout) << "shown" << Qt::endl; });
     return QApplication::exec();
 }
