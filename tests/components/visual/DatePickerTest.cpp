@@ -30,8 +30,9 @@ protected:
     void SetUp() override
     {
         picker.resize(360, 200);
-        QObject::connect(&picker, &DatePicker::willChange, [this] { events << "willChange"; });
-        QObject::connect(&picker, &DatePicker::valueChanged, [this](Instant) { events << "valueChanged"; });
+        QObject::connect(&picker, &DatePicker::willChange, &picker, [this] { events << "willChange"; });
+        QObject::connect(&picker, &DatePicker::valueChanged, &picker,
+                         [this](Instant) { events << "valueChanged"; });
     }
 
     QWidget *column(const char *name) const { return picker.findChild<QWidget *>(name); }
