@@ -25,8 +25,10 @@ int runCommand(int argc, char *argv[], const QStringList &arguments)
     platform::Device::reload();
     platform::installTranslations();
     // `settings set dailyNotificationEnabled ...` turns the agent's start after login on or off too.
-    app::notifications::NotificationScheduler::shared().setAgentLoginStart(
-        [](bool on) { platform::AgentLoginStart(platform::AgentLoginStart::current()).setEnabled(on); });
+    app::notifications::NotificationScheduler::shared().setAgentLoginStart([](bool on) {
+        platform::AgentLoginStart start(platform::AgentLoginStart::current());
+        start.setEnabled(on);
+    });
 
     QTextStream out(stdout);
     QTextStream err(stderr);

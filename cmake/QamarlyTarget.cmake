@@ -4,6 +4,12 @@
 function(qamarly_warnings target)
   target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wconversion -Wshadow -Wnon-virtual-dtor
     -Wno-missing-field-initializers -Werror)
+  if(CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+    # clang's -Wconversion also warns of sign changes, which GCC's leaves out;
+    # the plain build's GCC is the one that sets what the code keeps to.
+    target_compile_options(${target} PRIVATE -Wno-sign-conversion)
+  endif()
+  target_compile_options(${target} PRIVATE ${QAMARLY_CLAZY_OPTIONS})
 endfunction()
 
 # qamarly_library(NAME SOURCES ... LIBS ...): a static library of one folder.

@@ -135,6 +135,32 @@ void DateTextsCache::insert(const QString &locale, platform::CalendarIdentifier 
         save();
 }
 
+namespace {
+
+// A usable entry's fields from the fourth on: whether numbers are plain, then
+// the names and the digits. False when any is missing or malformed.
+bool readUsableNames(const QList<QByteArray> &fields, DateTextsCache::Names &names)
+{
+    if (fields.size() != 4 + namesPerEntry || (fields[3] != "0" && fields[3] != "1"))
+        return false;
+    names.plainNumbers = fields[3] == "1";
+    qsizetype f = 4;
+    for (QString &s : names.months)
+        s = QString::fromUtf8(fields[f++]);
+    for (QString &s : names.weekdays)
+        s = QString::fromUtf8(fields[f++]);
+    for (QString &s : names.shortWeekdays)
+        s = QString::fromUtf8(fields[f++]);
+    for (QString &s : names.digits) {
+        s = QString::fromUtf8(fields[f++]);
+        if (s.isEmpty())
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
 void DateTextsCache::load()
 {
     // Not opened blindly: a FIFO put in its place would wait for a writer for
@@ -167,21 +193,8 @@ void DateTextsCache::load()
         Names names;
         names.usable = fields[2] == "1";
         if (names.usable) {
-            if (fields.size() != 4 + namesPerEntry || (fields[3] != "0" && fields[3] != "1"))
+            if (!readUsableNames(fields, names))
                 return;
-            names.plainNumbers = fields[3] == "1";
-            qsizetype f = 4;
-            for (QString &s : names.months)
-                s = QString::fromUtf8(fields[f++]);
-            for (QString &s : names.weekdays)
-                s = QString::fromUtf8(fields[f++]);
-            for (QString &s : names.shortWeekdays)
-                s = QString::fromUtf8(fields[f++]);
-            for (QString &s : names.digits) {
-                s = QString::fromUtf8(fields[f++]);
-                if (s.isEmpty())
-                    return;
-            }
         } else if (fields.size() != 3 || fields[2] != "0") {
             return;
         }

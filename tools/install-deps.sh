@@ -14,7 +14,7 @@ packages=(
   fonts-dejavu-core fonts-noto-core
   locales ccache
   desktop-file-utils appstream lintian dpkg-dev fakeroot rpm
-  clang-format clang-tidy codespell python3 python3-dateutil nodejs
+  clang-format clang-tidy clazy codespell python3 python3-dateutil nodejs
   radicale vdirsyncer
   at-spi2-core python3-pyatspi weston qt6-wayland
   "$@"

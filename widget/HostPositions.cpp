@@ -22,7 +22,7 @@ namespace widget {
 
 namespace {
 
-const QString general = QStringLiteral("General");
+constexpr QLatin1StringView general("General");
 
 // Serialises the read-change-write of hosts saving at the same moment. The
 // folder itself is locked: a lock file could be replaced by a FIFO, whose

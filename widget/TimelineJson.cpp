@@ -14,8 +14,8 @@ namespace widget {
 
 namespace {
 
-const QString numbersKey = QStringLiteral("numbers");
-const QString endKey = QStringLiteral("end");
+constexpr QLatin1StringView numbersKey("numbers");
+constexpr QLatin1StringView endKey("end");
 
 bool fail(QString *error, const QString &why)
 {

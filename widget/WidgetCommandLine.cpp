@@ -26,7 +26,7 @@ namespace widget {
 
 namespace {
 
-const QString program = QStringLiteral("qamarly-widget");
+constexpr QLatin1StringView program("qamarly-widget");
 
 // The widget's commands take options alone (--kind simple, --kind=simple, -o FILE).
 platform::ArgumentReader read(const QStringList &arguments, const QSet<QString> &flags,
@@ -121,7 +121,7 @@ QString usage(const QString &command)
 
 QString versionText()
 {
-    return program + QLatin1Char(' ') + QStringLiteral(QAMARLY_VERSION);
+    return QString(program) + QLatin1Char(' ') + QStringLiteral(QAMARLY_VERSION);
 }
 
 void prepareExtension()

@@ -17,7 +17,7 @@ namespace app::cli {
 
 namespace {
 
-const QString key = QString::fromLatin1(platform::calendarFoldersKey);
+constexpr QLatin1StringView key(platform::calendarFoldersKey);
 
 QString absolute(const QString &path)
 {

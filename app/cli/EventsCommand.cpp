@@ -117,10 +117,14 @@ std::optional<Refusal> applyTimes(platform::EventDraft &draft, const ArgumentRea
 }
 
 // The names `--repeat` takes, in the order of EventRepeat::Kind.
-const QStringList repeatNames{QStringLiteral("never"),        QStringLiteral("daily"),
-                              QStringLiteral("weekly"),       QStringLiteral("monthly"),
-                              QStringLiteral("yearly"),       QStringLiteral("hijri-monthly"),
-                              QStringLiteral("hijri-yearly"), QStringLiteral("custom")};
+const QStringList &repeatNames()
+{
+    static const QStringList names{QStringLiteral("never"),        QStringLiteral("daily"),
+                                   QStringLiteral("weekly"),       QStringLiteral("monthly"),
+                                   QStringLiteral("yearly"),       QStringLiteral("hijri-monthly"),
+                                   QStringLiteral("hijri-yearly"), QStringLiteral("custom")};
+    return names;
+}
 
 // The repeat the options ask for, from `current`: a new kind starts without
 // an end; --until or --count alone change the end of the repeat there is.
@@ -137,8 +141,8 @@ std::optional<Refusal> applyRepeat(platform::EventDraft &draft, const ArgumentRe
     platform::EventRepeat repeat = current;
     if (args.hasOption(QStringLiteral("repeat"))) {
         const QString name = args.option(QStringLiteral("repeat"));
-        const qsizetype index = repeatNames.indexOf(name);
-        if (index < 0 || index == repeatNames.size() - 1)
+        const qsizetype index = repeatNames().indexOf(name);
+        if (index < 0 || index == repeatNames().size() - 1)
             return badInput(platform::localized("cli.events.notARepeat").arg(name));
         repeat = platform::EventRepeat{};
         repeat.kind = static_cast<Kind>(index);
@@ -160,8 +164,8 @@ std::optional<Refusal> applyRepeat(platform::EventDraft &draft, const ArgumentRe
         bool ok = false;
         repeat.count = text.toInt(&ok);
         if (!ok || repeat.count < 1 || repeat.count > platform::maximumRepeatCount)
-            return badInput(
-                platform::localized("cli.events.notACount").arg(text).arg(platform::maximumRepeatCount));
+            return badInput(platform::localized("cli.events.notACount")
+                                .arg(text, QString::number(platform::maximumRepeatCount)));
     }
     if (const QString problem = platform::repeatProblem(repeat, localDate(draft.startDate));
         !problem.isEmpty())
@@ -174,7 +178,7 @@ QJsonValue repeatJson(const platform::EventRepeat &repeat)
 {
     if (!repeat.repeats())
         return QJsonValue();
-    QJsonObject object{{QStringLiteral("kind"), repeatNames.value(static_cast<int>(repeat.kind))}};
+    QJsonObject object{{QStringLiteral("kind"), repeatNames().value(static_cast<int>(repeat.kind))}};
     if (repeat.kind == platform::EventRepeat::Kind::other)
         object.insert(QStringLiteral("rule"), repeat.rule);
     if (repeat.until)
@@ -201,8 +205,8 @@ std::optional<Refusal> applyAlerts(platform::EventDraft &draft, const ArgumentRe
         bool ok = false;
         const int minutes = text.toInt(&ok);
         if (!ok || minutes < 0 || minutes > platform::maximumAlertMinutes)
-            return badInput(
-                platform::localized("cli.events.notAnAlert").arg(text).arg(platform::maximumAlertMinutes));
+            return badInput(platform::localized("cli.events.notAnAlert")
+                                .arg(text, QString::number(platform::maximumAlertMinutes)));
         const auto alert = platform::EventAlert::minutesBefore(minutes);
         if (std::find(alerts.begin(), alerts.end(), alert) == alerts.end())
             alerts.push_back(alert);
@@ -242,8 +246,13 @@ std::optional<Refusal> applyUrl(platform::EventDraft &draft, const ArgumentReade
     return std::nullopt;
 }
 
-const QSet<QString> repeatOptions{QStringLiteral("repeat"), QStringLiteral("until"), QStringLiteral("count"),
-                                  QStringLiteral("notes"),  QStringLiteral("alert"), QStringLiteral("url")};
+const QSet<QString> &repeatOptions()
+{
+    static const QSet<QString> options{QStringLiteral("repeat"), QStringLiteral("until"),
+                                       QStringLiteral("count"),  QStringLiteral("notes"),
+                                       QStringLiteral("alert"),  QStringLiteral("url")};
+    return options;
+}
 
 } // namespace
 
@@ -270,7 +279,7 @@ int addEvent(Invocation &call, const QStringList &arguments)
     const QString command = QStringLiteral("add");
     QSet<QString> options{QStringLiteral("title"), QStringLiteral("start"),    QStringLiteral("end"),
                           QStringLiteral("zone"),  QStringLiteral("calendar"), QStringLiteral("location")};
-    options.unite(repeatOptions);
+    options.unite(repeatOptions());
     ArgumentReader args(arguments, {QStringLiteral("all-day")}, options);
     if (!args.expectPositionals(0, 0, QString()))
         return report(call, command, badInput(args.error()));
@@ -374,7 +383,11 @@ std::variant<Target, Refusal> findTarget(platform::EventStore &store, const Argu
     return target;
 }
 
-const QSet<QString> occurrenceOptions{QStringLiteral("occurrence"), QStringLiteral("from")};
+const QSet<QString> &occurrenceOptions()
+{
+    static const QSet<QString> options{QStringLiteral("occurrence"), QStringLiteral("from")};
+    return options;
+}
 
 // Reads UID and the occurrence options, finds the event, then lets `change` act on it.
 template <typename Change>
@@ -430,10 +443,10 @@ int applyEdit(Invocation &call, const QString &command, const ArgumentReader &ar
 int editEvent(Invocation &call, const QStringList &arguments)
 {
     const QString command = QStringLiteral("edit");
-    QSet<QString> options = occurrenceOptions;
+    QSet<QString> options = occurrenceOptions();
     options.unite(QSet<QString>{QStringLiteral("title"), QStringLiteral("start"), QStringLiteral("end"),
                                 QStringLiteral("location")});
-    options.unite(repeatOptions);
+    options.unite(repeatOptions());
     return onTarget(call, command, arguments, options,
                     [&](const ArgumentReader &args, platform::EventStore &store, const Target &target) {
                         return applyEdit(call, command, args, store, target);
@@ -443,7 +456,7 @@ int editEvent(Invocation &call, const QStringList &arguments)
 int deleteEvent(Invocation &call, const QStringList &arguments)
 {
     const QString command = QStringLiteral("delete");
-    return onTarget(call, command, arguments, occurrenceOptions,
+    return onTarget(call, command, arguments, occurrenceOptions(),
                     [&](const ArgumentReader &, platform::EventStore &store, const Target &target) -> int {
                         QString error;
                         if (!store.removeEvent(target.event, target.span, &error))

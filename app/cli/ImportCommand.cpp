@@ -80,10 +80,8 @@ int runImport(Invocation &call)
         call.out << QJsonDocument(root).toJson(QJsonDocument::Indented);
     } else {
         call.out << platform::localized("events.import.done")
-                        .arg(calendar->title)
-                        .arg(outcome->added)
-                        .arg(outcome->updated)
-                        .arg(outcome->unchanged)
+                        .arg(calendar->title, QString::number(outcome->added),
+                             QString::number(outcome->updated), QString::number(outcome->unchanged))
                  << '\n';
     }
     for (const QString &problem : outcome->problems)

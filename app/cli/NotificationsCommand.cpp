@@ -29,10 +29,10 @@ QString describe(const platform::NotificationTrigger &trigger)
         return v ? QStringLiteral("%1").arg(*v, width, 10, QLatin1Char('0'))
                  : QString(width, QLatin1Char('*'));
     };
-    return platform::localized("cli.notifications.at")
-        .arg(QStringLiteral("%1-%2-%3 %4:%5:%6"))
-        .arg(part(c.year, 4), part(c.month, 2), part(c.day, 2), part(c.hour, 2), part(c.minute, 2),
-             part(c.second, 2));
+    const QString when = QStringLiteral("%1-%2-%3 %4:%5:%6")
+                             .arg(part(c.year, 4), part(c.month, 2), part(c.day, 2), part(c.hour, 2),
+                                  part(c.minute, 2), part(c.second, 2));
+    return platform::localized("cli.notifications.at").arg(when);
 }
 
 void print(const QList<platform::NotificationRequest> &requests, bool json, QTextStream &out)

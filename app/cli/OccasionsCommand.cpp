@@ -28,7 +28,8 @@ int runOccasions(Invocation &call)
         const int years = text.toInt(&ok);
         if (!ok || years < 1 || years > occasions::maximumExportYears) {
             call.err << "qamarly occasions: "
-                     << platform::localized("cli.error.badYears").arg(text).arg(occasions::maximumExportYears)
+                     << platform::localized("cli.error.badYears")
+                            .arg(text, QString::number(occasions::maximumExportYears))
                      << '\n';
             return exitUsage;
         }

@@ -6,6 +6,7 @@
 #include "platform/settings/AppSettingsWindow.h"
 #include "platform/ui/AlertController.h"
 
+#include <QCoreApplication>
 #include <QTimer>
 #include <QWidget>
 
@@ -43,7 +44,7 @@ void showNotEnabledAlert(QWidget *over, QPointer<platform::AlertController> &sho
     alert->addAction(platform::localized("ok"), platform::AlertController::ActionStyle::Cancel);
     QPointer<QWidget> screen(over);
     alert->addAction(platform::localized("settings"), platform::AlertController::ActionStyle::Destructive,
-                     [screen] { QTimer::singleShot(0, [screen] { openSettings(screen); }); });
+                     [screen] { QTimer::singleShot(0, qApp, [screen] { openSettings(screen); }); });
     alert->showOver(over);
 }
 

@@ -22,8 +22,8 @@ using platform::CalendarTrigger;
 using platform::NotificationRequest;
 using platform::TimeIntervalTrigger;
 
-const QString badgePrefix = QStringLiteral("QamloAppBadge-");
-const QString dailyPrefix = QStringLiteral("QamloDailyNoti-");
+constexpr QLatin1StringView badgePrefix("QamloAppBadge-");
+constexpr QLatin1StringView dailyPrefix("QamloDailyNoti-");
 // The day's daily notification comes at nine in the morning.
 constexpr int dailyHour = 9;
 // Today's badge is set at once rather than at a midnight already gone.

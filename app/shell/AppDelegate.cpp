@@ -23,9 +23,9 @@ namespace app::shell {
 namespace {
 AppDelegate *runningDelegate = nullptr;
 
-const QString adjustmentNumberKey = QStringLiteral("adjustmentNumber");
-const QString messageKey = QStringLiteral("message");
-const QString getDataMessage = QStringLiteral("GETDATA");
+constexpr QLatin1StringView adjustmentNumberKey("adjustmentNumber");
+constexpr QLatin1StringView messageKey("message");
+constexpr QLatin1StringView getDataMessage("GETDATA");
 } // namespace
 
 AppDelegate::AppDelegate(AppServices services)

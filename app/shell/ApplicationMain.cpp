@@ -171,7 +171,8 @@ int applicationMain(int argc, char **argv, const std::vector<TabScreen> &tabs)
     // may be read, it starts at login whatever the daily switches say.
     notifications::NotificationScheduler::shared().setAgentLoginStart([](bool on) {
         const bool eventAlerts = platform::keptEventAccess() == platform::EventAccessStatus::authorized;
-        platform::AgentLoginStart(platform::AgentLoginStart::current()).setEnabled(on || eventAlerts);
+        platform::AgentLoginStart start(platform::AgentLoginStart::current());
+        start.setEnabled(on || eventAlerts);
     });
     AppDelegate delegate;
     std::unique_ptr<platform::Window> window = makeMainWindow(tabs);

@@ -22,9 +22,9 @@ constexpr int connectTimeoutMs = 1000;
 constexpr int answerTimeoutMs = 2000;
 // A request is one JSON line; anything longer is not from us.
 constexpr qint64 maxRequestBytes = 64 * 1024;
-const QByteArray acknowledgement = QByteArrayLiteral("ok\n");
-const QString argumentsKey = QStringLiteral("activate");
-const QString tokenKey = QStringLiteral("token");
+constexpr char acknowledgement[] = "ok\n";
+constexpr QLatin1StringView argumentsKey("activate");
+constexpr QLatin1StringView tokenKey("token");
 } // namespace
 
 QString SingleInstance::defaultServerName()
@@ -125,7 +125,8 @@ void SingleInstance::acceptConnections()
             socket->write(acknowledgement);
             socket->flush();
             QStringList list;
-            for (const auto &value : arguments.toArray())
+            const QJsonArray values = arguments.toArray();
+            for (const auto &value : values)
                 list << value.toString();
             emit activationRequested(list, document.object().value(tokenKey).toString());
         });

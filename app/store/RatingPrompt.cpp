@@ -30,25 +30,30 @@
 namespace app::store {
 
 namespace {
-const QString firstUsedKey = QStringLiteral("RatingPromptFirstUsed");
-const QString useCountKey = QStringLiteral("RatingPromptUseCount");
-const QString eventCountKey = QStringLiteral("RatingPromptEventCount");
-const QString lastRemindedKey = QStringLiteral("RatingPromptLastReminded");
-const QString declinedVersionKey = QStringLiteral("RatingPromptDeclinedVersion");
-const QString ratedVersionKey = QStringLiteral("RatingPromptRatedVersionChecked");
-const QString lastVersionUsedKey = QStringLiteral("RatingPromptLastVersionUsed");
-const QString appStoreIDKey = QStringLiteral("RatingPromptAppStoreID");
-const QString textTable = QStringLiteral("RatingPrompt");
-const QString errorDomain = QStringLiteral("RatingPromptErrorDomain");
+constexpr QLatin1StringView firstUsedKey("RatingPromptFirstUsed");
+constexpr QLatin1StringView useCountKey("RatingPromptUseCount");
+constexpr QLatin1StringView eventCountKey("RatingPromptEventCount");
+constexpr QLatin1StringView lastRemindedKey("RatingPromptLastReminded");
+constexpr QLatin1StringView declinedVersionKey("RatingPromptDeclinedVersion");
+constexpr QLatin1StringView ratedVersionKey("RatingPromptRatedVersionChecked");
+constexpr QLatin1StringView lastVersionUsedKey("RatingPromptLastVersionUsed");
+constexpr QLatin1StringView appStoreIDKey("RatingPromptAppStoreID");
+constexpr QLatin1StringView textTable("RatingPrompt");
+constexpr QLatin1StringView errorDomain("RatingPromptErrorDomain");
 constexpr std::uint64_t gameGenreID = 6014;
 constexpr double secondsPerDay = 86400;
 
-const QString appMessage =
-    QStringLiteral("If you enjoy using %@, would you mind taking a moment to rate it? It "
-                   "won\u2019t take more than a minute. Thanks for your support!");
-const QString gameMessage =
-    QStringLiteral("If you enjoy playing %@, would you mind taking a moment to rate it? It "
-                   "won\u2019t take more than a minute. Thanks for your support!");
+QString appMessage()
+{
+    return QStringLiteral("If you enjoy using %@, would you mind taking a moment to rate it? It "
+                          "won\u2019t take more than a minute. Thanks for your support!");
+}
+
+QString gameMessage()
+{
+    return QStringLiteral("If you enjoy playing %@, would you mind taking a moment to rate it? It "
+                          "won\u2019t take more than a minute. Thanks for your support!");
+}
 
 std::shared_ptr<platform::UserDefaults> defaults()
 {
@@ -455,13 +460,13 @@ QString RatingPrompt::messageText() const
     if (ratedAnyVersion()) {
         text = updateMessage.value_or(localizedStringForKey(
             QStringLiteral("RatingPromptUpdateMessage"),
-            message.value_or(localizedStringForKey(QStringLiteral("RatingPromptAppMessage"), appMessage))));
+            message.value_or(localizedStringForKey(QStringLiteral("RatingPromptAppMessage"), appMessage()))));
     } else if (message) {
         text = *message;
     } else if (appStoreGenreID == gameGenreID) {
-        text = localizedStringForKey(QStringLiteral("RatingPromptGameMessage"), gameMessage);
+        text = localizedStringForKey(QStringLiteral("RatingPromptGameMessage"), gameMessage());
     } else {
-        text = localizedStringForKey(QStringLiteral("RatingPromptAppMessage"), appMessage);
+        text = localizedStringForKey(QStringLiteral("RatingPromptAppMessage"), appMessage());
     }
     return text.replace(QLatin1String("%@"), applicationName);
 }

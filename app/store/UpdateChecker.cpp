@@ -22,9 +22,9 @@
 namespace app::store {
 
 namespace {
-const QString storedVersionCheckDate = QStringLiteral("StoredVersionCheckDate");
-const QString storedSkippedVersion = QStringLiteral("StoredSkippedVersion");
-const QString textTable = QStringLiteral("UpdateCheckerLocalizable");
+constexpr QLatin1StringView storedVersionCheckDate("StoredVersionCheckDate");
+constexpr QLatin1StringView storedSkippedVersion("StoredSkippedVersion");
+constexpr QLatin1StringView textTable("UpdateCheckerLocalizable");
 
 void defaultCalled(const char *callback)
 {

@@ -6,29 +6,46 @@
 
 namespace app::store {
 
+namespace {
+
+// Where the run of digits that starts at `from` ends.
+qsizetype digitRunEnd(const QString &text, qsizetype from)
+{
+    while (from < text.size() && text.at(from).isDigit())
+        ++from;
+    return from;
+}
+
+// Compares the numbers written by the runs of digits at a[i] and b[j]; when
+// they are equal, i and j have moved past them.
+int compareDigitRuns(const QString &a, qsizetype &i, const QString &b, qsizetype &j)
+{
+    // Skip leading zeros, then the longer run is the larger number.
+    while (i < a.size() && a.at(i) == QLatin1Char('0'))
+        ++i;
+    while (j < b.size() && b.at(j) == QLatin1Char('0'))
+        ++j;
+    const qsizetype endA = digitRunEnd(a, i);
+    const qsizetype endB = digitRunEnd(b, j);
+    if (endA - i != endB - j)
+        return endA - i < endB - j ? -1 : 1;
+    for (; i < endA; ++i, ++j) {
+        if (a.at(i) != b.at(j))
+            return a.at(i) < b.at(j) ? -1 : 1;
+    }
+    return 0;
+}
+
+} // namespace
+
 int compareNumerically(const QString &a, const QString &b)
 {
     qsizetype i = 0;
     qsizetype j = 0;
     while (i < a.size() && j < b.size()) {
         if (a.at(i).isDigit() && b.at(j).isDigit()) {
-            // Skip leading zeros, then the longer run is the larger number.
-            while (i < a.size() && a.at(i) == QLatin1Char('0'))
-                ++i;
-            while (j < b.size() && b.at(j) == QLatin1Char('0'))
-                ++j;
-            qsizetype endA = i;
-            while (endA < a.size() && a.at(endA).isDigit())
-                ++endA;
-            qsizetype endB = j;
-            while (endB < b.size() && b.at(endB).isDigit())
-                ++endB;
-            if (endA - i != endB - j)
-                return endA - i < endB - j ? -1 : 1;
-            for (; i < endA; ++i, ++j) {
-                if (a.at(i) != b.at(j))
-                    return a.at(i) < b.at(j) ? -1 : 1;
-            }
+            if (const int order = compareDigitRuns(a, i, b, j))
+                return order;
             continue;
         }
         if (a.at(i) != b.at(j))

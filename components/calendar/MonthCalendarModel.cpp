@@ -597,43 +597,13 @@ void MonthCalendarModel::tapCell(const MonthCalendarCell &cell)
         return;
     const Instant date = cell.date;
     if (cell.placeholder) {
-        if (!showsPlaceholders_)
-            return;
-        if (isInRange(date)) {
-            // Selected as the programmatic selection of a placeholder: the grid
-            // pages to its month, and the delegate hears of it as of a tap.
-            if (isSelected(date) && !allowsMultipleSelection) {
-                scrollToPageForDate(date, true);
-                if (delegate_)
-                    delegate_->didSelectDate(view_, date);
-                return;
-            }
-            if (delegate_ && !delegate_->shouldSelectDate(view_, date))
-                return;
-            scrollToPageForDate(date, true);
-            select(date, true);
-            if (delegate_)
-                delegate_->didSelectDate(view_, date);
-        } else if (!isSameMonth(date, currentPage_)) {
-            scrollToPageForDate(date, true);
-        }
+        tapPlaceholder(date);
         return;
     }
     if (!isInRange(date))
         return;
     if (isSelected(date)) {
-        if (!allowsMultipleSelection) {
-            if (delegate_)
-                delegate_->didSelectDate(view_, date);
-            return;
-        }
-        if (delegate_ && !delegate_->shouldDeselectDate(view_, date))
-            return;
-        selectedDates_.erase(std::remove(selectedDates_.begin(), selectedDates_.end(), date),
-                             selectedDates_.end());
-        changed();
-        if (delegate_)
-            delegate_->didDeselectDate(view_, date);
+        tapSelected(date);
         return;
     }
     if (delegate_ && !delegate_->shouldSelectDate(view_, date))
@@ -641,6 +611,47 @@ void MonthCalendarModel::tapCell(const MonthCalendarCell &cell)
     select(date, true);
     if (delegate_)
         delegate_->didSelectDate(view_, date);
+}
+
+void MonthCalendarModel::tapPlaceholder(Instant date)
+{
+    if (!showsPlaceholders_)
+        return;
+    if (!isInRange(date)) {
+        if (!isSameMonth(date, currentPage_))
+            scrollToPageForDate(date, true);
+        return;
+    }
+    // Selected as the programmatic selection of a placeholder: the grid
+    // pages to its month, and the delegate hears of it as of a tap.
+    if (isSelected(date) && !allowsMultipleSelection) {
+        scrollToPageForDate(date, true);
+        if (delegate_)
+            delegate_->didSelectDate(view_, date);
+        return;
+    }
+    if (delegate_ && !delegate_->shouldSelectDate(view_, date))
+        return;
+    scrollToPageForDate(date, true);
+    select(date, true);
+    if (delegate_)
+        delegate_->didSelectDate(view_, date);
+}
+
+void MonthCalendarModel::tapSelected(Instant date)
+{
+    if (!allowsMultipleSelection) {
+        if (delegate_)
+            delegate_->didSelectDate(view_, date);
+        return;
+    }
+    if (delegate_ && !delegate_->shouldDeselectDate(view_, date))
+        return;
+    selectedDates_.erase(std::remove(selectedDates_.begin(), selectedDates_.end(), date),
+                         selectedDates_.end());
+    changed();
+    if (delegate_)
+        delegate_->didDeselectDate(view_, date);
 }
 
 void MonthCalendarModel::selectDate(Instant date, bool scrollToDate)

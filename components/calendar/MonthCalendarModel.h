@@ -209,6 +209,10 @@ private:
     void changeCurrentPage(platform::Instant pageStart, bool animated, bool notify);
     void notifyPageChanged();
     void select(platform::Instant date, bool animate);
+    // tapCell's steps for a placeholder of a neighbouring month and for a
+    // day already selected.
+    void tapPlaceholder(platform::Instant date);
+    void tapSelected(platform::Instant date);
     void changed();
 
     MonthCalendarModelHost *host_ = nullptr;

@@ -604,46 +604,9 @@ void CarouselEngine::step()
     lastTime_ = time;
 
     if (scrolling_ && !dragging_) {
-        const double t = scrollDuration_ > 0.0 ? std::min((time - startTime_) / scrollDuration_, 1.0) : 1.0;
-        const double eased = ease(std::max(t, 0.0));
-        scrollOffset_ = t >= 1.0 ? endOffset_ : startOffset_ + (endOffset_ - startOffset_) * eased;
-        didScroll();
-        if (t >= 1.0) {
-            scrolling_ = false;
-            depthSortViews();
-            notify(CarouselNotification::didEndScrollingAnimation);
-        }
+        stepScroll(time);
     } else if (decelerating_) {
-        const double duration = scrollDuration_;
-        const double t = std::clamp(time - startTime_, 0.0, duration);
-        const double velocity = startVelocity_;
-        const bool finished = std::fabs(t - duration) < floatTolerance;
-        // The path ends exactly on its end offset and never leaves [start, end],
-        // so rounding can never push it past the bounce limit.
-        double offset = startOffset_ + velocity * t - (velocity / duration) * t * t / 2.0;
-        offset = std::clamp(offset, std::min(startOffset_, endOffset_), std::max(startOffset_, endOffset_));
-        scrollOffset_ = finished ? endOffset_ : offset;
-        didScroll();
-        if (finished) {
-            decelerating_ = false;
-            notify(CarouselNotification::didEndDecelerating);
-            if ((scrollToItemBoundary ||
-                 std::fabs(scrollOffset_ - clampedOffset(scrollOffset_)) > floatTolerance) &&
-                autoscroll_ == 0.0) {
-                if (std::fabs(scrollOffset_ - currentItemIndex()) < floatTolerance)
-                    scrollToItemAtIndex(currentItemIndex(), settleDuration);
-                else
-                    scrollToItemAtIndex(currentItemIndex(), carouselconst::scrollDuration);
-            } else {
-                double difference = std::round(scrollOffset_) - scrollOffset_;
-                if (difference > 0.5)
-                    difference -= 1.0;
-                else if (difference < -0.5)
-                    difference += 1.0;
-                toggleTime_ = time - toggleMaxDuration * std::fabs(difference);
-                toggle_ = std::clamp(-difference, -1.0, 1.0);
-            }
-        }
+        stepDeceleration(time);
     } else if (autoscroll_ != 0.0 && !dragging_) {
         setScrollOffset(clampedOffset(scrollOffset_ - (time - previousTime) * autoscroll_));
     } else if (std::fabs(toggle_) > floatTolerance) {
@@ -657,6 +620,56 @@ void CarouselEngine::step()
         didScroll();
     } else if (autoscroll_ == 0.0) {
         stopAnimation();
+    }
+}
+
+void CarouselEngine::stepScroll(double time)
+{
+    const double t = scrollDuration_ > 0.0 ? std::min((time - startTime_) / scrollDuration_, 1.0) : 1.0;
+    const double eased = ease(std::max(t, 0.0));
+    scrollOffset_ = t >= 1.0 ? endOffset_ : startOffset_ + (endOffset_ - startOffset_) * eased;
+    didScroll();
+    if (t >= 1.0) {
+        scrolling_ = false;
+        depthSortViews();
+        notify(CarouselNotification::didEndScrollingAnimation);
+    }
+}
+
+void CarouselEngine::stepDeceleration(double time)
+{
+    const double duration = scrollDuration_;
+    const double t = std::clamp(time - startTime_, 0.0, duration);
+    const double velocity = startVelocity_;
+    const bool finished = std::fabs(t - duration) < floatTolerance;
+    // The path ends exactly on its end offset and never leaves [start, end],
+    // so rounding can never push it past the bounce limit.
+    double offset = startOffset_ + velocity * t - (velocity / duration) * t * t / 2.0;
+    offset = std::clamp(offset, std::min(startOffset_, endOffset_), std::max(startOffset_, endOffset_));
+    scrollOffset_ = finished ? endOffset_ : offset;
+    didScroll();
+    if (finished)
+        endDeceleration(time);
+}
+
+void CarouselEngine::endDeceleration(double time)
+{
+    decelerating_ = false;
+    notify(CarouselNotification::didEndDecelerating);
+    if ((scrollToItemBoundary || std::fabs(scrollOffset_ - clampedOffset(scrollOffset_)) > floatTolerance) &&
+        autoscroll_ == 0.0) {
+        if (std::fabs(scrollOffset_ - currentItemIndex()) < floatTolerance)
+            scrollToItemAtIndex(currentItemIndex(), settleDuration);
+        else
+            scrollToItemAtIndex(currentItemIndex(), carouselconst::scrollDuration);
+    } else {
+        double difference = std::round(scrollOffset_) - scrollOffset_;
+        if (difference > 0.5)
+            difference -= 1.0;
+        else if (difference < -0.5)
+            difference += 1.0;
+        toggleTime_ = time - toggleMaxDuration * std::fabs(difference);
+        toggle_ = std::clamp(-difference, -1.0, 1.0);
     }
 }
 

@@ -170,6 +170,11 @@ private:
     double option(CarouselOption option, double defaultValue);
     void startAnimation();
     void stopAnimation();
+    // step's motions: an animated scroll, the glide after a flick, and what
+    // follows when the glide ends (a settle on an item or a toggle).
+    void stepScroll(double time);
+    void stepDeceleration(double time);
+    void endDeceleration(double time);
     void didScroll();
     void loadUnloadViews();
     void loadViewAtIndex(int index);

@@ -39,7 +39,7 @@ namespace {
 
 using namespace std::chrono_literals;
 
-const QString lastCalendarKey = QStringLiteral("LastEventCalendar");
+constexpr QLatin1StringView lastCalendarKey("LastEventCalendar");
 
 EventDayNote &dayNote()
 {
@@ -385,24 +385,8 @@ EventEditDialog::EventEditDialog(std::shared_ptr<EventStore> store, std::optiona
     save_->setObjectName(QStringLiteral("saveButton"));
     cancel_ = buttons->addButton(localized("events.editor.cancel"), QDialogButtonBox::RejectRole);
     cancel_->setObjectName(QStringLiteral("cancelButton"));
-    if (editing_) {
-        delete_ =
-            buttons->addButton(localized("calendarscreen.deleteConfirm"), QDialogButtonBox::DestructiveRole);
-        delete_->setObjectName(QStringLiteral("deleteButton"));
-        connect(delete_, &QPushButton::clicked, this, [this] {
-            const QPointer<EventEditDialog> self(this);
-            confirmAndRemove(this, store_, *editing_, [self](bool removed, const QString &error) {
-                if (!self)
-                    return;
-                if (removed) {
-                    self->accept();
-                    return;
-                }
-                self->error_->setText(localized("events.editor.deleteFailed").arg(error));
-                self->error_->show();
-            });
-        });
-    }
+    if (editing_)
+        addDeleteButton(buttons);
     connect(save_, &QPushButton::clicked, this, &EventEditDialog::save);
     connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
     connect(allDay_, &QCheckBox::toggled, this, &EventEditDialog::allDayToggled);
@@ -428,51 +412,10 @@ EventEditDialog::EventEditDialog(std::shared_ptr<EventStore> store, std::optiona
     // Only calendars that can be written are offered, each with its colour;
     // a new event goes where the last one went.
     addWritableCalendars(calendar_, *store_);
-    if (editing_) {
-        title_->setText(editing_->title);
-        location_->setText(editing_->location);
-        url_->setText(editing_->url);
-        urlShown_ = url_->text();
-        notes_->setPlainText(editing_->notes);
-        notesShown_ = notes_->toPlainText();
-        allDay_->setChecked(editing_->allDay);
-        start_->setDateTime(wallTime(editing_->startDate));
-        end_->setDateTime(wallTime(editing_->endDate));
-        const int index = editing_->calendar ? calendar_->findData(editing_->calendar->identifier) : -1;
-        calendar_->setCurrentIndex(std::max(0, index));
-        calendar_->setEnabled(false);
-        const EventRepeat &rule = editing_->repeat;
-        // A rule this editor cannot show is kept as it is unless another is chosen.
-        if (rule.kind == Kind::other)
-            repeat_->addItem(localized("events.repeat.other"), static_cast<int>(Kind::other));
-        repeat_->setCurrentIndex(std::max(0, repeat_->findData(static_cast<int>(rule.kind))));
-        for (const int weekday : rule.weekdays) {
-            if (weekday >= 1 && weekday <= 7)
-                weekdayBox(weekday)->setChecked(true);
-        }
-        skip_->setCurrentIndex(rule.skipForward ? 0 : 1);
-        repeatEnd_->setCurrentIndex(rule.count > 0 ? 2 : rule.until ? 1 : 0);
-        if (rule.count > 0)
-            count_->setValue(std::min(rule.count, maximumRepeatCount));
-        if (rule.until) {
-            until_->setDate(*rule.until);
-        } else {
-            suggestedUntil_ = suggestedEnd(rule.kind, localTime(editing_->startDate).date());
-            until_->setDate(*suggestedUntil_);
-        }
-        const auto &alerts = editing_->alerts;
-        selectAlert(alert_, alerts.empty() ? std::nullopt : std::optional(alerts[0]), 0);
-        selectAlert(secondAlert_, alerts.size() < 2 ? std::nullopt : std::optional(alerts[1]), 1);
-    } else {
-        // The next whole hour of the day being looked at, for an hour.
-        const QDateTime now = localTime(Clock::current());
-        QDateTime start(day ? localTime(*day).date() : now.date(), QTime(now.time().hour(), 0));
-        start = start.addSecs(3600);
-        start_->setDateTime(start);
-        end_->setDateTime(start.addSecs(3600));
-        suggestedUntil_ = suggestedEnd(Kind::never, start.date());
-        until_->setDate(*suggestedUntil_);
-    }
+    if (editing_)
+        showEditedEvent();
+    else
+        showNewEvent(day);
     showRepeatFields();
     showAlertFields();
     showDayNotes();
@@ -482,6 +425,77 @@ EventEditDialog::EventEditDialog(std::shared_ptr<EventStore> store, std::optiona
         save_->setEnabled(false);
     }
     allDayToggled(allDay_->isChecked());
+}
+
+void EventEditDialog::addDeleteButton(QDialogButtonBox *buttons)
+{
+    delete_ =
+        buttons->addButton(localized("calendarscreen.deleteConfirm"), QDialogButtonBox::DestructiveRole);
+    delete_->setObjectName(QStringLiteral("deleteButton"));
+    connect(delete_, &QPushButton::clicked, this, [this] {
+        const QPointer<EventEditDialog> self(this);
+        confirmAndRemove(this, store_, *editing_, [self](bool removed, const QString &error) {
+            if (!self)
+                return;
+            if (removed) {
+                self->accept();
+                return;
+            }
+            self->error_->setText(localized("events.editor.deleteFailed").arg(error));
+            self->error_->show();
+        });
+    });
+}
+
+void EventEditDialog::showEditedEvent()
+{
+    using Kind = EventRepeat::Kind;
+    title_->setText(editing_->title);
+    location_->setText(editing_->location);
+    url_->setText(editing_->url);
+    urlShown_ = url_->text();
+    notes_->setPlainText(editing_->notes);
+    notesShown_ = notes_->toPlainText();
+    allDay_->setChecked(editing_->allDay);
+    start_->setDateTime(wallTime(editing_->startDate));
+    end_->setDateTime(wallTime(editing_->endDate));
+    const int index = editing_->calendar ? calendar_->findData(editing_->calendar->identifier) : -1;
+    calendar_->setCurrentIndex(std::max(0, index));
+    calendar_->setEnabled(false);
+    const EventRepeat &rule = editing_->repeat;
+    // A rule this editor cannot show is kept as it is unless another is chosen.
+    if (rule.kind == Kind::other)
+        repeat_->addItem(localized("events.repeat.other"), static_cast<int>(Kind::other));
+    repeat_->setCurrentIndex(std::max(0, repeat_->findData(static_cast<int>(rule.kind))));
+    for (const int weekday : rule.weekdays) {
+        if (weekday >= 1 && weekday <= 7)
+            weekdayBox(weekday)->setChecked(true);
+    }
+    skip_->setCurrentIndex(rule.skipForward ? 0 : 1);
+    repeatEnd_->setCurrentIndex(rule.count > 0 ? 2 : rule.until ? 1 : 0);
+    if (rule.count > 0)
+        count_->setValue(std::min(rule.count, maximumRepeatCount));
+    if (rule.until) {
+        until_->setDate(*rule.until);
+    } else {
+        suggestedUntil_ = suggestedEnd(rule.kind, localTime(editing_->startDate).date());
+        until_->setDate(*suggestedUntil_);
+    }
+    const auto &alerts = editing_->alerts;
+    selectAlert(alert_, alerts.empty() ? std::nullopt : std::optional(alerts[0]), 0);
+    selectAlert(secondAlert_, alerts.size() < 2 ? std::nullopt : std::optional(alerts[1]), 1);
+}
+
+void EventEditDialog::showNewEvent(std::optional<Instant> day)
+{
+    // The next whole hour of the day being looked at, for an hour.
+    const QDateTime now = localTime(Clock::current());
+    QDateTime start(day ? localTime(*day).date() : now.date(), QTime(now.time().hour(), 0));
+    start = start.addSecs(3600);
+    start_->setDateTime(start);
+    end_->setDateTime(start.addSecs(3600));
+    suggestedUntil_ = suggestedEnd(EventRepeat::Kind::never, start.date());
+    until_->setDate(*suggestedUntil_);
 }
 
 void EventEditDialog::allDayToggled(bool allDay)

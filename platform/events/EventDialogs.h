@@ -14,6 +14,7 @@
 class QCheckBox;
 class QComboBox;
 class QDateTimeEdit;
+class QDialogButtonBox;
 class QFormLayout;
 class QLabel;
 class QLineEdit;
@@ -71,6 +72,11 @@ public:
     QLabel *errorLabel() const { return error_; }
 
 private:
+    // The constructor's steps: the delete button of an event being edited,
+    // and the fields filled from that event or for a new one on `day`.
+    void addDeleteButton(QDialogButtonBox *buttons);
+    void showEditedEvent();
+    void showNewEvent(std::optional<Instant> day);
     void save();
     void commit(const EventDraft &draft, EventSpan span);
     void allDayToggled(bool allDay);

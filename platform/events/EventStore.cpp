@@ -15,7 +15,7 @@ namespace platform {
 
 namespace {
 
-const QString accessKey = QStringLiteral("CalendarAccess");
+constexpr QLatin1StringView accessKey("CalendarAccess");
 
 std::mutex &promptMutex()
 {

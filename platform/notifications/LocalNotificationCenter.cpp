@@ -33,7 +33,7 @@ ForegroundLinkFactory foregroundLinkFactory()
 
 namespace {
 
-const QString storeUnavailable = QStringLiteral("the notification store cannot be opened");
+constexpr QLatin1StringView storeUnavailable("the notification store cannot be opened");
 
 // Short, so a write locked out by another process holds the store's own
 // mutex (and with it the window's reads) no longer than this.

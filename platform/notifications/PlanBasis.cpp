@@ -62,7 +62,8 @@ std::optional<PlanBasis> PlanBasis::fromJson(QByteArrayView json)
         return std::nullopt;
     PlanBasis basis;
     basis.suitePath = root.value(QStringLiteral("suite")).toString();
-    for (const auto &entry : root.value(QStringLiteral("settings")).toArray()) {
+    const QJsonArray settings = root.value(QStringLiteral("settings")).toArray();
+    for (const auto &entry : settings) {
         const QJsonObject o = entry.toObject();
         const auto value = fromJsonValue(o.value(QStringLiteral("value")));
         const auto fallback = fromJsonValue(o.value(QStringLiteral("fallback")));

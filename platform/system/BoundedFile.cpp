@@ -72,7 +72,7 @@ std::optional<QByteArray> read(const QString &path, qint64 maxBytes, Overflow ov
         return std::nullopt;
     }
     if (overflow == Overflow::Refuse && info.st_size > maxBytes) {
-        setError(error, QStringLiteral("%1: larger than %2 bytes").arg(path).arg(maxBytes));
+        setError(error, QStringLiteral("%1: larger than %2 bytes").arg(path, QString::number(maxBytes)));
         return std::nullopt;
     }
     // The size may change while we read: never trust it beyond the cap, and
@@ -102,7 +102,7 @@ std::optional<QByteArray> read(const QString &path, qint64 maxBytes, Overflow ov
     // Reading on to the end doubled the buffer; callers keep what they read.
     data.squeeze();
     if (overflow == Overflow::Refuse && filled > maxBytes) {
-        setError(error, QStringLiteral("%1: larger than %2 bytes").arg(path).arg(maxBytes));
+        setError(error, QStringLiteral("%1: larger than %2 bytes").arg(path, QString::number(maxBytes)));
         return std::nullopt;
     }
     return data;

@@ -65,7 +65,7 @@ QString runAndPick(const QStringList &arguments, const QString &pick, QPoint *sh
 {
     QTimer poll;
     poll.setInterval(10);
-    QObject::connect(&poll, &QTimer::timeout, [&] {
+    QObject::connect(&poll, &QTimer::timeout, &poll, [&] {
         auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
         if (!menu || !menu->windowHandle() || !menu->windowHandle()->isExposed())
             return;

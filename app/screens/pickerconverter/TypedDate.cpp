@@ -73,7 +73,8 @@ QString TypedDate::text(const platform::Calendar &calendar, platform::Instant at
     platform::NumberFormatter numbers;
     numbers.setLocaleName(localeName_);
     QString out;
-    for (const QChar c : asciiDigits(ascii)) {
+    const QString digits = asciiDigits(ascii);
+    for (const QChar c : digits) {
         const int digit = c.digitValue();
         out += digit >= 0 ? numbers.string(digit) : QString(c);
     }

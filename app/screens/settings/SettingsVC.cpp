@@ -30,7 +30,7 @@ namespace app::screens {
 namespace {
 
 // The subject's name when the bundle gives none.
-const QString shortAppName = QStringLiteral("Qamarly");
+constexpr QLatin1StringView shortAppName("Qamarly");
 
 } // namespace
 

@@ -77,6 +77,9 @@ int main(int argc, char *argv[])
     parser.process(app);
     const bool shooting = parser.isSet(QStringLiteral("screenshots"));
 
+    // Made before the window, so that it outlives the view that reads it.
+    components::OtherCalendarDaySource source(CalendarIdentifier::gregorian);
+    source.setRangeAroundNow(600);
     QWidget window;
     window.setWindowTitle(QStringLiteral("Month calendar gallery"));
     window.setStyleSheet(QStringLiteral("QWidget#gallery { background: white; }"));
@@ -103,23 +106,21 @@ int main(int argc, char *argv[])
     layout->addWidget(status);
     layout->addStretch();
 
-    components::OtherCalendarDaySource source(CalendarIdentifier::gregorian);
-    source.setRangeAroundNow(600);
     Owner owner(view, status);
     view->setDelegate(&owner);
     view->setDataSource(&source);
 
-    const auto current = [&] {
+    const auto current = [calendarBox, scopeBox, localeBox] {
         return Choice{calendarBox->currentIndex() == 1 ? CalendarIdentifier::islamicUmmAlQura
                                                        : CalendarIdentifier::gregorian,
                       scopeBox->currentIndex() == 1 ? MonthCalendarScope::week : MonthCalendarScope::month,
                       localeBox->currentText()};
     };
     QObject::connect(calendarBox, &QComboBox::currentIndexChanged, view,
-                     [&] { apply(*view, source, current()); });
+                     [view, days = &source, current] { apply(*view, *days, current()); });
     QObject::connect(localeBox, &QComboBox::currentIndexChanged, view,
-                     [&] { apply(*view, source, current()); });
-    QObject::connect(scopeBox, &QComboBox::currentIndexChanged, view, [&] {
+                     [view, days = &source, current] { apply(*view, *days, current()); });
+    QObject::connect(scopeBox, &QComboBox::currentIndexChanged, view, [view, scopeBox] {
         view->setScope(scopeBox->currentIndex() == 1 ? MonthCalendarScope::week : MonthCalendarScope::month,
                        true);
     });

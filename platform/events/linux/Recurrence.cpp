@@ -149,6 +149,35 @@ std::optional<TimeValue> parseTimeValue(QByteArrayView text)
     return value;
 }
 
+namespace {
+
+// The seconds in one of a duration's units, by its letter; 0 for a letter
+// that is no unit, or not one on that side of the T.
+std::int64_t durationUnitSeconds(char designator, bool inTime)
+{
+    switch (designator) {
+    case 'W':
+    case 'w':
+        return inTime ? 0 : 7 * secondsPerDay;
+    case 'D':
+    case 'd':
+        return inTime ? 0 : secondsPerDay;
+    case 'H':
+    case 'h':
+        return inTime ? secondsPerHour : 0;
+    case 'M':
+    case 'm':
+        return inTime ? secondsPerMinute : 0;
+    case 'S':
+    case 's':
+        return inTime ? 1 : 0;
+    default:
+        return 0;
+    }
+}
+
+} // namespace
+
 std::optional<std::int64_t> parseDuration(QByteArrayView text)
 {
     text = text.trimmed();
@@ -176,31 +205,7 @@ std::optional<std::int64_t> parseDuration(QByteArrayView text)
         if (i == first || i == text.size() || i - first > 12)
             return std::nullopt;
         const std::int64_t amount = *number(text.sliced(first, i - first), 0, 999'999'999'999);
-        std::int64_t unit = 0;
-        switch (text[i]) {
-        case 'W':
-        case 'w':
-            unit = inTime ? 0 : 7 * secondsPerDay;
-            break;
-        case 'D':
-        case 'd':
-            unit = inTime ? 0 : secondsPerDay;
-            break;
-        case 'H':
-        case 'h':
-            unit = inTime ? secondsPerHour : 0;
-            break;
-        case 'M':
-        case 'm':
-            unit = inTime ? secondsPerMinute : 0;
-            break;
-        case 'S':
-        case 's':
-            unit = inTime ? 1 : 0;
-            break;
-        default:
-            break;
-        }
+        const std::int64_t unit = durationUnitSeconds(text[i], inTime);
         if (unit == 0 || amount > longestDurationSeconds / unit)
             return std::nullopt;
         total += amount * unit;
@@ -558,50 +563,56 @@ bool RecurrenceExpander::dayMatches(const Day &day) const
     if (!rule_.byMonthDay.empty() && !contains(rule_.byMonthDay, day.date.day) &&
         !contains(rule_.byMonthDay, day.date.day - day.monthLength - 1))
         return false;
-    if (!rule_.byWeekNumber.empty()) {
-        const std::int64_t year = day.date.year;
-        std::int64_t weekYear = year;
-        std::int64_t start = firstWeekStart(year, rule_.weekStart);
-        if (day.index < start) {
-            weekYear = year - 1;
-            start = firstWeekStart(weekYear, rule_.weekStart);
-        } else if (day.index >= firstWeekStart(year + 1, rule_.weekStart)) {
-            weekYear = year + 1;
-            start = firstWeekStart(weekYear, rule_.weekStart);
-        }
-        const int week = static_cast<int>((day.index - start) / 7 + 1);
-        const int weeks = static_cast<int>((firstWeekStart(weekYear + 1, rule_.weekStart) - start) / 7);
-        bool found = false;
-        for (int n : rule_.byWeekNumber) {
-            const int wanted = n > 0 ? n : weeks + 1 + n;
-            // Days of a neighbouring year's week count as its first or last
-            // week only, never by their distance from this year's end.
-            if (weekYear > year && n != 1)
-                continue;
-            if (weekYear < year && n != -1 && n != weeks)
-                continue;
-            found = found || wanted == week;
-        }
-        if (!found)
-            return false;
+    return weekNumberMatches(day) && weekdayMatches(day);
+}
+
+bool RecurrenceExpander::weekNumberMatches(const Day &day) const
+{
+    if (rule_.byWeekNumber.empty())
+        return true;
+    const std::int64_t year = day.date.year;
+    std::int64_t weekYear = year;
+    std::int64_t start = firstWeekStart(year, rule_.weekStart);
+    if (day.index < start) {
+        weekYear = year - 1;
+        start = firstWeekStart(weekYear, rule_.weekStart);
+    } else if (day.index >= firstWeekStart(year + 1, rule_.weekStart)) {
+        weekYear = year + 1;
+        start = firstWeekStart(weekYear, rule_.weekStart);
     }
-    if (!rule_.byDay.empty()) {
-        const bool inMonth = rule_.frequency == Frequency::monthly || !rule_.byMonth.empty();
-        const int position = inMonth ? day.date.day : day.dayOfYear;
-        const int length = inMonth ? day.monthLength : day.yearLength;
-        const int fromStart = (position - 1) / 7 + 1;
-        const int fromEnd = -((length - position) / 7 + 1);
-        bool found = false;
-        for (const WeekdayNumber &entry : rule_.byDay) {
-            if (entry.weekday != day.weekday)
-                continue;
-            if (entry.ordinal == 0 || !ordinalDays_ || entry.ordinal == fromStart || entry.ordinal == fromEnd)
-                found = true;
-        }
-        if (!found)
-            return false;
+    const int week = static_cast<int>((day.index - start) / 7 + 1);
+    const int weeks = static_cast<int>((firstWeekStart(weekYear + 1, rule_.weekStart) - start) / 7);
+    bool found = false;
+    for (int n : rule_.byWeekNumber) {
+        const int wanted = n > 0 ? n : weeks + 1 + n;
+        // Days of a neighbouring year's week count as its first or last
+        // week only, never by their distance from this year's end.
+        if (weekYear > year && n != 1)
+            continue;
+        if (weekYear < year && n != -1 && n != weeks)
+            continue;
+        found = found || wanted == week;
     }
-    return true;
+    return found;
+}
+
+bool RecurrenceExpander::weekdayMatches(const Day &day) const
+{
+    if (rule_.byDay.empty())
+        return true;
+    const bool inMonth = rule_.frequency == Frequency::monthly || !rule_.byMonth.empty();
+    const int position = inMonth ? day.date.day : day.dayOfYear;
+    const int length = inMonth ? day.monthLength : day.yearLength;
+    const int fromStart = (position - 1) / 7 + 1;
+    const int fromEnd = -((length - position) / 7 + 1);
+    bool found = false;
+    for (const WeekdayNumber &entry : rule_.byDay) {
+        if (entry.weekday != day.weekday)
+            continue;
+        if (entry.ordinal == 0 || !ordinalDays_ || entry.ordinal == fromStart || entry.ordinal == fromEnd)
+            found = true;
+    }
+    return found;
 }
 
 bool RecurrenceExpander::timeMatches(int hour, int minute, int second) const

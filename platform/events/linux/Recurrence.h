@@ -121,6 +121,9 @@ public:
 private:
     struct Day;
     bool dayMatches(const Day &day) const;
+    // The BYWEEKNO and BYDAY parts of dayMatches, each true when not given.
+    bool weekNumberMatches(const Day &day) const;
+    bool weekdayMatches(const Day &day) const;
     std::int64_t periodUnit(LocalSeconds at) const;
     std::int64_t firstPeriodUnit() const;
     void periodCandidates(std::int64_t unit, std::vector<LocalSeconds> &out, std::int64_t &skipUnits) const;

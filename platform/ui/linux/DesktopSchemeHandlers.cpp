@@ -100,7 +100,7 @@ QStringList mimeappsLists(const XdgFolders &folders)
     return lists;
 }
 
-const QString desktopEntry = QStringLiteral("Desktop Entry");
+constexpr QLatin1StringView desktopEntry("Desktop Entry");
 
 // A desktop entry that can be started: not hidden, and with a command or
 // started over D-Bus.
@@ -134,9 +134,11 @@ XdgFolders XdgFolders::fromEnvironment()
 {
     XdgFolders folders;
     const QString home = QDir::homePath();
-    folders.configHome = splitPaths(qgetenv("XDG_CONFIG_HOME"), {home + QStringLiteral("/.config")}).first();
+    folders.configHome =
+        splitPaths(qgetenv("XDG_CONFIG_HOME"), {home + QStringLiteral("/.config")}).constFirst();
     folders.configDirs = splitPaths(qgetenv("XDG_CONFIG_DIRS"), {QStringLiteral("/etc/xdg")});
-    folders.dataHome = splitPaths(qgetenv("XDG_DATA_HOME"), {home + QStringLiteral("/.local/share")}).first();
+    folders.dataHome =
+        splitPaths(qgetenv("XDG_DATA_HOME"), {home + QStringLiteral("/.local/share")}).constFirst();
     folders.dataDirs = splitPaths(qgetenv("XDG_DATA_DIRS"),
                                   {QStringLiteral("/usr/local/share"), QStringLiteral("/usr/share")});
     for (const QString &desktop :

@@ -64,13 +64,13 @@ int main(int argc, char **argv)
     if (args.size() > 4) {
         app::shell::rootTabBarController(*window)->setSelectedIndex(args.value(3).toInt());
         const QString file = args.value(4);
-        QTimer::singleShot(1500, [&window, file] {
+        QTimer::singleShot(1500, window.get(), [&window, file] {
             window->grab().save(file);
             QCoreApplication::quit();
         });
         return QApplication::exec();
     }
     // Tells the test the window is up.
-    QTimer::singleShot(500, [] { QTextStream(stdout) << "shown" << Qt::endl; });
+    QTimer::singleShot(500, qApp, [] { QTextStream(stdout) << "shown" << Qt::endl; });
     return QApplication::exec();
 }

@@ -64,12 +64,13 @@ QStringList visibleTexts()
         if (!top->isVisible())
             continue;
         texts << top->windowTitle();
+        static const QRegularExpression markup(QStringLiteral("<[^>]*>"));
         for (QWidget *w : top->findChildren<QWidget *>()) {
             if (!w->isVisibleTo(top))
                 continue;
             texts << w->accessibleName() << w->toolTip();
             if (auto *label = qobject_cast<QLabel *>(w))
-                texts << label->text().remove(QRegularExpression(QStringLiteral("<[^>]*>")));
+                texts << label->text().remove(markup);
             else if (auto *button = qobject_cast<QAbstractButton *>(w))
                 texts << button->text();
             else if (auto *edit = qobject_cast<QLineEdit *>(w))

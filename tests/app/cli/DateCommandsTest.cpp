@@ -243,7 +243,7 @@ TEST_F(DateCommands, AnAdjustedHijriMonthIsLaidOutOnTheRealDays)
 
 TEST_F(DateCommands, WeeksStartOnTheLocalesDayTheStoredChoiceOrTheOption)
 {
-    const auto firstWeekday = [this](const QStringList &extra) {
+    const auto firstWeekday = [](const QStringList &extra) {
         return run(QStringList{QStringLiteral("month"), QStringLiteral("--json")} + extra)
             .json()[QStringLiteral("firstWeekday")]
             .toInt();

@@ -228,8 +228,9 @@ TEST_F(EventsCommand, AddEditAndDeleteGoThroughTheStoreAndBadInputWritesNothing)
     QStringList weeks;
     for (QDate day(2026, 12, 9); day < QDate(2027, 2, 28); day = day.addDays(7)) {
         run({QStringLiteral("events"), day.toString(Qt::ISODate), QStringLiteral("--json")});
-        for (const auto &e :
-             QJsonDocument::fromJson(output.toUtf8()).object().value(QStringLiteral("events")).toArray()) {
+        const QJsonArray dayEvents =
+            QJsonDocument::fromJson(output.toUtf8()).object().value(QStringLiteral("events")).toArray();
+        for (const auto &e : dayEvents) {
             const QString title = e.toObject().value(QStringLiteral("title")).toString();
             if (title.startsWith(QStringLiteral("Class")))
                 weeks << day.toString(QStringLiteral("MM-dd ")) + title;
@@ -249,8 +250,9 @@ TEST_F(EventsCommand, RepeatsAreAddedChangedAndListedAndBadOnesRefused)
     const auto events = [this](QDate day) {
         run({QStringLiteral("events"), day.toString(Qt::ISODate), QStringLiteral("--json")});
         QMap<QString, QJsonObject> byTitle;
-        for (const auto &e :
-             QJsonDocument::fromJson(output.toUtf8()).object().value(QStringLiteral("events")).toArray())
+        const QJsonArray dayEvents =
+            QJsonDocument::fromJson(output.toUtf8()).object().value(QStringLiteral("events")).toArray();
+        for (const auto &e : dayEvents)
             byTitle.insert(e.toObject().value(QStringLiteral("title")).toString(), e.toObject());
         return byTitle;
     };
@@ -328,8 +330,9 @@ TEST_F(EventsCommand, AlertsAreGivenListedReplacedAndTakenAway)
     const QString folder = env.dataHome() + QStringLiteral("/qamarly/calendars/work");
     const auto alertsOf = [this](const QString &title) {
         run({QStringLiteral("events"), QStringLiteral("2026-12-07"), QStringLiteral("--json")});
-        for (const auto &e :
-             QJsonDocument::fromJson(output.toUtf8()).object().value(QStringLiteral("events")).toArray()) {
+        const QJsonArray dayEvents =
+            QJsonDocument::fromJson(output.toUtf8()).object().value(QStringLiteral("events")).toArray();
+        for (const auto &e : dayEvents) {
             if (e.toObject().value(QStringLiteral("title")).toString() == title)
                 return e.toObject().value(QStringLiteral("alerts")).toArray();
         }

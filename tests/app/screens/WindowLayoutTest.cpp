@@ -153,13 +153,11 @@ QList<QWidget *> controlsOf(QWidget *screen)
             found.append(w);
     }
     // A picture with text laid over it is a backdrop, not a control.
-    found.erase(std::remove_if(found.begin(), found.end(),
-                               [&found](QWidget *w) {
-                                   return std::any_of(found.begin(), found.end(), [w](QWidget *other) {
-                                       return other != w && w->isAncestorOf(other);
-                                   });
-                               }),
-                found.end());
+    const QList<QWidget *> all = found;
+    found.removeIf([&all](QWidget *w) {
+        return std::any_of(all.cbegin(), all.cend(),
+                           [w](QWidget *other) { return other != w && w->isAncestorOf(other); });
+    });
     return found;
 }
 

@@ -333,7 +333,7 @@ TEST(ApplicationMain, ADisplayIsAnXOrWaylandDisplayOrAPlatformThatNeedsNone)
     qunsetenv("WAYLAND_DISPLAY");
     qputenv("QT_QPA_PLATFORM", "offscreen");
     EXPECT_TRUE(app::shell::displayAvailable({}));
-    for (auto [name, value] :
+    for (const auto &[name, value] :
          {std::pair{"DISPLAY", display}, {"WAYLAND_DISPLAY", wayland}, {"QT_QPA_PLATFORM", platformName}}) {
         if (value.isNull())
             qunsetenv(name);

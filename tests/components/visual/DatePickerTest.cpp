@@ -30,9 +30,9 @@ protected:
     void SetUp() override
     {
         picker.resize(360, 200);
-        QObject::connect(&picker, &DatePicker::willChange,
+        QObject::connect(&picker, &DatePicker::willChange, &picker,
                          [this] { events << QStringLiteral("willChange"); });
-        QObject::connect(&picker, &DatePicker::valueChanged,
+        QObject::connect(&picker, &DatePicker::valueChanged, &picker,
                          [this](Instant) { events << QStringLiteral("valueChanged"); });
     }
 

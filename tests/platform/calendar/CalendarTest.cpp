@@ -14,7 +14,7 @@ using platform::CalendarIdentifier;
 
 namespace {
 
-const QString riyadh = QStringLiteral("Asia/Riyadh");
+constexpr QLatin1StringView riyadh("Asia/Riyadh");
 
 TEST(Calendar, ComparesEqualByIdentifierZoneLocaleAndFirstWeekday)
 {

@@ -261,8 +261,10 @@ TEST(UserDefaults, EveryUserOfAFileInOneProcessSharesOneSuite)
 // background as soon as the lock goes, all of a batch together.
 // GCC with the sanitizers takes the QString alternative of the moved
 // variants below for uninitialised, as in the test of several values.
+#if defined(__GNUC__) && !defined(__clang__)
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+#endif
 TEST(UserDefaults, AWriteThatMeetsALockIsKeptAndStoredWhenTheLockGoes)
 {
     QTemporaryDir dir;
@@ -301,7 +303,9 @@ TEST(UserDefaults, AWriteThatMeetsALockIsKeptAndStoredWhenTheLockGoes)
     EXPECT_EQ(storedThere("before"), std::nullopt);
     sqlite3_close(other);
 }
+#if defined(__GNUC__) && !defined(__clang__)
 #pragma GCC diagnostic pop
+#endif
 
 // The write-ahead log lets the widget read while the application writes: a
 // whole file left in the older journal mode is switched on its next open.
@@ -363,8 +367,10 @@ TEST(UserDefaults, ADefaultNeverReplacesAValueOfItsType)
 
 // GCC with the sanitizers takes the QString alternative of a moved variant
 // for uninitialised although the variant holds another alternative.
+#if defined(__GNUC__) && !defined(__clang__)
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+#endif
 TEST(UserDefaults, SeveralValuesGoInTogetherAndAReaderCannotWrite)
 {
     QTemporaryDir dir;
@@ -388,7 +394,9 @@ TEST(UserDefaults, SeveralValuesGoInTogetherAndAReaderCannotWrite)
     EXPECT_FALSE(reader->setValues(values));
     EXPECT_EQ(suite->integer(QStringLiteral("a")), 1);
 }
+#if defined(__GNUC__) && !defined(__clang__)
 #pragma GCC diagnostic pop
+#endif
 
 // Opening a FIFO blocks until someone writes to it: every place of the file
 // and its two companions is tried with a FIFO and with a folder.

@@ -241,7 +241,7 @@ TEST_F(EventEditor, TimesAreReadInTheEventsZoneAndANewEventIsWrittenInIt)
     input::click(editor->zoneChoice());
     ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activePopupWidget() != nullptr; }, 3000));
     QWindow *list = QApplication::activePopupWidget()->windowHandle();
-    for (const char c : QByteArray("Asia/Tokyo"))
+    for (const char c : QByteArrayView("Asia/Tokyo"))
         QTest::keyClick(list, c);
     QTest::keyClick(list, Qt::Key_Return);
     ASSERT_EQ(editor->zoneChoice()->currentData().toString(), QStringLiteral("Asia/Tokyo"));
@@ -286,7 +286,7 @@ namespace {
 void pressAlertButton(const QString &text)
 {
     ASSERT_FALSE(AlertController::shownAlerts().isEmpty());
-    for (QPushButton *button : AlertController::shownAlerts().last()->findChildren<QPushButton *>()) {
+    for (QPushButton *button : AlertController::shownAlerts().constLast()->findChildren<QPushButton *>()) {
         if (button->text() == text) {
             input::click(button);
             QCoreApplication::processEvents();

@@ -18,7 +18,7 @@ using testenv::gregorianInstant;
 
 namespace {
 
-const QString berlin = QStringLiteral("Europe/Berlin");
+constexpr QLatin1StringView berlin("Europe/Berlin");
 
 // Ten Mondays at 10:00 in Berlin from 9 March 2026: clocks go forward on the
 // 29th, so the UTC hour changes inside the series.
@@ -93,7 +93,8 @@ protected:
             return a.startDate < b.startDate;
         });
         for (const CalendarEvent &e : events) {
-            const QDateTime local = toQDateTime(e.startDate).toTimeZone(QTimeZone(berlin.toLatin1()));
+            const QDateTime local =
+                toQDateTime(e.startDate).toTimeZone(QTimeZone(QByteArray(berlin.latin1())));
             out << local.toString(QStringLiteral("MM-dd HH:mm ")) + e.title;
         }
         return out;
@@ -274,8 +275,9 @@ TEST_F(EventStoreWrites, AnotherProgramsChangeToAZonedSeriesIsKeptWhileThisOneEd
     EXPECT_TRUE(merged.contains("DTSTART;TZID=Europe/Berlin:20260309T110000\r\n")) << merged.toStdString();
     EXPECT_TRUE(merged.contains("SUMMARY:Reading group\r\n"));
     EXPECT_EQ(on({2026, 3, 30}).timeZone, berlin);
-    EXPECT_EQ(toQDateTime(on({2026, 3, 30}).startDate).toTimeZone(QTimeZone(berlin.toLatin1())).time(),
-              QTime(11, 0));
+    EXPECT_EQ(
+        toQDateTime(on({2026, 3, 30}).startDate).toTimeZone(QTimeZone(QByteArray(berlin.latin1()))).time(),
+        QTime(11, 0));
 }
 
 TEST_F(EventStoreWrites, AVersionWrittenAtTheLastMomentIsNeverReplaced)

@@ -48,7 +48,7 @@ int main(int argc, char **argv)
     if (parser.isSet(screenshotOption)) {
         const QString file = parser.value(screenshotOption);
         // Once the screen has appeared and the carousel has laid out its cards.
-        QTimer::singleShot(500, [&] {
+        QTimer::singleShot(500, &host, [&] {
             const bool saved = host.grab().save(file);
             QCoreApplication::exit(saved ? 0 : 1);
         });
