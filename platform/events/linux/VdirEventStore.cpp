@@ -594,7 +594,8 @@ VdirEventStore::Replacement VdirEventStore::replaceIfUnchanged(const QString &pa
     return Replacement::done;
 }
 
-VdirEventStore::Replacement VdirEventStore::putRewritten(const QString &path, const ical::RewrittenFile &written,
+VdirEventStore::Replacement VdirEventStore::putRewritten(const QString &path,
+                                                         const ical::RewrittenFile &written,
                                                          const QByteArray &digest, QString *error)
 {
     if (!written.nothingLeft)

@@ -128,8 +128,8 @@ private:
                                    QString *error);
     // The rewritten file in place of the one read with `digest`, or the file
     // in the trash when nothing is left of it.
-    Replacement putRewritten(const QString &path, const ical::RewrittenFile &written, const QByteArray &digest,
-                             QString *error);
+    Replacement putRewritten(const QString &path, const ical::RewrittenFile &written,
+                             const QByteArray &digest, QString *error);
     // The event's file rewritten by `write` from its content as it is now,
     // unless another program changed it in a way `stillApplies` refuses.
     bool rewriteEventFile(

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Qamarly developers
+#include "platform/events/CalendarTexts.h"
 #include "platform/events/linux/VdirEventStore.h"
 #include "platform/system/Console.h"
-#include "platform/events/CalendarTexts.h"
 #include "support/TestEnvironment.h"
 
 #include <QDir>

@@ -5,9 +5,9 @@
 // the events found are the ones reading every file finds.
 #include "platform/events/linux/FolderIndex.h"
 
+#include "platform/events/CalendarTexts.h"
 #include "platform/events/linux/VdirEventStore.h"
 #include "platform/system/Console.h"
-#include "platform/events/CalendarTexts.h"
 #include "support/TestEnvironment.h"
 
 #include <QDir>

@@ -2,8 +2,8 @@
 // Copyright (C) 2026 The Qamarly developers
 #include "platform/events/linux/VdirEventStore.h"
 
-#include "platform/system/Console.h"
 #include "platform/events/CalendarTexts.h"
+#include "platform/system/Console.h"
 #include "support/TestEnvironment.h"
 
 #include <QCoreApplication>
