@@ -4,17 +4,21 @@
 
 // The text of calendar files as the store tests write them.
 #include <QByteArray>
+#include <QStringBuilder>
 
 namespace testcal {
 
 inline QByteArray calendarText(const QByteArray &body)
 {
-    return "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//test//test//EN\r\n" + body + "END:VCALENDAR\r\n";
+    return QByteArrayLiteral("BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//test//test//EN\r\n") + body +
+           QByteArrayLiteral("END:VCALENDAR\r\n");
 }
 
 inline QByteArray eventText(const QByteArray &uid, const QByteArray &lines)
 {
-    return "BEGIN:VEVENT\r\nUID:" + uid + "\r\nDTSTAMP:20260101T000000Z\r\n" + lines + "END:VEVENT\r\n";
+    return QByteArrayLiteral("BEGIN:VEVENT\r\nUID:") + uid +
+           QByteArrayLiteral("\r\nDTSTAMP:20260101T000000Z\r\n") + lines +
+           QByteArrayLiteral("END:VEVENT\r\n");
 }
 
 } // namespace testcal
