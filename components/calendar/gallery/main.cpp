@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace {
@@ -63,6 +64,56 @@ void apply(MonthCalendarView &view, components::OtherCalendarDaySource &source, 
     view.selectDate(view.today(), true);
     view.setScope(choice.scope, false);
     view.settle();
+}
+
+struct Boxes
+{
+    QComboBox *calendar;
+    QComboBox *scope;
+    QComboBox *locale;
+};
+
+// Shows `choice` with the boxes saying so, without their signals applying it twice.
+void show(QWidget &window, MonthCalendarView &view, components::OtherCalendarDaySource &source,
+          const Boxes &boxes, const Choice &choice)
+{
+    const QSignalBlocker calendarBlock(boxes.calendar);
+    const QSignalBlocker scopeBlock(boxes.scope);
+    const QSignalBlocker localeBlock(boxes.locale);
+    boxes.calendar->setCurrentIndex(choice.calendar == CalendarIdentifier::gregorian ? 0 : 1);
+    boxes.scope->setCurrentIndex(choice.scope == MonthCalendarScope::month ? 0 : 1);
+    boxes.locale->setCurrentText(choice.locale);
+    window.setLayoutDirection(choice.locale.startsWith(QLatin1String("ar")) ? Qt::RightToLeft
+                                                                            : Qt::LeftToRight);
+    apply(view, source, choice);
+    QApplication::processEvents();
+}
+
+// A picture of every combination into `dir`; false when one could not be written.
+bool writeScreenshots(QWidget &window, MonthCalendarView &view, components::OtherCalendarDaySource &source,
+                      const Boxes &boxes, const QDir &dir)
+{
+    bool ok = true;
+    for (const QString &locale : {QStringLiteral("en_US"), QStringLiteral("ar_SA")}) {
+        for (const CalendarIdentifier calendar :
+             {CalendarIdentifier::gregorian, CalendarIdentifier::islamicUmmAlQura}) {
+            for (const MonthCalendarScope scope : {MonthCalendarScope::month, MonthCalendarScope::week}) {
+                show(window, view, source, boxes, Choice{calendar, scope, locale});
+                const QString name =
+                    QStringLiteral("calendar-%1-%2-%3.png")
+                        .arg(calendar == CalendarIdentifier::gregorian ? QStringLiteral("gregorian")
+                                                                       : QStringLiteral("hijri"),
+                             scope == MonthCalendarScope::month ? QStringLiteral("month")
+                                                                : QStringLiteral("week"),
+                             locale.left(2));
+                const QString path = dir.filePath(name);
+                const bool saved = window.grab().save(path);
+                qInfo("%s %s", saved ? "wrote" : "could not write", qPrintable(path));
+                ok = ok && saved;
+            }
+        }
+    }
+    return ok;
 }
 
 } // namespace
@@ -136,37 +187,5 @@ int main(int argc, char *argv[])
     window.setAttribute(Qt::WA_DontShowOnScreen);
     window.show();
     QApplication::processEvents();
-    bool ok = true;
-    for (const QString &locale : {QStringLiteral("en_US"), QStringLiteral("ar_SA")}) {
-        for (const CalendarIdentifier calendar :
-             {CalendarIdentifier::gregorian, CalendarIdentifier::islamicUmmAlQura}) {
-            for (const MonthCalendarScope scope : {MonthCalendarScope::month, MonthCalendarScope::week}) {
-                calendarBox->blockSignals(true);
-                calendarBox->setCurrentIndex(calendar == CalendarIdentifier::gregorian ? 0 : 1);
-                calendarBox->blockSignals(false);
-                scopeBox->blockSignals(true);
-                scopeBox->setCurrentIndex(scope == MonthCalendarScope::month ? 0 : 1);
-                scopeBox->blockSignals(false);
-                localeBox->blockSignals(true);
-                localeBox->setCurrentText(locale);
-                localeBox->blockSignals(false);
-                window.setLayoutDirection(locale.startsWith(QLatin1String("ar")) ? Qt::RightToLeft
-                                                                                 : Qt::LeftToRight);
-                apply(*view, source, Choice{calendar, scope, locale});
-                QApplication::processEvents();
-                const QString name =
-                    QStringLiteral("calendar-%1-%2-%3.png")
-                        .arg(calendar == CalendarIdentifier::gregorian ? QStringLiteral("gregorian")
-                                                                       : QStringLiteral("hijri"),
-                             scope == MonthCalendarScope::month ? QStringLiteral("month")
-                                                                : QStringLiteral("week"),
-                             locale.left(2));
-                const QString path = dir.filePath(name);
-                const bool saved = window.grab().save(path);
-                qInfo("%s %s", saved ? "wrote" : "could not write", qPrintable(path));
-                ok = ok && saved;
-            }
-        }
-    }
-    return ok ? 0 : 1;
+    return writeScreenshots(window, *view, source, {calendarBox, scopeBox, localeBox}, dir) ? 0 : 1;
 }
