@@ -35,6 +35,7 @@
 #include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
+#include <string_view>
 
 using namespace std::chrono_literals;
 using app::screens::CalendarVC;
@@ -747,7 +748,7 @@ TEST_F(CalendarScreen, AddOpensTheEditorAndTheSavedEventIsListed)
     // Only calendars that can be written are offered.
     EXPECT_EQ(editor->calendarChoice()->count(), 1);
     input::click(editor->titleField());
-    for (const char c : QByteArray("Lunch"))
+    for (const char c : std::string_view("Lunch"))
         QTest::keyClick(editor->windowHandle(), c);
     EXPECT_EQ(editor->titleField()->text(), QStringLiteral("Lunch"));
     input::click(editor->saveButton());
