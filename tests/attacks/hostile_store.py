@@ -73,9 +73,13 @@ class Server(socketserver.ThreadingMixIn, http.server.HTTPServer):
 
 
 def instrumented(program):
-    """Sanitizer builds reserve terabytes of address space up front."""
+    """Sanitizer builds reserve terabytes of address space up front. GCC
+    links the sanitizer as a library, clang into the program itself."""
     out = subprocess.run(["ldd", program], capture_output=True, text=True).stdout
-    return "libasan" in out or "libtsan" in out
+    if "libasan" in out or "libtsan" in out:
+        return True
+    with open(program, "rb") as binary:
+        return b"__asan_init" in binary.read()
 
 
 def limits(address_space):

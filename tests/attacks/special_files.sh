@@ -11,7 +11,9 @@ source "$(dirname "$0")/common.sh"
 
 CACHE=$XDG_CACHE_HOME/qamarly
 PLACES=$CONFIG/widget-host.conf
-if ! ldd "$QAMARLY" | grep libasan >/dev/null; then
+# Sanitizer builds reserve terabytes of address space up front (GCC's as a
+# library, clang's inside the program).
+if ! grep -q __asan_init "$QAMARLY" 2>/dev/null; then
   ulimit -v $((2 * 1024 * 1024))
 fi
 
