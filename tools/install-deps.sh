@@ -6,7 +6,7 @@
 # names given as arguments are installed the same way (tools/ui-check.sh).
 set -euo pipefail
 packages=(
-  build-essential cmake ninja-build pkg-config
+  build-essential cmake ninja-build pkg-config lld
   qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libgl-dev
   libicu-dev libsqlite3-dev libical-dev
   libgtest-dev libgmock-dev libbenchmark-dev

@@ -13,17 +13,24 @@
 #   QAMARLY_TIDY=0         skips the static analysis (tools/tidy.sh) after the plain build
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-"$root/tools/install-deps.sh"
+# CI allows half an hour for all of it: each step says what it cost.
+timed() {
+  local name=$1 start=$SECONDS
+  shift
+  "$@"
+  echo "test.sh: $name took $((SECONDS - start)) s" >&2
+}
+timed "installing packages" "$root/tools/install-deps.sh"
 "$root/tools/format.sh" --check
 "$root/tools/check-spelling.sh"
 sanitize=${QAMARLY_SANITIZE:-1}
 jobs=$(nproc)
 
 if [ "$sanitize" != only ]; then
-  QAMARLY_BUILD_DIR=$root/build "$root/tools/build.sh"
-  ctest --test-dir "$root/build" --output-on-failure -j"$jobs"
+  QAMARLY_BUILD_DIR=$root/build timed "the plain build" "$root/tools/build.sh"
+  timed "the plain tests" ctest --test-dir "$root/build" --output-on-failure -j"$jobs"
   if [ "${QAMARLY_TIDY:-1}" != 0 ]; then
-    QAMARLY_BUILD_DIR=$root/build "$root/tools/tidy.sh"
+    QAMARLY_BUILD_DIR=$root/build timed "the static analysis" "$root/tools/tidy.sh"
   fi
 fi
 
@@ -35,10 +42,10 @@ if [ "$sanitize" != 0 ]; then
   if [ -f "$cache" ] && ! grep -q '^CMAKE_CXX_COMPILER:[A-Z]*=.*clang' "$cache"; then
     rm -rf "$cache" "$root/build-asan/CMakeFiles"
   fi
-  QAMARLY_BUILD_DIR=$root/build-asan "$root/tools/build.sh" -DQAMARLY_SANITIZE=ON -DQAMARLY_BUILD_BENCH=OFF \
+  QAMARLY_BUILD_DIR=$root/build-asan timed "the sanitizer build" "$root/tools/build.sh" -DQAMARLY_SANITIZE=ON -DQAMARLY_BUILD_BENCH=OFF \
     -DCMAKE_CXX_COMPILER=clang++ -DQAMARLY_CLAZY=ON
   export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0
   export LSAN_OPTIONS=suppressions=$root/tools/lsan.supp:print_suppressions=0
   export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-  ctest --test-dir "$root/build-asan" --output-on-failure -j"$jobs"
+  timed "the sanitizer tests" ctest --test-dir "$root/build-asan" --output-on-failure -j"$jobs"
 fi
