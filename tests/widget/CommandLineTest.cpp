@@ -118,7 +118,8 @@ TEST_F(WidgetCommandLineTest, UnsupportedChoicesGiveOneLineAndStatusTwo)
         QStringList{QStringLiteral("--kind"), QStringLiteral("a\nb\x1b[2J")} + o,
     };
     for (const QStringList &arguments : wrong) {
-        EXPECT_EQ(run(widget::runRender, arguments), widget::exitUsage) << arguments.join(' ').toStdString();
+        EXPECT_EQ(run(widget::runRender, arguments), widget::exitUsage)
+            << arguments.join(QLatin1Char(' ')).toStdString();
         EXPECT_EQ(err.count(QLatin1Char('\n')), 1) << err.toStdString();
         EXPECT_TRUE(out.isEmpty());
     }

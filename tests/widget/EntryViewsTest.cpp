@@ -98,12 +98,12 @@ TEST_P(EntryViewTest, EveryPartLiesInsideThePaddedWidgetAndNothingIsCut)
 TEST_P(EntryViewTest, TitleIsTheEntrysWeekdayAboveARuleInTheTitleColour)
 {
     const LayoutNode root = laidOut();
-    const LayoutNode *title = root.find("title");
-    const LayoutNode *rule = root.find("titleDivider");
+    const LayoutNode *title = root.find(QStringLiteral("title"));
+    const LayoutNode *rule = root.find(QStringLiteral("titleDivider"));
     ASSERT_TRUE(title && rule);
     EXPECT_LT(title->frame.bottom(), rule->frame.top());
     EXPECT_DOUBLE_EQ(rule->frame.height(), LayoutNode::dividerThickness);
-    EXPECT_EQ(view->textOf("title"),
+    EXPECT_EQ(view->textOf(QStringLiteral("title")),
               platform::localized(entry.gregorianDate->weekDayName().toUtf8().constData()));
     EXPECT_EQ(view->titleColor.name(), QStringLiteral("#a29333"));
 
@@ -123,16 +123,16 @@ TEST_P(EntryViewTest, NumbersUseTheLocalesDigitsAndThePictureKeepsAsciiDigits)
     const bool hasPicture =
         GetParam().kind == WidgetKind::simple && GetParam().family == WidgetFamily::systemMedium;
     EXPECT_EQ(view->imageNameOf(QStringLiteral("picture")), hasPicture ? QStringLiteral("26") : QString());
-    EXPECT_EQ(laidOut().find("picture") != nullptr, hasPicture);
+    EXPECT_EQ(laidOut().find(QStringLiteral("picture")) != nullptr, hasPicture);
 }
 
 TEST_P(EntryViewTest, PartsFollowTheLayoutOfTheirKindAndFamily)
 {
     const LayoutNode root = laidOut();
     const QSizeF s = size();
-    const auto *title = root.find("title");
-    const auto *rule = root.find("titleDivider");
-    const auto *day = root.find("hijriDay");
+    const auto *title = root.find(QStringLiteral("title"));
+    const auto *rule = root.find(QStringLiteral("titleDivider"));
+    const auto *day = root.find(QStringLiteral("hijriDay"));
     ASSERT_TRUE(title && rule && day);
     EXPECT_LT(rule->frame.bottom(), day->frame.top());
 
@@ -140,15 +140,15 @@ TEST_P(EntryViewTest, PartsFollowTheLayoutOfTheirKindAndFamily)
         EXPECT_NEAR(title->frame.center().x(), s.width() / 2, 0.5);
         EXPECT_NEAR(day->frame.center().x(), s.width() / 2, 0.5);
         EXPECT_DOUBLE_EQ(rule->frame.width(), s.width() - 10);
-        const auto *line = root.find("hijriMonthYear");
+        const auto *line = root.find(QStringLiteral("hijriMonthYear"));
         ASSERT_TRUE(line);
         EXPECT_LT(day->frame.bottom(), line->frame.top());
-        EXPECT_EQ(view->textOf("hijriMonthYear"),
+        EXPECT_EQ(view->textOf(QStringLiteral("hijriMonthYear")),
                   platform::localized("widget.monthYear")
                       .arg(platform::localized(entry.hijriDate->monthName().toUtf8().constData()),
                            core::localizedNumber(entry.hijriDate->year())));
     } else if (GetParam().kind == WidgetKind::simple) {
-        const auto *picture = root.find("picture");
+        const auto *picture = root.find(QStringLiteral("picture"));
         ASSERT_TRUE(picture);
         EXPECT_EQ(picture->frame.size(), QSizeF(80, 80));
         EXPECT_DOUBLE_EQ(trailing(picture->frame), s.width() - 20);
@@ -156,16 +156,16 @@ TEST_P(EntryViewTest, PartsFollowTheLayoutOfTheirKindAndFamily)
         EXPECT_DOUBLE_EQ(leading(title->frame), 20);
         EXPECT_DOUBLE_EQ(leading(rule->frame), 20);
         EXPECT_DOUBLE_EQ(trailing(rule->frame) + 10, leading(picture->frame));
-        const auto *month = root.find("hijriMonth");
-        const auto *year = root.find("hijriYear");
+        const auto *month = root.find(QStringLiteral("hijriMonth"));
+        const auto *year = root.find(QStringLiteral("hijriYear"));
         ASSERT_TRUE(month && year);
         EXPECT_LT(trailing(day->frame), leading(month->frame));
         EXPECT_DOUBLE_EQ(leading(month->frame), leading(year->frame));
         EXPECT_LT(month->frame.bottom(), year->frame.top());
     } else {
-        const auto *gregorian = root.find("gregorianBlock");
-        const auto *hijri = root.find("hijriBlock");
-        const auto *between = root.find("blockDivider");
+        const auto *gregorian = root.find(QStringLiteral("gregorianBlock"));
+        const auto *hijri = root.find(QStringLiteral("hijriBlock"));
+        const auto *between = root.find(QStringLiteral("blockDivider"));
         ASSERT_TRUE(gregorian && hijri && between);
         EXPECT_LT(trailing(gregorian->frame), leading(between->frame));
         EXPECT_LT(trailing(between->frame), leading(hijri->frame));
@@ -173,8 +173,8 @@ TEST_P(EntryViewTest, PartsFollowTheLayoutOfTheirKindAndFamily)
         EXPECT_DOUBLE_EQ(rule->frame.width(), s.width() - 20);
         EXPECT_GE(title->frame.top(), 15);
         EXPECT_GE(between->frame.height(), day->frame.height());
-        EXPECT_EQ(view->textOf("gregorianDay"), core::localizedNumber(6));
-        EXPECT_EQ(view->textOf("gregorianYear"), core::localizedNumber(2026));
+        EXPECT_EQ(view->textOf(QStringLiteral("gregorianDay")), core::localizedNumber(6));
+        EXPECT_EQ(view->textOf(QStringLiteral("gregorianYear")), core::localizedNumber(2026));
     }
 }
 
@@ -189,7 +189,7 @@ TEST_P(EntryViewTest, DarkAppearanceDrawsLightTextOnADarkSurface)
     EXPECT_LT(dark.pixelColor(corner).lightness(), 60);
     // The day number is drawn in the primary colour: some of its pixels are
     // dark on light and light on dark.
-    const QRect dayRect = root.find("hijriDay")->frame.toAlignedRect();
+    const QRect dayRect = root.find(QStringLiteral("hijriDay"))->frame.toAlignedRect();
     auto extreme = [&](const QImage &img, bool wantDark) {
         int best = wantDark ? 255 : 0;
         for (int y = dayRect.top(); y <= dayRect.bottom(); ++y)
@@ -237,9 +237,9 @@ TEST_F(EntryViewDetails, WithAdjustmentTheTitleKeepsTheRealWeekdayAndTheHijriPar
     env.suite()->setInteger(core::keys::adjustmentNumber, 1);
     const auto entry = entryAt(gregorianInstant(2026, 12, 6, 10, 0)); // Sunday, 26 Jumada II
     widget::SimpleWidgetEntryView view(WidgetFamily::systemMedium, entry);
-    EXPECT_EQ(view.textOf("title"), QStringLiteral("Sunday"));
-    EXPECT_EQ(view.textOf("hijriDay"), QStringLiteral("27"));
-    EXPECT_EQ(view.imageNameOf("picture"), QStringLiteral("27"));
+    EXPECT_EQ(view.textOf(QStringLiteral("title")), QStringLiteral("Sunday"));
+    EXPECT_EQ(view.textOf(QStringLiteral("hijriDay")), QStringLiteral("27"));
+    EXPECT_EQ(view.imageNameOf(QStringLiteral("picture")), QStringLiteral("27"));
 }
 
 TEST_F(EntryViewDetails, EveryHijriMonthHasTheNameTheApplicationAndTheCommandLineShow)
@@ -252,8 +252,9 @@ TEST_F(EntryViewDetails, EveryHijriMonthHasTheNameTheApplicationAndTheCommandLin
         for (int month = 1; month <= 12; ++month) {
             const auto entry = entryAt(testenv::hijriInstant(1448, month, 10));
             widget::ComplexWidgetEntryView view(WidgetFamily::systemMedium, entry);
-            EXPECT_EQ(view.textOf("hijriMonth"), entry.hijriDate->monthName()) << locale << ' ' << month;
-            EXPECT_EQ(view.textOf("gregorianMonth"), entry.gregorianDate->monthName())
+            EXPECT_EQ(view.textOf(QStringLiteral("hijriMonth")), entry.hijriDate->monthName())
+                << locale << ' ' << month;
+            EXPECT_EQ(view.textOf(QStringLiteral("gregorianMonth")), entry.gregorianDate->monthName())
                 << locale << ' ' << month;
         }
     }
@@ -261,7 +262,7 @@ TEST_F(EntryViewDetails, EveryHijriMonthHasTheNameTheApplicationAndTheCommandLin
     platform::installTranslations();
     const auto entry = entryAt(gregorianInstant(2026, 12, 6, 10, 0));
     widget::ComplexWidgetEntryView view(WidgetFamily::systemMedium, entry);
-    EXPECT_EQ(view.textOf("hijriMonth"), QStringLiteral("Jumada II (6)"));
+    EXPECT_EQ(view.textOf(QStringLiteral("hijriMonth")), QStringLiteral("Jumada II (6)"));
 }
 
 TEST_F(EntryViewDetails, LongMonthNamesShrinkOnOneLineInsteadOfBeingCut)
@@ -270,7 +271,7 @@ TEST_F(EntryViewDetails, LongMonthNamesShrinkOnOneLineInsteadOfBeingCut)
     const auto entry = entryAt(testenv::hijriInstant(1448, 12, 10));
     widget::ComplexWidgetEntryView view(WidgetFamily::systemMedium, entry);
     const LayoutNode root = view.layout(widget::familySize(WidgetFamily::systemMedium), false);
-    const LayoutNode *month = root.find("hijriMonth");
+    const LayoutNode *month = root.find(QStringLiteral("hijriMonth"));
     ASSERT_TRUE(month);
     EXPECT_LT(month->scale, 1.0);
     EXPECT_GE(month->scale, 0.01);
@@ -292,7 +293,7 @@ TEST_F(EntryViewDetails, EveryHijriDayHasItsPictureAndDayThirtyShowsPictureThirt
         if (islamic.daysInMonth(first) == 30) {
             const auto entry = entryAt(testenv::hijriInstant(1448, month, 30));
             widget::SimpleWidgetEntryView view(WidgetFamily::systemMedium, entry);
-            EXPECT_EQ(view.imageNameOf("picture"), QStringLiteral("30"));
+            EXPECT_EQ(view.imageNameOf(QStringLiteral("picture")), QStringLiteral("30"));
             return;
         }
     }
@@ -305,7 +306,7 @@ TEST_F(EntryViewDetails, OtherFamiliesShowNotSupported)
     widget::SimpleWidgetEntryView view(WidgetFamily::systemLarge, entry);
     const LayoutNode root = view.layout(widget::familySize(WidgetFamily::systemLarge), false);
     EXPECT_EQ(root.type, LayoutNode::Type::text);
-    EXPECT_EQ(view.textOf("notSupported"), QStringLiteral("Not supported"));
+    EXPECT_EQ(view.textOf(QStringLiteral("notSupported")), QStringLiteral("Not supported"));
     EXPECT_EQ(root.frame.center(), QPointF(182, 191));
     EXPECT_FALSE(widget::complexWidget().supports(WidgetFamily::systemSmall));
     EXPECT_TRUE(widget::simpleWidget().supports(WidgetFamily::systemSmall));

@@ -114,7 +114,8 @@ TEST(WidgetMenu, AMalformedRequestIsAUsageError)
                       QStringLiteral("small"), QStringLiteral("--at"), QStringLiteral("1,2")}}) {
         QString printed, errors;
         QTextStream out(&printed), err(&errors);
-        EXPECT_EQ(widget::runMenuCommand(args, out, err), widget::exitUsage) << args.join(' ').toStdString();
+        EXPECT_EQ(widget::runMenuCommand(args, out, err), widget::exitUsage)
+            << args.join(QLatin1Char(' ')).toStdString();
         err.flush();
         EXPECT_TRUE(printed.isEmpty());
         EXPECT_FALSE(errors.isEmpty());

@@ -101,7 +101,7 @@ TEST_P(EventsDayArgument, ListsThatDayOrIsRefused)
 {
     const DayRow &row = GetParam();
     EXPECT_EQ(run(QString::fromLatin1(row.what).split(QLatin1Char(' '))), row.status);
-    const QStringList lines = output.split('\n', Qt::SkipEmptyParts);
+    const QStringList lines = output.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     EXPECT_EQ(lines.size(), row.lines) << output.toStdString();
     if (row.status == app::cli::exitOk)
         EXPECT_EQ(lines.value(0), QString::fromLatin1(row.firstLine));
@@ -208,9 +208,9 @@ TEST_F(EventsCommand, AddEditAndDeleteGoThroughTheStoreAndBadInputWritesNothing)
          app::cli::exitUsage},
     };
     for (const Row &row : refused) {
-        SCOPED_TRACE(row.arguments.join(' ').toStdString());
+        SCOPED_TRACE(row.arguments.join(QLatin1Char(' ')).toStdString());
         EXPECT_EQ(run(QStringList{QStringLiteral("events")} + row.arguments), row.status);
-        EXPECT_EQ(errors.count('\n'), 1) << errors.toStdString();
+        EXPECT_EQ(errors.count(QLatin1Char('\n')), 1) << errors.toStdString();
         EXPECT_TRUE(output.isEmpty());
     }
     EXPECT_EQ(folderContent(folder), before);
@@ -286,10 +286,10 @@ TEST_F(EventsCommand, RepeatsAreAddedChangedAndListedAndBadOnesRefused)
                                                QStringLiteral("--count"), QStringLiteral("2")},
                                    QStringList{QStringLiteral("--occurrence"), QStringLiteral("2026-12-07"),
                                                QStringLiteral("--repeat"), QStringLiteral("daily")}}) {
-        SCOPED_TRACE(bad.join(' ').toStdString());
+        SCOPED_TRACE(bad.join(QLatin1Char(' ')).toStdString());
         EXPECT_EQ(run(QStringList{QStringLiteral("events"), QStringLiteral("edit"), uid} + bad),
                   app::cli::exitUsage);
-        EXPECT_EQ(errors.count('\n'), 1) << errors.toStdString();
+        EXPECT_EQ(errors.count(QLatin1Char('\n')), 1) << errors.toStdString();
     }
     EXPECT_EQ(folderContent(folder), before);
 
@@ -360,10 +360,10 @@ TEST_F(EventsCommand, AlertsAreGivenListedReplacedAndTakenAway)
           QStringList{QStringLiteral("--alert"), QStringLiteral("none"), QStringLiteral("--alert"),
                       QStringLiteral("5")},
           QStringList{QStringLiteral("--url"), QStringLiteral("file:///etc/passwd")}}) {
-        SCOPED_TRACE(bad.join(' ').toStdString());
+        SCOPED_TRACE(bad.join(QLatin1Char(' ')).toStdString());
         EXPECT_EQ(run(QStringList{QStringLiteral("events"), QStringLiteral("edit"), uid} + bad),
                   app::cli::exitUsage);
-        EXPECT_EQ(errors.count('\n'), 1) << errors.toStdString();
+        EXPECT_EQ(errors.count(QLatin1Char('\n')), 1) << errors.toStdString();
     }
     EXPECT_EQ(folderContent(folder), files);
 

@@ -22,17 +22,24 @@ struct GoldenRow
 };
 
 const GoldenRow goldenRows[] = {
-    {"today.txt", {"today"}},
-    {"today.json", {"today", "--json"}},
-    {"convert-gregorian.txt", {"convert", "2026-03-20"}},
-    {"convert-hijri.json", {"convert", "1447-12-10", "--from", "hijri", "--json"}},
-    {"range.txt", {"range", "2026-02-18", "2027-02-08"}},
-    {"range-hijri.json", {"range", "1447-09-01", "1448-09-01", "--calendar", "hijri", "--json"}},
-    {"month.txt", {"month"}},
-    {"month-hijri.json", {"month", "--calendar", "hijri", "--json"}},
-    {"occasions.txt", {"occasions"}},
-    {"occasions.json", {"occasions", "--json"}},
-    {"notifications-plan.json", {"notifications", "plan", "--json"}},
+    {"today.txt", {QStringLiteral("today")}},
+    {"today.json", {QStringLiteral("today"), QStringLiteral("--json")}},
+    {"convert-gregorian.txt", {QStringLiteral("convert"), QStringLiteral("2026-03-20")}},
+    {"convert-hijri.json",
+     {QStringLiteral("convert"), QStringLiteral("1447-12-10"), QStringLiteral("--from"),
+      QStringLiteral("hijri"), QStringLiteral("--json")}},
+    {"range.txt", {QStringLiteral("range"), QStringLiteral("2026-02-18"), QStringLiteral("2027-02-08")}},
+    {"range-hijri.json",
+     {QStringLiteral("range"), QStringLiteral("1447-09-01"), QStringLiteral("1448-09-01"),
+      QStringLiteral("--calendar"), QStringLiteral("hijri"), QStringLiteral("--json")}},
+    {"month.txt", {QStringLiteral("month")}},
+    {"month-hijri.json",
+     {QStringLiteral("month"), QStringLiteral("--calendar"), QStringLiteral("hijri"),
+      QStringLiteral("--json")}},
+    {"occasions.txt", {QStringLiteral("occasions")}},
+    {"occasions.json", {QStringLiteral("occasions"), QStringLiteral("--json")}},
+    {"notifications-plan.json",
+     {QStringLiteral("notifications"), QStringLiteral("plan"), QStringLiteral("--json")}},
 };
 
 class GoldenOutput : public ::testing::TestWithParam<GoldenRow>

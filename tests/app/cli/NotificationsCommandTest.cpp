@@ -51,26 +51,31 @@ protected:
 
 TEST_F(NotificationsCommandTest, PlanAsJsonListsWhatAPassWouldAddNow)
 {
-    ASSERT_EQ(run({"plan", "--json"}), app::cli::exitOk);
+    ASSERT_EQ(run({QStringLiteral("plan"), QStringLiteral("--json")}), app::cli::exitOk);
     const QJsonArray plan = json();
     ASSERT_EQ(plan.size(), 59);
     const QJsonObject today = plan[0].toObject();
-    EXPECT_EQ(today.value("identifier").toString(), "QamloAppBadge-2026125");
-    EXPECT_EQ(today.value("title").toString(), "");
-    EXPECT_EQ(today.value("badge").toInt(), 25);
-    EXPECT_EQ(today.value("trigger").toObject(), (QJsonObject{{"type", "interval"}, {"seconds", 1}}));
+    EXPECT_EQ(today.value(QStringLiteral("identifier")).toString(), QStringLiteral("QamloAppBadge-2026125"));
+    EXPECT_EQ(today.value(QStringLiteral("title")).toString(), QString());
+    EXPECT_EQ(today.value(QStringLiteral("badge")).toInt(), 25);
+    EXPECT_EQ(
+        today.value(QStringLiteral("trigger")).toObject(),
+        (QJsonObject{{QStringLiteral("type"), QStringLiteral("interval")}, {QStringLiteral("seconds"), 1}}));
     const QJsonObject daily = plan[30].toObject();
-    EXPECT_EQ(daily.value("identifier").toString(), "QamloDailyNoti-1-2026126");
-    EXPECT_EQ(daily.value("title").toString(), "Today: 26 Jumada II (6), 1448");
-    EXPECT_EQ(daily.value("body").toString(), "Sunday, 06 December (12), 2026");
-    const QJsonObject trigger = daily.value("trigger").toObject();
-    EXPECT_EQ(trigger.value("type").toString(), "calendar");
-    EXPECT_EQ(trigger.value("year").toInt(), 2026);
-    EXPECT_EQ(trigger.value("month").toInt(), 12);
-    EXPECT_EQ(trigger.value("day").toInt(), 6);
-    EXPECT_EQ(trigger.value("hour").toInt(), 9);
-    EXPECT_EQ(trigger.value("minute").toInt(), 0);
-    EXPECT_EQ(trigger.value("second").toInt(), 0);
+    EXPECT_EQ(daily.value(QStringLiteral("identifier")).toString(),
+              QStringLiteral("QamloDailyNoti-1-2026126"));
+    EXPECT_EQ(daily.value(QStringLiteral("title")).toString(),
+              QStringLiteral("Today: 26 Jumada II (6), 1448"));
+    EXPECT_EQ(daily.value(QStringLiteral("body")).toString(),
+              QStringLiteral("Sunday, 06 December (12), 2026"));
+    const QJsonObject trigger = daily.value(QStringLiteral("trigger")).toObject();
+    EXPECT_EQ(trigger.value(QStringLiteral("type")).toString(), QStringLiteral("calendar"));
+    EXPECT_EQ(trigger.value(QStringLiteral("year")).toInt(), 2026);
+    EXPECT_EQ(trigger.value(QStringLiteral("month")).toInt(), 12);
+    EXPECT_EQ(trigger.value(QStringLiteral("day")).toInt(), 6);
+    EXPECT_EQ(trigger.value(QStringLiteral("hour")).toInt(), 9);
+    EXPECT_EQ(trigger.value(QStringLiteral("minute")).toInt(), 0);
+    EXPECT_EQ(trigger.value(QStringLiteral("second")).toInt(), 0);
     // Planning changes nothing.
     EXPECT_TRUE(center->calls().isEmpty());
 }
@@ -81,20 +86,20 @@ TEST_F(NotificationsCommandTest, PlanFollowsTheSwitches)
     s.todayAppBadgeEnabled = false;
     s.dailyNotificationEnabled = false;
     s.save();
-    ASSERT_EQ(run({"plan", "--json"}), app::cli::exitOk);
+    ASSERT_EQ(run({QStringLiteral("plan"), QStringLiteral("--json")}), app::cli::exitOk);
     EXPECT_TRUE(json().isEmpty());
-    ASSERT_EQ(run({"plan"}), app::cli::exitOk);
-    EXPECT_EQ(out, "0 notifications\n");
+    ASSERT_EQ(run({QStringLiteral("plan")}), app::cli::exitOk);
+    EXPECT_EQ(out, QStringLiteral("0 notifications\n"));
 }
 
 TEST_F(NotificationsCommandTest, RescheduleWaitsForThePassAndPendingShowsIt)
 {
-    ASSERT_EQ(run({"reschedule"}), app::cli::exitOk);
-    EXPECT_EQ(out, "59 notifications pending\n");
-    ASSERT_EQ(run({"pending", "--json"}), app::cli::exitOk);
+    ASSERT_EQ(run({QStringLiteral("reschedule")}), app::cli::exitOk);
+    EXPECT_EQ(out, QStringLiteral("59 notifications pending\n"));
+    ASSERT_EQ(run({QStringLiteral("pending"), QStringLiteral("--json")}), app::cli::exitOk);
     EXPECT_EQ(json().size(), 59);
-    ASSERT_EQ(run({"pending"}), app::cli::exitOk);
-    EXPECT_TRUE(out.startsWith("QamloAppBadge-2026125  in 1 s  badge 25\n"));
+    ASSERT_EQ(run({QStringLiteral("pending")}), app::cli::exitOk);
+    EXPECT_TRUE(out.startsWith(QStringLiteral("QamloAppBadge-2026125  in 1 s  badge 25\n")));
 }
 
 // What a `settings set` killed between its commit and its replanning leaves:
@@ -115,13 +120,13 @@ TEST_F(NotificationsCommandTest, PendingAfterAChangeWhosePlanningWasCutShortIsTh
     };
     for (const auto &row : rows) {
         core::GlobalSettings::resetShared();
-        ASSERT_EQ(run({"reschedule"}), app::cli::exitOk) << row.what;
+        ASSERT_EQ(run({QStringLiteral("reschedule")}), app::cli::exitOk) << row.what;
         env.suite()->set(row.key, row.value);
         // Every command is a process of its own, which loads the settings anew.
         core::GlobalSettings::resetShared();
-        ASSERT_EQ(run({"pending", "--json"}), app::cli::exitOk);
+        ASSERT_EQ(run({QStringLiteral("pending"), QStringLiteral("--json")}), app::cli::exitOk);
         const QJsonArray pending = json();
-        ASSERT_EQ(run({"plan", "--json"}), app::cli::exitOk);
+        ASSERT_EQ(run({QStringLiteral("plan"), QStringLiteral("--json")}), app::cli::exitOk);
         EXPECT_EQ(pending, json()) << row.what;
         env.suite()->remove(row.key);
     }
@@ -130,18 +135,18 @@ TEST_F(NotificationsCommandTest, PendingAfterAChangeWhosePlanningWasCutShortIsTh
 TEST_F(NotificationsCommandTest, RescheduleWithoutPermissionExitsWithStatusThree)
 {
     center->setSettings({AuthorizationStatus::denied, 0});
-    EXPECT_EQ(run({"reschedule"}), app::cli::exitNotAllowed);
-    EXPECT_TRUE(err.contains("not allowed"));
-    EXPECT_EQ(err.count('\n'), 1);
+    EXPECT_EQ(run({QStringLiteral("reschedule")}), app::cli::exitNotAllowed);
+    EXPECT_TRUE(err.contains(QStringLiteral("not allowed")));
+    EXPECT_EQ(err.count(QLatin1Char('\n')), 1);
     EXPECT_TRUE(out.isEmpty());
 }
 
 TEST_F(NotificationsCommandTest, UnknownWordsGiveTheUsage)
 {
     EXPECT_EQ(run({}), app::cli::exitUsage);
-    EXPECT_EQ(run({"plan", "extra"}), app::cli::exitUsage);
-    EXPECT_EQ(run({"reschedule", "--json"}), app::cli::exitUsage);
-    EXPECT_TRUE(err.startsWith("usage: qamarly notifications"));
+    EXPECT_EQ(run({QStringLiteral("plan"), QStringLiteral("extra")}), app::cli::exitUsage);
+    EXPECT_EQ(run({QStringLiteral("reschedule"), QStringLiteral("--json")}), app::cli::exitUsage);
+    EXPECT_TRUE(err.startsWith(QStringLiteral("usage: qamarly notifications")));
 }
 
 // A store that cannot be opened is not a missing permission: it is named,
@@ -158,7 +163,7 @@ TEST_F(NotificationsCommandTest, AStoreThatCannotBeOpenedHasItsOwnStatus)
         EXPECT_TRUE(err.contains(QStringLiteral("notification store"))) << err.toStdString();
         EXPECT_FALSE(err.contains(QStringLiteral("not allowed"))) << err.toStdString();
     }
-    EXPECT_EQ(run({"plan"}), app::cli::exitOk) << "the plan needs no store";
+    EXPECT_EQ(run({QStringLiteral("plan")}), app::cli::exitOk) << "the plan needs no store";
 }
 
 } // namespace

@@ -66,33 +66,33 @@ TEST_F(NotificationSchedulerTest, PlanOnFifthOfDecemberStartsWithTodaysBadgeAndT
     // 5 December 2026, 12:00 UTC, English: 5 Dec is 25 Jumada II 1448 (Umm al-Qura), 6 Dec the 26th.
     const auto plan = NotificationScheduler::plan(env.clock()->now(), {true, true});
     ASSERT_EQ(plan.size(), 59);
-    EXPECT_EQ(countWithPrefix(plan, "QamloAppBadge-"), 30);
-    EXPECT_EQ(countWithPrefix(plan, "QamloDailyNoti-"), 29);
+    EXPECT_EQ(countWithPrefix(plan, QStringLiteral("QamloAppBadge-")), 30);
+    EXPECT_EQ(countWithPrefix(plan, QStringLiteral("QamloDailyNoti-")), 29);
 
     const NotificationRequest &today = plan[0];
-    EXPECT_EQ(today.identifier, "QamloAppBadge-2026125");
+    EXPECT_EQ(today.identifier, QStringLiteral("QamloAppBadge-2026125"));
     EXPECT_EQ(today.content.badge, 25);
     EXPECT_FALSE(today.content.hasAlert());
     EXPECT_EQ(today.trigger, NotificationTrigger(TimeIntervalTrigger{1.0, false}));
 
     const NotificationRequest &tomorrowBadge = plan[1];
-    EXPECT_EQ(tomorrowBadge.identifier, "QamloAppBadge-2026126");
+    EXPECT_EQ(tomorrowBadge.identifier, QStringLiteral("QamloAppBadge-2026126"));
     EXPECT_EQ(tomorrowBadge.content.badge, 26);
     EXPECT_EQ(tomorrowBadge.trigger,
               NotificationTrigger(CalendarTrigger{2026, 12, 6, 0, 0, 0, std::nullopt, false}));
 
     const NotificationRequest &daily = plan[30];
-    EXPECT_EQ(daily.identifier, "QamloDailyNoti-1-2026126");
-    EXPECT_EQ(daily.content.title, "Today: 26 Jumada II (6), 1448");
-    EXPECT_EQ(daily.content.body, "Sunday, 06 December (12), 2026");
+    EXPECT_EQ(daily.identifier, QStringLiteral("QamloDailyNoti-1-2026126"));
+    EXPECT_EQ(daily.content.title, QStringLiteral("Today: 26 Jumada II (6), 1448"));
+    EXPECT_EQ(daily.content.body, QStringLiteral("Sunday, 06 December (12), 2026"));
     EXPECT_EQ(daily.content.badge, 26);
     EXPECT_FALSE(daily.content.sound);
     EXPECT_EQ(daily.trigger, NotificationTrigger(CalendarTrigger{2026, 12, 6, 9, 0, 0,
                                                                  CalendarIdentifier::gregorian, false}));
 
     // The window crosses into January with unpadded identifiers.
-    EXPECT_EQ(plan[29].identifier, "QamloAppBadge-202713");
-    EXPECT_EQ(plan.last().identifier, "QamloDailyNoti-29-202713");
+    EXPECT_EQ(plan[29].identifier, QStringLiteral("QamloAppBadge-202713"));
+    EXPECT_EQ(plan.last().identifier, QStringLiteral("QamloDailyNoti-29-202713"));
 }
 
 TEST_F(NotificationSchedulerTest, EveryDayOfTheWindowStartsAtLocalMidnightInTheDevicesZone)
@@ -101,8 +101,8 @@ TEST_F(NotificationSchedulerTest, EveryDayOfTheWindowStartsAtLocalMidnightInTheD
     // 23:30 in Riyadh on 5 December is still the 5th there (20:30 UTC).
     const auto plan =
         NotificationScheduler::plan(testenv::gregorianInstant(2026, 12, 5, 23, 30), {true, true});
-    EXPECT_EQ(plan[0].identifier, "QamloAppBadge-2026125");
-    EXPECT_EQ(plan[30].identifier, "QamloDailyNoti-1-2026126");
+    EXPECT_EQ(plan[0].identifier, QStringLiteral("QamloAppBadge-2026125"));
+    EXPECT_EQ(plan[30].identifier, QStringLiteral("QamloDailyNoti-1-2026126"));
 }
 
 TEST_F(NotificationSchedulerTest, RescheduleWithBothSwitchesOnLeavesTheWholePlanPendingAndStampsToday)
@@ -112,11 +112,12 @@ TEST_F(NotificationSchedulerTest, RescheduleWithBothSwitchesOnLeavesTheWholePlan
     reschedule();
     EXPECT_EQ(identifiers(center.pending()),
               identifiers(NotificationScheduler::plan(env.clock()->now(), {true, true})));
-    EXPECT_EQ(lastRefresh(), "20261205");
+    EXPECT_EQ(lastRefresh(), QStringLiteral("20261205"));
     // The clear came first: badge 0, delivered and pending removed.
     const QStringList calls = center.calls();
     ASSERT_GE(calls.size(), 3);
-    EXPECT_EQ(calls.mid(0, 3), (QStringList{"badge:0", "removeDelivered", "removePending"}));
+    EXPECT_EQ(calls.mid(0, 3), (QStringList{QStringLiteral("badge:0"), QStringLiteral("removeDelivered"),
+                                            QStringLiteral("removePending")}));
 }
 
 TEST_F(NotificationSchedulerTest, SwitchesChooseWhichKindsArePlanned)
@@ -125,7 +126,7 @@ TEST_F(NotificationSchedulerTest, SwitchesChooseWhichKindsArePlanned)
     reschedule();
     auto pending = center.pending();
     EXPECT_EQ(pending.size(), 29);
-    EXPECT_EQ(countWithPrefix(pending, "QamloDailyNoti-"), 29);
+    EXPECT_EQ(countWithPrefix(pending, QStringLiteral("QamloDailyNoti-")), 29);
     // Off means no number on the icon: the daily notifications set none either.
     for (const auto &r : pending)
         EXPECT_EQ(r.content.badge, std::nullopt) << r.identifier.toStdString();
@@ -134,7 +135,7 @@ TEST_F(NotificationSchedulerTest, SwitchesChooseWhichKindsArePlanned)
     reschedule();
     pending = center.pending();
     EXPECT_EQ(pending.size(), 30);
-    EXPECT_EQ(countWithPrefix(pending, "QamloAppBadge-"), 30);
+    EXPECT_EQ(countWithPrefix(pending, QStringLiteral("QamloAppBadge-")), 30);
 }
 
 TEST_F(NotificationSchedulerTest, BothSwitchesOffClearEverythingAndKeepTheOldStamp)
@@ -146,7 +147,7 @@ TEST_F(NotificationSchedulerTest, BothSwitchesOffClearEverythingAndKeepTheOldSta
     reschedule();
     EXPECT_TRUE(center.pending().isEmpty());
     EXPECT_EQ(center.applicationIconBadgeNumber(), 0);
-    EXPECT_EQ(lastRefresh(), "20261201");
+    EXPECT_EQ(lastRefresh(), QStringLiteral("20261201"));
 }
 
 TEST_F(NotificationSchedulerTest, AdjustmentShiftsBadgesAndTitlesButNotIdentifiersOrTriggers)
@@ -157,11 +158,11 @@ TEST_F(NotificationSchedulerTest, AdjustmentShiftsBadgesAndTitlesButNotIdentifie
     reschedule();
     const auto pending = center.pending();
     ASSERT_EQ(pending.size(), 59);
-    EXPECT_EQ(pending[0].identifier, "QamloAppBadge-2026125");
+    EXPECT_EQ(pending[0].identifier, QStringLiteral("QamloAppBadge-2026125"));
     EXPECT_EQ(pending[0].content.badge, 26);
-    EXPECT_EQ(pending[30].identifier, "QamloDailyNoti-1-2026126");
-    EXPECT_EQ(pending[30].content.title, "Today: 27 Jumada II (6), 1448");
-    EXPECT_EQ(pending[30].content.body, "Sunday, 06 December (12), 2026");
+    EXPECT_EQ(pending[30].identifier, QStringLiteral("QamloDailyNoti-1-2026126"));
+    EXPECT_EQ(pending[30].content.title, QStringLiteral("Today: 27 Jumada II (6), 1448"));
+    EXPECT_EQ(pending[30].content.body, QStringLiteral("Sunday, 06 December (12), 2026"));
     EXPECT_EQ(pending[30].trigger, NotificationTrigger(CalendarTrigger{
                                        2026, 12, 6, 9, 0, 0, CalendarIdentifier::gregorian, false}));
 }
@@ -205,20 +206,20 @@ TEST_F(NotificationSchedulerTest, RefreshReschedulesAtMostOnceADayAndRebuildsFro
     scheduler.refreshNotificationsIfNeeded();
     ASSERT_TRUE(scheduler.waitForPasses(60000));
     // Looked at, not touched.
-    EXPECT_EQ(center.calls().filter("add:").size(), 0);
-    EXPECT_EQ(center.calls().count("removePending"), 0);
+    EXPECT_EQ(center.calls().filter(QStringLiteral("add:")).size(), 0);
+    EXPECT_EQ(center.calls().count(QStringLiteral("removePending")), 0);
 
     env.setNow(testenv::gregorianInstant(2026, 12, 6, 8, 0));
     scheduler.refreshNotificationsIfNeeded();
     ASSERT_TRUE(scheduler.waitForPasses(60000));
     scheduler.refreshNotificationsIfNeeded();
     ASSERT_TRUE(scheduler.waitForPasses(60000));
-    EXPECT_EQ(center.calls().count("removePending"), 1);
-    EXPECT_EQ(lastRefresh(), "20261206");
+    EXPECT_EQ(center.calls().count(QStringLiteral("removePending")), 1);
+    EXPECT_EQ(lastRefresh(), QStringLiteral("20261206"));
     const auto pending = center.pending();
     ASSERT_EQ(pending.size(), 59);
-    EXPECT_EQ(pending[0].identifier, "QamloAppBadge-2026126");
-    EXPECT_EQ(pending[30].identifier, "QamloDailyNoti-1-2026127");
+    EXPECT_EQ(pending[0].identifier, QStringLiteral("QamloAppBadge-2026126"));
+    EXPECT_EQ(pending[30].identifier, QStringLiteral("QamloDailyNoti-1-2026127"));
 }
 
 TEST_F(NotificationSchedulerTest, RefreshWithoutPermissionSwallowsTheFailure)
@@ -242,9 +243,9 @@ TEST_F(NotificationSchedulerTest, TheLatestOfManyQuickReschedulesDecidesWhatIsPe
     // The last one: daily only, adjustment 2.
     ASSERT_TRUE(scheduler.waitForPasses(60000));
     const auto pending = center.pending();
-    EXPECT_EQ(countWithPrefix(pending, "QamloAppBadge-"), 0);
+    EXPECT_EQ(countWithPrefix(pending, QStringLiteral("QamloAppBadge-")), 0);
     ASSERT_EQ(pending.size(), 29);
-    EXPECT_EQ(pending[0].content.title, "Today: 28 Jumada II (6), 1448");
+    EXPECT_EQ(pending[0].content.title, QStringLiteral("Today: 28 Jumada II (6), 1448"));
 }
 
 TEST_F(NotificationSchedulerTest, ClearingStopsAPassThatIsStillAdding)
@@ -270,8 +271,8 @@ TEST_F(NotificationSchedulerTest, ARefusedRequestIsDroppedAndThePassGoesOn)
     center.setAddError(QStringLiteral("store full"));
     reschedule();
     EXPECT_TRUE(center.pending().isEmpty());
-    EXPECT_EQ(center.calls().filter("add:").size(), 59);
-    EXPECT_EQ(lastRefresh(), "20261205");
+    EXPECT_EQ(center.calls().filter(QStringLiteral("add:")).size(), 59);
+    EXPECT_EQ(lastRefresh(), QStringLiteral("20261205"));
 }
 
 // What a start finds after a pass that was killed or made for other settings,
@@ -324,7 +325,7 @@ TEST_F(NotificationSchedulerTest, AStartRepairsAPlanThatIsNotTheOneTheSettingsGi
         center.clearCalls();
         scheduler.refreshNotificationsIfNeeded();
         ASSERT_TRUE(scheduler.waitForPasses(60000));
-        EXPECT_EQ(center.calls().contains("replacePending"), row.repaired) << row.what;
+        EXPECT_EQ(center.calls().contains(QStringLiteral("replacePending")), row.repaired) << row.what;
         EXPECT_TRUE(scheduler.pendingMatchesPlan()) << row.what;
     }
 }
@@ -335,7 +336,7 @@ TEST_F(NotificationSchedulerTest, APlanUsesTheAdjustmentItWasGivenForEveryDay)
     const auto plan = NotificationScheduler::plan(env.clock()->now(), {true, true, 2});
     // 5 December 2026 is 25 Jumada II; two days on for every day of the window.
     EXPECT_EQ(plan[0].content.badge, 27);
-    EXPECT_EQ(plan[30].content.title, "Today: 28 Jumada II (6), 1448");
+    EXPECT_EQ(plan[30].content.title, QStringLiteral("Today: 28 Jumada II (6), 1448"));
     env.suite()->setInteger(core::keys::adjustmentNumber, 2);
     EXPECT_EQ(plan, NotificationScheduler::plan(env.clock()->now(), {true, true}));
 }
@@ -370,7 +371,7 @@ TEST_F(NotificationSchedulerTest, PassAfterPassIntoTheStoreOnDiskLeavesExactlyTh
             [&pending](const QList<NotificationRequest> &r) { pending = r; });
         EXPECT_EQ(pending, NotificationScheduler::plan(env.clock()->now(), {row.badge, row.daily}))
             << "adjustment " << row.adjustment << ", badge " << row.badge << ", daily " << row.daily;
-        EXPECT_EQ(lastRefresh(), "20261205");
+        EXPECT_EQ(lastRefresh(), QStringLiteral("20261205"));
     }
 }
 

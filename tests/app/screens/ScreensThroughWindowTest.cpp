@@ -138,7 +138,10 @@ protected:
     {
         input::click(control, control->tabRect(index).center());
     }
-    static QWidget *column(QWidget *picker, const char *name) { return picker->findChild<QWidget *>(name); }
+    static QWidget *column(QWidget *picker, const char *name)
+    {
+        return picker->findChild<QWidget *>(QString::fromLatin1(name));
+    }
 
     void settleCarousel()
     {

@@ -61,7 +61,7 @@ TEST(AppDelegate, LaunchMakesItTheCentreDelegateBeforeRefreshingAndTintsTheTabBa
 
     const QColor before = platform::TabBarController::appearanceTintColor();
     EXPECT_TRUE(delegate.didFinishLaunchingWithOptions(app(), {}));
-    EXPECT_EQ(log, QStringList{"refresh after delegate"});
+    EXPECT_EQ(log, QStringList{QStringLiteral("refresh after delegate")});
     EXPECT_EQ(platform::TabBarController::appearanceTintColor(), QColor(Qt::white));
     EXPECT_EQ(delegate.watchSession(), nullptr) << "no watch on a desktop";
     EXPECT_EQ(app::shell::AppDelegate::shared(), &delegate);
@@ -246,9 +246,10 @@ TEST(ApplicationLifecycle, OpeningThroughAnAddressOnlyBringsTheApplicationToTheF
 TEST(ApplicationLifecycle, FindsTheAddressAmongTheArguments)
 {
     using app::shell::ApplicationLifecycle;
-    EXPECT_EQ(ApplicationLifecycle::urlArgument({"-style", "fusion", "qamarly://today"}),
-              QUrl("qamarly://today"));
-    EXPECT_TRUE(ApplicationLifecycle::urlArgument({"today"}).isEmpty());
+    EXPECT_EQ(ApplicationLifecycle::urlArgument(
+                  {QStringLiteral("-style"), QStringLiteral("fusion"), QStringLiteral("qamarly://today")}),
+              QUrl(QStringLiteral("qamarly://today")));
+    EXPECT_TRUE(ApplicationLifecycle::urlArgument({QStringLiteral("today")}).isEmpty());
     EXPECT_TRUE(ApplicationLifecycle::urlArgument({}).isEmpty());
 }
 
@@ -264,7 +265,7 @@ TEST(MainWindow, IsTitledQamarlyWithOneTabPerScreenInOrder)
     const auto window = app::shell::makeMainWindow({{screen, "tab.calendar", {}},
                                                     {screen, "tab.converter", {}},
                                                     {[] { return nullptr; }, "tab.dateRange", {}}});
-    EXPECT_EQ(window->windowTitle(), "Qamarly");
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Qamarly"));
     // Under Arabic the title is the name the launcher entry and the dialogs use.
     env.setLocale(QStringLiteral("ar_SA"));
     platform::installTranslations();
@@ -298,7 +299,7 @@ TEST(ApplicationMain, ArabicLaysTheApplicationOutRightToLeft)
         testenv::ScopedEnvironment arabic(QStringLiteral("ar_SA"));
         app::shell::prepareApplication();
         EXPECT_EQ(QGuiApplication::layoutDirection(), Qt::RightToLeft);
-        EXPECT_EQ(QCoreApplication::applicationName(), "qamarly");
+        EXPECT_EQ(QCoreApplication::applicationName(), QStringLiteral("qamarly"));
     }
     testenv::ScopedEnvironment english;
     app::shell::prepareApplication();
@@ -308,13 +309,14 @@ TEST(ApplicationMain, ArabicLaysTheApplicationOutRightToLeft)
 TEST(ApplicationMain, TheWindowIsForNoArgumentsQtOptionsAddressesAndCalendarFilesOnly)
 {
     EXPECT_TRUE(app::shell::wantsWindow({}));
-    EXPECT_TRUE(app::shell::wantsWindow({"-style", "fusion"}));
-    EXPECT_TRUE(app::shell::wantsWindow({"qamarly://today"}));
-    EXPECT_TRUE(app::shell::wantsWindow({"Invitation.ICS"}));
-    EXPECT_FALSE(app::shell::wantsWindow({"today"}));
-    EXPECT_FALSE(app::shell::wantsWindow({"--help"}));
+    EXPECT_TRUE(app::shell::wantsWindow({QStringLiteral("-style"), QStringLiteral("fusion")}));
+    EXPECT_TRUE(app::shell::wantsWindow({QStringLiteral("qamarly://today")}));
+    EXPECT_TRUE(app::shell::wantsWindow({QStringLiteral("Invitation.ICS")}));
+    EXPECT_FALSE(app::shell::wantsWindow({QStringLiteral("today")}));
+    EXPECT_FALSE(app::shell::wantsWindow({QStringLiteral("--help")}));
     // A file named from a terminal reaches a window started elsewhere whole.
-    const QUrl file = app::shell::addressArgument(app::shell::forwardableArguments({"sub dir/a.ics"}));
+    const QUrl file =
+        app::shell::addressArgument(app::shell::forwardableArguments({QStringLiteral("sub dir/a.ics")}));
     EXPECT_TRUE(file.isLocalFile());
     EXPECT_EQ(file.toLocalFile(), QDir::current().absoluteFilePath(QStringLiteral("sub dir/a.ics")));
 }
@@ -327,7 +329,7 @@ TEST(ApplicationMain, ADisplayIsAnXOrWaylandDisplayOrAPlatformThatNeedsNone)
     qunsetenv("WAYLAND_DISPLAY");
     qputenv("QT_QPA_PLATFORM", "xcb");
     EXPECT_FALSE(app::shell::displayAvailable({}));
-    EXPECT_TRUE(app::shell::displayAvailable({"-platform", "offscreen"}));
+    EXPECT_TRUE(app::shell::displayAvailable({QStringLiteral("-platform"), QStringLiteral("offscreen")}));
     qputenv("WAYLAND_DISPLAY", "wayland-0");
     EXPECT_TRUE(app::shell::displayAvailable({}));
     qunsetenv("WAYLAND_DISPLAY");

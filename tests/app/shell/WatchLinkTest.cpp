@@ -58,7 +58,7 @@ protected:
     {
         QList<qint64> values;
         for (const auto &context : watch.receivedContexts()) {
-            EXPECT_EQ(context.keys(), QStringList{"adjustmentNumber"});
+            EXPECT_EQ(context.keys(), QStringList{QStringLiteral("adjustmentNumber")});
             values << context.value(QStringLiteral("adjustmentNumber")).toLongLong();
         }
         return values;
@@ -85,7 +85,7 @@ TEST_F(WatchLink, WithoutWatchSupportLaunchReturnsAndChangesSendNothing)
     setAdjustment(-1);
     app::shell::sendAdjustmentToWatch();
     EXPECT_EQ(delegate.watchSession(), nullptr);
-    EXPECT_EQ(console, QStringList{"will send data to watch: AdjuNo: -1"});
+    EXPECT_EQ(console, QStringList{QStringLiteral("will send data to watch: AdjuNo: -1")});
 }
 
 TEST_F(WatchLink, ActivationSendsTheCurrentAdjustment)
@@ -100,7 +100,7 @@ TEST_F(WatchLink, ActivationSendsTheCurrentAdjustment)
 
     watch->completeActivation(WatchSessionActivationState::activated);
     EXPECT_EQ(adjustmentsReceived(*watch), QList<qint64>{2});
-    EXPECT_EQ(console, QStringList{"will send data to watch: AdjuNo: 2"});
+    EXPECT_EQ(console, QStringList{QStringLiteral("will send data to watch: AdjuNo: 2")});
 }
 
 TEST_F(WatchLink, ActivationThatFailsOrEndsInactiveSendsNothing)
@@ -133,10 +133,10 @@ TEST_F(WatchLink, TheWatchAskingWithGetDataIsAnsweredAndAnythingElseIsIgnored)
     delegate.didFinishLaunchingWithOptions(app(), {});
     setAdjustment(3);
 
-    watch->sendContextFromWatch({{"message", "GETDATA"}});
-    watch->sendContextFromWatch({{"message", "getdata"}});
-    watch->sendContextFromWatch({{"request", "GETDATA"}});
-    watch->sendContextFromWatch({{"message", QByteArray("GETDATA")}});
+    watch->sendContextFromWatch({{QStringLiteral("message"), QStringLiteral("GETDATA")}});
+    watch->sendContextFromWatch({{QStringLiteral("message"), QStringLiteral("getdata")}});
+    watch->sendContextFromWatch({{QStringLiteral("request"), QStringLiteral("GETDATA")}});
+    watch->sendContextFromWatch({{QStringLiteral("message"), QByteArray("GETDATA")}});
     watch->sendContextFromWatch({});
     EXPECT_EQ(adjustmentsReceived(*watch), (QList<qint64>{0, 3}));
 }
@@ -150,7 +150,7 @@ TEST_F(WatchLink, SteppingTheAdjustmentSendsTheSavedValueRightAway)
     setAdjustment(-1);
     app::shell::sendAdjustmentToWatch();
     EXPECT_EQ(adjustmentsReceived(*watch), (QList<qint64>{0, -1}));
-    EXPECT_EQ(console.last(), "will send data to watch: AdjuNo: -1");
+    EXPECT_EQ(console.last(), QStringLiteral("will send data to watch: AdjuNo: -1"));
 }
 
 TEST_F(WatchLink, AnUpdateRefusedBeforeActivationIsLoggedAndTheValueArrivesOnActivation)
@@ -161,7 +161,8 @@ TEST_F(WatchLink, AnUpdateRefusedBeforeActivationIsLoggedAndTheValueArrivesOnAct
     setAdjustment(1);
     app::shell::sendAdjustmentToWatch();
     ASSERT_EQ(console.size(), 2);
-    EXPECT_EQ(console.at(1), "Updating the context failed: The watch session has not been activated.");
+    EXPECT_EQ(console.at(1),
+              QStringLiteral("Updating the context failed: The watch session has not been activated."));
     EXPECT_TRUE(watch->receivedContexts().isEmpty());
 
     watch->completeActivation(WatchSessionActivationState::activated);
@@ -169,7 +170,7 @@ TEST_F(WatchLink, AnUpdateRefusedBeforeActivationIsLoggedAndTheValueArrivesOnAct
 
     watch->refuseUpdates(QStringLiteral("Payload too large"));
     app::shell::sendAdjustmentToWatch();
-    EXPECT_EQ(console.last(), "Updating the context failed: Payload too large");
+    EXPECT_EQ(console.last(), QStringLiteral("Updating the context failed: Payload too large"));
     EXPECT_EQ(watch->receivedContexts().size(), 1) << "no retry";
 }
 
@@ -182,7 +183,7 @@ TEST_F(WatchLink, CallbacksFromABackgroundThreadAreAnsweredOnTheMainThread)
 
     std::thread([&] {
         watch->completeActivation(WatchSessionActivationState::activated);
-        watch->sendContextFromWatch({{"message", "GETDATA"}});
+        watch->sendContextFromWatch({{QStringLiteral("message"), QStringLiteral("GETDATA")}});
     }).join();
     EXPECT_TRUE(watch->receivedContexts().isEmpty()) << "nothing read the settings on the session's thread";
 

@@ -34,7 +34,8 @@ TEST(AppDelegateStore, LaunchAndEachReturnCheckTheStoreAndShowOneAlert)
     delegate.didFinishLaunchingWithOptions(app, {});
     EXPECT_EQ(app::store::UpdateChecker::shared().alertType(), app::store::AlertType::option);
     ASSERT_TRUE(waitUntil([] { return shownAlert() != nullptr; }));
-    EXPECT_EQ(buttonTitles(shownAlert()), (QStringList{"Next time", "Update"}));
+    EXPECT_EQ(buttonTitles(shownAlert()),
+              (QStringList{QStringLiteral("Next time"), QStringLiteral("Update")}));
     EXPECT_EQ(world.defaults->integer(QStringLiteral("RatingPromptUseCount")), 1)
         << "the launch counted a use";
 

@@ -74,9 +74,9 @@ TEST_F(RatingPromptTest, TheFirstLaunchStartsCountingAndAsksNothing)
     EXPECT_EQ(world.defaults->date(QStringLiteral("RatingPromptFirstUsed")), world.env.clock()->now());
     EXPECT_EQ(world.defaults->integer(QStringLiteral("RatingPromptUseCount")), 1);
     EXPECT_EQ(world.defaults->string(QStringLiteral("RatingPromptLastVersionUsed")), QStringLiteral("1.0.0"));
-    EXPECT_EQ(notifications(), QStringList{"RatingPromptDidDetectAppUpdate"});
+    EXPECT_EQ(notifications(), QStringList{QStringLiteral("RatingPromptDidDetectAppUpdate")});
     EXPECT_EQ(shownAlert(), nullptr);
-    EXPECT_EQ(world.local.requests(), QStringList{"/SA/lookup?bundleId=org.qamarly.Qamarly"});
+    EXPECT_EQ(world.local.requests(), QStringList{QStringLiteral("/SA/lookup?bundleId=org.qamarly.Qamarly")});
     EXPECT_TRUE(waitUntil(
         [&] { return world.defaults->integer(QStringLiteral("RatingPromptAppStoreID")) == 1234567; }));
 }
@@ -91,7 +91,8 @@ TEST_F(RatingPromptTest, TheSeventhUseOnTheThirdDayAsksWithThreeAnswers)
     EXPECT_EQ(alert->message(),
               QStringLiteral("If you enjoy using Qamarly, would you mind taking a moment to rate it? "
                              "It won\u2019t take more than a minute. Thanks for your support!"));
-    EXPECT_EQ(buttonTitles(alert), (QStringList{"Rate It Now", "No, Thanks", "Remind Me Later"}));
+    EXPECT_EQ(buttonTitles(alert), (QStringList{QStringLiteral("Rate It Now"), QStringLiteral("No, Thanks"),
+                                                QStringLiteral("Remind Me Later")}));
     EXPECT_TRUE(notifications().contains(QStringLiteral("RatingPromptDidPromptForRating")));
     EXPECT_FALSE(notifications().contains(QStringLiteral("RatingPromptDidDetectAppUpdate")));
 }
@@ -102,8 +103,9 @@ TEST_F(RatingPromptTest, RemindMeLaterWaitsTwoDays)
     launch();
     ASSERT_TRUE(waitUntil([] { return shownAlert() != nullptr; }));
     clickButton(shownAlert(), QStringLiteral("Remind Me Later"));
-    ASSERT_TRUE(
-        waitUntil([&] { return notifications().contains("RatingPromptUserDidRequestReminderToRateApp"); }));
+    ASSERT_TRUE(waitUntil([&] {
+        return notifications().contains(QStringLiteral("RatingPromptUserDidRequestReminderToRateApp"));
+    }));
     EXPECT_EQ(world.defaults->date(QStringLiteral("RatingPromptLastReminded")), world.env.clock()->now());
 
     world.env.clock()->advance(std::chrono::hours(47));
@@ -121,8 +123,9 @@ TEST_F(RatingPromptTest, ClosingThePromptWithoutAnAnswerIsARemindNotADecline)
     ASSERT_TRUE(waitUntil([] { return shownAlert() != nullptr; }));
     ASSERT_TRUE(QTest::qWaitForWindowExposed(shownAlert()));
     QTest::keyClick(shownAlert()->windowHandle(), Qt::Key_Escape);
-    ASSERT_TRUE(
-        waitUntil([&] { return notifications().contains("RatingPromptUserDidRequestReminderToRateApp"); }));
+    ASSERT_TRUE(waitUntil([&] {
+        return notifications().contains(QStringLiteral("RatingPromptUserDidRequestReminderToRateApp"));
+    }));
     EXPECT_EQ(world.defaults->string(QStringLiteral("RatingPromptDeclinedVersion")), std::nullopt);
     EXPECT_EQ(world.defaults->date(QStringLiteral("RatingPromptLastReminded")), world.env.clock()->now());
     EXPECT_EQ(prompt->visibleAlert, nullptr);
@@ -135,7 +138,8 @@ TEST_F(RatingPromptTest, NoThanksIsFinalEvenAfterAnUpdate)
     launch();
     ASSERT_TRUE(waitUntil([] { return shownAlert() != nullptr; }));
     clickButton(shownAlert(), QStringLiteral("No, Thanks"));
-    ASSERT_TRUE(waitUntil([&] { return notifications().contains("RatingPromptUserDidDeclineToRateApp"); }));
+    ASSERT_TRUE(waitUntil(
+        [&] { return notifications().contains(QStringLiteral("RatingPromptUserDidDeclineToRateApp")); }));
     EXPECT_EQ(world.defaults->string(QStringLiteral("RatingPromptDeclinedVersion")), QStringLiteral("1.0.0"));
     spin(50);
     EXPECT_EQ(world.defaults->date(QStringLiteral("RatingPromptLastReminded")), std::nullopt)
@@ -155,7 +159,8 @@ TEST_F(RatingPromptTest, RateItNowOpensTheReviewPageOnceTheDesktopTakesIt)
     launch();
     ASSERT_TRUE(waitUntil([] { return shownAlert() != nullptr; }));
     clickButton(shownAlert(), QStringLiteral("Rate It Now"));
-    ASSERT_TRUE(waitUntil([&] { return notifications().contains("RatingPromptDidOpenAppStore"); }));
+    ASSERT_TRUE(
+        waitUntil([&] { return notifications().contains(QStringLiteral("RatingPromptDidOpenAppStore")); }));
     EXPECT_EQ(world.defaults->string(QStringLiteral("RatingPromptRatedVersionChecked")),
               QStringLiteral("1.0.0"));
     ASSERT_EQ(world.opener->opened.size(), 1);
@@ -292,7 +297,7 @@ TEST_F(RatingPromptTest, AFailedOrForeignLookupAsksNothingAndSaysWhy)
         world.console.clear();
         launch();
         EXPECT_TRUE(waitUntil([&] {
-            return notifications().contains("RatingPromptCouldNotConnectToAppStore");
+            return notifications().contains(QStringLiteral("RatingPromptCouldNotConnectToAppStore"));
         })) << line;
         EXPECT_EQ(shownAlert(), nullptr) << line;
         EXPECT_TRUE(world.consoleHas(QString::fromLatin1(line))) << line;
@@ -307,7 +312,9 @@ TEST_F(RatingPromptTest, ThePromptSpeaksArabic)
     usedFor(3, 6);
     launch();
     ASSERT_TRUE(waitUntil([] { return shownAlert() != nullptr; }));
-    EXPECT_EQ(buttonTitles(shownAlert()), (QStringList{"قيِّمه الآن", "لا، شكرًا", "ذكِّرني لاحقًا"}));
+    EXPECT_EQ(buttonTitles(shownAlert()),
+              (QStringList{QStringLiteral("قيِّمه الآن"), QStringLiteral("لا، شكرًا"),
+                           QStringLiteral("ذكِّرني لاحقًا")}));
     EXPECT_EQ(shownAlert()->title(), QStringLiteral("قيِّم Qamarly"));
 }
 

@@ -328,15 +328,23 @@ namespace {
 TEST(StoreTexts, EveryTableKeepsThePlaceholdersOfTheEnglishText)
 {
     const QString updateTable = QStringLiteral("UpdateCheckerLocalizable");
-    const QStringList updateKeys{"Update Available",
-                                 "A new version of %@ is available. Please update to version %@ now.",
-                                 "Next time", "Update", "Skip this version"};
+    const QStringList updateKeys{
+        QStringLiteral("Update Available"),
+        QStringLiteral("A new version of %@ is available. Please update to version %@ now."),
+        QStringLiteral("Next time"), QStringLiteral("Update"), QStringLiteral("Skip this version")};
     const QString ratingTable = QStringLiteral("RatingPrompt");
-    const QStringList ratingKeys{"RatingPromptMessageTitle", "RatingPromptAppMessage",
-                                 "RatingPromptGameMessage",  "RatingPromptUpdateMessage",
-                                 "RatingPromptCancelButton", "RatingPromptRemindButton",
-                                 "RatingPromptRateButton"};
-    const QStringList ratingPlaceholders{"%@", "%@", "%@", "%@", "", "", ""};
+    const QStringList ratingKeys{
+        QStringLiteral("RatingPromptMessageTitle"), QStringLiteral("RatingPromptAppMessage"),
+        QStringLiteral("RatingPromptGameMessage"),  QStringLiteral("RatingPromptUpdateMessage"),
+        QStringLiteral("RatingPromptCancelButton"), QStringLiteral("RatingPromptRemindButton"),
+        QStringLiteral("RatingPromptRateButton")};
+    const QStringList ratingPlaceholders{QStringLiteral("%@"),
+                                         QStringLiteral("%@"),
+                                         QStringLiteral("%@"),
+                                         QStringLiteral("%@"),
+                                         QString(),
+                                         QString(),
+                                         QString()};
     int tables = 0;
     for (const app::store::LanguageType language : app::store::allLanguageTypes()) {
         const QString folder = app::store::rawValue(language);

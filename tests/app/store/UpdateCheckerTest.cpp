@@ -81,14 +81,14 @@ TEST_F(UpdateCheckerTest, ANewerVersionReleasedYesterdayOffersNextTimeAndUpdateA
 {
     serve(QStringLiteral("1.1"));
     check();
-    EXPECT_EQ(world.local.requests(), QStringList{"/lookup?bundleId=org.qamarly.Qamarly"});
+    EXPECT_EQ(world.local.requests(), QStringList{QStringLiteral("/lookup?bundleId=org.qamarly.Qamarly")});
     platform::AlertController *alert = shownAlert();
     ASSERT_NE(alert, nullptr);
     EXPECT_EQ(alert->title(), QStringLiteral("Update Available"));
     EXPECT_EQ(alert->message(),
               QStringLiteral("A new version of Qamarly is available. Please update to version 1.1 now."));
-    EXPECT_EQ(buttonTitles(alert), (QStringList{"Next time", "Update"}));
-    EXPECT_EQ(delegate.events, QStringList{"shown 1"});
+    EXPECT_EQ(buttonTitles(alert), (QStringList{QStringLiteral("Next time"), QStringLiteral("Update")}));
+    EXPECT_EQ(delegate.events, QStringList{QStringLiteral("shown 1")});
     EXPECT_EQ(world.defaults->date(QStringLiteral("StoredVersionCheckDate")), world.env.clock()->now());
     EXPECT_TRUE(checker->alertViewIsVisible);
     EXPECT_EQ(checker->appID, 1234567);
@@ -110,7 +110,7 @@ TEST_F(UpdateCheckerTest, EscapeClosesTheAlertSoTheNextCheckMayShowAnother)
     ASSERT_TRUE(QTest::qWaitForWindowExposed(alert));
     QTest::keyClick(alert->windowHandle(), Qt::Key_Escape);
     ASSERT_TRUE(waitUntil([&] { return !checker->alertViewIsVisible; }));
-    EXPECT_EQ(delegate.events, QStringList{"shown 1"}) << "no answer was given";
+    EXPECT_EQ(delegate.events, QStringList{QStringLiteral("shown 1")}) << "no answer was given";
     check();
     EXPECT_NE(shownAlert(), nullptr);
 }
@@ -162,7 +162,8 @@ TEST_F(UpdateCheckerTest, ASkippedVersionNeverAlertsAgainButALaterOneDoes)
     serve(QStringLiteral("3.1"));
     check();
     ASSERT_NE(shownAlert(), nullptr);
-    EXPECT_EQ(buttonTitles(shownAlert()), (QStringList{"Next time", "Update", "Skip this version"}));
+    EXPECT_EQ(buttonTitles(shownAlert()), (QStringList{QStringLiteral("Next time"), QStringLiteral("Update"),
+                                                       QStringLiteral("Skip this version")}));
     clickButton(shownAlert(), QStringLiteral("Skip this version"));
     ASSERT_TRUE(waitUntil([&] { return delegate.events.contains(QStringLiteral("skipped")); }));
     EXPECT_EQ(world.defaults->string(QStringLiteral("StoredSkippedVersion")), QStringLiteral("3.1"));
@@ -185,10 +186,14 @@ TEST_F(UpdateCheckerTest, EachKindOfUpdateGetsItsOwnAlert)
         app::store::UpdateType kind;
         QStringList buttons;
     } rows[] = {
-        {"2.0", app::store::UpdateType::major, {"Update"}},
-        {"1.1", app::store::UpdateType::minor, {"Next time", "Update", "Skip this version"}},
+        {"2.0", app::store::UpdateType::major, {QStringLiteral("Update")}},
+        {"1.1",
+         app::store::UpdateType::minor,
+         {QStringLiteral("Next time"), QStringLiteral("Update"), QStringLiteral("Skip this version")}},
         {"1.0.1", app::store::UpdateType::patch, {}},
-        {"1.0.0.1", app::store::UpdateType::revision, {"Next time", "Update"}},
+        {"1.0.0.1",
+         app::store::UpdateType::revision,
+         {QStringLiteral("Next time"), QStringLiteral("Update")}},
     };
     for (const Row &row : rows) {
         makeChecker();
@@ -228,7 +233,7 @@ TEST_F(UpdateCheckerTest, VersionsCompareByTheNumbersTheyHold)
     serve(QStringLiteral("1.9"));
     check();
     EXPECT_EQ(shownAlert(), nullptr);
-    EXPECT_EQ(delegate.events, (QStringList{"latest", "failed"}));
+    EXPECT_EQ(delegate.events, (QStringList{QStringLiteral("latest"), QStringLiteral("failed")}));
     EXPECT_EQ(delegate.errors, QList<Known>{Known::noUpdateAvailable});
     EXPECT_TRUE(world.consoleHas(QStringLiteral("[UpdateChecker] No new update available.")));
 }
@@ -374,7 +379,7 @@ TEST_F(UpdateCheckerTest, ChecksStartedWhileALookupRunsShareItAndShowOneAlert)
     spin(200);
     EXPECT_EQ(platform::AlertController::shownAlerts().size(), 1);
     EXPECT_EQ(presenter->presented.size(), 1) << "put above the other windows";
-    EXPECT_EQ(delegate.events, QStringList{"shown 1"});
+    EXPECT_EQ(delegate.events, QStringList{QStringLiteral("shown 1")});
     platform::TopAlertPresenter::install(nullptr);
 }
 
@@ -413,7 +418,8 @@ TEST_F(UpdateCheckerTest, TheAlertSpeaksTheDeviceLanguageOrTheForcedOneAndEnglis
     check();
     ASSERT_NE(shownAlert(), nullptr);
     EXPECT_EQ(shownAlert()->title(), QStringLiteral("تحديث متوفر"));
-    EXPECT_EQ(buttonTitles(shownAlert()), (QStringList{"في المرة القادمة", "تحديث"}));
+    EXPECT_EQ(buttonTitles(shownAlert()),
+              (QStringList{QStringLiteral("في المرة القادمة"), QStringLiteral("تحديث")}));
     EXPECT_TRUE(shownAlert()->message().contains(QStringLiteral("1.1")));
     EXPECT_EQ(shownAlert()->layoutDirection(), Qt::RightToLeft);
     delete shownAlert();

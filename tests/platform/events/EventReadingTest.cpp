@@ -2,12 +2,9 @@
 // Copyright (C) 2026 The Qamarly developers
 #include "platform/events/CalendarTexts.h"
 #include "platform/events/linux/VdirEventStore.h"
-#include "platform/system/Console.h"
 #include "support/TestEnvironment.h"
 
-#include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -25,27 +22,9 @@ Instant utc(int y, int m, int d, int h = 0, int min = 0)
 
 // Reading what other programs wrote: times as RFC 5545 means them, and
 // files that try to hang, flood or confuse the reader.
-class EventReadingTest : public ::testing::Test
+class EventReadingTest : public testcal::CalendarFolderTest
 {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(dir_.isValid());
-        previousSink_ = setConsoleSink([this](const QString &line) { log_ << line; });
-        QDir().mkpath(folder());
-    }
-    void TearDown() override { setConsoleSink(previousSink_); }
-
-    QString base() const { return dir_.path() + QStringLiteral("/calendars"); }
-    QString folder() const { return base() + QStringLiteral("/home"); }
-
-    void put(const QString &name, const QByteArray &data)
-    {
-        QFile file(folder() + QLatin1Char('/') + name);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(data);
-    }
-
     // Events over [from, to) by title and UTC start.
     static std::vector<std::pair<QString, Instant>> found(VdirEventStore &store, Instant from, Instant to)
     {
@@ -54,11 +33,6 @@ protected:
             out.emplace_back(e.title, e.startDate);
         return out;
     }
-
-    testenv::ScopedEnvironment env_{QStringLiteral("en_US"), QStringLiteral("UTC")};
-    QTemporaryDir dir_;
-    QStringList log_;
-    ConsoleSink previousSink_;
 };
 
 TEST_F(EventReadingTest, TimesAClockChangeRepeatsOrSkipsAreReadAsRfc5545Says)

@@ -7,12 +7,10 @@
 
 #include "platform/events/CalendarTexts.h"
 #include "platform/events/linux/VdirEventStore.h"
-#include "platform/system/Console.h"
 #include "support/TestEnvironment.h"
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace platform;
@@ -55,26 +53,14 @@ const std::pair<const char *, QByteArray> trickyFiles[] = {
                         "RRULE:RSCALE=ISLAMIC-UMALQURA;FREQ=MONTHLY;COUNT=3\r\nSUMMARY:Hijri\r\n")},
 };
 
-class FolderIndexTest : public ::testing::Test
+class FolderIndexTest : public testcal::CalendarFolderTest
 {
 protected:
     void SetUp() override
     {
-        previousSink_ = setConsoleSink([](const QString &) {});
-        QDir().mkpath(folder());
+        CalendarFolderTest::SetUp();
         for (const auto &[name, body] : trickyFiles)
             put(QString::fromLatin1(name), calendarText(body));
-    }
-    void TearDown() override { setConsoleSink(previousSink_); }
-
-    QString base() const { return dir_.path() + QStringLiteral("/calendars"); }
-    QString folder() const { return base() + QStringLiteral("/home"); }
-
-    void put(const QString &name, const QByteArray &data)
-    {
-        QFile file(folder() + QLatin1Char('/') + name);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(data);
     }
 
     static std::string said(const QStringList &titles)
@@ -133,10 +119,6 @@ protected:
         return store.events(gregorianInstant(y, m, d),
                             gregorianInstant(next.year(), next.month(), next.day()));
     }
-
-    testenv::ScopedEnvironment env_{QStringLiteral("en_US"), QStringLiteral("UTC")};
-    QTemporaryDir dir_;
-    ConsoleSink previousSink_;
 };
 
 // In zones on both sides of the date line, and when the zone changes between

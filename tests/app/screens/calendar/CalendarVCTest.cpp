@@ -896,19 +896,21 @@ TEST_F(CalendarScreen, Screenshots)
         setAdjustment(1);
         show();
         calendar()->settle();
-        EXPECT_TRUE(
-            screen->grab().save(dir.filePath(QStringLiteral("calendar-gregorian") + suffix + ".png")));
+        EXPECT_TRUE(screen->grab().save(
+            dir.filePath(QStringLiteral("calendar-gregorian") + suffix + QStringLiteral(".png"))));
         clickSegment(1);
         calendar()->settle();
-        EXPECT_TRUE(
-            screen->grab().save(dir.filePath(QStringLiteral("calendar-ummalqura") + suffix + ".png")));
+        EXPECT_TRUE(screen->grab().save(
+            dir.filePath(QStringLiteral("calendar-ummalqura") + suffix + QStringLiteral(".png"))));
         swipe(screen->rowView(0));
-        EXPECT_TRUE(screen->grab().save(dir.filePath(QStringLiteral("calendar-actions") + suffix + ".png")));
+        EXPECT_TRUE(screen->grab().save(
+            dir.filePath(QStringLiteral("calendar-actions") + suffix + QStringLiteral(".png"))));
         input::click(screen->rowView(0), QPoint(20, 10));
         input::click(screen->rowView(0), QPoint(20, 10));
         world.settle();
         if (auto *viewer = shownDialog<platform::EventViewDialog>("eventViewer")) {
-            EXPECT_TRUE(viewer->grab().save(dir.filePath(QStringLiteral("event-viewer") + suffix + ".png")));
+            EXPECT_TRUE(viewer->grab().save(
+                dir.filePath(QStringLiteral("event-viewer") + suffix + QStringLiteral(".png"))));
             viewer->close();
         }
         world.settle();
@@ -916,7 +918,8 @@ TEST_F(CalendarScreen, Screenshots)
         ASSERT_TRUE(
             QTest::qWaitFor([this] { return shownDialog<platform::EventEditDialog>("eventEditor"); }, 3000));
         auto *editor = shownDialog<platform::EventEditDialog>("eventEditor");
-        EXPECT_TRUE(editor->grab().save(dir.filePath(QStringLiteral("event-editor") + suffix + ".png")));
+        EXPECT_TRUE(editor->grab().save(
+            dir.filePath(QStringLiteral("event-editor") + suffix + QStringLiteral(".png"))));
         editor->close();
         world.settle();
         screen.reset();

@@ -66,7 +66,8 @@ TEST_F(DateRangeScreen, EveryVisitStartsOnTodayInGregorianWithEveryValueZero)
     EXPECT_EQ(ui().fromDatePicker->date(), now);
     EXPECT_EQ(ui().toDatePicker->date(), now);
     EXPECT_EQ(ui().toDatePicker->minimumDate(), now);
-    EXPECT_EQ(shown(), (QStringList{"0", "0", "0", "0"}));
+    EXPECT_EQ(shown(), (QStringList{QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"),
+                                    QStringLiteral("0")}));
 
     chooseSegment(1);
     pickTo(gregorianInstant(2027, 5, 1));
@@ -77,7 +78,8 @@ TEST_F(DateRangeScreen, EveryVisitStartsOnTodayInGregorianWithEveryValueZero)
     EXPECT_EQ(screen->selectedSegment(), 0);
     EXPECT_EQ(ui().toDatePicker->date(), now);
     EXPECT_EQ(ui().toDatePicker->calendar().identifier(), platform::CalendarIdentifier::gregorian);
-    EXPECT_EQ(shown(), (QStringList{"0", "0", "0", "0"}));
+    EXPECT_EQ(shown(), (QStringList{QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"),
+                                    QStringLiteral("0")}));
 }
 
 TEST_F(DateRangeScreen, FirstOfJanuaryToFirstOfMarch2020IsSixtyDaysOrTwoMonths)
@@ -86,7 +88,8 @@ TEST_F(DateRangeScreen, FirstOfJanuaryToFirstOfMarch2020IsSixtyDaysOrTwoMonths)
     pickFrom(gregorianInstant(2020, 1, 1, 18));
     EXPECT_EQ(ui().toDatePicker->minimumDate(), gregorianInstant(2020, 1, 1, 18));
     pickTo(gregorianInstant(2020, 3, 1, 7));
-    EXPECT_EQ(shown(), (QStringList{"60", "0", "2", "0"}));
+    EXPECT_EQ(shown(), (QStringList{QStringLiteral("60"), QStringLiteral("0"), QStringLiteral("2"),
+                                    QStringLiteral("0")}));
     EXPECT_EQ(ui().totalDaysLabel->text(), QStringLiteral("Total days"));
 }
 
@@ -99,7 +102,8 @@ TEST_F(DateRangeScreen, OneHijriMonthInHijriModeIsOneMonthOfItsUmmAlQuraLength)
     pickFrom(*hijri.date(1447, 8, 1, 12));
     pickTo(*hijri.date(1447, 9, 1, 12));
     const int length = hijri.daysInMonth(*hijri.date(1447, 8, 1));
-    EXPECT_EQ(shown(), (QStringList{QString::number(length), "0", "1", "0"}));
+    EXPECT_EQ(shown(), (QStringList{QString::number(length), QStringLiteral("0"), QStringLiteral("1"),
+                                    QStringLiteral("0")}));
     // Each caption takes the plural form of the number above it.
     EXPECT_EQ(ui().yearsCaptionLabel->text(), QStringLiteral("Years"));
     EXPECT_EQ(ui().monthsCaptionLabel->text(), QStringLiteral("Month"));
@@ -120,7 +124,8 @@ TEST_F(DateRangeScreen, SwitchingToHijriShowsTheAdjustedDayAndSwitchingBackResto
     chooseSegment(0);
     EXPECT_EQ(ui().fromDatePicker->date(), gregorianInstant(2026, 3, 1, 12));
     EXPECT_EQ(ui().toDatePicker->date(), gregorianInstant(2026, 4, 15, 12));
-    EXPECT_EQ(shown(), (QStringList{"45", "0", "1", "14"}));
+    EXPECT_EQ(shown(), (QStringList{QStringLiteral("45"), QStringLiteral("0"), QStringLiteral("1"),
+                                    QStringLiteral("14")}));
 }
 
 TEST_F(DateRangeScreen, TheMinimumStaysOnTheFromDayWhenTheCalendarChanges)
@@ -130,7 +135,8 @@ TEST_F(DateRangeScreen, TheMinimumStaysOnTheFromDayWhenTheCalendarChanges)
     setAdjustment(-1);
     show();
     chooseSegment(1);
-    EXPECT_EQ(shown(), (QStringList{"0", "0", "0", "0"}));
+    EXPECT_EQ(shown(), (QStringList{QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"),
+                                    QStringLiteral("0")}));
     EXPECT_EQ(ui().toDatePicker->date(), ui().fromDatePicker->date());
     EXPECT_EQ(ui().toDatePicker->minimumDate(), ui().fromDatePicker->date());
     chooseSegment(0);
@@ -177,7 +183,8 @@ TEST_F(DateRangeScreen, ResetReturnsToGregorianToday)
     EXPECT_EQ(screen->selectedSegment(), 0);
     EXPECT_EQ(ui().fromDatePicker->calendar().identifier(), platform::CalendarIdentifier::gregorian);
     EXPECT_EQ(ui().fromDatePicker->date(), world.env.clock()->now());
-    EXPECT_EQ(shown(), (QStringList{"0", "0", "0", "0"}));
+    EXPECT_EQ(shown(), (QStringList{QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"),
+                                    QStringLiteral("0")}));
 }
 
 TEST_F(DateRangeScreen, MirrorsUnderArabic)

@@ -308,7 +308,7 @@ TEST_F(MoreSettingsTest, TheDailySwitchChangesThePlanOnlyWhenTheScreenCloses)
     scheduler.rescheduleNotifications();
     ASSERT_TRUE(scheduler.waitForPasses(10000));
     const QStringList before = pendingIdentifiers();
-    ASSERT_TRUE(before.join(' ').contains(QStringLiteral("QamloDailyNoti-")));
+    ASSERT_TRUE(before.join(QLatin1Char(' ')).contains(QStringLiteral("QamloDailyNoti-")));
 
     present();
     QSignalSpy closed(screen.data(), &MoreSettingsVC::closed);
@@ -326,7 +326,7 @@ TEST_F(MoreSettingsTest, TheDailySwitchChangesThePlanOnlyWhenTheScreenCloses)
     EXPECT_EQ(presenter.presentedViewController(), nullptr);
     const QStringList after = pendingIdentifiers();
     EXPECT_FALSE(after.isEmpty());
-    EXPECT_FALSE(after.join(' ').contains(QStringLiteral("QamloDailyNoti-")));
+    EXPECT_FALSE(after.join(QLatin1Char(' ')).contains(QStringLiteral("QamloDailyNoti-")));
 }
 
 TEST_F(MoreSettingsTest, EscapeClosesAndClosingWithoutPermissionStillCloses)
