@@ -26,6 +26,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# libical is loaded when an event is first written: no scan of the programs
+# finds it.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libical3")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # The notification agent talks to the desktop's notification service.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "dbus-user-session")
@@ -34,6 +37,7 @@ set(CPACK_RPM_FILE_NAME RPM-DEFAULT)
 set(CPACK_RPM_PACKAGE_LICENSE "GPL-3.0-or-later")
 set(CPACK_RPM_PACKAGE_GROUP "Applications/Productivity")
 set(CPACK_RPM_PACKAGE_AUTOREQ ON)
+set(CPACK_RPM_PACKAGE_REQUIRES "libical")
 set(CPACK_RPM_EXCLUDE_FROM_AUTO_FILELIST_ADDITION
   /usr/share/man /usr/share/man/man1 /usr/share/icons /usr/share/icons/hicolor /usr/lib/systemd
   /usr/lib/systemd/user /usr/share/metainfo /usr/share/bash-completion /usr/share/bash-completion/completions

@@ -4,7 +4,7 @@
 
 #include "platform/events/linux/AlarmText.h"
 #include "platform/events/linux/CalendarText.h"
-#include "platform/events/linux/LibicalLock.h"
+#include "platform/events/linux/Libical.h"
 #include "platform/events/linux/RepeatRule.h"
 
 #include <QDateTime>
@@ -14,10 +14,6 @@
 #include <cstdlib>
 #include <functional>
 
-extern "C" {
-#include <libical/ical.h>
-}
-
 namespace platform::ical {
 
 namespace {
@@ -26,6 +22,12 @@ using namespace std::chrono_literals;
 
 constexpr const char *ourProductId = "-//Qamarly//Qamarly//EN";
 constexpr qint64 secondsPerDay = 86400;
+
+// libical, which every entry point below has loaded before any step needs it.
+const Libical &lib()
+{
+    return *libical();
+}
 
 // One DATE or DATE-TIME value as written: its digits on a naive clock (held
 // as UTC so that arithmetic on it knows no daylight saving).
@@ -82,7 +84,7 @@ QDateTime naive(QDate date, QTime time = QTime(0, 0))
 
 icaltimetype icalTimeOf(const QDateTime &wall, bool isDate)
 {
-    icaltimetype t = isDate ? icaltime_null_date() : icaltime_null_time();
+    icaltimetype t = isDate ? lib().time_null_date() : lib().time_null_time();
     t.year = wall.date().year();
     t.month = wall.date().month();
     t.day = wall.date().day();
@@ -108,7 +110,8 @@ Instant instantOf(const QDateTime &wall, const TimeForm &form)
     if (form.zone) {
         icaltimetype t = icalTimeOf(wall, false);
         t.zone = form.zone;
-        return instantFromMSecs(static_cast<std::int64_t>(icaltime_as_timet_with_zone(t, form.zone)) * 1000);
+        return instantFromMSecs(static_cast<std::int64_t>(lib().time_as_timet_with_zone(t, form.zone)) *
+                                1000);
     }
     return fromQDateTime(QDateTime(wall.date(), wall.time(), Qt::LocalTime));
 }
@@ -121,7 +124,7 @@ QDateTime wallOf(Instant at, const TimeForm &form)
     if (form.utc)
         return toQDateTime(at).toUTC();
     if (form.zone)
-        return wallOf(icaltime_from_timet_with_zone(static_cast<time_t>(msecsOf(at) / 1000), 0, form.zone));
+        return wallOf(lib().time_from_timet_with_zone(static_cast<time_t>(msecsOf(at) / 1000), 0, form.zone));
     return naive(local.date(), local.time());
 }
 
@@ -164,13 +167,13 @@ public:
         }
         if (!zones.isEmpty()) {
             const QByteArray calendar = "BEGIN:VCALENDAR\r\n" + zones + "END:VCALENDAR\r\n";
-            root_ = icalparser_parse_string(calendar.constData());
+            root_ = lib().parser_parse_string(calendar.constData());
         }
     }
     ~ZoneBook()
     {
         if (root_)
-            icalcomponent_free(root_);
+            lib().component_free(root_);
     }
     ZoneBook(const ZoneBook &) = delete;
     ZoneBook &operator=(const ZoneBook &) = delete;
@@ -179,11 +182,11 @@ public:
     {
         if (tzid.isEmpty())
             return nullptr;
-        icaltimezone *found = root_ ? icalcomponent_get_timezone(root_, tzid.constData()) : nullptr;
+        icaltimezone *found = root_ ? lib().component_get_timezone(root_, tzid.constData()) : nullptr;
         if (!found)
-            found = icaltimezone_get_builtin_timezone(tzid.constData());
+            found = lib().timezone_get_builtin_timezone(tzid.constData());
         if (!found)
-            found = icaltimezone_get_builtin_timezone_from_tzid(tzid.constData());
+            found = lib().timezone_get_builtin_timezone_from_tzid(tzid.constData());
         return found;
     }
 
@@ -293,10 +296,10 @@ bool isRecurringMaster(const Component &c)
 
 std::int64_t durationSeconds(const QByteArray &value)
 {
-    const icaldurationtype d = icaldurationtype_from_string(value.trimmed().constData());
-    if (icaldurationtype_is_bad_duration(d))
+    const icaldurationtype d = lib().durationtype_from_string(value.trimmed().constData());
+    if (lib().durationtype_is_bad_duration(d))
         return 0;
-    return icaldurationtype_as_int(d);
+    return lib().durationtype_as_int(d);
 }
 
 QByteArray durationText(std::int64_t seconds, bool days)
@@ -625,21 +628,21 @@ QByteArray ruleValue(const QByteArray &rule, const QByteArray &key)
 // rule's own form): what a count has used up at a split.
 int occurrencesBefore(const QByteArray &rule, const TimeProperty &start, const QDateTime &before, int limit)
 {
-    const icalrecurrencetype recurrence = icalrecurrencetype_from_string(rule.constData());
+    const icalrecurrencetype recurrence = lib().recurrencetype_from_string(rule.constData());
     if (recurrence.freq == ICAL_NO_RECURRENCE)
         return 0;
     icalrecur_iterator *it =
-        icalrecur_iterator_new(recurrence, icalTimeOf(start.value.wall, start.form.isDate));
+        lib().recur_iterator_new(recurrence, icalTimeOf(start.value.wall, start.form.isDate));
     if (!it)
         return 0;
     int count = 0;
-    for (icaltimetype at = icalrecur_iterator_next(it); !icaltime_is_null_time(at) && count < limit;
-         at = icalrecur_iterator_next(it)) {
+    for (icaltimetype at = lib().recur_iterator_next(it); !lib().time_is_null_time(at) && count < limit;
+         at = lib().recur_iterator_next(it)) {
         if (wallOf(at) >= before)
             break;
         ++count;
     }
-    icalrecur_iterator_free(it);
+    lib().recur_iterator_free(it);
     return count;
 }
 
@@ -915,17 +918,17 @@ bool EventChange::isEmpty() const
 QByteArray EventWriter::newEventData(const EventDraft &draft, const QString &uid, Instant now)
 {
     const std::lock_guard lock(libicalMutex());
-    quietLibicalErrors();
     const QByteArray nl = "\r\n";
     QByteArray zoneText;
     TimeForm form{draft.allDay, !draft.allDay, {}, nullptr};
-    if (!draft.allDay && !draft.timeZone.isEmpty()) {
+    // Without libical no zone can be described, and the times go in UTC.
+    if (!draft.allDay && !draft.timeZone.isEmpty() && libical()) {
         const QByteArray tzid = draft.timeZone.toUtf8();
-        if (icaltimezone *zone = icaltimezone_get_builtin_timezone(tzid.constData())) {
+        if (icaltimezone *zone = lib().timezone_get_builtin_timezone(tzid.constData())) {
             form = TimeForm{false, false, tzid, zone};
             // libical names its zones with a prefix of its own and notes of
             // its own (X-LIC-*): the file names the zone plainly.
-            char *raw = icalcomponent_as_ical_string_r(icaltimezone_get_component(zone));
+            char *raw = lib().component_as_ical_string_r(lib().timezone_get_component(zone));
             if (auto parsed = CalendarText::parse(QByteArray(raw ? raw : ""))) {
                 for (Component::Entry &e : parsed->topEntries()) {
                     if (!e.isComponent())
@@ -967,6 +970,15 @@ QByteArray EventWriter::newEventData(const EventDraft &draft, const QString &uid
 }
 
 namespace {
+
+bool libicalOrFail(QString *error)
+{
+    QString why;
+    if (libical(&why))
+        return true;
+    failWith(error, QStringLiteral("libical, which writes calendar files, could not be loaded: %1").arg(why));
+    return false;
+}
 
 std::optional<CalendarText> parsedOrFail(const QByteArray &data, QString *error)
 {
@@ -1077,7 +1089,8 @@ std::optional<RewrittenFile> EventWriter::edited(const QByteArray &data, const C
                                                  const QString &splitUid, QString *error)
 {
     const std::lock_guard lock(libicalMutex());
-    quietLibicalErrors();
+    if (!libicalOrFail(error))
+        return std::nullopt;
     auto text = parsedOrFail(data, error);
     if (!text)
         return std::nullopt;
@@ -1129,7 +1142,8 @@ std::optional<RewrittenFile> EventWriter::removed(const QByteArray &data, const 
                                                   EventSpan span, Instant now, QString *error)
 {
     const std::lock_guard lock(libicalMutex());
-    quietLibicalErrors();
+    if (!libicalOrFail(error))
+        return std::nullopt;
     auto text = parsedOrFail(data, error);
     if (!text)
         return std::nullopt;
@@ -1193,7 +1207,8 @@ std::optional<RewrittenFile> EventWriter::removed(const QByteArray &data, const 
 std::optional<CalendarEvent> EventWriter::eventIn(const QByteArray &data, const QString &uid)
 {
     const std::lock_guard lock(libicalMutex());
-    quietLibicalErrors();
+    if (!libical())
+        return std::nullopt;
     auto text = CalendarText::parse(data);
     if (!text)
         return std::nullopt;

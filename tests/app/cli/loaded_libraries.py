@@ -2,7 +2,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Copyright (C) 2026 The Qamarly developers
 """The command lines map no GUI library; the window and the widget's drawing
-do, in the programs of their own that run in the launcher's place. Each
+do, in the programs of their own that run in the launcher's place. Only
+writing an event loads libical; reading one, and every other command, starts
+without it. Each
 program runs under the dynamic loader's own report (LD_DEBUG=files), which
 names every library the process maps, at start, after exec or through dlopen,
 so nothing that loads late is missed.
@@ -19,6 +21,7 @@ import tempfile
 import time
 
 GUI = re.compile(r"libQt6(Gui|Widgets)\.so")
+ICAL = re.compile(r"libical\.so")
 MAPPED = re.compile(r"file=(\S+)\s+\[\d+\];\s+(?:needed|dynamically loaded) by")
 COMMANDS = [
     ["today"], ["today", "--json"], ["convert", "2026-12-06", "--json"],
@@ -121,9 +124,15 @@ def main():
         os.makedirs(env["XDG_RUNTIME_DIR"], mode=0o700)
         report = os.path.join(home, "loader")
         try:
+            # An event in another zone to read back: writing it needs libical's zones.
+            os.makedirs(os.path.join(env["XDG_DATA_HOME"], "qamarly", "calendars", "home"))
+            shown, libraries = run(qamarly, ["events", "add", "--title", "Zoned", "--start", "2026-12-06T10:00",
+                                             "--end", "2026-12-06T11:00", "--zone", "Europe/Berlin"], env, report)
+            if not any(ICAL.search(l) for l in libraries):
+                failures.append(f"{shown}: never loaded libical, so this check could not see it")
             for args in COMMANDS:
                 shown, libraries = run(qamarly, args, env, report, (0, 2) if args == ["frobnicate"] else (0,))
-                gui = sorted(l for l in libraries if GUI.search(l))
+                gui = sorted(l for l in libraries if GUI.search(l) or ICAL.search(l))
                 if gui:
                     failures.append(f"{shown}: maps {', '.join(gui)}")
                 if not any("libQt6Core" in l for l in libraries):
