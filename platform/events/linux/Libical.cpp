@@ -38,30 +38,12 @@ Loaded load()
     }
     Libical &f = loaded.functions;
     QString &why = loaded.failure;
-    bool ok = resolve(library, f.parser_parse_string, "icalparser_parse_string", why);
-    ok &= resolve(library, f.component_free, "icalcomponent_free", why);
-    ok &= resolve(library, f.component_get_timezone, "icalcomponent_get_timezone", why);
-    ok &= resolve(library, f.component_as_ical_string_r, "icalcomponent_as_ical_string_r", why);
-    ok &= resolve(library, f.timezone_get_builtin_timezone, "icaltimezone_get_builtin_timezone", why);
-    ok &= resolve(library, f.timezone_get_builtin_timezone_from_tzid,
-                  "icaltimezone_get_builtin_timezone_from_tzid", why);
-    ok &= resolve(library, f.timezone_get_component, "icaltimezone_get_component", why);
-    ok &= resolve(library, f.time_null_time, "icaltime_null_time", why);
-    ok &= resolve(library, f.time_null_date, "icaltime_null_date", why);
-    ok &= resolve(library, f.time_is_null_time, "icaltime_is_null_time", why);
-    ok &= resolve(library, f.time_as_timet_with_zone, "icaltime_as_timet_with_zone", why);
-    ok &= resolve(library, f.time_from_timet_with_zone, "icaltime_from_timet_with_zone", why);
-    ok &= resolve(library, f.durationtype_from_string, "icaldurationtype_from_string", why);
-    ok &= resolve(library, f.durationtype_is_bad_duration, "icaldurationtype_is_bad_duration", why);
-    ok &= resolve(library, f.durationtype_as_int, "icaldurationtype_as_int", why);
-    ok &= resolve(library, f.recurrencetype_from_string, "icalrecurrencetype_from_string", why);
-    ok &= resolve(library, f.recur_iterator_new, "icalrecur_iterator_new", why);
-    ok &= resolve(library, f.recur_iterator_next, "icalrecur_iterator_next", why);
-    ok &= resolve(library, f.recur_iterator_free, "icalrecur_iterator_free", why);
-    decltype(&::icalerror_set_errors_are_fatal) setErrorsAreFatal = nullptr;
-    ok &= resolve(library, setErrorsAreFatal, "icalerror_set_errors_are_fatal", why);
+    bool ok = true;
+#define QAMARLY_RESOLVE(name) ok = resolve(library, f.name, "ical" #name, why) && ok;
+    QAMARLY_LIBICAL_FUNCTIONS(QAMARLY_RESOLVE)
+#undef QAMARLY_RESOLVE
     if (ok)
-        setErrorsAreFatal(0);
+        f.error_set_errors_are_fatal(0);
     return loaded;
 }
 

@@ -11,30 +11,39 @@ extern "C" {
 
 namespace platform::ical {
 
+// Each function by its name in libical less the "ical" in front.
+#define QAMARLY_LIBICAL_FUNCTIONS(X)                                                                         \
+    X(parser_parse_string)                                                                                   \
+    X(component_free)                                                                                        \
+    X(component_get_timezone)                                                                                \
+    X(component_as_ical_string_r)                                                                            \
+    X(timezone_get_builtin_timezone)                                                                         \
+    X(timezone_get_builtin_timezone_from_tzid)                                                               \
+    X(timezone_get_component)                                                                                \
+    X(time_null_time)                                                                                        \
+    X(time_null_date)                                                                                        \
+    X(time_is_null_time)                                                                                     \
+    X(time_as_timet_with_zone)                                                                               \
+    X(time_from_timet_with_zone)                                                                             \
+    X(durationtype_from_string)                                                                              \
+    X(durationtype_is_bad_duration)                                                                          \
+    X(durationtype_as_int)                                                                                   \
+    X(recurrencetype_from_string)                                                                            \
+    X(recur_iterator_new)                                                                                    \
+    X(recur_iterator_next)                                                                                   \
+    X(recur_iterator_free)                                                                                   \
+    X(error_set_errors_are_fatal)
+
 // The part of libical the writer uses. The library is loaded the first time
 // an event is written, not at start: the commands that never write (every
 // one but adding, changing and deleting) start without mapping it.
 struct Libical
 {
-    decltype(&::icalparser_parse_string) parser_parse_string;
-    decltype(&::icalcomponent_free) component_free;
-    decltype(&::icalcomponent_get_timezone) component_get_timezone;
-    decltype(&::icalcomponent_as_ical_string_r) component_as_ical_string_r;
-    decltype(&::icaltimezone_get_builtin_timezone) timezone_get_builtin_timezone;
-    decltype(&::icaltimezone_get_builtin_timezone_from_tzid) timezone_get_builtin_timezone_from_tzid;
-    decltype(&::icaltimezone_get_component) timezone_get_component;
-    decltype(&::icaltime_null_time) time_null_time;
-    decltype(&::icaltime_null_date) time_null_date;
-    decltype(&::icaltime_is_null_time) time_is_null_time;
-    decltype(&::icaltime_as_timet_with_zone) time_as_timet_with_zone;
-    decltype(&::icaltime_from_timet_with_zone) time_from_timet_with_zone;
-    decltype(&::icaldurationtype_from_string) durationtype_from_string;
-    decltype(&::icaldurationtype_is_bad_duration) durationtype_is_bad_duration;
-    decltype(&::icaldurationtype_as_int) durationtype_as_int;
-    decltype(&::icalrecurrencetype_from_string) recurrencetype_from_string;
-    decltype(&::icalrecur_iterator_new) recur_iterator_new;
-    decltype(&::icalrecur_iterator_next) recur_iterator_next;
-    decltype(&::icalrecur_iterator_free) recur_iterator_free;
+// A member's name, which cannot stand in parentheses.
+// NOLINTNEXTLINE(bugprone-macro-parentheses)
+#define QAMARLY_LIBICAL_MEMBER(name) decltype(&::ical##name) name = nullptr;
+    QAMARLY_LIBICAL_FUNCTIONS(QAMARLY_LIBICAL_MEMBER)
+#undef QAMARLY_LIBICAL_MEMBER
 };
 
 // libical's zone tables and error state are process-wide and unguarded:
