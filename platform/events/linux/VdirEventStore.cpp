@@ -568,6 +568,12 @@ VdirEventStore::Replacement VdirEventStore::replaceIfUnchanged(const QString &pa
         beforeReplace_(path);
     const QByteArray from = QFile::encodeName(next.fileName());
     const QByteArray to = QFile::encodeName(path);
+    // Compared first: a version another program wrote since our read is
+    // never swapped out, even for the moment before it is put back, where
+    // that program could read ours and build on it.
+    const auto current = readRegularFile(path, ical::maximumFileSize);
+    if (!current || contentDigest(*current) != digest)
+        return Replacement::changedMeanwhile;
     // Swapped in one step, so what comes out is exactly what was replaced:
     // when that is not what the change was made on, another program wrote
     // in between, and its version goes back.
@@ -575,17 +581,31 @@ VdirEventStore::Replacement VdirEventStore::replaceIfUnchanged(const QString &pa
         const auto replaced = readRegularFile(next.fileName(), ical::maximumFileSize);
         if (replaced && contentDigest(*replaced) == digest)
             return Replacement::done;
-        if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_EXCHANGE) != 0)
-            return fail(QString::fromLocal8Bit(std::strerror(errno)));
-        return Replacement::changedMeanwhile;
+        // Another program's version goes back in place of ours. One it
+        // writes while the two are swapped back lands in the temporary file
+        // instead, so the swap is made again until what comes out is a
+        // version seen already: ours, or the one just replaced.
+        std::vector<QByteArray> seen{contentDigest(data)};
+        if (replaced)
+            seen.push_back(contentDigest(*replaced));
+        for (;;) {
+            if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_EXCHANGE) != 0)
+                return fail(QString::fromLocal8Bit(std::strerror(errno)));
+            const auto out = readRegularFile(next.fileName(), ical::maximumFileSize);
+            if (!out) {
+                // Unreadable, so unknown: kept rather than thrown away.
+                next.setAutoRemove(false);
+                return Replacement::changedMeanwhile;
+            }
+            const QByteArray outDigest = contentDigest(*out);
+            if (std::find(seen.begin(), seen.end(), outDigest) != seen.end())
+                return Replacement::changedMeanwhile;
+            seen.push_back(outDigest);
+        }
     }
     if (errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP)
         return fail(QString::fromLocal8Bit(std::strerror(errno)));
-    // A file system without the swap: the content is compared just before
-    // the rename instead.
-    const auto current = readRegularFile(path, ical::maximumFileSize);
-    if (!current || contentDigest(*current) != digest)
-        return Replacement::changedMeanwhile;
+    // A file system without the swap: the comparison above is the last.
     if (::rename(from.constData(), to.constData()) != 0)
         return fail(QString::fromLocal8Bit(std::strerror(errno)));
     next.setAutoRemove(false);
