@@ -9,6 +9,8 @@ launcher=()
 if command -v ccache >/dev/null 2>&1; then
   # Shared between build folders: paths under the source tree hash the same.
   export CCACHE_BASEDIR=$root CCACHE_NOHASHDIR=1
+  # The test programs' precompiled header is cached only with these.
+  export CCACHE_SLOPPINESS=pch_defines,time_macros
   launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 fi
 cmake -S "$root" -B "$build" -G Ninja "${launcher[@]}" -DCMAKE_BUILD_TYPE=${CMAKE_BUILD_TYPE:-RelWithDebInfo} "$@" >/dev/null
