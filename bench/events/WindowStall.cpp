@@ -5,15 +5,19 @@
 // detector: a 4 ms timer whose late ticks are how long the window could not
 // answer. Prints, in milliseconds (and KiB):
 //   first_list=N worst_stall=N stalls_over_50=N pick_to_list=N (median)
-//   pick_to_list_worst=N dots=N (median, page turn to its dots) rss=N
+//   pick_to_list_worst=N page_dots=N (median, a page turn to the dots of the
+//   page turned to) next_dots=N (median, a page turn to the dots of the page
+//   after it, asked for ahead) rss=N
 // stall.sh runs it over a large calendar and over a one-event one.
 //
 //   bench-window-stall                 measure
 //   bench-window-stall generate DIR N  write N realistic events under DIR
 #include "RealisticCalendars.h"
 #include "WindowWorld.h"
+#include "app/screens/calendar/CalendarDay.h"
 #include "app/screens/calendar/CalendarVC.h"
 #include "app/screens/calendar/EventDots.h"
+#include "components/calendar/MonthCalendarView.h"
 #include "platform/calendar/Clock.h"
 #include "platform/events/EventStore.h"
 #include "platform/system/Device.h"
@@ -124,13 +128,30 @@ int main(int argc, char **argv)
             awaited.reset();
         }
     });
+    // A page turn: until the page turned to has its dots (at once when they
+    // were asked for ahead), and until the dots of the page after it come.
     QElapsedTimer sinceTurn;
     bool turnAwaited = false;
+    bool pageAwaited = false;
     std::vector<double> dotTimes;
+    std::vector<double> pageDotTimes;
+    components::MonthCalendarView *calendar = screen->outlets().calendar;
+    const auto pageHasDots = [&] {
+        const components::MonthCalendarModel &model = calendar->model();
+        const platform::Instant first = model.pageStart(model.currentPageIndex());
+        return dots &&
+               dots->covers(app::screens::gregorianDaySpan(first).start,
+                            app::screens::gregorianDaySpan(calendar->dateByAddingDays(41, first)).end);
+    };
     if (dots) {
         QObject::connect(dots, &app::screens::EventDots::changed, screen.get(), [&] {
+            const double elapsed = static_cast<double>(sinceTurn.nsecsElapsed()) / 1e6;
+            if (pageAwaited && pageHasDots()) {
+                pageDotTimes.push_back(elapsed);
+                pageAwaited = false;
+            }
             if (turnAwaited)
-                dotTimes.push_back(static_cast<double>(sinceTurn.nsecsElapsed()) / 1e6);
+                dotTimes.push_back(elapsed);
             turnAwaited = false;
         });
     }
@@ -149,6 +170,9 @@ int main(int argc, char **argv)
         sinceTurn.start();
         turnAwaited = true;
         press(Qt::Key_PageDown);
+        pageAwaited = !pageHasDots();
+        if (!pageAwaited)
+            pageDotTimes.push_back(static_cast<double>(sinceTurn.nsecsElapsed()) / 1e6);
         wait(300);
     }
     // A held key: presses faster than the answers come.
@@ -162,9 +186,9 @@ int main(int argc, char **argv)
 
     std::printf(
         "first_list=%.0f worst_stall=%.1f stalls_over_50=%d pick_to_list=%.1f pick_to_list_worst=%.1f "
-        "dots=%.1f rss=%ld\n",
+        "page_dots=%.1f next_dots=%.1f rss=%ld\n",
         firstList, stalls.worst(), stalls.over50(), median(pickToList),
-        pickToList.empty() ? -1.0 : *std::max_element(pickToList.begin(), pickToList.end()), median(dotTimes),
-        residentKib());
+        pickToList.empty() ? -1.0 : *std::max_element(pickToList.begin(), pickToList.end()),
+        median(pageDotTimes), median(dotTimes), residentKib());
     return 0;
 }

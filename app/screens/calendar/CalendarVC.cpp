@@ -109,6 +109,7 @@ CalendarVC::CalendarVC(QWidget *parent)
         if (!isViewLoaded())
             return;
         loadEventsForSelectedDate();
+        dots_->forget();
         refreshDots();
     });
 }

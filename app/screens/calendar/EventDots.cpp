@@ -43,35 +43,64 @@ void EventDots::request(platform::Instant from, platform::Instant to)
     if (store_->accessStatus() != platform::EventAccessStatus::authorized || to <= from)
         return;
     const quint64 generation = ++*latestRequest_;
+    // Only the days not known yet are asked for; what is known and still
+    // wanted is kept when the answer comes.
+    std::vector<Span> missing;
+    std::optional<Span> kept;
+    if (known_ && known_->from < to && from < known_->to) {
+        kept = Span{std::max(from, known_->from), std::min(to, known_->to)};
+        if (from < kept->from)
+            missing.push_back({from, kept->from});
+        if (kept->to < to)
+            missing.push_back({kept->to, to});
+    } else {
+        missing.push_back({from, to});
+    }
+    if (missing.empty()) {
+        take({}, {from, to}, kept);
+        return;
+    }
     ++pending_;
     const QPointer<EventDots> self(this);
     const std::shared_ptr<platform::EventStore> store = store_;
     const QColor fallback = fallback_;
     // Access is kept already: the answer comes on the store's thread at once,
     // and the query runs there, away from the window.
-    store->requestAccess([self, store, from, to, fallback, generation,
+    store->requestAccess([self, store, missing, span = Span{from, to}, kept, fallback, generation,
                           latest = latestRequest_](bool granted, const QString &) {
-        DayDots dots;
+        DayDots pieces;
         // Pages turned on while this waited: only the latest pages' dots are shown.
-        if (granted && *latest == generation)
-            dots = dotsByDay(store->events(from, to), from, to, fallback);
+        if (granted && *latest == generation) {
+            for (const Span &piece : missing)
+                pieces.merge(dotsByDay(store->events(piece.from, piece.to), piece.from, piece.to, fallback));
+        }
         QCoreApplication *app = QCoreApplication::instance();
         if (!app)
             return;
         QMetaObject::invokeMethod(
             app,
-            [self, dots = std::move(dots), granted, generation]() mutable {
+            [self, pieces = std::move(pieces), span, kept, granted, generation]() mutable {
                 if (!self)
                     return;
                 --self->pending_;
                 if (generation != *self->latestRequest_ || !granted)
                     return;
-                self->dots_ = std::move(dots);
+                self->take(std::move(pieces), span, kept);
                 self->answered_ = true;
                 emit self->changed();
             },
             Qt::QueuedConnection);
     });
+}
+
+void EventDots::take(DayDots pieces, Span span, std::optional<Span> kept)
+{
+    if (kept) {
+        for (auto day = dots_.lower_bound(kept->from); day != dots_.end() && day->first < kept->to; ++day)
+            pieces.insert(*day);
+    }
+    dots_ = std::move(pieces);
+    known_ = span;
 }
 
 std::vector<QColor> EventDots::colorsOn(platform::Instant anyMomentOfDay) const

@@ -81,11 +81,18 @@ std::vector<std::shared_ptr<const EventCalendar>> TestEventStore::calendars()
     return calendars_;
 }
 
+std::vector<std::pair<Instant, Instant>> TestEventStore::queriedSpans() const
+{
+    const std::lock_guard lock(mutex_);
+    return queried_;
+}
+
 std::vector<CalendarEvent> TestEventStore::events(Instant start, Instant end)
 {
     ++queries_;
     std::unique_lock lock(mutex_);
     released_.wait(lock, [this] { return !held_; });
+    queried_.emplace_back(start, end);
     std::vector<CalendarEvent> found;
     for (const CalendarEvent &event : events_) {
         const bool overlaps = event.endDate > event.startDate

@@ -33,6 +33,8 @@ public:
 
     int accessRequests() const { return accessRequests_; }
     int queries() const { return queries_; }
+    // The span of each query, in order.
+    std::vector<std::pair<Instant, Instant>> queriedSpans() const;
     std::vector<EventDraft> savedDrafts() const;
     std::vector<QString> removedIdentifiers() const;
     // The span of each update and removal, in order.
@@ -61,6 +63,7 @@ private:
     std::vector<EventDraft> saved_;
     std::vector<QString> removed_;
     std::vector<EventSpan> spans_;
+    std::vector<std::pair<Instant, Instant>> queried_;
     std::atomic<int> accessRequests_{0};
     std::atomic<int> queries_{0};
 };

@@ -386,6 +386,82 @@ TEST_F(CalendarScreen, TheNeighbouringMonthsAreButtonsThatTurnThePageOnTheirSide
     }
 }
 
+TEST_F(CalendarScreen, PagingThereAndBackKeepsEveryDaysDotsAndAsksOnlyForTheWeeksItBrings)
+{
+    // Seven months of stays crossing each other's days and the months' ends,
+    // and a day of four events each month.
+    std::vector<platform::CalendarEvent> events;
+    const QDate first(2026, 10, 1);
+    for (int day = 0; day < 215; day += 9) {
+        const QDate from = first.addDays(day);
+        const QDate to = from.addDays(4);
+        events.push_back(event(QStringLiteral("stay %1").arg(day),
+                               gregorianInstant(from.year(), from.month(), from.day(), 12),
+                               gregorianInstant(to.year(), to.month(), to.day(), 12)));
+    }
+    for (int month = 0; month < 7; ++month) {
+        const QDate busy = first.addMonths(month).addDays(14);
+        for (int hour = 8; hour < 12; ++hour)
+            events.push_back(event(QStringLiteral("busy %1").arg(hour),
+                                   gregorianInstant(busy.year(), busy.month(), busy.day(), hour),
+                                   gregorianInstant(busy.year(), busy.month(), busy.day(), hour + 1)));
+    }
+    store->setEvents(events);
+    show();
+    // The first day on the page whose dots do not match its events, if any.
+    const auto wrongDay = [&]() -> std::string {
+        int checked = 0;
+        for (QDate date = first; date < first.addMonths(8); date = date.addDays(1)) {
+            const platform::Instant start = gregorianInstant(date.year(), date.month(), date.day());
+            const QDate next = date.addDays(1);
+            const platform::Instant end = gregorianInstant(next.year(), next.month(), next.day());
+            if (dotsOn(start) < 0)
+                continue;
+            ++checked;
+            const auto overlapping = std::count_if(events.begin(), events.end(), [&](const auto &e) {
+                return e.startDate < end && e.endDate > start;
+            });
+            if (dotsOn(start) != std::min<long>(overlapping, 3))
+                return date.toString(Qt::ISODate).toStdString() + ": " + std::to_string(dotsOn(start)) +
+                       " dots for " + std::to_string(overlapping) + " events";
+        }
+        return checked >= 28 ? std::string() : "only " + std::to_string(checked) + " days on the page";
+    };
+    const auto turn = [&](QAbstractButton *button) {
+        const std::size_t asked = store->queriedSpans().size();
+        input::click(button);
+        calendar()->settle();
+        waitForLoad();
+        // Beyond the day's list, only the weeks not seen yet.
+        const auto spans = store->queriedSpans();
+        std::chrono::hours days{0};
+        for (std::size_t i = asked; i < spans.size(); ++i) {
+            const auto length =
+                std::chrono::duration_cast<std::chrono::hours>(spans[i].second - spans[i].first);
+            if (length > std::chrono::hours(25))
+                days += length;
+        }
+        EXPECT_LE(days.count(), 6 * 7 * 24) << "a page turn asked again for weeks already known";
+    };
+    ASSERT_EQ(wrongDay(), "");
+    for (int page = 0; page < 5; ++page) {
+        turn(calendar()->nextPageButton());
+        ASSERT_EQ(wrongDay(), "") << "forward " << page;
+    }
+    for (int page = 0; page < 5; ++page) {
+        turn(calendar()->previousPageButton());
+        ASSERT_EQ(wrongDay(), "") << "back " << page;
+    }
+    // This month's events removed behind the screen: every day is asked for again.
+    std::erase_if(events, [](const platform::CalendarEvent &e) {
+        return e.startDate >= gregorianInstant(2026, 12, 1) && e.startDate < gregorianInstant(2027, 1, 1);
+    });
+    store->setEvents(events);
+    store->announceChange();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !screen->loading() && wrongDay().empty(); }, 3000))
+        << wrongDay();
+}
+
 TEST_F(CalendarScreen, AFocusedRowOpensDeletesAndOffersItsActionsFromTheKeyboard)
 {
     platform::CalendarEvent weekly =
