@@ -132,9 +132,9 @@ def main():
                 failures.append(f"{shown}: never loaded libical, so this check could not see it")
             for args in COMMANDS:
                 shown, libraries = run(qamarly, args, env, report, (0, 2) if args == ["frobnicate"] else (0,))
-                gui = sorted(l for l in libraries if GUI.search(l) or ICAL.search(l))
-                if gui:
-                    failures.append(f"{shown}: maps {', '.join(gui)}")
+                unwanted = sorted(l for l in libraries if GUI.search(l) or ICAL.search(l))
+                if unwanted:
+                    failures.append(f"{shown}: maps {', '.join(unwanted)}")
                 if not any("libQt6Core" in l for l in libraries):
                     failures.append(f"{shown}: the loader's report names no Qt Core; the check sees nothing")
             for args in WIDGET_COMMANDS:
