@@ -427,11 +427,17 @@ TEST_F(CalendarScreen, PagingThereAndBackKeepsEveryDaysDotsAndAsksOnlyForTheWeek
         }
         return checked >= 28 ? std::string() : "only " + std::to_string(checked) + " days on the page";
     };
-    const auto turn = [&](QAbstractButton *button) {
+    const auto turn = [&](QAbstractButton *button, int months) {
         const std::size_t asked = store->queriedSpans().size();
+        const auto monthShown = [&] {
+            const auto page = gregorianDayOf(calendar()->currentPage());
+            return page.year * 12 + page.month;
+        };
+        const auto before = monthShown();
         input::click(button);
         calendar()->settle();
         waitForLoad();
+        EXPECT_EQ(monthShown(), before + months) << "the click did not turn the page";
         // Beyond the day's list, only the weeks not seen yet.
         const auto spans = store->queriedSpans();
         std::chrono::hours days{0};
@@ -445,11 +451,11 @@ TEST_F(CalendarScreen, PagingThereAndBackKeepsEveryDaysDotsAndAsksOnlyForTheWeek
     };
     ASSERT_EQ(wrongDay(), "");
     for (int page = 0; page < 5; ++page) {
-        turn(calendar()->nextPageButton());
+        turn(calendar()->nextPageButton(), 1);
         ASSERT_EQ(wrongDay(), "") << "forward " << page;
     }
     for (int page = 0; page < 5; ++page) {
-        turn(calendar()->previousPageButton());
+        turn(calendar()->previousPageButton(), -1);
         ASSERT_EQ(wrongDay(), "") << "back " << page;
     }
     // This month's events removed behind the screen: every day is asked for again.
