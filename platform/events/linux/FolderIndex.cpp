@@ -16,6 +16,8 @@
 #include <dirent.h>
 #include <string_view>
 #include <sys/stat.h>
+#include <system_error>
+#include <thread>
 
 namespace platform::ical {
 
@@ -30,6 +32,44 @@ FileStamp stampFrom(const struct stat &info)
                      static_cast<quint64>(info.st_ino)};
 }
 
+// Below this many files one thread stats them sooner than two can start.
+constexpr std::size_t filesPerThread = 8192;
+
+// Stats `files` relative to `fd`, marking as gone those that are not regular
+// files (or links to them). Most of a big folder's check is this system call,
+// so the work is shared among the cores.
+void stampAll(int fd, std::vector<FolderFile> &files, std::vector<char> &regular)
+{
+    const auto stampRange = [fd, &files, &regular](std::size_t from, std::size_t to) {
+        for (std::size_t i = from; i < to; ++i) {
+            struct stat info
+            {
+            };
+            // Links are followed: a link to a calendar file is one.
+            regular[i] = ::fstatat(fd, files[i].name.constData(), &info, 0) == 0 && S_ISREG(info.st_mode);
+            if (regular[i])
+                files[i].stamp = stampFrom(info);
+        }
+    };
+    const std::size_t cores = std::max(1U, std::thread::hardware_concurrency());
+    const std::size_t threads = std::min<std::size_t>({cores, 4, files.size() / filesPerThread + 1});
+    std::vector<std::thread> helpers;
+    const std::size_t share = files.size() / threads;
+    for (std::size_t t = 1; t < threads; ++t) {
+        const std::size_t to = t + 1 == threads ? files.size() : (t + 1) * share;
+        try {
+            helpers.emplace_back(stampRange, t * share, to);
+        } catch (const std::system_error &) {
+            // No thread to be had: this one does the rest.
+            stampRange(t * share, files.size());
+            break;
+        }
+    }
+    stampRange(0, std::min(share, files.size()));
+    for (std::thread &helper : helpers)
+        helper.join();
+}
+
 } // namespace
 
 std::vector<FolderFile> calendarFiles(const QString &folder, bool *hasLinks)
@@ -38,22 +78,24 @@ std::vector<FolderFile> calendarFiles(const QString &folder, bool *hasLinks)
     DIR *dir = ::opendir(QFile::encodeName(folder).constData());
     if (!dir)
         return files;
-    // Names are looked up in the folder itself, not from the root each time.
-    const int fd = ::dirfd(dir);
     while (const dirent *entry = ::readdir(dir)) {
         const std::string_view name(entry->d_name);
         if (name.starts_with('.') || !name.ends_with(".ics"))
             continue;
         if (hasLinks && entry->d_type != DT_REG)
             *hasLinks = true;
-        struct stat info
-        {
-        };
-        // Links are followed: a link to a calendar file is one.
-        if (::fstatat(fd, entry->d_name, &info, 0) == 0 && S_ISREG(info.st_mode))
-            files.push_back({QByteArray(name.data(), static_cast<qsizetype>(name.size())), stampFrom(info)});
+        files.push_back({QByteArray(name.data(), static_cast<qsizetype>(name.size())), {}});
     }
+    // Names are looked up in the folder itself, not from the root each time.
+    std::vector<char> regular(files.size());
+    stampAll(::dirfd(dir), files, regular);
     ::closedir(dir);
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        if (regular[i])
+            files[kept++] = std::move(files[i]);
+    }
+    files.resize(kept);
     return files;
 }
 

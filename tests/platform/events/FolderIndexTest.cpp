@@ -11,7 +11,12 @@
 
 #include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
+#include <dirent.h>
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace platform;
 using testcal::calendarText;
@@ -205,6 +210,65 @@ TEST_F(FolderIndexTest, AnIndexThatCannotBeTrustedIsReadAgainFromTheFiles)
     for (const auto &[name, body] : trickyFiles)
         put(QString::fromLatin1(name), calendarText(body));
     EXPECT_EQ(titles(onDay(2026, 12, 4)), expected);
+}
+
+// A folder big enough that its files are looked at on several threads, with
+// entries that are not calendar files spread through it: the listing keeps
+// the folder's order and each file's own stamp, and leaves the rest out.
+TEST(CalendarFilesTest, ABigFolderIsListedWholeAndInOrder)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QByteArray path = QFile::encodeName(dir.path());
+    for (int i = 0; i < 20000; ++i) {
+        const QByteArray name = path + "/e" + QByteArray::number(i) + ".ics";
+        const int fd = ::open(name.constData(), O_CREAT | O_WRONLY, 0644);
+        ASSERT_GE(fd, 0);
+        ASSERT_EQ(::write(fd, name.constData(), static_cast<size_t>(i % 7)), i % 7);
+        ::close(fd);
+        const QByteArray odd = path + "/odd" + QByteArray::number(i) + ".ics";
+        switch (i % 500) {
+        case 1:
+            ASSERT_EQ(::mkdir(odd.constData(), 0755), 0);
+            break;
+        case 2:
+            ASSERT_EQ(::symlink("gone.ics", odd.constData()), 0);
+            break;
+        case 3:
+            ASSERT_EQ(::symlink(name.constData(), odd.constData()), 0);
+            break;
+        case 4:
+            ASSERT_EQ(::mkfifo(odd.constData(), 0644), 0);
+            break;
+        default:
+            break;
+        }
+    }
+    std::vector<std::pair<QByteArray, ical::FileStamp>> expected;
+    DIR *listing = ::opendir(path.constData());
+    ASSERT_NE(listing, nullptr);
+    while (const dirent *entry = ::readdir(listing)) {
+        struct stat info
+        {
+        };
+        const QByteArray name(entry->d_name);
+        if (name.endsWith(".ics") && ::stat(QByteArray(path + '/' + name).constData(), &info) == 0 &&
+            S_ISREG(info.st_mode))
+            expected.emplace_back(name, ical::FileStamp{info.st_size, 0, 0, info.st_ino});
+    }
+    ::closedir(listing);
+    ASSERT_EQ(expected.size(), 20000U + 40U);
+
+    bool hasLinks = false;
+    const auto files = ical::calendarFiles(dir.path(), &hasLinks);
+    EXPECT_TRUE(hasLinks);
+    ASSERT_EQ(files.size(), expected.size());
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        ASSERT_EQ(files[i].name, expected[i].first) << i;
+        EXPECT_EQ(files[i].stamp.size, expected[i].second.size) << i;
+        EXPECT_EQ(files[i].stamp.inode, expected[i].second.inode) << i;
+        EXPECT_NE(files[i].stamp.changedNs, 0) << i;
+    }
 }
 
 } // namespace
