@@ -535,6 +535,12 @@ RecurrenceExpander::RecurrenceExpander(const RecurrenceRule &rule, LocalSeconds 
     minutes_ = timePart(rule_.byMinute, rule_.frequency >= Frequency::hourly, time.minute);
     seconds_ = timePart(rule_.bySecond, rule_.frequency >= Frequency::minutely, time.second);
     ordinalDays_ = rule_.frequency == Frequency::monthly || rule_.frequency == Frequency::yearly;
+    for (int month : rule_.byMonth) {
+        if (month >= 1 && month <= 12)
+            months_.push_back(month);
+    }
+    std::sort(months_.begin(), months_.end());
+    months_.erase(std::unique(months_.begin(), months_.end()), months_.end());
 }
 
 std::optional<LocalSeconds> RecurrenceExpander::lastStart(std::int64_t budget) const
@@ -733,6 +739,13 @@ void RecurrenceExpander::periodCandidates(std::int64_t unit, std::vector<LocalSe
     skipUnits = 0;
     switch (rule_.frequency) {
     case Frequency::yearly: {
+        // A day outside the listed months never matches, so a yearly date
+        // looks at one month of days, not 365.
+        if (!months_.empty()) {
+            for (int month : months_)
+                dayCandidates(civil::daysFromCivil(unit, month, 1), monthLength(unit, month), out);
+            break;
+        }
         const std::int64_t first = civil::daysFromCivil(unit, 1, 1);
         dayCandidates(first, civil::daysFromCivil(unit + 1, 1, 1) - first, out);
         break;

@@ -141,6 +141,8 @@ private:
     LocalSeconds start_;
     std::optional<LocalSeconds> until_;
     std::vector<int> hours_, minutes_, seconds_;
+    // BYMONTH's months, in order, once each.
+    std::vector<int> months_;
     bool ordinalDays_ = false;
 };
 
