@@ -221,6 +221,9 @@ TEST_F(NotificationCenterTest, NoReadLeavesASnapshotOpenThatWouldKeepTheLogFromB
     EXPECT_EQ(center.applicationIconBadgeNumber(), 7);
     EXPECT_FALSE(center.notificationSettings().alertsAllowed());
     EXPECT_EQ(pending(center).size(), 1);
+    // The badge is written behind the caller's back; a write still under way
+    // blocks a checkpoint as it should.
+    ASSERT_TRUE(center.waitForWrites(5000));
 
     sqlite3 *other = nullptr;
     ASSERT_EQ(sqlite3_open(QFile::encodeName(path).constData(), &other), SQLITE_OK);
