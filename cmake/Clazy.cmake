@@ -9,12 +9,6 @@ set(QAMARLY_CLAZY_CHECKS
   level0
   level1
 )
-# The tests' own list (tests/CMakeLists.txt):
-set(QAMARLY_CLAZY_TEST_CHECKS
-  ${QAMARLY_CLAZY_CHECKS}
-  # GoogleTest's TEST() registers each test through a static it constructs.
-  no-non-pod-global-static
-)
 
 # The compile options that run clazy with `checks` (a list), in `out`.
 function(qamarly_clazy_options out)
@@ -28,12 +22,10 @@ endfunction()
 
 # qamarly_warnings adds QAMARLY_CLAZY_OPTIONS as the calling folder sets it.
 set(QAMARLY_CLAZY_OPTIONS)
-set(QAMARLY_CLAZY_TEST_OPTIONS)
 if(QAMARLY_CLAZY)
   if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
     message(FATAL_ERROR "QAMARLY_CLAZY needs clang (-DCMAKE_CXX_COMPILER=clang++)")
   endif()
   find_library(QAMARLY_CLAZY_PLUGIN NAMES ClazyPlugin.so ClazyPlugin REQUIRED)
   qamarly_clazy_options(QAMARLY_CLAZY_OPTIONS ${QAMARLY_CLAZY_CHECKS})
-  qamarly_clazy_options(QAMARLY_CLAZY_TEST_OPTIONS ${QAMARLY_CLAZY_TEST_CHECKS})
 endif()
