@@ -10,16 +10,6 @@ set(QAMARLY_CLAZY_CHECKS
   level1
 )
 
-# The compile options that run clazy with `checks` (a list), in `out`.
-function(qamarly_clazy_options out)
-  list(JOIN ARGN "," checks)
-  set(${out}
-    "SHELL:-Xclang -load -Xclang ${QAMARLY_CLAZY_PLUGIN}"
-    "SHELL:-Xclang -add-plugin -Xclang clazy"
-    "SHELL:-Xclang -plugin-arg-clazy -Xclang ${checks}"
-    PARENT_SCOPE)
-endfunction()
-
 # qamarly_warnings adds QAMARLY_CLAZY_OPTIONS as the calling folder sets it.
 set(QAMARLY_CLAZY_OPTIONS)
 if(QAMARLY_CLAZY)
@@ -27,5 +17,9 @@ if(QAMARLY_CLAZY)
     message(FATAL_ERROR "QAMARLY_CLAZY needs clang (-DCMAKE_CXX_COMPILER=clang++)")
   endif()
   find_library(QAMARLY_CLAZY_PLUGIN NAMES ClazyPlugin.so ClazyPlugin REQUIRED)
-  qamarly_clazy_options(QAMARLY_CLAZY_OPTIONS ${QAMARLY_CLAZY_CHECKS})
+  list(JOIN QAMARLY_CLAZY_CHECKS "," checks)
+  set(QAMARLY_CLAZY_OPTIONS
+    "SHELL:-Xclang -load -Xclang ${QAMARLY_CLAZY_PLUGIN}"
+    "SHELL:-Xclang -add-plugin -Xclang clazy"
+    "SHELL:-Xclang -plugin-arg-clazy -Xclang ${checks}")
 endif()
