@@ -132,7 +132,9 @@ std::unique_ptr<DateTexts> DateTexts::fromIcu(const QString &locale, CalendarIde
         names->getMonths(count, icu::DateFormatSymbols::FORMAT, icu::DateFormatSymbols::WIDE);
     if (count < 12)
         return nullptr;
+    // ICU hands out plain arrays of UnicodeString, never of a derived type.
     for (size_t i = 0; i < 12; ++i)
+        // NOLINTNEXTLINE(bugprone-pointer-arithmetic-on-polymorphic-object)
         texts->monthNames_[i] = qString(months[i]);
     const auto takeWeekdays = [names](icu::DateFormatSymbols::DtContextType context,
                                       icu::DateFormatSymbols::DtWidthType width,
@@ -143,6 +145,7 @@ std::unique_ptr<DateTexts> DateTexts::fromIcu(const QString &locale, CalendarIde
         if (found < 8)
             return false;
         for (size_t i = 0; i < 7; ++i)
+            // NOLINTNEXTLINE(bugprone-pointer-arithmetic-on-polymorphic-object)
             into[i] = qString(weekdays[i + 1]);
         return true;
     };

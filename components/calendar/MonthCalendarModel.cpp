@@ -138,6 +138,7 @@ void MonthCalendarModel::setTimeZoneId(const QString &zone)
     const platform::DateComponents todayDay = day(today_);
     const platform::DateComponents pageDay = day(currentPage_);
     std::vector<platform::DateComponents> selectedDays;
+    selectedDays.reserve(selectedDates_.size());
     for (Instant date : selectedDates_)
         selectedDays.push_back(day(date));
     zone_ = zone;

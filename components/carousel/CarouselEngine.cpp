@@ -406,16 +406,15 @@ void CarouselEngine::transformItemView(int index)
 
 void CarouselEngine::transformItemViews()
 {
-    std::vector<int> indexes;
-    for (const auto &entry : loaded_)
-        indexes.push_back(entry.first);
-    for (int index : indexes)
+    // A copy of the indexes: placing a view calls out to the host.
+    for (int index : indexesForVisibleItems())
         transformItemView(index);
 }
 
 std::vector<int> CarouselEngine::indexesForVisibleItems() const
 {
     std::vector<int> indexes;
+    indexes.reserve(loaded_.size());
     for (const auto &entry : loaded_)
         indexes.push_back(entry.first);
     return indexes;

@@ -109,8 +109,10 @@ const volatile unsigned char *walIndexOf(sqlite3 *db)
         wal = qstricmp(reinterpret_cast<const char *>(sqlite3_column_text(mode, 0)), "wal") == 0;
     sqlite3_finalize(mode);
     sqlite3_file *file = nullptr;
-    if (!wal || sqlite3_file_control(db, "main", SQLITE_FCNTL_FILE_POINTER, &file) != SQLITE_OK || !file ||
-        !file->pMethods || file->pMethods->iVersion < 2 || !file->pMethods->xShmMap)
+    if (!wal ||
+        sqlite3_file_control(db, "main", SQLITE_FCNTL_FILE_POINTER, static_cast<void *>(&file)) !=
+            SQLITE_OK ||
+        !file || !file->pMethods || file->pMethods->iVersion < 2 || !file->pMethods->xShmMap)
         return nullptr;
     // The index's first region, as SQLite itself maps it (never extended here).
     constexpr int regionSize = 32768;

@@ -309,6 +309,9 @@ public:
                 seconds = v;
                 break;
             }
+            default:
+                ok = false;
+                break;
             }
             if (!ok)
                 return std::nullopt;

@@ -606,7 +606,7 @@ public:
     SharedZone(const SharedZone &) = default;
 
     SharedZone *clone() const override { return new SharedZone(*this); }
-    bool operator==(const icu::TimeZone &that) const override { return *zone_ == unwrap(that); }
+    bool operator==(const icu::TimeZone &that) const override { return *zone_ == *unwrap(that); }
     int32_t getOffset(uint8_t era, int32_t year, int32_t month, int32_t day, uint8_t dayOfWeek,
                       int32_t millis, UErrorCode &status) const override
     {
@@ -631,7 +631,7 @@ public:
     }
     UBool hasSameRules(const icu::TimeZone &other) const override
     {
-        return zone_->hasSameRules(unwrap(other));
+        return zone_->hasSameRules(*unwrap(other));
     }
     UBool getNextTransition(UDate base, UBool inclusive, icu::TimeZoneTransition &result) const override
     {
@@ -663,10 +663,10 @@ private:
         icu::UnicodeString id;
         return zone.getID(id);
     }
-    static const icu::TimeZone &unwrap(const icu::TimeZone &zone)
+    static const icu::TimeZone *unwrap(const icu::TimeZone &zone)
     {
         const auto *shared = dynamic_cast<const SharedZone *>(&zone);
-        return shared ? *shared->zone_ : zone;
+        return shared ? shared->zone_ : &zone;
     }
 
     const icu::BasicTimeZone *zone_;

@@ -2,6 +2,7 @@
 // Copyright (C) 2026 The Qamarly developers
 // Draws Qamarly's icon as PNG at the sizes given on the command line, in the
 // same shapes as qamarly.svg (no binary assets in the tree).
+#include <QByteArray>
 #include <QGuiApplication>
 #include <QImage>
 #include <QLinearGradient>
@@ -59,7 +60,7 @@ int main(int argc, char *argv[])
         return 2;
     }
     for (int i = 2; i < argc; ++i) {
-        const int size = std::atoi(argv[i]);
+        const int size = QByteArray(argv[i]).toInt();
         const QString path =
             QStringLiteral("%1/qamarly-%2.png").arg(QString::fromLocal8Bit(argv[1])).arg(size);
         if (size <= 0 || !drawIcon(size).save(path)) {
