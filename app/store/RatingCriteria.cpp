@@ -5,7 +5,6 @@
 namespace app::store {
 
 namespace {
-constexpr double secondsPerDay = 86400;
 constexpr double secondsPerWeek = 7 * secondsPerDay;
 } // namespace
 

@@ -7,6 +7,9 @@
 
 namespace app::store {
 
+// The rating counts its intervals in seconds.
+inline constexpr double secondsPerDay = 86400;
+
 // What the rating decision looks at.
 struct RatingState
 {

@@ -38,10 +38,9 @@ constexpr QLatin1StringView declinedVersionKey("RatingPromptDeclinedVersion");
 constexpr QLatin1StringView ratedVersionKey("RatingPromptRatedVersionChecked");
 constexpr QLatin1StringView lastVersionUsedKey("RatingPromptLastVersionUsed");
 constexpr QLatin1StringView appStoreIDKey("RatingPromptAppStoreID");
-constexpr QLatin1StringView textTable("RatingPrompt");
+constexpr QLatin1StringView ratingPromptTable("RatingPrompt");
 constexpr QLatin1StringView errorDomain("RatingPromptErrorDomain");
 constexpr std::uint64_t gameGenreID = 6014;
-constexpr double secondsPerDay = 86400;
 
 QString appMessage()
 {
@@ -437,9 +436,9 @@ QString RatingPrompt::localizedStringForKey(const QString &key, const QString &d
     if (!textFolderChosen_) {
         textFolderChosen_ = true;
         if (useAllAvailableLanguages)
-            textFolder_ = StoreTexts::folderFor(textTable, platform::Device::languageName());
+            textFolder_ = StoreTexts::folderFor(ratingPromptTable, platform::Device::languageName());
     }
-    const QString text = StoreTexts::lookup(textTable, textFolder_, key, defaultText);
+    const QString text = StoreTexts::lookup(ratingPromptTable, textFolder_, key, defaultText);
     // The program's own tables may say it differently.
     const QByteArray id = key.toUtf8();
     const QString own = platform::localized(id.constData());

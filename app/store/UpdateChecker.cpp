@@ -24,7 +24,7 @@ namespace app::store {
 namespace {
 constexpr QLatin1StringView storedVersionCheckDate("StoredVersionCheckDate");
 constexpr QLatin1StringView storedSkippedVersion("StoredSkippedVersion");
-constexpr QLatin1StringView textTable("UpdateCheckerLocalizable");
+constexpr QLatin1StringView updateCheckerTable("UpdateCheckerLocalizable");
 
 void defaultCalled(const char *callback)
 {
@@ -290,8 +290,8 @@ QString UpdateChecker::localizedAlertText(const QString &text) const
 {
     const QString folder = forceLanguageLocalization
                                ? rawValue(*forceLanguageLocalization)
-                               : StoreTexts::folderFor(textTable, platform::Device::languageName());
-    return StoreTexts::lookup(textTable, folder, text, text);
+                               : StoreTexts::folderFor(updateCheckerTable, platform::Device::languageName());
+    return StoreTexts::lookup(updateCheckerTable, folder, text, text);
 }
 
 void UpdateChecker::presentUpdateAlert()

@@ -18,7 +18,7 @@ namespace app::screens {
 namespace {
 
 // Below this screen height the result labels get smaller fonts to fit.
-constexpr int compactScreenHeight = 520;
+constexpr int compactRangeScreenHeight = 520;
 constexpr int compactTotalFontSize = 17;
 constexpr int compactBreakdownFontSize = 30;
 
@@ -102,7 +102,7 @@ void DateRangeVC::applyAppearanceFonts()
     ui_->calendarSegControler->setFont(segment);
 
     if (const QScreen *screen = QGuiApplication::primaryScreen();
-        screen && screen->size().height() < compactScreenHeight) {
+        screen && screen->size().height() < compactRangeScreenHeight) {
         setPixelFont(ui_->daysTextLabel, compactTotalFontSize);
         for (components::MorphingLabel *label : {ui_->monthsLabel, ui_->yearsLabel, ui_->daysLabel})
             setPixelFont(label, compactBreakdownFontSize);

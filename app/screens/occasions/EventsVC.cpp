@@ -21,7 +21,7 @@ namespace app::occasions {
 
 namespace {
 // The cards' share of the screen, and how the ring is drawn for six cards.
-constexpr double cardWidthDivisor = 1.7;
+constexpr double occasionCardWidthDivisor = 1.7;
 constexpr double cardHeightShare = 0.47;
 // A desktop window can be far larger than a phone: beyond this a card only
 // grows empty.
@@ -125,7 +125,7 @@ QSize EventsVC::screenSize() const
 QSize EventsVC::cardSize() const
 {
     const QSize screen = screenSize();
-    const QSize share(static_cast<int>(std::lround(screen.width() / cardWidthDivisor)),
+    const QSize share(static_cast<int>(std::lround(screen.width() / occasionCardWidthDivisor)),
                       static_cast<int>(std::lround(screen.height() * cardHeightShare)));
     // Never smaller than the card's own content, so no text is cut.
     return share.boundedTo(largestCard).expandedTo(cardMinimum_);

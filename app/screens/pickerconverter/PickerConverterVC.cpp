@@ -33,7 +33,7 @@ namespace app::screens {
 namespace {
 
 // Below this screen height the result day gets a smaller font to fit.
-constexpr int compactScreenHeight = 600;
+constexpr int compactConverterScreenHeight = 600;
 constexpr int compactDayFontSize = 75;
 
 void addShadow(QWidget *widget, qreal opacity, QPointF offset, qreal radius)
@@ -205,7 +205,7 @@ void PickerConverterVC::fitBubble()
 void PickerConverterVC::applyPresentation()
 {
     if (const QScreen *screen = QGuiApplication::primaryScreen();
-        screen && screen->size().height() < compactScreenHeight) {
+        screen && screen->size().height() < compactConverterScreenHeight) {
         dayFont_.setPixelSize(compactDayFontSize);
         fitBubble();
     }

@@ -17,7 +17,7 @@ namespace {
 // Where the occasion card lies, and how much of the screen's width it takes.
 constexpr int cardX = 50;
 constexpr int cardY = 100;
-constexpr double cardWidthDivisor = 1.5;
+constexpr double templateCardWidthDivisor = 1.5;
 constexpr int cardHeight = 350;
 
 // Rounds a view's corners and clips what it and its children draw to them,
@@ -78,8 +78,8 @@ void TemplateViewController::viewDidLoad()
             .arg(flatPurpleDark.name(), flatBlueDark.name()));
 
     occasionCard_ = new occasions::EventView(this);
-    occasionCard_->setGeometry(cardX, cardY, static_cast<int>(std::lround(width() / cardWidthDivisor)),
-                               cardHeight);
+    occasionCard_->setGeometry(cardX, cardY,
+                               static_cast<int>(std::lround(width() / templateCardWidthDivisor)), cardHeight);
     occasionCard_->outlets().dayLabel->setText(QStringLiteral("8"));
     occasionCard_->raise();
     occasionCard_->show();

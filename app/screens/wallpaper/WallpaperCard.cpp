@@ -18,7 +18,7 @@
 namespace app::wallpaper {
 
 namespace {
-constexpr double cardWidthDivisor = 1.9;
+constexpr double wallpaperCardWidthDivisor = 1.9;
 constexpr double cardHeightShare = 0.4;
 // The application's window as it first opens, for a screen not laid out yet.
 const QSize usualScreen(420, 760);
@@ -97,7 +97,7 @@ QSize WallpaperCard::screenSize(const QWidget *screen)
 
 QSize WallpaperCard::cardSizeFor(QSize screen)
 {
-    return QSize(static_cast<int>(std::lround(screen.width() / cardWidthDivisor)),
+    return QSize(static_cast<int>(std::lround(screen.width() / wallpaperCardWidthDivisor)),
                  static_cast<int>(std::lround(screen.height() * cardHeightShare)));
 }
 

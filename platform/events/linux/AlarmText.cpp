@@ -4,14 +4,13 @@
 
 #include "platform/events/linux/CalendarText.h"
 #include "platform/events/linux/EventZone.h"
+#include "platform/events/linux/Recurrence.h"
 
 #include <QDateTime>
 
 namespace platform::ical {
 
 namespace {
-
-constexpr std::int64_t secondsPerDay = 86400;
 
 QByteArray upper(QByteArrayView text)
 {

@@ -5,6 +5,7 @@
 #include "platform/events/linux/AlarmText.h"
 #include "platform/events/linux/CalendarText.h"
 #include "platform/events/linux/Libical.h"
+#include "platform/events/linux/Recurrence.h"
 #include "platform/events/linux/RepeatRule.h"
 
 #include <QDateTime>
@@ -21,7 +22,6 @@ namespace {
 using namespace std::chrono_literals;
 
 constexpr const char *ourProductId = "-//Qamarly//Qamarly//EN";
-constexpr qint64 secondsPerDay = 86400;
 
 // libical, which every entry point below has loaded before any step needs it.
 const Libical &lib()
@@ -31,7 +31,7 @@ const Libical &lib()
 
 // One DATE or DATE-TIME value as written: its digits on a naive clock (held
 // as UTC so that arithmetic on it knows no daylight saving).
-struct TimeValue
+struct WrittenTime
 {
     QDateTime wall;
     bool isDate = false;
@@ -51,9 +51,9 @@ struct TimeForm
     icaltimezone *zone = nullptr;
 };
 
-std::optional<TimeValue> parseTime(QByteArray text)
+std::optional<WrittenTime> parseTime(QByteArray text)
 {
-    TimeValue t;
+    WrittenTime t;
     if (const qsizetype slash = text.indexOf('/'); slash >= 0) {
         t.suffix = text.mid(slash);
         text = text.left(slash);
@@ -197,7 +197,7 @@ private:
 struct TimeProperty
 {
     PropertyLine line;
-    TimeValue value;
+    WrittenTime value;
     TimeForm form;
     Instant at() const { return instantOf(value.wall, form); }
 };
@@ -214,7 +214,7 @@ QByteArray untilValue(QDate day, const TimeForm &form)
                              : fromQDateTime(QDateTime(day, last.time(), Qt::LocalTime)));
 }
 
-TimeForm formOf(const PropertyLine &line, const TimeValue &value, const ZoneBook &zones)
+TimeForm formOf(const PropertyLine &line, const WrittenTime &value, const ZoneBook &zones)
 {
     TimeForm form;
     form.isDate = value.isDate;

@@ -36,7 +36,7 @@ public:
     }
 };
 
-std::shared_ptr<UrlOpener> &installed()
+std::shared_ptr<UrlOpener> &installedOpener()
 {
     static std::shared_ptr<UrlOpener> opener;
     return opener;
@@ -45,14 +45,14 @@ std::shared_ptr<UrlOpener> &installed()
 
 UrlOpener &UrlOpener::shared()
 {
-    if (!installed())
-        installed() = std::make_shared<DesktopUrlOpener>();
-    return *installed();
+    if (!installedOpener())
+        installedOpener() = std::make_shared<DesktopUrlOpener>();
+    return *installedOpener();
 }
 
 void UrlOpener::install(std::shared_ptr<UrlOpener> opener)
 {
-    installed() = std::move(opener);
+    installedOpener() = std::move(opener);
 }
 
 } // namespace platform

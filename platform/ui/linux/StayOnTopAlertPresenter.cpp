@@ -42,7 +42,7 @@ public:
     }
 };
 
-std::shared_ptr<TopAlertPresenter> &installed()
+std::shared_ptr<TopAlertPresenter> &installedPresenter()
 {
     static std::shared_ptr<TopAlertPresenter> presenter;
     return presenter;
@@ -51,14 +51,14 @@ std::shared_ptr<TopAlertPresenter> &installed()
 
 TopAlertPresenter &TopAlertPresenter::shared()
 {
-    if (!installed())
-        installed() = std::make_shared<StayOnTopAlertPresenter>();
-    return *installed();
+    if (!installedPresenter())
+        installedPresenter() = std::make_shared<StayOnTopAlertPresenter>();
+    return *installedPresenter();
 }
 
 void TopAlertPresenter::install(std::shared_ptr<TopAlertPresenter> presenter)
 {
-    installed() = std::move(presenter);
+    installedPresenter() = std::move(presenter);
 }
 
 } // namespace platform
