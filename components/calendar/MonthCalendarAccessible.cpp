@@ -7,10 +7,10 @@
 #include "components/calendar/MonthCalendarDataSource.h"
 #include "components/calendar/MonthCalendarView.h"
 #include "core/RGDate.h"
+#include "platform/ui/AccessibleChildren.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
-#include <map>
 
 namespace components {
 
@@ -143,12 +143,6 @@ class MonthCalendarAccessible final : public QAccessibleWidget, public QAccessib
 public:
     explicit MonthCalendarAccessible(MonthCalendarView *view) : QAccessibleWidget(view, QAccessible::Table) {}
 
-    ~MonthCalendarAccessible() override
-    {
-        for (const auto &entry : children_)
-            QAccessible::deleteAccessibleInterface(entry.second);
-    }
-
     MonthCalendarView *view() const { return static_cast<MonthCalendarView *>(widget()); }
 
     void *interface_cast(QAccessible::InterfaceType type) override
@@ -164,21 +158,10 @@ public:
     {
         if (index < 0 || index >= childCount())
             return nullptr;
-        auto found = children_.find(index);
-        if (found == children_.end()) {
-            auto *part = new MonthCalendarPartAccessible(view(), index);
-            found = children_.emplace(index, QAccessible::registerAccessibleInterface(part)).first;
-        }
-        return QAccessible::accessibleInterface(found->second);
+        return children_.at(index, [&] { return new MonthCalendarPartAccessible(view(), index); });
     }
 
-    int indexOfChild(const QAccessibleInterface *child) const override
-    {
-        for (const auto &entry : children_)
-            if (QAccessible::accessibleInterface(entry.second) == child)
-                return entry.first;
-        return -1;
-    }
+    int indexOfChild(const QAccessibleInterface *child) const override { return children_.indexOf(child); }
 
     QAccessibleInterface *childAt(int x, int y) const override
     {
@@ -237,7 +220,7 @@ public:
     void modelChange(QAccessibleTableModelChangeEvent *) override {}
 
 private:
-    mutable std::map<int, QAccessible::Id> children_;
+    mutable platform::AccessibleChildren children_;
 };
 
 namespace {

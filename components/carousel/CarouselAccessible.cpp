@@ -6,11 +6,11 @@
 #include "components/carousel/Carousel.h"
 #include "core/RGDate.h"
 #include "platform/system/Device.h"
+#include "platform/ui/AccessibleChildren.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QLabel>
-#include <map>
 
 namespace components {
 
@@ -91,11 +91,6 @@ class CarouselAccessible final : public QAccessibleWidget
 {
 public:
     explicit CarouselAccessible(Carousel *carousel) : QAccessibleWidget(carousel, QAccessible::List) {}
-    ~CarouselAccessible() override
-    {
-        for (const auto &entry : children_)
-            QAccessible::deleteAccessibleInterface(entry.second);
-    }
 
     Carousel *carousel() const { return static_cast<Carousel *>(widget()); }
     int childCount() const override { return int(carousel()->indexesForVisibleItems().size()); }
@@ -103,24 +98,13 @@ public:
     {
         if (slot < 0 || slot >= childCount())
             return nullptr;
-        auto found = children_.find(slot);
-        if (found == children_.end()) {
-            auto *item = new CarouselItemAccessible(carousel(), slot);
-            found = children_.emplace(slot, QAccessible::registerAccessibleInterface(item)).first;
-        }
-        return QAccessible::accessibleInterface(found->second);
+        return children_.at(slot, [&] { return new CarouselItemAccessible(carousel(), slot); });
     }
-    int indexOfChild(const QAccessibleInterface *child) const override
-    {
-        for (const auto &entry : children_)
-            if (QAccessible::accessibleInterface(entry.second) == child)
-                return entry.first;
-        return -1;
-    }
+    int indexOfChild(const QAccessibleInterface *child) const override { return children_.indexOf(child); }
     QAccessibleInterface *childAt(int, int) const override { return nullptr; }
 
 private:
-    mutable std::map<int, QAccessible::Id> children_;
+    mutable platform::AccessibleChildren children_;
 };
 
 QAccessibleInterface *carouselFactory(const QString &className, QObject *object)
