@@ -2,13 +2,15 @@
 // Copyright (C) 2026 The Qamarly developers
 #pragma once
 
+#include "platform/calendar/CivilDays.h"
+
 #include <QString>
 #include <optional>
 
 namespace app::store {
 
-// The rating counts its intervals in seconds.
-inline constexpr double secondsPerDay = 86400;
+// The rating counts its intervals in seconds, as fractions.
+inline constexpr double secondsPerDay = platform::civil::secondsPerDay;
 
 // What the rating decision looks at.
 struct RatingState

@@ -12,7 +12,8 @@ namespace platform::civil {
 // ICU counts days before 15 October 1582 on the Julian calendar; from this
 // year on its Gregorian days are the ones counted here.
 constexpr std::int64_t firstReformedYear = 1583;
-constexpr std::int64_t msecsPerDay = 86'400'000;
+constexpr std::int64_t secondsPerDay = 86'400;
+constexpr std::int64_t msecsPerDay = secondsPerDay * 1000;
 
 constexpr std::int64_t floorDiv(std::int64_t a, std::int64_t b)
 {

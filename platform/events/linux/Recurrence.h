@@ -2,6 +2,8 @@
 // Copyright (C) 2026 The Qamarly developers
 #pragma once
 
+#include "platform/calendar/CivilDays.h"
+
 #include <QByteArrayView>
 #include <QString>
 #include <cstdint>
@@ -15,7 +17,7 @@ namespace platform::ical {
 // proleptic Gregorian calendar. Rules are walked on this scale, so "every 8
 // hours" keeps its rhythm across a clock change the way the wall clock does.
 using LocalSeconds = std::int64_t;
-inline constexpr std::int64_t secondsPerDay = 86400;
+using civil::secondsPerDay;
 // The last year iCalendar can write.
 inline constexpr std::int64_t lastYear = 9999;
 

@@ -2,6 +2,7 @@
 // Copyright (C) 2026 The Qamarly developers
 #include "platform/notifications/agent/EventAlerts.h"
 
+#include "platform/calendar/CivilDays.h"
 #include "platform/calendar/Clock.h"
 #include "platform/defaults/UserDefaults.h"
 #include "platform/system/BoundedFile.h"
@@ -23,7 +24,7 @@ namespace {
 
 using namespace std::chrono_literals;
 
-constexpr std::int64_t secondsPerDay = 86400;
+using civil::secondsPerDay;
 // An all-day event reminds at this hour of its day.
 constexpr int allDayAlertHour = 9;
 // The kept file holds a few days of keys; anything larger is not ours.
