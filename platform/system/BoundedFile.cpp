@@ -79,7 +79,8 @@ std::optional<QByteArray> read(const QString &path, qint64 maxBytes, Overflow ov
     // read one byte more than allowed to notice a file that grew past it.
     const qint64 limit = overflow == Overflow::Refuse ? maxBytes + 1 : maxBytes;
     QByteArray data;
-    data.resize(static_cast<qsizetype>(std::min<qint64>(std::max<qint64>(info.st_size, 0), limit)));
+    // A byte beyond the size, so the read that finds the end needs no more room.
+    data.resize(static_cast<qsizetype>(std::min<qint64>(std::max<qint64>(info.st_size, 0) + 1, limit)));
     qint64 filled = 0;
     for (;;) {
         if (filled == data.size()) {
@@ -99,8 +100,9 @@ std::optional<QByteArray> read(const QString &path, qint64 maxBytes, Overflow ov
         filled += got;
     }
     data.resize(static_cast<qsizetype>(filled));
-    // Reading on to the end doubled the buffer; callers keep what they read.
-    data.squeeze();
+    // When reading on to the end grew the buffer; callers keep what they read.
+    if (data.capacity() - data.size() > 64)
+        data.squeeze();
     if (overflow == Overflow::Refuse && filled > maxBytes) {
         setError(error, QStringLiteral("%1: larger than %2 bytes").arg(path, QString::number(maxBytes)));
         return std::nullopt;

@@ -2,7 +2,6 @@
 // Copyright (C) 2026 The Qamarly developers
 #include "platform/events/linux/FolderIndex.h"
 
-#include "platform/system/BoundedFile.h"
 #include "platform/system/Logging.h"
 
 #include <QCryptographicHash>
@@ -14,10 +13,13 @@
 #include <algorithm>
 #include <cstring>
 #include <dirent.h>
+#include <fcntl.h>
 #include <string_view>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <system_error>
 #include <thread>
+#include <unistd.h>
 
 namespace platform::ical {
 
@@ -40,7 +42,7 @@ constexpr std::size_t filesPerThread = 8192;
 // so the work is shared among the cores.
 void stampAll(int fd, std::vector<FolderFile> &files, std::vector<char> &regular)
 {
-    const auto stampRange = [fd, &files, &regular](std::size_t from, std::size_t to) {
+    inParallel(files.size(), filesPerThread, [fd, &files, &regular](std::size_t from, std::size_t to) {
         for (std::size_t i = from; i < to; ++i) {
             struct stat info
             {
@@ -50,31 +52,39 @@ void stampAll(int fd, std::vector<FolderFile> &files, std::vector<char> &regular
             if (regular[i])
                 files[i].stamp = stampFrom(info);
         }
-    };
-    const std::size_t cores = std::max(1U, std::thread::hardware_concurrency());
-    const std::size_t threads = std::min<std::size_t>({cores, 4, files.size() / filesPerThread + 1});
-    std::vector<std::thread> helpers;
-    const std::size_t share = files.size() / threads;
-    for (std::size_t t = 1; t < threads; ++t) {
-        const std::size_t to = t + 1 == threads ? files.size() : (t + 1) * share;
-        try {
-            helpers.emplace_back(stampRange, t * share, to);
-        } catch (const std::system_error &) {
-            // No thread to be had: this one does the rest.
-            stampRange(t * share, files.size());
-            break;
-        }
-    }
-    stampRange(0, std::min(share, files.size()));
-    for (std::thread &helper : helpers)
-        helper.join();
+    });
 }
 
 } // namespace
 
-std::vector<FolderFile> calendarFiles(const QString &folder, bool *hasLinks)
+void inParallel(std::size_t count, std::size_t perThread,
+                const std::function<void(std::size_t, std::size_t)> &work)
+{
+    const std::size_t cores = std::max(1U, std::thread::hardware_concurrency());
+    const std::size_t threads =
+        std::min<std::size_t>({cores, 4, count / std::max<std::size_t>(perThread, 1) + 1});
+    std::vector<std::thread> helpers;
+    const std::size_t share = count / threads;
+    for (std::size_t t = 1; t < threads; ++t) {
+        const std::size_t to = t + 1 == threads ? count : (t + 1) * share;
+        try {
+            helpers.emplace_back(work, t * share, to);
+        } catch (const std::system_error &) {
+            // No thread to be had: this one does the rest.
+            work(t * share, count);
+            break;
+        }
+    }
+    work(0, std::min(share, count));
+    for (std::thread &helper : helpers)
+        helper.join();
+}
+
+std::vector<FolderFile> calendarFiles(const QString &folder, bool *hasLinks, std::size_t expected)
 {
     std::vector<FolderFile> files;
+    // Growing a big listing step by step would touch twice its memory.
+    files.reserve(expected + expected / 16);
     DIR *dir = ::opendir(QFile::encodeName(folder).constData());
     if (!dir)
         return files;
@@ -196,50 +206,111 @@ QByteArray encode(const QString &folder, const Entries &entries)
     return out;
 }
 
-std::optional<Entries> decode(const QString &folder, const QByteArray &data)
+namespace {
+
+bool decodeInto(const QString &folder, const char *data, qsizetype size,
+                const std::function<void(std::size_t)> &reserve,
+                const std::function<void(QByteArray &&, const Entry &)> &add)
 {
-    const qsizetype body = data.size() - checksumSize;
-    if (body < static_cast<qsizetype>(sizeof magic) ||
-        std::memcmp(data.constData(), magic, sizeof magic) != 0)
-        return std::nullopt;
+    const qsizetype body = size - checksumSize;
+    if (body < static_cast<qsizetype>(sizeof magic) || std::memcmp(data, magic, sizeof magic) != 0)
+        return false;
     quint64 sum = 0;
-    std::memcpy(&sum, data.constData() + body, sizeof sum);
-    if (sum != checksum(data.constData(), body))
-        return std::nullopt;
-    Reader reader(data.constData() + sizeof magic, body - static_cast<qsizetype>(sizeof magic));
+    std::memcpy(&sum, data + body, sizeof sum);
+    if (sum != checksum(data, body))
+        return false;
+    Reader reader(data + sizeof magic, body - static_cast<qsizetype>(sizeof magic));
     QByteArray owner;
     quint64 count = 0;
     // Another folder's index (the same name by chance, or copied) is not ours.
     if (!reader.getBytes(owner) || owner != QFile::encodeName(folder) || !reader.get(count))
-        return std::nullopt;
-    Entries entries;
-    entries.reserve(static_cast<std::size_t>(std::min<quint64>(count, static_cast<quint64>(data.size()))));
+        return false;
+    // A count the bytes cannot hold is a lie; it is found out below.
+    reserve(static_cast<std::size_t>(std::min<quint64>(count, static_cast<quint64>(size / 64))));
     QByteArray name;
     for (quint64 i = 0; i < count; ++i) {
         Entry entry;
         if (!getEntry(reader, name, entry))
-            return std::nullopt;
-        entries.emplace_back(name, entry);
+            return false;
+        add(std::move(name), entry);
     }
-    if (!reader.atEnd())
+    return reader.atEnd();
+}
+
+// The index mapped rather than read: a big calendar's index is megabytes,
+// and only its pages already in memory are wanted.
+class MappedFile
+{
+public:
+    explicit MappedFile(const QString &path)
+    {
+        const int fd =
+            ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+        if (fd < 0)
+            return;
+        struct stat info
+        {
+        };
+        if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0 &&
+            info.st_size <= largestIndex) {
+            void *mapped =
+                ::mmap(nullptr, static_cast<std::size_t>(info.st_size), PROT_READ, MAP_PRIVATE, fd, 0);
+            if (mapped != MAP_FAILED) {
+                data_ = static_cast<const char *>(mapped);
+                size_ = static_cast<qsizetype>(info.st_size);
+            }
+        }
+        ::close(fd);
+    }
+    ~MappedFile()
+    {
+        if (data_)
+            ::munmap(const_cast<char *>(data_), static_cast<std::size_t>(size_));
+    }
+    MappedFile(const MappedFile &) = delete;
+    MappedFile &operator=(const MappedFile &) = delete;
+    const char *data() const { return data_; }
+    qsizetype size() const { return size_; }
+
+private:
+    const char *data_ = nullptr;
+    qsizetype size_ = 0;
+};
+
+} // namespace
+
+std::optional<Entries> decode(const QString &folder, const QByteArray &data)
+{
+    Entries entries;
+    if (!decodeInto(
+            folder, data.constData(), data.size(), [&](std::size_t count) { entries.reserve(count); },
+            [&](QByteArray &&name, const Entry &entry) { entries.emplace_back(std::move(name), entry); }))
         return std::nullopt;
     return entries;
 }
 
-Entries load(const QString &folder)
+bool load(const QString &folder, const std::function<void(std::size_t)> &reserve,
+          const std::function<void(QByteArray &&, const Entry &)> &add)
 {
-    const QString path = pathFor(folder);
-    if (!QFileInfo::exists(path))
-        return {};
-    QString error;
-    const auto data = readRegularFile(path, largestIndex, &error);
-    auto entries = data ? decode(folder, *data) : std::nullopt;
-    if (!entries) {
+    const MappedFile index(pathFor(folder));
+    if (!index.data())
+        return false;
+    if (!decodeInto(folder, index.data(), index.size(), reserve, add)) {
         qCDebug(lcEvents, "The event index of %s is unreadable, reading every file again",
                 qUtf8Printable(folder));
-        return {};
+        return false;
     }
-    return std::move(*entries);
+    return true;
+}
+
+Entries load(const QString &folder)
+{
+    Entries entries;
+    if (!load(
+            folder, [&](std::size_t count) { entries.reserve(count); },
+            [&](QByteArray &&name, const Entry &entry) { entries.emplace_back(std::move(name), entry); }))
+        entries.clear();
+    return entries;
 }
 
 bool save(const QString &folder, const QByteArray &encoded)

@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QHashFunctions>
 #include <QString>
+#include <functional>
 #include <optional>
 #include <unordered_map>
 #include <vector>
@@ -32,8 +33,15 @@ struct FolderFile
 };
 // The calendar files of `folder` as they are now (regular files, or links to
 // them, ending in .ics and not hidden), in the order the folder lists them;
-// `hasLinks` says whether any entry is, or may be, a link.
-std::vector<FolderFile> calendarFiles(const QString &folder, bool *hasLinks = nullptr);
+// `hasLinks` says whether any entry is, or may be, a link. `expected` is
+// about how many there were last time.
+std::vector<FolderFile> calendarFiles(const QString &folder, bool *hasLinks = nullptr,
+                                      std::size_t expected = 0);
+
+// Runs work(from, to) over [0, count) in as many slices as the cores allow,
+// none smaller than `perThread`, and returns when all are done.
+void inParallel(std::size_t count, std::size_t perThread,
+                const std::function<void(std::size_t, std::size_t)> &work);
 
 struct NameHash
 {
@@ -59,6 +67,11 @@ using Entries = std::vector<std::pair<QByteArray, Entry>>;
 // Where the index of `folder` is kept: under $XDG_CACHE_HOME/qamarly.
 QString pathFor(const QString &folder);
 Entries load(const QString &folder);
+// The same, handed entry by entry to `add` after `reserve` was told how many
+// there are; false when the index is missing or cannot be trusted, after
+// which whatever was added must be dropped.
+bool load(const QString &folder, const std::function<void(std::size_t count)> &reserve,
+          const std::function<void(QByteArray &&name, const Entry &entry)> &add);
 // The index's bytes; written whole beside the old one and renamed over it,
 // so a reader sees the old index or the new, never half of one.
 QByteArray encode(const QString &folder, const Entries &entries);

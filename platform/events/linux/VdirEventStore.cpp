@@ -29,7 +29,6 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <unordered_set>
 
 namespace platform {
 
@@ -42,6 +41,8 @@ constexpr qint64 nameFileHead = 4096;
 // Parsed files kept between queries: a few months of a busy calendar, and
 // every file whose events repeat without end (each query needs those).
 constexpr std::size_t parsedFilesKept = 2000;
+// Fewer files than this are read sooner by one thread than two can start.
+constexpr std::size_t filesReadPerThread = 32;
 
 QString firstLine(const QString &path)
 {
@@ -254,15 +255,39 @@ std::vector<std::shared_ptr<const EventCalendar>> VdirEventStore::calendars()
     return result;
 }
 
+std::ptrdiff_t VdirEventStore::FolderFiles::find(const QByteArray &name)
+{
+    if (byName.empty() && !files.empty()) {
+        byName.reserve(files.size());
+        for (std::size_t i = 0; i < files.size(); ++i)
+            byName.try_emplace(files[i].first, i);
+    }
+    const auto it = byName.find(name);
+    return it == byName.end() ? -1 : static_cast<std::ptrdiff_t>(it->second);
+}
+
+VdirEventStore::KeptFiles VdirEventStore::loadIndex(const QString &folder)
+{
+    KeptFiles files;
+    const bool loaded = ical::folderindex::load(
+        folder, [&](std::size_t count) { files.reserve(count); },
+        [&](QByteArray &&name, const ical::folderindex::Entry &entry) {
+            // A file that could not be read keeps its place but no stamp,
+            // so it is read again, and why it is skipped said again.
+            const bool failed = entry.stamp == ical::FileStamp();
+            files.emplace_back(std::move(name), CachedFile{entry.stamp, entry.span, {}, {}, 0, failed});
+        });
+    if (!loaded)
+        files.clear();
+    return files;
+}
+
 VdirEventStore::FolderFiles &VdirEventStore::filesOf(const QString &folder)
 {
     FolderFiles &kept = folders_[folder];
     if (!kept.loaded) {
         kept.loaded = true;
-        auto entries = ical::folderindex::load(folder);
-        kept.files.reserve(entries.size());
-        for (auto &[name, entry] : entries)
-            kept.files.try_emplace(std::move(name), CachedFile{entry.stamp, entry.span, {}, {}, 0, false});
+        kept.files = loadIndex(folder);
     }
     return kept;
 }
@@ -274,27 +299,34 @@ VdirEventStore::filesToQuery(const QString &folder, const std::vector<ical::Fold
     std::vector<WantedFile> wanted;
     const std::lock_guard lock(mutex_);
     FolderFiles &kept = filesOf(folder);
-    const auto consider = [&](const ical::FolderFile &file, CachedFile *known) {
-        if (known && known->stamp == file.stamp) {
-            // Most files of a big calendar end here, unread.
-            if (known->failed || !known->span.mayOverlap(start, end))
-                return;
-            if (known->parsed) {
-                known->lastUse = ++useClock_;
-                wanted.push_back({file, known->parsed, known->digest});
-                return;
+    const auto consider = [&](const ical::FolderFile &file, std::ptrdiff_t slot) {
+        if (slot >= 0) {
+            CachedFile &known = kept.files[static_cast<std::size_t>(slot)].second;
+            if (known.stamp == file.stamp) {
+                // Most files of a big calendar end here, unread.
+                if (known.failed || !known.span.mayOverlap(start, end))
+                    return;
+                if (known.parsed) {
+                    known.lastUse = ++useClock_;
+                    wanted.push_back({file, known.parsed, known.digest, slot});
+                    return;
+                }
             }
         }
-        wanted.push_back({file, nullptr, {}});
+        wanted.push_back({file, nullptr, {}, slot});
     };
     if (present) {
-        for (const ical::FolderFile &file : *present) {
-            const auto it = kept.files.find(file.name);
-            consider(file, it == kept.files.end() ? nullptr : &it->second);
+        bool inOrder = present->size() == kept.files.size();
+        for (std::size_t i = 0; i < present->size(); ++i) {
+            const ical::FolderFile &file = (*present)[i];
+            inOrder = inOrder && kept.files[i].first == file.name;
+            consider(file, inOrder ? static_cast<std::ptrdiff_t>(i) : kept.find(file.name));
         }
     } else {
-        for (auto &[name, known] : kept.files)
-            consider({name, known.stamp}, &known);
+        for (std::size_t i = 0; i < kept.files.size(); ++i) {
+            const auto &[name, known] = kept.files[i];
+            consider({name, known.stamp}, static_cast<std::ptrdiff_t>(i));
+        }
     }
     // Events come in file-name order whatever order the folder lists them in.
     std::sort(wanted.begin(), wanted.end(),
@@ -314,24 +346,33 @@ void VdirEventStore::folderChanged(const QString &folder)
     }
 }
 
-void VdirEventStore::readFile(const QString &folder, WantedFile &wanted, Instant start, Instant end)
+VdirEventStore::FileRead VdirEventStore::readFile(const QString &folder, const WantedFile &wanted)
 {
     const QString path = folder + QLatin1Char('/') + QFile::decodeName(wanted.file.name);
-    CachedFile entry;
-    entry.stamp = wanted.file.stamp;
+    FileRead read;
+    read.entry.stamp = wanted.file.stamp;
     QString error;
     // Opened without blocking, regular files only, never more than the cap.
     if (const auto data = readRegularFile(path, ical::maximumFileSize, &error)) {
-        entry.digest = contentDigest(*data);
-        entry.parsed = ical::CalendarFile::parse(*data, path, &error);
-        if (!entry.parsed)
-            consoleWarning(lcEvents(), QStringLiteral("Skipped %1: %2").arg(path, error));
+        read.entry.digest = contentDigest(*data);
+        read.entry.parsed = ical::CalendarFile::parse(*data, path, &error);
+        if (!read.entry.parsed)
+            read.warning = QStringLiteral("Skipped %1: %2").arg(path, error);
     } else {
-        consoleWarning(lcEvents(), QStringLiteral("Skipped %1").arg(error));
+        read.warning = QStringLiteral("Skipped %1").arg(error);
     }
-    entry.failed = !entry.parsed;
-    if (entry.parsed)
-        entry.span = entry.parsed->span();
+    read.entry.failed = !read.entry.parsed;
+    if (read.entry.parsed)
+        read.entry.span = read.entry.parsed->span();
+    return read;
+}
+
+void VdirEventStore::keepFile(const QString &folder, WantedFile &wanted, FileRead &&read, Instant start,
+                              Instant end)
+{
+    if (!read.warning.isEmpty())
+        consoleWarning(lcEvents(), read.warning);
+    CachedFile &entry = read.entry;
     if (entry.parsed && entry.span.mayOverlap(start, end)) {
         wanted.parsed = entry.parsed;
         wanted.digest = entry.digest;
@@ -343,10 +384,24 @@ void VdirEventStore::readFile(const QString &folder, WantedFile &wanted, Instant
     }
     const std::lock_guard lock(mutex_);
     FolderFiles &kept = filesOf(folder);
-    CachedFile &slot = kept.files[wanted.file.name];
+    // Another query may have moved the files since this one looked.
+    auto at = wanted.slot;
+    if (at < 0 || static_cast<std::size_t>(at) >= kept.files.size() ||
+        kept.files[static_cast<std::size_t>(at)].first != wanted.file.name)
+        at = kept.find(wanted.file.name);
+    if (at < 0) {
+        at = static_cast<std::ptrdiff_t>(kept.files.size());
+        kept.files.emplace_back(wanted.file.name, CachedFile());
+        if (!kept.byName.empty())
+            kept.byName.emplace(wanted.file.name, kept.files.size() - 1);
+    }
+    CachedFile &slot = kept.files[static_cast<std::size_t>(at)].second;
     if (entry.failed)
         ++skipped_;
-    if (slot.stamp != entry.stamp || slot.span != entry.span || slot.failed != entry.failed)
+    // A file that fails again is kept as it was: with no stamp.
+    const bool same =
+        slot.failed ? entry.failed : slot.stamp == entry.stamp && slot.span == entry.span && !entry.failed;
+    if (!same)
         kept.changed = true;
     parsedCount_ += entry.parsed ? 1 : 0;
     parsedCount_ -= slot.parsed ? 1 : 0;
@@ -360,31 +415,35 @@ void VdirEventStore::settleFolder(const QString &folder, const std::vector<ical:
     {
         const std::lock_guard lock(mutex_);
         FolderFiles &kept = filesOf(folder);
-        if (kept.files.size() != present.size()) {
-            std::unordered_set<QByteArray, ical::NameHash> names;
-            names.reserve(present.size());
-            for (const ical::FolderFile &file : present)
-                names.insert(file.name);
-            for (auto it = kept.files.begin(); it != kept.files.end();) {
-                if (names.contains(it->first)) {
-                    ++it;
-                    continue;
+        bool inOrder = kept.files.size() == present.size();
+        for (std::size_t i = 0; inOrder && i < present.size(); ++i)
+            inOrder = kept.files[i].first == present[i].name;
+        if (!inOrder) {
+            // Put in the order of this listing, without the files that are gone.
+            KeptFiles files;
+            files.reserve(present.size());
+            std::vector<char> taken(kept.files.size());
+            for (const ical::FolderFile &file : present) {
+                const auto at = kept.find(file.name);
+                if (at >= 0 && !taken[static_cast<std::size_t>(at)]) {
+                    taken[static_cast<std::size_t>(at)] = 1;
+                    files.push_back(std::move(kept.files[static_cast<std::size_t>(at)]));
                 }
-                parsedCount_ -= it->second.parsed ? 1 : 0;
-                it = kept.files.erase(it);
-                kept.changed = true;
             }
+            for (std::size_t i = 0; i < taken.size(); ++i)
+                parsedCount_ -= !taken[i] && kept.files[i].second.parsed ? 1 : 0;
+            kept.files = std::move(files);
+            kept.byName.clear();
+            kept.changed = true;
         }
         if (!kept.changed)
             return;
         kept.changed = false;
-        // Files that could not be read are left out, so the next run reads
-        // them again and says why they are skipped.
         ical::folderindex::Entries entries;
         entries.reserve(kept.files.size());
         for (const auto &[name, file] : kept.files) {
-            if (!file.failed)
-                entries.emplace_back(name, ical::folderindex::Entry{file.stamp, file.span});
+            entries.emplace_back(name, file.failed ? ical::folderindex::Entry()
+                                                   : ical::folderindex::Entry{file.stamp, file.span});
         }
         encoded = ical::folderindex::encode(folder, entries);
     }
@@ -423,19 +482,34 @@ std::vector<CalendarEvent> VdirEventStore::events(Instant start, Instant end)
         bool trusted = false;
         bool watched = false;
         std::uint64_t generation = 0;
+        std::size_t known = 0;
         {
             const std::lock_guard lock(mutex_);
             const FolderFiles &kept = filesOf(folder);
             trusted = kept.trusted;
             watched = kept.watched;
             generation = kept.generation;
+            known = kept.files.size();
         }
         bool hasLinks = false;
         const std::vector<ical::FolderFile> present =
-            trusted ? std::vector<ical::FolderFile>() : ical::calendarFiles(folder, &hasLinks);
-        for (WantedFile &wanted : filesToQuery(folder, trusted ? nullptr : &present, start, end)) {
-            if (!wanted.parsed)
-                readFile(folder, wanted, start, end);
+            trusted ? std::vector<ical::FolderFile>() : ical::calendarFiles(folder, &hasLinks, known);
+        std::vector<WantedFile> wantedFiles = filesToQuery(folder, trusted ? nullptr : &present, start, end);
+        std::vector<std::size_t> unread;
+        for (std::size_t i = 0; i < wantedFiles.size(); ++i) {
+            if (!wantedFiles[i].parsed)
+                unread.push_back(i);
+        }
+        // Read side by side (a first look at a big calendar reads them all),
+        // then kept one by one in name order, so what is said comes in order.
+        std::vector<FileRead> reads(unread.size());
+        ical::inParallel(unread.size(), filesReadPerThread, [&](std::size_t from, std::size_t to) {
+            for (std::size_t k = from; k < to; ++k)
+                reads[k] = readFile(folder, wantedFiles[unread[k]]);
+        });
+        for (std::size_t k = 0; k < unread.size(); ++k)
+            keepFile(folder, wantedFiles[unread[k]], std::move(reads[k]), start, end);
+        for (WantedFile &wanted : wantedFiles) {
             if (!wanted.parsed)
                 continue;
             found.clear();

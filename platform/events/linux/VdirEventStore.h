@@ -79,6 +79,7 @@ private:
         std::uint64_t lastUse = 0;
         bool failed = false;
     };
+    using KeptFiles = std::vector<std::pair<QByteArray, CachedFile>>;
     struct FolderFiles
     {
         bool loaded = false;
@@ -88,17 +89,31 @@ private:
         bool watched = false;
         bool trusted = false;
         std::uint64_t generation = 0;
-        std::unordered_map<QByteArray, CachedFile, ical::NameHash> files;
+        // In the order the folder last listed them, which is the order the
+        // next listing comes in while nothing was added or taken away: the
+        // files are then matched to it one by one, with no name looked up.
+        KeptFiles files;
+        // Position in `files` by name; made when a listing does not match.
+        std::unordered_map<QByteArray, std::size_t, ical::NameHash> byName;
+        // The listing last looked at came in another order, or had other files.
+        bool reordered = false;
+
+        // The position of the file called `name`, or -1.
+        std::ptrdiff_t find(const QByteArray &name);
     };
     // A file whose events may fall in a query's range; no parsed file yet
-    // when it must be read.
+    // when it must be read. `slot` is where it was in its folder's files.
     struct WantedFile
     {
         ical::FolderFile file;
         std::shared_ptr<const ical::CalendarFile> parsed;
         QByteArray digest;
+        std::ptrdiff_t slot = -1;
     };
 
+    // What the folder's index says of its files; nothing when it has none
+    // to be trusted.
+    static KeptFiles loadIndex(const QString &folder);
     // Under the lock: the folder's kept files, its index read on first use.
     FolderFiles &filesOf(const QString &folder);
     // The files whose events may fall in [start, end): of those `present`,
@@ -107,9 +122,17 @@ private:
                                          Instant start, Instant end);
     // What the watch says changed; every folder when `folder` is empty.
     void folderChanged(const QString &folder);
-    // Reads the file, keeps its span, and gives it to `wanted` when its
-    // events may fall in [start, end).
-    void readFile(const QString &folder, WantedFile &wanted, Instant start, Instant end);
+    // A file as read, and why it gives no events when it does not.
+    struct FileRead
+    {
+        CachedFile entry;
+        QString warning;
+    };
+    // Reads and parses a file, touching nothing shared.
+    static FileRead readFile(const QString &folder, const WantedFile &wanted);
+    // Keeps what was read of a file and gives it to `wanted` when its events
+    // may fall in [start, end).
+    void keepFile(const QString &folder, WantedFile &wanted, FileRead &&read, Instant start, Instant end);
     // Forgets the files of `folder` that are gone, and keeps its index for
     // the next run when anything changed.
     void settleFolder(const QString &folder, const std::vector<ical::FolderFile> &present);

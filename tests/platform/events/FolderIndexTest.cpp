@@ -212,6 +212,45 @@ TEST_F(FolderIndexTest, AnIndexThatCannotBeTrustedIsReadAgainFromTheFiles)
     EXPECT_EQ(titles(onDay(2026, 12, 4)), expected);
 }
 
+// The index keeps the folder's own order, so the next run matches the two
+// file by file; a file that cannot be read keeps its place there, is read
+// and reported again each run, and does not make every run rewrite the index.
+TEST_F(FolderIndexTest, AnUnreadableFileIsTriedAgainEachRunWithoutRewritingTheIndex)
+{
+    put(QStringLiteral("broken.ics"), "BEGIN:VCALENDAR\r\nBEGIN:VEVENT\r\nDTSTART:garbage\r\n");
+    const auto skippedLines = [this] { return log_.filter(QStringLiteral("broken.ics")).size(); };
+    const auto indexStamp = [this] {
+        struct stat info
+        {
+        };
+        EXPECT_EQ(::stat(QFile::encodeName(ical::folderindex::pathFor(folder())).constData(), &info), 0);
+        return std::pair(info.st_ino, info.st_mtim.tv_nsec + info.st_mtim.tv_sec * 1'000'000'000LL);
+    };
+    const QStringList expected{QStringLiteral("Count"), QStringLiteral("Until")};
+    EXPECT_EQ(titles(onDay(2026, 12, 4)), expected);
+    EXPECT_EQ(skippedLines(), 1);
+    const auto kept = indexStamp();
+
+    std::vector<QByteArray> listed;
+    for (const ical::FolderFile &file : ical::calendarFiles(folder()))
+        listed.push_back(file.name);
+    std::vector<QByteArray> indexed;
+    for (const auto &[name, entry] : ical::folderindex::load(folder()))
+        indexed.push_back(name);
+    EXPECT_EQ(indexed, listed);
+
+    for (int run = 2; run <= 3; ++run) {
+        EXPECT_EQ(titles(onDay(2026, 12, 4)), expected);
+        EXPECT_EQ(skippedLines(), run);
+        EXPECT_EQ(indexStamp(), kept) << "run " << run;
+    }
+    put(QStringLiteral("broken.ics"),
+        calendarText(eventText("mended", "DTSTART:20261204T100000Z\r\nSUMMARY:Mended\r\n")));
+    EXPECT_EQ(titles(onDay(2026, 12, 4)),
+              (QStringList{QStringLiteral("Count"), QStringLiteral("Mended"), QStringLiteral("Until")}));
+    EXPECT_EQ(skippedLines(), 3);
+}
+
 // A folder big enough that its files are looked at on several threads, with
 // entries that are not calendar files spread through it: the listing keeps
 // the folder's order and each file's own stamp, and leaves the rest out.
