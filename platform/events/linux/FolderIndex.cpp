@@ -114,7 +114,7 @@ namespace folderindex {
 namespace {
 
 // Changes whenever the layout or the meaning of a span does.
-constexpr char magic[8] = {'Q', 'M', 'L', 'Y', 'I', 'D', 'X', '1'};
+constexpr char magic[8] = {'Q', 'M', 'L', 'Y', 'I', 'D', 'X', '2'};
 // Far above any calendar's index (about 90 bytes a file).
 constexpr qint64 largestIndex = 1024LL * 1024 * 1024;
 constexpr qsizetype checksumSize = 8;
@@ -169,12 +169,35 @@ private:
     const char *end_;
 };
 
+// Start days that could hide an event, if believed, are a damaged index.
+bool getStartDays(Reader &reader, std::shared_ptr<const StartDays> &out)
+{
+    quint8 present = 0;
+    if (!reader.get(present) || present > 1)
+        return false;
+    if (!present)
+        return true;
+    auto days = std::make_shared<StartDays>();
+    quint32 count = 0;
+    if (!reader.get(days->from) || !reader.get(days->to) || !reader.get(days->longest) ||
+        !reader.get(count) || count > maximumStartDays || days->from > days->to || days->longest < 0)
+        return false;
+    days->days.resize(count);
+    for (std::int64_t &day : days->days) {
+        if (!reader.get(day) || day < days->from || day > days->to ||
+            (&day != days->days.data() && day <= *(&day - 1)))
+            return false;
+    }
+    out = std::move(days);
+    return true;
+}
+
 bool getEntry(Reader &reader, QByteArray &name, Entry &entry)
 {
     FileStamp &s = entry.stamp;
     return reader.getBytes(name) && reader.get(s.size) && reader.get(s.modifiedNs) &&
            reader.get(s.changedNs) && reader.get(s.inode) && reader.get(entry.span.first) &&
-           reader.get(entry.span.last);
+           reader.get(entry.span.last) && getStartDays(reader, entry.days);
 }
 
 } // namespace
@@ -201,6 +224,15 @@ QByteArray encode(const QString &folder, const Entries &entries)
         put(out, entry.stamp.inode);
         put(out, entry.span.first);
         put(out, entry.span.last);
+        put<quint8>(out, entry.days ? 1 : 0);
+        if (entry.days) {
+            put(out, entry.days->from);
+            put(out, entry.days->to);
+            put(out, entry.days->longest);
+            put<quint32>(out, static_cast<quint32>(entry.days->days.size()));
+            for (const std::int64_t day : entry.days->days)
+                put(out, day);
+        }
     }
     put<quint64>(out, checksum(out.constData(), out.size()));
     return out;

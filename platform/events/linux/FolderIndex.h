@@ -60,6 +60,8 @@ struct Entry
 {
     FileStamp stamp;
     FileSpan span;
+    // Only for files whose events repeat through a long span.
+    std::shared_ptr<const StartDays> days;
 };
 // With the file's name within the folder.
 using Entries = std::vector<std::pair<QByteArray, Entry>>;

@@ -256,6 +256,15 @@ struct Series
     std::optional<ZonedValue> replaced;
 };
 
+// The wall-clock seconds a query of [start, end) looks at for occurrences
+// lasting up to `length` seconds: any zone's offset and the length before
+// it, any offset after it.
+std::pair<LocalSeconds, LocalSeconds> wallClockBounds(Instant start, Instant end, std::int64_t length)
+{
+    return {civil::floorDiv(msecsOf(start), 1000) - 2 * secondsPerDay - length,
+            civil::floorDiv(msecsOf(end), 1000) + 2 * secondsPerDay};
+}
+
 // Where a value starts: its first moment for a date, in its zone or the device's.
 std::optional<Instant> startOf(const ZonedValue &value, const EventZone &device)
 {
@@ -444,10 +453,10 @@ bool CalendarFile::Impl::expand(const Series &s, Instant start, Instant end, con
         out.push_back(std::move(*occurrence));
     };
 
-    // Wall-clock bounds wide enough for any offset and the event's length.
-    const std::int64_t slack = 2 * secondsPerDay + s.lengthMs / 1000 + s.lengthDays * secondsPerDay;
-    const LocalSeconds from = civil::floorDiv(msecsOf(start), 1000) - slack;
-    const LocalSeconds to = civil::floorDiv(msecsOf(end), 1000) + 2 * secondsPerDay;
+    // Plain names: lambdas below may not capture structured bindings.
+    const auto bounds = wallClockBounds(start, end, s.lengthMs / 1000 + s.lengthDays * secondsPerDay);
+    const LocalSeconds from = bounds.first;
+    const LocalSeconds to = bounds.second;
     if (!s.rule) {
         if (s.start.local >= from && s.start.local <= to)
             consider(s.start);
@@ -979,6 +988,75 @@ FileSpan CalendarFile::span() const
             span.last = FileSpan::noEnd;
     }
     return span;
+}
+
+namespace {
+
+// The horizon of a file's start days around the query that read it.
+constexpr std::int64_t startDaysBefore = 2 * 366;
+constexpr std::int64_t startDaysAfter = 4 * 366;
+
+// The wall-clock days a query of [start, end) looks at, as a series'
+// expansion does, with a day more each side for extra dates.
+std::pair<std::int64_t, std::int64_t> queriedDays(Instant start, Instant end, std::int64_t longest)
+{
+    const auto bounds = wallClockBounds(start, end, longest);
+    return {civil::floorDiv(bounds.first, secondsPerDay) - 1,
+            civil::floorDiv(bounds.second, secondsPerDay) + 1};
+}
+
+} // namespace
+
+bool StartDays::covers(Instant start, Instant end) const
+{
+    const auto [first, last] = queriedDays(start, end, longest);
+    return first >= from && last <= to;
+}
+
+bool StartDays::mayOverlap(Instant start, Instant end) const
+{
+    const auto [first, last] = queriedDays(start, end, longest);
+    if (first < from || last > to)
+        return true;
+    const auto it = std::lower_bound(days.begin(), days.end(), first);
+    return it != days.end() && *it <= last;
+}
+
+std::optional<StartDays> CalendarFile::startDays(Instant around) const
+{
+    if (impl_->overBudget)
+        return std::nullopt;
+    const std::int64_t today = civil::floorDiv(civil::floorDiv(msecsOf(around), 1000), secondsPerDay);
+    StartDays result;
+    result.from = today - startDaysBefore;
+    result.to = today + startDaysAfter;
+    const LocalSeconds from = result.from * secondsPerDay;
+    const LocalSeconds to = result.to * secondsPerDay + secondsPerDay - 1;
+    std::vector<std::int64_t> days;
+    const auto take = [&](LocalSeconds at) {
+        if (at >= from && at <= to && (days.empty() || days.back() != civil::floorDiv(at, secondsPerDay)))
+            days.push_back(civil::floorDiv(at, secondsPerDay));
+        // Far more than will be kept: stop walking.
+        return days.size() <= 4 * maximumStartDays;
+    };
+    std::int64_t budget = expansionBudget;
+    for (const Series &s : impl_->series) {
+        result.longest = std::max(result.longest, s.lengthMs / 1000 + s.lengthDays * secondsPerDay);
+        if (!s.rule)
+            take(s.start.local);
+        else if (s.rule->forEach(from, to, budget, take) == RecurrenceExpander::Result::overBudget)
+            return std::nullopt;
+        for (const ZonedValue &extra : s.extraDates)
+            take(extra.local);
+        if (days.size() > 4 * maximumStartDays)
+            return std::nullopt;
+    }
+    std::sort(days.begin(), days.end());
+    days.erase(std::unique(days.begin(), days.end()), days.end());
+    if (days.size() > maximumStartDays)
+        return std::nullopt;
+    result.days = std::move(days);
+    return result;
 }
 
 void copyInto(Occurrence &&o, CalendarEvent &event)

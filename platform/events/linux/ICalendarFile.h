@@ -50,6 +50,34 @@ struct FileSpan
     bool operator==(const FileSpan &) const = default;
 };
 
+// The wall-clock days on which a file's occurrences start, within a horizon
+// of some years: what tells a query, without reading the file, that a series
+// repeating all through its span has nothing near it.
+struct StartDays
+{
+    // The horizon, as day numbers from 1970-01-01, both ends included.
+    std::int64_t from = 0;
+    std::int64_t to = 0;
+    // The slack a query needs for the longest occurrence, in seconds.
+    std::int64_t longest = 0;
+    // In order, each once.
+    std::vector<std::int64_t> days;
+
+    // False only when [start, end) lies within the horizon and no
+    // occurrence starts near it.
+    bool mayOverlap(Instant start, Instant end) const;
+    // Whether the horizon holds the query [start, end) whole.
+    bool covers(Instant start, Instant end) const;
+    bool operator==(const StartDays &) const = default;
+};
+
+// Kept only for files whose span is longer than this: for others the span
+// says as much.
+inline constexpr std::int64_t startDaysAfterSpanDays = 62;
+// More start days than this in a horizon are not worth keeping: such a file
+// has events near most days anyway.
+inline constexpr std::size_t maximumStartDays = 128;
+
 // The occurrence's own fields onto `event`; the calendar, file and digest are the caller's.
 void copyInto(Occurrence &&o, CalendarEvent &event);
 
@@ -74,6 +102,10 @@ public:
     void occurrences(Instant start, Instant end, std::vector<Occurrence> &out) const;
     int eventCount() const;
     FileSpan span() const;
+    // The days its occurrences start on in a horizon around `around`; no
+    // value when there are more than maximumStartDays or finding them would
+    // take more steps than a query may.
+    std::optional<StartDays> startDays(Instant around) const;
 
 private:
     struct Impl;

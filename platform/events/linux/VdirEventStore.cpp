@@ -2,6 +2,7 @@
 // Copyright (C) 2026 The Qamarly developers
 #include "platform/events/linux/VdirEventStore.h"
 
+#include "platform/calendar/CivilDays.h"
 #include "platform/calendar/Clock.h"
 #include "platform/defaults/UserDefaults.h"
 #include "platform/system/BoundedFile.h"
@@ -275,7 +276,8 @@ VdirEventStore::KeptFiles VdirEventStore::loadIndex(const QString &folder)
             // A file that could not be read keeps its place but no stamp,
             // so it is read again, and why it is skipped said again.
             const bool failed = entry.stamp == ical::FileStamp();
-            files.emplace_back(std::move(name), CachedFile{entry.stamp, entry.span, {}, {}, 0, failed});
+            files.emplace_back(std::move(name),
+                               CachedFile{entry.stamp, entry.span, {}, {}, 0, failed, entry.days});
         });
     if (!loaded)
         files.clear();
@@ -304,7 +306,8 @@ VdirEventStore::filesToQuery(const QString &folder, const std::vector<ical::Fold
             CachedFile &known = kept.files[static_cast<std::size_t>(slot)].second;
             if (known.stamp == file.stamp) {
                 // Most files of a big calendar end here, unread.
-                if (known.failed || !known.span.mayOverlap(start, end))
+                if (known.failed || !known.span.mayOverlap(start, end) ||
+                    (known.days && !known.days->mayOverlap(start, end)))
                     return;
                 if (known.parsed) {
                     known.lastUse = ++useClock_;
@@ -346,7 +349,8 @@ void VdirEventStore::folderChanged(const QString &folder)
     }
 }
 
-VdirEventStore::FileRead VdirEventStore::readFile(const QString &folder, const WantedFile &wanted)
+VdirEventStore::FileRead VdirEventStore::readFile(const QString &folder, const WantedFile &wanted,
+                                                  Instant start)
 {
     const QString path = folder + QLatin1Char('/') + QFile::decodeName(wanted.file.name);
     FileRead read;
@@ -362,8 +366,15 @@ VdirEventStore::FileRead VdirEventStore::readFile(const QString &folder, const W
         read.warning = QStringLiteral("Skipped %1").arg(error);
     }
     read.entry.failed = !read.entry.parsed;
-    if (read.entry.parsed)
-        read.entry.span = read.entry.parsed->span();
+    if (!read.entry.parsed)
+        return read;
+    const ical::FileSpan &span = read.entry.span = read.entry.parsed->span();
+    if (span.first <= span.last &&
+        (span.last == ical::FileSpan::noEnd ||
+         span.last - span.first > ical::startDaysAfterSpanDays * platform::civil::secondsPerDay)) {
+        if (auto days = read.entry.parsed->startDays(start))
+            read.entry.days = std::make_shared<const ical::StartDays>(std::move(*days));
+    }
     return read;
 }
 
@@ -398,9 +409,15 @@ void VdirEventStore::keepFile(const QString &folder, WantedFile &wanted, FileRea
     CachedFile &slot = kept.files[static_cast<std::size_t>(at)].second;
     if (entry.failed)
         ++skipped_;
+    // Start days still good for this query are kept, so that reading the
+    // file near another day does not make the index new.
+    if (entry.days && slot.days && slot.stamp == entry.stamp && slot.days->covers(start, end))
+        entry.days = slot.days;
+    const bool sameDays = entry.days && slot.days ? *entry.days == *slot.days : !entry.days && !slot.days;
     // A file that fails again is kept as it was: with no stamp.
-    const bool same =
-        slot.failed ? entry.failed : slot.stamp == entry.stamp && slot.span == entry.span && !entry.failed;
+    const bool same = slot.failed
+                          ? entry.failed
+                          : slot.stamp == entry.stamp && slot.span == entry.span && !entry.failed && sameDays;
     if (!same)
         kept.changed = true;
     parsedCount_ += entry.parsed ? 1 : 0;
@@ -442,8 +459,9 @@ void VdirEventStore::settleFolder(const QString &folder, const std::vector<ical:
         ical::folderindex::Entries entries;
         entries.reserve(kept.files.size());
         for (const auto &[name, file] : kept.files) {
-            entries.emplace_back(name, file.failed ? ical::folderindex::Entry()
-                                                   : ical::folderindex::Entry{file.stamp, file.span});
+            entries.emplace_back(name, file.failed
+                                           ? ical::folderindex::Entry()
+                                           : ical::folderindex::Entry{file.stamp, file.span, file.days});
         }
         encoded = ical::folderindex::encode(folder, entries);
     }
@@ -505,7 +523,7 @@ std::vector<CalendarEvent> VdirEventStore::events(Instant start, Instant end)
         std::vector<FileRead> reads(unread.size());
         ical::inParallel(unread.size(), filesReadPerThread, [&](std::size_t from, std::size_t to) {
             for (std::size_t k = from; k < to; ++k)
-                reads[k] = readFile(folder, wantedFiles[unread[k]]);
+                reads[k] = readFile(folder, wantedFiles[unread[k]], start);
         });
         for (std::size_t k = 0; k < unread.size(); ++k)
             keepFile(folder, wantedFiles[unread[k]], std::move(reads[k]), start, end);

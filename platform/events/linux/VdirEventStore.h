@@ -78,6 +78,7 @@ private:
         std::shared_ptr<const ical::CalendarFile> parsed;
         std::uint64_t lastUse = 0;
         bool failed = false;
+        std::shared_ptr<const ical::StartDays> days;
     };
     using KeptFiles = std::vector<std::pair<QByteArray, CachedFile>>;
     struct FolderFiles
@@ -128,8 +129,9 @@ private:
         CachedFile entry;
         QString warning;
     };
-    // Reads and parses a file, touching nothing shared.
-    static FileRead readFile(const QString &folder, const WantedFile &wanted);
+    // Reads and parses a file, touching nothing shared; a query of
+    // [start, end) reads it.
+    static FileRead readFile(const QString &folder, const WantedFile &wanted, Instant start);
     // Keeps what was read of a file and gives it to `wanted` when its events
     // may fall in [start, end).
     void keepFile(const QString &folder, WantedFile &wanted, FileRead &&read, Instant start, Instant end);

@@ -56,6 +56,16 @@ const std::pair<const char *, QByteArray> trickyFiles[] = {
     {"hijri.ics",
      eventText("hijri", "DTSTART;VALUE=DATE:20261210\r\n"
                         "RRULE:RSCALE=ISLAMIC-UMALQURA;FREQ=MONTHLY;COUNT=3\r\nSUMMARY:Hijri\r\n")},
+    // Kept with the days their events start on.
+    {"ramadan.ics", eventText("ramadan", "DTSTART;VALUE=DATE:20270208\r\n"
+                                         "RRULE:RSCALE=ISLAMIC-UMALQURA;FREQ=YEARLY\r\nSUMMARY:Ramadan\r\n")},
+    {"monthend.ics", eventText("monthend", "DTSTART:20261031T200000Z\r\nDTEND:20261031T210000Z\r\n"
+                                           "RRULE:FREQ=MONTHLY;BYMONTHDAY=31\r\nSUMMARY:Month end\r\n")},
+    {"turn.ics",
+     eventText("turn", "DTSTART;VALUE=DATE:20251230\r\nDTEND;VALUE=DATE:20260102\r\n"
+                       "RRULE:FREQ=YEARLY\r\nEXDATE;VALUE=DATE:20261230\r\nSUMMARY:Year turn\r\n")},
+    {"spring.ics", eventText("spring", "DTSTART;VALUE=DATE:20270301\r\nDTEND;VALUE=DATE:20270615\r\n"
+                                       "RDATE;VALUE=DATE:20310301\r\nSUMMARY:Spring\r\n")},
 };
 
 class FolderIndexTest : public testcal::CalendarFolderTest
@@ -137,6 +147,8 @@ TEST_F(FolderIndexTest, AQueryThroughTheIndexFindsWhatReadingEveryFileFinds)
         expectSameAsEveryFile(QDate(2027, 5, 30), 4);
         expectSameAsEveryFile(QDate(2027, 12, 30), 3);
         expectSameAsEveryFile(QDate(2031, 12, 9), 3);
+        expectSameAsEveryFile(QDate(2028, 1, 25), 5);
+        expectSameAsEveryFile(QDate(2031, 5, 30), 2);
     }
     EXPECT_TRUE(QFileInfo::exists(ical::folderindex::pathFor(folder())));
 }
@@ -244,11 +256,14 @@ TEST_F(FolderIndexTest, AnUnreadableFileIsTriedAgainEachRunWithoutRewritingTheIn
         EXPECT_EQ(skippedLines(), run);
         EXPECT_EQ(indexStamp(), kept) << "run " << run;
     }
+    // Another day reads the series near it again, and keeps what it knew of them.
+    EXPECT_EQ(titles(onDay(2026, 12, 3)), QStringList{QStringLiteral("Until")});
+    EXPECT_EQ(indexStamp(), kept);
     put(QStringLiteral("broken.ics"),
         calendarText(eventText("mended", "DTSTART:20261204T100000Z\r\nSUMMARY:Mended\r\n")));
     EXPECT_EQ(titles(onDay(2026, 12, 4)),
               (QStringList{QStringLiteral("Count"), QStringLiteral("Mended"), QStringLiteral("Until")}));
-    EXPECT_EQ(skippedLines(), 3);
+    EXPECT_EQ(skippedLines(), 4);
 }
 
 // A folder big enough that its files are looked at on several threads, with
