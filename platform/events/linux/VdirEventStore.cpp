@@ -277,7 +277,7 @@ VdirEventStore::KeptFiles VdirEventStore::loadIndex(const QString &folder)
             // so it is read again, and why it is skipped said again.
             const bool failed = entry.stamp == ical::FileStamp();
             files.emplace_back(std::move(name),
-                               CachedFile{entry.stamp, entry.span, {}, {}, 0, failed, entry.days});
+                               CachedFile{entry.stamp, entry.span, nullptr, entry.days, failed});
         });
     if (!loaded)
         files.clear();
@@ -310,8 +310,8 @@ VdirEventStore::filesToQuery(const QString &folder, const std::vector<ical::Fold
                     (known.days && !known.days->mayOverlap(start, end)))
                     return;
                 if (known.parsed) {
-                    known.lastUse = ++useClock_;
-                    wanted.push_back({file, known.parsed, known.digest, slot});
+                    known.parsed->lastUse = ++useClock_;
+                    wanted.push_back({file, known.parsed->events, known.parsed->digest, slot});
                     return;
                 }
             }
@@ -358,21 +358,24 @@ VdirEventStore::FileRead VdirEventStore::readFile(const QString &folder, const W
     QString error;
     // Opened without blocking, regular files only, never more than the cap.
     if (const auto data = readRegularFile(path, ical::maximumFileSize, &error)) {
-        read.entry.digest = contentDigest(*data);
-        read.entry.parsed = ical::CalendarFile::parse(*data, path, &error);
-        if (!read.entry.parsed)
+        if (auto events = ical::CalendarFile::parse(*data, path, &error)) {
+            read.entry.parsed = std::make_unique<ParsedFile>();
+            read.entry.parsed->events = std::move(events);
+            read.entry.parsed->digest = contentDigest(*data);
+        } else {
             read.warning = QStringLiteral("Skipped %1: %2").arg(path, error);
+        }
     } else {
         read.warning = QStringLiteral("Skipped %1").arg(error);
     }
     read.entry.failed = !read.entry.parsed;
     if (!read.entry.parsed)
         return read;
-    const ical::FileSpan &span = read.entry.span = read.entry.parsed->span();
+    const ical::FileSpan &span = read.entry.span = read.entry.parsed->events->span();
     if (span.first <= span.last &&
         (span.last == ical::FileSpan::noEnd ||
          span.last - span.first > ical::startDaysAfterSpanDays * platform::civil::secondsPerDay)) {
-        if (auto days = read.entry.parsed->startDays(start))
+        if (auto days = read.entry.parsed->events->startDays(start))
             read.entry.days = std::make_shared<const ical::StartDays>(std::move(*days));
     }
     return read;
@@ -385,13 +388,12 @@ void VdirEventStore::keepFile(const QString &folder, WantedFile &wanted, FileRea
         consoleWarning(lcEvents(), read.warning);
     CachedFile &entry = read.entry;
     if (entry.parsed && entry.span.mayOverlap(start, end)) {
-        wanted.parsed = entry.parsed;
-        wanted.digest = entry.digest;
+        wanted.parsed = entry.parsed->events;
+        wanted.digest = entry.parsed->digest;
     } else {
         // Read only to learn its span: a first run over a big calendar keeps
         // none of the files it has no use for.
         entry.parsed.reset();
-        entry.digest.clear();
     }
     const std::lock_guard lock(mutex_);
     FolderFiles &kept = filesOf(folder);
@@ -422,7 +424,8 @@ void VdirEventStore::keepFile(const QString &folder, WantedFile &wanted, FileRea
         kept.changed = true;
     parsedCount_ += entry.parsed ? 1 : 0;
     parsedCount_ -= slot.parsed ? 1 : 0;
-    entry.lastUse = ++useClock_;
+    if (entry.parsed)
+        entry.parsed->lastUse = ++useClock_;
     slot = std::move(entry);
 }
 
@@ -478,14 +481,13 @@ void VdirEventStore::trimParsed()
     for (auto &[folder, kept] : folders_) {
         for (auto &[name, file] : kept.files) {
             if (file.parsed)
-                parsed.emplace_back(file.lastUse, &file);
+                parsed.emplace_back(file.parsed->lastUse, &file);
         }
     }
     const auto keep = parsed.end() - static_cast<std::ptrdiff_t>(parsedFilesKept);
     std::nth_element(parsed.begin(), keep, parsed.end());
     for (auto it = parsed.begin(); it != keep; ++it) {
         it->second->parsed.reset();
-        it->second->digest.clear();
     }
     parsedCount_ = parsedFilesKept;
 }

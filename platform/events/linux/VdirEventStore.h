@@ -68,17 +68,24 @@ protected:
     void connectNotify(const QMetaMethod &signal) override;
 
 private:
+    // A file's events as parsed, with the digest of the bytes they came from.
+    struct ParsedFile
+    {
+        std::shared_ptr<const ical::CalendarFile> events;
+        QByteArray digest;
+        std::uint64_t lastUse = 0;
+    };
     // A file as last read. Its span always stays; the parsed file is let go
-    // of when many others were used since, and read again when needed.
+    // of when many others were used since, and read again when needed. A big
+    // calendar keeps one of these a file, so what only some files have is
+    // kept apart.
     struct CachedFile
     {
         ical::FileStamp stamp;
         ical::FileSpan span;
-        QByteArray digest;
-        std::shared_ptr<const ical::CalendarFile> parsed;
-        std::uint64_t lastUse = 0;
-        bool failed = false;
+        std::unique_ptr<ParsedFile> parsed;
         std::shared_ptr<const ical::StartDays> days;
+        bool failed = false;
     };
     using KeptFiles = std::vector<std::pair<QByteArray, CachedFile>>;
     struct FolderFiles
