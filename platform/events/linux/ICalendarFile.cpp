@@ -257,8 +257,8 @@ struct Series
 };
 
 // The wall-clock seconds a query of [start, end) looks at for occurrences
-// lasting up to `length` seconds: any zone's offset and the length before
-// it, any offset after it.
+// lasting up to `length` seconds: any zone's offset (and a day's span in the
+// device's zone) and the length before it, any offset after it.
 std::pair<LocalSeconds, LocalSeconds> wallClockBounds(Instant start, Instant end, std::int64_t length)
 {
     return {civil::floorDiv(msecsOf(start), 1000) - 2 * secondsPerDay - length,
@@ -959,11 +959,9 @@ void CalendarFile::occurrences(Instant start, Instant end, std::vector<Occurrenc
 
 bool FileSpan::mayOverlap(Instant start, Instant end) const
 {
-    // Any zone's offset, and a day's span in the device's zone, fit in two days.
-    constexpr std::int64_t slack = 2 * secondsPerDay;
-    const std::int64_t from = civil::floorDiv(msecsOf(start), 1000);
-    const std::int64_t to = civil::floorDiv(msecsOf(end), 1000);
-    return first <= last && first - slack <= to && (last == noEnd || last + slack >= from);
+    // The span already runs to its events' ends.
+    const auto bounds = wallClockBounds(start, end, 0);
+    return first <= last && first <= bounds.second && (last == noEnd || last >= bounds.first);
 }
 
 FileSpan CalendarFile::span() const

@@ -103,8 +103,6 @@ private:
         KeptFiles files;
         // Position in `files` by name; made when a listing does not match.
         std::unordered_map<QByteArray, std::size_t, ical::NameHash> byName;
-        // The listing last looked at came in another order, or had other files.
-        bool reordered = false;
 
         // The position of the file called `name`, or -1.
         std::ptrdiff_t find(const QByteArray &name);
