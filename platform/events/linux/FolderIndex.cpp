@@ -11,6 +11,7 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <algorithm>
+#include <atomic>
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
@@ -57,27 +58,55 @@ void stampAll(int fd, std::vector<FolderFile> &files, std::vector<char> &regular
 
 } // namespace
 
-void inParallel(std::size_t count, std::size_t perThread,
-                const std::function<void(std::size_t, std::size_t)> &work)
+namespace {
+
+// Runs work(t) for t in [0, threads), t = 0 on the calling thread; returns
+// when all are done.
+void onThreads(std::size_t threads, const std::function<void(std::size_t)> &work)
 {
-    const std::size_t cores = std::max(1U, std::thread::hardware_concurrency());
-    const std::size_t threads =
-        std::min<std::size_t>({cores, 4, count / std::max<std::size_t>(perThread, 1) + 1});
     std::vector<std::thread> helpers;
-    const std::size_t share = count / threads;
     for (std::size_t t = 1; t < threads; ++t) {
-        const std::size_t to = t + 1 == threads ? count : (t + 1) * share;
         try {
-            helpers.emplace_back(work, t * share, to);
+            helpers.emplace_back(work, t);
         } catch (const std::system_error &) {
-            // No thread to be had: this one does the rest.
-            work(t * share, count);
+            // No thread to be had: the ones there are do the rest.
             break;
         }
     }
-    work(0, std::min(share, count));
+    work(0);
     for (std::thread &helper : helpers)
         helper.join();
+}
+
+std::size_t threadsFor(std::size_t count, std::size_t perThread)
+{
+    const std::size_t cores = std::max(1U, std::thread::hardware_concurrency());
+    return std::min<std::size_t>({cores, 4, count / std::max<std::size_t>(perThread, 1) + 1});
+}
+
+} // namespace
+
+void inParallel(std::size_t count, std::size_t perThread,
+                const std::function<void(std::size_t, std::size_t)> &work)
+{
+    // Slices are taken, not handed out, so a thread that could not start
+    // leaves its slice to the others.
+    const std::size_t threads = threadsFor(count, perThread);
+    const std::size_t share = count / threads;
+    std::atomic<std::size_t> next = 0;
+    onThreads(threads, [&](std::size_t) {
+        for (std::size_t t; (t = next++) < threads;)
+            work(t * share, t + 1 == threads ? count : (t + 1) * share);
+    });
+}
+
+void eachInParallel(std::size_t count, const std::function<void(std::size_t)> &work)
+{
+    std::atomic<std::size_t> next = 0;
+    onThreads(std::min(threadsFor(count, 1), count), [&](std::size_t) {
+        for (std::size_t i; (i = next++) < count;)
+            work(i);
+    });
 }
 
 std::vector<FolderFile> calendarFiles(const QString &folder, bool *hasLinks, std::size_t expected)

@@ -42,6 +42,9 @@ std::vector<FolderFile> calendarFiles(const QString &folder, bool *hasLinks = nu
 // none smaller than `perThread`, and returns when all are done.
 void inParallel(std::size_t count, std::size_t perThread,
                 const std::function<void(std::size_t, std::size_t)> &work);
+// Runs work(i) for each i in [0, count), side by side on as many threads as
+// the cores allow, each taking the next i when done with its last.
+void eachInParallel(std::size_t count, const std::function<void(std::size_t)> &work);
 
 struct NameHash
 {

@@ -28,6 +28,7 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <iterator>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -384,8 +385,6 @@ VdirEventStore::FileRead VdirEventStore::readFile(const QString &folder, const W
 void VdirEventStore::keepFile(const QString &folder, WantedFile &wanted, FileRead &&read, Instant start,
                               Instant end)
 {
-    if (!read.warning.isEmpty())
-        consoleWarning(lcEvents(), read.warning);
     CachedFile &entry = read.entry;
     if (entry.parsed && entry.span.mayOverlap(start, end)) {
         wanted.parsed = entry.parsed->events;
@@ -492,69 +491,102 @@ void VdirEventStore::trimParsed()
     parsedCount_ = parsedFilesKept;
 }
 
+VdirEventStore::FolderEvents
+VdirEventStore::folderEvents(const std::shared_ptr<const EventCalendar> &calendar, Instant start, Instant end)
+{
+    FolderEvents out;
+    const QString &folder = calendar->identifier;
+    bool needsIndex = false;
+    {
+        const std::lock_guard lock(mutex_);
+        needsIndex = !folders_[folder].loaded;
+    }
+    // Read outside the lock, while other folders are looked at.
+    KeptFiles index = needsIndex ? loadIndex(folder) : KeptFiles();
+    bool trusted = false;
+    bool watched = false;
+    std::uint64_t generation = 0;
+    std::size_t known = 0;
+    {
+        const std::lock_guard lock(mutex_);
+        FolderFiles &kept = folders_[folder];
+        if (!kept.loaded) {
+            kept.loaded = true;
+            kept.files = std::move(index);
+        }
+        trusted = kept.trusted;
+        watched = kept.watched;
+        generation = kept.generation;
+        known = kept.files.size();
+    }
+    bool hasLinks = false;
+    const std::vector<ical::FolderFile> present =
+        trusted ? std::vector<ical::FolderFile>() : ical::calendarFiles(folder, &hasLinks, known);
+    std::vector<WantedFile> wantedFiles = filesToQuery(folder, trusted ? nullptr : &present, start, end);
+    std::vector<std::size_t> unread;
+    for (std::size_t i = 0; i < wantedFiles.size(); ++i) {
+        if (!wantedFiles[i].parsed)
+            unread.push_back(i);
+    }
+    // Read side by side (a first look at a big calendar reads them all),
+    // then kept one by one in name order, so what is said comes in order.
+    std::vector<FileRead> reads(unread.size());
+    ical::inParallel(unread.size(), filesReadPerThread, [&](std::size_t from, std::size_t to) {
+        for (std::size_t k = from; k < to; ++k)
+            reads[k] = readFile(folder, wantedFiles[unread[k]], start);
+    });
+    for (std::size_t k = 0; k < unread.size(); ++k) {
+        if (!reads[k].warning.isEmpty())
+            out.warnings.push_back(std::move(reads[k].warning));
+        keepFile(folder, wantedFiles[unread[k]], std::move(reads[k]), start, end);
+    }
+    std::vector<ical::Occurrence> found;
+    for (WantedFile &wanted : wantedFiles) {
+        if (!wanted.parsed)
+            continue;
+        found.clear();
+        wanted.parsed->occurrences(start, end, found);
+        const QString path = folder + QLatin1Char('/') + QFile::decodeName(wanted.file.name);
+        for (ical::Occurrence &o : found) {
+            CalendarEvent event;
+            event.identifier = QStringLiteral("%1#%2@%3").arg(path, o.uid).arg(msecsOf(o.start));
+            ical::copyInto(std::move(o), event);
+            event.calendar = calendar;
+            event.filePath = path;
+            event.sourceDigest = wanted.digest;
+            out.events.push_back(std::move(event));
+        }
+    }
+    if (trusted)
+        return out;
+    settleFolder(folder, present);
+    // Nothing changed while the folder was looked at under a watch that
+    // sees every change: until the watch says otherwise, it is as kept.
+    if (watched && ical::FolderWatch::seesEveryChange(folder, hasLinks)) {
+        const std::lock_guard lock(mutex_);
+        FolderFiles &kept = filesOf(folder);
+        kept.trusted = kept.watched && kept.generation == generation;
+    }
+    return out;
+}
+
 std::vector<CalendarEvent> VdirEventStore::events(Instant start, Instant end)
 {
-    std::vector<CalendarEvent> result;
-    std::vector<ical::Occurrence> found;
     const auto calendarList = calendars();
-    for (const auto &calendar : calendarList) {
-        const QString &folder = calendar->identifier;
-        bool trusted = false;
-        bool watched = false;
-        std::uint64_t generation = 0;
-        std::size_t known = 0;
-        {
-            const std::lock_guard lock(mutex_);
-            const FolderFiles &kept = filesOf(folder);
-            trusted = kept.trusted;
-            watched = kept.watched;
-            generation = kept.generation;
-            known = kept.files.size();
-        }
-        bool hasLinks = false;
-        const std::vector<ical::FolderFile> present =
-            trusted ? std::vector<ical::FolderFile>() : ical::calendarFiles(folder, &hasLinks, known);
-        std::vector<WantedFile> wantedFiles = filesToQuery(folder, trusted ? nullptr : &present, start, end);
-        std::vector<std::size_t> unread;
-        for (std::size_t i = 0; i < wantedFiles.size(); ++i) {
-            if (!wantedFiles[i].parsed)
-                unread.push_back(i);
-        }
-        // Read side by side (a first look at a big calendar reads them all),
-        // then kept one by one in name order, so what is said comes in order.
-        std::vector<FileRead> reads(unread.size());
-        ical::inParallel(unread.size(), filesReadPerThread, [&](std::size_t from, std::size_t to) {
-            for (std::size_t k = from; k < to; ++k)
-                reads[k] = readFile(folder, wantedFiles[unread[k]], start);
-        });
-        for (std::size_t k = 0; k < unread.size(); ++k)
-            keepFile(folder, wantedFiles[unread[k]], std::move(reads[k]), start, end);
-        for (WantedFile &wanted : wantedFiles) {
-            if (!wanted.parsed)
-                continue;
-            found.clear();
-            wanted.parsed->occurrences(start, end, found);
-            const QString path = folder + QLatin1Char('/') + QFile::decodeName(wanted.file.name);
-            for (ical::Occurrence &o : found) {
-                CalendarEvent event;
-                event.identifier = QStringLiteral("%1#%2@%3").arg(path, o.uid).arg(msecsOf(o.start));
-                ical::copyInto(std::move(o), event);
-                event.calendar = calendar;
-                event.filePath = path;
-                event.sourceDigest = wanted.digest;
-                result.push_back(std::move(event));
-            }
-        }
-        if (trusted)
-            continue;
-        settleFolder(folder, present);
-        // Nothing changed while the folder was looked at under a watch that
-        // sees every change: until the watch says otherwise, it is as kept.
-        if (watched && ical::FolderWatch::seesEveryChange(folder, hasLinks)) {
-            const std::lock_guard lock(mutex_);
-            FolderFiles &kept = filesOf(folder);
-            kept.trusted = kept.watched && kept.generation == generation;
-        }
+    // Folders side by side: one folder's index is read, or its files
+    // parsed, while another's are checked.
+    std::vector<FolderEvents> perFolder(calendarList.size());
+    ical::eachInParallel(calendarList.size(),
+                         [&](std::size_t i) { perFolder[i] = folderEvents(calendarList[i], start, end); });
+    std::vector<CalendarEvent> result;
+    std::size_t count = 0;
+    for (const FolderEvents &folder : perFolder)
+        count += folder.events.size();
+    result.reserve(count);
+    for (FolderEvents &folder : perFolder) {
+        for (const QString &warning : folder.warnings)
+            consoleWarning(lcEvents(), warning);
+        std::move(folder.events.begin(), folder.events.end(), std::back_inserter(result));
     }
     trimParsed();
     // New calendar folders are watched from the store's own thread.

@@ -137,6 +137,14 @@ private:
     // Reads and parses a file, touching nothing shared; a query of
     // [start, end) reads it.
     static FileRead readFile(const QString &folder, const WantedFile &wanted, Instant start);
+    // A folder's part of a query: its events, and why files gave none.
+    struct FolderEvents
+    {
+        std::vector<CalendarEvent> events;
+        QStringList warnings;
+    };
+    FolderEvents folderEvents(const std::shared_ptr<const EventCalendar> &calendar, Instant start,
+                              Instant end);
     // Keeps what was read of a file and gives it to `wanted` when its events
     // may fall in [start, end).
     void keepFile(const QString &folder, WantedFile &wanted, FileRead &&read, Instant start, Instant end);

@@ -288,6 +288,55 @@ TEST_F(VdirEventStoreTest, UnreadableOrMissingFolderLeavesTheOtherCalendars)
     EXPECT_EQ(store.calendars().size(), 1u);
 }
 
+// Calendars are read side by side, yet what a query gives and says comes
+// in a fixed order: calendar by calendar, and by file name within each.
+TEST_F(VdirEventStoreTest, SeveralCalendarsAnswerInTheirOwnOrderEveryTime)
+{
+    const QStringList names{QStringLiteral("a-work"), QStringLiteral("b-family"), QStringLiteral("c-club"),
+                            QStringLiteral("d-school")};
+    for (const QString &name : names) {
+        makeCalendar(name);
+        // Many files, so that each folder takes a while and they overlap.
+        for (int i = 0; i < 300; ++i) {
+            const QByteArray uid = name.toLatin1() + QByteArray::number(i);
+            const QByteArray start = i % 30 ? "DTSTART:20261201T090000Z\r\n" : "DTSTART:20261207T090000Z\r\n";
+            put(QStringLiteral("%1.ics").arg(i, 3, 10, QLatin1Char('0')),
+                calendarText(eventText(uid.constData(), start + "SUMMARY:" + uid + "\r\n")), name);
+        }
+        put(QStringLiteral("bad.ics"), "not a calendar", name);
+    }
+    VdirEventStore store(base());
+    QStringList expected;
+    QStringList expectedWarnings;
+    for (const auto &calendar : store.calendars()) {
+        const QString name = QFileInfo(calendar->identifier).fileName();
+        if (!names.contains(name))
+            continue; // the fixture's own, empty
+        for (int i = 0; i < 300; i += 30)
+            expected << name + QString::number(i);
+        expectedWarnings << name;
+    }
+    for (int run = 0; run < 3; ++run) {
+        log_.clear();
+        const auto events = day(store, 2026, 12, 7);
+        EXPECT_EQ(titles(events), expected);
+        for (const CalendarEvent &event : events)
+            EXPECT_TRUE(event.filePath.startsWith(event.calendar->identifier))
+                << event.filePath.toStdString();
+        // The bad files are reported once, on the first run.
+        QStringList said;
+        for (const QString &line : std::as_const(log_)) {
+            for (const QString &name : names) {
+                if (line.contains(QLatin1Char('/') + name + QStringLiteral("/bad.ics")))
+                    said << name;
+            }
+        }
+        ASSERT_EQ(expectedWarnings.size(), names.size());
+        EXPECT_EQ(said, run == 0 ? expectedWarnings : QStringList())
+            << log_.join(QLatin1Char('\n')).toStdString();
+    }
+}
+
 // A sync tool may keep a file's time when it rewrites it: a change of the
 // same size under the same modification time is still read again; hidden
 // files, other names and folders named like calendar files are no events.
