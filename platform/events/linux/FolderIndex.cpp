@@ -29,8 +29,8 @@ namespace {
 FileStamp stampFrom(const struct stat &info)
 {
     constexpr qint64 nsPerSecond = 1'000'000'000;
+    // The modification time says nothing more: any program may set it back.
     return FileStamp{static_cast<qint64>(info.st_size),
-                     static_cast<qint64>(info.st_mtim.tv_sec) * nsPerSecond + info.st_mtim.tv_nsec,
                      static_cast<qint64>(info.st_ctim.tv_sec) * nsPerSecond + info.st_ctim.tv_nsec,
                      static_cast<quint64>(info.st_ino)};
 }
@@ -143,7 +143,7 @@ namespace folderindex {
 namespace {
 
 // Changes whenever the layout or the meaning of a span does.
-constexpr char magic[8] = {'Q', 'M', 'L', 'Y', 'I', 'D', 'X', '2'};
+constexpr char magic[8] = {'Q', 'M', 'L', 'Y', 'I', 'D', 'X', '3'};
 // Far above any calendar's index (about 90 bytes a file).
 constexpr qint64 largestIndex = 1024LL * 1024 * 1024;
 constexpr qsizetype checksumSize = 8;
@@ -181,12 +181,12 @@ public:
         return true;
     }
 
-    bool getBytes(QByteArray &bytes)
+    bool getBytes(QByteArrayView &bytes)
     {
         quint32 size = 0;
         if (!get(size) || end_ - at_ < static_cast<qsizetype>(size))
             return false;
-        bytes = QByteArray(at_, size);
+        bytes = QByteArrayView(at_, size);
         at_ += size;
         return true;
     }
@@ -221,12 +221,19 @@ bool getStartDays(Reader &reader, std::shared_ptr<const StartDays> &out)
     return true;
 }
 
-bool getEntry(Reader &reader, QByteArray &name, Entry &entry)
+// A name no folder can hold is a damaged index.
+bool isFileName(QByteArrayView name)
+{
+    const auto size = static_cast<std::size_t>(name.size());
+    return size > 0 && !std::memchr(name.data(), '\0', size) && !std::memchr(name.data(), '/', size);
+}
+
+bool getEntry(Reader &reader, QByteArrayView &name, Entry &entry)
 {
     FileStamp &s = entry.stamp;
-    return reader.getBytes(name) && reader.get(s.size) && reader.get(s.modifiedNs) &&
-           reader.get(s.changedNs) && reader.get(s.inode) && reader.get(entry.span.first) &&
-           reader.get(entry.span.last) && getStartDays(reader, entry.days);
+    return reader.getBytes(name) && isFileName(name) && reader.get(s.size) && reader.get(s.changedNs) &&
+           reader.get(s.inode) && reader.get(entry.span.first) && reader.get(entry.span.last) &&
+           getStartDays(reader, entry.days);
 }
 
 } // namespace
@@ -248,7 +255,6 @@ QByteArray encode(const QString &folder, const Entries &entries)
     for (const auto &[name, entry] : entries) {
         putBytes(out, name);
         put(out, entry.stamp.size);
-        put(out, entry.stamp.modifiedNs);
         put(out, entry.stamp.changedNs);
         put(out, entry.stamp.inode);
         put(out, entry.span.first);
@@ -269,9 +275,20 @@ QByteArray encode(const QString &folder, const Entries &entries)
 
 namespace {
 
-bool decodeInto(const QString &folder, const char *data, qsizetype size,
-                const std::function<void(std::size_t)> &reserve,
-                const std::function<void(QByteArray &&, const Entry &)> &add)
+Reserve reserveIn(Entries &entries)
+{
+    return [&entries](std::size_t count, qsizetype) { entries.reserve(count); };
+}
+
+Add addTo(Entries &entries)
+{
+    return [&entries](QByteArrayView name, const Entry &entry) {
+        entries.emplace_back(name.toByteArray(), entry);
+    };
+}
+
+bool decodeInto(const QString &folder, const char *data, qsizetype size, const Reserve &reserve,
+                const Add &add)
 {
     const qsizetype body = size - checksumSize;
     if (body < static_cast<qsizetype>(sizeof magic) || std::memcmp(data, magic, sizeof magic) != 0)
@@ -281,19 +298,19 @@ bool decodeInto(const QString &folder, const char *data, qsizetype size,
     if (sum != checksum(data, body))
         return false;
     Reader reader(data + sizeof magic, body - static_cast<qsizetype>(sizeof magic));
-    QByteArray owner;
+    QByteArrayView owner;
     quint64 count = 0;
     // Another folder's index (the same name by chance, or copied) is not ours.
     if (!reader.getBytes(owner) || owner != QFile::encodeName(folder) || !reader.get(count))
         return false;
     // A count the bytes cannot hold is a lie; it is found out below.
-    reserve(static_cast<std::size_t>(std::min<quint64>(count, static_cast<quint64>(size / 64))));
-    QByteArray name;
+    reserve(static_cast<std::size_t>(std::min<quint64>(count, static_cast<quint64>(size / 64))), size);
+    QByteArrayView name;
     for (quint64 i = 0; i < count; ++i) {
         Entry entry;
         if (!getEntry(reader, name, entry))
             return false;
-        add(std::move(name), entry);
+        add(name, entry);
     }
     return reader.atEnd();
 }
@@ -343,15 +360,12 @@ private:
 std::optional<Entries> decode(const QString &folder, const QByteArray &data)
 {
     Entries entries;
-    if (!decodeInto(
-            folder, data.constData(), data.size(), [&](std::size_t count) { entries.reserve(count); },
-            [&](QByteArray &&name, const Entry &entry) { entries.emplace_back(std::move(name), entry); }))
+    if (!decodeInto(folder, data.constData(), data.size(), reserveIn(entries), addTo(entries)))
         return std::nullopt;
     return entries;
 }
 
-bool load(const QString &folder, const std::function<void(std::size_t)> &reserve,
-          const std::function<void(QByteArray &&, const Entry &)> &add)
+bool load(const QString &folder, const Reserve &reserve, const Add &add)
 {
     const MappedFile index(pathFor(folder));
     if (!index.data())
@@ -367,9 +381,7 @@ bool load(const QString &folder, const std::function<void(std::size_t)> &reserve
 Entries load(const QString &folder)
 {
     Entries entries;
-    if (!load(
-            folder, [&](std::size_t count) { entries.reserve(count); },
-            [&](QByteArray &&name, const Entry &entry) { entries.emplace_back(std::move(name), entry); }))
+    if (!load(folder, reserveIn(entries), addTo(entries)))
         entries.clear();
     return entries;
 }

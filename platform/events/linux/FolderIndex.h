@@ -19,7 +19,6 @@ namespace platform::ical {
 struct FileStamp
 {
     qint64 size = -1;
-    qint64 modifiedNs = 0;
     qint64 changedNs = 0;
     quint64 inode = 0;
     bool operator==(const FileStamp &) const = default;
@@ -73,10 +72,12 @@ using Entries = std::vector<std::pair<QByteArray, Entry>>;
 QString pathFor(const QString &folder);
 Entries load(const QString &folder);
 // The same, handed entry by entry to `add` after `reserve` was told how many
-// there are; false when the index is missing or cannot be trusted, after
-// which whatever was added must be dropped.
-bool load(const QString &folder, const std::function<void(std::size_t count)> &reserve,
-          const std::function<void(QByteArray &&name, const Entry &entry)> &add);
+// there are and how many bytes their names take at most; false when the
+// index is missing or cannot be trusted, after which whatever was added must
+// be dropped. A name lasts only for its call.
+using Reserve = std::function<void(std::size_t count, qsizetype nameBytes)>;
+using Add = std::function<void(QByteArrayView name, const Entry &entry)>;
+bool load(const QString &folder, const Reserve &reserve, const Add &add);
 // The index's bytes; written whole beside the old one and renamed over it,
 // so a reader sees the old index or the new, never half of one.
 QByteArray encode(const QString &folder, const Entries &entries);

@@ -268,20 +268,37 @@ std::ptrdiff_t VdirEventStore::FolderFiles::find(const QByteArray &name)
     return it == byName.end() ? -1 : static_cast<std::ptrdiff_t>(it->second);
 }
 
-VdirEventStore::KeptFiles VdirEventStore::loadIndex(const QString &folder)
+VdirEventStore::KeptFiles VdirEventStore::loadIndex(const QString &folder, QByteArray &names)
 {
     KeptFiles files;
     const bool loaded = ical::folderindex::load(
-        folder, [&](std::size_t count) { files.reserve(count); },
-        [&](QByteArray &&name, const ical::folderindex::Entry &entry) {
+        folder,
+        [&](std::size_t count, qsizetype nameBytes) {
+            files.reserve(count);
+            names.reserve(nameBytes);
+        },
+        [&](QByteArrayView name, const ical::folderindex::Entry &entry) {
+            // Each ends in a zero, which no name holds.
+            names.append(name).append('\0');
             // A file that could not be read keeps its place but no stamp,
             // so it is read again, and why it is skipped said again.
             const bool failed = entry.stamp == ical::FileStamp();
-            files.emplace_back(std::move(name),
+            files.emplace_back(QByteArray(),
                                CachedFile{entry.stamp, entry.span, nullptr, entry.days, failed});
         });
-    if (!loaded)
-        files.clear();
+    if (!loaded) {
+        names.clear();
+        return {};
+    }
+    // Every name points into the one block, which the folder keeps as long
+    // as it keeps its files: a big calendar's names are one allocation, not
+    // one a file.
+    const char *at = names.constData();
+    for (auto &file : files) {
+        const auto size = static_cast<qsizetype>(std::strlen(at));
+        file.first = QByteArray::fromRawData(at, size);
+        at += size + 1;
+    }
     return files;
 }
 
@@ -290,7 +307,7 @@ VdirEventStore::FolderFiles &VdirEventStore::filesOf(const QString &folder)
     FolderFiles &kept = folders_[folder];
     if (!kept.loaded) {
         kept.loaded = true;
-        kept.files = loadIndex(folder);
+        kept.files = loadIndex(folder, kept.names);
     }
     return kept;
 }
@@ -502,7 +519,8 @@ VdirEventStore::folderEvents(const std::shared_ptr<const EventCalendar> &calenda
         needsIndex = !folders_[folder].loaded;
     }
     // Read outside the lock, while other folders are looked at.
-    KeptFiles index = needsIndex ? loadIndex(folder) : KeptFiles();
+    QByteArray names;
+    KeptFiles index = needsIndex ? loadIndex(folder, names) : KeptFiles();
     bool trusted = false;
     bool watched = false;
     std::uint64_t generation = 0;
@@ -513,6 +531,7 @@ VdirEventStore::folderEvents(const std::shared_ptr<const EventCalendar> &calenda
         if (!kept.loaded) {
             kept.loaded = true;
             kept.files = std::move(index);
+            kept.names = std::move(names);
         }
         trusted = kept.trusted;
         watched = kept.watched;

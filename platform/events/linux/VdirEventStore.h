@@ -101,6 +101,10 @@ private:
         // next listing comes in while nothing was added or taken away: the
         // files are then matched to it one by one, with no name looked up.
         KeptFiles files;
+        // The names of the files the index held, which those of `files`
+        // point into: never changed, and kept as long as the folder is, so
+        // that no copy of a name outlives it.
+        QByteArray names;
         // Position in `files` by name; made when a listing does not match.
         std::unordered_map<QByteArray, std::size_t, ical::NameHash> byName;
 
@@ -117,9 +121,9 @@ private:
         std::ptrdiff_t slot = -1;
     };
 
-    // What the folder's index says of its files; nothing when it has none
-    // to be trusted.
-    static KeptFiles loadIndex(const QString &folder);
+    // What the folder's index says of its files, their names in `names`;
+    // nothing when it has none to be trusted.
+    static KeptFiles loadIndex(const QString &folder, QByteArray &names);
     // Under the lock: the folder's kept files, its index read on first use.
     FolderFiles &filesOf(const QString &folder);
     // The files whose events may fall in [start, end): of those `present`,
