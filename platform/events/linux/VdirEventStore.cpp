@@ -302,14 +302,24 @@ VdirEventStore::KeptFiles VdirEventStore::loadIndex(const QString &folder, QByte
     return files;
 }
 
-VdirEventStore::FolderFiles &VdirEventStore::filesOf(const QString &folder)
+void VdirEventStore::loadIndexOnce(const QString &folder)
 {
+    {
+        const std::lock_guard lock(mutex_);
+        if (folders_[folder].loaded)
+            return;
+    }
+    // Read outside the lock, while other folders are looked at; dropped
+    // when another query got there first.
+    QByteArray names;
+    KeptFiles index = loadIndex(folder, names);
+    const std::lock_guard lock(mutex_);
     FolderFiles &kept = folders_[folder];
     if (!kept.loaded) {
         kept.loaded = true;
-        kept.files = loadIndex(folder, kept.names);
+        kept.files = std::move(index);
+        kept.names = std::move(names);
     }
-    return kept;
 }
 
 std::vector<VdirEventStore::WantedFile>
@@ -318,7 +328,7 @@ VdirEventStore::filesToQuery(const QString &folder, const std::vector<ical::Fold
 {
     std::vector<WantedFile> wanted;
     const std::lock_guard lock(mutex_);
-    FolderFiles &kept = filesOf(folder);
+    FolderFiles &kept = folders_[folder];
     const auto consider = [&](const ical::FolderFile &file, std::ptrdiff_t slot) {
         if (slot >= 0) {
             CachedFile &known = kept.files[static_cast<std::size_t>(slot)].second;
@@ -412,7 +422,7 @@ void VdirEventStore::keepFile(const QString &folder, WantedFile &wanted, FileRea
         entry.parsed.reset();
     }
     const std::lock_guard lock(mutex_);
-    FolderFiles &kept = filesOf(folder);
+    FolderFiles &kept = folders_[folder];
     // Another query may have moved the files since this one looked.
     auto at = wanted.slot;
     if (at < 0 || static_cast<std::size_t>(at) >= kept.files.size() ||
@@ -450,7 +460,7 @@ void VdirEventStore::settleFolder(const QString &folder, const std::vector<ical:
     QByteArray encoded;
     {
         const std::lock_guard lock(mutex_);
-        FolderFiles &kept = filesOf(folder);
+        FolderFiles &kept = folders_[folder];
         bool inOrder = kept.files.size() == present.size();
         for (std::size_t i = 0; inOrder && i < present.size(); ++i)
             inOrder = kept.files[i].first == present[i].name;
@@ -513,26 +523,14 @@ VdirEventStore::folderEvents(const std::shared_ptr<const EventCalendar> &calenda
 {
     FolderEvents out;
     const QString &folder = calendar->identifier;
-    bool needsIndex = false;
-    {
-        const std::lock_guard lock(mutex_);
-        needsIndex = !folders_[folder].loaded;
-    }
-    // Read outside the lock, while other folders are looked at.
-    QByteArray names;
-    KeptFiles index = needsIndex ? loadIndex(folder, names) : KeptFiles();
+    loadIndexOnce(folder);
     bool trusted = false;
     bool watched = false;
     std::uint64_t generation = 0;
     std::size_t known = 0;
     {
         const std::lock_guard lock(mutex_);
-        FolderFiles &kept = folders_[folder];
-        if (!kept.loaded) {
-            kept.loaded = true;
-            kept.files = std::move(index);
-            kept.names = std::move(names);
-        }
+        const FolderFiles &kept = folders_[folder];
         trusted = kept.trusted;
         watched = kept.watched;
         generation = kept.generation;
@@ -583,7 +581,7 @@ VdirEventStore::folderEvents(const std::shared_ptr<const EventCalendar> &calenda
     // sees every change: until the watch says otherwise, it is as kept.
     if (watched && ical::FolderWatch::seesEveryChange(folder, hasLinks)) {
         const std::lock_guard lock(mutex_);
-        FolderFiles &kept = filesOf(folder);
+        FolderFiles &kept = folders_[folder];
         kept.trusted = kept.watched && kept.generation == generation;
     }
     return out;

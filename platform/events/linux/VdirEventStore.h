@@ -124,8 +124,8 @@ private:
     // What the folder's index says of its files, their names in `names`;
     // nothing when it has none to be trusted.
     static KeptFiles loadIndex(const QString &folder, QByteArray &names);
-    // Under the lock: the folder's kept files, its index read on first use.
-    FolderFiles &filesOf(const QString &folder);
+    // The folder's index into its kept files, on the first look at it.
+    void loadIndexOnce(const QString &folder);
     // The files whose events may fall in [start, end): of those `present`,
     // or of those kept when there is no need to look.
     std::vector<WantedFile> filesToQuery(const QString &folder, const std::vector<ical::FolderFile> *present,
