@@ -334,3 +334,68 @@ TEST_F(EventStoreWrites, AnEditRaisesTheSequenceOnlyWhenTheTimesChange)
 }
 
 } // namespace
+
+namespace {
+
+QByteArray single(const QByteArray &uid, const QByteArray &title)
+{
+    return "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//test//test//EN\r\nBEGIN:VEVENT\r\nUID:" + uid +
+           "\r\nDTSTAMP:20260301T000000Z\r\nDTSTART:20260310T090000Z\r\nDTEND:20260310T100000Z\r\n"
+           "SUMMARY:" +
+           title + "\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n";
+}
+
+// Another program rewrites a file in place again and again, keeping its
+// size, inode and modification time, as a sync tool may. Meanwhile this
+// store reads the folder and edits another event in it, and each time a
+// new store (the next run of a command) reads the index it leaves. Once the
+// other program is done, every reader finds the file as it was left, and
+// every edit of this one is in its file.
+TEST_F(EventStoreWrites, AFileRewrittenInPlaceByAnotherProgramMeanwhileIsNeverMissedNorTouched)
+{
+    const QString shared = put(QStringLiteral("shared.ics"), single("shared", "Version 100"));
+    const QString mine = put(QStringLiteral("mine.ics"), single("mine", "Mine 0"));
+    const QDate day(2026, 3, 10);
+    ASSERT_EQ(between(day, day).size(), 2u);
+
+    QProcess other;
+    other.start(QStringLiteral("sh"),
+                {QStringLiteral("-c"),
+                 QStringLiteral("kept=$(stat -c %Y \"$1\"); for i in $(seq 101 399); do "
+                                "sed \"s/Version [0-9]*/Version $i/\" \"$1\" > \"$1.next\" && "
+                                "dd if=\"$1.next\" of=\"$1\" conv=notrunc status=none && "
+                                "touch -m -d @$kept \"$1\" || exit 1; done; rm \"$1.next\""),
+                 QStringLiteral("sh"), shared});
+    ASSERT_TRUE(other.waitForStarted());
+    int edits = 0;
+    do {
+        const CalendarEvent event = on(day, QStringLiteral("mine"));
+        EventDraft draft = draftOf(event);
+        draft.title = QStringLiteral("Mine %1").arg(++edits);
+        QString error;
+        ASSERT_TRUE(store_.updateEvent(event, draft, EventSpan::thisEvent, &error)) << error.toStdString();
+        VdirEventStore next(dir_.path() + QStringLiteral("/calendars"));
+        ASSERT_EQ(next.events(fromQDateTime(day.startOfDay(Qt::LocalTime)),
+                              fromQDateTime(day.addDays(1).startOfDay(Qt::LocalTime)))
+                      .size(),
+                  2u);
+    } while (!other.waitForFinished(1));
+    ASSERT_EQ(other.exitCode(), 0) << other.readAllStandardError().toStdString();
+
+    const QByteArray left = read(shared);
+    ASSERT_TRUE(left.contains("SUMMARY:Version 399\r\n"));
+    const QString mineNow = QStringLiteral("Mine %1").arg(edits);
+    EXPECT_TRUE(read(mine).contains(mineNow.toUtf8()));
+    VdirEventStore next(dir_.path() + QStringLiteral("/calendars"));
+    for (VdirEventStore *reader : {&store_, &next}) {
+        QStringList titles;
+        for (const CalendarEvent &e : reader->events(fromQDateTime(day.startOfDay(Qt::LocalTime)),
+                                                     fromQDateTime(day.addDays(1).startOfDay(Qt::LocalTime))))
+            titles << e.title;
+        titles.sort();
+        EXPECT_EQ(titles, QStringList({mineNow, QStringLiteral("Version 399")}));
+    }
+    EXPECT_EQ(read(shared), left);
+}
+
+} // namespace
