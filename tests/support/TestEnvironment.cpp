@@ -21,18 +21,26 @@ void putEnv(const char *name, const QByteArray &value)
     else
         qputenv(name, value);
 }
+
+// Null when unset, so that it is unset again when put back.
+QByteArray savedVariable(const char *name)
+{
+    return qEnvironmentVariableIsSet(name) ? qgetenv(name) : QByteArray();
+}
 } // namespace
 
 ScopedEnvironment::ScopedEnvironment(const QString &locale, const QString &timeZone)
-    : savedConfigHome_(qgetenv("XDG_CONFIG_HOME")), savedTz_(qgetenv("TZ")), savedLcAll_(qgetenv("LC_ALL")),
+    : savedHome_(savedVariable("HOME")), savedConfigHome_(savedVariable("XDG_CONFIG_HOME")),
+      savedDataHome_(savedVariable("XDG_DATA_HOME")), savedTz_(qgetenv("TZ")), savedLcAll_(qgetenv("LC_ALL")),
       locale_(locale), zone_(timeZone),
       clock_(std::make_shared<platform::FixedClock>(gregorianInstant(2026, 12, 5, 12, 0, timeZone)))
 {
-    if (!qEnvironmentVariableIsSet("XDG_CONFIG_HOME"))
-        savedConfigHome_ = QByteArray();
     qputenv("XDG_CONFIG_HOME", home_.path().toLocal8Bit());
-    // Calendars and the trash live under the data home: a test never sees the user's.
-    savedDataHome_ = qEnvironmentVariableIsSet("XDG_DATA_HOME") ? qgetenv("XDG_DATA_HOME") : QByteArray();
+    // Calendars and the trash live under the data home: a test never sees the
+    // user's. $HOME moves too: when it is missing (a new user's CI run) or on
+    // another mount, a file put in the trash goes to the one at the top of its
+    // own mount instead, shared by every run on the machine.
+    qputenv("HOME", home_.path().toLocal8Bit());
     qputenv("XDG_DATA_HOME", (home_.path() + QStringLiteral("/data")).toLocal8Bit());
     setTimeZone(timeZone);
     setLocale(locale);
@@ -46,6 +54,7 @@ ScopedEnvironment::~ScopedEnvironment()
     platform::Clock::install(nullptr);
     core::GlobalSettings::resetShared();
     core::setSharedDefaults(nullptr);
+    putEnv("HOME", savedHome_);
     putEnv("XDG_CONFIG_HOME", savedConfigHome_);
     putEnv("XDG_DATA_HOME", savedDataHome_);
     putEnv("TZ", savedTz_);

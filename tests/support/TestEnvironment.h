@@ -12,8 +12,8 @@
 
 namespace testenv {
 
-// Puts a test in a world of its own: a temporary $XDG_CONFIG_HOME with a fresh
-// app-group suite, a fixed locale and zone, and an injected clock. Everything
+// Puts a test in a world of its own: a temporary $HOME and $XDG_CONFIG_HOME
+// with a fresh app-group suite, a fixed locale and zone, and an injected clock. Everything
 // is put back when it goes out of scope.
 class ScopedEnvironment
 {
@@ -36,6 +36,7 @@ public:
 
 private:
     QTemporaryDir home_;
+    QByteArray savedHome_;
     QByteArray savedConfigHome_;
     QByteArray savedDataHome_;
     QByteArray savedTz_;

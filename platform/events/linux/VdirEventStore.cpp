@@ -114,6 +114,30 @@ QString quoted(const QString &title)
     return QStringLiteral("\u201c%1\u201d").arg(title);
 }
 
+// The file into the trash, or false with why. Qt makes the home trash only
+// inside an existing data folder, and when it cannot make it, moves the file
+// to files/ under the working folder instead and says it is done: so the data
+// folder is made first, and a file that lands there is put back.
+bool moveToTrash(const QString &path, QString *error)
+{
+    QDir().mkpath(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
+    QFile file(path);
+    const bool moved = file.moveToTrash();
+    if (moved && QFileInfo(file.fileName()).isAbsolute())
+        return true;
+    if (moved && QFile::rename(file.fileName(), path)) {
+        const QString name = QFileInfo(file.fileName()).fileName();
+        QFile::remove(QStringLiteral("info/%1.trashinfo").arg(name));
+        QDir().rmdir(QStringLiteral("info"));
+        QDir().rmdir(QStringLiteral("files"));
+    }
+    if (error)
+        *error = moved || file.errorString().isEmpty()
+                     ? QStringLiteral("There is no trash to move the event to, so it was not deleted")
+                     : file.errorString();
+    return false;
+}
+
 } // namespace
 
 VdirEventStore::VdirEventStore(QString base, QStringList extraFolders, QObject *parent)
@@ -764,13 +788,7 @@ VdirEventStore::Replacement VdirEventStore::putRewritten(const QString &path,
     const auto again = readEventFile(path, nullptr);
     if (!again || contentDigest(*again) != digest)
         return Replacement::changedMeanwhile;
-    QFile file(path);
-    if (file.moveToTrash())
-        return Replacement::done;
-    if (error)
-        *error = file.errorString().isEmpty() ? QStringLiteral("Cannot move the event to the trash")
-                                              : file.errorString();
-    return Replacement::failed;
+    return moveToTrash(path, error) ? Replacement::done : Replacement::failed;
 }
 
 bool VdirEventStore::rewriteEventFile(

@@ -408,11 +408,11 @@ TEST_F(VdirEventStoreTest, WriteToAFolderThatIsNotACalendarIsRefused)
     EXPECT_FALSE(QDir(draft.calendarIdentifier).exists());
 }
 
+// Nothing lost either way: the file goes to the trash with its content, even
+// with no data folder yet, or stays where it was when no trash can be made.
 TEST_F(VdirEventStoreTest, RemovedEventGoesToTheTrash)
 {
-    QTemporaryDir data;
-    const QByteArray savedData = qgetenv("XDG_DATA_HOME");
-    qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
+    const testenv::ScopedEnvironment env;
     const QByteArray content = calendarText(
         eventText("bin", "DTSTART:20261207T110000Z\r\nDTEND:20261207T120000Z\r\nSUMMARY:Bin\r\n"));
     const QString path = put(QStringLiteral("bin.ics"), content);
@@ -420,21 +420,26 @@ TEST_F(VdirEventStoreTest, RemovedEventGoesToTheTrash)
     const auto events = day(store, 2026, 12, 7);
     ASSERT_EQ(events.size(), 1u);
     QString error;
-    const bool removed = store.removeEvent(events[0], EventSpan::allEvents, &error);
-    qputenv("XDG_DATA_HOME", savedData);
-    ASSERT_TRUE(removed) << error.toStdString();
+
+    // A data folder that cannot hold a trash; Qt would move the file under
+    // the working folder.
+    QFile blocker(env.dataHome());
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    const QTemporaryDir working;
+    const QString savedWorking = QDir::currentPath();
+    QDir::setCurrent(working.path());
+    EXPECT_FALSE(store.removeEvent(events[0], EventSpan::allEvents, &error));
+    QDir::setCurrent(savedWorking);
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_EQ(QDir(working.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+    EXPECT_EQ(day(store, 2026, 12, 7).size(), 1u);
+    ASSERT_TRUE(blocker.remove());
+
+    ASSERT_TRUE(store.removeEvent(events[0], EventSpan::allEvents, &error)) << error.toStdString();
     EXPECT_FALSE(QFile::exists(path));
     EXPECT_TRUE(day(store, 2026, 12, 7).empty());
-    // Nothing lost: the file is in a trash folder with its content.
-    QStringList trashed;
-    for (const QString &root : {QString(data.path() + QStringLiteral("/Trash/files")),
-                                QString(base() + QStringLiteral("/../.Trash-") + QString::number(getuid()) +
-                                        QStringLiteral("/files"))}) {
-        for (const QString &name : QDir(root).entryList(QDir::Files))
-            trashed << root + QLatin1Char('/') + name;
-    }
-    ASSERT_EQ(trashed.size(), 1) << "trash: " << data.path().toStdString();
-    QFile kept(trashed[0]);
+    QFile kept(env.dataHome() + QStringLiteral("/Trash/files/bin.ics"));
     ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
     EXPECT_EQ(kept.readAll(), content);
 }
