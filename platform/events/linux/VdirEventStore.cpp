@@ -132,9 +132,8 @@ bool moveToTrash(const QString &path, QString *error)
         QDir().rmdir(QStringLiteral("files"));
     }
     if (error)
-        *error = moved || file.errorString().isEmpty()
-                     ? QStringLiteral("There is no trash to move the event to, so it was not deleted")
-                     : file.errorString();
+        *error = moved || file.errorString().isEmpty() ? QStringLiteral("There is no trash to move it to")
+                                                       : file.errorString();
     return false;
 }
 
