@@ -2,6 +2,7 @@
 // Copyright (C) 2026 The Qamarly developers
 // Writes through the store: the occurrences a scope names and no others, and
 // a file another program changed between our read and our write.
+#include "platform/events/CalendarTexts.h"
 #include "platform/events/linux/VdirEventStore.h"
 #include "support/TestEnvironment.h"
 
@@ -11,7 +12,6 @@
 #include <QTemporaryDir>
 #include <QTimeZone>
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 using namespace platform;
 using testenv::gregorianInstant;
@@ -60,11 +60,12 @@ protected:
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
-    std::vector<CalendarEvent> between(QDate first, QDate last)
+    static std::vector<CalendarEvent> between(VdirEventStore &store, QDate first, QDate last)
     {
-        return store_.events(fromQDateTime(first.startOfDay(Qt::LocalTime)),
-                             fromQDateTime(last.addDays(1).startOfDay(Qt::LocalTime)));
+        return store.events(fromQDateTime(first.startOfDay(Qt::LocalTime)),
+                            fromQDateTime(last.addDays(1).startOfDay(Qt::LocalTime)));
     }
+    std::vector<CalendarEvent> between(QDate first, QDate last) { return between(store_, first, last); }
     CalendarEvent on(QDate day, const QString &uid = QStringLiteral("seminar"))
     {
         for (const CalendarEvent &e : between(day, day))
@@ -327,16 +328,10 @@ TEST_F(EventStoreWrites, AnEditRaisesTheSequenceOnlyWhenTheTimesChange)
     EXPECT_TRUE(after.contains("DTEND;TZID=Europe/Berlin:20260309T113000\r\n"));
 }
 
-} // namespace
-
-namespace {
-
 QByteArray single(const QByteArray &uid, const QByteArray &title)
 {
-    return "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//test//test//EN\r\nBEGIN:VEVENT\r\nUID:" + uid +
-           "\r\nDTSTAMP:20260301T000000Z\r\nDTSTART:20260310T090000Z\r\nDTEND:20260310T100000Z\r\n"
-           "SUMMARY:" +
-           title + "\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n";
+    return testcal::calendarText(testcal::eventText(
+        uid, "DTSTART:20260310T090000Z\r\nDTEND:20260310T100000Z\r\nSUMMARY:" + title + "\r\n"));
 }
 
 // Another program rewrites a file in place again and again, keeping its
@@ -369,10 +364,7 @@ TEST_F(EventStoreWrites, AFileRewrittenInPlaceByAnotherProgramMeanwhileIsNeverMi
         QString error;
         ASSERT_TRUE(store_.updateEvent(event, draft, EventSpan::thisEvent, &error)) << error.toStdString();
         VdirEventStore next(dir_.path() + QStringLiteral("/calendars"));
-        ASSERT_EQ(next.events(fromQDateTime(day.startOfDay(Qt::LocalTime)),
-                              fromQDateTime(day.addDays(1).startOfDay(Qt::LocalTime)))
-                      .size(),
-                  2u);
+        ASSERT_EQ(between(next, day, day).size(), 2u);
     } while (!other.waitForFinished(1));
     ASSERT_EQ(other.exitCode(), 0) << other.readAllStandardError().toStdString();
 
@@ -383,8 +375,7 @@ TEST_F(EventStoreWrites, AFileRewrittenInPlaceByAnotherProgramMeanwhileIsNeverMi
     VdirEventStore next(dir_.path() + QStringLiteral("/calendars"));
     for (VdirEventStore *reader : {&store_, &next}) {
         QStringList titles;
-        for (const CalendarEvent &e : reader->events(fromQDateTime(day.startOfDay(Qt::LocalTime)),
-                                                     fromQDateTime(day.addDays(1).startOfDay(Qt::LocalTime))))
+        for (const CalendarEvent &e : between(*reader, day, day))
             titles << e.title;
         titles.sort();
         EXPECT_EQ(titles, QStringList({mineNow, QStringLiteral("Version 399")}));
