@@ -14,6 +14,11 @@ function(qamarly_warnings target)
     set_source_files_properties(${CMAKE_CURRENT_BINARY_DIR}/${target}_autogen/mocs_compilation.cpp
       PROPERTIES COMPILE_OPTIONS -Wno-reserved-identifier)
   endif()
+  if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+    # A unity build includes each source into another file, and GCC then
+    # takes a source's private types for a header's.
+    target_compile_options(${target} PRIVATE $<$<BOOL:$<TARGET_PROPERTY:UNITY_BUILD>>:-Wno-subobject-linkage>)
+  endif()
   target_compile_options(${target} PRIVATE ${QAMARLY_CLAZY_OPTIONS})
 endfunction()
 
@@ -26,10 +31,13 @@ function(qamarly_library name)
   qamarly_warnings(${name})
 endfunction()
 
-# qamarly_test(NAME SOURCES ... LIBS ... [GUI] [ENV ...]): one GoogleTest executable run by CTest.
-# GUI tests run on the offscreen platform so they need no display.
+# qamarly_test(NAME SOURCES ... LIBS ... [GUI] [ENV ...] [COST SECONDS]): one GoogleTest executable
+# run by CTest. GUI tests run on the offscreen platform so they need no display.
+# CTest starts the costliest tests first: on two cores, a long test started
+# last would be the whole run's tail. COST is about its seconds under the
+# sanitizers.
 function(qamarly_test name)
-  cmake_parse_arguments(ARG "GUI" "TIMEOUT" "SOURCES;LIBS;ENV;LABELS" ${ARGN})
+  cmake_parse_arguments(ARG "GUI" "TIMEOUT;COST" "SOURCES;LIBS;ENV;LABELS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock)
   if(TARGET qamarly_test_headers)
@@ -55,7 +63,11 @@ function(qamarly_test name)
       set(ARG_LABELS window)
     endif()
   endif()
-  set_tests_properties(${name} PROPERTIES ENVIRONMENT "${env}" TIMEOUT ${ARG_TIMEOUT} LABELS "${ARG_LABELS}")
+  if(NOT ARG_COST)
+    set(ARG_COST 0)
+  endif()
+  set_tests_properties(${name} PROPERTIES ENVIRONMENT "${env}" TIMEOUT ${ARG_TIMEOUT} LABELS "${ARG_LABELS}"
+    COST ${ARG_COST})
 endfunction()
 
 # Every target `target` links, directly or through the libraries it links.
