@@ -20,29 +20,29 @@ struct GroupsRow
     std::optional<Numbers> expected;
 };
 
-const std::vector<int> day{7, 2, 2};
-const std::vector<int> month{4, 2};
+const std::vector<int> dayWidths{7, 2, 2};
+const std::vector<int> monthWidths{4, 2};
 
 const GroupsRow groupsRows[] = {
-    {"Day", "2026-12-06", day, true, Numbers{2026, 12, 6}},
-    {"OneDigitMonthAndDay", "1448-6-1", day, true, Numbers{1448, 6, 1}},
-    {"YearBeforeTheEra", "-44-3-15", day, true, Numbers{-44, 3, 15}},
-    {"SevenDigitYear", "9999999-1-1", day, true, Numbers{9999999, 1, 1}},
-    {"EightDigitYear", "10000000-1-1", day, true, std::nullopt},
-    {"ThreeDigitMonth", "2026-123-1", day, true, std::nullopt},
-    {"TooFewGroups", "2026-12", day, true, std::nullopt},
-    {"TrailingDash", "2026-12-06-", day, true, std::nullopt},
-    {"EmptyGroup", "2026--06", day, true, std::nullopt},
-    {"TwoMinusSigns", "--2026-1-1", day, true, std::nullopt},
-    {"MinusAlone", "-", day, true, std::nullopt},
-    {"Nothing", "", day, true, std::nullopt},
-    {"LeadingSpace", " 2026-12-06", day, true, std::nullopt},
-    {"NotADigit", "2026-12-0x", day, true, std::nullopt},
+    {"Day", "2026-12-06", dayWidths, true, Numbers{2026, 12, 6}},
+    {"OneDigitMonthAndDay", "1448-6-1", dayWidths, true, Numbers{1448, 6, 1}},
+    {"YearBeforeTheEra", "-44-3-15", dayWidths, true, Numbers{-44, 3, 15}},
+    {"SevenDigitYear", "9999999-1-1", dayWidths, true, Numbers{9999999, 1, 1}},
+    {"EightDigitYear", "10000000-1-1", dayWidths, true, std::nullopt},
+    {"ThreeDigitMonth", "2026-123-1", dayWidths, true, std::nullopt},
+    {"TooFewGroups", "2026-12", dayWidths, true, std::nullopt},
+    {"TrailingDash", "2026-12-06-", dayWidths, true, std::nullopt},
+    {"EmptyGroup", "2026--06", dayWidths, true, std::nullopt},
+    {"TwoMinusSigns", "--2026-1-1", dayWidths, true, std::nullopt},
+    {"MinusAlone", "-", dayWidths, true, std::nullopt},
+    {"Nothing", "", dayWidths, true, std::nullopt},
+    {"LeadingSpace", " 2026-12-06", dayWidths, true, std::nullopt},
+    {"NotADigit", "2026-12-0x", dayWidths, true, std::nullopt},
     // Other scripts' digits are not read as numbers they do not become.
-    {"ArabicIndicDigits", "\u0662\u0660\u0662\u0666-12-06", day, true, std::nullopt},
-    {"Month", "2026-12", month, false, Numbers{2026, 12}},
-    {"MonthWithMinus", "-2026-12", month, false, std::nullopt},
-    {"FiveDigitYearOfMonth", "12026-12", month, false, std::nullopt},
+    {"ArabicIndicDigits", "\u0662\u0660\u0662\u0666-12-06", dayWidths, true, std::nullopt},
+    {"Month", "2026-12", monthWidths, false, Numbers{2026, 12}},
+    {"MonthWithMinus", "-2026-12", monthWidths, false, std::nullopt},
+    {"FiveDigitYearOfMonth", "12026-12", monthWidths, false, std::nullopt},
 };
 
 class NumberGroups : public ::testing::TestWithParam<GroupsRow>

@@ -21,7 +21,7 @@ namespace {
 
 using platform::WatchSessionActivationState;
 
-QApplication &app()
+QApplication &application()
 {
     return *qobject_cast<QApplication *>(QCoreApplication::instance());
 }
@@ -80,8 +80,8 @@ TEST_F(WatchLink, WithoutWatchSupportLaunchReturnsAndChangesSendNothing)
 {
     app::shell::AppDelegate delegate(services_);
     EXPECT_FALSE(platform::WatchSession::isSupported());
-    EXPECT_TRUE(delegate.didFinishLaunchingWithOptions(app(), {}));
-    delegate.applicationWillEnterForeground(app());
+    EXPECT_TRUE(delegate.didFinishLaunchingWithOptions(application(), {}));
+    delegate.applicationWillEnterForeground(application());
     setAdjustment(-1);
     app::shell::sendAdjustmentToWatch();
     EXPECT_EQ(delegate.watchSession(), nullptr);
@@ -93,7 +93,7 @@ TEST_F(WatchLink, ActivationSendsTheCurrentAdjustment)
     auto watch = installWatch();
     setAdjustment(2);
     app::shell::AppDelegate delegate(services_);
-    delegate.didFinishLaunchingWithOptions(app(), {});
+    delegate.didFinishLaunchingWithOptions(application(), {});
     EXPECT_EQ(delegate.watchSession(), watch.get());
     EXPECT_EQ(watch->delegate(), &delegate);
     EXPECT_EQ(watch->activationRequests(), 1);
@@ -107,7 +107,7 @@ TEST_F(WatchLink, ActivationThatFailsOrEndsInactiveSendsNothing)
 {
     auto watch = installWatch();
     app::shell::AppDelegate delegate(services_);
-    delegate.didFinishLaunchingWithOptions(app(), {});
+    delegate.didFinishLaunchingWithOptions(application(), {});
     watch->completeActivation(WatchSessionActivationState::inactive);
     watch->completeActivation(WatchSessionActivationState::activated, QStringLiteral("paired watch gone"));
     watch->deactivate();
@@ -119,9 +119,9 @@ TEST_F(WatchLink, EveryReturnToTheForegroundActivatesTheSessionAgain)
 {
     auto watch = installWatch();
     app::shell::AppDelegate delegate(services_);
-    delegate.didFinishLaunchingWithOptions(app(), {});
-    delegate.applicationWillEnterForeground(app());
-    delegate.applicationWillEnterForeground(app());
+    delegate.didFinishLaunchingWithOptions(application(), {});
+    delegate.applicationWillEnterForeground(application());
+    delegate.applicationWillEnterForeground(application());
     EXPECT_EQ(watch->activationRequests(), 3);
 }
 
@@ -130,7 +130,7 @@ TEST_F(WatchLink, TheWatchAskingWithGetDataIsAnsweredAndAnythingElseIsIgnored)
     auto watch = installWatch();
     watch->setActivatesImmediately(true);
     app::shell::AppDelegate delegate(services_);
-    delegate.didFinishLaunchingWithOptions(app(), {});
+    delegate.didFinishLaunchingWithOptions(application(), {});
     setAdjustment(3);
 
     watch->sendContextFromWatch({{QStringLiteral("message"), QStringLiteral("GETDATA")}});
@@ -146,7 +146,7 @@ TEST_F(WatchLink, SteppingTheAdjustmentSendsTheSavedValueRightAway)
     auto watch = installWatch();
     watch->setActivatesImmediately(true);
     app::shell::AppDelegate delegate(services_);
-    delegate.didFinishLaunchingWithOptions(app(), {});
+    delegate.didFinishLaunchingWithOptions(application(), {});
     setAdjustment(-1);
     app::shell::sendAdjustmentToWatch();
     EXPECT_EQ(adjustmentsReceived(*watch), (QList<qint64>{0, -1}));
@@ -157,7 +157,7 @@ TEST_F(WatchLink, AnUpdateRefusedBeforeActivationIsLoggedAndTheValueArrivesOnAct
 {
     auto watch = installWatch();
     app::shell::AppDelegate delegate(services_);
-    delegate.didFinishLaunchingWithOptions(app(), {});
+    delegate.didFinishLaunchingWithOptions(application(), {});
     setAdjustment(1);
     app::shell::sendAdjustmentToWatch();
     ASSERT_EQ(console.size(), 2);
@@ -178,7 +178,7 @@ TEST_F(WatchLink, CallbacksFromABackgroundThreadAreAnsweredOnTheMainThread)
 {
     auto watch = installWatch();
     app::shell::AppDelegate delegate(services_);
-    delegate.didFinishLaunchingWithOptions(app(), {});
+    delegate.didFinishLaunchingWithOptions(application(), {});
     setAdjustment(4);
 
     std::thread([&] {

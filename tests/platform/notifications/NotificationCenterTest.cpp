@@ -3,6 +3,7 @@
 // The real centre over its store: requests that replace each other and
 // survive a restart, the permission asked once, triggers and their moments.
 #include "platform/notifications/LocalNotificationCenter.h"
+#include "platform/notifications/NotificationRequests.h"
 #include "platform/notifications/NotificationStore.h"
 #include "support/TestEnvironment.h"
 
@@ -21,11 +22,7 @@ using namespace platform;
 
 namespace {
 
-NotificationRequest request(const QString &id, const QString &title, std::optional<int> badge,
-                            NotificationTrigger trigger)
-{
-    return NotificationRequest{id, NotificationContent{title, QStringLiteral("body"), badge, false}, trigger};
-}
+using testrequests::request;
 
 class NotificationCenterTest : public ::testing::Test
 {

@@ -5,6 +5,7 @@
 // made through another connection or a write that was rolled back.
 #include "platform/notifications/NotificationStore.h"
 
+#include "platform/notifications/NotificationRequests.h"
 #include "support/TestEnvironment.h"
 
 #include <QFile>
@@ -18,11 +19,7 @@ using State = NotificationStore::State;
 
 namespace {
 
-NotificationRequest request(const QString &id, const QString &title, std::optional<int> badge,
-                            NotificationTrigger trigger)
-{
-    return NotificationRequest{id, NotificationContent{title, QStringLiteral("body"), badge, false}, trigger};
-}
+using testrequests::request;
 
 QList<NotificationRequest> requestsOf(const QList<NotificationStore::Entry> &entries)
 {

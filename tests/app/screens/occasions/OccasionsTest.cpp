@@ -4,6 +4,7 @@
 // them, on fixed days of the Umm al-Qura calendar in Riyadh.
 #include "app/cli/CommandLine.h"
 #include "app/screens/occasions/Event.h"
+#include "app/screens/occasions/OccasionIndex.h"
 #include "core/DayTable.h"
 #include "core/SharedDefaults.h"
 #include "platform/localization/Localization.h"
@@ -21,15 +22,7 @@ using app::occasions::openingIndex;
 
 namespace {
 
-enum
-{
-    NY,
-    ASH,
-    RMD,
-    FET,
-    ARF,
-    ADH
-};
+using namespace occasionindex;
 
 class OccasionsTest : public ::testing::Test
 {

@@ -5,6 +5,7 @@
 // form of its string table. Rows are read off the Umm al-Qura calendar: 1
 // Ramadan 1448 is Monday 8 February 2027.
 #include "app/screens/occasions/Event.h"
+#include "app/screens/occasions/OccasionIndex.h"
 #include "core/LocalizedNumber.h"
 #include "platform/localization/Localization.h"
 #include "support/RowName.h"
@@ -16,7 +17,7 @@
 
 namespace {
 
-constexpr int RMD = 2;
+using occasionindex::RMD;
 
 struct TimingRow
 {
