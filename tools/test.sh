@@ -29,8 +29,8 @@ jobs=$(nproc)
 # information was a third of the time of compiling each file.
 lines_only=(-DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O2 -g1 -DNDEBUG")
 
-# The program's files are compiled a library at a time (a unity build):
-# parsing Qt's headers once per library rather than per file. Each file is
+# The files of each library and test program are compiled together (a unity
+# build): Qt's headers are parsed once per target rather than per file. Each file is
 # still parsed alone by the static analysis, which fails on a file that does
 # not name what it includes.
 unity=(-DCMAKE_UNITY_BUILD=ON)

@@ -21,17 +21,12 @@ void putEnv(const char *name, const QByteArray &value)
     else
         qputenv(name, value);
 }
-
-// Null when unset, so that it is unset again when put back.
-QByteArray savedVariable(const char *name)
-{
-    return qEnvironmentVariableIsSet(name) ? qgetenv(name) : QByteArray();
-}
 } // namespace
 
 ScopedEnvironment::ScopedEnvironment(const QString &locale, const QString &timeZone)
-    : savedHome_(savedVariable("HOME")), savedConfigHome_(savedVariable("XDG_CONFIG_HOME")),
-      savedDataHome_(savedVariable("XDG_DATA_HOME")), savedTz_(qgetenv("TZ")), savedLcAll_(qgetenv("LC_ALL")),
+    // qgetenv() is null for a variable that is not set: putEnv() unsets it again.
+    : savedHome_(qgetenv("HOME")), savedConfigHome_(qgetenv("XDG_CONFIG_HOME")),
+      savedDataHome_(qgetenv("XDG_DATA_HOME")), savedTz_(qgetenv("TZ")), savedLcAll_(qgetenv("LC_ALL")),
       locale_(locale), zone_(timeZone),
       clock_(std::make_shared<platform::FixedClock>(gregorianInstant(2026, 12, 5, 12, 0, timeZone)))
 {

@@ -13,8 +13,8 @@
 namespace testenv {
 
 // Puts a test in a world of its own: a temporary $HOME and $XDG_CONFIG_HOME
-// with a fresh app-group suite, a fixed locale and zone, and an injected clock. Everything
-// is put back when it goes out of scope.
+// with a fresh app-group suite, a fixed locale and zone, and an injected
+// clock. Everything is put back when it goes out of scope.
 class ScopedEnvironment
 {
 public:
