@@ -78,7 +78,15 @@ bool AppDelegate::didFinishLaunchingWithOptions(QApplication &, const QVariantMa
     platform::TabBarController::setAppearanceTintColor(Qt::white);
     store::RatingPrompt::sharedInstance().presentingWindow = window_.data();
     store::UpdateChecker::shared().setAlertType(store::AlertType::option);
-    store::UpdateChecker::shared().startVersionCheck(store::VersionCheckType::immediately);
+    // Asking the store starts a network session, about a tenth of the
+    // window's start; its answer is shown over the window anyway.
+    const auto checkVersion = [] {
+        store::UpdateChecker::shared().startVersionCheck(store::VersionCheckType::immediately);
+    };
+    if (window_)
+        window_->afterFirstFrame(checkVersion);
+    else
+        checkVersion();
     startWatchSession();
     return true;
 }

@@ -8,7 +8,9 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <QWindow>
 #include <algorithm>
+#include <utility>
 
 namespace platform {
 
@@ -176,6 +178,39 @@ void Window::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     geometryChanged();
+}
+
+void Window::afterFirstFrame(std::function<void()> work)
+{
+    if (framed_)
+        QTimer::singleShot(0, this, std::move(work));
+    else
+        afterFirstFrame_.push_back(std::move(work));
+}
+
+bool Window::event(QEvent *event)
+{
+    // The native window exists from the first show on; its expose is what
+    // gets the first frame painted.
+    if (event->type() == QEvent::Show && !framed_ && windowHandle())
+        windowHandle()->installEventFilter(this);
+    return QWidget::event(event);
+}
+
+bool Window::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Expose && watched == windowHandle() && !framed_ &&
+        windowHandle()->isExposed()) {
+        framed_ = true;
+        windowHandle()->removeEventFilter(this);
+        // The window paints and flushes the frame while this expose is
+        // delivered, so what is posted now runs after it.
+        QTimer::singleShot(0, this, [this] {
+            for (auto &work : std::exchange(afterFirstFrame_, {}))
+                work();
+        });
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void Window::changeEvent(QEvent *event)

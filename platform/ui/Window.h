@@ -8,8 +8,10 @@
 #include <QRect>
 #include <QTimer>
 #include <QWidget>
+#include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 namespace platform {
 
@@ -50,11 +52,17 @@ public:
     // Writes the present geometry now (also done shortly after each change).
     void rememberGeometry();
 
+    // Runs `work` once the window's first frame is on the screen (soon, when
+    // it already is): for what the window's start need not wait on.
+    void afterFirstFrame(std::function<void()> work);
+
 protected:
     void moveEvent(QMoveEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void changeEvent(QEvent *event) override;
+    bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void geometryChanged();
@@ -65,6 +73,8 @@ private:
     QTimer saveTimer_;
     // The last geometry while neither maximised nor full screen.
     QRect normalGeometry_;
+    bool framed_ = false;
+    std::vector<std::function<void()>> afterFirstFrame_;
 };
 
 } // namespace platform

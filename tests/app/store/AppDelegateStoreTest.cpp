@@ -7,6 +7,7 @@
 #include "app/store/RatingPrompt.h"
 #include "app/store/UpdateChecker.h"
 #include "platform/notifications/testing/TestNotificationCenter.h"
+#include "platform/ui/Window.h"
 
 #include <QApplication>
 
@@ -51,6 +52,38 @@ TEST(AppDelegateStore, LaunchAndEachReturnCheckTheStoreAndShowOneAlert)
 
     clickButton(shownAlert(), QStringLiteral("Next time"));
     ASSERT_TRUE(waitUntil([] { return !app::store::UpdateChecker::shared().alertViewIsVisible; }));
+}
+
+// The store is asked once the window is on the screen, not before: the
+// request's session would otherwise delay the window's first frame.
+TEST(AppDelegateStore, TheLaunchCheckWaitsForTheWindowsFirstFrame)
+{
+    StoreWorld world;
+    world.local.route(
+        QStringLiteral("/lookup"),
+        {200, LocalStore::lookupBody(QStringLiteral("1.0.0"), QStringLiteral("2026-12-01T00:00:00Z"))});
+    platform::TestNotificationCenter center;
+    app::shell::AppServices services;
+    services.center = &center;
+    services.refreshNotificationsIfNeeded = [] {};
+    app::shell::AppDelegate delegate(services);
+    platform::Window window;
+    window.resize(320, 240);
+    delegate.setWindow(&window);
+
+    auto &app = *qobject_cast<QApplication *>(QCoreApplication::instance());
+    delegate.didFinishLaunchingWithOptions(app, {});
+    spin(300);
+    EXPECT_TRUE(world.local.requests().isEmpty()) << "asked before the window was shown";
+
+    window.show();
+    ASSERT_TRUE(waitUntil([&] { return !world.local.requests().isEmpty(); }));
+    EXPECT_EQ(world.local.requests().first(), QStringLiteral("/lookup?bundleId=org.qamarly.Qamarly"));
+
+    // A window already on the screen runs what comes later at once.
+    bool ran = false;
+    window.afterFirstFrame([&] { ran = true; });
+    EXPECT_TRUE(waitUntil([&] { return ran; }));
 }
 
 } // namespace
