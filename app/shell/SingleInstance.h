@@ -5,13 +5,14 @@
 #include <QObject>
 #include <QStringList>
 
-class QLocalServer;
+class QSocketNotifier;
 
 namespace app::shell {
 
 // Keeps one Qamarly window per user session. The first start listens on a
 // local socket; a later start hands its arguments to it and exits, and the
-// first one brings its window to the front.
+// first one brings its window to the front. Plain Unix sockets, so that the
+// window's start maps no network library.
 class SingleInstance : public QObject
 {
     Q_OBJECT
@@ -41,10 +42,15 @@ signals:
 
 private:
     Outcome forwardTo(const QStringList &arguments, bool &reached);
+    bool listen(QString *why);
+    void removeSocketFile() const;
     void acceptConnections();
 
     QString serverName_;
-    QLocalServer *server_ = nullptr;
+    int listener_ = -1;
+    QSocketNotifier *accepting_ = nullptr;
+    // The socket file this process made, told apart from one made since.
+    quint64 socketInode_ = 0;
 };
 
 } // namespace app::shell

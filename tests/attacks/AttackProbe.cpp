@@ -14,6 +14,7 @@
 //   attack-probe churn PATH PREFIX N     N times: open the suite, store PREFIX-i = i, close it
 #include "platform/defaults/UserDefaults.h"
 #include "platform/net/UrlSession.h"
+#include "platform/net/linux/LoadedUrlSession.h"
 #include "platform/notifications/NotificationStore.h"
 
 #include <QCoreApplication>
@@ -157,6 +158,8 @@ qint64 peakResidentKb()
 
 int fetch(const QString &url, int deadlineMs, int count)
 {
+    platform::UrlSession::install(
+        std::make_shared<platform::LoadedUrlSession>(QStringLiteral(QAMARLY_NETWORK_MODULE)));
     QElapsedTimer clock;
     clock.start();
     int answered = 0;

@@ -33,6 +33,11 @@ today=$("$bin/qamarly" today --json) || fail "qamarly today --json exits with $?
 grep -q '"version": 1' <<<"$today" || fail "today --json has no schema version: $today"
 "$bin/qamarly-widget" --help >/dev/null || fail "qamarly-widget --help"
 "$bin/qamarly-notifyd" --help >/dev/null || fail "qamarly-notifyd --help"
+# The window loads its network module from beside itself at the first request.
+window=$(find "$prefix" -name qamarly-window -type f)
+module=$(dirname "$window")/qamarly-network.so
+python3 -c 'import ctypes, sys; ctypes.CDLL(sys.argv[1]).qamarly_network_session' "$module" ||
+  fail "the network module does not load beside $window"
 
 # The occasions file reads as iCalendar to another parser too (the unit tests read it with libical).
 if python3 -c 'import icalendar' 2>/dev/null; then

@@ -17,11 +17,6 @@ namespace {
 constexpr qint64 readChunkBytes = 64 * 1024;
 } // namespace
 
-std::shared_ptr<UrlSession> makeNetworkUrlSession()
-{
-    return std::make_shared<NetworkUrlSession>();
-}
-
 NetworkUrlSession::NetworkUrlSession() : manager_(std::make_unique<QNetworkAccessManager>()) {}
 
 NetworkUrlSession::~NetworkUrlSession() = default;

@@ -12,6 +12,7 @@
 #include <atomic>
 #include <gtest/gtest.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
 #include <thread>
 #include <unistd.h>
@@ -112,6 +113,32 @@ TEST(SingleInstance, AMalformedRequestIsDroppedWithoutActivating)
     });
     EXPECT_EQ(answer, "closed");
     EXPECT_EQ(requests.size(), 0);
+}
+
+TEST(SingleInstance, TheSocketIsTheUsersAloneAndGoesWithTheWindow)
+{
+    QTemporaryDir dir;
+    const QString name = dir.filePath(QStringLiteral("q.socket"));
+    {
+        app::shell::SingleInstance first(name);
+        ASSERT_EQ(first.claim({}), Outcome::primary);
+        struct stat status
+        {
+        };
+        ASSERT_EQ(::stat(QFile::encodeName(name).constData(), &status), 0);
+        EXPECT_TRUE(S_ISSOCK(status.st_mode));
+        EXPECT_EQ(status.st_mode & 077, 0u) << "others may connect";
+    }
+    EXPECT_FALSE(QFile::exists(name));
+
+    // A name no socket address can hold is refused, not cut short.
+    const QString tooLong = dir.filePath(QString(120, QLatin1Char('q')));
+    app::shell::SingleInstance second(tooLong);
+    EXPECT_EQ(second.claim({}), Outcome::failed);
+    EXPECT_EQ(
+        QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System | QDir::Hidden),
+        QStringList{})
+        << "a socket made under a shortened name";
 }
 
 TEST(SingleInstance, TheDefaultSocketLivesInTheUsersRuntimeFolder)

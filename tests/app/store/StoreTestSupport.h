@@ -6,6 +6,7 @@
 #include "platform/bundle/testing/ScopedBundleInfo.h"
 #include "platform/defaults/testing/ScopedStandardDefaults.h"
 #include "platform/net/UrlSession.h"
+#include "platform/net/linux/NetworkUrlSession.h"
 #include "platform/system/Console.h"
 #include "platform/system/testing/FixedSystemInfo.h"
 #include "platform/ui/AlertController.h"
@@ -36,7 +37,7 @@ public:
         qputenv("QAMARLY_STORE_URL", local.baseUrl().toString().toLatin1());
         platform::FixedSystemInfo::installFor(QStringLiteral("12"), QStringLiteral("SA"));
         platform::UrlOpener::install(opener);
-        platform::UrlSession::install(nullptr);
+        platform::UrlSession::install(std::make_shared<platform::NetworkUrlSession>());
         previousSink = platform::setConsoleSink([this](const QString &line) { console << line; });
     }
     ~StoreWorld()
@@ -46,6 +47,7 @@ public:
         platform::setConsoleSink(previousSink);
         platform::UrlOpener::install(nullptr);
         platform::SystemInfo::install(nullptr);
+        platform::UrlSession::install(nullptr);
         qunsetenv("QAMARLY_STORE_URL");
     }
 
