@@ -13,17 +13,26 @@
 
 namespace {
 
-TEST(AppDelegateStore, LaunchAndEachReturnCheckTheStoreAndShowOneAlert)
+// A delegate over a store whose latest version is `storeVersion`.
+class AppDelegateStore : public ::testing::Test
 {
+protected:
+    void storeHasVersion(const QString &storeVersion)
+    {
+        world.local.route(
+            QStringLiteral("/lookup"),
+            {200, LocalStore::lookupBody(storeVersion, QStringLiteral("2026-12-01T00:00:00Z"))});
+    }
+
     StoreWorld world;
-    world.local.route(
-        QStringLiteral("/lookup"),
-        {200, LocalStore::lookupBody(QStringLiteral("1.1"), QStringLiteral("2026-12-01T00:00:00Z"))});
     platform::TestNotificationCenter center;
-    app::shell::AppServices services;
-    services.center = &center;
-    services.refreshNotificationsIfNeeded = [] {};
-    app::shell::AppDelegate delegate(services);
+    app::shell::AppServices services{.center = &center, .refreshNotificationsIfNeeded = [] {}};
+    app::shell::AppDelegate delegate{services};
+};
+
+TEST_F(AppDelegateStore, LaunchAndEachReturnCheckTheStoreAndShowOneAlert)
+{
+    storeHasVersion(QStringLiteral("1.1"));
 
     app::store::RatingPrompt &prompt = app::store::RatingPrompt::sharedInstance();
     EXPECT_FALSE(prompt.onlyPromptIfLatestVersion);
@@ -56,17 +65,9 @@ TEST(AppDelegateStore, LaunchAndEachReturnCheckTheStoreAndShowOneAlert)
 
 // The store is asked once the window is on the screen, not before: the
 // request's session would otherwise delay the window's first frame.
-TEST(AppDelegateStore, TheLaunchCheckWaitsForTheWindowsFirstFrame)
+TEST_F(AppDelegateStore, TheLaunchCheckWaitsForTheWindowsFirstFrame)
 {
-    StoreWorld world;
-    world.local.route(
-        QStringLiteral("/lookup"),
-        {200, LocalStore::lookupBody(QStringLiteral("1.0.0"), QStringLiteral("2026-12-01T00:00:00Z"))});
-    platform::TestNotificationCenter center;
-    app::shell::AppServices services;
-    services.center = &center;
-    services.refreshNotificationsIfNeeded = [] {};
-    app::shell::AppDelegate delegate(services);
+    storeHasVersion(QStringLiteral("1.0.0"));
     platform::Window window;
     window.resize(320, 240);
     delegate.setWindow(&window);
