@@ -78,8 +78,8 @@ bool AppDelegate::didFinishLaunchingWithOptions(QApplication &, const QVariantMa
     platform::TabBarController::setAppearanceTintColor(Qt::white);
     store::RatingPrompt::sharedInstance().presentingWindow = window_.data();
     store::UpdateChecker::shared().setAlertType(store::AlertType::option);
-    // Asking the store starts a network session, about a tenth of the
-    // window's start; its answer is shown over the window anyway.
+    // Asking the store loads and starts a network session, which would
+    // delay the window's first frame; its answer is shown over the window anyway.
     const auto checkVersion = [] {
         store::UpdateChecker::shared().startVersionCheck(store::VersionCheckType::immediately);
     };

@@ -16,6 +16,7 @@
 #include <QSocketNotifier>
 #include <cerrno>
 #include <cstring>
+#include <functional>
 #include <optional>
 #include <poll.h>
 #include <sys/socket.h>
