@@ -18,6 +18,7 @@
 #include "platform/ui/AlertController.h"
 #include "platform/ui/DialogHost.h"
 #include "platform/ui/UrlOpener.h"
+#include "platform/ui/Window.h"
 
 #include <QApplication>
 #include <QJsonArray>
@@ -230,9 +231,17 @@ void RatingPrompt::applicationLaunched()
         post(QStringLiteral("RatingPromptDidDetectAppUpdate"));
     }
     countUse();
-    checkForConnectivityInBackground();
-    if (promptAtLaunch)
-        promptIfAllCriteriaMet();
+    // The lookup would load and start a network session ahead of the
+    // window's first frame, and a prompt needs the window on the screen.
+    const auto ask = [this] {
+        checkForConnectivityInBackground();
+        if (promptAtLaunch)
+            promptIfAllCriteriaMet();
+    };
+    if (auto *window = qobject_cast<platform::Window *>(presentingWindow.data()))
+        window->afterFirstFrame(ask);
+    else
+        ask();
 }
 
 void RatingPrompt::applicationWillEnterForeground()

@@ -13,26 +13,22 @@
 
 namespace {
 
-// A delegate over a store whose latest version is `storeVersion`.
-class AppDelegateStore : public ::testing::Test
+// The store is asked once the window is on the screen, not before, by the
+// update check and by the rating prompt's launch: the request's session
+// would otherwise delay the window's first frame. One test, because the
+// rating prompt's launch happens once a process.
+TEST(AppDelegateStore, LaunchOnceShownAndEachReturnCheckTheStoreAndShowOneAlert)
 {
-protected:
-    void storeHasVersion(const QString &storeVersion)
-    {
-        world.local.route(
-            QStringLiteral("/lookup"),
-            {200, LocalStore::lookupBody(storeVersion, QStringLiteral("2026-12-01T00:00:00Z"))});
-    }
-
     StoreWorld world;
+    world.local.route(
+        QStringLiteral("/lookup"),
+        {200, LocalStore::lookupBody(QStringLiteral("1.1"), QStringLiteral("2026-12-01T00:00:00Z"))});
     platform::TestNotificationCenter center;
     app::shell::AppServices services{.center = &center, .refreshNotificationsIfNeeded = [] {}};
-    app::shell::AppDelegate delegate{services};
-};
-
-TEST_F(AppDelegateStore, LaunchAndEachReturnCheckTheStoreAndShowOneAlert)
-{
-    storeHasVersion(QStringLiteral("1.1"));
+    app::shell::AppDelegate delegate(services);
+    platform::Window window;
+    window.resize(320, 240);
+    delegate.setWindow(&window);
 
     app::store::RatingPrompt &prompt = app::store::RatingPrompt::sharedInstance();
     EXPECT_FALSE(prompt.onlyPromptIfLatestVersion);
@@ -43,11 +39,21 @@ TEST_F(AppDelegateStore, LaunchAndEachReturnCheckTheStoreAndShowOneAlert)
     auto &app = *qobject_cast<QApplication *>(QCoreApplication::instance());
     delegate.didFinishLaunchingWithOptions(app, {});
     EXPECT_EQ(app::store::UpdateChecker::shared().alertType(), app::store::AlertType::option);
+    spin(300);
+    EXPECT_TRUE(world.local.requests().isEmpty())
+        << "asked before the window was shown: "
+        << world.local.requests().join(QLatin1Char(' ')).toStdString();
+    EXPECT_EQ(world.defaults->integer(QStringLiteral("RatingPromptUseCount")), 1)
+        << "the launch counted a use";
+
+    window.show();
     ASSERT_TRUE(waitUntil([] { return shownAlert() != nullptr; }));
     EXPECT_EQ(buttonTitles(shownAlert()),
               (QStringList{QStringLiteral("Next time"), QStringLiteral("Update")}));
-    EXPECT_EQ(world.defaults->integer(QStringLiteral("RatingPromptUseCount")), 1)
-        << "the launch counted a use";
+    // The rating prompt looks at the store of the user's region.
+    EXPECT_TRUE(waitUntil([&] {
+        return world.local.requests().contains(QStringLiteral("/SA/lookup?bundleId=org.qamarly.Qamarly"));
+    })) << world.local.requests().join(QLatin1Char(' ')).toStdString();
 
     const qsizetype lookups =
         world.local.requests().count(QStringLiteral("/lookup?bundleId=org.qamarly.Qamarly"));
@@ -61,25 +67,6 @@ TEST_F(AppDelegateStore, LaunchAndEachReturnCheckTheStoreAndShowOneAlert)
 
     clickButton(shownAlert(), QStringLiteral("Next time"));
     ASSERT_TRUE(waitUntil([] { return !app::store::UpdateChecker::shared().alertViewIsVisible; }));
-}
-
-// The store is asked once the window is on the screen, not before: the
-// request's session would otherwise delay the window's first frame.
-TEST_F(AppDelegateStore, TheLaunchCheckWaitsForTheWindowsFirstFrame)
-{
-    storeHasVersion(QStringLiteral("1.0.0"));
-    platform::Window window;
-    window.resize(320, 240);
-    delegate.setWindow(&window);
-
-    auto &app = *qobject_cast<QApplication *>(QCoreApplication::instance());
-    delegate.didFinishLaunchingWithOptions(app, {});
-    spin(300);
-    EXPECT_TRUE(world.local.requests().isEmpty()) << "asked before the window was shown";
-
-    window.show();
-    ASSERT_TRUE(waitUntil([&] { return !world.local.requests().isEmpty(); }));
-    EXPECT_EQ(world.local.requests().first(), QStringLiteral("/lookup?bundleId=org.qamarly.Qamarly"));
 
     // A window already on the screen runs what comes later at once.
     bool ran = false;
