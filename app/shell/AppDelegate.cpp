@@ -80,13 +80,9 @@ bool AppDelegate::didFinishLaunchingWithOptions(QApplication &, const QVariantMa
     store::UpdateChecker::shared().setAlertType(store::AlertType::option);
     // Asking the store loads and starts a network session, which would
     // delay the window's first frame; its answer is shown over the window anyway.
-    const auto checkVersion = [] {
+    platform::Window::afterFirstFrame(window_, [] {
         store::UpdateChecker::shared().startVersionCheck(store::VersionCheckType::immediately);
-    };
-    if (window_)
-        window_->afterFirstFrame(checkVersion);
-    else
-        checkVersion();
+    });
     startWatchSession();
     return true;
 }

@@ -55,9 +55,9 @@ private:
     int fd_;
 };
 
-QString lastError()
+QString errorText(int code)
 {
-    return QString::fromLocal8Bit(std::strerror(errno));
+    return QString::fromLocal8Bit(std::strerror(code));
 }
 
 // A Unix socket's address holds a short path; a longer one would be cut
@@ -240,7 +240,7 @@ bool SingleInstance::listen(QString *why)
         return false;
     Descriptor fd(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
     if (fd.get() < 0) {
-        *why = lastError();
+        *why = errorText(errno);
         return false;
     }
     // Nobody answered, so whatever is left at the name is stale (a Qamarly
@@ -252,14 +252,14 @@ bool SingleInstance::listen(QString *why)
     const int bindError = errno;
     ::umask(mask);
     if (bound != 0) {
-        *why = QString::fromLocal8Bit(std::strerror(bindError));
+        *why = errorText(bindError);
         return false;
     }
     struct stat status
     {
     };
     if (::listen(fd.get(), 16) != 0 || ::stat(address.sun_path, &status) != 0) {
-        *why = lastError();
+        *why = errorText(errno);
         ::unlink(address.sun_path);
         return false;
     }

@@ -233,15 +233,11 @@ void RatingPrompt::applicationLaunched()
     countUse();
     // The lookup would load and start a network session ahead of the
     // window's first frame, and a prompt needs the window on the screen.
-    const auto ask = [this] {
+    platform::Window::afterFirstFrame(presentingWindow, [this] {
         checkForConnectivityInBackground();
         if (promptAtLaunch)
             promptIfAllCriteriaMet();
-    };
-    if (auto *window = qobject_cast<platform::Window *>(presentingWindow.data()))
-        window->afterFirstFrame(ask);
-    else
-        ask();
+    });
 }
 
 void RatingPrompt::applicationWillEnterForeground()

@@ -4,6 +4,9 @@
 
 #include "platform/net/linux/LoadedUrlSession.h"
 
+#include <QPointer>
+#include <QTimer>
+
 namespace platform {
 
 namespace {
@@ -25,6 +28,17 @@ UrlSession &UrlSession::shared()
 void UrlSession::install(std::shared_ptr<UrlSession> session)
 {
     installed() = std::move(session);
+}
+
+void UrlSession::completeLater(QObject *anchor, QObject *context, Completion completion, UrlResponse response)
+{
+    QPointer<QObject> guard(context);
+    QTimer::singleShot(0, anchor,
+                       [guard, hasContext = context != nullptr, completion = std::move(completion),
+                        response = std::move(response)] {
+                           if ((!hasContext || guard) && completion)
+                               completion(response);
+                       });
 }
 
 } // namespace platform

@@ -62,6 +62,11 @@ public:
     static UrlSession &shared();
     // Replaces the shared session; nullptr returns to the network's.
     static void install(std::shared_ptr<UrlSession> session);
+
+protected:
+    // Hands `response` to `completion` on a later turn of `anchor`'s thread,
+    // unless `context` was given and has been deleted by then.
+    static void completeLater(QObject *anchor, QObject *context, Completion completion, UrlResponse response);
 };
 
 } // namespace platform

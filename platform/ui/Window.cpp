@@ -188,6 +188,14 @@ void Window::afterFirstFrame(std::function<void()> work)
         afterFirstFrame_.push_back(std::move(work));
 }
 
+void Window::afterFirstFrame(QWidget *window, std::function<void()> work)
+{
+    if (auto *ours = qobject_cast<Window *>(window))
+        ours->afterFirstFrame(std::move(work));
+    else
+        work();
+}
+
 bool Window::event(QEvent *event)
 {
     // The native window exists from the first show on; its expose is what

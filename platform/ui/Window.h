@@ -55,6 +55,8 @@ public:
     // Runs `work` once the window's first frame is on the screen (soon, when
     // it already is): for what the window's start need not wait on.
     void afterFirstFrame(std::function<void()> work);
+    // The same for `window` when it is one of ours; with none, runs it now.
+    static void afterFirstFrame(QWidget *window, std::function<void()> work);
 
 protected:
     void moveEvent(QMoveEvent *event) override;

@@ -8,8 +8,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QPointer>
-#include <QTimer>
 #include <dlfcn.h>
 
 namespace platform {
@@ -32,13 +30,8 @@ void LoadedUrlSession::dataTask(const UrlRequest &request, QObject *context, Com
         return;
     }
     // Still asynchronous, as every answer is.
-    QPointer<QObject> guard(context);
-    QTimer::singleShot(0, QCoreApplication::instance(),
-                       [guard, hasContext = context != nullptr, completion = std::move(completion), why] {
-                           if ((hasContext && !guard) || !completion)
-                               return;
-                           completion(UrlResponse{0, std::nullopt, why});
-                       });
+    completeLater(QCoreApplication::instance(), context, std::move(completion),
+                  UrlResponse{0, std::nullopt, why});
 }
 
 std::shared_ptr<UrlSession> LoadedUrlSession::load(const QString &path, QString *why)

@@ -2,8 +2,7 @@
 // Copyright (C) 2026 The Qamarly developers
 #include "platform/net/testing/ScriptedUrlSession.h"
 
-#include <QPointer>
-#include <QTimer>
+#include <utility>
 
 namespace platform {
 
@@ -15,11 +14,7 @@ void ScriptedUrlSession::dataTask(const UrlRequest &request, QObject *context, C
         response.error = QStringLiteral("no scripted response");
     else
         response = script_.takeFirst();
-    QPointer<QObject> guard(context);
-    QTimer::singleShot(0, &anchor_, [guard, hasContext = context != nullptr, completion, response] {
-        if ((!hasContext || guard) && completion)
-            completion(response);
-    });
+    completeLater(&anchor_, context, std::move(completion), std::move(response));
 }
 
 } // namespace platform
